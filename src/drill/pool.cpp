@@ -1,0 +1,133 @@
+#include "drill/pool.h"
+
+namespace sb {
+
+namespace {
+
+std::size_t at(int i)
+{
+    return static_cast<std::size_t>(i);
+}
+std::int16_t i16(int v)
+{
+    return static_cast<std::int16_t>(v);
+}
+
+} // namespace
+
+void BuildFacts(Drill& d, const DrillSettings& s, Random& random)
+{
+    for (int i = 1; i <= kFactSlots; ++i) {
+        d.fact(i) = FactRec{};
+    }
+    for (int sec = 1; sec <= 10; ++sec) {
+        for (int g = 1; g <= 4; ++g) {
+            for (int c = groupLow[at(g)]; c <= groupHigh[at(g)]; ++c) {
+                FactRec& f = d.fact(factIndex(sec, c));
+                f.group = i16(g);
+                f.second = i16(sec);
+                f.first = i16(c);
+                switch (s.operation) {
+                case OpAdd:
+                    f.answer = i16(sec + c);
+                    break;
+                case Op10Sub:
+                case OpSub:
+                    f.first = i16(sec + c);
+                    f.answer = i16(c);
+                    break;
+                case OpMult:
+                    f.answer = i16(sec * c);
+                    break;
+                case OpDiv:
+                    f.first = i16(sec * c);
+                    f.answer = i16(c);
+                    break;
+                case OpDivR: {
+                    const std::int16_t r = drawMod(random, 20.0, sec);
+                    f.first = i16(sec * c + r);
+                    f.answer = i16(c);
+                    f.remainder = r;
+                    break;
+                }
+                default:
+                    break;
+                }
+            }
+        }
+    }
+    d.factCount = kFactSlots;
+}
+
+void BuildPool(Drill& d, const DrillSettings& s, std::int16_t mode, std::int16_t row)
+{
+    int k = 1;
+    for (int sec = 1; sec <= 10; ++sec) {
+        for (int g = 1; g <= 4; ++g) {
+            for (int c = groupLow[at(g)]; c <= groupHigh[at(g)]; ++c) {
+                if (s.firstRange[at(g)] != 1 || s.secondNum[at(sec)] != 1) {
+                    continue;
+                }
+                const int i = factIndex(sec, c);
+                FactRec& f = d.fact(i);
+                if (s.operation == Op10Sub && f.first != 10) {
+                    continue;
+                }
+                d.pool[at(k)] = i16(i);
+                if (mode == 0 || sec == row) {
+                    f.state = 1;
+                    f.fastRun = 0;
+                    f.repeatsLeft = 0;
+                    f.rightRun = 0;
+                    f.slowQueued = 0;
+                    f.correct = 0;
+                    f.asked = 0;
+                }
+                if (mode == 2 && sec == row) {
+                    f.state = 0;
+                }
+                ++k;
+            }
+        }
+    }
+    d.poolCount = i16(k - 1);
+}
+
+bool SameSelections(const DrillSettings& cur, const DrillSettings& start)
+{
+    for (std::size_t g = 1; g <= 4; ++g) {
+        if (cur.firstRange[g] != start.firstRange[g]) {
+            return false;
+        }
+    }
+    for (std::size_t n = 1; n <= 10; ++n) {
+        if (cur.secondNum[n] != start.secondNum[n]) {
+            return false;
+        }
+    }
+    return cur.operation == start.operation;
+}
+
+void fixSelectionValues(DrillSettings& s)
+{
+    bool anyRange = false;
+    for (std::size_t g = 1; g <= 4; ++g) {
+        anyRange = anyRange || s.firstRange[g] == 1;
+    }
+    if (!anyRange) {
+        s.firstRange[1] = 1;
+    }
+    bool anySecond = false;
+    for (std::size_t n = 1; n <= 10; ++n) {
+        anySecond = anySecond || s.secondNum[n] == 1;
+    }
+    if (!anySecond) {
+        const std::int16_t fill = s.autoTeach == 1 ? 0 : 1;
+        for (std::size_t n = 1; n <= 10; ++n) {
+            s.secondNum[n] = fill;
+        }
+        s.secondNum[1] = 1;
+    }
+}
+
+} // namespace sb

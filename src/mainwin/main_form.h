@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+#include "program.h"
+
+namespace sb {
+
+// Copies the selection boxes of the main window into a record (switchAB is not read here:
+// its box writes it at once). With no operation selected, operation keeps its value.
+void ReadSelection(const MainModel& m, DrillSettings& s);
+
+// Sets the selection boxes from a record; values that change run the click handling.
+void ShowSelection(Program& p, const DrillSettings& s);
+
+// Shown after a settings window closes with OK: the selection of curSettings (not switchAB),
+// the pupil's saved facts, and the status panel.
+void update(Program& p);
+
+// Makes sure something is selected (see fixSelectionValues) and shows the selection again.
+void FixSelections(Program& p);
+
+// Writes value into boxes count..1 of a check-box array (1-based), running the click handling.
+void SetAllValues(Program& p, CheckBox* boxes, std::int16_t value, int count);
+
+// The "10 Sub" lock of a first-number box array (slots 1..4) for operation k.
+void ApplyOperationLock(Program& p, CheckBox* boxes, int k);
+
+// Click handlers of the selection controls. The value arguments are the box's new value.
+void a_click(Program& p, int i, std::int16_t value);
+void b_click(Program& p, int i, std::int16_t value);
+void asela_click(Program& p);
+void aseln_click(Program& p);
+void bsela_click(Program& p);
+void bseln_click(Program& p);
+void op_click(Program& p, int k);
+void switch_click(Program& p, std::int16_t value);
+
+} // namespace sb

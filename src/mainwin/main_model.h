@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace sb {
+
+struct CheckBox {
+    std::int16_t value = 0;
+    bool enabled = true;
+};
+
+struct Button {
+    std::string caption;
+    bool enabled = true;
+};
+
+// What a problem display (the main window's dm, the pop-up's dp) draws: the text, and where
+// the division sign goes. The view measures the text in its font and places it with
+// layoutProblem(); markText is the part whose width fixes the mark m.
+struct ProblemDrawing {
+    std::string text;
+    std::string markText;
+    bool divisionSign = false;
+    int hyphenBack = 55; // the hyphen is drawn at m - hyphenBack (units of 1/1440 inch)
+    int colonBack = 160; // the colon is drawn at m - colonBack
+};
+
+// Which window is in front of the main window. While one is open the main window takes no
+// input and its drill clock delivers no tick.
+enum class Modal { None, Feedback, Delay };
+
+// The feedback pop-up.
+struct PopupModel {
+    std::string ms;                 // "!!Wrong Answer !!" or "!! Time Out !!"
+    ProblemDrawing dp;              // the problem with its answer
+    std::array<std::string, 4> but; // answer captions, slots 1..3
+    bool timerEnabled = false;      // timer2
+};
+
+// The delay window that locks the main window for a few seconds after a problem is posed.
+struct DelayModel {
+    std::int16_t delayElapsed = 0;
+    std::int16_t delayLimit = 0;
+    std::string d;             // its label
+    bool timerEnabled = false; // deltime
+};
+
+// Every value, caption and enabled flag of the main window. Slot 0 of the arrays is unused.
+struct MainModel {
+    std::array<CheckBox, 5> a{};  // first-number ranges 1..4
+    std::array<CheckBox, 11> b{}; // second numbers 1..10
+    std::int16_t op = 1;          // index of the selected operation button, 1..6 (0: none)
+    CheckBox switchBox{};         // "SwitchAB"
+
+    bool start = true;
+    bool cPause = true;
+    bool Reset = true;
+    bool smartgo = true;
+    bool goauto = true;
+    bool resultsgo = true;
+    bool helpgo = true;
+    std::array<Button, 4> but{Button{}, Button{"1"}, Button{"2"}, Button{"3"}};
+
+    std::string dsshock = "Timer:";
+    std::string dsttime = " Time:";
+    std::string dstotal = " Total:";
+    std::string dsscore = "Score:";
+    std::string DsBgn;
+    std::string dsword = "Sumblitz1.2";
+    std::string DsEnd;
+    std::array<std::string, 8> DisSet{}; // status panel lines 0..7
+    bool disSetFilled = false;
+
+    ProblemDrawing dm;         // the problem on screen
+    int picture = 1;           // picture last shown in dsp (1..5)
+    bool timerEnabled = false; // the drill clock
+
+    Modal modal = Modal::None;
+    PopupModel pop;
+    DelayModel noshow;
+
+    // A line the program adds of its own, shown under the status panel, for things the pupil or
+    // teacher must know (a file that could not be saved). Empty when all is well.
+    std::string notice;
+};
+
+} // namespace sb

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include "program.h"
+
+namespace sb {
+
+// Start: resumes a paused drill with an unchanged selection, otherwise builds a new one, and
+// poses the first problem. Refuses to begin when the selection leaves no fact to drill: the
+// window stays idle and DsBgn/DsEnd say why.
+void StartDrill(Program& p);
+
+// One second of the drill clock: ShockClock, tick sound and picture, minutes counted as changes
+// of the wall-clock minute, and the time-out when the ShockClock reaches 0. Ignored while no
+// drill clock runs or a pop-up or the delay window is open.
+void ClockTick(Program& p);
+
+void PauseDrill(Program& p);
+void NewDrill(Program& p);
+
+// The stop rule ended the drill: one more Auto Teach step, logo, finish sound, idle.
+void EndDrill(Program& p);
+
+// Idle controls; drillResumable := resumable.
+void SetIdle(Program& p, std::int16_t resumable);
+
+// After a problem is posed: opens the delay window when delaySeconds >= 1 (Modal::Delay) and
+// returns; the drill clock starts when it closes. Otherwise starts the drill clock at once.
+void ShowDelay(Program& p);
+
+// One tick of the delay window's timer deltime.
+void deltime_tick(Program& p);
+
+} // namespace sb

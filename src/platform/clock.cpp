@@ -1,0 +1,21 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace sb {
+
+std::int16_t SystemClock::minuteOfHour()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<std::int16_t>(local.tm_min);
+}
+
+std::uint64_t SystemClock::seed()
+{
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+} // namespace sb

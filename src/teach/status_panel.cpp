@@ -1,0 +1,5 @@
+#include "teach/status_panel.h"
+
+namespace sb {
+void ShowStatus(Program&) {}
+} // namespace sb

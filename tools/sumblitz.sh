@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Sumblitz and builds it.
+#   tools/sumblitz.sh run    install what the program needs, build it and start it
+#   tools/sumblitz.sh test   install what the tests need, build everything and run every test
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+
+run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
+              fonts-liberation libgl-dev)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+case "${1:-}" in
+run)
+    install_missing "${run_packages[@]}"
+    cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMBLITZ_TESTS=OFF
+    cmake --build build/run
+    # The pupil's record files are written to the working directory; keep them out of the
+    # source tree, in run/ (ignored by git).
+    mkdir -p run
+    cd run
+    exec ../build/run/sumblitz
+    ;;
+test)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMBLITZ_WERROR=ON
+    cmake --build build/test
+    if command -v clang-format >/dev/null; then
+        cmake --build build/test --target format-check
+    fi
+    cd build/test
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
