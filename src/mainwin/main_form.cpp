@@ -1,18 +1,180 @@
 #include "mainwin/main_form.h"
 
+#include "drill/pool.h"
+#include "students/fact_file.h"
+#include "teach/status_panel.h"
+
 namespace sb {
-void ReadSelection(const MainModel&, DrillSettings&) {}
-void ShowSelection(Program&, const DrillSettings&) {}
-void update(Program&) {}
-void FixSelections(Program&) {}
-void SetAllValues(Program&, CheckBox*, std::int16_t, int) {}
-void ApplyOperationLock(Program&, CheckBox*, int) {}
-void a_click(Program&, int, std::int16_t) {}
-void b_click(Program&, int, std::int16_t) {}
-void asela_click(Program&) {}
-void aseln_click(Program&) {}
-void bsela_click(Program&) {}
-void bseln_click(Program&) {}
-void op_click(Program&, int) {}
-void switch_click(Program&, std::int16_t) {}
+
+namespace {
+
+std::size_t at(int i)
+{
+    return static_cast<std::size_t>(i);
+}
+
+// A value written into a selection box by the program counts as a click when it changes the
+// box: on the main window every such click makes "New Drill" available.
+void setBox(Program& p, CheckBox& box, std::int16_t value)
+{
+    if (box.value == value) {
+        return;
+    }
+    box.value = value;
+    p.main.Reset = true;
+}
+
+void selectOperation(Program& p, std::int16_t k)
+{
+    if (k < 1 || k > 6 || p.main.op == k) {
+        return;
+    }
+    op_click(p, k);
+}
+
+void showBoxesAndOperation(Program& p, const DrillSettings& s)
+{
+    for (int i = 1; i <= 4; ++i) {
+        setBox(p, p.main.a[at(i)], s.firstRange[at(i)]);
+    }
+    for (int i = 1; i <= 10; ++i) {
+        setBox(p, p.main.b[at(i)], s.secondNum[at(i)]);
+    }
+    selectOperation(p, s.operation);
+}
+
+} // namespace
+
+void ReadSelection(const MainModel& m, DrillSettings& s)
+{
+    for (int i = 1; i <= 4; ++i) {
+        s.firstRange[at(i)] = m.a[at(i)].value;
+    }
+    for (int i = 1; i <= 10; ++i) {
+        s.secondNum[at(i)] = m.b[at(i)].value;
+    }
+    if (m.op >= 1 && m.op <= 6) {
+        s.operation = m.op;
+    }
+}
+
+void ShowSelection(Program& p, const DrillSettings& s)
+{
+    showBoxesAndOperation(p, s);
+    if (p.main.switchBox.value != s.switchAB) {
+        switch_click(p, s.switchAB);
+    }
+}
+
+void update(Program& p)
+{
+    // A copy: the click handling that selecting an operation runs must not see a record that
+    // changes under it.
+    const DrillSettings shown = p.cur();
+    showBoxesAndOperation(p, shown);
+    ReadFactFile(p);
+    ShowStatus(p);
+}
+
+void FixSelections(Program& p)
+{
+    fixSelectionValues(p.cur());
+    const DrillSettings shown = p.cur();
+    ShowSelection(p, shown);
+}
+
+void SetAllValues(Program& p, CheckBox* boxes, std::int16_t value, int count)
+{
+    for (int i = count; i >= 1; --i) {
+        setBox(p, boxes[i], value);
+    }
+}
+
+void ApplyOperationLock(Program& p, CheckBox* boxes, int k)
+{
+    SharedFlags& f = p.flags;
+    if (k == Op10Sub) {
+        if (f.firstLocked != 0) {
+            return;
+        }
+        f.firstLocked = 1;
+        for (int i = 1; i <= 4; ++i) {
+            f.savedFirst[at(i)] = boxes[i].value;
+            setBox(p, boxes[i], 0);
+            if (i == 1) {
+                setBox(p, boxes[i], 1);
+            }
+            boxes[i].enabled = false;
+        }
+        return;
+    }
+    if (f.firstLocked != 1) {
+        return;
+    }
+    for (int i = 1; i <= 4; ++i) {
+        boxes[i].enabled = true;
+        setBox(p, boxes[i], f.savedFirst[at(i)]);
+    }
+    f.firstLocked = 0;
+}
+
+void a_click(Program& p, int i, std::int16_t value)
+{
+    if (i < 1 || i > 4) {
+        return;
+    }
+    p.main.a[at(i)].value = value;
+    p.main.Reset = true;
+}
+
+void b_click(Program& p, int i, std::int16_t value)
+{
+    if (i < 1 || i > 10) {
+        return;
+    }
+    p.main.b[at(i)].value = value;
+    p.main.Reset = true;
+}
+
+void asela_click(Program& p)
+{
+    SetAllValues(p, p.main.a.data(), 1, 4);
+    p.main.Reset = true;
+}
+
+void aseln_click(Program& p)
+{
+    SetAllValues(p, p.main.a.data(), 0, 4);
+    p.main.Reset = true;
+}
+
+void bsela_click(Program& p)
+{
+    SetAllValues(p, p.main.b.data(), 1, 10);
+    p.main.Reset = true;
+}
+
+void bseln_click(Program& p)
+{
+    SetAllValues(p, p.main.b.data(), 0, 10);
+    p.main.Reset = true;
+}
+
+void op_click(Program& p, int k)
+{
+    if (k < 1 || k > 6) {
+        return;
+    }
+    p.main.op = static_cast<std::int16_t>(k);
+    ApplyOperationLock(p, p.main.a.data(), k);
+    p.main.Reset = true;
+}
+
+void switch_click(Program& p, std::int16_t value)
+{
+    p.main.switchBox.value = value;
+    p.cur().switchAB = value;
+    p.main.Reset = true;
+}
+
 } // namespace sb

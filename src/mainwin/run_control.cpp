@@ -1,12 +1,180 @@
 #include "mainwin/run_control.h"
 
+#include <string>
+
+#include "drill/answering.h"
+#include "drill/feedback.h"
+#include "drill/pool.h"
+#include "drill/posing.h"
+#include "mainwin/main_form.h"
+#include "teach/auto_teach.h"
+#include "teach/status_panel.h"
+
 namespace sb {
-void StartDrill(Program&) {}
-void ClockTick(Program&) {}
-void PauseDrill(Program&) {}
-void NewDrill(Program&) {}
-void EndDrill(Program&) {}
-void SetIdle(Program&, std::int16_t) {}
-void ShowDelay(Program&) {}
-void deltime_tick(Program&) {}
+
+namespace {
+
+constexpr const char* kDelayLabel = "          Delay: ";
+
+void setRunningControls(MainModel& m)
+{
+    m.cPause = true;
+    m.Reset = false;
+    m.start = false;
+    m.smartgo = false;
+    m.goauto = false;
+    m.resultsgo = false;
+    m.helpgo = false;
+}
+
+void setAnswerButtons(MainModel& m, bool enabled)
+{
+    for (int i = 1; i <= 3; ++i) {
+        m.but[static_cast<std::size_t>(i)].enabled = enabled;
+    }
+}
+
+void closeDelayWindow(Program& p)
+{
+    p.main.noshow.timerEnabled = false;
+    p.main.modal = Modal::None;
+    p.main.timerEnabled = true;
+}
+
+} // namespace
+
+void StartDrill(Program& p)
+{
+    Drill& d = p.drill;
+    MainModel& m = p.main;
+    d.repeatDelay = 0;
+    m.DsBgn = "Get Ready";
+    m.DsEnd = "";
+    ReadSelection(m, p.cur());
+    FixSelections(p);
+    if (!SameSelections(p.cur(), p.settings.startSettings)) {
+        p.run.drillResumable = 0;
+        p.settings.startSettings = p.cur();
+    }
+    if (p.run.drillResumable == 0) {
+        d.repeatCount = 0;
+        ResetCounters(d);
+        BuildFacts(d, p.cur(), p.services.random);
+        BuildPool(d, p.cur(), 0, 0);
+    }
+    if (d.poolCount < 1) {
+        // The same refill posing would make; what is still empty has nothing to pose (10 Sub
+        // with only the second number 10, for one).
+        BuildPool(d, p.cur(), 1, 0);
+    }
+    if (d.poolCount < 1) {
+        m.DsBgn = "Nothing to drill";
+        m.DsEnd = "Choose other numbers";
+        p.run.drillResumable = 0;
+        return;
+    }
+    PlaySound(p, 1);
+    d.minuteStamp = p.services.clock.minuteOfHour();
+    d.shockLeft = p.cur().shockSeconds();
+    setRunningControls(m);
+    ShowStatus(p);
+    setAnswerButtons(m, true);
+    if (!NextProblem(p)) {
+        SetIdle(p, 0);
+    }
+}
+
+void ClockTick(Program& p)
+{
+    MainModel& m = p.main;
+    // The clock is held off while a pop-up or the delay window is in front, so a time-out
+    // never starts while another is being handled.
+    if (!m.timerEnabled || m.modal != Modal::None) {
+        return;
+    }
+    Drill& d = p.drill;
+    if (d.shockLeft > 0) {
+        const std::int16_t minute = p.services.clock.minuteOfHour();
+        if (minute != d.minuteStamp) {
+            d.drillMinutes = incSaturated(d.drillMinutes);
+            d.minuteStamp = minute;
+        }
+        --d.shockLeft;
+        PlaySound(p, 6);
+        ShowPicture(p, 5);
+    }
+    m.dsshock = "Timer: " + std::to_string(d.shockLeft) + " sec";
+    m.dsttime = " Time: " + std::to_string(d.drillMinutes) + " min";
+    if (d.shockLeft == 0) {
+        TimeOut(p);
+    }
+}
+
+void PauseDrill(Program& p)
+{
+    SetIdle(p, 1);
+}
+
+void NewDrill(Program& p)
+{
+    p.run.drillResumable = 0;
+    p.main.dsscore = "Score:";
+    p.main.dstotal = " Total:";
+    ShowStatus(p);
+    p.main.Reset = false;
+}
+
+void EndDrill(Program& p)
+{
+    static_cast<void>(AutoTeachStep(p));
+    ShowPicture(p, 1);
+    PlaySound(p, 5);
+    SetIdle(p, 0);
+}
+
+void SetIdle(Program& p, std::int16_t resumable)
+{
+    MainModel& m = p.main;
+    m.timerEnabled = false;
+    ShowPicture(p, 1);
+    m.smartgo = true;
+    m.goauto = true;
+    m.helpgo = true;
+    m.resultsgo = true;
+    m.start = true;
+    m.cPause = false;
+    m.Reset = true;
+    setAnswerButtons(m, false);
+    p.run.drillResumable = resumable;
+}
+
+void ShowDelay(Program& p)
+{
+    MainModel& m = p.main;
+    const std::int16_t seconds = p.cur().delaySeconds();
+    if (seconds < 1) {
+        m.timerEnabled = true;
+        return;
+    }
+    m.noshow.delayElapsed = 0;
+    m.noshow.delayLimit = seconds;
+    m.noshow.d = kDelayLabel + std::to_string(seconds);
+    m.noshow.timerEnabled = true;
+    m.modal = Modal::Delay;
+}
+
+void deltime_tick(Program& p)
+{
+    DelayModel& w = p.main.noshow;
+    if (p.main.modal != Modal::Delay || !w.timerEnabled) {
+        return;
+    }
+    PlaySound(p, 6);
+    ++w.delayElapsed;
+    w.d = kDelayLabel + std::to_string(w.delayLimit - w.delayElapsed);
+    if (w.delayElapsed >= w.delayLimit) {
+        closeDelayWindow(p);
+    }
+}
+
 } // namespace sb
