@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 
 namespace sb::test {
 
-// Returns the given numbers in order and fails the test when asked for one more.
+// Returns the given numbers in order and fails the test when asked for one more. Running dry
+// also throws, which ends the test there: going on with made-up numbers could loop forever in a
+// loop that draws until it gets a different value.
 class ScriptedRandom final : public Random {
 public:
     ScriptedRandom() = default;
@@ -26,7 +29,7 @@ public:
     {
         if (m_next >= m_values.size()) {
             ADD_FAILURE() << "ScriptedRandom ran dry after " << m_next << " draws";
-            return 0.0;
+            throw std::runtime_error("ScriptedRandom ran dry");
         }
         return m_values[m_next++];
     }
