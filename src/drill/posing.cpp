@@ -1,17 +1,164 @@
 #include "drill/posing.h"
 
+#include "drill/pool.h"
+#include "mainwin/run_control.h"
+#include "platform/random.h"
+#include "records/drill_settings.h"
+
 namespace sb {
-bool NextProblem(Program&)
+
+namespace {
+
+std::size_t at(int i)
 {
-    return false;
+    return static_cast<std::size_t>(i);
 }
-void DrawProblem(Program&, std::int16_t, std::int16_t) {}
-std::string answerTextOf(const FactRec&)
+
+std::int16_t i16(int v)
 {
-    return {};
+    return static_cast<std::int16_t>(v);
 }
-ProblemLayout layoutProblem(double, double, double, double, double, const ProblemDrawing&)
+
+// A random answer slot 1..3: R(u * 10) mod 3 + 1, which favours 1 and 2 a little.
+std::int16_t drawSlot(Random& random)
 {
-    return {};
+    return i16(drawMod(random, 10.0, 3) + 1);
 }
+
+// One wrong-answer fact: a fact one to three places before or after curFact in the table.
+// Each try draws the distance first and then the direction; a try is thrown away until the
+// index lies in 1..factCount-1 and differs from `other` (0 for the first wrong fact). The
+// upper bound is strict, so the last fact of the table never serves as a wrong answer.
+std::int16_t drawWrongFact(Random& random, const Drill& d, int other)
+{
+    for (;;) {
+        const int t = drawMod(random, 10.0, 3) + 1;
+        const int dir = drawMod(random, 10.0, 2) * 2 - 1;
+        const int w = d.curFact + dir * t;
+        if (w >= 1 && w < d.factCount && w != other) {
+            return i16(w);
+        }
+    }
+}
+
+std::string_view opText(std::int16_t operation)
+{
+    if (operation < OpAdd || operation > OpDivR) {
+        return {};
+    }
+    return opSymbol[at(operation)];
+}
+
+} // namespace
+
+std::string answerTextOf(const FactRec& f)
+{
+    std::string text = std::to_string(f.answer);
+    if (f.remainder != 0) {
+        text += " R " + std::to_string(f.remainder);
+    }
+    return text;
+}
+
+bool NextProblem(Program& p)
+{
+    Drill& d = p.drill;
+    const DrillSettings& s = p.cur();
+    Random& random = p.services.random;
+
+    // The wrong answers are searched in the whole table; a table that was never built has no
+    // neighbours to offer and the search would never end.
+    if (d.factCount < kFactSlots) {
+        return false;
+    }
+    if (d.poolCount < 1) {
+        BuildPool(d, s, 1, 0);
+    }
+    if (d.poolCount < 1) {
+        return false;
+    }
+
+    // The pool pick is drawn even when the repeat list then takes precedence, so the sequence
+    // of draws does not depend on whether a repetition is due.
+    const int k = drawMod(random, 223.0, d.poolCount) + 1;
+    d.curFact = d.pool[at(k)];
+
+    if (d.repeatCount > 0) {
+        if (d.repeatDelay != 0) {
+            d.repeatDelay = i16(d.repeatDelay - 1);
+        } else {
+            d.curFact = d.repeatList[1];
+            // repeatWithin 0 can only come from a damaged record; it counts as 1.
+            const int within = s.repeatWithin() < 1 ? 1 : s.repeatWithin();
+            d.repeatDelay = i16(drawMod(random, 10.0, within) + 1);
+        }
+    }
+
+    d.rightSlot = drawSlot(random);
+    do {
+        d.wrongSlot1 = drawSlot(random);
+    } while (d.wrongSlot1 == d.rightSlot);
+    d.wrongSlot2 = i16(6 - d.wrongSlot1 - d.rightSlot);
+
+    const std::int16_t w1 = drawWrongFact(random, d, 0);
+    const std::int16_t w2 = drawWrongFact(random, d, w1);
+
+    d.shockLeft = s.shockSeconds();
+    DrawProblem(p, w1, w2);
+
+    p.main.dsshock = "Timer: " + std::to_string(d.shockLeft) + " sec";
+    p.main.dsttime = " Time: " + std::to_string(d.drillMinutes) + " min";
+    ShowDelay(p);
+    return true;
+}
+
+void DrawProblem(Program& p, std::int16_t w1, std::int16_t w2)
+{
+    Drill& d = p.drill;
+    const DrillSettings& s = p.cur();
+    const FactRec& f = d.current();
+
+    // Drawn on every call, whatever the operation, so that the draws that follow keep their
+    // place in the sequence.
+    const std::int16_t swapDraw = drawMod(p.services.random, 10.0, 2);
+    const bool swapped =
+        (s.operation == OpAdd || s.operation == OpMult) && swapDraw == 1 && s.switchAB == 1;
+
+    const std::string firstText = std::to_string(f.first);
+    const std::string secondText = std::to_string(f.second);
+    const std::string_view sym = opText(s.operation);
+    d.problemText = trimBlanks(swapped ? secondText + std::string(sym) + firstText
+                                       : firstText + std::string(sym) + secondText);
+
+    ProblemDrawing dm;
+    dm.text = d.problemText;
+    dm.markText = trimBlanks(firstText + " -");
+    dm.divisionSign = s.operation == OpDiv || s.operation == OpDivR;
+    dm.hyphenBack = 55;
+    dm.colonBack = 160;
+    p.main.dm = dm;
+
+    d.answerText[at(d.wrongSlot1)] = answerTextOf(d.fact(w1));
+    d.answerText[at(d.wrongSlot2)] = answerTextOf(d.fact(w2));
+    d.answerText[at(d.rightSlot)] = answerTextOf(f);
+    for (std::size_t i = 1; i <= 3; ++i) {
+        p.main.but[i].caption = trimBlanks(d.answerText[i]);
+    }
+}
+
+ProblemLayout layoutProblem(double boxWidth, double boxHeight, double textWidth, double textHeight,
+                            double markWidth, const ProblemDrawing& drawing)
+{
+    // The differences are rounded to whole units before the halving, and the halving
+    // truncates toward zero, so a text wider than its box starts a little less far left
+    // than exact centring would put it.
+    ProblemLayout l;
+    l.x = roundHalfEven(boxWidth - textWidth) / 2;
+    l.y = roundHalfEven(boxHeight - textHeight) / 2;
+    l.mark = roundHalfEven(l.x + markWidth);
+    l.hyphenX = l.mark - drawing.hyphenBack;
+    l.colonX = l.mark - drawing.colonBack;
+    return l;
+}
+
 } // namespace sb

@@ -14,11 +14,14 @@ namespace sb {
 // The random draws are made in a fixed order (pool pick, repeat delay, right slot, wrong slot
 // loop, the two wrong-fact loops, then the swap draw in DrawProblem).
 // Returns false, having drawn nothing and changed nothing but the refill, when the pool is
-// still empty after the refill: there is no fact to pose.
+// still empty after the refill (there is no fact to pose), and without even the refill when
+// the fact table was never built (factCount below 200: no neighbours for the wrong answers).
+// repeatWithin below 1 (only a damaged record holds one) counts as 1.
 [[nodiscard]] bool NextProblem(Program& p);
 
 // Writes problemText, the three answerTexts, the answer buttons' captions and the drawing of
-// dm for curFact with wrong facts w1 and w2. Makes the swap draw first, on every call.
+// dm for curFact with wrong facts w1 and w2. Makes the swap draw first, on every call; Add and
+// Mult show the second number first when that draw is 1 and switchAB is 1.
 void DrawProblem(Program& p, std::int16_t w1, std::int16_t w2);
 
 // A fact's answer as a button shows it: "12", or "7 R 3" when it has a remainder.

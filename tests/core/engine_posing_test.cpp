@@ -1,0 +1,417 @@
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/fakes.h"
+#include "drill/pool.h"
+#include "drill/posing.h"
+
+namespace sb::test {
+namespace {
+
+// Draw values and what they give (R = round half to even):
+//   R(u*10) mod 3 + 1:  0.0 -> 1, 0.1 -> 2, 0.2 -> 3, 0.35 -> R(3.5)=4 -> 2
+//   R(u*10) mod 2:      0.0 -> 0 (direction -1), 0.1 -> 1 (direction +1)
+//   R(u*223) mod n + 1: 0.0 -> slot 1, 0.5 -> R(111.5)=112
+constexpr double kSlot1 = 0.0;
+constexpr double kSlot2 = 0.1;
+constexpr double kSlot3 = 0.2;
+constexpr double kT1 = 0.0;
+constexpr double kT2 = 0.1;
+constexpr double kT3 = 0.2;
+constexpr double kBack = 0.0;
+constexpr double kAhead = 0.1;
+constexpr double kNoSwap = 0.0;
+constexpr double kSwap = 0.1;
+
+// Original defaults (Add, range 1..10, all ten second numbers), facts built, pool of 100.
+void setUpDrill(ProgramFixture& f, std::int16_t operation = OpAdd)
+{
+    Program& p = f.program;
+    LoadOriginalDefaults(p.settings);
+    p.cur() = p.settings.defaultSettings;
+    p.cur().operation = operation;
+    p.drill.repeatDelay = 0;
+    BuildFacts(p.drill, p.cur(), f.random);
+    BuildPool(p.drill, p.cur(), 0, 0);
+}
+
+void onlyInPool(Drill& d, std::int16_t fact)
+{
+    d.pool[1] = fact;
+    d.poolCount = 1;
+}
+
+std::vector<std::string> texts(const Drill& d)
+{
+    return {d.answerText[1], d.answerText[2], d.answerText[3]};
+}
+
+std::vector<std::string> captions(const MainModel& m)
+{
+    return {m.but[1].caption, m.but[2].caption, m.but[3].caption};
+}
+
+TEST(EnginePosing, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
+{
+    ProgramFixture f;
+    setUpDrill(f);
+    ASSERT_EQ(f.program.drill.poolCount, 100);
+    f.random.push({
+        0.5,         // pool pick: 112 mod 100 + 1 = slot 13 = fact 23 (3 + 2)
+        kSlot3,      // rightSlot 3
+        kSlot3,      // wrongSlot1 equals rightSlot: drawn again
+        0.35,        // wrongSlot1 2 (R(3.5) = 4)
+        kT1, kAhead, // w1 = 24
+        kT1, kAhead, // 24 again: refused for w2
+        kT2, kBack,  // w2 = 21
+        kNoSwap,     // swap draw
+    });
+
+    ASSERT_TRUE(NextProblem(f.program));
+
+    const Drill& d = f.program.drill;
+    EXPECT_EQ(d.curFact, 23);
+    EXPECT_EQ(d.rightSlot, 3);
+    EXPECT_EQ(d.wrongSlot1, 2);
+    EXPECT_EQ(d.wrongSlot2, 1);
+    EXPECT_EQ(d.problemText, "3 + 2");
+    EXPECT_EQ(texts(d), (std::vector<std::string>{"3", "6", "5"}));
+    EXPECT_EQ(captions(f.program.main), (std::vector<std::string>{"3", "6", "5"}));
+    EXPECT_EQ(d.shockLeft, 10);
+    EXPECT_EQ(f.program.main.dsshock, "Timer: 10 sec");
+    EXPECT_EQ(f.program.main.dsttime, " Time: 0 min");
+    EXPECT_EQ(f.program.main.dm.text, "3 + 2");
+    EXPECT_EQ(f.program.main.dm.markText, "3 -");
+    EXPECT_FALSE(f.program.main.dm.divisionSign);
+    EXPECT_EQ(f.random.left(), 0u);
+}
+
+TEST(EnginePosing, DueRepetitionReplacesPoolPickAndDrawsTheNextDelay)
+{
+    ProgramFixture f;
+    setUpDrill(f);
+    Drill& d = f.program.drill;
+    d.repeatList[1] = 195; // 15 + 10, outside the pool
+    d.repeatCount = 1;
+    d.fact(195).state = 2;
+    f.random.push({
+        kSlot1, // pool pick, still drawn
+        0.45,   // repeat delay: R(4.5) = 4, 4 mod 3 + 1 = 2
+        kSlot1, // rightSlot 1
+        kSlot2, // wrongSlot1 2
+        kT1,
+        kAhead, // w1 = 196
+        kT1,
+        kBack, // w2 = 194
+        kNoSwap,
+    });
+
+    ASSERT_TRUE(NextProblem(f.program));
+
+    EXPECT_EQ(d.curFact, 195);
+    EXPECT_EQ(d.repeatDelay, 2);
+    EXPECT_EQ(d.repeatCount, 1);
+    EXPECT_EQ(d.repeatList[1], 195);
+    EXPECT_EQ(d.problemText, "15 + 10");
+    EXPECT_EQ(texts(d), (std::vector<std::string>{"25", "26", "24"}));
+    EXPECT_EQ(f.random.left(), 0u);
+}
+
+TEST(EnginePosing, PendingDelayCountsDownWithoutADraw)
+{
+    ProgramFixture f;
+    setUpDrill(f);
+    Drill& d = f.program.drill;
+    d.repeatList[1] = 195;
+    d.repeatCount = 1;
+    d.repeatDelay = 2;
+    f.random.push({kSlot1, kSlot1, kSlot2, kT1, kAhead, kT2, kAhead, kNoSwap});
+
+    ASSERT_TRUE(NextProblem(f.program));
+
+    EXPECT_EQ(d.curFact, 1);
+    EXPECT_EQ(d.repeatDelay, 1);
+    EXPECT_EQ(f.random.left(), 0u);
+}
+
+TEST(EnginePosing, WrongFactsStayInsideTheTableWithAStrictUpperBound)
+{
+    struct Row {
+        std::int16_t fact;
+        std::vector<double> wrongDraws; // t, d pairs for w1 and then w2
+        std::vector<std::string> texts;
+    };
+    const std::vector<Row> rows = {
+        // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
+        {1, {kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead}, {"2", "5", "3"}},
+        // fact 199 (19 + 10): 200 is refused (the last fact is never a wrong answer),
+        // 198 taken; 201 refused; 197 taken.
+        {199, {kT1, kAhead, kT1, kBack, kT2, kAhead, kT2, kBack}, {"29", "28", "27"}},
+        // fact 200 (20 + 10): 201 refused, 197 taken; 199 taken.
+        {200, {kT1, kAhead, kT3, kBack, kT1, kBack}, {"30", "27", "29"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("fact " + std::to_string(row.fact));
+        ProgramFixture f;
+        setUpDrill(f);
+        onlyInPool(f.program.drill, row.fact);
+        f.random.push({kSlot1, kSlot1, kSlot2});
+        for (double u : row.wrongDraws) {
+            f.random.push(u);
+        }
+        f.random.push(kNoSwap);
+
+        ASSERT_TRUE(NextProblem(f.program));
+
+        EXPECT_EQ(f.program.drill.curFact, row.fact);
+        EXPECT_EQ(texts(f.program.drill), row.texts);
+        EXPECT_EQ(f.random.left(), 0u);
+    }
+}
+
+// A program over the real generator, for properties that need many problems.
+struct SeededProgram {
+    explicit SeededProgram(std::uint64_t seed) : random(seed) {}
+    StdRandom random;
+    FixedClock clock;
+    SilentSound sound;
+    NoPictures pictures;
+    TempDir dir;
+    Services services{random, clock, sound, pictures, dir.path()};
+    Program program{services};
+
+    void setUp(std::int16_t operation)
+    {
+        LoadOriginalDefaults(program.settings);
+        program.cur() = program.settings.defaultSettings;
+        program.cur().operation = operation;
+        program.drill.repeatDelay = 0;
+        BuildFacts(program.drill, program.cur(), random);
+        BuildPool(program.drill, program.cur(), 0, 0);
+    }
+};
+
+TEST(EnginePosing, WrongAnswersComeFromTheThreeNearestUsableFacts)
+{
+    struct Row {
+        std::int16_t operation;
+        std::int16_t fact;
+        std::string right;
+        std::set<std::string> wrong;
+    };
+    const std::vector<Row> rows = {
+        {OpAdd, 1, "2", {"3", "4", "5"}},                          // facts 2, 3, 4
+        {OpAdd, 199, "29", {"26", "27", "28"}},                    // facts 196, 197, 198
+        {OpAdd, 200, "30", {"27", "28", "29"}},                    // facts 197, 198, 199
+        {OpMult, 126, "42", {"21", "28", "35", "49", "56", "63"}}, // 6 x 7
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("fact " + std::to_string(row.fact));
+        SeededProgram s(1234);
+        s.setUp(row.operation);
+        onlyInPool(s.program.drill, row.fact);
+        std::set<std::string> seen;
+        for (int n = 0; n < 400; ++n) {
+            ASSERT_TRUE(NextProblem(s.program));
+            const Drill& d = s.program.drill;
+            ASSERT_EQ(d.answerText[static_cast<std::size_t>(d.rightSlot)], row.right);
+            seen.insert(d.answerText[static_cast<std::size_t>(d.wrongSlot1)]);
+            seen.insert(d.answerText[static_cast<std::size_t>(d.wrongSlot2)]);
+        }
+        EXPECT_EQ(seen, row.wrong);
+    }
+}
+
+TEST(EnginePosing, RepeatWithinOneLeavesExactlyOnePoolProblemBetweenRepetitions)
+{
+    SeededProgram s(99);
+    s.setUp(OpAdd);
+    s.program.cur().repeatWithin() = 1;
+    Drill& d = s.program.drill;
+    d.repeatList[1] = 195;
+    d.repeatCount = 1;
+    std::string sequence;
+    for (int n = 0; n < 10; ++n) {
+        ASSERT_TRUE(NextProblem(s.program));
+        sequence += d.curFact == 195 ? 'R' : 'p';
+    }
+    EXPECT_EQ(sequence, "RpRpRpRpRp");
+}
+
+TEST(EnginePosing, RepetitionsComeBackWithinRepeatWithinProblems)
+{
+    SeededProgram s(7);
+    s.setUp(OpAdd);
+    Drill& d = s.program.drill;
+    d.repeatList[1] = 195;
+    d.repeatCount = 1;
+    std::set<int> gaps;
+    int sinceLast = -1;
+    for (int n = 0; n < 2000; ++n) {
+        ASSERT_TRUE(NextProblem(s.program));
+        if (d.curFact == 195) {
+            if (sinceLast >= 0) {
+                gaps.insert(sinceLast);
+            }
+            sinceLast = 0;
+        } else {
+            ++sinceLast;
+        }
+    }
+    EXPECT_EQ(gaps, (std::set<int>{1, 2, 3}));
+}
+
+TEST(EnginePosing, DivisionWithRemainderShowsRemaindersOnlyWhereThereAreAny)
+{
+    ProgramFixture f;
+    setUpDrill(f, OpDiv);
+    Program& p = f.program;
+    p.cur().operation = OpDivR;
+    Drill& d = p.drill;
+    // 13 / 4 = 3 R 1 (second number 4, column 3), its neighbours 8 / 4 = 2 and 19 / 4 = 4 R 3.
+    d.fact(63).first = 13;
+    d.fact(63).remainder = 1;
+    d.fact(64).first = 19;
+    d.fact(64).remainder = 3;
+    onlyInPool(d, 63);
+    f.random.push({kSlot1, kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kSwap});
+
+    ASSERT_TRUE(NextProblem(p));
+
+    EXPECT_EQ(d.problemText, "13 -  4");
+    EXPECT_EQ(texts(d), (std::vector<std::string>{"3 R 1", "2", "4 R 3"}));
+    EXPECT_EQ(p.main.dm.text, "13 -  4");
+    EXPECT_EQ(p.main.dm.markText, "13 -");
+    EXPECT_TRUE(p.main.dm.divisionSign);
+    EXPECT_EQ(p.main.dm.hyphenBack, 55);
+    EXPECT_EQ(p.main.dm.colonBack, 160);
+    EXPECT_EQ(f.random.left(), 0u);
+}
+
+TEST(EnginePosing, OnlyAddAndMultSwapAndOnlyWithSwitchAB)
+{
+    struct Row {
+        std::int16_t operation;
+        std::int16_t switchAB;
+        double swapDraw;
+        const char* text; // fact 23: second number 2, column 3
+    };
+    const std::vector<Row> rows = {
+        {OpAdd, 1, kSwap, "2 + 3"},   {OpAdd, 1, kNoSwap, "3 + 2"}, {OpAdd, 0, kSwap, "3 + 2"},
+        {OpAdd, 1, 0.15, "3 + 2"}, // R(1.5) = 2: even, no swap
+        {OpMult, 1, kSwap, "2 x 3"},  {OpMult, 0, kSwap, "3 x 2"},  {OpSub, 1, kSwap, "5 - 2"},
+        {Op10Sub, 1, kSwap, "5 - 2"}, {OpDiv, 1, kSwap, "6 -  2"},  {OpDivR, 1, kSwap, "6 -  2"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.text) + " op " + std::to_string(row.operation) + " switchAB " +
+                     std::to_string(row.switchAB));
+        ProgramFixture f;
+        // DivR over the Div table: the remainders are 0, and no remainder draws are needed.
+        setUpDrill(f, row.operation == OpDivR ? std::int16_t{OpDiv} : row.operation);
+        Program& p = f.program;
+        p.cur().operation = row.operation;
+        p.cur().switchAB = row.switchAB;
+        p.drill.curFact = 23;
+        f.random.push(row.swapDraw);
+
+        DrawProblem(p, 24, 21);
+
+        EXPECT_EQ(p.drill.problemText, row.text);
+        EXPECT_EQ(p.main.dm.text, row.text);
+        EXPECT_EQ(f.random.left(), 0u);
+    }
+}
+
+TEST(EnginePosing, EmptyPoolPosesNothingAndDrawsNothing)
+{
+    ProgramFixture f;
+    setUpDrill(f, Op10Sub);
+    Program& p = f.program;
+    Drill& d = p.drill;
+    for (std::size_t n = 1; n <= 9; ++n) {
+        p.cur().secondNum[n] = 0;
+    }
+    BuildPool(d, p.cur(), 0, 0);
+    ASSERT_EQ(d.poolCount, 0);
+    d.curFact = 7;
+    d.problemText = "7 + 1";
+    d.shockLeft = 4;
+    const MainModel before = p.main;
+
+    EXPECT_FALSE(NextProblem(p));
+
+    EXPECT_EQ(f.random.used(), 0u);
+    EXPECT_EQ(d.poolCount, 0);
+    EXPECT_EQ(d.curFact, 7);
+    EXPECT_EQ(d.problemText, "7 + 1");
+    EXPECT_EQ(d.shockLeft, 4);
+    EXPECT_EQ(d.repeatDelay, 0);
+    EXPECT_EQ(p.main.dsshock, before.dsshock);
+    EXPECT_EQ(p.main.dm.text, before.dm.text);
+    EXPECT_EQ(captions(p.main), captions(before));
+}
+
+TEST(EnginePosing, TableNeverBuiltPosesNothing)
+{
+    ProgramFixture f;
+    Program& p = f.program;
+    LoadOriginalDefaults(p.settings);
+    p.cur() = p.settings.defaultSettings;
+
+    EXPECT_FALSE(NextProblem(p));
+
+    EXPECT_EQ(f.random.used(), 0u);
+    EXPECT_EQ(p.drill.poolCount, 0);
+}
+
+TEST(EnginePosing, EmptiedPoolIsRefilledWithoutReset)
+{
+    ProgramFixture f;
+    setUpDrill(f);
+    Drill& d = f.program.drill;
+    d.fact(5).state = 0;
+    d.fact(5).rightRun = 2;
+    d.poolCount = 0;
+    f.random.push({0.02, kSlot1, kSlot2, kT1, kAhead, kT2, kAhead, kNoSwap}); // R(4.46) = 4
+
+    ASSERT_TRUE(NextProblem(f.program));
+
+    EXPECT_EQ(d.poolCount, 100);
+    EXPECT_EQ(d.curFact, 5);
+    EXPECT_EQ(d.fact(5).state, 0);
+    EXPECT_EQ(d.fact(5).rightRun, 2);
+}
+
+TEST(EnginePosing, LayoutRoundsTheDifferencesThenHalvesTowardZero)
+{
+    struct Row {
+        double boxW, boxH, textW, textH, markW;
+        int hyphenBack, colonBack;
+        ProblemLayout expected;
+    };
+    const std::vector<Row> rows = {
+        // 4498.5 -> 4498 -> 2249; 499.5 -> 500 -> 250; 2249 + 999.5 = 3248.5 -> 3248.
+        {7000, 1000, 2501.5, 500.5, 999.5, 55, 160, {2249, 250, 3248, 3193, 3088}},
+        // 4499.5 -> 4500 -> 2250; 2250.5 -> 2250.
+        {7000, 1000, 2500.5, 400, 0.5, 55, 160, {2250, 300, 2250, 2195, 2090}},
+        // A text wider than its box: -1001 \ 2 = -500 (toward zero, not -501); -1 \ 2 = 0.
+        {1000, 600, 2001, 601, 300, 65, 165, {-500, 0, -200, -265, -365}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.textW);
+        ProblemDrawing drawing;
+        drawing.hyphenBack = row.hyphenBack;
+        drawing.colonBack = row.colonBack;
+        const ProblemLayout l =
+            layoutProblem(row.boxW, row.boxH, row.textW, row.textH, row.markW, drawing);
+        EXPECT_EQ(l.x, row.expected.x);
+        EXPECT_EQ(l.y, row.expected.y);
+        EXPECT_EQ(l.mark, row.expected.mark);
+        EXPECT_EQ(l.hyphenX, row.expected.hyphenX);
+        EXPECT_EQ(l.colonX, row.expected.colonX);
+    }
+}
+
+} // namespace
+} // namespace sb::test
