@@ -1,12 +1,298 @@
 #include "teach/auto_teach.h"
 
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "drill/pool.h"
+#include "mainwin/main_form.h"
+#include "records/fact_table.h"
+
 namespace sb {
-std::int16_t AutoTeachStep(Program&)
+
+namespace {
+
+// Names shown in DsBgn: the first-number ranges by slot, the operations by code.
+constexpr std::array<std::string_view, 5> rangeName{"", " 1~10", "11~13", "14~16", "17~20"};
+constexpr std::array<std::string_view, 7> opName{"", "Add", "10Sub", "Sub", "Mult", "Div", "DivR"};
+
+std::size_t at(int i)
 {
-    return 1;
+    return static_cast<std::size_t>(i);
 }
-bool RowMastered(const Drill&, std::int16_t)
+
+std::int16_t i16(int v)
 {
+    return static_cast<std::int16_t>(v);
+}
+
+// An operation code outside 1..6 can only come from a damaged record; it has no name.
+std::string_view opNameOf(int operation)
+{
+    if (operation < 1 || operation > 6) {
+        return {};
+    }
+    return opName[at(operation)];
+}
+
+// activeSteps only has to stay non-zero once a second number has begun; stopping at the top
+// keeps a very long level from wrapping it back through 0.
+void countUp(std::int16_t& v)
+{
+    if (v < 32767) {
+        v = i16(v + 1);
+    }
+}
+
+// The highest second number whose box holds anything above 0; 0 when there is none.
+int highestSecond(const DrillSettings& s)
+{
+    for (int n = 10; n >= 1; --n) {
+        if (s.secondNum[at(n)] > 0) {
+            return n;
+        }
+    }
+    return 0;
+}
+
+// The main window shows the selection from a copy: the click handling its boxes run may write
+// curSettings while they are being set.
+void showSelection(Program& p)
+{
+    const DrillSettings shown = p.cur();
+    ShowSelection(p, shown);
+}
+
+void clearRow(DrillSettings& s, int n)
+{
+    s.answerCount(n) = 0;
+    s.percentCorrect(n) = 0;
+    s.activeSteps(n) = 0;
+}
+
+// When the remove rules retire the last second number in play before the next one has begun
+// (a row of three facts in 11..13 is mastered in six answers, long before averageOver answers
+// let the next one begin), nothing would be left to drill, and at the next Start second number
+// 1 would come back only to be mastered again, for ever. Instead the lowest second number not
+// yet begun at this level begins now, as it would have by the pupil's percentage.
+void beginNextWhenNoneLeft(Program& p)
+{
+    DrillSettings& s = p.cur();
+    for (int n = 1; n <= 10; ++n) {
+        if (s.secondNum[at(n)] == 1) {
+            return;
+        }
+    }
+    const int last = s.operation == Op10Sub ? 9 : 10;
+    for (int n = 1; n <= last; ++n) {
+        if (s.activeSteps(n) == 0) {
+            s.secondNum[at(n)] = 1;
+            p.main.DsBgn = "Begin: " + std::to_string(n);
+            BuildPool(p.drill, s, 1, i16(n));
+            return;
+        }
+    }
+}
+
+// Begins the next second number when the ones in play are answered well enough, counts the
+// steps each of them has been drilled, and takes out those whose facts are all retired.
+// The loop runs downwards so that a number begun in this pass is not counted or tested
+// until the next step.
+void advanceAndRetire(Program& p)
+{
+    DrillSettings& s = p.cur();
+    for (int n = 10; n >= 1; --n) {
+        if (s.secondNum[at(n)] != 1) {
+            continue;
+        }
+        if (s.answerCount(n) >= s.averageOver() && s.percentCorrect(n) >= s.advancePercent() &&
+            n < 10 && s.activeSteps(n + 1) == 0) {
+            s.secondNum[at(n + 1)] = 1;
+            p.main.DsBgn = "Begin: " + std::to_string(n + 1);
+            BuildPool(p.drill, s, 1, i16(n + 1));
+        }
+        countUp(s.activeSteps(n));
+        if (RowMastered(p.drill, i16(n))) {
+            BuildPool(p.drill, s, 2, i16(n));
+            s.secondNum[at(n)] = 0;
+            s.answerCount(n) = 0;
+            s.percentCorrect(n) = 0;
+            p.main.DsEnd = "Remove: " + std::to_string(n);
+        }
+    }
+    beginNextWhenNoneLeft(p);
+}
+
+void reviewCycle(Program& p)
+{
+    DrillSettings& s = p.cur();
+    if (s.reviewLeft == kNoReview) {
+        s.reviewCount = i16(s.reviewCount + 1 > 32700 ? 0 : s.reviewCount + 1);
+    } else {
+        // A running review counts down to 0. A negative count other than "no review" can only
+        // come from a damaged record (or a negative reviewLength); it would never reach 0 and
+        // would hold the pupil in the review for good, so it counts as run out.
+        s.reviewLeft = i16(s.reviewLeft > 0 ? s.reviewLeft - 1 : 0);
+        if (s.reviewCount > 32700) {
+            s.reviewCount = 0;
+        }
+    }
+
+    if (s.reviewCount >= s.reviewAfter()) {
+        const int k = highestSecond(s);
+        for (int n = 1; n <= k; ++n) {
+            s.secondNum[at(n)] = 1;
+        }
+        s.reviewLeft = s.reviewLength();
+        s.reviewCount = 0;
+        p.main.DsBgn = ":Rev 1 to " + std::to_string(k);
+        BuildPool(p.drill, s, 0, 0);
+        ResetCounters(p.drill);
+    }
+
+    if (s.reviewLeft == 0) {
+        // Only the highest second number of the review stays in play; every one begun before
+        // it leaves again.
+        const int k = highestSecond(s);
+        for (int n = 1; n <= k; ++n) {
+            if (s.activeSteps(n) > 0) {
+                s.secondNum[at(n)] = 0;
+                BuildPool(p.drill, s, 2, i16(n));
+            }
+        }
+        if (k >= 1) {
+            s.secondNum[at(k)] = 1;
+        }
+        BuildPool(p.drill, s, 1, 0);
+        showSelection(p);
+        s.reviewLeft = kNoReview;
+        p.main.DsBgn = ":Rev End";
+        ResetCounters(p.drill);
+    }
+}
+
+bool levelComplete(const DrillSettings& s)
+{
+    const int last = s.operation == Op10Sub ? 9 : 10;
+    for (int n = 1; n <= last; ++n) {
+        if (s.activeSteps(n) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every range in play moves up by one (Add and Sub only); a range at the top, and the range
+// of any other operation, drops out. Then the level starts again from second number 1.
+void advanceRanges(Program& p)
+{
+    DrillSettings& s = p.cur();
+    s.reviewCount = 0;
+    for (int r = 4; r >= 1; --r) {
+        if (s.firstRange[at(r)] != 1) {
+            continue;
+        }
+        if ((s.operation == OpAdd || s.operation == OpSub) && r < 4 &&
+            s.firstRange[at(r + 1)] == 0) {
+            s.firstRange[at(r + 1)] = 1;
+            p.main.DsBgn = ":Begin " + std::string(rangeName[at(r + 1)]);
+            p.main.DsEnd = " ";
+        }
+        s.firstRange[at(r)] = 0;
+    }
+    for (int n = 1; n <= 10; ++n) {
+        s.secondNum[at(n)] = 0;
+        clearRow(s, n);
+    }
+    s.secondNum[1] = 1;
+    BuildPool(p.drill, s, 0, 0);
+    ResetCounters(p.drill);
+}
+
+bool anyRange(const DrillSettings& s)
+{
+    for (int r = 1; r <= 4; ++r) {
+        if (s.firstRange[at(r)] == 1) {
+            return true;
+        }
+    }
     return false;
 }
+
+// The next operation of the ladder, from range 1..10. At 10Sub every second number begins
+// together.
+void nextLevel(Program& p)
+{
+    DrillSettings& s = p.cur();
+    s.reviewLeft = kNoReview;
+    s.reviewCount = 0;
+    s.operation = i16(s.operation + 1);
+    for (int r = 1; r <= 4; ++r) {
+        s.firstRange[at(r)] = 0;
+    }
+    s.firstRange[1] = 1;
+    for (int n = 1; n <= 10; ++n) {
+        s.secondNum[at(n)] = s.operation == Op10Sub ? 1 : 0;
+        clearRow(s, n);
+    }
+    s.secondNum[1] = 1;
+    p.main.DsBgn = ":Level " + std::string(opNameOf(s.operation));
+    p.main.DsEnd = "";
+    BuildFacts(p.drill, s, p.services.random);
+    BuildPool(p.drill, s, 0, 0);
+    ResetCounters(p.drill);
+}
+
+} // namespace
+
+std::int16_t AutoTeachStep(Program& p)
+{
+    DrillSettings& s = p.cur();
+    if (s.autoTeach != 1) {
+        return 1;
+    }
+
+    if (s.reviewLeft == kNoReview) {
+        advanceAndRetire(p);
+    }
+
+    if (s.reviewOn == 1) {
+        reviewCycle(p);
+    }
+
+    if (s.reviewLeft == kNoReview && levelComplete(s)) {
+        advanceRanges(p);
+        if (!anyRange(s)) {
+            if (s.operation >= OpDivR) {
+                p.main.DsBgn = ":Congratulations!";
+                p.main.DsEnd = "Great Job!";
+                s.autoTeach = 0;
+                return 0;
+            }
+            nextLevel(p);
+        }
+    }
+
+    showSelection(p);
+    p.settings.startSettings = s;
+    return 1;
+}
+
+bool RowMastered(const Drill& d, std::int16_t n)
+{
+    // A table that was never built or loaded holds no fact in play only because it holds no
+    // facts at all; closing the program before the first drill must not count as mastery.
+    if (d.factCount == 0) {
+        return false;
+    }
+    bool mastered = true;
+    for (int i = 1; i <= kFactSlots; ++i) {
+        const FactRec& f = d.fact(i);
+        if (f.second == n && f.state > 0) {
+            mastered = false;
+        }
+    }
+    return mastered;
+}
+
 } // namespace sb

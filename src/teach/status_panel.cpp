@@ -1,5 +1,77 @@
 #include "teach/status_panel.h"
 
+#include <array>
+#include <string>
+#include <string_view>
+
 namespace sb {
-void ShowStatus(Program&) {}
+
+namespace {
+
+// The labels carry trailing blanks so that the values line up in the list box.
+constexpr std::array<std::string_view, 8> statusLabel{"Student  ",  "OnStart  ",  "Teach    ",
+                                                      "Save      ", "MaxTime ",   "MaxProb ",
+                                                      "StopOn   ",  "Timer      "};
+constexpr std::array<std::string_view, 9> statusWord{"Time", "Prob",    "Either",   "Both",  "Off",
+                                                     "On",   "Default", "Untitled", "Loaded"};
+
+constexpr std::size_t kOff = 4;
+constexpr std::size_t kOn = 5;
+constexpr std::size_t kDefault = 6;
+constexpr std::size_t kUntitled = 7;
+constexpr std::size_t kLoaded = 8;
+
+constexpr std::string_view kTitle = "Sumblitz1.2";
+
+std::string line(std::size_t label, std::string_view value)
+{
+    return std::string(statusLabel[label]) + std::string(value);
+}
+
+std::string_view onOff(std::int16_t flag)
+{
+    return statusWord[flag == 1 ? kOn : kOff];
+}
+
+// The word after "StopOn". Only 1..5 have one of their own; any other value, which only a
+// damaged record can hold, never stops a drill either, so it reads "Off" like 5.
+std::string_view stopWord(std::int16_t stopOn)
+{
+    if (stopOn < 1 || stopOn > 5) {
+        return statusWord[kOff];
+    }
+    return statusWord[static_cast<std::size_t>(stopOn - 1)];
+}
+
+} // namespace
+
+void ShowStatus(Program& p)
+{
+    DrillSettings& s = p.cur();
+    MainModel& m = p.main;
+
+    const std::string name = trimmedName(s);
+    setName(s, name);
+
+    // The reserved names count only as written, case and all: "default" is a pupil.
+    if (name == statusWord[kUntitled]) {
+        m.DisSet[0] = line(0, statusWord[kUntitled]);
+        m.dsword = kTitle;
+    } else if (name == statusWord[kDefault]) {
+        m.DisSet[0] = line(0, statusWord[kDefault]);
+        m.dsword = kTitle;
+    } else {
+        m.DisSet[0] = line(0, statusWord[kLoaded]);
+        m.dsword = name + ":";
+    }
+    m.DisSet[1] = line(1, onOff(s.loadOnStart));
+    m.DisSet[2] = line(2, onOff(s.autoTeach));
+    m.DisSet[3] = line(3, onOff(s.saveLevel()));
+    m.DisSet[4] = line(4, std::to_string(s.maxMinutes()));
+    m.DisSet[5] = line(5, std::to_string(s.maxProblems()));
+    m.DisSet[6] = line(6, stopWord(s.stopOn));
+    m.DisSet[7] = line(7, std::to_string(s.shockSeconds()));
+    m.disSetFilled = true;
+}
+
 } // namespace sb
