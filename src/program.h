@@ -13,6 +13,8 @@
 
 namespace sb {
 
+class FileSystem;
+
 // What the program gets from the machine. The real versions are built in main(); tests hand in
 // scripted and recording fakes and a temporary data directory.
 struct Services {
@@ -21,6 +23,7 @@ struct Services {
     Sound& sound;
     Pictures& pictures;
     std::filesystem::path dataDir; // where the record files live
+    FileSystem* files = nullptr;   // how record files are read and written; null: the disk
 };
 
 struct RunState {

@@ -1,9 +1,52 @@
 #include "students/lifecycle.h"
 
+#include "mainwin/main_form.h"
+#include "students/fact_file.h"
+#include "students/record_files.h"
+#include "teach/auto_teach.h"
+#include "teach/status_panel.h"
+
 namespace sb {
-void ProgramLoad(Program&) {}
-bool ProgramClose(Program&)
+
+void ProgramLoad(Program& p)
 {
-    return true;
+    p.flags.smartFromStudent = 0;
+    p.flags.studentFromSmart = 0;
+    LoadStartupSettings(p);
+    ReadFactFile(p);
+    // The lock flag starts clear before the selection is shown, not after: settings saved with
+    // "10 Sub" lock the first-number boxes while they are shown, and clearing the flag after
+    // that would leave them greyed out for good once another operation is chosen.
+    p.flags.firstLocked = 0;
+    const DrillSettings shown = p.cur();
+    ShowSelection(p, shown);
+
+    p.main.cPause = false;
+    p.main.resultsgo = false;
+    p.main.Reset = false;
+    for (int i = 1; i <= 3; ++i) {
+        p.main.but[static_cast<std::size_t>(i)].enabled = false;
+    }
+
+    // The constant tables are compiled in; what remains of this step is the drill state. It
+    // also clears the drillResumable that ReadFactFile may have set, so that the first Start
+    // after start-up always builds a new drill.
+    p.drill.repeatDelay = -1;
+    p.run.drillResumable = 0;
+
+    ShowStatus(p);
+    p.drill.repeatCount = 0;
+    ResetCounters(p.drill);
+    p.settings.startSettings = p.settings.curSettings;
 }
+
+bool ProgramClose(Program& p)
+{
+    ReadSelection(p.main, p.cur());
+    static_cast<void>(AutoTeachStep(p));
+    const bool settingsSaved = SaveExitSettings(p);
+    const bool factsSaved = WriteFactFile(p);
+    return settingsSaved && factsSaved;
+}
+
 } // namespace sb
