@@ -1,0 +1,40 @@
+#include "platform/assets_qt.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+// Outside the namespace: Q_INIT_RESOURCE declares the resource's initialiser in the global one.
+static void initHelpResourceGlobal()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+namespace sb {
+
+QString findAsset(const QString& name)
+{
+    const QString file = name.trimmed();
+    if (file.isEmpty())
+        return {};
+    const QString appDir = QCoreApplication::applicationDirPath();
+    QStringList places{QDir::currentPath()};
+    if (!appDir.isEmpty()) {
+        places << appDir;
+        places << QDir(appDir).filePath(QStringLiteral("../share/sumblitz"));
+    }
+    for (const QString& place : places) {
+        const QFileInfo info(QDir(place), file);
+        if (info.isFile())
+            return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return {};
+}
+
+void initHelpResource()
+{
+    initHelpResourceGlobal();
+}
+
+} // namespace sb

@@ -1,0 +1,99 @@
+#include "platform/media_qt.h"
+
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include <string_view>
+
+#include "records/fact_table.h"
+
+namespace sb {
+
+namespace {
+
+QString trimmedName(std::string_view stored)
+{
+    return QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size())).trimmed();
+}
+
+} // namespace
+
+QtSound::QtSound() : QtSound(findAsset, QMediaDevices::defaultAudioOutput()) {}
+
+QtSound::QtSound(const AssetLocator& locate, const QAudioDevice& device)
+{
+    // Without an output there is nothing to load the sounds for; the drill runs silent.
+    if (device.isNull())
+        return;
+    for (int slot = 1; slot <= 6; ++slot) {
+        const QString path = locate(trimmedName(soundFile[static_cast<std::size_t>(slot)]));
+        if (path.isEmpty())
+            continue;
+        auto effect = std::make_unique<QSoundEffect>(device);
+        effect->setSource(QUrl::fromLocalFile(path));
+        m_effects[static_cast<std::size_t>(slot)] = std::move(effect);
+    }
+}
+
+QtSound::~QtSound() = default;
+
+void QtSound::play(int slot)
+{
+    if (slot < 1 || slot > 6)
+        return;
+    // One sound at a time: a new one cuts off the one still sounding, its own included.
+    for (auto& effect : m_effects) {
+        if (effect)
+            effect->stop();
+    }
+    if (auto& effect = m_effects[static_cast<std::size_t>(slot)])
+        effect->play();
+}
+
+bool QtSound::has(int slot) const
+{
+    return slot >= 1 && slot <= 6 && m_effects[static_cast<std::size_t>(slot)] != nullptr;
+}
+
+QtPictures::QtPictures(QObject* parent) : QtPictures(findAsset, parent) {}
+
+QtPictures::QtPictures(AssetLocator locate, QObject* parent)
+    : QObject(parent), m_locate(std::move(locate))
+{
+}
+
+void QtPictures::show(int n)
+{
+    if (n < 1 || n > 5)
+        return;
+    QPixmap& cached = m_cache[static_cast<std::size_t>(n)];
+    if (cached.isNull()) {
+        const QString path = m_locate(trimmedName(pictureFile[static_cast<std::size_t>(n)]));
+        if (path.isEmpty() || !cached.load(path))
+            return;
+    }
+    m_current = cached;
+    m_shown = n;
+    emit pictureChanged(m_current);
+}
+
+QString pictureDescription(int n)
+{
+    switch (n) {
+    case 1:
+        return QStringLiteral("Sumblitz logo");
+    case 2:
+        return QStringLiteral("Happy face: right answer");
+    case 3:
+        return QStringLiteral("Thinking face: not this time");
+    case 4:
+        return QStringLiteral("Alarm clock: time is up");
+    case 5:
+        return QStringLiteral("Green light: ready, go");
+    default:
+        return {};
+    }
+}
+
+} // namespace sb
