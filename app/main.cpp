@@ -1,13 +1,32 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include <filesystem>
+#include <system_error>
+
+#include "mainwin/main_window.h"
+#include "platform/clock.h"
+#include "platform/media_qt.h"
+#include "platform/random.h"
+#include "program.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(
-        "    Step1                Step2                 Step3                             "
-        "Step4                                Step5");
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("Sumblitz"));
+
+    sb::SystemClock clock;
+    sb::StdRandom random(clock.seed());
+    sb::QtSound sound;
+    sb::QtPictures pictures;
+    std::error_code ec;
+    sb::Services services{random, clock, sound, pictures, std::filesystem::current_path(ec)};
+    sb::Program program(services);
+
+    sb::MainWindow window(program);
+    QObject::connect(&pictures, &sb::QtPictures::pictureChanged, &window,
+                     &sb::MainWindow::setPicture);
+    pictures.show(1); // the logo stands in the picture until the first drill
+    window.load();
+    window.show();
     return app.exec();
 }

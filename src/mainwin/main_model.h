@@ -76,6 +76,10 @@ struct MainModel {
     ProblemDrawing dm;         // the problem on screen
     int picture = 1;           // picture last shown in dsp (1..5)
     bool timerEnabled = false; // the drill clock
+    // Counts every time the drill clock is switched on; a view restarts its one-second timer
+    // when this changes, so the first tick of a problem always comes a full second after it
+    // was posed, as when a stopped timer is started again.
+    unsigned clockStarts = 0;
 
     Modal modal = Modal::None;
     PopupModel pop;

@@ -34,11 +34,17 @@ void setAnswerButtons(MainModel& m, bool enabled)
     }
 }
 
+void startDrillClock(MainModel& m)
+{
+    m.timerEnabled = true;
+    ++m.clockStarts;
+}
+
 void closeDelayWindow(Program& p)
 {
     p.main.noshow.timerEnabled = false;
     p.main.modal = Modal::None;
-    p.main.timerEnabled = true;
+    startDrillClock(p.main);
 }
 
 } // namespace
@@ -153,7 +159,7 @@ void ShowDelay(Program& p)
     MainModel& m = p.main;
     const std::int16_t seconds = p.cur().delaySeconds();
     if (seconds < 1) {
-        m.timerEnabled = true;
+        startDrillClock(m);
         return;
     }
     m.noshow.delayElapsed = 0;

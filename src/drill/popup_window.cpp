@@ -1,0 +1,126 @@
+#include "drill/popup_window.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "drill/feedback.h"
+#include "drill/problem_view_qt.h"
+#include "program.h"
+
+namespace sb {
+
+namespace {
+
+QFont arial(int pointSize)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(pointSize);
+    return f;
+}
+
+QString latin1(const std::string& s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidget* parent)
+    : QDialog(parent), m_program(program), m_changed(std::move(changed))
+{
+    setObjectName(QStringLiteral("pop"));
+    setWindowTitle(QStringLiteral("Sumblitz"));
+    setWindowModality(Qt::WindowModal);
+    setFont(arial(12));
+
+    auto* layout = new QVBoxLayout(this);
+    m_ms = new QLabel(this);
+    m_ms->setObjectName(QStringLiteral("ms"));
+    m_ms->setFont(arial(24));
+    m_ms->setAlignment(Qt::AlignCenter);
+    m_ms->setStyleSheet(QStringLiteral("color: #b00000;"));
+    layout->addWidget(m_ms);
+
+    m_dp = new ProblemView(36, this);
+    m_dp->setObjectName(QStringLiteral("dp"));
+    layout->addWidget(m_dp, 1);
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    layout->addWidget(line);
+
+    auto* row = new QHBoxLayout;
+    for (int i = 1; i <= 3; ++i) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QStringLiteral("but%1").arg(i));
+        b->setFont(arial(24));
+        b->setAutoDefault(false);
+        b->setMinimumHeight(twipsToPixels(900, this));
+        connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
+        row->addWidget(b);
+        m_but[static_cast<std::size_t>(i)] = b;
+    }
+    layout->addLayout(row);
+
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("timer2"));
+    m_timer2->setInterval(1000);
+    connect(m_timer2, &QTimer::timeout, this, &PopupWindow::tick);
+
+    resize(twipsToPixels(6000, this), twipsToPixels(3600, this));
+    render();
+}
+
+void PopupWindow::render()
+{
+    const PopupModel& pop = m_program.main.pop;
+    m_ms->setText(latin1(pop.ms));
+    m_dp->setDrawing(pop.dp);
+    for (int i = 1; i <= 3; ++i) {
+        m_but[static_cast<std::size_t>(i)]->setText(latin1(pop.but[static_cast<std::size_t>(i)]));
+    }
+    if (pop.timerEnabled && !m_timer2->isActive()) {
+        m_timer2->start();
+    } else if (!pop.timerEnabled && m_timer2->isActive()) {
+        m_timer2->stop();
+    }
+}
+
+void PopupWindow::tick()
+{
+    pop_timer_tick(m_program);
+    m_changed();
+}
+
+void PopupWindow::pressAnswer(int i)
+{
+    pop_but_click(m_program, i);
+    m_changed();
+}
+
+// The pupil leaves the pop-up by finding the right answer (or by waiting); the title bar's
+// close button and Escape do not skip it.
+void PopupWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_program.main.modal == Modal::Feedback) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void PopupWindow::reject()
+{
+    if (m_program.main.modal == Modal::Feedback) {
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace sb

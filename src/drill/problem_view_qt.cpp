@@ -1,0 +1,94 @@
+#include "drill/problem_view_qt.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "drill/posing.h"
+
+namespace sb {
+
+int twipsToPixels(double twips, const QWidget* w)
+{
+    return qRound(twips * w->logicalDpiX() / 1440.0);
+}
+
+double pixelsToTwips(double pixels, const QWidget* w)
+{
+    return pixels * 1440.0 / w->logicalDpiX();
+}
+
+ProblemView::ProblemView(int pointSize, QWidget* parent) : QWidget(parent)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(pointSize);
+    setFont(f);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setAccessibleName(QString());
+}
+
+void ProblemView::setDrawing(const ProblemDrawing& drawing)
+{
+    const bool same = drawing.text == m_drawing.text && drawing.markText == m_drawing.markText &&
+                      drawing.divisionSign == m_drawing.divisionSign &&
+                      drawing.hyphenBack == m_drawing.hyphenBack &&
+                      drawing.colonBack == m_drawing.colonBack;
+    if (same) {
+        return;
+    }
+    m_drawing = drawing;
+    setAccessibleName(spokenText(m_drawing));
+    update();
+}
+
+QString ProblemView::spokenText(const ProblemDrawing& drawing)
+{
+    QString text =
+        QString::fromLatin1(drawing.text.data(), static_cast<qsizetype>(drawing.text.size()));
+    if (drawing.divisionSign) {
+        text.replace(QStringLiteral(" -  "), QStringLiteral(" \u00F7 "));
+    }
+    return text.simplified();
+}
+
+QSize ProblemView::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(QStringLiteral("000 - 00 = 00 R 0")), fm.height() * 2};
+}
+
+QSize ProblemView::minimumSizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), fm.height() + 8};
+}
+
+void ProblemView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_drawing.text.empty()) {
+        return;
+    }
+    const QFontMetricsF fm(font());
+    const QString text =
+        QString::fromLatin1(m_drawing.text.data(), static_cast<qsizetype>(m_drawing.text.size()));
+    const QString mark = QString::fromLatin1(m_drawing.markText.data(),
+                                             static_cast<qsizetype>(m_drawing.markText.size()));
+    const ProblemLayout at = layoutProblem(
+        pixelsToTwips(width(), this), pixelsToTwips(height(), this),
+        pixelsToTwips(fm.horizontalAdvance(text), this), pixelsToTwips(fm.height(), this),
+        pixelsToTwips(fm.horizontalAdvance(mark), this), m_drawing);
+    // The drawing position is the top of the text line, as the layout measures it.
+    const int baseline = twipsToPixels(at.y, this) + qRound(fm.ascent());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(twipsToPixels(at.x, this), baseline, text);
+    if (m_drawing.divisionSign) {
+        painter.drawText(twipsToPixels(at.hyphenX, this), baseline, QStringLiteral("-"));
+        painter.drawText(twipsToPixels(at.colonX, this), baseline, QStringLiteral(":"));
+    }
+}
+
+} // namespace sb

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include "mainwin/main_model.h"
+
+namespace sb {
+
+// Lengths of the program's layout are in units of 1/1440 inch; the widget's logical DPI turns
+// them into pixels, so the window keeps its proportions at any scaling.
+int twipsToPixels(double twips, const QWidget* w);
+double pixelsToTwips(double pixels, const QWidget* w);
+
+// The problem display (the main window's dm and the pop-up's dp): draws a ProblemDrawing
+// centred in its own font and, for division, lays a colon over the hyphen so that it reads as
+// a division sign. Its accessible name is the problem as the pupil sees it.
+class ProblemView : public QWidget {
+    Q_OBJECT
+public:
+    ProblemView(int pointSize, QWidget* parent = nullptr);
+    void setDrawing(const ProblemDrawing& drawing);
+    const ProblemDrawing& drawing() const { return m_drawing; }
+
+    // The text as read aloud: the division sign in place of its hyphen.
+    static QString spokenText(const ProblemDrawing& drawing);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ProblemDrawing m_drawing;
+};
+
+} // namespace sb

@@ -1,0 +1,70 @@
+#include "mainwin/delay_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "drill/problem_view_qt.h"
+#include "mainwin/run_control.h"
+#include "program.h"
+
+namespace sb {
+
+DelayWindow::DelayWindow(Program& program, std::function<void()> changed, QWidget* parent)
+    : QDialog(parent), m_program(program), m_changed(std::move(changed))
+{
+    setObjectName(QStringLiteral("noshow"));
+    setWindowTitle(QStringLiteral("Sumblitz"));
+    setWindowModality(Qt::WindowModal);
+    auto* layout = new QVBoxLayout(this);
+    m_d = new QLabel(this);
+    m_d->setObjectName(QStringLiteral("d"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(14);
+    m_d->setFont(f);
+    layout->addWidget(m_d);
+    m_deltime = new QTimer(this);
+    m_deltime->setObjectName(QStringLiteral("deltime"));
+    m_deltime->setInterval(1000);
+    connect(m_deltime, &QTimer::timeout, this, &DelayWindow::tick);
+    resize(twipsToPixels(3000, this), twipsToPixels(900, this));
+    render();
+}
+
+void DelayWindow::tick()
+{
+    deltime_tick(m_program);
+    m_changed();
+}
+
+void DelayWindow::render()
+{
+    const DelayModel& w = m_program.main.noshow;
+    m_d->setText(QString::fromLatin1(w.d.data(), static_cast<qsizetype>(w.d.size())));
+    if (w.timerEnabled && !m_deltime->isActive()) {
+        m_deltime->start();
+    } else if (!w.timerEnabled && m_deltime->isActive()) {
+        m_deltime->stop();
+    }
+}
+
+// The delay ends by its countdown only.
+void DelayWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_program.main.modal == Modal::Delay) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void DelayWindow::reject()
+{
+    if (m_program.main.modal == Modal::Delay) {
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace sb

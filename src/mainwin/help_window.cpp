@@ -1,0 +1,46 @@
+#include "mainwin/help_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "platform/assets_qt.h"
+
+namespace sb {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    initHelpResource();
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("Sumblitz Help"));
+    auto* layout = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout;
+    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    auto* home = new QPushButton(QStringLiteral("Contents"), this);
+    bar->addWidget(back);
+    bar->addWidget(home);
+    bar->addStretch(1);
+    layout->addLayout(bar);
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpText"));
+    m_browser->setOpenExternalLinks(true);
+    m_browser->setSearchPaths({QStringLiteral(":/help")});
+    layout->addWidget(m_browser);
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(home, &QPushButton::clicked, this, [this] { showPage(); });
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    back->setEnabled(false);
+    resize(720, 640);
+}
+
+void HelpWindow::showPage(const QString& page)
+{
+    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace sb

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace sb {
+
+// The program's help: its own pages, built into the program, in a browser window.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+    void showPage(const QString& page = QStringLiteral("index.html"));
+
+private:
+    QTextBrowser* m_browser = nullptr;
+};
+
+} // namespace sb

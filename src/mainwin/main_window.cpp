@@ -1,0 +1,523 @@
+#include "mainwin/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+#include "drill/answering.h"
+#include "drill/popup_window.h"
+#include "drill/problem_view_qt.h"
+#include "mainwin/delay_window.h"
+#include "mainwin/help_window.h"
+#include "mainwin/main_form.h"
+#include "mainwin/run_control.h"
+#include "platform/media_qt.h"
+#include "program.h"
+#include "students/lifecycle.h"
+
+namespace sb {
+
+namespace {
+
+std::size_t at(int i)
+{
+    return static_cast<std::size_t>(i);
+}
+
+QFont arial(double pointSize, bool bold = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+QString latin1(const std::string& s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The caption puts each step's word over its frame.
+QString windowCaption()
+{
+    return QString(4, ' ') + QStringLiteral("Step1") + QString(16, ' ') + QStringLiteral("Step2") +
+           QString(17, ' ') + QStringLiteral("Step3") + QString(29, ' ') + QStringLiteral("Step4") +
+           QString(32, ' ') + QStringLiteral("Step5");
+}
+
+QLabel* colouredLabel(QWidget* parent, const char* name, QColor colour)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    l->setPalette(pal);
+    l->setFont(arial(14));
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(170);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& tip = {})
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), m_program(program)
+{
+    setObjectName(QStringLiteral("sb12"));
+    setWindowTitle(windowCaption());
+    setFont(arial(10));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+    buildFrames(central);
+
+    auto* middle = new QHBoxLayout;
+    m_dsp = new QLabel(central);
+    m_dsp->setObjectName(QStringLiteral("dsp"));
+    const int side = twipsToPixels(1800, this);
+    m_dsp->setFixedSize(side, side);
+    m_dsp->setAlignment(Qt::AlignCenter);
+    middle->addWidget(m_dsp, 0, Qt::AlignTop);
+
+    m_dm = new ProblemView(48, central);
+    m_dm->setObjectName(QStringLiteral("dm"));
+    m_dm->setMinimumHeight(side);
+    middle->addWidget(m_dm, 1);
+
+    auto* captions = new QVBoxLayout;
+    m_dsshock = colouredLabel(central, "dsshock", QColor(255, 192, 255));
+    m_dsttime = colouredLabel(central, "dsttime", QColor(255, 192, 192));
+    m_dstotal = colouredLabel(central, "dstotal", QColor(255, 255, 192));
+    m_dsscore = colouredLabel(central, "dsscore", QColor(192, 255, 255));
+    for (QLabel* l : {m_dsshock, m_dsttime, m_dstotal, m_dsscore}) {
+        captions->addWidget(l);
+    }
+    middle->addLayout(captions);
+    layout->addLayout(middle, 1);
+
+    auto* status = new QHBoxLayout;
+    m_DsBgn = new QLabel(central);
+    m_DsBgn->setObjectName(QStringLiteral("DsBgn"));
+    m_DsBgn->setFont(arial(12, true));
+    m_dsword = new QLabel(central);
+    m_dsword->setObjectName(QStringLiteral("dsword"));
+    m_dsword->setFont(arial(14.25, true));
+    m_dsword->setAutoFillBackground(true);
+    m_dsword->setAlignment(Qt::AlignCenter);
+    {
+        QPalette pal = m_dsword->palette();
+        pal.setColor(QPalette::Window, QColor(224, 224, 224));
+        m_dsword->setPalette(pal);
+    }
+    m_DsEnd = new QLabel(central);
+    m_DsEnd->setObjectName(QStringLiteral("DsEnd"));
+    m_DsEnd->setFont(arial(12, true));
+    m_DsEnd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    status->addWidget(m_DsBgn, 1);
+    status->addWidget(m_dsword, 1);
+    status->addWidget(m_DsEnd, 1);
+    layout->addLayout(status);
+
+    auto* answers = new QHBoxLayout;
+    for (int i = 1; i <= 3; ++i) {
+        auto* b = button(central, "", QString::number(i));
+        b->setObjectName(QStringLiteral("but%1").arg(i));
+        b->setFont(arial(36));
+        b->setMinimumHeight(twipsToPixels(1100, this));
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
+        answers->addWidget(b);
+        m_but[at(i)] = b;
+    }
+    layout->addLayout(answers);
+
+    m_notice = new QLabel(central);
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_notice->setVisible(false);
+    layout->addWidget(m_notice);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("timer"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &MainWindow::clockTick);
+
+    // The keys 1, 2 and 3 (main row or keypad) answer in whichever of our windows is in front.
+    // Watched for the whole application, so no control with focus (the status list searches
+    // by typed characters) can swallow them.
+    qApp->installEventFilter(this);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &MainWindow::openHelp);
+
+    render();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildFrames(QWidget* central)
+{
+    auto* top = new QHBoxLayout;
+    auto* layout = qobject_cast<QVBoxLayout*>(central->layout());
+
+    auto* operation = new QGroupBox(QStringLiteral("Operation"), central);
+    operation->setObjectName(QStringLiteral("operation"));
+    auto* opLayout = new QVBoxLayout(operation);
+    const std::array<QString, 7> opCaption{QString(),
+                                           QStringLiteral("Add"),
+                                           QStringLiteral("10 Sub"),
+                                           QStringLiteral("Subract"),
+                                           QStringLiteral("Multiply"),
+                                           QStringLiteral("Divide"),
+                                           QStringLiteral("Div with R")};
+    const std::array<QString, 7> opTip{
+        QString(),
+        QStringLiteral("\"Sets drilling mode to Addition\""),
+        QStringLiteral("\"Sets drilling mode to Subtract from 10\""),
+        QStringLiteral("\"Sets drilling mode to Subtraction\""),
+        QStringLiteral("Sets drilling mode to multiplication\""),
+        QStringLiteral("Sets drilling mode to Division without remainders\""),
+        QStringLiteral("Sets drilling mode to Division with Remainders\"")};
+    for (int k = 1; k <= 6; ++k) {
+        auto* r = new QRadioButton(opCaption[at(k)], operation);
+        r->setObjectName(QStringLiteral("op%1").arg(k));
+        r->setToolTip(opTip[at(k)]);
+        connect(r, &QRadioButton::clicked, this, [this, k] {
+            op_click(m_program, k);
+            after();
+        });
+        opLayout->addWidget(r);
+        m_op[at(k)] = r;
+    }
+    m_switch = new QCheckBox(QStringLiteral("SwitchAB"), operation);
+    m_switch->setObjectName(QStringLiteral("switch"));
+    m_switch->setToolTip(QStringLiteral("\"Randomly switches First number and Second number\""));
+    connect(m_switch, &QCheckBox::clicked, this, [this](bool on) {
+        switch_click(m_program, on ? 1 : 0);
+        after();
+    });
+    opLayout->addWidget(m_switch);
+    top->addWidget(operation);
+
+    auto* first = new QGroupBox(QStringLiteral("First Number(A)"), central);
+    first->setObjectName(QStringLiteral("FirstNumber"));
+    auto* firstLayout = new QVBoxLayout(first);
+    const std::array<QString, 5> aCaption{
+        QString(), QStringLiteral("  1 Thru 10"), QStringLiteral("11 Thru 13"),
+        QStringLiteral("14 Thru 16"), QStringLiteral("17 Thru 20")};
+    const std::array<QString, 5> aTip{
+        QString(), QStringLiteral("\"Enables the use of 1 thru 10 as first number\""),
+        QStringLiteral("\"Enables the use of 11 thru 13 as the first number\""),
+        QStringLiteral("\"Enables the use of 14 thru 16 as the first number"),
+        QStringLiteral("\"Enables the use of 17 thru 20 as the first number\"")};
+    for (int i = 1; i <= 4; ++i) {
+        auto* c = new QCheckBox(aCaption[at(i)], first);
+        c->setObjectName(QStringLiteral("a%1").arg(i));
+        c->setToolTip(aTip[at(i)]);
+        connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
+            a_click(m_program, i, on ? 1 : 0);
+            after();
+        });
+        firstLayout->addWidget(c);
+        m_a[at(i)] = c;
+    }
+    m_asela = button(first, "asela", QStringLiteral("Select All"));
+    m_aseln = button(first, "aseln", QStringLiteral("Unslect All"));
+    connect(m_asela, &QPushButton::clicked, this, [this] {
+        asela_click(m_program);
+        after();
+    });
+    connect(m_aseln, &QPushButton::clicked, this, [this] {
+        aseln_click(m_program);
+        after();
+    });
+    firstLayout->addStretch(1);
+    firstLayout->addWidget(m_asela);
+    firstLayout->addWidget(m_aseln);
+    top->addWidget(first);
+
+    auto* second = new QGroupBox(QStringLiteral("Second  Num(B)"), central);
+    second->setObjectName(QStringLiteral("SecondNumber"));
+    second->setToolTip(QStringLiteral("\"selects the Second number\""));
+    auto* secondLayout = new QGridLayout(second);
+    for (int i = 1; i <= 10; ++i) {
+        const QString caption = i < 10 ? QStringLiteral(" %1").arg(i) : QStringLiteral("10");
+        auto* c = new QCheckBox(caption, second);
+        c->setObjectName(QStringLiteral("b%1").arg(i));
+        connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
+            b_click(m_program, i, on ? 1 : 0);
+            after();
+        });
+        secondLayout->addWidget(c, (i - 1) % 5, (i - 1) / 5);
+        m_b[at(i)] = c;
+    }
+    m_bsela = button(second, "bsela", QStringLiteral("Select All"));
+    m_bseln = button(second, "bseln", QStringLiteral("Unslect All"));
+    connect(m_bsela, &QPushButton::clicked, this, [this] {
+        bsela_click(m_program);
+        after();
+    });
+    connect(m_bseln, &QPushButton::clicked, this, [this] {
+        bseln_click(m_program);
+        after();
+    });
+    secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
+    secondLayout->addWidget(m_bseln, 6, 0, 1, 2);
+    top->addWidget(second);
+
+    auto* controls = new QGroupBox(QStringLiteral("Controls"), central);
+    controls->setObjectName(QStringLiteral("Controls"));
+    auto* controlsLayout = new QHBoxLayout(controls);
+    auto* column = new QVBoxLayout;
+    m_smartgo = button(controls, "smartgo", QStringLiteral("Smart Repeat"),
+                       QStringLiteral("\"Opens Smart Repeat window\""));
+    m_goauto = button(controls, "goauto", QStringLiteral("Student Data"),
+                      QStringLiteral("\"Opens Student Data window\""));
+    m_resultsgo = button(controls, "resultsgo", QStringLiteral("Results Table"),
+                         QStringLiteral("\"Shows a result of score in Table view\""));
+    m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
+                      QStringLiteral("\"Opens Help File\""));
+    connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
+    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_helpgo}) {
+        column->addWidget(b);
+    }
+    column->addStretch(1);
+    controlsLayout->addLayout(column);
+    m_DisSet = new QListWidget(controls);
+    m_DisSet->setObjectName(QStringLiteral("DisSet"));
+    m_DisSet->setFocusPolicy(Qt::NoFocus);
+    m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
+    m_DisSet->setFont(arial(9));
+    m_DisSet->setMinimumWidth(150);
+    controlsLayout->addWidget(m_DisSet, 1);
+    top->addWidget(controls, 1);
+
+    auto* begin = new QGroupBox(QStringLiteral("Start Program"), central);
+    begin->setObjectName(QStringLiteral("begin"));
+    auto* beginLayout = new QVBoxLayout(begin);
+    m_start = button(begin, "start", QStringLiteral("Start"),
+                     QStringLiteral("\"Starts and Restarts the drill\""));
+    m_start->setFont(arial(24));
+    m_cPause = button(begin, "cPause", QStringLiteral("Pause"), QStringLiteral("\"Pauses drill\""));
+    m_cPause->setFont(arial(24));
+    m_Reset = button(begin, "Reset", QStringLiteral("New Drill"),
+                     QStringLiteral("\"Resets time and score\""));
+    m_Reset->setFont(arial(9));
+    connect(m_start, &QPushButton::clicked, this, [this] {
+        StartDrill(m_program);
+        after();
+    });
+    connect(m_cPause, &QPushButton::clicked, this, [this] {
+        PauseDrill(m_program);
+        after();
+    });
+    connect(m_Reset, &QPushButton::clicked, this, [this] {
+        NewDrill(m_program);
+        after();
+    });
+    beginLayout->addWidget(m_start);
+    beginLayout->addWidget(m_cPause);
+    beginLayout->addWidget(m_Reset);
+    beginLayout->addStretch(1);
+    top->addWidget(begin);
+
+    layout->addLayout(top);
+}
+
+void MainWindow::load()
+{
+    ProgramLoad(m_program);
+    after();
+}
+
+void MainWindow::render()
+{
+    const MainModel& m = m_program.main;
+    for (int k = 1; k <= 6; ++k) {
+        m_op[at(k)]->setChecked(m.op == k);
+    }
+    m_switch->setChecked(m.switchBox.value == 1);
+    for (int i = 1; i <= 4; ++i) {
+        m_a[at(i)]->setChecked(m.a[at(i)].value == 1);
+        m_a[at(i)]->setEnabled(m.a[at(i)].enabled);
+    }
+    for (int i = 1; i <= 10; ++i) {
+        m_b[at(i)]->setChecked(m.b[at(i)].value == 1);
+        m_b[at(i)]->setEnabled(m.b[at(i)].enabled);
+    }
+    m_start->setEnabled(m.start);
+    m_cPause->setEnabled(m.cPause);
+    m_Reset->setEnabled(m.Reset);
+    m_smartgo->setEnabled(m.smartgo);
+    m_goauto->setEnabled(m.goauto);
+    m_resultsgo->setEnabled(m.resultsgo);
+    m_helpgo->setEnabled(m.helpgo);
+    for (int i = 1; i <= 3; ++i) {
+        m_but[at(i)]->setText(latin1(m.but[at(i)].caption));
+        m_but[at(i)]->setEnabled(m.but[at(i)].enabled);
+    }
+    m_dsshock->setText(latin1(m.dsshock));
+    m_dsttime->setText(latin1(m.dsttime));
+    m_dstotal->setText(latin1(m.dstotal));
+    m_dsscore->setText(latin1(m.dsscore));
+    m_DsBgn->setText(latin1(m.DsBgn));
+    m_dsword->setText(latin1(m.dsword));
+    m_DsEnd->setText(latin1(m.DsEnd));
+    if (m.disSetFilled) {
+        while (m_DisSet->count() < static_cast<int>(m.DisSet.size())) {
+            m_DisSet->addItem(QString());
+        }
+        for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
+            m_DisSet->item(i)->setText(latin1(m.DisSet[at(i)]));
+        }
+    }
+    m_dm->setDrawing(m.dm);
+    m_dsp->setAccessibleName(pictureDescription(m.picture));
+    m_notice->setText(latin1(m.notice));
+    m_notice->setVisible(!m.notice.empty());
+
+    if (!m.timerEnabled) {
+        m_timer->stop();
+    } else if (!m_timer->isActive() || m_clockStarts != m.clockStarts) {
+        m_timer->start();
+    }
+    m_clockStarts = m.clockStarts;
+}
+
+void MainWindow::after()
+{
+    syncModalWindows();
+    render();
+}
+
+void MainWindow::syncModalWindows()
+{
+    const Modal modal = m_program.main.modal;
+    if (modal != Modal::Feedback && m_pop != nullptr) {
+        m_pop->hide();
+        m_pop->deleteLater();
+        m_pop = nullptr;
+    }
+    if (modal != Modal::Delay && m_noshow != nullptr) {
+        m_noshow->hide();
+        m_noshow->deleteLater();
+        m_noshow = nullptr;
+    }
+    if (modal == Modal::Feedback) {
+        if (m_pop == nullptr) {
+            m_pop = new PopupWindow(
+                m_program, [this] { after(); }, this);
+            const QRect g = frameGeometry();
+            m_pop->move(g.center() - QPoint(m_pop->width() / 2, m_pop->height() / 2));
+            m_pop->show();
+        }
+        m_pop->render();
+    }
+    if (modal == Modal::Delay) {
+        if (m_noshow == nullptr) {
+            m_noshow = new DelayWindow(
+                m_program, [this] { after(); }, this);
+            m_noshow->move(frameGeometry().topLeft() +
+                           QPoint(twipsToPixels(4000, this), twipsToPixels(1500, this)));
+            m_noshow->show();
+        }
+        m_noshow->render();
+    }
+}
+
+void MainWindow::pressAnswer(int i)
+{
+    const MainModel& m = m_program.main;
+    if (i < 1 || i > 3 || !m.but[at(i)].enabled || m.modal != Modal::None) {
+        return;
+    }
+    but_click(m_program, i);
+    after();
+}
+
+void MainWindow::clockTick()
+{
+    ClockTick(m_program);
+    after();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int i = key->key() - Qt::Key_0;
+    const auto mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (i < 1 || i > 3 || mods != Qt::NoModifier) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const QWidget* window = static_cast<QWidget*>(watched)->window();
+    if ((window == this || (m_pop != nullptr && window == m_pop)) && key->isAutoRepeat()) {
+        return true; // a key held down answers once, not once per repeat
+    }
+    if (window == this) {
+        pressAnswer(i);
+        return true;
+    }
+    if (m_pop != nullptr && window == m_pop) {
+        m_pop->pressAnswer(i);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::openHelp()
+{
+    if (m_help == nullptr) {
+        m_help = new HelpWindow(this);
+    }
+    m_help->showPage();
+}
+
+void MainWindow::setPicture(const QPixmap& picture)
+{
+    m_dsp->setPixmap(picture.scaled(m_dsp->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_timer->stop();
+        if (!ProgramClose(m_program)) {
+            std::fprintf(stderr, "Sumblitz: %s\n", m_program.main.notice.c_str());
+        }
+    }
+    event->accept();
+}
+
+} // namespace sb

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace sb {
+
+struct Program;
+class ProblemView;
+class PopupWindow;
+class DelayWindow;
+class HelpWindow;
+
+// The main window "sb12". It holds no rule of its own: every event goes to one model handler,
+// then render() makes each widget mirror the model (with signals blocked, so rendering never
+// runs a handler). The feedback pop-up and the delay window are opened and closed here when the
+// model enters and leaves those states; the drill clock is a QTimer that follows the model.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Program& program, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The load of the window: chooses the settings and shows them.
+    void load();
+    void render();
+
+    // What the keys 1, 2 and 3 do: press that answer button, only while it is enabled.
+    void pressAnswer(int i);
+    void openHelp();
+    // One second of the drill clock (its QTimer calls this).
+    void clockTick();
+
+    PopupWindow* popup() const { return m_pop; }
+    DelayWindow* delayWindow() const { return m_noshow; }
+    QTimer* drillClock() const { return m_timer; }
+
+public slots:
+    void setPicture(const QPixmap& picture);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildFrames(QWidget* central);
+    void after(); // render after a handler and open or close the modal windows
+    void syncModalWindows();
+
+    Program& m_program;
+    std::array<QRadioButton*, 7> m_op{};
+    QCheckBox* m_switch = nullptr;
+    std::array<QCheckBox*, 5> m_a{};
+    std::array<QCheckBox*, 11> m_b{};
+    QPushButton* m_asela = nullptr;
+    QPushButton* m_aseln = nullptr;
+    QPushButton* m_bsela = nullptr;
+    QPushButton* m_bseln = nullptr;
+    QPushButton* m_smartgo = nullptr;
+    QPushButton* m_goauto = nullptr;
+    QPushButton* m_resultsgo = nullptr;
+    QPushButton* m_helpgo = nullptr;
+    QListWidget* m_DisSet = nullptr;
+    QPushButton* m_start = nullptr;
+    QPushButton* m_cPause = nullptr;
+    QPushButton* m_Reset = nullptr;
+    QLabel* m_dsp = nullptr;
+    ProblemView* m_dm = nullptr;
+    QLabel* m_dsshock = nullptr;
+    QLabel* m_dsttime = nullptr;
+    QLabel* m_dstotal = nullptr;
+    QLabel* m_dsscore = nullptr;
+    QLabel* m_DsBgn = nullptr;
+    QLabel* m_dsword = nullptr;
+    QLabel* m_DsEnd = nullptr;
+    QLabel* m_notice = nullptr;
+    std::array<QPushButton*, 4> m_but{};
+    QTimer* m_timer = nullptr;
+    unsigned m_clockStarts = 0;
+    PopupWindow* m_pop = nullptr;
+    DelayWindow* m_noshow = nullptr;
+    HelpWindow* m_help = nullptr;
+    bool m_closed = false;
+};
+
+} // namespace sb
