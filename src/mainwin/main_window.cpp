@@ -474,25 +474,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
         return QMainWindow::eventFilter(watched, event);
     }
-    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* key = static_cast<QKeyEvent*>(event);
     const int i = key->key() - Qt::Key_0;
     const auto mods = key->modifiers() & ~Qt::KeypadModifier;
-    if (i < 1 || i > 3 || mods != Qt::NoModifier) {
+    const QWidget* window = static_cast<QWidget*>(watched)->window();
+    const bool ours = window == this || (m_pop != nullptr && window == m_pop);
+    if (i < 1 || i > 3 || mods != Qt::NoModifier || !ours) {
         return QMainWindow::eventFilter(watched, event);
     }
-    const QWidget* window = static_cast<QWidget*>(watched)->window();
-    if ((window == this || (m_pop != nullptr && window == m_pop)) && key->isAutoRepeat()) {
-        return true; // a key held down answers once, not once per repeat
+    key->accept();
+    // One press answers once: not again while the key is held down, and not a second time
+    // when closing the pop-up hands the same press on to the main window.
+    const auto stamp = std::make_pair(key->timestamp(), key->key());
+    if (key->isAutoRepeat() || (stamp.first != 0 && stamp == m_lastAnswerKey)) {
+        return true;
     }
+    m_lastAnswerKey = stamp;
     if (window == this) {
         pressAnswer(i);
-        return true;
-    }
-    if (m_pop != nullptr && window == m_pop) {
+    } else {
         m_pop->pressAnswer(i);
-        return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return true;
 }
 
 void MainWindow::openHelp()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <utility>
 
 class QButtonGroup;
 class QCheckBox;
@@ -90,6 +91,7 @@ private:
     DelayWindow* m_noshow = nullptr;
     HelpWindow* m_help = nullptr;
     bool m_closed = false;
+    std::pair<quint64, int> m_lastAnswerKey{0, 0};
 };
 
 } // namespace sb
