@@ -5,7 +5,7 @@ set -euo pipefail
 exe=$(realpath "${1:-build/test/sumblitz}")
 runs=${2:-10}
 display=:97
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
+Xvfb $display -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
@@ -20,6 +20,9 @@ for i in $(seq "$runs"); do
     done
     end=$(date +%s.%N)
     kill "$pid"; wait "$pid" 2>/dev/null || true
+    while DISPLAY=$display xdotool search --onlyvisible --name 'Step1' >/dev/null 2>&1; do
+        sleep 0.01
+    done
     echo "run $i: $(echo "($end - $start) * 1000" | bc) ms"
 done
 rm -rf "$work"
