@@ -1,19 +1,8 @@
 #include "drill/pool.h"
 
+#include "records/index.h"
+
 namespace sb {
-
-namespace {
-
-std::size_t at(int i)
-{
-    return static_cast<std::size_t>(i);
-}
-std::int16_t i16(int v)
-{
-    return static_cast<std::int16_t>(v);
-}
-
-} // namespace
 
 void BuildFacts(Drill& d, const DrillSettings& s, Random& random)
 {

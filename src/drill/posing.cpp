@@ -4,20 +4,11 @@
 #include "mainwin/run_control.h"
 #include "platform/random.h"
 #include "records/drill_settings.h"
+#include "records/index.h"
 
 namespace sb {
 
 namespace {
-
-std::size_t at(int i)
-{
-    return static_cast<std::size_t>(i);
-}
-
-std::int16_t i16(int v)
-{
-    return static_cast<std::int16_t>(v);
-}
 
 // A random answer slot 1..3: R(u * 10) mod 3 + 1, which favours 1 and 2 a little.
 std::int16_t drawSlot(Random& random)

@@ -1,17 +1,13 @@
 #include "mainwin/main_form.h"
 
 #include "drill/pool.h"
+#include "records/index.h"
 #include "students/fact_file.h"
 #include "teach/status_panel.h"
 
 namespace sb {
 
 namespace {
-
-std::size_t at(int i)
-{
-    return static_cast<std::size_t>(i);
-}
 
 // A value written into a selection box by the program counts as a click when it changes the
 // box: on the main window every such click makes "New Drill" available.

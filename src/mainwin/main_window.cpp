@@ -27,16 +27,12 @@
 #include "mainwin/run_control.h"
 #include "platform/media_qt.h"
 #include "program.h"
+#include "records/index.h"
 #include "students/lifecycle.h"
 
 namespace sb {
 
 namespace {
-
-std::size_t at(int i)
-{
-    return static_cast<std::size_t>(i);
-}
 
 QFont arial(double pointSize, bool bold = false)
 {

@@ -1,15 +1,8 @@
 #include "records/fact_table.h"
 
+#include "records/index.h"
+
 namespace sb {
-
-namespace {
-
-std::size_t at(int i)
-{
-    return static_cast<std::size_t>(i);
-}
-
-} // namespace
 
 void QueueRepeat(Drill& d)
 {

@@ -7,6 +7,7 @@
 #include "drill/pool.h"
 #include "mainwin/main_form.h"
 #include "records/fact_table.h"
+#include "records/index.h"
 
 namespace sb {
 
@@ -15,16 +16,6 @@ namespace {
 // Names shown in DsBgn: the first-number ranges by slot, the operations by code.
 constexpr std::array<std::string_view, 5> rangeName{"", " 1~10", "11~13", "14~16", "17~20"};
 constexpr std::array<std::string_view, 7> opName{"", "Add", "10Sub", "Sub", "Mult", "Div", "DivR"};
-
-std::size_t at(int i)
-{
-    return static_cast<std::size_t>(i);
-}
-
-std::int16_t i16(int v)
-{
-    return static_cast<std::int16_t>(v);
-}
 
 // An operation code outside 1..6 can only come from a damaged record; it has no name.
 std::string_view opNameOf(int operation)
