@@ -29,6 +29,9 @@ struct Services {
 struct RunState {
     // 1 when the next Start continues the current pool and counters.
     std::int16_t drillResumable = 0;
+    // "Default.Xsx" was there at start-up but could not be read (locked, no permission). The
+    // custom defaults in it were never seen, so shut-down must not write over them.
+    bool defaultFileUnread = false;
 };
 
 // Flags shared by the main window and the two settings windows.

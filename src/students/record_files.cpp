@@ -113,6 +113,7 @@ void LoadStartupSettings(Program& p)
         return;
     }
     const auto bytes = filesOf(p.services).read(inDataDir(p, kDefaultFile), 0, 3 * kSlotSize);
+    p.run.defaultFileUnread = !bytes;
     const std::span<const std::uint8_t> data =
         bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>();
 
@@ -147,6 +148,11 @@ bool SaveExitSettings(Program& p)
     s.curSettings.tag = s.curSettings.loadOnStart;
     setName(s.lastSettings, "Untitled");
 
+    if (p.run.defaultFileUnread) {
+        // Writing now would replace custom defaults this run never saw with the original ones.
+        noteSave(p, false, kSettingsNotSaved);
+        return false;
+    }
     std::vector<std::uint8_t> bytes;
     bytes.reserve(3 * kSlotSize);
     appendSlot(bytes, s.defaultSettings);

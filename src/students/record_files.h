@@ -38,13 +38,15 @@ bool repairSettings(DrillSettings& s);
 // or slot 2 when its tag is exactly 1, or slot 3 when its tag is exactly 1 (slot 3 wins). A
 // slot the file does not hold whole is not read and never selected; when slot 1 is missing
 // the original defaults stand in for it. Without the file: LoadOriginalDefaults and
-// curSettings := defaultSettings. Never writes anything.
+// curSettings := defaultSettings. A file that is there but cannot be read counts as missing,
+// and is marked so that shut-down leaves it alone. Never writes anything.
 void LoadStartupSettings(Program& p);
 
 // The saving part of shut-down: lastSettings := curSettings named "Untitled" with tag :=
 // saveLevel; curSettings.tag := loadOnStart; then "Default.Xsx" is replaced as a whole by the
 // 624 bytes of defaultSettings, lastSettings, curSettings. On failure the previous file stays
-// as it was, notice says "Settings could not be saved" and the answer is false.
+// as it was, notice says "Settings could not be saved" and the answer is false; so also when
+// the file could not be read at start-up, which is then not written at all.
 bool SaveExitSettings(Program& p);
 
 // The student file "StdDat.Xrx" while the Student Data window has it open. The window owns
