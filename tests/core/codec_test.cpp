@@ -72,26 +72,17 @@ Bytes distinctiveSlot()
     return b;
 }
 
-TEST(SettingsCodec, EncodesEveryFieldAtItsOffsetLittleEndian)
-{
-    const Bytes expected = distinctiveSlot();
-    ASSERT_EQ(expected.size(), 208u);
-    const sb::SettingsSlot slot = sb::encodeSettings(distinctiveDefaults());
-    for (std::size_t at = 0; at < 208; ++at) {
-        EXPECT_EQ(slot[at], expected[at]) << "byte " << at;
-    }
-}
-
-TEST(SettingsCodec, DecodesTheHandWrittenSlot)
+TEST(SettingsCodec, EncodesAndDecodesEveryFieldAtItsOffsetLittleEndian)
 {
     Bytes bytes = distinctiveSlot();
-    // The last 20 bytes carry nothing: whatever they hold is ignored.
-    for (std::size_t at = 188; at < 208; ++at) {
-        bytes[at] = 0xAB;
+    ASSERT_EQ(bytes.size(), 208u);
+    const sb::SettingsSlot slot = sb::encodeSettings(distinctiveDefaults());
+    for (std::size_t at = 0; at < 208; ++at) {
+        EXPECT_EQ(slot[at], bytes[at]) << "byte " << at;
     }
-    const auto decoded = sb::decodeSettings(bytes);
-    ASSERT_TRUE(decoded.has_value());
-    EXPECT_EQ(*decoded, distinctiveDefaults());
+    // The last 20 bytes carry nothing: whatever they hold is ignored.
+    std::fill(bytes.begin() + 188, bytes.end(), 0xAB);
+    EXPECT_EQ(sb::decodeSettings(bytes), distinctiveDefaults());
 }
 
 TEST(SettingsCodec, NamesArePaddedWithBlanksAndCutAtTwenty)
@@ -103,7 +94,6 @@ TEST(SettingsCodec, NamesArePaddedWithBlanksAndCutAtTwenty)
     const std::vector<Row> rows{
         {"Ann", "Ann                 "},
         {"", "                    "},
-        {"Untitled", "Untitled            "},
         {"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRST"},
         {"Exactly twenty chars", "Exactly twenty chars"},
         {"Jos\xE9 M\xFCller", "Jos\xE9 M\xFCller         "},
@@ -129,8 +119,7 @@ TEST(SettingsCodec, ShortBuffersYieldNothingAndNothingIsReadPastTheEnd)
         bool decodes;
     };
     const std::vector<Row> rows{
-        {0, false},  {1, false},  {22, false}, {187, false},
-        {188, true}, {189, true}, {208, true}, {624, true},
+        {0, false}, {22, false}, {187, false}, {188, true}, {208, true}, {624, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.size);
@@ -185,20 +174,16 @@ const Bytes kDistinctiveFactBytes{
     0xFE, 0xFF, // asked -2
 };
 
-TEST(FactCodec, EncodesTwelveLittleEndianFieldsInOrder)
+TEST(FactCodec, EncodesTwelveLittleEndianFieldsInOrderAndDecodesWholeRecordsOnly)
 {
-    ASSERT_EQ(kDistinctiveFactBytes.size(), 24u);
     const sb::FactBytes bytes = sb::encodeFact(distinctiveFact());
     EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), kDistinctiveFactBytes);
-}
 
-TEST(FactCodec, DecodesWholeRecordsOnly)
-{
     struct Row {
         std::size_t size;
         bool decodes;
     };
-    const std::vector<Row> rows{{0, false}, {2, false}, {23, false}, {24, true}, {48, true}};
+    const std::vector<Row> rows{{0, false}, {23, false}, {24, true}, {48, true}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.size);
         Bytes buffer(row.size, 0xCD);

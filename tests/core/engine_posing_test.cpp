@@ -1,5 +1,7 @@
+#include <array>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/fakes.h"
@@ -13,27 +15,24 @@ namespace {
 //   R(u*10) mod 3 + 1:  0.0 -> 1, 0.1 -> 2, 0.2 -> 3, 0.35 -> R(3.5)=4 -> 2
 //   R(u*10) mod 2:      0.0 -> 0 (direction -1), 0.1 -> 1 (direction +1)
 //   R(u*223) mod n + 1: 0.0 -> slot 1, 0.5 -> R(111.5)=112
-constexpr double kSlot1 = 0.0;
-constexpr double kSlot2 = 0.1;
-constexpr double kSlot3 = 0.2;
-constexpr double kT1 = 0.0;
-constexpr double kT2 = 0.1;
-constexpr double kT3 = 0.2;
-constexpr double kBack = 0.0;
-constexpr double kAhead = 0.1;
-constexpr double kNoSwap = 0.0;
-constexpr double kSwap = 0.1;
+constexpr double kSlot1 = 0.0, kSlot2 = 0.1, kSlot3 = 0.2;
+constexpr double kT1 = 0.0, kT2 = 0.1, kT3 = 0.2;
+constexpr double kBack = 0.0, kAhead = 0.1;
+constexpr double kNoSwap = 0.0, kSwap = 0.1;
 
 // Original defaults (Add, range 1..10, all ten second numbers), facts built, pool of 100.
-void setUpDrill(ProgramFixture& f, std::int16_t operation = OpAdd)
+void setUpDrill(Program& p, Random& random, std::int16_t operation = OpAdd)
 {
-    Program& p = f.program;
     LoadOriginalDefaults(p.settings);
     p.cur() = p.settings.defaultSettings;
     p.cur().operation = operation;
     p.drill.repeatDelay = 0;
-    BuildFacts(p.drill, p.cur(), f.random);
+    BuildFacts(p.drill, p.cur(), random);
     BuildPool(p.drill, p.cur(), 0, 0);
+}
+void setUpDrill(ProgramFixture& f, std::int16_t operation = OpAdd)
+{
+    setUpDrill(f.program, f.random, operation);
 }
 
 void onlyInPool(Drill& d, std::int16_t fact)
@@ -51,6 +50,21 @@ std::vector<std::string> captions(const MainModel& m)
 {
     return {m.but[1].caption, m.but[2].caption, m.but[3].caption};
 }
+
+// A program over the real generator, for properties that need many problems.
+struct SeededProgram {
+    explicit SeededProgram(std::uint64_t seed, std::int16_t operation) : random(seed)
+    {
+        setUpDrill(program, random, operation);
+    }
+    StdRandom random;
+    FixedClock clock;
+    SilentSound sound;
+    NoPictures pictures;
+    TempDir dir;
+    Services services{random, clock, sound, pictures, dir.path()};
+    Program program{services};
+};
 
 TEST(EnginePosing, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
 {
@@ -77,62 +91,56 @@ TEST(EnginePosing, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
     EXPECT_EQ(d.wrongSlot2, 1);
     EXPECT_EQ(d.problemText, "3 + 2");
     EXPECT_EQ(texts(d), (std::vector<std::string>{"3", "6", "5"}));
-    EXPECT_EQ(captions(f.program.main), (std::vector<std::string>{"3", "6", "5"}));
-    EXPECT_EQ(d.shockLeft, 10);
-    EXPECT_EQ(f.program.main.dsshock, "Timer: 10 sec");
-    EXPECT_EQ(f.program.main.dsttime, " Time: 0 min");
+    EXPECT_EQ(captions(f.program.main), texts(d));
     EXPECT_EQ(f.program.main.dm.text, "3 + 2");
     EXPECT_EQ(f.program.main.dm.markText, "3 -");
     EXPECT_FALSE(f.program.main.dm.divisionSign);
     EXPECT_EQ(f.random.left(), 0u);
 }
 
-TEST(EnginePosing, DueRepetitionReplacesPoolPickAndDrawsTheNextDelay)
+TEST(EnginePosing, RepetitionIsPosedWhenItsDelayRunsOut)
 {
-    ProgramFixture f;
-    setUpDrill(f);
-    Drill& d = f.program.drill;
-    d.repeatList[1] = 195; // 15 + 10, outside the pool
-    d.repeatCount = 1;
-    d.fact(195).state = 2;
-    f.random.push({
-        kSlot1, // pool pick, still drawn
-        0.45,   // repeat delay: R(4.5) = 4, 4 mod 3 + 1 = 2
-        kSlot1, // rightSlot 1
-        kSlot2, // wrongSlot1 2
-        kT1,
-        kAhead, // w1 = 196
-        kT1,
-        kBack, // w2 = 194
-        kNoSwap,
-    });
-
-    ASSERT_TRUE(NextProblem(f.program));
-
-    EXPECT_EQ(d.curFact, 195);
-    EXPECT_EQ(d.repeatDelay, 2);
-    EXPECT_EQ(d.repeatCount, 1);
-    EXPECT_EQ(d.repeatList[1], 195);
-    EXPECT_EQ(d.problemText, "15 + 10");
-    EXPECT_EQ(texts(d), (std::vector<std::string>{"25", "26", "24"}));
-    EXPECT_EQ(f.random.left(), 0u);
-}
-
-TEST(EnginePosing, PendingDelayCountsDownWithoutADraw)
-{
-    ProgramFixture f;
-    setUpDrill(f);
-    Drill& d = f.program.drill;
-    d.repeatList[1] = 195;
-    d.repeatCount = 1;
-    d.repeatDelay = 2;
-    f.random.push({kSlot1, kSlot1, kSlot2, kT1, kAhead, kT2, kAhead, kNoSwap});
-
-    ASSERT_TRUE(NextProblem(f.program));
-
-    EXPECT_EQ(d.curFact, 1);
-    EXPECT_EQ(d.repeatDelay, 1);
-    EXPECT_EQ(f.random.left(), 0u);
+    struct Row {
+        const char* name;
+        std::int16_t delay;
+        std::vector<double> draws;
+        std::int16_t fact, delayAfter;
+        std::vector<std::string> texts;
+    };
+    const std::vector<Row> rows = {
+        // The pool pick is still drawn; then the next delay R(4.5) = 4, 4 mod 3 + 1 = 2.
+        {"due",
+         0,
+         {kSlot1, 0.45, kSlot1, kSlot2, kT1, kAhead, kT1, kBack, kNoSwap},
+         195,
+         2,
+         {"25", "26", "24"}},
+        {"pending: counts down without a draw",
+         2,
+         {kSlot1, kSlot1, kSlot2, kT1, kAhead, kT2, kAhead, kNoSwap},
+         1,
+         1,
+         {"2", "3", "4"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ProgramFixture f;
+        setUpDrill(f);
+        Drill& d = f.program.drill;
+        d.repeatList[1] = 195; // 15 + 10, outside the pool
+        d.repeatCount = 1;
+        d.fact(195).state = 2;
+        d.repeatDelay = row.delay;
+        for (double u : row.draws) {
+            f.random.push(u);
+        }
+        ASSERT_TRUE(NextProblem(f.program));
+        EXPECT_EQ(d.curFact, row.fact);
+        EXPECT_EQ(d.repeatDelay, row.delayAfter);
+        EXPECT_EQ(d.repeatCount, 1);
+        EXPECT_EQ(texts(d), row.texts);
+        EXPECT_EQ(f.random.left(), 0u);
+    }
 }
 
 TEST(EnginePosing, WrongFactsStayInsideTheTableWithAStrictUpperBound)
@@ -170,28 +178,6 @@ TEST(EnginePosing, WrongFactsStayInsideTheTableWithAStrictUpperBound)
     }
 }
 
-// A program over the real generator, for properties that need many problems.
-struct SeededProgram {
-    explicit SeededProgram(std::uint64_t seed) : random(seed) {}
-    StdRandom random;
-    FixedClock clock;
-    SilentSound sound;
-    NoPictures pictures;
-    TempDir dir;
-    Services services{random, clock, sound, pictures, dir.path()};
-    Program program{services};
-
-    void setUp(std::int16_t operation)
-    {
-        LoadOriginalDefaults(program.settings);
-        program.cur() = program.settings.defaultSettings;
-        program.cur().operation = operation;
-        program.drill.repeatDelay = 0;
-        BuildFacts(program.drill, program.cur(), random);
-        BuildPool(program.drill, program.cur(), 0, 0);
-    }
-};
-
 TEST(EnginePosing, WrongAnswersComeFromTheThreeNearestUsableFacts)
 {
     struct Row {
@@ -208,8 +194,7 @@ TEST(EnginePosing, WrongAnswersComeFromTheThreeNearestUsableFacts)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("fact " + std::to_string(row.fact));
-        SeededProgram s(1234);
-        s.setUp(row.operation);
+        SeededProgram s(1234, row.operation);
         onlyInPool(s.program.drill, row.fact);
         std::set<std::string> seen;
         for (int n = 0; n < 400; ++n) {
@@ -223,43 +208,35 @@ TEST(EnginePosing, WrongAnswersComeFromTheThreeNearestUsableFacts)
     }
 }
 
-TEST(EnginePosing, RepeatWithinOneLeavesExactlyOnePoolProblemBetweenRepetitions)
-{
-    SeededProgram s(99);
-    s.setUp(OpAdd);
-    s.program.cur().repeatWithin() = 1;
-    Drill& d = s.program.drill;
-    d.repeatList[1] = 195;
-    d.repeatCount = 1;
-    std::string sequence;
-    for (int n = 0; n < 10; ++n) {
-        ASSERT_TRUE(NextProblem(s.program));
-        sequence += d.curFact == 195 ? 'R' : 'p';
-    }
-    EXPECT_EQ(sequence, "RpRpRpRpRp");
-}
-
 TEST(EnginePosing, RepetitionsComeBackWithinRepeatWithinProblems)
 {
-    SeededProgram s(7);
-    s.setUp(OpAdd);
-    Drill& d = s.program.drill;
-    d.repeatList[1] = 195;
-    d.repeatCount = 1;
-    std::set<int> gaps;
-    int sinceLast = -1;
-    for (int n = 0; n < 2000; ++n) {
-        ASSERT_TRUE(NextProblem(s.program));
-        if (d.curFact == 195) {
-            if (sinceLast >= 0) {
+    // repeatWithin 1 leaves exactly one pool problem between repetitions.
+    using Row = std::pair<int, std::set<int>>;
+    for (const auto& [within, expected] : {Row{1, {1}}, Row{3, {1, 2, 3}}}) {
+        SCOPED_TRACE(within);
+        SeededProgram s(7, OpAdd);
+        s.program.cur().repeatWithin() = static_cast<std::int16_t>(within);
+        Drill& d = s.program.drill;
+        d.repeatList[1] = 195;
+        d.repeatCount = 1;
+        std::set<int> gaps;
+        int sinceLast = 0;
+        for (int n = 0; n < 2000; ++n) {
+            ASSERT_TRUE(NextProblem(s.program));
+            if (n == 0) {
+                ASSERT_EQ(d.curFact, 195) << "due at once";
+            }
+            if (d.curFact != 195) {
+                ++sinceLast;
+                continue;
+            }
+            if (n > 0) {
                 gaps.insert(sinceLast);
             }
             sinceLast = 0;
-        } else {
-            ++sinceLast;
         }
+        EXPECT_EQ(gaps, expected);
     }
-    EXPECT_EQ(gaps, (std::set<int>{1, 2, 3}));
 }
 
 TEST(EnginePosing, DivisionWithRemainderShowsRemaindersOnlyWhereThereAreAny)
@@ -323,46 +300,32 @@ TEST(EnginePosing, OnlyAddAndMultSwapAndOnlyWithSwitchAB)
     }
 }
 
-TEST(EnginePosing, EmptyPoolPosesNothingAndDrawsNothing)
+TEST(EnginePosing, EmptyPoolOrNoTablePosesNothingAndDrawsNothing)
 {
-    ProgramFixture f;
-    setUpDrill(f, Op10Sub);
-    Program& p = f.program;
-    Drill& d = p.drill;
-    for (std::size_t n = 1; n <= 9; ++n) {
-        p.cur().secondNum[n] = 0;
+    for (bool built : {true, false}) {
+        SCOPED_TRACE(built ? "10 Sub with only 10 selected" : "table never built");
+        ProgramFixture f;
+        Program& p = f.program;
+        LoadOriginalDefaults(p.settings);
+        p.cur() = p.settings.defaultSettings;
+        if (built) {
+            setUpDrill(f, Op10Sub);
+            for (std::size_t n = 1; n <= 9; ++n) {
+                p.cur().secondNum[n] = 0;
+            }
+            BuildPool(p.drill, p.cur(), 0, 0);
+            ASSERT_EQ(p.drill.poolCount, 0);
+        }
+        p.drill.curFact = 7;
+        p.drill.shockLeft = 4;
+        const MainModel before = p.main;
+
+        EXPECT_FALSE(NextProblem(p));
+        EXPECT_EQ(f.random.used(), 0u);
+        EXPECT_EQ(p.drill.curFact, 7);
+        EXPECT_EQ(p.drill.shockLeft, 4);
+        EXPECT_EQ(captions(p.main), captions(before));
     }
-    BuildPool(d, p.cur(), 0, 0);
-    ASSERT_EQ(d.poolCount, 0);
-    d.curFact = 7;
-    d.problemText = "7 + 1";
-    d.shockLeft = 4;
-    const MainModel before = p.main;
-
-    EXPECT_FALSE(NextProblem(p));
-
-    EXPECT_EQ(f.random.used(), 0u);
-    EXPECT_EQ(d.poolCount, 0);
-    EXPECT_EQ(d.curFact, 7);
-    EXPECT_EQ(d.problemText, "7 + 1");
-    EXPECT_EQ(d.shockLeft, 4);
-    EXPECT_EQ(d.repeatDelay, 0);
-    EXPECT_EQ(p.main.dsshock, before.dsshock);
-    EXPECT_EQ(p.main.dm.text, before.dm.text);
-    EXPECT_EQ(captions(p.main), captions(before));
-}
-
-TEST(EnginePosing, TableNeverBuiltPosesNothing)
-{
-    ProgramFixture f;
-    Program& p = f.program;
-    LoadOriginalDefaults(p.settings);
-    p.cur() = p.settings.defaultSettings;
-
-    EXPECT_FALSE(NextProblem(p));
-
-    EXPECT_EQ(f.random.used(), 0u);
-    EXPECT_EQ(p.drill.poolCount, 0);
 }
 
 TEST(EnginePosing, EmptiedPoolIsRefilledWithoutReset)
@@ -388,7 +351,7 @@ TEST(EnginePosing, LayoutRoundsTheDifferencesThenHalvesTowardZero)
     struct Row {
         double boxW, boxH, textW, textH, markW;
         int hyphenBack, colonBack;
-        ProblemLayout expected;
+        std::array<int, 5> expected; // x, y, mark, hyphenX, colonX
     };
     const std::vector<Row> rows = {
         // 4498.5 -> 4498 -> 2249; 499.5 -> 500 -> 250; 2249 + 999.5 = 3248.5 -> 3248.
@@ -405,11 +368,7 @@ TEST(EnginePosing, LayoutRoundsTheDifferencesThenHalvesTowardZero)
         drawing.colonBack = row.colonBack;
         const ProblemLayout l =
             layoutProblem(row.boxW, row.boxH, row.textW, row.textH, row.markW, drawing);
-        EXPECT_EQ(l.x, row.expected.x);
-        EXPECT_EQ(l.y, row.expected.y);
-        EXPECT_EQ(l.mark, row.expected.mark);
-        EXPECT_EQ(l.hyphenX, row.expected.hyphenX);
-        EXPECT_EQ(l.colonX, row.expected.colonX);
+        EXPECT_EQ((std::array{l.x, l.y, l.mark, l.hyphenX, l.colonX}), row.expected);
     }
 }
 

@@ -12,9 +12,8 @@
 namespace sb::test {
 namespace {
 
-// A long drill over the real generator: a simulated pupil answers right, answers wrong or lets
-// the ShockClock run out, and closes the pop-ups by answering or by waiting. Every step must
-// keep the engine's invariants.
+// A simulated pupil answers right, answers wrong or lets the ShockClock run out, and closes the
+// pop-ups by answering or by waiting; every step must keep the engine's invariants.
 class SimulatedDrill {
 public:
     SimulatedDrill() : m_random(20240607), m_pupil(4711)
@@ -38,8 +37,7 @@ public:
             s.secondNum[n] = static_cast<std::int16_t>(pick(2));
         }
         if (operation == Op10Sub) {
-            // The main window locks 10 Sub to the range 1..10; some second number below 10
-            // must be chosen for there to be anything to pose.
+            // As the main window locks it, with something to pose.
             s.firstRange = {0, 1, 0, 0, 0};
             s.secondNum[static_cast<std::size_t>(pick(9) + 1)] = 1;
         }
@@ -68,13 +66,13 @@ public:
         const int action = pick(10);
         if (action < 5) {
             but_click(p, d.rightSlot);
+        } else if (action < 8) {
+            but_click(p, pick(2) == 0 ? d.wrongSlot1 : d.wrongSlot2);
         } else {
-            if (action < 8) {
-                but_click(p, pick(2) == 0 ? d.wrongSlot1 : d.wrongSlot2);
-            } else {
-                d.shockLeft = 0;
-                TimeOut(p);
-            }
+            d.shockLeft = 0;
+            TimeOut(p);
+        }
+        if (action >= 5) {
             ASSERT_EQ(p.main.modal, Modal::Feedback);
             closePopup();
         }
@@ -82,8 +80,6 @@ public:
         ASSERT_EQ(d.total, totalBefore + 1);
         checkPosed();
     }
-
-    Program& program() { return m_program; }
 
 private:
     int pick(int n) { return static_cast<int>(m_pupil() % static_cast<unsigned>(n)); }
@@ -111,8 +107,7 @@ private:
         const Drill& d = m_program.drill;
         const DrillSettings& s = m_program.cur();
 
-        ASSERT_GE(d.poolCount, 1);
-        ASSERT_LE(d.poolCount, 200);
+        ASSERT_TRUE(d.poolCount >= 1 && d.poolCount <= 200) << d.poolCount;
         std::set<int> pooled;
         for (int k = 1; k <= d.poolCount; ++k) {
             const int i = d.pool[at(k)];
@@ -126,16 +121,13 @@ private:
             }
         }
 
-        ASSERT_GE(d.repeatCount, 0);
-        ASSERT_LE(d.repeatCount, d.factCount);
+        ASSERT_TRUE(d.repeatCount >= 0 && d.repeatCount <= d.factCount) << d.repeatCount;
         for (int k = 1; k <= d.repeatCount; ++k) {
             const int i = d.repeatList[at(k)];
             ASSERT_TRUE(i >= 1 && i <= 200) << i;
         }
 
-        ASSERT_LE(d.score, d.total);
-        ASSERT_GE(d.score, 0);
-
+        ASSERT_TRUE(d.score >= 0 && d.score <= d.total);
         const std::set<int> slots{d.rightSlot, d.wrongSlot1, d.wrongSlot2};
         ASSERT_EQ(slots, (std::set<int>{1, 2, 3}));
 
@@ -176,7 +168,6 @@ TEST(EngineSimulation, TenThousandProblemsKeepTheInvariants)
         sim.endOneProblem();
         ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "problem " << problem;
     }
-    EXPECT_GT(sim.program().drill.total, 0);
 }
 
 } // namespace

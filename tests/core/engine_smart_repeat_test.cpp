@@ -1,4 +1,5 @@
-#include <functional>
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -11,16 +12,9 @@ namespace {
 
 constexpr std::int16_t kFact = 5; // 5 + 1, in the default pool
 
-// What one fact looks like after an answer.
-struct After {
-    std::int16_t state;
-    std::int16_t repeatsLeft;
-    std::int16_t repeatCount;
-    bool inPool;
-    std::int16_t rightRun;
-    std::int16_t fastRun;
-    std::int16_t removedNow;
-};
+// The fact after an answer: state, repeatsLeft, repeatCount, in the pool, rightRun, fastRun,
+// removedNow.
+using After = std::array<int, 7>;
 
 struct Answer {
     bool right;
@@ -30,20 +24,10 @@ struct Answer {
 
 struct Sequence {
     const char* name;
-    std::function<void(DrillSettings&)> settings;
-    std::function<void(Drill&)> before;
+    void (*settings)(DrillSettings&);
+    void (*before)(Drill&);
     std::vector<Answer> answers;
 };
-
-bool inPool(const Drill& d, std::int16_t fact)
-{
-    for (int k = 1; k <= d.poolCount; ++k) {
-        if (d.pool[static_cast<std::size_t>(k)] == fact) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Puts kFact on the repeat list once with the given repetitions owed.
 void queued(Drill& d, std::int16_t repeatsLeft)
@@ -81,18 +65,32 @@ void runSequence(const Sequence& seq)
         SmartRepeatStep(d, s);
 
         const FactRec& f = d.fact(kFact);
-        EXPECT_EQ(f.state, a.after.state);
-        EXPECT_EQ(f.repeatsLeft, a.after.repeatsLeft);
-        EXPECT_EQ(d.repeatCount, a.after.repeatCount);
-        EXPECT_EQ(inPool(d, kFact), a.after.inPool);
-        EXPECT_EQ(f.rightRun, a.after.rightRun);
-        EXPECT_EQ(f.fastRun, a.after.fastRun);
-        EXPECT_EQ(d.removedNow, a.after.removedNow);
+        const auto poolEnd = d.pool.begin() + 1 + d.poolCount;
+        const int pooled = std::find(d.pool.begin() + 1, poolEnd, kFact) != poolEnd ? 1 : 0;
+        EXPECT_EQ((After{f.state, f.repeatsLeft, d.repeatCount, pooled, f.rightRun, f.fastRun,
+                         d.removedNow}),
+                  a.after);
     }
 }
 
-auto noSettings = [](DrillSettings&) {};
-auto noSetUp = [](Drill&) {};
+void noSettings(DrillSettings&) {}
+void noSetUp(Drill&) {}
+void allRulesOff(DrillSettings& s)
+{
+    for (std::size_t i = 1; i <= 4; ++i) {
+        s.smartCheck[i] = 0;
+    }
+}
+void queuedSlow(Drill& d)
+{
+    queued(d, 3);
+    d.fact(kFact).slowQueued = 1;
+}
+void retiredOnARun(Drill& d)
+{
+    d.fact(kFact).state = 0;
+    d.fact(kFact).rightRun = 2;
+}
 
 // Original defaults: wrongTimes 2, wrongRepeats 3, slowSeconds 5, slowRepeats 3,
 // removeStreak 2, removeSeconds 2, removeWindow 3, every rule on, remove overrides repeat.
@@ -126,10 +124,7 @@ TEST(EngineSmartRepeat, Sequences)
          }},
         {"without override the last repetition is paid and the fact retired in one answer",
          [](DrillSettings& s) { s.removeOverridesRepeat() = 0; },
-         [](Drill& d) {
-             queued(d, 3);
-             d.fact(kFact).slowQueued = 1;
-         },
+         queuedSlow,
          {
              {true, 1, {2, 2, 1, true, 1, 1, 0}},
              {true, 1, {2, 1, 1, true, 2, 1, 1}},
@@ -137,10 +132,7 @@ TEST(EngineSmartRepeat, Sequences)
          }},
         {"with override the streak retires although repetitions are owed",
          noSettings,
-         [](Drill& d) {
-             queued(d, 3);
-             d.fact(kFact).slowQueued = 1;
-         },
+         queuedSlow,
          {
              {true, 1, {2, 2, 1, true, 1, 1, 0}},
              {true, 1, {0, 1, 0, false, 2, 1, 1}},
@@ -178,11 +170,7 @@ TEST(EngineSmartRepeat, Sequences)
              {false, 6, {1, 6, 200, true, 0, 0, 0}},
          }},
         {"all rules off: only repetitions already owed are paid off",
-         [](DrillSettings& s) {
-             for (std::size_t i = 1; i <= 4; ++i) {
-                 s.smartCheck[i] = 0;
-             }
-         },
+         allRulesOff,
          [](Drill& d) { queued(d, 1); },
          {
              {true, 1, {2, 0, 1, true, 0, 0, 0}},
@@ -191,30 +179,20 @@ TEST(EngineSmartRepeat, Sequences)
              {false, 9, {1, 0, 0, true, 0, 0, 0}},
          }},
         {"all rules off: a streak already at its threshold still retires the fact",
-         [](DrillSettings& s) {
-             for (std::size_t i = 1; i <= 4; ++i) {
-                 s.smartCheck[i] = 0;
-             }
-         },
+         allRulesOff,
          [](Drill& d) { d.fact(kFact).rightRun = 2; },
          {
              {false, 1, {0, 0, 0, false, 2, 0, 1}},
          }},
         {"a retired fact back in a refilled pool retires again at its next right answer",
          noSettings,
-         [](Drill& d) {
-             d.fact(kFact).state = 0;
-             d.fact(kFact).rightRun = 2;
-         },
+         retiredOnARun,
          {
              {true, 1, {0, 0, 0, false, 3, 0, 1}},
          }},
         {"a retired fact is never queued: a wrong answer restarts its run",
          noSettings,
-         [](Drill& d) {
-             d.fact(kFact).state = 0;
-             d.fact(kFact).rightRun = 2;
-         },
+         retiredOnARun,
          {
              {false, 1, {0, 0, 0, true, 0, 0, 0}},
              {false, 9, {0, 0, 0, true, 0, 0, 0}},

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <random>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/fakes.h"
@@ -17,23 +20,13 @@
 
 namespace {
 
-using sb::DrillSettings;
 using sb::Modal;
 using sb::Program;
-using sb::test::FixedClock;
-using sb::test::RecordingPictures;
-using sb::test::RecordingSound;
-using sb::test::TempDir;
 
-using Ranges = std::array<std::int16_t, 4>;   // a 1..4
-using Seconds = std::array<std::int16_t, 10>; // b 1..10
-
-// Uniform numbers from a seeded engine, counted. For runs of many problems where the exact draws
-// do not matter; a constant number cannot serve, because posing draws the first wrong slot again
-// until it differs from the right one.
+// Uniform draws, counted, for runs where the exact draws do not matter. A constant cannot serve:
+// posing draws the first wrong slot again until it differs from the right one.
 class SeededRandom final : public sb::Random {
 public:
-    explicit SeededRandom(unsigned seed) : m_engine(seed) {}
     double next() override
     {
         ++draws;
@@ -42,54 +35,59 @@ public:
     std::size_t draws = 0;
 
 private:
-    std::mt19937 m_engine;
+    std::mt19937 m_engine{20240611};
     std::uniform_real_distribution<double> m_dist{0.0, 1.0};
 };
 
-// The main window as the program's start leaves it when there is no settings file: the original
-// defaults shown, no drill started, cPause, resultsgo, Reset and the answer buttons disabled.
-void loadIdle(Program& p)
+// Boxes as digits, "a1..a4/b1..b10".
+std::string digits(const sb::DrillSettings& s)
 {
-    sb::LoadOriginalDefaults(p.settings);
-    p.cur() = p.settings.defaultSettings;
-    const DrillSettings shown = p.cur();
-    sb::ShowSelection(p, shown);
-    p.main.cPause = false;
-    p.main.resultsgo = false;
-    p.main.Reset = false;
-    for (std::size_t i = 1; i <= 3; ++i) {
-        p.main.but[i].enabled = false;
+    std::string out;
+    for (std::size_t g = 1; g <= 4; ++g) {
+        out += std::to_string(s.firstRange[g]);
     }
-    p.flags.firstLocked = 0;
-    p.settings.startSettings = p.cur();
+    out += '/';
+    for (std::size_t n = 1; n <= 10; ++n) {
+        out += std::to_string(s.secondNum[n]);
+    }
+    return out;
 }
 
-// A fresh program over fakes, loaded and idle. Default settings: ShockClock 10 s, no delay,
-// pop-up 5 s, stop after 200 problems.
+// A program as started without a settings file: the original defaults shown (ShockClock 10 s,
+// no delay, pop-up 5 s, stop after 200 problems), no drill started.
 struct Session {
-    SeededRandom random{20240611};
-    FixedClock clock;
-    RecordingSound sound;
-    RecordingPictures pictures;
-    TempDir dir;
+    SeededRandom random;
+    sb::test::FixedClock clock;
+    sb::test::RecordingSound sound;
+    sb::test::RecordingPictures pictures;
+    sb::test::TempDir dir;
     sb::Services services{random, clock, sound, pictures, dir.path()};
     Program p{services};
 
-    Session() { loadIdle(p); }
+    Session()
+    {
+        sb::LoadOriginalDefaults(p.settings);
+        p.cur() = p.settings.defaultSettings;
+        const sb::DrillSettings shown = p.cur();
+        sb::ShowSelection(p, shown);
+        p.main.cPause = p.main.resultsgo = p.main.Reset = false;
+        for (std::size_t i = 1; i <= 3; ++i) {
+            p.main.but[i].enabled = false;
+        }
+        p.flags.firstLocked = 0;
+        p.settings.startSettings = p.cur();
+    }
 
-    DrillSettings& s() { return p.cur(); }
+    sb::DrillSettings& s() { return p.cur(); }
     bool running() const { return !p.main.start && p.main.cPause; }
 
-    void answerRight() { sb::but_click(p, p.drill.rightSlot); }
-    // A wrong button, then the right one in the pop-up.
-    void answerWrong()
+    void answerWrong() // then the right button in the pop-up
     {
         sb::but_click(p, p.drill.wrongSlot1);
         ASSERT_EQ(p.main.modal, Modal::Feedback);
         sb::pop_but_click(p, p.drill.rightSlot);
     }
-    // Lets the ShockClock run out on the same minute; the pop-up then closes by its own timer.
-    void timeOut()
+    void timeOut() // on the same minute; the pop-up closes by its own timer
     {
         for (int guard = 0; p.main.modal == Modal::None && guard < 100; ++guard) {
             sb::ClockTick(p);
@@ -100,39 +98,54 @@ struct Session {
         }
         ASSERT_NE(p.main.modal, Modal::Feedback);
     }
-    // The wall clock moves on to the next minute and the drill clock ticks once.
-    void tickNextMinute()
+    // Runs steps named by words, e.g. "Start right minute Pause"; a minute is a tick that sees
+    // the wall clock on the next minute.
+    void run(const std::string& script)
     {
-        clock.minute = static_cast<std::int16_t>((clock.minute + 1) % 60);
-        sb::ClockTick(p);
-    }
-    void setFirst(Ranges r)
-    {
-        for (std::size_t g = 0; g < 4; ++g) {
-            p.main.a[g + 1].value = r[g];
+        static const std::map<std::string, std::function<void(Session&)>> steps{
+            {"Start", [](Session& r) { sb::StartDrill(r.p); }},
+            {"Pause", [](Session& r) { sb::PauseDrill(r.p); }},
+            {"NewDrill", [](Session& r) { sb::NewDrill(r.p); }},
+            {"right", [](Session& r) { sb::but_click(r.p, r.p.drill.rightSlot); }},
+            {"wrong", [](Session& r) { r.answerWrong(); }},
+            {"timeout", [](Session& r) { r.timeOut(); }},
+            {"minute",
+             [](Session& r) {
+                 r.clock.minute = static_cast<std::int16_t>((r.clock.minute + 1) % 60);
+                 sb::ClockTick(r.p);
+             }},
+            {"switch", [](Session& r) { sb::switch_click(r.p, 0); }},
+            {"Mult", [](Session& r) { sb::op_click(r.p, sb::OpMult); }},
+            {"a3", [](Session& r) { sb::a_click(r.p, 3, 1); }},
+            {"-a3", [](Session& r) { sb::a_click(r.p, 3, 0); }},
+            {"-b3", [](Session& r) { sb::b_click(r.p, 3, 0); }},
+            {"max1", [](Session& r) { r.s().maxProblems() = 1; }},
+            {"max3", [](Session& r) { r.s().maxProblems() = 3; }},
+        };
+        std::istringstream words(script);
+        for (std::string w; words >> w;) {
+            SCOPED_TRACE(w);
+            steps.at(w)(*this);
         }
     }
-    void setSecond(Seconds v)
+    // Sets the boxes from digits as digits() writes them.
+    void select(const std::string& boxes)
     {
-        for (std::size_t n = 0; n < 10; ++n) {
-            p.main.b[n + 1].value = v[n];
+        for (std::size_t i = 0; i < 14; ++i) {
+            auto& box = i < 4 ? p.main.a[i + 1] : p.main.b[i - 3];
+            box.value = static_cast<std::int16_t>(boxes[i < 4 ? i : i + 1] - '0');
         }
     }
-    Ranges shownFirst() const
+    std::string shown() const
     {
-        Ranges r{};
-        for (std::size_t g = 0; g < 4; ++g) {
-            r[g] = p.main.a[g + 1].value;
+        sb::DrillSettings s;
+        for (std::size_t g = 1; g <= 4; ++g) {
+            s.firstRange[g] = p.main.a[g].value;
         }
-        return r;
-    }
-    Seconds shownSecond() const
-    {
-        Seconds v{};
-        for (std::size_t n = 0; n < 10; ++n) {
-            v[n] = p.main.b[n + 1].value;
+        for (std::size_t n = 1; n <= 10; ++n) {
+            s.secondNum[n] = p.main.b[n].value;
         }
-        return v;
+        return digits(s);
     }
     int askedSum() const
     {
@@ -144,30 +157,22 @@ struct Session {
     }
 };
 
-// The main-window controls that are enabled, by name, in a fixed order.
 std::string enabledControls(const sb::MainModel& m)
 {
-    std::string out;
-    const auto add = [&out](bool on, const char* name) {
-        if (on) {
-            out += out.empty() ? "" : " ";
-            out += name;
-        }
+    const std::pair<bool, const char*> controls[] = {
+        {m.start, "start"},         {m.cPause, "cPause"},       {m.Reset, "Reset"},
+        {m.smartgo, "smartgo"},     {m.goauto, "goauto"},       {m.resultsgo, "resultsgo"},
+        {m.helpgo, "helpgo"},       {m.but[1].enabled, "but1"}, {m.but[2].enabled, "but2"},
+        {m.but[3].enabled, "but3"},
     };
-    add(m.start, "start");
-    add(m.cPause, "cPause");
-    add(m.Reset, "Reset");
-    add(m.smartgo, "smartgo");
-    add(m.goauto, "goauto");
-    add(m.resultsgo, "resultsgo");
-    add(m.helpgo, "helpgo");
-    add(m.but[1].enabled, "but1");
-    add(m.but[2].enabled, "but2");
-    add(m.but[3].enabled, "but3");
+    std::string out;
+    for (const auto& [on, name] : controls) {
+        if (on) {
+            out += (out.empty() ? "" : " ") + std::string(name);
+        }
+    }
     return out;
 }
-
-constexpr Seconds kAllSeconds{1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
 TEST(RunControl, WithoutDelayTheClockRunsAsSoonAsTheProblemIsPosed)
 {
@@ -175,7 +180,6 @@ TEST(RunControl, WithoutDelayTheClockRunsAsSoonAsTheProblemIsPosed)
     sb::StartDrill(r.p);
     EXPECT_EQ(r.p.main.modal, Modal::None);
     EXPECT_TRUE(r.p.main.timerEnabled);
-    EXPECT_EQ(r.p.main.noshow.d, "");
     EXPECT_EQ(r.sound.played, std::vector<int>{1});
     EXPECT_EQ(r.p.main.dsshock, "Timer: 10 sec");
     EXPECT_EQ(r.p.main.clockStarts, 1u);
@@ -186,55 +190,44 @@ TEST(RunControl, WithoutDelayTheClockRunsAsSoonAsTheProblemIsPosed)
     EXPECT_EQ(r.pictures.shown.back(), 5);
 
     // Each problem starts the clock afresh, so its first tick comes a whole second after it.
-    r.answerRight();
+    r.run("right");
     EXPECT_EQ(r.p.main.clockStarts, 2u);
 }
 
 TEST(RunControl, DelayWindowCountsDownOneTickASecondAndOnlyThenStartsTheClock)
 {
-    struct Row {
-        std::int16_t delaySeconds;
-        std::vector<const char*> labels; // as opened, then after each tick of deltime
+    const std::vector<std::vector<const char*>> rows{
+        {"          Delay: 1", "          Delay: 0"},
+        {"          Delay: 3", "          Delay: 2", "          Delay: 1", "          Delay: 0"},
     };
-    const std::vector<Row> rows{
-        {1, {"          Delay: 1", "          Delay: 0"}},
-        {3,
-         {"          Delay: 3", "          Delay: 2", "          Delay: 1", "          Delay: 0"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.delaySeconds);
+    for (const auto& labels : rows) {
+        SCOPED_TRACE(labels[0]);
         Session r;
-        r.s().delaySeconds() = row.delaySeconds;
+        r.s().delaySeconds() = static_cast<std::int16_t>(labels.size() - 1);
         sb::StartDrill(r.p);
         ASSERT_EQ(r.p.main.modal, Modal::Delay);
-        EXPECT_EQ(r.p.main.noshow.d, row.labels[0]);
+        EXPECT_EQ(r.p.main.noshow.d, labels[0]);
         EXPECT_TRUE(r.p.main.noshow.timerEnabled);
         EXPECT_FALSE(r.p.main.timerEnabled);
-        EXPECT_EQ(r.p.main.clockStarts, 0u);
 
         // The problem is on screen but its countdown has not begun.
         sb::ClockTick(r.p);
-        sb::ClockTick(r.p);
         EXPECT_EQ(r.p.drill.shockLeft, 10);
-        EXPECT_EQ(r.p.main.dsshock, "Timer: 10 sec");
         EXPECT_EQ(r.sound.played, std::vector<int>{1});
 
-        for (std::size_t i = 1; i < row.labels.size(); ++i) {
-            SCOPED_TRACE("tick " + std::to_string(i));
-            const bool last = i + 1 == row.labels.size();
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            SCOPED_TRACE(i);
+            const bool last = i + 1 == labels.size();
             sb::deltime_tick(r.p);
-            EXPECT_EQ(r.p.main.noshow.d, row.labels[i]);
+            EXPECT_EQ(r.p.main.noshow.d, labels[i]);
             EXPECT_EQ(r.p.main.modal == Modal::Delay, !last);
-            EXPECT_EQ(r.p.main.timerEnabled, last);
             EXPECT_EQ(r.p.main.clockStarts, last ? 1u : 0u);
             EXPECT_EQ(r.sound.played.size(), i + 1);
             EXPECT_EQ(r.sound.played.back(), 6);
         }
-
         // A late tick of the closed window's timer does nothing.
         sb::deltime_tick(r.p);
-        EXPECT_EQ(r.sound.played.size(), row.labels.size());
-
+        EXPECT_EQ(r.sound.played.size(), labels.size());
         sb::ClockTick(r.p);
         EXPECT_EQ(r.p.main.dsshock, "Timer: 9 sec");
     }
@@ -242,43 +235,30 @@ TEST(RunControl, DelayWindowCountsDownOneTickASecondAndOnlyThenStartsTheClock)
 
 TEST(RunControl, EveryPosedProblemWaitsForItsDelayWindow)
 {
-    struct Row {
-        const char* name;
-        void (*end)(Session&);
-    };
-    const std::vector<Row> rows{
-        {"right answer", [](Session& r) { r.answerRight(); }},
-        {"wrong answer", [](Session& r) { r.answerWrong(); }},
-        {"time-out", [](Session& r) { r.timeOut(); }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const char* end : {"right", "wrong", "timeout"}) {
+        SCOPED_TRACE(end);
         Session r;
         r.s().delaySeconds() = 2;
         sb::StartDrill(r.p);
         sb::deltime_tick(r.p);
         sb::deltime_tick(r.p);
-        ASSERT_EQ(r.p.main.modal, Modal::None);
-
-        row.end(r);
+        r.run(end);
         ASSERT_EQ(r.p.drill.total, 1);
         ASSERT_EQ(r.p.main.modal, Modal::Delay);
         EXPECT_EQ(r.p.main.noshow.d, "          Delay: 2");
 
-        // Even a drill clock that was left running delivers nothing while the window is open.
+        // Even a drill clock left running delivers nothing while the window is open.
         r.p.main.timerEnabled = true;
         const std::size_t sounds = r.sound.played.size();
         for (int i = 0; i < 20; ++i) {
             sb::ClockTick(r.p);
         }
         EXPECT_EQ(r.p.drill.shockLeft, 10);
-        EXPECT_EQ(r.p.drill.total, 1);
         EXPECT_EQ(r.sound.played.size(), sounds);
 
         sb::deltime_tick(r.p);
         sb::deltime_tick(r.p);
         EXPECT_EQ(r.p.main.modal, Modal::None);
-        EXPECT_TRUE(r.p.main.timerEnabled);
         sb::ClockTick(r.p);
         EXPECT_EQ(r.p.drill.shockLeft, 9);
     }
@@ -290,15 +270,14 @@ TEST(RunControl, MinutesAreChangesOfTheWallClockMinuteSeenByTicks)
         const char* name;
         std::int16_t startMinute;
         std::vector<std::int16_t> tickMinutes;
-        const char* dsshock;
         const char* dsttime;
     };
     const std::vector<Row> rows{
-        {"same minute", 15, {15}, "Timer: 9 sec", " Time: 0 min"},
-        {"started at 10:15:59, first tick at 10:16:00", 15, {16}, "Timer: 9 sec", " Time: 1 min"},
-        {"the hour wraps round", 59, {0}, "Timer: 9 sec", " Time: 1 min"},
-        {"one tick adds one minute however many passed", 15, {45}, "Timer: 9 sec", " Time: 1 min"},
-        {"two changes in four ticks", 15, {15, 16, 16, 17}, "Timer: 6 sec", " Time: 2 min"},
+        {"same minute", 15, {15}, " Time: 0 min"},
+        {"started at 10:15:59, first tick at 10:16:00", 15, {16}, " Time: 1 min"},
+        {"the hour wraps round", 59, {0}, " Time: 1 min"},
+        {"one tick adds one minute however many passed", 15, {45}, " Time: 1 min"},
+        {"two changes in four ticks", 15, {15, 16, 16, 17}, " Time: 2 min"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -310,56 +289,32 @@ TEST(RunControl, MinutesAreChangesOfTheWallClockMinuteSeenByTicks)
             r.clock.minute = m;
             sb::ClockTick(r.p);
         }
-        EXPECT_EQ(r.p.main.dsshock, row.dsshock);
         EXPECT_EQ(r.p.main.dsttime, row.dsttime);
     }
 }
 
-enum class Ending { Right, Wrong, TimeOut };
-
 TEST(RunControl, StopRuleEndsTheDrillAfterTheRightProblem)
 {
-    struct Step {
-        int newMinutes; // minute changes seen by ticks before the problem ends
-        Ending how;
-    };
     struct Row {
         const char* name;
-        std::int16_t stopOn;
-        std::int16_t maxMinutes;
-        std::int16_t maxProblems;
-        std::vector<Step> steps;
-        int endsAfter; // 1-based step, 0: the drill goes on
+        std::int16_t stopOn, maxMinutes, maxProblems;
+        const char* script; // after Start; ends with the problem that ends the drill, if any
+        int score;
+        bool ends;
     };
-    const auto R = Ending::Right;
-    const auto W = Ending::Wrong;
-    const auto T = Ending::TimeOut;
-
-    // stopOn 3 with 30 minutes and 200 problems: the 200th problem ends it at minute 5.
-    std::vector<Step> twoHundredInFiveMinutes(200, Step{0, R});
-    for (std::size_t i = 0; i < 5; ++i) {
-        twoHundredInFiveMinutes[i * 20].newMinutes = 1;
-    }
-    std::vector<Step> longRun(60, Step{0, R});
-    for (std::size_t i = 0; i < longRun.size(); i += 3) {
-        longRun[i] = Step{1, i % 2 == 0 ? T : W};
-    }
-
+    const char* const longRun = "minute timeout wrong minute right right minute wrong right";
     const std::vector<Row> rows{
-        {"1: minutes only, problems ignored", 1, 2, 1, {{0, R}, {1, R}, {0, W}, {1, R}, {0, R}}, 4},
-        {"2: a time-out counts toward maxProblems", 2, 1, 3, {{1, R}, {1, T}, {0, R}, {0, R}}, 3},
-        {"2: time-outs only", 2, 30, 2, {{0, T}, {0, T}, {0, T}}, 2},
-        {"3: problems first", 3, 30, 200, twoHundredInFiveMinutes, 200},
-        {"3: time first", 3, 2, 200, {{0, R}, {1, R}, {1, W}, {0, R}}, 3},
-        {"4: problems reached, then minutes",
-         4,
-         2,
-         3,
-         {{0, R}, {0, R}, {0, T}, {1, R}, {0, R}, {1, R}, {0, R}},
-         6},
-        {"4: minutes reached, then problems", 4, 1, 4, {{1, R}, {0, R}, {0, R}, {0, W}, {0, R}}, 4},
-        {"5: never", 5, 1, 1, longRun, 0},
-        {"a value outside 1..4 never stops", 9, 1, 1, longRun, 0},
+        {"1: minutes only", 1, 2, 1, "right minute right wrong minute right", 3, true},
+        {"2: a time-out counts toward maxProblems", 2, 1, 3, "minute right minute timeout right", 2,
+         true},
+        {"3: problems first", 3, 30, 3, "right minute right right", 3, true},
+        {"3: time first", 3, 2, 200, "right minute right minute wrong", 2, true},
+        {"4: problems reached, then minutes", 4, 2, 3,
+         "right right timeout minute right right minute right", 5, true},
+        {"4: minutes reached, then problems", 4, 1, 4, "minute right right right wrong", 3, true},
+        {"5: never", 5, 1, 1, longRun, 3, false},
+        {"9: outside 1..5, never", 9, 1, 1, longRun, 3, false},
+        {"0: outside 1..5, never", 0, 1, 1, longRun, 3, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -368,43 +323,24 @@ TEST(RunControl, StopRuleEndsTheDrillAfterTheRightProblem)
         r.s().maxMinutes() = row.maxMinutes;
         r.s().maxProblems() = row.maxProblems;
         sb::StartDrill(r.p);
-        int rights = 0;
-        for (std::size_t i = 0; i < row.steps.size(); ++i) {
-            SCOPED_TRACE("step " + std::to_string(i + 1));
-            ASSERT_TRUE(r.running());
-            for (int m = 0; m < row.steps[i].newMinutes; ++m) {
-                r.tickNextMinute();
-            }
-            switch (row.steps[i].how) {
-            case Ending::Right:
-                r.answerRight();
-                ++rights;
-                break;
-            case Ending::Wrong:
-                r.answerWrong();
-                break;
-            case Ending::TimeOut:
-                r.timeOut();
-                break;
-            }
-            ASSERT_EQ(r.p.drill.total, static_cast<int>(i) + 1);
-            if (static_cast<int>(i) + 1 == row.endsAfter) {
-                break;
-            }
+        r.run(row.script);
+        // A drill that ended early ignores the remaining answers, and its total falls short.
+        std::istringstream words(row.script);
+        int problems = 0;
+        for (std::string w; words >> w;) {
+            problems += w != "minute";
         }
-        EXPECT_EQ(r.p.drill.score, rights);
-        if (row.endsAfter == 0) {
-            EXPECT_TRUE(r.running());
-            EXPECT_TRUE(r.p.main.timerEnabled);
-            continue;
+        EXPECT_EQ(r.p.drill.total, problems);
+        EXPECT_EQ(r.p.drill.score, row.score);
+        EXPECT_EQ(r.running(), !row.ends);
+        EXPECT_EQ(r.p.main.timerEnabled, !row.ends);
+        if (row.ends) {
+            EXPECT_EQ(r.p.run.drillResumable, 0);
+            EXPECT_EQ(r.sound.played.back(), 5);
+            ASSERT_GE(r.pictures.shown.size(), 2u);
+            EXPECT_EQ(r.pictures.shown[r.pictures.shown.size() - 2], 1);
+            EXPECT_EQ(r.pictures.shown.back(), 1);
         }
-        EXPECT_FALSE(r.running());
-        EXPECT_FALSE(r.p.main.timerEnabled);
-        EXPECT_EQ(r.p.run.drillResumable, 0);
-        EXPECT_EQ(r.sound.played.back(), 5);
-        ASSERT_GE(r.pictures.shown.size(), 2u);
-        EXPECT_EQ(r.pictures.shown[r.pictures.shown.size() - 2], 1);
-        EXPECT_EQ(r.pictures.shown.back(), 1);
     }
 }
 
@@ -417,14 +353,12 @@ TEST(RunControl, TimeOutPopUpStaysOpenThroughManyClockPeriodsWithoutASecondTimeO
     }
     ASSERT_EQ(r.p.main.modal, Modal::Feedback);
     EXPECT_EQ(r.p.main.pop.ms, "!! Time Out !!");
-    EXPECT_EQ(r.p.drill.total, 1);
-    EXPECT_EQ(r.p.drill.score, 0);
     EXPECT_EQ(r.p.main.dsshock, "Timer: 0 sec");
     const std::vector<int> sounds = r.sound.played;
     const std::vector<int> pictures = r.pictures.shown;
 
-    // The clock goes on delivering ticks: first as the pop-up left it, then as though it had
-    // never been stopped, and the minute changes meanwhile.
+    // Ticks go on arriving: first as the pop-up left the clock, then as though it had never
+    // been stopped, and the minute changes meanwhile.
     for (int i = 0; i < 50; ++i) {
         if (i == 25) {
             r.p.main.timerEnabled = true;
@@ -434,6 +368,7 @@ TEST(RunControl, TimeOutPopUpStaysOpenThroughManyClockPeriodsWithoutASecondTimeO
         ASSERT_EQ(r.p.main.modal, Modal::Feedback);
     }
     EXPECT_EQ(r.p.drill.total, 1);
+    EXPECT_EQ(r.p.drill.score, 0);
     EXPECT_EQ(r.p.drill.shockLeft, 0);
     EXPECT_EQ(r.p.drill.drillMinutes, 0);
     EXPECT_EQ(r.sound.played, sounds);
@@ -442,83 +377,43 @@ TEST(RunControl, TimeOutPopUpStaysOpenThroughManyClockPeriodsWithoutASecondTimeO
     sb::pop_but_click(r.p, r.p.drill.rightSlot);
     EXPECT_EQ(r.p.main.modal, Modal::None);
     EXPECT_EQ(r.p.drill.total, 1);
-    EXPECT_EQ(r.p.drill.shockLeft, 10);
-    EXPECT_TRUE(r.p.main.timerEnabled);
     sb::ClockTick(r.p);
     EXPECT_EQ(r.p.drill.shockLeft, 9);
 }
 
 TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
 {
-    struct Row {
-        const char* name;
-        void (*leave)(Session&);   // how the drill is put aside
-        void (*between)(Session&); // what happens before the next Start
-        bool resumes;
+    const std::vector<std::pair<const char*, bool>> rows{
+        {"Pause", true},       {"Pause switch", true}, {"Pause a3 -a3", true},
+        {"Pause Mult", false}, {"Pause -b3", false},   {"Pause NewDrill", false},
+        {"max3 right", false}, // ended by the stop rule
     };
-    const auto pause = [](Session& r) { sb::PauseDrill(r.p); };
-    const auto nothing = [](Session&) {};
-    const std::vector<Row> rows{
-        {"paused, same selection", pause, nothing, true},
-        {"paused, switch clicked", pause, [](Session& r) { sb::switch_click(r.p, 0); }, true},
-        {"paused, a box ticked and cleared again", pause,
-         [](Session& r) {
-             sb::a_click(r.p, 3, 1);
-             sb::a_click(r.p, 3, 0);
-         },
-         true},
-        {"paused, operation changed", pause, [](Session& r) { sb::op_click(r.p, sb::OpMult); },
-         false},
-        {"paused, a second number cleared", pause, [](Session& r) { sb::b_click(r.p, 3, 0); },
-         false},
-        {"paused, New Drill", pause, [](Session& r) { sb::NewDrill(r.p); }, false},
-        {"ended by the stop rule",
-         [](Session& r) {
-             r.s().maxProblems() = 3;
-             r.answerRight();
-         },
-         nothing, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [script, resumes] : rows) {
+        SCOPED_TRACE(script);
         Session r;
         r.clock.minute = 10;
-        sb::StartDrill(r.p);
-        r.answerRight();
-        r.answerWrong();
-        r.tickNextMinute();
-        ASSERT_EQ(r.p.drill.drillMinutes, 1);
-        row.leave(r);
+        r.run("Start right wrong minute");
+        r.run(script);
         ASSERT_FALSE(r.running());
-
         const sb::Drill before = r.p.drill;
         const std::size_t drawsBefore = r.random.draws;
         r.clock.minute = 40; // a long pause
-        row.between(r);
-        r.sound.played.clear();
         sb::StartDrill(r.p);
 
         ASSERT_TRUE(r.running());
-        EXPECT_EQ(r.sound.played, std::vector<int>{1});
         EXPECT_GT(r.random.draws, drawsBefore);
         EXPECT_EQ(r.p.drill.shockLeft, 10);
-        EXPECT_TRUE(r.p.main.timerEnabled);
-        if (row.resumes) {
-            EXPECT_EQ(r.p.drill.score, 1);
-            EXPECT_EQ(r.p.drill.total, 2);
-            EXPECT_EQ(r.p.drill.drillMinutes, 1);
-            EXPECT_EQ(r.p.drill.poolCount, before.poolCount);
+        EXPECT_EQ(r.p.drill.total, resumes ? 2 : 0);
+        EXPECT_EQ(r.p.drill.score, resumes ? 1 : 0);
+        EXPECT_EQ(r.p.drill.drillMinutes, resumes ? 1 : 0);
+        EXPECT_EQ(r.askedSum(), resumes ? 2 : 0);
+        if (resumes) {
             EXPECT_EQ(r.p.drill.pool, before.pool);
             EXPECT_EQ(r.p.drill.facts, before.facts);
-            EXPECT_EQ(r.askedSum(), 2);
-            // The pause itself is not counted: the first tick sees the minute Start saw.
+            // The pause is not counted: the first tick sees the minute Start saw.
             sb::ClockTick(r.p);
             EXPECT_EQ(r.p.drill.drillMinutes, 1);
         } else {
-            EXPECT_EQ(r.p.drill.score, 0);
-            EXPECT_EQ(r.p.drill.total, 0);
-            EXPECT_EQ(r.p.drill.drillMinutes, 0);
-            EXPECT_EQ(r.askedSum(), 0);
             EXPECT_TRUE(sb::SameSelections(r.p.cur(), r.p.settings.startSettings));
         }
     }
@@ -530,9 +425,6 @@ TEST(RunControl, StartContinuesLoadedFactsInAPoolRefilledWithoutReset)
     Session r;
     sb::BuildFacts(r.p.drill, r.s(), r.random);
     r.p.drill.fact(5).asked = 3;
-    r.p.drill.fact(5).correct = 2;
-    r.p.drill.fact(5).state = 1;
-    r.p.drill.fact(7).asked = 4;
     r.p.drill.fact(7).state = 0;
     r.p.drill.poolCount = 0;
     r.p.run.drillResumable = 1;
@@ -541,8 +433,6 @@ TEST(RunControl, StartContinuesLoadedFactsInAPoolRefilledWithoutReset)
     ASSERT_TRUE(r.running());
     EXPECT_EQ(r.p.drill.poolCount, 100);
     EXPECT_EQ(r.p.drill.fact(5).asked, 3);
-    EXPECT_EQ(r.p.drill.fact(5).correct, 2);
-    EXPECT_EQ(r.p.drill.fact(7).asked, 4);
     EXPECT_EQ(r.p.drill.fact(7).state, 0);
 }
 
@@ -551,43 +441,26 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
     struct Row {
         const char* name;
         std::int16_t autoTeach;
-        Ranges first;
-        Seconds second;
-        Ranges shownFirst;
-        Seconds shownSecond;
+        const char* boxes;
+        const char* fixed; // shown and stored after Start
         int poolCount;
     };
-    const Seconds none{};
-    const Seconds onlyOne{1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     const std::vector<Row> rows{
-        {"no range ticked", 0, {0, 0, 0, 0}, kAllSeconds, {1, 0, 0, 0}, kAllSeconds, 100},
-        {"no second number, Auto Teach off", 0, {0, 1, 0, 0}, none, {0, 1, 0, 0}, kAllSeconds, 30},
-        {"no second number, Auto Teach on", 1, {1, 0, 0, 0}, none, {1, 0, 0, 0}, onlyOne, 10},
-        {"nothing at all, Auto Teach on", 1, {0, 0, 0, 0}, none, {1, 0, 0, 0}, onlyOne, 10},
-        {"something of each: left alone",
-         0,
-         {0, 0, 0, 1},
-         {0, 0, 0, 0, 0, 0, 0, 0, 1, 0},
-         {0, 0, 0, 1},
-         {0, 0, 0, 0, 0, 0, 0, 0, 1, 0},
-         4},
+        {"no range ticked", 0, "0000/1111111111", "1000/1111111111", 100},
+        {"no second number, Auto Teach off", 0, "0100/0000000000", "0100/1111111111", 30},
+        {"no second number, Auto Teach on", 1, "1000/0000000000", "1000/1000000000", 10},
+        {"nothing at all, Auto Teach on", 1, "0000/0000000000", "1000/1000000000", 10},
+        {"something of each: left alone", 0, "0001/0000000010", "0001/0000000010", 4},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Session r;
         r.s().autoTeach = row.autoTeach;
-        r.setFirst(row.first);
-        r.setSecond(row.second);
+        r.select(row.boxes);
         sb::StartDrill(r.p);
         ASSERT_TRUE(r.running());
-        EXPECT_EQ(r.shownFirst(), row.shownFirst);
-        EXPECT_EQ(r.shownSecond(), row.shownSecond);
-        for (std::size_t g = 0; g < 4; ++g) {
-            EXPECT_EQ(r.p.cur().firstRange[g + 1], row.shownFirst[g]) << "range " << g + 1;
-        }
-        for (std::size_t n = 0; n < 10; ++n) {
-            EXPECT_EQ(r.p.cur().secondNum[n + 1], row.shownSecond[n]) << "second " << n + 1;
-        }
+        EXPECT_EQ(r.shown(), row.fixed);
+        EXPECT_EQ(digits(r.p.cur()), row.fixed);
         EXPECT_EQ(r.p.drill.poolCount, row.poolCount);
     }
 }
@@ -596,18 +469,14 @@ TEST(RunControl, StartRefusesAnEmptyPoolAndSaysWhy)
 {
     Session r;
     sb::op_click(r.p, sb::Op10Sub);
-    sb::bseln_click(r.p);
-    sb::b_click(r.p, 10, 1);
+    r.select("1000/0000000001");
     const std::string controls = enabledControls(r.p.main);
 
     sb::StartDrill(r.p);
-    EXPECT_FALSE(r.running());
     EXPECT_EQ(enabledControls(r.p.main), controls);
     EXPECT_FALSE(r.p.main.timerEnabled);
-    EXPECT_EQ(r.p.main.modal, Modal::None);
     EXPECT_TRUE(r.sound.played.empty());
     EXPECT_EQ(r.random.draws, 0u);
-    EXPECT_EQ(r.p.run.drillResumable, 0);
     EXPECT_NE(r.p.main.DsBgn, "");
     EXPECT_NE(r.p.main.DsBgn, "Get Ready");
     EXPECT_NE(r.p.main.DsEnd, "");
@@ -619,38 +488,33 @@ TEST(RunControl, StartRefusesAnEmptyPoolAndSaysWhy)
     EXPECT_EQ(r.p.main.DsBgn, "Get Ready");
     EXPECT_EQ(r.p.main.DsEnd, "");
     EXPECT_EQ(r.p.drill.poolCount, 1);
-    EXPECT_EQ(r.p.drill.curFact, sb::factIndex(3, 7));
     EXPECT_EQ(r.p.drill.problemText, "10 - 3");
 }
 
 TEST(RunControl, TenSubStartsFromTheLockedBoxesAndLeavingItRestoresTheRanges)
 {
     Session r;
-    r.setFirst({0, 1, 0, 1});
+    r.select("0101/1111111111");
     sb::op_click(r.p, sb::Op10Sub);
     sb::StartDrill(r.p);
-    ASSERT_TRUE(r.running());
     EXPECT_EQ(r.p.drill.poolCount, 9);
-    EXPECT_EQ(r.p.cur().firstRange, (std::array<std::int16_t, 5>{0, 1, 0, 0, 0}));
+    EXPECT_EQ(digits(r.p.cur()), "1000/1111111111");
 
     sb::PauseDrill(r.p);
     sb::op_click(r.p, sb::OpAdd);
     sb::StartDrill(r.p);
-    EXPECT_EQ(r.p.cur().firstRange, (std::array<std::int16_t, 5>{0, 0, 1, 0, 1}));
+    EXPECT_EQ(digits(r.p.cur()), "0101/1111111111");
     EXPECT_EQ(r.p.drill.poolCount, 70); // ten second numbers x (3 + 4) columns
 }
 
 TEST(RunControl, NewDrillDuringARunClearsTheCaptionsButNotTheCounters)
 {
     Session r;
-    sb::StartDrill(r.p);
-    r.answerRight();
-    r.answerRight();
+    r.run("Start right right");
     ASSERT_EQ(r.p.main.dsscore, "Score: 100%");
-    ASSERT_EQ(r.p.main.dstotal, " Total: 2/2");
-
     sb::b_click(r.p, 4, 0);
     ASSERT_TRUE(r.p.main.Reset);
+
     sb::NewDrill(r.p);
     EXPECT_EQ(r.p.main.dsscore, "Score:");
     EXPECT_EQ(r.p.main.dstotal, " Total:");
@@ -659,72 +523,45 @@ TEST(RunControl, NewDrillDuringARunClearsTheCaptionsButNotTheCounters)
     EXPECT_TRUE(r.running());
     EXPECT_TRUE(r.p.main.timerEnabled);
 
-    r.answerWrong();
+    r.run("wrong");
     EXPECT_EQ(r.p.main.dsscore, "Score: 66%");
     EXPECT_EQ(r.p.main.dstotal, " Total: 2/3");
 }
 
 TEST(RunControl, ControlsFollowTheStateOfTheDrill)
 {
-    const char* const idle = "start Reset smartgo goauto resultsgo helpgo";
-    const char* const running = "cPause but1 but2 but3";
+    const std::string idle = "start Reset smartgo goauto resultsgo helpgo";
+    const std::string running = "cPause but1 but2 but3";
     struct Row {
-        const char* name;
-        void (*to)(Session&);
-        const char* enabled;
-        bool clock;
+        const char* script;
+        std::string enabled;
         std::int16_t resumable;
     };
     const std::vector<Row> rows{
-        {"started", [](Session& r) { sb::StartDrill(r.p); }, running, true, 0},
-        {"paused",
-         [](Session& r) {
-             sb::StartDrill(r.p);
-             sb::PauseDrill(r.p);
-         },
-         idle, false, 1},
-        {"resumed",
-         [](Session& r) {
-             sb::StartDrill(r.p);
-             sb::PauseDrill(r.p);
-             sb::StartDrill(r.p);
-         },
-         running, true, 1},
-        {"ended",
-         [](Session& r) {
-             r.s().maxProblems() = 1;
-             sb::StartDrill(r.p);
-             r.answerRight();
-         },
-         idle, false, 0},
-        {"ended, then New Drill",
-         [](Session& r) {
-             r.s().maxProblems() = 1;
-             sb::StartDrill(r.p);
-             r.timeOut();
-             sb::NewDrill(r.p);
-         },
-         "start smartgo goauto resultsgo helpgo", false, 0},
+        {"Start", running, 0},
+        {"Start Pause", idle, 1},
+        {"Start Pause Start", running, 1},
+        {"max1 Start right", idle, 0},
+        {"max1 Start timeout NewDrill", "start smartgo goauto resultsgo helpgo", 0},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.script);
         Session r;
         r.p.main.DsEnd = "left from before";
-        row.to(r);
+        r.run(row.script);
+        const bool runs = row.enabled == running;
         EXPECT_EQ(enabledControls(r.p.main), row.enabled);
-        EXPECT_EQ(r.p.main.timerEnabled, row.clock);
+        EXPECT_EQ(r.p.main.timerEnabled, runs);
         EXPECT_EQ(r.p.run.drillResumable, row.resumable);
         EXPECT_EQ(r.p.main.DsBgn, "Get Ready");
         EXPECT_EQ(r.p.main.DsEnd, "");
-        if (!row.clock) {
+        if (!runs) {
             EXPECT_EQ(r.pictures.shown.back(), 1);
         }
         // The selection stays open to the pupil in every state.
-        for (std::size_t g = 1; g <= 4; ++g) {
-            EXPECT_TRUE(r.p.main.a[g].enabled) << "a " << g;
-        }
-        for (std::size_t n = 1; n <= 10; ++n) {
-            EXPECT_TRUE(r.p.main.b[n].enabled) << "b " << n;
+        for (std::size_t i = 1; i <= 10; ++i) {
+            EXPECT_TRUE(r.p.main.b[i].enabled) << i;
+            EXPECT_TRUE(r.p.main.a[(i - 1) % 4 + 1].enabled) << i;
         }
     }
 }

