@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -75,14 +74,14 @@ Bytes distinctiveSlot()
 TEST(SettingsCodec, EncodesAndDecodesEveryFieldAtItsOffsetLittleEndian)
 {
     Bytes bytes = distinctiveSlot();
-    ASSERT_EQ(bytes.size(), 208u);
     const sb::SettingsSlot slot = sb::encodeSettings(distinctiveDefaults());
-    for (std::size_t at = 0; at < 208; ++at) {
-        EXPECT_EQ(slot[at], bytes[at]) << "byte " << at;
-    }
+    EXPECT_EQ(Bytes(slot.begin(), slot.end()), bytes);
     // The last 20 bytes carry nothing: whatever they hold is ignored.
     std::fill(bytes.begin() + 188, bytes.end(), 0xAB);
     EXPECT_EQ(sb::decodeSettings(bytes), distinctiveDefaults());
+    // Only those 20 may be missing; nothing is read past the end (heap buffers of exact size).
+    EXPECT_EQ(sb::decodeSettings(Bytes(bytes.begin(), bytes.begin() + 188)), distinctiveDefaults());
+    EXPECT_FALSE(sb::decodeSettings(Bytes(bytes.begin(), bytes.begin() + 187)).has_value());
 }
 
 TEST(SettingsCodec, NamesArePaddedWithBlanksAndCutAtTwenty)
@@ -93,64 +92,17 @@ TEST(SettingsCodec, NamesArePaddedWithBlanksAndCutAtTwenty)
     };
     const std::vector<Row> rows{
         {"Ann", "Ann                 "},
-        {"", "                    "},
         {"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRST"},
-        {"Exactly twenty chars", "Exactly twenty chars"},
         {"Jos\xE9 M\xFCller", "Jos\xE9 M\xFCller         "},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ASSERT_EQ(row.stored.size(), 20u);
         DrillSettings r;
         r.name.fill('#');
         sb::setName(r, row.name);
         const sb::SettingsSlot slot = sb::encodeSettings(r);
         EXPECT_EQ(std::string(slot.begin() + 2, slot.begin() + 22), row.stored);
-        EXPECT_EQ(slot[0], 0); // the tag before the name is untouched
-        EXPECT_EQ(slot[22], 0);
-    }
-}
-
-TEST(SettingsCodec, ShortBuffersYieldNothingAndNothingIsReadPastTheEnd)
-{
-    const Bytes full = distinctiveSlot();
-    struct Row {
-        std::size_t size;
-        bool decodes;
-    };
-    const std::vector<Row> rows{
-        {0, false}, {22, false}, {187, false}, {188, true}, {208, true}, {624, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.size);
-        // A heap buffer of exactly this size, so the sanitizer build catches a read past it.
-        Bytes buffer(row.size, 0xCD);
-        std::copy_n(full.begin(), std::min(row.size, full.size()), buffer.begin());
-        const auto decoded = sb::decodeSettings(buffer);
-        ASSERT_EQ(decoded.has_value(), row.decodes);
-        if (decoded) {
-            EXPECT_EQ(*decoded, distinctiveDefaults());
-        }
-    }
-}
-
-TEST(SettingsCodec, AnyBytesSurviveADecodeEncodeRoundTrip)
-{
-    std::mt19937 gen(7);
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (int round = 0; round < 200; ++round) {
-        SCOPED_TRACE(round);
-        Bytes in(188);
-        for (auto& b : in) {
-            b = static_cast<std::uint8_t>(byte(gen));
-        }
-        const auto decoded = sb::decodeSettings(in);
-        ASSERT_TRUE(decoded.has_value());
-        const sb::SettingsSlot out = sb::encodeSettings(*decoded);
-        ASSERT_TRUE(std::equal(in.begin(), in.end(), out.begin()));
-        for (std::size_t at = 188; at < 208; ++at) {
-            ASSERT_EQ(out[at], 0);
-        }
+        EXPECT_EQ(slot[22], 0); // nothing spills into switchAB
     }
 }
 
@@ -179,22 +131,10 @@ TEST(FactCodec, EncodesTwelveLittleEndianFieldsInOrderAndDecodesWholeRecordsOnly
     const sb::FactBytes bytes = sb::encodeFact(distinctiveFact());
     EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), kDistinctiveFactBytes);
 
-    struct Row {
-        std::size_t size;
-        bool decodes;
-    };
-    const std::vector<Row> rows{{0, false}, {23, false}, {24, true}, {48, true}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.size);
-        Bytes buffer(row.size, 0xCD);
-        std::copy_n(kDistinctiveFactBytes.begin(), std::min<std::size_t>(row.size, 24),
-                    buffer.begin());
-        const auto decoded = sb::decodeFact(buffer);
-        ASSERT_EQ(decoded.has_value(), row.decodes);
-        if (decoded) {
-            EXPECT_EQ(*decoded, distinctiveFact());
-        }
-    }
+    EXPECT_FALSE(
+        sb::decodeFact(Bytes(kDistinctiveFactBytes.begin(), kDistinctiveFactBytes.end() - 1))
+            .has_value());
+    EXPECT_EQ(sb::decodeFact(kDistinctiveFactBytes), distinctiveFact());
 }
 
 } // namespace

@@ -75,21 +75,10 @@ void runSequence(const Sequence& seq)
 
 void noSettings(DrillSettings&) {}
 void noSetUp(Drill&) {}
-void allRulesOff(DrillSettings& s)
-{
-    for (std::size_t i = 1; i <= 4; ++i) {
-        s.smartCheck[i] = 0;
-    }
-}
 void queuedSlow(Drill& d)
 {
     queued(d, 3);
     d.fact(kFact).slowQueued = 1;
-}
-void retiredOnARun(Drill& d)
-{
-    d.fact(kFact).state = 0;
-    d.fact(kFact).rightRun = 2;
 }
 
 // Original defaults: wrongTimes 2, wrongRepeats 3, slowSeconds 5, slowRepeats 3,
@@ -121,14 +110,6 @@ TEST(EngineSmartRepeat, Sequences)
              {false, 1, {2, 7, 3, true, 0, 0, 0}},
              {true, 1, {2, 6, 3, true, 1, 1, 0}},
              {true, 1, {2, 5, 3, true, 2, 1, 1}},
-         }},
-        {"without override the last repetition is paid and the fact retired in one answer",
-         [](DrillSettings& s) { s.removeOverridesRepeat() = 0; },
-         queuedSlow,
-         {
-             {true, 1, {2, 2, 1, true, 1, 1, 0}},
-             {true, 1, {2, 1, 1, true, 2, 1, 1}},
-             {true, 1, {0, 0, 0, false, 3, 1, 1}},
          }},
         {"with override the streak retires although repetitions are owed",
          noSettings,
@@ -168,34 +149,6 @@ TEST(EngineSmartRepeat, Sequences)
              {false, 1, {1, 0, 200, true, 0, 0, 0}},
              {false, 1, {1, 3, 200, true, 0, 0, 0}},
              {false, 6, {1, 6, 200, true, 0, 0, 0}},
-         }},
-        {"all rules off: only repetitions already owed are paid off",
-         allRulesOff,
-         [](Drill& d) { queued(d, 1); },
-         {
-             {true, 1, {2, 0, 1, true, 0, 0, 0}},
-             {true, 1, {1, 0, 0, true, 0, 0, 0}},
-             {false, 9, {1, 0, 0, true, 0, 0, 0}},
-             {false, 9, {1, 0, 0, true, 0, 0, 0}},
-         }},
-        {"all rules off: a streak already at its threshold still retires the fact",
-         allRulesOff,
-         [](Drill& d) { d.fact(kFact).rightRun = 2; },
-         {
-             {false, 1, {0, 0, 0, false, 2, 0, 1}},
-         }},
-        {"a retired fact back in a refilled pool retires again at its next right answer",
-         noSettings,
-         retiredOnARun,
-         {
-             {true, 1, {0, 0, 0, false, 3, 0, 1}},
-         }},
-        {"a retired fact is never queued: a wrong answer restarts its run",
-         noSettings,
-         retiredOnARun,
-         {
-             {false, 1, {0, 0, 0, true, 0, 0, 0}},
-             {false, 9, {0, 0, 0, true, 0, 0, 0}},
          }},
     };
     for (const Sequence& seq : sequences) {

@@ -16,13 +16,11 @@ using I16 = std::int16_t;
 
 constexpr I16 S = 77; // a value no default has
 
-// Every field and every slot (slot 0 included) holding S, the name "xxx…".
+// Every field and every slot (slot 0 included) holding S.
 DrillSettings sentinelRecord()
 {
     DrillSettings r;
-    r.tag = S;
-    r.name.fill('x');
-    r.switchAB = r.loadOnStart = r.autoTeach = r.stopOn = r.operation = r.reviewOn = S;
+    r.tag = r.switchAB = r.loadOnStart = r.autoTeach = r.stopOn = r.operation = r.reviewOn = S;
     r.teachSet.fill(S);
     r.smartCheck.fill(S);
     r.smartValue.fill(S);
@@ -35,31 +33,20 @@ DrillSettings sentinelRecord()
     return r;
 }
 
-std::string nameOf(const DrillSettings& r)
-{
-    return std::string(r.name.data(), r.name.size());
-}
-
 TEST(OriginalDefaults, AreWrittenIntoTheDefaultRecordFieldByField)
 {
     sb::Settings all;
     all.defaultSettings = sentinelRecord();
     all.curSettings = sentinelRecord();
-    all.curSettings.operation = 4;
-    const DrillSettings curBefore = all.curSettings;
 
     sb::LoadOriginalDefaults(all);
 
     const DrillSettings& d = all.defaultSettings;
-    EXPECT_EQ(d.tag, 0);
-    EXPECT_EQ(nameOf(d), "Default             ");
-    EXPECT_EQ(d.switchAB, 1);
-    EXPECT_EQ(d.loadOnStart, 0);
-    EXPECT_EQ(d.autoTeach, 0);
-    EXPECT_EQ(d.stopOn, 2);
-    EXPECT_EQ(d.operation, 1);
-    EXPECT_EQ(d.reviewOn, 1);
-    // Element 0 of every array keeps what it held.
+    EXPECT_EQ(std::string(d.name.data(), 20), "Default             ");
+    EXPECT_EQ((std::array<I16, 7>{d.tag, d.switchAB, d.loadOnStart, d.autoTeach, d.stopOn,
+                                  d.operation, d.reviewOn}),
+              (std::array<I16, 7>{0, 1, 0, 0, 2, 1, 1}));
+    // Slot 0 of every array keeps what it held.
     EXPECT_EQ(d.teachSet, (std::array<I16, 5>{S, 200, 80, 15, 100}));
     EXPECT_EQ(d.smartCheck, (std::array<I16, 7>{S, 1, 1, 1, 1, 1, 0}));
     EXPECT_EQ(d.smartValue, (std::array<I16, 14>{S, 2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0}));
@@ -70,23 +57,16 @@ TEST(OriginalDefaults, AreWrittenIntoTheDefaultRecordFieldByField)
     }
     EXPECT_EQ(d.reviewCount, 0);
     EXPECT_EQ(d.reviewLeft, -2);
-
     // The aliases name the slots the defaults went into.
-    EXPECT_EQ(d.averageOver(), 15);
-    EXPECT_EQ(d.maxMinutes(), 30);
-    EXPECT_EQ(d.shockSeconds(), 10);
-    EXPECT_EQ(d.popupSeconds(), 5);
-
-    EXPECT_EQ(all.curSettings, curBefore);
+    EXPECT_EQ(
+        (std::array<I16, 4>{d.averageOver(), d.maxMinutes(), d.shockSeconds(), d.popupSeconds()}),
+        (std::array<I16, 4>{15, 30, 10, 5}));
+    EXPECT_EQ(all.curSettings, sentinelRecord());
 }
 
 TEST(ResetTeachProgress, ClearsProgressOfSecondNumbersOneToTenOnly)
 {
     DrillSettings r = sentinelRecord();
-    r.reviewLeft = 40;
-    r.answerCount(1) = 12;
-    r.percentCorrect(10) = 95;
-    r.activeSteps(5) = 3;
 
     sb::ResetTeachProgress(r);
 
@@ -96,7 +76,7 @@ TEST(ResetTeachProgress, ClearsProgressOfSecondNumbersOneToTenOnly)
     for (auto& column : expected.numStats) {
         column = {S, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     }
-    EXPECT_EQ(r, expected); // slot 0 of each column included
+    EXPECT_EQ(r, expected);
 }
 
 // A drill whose table is built: state 1 everywhere, factCount 200.
@@ -122,32 +102,20 @@ TEST(QueueRepeat, StopsAtFactCountWithoutTouchingTheFact)
         I16 repeatCount;
         bool queued;
     };
-    const std::vector<Row> rows{
-        {200, 200, false}, {200, 199, true}, {200, 0, true}, {0, 0, false}, {200, 201, false},
-    };
-    for (const Row& row : rows) {
+    for (const Row row : {Row{200, 200, false}, Row{200, 199, true}, Row{0, 0, false}}) {
         SCOPED_TRACE(testing::Message() << row.repeatCount << " of " << row.factCount);
         Drill d = builtDrill();
         d.factCount = row.factCount;
-        for (std::size_t k = 1; k <= 201; ++k) {
-            d.repeatList[k] = 3;
-        }
+        d.repeatList.fill(3);
         d.repeatCount = row.repeatCount;
         d.curFact = 7;
 
         sb::QueueRepeat(d);
 
-        if (row.queued) {
-            EXPECT_EQ(d.repeatCount, row.repeatCount + 1);
-            EXPECT_EQ(d.repeatList[static_cast<std::size_t>(row.repeatCount + 1)], 7);
-            EXPECT_EQ(d.fact(7).state, 2);
-        } else {
-            EXPECT_EQ(d.repeatCount, row.repeatCount);
-            EXPECT_EQ(d.fact(7).state, 1);
-            for (std::size_t k = 1; k <= 201; ++k) {
-                EXPECT_EQ(d.repeatList[k], 3) << "slot " << k;
-            }
-        }
+        EXPECT_EQ(d.repeatCount, row.repeatCount + (row.queued ? 1 : 0));
+        EXPECT_EQ(d.repeatList[200], row.queued ? 7 : 3);
+        EXPECT_EQ(d.repeatList[201], 3);
+        EXPECT_EQ(d.fact(7).state, row.queued ? 2 : 1);
     }
 }
 
@@ -158,8 +126,6 @@ TEST(UnqueueRepeat, RemovesOnlyTheLaterEntryOfAFactQueuedTwice)
         d.curFact = static_cast<I16>(fact);
         sb::QueueRepeat(d);
     }
-    ASSERT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<int>{7, 9, 7, 4}));
-    ASSERT_EQ(d.fact(7).state, 2);
 
     d.curFact = 7;
     sb::UnqueueRepeat(d);
@@ -167,18 +133,8 @@ TEST(UnqueueRepeat, RemovesOnlyTheLaterEntryOfAFactQueuedTwice)
     EXPECT_EQ(d.fact(7).state, 1); // although its earlier entry remains
 
     sb::UnqueueRepeat(d);
+    sb::UnqueueRepeat(d); // no longer listed: nothing changes
     EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<int>{9, 4}));
-
-    // Not on the list, or past the count: nothing changes, a stale state 2 included.
-    d.fact(7).state = 2;
-    sb::UnqueueRepeat(d);
-    EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<int>{9, 4}));
-    EXPECT_EQ(d.fact(7).state, 2);
-    d.repeatList[3] = 7;
-    d.repeatCount = 0;
-    sb::UnqueueRepeat(d);
-    EXPECT_EQ(d.repeatCount, 0);
-    EXPECT_EQ(d.fact(7).state, 2);
 }
 
 // Pool 3, 5, 8, 12 (count 4) with 20 left over in slot 5; repeat list 5, 12, 5.
@@ -187,35 +143,26 @@ TEST(RetireFact, RetiresOrDeclines)
     struct Row {
         const char* what;
         I16 curFact;
-        I16 poolCount;
         I16 removeOverridesRepeat;
         I16 repeatsLeft;
-        std::vector<int> pool;   // afterwards; empty when declined
+        std::vector<int> pool;   // afterwards
         std::vector<int> repeat; // afterwards
     };
+    const std::vector<int> poolBefore{3, 5, 8, 12};
+    const std::vector<int> repeatBefore{5, 12, 5};
     const std::vector<Row> rows{
-        {"override on, repetitions pending", 5, 4, 1, 3, {3, 8, 12}, {5, 12}},
-        {"no repetitions pending", 5, 4, 0, 0, {3, 8, 12}, {5, 12}},
-        {"negative repetitions count as none", 5, 4, 0, -1, {3, 8, 12}, {5, 12}},
-        {"last pooled fact", 12, 4, 1, 0, {3, 5, 8}, {5, 5}},
-        {"not queued", 3, 4, 1, 0, {5, 8, 12}, {5, 12, 5}},
-        {"override off, repetitions pending", 5, 4, 0, 3, {}, {}},
-        {"override 2 is not on", 5, 4, 2, 3, {}, {}},
-        {"not in the pool", 9, 4, 1, 0, {}, {}},
-        {"only beyond the pool count", 20, 4, 1, 0, {}, {}},
-        {"empty pool", 3, 0, 1, 0, {}, {}},
+        {"override on, repetitions pending", 5, 1, 3, {3, 8, 12}, {5, 12}},
+        {"last pooled fact", 12, 0, 0, {3, 5, 8}, {5, 5}},
+        {"override off, repetitions pending", 5, 0, 3, poolBefore, repeatBefore},
+        {"override 2 is not on", 5, 2, 3, poolBefore, repeatBefore},
+        {"only beyond the pool count", 20, 1, 0, poolBefore, repeatBefore},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Drill d = builtDrill();
-        const std::vector<int> poolBefore{3, 5, 8, 12, 20};
-        for (std::size_t k = 0; k < poolBefore.size(); ++k) {
-            d.pool[k + 1] = static_cast<I16>(poolBefore[k]);
-        }
-        d.poolCount = row.poolCount;
-        d.repeatList[1] = 5;
-        d.repeatList[2] = 12;
-        d.repeatList[3] = 5;
+        d.pool = {0, 3, 5, 8, 12, 20};
+        d.poolCount = 4;
+        d.repeatList = {0, 5, 12, 5};
         d.repeatCount = 3;
         d.fact(5).state = 2;
         d.fact(12).state = 2;
@@ -223,21 +170,15 @@ TEST(RetireFact, RetiresOrDeclines)
         d.fact(row.curFact).repeatsLeft = row.repeatsLeft;
         DrillSettings s;
         s.removeOverridesRepeat() = row.removeOverridesRepeat;
+        const bool retires = row.pool != poolBefore;
         const I16 stateBefore = d.fact(row.curFact).state;
 
         sb::RetireFact(d, s);
 
-        if (row.pool.empty()) {
-            EXPECT_EQ(d.poolCount, row.poolCount);
-            EXPECT_EQ(listOf(d.pool, 5), poolBefore);
-            EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<int>{5, 12, 5}));
-            EXPECT_EQ(d.fact(row.curFact).state, stateBefore);
-        } else {
-            EXPECT_EQ(listOf(d.pool, d.poolCount), row.pool);
-            EXPECT_EQ(listOf(d.repeatList, d.repeatCount), row.repeat);
-            EXPECT_EQ(d.fact(row.curFact).state, 0); // not the 1 that unqueueing leaves
-        }
-        EXPECT_EQ(d.fact(row.curFact).repeatsLeft, row.repeatsLeft);
+        EXPECT_EQ(listOf(d.pool, d.poolCount), row.pool);
+        EXPECT_EQ(listOf(d.repeatList, d.repeatCount), row.repeat);
+        // Retired: 0, not the 1 that unqueueing leaves.
+        EXPECT_EQ(d.fact(row.curFact).state, retires ? 0 : stateBefore);
     }
 }
 

@@ -23,11 +23,11 @@ namespace sb::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// One 208-byte settings slot, filled by hand.
+// One 208-byte settings slot, filled by hand: little-endian 16-bit values at byte offsets and
+// the blank-padded 20-byte name at offset 2.
 struct HandSlot {
     std::array<std::uint8_t, 208> bytes{};
 
-    // A little-endian 16-bit value at a byte offset.
     HandSlot& at(std::size_t offset, int value)
     {
         const auto u = static_cast<std::uint16_t>(value);
@@ -35,7 +35,6 @@ struct HandSlot {
         bytes[offset + 1] = static_cast<std::uint8_t>(u >> 8);
         return *this;
     }
-    // The 20-byte name at offset 2, blank-padded.
     HandSlot& name(std::string_view text)
     {
         for (std::size_t i = 0; i < 20; ++i) {
@@ -55,7 +54,6 @@ inline HandSlot originalDefaultsSlot()
     for (std::size_t off = 46; off <= 54; off += 2) {              // smartCheck 1..5
         s.at(off, 1);
     }
-    s.at(56, 0);                                                      // saveLevel
     const int values[] = {2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0}; // smartValue 1..13
     for (std::size_t i = 0; i < 13; ++i) {
         s.at(60 + 2 * i, values[i]);
@@ -64,12 +62,11 @@ inline HandSlot originalDefaultsSlot()
     for (std::size_t off = 98; off <= 116; off += 2) { // secondNum 1..10
         s.at(off, 1);
     }
-    s.at(184, 0).at(186, -2); // reviewCount, reviewLeft
+    s.at(186, -2); // reviewLeft
     return s;
 }
 
-// A plain valid slot for file-layout tests: the original defaults under another name, with
-// the operation as a marker telling slots apart.
+// The original defaults under another name, with the operation as a marker telling slots apart.
 inline HandSlot markedSlot(std::string_view name, int operation, int tag = 0)
 {
     HandSlot s = originalDefaultsSlot();
@@ -110,17 +107,11 @@ inline Bytes readBytes(const std::filesystem::path& path)
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline Bytes dataFile(std::string_view name)
-{
-    return readBytes(std::filesystem::path(SUMBLITZ_TEST_DATA) / std::string(name));
-}
-
 inline std::int16_t i16At(const Bytes& b, std::size_t offset)
 {
     return static_cast<std::int16_t>(b.at(offset) | (b.at(offset + 1) << 8));
 }
 
-// Every file name directly in dir.
 inline std::set<std::string> filesIn(const std::filesystem::path& dir)
 {
     std::set<std::string> names;
@@ -130,66 +121,55 @@ inline std::set<std::string> filesIn(const std::filesystem::path& dir)
     return names;
 }
 
-// The disk, with failures on request, and a log of every call.
+// The disk, with failures on request, counting every call.
 class FaultyFiles final : public FileSystem {
 public:
-    // writeNew stores this many bytes, then fails; nullopt: it does not fail.
-    std::optional<std::size_t> failWriteNewAfter;
+    std::optional<std::size_t> failWriteNewAfter; // writeNew stores this many bytes, then fails
     bool failRename = false;
-    bool failWriteAt = false;
     bool failRead = false;
-    std::vector<std::string> calls;
+    int calls = 0;
 
-    bool exists(const std::filesystem::path& path) override
-    {
-        calls.push_back("exists " + path.filename().string());
-        return disk().exists(path);
-    }
+    bool exists(const std::filesystem::path& path) override { return ++calls, disk().exists(path); }
     std::optional<Bytes> read(const std::filesystem::path& path, std::uint64_t offset,
                               std::size_t length) override
     {
-        calls.push_back("read " + path.filename().string());
-        if (failRead) {
-            return std::nullopt;
-        }
-        return disk().read(path, offset, length);
+        ++calls;
+        return failRead ? std::nullopt : disk().read(path, offset, length);
     }
     bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override
     {
-        calls.push_back("writeNew " + path.filename().string());
-        if (failWriteNewAfter) {
-            const std::size_t n = std::min(*failWriteNewAfter, bytes.size());
-            static_cast<void>(disk().writeNew(path, bytes.first(n)));
-            return false;
-        }
-        return disk().writeNew(path, bytes);
+        ++calls;
+        const std::size_t n = std::min(failWriteNewAfter.value_or(bytes.size()), bytes.size());
+        return disk().writeNew(path, bytes.first(n)) && !failWriteNewAfter;
     }
     bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
                  std::span<const std::uint8_t> bytes) override
     {
-        calls.push_back("writeAt " + path.filename().string() + " " + std::to_string(offset) + " " +
-                        std::to_string(bytes.size()));
-        return !failWriteAt && disk().writeAt(path, offset, bytes);
+        return ++calls, disk().writeAt(path, offset, bytes);
     }
     bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override
     {
-        calls.push_back("rename " + from.filename().string() + " " + to.filename().string());
-        return !failRename && disk().rename(from, to);
+        return ++calls, !failRename && disk().rename(from, to);
     }
-    void remove(const std::filesystem::path& path) override
-    {
-        calls.push_back("remove " + path.filename().string());
-        disk().remove(path);
-    }
+    void remove(const std::filesystem::path& path) override { ++calls, disk().remove(path); }
 
 private:
     static FileSystem& disk() { return diskFileSystem(); }
 };
 
-// A program over fakes whose record files go through a FaultyFiles.
+// A program over fakes whose record files go through a FaultyFiles; the pupil "Ann" with the
+// original defaults and saveLevel 1.
 struct FilesFixture : ProgramFixture {
     FaultyFiles files;
-    FilesFixture() { services.files = &files; }
+    Program& p = program;
+    FilesFixture()
+    {
+        services.files = &files;
+        LoadOriginalDefaults(p.settings);
+        p.cur() = p.settings.defaultSettings;
+        setName(p.cur(), "Ann");
+        p.cur().saveLevel() = 1;
+    }
     std::filesystem::path at(std::string_view name) const { return dir.path() / std::string(name); }
 };
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,9 +12,14 @@
 namespace sb {
 namespace {
 
-std::size_t at(int i)
+// An array with 1 in the slots listed.
+template <std::size_t N> std::array<std::int16_t, N> ones(const std::vector<int>& slots)
 {
-    return static_cast<std::size_t>(i);
+    std::array<std::int16_t, N> out{};
+    for (int k : slots) {
+        out[static_cast<std::size_t>(k)] = 1;
+    }
+    return out;
 }
 
 class AutoTeach : public ::testing::Test {
@@ -34,32 +38,17 @@ protected:
 
     DrillSettings& s() { return p.cur(); }
 
-    // Operation, first-number ranges and second numbers in play; everything else off.
-    void select(std::int16_t op, const std::vector<int>& ranges, const std::vector<int>& seconds)
+    // Operation, first-number ranges and second numbers in play, and the second numbers that
+    // have begun at this level; then the table and pool are built.
+    void select(std::int16_t op, const std::vector<int>& ranges, const std::vector<int>& seconds,
+                const std::vector<int>& begun)
     {
         s().operation = op;
-        s().firstRange = {};
-        for (int r : ranges) {
-            s().firstRange[at(r)] = 1;
+        s().firstRange = ones<5>(ranges);
+        s().secondNum = ones<11>(seconds);
+        for (int n : begun) {
+            s().activeSteps(n) = 5;
         }
-        s().secondNum = {};
-        for (int n : seconds) {
-            s().secondNum[at(n)] = 1;
-        }
-    }
-
-    // Second numbers that have begun at this level.
-    void begun(std::initializer_list<int> seconds, std::int16_t steps = 5)
-    {
-        for (int n : seconds) {
-            s().activeSteps(n) = steps;
-        }
-    }
-
-    void beginAll() { begun({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}); }
-
-    void build()
-    {
         BuildFacts(p.drill, s(), f.random);
         BuildPool(p.drill, s(), 0, 0);
     }
@@ -67,44 +56,15 @@ protected:
     // Retires every pooled fact of second number n.
     void retireRow(int n)
     {
-        std::vector<std::int16_t> row;
-        for (int k = 1; k <= p.drill.poolCount; ++k) {
-            const std::int16_t i = p.drill.pool[at(k)];
+        for (int i = 1; i <= 200; ++i) {
             if (p.drill.fact(i).second == n) {
-                row.push_back(i);
+                p.drill.curFact = static_cast<std::int16_t>(i);
+                RetireFact(p.drill, s());
             }
         }
-        for (std::int16_t i : row) {
-            p.drill.curFact = i;
-            RetireFact(p.drill, s());
-        }
     }
 
-    std::vector<int> pool() const
-    {
-        std::vector<int> out;
-        for (int k = 1; k <= p.drill.poolCount; ++k) {
-            out.push_back(p.drill.pool[at(k)]);
-        }
-        return out;
-    }
-
-    std::vector<int> seconds() const
-    {
-        std::vector<int> out;
-        for (int n = 1; n <= 10; ++n) {
-            if (p.cur().secondNum[at(n)] == 1) {
-                out.push_back(n);
-            }
-        }
-        return out;
-    }
-
-    std::array<std::int16_t, 4> ranges() const
-    {
-        const auto& r = p.cur().firstRange;
-        return {r[1], r[2], r[3], r[4]};
-    }
+    void expectSeconds(const std::vector<int>& n) { EXPECT_EQ(s().secondNum, ones<11>(n)); }
 
     test::ProgramFixture f;
     Program& p = f.program;
@@ -114,48 +74,34 @@ TEST_F(AutoTeach, BeginsNextSecondNumberOnlyWhenAnsweredWellEnough)
 {
     // Defaults: averageOver 15, advancePercent 80. Below 15 answers the column is a count.
     struct Row {
-        const char* what;
         std::int16_t count;
         std::int16_t percent;
         bool begins;
     };
-    const std::vector<Row> rows{
-        {"80 percent after 15 answers", 15, 80, true},
-        {"79 percent after 15 answers", 15, 79, false},
-        {"12 right of 14 answers is still a count", 14, 12, false},
-        {"15th answer right: 86", 15, 86, true},
-        {"16th answer wrong: 80", 16, 80, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const Row row : {Row{15, 80, true}, Row{15, 79, false}, Row{14, 12, false},
+                          Row{15, 86, true}, Row{16, 80, true}}) {
+        SCOPED_TRACE(::testing::Message() << row.percent << " after " << row.count);
         reset();
-        select(OpAdd, {1}, {3});
-        begun({1, 2, 3});
+        select(OpAdd, {1}, {3}, {1, 2, 3});
         s().answerCount(3) = row.count;
         s().percentCorrect(3) = row.percent;
-        build();
         p.drill.fact(41).asked = 5; // a fact in play keeps its counters
         p.drill.fact(61).asked = 9; // a stale counter of the number about to begin
-        p.main.DsBgn.clear();
 
         EXPECT_EQ(AutoTeachStep(p), 1);
 
         EXPECT_EQ(p.drill.fact(41).asked, 5);
-
+        EXPECT_EQ(s().activeSteps(3), 6);
         if (row.begins) {
             EXPECT_EQ(p.main.DsBgn, "Begin: 4");
-            EXPECT_EQ(seconds(), (std::vector<int>{3, 4}));
-            // Begun in this pass: not yet counted.
-            EXPECT_EQ(s().activeSteps(4), 0);
-            EXPECT_EQ(pool(), (std::vector<int>{41, 42, 43, 44, 45, 46, 47, 48, 49, 50,
-                                                61, 62, 63, 64, 65, 66, 67, 68, 69, 70}));
+            EXPECT_EQ(s().activeSteps(4), 0); // begun in this pass: not yet counted
+            EXPECT_EQ(p.drill.poolCount, 20);
+            EXPECT_EQ(p.drill.pool[11], 61);
             EXPECT_EQ(p.drill.fact(61).asked, 0);
         } else {
             EXPECT_EQ(p.main.DsBgn, "");
-            EXPECT_EQ(seconds(), (std::vector<int>{3}));
-            EXPECT_EQ(p.drill.poolCount, 10);
+            expectSeconds({3});
         }
-        EXPECT_EQ(s().activeSteps(3), 6);
     }
 }
 
@@ -163,143 +109,62 @@ TEST_F(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
 {
     const std::vector<int> all{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     struct Row {
-        const char* what;
         std::int16_t op;
         std::vector<int> before;
-        std::vector<int> selected; // all begun when only 10 is selected
+        std::vector<int> selected; // only 10: all ten have begun
         std::string dsBgn;
         std::int16_t opAfter;
-        std::array<std::int16_t, 4> after;
-        int poolAfter;
+        std::vector<int> after;
     };
     const std::vector<Row> rows{
-        {"Add 1..10", OpAdd, {1}, {10}, ":Begin 11~13", OpAdd, {0, 1, 0, 0}, 3},
-        {"Sub 14..16", OpSub, {3}, {10}, ":Begin 17~20", OpSub, {0, 0, 0, 1}, 4},
-        {"the lower new range is named",
-         OpAdd,
-         {1, 2},
-         {10},
-         ":Begin 11~13",
-         OpAdd,
-         {0, 1, 1, 0},
-         6},
-        {"the top range drops out", OpAdd, {3, 4}, {10}, ":Begin 17~20", OpAdd, {0, 0, 0, 1}, 4},
-        {"Add 17..20", OpAdd, {4}, {10}, ":Level 10Sub", Op10Sub, {1, 0, 0, 0}, 9},
-        {"Sub 17..20", OpSub, {4}, {10}, ":Level Mult", OpMult, {1, 0, 0, 0}, 10},
-        {"Mult never moves to another range",
-         OpMult,
-         {1, 2},
-         {10},
-         ":Level Div",
-         OpDiv,
-         {1, 0, 0, 0},
-         10},
+        {OpAdd, {1}, {10}, ":Begin 11~13", OpAdd, {2}},
+        {OpAdd, {1, 2}, {10}, ":Begin 11~13", OpAdd, {2, 3}},
+        {OpAdd, {3, 4}, {10}, ":Begin 17~20", OpAdd, {4}},
+        {OpAdd, {4}, {10}, ":Level 10Sub", Op10Sub, {1}},
+        {OpMult, {1, 2}, {10}, ":Level Div", OpDiv, {1}},
         // Switched on with all ten second numbers: complete at once.
-        {"all ten, Sub", OpSub, {1}, all, ":Begin 11~13", OpSub, {0, 1, 0, 0}, 3},
-        {"all ten, 10Sub", Op10Sub, {1}, all, ":Level Sub", OpSub, {1, 0, 0, 0}, 10},
-        {"10Sub without 10",
-         Op10Sub,
-         {1},
-         {1, 2, 3, 4, 5, 6, 7, 8, 9},
-         ":Level Sub",
-         OpSub,
-         {1, 0, 0, 0},
-         10},
+        {Op10Sub, {1}, all, ":Level Sub", OpSub, {1}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.dsBgn);
         reset();
-        select(row.op, row.before, row.selected);
-        if (row.selected.size() == 1) {
-            beginAll();
-        }
+        select(row.op, row.before, row.selected,
+               row.selected.size() == 1 ? all : std::vector<int>{});
         s().reviewCount = 57;
         s().answerCount(7) = 9;
-        s().percentCorrect(7) = 50;
-        build();
         p.drill.score = 12;
         p.drill.total = 14;
-        p.drill.drillMinutes = 6;
 
         EXPECT_EQ(AutoTeachStep(p), 1);
 
         EXPECT_EQ(p.main.DsBgn, row.dsBgn);
         EXPECT_EQ(s().operation, row.opAfter);
-        EXPECT_EQ(ranges(), row.after);
-        EXPECT_EQ(seconds(), row.opAfter == Op10Sub ? all : std::vector<int>{1});
-        EXPECT_EQ(p.drill.poolCount, row.poolAfter);
-        EXPECT_EQ(p.drill.score + p.drill.total + p.drill.drillMinutes, 0);
-        EXPECT_EQ(s().answerCount(7) + s().percentCorrect(7) + s().activeSteps(10), 0);
-        EXPECT_EQ(s().reviewCount, 0);
+        EXPECT_EQ(s().firstRange, ones<5>(row.after));
+        expectSeconds(row.opAfter == Op10Sub ? all : std::vector<int>{1});
+        EXPECT_EQ(p.drill.score + p.drill.total + s().answerCount(7) + s().reviewCount, 0);
         EXPECT_EQ(s().reviewLeft, kNoReview);
         EXPECT_EQ(p.settings.startSettings, p.cur());
     }
 }
 
-TEST_F(AutoTeach, DivisionWithRemainderIsBuiltWithItsOwnDraws)
+TEST_F(AutoTeach, MasteredSecondNumberIsRemovedAfterTheNextBeginsAndReportedOnce)
 {
-    select(OpDiv, {1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    build();
-    // One draw per fact, in index order; fact 64 is second number 4, column 4.
-    for (int i = 1; i <= 200; ++i) {
-        f.random.push(i == 64 ? 0.15 : 0.0);
-    }
-
-    AutoTeachStep(p);
-
-    EXPECT_EQ(p.main.DsBgn, ":Level DivR");
-    EXPECT_EQ(s().operation, OpDivR);
-    EXPECT_EQ(f.random.left(), 0u);
-    // R(0.15 x 20) = 3, 3 mod 4 = 3: 19 / 4 = 4 R 3.
-    EXPECT_EQ(p.drill.fact(64).first, 19);
-    EXPECT_EQ(p.drill.fact(64).answer, 4);
-    EXPECT_EQ(p.drill.fact(64).remainder, 3);
-}
-
-TEST_F(AutoTeach, MasteredSecondNumberIsRemovedAndReportedOnce)
-{
-    select(OpAdd, {1}, {1, 2});
-    begun({1, 2});
-    s().answerCount(2) = 7;
-    s().percentCorrect(2) = 6;
-    build();
-    retireRow(2);
-    ASSERT_TRUE(RowMastered(p.drill, 2));
-    p.drill.fact(21).asked = 2; // a retired fact still keeps its counters until now
-
-    AutoTeachStep(p);
-
-    EXPECT_EQ(p.main.DsEnd, "Remove: 2");
-    EXPECT_EQ(seconds(), (std::vector<int>{1}));
-    EXPECT_EQ(s().answerCount(2), 0);
-    EXPECT_EQ(s().percentCorrect(2), 0);
-    EXPECT_EQ(s().activeSteps(2), 6); // kept: 2 never begins again at this level
-    // The facts of 2 are reset and retired where they stand in the pool.
-    EXPECT_EQ(p.drill.poolCount, 20);
-    EXPECT_EQ(p.drill.fact(21).asked, 0);
-    EXPECT_EQ(p.drill.fact(21).state, 0);
-
-    p.main.DsEnd.clear();
-    s().answerCount(1) = 15;
-    s().percentCorrect(1) = 100;
-    AutoTeachStep(p);
-    EXPECT_EQ(p.main.DsBgn + p.main.DsEnd, "");
-}
-
-TEST_F(AutoTeach, BeginComesBeforeRemovalOfTheSameNumber)
-{
-    select(OpAdd, {1}, {4});
-    begun({1, 2, 3, 4});
+    select(OpAdd, {1}, {4}, {1, 2, 3, 4});
     s().answerCount(4) = 20;
     s().percentCorrect(4) = 90;
-    build();
     retireRow(4);
+    p.drill.fact(61).asked = 2;
 
     AutoTeachStep(p);
 
-    EXPECT_EQ(p.main.DsBgn, "Begin: 5");
-    EXPECT_EQ(p.main.DsEnd, "Remove: 4");
-    EXPECT_EQ(seconds(), (std::vector<int>{5}));
+    EXPECT_EQ(p.main.DsBgn + "|" + p.main.DsEnd, "Begin: 5|Remove: 4");
+    expectSeconds({5});
+    EXPECT_EQ(s().answerCount(4) + p.drill.fact(61).asked, 0);
+    EXPECT_EQ(s().activeSteps(4), 6); // kept: 4 never begins again at this level
+
+    p.main.DsEnd.clear();
+    AutoTeachStep(p);
+    EXPECT_EQ(p.main.DsEnd, "");
 }
 
 TEST_F(AutoTeach, RowMastered)
@@ -307,190 +172,99 @@ TEST_F(AutoTeach, RowMastered)
     struct Row {
         const char* what;
         bool built;
-        void (*arrange)(Drill&);
+        int fact;
+        std::int16_t state;
         bool mastered;
     };
     const std::vector<Row> rows{
-        {"table never built or loaded", false, [](Drill&) {}, false},
-        {"every fact retired", true, [](Drill&) {}, true},
-        {"a fact in play", true, [](Drill& d) { d.fact(25).state = 1; }, false},
-        {"a fact queued for repetition", true, [](Drill& d) { d.fact(25).state = 2; }, false},
-        {"an unselected column still in play", true, [](Drill& d) { d.fact(40).state = 1; }, false},
-        {"another number in play", true, [](Drill& d) { d.fact(41).state = 1; }, true},
-        {"slot 201 is not a fact", true,
-         [](Drill& d) {
-             d.facts[201].second = 2;
-             d.facts[201].state = 1;
-         },
-         true},
+        {"table never built or loaded", false, 25, 0, false},
+        {"every fact retired", true, 25, 0, true},
+        {"a fact queued for repetition", true, 25, 2, false},
+        {"an unselected column still in play", true, 40, 1, false},
+        {"another number in play", true, 41, 1, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         Drill d;
         if (row.built) {
-            BuildFacts(d, s(), f.random); // every state 0, factCount 200
+            BuildFacts(d, s(), f.random); // every state 0
         }
-        row.arrange(d);
+        d.fact(row.fact).state = row.state;
         EXPECT_EQ(RowMastered(d, 2), row.mastered);
     }
 }
 
 TEST_F(AutoTeach, OffChangesNothingAtAll)
 {
-    for (std::int16_t off : {std::int16_t{0}, std::int16_t{2}, std::int16_t{-1}}) {
-        SCOPED_TRACE(off);
-        reset();
-        // A state in which a step would begin, remove, review and complete the level.
-        select(OpAdd, {1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-        beginAll();
-        s().answerCount(9) = 15;
-        s().percentCorrect(9) = 100;
-        s().reviewCount = 199;
-        build();
-        retireRow(1);
-        s().autoTeach = off;
-        p.settings.startSettings = DrillSettings{};
-        p.main.DsBgn = "Get Ready";
-        const DrillSettings cur = s();
-        const Drill drillBefore = p.drill;
+    // A state in which a step would begin, remove, review and complete the level.
+    select(OpAdd, {1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    s().answerCount(9) = 15;
+    s().percentCorrect(9) = 100;
+    s().reviewCount = 199;
+    retireRow(1);
+    s().autoTeach = 2; // only 1 is on
+    p.main.DsBgn = "Get Ready";
+    const Settings settings = p.settings;
+    const Drill drill = p.drill;
 
-        EXPECT_EQ(AutoTeachStep(p), 1);
+    EXPECT_EQ(AutoTeachStep(p), 1);
 
-        EXPECT_EQ(s(), cur);
-        EXPECT_EQ(p.settings.startSettings, DrillSettings{});
-        EXPECT_EQ(p.drill.facts, drillBefore.facts);
-        EXPECT_EQ(p.drill.pool, drillBefore.pool);
-        EXPECT_EQ(p.main.DsBgn + p.main.DsEnd, "Get Ready");
-    }
+    EXPECT_EQ(p.cur(), settings.curSettings);
+    EXPECT_EQ(p.settings.startSettings, settings.startSettings);
+    EXPECT_EQ(p.drill.facts, drill.facts);
+    EXPECT_EQ(p.drill.pool, drill.pool);
+    EXPECT_EQ(p.main.DsBgn + p.main.DsEnd, "Get Ready");
 }
 
-TEST_F(AutoTeach, ReviewStartsAfterReviewAfterStepsAndEndsReviewLengthStepsLater)
+TEST_F(AutoTeach, ReviewStartsAtStep200AndEnds100StepsLater)
 {
-    struct Row {
-        std::int16_t after;
-        std::int16_t length;
-    };
-    for (const Row row : {Row{200, 100}, Row{100, 50}}) {
-        SCOPED_TRACE(::testing::Message() << row.after << "/" << row.length);
-        reset();
-        s().reviewAfter() = row.after;
-        s().reviewLength() = row.length;
-        // 1 and 2 have begun and left again; 3 is being learned.
-        select(OpAdd, {1}, {3});
-        begun({1, 2, 3});
-        build();
-
-        for (int step = 1; step < row.after; ++step) {
-            AutoTeachStep(p);
-        }
-        EXPECT_EQ(p.main.DsBgn, "");
-        EXPECT_EQ(s().reviewCount, row.after - 1);
-        p.drill.score = 9;
-        p.drill.total = 11;
-
-        AutoTeachStep(p); // step reviewAfter
-        EXPECT_EQ(p.main.DsBgn, ":Rev 1 to 3");
-        EXPECT_EQ(seconds(), (std::vector<int>{1, 2, 3}));
-        EXPECT_EQ(s().reviewLeft, row.length);
-        EXPECT_EQ(s().reviewCount, 0);
-        EXPECT_EQ(p.drill.poolCount, 30);
-        EXPECT_EQ(p.drill.score + p.drill.total, 0);
-        EXPECT_EQ(p.settings.startSettings, p.cur());
-        const std::int16_t stepsOf3 = s().activeSteps(3);
-
-        // While reviewing nothing begins or leaves, even when it is due.
-        s().answerCount(3) = 30;
-        s().percentCorrect(3) = 100;
-        retireRow(1);
-        for (int step = 1; step < row.length; ++step) {
-            AutoTeachStep(p);
-        }
-        EXPECT_EQ(p.main.DsEnd, "");
-        EXPECT_EQ(s().reviewLeft, 1);
-        EXPECT_EQ(s().activeSteps(3), stepsOf3);
-        EXPECT_EQ(seconds(), (std::vector<int>{1, 2, 3}));
-
-        AutoTeachStep(p); // reviewLength steps after the start
-        EXPECT_EQ(p.main.DsBgn, ":Rev End");
-        EXPECT_EQ(s().reviewLeft, kNoReview);
-        EXPECT_EQ(s().reviewCount, 0);
-        EXPECT_EQ(seconds(), (std::vector<int>{3}));
-        EXPECT_EQ(pool(), (std::vector<int>{41, 42, 43, 44, 45, 46, 47, 48, 49, 50}));
-
+    // 1 and 2 have begun and left again; 3 is being learned.
+    select(OpAdd, {1}, {3}, {1, 2, 3});
+    for (int step = 1; step < 200; ++step) {
         AutoTeachStep(p);
-        EXPECT_EQ(p.main.DsBgn, "Begin: 4");
-        EXPECT_EQ(s().reviewCount, 1);
     }
+    EXPECT_EQ(p.main.DsBgn, "");
+
+    AutoTeachStep(p);
+    EXPECT_EQ(p.main.DsBgn, ":Rev 1 to 3");
+    EXPECT_EQ(p.drill.poolCount, 30);
+    EXPECT_EQ(p.settings.startSettings, p.cur());
+
+    // While reviewing nothing begins or leaves, even when it is due.
+    s().answerCount(3) = 30;
+    s().percentCorrect(3) = 100;
+    retireRow(1);
+    for (int step = 1; step < 100; ++step) {
+        AutoTeachStep(p);
+    }
+    EXPECT_EQ(p.main.DsEnd, "");
+    expectSeconds({1, 2, 3});
+
+    AutoTeachStep(p);
+    EXPECT_EQ(p.main.DsBgn, ":Rev End");
+    expectSeconds({3});
+    EXPECT_EQ(p.drill.poolCount, 10);
+
+    AutoTeachStep(p);
+    EXPECT_EQ(p.main.DsBgn, "Begin: 4");
 }
 
 TEST_F(AutoTeach, ReviewIsFrozenWhileReviewIsOff)
 {
-    select(OpAdd, {1}, {1, 2, 3});
-    begun({1, 2, 3});
+    select(OpAdd, {1}, {1, 2, 3}, {1, 2, 3});
     s().answerCount(3) = 30;
     s().percentCorrect(3) = 100;
     s().reviewLeft = 40;
-    s().reviewCount = 0;
     s().reviewOn = 0;
-    build();
     retireRow(1);
 
     for (int step = 0; step < 500; ++step) {
-        EXPECT_EQ(AutoTeachStep(p), 1);
+        AutoTeachStep(p);
     }
     EXPECT_EQ(s().reviewLeft, 40);
     EXPECT_EQ(s().reviewCount, 0);
-    EXPECT_EQ(s().activeSteps(3), 5);
-    EXPECT_EQ(seconds(), (std::vector<int>{1, 2, 3})); // 1 is mastered but stays
+    expectSeconds({1, 2, 3}); // 1 is mastered but stays
     EXPECT_EQ(p.main.DsBgn + p.main.DsEnd, "");
-
-    s().reviewOn = 1;
-    for (int step = 1; step < 40; ++step) {
-        AutoTeachStep(p);
-    }
-    EXPECT_EQ(s().reviewLeft, 1);
-    AutoTeachStep(p);
-    EXPECT_EQ(p.main.DsBgn, ":Rev End");
-    EXPECT_EQ(seconds(), (std::vector<int>{3}));
-}
-
-TEST_F(AutoTeach, DamagedCountersStayInRange)
-{
-    struct Row {
-        const char* what;
-        std::int16_t reviewCount;
-        std::int16_t reviewLeft;
-        std::int16_t reviewLength;
-        int steps;
-        std::int16_t countAfter;
-        std::int16_t leftAfter;
-    };
-    const std::vector<Row> rows{
-        {"count wraps above 32700", 32700, kNoReview, 100, 1, 0, kNoReview},
-        {"a stuck negative review runs out", 5, -7, 100, 1, 5, kNoReview},
-        {"a negative review length starts a review", 29999, kNoReview, -3, 1, 0, -3},
-        {"which ends at the next step", 29999, kNoReview, -3, 2, 0, kNoReview},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        reset();
-        select(OpAdd, {1}, {3});
-        begun({1, 2, 3});
-        s().reviewAfter() = 30000;
-        s().reviewCount = row.reviewCount;
-        s().reviewLeft = row.reviewLeft;
-        s().reviewLength() = row.reviewLength;
-        s().activeSteps(3) = 32767;
-        build();
-
-        for (int step = 0; step < row.steps; ++step) {
-            AutoTeachStep(p);
-        }
-
-        EXPECT_EQ(s().reviewCount, row.countAfter);
-        EXPECT_EQ(s().reviewLeft, row.leftAfter);
-        EXPECT_EQ(s().activeSteps(3), 32767);
-    }
 }
 
 } // namespace
