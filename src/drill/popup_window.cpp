@@ -1,6 +1,5 @@
 #include "drill/popup_window.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,11 +30,10 @@ QString latin1(const std::string& s)
 } // namespace
 
 PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidget* parent)
-    : QDialog(parent), m_program(program), m_changed(std::move(changed))
+    : ModelDialog(program, Modal::Feedback, std::move(changed), parent)
 {
     setObjectName(QStringLiteral("pop"));
     setWindowTitle(QStringLiteral("Sumblitz"));
-    setWindowModality(Qt::WindowModal);
     setFont(arial(12));
 
     auto* layout = new QVBoxLayout(this);
@@ -102,25 +100,6 @@ void PopupWindow::pressAnswer(int i)
 {
     pop_but_click(m_program, i);
     m_changed();
-}
-
-// The pupil leaves the pop-up by finding the right answer (or by waiting); the title bar's
-// close button and Escape do not skip it.
-void PopupWindow::closeEvent(QCloseEvent* event)
-{
-    if (m_program.main.modal == Modal::Feedback) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void PopupWindow::reject()
-{
-    if (m_program.main.modal == Modal::Feedback) {
-        return;
-    }
-    QDialog::reject();
 }
 
 } // namespace sb

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
 #include <array>
 #include <functional>
+
+#include "mainwin/model_dialog_window.h"
 
 class QLabel;
 class QPushButton;
@@ -11,14 +11,13 @@ class QTimer;
 
 namespace sb {
 
-struct Program;
 class ProblemView;
 
 // The feedback pop-up "pop": shows the problem solved and waits until the pupil presses the
 // right answer or its timer2 runs out. It only mirrors main.pop and forwards the pupil's
 // clicks and the timer's ticks; closing is the model's decision (the main window closes this
 // dialog when the model leaves its feedback state).
-class PopupWindow : public QDialog {
+class PopupWindow : public ModelDialog {
     Q_OBJECT
 public:
     PopupWindow(Program& program, std::function<void()> changed, QWidget* parent);
@@ -27,13 +26,7 @@ public:
     // One tick of timer2 (its QTimer calls this).
     void tick();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-
 private:
-    Program& m_program;
-    std::function<void()> m_changed;
     QLabel* m_ms = nullptr;
     ProblemView* m_dp = nullptr;
     std::array<QPushButton*, 4> m_but{};

@@ -1,6 +1,5 @@
 #include "mainwin/delay_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -12,11 +11,10 @@
 namespace sb {
 
 DelayWindow::DelayWindow(Program& program, std::function<void()> changed, QWidget* parent)
-    : QDialog(parent), m_program(program), m_changed(std::move(changed))
+    : ModelDialog(program, Modal::Delay, std::move(changed), parent)
 {
     setObjectName(QStringLiteral("noshow"));
     setWindowTitle(QStringLiteral("Sumblitz"));
-    setWindowModality(Qt::WindowModal);
     auto* layout = new QVBoxLayout(this);
     m_d = new QLabel(this);
     m_d->setObjectName(QStringLiteral("d"));
@@ -47,24 +45,6 @@ void DelayWindow::render()
     } else if (!w.timerEnabled && m_deltime->isActive()) {
         m_deltime->stop();
     }
-}
-
-// The delay ends by its countdown only.
-void DelayWindow::closeEvent(QCloseEvent* event)
-{
-    if (m_program.main.modal == Modal::Delay) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void DelayWindow::reject()
-{
-    if (m_program.main.modal == Modal::Delay) {
-        return;
-    }
-    QDialog::reject();
 }
 
 } // namespace sb

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QCloseEvent>
+#include <QDialog>
+
+#include <functional>
+#include <utility>
+
+#include "program.h"
+
+namespace sb {
+
+// A window-modal dialog that mirrors one modal state of the main window's model (the
+// feedback pop-up or the delay window). It is opened and closed by the main window as the
+// model enters and leaves that state; the title bar's close button and Escape do not skip it.
+// After forwarding an event to the model it calls `changed`, so the main window renders.
+class ModelDialog : public QDialog {
+public:
+    ModelDialog(Program& program, Modal state, std::function<void()> changed, QWidget* parent)
+        : QDialog(parent), m_program(program), m_changed(std::move(changed)), m_state(state)
+    {
+        setWindowModality(Qt::WindowModal);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (m_program.main.modal == m_state) {
+            event->ignore();
+            return;
+        }
+        QDialog::closeEvent(event);
+    }
+    void reject() override
+    {
+        if (m_program.main.modal != m_state) {
+            QDialog::reject();
+        }
+    }
+
+    Program& m_program;
+    std::function<void()> m_changed;
+
+private:
+    Modal m_state;
+};
+
+} // namespace sb
