@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "mainwin/main_window.h"
+#include "views/main_window.h"
 #include "platform/clock.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
-#include "program.h"
+#include "flow/program.h"
 
 int main(int argc, char* argv[])
 {
@@ -19,13 +19,14 @@ int main(int argc, char* argv[])
     sb::QtSound sound;
     sb::QtPictures pictures;
     std::error_code ec;
-    sb::Services services{random, clock, sound, pictures, std::filesystem::current_path(ec)};
+    sb::Services services{random, clock,    sound,
+                          pictures, sb::diskFileSystem(), std::filesystem::current_path(ec)};
     sb::Program program(services);
 
     sb::MainWindow window(program);
     QObject::connect(&pictures, &sb::QtPictures::pictureChanged, &window,
                      &sb::MainWindow::setPicture);
-    pictures.show(1); // the logo stands in the picture until the first drill
+    pictures.show(sb::PictureId::Logo); // the logo stands in the picture until the first drill
     window.load();
     window.show();
     return app.exec();

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
-#include "drill/answering.h"
+#include "flow/answering.h"
 #include "drill/pool.h"
 #include "drill/posing.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "program.h"
+#include "flow/program.h"
 
 namespace {
 

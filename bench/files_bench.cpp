@@ -11,7 +11,7 @@
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "program.h"
+#include "flow/program.h"
 #include "students/fact_file.h"
 #include "students/record_files.h"
 

@@ -8,12 +8,12 @@
 
 #include <filesystem>
 
-#include "drill/problem_view_qt.h"
-#include "mainwin/main_window.h"
+#include "views/problem_view_qt.h"
+#include "views/main_window.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "program.h"
+#include "flow/program.h"
 
 namespace {
 

@@ -1,111 +1,37 @@
 #include "drill/answering.h"
 
-#include <cstdint>
-#include <limits>
-#include <string>
-
-#include "drill/feedback.h"
-#include "drill/posing.h"
 #include "drill/smart_repeat.h"
-#include "mainwin/run_control.h"
-#include "teach/auto_teach.h"
+#include "records/index.h"
 
 namespace sb {
 
-namespace {
-
-std::int16_t clamp16(std::int64_t v)
+bool CountAnswer(Drill& d, const DrillSettings& s, int i)
 {
-    constexpr std::int64_t lo = std::numeric_limits<std::int16_t>::min();
-    constexpr std::int64_t hi = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(v < lo ? lo : (v > hi ? hi : v));
-}
-
-std::int32_t inc32(std::int32_t v)
-{
-    return v == std::numeric_limits<std::int32_t>::max() ? v : v + 1;
-}
-
-} // namespace
-
-std::int16_t incSaturated(std::int16_t v, int by)
-{
-    return clamp16(static_cast<std::int64_t>(v) + by);
-}
-
-void but_click(Program& p, int i)
-{
-    if (i < 1 || i > 3) {
-        return;
-    }
-    if (!p.main.but[static_cast<std::size_t>(i)].enabled || p.main.modal != Modal::None) {
-        return;
-    }
-    Drill& d = p.drill;
     d.total = inc32(d.total);
-    d.answerTime = clamp16(p.cur().shockSeconds() - d.shockLeft);
-    p.main.timerEnabled = false;
+    d.answerTime = clamp16(s.shockSeconds() - d.shockLeft);
     if (i == d.rightSlot) {
-        ShowPicture(p, 2);
-        PlaySound(p, 2);
         d.lastRight = 1;
         d.score = inc32(d.score);
-        RecordAnswer(p);
-    } else {
-        ShowPicture(p, 3);
-        d.lastRight = 0;
-        ShowFeedback(p, 1);
+        return true;
     }
-}
-
-void TimeOut(Program& p)
-{
-    // A time-out already being handled keeps its pop-up; a second one must not stack on it.
-    if (p.main.modal != Modal::None) {
-        return;
-    }
-    Drill& d = p.drill;
-    d.total = inc32(d.total);
-    d.answerTime = p.cur().shockSeconds();
     d.lastRight = 0;
-    // The drill clock stays off while the pop-up is open; posing the next problem starts it.
-    p.main.timerEnabled = false;
-    ShowPicture(p, 4);
-    ShowFeedback(p, 0);
+    return false;
 }
 
-void RecordAnswer(Program& p)
+void CountTimeOut(Drill& d, const DrillSettings& s)
 {
-    Drill& d = p.drill;
-    DrillSettings& s = p.cur();
-    FactRec& f = d.current();
+    d.total = inc32(d.total);
+    d.answerTime = s.shockSeconds();
+    d.lastRight = 0;
+}
 
+void RecordFactAnswer(Drill& d, DrillSettings& s)
+{
+    FactRec& f = d.current();
     d.removedNow = 0;
     f.asked = incSaturated(f.asked);
     SmartRepeatStep(d, s);
     UpdateRowPercent(s, f.second, d.lastRight);
-
-    // 64-bit product: score x 100 would leave 32 bits after about 21 million answers.
-    const std::int64_t pct =
-        d.total > 0 ? static_cast<std::int64_t>(d.score) * 100 / d.total : std::int64_t{0};
-    p.main.dsscore = "Score: " + std::to_string(pct) + "%";
-    p.main.dstotal = " Total: " + std::to_string(d.score) + "/" + std::to_string(d.total);
-
-    if (AutoTeachStep(p) == 0) {
-        ShowPicture(p, 1);
-        PlaySound(p, 5);
-        SetIdle(p, 0);
-        return;
-    }
-    if (StopRuleEnds(p.cur(), d)) {
-        EndDrill(p);
-        return;
-    }
-    // A selection that leaves nothing to pose (reachable when Auto Teach changes it) ends the
-    // drill as its stop rule would.
-    if (!NextProblem(p)) {
-        EndDrill(p);
-    }
 }
 
 void UpdateRowPercent(DrillSettings& s, std::int16_t second, std::int16_t lastRight)

@@ -2,27 +2,20 @@
 
 #include <cstdint>
 
-#include "program.h"
+#include "drill/problem_drawing.h"
+#include "records/fact_table.h"
 
 namespace sb {
 
-// The only way anything changes the main window's picture: n 1..5 (logo, happy, sad,
-// time-out, ready); any other n does nothing.
-void ShowPicture(Program& p, int n);
+// Why the feedback pop-up opens (the numbers are the kinds' historical codes).
+enum class FeedbackKind { TimeOut = 0, Wrong = 1 };
 
-// The only way anything plays a sound: slot 1..6 of soundFile.
-void PlaySound(Program& p, int n);
+// The pop-up's caption for a kind: "!! Time Out !!" or "!!Wrong Answer !!".
+const char* feedbackCaption(FeedbackKind kind);
 
-// Opens the feedback pop-up after a wrong answer (kind != 0) or a time-out (kind 0). The
-// pop-up is a state of the main window (Modal::Feedback), not a nested event loop: when it
-// closes, picture 5 is shown and RecordAnswer runs, which is where this procedure continues.
-void ShowFeedback(Program& p, std::int16_t kind);
-
-// A click on the pop-up's answer button i (1..3): the right one closes it.
-void pop_but_click(Program& p, int i);
-
-// One tick of the pop-up's timer2: closes it after popupSeconds ticks; never when
-// popupSeconds was 0 or less.
-void pop_timer_tick(Program& p);
+// The solved problem as the pop-up draws it: problemText, " = " and the answer of curFact,
+// with " R " and the remainder for DivR when it is not 0; the division sign sits closer to the
+// mark than on the main window, whose font is larger.
+ProblemDrawing SolvedProblem(const Drill& d, std::int16_t operation);
 
 } // namespace sb

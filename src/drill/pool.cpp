@@ -48,7 +48,7 @@ void BuildFacts(Drill& d, const DrillSettings& s, Random& random)
     d.factCount = kFactSlots;
 }
 
-void BuildPool(Drill& d, const DrillSettings& s, std::int16_t mode, std::int16_t row)
+void BuildPool(Drill& d, const DrillSettings& s, PoolMode mode, std::int16_t row)
 {
     int k = 1;
     for (int sec = 1; sec <= 10; ++sec) {
@@ -63,7 +63,7 @@ void BuildPool(Drill& d, const DrillSettings& s, std::int16_t mode, std::int16_t
                     continue;
                 }
                 d.pool[at(k)] = i16(i);
-                if (mode == 0 || sec == row) {
+                if (mode == PoolMode::ResetAll || sec == row) {
                     f.state = 1;
                     f.fastRun = 0;
                     f.repeatsLeft = 0;
@@ -72,7 +72,7 @@ void BuildPool(Drill& d, const DrillSettings& s, std::int16_t mode, std::int16_t
                     f.correct = 0;
                     f.asked = 0;
                 }
-                if (mode == 2 && sec == row) {
+                if (mode == PoolMode::RetireRow && sec == row) {
                     f.state = 0;
                 }
                 ++k;

@@ -13,11 +13,17 @@ namespace sb {
 // An operation outside 1..6 leaves every answer 0; nothing is indexed out of range.
 void BuildFacts(Drill& d, const DrillSettings& s, Random& random);
 
-// Rebuilds pool and poolCount from the selections of s, in ascending fact order. Which pooled
-// facts are reset while doing so: mode 0 every one; mode 1 those of second number row;
-// mode 2 those of row, which are then also retired. row 0 matches no fact. Does not touch the
-// repeat list.
-void BuildPool(Drill& d, const DrillSettings& s, std::int16_t mode, std::int16_t row);
+// Which pooled facts BuildPool resets while it rebuilds the pool (the numbers are the modes'
+// historical codes).
+enum class PoolMode : std::int16_t {
+    ResetAll = 0,  // every pooled fact: a new drill
+    ResetRow = 1,  // those of second number `row`; with row 0 none: a refill
+    RetireRow = 2, // those of `row`, which are then also retired
+};
+
+// Rebuilds pool and poolCount from the selections of s, in ascending fact order, resetting
+// the pooled facts that `mode` names. row 0 matches no fact. Does not touch the repeat list.
+void BuildPool(Drill& d, const DrillSettings& s, PoolMode mode, std::int16_t row);
 
 // True when firstRange 1..4, secondNum 1..10 and operation of cur equal those of start.
 bool SameSelections(const DrillSettings& cur, const DrillSettings& start);

@@ -1,7 +1,6 @@
 #include "drill/posing.h"
 
 #include "drill/pool.h"
-#include "mainwin/run_control.h"
 #include "platform/random.h"
 #include "records/drill_settings.h"
 #include "records/index.h"
@@ -51,19 +50,15 @@ std::string answerTextOf(const FactRec& f)
     return text;
 }
 
-bool NextProblem(Program& p)
+bool NextProblem(Drill& d, const DrillSettings& s, Random& random)
 {
-    Drill& d = p.drill;
-    const DrillSettings& s = p.cur();
-    Random& random = p.services.random;
-
     // The wrong answers are searched in the whole table; a table that was never built has no
     // neighbours to offer and the search would never end.
     if (d.factCount < kFactSlots) {
         return false;
     }
     if (d.poolCount < 1) {
-        BuildPool(d, s, 1, 0);
+        BuildPool(d, s, PoolMode::ResetRow, 0);
     }
     if (d.poolCount < 1) {
         return false;
@@ -95,23 +90,18 @@ bool NextProblem(Program& p)
     const std::int16_t w2 = drawWrongFact(random, d, w1);
 
     d.shockLeft = s.shockSeconds();
-    DrawProblem(p, w1, w2);
-
-    p.main.dsshock = "Timer: " + std::to_string(d.shockLeft) + " sec";
-    p.main.dsttime = " Time: " + std::to_string(d.drillMinutes) + " min";
-    ShowDelay(p);
+    DrawProblem(d, s, random, w1, w2);
     return true;
 }
 
-void DrawProblem(Program& p, std::int16_t w1, std::int16_t w2)
+void DrawProblem(Drill& d, const DrillSettings& s, Random& random, std::int16_t w1,
+                 std::int16_t w2)
 {
-    Drill& d = p.drill;
-    const DrillSettings& s = p.cur();
     const FactRec& f = d.current();
 
     // Drawn on every call, whatever the operation, so that the draws that follow keep their
     // place in the sequence.
-    const std::int16_t swapDraw = drawMod(p.services.random, 10.0, 2);
+    const std::int16_t swapDraw = drawMod(random, 10.0, 2);
     const bool swapped =
         (s.operation == OpAdd || s.operation == OpMult) && swapDraw == 1 && s.switchAB == 1;
 
@@ -121,35 +111,20 @@ void DrawProblem(Program& p, std::int16_t w1, std::int16_t w2)
     d.problemText = trimBlanks(swapped ? secondText + std::string(sym) + firstText
                                        : firstText + std::string(sym) + secondText);
 
-    ProblemDrawing dm;
-    dm.text = d.problemText;
-    dm.markText = trimBlanks(firstText + " -");
-    dm.divisionSign = s.operation == OpDiv || s.operation == OpDivR;
-    dm.hyphenBack = 55;
-    dm.colonBack = 160;
-    p.main.dm = dm;
-
     d.answerText[at(d.wrongSlot1)] = answerTextOf(d.fact(w1));
     d.answerText[at(d.wrongSlot2)] = answerTextOf(d.fact(w2));
     d.answerText[at(d.rightSlot)] = answerTextOf(f);
-    for (std::size_t i = 1; i <= 3; ++i) {
-        p.main.but[i].caption = trimBlanks(d.answerText[i]);
-    }
 }
 
-ProblemLayout layoutProblem(double boxWidth, double boxHeight, double textWidth, double textHeight,
-                            double markWidth, const ProblemDrawing& drawing)
+ProblemDrawing ProblemOnScreen(const Drill& d, std::int16_t operation)
 {
-    // The differences are rounded to whole units before the halving, and the halving
-    // truncates toward zero, so a text wider than its box starts a little less far left
-    // than exact centring would put it.
-    ProblemLayout l;
-    l.x = roundHalfEven(boxWidth - textWidth) / 2;
-    l.y = roundHalfEven(boxHeight - textHeight) / 2;
-    l.mark = roundHalfEven(l.x + markWidth);
-    l.hyphenX = l.mark - drawing.hyphenBack;
-    l.colonX = l.mark - drawing.colonBack;
-    return l;
+    ProblemDrawing dm;
+    dm.text = d.problemText;
+    dm.markText = trimBlanks(std::to_string(d.fact(d.curFact).first) + " -");
+    dm.divisionSign = operation == OpDiv || operation == OpDivR;
+    dm.hyphenBack = 55;
+    dm.colonBack = 160;
+    return dm;
 }
 
 } // namespace sb

@@ -1,6 +1,6 @@
 #include "drill/smart_repeat.h"
 
-#include "drill/answering.h"
+#include "records/index.h"
 
 namespace sb {
 

@@ -6,7 +6,6 @@
 
 #include <string_view>
 
-#include "records/fact_table.h"
 
 namespace sb {
 
@@ -38,8 +37,9 @@ QtSound::QtSound(const AssetLocator& locate, const QAudioDevice& device)
 
 QtSound::~QtSound() = default;
 
-void QtSound::play(int slot)
+void QtSound::play(SoundId sound)
 {
+    const int slot = static_cast<int>(sound);
     if (slot < 1 || slot > 6)
         return;
     // One sound at a time: a new one cuts off the one still sounding, its own included.
@@ -51,8 +51,9 @@ void QtSound::play(int slot)
         effect->play();
 }
 
-bool QtSound::has(int slot) const
+bool QtSound::has(SoundId sound) const
 {
+    const int slot = static_cast<int>(sound);
     return slot >= 1 && slot <= 6 && m_effects[static_cast<std::size_t>(slot)] != nullptr;
 }
 
@@ -63,8 +64,9 @@ QtPictures::QtPictures(AssetLocator locate, QObject* parent)
 {
 }
 
-void QtPictures::show(int n)
+void QtPictures::show(PictureId picture)
 {
+    const int n = static_cast<int>(picture);
     if (n < 1 || n > 5)
         return;
     QPixmap& cached = m_cache[static_cast<std::size_t>(n)];
@@ -78,9 +80,9 @@ void QtPictures::show(int n)
     emit pictureChanged(m_current);
 }
 
-QString pictureDescription(int n)
+QString pictureDescription(PictureId picture)
 {
-    switch (n) {
+    switch (static_cast<int>(picture)) {
     case 1:
         return QStringLiteral("Sumblitz logo");
     case 2:

@@ -30,11 +30,11 @@ public:
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
 
-    void play(int slot) override;
+    void play(SoundId sound) override;
 
     // True when slot 1..6 has a sound ready to play (its file was found and there is an
     // output to play it on).
-    bool has(int slot) const;
+    bool has(SoundId sound) const;
 
 private:
     std::array<std::unique_ptr<QSoundEffect>, 7> m_effects; // slots 1..6
@@ -50,7 +50,7 @@ public:
     explicit QtPictures(QObject* parent = nullptr);
     explicit QtPictures(AssetLocator locate, QObject* parent = nullptr);
 
-    void show(int n) override;
+    void show(PictureId picture) override;
 
     // The picture shown now; a null pixmap until one has been shown.
     const QPixmap& current() const { return m_current; }
@@ -68,6 +68,6 @@ private:
 };
 
 // A few words saying what picture n (1..5) shows, for a screen reader; empty for any other n.
-QString pictureDescription(int n);
+QString pictureDescription(PictureId picture);
 
 } // namespace sb

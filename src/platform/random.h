@@ -30,7 +30,8 @@ private:
 // modulus must be at least 1.
 std::int16_t drawMod(Random& random, double scale, int modulus);
 
-// The rounding alone, exposed for tests: nearest integer, ties to even.
+// The rounding of every draw: nearest integer, ties to even. The problem displays place their
+// text with it too.
 std::int32_t roundHalfEven(double x);
 
 } // namespace sb

@@ -71,17 +71,6 @@ inline constexpr std::array<std::string_view, 7> opSymbol{"",    " + ",  " - ", 
                                                           " x ", " -  ", " -  "};
 inline constexpr std::array<int, 5> groupLow{0, 1, 11, 14, 17};
 inline constexpr std::array<int, 5> groupHigh{0, 10, 13, 16, 20};
-// File names as stored: 20-character blank-padded fields.
-inline constexpr std::array<std::string_view, 7> soundFile{"",
-                                                           "start.wav           ",
-                                                           "correct.wav         ",
-                                                           "wrong.wav           ",
-                                                           "timeout.wav         ",
-                                                           "finish.wav          ",
-                                                           "tick.wav            "};
-inline constexpr std::array<std::string_view, 6> pictureFile{"",           "logo.jpg", "hsmile.jpg",
-                                                             "ssmile.jpg", "sp.jpg",   "rg.jpg"};
-
 // Adds curFact to the end of the repeat list and marks it queued (state 2), unless the list
 // already holds factCount entries, in which case nothing changes at all. A fact may be queued
 // more than once.

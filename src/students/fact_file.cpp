@@ -49,7 +49,7 @@ void ReadFactFile(Program& p)
     if (!factFileEnabled(p.cur())) {
         return;
     }
-    FileSystem& files = filesOf(p.services);
+    FileSystem& files = p.services.files;
     const std::filesystem::path path = factFilePath(p);
     const auto bytes = files.exists(path) ? files.read(path, 0, kFactFileSize) : std::nullopt;
     if (!bytes) {
@@ -62,7 +62,7 @@ void ReadFactFile(Program& p)
     if (whole < kFactSlots) {
         NoDraws none;
         BuildFacts(fresh, p.cur(), none);
-        BuildPool(fresh, p.cur(), 0, 0);
+        BuildPool(fresh, p.cur(), PoolMode::ResetAll, 0);
     }
     const std::span<const std::uint8_t> data(*bytes);
     for (std::size_t k = 1; k <= kFactSlots; ++k) {
@@ -90,7 +90,7 @@ bool WriteFactFile(Program& p)
         return true;
     }
     const bool saved =
-        saveAtomically(filesOf(p.services), factFilePath(p), encodeFactFile(p.drill));
+        saveAtomically(p.services.files, factFilePath(p), encodeFactFile(p.drill));
     noteSave(p, saved, kResultsNotSaved);
     return saved;
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "program.h"
+#include "flow/program.h"
 
 namespace sb {
 

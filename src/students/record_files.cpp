@@ -84,7 +84,7 @@ void noteSave(Program& p, bool saved, std::string_view caption)
 
 bool FileExists(const Program& p, std::string_view name)
 {
-    return filesOf(p.services).exists(inDataDir(p, name));
+    return p.services.files.exists(inDataDir(p, name));
 }
 
 bool repairSettings(DrillSettings& s)
@@ -112,7 +112,7 @@ void LoadStartupSettings(Program& p)
         s.curSettings = s.defaultSettings;
         return;
     }
-    const auto bytes = filesOf(p.services).read(inDataDir(p, kDefaultFile), 0, 3 * kSlotSize);
+    const auto bytes = p.services.files.read(inDataDir(p, kDefaultFile), 0, 3 * kSlotSize);
     p.run.defaultFileUnread = !bytes;
     const std::span<const std::uint8_t> data =
         bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>();
@@ -158,7 +158,7 @@ bool SaveExitSettings(Program& p)
     appendSlot(bytes, s.defaultSettings);
     appendSlot(bytes, s.lastSettings);
     appendSlot(bytes, s.curSettings);
-    const bool saved = saveAtomically(filesOf(p.services), inDataDir(p, kDefaultFile), bytes);
+    const bool saved = saveAtomically(p.services.files, inDataDir(p, kDefaultFile), bytes);
     noteSave(p, saved, kSettingsNotSaved);
     return saved;
 }
@@ -166,7 +166,7 @@ bool SaveExitSettings(Program& p)
 std::vector<std::string> OpenStudentFile(Program& p, StudentFile& f)
 {
     f = StudentFile{};
-    FileSystem& files = filesOf(p.services);
+    FileSystem& files = p.services.files;
     const fs::path path = inDataDir(p, kStudentFile);
     const bool existed = files.exists(path);
     std::optional<std::vector<std::uint8_t>> bytes;
@@ -211,7 +211,7 @@ bool FindStudentInFile(Program& p, StudentFile& f, std::string_view name)
         return false;
     }
     const auto bytes =
-        filesOf(p.services)
+        p.services.files
             .read(inDataDir(p, kStudentFile), 0, (count(f.slotCount) + 1) * kSlotSize);
     if (!bytes) {
         return false;
@@ -231,7 +231,7 @@ bool ReadStudent(Program& p, const StudentFile& f, std::int16_t n, DrillSettings
     }
     const std::size_t k = count(n) + 1;
     const auto bytes =
-        filesOf(p.services).read(inDataDir(p, kStudentFile), slotOffset(k), kSlotSize);
+        p.services.files.read(inDataDir(p, kStudentFile), slotOffset(k), kSlotSize);
     if (!bytes) {
         return false;
     }
@@ -251,7 +251,7 @@ bool WriteStudent(Program& p, StudentFile& f, std::int16_t n, const DrillSetting
     const SettingsSlot slot = encodeSettings(record);
     const bool saved =
         f.open &&
-        filesOf(p.services).writeAt(inDataDir(p, kStudentFile), slotOffset(count(n) + 1), slot);
+        p.services.files.writeAt(inDataDir(p, kStudentFile), slotOffset(count(n) + 1), slot);
     if (saved && n > f.slotCount) {
         f.slotCount = n;
     }
@@ -269,7 +269,7 @@ bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record)
     const std::size_t k = count(f.slotCount) + 2;
     const SettingsSlot slot = encodeSettings(record);
     const bool saved =
-        f.open && filesOf(p.services).writeAt(inDataDir(p, kStudentFile), slotOffset(k), slot);
+        f.open && p.services.files.writeAt(inDataDir(p, kStudentFile), slotOffset(k), slot);
     if (saved) {
         f.slotCount = static_cast<std::int16_t>(f.slotCount + 1);
     }
@@ -279,7 +279,7 @@ bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record)
 
 bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::string>& entries)
 {
-    FileSystem& files = filesOf(p.services);
+    FileSystem& files = p.services.files;
     const bool wasOpen = f.open;
     f.open = false;
     // The old records are read first; if they cannot be, nothing is rebuilt, since the new

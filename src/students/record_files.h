@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "program.h"
+#include "flow/program.h"
 
 namespace sb {
 

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "program.h"
 
 #if __has_include(<unistd.h>) && __has_include(<fcntl.h>)
 #include <cerrno>
@@ -171,11 +170,6 @@ FileSystem& diskFileSystem()
 {
     static DiskFileSystem disk;
     return disk;
-}
-
-FileSystem& filesOf(const Services& services)
-{
-    return services.files != nullptr ? *services.files : diskFileSystem();
 }
 
 bool saveAtomically(FileSystem& fs, const fs::path& target, const fs::path& temp,

@@ -7,49 +7,9 @@
 #include <span>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace sb {
-
-struct Services;
-
-// Everything the record files need from the operating system, behind one small interface so
-// that a test can make a write fail half way or a rename fail. Nothing here throws; every
-// fallible call says whether it worked.
-class FileSystem {
-public:
-    virtual ~FileSystem() = default;
-
-    // True when path names an existing regular file (exactly that name, no wildcards).
-    virtual bool exists(const std::filesystem::path& path) = 0;
-
-    // Up to length bytes from offset; fewer when the file ends sooner (none when it ends before
-    // offset). Nothing when the file cannot be opened or read.
-    [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>>
-    read(const std::filesystem::path& path, std::uint64_t offset, std::size_t length) = 0;
-
-    // Creates path, or empties it when it exists, writes bytes and flushes them to the disk.
-    // False on any failure; the file may then hold part of the bytes.
-    [[nodiscard]] virtual bool writeNew(const std::filesystem::path& path,
-                                        std::span<const std::uint8_t> bytes) = 0;
-
-    // Writes bytes at offset of path (created when missing) in one write and flushes them;
-    // the rest of the file is left alone. False on any failure.
-    [[nodiscard]] virtual bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
-                                       std::span<const std::uint8_t> bytes) = 0;
-
-    // Moves from over to, replacing to in one step when it exists. False on failure, when
-    // both files are as they were.
-    [[nodiscard]] virtual bool rename(const std::filesystem::path& from,
-                                      const std::filesystem::path& to) = 0;
-
-    // Deletes path if it is there; a missing file is not an error.
-    virtual void remove(const std::filesystem::path& path) = 0;
-};
-
-// The real file system (standard library, plus fsync where the system has it). Stateless.
-FileSystem& diskFileSystem();
-
-// The file system the program uses: the one in services, or the disk when none was given.
-FileSystem& filesOf(const Services& services);
 
 // Replaces target as a whole without ever leaving a half-written file in its place: the bytes
 // go to temp (in the same directory), are flushed, and temp is renamed over target. On failure

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "drill/pool.h"
-#include "mainwin/main_form.h"
 #include "records/fact_table.h"
 #include "records/index.h"
 
@@ -26,15 +25,6 @@ std::string_view opNameOf(int operation)
     return opName[at(operation)];
 }
 
-// activeSteps only has to stay non-zero once a second number has begun; stopping at the top
-// keeps a very long level from wrapping it back through 0.
-void countUp(std::int16_t& v)
-{
-    if (v < 32767) {
-        v = i16(v + 1);
-    }
-}
-
 // The highest second number whose box holds anything above 0; 0 when there is none.
 int highestSecond(const DrillSettings& s)
 {
@@ -46,13 +36,14 @@ int highestSecond(const DrillSettings& s)
     return 0;
 }
 
-// The main window shows the selection from a copy: the click handling its boxes run may write
-// curSettings while they are being set.
-void showSelection(Program& p)
-{
-    const DrillSettings shown = p.cur();
-    ShowSelection(p, shown);
-}
+// What one step works on: the settings in use, the table and pool, the random source (a new
+// level builds its facts), and the outcome it reports.
+struct Step {
+    DrillSettings& s;
+    Drill& d;
+    Random& random;
+    TeachOutcome& out;
+};
 
 void clearRow(DrillSettings& s, int n)
 {
@@ -66,9 +57,9 @@ void clearRow(DrillSettings& s, int n)
 // let the next one begin), nothing would be left to drill, and at the next Start second number
 // 1 would come back only to be mastered again, for ever. Instead the lowest second number not
 // yet begun at this level begins now, as it would have by the pupil's percentage.
-void beginNextWhenNoneLeft(Program& p)
+void beginNextWhenNoneLeft(Step& t)
 {
-    DrillSettings& s = p.cur();
+    DrillSettings& s = t.s;
     for (int n = 1; n <= 10; ++n) {
         if (s.secondNum[at(n)] == 1) {
             return;
@@ -78,8 +69,8 @@ void beginNextWhenNoneLeft(Program& p)
     for (int n = 1; n <= last; ++n) {
         if (s.activeSteps(n) == 0) {
             s.secondNum[at(n)] = 1;
-            p.main.DsBgn = "Begin: " + std::to_string(n);
-            BuildPool(p.drill, s, 1, i16(n));
+            t.out.DsBgn = "Begin: " + std::to_string(n);
+            BuildPool(t.d, s, PoolMode::ResetRow, i16(n));
             return;
         }
     }
@@ -89,9 +80,9 @@ void beginNextWhenNoneLeft(Program& p)
 // steps each of them has been drilled, and takes out those whose facts are all retired.
 // The loop runs downwards so that a number begun in this pass is not counted or tested
 // until the next step.
-void advanceAndRetire(Program& p)
+void advanceAndRetire(Step& t)
 {
-    DrillSettings& s = p.cur();
+    DrillSettings& s = t.s;
     for (int n = 10; n >= 1; --n) {
         if (s.secondNum[at(n)] != 1) {
             continue;
@@ -99,24 +90,25 @@ void advanceAndRetire(Program& p)
         if (s.answerCount(n) >= s.averageOver() && s.percentCorrect(n) >= s.advancePercent() &&
             n < 10 && s.activeSteps(n + 1) == 0) {
             s.secondNum[at(n + 1)] = 1;
-            p.main.DsBgn = "Begin: " + std::to_string(n + 1);
-            BuildPool(p.drill, s, 1, i16(n + 1));
+            t.out.DsBgn = "Begin: " + std::to_string(n + 1);
+            BuildPool(t.d, s, PoolMode::ResetRow, i16(n + 1));
         }
-        countUp(s.activeSteps(n));
-        if (RowMastered(p.drill, i16(n))) {
-            BuildPool(p.drill, s, 2, i16(n));
+        // activeSteps only has to stay non-zero once a number has begun; it stops at the top.
+        s.activeSteps(n) = incSaturated(s.activeSteps(n));
+        if (RowMastered(t.d, i16(n))) {
+            BuildPool(t.d, s, PoolMode::RetireRow, i16(n));
             s.secondNum[at(n)] = 0;
             s.answerCount(n) = 0;
             s.percentCorrect(n) = 0;
-            p.main.DsEnd = "Remove: " + std::to_string(n);
+            t.out.DsEnd = "Remove: " + std::to_string(n);
         }
     }
-    beginNextWhenNoneLeft(p);
+    beginNextWhenNoneLeft(t);
 }
 
-void reviewCycle(Program& p)
+void reviewCycle(Step& t)
 {
-    DrillSettings& s = p.cur();
+    DrillSettings& s = t.s;
     if (s.reviewLeft == kNoReview) {
         s.reviewCount = i16(s.reviewCount + 1 > 32700 ? 0 : s.reviewCount + 1);
     } else {
@@ -136,9 +128,9 @@ void reviewCycle(Program& p)
         }
         s.reviewLeft = s.reviewLength();
         s.reviewCount = 0;
-        p.main.DsBgn = ":Rev 1 to " + std::to_string(k);
-        BuildPool(p.drill, s, 0, 0);
-        ResetCounters(p.drill);
+        t.out.DsBgn = ":Rev 1 to " + std::to_string(k);
+        BuildPool(t.d, s, PoolMode::ResetAll, 0);
+        ResetCounters(t.d);
     }
 
     if (s.reviewLeft == 0) {
@@ -148,17 +140,17 @@ void reviewCycle(Program& p)
         for (int n = 1; n <= k; ++n) {
             if (s.activeSteps(n) > 0) {
                 s.secondNum[at(n)] = 0;
-                BuildPool(p.drill, s, 2, i16(n));
+                BuildPool(t.d, s, PoolMode::RetireRow, i16(n));
             }
         }
         if (k >= 1) {
             s.secondNum[at(k)] = 1;
         }
-        BuildPool(p.drill, s, 1, 0);
-        showSelection(p);
+        BuildPool(t.d, s, PoolMode::ResetRow, 0);
+        t.out.shownAtReviewEnd = s;
         s.reviewLeft = kNoReview;
-        p.main.DsBgn = ":Rev End";
-        ResetCounters(p.drill);
+        t.out.DsBgn = ":Rev End";
+        ResetCounters(t.d);
     }
 }
 
@@ -175,9 +167,9 @@ bool levelComplete(const DrillSettings& s)
 
 // Every range in play moves up by one (Add and Sub only); a range at the top, and the range
 // of any other operation, drops out. Then the level starts again from second number 1.
-void advanceRanges(Program& p)
+void advanceRanges(Step& t)
 {
-    DrillSettings& s = p.cur();
+    DrillSettings& s = t.s;
     s.reviewCount = 0;
     for (int r = 4; r >= 1; --r) {
         if (s.firstRange[at(r)] != 1) {
@@ -186,8 +178,8 @@ void advanceRanges(Program& p)
         if ((s.operation == OpAdd || s.operation == OpSub) && r < 4 &&
             s.firstRange[at(r + 1)] == 0) {
             s.firstRange[at(r + 1)] = 1;
-            p.main.DsBgn = ":Begin " + std::string(rangeName[at(r + 1)]);
-            p.main.DsEnd = " ";
+            t.out.DsBgn = ":Begin " + std::string(rangeName[at(r + 1)]);
+            t.out.DsEnd = " ";
         }
         s.firstRange[at(r)] = 0;
     }
@@ -196,8 +188,8 @@ void advanceRanges(Program& p)
         clearRow(s, n);
     }
     s.secondNum[1] = 1;
-    BuildPool(p.drill, s, 0, 0);
-    ResetCounters(p.drill);
+    BuildPool(t.d, s, PoolMode::ResetAll, 0);
+    ResetCounters(t.d);
 }
 
 bool anyRange(const DrillSettings& s)
@@ -212,9 +204,9 @@ bool anyRange(const DrillSettings& s)
 
 // The next operation of the ladder, from range 1..10. At 10Sub every second number begins
 // together.
-void nextLevel(Program& p)
+void nextLevel(Step& t)
 {
-    DrillSettings& s = p.cur();
+    DrillSettings& s = t.s;
     s.reviewLeft = kNoReview;
     s.reviewCount = 0;
     s.operation = i16(s.operation + 1);
@@ -227,46 +219,49 @@ void nextLevel(Program& p)
         clearRow(s, n);
     }
     s.secondNum[1] = 1;
-    p.main.DsBgn = ":Level " + std::string(opNameOf(s.operation));
-    p.main.DsEnd = "";
-    BuildFacts(p.drill, s, p.services.random);
-    BuildPool(p.drill, s, 0, 0);
-    ResetCounters(p.drill);
+    t.out.DsBgn = ":Level " + std::string(opNameOf(s.operation));
+    t.out.DsEnd = "";
+    BuildFacts(t.d, s, t.random);
+    BuildPool(t.d, s, PoolMode::ResetAll, 0);
+    ResetCounters(t.d);
 }
 
 } // namespace
 
-std::int16_t AutoTeachStep(Program& p)
+TeachOutcome AutoTeachStep(Settings& settings, Drill& d, Random& random)
 {
-    DrillSettings& s = p.cur();
+    TeachOutcome out;
+    DrillSettings& s = settings.curSettings;
     if (s.autoTeach != 1) {
-        return 1;
+        return out;
     }
+    Step t{s, d, random, out};
 
     if (s.reviewLeft == kNoReview) {
-        advanceAndRetire(p);
+        advanceAndRetire(t);
     }
 
     if (s.reviewOn == 1) {
-        reviewCycle(p);
+        reviewCycle(t);
     }
 
     if (s.reviewLeft == kNoReview && levelComplete(s)) {
-        advanceRanges(p);
+        advanceRanges(t);
         if (!anyRange(s)) {
             if (s.operation >= OpDivR) {
-                p.main.DsBgn = ":Congratulations!";
-                p.main.DsEnd = "Great Job!";
+                out.DsBgn = ":Congratulations!";
+                out.DsEnd = "Great Job!";
                 s.autoTeach = 0;
-                return 0;
+                out.finished = true;
+                return out;
             }
-            nextLevel(p);
+            nextLevel(t);
         }
     }
 
-    showSelection(p);
-    p.settings.startSettings = s;
-    return 1;
+    out.showSelection = true;
+    settings.startSettings = s;
+    return out;
 }
 
 bool RowMastered(const Drill& d, std::int16_t n)

@@ -1,16 +1,32 @@
 #pragma once
 
-#include <cstdint>
+#include <optional>
+#include <string>
 
-#include "program.h"
+#include "platform/random.h"
+#include "records/drill_settings.h"
+#include "records/fact_table.h"
 
 namespace sb {
 
-// One step of Auto Teach on curSettings: begins and retires second numbers, runs the review
-// cycle and moves the pupil up the ladder of levels, writing DsBgn and DsEnd. Returns 1 while
-// the drill may go on, 0 when the last level (DivR) has just been finished. Does nothing and
-// returns 1 when autoTeach is not 1.
-std::int16_t AutoTeachStep(Program& p);
+// What one Auto Teach step did that the main window shows.
+struct TeachOutcome {
+    // The last level (DivR) has just been finished: the drill must not go on.
+    bool finished = false;
+    // New captions of the status labels DsBgn and DsEnd, when the step wrote them.
+    std::optional<std::string> DsBgn;
+    std::optional<std::string> DsEnd;
+    // A review ended: the selection as it stood then, to be shown before anything later.
+    std::optional<DrillSettings> shownAtReviewEnd;
+    // The step ran to its end: curSettings' selection is to be shown again.
+    bool showSelection = false;
+};
+
+// One step of Auto Teach on settings.curSettings: begins and retires second numbers, runs the
+// review cycle and moves the pupil up the ladder of levels, rebuilding the pool (and, for a new
+// level, the facts) in d. At the end of a step that did not finish the ladder, startSettings :=
+// curSettings. Does nothing when autoTeach is not 1.
+TeachOutcome AutoTeachStep(Settings& settings, Drill& d, Random& random);
 
 // True when no fact of second number n is still in play. False on a fact table that was never
 // built or loaded (factCount 0): nothing has been mastered there.

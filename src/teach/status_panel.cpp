@@ -45,33 +45,31 @@ std::string_view stopWord(std::int16_t stopOn)
 
 } // namespace
 
-void ShowStatus(Program& p)
+StatusPanel StatusText(DrillSettings& s)
 {
-    DrillSettings& s = p.cur();
-    MainModel& m = p.main;
-
+    StatusPanel out;
     const std::string name = trimmedName(s);
     setName(s, name);
 
     // The reserved names count only as written, case and all: "default" is a pupil.
     if (name == statusWord[kUntitled]) {
-        m.DisSet[0] = line(0, statusWord[kUntitled]);
-        m.dsword = kTitle;
+        out.lines[0] = line(0, statusWord[kUntitled]);
+        out.title = kTitle;
     } else if (name == statusWord[kDefault]) {
-        m.DisSet[0] = line(0, statusWord[kDefault]);
-        m.dsword = kTitle;
+        out.lines[0] = line(0, statusWord[kDefault]);
+        out.title = kTitle;
     } else {
-        m.DisSet[0] = line(0, statusWord[kLoaded]);
-        m.dsword = name + ":";
+        out.lines[0] = line(0, statusWord[kLoaded]);
+        out.title = name + ":";
     }
-    m.DisSet[1] = line(1, onOff(s.loadOnStart));
-    m.DisSet[2] = line(2, onOff(s.autoTeach));
-    m.DisSet[3] = line(3, onOff(s.saveLevel()));
-    m.DisSet[4] = line(4, std::to_string(s.maxMinutes()));
-    m.DisSet[5] = line(5, std::to_string(s.maxProblems()));
-    m.DisSet[6] = line(6, stopWord(s.stopOn));
-    m.DisSet[7] = line(7, std::to_string(s.shockSeconds()));
-    m.disSetFilled = true;
+    out.lines[1] = line(1, onOff(s.loadOnStart));
+    out.lines[2] = line(2, onOff(s.autoTeach));
+    out.lines[3] = line(3, onOff(s.saveLevel()));
+    out.lines[4] = line(4, std::to_string(s.maxMinutes()));
+    out.lines[5] = line(5, std::to_string(s.maxProblems()));
+    out.lines[6] = line(6, stopWord(s.stopOn));
+    out.lines[7] = line(7, std::to_string(s.shockSeconds()));
+    return out;
 }
 
 } // namespace sb

@@ -1,11 +1,20 @@
 #pragma once
 
-#include "program.h"
+#include <array>
+#include <string>
+
+#include "records/drill_settings.h"
 
 namespace sb {
 
-// Writes the eight lines of the status panel DisSet and the title line dsword from
-// curSettings, and trims the stored name.
-void ShowStatus(Program& p);
+// The status panel of the main window: the eight lines of DisSet and the title line dsword.
+struct StatusPanel {
+    std::array<std::string, 8> lines;
+    std::string title;
+};
+
+// The status panel for the settings s. Trims the stored name of s (a name stored with leading
+// blanks loses them), as showing it always has.
+StatusPanel StatusText(DrillSettings& s);
 
 } // namespace sb

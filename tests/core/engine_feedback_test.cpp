@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "core/fakes.h"
-#include "drill/answering.h"
-#include "drill/feedback.h"
+#include "flow/answering.h"
+#include "flow/feedback.h"
 #include "drill/pool.h"
 #include "drill/posing.h"
 

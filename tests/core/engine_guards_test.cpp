@@ -2,11 +2,11 @@
 // at the top of 16 bits, an averageOver of 0, a pop-up with no seconds.
 
 #include "core/fakes.h"
-#include "drill/answering.h"
-#include "drill/feedback.h"
+#include "flow/answering.h"
+#include "flow/feedback.h"
 #include "drill/pool.h"
 #include "drill/posing.h"
-#include "mainwin/run_control.h"
+#include "flow/run_control.h"
 
 namespace sb::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/fakes.h"
-#include "drill/answering.h"
-#include "drill/feedback.h"
+#include "flow/answering.h"
+#include "flow/feedback.h"
 #include "drill/pool.h"
 #include "drill/posing.h"
 

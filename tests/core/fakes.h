@@ -12,7 +12,7 @@
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "program.h"
+#include "flow/program.h"
 
 namespace sb::test {
 

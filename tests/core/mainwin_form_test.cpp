@@ -1,4 +1,4 @@
-#include "mainwin/main_form.h"
+#include "flow/main_form.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/fakes.h"
-#include "drill/answering.h"
-#include "mainwin/run_control.h"
+#include "flow/answering.h"
+#include "flow/run_control.h"
 #include "records/drill_settings.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "mainwin/run_control.h"
+#include "flow/run_control.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "core/fakes.h"
-#include "drill/answering.h"
-#include "drill/feedback.h"
+#include "flow/answering.h"
+#include "flow/feedback.h"
 #include "drill/pool.h"
-#include "mainwin/main_form.h"
+#include "flow/main_form.h"
 #include "records/drill_settings.h"
 
 namespace {

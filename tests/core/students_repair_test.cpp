@@ -1,10 +1,10 @@
 // Damaged record files: what is kept, what is repaired, what never selects.
 
 #include "core/students_test_support.h"
-#include "mainwin/main_form.h"
+#include "flow/main_form.h"
 #include "records/codec.h"
 #include "students/fact_file.h"
-#include "students/lifecycle.h"
+#include "flow/lifecycle.h"
 #include "students/record_files.h"
 
 namespace sb::test {

@@ -5,7 +5,7 @@
 
 #include "core/students_test_support.h"
 #include "students/fact_file.h"
-#include "students/lifecycle.h"
+#include "flow/lifecycle.h"
 #include "students/record_files.h"
 
 namespace sb::test {

@@ -1,8 +1,8 @@
 // "Default.Xsx", start-up and shut-down.
 
 #include "core/students_test_support.h"
-#include "mainwin/main_form.h"
-#include "students/lifecycle.h"
+#include "flow/main_form.h"
+#include "flow/lifecycle.h"
 #include "students/record_files.h"
 
 namespace sb::test {

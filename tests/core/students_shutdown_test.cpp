@@ -1,8 +1,8 @@
 // Shut-down without a drill: nothing is lost and nothing is counted as learnt.
 
 #include "core/students_test_support.h"
-#include "mainwin/main_form.h"
-#include "students/lifecycle.h"
+#include "flow/main_form.h"
+#include "flow/lifecycle.h"
 
 namespace sb::test {
 namespace {

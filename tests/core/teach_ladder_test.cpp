@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/fakes.h"
-#include "drill/answering.h"
+#include "flow/answering.h"
 #include "drill/pool.h"
 #include "records/fact_table.h"
 #include "teach/auto_teach.h"

@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "core/fakes.h"
-#include "drill/popup_window.h"
-#include "drill/problem_view_qt.h"
-#include "mainwin/main_window.h"
-#include "program.h"
+#include "views/popup_window.h"
+#include "views/problem_view_qt.h"
+#include "views/main_window.h"
+#include "flow/program.h"
 
 namespace sb {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <functional>
 
-#include "mainwin/model_dialog_window.h"
+#include "views/model_dialog_window.h"
 
 class QLabel;
 class QPushButton;

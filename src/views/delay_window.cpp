@@ -1,12 +1,12 @@
-#include "mainwin/delay_window.h"
+#include "views/delay_window.h"
 
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "drill/problem_view_qt.h"
-#include "mainwin/run_control.h"
-#include "program.h"
+#include "views/problem_view_qt.h"
+#include "flow/run_control.h"
+#include "flow/program.h"
 
 namespace sb {
 

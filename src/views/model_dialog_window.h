@@ -6,7 +6,7 @@
 #include <functional>
 #include <utility>
 
-#include "program.h"
+#include "flow/program.h"
 
 namespace sb {
 

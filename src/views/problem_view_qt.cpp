@@ -1,4 +1,4 @@
-#include "drill/problem_view_qt.h"
+#include "views/problem_view_qt.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "mainwin/model_dialog_window.h"
+#include "views/model_dialog_window.h"
 
 class QLabel;
 class QTimer;

@@ -1,9 +1,9 @@
-#include "mainwin/main_form.h"
+#include "flow/main_form.h"
 
 #include "drill/pool.h"
 #include "records/index.h"
 #include "students/fact_file.h"
-#include "teach/status_panel.h"
+#include "flow/captions.h"
 
 namespace sb {
 

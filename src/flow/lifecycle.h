@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program.h"
+#include "flow/program.h"
 
 namespace sb {
 

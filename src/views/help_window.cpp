@@ -1,4 +1,4 @@
-#include "mainwin/help_window.h"
+#include "views/help_window.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "drill/problem_drawing.h"
+#include "platform/media.h"
+
 namespace sb {
 
 struct CheckBox {
@@ -14,17 +17,6 @@ struct CheckBox {
 struct Button {
     std::string caption;
     bool enabled = true;
-};
-
-// What a problem display (the main window's dm, the pop-up's dp) draws: the text, and where
-// the division sign goes. The view measures the text in its font and places it with
-// layoutProblem(); markText is the part whose width fixes the mark m.
-struct ProblemDrawing {
-    std::string text;
-    std::string markText;
-    bool divisionSign = false;
-    int hyphenBack = 55; // the hyphen is drawn at m - hyphenBack (units of 1/1440 inch)
-    int colonBack = 160; // the colon is drawn at m - colonBack
 };
 
 // Which window is in front of the main window. While one is open the main window takes no
@@ -74,7 +66,7 @@ struct MainModel {
     bool disSetFilled = false;
 
     ProblemDrawing dm;         // the problem on screen
-    int picture = 1;           // picture last shown in dsp (1..5)
+    PictureId picture = PictureId::Logo; // picture last shown in dsp
     bool timerEnabled = false; // the drill clock
     // Counts every time the drill clock is switched on; a view restarts its one-second timer
     // when this changes, so the first tick of a problem always comes a full second after it

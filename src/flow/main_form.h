@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "program.h"
+#include "flow/program.h"
 
 namespace sb {
 

@@ -2,29 +2,13 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 
-#include "mainwin/main_model.h"
-#include "platform/clock.h"
-#include "platform/media.h"
-#include "platform/random.h"
+#include "flow/main_model.h"
+#include "platform/services.h"
 #include "records/drill_settings.h"
 #include "records/fact_table.h"
 
 namespace sb {
-
-class FileSystem;
-
-// What the program gets from the machine. The real versions are built in main(); tests hand in
-// scripted and recording fakes and a temporary data directory.
-struct Services {
-    Random& random;
-    Clock& clock;
-    Sound& sound;
-    Pictures& pictures;
-    std::filesystem::path dataDir; // where the record files live
-    FileSystem* files = nullptr;   // how record files are read and written; null: the disk
-};
 
 struct RunState {
     // 1 when the next Start continues the current pool and counters.
@@ -43,8 +27,9 @@ struct SharedFlags {
     std::array<std::int16_t, 5> savedFirst{}; // their values when the lock was applied, 1..4
 };
 
-// The whole state of a running program, from start-up to exit. There are no globals: every
-// procedure takes this (or the part of it it needs), so each test starts from a fresh one.
+// The whole state of a running program, from start-up to exit. There are no globals: the flow
+// takes this, and hands each rule only the part it works on (the settings, the drill, the
+// random source), so each test starts from a fresh one.
 struct Program {
     explicit Program(Services& s) : services(s) {}
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "mainwin/main_model.h"
+#include "flow/main_model.h"
 
 namespace sb {
 

@@ -1,4 +1,4 @@
-#include "drill/popup_window.h"
+#include "views/popup_window.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "drill/feedback.h"
-#include "drill/problem_view_qt.h"
-#include "program.h"
+#include "flow/feedback.h"
+#include "views/problem_view_qt.h"
+#include "flow/program.h"
 
 namespace sb {
 

@@ -1,10 +1,10 @@
-#include "students/lifecycle.h"
+#include "flow/lifecycle.h"
 
-#include "mainwin/main_form.h"
+#include "flow/answering.h"
+#include "flow/captions.h"
+#include "flow/main_form.h"
 #include "students/fact_file.h"
 #include "students/record_files.h"
-#include "teach/auto_teach.h"
-#include "teach/status_panel.h"
 
 namespace sb {
 
@@ -43,7 +43,7 @@ void ProgramLoad(Program& p)
 bool ProgramClose(Program& p)
 {
     ReadSelection(p.main, p.cur());
-    static_cast<void>(AutoTeachStep(p));
+    static_cast<void>(RunAutoTeachStep(p));
     const bool settingsSaved = SaveExitSettings(p);
     const bool factsSaved = WriteFactFile(p);
     return settingsSaved && factsSaved;

@@ -1,20 +1,18 @@
-#include "mainwin/run_control.h"
+#include "flow/run_control.h"
 
 #include <string>
 
-#include "drill/answering.h"
-#include "drill/feedback.h"
 #include "drill/pool.h"
 #include "drill/posing.h"
-#include "mainwin/main_form.h"
-#include "teach/auto_teach.h"
-#include "teach/status_panel.h"
+#include "flow/answering.h"
+#include "flow/captions.h"
+#include "flow/feedback.h"
+#include "flow/main_form.h"
+#include "records/index.h"
 
 namespace sb {
 
 namespace {
-
-constexpr const char* kDelayLabel = "          Delay: ";
 
 void setRunningControls(MainModel& m)
 {
@@ -66,12 +64,12 @@ void StartDrill(Program& p)
         d.repeatCount = 0;
         ResetCounters(d);
         BuildFacts(d, p.cur(), p.services.random);
-        BuildPool(d, p.cur(), 0, 0);
+        BuildPool(d, p.cur(), PoolMode::ResetAll, 0);
     }
     if (d.poolCount < 1) {
         // The same refill posing would make; what is still empty has nothing to pose (10 Sub
         // with only the second number 10, for one).
-        BuildPool(d, p.cur(), 1, 0);
+        BuildPool(d, p.cur(), PoolMode::ResetRow, 0);
     }
     if (d.poolCount < 1) {
         m.DsBgn = "Nothing to drill";
@@ -79,14 +77,14 @@ void StartDrill(Program& p)
         p.run.drillResumable = 0;
         return;
     }
-    PlaySound(p, 1);
+    PlaySound(p, SoundId::Start);
     d.minuteStamp = p.services.clock.minuteOfHour();
     d.shockLeft = p.cur().shockSeconds();
     setRunningControls(m);
     ShowStatus(p);
     setAnswerButtons(m, true);
-    if (!NextProblem(p)) {
-        SetIdle(p, 0);
+    if (!PoseNextProblem(p)) {
+        SetIdle(p, false);
     }
 }
 
@@ -106,11 +104,10 @@ void ClockTick(Program& p)
             d.minuteStamp = minute;
         }
         --d.shockLeft;
-        PlaySound(p, 6);
-        ShowPicture(p, 5);
+        PlaySound(p, SoundId::Tick);
+        ShowPicture(p, PictureId::Ready);
     }
-    m.dsshock = "Timer: " + std::to_string(d.shockLeft) + " sec";
-    m.dsttime = " Time: " + std::to_string(d.drillMinutes) + " min";
+    ShowClock(p);
     if (d.shockLeft == 0) {
         TimeOut(p);
     }
@@ -118,7 +115,7 @@ void ClockTick(Program& p)
 
 void PauseDrill(Program& p)
 {
-    SetIdle(p, 1);
+    SetIdle(p, true);
 }
 
 void NewDrill(Program& p)
@@ -132,17 +129,17 @@ void NewDrill(Program& p)
 
 void EndDrill(Program& p)
 {
-    static_cast<void>(AutoTeachStep(p));
-    ShowPicture(p, 1);
-    PlaySound(p, 5);
-    SetIdle(p, 0);
+    static_cast<void>(RunAutoTeachStep(p));
+    ShowPicture(p, PictureId::Logo);
+    PlaySound(p, SoundId::Finish);
+    SetIdle(p, false);
 }
 
-void SetIdle(Program& p, std::int16_t resumable)
+void SetIdle(Program& p, bool resumable)
 {
     MainModel& m = p.main;
     m.timerEnabled = false;
-    ShowPicture(p, 1);
+    ShowPicture(p, PictureId::Logo);
     m.smartgo = true;
     m.goauto = true;
     m.helpgo = true;
@@ -151,7 +148,21 @@ void SetIdle(Program& p, std::int16_t resumable)
     m.cPause = false;
     m.Reset = true;
     setAnswerButtons(m, false);
-    p.run.drillResumable = resumable;
+    p.run.drillResumable = resumable ? 1 : 0;
+}
+
+bool PoseNextProblem(Program& p)
+{
+    if (!NextProblem(p.drill, p.cur(), p.services.random)) {
+        return false;
+    }
+    p.main.dm = ProblemOnScreen(p.drill, p.cur().operation);
+    for (std::size_t i = 1; i <= 3; ++i) {
+        p.main.but[i].caption = trimBlanks(p.drill.answerText[i]);
+    }
+    ShowClock(p);
+    ShowDelay(p);
+    return true;
 }
 
 void ShowDelay(Program& p)
@@ -164,7 +175,7 @@ void ShowDelay(Program& p)
     }
     m.noshow.delayElapsed = 0;
     m.noshow.delayLimit = seconds;
-    m.noshow.d = kDelayLabel + std::to_string(seconds);
+    m.noshow.d = delayCaption(seconds);
     m.noshow.timerEnabled = true;
     m.modal = Modal::Delay;
 }
@@ -175,9 +186,9 @@ void deltime_tick(Program& p)
     if (p.main.modal != Modal::Delay || !w.timerEnabled) {
         return;
     }
-    PlaySound(p, 6);
+    PlaySound(p, SoundId::Tick);
     ++w.delayElapsed;
-    w.d = kDelayLabel + std::to_string(w.delayLimit - w.delayElapsed);
+    w.d = delayCaption(w.delayLimit - w.delayElapsed);
     if (w.delayElapsed >= w.delayLimit) {
         closeDelayWindow(p);
     }

@@ -1,4 +1,4 @@
-#include "mainwin/main_window.h"
+#include "views/main_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,17 +18,17 @@
 
 #include <cstdio>
 
-#include "drill/answering.h"
-#include "drill/popup_window.h"
-#include "drill/problem_view_qt.h"
-#include "mainwin/delay_window.h"
-#include "mainwin/help_window.h"
-#include "mainwin/main_form.h"
-#include "mainwin/run_control.h"
+#include "flow/answering.h"
+#include "views/popup_window.h"
+#include "views/problem_view_qt.h"
+#include "views/delay_window.h"
+#include "views/help_window.h"
+#include "flow/main_form.h"
+#include "flow/run_control.h"
 #include "platform/media_qt.h"
-#include "program.h"
+#include "flow/program.h"
 #include "records/index.h"
-#include "students/lifecycle.h"
+#include "flow/lifecycle.h"
 
 namespace sb {
 

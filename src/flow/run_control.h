@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "program.h"
+#include "flow/program.h"
 
 namespace sb {
 
@@ -22,8 +22,13 @@ void NewDrill(Program& p);
 // The stop rule ended the drill: one more Auto Teach step, logo, finish sound, idle.
 void EndDrill(Program& p);
 
-// Idle controls; drillResumable := resumable.
-void SetIdle(Program& p, std::int16_t resumable);
+// Idle controls; drillResumable := 1 when resumable, else 0.
+void SetIdle(Program& p, bool resumable);
+
+// Poses the next problem (NextProblem) and shows it: the problem on dm, the answer captions,
+// the ShockClock and time captions, then the delay window or the drill clock. False, showing
+// nothing, when there is no fact to pose.
+[[nodiscard]] bool PoseNextProblem(Program& p);
 
 // After a problem is posed: opens the delay window when delaySeconds >= 1 (Modal::Delay) and
 // returns; the drill clock starts when it closes. Otherwise starts the drill clock at once.

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "drill/feedback.h"
+#include "flow/program.h"
+#include "platform/media.h"
+
+namespace sb {
+
+// The only way anything changes the main window's picture.
+void ShowPicture(Program& p, PictureId picture);
+
+// The only way anything plays a sound.
+void PlaySound(Program& p, SoundId sound);
+
+// Opens the feedback pop-up after a wrong answer or a time-out. The pop-up is a state of the
+// main window (Modal::Feedback), not a nested event loop: when it closes, picture 5 is shown
+// and RecordAnswer runs, which is where this procedure continues.
+void ShowFeedback(Program& p, FeedbackKind kind);
+
+// A click on the pop-up's answer button i (1..3): the right one closes it.
+void pop_but_click(Program& p, int i);
+
+// One tick of the pop-up's timer2: closes it after popupSeconds ticks; never when
+// popupSeconds was 0 or less.
+void pop_timer_tick(Program& p);
+
+} // namespace sb
