@@ -8,11 +8,46 @@
 
 namespace sb {
 
+void noteSave(Program& p, bool saved, std::string_view caption)
+{
+    if (!saved) {
+        p.main.notice = std::string(caption);
+    } else if (p.main.notice == caption) {
+        p.main.notice.clear();
+    }
+}
+
+DataDir dataDirOf(const Program& p)
+{
+    return DataDir{p.services.files, p.services.dataDir};
+}
+
+void ReadFactFile(Program& p)
+{
+    switch (ReadFactFile(p.drill, p.cur(), dataDirOf(p))) {
+    case FactFileRead::Off:
+        break;
+    case FactFileRead::Missing:
+        p.run.drillResumable = 0;
+        break;
+    case FactFileRead::Loaded:
+        p.run.drillResumable = 1;
+        break;
+    }
+}
+
+bool WriteFactFile(Program& p)
+{
+    const bool saved = WriteFactFile(p.drill, p.cur(), dataDirOf(p));
+    noteSave(p, saved, kResultsNotSaved);
+    return saved;
+}
+
 void ProgramLoad(Program& p)
 {
     p.flags.smartFromStudent = 0;
     p.flags.studentFromSmart = 0;
-    LoadStartupSettings(p);
+    p.run.defaultFileUnread = !LoadStartupSettings(p.settings, dataDirOf(p));
     ReadFactFile(p);
     // The lock flag starts clear before the selection is shown, not after: settings saved with
     // "10 Sub" lock the first-number boxes while they are shown, and clearing the flag after
@@ -44,7 +79,9 @@ bool ProgramClose(Program& p)
 {
     ReadSelection(p.main, p.cur());
     static_cast<void>(RunAutoTeachStep(p));
-    const bool settingsSaved = SaveExitSettings(p);
+    const bool settingsSaved =
+        SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
+    noteSave(p, settingsSaved, kSettingsNotSaved);
     const bool factsSaved = WriteFactFile(p);
     return settingsSaved && factsSaved;
 }

@@ -2,7 +2,7 @@
 
 #include "drill/pool.h"
 #include "records/index.h"
-#include "students/fact_file.h"
+#include "flow/lifecycle.h"
 #include "flow/captions.h"
 
 namespace sb {

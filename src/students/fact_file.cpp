@@ -5,7 +5,6 @@
 #include "drill/pool.h"
 #include "records/codec.h"
 #include "students/file_names.h"
-#include "students/record_files.h"
 #include "students/safe_file.h"
 
 namespace sb {
@@ -21,9 +20,9 @@ public:
     double next() override { return 0.0; }
 };
 
-std::filesystem::path factFilePath(const Program& p)
+std::filesystem::path factFilePath(const DrillSettings& s, const DataDir& data)
 {
-    return p.services.dataDir / factFileName(trimmedName(p.cur()));
+    return data.dir / factFileName(trimmedName(s));
 }
 
 } // namespace
@@ -44,55 +43,51 @@ std::vector<std::uint8_t> encodeFactFile(const Drill& d)
     return bytes;
 }
 
-void ReadFactFile(Program& p)
+FactFileRead ReadFactFile(Drill& d, const DrillSettings& s, const DataDir& data)
 {
-    if (!factFileEnabled(p.cur())) {
-        return;
+    if (!factFileEnabled(s)) {
+        return FactFileRead::Off;
     }
-    FileSystem& files = p.services.files;
-    const std::filesystem::path path = factFilePath(p);
-    const auto bytes = files.exists(path) ? files.read(path, 0, kFactFileSize) : std::nullopt;
+    const std::filesystem::path path = factFilePath(s, data);
+    const auto bytes =
+        data.files.exists(path) ? data.files.read(path, 0, kFactFileSize) : std::nullopt;
     if (!bytes) {
-        p.run.drillResumable = 0;
-        return;
+        return FactFileRead::Missing;
     }
 
     const std::size_t whole = std::min<std::size_t>(bytes->size() / kFactRecSize, kFactSlots);
     Drill fresh;
     if (whole < kFactSlots) {
         NoDraws none;
-        BuildFacts(fresh, p.cur(), none);
-        BuildPool(fresh, p.cur(), PoolMode::ResetAll, 0);
+        BuildFacts(fresh, s, none);
+        BuildPool(fresh, s, PoolMode::ResetAll, 0);
     }
-    const std::span<const std::uint8_t> data(*bytes);
+    const std::span<const std::uint8_t> raw(*bytes);
     for (std::size_t k = 1; k <= kFactSlots; ++k) {
         const int slot = static_cast<int>(k);
         if (k > whole) {
-            p.drill.fact(slot) = fresh.fact(slot);
+            d.fact(slot) = fresh.fact(slot);
             continue;
         }
-        FactRec f = *decodeFact(data.subspan((k - 1) * kFactRecSize, kFactRecSize));
+        FactRec f = *decodeFact(raw.subspan((k - 1) * kFactRecSize, kFactRecSize));
         // The second number picks a row of the per-second-number statistics. 0 is a record of
         // a table never built (the program saves those too); anything else outside 1..10 would
         // point outside the table.
         if (f.second < 0 || f.second > 10) {
             f.second = static_cast<std::int16_t>((slot - 1) / 20 + 1);
         }
-        p.drill.fact(slot) = f;
+        d.fact(slot) = f;
     }
-    p.drill.factCount = kFactSlots;
-    p.run.drillResumable = 1;
+    d.factCount = kFactSlots;
+    return FactFileRead::Loaded;
 }
 
-bool WriteFactFile(Program& p)
+bool WriteFactFile(const Drill& d, const DrillSettings& s, const DataDir& data)
 {
-    if (!factFileEnabled(p.cur())) {
+    if (!factFileEnabled(s)) {
         return true;
     }
-    const bool saved =
-        saveAtomically(p.services.files, factFilePath(p), encodeFactFile(p.drill));
-    noteSave(p, saved, kResultsNotSaved);
-    return saved;
+    return saveAtomically(data.files, factFilePath(s, data), encodeFactFile(d));
 }
 
 } // namespace sb

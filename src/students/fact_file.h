@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "flow/program.h"
+#include "records/drill_settings.h"
+#include "records/fact_table.h"
+#include "students/safe_file.h"
 
 namespace sb {
 
@@ -11,21 +13,26 @@ namespace sb {
 // saveLevel set (non-zero), judged at the moment of the call.
 bool factFileEnabled(const DrillSettings& s);
 
-// Loads the current pupil's saved fact table when enabled. The file is the pupil's trimmed
-// name made safe (see factFileName) with ".Xtx", in the data directory. When it is missing
-// (or cannot be read) drillResumable becomes 0 and nothing else changes. Otherwise its 200
-// records of 24 bytes replace facts 1..200, factCount becomes 200 and drillResumable 1. A file
-// cut short keeps the records it holds whole; the rest come from a table freshly built for
-// curSettings (as Start would build and pool it, with no random draws: a division-with-
-// remainder fact made this way has remainder 0). A record whose second number lies outside
-// 0..10 gets the second number of its slot. When not enabled, does nothing at all.
-void ReadFactFile(Program& p);
+// What ReadFactFile found.
+enum class FactFileRead {
+    Off,     // neither Auto Teach nor saveLevel is on: nothing was touched
+    Missing, // the pupil has no fact file (or it could not be read): nothing changed
+    Loaded,  // facts 1..200 replaced, factCount 200
+};
 
-// Saves facts 1..200 for the current pupil when enabled: 4800 bytes that replace the pupil's
-// file as a whole. Returns false when the file could not be written; the previous file is then
-// left as it was and notice says "Results could not be saved". When not enabled, touches
-// nothing and returns true.
-bool WriteFactFile(Program& p);
+// Loads the saved fact table of the pupil named in s when enabled. The file is the pupil's
+// trimmed name made safe (see factFileName) with ".Xtx", in the data directory. Its 200
+// records of 24 bytes replace facts 1..200 and factCount becomes 200. A file cut short keeps
+// the records it holds whole; the rest come from a table freshly built for s (as Start would
+// build and pool it, with no random draws: a division-with-remainder fact made this way has
+// remainder 0). A record whose second number lies outside 0..10 gets the second number of its
+// slot.
+FactFileRead ReadFactFile(Drill& d, const DrillSettings& s, const DataDir& data);
+
+// Saves facts 1..200 for the pupil named in s when enabled: 4800 bytes that replace the
+// pupil's file as a whole. False when the file could not be written; the previous file is then
+// left as it was. When not enabled, touches nothing and answers true.
+[[nodiscard]] bool WriteFactFile(const Drill& d, const DrillSettings& s, const DataDir& data);
 
 // The 4800 bytes of facts 1..200 as the fact file stores them.
 std::vector<std::uint8_t> encodeFactFile(const Drill& d);

@@ -16,11 +16,6 @@ namespace {
 // The largest student file the 16-bit header count can describe: the header and 32767 slots.
 constexpr std::size_t kMaxSlots = 32768;
 
-fs::path inDataDir(const Program& p, std::string_view name)
-{
-    return p.services.dataDir / fs::path(std::string(name));
-}
-
 // Slot k (from 1) of a file's bytes, or nothing when the bytes do not hold it whole. The 20
 // unused bytes at the end count too: a file cut anywhere inside a slot is a damaged file, and
 // such a slot must not decide anything.
@@ -73,18 +68,9 @@ std::size_t findIn(std::span<const std::uint8_t> bytes, std::size_t slots, std::
 
 } // namespace
 
-void noteSave(Program& p, bool saved, std::string_view caption)
+bool FileExists(const DataDir& data, std::string_view name)
 {
-    if (!saved) {
-        p.main.notice = std::string(caption);
-    } else if (p.main.notice == caption) {
-        p.main.notice.clear();
-    }
-}
-
-bool FileExists(const Program& p, std::string_view name)
-{
-    return p.services.files.exists(inDataDir(p, name));
+    return data.files.exists(data / name);
 }
 
 bool repairSettings(DrillSettings& s)
@@ -104,29 +90,27 @@ bool repairSettings(DrillSettings& s)
     return changed;
 }
 
-void LoadStartupSettings(Program& p)
+bool LoadStartupSettings(Settings& s, const DataDir& data)
 {
-    Settings& s = p.settings;
-    if (!FileExists(p, kDefaultFile)) {
+    if (!FileExists(data, kDefaultFile)) {
         LoadOriginalDefaults(s);
         s.curSettings = s.defaultSettings;
-        return;
+        return true;
     }
-    const auto bytes = p.services.files.read(inDataDir(p, kDefaultFile), 0, 3 * kSlotSize);
-    p.run.defaultFileUnread = !bytes;
-    const std::span<const std::uint8_t> data =
+    const auto bytes = data.files.read(data / kDefaultFile, 0, 3 * kSlotSize);
+    const std::span<const std::uint8_t> raw =
         bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>();
 
-    if (const auto d = repairedSlotAt(data, 1)) {
+    if (const auto d = repairedSlotAt(raw, 1)) {
         s.defaultSettings = *d;
     } else {
         LoadOriginalDefaults(s);
     }
-    const auto last = repairedSlotAt(data, 2);
+    const auto last = repairedSlotAt(raw, 2);
     if (last) {
         s.lastSettings = *last;
     }
-    const auto current = repairedSlotAt(data, 3);
+    const auto current = repairedSlotAt(raw, 3);
     if (current) {
         s.workSettings = *current;
     }
@@ -138,19 +122,18 @@ void LoadStartupSettings(Program& p)
     if (current && s.workSettings.tag == 1) {
         s.curSettings = s.workSettings;
     }
+    return bytes.has_value();
 }
 
-bool SaveExitSettings(Program& p)
+bool SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data)
 {
-    Settings& s = p.settings;
     s.lastSettings = s.curSettings;
     s.lastSettings.tag = s.curSettings.saveLevel();
     s.curSettings.tag = s.curSettings.loadOnStart;
     setName(s.lastSettings, "Untitled");
 
-    if (p.run.defaultFileUnread) {
+    if (defaultFileUnread) {
         // Writing now would replace custom defaults this run never saw with the original ones.
-        noteSave(p, false, kSettingsNotSaved);
         return false;
     }
     std::vector<std::uint8_t> bytes;
@@ -158,16 +141,18 @@ bool SaveExitSettings(Program& p)
     appendSlot(bytes, s.defaultSettings);
     appendSlot(bytes, s.lastSettings);
     appendSlot(bytes, s.curSettings);
-    const bool saved = saveAtomically(p.services.files, inDataDir(p, kDefaultFile), bytes);
-    noteSave(p, saved, kSettingsNotSaved);
-    return saved;
+    return saveAtomically(data.files, data / kDefaultFile, bytes);
 }
 
-std::vector<std::string> OpenStudentFile(Program& p, StudentFile& f)
+std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
 {
-    f = StudentFile{};
-    FileSystem& files = p.services.files;
-    const fs::path path = inDataDir(p, kStudentFile);
+    f.open = false;
+    f.writeFailed = false;
+    f.studentCount = 0;
+    f.foundIndex = 0;
+    f.slotCount = 0;
+    FileSystem& files = f.data.files;
+    const fs::path path = f.data / kStudentFile;
     const bool existed = files.exists(path);
     std::optional<std::vector<std::uint8_t>> bytes;
     if (existed) {
@@ -183,11 +168,10 @@ std::vector<std::string> OpenStudentFile(Program& p, StudentFile& f)
     const auto header = bytes ? slotAt(*bytes, 1) : std::nullopt;
     if (!header) {
         // Missing, or too short to hold even its header: start it with a count of 0.
-        DrillSettings& work = p.settings.workSettings;
+        DrillSettings& work = s.workSettings;
         work.tag = 0;
         const SettingsSlot slot = encodeSettings(work);
-        const bool saved = files.writeAt(path, 0, slot);
-        noteSave(p, saved, kStudentsNotSaved);
+        f.writeFailed = !files.writeAt(path, 0, slot);
         return {};
     }
 
@@ -195,8 +179,8 @@ std::vector<std::string> OpenStudentFile(Program& p, StudentFile& f)
     f.slotCount = static_cast<std::int16_t>(std::min(count(header->tag), whole));
     std::vector<std::string> names;
     for (std::size_t i = 1; i <= count(f.slotCount); ++i) {
-        p.settings.workSettings = *repairedSlotAt(*bytes, i + 1);
-        std::string name = trimmedName(p.settings.workSettings);
+        s.workSettings = *repairedSlotAt(*bytes, i + 1);
+        std::string name = trimmedName(s.workSettings);
         if (!name.empty()) {
             names.push_back(std::move(name));
         }
@@ -205,14 +189,13 @@ std::vector<std::string> OpenStudentFile(Program& p, StudentFile& f)
     return names;
 }
 
-bool FindStudentInFile(Program& p, StudentFile& f, std::string_view name)
+bool FindStudentInFile(StudentFile& f, std::string_view name)
 {
     if (!f.open) {
         return false;
     }
     const auto bytes =
-        p.services.files
-            .read(inDataDir(p, kStudentFile), 0, (count(f.slotCount) + 1) * kSlotSize);
+        f.data.files.read(f.data / kStudentFile, 0, (count(f.slotCount) + 1) * kSlotSize);
     if (!bytes) {
         return false;
     }
@@ -224,14 +207,13 @@ bool FindStudentInFile(Program& p, StudentFile& f, std::string_view name)
     return true;
 }
 
-bool ReadStudent(Program& p, const StudentFile& f, std::int16_t n, DrillSettings& record)
+bool ReadStudent(const StudentFile& f, std::int16_t n, DrillSettings& record)
 {
     if (!f.open || n < 1) {
         return false;
     }
     const std::size_t k = count(n) + 1;
-    const auto bytes =
-        p.services.files.read(inDataDir(p, kStudentFile), slotOffset(k), kSlotSize);
+    const auto bytes = f.data.files.read(f.data / kStudentFile, slotOffset(k), kSlotSize);
     if (!bytes) {
         return false;
     }
@@ -243,56 +225,54 @@ bool ReadStudent(Program& p, const StudentFile& f, std::int16_t n, DrillSettings
     return true;
 }
 
-bool WriteStudent(Program& p, StudentFile& f, std::int16_t n, const DrillSettings& record)
+bool WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record)
 {
     if (n < 1) {
         return false; // slot 1 is the header
     }
     const SettingsSlot slot = encodeSettings(record);
     const bool saved =
-        f.open &&
-        p.services.files.writeAt(inDataDir(p, kStudentFile), slotOffset(count(n) + 1), slot);
+        f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(count(n) + 1), slot);
     if (saved && n > f.slotCount) {
         f.slotCount = n;
     }
-    noteSave(p, saved, kStudentsNotSaved);
+    f.writeFailed = f.writeFailed || !saved;
     return saved;
 }
 
-bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record)
+bool AppendStudent(StudentFile& f, const DrillSettings& record)
 {
     f.studentCount = static_cast<std::int16_t>(f.studentCount + 1);
     if (count(f.slotCount) + 1 >= kMaxSlots) {
-        noteSave(p, false, kStudentsNotSaved);
+        f.writeFailed = true;
         return false;
     }
     const std::size_t k = count(f.slotCount) + 2;
     const SettingsSlot slot = encodeSettings(record);
     const bool saved =
-        f.open && p.services.files.writeAt(inDataDir(p, kStudentFile), slotOffset(k), slot);
+        f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(k), slot);
     if (saved) {
         f.slotCount = static_cast<std::int16_t>(f.slotCount + 1);
     }
-    noteSave(p, saved, kStudentsNotSaved);
+    f.writeFailed = f.writeFailed || !saved;
     return saved;
 }
 
-bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::string>& entries)
+bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries)
 {
-    FileSystem& files = p.services.files;
+    FileSystem& files = f.data.files;
     const bool wasOpen = f.open;
     f.open = false;
     // The old records are read first; if they cannot be, nothing is rebuilt, since the new
     // file would lose every pupil it could not find.
     const auto old =
-        wasOpen ? files.read(inDataDir(p, kStudentFile), 0, (count(f.slotCount) + 1) * kSlotSize)
+        wasOpen ? files.read(f.data / kStudentFile, 0, (count(f.slotCount) + 1) * kSlotSize)
                 : std::nullopt;
     if (!old) {
-        noteSave(p, false, kStudentsNotSaved);
+        f.writeFailed = true;
         return false;
     }
 
-    Settings& s = p.settings;
     std::vector<std::uint8_t> bytes;
     bytes.reserve((count(f.studentCount) + 1) * kSlotSize);
     s.workSettings.tag = f.studentCount;
@@ -313,9 +293,8 @@ bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::strin
     // "Std2.ini" is the temporary file of the rebuild: written whole (a stale one from an
     // interrupted run is emptied first), then renamed over "StdDat.Xrx" in one step, so there
     // is never a moment without a student file.
-    const bool saved =
-        saveAtomically(files, inDataDir(p, kStudentFile), inDataDir(p, kStudentTemp), bytes);
-    noteSave(p, saved, kStudentsNotSaved);
+    const bool saved = saveAtomically(files, f.data / kStudentFile, f.data / kStudentTemp, bytes);
+    f.writeFailed = f.writeFailed || !saved;
     return saved;
 }
 

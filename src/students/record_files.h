@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "flow/program.h"
+#include "records/drill_settings.h"
+#include "students/safe_file.h"
 
 namespace sb {
 
@@ -15,17 +16,8 @@ inline constexpr std::string_view kDefaultFile = "Default.Xsx"; // defaults, las
 inline constexpr std::string_view kStudentFile = "StdDat.Xrx";  // header, one slot per pupil
 inline constexpr std::string_view kStudentTemp = "Std2.ini";    // the rebuilt student file
 
-// Captions put into MainModel::notice when a file could not be written.
-inline constexpr std::string_view kSettingsNotSaved = "Settings could not be saved";
-inline constexpr std::string_view kResultsNotSaved = "Results could not be saved";
-inline constexpr std::string_view kStudentsNotSaved = "Student data could not be saved";
-
-// After a save: a failure puts caption into notice; a success clears notice when it was this
-// caption (so an older failure of another file stays on show).
-void noteSave(Program& p, bool saved, std::string_view caption);
-
 // True when a regular file of exactly this name is in the data directory.
-bool FileExists(const Program& p, std::string_view name);
+bool FileExists(const DataDir& data, std::string_view name);
 
 // Brings a record read from a file back to values the program can run on, field by field:
 // operation outside 1..6 becomes 1, stopOn outside 1..9 becomes 2, averageOver outside 1..327
@@ -38,21 +30,26 @@ bool repairSettings(DrillSettings& s);
 // or slot 2 when its tag is exactly 1, or slot 3 when its tag is exactly 1 (slot 3 wins). A
 // slot the file does not hold whole is not read and never selected; when slot 1 is missing
 // the original defaults stand in for it. Without the file: LoadOriginalDefaults and
-// curSettings := defaultSettings. A file that is there but cannot be read counts as missing,
-// and is marked so that shut-down leaves it alone. Never writes anything.
-void LoadStartupSettings(Program& p);
+// curSettings := defaultSettings. A file that is there but cannot be read counts as missing;
+// the answer is then false, and shut-down must leave that file alone. Never writes anything.
+[[nodiscard]] bool LoadStartupSettings(Settings& s, const DataDir& data);
 
 // The saving part of shut-down: lastSettings := curSettings named "Untitled" with tag :=
 // saveLevel; curSettings.tag := loadOnStart; then "Default.Xsx" is replaced as a whole by the
 // 624 bytes of defaultSettings, lastSettings, curSettings. On failure the previous file stays
-// as it was, notice says "Settings could not be saved" and the answer is false; so also when
-// the file could not be read at start-up, which is then not written at all.
-bool SaveExitSettings(Program& p);
+// as it was and the answer is false; so also when the file could not be read at start-up
+// (defaultFileUnread), which is then not written at all.
+[[nodiscard]] bool SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data);
 
 // The student file "StdDat.Xrx" while the Student Data window has it open. The window owns
 // one of these; nothing about the student file is kept anywhere else.
 struct StudentFile {
+    explicit StudentFile(const DataDir& where) : data(where) {}
+
+    DataDir data;
     bool open = false;
+    // A write to the file failed since it was opened (the window says so).
+    bool writeFailed = false;
     // Students the open file is taken to hold: the number of listed (non-blank) names, plus
     // one for each AppendStudent. The window lowers it when it removes a list entry.
     std::int16_t studentCount = 0;
@@ -69,25 +66,25 @@ struct StudentFile {
 // Opens the student file (creating it with a header counting 0 pupils when it is missing or
 // too short to hold a header) and answers the trimmed non-blank names of its student slots in
 // slot order. Each slot examined is read into workSettings, as the list is built from it.
-std::vector<std::string> OpenStudentFile(Program& p, StudentFile& f);
+std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f);
 
 // Searches student slots 1..slotCount in order for a trimmed name equal to the trimmed name
 // given (case-sensitive). On a match sets foundIndex and answers true; otherwise false, with
 // foundIndex unchanged. Leaves workSettings alone.
-bool FindStudentInFile(Program& p, StudentFile& f, std::string_view name);
+bool FindStudentInFile(StudentFile& f, std::string_view name);
 
 // Reads student n (slot n + 1) into record, repaired. False, with record unchanged, when the
 // file does not hold that slot whole.
-bool ReadStudent(Program& p, const StudentFile& f, std::int16_t n, DrillSettings& record);
+bool ReadStudent(const StudentFile& f, std::int16_t n, DrillSettings& record);
 
 // Writes record to student n's slot in place (one 208-byte write). n must be 1 or more.
-// False, with notice set, when the write failed.
-bool WriteStudent(Program& p, StudentFile& f, std::int16_t n, const DrillSettings& record);
+// False, with writeFailed set, when the write failed.
+bool WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record);
 
 // studentCount += 1, then writes record to a new slot after every slot in use. The header is
 // not changed: a slot appended while the window was open counts only once the file is
-// rebuilt. False, with notice set, when the write failed.
-bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record);
+// rebuilt. False, with writeFailed set, when the write failed.
+bool AppendStudent(StudentFile& f, const DrillSettings& record);
 
 // Rebuilds "StdDat.Xrx" from the list (the student entries of the window, without its two
 // fixed entries): a header whose tag is studentCount and whose other fields are workSettings,
@@ -95,8 +92,9 @@ bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record);
 // defaultSettings under that name when none is stored (an empty name past the end of the
 // list). workSettings is the buffer for each record and holds the last one afterwards. The
 // new file is written to "Std2.ini" and renamed over "StdDat.Xrx"; on failure the old student
-// file stays as it was, notice is set and the answer is false. The file is closed either way.
-bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::string>& entries);
+// file stays as it was, writeFailed is set and the answer is false. The file is closed either
+// way.
+bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries);
 
 // Closes the student file; what was written stays written.
 void CloseStudentFile(StudentFile& f);

@@ -5,11 +5,24 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
 
 namespace sb {
+
+// The folder that holds the record files, and how they are reached.
+struct DataDir {
+    FileSystem& files;
+    std::filesystem::path dir;
+
+    std::filesystem::path operator/(std::string_view name) const
+    {
+        return dir / std::filesystem::path(std::string(name));
+    }
+};
 
 // Replaces target as a whole without ever leaving a half-written file in its place: the bytes
 // go to temp (in the same directory), are flushed, and temp is renamed over target. On failure
