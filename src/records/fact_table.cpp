@@ -4,6 +4,40 @@
 
 namespace sb {
 
+namespace {
+
+// Takes the last entry holding `value` out of list slots 1..count, moving the entries after it
+// down one slot. False, with the list unchanged, when no entry holds it.
+bool removeLast(std::array<std::int16_t, 202>& list, std::int16_t& count, std::int16_t value)
+{
+    int p = 0;
+    for (int i = 1; i <= count; ++i) {
+        if (list[at(i)] == value) {
+            p = i;
+        }
+    }
+    if (p == 0) {
+        return false;
+    }
+    for (int i = p; i < count; ++i) {
+        list[at(i)] = list[at(i + 1)];
+    }
+    --count;
+    return true;
+}
+
+bool contains(const std::array<std::int16_t, 202>& list, std::int16_t count, std::int16_t value)
+{
+    for (int i = 1; i <= count; ++i) {
+        if (list[at(i)] == value) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void QueueRepeat(Drill& d)
 {
     if (d.repeatCount >= d.factCount) {
@@ -16,46 +50,21 @@ void QueueRepeat(Drill& d)
 
 void UnqueueRepeat(Drill& d)
 {
-    if (d.repeatCount < 1) {
-        return;
+    if (removeLast(d.repeatList, d.repeatCount, d.curFact)) {
+        d.current().state = 1;
     }
-    int p = 0;
-    for (int i = 1; i <= d.repeatCount; ++i) {
-        if (d.repeatList[at(i)] == d.curFact) {
-            p = i;
-        }
-    }
-    if (p == 0) {
-        return;
-    }
-    for (int i = p; i < d.repeatCount; ++i) {
-        d.repeatList[at(i)] = d.repeatList[at(i + 1)];
-    }
-    --d.repeatCount;
-    d.current().state = 1;
 }
 
 void RetireFact(Drill& d, const DrillSettings& s)
 {
-    if (d.poolCount < 1) {
+    if (!contains(d.pool, d.poolCount, d.curFact)) {
         return;
     }
-    int p = 0;
-    for (int i = 1; i <= d.poolCount; ++i) {
-        if (d.pool[at(i)] == d.curFact) {
-            p = i;
-        }
-    }
-    if (p == 0) {
-        return;
-    }
+    // A fact with repetitions still owed stays in play unless removing may override them.
     if (s.removeOverridesRepeat() != 1 && d.current().repeatsLeft > 0) {
         return;
     }
-    for (int i = p; i < d.poolCount; ++i) {
-        d.pool[at(i)] = d.pool[at(i + 1)];
-    }
-    --d.poolCount;
+    removeLast(d.pool, d.poolCount, d.curFact);
     UnqueueRepeat(d);
     d.current().state = 0;
 }
