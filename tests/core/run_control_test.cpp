@@ -290,3 +290,54 @@ TEST(RunControl, NewDrillDuringARunClearsTheCaptionsButNotTheCounters)
 }
 
 } // namespace
+
+TEST(RunControl, WhileAPopupOrTheDelayWindowIsOpenTheMainWindowsHandlersDoNothing)
+{
+    for (const char* opening : {"delay", "wrong answer"}) {
+        SCOPED_TRACE(opening);
+        Session r;
+        r.s().delaySeconds() = opening[0] == 'd' ? 2 : 0;
+        sb::StartDrill(r.p);
+        if (r.p.main.modal == Modal::None) {
+            sb::but_click(r.p, r.p.drill.wrongSlot1);
+        }
+        ASSERT_NE(r.p.main.modal, Modal::None);
+        const std::string before = r.shown();
+        const std::int16_t op = r.p.main.op;
+        const std::int16_t switched = r.p.main.switchBox.value;
+        sb::PauseDrill(r.p);
+        sb::NewDrill(r.p);
+        sb::StartDrill(r.p);
+        sb::b_click(r.p, 3, 0);
+        sb::bseln_click(r.p);
+        sb::asela_click(r.p);
+        sb::op_click(r.p, sb::OpMult);
+        sb::switch_click(r.p, switched == 0 ? 1 : 0);
+        EXPECT_TRUE(r.running());
+        EXPECT_FALSE(r.p.main.Reset);
+        EXPECT_EQ(r.shown(), before);
+        EXPECT_EQ(r.p.main.op, op);
+        EXPECT_EQ(r.p.main.switchBox.value, switched);
+
+        // The main window closing takes the dialog away without going on with the drill.
+        const std::int32_t total = r.p.drill.total;
+        sb::CloseModalWindows(r.p);
+        EXPECT_EQ(r.p.main.modal, Modal::None);
+        EXPECT_FALSE(r.p.main.timerEnabled);
+        EXPECT_EQ(r.p.drill.total, total);
+    }
+}
+
+TEST(RunControl, AnEmptyPoolRefusedAtStartClearsThePreviousProblem)
+{
+    Session r;
+    r.run("Start right Pause");
+    ASSERT_FALSE(r.p.main.dm.text.empty());
+    sb::op_click(r.p, sb::Op10Sub);
+    r.select("1000/0000000001");
+    sb::StartDrill(r.p);
+    EXPECT_EQ(r.p.main.DsBgn, "Nothing to drill");
+    EXPECT_TRUE(r.p.main.dm.text.empty());
+    EXPECT_EQ(r.p.main.but[1].caption, "1");
+    EXPECT_EQ(r.p.main.but[3].caption, "3");
+}
