@@ -20,12 +20,33 @@ void setBox(Program& p, CheckBox& box, std::int16_t value)
     p.main.Reset = true;
 }
 
+// While the pop-up or the delay window is in front, the main window's controls take no
+// action, however it reaches them (a click, a key, a screen reader's "press").
+bool refused(const Program& p)
+{
+    return p.main.modal != Modal::None;
+}
+
+void chooseOperation(Program& p, int k)
+{
+    p.main.op = static_cast<std::int16_t>(k);
+    ApplyOperationLock(p, p.main.a.data(), k);
+    p.main.Reset = true;
+}
+
+void setSwitch(Program& p, std::int16_t value)
+{
+    p.main.switchBox.value = value;
+    p.cur().switchAB = value;
+    p.main.Reset = true;
+}
+
 void selectOperation(Program& p, std::int16_t k)
 {
     if (k < 1 || k > 6 || p.main.op == k) {
         return;
     }
-    op_click(p, k);
+    chooseOperation(p, k);
 }
 
 void showBoxesAndOperation(Program& p, const DrillSettings& s)
@@ -58,7 +79,7 @@ void ShowSelection(Program& p, const DrillSettings& s)
 {
     showBoxesAndOperation(p, s);
     if (p.main.switchBox.value != s.switchAB) {
-        switch_click(p, s.switchAB);
+        setSwitch(p, s.switchAB);
     }
 }
 
@@ -116,7 +137,7 @@ void ApplyOperationLock(Program& p, CheckBox* boxes, int k)
 
 void a_click(Program& p, int i, std::int16_t value)
 {
-    if (i < 1 || i > 4) {
+    if (i < 1 || i > 4 || refused(p)) {
         return;
     }
     p.main.a[at(i)].value = value;
@@ -125,7 +146,7 @@ void a_click(Program& p, int i, std::int16_t value)
 
 void b_click(Program& p, int i, std::int16_t value)
 {
-    if (i < 1 || i > 10) {
+    if (i < 1 || i > 10 || refused(p)) {
         return;
     }
     p.main.b[at(i)].value = value;
@@ -134,43 +155,53 @@ void b_click(Program& p, int i, std::int16_t value)
 
 void asela_click(Program& p)
 {
+    if (refused(p)) {
+        return;
+    }
     SetAllValues(p, p.main.a.data(), 1, 4);
     p.main.Reset = true;
 }
 
 void aseln_click(Program& p)
 {
+    if (refused(p)) {
+        return;
+    }
     SetAllValues(p, p.main.a.data(), 0, 4);
     p.main.Reset = true;
 }
 
 void bsela_click(Program& p)
 {
+    if (refused(p)) {
+        return;
+    }
     SetAllValues(p, p.main.b.data(), 1, 10);
     p.main.Reset = true;
 }
 
 void bseln_click(Program& p)
 {
+    if (refused(p)) {
+        return;
+    }
     SetAllValues(p, p.main.b.data(), 0, 10);
     p.main.Reset = true;
 }
 
 void op_click(Program& p, int k)
 {
-    if (k < 1 || k > 6) {
+    if (k < 1 || k > 6 || refused(p)) {
         return;
     }
-    p.main.op = static_cast<std::int16_t>(k);
-    ApplyOperationLock(p, p.main.a.data(), k);
-    p.main.Reset = true;
+    chooseOperation(p, k);
 }
 
 void switch_click(Program& p, std::int16_t value)
 {
-    p.main.switchBox.value = value;
-    p.cur().switchAB = value;
-    p.main.Reset = true;
+    if (!refused(p)) {
+        setSwitch(p, value);
+    }
 }
 
 } // namespace sb

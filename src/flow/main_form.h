@@ -26,7 +26,8 @@ void SetAllValues(Program& p, CheckBox* boxes, std::int16_t value, int count);
 // The "10 Sub" lock of a first-number box array (slots 1..4) for operation k.
 void ApplyOperationLock(Program& p, CheckBox* boxes, int k);
 
-// Click handlers of the selection controls. The value arguments are the box's new value.
+// Click handlers of the selection controls. The value arguments are the box's new value. Each
+// does nothing while the pop-up or the delay window is open.
 void a_click(Program& p, int i, std::int16_t value);
 void b_click(Program& p, int i, std::int16_t value);
 void asela_click(Program& p);

@@ -51,6 +51,9 @@ void StartDrill(Program& p)
 {
     Drill& d = p.drill;
     MainModel& m = p.main;
+    if (m.modal != Modal::None) {
+        return;
+    }
     d.repeatDelay = 0;
     m.DsBgn = "Get Ready";
     m.DsEnd = "";
@@ -74,6 +77,11 @@ void StartDrill(Program& p)
     if (d.poolCount < 1) {
         m.DsBgn = "Nothing to drill";
         m.DsEnd = "Choose other numbers";
+        // The last drill's problem and answers would read as if they could still be answered.
+        m.dm = ProblemDrawing{};
+        for (int i = 1; i <= 3; ++i) {
+            m.but[static_cast<std::size_t>(i)].caption = std::to_string(i);
+        }
         p.run.drillResumable = 0;
         return;
     }
@@ -115,11 +123,16 @@ void ClockTick(Program& p)
 
 void PauseDrill(Program& p)
 {
-    SetIdle(p, true);
+    if (p.main.modal == Modal::None) {
+        SetIdle(p, true);
+    }
 }
 
 void NewDrill(Program& p)
 {
+    if (p.main.modal != Modal::None) {
+        return;
+    }
     p.run.drillResumable = 0;
     p.main.dsscore = "Score:";
     p.main.dstotal = " Total:";
@@ -163,6 +176,15 @@ bool PoseNextProblem(Program& p)
     ShowClock(p);
     ShowDelay(p);
     return true;
+}
+
+void CloseModalWindows(Program& p)
+{
+    MainModel& m = p.main;
+    m.modal = Modal::None;
+    m.pop.timerEnabled = false;
+    m.noshow.timerEnabled = false;
+    m.timerEnabled = false;
 }
 
 void ShowDelay(Program& p)

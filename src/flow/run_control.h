@@ -16,8 +16,14 @@ void StartDrill(Program& p);
 // drill clock runs or a pop-up or the delay window is open.
 void ClockTick(Program& p);
 
+// Start, Pause and New Drill (and the selection clicks of main_form.h) do nothing while the
+// pop-up or the delay window is open: the main window takes no input then.
 void PauseDrill(Program& p);
 void NewDrill(Program& p);
+
+// The main window is closing: the pop-up or the delay window goes at once, without what would
+// follow it (no answer recorded, no drill clock started), and the drill clock stops.
+void CloseModalWindows(Program& p);
 
 // The stop rule ended the drill: one more Auto Teach step, logo, finish sound, idle.
 void EndDrill(Program& p);

@@ -1,7 +1,9 @@
 #include "views/help_window.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -38,9 +40,29 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 void HelpWindow::showPage(const QString& page)
 {
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    if (!isVisible()) {
+        // Opens whole on the screen of the program, however small that screen is.
+        const QWidget* owner = parentWidget() != nullptr ? parentWidget() : this;
+        const QRect screen = owner->screen()->availableGeometry();
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize size = QSize(720, 640).boundedTo(screen.size() - frame);
+        QRect placed(QPoint(0, 0), size + frame);
+        placed.moveCenter(screen.center());
+        resize(size);
+        move(placed.topLeft());
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace sb

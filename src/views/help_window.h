@@ -13,6 +13,9 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
     void showPage(const QString& page = QStringLiteral("index.html"));
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* m_browser = nullptr;
 };

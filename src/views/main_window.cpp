@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,9 +17,11 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolTip>
+#include <QUrl>
 #include <QVBoxLayout>
 
-#include <cstdio>
+#include <algorithm>
 
 #include "flow/answering.h"
 #include "views/popup_window.h"
@@ -206,20 +211,14 @@ void MainWindow::buildFrames(QWidget* central)
         auto* r = new QRadioButton(opCaption[at(k)], operation);
         r->setObjectName(QStringLiteral("op%1").arg(k));
         r->setToolTip(opTip[at(k)]);
-        connect(r, &QRadioButton::clicked, this, [this, k] {
-            op_click(m_program, k);
-            after();
-        });
+        onClick(r, [this, k](bool) { op_click(m_program, k); });
         opLayout->addWidget(r);
         m_op[at(k)] = r;
     }
     m_switch = new QCheckBox(QStringLiteral("SwitchAB"), operation);
     m_switch->setObjectName(QStringLiteral("switch"));
     m_switch->setToolTip(QStringLiteral("\"Randomly switches First number and Second number\""));
-    connect(m_switch, &QCheckBox::clicked, this, [this](bool on) {
-        switch_click(m_program, on ? 1 : 0);
-        after();
-    });
+    onClick(m_switch, [this](bool on) { switch_click(m_program, on ? 1 : 0); });
     opLayout->addWidget(m_switch);
     top->addWidget(operation);
 
@@ -238,23 +237,14 @@ void MainWindow::buildFrames(QWidget* central)
         auto* c = new QCheckBox(aCaption[at(i)], first);
         c->setObjectName(QStringLiteral("a%1").arg(i));
         c->setToolTip(aTip[at(i)]);
-        connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
-            a_click(m_program, i, on ? 1 : 0);
-            after();
-        });
+        onClick(c, [this, i](bool on) { a_click(m_program, i, on ? 1 : 0); });
         firstLayout->addWidget(c);
         m_a[at(i)] = c;
     }
     m_asela = button(first, "asela", QStringLiteral("Select All"));
     m_aseln = button(first, "aseln", QStringLiteral("Unslect All"));
-    connect(m_asela, &QPushButton::clicked, this, [this] {
-        asela_click(m_program);
-        after();
-    });
-    connect(m_aseln, &QPushButton::clicked, this, [this] {
-        aseln_click(m_program);
-        after();
-    });
+    onClick(m_asela, [this](bool) { asela_click(m_program); });
+    onClick(m_aseln, [this](bool) { aseln_click(m_program); });
     firstLayout->addStretch(1);
     firstLayout->addWidget(m_asela);
     firstLayout->addWidget(m_aseln);
@@ -268,23 +258,14 @@ void MainWindow::buildFrames(QWidget* central)
         const QString caption = i < 10 ? QStringLiteral(" %1").arg(i) : QStringLiteral("10");
         auto* c = new QCheckBox(caption, second);
         c->setObjectName(QStringLiteral("b%1").arg(i));
-        connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
-            b_click(m_program, i, on ? 1 : 0);
-            after();
-        });
+        onClick(c, [this, i](bool on) { b_click(m_program, i, on ? 1 : 0); });
         secondLayout->addWidget(c, (i - 1) % 5, (i - 1) / 5);
         m_b[at(i)] = c;
     }
     m_bsela = button(second, "bsela", QStringLiteral("Select All"));
     m_bseln = button(second, "bseln", QStringLiteral("Unslect All"));
-    connect(m_bsela, &QPushButton::clicked, this, [this] {
-        bsela_click(m_program);
-        after();
-    });
-    connect(m_bseln, &QPushButton::clicked, this, [this] {
-        bseln_click(m_program);
-        after();
-    });
+    onClick(m_bsela, [this](bool) { bsela_click(m_program); });
+    onClick(m_bseln, [this](bool) { bseln_click(m_program); });
     secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
     secondLayout->addWidget(m_bseln, 6, 0, 1, 2);
     top->addWidget(second);
@@ -327,18 +308,23 @@ void MainWindow::buildFrames(QWidget* central)
     m_Reset = button(begin, "Reset", QStringLiteral("New Drill"),
                      QStringLiteral("\"Resets time and score\""));
     m_Reset->setFont(arial(9));
-    connect(m_start, &QPushButton::clicked, this, [this] {
+    // Start and Pause disable themselves; focus goes to the other one rather than on along the
+    // tab chain.
+    onClick(m_start, [this](bool) {
         StartDrill(m_program);
         after();
+        if (m_program.main.cPause) {
+            m_cPause->setFocus(Qt::OtherFocusReason);
+        }
     });
-    connect(m_cPause, &QPushButton::clicked, this, [this] {
+    onClick(m_cPause, [this](bool) {
         PauseDrill(m_program);
         after();
+        if (m_program.main.start) {
+            m_start->setFocus(Qt::OtherFocusReason);
+        }
     });
-    connect(m_Reset, &QPushButton::clicked, this, [this] {
-        NewDrill(m_program);
-        after();
-    });
+    onClick(m_Reset, [this](bool) { NewDrill(m_program); });
     beginLayout->addWidget(m_start);
     beginLayout->addWidget(m_cPause);
     beginLayout->addWidget(m_Reset);
@@ -346,6 +332,18 @@ void MainWindow::buildFrames(QWidget* central)
     top->addWidget(begin);
 
     layout->addLayout(top);
+}
+
+void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)
+{
+    connect(b, &QAbstractButton::clicked, this, [this, handler = std::move(handler)](bool on) {
+        if (m_program.main.modal != Modal::None) {
+            render();
+            return;
+        }
+        handler(on);
+        after();
+    });
 }
 
 void MainWindow::load()
@@ -361,13 +359,19 @@ void MainWindow::render()
         m_op[at(k)]->setChecked(m.op == k);
     }
     m_switch->setChecked(m.switchBox.value == 1);
+    // A stored 2 is a greyed box: shown partly checked, and kept as 2 until it is clicked.
+    const auto showBox = [](QCheckBox* box, const CheckBox& value) {
+        box->setTristate(value.value == 2);
+        box->setCheckState(value.value == 2   ? Qt::PartiallyChecked
+                           : value.value == 1 ? Qt::Checked
+                                              : Qt::Unchecked);
+        box->setEnabled(value.enabled);
+    };
     for (int i = 1; i <= 4; ++i) {
-        m_a[at(i)]->setChecked(m.a[at(i)].value == 1);
-        m_a[at(i)]->setEnabled(m.a[at(i)].enabled);
+        showBox(m_a[at(i)], m.a[at(i)]);
     }
     for (int i = 1; i <= 10; ++i) {
-        m_b[at(i)]->setChecked(m.b[at(i)].value == 1);
-        m_b[at(i)]->setEnabled(m.b[at(i)].enabled);
+        showBox(m_b[at(i)], m.b[at(i)]);
     }
     m_start->setEnabled(m.start);
     m_cPause->setEnabled(m.cPause);
@@ -465,15 +469,86 @@ void MainWindow::clockTick()
     after();
 }
 
+bool MainWindow::secondNumberControl(const QWidget* widget) const
+{
+    return widget == m_bsela || widget == m_bseln ||
+           std::find(m_b.begin() + 1, m_b.end(), widget) != m_b.end();
+}
+
+// Input the main window's own controls must not act on. Returns true when the event is taken.
+bool MainWindow::filterInput(QWidget* widget, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const bool input = mouse || type == QEvent::MouseButtonRelease || type == QEvent::KeyPress ||
+                       type == QEvent::KeyRelease || type == QEvent::Wheel ||
+                       type == QEvent::ContextMenu || type == QEvent::TouchBegin;
+    if (widget->window() == this && input && m_program.main.modal != Modal::None) {
+        // As a modal dialog would: the click brings the dialog forward and does nothing else.
+        QWidget* dialog = m_pop != nullptr ? static_cast<QWidget*>(m_pop) : m_noshow;
+        if (dialog != nullptr && type == QEvent::MouseButtonPress) {
+            dialog->raise();
+            dialog->activateWindow();
+        }
+        return true;
+    }
+    if (mouse) {
+        // The second click of a double click never answers: with no delay it would land on the
+        // next problem's button (or, after the pop-up's right answer, on the main window's).
+        const bool mainAnswer = std::find(m_but.begin() + 1, m_but.end(), widget) != m_but.end();
+        const bool popAnswer = m_pop != nullptr && widget->window() == m_pop &&
+                               qobject_cast<QPushButton*>(widget) != nullptr;
+        if (!mainAnswer && !popAnswer) {
+            return false;
+        }
+        const quint64 now = static_cast<QMouseEvent*>(event)->timestamp();
+        const auto interval = static_cast<quint64>(QApplication::doubleClickInterval());
+        if (mainAnswer && m_answerPressed && now >= m_lastAnswerPress &&
+            now - m_lastAnswerPress < interval) {
+            return true;
+        }
+        if (type == QEvent::MouseButtonPress) {
+            m_lastAnswerPress = now;
+            m_answerPressed = true;
+        }
+        return false;
+    }
+    if (type == QEvent::KeyPress && widget->window() == this) {
+        // Enter presses the focused button, check box or option as Space does.
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (button != nullptr && enter && !key->isAutoRepeat() &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+    if (!watched->isWidgetType()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::ToolTip && secondNumberControl(widget)) {
+        // These controls have no tooltip of their own; unanswered, the request would reach
+        // the frame and show the frame's.
+        QToolTip::hideText();
+        return true;
+    }
+    if (filterInput(widget, event)) {
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) {
         return QMainWindow::eventFilter(watched, event);
     }
     auto* key = static_cast<QKeyEvent*>(event);
     const int i = key->key() - Qt::Key_0;
     const auto mods = key->modifiers() & ~Qt::KeypadModifier;
-    const QWidget* window = static_cast<QWidget*>(watched)->window();
+    const QWidget* window = widget->window();
     const bool ours = window == this || (m_pop != nullptr && window == m_pop);
     if (i < 1 || i > 3 || mods != Qt::NoModifier || !ours) {
         return QMainWindow::eventFilter(watched, event);
@@ -496,6 +571,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::openHelp()
 {
+    // F1 does what "? Goto Help" may do, and nothing while that button is disabled.
+    if (!m_program.main.helpgo || m_program.main.modal != Modal::None) {
+        return;
+    }
+    // A teacher's own help file, in the working directory or beside the program, is shown by
+    // the desktop's viewer; without one the program's own pages open.
+    const QString dataDir = QString::fromStdString(m_program.services.dataDir.string());
+    for (const QString& dir : {dataDir, QCoreApplication::applicationDirPath()}) {
+        const QFileInfo chm(QDir(dir), QStringLiteral("SBhelp.chm"));
+        if (chm.isFile() &&
+            QDesktopServices::openUrl(QUrl::fromLocalFile(chm.absoluteFilePath()))) {
+            return;
+        }
+    }
     if (m_help == nullptr) {
         m_help = new HelpWindow(this);
     }
@@ -509,12 +598,28 @@ void MainWindow::setPicture(const QPixmap& picture)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_closed) {
-        m_closed = true;
-        m_timer->stop();
-        if (!ProgramClose(m_program)) {
-            std::fprintf(stderr, "Sumblitz: %s\n", m_program.main.notice.c_str());
+    if (m_shutDown) {
+        event->accept();
+        return;
+    }
+    // A close request is never lost: an open pop-up or delay window goes with it.
+    m_timer->stop();
+    CloseModalWindows(m_program);
+    syncModalWindows();
+    ++m_closeTries;
+    // When something could not be saved the window stays open once, idle, with the notice
+    // naming what was lost; the next close tries again and then ends the program regardless.
+    if (!ProgramClose(m_program) && m_closeTries < 2) {
+        if (m_program.main.cPause) {
+            SetIdle(m_program, 1);
         }
+        render();
+        event->ignore();
+        return;
+    }
+    m_shutDown = true;
+    if (m_help != nullptr) {
+        m_help->close();
     }
     event->accept();
 }

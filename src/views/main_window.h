@@ -3,8 +3,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <utility>
 
+class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -54,6 +56,11 @@ protected:
 
 private:
     void buildFrames(QWidget* central);
+    // Runs handler on every click of b, unless a dialog is in front (the click is then refused
+    // and the control shows the model again).
+    void onClick(QAbstractButton* b, std::function<void(bool)> handler);
+    bool filterInput(QWidget* widget, QEvent* event);
+    bool secondNumberControl(const QWidget* widget) const;
     void after(); // render after a handler and open or close the modal windows
     void syncModalWindows();
 
@@ -90,8 +97,12 @@ private:
     PopupWindow* m_pop = nullptr;
     DelayWindow* m_noshow = nullptr;
     HelpWindow* m_help = nullptr;
-    bool m_closed = false;
+    int m_closeTries = 0;
+    bool m_shutDown = false;
     std::pair<quint64, int> m_lastAnswerKey{0, 0};
+    // Time stamp of the last mouse press on an answer button (main window or pop-up).
+    quint64 m_lastAnswerPress = 0;
+    bool m_answerPressed = false;
 };
 
 } // namespace sb

@@ -10,16 +10,19 @@
 
 namespace sb {
 
-// A window-modal dialog that mirrors one modal state of the main window's model (the
-// feedback pop-up or the delay window). It is opened and closed by the main window as the
-// model enters and leaves that state; the title bar's close button and Escape do not skip it.
-// After forwarding an event to the model it calls `changed`, so the main window renders.
+// A dialog that mirrors one modal state of the main window's model (the feedback pop-up or the
+// delay window). It is opened and closed by the main window as the model enters and leaves that
+// state; the title bar's close button and Escape do not skip it. After forwarding an event to
+// the model it calls `changed`, so the main window renders.
+//
+// It is not modal to the toolkit: a window blocked by a modal dialog never sees the window
+// system's close request, and the main window's close must always end the program. The main
+// window refuses its own input while the model is in a modal state instead.
 class ModelDialog : public QDialog {
 public:
     ModelDialog(Program& program, Modal state, std::function<void()> changed, QWidget* parent)
         : QDialog(parent), m_program(program), m_changed(std::move(changed)), m_state(state)
     {
-        setWindowModality(Qt::WindowModal);
     }
 
 protected:

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -80,6 +81,10 @@ void PopupWindow::render()
     const PopupModel& pop = m_program.main.pop;
     m_ms->setText(latin1(pop.ms));
     m_dp->setDrawing(pop.dp);
+    // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
+    // to fit its text and is never smaller than its usual size.
+    layout()->activate();
+    resize(size().expandedTo(minimumSize()));
     for (int i = 1; i <= 3; ++i) {
         m_but[static_cast<std::size_t>(i)]->setText(latin1(pop.but[static_cast<std::size_t>(i)]));
     }

@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "drill/posing.h"
 
 namespace sb {
@@ -41,6 +43,7 @@ void ProblemView::setDrawing(const ProblemDrawing& drawing)
     }
     m_drawing = drawing;
     setAccessibleName(spokenText(m_drawing));
+    updateGeometry();
     update();
 }
 
@@ -63,7 +66,12 @@ QSize ProblemView::sizeHint() const
 QSize ProblemView::minimumSizeHint() const
 {
     const QFontMetrics fm(font());
-    return {fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), fm.height() + 8};
+    // Wide enough for the text on show, with room for a character at each end.
+    const QString text =
+        QString::fromLatin1(m_drawing.text.data(), static_cast<qsizetype>(m_drawing.text.size()));
+    const int shown = fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
+    return {std::max(fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), shown),
+            fm.height() + 8};
 }
 
 void ProblemView::paintEvent(QPaintEvent*)

@@ -290,3 +290,47 @@ TEST(RunControl, NewDrillDuringARunClearsTheCaptionsButNotTheCounters)
 }
 
 } // namespace
+
+TEST(RunControl, WhileAPopupOrTheDelayWindowIsOpenTheMainWindowsHandlersDoNothing)
+{
+    for (const std::int16_t delay : {std::int16_t{2}, std::int16_t{0}}) {
+        SCOPED_TRACE(delay == 0 ? "wrong answer" : "delay");
+        Session r;
+        r.s().delaySeconds() = delay;
+        sb::StartDrill(r.p);
+        if (delay == 0) {
+            sb::but_click(r.p, r.p.drill.wrongSlot1);
+        }
+        const std::string before = r.shown();
+        const std::int16_t op = r.p.main.op;
+        const std::int16_t switched = r.p.main.switchBox.value;
+        for (auto* handler :
+             {sb::PauseDrill, sb::NewDrill, sb::StartDrill, sb::bseln_click, sb::asela_click}) {
+            handler(r.p);
+        }
+        sb::op_click(r.p, sb::OpMult);
+        sb::b_click(r.p, 3, 0);
+        sb::switch_click(r.p, switched == 0 ? 1 : 0);
+        EXPECT_TRUE(r.running() && !r.p.main.Reset);
+        EXPECT_EQ(r.shown() + std::to_string(op) + std::to_string(switched),
+                  before + std::to_string(r.p.main.op) + std::to_string(r.p.main.switchBox.value));
+
+        // Closing the main window takes the dialog away without going on with the drill.
+        const std::int32_t total = r.p.drill.total;
+        sb::CloseModalWindows(r.p);
+        EXPECT_EQ(r.p.main.modal, Modal::None);
+        EXPECT_FALSE(r.p.main.timerEnabled);
+        EXPECT_EQ(r.p.drill.total, total);
+    }
+}
+
+TEST(RunControl, AnEmptyPoolRefusedAtStartClearsThePreviousProblem)
+{
+    Session r;
+    r.run("Start right Pause");
+    sb::op_click(r.p, sb::Op10Sub);
+    r.select("1000/0000000001");
+    sb::StartDrill(r.p);
+    EXPECT_EQ(r.p.main.DsBgn, "Nothing to drill");
+    EXPECT_EQ(r.p.main.dm.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
+}
