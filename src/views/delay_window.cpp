@@ -18,9 +18,7 @@ DelayWindow::DelayWindow(Program& program, std::function<void()> changed, QWidge
     auto* layout = new QVBoxLayout(this);
     m_d = new QLabel(this);
     m_d->setObjectName(QStringLiteral("d"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(14);
-    m_d->setFont(f);
+    m_d->setFont(arial(14));
     layout->addWidget(m_d);
     m_deltime = new QTimer(this);
     m_deltime->setObjectName(QStringLiteral("deltime"));
@@ -39,12 +37,8 @@ void DelayWindow::tick()
 void DelayWindow::render()
 {
     const DelayModel& w = m_program.main.noshow;
-    m_d->setText(QString::fromLatin1(w.d.data(), static_cast<qsizetype>(w.d.size())));
-    if (w.timerEnabled && !m_deltime->isActive()) {
-        m_deltime->start();
-    } else if (!w.timerEnabled && m_deltime->isActive()) {
-        m_deltime->stop();
-    }
+    m_d->setText(toQString(w.d));
+    followTimer(m_deltime, w.timerEnabled);
 }
 
 } // namespace sb

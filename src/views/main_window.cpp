@@ -39,19 +39,6 @@ namespace sb {
 
 namespace {
 
-QFont arial(double pointSize, bool bold = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(pointSize);
-    f.setBold(bold);
-    return f;
-}
-
-QString latin1(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The caption puts each step's word over its frame.
 QString windowCaption()
 {
@@ -381,27 +368,27 @@ void MainWindow::render()
     m_resultsgo->setEnabled(m.resultsgo);
     m_helpgo->setEnabled(m.helpgo);
     for (int i = 1; i <= 3; ++i) {
-        m_but[at(i)]->setText(latin1(m.but[at(i)].caption));
+        m_but[at(i)]->setText(toQString(m.but[at(i)].caption));
         m_but[at(i)]->setEnabled(m.but[at(i)].enabled);
     }
-    m_dsshock->setText(latin1(m.dsshock));
-    m_dsttime->setText(latin1(m.dsttime));
-    m_dstotal->setText(latin1(m.dstotal));
-    m_dsscore->setText(latin1(m.dsscore));
-    m_DsBgn->setText(latin1(m.DsBgn));
-    m_dsword->setText(latin1(m.dsword));
-    m_DsEnd->setText(latin1(m.DsEnd));
+    m_dsshock->setText(toQString(m.dsshock));
+    m_dsttime->setText(toQString(m.dsttime));
+    m_dstotal->setText(toQString(m.dstotal));
+    m_dsscore->setText(toQString(m.dsscore));
+    m_DsBgn->setText(toQString(m.DsBgn));
+    m_dsword->setText(toQString(m.dsword));
+    m_DsEnd->setText(toQString(m.DsEnd));
     if (m.disSetFilled) {
         while (m_DisSet->count() < static_cast<int>(m.DisSet.size())) {
             m_DisSet->addItem(QString());
         }
         for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
-            m_DisSet->item(i)->setText(latin1(m.DisSet[at(i)]));
+            m_DisSet->item(i)->setText(toQString(m.DisSet[at(i)]));
         }
     }
     m_dm->setDrawing(m.dm);
     m_dsp->setAccessibleName(pictureDescription(m.picture));
-    m_notice->setText(latin1(m.notice));
+    m_notice->setText(toQString(m.notice));
     m_notice->setVisible(!m.notice.empty());
 
     if (!m.timerEnabled) {

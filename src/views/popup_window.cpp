@@ -14,22 +14,6 @@
 
 namespace sb {
 
-namespace {
-
-QFont arial(int pointSize)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(pointSize);
-    return f;
-}
-
-QString latin1(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
-
 PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidget* parent)
     : ModelDialog(program, Modal::Feedback, std::move(changed), parent)
 {
@@ -79,20 +63,16 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
 void PopupWindow::render()
 {
     const PopupModel& pop = m_program.main.pop;
-    m_ms->setText(latin1(pop.ms));
+    m_ms->setText(toQString(pop.ms));
     m_dp->setDrawing(pop.dp);
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
     // to fit its text and is never smaller than its usual size.
     layout()->activate();
     resize(size().expandedTo(minimumSize()));
     for (int i = 1; i <= 3; ++i) {
-        m_but[static_cast<std::size_t>(i)]->setText(latin1(pop.but[static_cast<std::size_t>(i)]));
+        m_but[static_cast<std::size_t>(i)]->setText(toQString(pop.but[static_cast<std::size_t>(i)]));
     }
-    if (pop.timerEnabled && !m_timer2->isActive()) {
-        m_timer2->start();
-    } else if (!pop.timerEnabled && m_timer2->isActive()) {
-        m_timer2->stop();
-    }
+    followTimer(m_timer2, pop.timerEnabled);
 }
 
 void PopupWindow::tick()

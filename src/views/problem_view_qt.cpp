@@ -9,21 +9,9 @@
 
 namespace sb {
 
-int twipsToPixels(double twips, const QWidget* w)
-{
-    return qRound(twips * w->logicalDpiX() / 1440.0);
-}
-
-double pixelsToTwips(double pixels, const QWidget* w)
-{
-    return pixels * 1440.0 / w->logicalDpiX();
-}
-
 ProblemView::ProblemView(int pointSize, QWidget* parent) : QWidget(parent)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(pointSize);
-    setFont(f);
+    setFont(arial(pointSize));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -50,7 +38,7 @@ void ProblemView::setDrawing(const ProblemDrawing& drawing)
 QString ProblemView::spokenText(const ProblemDrawing& drawing)
 {
     QString text =
-        QString::fromLatin1(drawing.text.data(), static_cast<qsizetype>(drawing.text.size()));
+        toQString(drawing.text);
     if (drawing.divisionSign) {
         text.replace(QStringLiteral(" -  "), QStringLiteral(" \u00F7 "));
     }
@@ -68,7 +56,7 @@ QSize ProblemView::minimumSizeHint() const
     const QFontMetrics fm(font());
     // Wide enough for the text on show, with room for a character at each end.
     const QString text =
-        QString::fromLatin1(m_drawing.text.data(), static_cast<qsizetype>(m_drawing.text.size()));
+        toQString(m_drawing.text);
     const int shown = fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
     return {std::max(fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), shown),
             fm.height() + 8};
@@ -82,9 +70,8 @@ void ProblemView::paintEvent(QPaintEvent*)
     }
     const QFontMetricsF fm(font());
     const QString text =
-        QString::fromLatin1(m_drawing.text.data(), static_cast<qsizetype>(m_drawing.text.size()));
-    const QString mark = QString::fromLatin1(m_drawing.markText.data(),
-                                             static_cast<qsizetype>(m_drawing.markText.size()));
+        toQString(m_drawing.text);
+    const QString mark = toQString(m_drawing.markText);
     const ProblemLayout at = layoutProblem(
         pixelsToTwips(width(), this), pixelsToTwips(height(), this),
         pixelsToTwips(fm.horizontalAdvance(text), this), pixelsToTwips(fm.height(), this),

@@ -2,14 +2,11 @@
 
 #include <QWidget>
 
+#include "views/common_qt.h"
+
 #include "flow/main_model.h"
 
 namespace sb {
-
-// Lengths of the program's layout are in units of 1/1440 inch; the widget's logical DPI turns
-// them into pixels, so the window keeps its proportions at any scaling.
-int twipsToPixels(double twips, const QWidget* w);
-double pixelsToTwips(double pixels, const QWidget* w);
 
 // The problem display (the main window's dm and the pop-up's dp): draws a ProblemDrawing
 // centred in its own font and, for division, lays a colon over the hyphen so that it reads as

@@ -1,0 +1,40 @@
+#include "views/common_qt.h"
+
+#include <QTimer>
+#include <QWidget>
+
+namespace sb {
+
+QFont arial(double pointSize, bool bold)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+QString toQString(std::string_view cp1252)
+{
+    return QString::fromLatin1(cp1252.data(), static_cast<qsizetype>(cp1252.size()));
+}
+
+int twipsToPixels(double twips, const QWidget* w)
+{
+    return qRound(twips * w->logicalDpiX() / 1440.0);
+}
+
+double pixelsToTwips(double pixels, const QWidget* w)
+{
+    return pixels * 1440.0 / w->logicalDpiX();
+}
+
+void followTimer(QTimer* timer, bool enabled)
+{
+    if (enabled && !timer->isActive()) {
+        timer->start();
+    } else if (!enabled && timer->isActive()) {
+        timer->stop();
+    }
+}
+
+} // namespace sb

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <string_view>
+
+class QTimer;
+class QWidget;
+
+namespace sb {
+
+// What every window of the program shares.
+
+// "Arial" asked for by name; on Linux the metric-compatible Liberation Sans answers for it.
+QFont arial(double pointSize, bool bold = false);
+
+// A caption or name of the core (Windows-1252 bytes, as the record files hold them) as text on
+// the screen.
+QString toQString(std::string_view cp1252);
+
+// Lengths of the program's layout are in units of 1/1440 inch; the widget's logical DPI turns
+// them into pixels, so the window keeps its proportions at any scaling.
+int twipsToPixels(double twips, const QWidget* w);
+double pixelsToTwips(double pixels, const QWidget* w);
+
+// Starts or stops a one-second timer as its model says; a timer already in that state is left
+// alone, so a running countdown is not restarted by a render.
+void followTimer(QTimer* timer, bool enabled);
+
+} // namespace sb
