@@ -81,8 +81,9 @@ void RecordAnswer(Program& p)
     FactRec& f = d.current();
 
     d.removedNow = 0;
+    const bool askedCounted = f.asked < std::numeric_limits<std::int16_t>::max();
     f.asked = incSaturated(f.asked);
-    SmartRepeatStep(d, s);
+    SmartRepeatStep(d, s, askedCounted);
     UpdateRowPercent(s, f.second, d.lastRight);
 
     // 64-bit product: score x 100 would leave 32 bits after about 21 million answers.

@@ -66,6 +66,8 @@ void clearRow(DrillSettings& s, int n)
 // let the next one begin), nothing would be left to drill, and at the next Start second number
 // 1 would come back only to be mastered again, for ever. Instead the lowest second number not
 // yet begun at this level begins now, as it would have by the pupil's percentage.
+// Only a retirement leads here: a selection the teacher emptied is saved empty, and the next
+// Start puts second number 1 back.
 void beginNextWhenNoneLeft(Program& p)
 {
     DrillSettings& s = p.cur();
@@ -92,6 +94,7 @@ void beginNextWhenNoneLeft(Program& p)
 void advanceAndRetire(Program& p)
 {
     DrillSettings& s = p.cur();
+    bool retired = false;
     for (int n = 10; n >= 1; --n) {
         if (s.secondNum[at(n)] != 1) {
             continue;
@@ -109,9 +112,12 @@ void advanceAndRetire(Program& p)
             s.answerCount(n) = 0;
             s.percentCorrect(n) = 0;
             p.main.DsEnd = "Remove: " + std::to_string(n);
+            retired = true;
         }
     }
-    beginNextWhenNoneLeft(p);
+    if (retired) {
+        beginNextWhenNoneLeft(p);
+    }
 }
 
 void reviewCycle(Program& p)
@@ -271,19 +277,22 @@ std::int16_t AutoTeachStep(Program& p)
 
 bool RowMastered(const Drill& d, std::int16_t n)
 {
-    // A table that was never built or loaded holds no fact in play only because it holds no
-    // facts at all; closing the program before the first drill must not count as mastery.
-    if (d.factCount == 0) {
-        return false;
-    }
+    // Only a row that was built can have been answered. A table never built, or the part of
+    // one, holds records of second number 0, whether it is still empty in memory or was read
+    // back from a fact file saved before the first drill; finding no fact of n in play there
+    // says nothing about the pupil.
+    bool built = false;
     bool mastered = true;
     for (int i = 1; i <= kFactSlots; ++i) {
         const FactRec& f = d.fact(i);
-        if (f.second == n && f.state > 0) {
-            mastered = false;
+        if (f.second == n) {
+            built = true;
+            if (f.state > 0) {
+                mastered = false;
+            }
         }
     }
-    return mastered;
+    return built && mastered;
 }
 
 } // namespace sb
