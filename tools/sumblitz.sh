@@ -39,13 +39,21 @@ run)
     ;;
 test)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
+    jobs=$(nproc 2>/dev/null || echo 2)
     cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMBLITZ_WERROR=ON
     cmake --build build/test
     if command -v clang-format >/dev/null; then
         cmake --build build/test --target format-check
     fi
-    cd build/test
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+    (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+    # The same tests again under AddressSanitizer (leak check included) and
+    # UndefinedBehaviorSanitizer, unoptimised, which is the quickest to build; only the tests
+    # and the files they read are built.
+    cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSUMBLITZ_WERROR=ON \
+        -DSUMBLITZ_SANITIZE=ON
+    cmake --build build/asan --target core_tests ui_tests
+    (cd build/asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
     ;;
 *)
     echo "usage: $0 run|test" >&2

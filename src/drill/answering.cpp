@@ -29,8 +29,9 @@ void RecordFactAnswer(Drill& d, DrillSettings& s)
 {
     FactRec& f = d.current();
     d.removedNow = 0;
+    const bool askedCounted = f.asked < std::numeric_limits<std::int16_t>::max();
     f.asked = incSaturated(f.asked);
-    SmartRepeatStep(d, s);
+    SmartRepeatStep(d, s, askedCounted);
     UpdateRowPercent(s, f.second, d.lastRight);
 }
 

@@ -4,15 +4,19 @@
 
 namespace sb {
 
-void SmartRepeatStep(Drill& d, const DrillSettings& s)
+void SmartRepeatStep(Drill& d, const DrillSettings& s, bool askedCounted)
 {
     FactRec& f = d.current();
     const bool right = d.lastRight == 1;
 
     // Each right answer while queued pays off one repetition; the one that finds nothing
-    // left to pay takes the fact's latest entry off the repeat list.
+    // left to pay takes the fact's latest entry off the repeat list. correct counts only
+    // together with asked: once asked is stuck at the top, a right answer counted alone would
+    // lower the number wrong (asked - correct) and could set off the wrong rule.
     if (right) {
-        f.correct = incSaturated(f.correct);
+        if (askedCounted) {
+            f.correct = incSaturated(f.correct);
+        }
         if (f.state == 2) {
             if (f.repeatsLeft > 0) {
                 f.repeatsLeft = incSaturated(f.repeatsLeft, -1);

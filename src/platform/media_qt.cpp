@@ -1,5 +1,6 @@
 #include "platform/media_qt.h"
 
+#include <QApplication>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -18,16 +19,19 @@ QString trimmedName(std::string_view stored)
 
 } // namespace
 
-QtSound::QtSound() : QtSound(findAsset, QMediaDevices::defaultAudioOutput()) {}
-
-QtSound::QtSound(const AssetLocator& locate, const QAudioDevice& device)
+QtSound::QtSound()
+    : QtSound(findAsset, QMediaDevices::defaultAudioOutput(), [] { QApplication::beep(); })
 {
-    // Without an output there is nothing to load the sounds for; the drill runs silent.
-    if (device.isNull())
-        return;
+}
+
+QtSound::QtSound(const AssetLocator& locate, const QAudioDevice& device, Beep beep)
+    : m_beep(std::move(beep))
+{
     for (int slot = 1; slot <= 6; ++slot) {
         const QString path = locate(trimmedName(soundFile[static_cast<std::size_t>(slot)]));
-        if (path.isEmpty())
+        m_missing[static_cast<std::size_t>(slot)] = path.isEmpty();
+        // Without an output there is nothing to load the found sounds for.
+        if (path.isEmpty() || device.isNull())
             continue;
         auto effect = std::make_unique<QSoundEffect>(device);
         effect->setSource(QUrl::fromLocalFile(path));
@@ -47,7 +51,14 @@ void QtSound::play(SoundId sound)
         if (effect)
             effect->stop();
     }
-    if (auto& effect = m_effects[static_cast<std::size_t>(slot)])
+    const auto i = static_cast<std::size_t>(slot);
+    // A file that is there but cannot be decoded is as good as missing.
+    if (m_missing[i] || (m_effects[i] && m_effects[i]->status() == QSoundEffect::Error)) {
+        if (m_beep)
+            m_beep();
+        return;
+    }
+    if (auto& effect = m_effects[i])
         effect->play();
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "platform/assets_qt.h"
@@ -17,15 +18,19 @@ namespace sb {
 
 // The drill sounds through Qt Multimedia. The six files (soundFile slots 1..6) are found and
 // loaded once, when the object is made; play() returns at once, stops whatever is still
-// sounding and starts the slot's sound from its beginning. A slot whose file was missing, a
-// slot outside 1..6, and every slot on a machine without an audio output play nothing;
-// nothing is ever reported to the pupil.
+// sounding and starts the slot's sound from its beginning. A slot whose file is missing or
+// could not be read gives the system's default sound (the beep) instead, so the pupil still
+// hears that something happened. A slot outside 1..6 plays nothing, and a found file plays
+// nothing on a machine without an audio output; nothing is ever reported to the pupil.
 class QtSound final : public Sound {
 public:
+    using Beep = std::function<void()>;
+
     // The files found by findAsset, played on the system's default output.
     QtSound();
-    // A null device means "no audio": the object stays silent and loads nothing.
-    QtSound(const AssetLocator& locate, const QAudioDevice& device);
+    // A null device means "no audio": the found files are not loaded and stay silent. beep
+    // stands in for QApplication::beep.
+    QtSound(const AssetLocator& locate, const QAudioDevice& device, Beep beep);
     ~QtSound() override;
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
@@ -38,6 +43,8 @@ public:
 
 private:
     std::array<std::unique_ptr<QSoundEffect>, 7> m_effects; // slots 1..6
+    std::array<bool, 7> m_missing{};                        // slots 1..6 without a file
+    Beep m_beep;
 };
 
 // The main window's pictures (pictureFile 1..5). show(n) makes picture n the current one and

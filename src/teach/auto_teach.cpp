@@ -57,6 +57,8 @@ void clearRow(DrillSettings& s, int n)
 // let the next one begin), nothing would be left to drill, and at the next Start second number
 // 1 would come back only to be mastered again, for ever. Instead the lowest second number not
 // yet begun at this level begins now, as it would have by the pupil's percentage.
+// Only a retirement leads here: a selection the teacher emptied is saved empty, and the next
+// Start puts second number 1 back.
 void beginNextWhenNoneLeft(Step& t)
 {
     DrillSettings& s = t.s;
@@ -83,6 +85,7 @@ void beginNextWhenNoneLeft(Step& t)
 void advanceAndRetire(Step& t)
 {
     DrillSettings& s = t.s;
+    bool retired = false;
     for (int n = 10; n >= 1; --n) {
         if (s.secondNum[at(n)] != 1) {
             continue;
@@ -101,9 +104,12 @@ void advanceAndRetire(Step& t)
             s.answerCount(n) = 0;
             s.percentCorrect(n) = 0;
             t.out.DsEnd = "Remove: " + std::to_string(n);
+            retired = true;
         }
     }
-    beginNextWhenNoneLeft(t);
+    if (retired) {
+        beginNextWhenNoneLeft(t);
+    }
 }
 
 void reviewCycle(Step& t)
@@ -266,19 +272,22 @@ TeachOutcome AutoTeachStep(Settings& settings, Drill& d, Random& random)
 
 bool RowMastered(const Drill& d, std::int16_t n)
 {
-    // A table that was never built or loaded holds no fact in play only because it holds no
-    // facts at all; closing the program before the first drill must not count as mastery.
-    if (d.factCount == 0) {
-        return false;
-    }
+    // Only a row that was built can have been answered. A table never built, or the part of
+    // one, holds records of second number 0, whether it is still empty in memory or was read
+    // back from a fact file saved before the first drill; finding no fact of n in play there
+    // says nothing about the pupil.
+    bool built = false;
     bool mastered = true;
     for (int i = 1; i <= kFactSlots; ++i) {
         const FactRec& f = d.fact(i);
-        if (f.second == n && f.state > 0) {
-            mastered = false;
+        if (f.second == n) {
+            built = true;
+            if (f.state > 0) {
+                mastered = false;
+            }
         }
     }
-    return mastered;
+    return built && mastered;
 }
 
 } // namespace sb

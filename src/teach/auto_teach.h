@@ -28,8 +28,9 @@ struct TeachOutcome {
 // curSettings. Does nothing when autoTeach is not 1.
 TeachOutcome AutoTeachStep(Settings& settings, Drill& d, Random& random);
 
-// True when no fact of second number n is still in play. False on a fact table that was never
-// built or loaded (factCount 0): nothing has been mastered there.
+// True when the table holds facts of second number n and none of them is still in play. False
+// when it holds none (a table, or the part of one, that was never built): nothing has been
+// mastered there, however the table was read.
 bool RowMastered(const Drill& d, std::int16_t n);
 
 } // namespace sb

@@ -132,5 +132,27 @@ TEST(EngineAnswering, RowPercentCountsThenAveragesOverTheLastN)
     EXPECT_EQ(s.answerCount(3) + s.answerCount(5), 0);
 }
 
+// asked stops at 32767; correct stops with it, so the number wrong (asked - correct) never
+// falls on a right answer.
+TEST(EngineAnswering, CountsStopTogetherAtTheTop)
+{
+    ProgramFixture f;
+    startDrill(f);
+    FactRec& fact = f.program.drill.fact(1);
+    fact.asked = 32765;
+    fact.correct = 32763;
+    struct Row {
+        Event event;
+        std::int16_t asked, correct;
+    };
+    for (const Row row : {Row{Event::Right, 32766, 32764}, Row{Event::Right, 32767, 32765},
+                          Row{Event::Right, 32767, 32765}, Row{Event::Wrong, 32767, 32765},
+                          Row{Event::Right, 32767, 32765}}) {
+        answer(f, row.event);
+        EXPECT_EQ(fact.asked, row.asked);
+        EXPECT_EQ(fact.correct, row.correct);
+    }
+}
+
 } // namespace
 } // namespace sb::test

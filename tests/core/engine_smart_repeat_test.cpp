@@ -62,7 +62,7 @@ void runSequence(const Sequence& seq)
         d.lastRight = a.right ? 1 : 0;
         d.answerTime = a.seconds;
 
-        SmartRepeatStep(d, s);
+        SmartRepeatStep(d, s, true);
 
         const FactRec& f = d.fact(kFact);
         const auto poolEnd = d.pool.begin() + 1 + d.poolCount;

@@ -177,7 +177,7 @@ TEST_F(AutoTeach, RowMastered)
         bool mastered;
     };
     const std::vector<Row> rows{
-        {"table never built or loaded", false, 25, 0, false},
+        {"never-built table read back from a file", false, 25, 0, false},
         {"every fact retired", true, 25, 0, true},
         {"a fact queued for repetition", true, 25, 2, false},
         {"an unselected column still in play", true, 40, 1, false},
@@ -188,6 +188,8 @@ TEST_F(AutoTeach, RowMastered)
         Drill d;
         if (row.built) {
             BuildFacts(d, s(), f.random); // every state 0
+        } else {
+            d.factCount = kFactSlots; // as reading a fact file of zeros leaves it
         }
         d.fact(row.fact).state = row.state;
         EXPECT_EQ(RowMastered(d, 2), row.mastered);

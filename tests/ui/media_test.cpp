@@ -83,12 +83,22 @@ TEST(QtPictures, MissingOrBrokenFileKeepsThePreviousPicture)
     EXPECT_EQ(pictures.shown(), 2);
 }
 
-TEST(QtSound, WithoutAnAudioOutputEverySlotIsSilentAndHarmless)
+TEST(QtSound, AMissingFileBeepsAndFoundOnesNeedAnOutput)
 {
-    sb::QtSound sound([](const QString& name) { return builtAsset(name); }, QAudioDevice());
-    for (int slot = -1; slot <= 8; ++slot) {
-        EXPECT_FALSE(sound.has(slot)) << slot;
+    // tick.wav (6) and correct.wav (2) are missing; no audio output.
+    int beeps = 0;
+    sb::QtSound sound(
+        [](const QString& name) {
+            return name == "tick.wav" || name == "correct.wav" ? QString() : builtAsset(name);
+        },
+        QAudioDevice(), [&] { ++beeps; });
+    const std::vector<std::pair<int, int>> rows{{6, 1}, {1, 0}, {2, 1}, {0, 0}, {7, 0}, {6, 1}};
+    for (const auto& [slot, beeped] : rows) {
+        SCOPED_TRACE(slot);
+        beeps = 0;
+        EXPECT_FALSE(sound.has(slot));
         sound.play(slot);
+        EXPECT_EQ(beeps, beeped);
     }
     QCoreApplication::processEvents();
 }

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Checks that the source folders depend on each other in one direction only.
+#
+# Every file belongs to the layer of its folder, from the lowest:
+#   platform  records  drill  teach  students  flow  views  app
+# src/<layer>/... for the first seven, app/... for the last. A file may include its own layer
+# and the layers below it, never one above. platform holds the interfaces to the machine; its
+# *_qt files implement them with Qt and may include Qt, but no other project layer.
+# A file outside 1..6 of this list is an error, and so is a Qt include in a core file (any file
+# under src/ whose name does not end in _qt or _window). Folder cycles are reported too.
+#
+#   tools/check_layers.sh [source-root]     exit 0 when clean, 1 with a list of faults
+set -euo pipefail
+
+root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
+cd "$root"
+
+layers="platform records drill teach students flow views app"
+
+mapfile -t files < <(find src app -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | sort)
+if [ ${#files[@]} -eq 0 ]; then
+    echo "check_layers: no sources under $root/src or $root/app" >&2
+    exit 1
+fi
+
+# One line per include: file, line number, included name, whether the name resolves to a file
+# in the including file's own folder ("here") or under src/ ("src") or nowhere ("none").
+scan() {
+    local f dir line num name where
+    for f in "${files[@]}"; do
+        dir=$(dirname "$f")
+        while IFS=: read -r num line; do
+            name=$(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' <<<"$line")
+            [ -n "$name" ] || continue
+            if [[ "$name" != */* && -f "$dir/$name" ]]; then
+                where=here
+            elif [ -f "src/$name" ]; then
+                where=src
+            else
+                where=none
+            fi
+            printf '%s\t%s\t%s\t%s\n' "$f" "$num" "$name" "$where"
+        done < <(grep -n '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$f" || true)
+    done
+}
+
+qt_in_core() {
+    local f
+    for f in "${files[@]}"; do
+        [[ "$f" == src/* ]] || continue
+        [[ "$f" =~ _(qt|window)\.(h|cpp)$ ]] && continue
+        grep -n '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$f" | sed "s|^|$f:|" || true
+    done
+}
+
+status=0
+report=$(
+    {
+        scan | awk -F'\t' -v layers="$layers" '
+        BEGIN { n = split(layers, L, " "); for (i = 1; i <= n; ++i) rank[L[i]] = i }
+        # The layer of a path: app/... is app, src/<folder>/... is <folder>, anything else
+        # (a file at the root of src/) has none.
+        function layerOf(path,   parts, k) {
+            k = split(path, parts, "/")
+            if (parts[1] == "app") return "app"
+            if (parts[1] == "src" && k >= 3) return parts[2]
+            return "(root of src)"
+        }
+        {
+            from = layerOf($1)
+            if ($4 == "here") to = from
+            else if ($4 == "src") to = layerOf("src/" $3)
+            else { printf "unresolved include: %s:%s #include \"%s\"\n", $1, $2, $3; next }
+            if (to == from && !(to in rank)) {
+                # Within a folder that is not a layer: the folder itself is reported.
+            } else if (!(to in rank)) {
+                printf "include of a file outside the layers (%s): %s:%s #include \"%s\"\n", to, $1, $2, $3
+            } else if ((from in rank) && rank[to] > rank[from]) {
+                printf "upward include (%s -> %s): %s:%s #include \"%s\"\n", from, to, $1, $2, $3
+            }
+            if (from != to) { edge[from, to] = 1; node[from] = 1; node[to] = 1 }
+        }
+        END {
+            # Folder cycles: pairs that reach each other (transitive closure, a dozen nodes).
+            for (a in node) for (b in node) reach[a, b] = ((a, b) in edge)
+            for (k in node) for (a in node) if (reach[a, k]) for (b in node) if (reach[k, b]) reach[a, b] = 1
+            for (a in node) for (b in node)
+                if (a < b && reach[a, b] && reach[b, a]) printf "folder cycle: %s <-> %s\n", a, b
+        }'
+        # Every file in a folder that is not a layer.
+        for f in "${files[@]}"; do
+            case "$f" in
+            app/*) ;;
+            src/*/*)
+                folder=${f#src/}
+                folder=${folder%%/*}
+                [[ " $layers " == *" $folder "* ]] || echo "file outside the layers ($folder): $f"
+                ;;
+            *) echo "file outside the layers (root of src): $f" ;;
+            esac
+        done
+        qt_in_core | sed 's/^/Qt include in a core file: /'
+    } | sort -u
+)
+
+if [ -n "$report" ]; then
+    printf '%s\n' "$report"
+    echo "check_layers: $(wc -l <<<"$report") fault(s); layers from the lowest: $layers" >&2
+    status=1
+else
+    echo "check_layers: ${#files[@]} files, every include goes down or stays in its layer"
+fi
+exit $status
