@@ -3,6 +3,10 @@
 
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/students_test_support.h"
 #include "students/fact_file.h"
 #include "students/lifecycle.h"
@@ -60,15 +64,155 @@ TEST(SafeSave, ASaveInterruptedAnywhereLeavesThePreviousFileIntact)
     }
 }
 
-TEST(SafeSave, ShutDownTriesEverySaveAndReportsTheLastFailure)
+// Each saver, with the file it replaces and the size of what it writes.
+struct Saver {
+    const char* file;
+    std::size_t size;
+    std::function<bool(Program&)> save;
+};
+
+std::vector<Saver> savers()
 {
-    FilesFixture f;
-    const Bytes oldDefaults(624, 3);
-    writeBytes(f.at("Default.Xsx"), oldDefaults);
-    f.files.failWriteNewAfter = 10;
-    EXPECT_FALSE(ProgramClose(f.p));
-    EXPECT_EQ(readBytes(f.at("Default.Xsx")), oldDefaults);
-    EXPECT_EQ(f.p.main.notice, "Results could not be saved");
+    return {{"Default.Xsx", 624, SaveExitSettings},
+            {"Ann.Xtx", 4800, WriteFactFile},
+            {"StdDat.Xrx", 624, [](Program& p) {
+                 StudentFile file;
+                 static_cast<void>(OpenStudentFile(p, file));
+                 return RewriteStudentFile(p, file, {"Bob"});
+             }}};
+}
+
+const Bytes kPrevious = concat({markedSlot("", 1, 2), markedSlot("Ann", 4), markedSlot("Cy", 5)});
+
+TEST(SafeSave, NothingPlantedAtATemporaryNameIsFollowedOrOpened)
+{
+    for (const Saver& s : savers()) {
+        for (const bool pipe : {false, true}) {
+            SCOPED_TRACE(testing::Message() << s.file << (pipe ? ": named pipes" : ": links"));
+            FilesFixture f;
+            writeBytes(f.at(s.file), kPrevious);
+            const Bytes secret{'k', 'e', 'e', 'p'};
+            writeBytes(f.at("secret"), secret);
+            std::vector<int> readers;
+            for (const std::string& planted :
+                 {std::string(s.file) + ".tmp", std::string("Std2.ini")}) {
+                if (pipe) {
+                    ASSERT_EQ(::mkfifo(f.at(planted).c_str(), 0600), 0);
+                    // A reader, so that a save opening the pipe fails instead of hanging.
+                    readers.push_back(::open(f.at(planted).c_str(), O_RDONLY | O_NONBLOCK));
+                } else {
+                    std::filesystem::create_symlink(f.at("secret"), f.at(planted));
+                }
+            }
+            EXPECT_TRUE(s.save(f.p));
+            for (const int fd : readers) {
+                ::close(fd);
+            }
+            EXPECT_EQ(readBytes(f.at("secret")), secret);
+            EXPECT_TRUE(
+                std::filesystem::is_regular_file(std::filesystem::symlink_status(f.at(s.file))));
+            EXPECT_EQ(readBytes(f.at(s.file)).size(), s.size);
+        }
+    }
+}
+
+TEST(SafeSave, TheNewFileKeepsThePermissionsAndTheLinkOfTheOldOne)
+{
+    namespace fs = std::filesystem;
+    for (const Saver& s : savers()) {
+        for (const int mode : {0600, 0400, -1}) { // -1: the record file is a link
+            SCOPED_TRACE(testing::Message() << s.file << (mode < 0 ? " link" : " mode ") << std::oct
+                                            << (mode < 0 ? 0 : mode));
+            FilesFixture f;
+            fs::path real = f.at(s.file);
+            if (mode < 0) {
+                fs::create_directory(f.at("elsewhere"));
+                real = f.at("elsewhere") / s.file;
+                fs::create_symlink(fs::path("elsewhere") / s.file, f.at(s.file));
+            }
+            writeBytes(real, kPrevious);
+            if (mode >= 0) {
+                fs::permissions(real, static_cast<fs::perms>(mode));
+            }
+            ASSERT_TRUE(s.save(f.p));
+            EXPECT_EQ(readBytes(real).size(), s.size);
+            EXPECT_EQ(fs::is_symlink(f.at(s.file)), mode < 0);
+            if (mode >= 0) {
+                EXPECT_EQ(fs::status(real).permissions(), static_cast<fs::perms>(mode));
+            }
+        }
+    }
+}
+
+TEST(SafeSave, TemporariesLeftByACrashAreRemovedAtTheNextSave)
+{
+    for (const Saver& s : savers()) {
+        SCOPED_TRACE(s.file);
+        FilesFixture f;
+        writeBytes(f.at(s.file), kPrevious);
+        const std::string other = std::string(s.file == std::string("Ann.Xtx") ? "Cy" : "Ann") +
+                                  ".Xtx.tmp-Q9w8E7"; // another file's: not this save's business
+        writeBytes(f.at(std::string(s.file) + ".tmp-a1B2c3"), Bytes(100, 7));
+        std::filesystem::create_symlink("nowhere", f.at(std::string(s.file) + ".tmp-Zz0Yy9"));
+        writeBytes(f.at(other), Bytes(3, 1));
+        ASSERT_TRUE(s.save(f.p));
+        EXPECT_EQ(filesIn(f.dir.path()), (std::set<std::string>{s.file, other}));
+    }
+}
+
+TEST(SafeSave, ShutDownNamesEveryFileThatCouldNotBeSavedAndASecondCloseTriesAgain)
+{
+    enum class Fault { Injected, ReadOnly, Full };
+    for (const Fault fault : {Fault::Injected, Fault::ReadOnly, Fault::Full}) {
+        SCOPED_TRACE(static_cast<int>(fault));
+        FilesFixture f;
+        std::optional<TmpfsMount> mount;
+        if (fault != Fault::Injected) {
+            mount.emplace(f.at("data"));
+            SB_SKIP_WITHOUT_MOUNT(*mount);
+            f.services.dataDir = mount->path();
+        }
+        const std::filesystem::path dir = f.services.dataDir;
+        ASSERT_TRUE(ProgramClose(f.p));
+        const Bytes defaults = readBytes(dir / "Default.Xsx");
+        const Bytes facts = readBytes(dir / "Ann.Xtx");
+        const std::set<std::string> before = filesIn(dir);
+
+        switch (fault) {
+        case Fault::Injected:
+            f.files.failWriteNewAfter = 10;
+            break;
+        case Fault::ReadOnly:
+            ASSERT_TRUE(mount->setReadOnly(true));
+            break;
+        case Fault::Full:
+            mount->fill();
+            break;
+        }
+        f.p.drill.fact(1).asked = 5; // something new to save
+        EXPECT_FALSE(ProgramClose(f.p));
+        EXPECT_EQ(readBytes(dir / "Default.Xsx"), defaults);
+        EXPECT_EQ(readBytes(dir / "Ann.Xtx"), facts);
+        const std::string notice = f.p.main.notice;
+        EXPECT_NE(notice.find("Default.Xsx"), std::string::npos) << notice;
+        EXPECT_NE(notice.find("Ann.Xtx"), std::string::npos) << notice;
+
+        switch (fault) {
+        case Fault::Injected:
+            f.files.failWriteNewAfter.reset();
+            break;
+        case Fault::ReadOnly:
+            ASSERT_TRUE(mount->setReadOnly(false));
+            break;
+        case Fault::Full:
+            std::filesystem::remove(dir / "filler");
+            break;
+        }
+        EXPECT_EQ(filesIn(dir), before) << "no temporary left";
+        EXPECT_TRUE(ProgramClose(f.p));
+        EXPECT_EQ(f.p.main.notice, "");
+        EXPECT_NE(readBytes(dir / "Ann.Xtx"), facts);
+    }
 }
 
 } // namespace

@@ -13,7 +13,7 @@ HandSlot header(int count)
 
 struct StudentFixture : FilesFixture {
     StudentFile file;
-    std::filesystem::path student() const { return at("StdDat.Xrx"); }
+    std::filesystem::path student() const { return services.dataDir / "StdDat.Xrx"; }
 };
 
 TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemAll)
@@ -83,6 +83,45 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverRebuilt)
     EXPECT_FALSE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
     EXPECT_FALSE(RewriteStudentFile(f.p, f.file, {}));
     EXPECT_EQ(readBytes(f.student()), old);
+}
+
+// A slot appended for a name that is no student entry leaves the rebuild one entry short: that
+// entry gets a fresh record of the defaults with an empty name, never a stale blank slot.
+TEST(StudentFile, AMissingEntryIsRebuiltAsAFreshBlankRecord)
+{
+    StudentFixture f;
+    writeBytes(f.student(), concat({header(5), markedSlot("Ann", 4), markedSlot("", 6)}));
+    ASSERT_EQ(OpenStudentFile(f.p, f.file), std::vector<std::string>{"Ann"});
+    ASSERT_TRUE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
+    ASSERT_TRUE(RewriteStudentFile(f.p, f.file, {"Ann"}));
+    const Bytes bytes = readBytes(f.student());
+    ASSERT_EQ(bytes.size(), 3u * 208);
+    EXPECT_EQ(fieldsOf(bytes, 3), fieldsOf(originalDefaultsSlot().name("")));
+}
+
+// On a full disk the append stops 144 bytes into its slot (where a page ends); the file is cut
+// back to its whole slots.
+TEST(StudentFile, AnAppendThatCannotWriteItsWholeSlotLeavesTheFileAsItWas)
+{
+    StudentFixture f;
+    TmpfsMount mount(f.at("data"));
+    SB_SKIP_WITHOUT_MOUNT(mount);
+    f.services.dataDir = mount.path();
+    std::vector<HandSlot> slots{header(18)};
+    for (int i = 1; i <= 18; ++i) {
+        slots.push_back(markedSlot("Pupil" + std::to_string(i), 3));
+    }
+    Bytes before;
+    for (const HandSlot& s : slots) {
+        before.insert(before.end(), s.bytes.begin(), s.bytes.end());
+    }
+    ASSERT_EQ(before.size(), 3952u); // the next slot ends past the first 4096-byte page
+    writeBytes(f.student(), before);
+    ASSERT_EQ(OpenStudentFile(f.p, f.file).size(), 18u);
+    mount.fill();
+    EXPECT_FALSE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
+    EXPECT_EQ(readBytes(f.student()), before);
+    EXPECT_EQ(f.p.main.notice.find("StdDat.Xrx") != std::string::npos, true) << f.p.main.notice;
 }
 
 } // namespace
