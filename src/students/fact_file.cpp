@@ -51,10 +51,19 @@ void ReadFactFile(Program& p)
     }
     FileSystem& files = filesOf(p.services);
     const std::filesystem::path path = factFilePath(p);
-    const auto bytes = files.exists(path) ? files.read(path, 0, kFactFileSize) : std::nullopt;
+    const bool there = files.exists(path);
+    const auto bytes = there ? files.read(path, 0, kFactFileSize) : std::nullopt;
     if (!bytes) {
         p.run.drillResumable = 0;
+        if (there) {
+            // Not the same as a missing file: the pupil's progress is in there.
+            p.run.factFilesUnread.insert(path);
+            noteSave(p, false, kResultsNotRead, path);
+        }
         return;
+    }
+    if (p.run.factFilesUnread.erase(path) != 0) {
+        noteSave(p, true, kResultsNotRead, path);
     }
 
     const std::size_t whole = std::min<std::size_t>(bytes->size() / kFactRecSize, kFactSlots);
@@ -89,9 +98,13 @@ bool WriteFactFile(Program& p)
     if (!factFileEnabled(p.cur())) {
         return true;
     }
-    const bool saved =
-        saveAtomically(filesOf(p.services), factFilePath(p), encodeFactFile(p.drill));
-    noteSave(p, saved, kResultsNotSaved);
+    const std::filesystem::path path = factFilePath(p);
+    if (p.run.factFilesUnread.contains(path)) {
+        noteSave(p, false, kResultsKept, path);
+        return false;
+    }
+    const bool saved = saveAtomically(filesOf(p.services), path, encodeFactFile(p.drill));
+    noteSave(p, saved, kResultsNotSaved, path);
     return saved;
 }
 

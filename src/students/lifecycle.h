@@ -14,8 +14,9 @@ void ProgramLoad(Program& p);
 
 // Shut-down (every close of the main window; nothing here cancels the close). In order: reads
 // the selection into curSettings, runs one Auto Teach step, writes "Default.Xsx"
-// (SaveExitSettings), writes the pupil's fact file. Returns false when something could not be
-// saved; the previous files are then left as they were and notice says which.
+// (SaveExitSettings), writes the pupil's fact file. Every save is tried whatever happened to
+// the one before. Returns false when something could not be saved; the previous files are then
+// left as they were and notice names every file that was not saved.
 bool ProgramClose(Program& p);
 
 } // namespace sb

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "records/codec.h"
+#include "records/cp1252.h"
 #include "students/safe_file.h"
 
 namespace sb {
@@ -73,12 +74,25 @@ std::size_t findIn(std::span<const std::uint8_t> bytes, std::size_t slots, std::
 
 } // namespace
 
-void noteSave(Program& p, bool saved, std::string_view caption)
+void noteSave(Program& p, bool saved, std::string_view caption, const fs::path& file)
 {
-    if (!saved) {
-        p.main.notice = std::string(caption);
-    } else if (p.main.notice == caption) {
-        p.main.notice.clear();
+    // The name as the pupil's name was typed: the record files' code page, like every caption.
+    const std::u8string utf8 = file.filename().u8string();
+    const std::string name = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+    auto& troubles = p.run.fileTroubles;
+    const auto it = std::find_if(troubles.begin(), troubles.end(),
+                                 [&name](const auto& t) { return t.first == name; });
+    const std::string line = std::string(caption) + " (" + name + ")";
+    if (saved && it != troubles.end()) {
+        troubles.erase(it);
+    } else if (!saved && it != troubles.end()) {
+        it->second = line;
+    } else if (!saved) {
+        troubles.emplace_back(name, line);
+    }
+    p.main.notice.clear();
+    for (const auto& t : troubles) {
+        p.main.notice += (p.main.notice.empty() ? "" : "; ") + t.second;
     }
 }
 
@@ -150,7 +164,7 @@ bool SaveExitSettings(Program& p)
 
     if (p.run.defaultFileUnread) {
         // Writing now would replace custom defaults this run never saw with the original ones.
-        noteSave(p, false, kSettingsNotSaved);
+        noteSave(p, false, kSettingsNotSaved, kDefaultFile);
         return false;
     }
     std::vector<std::uint8_t> bytes;
@@ -159,7 +173,7 @@ bool SaveExitSettings(Program& p)
     appendSlot(bytes, s.lastSettings);
     appendSlot(bytes, s.curSettings);
     const bool saved = saveAtomically(filesOf(p.services), inDataDir(p, kDefaultFile), bytes);
-    noteSave(p, saved, kSettingsNotSaved);
+    noteSave(p, saved, kSettingsNotSaved, kDefaultFile);
     return saved;
 }
 
@@ -187,7 +201,7 @@ std::vector<std::string> OpenStudentFile(Program& p, StudentFile& f)
         work.tag = 0;
         const SettingsSlot slot = encodeSettings(work);
         const bool saved = files.writeAt(path, 0, slot);
-        noteSave(p, saved, kStudentsNotSaved);
+        noteSave(p, saved, kStudentsNotSaved, kStudentFile);
         return {};
     }
 
@@ -255,7 +269,7 @@ bool WriteStudent(Program& p, StudentFile& f, std::int16_t n, const DrillSetting
     if (saved && n > f.slotCount) {
         f.slotCount = n;
     }
-    noteSave(p, saved, kStudentsNotSaved);
+    noteSave(p, saved, kStudentsNotSaved, kStudentFile);
     return saved;
 }
 
@@ -263,7 +277,7 @@ bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record)
 {
     f.studentCount = static_cast<std::int16_t>(f.studentCount + 1);
     if (count(f.slotCount) + 1 >= kMaxSlots) {
-        noteSave(p, false, kStudentsNotSaved);
+        noteSave(p, false, kStudentsNotSaved, kStudentFile);
         return false;
     }
     const std::size_t k = count(f.slotCount) + 2;
@@ -273,7 +287,7 @@ bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record)
     if (saved) {
         f.slotCount = static_cast<std::int16_t>(f.slotCount + 1);
     }
-    noteSave(p, saved, kStudentsNotSaved);
+    noteSave(p, saved, kStudentsNotSaved, kStudentFile);
     return saved;
 }
 
@@ -288,7 +302,7 @@ bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::strin
         wasOpen ? files.read(inDataDir(p, kStudentFile), 0, (count(f.slotCount) + 1) * kSlotSize)
                 : std::nullopt;
     if (!old) {
-        noteSave(p, false, kStudentsNotSaved);
+        noteSave(p, false, kStudentsNotSaved, kStudentFile);
         return false;
     }
 
@@ -299,7 +313,9 @@ bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::strin
     appendSlot(bytes, s.workSettings);
     for (std::size_t i = 1; i <= count(f.studentCount); ++i) {
         const std::string name = i <= entries.size() ? entries[i - 1] : std::string();
-        const std::size_t found = findIn(*old, count(f.slotCount), name);
+        // An entry past the end of the list has no record: a blank slot the file may hold is
+        // not one, whatever it carries, and is never copied.
+        const std::size_t found = name.empty() ? 0 : findIn(*old, count(f.slotCount), name);
         if (found != 0) {
             f.foundIndex = static_cast<std::int16_t>(found);
             s.workSettings = *repairedSlotAt(*old, found + 1);
@@ -310,12 +326,10 @@ bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::strin
         appendSlot(bytes, s.workSettings);
     }
 
-    // "Std2.ini" is the temporary file of the rebuild: written whole (a stale one from an
-    // interrupted run is emptied first), then renamed over "StdDat.Xrx" in one step, so there
-    // is never a moment without a student file.
-    const bool saved =
-        saveAtomically(files, inDataDir(p, kStudentFile), inDataDir(p, kStudentTemp), bytes);
-    noteSave(p, saved, kStudentsNotSaved);
+    // Written whole to a temporary of a fresh name, then renamed over "StdDat.Xrx" in one step,
+    // so there is never a moment without a student file.
+    const bool saved = saveAtomically(files, inDataDir(p, kStudentFile), bytes);
+    noteSave(p, saved, kStudentsNotSaved, kStudentFile);
     return saved;
 }
 

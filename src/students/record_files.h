@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,16 +14,18 @@ namespace sb {
 // slot k (from 1) starts at byte (k - 1) * 208.
 inline constexpr std::string_view kDefaultFile = "Default.Xsx"; // defaults, last, current
 inline constexpr std::string_view kStudentFile = "StdDat.Xrx";  // header, one slot per pupil
-inline constexpr std::string_view kStudentTemp = "Std2.ini";    // the rebuilt student file
 
-// Captions put into MainModel::notice when a file could not be written.
+// What MainModel::notice says about a file that could not be written (or read).
 inline constexpr std::string_view kSettingsNotSaved = "Settings could not be saved";
 inline constexpr std::string_view kResultsNotSaved = "Results could not be saved";
+inline constexpr std::string_view kResultsNotRead = "Results could not be read";
+inline constexpr std::string_view kResultsKept = "Results could not be read and were not saved";
 inline constexpr std::string_view kStudentsNotSaved = "Student data could not be saved";
 
-// After a save: a failure puts caption into notice; a success clears notice when it was this
-// caption (so an older failure of another file stays on show).
-void noteSave(Program& p, bool saved, std::string_view caption);
+// After a save (or a read) of file: a failure gives the file the line "caption (name)" in
+// notice; a success takes the file's line out. notice lists the lines of every file still in
+// trouble, in the order they failed, joined by "; ", so no failure hides another.
+void noteSave(Program& p, bool saved, std::string_view caption, const std::filesystem::path& file);
 
 // True when a regular file of exactly this name is in the data directory.
 bool FileExists(const Program& p, std::string_view name);
@@ -93,9 +96,10 @@ bool AppendStudent(Program& p, StudentFile& f, const DrillSettings& record);
 // fixed entries): a header whose tag is studentCount and whose other fields are workSettings,
 // then for i = 1..studentCount the stored record of the i-th entry found by name, or a copy of
 // defaultSettings under that name when none is stored (an empty name past the end of the
-// list). workSettings is the buffer for each record and holds the last one afterwards. The
-// new file is written to "Std2.ini" and renamed over "StdDat.Xrx"; on failure the old student
-// file stays as it was, notice is set and the answer is false. The file is closed either way.
+// list: an empty name is never looked up, so each entry past the end gets a fresh record).
+// workSettings is the buffer for each record and holds the last one afterwards. The new file
+// replaces "StdDat.Xrx" as a whole (saveAtomically); on failure the old student file stays as
+// it was, notice is set and the answer is false. The file is closed either way.
 bool RewriteStudentFile(Program& p, StudentFile& f, const std::vector<std::string>& entries);
 
 // Closes the student file; what was written stays written.

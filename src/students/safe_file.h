@@ -26,13 +26,18 @@ public:
     [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>>
     read(const std::filesystem::path& path, std::uint64_t offset, std::size_t length) = 0;
 
-    // Creates path, or empties it when it exists, writes bytes and flushes them to the disk.
-    // False on any failure; the file may then hold part of the bytes.
-    [[nodiscard]] virtual bool writeNew(const std::filesystem::path& path,
-                                        std::span<const std::uint8_t> bytes) = 0;
+    // Writes bytes to a new temporary file beside target and flushes them to the disk. The file
+    // gets a fresh unique name, target's name with ".tmp-" and six letters or digits, and is
+    // created exclusively: whatever already has that name (a link, a pipe) is never opened.
+    // It takes the permission bits of target when target exists. Temporaries of target left
+    // by an earlier run that ended half way are removed first. Answers the new file's path;
+    // nothing on failure, when no new file is left behind.
+    [[nodiscard]] virtual std::optional<std::filesystem::path>
+    writeTemp(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) = 0;
 
     // Writes bytes at offset of path (created when missing) in one write and flushes them;
-    // the rest of the file is left alone. False on any failure.
+    // the rest of the file is left alone. False on any failure, when the file has the length
+    // it had (a write stopped half way by a full disk is cut off again).
     [[nodiscard]] virtual bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
                                        std::span<const std::uint8_t> bytes) = 0;
 
@@ -52,14 +57,14 @@ FileSystem& diskFileSystem();
 FileSystem& filesOf(const Services& services);
 
 // Replaces target as a whole without ever leaving a half-written file in its place: the bytes
-// go to temp (in the same directory), are flushed, and temp is renamed over target. On failure
-// target is exactly as it was, temp is removed, and the answer is false.
+// go to a temporary file in the same directory (FileSystem::writeTemp), and that is renamed
+// over target. When target is a symbolic link, the file it points to is replaced and the link
+// stays. On failure target is exactly as it was, no temporary is left, and the answer is false.
 [[nodiscard]] bool saveAtomically(FileSystem& fs, const std::filesystem::path& target,
-                                  const std::filesystem::path& temp,
                                   std::span<const std::uint8_t> bytes);
 
-// The same with the temporary file named after target with ".tmp" added.
-[[nodiscard]] bool saveAtomically(FileSystem& fs, const std::filesystem::path& target,
-                                  std::span<const std::uint8_t> bytes);
+// The file path finally names once symbolic links are followed (path itself when it is no
+// link; a link to a missing file gives where the file would be).
+std::filesystem::path followLinks(const std::filesystem::path& path);
 
 } // namespace sb

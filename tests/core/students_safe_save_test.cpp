@@ -2,6 +2,7 @@
 // save fails.
 
 #include <functional>
+#include <map>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,55 +15,6 @@
 
 namespace sb::test {
 namespace {
-
-TEST(SafeSave, ASaveInterruptedAnywhereLeavesThePreviousFileIntact)
-{
-    struct Target {
-        const char* file;
-        std::size_t size;
-        const char* notice;
-        std::function<bool(Program&)> save;
-    };
-    const std::vector<Target> targets{
-        {"Default.Xsx", 624, "Settings could not be saved", SaveExitSettings},
-        {"Ann.Xtx", 4800, "Results could not be saved", WriteFactFile},
-        {"StdDat.Xrx", 624, "Student data could not be saved",
-         [](Program& p) {
-             StudentFile file;
-             static_cast<void>(OpenStudentFile(p, file));
-             return RewriteStudentFile(p, file, {"Bob"});
-         }},
-    };
-    struct Failure {
-        const char* what;
-        std::optional<std::size_t> writeFailsAfter;
-        bool renameFails;
-    };
-    const std::vector<Failure> failures{{"half written", 300, false},
-                                        {"rename refused", std::nullopt, true}};
-    for (const Target& t : targets) {
-        for (const Failure& fail : failures) {
-            SCOPED_TRACE(testing::Message() << t.file << ": " << fail.what);
-            FilesFixture f;
-            const Bytes previous =
-                concat({markedSlot("", 1, 2), markedSlot("Ann", 4), markedSlot("Cy", 5)});
-            writeBytes(f.at(t.file), previous);
-            f.files.failWriteNewAfter = fail.writeFailsAfter;
-            f.files.failRename = fail.renameFails;
-
-            EXPECT_FALSE(t.save(f.p));
-            EXPECT_EQ(readBytes(f.at(t.file)), previous);
-            EXPECT_EQ(filesIn(f.dir.path()), std::set<std::string>{t.file}) << "no temp left";
-            EXPECT_EQ(f.p.main.notice, t.notice);
-
-            f.files.failWriteNewAfter.reset();
-            f.files.failRename = false;
-            EXPECT_TRUE(t.save(f.p));
-            EXPECT_EQ(readBytes(f.at(t.file)).size(), t.size);
-            EXPECT_EQ(f.p.main.notice, "") << "a save that works clears its own notice";
-        }
-    }
-}
 
 // Each saver, with the file it replaces and the size of what it writes.
 struct Saver {
@@ -144,6 +96,37 @@ TEST(SafeSave, TheNewFileKeepsThePermissionsAndTheLinkOfTheOldOne)
     }
 }
 
+TEST(SafeSave, ASaveInterruptedAnywhereLeavesThePreviousFileIntact)
+{
+    const std::map<std::string, std::string> notices{
+        {"Default.Xsx", "Settings could not be saved (Default.Xsx)"},
+        {"Ann.Xtx", "Results could not be saved (Ann.Xtx)"},
+        {"StdDat.Xrx", "Student data could not be saved (StdDat.Xrx)"}};
+    for (const Saver& s : savers()) {
+        for (const bool crash : {true, false}) {
+            SCOPED_TRACE(testing::Message() << s.file << (crash ? ": crash" : ": rename refused"));
+            FilesFixture f;
+            writeBytes(f.at(s.file), kPrevious);
+            if (crash) {
+                f.files.crashWritingTempAfter = 300;
+            } else {
+                f.files.failRename = true;
+            }
+            EXPECT_FALSE(s.save(f.p));
+            EXPECT_EQ(readBytes(f.at(s.file)), kPrevious);
+            EXPECT_EQ(filesIn(f.dir.path()).size(), crash ? 2u : 1u);
+            EXPECT_EQ(f.p.main.notice, notices.at(s.file));
+
+            f.files.crashWritingTempAfter.reset();
+            f.files.failRename = false;
+            EXPECT_TRUE(s.save(f.p));
+            EXPECT_EQ(readBytes(f.at(s.file)).size(), s.size);
+            EXPECT_EQ(filesIn(f.dir.path()), std::set<std::string>{s.file}) << "no temporary left";
+            EXPECT_EQ(f.p.main.notice, "") << "a save that works clears its own notice";
+        }
+    }
+}
+
 TEST(SafeSave, TemporariesLeftByACrashAreRemovedAtTheNextSave)
 {
     for (const Saver& s : savers()) {
@@ -180,7 +163,7 @@ TEST(SafeSave, ShutDownNamesEveryFileThatCouldNotBeSavedAndASecondCloseTriesAgai
 
         switch (fault) {
         case Fault::Injected:
-            f.files.failWriteNewAfter = 10;
+            f.files.failRename = true;
             break;
         case Fault::ReadOnly:
             ASSERT_TRUE(mount->setReadOnly(true));
@@ -199,7 +182,7 @@ TEST(SafeSave, ShutDownNamesEveryFileThatCouldNotBeSavedAndASecondCloseTriesAgai
 
         switch (fault) {
         case Fault::Injected:
-            f.files.failWriteNewAfter.reset();
+            f.files.failRename = false;
             break;
         case Fault::ReadOnly:
             ASSERT_TRUE(mount->setReadOnly(false));

@@ -1,4 +1,4 @@
-// The student file "StdDat.Xrx" and its rebuild through "Std2.ini".
+// The student file "StdDat.Xrx" and its rebuild.
 
 #include "core/students_test_support.h"
 #include "students/record_files.h"
@@ -61,7 +61,7 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownNamesFreshRecords)
     f.p.settings.workSettings.operation = 2;
     ASSERT_TRUE(RewriteStudentFile(f.p, f.file, {"Cy", "Dan", "  Bob"}));
 
-    EXPECT_FALSE(std::filesystem::exists(f.at("Std2.ini")));
+    EXPECT_EQ(filesIn(f.dir.path()), std::set<std::string>{"StdDat.Xrx"});
     HandSlot dan = originalDefaultsSlot();
     dan.name("Dan").at(82, 8);
     const Bytes bytes = readBytes(f.student());

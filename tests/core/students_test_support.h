@@ -133,7 +133,9 @@ inline std::set<std::string> filesIn(const std::filesystem::path& dir)
 // The disk, with failures on request, counting every call.
 class FaultyFiles final : public FileSystem {
 public:
-    std::optional<std::size_t> failWriteNewAfter; // writeNew stores this many bytes, then fails
+    // writeTemp stores this many bytes in its temporary and stops there, as a program that dies
+    // half way would: the temporary stays.
+    std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
     bool failRead = false;
     std::set<std::string> unreadable; // file names whose reads fail
@@ -147,11 +149,17 @@ public:
         const bool fails = failRead || unreadable.contains(path.filename().string());
         return fails ? std::nullopt : disk().read(path, offset, length);
     }
-    bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override
+    std::optional<std::filesystem::path> writeTemp(const std::filesystem::path& target,
+                                                   std::span<const std::uint8_t> bytes) override
     {
         ++calls;
-        const std::size_t n = std::min(failWriteNewAfter.value_or(bytes.size()), bytes.size());
-        return disk().writeNew(path, bytes.first(n)) && !failWriteNewAfter;
+        if (!crashWritingTempAfter) {
+            return disk().writeTemp(target, bytes);
+        }
+        const auto left =
+            disk().writeTemp(target, bytes.first(std::min(*crashWritingTempAfter, bytes.size())));
+        static_cast<void>(left);
+        return std::nullopt;
     }
     bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
                  std::span<const std::uint8_t> bytes) override
