@@ -51,12 +51,14 @@ bool writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 // that the file keeps the length it had.
 bool writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    // O_NONBLOCK: a named pipe put where a record file belongs fails at once instead of
+    // waiting for a reader; it is refused below like anything else that is no regular file.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
         return false;
     }
     struct stat before {};
-    const bool sized = ::fstat(fd, &before) == 0;
+    const bool sized = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
     bool ok = sized && writeAll(fd, offset, bytes) && ::fsync(fd) == 0;
     if (!ok && sized && offset + bytes.size() > static_cast<std::uint64_t>(before.st_size)) {
         const int cut = ::ftruncate(fd, before.st_size);

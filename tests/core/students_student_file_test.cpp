@@ -1,5 +1,7 @@
 // The student file "StdDat.Xrx" and its rebuild.
 
+#include <sys/stat.h>
+
 #include "core/students_test_support.h"
 #include "students/record_files.h"
 
@@ -122,6 +124,15 @@ TEST(StudentFile, AnAppendThatCannotWriteItsWholeSlotLeavesTheFileAsItWas)
     EXPECT_FALSE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
     EXPECT_EQ(readBytes(f.student()), before);
     EXPECT_EQ(f.p.main.notice.find("StdDat.Xrx") != std::string::npos, true) << f.p.main.notice;
+}
+
+TEST(StudentFile, ANamedPipeInItsPlaceIsRefusedWithoutWaitingForAReader)
+{
+    StudentFixture f;
+    ASSERT_EQ(::mkfifo(f.student().c_str(), 0600), 0);
+    EXPECT_TRUE(OpenStudentFile(f.p, f.file).empty());
+    EXPECT_FALSE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
+    EXPECT_EQ(f.p.main.notice, "Student data could not be saved (StdDat.Xrx)");
 }
 
 } // namespace
