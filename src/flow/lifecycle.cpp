@@ -1,19 +1,35 @@
 #include "flow/lifecycle.h"
 
+#include <algorithm>
+
 #include "flow/answering.h"
 #include "flow/captions.h"
 #include "flow/main_form.h"
+#include "records/cp1252.h"
 #include "students/fact_file.h"
 #include "students/record_files.h"
 
 namespace sb {
 
-void noteSave(Program& p, bool saved, std::string_view caption)
+void noteSave(Program& p, bool saved, std::string_view caption, const std::filesystem::path& file)
 {
-    if (!saved) {
-        p.main.notice = std::string(caption);
-    } else if (p.main.notice == caption) {
-        p.main.notice.clear();
+    // The name as the pupil's name was typed: the record files' code page, like every caption.
+    const std::u8string utf8 = file.filename().u8string();
+    const std::string name = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+    auto& troubles = p.run.fileTroubles;
+    const auto it = std::find_if(troubles.begin(), troubles.end(),
+                                 [&name](const auto& t) { return t.first == name; });
+    const std::string line = std::string(caption) + " (" + name + ")";
+    if (saved && it != troubles.end()) {
+        troubles.erase(it);
+    } else if (!saved && it != troubles.end()) {
+        it->second = line;
+    } else if (!saved) {
+        troubles.emplace_back(name, line);
+    }
+    p.main.notice.clear();
+    for (const auto& t : troubles) {
+        p.main.notice += (p.main.notice.empty() ? "" : "; ") + t.second;
     }
 }
 
@@ -24,22 +40,42 @@ DataDir dataDirOf(const Program& p)
 
 void ReadFactFile(Program& p)
 {
-    switch (ReadFactFile(p.drill, p.cur(), dataDirOf(p))) {
+    const DataDir data = dataDirOf(p);
+    const std::filesystem::path path = factFilePath(p.cur(), data);
+    switch (ReadFactFile(p.drill, p.cur(), data)) {
     case FactFileRead::Off:
         break;
     case FactFileRead::Missing:
         p.run.drillResumable = 0;
         break;
+    case FactFileRead::Unreadable:
+        // Not the same as a missing file: the pupil's progress is in there.
+        p.run.drillResumable = 0;
+        p.run.factFilesUnread.insert(path);
+        noteSave(p, false, kResultsNotRead, path);
+        break;
     case FactFileRead::Loaded:
         p.run.drillResumable = 1;
+        if (p.run.factFilesUnread.erase(path) != 0) {
+            noteSave(p, true, kResultsNotRead, path);
+        }
         break;
     }
 }
 
 bool WriteFactFile(Program& p)
 {
-    const bool saved = WriteFactFile(p.drill, p.cur(), dataDirOf(p));
-    noteSave(p, saved, kResultsNotSaved);
+    if (!factFileEnabled(p.cur())) {
+        return true;
+    }
+    const DataDir data = dataDirOf(p);
+    const std::filesystem::path path = factFilePath(p.cur(), data);
+    if (p.run.factFilesUnread.contains(path)) {
+        noteSave(p, false, kResultsKept, path);
+        return false;
+    }
+    const bool saved = WriteFactFile(p.drill, p.cur(), data);
+    noteSave(p, saved, kResultsNotSaved, path);
     return saved;
 }
 
@@ -81,7 +117,7 @@ bool ProgramClose(Program& p)
     static_cast<void>(RunAutoTeachStep(p));
     const bool settingsSaved =
         SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
-    noteSave(p, settingsSaved, kSettingsNotSaved);
+    noteSave(p, settingsSaved, kSettingsNotSaved, kDefaultFile);
     const bool factsSaved = WriteFactFile(p);
     return settingsSaved && factsSaved;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 
 #include "flow/program.h"
@@ -7,24 +8,30 @@
 
 namespace sb {
 
-// Captions put into MainModel::notice when a file could not be written.
+// What MainModel::notice says about a file that could not be written (or read).
 inline constexpr std::string_view kSettingsNotSaved = "Settings could not be saved";
 inline constexpr std::string_view kResultsNotSaved = "Results could not be saved";
+inline constexpr std::string_view kResultsNotRead = "Results could not be read";
+inline constexpr std::string_view kResultsKept = "Results could not be read and were not saved";
 inline constexpr std::string_view kStudentsNotSaved = "Student data could not be saved";
 
-// After a save: a failure puts caption into notice; a success clears notice when it was this
-// caption (so an older failure of another file stays on show).
-void noteSave(Program& p, bool saved, std::string_view caption);
+// After a save (or a read) of file: a failure gives the file the line "caption (name)" in
+// notice; a success takes the file's line out. notice lists the lines of every file still in
+// trouble, in the order they failed, joined by "; ", so no failure hides another.
+void noteSave(Program& p, bool saved, std::string_view caption, const std::filesystem::path& file);
 
 // The program's data directory and file system.
 DataDir dataDirOf(const Program& p);
 
 // Loads the current pupil's saved facts (when Auto Teach or saveLevel is on): drillResumable
 // becomes 1 when they were loaded and 0 when the pupil has none; with both off nothing changes.
+// A file that is there but cannot be read is marked so that it is never written over this run,
+// and notice says "Results could not be read" with its name.
 void ReadFactFile(Program& p);
 
 // Saves the current pupil's facts (when Auto Teach or saveLevel is on). False, with notice
-// set, when they could not be saved.
+// naming the file, when they could not be saved; a file that could not be read is not written
+// at all.
 bool WriteFactFile(Program& p);
 
 // Start-up of the program (the load of the main window). The Random service is already
@@ -37,8 +44,9 @@ void ProgramLoad(Program& p);
 
 // Shut-down (every close of the main window; nothing here cancels the close). In order: reads
 // the selection into curSettings, runs one Auto Teach step, writes "Default.Xsx"
-// (SaveExitSettings), writes the pupil's fact file. Returns false when something could not be
-// saved; the previous files are then left as they were and notice says which.
+// (SaveExitSettings), writes the pupil's fact file. Every save is tried whatever happened to
+// the one before. Returns false when something could not be saved; the previous files are then
+// left as they were and notice names every file that was not saved.
 bool ProgramClose(Program& p);
 
 } // namespace sb

@@ -2,6 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "flow/main_model.h"
 #include "platform/services.h"
@@ -16,6 +21,11 @@ struct RunState {
     // "Default.Xsx" was there at start-up but could not be read (locked, no permission). The
     // custom defaults in it were never seen, so shut-down must not write over them.
     bool defaultFileUnread = false;
+    // Fact files that were there but could not be read: they hold a pupil's progress this run
+    // never saw, so they are never written over.
+    std::set<std::filesystem::path> factFilesUnread;
+    // Each record file whose last save (or read) failed, with its line in MainModel::notice.
+    std::vector<std::pair<std::string, std::string>> fileTroubles;
 };
 
 // Flags shared by the main window and the two settings windows.

@@ -24,13 +24,18 @@ public:
     [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>>
     read(const std::filesystem::path& path, std::uint64_t offset, std::size_t length) = 0;
 
-    // Creates path, or empties it when it exists, writes bytes and flushes them to the disk.
-    // False on any failure; the file may then hold part of the bytes.
-    [[nodiscard]] virtual bool writeNew(const std::filesystem::path& path,
-                                        std::span<const std::uint8_t> bytes) = 0;
+    // Writes bytes to a new temporary file beside target and flushes them to the disk. The file
+    // gets a fresh unique name, target's name with ".tmp-" and six letters or digits, and is
+    // created exclusively: whatever already has that name (a link, a pipe) is never opened.
+    // It takes the permission bits of target when target exists. Temporaries of target left
+    // by an earlier run that ended half way are removed first. Answers the new file's path;
+    // nothing on failure, when no new file is left behind.
+    [[nodiscard]] virtual std::optional<std::filesystem::path>
+    writeTemp(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) = 0;
 
     // Writes bytes at offset of path (created when missing) in one write and flushes them;
-    // the rest of the file is left alone. False on any failure.
+    // the rest of the file is left alone. False on any failure, when the file has the length
+    // it had (a write stopped half way by a full disk is cut off again).
     [[nodiscard]] virtual bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
                                        std::span<const std::uint8_t> bytes) = 0;
 
@@ -44,6 +49,7 @@ public:
 };
 
 // The real file system (standard library, plus POSIX calls where the system has them).
+// Stateless.
 FileSystem& diskFileSystem();
 
 } // namespace sb

@@ -25,7 +25,7 @@ enum Operation : std::int16_t {
 // them. Records are copied whole with '='.
 struct DrillSettings {
     std::int16_t tag = 0;
-    // 20 single-byte (Latin-1) characters, blank-padded.
+    // 20 single-byte (Windows-1252) characters, blank-padded.
     std::array<char, kNameLength> name{};
     std::int16_t switchAB = 0;
     std::int16_t loadOnStart = 0;

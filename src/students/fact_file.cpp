@@ -20,12 +20,12 @@ public:
     double next() override { return 0.0; }
 };
 
+} // namespace
+
 std::filesystem::path factFilePath(const DrillSettings& s, const DataDir& data)
 {
     return data.dir / factFileName(trimmedName(s));
 }
-
-} // namespace
 
 bool factFileEnabled(const DrillSettings& s)
 {
@@ -49,10 +49,12 @@ FactFileRead ReadFactFile(Drill& d, const DrillSettings& s, const DataDir& data)
         return FactFileRead::Off;
     }
     const std::filesystem::path path = factFilePath(s, data);
-    const auto bytes =
-        data.files.exists(path) ? data.files.read(path, 0, kFactFileSize) : std::nullopt;
-    if (!bytes) {
+    if (!data.files.exists(path)) {
         return FactFileRead::Missing;
+    }
+    const auto bytes = data.files.read(path, 0, kFactFileSize);
+    if (!bytes) {
+        return FactFileRead::Unreadable;
     }
 
     const std::size_t whole = std::min<std::size_t>(bytes->size() / kFactRecSize, kFactSlots);

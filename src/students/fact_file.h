@@ -16,8 +16,10 @@ bool factFileEnabled(const DrillSettings& s);
 // What ReadFactFile found.
 enum class FactFileRead {
     Off,     // neither Auto Teach nor saveLevel is on: nothing was touched
-    Missing, // the pupil has no fact file (or it could not be read): nothing changed
-    Loaded,  // facts 1..200 replaced, factCount 200
+    Missing,    // the pupil has no fact file: nothing changed
+    Unreadable, // the file is there but could not be read: nothing changed; it holds progress
+                // this run never saw, so it must not be written over
+    Loaded,     // facts 1..200 replaced, factCount 200
 };
 
 // Loads the saved fact table of the pupil named in s when enabled. The file is the pupil's
@@ -33,6 +35,9 @@ FactFileRead ReadFactFile(Drill& d, const DrillSettings& s, const DataDir& data)
 // pupil's file as a whole. False when the file could not be written; the previous file is then
 // left as it was. When not enabled, touches nothing and answers true.
 [[nodiscard]] bool WriteFactFile(const Drill& d, const DrillSettings& s, const DataDir& data);
+
+// The pupil's fact file in the data directory: the trimmed name of s made safe, with ".Xtx".
+std::filesystem::path factFilePath(const DrillSettings& s, const DataDir& data);
 
 // The 4800 bytes of facts 1..200 as the fact file stores them.
 std::vector<std::uint8_t> encodeFactFile(const Drill& d);

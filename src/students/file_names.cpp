@@ -3,17 +3,27 @@
 #include <array>
 #include <cstdint>
 
+#include "records/cp1252.h"
+
 namespace sb {
 
 namespace {
 
+bool hexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// Bytes that cannot stand in a file name on Linux or Windows: control characters (also the
+// five bytes Windows-1252 leaves undefined, which stand for control characters), the path
+// separators and the characters Windows reserves.
 bool unsafe(std::uint8_t b)
 {
-    if (b < 0x20 || (b >= 0x7F && b <= 0x9F)) {
-        return true;
-    }
-    constexpr std::string_view kReserved = "/\\<>:\"|?*%";
-    return kReserved.find(static_cast<char>(b)) != std::string_view::npos;
+    constexpr std::string_view kUndefined = "\x81\x8D\x8F\x90\x9D";
+    constexpr std::string_view kReserved = "/\\<>:\"|?*";
+    const char c = static_cast<char>(b);
+    return b < 0x20 || b == 0x7F || kUndefined.find(c) != std::string_view::npos ||
+           kReserved.find(c) != std::string_view::npos;
 }
 
 char upper(char c)
@@ -42,7 +52,7 @@ bool windowsDevice(std::string_view name)
     }
     if (up.size() == 4 && (up.starts_with("COM") || up.starts_with("LPT"))) {
         const auto last = static_cast<std::uint8_t>(up[3]);
-        // Digits, and the Latin-1 superscripts 1, 2 and 3, which Windows reserves as well.
+        // Digits, and the superscripts 1, 2 and 3, which Windows reserves as well.
         return (last >= '0' && last <= '9') || last == 0xB9 || last == 0xB2 || last == 0xB3;
     }
     return false;
@@ -62,18 +72,22 @@ std::string fileStemForName(std::string_view name)
 {
     std::string out;
     const bool device = windowsDevice(name);
+    std::size_t plain = 0; // start of the bytes not yet copied
+    auto flush = [&](std::size_t upTo) {
+        out += cp1252ToUtf8(name.substr(plain, upTo - plain));
+        plain = upTo + 1;
+    };
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto b = static_cast<std::uint8_t>(name[i]);
-        if (unsafe(b) || (device && i == 0)) {
+        // A '%' is escaped only where it would read as an escape: before two hex digits.
+        const bool looksEscaped =
+            b == '%' && i + 2 < name.size() && hexDigit(name[i + 1]) && hexDigit(name[i + 2]);
+        if (unsafe(b) || looksEscaped || (device && i == 0)) {
+            flush(i);
             appendEscaped(out, b);
-        } else if (b < 0x80) {
-            out += static_cast<char>(b);
-        } else {
-            // Latin-1 160..255 as the two bytes of its UTF-8 form.
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
         }
     }
+    flush(name.size());
     return out;
 }
 

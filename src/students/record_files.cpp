@@ -279,7 +279,9 @@ bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::stri
     appendSlot(bytes, s.workSettings);
     for (std::size_t i = 1; i <= count(f.studentCount); ++i) {
         const std::string name = i <= entries.size() ? entries[i - 1] : std::string();
-        const std::size_t found = findIn(*old, count(f.slotCount), name);
+        // An entry past the end of the list has no record: a blank slot the file may hold is
+        // not one, whatever it carries, and is never copied.
+        const std::size_t found = name.empty() ? 0 : findIn(*old, count(f.slotCount), name);
         if (found != 0) {
             f.foundIndex = static_cast<std::int16_t>(found);
             s.workSettings = *repairedSlotAt(*old, found + 1);
@@ -290,10 +292,9 @@ bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::stri
         appendSlot(bytes, s.workSettings);
     }
 
-    // "Std2.ini" is the temporary file of the rebuild: written whole (a stale one from an
-    // interrupted run is emptied first), then renamed over "StdDat.Xrx" in one step, so there
-    // is never a moment without a student file.
-    const bool saved = saveAtomically(files, f.data / kStudentFile, f.data / kStudentTemp, bytes);
+    // Written whole to a temporary of a fresh name, then renamed over "StdDat.Xrx" in one step,
+    // so there is never a moment without a student file.
+    const bool saved = saveAtomically(files, f.data / kStudentFile, bytes);
     f.writeFailed = f.writeFailed || !saved;
     return saved;
 }

@@ -14,7 +14,6 @@ namespace sb {
 // slot k (from 1) starts at byte (k - 1) * 208.
 inline constexpr std::string_view kDefaultFile = "Default.Xsx"; // defaults, last, current
 inline constexpr std::string_view kStudentFile = "StdDat.Xrx";  // header, one slot per pupil
-inline constexpr std::string_view kStudentTemp = "Std2.ini";    // the rebuilt student file
 
 // True when a regular file of exactly this name is in the data directory.
 bool FileExists(const DataDir& data, std::string_view name);
@@ -90,10 +89,10 @@ bool AppendStudent(StudentFile& f, const DrillSettings& record);
 // fixed entries): a header whose tag is studentCount and whose other fields are workSettings,
 // then for i = 1..studentCount the stored record of the i-th entry found by name, or a copy of
 // defaultSettings under that name when none is stored (an empty name past the end of the
-// list). workSettings is the buffer for each record and holds the last one afterwards. The
-// new file is written to "Std2.ini" and renamed over "StdDat.Xrx"; on failure the old student
-// file stays as it was, writeFailed is set and the answer is false. The file is closed either
-// way.
+// list: an empty name is never looked up, so each entry past the end gets a fresh record).
+// workSettings is the buffer for each record and holds the last one afterwards. The new file
+// replaces "StdDat.Xrx" as a whole (saveAtomically); on failure the old student file stays as
+// it was, writeFailed is set and the answer is false. The file is closed either way.
 bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries);
 
 // Closes the student file; what was written stays written.

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/file_system.h"
 
@@ -25,14 +22,14 @@ struct DataDir {
 };
 
 // Replaces target as a whole without ever leaving a half-written file in its place: the bytes
-// go to temp (in the same directory), are flushed, and temp is renamed over target. On failure
-// target is exactly as it was, temp is removed, and the answer is false.
+// go to a temporary file in the same directory (FileSystem::writeTemp), and that is renamed
+// over target. When target is a symbolic link, the file it points to is replaced and the link
+// stays. On failure target is exactly as it was, no temporary is left, and the answer is false.
 [[nodiscard]] bool saveAtomically(FileSystem& fs, const std::filesystem::path& target,
-                                  const std::filesystem::path& temp,
                                   std::span<const std::uint8_t> bytes);
 
-// The same with the temporary file named after target with ".tmp" added.
-[[nodiscard]] bool saveAtomically(FileSystem& fs, const std::filesystem::path& target,
-                                  std::span<const std::uint8_t> bytes);
+// The file path finally names once symbolic links are followed (path itself when it is no
+// link; a link to a missing file gives where the file would be).
+std::filesystem::path followLinks(const std::filesystem::path& path);
 
 } // namespace sb

@@ -3,6 +3,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <string>
+
+#include "records/cp1252.h"
+
 namespace sb {
 
 QFont arial(double pointSize, bool bold)
@@ -15,7 +19,8 @@ QFont arial(double pointSize, bool bold)
 
 QString toQString(std::string_view cp1252)
 {
-    return QString::fromLatin1(cp1252.data(), static_cast<qsizetype>(cp1252.size()));
+    const std::string utf8 = cp1252ToUtf8(cp1252);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 int twipsToPixels(double twips, const QWidget* w)

@@ -1,4 +1,5 @@
 #include "records/codec.h"
+#include "records/cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -138,3 +139,21 @@ TEST(FactCodec, EncodesTwelveLittleEndianFieldsInOrderAndDecodesWholeRecordsOnly
 }
 
 } // namespace
+
+TEST(Cp1252, EveryByteHasOneCharacterAndComesBack)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    const std::string utf8 = sb::cp1252ToUtf8(all);
+    EXPECT_EQ(sb::utf8ToCp1252(utf8), all);
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"\x8A\xE1rka", "\u0160\u00E1rka"}, {"\x80\x9F", "\u20AC\u0178"}, {"\x81", "\u0081"}};
+    for (const auto& [bytes, text] : rows) {
+        EXPECT_EQ(sb::cp1252ToUtf8(bytes), text);
+    }
+    // Outside the code page, and broken UTF-8 (a cut sequence, an overlong '/'), each give '?'.
+    EXPECT_EQ(sb::utf8ToCp1252("a\u4E2D\U0001F600b\xC3"), "a??b?");
+    EXPECT_EQ(sb::utf8ToCp1252("\xC0\xAFx"), "??x");
+}

@@ -1,8 +1,13 @@
 // The per-pupil fact file and the file names made from pupils' names.
 
+#include <fcntl.h>
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include "core/students_test_support.h"
 #include "students/fact_file.h"
 #include "students/file_names.h"
+#include "students/lifecycle.h"
 
 namespace sb::test {
 namespace {
@@ -68,9 +73,17 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
 {
     const std::vector<std::pair<std::string, std::string>> rows{
-        {"../../x", "..%2F..%2Fx.Xtx"}, {"a/b", "a%2Fb.Xtx"},
-        {"a\\b", "a%5Cb.Xtx"},          {"..", "...Xtx"},
-        {"50%", "50%25.Xtx"},           {"CON", "%43ON.Xtx"},
+        {"../../x", "..%2F..%2Fx.Xtx"},
+        {"a/b", "a%2Fb.Xtx"},
+        {"a\\b", "a%5Cb.Xtx"},
+        {"..", "...Xtx"},
+        {"CON", "%43ON.Xtx"},
+        {"a:b*?", "a%3Ab%2A%3F.Xtx"},
+        {"t\tab", "t%09ab.Xtx"},
+        {"50%", "50%.Xtx"},
+        {"%41", "%2541.Xtx"},
+        {"\x8A\xE1rka \x8C\x9E\x9F", "\u0160\u00E1rka \u0152\u017E\u0178.Xtx"},
+        {"x\x81", "x%81.Xtx"}, // a byte Windows-1252 leaves undefined
     };
     for (const auto& [name, file] : rows) {
         SCOPED_TRACE(name);
@@ -89,6 +102,54 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
         EXPECT_EQ(written, std::vector<std::string>{"a/b/data/" + file});
         ReadFactFile(f.p);
         EXPECT_EQ(f.p.run.drillResumable, 1) << "the same name finds the same file";
+    }
+}
+
+// The pupil's facts can be seen by nobody but another user: the run goes on from scratch, but the
+// file is never written over, and the notice says so.
+TEST(FactFile, OneThatCannotBeReadIsNeverWrittenOver)
+{
+    for (const bool injected : {true, false}) {
+        SCOPED_TRACE(injected ? "read fails" : "file of another user, mode 0600");
+        FilesFixture f;
+        f.p.cur().loadOnStart = 1;
+        ASSERT_TRUE(ProgramClose(f.p)); // start-up will choose Ann
+        const Bytes stored(4800, 0x11);
+        writeBytes(f.at("Ann.Xtx"), stored);
+
+        Program next{f.services};
+        if (injected) {
+            f.files.unreadable = {"Ann.Xtx"};
+            ProgramLoad(next);
+            f.files.unreadable.clear();
+        } else {
+            std::filesystem::permissions(f.at("Ann.Xtx"), std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::owner_write);
+            const bool root = ::geteuid() == 0;
+            if (root) {
+                ::setfsuid(65534); // nobody, for this thread's file access only
+            } else {
+                std::filesystem::permissions(f.at("Ann.Xtx"), std::filesystem::perms::none);
+            }
+            const int fd = ::open(f.at("Ann.Xtx").c_str(), O_RDONLY);
+            ProgramLoad(next);
+            if (root) {
+                ::setfsuid(0);
+            } else {
+                std::filesystem::permissions(f.at("Ann.Xtx"),
+                                             std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_write);
+            }
+            if (fd >= 0) {
+                ::close(fd);
+                GTEST_SKIP()
+                    << "this system lets the test read a file of mode 0600 of another user";
+            }
+        }
+        ASSERT_EQ(trimmedName(next.cur()), "Ann");
+        EXPECT_FALSE(ProgramClose(next));
+        EXPECT_EQ(readBytes(f.at("Ann.Xtx")), stored);
+        EXPECT_NE(next.main.notice.find("Ann.Xtx"), std::string::npos) << next.main.notice;
     }
 }
 

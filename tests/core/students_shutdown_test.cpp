@@ -20,7 +20,7 @@ TEST(DefaultFile, OneThatCouldNotBeReadIsKeptAtShutDown)
     f.files.failRead = false;
     EXPECT_FALSE(ProgramClose(f.p));
     EXPECT_EQ(readBytes(f.at("Default.Xsx")), before);
-    EXPECT_EQ(f.p.main.notice, "Settings could not be saved");
+    EXPECT_EQ(f.p.main.notice, "Settings could not be saved (Default.Xsx)");
 }
 
 // With Auto Teach on and no fact file, the table was never built: closing the program before

@@ -1,4 +1,6 @@
-// The student file "StdDat.Xrx" and its rebuild through "Std2.ini".
+// The student file "StdDat.Xrx" and its rebuild.
+
+#include <sys/stat.h>
 
 #include "core/students_test_support.h"
 #include "students/record_files.h"
@@ -13,7 +15,7 @@ HandSlot header(int count)
 
 struct StudentFixture : FilesFixture {
     StudentFile file;
-    std::filesystem::path student() const { return at("StdDat.Xrx"); }
+    std::filesystem::path student() const { return services.dataDir / "StdDat.Xrx"; }
 };
 
 TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemAll)
@@ -61,7 +63,7 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownNamesFreshRecords)
     f.p.settings.workSettings.operation = 2;
     ASSERT_TRUE(RewriteStudentFile(f.p, f.file, {"Cy", "Dan", "  Bob"}));
 
-    EXPECT_FALSE(std::filesystem::exists(f.at("Std2.ini")));
+    EXPECT_EQ(filesIn(f.dir.path()), std::set<std::string>{"StdDat.Xrx"});
     HandSlot dan = originalDefaultsSlot();
     dan.name("Dan").at(82, 8);
     const Bytes bytes = readBytes(f.student());
@@ -83,6 +85,54 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverRebuilt)
     EXPECT_FALSE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
     EXPECT_FALSE(RewriteStudentFile(f.p, f.file, {}));
     EXPECT_EQ(readBytes(f.student()), old);
+}
+
+// A slot appended for a name that is no student entry leaves the rebuild one entry short: that
+// entry gets a fresh record of the defaults with an empty name, never a stale blank slot.
+TEST(StudentFile, AMissingEntryIsRebuiltAsAFreshBlankRecord)
+{
+    StudentFixture f;
+    writeBytes(f.student(), concat({header(5), markedSlot("Ann", 4), markedSlot("", 6)}));
+    ASSERT_EQ(OpenStudentFile(f.p, f.file), std::vector<std::string>{"Ann"});
+    ASSERT_TRUE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
+    ASSERT_TRUE(RewriteStudentFile(f.p, f.file, {"Ann"}));
+    const Bytes bytes = readBytes(f.student());
+    ASSERT_EQ(bytes.size(), 3u * 208);
+    EXPECT_EQ(fieldsOf(bytes, 3), fieldsOf(originalDefaultsSlot().name("")));
+}
+
+// On a full disk the append stops 144 bytes into its slot (where a page ends); the file is cut
+// back to its whole slots.
+TEST(StudentFile, AnAppendThatCannotWriteItsWholeSlotLeavesTheFileAsItWas)
+{
+    StudentFixture f;
+    TmpfsMount mount(f.at("data"));
+    SB_SKIP_WITHOUT_MOUNT(mount);
+    f.services.dataDir = mount.path();
+    std::vector<HandSlot> slots{header(18)};
+    for (int i = 1; i <= 18; ++i) {
+        slots.push_back(markedSlot("Pupil" + std::to_string(i), 3));
+    }
+    Bytes before;
+    for (const HandSlot& s : slots) {
+        before.insert(before.end(), s.bytes.begin(), s.bytes.end());
+    }
+    ASSERT_EQ(before.size(), 3952u); // the next slot ends past the first 4096-byte page
+    writeBytes(f.student(), before);
+    ASSERT_EQ(OpenStudentFile(f.p, f.file).size(), 18u);
+    mount.fill();
+    EXPECT_FALSE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
+    EXPECT_EQ(readBytes(f.student()), before);
+    EXPECT_EQ(f.p.main.notice.find("StdDat.Xrx") != std::string::npos, true) << f.p.main.notice;
+}
+
+TEST(StudentFile, ANamedPipeInItsPlaceIsRefusedWithoutWaitingForAReader)
+{
+    StudentFixture f;
+    ASSERT_EQ(::mkfifo(f.student().c_str(), 0600), 0);
+    EXPECT_TRUE(OpenStudentFile(f.p, f.file).empty());
+    EXPECT_FALSE(AppendStudent(f.p, f.file, f.p.settings.defaultSettings));
+    EXPECT_EQ(f.p.main.notice, "Student data could not be saved (StdDat.Xrx)");
 }
 
 } // namespace

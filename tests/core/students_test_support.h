@@ -19,6 +19,15 @@
 #include "core/fakes.h"
 #include "students/safe_file.h"
 
+#if __has_include(<sys/mount.h>)
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+#define SB_TEST_MOUNTS 1
+#else
+#define SB_TEST_MOUNTS 0
+#endif
+
 namespace sb::test {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -124,9 +133,12 @@ inline std::set<std::string> filesIn(const std::filesystem::path& dir)
 // The disk, with failures on request, counting every call.
 class FaultyFiles final : public FileSystem {
 public:
-    std::optional<std::size_t> failWriteNewAfter; // writeNew stores this many bytes, then fails
+    // writeTemp stores this many bytes in its temporary and stops there, as a program that dies
+    // half way would: the temporary stays.
+    std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
     bool failRead = false;
+    std::set<std::string> unreadable; // file names whose reads fail
     int calls = 0;
 
     bool exists(const std::filesystem::path& path) override { return ++calls, disk().exists(path); }
@@ -134,13 +146,20 @@ public:
                               std::size_t length) override
     {
         ++calls;
-        return failRead ? std::nullopt : disk().read(path, offset, length);
+        const bool fails = failRead || unreadable.contains(path.filename().string());
+        return fails ? std::nullopt : disk().read(path, offset, length);
     }
-    bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override
+    std::optional<std::filesystem::path> writeTemp(const std::filesystem::path& target,
+                                                   std::span<const std::uint8_t> bytes) override
     {
         ++calls;
-        const std::size_t n = std::min(failWriteNewAfter.value_or(bytes.size()), bytes.size());
-        return disk().writeNew(path, bytes.first(n)) && !failWriteNewAfter;
+        if (!crashWritingTempAfter) {
+            return disk().writeTemp(target, bytes);
+        }
+        const auto left =
+            disk().writeTemp(target, bytes.first(std::min(*crashWritingTempAfter, bytes.size())));
+        static_cast<void>(left);
+        return std::nullopt;
     }
     bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
                  std::span<const std::uint8_t> bytes) override
@@ -172,5 +191,72 @@ struct FilesFixture : ProgramFixture {
     }
     std::filesystem::path at(std::string_view name) const { return dir.path() / std::string(name); }
 };
+
+// A small tmpfs mounted over dir while this lives, to make a read-only or a full file system
+// even for root, whom permission bits do not stop. ok() is false where mounting is not allowed.
+class TmpfsMount {
+public:
+    explicit TmpfsMount(std::filesystem::path dir) : m_dir(std::move(dir))
+    {
+        std::filesystem::create_directories(m_dir);
+#if SB_TEST_MOUNTS
+        m_ok = ::mount("tmpfs", m_dir.c_str(), "tmpfs", 0, kOptions) == 0;
+#endif
+    }
+    ~TmpfsMount()
+    {
+#if SB_TEST_MOUNTS
+        if (m_ok) {
+            ::umount2(m_dir.c_str(), MNT_DETACH);
+        }
+#endif
+    }
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+
+    bool ok() const
+    {
+        return m_ok;
+    }
+    const std::filesystem::path& path() const
+    {
+        return m_dir;
+    }
+
+    bool setReadOnly([[maybe_unused]] bool readOnly)
+    {
+#if SB_TEST_MOUNTS
+        const unsigned long flags = static_cast<unsigned long>(MS_REMOUNT) |
+                                    (readOnly ? static_cast<unsigned long>(MS_RDONLY) : 0UL);
+        return m_ok && ::mount("tmpfs", m_dir.c_str(), "tmpfs", flags, kOptions) == 0;
+#else
+        return false;
+#endif
+    }
+
+    // Fills the file system to the last byte with the file "filler".
+    void fill()
+    {
+#if SB_TEST_MOUNTS
+        const int fd = ::open((m_dir / "filler").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const std::vector<char> block(4096, 'f');
+        while (fd >= 0 && ::write(fd, block.data(), block.size()) > 0) {
+        }
+        while (fd >= 0 && ::write(fd, block.data(), 1) > 0) {
+        }
+        ::close(fd);
+#endif
+    }
+
+private:
+    static constexpr const char* kOptions = "size=64k";
+    std::filesystem::path m_dir;
+    bool m_ok = false;
+};
+
+#define SB_SKIP_WITHOUT_MOUNT(mount)                                                               \
+    if (!(mount).ok())                                                                             \
+    GTEST_SKIP() << "mounting a tmpfs is not permitted here (needs root in a container that "      \
+                    "allows mount); the real read-only and full file system cases did not run"
 
 } // namespace sb::test

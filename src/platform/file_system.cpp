@@ -1,0 +1,309 @@
+#include "platform/file_system.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+#include <system_error>
+
+#if __has_include(<unistd.h>) && __has_include(<fcntl.h>)
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#define SB_POSIX_FILES 1
+#else
+#define SB_POSIX_FILES 0
+#endif
+
+namespace sb {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+#if SB_POSIX_FILES
+
+// Writes all of bytes at offset, going on after a partial write or an interrupted call.
+bool writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                   static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes bytes at offset of path (created when missing) and flushes them. A write that fails
+// after it made the file longer (a disk that fills up part way into a slot) is cut back, so
+// that the file keeps the length it had.
+bool writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
+{
+    // O_NONBLOCK: a named pipe put where a record file belongs fails at once instead of
+    // waiting for a reader; it is refused below like anything else that is no regular file.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat before {};
+    const bool sized = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    bool ok = sized && writeAll(fd, offset, bytes) && ::fsync(fd) == 0;
+    if (!ok && sized && offset + bytes.size() > static_cast<std::uint64_t>(before.st_size)) {
+        const int cut = ::ftruncate(fd, before.st_size);
+        static_cast<void>(cut); // nothing more can be done about it
+    }
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
+// Creates temp exclusively (never through a link, never opening a pipe or any file already
+// there) with the permission bits mode, writes bytes and flushes them. False when temp was
+// there already or anything failed; a file this made is then removed again.
+bool writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
+                std::span<const std::uint8_t> bytes, bool& taken)
+{
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          static_cast<mode_t>(mode));
+    taken = fd < 0 && errno == EEXIST;
+    if (fd < 0) {
+        return false;
+    }
+    if (exactMode) {
+        // The bits of the file replaced, also those the umask took away at the open.
+        const int kept = ::fchmod(fd, static_cast<mode_t>(mode));
+        static_cast<void>(kept); // a file system without modes keeps its own
+    }
+    bool ok = writeAll(fd, 0, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        ::unlink(temp.c_str());
+    }
+    return ok;
+}
+
+// The permission bits of an existing file, or nothing.
+std::optional<unsigned> modeOf(const fs::path& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned>(st.st_mode & 0777);
+}
+
+// Makes a rename in dir durable. Best effort: some file systems refuse to sync a directory.
+void syncDirectory(const fs::path& dir)
+{
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+#else
+
+bool writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
+{
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        std::ofstream create(path, std::ios::binary);
+        if (!create) {
+            return false;
+        }
+    }
+    const std::uintmax_t before = fs::file_size(path, ec);
+    std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!out) {
+        return false;
+    }
+    out.seekp(static_cast<std::streamoff>(offset));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    const bool ok = static_cast<bool>(out);
+    out.close();
+    if (!ok && !ec && offset + bytes.size() > before) {
+        fs::resize_file(path, before, ec);
+    }
+    return ok;
+}
+
+// "x": the C library's exclusive creation, which never opens a file already there.
+bool writeFresh(const fs::path& temp, unsigned, bool, std::span<const std::uint8_t> bytes,
+                bool& taken)
+{
+    std::FILE* out = std::fopen(temp.string().c_str(), "wbx");
+    std::error_code ec;
+    taken = out == nullptr && fs::exists(fs::symlink_status(temp, ec));
+    if (out == nullptr) {
+        return false;
+    }
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    ok = std::fflush(out) == 0 && ok;
+    ok = std::fclose(out) == 0 && ok;
+    if (!ok) {
+        fs::remove(temp, ec);
+    }
+    return ok;
+}
+
+std::optional<unsigned> modeOf(const fs::path&)
+{
+    return std::nullopt;
+}
+
+void syncDirectory(const fs::path&) {}
+
+#endif
+
+constexpr std::string_view kTempMark = ".tmp-";
+constexpr std::size_t kTempLetters = 6;
+constexpr std::string_view kLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+std::string freshLetters()
+{
+    static std::mt19937_64 gen = [] {
+        std::random_device device;
+        const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+        return std::mt19937_64((static_cast<std::uint64_t>(device()) << 32) ^
+                               static_cast<std::uint64_t>(now));
+    }();
+    std::string letters;
+    for (std::size_t i = 0; i < kTempLetters; ++i) {
+        letters += kLetters[gen() % kLetters.size()];
+    }
+    return letters;
+}
+
+// True when entry is a temporary of the file named target: target, ".tmp-", six letters or
+// digits.
+bool isTempOf(const std::string& entry, const std::string& target)
+{
+    const std::size_t head = target.size() + kTempMark.size();
+    if (entry.size() != head + kTempLetters || !entry.starts_with(target) ||
+        entry.compare(target.size(), kTempMark.size(), kTempMark) != 0) {
+        return false;
+    }
+    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(head), entry.end(),
+                       [](char c) { return kLetters.find(c) != std::string_view::npos; });
+}
+
+// Removes temporaries of target that an earlier save left when the program stopped half way.
+// Readers never open them; removing a link or a pipe removes only the name.
+void sweepTemps(const fs::path& target)
+{
+    std::error_code ec;
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string name = target.filename().string();
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (isTempOf(it->path().filename().string(), name)) {
+            stale.push_back(it->path());
+        }
+    }
+    for (const fs::path& p : stale) {
+        fs::remove(p, ec);
+    }
+}
+
+class DiskFileSystem final : public FileSystem {
+public:
+    bool exists(const fs::path& path) override
+    {
+        std::error_code ec;
+        return fs::is_regular_file(path, ec);
+    }
+
+    std::optional<std::vector<std::uint8_t>> read(const fs::path& path, std::uint64_t offset,
+                                                  std::size_t length) override
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            return std::nullopt;
+        }
+        in.seekg(0, std::ios::end);
+        const std::streamoff size = in.tellg();
+        if (size < 0) {
+            return std::nullopt;
+        }
+        const auto usize = static_cast<std::uint64_t>(size);
+        if (offset >= usize) {
+            return std::vector<std::uint8_t>{};
+        }
+        const auto available =
+            static_cast<std::size_t>(std::min<std::uint64_t>(length, usize - offset));
+        std::vector<std::uint8_t> bytes(available);
+        in.seekg(static_cast<std::streamoff>(offset));
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(available));
+        if (in.bad()) {
+            return std::nullopt;
+        }
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        return bytes;
+    }
+
+    std::optional<fs::path> writeTemp(const fs::path& target,
+                                      std::span<const std::uint8_t> bytes) override
+    {
+        sweepTemps(target);
+        const std::optional<unsigned> mode = modeOf(target);
+        // A name another file already has is never touched: try another, a few times.
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            fs::path temp = target;
+            temp += std::string(kTempMark) + freshLetters();
+            bool taken = false;
+            if (writeFresh(temp, mode.value_or(0666), mode.has_value(), bytes, taken)) {
+                return temp;
+            }
+            if (!taken) {
+                return std::nullopt;
+            }
+        }
+        return std::nullopt;
+    }
+
+    bool writeAt(const fs::path& path, std::uint64_t offset,
+                 std::span<const std::uint8_t> bytes) override
+    {
+        return writeFileAt(path, offset, bytes);
+    }
+
+    bool rename(const fs::path& from, const fs::path& to) override
+    {
+        std::error_code ec;
+        fs::rename(from, to, ec);
+        if (ec) {
+            return false;
+        }
+        syncDirectory(to.parent_path());
+        return true;
+    }
+
+    void remove(const fs::path& path) override
+    {
+        std::error_code ec;
+        fs::remove(path, ec);
+    }
+};
+
+} // namespace
+
+FileSystem& diskFileSystem()
+{
+    static DiskFileSystem disk;
+    return disk;
+}
+
+} // namespace sb
