@@ -75,6 +75,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sumblitz"));
     QApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
+    // Lets a desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
     const auto dataDir = chooseDataDir(app);
     if (!dataDir) {
         return 2;

@@ -100,7 +100,7 @@ void runAndCheck(const std::filesystem::path& dir,
     }
     p.cur().operation = OpMult;
     EXPECT_FALSE(ProgramClose(p));
-    for (const std::string name : {std::string(kDefaultFile), factFileName("Ann").string()}) {
+    for (const std::string& name : {std::string(kDefaultFile), factFileName("Ann").string()}) {
         EXPECT_NE(p.main.notice.find(name), std::string::npos) << p.main.notice;
     }
 
