@@ -23,7 +23,7 @@ namespace {
 // ~/.local/share), which the menu entry passes because an Exec line cannot expand variables.
 // Without either it is the working directory. The folder is made when it is missing. Prints
 // why and answers nothing when the folder cannot be used.
-std::optional<std::filesystem::path> chooseDataDir(const QApplication& app)
+std::optional<std::filesystem::path> chooseDataDir(const QCoreApplication& app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -42,7 +42,18 @@ std::optional<std::filesystem::path> chooseDataDir(const QApplication& app)
                        "missing)."));
     parser.addOption(dirOption);
     parser.addOption(userOption);
-    parser.process(app); // answers --help and --version, and refuses unknown options
+    // Options this parser does not know are left to QApplication (-platform, -style, ...).
+    const bool parsed = parser.parse(app.arguments());
+    if (parser.isSet(QStringLiteral("help"))) {
+        parser.showHelp(); // exits
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.showVersion(); // exits
+    }
+    if (!parsed && parser.unknownOptionNames().isEmpty()) {
+        std::fprintf(stderr, "sumblitz: %s\n", qPrintable(parser.errorText()));
+        return std::nullopt;
+    }
 
     QString dir;
     if (parser.isSet(dirOption) && parser.isSet(userOption)) {
@@ -72,15 +83,22 @@ std::optional<std::filesystem::path> chooseDataDir(const QApplication& app)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sumblitz"));
-    QApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
-    // Lets a desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
-    const auto dataDir = chooseDataDir(app);
+    QCoreApplication::setApplicationName(QStringLiteral("Sumblitz"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
+    // The command line is read before any window system is needed, so that --help and
+    // --version answer on a machine without a display.
+    std::optional<std::filesystem::path> dataDir;
+    {
+        const QCoreApplication commandLine(argc, argv);
+        dataDir = chooseDataDir(commandLine);
+    }
     if (!dataDir) {
         return 2;
     }
+
+    QApplication app(argc, argv);
+    // Lets a desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
     QApplication::setWindowIcon(QIcon(sb::findAsset(QStringLiteral("sumblitz.png"))));
 
     sb::SystemClock clock;
