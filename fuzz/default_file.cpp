@@ -1,11 +1,10 @@
-// "Default.Xsx" as the program meets it at start-up: chosen settings, shown, a drill started on
-// them and a few seconds run, then shut down (which writes the file again).
+// "Default.Xsx" as the program meets it at start-up: chosen settings, shown, a drill run on
+// them for a while, then shut down (which writes the file again) and started once more.
 
 #include <cstddef>
 #include <cstdint>
 
 #include "flow/lifecycle.h"
-#include "flow/run_control.h"
 #include "fuzz_support.h"
 #include "students/record_files.h"
 
@@ -16,10 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sb::Program& p = run.program;
     sb::ProgramLoad(p);
     sb::StartDrill(p);
-    for (int second = 0; second < 12; ++second) {
-        sb::ClockTick(p);
-        sb::deltime_tick(p);
-    }
+    sb::fuzz::driveDrill(p, 40);
     static_cast<void>(sb::ProgramClose(p));
 
     // What shut-down wrote, the next start reads.

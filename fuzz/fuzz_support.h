@@ -11,7 +11,10 @@
 #include <string>
 #include <system_error>
 
+#include "flow/answering.h"
+#include "flow/feedback.h"
 #include "flow/program.h"
+#include "flow/run_control.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/media.h"
@@ -77,6 +80,20 @@ struct FuzzProgram {
     Services services{random, clock, sound, pictures, diskFileSystem(), folder()};
     Program program{services};
 };
+
+// A pupil at work for a while: presses the answer buttons in turn (wrong ones too), on the
+// pop-up as well, while the drill clock, the pop-up's timer and the delay window's timer tick.
+inline void driveDrill(Program& p, int steps)
+{
+    for (int step = 0; step < steps; ++step) {
+        const int button = 1 + step % 3;
+        but_click(p, button);
+        pop_but_click(p, button);
+        pop_timer_tick(p);
+        deltime_tick(p);
+        ClockTick(p);
+    }
+}
 
 // Stops the run as a crash when a promise of the readers is broken.
 inline void require(bool promise)
