@@ -1,9 +1,11 @@
-// Draws one of the program's pictures from its SVG source into a square JPEG.
+// Draws one of the program's pictures or its icon from an SVG source into a square JPEG or PNG
+// (chosen by the output's name).
 //
-//   sumblitz_svg2jpg <in.svg> <out.jpg> <size in pixels>
+//   sumblitz_svg_render <in.svg> <out.jpg|out.png> <size in pixels>
 //
-// JPEG has no transparency, so the picture is drawn over white; the sources paint their own
-// background. Runs without a display (offscreen) unless the caller chose a platform.
+// JPEG has no transparency, so a picture is drawn over white; the sources paint their own
+// background. A PNG keeps the transparent corners of the icon. Runs without a display
+// (offscreen) unless the caller chose a platform.
 
 #include <QFile>
 #include <QGuiApplication>
@@ -24,7 +26,8 @@ int main(int argc, char* argv[])
     bool sizeOk = false;
     const int size = args.size() == 4 ? args.at(3).toInt(&sizeOk) : 0;
     if (!sizeOk || size < 16 || size > 4096) {
-        std::fputs("usage: sumblitz_svg2jpg <in.svg> <out.jpg> <size 16..4096>\n", stderr);
+        std::fputs("usage: sumblitz_svg_render <in.svg> <out.jpg|out.png> <size 16..4096>\n",
+                   stderr);
         return 2;
     }
     QSvgRenderer svg(args.at(1));
@@ -33,8 +36,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    const QString out = args.at(2);
+    const bool png = out.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    QImage image(size, size, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(png ? Qt::transparent : Qt::white);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -44,11 +49,10 @@ int main(int argc, char* argv[])
     }
 
     // Written aside and renamed, so an interrupted build never leaves half a picture behind.
-    const QString out = args.at(2);
     const QString part = out + QStringLiteral(".part");
     QFile::remove(part);
-    if (!image.save(part, "JPG", 92) || (QFile::exists(out) && !QFile::remove(out)) ||
-        !QFile::rename(part, out)) {
+    if (!image.save(part, png ? "PNG" : "JPG", png ? -1 : 92) ||
+        (QFile::exists(out) && !QFile::remove(out)) || !QFile::rename(part, out)) {
         QFile::remove(part);
         std::fprintf(stderr, "%s: cannot write\n", qPrintable(out));
         return 1;

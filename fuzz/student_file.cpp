@@ -1,0 +1,26 @@
+// "StdDat.Xrx" with its header as the Student Data window reads it: every listed pupil is
+// found by name and their record read back whole.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_support.h"
+#include "students/record_files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    sb::fuzz::plantFile(std::string(sb::kStudentFile), data, size);
+    sb::Settings s;
+    sb::StudentFile f(sb::fuzz::dataDir());
+    const auto names = sb::OpenStudentFile(s, f);
+    for (const std::string& name : names) {
+        sb::fuzz::require(sb::FindStudentInFile(f, name));
+        sb::DrillSettings record;
+        sb::fuzz::require(sb::ReadStudent(f, f.foundIndex, record));
+        sb::fuzz::require(sb::trimmedName(record) == name);
+        sb::fuzz::require(record.operation >= 1 && record.operation <= 6);
+    }
+    sb::CloseStudentFile(f);
+    return 0;
+}

@@ -1,0 +1,172 @@
+// The program on real disks that refuse writes: a read-only data folder and a full one. It
+// must go on running, leave every old file exactly as it was and name in the main window's
+// notice each file it could not save.
+//
+// Both need a small file system of their own, mounted in a private mount namespace of this
+// process (so nothing is left mounted whatever happens). Where mounting is not allowed (no
+// root, or a container without the capability) the tests are skipped, saying so; without
+// root a read-only folder is made with the permission bits instead.
+
+#include <gtest/gtest.h>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "flow/lifecycle.h"
+#include "flow/run_control.h"
+#include "proof_support.h"
+#include "students/file_names.h"
+#include "students/record_files.h"
+
+namespace sb::proof {
+namespace {
+
+// Mounts a tmpfs of the given size on dir in a private mount namespace. Answers why it could
+// not, or an empty text.
+std::string mountSmallDisk(const std::filesystem::path& dir, const std::string& size)
+{
+    static const std::string unshared = [] {
+        if (::unshare(CLONE_NEWNS) != 0) {
+            return std::string("unshare(CLONE_NEWNS): ") + std::strerror(errno);
+        }
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+            return std::string("making / private: ") + std::strerror(errno);
+        }
+        return std::string();
+    }();
+    if (!unshared.empty()) {
+        return unshared;
+    }
+    const std::string options = "size=" + size + ",mode=0777";
+    if (::mount("sumblitz-test", dir.c_str(), "tmpfs", 0, options.c_str()) != 0) {
+        return std::string("mount tmpfs: ") + std::strerror(errno);
+    }
+    return {};
+}
+
+// Old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them.
+std::map<std::string, std::vector<std::uint8_t>> plantOldFiles(const std::filesystem::path& dir)
+{
+    {
+        DiskProgram earlier(dir);
+        ProgramLoad(earlier.program);
+        setName(earlier.program.cur(), "Ann");
+        earlier.program.cur().autoTeach = 1;
+        earlier.program.cur().loadOnStart = 1;
+        StartDrill(earlier.program);
+        EXPECT_TRUE(ProgramClose(earlier.program)) << earlier.program.main.notice;
+        Settings s;
+        StudentFile f(diskData(dir));
+        static_cast<void>(OpenStudentFile(s, f));
+        f.studentCount = 1;
+        EXPECT_TRUE(RewriteStudentFile(s, f, {"Ann"}));
+    }
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        files[entry.path().filename().string()] = *fileBytes(entry.path());
+    }
+    EXPECT_EQ(files.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
+    return files;
+}
+
+// A run of the program on dir that cannot save: starts, drills, tries every save, shuts down.
+void runAndCheck(const std::filesystem::path& dir,
+                 const std::map<std::string, std::vector<std::uint8_t>>& old)
+{
+    DiskProgram run(dir);
+    Program& p = run.program;
+    ProgramLoad(p);
+    EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
+
+    // Opening the Student Data window saves the pupil's facts first; the drill goes on.
+    EXPECT_FALSE(WriteFactFile(p));
+    EXPECT_NE(p.main.notice.find(factFileName("Ann").string()), std::string::npos) << p.main.notice;
+    StartDrill(p);
+    ClockTick(p);
+    {
+        Settings s;
+        StudentFile f(diskData(dir));
+        EXPECT_EQ(OpenStudentFile(s, f), std::vector<std::string>{"Ann"});
+        f.studentCount = 2;
+        EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}));
+    }
+    p.cur().operation = OpMult;
+    EXPECT_FALSE(ProgramClose(p));
+    for (const std::string& name : {std::string(kDefaultFile), factFileName("Ann").string()}) {
+        EXPECT_NE(p.main.notice.find(name), std::string::npos) << p.main.notice;
+    }
+
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("filler", 0) == 0) {
+            continue;
+        }
+        ++files;
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(old.count(name)) << "a file left behind";
+        EXPECT_EQ(*fileBytes(entry.path()), old.at(name)) << "an old file changed";
+    }
+    EXPECT_EQ(files, old.size());
+}
+
+TEST(FailingDisk, ReadOnlyDataFolder)
+{
+    TempDir tmp;
+    const auto dir = tmp.path() / "data";
+    std::filesystem::create_directory(dir);
+    const bool root = ::geteuid() == 0; // root writes whatever the permission bits say
+    if (root) {
+        const std::string why = mountSmallDisk(dir, "1m");
+        if (!why.empty()) {
+            GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
+        }
+    }
+    const auto old = plantOldFiles(dir);
+    if (root) {
+        ASSERT_EQ(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+            << std::strerror(errno);
+    } else {
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_read |
+                                              std::filesystem::perms::owner_exec);
+    }
+    runAndCheck(dir, old);
+    if (root) {
+        ::umount(dir.c_str());
+    } else {
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
+    }
+}
+
+TEST(FailingDisk, FullDataFolder)
+{
+    TempDir tmp;
+    const auto dir = tmp.path() / "data";
+    std::filesystem::create_directory(dir);
+    const std::string why = mountSmallDisk(dir, "256k");
+    if (!why.empty()) {
+        GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
+    }
+    const auto old = plantOldFiles(dir);
+    // Fill every block left: one big file, then small ones for the last bytes.
+    {
+        std::ofstream filler(dir / "filler", std::ios::binary);
+        const std::vector<char> block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+            filler.flush();
+        }
+    }
+    runAndCheck(dir, old);
+    ::umount(dir.c_str());
+}
+
+} // namespace
+} // namespace sb::proof

@@ -1,0 +1,98 @@
+// Pupils' names that are hostile as file names: each pupil's facts go to a file of their own,
+// inside the data folder, and no pupil's save lands on another's file.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "flow/lifecycle.h"
+#include "proof_support.h"
+#include "students/file_names.h"
+
+namespace sb::proof {
+namespace {
+
+TEST(HostileNames, EachPupilWritesOnlyTheirOwnFileInsideTheDataFolder)
+{
+    // Names are 20 Latin-1 bytes at most. Pairs that a careless mapping would merge: case only,
+    // a trailing dot, an escape written out by hand.
+    const std::vector<std::string> names = {
+        "Ann",
+        "ann",
+        "ANN",
+        "Ann.",
+        "Ann..",
+        "Ann%",
+        "A%6Enn",
+        "../Ann",
+        "..",
+        ".",
+        "a/b",
+        "a\\b",
+        "/etc/passwd",
+        "C:\\Ann",
+        "CON",
+        "con",
+        "Con.txt",
+        "NUL",
+        "AUX",
+        "PRN",
+        "COM1",
+        "LPT9",
+        "CONIN$",
+        std::string(20, '%'),
+        "tab\there",
+        "new\nline",
+        std::string("nul\x01\x1f\x7f", 7),
+        "*?<>|\":",
+        "\xe9l\xe8ve",
+        "-rf",
+        "~",
+        "$HOME",
+        "Ann.Xtx",
+        ".Xtx",
+        "",
+    };
+    TempDir tmp;
+    const auto dir = tmp.path() / "data";
+    std::filesystem::create_directory(dir);
+
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE("name \"" + names[i] + "\"");
+        DiskProgram run(dir);
+        Program& p = run.program;
+        setName(p.cur(), names[i]);
+        p.cur().autoTeach = 1;
+        // Each pupil's facts carry their own number.
+        p.drill.fact(1).asked = static_cast<std::int16_t>(i + 1);
+        ASSERT_TRUE(WriteFactFile(p)) << p.main.notice;
+    }
+
+    // Nothing outside the data folder, nothing but plain files in it, one per pupil.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        EXPECT_TRUE(entry.is_regular_file()) << entry.path();
+        files.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(files.size(), names.size());
+
+    // Every pupil reads back their own facts.
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE("name \"" + names[i] + "\"");
+        DiskProgram run(dir);
+        Program& p = run.program;
+        setName(p.cur(), names[i]);
+        p.cur().autoTeach = 1;
+        ReadFactFile(p);
+        EXPECT_EQ(p.run.drillResumable, 1);
+        EXPECT_EQ(p.drill.fact(1).asked, static_cast<std::int16_t>(i + 1));
+    }
+}
+
+} // namespace
+} // namespace sb::proof
