@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -331,24 +332,36 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
     }
     grid->addLayout(first, 6, 0, 1, 4);
 
-    auto* heads =
-        label(frame, QStringLiteral("Label3"),
-              "1     2      3      4      5      6      7      8      9    10");
+    const QString headText =
+        QStringLiteral("1     2      3      4      5      6      7      8      9    10");
+    auto* heads = new QLabel(headText, frame);
+    heads->setObjectName(QStringLiteral("Label3"));
     grid->addWidget(heads, 7, 0, 1, 4);
-    auto* second = new QHBoxLayout;
+
+    // Each second-number box stands under its number in the column heads.
+    auto* second = new QWidget(frame);
+    const QFontMetrics fm(heads->font());
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth);
+    qsizetype from = 0;
     for (int i = 1; i <= 10; ++i) {
-        auto* c = new QCheckBox(frame);
+        auto* c = new QCheckBox(second);
         c->setObjectName(QStringLiteral("b%1").arg(i));
         c->setAccessibleName(QStringLiteral("Second number %1").arg(i));
         connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
             m_form.b_click(i, on ? 1 : 0);
             after();
         });
-        second->addWidget(c);
+        const QString digits = QString::number(i);
+        const qsizetype where = headText.indexOf(digits, from);
+        from = where + digits.size();
+        const int centre = fm.horizontalAdvance(headText.left(where)) +
+                           fm.horizontalAdvance(digits) / 2;
+        c->move(centre - indicator / 2, 0);
         m_b[at(i)] = c;
     }
-    second->addStretch(1);
-    grid->addLayout(second, 8, 0, 1, 4);
+    second->setMinimumSize(fm.horizontalAdvance(headText) + indicator,
+                           m_b[1]->sizeHint().height());
+    grid->addWidget(second, 8, 0, 1, 4);
 
     struct OpLabel {
         const char* name;
@@ -372,6 +385,7 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         });
         ops->addWidget(r);
         ops->addWidget(l);
+        ops->addSpacing(8);
         m_op[at(k)] = r;
     }
     ops->addStretch(1);

@@ -154,11 +154,14 @@ TEST(StudentForm, DefaultSelectedTwiceFindsTheSlotMadeTheFirstTime)
 TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
 {
     Fixture f;
-    f.writeStudents({f.pupil("Ann", OpDiv)});
+    f.writeStudents({f.pupil("Ann", OpDiv), f.pupil("Zo\xC9", OpSub)});
     f.form.load();
+    f.type("zo\xE9"); // Windows-1252 capital and small E acute
+    f.form.addstudent_click();
+    EXPECT_EQ(f.shown(), "Zo\xC9");
     f.type("ann");
     EXPECT_EQ(f.form.newstudent_keypress(13), 0) << "Enter adds and is dropped";
-    EXPECT_EQ(f.listed().size(), 3u);
+    EXPECT_EQ(f.listed().size(), 4u);
     EXPECT_EQ(f.shown(), "Ann");
     EXPECT_EQ(f.form.model().op, OpDiv);
     EXPECT_TRUE(f.form.model().newstudent.empty());
@@ -167,7 +170,7 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     f.type("UNTITLED");
     f.form.addstudent_click();
     EXPECT_EQ(f.shown(), "Untitled");
-    EXPECT_EQ(f.listed().size(), 3u);
+    EXPECT_EQ(f.listed().size(), 4u);
     EXPECT_EQ(f.form.model().op, OpAdd);
     EXPECT_TRUE(FindStudentInFile(const_cast<StudentFile&>(f.form.file()), "Untitled"));
 
@@ -176,11 +179,12 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     f.form.addstudent_click();
     f.type("Cy");
     f.form.addstudent_click();
-    EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "", "Cy"}));
+    EXPECT_EQ(f.listed(),
+              (std::vector<std::string>{"Default", "Untitled", "Ann", "Zo\xC9", "", "Cy"}));
     f.form.close_click();
     StudentForm reopened{f.p};
     reopened.load();
-    EXPECT_EQ(reopened.model().studentlist.size(), 4u);
+    EXPECT_EQ(reopened.model().studentlist.size(), 5u);
     EXPECT_EQ(reopened.model().studentlist.back(), "Cy");
 }
 
@@ -215,12 +219,12 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
         f.form.load();
         f.select("Ann");
         if (row.change) {
-            f.form.b_click(4, 0);
+            f.form.b_click(10, 0);
         }
         f.select("Bob");
         EXPECT_EQ(f.slot(2).reviewCount, row.reviewCount);
         EXPECT_EQ(f.slot(2).answerCount(3), row.change ? 0 : 12);
-        EXPECT_EQ(f.slot(2).secondNum[4], row.change ? 0 : 1);
+        EXPECT_EQ(f.slot(2).secondNum[10], row.change ? 0 : 1);
     }
 }
 
@@ -356,7 +360,9 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     f.form.load();
     EXPECT_FALSE(f.form.model().a[2].enabled) << "locked here too";
     EXPECT_EQ(f.p.flags.firstLocked, 1);
+    f.p.main.Reset = false;
     f.select("Ann");
+    EXPECT_TRUE(f.p.main.Reset) << "boxes set from a record count as clicks";
     EXPECT_TRUE(f.form.model().a[2].enabled);
     EXPECT_EQ(f.form.model().a[1].value, 0) << "Ann's own first numbers, not the saved ones";
     EXPECT_EQ(f.form.model().a[3].value, 1);
@@ -365,6 +371,13 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     EXPECT_TRUE(f.p.main.Reset);
     EXPECT_EQ(f.form.model().a[1].value, 1);
     EXPECT_EQ(f.form.model().a[3].value, 0);
+    for (const int k : {0, 7}) {
+        f.form.op_click(k);
+        EXPECT_EQ(f.form.model().op, Op10Sub);
+    }
+    f.form.a_click(5, 1);
+    f.form.b_click(11, 1);
+    EXPECT_EQ(f.form.model().b[0].value, 0);
     f.form.cancel_click();
     EXPECT_EQ(f.p.flags.firstLocked, 1);
     EXPECT_EQ(f.p.flags.savedFirst, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
