@@ -147,7 +147,11 @@ TEST(StudentForm, DefaultSelectedTwiceFindsTheSlotMadeTheFirstTime)
     f.select("Untitled");
     f.select("Default");
     EXPECT_EQ(f.p.settings.workSettings.autoTeach, 1);
+    EXPECT_EQ(f.form.model().dsauto, "Auto Teach On");
     EXPECT_EQ(f.form.file().slotCount, 3) << "Zed, Default, Untitled";
+    f.form.start_click();
+    EXPECT_EQ(f.form.model().dsauto, "Auto Teach Off");
+    EXPECT_FALSE(f.form.model().autoTeach);
     EXPECT_EQ(f.bytes().size(), 4u * 208);
 }
 
@@ -326,7 +330,8 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
     for (const Row row : {Row{1, "", "200"}, Row{1, "0", "200"}, Row{2, "00", "80"},
                           Row{3, " ", "15"}, Row{3, "328", "15"}, Row{3, "327", "327"},
                           Row{1, "32768", "200"}, Row{4, "  450", "  450"},
-                          Row{2, "9x", "80"}, Row{4, "32767", "32767"}}) {
+                          Row{2, "9x", "80"}, Row{4, "32767", "32767"}, Row{4, "0", "100"},
+                          Row{1, "300", "300"}}) {
         SCOPED_TRACE(std::string("CB") + std::to_string(row.combo) + " '" + row.typed + "'");
         Fixture f;
         f.form.load();
