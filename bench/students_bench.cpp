@@ -20,8 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 
 struct ClassOf {
-    fs::path dir =
-        fs::temp_directory_path() / ("sumblitz-bench-class-" + std::to_string(std::random_device{}()));
+    fs::path dir = fs::temp_directory_path() /
+                   ("sumblitz-bench-class-" + std::to_string(std::random_device{}()));
     sb::StdRandom random{7};
     sb::SystemClock clock;
     sb::SilentSound sound;
@@ -100,4 +100,3 @@ void BM_StudentDataOk(benchmark::State& state)
 BENCHMARK(BM_StudentDataOk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-

@@ -299,8 +299,8 @@ void StudentForm::Renam_click()
 {
     const std::string fresh = m_model.newstudent;
     const int i = m_model.listIndex;
-    if (i < 2 || i >= static_cast<int>(m_model.studentlist.size()) ||
-        trimBlanks(fresh).empty() || FindListed(fresh)) {
+    if (i < 2 || i >= static_cast<int>(m_model.studentlist.size()) || trimBlanks(fresh).empty() ||
+        FindListed(fresh)) {
         return;
     }
     const std::string old = m_model.studentlist[at(i)];

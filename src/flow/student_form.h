@@ -34,7 +34,7 @@ struct StudentModel {
     std::array<std::string, 5> CB{"", "500", "80", "15", "100"};
     std::array<CheckBox, 5> a{CheckBox{}, CheckBox{1}, CheckBox{}, CheckBox{}, CheckBox{}};
     std::array<CheckBox, 11> b{CheckBox{}, CheckBox{1}};
-    std::int16_t op = 1; // the selected operation button, 1..6 (0: none)
+    std::int16_t op = 1;    // the selected operation button, 1..6 (0: none)
     bool autoTeach = false; // dsauto shows "Auto Teach On" on light blue
     std::string dsauto;
     bool Repset = true;

@@ -14,8 +14,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <optional>
 #include <utility>
@@ -97,8 +97,7 @@ QLabel* label(QWidget* parent, const QString& name, const char* caption)
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption,
-                    const QString& tip = {})
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const QString& tip = {})
 {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -121,22 +120,42 @@ struct LevelCombo {
 const std::array<LevelCombo, 4>& levelCombos()
 {
     static const std::array<LevelCombo, 4> combos{
-        LevelCombo{1, "Start Review After", "Label5", "Prob", "Label1_0",
-                   "Triggers Review Feature on", "Start review after (problems)",
-                   {"  100", "  200", "  300", "  400", "  500", "  600", "  700", "  800",
-                    "  900", "1000"}},
-        LevelCombo{4, "End Review After", "Label9", "Prob", "Label1_1",
-                   "Triggers Review Feature Off", "End review after (problems)",
-                   {"   50", " 100", " 150", " 200", " 250", " 300", " 350", " 400", " 450",
-                    " 500", " 550", " 600"}},
-        LevelCombo{2, "Advance   MathFact if:  ", "Label22", "% Correct", "Label23",
-                   "Trigger to Advance Number", "Advance math fact if percent correct",
-                   {"  50", "  55", "  60", "  65", "  70", "  75", "  80", "  85", "  90",
-                    "  95", " 100"}},
-        LevelCombo{3, "in last", "Label10", "Problems", "Label11", "Minimum to take Average",
-                   "in last (problems)",
-                   {"    5", "  10", "  15", "  20", "  25", "  30", "  35", "  40", "  45",
-                    "  50", " "}},
+        LevelCombo{1,
+                   "Start Review After",
+                   "Label5",
+                   "Prob",
+                   "Label1_0",
+                   "Triggers Review Feature on",
+                   "Start review after (problems)",
+                   {"  100", "  200", "  300", "  400", "  500", "  600", "  700", "  800", "  900",
+                    "1000"}},
+        LevelCombo{4,
+                   "End Review After",
+                   "Label9",
+                   "Prob",
+                   "Label1_1",
+                   "Triggers Review Feature Off",
+                   "End review after (problems)",
+                   {"   50", " 100", " 150", " 200", " 250", " 300", " 350", " 400", " 450", " 500",
+                    " 550", " 600"}},
+        LevelCombo{2,
+                   "Advance   MathFact if:  ",
+                   "Label22",
+                   "% Correct",
+                   "Label23",
+                   "Trigger to Advance Number",
+                   "Advance math fact if percent correct",
+                   {"  50", "  55", "  60", "  65", "  70", "  75", "  80", "  85", "  90", "  95",
+                    " 100"}},
+        LevelCombo{
+            3,
+            "in last",
+            "Label10",
+            "Problems",
+            "Label11",
+            "Minimum to take Average",
+            "in last (problems)",
+            {"    5", "  10", "  15", "  20", "  25", "  30", "  35", "  40", "  45", "  50", " "}},
     };
     return combos;
 }
@@ -354,13 +373,12 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         const QString digits = QString::number(i);
         const qsizetype where = headText.indexOf(digits, from);
         from = where + digits.size();
-        const int centre = fm.horizontalAdvance(headText.left(where)) +
-                           fm.horizontalAdvance(digits) / 2;
+        const int centre =
+            fm.horizontalAdvance(headText.left(where)) + fm.horizontalAdvance(digits) / 2;
         c->move(centre - indicator / 2, 0);
         m_b[at(i)] = c;
     }
-    second->setMinimumSize(fm.horizontalAdvance(headText) + indicator,
-                           m_b[1]->sizeHint().height());
+    second->setMinimumSize(fm.horizontalAdvance(headText) + indicator, m_b[1]->sizeHint().height());
     grid->addWidget(second, 8, 0, 1, 4);
 
     struct OpLabel {
@@ -368,10 +386,13 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         const char* caption;
         const char* accessible;
     };
-    const std::array<OpLabel, 7> opLabel{
-        OpLabel{}, OpLabel{"Label16_0", "+ ", "Add"}, OpLabel{"Label16_2", "10 -", "10 Sub"},
-        OpLabel{"Label16_1", "-", "Subtract"}, OpLabel{"Label16_3", "x", "Multiply"},
-        OpLabel{"Label4", "/ ", "Divide"}, OpLabel{"Label7", "/R", "Divide with remainder"}};
+    const std::array<OpLabel, 7> opLabel{OpLabel{},
+                                         OpLabel{"Label16_0", "+ ", "Add"},
+                                         OpLabel{"Label16_2", "10 -", "10 Sub"},
+                                         OpLabel{"Label16_1", "-", "Subtract"},
+                                         OpLabel{"Label16_3", "x", "Multiply"},
+                                         OpLabel{"Label4", "/ ", "Divide"},
+                                         OpLabel{"Label7", "/R", "Divide with remainder"}};
     auto* ops = new QHBoxLayout;
     for (int k = 1; k <= 6; ++k) {
         auto* r = new QRadioButton(frame);

@@ -49,8 +49,8 @@ private:
 };
 
 struct Fixture {
-    fs::path dir = fs::temp_directory_path() /
-                   ("sumblitz-student-" + std::to_string(std::random_device{}()));
+    fs::path dir =
+        fs::temp_directory_path() / ("sumblitz-student-" + std::to_string(std::random_device{}()));
     StdRandom random{1};
     SystemClock clock;
     SilentSound sound;
@@ -128,8 +128,7 @@ TEST(StudentForm, UntitledOpenedAndOkdLeavesABlankDefaultRecordAtTheEndOfTheFile
     const Bytes b = f.bytes();
     ASSERT_EQ(b.size(), 4u * 208);
     EXPECT_EQ(b[0], 3) << "the header counts the appended Untitled slot";
-    EXPECT_EQ(std::string(b.begin() + 3 * 208 + 2, b.begin() + 3 * 208 + 22),
-              std::string(20, ' '));
+    EXPECT_EQ(std::string(b.begin() + 3 * 208 + 2, b.begin() + 3 * 208 + 22), std::string(20, ' '));
     EXPECT_EQ(f.slot(4).operation, OpAdd) << "a copy of the custom defaults";
     EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
     EXPECT_EQ(trimmedName(f.p.cur()), "Untitled");
@@ -329,9 +328,8 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
     };
     for (const Row row : {Row{1, "", "200"}, Row{1, "0", "200"}, Row{2, "00", "80"},
                           Row{3, " ", "15"}, Row{3, "328", "15"}, Row{3, "327", "327"},
-                          Row{1, "32768", "200"}, Row{4, "  450", "  450"},
-                          Row{2, "9x", "80"}, Row{4, "32767", "32767"}, Row{4, "0", "100"},
-                          Row{1, "300", "300"}}) {
+                          Row{1, "32768", "200"}, Row{4, "  450", "  450"}, Row{2, "9x", "80"},
+                          Row{4, "32767", "32767"}, Row{4, "0", "100"}, Row{1, "300", "300"}}) {
         SCOPED_TRACE(std::string("CB") + std::to_string(row.combo) + " '" + row.typed + "'");
         Fixture f;
         f.form.load();

@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,7 +95,8 @@ TEST(StudentWindowView, MirrorsTheFormAndForwardsItsControls)
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_EQ(list->count(), 5);
     EXPECT_TRUE(name->text().isEmpty());
-    EXPECT_EQ(find<QLabel>(w, "studentdisplay")->text().trimmed(), QStringLiteral("Cy Smith-Jones-"));
+    EXPECT_EQ(find<QLabel>(w, "studentdisplay")->text().trimmed(),
+              QStringLiteral("Cy Smith-Jones-"));
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(2)).center());
