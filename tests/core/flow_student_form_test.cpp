@@ -222,11 +222,13 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
         f.form.load();
         f.select("Ann");
         if (row.change) {
+            f.form.b_click(1, 0);
             f.form.b_click(10, 0);
         }
         f.select("Bob");
         EXPECT_EQ(f.slot(2).reviewCount, row.reviewCount);
         EXPECT_EQ(f.slot(2).answerCount(3), row.change ? 0 : 12);
+        EXPECT_EQ(f.slot(2).secondNum[1], row.change ? 0 : 1);
         EXPECT_EQ(f.slot(2).secondNum[10], row.change ? 0 : 1);
     }
 }
