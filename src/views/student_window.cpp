@@ -203,6 +203,7 @@ QGroupBox* StudentWindow::buildStep1()
     m_newstudent->setObjectName(QStringLiteral("newstudent"));
     m_newstudent->setToolTip(QStringLiteral("\"Type in Students Name here"));
     m_newstudent->setMaxLength(static_cast<int>(kNewStudentLength));
+    m_newstudent->setAccessibleName(QStringLiteral("New Student/Rename Student"));
     m_newstudent->setValidator(new Cp1252Validator(m_newstudent));
     caption->setBuddy(m_newstudent);
     connect(m_newstudent, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -274,6 +275,7 @@ QGroupBox* StudentWindow::buildStep2()
     m_studentdisplay->setFont(arial(11));
     m_studentdisplay->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     m_studentdisplay->setFocusPolicy(Qt::TabFocus);
+    m_studentdisplay->setAccessibleName(QStringLiteral("Students Name"));
     nameCaption->setBuddy(m_studentdisplay);
     grid->addWidget(nameCaption, 0, 0);
     grid->addWidget(m_studentdisplay, 0, 1, 1, 3);
