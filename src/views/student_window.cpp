@@ -275,7 +275,6 @@ QGroupBox* StudentWindow::buildStep2()
     m_studentdisplay->setFont(arial(11));
     m_studentdisplay->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     m_studentdisplay->setFocusPolicy(Qt::TabFocus);
-    m_studentdisplay->setAccessibleName(QStringLiteral("Students Name"));
     nameCaption->setBuddy(m_studentdisplay);
     grid->addWidget(nameCaption, 0, 0);
     grid->addWidget(m_studentdisplay, 0, 1, 1, 3);
@@ -484,6 +483,8 @@ void StudentWindow::render()
         m_newstudent->setFocus();
     }
     m_studentdisplay->setText(fromCp1252(m.studentdisplay));
+    m_studentdisplay->setAccessibleName(QStringLiteral("Students Name: ") +
+                                        fromCp1252(m.studentdisplay).trimmed());
     m_onload->setChecked(m.onload.value == 1);
     m_ChkRev->setChecked(m.ChkRev.value == 1);
     for (int i = 1; i <= 4; ++i) {
