@@ -362,6 +362,7 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
     auto* second = new QWidget(frame);
     const QFontMetrics fm(heads->font());
     const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth);
+    heads->setContentsMargins(indicator, 0, 0, 0); // room for the box under the "1"
     qsizetype from = 0;
     for (int i = 1; i <= 10; ++i) {
         auto* c = new QCheckBox(second);
@@ -374,12 +375,13 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         const QString digits = QString::number(i);
         const qsizetype where = headText.indexOf(digits, from);
         from = where + digits.size();
-        const int centre =
-            fm.horizontalAdvance(headText.left(where)) + fm.horizontalAdvance(digits) / 2;
+        const int centre = indicator + fm.horizontalAdvance(headText.left(where)) +
+                           fm.horizontalAdvance(digits) / 2;
         c->move(centre - indicator / 2, 0);
         m_b[at(i)] = c;
     }
-    second->setMinimumSize(fm.horizontalAdvance(headText) + indicator, m_b[1]->sizeHint().height());
+    second->setMinimumSize(fm.horizontalAdvance(headText) + 2 * indicator,
+                           m_b[1]->sizeHint().height());
     grid->addWidget(second, 8, 0, 1, 4);
 
     struct OpLabel {
