@@ -157,11 +157,11 @@ TEST(StudentForm, DefaultSelectedTwiceFindsTheSlotMadeTheFirstTime)
 TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
 {
     Fixture f;
-    f.writeStudents({f.pupil("Ann", OpDiv), f.pupil("Zo\xC9", OpSub)});
+    f.writeStudents({f.pupil("Ann", OpDiv), f.pupil("Zo\xC9\xDE", OpSub)});
     f.form.load();
-    f.type("zo\xE9"); // Windows-1252 capital and small E acute
+    f.type("zo\xE9\xFE"); // Windows-1252 capitals and small letters: E acute, thorn
     f.form.addstudent_click();
-    EXPECT_EQ(f.shown(), "Zo\xC9");
+    EXPECT_EQ(f.shown(), "Zo\xC9\xDE");
     f.type("ann");
     EXPECT_EQ(f.form.newstudent_keypress(13), 0) << "Enter adds and is dropped";
     EXPECT_EQ(f.listed().size(), 4u);
@@ -183,7 +183,7 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     f.type("Cy");
     f.form.addstudent_click();
     EXPECT_EQ(f.listed(),
-              (std::vector<std::string>{"Default", "Untitled", "Ann", "Zo\xC9", "", "Cy"}));
+              (std::vector<std::string>{"Default", "Untitled", "Ann", "Zo\xC9\xDE", "", "Cy"}));
     f.form.close_click();
     StudentForm reopened{f.p};
     reopened.load();
