@@ -58,6 +58,13 @@ void showBoxesAndOperation(Program& p, const DrillSettings& s)
         setBox(p, p.main.b[at(i)], s.secondNum[at(i)]);
     }
     selectOperation(p, s.operation);
+    if (s.operation != Op10Sub) {
+        // Leaving "10 Sub" puts back the first numbers saved when it was chosen; the record
+        // shown now must keep its own.
+        for (int i = 1; i <= 4; ++i) {
+            setBox(p, p.main.a[at(i)], s.firstRange[at(i)]);
+        }
+    }
 }
 
 } // namespace

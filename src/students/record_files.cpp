@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <span>
+#include <unordered_map>
 
 #include "records/codec.h"
 #include "students/safe_file.h"
@@ -53,17 +54,16 @@ void appendSlot(std::vector<std::uint8_t>& out, const DrillSettings& s)
     out.insert(out.end(), slot.begin(), slot.end());
 }
 
-// Student number of the first of slots 2..slots+1 whose trimmed name equals name, or 0.
-std::size_t findIn(std::span<const std::uint8_t> bytes, std::size_t slots, std::string_view name)
+// The name field of slot k (from 1), trimmed, or nothing when the bytes do not hold the slot
+// whole. Only the 20 name bytes are looked at.
+std::optional<std::string> trimmedNameAt(std::span<const std::uint8_t> bytes, std::size_t k)
 {
-    const std::string wanted = trimBlanks(name);
-    for (std::size_t i = 1; i <= slots; ++i) {
-        const auto s = slotAt(bytes, i + 1);
-        if (s && trimmedName(*s) == wanted) {
-            return i;
-        }
+    const std::size_t begin = (k - 1) * kSlotSize;
+    if (k < 1 || bytes.size() < begin + kSlotSize) {
+        return std::nullopt;
     }
-    return 0;
+    const auto* name = reinterpret_cast<const char*>(bytes.data() + begin + 2);
+    return trimBlanks(std::string_view(name, kNameLength));
 }
 
 } // namespace
@@ -151,6 +151,7 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
     f.studentCount = 0;
     f.foundIndex = 0;
     f.slotCount = 0;
+    f.names.clear();
     FileSystem& files = f.data.files;
     const fs::path path = f.data / kStudentFile;
     const bool existed = files.exists(path);
@@ -178,9 +179,11 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
     const std::size_t whole = bytes->size() / kSlotSize - 1;
     f.slotCount = static_cast<std::int16_t>(std::min(count(header->tag), whole));
     std::vector<std::string> names;
+    f.names.reserve(count(f.slotCount));
     for (std::size_t i = 1; i <= count(f.slotCount); ++i) {
         s.workSettings = *repairedSlotAt(*bytes, i + 1);
         std::string name = trimmedName(s.workSettings);
+        f.names.push_back(name);
         if (!name.empty()) {
             names.push_back(std::move(name));
         }
@@ -194,16 +197,12 @@ bool FindStudentInFile(StudentFile& f, std::string_view name)
     if (!f.open) {
         return false;
     }
-    const auto bytes =
-        f.data.files.read(f.data / kStudentFile, 0, (count(f.slotCount) + 1) * kSlotSize);
-    if (!bytes) {
+    const std::string wanted = trimBlanks(name);
+    const auto found = std::find(f.names.begin(), f.names.end(), wanted);
+    if (found == f.names.end()) {
         return false;
     }
-    const std::size_t found = findIn(*bytes, count(f.slotCount), name);
-    if (found == 0) {
-        return false;
-    }
-    f.foundIndex = static_cast<std::int16_t>(found);
+    f.foundIndex = static_cast<std::int16_t>(found - f.names.begin() + 1);
     return true;
 }
 
@@ -233,8 +232,12 @@ bool WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record)
     const SettingsSlot slot = encodeSettings(record);
     const bool saved =
         f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(count(n) + 1), slot);
-    if (saved && n > f.slotCount) {
-        f.slotCount = n;
+    if (saved) {
+        if (count(n) > f.names.size()) {
+            f.names.resize(count(n));
+        }
+        f.names[count(n) - 1] = trimmedName(record);
+        f.slotCount = std::max(f.slotCount, n);
     }
     f.writeFailed = f.writeFailed || !saved;
     return saved;
@@ -253,6 +256,8 @@ bool AppendStudent(StudentFile& f, const DrillSettings& record)
         f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(k), slot);
     if (saved) {
         f.slotCount = static_cast<std::int16_t>(f.slotCount + 1);
+        f.names.resize(count(f.slotCount) - 1);
+        f.names.push_back(trimmedName(record));
     }
     f.writeFailed = f.writeFailed || !saved;
     return saved;
@@ -273,6 +278,16 @@ bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::stri
         return false;
     }
 
+    // Each trimmed name leads to the first slot that carries it, as a search from the start
+    // would find it.
+    std::unordered_map<std::string, std::size_t> firstSlot;
+    firstSlot.reserve(count(f.slotCount));
+    for (std::size_t i = 1; i <= count(f.slotCount); ++i) {
+        if (auto name = trimmedNameAt(*old, i + 1)) {
+            firstSlot.emplace(std::move(*name), i);
+        }
+    }
+
     std::vector<std::uint8_t> bytes;
     bytes.reserve((count(f.studentCount) + 1) * kSlotSize);
     s.workSettings.tag = f.studentCount;
@@ -281,7 +296,8 @@ bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::stri
         const std::string name = i <= entries.size() ? entries[i - 1] : std::string();
         // An entry past the end of the list has no record: a blank slot the file may hold is
         // not one, whatever it carries, and is never copied.
-        const std::size_t found = name.empty() ? 0 : findIn(*old, count(f.slotCount), name);
+        const auto it = name.empty() ? firstSlot.end() : firstSlot.find(trimBlanks(name));
+        const std::size_t found = it == firstSlot.end() ? 0 : it->second;
         if (found != 0) {
             f.foundIndex = static_cast<std::int16_t>(found);
             s.workSettings = *repairedSlotAt(*old, found + 1);

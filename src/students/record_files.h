@@ -60,6 +60,10 @@ struct StudentFile {
     // stand between named ones; searching all of them keeps every named record findable, and
     // appending after all of them never overwrites one.
     std::int16_t slotCount = 0;
+    // The trimmed names of student slots 1..slotCount (element i - 1 for slot i + 1), read
+    // once when the file is opened and kept in step with every write, so that a search never
+    // goes back to the disk.
+    std::vector<std::string> names;
 };
 
 // Opens the student file (creating it with a header counting 0 pupils when it is missing or
@@ -69,7 +73,8 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f);
 
 // Searches student slots 1..slotCount in order for a trimmed name equal to the trimmed name
 // given (case-sensitive). On a match sets foundIndex and answers true; otherwise false, with
-// foundIndex unchanged. Leaves workSettings alone.
+// foundIndex unchanged. Leaves workSettings alone. Works on the names held in memory: it
+// reads nothing from the disk.
 bool FindStudentInFile(StudentFile& f, std::string_view name);
 
 // Reads student n (slot n + 1) into record, repaired. False, with record unchanged, when the
@@ -92,7 +97,9 @@ bool AppendStudent(StudentFile& f, const DrillSettings& record);
 // list: an empty name is never looked up, so each entry past the end gets a fresh record).
 // workSettings is the buffer for each record and holds the last one afterwards. The new file
 // replaces "StdDat.Xrx" as a whole (saveAtomically); on failure the old student file stays as
-// it was, writeFailed is set and the answer is false. The file is closed either way.
+// it was, writeFailed is set and the answer is false. The file is closed either way. The old
+// file is read once and its names indexed once, so the time grows with the number of pupils,
+// not with its square.
 bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries);
 
 // Closes the student file; what was written stays written.

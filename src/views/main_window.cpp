@@ -28,6 +28,8 @@
 #include "views/problem_view_qt.h"
 #include "views/delay_window.h"
 #include "views/help_window.h"
+#include "views/student_window.h"
+#include "flow/student_form.h"
 #include "flow/main_form.h"
 #include "flow/run_control.h"
 #include "platform/media_qt.h"
@@ -270,6 +272,13 @@ void MainWindow::buildFrames(QWidget* central)
     m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
                       QStringLiteral("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
+    connect(m_goauto, &QPushButton::clicked, this, [this] {
+        goauto_click(m_program);
+        render();
+        StudentWindow getfile(m_program, {}, this);
+        getfile.exec();
+        after();
+    });
     for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_helpgo}) {
         column->addWidget(b);
     }

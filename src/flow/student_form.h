@@ -1,0 +1,177 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "flow/program.h"
+#include "students/record_files.h"
+
+namespace sb {
+
+// The most characters the "New Student/Rename Student" box takes.
+inline constexpr std::size_t kNewStudentLength = 15;
+
+// Every value, caption and enabled flag of the Student Data window "getfile". Names are the
+// single bytes of the record files (Windows-1252). Slot 0 of the arrays is unused.
+struct StudentModel {
+    std::string newstudent; // the typed name, at most kNewStudentLength characters
+    // Entry 0 "Default" and entry 1 "Untitled" are fixed; the pupils follow from entry 2.
+    std::vector<std::string> studentlist{"Default", "Untitled"};
+    int listIndex = -1; // the selected entry, -1 when none is
+    // Counts the times newstudent asked for the focus (after Add); a view moves the focus when
+    // this changes.
+    unsigned newstudentFocus = 0;
+
+    std::string studentdisplay; // the name field of the pupil on display, all 20 characters
+    CheckBox onload{};          // "Load on Start Up" (loadOnStart)
+    CheckBox ChkRev{};          // review on (reviewOn)
+    // Level combo texts: 1 reviewAfter, 2 advancePercent, 3 averageOver, 4 reviewLength.
+    std::array<std::string, 5> CB{"", "500", "80", "15", "100"};
+    std::array<CheckBox, 5> a{CheckBox{}, CheckBox{1}, CheckBox{}, CheckBox{}, CheckBox{}};
+    std::array<CheckBox, 11> b{CheckBox{}, CheckBox{1}};
+    std::int16_t op = 1;    // the selected operation button, 1..6 (0: none)
+    bool autoTeach = false; // dsauto shows "Auto Teach On" on light blue
+    std::string dsauto;
+    bool Repset = true;
+    bool closed = false; // OK, Cancel or the close box has ended the window
+};
+
+// The selection a record held when it was put on display.
+struct ShownSelection {
+    std::array<std::int16_t, 5> firstRange{};
+    std::array<std::int16_t, 11> secondNum{};
+    std::int16_t operation = 0;
+};
+
+// The steps of the main window's "Student Data" button before the window opens: the selection
+// on the main window is read into curSettings and made non-empty; a changed selection makes
+// the next Start build a new drill (startSettings := curSettings, the fact table rebuilt); the
+// outgoing pupil's facts are saved. The window itself is then created and load() runs.
+void goauto_click(Program& p);
+
+// The Student Data window: the pupil list and the pupil on display (workSettings), over the
+// student file, which stays open from load() until OK or Cancel. Created when the window opens
+// and dropped when it closes; it keeps nothing between openings. The window is opened either
+// after goauto_click, or from the Smart Repeat window's "Student Data" (which sets
+// studentFromSmart first and clears it when it closes itself).
+class StudentForm {
+public:
+    explicit StudentForm(Program& program);
+
+    const StudentModel& model() const { return m_model; }
+    const StudentFile& file() const { return m_file; }
+
+    // The load of the window: Repeat Setting is disabled when opened from the Smart Repeat
+    // window; the student file is opened and its names listed after the fixed entries;
+    // workSettings and backupSettings := curSettings, which is put on display. No entry is
+    // selected.
+    void load();
+
+    // Selecting entry `index`: the pupil on display is stored first, then the entry's record is
+    // read (or made from the custom defaults and appended when it has no slot) and shown.
+    void studentlist_click(int index);
+
+    // The text of newstudent as typed (cut to kNewStudentLength characters).
+    void newstudent_change(std::string_view text);
+    // A key typed into newstudent: Enter (13) adds the name and is dropped (answers 0); every
+    // other key is answered unchanged.
+    char newstudent_keypress(char key);
+    // Add: an unlisted name gets a fresh record from the custom defaults (appended to the file,
+    // the pupil on display not stored first); a listed one (compared as FindListed compares)
+    // shows that entry's record, which for a fixed entry without a slot is made as selecting it
+    // would make it. Either way newstudent is emptied and given the focus.
+    void addstudent_click();
+    // Remove: the selected pupil entry leaves the list (fixed entries stay); the file is not
+    // touched until OK.
+    void removestudent_click();
+    // Rename: the selected pupil's own slot takes the name in newstudent, and so does their
+    // fact file unless a file of the new name is already there. Refused (nothing changes) for a
+    // blank or already listed name, with a fixed or no entry selected, or when the pupil has no
+    // slot. When the renamed pupil is the one on display, the display follows the new name.
+    void Renam_click();
+    // SortList: SortStudents.
+    void ssort_click();
+
+    void onload_click(std::int16_t value);
+    void ChkRev_click(std::int16_t value);
+    // The selection boxes of this window; each enables the main window's "New Drill", and an
+    // operation applies the "10 Sub" lock to this window's first-number boxes.
+    void a_click(int i, std::int16_t value);
+    void b_click(int i, std::int16_t value);
+    void op_click(int k);
+    // Start/Stop: Auto Teach of the pupil on display on or off.
+    void start_click();
+
+    // The level combos CB(1..4). A text that is blank, holds anything but blanks around digits,
+    // reads as 0, or lies above the most the field takes (327 for averageOver, whose larger
+    // values a stored record does not keep; 32767 otherwise) gets the value back that the
+    // combo held when it got the focus.
+    void CB_gotFocus(int i);
+    char CB_keyPress(int i, char key);
+    void CB_change(int i, std::string_view text);
+    void CB_lostFocus(int i);
+
+    // OK (SaveAndClose).
+    void close_click();
+    // Cancel: curSettings := backupSettings, the file closed without a rebuild.
+    void cancel_click();
+    // A close of the window; byUser for its own close box, which counts as OK. Closes caused
+    // by OK or Cancel do nothing more.
+    void close_request(bool byUser);
+
+    // Repeat Setting: the values on display go into curSettings (Auto Teach, name, levels,
+    // selection) and smartFromStudent := 1; the caller then shows the Smart Repeat window.
+    // Does nothing while Repset is disabled (answers false).
+    [[nodiscard]] bool Repset_click();
+    // The Smart Repeat window opened by Repeat Setting has closed; `applied` when it closed
+    // with Ok or its title bar, and then the values set there (stopOn, smartCheck,
+    // smartValue) are carried into the record on display, so that OK here keeps them.
+    void smart_closed(bool applied);
+
+    // Record <-> window transfers.
+    void ShowRecord(const DrillSettings& rec);
+    void TakeRecord(DrillSettings& rec) const;
+    void ShowRecordSelection(const DrillSettings& rec);
+    void TakeRecordSelection(DrillSettings& rec) const;
+    void ShowTeachState();
+
+    // The first entry (fixed ones included) whose text, without blanks at either end, equals
+    // the name's, ignoring the case of letters.
+    std::optional<int> FindListed(std::string_view name) const;
+    // True when workSettings' selection equals the one it held when put on display.
+    bool SelectionAsOpened() const;
+    // Writes the record on display to its slot, or appends one; a changed selection first
+    // clears its Auto Teach progress.
+    void StoreDisplayedStudent();
+    // OK: stores the pupil on display, makes it current, rebuilds the student file in list
+    // order, applies the settings to the main window (update) and closes.
+    void SaveAndClose();
+    // Sorts the pupil entries (from entry 2), ascending and stable, ignoring the case of
+    // letters; each becomes a 20-character field. The file is not touched.
+    void SortStudents();
+
+private:
+    void showDisplayed();
+    void setBox(CheckBox& box, std::int16_t value);
+    void finish();
+    // Reads the record of a listed name into workSettings, or makes one from the custom
+    // defaults under that name and appends it.
+    void readOrAppend(const std::string& name);
+
+    Program& m_p;
+    StudentModel m_model;
+    StudentFile m_file;
+    ShownSelection m_shown;
+    std::array<std::int16_t, 5> m_level{}; // the last accepted value of each level combo
+    // The main window's "10 Sub" lock as it stood when this window opened: this window's
+    // boxes use the shared flags while it is open, and the main window gets its own back.
+    std::int16_t m_mainLocked = 0;
+    std::array<std::int16_t, 5> m_mainSaved{};
+};
+
+} // namespace sb

@@ -1,0 +1,579 @@
+#include "views/student_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include <optional>
+#include <utility>
+
+#include "records/index.h"
+
+namespace sb {
+
+namespace {
+
+// Windows-1252 <-> Unicode for the pupils' names, which the record files hold as single
+// bytes of that code page. Kept here until the shared converter (records/cp1252.h) is in;
+// then these two give way to it.
+constexpr std::array<char16_t, 32> kCp1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromCp1252(std::string_view bytes)
+{
+    QString out;
+    out.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        out += QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80u] : char16_t{b});
+    }
+    return out;
+}
+
+// Nothing when a character has no place in the code page (or is a control character, which
+// no name holds).
+std::optional<std::string> toCp1252(const QString& text)
+{
+    std::string out;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x20 || u == 0x7F) {
+            return std::nullopt;
+        }
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += static_cast<char>(u);
+            continue;
+        }
+        const auto* hit = std::find(kCp1252High.begin(), kCp1252High.end(), u);
+        if (hit == kCp1252High.end() || *hit < 0xA0) {
+            return std::nullopt;
+        }
+        out += static_cast<char>(0x80 + (hit - kCp1252High.begin()));
+    }
+    return out;
+}
+
+// Lets only text the record files can hold be typed into the name box.
+class Cp1252Validator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return toCp1252(input) ? Acceptable : Invalid;
+    }
+};
+
+QFont arial(double pointSize)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(pointSize);
+    return f;
+}
+
+QString quoted(const char* text)
+{
+    return QLatin1Char('"') + QString::fromLatin1(text) + QLatin1Char('"');
+}
+
+QLabel* label(QWidget* parent, const QString& name, const char* caption)
+{
+    auto* l = new QLabel(QString::fromLatin1(caption), parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const QString& tip = {})
+{
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+struct LevelCombo {
+    int index;
+    const char* before; // the label in front
+    const char* beforeName;
+    const char* after; // the label behind
+    const char* afterName;
+    const char* tip;
+    const char* accessible;
+    std::vector<const char*> items;
+};
+
+const std::array<LevelCombo, 4>& levelCombos()
+{
+    static const std::array<LevelCombo, 4> combos{
+        LevelCombo{1,
+                   "Start Review After",
+                   "Label5",
+                   "Prob",
+                   "Label1_0",
+                   "Triggers Review Feature on",
+                   "Start review after (problems)",
+                   {"  100", "  200", "  300", "  400", "  500", "  600", "  700", "  800", "  900",
+                    "1000"}},
+        LevelCombo{4,
+                   "End Review After",
+                   "Label9",
+                   "Prob",
+                   "Label1_1",
+                   "Triggers Review Feature Off",
+                   "End review after (problems)",
+                   {"   50", " 100", " 150", " 200", " 250", " 300", " 350", " 400", " 450", " 500",
+                    " 550", " 600"}},
+        LevelCombo{2,
+                   "Advance   MathFact if:  ",
+                   "Label22",
+                   "% Correct",
+                   "Label23",
+                   "Trigger to Advance Number",
+                   "Advance math fact if percent correct",
+                   {"  50", "  55", "  60", "  65", "  70", "  75", "  80", "  85", "  90", "  95",
+                    " 100"}},
+        LevelCombo{
+            3,
+            "in last",
+            "Label10",
+            "Problems",
+            "Label11",
+            "Minimum to take Average",
+            "in last (problems)",
+            {"    5", "  10", "  15", "  20", "  25", "  30", "  35", "  40", "  45", "  50", " "}},
+    };
+    return combos;
+}
+
+} // namespace
+
+StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* parent)
+    : QDialog(parent), m_form(program), m_openSmart(std::move(openSmart))
+{
+    setObjectName(QStringLiteral("getfile"));
+    setWindowTitle(QStringLiteral("Student Data"));
+    setModal(true);
+    setFont(arial(9));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(buildStep1());
+    frames->addWidget(buildStep2(), 1);
+    layout->addLayout(frames);
+
+    auto* cancel = button(this, "cancel", "Cancel");
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        m_form.cancel_click();
+        after();
+    });
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(cancel);
+    layout->addLayout(bottom);
+
+    m_form.load();
+    render();
+}
+
+StudentWindow::~StudentWindow() = default;
+
+QGroupBox* StudentWindow::buildStep1()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Step1: Load Student"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto* v = new QVBoxLayout(frame);
+
+    auto* caption = label(frame, QStringLiteral("Label6"), "New Student/Rename Student");
+    m_newstudent = new QLineEdit(frame);
+    m_newstudent->setObjectName(QStringLiteral("newstudent"));
+    m_newstudent->setToolTip(QStringLiteral("\"Type in Students Name here"));
+    m_newstudent->setMaxLength(static_cast<int>(kNewStudentLength));
+    m_newstudent->setAccessibleName(QStringLiteral("New Student/Rename Student"));
+    m_newstudent->setValidator(new Cp1252Validator(m_newstudent));
+    caption->setBuddy(m_newstudent);
+    connect(m_newstudent, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_form.newstudent_change(toCp1252(text).value_or(std::string()));
+    });
+    connect(m_newstudent, &QLineEdit::returnPressed, this, [this] {
+        static_cast<void>(m_form.newstudent_keypress(13));
+        after();
+    });
+
+    auto* add = button(frame, "addstudent", "Add Student to List");
+    connect(add, &QPushButton::clicked, this, [this] {
+        m_form.addstudent_click();
+        after();
+    });
+
+    m_studentlist = new QListWidget(frame);
+    m_studentlist->setObjectName(QStringLiteral("studentlist"));
+    m_studentlist->setToolTip(QStringLiteral("Click to select student"));
+    m_studentlist->setAccessibleName(QStringLiteral("Students"));
+    m_studentlist->setUniformItemSizes(true);
+    connect(m_studentlist, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) {
+            m_form.studentlist_click(row);
+            after();
+        }
+    });
+
+    auto* remove = button(frame, "removestudent", "Remove");
+    auto* rename = button(frame, "Renam", "Rename");
+    auto* sort = button(frame, "ssort", "SortList");
+    connect(remove, &QPushButton::clicked, this, [this] {
+        m_form.removestudent_click();
+        after();
+    });
+    connect(rename, &QPushButton::clicked, this, [this] {
+        m_form.Renam_click();
+        after();
+    });
+    connect(sort, &QPushButton::clicked, this, [this] {
+        m_form.ssort_click();
+        after();
+    });
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : {remove, rename, sort}) {
+        row->addWidget(b);
+    }
+
+    v->addWidget(caption);
+    v->addWidget(m_newstudent);
+    v->addWidget(add);
+    v->addWidget(m_studentlist, 1);
+    v->addLayout(row);
+    return frame;
+}
+
+QGroupBox* StudentWindow::buildStep2()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Step2:Set Level"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+
+    auto* nameCaption = label(frame, QStringLiteral("Label2"), "Students Name:");
+    m_studentdisplay = new QLabel(frame);
+    m_studentdisplay->setObjectName(QStringLiteral("studentdisplay"));
+    m_studentdisplay->setToolTip(QStringLiteral("Displays current student"));
+    m_studentdisplay->setFrameShape(QFrame::Panel);
+    m_studentdisplay->setFrameShadow(QFrame::Sunken);
+    m_studentdisplay->setFont(arial(11));
+    m_studentdisplay->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    m_studentdisplay->setFocusPolicy(Qt::TabFocus);
+    nameCaption->setBuddy(m_studentdisplay);
+    grid->addWidget(nameCaption, 0, 0);
+    grid->addWidget(m_studentdisplay, 0, 1, 1, 3);
+
+    m_onload = new QCheckBox(QStringLiteral("Load on Start Up"), frame);
+    m_onload->setObjectName(QStringLiteral("onload"));
+    m_onload->setToolTip(QStringLiteral("Loads Current student on Program Start"));
+    connect(m_onload, &QCheckBox::clicked, this, [this](bool on) {
+        m_form.onload_click(on ? 1 : 0);
+        after();
+    });
+    grid->addWidget(m_onload, 1, 0, 1, 3);
+
+    buildLevels(frame, grid);
+    buildSelection(frame, grid);
+    buildButtons(frame, grid);
+    return frame;
+}
+
+void StudentWindow::buildLevels(QGroupBox* frame, QGridLayout* grid)
+{
+    auto* active = label(frame, QStringLiteral("Label8"), "Active");
+    m_ChkRev = new QCheckBox(frame);
+    m_ChkRev->setObjectName(QStringLiteral("ChkRev"));
+    m_ChkRev->setToolTip(quoted("Activates Review Feature"));
+    m_ChkRev->setAccessibleName(QStringLiteral("Review active"));
+    active->setBuddy(m_ChkRev);
+    connect(m_ChkRev, &QCheckBox::clicked, this, [this](bool on) {
+        m_form.ChkRev_click(on ? 1 : 0);
+        after();
+    });
+    grid->addWidget(active, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(m_ChkRev, 2, 3, Qt::AlignHCenter);
+
+    int row = 2;
+    for (const LevelCombo& c : levelCombos()) {
+        auto* before = label(frame, QString::fromLatin1(c.beforeName), c.before);
+        auto* after = label(frame, QString::fromLatin1(c.afterName), c.after);
+        auto* combo = new QComboBox(frame);
+        combo->setObjectName(QStringLiteral("CB%1").arg(c.index));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setToolTip(quoted(c.tip));
+        combo->setAccessibleName(QString::fromLatin1(c.accessible));
+        for (const char* item : c.items) {
+            combo->addItem(QString::fromLatin1(item));
+        }
+        before->setBuddy(combo);
+        combo->installEventFilter(this);
+        const int i = c.index;
+        connect(combo, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
+            m_form.CB_change(i, text.toLatin1().toStdString());
+        });
+        grid->addWidget(before, row, 0);
+        grid->addWidget(combo, row, 1);
+        grid->addWidget(after, row, 2);
+        m_CB[at(i)] = combo;
+        ++row;
+    }
+}
+
+void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
+{
+    auto* first = new QHBoxLayout;
+    const std::array<const char*, 5> aCaption{"", "1~10", "11~13", "14~16", "17~20"};
+    for (int i = 1; i <= 4; ++i) {
+        auto* c = new QCheckBox(QString::fromLatin1(aCaption[at(i)]), frame);
+        c->setObjectName(QStringLiteral("a%1").arg(i));
+        connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
+            m_form.a_click(i, on ? 1 : 0);
+            after();
+        });
+        first->addWidget(c);
+        m_a[at(i)] = c;
+    }
+    grid->addLayout(first, 6, 0, 1, 4);
+
+    const QString headText =
+        QStringLiteral("1     2      3      4      5      6      7      8      9    10");
+    auto* heads = new QLabel(headText, frame);
+    heads->setObjectName(QStringLiteral("Label3"));
+    grid->addWidget(heads, 7, 0, 1, 4);
+
+    // Each second-number box stands under its number in the column heads.
+    auto* second = new QWidget(frame);
+    const QFontMetrics fm(heads->font());
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth);
+    heads->setContentsMargins(indicator, 0, 0, 0); // room for the box under the "1"
+    qsizetype from = 0;
+    for (int i = 1; i <= 10; ++i) {
+        auto* c = new QCheckBox(second);
+        c->setObjectName(QStringLiteral("b%1").arg(i));
+        c->setAccessibleName(QStringLiteral("Second number %1").arg(i));
+        connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
+            m_form.b_click(i, on ? 1 : 0);
+            after();
+        });
+        const QString digits = QString::number(i);
+        const qsizetype where = headText.indexOf(digits, from);
+        from = where + digits.size();
+        const int centre = indicator + fm.horizontalAdvance(headText.left(where)) +
+                           fm.horizontalAdvance(digits) / 2;
+        c->move(centre - indicator / 2, 0);
+        m_b[at(i)] = c;
+    }
+    second->setMinimumSize(fm.horizontalAdvance(headText) + 2 * indicator,
+                           m_b[1]->sizeHint().height());
+    grid->addWidget(second, 8, 0, 1, 4);
+
+    struct OpLabel {
+        const char* name;
+        const char* caption;
+        const char* accessible;
+    };
+    const std::array<OpLabel, 7> opLabel{OpLabel{},
+                                         OpLabel{"Label16_0", "+ ", "Add"},
+                                         OpLabel{"Label16_2", "10 -", "10 Sub"},
+                                         OpLabel{"Label16_1", "-", "Subtract"},
+                                         OpLabel{"Label16_3", "x", "Multiply"},
+                                         OpLabel{"Label4", "/ ", "Divide"},
+                                         OpLabel{"Label7", "/R", "Divide with remainder"}};
+    auto* ops = new QHBoxLayout;
+    for (int k = 1; k <= 6; ++k) {
+        auto* r = new QRadioButton(frame);
+        r->setObjectName(QStringLiteral("op%1").arg(k));
+        r->setAccessibleName(QString::fromLatin1(opLabel[at(k)].accessible));
+        auto* l = label(frame, QString::fromLatin1(opLabel[at(k)].name), opLabel[at(k)].caption);
+        l->setBuddy(r);
+        connect(r, &QRadioButton::clicked, this, [this, k] {
+            m_form.op_click(k);
+            after();
+        });
+        ops->addWidget(r);
+        ops->addWidget(l);
+        ops->addSpacing(8);
+        m_op[at(k)] = r;
+    }
+    ops->addStretch(1);
+    grid->addLayout(ops, 9, 0, 1, 4);
+}
+
+void StudentWindow::buildButtons(QGroupBox* frame, QGridLayout* grid)
+{
+    m_dsauto = new QLabel(frame);
+    m_dsauto->setObjectName(QStringLiteral("dsauto"));
+    m_dsauto->setAutoFillBackground(true);
+    m_dsauto->setAlignment(Qt::AlignCenter);
+    m_dsauto->setFrameShape(QFrame::Panel);
+    m_dsauto->setFrameShadow(QFrame::Sunken);
+    auto* start = button(frame, "start", "Start/Stop", quoted("Toggles Teach Mode"));
+    m_Repset = button(frame, "Repset", "Repeat Setting", quoted("Opens Smart Repeat Window"));
+    auto* ok = button(frame, "close", "OK", quoted("Closes this Window"));
+    connect(start, &QPushButton::clicked, this, [this] {
+        m_form.start_click();
+        after();
+    });
+    connect(m_Repset, &QPushButton::clicked, this, &StudentWindow::repeatSetting);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_form.close_click();
+        after();
+    });
+    grid->addWidget(m_dsauto, 10, 0, 1, 2);
+    grid->addWidget(start, 10, 2, 1, 2);
+    grid->addWidget(m_Repset, 11, 0, 1, 2);
+    grid->addWidget(ok, 11, 2, 1, 2);
+}
+
+void StudentWindow::repeatSetting()
+{
+    if (!m_openSmart || !m_form.Repset_click()) {
+        return;
+    }
+    render();
+    m_form.smart_closed(m_openSmart());
+    after();
+}
+
+void StudentWindow::renderList()
+{
+    const std::vector<std::string>& list = m_form.model().studentlist;
+    if (list != m_listed) {
+        m_studentlist->clear();
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(list.size()));
+        for (const std::string& entry : list) {
+            texts.append(fromCp1252(entry));
+        }
+        m_studentlist->addItems(texts);
+        m_listed = list;
+    }
+    m_studentlist->setCurrentRow(m_form.model().listIndex);
+}
+
+void StudentWindow::render()
+{
+    const StudentModel& m = m_form.model();
+    const QSignalBlocker blockList(m_studentlist);
+    renderList();
+    {
+        const QSignalBlocker block(m_newstudent);
+        const QString text = fromCp1252(m.newstudent);
+        if (m_newstudent->text() != text) {
+            m_newstudent->setText(text);
+        }
+    }
+    if (m_newstudentFocus != m.newstudentFocus) {
+        m_newstudentFocus = m.newstudentFocus;
+        m_newstudent->setFocus();
+    }
+    m_studentdisplay->setText(fromCp1252(m.studentdisplay));
+    m_studentdisplay->setAccessibleName(QStringLiteral("Students Name: ") +
+                                        fromCp1252(m.studentdisplay).trimmed());
+    m_onload->setChecked(m.onload.value == 1);
+    m_ChkRev->setChecked(m.ChkRev.value == 1);
+    for (int i = 1; i <= 4; ++i) {
+        QComboBox* c = m_CB[at(i)];
+        const QSignalBlocker block(c);
+        const QString text = QString::fromLatin1(m.CB[at(i)]);
+        if (c->currentText() != text) {
+            c->setEditText(text);
+        }
+    }
+    for (int i = 1; i <= 4; ++i) {
+        m_a[at(i)]->setChecked(m.a[at(i)].value == 1);
+        m_a[at(i)]->setEnabled(m.a[at(i)].enabled);
+    }
+    for (int i = 1; i <= 10; ++i) {
+        m_b[at(i)]->setChecked(m.b[at(i)].value == 1);
+    }
+    for (int k = 1; k <= 6; ++k) {
+        m_op[at(k)]->setChecked(m.op == k);
+    }
+    m_dsauto->setText(QString::fromLatin1(m.dsauto));
+    QPalette pal = m_dsauto->palette();
+    pal.setColor(QPalette::Window,
+                 m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
+    m_dsauto->setPalette(pal);
+    m_Repset->setEnabled(m.Repset && static_cast<bool>(m_openSmart));
+}
+
+void StudentWindow::after()
+{
+    render();
+    if (m_form.model().closed && isVisible()) {
+        accept();
+    }
+}
+
+void StudentWindow::closeEvent(QCloseEvent* event)
+{
+    m_form.close_request(true);
+    render();
+    QDialog::closeEvent(event);
+}
+
+void StudentWindow::reject()
+{
+    m_form.cancel_click();
+    render();
+    QDialog::reject();
+}
+
+bool StudentWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    int i = 1;
+    while (i <= 4 && m_CB[at(i)] != watched) {
+        ++i;
+    }
+    if (i > 4) {
+        return QDialog::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            m_form.CB_gotFocus(i);
+        }
+        break;
+    case QEvent::FocusOut:
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            m_form.CB_lostFocus(i);
+            render();
+        }
+        break;
+    case QEvent::KeyPress: {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.isEmpty()) {
+            break; // arrows, Delete, Home: not typed characters
+        }
+        const char16_t u = text.front().unicode();
+        const char key = u < 0x80 ? static_cast<char>(u) : char{1};
+        if (m_form.CB_keyPress(i, key) == 0) {
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace sb

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "flow/student_form.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace sb {
+
+struct Program;
+
+// The Student Data window "getfile", shown modally with exec(). It holds no rule of its own:
+// each event goes to one StudentForm handler, then render() makes every widget mirror the
+// model with signals blocked. OK, Cancel and the close box end it through the form.
+class StudentWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Shows the Smart Repeat window modally on top of this one and answers true when it
+    // closed with Ok or its title bar (its values then apply), false for Cancel.
+    using SmartOpener = std::function<bool()>;
+
+    // Runs the window's load. Without an opener "Repeat Setting" stays disabled.
+    StudentWindow(Program& program, SmartOpener openSmart, QWidget* parent = nullptr);
+    ~StudentWindow() override;
+
+    const StudentForm& form() const { return m_form; }
+    void render();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override; // Escape: Cancel
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QGroupBox* buildStep1();
+    QGroupBox* buildStep2();
+    void buildLevels(QGroupBox* frame, QGridLayout* grid);
+    void buildSelection(QGroupBox* frame, QGridLayout* grid);
+    void buildButtons(QGroupBox* frame, QGridLayout* grid);
+    void after(); // render after a handler; end the window once the form has closed
+    void repeatSetting();
+    void renderList();
+
+    StudentForm m_form;
+    SmartOpener m_openSmart;
+    QLineEdit* m_newstudent = nullptr;
+    QListWidget* m_studentlist = nullptr;
+    QLabel* m_studentdisplay = nullptr;
+    QCheckBox* m_onload = nullptr;
+    QCheckBox* m_ChkRev = nullptr;
+    std::array<QComboBox*, 5> m_CB{};
+    std::array<QCheckBox*, 5> m_a{};
+    std::array<QCheckBox*, 11> m_b{};
+    std::array<QRadioButton*, 7> m_op{};
+    QLabel* m_dsauto = nullptr;
+    QPushButton* m_Repset = nullptr;
+    std::vector<std::string> m_listed; // the entries the list widget shows
+    unsigned m_newstudentFocus = 0;
+};
+
+} // namespace sb
