@@ -1,5 +1,6 @@
 #include "views/common_qt.h"
 
+#include <QByteArray>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,6 +22,23 @@ QString toQString(std::string_view cp1252)
 {
     const std::string utf8 = cp1252ToUtf8(cp1252);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::optional<std::string> toCp1252(const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.category() == QChar::Other_Control) {
+            return std::nullopt;
+        }
+    }
+    const QByteArray utf8 = text.toUtf8();
+    std::string bytes = utf8ToCp1252(std::string_view(utf8.constData(), utf8.size()));
+    // A character outside the code page comes back as '?': only a text that comes back whole
+    // was all in it.
+    if (toQString(bytes) != text) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 int twipsToPixels(double twips, const QWidget* w)

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 class QTimer;
@@ -18,6 +20,10 @@ QFont arial(double pointSize, bool bold = false);
 // A caption or name of the core (Windows-1252 bytes, as the record files hold them) as text on
 // the screen.
 QString toQString(std::string_view cp1252);
+
+// Text typed on the screen as the core keeps it (Windows-1252 bytes); nothing when a character
+// has no place in that code page, or is a control character, which no name or caption holds.
+std::optional<std::string> toCp1252(const QString& text);
 
 // Lengths of the program's layout are in units of 1/1440 inch; the widget's logical DPI turns
 // them into pixels, so the window keeps its proportions at any scaling.

@@ -1,5 +1,7 @@
 #include "views/student_window.h"
 
+#include "views/common_qt.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,48 +28,6 @@ namespace sb {
 
 namespace {
 
-// Windows-1252 <-> Unicode for the pupils' names, which the record files hold as single
-// bytes of that code page. Kept here until the shared converter (records/cp1252.h) is in;
-// then these two give way to it.
-constexpr std::array<char16_t, 32> kCp1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString fromCp1252(std::string_view bytes)
-{
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        out += QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80u] : char16_t{b});
-    }
-    return out;
-}
-
-// Nothing when a character has no place in the code page (or is a control character, which
-// no name holds).
-std::optional<std::string> toCp1252(const QString& text)
-{
-    std::string out;
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x20 || u == 0x7F) {
-            return std::nullopt;
-        }
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out += static_cast<char>(u);
-            continue;
-        }
-        const auto* hit = std::find(kCp1252High.begin(), kCp1252High.end(), u);
-        if (hit == kCp1252High.end() || *hit < 0xA0) {
-            return std::nullopt;
-        }
-        out += static_cast<char>(0x80 + (hit - kCp1252High.begin()));
-    }
-    return out;
-}
-
 // Lets only text the record files can hold be typed into the name box.
 class Cp1252Validator final : public QValidator {
 public:
@@ -77,13 +37,6 @@ public:
         return toCp1252(input) ? Acceptable : Invalid;
     }
 };
-
-QFont arial(double pointSize)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(pointSize);
-    return f;
-}
 
 QString quoted(const char* text)
 {
@@ -460,7 +413,7 @@ void StudentWindow::renderList()
         QStringList texts;
         texts.reserve(static_cast<qsizetype>(list.size()));
         for (const std::string& entry : list) {
-            texts.append(fromCp1252(entry));
+            texts.append(toQString(entry));
         }
         m_studentlist->addItems(texts);
         m_listed = list;
@@ -475,7 +428,7 @@ void StudentWindow::render()
     renderList();
     {
         const QSignalBlocker block(m_newstudent);
-        const QString text = fromCp1252(m.newstudent);
+        const QString text = toQString(m.newstudent);
         if (m_newstudent->text() != text) {
             m_newstudent->setText(text);
         }
@@ -484,9 +437,9 @@ void StudentWindow::render()
         m_newstudentFocus = m.newstudentFocus;
         m_newstudent->setFocus();
     }
-    m_studentdisplay->setText(fromCp1252(m.studentdisplay));
+    m_studentdisplay->setText(toQString(m.studentdisplay));
     m_studentdisplay->setAccessibleName(QStringLiteral("Students Name: ") +
-                                        fromCp1252(m.studentdisplay).trimmed());
+                                        toQString(m.studentdisplay).trimmed());
     m_onload->setChecked(m.onload.value == 1);
     m_ChkRev->setChecked(m.ChkRev.value == 1);
     for (int i = 1; i <= 4; ++i) {
