@@ -145,8 +145,8 @@ void DrawTable(TableDrawing& p, DigitSize size, const Drill& d, ResultsView view
     const int h = size.digitHeight;
     const int rowH = rowHeight(size);
     const int colW = columnWidth(size);
-    const bool cells = view == ResultsView::Percent || view == ResultsView::Wrong ||
-                       view == ResultsView::Ratio;
+    const bool cells =
+        view == ResultsView::Percent || view == ResultsView::Wrong || view == ResultsView::Ratio;
     for (int k = 1; k <= d.factCount && k <= kFactSlots; ++k) {
         const FactRec& f = d.fact(k);
         const int r = firstValue(k);
@@ -185,6 +185,18 @@ TableCells CellsOf(const Drill& d, ResultsView view)
         }
     }
     return t;
+}
+
+Box CellBox(DigitSize size, int row, int column)
+{
+    const int w = size.digitWidth;
+    const int h = size.digitHeight;
+    Box b;
+    b.x = column == 0 ? 0 : 5 * w + (column - 1) * columnWidth(size);
+    b.width = column == 0 ? 5 * w : columnWidth(size);
+    b.y = row == 0 ? 0 : 2 * h + (row - 1) * rowHeight(size);
+    b.height = row == 0 ? 2 * h : rowHeight(size);
+    return b;
 }
 
 void Resulttable_load(ResultsModel& m, const Drill& d, DigitSize size)
@@ -260,8 +272,8 @@ std::string ResultsCsv(const Drill& d)
             }
             const std::int32_t asked = f->asked;
             const std::int32_t correct = f->correct;
-            out += std::to_string(r) + "," + std::to_string(s) + "," + std::to_string(asked) +
-                   "," + std::to_string(correct) + "," + std::to_string(asked - correct) + ",";
+            out += std::to_string(r) + "," + std::to_string(s) + "," + std::to_string(asked) + "," +
+                   std::to_string(correct) + "," + std::to_string(asked - correct) + ",";
             if (asked > 0) {
                 out += std::to_string(correct * 100 / asked);
             }

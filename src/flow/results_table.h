@@ -61,7 +61,7 @@ struct TableLayout {
     int vHeight = 0;
     int vMin = 0;
     int vMax = 0;
-    int vSmallChange = 200; // arrow step
+    int vSmallChange = 200;  // arrow step
     int vLargeChange = 5000; // page step
 };
 
@@ -112,6 +112,16 @@ struct TableCells {
 };
 TableCells CellsOf(const Drill& d, ResultsView view);
 
+// Where a cell lies on p, in units: rows 1..20 and columns 1..10 of the grid; row 0 is the strip
+// of the column labels above the grid, column 0 the strip of the row labels left of it.
+struct Box {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+Box CellBox(DigitSize size, int row, int column);
+
 // The window's state while it is open: the view shown, what is on p and how far it is
 // scrolled. Each handler is an event of the window.
 struct ResultsModel {
@@ -120,8 +130,8 @@ struct ResultsModel {
     ResultsView view = ResultsView::Percent;
     std::array<bool, 3> lab{};
     TableDrawing p;
-    int pTop = 0;        // units; -(value of v)
-    unsigned draws = 0;  // how many times p was drawn: once at load, once per view chosen
+    int pTop = 0;       // units; -(value of v)
+    unsigned draws = 0; // how many times p was drawn: once at load, once per view chosen
 };
 
 // The load of the window: the measured digit size, LayoutTable, the grid and the percent view.

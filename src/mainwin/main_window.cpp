@@ -29,6 +29,7 @@
 #include "program.h"
 #include "records/index.h"
 #include "students/lifecycle.h"
+#include "views/results_window.h"
 
 namespace sb {
 
@@ -302,6 +303,11 @@ void MainWindow::buildFrames(QWidget* central)
     m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
                       QStringLiteral("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
+    connect(m_resultsgo, &QPushButton::clicked, this, [this] {
+        ResultsWindow Resulttable(m_program, this);
+        Resulttable.exec();
+        after();
+    });
     for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_helpgo}) {
         column->addWidget(b);
     }

@@ -38,10 +38,8 @@ TEST(ResultsTable, CellTextsOfTheThreeViews)
         const char *percent, *wrong, *ratio;
     };
     const Row rows[] = {
-        {0, 0, "     *", "     *", "     *"},
-        {3, 2, " 66%", "   -1", "   2/   3"},
-        {120, 120, "100%", "     *", "120/120"},
-        {10, 1, " 10%", "   -9", "   1/ 10"},
+        {0, 0, "     *", "     *", "     *"},    {3, 2, " 66%", "   -1", "   2/   3"},
+        {120, 120, "100%", "     *", "120/120"}, {10, 1, " 10%", "   -9", "   1/ 10"},
         {11, 0, "   0%", "   -11", "   0/ 11"},
     };
     for (const Row& r : rows) {
@@ -72,10 +70,10 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourForEveryOperatio
         TableDrawing p;
         DrawTable(p, kSize, d, ResultsView::Percent);
         EXPECT_EQ(countText(p, {" 66%", 3400, 2415}), 1);
-        EXPECT_EQ(countText(p, {"   7", 180, 2415}), 10);    // row label, once per fact
-        EXPECT_EQ(countText(p, {"   4", 3510, 210}), 20);    // column label, once per fact
-        EXPECT_EQ(countText(p, {" 20", 180, 6510}), 10);    // the last row at the bottom
-        EXPECT_EQ(countText(p, {" 10", 8910, 210}), 20);    // the last column on the right
+        EXPECT_EQ(countText(p, {"   7", 180, 2415}), 10); // row label, once per fact
+        EXPECT_EQ(countText(p, {"   4", 3510, 210}), 20); // column label, once per fact
+        EXPECT_EQ(countText(p, {" 20", 180, 6510}), 10);  // the last row at the bottom
+        EXPECT_EQ(countText(p, {" 10", 8910, 210}), 20);  // the last column on the right
         EXPECT_EQ(CellsOf(d, ResultsView::Percent).cell[7][4], " 66%");
     }
 }
