@@ -701,7 +701,8 @@ QString ResultsWindow::suggestedFile(const QString& suffix) const
 void ResultsWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Results Table: ") + heading());
+    // Also the name offered when the printer is a file.
+    printer.setDocName(QFileInfo(suggestedFile(QStringLiteral("pdf"))).completeBaseName());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print the Results Table"));
     if (dialog.exec() == QDialog::Accepted) {
