@@ -595,7 +595,7 @@ void ResultsWindow::paintImage()
     }
     m_image.fill(Qt::white);
     QPainter painter(&m_image);
-    paintDrawing(painter, m_model.p, m_font, logicalDpiX() / 1440.0, 1);
+    paintDrawing(painter, m_model.p, m_font, logicalDpiX() / 1440.0, 0); // one device pixel
     ++m_imageDraws;
 }
 
