@@ -119,6 +119,7 @@ struct Box {
     int y = 0;
     int width = 0;
     int height = 0;
+    bool operator==(const Box&) const = default;
 };
 Box CellBox(DigitSize size, int row, int column);
 

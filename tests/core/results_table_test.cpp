@@ -76,6 +76,9 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourForEveryOperatio
         EXPECT_EQ(countText(p, {" 10", 8910, 210}), 20);  // the last column on the right
         EXPECT_EQ(CellsOf(d, ResultsView::Percent).cell[7][4], " 66%");
     }
+    // Where a reader of the screen finds the cell and the labels.
+    EXPECT_EQ(CellBox(kSize, 7, 4), (Box{3150, 2310, 900, 315}));
+    EXPECT_EQ(CellBox(kSize, 0, 0), (Box{0, 0, 450, 420}));
 }
 
 TEST(ResultsTable, AnEmptyFactTableDrawsTheGridOnly)
@@ -109,6 +112,7 @@ TEST(ResultsTable, EachButtonRedrawsItsViewAndLightsItsMark)
     const Row rows[] = {{NWrong_click, ResultsView::Wrong, {false, true, false}, "   -1"},
                         {rat_click, ResultsView::Ratio, {false, false, true}, "   2/   3"},
                         {per_click, ResultsView::Percent, {true, false, false}, " 66%"}};
+    EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array<bool, 3>{}));
     unsigned draws = 1;
     for (const Row& r : rows) {
         SCOPED_TRACE(r.cell);
@@ -136,9 +140,18 @@ TEST(ResultsTable, ScrollingToTheEndMovesTheSurfaceUpByTheWholeRange)
 
 TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
 {
-    EXPECT_EQ(TableOperation(builtTable(OpMult), OpAdd), OpMult);
-    EXPECT_EQ(TableOperation(builtTable(Op10Sub), Op10Sub), Op10Sub);
-    EXPECT_EQ(TableOperation(builtTable(OpSub), OpAdd), Op10Sub); // the two are alike
+    struct Row {
+        int built, hint, found;
+    };
+    const Row rows[] = {
+        {OpAdd, OpMult, OpAdd},      {OpMult, OpAdd, OpMult},
+        {OpDiv, OpAdd, OpDiv},       {OpDivR, OpDiv, OpDivR},
+        {Op10Sub, Op10Sub, Op10Sub}, {OpSub, OpAdd, Op10Sub}, // the two build the same records
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(OperationName(r.built));
+        EXPECT_EQ(TableOperation(builtTable(r.built), r.hint), r.found);
+    }
     EXPECT_EQ(TableOperation(Drill{}, OpAdd), 0);
 }
 
