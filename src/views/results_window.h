@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QFont>
-#include <QImage>
 
 #include "flow/results_table.h"
 
@@ -31,7 +30,6 @@ public:
     const ResultsModel& model() const { return m_model; }
     // How many times the table was painted onto its image.
     unsigned imageDraws() const { return m_imageDraws; }
-    const QImage& image() const { return m_image; }
     const Drill& drill() const;
 
     // The view shown, headed by the pupil's name and the operation, on pages of a printer or
@@ -57,7 +55,6 @@ private:
     Program& m_program;
     ResultsModel m_model;
     QFont m_font;
-    QImage m_image;
     unsigned m_imageDraws = 0;
     unsigned m_imageDrawnFor = 0; // the model's draw the image shows
     QWidget* m_hold = nullptr;
@@ -71,8 +68,6 @@ private:
     QAction* m_printAction = nullptr;
     QAction* m_pdfAction = nullptr;
     QAction* m_csvAction = nullptr;
-
-    friend class ResultsSurface;
 };
 
 } // namespace sb
