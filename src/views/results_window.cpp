@@ -71,11 +71,10 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     m_font.setPointSizeF(8.25);
     setFont(m_font);
 
-    const TableLayout layout = LayoutTable();
     m_hold = new QWidget(this);
     m_hold->setObjectName(QStringLiteral("hold"));
-    m_hold->setFixedSize(twipsToPixels(layout.holdWidth, this),
-                         twipsToPixels(layout.holdHeight, this));
+    m_hold->setFixedSize(twipsToPixels(m_model.layout.holdWidth, this),
+                         twipsToPixels(m_model.layout.holdHeight, this));
     m_v = new QScrollBar(Qt::Vertical, this);
     m_v->setObjectName(QStringLiteral("v"));
     m_v->setAccessibleName(QStringLiteral("Scroll the table"));
@@ -93,6 +92,29 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
         m_lab[at(i)] = lab;
     }
 
+    layoutControls();
+    connectControls();
+
+    // The load of the window: "9" measured once in the surface's font.
+    const QFontMetrics fm(m_font, this);
+    const DigitSize size{qRound(pixelsToTwips(fm.horizontalAdvance(QLatin1Char('9')), this)),
+                         qRound(pixelsToTwips(fm.height(), this))};
+    Resulttable_load(m_model, drill(), size);
+    const TableLayout& placed = m_model.layout;
+    // No horizontal scrolling: only hold's width of p is ever seen.
+    m_p->setGeometry(0, 0, m_hold->width(), twipsToPixels(placed.pHeight, this));
+    m_v->setFixedHeight(twipsToPixels(placed.vHeight, this));
+    m_v->setRange(placed.vMin, placed.vMax);
+    m_v->setSingleStep(placed.vSmallChange);
+    m_v->setPageStep(placed.vLargeChange);
+    render();
+    m_p->setFocus();
+}
+
+ResultsWindow::~ResultsWindow() = default;
+
+void ResultsWindow::layoutControls()
+{
     // hold at the top left with v against its right edge; below them the three view buttons,
     // each under its indicator, and Close at the right.
     auto* top = new QHBoxLayout;
@@ -127,7 +149,10 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     setTabOrder(m_per, m_rat);
     setTabOrder(m_rat, m_NWrong);
     setTabOrder(m_NWrong, m_tclose);
+}
 
+void ResultsWindow::connectControls()
+{
     m_printAction = new QAction(QStringLiteral("&Print..."), this);
     m_printAction->setShortcut(QKeySequence::Print);
     m_pdfAction = new QAction(QStringLiteral("Save as P&DF..."), this);
@@ -167,24 +192,7 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
         v_change(m_model, value);
         m_p->move(0, twipsToPixels(m_model.pTop, this));
     });
-
-    // The load of the window: "9" measured once in the surface's font.
-    const QFontMetrics fm(m_font, this);
-    const DigitSize size{qRound(pixelsToTwips(fm.horizontalAdvance(QLatin1Char('9')), this)),
-                         qRound(pixelsToTwips(fm.height(), this))};
-    Resulttable_load(m_model, drill(), size);
-    const TableLayout& at = m_model.layout;
-    // No horizontal scrolling: only hold's width of p is ever seen.
-    m_p->setGeometry(0, 0, m_hold->width(), twipsToPixels(at.pHeight, this));
-    m_v->setFixedHeight(twipsToPixels(at.vHeight, this));
-    m_v->setRange(at.vMin, at.vMax);
-    m_v->setSingleStep(at.vSmallChange);
-    m_v->setPageStep(at.vLargeChange);
-    render();
-    m_p->setFocus();
 }
-
-ResultsWindow::~ResultsWindow() = default;
 
 const Drill& ResultsWindow::drill() const
 {

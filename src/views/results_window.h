@@ -44,6 +44,8 @@ public:
     QString heading() const;
 
 private:
+    void layoutControls();
+    void connectControls();
     void render();
     void paintImage();
     void print();
