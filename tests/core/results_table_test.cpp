@@ -132,6 +132,7 @@ TEST(ResultsTable, ScrollingToTheEndMovesTheSurfaceUpByTheWholeRange)
     EXPECT_EQ(m.layout.vLeft, 9495);
     EXPECT_EQ(m.layout.vHeight, 3735);
     EXPECT_EQ(m.layout.vMax, 3265);
+    EXPECT_EQ(m.pTop, 0);
     v_change(m, m.layout.vMax);
     EXPECT_EQ(m.pTop, -3265);
     // The last grid line is then within hold: 6720 - 3265 < 3735.
@@ -147,6 +148,7 @@ TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
         {OpAdd, OpMult, OpAdd},      {OpMult, OpAdd, OpMult},
         {OpDiv, OpAdd, OpDiv},       {OpDivR, OpDiv, OpDivR},
         {Op10Sub, Op10Sub, Op10Sub}, {OpSub, OpAdd, Op10Sub}, // the two build the same records
+        {OpSub, OpDiv, Op10Sub},     {OpMult, 0, OpMult},     // no hint: the records alone decide
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(OperationName(r.built));
