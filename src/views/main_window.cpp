@@ -36,6 +36,7 @@
 #include "flow/program.h"
 #include "records/index.h"
 #include "flow/lifecycle.h"
+#include "views/results_window.h"
 
 namespace sb {
 
@@ -277,6 +278,11 @@ void MainWindow::buildFrames(QWidget* central)
         render();
         StudentWindow getfile(m_program, {}, this);
         getfile.exec();
+        after();
+    });
+    connect(m_resultsgo, &QPushButton::clicked, this, [this] {
+        ResultsWindow Resulttable(m_program, this);
+        Resulttable.exec();
         after();
     });
     for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_helpgo}) {

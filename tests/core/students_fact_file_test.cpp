@@ -7,7 +7,7 @@
 #include "core/students_test_support.h"
 #include "students/fact_file.h"
 #include "students/file_names.h"
-#include "students/lifecycle.h"
+#include "flow/lifecycle.h"
 
 namespace sb::test {
 namespace {

@@ -1,0 +1,174 @@
+#include "flow/results_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "core/fakes.h"
+#include "drill/pool.h"
+#include "records/drill_settings.h"
+
+namespace sb {
+namespace {
+
+// Arial 8.25 point at 96 dots per inch: "9" is 6 x 14 pixels, 90 x 210 units.
+constexpr DigitSize kSize{90, 210};
+
+Drill builtTable(int operation)
+{
+    DrillSettings s;
+    s.operation = static_cast<std::int16_t>(operation);
+    test::ConstantRandom random(0.5);
+    Drill d;
+    BuildFacts(d, s, random);
+    d.factCount = 200;
+    return d;
+}
+
+long countText(const TableDrawing& p, const TextItem& item)
+{
+    return std::count(p.texts.begin(), p.texts.end(), item);
+}
+
+TEST(ResultsTable, CellTextsOfTheThreeViews)
+{
+    struct Row {
+        int asked, correct;
+        const char *percent, *wrong, *ratio;
+    };
+    const Row rows[] = {
+        {0, 0, "     *", "     *", "     *"},    {3, 2, " 66%", "   -1", "   2/   3"},
+        {120, 120, "100%", "     *", "120/120"}, {10, 1, " 10%", "   -9", "   1/ 10"},
+        {11, 0, "   0%", "   -11", "   0/ 11"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.correct) + " of " + std::to_string(r.asked));
+        FactRec f;
+        f.asked = static_cast<std::int16_t>(r.asked);
+        f.correct = static_cast<std::int16_t>(r.correct);
+        EXPECT_EQ(CellText(f, ResultsView::Percent), r.percent);
+        EXPECT_EQ(CellText(f, ResultsView::Wrong), r.wrong);
+        EXPECT_EQ(CellText(f, ResultsView::Ratio), r.ratio);
+    }
+}
+
+TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourForEveryOperation)
+{
+    struct Row {
+        int operation, first;
+    };
+    for (const Row r : {Row{OpAdd, 7}, Row{OpSub, 11}, Row{OpDiv, 28}}) {
+        SCOPED_TRACE(OperationName(r.operation));
+        Drill d = builtTable(r.operation);
+        auto it = std::find_if(d.facts.begin() + 1, d.facts.end(), [&](const FactRec& f) {
+            return f.first == r.first && f.second == 4;
+        });
+        ASSERT_NE(it, d.facts.end());
+        it->asked = 3;
+        it->correct = 2;
+        TableDrawing p;
+        DrawTable(p, kSize, d, ResultsView::Percent);
+        EXPECT_EQ(countText(p, {" 66%", 3400, 2415}), 1);
+        EXPECT_EQ(countText(p, {"   7", 180, 2415}), 10); // row label, once per fact
+        EXPECT_EQ(countText(p, {"   4", 3510, 210}), 20); // column label, once per fact
+        EXPECT_EQ(countText(p, {" 20", 180, 6510}), 10);  // the last row at the bottom
+        EXPECT_EQ(countText(p, {" 10", 8910, 210}), 20);  // the last column on the right
+        EXPECT_EQ(CellsOf(d, ResultsView::Percent).cell[7][4], " 66%");
+    }
+    // Where a reader of the screen finds the cell and the labels.
+    EXPECT_EQ(CellBox(kSize, 7, 4), (Box{3150, 2310, 900, 315}));
+    EXPECT_EQ(CellBox(kSize, 0, 0), (Box{0, 0, 450, 420}));
+}
+
+TEST(ResultsTable, AnEmptyFactTableDrawsTheGridOnly)
+{
+    ResultsModel m;
+    Resulttable_load(m, Drill{}, kSize);
+    EXPECT_TRUE(m.p.texts.empty());
+    ASSERT_EQ(m.p.lines.size(), 11u + 21u);
+    EXPECT_EQ(m.p.lines[0], (LineItem{450, 420, 450, 6720, {0, 150, 200}}));
+    EXPECT_EQ(m.p.lines[10], (LineItem{9450, 420, 9450, 6720, {0, 150, 200}}));
+    EXPECT_EQ(m.p.lines[31], (LineItem{450, 6720, 9450, 6720, {0, 150, 200}}));
+    EXPECT_EQ(CellsOf(Drill{}, ResultsView::Percent).rowLabel[1], "");
+}
+
+TEST(ResultsTable, EachButtonRedrawsItsViewAndLightsItsMark)
+{
+    Drill d = builtTable(OpAdd);
+    d.fact(factIndex(4, 7)).asked = 3;
+    d.fact(factIndex(4, 7)).correct = 2;
+    ResultsModel m;
+    Resulttable_load(m, d, kSize);
+    EXPECT_EQ(m.draws, 1u);
+    EXPECT_EQ(m.lab, (std::array<bool, 3>{true, false, false}));
+
+    struct Row {
+        void (*click)(ResultsModel&, const Drill&);
+        ResultsView view;
+        std::array<bool, 3> lab;
+        const char* cell;
+    };
+    const Row rows[] = {{NWrong_click, ResultsView::Wrong, {false, true, false}, "   -1"},
+                        {rat_click, ResultsView::Ratio, {false, false, true}, "   2/   3"},
+                        {per_click, ResultsView::Percent, {true, false, false}, " 66%"}};
+    EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array<bool, 3>{}));
+    unsigned draws = 1;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.cell);
+        r.click(m, d);
+        EXPECT_EQ(m.draws, ++draws);
+        EXPECT_EQ(m.view, r.view);
+        EXPECT_EQ(m.lab, r.lab);
+        EXPECT_EQ(m.p.lines.size(), 32u); // the old drawing was cleared, not drawn over
+        EXPECT_EQ(countText(m.p, {r.cell, 3400, 2415}), 1);
+    }
+}
+
+TEST(ResultsTable, ScrollingToTheEndMovesTheSurfaceUpByTheWholeRange)
+{
+    ResultsModel m;
+    Resulttable_load(m, Drill{}, kSize);
+    EXPECT_EQ(m.layout.vLeft, 9495);
+    EXPECT_EQ(m.layout.vHeight, 3735);
+    EXPECT_EQ(m.layout.vMax, 3265);
+    EXPECT_EQ(m.pTop, 0);
+    v_change(m, m.layout.vMax);
+    EXPECT_EQ(m.pTop, -3265);
+    // The last grid line is then within hold: 6720 - 3265 < 3735.
+    EXPECT_LT(m.p.lines.back().y1 + m.pTop, m.layout.holdHeight);
+}
+
+TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
+{
+    struct Row {
+        int built, hint, found;
+    };
+    const Row rows[] = {
+        {OpAdd, OpMult, OpAdd},      {OpMult, OpAdd, OpMult},
+        {OpDiv, OpAdd, OpDiv},       {OpDivR, OpDiv, OpDivR},
+        {Op10Sub, Op10Sub, Op10Sub}, {OpSub, OpAdd, Op10Sub}, // the two build the same records
+        {OpSub, OpDiv, Op10Sub},     {OpMult, 0, OpMult},     // no hint: the records alone decide
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(OperationName(r.built));
+        EXPECT_EQ(TableOperation(builtTable(r.built), r.hint), r.found);
+    }
+    EXPECT_EQ(TableOperation(Drill{}, OpAdd), 0);
+}
+
+TEST(ResultsTable, CsvHasOneLinePerFactInTableOrder)
+{
+    Drill d = builtTable(OpAdd);
+    d.fact(factIndex(4, 7)).asked = 3;
+    d.fact(factIndex(4, 7)).correct = 2;
+    const std::string csv = ResultsCsv(d);
+    EXPECT_EQ(csv.substr(0, 74), "first number,second number,asked,correct,wrong,percent\r\n"
+                                 "1,1,0,0,0,\r\n1,2,0,");
+    EXPECT_NE(csv.find("\r\n7,3,0,0,0,\r\n7,4,3,2,1,66\r\n7,5,"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 201);
+    EXPECT_EQ(ResultsCsv(Drill{}).size(), 56u);
+}
+
+} // namespace
+} // namespace sb
