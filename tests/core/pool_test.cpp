@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "core/fakes.h"
 #include "records/codec.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ TEST(BuildFacts, DivRDrawsOneRemainderPerFactInIndexOrder)
     for (int i = 1; i <= 200; ++i) {
         const auto row =
             std::find_if(rows.begin(), rows.end(), [i](const Row& r) { return r.index == i; });
-        random.push(row == rows.end() ? 0.0 : row->u);
+        random.push({row == rows.end() ? 0.0 : row->u});
     }
     Drill d;
     BuildFacts(d, selection(sb::OpDivR), random);
@@ -129,7 +129,7 @@ TEST(BuildPool, PoolHoldsTheSelectedFactsInAscendingOrder)
         Drill d;
         sb::test::ConstantRandom random(0.3);
         BuildFacts(d, s, random);
-        BuildPool(d, s, 0, 0);
+        BuildPool(d, s, sb::PoolMode::ResetAll, 0);
         EXPECT_EQ(std::vector<int>(d.pool.begin() + 1, d.pool.begin() + 1 + d.poolCount), row.pool);
     }
 }
@@ -143,8 +143,8 @@ TEST(BuildPool, ModeAndRowSayWhichPooledFactsAreReset)
         std::array<I16, 4> after; // state and asked of fact 45, then of fact 65
     };
     const std::vector<Row> rows{
-        {0, 0, {1, 0, 1, 0}}, {1, 0, {2, 5, 2, 5}},  {1, 3, {1, 0, 2, 5}}, {2, 3, {0, 0, 2, 5}},
-        {2, 4, {2, 5, 0, 0}}, {1, 11, {2, 5, 2, 5}}, {7, 3, {1, 0, 2, 5}},
+        {0, 0, {1, 0, 1, 0}}, {1, 0, {2, 5, 2, 5}},  {1, 3, {1, 0, 2, 5}},
+        {2, 3, {0, 0, 2, 5}}, {2, 4, {2, 5, 0, 0}}, {1, 11, {2, 5, 2, 5}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "BuildPool(" << row.mode << ", " << row.row << ")");
@@ -156,7 +156,7 @@ TEST(BuildPool, ModeAndRowSayWhichPooledFactsAreReset)
             markDrilled(d.fact(i));
         }
 
-        BuildPool(d, s, row.mode, row.row);
+        BuildPool(d, s, static_cast<sb::PoolMode>(row.mode), row.row);
 
         EXPECT_EQ(d.poolCount, 100);
         const FactRec &f45 = d.fact(45), &f65 = d.fact(65), &f51 = d.fact(51);
@@ -199,7 +199,7 @@ TEST(BuildPool, AnyFieldValueKeepsThePoolWithinTheTable)
                 sb::StdRandom random(static_cast<std::uint64_t>(round));
                 BuildFacts(d, s, random);
             }
-            BuildPool(d, s, mode, row);
+            BuildPool(d, s, static_cast<sb::PoolMode>(mode), row);
             ASSERT_TRUE(d.poolCount >= 0 && d.poolCount <= 200) << d.poolCount;
             for (int k = 1; k <= d.poolCount; ++k) {
                 const int fact = d.pool[static_cast<std::size_t>(k)];
@@ -236,6 +236,32 @@ TEST(FixSelectionValues, MakesTheSelectionNonEmpty)
         expected.secondNum[6] = row.sixAfter;
         EXPECT_EQ(s.firstRange, expected.firstRange);
         EXPECT_EQ(s.secondNum, expected.secondNum);
+    }
+}
+
+TEST(SameSelections, ComparesRangesSecondNumbersAndOperationOnly)
+{
+    struct Row {
+        const char* what;
+        void (*change)(DrillSettings&);
+        bool same;
+    };
+    const std::vector<Row> rows{
+        {"switchAB, name and Smart Repeat", [](DrillSettings& s) {
+             s.switchAB = 1;
+             sb::setName(s, "Ann");
+             s.removeStreak() = 9;
+         }, true},
+        {"range 4", [](DrillSettings& s) { s.firstRange[4] = 0; }, false},
+        {"second number 10", [](DrillSettings& s) { s.secondNum[10] = 2; }, false},
+        {"operation", [](DrillSettings& s) { s.operation = sb::Op10Sub; }, false},
+    };
+    const DrillSettings start = selection(sb::OpAdd, {1, 4}, {2, 10});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        DrillSettings cur = start;
+        row.change(cur);
+        EXPECT_EQ(sb::SameSelections(cur, start), row.same);
     }
 }
 

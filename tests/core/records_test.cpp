@@ -1,140 +1,197 @@
-#include "records/drill_settings.h"
+#include "records/codec.h"
 #include "records/fact_table.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace {
 
-using sb::Drill;
 using sb::DrillSettings;
-using I16 = std::int16_t;
+using sb::FactRec;
+using Bytes = std::vector<std::uint8_t>;
 
-constexpr I16 S = 77; // a value no default has
-
-// Every field and every slot (slot 0 included) holding S.
-DrillSettings sentinelRecord()
+// The original defaults with a few distinctive values: a negative tag, saveLevel on,
+// 1000 problems, a value in the unused slot 0 of secondNum, and some Auto Teach progress.
+DrillSettings distinctiveDefaults()
 {
-    DrillSettings r;
-    r.tag = r.switchAB = r.loadOnStart = r.autoTeach = r.stopOn = r.operation = r.reviewOn = S;
-    r.teachSet.fill(S);
-    r.smartCheck.fill(S);
-    r.smartValue.fill(S);
-    r.firstRange.fill(S);
-    r.secondNum.fill(S);
-    for (auto& column : r.numStats) {
-        column.fill(S);
-    }
-    r.reviewCount = r.reviewLeft = S;
+    sb::Settings all;
+    sb::LoadOriginalDefaults(all);
+    DrillSettings r = all.defaultSettings;
+    r.tag = -1;
+    r.saveLevel() = 1;
+    r.maxProblems() = 1000;
+    r.secondNum[0] = -32768;
+    r.answerCount(3) = 300;
+    r.percentCorrect(10) = -2;
+    r.activeSteps(1) = 7;
+    r.reviewCount = 258;
     return r;
 }
 
-TEST(OriginalDefaults, AreWrittenIntoTheDefaultRecordFieldByField)
+// The same record written out by hand, offset by offset.
+Bytes distinctiveSlot()
 {
-    sb::Settings all;
-    all.defaultSettings = sentinelRecord();
-    all.curSettings = sentinelRecord();
-
-    sb::LoadOriginalDefaults(all);
-
-    const DrillSettings& d = all.defaultSettings;
-    EXPECT_EQ(std::string(d.name.data(), 20), "Default             ");
-    EXPECT_EQ((std::array<I16, 7>{d.tag, d.switchAB, d.loadOnStart, d.autoTeach, d.stopOn,
-                                  d.operation, d.reviewOn}),
-              (std::array<I16, 7>{0, 1, 0, 0, 2, 1, 1}));
-    // Slot 0 of every array keeps what it held.
-    EXPECT_EQ(d.teachSet, (std::array<I16, 5>{S, 200, 80, 15, 100}));
-    EXPECT_EQ(d.smartCheck, (std::array<I16, 7>{S, 1, 1, 1, 1, 1, 0}));
-    EXPECT_EQ(d.smartValue, (std::array<I16, 14>{S, 2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0}));
-    EXPECT_EQ(d.firstRange, (std::array<I16, 5>{S, 1, 0, 0, 0}));
-    EXPECT_EQ(d.secondNum, (std::array<I16, 11>{S, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-    for (const auto& column : d.numStats) {
-        EXPECT_EQ(column, (std::array<I16, 11>{S, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    }
-    EXPECT_EQ(d.reviewCount, 0);
-    EXPECT_EQ(d.reviewLeft, -2);
-    // The aliases name the slots the defaults went into.
-    EXPECT_EQ(
-        (std::array<I16, 4>{d.averageOver(), d.maxMinutes(), d.shockSeconds(), d.popupSeconds()}),
-        (std::array<I16, 4>{15, 30, 10, 5}));
-    EXPECT_EQ(all.curSettings, sentinelRecord());
+    const Bytes b{
+        0xFF, 0xFF,                                                 // 0 tag -1
+        'D',  'e',  'f',  'a',  'u',  'l',  't',  ' ',  ' ',  ' ',  // 2 name
+        ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  //
+        0x01, 0x00,                                                 // 22 switchAB
+        0x00, 0x00,                                                 // 24 loadOnStart
+        0x00, 0x00,                                                 // 26 autoTeach
+        0x02, 0x00,                                                 // 28 stopOn
+        0x01, 0x00,                                                 // 30 operation
+        0x01, 0x00,                                                 // 32 reviewOn
+        0x00, 0x00, 0xC8, 0x00, 0x50, 0x00, 0x0F, 0x00, 0x64, 0x00, // 34 teachSet 0..4
+        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00,             // 44 smartCheck 0..3
+        0x01, 0x00, 0x01, 0x00, 0x01, 0x00,                         // 52 smartCheck 4..6
+        0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x05, 0x00, 0x03, 0x00, // 58 smartValue 0..4
+        0x03, 0x00, 0x02, 0x00, 0x02, 0x00, 0x03, 0x00, 0x05, 0x00, // 68 smartValue 5..9
+        0x1E, 0x00, 0xE8, 0x03, 0x0A, 0x00, 0x00, 0x00,             // 78 smartValue 10..13
+        0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 86 firstRange 0..4
+        0x00, 0x80, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, // 96 secondNum 0..4
+        0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, // 106 secondNum 5..9
+        0x01, 0x00,                                                 // 116 secondNum 10
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x01, 0x00, 0x00, // 118 answerCount 0..4
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 128 answerCount 5..9
+        0x00, 0x00,                                                 // 138 answerCount 10
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 140 percentCorrect 0..4
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 150 percentCorrect 5..9
+        0xFE, 0xFF,                                                 // 160 percentCorrect 10
+        0x00, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 162 activeSteps 0..4
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 172 activeSteps 5..9
+        0x00, 0x00,                                                 // 182 activeSteps 10
+        0x02, 0x01,                                                 // 184 reviewCount 258
+        0xFE, 0xFF,                                                 // 186 reviewLeft -2
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 188 unused
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, //
+    };
+    return b;
 }
 
-TEST(ResetTeachProgress, ClearsProgressOfSecondNumbersOneToTenOnly)
+TEST(SettingsCodec, EncodesAndDecodesEveryFieldAtItsOffsetLittleEndian)
 {
-    DrillSettings r = sentinelRecord();
+    Bytes bytes = distinctiveSlot();
+    const sb::SettingsSlot slot = sb::encodeSettings(distinctiveDefaults());
+    EXPECT_EQ(Bytes(slot.begin(), slot.end()), bytes);
+    // The last 20 bytes carry nothing: whatever they hold is ignored.
+    std::fill(bytes.begin() + 188, bytes.end(), 0xAB);
+    EXPECT_EQ(sb::decodeSettings(bytes), distinctiveDefaults());
+    // Only those 20 may be missing; nothing is read past the end (heap buffers of exact size).
+    EXPECT_EQ(sb::decodeSettings(Bytes(bytes.begin(), bytes.begin() + 188)), distinctiveDefaults());
+    EXPECT_FALSE(sb::decodeSettings(Bytes(bytes.begin(), bytes.begin() + 187)).has_value());
+}
 
-    sb::ResetTeachProgress(r);
-
-    DrillSettings expected = sentinelRecord();
-    expected.reviewCount = 0;
-    expected.reviewLeft = -2;
-    for (auto& column : expected.numStats) {
-        column = {S, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+TEST(SettingsCodec, NamesArePaddedWithBlanksAndCutAtTwenty)
+{
+    struct Row {
+        std::string name;
+        std::string stored; // the 20 bytes at offset 2
+    };
+    const std::vector<Row> rows{
+        {"Ann", "Ann                 "},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRST"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        DrillSettings r;
+        r.name.fill('#');
+        sb::setName(r, row.name);
+        const sb::SettingsSlot slot = sb::encodeSettings(r);
+        EXPECT_EQ(std::string(slot.begin() + 2, slot.begin() + 22), row.stored);
+        EXPECT_EQ(slot[22], 0); // nothing spills into switchAB
     }
+}
+
+FactRec distinctiveFact()
+{
+    return FactRec{-1, 2, -300, 4, 258, 32767, -32768, 2, 1, 0, 256, -2};
+}
+
+const Bytes kDistinctiveFactBytes{
+    0xFF, 0xFF, // first -1
+    0x02, 0x00, // second 2
+    0xD4, 0xFE, // answer -300
+    0x04, 0x00, // group 4
+    0x02, 0x01, // remainder 258
+    0xFF, 0x7F, // fastRun 32767
+    0x00, 0x80, // repeatsLeft -32768
+    0x02, 0x00, // state 2
+    0x01, 0x00, // rightRun 1
+    0x00, 0x00, // slowQueued 0
+    0x00, 0x01, // correct 256
+    0xFE, 0xFF, // asked -2
+};
+
+TEST(FactCodec, EncodesTwelveLittleEndianFieldsInOrderAndDecodesWholeRecordsOnly)
+{
+    const sb::FactBytes bytes = sb::encodeFact(distinctiveFact());
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), kDistinctiveFactBytes);
+
+    EXPECT_FALSE(
+        sb::decodeFact(Bytes(kDistinctiveFactBytes.begin(), kDistinctiveFactBytes.end() - 1))
+            .has_value());
+    EXPECT_EQ(sb::decodeFact(kDistinctiveFactBytes), distinctiveFact());
+}
+
+TEST(ResetTeachProgress, ClearsTheProgressOfSecondNumbersOneToTenOnly)
+{
+    DrillSettings r = distinctiveDefaults();
+    r.reviewLeft = 40;
+    r.numStats[1].fill(9);
+    sb::ResetTeachProgress(r);
+    DrillSettings expected = distinctiveDefaults();
+    expected.reviewCount = 0;
+    for (auto& column : expected.numStats) {
+        column = {column[0], 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    }
+    expected.numStats[1][0] = 9;
     EXPECT_EQ(r, expected);
 }
 
-// A drill whose table is built: state 1 everywhere, factCount 200.
-Drill builtDrill()
+using I16 = std::int16_t;
+
+// A built table (factCount 200, every fact in play) with the repeat list given.
+sb::Drill drillWith(std::vector<I16> repeat, I16 factCount = 200)
 {
-    Drill d;
-    d.factCount = 200;
-    for (int i = 1; i <= 200; ++i) {
-        d.fact(i).state = 1;
+    sb::Drill d;
+    d.factCount = factCount;
+    for (auto& f : d.facts) {
+        f.state = 1;
     }
+    d.repeatList.fill(3);
+    std::copy(repeat.begin(), repeat.end(), d.repeatList.begin() + 1);
+    d.repeatCount = static_cast<I16>(repeat.size());
     return d;
 }
 
-std::vector<int> listOf(const std::array<I16, 202>& list, int count)
+std::vector<I16> listOf(const std::array<I16, 202>& list, int count)
 {
-    return std::vector<int>(list.begin() + 1, list.begin() + 1 + count);
+    return std::vector<I16>(list.begin() + 1, list.begin() + 1 + count);
 }
 
-TEST(QueueRepeat, StopsAtFactCountWithoutTouchingTheFact)
+TEST(RepeatList, QueueAppendsUpToFactCountAndUnqueueTakesTheLastEntryOut)
 {
-    struct Row {
-        I16 factCount;
-        I16 repeatCount;
-        bool queued;
-    };
-    for (const Row row : {Row{200, 200, false}, Row{200, 199, true}, Row{0, 0, false}}) {
-        SCOPED_TRACE(testing::Message() << row.repeatCount << " of " << row.factCount);
-        Drill d = builtDrill();
-        d.factCount = row.factCount;
-        d.repeatList.fill(3);
-        d.repeatCount = row.repeatCount;
-        d.curFact = 7;
-
-        sb::QueueRepeat(d);
-
-        EXPECT_EQ(d.repeatCount, row.repeatCount + (row.queued ? 1 : 0));
-        EXPECT_EQ(d.repeatList[200], row.queued ? 7 : 3);
-        EXPECT_EQ(d.repeatList[201], 3);
-        EXPECT_EQ(d.fact(7).state, row.queued ? 2 : 1);
-    }
-}
-
-TEST(UnqueueRepeat, RemovesOnlyTheLaterEntryOfAFactQueuedTwice)
-{
-    Drill d = builtDrill();
-    for (int fact : {7, 9, 7, 4}) {
-        d.curFact = static_cast<I16>(fact);
-        sb::QueueRepeat(d);
-    }
-
+    sb::Drill d = drillWith({7, 9, 7, 4});
     d.curFact = 7;
     sb::UnqueueRepeat(d);
-    EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<int>{7, 9, 4}));
+    EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<I16>{7, 9, 4}));
     EXPECT_EQ(d.fact(7).state, 1); // although its earlier entry remains
+    d.curFact = 5;
+    sb::UnqueueRepeat(d); // not listed: nothing changes
+    sb::QueueRepeat(d);
+    EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<I16>{7, 9, 4, 5}));
+    EXPECT_EQ(d.fact(5).state, 2);
 
-    sb::UnqueueRepeat(d);
-    sb::UnqueueRepeat(d); // no longer listed: nothing changes
-    EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<int>{9, 4}));
+    sb::Drill full = drillWith(std::vector<I16>(199, 8), 199);
+    full.curFact = 5;
+    sb::QueueRepeat(full);
+    EXPECT_EQ(full.repeatCount, 199);
+    EXPECT_EQ(full.repeatList[200], 3);
+    EXPECT_EQ(full.fact(5).state, 1);
 }
 
 // Pool 3, 5, 8, 12 (count 4) with 20 left over in slot 5; repeat list 5, 12, 5.
@@ -142,43 +199,35 @@ TEST(RetireFact, RetiresOrDeclines)
 {
     struct Row {
         const char* what;
-        I16 curFact;
-        I16 removeOverridesRepeat;
-        I16 repeatsLeft;
-        std::vector<int> pool;   // afterwards
-        std::vector<int> repeat; // afterwards
+        I16 curFact, removeOverridesRepeat, repeatsLeft;
+        std::vector<I16> pool, repeat; // afterwards
     };
-    const std::vector<int> poolBefore{3, 5, 8, 12};
-    const std::vector<int> repeatBefore{5, 12, 5};
+    const std::vector<I16> poolBefore{3, 5, 8, 12}, repeatBefore{5, 12, 5};
     const std::vector<Row> rows{
-        {"override on, repetitions pending", 5, 1, 3, {3, 8, 12}, {5, 12}},
+        {"override on, repetitions owed", 5, 1, 3, {3, 8, 12}, {5, 12}},
+        {"first pooled fact", 3, 0, 0, {5, 8, 12}, repeatBefore},
         {"last pooled fact", 12, 0, 0, {3, 5, 8}, {5, 5}},
-        {"override off, repetitions pending", 5, 0, 3, poolBefore, repeatBefore},
+        {"override off, repetitions owed", 5, 0, 3, poolBefore, repeatBefore},
         {"override 2 is not on", 5, 2, 3, poolBefore, repeatBefore},
         {"only beyond the pool count", 20, 1, 0, poolBefore, repeatBefore},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        Drill d = builtDrill();
+        sb::Drill d = drillWith(repeatBefore);
         d.pool = {0, 3, 5, 8, 12, 20};
         d.poolCount = 4;
-        d.repeatList = {0, 5, 12, 5};
-        d.repeatCount = 3;
-        d.fact(5).state = 2;
-        d.fact(12).state = 2;
+        d.fact(5).state = d.fact(12).state = 2;
         d.curFact = row.curFact;
         d.fact(row.curFact).repeatsLeft = row.repeatsLeft;
         DrillSettings s;
         s.removeOverridesRepeat() = row.removeOverridesRepeat;
-        const bool retires = row.pool != poolBefore;
         const I16 stateBefore = d.fact(row.curFact).state;
 
         sb::RetireFact(d, s);
 
         EXPECT_EQ(listOf(d.pool, d.poolCount), row.pool);
         EXPECT_EQ(listOf(d.repeatList, d.repeatCount), row.repeat);
-        // Retired: 0, not the 1 that unqueueing leaves.
-        EXPECT_EQ(d.fact(row.curFact).state, retires ? 0 : stateBefore);
+        EXPECT_EQ(d.fact(row.curFact).state, row.pool != poolBefore ? 0 : stateBefore);
     }
 }
 

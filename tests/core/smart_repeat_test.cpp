@@ -1,11 +1,15 @@
+#include "drill/smart_repeat.h"
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
-#include "core/fakes.h"
+#include "drill/answering.h"
 #include "drill/pool.h"
-#include "drill/smart_repeat.h"
+#include "support/test_support.h"
 
 namespace sb::test {
 namespace {
@@ -27,17 +31,10 @@ struct Sequence {
     void (*settings)(DrillSettings&);
     void (*before)(Drill&);
     std::vector<Answer> answers;
+    std::int16_t rowPercent; // percentCorrect of second number 1 afterwards: the right answers
 };
 
-// Puts kFact on the repeat list once with the given repetitions owed.
-void queued(Drill& d, std::int16_t repeatsLeft)
-{
-    d.repeatList[1] = kFact;
-    d.repeatCount = 1;
-    d.fact(kFact).state = 2;
-    d.fact(kFact).repeatsLeft = repeatsLeft;
-}
-
+// Each answer is counted and recorded as the program does after a click.
 void runSequence(const Sequence& seq)
 {
     SCOPED_TRACE(seq.name);
@@ -48,7 +45,7 @@ void runSequence(const Sequence& seq)
     ConstantRandom random(0.0);
     Drill d;
     BuildFacts(d, s, random);
-    BuildPool(d, s, 0, 0);
+    BuildPool(d, s, PoolMode::ResetAll, 0);
     d.curFact = kFact;
     seq.before(d);
 
@@ -56,13 +53,9 @@ void runSequence(const Sequence& seq)
     for (const Answer& a : seq.answers) {
         SCOPED_TRACE("answer " + std::to_string(++n) + (a.right ? " right in " : " wrong in ") +
                      std::to_string(a.seconds) + " s");
-        // What recording an answer does before the Smart Repeat step.
-        d.removedNow = 0;
-        ++d.fact(kFact).asked;
-        d.lastRight = a.right ? 1 : 0;
-        d.answerTime = a.seconds;
-
-        SmartRepeatStep(d, s);
+        d.shockLeft = static_cast<std::int16_t>(s.shockSeconds() - a.seconds);
+        EXPECT_EQ(CountAnswer(d, s, a.right ? d.rightSlot : d.wrongSlot2), a.right);
+        RecordFactAnswer(d, s);
 
         const FactRec& f = d.fact(kFact);
         const auto poolEnd = d.pool.begin() + 1 + d.poolCount;
@@ -71,19 +64,16 @@ void runSequence(const Sequence& seq)
                          d.removedNow}),
                   a.after);
     }
+    EXPECT_EQ(s.percentCorrect(1), seq.rowPercent);
+    EXPECT_EQ(s.answerCount(1), n);
 }
 
 void noSettings(DrillSettings&) {}
 void noSetUp(Drill&) {}
-void queuedSlow(Drill& d)
-{
-    queued(d, 3);
-    d.fact(kFact).slowQueued = 1;
-}
 
 // Original defaults: wrongTimes 2, wrongRepeats 3, slowSeconds 5, slowRepeats 3,
 // removeStreak 2, removeSeconds 2, removeWindow 3, every rule on, remove overrides repeat.
-TEST(EngineSmartRepeat, Sequences)
+TEST(SmartRepeat, Sequences)
 {
     const std::vector<Sequence> sequences = {
         {"defaults: the second wrong answer queues; a right one at wrongTimes queues again",
@@ -96,7 +86,8 @@ TEST(EngineSmartRepeat, Sequences)
              {true, 1, {2, 5, 2, true, 1, 1, 0}},
              // streak of 2 retires; only the later entry leaves the list
              {true, 1, {0, 4, 1, false, 2, 1, 1}},
-         }},
+         },
+         2},
         {"queued twice without override: retiring waits, a wrong answer ends the queueing",
          [](DrillSettings& s) { s.removeOverridesRepeat() = 0; },
          noSetUp,
@@ -110,14 +101,22 @@ TEST(EngineSmartRepeat, Sequences)
              {false, 1, {2, 7, 3, true, 0, 0, 0}},
              {true, 1, {2, 6, 3, true, 1, 1, 0}},
              {true, 1, {2, 5, 3, true, 2, 1, 1}},
-         }},
+         },
+         4},
         {"with override the streak retires although repetitions are owed",
          noSettings,
-         queuedSlow,
+         [](Drill& d) {
+             d.repeatList[1] = kFact;
+             d.repeatCount = 1;
+             d.fact(kFact).state = 2;
+             d.fact(kFact).repeatsLeft = 3;
+             d.fact(kFact).slowQueued = 1;
+         },
          {
              {true, 1, {2, 2, 1, true, 1, 1, 0}},
              {true, 1, {0, 1, 0, false, 2, 1, 1}},
-         }},
+         },
+         2},
         {"an answer in exactly removeSeconds is fast",
          [](DrillSettings& s) { s.removeStreak() = 99; },
          noSetUp,
@@ -127,7 +126,8 @@ TEST(EngineSmartRepeat, Sequences)
              {true, 2, {1, 0, 0, true, 3, 1, 0}},
              {true, 2, {1, 0, 0, true, 4, 2, 0}},
              {true, 2, {0, 0, 0, false, 5, 3, 1}},
-         }},
+         },
+         5},
         {"an answer in exactly slowSeconds is slow, and queues only once",
          [](DrillSettings& s) { s.removeStreak() = 99; },
          noSetUp,
@@ -136,20 +136,41 @@ TEST(EngineSmartRepeat, Sequences)
              {true, 5, {2, 3, 1, true, 2, 0, 0}},
              // a time-out (shockSeconds 10): both runs broken, not queued a second time
              {false, 10, {2, 3, 1, true, 0, 0, 0}},
-         }},
+         },
+         2},
         {"full repeat list: repetitions are owed but the fact is not appended",
          noSettings,
          [](Drill& d) {
-             for (std::size_t k = 1; k <= 200; ++k) {
-                 d.repeatList[k] = 150;
-             }
+             std::fill(d.repeatList.begin() + 1, d.repeatList.begin() + 201, std::int16_t{150});
              d.repeatCount = 200;
          },
          {
              {false, 1, {1, 0, 200, true, 0, 0, 0}},
              {false, 1, {1, 3, 200, true, 0, 0, 0}},
              {false, 6, {1, 6, 200, true, 0, 0, 0}},
-         }},
+         },
+         0},
+        {"a right run reached before its rule was switched off still retires",
+         [](DrillSettings& s) { s.removeStreakOn() = s.removeFastOn() = 0; },
+         [](Drill& d) { d.fact(kFact).rightRun = 2; },
+         {{false, 1, {0, 0, 0, false, 2, 0, 1}}},
+         0},
+        {"so does a fast run",
+         [](DrillSettings& s) {
+             s.removeFastOn() = 0;
+             s.removeStreak() = 99;
+         },
+         [](Drill& d) { d.fact(kFact).fastRun = 3; },
+         {{false, 1, {0, 0, 0, false, 0, 3, 1}}},
+         0},
+        {"a fact retired by this answer is queued neither as wrong nor as slow",
+         noSettings,
+         [](Drill& d) {
+             d.fact(kFact).asked = 2; // two wrong answers: the wrong count stays at wrongTimes
+             d.fact(kFact).rightRun = 1;
+         },
+         {{true, 6, {0, 0, 0, false, 2, 0, 1}}},
+         1},
     };
     for (const Sequence& seq : sequences) {
         runSequence(seq);

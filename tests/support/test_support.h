@@ -1,0 +1,148 @@
+#pragma once
+
+// What every test of the program shares: scripted and recording stand-ins for the machine, a
+// temporary data directory, a file system that fails on request, record bytes written by hand,
+// and a program over all of these.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "flow/program.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/media.h"
+#include "platform/random.h"
+
+namespace sb::test {
+
+// Returns the given numbers in order. Asked for one more, it fails the test and throws, which
+// ends the test there: made-up numbers could loop for ever in a draw-until-different loop.
+class ScriptedRandom final : public Random {
+public:
+    ScriptedRandom() = default;
+    ScriptedRandom(std::initializer_list<double> values) : m_values(values) {}
+    void push(std::initializer_list<double> values)
+    {
+        m_values.insert(m_values.end(), values);
+    }
+    double next() override;
+    std::size_t used() const { return m_next; }
+    std::size_t left() const { return m_values.size() - m_next; }
+
+private:
+    std::vector<double> m_values;
+    std::size_t m_next = 0;
+};
+
+// Any number of draws, all the same.
+class ConstantRandom final : public Random {
+public:
+    explicit ConstantRandom(double v) : m_v(v) {}
+    double next() override { return m_v; }
+
+private:
+    double m_v;
+};
+
+class FixedClock final : public Clock {
+public:
+    std::int16_t minute = 15;
+    std::int16_t minuteOfHour() override { return minute; }
+    std::uint64_t seed() override { return 42; }
+};
+
+// Sounds and pictures by their slot numbers (SoundId::Finish is 5, PictureId::Ready is 5).
+class RecordingSound final : public Sound {
+public:
+    std::vector<int> played;
+    void play(SoundId s) override { played.push_back(static_cast<int>(s)); }
+};
+
+class RecordingPictures final : public Pictures {
+public:
+    std::vector<int> shown;
+    void show(PictureId p) override { shown.push_back(static_cast<int>(p)); }
+};
+
+// A fresh directory, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The disk, with failures on request, counting every call.
+class FaultyFiles final : public FileSystem {
+public:
+    std::optional<std::size_t> cutWriteAfter; // writeNew stores this many bytes, then fails
+    bool failRename = false;
+    bool failRead = false;
+    int calls = 0;
+
+    bool exists(const std::filesystem::path& path) override;
+    std::optional<Bytes> read(const std::filesystem::path& path, std::uint64_t offset,
+                              std::size_t length) override;
+    bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override;
+    bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
+                 std::span<const std::uint8_t> bytes) override;
+    bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    void remove(const std::filesystem::path& path) override;
+};
+
+// One 208-byte settings slot filled by hand, never by the program's codec: little-endian 16-bit
+// values at byte offsets, the blank-padded 20-byte name at offset 2.
+struct HandSlot {
+    std::array<std::uint8_t, 208> bytes{};
+    HandSlot& at(std::size_t offset, int value);
+    HandSlot& name(std::string_view text);
+};
+
+// The original defaults as the file holds them, offset by offset.
+HandSlot originalDefaultsSlot();
+// The original defaults under another name, the operation marking which slot was chosen.
+HandSlot markedSlot(std::string_view name, int operation, int tag = 0);
+Bytes concat(std::initializer_list<HandSlot> slots);
+// The 188 bytes of slot k (from 1) that carry fields.
+Bytes fieldsOf(const Bytes& file, std::size_t k);
+Bytes fieldsOf(const HandSlot& s);
+void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
+Bytes readBytes(const std::filesystem::path& path);
+std::int16_t i16At(const Bytes& b, std::size_t offset);
+std::set<std::string> filesIn(const std::filesystem::path& dir);
+
+// A program over the given random source, a fixed clock, recording sound and pictures and a
+// fresh data directory reached through `files`. Nothing has run: a test calls ProgramLoad.
+struct ProgramFixture {
+    explicit ProgramFixture(Random& random, FileSystem& files = diskFileSystem());
+
+    TempDir dir;
+    FixedClock clock;
+    RecordingSound sound;
+    RecordingPictures pictures;
+    Services services;
+    Program program;
+
+    std::filesystem::path at(std::string_view file) const { return dir.path() / file; }
+    DrillSettings& cur() { return program.cur(); }
+    Drill& drill() { return program.drill; }
+    MainModel& main() { return program.main; }
+};
+
+} // namespace sb::test
