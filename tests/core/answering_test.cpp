@@ -1,16 +1,11 @@
-// A posed problem ends by a right answer, a wrong one or a time-out; what each shows, plays,
+// A posed problem ends by a right answer, a wrong one or a time-out: what each shows, plays,
 // counts and records, through the program's own handlers.
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
-#include <vector>
-
 #include "drill/answering.h"
 #include "flow/answering.h"
 #include "flow/feedback.h"
-#include "flow/lifecycle.h"
 #include "flow/main_form.h"
 #include "flow/run_control.h"
 #include "support/test_support.h"
@@ -20,104 +15,85 @@ namespace {
 
 enum class Event { Right, Wrong, TimeOut };
 
-// A program started as a pupil starts it: loaded without files, Smart Repeat off (so no
-// repetition changes the number of draws), a drill that never stops, Start pressed.
-struct Drilling {
-    explicit Drilling(void (*tweak)(Drilling&) = nullptr)
+// Started as a pupil starts: loaded without files, Smart Repeat off (no repetition changes the
+// number of draws), a drill that never stops, Start pressed with fact 1 (1 + 1) posed.
+struct Drilling : ProgramFixture {
+    explicit Drilling(void (*tweak)(Drilling&) = nullptr) : ProgramFixture(random)
     {
-        ProgramLoad(p);
-        for (std::size_t i = 1; i <= 5; ++i) {
-            p.cur().smartCheck[i] = 0;
-        }
+        load();
+        p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
         p.cur().stopOn = 5;
         if (tweak != nullptr) {
             tweak(*this);
         }
         poseFactOne();
         StartDrill(p);
-        f.sound.played.clear();
-        f.pictures.shown.clear();
+        sound.played.clear();
+        pictures.shown.clear();
     }
-    // Draws posing fact 1 (1 + 1) from the default pool: the right answer on button 1, the
-    // wrong answers 3 (fact 2) on button 2 and 4 (fact 3) on button 3.
+    // The right answer 2 on button 1, the wrong answers 3 (fact 2) and 4 (fact 3) on 2 and 3.
     void poseFactOne() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
-
-    // Ends the posed problem; a pop-up is closed with its right button, and what it showed is
-    // answered. Fact 1 is posed again.
+    // Ends the posed problem (a pop-up closed with its right button), fact 1 posed again;
+    // answers what the pop-up showed.
     std::string answer(Event e)
     {
         poseFactOne();
-        if (e == Event::Right) {
-            but_click(p, p.drill.rightSlot);
-        } else if (e == Event::Wrong) {
-            but_click(p, p.drill.wrongSlot1);
-        } else {
+        if (e == Event::TimeOut) {
             p.drill.shockLeft = 1;
             ClockTick(p);
-        }
-        if (p.main.modal != Modal::Feedback) {
-            return "";
+        } else {
+            but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
         }
         const PopupModel& pop = p.main.pop;
         const std::string shown =
-            pop.ms + " " + pop.dp.text + " " + pop.but[1] + "," + pop.but[2] + "," + pop.but[3];
+            pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] + pop.but[3];
+        if (p.main.modal != Modal::Feedback) {
+            return "";
+        }
         pop_but_click(p, p.drill.rightSlot);
         return shown;
     }
-
     ScriptedRandom random;
-    ProgramFixture f{random};
-    Program& p = f.program;
 };
 
-TEST(Answering, ScoreCaptionsTruncateThePercentage)
+TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsRecordedOnce)
 {
-    struct Row {
-        Event event;
-        const char* captions;
-    };
-    const std::vector<Row> rows = {
-        {Event::Right, "Score: 100% Total: 1/1"}, {Event::TimeOut, "Score: 50% Total: 1/2"},
-        {Event::Right, "Score: 66% Total: 2/3"},  {Event::Wrong, "Score: 50% Total: 2/4"},
-        {Event::Right, "Score: 60% Total: 3/5"},  {Event::Right, "Score: 66% Total: 4/6"},
-    };
     Drilling d;
-    for (const Row& row : rows) {
-        d.answer(row.event);
-        EXPECT_EQ(d.p.main.dsscore + d.p.main.dstotal, row.captions);
+    for (const auto& [event, captions] :
+         std::vector<std::pair<Event, const char*>>{{Event::Right, "Score: 100% Total: 1/1"},
+                                                    {Event::TimeOut, "Score: 50% Total: 1/2"},
+                                                    {Event::Right, "Score: 66% Total: 2/3"},
+                                                    {Event::Wrong, "Score: 50% Total: 2/4"},
+                                                    {Event::Right, "Score: 60% Total: 3/5"},
+                                                    {Event::Right, "Score: 66% Total: 4/6"}}) {
+        d.answer(event);
+        EXPECT_EQ(d.p.main.dsscore + d.p.main.dstotal, captions);
     }
-    // Every ended problem was recorded exactly once, on fact 1 (second number 1).
-    EXPECT_EQ(d.p.drill.fact(1).asked, 6);
-    EXPECT_EQ(d.p.drill.fact(1).correct, 4);
-    EXPECT_EQ(d.p.cur().answerCount(1), 6);
-    EXPECT_EQ(d.p.cur().percentCorrect(1), 4);
+    const FactRec& f = d.p.drill.fact(1);
+    EXPECT_EQ(
+        (std::array{f.asked, f.correct, d.p.cur().answerCount(1), d.p.cur().percentCorrect(1)}),
+        (std::array<std::int16_t, 4>{6, 4, 6, 4}));
     EXPECT_EQ(d.random.left(), 0u);
 }
 
 TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
 {
-    struct Row {
-        Event event;
-        std::int16_t shockLeft, answerTime;
-        const char* popup;
-        std::vector<int> pictures, sounds;
-        std::int16_t rowPercent;
-    };
-    const std::vector<Row> rows = {
-        {Event::Right, 7, 3, "", {2}, {2}, 1},
-        {Event::Wrong, 9, 1, "!!Wrong Answer !! 1 + 1 = 2 2,3,4", {3, 5}, {3}, 0},
-        // the last second ticks away: tick sound and picture 5, then the time-out
-        {Event::TimeOut, 1, 10, "!! Time Out !! 1 + 1 = 2 2,3,4", {5, 4, 5}, {6, 4}, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(static_cast<int>(row.event));
+    // event, shockLeft before, answerTime, pop-up, pictures, sounds, percentCorrect of row 1.
+    // The time-out comes on the last tick: its tick sound and picture 5 first.
+    using Row = std::tuple<Event, std::int16_t, std::int16_t, const char*, std::vector<int>,
+                           std::vector<int>, std::int16_t>;
+    for (const auto& [event, shockLeft, time, popup, pictures, sounds, percent] : std::vector<Row>{
+             {Event::Right, 7, 3, "", {2}, {2}, 1},
+             {Event::Wrong, 9, 1, "!!Wrong Answer !! 1 + 1 = 2 234", {3, 5}, {3}, 0},
+             {Event::TimeOut, 1, 10, "!! Time Out !! 1 + 1 = 2 234", {5, 4, 5}, {6, 4}, 0}}) {
+        SCOPED_TRACE(popup);
         Drilling d;
-        d.p.drill.shockLeft = row.shockLeft;
-        EXPECT_EQ(d.answer(row.event), row.popup);
-        EXPECT_EQ(d.p.drill.answerTime, row.answerTime);
-        EXPECT_EQ(d.f.pictures.shown, row.pictures);
-        EXPECT_EQ(d.f.sound.played, row.sounds);
-        EXPECT_EQ(d.p.cur().percentCorrect(1), row.rowPercent);
+        d.p.drill.shockLeft = shockLeft;
+        EXPECT_EQ(d.answer(event), popup);
+        EXPECT_EQ(d.p.drill.answerTime, time);
+        EXPECT_EQ(d.pictures.shown, pictures);
+        EXPECT_EQ(d.sound.played, sounds);
+        EXPECT_EQ(d.p.cur().percentCorrect(1), percent);
         // The next problem is posed and its clock runs.
         EXPECT_EQ(d.random.left(), 0u);
         EXPECT_TRUE(d.p.main.timerEnabled);
@@ -127,35 +103,28 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
 
 TEST(Answering, PopupClosesOnlyByItsRightButtonOrItsTimer)
 {
-    struct Row {
-        std::int16_t popupSeconds;
-        int ticksToClose; // 0: never closes by itself
-    };
-    for (const Row row : {Row{1, 1}, Row{5, 5}, Row{0, 0}, Row{-1, 0}}) {
-        SCOPED_TRACE(row.popupSeconds);
+    // popupSeconds and the ticks that close the pop-up (0: it never closes by itself)
+    for (const auto& [seconds, ticks] :
+         std::vector<std::pair<std::int16_t, int>>{{1, 1}, {5, 5}, {0, 0}, {-1, 0}}) {
+        SCOPED_TRACE(seconds);
         Drilling d;
-        d.p.cur().popupSeconds() = row.popupSeconds;
+        d.p.cur().popupSeconds() = seconds;
         but_click(d.p, 3);
         for (int wrong : {2, 3, 0, 4}) {
             pop_but_click(d.p, wrong);
         }
         ClockTick(d.p);
         but_click(d.p, 1); // the main window waits for the pop-up
-        const int ticks = row.ticksToClose > 0 ? row.ticksToClose - 1 : 70000;
-        for (int tick = 0; tick < ticks; ++tick) {
+        for (int tick = 1; tick < (ticks > 0 ? ticks : 70000); ++tick) {
             pop_timer_tick(d.p);
         }
         ASSERT_EQ(d.p.main.modal, Modal::Feedback);
-        EXPECT_EQ(d.p.drill.total, 1);
-        EXPECT_EQ(d.p.drill.fact(1).asked, 0) << "recorded only when the pop-up closes";
-
+        EXPECT_EQ(d.p.drill.total * 10 + d.p.drill.fact(1).asked, 10) << "recorded when it closes";
         d.poseFactOne();
-        row.ticksToClose > 0 ? pop_timer_tick(d.p) : pop_but_click(d.p, 1);
+        ticks > 0 ? pop_timer_tick(d.p) : pop_but_click(d.p, 1);
         EXPECT_EQ(d.p.main.modal, Modal::None);
-        EXPECT_EQ(d.p.drill.fact(1).asked, 1);
-        EXPECT_EQ(d.f.pictures.shown, (std::vector<int>{3, 5}));
-        // Once closed, the pop-up's buttons and timer reach nothing.
-        pop_but_click(d.p, 1);
+        EXPECT_EQ(d.pictures.shown, (std::vector<int>{3, 5}));
+        pop_but_click(d.p, 1); // once closed, its buttons and timer reach nothing
         pop_timer_tick(d.p);
         EXPECT_EQ(d.p.drill.fact(1).asked, 1);
         EXPECT_EQ(d.random.left(), 0u);
@@ -167,97 +136,63 @@ TEST(Answering, PopupClosesOnlyByItsRightButtonOrItsTimer)
 TEST(Answering, FinishingTheLadderEndsTheDrillWithoutAnotherProblem)
 {
     Drilling d([](Drilling& t) {
-        Program& p = t.p;
-        p.cur().autoTeach = 1;
-        p.cur().reviewOn = 0;
-        for (int n = 1; n <= 10; ++n) {
-            p.cur().activeSteps(n) = 1;
-        }
-        op_click(p, OpDivR);
-        bseln_click(p);
-        b_click(p, 10, 1);
+        t.p.cur().autoTeach = 1;
+        t.p.cur().reviewOn = 0;
+        t.p.cur().numStats[2] = {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+        op_click(t.p, OpDivR);
+        t.setBoxes("1000/0000000001");
         for (int i = 0; i < 200; ++i) {
             t.random.push({0.0}); // the remainders of the DivR table
         }
     });
     ASSERT_EQ(d.p.drill.curFact, 181);
-    but_click(d.p, d.p.drill.rightSlot);
+    d.right();
     EXPECT_EQ(d.p.main.DsBgn + "|" + d.p.main.DsEnd, ":Congratulations!|Great Job!");
-    EXPECT_EQ(d.f.pictures.shown, (std::vector<int>{2, 1, 1}));
-    EXPECT_EQ(d.f.sound.played, (std::vector<int>{2, 5}));
-    EXPECT_TRUE(d.p.main.start);
-    EXPECT_FALSE(d.p.main.but[1].enabled);
-    EXPECT_EQ(d.p.cur().autoTeach, 0);
-    EXPECT_EQ(d.p.run.drillResumable, 0);
+    EXPECT_EQ(d.pictures.shown, (std::vector<int>{2, 1, 1}));
+    EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
+    EXPECT_EQ(d.controls(), "1011111000");
+    EXPECT_EQ(d.p.cur().autoTeach * 10 + d.p.run.drillResumable, 0);
 }
 
 TEST(Answering, NothingToPoseRefusesStartAndEndsARunningDrill)
 {
     ScriptedRandom random;
     ProgramFixture f(random);
-    Program& p = f.program;
-    ProgramLoad(p);
-    op_click(p, Op10Sub); // 10 Sub with only the second number 10 has no fact at all
-    bseln_click(p);
-    b_click(p, 10, 1);
-    StartDrill(p);
-    EXPECT_EQ(p.main.DsBgn + "|" + p.main.DsEnd, "Nothing to drill|Choose other numbers");
-    EXPECT_TRUE(p.main.start);
-    EXPECT_FALSE(p.main.but[1].enabled);
+    f.load();
+    op_click(f.p, Op10Sub); // 10 Sub with only the second number 10 has no fact at all
+    f.setBoxes("1000/0000000001");
+    StartDrill(f.p);
+    EXPECT_EQ(f.p.main.DsBgn + "|" + f.p.main.DsEnd, "Nothing to drill|Choose other numbers");
+    EXPECT_EQ(f.controls(), "1011101000"); // idle; the clicks made New Drill available
     EXPECT_TRUE(f.sound.played.empty()) << "no start sound";
 
-    // Mid-drill the selection leaves nothing (as Auto Teach can): the answer ends the drill.
-    Drilling d;
+    Drilling d; // mid-drill the selection leaves nothing (as Auto Teach can): the drill ends
     d.p.cur().secondNum = {};
     d.p.drill.poolCount = 0;
-    but_click(d.p, d.p.drill.rightSlot);
-    EXPECT_EQ(d.f.sound.played, (std::vector<int>{2, 5}));
-    EXPECT_TRUE(d.p.main.start);
+    d.right();
+    EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
+    EXPECT_EQ(d.controls(), "1011111000");
     EXPECT_FALSE(d.p.main.timerEnabled);
-    EXPECT_EQ(d.p.run.drillResumable, 0);
 }
 
-TEST(Answering, CountsStopAtTheTopInsteadOfWrapping)
+TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
 {
-    Drilling d;
-    FactRec& fact = d.p.drill.fact(1);
-    fact.asked = fact.correct = 32767;
-    d.p.cur().answerCount(1) = 32767;
-    d.p.cur().averageOver() = 0; // only a damaged record holds one: counts as 1
-    d.answer(Event::Right);
-    EXPECT_EQ(fact.asked, 32767);
-    EXPECT_EQ(fact.correct, 32767);
-    EXPECT_EQ(d.p.cur().answerCount(1), 32767);
-    EXPECT_EQ(d.p.cur().percentCorrect(1), 100);
-}
-
-TEST(StopRuleEnds, ByTimeProblemsEitherBothOrNever)
-{
-    // minutes, problems against maxMinutes 3 and maxProblems 5, for stopOn 1..5 and 0.
-    struct Row {
-        std::int16_t minutes;
-        std::int32_t problems;
-        std::array<bool, 6> ends;
-    };
-    const std::vector<Row> rows{
-        {2, 4, {false, false, false, false, false, false}},
-        {3, 4, {true, false, true, false, false, false}},
-        {2, 5, {false, true, true, false, false, false}},
-        {3, 5, {true, true, true, true, false, false}},
-    };
+    // minutes and problems against maxMinutes 3 and maxProblems 5: which of stopOn 0..6 end
     DrillSettings s;
     s.maxMinutes() = 3;
     s.maxProblems() = 5;
-    for (const Row& row : rows) {
+    for (const auto& [minutes, problems, ends] :
+         std::vector<std::tuple<std::int16_t, int, std::string>>{
+             {2, 4, "0000000"}, {3, 4, "0101000"}, {2, 5, "0011000"}, {3, 5, "0111100"}}) {
         Drill d;
-        d.drillMinutes = row.minutes;
-        d.total = row.problems;
-        for (std::int16_t stopOn = 1; stopOn <= 6; ++stopOn) {
-            SCOPED_TRACE(testing::Message() << row.minutes << " min " << row.problems
-                                            << " problems, stopOn " << stopOn % 6);
-            s.stopOn = stopOn % 6;
-            EXPECT_EQ(StopRuleEnds(s, d), row.ends[static_cast<std::size_t>(stopOn - 1)]);
+        d.drillMinutes = minutes;
+        d.total = problems;
+        std::string got;
+        for (std::int16_t stopOn = 0; stopOn <= 6; ++stopOn) {
+            s.stopOn = stopOn;
+            got += StopRuleEnds(s, d) ? '1' : '0';
         }
+        EXPECT_EQ(got, ends) << minutes << " min " << problems << " problems";
     }
 }
 

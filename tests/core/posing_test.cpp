@@ -2,12 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <set>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "drill/feedback.h"
 #include "drill/pool.h"
 #include "drill/problem_drawing.h"
@@ -15,6 +9,8 @@
 
 namespace sb::test {
 namespace {
+
+using I16 = std::int16_t;
 
 // Draw values and what they give (R = round half to even):
 //   R(u*10) mod 3 + 1:  0.0 -> 1, 0.1 -> 2, 0.2 -> 3, 0.35 -> R(3.5)=4 -> 2
@@ -25,28 +21,26 @@ constexpr double kT1 = 0.0, kT2 = 0.1, kT3 = 0.2;
 constexpr double kBack = 0.0, kAhead = 0.1;
 constexpr double kNoSwap = 0.0, kSwap = 0.1;
 
-// The original defaults (Add, range 1..10, every second number), facts built, pool of 100.
+// The original defaults (Add, range 1..10, every second number), facts built, pool of 100;
+// `draws` scripted.
 struct Posing {
-    explicit Posing(std::int16_t operation = OpAdd)
+    explicit Posing(std::vector<double> draws, I16 operation = OpAdd)
     {
         Settings all;
         LoadOriginalDefaults(all);
         s = all.defaultSettings;
         s.operation = operation;
-        ConstantRandom none(0.0);
-        BuildFacts(d, s, none);
+        BuildFacts(d, s, random);
         BuildPool(d, s, PoolMode::ResetAll, 0);
         d.repeatDelay = 0;
-    }
-    void onlyInPool(std::int16_t fact)
-    {
-        d.pool[1] = fact;
-        d.poolCount = 1;
+        for (double u : draws) {
+            random.push({u});
+        }
     }
     bool next() { return NextProblem(d, s, random); }
-    std::vector<std::string> texts() const
+    std::string texts() const
     {
-        return {d.answerText[1], d.answerText[2], d.answerText[3]};
+        return d.answerText[1] + "," + d.answerText[2] + "," + d.answerText[3];
     }
 
     DrillSettings s;
@@ -56,8 +50,7 @@ struct Posing {
 
 TEST(NextProblem, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
 {
-    Posing t;
-    t.random.push({
+    Posing t({
         0.5,         // pool pick: 112 mod 100 + 1 = slot 13 = fact 23 (3 + 2)
         kSlot3,      // rightSlot 3
         kSlot3,      // wrongSlot1 equals rightSlot: drawn again
@@ -67,200 +60,119 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
         kT2, kBack,  // w2 = 21
         kNoSwap,     // swap draw
     });
-    t.d.shockLeft = 0;
     ASSERT_TRUE(t.next());
     EXPECT_EQ(t.d.curFact, 23);
     EXPECT_EQ(t.d.rightSlot * 100 + t.d.wrongSlot1 * 10 + t.d.wrongSlot2, 321);
-    EXPECT_EQ(t.d.problemText, "3 + 2");
-    EXPECT_EQ(t.texts(), (std::vector<std::string>{"3", "6", "5"}));
+    EXPECT_EQ(t.d.problemText + " " + t.texts(), "3 + 2 3,6,5");
     EXPECT_EQ(t.d.shockLeft, 10);
     EXPECT_EQ(t.random.left(), 0u);
 }
 
 TEST(NextProblem, WrongFactsStayInsideTheTableWithAStrictUpperBound)
 {
-    struct Row {
-        std::int16_t fact;
-        std::vector<double> wrongDraws; // t, d pairs for w1 and then w2
-        std::vector<std::string> texts;
-    };
-    const std::vector<Row> rows = {
-        // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
-        {1, {kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead}, {"2", "5", "3"}},
-        // fact 199 (19 + 10): 200 is refused (the last fact is never a wrong answer),
-        // 198 taken; 201 refused; 197 taken.
-        {199, {kT1, kAhead, kT1, kBack, kT2, kAhead, kT2, kBack}, {"29", "28", "27"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE("fact " + std::to_string(row.fact));
-        Posing t;
-        t.onlyInPool(row.fact);
-        t.random.push({kSlot1, kSlot1, kSlot2});
-        for (double u : row.wrongDraws) {
-            t.random.push({u});
-        }
-        t.random.push({kNoSwap});
+    // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
+    // fact 199 (19 + 10): 200 is refused (the last fact is never a wrong answer), 198 taken;
+    // 201 refused; 197 taken.
+    using Row = std::tuple<I16, std::vector<double>, std::string>;
+    for (const auto& [fact, wrongDraws, texts] :
+         std::vector<Row>{{1, {kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead}, "2,5,3"},
+                          {199, {kT1, kAhead, kT1, kBack, kT2, kAhead, kT2, kBack}, "29,28,27"}}) {
+        std::vector<double> draws{kSlot1, kSlot1, kSlot2};
+        draws.insert(draws.end(), wrongDraws.begin(), wrongDraws.end());
+        draws.push_back(kNoSwap);
+        Posing t(draws);
+        t.d.pool[1] = fact;
+        t.d.poolCount = 1;
         ASSERT_TRUE(t.next());
-        EXPECT_EQ(t.d.curFact, row.fact);
-        EXPECT_EQ(t.texts(), row.texts);
+        EXPECT_EQ(t.texts(), texts) << "fact " << fact;
         EXPECT_EQ(t.random.left(), 0u);
     }
 }
 
 // Fact 195 (second number 10, column 15) is queued; it is not in the pool. The pool pick is
-// drawn whether or not the repetition is due, and the new delay is drawn as R(u x 10) mod
-// repeatWithin + 1, rounded, not truncated.
+// drawn whether or not the repetition is due; the new delay is R(u x 10) mod repeatWithin + 1.
 TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
 {
-    struct Row {
-        const char* what;
-        std::int16_t delayBefore;
-        std::vector<double> delayDraw;
-        std::int16_t fact, delayAfter;
-    };
-    const std::vector<Row> rows{
-        {"due: R(1.7) = 2", 0, {0.17}, 195, 3},
-        {"due: R(2.5) = 2, a tie goes to even", 0, {0.25}, 195, 3},
-        {"due: R(0.6) = 1", 0, {0.06}, 195, 2},
-        {"not yet due: the pool pick stands", 2, {}, 23, 1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        Posing t;
-        t.s.repeatWithin() = 3;
+    // what, repeatWithin, repeatDelay before, the delay draw, fact posed, repeatDelay after
+    using Row = std::tuple<const char*, I16, I16, std::vector<double>, I16, I16>;
+    for (const auto& [what, within, delay, draw, fact, delayAfter] : std::vector<Row>{
+             {"due: R(1.7) = 2", 3, 0, {0.17}, 195, 3},
+             {"due: R(2.5) = 2, a tie goes to even", 3, 0, {0.25}, 195, 3},
+             {"due: R(0.6) = 1", 3, 0, {0.06}, 195, 2},
+             {"due: repeatWithin 0 (a damaged record) counts as 1", 0, 0, {0.17}, 195, 1},
+             {"not yet due: the pool pick stands", 3, 2, {}, 23, 1}}) {
+        SCOPED_TRACE(what);
+        std::vector<double> draws{0.5};
+        draws.insert(draws.end(), draw.begin(), draw.end());
+        draws.insert(draws.end(), {kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kNoSwap});
+        Posing t(draws);
+        t.s.repeatWithin() = within;
         t.d.repeatList[1] = 195;
         t.d.repeatCount = 1;
-        t.d.repeatDelay = row.delayBefore;
-        t.random.push({0.5});
-        for (double u : row.delayDraw) {
-            t.random.push({u});
-        }
-        t.random.push({kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kNoSwap});
+        t.d.repeatDelay = delay;
         ASSERT_TRUE(t.next());
-        EXPECT_EQ(t.d.curFact, row.fact);
-        EXPECT_EQ(t.d.repeatDelay, row.delayAfter);
+        EXPECT_EQ(t.d.curFact * 10 + t.d.repeatDelay, fact * 10 + delayAfter);
         EXPECT_EQ(t.d.repeatCount, 1) << "the list is only shortened by answers";
         EXPECT_EQ(t.random.left(), 0u);
     }
 }
 
-TEST(NextProblem, RepetitionsComeBackWithinRepeatWithinProblems)
-{
-    // repeatWithin 1 leaves exactly one pool problem between repetitions; 0 (a damaged
-    // record) counts as 1.
-    using Row = std::pair<int, std::set<int>>;
-    for (const auto& [within, expected] : {Row{1, {1}}, Row{0, {1}}, Row{3, {1, 2, 3}}}) {
-        SCOPED_TRACE(within);
-        Posing t;
-        StdRandom random(7);
-        t.s.repeatWithin() = static_cast<std::int16_t>(within);
-        t.d.repeatList[1] = 195;
-        t.d.repeatCount = 1;
-        std::set<int> gaps;
-        int sinceLast = 0;
-        for (int n = 0; n < 1000; ++n) {
-            ASSERT_TRUE(NextProblem(t.d, t.s, random));
-            if (t.d.curFact != 195) {
-                ++sinceLast;
-            } else {
-                if (n > 0) {
-                    gaps.insert(sinceLast);
-                }
-                sinceLast = 0;
-            }
-        }
-        EXPECT_EQ(gaps, expected);
-    }
-}
-
-TEST(NextProblem, RefillsAnEmptyPoolAndRefusesWhatHasNoFactToPose)
-{
-    Posing t;
-    t.d.poolCount = 0;
-    t.random.push({0.0, kSlot1, kSlot2, kT1, kAhead, kT2, kAhead, kNoSwap});
-    ASSERT_TRUE(t.next());
-    EXPECT_EQ(t.d.poolCount, 100);
-    EXPECT_EQ(t.d.curFact, 1);
-
-    Posing tenSub(Op10Sub);
-    tenSub.s.secondNum = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
-    tenSub.d.poolCount = 0;
-    EXPECT_FALSE(tenSub.next());
-    Posing unbuilt;
-    unbuilt.d.factCount = 199;
-    EXPECT_FALSE(unbuilt.next());
-    EXPECT_EQ(tenSub.random.used() + unbuilt.random.used(), 0u);
-}
-
 // 13 / 4 = 3 R 1 (second number 4, column 3) between 8 / 4 = 2 and 19 / 4 = 4 R 3.
 TEST(NextProblem, DivisionShowsRemaindersAndItsSignOnBothDisplays)
 {
-    Posing t(OpDiv);
+    Posing t({kSlot1, kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kSwap}, OpDiv);
     t.s.operation = OpDivR;
     t.d.fact(63).first = 13;
     t.d.fact(63).remainder = 1;
     t.d.fact(64).first = 19;
     t.d.fact(64).remainder = 3;
-    t.onlyInPool(63);
-    t.random.push({kSlot1, kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kSwap});
+    t.d.pool[1] = 63;
+    t.d.poolCount = 1;
     ASSERT_TRUE(t.next());
-    EXPECT_EQ(t.d.problemText, "13 -  4");
-    EXPECT_EQ(t.texts(), (std::vector<std::string>{"3 R 1", "2", "4 R 3"}));
+    EXPECT_EQ(t.d.problemText + " " + t.texts(), "13 -  4 3 R 1,2,4 R 3");
     // The pop-up's smaller font puts the division sign's parts further back.
     EXPECT_EQ(ProblemOnScreen(t.d, OpDivR), (ProblemDrawing{"13 -  4", "13 -", true, 55, 160}));
     EXPECT_EQ(SolvedProblem(t.d, OpDivR),
               (ProblemDrawing{"13 -  4 = 3 R 1", "13 -", true, 65, 165}));
     EXPECT_EQ(SolvedProblem(t.d, OpDiv), (ProblemDrawing{"13 -  4 = 3", "13 -", true, 65, 165}));
-    EXPECT_FALSE(SolvedProblem(t.d, OpMult).divisionSign);
-    EXPECT_FALSE(ProblemOnScreen(t.d, OpAdd).divisionSign);
+    EXPECT_FALSE(SolvedProblem(t.d, OpMult).divisionSign ||
+                 ProblemOnScreen(t.d, OpAdd).divisionSign);
 }
 
 TEST(DrawProblem, OnlyAddAndMultSwapAndOnlyWithSwitchAB)
 {
-    struct Row {
-        std::int16_t operation, switchAB;
-        double swapDraw;
-        const char* text; // fact 23: second number 2, column 3
-    };
-    const std::vector<Row> rows = {
-        {OpAdd, 1, kSwap, "2 + 3"},   {OpAdd, 0, kSwap, "3 + 2"},
-        {OpAdd, 1, 0.15, "3 + 2"}, // R(1.5) = 2: even, no swap
-        {OpMult, 1, kSwap, "2 x 3"},  {OpSub, 1, kSwap, "5 - 2"},
-        {OpDiv, 1, kSwap, "6 -  2"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(row.operation) + " " + std::to_string(row.switchAB));
-        Posing t(row.operation);
-        t.s.switchAB = row.switchAB;
+    // operation, switchAB, swap draw, text of fact 23 (second number 2, column 3);
+    // 0.15 gives R(1.5) = 2: even, no swap
+    using Row = std::tuple<I16, I16, double, const char*>;
+    for (const auto& [op, switchAB, swapDraw, text] :
+         std::vector<Row>{{OpAdd, 1, kSwap, "2 + 3"},
+                          {OpAdd, 0, kSwap, "3 + 2"},
+                          {OpAdd, 1, 0.15, "3 + 2"},
+                          {OpMult, 1, kSwap, "2 x 3"},
+                          {OpSub, 1, kSwap, "5 - 2"},
+                          {OpDiv, 1, kSwap, "6 -  2"}}) {
+        Posing t({swapDraw}, op);
+        t.s.switchAB = switchAB;
         t.d.curFact = 23;
-        t.random.push({row.swapDraw});
         DrawProblem(t.d, t.s, t.random, 24, 21);
-        EXPECT_EQ(t.d.problemText, row.text);
-        EXPECT_EQ(t.random.left(), 0u);
+        EXPECT_EQ(t.d.problemText, text);
     }
 }
 
-// x = R(box - text) \ 2 (rounded first, then halved toward zero), m = R(x + mark width).
 TEST(LayoutProblem, RoundsBeforeHalvingAndHalvesTowardZero)
 {
-    struct Row {
-        double boxW, boxH, textW, textH, markW;
-        int hyphenBack, colonBack;
-        std::array<int, 5> layout; // x, y, mark, hyphen, colon
-    };
-    const std::vector<Row> rows{
-        // R(411.4) = 411 \ 2 = 205 (not R(205.7) = 206); R(405.5) = 406 (tie to even)
-        {1000, 500, 588.6, 300.4, 200.5, 55, 160, {205, 100, 406, 351, 246}},
-        // wider than its box: R(-23) \ 2 = -11, not -12; R(-11 + 101.5) = 90 (tie to even)
-        {1000, 300, 1023, 303, 101.5, 65, 165, {-11, -1, 90, 25, -75}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.textW);
+    // R(411.4) = 411 \ 2 = 205 (not R(205.7) = 206); R(205 + 200.5) = 406 (tie to even).
+    // Wider than its box: R(-23) \ 2 = -11 (not -12); R(-11 + 101.5) = 90 (tie to even).
+    using Row = std::tuple<std::array<double, 5>, int, int, std::array<int, 5>>;
+    for (const auto& [sizes, hyphenBack, colonBack, layout] :
+         std::vector<Row>{{{1000, 500, 588.6, 300.4, 200.5}, 55, 160, {205, 100, 406, 351, 246}},
+                          {{1000, 300, 1023, 303, 101.5}, 65, 165, {-11, -1, 90, 25, -75}}}) {
         ProblemDrawing drawing;
-        drawing.hyphenBack = r.hyphenBack;
-        drawing.colonBack = r.colonBack;
-        const ProblemLayout l = layoutProblem(r.boxW, r.boxH, r.textW, r.textH, r.markW, drawing);
-        EXPECT_EQ((std::array<int, 5>{l.x, l.y, l.mark, l.hyphenX, l.colonX}), r.layout);
+        drawing.hyphenBack = hyphenBack;
+        drawing.colonBack = colonBack;
+        const ProblemLayout l =
+            layoutProblem(sizes[0], sizes[1], sizes[2], sizes[3], sizes[4], drawing);
+        EXPECT_EQ((std::array<int, 5>{l.x, l.y, l.mark, l.hyphenX, l.colonX}), layout);
     }
 }
 

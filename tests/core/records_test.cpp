@@ -1,234 +1,134 @@
-#include "records/codec.h"
-#include "records/fact_table.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <string>
 #include <vector>
 
+#include "records/codec.h"
+#include "records/fact_table.h"
+#include "support/test_support.h"
+
+namespace sb::test {
 namespace {
-
-using sb::DrillSettings;
-using sb::FactRec;
-using Bytes = std::vector<std::uint8_t>;
-
-// The original defaults with a few distinctive values: a negative tag, saveLevel on,
-// 1000 problems, a value in the unused slot 0 of secondNum, and some Auto Teach progress.
-DrillSettings distinctiveDefaults()
-{
-    sb::Settings all;
-    sb::LoadOriginalDefaults(all);
-    DrillSettings r = all.defaultSettings;
-    r.tag = -1;
-    r.saveLevel() = 1;
-    r.maxProblems() = 1000;
-    r.secondNum[0] = -32768;
-    r.answerCount(3) = 300;
-    r.percentCorrect(10) = -2;
-    r.activeSteps(1) = 7;
-    r.reviewCount = 258;
-    return r;
-}
-
-// The same record written out by hand, offset by offset.
-Bytes distinctiveSlot()
-{
-    const Bytes b{
-        0xFF, 0xFF,                                                 // 0 tag -1
-        'D',  'e',  'f',  'a',  'u',  'l',  't',  ' ',  ' ',  ' ',  // 2 name
-        ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  ' ',  //
-        0x01, 0x00,                                                 // 22 switchAB
-        0x00, 0x00,                                                 // 24 loadOnStart
-        0x00, 0x00,                                                 // 26 autoTeach
-        0x02, 0x00,                                                 // 28 stopOn
-        0x01, 0x00,                                                 // 30 operation
-        0x01, 0x00,                                                 // 32 reviewOn
-        0x00, 0x00, 0xC8, 0x00, 0x50, 0x00, 0x0F, 0x00, 0x64, 0x00, // 34 teachSet 0..4
-        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00,             // 44 smartCheck 0..3
-        0x01, 0x00, 0x01, 0x00, 0x01, 0x00,                         // 52 smartCheck 4..6
-        0x00, 0x00, 0x02, 0x00, 0x03, 0x00, 0x05, 0x00, 0x03, 0x00, // 58 smartValue 0..4
-        0x03, 0x00, 0x02, 0x00, 0x02, 0x00, 0x03, 0x00, 0x05, 0x00, // 68 smartValue 5..9
-        0x1E, 0x00, 0xE8, 0x03, 0x0A, 0x00, 0x00, 0x00,             // 78 smartValue 10..13
-        0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 86 firstRange 0..4
-        0x00, 0x80, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, // 96 secondNum 0..4
-        0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, // 106 secondNum 5..9
-        0x01, 0x00,                                                 // 116 secondNum 10
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x01, 0x00, 0x00, // 118 answerCount 0..4
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 128 answerCount 5..9
-        0x00, 0x00,                                                 // 138 answerCount 10
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 140 percentCorrect 0..4
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 150 percentCorrect 5..9
-        0xFE, 0xFF,                                                 // 160 percentCorrect 10
-        0x00, 0x00, 0x07, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 162 activeSteps 0..4
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 172 activeSteps 5..9
-        0x00, 0x00,                                                 // 182 activeSteps 10
-        0x02, 0x01,                                                 // 184 reviewCount 258
-        0xFE, 0xFF,                                                 // 186 reviewLeft -2
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, // 188 unused
-        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, //
-    };
-    return b;
-}
-
-TEST(SettingsCodec, EncodesAndDecodesEveryFieldAtItsOffsetLittleEndian)
-{
-    Bytes bytes = distinctiveSlot();
-    const sb::SettingsSlot slot = sb::encodeSettings(distinctiveDefaults());
-    EXPECT_EQ(Bytes(slot.begin(), slot.end()), bytes);
-    // The last 20 bytes carry nothing: whatever they hold is ignored.
-    std::fill(bytes.begin() + 188, bytes.end(), 0xAB);
-    EXPECT_EQ(sb::decodeSettings(bytes), distinctiveDefaults());
-    // Only those 20 may be missing; nothing is read past the end (heap buffers of exact size).
-    EXPECT_EQ(sb::decodeSettings(Bytes(bytes.begin(), bytes.begin() + 188)), distinctiveDefaults());
-    EXPECT_FALSE(sb::decodeSettings(Bytes(bytes.begin(), bytes.begin() + 187)).has_value());
-}
-
-TEST(SettingsCodec, NamesArePaddedWithBlanksAndCutAtTwenty)
-{
-    struct Row {
-        std::string name;
-        std::string stored; // the 20 bytes at offset 2
-    };
-    const std::vector<Row> rows{
-        {"Ann", "Ann                 "},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRST"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        DrillSettings r;
-        r.name.fill('#');
-        sb::setName(r, row.name);
-        const sb::SettingsSlot slot = sb::encodeSettings(r);
-        EXPECT_EQ(std::string(slot.begin() + 2, slot.begin() + 22), row.stored);
-        EXPECT_EQ(slot[22], 0); // nothing spills into switchAB
-    }
-}
-
-FactRec distinctiveFact()
-{
-    return FactRec{-1, 2, -300, 4, 258, 32767, -32768, 2, 1, 0, 256, -2};
-}
-
-const Bytes kDistinctiveFactBytes{
-    0xFF, 0xFF, // first -1
-    0x02, 0x00, // second 2
-    0xD4, 0xFE, // answer -300
-    0x04, 0x00, // group 4
-    0x02, 0x01, // remainder 258
-    0xFF, 0x7F, // fastRun 32767
-    0x00, 0x80, // repeatsLeft -32768
-    0x02, 0x00, // state 2
-    0x01, 0x00, // rightRun 1
-    0x00, 0x00, // slowQueued 0
-    0x00, 0x01, // correct 256
-    0xFE, 0xFF, // asked -2
-};
-
-TEST(FactCodec, EncodesTwelveLittleEndianFieldsInOrderAndDecodesWholeRecordsOnly)
-{
-    const sb::FactBytes bytes = sb::encodeFact(distinctiveFact());
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), kDistinctiveFactBytes);
-
-    EXPECT_FALSE(
-        sb::decodeFact(Bytes(kDistinctiveFactBytes.begin(), kDistinctiveFactBytes.end() - 1))
-            .has_value());
-    EXPECT_EQ(sb::decodeFact(kDistinctiveFactBytes), distinctiveFact());
-}
-
-TEST(ResetTeachProgress, ClearsTheProgressOfSecondNumbersOneToTenOnly)
-{
-    DrillSettings r = distinctiveDefaults();
-    r.reviewLeft = 40;
-    r.numStats[1].fill(9);
-    sb::ResetTeachProgress(r);
-    DrillSettings expected = distinctiveDefaults();
-    expected.reviewCount = 0;
-    for (auto& column : expected.numStats) {
-        column = {column[0], 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    }
-    expected.numStats[1][0] = 9;
-    EXPECT_EQ(r, expected);
-}
 
 using I16 = std::int16_t;
 
-// A built table (factCount 200, every fact in play) with the repeat list given.
-sb::Drill drillWith(std::vector<I16> repeat, I16 factCount = 200)
+// The value every test record stores at byte offset o: its two bytes are o + 1 and o, so a
+// field written at the wrong place, in the wrong order or half is seen at once.
+I16 v(std::size_t o)
 {
-    sb::Drill d;
+    return static_cast<I16>(o * 256 + o + 1);
+}
+template <std::size_t N> void fill(std::array<I16, N>& a, std::size_t offset)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        a[i] = v(offset + 2 * i);
+    }
+}
+
+TEST(Codec, EveryFieldOfASettingsSlotAndAFactRecordSitsAtItsOffsetLittleEndian)
+{
+    DrillSettings s;
+    s.tag = v(0);
+    setName(s, "Jos\xE9 Maximilian Hub");
+    s.switchAB = v(22), s.loadOnStart = v(24), s.autoTeach = v(26), s.stopOn = v(28);
+    s.operation = v(30), s.reviewOn = v(32), s.reviewCount = v(184), s.reviewLeft = v(186);
+    fill(s.teachSet, 34), fill(s.smartCheck, 44), fill(s.smartValue, 58);
+    fill(s.firstRange, 86), fill(s.secondNum, 96);
+    fill(s.numStats[0], 118), fill(s.numStats[1], 140), fill(s.numStats[2], 162);
+    Bytes slot(208, 0);
+    for (std::size_t o = 0; o < 188; o += 2) {
+        slot[o] = static_cast<std::uint8_t>(o + 1);
+        slot[o + 1] = static_cast<std::uint8_t>(o);
+    }
+    const std::string name = "Jos\xE9 Maximilian Hub ";
+    std::copy(name.begin(), name.end(), slot.begin() + 2);
+
+    const SettingsSlot encoded = encodeSettings(s);
+    EXPECT_EQ(Bytes(encoded.begin(), encoded.end()), slot);
+    std::fill(slot.begin() + 188, slot.end(), 0xAB); // the unused tail is never read
+    EXPECT_EQ(decodeSettings(slot), s);
+    EXPECT_EQ(decodeSettings(Bytes(slot.begin(), slot.begin() + 188)), s);
+    EXPECT_FALSE(decodeSettings(Bytes(slot.begin(), slot.begin() + 187)).has_value());
+
+    const FactRec f{v(0), v(2), v(4), v(6), v(8), v(10), v(12), v(14), v(16), v(18), v(20), v(22)};
+    Bytes fact(24);
+    for (std::size_t o = 0; o < 24; o += 2) {
+        fact[o] = static_cast<std::uint8_t>(o + 1);
+        fact[o + 1] = static_cast<std::uint8_t>(o);
+    }
+    const FactBytes encodedFact = encodeFact(f);
+    EXPECT_EQ(Bytes(encodedFact.begin(), encodedFact.end()), fact);
+    EXPECT_EQ(decodeFact(fact), f);
+    EXPECT_FALSE(decodeFact(Bytes(fact.begin(), fact.end() - 1)).has_value());
+}
+
+// Repeat list 7, 9, 7, 4 in a built table of factCount facts.
+Drill queued(I16 factCount = 200)
+{
+    Drill d;
     d.factCount = factCount;
     for (auto& f : d.facts) {
         f.state = 1;
     }
-    d.repeatList.fill(3);
-    std::copy(repeat.begin(), repeat.end(), d.repeatList.begin() + 1);
-    d.repeatCount = static_cast<I16>(repeat.size());
+    d.repeatList = {0, 7, 9, 7, 4, 3};
+    d.repeatCount = 4;
     return d;
 }
-
 std::vector<I16> listOf(const std::array<I16, 202>& list, int count)
 {
     return std::vector<I16>(list.begin() + 1, list.begin() + 1 + count);
 }
 
-TEST(RepeatList, QueueAppendsUpToFactCountAndUnqueueTakesTheLastEntryOut)
+TEST(Records, QueueAppendsUpToFactCountAndUnqueueTakesOutTheLastEntry)
 {
-    sb::Drill d = drillWith({7, 9, 7, 4});
+    Drill d = queued();
     d.curFact = 7;
-    sb::UnqueueRepeat(d);
+    UnqueueRepeat(d);
     EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<I16>{7, 9, 4}));
     EXPECT_EQ(d.fact(7).state, 1); // although its earlier entry remains
     d.curFact = 5;
-    sb::UnqueueRepeat(d); // not listed: nothing changes
-    sb::QueueRepeat(d);
+    UnqueueRepeat(d); // not listed: nothing changes
+    QueueRepeat(d);
     EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<I16>{7, 9, 4, 5}));
     EXPECT_EQ(d.fact(5).state, 2);
-
-    sb::Drill full = drillWith(std::vector<I16>(199, 8), 199);
+    Drill full = queued(4);
     full.curFact = 5;
-    sb::QueueRepeat(full);
-    EXPECT_EQ(full.repeatCount, 199);
-    EXPECT_EQ(full.repeatList[200], 3);
+    QueueRepeat(full);
+    EXPECT_EQ(listOf(full.repeatList, 5), (std::vector<I16>{7, 9, 7, 4, 3}));
     EXPECT_EQ(full.fact(5).state, 1);
 }
 
 // Pool 3, 5, 8, 12 (count 4) with 20 left over in slot 5; repeat list 5, 12, 5.
-TEST(RetireFact, RetiresOrDeclines)
+TEST(Records, RetireFactRetiresOrDeclines)
 {
-    struct Row {
-        const char* what;
-        I16 curFact, removeOverridesRepeat, repeatsLeft;
-        std::vector<I16> pool, repeat; // afterwards
-    };
-    const std::vector<I16> poolBefore{3, 5, 8, 12}, repeatBefore{5, 12, 5};
-    const std::vector<Row> rows{
-        {"override on, repetitions owed", 5, 1, 3, {3, 8, 12}, {5, 12}},
-        {"first pooled fact", 3, 0, 0, {5, 8, 12}, repeatBefore},
-        {"last pooled fact", 12, 0, 0, {3, 5, 8}, {5, 5}},
-        {"override off, repetitions owed", 5, 0, 3, poolBefore, repeatBefore},
-        {"override 2 is not on", 5, 2, 3, poolBefore, repeatBefore},
-        {"only beyond the pool count", 20, 1, 0, poolBefore, repeatBefore},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        sb::Drill d = drillWith(repeatBefore);
+    using Row = std::tuple<const char*, I16, I16, I16, std::vector<I16>, std::vector<I16>>;
+    const std::vector<I16> pool{3, 5, 8, 12}, repeat{5, 12, 5};
+    // what, curFact, removeOverridesRepeat, repeatsLeft, pool and repeat list afterwards
+    for (const auto& [what, cur, overrides, owed, poolAfter, repeatAfter] :
+         std::vector<Row>{{"override on, repetitions owed", 5, 1, 3, {3, 8, 12}, {5, 12}},
+                          {"first pooled fact", 3, 0, 0, {5, 8, 12}, repeat},
+                          {"last pooled fact", 12, 0, 0, {3, 5, 8}, {5, 5}},
+                          {"override off, repetitions owed", 5, 0, 3, pool, repeat},
+                          {"override 2 is not on", 5, 2, 3, pool, repeat},
+                          {"only beyond the pool count", 20, 1, 0, pool, repeat}}) {
+        SCOPED_TRACE(what);
+        Drill d = queued();
         d.pool = {0, 3, 5, 8, 12, 20};
         d.poolCount = 4;
+        d.repeatList = {0, 5, 12, 5};
+        d.repeatCount = 3;
         d.fact(5).state = d.fact(12).state = 2;
-        d.curFact = row.curFact;
-        d.fact(row.curFact).repeatsLeft = row.repeatsLeft;
+        d.curFact = cur;
+        d.fact(cur).repeatsLeft = owed;
         DrillSettings s;
-        s.removeOverridesRepeat() = row.removeOverridesRepeat;
-        const I16 stateBefore = d.fact(row.curFact).state;
-
-        sb::RetireFact(d, s);
-
-        EXPECT_EQ(listOf(d.pool, d.poolCount), row.pool);
-        EXPECT_EQ(listOf(d.repeatList, d.repeatCount), row.repeat);
-        EXPECT_EQ(d.fact(row.curFact).state, row.pool != poolBefore ? 0 : stateBefore);
+        s.removeOverridesRepeat() = overrides;
+        const I16 before = d.fact(cur).state;
+        RetireFact(d, s);
+        EXPECT_EQ(listOf(d.pool, d.poolCount), poolAfter);
+        EXPECT_EQ(listOf(d.repeatList, d.repeatCount), repeatAfter);
+        EXPECT_EQ(d.fact(cur).state, poolAfter != pool ? 0 : before);
     }
 }
 
 } // namespace
+} // namespace sb::test

@@ -138,18 +138,6 @@ TEST(SmartRepeat, Sequences)
              {false, 10, {2, 3, 1, true, 0, 0, 0}},
          },
          2},
-        {"full repeat list: repetitions are owed but the fact is not appended",
-         noSettings,
-         [](Drill& d) {
-             std::fill(d.repeatList.begin() + 1, d.repeatList.begin() + 201, std::int16_t{150});
-             d.repeatCount = 200;
-         },
-         {
-             {false, 1, {1, 0, 200, true, 0, 0, 0}},
-             {false, 1, {1, 3, 200, true, 0, 0, 0}},
-             {false, 6, {1, 6, 200, true, 0, 0, 0}},
-         },
-         0},
         {"a right run reached before its rule was switched off still retires",
          [](DrillSettings& s) { s.removeStreakOn() = s.removeFastOn() = 0; },
          [](Drill& d) { d.fact(kFact).rightRun = 2; },

@@ -1,5 +1,9 @@
 #include "support/test_support.h"
 
+#include "flow/answering.h"
+#include "flow/feedback.h"
+#include "flow/lifecycle.h"
+
 #include <algorithm>
 #include <atomic>
 #include <fstream>
@@ -33,49 +37,6 @@ TempDir::~TempDir()
     std::filesystem::remove_all(m_path, ec);
 }
 
-namespace {
-FileSystem& disk()
-{
-    return diskFileSystem();
-}
-} // namespace
-
-bool FaultyFiles::exists(const std::filesystem::path& path)
-{
-    return ++calls, disk().exists(path);
-}
-
-std::optional<Bytes> FaultyFiles::read(const std::filesystem::path& path, std::uint64_t offset,
-                                       std::size_t length)
-{
-    ++calls;
-    return failRead ? std::nullopt : disk().read(path, offset, length);
-}
-
-bool FaultyFiles::writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
-{
-    ++calls;
-    const std::size_t n = std::min(cutWriteAfter.value_or(bytes.size()), bytes.size());
-    return disk().writeNew(path, bytes.first(n)) && !cutWriteAfter;
-}
-
-bool FaultyFiles::writeAt(const std::filesystem::path& path, std::uint64_t offset,
-                          std::span<const std::uint8_t> bytes)
-{
-    return ++calls, disk().writeAt(path, offset, bytes);
-}
-
-bool FaultyFiles::rename(const std::filesystem::path& from, const std::filesystem::path& to)
-{
-    return ++calls, !failRename && disk().rename(from, to);
-}
-
-void FaultyFiles::remove(const std::filesystem::path& path)
-{
-    ++calls;
-    disk().remove(path);
-}
-
 HandSlot& HandSlot::at(std::size_t offset, int value)
 {
     const auto u = static_cast<std::uint16_t>(value);
@@ -96,8 +57,8 @@ HandSlot originalDefaultsSlot()
 {
     HandSlot s;
     s.name("Default");
-    s.at(22, 1).at(28, 2).at(30, 1).at(32, 1);       // switchAB, stopOn, operation, reviewOn
-    s.at(36, 200).at(38, 80).at(40, 15).at(42, 100); // teachSet 1..4
+    s.at(22, 1).at(28, 2).at(30, 1).at(32, 1);        // switchAB, stopOn, operation, reviewOn
+    s.at(36, 200).at(38, 80).at(40, 15).at(42, 100);  // teachSet 1..4
     for (std::size_t off = 46; off <= 54; off += 2) { // smartCheck 1..5
         s.at(off, 1);
     }
@@ -135,11 +96,6 @@ Bytes fieldsOf(const Bytes& file, std::size_t k)
     return Bytes(begin, begin + 188);
 }
 
-Bytes fieldsOf(const HandSlot& s)
-{
-    return Bytes(s.bytes.begin(), s.bytes.begin() + 188);
-}
-
 void writeBytes(const std::filesystem::path& path, const Bytes& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -167,9 +123,49 @@ std::set<std::string> filesIn(const std::filesystem::path& dir)
     return names;
 }
 
-ProgramFixture::ProgramFixture(Random& random, FileSystem& files)
-    : services{random, clock, sound, pictures, files, dir.path()}, program(services)
+void ProgramFixture::load()
 {
+    ProgramLoad(p);
+}
+
+void ProgramFixture::right()
+{
+    but_click(p, p.drill.rightSlot);
+}
+
+void ProgramFixture::wrong()
+{
+    but_click(p, p.drill.wrongSlot1);
+    pop_but_click(p, p.drill.rightSlot);
+}
+
+std::string ProgramFixture::controls() const
+{
+    const MainModel& m = p.main;
+    std::string out;
+    for (bool on : {m.start, m.cPause, m.Reset, m.smartgo, m.goauto, m.resultsgo, m.helpgo,
+                    m.but[1].enabled, m.but[2].enabled, m.but[3].enabled}) {
+        out += on ? '1' : '0';
+    }
+    return out;
+}
+
+std::string ProgramFixture::boxes() const
+{
+    std::string out;
+    for (std::size_t i = 1; i <= 14; ++i) {
+        out += (i == 5 ? "/" : "") +
+               std::to_string(i <= 4 ? p.main.a[i].value : p.main.b[i - 4].value);
+    }
+    return out;
+}
+
+void ProgramFixture::setBoxes(std::string_view boxes)
+{
+    for (std::size_t i = 1; i <= 14; ++i) {
+        auto& box = i <= 4 ? p.main.a[i] : p.main.b[i - 4];
+        box.value = static_cast<std::int16_t>(boxes[i <= 4 ? i - 1 : i] - '0');
+    }
 }
 
 } // namespace sb::test

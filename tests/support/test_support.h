@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
@@ -17,10 +16,6 @@
 #include <vector>
 
 #include "flow/program.h"
-#include "platform/clock.h"
-#include "platform/file_system.h"
-#include "platform/media.h"
-#include "platform/random.h"
 
 namespace sb::test {
 
@@ -29,13 +24,8 @@ namespace sb::test {
 class ScriptedRandom final : public Random {
 public:
     ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<double> values) : m_values(values) {}
-    void push(std::initializer_list<double> values)
-    {
-        m_values.insert(m_values.end(), values);
-    }
+    void push(std::initializer_list<double> values) { m_values.insert(m_values.end(), values); }
     double next() override;
-    std::size_t used() const { return m_next; }
     std::size_t left() const { return m_values.size() - m_next; }
 
 private:
@@ -66,7 +56,6 @@ public:
     std::vector<int> played;
     void play(SoundId s) override { played.push_back(static_cast<int>(s)); }
 };
-
 class RecordingPictures final : public Pictures {
 public:
     std::vector<int> shown;
@@ -87,6 +76,7 @@ private:
 };
 
 using Bytes = std::vector<std::uint8_t>;
+using Path = std::filesystem::path;
 
 // The disk, with failures on request, counting every call.
 class FaultyFiles final : public FileSystem {
@@ -96,14 +86,28 @@ public:
     bool failRead = false;
     int calls = 0;
 
-    bool exists(const std::filesystem::path& path) override;
-    std::optional<Bytes> read(const std::filesystem::path& path, std::uint64_t offset,
-                              std::size_t length) override;
-    bool writeNew(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) override;
-    bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
-                 std::span<const std::uint8_t> bytes) override;
-    bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-    void remove(const std::filesystem::path& path) override;
+    bool exists(const Path& path) override { return ++calls, disk().exists(path); }
+    std::optional<Bytes> read(const Path& path, std::uint64_t offset, std::size_t n) override
+    {
+        return ++calls, failRead ? std::nullopt : disk().read(path, offset, n);
+    }
+    bool writeNew(const Path& path, std::span<const std::uint8_t> bytes) override
+    {
+        const std::size_t n = std::min(cutWriteAfter.value_or(bytes.size()), bytes.size());
+        return ++calls, disk().writeNew(path, bytes.first(n)) && !cutWriteAfter;
+    }
+    bool writeAt(const Path& path, std::uint64_t at, std::span<const std::uint8_t> b) override
+    {
+        return ++calls, disk().writeAt(path, at, b);
+    }
+    bool rename(const Path& from, const Path& to) override
+    {
+        return ++calls, !failRename && disk().rename(from, to);
+    }
+    void remove(const Path& path) override { ++calls, disk().remove(path); }
+
+private:
+    static FileSystem& disk() { return diskFileSystem(); }
 };
 
 // One 208-byte settings slot filled by hand, never by the program's codec: little-endian 16-bit
@@ -121,28 +125,36 @@ HandSlot markedSlot(std::string_view name, int operation, int tag = 0);
 Bytes concat(std::initializer_list<HandSlot> slots);
 // The 188 bytes of slot k (from 1) that carry fields.
 Bytes fieldsOf(const Bytes& file, std::size_t k);
-Bytes fieldsOf(const HandSlot& s);
-void writeBytes(const std::filesystem::path& path, const Bytes& bytes);
-Bytes readBytes(const std::filesystem::path& path);
+void writeBytes(const Path& path, const Bytes& bytes);
+Bytes readBytes(const Path& path);
 std::int16_t i16At(const Bytes& b, std::size_t offset);
-std::set<std::string> filesIn(const std::filesystem::path& dir);
+std::set<std::string> filesIn(const Path& dir);
 
 // A program over the given random source, a fixed clock, recording sound and pictures and a
-// fresh data directory reached through `files`. Nothing has run: a test calls ProgramLoad.
+// fresh data directory reached through `files`. Nothing has run: a test calls load().
 struct ProgramFixture {
-    explicit ProgramFixture(Random& random, FileSystem& files = diskFileSystem());
+    explicit ProgramFixture(Random& random, FileSystem& files = diskFileSystem())
+        : services{random, clock, sound, pictures, files, dir.path()}, p(services)
+    {
+    }
 
     TempDir dir;
     FixedClock clock;
     RecordingSound sound;
     RecordingPictures pictures;
     Services services;
-    Program program;
+    Program p;
 
-    std::filesystem::path at(std::string_view file) const { return dir.path() / file; }
-    DrillSettings& cur() { return program.cur(); }
-    Drill& drill() { return program.drill; }
-    MainModel& main() { return program.main; }
+    Path at(std::string_view file) const { return dir.path() / file; }
+    // The program's own handlers, as a pupil uses them.
+    void load();
+    void right();
+    void wrong(); // a wrong button, then the right one on the pop-up
+    // start, cPause, Reset, smartgo, goauto, resultsgo, helpgo and the answer buttons, as 0/1.
+    std::string controls() const;
+    // The selection boxes of the main window as "a1..a4/b1..b10".
+    std::string boxes() const;
+    void setBoxes(std::string_view boxes);
 };
 
 } // namespace sb::test
