@@ -55,9 +55,9 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
         kSlot3,      // rightSlot 3
         kSlot3,      // wrongSlot1 equals rightSlot: drawn again
         0.35,        // wrongSlot1 2 (R(3.5) = 4)
-        kT1, kAhead, // w1 = 24
+        0.3, kAhead, // w1 = 24: R(3) mod 3 = 0, one place ahead
         kT1, kAhead, // 24 again: refused for w2
-        kT2, kBack,  // w2 = 21
+        kT2, 0.2,    // w2 = 21: R(2) mod 2 = 0, back
         kNoSwap,     // swap draw
     });
     ASSERT_TRUE(t.next());

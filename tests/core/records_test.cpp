@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "records/codec.h"
@@ -79,23 +80,17 @@ std::vector<I16> listOf(const std::array<I16, 202>& list, int count)
     return std::vector<I16>(list.begin() + 1, list.begin() + 1 + count);
 }
 
-TEST(Records, QueueAppendsUpToFactCountAndUnqueueTakesOutTheLastEntry)
+TEST(Records, OriginalDefaultsFillEveryFieldButSlotZeroOfTheArrays)
 {
-    Drill d = queued();
-    d.curFact = 7;
-    UnqueueRepeat(d);
-    EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<I16>{7, 9, 4}));
-    EXPECT_EQ(d.fact(7).state, 1); // although its earlier entry remains
-    d.curFact = 5;
-    UnqueueRepeat(d); // not listed: nothing changes
-    QueueRepeat(d);
-    EXPECT_EQ(listOf(d.repeatList, d.repeatCount), (std::vector<I16>{7, 9, 4, 5}));
-    EXPECT_EQ(d.fact(5).state, 2);
-    Drill full = queued(4);
-    full.curFact = 5;
-    QueueRepeat(full);
-    EXPECT_EQ(listOf(full.repeatList, 5), (std::vector<I16>{7, 9, 7, 4, 3}));
-    EXPECT_EQ(full.fact(5).state, 1);
+    Settings all;
+    DrillSettings& d = all.defaultSettings;
+    std::memset(static_cast<void*>(&d), 77, sizeof d);
+    LoadOriginalDefaults(all);
+    EXPECT_EQ(d.teachSet[0] + d.smartCheck[0] + d.smartValue[0] + d.firstRange[0], 4 * (77 * 257));
+    d.teachSet[0] = d.smartCheck[0] = d.smartValue[0] = d.firstRange[0] = d.secondNum[0] = 0;
+    d.numStats[0][0] = d.numStats[1][0] = d.numStats[2][0] = 0;
+    const SettingsSlot slot = encodeSettings(d);
+    EXPECT_EQ(Bytes(slot.begin(), slot.end()), concat({originalDefaultsSlot()}));
 }
 
 // Pool 3, 5, 8, 12 (count 4) with 20 left over in slot 5; repeat list 5, 12, 5.

@@ -2,11 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <string>
-#include <vector>
-
 #include "drill/answering.h"
 #include "drill/pool.h"
 #include "support/test_support.h"
@@ -16,152 +11,108 @@ namespace {
 
 constexpr std::int16_t kFact = 5; // 5 + 1, in the default pool
 
-// The fact after an answer: state, repeatsLeft, repeatCount, in the pool, rightRun, fastRun,
-// removedNow.
-using After = std::array<int, 7>;
-
-struct Answer {
-    bool right;
-    std::int16_t seconds;
-    After after;
-};
-
+// One answer: its seconds, negative for a wrong answer; then the fact afterwards as digits:
+// state, repeatsLeft, repeatCount, in the pool, rightRun, fastRun, removedNow.
+using Answer = std::pair<int, const char*>;
 struct Sequence {
     const char* name;
     void (*settings)(DrillSettings&);
-    void (*before)(Drill&);
+    void (*before)(FactRec&);
     std::vector<Answer> answers;
     std::int16_t rowPercent; // percentCorrect of second number 1 afterwards: the right answers
 };
 
-// Each answer is counted and recorded as the program does after a click.
-void runSequence(const Sequence& seq)
-{
-    SCOPED_TRACE(seq.name);
-    Settings all;
-    LoadOriginalDefaults(all);
-    DrillSettings s = all.defaultSettings;
-    seq.settings(s);
-    ConstantRandom random(0.0);
-    Drill d;
-    BuildFacts(d, s, random);
-    BuildPool(d, s, PoolMode::ResetAll, 0);
-    d.curFact = kFact;
-    seq.before(d);
-
-    int n = 0;
-    for (const Answer& a : seq.answers) {
-        SCOPED_TRACE("answer " + std::to_string(++n) + (a.right ? " right in " : " wrong in ") +
-                     std::to_string(a.seconds) + " s");
-        d.shockLeft = static_cast<std::int16_t>(s.shockSeconds() - a.seconds);
-        EXPECT_EQ(CountAnswer(d, s, a.right ? d.rightSlot : d.wrongSlot2), a.right);
-        RecordFactAnswer(d, s);
-
-        const FactRec& f = d.fact(kFact);
-        const auto poolEnd = d.pool.begin() + 1 + d.poolCount;
-        const int pooled = std::find(d.pool.begin() + 1, poolEnd, kFact) != poolEnd ? 1 : 0;
-        EXPECT_EQ((After{f.state, f.repeatsLeft, d.repeatCount, pooled, f.rightRun, f.fastRun,
-                         d.removedNow}),
-                  a.after);
-    }
-    EXPECT_EQ(s.percentCorrect(1), seq.rowPercent);
-    EXPECT_EQ(s.answerCount(1), n);
-}
-
-void noSettings(DrillSettings&) {}
-void noSetUp(Drill&) {}
-
 // Original defaults: wrongTimes 2, wrongRepeats 3, slowSeconds 5, slowRepeats 3,
 // removeStreak 2, removeSeconds 2, removeWindow 3, every rule on, remove overrides repeat.
+// Each answer is counted and recorded as the program does after a click.
 TEST(SmartRepeat, Sequences)
 {
-    const std::vector<Sequence> sequences = {
-        {"defaults: the second wrong answer queues; a right one at wrongTimes queues again",
-         noSettings,
-         noSetUp,
-         {
-             {false, 1, {1, 0, 0, true, 0, 0, 0}},
-             {false, 1, {2, 3, 1, true, 0, 0, 0}},
-             // pays 1 off, then wrong count still 2: 3 more owed and a second entry
-             {true, 1, {2, 5, 2, true, 1, 1, 0}},
-             // streak of 2 retires; only the later entry leaves the list
-             {true, 1, {0, 4, 1, false, 2, 1, 1}},
-         },
+    const auto none = [](DrillSettings&) {};
+    const auto untouched = [](FactRec&) {};
+    const auto noStreak = [](DrillSettings& s) { s.removeStreak() = 99; };
+    const std::vector<Sequence> sequences{
+        // the second wrong answer queues; a right one at wrongTimes queues again (paying one
+        // off); a streak of 2 retires and only the later entry leaves the list
+        {"defaults",
+         none,
+         untouched,
+         {{-1, "1001000"}, {-1, "2311000"}, {1, "2521110"}, {1, "0410211"}},
          2},
-        {"queued twice without override: retiring waits, a wrong answer ends the queueing",
+        // RetireFact declines (4 owed) but removedNow is set, so fastRun stays; a wrong count
+        // of 3 queues no more
+        {"without override",
          [](DrillSettings& s) { s.removeOverridesRepeat() = 0; },
-         noSetUp,
-         {
-             {false, 1, {1, 0, 0, true, 0, 0, 0}},
-             {false, 1, {2, 3, 1, true, 0, 0, 0}},
-             {true, 1, {2, 5, 2, true, 1, 1, 0}},
-             // RetireFact declines (4 owed) but removedNow is set, so fastRun stays 1
-             {true, 1, {2, 7, 3, true, 2, 1, 1}},
-             // wrong count 3: no more queueing
-             {false, 1, {2, 7, 3, true, 0, 0, 0}},
-             {true, 1, {2, 6, 3, true, 1, 1, 0}},
-             {true, 1, {2, 5, 3, true, 2, 1, 1}},
-         },
+         untouched,
+         {{-1, "1001000"},
+          {-1, "2311000"},
+          {1, "2521110"},
+          {1, "2731211"},
+          {-1, "2731000"},
+          {1, "2631110"},
+          {1, "2531211"}},
          4},
-        {"with override the streak retires although repetitions are owed",
-         noSettings,
-         [](Drill& d) {
-             d.repeatList[1] = kFact;
-             d.repeatCount = 1;
-             d.fact(kFact).state = 2;
-             d.fact(kFact).repeatsLeft = 3;
-             d.fact(kFact).slowQueued = 1;
-         },
-         {
-             {true, 1, {2, 2, 1, true, 1, 1, 0}},
-             {true, 1, {0, 1, 0, false, 2, 1, 1}},
-         },
+        {"override retires what is owed",
+         none,
+         [](FactRec& f) { f.repeatsLeft = 3, f.state = 2, f.slowQueued = 1; },
+         {{1, "2211110"}, {1, "0100211"}},
          2},
-        {"an answer in exactly removeSeconds is fast",
-         [](DrillSettings& s) { s.removeStreak() = 99; },
-         noSetUp,
-         {
-             {true, 2, {1, 0, 0, true, 1, 1, 0}},
-             {true, 3, {1, 0, 0, true, 2, 0, 0}},
-             {true, 2, {1, 0, 0, true, 3, 1, 0}},
-             {true, 2, {1, 0, 0, true, 4, 2, 0}},
-             {true, 2, {0, 0, 0, false, 5, 3, 1}},
-         },
+        {"exactly removeSeconds is fast",
+         noStreak,
+         untouched,
+         {{2, "1001110"}, {3, "1001200"}, {2, "1001310"}, {2, "1001420"}, {2, "0000531"}},
          5},
-        {"an answer in exactly slowSeconds is slow, and queues only once",
-         [](DrillSettings& s) { s.removeStreak() = 99; },
-         noSetUp,
-         {
-             {true, 4, {1, 0, 0, true, 1, 0, 0}},
-             {true, 5, {2, 3, 1, true, 2, 0, 0}},
-             // a time-out (shockSeconds 10): both runs broken, not queued a second time
-             {false, 10, {2, 3, 1, true, 0, 0, 0}},
-         },
+        // a time-out (shockSeconds 10) breaks both runs and does not queue a second time
+        {"exactly slowSeconds is slow, once",
+         noStreak,
+         untouched,
+         {{4, "1001100"}, {5, "2311200"}, {-10, "2311000"}},
          2},
-        {"a right run reached before its rule was switched off still retires",
+        {"a run reached before its rule was switched off still retires",
          [](DrillSettings& s) { s.removeStreakOn() = s.removeFastOn() = 0; },
-         [](Drill& d) { d.fact(kFact).rightRun = 2; },
-         {{false, 1, {0, 0, 0, false, 2, 0, 1}}},
+         [](FactRec& f) { f.rightRun = 2; },
+         {{-1, "0000201"}},
          0},
         {"so does a fast run",
-         [](DrillSettings& s) {
-             s.removeFastOn() = 0;
-             s.removeStreak() = 99;
-         },
-         [](Drill& d) { d.fact(kFact).fastRun = 3; },
-         {{false, 1, {0, 0, 0, false, 0, 3, 1}}},
+         [](DrillSettings& s) { s.removeFastOn() = 0, s.removeStreak() = 99; },
+         [](FactRec& f) { f.fastRun = 3; },
+         {{-1, "0000031"}},
          0},
-        {"a fact retired by this answer is queued neither as wrong nor as slow",
-         noSettings,
-         [](Drill& d) {
-             d.fact(kFact).asked = 2; // two wrong answers: the wrong count stays at wrongTimes
-             d.fact(kFact).rightRun = 1;
-         },
-         {{true, 6, {0, 0, 0, false, 2, 0, 1}}},
+        // two wrong answers before: the wrong count is at wrongTimes, and this one is slow
+        {"retired now: queued neither as wrong nor as slow",
+         none,
+         [](FactRec& f) { f.asked = 2, f.rightRun = 1; },
+         {{6, "0000201"}},
          1},
     };
-    for (const Sequence& seq : sequences) {
-        runSequence(seq);
+    for (const auto& [name, settings, before, answers, rowPercent] : sequences) {
+        SCOPED_TRACE(name);
+        Settings all;
+        LoadOriginalDefaults(all);
+        DrillSettings s = all.defaultSettings;
+        settings(s);
+        Drill d;
+        BuildFacts(d, s, *std::make_unique<ConstantRandom>(0.0));
+        BuildPool(d, s, PoolMode::ResetAll, 0);
+        d.curFact = kFact;
+        if (d.current().state = 1, before(d.current()), d.current().state == 2) {
+            d.repeatList[1] = kFact, d.repeatCount = 1;
+        }
+        for (const auto& [seconds, after] : answers) {
+            d.shockLeft = static_cast<std::int16_t>(s.shockSeconds() - std::abs(seconds));
+            EXPECT_EQ(CountAnswer(d, s, seconds > 0 ? d.rightSlot : d.wrongSlot2), seconds > 0);
+            RecordFactAnswer(d, s);
+            const FactRec& f = d.current();
+            const bool pooled =
+                std::find(&d.pool[1], &d.pool[1] + d.poolCount, kFact) != &d.pool[1] + d.poolCount;
+            std::string got;
+            for (int v : {int{f.state}, int{f.repeatsLeft}, int{d.repeatCount}, int{pooled},
+                          int{f.rightRun}, int{f.fastRun}, int{d.removedNow}}) {
+                got += std::to_string(v);
+            }
+            EXPECT_EQ(got, after) << "after an answer in " << seconds << " s";
+        }
+        EXPECT_EQ(s.percentCorrect(1) * 100 + s.answerCount(1),
+                  rowPercent * 100 + int(answers.size()));
     }
 }
 

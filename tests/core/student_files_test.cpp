@@ -12,11 +12,6 @@
 namespace sb::test {
 namespace {
 
-Bytes golden(const char* name)
-{
-    return readBytes(std::filesystem::path(SUMBLITZ_TEST_DATA) / name);
-}
-
 // A program whose pupil is Ann, with the original defaults and saveLevel on.
 struct Ann : ProgramFixture {
     Ann() : ProgramFixture(random, files)
@@ -25,10 +20,21 @@ struct Ann : ProgramFixture {
         setName(p.cur(), "Ann");
         p.cur().saveLevel() = 1;
     }
+    std::vector<std::string> open(const Bytes& b)
+    {
+        return writeBytes(at("StdDat.Xrx"), b), open();
+    }
+    std::vector<std::string> open() { return OpenStudentFile(p.settings, students); }
+    Bytes file() const { return readBytes(at("StdDat.Xrx")); }
     ScriptedRandom random; // reading a fact file draws nothing
     FaultyFiles files;
     StudentFile students{dataDirOf(p)};
 };
+
+Bytes golden(const char* name)
+{
+    return readBytes(Path(SUMBLITZ_TEST_DATA) / name);
+}
 
 TEST(FactFile, RoundTripsTwoHundredRecordsOfTwentyFourBytes)
 {
@@ -40,17 +46,16 @@ TEST(FactFile, RoundTripsTwoHundredRecordsOfTwentyFourBytes)
     const Drill written = t.p.drill;
     ASSERT_TRUE(WriteFactFile(t.p));
     Bytes expected(4800, 0);
-    const Bytes first{1, 0, 1, 0, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 3, 0, 4, 0};
-    const Bytes last{20, 0, 10, 0, 30, 0, 4, 0, 0,    0,    2,    0,
-                     1,  0, 2,  0, 3,  0, 1, 0, 0xFB, 0xFF, 0x2C, 1};
-    std::copy(first.begin(), first.end(), expected.begin());
-    std::copy(last.begin(), last.end(), expected.begin() + 4776);
+    for (const auto& [at, bytes] : std::vector<std::pair<int, Bytes>>{
+             {0, {1, 0, 1, 0, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 3, 0, 4, 0}},
+             {4776,
+              {20, 0, 10, 0, 30, 0, 4, 0, 0, 0, 2, 0, 1, 0, 2, 0, 3, 0, 1, 0, 251, 255, 44, 1}}}) {
+        std::copy(bytes.begin(), bytes.end(), expected.begin() + at);
+    }
     EXPECT_EQ(readBytes(t.at("Ann.Xtx")), expected);
-
     t.p.drill = Drill{};
     ReadFactFile(t.p);
-    EXPECT_EQ(t.p.run.drillResumable, 1);
-    EXPECT_EQ(t.p.drill.factCount, 200);
+    EXPECT_EQ(t.p.run.drillResumable * 1000 + t.p.drill.factCount, 1200);
     EXPECT_TRUE(
         std::equal(written.facts.begin(), written.facts.begin() + 201, t.p.drill.facts.begin()));
     EXPECT_EQ(t.p.drill.fact(201), FactRec{});
@@ -60,8 +65,7 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
 {
     for (const auto& [autoTeach, saveLevel] :
          std::vector<std::array<std::int16_t, 2>>{{0, 0}, {2, 0}, {1, 0}, {0, 1}, {0, -1}}) {
-        const bool enabled = autoTeach == 1 || saveLevel != 0;
-        SCOPED_TRACE(testing::Message() << "autoTeach " << autoTeach << " saveLevel " << saveLevel);
+        const bool on = autoTeach == 1 || saveLevel != 0;
         Ann t;
         t.p.cur().autoTeach = autoTeach;
         t.p.cur().saveLevel() = saveLevel;
@@ -69,10 +73,10 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
         t.files.calls = 0;
         t.p.run.drillResumable = 7;
         ReadFactFile(t.p);
-        EXPECT_EQ(t.p.run.drillResumable, enabled ? 1 : 7);
+        EXPECT_EQ(t.p.run.drillResumable, on ? 1 : 7) << autoTeach << " " << saveLevel;
         EXPECT_TRUE(WriteFactFile(t.p));
-        EXPECT_EQ(readBytes(t.at("Ann.Xtx")) == Bytes(4800, 0x11), !enabled);
-        EXPECT_EQ(t.files.calls == 0, !enabled);
+        EXPECT_EQ(readBytes(t.at("Ann.Xtx")) == Bytes(4800, 0x11), !on);
+        EXPECT_EQ(t.files.calls == 0, !on);
     }
     Ann missing;
     missing.p.run.drillResumable = 1;
@@ -93,13 +97,12 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
                                                           {"COM", "COM.Xtx"},
                                                           {"LPT10", "LPT10.Xtx"}}) {
         Ann t;
-        const std::filesystem::path data = t.dir.path() / "a" / "b" / "data";
-        std::filesystem::create_directories(data);
-        t.services.dataDir = data;
+        t.services.dataDir = t.dir.path() / "data";
+        std::filesystem::create_directories(t.services.dataDir);
         setName(t.p.cur(), name);
         ASSERT_TRUE(WriteFactFile(t.p));
-        EXPECT_EQ(filesIn(data), std::set<std::string>{file}) << name;
-        EXPECT_EQ(filesIn(t.dir.path()), std::set<std::string>{"a"});
+        EXPECT_EQ(filesIn(t.services.dataDir), std::set<std::string>{file}) << name;
+        EXPECT_EQ(filesIn(t.dir.path()), std::set<std::string>{"data"});
         ReadFactFile(t.p);
         EXPECT_EQ(t.p.run.drillResumable, 1) << "the same name finds the same file";
     }
@@ -120,7 +123,6 @@ TEST(FactFile, KnownFilesLoadRecordByRecordAndImpossibleSecondNumbersTakeTheirRo
     EXPECT_EQ((std::array{t.p.drill.fact(7).second, t.p.drill.fact(8).second,
                           t.p.drill.fact(9).second, t.p.drill.fact(10).second}),
               (std::array<std::int16_t, 4>{1, 1, 0, 10}));
-
     for (const char* name : {"slot_ann.bin", "slot_ann_cut.bin"}) {
         const auto s = decodeSettings(golden(name));
         ASSERT_TRUE(s.has_value());
@@ -147,22 +149,16 @@ TEST(FactFile, AShortFileIsCompletedWithoutRandomDraws)
     EXPECT_EQ(t.p.drill.fact(200).first * 1000 + t.p.drill.factCount, 200200); // remainder 0
 }
 
-HandSlot header(int count)
-{
-    return markedSlot("Whoever", 1, count);
-}
+const HandSlot kHeader4 = markedSlot("Whoever", 1, 4);
 
 TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemAll)
 {
     Ann t;
-    writeBytes(t.at("StdDat.Xrx"),
-               concat({header(4), markedSlot("  Ann ", 4), markedSlot("    ", 5),
-                       markedSlot("Bob", 6), markedSlot("Cy", 3)}));
-    EXPECT_EQ(OpenStudentFile(t.p.settings, t.students),
+    EXPECT_EQ(t.open(concat({kHeader4, markedSlot("  Ann ", 4), markedSlot("    ", 5),
+                             markedSlot("Bob", 6), markedSlot("Cy", 3)})),
               (std::vector<std::string>{"Ann", "Bob", "Cy"}));
-    ASSERT_TRUE(FindStudentInFile(t.students, " Cy"));
+    EXPECT_TRUE(FindStudentInFile(t.students, " Cy") && !FindStudentInFile(t.students, "cy"));
     EXPECT_EQ(t.students.foundIndex, 4);
-    EXPECT_FALSE(FindStudentInFile(t.students, "cy"));
     DrillSettings bob;
     ASSERT_TRUE(ReadStudent(t.students, 3, bob));
     EXPECT_EQ(bob.operation, 6);
@@ -170,73 +166,59 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
     setName(dan, "Maximilian Alexander Huber");
     ASSERT_TRUE(AppendStudent(t.students, dan));
     EXPECT_EQ(t.students.studentCount, 4);
-    const Bytes bytes = readBytes(t.at("StdDat.Xrx"));
-    ASSERT_EQ(bytes.size(), 6u * 208);
-    EXPECT_EQ(fieldsOf(bytes, 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
-    EXPECT_EQ(i16At(bytes, 0), 4) << "the header counts only at the next rebuild";
+    ASSERT_EQ(t.file().size(), 6u * 208);
+    EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
+    EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
 }
 
-// The header counts five pupils, but the file holds two whole slots and part of a third: only
+// The header counts four pupils, but the file holds two whole slots and part of a third: only
 // whole slots are read, and the next pupil goes where the cut slot began.
 TEST(StudentFile, AHeaderCountingMoreThanTheFileHoldsIsCutToItsWholeSlots)
 {
     Ann t;
     Bytes bytes =
-        concat({header(5), markedSlot("Ann", 4), markedSlot("Bob", 5), markedSlot("Cy", 6)});
+        concat({kHeader4, markedSlot("Ann", 4), markedSlot("Bob", 5), markedSlot("Cy", 6)});
     bytes.resize(3 * 208 + 100);
-    writeBytes(t.at("StdDat.Xrx"), bytes);
-    EXPECT_EQ(OpenStudentFile(t.p.settings, t.students), (std::vector<std::string>{"Ann", "Bob"}));
+    EXPECT_EQ(t.open(bytes), (std::vector<std::string>{"Ann", "Bob"}));
     DrillSettings cy;
     EXPECT_FALSE(FindStudentInFile(t.students, "Cy") || ReadStudent(t.students, 3, cy));
     ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
-    EXPECT_EQ(readBytes(t.at("StdDat.Xrx")).size(), 4u * 208);
     ASSERT_TRUE(FindStudentInFile(t.students, "Default"));
-    EXPECT_EQ(t.students.foundIndex, 3);
-
-    Ann none; // too short for a header: started again with a count of 0
-    writeBytes(none.at("StdDat.Xrx"), Bytes(100, 1));
-    EXPECT_TRUE(OpenStudentFile(none.p.settings, none.students).empty());
-    EXPECT_EQ(readBytes(none.at("StdDat.Xrx")).size() * 10 +
-                  i16At(readBytes(none.at("StdDat.Xrx")), 0),
-              2080u);
+    EXPECT_EQ(t.file().size() * 10 + static_cast<std::size_t>(t.students.foundIndex),
+              4 * 2080 + 3u);
+    // too short for a header: started again with a count of 0
+    EXPECT_TRUE(t.open(Bytes(100, 1)).empty());
+    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
+    EXPECT_EQ(static_cast<int>(t.file().size()) * 10 + i16At(t.file(), 0), 4160);
 }
 
 TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownNamesFreshRecords)
 {
     Ann t;
-    HandSlot bob = markedSlot("Bob", 5);
-    bob.at(184, 33); // reviewCount: progress that must travel with the record
-    writeBytes(t.at("StdDat.Xrx"),
-               concat({header(3), markedSlot("Ann", 4), bob, markedSlot("Cy", 6)}));
-    static_cast<void>(OpenStudentFile(t.p.settings, t.students));
+    const HandSlot bob = markedSlot("Bob", 5).at(184, 33); // progress travels with the record
+    static_cast<void>(
+        t.open(concat({markedSlot("X", 1, 3), markedSlot("Ann", 4), bob, markedSlot("Cy", 6)})));
     t.p.settings.defaultSettings.shockSeconds() = 8; // custom defaults
     setName(t.p.settings.workSettings, "Bob");       // the pupil on display
     t.p.settings.workSettings.operation = 2;
     ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, {"Cy", "Dan", "  Bob"}));
     EXPECT_FALSE(std::filesystem::exists(t.at("Std2.ini")) || t.students.open);
-    HandSlot dan = originalDefaultsSlot();
-    dan.name("Dan").at(82, 8);
-    const Bytes bytes = readBytes(t.at("StdDat.Xrx"));
-    ASSERT_EQ(bytes.size(), 4u * 208);
-    EXPECT_EQ(fieldsOf(bytes, 1), fieldsOf(concat({markedSlot("Bob", 2, 3)}), 1));
-    EXPECT_EQ(fieldsOf(bytes, 2), fieldsOf(concat({markedSlot("Cy", 6)}), 1));
-    EXPECT_EQ(fieldsOf(bytes, 3), fieldsOf(concat({dan}), 1));
-    EXPECT_EQ(fieldsOf(bytes, 4), fieldsOf(concat({bob}), 1));
+    EXPECT_EQ(t.file(), concat({markedSlot("Bob", 2, 3), markedSlot("Cy", 6),
+                                originalDefaultsSlot().name("Dan").at(82, 8), bob}));
 }
 
 TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
 {
     Ann t;
-    const Bytes old = concat({header(1), markedSlot("Ann", 4)});
-    writeBytes(t.at("StdDat.Xrx"), old);
+    const Bytes old = concat({markedSlot("X", 1, 1), markedSlot("Ann", 4)});
     t.files.failRead = true;
-    EXPECT_TRUE(OpenStudentFile(t.p.settings, t.students).empty());
+    EXPECT_TRUE(t.open(old).empty());
     t.files.failRead = false;
-    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings));
-    EXPECT_FALSE(WriteStudent(t.students, 1, t.p.settings.defaultSettings));
-    EXPECT_FALSE(RewriteStudentFile(t.p.settings, t.students, {}));
+    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings) ||
+                 WriteStudent(t.students, 1, t.p.settings.defaultSettings) ||
+                 RewriteStudentFile(t.p.settings, t.students, {}));
     EXPECT_TRUE(t.students.writeFailed);
-    EXPECT_EQ(readBytes(t.at("StdDat.Xrx")), old);
+    EXPECT_EQ(t.file(), old);
 }
 
 } // namespace

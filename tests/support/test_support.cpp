@@ -1,9 +1,5 @@
 #include "support/test_support.h"
 
-#include "flow/answering.h"
-#include "flow/feedback.h"
-#include "flow/lifecycle.h"
-
 #include <algorithm>
 #include <atomic>
 #include <fstream>
@@ -25,9 +21,9 @@ double ScriptedRandom::next()
 TempDir::TempDir()
 {
     static std::atomic<int> counter{0};
-    std::random_device rd;
     m_path = std::filesystem::temp_directory_path() /
-             ("sumblitz-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
+             ("sumblitz-test-" + std::to_string(std::random_device()()) + "-" +
+              std::to_string(counter++));
     std::filesystem::create_directories(m_path);
 }
 
@@ -39,9 +35,8 @@ TempDir::~TempDir()
 
 HandSlot& HandSlot::at(std::size_t offset, int value)
 {
-    const auto u = static_cast<std::uint16_t>(value);
-    bytes[offset] = static_cast<std::uint8_t>(u & 0xFF);
-    bytes[offset + 1] = static_cast<std::uint8_t>(u >> 8);
+    bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
+    bytes[offset + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
     return *this;
 }
 
@@ -55,30 +50,30 @@ HandSlot& HandSlot::name(std::string_view text)
 
 HandSlot originalDefaultsSlot()
 {
+    // switchAB; stopOn, operation, reviewOn; teachSet 1..4; smartCheck 1..5; smartValue 1..13;
+    // firstRange 1; secondNum 1..10; reviewLeft. Everything else is 0.
+    const std::vector<std::pair<std::size_t, std::vector<int>>> fields{
+        {22, {1}},
+        {28, {2, 1, 1}},
+        {36, {200, 80, 15, 100}},
+        {46, {1, 1, 1, 1, 1}},
+        {60, {2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0}},
+        {88, {1}},
+        {98, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {186, {-2}}};
     HandSlot s;
     s.name("Default");
-    s.at(22, 1).at(28, 2).at(30, 1).at(32, 1);        // switchAB, stopOn, operation, reviewOn
-    s.at(36, 200).at(38, 80).at(40, 15).at(42, 100);  // teachSet 1..4
-    for (std::size_t off = 46; off <= 54; off += 2) { // smartCheck 1..5
-        s.at(off, 1);
+    for (const auto& [offset, values] : fields) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            s.at(offset + 2 * i, values[i]);
+        }
     }
-    const int values[] = {2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0}; // smartValue 1..13
-    for (std::size_t i = 0; i < 13; ++i) {
-        s.at(60 + 2 * i, values[i]);
-    }
-    s.at(88, 1);                                       // firstRange 1
-    for (std::size_t off = 98; off <= 116; off += 2) { // secondNum 1..10
-        s.at(off, 1);
-    }
-    s.at(186, -2); // reviewLeft
     return s;
 }
 
 HandSlot markedSlot(std::string_view name, int operation, int tag)
 {
-    HandSlot s = originalDefaultsSlot();
-    s.name(name).at(30, operation).at(0, tag);
-    return s;
+    return originalDefaultsSlot().name(name).at(30, operation).at(0, tag);
 }
 
 Bytes concat(std::initializer_list<HandSlot> slots)
@@ -92,18 +87,18 @@ Bytes concat(std::initializer_list<HandSlot> slots)
 
 Bytes fieldsOf(const Bytes& file, std::size_t k)
 {
-    const auto begin = file.begin() + static_cast<std::ptrdiff_t>((k - 1) * 208);
-    return Bytes(begin, begin + 188);
+    return Bytes(file.begin() + static_cast<std::ptrdiff_t>((k - 1) * 208),
+                 file.begin() + static_cast<std::ptrdiff_t>((k - 1) * 208 + 188));
 }
 
-void writeBytes(const std::filesystem::path& path, const Bytes& bytes)
+void writeBytes(const Path& path, const Bytes& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
-Bytes readBytes(const std::filesystem::path& path)
+Bytes readBytes(const Path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -114,7 +109,7 @@ std::int16_t i16At(const Bytes& b, std::size_t offset)
     return static_cast<std::int16_t>(b.at(offset) | (b.at(offset + 1) << 8));
 }
 
-std::set<std::string> filesIn(const std::filesystem::path& dir)
+std::set<std::string> filesIn(const Path& dir)
 {
     std::set<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(dir)) {
@@ -123,20 +118,21 @@ std::set<std::string> filesIn(const std::filesystem::path& dir)
     return names;
 }
 
-void ProgramFixture::load()
+std::string selectionOf(const DrillSettings& s)
 {
-    ProgramLoad(p);
+    std::string out;
+    for (std::size_t i = 1; i <= 14; ++i) {
+        out += (i == 5 ? "/" : "") + std::to_string(i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]);
+    }
+    return out;
 }
 
-void ProgramFixture::right()
+void select(DrillSettings& s, std::string_view boxes)
 {
-    but_click(p, p.drill.rightSlot);
-}
-
-void ProgramFixture::wrong()
-{
-    but_click(p, p.drill.wrongSlot1);
-    pop_but_click(p, p.drill.rightSlot);
+    for (std::size_t i = 1; i <= 14; ++i) {
+        (i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]) =
+            static_cast<std::int16_t>(boxes[i <= 4 ? i - 1 : i] - '0');
+    }
 }
 
 std::string ProgramFixture::controls() const
@@ -152,19 +148,21 @@ std::string ProgramFixture::controls() const
 
 std::string ProgramFixture::boxes() const
 {
-    std::string out;
-    for (std::size_t i = 1; i <= 14; ++i) {
-        out += (i == 5 ? "/" : "") +
-               std::to_string(i <= 4 ? p.main.a[i].value : p.main.b[i - 4].value);
+    DrillSettings shown;
+    for (std::size_t i = 1; i <= 10; ++i) {
+        shown.firstRange[std::min<std::size_t>(i, 4)] = p.main.a[std::min<std::size_t>(i, 4)].value;
+        shown.secondNum[i] = p.main.b[i].value;
     }
-    return out;
+    return selectionOf(shown);
 }
 
 void ProgramFixture::setBoxes(std::string_view boxes)
 {
-    for (std::size_t i = 1; i <= 14; ++i) {
-        auto& box = i <= 4 ? p.main.a[i] : p.main.b[i - 4];
-        box.value = static_cast<std::int16_t>(boxes[i <= 4 ? i - 1 : i] - '0');
+    DrillSettings s;
+    select(s, boxes);
+    for (std::size_t i = 1; i <= 10; ++i) {
+        p.main.a[std::min<std::size_t>(i, 4)].value = s.firstRange[std::min<std::size_t>(i, 4)];
+        p.main.b[i].value = s.secondNum[i];
     }
 }
 

@@ -15,6 +15,9 @@
 #include <string_view>
 #include <vector>
 
+#include "flow/answering.h"
+#include "flow/feedback.h"
+#include "flow/lifecycle.h"
 #include "flow/program.h"
 
 namespace sb::test {
@@ -130,6 +133,10 @@ Bytes readBytes(const Path& path);
 std::int16_t i16At(const Bytes& b, std::size_t offset);
 std::set<std::string> filesIn(const Path& dir);
 
+// A record's selection as "a1..a4/b1..b10" (firstRange 1..4, then secondNum 1..10), and back.
+std::string selectionOf(const DrillSettings& s);
+void select(DrillSettings& s, std::string_view boxes);
+
 // A program over the given random source, a fixed clock, recording sound and pictures and a
 // fresh data directory reached through `files`. Nothing has run: a test calls load().
 struct ProgramFixture {
@@ -147,9 +154,13 @@ struct ProgramFixture {
 
     Path at(std::string_view file) const { return dir.path() / file; }
     // The program's own handlers, as a pupil uses them.
-    void load();
-    void right();
-    void wrong(); // a wrong button, then the right one on the pop-up
+    void load() { ProgramLoad(p); }
+    void right() { but_click(p, p.drill.rightSlot); }
+    void wrong() // a wrong button, then the right one on the pop-up
+    {
+        but_click(p, p.drill.wrongSlot1);
+        pop_but_click(p, p.drill.rightSlot);
+    }
     // start, cPause, Reset, smartgo, goauto, resultsgo, helpgo and the answer buttons, as 0/1.
     std::string controls() const;
     // The selection boxes of the main window as "a1..a4/b1..b10".
