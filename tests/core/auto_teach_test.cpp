@@ -1,4 +1,5 @@
 #include "teach/auto_teach.h"
+#include "teach/status_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -100,38 +101,75 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
 
 TEST(AutoTeach, AMasteredNumberLeavesAfterTheNextBeginsAndIsReportedOnce)
 {
-    Teaching t(OpAdd, "1000/0001000000", "1111000000");
-    t.s.answerCount(4) = 20;
-    t.s.percentCorrect(4) = 90;
-    t.retireRow(4);
-    t.p.drill.fact(61).asked = 2;
-    EXPECT_EQ(t.step(), "Begin: 5|Remove: 4");
-    EXPECT_EQ(selectionOf(t.s), "1000/0000100000");
-    EXPECT_EQ(t.s.answerCount(4) + t.s.percentCorrect(4) + t.p.drill.fact(61).asked, 0);
-    EXPECT_EQ(t.s.activeSteps(4), 6); // kept: 4 never begins again at this level
-    EXPECT_EQ(t.step(), "-|-");
+    // 4 answered well enough begins 5 by its percentage; 9, mastered before that, lets the
+    // lowest number not yet begun (10) begin so that something is left to drill (and 10,
+    // counted at the next step, completes the level).
+    for (const auto& [boxes, begun, percent, captions, after, next] : std::vector<
+             std::tuple<const char*, const char*, int, const char*, const char*, const char*>>{
+             {"1000/0001000000", "1111000000", 90, "Begin: 5|Remove: 4", "1000/0000100000", "-|-"},
+             {"1000/0000000010", "1111111110", 0, "Begin: 10|Remove: 9", "1000/0000000001",
+              ":Begin 11~13| "}}) {
+        Teaching t(OpAdd, boxes, begun);
+        const int n = after[14] == '1' ? 9 : 4;
+        t.s.answerCount(n) = 20;
+        t.s.percentCorrect(n) = static_cast<std::int16_t>(percent);
+        t.retireRow(n);
+        t.p.drill.fact(n == 9 ? 181 : 81).asked = 2;
+        EXPECT_EQ(t.step(), captions);
+        EXPECT_EQ(selectionOf(t.s), after);
+        EXPECT_EQ(t.s.answerCount(n) + t.s.percentCorrect(n) +
+                      t.p.drill.fact(n == 9 ? 181 : 81).asked,
+                  0);
+        EXPECT_EQ(t.s.activeSteps(n), 6); // kept: it never begins again at this level
+        EXPECT_EQ(t.step(), next) << "each is reported once; 10 completes the level";
+    }
+    Drill d; // the first fact counts too
+    d.factCount = 200;
+    d.fact(1) = FactRec{1, 1, 2, 1, 0, 0, 0, 1};
+    EXPECT_FALSE(RowMastered(d, 1));
 }
 
-TEST(AutoTeach, OffChangesNothingAtAll)
+TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
 {
-    // A state in which a step would begin, remove, review and complete the level; only 1 is on.
-    Teaching t(OpAdd, "1000/1111111111");
-    t.s.answerCount(9) = 15;
-    t.s.percentCorrect(9) = 100;
-    t.s.reviewCount = 199;
-    t.retireRow(1);
-    t.s.autoTeach = 2;
-    const Settings settings = t.p.settings;
-    const Drill drill = t.p.drill;
-    EXPECT_EQ(t.step(), "-|-");
-    EXPECT_EQ(t.p.cur(), settings.curSettings);
-    EXPECT_EQ(t.p.settings.startSettings, settings.startSettings);
-    EXPECT_EQ(t.p.drill.facts, drill.facts);
+    // the name stored, a change to the original defaults, the title and the eight lines
+    using Change = void (*)(DrillSettings&);
+    for (const auto& [name, change, shown] :
+         std::vector<std::tuple<const char*, Change, std::string>>{
+             {"Default", [](DrillSettings&) {},
+              "Sumblitz1.2|Student  Default|OnStart  Off|Teach    Off|Save      Off|MaxTime "
+              "30|MaxProb 200|StopOn   Prob|Timer      10"},
+             {"  Untitled",
+              [](DrillSettings& s) { s.loadOnStart = s.autoTeach = s.saveLevel() = s.stopOn = 1; },
+              "Sumblitz1.2|Student  Untitled|OnStart  On|Teach    On|Save      On|MaxTime "
+              "30|MaxProb 200|StopOn   Time|Timer      10"},
+             {"default",
+              [](DrillSettings& s) { s.stopOn = 5, s.autoTeach = 2, s.maxMinutes() = 7; },
+              "default:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 7|MaxProb "
+              "200|StopOn   Off|Timer      10"},
+             {" Ann",
+              [](DrillSettings& s) { s.stopOn = 6, s.maxProblems() = 1000, s.shockSeconds() = 7; },
+              "Ann:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 30|MaxProb "
+              "1000|StopOn   Off|Timer      7"}}) {
+        Settings all;
+        LoadOriginalDefaults(all);
+        DrillSettings s = all.defaultSettings;
+        setName(s, name);
+        change(s);
+        const StatusPanel panel = StatusText(s);
+        std::string got = panel.title;
+        for (const std::string& line : panel.lines) {
+            got += "|" + line;
+        }
+        EXPECT_EQ(got, shown);
+        EXPECT_EQ(std::string(s.name.data(), 20),
+                  (trimBlanks(name) + std::string(20, ' ')).substr(0, 20));
+    }
 }
 
 TEST(AutoTeach, ReviewStartsAtStep200AndEnds100StepsLaterWithFreshCounters)
 {
     Teaching t(OpAdd, "1000/0010000000", "1110000000"); // 1 and 2 have begun and left
+    t.s.activeSteps(1) = 1;
     for (int n = 1; n < 200; ++n) {
         static_cast<void>(AutoTeachStep(t.p.settings, t.p.drill, t.random));
     }

@@ -58,12 +58,12 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
         0.3, kAhead, // w1 = 24: R(3) mod 3 = 0, one place ahead
         kT1, kAhead, // 24 again: refused for w2
         kT2, 0.2,    // w2 = 21: R(2) mod 2 = 0, back
-        kNoSwap,     // swap draw
+        kSwap,       // swap draw: Add shows the second number first (switchAB is on)
     });
     ASSERT_TRUE(t.next());
     EXPECT_EQ(t.d.curFact, 23);
     EXPECT_EQ(t.d.rightSlot * 100 + t.d.wrongSlot1 * 10 + t.d.wrongSlot2, 321);
-    EXPECT_EQ(t.d.problemText + " " + t.texts(), "3 + 2 3,6,5");
+    EXPECT_EQ(t.d.problemText + " " + t.texts(), "2 + 3 3,6,5");
     EXPECT_EQ(t.d.shockLeft, 10);
     EXPECT_EQ(t.random.left(), 0u);
 }
@@ -137,26 +137,6 @@ TEST(NextProblem, DivisionShowsRemaindersAndItsSignOnBothDisplays)
     EXPECT_EQ(SolvedProblem(t.d, OpDiv), (ProblemDrawing{"13 -  4 = 3", "13 -", true, 65, 165}));
     EXPECT_FALSE(SolvedProblem(t.d, OpMult).divisionSign ||
                  ProblemOnScreen(t.d, OpAdd).divisionSign);
-}
-
-TEST(DrawProblem, OnlyAddAndMultSwapAndOnlyWithSwitchAB)
-{
-    // operation, switchAB, swap draw, text of fact 23 (second number 2, column 3);
-    // 0.15 gives R(1.5) = 2: even, no swap
-    using Row = std::tuple<I16, I16, double, const char*>;
-    for (const auto& [op, switchAB, swapDraw, text] :
-         std::vector<Row>{{OpAdd, 1, kSwap, "2 + 3"},
-                          {OpAdd, 0, kSwap, "3 + 2"},
-                          {OpAdd, 1, 0.15, "3 + 2"},
-                          {OpMult, 1, kSwap, "2 x 3"},
-                          {OpSub, 1, kSwap, "5 - 2"},
-                          {OpDiv, 1, kSwap, "6 -  2"}}) {
-        Posing t({swapDraw}, op);
-        t.s.switchAB = switchAB;
-        t.d.curFact = 23;
-        DrawProblem(t.d, t.s, t.random, 24, 21);
-        EXPECT_EQ(t.d.problemText, text);
-    }
 }
 
 TEST(LayoutProblem, RoundsBeforeHalvingAndHalvesTowardZero)

@@ -75,21 +75,6 @@ TEST(RunControl, ClockStartsAtOnceWithoutDelayAndAfterTheDelayWindowWithIt)
     }
 }
 
-TEST(RunControl, StopRuleEndsTheDrillAfterTheProblemThatReachesIt)
-{
-    Session r;
-    r.p.cur().stopOn = 3;
-    r.p.cur().maxMinutes() = 1;
-    StartDrill(r.p);
-    r.right();
-    r.minute();
-    ASSERT_EQ(r.controls(), kRunning) << "minutes are judged when a problem ends";
-    r.wrong();
-    EXPECT_EQ(r.controls(), kIdle);
-    EXPECT_EQ(r.p.drill.total, 2);
-    EXPECT_EQ(r.sound.played.back() * 10 + r.pictures.shown.back(), 51);
-}
-
 TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
 {
     using Change = void (*)(Program&);
@@ -153,20 +138,6 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
         EXPECT_EQ(r.boxes(), fixed);
         EXPECT_EQ(r.p.drill.poolCount, poolCount);
     }
-}
-
-TEST(RunControl, NewDrillDuringARunClearsTheCaptionsButNotTheCounters)
-{
-    Session r;
-    StartDrill(r.p);
-    r.right();
-    r.right();
-    b_click(r.p, 4, 0);
-    NewDrill(r.p);
-    EXPECT_EQ(r.p.main.dsscore + r.p.main.dstotal, "Score: Total:");
-    EXPECT_EQ(r.controls(), kRunning);
-    r.wrong();
-    EXPECT_EQ(r.p.main.dstotal, " Total: 2/3");
 }
 
 TEST(MainForm, TenSubLocksTheFirstNumbersAndAnyOtherOperationRestoresThem)

@@ -30,25 +30,6 @@ QString builtAsset(const QString& name)
 
 } // namespace
 
-TEST(FindAsset, LooksInTheWorkingDirectoryFirstThenBesideTheProgram)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("tick.wav"), "a teacher's own tick"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("logo.jpg")); // a folder is not a picture
-    const QString old = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const std::vector<std::pair<QString, QString>> rows{
-        {"tick.wav            ", QFileInfo(dir.filePath("tick.wav")).absoluteFilePath()},
-        {"rg.jpg", builtAsset("rg.jpg")},
-        {"logo.jpg", builtAsset("logo.jpg")},
-        {"nothing.jpg", QString()},
-    };
-    for (const auto& [name, expected] : rows) {
-        EXPECT_EQ(sb::findAsset(name).toStdString(), expected.toStdString()) << name.toStdString();
-    }
-    QDir::setCurrent(old);
-}
-
 TEST(QtPictures, MissingOrBrokenFileKeepsThePreviousPicture)
 {
     QTemporaryDir dir;
@@ -75,14 +56,4 @@ TEST(QtPictures, MissingOrBrokenFileKeepsThePreviousPicture)
     files["hsmile.jpg"] = builtAsset("hsmile.jpg");
     pictures.show(sb::PictureId::Happy);
     EXPECT_EQ(pictures.shown(), 2);
-}
-
-TEST(QtSound, WithoutAnAudioOutputEverySlotIsSilentAndHarmless)
-{
-    sb::QtSound sound([](const QString& name) { return builtAsset(name); }, QAudioDevice());
-    for (int slot = -1; slot <= 8; ++slot) {
-        EXPECT_FALSE(sound.has(static_cast<sb::SoundId>(slot))) << slot;
-        sound.play(static_cast<sb::SoundId>(slot));
-    }
-    QCoreApplication::processEvents();
 }
