@@ -59,13 +59,11 @@ struct Drilling : ProgramFixture {
 TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsRecordedOnce)
 {
     Drilling d;
-    for (const auto& [event, captions] :
-         std::vector<std::pair<Event, const char*>>{{Event::Right, "Score: 100% Total: 1/1"},
-                                                    {Event::TimeOut, "Score: 50% Total: 1/2"},
-                                                    {Event::Right, "Score: 66% Total: 2/3"},
-                                                    {Event::Wrong, "Score: 50% Total: 2/4"},
-                                                    {Event::Right, "Score: 60% Total: 3/5"},
-                                                    {Event::Right, "Score: 66% Total: 4/6"}}) {
+    const std::vector<std::pair<Event, const char*>> rows{
+        {Event::Right, "Score: 100% Total: 1/1"}, {Event::TimeOut, "Score: 50% Total: 1/2"},
+        {Event::Right, "Score: 66% Total: 2/3"},  {Event::Wrong, "Score: 50% Total: 2/4"},
+        {Event::Right, "Score: 60% Total: 3/5"},  {Event::Right, "Score: 66% Total: 4/6"}};
+    for (const auto& [event, captions] : rows) {
         d.answer(event);
         EXPECT_EQ(d.p.main.dsscore + d.p.main.dstotal, captions);
     }
@@ -82,10 +80,11 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
     // The time-out comes on the last tick: its tick sound and picture 5 first.
     using Row = std::tuple<Event, std::int16_t, std::int16_t, const char*, std::vector<int>,
                            std::vector<int>, std::int16_t>;
-    for (const auto& [event, shockLeft, time, popup, pictures, sounds, percent] : std::vector<Row>{
-             {Event::Right, 7, 3, "", {2}, {2}, 1},
-             {Event::Wrong, 9, 1, "!!Wrong Answer !! 1 + 1 = 2 234", {3, 5}, {3}, 0},
-             {Event::TimeOut, 1, 10, "!! Time Out !! 1 + 1 = 2 234", {5, 4, 5}, {6, 4}, 0}}) {
+    const std::vector<Row> rows{
+        {Event::Right, 7, 3, "", {2}, {2}, 1},
+        {Event::Wrong, 9, 1, "!!Wrong Answer !! 1 + 1 = 2 234", {3, 5}, {3}, 0},
+        {Event::TimeOut, 1, 10, "!! Time Out !! 1 + 1 = 2 234", {5, 4, 5}, {6, 4}, 0}};
+    for (const auto& [event, shockLeft, time, popup, pictures, sounds, percent] : rows) {
         SCOPED_TRACE(popup);
         Drilling d;
         d.p.drill.shockLeft = shockLeft;
@@ -104,8 +103,8 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
 TEST(Answering, PopupClosesOnlyByItsRightButtonOrItsTimer)
 {
     // popupSeconds and the ticks that close the pop-up (0: it never closes by itself)
-    for (const auto& [seconds, ticks] :
-         std::vector<std::pair<std::int16_t, int>>{{1, 1}, {5, 5}, {0, 0}}) {
+    const std::vector<std::pair<std::int16_t, int>> rows{{1, 1}, {5, 5}, {0, 0}};
+    for (const auto& [seconds, ticks] : rows) {
         SCOPED_TRACE(seconds);
         Drilling d;
         d.p.cur().popupSeconds() = seconds;
@@ -181,9 +180,9 @@ TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
     DrillSettings s;
     s.maxMinutes() = 3;
     s.maxProblems() = 5;
-    for (const auto& [minutes, problems, ends] :
-         std::vector<std::tuple<std::int16_t, int, std::string>>{
-             {2, 4, "0000000"}, {3, 4, "0101000"}, {2, 5, "0011000"}, {3, 5, "0111100"}}) {
+    const std::vector<std::tuple<std::int16_t, int, std::string>> rows{
+        {2, 4, "0000000"}, {3, 4, "0101000"}, {2, 5, "0011000"}, {3, 5, "0111100"}};
+    for (const auto& [minutes, problems, ends] : rows) {
         Drill d;
         d.drillMinutes = minutes;
         d.total = problems;

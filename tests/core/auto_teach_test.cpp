@@ -53,8 +53,9 @@ struct Teaching : ProgramFixture {
 TEST(AutoTeach, BeginsTheNextSecondNumberOnlyWhenAnsweredWellEnough)
 {
     // Defaults: averageOver 15, advancePercent 80. Below 15 answers the column is a count.
-    for (const auto& [count, percent, begins] : std::vector<std::tuple<int, int, bool>>{
-             {15, 80, true}, {15, 79, false}, {14, 12, false}, {16, 80, true}}) {
+    const std::vector<std::tuple<int, int, bool>> rows{
+        {15, 80, true}, {15, 79, false}, {14, 12, false}, {16, 80, true}};
+    for (const auto& [count, percent, begins] : rows) {
         SCOPED_TRACE(testing::Message() << percent << " after " << count);
         Teaching t(OpAdd, "1000/0010000000", "1110000000");
         t.s.answerCount(3) = static_cast<std::int16_t>(count);
@@ -76,14 +77,15 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
     // 10 Sub is complete when 1..9 have begun: 10 has no fact there.
     using Row =
         std::tuple<std::int16_t, const char*, const char*, const char*, std::int16_t, const char*>;
-    for (const auto& [op, boxes, begun, captions, opAfter, boxesAfter] : std::vector<Row>{
-             {OpAdd, "1000/0000000001", "1111111111", ":Begin 11~13| ", OpAdd, "0100/1000000000"},
-             {OpAdd, "1100/0000000001", "1111111111", ":Begin 11~13| ", OpAdd, "0110/1000000000"},
-             {OpAdd, "0011/0000000001", "1111111111", ":Begin 17~20| ", OpAdd, "0001/1000000000"},
-             {OpAdd, "0001/0000000001", "1111111111", ":Level 10Sub|", Op10Sub, "1000/1111111111"},
-             {OpMult, "1100/0000000001", "1111111111", ":Level Div|", OpDiv, "1000/1000000000"},
-             {Op10Sub, "1000/1111111110", "0000000000", ":Level Sub|", OpSub, "1000/1000000000"},
-             {Op10Sub, "1000/1111111100", "0000000000", "-|-", Op10Sub, "1000/1111111100"}}) {
+    const std::vector<Row> rows{
+        {OpAdd, "1000/0000000001", "1111111111", ":Begin 11~13| ", OpAdd, "0100/1000000000"},
+        {OpAdd, "1100/0000000001", "1111111111", ":Begin 11~13| ", OpAdd, "0110/1000000000"},
+        {OpAdd, "0011/0000000001", "1111111111", ":Begin 17~20| ", OpAdd, "0001/1000000000"},
+        {OpAdd, "0001/0000000001", "1111111111", ":Level 10Sub|", Op10Sub, "1000/1111111111"},
+        {OpMult, "1100/0000000001", "1111111111", ":Level Div|", OpDiv, "1000/1000000000"},
+        {Op10Sub, "1000/1111111110", "0000000000", ":Level Sub|", OpSub, "1000/1000000000"},
+        {Op10Sub, "1000/1111111100", "0000000000", "-|-", Op10Sub, "1000/1111111100"}};
+    for (const auto& [op, boxes, begun, captions, opAfter, boxesAfter] : rows) {
         SCOPED_TRACE(captions);
         Teaching t(op, boxes, begun);
         t.s.reviewCount = 57;
@@ -104,11 +106,12 @@ TEST(AutoTeach, AMasteredNumberLeavesAfterTheNextBeginsAndIsReportedOnce)
     // 4 answered well enough begins 5 by its percentage; 9, mastered before that, lets the
     // lowest number not yet begun (10) begin so that something is left to drill (and 10,
     // counted at the next step, completes the level).
-    for (const auto& [boxes, begun, percent, captions, after, next] : std::vector<
-             std::tuple<const char*, const char*, int, const char*, const char*, const char*>>{
-             {"1000/0001000000", "1111000000", 90, "Begin: 5|Remove: 4", "1000/0000100000", "-|-"},
+    const std::vector<
+        std::tuple<const char*, const char*, int, const char*, const char*, const char*>>
+        rows{{"1000/0001000000", "1111000000", 90, "Begin: 5|Remove: 4", "1000/0000100000", "-|-"},
              {"1000/0000000010", "1111111110", 0, "Begin: 10|Remove: 9", "1000/0000000001",
-              ":Begin 11~13| "}}) {
+              ":Begin 11~13| "}};
+    for (const auto& [boxes, begun, percent, captions, after, next] : rows) {
         Teaching t(OpAdd, boxes, begun);
         const int n = after[14] == '1' ? 9 : 4;
         t.s.answerCount(n) = 20;
@@ -133,23 +136,22 @@ TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
 {
     // the name stored, a change to the original defaults, the title and the eight lines
     using Change = void (*)(DrillSettings&);
-    for (const auto& [name, change, shown] :
-         std::vector<std::tuple<const char*, Change, std::string>>{
-             {"Default", [](DrillSettings&) {},
-              "Sumblitz1.2|Student  Default|OnStart  Off|Teach    Off|Save      Off|MaxTime "
-              "30|MaxProb 200|StopOn   Prob|Timer      10"},
-             {"  Untitled",
-              [](DrillSettings& s) { s.loadOnStart = s.autoTeach = s.saveLevel() = s.stopOn = 1; },
-              "Sumblitz1.2|Student  Untitled|OnStart  On|Teach    On|Save      On|MaxTime "
-              "30|MaxProb 200|StopOn   Time|Timer      10"},
-             {"default",
-              [](DrillSettings& s) { s.stopOn = 5, s.autoTeach = 2, s.maxMinutes() = 7; },
-              "default:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 7|MaxProb "
-              "200|StopOn   Off|Timer      10"},
-             {" Ann",
-              [](DrillSettings& s) { s.stopOn = 6, s.maxProblems() = 1000, s.shockSeconds() = 7; },
-              "Ann:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 30|MaxProb "
-              "1000|StopOn   Off|Timer      7"}}) {
+    const std::vector<std::tuple<const char*, Change, std::string>> rows{
+        {"Default", [](DrillSettings&) {},
+         "Sumblitz1.2|Student  Default|OnStart  Off|Teach    Off|Save      Off|MaxTime "
+         "30|MaxProb 200|StopOn   Prob|Timer      10"},
+        {"  Untitled",
+         [](DrillSettings& s) { s.loadOnStart = s.autoTeach = s.saveLevel() = s.stopOn = 1; },
+         "Sumblitz1.2|Student  Untitled|OnStart  On|Teach    On|Save      On|MaxTime "
+         "30|MaxProb 200|StopOn   Time|Timer      10"},
+        {"default", [](DrillSettings& s) { s.stopOn = 5, s.autoTeach = 2, s.maxMinutes() = 7; },
+         "default:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 7|MaxProb "
+         "200|StopOn   Off|Timer      10"},
+        {" Ann",
+         [](DrillSettings& s) { s.stopOn = 6, s.maxProblems() = 1000, s.shockSeconds() = 7; },
+         "Ann:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 30|MaxProb "
+         "1000|StopOn   Off|Timer      7"}};
+    for (const auto& [name, change, shown] : rows) {
         Settings all;
         LoadOriginalDefaults(all);
         DrillSettings s = all.defaultSettings;
@@ -193,14 +195,11 @@ TEST(AutoTeach, ReviewCountWrapsAbove32700AndAReviewCountsDownWhileOn)
 {
     // reviewOn, reviewLeft and reviewCount before and after; the last two rows end the review,
     // the last because a damaged negative count runs out at once
-    for (const auto& [on, left, count, leftAfter, countAfter] :
-         std::vector<std::array<int, 5>>{{1, -2, 32699, -2, 32700},
-                                         {1, -2, 32700, -2, 0},
-                                         {1, 5, 32700, 4, 32700},
-                                         {1, 5, 32701, 4, 0},
-                                         {0, 5, 32701, 5, 32701},
-                                         {1, 1, 3, -2, 3},
-                                         {1, -5, 3, -2, 3}}) {
+    const std::vector<std::array<int, 5>> rows{{1, -2, 32699, -2, 32700}, {1, -2, 32700, -2, 0},
+                                               {1, 5, 32700, 4, 32700},   {1, 5, 32701, 4, 0},
+                                               {0, 5, 32701, 5, 32701},   {1, 1, 3, -2, 3},
+                                               {1, -5, 3, -2, 3}};
+    for (const auto& [on, left, count, leftAfter, countAfter] : rows) {
         Teaching t(OpAdd, "1000/1100000000", "1100000000");
         t.s.reviewOn = static_cast<std::int16_t>(on);
         t.s.reviewAfter() = 32767;

