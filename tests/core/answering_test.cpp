@@ -45,8 +45,8 @@ struct Drilling : ProgramFixture {
             but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
         }
         const PopupModel& pop = p.main.pop;
-        const std::string shown =
-            pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] + pop.but[3];
+        const std::string shown = pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] +
+                                  pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
         if (p.main.modal != Modal::Feedback) {
             return "";
         }

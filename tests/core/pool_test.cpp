@@ -88,5 +88,14 @@ TEST(BuildPool, PoolHoldsTheSelectedFactsInAscendingOrder)
     }
 }
 
+TEST(Selections, OnlyRangesSecondNumbersAndOperationDecideWhetherTheyAreTheSame)
+{
+    DrillSettings a = selection(OpAdd, {1, 2}), b = selection(OpAdd, {2});
+    EXPECT_FALSE(SameSelections(a, b) || SameSelections(b, a));
+    b = a;
+    b.switchAB = b.autoTeach = 1;
+    EXPECT_TRUE(SameSelections(a, b));
+}
+
 } // namespace
 } // namespace sb::test

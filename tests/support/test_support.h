@@ -24,57 +24,44 @@ namespace sb::test {
 
 // Returns the given numbers in order. Asked for one more, it fails the test and throws, which
 // ends the test there: made-up numbers could loop for ever in a draw-until-different loop.
-class ScriptedRandom final : public Random {
-public:
-    ScriptedRandom() = default;
+struct ScriptedRandom final : Random {
     void push(std::initializer_list<double> values) { m_values.insert(m_values.end(), values); }
     double next() override;
     std::size_t left() const { return m_values.size() - m_next; }
-
-private:
     std::vector<double> m_values;
     std::size_t m_next = 0;
 };
 
 // Any number of draws, all the same.
-class ConstantRandom final : public Random {
-public:
-    explicit ConstantRandom(double v) : m_v(v) {}
-    double next() override { return m_v; }
-
-private:
-    double m_v;
+struct ConstantRandom final : Random {
+    explicit ConstantRandom(double v) : value(v) {}
+    double next() override { return value; }
+    double value;
 };
 
-class FixedClock final : public Clock {
-public:
+struct FixedClock final : Clock {
     std::int16_t minute = 15;
     std::int16_t minuteOfHour() override { return minute; }
     std::uint64_t seed() override { return 42; }
 };
 
 // Sounds and pictures by their slot numbers (SoundId::Finish is 5, PictureId::Ready is 5).
-class RecordingSound final : public Sound {
-public:
+struct RecordingSound final : Sound {
     std::vector<int> played;
     void play(SoundId s) override { played.push_back(static_cast<int>(s)); }
 };
-class RecordingPictures final : public Pictures {
-public:
+struct RecordingPictures final : Pictures {
     std::vector<int> shown;
     void show(PictureId p) override { shown.push_back(static_cast<int>(p)); }
 };
 
 // A fresh directory, removed with everything in it at the end of the test.
-class TempDir {
-public:
+struct TempDir {
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return m_path; }
-
-private:
     std::filesystem::path m_path;
 };
 
@@ -82,8 +69,7 @@ using Bytes = std::vector<std::uint8_t>;
 using Path = std::filesystem::path;
 
 // The disk, with failures on request, counting every call.
-class FaultyFiles final : public FileSystem {
-public:
+struct FaultyFiles final : FileSystem {
     std::optional<std::size_t> cutWriteAfter; // writeNew stores this many bytes, then fails
     bool failRename = false;
     bool failRead = false;
@@ -108,8 +94,6 @@ public:
         return ++calls, !failRename && disk().rename(from, to);
     }
     void remove(const Path& path) override { ++calls, disk().remove(path); }
-
-private:
     static FileSystem& disk() { return diskFileSystem(); }
 };
 
