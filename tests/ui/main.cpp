@@ -4,6 +4,10 @@
 
 int main(int argc, char* argv[])
 {
+    // The windows are drawn off screen unless a display is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests (ctest asks for the list at build time) needs no window system.
     if (GTEST_FLAG_GET(list_tests))

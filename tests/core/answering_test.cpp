@@ -1,0 +1,199 @@
+// A posed problem ends by a right answer, a wrong one or a time-out: what each shows, plays,
+// counts and records, through the program's own handlers.
+
+#include <gtest/gtest.h>
+
+#include "drill/answering.h"
+#include "flow/answering.h"
+#include "flow/feedback.h"
+#include "flow/main_form.h"
+#include "flow/run_control.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+enum class Event { Right, Wrong, TimeOut };
+
+// Started as a pupil starts: loaded without files, Smart Repeat off (no repetition changes the
+// number of draws), a drill that never stops, Start pressed with fact 1 (1 + 1) posed.
+struct Drilling : ProgramFixture {
+    explicit Drilling(void (*tweak)(Drilling&) = nullptr) : ProgramFixture(random)
+    {
+        load();
+        p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
+        p.cur().stopOn = 5;
+        if (tweak != nullptr) {
+            tweak(*this);
+        }
+        poseFactOne();
+        StartDrill(p);
+        sound.played.clear();
+        pictures.shown.clear();
+    }
+    // The right answer 2 on button 1, the wrong answers 3 (fact 2) and 4 (fact 3) on 2 and 3.
+    void poseFactOne() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
+    // Ends the posed problem (a pop-up closed with its right button), fact 1 posed again;
+    // answers what the pop-up showed.
+    std::string answer(Event e)
+    {
+        poseFactOne();
+        if (e == Event::TimeOut) {
+            p.drill.shockLeft = 1;
+            ClockTick(p);
+        } else {
+            but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
+        }
+        const PopupModel& pop = p.main.pop;
+        const std::string shown = pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] +
+                                  pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
+        if (p.main.modal != Modal::Feedback) {
+            return "";
+        }
+        pop_but_click(p, p.drill.rightSlot);
+        return shown;
+    }
+    ScriptedRandom random;
+};
+
+TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsRecordedOnce)
+{
+    Drilling d;
+    const std::vector<std::pair<Event, const char*>> rows{
+        {Event::Right, "Score: 100% Total: 1/1"}, {Event::TimeOut, "Score: 50% Total: 1/2"},
+        {Event::Right, "Score: 66% Total: 2/3"},  {Event::Wrong, "Score: 50% Total: 2/4"},
+        {Event::Right, "Score: 60% Total: 3/5"},  {Event::Right, "Score: 66% Total: 4/6"}};
+    for (const auto& [event, captions] : rows) {
+        d.answer(event);
+        EXPECT_EQ(d.p.main.dsscore + d.p.main.dstotal, captions);
+    }
+    const FactRec& f = d.p.drill.fact(1);
+    EXPECT_EQ(
+        (std::array{f.asked, f.correct, d.p.cur().answerCount(1), d.p.cur().percentCorrect(1)}),
+        (std::array<std::int16_t, 4>{6, 4, 6, 4}));
+    EXPECT_EQ(d.random.left(), 0u);
+}
+
+TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
+{
+    // event, shockLeft before, answerTime, pop-up, pictures, sounds, percentCorrect of row 1.
+    // The time-out comes on the last tick: its tick sound and picture 5 first.
+    using Row = std::tuple<Event, std::int16_t, std::int16_t, const char*, std::vector<int>,
+                           std::vector<int>, std::int16_t>;
+    const std::vector<Row> rows{
+        {Event::Right, 7, 3, "", {2}, {2}, 1},
+        {Event::Wrong, 9, 1, "!!Wrong Answer !! 1 + 1 = 2 234", {3, 5}, {3}, 0},
+        {Event::TimeOut, 1, 10, "!! Time Out !! 1 + 1 = 2 234", {5, 4, 5}, {6, 4}, 0}};
+    for (const auto& [event, shockLeft, time, popup, pictures, sounds, percent] : rows) {
+        SCOPED_TRACE(popup);
+        Drilling d;
+        d.p.drill.shockLeft = shockLeft;
+        EXPECT_EQ(d.answer(event), popup);
+        EXPECT_EQ(d.p.drill.answerTime, time);
+        EXPECT_EQ(d.pictures.shown, pictures);
+        EXPECT_EQ(d.sound.played, sounds);
+        EXPECT_EQ(d.p.cur().percentCorrect(1), percent);
+        // The next problem is posed and its clock runs.
+        EXPECT_EQ(d.random.left(), 0u);
+        EXPECT_TRUE(d.p.main.timerEnabled);
+        EXPECT_EQ(d.p.main.dsshock, "Timer: 10 sec");
+    }
+}
+
+TEST(Answering, PopupClosesOnlyByItsRightButtonOrItsTimer)
+{
+    // popupSeconds and the ticks that close the pop-up (0: it never closes by itself)
+    const std::vector<std::pair<std::int16_t, int>> rows{{1, 1}, {5, 5}, {0, 0}};
+    for (const auto& [seconds, ticks] : rows) {
+        SCOPED_TRACE(seconds);
+        Drilling d;
+        d.p.cur().popupSeconds() = seconds;
+        but_click(d.p, 3);
+        for (int wrong : {2, 3, 0, 4}) {
+            pop_but_click(d.p, wrong);
+        }
+        ClockTick(d.p);
+        but_click(d.p, 1); // the main window waits for the pop-up
+        for (int tick = 1; tick < (ticks > 0 ? ticks : 70000); ++tick) {
+            pop_timer_tick(d.p);
+        }
+        ASSERT_EQ(d.p.main.modal, Modal::Feedback);
+        EXPECT_EQ(d.p.drill.total * 10 + d.p.drill.fact(1).asked, 10) << "recorded when it closes";
+        d.poseFactOne();
+        ticks > 0 ? pop_timer_tick(d.p) : pop_but_click(d.p, 1);
+        EXPECT_EQ(d.p.main.modal, Modal::None);
+        EXPECT_EQ(d.pictures.shown, (std::vector<int>{3, 5}));
+        pop_but_click(d.p, 1); // once closed, its buttons and timer reach nothing
+        pop_timer_tick(d.p);
+        EXPECT_EQ(d.p.drill.fact(1).asked, 1);
+        EXPECT_EQ(d.random.left(), 0u);
+    }
+}
+
+// The last level: DivR with every second number begun and review off. One right answer
+// finishes the ladder: picture 1 and sound 5, the window idle, and no next problem drawn.
+TEST(Answering, FinishingTheLadderEndsTheDrillWithoutAnotherProblem)
+{
+    Drilling d([](Drilling& t) {
+        t.p.cur().autoTeach = 1;
+        t.p.cur().reviewOn = 0;
+        t.p.cur().numStats[2] = {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+        op_click(t.p, OpDivR);
+        t.setBoxes("1000/0000000001");
+        for (int i = 0; i < 200; ++i) {
+            t.random.push({0.0}); // the remainders of the DivR table
+        }
+    });
+    ASSERT_EQ(d.p.drill.curFact, 181);
+    d.right();
+    EXPECT_EQ(d.p.main.DsBgn + "|" + d.p.main.DsEnd, ":Congratulations!|Great Job!");
+    EXPECT_EQ(d.pictures.shown, (std::vector<int>{2, 1, 1}));
+    EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
+    EXPECT_EQ(d.controls(), "1011111000");
+    EXPECT_EQ(d.p.cur().autoTeach * 10 + d.p.run.drillResumable, 0);
+}
+
+TEST(Answering, NothingToPoseRefusesStartAndEndsARunningDrill)
+{
+    ScriptedRandom random;
+    ProgramFixture f(random);
+    f.load();
+    op_click(f.p, Op10Sub); // 10 Sub with only the second number 10 has no fact at all
+    f.setBoxes("1000/0000000001");
+    StartDrill(f.p);
+    EXPECT_EQ(f.p.main.DsBgn + "|" + f.p.main.DsEnd, "Nothing to drill|Choose other numbers");
+    EXPECT_EQ(f.controls(), "1011101000"); // idle; the clicks made New Drill available
+    EXPECT_TRUE(f.sound.played.empty()) << "no start sound";
+
+    Drilling d; // mid-drill the selection leaves nothing (as Auto Teach can): the drill ends
+    d.p.cur().secondNum = {};
+    d.p.drill.poolCount = 0;
+    d.right();
+    EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
+    EXPECT_EQ(d.controls(), "1011111000");
+    EXPECT_FALSE(d.p.main.timerEnabled);
+}
+
+TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
+{
+    // minutes and problems against maxMinutes 3 and maxProblems 5: which of stopOn 0..6 end
+    DrillSettings s;
+    s.maxMinutes() = 3;
+    s.maxProblems() = 5;
+    const std::vector<std::tuple<std::int16_t, int, std::string>> rows{
+        {2, 4, "0000000"}, {3, 4, "0101000"}, {2, 5, "0011000"}, {3, 5, "0111100"}};
+    for (const auto& [minutes, problems, ends] : rows) {
+        Drill d;
+        d.drillMinutes = minutes;
+        d.total = problems;
+        std::string got;
+        for (std::int16_t stopOn = 0; stopOn <= 6; ++stopOn) {
+            s.stopOn = stopOn;
+            got += StopRuleEnds(s, d) ? '1' : '0';
+        }
+        EXPECT_EQ(got, ends) << minutes << " min " << problems << " problems";
+    }
+}
+
+} // namespace
+} // namespace sb::test

@@ -1,0 +1,257 @@
+#include "teach/auto_teach.h"
+#include "teach/status_panel.h"
+
+#include <gtest/gtest.h>
+
+#include "drill/pool.h"
+#include "flow/answering.h"
+#include "flow/run_control.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+// Auto Teach on over the original defaults, with the operation, the selection (as the window's
+// boxes) and the second numbers begun at this level ("1" for each), the table and pool built.
+// Each step runs as the program runs it, its captions and selection shown on the main window.
+struct Teaching : ProgramFixture {
+    Teaching(std::int16_t op, std::string_view boxes, std::string_view begun = "1111111111")
+        : ProgramFixture(random)
+    {
+        LoadOriginalDefaults(p.settings);
+        s = p.settings.defaultSettings;
+        s.autoTeach = 1;
+        s.operation = op;
+        select(s, boxes);
+        for (std::size_t n = 1; n <= 10; ++n) {
+            s.numStats[2][n] = begun[n - 1] == '1' ? 5 : 0;
+        }
+        BuildFacts(p.drill, s, random);
+        BuildPool(p.drill, s, PoolMode::ResetAll, 0);
+        p.drill.score = 3, p.drill.total = 4, p.drill.drillMinutes = 5;
+    }
+    void retireRow(int n)
+    {
+        for (p.drill.curFact = 1; p.drill.curFact <= 200; ++p.drill.curFact) {
+            if (p.drill.current().second == n) {
+                RetireFact(p.drill, s);
+            }
+        }
+    }
+    std::string step() // the captions it wrote ("-" where it wrote none)
+    {
+        p.main.DsBgn = p.main.DsEnd = "-";
+        static_cast<void>(RunAutoTeachStep(p));
+        return p.main.DsBgn + "|" + p.main.DsEnd;
+    }
+    int counters() const { return p.drill.score + p.drill.total + p.drill.drillMinutes; }
+
+    ConstantRandom random{0.0};
+    DrillSettings& s = p.settings.curSettings;
+};
+
+TEST(AutoTeach, BeginsTheNextSecondNumberOnlyWhenAnsweredWellEnough)
+{
+    // Defaults: averageOver 15, advancePercent 80. Below 15 answers the column is a count.
+    const std::vector<std::tuple<int, int, bool>> rows{
+        {15, 80, true}, {15, 79, false}, {14, 12, false}, {16, 80, true}};
+    for (const auto& [count, percent, begins] : rows) {
+        SCOPED_TRACE(testing::Message() << percent << " after " << count);
+        Teaching t(OpAdd, "1000/0010000000", "1110000000");
+        t.s.answerCount(3) = static_cast<std::int16_t>(count);
+        t.s.percentCorrect(3) = static_cast<std::int16_t>(percent);
+        t.p.drill.fact(41).asked = 5; // a fact in play keeps its counters
+        t.p.drill.fact(61).asked = 9; // a stale counter of the number about to begin
+        EXPECT_EQ(t.step(), begins ? "Begin: 4|-" : "-|-");
+        EXPECT_EQ(t.p.drill.fact(41).asked * 10 + t.p.drill.fact(61).asked, begins ? 50 : 59);
+        EXPECT_EQ(t.s.activeSteps(3) * 10 + t.s.activeSteps(4), 60); // 4: counted from next step
+        EXPECT_EQ(t.boxes() + selectionOf(t.s),
+                  begins ? "1000/00110000001000/0011000000" : "1000/00100000001000/0010000000");
+        EXPECT_EQ(t.p.drill.poolCount, begins ? 20 : 10);
+        EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
+    }
+}
+
+TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
+{
+    // 10 Sub is complete when 1..9 have begun: 10 has no fact there.
+    using Row =
+        std::tuple<std::int16_t, const char*, const char*, const char*, std::int16_t, const char*>;
+    const std::vector<Row> rows{
+        {OpAdd, "1000/0000000001", "1111111111", ":Begin 11~13| ", OpAdd, "0100/1000000000"},
+        {OpAdd, "1100/0000000001", "1111111111", ":Begin 11~13| ", OpAdd, "0110/1000000000"},
+        {OpAdd, "0011/0000000001", "1111111111", ":Begin 17~20| ", OpAdd, "0001/1000000000"},
+        {OpAdd, "0001/0000000001", "1111111111", ":Level 10Sub|", Op10Sub, "1000/1111111111"},
+        {OpMult, "1100/0000000001", "1111111111", ":Level Div|", OpDiv, "1000/1000000000"},
+        {Op10Sub, "1000/1111111110", "0000000000", ":Level Sub|", OpSub, "1000/1000000000"},
+        {Op10Sub, "1000/1111111100", "0000000000", "-|-", Op10Sub, "1000/1111111100"}};
+    for (const auto& [op, boxes, begun, captions, opAfter, boxesAfter] : rows) {
+        SCOPED_TRACE(captions);
+        Teaching t(op, boxes, begun);
+        t.s.reviewCount = 57;
+        t.s.answerCount(7) = 9;
+        EXPECT_EQ(t.step(), captions);
+        EXPECT_EQ(t.s.operation * 10 + t.p.main.op, opAfter * 11);
+        EXPECT_EQ(selectionOf(t.s), boxesAfter);
+        // a step that stays on the level only counts itself in reviewCount
+        const bool stays = std::string(boxes) == boxesAfter;
+        EXPECT_EQ(t.counters() + t.s.answerCount(7) + t.s.reviewCount, stays ? 12 + 9 + 58 : 0);
+        EXPECT_EQ(t.s.reviewLeft, kNoReview);
+        EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
+    }
+}
+
+TEST(AutoTeach, AMasteredNumberLeavesAfterTheNextBeginsAndIsReportedOnce)
+{
+    // 4 answered well enough begins 5 by its percentage; 9, mastered before that, lets the
+    // lowest number not yet begun (10) begin so that something is left to drill (and 10,
+    // counted at the next step, completes the level).
+    const std::vector<
+        std::tuple<const char*, const char*, int, const char*, const char*, const char*>>
+        rows{{"1000/0001000000", "1111000000", 90, "Begin: 5|Remove: 4", "1000/0000100000", "-|-"},
+             {"1000/0000000010", "1111111110", 0, "Begin: 10|Remove: 9", "1000/0000000001",
+              ":Begin 11~13| "}};
+    for (const auto& [boxes, begun, percent, captions, after, next] : rows) {
+        Teaching t(OpAdd, boxes, begun);
+        const int n = after[14] == '1' ? 9 : 4;
+        t.s.answerCount(n) = 20;
+        t.s.percentCorrect(n) = static_cast<std::int16_t>(percent);
+        t.retireRow(n);
+        t.p.drill.fact(n == 9 ? 181 : 81).asked = 2;
+        EXPECT_EQ(t.step(), captions);
+        EXPECT_EQ(selectionOf(t.s), after);
+        EXPECT_EQ(t.s.answerCount(n) + t.s.percentCorrect(n) +
+                      t.p.drill.fact(n == 9 ? 181 : 81).asked,
+                  0);
+        EXPECT_EQ(t.s.activeSteps(n), 6); // kept: it never begins again at this level
+        EXPECT_EQ(t.step(), next) << "each is reported once; 10 completes the level";
+    }
+    Drill d; // the first fact counts too
+    d.factCount = 200;
+    d.fact(1) = FactRec{1, 1, 2, 1, 0, 0, 0, 1};
+    EXPECT_FALSE(RowMastered(d, 1));
+}
+
+TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
+{
+    // the name stored, a change to the original defaults, the title and the eight lines
+    using Change = void (*)(DrillSettings&);
+    const std::vector<std::tuple<const char*, Change, std::string>> rows{
+        {"Default", [](DrillSettings&) {},
+         "Sumblitz1.2|Student  Default|OnStart  Off|Teach    Off|Save      Off|MaxTime "
+         "30|MaxProb 200|StopOn   Prob|Timer      10"},
+        {"  Untitled",
+         [](DrillSettings& s) { s.loadOnStart = s.autoTeach = s.saveLevel() = s.stopOn = 1; },
+         "Sumblitz1.2|Student  Untitled|OnStart  On|Teach    On|Save      On|MaxTime "
+         "30|MaxProb 200|StopOn   Time|Timer      10"},
+        {"default", [](DrillSettings& s) { s.stopOn = 5, s.autoTeach = 2, s.maxMinutes() = 7; },
+         "default:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 7|MaxProb "
+         "200|StopOn   Off|Timer      10"},
+        {" Ann",
+         [](DrillSettings& s) { s.stopOn = 6, s.maxProblems() = 1000, s.shockSeconds() = 7; },
+         "Ann:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 30|MaxProb "
+         "1000|StopOn   Off|Timer      7"}};
+    for (const auto& [name, change, shown] : rows) {
+        Settings all;
+        LoadOriginalDefaults(all);
+        DrillSettings s = all.defaultSettings;
+        setName(s, name);
+        change(s);
+        const StatusPanel panel = StatusText(s);
+        std::string got = panel.title;
+        for (const std::string& line : panel.lines) {
+            got += "|" + line;
+        }
+        EXPECT_EQ(got, shown);
+        EXPECT_EQ(std::string(s.name.data(), 20),
+                  (trimBlanks(name) + std::string(20, ' ')).substr(0, 20));
+    }
+}
+
+TEST(AutoTeach, ReviewStartsAtStep200AndEnds100StepsLaterWithFreshCounters)
+{
+    Teaching t(OpAdd, "1000/0010000000", "1110000000"); // 1 and 2 have begun and left
+    t.s.activeSteps(1) = 1;
+    for (int n = 1; n < 200; ++n) {
+        static_cast<void>(AutoTeachStep(t.p.settings, t.p.drill, t.random));
+    }
+    EXPECT_EQ(t.step(), ":Rev 1 to 3|-");
+    EXPECT_EQ(t.p.drill.poolCount * 100 + t.counters(), 3000);
+    EXPECT_EQ(t.boxes(), "1000/1110000000");
+    t.s.answerCount(3) = 30; // while reviewing nothing begins or leaves, even when it is due
+    t.s.percentCorrect(3) = 100;
+    t.retireRow(1);
+    for (int n = 1; n < 100; ++n) {
+        ASSERT_EQ(t.step(), "-|-");
+    }
+    t.p.drill.score = 7;
+    EXPECT_EQ(t.step(), ":Rev End|-");
+    EXPECT_EQ(t.p.drill.poolCount * 100 + t.counters(), 1000);
+    EXPECT_EQ(t.boxes(), "1000/0010000000");
+    EXPECT_EQ(t.step(), "Begin: 4|-");
+}
+
+TEST(AutoTeach, ReviewCountWrapsAbove32700AndAReviewCountsDownWhileOn)
+{
+    // reviewOn, reviewLeft and reviewCount before and after; the last two rows end the review,
+    // the last because a damaged negative count runs out at once
+    const std::vector<std::array<int, 5>> rows{{1, -2, 32699, -2, 32700}, {1, -2, 32700, -2, 0},
+                                               {1, 5, 32700, 4, 32700},   {1, 5, 32701, 4, 0},
+                                               {0, 5, 32701, 5, 32701},   {1, 1, 3, -2, 3},
+                                               {1, -5, 3, -2, 3}};
+    for (const auto& [on, left, count, leftAfter, countAfter] : rows) {
+        Teaching t(OpAdd, "1000/1100000000", "1100000000");
+        t.s.reviewOn = static_cast<std::int16_t>(on);
+        t.s.reviewAfter() = 32767;
+        t.s.reviewLeft = static_cast<std::int16_t>(left);
+        t.s.reviewCount = static_cast<std::int16_t>(count);
+        static_cast<void>(AutoTeachStep(t.p.settings, t.p.drill, t.random));
+        EXPECT_EQ(std::to_string(t.s.reviewLeft) + " " + std::to_string(t.s.reviewCount) + " " +
+                      selectionOf(t.s),
+                  std::to_string(leftAfter) + " " + std::to_string(countAfter) +
+                      (leftAfter == -2 && left != -2 ? " 1000/0100000000" : " 1000/1100000000"));
+    }
+}
+
+// A pupil who never makes a mistake climbs the whole ladder at the window: every problem right,
+// retired after removeStreak right answers in a row; Start again whenever the drill ends.
+TEST(AutoTeach, APupilWhoIsAlwaysRightClimbsToTheEnd)
+{
+    std::vector<std::string> expected;
+    for (const char* level : {":Begin 11~13", ":Begin 14~16", ":Begin 17~20", ":Level 10Sub",
+                              ":Level Sub", ":Begin 11~13", ":Begin 14~16", ":Begin 17~20",
+                              ":Level Mult", ":Level Div", ":Level DivR", ":Congratulations!"}) {
+        // 10Sub begins all ten second numbers together and ends at the next step.
+        for (int n = 2; std::string(level) != ":Level Sub" && n <= 10; ++n) {
+            expected.push_back("Begin: " + std::to_string(n));
+        }
+        expected.push_back(level);
+    }
+    // A streak of 6 lets a second number begin the next by its percentage; with 2 it is
+    // mastered first, and the next one must still begin instead of the pool running dry.
+    for (int streak : {6, 2}) {
+        SCOPED_TRACE(streak);
+        StdRandom random(static_cast<std::uint64_t>(streak));
+        ProgramFixture f(random);
+        f.load();
+        DrillSettings& s = f.p.cur();
+        s.autoTeach = 1;
+        s.reviewOn = s.removeFastOn() = 0;
+        s.removeStreak() = static_cast<std::int16_t>(streak);
+        f.setBoxes("1000/1000000000");
+        std::vector<std::string> shown;
+        for (int n = 0; n < 100000 && s.autoTeach == 1; ++n) {
+            f.p.main.DsBgn.clear();
+            f.p.main.start ? StartDrill(f.p) : f.right();
+            if (!f.p.main.DsBgn.empty() && f.p.main.DsBgn != "Get Ready") {
+                shown.push_back(f.p.main.DsBgn);
+            }
+        }
+        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(f.p.main.DsEnd, "Great Job!");
+        EXPECT_EQ(f.controls(), "1011111000");
+    }
+}
+
+} // namespace
+} // namespace sb::test

@@ -1,0 +1,192 @@
+// "Default.Xsx" at start-up and shut-down, the order of their steps, and saves that fail.
+
+#include <gtest/gtest.h>
+
+#include "flow/lifecycle.h"
+#include "flow/main_form.h"
+#include "flow/run_control.h"
+#include "records/codec.h"
+#include "students/record_files.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+// A program over a data directory whose files can be made to fail; `file` written first.
+struct Files : ProgramFixture {
+    Files() : ProgramFixture(random, files) {}
+    Files(const char* file, const Bytes& bytes) : Files() { writeBytes(at(file), bytes); }
+    Bytes slot3() const { return fieldsOf(readBytes(at("Default.Xsx")), 3); }
+    StdRandom random{3};
+    FaultyFiles files;
+};
+
+TEST(StartUp, ChoosesASlotOnlyWhenTheFileHoldsItWholeAndItsTagIsExactlyOne)
+{
+    // length of the file, tags of slots 2 and 3, and the operation chosen: slot 1 carries 4,
+    // slot 2 carries 5, slot 3 carries 6; without slot 1 the original defaults stand.
+    const std::vector<std::array<int, 4>> rows{{624, 0, 0, 4},  {624, 1, 0, 5}, {624, 1, 1, 6},
+                                               {624, -1, 0, 4}, {624, 1, 2, 5}, {623, 1, 1, 5},
+                                               {415, 1, 1, 4},  {207, 1, 1, 1}};
+    for (const auto& [length, tag2, tag3, op] : rows) {
+        const Bytes full = concat({markedSlot("Custom", 4, 1), markedSlot("Untitled", 5, tag2),
+                                   markedSlot("Ann", 6, tag3)});
+        Files t("Default.Xsx", Bytes(full.begin(), full.begin() + length));
+        t.load();
+        EXPECT_EQ(t.p.cur().operation * 10 + t.p.main.op, op * 11) << length << " " << tag2 << tag3;
+    }
+}
+
+TEST(StartUp, RepairsOnlyTheFieldsThatWouldBreakADrill)
+{
+    // offset (operation 30, stopOn 28, averageOver 40, repeatWithin 68, ShockClock 82), the
+    // value stored and the value loaded; reviewAfter (36) is never touched
+    const std::vector<std::array<int, 3>> rows{
+        {30, 7, 1}, {30, 0, 1}, {30, 6, 6},  {28, 10, 2},   {28, 0, 2},
+        {28, 9, 9}, {28, 1, 1}, {40, 0, 15}, {40, 328, 15}, {40, 327, 327},
+        {40, 1, 1}, {68, 0, 3}, {68, 1, 1},  {82, -4, -4},  {36, 700, 700}};
+    for (const auto& [offset, stored, loaded] : rows) {
+        HandSlot current = markedSlot("Ann", 3, 1);
+        current.at(static_cast<std::size_t>(offset), stored);
+        Files t("Default.Xsx", concat({originalDefaultsSlot(), markedSlot("X", 4), current}));
+        t.load();
+        const SettingsSlot slot = encodeSettings(t.p.cur());
+        EXPECT_EQ(i16At(Bytes(slot.begin(), slot.end()), static_cast<std::size_t>(offset)), loaded)
+            << "offset " << offset << " stored " << stored;
+    }
+}
+
+// Slot 3 names Ann, with saveLevel on and 10 Sub over the range 11..13; her fact file is there.
+TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
+{
+    Files t("Default.Xsx", concat({originalDefaultsSlot(), originalDefaultsSlot(),
+                                   markedSlot("  Ann", 2, 1).at(56, 1).at(88, 0).at(90, 1)}));
+    writeBytes(t.at("Ann.Xtx"), readBytes(Path(SUMBLITZ_TEST_DATA) / "facts_ann.Xtx"));
+    t.p.flags.smartFromStudent = t.p.flags.studentFromSmart = t.p.drill.repeatCount = 4;
+    t.p.drill.score = t.p.drill.total = 4;
+    t.load();
+    EXPECT_EQ(t.p.flags.smartFromStudent + t.p.flags.studentFromSmart + t.p.drill.repeatCount +
+                  t.p.drill.score + t.p.drill.total + t.p.run.drillResumable,
+              0)
+        << "the first Start builds a new drill";
+    EXPECT_EQ(t.p.drill.fact(23), (FactRec{3, 2, 6, 1, 0, 0, 2, 2, 0, 1, 3, 5}));
+    EXPECT_EQ(t.p.drill.repeatDelay, -1);
+    EXPECT_EQ(t.p.main.dsword + t.p.main.DisSet[3], "Ann:Save      On");
+    EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
+    // The "10 Sub" lock starts clear, so the saved 10 Sub locks the boxes while they are shown
+    // and another operation gives them back.
+    EXPECT_EQ(t.p.flags.firstLocked * 10 + t.p.main.a[2].enabled, 10);
+    op_click(t.p, OpAdd);
+    EXPECT_EQ(t.boxes() + std::to_string(t.p.main.a[2].enabled), "0100/11111111111");
+    EXPECT_EQ(filesIn(t.dir.path()), (std::set<std::string>{"Default.Xsx", "Ann.Xtx"}));
+}
+
+TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUse)
+{
+    Files first;
+    first.load();
+    EXPECT_TRUE(filesIn(first.dir.path()).empty()) << "start-up must not write";
+    ASSERT_TRUE(ProgramClose(first.p));
+    EXPECT_EQ(readBytes(first.at("Default.Xsx")),
+              concat({originalDefaultsSlot(), originalDefaultsSlot().name("Untitled"),
+                      originalDefaultsSlot()}));
+    // saveLevel, loadOnStart, autoTeach
+    const std::vector<std::array<std::int16_t, 3>> rows{{0, 0, 0}, {1, 0, 0}, {0, 1, 1}};
+    for (const auto& [saveLevel, loadOnStart, autoTeach] : rows) {
+        Files t;
+        t.load();
+        setName(t.p.cur(), "Ann");
+        t.p.cur().saveLevel() = saveLevel;
+        t.p.cur().loadOnStart = loadOnStart;
+        t.p.cur().autoTeach = autoTeach;
+        ASSERT_TRUE(ProgramClose(t.p));
+        const Bytes file = readBytes(t.at("Default.Xsx"));
+        EXPECT_EQ((std::array{i16At(file, 0), i16At(file, 208), i16At(file, 416)}),
+                  (std::array<std::int16_t, 3>{0, saveLevel, loadOnStart}));
+        EXPECT_EQ(std::string(file.begin() + 418, file.begin() + 438), "Ann                 ");
+        EXPECT_EQ(filesIn(t.dir.path()).size(), saveLevel + autoTeach > 0 ? 2u : 1u);
+    }
+}
+
+// Ann drills second number 1 with Auto Teach and masters it; before closing she ticks the range
+// 11..13. The close reads the window, runs the Auto Teach step, and saves what both did. A
+// table never built (no drill, no fact file) masters nothing.
+TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
+{
+    for (bool drilled : {true, false}) {
+        Files t;
+        t.load();
+        setName(t.p.cur(), "Ann");
+        t.p.cur().autoTeach = 1;
+        t.setBoxes("1000/1000000000");
+        if (drilled) {
+            StartDrill(t.p);
+            PauseDrill(t.p);
+            for (int i = 1; i <= 10; ++i) {
+                t.p.drill.fact(i).state = 0;
+            }
+        }
+        a_click(t.p, 2, 1);
+        ASSERT_TRUE(ProgramClose(t.p));
+        const Bytes facts = readBytes(t.at("Ann.Xtx"));
+        EXPECT_EQ(t.p.main.DsBgn + t.p.main.DsEnd, drilled ? "Begin: 2Remove: 1" : "");
+        EXPECT_EQ(i16At(t.slot3(), 90) * 100 + i16At(t.slot3(), 98) * 10 + i16At(t.slot3(), 100),
+                  drilled ? 101 : 110)
+            << "range 11..13 as ticked; 1 out and 2 in once mastered";
+        EXPECT_EQ(i16At(facts, 14) * 10 + i16At(facts, 20 * 24 + 14), drilled ? 1 : 0)
+            << "fact 1 out, 21 in";
+    }
+}
+
+TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileIntact)
+{
+    using Save = bool (*)(Program&);
+    const std::vector<std::tuple<const char*, std::size_t, const char*, Save>> targets{
+        {"Default.Xsx", 624, "Settings could not be saved",
+         [](Program& p) { return ProgramClose(p); }},
+        {"Ann.Xtx", 4800, "Results could not be saved",
+         [](Program& p) { return WriteFactFile(p); }},
+        {"StdDat.Xrx", 624, "", [](Program& p) {
+             StudentFile file(dataDirOf(p));
+             static_cast<void>(OpenStudentFile(p.settings, file));
+             const bool saved = RewriteStudentFile(p.settings, file, {"Bob"});
+             EXPECT_EQ(file.writeFailed, !saved);
+             return saved;
+         }}};
+    const Bytes previous =
+        concat({markedSlot("", 1, 2), markedSlot("Ann", 4), markedSlot("Cy", 5)});
+    for (const auto& [file, size, notice, save] : targets) {
+        for (int fault = 0; fault < 3; ++fault) { // cut short, rename refused, unread at start
+            SCOPED_TRACE(testing::Message() << file << " fault " << fault);
+            Files t(file, previous);
+            t.files.failRead = fault == 2;
+            t.load();
+            setName(t.p.cur(), "Ann");
+            t.p.cur().saveLevel() = file[0] == 'A';
+            t.files.failRead = false;
+            t.files.cutWriteAfter = fault == 0 ? std::optional<std::size_t>(300) : std::nullopt;
+            t.files.failRename = fault == 1;
+            const bool fails = fault < 2 || file[0] == 'D';
+            EXPECT_EQ(save(t.p), !fails);
+            EXPECT_TRUE(!fails || readBytes(t.at(file)) == previous);
+            EXPECT_EQ(filesIn(t.dir.path()), std::set<std::string>{file}) << "no temp left";
+            EXPECT_EQ(t.p.main.notice, fails ? notice : "");
+            t.files.cutWriteAfter.reset();
+            t.files.failRename = false;
+            EXPECT_EQ(save(t.p), fault < 2 || file[0] != 'D');
+            EXPECT_TRUE(!fails || readBytes(t.at(file)).size() == size);
+            EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? "" : notice);
+        }
+    }
+    // Shut-down tries every save: a failed settings file does not keep the facts from theirs.
+    Files t;
+    t.load();
+    t.p.cur().saveLevel() = 1;
+    t.files.failRename = true;
+    t.files.calls = 0;
+    EXPECT_FALSE(ProgramClose(t.p));
+    EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
+}
+
+} // namespace
+} // namespace sb::test

@@ -1,0 +1,221 @@
+// The pupil's fact file and the student file "StdDat.Xrx", against bytes written by hand and
+// the files in tests/data.
+
+#include <gtest/gtest.h>
+
+#include "flow/lifecycle.h"
+#include "records/codec.h"
+#include "students/fact_file.h"
+#include "students/record_files.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+// A program whose pupil is Ann, with the original defaults and saveLevel on.
+struct Ann : ProgramFixture {
+    Ann() : ProgramFixture(random, files)
+    {
+        load();
+        setName(p.cur(), "Ann");
+        p.cur().saveLevel() = 1;
+    }
+    std::vector<std::string> open(const Bytes& b)
+    {
+        return writeBytes(at("StdDat.Xrx"), b), open();
+    }
+    std::vector<std::string> open() { return OpenStudentFile(p.settings, students); }
+    Bytes file() const { return readBytes(at("StdDat.Xrx")); }
+    ScriptedRandom random; // reading a fact file draws nothing
+    FaultyFiles files;
+    StudentFile students{dataDirOf(p)};
+};
+
+Bytes golden(const char* name)
+{
+    return readBytes(Path(SUMBLITZ_TEST_DATA) / name);
+}
+
+TEST(FactFile, RoundTripsTwoHundredRecordsOfTwentyFourBytes)
+{
+    Ann t;
+    setName(t.p.cur(), "  Ann  ");
+    t.p.drill.fact(1) = FactRec{1, 1, 2, 1, 0, 0, 0, 1, 0, 0, 3, 4};
+    t.p.drill.fact(200) = FactRec{20, 10, 30, 4, 0, 2, 1, 2, 3, 1, -5, 300};
+    t.p.drill.fact(201) = FactRec{9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}; // never stored
+    const Drill written = t.p.drill;
+    ASSERT_TRUE(WriteFactFile(t.p));
+    const Bytes file = readBytes(t.at("Ann.Xtx"));
+    EXPECT_EQ(
+        Bytes(file.begin() + 4776, file.end()),
+        (Bytes{20, 0, 10, 0, 30, 0, 4, 0, 0, 0, 2, 0, 1, 0, 2, 0, 3, 0, 1, 0, 251, 255, 44, 1}));
+    t.p.drill = Drill{};
+    ReadFactFile(t.p);
+    EXPECT_EQ(t.p.run.drillResumable * 1000 + t.p.drill.factCount, 1200);
+    EXPECT_TRUE(
+        std::equal(written.facts.begin(), written.facts.begin() + 201, t.p.drill.facts.begin()));
+    EXPECT_EQ(t.p.drill.fact(201), FactRec{});
+}
+
+TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
+{
+    const std::vector<std::array<std::int16_t, 2>> rows{{2, 0}, {1, 0}, {0, -1}};
+    for (const auto& [autoTeach, saveLevel] : rows) {
+        const bool on = autoTeach == 1 || saveLevel != 0;
+        Ann t;
+        t.p.cur().autoTeach = autoTeach;
+        t.p.cur().saveLevel() = saveLevel;
+        writeBytes(t.at("Ann.Xtx"), Bytes(4800, 0x11));
+        t.files.calls = 0;
+        t.p.run.drillResumable = 7;
+        ReadFactFile(t.p);
+        EXPECT_EQ(t.p.run.drillResumable, on ? 1 : 7) << autoTeach << " " << saveLevel;
+        EXPECT_TRUE(WriteFactFile(t.p));
+        EXPECT_EQ(readBytes(t.at("Ann.Xtx")) == Bytes(4800, 0x11), !on);
+        EXPECT_EQ(t.files.calls == 0, !on);
+    }
+    Ann missing;
+    missing.p.run.drillResumable = 1;
+    ReadFactFile(missing.p);
+    EXPECT_EQ(missing.p.run.drillResumable, 0) << "a pupil without a fact file";
+}
+
+TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
+{
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"../../x", "..%2F..%2Fx.Xtx"}, {"a/b", "a%2Fb.Xtx"},
+        {"a\\b", "a%5Cb.Xtx"},          {"..", "...Xtx"},
+        {"CON", "%43ON.Xtx"},           {"Com1.txt", "%43om1.txt.Xtx"},
+        {"con .x", "%63on .x.Xtx"},     {"COM", "COM.Xtx"},
+        {"LPT10", "LPT10.Xtx"}};
+    for (const auto& [name, file] : rows) {
+        Ann t;
+        t.services.dataDir = t.dir.path() / "data";
+        std::filesystem::create_directories(t.services.dataDir);
+        setName(t.p.cur(), name);
+        ASSERT_TRUE(WriteFactFile(t.p));
+        EXPECT_EQ(filesIn(t.services.dataDir), std::set<std::string>{file}) << name;
+        EXPECT_EQ(filesIn(t.dir.path()), std::set<std::string>{"data"});
+        ReadFactFile(t.p);
+        EXPECT_EQ(t.p.run.drillResumable, 1) << "the same name finds the same file";
+    }
+}
+
+TEST(FactFile, KnownFilesLoadRecordByRecordAndImpossibleSecondNumbersTakeTheirRow)
+{
+    Ann t;
+    writeBytes(t.at("Ann.Xtx"), golden("facts_ann.Xtx"));
+    ReadFactFile(t.p);
+    EXPECT_EQ(t.p.drill.fact(200), (FactRec{20, 10, 200, 4, 0, 1, 0, 0, 1, 0, 1, 1}));
+    // 300 and -1 would index past the per-number statistics; 0 is a table never built.
+    Bytes bad = golden("facts_ann_bad_second.Xtx");
+    bad[8 * 24 + 2] = 0;
+    bad[9 * 24 + 2] = 10;
+    writeBytes(t.at("Ann.Xtx"), bad);
+    ReadFactFile(t.p);
+    EXPECT_EQ((std::array{t.p.drill.fact(7).second, t.p.drill.fact(8).second,
+                          t.p.drill.fact(9).second, t.p.drill.fact(10).second}),
+              (std::array<std::int16_t, 4>{1, 1, 0, 10}));
+    for (const char* name : {"slot_ann.bin", "slot_ann_cut.bin"}) {
+        const auto s = decodeSettings(golden(name));
+        ASSERT_TRUE(s.has_value());
+        EXPECT_EQ(trimmedName(*s) + std::to_string(s->operation * 10 + s->stopOn), "Ann43");
+        EXPECT_EQ((std::array{s->saveLevel(), s->maxProblems(), s->percentCorrect(1),
+                              s->activeSteps(3), s->reviewCount, s->reviewLeft}),
+                  (std::array<std::int16_t, 6>{1, 150, 86, 1, 57, -2}));
+    }
+}
+
+// A cut file keeps its whole records and builds the rest for the current settings without a
+// random draw (a DivR table would otherwise draw one remainder per fact).
+TEST(FactFile, AShortFileIsCompletedWithoutRandomDraws)
+{
+    Ann t;
+    t.p.cur().operation = OpDivR;
+    Bytes cut(10 * 24 + 10, 0);
+    cut[9 * 24 + 14] = 7; // record 10: state 7, kept as read
+    writeBytes(t.at("Ann.Xtx"), cut);
+    ReadFactFile(t.p);
+    EXPECT_EQ(t.p.drill.fact(10).state, 7);
+    EXPECT_EQ(t.p.drill.fact(11), (FactRec{11, 1, 11, 2, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(t.p.drill.fact(181).state, 1) << "pooled as Start would";
+    EXPECT_EQ(t.p.drill.fact(200).first * 1000 + t.p.drill.factCount, 200200); // remainder 0
+}
+
+const HandSlot kHeader4 = markedSlot("Whoever", 1, 4);
+
+TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemAll)
+{
+    Ann t;
+    EXPECT_EQ(t.open(concat({kHeader4, markedSlot("  Ann ", 4), markedSlot("    ", 5),
+                             markedSlot("Bob", 6), markedSlot("Cy", 3)})),
+              (std::vector<std::string>{"Ann", "Bob", "Cy"}));
+    EXPECT_TRUE(FindStudentInFile(t.students, " Cy") && !FindStudentInFile(t.students, "cy"));
+    EXPECT_EQ(t.students.foundIndex, 4);
+    DrillSettings bob;
+    ASSERT_TRUE(ReadStudent(t.students, 3, bob));
+    EXPECT_EQ(bob.operation, 6);
+    DrillSettings dan = t.p.settings.defaultSettings;
+    setName(dan, "Maximilian Alexander Huber");
+    ASSERT_TRUE(AppendStudent(t.students, dan));
+    EXPECT_EQ(t.students.studentCount, 4);
+    ASSERT_EQ(t.file().size(), 6u * 208);
+    EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
+    EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
+}
+
+// The header counts four pupils, but the file holds two whole slots and part of a third: only
+// whole slots are read, and the next pupil goes where the cut slot began.
+TEST(StudentFile, AHeaderCountingMoreThanTheFileHoldsIsCutToItsWholeSlots)
+{
+    Ann t;
+    Bytes bytes =
+        concat({kHeader4, markedSlot("Ann", 4), markedSlot("Bob", 5), markedSlot("Cy", 6)});
+    bytes.resize(3 * 208 + 100);
+    EXPECT_EQ(t.open(bytes), (std::vector<std::string>{"Ann", "Bob"}));
+    DrillSettings cy;
+    EXPECT_FALSE(FindStudentInFile(t.students, "Cy") || ReadStudent(t.students, 3, cy));
+    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
+    ASSERT_TRUE(FindStudentInFile(t.students, "Default"));
+    EXPECT_EQ(t.file().size() * 10 + static_cast<std::size_t>(t.students.foundIndex),
+              4 * 2080 + 3u);
+    // too short for a header: started again with a count of 0
+    EXPECT_TRUE(t.open(Bytes(100, 1)).empty());
+    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
+    EXPECT_EQ(static_cast<int>(t.file().size()) * 10 + i16At(t.file(), 0), 4160);
+}
+
+TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownNamesFreshRecords)
+{
+    Ann t;
+    const HandSlot bob = markedSlot("Bob", 5).at(184, 33); // progress travels with the record
+    static_cast<void>(
+        t.open(concat({markedSlot("X", 1, 3), markedSlot("Ann", 4), bob, markedSlot("Cy", 6)})));
+    t.p.settings.defaultSettings.shockSeconds() = 8; // custom defaults
+    setName(t.p.settings.workSettings, "Bob");       // the pupil on display
+    t.p.settings.workSettings.operation = 2;
+    ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, {"Cy", "Dan", "  Bob"}));
+    EXPECT_FALSE(std::filesystem::exists(t.at("Std2.ini")) || t.students.open);
+    EXPECT_EQ(t.file(), concat({markedSlot("Bob", 2, 3), markedSlot("Cy", 6),
+                                originalDefaultsSlot().name("Dan").at(82, 8), bob}));
+}
+
+TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
+{
+    Ann t;
+    const Bytes old = concat({markedSlot("X", 1, 1), markedSlot("Ann", 4)});
+    t.files.failRead = true;
+    EXPECT_TRUE(t.open(old).empty());
+    t.files.failRead = false;
+    DrillSettings ann;
+    EXPECT_FALSE(ReadStudent(t.students, 1, ann) ||
+                 AppendStudent(t.students, t.p.settings.defaultSettings) ||
+                 WriteStudent(t.students, 1, t.p.settings.defaultSettings) ||
+                 RewriteStudentFile(t.p.settings, t.students, {}));
+    EXPECT_TRUE(t.students.writeFailed);
+    EXPECT_FALSE(diskFileSystem().rename(t.at("none"), t.at("x"))) << "a refused rename";
+    EXPECT_EQ(t.file(), old);
+}
+
+} // namespace
+} // namespace sb::test

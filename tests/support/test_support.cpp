@@ -1,0 +1,169 @@
+#include "support/test_support.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+namespace sb::test {
+
+double ScriptedRandom::next()
+{
+    if (m_next >= m_values.size()) {
+        ADD_FAILURE() << "ScriptedRandom ran dry after " << m_next << " draws";
+        throw std::runtime_error("ScriptedRandom ran dry");
+    }
+    return m_values[m_next++];
+}
+
+TempDir::TempDir()
+{
+    static std::atomic<int> counter{0};
+    m_path = std::filesystem::temp_directory_path() /
+             ("sumblitz-test-" + std::to_string(std::random_device()()) + "-" +
+              std::to_string(counter++));
+    std::filesystem::create_directories(m_path);
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+HandSlot& HandSlot::at(std::size_t offset, int value)
+{
+    bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
+    bytes[offset + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
+    return *this;
+}
+
+HandSlot& HandSlot::name(std::string_view text)
+{
+    for (std::size_t i = 0; i < 20; ++i) {
+        bytes[2 + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0x20;
+    }
+    return *this;
+}
+
+HandSlot originalDefaultsSlot()
+{
+    // switchAB; stopOn, operation, reviewOn; teachSet 1..4; smartCheck 1..5; smartValue 1..13;
+    // firstRange 1; secondNum 1..10; reviewLeft. Everything else is 0.
+    const std::vector<std::pair<std::size_t, std::vector<int>>> fields{
+        {22, {1}},
+        {28, {2, 1, 1}},
+        {36, {200, 80, 15, 100}},
+        {46, {1, 1, 1, 1, 1}},
+        {60, {2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0}},
+        {88, {1}},
+        {98, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {186, {-2}}};
+    HandSlot s;
+    s.name("Default");
+    for (const auto& [offset, values] : fields) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            s.at(offset + 2 * i, values[i]);
+        }
+    }
+    return s;
+}
+
+HandSlot markedSlot(std::string_view name, int operation, int tag)
+{
+    return originalDefaultsSlot().name(name).at(30, operation).at(0, tag);
+}
+
+Bytes concat(std::initializer_list<HandSlot> slots)
+{
+    Bytes out;
+    for (const HandSlot& s : slots) {
+        out.insert(out.end(), s.bytes.begin(), s.bytes.end());
+    }
+    return out;
+}
+
+Bytes fieldsOf(const Bytes& file, std::size_t k)
+{
+    return Bytes(file.begin() + static_cast<std::ptrdiff_t>((k - 1) * 208),
+                 file.begin() + static_cast<std::ptrdiff_t>((k - 1) * 208 + 188));
+}
+
+void writeBytes(const Path& path, const Bytes& bytes)
+{
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes readBytes(const Path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::int16_t i16At(const Bytes& b, std::size_t offset)
+{
+    return static_cast<std::int16_t>(b.at(offset) | (b.at(offset + 1) << 8));
+}
+
+std::set<std::string> filesIn(const Path& dir)
+{
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        names.insert(e.path().filename().string());
+    }
+    return names;
+}
+
+std::string selectionOf(const DrillSettings& s)
+{
+    std::string out;
+    for (std::size_t i = 1; i <= 14; ++i) {
+        out += (i == 5 ? "/" : "") + std::to_string(i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]);
+    }
+    return out;
+}
+
+void select(DrillSettings& s, std::string_view boxes)
+{
+    for (std::size_t i = 1; i <= 14; ++i) {
+        (i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]) =
+            static_cast<std::int16_t>(boxes[i <= 4 ? i - 1 : i] - '0');
+    }
+}
+
+std::string ProgramFixture::controls() const
+{
+    const MainModel& m = p.main;
+    std::string out;
+    for (bool on : {m.start, m.cPause, m.Reset, m.smartgo, m.goauto, m.resultsgo, m.helpgo,
+                    m.but[1].enabled, m.but[2].enabled, m.but[3].enabled}) {
+        out += on ? '1' : '0';
+    }
+    return out;
+}
+
+std::string ProgramFixture::boxes() const
+{
+    DrillSettings shown;
+    for (std::size_t i = 1; i <= 10; ++i) {
+        shown.firstRange[std::min<std::size_t>(i, 4)] = p.main.a[std::min<std::size_t>(i, 4)].value;
+        shown.secondNum[i] = p.main.b[i].value;
+    }
+    return selectionOf(shown);
+}
+
+void ProgramFixture::setBoxes(std::string_view boxes)
+{
+    DrillSettings s;
+    select(s, boxes);
+    for (std::size_t i = 1; i <= 10; ++i) {
+        p.main.a[std::min<std::size_t>(i, 4)].value = s.firstRange[std::min<std::size_t>(i, 4)];
+        p.main.b[i].value = s.secondNum[i];
+    }
+}
+
+} // namespace sb::test

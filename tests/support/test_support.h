@@ -1,0 +1,155 @@
+#pragma once
+
+// What every test of the program shares: scripted and recording stand-ins for the machine, a
+// temporary data directory, a file system that fails on request, record bytes written by hand,
+// and a program over all of these.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <initializer_list>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "flow/answering.h"
+#include "flow/feedback.h"
+#include "flow/lifecycle.h"
+#include "flow/program.h"
+
+namespace sb::test {
+
+// Returns the given numbers in order. Asked for one more, it fails the test and throws, which
+// ends the test there: made-up numbers could loop for ever in a draw-until-different loop.
+struct ScriptedRandom final : Random {
+    void push(std::initializer_list<double> values) { m_values.insert(m_values.end(), values); }
+    double next() override;
+    std::size_t left() const { return m_values.size() - m_next; }
+    std::vector<double> m_values;
+    std::size_t m_next = 0;
+};
+
+// Any number of draws, all the same.
+struct ConstantRandom final : Random {
+    explicit ConstantRandom(double v) : value(v) {}
+    double next() override { return value; }
+    double value;
+};
+
+struct FixedClock final : Clock {
+    std::int16_t minute = 15;
+    std::int16_t minuteOfHour() override { return minute; }
+    std::uint64_t seed() override { return 42; }
+};
+
+// Sounds and pictures by their slot numbers (SoundId::Finish is 5, PictureId::Ready is 5).
+struct RecordingSound final : Sound {
+    std::vector<int> played;
+    void play(SoundId s) override { played.push_back(static_cast<int>(s)); }
+};
+struct RecordingPictures final : Pictures {
+    std::vector<int> shown;
+    void show(PictureId p) override { shown.push_back(static_cast<int>(p)); }
+};
+
+// A fresh directory, removed with everything in it at the end of the test.
+struct TempDir {
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path m_path;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+using Path = std::filesystem::path;
+
+// The disk, with failures on request, counting every call.
+struct FaultyFiles final : FileSystem {
+    std::optional<std::size_t> cutWriteAfter; // writeNew stores this many bytes, then fails
+    bool failRename = false;
+    bool failRead = false;
+    int calls = 0;
+
+    bool exists(const Path& path) override { return ++calls, disk().exists(path); }
+    std::optional<Bytes> read(const Path& path, std::uint64_t offset, std::size_t n) override
+    {
+        return ++calls, failRead ? std::nullopt : disk().read(path, offset, n);
+    }
+    bool writeNew(const Path& path, std::span<const std::uint8_t> bytes) override
+    {
+        const std::size_t n = std::min(cutWriteAfter.value_or(bytes.size()), bytes.size());
+        return ++calls, disk().writeNew(path, bytes.first(n)) && !cutWriteAfter;
+    }
+    bool writeAt(const Path& path, std::uint64_t at, std::span<const std::uint8_t> b) override
+    {
+        return ++calls, disk().writeAt(path, at, b);
+    }
+    bool rename(const Path& from, const Path& to) override
+    {
+        return ++calls, !failRename && disk().rename(from, to);
+    }
+    void remove(const Path& path) override { ++calls, disk().remove(path); }
+    static FileSystem& disk() { return diskFileSystem(); }
+};
+
+// One 208-byte settings slot filled by hand, never by the program's codec: little-endian 16-bit
+// values at byte offsets, the blank-padded 20-byte name at offset 2.
+struct HandSlot {
+    std::array<std::uint8_t, 208> bytes{};
+    HandSlot& at(std::size_t offset, int value);
+    HandSlot& name(std::string_view text);
+};
+
+// The original defaults as the file holds them, offset by offset.
+HandSlot originalDefaultsSlot();
+// The original defaults under another name, the operation marking which slot was chosen.
+HandSlot markedSlot(std::string_view name, int operation, int tag = 0);
+Bytes concat(std::initializer_list<HandSlot> slots);
+// The 188 bytes of slot k (from 1) that carry fields.
+Bytes fieldsOf(const Bytes& file, std::size_t k);
+void writeBytes(const Path& path, const Bytes& bytes);
+Bytes readBytes(const Path& path);
+std::int16_t i16At(const Bytes& b, std::size_t offset);
+std::set<std::string> filesIn(const Path& dir);
+
+// A record's selection as "a1..a4/b1..b10" (firstRange 1..4, then secondNum 1..10), and back.
+std::string selectionOf(const DrillSettings& s);
+void select(DrillSettings& s, std::string_view boxes);
+
+// A program over the given random source, a fixed clock, recording sound and pictures and a
+// fresh data directory reached through `files`. Nothing has run: a test calls load().
+struct ProgramFixture {
+    explicit ProgramFixture(Random& random, FileSystem& files = diskFileSystem())
+        : services{random, clock, sound, pictures, files, dir.path()}, p(services)
+    {
+    }
+
+    TempDir dir;
+    FixedClock clock;
+    RecordingSound sound;
+    RecordingPictures pictures;
+    Services services;
+    Program p;
+
+    Path at(std::string_view file) const { return dir.path() / file; }
+    // The program's own handlers, as a pupil uses them.
+    void load() { ProgramLoad(p); }
+    void right() { but_click(p, p.drill.rightSlot); }
+    void wrong() // a wrong button, then the right one on the pop-up
+    {
+        but_click(p, p.drill.wrongSlot1);
+        pop_but_click(p, p.drill.rightSlot);
+    }
+    // start, cPause, Reset, smartgo, goauto, resultsgo, helpgo and the answer buttons, as 0/1.
+    std::string controls() const;
+    // The selection boxes of the main window as "a1..a4/b1..b10".
+    std::string boxes() const;
+    void setBoxes(std::string_view boxes);
+};
+
+} // namespace sb::test
