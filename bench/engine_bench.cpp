@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
-#include "flow/answering.h"
 #include "drill/pool.h"
 #include "drill/posing.h"
+#include "flow/answering.h"
+#include "flow/program.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "flow/program.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ struct BenchProgram {
     StillClock clock;
     sb::SilentSound sound;
     sb::NoPictures pictures;
-    sb::Services services{random, clock, sound, pictures, {}};
+    sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), {}};
     sb::Program program{services};
 
     explicit BenchProgram(std::int16_t operation)
@@ -37,7 +37,7 @@ struct BenchProgram {
         }
         program.drill.repeatDelay = 0;
         sb::BuildFacts(program.drill, program.cur(), random);
-        sb::BuildPool(program.drill, program.cur(), 0, 0);
+        sb::BuildPool(program.drill, program.cur(), sb::PoolMode::ResetAll, 0);
     }
 };
 
@@ -47,7 +47,7 @@ struct BenchProgram {
 void BM_AnswerRightAndPoseNext(benchmark::State& state)
 {
     BenchProgram b(sb::OpMult);
-    if (!sb::NextProblem(b.program)) {
+    if (!sb::NextProblem(b.program.drill, b.program.cur(), b.random)) {
         state.SkipWithError("nothing to pose");
         return;
     }
@@ -65,7 +65,7 @@ void BM_BuildFactsAndPoolDivR(benchmark::State& state)
     BenchProgram b(sb::OpDivR);
     for (auto _ : state) {
         sb::BuildFacts(b.program.drill, b.program.cur(), b.random);
-        sb::BuildPool(b.program.drill, b.program.cur(), 0, 0);
+        sb::BuildPool(b.program.drill, b.program.cur(), sb::PoolMode::ResetAll, 0);
         benchmark::DoNotOptimize(b.program.drill.poolCount);
     }
     state.SetItemsProcessed(state.iterations());

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "drill/pool.h"
+#include "flow/program.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "flow/program.h"
 #include "students/fact_file.h"
 #include "students/record_files.h"
 
@@ -45,8 +45,9 @@ struct BenchProgram {
     sb::SystemClock clock;
     sb::SilentSound sound;
     sb::NoPictures pictures;
-    sb::Services services{random, clock, sound, pictures, dir.path()};
+    sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), dir.path()};
     sb::Program program{services};
+    sb::DataDir data{sb::diskFileSystem(), dir.path()};
 
     BenchProgram()
     {
@@ -56,7 +57,7 @@ struct BenchProgram {
         program.cur().saveLevel() = 1;
         program.cur().operation = sb::OpDivR;
         sb::BuildFacts(program.drill, program.cur(), random);
-        sb::BuildPool(program.drill, program.cur(), 0, 0);
+        sb::BuildPool(program.drill, program.cur(), sb::PoolMode::ResetAll, 0);
     }
 };
 
@@ -64,8 +65,8 @@ void BM_SaveAndLoadDefaultFile(benchmark::State& state)
 {
     BenchProgram b;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sb::SaveExitSettings(b.program));
-        sb::LoadStartupSettings(b.program);
+        benchmark::DoNotOptimize(sb::SaveExitSettings(b.program.settings, false, b.data));
+        benchmark::DoNotOptimize(sb::LoadStartupSettings(b.program.settings, b.data));
         benchmark::DoNotOptimize(b.program.cur().operation);
     }
 }
@@ -75,8 +76,8 @@ void BM_SaveAndLoadFactFile(benchmark::State& state)
 {
     BenchProgram b;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sb::WriteFactFile(b.program));
-        sb::ReadFactFile(b.program);
+        benchmark::DoNotOptimize(sb::WriteFactFile(b.program.drill, b.program.cur(), b.data));
+        benchmark::DoNotOptimize(sb::ReadFactFile(b.program.drill, b.program.cur(), b.data));
         benchmark::DoNotOptimize(b.program.drill.fact(200).asked);
     }
 }

@@ -29,7 +29,7 @@ void BM_BuildFactsAndPool(benchmark::State& state)
     sb::Drill d;
     for (auto _ : state) {
         sb::BuildFacts(d, s, random);
-        sb::BuildPool(d, s, 0, 0);
+        sb::BuildPool(d, s, sb::PoolMode::ResetAll, 0);
         benchmark::DoNotOptimize(d.poolCount);
     }
 }
@@ -43,7 +43,7 @@ void BM_RefillPool(benchmark::State& state)
     sb::Drill d;
     sb::BuildFacts(d, s, random);
     for (auto _ : state) {
-        sb::BuildPool(d, s, 1, 0);
+        sb::BuildPool(d, s, sb::PoolMode::ResetRow, 0);
         benchmark::DoNotOptimize(d.poolCount);
     }
 }

@@ -8,12 +8,12 @@
 
 #include <filesystem>
 
-#include "views/problem_view_qt.h"
-#include "views/main_window.h"
+#include "flow/program.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "flow/program.h"
+#include "views/main_window.h"
+#include "views/problem_view_qt.h"
 
 namespace {
 
@@ -27,7 +27,8 @@ struct Rig {
     sb::Program program;
 
     explicit Rig(std::filesystem::path d)
-        : dir(std::move(d)), services{random, clock, sound, pictures, dir}, program(services)
+        : dir(std::move(d)), services{random, clock, sound, pictures, sb::diskFileSystem(), dir},
+          program(services)
     {
     }
 };

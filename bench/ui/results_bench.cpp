@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "drill/pool.h"
+#include "flow/program.h"
 #include "platform/clock.h"
 #include "platform/media.h"
 #include "platform/random.h"
-#include "flow/program.h"
 #include "views/results_window.h"
 
 namespace {
@@ -21,7 +21,12 @@ void BM_ResultsWindowOpened(benchmark::State& state)
     sb::StdRandom random{7};
     sb::SilentSound sound;
     sb::NoPictures pictures;
-    sb::Services services{random, clock, sound, pictures, std::filesystem::temp_directory_path()};
+    sb::Services services{random,
+                          clock,
+                          sound,
+                          pictures,
+                          sb::diskFileSystem(),
+                          std::filesystem::temp_directory_path()};
     sb::Program program(services);
     sb::BuildFacts(program.drill, program.cur(), random);
     program.drill.factCount = 200;

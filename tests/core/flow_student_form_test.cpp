@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "flow/student_form.h"
 #include "records/codec.h"
 #include "students/record_files.h"
+#include "support/test_support.h"
 
 namespace sb {
 namespace {
@@ -21,52 +21,19 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-// The disk, with writes that fail on request.
-class SwitchableFiles final : public FileSystem {
-public:
-    bool failWrites = false;
-    bool exists(const fs::path& p) override { return m_disk.exists(p); }
-    std::optional<Bytes> read(const fs::path& p, std::uint64_t o, std::size_t n) override
-    {
-        return m_disk.read(p, o, n);
-    }
-    bool writeNew(const fs::path& p, std::span<const std::uint8_t> b) override
-    {
-        return !failWrites && m_disk.writeNew(p, b);
-    }
-    bool writeAt(const fs::path& p, std::uint64_t o, std::span<const std::uint8_t> b) override
-    {
-        return !failWrites && m_disk.writeAt(p, o, b);
-    }
-    bool rename(const fs::path& f, const fs::path& t) override
-    {
-        return !failWrites && m_disk.rename(f, t);
-    }
-    void remove(const fs::path& p) override { m_disk.remove(p); }
-
-private:
-    FileSystem& m_disk = diskFileSystem();
-};
-
 struct Fixture {
-    fs::path dir =
-        fs::temp_directory_path() / ("sumblitz-student-" + std::to_string(std::random_device{}()));
     StdRandom random{1};
-    SystemClock clock;
-    SilentSound sound;
-    NoPictures pictures;
-    SwitchableFiles files;
-    Services services{random, clock, sound, pictures, files, dir};
-    Program p{services};
+    test::FaultyFiles files;
+    test::ProgramFixture fx{random, files};
+    Program& p = fx.p;
+    fs::path dir = fx.dir.path();
     StudentForm form{p};
 
     Fixture()
     {
-        fs::create_directories(dir);
         LoadOriginalDefaults(p.settings);
         p.cur() = p.settings.defaultSettings;
     }
-    ~Fixture() { fs::remove_all(dir); }
 
     // The custom defaults under a name, with the operation telling records apart.
     DrillSettings pupil(std::string_view name, std::int16_t op = OpMult) const
@@ -406,11 +373,11 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     ok.load();
     ok.studentlist_click(3);
     ok.removestudent_click();
-    f.files.failWrites = true;
+    f.files.failRename = true;
     ok.close_click();
-    EXPECT_EQ(f.p.main.notice, kStudentsNotSaved);
+    EXPECT_EQ(f.p.main.notice, std::string(kStudentsNotSaved) + " (StdDat.Xrx)");
     EXPECT_EQ(f.bytes().size(), 6u * 208) << "the old file stays whole";
-    f.files.failWrites = false;
+    f.files.failRename = false;
 
     StudentForm again{f.p};
     again.load();

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "core/fakes.h"
 #include "drill/pool.h"
 #include "records/drill_settings.h"
+#include "support/test_support.h"
 
 namespace sb {
 namespace {

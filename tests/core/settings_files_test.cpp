@@ -164,18 +164,21 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             setName(t.p.cur(), "Ann");
             t.p.cur().saveLevel() = file[0] == 'A';
             t.files.failRead = false;
-            t.files.cutWriteAfter = fault == 0 ? std::optional<std::size_t>(300) : std::nullopt;
+            t.files.crashWritingTempAfter =
+                fault == 0 ? std::optional<std::size_t>(300) : std::nullopt;
             t.files.failRename = fault == 1;
             const bool fails = fault < 2 || file[0] == 'D';
             EXPECT_EQ(save(t.p), !fails);
             EXPECT_TRUE(!fails || readBytes(t.at(file)) == previous);
-            EXPECT_EQ(filesIn(t.dir.path()), std::set<std::string>{file}) << "no temp left";
-            EXPECT_EQ(t.p.main.notice, fails ? notice : "");
-            t.files.cutWriteAfter.reset();
+            EXPECT_EQ(filesIn(t.dir.path()).size(), fault == 0 ? 2u : 1u) << "a crash's temporary";
+            const std::string named = *notice ? std::string(notice) + " (" + file + ")" : "";
+            EXPECT_EQ(t.p.main.notice, fails ? named : "");
+            t.files.crashWritingTempAfter.reset();
             t.files.failRename = false;
             EXPECT_EQ(save(t.p), fault < 2 || file[0] != 'D');
             EXPECT_TRUE(!fails || readBytes(t.at(file)).size() == size);
-            EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? "" : notice);
+            EXPECT_EQ(filesIn(t.dir.path()), std::set<std::string>{file}) << "removed when saved";
+            EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? "" : named);
         }
     }
     // Shut-down tries every save: a failed settings file does not keep the facts from theirs.

@@ -70,20 +70,29 @@ using Path = std::filesystem::path;
 
 // The disk, with failures on request, counting every call.
 struct FaultyFiles final : FileSystem {
-    std::optional<std::size_t> cutWriteAfter; // writeNew stores this many bytes, then fails
+    // writeTemp stores this many bytes in its temporary and stops there, as a program that dies
+    // half way would: the temporary stays.
+    std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
     bool failRead = false;
+    std::set<std::string> unreadable; // file names whose reads fail
     int calls = 0;
 
     bool exists(const Path& path) override { return ++calls, disk().exists(path); }
     std::optional<Bytes> read(const Path& path, std::uint64_t offset, std::size_t n) override
     {
-        return ++calls, failRead ? std::nullopt : disk().read(path, offset, n);
+        const bool fails = failRead || unreadable.contains(path.filename().string());
+        return ++calls, fails ? std::nullopt : disk().read(path, offset, n);
     }
-    bool writeNew(const Path& path, std::span<const std::uint8_t> bytes) override
+    std::optional<Path> writeTemp(const Path& target, std::span<const std::uint8_t> b) override
     {
-        const std::size_t n = std::min(cutWriteAfter.value_or(bytes.size()), bytes.size());
-        return ++calls, disk().writeNew(path, bytes.first(n)) && !cutWriteAfter;
+        ++calls;
+        if (!crashWritingTempAfter) {
+            return disk().writeTemp(target, b);
+        }
+        static_cast<void>(
+            disk().writeTemp(target, b.first(std::min(*crashWritingTempAfter, b.size()))));
+        return std::nullopt;
     }
     bool writeAt(const Path& path, std::uint64_t at, std::span<const std::uint8_t> b) override
     {

@@ -9,11 +9,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/fakes.h"
 #include "drill/pool.h"
+#include "flow/program.h"
+#include "support/test_support.h"
 #include "views/common_qt.h"
 #include "views/main_window.h"
-#include "flow/program.h"
 #include "views/results_window.h"
 
 namespace sb {
@@ -22,12 +22,8 @@ namespace {
 // An addition table in which 7 + 4 was answered three times, twice right.
 struct ResultsFixture {
     StdRandom random{2024};
-    test::FixedClock clock;
-    test::RecordingSound sound;
-    test::RecordingPictures pictures;
-    test::TempDir dir;
-    Services services{random, clock, sound, pictures, dir.path()};
-    Program program{services};
+    test::ProgramFixture fx{random};
+    Program& program = fx.p;
 
     ResultsFixture()
     {
@@ -110,7 +106,7 @@ TEST(ResultsWindowView, ExportsWriteWholeFilesAndAFailedSaveIsNoticed)
 {
     ResultsFixture f;
     ResultsWindow w(f.program);
-    const QString dir = QString::fromStdString(f.dir.path().string());
+    const QString dir = QString::fromStdString(f.fx.dir.path().string());
     ASSERT_TRUE(w.saveCsv(dir + QStringLiteral("/r.csv")));
     QFile csv(dir + QStringLiteral("/r.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
@@ -121,7 +117,7 @@ TEST(ResultsWindowView, ExportsWriteWholeFilesAndAFailedSaveIsNoticed)
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
 
     EXPECT_FALSE(w.saveCsv(dir + QStringLiteral("/no such folder/r.csv")));
-    EXPECT_EQ(f.program.main.notice, "Could not save r.csv");
+    EXPECT_EQ(f.program.main.notice, "Table could not be saved (r.csv)");
     EXPECT_TRUE(w.saveCsv(dir + QStringLiteral("/r.csv")));
     EXPECT_EQ(f.program.main.notice, "");
 }

@@ -15,10 +15,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "flow/program.h"
 #include "records/codec.h"
+#include "support/test_support.h"
 #include "views/student_window.h"
 
 namespace sb {
@@ -27,19 +27,14 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Fixture {
-    fs::path dir = fs::temp_directory_path() /
-                   ("sumblitz-student-ui-" + std::to_string(std::random_device{}()));
     StdRandom random{1};
-    SystemClock clock;
-    SilentSound sound;
-    NoPictures pictures;
-    Services services{random, clock, sound, pictures, diskFileSystem(), dir};
-    Program p{services};
+    test::ProgramFixture fx{random};
+    Program& p = fx.p;
+    fs::path dir = fx.dir.path();
     int smartOpened = 0;
 
     Fixture()
     {
-        fs::create_directories(dir);
         LoadOriginalDefaults(p.settings);
         p.cur() = p.settings.defaultSettings;
         std::ofstream out(dir / "StdDat.Xrx", std::ios::binary);
@@ -51,7 +46,6 @@ struct Fixture {
             out.write(reinterpret_cast<const char*>(slot.data()), slot.size());
         }
     }
-    ~Fixture() { fs::remove_all(dir); }
 };
 
 template <typename T> T* find(QWidget& w, const char* name)
