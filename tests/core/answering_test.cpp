@@ -195,5 +195,20 @@ TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
     }
 }
 
+// asked stops at 32767; correct stops with it, so the number wrong (asked - correct) never
+// falls on a right answer.
+TEST(Answering, CountsStopTogetherAtTheTop)
+{
+    Drilling t;
+    FactRec& fact = t.p.drill.fact(1);
+    fact.asked = 32765;
+    fact.correct = 32763;
+    for (const Event e : {Event::Right, Event::Right, Event::Right, Event::Wrong, Event::Right}) {
+        t.answer(e);
+        EXPECT_EQ(fact.asked - fact.correct, 2);
+    }
+    EXPECT_EQ(fact.asked, 32767);
+}
+
 } // namespace
 } // namespace sb::test

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "records/codec.h"
+#include "records/cp1252.h"
 #include "records/fact_table.h"
 #include "support/test_support.h"
 
@@ -121,6 +122,20 @@ TEST(Records, RetireFactRetiresOrDeclines)
         EXPECT_EQ(listOf(d.repeatList, d.repeatCount), repeatAfter);
         EXPECT_EQ(d.fact(cur).state, poolAfter != pool ? 0 : before);
     }
+}
+
+// Names are Windows-1252 bytes: every byte has one character and comes back.
+TEST(Cp1252, EveryByteHasOneCharacterAndComesBack)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252ToUtf8("\x8A\xE1rka\x80\x9F\x81"), "\u0160\u00E1rka\u20AC\u0178\u0081");
+    // Outside the code page, and broken UTF-8 (a cut sequence, an overlong '/'), each give '?'.
+    EXPECT_EQ(utf8ToCp1252("a\u4E2D\U0001F600b\xC3"), "a??b?");
+    EXPECT_EQ(utf8ToCp1252("\xC0\xAFx"), "??x");
 }
 
 } // namespace

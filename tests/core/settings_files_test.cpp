@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
 #include "flow/run_control.h"
@@ -138,27 +142,75 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     }
 }
 
+using Save = bool (*)(Program&);
+// Each saver: the file it replaces, the size it writes, its notice, the save itself.
+const std::vector<std::tuple<const char*, std::size_t, const char*, Save>> kSavers{
+    {"Default.Xsx", 624, "Settings could not be saved", [](Program& p) { return ProgramClose(p); }},
+    {"Ann.Xtx", 4800, "Results could not be saved", [](Program& p) { return WriteFactFile(p); }},
+    {"StdDat.Xrx", 624, "", [](Program& p) {
+         StudentFile file(dataDirOf(p));
+         static_cast<void>(OpenStudentFile(p.settings, file));
+         const bool saved = RewriteStudentFile(p.settings, file, {"Bob"});
+         EXPECT_EQ(file.writeFailed, !saved);
+         return saved;
+     }}};
+
+// Links and named pipes planted at the temporary names of old (a link would take the save to
+// another file, a pipe would hang it), and the permission bits and the link of the file replaced.
+TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
+{
+    namespace fs = std::filesystem;
+    enum Case { PlantedLinks, PlantedPipes, Mode600, Mode400, FileIsALink };
+    for (const auto& [file, size, notice, save] : kSavers) {
+        for (const Case c : {PlantedLinks, PlantedPipes, Mode600, Mode400, FileIsALink}) {
+            SCOPED_TRACE(testing::Message() << file << " case " << c);
+            Files t;
+            t.load();
+            setName(t.p.cur(), "Ann");
+            t.p.cur().saveLevel() = 1;
+            const Path real = t.at(c == FileIsALink ? "elsewhere" : file);
+            writeBytes(real,
+                       concat({markedSlot("", 1, 2), markedSlot("Ann", 4), markedSlot("Cy", 5)}));
+            writeBytes(t.at("secret"), Bytes{7});
+            std::vector<int> readers;
+            for (const std::string& planted :
+                 {file + std::string(".tmp"), std::string("Std2.ini")}) {
+                if (c == PlantedLinks) {
+                    fs::create_symlink(t.at("secret"), t.at(planted));
+                } else if (c == PlantedPipes) {
+                    ASSERT_EQ(::mkfifo(t.at(planted).c_str(), 0600), 0);
+                    // A reader, so that a save opening the pipe fails instead of hanging.
+                    readers.push_back(::open(t.at(planted).c_str(), O_RDONLY | O_NONBLOCK));
+                }
+            }
+            const auto mode = c == Mode600 ? fs::perms(0600) : fs::perms(0400);
+            if (c == Mode600 || c == Mode400) {
+                fs::permissions(real, mode);
+            } else if (c == FileIsALink) {
+                fs::create_symlink("elsewhere", t.at(file));
+            }
+            EXPECT_TRUE(save(t.p));
+            for (const int fd : readers) {
+                ::close(fd);
+            }
+            EXPECT_EQ(readBytes(t.at("secret")), Bytes{7});
+            EXPECT_EQ(readBytes(real).size(), size);
+            EXPECT_EQ(fs::is_symlink(t.at(file)), c == FileIsALink);
+            EXPECT_TRUE((c != Mode600 && c != Mode400) || fs::status(real).permissions() == mode);
+        }
+    }
+}
+
+// A crash leaves a temporary that the next save removes (only its own file's).
 TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileIntact)
 {
-    using Save = bool (*)(Program&);
-    const std::vector<std::tuple<const char*, std::size_t, const char*, Save>> targets{
-        {"Default.Xsx", 624, "Settings could not be saved",
-         [](Program& p) { return ProgramClose(p); }},
-        {"Ann.Xtx", 4800, "Results could not be saved",
-         [](Program& p) { return WriteFactFile(p); }},
-        {"StdDat.Xrx", 624, "", [](Program& p) {
-             StudentFile file(dataDirOf(p));
-             static_cast<void>(OpenStudentFile(p.settings, file));
-             const bool saved = RewriteStudentFile(p.settings, file, {"Bob"});
-             EXPECT_EQ(file.writeFailed, !saved);
-             return saved;
-         }}};
     const Bytes previous =
         concat({markedSlot("", 1, 2), markedSlot("Ann", 4), markedSlot("Cy", 5)});
-    for (const auto& [file, size, notice, save] : targets) {
+    for (const auto& [file, size, notice, save] : kSavers) {
         for (int fault = 0; fault < 3; ++fault) { // cut short, rename refused, unread at start
             SCOPED_TRACE(testing::Message() << file << " fault " << fault);
             Files t(file, previous);
+            writeBytes(t.at("Cy.Xtx.tmp-Q9w8E7"), Bytes{1});
             t.files.failRead = fault == 2;
             t.load();
             setName(t.p.cur(), "Ann");
@@ -170,14 +222,14 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             const bool fails = fault < 2 || file[0] == 'D';
             EXPECT_EQ(save(t.p), !fails);
             EXPECT_TRUE(!fails || readBytes(t.at(file)) == previous);
-            EXPECT_EQ(filesIn(t.dir.path()).size(), fault == 0 ? 2u : 1u) << "a crash's temporary";
+            EXPECT_EQ(filesIn(t.dir.path()).size(), fault == 0 ? 3u : 2u) << "a crash's temporary";
             const std::string named = *notice ? std::string(notice) + " (" + file + ")" : "";
             EXPECT_EQ(t.p.main.notice, fails ? named : "");
             t.files.crashWritingTempAfter.reset();
             t.files.failRename = false;
             EXPECT_EQ(save(t.p), fault < 2 || file[0] != 'D');
             EXPECT_TRUE(!fails || readBytes(t.at(file)).size() == size);
-            EXPECT_EQ(filesIn(t.dir.path()), std::set<std::string>{file}) << "removed when saved";
+            EXPECT_EQ(filesIn(t.dir.path()), (std::set<std::string>{file, "Cy.Xtx.tmp-Q9w8E7"}));
             EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? "" : named);
         }
     }
@@ -189,6 +241,56 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     t.files.calls = 0;
     EXPECT_FALSE(ProgramClose(t.p));
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
+    EXPECT_EQ(t.p.main.notice, "Settings could not be saved (Default.Xsx); "
+                               "Results could not be saved (Default.Xtx)");
+}
+
+// Second numbers 1..10 of slot 3 of "Default.Xsx" as saved, as "0100000000".
+std::string savedSeconds(const Files& t)
+{
+    std::string out;
+    for (std::size_t n = 1; n <= 10; ++n) {
+        out += std::to_string(i16At(t.slot3(), 96 + 2 * n));
+    }
+    return out;
+}
+
+// The first close writes a fact file holding the never-built table and every later start reads
+// it back: only answers master a number, so the selection stays, run after run.
+TEST(AutoTeachShutDown, StartAndCloseWithoutAnsweringNeverClimbs)
+{
+    Files t;
+    for (int run = 1; run <= 4; ++run) {
+        SCOPED_TRACE(run);
+        Program p{t.services};
+        ProgramLoad(p);
+        if (run == 1) {
+            p.cur().autoTeach = 1;
+            p.cur().saveLevel() = 1; // the pupil's settings come back at the next start
+            bseln_click(p);
+            b_click(p, 1, 1);
+        }
+        ASSERT_TRUE(ProgramClose(p));
+        EXPECT_EQ(savedSeconds(t), "1000000000");
+    }
+}
+
+// The teacher empties the selection: nothing was retired, so nothing begins (the next Start
+// brings number 1 back).
+TEST(AutoTeachShutDown, EmptiedSelectionIsSavedEmpty)
+{
+    for (const int begun : {0, 3}) {
+        SCOPED_TRACE(begun);
+        Files t;
+        t.load();
+        t.p.cur().autoTeach = 1;
+        for (int n = 1; n <= begun; ++n) {
+            t.p.cur().activeSteps(n) = 4;
+        }
+        bseln_click(t.p);
+        ASSERT_TRUE(ProgramClose(t.p));
+        EXPECT_EQ(savedSeconds(t), "0000000000");
+    }
 }
 
 } // namespace

@@ -83,11 +83,19 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
 {
     const std::vector<std::pair<std::string, std::string>> rows{
-        {"../../x", "..%2F..%2Fx.Xtx"}, {"a/b", "a%2Fb.Xtx"},
-        {"a\\b", "a%5Cb.Xtx"},          {"..", "...Xtx"},
-        {"CON", "%43ON.Xtx"},           {"Com1.txt", "%43om1.txt.Xtx"},
-        {"con .x", "%63on .x.Xtx"},     {"COM", "COM.Xtx"},
-        {"LPT10", "LPT10.Xtx"}};
+        {"../../x", "..%2F..%2Fx.Xtx"},
+        {"a/b", "a%2Fb.Xtx"},
+        {"a\\b", "a%5Cb.Xtx"},
+        {"..", "...Xtx"},
+        {"CON", "%43ON.Xtx"},
+        {"Com1.txt", "%43om1.txt.Xtx"},
+        {"con .x", "%63on .x.Xtx"},
+        {"COM", "COM.Xtx"},
+        {"LPT10", "LPT10.Xtx"},
+        {"50%", "50%.Xtx"},
+        {"%41", "%2541.Xtx"},
+        {"x\x81", "x%81.Xtx"}, // undefined in Windows-1252
+        {"\x8A\xE1rka \x8C\x9E\x9F", "\u0160\u00E1rka \u0152\u017E\u0178.Xtx"}};
     for (const auto& [name, file] : rows) {
         Ann t;
         t.services.dataDir = t.dir.path() / "data";
@@ -215,6 +223,38 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     EXPECT_TRUE(t.students.writeFailed);
     EXPECT_FALSE(diskFileSystem().rename(t.at("none"), t.at("x"))) << "a refused rename";
     EXPECT_EQ(t.file(), old);
+}
+
+// A fact file that is there but cannot be read: the run starts from scratch, the file is never
+// written over and the notice says so.
+TEST(FactFile, OneThatCannotBeReadIsNeverWrittenOver)
+{
+    Ann t;
+    t.p.cur().loadOnStart = 1;
+    ASSERT_TRUE(ProgramClose(t.p)); // start-up will choose Ann
+    const Bytes stored(4800, 0x11);
+    writeBytes(t.at("Ann.Xtx"), stored);
+    Program next{t.services};
+    t.files.unreadable = {"Ann.Xtx"};
+    ProgramLoad(next);
+    t.files.unreadable.clear();
+    ASSERT_EQ(trimmedName(next.cur()), "Ann");
+    EXPECT_FALSE(ProgramClose(next));
+    EXPECT_EQ(readBytes(t.at("Ann.Xtx")), stored);
+    EXPECT_EQ(next.main.notice, "Results could not be read and were not saved (Ann.Xtx)");
+}
+
+// The header counts 5 over Ann and a blank slot, then one is appended: the rebuild is one entry
+// short, which gets a fresh blank record of the defaults, never the stale blank slot.
+TEST(StudentFile, AMissingEntryIsRebuiltAsAFreshBlankRecord)
+{
+    Ann t;
+    ASSERT_EQ(t.open(concat({markedSlot("", 1, 5), markedSlot("Ann", 4), markedSlot("", 6)})),
+              std::vector<std::string>{"Ann"});
+    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
+    ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, {"Ann"}));
+    ASSERT_EQ(t.file().size(), 3u * 208);
+    EXPECT_EQ(fieldsOf(t.file(), 3), fieldsOf(concat({originalDefaultsSlot().name("")}), 1));
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 #include <vector>
 
 #include "core/fakes.h"
-#include "flow/answering.h"
-#include "flow/feedback.h"
 #include "drill/pool.h"
 #include "drill/posing.h"
+#include "flow/answering.h"
+#include "flow/feedback.h"
 
 namespace sb::test {
 namespace {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "core/fakes.h"
+#include "drill/pool.h"
 #include "flow/answering.h"
 #include "flow/feedback.h"
-#include "drill/pool.h"
 #include "flow/main_form.h"
 #include "records/drill_settings.h"
 

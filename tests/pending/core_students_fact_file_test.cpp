@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include "core/students_test_support.h"
+#include "flow/lifecycle.h"
 #include "students/fact_file.h"
 #include "students/file_names.h"
-#include "flow/lifecycle.h"
 
 namespace sb::test {
 namespace {

@@ -9,8 +9,8 @@
 #include <unistd.h>
 
 #include "core/students_test_support.h"
-#include "students/fact_file.h"
 #include "flow/lifecycle.h"
+#include "students/fact_file.h"
 #include "students/record_files.h"
 
 namespace sb::test {

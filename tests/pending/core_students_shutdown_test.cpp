@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "core/students_test_support.h"
-#include "flow/main_form.h"
 #include "flow/lifecycle.h"
+#include "flow/main_form.h"
 
 namespace sb::test {
 namespace {
