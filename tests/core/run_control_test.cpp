@@ -141,6 +141,19 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
     }
 }
 
+TEST(RunControl, AnEmptyPoolRefusedAtStartClearsThePreviousProblem)
+{
+    Session r;
+    StartDrill(r.p);
+    r.right();
+    PauseDrill(r.p);
+    op_click(r.p, Op10Sub);
+    r.setBoxes("1000/0000000001");
+    StartDrill(r.p);
+    EXPECT_EQ(r.p.main.DsBgn, "Nothing to drill");
+    EXPECT_EQ(r.p.main.dm.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
+}
+
 TEST(MainForm, TenSubLocksTheFirstNumbersAndAnyOtherOperationRestoresThem)
 {
     // ranges before; operations clicked (0: Select All of the ranges); values and enabled after.

@@ -23,6 +23,7 @@
 #include "flow/lifecycle.h"
 #include "flow/run_control.h"
 #include "proof_support.h"
+#include "records/codec.h"
 #include "students/file_names.h"
 #include "students/record_files.h"
 
@@ -165,6 +166,42 @@ TEST(FailingDisk, FullDataFolder)
         }
     }
     runAndCheck(dir, old);
+    ::umount(dir.c_str());
+}
+
+// A student file of 19 slots ends 144 bytes before its last page does: on a full disk the next
+// slot's write stops there, and the file must be cut back to its whole slots.
+TEST(FailingDisk, AnAppendCutShortByAFullDiskLeavesTheFileAsItWas)
+{
+    TempDir tmp;
+    const auto dir = tmp.path() / "data";
+    std::filesystem::create_directory(dir);
+    const std::string why = mountSmallDisk(dir, "64k");
+    if (!why.empty()) {
+        GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
+    }
+    Settings s;
+    LoadOriginalDefaults(s);
+    std::vector<std::uint8_t> before;
+    for (int i = 0; i <= 18; ++i) {
+        DrillSettings r = s.defaultSettings;
+        r.tag = static_cast<std::int16_t>(i == 0 ? 18 : 0);
+        setName(r, i == 0 ? "" : "Pupil" + std::to_string(i));
+        const SettingsSlot slot = encodeSettings(r);
+        before.insert(before.end(), slot.begin(), slot.end());
+    }
+    putFile(dir / "StdDat.Xrx", before);
+    StudentFile f(diskData(dir));
+    ASSERT_EQ(OpenStudentFile(s, f).size(), 18u);
+    {
+        std::ofstream filler(dir / "filler", std::ios::binary);
+        const std::vector<char> block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+            filler.flush();
+        }
+    }
+    EXPECT_FALSE(AppendStudent(f, s.defaultSettings));
+    EXPECT_EQ(*fileBytes(dir / "StdDat.Xrx"), before);
     ::umount(dir.c_str());
 }
 
