@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "flow/lifecycle.h"
 #include "records/codec.h"
 #include "students/fact_file.h"
@@ -255,6 +258,67 @@ TEST(StudentFile, AMissingEntryIsRebuiltAsAFreshBlankRecord)
     ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, {"Ann"}));
     ASSERT_EQ(t.file().size(), 3u * 208);
     EXPECT_EQ(fieldsOf(t.file(), 3), fieldsOf(concat({originalDefaultsSlot().name("")}), 1));
+}
+
+void append(Bytes& out, const DrillSettings& s)
+{
+    const SettingsSlot slot = encodeSettings(s);
+    out.insert(out.end(), slot.begin(), slot.end());
+}
+
+// The rebuild against the plain algorithm (for each entry, the first old slot of that trimmed
+// name, repaired; else the defaults under that name) on 300 pupils with duplicates, blank and
+// padded names, records that need repair, unknown names and counted slots without an entry.
+TEST(StudentFile, TheRebuildWritesWhatASearchPerEntryWrites)
+{
+    Ann t;
+    Settings& s = t.p.settings;
+    s.defaultSettings.shockSeconds() = 7;
+    Bytes old;
+    std::vector<std::string> entries{"Nobody", "p7"}; // the search is case-sensitive
+    DrillSettings header = s.defaultSettings;
+    header.tag = 300;
+    append(old, header);
+    for (int i = 0; i < 300; ++i) {
+        DrillSettings r = s.defaultSettings;
+        const std::string name = i % 37 == 0   ? "  "
+                                 : i % 41 == 0 ? " P" + std::to_string(i % 250) + " "
+                                               : "P" + std::to_string(i % 250);
+        setName(r, name);
+        r.reviewCount = static_cast<std::int16_t>(i);
+        r.operation = static_cast<std::int16_t>(i % 9); // some need repair
+        append(old, r);
+        if (i % 5 != 0) {
+            entries.push_back(name);
+        }
+    }
+    std::shuffle(entries.begin(), entries.end(), std::mt19937(5));
+    static_cast<void>(t.open(old));
+    ASSERT_TRUE(AppendStudent(t.students, s.defaultSettings)); // counted without an entry
+    old = t.file();
+    const std::size_t count = entries.size() + 1;
+    t.students.studentCount = static_cast<std::int16_t>(count);
+    setName(s.workSettings, "Shown");
+    Bytes expected;
+    header = s.workSettings;
+    header.tag = static_cast<std::int16_t>(count);
+    append(expected, header);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string name = i < entries.size() ? entries[i] : std::string();
+        DrillSettings rec = s.defaultSettings;
+        setName(rec, name);
+        for (std::size_t k = 1; k < old.size() / kSlotSize; ++k) {
+            auto r = decodeSettings(std::span(old).subspan(k * kSlotSize, kSlotSize));
+            if (trimmedName(*r) == trimBlanks(name)) {
+                repairSettings(*r);
+                rec = *r;
+                break;
+            }
+        }
+        append(expected, rec);
+    }
+    ASSERT_TRUE(RewriteStudentFile(s, t.students, entries));
+    EXPECT_TRUE(t.file() == expected);
 }
 
 } // namespace

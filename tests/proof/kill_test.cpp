@@ -146,37 +146,6 @@ TEST(KilledWhileSaving, FactFileIsOldOrNewAndReadsBack)
     });
 }
 
-// The rebuild of the student file (OK in the Student Data window): version 0 lists Ann and
-// Bob, version 1 Cy, Dee and Eve.
-TEST(KilledWhileSaving, RebuiltStudentFileIsOldOrNewAndReadsBack)
-{
-    TempDir dir;
-    const DataDir data = diskData(dir.path());
-    const std::vector<std::string> lists[2] = {{"Ann", "Bob"}, {"Cy", "Dee", "Eve"}};
-    auto save = [&](int version) {
-        Settings s;
-        LoadOriginalDefaults(s);
-        StudentFile f(data);
-        static_cast<void>(OpenStudentFile(s, f));
-        f.studentCount = static_cast<std::int16_t>(lists[version].size());
-        static_cast<void>(RewriteStudentFile(s, f, lists[version]));
-    };
-    save(0);
-    killWhileSaving("StdDat.Xrx rebuilt", save, [&] {
-        const auto now = fileBytes(dir.path() / kStudentFile);
-        Settings s;
-        StudentFile f(data);
-        const auto names = OpenStudentFile(s, f);
-        EXPECT_TRUE(names == lists[0] || names == lists[1]) << names.size() << " names";
-        EXPECT_TRUE(now && now->size() == (names.size() + 1) * kSlotSize);
-        for (const auto& name : names) {
-            EXPECT_TRUE(FindStudentInFile(f, name)) << name;
-        }
-        CloseStudentFile(f);
-        return names == lists[1] ? 1 : 0;
-    });
-}
-
 // Adding a pupil writes one slot after the others in place (the header is rewritten only by
 // a rebuild), so every save here writes the same slot 4. What was there before stays byte for
 // byte, the slot holds one of the two records or, killed half way, is cut short and ignored,
