@@ -93,52 +93,6 @@ TEST(ResultsTable, AnEmptyFactTableDrawsTheGridOnly)
     EXPECT_EQ(CellsOf(Drill{}, ResultsView::Percent).rowLabel[1], "");
 }
 
-TEST(ResultsTable, EachButtonRedrawsItsViewAndLightsItsMark)
-{
-    Drill d = builtTable(OpAdd);
-    d.fact(factIndex(4, 7)).asked = 3;
-    d.fact(factIndex(4, 7)).correct = 2;
-    ResultsModel m;
-    Resulttable_load(m, d, kSize);
-    EXPECT_EQ(m.draws, 1u);
-    EXPECT_EQ(m.lab, (std::array<bool, 3>{true, false, false}));
-
-    struct Row {
-        void (*click)(ResultsModel&, const Drill&);
-        ResultsView view;
-        std::array<bool, 3> lab;
-        const char* cell;
-    };
-    const Row rows[] = {{NWrong_click, ResultsView::Wrong, {false, true, false}, "   -1"},
-                        {rat_click, ResultsView::Ratio, {false, false, true}, "   2/   3"},
-                        {per_click, ResultsView::Percent, {true, false, false}, " 66%"}};
-    EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array<bool, 3>{}));
-    unsigned draws = 1;
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.cell);
-        r.click(m, d);
-        EXPECT_EQ(m.draws, ++draws);
-        EXPECT_EQ(m.view, r.view);
-        EXPECT_EQ(m.lab, r.lab);
-        EXPECT_EQ(m.p.lines.size(), 32u); // the old drawing was cleared, not drawn over
-        EXPECT_EQ(countText(m.p, {r.cell, 3400, 2415}), 1);
-    }
-}
-
-TEST(ResultsTable, ScrollingToTheEndMovesTheSurfaceUpByTheWholeRange)
-{
-    ResultsModel m;
-    Resulttable_load(m, Drill{}, kSize);
-    EXPECT_EQ(m.layout.vLeft, 9495);
-    EXPECT_EQ(m.layout.vHeight, 3735);
-    EXPECT_EQ(m.layout.vMax, 3265);
-    EXPECT_EQ(m.pTop, 0);
-    v_change(m, m.layout.vMax);
-    EXPECT_EQ(m.pTop, -3265);
-    // The last grid line is then within hold: 6720 - 3265 < 3735.
-    EXPECT_LT(m.p.lines.back().y1 + m.pTop, m.layout.holdHeight);
-}
-
 TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
 {
     struct Row {
