@@ -1,6 +1,8 @@
 // A child process saves one kind of record file over and over and is killed with SIGKILL at a
-// random moment, 100 times per kind. Whatever moment the kill hits, the file must be one of the
-// two versions the child alternates between, complete, and the next start must read it.
+// random moment, 100 times per kind: a whole-file save (the settings file; the fact file and
+// the rebuilt student file go the same way) and an append in place. Whatever moment the kill
+// hits, the file must be one of the two versions the child alternates between, complete, and
+// the next start must read it.
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,6 @@
 
 #include "proof_support.h"
 #include "records/codec.h"
-#include "students/fact_file.h"
 #include "students/file_names.h"
 #include "students/record_files.h"
 
@@ -115,34 +116,6 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
         const std::string name = trimmedName(next.curSettings);
         EXPECT_TRUE(name == "V0" || name == "V1") << name;
         return name == "V1" ? 1 : 0;
-    });
-}
-
-TEST(KilledWhileSaving, FactFileIsOldOrNewAndReadsBack)
-{
-    TempDir dir;
-    const DataDir data = diskData(dir.path());
-    DrillSettings ann;
-    setName(ann, "Ann");
-    ann.autoTeach = 1;
-    // Version v: every fact asked v + 1 times.
-    Drill drills[2];
-    for (int v : {0, 1}) {
-        for (int i = 1; i <= 200; ++i) {
-            drills[v].fact(i).second = static_cast<std::int16_t>((i - 1) / 20 + 1);
-            drills[v].fact(i).asked = static_cast<std::int16_t>(v + 1);
-        }
-    }
-    auto save = [&](int version) { static_cast<void>(WriteFactFile(drills[version], ann, data)); };
-    save(0);
-    killWhileSaving("Ann.Xtx", save, [&] {
-        const auto now = fileBytes(dir.path() / factFileName("Ann"));
-        EXPECT_TRUE(now &&
-                    (*now == encodeFactFile(drills[0]) || *now == encodeFactFile(drills[1])));
-        Drill read;
-        EXPECT_EQ(ReadFactFile(read, ann, data), FactFileRead::Loaded);
-        EXPECT_EQ(read.fact(200).asked, read.fact(1).asked);
-        return read.fact(1).asked - 1;
     });
 }
 

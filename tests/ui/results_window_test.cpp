@@ -41,7 +41,7 @@ template <typename T> T* find(QWidget& w, const char* name)
     return child;
 }
 
-TEST(ResultsWindowView, DrawsOnceBeforeShowingAndScrollsWithoutDrawing)
+TEST(ResultsWindowView, DrawsOnceScrollsWithoutDrawingAndReadsOutTheCellsShown)
 {
     ResultsFixture f;
     ResultsWindow w(f.program);
@@ -52,8 +52,6 @@ TEST(ResultsWindowView, DrawsOnceBeforeShowingAndScrollsWithoutDrawing)
     auto* v = find<QScrollBar>(w, "v");
     p->repaint();
     EXPECT_EQ(v->maximum(), 3265);
-    EXPECT_EQ(v->singleStep(), 200);
-    EXPECT_EQ(v->pageStep(), 5000);
 
     v->setValue(v->maximum());
     p->repaint();
@@ -66,14 +64,8 @@ TEST(ResultsWindowView, DrawsOnceBeforeShowingAndScrollsWithoutDrawing)
     EXPECT_EQ(w.imageDraws(), 2u);
     EXPECT_EQ(find<QLabel>(w, "lab1")->palette().color(QPalette::Window), QColor(192, 192, 255));
     EXPECT_NE(find<QLabel>(w, "lab0")->palette().color(QPalette::Window), QColor(192, 192, 255));
-}
 
-TEST(ResultsWindowView, TheAccessibleTableReadsTheCellsOfTheViewShown)
-{
-    ResultsFixture f;
-    ResultsWindow w(f.program);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // A screen reader finds the cells of the view shown, with their row and column labels.
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(find<QWidget>(w, "p"));
     ASSERT_NE(table, nullptr);
     QAccessibleTableInterface* grid = table->tableInterface();
