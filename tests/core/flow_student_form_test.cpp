@@ -187,7 +187,11 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
             f.form.b_click(1, 0);
             f.form.b_click(10, 0);
         }
+        f.form.CB_gotFocus(3); // averageOver, stored with the pupil as well
+        f.form.CB_change(3, "25");
+        f.form.CB_lostFocus(3);
         f.select("Bob");
+        EXPECT_EQ(f.slot(2).averageOver(), 25);
         EXPECT_EQ(f.slot(2).reviewCount, row.reviewCount);
         EXPECT_EQ(f.slot(2).answerCount(3), row.change ? 0 : 12);
         EXPECT_EQ(f.slot(2).secondNum[1], row.change ? 0 : 1);
@@ -202,7 +206,9 @@ TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
     f.p.cur().stopOn = 1;
     f.form.load();
     f.select("Ann");
+    f.form.b_click(2, 0); // the window's selection goes with the pupil to Smart Repeat
     ASSERT_TRUE(f.form.Repset_click());
+    EXPECT_EQ(f.p.cur().secondNum[2], 0);
     EXPECT_EQ(f.p.flags.smartFromStudent, 1);
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     const DrillSettings atSmartOpening = f.p.cur();

@@ -176,6 +176,9 @@ TEST(MainForm, TenSubLocksTheFirstNumbersAndAnyOtherOperationRestoresThem)
         for (std::size_t g = 1; g <= 4; ++g) {
             enabled += r.p.main.a[g].enabled ? '1' : '0';
         }
+        op_click(r.p, 0); // no such operation
+        op_click(r.p, 7);
+        EXPECT_EQ(r.p.main.op, clicks.back() == 0 ? Op10Sub : clicks.back());
         EXPECT_EQ(r.boxes().substr(0, 4) + " " + enabled, after);
         EXPECT_EQ(r.p.flags.firstLocked, enabled == "0000" ? 1 : 0);
     }
@@ -183,6 +186,14 @@ TEST(MainForm, TenSubLocksTheFirstNumbersAndAnyOtherOperationRestoresThem)
 
 TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
 {
+    {
+        Session r; // a record shown puts its operation on the window, Add included
+        op_click(r.p, OpMult);
+        DrillSettings add = r.p.cur();
+        add.operation = OpAdd;
+        ShowSelection(r.p, add);
+        EXPECT_EQ(r.p.main.op, OpAdd);
+    }
     // The select buttons enable New Drill themselves, also when no box changes.
     using Click = void (*)(Program&);
     const std::vector<std::pair<Click, const char*>> rows{
