@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <random>
 
+#include <sys/stat.h>
+
 #include "flow/lifecycle.h"
 #include "records/codec.h"
 #include "students/fact_file.h"
@@ -258,6 +260,16 @@ TEST(StudentFile, AMissingEntryIsRebuiltAsAFreshBlankRecord)
     ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, {"Ann"}));
     ASSERT_EQ(t.file().size(), 3u * 208);
     EXPECT_EQ(fieldsOf(t.file(), 3), fieldsOf(concat({originalDefaultsSlot().name("")}), 1));
+}
+
+// A named pipe where the student file should be is neither read nor written, and nothing waits
+// for a reader.
+TEST(StudentFile, ANamedPipeInItsPlaceIsRefusedWithoutWaitingForAReader)
+{
+    Ann t;
+    ASSERT_EQ(::mkfifo(t.at("StdDat.Xrx").c_str(), 0600), 0);
+    EXPECT_TRUE(t.open().empty());
+    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings));
 }
 
 void append(Bytes& out, const DrillSettings& s)
