@@ -97,6 +97,8 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
         {"con .x", "%63on .x.Xtx"},
         {"COM", "COM.Xtx"},
         {"LPT10", "LPT10.Xtx"},
+        {"Comb", "Comb.Xtx"},
+        {"lpt\xB9", "%6Cpt\xC2\xB9.Xtx"},
         {"50%", "50%.Xtx"},
         {"%41", "%2541.Xtx"},
         {"x\x81", "x%81.Xtx"}, // undefined in Windows-1252
