@@ -29,6 +29,7 @@
 #include "program.h"
 #include "records/index.h"
 #include "students/lifecycle.h"
+#include "views/smart_window.h"
 
 namespace sb {
 
@@ -302,6 +303,13 @@ void MainWindow::buildFrames(QWidget* central)
     m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
                       QStringLiteral("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
+    connect(m_smartgo, &QPushButton::clicked, this, [this] {
+        // The boxes on screen go into curSettings first: Ok there shows curSettings here.
+        ReadSelection(m_program.main, m_program.cur());
+        SmartWindow smart(m_program, this);
+        smart.exec();
+        after();
+    });
     for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_helpgo}) {
         column->addWidget(b);
     }
