@@ -377,6 +377,11 @@ void SmartWindow::buildMinorFrame(QWidget* frame)
     m_dsdef->setObjectName(QStringLiteral("dsdef"));
     m_dsdef->setMinimumWidth(
         m_dsdef->fontMetrics().horizontalAdvance(QStringLiteral("Original Default  ")));
+    // Out of sight while empty, so that a screen reader does not take it for the frame's
+    // caption; its place is kept.
+    QSizePolicy keep = m_dsdef->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_dsdef->setSizePolicy(keep);
     g->addWidget(m_dsdef, 0, 3);
     auto button = [frame](const char* name, const QString& caption, const QString& tip) {
         auto* b = new QPushButton(caption, frame);
@@ -419,6 +424,7 @@ void SmartWindow::render()
         option->setAutoExclusive(true);
     }
     m_dsdef->setText(latin1(m.dsdef));
+    m_dsdef->setVisible(!m.dsdef.empty());
     m_godata->setEnabled(m.godata);
 }
 
