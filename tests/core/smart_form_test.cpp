@@ -236,14 +236,23 @@ TEST(SmartForm, StudentDataButtonStoresTheControlsAndIsOffWhenOpenedFromThere)
     }
 }
 
-TEST(SmartForm, StopOnFromADamagedRecordSelectsNoOptionAndIsKept)
+TEST(SmartForm, AStopRuleWithoutAnOptionSelectsNoneAndIsKept)
 {
-    Smart f;
-    f.cur().stopOn = 7;
-    sb::smart_load(f.program, f.m);
-    EXPECT_EQ(f.m.stopon, 0);
-    sb::bnapply_click(f.program, f.m);
-    EXPECT_EQ(f.cur().stopOn, 7);
+    // Shown over a window that has option 3 selected; values outside 1..5 come from damaged
+    // records.
+    const std::vector<std::pair<std::int16_t, std::int16_t>> rows{{1, 1}, {5, 5}, {0, 0},
+                                                                  {6, 0}, {7, 0}, {-1, 0}};
+    for (const auto& [stopOn, selected] : rows) {
+        SCOPED_TRACE(stopOn);
+        Smart f;
+        sb::stopon_click(f.program, f.m, 3);
+        DrillSettings shown = f.cur();
+        shown.stopOn = stopOn;
+        sb::ShowSmartControls(f.program, f.m, shown);
+        EXPECT_EQ(f.m.stopon, selected);
+        sb::bnapply_click(f.program, f.m);
+        EXPECT_EQ(f.cur().stopOn, stopOn);
+    }
 }
 
 TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
