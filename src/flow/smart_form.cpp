@@ -104,23 +104,23 @@ void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec)
         stopon_click(p, m, k);
     }
     p.flags.stopChoice = k;
-    for (int i = 1; i <= 6; ++i) {
-        m.ck[at(i)] = rec.smartCheck[at(i)];
+    for (std::size_t i = 1; i < m.ck.size(); ++i) {
+        m.ck[i] = rec.smartCheck[i];
     }
-    for (int i = 1; i <= 13; ++i) {
-        m.cbr[at(i)] = std::to_string(rec.smartValue[at(i)]);
+    for (std::size_t i = 1; i < m.cbr.size(); ++i) {
+        m.cbr[i] = std::to_string(rec.smartValue[i]);
     }
 }
 
 void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec)
 {
     rec.stopOn = p.flags.stopChoice;
-    for (int i = 1; i <= 6; ++i) {
-        rec.smartCheck[at(i)] = m.ck[at(i)];
+    for (std::size_t i = 1; i < m.ck.size(); ++i) {
+        rec.smartCheck[i] = m.ck[i];
     }
-    for (int i = 1; i <= 13; ++i) {
-        if (const auto v = readComboValue(m.cbr[at(i)])) {
-            rec.smartValue[at(i)] = *v;
+    for (std::size_t i = 1; i < m.cbr.size(); ++i) {
+        if (const auto v = readComboValue(m.cbr[i])) {
+            rec.smartValue[i] = *v;
         }
     }
 }

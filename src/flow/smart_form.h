@@ -15,6 +15,7 @@ namespace sb {
 // rules, the end of a drill and the custom defaults. The window lives only while it is shown;
 // each opening starts from curSettings. Slot 0 of the arrays is unused.
 struct SmartModel {
+    // Bound slot by slot to smartCheck and smartValue of the record shown.
     std::array<std::int16_t, 7> ck{};  // check boxes 1..6, values as they stand (1 ticked)
     std::array<std::string, 14> cbr{}; // texts of the number boxes 1..13, as shown
     std::int16_t stopon = 0;           // the selected stop option 1..5; 0 none

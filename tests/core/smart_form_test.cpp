@@ -49,20 +49,29 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     EXPECT_EQ(f.m.stopon, 4);
     EXPECT_EQ(f.program.flags.stopChoice, 4);
     EXPECT_EQ(f.m.ck[2], 0);
-    EXPECT_EQ(f.m.ck[3], 1);
+    EXPECT_EQ(f.m.ck[1], 1);
+    EXPECT_EQ(f.m.ck[6], 0);
+    EXPECT_EQ(f.m.cbr[1], "2");
     EXPECT_EQ(f.m.cbr[12], "7");
+    EXPECT_EQ(f.m.cbr[13], "0");
     EXPECT_EQ(f.m.cbr[11], "200");
     EXPECT_EQ(f.program.settings.backupSettings, f.cur());
 
     sb::stopon_click(f.program, f.m, 1);
     EXPECT_EQ(f.cur().stopOn, 1); // an option writes curSettings at once
     sb::ck_click(f.m, 6, 1);
+    sb::ck_click(f.m, 1, 0);
+    f.type(1, "4");
     f.type(11, "20");
     f.type(12, "5");
+    f.type(13, "2");
     sb::bnapply_click(f.program, f.m);
     EXPECT_FALSE(f.m.open);
+    EXPECT_EQ(f.cur().wrongTimes(), 4);
     EXPECT_EQ(f.cur().smartValue[11], 20);
     EXPECT_EQ(f.cur().smartValue[12], 5);
+    EXPECT_EQ(f.cur().delaySeconds(), 2);
+    EXPECT_EQ(f.cur().repeatWrongOn(), 0);
     EXPECT_EQ(f.cur().saveLevel(), 1);
     EXPECT_EQ(f.cur().repeatSlowOn(), 0);
     const auto& panel = f.program.main.DisSet;
