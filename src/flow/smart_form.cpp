@@ -1,7 +1,6 @@
 #include "flow/smart_form.h"
 
 #include <charconv>
-#include <limits>
 #include <utility>
 
 #include "flow/digits_only.h"
@@ -85,14 +84,12 @@ std::optional<std::int16_t> readComboValue(std::string_view text)
     }
     const char* first = digits.data();
     const char* last = first + digits.size();
-    int value = 0;
+    std::int16_t value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (digits.empty() || error != std::errc{} || end != last ||
-        value > std::numeric_limits<std::int16_t>::max() ||
-        value < std::numeric_limits<std::int16_t>::min()) {
-        return std::nullopt;
+    if (digits.empty() || error != std::errc{} || end != last) {
+        return std::nullopt; // empty, not a number, or out of the field's range
     }
-    return i16(value);
+    return value;
 }
 
 void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec)
