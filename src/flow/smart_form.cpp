@@ -1,5 +1,6 @@
 #include "flow/smart_form.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -86,7 +87,7 @@ std::optional<std::int16_t> readComboValue(std::string_view text)
     const char* last = first + digits.size();
     std::int16_t value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (digits.empty() || error != std::errc{} || end != last) {
+    if (error != std::errc{} || end != last) {
         return std::nullopt; // empty, not a number, or out of the field's range
     }
     return value;
@@ -101,20 +102,16 @@ void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec)
         stopon_click(p, m, k);
     }
     p.flags.stopChoice = k;
-    for (std::size_t i = 1; i < m.ck.size(); ++i) {
-        m.ck[i] = rec.smartCheck[i];
-    }
-    for (std::size_t i = 1; i < m.cbr.size(); ++i) {
-        m.cbr[i] = std::to_string(rec.smartValue[i]);
-    }
+    // Slot 0 is not a control: it is neither shown nor read back.
+    std::copy(rec.smartCheck.begin() + 1, rec.smartCheck.end(), m.ck.begin() + 1);
+    std::transform(rec.smartValue.begin() + 1, rec.smartValue.end(), m.cbr.begin() + 1,
+                   [](std::int16_t v) { return std::to_string(v); });
 }
 
 void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec)
 {
     rec.stopOn = p.flags.stopChoice;
-    for (std::size_t i = 1; i < m.ck.size(); ++i) {
-        rec.smartCheck[i] = m.ck[i];
-    }
+    std::copy(m.ck.begin() + 1, m.ck.end(), rec.smartCheck.begin() + 1);
     for (std::size_t i = 1; i < m.cbr.size(); ++i) {
         if (const auto v = readComboValue(m.cbr[i])) {
             rec.smartValue[i] = *v;
