@@ -203,6 +203,19 @@ TEST(SmartForm, AStopRuleWithoutAnOptionSelectsNoneAndIsKept)
     }
 }
 
+TEST(SmartForm, ClicksOutsideTheControlArraysChangeNothing)
+{
+    Smart f;
+    const DrillSettings before = f.cur();
+    const auto ck = f.m.ck;
+    sb::stopon_click(f.program, f.m, 0);
+    sb::stopon_click(f.program, f.m, 6);
+    sb::ck_click(f.m, 0, 1);
+    EXPECT_EQ(f.cur(), before);
+    EXPECT_EQ(f.m.stopon, 2);
+    EXPECT_EQ(f.m.ck, ck);
+}
+
 TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
 {
     const std::string ten3 = "   1|   2|   3|   4|   5|   6|   7|   8|   9| 10";
