@@ -2,11 +2,15 @@
 
 namespace sb {
 
-// The key filter of the settings windows' number combos: Backspace (8), Tab (9) and the
-// digits '0'..'9' pass unchanged; any other key becomes 0, which drops it.
-constexpr char DigitsOnly(char key)
+// The key filter of the number boxes of the settings windows, given the character code of a
+// typed key: the digits 0..9, Backspace (8) and Tab (9) pass unchanged; every other key becomes
+// 0, which drops it.
+constexpr int DigitsOnly(int key)
 {
-    return key == 8 || key == 9 || (key >= '0' && key <= '9') ? key : char{0};
+    if (key == 8 || key == 9 || (key >= '0' && key <= '9')) {
+        return key;
+    }
+    return 0;
 }
 
 } // namespace sb

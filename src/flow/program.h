@@ -30,9 +30,10 @@ struct RunState {
 
 // Flags shared by the main window and the two settings windows.
 struct SharedFlags {
-    std::int16_t studentFromSmart = 0;
-    std::int16_t smartFromStudent = 0;
-    std::int16_t comboBefore = 0;
+    std::int16_t studentFromSmart = 0;        // 1 while Student Data is open over Smart Repeat
+    std::int16_t smartFromStudent = 0;        // 1 while Smart Repeat is open over Student Data
+    std::int16_t comboBefore = 0;             // a number box's value when it got the focus
+    std::int16_t stopChoice = 0;              // the stop option last selected in Smart Repeat
     std::int16_t firstLocked = 0;             // the "10 Sub" lock of the first-number boxes
     std::array<std::int16_t, 5> savedFirst{}; // their values when the lock was applied, 1..4
 };

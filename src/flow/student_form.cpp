@@ -415,7 +415,7 @@ void StudentForm::CB_gotFocus(int i)
 char StudentForm::CB_keyPress(int i, char key)
 {
     static_cast<void>(i);
-    return DigitsOnly(key);
+    return static_cast<char>(DigitsOnly(key));
 }
 
 void StudentForm::CB_change(int i, std::string_view text)

@@ -37,6 +37,7 @@
 #include "records/index.h"
 #include "flow/lifecycle.h"
 #include "views/results_window.h"
+#include "views/smart_window.h"
 
 namespace sb {
 
@@ -273,10 +274,31 @@ void MainWindow::buildFrames(QWidget* central)
     m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
                       QStringLiteral("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
+    connect(m_smartgo, &QPushButton::clicked, this, [this] {
+        // The boxes on screen go into curSettings first: Ok there shows curSettings here.
+        ReadSelection(m_program.main, m_program.cur());
+        SmartWindow smart(m_program, this);
+        // Its "Student Data" opens that window over it, without a way back to this one.
+        smart.setStudentDataOpener([this](QWidget* parent) {
+            StudentWindow getfile(m_program, {}, parent);
+            getfile.exec();
+        });
+        smart.exec();
+        after();
+    });
     connect(m_goauto, &QPushButton::clicked, this, [this] {
         goauto_click(m_program);
         render();
-        StudentWindow getfile(m_program, {}, this);
+        // Its "Repeat Setting" opens the Smart Repeat window over it, without a way back; the
+        // answer says whether that window applied its values.
+        StudentWindow getfile(
+            m_program,
+            [this] {
+                SmartWindow smart(m_program, this);
+                smart.exec();
+                return smart.model().applied;
+            },
+            this);
         getfile.exec();
         after();
     });

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "flow/program.h"
+
+namespace sb {
+
+// Every value of the Smart Repeat window "smart", where the teacher sets the repeat and remove
+// rules, the end of a drill and the custom defaults. The window lives only while it is shown;
+// each opening starts from curSettings. Slot 0 of the arrays is unused.
+struct SmartModel {
+    // Bound slot by slot to smartCheck and smartValue of the record shown.
+    std::array<std::int16_t, 7> ck{};  // check boxes 1..6, values as they stand (1 ticked)
+    std::array<std::string, 14> cbr{}; // texts of the number boxes 1..13, as shown
+    std::int16_t stopon = 0;           // the selected stop option 1..5; 0 none
+    std::string dsdef;                 // the note beside the defaults buttons
+    bool godata = true;                // "Student Data" enabled
+    bool open = false;                 // true from the load until Ok, Cancel or a close
+    bool applied = false;              // the window ended by applying (Ok or its title bar)
+    int focusCombo = 0;                // the number box that holds the focus; 0 none
+};
+
+// The items of number box i (1..13) as its list shows them, blanks in front so that the values
+// line up on the right.
+std::vector<std::string> comboItems(int i);
+
+// A number box's text read as a number. Blanks are ignored; an empty text, or one that is not a
+// whole number that fits 16 bits (40000, say), has no value.
+std::optional<std::int16_t> readComboValue(std::string_view text);
+
+// rec -> controls. Selecting the option of rec's stopOn runs the option's click when it changes
+// the selection (so curSettings.stopOn follows at once); a stopOn outside 1..5 selects none.
+// stopChoice := rec.stopOn. Each number box shows its value in plain decimal.
+void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec);
+
+// Controls -> rec: stopOn := stopChoice, smartCheck 1..6, smartValue 1..13; nothing else. A
+// box whose text has no value (see readComboValue) leaves its field as it was.
+void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec);
+
+// ReadSmartControls into curSettings, then the main window's update (selection, the pupil's
+// saved facts, the status panel).
+void ApplySmart(Program& p, SmartModel& m);
+
+// The note dsdef: "Original Default" for kind 0, "Custom Default" for 1, empty for 2; any other
+// kind changes nothing.
+void ShowDefaultNote(SmartModel& m, int kind);
+
+// The events of the window, named after control and event. Ok, Cancel and a close from the
+// title bar end the window (open becomes false); the view then closes it.
+
+// Shows curSettings and keeps a whole copy in backupSettings for Cancel. "Student Data" is
+// disabled when this window was opened from the Student Data window.
+void smart_load(Program& p, SmartModel& m);
+// A stop option: curSettings.stopOn and stopChoice := i (1..5).
+void stopon_click(Program& p, SmartModel& m, int i);
+// A check box (1..6) clicked to its new value.
+void ck_click(SmartModel& m, int i, std::int16_t value);
+// Ok: ApplySmart, then the window closes.
+void bnapply_click(Program& p, SmartModel& m);
+// Cancel: curSettings := backupSettings; the window closes and the main window is not updated.
+void bncancel_click(Program& p, SmartModel& m);
+// Every close clears studentFromSmart; a close asked for by the user from the title bar
+// (byUser) also applies, after the number box with the focus has given it up.
+void smart_close_request(Program& p, SmartModel& m, bool byUser);
+// "Student Data": studentFromSmart := 1 and the controls go into curSettings; the view then
+// opens the Student Data window over this one. Nothing here is reloaded when it closes.
+void godata_click(Program& p, SmartModel& m);
+// "Current As Default": the shown values go into the custom defaults (named "Default", tag 1);
+// every other field of them keeps its value.
+void bndef_click(Program& p, SmartModel& m);
+// "Original Defaults": the custom defaults become the original defaults and are shown.
+void bnrstdef_click(Program& p, SmartModel& m);
+// Either defaults button losing the focus clears the note.
+void bndef_lost_focus(SmartModel& m);
+void bnrstdef_lost_focus(SmartModel& m);
+
+// Number box i (1..13): comboBefore := its value when it gets the focus.
+void cbr_got_focus(Program& p, SmartModel& m, int i);
+// The key filter of every number box (DigitsOnly): returns the key, or 0 to drop it.
+int cbr_key_press(int key);
+// The text of number box i after an edit that got through the key filter, or an item chosen
+// from its list.
+void cbr_change(SmartModel& m, int i, std::string text);
+// Leaving number box i: a text without a value gets comboBefore back; so does one that reads 0,
+// except in the delay box (13), where 0 means no delay.
+void cbr_lost_focus(Program& p, SmartModel& m, int i);
+
+} // namespace sb

@@ -1,0 +1,485 @@
+#include "views/smart_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "flow/program.h"
+#include "views/common_qt.h"
+#include "records/index.h"
+
+namespace sb {
+
+namespace {
+
+QLabel* label(QWidget* parent, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText); // the blanks in the captions are kept as they are
+    return l;
+}
+
+// Whatever reaches a number box's text, typed or pasted, is let through one character at a
+// time by the model's key filter; the rest is dropped. An item chosen from the list is taken as
+// it stands, blanks and all.
+class ComboFilter final : public QValidator {
+public:
+    ComboFilter(const SmartModel& model, int i, QComboBox* box)
+        : QValidator(box), m_model(model), m_i(i), m_box(box)
+    {
+    }
+
+    State validate(QString& input, int& pos) const override
+    {
+        const QString before = toQString(m_model.cbr[at(m_i)]);
+        if (input == before || m_box->findText(input, Qt::MatchExactly) >= 0) {
+            return Acceptable;
+        }
+        // The inserted part is what lies between the text kept in front and the text kept
+        // behind.
+        qsizetype front = 0;
+        while (front < input.size() && front < before.size() && input[front] == before[front]) {
+            ++front;
+        }
+        qsizetype back = 0;
+        while (back < input.size() - front && back < before.size() - front &&
+               input[input.size() - 1 - back] == before[before.size() - 1 - back]) {
+            ++back;
+        }
+        const QString inserted = input.mid(front, input.size() - front - back);
+        QString kept;
+        for (QChar c : inserted) {
+            if (c.unicode() < 128 && cbr_key_press(c.unicode()) != 0) {
+                kept += c;
+            }
+        }
+        if (kept.size() != inserted.size()) {
+            input = input.left(front) + kept + input.right(back);
+            pos = static_cast<int>(front + kept.size());
+        }
+        return Acceptable;
+    }
+
+private:
+    const SmartModel& m_model;
+    int m_i;
+    QComboBox* m_box;
+};
+
+// Focus that moves inside the window counts; focus taken away by another window, or by a
+// box's own drop-down list, does not.
+bool movesFocus(const QEvent* event)
+{
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
+{
+    setObjectName(QStringLiteral("smart"));
+    setWindowTitle(QStringLiteral("Smart Repeat"));
+    setWindowModality(Qt::WindowModal);
+    setFont(arial(9));
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Repeat Math Fact if:"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    buildRepeatFrame(frame1);
+    auto* frame2 = new QGroupBox(QStringLiteral("Remove MathFact if:"), this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    buildRemoveFrame(frame2);
+    auto* frame3 = new QGroupBox(QStringLiteral("End Drill Controls"), this);
+    frame3->setObjectName(QStringLiteral("Frame3"));
+    buildEndFrame(frame3);
+    auto* frame4 = new QGroupBox(QStringLiteral("Minor Options"), this);
+    frame4->setObjectName(QStringLiteral("Frame4"));
+    buildMinorFrame(frame4);
+
+    auto button = [this](const char* name, const QString& caption, const QString& tip) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
+        // No button is the default: Enter in a number box must not close the window.
+        b->setAutoDefault(false);
+        return b;
+    };
+    m_godata = button("godata", QStringLiteral("Student Data"),
+                      QStringLiteral("Opens Student Data Window"));
+    m_bnapply = button("bnapply", QStringLiteral("Ok"), QStringLiteral("Close Current window"));
+    m_bncancel = button("bncancel", QStringLiteral("Cancel"), QString());
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(frame1, 0, 0);
+    grid->addWidget(frame2, 1, 0);
+    grid->addWidget(frame3, 0, 1, 2, 1);
+    grid->addWidget(frame4, 2, 0);
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* b : {m_godata, m_bnapply, m_bncancel}) {
+        buttons->addWidget(b);
+    }
+    grid->addLayout(buttons, 2, 1);
+
+    connect(m_godata, &QPushButton::clicked, this, [this] {
+        godata_click(m_program, m_model);
+        render();
+        if (m_openStudentData) {
+            m_openStudentData(this);
+        }
+    });
+    connect(m_bnapply, &QPushButton::clicked, this, [this] {
+        bnapply_click(m_program, m_model);
+        after();
+    });
+    connect(m_bncancel, &QPushButton::clicked, this, &SmartWindow::reject);
+    connect(m_bndef, &QPushButton::clicked, this, [this] {
+        bndef_click(m_program, m_model);
+        after();
+    });
+    connect(m_bnrstdef, &QPushButton::clicked, this, [this] {
+        bnrstdef_click(m_program, m_model);
+        after();
+    });
+    m_bndef->installEventFilter(this);
+    m_bnrstdef->installEventFilter(this);
+
+    // Tab follows the reading order: the frames left to right and top to bottom, then the
+    // buttons outside them.
+    const std::array<QWidget*, 29> order{
+        m_ck[1],     m_cbr[1],    m_cbr[2],    m_ck[2],     m_cbr[3],    m_cbr[4],
+        m_cbr[5],    m_ck[3],     m_cbr[6],    m_ck[4],     m_cbr[7],    m_cbr[8],
+        m_ck[5],     m_ck[6],     m_cbr[10],   m_cbr[11],   m_cbr[12],   m_cbr[13],
+        m_stopon[1], m_stopon[2], m_stopon[3], m_stopon[4], m_stopon[5], m_cbr[9],
+        m_bnrstdef,  m_bndef,     m_godata,    m_bnapply,   m_bncancel};
+    for (std::size_t k = 0; k + 1 < order.size(); ++k) {
+        setTabOrder(order[k], order[k + 1]);
+    }
+
+    smart_load(m_program, m_model);
+    render();
+    m_ck[1]->setFocus();
+}
+
+QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const QString& spoken,
+                                  const QString& tip)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("cbr%1").arg(i));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    for (const std::string& item : comboItems(i)) {
+        box->addItem(toQString(item));
+        box->setItemData(box->count() - 1, QVariant(Qt::AlignRight | Qt::AlignVCenter),
+                         Qt::TextAlignmentRole);
+    }
+    box->lineEdit()->setAlignment(Qt::AlignRight);
+    box->lineEdit()->setValidator(new ComboFilter(m_model, i, box));
+    box->setToolTip(tip);
+    box->setAccessibleName(spoken);
+    box->lineEdit()->setAccessibleName(spoken);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    inFront->setBuddy(box);
+    connect(box, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
+        cbr_change(m_model, i, text.toLatin1().toStdString());
+    });
+    box->installEventFilter(this);
+    m_cbr[at(i)] = box;
+    return box;
+}
+
+QCheckBox* SmartWindow::makeCheck(int i, QWidget* parent, const QString& caption,
+                                  const QString& spoken, const QString& tip)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QStringLiteral("ck%1").arg(i));
+    box->setToolTip(tip);
+    if (!spoken.isEmpty()) {
+        box->setAccessibleName(spoken);
+    }
+    connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
+        ck_click(m_model, i, on ? 1 : 0);
+        after();
+    });
+    m_ck[at(i)] = box;
+    return box;
+}
+
+void SmartWindow::buildRepeatFrame(QWidget* frame)
+{
+    auto* g = new QGridLayout(frame);
+    g->addWidget(label(frame, QStringLiteral("Activate")), 0, 0, 1, 2);
+
+    g->addWidget(makeCheck(1, frame, {}, QStringLiteral("Wrong"),
+                           QStringLiteral("Activates Repeat when answer is incorrect")),
+                 1, 0);
+    auto* wrong = label(frame, QStringLiteral(" Wrong"));
+    g->addWidget(wrong, 1, 1);
+    g->addWidget(makeCombo(1, frame, wrong, QStringLiteral("Wrong Times"),
+                           QStringLiteral("How many timesWrong to trigger Repeat cycle")),
+                 1, 2);
+    auto* thenDo = label(frame, QStringLiteral("Times      ->Then Do"));
+    g->addWidget(thenDo, 1, 3);
+    g->addWidget(makeCombo(2, frame, thenDo, QStringLiteral("Then Do Repeats"),
+                           QStringLiteral("Number of repeats")),
+                 1, 4);
+    g->addWidget(label(frame, QStringLiteral("Repeats")), 1, 5);
+
+    g->addWidget(makeCheck(2, frame, {}, QStringLiteral("Slower Than"),
+                           QStringLiteral("Activates Repeat when slow")),
+                 2, 0);
+    auto* slower = label(frame, QStringLiteral(" Slower Than"));
+    g->addWidget(slower, 2, 1);
+    g->addWidget(makeCombo(3, frame, slower, QStringLiteral("Slower Than seconds"),
+                           QStringLiteral("Trigger to start Repeat feature")),
+                 2, 2);
+    auto* seconds = label(frame, QStringLiteral("seconds ->Then Do"));
+    g->addWidget(seconds, 2, 3);
+    g->addWidget(makeCombo(4, frame, seconds, QStringLiteral("Then Do Repeats"),
+                           QStringLiteral("Number of Repeats")),
+                 2, 4);
+    g->addWidget(label(frame, QStringLiteral("Repeats")), 2, 5);
+
+    auto* within = label(frame, QStringLiteral("Repeat randomly within next"));
+    g->addWidget(within, 3, 1);
+    g->addWidget(makeCombo(5, frame, within,
+                           QStringLiteral("Repeat randomly within next questions"),
+                           QStringLiteral("\"Interval for Repeat\"")),
+                 3, 2);
+    g->addWidget(label(frame, QStringLiteral("questions")), 3, 3);
+    g->setColumnStretch(6, 1);
+}
+
+void SmartWindow::buildRemoveFrame(QWidget* frame)
+{
+    auto* g = new QGridLayout(frame);
+    g->addWidget(label(frame, QStringLiteral("Activate")), 0, 0, 1, 2);
+
+    g->addWidget(makeCheck(3, frame, {}, QStringLiteral("Consecutively Correct"),
+                           QStringLiteral("\"Activates Remove\"")),
+                 1, 0);
+    auto* streak = label(frame, QStringLiteral(" Consecutively Correct"));
+    g->addWidget(streak, 1, 1);
+    g->addWidget(makeCombo(6, frame, streak, QStringLiteral("Consecutively Correct"),
+                           QStringLiteral("Trigger for Remove")),
+                 1, 2);
+
+    g->addWidget(makeCheck(4, frame, {}, QStringLiteral("Correct Faster Than"),
+                           QStringLiteral("Activates Remove")),
+                 2, 0);
+    auto* faster = label(frame, QStringLiteral("Correct Faster Than"));
+    g->addWidget(faster, 2, 1);
+    g->addWidget(makeCombo(7, frame, faster, QStringLiteral("Correct Faster Than"),
+                           QStringLiteral("Trigger for Remove")),
+                 2, 2);
+
+    auto* inLast = label(frame, QStringLiteral("Seconds In Last"));
+    g->addWidget(inLast, 3, 1);
+    g->addWidget(makeCombo(8, frame, inLast, QStringLiteral("Seconds In Last Problems"),
+                           QStringLiteral("Number of Problems to Trigger Remove")),
+                 3, 2);
+    g->addWidget(label(frame, QStringLiteral("Problems")), 3, 3);
+
+    g->addWidget(makeCheck(5, frame, {}, QStringLiteral("Let Remove OverRide Repeat"),
+                           QStringLiteral("Removes even with pending Repeats")),
+                 4, 0);
+    g->addWidget(label(frame, QStringLiteral(" Let Remove OverRide Repeat")), 4, 1, 1, 3);
+    g->addWidget(makeCheck(6, frame, QStringLiteral("   Save Level at end of drill"), {},
+                           QStringLiteral("Loads current Settings on Start")),
+                 5, 0, 1, 4);
+    g->setColumnStretch(4, 1);
+}
+
+void SmartWindow::buildEndFrame(QWidget* frame)
+{
+    auto* g = new QGridLayout(frame);
+    struct Row {
+        int box;
+        const char* caption;
+        const char* tip;
+    };
+    const std::array<Row, 4> rows{
+        Row{10, "Max Time(min)", "\"The maximum time in minutes the drill will last\""},
+        Row{11, "Max Problems", "\"The maximum number of problems to drill\""},
+        Row{12, "ShockClock(sec)", "\"Time limit to answer question in seconds\""},
+        Row{13, "Delay Time(Sec)", "\"Locks controls for a few seconds"}};
+    int r = 0;
+    for (const Row& row : rows) {
+        auto* l = label(frame, QString::fromLatin1(row.caption));
+        g->addWidget(l, r, 0);
+        g->addWidget(makeCombo(row.box, frame, l, l->text(), QString::fromLatin1(row.tip)), r, 1);
+        ++r;
+    }
+    g->addWidget(label(frame, QStringLiteral("Stop Drill when:")), r++, 0, 1, 2);
+    const std::array<const char*, 6> caption{"",
+                                             "Time is up",
+                                             "Done all Problems",
+                                             "Either is finished",
+                                             "Both are finished",
+                                             "Do Not Stop Drill"};
+    const std::array<const char*, 6> tip{
+        "",
+        "\"Stops drill by time only\"",
+        "\"Stops drill by Number of problems only\"",
+        "\"Stops drill on the first of the two to reach its limit\"",
+        "\"Stops the drill on the last of the two to reach its limit\"",
+        "\"Drill is not Stopped"};
+    for (int i = 1; i <= 5; ++i) {
+        auto* option = new QRadioButton(QString::fromLatin1(caption[at(i)]), frame);
+        option->setObjectName(QStringLiteral("stopon%1").arg(i));
+        option->setToolTip(QString::fromLatin1(tip[at(i)]));
+        connect(option, &QRadioButton::clicked, this, [this, i] {
+            stopon_click(m_program, m_model, i);
+            after();
+        });
+        option->installEventFilter(this);
+        g->addWidget(option, r++, 0, 1, 2);
+        m_stopon[at(i)] = option;
+    }
+    g->setRowStretch(r, 1);
+}
+
+void SmartWindow::buildMinorFrame(QWidget* frame)
+{
+    auto* g = new QGridLayout(frame);
+    auto* ss = label(frame, QStringLiteral("Popup screen time"));
+    ss->setObjectName(QStringLiteral("ss"));
+    g->addWidget(ss, 0, 0);
+    g->addWidget(makeCombo(9, frame, ss, QStringLiteral("Popup screen time (Sec)"), QString()), 0,
+                 1);
+    g->addWidget(label(frame, QStringLiteral("(Sec)")), 0, 2);
+    m_dsdef = label(frame, QString());
+    m_dsdef->setObjectName(QStringLiteral("dsdef"));
+    m_dsdef->setMinimumWidth(
+        m_dsdef->fontMetrics().horizontalAdvance(QStringLiteral("Original Default  ")));
+    // Out of sight while empty, so that a screen reader does not take it for the frame's
+    // caption; its place is kept.
+    QSizePolicy keep = m_dsdef->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_dsdef->setSizePolicy(keep);
+    g->addWidget(m_dsdef, 0, 3);
+    auto button = [frame](const char* name, const QString& caption, const QString& tip) {
+        auto* b = new QPushButton(caption, frame);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
+        b->setAutoDefault(false);
+        return b;
+    };
+    m_bnrstdef = button("bnrstdef", QStringLiteral("Original Defaults"),
+                        QStringLiteral("Reset to Original Default Values"));
+    m_bndef = button("bndef", QStringLiteral("Current As Default"),
+                     QStringLiteral("Use Current Values as Default"));
+    g->addWidget(m_bnrstdef, 0, 4);
+    g->addWidget(m_bndef, 0, 5);
+    g->setColumnStretch(3, 1);
+}
+
+void SmartWindow::render()
+{
+    const SmartModel& m = m_model;
+    for (int i = 1; i <= 6; ++i) {
+        const QSignalBlocker block(m_ck[at(i)]);
+        m_ck[at(i)]->setChecked(m.ck[at(i)] == 1);
+    }
+    for (int i = 1; i <= 13; ++i) {
+        QComboBox* box = m_cbr[at(i)];
+        const QString text = toQString(m.cbr[at(i)]);
+        if (box->currentText() != text) {
+            const QSignalBlocker block(box);
+            box->setEditText(text);
+        }
+    }
+    for (int i = 1; i <= 5; ++i) {
+        QRadioButton* option = m_stopon[at(i)];
+        const QSignalBlocker block(option);
+        // A stop rule no option stands for (from a damaged record) leaves all five clear,
+        // which an exclusive group would not allow.
+        option->setAutoExclusive(false);
+        option->setChecked(m.stopon == i);
+        option->setAutoExclusive(true);
+    }
+    m_dsdef->setText(toQString(m.dsdef));
+    m_dsdef->setVisible(!m.dsdef.empty());
+    m_godata->setEnabled(m.godata);
+}
+
+void SmartWindow::after()
+{
+    render();
+    if (!m_model.open && isVisible()) {
+        done(QDialog::Accepted);
+    }
+}
+
+void SmartWindow::reject()
+{
+    // Escape and Cancel both restore the settings as they were when the window opened.
+    bncancel_click(m_program, m_model);
+    render();
+    QDialog::reject();
+}
+
+void SmartWindow::closeEvent(QCloseEvent* event)
+{
+    // A close that Ok or Cancel caused finds the model already ended; only a close from the
+    // title bar or the window menu applies here.
+    smart_close_request(m_program, m_model, true);
+    render();
+    event->accept();
+}
+
+bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_bndef || watched == m_bnrstdef) {
+        if (type == QEvent::FocusOut && movesFocus(event)) {
+            watched == m_bndef ? bndef_lost_focus(m_model) : bnrstdef_lost_focus(m_model);
+            render();
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+    if (type == QEvent::FocusIn && qobject_cast<QRadioButton*>(watched) != nullptr) {
+        // Tab into the stop options lands on the one selected, as the arrow keys move from there.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const int k = m_model.stopon;
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&
+            watched != m_stopon[at(k)]) {
+            m_stopon[at(k)]->setFocus(reason);
+        }
+        return QDialog::eventFilter(watched, event);
+    }
+    for (int i = 1; i <= 13; ++i) {
+        if (watched != m_cbr[at(i)]) {
+            continue;
+        }
+        if (type == QEvent::FocusIn && movesFocus(event)) {
+            cbr_got_focus(m_program, m_model, i);
+        } else if (type == QEvent::FocusOut && movesFocus(event)) {
+            cbr_lost_focus(m_program, m_model, i);
+            render();
+        } else if (type == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                return true; // the key filter drops Enter, and it closes nothing
+            }
+        }
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace sb
