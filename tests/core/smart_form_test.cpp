@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/fakes.h"
 #include "records/drill_settings.h"
 #include "records/index.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -17,9 +17,11 @@ using sb::DrillSettings;
 
 // The original defaults in use for the pupil "Ann", the Smart Repeat window just opened.
 struct Smart : sb::test::ProgramFixture {
+    sb::StdRandom random{1};
+    sb::Program& program = p;
     sb::SmartModel m;
 
-    Smart()
+    Smart() : ProgramFixture(random)
     {
         sb::LoadOriginalDefaults(program.settings);
         program.cur() = program.settings.defaultSettings;

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/fakes.h"
-#include "views/main_window.h"
 #include "flow/program.h"
+#include "support/test_support.h"
+#include "views/main_window.h"
 #include "views/smart_window.h"
 
 namespace sb {
@@ -23,12 +23,8 @@ namespace {
 // The program as started without a settings file, with the main window loaded.
 struct SmartFixture {
     StdRandom random{5};
-    test::FixedClock clock;
-    test::RecordingSound sound;
-    test::RecordingPictures pictures;
-    test::TempDir dir;
-    Services services{random, clock, sound, pictures, dir.path()};
-    Program program{services};
+    test::ProgramFixture fx{random};
+    Program& program = fx.p;
     MainWindow main{program};
 
     SmartFixture() { main.load(); }
