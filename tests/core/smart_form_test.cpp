@@ -96,15 +96,6 @@ TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
     }
 }
 
-TEST(SmartForm, BoxesTakeDigitsBackspaceAndTabOnly)
-{
-    const std::vector<std::pair<int, int>> keys{{'0', '0'}, {'9', '9'}, {8, 8},   {9, 9},  {'a', 0},
-                                                {'/', 0},   {':', 0},   {' ', 0}, {13, 0}, {22, 0}};
-    for (const auto& [key, passed] : keys) {
-        EXPECT_EQ(sb::cbr_key_press(key), passed) << key;
-    }
-}
-
 TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
 {
     Smart f;
@@ -216,35 +207,6 @@ TEST(SmartForm, ClicksOutsideTheControlArraysChangeNothing)
     EXPECT_EQ(f.cur(), before);
     EXPECT_EQ(f.m.stopon, 2);
     EXPECT_EQ(f.m.ck, ck);
-}
-
-TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
-{
-    const std::string ten3 = "   1|   2|   3|   4|   5|   6|   7|   8|   9| 10";
-    const std::string ten4 = "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10";
-    const std::vector<std::string> lists{
-        "",
-        ten3,
-        ten3,
-        ten3,
-        ten4,
-        ten3,
-        ten3,
-        ten3,
-        "  1|  2|  3|  4|  5|  6|  7|  8|  9|10",
-        ten4,
-        "    3|    5|  10|  15|  20|  25|  30|  35|  40|  45|  50|  55|  60|  70|  80|  90|100",
-        "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400",
-        "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10|  15|  20",
-        "   0|   1|   2|   3|   4|   5|   6|   7|   8|   9| 10",
-        ""};
-    for (int box = 0; box <= 14; ++box) {
-        std::string joined;
-        for (const std::string& item : sb::comboItems(box)) {
-            joined += (joined.empty() ? "" : "|") + item;
-        }
-        EXPECT_EQ(joined, lists[sb::at(box)]) << box;
-    }
 }
 
 } // namespace
