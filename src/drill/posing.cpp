@@ -94,8 +94,7 @@ bool NextProblem(Drill& d, const DrillSettings& s, Random& random)
     return true;
 }
 
-void DrawProblem(Drill& d, const DrillSettings& s, Random& random, std::int16_t w1,
-                 std::int16_t w2)
+void DrawProblem(Drill& d, const DrillSettings& s, Random& random, std::int16_t w1, std::int16_t w2)
 {
     const FactRec& f = d.current();
 

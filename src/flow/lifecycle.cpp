@@ -115,8 +115,7 @@ bool ProgramClose(Program& p)
 {
     ReadSelection(p.main, p.cur());
     static_cast<void>(RunAutoTeachStep(p));
-    const bool settingsSaved =
-        SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
+    const bool settingsSaved = SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
     noteSave(p, settingsSaved, kSettingsNotSaved, kDefaultFile);
     const bool factsSaved = WriteFactFile(p);
     return settingsSaved && factsSaved;

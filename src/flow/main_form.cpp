@@ -1,9 +1,9 @@
 #include "flow/main_form.h"
 
 #include "drill/pool.h"
-#include "records/index.h"
-#include "flow/lifecycle.h"
 #include "flow/captions.h"
+#include "flow/lifecycle.h"
+#include "records/index.h"
 
 namespace sb {
 

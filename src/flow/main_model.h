@@ -65,9 +65,9 @@ struct MainModel {
     std::array<std::string, 8> DisSet{}; // status panel lines 0..7
     bool disSetFilled = false;
 
-    ProblemDrawing dm;         // the problem on screen
+    ProblemDrawing dm;                   // the problem on screen
     PictureId picture = PictureId::Logo; // picture last shown in dsp
-    bool timerEnabled = false; // the drill clock
+    bool timerEnabled = false;           // the drill clock
     // Counts every time the drill clock is switched on; a view restarts its one-second timer
     // when this changes, so the first tick of a problem always comes a full second after it
     // was posed, as when a stopped timer is started again.

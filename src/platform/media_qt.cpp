@@ -7,7 +7,6 @@
 
 #include <string_view>
 
-
 namespace sb {
 
 namespace {

@@ -15,7 +15,7 @@ bool factFileEnabled(const DrillSettings& s);
 
 // What ReadFactFile found.
 enum class FactFileRead {
-    Off,     // neither Auto Teach nor saveLevel is on: nothing was touched
+    Off,        // neither Auto Teach nor saveLevel is on: nothing was touched
     Missing,    // the pupil has no fact file: nothing changed
     Unreadable, // the file is there but could not be read: nothing changed; it holds progress
                 // this run never saw, so it must not be written over

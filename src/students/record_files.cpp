@@ -252,8 +252,7 @@ bool AppendStudent(StudentFile& f, const DrillSettings& record)
     }
     const std::size_t k = count(f.slotCount) + 2;
     const SettingsSlot slot = encodeSettings(record);
-    const bool saved =
-        f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(k), slot);
+    const bool saved = f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(k), slot);
     if (saved) {
         f.slotCount = static_cast<std::int16_t>(f.slotCount + 1);
         f.names.resize(count(f.slotCount) - 1);

@@ -4,9 +4,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "views/problem_view_qt.h"
-#include "flow/run_control.h"
 #include "flow/program.h"
+#include "flow/run_control.h"
+#include "views/problem_view_qt.h"
 
 namespace sb {
 

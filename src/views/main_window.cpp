@@ -24,20 +24,20 @@
 #include <algorithm>
 
 #include "flow/answering.h"
-#include "views/popup_window.h"
-#include "views/problem_view_qt.h"
+#include "flow/lifecycle.h"
+#include "flow/main_form.h"
+#include "flow/program.h"
+#include "flow/run_control.h"
+#include "flow/student_form.h"
+#include "platform/media_qt.h"
+#include "records/index.h"
 #include "views/delay_window.h"
 #include "views/help_window.h"
-#include "views/student_window.h"
-#include "flow/student_form.h"
-#include "flow/main_form.h"
-#include "flow/run_control.h"
-#include "platform/media_qt.h"
-#include "flow/program.h"
-#include "records/index.h"
-#include "flow/lifecycle.h"
+#include "views/popup_window.h"
+#include "views/problem_view_qt.h"
 #include "views/results_window.h"
 #include "views/smart_window.h"
+#include "views/student_window.h"
 
 namespace sb {
 

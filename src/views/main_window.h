@@ -25,8 +25,9 @@ class HelpWindow;
 
 // The main window "sb12". It holds no rule of its own: every event goes to one model handler,
 // then render() makes each widget mirror the model. Handlers are connected to `clicked` only,
-// which the program's own setChecked and setText never emit, so rendering never runs one. The feedback pop-up and the delay window are opened and closed here when the
-// model enters and leaves those states; the drill clock is a QTimer that follows the model.
+// which the program's own setChecked and setText never emit, so rendering never runs one. The
+// feedback pop-up and the delay window are opened and closed here when the model enters and leaves
+// those states; the drill clock is a QTimer that follows the model.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:

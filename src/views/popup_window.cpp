@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "flow/feedback.h"
-#include "views/problem_view_qt.h"
 #include "flow/program.h"
+#include "views/problem_view_qt.h"
 
 namespace sb {
 
@@ -70,7 +70,8 @@ void PopupWindow::render()
     layout()->activate();
     resize(size().expandedTo(minimumSize()));
     for (int i = 1; i <= 3; ++i) {
-        m_but[static_cast<std::size_t>(i)]->setText(toQString(pop.but[static_cast<std::size_t>(i)]));
+        m_but[static_cast<std::size_t>(i)]->setText(
+            toQString(pop.but[static_cast<std::size_t>(i)]));
     }
     followTimer(m_timer2, pop.timerEnabled);
 }

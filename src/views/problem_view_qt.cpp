@@ -37,8 +37,7 @@ void ProblemView::setDrawing(const ProblemDrawing& drawing)
 
 QString ProblemView::spokenText(const ProblemDrawing& drawing)
 {
-    QString text =
-        toQString(drawing.text);
+    QString text = toQString(drawing.text);
     if (drawing.divisionSign) {
         text.replace(QStringLiteral(" -  "), QStringLiteral(" \u00F7 "));
     }
@@ -55,8 +54,7 @@ QSize ProblemView::minimumSizeHint() const
 {
     const QFontMetrics fm(font());
     // Wide enough for the text on show, with room for a character at each end.
-    const QString text =
-        toQString(m_drawing.text);
+    const QString text = toQString(m_drawing.text);
     const int shown = fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
     return {std::max(fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), shown),
             fm.height() + 8};
@@ -69,8 +67,7 @@ void ProblemView::paintEvent(QPaintEvent*)
         return;
     }
     const QFontMetricsF fm(font());
-    const QString text =
-        toQString(m_drawing.text);
+    const QString text = toQString(m_drawing.text);
     const QString mark = toQString(m_drawing.markText);
     const ProblemLayout at = layoutProblem(
         pixelsToTwips(width(), this), pixelsToTwips(height(), this),

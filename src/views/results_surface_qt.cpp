@@ -16,8 +16,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "views/common_qt.h"
 #include "records/index.h"
+#include "views/common_qt.h"
 
 namespace sb {
 

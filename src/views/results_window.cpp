@@ -21,12 +21,12 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "views/common_qt.h"
 #include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "records/drill_settings.h"
 #include "records/index.h"
 #include "students/record_files.h"
+#include "views/common_qt.h"
 #include "views/results_surface_qt.h"
 
 namespace sb {
@@ -247,8 +247,8 @@ void ResultsWindow::paintImage()
 QString ResultsWindow::heading() const
 {
     const QString name = toQString(trimmedName(m_program.cur()));
-    const QString operation =
-        toQString(OperationName(TableOperation(drill(), m_program.settings.startSettings.operation)));
+    const QString operation = toQString(
+        OperationName(TableOperation(drill(), m_program.settings.startSettings.operation)));
     if (name.isEmpty() || operation.isEmpty()) {
         return name + operation;
     }

@@ -17,8 +17,8 @@
 #include <QValidator>
 
 #include "flow/program.h"
-#include "views/common_qt.h"
 #include "records/index.h"
+#include "views/common_qt.h"
 
 namespace sb {
 
