@@ -209,4 +209,34 @@ TEST(SmartForm, ClicksOutsideTheControlArraysChangeNothing)
     EXPECT_EQ(f.m.ck, ck);
 }
 
+// The items exactly as the window lists them, blanks in front included.
+TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
+{
+    const std::string ten3 = "   1|   2|   3|   4|   5|   6|   7|   8|   9| 10";
+    const std::string ten4 = "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10";
+    const std::vector<std::string> lists{
+        "",
+        ten3,
+        ten3,
+        ten3,
+        ten4,
+        ten3,
+        ten3,
+        ten3,
+        "  1|  2|  3|  4|  5|  6|  7|  8|  9|10",
+        ten4,
+        "    3|    5|  10|  15|  20|  25|  30|  35|  40|  45|  50|  55|  60|  70|  80|  90|100",
+        "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400",
+        "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10|  15|  20",
+        "   0|   1|   2|   3|   4|   5|   6|   7|   8|   9| 10",
+        ""};
+    for (int box = 0; box <= 14; ++box) {
+        std::string joined;
+        for (const std::string& item : sb::comboItems(box)) {
+            joined += (joined.empty() ? "" : "|") + item;
+        }
+        EXPECT_EQ(joined, lists[sb::at(box)]) << box;
+    }
+}
+
 } // namespace
