@@ -106,9 +106,9 @@ std::array<bool, 3> MarkView(ResultsView view);
 // The table as a reader of cells sees it: what DrawTable prints in each cell and each label,
 // by row 1..20 and column 1..10 (slot 0 unused); empty where nothing is printed.
 struct TableCells {
-    std::array<std::array<std::string, kResultColumns + 1>, kResultRows + 1> cell{};
-    std::array<std::string, kResultRows + 1> rowLabel{};
-    std::array<std::string, kResultColumns + 1> columnLabel{};
+    std::array<std::array<std::string, kResultColumns + 1>, kResultRows + 1> cell;
+    std::array<std::string, kResultRows + 1> rowLabel;
+    std::array<std::string, kResultColumns + 1> columnLabel;
 };
 TableCells CellsOf(const Drill& d, ResultsView view);
 
