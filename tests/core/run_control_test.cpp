@@ -148,9 +148,12 @@ TEST(RunControl, AnEmptyPoolRefusedAtStartClearsThePreviousProblem)
     r.right();
     PauseDrill(r.p);
     op_click(r.p, Op10Sub);
-    r.setBoxes("1000/0000000001");
+    r.setBoxes("1000/0000000001"); // 10 Sub with only the second number 10 has no fact at all
+    r.sound.played.clear();
     StartDrill(r.p);
-    EXPECT_EQ(r.p.main.DsBgn, "Nothing to drill");
+    EXPECT_EQ(r.p.main.DsBgn + "|" + r.p.main.DsEnd, "Nothing to drill|Choose other numbers");
+    EXPECT_EQ(r.controls(), kIdle);
+    EXPECT_TRUE(r.sound.played.empty()) << "no start sound";
     EXPECT_EQ(r.p.main.dm.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
 }
 

@@ -275,12 +275,6 @@ TEST(StudentFile, ANamedPipeInItsPlaceIsRefusedWithoutWaitingForAReader)
     EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings));
 }
 
-void append(Bytes& out, const DrillSettings& s)
-{
-    const SettingsSlot slot = encodeSettings(s);
-    out.insert(out.end(), slot.begin(), slot.end());
-}
-
 // The rebuild against the plain algorithm (for each entry, the first old slot of that trimmed
 // name, repaired; else the defaults under that name) on 300 pupils with duplicates, blank and
 // padded names, records that need repair, unknown names and counted slots without an entry.
@@ -293,7 +287,7 @@ TEST(StudentFile, TheRebuildWritesWhatASearchPerEntryWrites)
     std::vector<std::string> entries{"Nobody", "p7"}; // the search is case-sensitive
     DrillSettings header = s.defaultSettings;
     header.tag = 300;
-    append(old, header);
+    appendSlot(old, header);
     for (int i = 0; i < 300; ++i) {
         DrillSettings r = s.defaultSettings;
         const std::string name = i % 37 == 0   ? "  "
@@ -302,7 +296,7 @@ TEST(StudentFile, TheRebuildWritesWhatASearchPerEntryWrites)
         setName(r, name);
         r.reviewCount = static_cast<std::int16_t>(i);
         r.operation = static_cast<std::int16_t>(i % 9); // some need repair
-        append(old, r);
+        appendSlot(old, r);
         if (i % 5 != 0) {
             entries.push_back(name);
         }
@@ -317,7 +311,7 @@ TEST(StudentFile, TheRebuildWritesWhatASearchPerEntryWrites)
     Bytes expected;
     header = s.workSettings;
     header.tag = static_cast<std::int16_t>(count);
-    append(expected, header);
+    appendSlot(expected, header);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string name = i < entries.size() ? entries[i] : std::string();
         DrillSettings rec = s.defaultSettings;
@@ -330,7 +324,7 @@ TEST(StudentFile, TheRebuildWritesWhatASearchPerEntryWrites)
                 break;
             }
         }
-        append(expected, rec);
+        appendSlot(expected, rec);
     }
     ASSERT_TRUE(RewriteStudentFile(s, t.students, entries));
     EXPECT_TRUE(t.file() == expected);

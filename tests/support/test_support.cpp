@@ -7,6 +7,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "records/codec.h"
+
 namespace sb::test {
 
 double ScriptedRandom::next()
@@ -96,6 +98,24 @@ void writeBytes(const Path& path, const Bytes& bytes)
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
+}
+
+void appendSlot(Bytes& out, const DrillSettings& s)
+{
+    const SettingsSlot slot = encodeSettings(s);
+    out.insert(out.end(), slot.begin(), slot.end());
+}
+
+void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils)
+{
+    DrillSettings header;
+    header.tag = static_cast<std::int16_t>(pupils.size());
+    Bytes out;
+    appendSlot(out, header);
+    for (const DrillSettings& s : pupils) {
+        appendSlot(out, s);
+    }
+    writeBytes(dir / "StdDat.Xrx", out);
 }
 
 Bytes readBytes(const Path& path)

@@ -122,6 +122,10 @@ Bytes concat(std::initializer_list<HandSlot> slots);
 // The 188 bytes of slot k (from 1) that carry fields.
 Bytes fieldsOf(const Bytes& file, std::size_t k);
 void writeBytes(const Path& path, const Bytes& bytes);
+// A record as the program's codec stores it, after `out`.
+void appendSlot(Bytes& out, const DrillSettings& s);
+// "StdDat.Xrx" in dir: a blank header counting the pupils, then their records.
+void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils);
 Bytes readBytes(const Path& path);
 std::int16_t i16At(const Bytes& b, std::size_t offset);
 std::set<std::string> filesIn(const Path& dir);

@@ -12,6 +12,7 @@
 #include "drill/pool.h"
 #include "flow/program.h"
 #include "support/test_support.h"
+#include "support/ui_support.h"
 #include "views/common_qt.h"
 #include "views/main_window.h"
 #include "views/results_window.h"
@@ -34,12 +35,7 @@ struct ResultsFixture {
     }
 };
 
-template <typename T> T* find(QWidget& w, const char* name)
-{
-    T* child = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
+using test::find;
 
 TEST(ResultsWindowView, DrawsOnceScrollsWithoutDrawingAndReadsOutTheCellsShown)
 {

@@ -14,6 +14,7 @@
 
 #include "flow/program.h"
 #include "support/test_support.h"
+#include "support/ui_support.h"
 #include "views/main_window.h"
 #include "views/smart_window.h"
 
@@ -30,12 +31,7 @@ struct SmartFixture {
     SmartFixture() { main.load(); }
 };
 
-template <typename T> T* find(QWidget& w, const QString& name)
-{
-    T* child = w.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return child;
-}
+using test::find;
 
 // Moves the focus the way Tab does, so the boxes hear of it.
 void focus(QWidget* w)

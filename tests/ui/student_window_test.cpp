@@ -14,11 +14,10 @@
 #include <QTest>
 
 #include <filesystem>
-#include <fstream>
 
 #include "flow/program.h"
-#include "records/codec.h"
 #include "support/test_support.h"
+#include "support/ui_support.h"
 #include "views/student_window.h"
 
 namespace sb {
@@ -37,23 +36,15 @@ struct Fixture {
     {
         LoadOriginalDefaults(p.settings);
         p.cur() = p.settings.defaultSettings;
-        std::ofstream out(dir / "StdDat.Xrx", std::ios::binary);
-        DrillSettings s = p.settings.defaultSettings;
-        for (const char* name : {"", "Ann", "Bob"}) {
-            s.tag = 2;
-            setName(s, name);
-            const SettingsSlot slot = encodeSettings(s);
-            out.write(reinterpret_cast<const char*>(slot.data()), slot.size());
-        }
+        DrillSettings ann = p.settings.defaultSettings;
+        DrillSettings bob = ann;
+        setName(ann, "Ann");
+        setName(bob, "Bob");
+        test::writeStudentFile(dir, {ann, bob});
     }
 };
 
-template <typename T> T* find(QWidget& w, const char* name)
-{
-    T* child = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
+using test::find;
 
 TEST(StudentWindowView, MirrorsTheFormAndForwardsItsControls)
 {
