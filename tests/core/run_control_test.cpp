@@ -121,6 +121,11 @@ TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
     r.p.drill.poolCount = 1; // the rest retired: a resumed pool is not refilled
     StartDrill(r.p);
     EXPECT_EQ(r.p.drill.curFact * 10 + r.p.drill.poolCount, 1951);
+    PauseDrill(r.p);
+    r.p.drill.poolCount = 0; // all retired: refilled, and no fact's counters are reset
+    r.p.drill.fact(1).asked = 3;
+    StartDrill(r.p);
+    EXPECT_EQ(r.p.drill.poolCount * 10 + r.p.drill.fact(1).asked, 1003);
 }
 
 TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)

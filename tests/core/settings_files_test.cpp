@@ -58,6 +58,11 @@ TEST(StartUp, RepairsOnlyTheFieldsThatWouldBreakADrill)
         EXPECT_EQ(i16At(Bytes(slot.begin(), slot.end()), static_cast<std::size_t>(offset)), loaded)
             << "offset " << offset << " stored " << stored;
     }
+    Settings all;
+    LoadOriginalDefaults(all);
+    EXPECT_FALSE(repairSettings(all.defaultSettings)) << "nothing to repair";
+    all.defaultSettings.repeatWithin() = 0;
+    EXPECT_TRUE(repairSettings(all.defaultSettings));
 }
 
 // Slot 3 names Ann, with saveLevel on and 10 Sub over the range 11..13; her fact file is there.
