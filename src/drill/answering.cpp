@@ -1,5 +1,7 @@
 #include "drill/answering.h"
 
+#include <algorithm>
+
 #include "drill/smart_repeat.h"
 #include "records/index.h"
 
@@ -40,7 +42,7 @@ void UpdateRowPercent(DrillSettings& s, std::int16_t second, std::int16_t lastRi
     if (second < 1 || second > 10) {
         return;
     }
-    const std::int64_t n = s.averageOver() < 1 ? 1 : s.averageOver();
+    const std::int64_t n = std::max<std::int64_t>(1, s.averageOver());
     std::int16_t& count = s.answerCount(second);
     std::int16_t& pct = s.percentCorrect(second);
 

@@ -205,7 +205,7 @@ void ShowDelay(Program& p)
 void deltime_tick(Program& p)
 {
     DelayModel& w = p.main.noshow;
-    if (p.main.modal != Modal::Delay || !w.timerEnabled) {
+    if (p.main.modal != Modal::Delay) { // its timer runs exactly while it is open
         return;
     }
     PlaySound(p, SoundId::Tick);

@@ -2,29 +2,21 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
 
-#if __has_include(<unistd.h>) && __has_include(<fcntl.h>)
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#define SB_POSIX_FILES 1
-#else
-#define SB_POSIX_FILES 0
-#endif
 
 namespace sb {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-#if SB_POSIX_FILES
 
 // Writes all of bytes at offset, going on after a partial write or an interrupted call.
 bool writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
@@ -110,62 +102,6 @@ void syncDirectory(const fs::path& dir)
         ::close(fd);
     }
 }
-
-#else
-
-bool writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
-{
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        std::ofstream create(path, std::ios::binary);
-        if (!create) {
-            return false;
-        }
-    }
-    const std::uintmax_t before = fs::file_size(path, ec);
-    std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!out) {
-        return false;
-    }
-    out.seekp(static_cast<std::streamoff>(offset));
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool ok = static_cast<bool>(out);
-    out.close();
-    if (!ok && !ec && offset + bytes.size() > before) {
-        fs::resize_file(path, before, ec);
-    }
-    return ok;
-}
-
-// "x": the C library's exclusive creation, which never opens a file already there.
-bool writeFresh(const fs::path& temp, unsigned, bool, std::span<const std::uint8_t> bytes,
-                bool& taken)
-{
-    std::FILE* out = std::fopen(temp.string().c_str(), "wbx");
-    std::error_code ec;
-    taken = out == nullptr && fs::exists(fs::symlink_status(temp, ec));
-    if (out == nullptr) {
-        return false;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    ok = std::fflush(out) == 0 && ok;
-    ok = std::fclose(out) == 0 && ok;
-    if (!ok) {
-        fs::remove(temp, ec);
-    }
-    return ok;
-}
-
-std::optional<unsigned> modeOf(const fs::path&)
-{
-    return std::nullopt;
-}
-
-void syncDirectory(const fs::path&) {}
-
-#endif
 
 constexpr std::string_view kTempMark = ".tmp-";
 constexpr std::size_t kTempLetters = 6;

@@ -48,7 +48,8 @@ public:
     virtual void remove(const std::filesystem::path& path) = 0;
 };
 
-// The real file system (standard library, plus POSIX calls where the system has them).
+// The real file system: the standard library and the POSIX calls that create a fresh file
+// exclusively, never follow a link and keep a replaced file's permission bits.
 // Stateless.
 FileSystem& diskFileSystem();
 

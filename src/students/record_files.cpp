@@ -137,7 +137,6 @@ bool SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data)
         return false;
     }
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(3 * kSlotSize);
     appendSlot(bytes, s.defaultSettings);
     appendSlot(bytes, s.lastSettings);
     appendSlot(bytes, s.curSettings);
@@ -233,9 +232,7 @@ bool WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record)
     const bool saved =
         f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(count(n) + 1), slot);
     if (saved) {
-        if (count(n) > f.names.size()) {
-            f.names.resize(count(n));
-        }
+        f.names.resize(std::max(f.names.size(), count(n)));
         f.names[count(n) - 1] = trimmedName(record);
         f.slotCount = std::max(f.slotCount, n);
     }

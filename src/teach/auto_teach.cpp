@@ -216,10 +216,10 @@ void nextLevel(Step& t)
     s.reviewLeft = kNoReview;
     s.reviewCount = 0;
     s.operation = i16(s.operation + 1);
-    for (int r = 1; r <= 4; ++r) {
+    s.firstRange[1] = 1;
+    for (int r = 2; r <= 4; ++r) {
         s.firstRange[at(r)] = 0;
     }
-    s.firstRange[1] = 1;
     for (int n = 1; n <= 10; ++n) {
         s.secondNum[at(n)] = s.operation == Op10Sub ? 1 : 0;
         clearRow(s, n);

@@ -9,11 +9,11 @@ namespace sb {
 namespace {
 
 // The labels carry trailing blanks so that the values line up in the list box.
-constexpr std::array<std::string_view, 8> statusLabel{"Student  ",  "OnStart  ",  "Teach    ",
-                                                      "Save      ", "MaxTime ",   "MaxProb ",
-                                                      "StopOn   ",  "Timer      "};
-constexpr std::array<std::string_view, 9> statusWord{"Time", "Prob",    "Either",   "Both",  "Off",
-                                                     "On",   "Default", "Untitled", "Loaded"};
+constexpr auto statusLabel =
+    std::to_array<std::string_view>({"Student  ", "OnStart  ", "Teach    ", "Save      ",
+                                     "MaxTime ", "MaxProb ", "StopOn   ", "Timer      "});
+constexpr auto statusWord = std::to_array<std::string_view>(
+    {"Time", "Prob", "Either", "Both", "Off", "On", "Default", "Untitled", "Loaded"});
 
 constexpr std::size_t kOff = 4;
 constexpr std::size_t kOn = 5;

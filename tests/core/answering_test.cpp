@@ -74,6 +74,30 @@ TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsRecordedOnce)
     EXPECT_EQ(d.random.left(), 0u);
 }
 
+TEST(Answering, RowPercentCountsUpToAverageOverAndThenKeepsARunningAverage)
+{
+    // averageOver (0, from a damaged record, counts as 1), the answers (1 right, 0 wrong) and
+    // percentCorrect after each
+    using Row = std::tuple<std::int16_t, std::vector<int>, std::vector<int>>;
+    const std::vector<Row> rows{{4, {1, 1, 0, 1, 1, 0}, {1, 2, 2, 75, 81, 60}},
+                                {1, {1, 0, 1}, {100, 0, 100}},
+                                {0, {1, 0, 1}, {100, 0, 100}}};
+    for (const auto& [over, answers, percents] : rows) {
+        Settings all;
+        LoadOriginalDefaults(all);
+        DrillSettings& s = all.defaultSettings;
+        s.averageOver() = over;
+        std::vector<int> got;
+        for (int right : answers) {
+            UpdateRowPercent(s, 3, static_cast<std::int16_t>(right));
+            got.push_back(s.percentCorrect(3));
+        }
+        UpdateRowPercent(s, 11, 1); // no such second number
+        EXPECT_EQ(got, percents) << over;
+        EXPECT_EQ(s.answerCount(3), static_cast<std::int16_t>(answers.size()));
+    }
+}
+
 TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
 {
     // event, shockLeft before, answerTime, pop-up, pictures, sounds, percentCorrect of row 1.

@@ -51,6 +51,9 @@ TEST(ResultsTable, CellTextsOfTheThreeViews)
         EXPECT_EQ(CellText(f, ResultsView::Wrong), r.wrong);
         EXPECT_EQ(CellText(f, ResultsView::Ratio), r.ratio);
     }
+    // The indicator of the view shown is lit, and none for a view that does not exist.
+    EXPECT_EQ(MarkView(ResultsView::Wrong), (std::array{false, true, false}));
+    EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
 }
 
 TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourForEveryOperation)
