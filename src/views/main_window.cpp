@@ -318,6 +318,7 @@ void MainWindow::buildFrames(QWidget* central)
     m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
     m_DisSet->setFont(arial(9));
     m_DisSet->setMinimumWidth(150);
+    m_DisSet->setAccessibleName(QStringLiteral("Settings in use"));
     controlsLayout->addWidget(m_DisSet, 1);
     top->addWidget(controls, 1);
 
