@@ -22,17 +22,12 @@
 namespace sb::test {
 namespace {
 
-// The main window shown over a real program, as a pupil would see it. Its data directory may
-// be missing, so that every save fails.
+// The main window shown over a real program, as a pupil would see it.
 struct Window : Ui {
-    explicit Window(const char* missing = nullptr)
+    Window()
     {
-        if (missing != nullptr) {
-            services.dataDir /= missing;
-        }
         main.load();
         main.show();
-        main.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
     }
     void key(int slot, QWidget* to, Qt::KeyboardModifiers m = {})
@@ -56,8 +51,6 @@ TEST(MainWindowView, KeysAnswerOnlyWhileEnabledAndThePopupTakesTheRightOne)
     EXPECT_EQ(f.p.drill.score * 10 + f.p.drill.total, 12);
     PopupWindow* pop = f.main.popup();
     ASSERT_TRUE(pop != nullptr && QTest::qWaitForWindowActive(pop));
-    f.key(f.p.drill.wrongSlot1, pop);
-    EXPECT_EQ(f.main.popup(), pop) << "a wrong key leaves the pop-up open";
     f.key(f.p.drill.rightSlot, pop);
     EXPECT_EQ(f.main.popup(), nullptr);
 }
@@ -116,7 +109,8 @@ TEST(MainWindowView, WhileADialogIsUpControlsRefuseEveryInputAndACloseEndsThePro
 
 TEST(MainWindowView, AFailedSaveKeepsTheWindowOpenOnceWithTheNotice)
 {
-    Window f("missing");
+    Window f;
+    f.services.dataDir /= "missing";
     f.main.close();
     EXPECT_TRUE(f.main.isVisible());
     EXPECT_FALSE(find<QLabel>(f.main, "notice")->text().isEmpty());

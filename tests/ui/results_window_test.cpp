@@ -47,20 +47,16 @@ TEST(ResultsWindowView, DrawsOnceScrollsWithoutDrawingAndReadsOutTheCellsShown)
     QAccessibleTableCellInterface* cell = grid->cellAt(6, 3)->tableCellInterface();
     EXPECT_EQ(cell->rowHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("7"));
     EXPECT_EQ(cell->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("4"));
-    struct Row {
-        const char* button;
-        const char* sevenFour;
-        const char* neverAsked;
-        unsigned draws;
-    };
-    for (const Row r : {Row{"NWrong", "-1", "none wrong", 2}, Row{"rat", "2/3", "not asked", 3},
-                        Row{"per", "66%", "not asked", 4}}) {
-        SCOPED_TRACE(r.button);
-        click(w, r.button);
-        EXPECT_EQ(w.imageDraws(), r.draws);
-        EXPECT_EQ(grid->cellAt(6, 3)->text(QAccessible::Name), QString::fromLatin1(r.sevenFour));
+    for (const auto& [button, sevenFour, neverAsked, draws] :
+         {std::tuple{"NWrong", "-1", "none wrong", 2u},
+          {"rat", "2/3", "not asked", 3u},
+          {"per", "66%", "not asked", 4u}}) {
+        SCOPED_TRACE(button);
+        click(w, button);
+        EXPECT_EQ(w.imageDraws(), draws);
+        EXPECT_EQ(grid->cellAt(6, 3)->text(QAccessible::Name), QString::fromLatin1(sevenFour));
         EXPECT_EQ(grid->cellAt(0, 0)->text(QAccessible::Description),
-                  QString::fromLatin1(r.neverAsked));
+                  QString::fromLatin1(neverAsked));
     }
     // The label of the view shown is highlighted.
     EXPECT_EQ(find<QLabel>(w, "lab0")->palette().color(QPalette::Window), QColor(192, 192, 255));

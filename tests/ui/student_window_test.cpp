@@ -22,15 +22,13 @@ QString shown(QWidget& w, const char* label)
 TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
 {
     Ui f;
-    LoadOriginalDefaults(f.p.settings);
-    f.p.cur() = f.p.settings.defaultSettings;
+    f.main.load();
+    f.main.show();
     DrillSettings ann = f.p.settings.defaultSettings;
     DrillSettings bob = ann;
     setName(ann, "Ann");
     setName(bob, "Bob");
     writeStudentFile(f.dir.path(), {ann, bob});
-    f.main.load();
-    f.main.show();
     onModal([](QWidget& w) {
         auto* list = find<QListWidget>(w, "studentlist");
         EXPECT_EQ(list->count(), 4);
@@ -40,12 +38,14 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
         auto* name = find<QLineEdit>(w, "newstudent");
         name->setFocus();
         QTest::keyClicks(name, QStringLiteral("Cy"));
-        QKeyEvent omega(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u03A9"));
+        QKeyEvent omega(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                        QStringLiteral("\u03A9"));
         QApplication::sendEvent(name, &omega);
         QTest::keyClicks(name, QStringLiteral(" Smith-Jones-Longer"));
         QTest::keyClick(name, Qt::Key_Return);
         EXPECT_EQ(list->count(), 5);
-        EXPECT_EQ(shown(w, "studentdisplay"), QStringLiteral("Cy Smith-Jones-")) << "15 letters, no Omega";
+        EXPECT_EQ(shown(w, "studentdisplay"), QStringLiteral("Cy Smith-Jones-"))
+            << "15 letters, no Omega";
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(2)).center());
         EXPECT_EQ(shown(w, "studentdisplay"), QStringLiteral("Ann"));
