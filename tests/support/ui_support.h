@@ -30,15 +30,27 @@ inline void click(QWidget& w, const char* name)
     QTest::mouseClick(find(w, name), Qt::LeftButton);
 }
 
-// Runs `act` on the next window opened modally, once its event loop runs. A window left open
-// never returns from the click that opened it.
-inline void onModal(std::function<void(QWidget&)> act)
+// Clicks w's named control and runs `act` on the window that click opens modally, once that
+// window's event loop runs. A window that `act` leaves open (a failed check) is closed, so that
+// the click returns.
+inline void clickToModal(QWidget& w, const char* name, const std::function<void(QWidget&)>& act)
 {
-    QTimer::singleShot(0, [act] {
+    bool opened = false;
+    QTimer timer; // gone with this call, if no window opened
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
+        opened = true;
         act(*modal);
+        if (modal->isVisible()) {
+            ADD_FAILURE() << modal->objectName().toStdString() << " left open";
+            modal->close();
+        }
     });
+    timer.start(0);
+    click(w, name);
+    EXPECT_TRUE(opened) << name << " opened no window";
 }
 
 // A program over fake services in a fresh data directory, with its main window not yet loaded.

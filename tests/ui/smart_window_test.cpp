@@ -29,7 +29,7 @@ TEST(SmartWindowView, MirrorsTheModelForwardsInputOpensStudentDataAndOkShowsItsV
     f.main.load();
     f.main.show();
     click(f.main, "b7");
-    onModal([&f](QWidget& smart) {
+    clickToModal(f.main, "smartgo", [&f](QWidget& smart) {
         EXPECT_EQ(f.p.cur().secondNum[7], 0) << "the main window's boxes are read first";
         ASSERT_TRUE(QTest::qWaitForWindowActive(&smart));
         // Tab follows the reading order; into the stop options it lands on the one selected.
@@ -70,22 +70,19 @@ TEST(SmartWindowView, MirrorsTheModelForwardsInputOpensStudentDataAndOkShowsItsV
         EXPECT_EQ(find<QLabel>(smart, "dsdef")->text(), QString());
         QTest::keyClick(shock, Qt::Key_Escape);
     });
-    click(f.main, "smartgo");
     EXPECT_EQ(f.p.cur().stopOn, 2) << "Escape is Cancel";
-    onModal([](QWidget& smart) {
-        onModal([](QWidget& getfile) {
+    clickToModal(f.main, "smartgo", [](QWidget& smart) {
+        clickToModal(smart, "godata", [](QWidget& getfile) {
             EXPECT_EQ(getfile.objectName(), QStringLiteral("getfile"));
             EXPECT_FALSE(find(getfile, "Repset")->isEnabled());
             QTest::keyClick(&getfile, Qt::Key_Escape);
         });
-        click(smart, "godata");
         auto* maxProblems = find<QComboBox>(smart, "cbr11");
         focus(maxProblems);
         maxProblems->lineEdit()->selectAll();
         QTest::keyClicks(maxProblems, QStringLiteral("20"));
         click(smart, "bnapply");
     });
-    click(f.main, "smartgo");
     EXPECT_EQ(find<QListWidget>(f.main, "DisSet")->item(5)->text(), QStringLiteral("MaxProb 20"));
 }
 

@@ -29,7 +29,7 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
     setName(ann, "Ann");
     setName(bob, "Bob");
     writeStudentFile(f.dir.path(), {ann, bob});
-    onModal([](QWidget& w) {
+    clickToModal(f.main, "goauto", [](QWidget& w) {
         auto* list = find<QListWidget>(w, "studentlist");
         EXPECT_EQ(list->count(), 4);
         EXPECT_EQ(list->item(2)->text(), QStringLiteral("Ann"));
@@ -55,15 +55,13 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
         cb3->lineEdit()->selectAll();
         QTest::keyClicks(cb3, QStringLiteral("2a5"));
         EXPECT_EQ(cb3->currentText(), QStringLiteral("25"));
-        onModal([](QWidget& smart) {
+        clickToModal(w, "Repset", [](QWidget& smart) {
             EXPECT_FALSE(find(smart, "godata")->isEnabled()) << "no way back";
             click(smart, "stopon4");
             click(smart, "bnapply");
         });
-        click(w, "Repset");
         click(w, "close");
     });
-    click(f.main, "goauto");
     EXPECT_EQ(f.p.main.dsword, "Ann:");
     EXPECT_EQ(f.p.cur().stopOn, 4);
     EXPECT_EQ(f.p.cur().averageOver(), 25);
