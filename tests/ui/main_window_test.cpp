@@ -36,71 +36,48 @@ struct Window : Ui {
     }
 };
 
-TEST(MainWindowView, KeysAnswerOnlyWhileEnabledAndThePopupTakesTheRightOne)
+// The delay window and the pop-up follow the model and their timers. While one is up the drill
+// clock stops and the main window refuses every input; a close ends the program with them.
+TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithAClose)
 {
-    Window f;
-    f.key(1, &f.main);
-    EXPECT_EQ(f.p.drill.total, 0) << "no answer is taken while the buttons are disabled";
-    click(f.main, "op5");
-    click(f.main, "start");
-    EXPECT_EQ(find<QPushButton>(f.main, "but2")->text().toStdString(), f.p.main.but[2].caption);
-    // The model draws the division sign as the font's "-"; a screen reader is told "÷".
-    EXPECT_TRUE(find<ProblemView>(f.main, "dm")->accessibleName().contains(QChar(0x00F7)));
-    f.key(f.p.drill.rightSlot, &f.main);
-    f.key(f.p.drill.wrongSlot1, &f.main, Qt::KeypadModifier);
-    EXPECT_EQ(f.p.drill.score * 10 + f.p.drill.total, 12);
-    PopupWindow* pop = f.main.popup();
-    ASSERT_TRUE(pop != nullptr && QTest::qWaitForWindowActive(pop));
-    f.key(f.p.drill.rightSlot, pop);
-    EXPECT_EQ(f.main.popup(), nullptr);
-}
-
-TEST(MainWindowView, TimeOutPopupAndDelayWindowFollowTheModelAndTheirTimers)
-{
-    Window f;
-    f.p.cur().shockSeconds() = 2;
-    f.p.cur().delaySeconds() = 1;
-    click(f.main, "start");
-    ASSERT_NE(f.main.delayWindow(), nullptr);
-    EXPECT_FALSE(f.main.drillClock()->isActive());
-    f.main.pressAnswer(f.p.drill.rightSlot); // refused while the delay window shows
-    f.main.delayWindow()->tick();
-    EXPECT_TRUE(f.main.delayWindow() == nullptr && f.main.drillClock()->isActive());
-    for (int i = 0; i < 22; ++i) {
-        f.main.clockTick();
-    }
-    ASSERT_NE(f.main.popup(), nullptr);
-    EXPECT_EQ(f.p.drill.total, 1) << "one time-out however many ticks follow";
-    EXPECT_EQ(f.main.popup()->findChild<QLabel*>("ms")->text(), QStringLiteral("!! Time Out !!"));
-    for (int i = 0; i < 5; ++i) {
-        f.main.popup()->tick();
-    }
-    EXPECT_EQ(f.main.popup(), nullptr) << "closed by its timer after popupSeconds";
-    EXPECT_NE(f.main.delayWindow(), nullptr) << "the next problem's delay";
-}
-
-TEST(MainWindowView, WhileADialogIsUpControlsRefuseEveryInputAndACloseEndsTheProgram)
-{
-    for (const bool popup : {false, true}) {
-        SCOPED_TRACE(popup ? "pop-up that never closes by itself" : "delay window");
-        Window f;
-        f.p.cur().delaySeconds() = popup ? 0 : 2;
-        f.p.cur().popupSeconds() = 0;
-        click(f.main, "start");
-        if (popup) {
-            f.key(f.p.drill.wrongSlot1, &f.main);
-        }
+    const auto refused = [](Window& f) {
         ASSERT_NE(f.p.main.modal, Modal::None);
+        EXPECT_FALSE(f.main.drillClock()->isActive());
         // A toolkit-modal dialog would make the window system's close request vanish unseen.
         EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+        const int total = f.p.drill.total;
+        f.main.pressAnswer(f.p.drill.rightSlot);
         QAccessible::queryAccessibleInterface(find(f.main, "cPause"))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QTest::qWait(250); // a screen reader's press is an animated click, 100 ms long
         QTest::keyClick(find(f.main, "cPause"), Qt::Key_Space);
         click(f.main, "b3");
-        EXPECT_TRUE(f.p.main.cPause) << "the drill still runs";
-        EXPECT_EQ(f.p.main.b[3].value, 1);
+        EXPECT_TRUE(f.p.main.cPause && f.p.main.b[3].value == 1 && f.p.drill.total == total);
+    };
+    for (const bool closeInPopup : {false, true}) {
+        SCOPED_TRACE(closeInPopup ? "closed in a pop-up" : "closed in a delay window");
+        Window f;
+        f.p.cur().shockSeconds() = 2;
+        f.p.cur().delaySeconds() = 1;
+        f.p.cur().popupSeconds() = closeInPopup ? 0 : 5; // 0: it never closes by itself
+        click(f.main, "start");
+        ASSERT_NE(f.main.delayWindow(), nullptr);
+        refused(f);
+        f.main.delayWindow()->tick();
+        EXPECT_TRUE(f.main.delayWindow() == nullptr && f.main.drillClock()->isActive());
+        for (int i = 0; i < 22; ++i) {
+            f.main.clockTick();
+        }
+        ASSERT_NE(f.main.popup(), nullptr);
+        EXPECT_EQ(f.p.drill.total, 1) << "one time-out however many ticks follow";
+        EXPECT_EQ(find<QLabel>(*f.main.popup(), "ms")->text(), QStringLiteral("!! Time Out !!"));
+        refused(f);
+        for (int i = 0; i < 5; ++i) {
+            f.main.popup()->tick();
+        }
+        EXPECT_EQ(f.main.popup() == nullptr, !closeInPopup) << "closed by its timer";
+        EXPECT_EQ(f.main.delayWindow() != nullptr, !closeInPopup) << "the next problem's delay";
         f.main.close();
         EXPECT_FALSE(f.main.isVisible() || f.main.popup() || f.main.delayWindow());
         EXPECT_TRUE(std::filesystem::exists(f.at("Default.Xsx")));
@@ -139,18 +116,27 @@ public:
 public slots:
     void open(const QUrl& u) { url = u; }
 };
-// Help opens only while its button is enabled, whole on screen, and a teacher's own file first.
-TEST(MainWindowView, DuringADrillFocusStaysOnPauseADoubleClickAnswersOnceAndHelpIsOff)
+
+// Keys answer only while the answer buttons are enabled, on the main window and on the pop-up.
+// Focus goes from Start to Pause and back, never on along the tab order. The second click of a
+// double click leaves the next problem alone. Help opens only while its button is enabled, whole
+// on screen, and a teacher's own help file first.
+TEST(MainWindowView, KeysMouseFocusAndHelpDuringADrillAndAfter)
 {
     Window f;
+    f.key(1, &f.main);
+    EXPECT_EQ(f.p.drill.total, 0);
+    click(f.main, "op5");
     find(f.main, "start")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), find(f.main, "cPause"));
     QTest::keyClick(&f.main, Qt::Key_F1);
     EXPECT_EQ(f.main.findChild<HelpWindow*>(), nullptr) << "no help during a drill";
+    EXPECT_EQ(find<QPushButton>(f.main, "but2")->text().toStdString(), f.p.main.but[2].caption);
+    // The model draws the division sign as the font's "-"; a screen reader is told "÷".
+    EXPECT_TRUE(find<ProblemView>(f.main, "dm")->accessibleName().contains(QChar(0x00F7)));
     QWidget* b = find(f.main, QStringLiteral("but%1").arg(f.p.drill.rightSlot).toLatin1());
     const auto later = 1250ul + static_cast<ulong>(QApplication::doubleClickInterval());
-    // The second click of a double click leaves the next problem alone; a later one answers it.
     for (const auto& [type, time, total] : {std::tuple{QEvent::MouseButtonPress, 1000ul, 0},
                                             {QEvent::MouseButtonRelease, 1050ul, 1},
                                             {QEvent::MouseButtonPress, 1200ul, 1},
@@ -178,6 +164,13 @@ TEST(MainWindowView, DuringADrillFocusStaysOnPauseADoubleClickAnswersOnceAndHelp
     click(f.main, "helpgo");
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(opened.url.fileName(), QStringLiteral("SBhelp.chm"));
+    click(f.main, "start");
+    f.key(f.p.drill.rightSlot, &f.main);
+    f.key(f.p.drill.wrongSlot1, &f.main, Qt::KeypadModifier);
+    EXPECT_EQ(f.p.drill.score * 10 + f.p.drill.total, 34);
+    ASSERT_TRUE(f.main.popup() != nullptr && QTest::qWaitForWindowActive(f.main.popup()));
+    f.key(f.p.drill.rightSlot, f.main.popup());
+    EXPECT_EQ(f.main.popup(), nullptr);
 }
 
 TEST(MainWindowView, SecondNumberBoxesShowNoTooltipAndAGreyedBoxStaysGreyed)
