@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
@@ -36,19 +35,14 @@ inline void click(QWidget& w, const char* name)
 inline void clickToModal(QWidget& w, const char* name, const std::function<void(QWidget&)>& act)
 {
     bool opened = false;
-    QTimer timer; // gone with this call, if no window opened
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
+    const QObject alive; // the timer goes with this call if no window opened
+    QTimer::singleShot(0, &alive, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         opened = true;
         act(*modal);
-        if (modal->isVisible()) {
-            ADD_FAILURE() << modal->objectName().toStdString() << " left open";
-            modal->close();
-        }
+        EXPECT_FALSE(modal->isVisible() && modal->close()) << name << ": its window was left open";
     });
-    timer.start(0);
     click(w, name);
     EXPECT_TRUE(opened) << name << " opened no window";
 }
