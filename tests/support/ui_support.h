@@ -47,9 +47,19 @@ inline void clickToModal(QWidget& w, const char* name, const std::function<void(
     EXPECT_TRUE(opened) << name << " opened no window";
 }
 
-// A program over fake services in a fresh data directory, with its main window not yet loaded.
+// A program over fake services in a fresh data directory, its main window loaded and shown.
 struct Ui : ProgramFixture {
-    Ui() : ProgramFixture(random) {}
+    Ui() : ProgramFixture(random)
+    {
+        main.load();
+        main.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+    }
+    // The digit key for an answer slot, typed into `to`.
+    void key(int slot, QWidget* to, Qt::KeyboardModifiers m = {})
+    {
+        QTest::keyClick(to, static_cast<Qt::Key>(Qt::Key_0 + slot), m);
+    }
     StdRandom random{2024};
     MainWindow main{p};
 };

@@ -22,25 +22,11 @@
 namespace sb::test {
 namespace {
 
-// The main window shown over a real program, as a pupil would see it.
-struct Window : Ui {
-    Window()
-    {
-        main.load();
-        main.show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
-    }
-    void key(int slot, QWidget* to, Qt::KeyboardModifiers m = {})
-    {
-        QTest::keyClick(to, static_cast<Qt::Key>(Qt::Key_0 + slot), m);
-    }
-};
-
 // The delay window and the pop-up follow the model and their timers. While one is up the drill
 // clock stops and the main window refuses every input; a close ends the program with them.
 TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithAClose)
 {
-    const auto refused = [](Window& f, int total) {
+    const auto refused = [](Ui& f, int total) {
         EXPECT_FALSE(f.main.drillClock()->isActive());
         // A toolkit-modal dialog would make the window system's close request vanish unseen.
         EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
@@ -55,7 +41,7 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
     };
     for (const bool closeInPopup : {false, true}) {
         SCOPED_TRACE(closeInPopup ? "closed in a pop-up" : "closed in a delay window");
-        Window f;
+        Ui f;
         f.p.cur().shockSeconds() = 2;
         f.p.cur().delaySeconds() = 1;
         f.p.cur().popupSeconds() = closeInPopup ? 0 : 5; // 0: it never closes by itself
@@ -96,7 +82,7 @@ public slots:
 // on screen, and a teacher's own help file first.
 TEST(MainWindowView, KeysMouseFocusAndHelpDuringADrillAndAfter)
 {
-    Window f;
+    Ui f;
     f.key(1, &f.main);
     EXPECT_EQ(f.p.drill.total, 0);
     click(f.main, "op5");
@@ -151,7 +137,7 @@ TEST(MainWindowView, KeysMouseFocusAndHelpDuringADrillAndAfter)
 // once with the notice.
 TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesPopupWidthAndAFailedSaveAtClose)
 {
-    Window f;
+    Ui f;
     for (const char* name : {"b1", "b10", "bsela", "bseln", "SecondNumber"}) {
         QWidget* w = find(f.main, name);
         QHelpEvent e(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));

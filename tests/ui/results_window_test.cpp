@@ -18,8 +18,6 @@ namespace {
 TEST(ResultsWindowView, OpensModallyDrawsOnceReadsOutTheViewShownAndSavesWholeFiles)
 {
     Ui f;
-    f.main.load();
-    f.main.show();
     click(f.main, "start");
     click(f.main, "cPause");
     f.p.drill.fact(factIndex(4, 7)).asked = 3;

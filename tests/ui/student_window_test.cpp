@@ -22,8 +22,6 @@ QString shown(QWidget& w, const char* label)
 TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
 {
     Ui f;
-    f.main.load();
-    f.main.show();
     DrillSettings ann = f.p.settings.defaultSettings;
     DrillSettings bob = ann;
     setName(ann, "Ann");
