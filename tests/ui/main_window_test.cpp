@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QHelpEvent>
 #include <QLabel>
-#include <QMouseEvent>
+#include <QMouseEvent> // and QHelpEvent
 #include <QPushButton>
 #include <QScreen>
 #include <QToolTip>
@@ -68,12 +66,11 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
 }
 
 // Records what the desktop's viewer was asked to open.
-class Opened : public QObject {
+struct Opened : QObject {
     Q_OBJECT
 public:
     QUrl url;
-public slots:
-    void open(const QUrl& u) { url = u; }
+    Q_INVOKABLE void open(const QUrl& u) { url = u; }
 };
 
 // Keys answer only while the answer buttons are enabled, on the main window and on the pop-up.
@@ -152,8 +149,7 @@ TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesPopupWidthAndAFailedSaveAtClos
     EXPECT_EQ(f.p.main.b[3].value, 1) << "a click ticks a greyed box";
     for (const char* text : {"2 + 3 = 5", "209 -  10 = 20 R 9"}) {
         f.p.main.pop.dp.text = text;
-        PopupWindow pop(
-            f.p, [] {}, &f.main);
+        PopupWindow pop(f.p, {}, &f.main);
         auto* dp = find<ProblemView>(pop, "dp");
         EXPECT_GE(dp->width(), QFontMetrics(dp->font()).horizontalAdvance(QString(text))) << text;
         EXPECT_GE(pop.width(), twipsToPixels(6000, &pop));

@@ -29,7 +29,6 @@ TEST(ResultsWindowView, OpensModallyDrawsOnceReadsOutTheViewShownAndSavesWholeFi
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
         auto* p = find(w, "p");
         auto* v = find<QScrollBar>(w, "v");
-        p->repaint();
         EXPECT_EQ(v->maximum(), 3265);
         v->setValue(v->maximum());
         EXPECT_EQ(p->y(), -twipsToPixels(3265, &w));

@@ -44,7 +44,6 @@ TEST(SmartWindowView, MirrorsTheModelForwardsInputOpensStudentDataAndOkShowsItsV
         const SmartModel& model = static_cast<SmartWindow&>(smart).model();
         auto* maxProblems = find<QComboBox>(smart, "cbr11");
         auto* shock = find<QComboBox>(smart, "cbr12");
-        EXPECT_EQ(maxProblems->currentText(), QStringLiteral("200"));
         EXPECT_EQ(maxProblems->accessibleName(), QStringLiteral("Max Problems"));
         EXPECT_TRUE(find<QRadioButton>(smart, "stopon2")->isChecked());
         click(smart, "stopon1");
