@@ -30,8 +30,8 @@ inline void click(QWidget& w, const char* name)
 }
 
 // Clicks w's named control and runs `act` on the window that click opens modally, once that
-// window's event loop runs. A window that `act` leaves open (a failed check) is closed, so that
-// the click returns.
+// window runs and has the focus. A window that `act` leaves open (a failed check) is closed, so
+// that the click returns.
 inline void clickToModal(QWidget& w, const char* name, const std::function<void(QWidget&)>& act)
 {
     bool opened = false;
@@ -40,6 +40,8 @@ inline void clickToModal(QWidget& w, const char* name, const std::function<void(
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         opened = true;
+        const auto focused = [modal] { return modal->isAncestorOf(QApplication::focusWidget()); };
+        EXPECT_TRUE(QTest::qWaitFor(focused)) << name << ": its window took no focus";
         act(*modal);
         EXPECT_FALSE(modal->isVisible() && modal->close()) << name << ": its window was left open";
     });
