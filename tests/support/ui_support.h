@@ -4,16 +4,66 @@
 
 #include <gtest/gtest.h>
 
-#include <QWidget>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "support/test_support.h"
+#include "views/main_window.h"
 
 namespace sb::test {
 
 // A window's child by its object name; a missing one fails the test.
-template <typename T> T* find(QWidget& w, const char* name)
+template <typename T = QWidget> T* find(QWidget& w, const char* name)
 {
     T* child = w.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;
 }
+
+// A left click in the middle of w's named control, as a pupil's mouse gives it.
+inline void click(QWidget& w, const char* name)
+{
+    QTest::mouseClick(find(w, name), Qt::LeftButton);
+}
+
+// Clicks w's named control and runs `act` on the window that click opens modally, once that
+// window runs and has the focus. A window that `act` leaves open (a failed check) is closed, so
+// that the click returns.
+inline void clickToModal(QWidget& w, const char* name, const std::function<void(QWidget&)>& act)
+{
+    bool opened = false;
+    const QObject alive; // the timer goes with this call if no window opened
+    QTimer::singleShot(0, &alive, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        opened = true;
+        const auto focused = [modal] { return modal->isAncestorOf(QApplication::focusWidget()); };
+        EXPECT_TRUE(QTest::qWaitFor(focused)) << name << ": its window took no focus";
+        act(*modal);
+        EXPECT_FALSE(modal->isVisible() && modal->close()) << name << ": its window was left open";
+    });
+    click(w, name);
+    EXPECT_TRUE(opened) << name << " opened no window";
+}
+
+// A program over fake services in a fresh data directory, its main window loaded and shown.
+struct Ui : ProgramFixture {
+    Ui() : ProgramFixture(random)
+    {
+        main.load();
+        main.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+    }
+    // The digit key for an answer slot, typed into `to`.
+    void key(int slot, QWidget* to, Qt::KeyboardModifiers m = {})
+    {
+        QTest::keyClick(to, static_cast<Qt::Key>(Qt::Key_0 + slot), m);
+    }
+    StdRandom random{2024};
+    MainWindow main{p};
+};
 
 } // namespace sb::test
