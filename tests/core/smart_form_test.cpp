@@ -160,6 +160,7 @@ TEST(SmartForm, EveryCloseClearsStudentFromSmartOnlyTheTitleBarCloseApplies)
             sb::smart_close_request(f.program, f.m, true);
         }
         EXPECT_FALSE(f.m.open);
+        EXPECT_EQ(f.m.applied, how != Cancel) << "what Student Data carries over";
         EXPECT_EQ(f.program.flags.studentFromSmart, 0);
         EXPECT_EQ(f.cur().maxProblems(), maxProblems);
         EXPECT_EQ(f.program.main.DisSet[5], how == Cancel ? "" : "MaxProb 40");
