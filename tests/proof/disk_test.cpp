@@ -11,7 +11,6 @@
 
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -52,41 +51,46 @@ std::string mountSmallDisk(const std::filesystem::path& dir, const std::string& 
     return {};
 }
 
+// The files in dir by name, the filler that fills a full disk left out.
+std::map<std::string, Bytes> filesOf(const std::filesystem::path& dir)
+{
+    std::map<std::string, Bytes> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.path().filename().string().rfind("filler", 0) != 0) {
+            files[entry.path().filename().string()] = *fileBytes(entry.path());
+        }
+    }
+    return files;
+}
+
 // Old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them. The
 // student file lists 18 pupils: its 19 slots end 144 bytes before its last page does, so on a
 // full disk an appended slot is cut there.
 const std::vector<std::string> kClass{"Ann", "B", "C", "D", "E", "F", "G", "H", "I",
                                       "J",   "K", "L", "M", "N", "O", "P", "Q", "R"};
-std::map<std::string, std::vector<std::uint8_t>> plantOldFiles(const std::filesystem::path& dir)
+void plantOldFiles(const std::filesystem::path& dir)
 {
-    {
-        DiskProgram earlier(dir);
-        ProgramLoad(earlier.program);
-        setName(earlier.program.cur(), "Ann");
-        earlier.program.cur().autoTeach = 1;
-        earlier.program.cur().loadOnStart = 1;
-        StartDrill(earlier.program);
-        EXPECT_TRUE(ProgramClose(earlier.program)) << earlier.program.main.notice;
-        Settings s;
-        StudentFile f(diskData(dir));
-        static_cast<void>(OpenStudentFile(s, f));
-        f.studentCount = 18;
-        EXPECT_TRUE(RewriteStudentFile(s, f, kClass));
-    }
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        files[entry.path().filename().string()] = *fileBytes(entry.path());
-    }
-    EXPECT_EQ(files.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
-    return files;
+    DiskProgram earlier(dir);
+    ProgramLoad(earlier.p);
+    setName(earlier.p.cur(), "Ann");
+    earlier.p.cur().autoTeach = 1;
+    earlier.p.cur().loadOnStart = 1;
+    StartDrill(earlier.p);
+    EXPECT_TRUE(ProgramClose(earlier.p)) << earlier.p.main.notice;
+    Settings s;
+    StudentFile f(diskData(dir));
+    static_cast<void>(OpenStudentFile(s, f));
+    f.studentCount = 18;
+    EXPECT_TRUE(RewriteStudentFile(s, f, kClass));
+    EXPECT_EQ(filesOf(dir).size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
 }
 
 // A run of the program on dir that cannot save: starts, drills, tries every save, shuts down.
-void runAndCheck(const std::filesystem::path& dir,
-                 const std::map<std::string, std::vector<std::uint8_t>>& old)
+// Every old file stays as it was and no other is left behind.
+void runAndCheck(const std::filesystem::path& dir, const std::map<std::string, Bytes>& old)
 {
     DiskProgram run(dir);
-    Program& p = run.program;
+    Program& p = run.p;
     ProgramLoad(p);
     EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
 
@@ -108,69 +112,52 @@ void runAndCheck(const std::filesystem::path& dir,
     for (const std::string& name : {std::string(kDefaultFile), factFileName("Ann").string()}) {
         EXPECT_NE(p.main.notice.find(name), std::string::npos) << p.main.notice;
     }
-
-    std::size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("filler", 0) == 0) {
-            continue;
-        }
-        ++files;
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(old.count(name)) << "a file left behind";
-        EXPECT_EQ(*fileBytes(entry.path()), old.at(name)) << "an old file changed";
-    }
-    EXPECT_EQ(files, old.size());
+    EXPECT_TRUE(filesOf(dir) == old) << "an old file changed or a new one was left";
 }
 
-TEST(FailingDisk, ReadOnlyDataFolder)
+// On a small disk of its own in dir: the old files planted, the disk made to fail (read-only,
+// or full), then a run. Without root a read-only folder is made with the permission bits.
+void failingDisk(bool full)
 {
     TempDir tmp;
     const auto dir = tmp.path() / "data";
     std::filesystem::create_directory(dir);
-    const bool root = ::geteuid() == 0; // root writes whatever the permission bits say
-    if (root) {
-        const std::string why = mountSmallDisk(dir, "1m");
-        if (!why.empty()) {
-            GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
-        }
-    }
-    const auto old = plantOldFiles(dir);
-    if (root) {
-        ASSERT_EQ(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
-            << std::strerror(errno);
-    } else {
-        std::filesystem::permissions(dir, std::filesystem::perms::owner_read |
-                                              std::filesystem::perms::owner_exec);
-    }
-    runAndCheck(dir, old);
-    if (root) {
-        ::umount(dir.c_str());
-    } else {
-        std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
-    }
-}
-
-TEST(FailingDisk, FullDataFolder)
-{
-    TempDir tmp;
-    const auto dir = tmp.path() / "data";
-    std::filesystem::create_directory(dir);
-    const std::string why = mountSmallDisk(dir, "256k");
-    if (!why.empty()) {
+    const bool mounted = full || ::geteuid() == 0; // root writes whatever the bits say
+    if (const std::string why = mounted ? mountSmallDisk(dir, full ? "256k" : "1m") : "";
+        !why.empty()) {
         GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
     }
-    const auto old = plantOldFiles(dir);
-    // Fill every block left: one big file, then small ones for the last bytes.
-    {
+    plantOldFiles(dir);
+    const auto old = filesOf(dir);
+    namespace fs = std::filesystem;
+    if (full) { // every block left: one big file, and small writes for the last bytes
         std::ofstream filler(dir / "filler", std::ios::binary);
         const std::vector<char> block(4096, 'x');
         while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
             filler.flush();
         }
+    } else if (mounted) {
+        ASSERT_EQ(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+            << std::strerror(errno);
+    } else {
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
     }
     runAndCheck(dir, old);
-    ::umount(dir.c_str());
+    if (mounted) {
+        ::umount(dir.c_str());
+    } else {
+        fs::permissions(dir, fs::perms::owner_all);
+    }
+}
+
+TEST(FailingDisk, ReadOnlyDataFolder)
+{
+    failingDisk(false);
+}
+
+TEST(FailingDisk, FullDataFolder)
+{
+    failingDisk(true);
 }
 
 } // namespace

@@ -12,12 +12,9 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <random>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "proof_support.h"
 #include "records/codec.h"
@@ -103,7 +100,7 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
         s.curSettings.loadOnStart = 1;
         static_cast<void>(SaveExitSettings(s, false, data));
     };
-    std::vector<std::uint8_t> versions[2];
+    Bytes versions[2];
     for (int v : {1, 0}) {
         save(v);
         versions[v] = *fileBytes(dir.path() / kDefaultFile);
@@ -158,7 +155,7 @@ TEST(KilledWhileSaving, AppendedStudentLeavesTheFileBeforeIt)
         CloseStudentFile(f);
         EXPECT_EQ(whole, now.size() == before.size() + kSlotSize);
         cutShort += now.size() % kSlotSize != 0 ? 1 : 0;
-        putFile(dir.path() / kStudentFile, before);
+        test::writeBytes(dir.path() / kStudentFile, before);
         return whole ? trimmedName(appended) == "New1" : -1;
     });
     std::printf("StdDat.Xrx appended: %d slots cut short\n", cutShort);
