@@ -153,8 +153,7 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
     EXPECT_TRUE(FindStudentInFile(t.students, " Cy") && !FindStudentInFile(t.students, "cy"));
     EXPECT_EQ(t.students.foundIndex, 4);
     DrillSettings bob;
-    ASSERT_TRUE(ReadStudent(t.students, 3, bob));
-    EXPECT_EQ(bob.operation, 6);
+    EXPECT_TRUE(ReadStudent(t.students, 3, bob) && bob.operation == 6);
     DrillSettings dan = t.p.settings.defaultSettings;
     setName(dan, "Maximilian Alexander Huber");
     ASSERT_TRUE(AppendStudent(t.students, dan));

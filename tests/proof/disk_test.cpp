@@ -32,23 +32,19 @@ namespace {
 // not, or an empty text.
 std::string mountSmallDisk(const std::filesystem::path& dir, const std::string& size)
 {
-    static const std::string unshared = [] {
-        if (::unshare(CLONE_NEWNS) != 0) {
-            return std::string("unshare(CLONE_NEWNS): ") + std::strerror(errno);
-        }
-        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-            return std::string("making / private: ") + std::strerror(errno);
-        }
-        return std::string();
-    }();
-    if (!unshared.empty()) {
-        return unshared;
-    }
+    const auto why = [](const char* step) {
+        return step + std::string(": ") + std::strerror(errno);
+    };
+    static const std::string unshared =
+        ::unshare(CLONE_NEWNS) != 0 ? why("unshare(CLONE_NEWNS)")
+        : ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            ? why("making / private")
+            : "";
     const std::string options = "size=" + size + ",mode=0777";
-    if (::mount("sumblitz-test", dir.c_str(), "tmpfs", 0, options.c_str()) != 0) {
-        return std::string("mount tmpfs: ") + std::strerror(errno);
-    }
-    return {};
+    return !unshared.empty() ? unshared
+           : ::mount("sumblitz-test", dir.c_str(), "tmpfs", 0, options.c_str()) != 0
+               ? why("mount tmpfs")
+               : "";
 }
 
 // The files in dir by name, the filler that fills a full disk left out.
