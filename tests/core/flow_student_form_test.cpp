@@ -200,50 +200,45 @@ TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
 
 TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
 {
-    struct Row {
-        const char* what;
-        const char* select;
-        const char* typed;
-        bool bobOnDisplay; // Ann's entry selected while Add has put Bob on display
-        bool factsThere;   // the new name has a fact file already
-        const char* after; // entry 2 afterwards
-    };
-    for (const Row row : {
-             Row{"on display", "Ann", "Anna", false, false, "Anna"},
-             Row{"another pupil on display", "Ann", "Anna", true, false, "Anna"},
-             Row{"new name has facts", "Ann", "Anna", false, true, "Anna"},
-             Row{"listed in another case", "Ann", "BOB", false, false, "Ann"},
-             Row{"a fixed name", "Ann", "default", false, false, "Ann"},
-             Row{"blank", "Ann", "  ", false, false, "Ann"},
-             Row{"fixed entry selected", "Untitled", "Anna", false, false, "Ann"},
-         }) {
-        SCOPED_TRACE(row.what);
+    // what, the entry selected, the name typed, whether Add has put Bob on display (Ann's entry
+    // still selected), whether the new name has a fact file already, entry 2 afterwards
+    using S = std::string;
+    const std::vector<std::tuple<const char*, S, S, bool, bool, S>> rows{
+        {"on display", "Ann", "Anna", false, false, "Anna"},
+        {"another pupil on display", "Ann", "Anna", true, false, "Anna"},
+        {"new name has facts", "Ann", "Anna", false, true, "Anna"},
+        {"listed in another case", "Ann", "BOB", false, false, "Ann"},
+        {"a fixed name", "Ann", "default", false, false, "Ann"},
+        {"blank", "Ann", "  ", false, false, "Ann"},
+        {"fixed entry selected", "Untitled", "Anna", false, false, "Ann"}};
+    for (const auto& [what, select, typed, bobOnDisplay, factsThere, after] : rows) {
+        SCOPED_TRACE(what);
         Fixture f;
         writeStudentFile(f.dir, {f.pupil("Ann", OpDiv), f.pupil("Bob", OpSub)});
         std::ofstream(f.dir / "Ann.Xtx") << "ann";
-        if (row.factsThere) {
+        if (factsThere) {
             std::ofstream(f.dir / "Anna.Xtx") << "anna";
         }
         f.form.load();
-        f.select(row.select);
-        if (row.bobOnDisplay) {
+        f.select(select);
+        if (bobOnDisplay) {
             f.type("Bob");
             f.form.addstudent_click();
         }
-        f.type(row.typed);
+        f.type(typed);
         f.form.Renam_click();
-        const bool renamed = std::string(row.after) == "Anna";
-        EXPECT_EQ(f.listed()[2], row.after);
-        EXPECT_EQ(trimmedName(f.slot(2)), row.after);
+        const bool renamed = after == "Anna";
+        EXPECT_EQ(f.listed()[2], after);
+        EXPECT_EQ(trimmedName(f.slot(2)), after);
         EXPECT_EQ(f.slot(2).operation, OpDiv) << "Ann's own record";
         EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
-        EXPECT_EQ(fs::exists(f.dir / "Ann.Xtx"), !renamed || row.factsThere);
-        EXPECT_EQ(fs::exists(f.dir / "Anna.Xtx"), renamed || row.factsThere);
-        const bool follows = renamed && !row.bobOnDisplay;
-        EXPECT_EQ(f.shown(), follows ? "Anna" : (row.bobOnDisplay ? "Bob" : row.select));
+        EXPECT_EQ(fs::exists(f.dir / "Ann.Xtx"), !renamed || factsThere);
+        EXPECT_EQ(fs::exists(f.dir / "Anna.Xtx"), renamed || factsThere);
+        const bool follows = renamed && !bobOnDisplay;
+        EXPECT_EQ(f.shown(), follows ? "Anna" : (bobOnDisplay ? "Bob" : select));
         EXPECT_EQ(trimmedName(f.p.settings.workSettings), f.shown());
-        EXPECT_EQ(f.form.model().newstudent, row.typed) << "the box keeps the text";
-        EXPECT_TRUE(FindStudentInFile(const_cast<StudentFile&>(f.form.file()), row.after));
+        EXPECT_EQ(f.form.model().newstudent, typed) << "the box keeps the text";
+        EXPECT_TRUE(FindStudentInFile(const_cast<StudentFile&>(f.form.file()), after));
     }
 }
 

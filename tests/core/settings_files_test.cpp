@@ -89,30 +89,25 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     EXPECT_EQ(t.boxes() + std::to_string(t.p.main.a[2].enabled), "0100/11111111111");
 }
 
+// Slot 1 holds the defaults, slot 2 the settings in use named "Untitled" and tagged with their
+// saveLevel, slot 3 the settings in use tagged with their loadOnStart. Only saveLevel on saves
+// the facts too.
 TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUse)
 {
-    Files first;
-    first.load();
-    EXPECT_TRUE(filesIn(first.dir.path()).empty()) << "start-up must not write";
-    ASSERT_TRUE(ProgramClose(first.p));
-    EXPECT_EQ(readBytes(first.at("Default.Xsx")),
-              concat({originalDefaultsSlot(), originalDefaultsSlot().name("Untitled"),
-                      originalDefaultsSlot()}));
-    // saveLevel, loadOnStart, autoTeach
-    const std::vector<std::array<std::int16_t, 3>> rows{{0, 0, 0}, {1, 0, 0}, {0, 1, 1}};
-    for (const auto& [saveLevel, loadOnStart, autoTeach] : rows) {
+    // saveLevel, loadOnStart
+    for (const auto& [saveLevel, loadOnStart] : {std::pair{0, 0}, {1, 0}, {0, 1}}) {
         Files t;
         t.load();
+        EXPECT_TRUE(filesIn(t.dir.path()).empty()) << "start-up must not write";
         setName(t.p.cur(), "Ann");
-        t.p.cur().saveLevel() = saveLevel;
-        t.p.cur().loadOnStart = loadOnStart;
-        t.p.cur().autoTeach = autoTeach;
+        t.p.cur().saveLevel() = static_cast<std::int16_t>(saveLevel);
+        t.p.cur().loadOnStart = static_cast<std::int16_t>(loadOnStart);
         ASSERT_TRUE(ProgramClose(t.p));
-        const Bytes file = readBytes(t.at("Default.Xsx"));
-        EXPECT_EQ((std::array{i16At(file, 0), i16At(file, 208), i16At(file, 416)}),
-                  (std::array<std::int16_t, 3>{0, saveLevel, loadOnStart}));
-        EXPECT_EQ(std::string(file.begin() + 418, file.begin() + 438), "Ann                 ");
-        EXPECT_EQ(filesIn(t.dir.path()).size(), saveLevel + autoTeach > 0 ? 2u : 1u);
+        HandSlot used = originalDefaultsSlot().at(56, saveLevel).at(24, loadOnStart);
+        EXPECT_EQ(readBytes(t.at("Default.Xsx")),
+                  concat({originalDefaultsSlot(), HandSlot(used).name("Untitled").at(0, saveLevel),
+                          used.name("Ann").at(0, loadOnStart)}));
+        EXPECT_EQ(filesIn(t.dir.path()).size(), saveLevel > 0 ? 2u : 1u);
     }
 }
 
