@@ -23,11 +23,7 @@ struct Fixture {
     fs::path dir = fx.dir.path();
     StudentForm form{p};
 
-    Fixture()
-    {
-        LoadOriginalDefaults(p.settings);
-        p.cur() = p.settings.defaultSettings;
-    }
+    Fixture() { fx.load(); } // nothing on disk: the original defaults
 
     // The custom defaults under a name, with the operation telling records apart.
     DrillSettings pupil(std::string_view name, std::int16_t op = OpMult) const
@@ -39,11 +35,7 @@ struct Fixture {
     }
     Bytes bytes() const { return readBytes(dir / "StdDat.Xrx"); }
     // Slot k (from 1) of the student file.
-    DrillSettings slot(std::size_t k) const
-    {
-        const Bytes b = bytes();
-        return *decodeSettings(std::span(b).subspan((k - 1) * kSlotSize, kSlotSize));
-    }
+    DrillSettings slot(std::size_t k) const { return *decodeSettings(fieldsOf(bytes(), k)); }
     std::vector<std::string> listed() const
     {
         std::vector<std::string> out;
