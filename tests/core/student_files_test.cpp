@@ -21,11 +21,8 @@ struct Ann : ProgramFixture {
         setName(p.cur(), "Ann");
         p.cur().saveLevel() = 1;
     }
-    std::vector<std::string> open(const Bytes& b)
-    {
-        return writeBytes(at("StdDat.Xrx"), b), open();
-    }
     std::vector<std::string> open() { return OpenStudentFile(p.settings, students); }
+    auto open(const Bytes& b) { return writeBytes(at("StdDat.Xrx"), b), open(); }
     Bytes file() const { return readBytes(at("StdDat.Xrx")); }
     ScriptedRandom random; // reading a fact file draws nothing
     FaultyFiles files;

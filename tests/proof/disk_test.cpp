@@ -59,27 +59,10 @@ std::map<std::string, Bytes> filesOf(const std::filesystem::path& dir)
     return files;
 }
 
-// Old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them. The
-// student file lists 18 pupils: its 19 slots end 144 bytes before its last page does, so on a
-// full disk an appended slot is cut there.
+// The old files' student file lists 18 pupils: its 19 slots end 144 bytes before its last page
+// does, so on a full disk an appended slot is cut there.
 const std::vector<std::string> kClass{"Ann", "B", "C", "D", "E", "F", "G", "H", "I",
                                       "J",   "K", "L", "M", "N", "O", "P", "Q", "R"};
-void plantOldFiles(const std::filesystem::path& dir)
-{
-    DiskProgram earlier(dir);
-    ProgramLoad(earlier.p);
-    setName(earlier.p.cur(), "Ann");
-    earlier.p.cur().autoTeach = 1;
-    earlier.p.cur().loadOnStart = 1;
-    StartDrill(earlier.p);
-    EXPECT_TRUE(ProgramClose(earlier.p)) << earlier.p.main.notice;
-    Settings s;
-    StudentFile f(diskData(dir));
-    static_cast<void>(OpenStudentFile(s, f));
-    f.studentCount = 18;
-    EXPECT_TRUE(RewriteStudentFile(s, f, kClass));
-    EXPECT_EQ(filesOf(dir).size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
-}
 
 // A run of the program on dir that cannot save: starts, drills, tries every save, shuts down.
 // Every old file stays as it was and no other is left behind.
@@ -111,7 +94,7 @@ void runAndCheck(const std::filesystem::path& dir, const std::map<std::string, B
     EXPECT_TRUE(filesOf(dir) == old) << "an old file changed or a new one was left";
 }
 
-// On a small disk of its own in dir: the old files planted, the disk made to fail (read-only,
+// On a small disk of its own: the old files planted, the disk made to fail (read-only,
 // or full), then a run. Without root a read-only folder is made with the permission bits.
 void failingDisk(bool full)
 {
@@ -123,8 +106,22 @@ void failingDisk(bool full)
         !why.empty()) {
         GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
     }
-    plantOldFiles(dir);
+    { // old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them
+        DiskProgram earlier(dir);
+        ProgramLoad(earlier.p);
+        setName(earlier.p.cur(), "Ann");
+        earlier.p.cur().autoTeach = 1;
+        earlier.p.cur().loadOnStart = 1;
+        StartDrill(earlier.p);
+        EXPECT_TRUE(ProgramClose(earlier.p)) << earlier.p.main.notice;
+        Settings s;
+        StudentFile f(diskData(dir));
+        static_cast<void>(OpenStudentFile(s, f));
+        f.studentCount = 18;
+        EXPECT_TRUE(RewriteStudentFile(s, f, kClass));
+    }
     const auto old = filesOf(dir);
+    EXPECT_EQ(old.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
     namespace fs = std::filesystem;
     if (full) { // every block left: one big file, and small writes for the last bytes
         std::ofstream filler(dir / "filler", std::ios::binary);
