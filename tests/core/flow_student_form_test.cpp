@@ -44,13 +44,15 @@ struct Fixture {
         }
         return out;
     }
-    // The window's selection boxes as "a1..a4/b1..b10".
-    std::string boxes() const
+    // The record as the window would store it, and its selection boxes as "a1..a4/b1..b10".
+    DrillSettings taken() const
     {
         DrillSettings r;
+        form.TakeRecord(r);
         form.TakeRecordSelection(r);
-        return selectionOf(r);
+        return r;
     }
+    std::string boxes() const { return selectionOf(taken()); }
     std::string shown() const { return trimBlanks(form.model().studentdisplay); }
     void type(std::string_view text) { form.newstudent_change(text); }
     void select(std::string_view name) { form.studentlist_click(*form.FindListed(name)); }
@@ -247,13 +249,10 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
         f.form.load();
         f.form.CB_gotFocus(combo);
         f.form.CB_change(combo, typed);
-        DrillSettings taken;
-        f.form.TakeRecord(taken); // while still being edited
+        const DrillSettings taken = f.taken(); // while still being edited
         f.form.CB_lostFocus(combo);
         EXPECT_EQ(f.form.model().CB[static_cast<std::size_t>(combo)], after);
-        DrillSettings left;
-        f.form.TakeRecord(left);
-        EXPECT_EQ(taken.teachSet, left.teachSet);
+        EXPECT_EQ(taken.teachSet, f.taken().teachSet);
     }
     Fixture f;
     std::string kept; // digits, Backspace and Tab pass; every other key is dropped

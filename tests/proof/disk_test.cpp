@@ -64,38 +64,9 @@ std::map<std::string, Bytes> filesOf(const std::filesystem::path& dir)
 const std::vector<std::string> kClass{"Ann", "B", "C", "D", "E", "F", "G", "H", "I",
                                       "J",   "K", "L", "M", "N", "O", "P", "Q", "R"};
 
-// A run of the program on dir that cannot save: starts, drills, tries every save, shuts down.
-// Every old file stays as it was and no other is left behind.
-void runAndCheck(const std::filesystem::path& dir, const std::map<std::string, Bytes>& old)
-{
-    DiskProgram run(dir);
-    Program& p = run.p;
-    ProgramLoad(p);
-    EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
-
-    // Opening the Student Data window saves the pupil's facts first; the drill goes on.
-    EXPECT_FALSE(WriteFactFile(p));
-    EXPECT_NE(p.main.notice.find(factFileName("Ann").string()), std::string::npos) << p.main.notice;
-    StartDrill(p);
-    ClockTick(p);
-    {
-        Settings s;
-        StudentFile f(diskData(dir));
-        EXPECT_EQ(OpenStudentFile(s, f), kClass);
-        EXPECT_FALSE(AppendStudent(f, p.cur())) << "a file of n slots is n * 208 bytes";
-        f.studentCount = 2;
-        EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}));
-    }
-    p.cur().operation = OpMult;
-    EXPECT_FALSE(ProgramClose(p));
-    EXPECT_TRUE(p.main.notice.find(kDefaultFile) != std::string::npos &&
-                p.main.notice.find(factFileName("Ann").string()) != std::string::npos)
-        << p.main.notice;
-    EXPECT_TRUE(filesOf(dir) == old) << "an old file changed or a new one was left";
-}
-
-// On a small disk of its own: the old files planted, the disk made to fail (read-only,
-// or full), then a run. Without root a read-only folder is made with the permission bits.
+// On a small disk of its own: the old files planted, the disk made to fail (read-only, or
+// full), then a run of the program. Without root a read-only folder is made with the permission
+// bits.
 void failingDisk(bool full)
 {
     TempDir tmp;
@@ -115,7 +86,7 @@ void failingDisk(bool full)
         StartDrill(earlier.p);
         EXPECT_TRUE(ProgramClose(earlier.p)) << earlier.p.main.notice;
         Settings s;
-        StudentFile f(diskData(dir));
+        StudentFile f(DataDir{diskFileSystem(), dir});
         static_cast<void>(OpenStudentFile(s, f));
         f.studentCount = 18;
         EXPECT_TRUE(RewriteStudentFile(s, f, kClass));
@@ -135,7 +106,30 @@ void failingDisk(bool full)
     } else {
         fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
     }
-    runAndCheck(dir, old);
+
+    // A run that cannot save: it starts, drills, tries every save and shuts down. Opening the
+    // Student Data window saves the pupil's facts first; the drill goes on.
+    DiskProgram run(dir);
+    Program& p = run.p;
+    ProgramLoad(p);
+    EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
+    EXPECT_FALSE(WriteFactFile(p));
+    EXPECT_NE(p.main.notice.find(factFileName("Ann").string()), std::string::npos) << p.main.notice;
+    StartDrill(p);
+    ClockTick(p);
+    Settings s;
+    StudentFile f(DataDir{diskFileSystem(), dir});
+    EXPECT_EQ(OpenStudentFile(s, f), kClass);
+    EXPECT_FALSE(AppendStudent(f, p.cur())) << "a file of n slots is n * 208 bytes";
+    f.studentCount = 2;
+    EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}));
+    p.cur().operation = OpMult;
+    EXPECT_FALSE(ProgramClose(p));
+    EXPECT_TRUE(p.main.notice.find(kDefaultFile) != std::string::npos &&
+                p.main.notice.find(factFileName("Ann").string()) != std::string::npos)
+        << p.main.notice;
+    // Every old file stays as it was and no other is left behind.
+    EXPECT_TRUE(filesOf(dir) == old) << "an old file changed or a new one was left";
     if (mounted) {
         ::umount(dir.c_str());
     } else {

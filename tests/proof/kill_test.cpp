@@ -81,7 +81,7 @@ void killWhileSaving(const char* what, const std::function<void(int)>& save,
 TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
 {
     TempDir dir;
-    const DataDir data = diskData(dir.path());
+    const DataDir data{diskFileSystem(), dir.path()};
     // Version v: the current pupil is "V0" or "V1", chosen at start-up (loadOnStart 1).
     auto save = [&](int version) {
         Settings s;
@@ -114,7 +114,7 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
 TEST(KilledWhileSaving, AppendedStudentLeavesTheFileBeforeIt)
 {
     TempDir dir;
-    const DataDir data = diskData(dir.path());
+    const DataDir data{diskFileSystem(), dir.path()};
     Settings base;
     LoadOriginalDefaults(base);
     {

@@ -28,9 +28,4 @@ struct DiskProgram : test::ProgramFixture {
     StdRandom random{1};
 };
 
-inline DataDir diskData(const std::filesystem::path& dir)
-{
-    return DataDir{diskFileSystem(), dir};
-}
-
 } // namespace sb::proof
