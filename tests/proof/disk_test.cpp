@@ -11,7 +11,6 @@
 
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -33,144 +32,119 @@ namespace {
 // not, or an empty text.
 std::string mountSmallDisk(const std::filesystem::path& dir, const std::string& size)
 {
-    static const std::string unshared = [] {
-        if (::unshare(CLONE_NEWNS) != 0) {
-            return std::string("unshare(CLONE_NEWNS): ") + std::strerror(errno);
-        }
-        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-            return std::string("making / private: ") + std::strerror(errno);
-        }
-        return std::string();
-    }();
-    if (!unshared.empty()) {
-        return unshared;
-    }
+    const auto why = [](const char* step) {
+        return step + std::string(": ") + std::strerror(errno);
+    };
+    static const std::string unshared =
+        ::unshare(CLONE_NEWNS) != 0 ? why("unshare(CLONE_NEWNS)")
+        : ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            ? why("making / private")
+            : "";
     const std::string options = "size=" + size + ",mode=0777";
-    if (::mount("sumblitz-test", dir.c_str(), "tmpfs", 0, options.c_str()) != 0) {
-        return std::string("mount tmpfs: ") + std::strerror(errno);
-    }
-    return {};
+    return !unshared.empty() ? unshared
+           : ::mount("sumblitz-test", dir.c_str(), "tmpfs", 0, options.c_str()) != 0
+               ? why("mount tmpfs")
+               : "";
 }
 
-// Old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them. The
-// student file lists 18 pupils: its 19 slots end 144 bytes before its last page does, so on a
-// full disk an appended slot is cut there.
+// The files in dir by name, the filler that fills a full disk left out.
+std::map<std::string, Bytes> filesOf(const std::filesystem::path& dir)
+{
+    std::map<std::string, Bytes> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.path().filename().string().rfind("filler", 0) != 0) {
+            files[entry.path().filename().string()] = *fileBytes(entry.path());
+        }
+    }
+    return files;
+}
+
+// The old files' student file lists 18 pupils: its 19 slots end 144 bytes before its last page
+// does, so on a full disk an appended slot is cut there.
 const std::vector<std::string> kClass{"Ann", "B", "C", "D", "E", "F", "G", "H", "I",
                                       "J",   "K", "L", "M", "N", "O", "P", "Q", "R"};
-std::map<std::string, std::vector<std::uint8_t>> plantOldFiles(const std::filesystem::path& dir)
+
+// On a small disk of its own: the old files planted, the disk made to fail (read-only, or
+// full), then a run of the program. Without root a read-only folder is made with the permission
+// bits.
+void failingDisk(bool full)
 {
-    {
+    TempDir tmp;
+    const auto dir = tmp.path() / "data";
+    std::filesystem::create_directory(dir);
+    const bool mounted = full || ::geteuid() == 0; // root writes whatever the bits say
+    if (const std::string why = mounted ? mountSmallDisk(dir, full ? "256k" : "1m") : "";
+        !why.empty()) {
+        GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
+    }
+    { // old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them
         DiskProgram earlier(dir);
-        ProgramLoad(earlier.program);
-        setName(earlier.program.cur(), "Ann");
-        earlier.program.cur().autoTeach = 1;
-        earlier.program.cur().loadOnStart = 1;
-        StartDrill(earlier.program);
-        EXPECT_TRUE(ProgramClose(earlier.program)) << earlier.program.main.notice;
+        ProgramLoad(earlier.p);
+        setName(earlier.p.cur(), "Ann");
+        earlier.p.cur().autoTeach = 1;
+        earlier.p.cur().loadOnStart = 1;
+        StartDrill(earlier.p);
+        EXPECT_TRUE(ProgramClose(earlier.p)) << earlier.p.main.notice;
         Settings s;
-        StudentFile f(diskData(dir));
+        StudentFile f(DataDir{diskFileSystem(), dir});
         static_cast<void>(OpenStudentFile(s, f));
         f.studentCount = 18;
         EXPECT_TRUE(RewriteStudentFile(s, f, kClass));
     }
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        files[entry.path().filename().string()] = *fileBytes(entry.path());
-    }
-    EXPECT_EQ(files.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
-    return files;
-}
-
-// A run of the program on dir that cannot save: starts, drills, tries every save, shuts down.
-void runAndCheck(const std::filesystem::path& dir,
-                 const std::map<std::string, std::vector<std::uint8_t>>& old)
-{
-    DiskProgram run(dir);
-    Program& p = run.program;
-    ProgramLoad(p);
-    EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
-
-    // Opening the Student Data window saves the pupil's facts first; the drill goes on.
-    EXPECT_FALSE(WriteFactFile(p));
-    EXPECT_NE(p.main.notice.find(factFileName("Ann").string()), std::string::npos) << p.main.notice;
-    StartDrill(p);
-    ClockTick(p);
-    {
-        Settings s;
-        StudentFile f(diskData(dir));
-        EXPECT_EQ(OpenStudentFile(s, f), kClass);
-        EXPECT_FALSE(AppendStudent(f, p.cur())) << "a file of n slots is n * 208 bytes";
-        f.studentCount = 2;
-        EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}));
-    }
-    p.cur().operation = OpMult;
-    EXPECT_FALSE(ProgramClose(p));
-    for (const std::string& name : {std::string(kDefaultFile), factFileName("Ann").string()}) {
-        EXPECT_NE(p.main.notice.find(name), std::string::npos) << p.main.notice;
-    }
-
-    std::size_t files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("filler", 0) == 0) {
-            continue;
-        }
-        ++files;
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(old.count(name)) << "a file left behind";
-        EXPECT_EQ(*fileBytes(entry.path()), old.at(name)) << "an old file changed";
-    }
-    EXPECT_EQ(files, old.size());
-}
-
-TEST(FailingDisk, ReadOnlyDataFolder)
-{
-    TempDir tmp;
-    const auto dir = tmp.path() / "data";
-    std::filesystem::create_directory(dir);
-    const bool root = ::geteuid() == 0; // root writes whatever the permission bits say
-    if (root) {
-        const std::string why = mountSmallDisk(dir, "1m");
-        if (!why.empty()) {
-            GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
-        }
-    }
-    const auto old = plantOldFiles(dir);
-    if (root) {
-        ASSERT_EQ(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
-            << std::strerror(errno);
-    } else {
-        std::filesystem::permissions(dir, std::filesystem::perms::owner_read |
-                                              std::filesystem::perms::owner_exec);
-    }
-    runAndCheck(dir, old);
-    if (root) {
-        ::umount(dir.c_str());
-    } else {
-        std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
-    }
-}
-
-TEST(FailingDisk, FullDataFolder)
-{
-    TempDir tmp;
-    const auto dir = tmp.path() / "data";
-    std::filesystem::create_directory(dir);
-    const std::string why = mountSmallDisk(dir, "256k");
-    if (!why.empty()) {
-        GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
-    }
-    const auto old = plantOldFiles(dir);
-    // Fill every block left: one big file, then small ones for the last bytes.
-    {
+    const auto old = filesOf(dir);
+    EXPECT_EQ(old.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
+    namespace fs = std::filesystem;
+    if (full) { // every block left: one big file, and small writes for the last bytes
         std::ofstream filler(dir / "filler", std::ios::binary);
         const std::vector<char> block(4096, 'x');
         while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
             filler.flush();
         }
+    } else if (mounted) {
+        ASSERT_EQ(::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+            << std::strerror(errno);
+    } else {
+        fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
     }
-    runAndCheck(dir, old);
-    ::umount(dir.c_str());
+
+    // A run that cannot save: it starts, drills, tries every save and shuts down. Opening the
+    // Student Data window saves the pupil's facts first; the drill goes on.
+    DiskProgram run(dir);
+    Program& p = run.p;
+    ProgramLoad(p);
+    EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
+    EXPECT_FALSE(WriteFactFile(p));
+    EXPECT_NE(p.main.notice.find(factFileName("Ann").string()), std::string::npos) << p.main.notice;
+    StartDrill(p);
+    ClockTick(p);
+    Settings s;
+    StudentFile f(DataDir{diskFileSystem(), dir});
+    EXPECT_EQ(OpenStudentFile(s, f), kClass);
+    EXPECT_FALSE(AppendStudent(f, p.cur())) << "a file of n slots is n * 208 bytes";
+    f.studentCount = 2;
+    EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}));
+    p.cur().operation = OpMult;
+    EXPECT_FALSE(ProgramClose(p));
+    EXPECT_TRUE(p.main.notice.find(kDefaultFile) != std::string::npos &&
+                p.main.notice.find(factFileName("Ann").string()) != std::string::npos)
+        << p.main.notice;
+    // Every old file stays as it was and no other is left behind.
+    EXPECT_TRUE(filesOf(dir) == old) << "an old file changed or a new one was left";
+    if (mounted) {
+        ::umount(dir.c_str());
+    } else {
+        fs::permissions(dir, fs::perms::owner_all);
+    }
+}
+
+TEST(FailingDisk, ReadOnlyDataFolder)
+{
+    failingDisk(false);
+}
+
+TEST(FailingDisk, FullDataFolder)
+{
+    failingDisk(true);
 }
 
 } // namespace

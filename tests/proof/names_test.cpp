@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -33,39 +32,28 @@ TEST(HostileNames, EachPupilWritesOnlyTheirOwnFileInsideTheDataFolder)
     const auto dir = tmp.path() / "data";
     std::filesystem::create_directory(dir);
 
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        SCOPED_TRACE("name \"" + names[i] + "\"");
-        DiskProgram run(dir);
-        Program& p = run.program;
-        setName(p.cur(), names[i]);
-        p.cur().autoTeach = 1;
-        // Each pupil's facts carry their own number.
-        p.drill.fact(1).asked = static_cast<std::int16_t>(i + 1);
-        ASSERT_TRUE(WriteFactFile(p)) << p.main.notice;
+    // Every pupil saves facts carrying their own number, then every pupil reads back their own.
+    for (const bool reading : {false, true}) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            SCOPED_TRACE("name \"" + names[i] + "\"");
+            DiskProgram run(dir);
+            Program& p = run.p;
+            setName(p.cur(), names[i]);
+            p.cur().autoTeach = 1;
+            if (reading) {
+                ReadFactFile(p);
+                EXPECT_EQ(p.run.drillResumable * 1000 + p.drill.fact(1).asked,
+                          static_cast<int>(i) + 1001);
+            } else {
+                p.drill.fact(1).asked = static_cast<std::int16_t>(i + 1);
+                ASSERT_TRUE(WriteFactFile(p)) << p.main.notice;
+            }
+        }
     }
 
-    // Nothing outside the data folder, nothing but plain files in it, one per pupil.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.path()),
-                            std::filesystem::directory_iterator()),
-              1);
-    std::set<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        EXPECT_TRUE(entry.is_regular_file()) << entry.path();
-        files.insert(entry.path().filename().string());
-    }
-    EXPECT_EQ(files.size(), names.size());
-
-    // Every pupil reads back their own facts.
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        SCOPED_TRACE("name \"" + names[i] + "\"");
-        DiskProgram run(dir);
-        Program& p = run.program;
-        setName(p.cur(), names[i]);
-        p.cur().autoTeach = 1;
-        ReadFactFile(p);
-        EXPECT_EQ(p.run.drillResumable, 1);
-        EXPECT_EQ(p.drill.fact(1).asked, static_cast<std::int16_t>(i + 1));
-    }
+    // Nothing outside the data folder, and one file in it per pupil.
+    EXPECT_EQ(test::filesIn(tmp.path()), std::set<std::string>{"data"});
+    EXPECT_EQ(test::filesIn(dir).size(), names.size());
 }
 
 } // namespace
