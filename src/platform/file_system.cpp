@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
@@ -81,6 +80,29 @@ bool writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
         ::unlink(temp.c_str());
     }
     return ok;
+}
+
+// Reads bytes.size() bytes at offset, going on after a short read or an interrupted call;
+// bytes is cut to what the file held.
+bool readAll(int fd, std::uint64_t offset, std::vector<std::uint8_t>& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done,
+                                  static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return true;
 }
 
 // The permission bits of an existing file, or nothing.
@@ -165,29 +187,26 @@ public:
     std::optional<std::vector<std::uint8_t>> read(const fs::path& path, std::uint64_t offset,
                                                   std::size_t length) override
     {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
+        // Opened without waiting, so that a named pipe in a record file's place is refused at
+        // once instead of blocking until something writes to it: only a regular file is read.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
             return std::nullopt;
         }
-        in.seekg(0, std::ios::end);
-        const std::streamoff size = in.tellg();
-        if (size < 0) {
-            return std::nullopt;
+        std::optional<std::vector<std::uint8_t>> out;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+            const auto size = static_cast<std::uint64_t>(st.st_size);
+            std::vector<std::uint8_t> bytes(
+                offset < size
+                    ? static_cast<std::size_t>(std::min<std::uint64_t>(length, size - offset))
+                    : 0);
+            if (readAll(fd, offset, bytes)) {
+                out = std::move(bytes);
+            }
         }
-        const auto usize = static_cast<std::uint64_t>(size);
-        if (offset >= usize) {
-            return std::vector<std::uint8_t>{};
-        }
-        const auto available =
-            static_cast<std::size_t>(std::min<std::uint64_t>(length, usize - offset));
-        std::vector<std::uint8_t> bytes(available);
-        in.seekg(static_cast<std::streamoff>(offset));
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(available));
-        if (in.bad()) {
-            return std::nullopt;
-        }
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        return bytes;
+        ::close(fd);
+        return out;
     }
 
     std::optional<fs::path> writeTemp(const fs::path& target,

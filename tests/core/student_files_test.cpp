@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include <sys/stat.h>
 
 #include "flow/lifecycle.h"
+#include "records/codec.h"
 #include "students/fact_file.h"
 #include "students/record_files.h"
 #include "support/test_support.h"
@@ -193,11 +197,66 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownAndMissingEntriesFreshR
     setName(t.p.settings.workSettings, "Bob");       // the pupil on display
     t.p.settings.workSettings.operation = 2;
     ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, {"Cy", "Dan", "  Bob", "Eve", "cy"}));
-    EXPECT_FALSE(std::filesystem::exists(t.at("Std2.ini")) || t.students.open);
+    EXPECT_FALSE(std::filesystem::exists(t.at("Std2.ini")) || t.students.open ||
+                 FindStudentInFile(t.students, "Cy"));
     const HandSlot fresh = originalDefaultsSlot().at(82, 8);
     EXPECT_EQ(t.file(), concat({markedSlot("Bob", 2, 6), markedSlot("  Cy ", 6),
                                 HandSlot(fresh).name("Dan"), bob, markedSlot("Eve", 1),
                                 HandSlot(fresh).name("cy"), HandSlot(fresh).name("")}));
+}
+
+// The rebuild against the plain algorithm on 300 pupils: for each entry the first old slot of
+// that trimmed name, repaired, or else the custom defaults under that name; a counted slot
+// without an entry gets a fresh blank record. Duplicates, blank and padded names, records that need
+// repair, unknown names and a counted slot without an entry are all in it.
+TEST(StudentFile, TheRebuildWritesWhatASearchPerEntryWrites)
+{
+    Ann t;
+    Settings& s = t.p.settings;
+    s.defaultSettings.shockSeconds() = 7;
+    std::vector<std::string> entries{"Nobody", "p7"}; // the search is case-sensitive
+    DrillSettings r = s.defaultSettings;
+    r.tag = 300;
+    Bytes old;
+    appendSlot(old, r);
+    for (int i = 0; i < 300; ++i) {
+        const std::string n = std::to_string(i % 250);
+        const std::string name = i % 37 == 0 ? "  " : i % 41 == 0 ? " P" + n + " " : "P" + n;
+        setName(r, name);
+        r.tag = 0;
+        r.reviewCount = static_cast<std::int16_t>(i + 1);
+        r.operation = static_cast<std::int16_t>(i % 9); // some need repair
+        appendSlot(old, r);
+        if (i % 5 != 0) {
+            entries.push_back(name);
+        }
+    }
+    std::shuffle(entries.begin(), entries.end(), std::mt19937(5));
+    static_cast<void>(t.open(old));
+    ASSERT_TRUE(AppendStudent(t.students, s.defaultSettings)); // counted without an entry
+    old = t.file();
+    const std::size_t count = entries.size() + 1;
+    t.students.studentCount = static_cast<std::int16_t>(count);
+    DrillSettings header = s.workSettings;
+    header.tag = t.students.studentCount;
+    Bytes expected;
+    appendSlot(expected, header);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string name = i < entries.size() ? entries[i] : std::string();
+        DrillSettings rec = s.defaultSettings;
+        setName(rec, name);
+        for (std::size_t k = 1; i < entries.size() && k < old.size() / kSlotSize; ++k) {
+            auto slot = decodeSettings(std::span(old).subspan(k * kSlotSize, kSlotSize));
+            if (trimmedName(*slot) == trimBlanks(name)) {
+                static_cast<void>(repairSettings(*slot));
+                rec = *slot;
+                break;
+            }
+        }
+        appendSlot(expected, rec);
+    }
+    ASSERT_TRUE(RewriteStudentFile(s, t.students, entries));
+    EXPECT_TRUE(t.file() == expected);
 }
 
 TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
@@ -207,9 +266,10 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     t.files.failRead = true;
     EXPECT_TRUE(t.open(old).empty());
     t.files.failRead = false;
+    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings));
+    EXPECT_TRUE(t.students.writeFailed) << "a failed append alone is noticed";
     DrillSettings ann;
     EXPECT_FALSE(ReadStudent(t.students, 1, ann) ||
-                 AppendStudent(t.students, t.p.settings.defaultSettings) ||
                  WriteStudent(t.students, 1, t.p.settings.defaultSettings) ||
                  RewriteStudentFile(t.p.settings, t.students, {}));
     EXPECT_TRUE(t.students.writeFailed);
@@ -224,6 +284,9 @@ TEST(StudentFile, ANamedPipeInItsPlaceIsRefusedWithoutWaitingForAReader)
     ASSERT_EQ(::mkfifo(t.at("StdDat.Xrx").c_str(), 0600), 0);
     EXPECT_TRUE(t.open().empty());
     EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings));
+    DrillSettings none;
+    EXPECT_FALSE(ReadStudent(t.students, 1, none) || FindStudentInFile(t.students, "Ann"));
+    static_cast<void>(RewriteStudentFile(t.p.settings, t.students, {"Ann"})); // returns at once
 }
 
 // A fact file that is there but cannot be read: the run starts from scratch, the file is never

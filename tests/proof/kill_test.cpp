@@ -1,6 +1,6 @@
 // A child process saves one kind of record file over and over and is killed with SIGKILL at a
-// random moment, 100 times per kind: a whole-file save (the settings file; the fact file and
-// the rebuilt student file go the same way) and an append in place. Whatever moment the kill
+// random moment, 100 times per kind: the whole-file saves (the settings file, a pupil's fact
+// file, the rebuilt student file) and an append in place. Whatever moment the kill
 // hits, the file must be one of the two versions the child alternates between, complete, and
 // the next start must read it.
 
@@ -18,6 +18,7 @@
 
 #include "proof_support.h"
 #include "records/codec.h"
+#include "students/fact_file.h"
 #include "students/file_names.h"
 #include "students/record_files.h"
 
@@ -26,36 +27,47 @@ namespace {
 
 constexpr int kKills = 100;
 
-// A child that runs save(version) for version 1, 0, 1, 0, ... until it is killed; done counts
-// the saves it completed.
-pid_t startSaving(const std::function<void(int)>& save, std::atomic<long>* done)
+// What a saving child and the test share: whether the child has begun, and the saves it
+// completed.
+struct Shared {
+    std::atomic<int> started{0};
+    std::atomic<long> done{0};
+};
+
+// A child that runs save(version) for version 1, 0, 1, 0, ... until it is killed.
+pid_t startSaving(const std::function<void(int)>& save, Shared* shared)
 {
+    shared->started.store(0);
     const pid_t child = ::fork();
     if (child == 0) {
+        shared->started.store(1);
         for (int version = 1;; version = 1 - version) {
             save(version);
-            done->fetch_add(1);
+            shared->done.fetch_add(1);
         }
+    }
+    while (child > 0 && shared->started.load() == 0) {
+        std::this_thread::yield();
     }
     return child;
 }
 
-// Kills a saving child kKills times, each after a random time of up to three saves (timed on
-// this disk by a first child that runs 300 ms), so that the kills fall on every step of a save.
-// check() looks at the file after each kill and answers the version it found (0 or 1). Prints
-// the figures.
+// Kills a saving child kKills times, each a random time of up to three saves after it began
+// (timed on this disk by a first child that runs 300 ms), so that the kills fall on every step
+// of a save. check() looks at the file after each kill and answers the version it found (0 or
+// 1). Prints the figures.
 void killWhileSaving(const char* what, const std::function<void(int)>& save,
                      const std::function<int()>& check)
 {
-    void* shared = ::mmap(nullptr, sizeof(std::atomic<long>), PROT_READ | PROT_WRITE,
-                          MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(shared, MAP_FAILED);
-    auto* done = new (shared) std::atomic<long>(0);
+    void* memory =
+        ::mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(memory, MAP_FAILED);
+    auto* shared = new (memory) Shared;
     std::mt19937 rng(20261206);
     long delayUs = 300000, perSaveUs = 0;
     int found[2] = {0, 0};
     for (int kill = 0; kill <= kKills && !::testing::Test::HasFailure(); ++kill) {
-        const pid_t child = startSaving(save, done);
+        const pid_t child = startSaving(save, shared);
         ASSERT_GT(child, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
         ::kill(child, SIGKILL);
@@ -65,7 +77,7 @@ void killWhileSaving(const char* what, const std::function<void(int)>& save,
         SCOPED_TRACE("kill " + std::to_string(kill));
         const int version = check();
         if (kill == 0) {
-            perSaveUs = 300000 / std::max(done->exchange(0), 1L);
+            perSaveUs = 300000 / std::max(shared->done.exchange(0), 1L);
         } else if (version == 0 || version == 1) {
             ++found[version];
         }
@@ -74,8 +86,8 @@ void killWhileSaving(const char* what, const std::function<void(int)>& save,
     }
     std::printf("%s: %d kills (a save takes about %ld us), %ld saves completed; found the old or "
                 "new version %d + %d times\n",
-                what, kKills, perSaveUs, done->load(), found[0], found[1]);
-    ::munmap(shared, sizeof(std::atomic<long>));
+                what, kKills, perSaveUs, shared->done.load(), found[0], found[1]);
+    ::munmap(memory, sizeof(Shared));
 }
 
 TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
@@ -105,6 +117,49 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
         EXPECT_TRUE(name == "V0" || name == "V1") << name;
         return name == "V1" ? 1 : 0;
     });
+}
+
+// A pupil's fact file (version v: fact 1 asked v + 1 times) and the student file rebuilt at
+// the Student Data window's OK (version v: the pupils listed in one order or the other).
+TEST(KilledWhileSaving, FactFileAndRebuiltStudentFileAreOldOrNewAndReadBack)
+{
+    TempDir dir;
+    const DataDir data{diskFileSystem(), dir.path()};
+    Settings s;
+    LoadOriginalDefaults(s);
+    s.curSettings = s.defaultSettings;
+    setName(s.curSettings, "Ann");
+    s.curSettings.saveLevel() = 1;
+    Drill d;
+    d.factCount = 200;
+    killWhileSaving(
+        "Ann.Xtx",
+        [&](int version) {
+            d.fact(1).asked = static_cast<std::int16_t>(version + 1);
+            static_cast<void>(WriteFactFile(d, s.curSettings, data));
+        },
+        [&] {
+            Drill next;
+            EXPECT_EQ(ReadFactFile(next, s.curSettings, data), FactFileRead::Loaded);
+            EXPECT_EQ(fileBytes(dir.path() / "Ann.Xtx")->size(), 4800u);
+            return next.fact(1).asked - 1;
+        });
+    const std::vector<std::string> orders[2] = {{"Ann", "Bob"}, {"Bob", "Ann"}};
+    killWhileSaving(
+        "StdDat.Xrx rebuilt",
+        [&](int version) {
+            StudentFile f(data);
+            static_cast<void>(OpenStudentFile(s, f));
+            f.studentCount = 2;
+            static_cast<void>(RewriteStudentFile(s, f, orders[version]));
+        },
+        [&] {
+            StudentFile f(data);
+            const std::vector<std::string> listed = OpenStudentFile(s, f);
+            EXPECT_TRUE(listed == orders[0] || listed == orders[1]);
+            EXPECT_EQ(fileBytes(dir.path() / kStudentFile)->size(), 3 * kSlotSize);
+            return listed == orders[1] ? 1 : 0;
+        });
 }
 
 // Adding a pupil writes one slot after the others in place (the header is rewritten only by
