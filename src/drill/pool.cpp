@@ -100,19 +100,19 @@ bool SameSelections(const DrillSettings& cur, const DrillSettings& start)
 void fixSelectionValues(DrillSettings& s)
 {
     bool anyRange = false;
-    for (std::size_t g = 1; g <= 4; ++g) {
+    for (std::size_t g = 1; g < s.firstRange.size(); ++g) {
         anyRange = anyRange || s.firstRange[g] == 1;
     }
     if (!anyRange) {
         s.firstRange[1] = 1;
     }
     bool anySecond = false;
-    for (std::size_t n = 1; n <= 10; ++n) {
+    for (std::size_t n = 1; n < s.secondNum.size(); ++n) {
         anySecond = anySecond || s.secondNum[n] == 1;
     }
     if (!anySecond) {
         const std::int16_t fill = s.autoTeach == 1 ? 0 : 1;
-        for (std::size_t n = 1; n <= 10; ++n) {
+        for (std::size_t n = 1; n < s.secondNum.size(); ++n) {
             s.secondNum[n] = fill;
         }
         s.secondNum[1] = 1;

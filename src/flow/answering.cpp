@@ -5,12 +5,13 @@
 #include "flow/feedback.h"
 #include "flow/main_form.h"
 #include "flow/run_control.h"
+#include "records/index.h"
 
 namespace sb {
 
 void but_click(Program& p, int i)
 {
-    if (i < 1 || i > 3) {
+    if (i < 1 || at(i) >= p.main.but.size()) {
         return;
     }
     if (!p.main.but[static_cast<std::size_t>(i)].enabled || p.main.modal != Modal::None) {

@@ -122,8 +122,8 @@ void ApplyOperationLock(Program& p, CheckBox* boxes, int k)
             return;
         }
         f.firstLocked = 1;
-        for (int i = 1; i <= 4; ++i) {
-            f.savedFirst[at(i)] = boxes[i].value;
+        for (std::size_t i = 1; i < f.savedFirst.size(); ++i) {
+            f.savedFirst[i] = boxes[i].value;
             setBox(p, boxes[i], 0);
             if (i == 1) {
                 setBox(p, boxes[i], 1);
@@ -135,16 +135,16 @@ void ApplyOperationLock(Program& p, CheckBox* boxes, int k)
     if (f.firstLocked != 1) {
         return;
     }
-    for (int i = 1; i <= 4; ++i) {
+    for (std::size_t i = 1; i < f.savedFirst.size(); ++i) {
         boxes[i].enabled = true;
-        setBox(p, boxes[i], f.savedFirst[at(i)]);
+        setBox(p, boxes[i], f.savedFirst[i]);
     }
     f.firstLocked = 0;
 }
 
 void a_click(Program& p, int i, std::int16_t value)
 {
-    if (i < 1 || i > 4 || refused(p)) {
+    if (i < 1 || at(i) >= p.main.a.size() || refused(p)) {
         return;
     }
     p.main.a[at(i)].value = value;
@@ -153,7 +153,7 @@ void a_click(Program& p, int i, std::int16_t value)
 
 void b_click(Program& p, int i, std::int16_t value)
 {
-    if (i < 1 || i > 10 || refused(p)) {
+    if (i < 1 || at(i) >= p.main.b.size() || refused(p)) {
         return;
     }
     p.main.b[at(i)].value = value;

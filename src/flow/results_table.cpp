@@ -164,7 +164,7 @@ std::array<bool, 3> MarkView(ResultsView view)
 {
     std::array<bool, 3> lit{};
     const int i = static_cast<int>(view);
-    if (i >= 0 && i < 3) {
+    if (i >= 0 && at(i) < lit.size()) {
         lit[at(i)] = true;
     }
     return lit;

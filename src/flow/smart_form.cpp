@@ -169,7 +169,7 @@ void stopon_click(Program& p, SmartModel& m, int i)
 
 void ck_click(SmartModel& m, int i, std::int16_t value)
 {
-    if (i < 1 || i > 6) {
+    if (i < 1 || at(i) >= m.ck.size()) {
         return;
     }
     m.ck[at(i)] = value;

@@ -1,6 +1,7 @@
 #include "flow/student_form.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "drill/pool.h"
@@ -17,9 +18,13 @@ namespace {
 constexpr std::string_view kTeachOn = "Auto Teach On";
 constexpr std::string_view kTeachOff = "Auto Teach Off";
 
-// The largest value each level combo takes. averageOver stops at 327: a stored record with a
-// larger one is read back as 15, so the window must not make one.
-constexpr std::array<int, 5> kMostLevel{0, 32767, 32767, 327, 32767};
+// The largest value level combo i takes: averageOver (3) stops at 327, since a stored record
+// with a larger one is read back as 15, so the window must not make one; the others take any
+// 16-bit value.
+int mostLevel(int i)
+{
+    return i == 3 ? 327 : std::numeric_limits<std::int16_t>::max();
+}
 
 // Lower case of a Windows-1252 byte: A-Z, the accented capitals, and the four capitals that
 // the code page places among its punctuation (S and Z with caron, the OE ligature, Y with
@@ -137,8 +142,7 @@ void StudentForm::TakeRecord(DrillSettings& rec) const
     for (int i = 1; i <= 4; ++i) {
         // A combo still being edited may hold a text without a number: its last good value
         // goes into the record instead.
-        rec.teachSet[at(i)] =
-            levelValue(m_model.CB[at(i)], kMostLevel[at(i)]).value_or(m_level[at(i)]);
+        rec.teachSet[at(i)] = levelValue(m_model.CB[at(i)], mostLevel(i)).value_or(m_level[at(i)]);
     }
 }
 
@@ -370,7 +374,7 @@ void StudentForm::ChkRev_click(std::int16_t value)
 
 void StudentForm::a_click(int i, std::int16_t value)
 {
-    if (i < 1 || i > 4) {
+    if (i < 1 || at(i) >= m_model.a.size()) {
         return;
     }
     m_model.a[at(i)].value = value;
@@ -379,7 +383,7 @@ void StudentForm::a_click(int i, std::int16_t value)
 
 void StudentForm::b_click(int i, std::int16_t value)
 {
-    if (i < 1 || i > 10) {
+    if (i < 1 || at(i) >= m_model.b.size()) {
         return;
     }
     m_model.b[at(i)].value = value;
@@ -405,11 +409,10 @@ void StudentForm::start_click()
 
 void StudentForm::CB_gotFocus(int i)
 {
-    if (i < 1 || i > 4) {
+    if (i < 1 || at(i) >= m_model.CB.size()) {
         return;
     }
-    m_p.flags.comboBefore =
-        levelValue(m_model.CB[at(i)], kMostLevel[at(i)]).value_or(m_level[at(i)]);
+    m_p.flags.comboBefore = levelValue(m_model.CB[at(i)], mostLevel(i)).value_or(m_level[at(i)]);
 }
 
 char StudentForm::CB_keyPress(int i, char key)
@@ -420,18 +423,18 @@ char StudentForm::CB_keyPress(int i, char key)
 
 void StudentForm::CB_change(int i, std::string_view text)
 {
-    if (i >= 1 && i <= 4) {
+    if (i >= 1 && at(i) < m_model.CB.size()) {
         m_model.CB[at(i)] = std::string(text);
     }
 }
 
 void StudentForm::CB_lostFocus(int i)
 {
-    if (i < 1 || i > 4) {
+    if (i < 1 || at(i) >= m_model.CB.size()) {
         return;
     }
     std::string& text = m_model.CB[at(i)];
-    if (const auto value = levelValue(text, kMostLevel[at(i)])) {
+    if (const auto value = levelValue(text, mostLevel(i))) {
         m_level[at(i)] = *value;
     } else {
         text = std::to_string(m_p.flags.comboBefore);

@@ -57,17 +57,18 @@ bool writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std
     return ok;
 }
 
+enum class Fresh { Written, NameTaken, Failed };
+
 // Creates temp exclusively (never through a link, never opening a pipe or any file already
-// there) with the permission bits mode, writes bytes and flushes them. False when temp was
-// there already or anything failed; a file this made is then removed again.
-bool writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
-                std::span<const std::uint8_t> bytes, bool& taken)
+// there) with the permission bits mode, writes bytes and flushes them. A file this made and
+// could not fill is removed again.
+Fresh writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
+                 std::span<const std::uint8_t> bytes)
 {
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                           static_cast<mode_t>(mode));
-    taken = fd < 0 && errno == EEXIST;
     if (fd < 0) {
-        return false;
+        return errno == EEXIST ? Fresh::NameTaken : Fresh::Failed;
     }
     if (exactMode) {
         // The bits of the file replaced, also those the umask took away at the open.
@@ -79,7 +80,7 @@ bool writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
     if (!ok) {
         ::unlink(temp.c_str());
     }
-    return ok;
+    return ok ? Fresh::Written : Fresh::Failed;
 }
 
 // Reads bytes.size() bytes at offset, going on after a short read or an interrupted call;
@@ -218,12 +219,9 @@ public:
         for (int attempt = 0; attempt < 16; ++attempt) {
             fs::path temp = target;
             temp += std::string(kTempMark) + freshLetters();
-            bool taken = false;
-            if (writeFresh(temp, mode.value_or(0666), mode.has_value(), bytes, taken)) {
-                return temp;
-            }
-            if (!taken) {
-                return std::nullopt;
+            const Fresh written = writeFresh(temp, mode.value_or(0666), mode.has_value(), bytes);
+            if (written != Fresh::NameTaken) {
+                return written == Fresh::Written ? std::optional(temp) : std::nullopt;
             }
         }
         return std::nullopt;

@@ -13,17 +13,10 @@ namespace sb {
 namespace {
 
 // Names shown in DsBgn: the first-number ranges by slot, the operations by code.
-constexpr std::array<std::string_view, 5> rangeName{"", " 1~10", "11~13", "14~16", "17~20"};
-constexpr std::array<std::string_view, 7> opName{"", "Add", "10Sub", "Sub", "Mult", "Div", "DivR"};
-
-// An operation code outside 1..6 can only come from a damaged record; it has no name.
-std::string_view opNameOf(int operation)
-{
-    if (operation < 1 || operation > 6) {
-        return {};
-    }
-    return opName[at(operation)];
-}
+constexpr auto rangeName =
+    std::to_array<std::string_view>({"", " 1~10", "11~13", "14~16", "17~20"});
+constexpr auto opName =
+    std::to_array<std::string_view>({"", "Add", "10Sub", "Sub", "Mult", "Div", "DivR"});
 
 // The highest second number whose box holds anything above 0; 0 when there is none.
 int highestSecond(const DrillSettings& s)
@@ -225,7 +218,8 @@ void nextLevel(Step& t)
         clearRow(s, n);
     }
     s.secondNum[1] = 1;
-    t.out.DsBgn = ":Level " + std::string(opNameOf(s.operation));
+    // The step runs before the last operation only (DivR ends the ladder), so 2..6 here.
+    t.out.DsBgn = ":Level " + std::string(opName[at(s.operation)]);
     t.out.DsEnd = "";
     BuildFacts(t.d, s, t.random);
     BuildPool(t.d, s, PoolMode::ResetAll, 0);

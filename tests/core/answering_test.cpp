@@ -59,6 +59,8 @@ struct Drilling : ProgramFixture {
 TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsRecordedOnce)
 {
     Drilling d;
+    but_click(d.p, 0); // no such buttons
+    but_click(d.p, 4);
     const std::vector<std::pair<Event, const char*>> rows{
         {Event::Right, "Score: 100% Total: 1/1"}, {Event::TimeOut, "Score: 50% Total: 1/2"},
         {Event::Right, "Score: 66% Total: 2/3"},  {Event::Wrong, "Score: 50% Total: 2/4"},
@@ -92,7 +94,10 @@ TEST(Answering, RowPercentCountsUpToAverageOverAndThenKeepsARunningAverage)
             UpdateRowPercent(s, 3, static_cast<std::int16_t>(right));
             got.push_back(s.percentCorrect(3));
         }
-        UpdateRowPercent(s, 11, 1); // no such second number
+        const DrillSettings before = s;
+        UpdateRowPercent(s, 0, 1); // no such second numbers
+        UpdateRowPercent(s, 11, 1);
+        EXPECT_EQ(s, before);
         EXPECT_EQ(got, percents) << over;
         EXPECT_EQ(s.answerCount(3), static_cast<std::int16_t>(answers.size()));
     }

@@ -126,6 +126,10 @@ TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
     r.p.drill.fact(1).asked = 3;
     StartDrill(r.p);
     EXPECT_EQ(r.p.drill.poolCount * 10 + r.p.drill.fact(1).asked, 1003);
+    PauseDrill(r.p);
+    r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
+    StartDrill(r.p);
+    EXPECT_EQ(r.controls() + std::to_string(r.p.run.drillResumable), std::string(kIdle) + "0");
 }
 
 TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
@@ -133,6 +137,7 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
     using Row = std::tuple<std::int16_t, const char*, const char*, int>;
     const std::vector<Row> rows{{0, "0000/1111111111", "1000/1111111111", 100},
                                 {0, "0100/0000000000", "0100/1111111111", 30},
+                                {0, "0000/1000000000", "1000/1000000000", 10},
                                 {1, "0000/0000000000", "1000/1000000000", 10}};
     for (const auto& [autoTeach, boxes, fixed, poolCount] : rows) {
         SCOPED_TRACE(boxes);
@@ -216,6 +221,8 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
     for (const auto& [click, boxes] : rows) {
         SCOPED_TRACE(boxes);
         Session r;
+        a_click(r.p, 5, 1); // boxes that are not there
+        b_click(r.p, 11, 1);
         ASSERT_FALSE(r.p.main.Reset);
         click(r.p);
         EXPECT_TRUE(r.p.main.Reset);

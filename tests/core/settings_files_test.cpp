@@ -173,6 +173,11 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
             EXPECT_TRUE(planted || fs::status(real).permissions() == fs::perms(0400));
         }
     }
+    Files loop; // a record file that is a link to itself: the save replaces the link
+    loop.load();
+    fs::create_symlink("Default.Xsx", loop.at("Default.Xsx"));
+    EXPECT_TRUE(ProgramClose(loop.p));
+    EXPECT_EQ(readBytes(loop.at("Default.Xsx")).size(), 624u);
 }
 
 // A crash leaves a temporary that the next save removes (only its own file's).

@@ -49,6 +49,7 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     sb::stopon_click(f.program, f.m, 0); // clicks outside the control arrays change nothing
     sb::stopon_click(f.program, f.m, 6);
     sb::ck_click(f.m, 0, 1);
+    sb::ck_click(f.m, 7, 1);
     EXPECT_EQ(f.m.stopon, 4);
     EXPECT_EQ(f.m.ck, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
     EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");

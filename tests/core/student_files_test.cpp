@@ -87,6 +87,7 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
         {"CON", "%43ON.Xtx"},
         {"Com1.txt", "%43om1.txt.Xtx"},
         {"con .x", "%63on .x.Xtx"},
+        {"aux", "%61ux.Xtx"},
         {"COM", "COM.Xtx"},
         {"LPT10", "LPT10.Xtx"},
         {"Comb", "Comb.Xtx"},
@@ -158,6 +159,9 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
     ASSERT_EQ(t.file().size(), 6u * 208);
     EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
     EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
+    t.students.slotCount = 32767; // no slot is left that the 16-bit header could count
+    EXPECT_FALSE(AppendStudent(t.students, dan));
+    EXPECT_EQ(t.file().size(), 6u * 208);
 }
 
 // The header counts four pupils, but the file holds two whole slots and part of a third: only
@@ -303,6 +307,7 @@ TEST(FactFile, OneThatCannotBeReadIsNeverWrittenOver)
     ProgramLoad(next);
     t.files.unreadable.clear();
     ASSERT_EQ(trimmedName(next.cur()), "Ann");
+    EXPECT_EQ(next.main.notice, "Results could not be read (Ann.Xtx)");
     EXPECT_FALSE(ProgramClose(next));
     EXPECT_EQ(readBytes(t.at("Ann.Xtx")), stored);
     EXPECT_EQ(next.main.notice, "Results could not be read and were not saved (Ann.Xtx)");
