@@ -17,22 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes all of bytes at offset, going on after a partial write or an interrupted call.
+// Writes all of bytes at offset of a regular file. A write to a regular file comes back short
+// only when the disk is full or the file may grow no more, which is a failure like any other.
 bool writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                   static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+    return n >= 0 && static_cast<std::size_t>(n) == bytes.size();
 }
 
 // Writes bytes at offset of path (created when missing) and flushes them. A write that fails
@@ -83,26 +73,15 @@ Fresh writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
     return ok ? Fresh::Written : Fresh::Failed;
 }
 
-// Reads bytes.size() bytes at offset, going on after a short read or an interrupted call;
-// bytes is cut to what the file held.
+// Reads bytes.size() bytes at offset of a regular file; bytes is cut to what the file held
+// (less only when it shrank since its size was taken).
 bool readAll(int fd, std::uint64_t offset, std::vector<std::uint8_t>& bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done,
-                                  static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return false;
-        }
-        if (n == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(n);
+    const ssize_t n = ::pread(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+    if (n < 0) {
+        return false;
     }
-    bytes.resize(done);
+    bytes.resize(static_cast<std::size_t>(n));
     return true;
 }
 

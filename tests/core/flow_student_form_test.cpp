@@ -67,7 +67,9 @@ TEST(StudentForm, UntitledOpenedAndOkdLeavesABlankDefaultRecordAtTheEndOfTheFile
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Bob"}));
     EXPECT_EQ(f.form.model().studentdisplay, "Untitled            ");
 
+    f.p.flags.smartFromStudent = 1; // cleared by every close
     f.form.close_click();
+    EXPECT_EQ(f.p.flags.smartFromStudent, 0);
     ASSERT_EQ(f.bytes().size(), 4u * 208);
     EXPECT_EQ(f.bytes()[0], 3) << "the header counts the appended Untitled slot";
     EXPECT_EQ(f.slot(4), f.pupil("", OpAdd)) << "a blank copy of the custom defaults";
@@ -82,6 +84,7 @@ TEST(StudentForm, DefaultSelectedTwiceFindsTheSlotMadeTheFirstTime)
     f.select("Default");  // Zed stored, then a slot made for Default
     f.form.start_click(); // Auto Teach on for Default
     f.select("Untitled");
+    EXPECT_EQ(f.form.model().dsauto, "Auto Teach Off");
     f.select("Default");
     EXPECT_EQ(f.form.model().dsauto, "Auto Teach On");
     EXPECT_EQ(f.form.file().slotCount, 3) << "Zed, Default, Untitled";
