@@ -84,12 +84,12 @@ void BuildPool(Drill& d, const DrillSettings& s, PoolMode mode, std::int16_t row
 
 bool SameSelections(const DrillSettings& cur, const DrillSettings& start)
 {
-    for (std::size_t g = 1; g <= 4; ++g) {
+    for (std::size_t g = 1; g < cur.firstRange.size(); ++g) {
         if (cur.firstRange[g] != start.firstRange[g]) {
             return false;
         }
     }
-    for (std::size_t n = 1; n <= 10; ++n) {
+    for (std::size_t n = 1; n < cur.secondNum.size(); ++n) {
         if (cur.secondNum[n] != start.secondNum[n]) {
             return false;
         }

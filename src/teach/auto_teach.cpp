@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "drill/pool.h"
 #include "records/fact_table.h"
@@ -11,6 +12,13 @@
 namespace sb {
 
 namespace {
+
+// The last second number and the last first-number range, as the records hold them (slot 0 of
+// each array unused).
+constexpr int kLastSecond =
+    static_cast<int>(std::tuple_size_v<decltype(DrillSettings::secondNum)>) - 1;
+constexpr int kLastRange =
+    static_cast<int>(std::tuple_size_v<decltype(DrillSettings::firstRange)>) - 1;
 
 // Names shown in DsBgn: the first-number ranges by slot, the operations by code.
 constexpr auto rangeName =
@@ -21,7 +29,7 @@ constexpr auto opName =
 // The highest second number whose box holds anything above 0; 0 when there is none.
 int highestSecond(const DrillSettings& s)
 {
-    for (int n = 10; n >= 1; --n) {
+    for (int n = kLastSecond; n >= 1; --n) {
         if (s.secondNum[at(n)] > 0) {
             return n;
         }
@@ -55,12 +63,12 @@ void clearRow(DrillSettings& s, int n)
 void beginNextWhenNoneLeft(Step& t)
 {
     DrillSettings& s = t.s;
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= kLastSecond; ++n) {
         if (s.secondNum[at(n)] == 1) {
             return;
         }
     }
-    const int last = s.operation == Op10Sub ? 9 : 10;
+    const int last = s.operation == Op10Sub ? kLastSecond - 1 : kLastSecond;
     for (int n = 1; n <= last; ++n) {
         if (s.activeSteps(n) == 0) {
             s.secondNum[at(n)] = 1;
@@ -79,12 +87,12 @@ void advanceAndRetire(Step& t)
 {
     DrillSettings& s = t.s;
     bool retired = false;
-    for (int n = 10; n >= 1; --n) {
+    for (int n = kLastSecond; n >= 1; --n) {
         if (s.secondNum[at(n)] != 1) {
             continue;
         }
         if (s.answerCount(n) >= s.averageOver() && s.percentCorrect(n) >= s.advancePercent() &&
-            n < 10 && s.activeSteps(n + 1) == 0) {
+            n < kLastSecond && s.activeSteps(n + 1) == 0) {
             s.secondNum[at(n + 1)] = 1;
             t.out.DsBgn = "Begin: " + std::to_string(n + 1);
             BuildPool(t.d, s, PoolMode::ResetRow, i16(n + 1));
@@ -155,7 +163,7 @@ void reviewCycle(Step& t)
 
 bool levelComplete(const DrillSettings& s)
 {
-    const int last = s.operation == Op10Sub ? 9 : 10;
+    const int last = s.operation == Op10Sub ? kLastSecond - 1 : kLastSecond;
     for (int n = 1; n <= last; ++n) {
         if (s.activeSteps(n) == 0) {
             return false;
@@ -170,11 +178,11 @@ void advanceRanges(Step& t)
 {
     DrillSettings& s = t.s;
     s.reviewCount = 0;
-    for (int r = 4; r >= 1; --r) {
+    for (int r = kLastRange; r >= 1; --r) {
         if (s.firstRange[at(r)] != 1) {
             continue;
         }
-        if ((s.operation == OpAdd || s.operation == OpSub) && r < 4 &&
+        if ((s.operation == OpAdd || s.operation == OpSub) && r < kLastRange &&
             s.firstRange[at(r + 1)] == 0) {
             s.firstRange[at(r + 1)] = 1;
             t.out.DsBgn = ":Begin " + std::string(rangeName[at(r + 1)]);
@@ -182,7 +190,7 @@ void advanceRanges(Step& t)
         }
         s.firstRange[at(r)] = 0;
     }
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= kLastSecond; ++n) {
         s.secondNum[at(n)] = 0;
         clearRow(s, n);
     }
@@ -193,7 +201,7 @@ void advanceRanges(Step& t)
 
 bool anyRange(const DrillSettings& s)
 {
-    for (int r = 1; r <= 4; ++r) {
+    for (int r = 1; r <= kLastRange; ++r) {
         if (s.firstRange[at(r)] == 1) {
             return true;
         }
@@ -210,10 +218,10 @@ void nextLevel(Step& t)
     s.reviewCount = 0;
     s.operation = i16(s.operation + 1);
     s.firstRange[1] = 1;
-    for (int r = 2; r <= 4; ++r) {
+    for (int r = 2; r <= kLastRange; ++r) {
         s.firstRange[at(r)] = 0;
     }
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= kLastSecond; ++n) {
         s.secondNum[at(n)] = s.operation == Op10Sub ? 1 : 0;
         clearRow(s, n);
     }
