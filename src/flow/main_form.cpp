@@ -51,11 +51,11 @@ void selectOperation(Program& p, std::int16_t k)
 
 void showBoxesAndOperation(Program& p, const DrillSettings& s)
 {
-    for (int i = 1; i <= 4; ++i) {
-        setBox(p, p.main.a[at(i)], s.firstRange[at(i)]);
+    for (std::size_t i = 1; i < p.main.a.size(); ++i) {
+        setBox(p, p.main.a[i], s.firstRange[i]);
     }
-    for (int i = 1; i <= 10; ++i) {
-        setBox(p, p.main.b[at(i)], s.secondNum[at(i)]);
+    for (std::size_t i = 1; i < p.main.b.size(); ++i) {
+        setBox(p, p.main.b[i], s.secondNum[i]);
     }
     selectOperation(p, s.operation);
     if (s.operation != Op10Sub) {

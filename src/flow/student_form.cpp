@@ -348,7 +348,6 @@ void StudentForm::SortStudents()
         return;
     }
     std::vector<std::pair<std::string, std::string>> keyed;
-    keyed.reserve(list.size() - 2);
     for (std::size_t i = 2; i < list.size(); ++i) {
         keyed.emplace_back(listKey(list[i]), std::move(list[i]));
     }

@@ -72,6 +72,9 @@ TEST(RunControl, ClockStartsAtOnceWithoutDelayAndAfterTheDelayWindowWithIt)
         sounds.insert(sounds.end(), static_cast<std::size_t>(delay + 2), 6);
         EXPECT_EQ(r.sound.played, sounds);
         EXPECT_EQ(r.pictures.shown, (std::vector<int>{5, 5}));
+        CloseModalWindows(r.p); // the program closing: every window and its timer stop
+        EXPECT_FALSE(r.p.main.timerEnabled || r.p.main.pop.timerEnabled ||
+                     r.p.main.noshow.timerEnabled || r.p.main.modal != Modal::None);
     }
 }
 
@@ -204,6 +207,9 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
         op_click(r.p, OpMult);
         DrillSettings add = r.p.cur();
         add.operation = OpAdd;
+        ShowSelection(r.p, add);
+        EXPECT_EQ(r.p.main.op, OpAdd);
+        add.operation = 7; // no such operation: the window keeps its own
         ShowSelection(r.p, add);
         EXPECT_EQ(r.p.main.op, OpAdd);
     }
