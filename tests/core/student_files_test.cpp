@@ -278,6 +278,7 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
                  RewriteStudentFile(t.p.settings, t.students, {}));
     EXPECT_TRUE(t.students.writeFailed);
     EXPECT_EQ(t.file(), old);
+    EXPECT_FALSE(diskFileSystem().rename(t.at("none"), t.at("x"))) << "a refused rename";
 }
 
 // A named pipe where the student file should be is neither read nor written, and nothing waits
