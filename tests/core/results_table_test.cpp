@@ -112,6 +112,9 @@ TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
         EXPECT_EQ(TableOperation(builtTable(r.built), r.hint), r.found);
     }
     EXPECT_EQ(TableOperation(Drill{}, OpAdd), 0);
+    Drill damaged = builtTable(OpMult);
+    damaged.fact(200).answer = 7; // the last record alone disagrees with every operation
+    EXPECT_EQ(TableOperation(damaged, OpMult), 0);
 }
 
 TEST(ResultsTable, CsvHasOneLinePerFactInTableOrder)
