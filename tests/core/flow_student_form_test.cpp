@@ -136,6 +136,7 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     f.form.ssort_click();
     EXPECT_EQ(f.listed(),
               (std::vector<std::string>{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
+    EXPECT_EQ(f.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
     f.form.close_click();
     EXPECT_EQ(f.slot(3).operation * 10 + f.slot(4).operation, 25) << "Bob's own record after bob";
 }
