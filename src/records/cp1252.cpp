@@ -53,7 +53,6 @@ char byteOf(char32_t c)
 std::string cp1252ToUtf8(std::string_view bytes)
 {
     std::string out;
-    out.reserve(bytes.size() * 2);
     for (const char b : bytes) {
         appendUtf8(out, charOf(static_cast<std::uint8_t>(b)));
     }
@@ -63,7 +62,6 @@ std::string cp1252ToUtf8(std::string_view bytes)
 std::string utf8ToCp1252(std::string_view utf8)
 {
     std::string out;
-    out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<std::uint8_t>(utf8[i]);

@@ -35,7 +35,6 @@ bool factFileEnabled(const DrillSettings& s)
 std::vector<std::uint8_t> encodeFactFile(const Drill& d)
 {
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(kFactFileSize);
     for (int k = 1; k <= kFactSlots; ++k) {
         const FactBytes rec = encodeFact(d.fact(k));
         bytes.insert(bytes.end(), rec.begin(), rec.end());

@@ -178,7 +178,6 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
     const std::size_t whole = bytes->size() / kSlotSize - 1;
     f.slotCount = static_cast<std::int16_t>(std::min(count(header->tag), whole));
     std::vector<std::string> names;
-    f.names.reserve(count(f.slotCount));
     for (std::size_t i = 1; i <= count(f.slotCount); ++i) {
         s.workSettings = *repairedSlotAt(*bytes, i + 1);
         std::string name = trimmedName(s.workSettings);
@@ -277,7 +276,6 @@ bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::stri
     // Each trimmed name leads to the first slot that carries it, as a search from the start
     // would find it.
     std::unordered_map<std::string, std::size_t> firstSlot;
-    firstSlot.reserve(count(f.slotCount));
     for (std::size_t i = 1; i <= count(f.slotCount); ++i) {
         if (auto name = trimmedNameAt(*old, i + 1)) {
             firstSlot.emplace(std::move(*name), i);
@@ -285,7 +283,6 @@ bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::stri
     }
 
     std::vector<std::uint8_t> bytes;
-    bytes.reserve((count(f.studentCount) + 1) * kSlotSize);
     s.workSettings.tag = f.studentCount;
     appendSlot(bytes, s.workSettings);
     for (std::size_t i = 1; i <= count(f.studentCount); ++i) {

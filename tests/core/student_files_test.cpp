@@ -94,6 +94,7 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
         {"lpt\xB9", "%6Cpt\xC2\xB9.Xtx"},
         {"50%", "50%.Xtx"},
         {"%41", "%2541.Xtx"},
+        {"%09%AF%af", "%2509%25AF%25af.Xtx"},
         {"%4g%g1", "%4g%g1.Xtx"},
         {"x\x81", "x%81.Xtx"},
         {"\x8A\xE1rka \x8C\x9E\x9F", "\u0160\u00E1rka \u0152\u017E\u0178.Xtx"}};
