@@ -95,7 +95,9 @@ TEST(StudentForm, DefaultSelectedTwiceFindsTheSlotMadeTheFirstTime)
 TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
 {
     Fixture f;
-    writeStudentFile(f.dir, {f.pupil("Ann", OpDiv), f.pupil("Zo\xC9\xDE\x8A\x8C\x8E\x9F", OpSub)});
+    DrillSettings ann = f.pupil("Ann", OpDiv);
+    ann.firstRange = {0, 0, 0, 0, 1};
+    writeStudentFile(f.dir, {ann, f.pupil("Zo\xC9\xDE\x8A\x8C\x8E\x9F", OpSub)});
     f.form.load();
     f.type("zo\xE9\xFE\x9A\x9C\x9E\xFF"); // Windows-1252 capitals and small letters
     f.form.addstudent_click();
@@ -103,6 +105,7 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     f.type("ann");
     EXPECT_EQ(f.form.newstudent_keypress(13), 0) << "Enter adds and is dropped";
     EXPECT_EQ(f.shown() + std::to_string(f.form.model().op), "Ann" + std::to_string(OpDiv));
+    EXPECT_EQ(f.boxes().substr(0, 4), "0001");
     EXPECT_TRUE(f.form.model().newstudent.empty());
 
     // A fixed name without a slot shows a record made as selecting it would make it.

@@ -47,7 +47,7 @@ TEST(RunControl, StartPauseAndEndSetTheControls)
 
 TEST(RunControl, ClockStartsAtOnceWithoutDelayAndAfterTheDelayWindowWithIt)
 {
-    for (std::int16_t delay : {std::int16_t{0}, std::int16_t{3}}) {
+    for (std::int16_t delay : {std::int16_t{0}, std::int16_t{1}, std::int16_t{3}}) {
         SCOPED_TRACE(delay);
         Session r;
         r.p.cur().delaySeconds() = delay;

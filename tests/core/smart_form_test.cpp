@@ -104,6 +104,7 @@ TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
 {
     Smart f;
     f.defaults().operation = sb::OpMult; // a custom default this window does not show
+    sb::setName(f.defaults(), "Old");
     f.cur().stopOn = 5;
     sb::smart_load(f.program, f.m);
     const DrillSettings opened = f.cur();

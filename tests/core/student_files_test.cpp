@@ -88,6 +88,7 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
         {"Com1.txt", "%43om1.txt.Xtx"},
         {"con .x", "%63on .x.Xtx"},
         {"aux", "%61ux.Xtx"},
+        {"lpt9", "%6Cpt9.Xtx"},
         {"COM", "COM.Xtx"},
         {"LPT10", "LPT10.Xtx"},
         {"Comb", "Comb.Xtx"},
