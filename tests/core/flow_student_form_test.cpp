@@ -291,6 +291,9 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     f.form.op_click(Op10Sub);
     EXPECT_TRUE(f.p.main.Reset);
     EXPECT_EQ(f.boxes(), "1000/1111111111");
+    f.p.main.Reset = false;
+    f.form.a_click(3, 1);
+    EXPECT_TRUE(f.p.main.Reset) << "a box clicked";
     f.form.a_click(5, 1); // boxes and buttons that are not there change nothing
     f.form.b_click(11, 1);
     EXPECT_EQ(f.form.model().b[0].value, 0);

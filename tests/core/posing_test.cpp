@@ -71,11 +71,13 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
 TEST(NextProblem, WrongFactsStayInsideTheTableWithAStrictUpperBound)
 {
     // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
+    // fact 2 (2 + 1): 1, the first fact, is taken; 4 taken.
     // fact 199 (19 + 10): 200 is refused (the last fact is never a wrong answer), 198 taken;
     // 201 refused; 197 taken.
     using Row = std::tuple<I16, std::vector<double>, std::string>;
     const std::vector<Row> rows{
         {1, {kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead}, "2,5,3"},
+        {2, {kT1, kBack, kT2, kAhead}, "3,2,5"},
         {199, {kT1, kAhead, kT1, kBack, kT2, kAhead, kT2, kBack}, "29,28,27"}};
     for (const auto& [fact, wrongDraws, texts] : rows) {
         std::vector<double> draws{kSlot1, kSlot1, kSlot2};

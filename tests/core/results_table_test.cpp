@@ -115,6 +115,16 @@ TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
     Drill damaged = builtTable(OpMult);
     damaged.fact(200).answer = 7; // the last record alone disagrees with every operation
     EXPECT_EQ(TableOperation(damaged, OpMult), 0);
+    // 20 / 10 in a DivR table with a wrong answer, a negative remainder or one too big
+    for (const auto& [answer, remainder] :
+         std::vector<std::pair<int, int>>{{3, 0}, {2, -1}, {1, 10}}) {
+        damaged = builtTable(OpDivR);
+        FactRec& f = damaged.fact(200);
+        f.answer = static_cast<std::int16_t>(answer);
+        f.remainder = static_cast<std::int16_t>(remainder);
+        f.first = static_cast<std::int16_t>(200 + remainder);
+        EXPECT_EQ(TableOperation(damaged, OpDivR), 0) << answer << " R " << remainder;
+    }
 }
 
 TEST(ResultsTable, CsvHasOneLinePerFactInTableOrder)

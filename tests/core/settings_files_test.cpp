@@ -173,6 +173,16 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
             EXPECT_TRUE(planted || fs::status(real).permissions() == fs::perms(0400));
         }
     }
+    Files swept; // only temporaries of the file's own name and pattern are swept
+    swept.load();
+    for (const char* name :
+         {"Default.Xsx.tmp-A1b2C3", "Default.Xsx.tmp-A1b2C3x", "Default.Xsy.tmp-A1b2C3"}) {
+        writeBytes(swept.at(name), Bytes{1});
+    }
+    EXPECT_TRUE(ProgramClose(swept.p));
+    EXPECT_EQ(filesIn(swept.dir.path()),
+              (std::set<std::string>{"Default.Xsx", "Default.Xsx.tmp-A1b2C3x",
+                                     "Default.Xsy.tmp-A1b2C3"}));
     Files loop; // a record file that is a link to itself: the save replaces the link
     loop.load();
     fs::create_symlink("Default.Xsx", loop.at("Default.Xsx"));
