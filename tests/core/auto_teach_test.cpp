@@ -182,6 +182,7 @@ TEST(AutoTeach, ReviewStartsAtStep200AndEnds100StepsLaterWithFreshCounters)
         static_cast<void>(AutoTeachStep(t.p.settings, t.p.drill, t.random));
     }
     EXPECT_EQ(t.step(), ":Rev 1 to 3|-");
+    EXPECT_EQ(t.s.reviewCount, 0);
     EXPECT_EQ(t.p.drill.poolCount * 100 + t.counters(), 3000);
     EXPECT_EQ(t.boxes(), "1000/1110000000");
     t.s.answerCount(3) = 30; // while reviewing nothing begins or leaves, even when it is due
@@ -217,6 +218,12 @@ TEST(AutoTeach, ReviewCountWrapsAbove32700AndAReviewCountsDownWhileOn)
                   std::to_string(leftAfter) + " " + std::to_string(countAfter) +
                       (leftAfter == -2 && left != -2 ? " 1000/0100000000" : " 1000/1100000000"));
     }
+    Teaching one(OpAdd, "1000/1000000000", "1000000000"); // a review of 1 alone ends on 1
+    one.s.reviewOn = 1;
+    one.s.reviewLeft = 1;
+    one.s.reviewAfter() = 32767;
+    static_cast<void>(AutoTeachStep(one.p.settings, one.p.drill, one.random));
+    EXPECT_EQ(selectionOf(one.s), "1000/1000000000");
 }
 
 // A pupil who never makes a mistake climbs the whole ladder at the window: every problem right,
