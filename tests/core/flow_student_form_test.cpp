@@ -250,7 +250,8 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
     const std::vector<std::tuple<int, const char*, const char*>> rows{
         {1, "", "200"},   {1, "0", "200"},       {2, "00", "80"},     {3, " ", "15"},
         {3, "328", "15"}, {3, "327", "327"},     {1, "32768", "200"}, {4, "  450", "  450"},
-        {2, "9x", "80"},  {4, "32767", "32767"}, {4, "0", "100"},     {1, "300", "300"}};
+        {2, "9x", "80"},  {4, "32767", "32767"}, {4, "0", "100"},     {1, "300", "300"},
+        {2, "9", "9"}};
     for (const auto& [combo, typed, after] : rows) {
         SCOPED_TRACE(std::string("CB") + std::to_string(combo) + " '" + typed + "'");
         Fixture f;
@@ -261,6 +262,7 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
         f.form.CB_lostFocus(combo);
         EXPECT_EQ(f.form.model().CB[static_cast<std::size_t>(combo)], after);
         EXPECT_EQ(taken.teachSet, f.taken().teachSet);
+        EXPECT_EQ(taken.teachSet[static_cast<std::size_t>(combo)], std::stoi(after));
     }
     Fixture f;
     std::string kept; // digits, Backspace and Tab pass; every other key is dropped
