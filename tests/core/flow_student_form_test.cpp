@@ -308,6 +308,40 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     EXPECT_EQ(f.p.flags.savedFirst, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
 }
 
+// Two pupils sorted, the first given Add; the only pupil removed; a write that failed while the
+// window was open, noticed at Cancel.
+TEST(StudentForm, SmallClassesAndAFailedWriteAtCancel)
+{
+    Fixture two;
+    writeStudentFile(two.dir, {two.pupil("b"), two.pupil("a")});
+    two.form.load();
+    two.form.ssort_click();
+    EXPECT_EQ(two.listed(), (std::vector<std::string>{"Default", "Untitled", "a", "b"}));
+    two.select("a");
+    two.form.op_click(OpAdd);
+    two.form.close_click();
+    EXPECT_EQ(trimmedName(two.slot(2)) + std::to_string(two.slot(2).operation), "a1");
+
+    Fixture one;
+    writeStudentFile(one.dir, {one.pupil("Ann")});
+    setName(one.p.cur(), "Ann");
+    one.form.load();
+    one.select("Ann");
+    one.form.removestudent_click();
+    one.form.close_click();
+    EXPECT_EQ(one.bytes().size(), 208u) << "the header alone, counting no one";
+
+    Fixture unread;
+    writeStudentFile(unread.dir, {unread.pupil("Ann")});
+    setName(unread.p.cur(), "Zed");
+    unread.files.failRead = true;
+    unread.form.load();
+    unread.files.failRead = false;
+    unread.select("Default"); // Zed cannot be stored
+    unread.form.cancel_click();
+    EXPECT_EQ(unread.p.main.notice, std::string(kStudentsNotSaved) + " (StdDat.Xrx)");
+}
+
 TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
 {
     Fixture f;
