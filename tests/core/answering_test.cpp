@@ -129,36 +129,6 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
     }
 }
 
-TEST(Answering, PopupClosesOnlyByItsRightButtonOrItsTimer)
-{
-    // popupSeconds and the ticks that close the pop-up (0: it never closes by itself)
-    const std::vector<std::pair<std::int16_t, int>> rows{{1, 1}, {5, 5}, {0, 0}};
-    for (const auto& [seconds, ticks] : rows) {
-        SCOPED_TRACE(seconds);
-        Drilling d;
-        d.p.cur().popupSeconds() = seconds;
-        but_click(d.p, 3);
-        for (int wrong : {2, 3, 0, 4}) {
-            pop_but_click(d.p, wrong);
-        }
-        ClockTick(d.p);
-        but_click(d.p, 1); // the main window waits for the pop-up
-        for (int tick = 1; tick < (ticks > 0 ? ticks : 70000); ++tick) {
-            pop_timer_tick(d.p);
-        }
-        ASSERT_EQ(d.p.main.modal, Modal::Feedback);
-        EXPECT_EQ(d.p.drill.total * 10 + d.p.drill.fact(1).asked, 10) << "recorded when it closes";
-        d.poseFactOne();
-        ticks > 0 ? pop_timer_tick(d.p) : pop_but_click(d.p, 1);
-        EXPECT_EQ(d.p.main.modal, Modal::None);
-        EXPECT_EQ(d.pictures.shown, (std::vector<int>{3, 5}));
-        pop_but_click(d.p, 1); // once closed, its buttons and timer reach nothing
-        pop_timer_tick(d.p);
-        EXPECT_EQ(d.p.drill.fact(1).asked, 1);
-        EXPECT_EQ(d.random.left(), 0u);
-    }
-}
-
 // The last level: DivR with every second number begun and review off. One right answer
 // finishes the ladder: picture 1 and sound 5, the window idle, and no next problem drawn.
 TEST(Answering, FinishingTheLadderEndsTheDrillWithoutAnotherProblem)

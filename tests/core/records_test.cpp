@@ -64,23 +64,6 @@ TEST(Codec, EveryFieldOfASettingsSlotAndAFactRecordSitsAtItsOffsetLittleEndian)
     EXPECT_FALSE(decodeFact(Bytes(fact.begin(), fact.end() - 1)).has_value());
 }
 
-// Repeat list 7, 9, 7, 4 in a built table of factCount facts.
-Drill queued(I16 factCount = 200)
-{
-    Drill d;
-    d.factCount = factCount;
-    for (auto& f : d.facts) {
-        f.state = 1;
-    }
-    d.repeatList = {0, 7, 9, 7, 4, 3};
-    d.repeatCount = 4;
-    return d;
-}
-std::vector<I16> listOf(const std::array<I16, 202>& list, int count)
-{
-    return std::vector<I16>(list.begin() + 1, list.begin() + 1 + count);
-}
-
 TEST(Records, OriginalDefaultsFillEveryFieldButSlotZeroOfTheArrays)
 {
     Settings all;
@@ -92,36 +75,6 @@ TEST(Records, OriginalDefaultsFillEveryFieldButSlotZeroOfTheArrays)
     d.numStats[0][0] = d.numStats[1][0] = d.numStats[2][0] = 0;
     const SettingsSlot slot = encodeSettings(d);
     EXPECT_EQ(Bytes(slot.begin(), slot.end()), concat({originalDefaultsSlot()}));
-}
-
-// Pool 3, 5, 8, 12 (count 4) with 20 left over in slot 5; repeat list 5, 12, 5.
-TEST(Records, RetireFactRetiresOrDeclines)
-{
-    using Row = std::tuple<const char*, I16, I16, I16, std::vector<I16>, std::vector<I16>>;
-    const std::vector<I16> pool{3, 5, 8, 12}, repeat{5, 12, 5};
-    // what, curFact, removeOverridesRepeat, repeatsLeft, pool and repeat list afterwards
-    const std::vector<Row> rows{{"override on, repetitions owed", 5, 1, 3, {3, 8, 12}, {5, 12}},
-                                {"first pooled fact", 3, 0, 0, {5, 8, 12}, repeat},
-                                {"last pooled fact", 12, 0, 0, {3, 5, 8}, {5, 5}},
-                                {"override off, repetitions owed", 5, 0, 3, pool, repeat}};
-    for (const auto& [what, cur, overrides, owed, poolAfter, repeatAfter] : rows) {
-        SCOPED_TRACE(what);
-        Drill d = queued();
-        d.pool = {0, 3, 5, 8, 12, 20};
-        d.poolCount = 4;
-        d.repeatList = {0, 5, 12, 5};
-        d.repeatCount = 3;
-        d.fact(5).state = d.fact(12).state = 2;
-        d.curFact = cur;
-        d.fact(cur).repeatsLeft = owed;
-        DrillSettings s;
-        s.removeOverridesRepeat() = overrides;
-        const I16 before = d.fact(cur).state;
-        RetireFact(d, s);
-        EXPECT_EQ(listOf(d.pool, d.poolCount), poolAfter);
-        EXPECT_EQ(listOf(d.repeatList, d.repeatCount), repeatAfter);
-        EXPECT_EQ(d.fact(cur).state, poolAfter != pool ? 0 : before);
-    }
 }
 
 // Names are Windows-1252 bytes: every byte has one character and comes back.

@@ -170,36 +170,6 @@ TEST(RunControl, AnEmptyPoolRefusedAtStartClearsThePreviousProblem)
     EXPECT_EQ(r.p.main.dm.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
 }
 
-TEST(MainForm, TenSubLocksTheFirstNumbersAndAnyOtherOperationRestoresThem)
-{
-    // ranges before; operations clicked (0: Select All of the ranges); values and enabled after.
-    // 10 Sub chosen twice keeps the values saved the first time; Select All while locked ticks
-    // the disabled boxes, not the ones to restore.
-    using Row = std::tuple<const char*, std::vector<int>, const char*>;
-    const std::vector<Row> rows{{"0101", {Op10Sub}, "1000 0000"},
-                                {"0101", {Op10Sub, OpAdd}, "0101 1111"},
-                                {"0101", {Op10Sub, Op10Sub, OpAdd}, "0101 1111"},
-                                {"0010", {Op10Sub, 0}, "1111 0000"},
-                                {"0010", {Op10Sub, 0, Op10Sub, OpMult}, "0010 1111"}};
-    for (const auto& [before, clicks, after] : rows) {
-        SCOPED_TRACE(before + std::to_string(clicks.size()));
-        Session r;
-        r.setBoxes(std::string(before) + "/1111111111");
-        for (int k : clicks) {
-            k == 0 ? asela_click(r.p) : op_click(r.p, k);
-        }
-        std::string enabled;
-        for (std::size_t g = 1; g <= 4; ++g) {
-            enabled += r.p.main.a[g].enabled ? '1' : '0';
-        }
-        op_click(r.p, 0); // no such operation
-        op_click(r.p, 7);
-        EXPECT_EQ(r.p.main.op, clicks.back() == 0 ? Op10Sub : clicks.back());
-        EXPECT_EQ(r.boxes().substr(0, 4) + " " + enabled, after);
-        EXPECT_EQ(r.p.flags.firstLocked, enabled == "0000" ? 1 : 0);
-    }
-}
-
 TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
 {
     {

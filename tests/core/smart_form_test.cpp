@@ -185,23 +185,6 @@ TEST(SmartForm, StudentDataButtonStoresTheControlsAndIsOffWhenOpenedFromThere)
     }
 }
 
-TEST(SmartForm, AStopRuleWithoutAnOptionSelectsNoneAndIsKept)
-{
-    // Shown over option 3; values outside 1..5 come from damaged records.
-    for (const auto& [stopOn, selected] :
-         std::vector<std::pair<std::int16_t, std::int16_t>>{{1, 1}, {5, 5}, {0, 0}, {6, 0}}) {
-        SCOPED_TRACE(stopOn);
-        Smart f;
-        sb::stopon_click(f.program, f.m, 3);
-        DrillSettings shown = f.cur();
-        shown.stopOn = stopOn;
-        sb::ShowSmartControls(f.program, f.m, shown);
-        EXPECT_EQ(f.m.stopon, selected);
-        sb::bnapply_click(f.program, f.m);
-        EXPECT_EQ(f.cur().stopOn, stopOn);
-    }
-}
-
 // The items exactly as the window lists them, blanks in front included.
 TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
 {

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
-
 #include <sys/stat.h>
 
 #include "flow/lifecycle.h"
@@ -32,26 +29,6 @@ struct Ann : ProgramFixture {
     FaultyFiles files;
     StudentFile students{dataDirOf(p)};
 };
-
-TEST(FactFile, RoundTripsTwoHundredRecordsOfTwentyFourBytes)
-{
-    Ann t;
-    setName(t.p.cur(), "  Ann  ");
-    t.p.drill.fact(1) = FactRec{1, 1, 2, 1, 0, 0, 0, 1, 0, 0, 3, 4};
-    t.p.drill.fact(200) = FactRec{20, 10, 30, 4, 0, 2, 1, 2, 3, 1, -5, 300};
-    t.p.drill.fact(201) = FactRec{9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}; // never stored
-    Drill written = t.p.drill;
-    ASSERT_TRUE(WriteFactFile(t.p));
-    const Bytes file = readBytes(t.at("Ann.Xtx"));
-    EXPECT_EQ(
-        Bytes(file.begin() + 4776, file.end()),
-        (Bytes{20, 0, 10, 0, 30, 0, 4, 0, 0, 0, 2, 0, 1, 0, 2, 0, 3, 0, 1, 0, 251, 255, 44, 1}));
-    t.p.drill = Drill{};
-    ReadFactFile(t.p);
-    EXPECT_EQ(t.p.run.drillResumable * 1000 + t.p.drill.factCount, 1200);
-    written.fact(201) = FactRec{};
-    EXPECT_TRUE(t.p.drill.facts == written.facts);
-}
 
 TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
 {
@@ -209,60 +186,6 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownAndMissingEntriesFreshR
     EXPECT_EQ(t.file(), concat({markedSlot("Bob", 2, 6), markedSlot("  Cy ", 6),
                                 HandSlot(fresh).name("Dan"), bob, markedSlot("Eve", 1),
                                 HandSlot(fresh).name("cy"), HandSlot(fresh).name("")}));
-}
-
-// The rebuild against the plain algorithm on 300 pupils: for each entry the first old slot of
-// that trimmed name, repaired, or else the custom defaults under that name; a counted slot
-// without an entry gets a fresh blank record. Duplicates, blank and padded names, records that need
-// repair, unknown names and a counted slot without an entry are all in it.
-TEST(StudentFile, TheRebuildWritesWhatASearchPerEntryWrites)
-{
-    Ann t;
-    Settings& s = t.p.settings;
-    s.defaultSettings.shockSeconds() = 7;
-    std::vector<std::string> entries{"Nobody", "p7"}; // the search is case-sensitive
-    DrillSettings r = s.defaultSettings;
-    r.tag = 300;
-    Bytes old;
-    appendSlot(old, r);
-    for (int i = 0; i < 300; ++i) {
-        const std::string n = std::to_string(i % 250);
-        const std::string name = i % 37 == 0 ? "  " : i % 41 == 0 ? " P" + n + " " : "P" + n;
-        setName(r, name);
-        r.tag = 0;
-        r.reviewCount = static_cast<std::int16_t>(i + 1);
-        r.operation = static_cast<std::int16_t>(i % 9); // some need repair
-        appendSlot(old, r);
-        if (i % 5 != 0) {
-            entries.push_back(name);
-        }
-    }
-    std::shuffle(entries.begin(), entries.end(), std::mt19937(5));
-    static_cast<void>(t.open(old));
-    ASSERT_TRUE(AppendStudent(t.students, s.defaultSettings)); // counted without an entry
-    old = t.file();
-    const std::size_t count = entries.size() + 1;
-    t.students.studentCount = static_cast<std::int16_t>(count);
-    DrillSettings header = s.workSettings;
-    header.tag = t.students.studentCount;
-    Bytes expected;
-    appendSlot(expected, header);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string name = i < entries.size() ? entries[i] : std::string();
-        DrillSettings rec = s.defaultSettings;
-        setName(rec, name);
-        for (std::size_t k = 1; i < entries.size() && k < old.size() / kSlotSize; ++k) {
-            auto slot = decodeSettings(std::span(old).subspan(k * kSlotSize, kSlotSize));
-            if (trimmedName(*slot) == trimBlanks(name)) {
-                static_cast<void>(repairSettings(*slot));
-                rec = *slot;
-                break;
-            }
-        }
-        appendSlot(expected, rec);
-    }
-    ASSERT_TRUE(RewriteStudentFile(s, t.students, entries));
-    EXPECT_TRUE(t.file() == expected);
 }
 
 TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)

@@ -1,8 +1,8 @@
-// A child process saves one kind of record file over and over and is killed with SIGKILL at a
-// random moment, 100 times per kind: the whole-file saves (the settings file, a pupil's fact
-// file, the rebuilt student file) and an append in place. Whatever moment the kill
-// hits, the file must be one of the two versions the child alternates between, complete, and
-// the next start must read it.
+// A child process saves a record file over and over and is killed with SIGKILL at a random
+// moment, 100 times per kind: a whole-file save (the settings file; the fact files and the
+// rebuilt student file are saved the same way, through one temporary and a rename) and an
+// append in place. Whatever moment the kill hits, the file must be one of the two versions
+// the child alternates between, complete, and the next start must read it.
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,6 @@
 
 #include "proof_support.h"
 #include "records/codec.h"
-#include "students/fact_file.h"
 #include "students/file_names.h"
 #include "students/record_files.h"
 
@@ -117,49 +116,6 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
         EXPECT_TRUE(name == "V0" || name == "V1") << name;
         return name == "V1" ? 1 : 0;
     });
-}
-
-// A pupil's fact file (version v: fact 1 asked v + 1 times) and the student file rebuilt at
-// the Student Data window's OK (version v: the pupils listed in one order or the other).
-TEST(KilledWhileSaving, FactFileAndRebuiltStudentFileAreOldOrNewAndReadBack)
-{
-    TempDir dir;
-    const DataDir data{diskFileSystem(), dir.path()};
-    Settings s;
-    LoadOriginalDefaults(s);
-    s.curSettings = s.defaultSettings;
-    setName(s.curSettings, "Ann");
-    s.curSettings.saveLevel() = 1;
-    Drill d;
-    d.factCount = 200;
-    killWhileSaving(
-        "Ann.Xtx",
-        [&](int version) {
-            d.fact(1).asked = static_cast<std::int16_t>(version + 1);
-            static_cast<void>(WriteFactFile(d, s.curSettings, data));
-        },
-        [&] {
-            Drill next;
-            EXPECT_EQ(ReadFactFile(next, s.curSettings, data), FactFileRead::Loaded);
-            EXPECT_EQ(fileBytes(dir.path() / "Ann.Xtx")->size(), 4800u);
-            return next.fact(1).asked - 1;
-        });
-    const std::vector<std::string> orders[2] = {{"Ann", "Bob"}, {"Bob", "Ann"}};
-    killWhileSaving(
-        "StdDat.Xrx rebuilt",
-        [&](int version) {
-            StudentFile f(data);
-            static_cast<void>(OpenStudentFile(s, f));
-            f.studentCount = 2;
-            static_cast<void>(RewriteStudentFile(s, f, orders[version]));
-        },
-        [&] {
-            StudentFile f(data);
-            const std::vector<std::string> listed = OpenStudentFile(s, f);
-            EXPECT_TRUE(listed == orders[0] || listed == orders[1]);
-            EXPECT_EQ(fileBytes(dir.path() / kStudentFile)->size(), 3 * kSlotSize);
-            return listed == orders[1] ? 1 : 0;
-        });
 }
 
 // Adding a pupil writes one slot after the others in place (the header is rewritten only by
