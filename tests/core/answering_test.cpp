@@ -130,8 +130,9 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
 }
 
 // The last level: DivR with every second number begun and review off. One right answer
-// finishes the ladder: picture 1 and sound 5, the window idle, and no next problem drawn.
-TEST(Answering, FinishingTheLadderEndsTheDrillWithoutAnotherProblem)
+// finishes the ladder: picture 1 and sound 5, the window idle, and no next problem drawn. A
+// selection that leaves nothing to pose (as Auto Teach can) ends the drill too.
+TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherProblem)
 {
     Drilling d([](Drilling& t) {
         t.p.cur().autoTeach = 1;
@@ -150,17 +151,13 @@ TEST(Answering, FinishingTheLadderEndsTheDrillWithoutAnotherProblem)
     EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
     EXPECT_EQ(d.controls(), "1011111000");
     EXPECT_EQ(d.p.cur().autoTeach * 10 + d.p.run.drillResumable, 0);
-}
 
-TEST(Answering, NothingLeftToPoseEndsARunningDrill)
-{
-    Drilling d; // the selection leaves nothing (as Auto Teach can)
-    d.p.cur().secondNum = {};
-    d.p.drill.poolCount = 0;
-    d.right();
-    EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
-    EXPECT_EQ(d.controls(), "1011111000");
-    EXPECT_FALSE(d.p.main.timerEnabled);
+    Drilling empty;
+    empty.p.cur().secondNum = {};
+    empty.p.drill.poolCount = 0;
+    empty.right();
+    EXPECT_EQ(empty.sound.played, (std::vector<int>{2, 5}));
+    EXPECT_EQ(empty.controls() + std::to_string(empty.p.main.timerEnabled), "10111110000");
 }
 
 TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)

@@ -173,7 +173,7 @@ TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
     }
 }
 
-TEST(AutoTeach, ReviewStartsAtStep200AndEnds100StepsLaterWithFreshCounters)
+TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWrapsAbove32700)
 {
     Teaching t(OpAdd, "1000/0010000000", "1110000000"); // 1 and 2 have begun and left
     t.s.activeSteps(1) = 1;
@@ -196,10 +196,6 @@ TEST(AutoTeach, ReviewStartsAtStep200AndEnds100StepsLaterWithFreshCounters)
     EXPECT_EQ(t.p.drill.poolCount * 100 + t.counters(), 1000);
     EXPECT_EQ(t.boxes(), "1000/0010000000");
     EXPECT_EQ(t.step(), "Begin: 4|-");
-}
-
-TEST(AutoTeach, ReviewCountWrapsAbove32700AndAReviewCountsDownWhileOn)
-{
     // reviewOn, reviewLeft and reviewCount before and after; the last two rows end the review,
     // the last because a damaged negative count runs out at once
     const std::vector<std::array<int, 5>> rows{{1, -2, 32699, -2, 32700}, {1, -2, 32700, -2, 0},
@@ -207,14 +203,14 @@ TEST(AutoTeach, ReviewCountWrapsAbove32700AndAReviewCountsDownWhileOn)
                                                {0, 5, 32701, 5, 32701},   {1, 1, 3, -2, 3},
                                                {1, -5, 3, -2, 3}};
     for (const auto& [on, left, count, leftAfter, countAfter] : rows) {
-        Teaching t(OpAdd, "1000/1100000000", "1100000000");
-        t.s.reviewOn = static_cast<std::int16_t>(on);
-        t.s.reviewAfter() = 32767;
-        t.s.reviewLeft = static_cast<std::int16_t>(left);
-        t.s.reviewCount = static_cast<std::int16_t>(count);
-        static_cast<void>(AutoTeachStep(t.p.settings, t.p.drill, t.random));
-        EXPECT_EQ(std::to_string(t.s.reviewLeft) + " " + std::to_string(t.s.reviewCount) + " " +
-                      selectionOf(t.s),
+        Teaching w(OpAdd, "1000/1100000000", "1100000000");
+        w.s.reviewOn = static_cast<std::int16_t>(on);
+        w.s.reviewAfter() = 32767;
+        w.s.reviewLeft = static_cast<std::int16_t>(left);
+        w.s.reviewCount = static_cast<std::int16_t>(count);
+        static_cast<void>(AutoTeachStep(w.p.settings, w.p.drill, w.random));
+        EXPECT_EQ(std::to_string(w.s.reviewLeft) + " " + std::to_string(w.s.reviewCount) + " " +
+                      selectionOf(w.s),
                   std::to_string(leftAfter) + " " + std::to_string(countAfter) +
                       (leftAfter == -2 && left != -2 ? " 1000/0100000000" : " 1000/1100000000"));
     }

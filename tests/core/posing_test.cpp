@@ -121,8 +121,10 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
     }
 }
 
-// 13 / 4 = 3 R 1 (second number 4, column 3) between 8 / 4 = 2 and 19 / 4 = 4 R 3.
-TEST(NextProblem, DivisionShowsRemaindersAndItsSignOnBothDisplays)
+// 13 / 4 = 3 R 1 (second number 4, column 3) between 8 / 4 = 2 and 19 / 4 = 4 R 3. The
+// pop-up's smaller font puts the division sign's parts further back. Laid out, a position is
+// rounded before it is halved and halved toward zero.
+TEST(NextProblem, DivisionShowsRemaindersAndItsSignLaidOutOnBothDisplays)
 {
     Posing t({kSlot1, kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kSwap}, OpDiv);
     t.s.operation = OpDivR;
@@ -134,31 +136,20 @@ TEST(NextProblem, DivisionShowsRemaindersAndItsSignOnBothDisplays)
     t.d.poolCount = 1;
     ASSERT_TRUE(t.next());
     EXPECT_EQ(t.d.problemText + " " + t.texts(), "13 -  4 3 R 1,2,4 R 3");
-    // The pop-up's smaller font puts the division sign's parts further back.
     EXPECT_EQ(ProblemOnScreen(t.d, OpDivR), (ProblemDrawing{"13 -  4", "13 -", true, 55, 160}));
     EXPECT_EQ(SolvedProblem(t.d, OpDivR),
               (ProblemDrawing{"13 -  4 = 3 R 1", "13 -", true, 65, 165}));
     EXPECT_EQ(SolvedProblem(t.d, OpDiv), (ProblemDrawing{"13 -  4 = 3", "13 -", true, 65, 165}));
     EXPECT_FALSE(SolvedProblem(t.d, OpMult).divisionSign ||
                  ProblemOnScreen(t.d, OpAdd).divisionSign);
-}
-
-TEST(LayoutProblem, RoundsBeforeHalvingAndHalvesTowardZero)
-{
     // R(411.4) = 411 \ 2 = 205 (not R(205.7) = 206); R(205 + 200.5) = 406 (tie to even).
+    ProblemLayout l = layoutProblem(1000, 500, 588.6, 300.4, 200.5, ProblemOnScreen(t.d, OpDivR));
+    EXPECT_EQ((std::array{l.x, l.y, l.mark, l.hyphenX, l.colonX}),
+              (std::array{205, 100, 406, 351, 246}));
     // Wider than its box: R(-23) \ 2 = -11 (not -12); R(-11 + 101.5) = 90 (tie to even).
-    using Row = std::tuple<std::array<double, 5>, int, int, std::array<int, 5>>;
-    const std::vector<Row> rows{
-        {{1000, 500, 588.6, 300.4, 200.5}, 55, 160, {205, 100, 406, 351, 246}},
-        {{1000, 300, 1023, 303, 101.5}, 65, 165, {-11, -1, 90, 25, -75}}};
-    for (const auto& [sizes, hyphenBack, colonBack, layout] : rows) {
-        ProblemDrawing drawing;
-        drawing.hyphenBack = hyphenBack;
-        drawing.colonBack = colonBack;
-        const ProblemLayout l =
-            layoutProblem(sizes[0], sizes[1], sizes[2], sizes[3], sizes[4], drawing);
-        EXPECT_EQ((std::array<int, 5>{l.x, l.y, l.mark, l.hyphenX, l.colonX}), layout);
-    }
+    l = layoutProblem(1000, 300, 1023, 303, 101.5, SolvedProblem(t.d, OpDivR));
+    EXPECT_EQ((std::array{l.x, l.y, l.mark, l.hyphenX, l.colonX}),
+              (std::array{-11, -1, 90, 25, -75}));
 }
 
 } // namespace

@@ -42,6 +42,7 @@ TEST(Codec, EveryFieldOfASettingsSlotAndAFactRecordSitsAtItsOffsetLittleEndian)
         slot[o] = static_cast<std::uint8_t>(o + 1);
         slot[o + 1] = static_cast<std::uint8_t>(o);
     }
+    const Bytes fact(slot.begin(), slot.begin() + 24); // the same values before the name
     const std::string name = "Jos\xE9 Maximilian Hub ";
     std::copy(name.begin(), name.end(), slot.begin() + 2);
 
@@ -53,11 +54,6 @@ TEST(Codec, EveryFieldOfASettingsSlotAndAFactRecordSitsAtItsOffsetLittleEndian)
     EXPECT_FALSE(decodeSettings(Bytes(slot.begin(), slot.begin() + 187)).has_value());
 
     const FactRec f{v(0), v(2), v(4), v(6), v(8), v(10), v(12), v(14), v(16), v(18), v(20), v(22)};
-    Bytes fact(24);
-    for (std::size_t o = 0; o < 24; o += 2) {
-        fact[o] = static_cast<std::uint8_t>(o + 1);
-        fact[o + 1] = static_cast<std::uint8_t>(o);
-    }
     const FactBytes encodedFact = encodeFact(f);
     EXPECT_EQ(Bytes(encodedFact.begin(), encodedFact.end()), fact);
     EXPECT_EQ(decodeFact(fact), f);

@@ -56,7 +56,7 @@ TEST(ResultsTable, CellTextsOfTheThreeViews)
     EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
 }
 
-TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourForEveryOperation)
+TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableHasTheGridOnly)
 {
     struct Row {
         int operation, first;
@@ -82,10 +82,7 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourForEveryOperatio
     // Where a reader of the screen finds the cell and the labels.
     EXPECT_EQ(CellBox(kSize, 7, 4), (Box{3150, 2310, 900, 315}));
     EXPECT_EQ(CellBox(kSize, 0, 0), (Box{0, 0, 450, 420}));
-}
-
-TEST(ResultsTable, AnEmptyFactTableDrawsTheGridOnly)
-{
+    // An empty table draws the grid only.
     ResultsModel m;
     Resulttable_load(m, Drill{}, kSize);
     EXPECT_TRUE(m.p.texts.empty());

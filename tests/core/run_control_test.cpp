@@ -94,7 +94,8 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         r.clock.minute = 10;
         StartDrill(r.p);
         r.right();
-        r.wrong();
+        but_click(r.p, r.p.drill.wrongSlot1); // then the right button on the pop-up
+        pop_but_click(r.p, r.p.drill.rightSlot);
         r.minute();
         PauseDrill(r.p);
         change(r.p);
@@ -135,7 +136,9 @@ TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
     EXPECT_EQ(r.controls() + std::to_string(r.p.run.drillResumable), std::string(kIdle) + "0");
 }
 
-TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
+// An empty selection gets its first box ticked; a selection without a fact is refused, and
+// the problem of before goes.
+TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
 {
     using Row = std::tuple<std::int16_t, const char*, const char*, int>;
     const std::vector<Row> rows{{0, "0000/1111111111", "1000/1111111111", 100},
@@ -152,10 +155,6 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyBeforeBuildingThePool)
         EXPECT_EQ(r.boxes(), fixed);
         EXPECT_EQ(r.p.drill.poolCount, poolCount);
     }
-}
-
-TEST(RunControl, AnEmptyPoolRefusedAtStartClearsThePreviousProblem)
-{
     Session r;
     StartDrill(r.p);
     r.right();

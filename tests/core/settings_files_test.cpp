@@ -25,7 +25,7 @@ struct Files : ProgramFixture {
     FaultyFiles files;
 };
 
-TEST(StartUp, ChoosesASlotOnlyWhenTheFileHoldsItWholeAndItsTagIsExactlyOne)
+TEST(StartUp, ChoosesAWholeSlotTaggedOneAndRepairsOnlyTheFieldsThatWouldBreakADrill)
 {
     // length of the file, tags of slots 2 and 3, and the operation chosen: slot 1 carries 4,
     // slot 2 carries 5, slot 3 carries 6; without slot 1 the original defaults stand.
@@ -39,17 +39,13 @@ TEST(StartUp, ChoosesASlotOnlyWhenTheFileHoldsItWholeAndItsTagIsExactlyOne)
         t.load();
         EXPECT_EQ(t.p.cur().operation * 10 + t.p.main.op, op * 11) << length << " " << tag2 << tag3;
     }
-}
-
-TEST(StartUp, RepairsOnlyTheFieldsThatWouldBreakADrill)
-{
     // offset (operation 30, stopOn 28, averageOver 40, repeatWithin 68, ShockClock 82), the
     // value stored and the value loaded; reviewAfter (36) is never touched
-    const std::vector<std::array<int, 3>> rows{
+    const std::vector<std::array<int, 3>> fields{
         {30, 7, 1}, {30, 0, 1}, {30, 6, 6},  {28, 10, 2},   {28, 0, 2},
         {28, 9, 9}, {28, 1, 1}, {40, 0, 15}, {40, 328, 15}, {40, 327, 327},
         {40, 1, 1}, {68, 0, 3}, {68, 1, 1},  {82, -4, -4},  {36, 700, 700}};
-    for (const auto& [offset, stored, loaded] : rows) {
+    for (const auto& [offset, stored, loaded] : fields) {
         HandSlot current = markedSlot("Ann", 3, 1);
         current.at(static_cast<std::size_t>(offset), stored);
         Files t("Default.Xsx", concat({originalDefaultsSlot(), markedSlot("X", 4), current}));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "drill/answering.h"
 #include "drill/pool.h"
 #include "support/test_support.h"
@@ -11,14 +13,13 @@ namespace {
 
 constexpr std::int16_t kFact = 5; // 5 + 1, in the default pool
 
-// One answer: its seconds, negative for a wrong answer; then the fact afterwards as digits:
-// state, repeatsLeft, repeatCount, in the pool, rightRun, fastRun, removedNow.
-using Answer = std::pair<int, const char*>;
+// Each answer as "seconds:digits", the seconds negative for a wrong answer and the digits the
+// fact afterwards: state, repeatsLeft, repeatCount, in the pool, rightRun, fastRun, removedNow.
 struct Sequence {
     const char* name;
     void (*settings)(DrillSettings&);
     void (*before)(FactRec&);
-    std::vector<Answer> answers;
+    const char* answers;
     std::int16_t rowPercent; // percentCorrect of second number 1 afterwards: the right answers
 };
 
@@ -30,59 +31,32 @@ TEST(SmartRepeat, Sequences)
     const auto none = [](DrillSettings&) {};
     const auto untouched = [](FactRec&) {};
     const auto noStreak = [](DrillSettings& s) { s.removeStreak() = 99; };
+    const auto noOverride = [](DrillSettings& s) { s.removeOverridesRepeat() = 0; };
     const std::vector<Sequence> sequences{
         // the second wrong answer queues; a right one at wrongTimes queues again (paying one
         // off); a streak of 2 retires and only the later entry leaves the list
-        {"defaults",
-         none,
-         untouched,
-         {{-1, "1001000"}, {-1, "2311000"}, {1, "2521110"}, {1, "0410211"}},
-         2},
+        {"defaults", none, untouched, "-1:1001000 -1:2311000 1:2521110 1:0410211", 2},
         // RetireFact declines (4 owed) but removedNow is set, so fastRun stays; a wrong count
         // of 3 queues no more
-        {"without override",
-         [](DrillSettings& s) { s.removeOverridesRepeat() = 0; },
-         untouched,
-         {{-1, "1001000"},
-          {-1, "2311000"},
-          {1, "2521110"},
-          {1, "2731211"},
-          {-1, "2731000"},
-          {1, "2631110"},
-          {1, "2531211"}},
-         4},
-        {"override retires what is owed",
-         none,
+        {"without override", noOverride, untouched,
+         "-1:1001000 -1:2311000 1:2521110 1:2731211 -1:2731000 1:2631110 1:2531211", 4},
+        {"override retires what is owed", none,
          [](FactRec& f) { f.repeatsLeft = 3, f.state = 2, f.slowQueued = 1; },
-         {{1, "2211110"}, {1, "0100211"}},
-         2},
-        {"exactly removeSeconds is fast",
-         noStreak,
-         untouched,
-         {{2, "1001110"}, {3, "1001200"}, {2, "1001310"}, {2, "1001420"}, {2, "0000531"}},
-         5},
+         "1:2211110 1:0100211", 2},
+        {"exactly removeSeconds is fast", noStreak, untouched,
+         "2:1001110 3:1001200 2:1001310 2:1001420 2:0000531", 5},
         // a time-out (shockSeconds 10) breaks both runs and does not queue a second time
-        {"exactly slowSeconds is slow, once",
-         noStreak,
-         untouched,
-         {{4, "1001100"}, {5, "2311200"}, {-10, "2311000"}},
-         2},
+        {"exactly slowSeconds is slow, once", noStreak, untouched,
+         "4:1001100 5:2311200 -10:2311000", 2},
         {"a run reached before its rule was switched off still retires",
          [](DrillSettings& s) { s.removeStreakOn() = s.removeFastOn() = 0; },
-         [](FactRec& f) { f.rightRun = 2; },
-         {{-1, "0000201"}},
-         0},
+         [](FactRec& f) { f.rightRun = 2; }, "-1:0000201", 0},
         {"so does a fast run",
          [](DrillSettings& s) { s.removeFastOn() = 0, s.removeStreak() = 99; },
-         [](FactRec& f) { f.fastRun = 3; },
-         {{-1, "0000031"}},
-         0},
+         [](FactRec& f) { f.fastRun = 3; }, "-1:0000031", 0},
         // two wrong answers before: the wrong count is at wrongTimes, and this one is slow
-        {"retired now: queued neither as wrong nor as slow",
-         none,
-         [](FactRec& f) { f.asked = 2, f.rightRun = 1; },
-         {{6, "0000201"}},
-         1},
+        {"retired now: queued neither as wrong nor as slow", none,
+         [](FactRec& f) { f.asked = 2, f.rightRun = 1; }, "6:0000201", 1},
     };
     for (const auto& [name, settings, before, answers, rowPercent] : sequences) {
         SCOPED_TRACE(name);
@@ -97,7 +71,9 @@ TEST(SmartRepeat, Sequences)
         if (d.current().state = 1, before(d.current()), d.current().state == 2) {
             d.repeatList[1] = kFact, d.repeatCount = 1;
         }
-        for (const auto& [seconds, after] : answers) {
+        std::istringstream in(answers);
+        int seconds = 0, count = 0;
+        for (std::string after; in >> seconds && in.ignore() && in >> after; ++count) {
             d.shockLeft = static_cast<std::int16_t>(s.shockSeconds() - std::abs(seconds));
             EXPECT_EQ(CountAnswer(d, s, seconds > 0 ? d.rightSlot : d.wrongSlot2), seconds > 0);
             RecordFactAnswer(d, s);
@@ -111,8 +87,7 @@ TEST(SmartRepeat, Sequences)
             }
             EXPECT_EQ(got, after) << "after an answer in " << seconds << " s";
         }
-        EXPECT_EQ(s.percentCorrect(1) * 100 + s.answerCount(1),
-                  rowPercent * 100 + int(answers.size()));
+        EXPECT_EQ(s.percentCorrect(1) * 100 + s.answerCount(1), rowPercent * 100 + count);
     }
 }
 

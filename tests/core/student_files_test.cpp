@@ -89,10 +89,12 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
     }
 }
 
-TEST(FactFile, ImpossibleSecondNumbersInAFileTakeTheirRow)
+// Impossible second numbers take their row: 300 and -1 would index past the per-number
+// statistics, 0 is a table never built. A cut file keeps its whole records and builds the rest
+// for the current settings without a random draw (a DivR table would draw one per fact).
+TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws)
 {
     Ann t;
-    // 300 and -1 would index past the per-number statistics; 0 is a table never built.
     Bytes bad = readBytes(Path(SUMBLITZ_TEST_DATA) / "facts_ann_bad_second.Xtx");
     bad[8 * 24 + 2] = 0;
     bad[9 * 24 + 2] = 10;
@@ -101,13 +103,7 @@ TEST(FactFile, ImpossibleSecondNumbersInAFileTakeTheirRow)
     EXPECT_EQ((std::array{t.p.drill.fact(7).second, t.p.drill.fact(8).second,
                           t.p.drill.fact(9).second, t.p.drill.fact(10).second}),
               (std::array<std::int16_t, 4>{1, 1, 0, 10}));
-}
 
-// A cut file keeps its whole records and builds the rest for the current settings without a
-// random draw (a DivR table would otherwise draw one remainder per fact).
-TEST(FactFile, AShortFileIsCompletedWithoutRandomDraws)
-{
-    Ann t;
     t.p.cur().operation = OpDivR;
     Bytes cut(10 * 24 + 10, 0);
     cut[9 * 24 + 14] = 7; // record 10: state 7, kept as read
@@ -188,6 +184,8 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownAndMissingEntriesFreshR
                                 HandSlot(fresh).name("cy"), HandSlot(fresh).name("")}));
 }
 
+// A file that cannot be read, or a named pipe in its place, is neither read nor written, and
+// nothing waits for a pipe's reader.
 TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
 {
     Ann t;
@@ -204,18 +202,12 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     EXPECT_TRUE(t.students.writeFailed);
     EXPECT_EQ(t.file(), old);
     EXPECT_FALSE(diskFileSystem().rename(t.at("none"), t.at("x"))) << "a refused rename";
-}
 
-// A named pipe where the student file should be is neither read nor written, and nothing waits
-// for a reader.
-TEST(StudentFile, ANamedPipeInItsPlaceIsRefusedWithoutWaitingForAReader)
-{
-    Ann t;
+    std::filesystem::remove(t.at("StdDat.Xrx"));
     ASSERT_EQ(::mkfifo(t.at("StdDat.Xrx").c_str(), 0600), 0);
     EXPECT_TRUE(t.open().empty());
-    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings));
-    DrillSettings none;
-    EXPECT_FALSE(ReadStudent(t.students, 1, none) || FindStudentInFile(t.students, "Ann"));
+    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings) ||
+                 ReadStudent(t.students, 1, ann) || FindStudentInFile(t.students, "Ann"));
     static_cast<void>(RewriteStudentFile(t.p.settings, t.students, {"Ann"})); // returns at once
 }
 

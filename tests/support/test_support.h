@@ -153,11 +153,6 @@ struct ProgramFixture {
     // The program's own handlers, as a pupil uses them.
     void load() { ProgramLoad(p); }
     void right() { but_click(p, p.drill.rightSlot); }
-    void wrong() // a wrong button, then the right one on the pop-up
-    {
-        but_click(p, p.drill.wrongSlot1);
-        pop_but_click(p, p.drill.rightSlot);
-    }
     // start, cPause, Reset, smartgo, goauto, resultsgo, helpgo and the answer buttons, as 0/1.
     std::string controls() const;
     // The selection boxes of the main window as "a1..a4/b1..b10".
