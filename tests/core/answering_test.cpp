@@ -56,7 +56,7 @@ struct Drilling : ProgramFixture {
     ScriptedRandom random;
 };
 
-TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsRecordedOnce)
+TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpTo32767)
 {
     Drilling d;
     but_click(d.p, 0); // no such buttons
@@ -74,6 +74,16 @@ TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsRecordedOnce)
         (std::array{f.asked, f.correct, d.p.cur().answerCount(1), d.p.cur().percentCorrect(1)}),
         (std::array<std::int16_t, 4>{6, 4, 6, 4}));
     EXPECT_EQ(d.random.left(), 0u);
+    // asked stops at 32767; correct stops with it, so the number wrong (asked - correct) never
+    // falls on a right answer.
+    FactRec& fact = d.p.drill.fact(1);
+    fact.asked = 32765;
+    fact.correct = 32763;
+    for (const Event e : {Event::Right, Event::Right, Event::Right, Event::Wrong, Event::Right}) {
+        d.answer(e);
+        EXPECT_EQ(fact.asked - fact.correct, 2);
+    }
+    EXPECT_EQ(fact.asked, 32767);
 }
 
 TEST(Answering, RowPercentCountsUpToAverageOverAndThenKeepsARunningAverage)
@@ -179,21 +189,6 @@ TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
         }
         EXPECT_EQ(got, ends) << minutes << " min " << problems << " problems";
     }
-}
-
-// asked stops at 32767; correct stops with it, so the number wrong (asked - correct) never
-// falls on a right answer.
-TEST(Answering, CountsStopTogetherAtTheTop)
-{
-    Drilling t;
-    FactRec& fact = t.p.drill.fact(1);
-    fact.asked = 32765;
-    fact.correct = 32763;
-    for (const Event e : {Event::Right, Event::Right, Event::Right, Event::Wrong, Event::Right}) {
-        t.answer(e);
-        EXPECT_EQ(fact.asked - fact.correct, 2);
-    }
-    EXPECT_EQ(fact.asked, 32767);
 }
 
 } // namespace

@@ -55,6 +55,7 @@ struct Fixture {
     std::string boxes() const { return selectionOf(taken()); }
     std::string shown() const { return trimBlanks(form.model().studentdisplay); }
     void type(std::string_view text) { form.newstudent_change(text); }
+    void add(std::string_view name) { type(name), form.addstudent_click(); }
     void select(std::string_view name) { form.studentlist_click(*form.FindListed(name)); }
 };
 
@@ -98,8 +99,7 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     ann.firstRange = {0, 0, 0, 0, 1};
     writeStudentFile(f.dir, {ann, f.pupil("Zo\xC9\xDE\x8A\x8C\x8E\x9F", OpSub)});
     f.form.load();
-    f.type("zo\xE9\xFE\x9A\x9C\x9E\xFF"); // Windows-1252 capitals and small letters
-    f.form.addstudent_click();
+    f.add("zo\xE9\xFE\x9A\x9C\x9E\xFF"); // Windows-1252 capitals and small letters
     EXPECT_EQ(f.shown(), "Zo\xC9\xDE\x8A\x8C\x8E\x9F");
     f.type("ann");
     EXPECT_EQ(f.form.newstudent_keypress(13), 0) << "Enter adds and is dropped";
@@ -108,17 +108,14 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     EXPECT_TRUE(f.form.model().newstudent.empty());
 
     // A fixed name without a slot shows a record made as selecting it would make it.
-    f.type("UNTITLED");
-    f.form.addstudent_click();
+    f.add("UNTITLED");
     EXPECT_EQ(f.shown() + std::to_string(f.form.model().op), "Untitled" + std::to_string(OpAdd));
     EXPECT_TRUE(FindStudentInFile(const_cast<StudentFile&>(f.form.file()), "Untitled"));
 
     // A name of blanks is taken; the list skips it when the file is opened again. Names already
     // listed were not added again.
-    f.type("   ");
-    f.form.addstudent_click();
-    f.type("Cy");
-    f.form.addstudent_click();
+    f.add("   ");
+    f.add("Cy");
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann",
                                                     "Zo\xC9\xDE\x8A\x8C\x8E\x9F", "", "Cy"}));
     f.form.close_click();
@@ -223,8 +220,7 @@ TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
         f.form.load();
         f.select(select);
         if (bobOnDisplay) {
-            f.type("Bob");
-            f.form.addstudent_click();
+            f.add("Bob");
         }
         f.type(typed);
         f.form.Renam_click();

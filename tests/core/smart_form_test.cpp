@@ -2,40 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "records/drill_settings.h"
 #include "records/index.h"
 #include "support/test_support.h"
 
+namespace sb::test {
 namespace {
 
-using sb::DrillSettings;
-
 // The original defaults in use for the pupil "Ann", the Smart Repeat window just opened.
-struct Smart : sb::test::ProgramFixture {
-    sb::StdRandom random{1};
-    sb::Program& program = p;
-    sb::SmartModel m;
+struct Smart : ProgramFixture {
+    StdRandom random{1};
+    SmartModel m;
 
     Smart() : ProgramFixture(random)
     {
-        sb::LoadOriginalDefaults(program.settings);
-        program.cur() = program.settings.defaultSettings;
-        sb::setName(program.cur(), "Ann");
-        sb::smart_load(program, m);
+        LoadOriginalDefaults(p.settings);
+        p.cur() = p.settings.defaultSettings;
+        setName(p.cur(), "Ann");
+        smart_load(p, m);
     }
-    DrillSettings& cur() { return program.cur(); }
-    DrillSettings& defaults() { return program.settings.defaultSettings; }
+    DrillSettings& cur() { return p.cur(); }
+    DrillSettings& defaults() { return p.settings.defaultSettings; }
     // The teacher tabs into box i, types over its text and tabs out.
     void type(int i, const std::string& text)
     {
-        sb::cbr_got_focus(program, m, i);
-        sb::cbr_change(m, i, text);
-        sb::cbr_lost_focus(program, m, i);
+        cbr_got_focus(p, m, i);
+        cbr_change(m, i, text);
+        cbr_lost_focus(p, m, i);
     }
 };
 
@@ -45,30 +37,30 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     f.cur().stopOn = 4;
     f.cur().smartCheck[2] = 0;
     f.cur().smartValue[12] = 7;
-    sb::smart_load(f.program, f.m);
-    sb::stopon_click(f.program, f.m, 0); // clicks outside the control arrays change nothing
-    sb::stopon_click(f.program, f.m, 6);
-    sb::ck_click(f.m, 0, 1);
-    sb::ck_click(f.m, 7, 1);
+    smart_load(f.p, f.m);
+    stopon_click(f.p, f.m, 0); // clicks outside the control arrays change nothing
+    stopon_click(f.p, f.m, 6);
+    ck_click(f.m, 0, 1);
+    ck_click(f.m, 7, 1);
     EXPECT_EQ(f.m.stopon, 4);
     EXPECT_EQ(f.m.ck, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
     EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");
-    EXPECT_EQ(f.program.settings.backupSettings, f.cur());
+    EXPECT_EQ(f.p.settings.backupSettings, f.cur());
 
-    sb::stopon_click(f.program, f.m, 1);
+    stopon_click(f.p, f.m, 1);
     EXPECT_EQ(f.cur().stopOn, 1); // an option writes curSettings at once
-    sb::ck_click(f.m, 6, 1);
-    sb::ck_click(f.m, 1, 0);
+    ck_click(f.m, 6, 1);
+    ck_click(f.m, 1, 0);
     f.type(1, "4");
     f.type(11, "20");
     f.type(12, "5");
     f.type(13, "2");
-    sb::bnapply_click(f.program, f.m);
+    bnapply_click(f.p, f.m);
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur().smartCheck, (std::array<std::int16_t, 7>{0, 0, 0, 1, 1, 1, 1}));
     EXPECT_EQ(f.cur().wrongTimes(), 4);
     EXPECT_EQ(f.cur().delaySeconds(), 2);
-    const auto& panel = f.program.main.DisSet;
+    const auto& panel = f.p.main.DisSet;
     EXPECT_EQ(panel[3] + panel[5] + panel[6] + panel[7],
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
 }
@@ -92,52 +84,52 @@ TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
         SCOPED_TRACE(std::to_string(row.box) + " \"" + row.typed + "\"");
         Smart f;
         f.cur().smartValue[13] = 3;
-        sb::smart_load(f.program, f.m);
+        smart_load(f.p, f.m);
         f.type(row.box, row.typed);
-        EXPECT_EQ(f.m.cbr[sb::at(row.box)], row.shown);
-        sb::bnapply_click(f.program, f.m);
-        EXPECT_EQ(f.cur().smartValue[sb::at(row.box)], row.value);
+        EXPECT_EQ(f.m.cbr[at(row.box)], row.shown);
+        bnapply_click(f.p, f.m);
+        EXPECT_EQ(f.cur().smartValue[at(row.box)], row.value);
     }
 }
 
 TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
 {
     Smart f;
-    f.defaults().operation = sb::OpMult; // a custom default this window does not show
-    sb::setName(f.defaults(), "Old");
+    f.defaults().operation = OpMult; // a custom default this window does not show
+    setName(f.defaults(), "Old");
     f.cur().stopOn = 5;
-    sb::smart_load(f.program, f.m);
+    smart_load(f.p, f.m);
     const DrillSettings opened = f.cur();
 
     f.type(11, "80");
-    sb::stopon_click(f.program, f.m, 3);
-    sb::bndef_click(f.program, f.m);
+    stopon_click(f.p, f.m, 3);
+    bndef_click(f.p, f.m);
     EXPECT_EQ(f.m.dsdef, "Custom Default");
     EXPECT_EQ(f.defaults().maxProblems(), 80);
     EXPECT_EQ(f.defaults().stopOn, 3);
     EXPECT_EQ(f.defaults().tag, 1);
-    EXPECT_EQ(sb::trimmedName(f.defaults()), "Default");
-    EXPECT_EQ(f.defaults().operation, sb::OpMult);
-    sb::bndef_lost_focus(f.m);
+    EXPECT_EQ(trimmedName(f.defaults()), "Default");
+    EXPECT_EQ(f.defaults().operation, OpMult);
+    bndef_lost_focus(f.m);
     EXPECT_EQ(f.m.dsdef, "");
 
-    sb::bnrstdef_click(f.program, f.m);
+    bnrstdef_click(f.p, f.m);
     EXPECT_EQ(f.m.dsdef, "Original Default");
     EXPECT_EQ(f.m.cbr[11], "200");
     EXPECT_EQ(f.cur().stopOn, 2); // showing option 2 clicked it
-    EXPECT_EQ(f.defaults().operation, sb::OpAdd);
+    EXPECT_EQ(f.defaults().operation, OpAdd);
     EXPECT_EQ(f.defaults().tag, 0);
-    sb::bnrstdef_lost_focus(f.m);
+    bnrstdef_lost_focus(f.m);
     EXPECT_EQ(f.m.dsdef, "");
 
-    sb::bncancel_click(f.program, f.m);
+    bncancel_click(f.p, f.m);
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur(), opened);
     EXPECT_EQ(f.defaults().maxProblems(), 200);
-    EXPECT_EQ(f.program.main.DisSet[5], ""); // Cancel does not refresh the main window
+    EXPECT_EQ(f.p.main.DisSet[5], ""); // Cancel does not refresh the main window
 }
 
-TEST(SmartForm, EveryCloseClearsStudentFromSmartOnlyTheTitleBarCloseApplies)
+TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarCloseApplies)
 {
     enum How { Ok, Cancel, TitleBar, OkThenTitleBar };
     // Max Problems typed as 40, then left holding 40000 (the title bar moves no focus).
@@ -147,39 +139,36 @@ TEST(SmartForm, EveryCloseClearsStudentFromSmartOnlyTheTitleBarCloseApplies)
         SCOPED_TRACE(how);
         Smart f;
         f.type(11, "40");
-        f.program.flags.studentFromSmart = 1;
-        sb::cbr_got_focus(f.program, f.m, 11);
-        sb::cbr_change(f.m, 11, "40000");
+        f.p.flags.studentFromSmart = 1;
+        cbr_got_focus(f.p, f.m, 11);
+        cbr_change(f.m, 11, "40000");
         if (how == Ok || how == OkThenTitleBar) {
-            sb::cbr_lost_focus(f.program, f.m, 11);
-            sb::bnapply_click(f.program, f.m);
+            cbr_lost_focus(f.p, f.m, 11);
+            bnapply_click(f.p, f.m);
             f.m.cbr[11] = "77"; // a close that Ok caused does not apply again
         }
         if (how == Cancel) {
-            sb::bncancel_click(f.program, f.m);
+            bncancel_click(f.p, f.m);
         }
         if (how == TitleBar || how == OkThenTitleBar) {
-            sb::smart_close_request(f.program, f.m, true);
+            smart_close_request(f.p, f.m, true);
         }
         EXPECT_FALSE(f.m.open);
         EXPECT_EQ(f.m.applied, how != Cancel) << "what Student Data carries over";
-        EXPECT_EQ(f.program.flags.studentFromSmart, 0);
+        EXPECT_EQ(f.p.flags.studentFromSmart, 0);
         EXPECT_EQ(f.cur().maxProblems(), maxProblems);
-        EXPECT_EQ(f.program.main.DisSet[5], how == Cancel ? "" : "MaxProb 40");
+        EXPECT_EQ(f.p.main.DisSet[5], how == Cancel ? "" : "MaxProb 40");
     }
-}
-
-TEST(SmartForm, StudentDataButtonStoresTheControlsAndIsOffWhenOpenedFromThere)
-{
+    // "Student Data" stores the controls and sets the flag, unless the window came from there.
     for (int fromStudent : {0, 1}) {
         SCOPED_TRACE(fromStudent);
         Smart f;
-        f.program.flags.smartFromStudent = sb::i16(fromStudent);
-        sb::smart_load(f.program, f.m);
+        f.p.flags.smartFromStudent = i16(fromStudent);
+        smart_load(f.p, f.m);
         EXPECT_EQ(f.m.godata, fromStudent == 0);
         f.type(12, "4");
-        sb::godata_click(f.program, f.m);
-        EXPECT_EQ(f.program.flags.studentFromSmart, 1 - fromStudent);
+        godata_click(f.p, f.m);
+        EXPECT_EQ(f.p.flags.studentFromSmart, 1 - fromStudent);
         EXPECT_EQ(f.cur().shockSeconds(), fromStudent == 0 ? 4 : 10);
         EXPECT_TRUE(f.m.open);
     }
@@ -203,11 +192,12 @@ TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
                                          percents, problems, seconds, delays, ""};
     for (int box = 0; box <= 14; ++box) {
         std::string joined;
-        for (const std::string& item : sb::comboItems(box)) {
+        for (const std::string& item : comboItems(box)) {
             joined += (joined.empty() ? "" : "|") + item;
         }
-        EXPECT_EQ(joined, lists[sb::at(box)]) << box;
+        EXPECT_EQ(joined, lists[at(box)]) << box;
     }
 }
 
 } // namespace
+} // namespace sb::test
