@@ -135,6 +135,9 @@ TEST(AutoTeach, AMasteredNumberLeavesAfterTheNextBeginsAndIsReportedOnce)
     d.factCount = 200;
     d.fact(1) = FactRec{1, 1, 2, 1, 0, 0, 0, 1};
     EXPECT_FALSE(RowMastered(d, 1));
+    Teaching five(OpAdd, "1000/0000100000", "0000100000"); // only 5 ticked: 1 never began
+    five.retireRow(5);
+    EXPECT_EQ(five.step(), "Begin: 1|Remove: 5");
 }
 
 TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)

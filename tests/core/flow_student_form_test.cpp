@@ -272,7 +272,9 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     Fixture f;
     DrillSettings ann = f.pupil("Ann", OpAdd);
     ann.firstRange = {0, 0, 0, 1, 1};
-    writeStudentFile(f.dir, {ann});
+    DrillSettings tess = f.pupil("Tess", Op10Sub);
+    tess.firstRange = {0, 0, 1, 0, 0};
+    writeStudentFile(f.dir, {ann, tess});
     f.p.flags.firstLocked = 1; // the main window is on "10 Sub"
     f.p.flags.savedFirst = {0, 1, 1, 1, 1};
     f.p.cur().operation = Op10Sub;
@@ -298,6 +300,9 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
         f.form.op_click(k);
         EXPECT_EQ(f.form.model().op, k == OpDivR ? OpDivR : Op10Sub);
     }
+    f.select("Tess"); // on 10 Sub: her own first numbers come back when she leaves it
+    f.form.op_click(OpAdd);
+    EXPECT_EQ(f.boxes().substr(0, 4), "0100");
     f.form.cancel_click();
     EXPECT_EQ(f.p.flags.firstLocked, 1);
     EXPECT_EQ(f.p.flags.savedFirst, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));

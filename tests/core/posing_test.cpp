@@ -48,7 +48,7 @@ struct Posing {
     ScriptedRandom random;
 };
 
-TEST(NextProblem, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
+TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
 {
     Posing t({
         0.5,         // pool pick: 112 mod 100 + 1 = slot 13 = fact 23 (3 + 2)
@@ -66,10 +66,7 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsAndSwapInThatOrder)
     EXPECT_EQ(t.d.problemText + " " + t.texts(), "2 + 3 3,6,5");
     EXPECT_EQ(t.d.shockLeft, 10);
     EXPECT_EQ(t.random.left(), 0u);
-}
-
-TEST(NextProblem, WrongFactsStayInsideTheTableWithAStrictUpperBound)
-{
+    // Wrong answers come from inside the table, never from its last fact.
     // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
     // fact 2 (2 + 1): 1, the first fact, is taken; 4 taken.
     // fact 199 (19 + 10): 200 is refused (the last fact is never a wrong answer), 198 taken;
@@ -83,12 +80,12 @@ TEST(NextProblem, WrongFactsStayInsideTheTableWithAStrictUpperBound)
         std::vector<double> draws{kSlot1, kSlot1, kSlot2};
         draws.insert(draws.end(), wrongDraws.begin(), wrongDraws.end());
         draws.push_back(kNoSwap);
-        Posing t(draws);
-        t.d.pool[1] = fact;
-        t.d.poolCount = 1;
-        ASSERT_TRUE(t.next());
-        EXPECT_EQ(t.texts(), texts) << "fact " << fact;
-        EXPECT_EQ(t.random.left(), 0u);
+        Posing w(draws);
+        w.d.pool[1] = fact;
+        w.d.poolCount = 1;
+        ASSERT_TRUE(w.next());
+        EXPECT_EQ(w.texts(), texts) << "fact " << fact;
+        EXPECT_EQ(w.random.left(), 0u);
     }
 }
 

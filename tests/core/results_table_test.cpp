@@ -31,7 +31,7 @@ long countText(const TableDrawing& p, const TextItem& item)
     return std::count(p.texts.begin(), p.texts.end(), item);
 }
 
-TEST(ResultsTable, CellTextsOfTheThreeViews)
+TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
 {
     struct Row {
         int asked, correct;
@@ -54,6 +54,15 @@ TEST(ResultsTable, CellTextsOfTheThreeViews)
     // The indicator of the view shown is lit, and none for a view that does not exist.
     EXPECT_EQ(MarkView(ResultsView::Wrong), (std::array{false, true, false}));
     EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
+    Drill d = builtTable(OpAdd);
+    d.fact(factIndex(4, 7)).asked = 3;
+    d.fact(factIndex(4, 7)).correct = 2;
+    const std::string csv = ResultsCsv(d);
+    EXPECT_EQ(csv.substr(0, 74), "first number,second number,asked,correct,wrong,percent\r\n"
+                                 "1,1,0,0,0,\r\n1,2,0,");
+    EXPECT_NE(csv.find("\r\n7,3,0,0,0,\r\n7,4,3,2,1,66\r\n7,5,"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 201);
+    EXPECT_EQ(ResultsCsv(Drill{}).size(), 56u);
 }
 
 TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableHasTheGridOnly)
@@ -123,19 +132,5 @@ TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
         EXPECT_EQ(TableOperation(damaged, OpDivR), 0) << answer << " R " << remainder;
     }
 }
-
-TEST(ResultsTable, CsvHasOneLinePerFactInTableOrder)
-{
-    Drill d = builtTable(OpAdd);
-    d.fact(factIndex(4, 7)).asked = 3;
-    d.fact(factIndex(4, 7)).correct = 2;
-    const std::string csv = ResultsCsv(d);
-    EXPECT_EQ(csv.substr(0, 74), "first number,second number,asked,correct,wrong,percent\r\n"
-                                 "1,1,0,0,0,\r\n1,2,0,");
-    EXPECT_NE(csv.find("\r\n7,3,0,0,0,\r\n7,4,3,2,1,66\r\n7,5,"), std::string::npos);
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 201);
-    EXPECT_EQ(ResultsCsv(Drill{}).size(), 56u);
-}
-
 } // namespace
 } // namespace sb

@@ -28,7 +28,7 @@ struct Session : ProgramFixture {
 constexpr const char* kRunning = "0100000111";
 constexpr const char* kIdle = "1011111000";
 
-TEST(RunControl, StartPauseAndEndSetTheControls)
+TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
 {
     Session r;
     EXPECT_EQ(r.controls(), "1001101000") << "after start-up: no Pause, New Drill or Results";
@@ -43,38 +43,34 @@ TEST(RunControl, StartPauseAndEndSetTheControls)
     EXPECT_FALSE(r.p.main.timerEnabled);
     EXPECT_EQ(r.pictures.shown, (std::vector<int>{1, 1, 1})); // Pause, EndDrill, its SetIdle
     EXPECT_EQ(r.sound.played, (std::vector<int>{1, 1, 5}));
-}
-
-TEST(RunControl, ClockStartsAtOnceWithoutDelayAndAfterTheDelayWindowWithIt)
-{
     for (std::int16_t delay : {std::int16_t{0}, std::int16_t{1}, std::int16_t{3}}) {
         SCOPED_TRACE(delay);
-        Session r;
-        r.p.cur().delaySeconds() = delay;
-        StartDrill(r.p);
+        Session t;
+        t.p.cur().delaySeconds() = delay;
+        StartDrill(t.p);
         for (int left = delay; left > 0; --left) {
-            ASSERT_EQ(r.p.main.modal, Modal::Delay);
-            EXPECT_EQ(r.p.main.noshow.d, "          Delay: " + std::to_string(left));
-            ClockTick(r.p); // the problem is shown but its countdown has not begun
-            r.right();
-            deltime_tick(r.p);
+            ASSERT_EQ(t.p.main.modal, Modal::Delay);
+            EXPECT_EQ(t.p.main.noshow.d, "          Delay: " + std::to_string(left));
+            ClockTick(t.p); // the problem is shown but its countdown has not begun
+            t.right();
+            deltime_tick(t.p);
         }
-        EXPECT_EQ(r.p.main.modal, Modal::None);
-        EXPECT_EQ(r.p.main.clockStarts, 1u);
-        EXPECT_EQ(r.p.main.dsshock, "Timer: 10 sec");
-        deltime_tick(r.p); // a late tick of the closed window's timer does nothing
-        ClockTick(r.p);
-        ClockTick(r.p);
-        EXPECT_EQ(r.p.main.dsshock, "Timer: 8 sec");
-        EXPECT_EQ(r.p.drill.total, 0);
+        EXPECT_EQ(t.p.main.modal, Modal::None);
+        EXPECT_EQ(t.p.main.clockStarts, 1u);
+        EXPECT_EQ(t.p.main.dsshock, "Timer: 10 sec");
+        deltime_tick(t.p); // a late tick of the closed window's timer does nothing
+        ClockTick(t.p);
+        ClockTick(t.p);
+        EXPECT_EQ(t.p.main.dsshock, "Timer: 8 sec");
+        EXPECT_EQ(t.p.drill.total, 0);
         // The start sound, a tick per delay second, then a tick and picture 5 per clock second.
         std::vector<int> sounds{1};
         sounds.insert(sounds.end(), static_cast<std::size_t>(delay + 2), 6);
-        EXPECT_EQ(r.sound.played, sounds);
-        EXPECT_EQ(r.pictures.shown, (std::vector<int>{5, 5}));
-        CloseModalWindows(r.p); // the program closing: every window and its timer stop
-        EXPECT_FALSE(r.p.main.timerEnabled || r.p.main.pop.timerEnabled ||
-                     r.p.main.noshow.timerEnabled || r.p.main.modal != Modal::None);
+        EXPECT_EQ(t.sound.played, sounds);
+        EXPECT_EQ(t.pictures.shown, (std::vector<int>{5, 5}));
+        CloseModalWindows(t.p); // the program closing: every window and its timer stop
+        EXPECT_FALSE(t.p.main.timerEnabled || t.p.main.pop.timerEnabled ||
+                     t.p.main.noshow.timerEnabled || t.p.main.modal != Modal::None);
     }
 }
 

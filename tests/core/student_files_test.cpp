@@ -30,7 +30,7 @@ struct Ann : ProgramFixture {
     StudentFile students{dataDirOf(p)};
 };
 
-TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
+TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWrittenOver)
 {
     const std::vector<std::array<std::int16_t, 2>> rows{{2, 0}, {1, 0}, {0, -1}};
     for (const auto& [autoTeach, saveLevel] : rows) {
@@ -51,6 +51,21 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelSetTouchesTheDisk)
     missing.p.run.drillResumable = 1;
     ReadFactFile(missing.p);
     EXPECT_EQ(missing.p.run.drillResumable, 0) << "a pupil without a fact file";
+    // A fact file that is there but cannot be read: the run starts from scratch, the file is
+    // never written over and the notice says so.
+    missing.p.cur().loadOnStart = 1;
+    ASSERT_TRUE(ProgramClose(missing.p)); // start-up will choose Ann
+    const Bytes stored(4800, 0x11);
+    writeBytes(missing.at("Ann.Xtx"), stored);
+    Program next{missing.services};
+    missing.files.unreadable = {"Ann.Xtx"};
+    ProgramLoad(next);
+    missing.files.unreadable.clear();
+    ASSERT_EQ(trimmedName(next.cur()), "Ann");
+    EXPECT_EQ(next.main.notice, "Results could not be read (Ann.Xtx)");
+    EXPECT_FALSE(ProgramClose(next));
+    EXPECT_EQ(readBytes(missing.at("Ann.Xtx")), stored);
+    EXPECT_EQ(next.main.notice, "Results could not be read and were not saved (Ann.Xtx)");
 }
 
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
@@ -209,26 +224,6 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings) ||
                  ReadStudent(t.students, 1, ann) || FindStudentInFile(t.students, "Ann"));
     static_cast<void>(RewriteStudentFile(t.p.settings, t.students, {"Ann"})); // returns at once
-}
-
-// A fact file that is there but cannot be read: the run starts from scratch, the file is never
-// written over and the notice says so.
-TEST(FactFile, OneThatCannotBeReadIsNeverWrittenOver)
-{
-    Ann t;
-    t.p.cur().loadOnStart = 1;
-    ASSERT_TRUE(ProgramClose(t.p)); // start-up will choose Ann
-    const Bytes stored(4800, 0x11);
-    writeBytes(t.at("Ann.Xtx"), stored);
-    Program next{t.services};
-    t.files.unreadable = {"Ann.Xtx"};
-    ProgramLoad(next);
-    t.files.unreadable.clear();
-    ASSERT_EQ(trimmedName(next.cur()), "Ann");
-    EXPECT_EQ(next.main.notice, "Results could not be read (Ann.Xtx)");
-    EXPECT_FALSE(ProgramClose(next));
-    EXPECT_EQ(readBytes(t.at("Ann.Xtx")), stored);
-    EXPECT_EQ(next.main.notice, "Results could not be read and were not saved (Ann.Xtx)");
 }
 
 } // namespace
