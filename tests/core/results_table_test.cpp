@@ -54,6 +54,7 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
     // The indicator of the view shown is lit, and none for a view that does not exist.
     EXPECT_EQ(MarkView(ResultsView::Wrong), (std::array{false, true, false}));
     EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
+    // The CSV: one line per fact, in table order.
     Drill d = builtTable(OpAdd);
     d.fact(factIndex(4, 7)).asked = 3;
     d.fact(factIndex(4, 7)).correct = 2;
@@ -132,5 +133,6 @@ TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
         EXPECT_EQ(TableOperation(damaged, OpDivR), 0) << answer << " R " << remainder;
     }
 }
+
 } // namespace
 } // namespace sb

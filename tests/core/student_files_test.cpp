@@ -47,24 +47,24 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
         EXPECT_EQ(readBytes(t.at("Ann.Xtx")) == Bytes(4800, 0x11), !on);
         EXPECT_EQ(t.files.calls == 0, !on);
     }
-    Ann missing;
-    missing.p.run.drillResumable = 1;
-    ReadFactFile(missing.p);
-    EXPECT_EQ(missing.p.run.drillResumable, 0) << "a pupil without a fact file";
+    Ann pupil;
+    pupil.p.run.drillResumable = 1;
+    ReadFactFile(pupil.p);
+    EXPECT_EQ(pupil.p.run.drillResumable, 0) << "a pupil without a fact file";
     // A fact file that is there but cannot be read: the run starts from scratch, the file is
     // never written over and the notice says so.
-    missing.p.cur().loadOnStart = 1;
-    ASSERT_TRUE(ProgramClose(missing.p)); // start-up will choose Ann
+    pupil.p.cur().loadOnStart = 1;
+    ASSERT_TRUE(ProgramClose(pupil.p)); // start-up will choose Ann
     const Bytes stored(4800, 0x11);
-    writeBytes(missing.at("Ann.Xtx"), stored);
-    Program next{missing.services};
-    missing.files.unreadable = {"Ann.Xtx"};
+    writeBytes(pupil.at("Ann.Xtx"), stored);
+    Program next{pupil.services};
+    pupil.files.unreadable = {"Ann.Xtx"};
     ProgramLoad(next);
-    missing.files.unreadable.clear();
+    pupil.files.unreadable.clear();
     ASSERT_EQ(trimmedName(next.cur()), "Ann");
     EXPECT_EQ(next.main.notice, "Results could not be read (Ann.Xtx)");
     EXPECT_FALSE(ProgramClose(next));
-    EXPECT_EQ(readBytes(missing.at("Ann.Xtx")), stored);
+    EXPECT_EQ(readBytes(pupil.at("Ann.Xtx")), stored);
     EXPECT_EQ(next.main.notice, "Results could not be read and were not saved (Ann.Xtx)");
 }
 
