@@ -68,7 +68,7 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         sounds.insert(sounds.end(), static_cast<std::size_t>(delay + 2), 6);
         EXPECT_EQ(t.sound.played, sounds);
         EXPECT_EQ(t.pictures.shown, (std::vector<int>{5, 5}));
-        CloseModalWindows(t.p); // the program closing: every window and its timer stop
+        PutDrillAside(t.p); // the program closing: every window and its timer stop
         EXPECT_FALSE(t.p.main.timerEnabled || t.p.main.pop.timerEnabled ||
                      t.p.main.noshow.timerEnabled || t.p.main.modal != Modal::None);
     }
@@ -100,6 +100,9 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         StartDrill(r.p);
         EXPECT_EQ(r.controls(), kRunning);
         EXPECT_EQ(r.p.drill.score * 10 + r.p.drill.total, resumes ? 12 : 0);
+        // A new drill shows no score until its first answer, not the last drill's.
+        EXPECT_EQ(r.p.main.dstotal + r.p.main.dsscore,
+                  resumes ? " Total: 1/2Score: 50%" : " Total:Score:");
         if (resumes) {
             EXPECT_EQ(r.p.drill.facts, before.facts);
             ClockTick(r.p); // the pause is not counted: the first tick sees the minute Start saw
