@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLayout>
 
 #include <functional>
 #include <utility>
@@ -31,6 +32,14 @@ public:
     }
 
 protected:
+    // Its size: `usual`, or more where its text needs more. Fixed, as a window manager then
+    // offers no maximise button either.
+    void fitSize(QSize usual)
+    {
+        layout()->activate();
+        setFixedSize(usual.expandedTo(layout()->totalMinimumSize()));
+    }
+
     void closeEvent(QCloseEvent* event) override
     {
         if (m_program.main.modal == m_state) {

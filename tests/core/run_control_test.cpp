@@ -90,10 +90,11 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         r.clock.minute = 10;
         StartDrill(r.p);
         r.right();
-        but_click(r.p, r.p.drill.wrongSlot1); // then the right button on the pop-up
-        pop_but_click(r.p, r.p.drill.rightSlot);
         r.minute();
-        PauseDrill(r.p);
+        // A wrong answer, and the window minimised in its pop-up: the problem is recorded and
+        // the drill paused.
+        but_click(r.p, r.p.drill.wrongSlot1);
+        PutDrillAside(r.p);
         change(r.p);
         const Drill before = r.p.drill;
         r.clock.minute = 40; // a long pause

@@ -193,6 +193,7 @@ TEST(MainWindowView, MinimisedOrClosedTheDrillIsPutAsideAndEveryCountedProblemRe
             EXPECT_EQ(dialog->windowFlags() &
                           (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint),
                       Qt::CustomizeWindowHint);
+            EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "a fixed size";
         }
         if (close) {
             f.services.dataDir /= "missing";
