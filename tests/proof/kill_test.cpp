@@ -112,7 +112,7 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
         const auto now = fileBytes(dir.path() / kDefaultFile);
         EXPECT_TRUE(now && (*now == versions[0] || *now == versions[1]));
         Settings next;
-        EXPECT_TRUE(LoadStartupSettings(next, data));
+        EXPECT_TRUE(LoadStartupSettings(next, data).ok());
         const std::string name = trimmedName(next.curSettings);
         EXPECT_TRUE(name == "V0" || name == "V1") << name;
         return name == "V1" ? 1 : 0;
