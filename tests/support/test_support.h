@@ -80,6 +80,7 @@ struct FaultyFiles final : FileSystem {
     std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
     bool failLink = false;
+    bool failWrite = false; // writes in place find the disk full
     bool failRead = false;
     std::set<std::string> unreadable; // file names whose reads fail
     int calls = 0;
@@ -108,7 +109,7 @@ struct FaultyFiles final : FileSystem {
     }
     Status writeAt(const Path& path, std::uint64_t at, std::span<const std::uint8_t> b) override
     {
-        return ++calls, disk().writeAt(path, at, b);
+        return ++calls, failWrite ? Status::fail(ENOSPC) : disk().writeAt(path, at, b);
     }
     Status rename(const Path& from, const Path& to) override
     {
