@@ -22,8 +22,21 @@
 namespace sb::test {
 namespace {
 
-// The delay window and the pop-up follow the model and their timers. While one is up the drill
-// clock stops and the main window refuses every input; a close ends the program with them.
+// Right answers over problems asked, as the Results table adds them up.
+std::string tableSum(const Drill& d)
+{
+    int right = 0, asked = 0;
+    for (const FactRec& f : d.facts) {
+        std::tie(right, asked) = std::pair(right + f.correct, asked + f.asked);
+    }
+    return " Total: " + std::to_string(right) + "/" + std::to_string(asked);
+}
+
+// The delay window and the pop-up follow the model and their timers; they have no button to
+// minimise or maximise them. While one is up the drill clock stops and the main window refuses
+// every input. Minimised, the window puts the drill aside as Pause does, whatever is open: no
+// clock runs on to time out problem after problem, and a problem left in the pop-up is recorded
+// as the wrong answer it was, so the captions and the Results table agree. A close ends it.
 TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithAClose)
 {
     const auto refused = [](Ui& f, int total) {
@@ -38,6 +51,12 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         QTest::keyClick(find(f.main, "cPause"), Qt::Key_Space);
         click(f.main, "b3");
         EXPECT_TRUE(f.p.main.cPause && f.p.main.b[3].value == 1 && f.p.drill.total == total);
+        for (const QDialog* dialog : f.main.findChildren<QDialog*>()) { // no minimise, maximise
+            EXPECT_EQ(dialog->windowFlags() &
+                          (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint),
+                      Qt::CustomizeWindowHint);
+            EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "a fixed size";
+        }
     };
     for (const bool closeInPopup : {false, true}) {
         SCOPED_TRACE(closeInPopup ? "closed in a pop-up" : "closed in a delay window");
@@ -61,6 +80,13 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         }
         EXPECT_EQ(f.main.popup() == nullptr, !closeInPopup) << "closed by its timer";
         EXPECT_EQ(f.main.delayWindow() != nullptr, !closeInPopup) << "the next problem's delay";
+        f.main.showMinimized(); // the drill is put aside, the pop-up's problem recorded
+        for (int i = 0; i < 30; ++i) {
+            f.main.clockTick();
+        }
+        EXPECT_FALSE(f.main.popup() || f.main.delayWindow() || f.main.drillClock()->isActive());
+        EXPECT_EQ(f.controls(), "1011111000");
+        EXPECT_EQ(find<QLabel>(f.main, "dstotal")->text().toStdString(), tableSum(f.p.drill));
         f.main.close();
         EXPECT_FALSE(f.main.isVisible() || f.main.popup() || f.main.delayWindow());
         EXPECT_TRUE(std::filesystem::exists(f.at("Default.Xsx")));
@@ -157,65 +183,10 @@ TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesAndPopupWidth)
     }
 }
 
-// Right answers over problems asked, as the Results table adds them up.
-std::string tableSum(const Drill& d)
-{
-    int right = 0, asked = 0;
-    for (const FactRec& f : d.facts) {
-        std::tie(right, asked) = std::pair(right + f.correct, asked + f.asked);
-    }
-    return " Total: " + std::to_string(right) + "/" + std::to_string(asked);
-}
-
-// Minimised, the window puts its drill aside as Pause does, whatever is open: no clock runs on
-// to time out problem after problem, and Start resumes. A problem left in the pop-up, by a
-// minimise or by a close whose save fails (the window stays open once), is recorded as the
-// wrong answer it was, so the captions and the Results table agree. The pop-up and the delay
-// window are the main window's dialogs, with no button to minimise or maximise them.
-TEST(MainWindowView, MinimisedOrClosedTheDrillIsPutAsideAndEveryCountedProblemRecorded)
-{
-    const std::vector<std::tuple<const char*, Modal, bool, const char*>> rows{
-        {"minimised while a problem counts down", Modal::None, false, " Total: 2/2"},
-        {"minimised in the delay window", Modal::Delay, false, " Total: 2/2"},
-        {"minimised in the pop-up", Modal::Feedback, false, " Total: 2/3"},
-        {"closed in the pop-up, the save failing", Modal::Feedback, true, " Total: 2/3"}};
-    for (const auto& [what, open, close, total] : rows) {
-        SCOPED_TRACE(what);
-        Ui f;
-        f.p.cur().popupSeconds() = 0; // it never closes by itself
-        click(f.main, "start");
-        f.main.pressAnswer(f.p.drill.rightSlot);
-        f.p.cur().delaySeconds() = open == Modal::Delay ? 2 : 0;
-        f.main.pressAnswer(f.p.drill.rightSlot);
-        f.main.pressAnswer(open == Modal::Feedback ? f.p.drill.wrongSlot1 : 0);
-        ASSERT_EQ(f.p.main.modal, open);
-        for (const QDialog* dialog : f.main.findChildren<QDialog*>()) { // the pop-up or delay
-            EXPECT_EQ(dialog->windowFlags() &
-                          (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint),
-                      Qt::CustomizeWindowHint);
-            EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "a fixed size";
-        }
-        if (close) {
-            f.services.dataDir /= "missing";
-            f.main.close();
-        } else {
-            f.main.showMinimized();
-            for (int i = 0; i < 30; ++i) {
-                f.main.clockTick();
-            }
-            f.main.showNormal();
-        }
-        EXPECT_FALSE(f.main.popup() || f.main.delayWindow() || f.main.drillClock()->isActive());
-        EXPECT_EQ(f.controls(), "1011111000");
-        EXPECT_EQ(find<QLabel>(f.main, "dstotal")->text().toStdString(), total);
-        EXPECT_EQ(tableSum(f.p.drill), total);
-        EXPECT_EQ(f.p.run.drillResumable, 1);
-    }
-}
-
-// The notice has a line of its own: it never moves, squeezes or widens another control. A
-// window made bigger gives the problem and the answers bigger text, the captions keep their
-// height, and the window can be made as small as it was. A second close ends the program.
+// A window made bigger gives the problem and the answers bigger text, the captions keep their
+// height, and the window can be made as small as it was. The notice after a failed save has a
+// line of its own: it never moves, squeezes or widens another control. A close in the pop-up
+// records its problem; a second close ends the program.
 TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswersOnly)
 {
     Ui f;
@@ -224,7 +195,9 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
         QString at;
         QDebug(&at) << f.main.size();
         for (const QWidget* w : f.main.findChildren<QWidget*>(QRegularExpression("^(?!notice)"))) {
-            QDebug(&at) << w->objectName() << w->geometry();
+            if (w->window() == &f.main) { // not a pop-up that is going
+                QDebug(&at) << w->objectName() << w->geometry();
+            }
         }
         return at.toStdString();
     };
@@ -244,9 +217,14 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
     EXPECT_EQ(find(f.main, "dsscore")->height(), captionHeight);
     f.main.resize(normal);
     EXPECT_EQ(fonts(), std::pair(48, 36));
-
+    f.main.showMinimized(); // while a problem counts down: paused, and Start resumes
+    f.main.showNormal();
+    click(f.main, "start");
+    f.main.pressAnswer(f.p.drill.wrongSlot1);
     f.services.dataDir /= "missing";
-    f.main.close();
+    f.main.close(); // in the pop-up: the window stays open once, paused, the problem recorded
+    EXPECT_EQ(f.controls() + find<QLabel>(f.main, "dstotal")->text().toStdString(),
+              "1011111000" + tableSum(f.p.drill));
     auto* notice = find<QLabel>(f.main, "notice");
     EXPECT_TRUE(notice->isVisible() && notice->text().startsWith("Settings could not be saved"));
     EXPECT_EQ(places(), before) << "moved by the notice (or not back to their size)";
