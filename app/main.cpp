@@ -21,7 +21,9 @@
 #include "platform/media_qt.h"
 #include "platform/random.h"
 #include "platform/signals_qt.h"
+#include "platform/trace_qt.h"
 #include "views/main_window.h"
+#include "views/probe_qt.h"
 
 namespace {
 
@@ -128,6 +130,7 @@ std::optional<std::filesystem::path> chooseDataDir(const QCoreApplication& app)
 
 int main(int argc, char* argv[])
 {
+    sb::trace("main");
     QCoreApplication::setApplicationName(QStringLiteral("Sumblitz"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
     // The command line is read before any window system is needed, so that --help and
@@ -142,6 +145,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    sb::trace("application");
     // Lets a desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
     QApplication::setWindowIcon(QIcon(sb::findAsset(QStringLiteral("sumblitz.png"))));
@@ -149,16 +153,21 @@ int main(int argc, char* argv[])
     sb::SystemClock clock;
     sb::StdRandom random(clock.seed());
     sb::QtSound sound;
+    sb::trace("sound");
     sb::QtPictures pictures;
     sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), *dataDir};
     sb::Program program(services);
 
     sb::MainWindow window(program);
+    sb::trace("window built");
     QObject::connect(&pictures, &sb::QtPictures::pictureChanged, &window,
                      &sb::MainWindow::setPicture);
     pictures.show(sb::PictureId::Logo); // the logo stands in the picture until the first drill
     window.load();
+    sb::installProbe(window, program);
     window.show();
+    sb::trace("shown");
+    sb::afterFirstPaint(window);
 
     // However the program is asked to end — its window closed, a signal, the session ending,
     // the display gone — the shut-down steps run once and the files are written.

@@ -1,28 +1,103 @@
 #!/usr/bin/env bash
-# Measures the time from launching the program to its main window being shown, under Xvfb,
-# over several runs. Usage: tools/startup_time.sh [path/to/sumblitz] [runs]
+# Measures the program against the floor (bench/floor: the barest Qt window of the same kind)
+# under one Xvfb, launching them in turn so both meet the same load, and prints the medians
+# and the program's ratio to the floor for: exec to first window mapped, CPU time to it, peak
+# RSS one second after it, shared libraries mapped; with --input, also an X click on the right
+# answer to the next problem's first changed pixel, against the floor's click to its label.
+#   tools/startup_time.sh [--input] [--runs N] BUILD_DIR [SUMBLITZ ...]
+# BUILD_DIR holds floor and startup_probe (built with the tests, best as Release), and the
+# sumblitz measured unless others are named (say a build of an earlier commit: each is compared
+# with the floor of the same run). Each program runs in a scratch folder of its own, once
+# before counting so that its record files exist. Needs Xvfb.
 set -euo pipefail
-exe=$(realpath "${1:-build/test/sumblitz}")
-runs=${2:-10}
-display=:97
-Xvfb $display -noreset -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
-work=$(mktemp -d)
-cd "$work"
-for i in $(seq "$runs"); do
-    start=$(date +%s.%N)
-    DISPLAY=$display "$exe" >/dev/null 2>&1 &
-    pid=$!
-    until DISPLAY=$display xdotool search --onlyvisible --name 'Step1' >/dev/null 2>&1; do
-        sleep 0.005
-    done
-    end=$(date +%s.%N)
-    kill "$pid"; wait "$pid" 2>/dev/null || true
-    while DISPLAY=$display xdotool search --onlyvisible --name 'Step1' >/dev/null 2>&1; do
-        sleep 0.01
-    done
-    echo "run $i: $(echo "($end - $start) * 1000" | bc) ms"
+
+input=0
+runs=8
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --input) input=10; shift ;;
+    --runs) runs=$2; shift 2 ;;
+    *) break ;;
+    esac
 done
-rm -rf "$work"
+[ $# -ge 1 ] || { sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+build=$(realpath "$1")
+shift
+programs=("$build/floor")
+if [ $# -eq 0 ]; then
+    programs+=("$build/sumblitz")
+else
+    for p in "$@"; do programs+=("$(realpath "$p")"); done
+fi
+probe=$build/startup_probe
+for f in "$probe" "${programs[@]}"; do
+    [ -x "$f" ] || { echo "startup_time: no $f" >&2; exit 2; }
+done
+
+display=:${STARTUP_DISPLAY:-62}
+Xvfb "$display" -noreset -screen 0 1366x768x24 >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+sleep 1
+export DISPLAY=$display
+
+launch() { # index, counted
+    local dir=$work/p$1 line
+    mkdir -p "$dir"
+    line=$(cd "$dir" && "$probe" --input "$input" -- "${programs[$1]}" 2>/dev/null) || true
+    [ "$2" = 1 ] && echo "$1 $line" >>"$work/results"
+    echo "${programs[$1]##*/}[$1] $line" >&2
+}
+
+for i in "${!programs[@]}"; do launch "$i" 0; done
+for r in $(seq "$runs"); do
+    for i in "${!programs[@]}"; do launch "$i" 1; done
+done
+
+echo "load: $(uptime | sed 's/.*load average/load average/')"
+echo "runs: $runs launches of each, alternating$([ "$input" -gt 0 ] && echo "; $input clicks a launch")"
+awk -v n="${#programs[@]}" -v input="$input" '
+function median(list,   a, k, t) {
+    k = split(list, a, " ")
+    if (k == 0) return -1
+    for (i = 1; i <= k; i++) for (j = i + 1; j <= k; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+    return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2
+}
+{
+    p = $1
+    for (f = 2; f <= NF; f++) {
+        split($f, kv, "=")
+        if (kv[1] == "clicks") {
+            c = split(kv[2], cs, ",")
+            for (x = 1; x <= c; x++) if (cs[x] < 5000) vals[p, "click"] = vals[p, "click"] " " cs[x]
+        } else {
+            vals[p, kv[1]] = vals[p, kv[1]] " " kv[2]
+        }
+    }
+}
+END {
+    split("map cpu rss libs" (input > 0 ? " click" : ""), keys, " ")
+    name["map"] = "exec to first window mapped, ms"
+    name["cpu"] = "CPU time to the first window, ms"
+    name["rss"] = "peak RSS 1 s after the map, MiB"
+    name["libs"] = "shared libraries mapped"
+    name["click"] = "click to first changed pixel, ms"
+    printf "%-34s %9s", "median", "floor"
+    for (p = 1; p < n; p++) printf " %9s %7s", "prog" p, "ratio"
+    printf "\n"
+    for (k = 1; k in keys; k++) {
+        key = keys[k]
+        base = median(vals[0, key]); if (key == "rss") base /= 1024
+        printf "%-34s %9.1f", name[key], base
+        for (p = 1; p < n; p++) {
+            m = median(vals[p, key]); if (key == "rss") m /= 1024
+            if (key == "libs") printf " %9d %+7d", m, m - base
+            else printf " %9.1f %7.2f", m, (base > 0 ? m / base : 0)
+        }
+        printf "\n"
+    }
+}' "$work/results"
+for i in "${!programs[@]}"; do
+    [ "$i" -gt 0 ] && echo "prog$i: ${programs[$i]}"
+done
