@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QPixmap>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QStringList>
@@ -18,6 +19,7 @@
 #include "flow/program.h"
 #include "platform/assets_qt.h"
 #include "platform/clock.h"
+#include "platform/lazy_sound_qt.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
 #include "platform/signals_qt.h"
@@ -148,12 +150,12 @@ int main(int argc, char* argv[])
     sb::trace("application");
     // Lets a desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
-    QApplication::setWindowIcon(QIcon(sb::findAsset(QStringLiteral("sumblitz.png"))));
+    QApplication::setWindowIcon(
+        QIcon(QPixmap::fromImage(sb::readImage(sb::findAsset(QStringLiteral("sumblitz.png"))))));
 
     sb::SystemClock clock;
     sb::StdRandom random(clock.seed());
-    sb::QtSound sound;
-    sb::trace("sound");
+    sb::LazySound sound;
     sb::QtPictures pictures;
     sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), *dataDir};
     sb::Program program(services);
@@ -168,6 +170,7 @@ int main(int argc, char* argv[])
     window.show();
     sb::trace("shown");
     sb::afterFirstPaint(window);
+    sound.prepareOnFirstInput();
 
     // However the program is asked to end — its window closed, a signal, the session ending,
     // the display gone — the shut-down steps run once and the files are written.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QStringList>
 
 // Outside the namespace: Q_INIT_RESOURCE declares the resource's initialiser in the global one.
@@ -12,6 +13,14 @@ static void initHelpResourceGlobal()
 }
 
 namespace sb {
+
+QImage readImage(const QString& path)
+{
+    QImageReader named(path, QFileInfo(path).suffix().toLower().toLatin1());
+    named.setAutoDetectImageFormat(false);
+    QImage image = named.read();
+    return image.isNull() ? QImage(path) : image;
+}
 
 QString findAsset(const QString& name)
 {

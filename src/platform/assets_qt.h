@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -12,6 +13,11 @@ namespace sb {
 // and in ../share/sumblitz beside it, for an installed program. Returns the absolute path of
 // the first regular file found, or an empty string when there is none.
 QString findAsset(const QString& name);
+
+// Reads an image file as the format its name says ("logo.jpg" as JPEG), without asking every
+// image plug-in whether it knows the file, which would load them all; a file whose contents do
+// not match its name is still read, by its contents. A null image when it cannot be read.
+QImage readImage(const QString& path);
 
 // How QtSound and QtPictures find their files: findAsset in the program, something else in a
 // test that needs a missing or broken file.

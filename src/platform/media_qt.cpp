@@ -1,10 +1,5 @@
 #include "platform/media_qt.h"
 
-#include <QApplication>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
-
 #include <string_view>
 
 namespace sb {
@@ -17,55 +12,6 @@ QString trimmedName(std::string_view stored)
 }
 
 } // namespace
-
-QtSound::QtSound()
-    : QtSound(findAsset, QMediaDevices::defaultAudioOutput(), [] { QApplication::beep(); })
-{
-}
-
-QtSound::QtSound(const AssetLocator& locate, const QAudioDevice& device, Beep beep)
-    : m_beep(std::move(beep))
-{
-    for (int slot = 1; slot <= 6; ++slot) {
-        const QString path = locate(trimmedName(soundFile[static_cast<std::size_t>(slot)]));
-        m_missing[static_cast<std::size_t>(slot)] = path.isEmpty();
-        // Without an output there is nothing to load the found sounds for.
-        if (path.isEmpty() || device.isNull())
-            continue;
-        auto effect = std::make_unique<QSoundEffect>(device);
-        effect->setSource(QUrl::fromLocalFile(path));
-        m_effects[static_cast<std::size_t>(slot)] = std::move(effect);
-    }
-}
-
-QtSound::~QtSound() = default;
-
-void QtSound::play(SoundId sound)
-{
-    const int slot = static_cast<int>(sound);
-    if (slot < 1 || slot > 6)
-        return;
-    // One sound at a time: a new one cuts off the one still sounding, its own included.
-    for (auto& effect : m_effects) {
-        if (effect)
-            effect->stop();
-    }
-    const auto i = static_cast<std::size_t>(slot);
-    // A file that is there but cannot be decoded is as good as missing.
-    if (m_missing[i] || (m_effects[i] && m_effects[i]->status() == QSoundEffect::Error)) {
-        if (m_beep)
-            m_beep();
-        return;
-    }
-    if (auto& effect = m_effects[i])
-        effect->play();
-}
-
-bool QtSound::has(SoundId sound) const
-{
-    const int slot = static_cast<int>(sound);
-    return slot >= 1 && slot <= 6 && m_effects[static_cast<std::size_t>(slot)] != nullptr;
-}
 
 QtPictures::QtPictures(QObject* parent) : QtPictures(findAsset, parent) {}
 
@@ -82,7 +28,9 @@ void QtPictures::show(PictureId picture)
     QPixmap& cached = m_cache[static_cast<std::size_t>(n)];
     if (cached.isNull()) {
         const QString path = m_locate(trimmedName(pictureFile[static_cast<std::size_t>(n)]));
-        if (path.isEmpty() || !cached.load(path))
+        if (!path.isEmpty())
+            cached = QPixmap::fromImage(readImage(path));
+        if (cached.isNull())
             return;
     }
     m_current = cached;

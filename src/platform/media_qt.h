@@ -1,51 +1,15 @@
 #pragma once
 
-#include <QAudioDevice>
 #include <QObject>
 #include <QPixmap>
 #include <QString>
 
 #include <array>
-#include <functional>
-#include <memory>
 
 #include "platform/assets_qt.h"
 #include "platform/media.h"
 
-class QSoundEffect;
-
 namespace sb {
-
-// The drill sounds through Qt Multimedia. The six files (soundFile slots 1..6) are found and
-// loaded once, when the object is made; play() returns at once, stops whatever is still
-// sounding and starts the slot's sound from its beginning. A slot whose file is missing or
-// could not be read gives the system's default sound (the beep) instead, so the pupil still
-// hears that something happened. A slot outside 1..6 plays nothing, and a found file plays
-// nothing on a machine without an audio output; nothing is ever reported to the pupil.
-class QtSound final : public Sound {
-public:
-    using Beep = std::function<void()>;
-
-    // The files found by findAsset, played on the system's default output.
-    QtSound();
-    // A null device means "no audio": the found files are not loaded and stay silent. beep
-    // stands in for QApplication::beep.
-    QtSound(const AssetLocator& locate, const QAudioDevice& device, Beep beep);
-    ~QtSound() override;
-    QtSound(const QtSound&) = delete;
-    QtSound& operator=(const QtSound&) = delete;
-
-    void play(SoundId sound) override;
-
-    // True when slot 1..6 has a sound ready to play (its file was found and there is an
-    // output to play it on).
-    bool has(SoundId sound) const;
-
-private:
-    std::array<std::unique_ptr<QSoundEffect>, 7> m_effects; // slots 1..6
-    std::array<bool, 7> m_missing{};                        // slots 1..6 without a file
-    Beep m_beep;
-};
 
 // The main window's pictures (pictureFile 1..5). show(n) makes picture n the current one and
 // emits pictureChanged with it. Each file is read the first time it is shown and kept; a

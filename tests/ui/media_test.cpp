@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "platform/media_qt.h"
+#include "platform/sound_qt.h"
 
 namespace sb {
 namespace {

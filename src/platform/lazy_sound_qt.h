@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+#include "platform/media.h"
+
+namespace sb {
+
+// The drill sounds, with Qt Multimedia kept out of the program's start-up: it is linked only
+// into the sound module (sumblitz-sound.so, beside the program or in its library folder), and
+// the module is loaded by prepare(), at the latest by the first play(). Once loaded it plays as
+// QtSound does: the files findAsset finds, one sound at a time, the system's beep for a missing
+// file. Where the module cannot be loaded every sound is that beep, so the pupil still hears that
+// something happened.
+class LazySound final : public Sound {
+public:
+    // modulePath empty: the module found beside the program or in its library folder.
+    explicit LazySound(QString modulePath = {});
+    ~LazySound() override;
+    LazySound(const LazySound&) = delete;
+    LazySound& operator=(const LazySound&) = delete;
+
+    // Loads the module and the sound files now, unless that has been done or tried.
+    void prepare();
+    // Prepares at the pupil's first mouse or key press in the program: no sound is due
+    // before one, and the press of a button comes well before its click (the release), when
+    // the first sound is played.
+    void prepareOnFirstInput();
+    void play(SoundId sound) override;
+    // True once the module is loaded and its sounds made.
+    bool loaded() const { return m_backend != nullptr; }
+
+private:
+    QString m_modulePath;
+    std::unique_ptr<Sound> m_backend;
+    bool m_tried = false;
+};
+
+} // namespace sb
