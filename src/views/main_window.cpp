@@ -423,11 +423,18 @@ void MainWindow::render()
     }
     m_switch->setChecked(m.switchBox.value == 1);
     // A stored 2 is a greyed box: shown partly checked, and kept as 2 until it is clicked.
+    // A box is touched only when it changes: setting a check box's state repaints it (and
+    // the frame behind it) even when the state is the one it shows.
     const auto showBox = [](QCheckBox* box, const CheckBox& value) {
-        box->setTristate(value.value == 2);
-        box->setCheckState(value.value == 2   ? Qt::PartiallyChecked
-                           : value.value == 1 ? Qt::Checked
-                                              : Qt::Unchecked);
+        const Qt::CheckState state = value.value == 2   ? Qt::PartiallyChecked
+                                     : value.value == 1 ? Qt::Checked
+                                                        : Qt::Unchecked;
+        if (box->isTristate() != (value.value == 2)) {
+            box->setTristate(value.value == 2);
+        }
+        if (box->checkState() != state) {
+            box->setCheckState(state);
+        }
         box->setEnabled(value.enabled);
     };
     for (int i = 1; i <= 4; ++i) {
@@ -671,6 +678,12 @@ void MainWindow::openHelp()
 
 void MainWindow::setPicture(const QPixmap& picture)
 {
+    // Most answers show the picture already there: it is scaled and repainted only when it
+    // changes.
+    if (picture.cacheKey() == m_pictureKey) {
+        return;
+    }
+    m_pictureKey = picture.cacheKey();
     m_dsp->setPixmap(picture.scaled(m_dsp->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 

@@ -115,6 +115,8 @@ private:
     // Time stamp of the last mouse press on an answer button (main window or pop-up).
     quint64 m_lastAnswerPress = 0;
     bool m_answerPressed = false;
+    // The picture shown in dsp, by its QPixmap::cacheKey (the picture before scaling).
+    qint64 m_pictureKey = 0;
 };
 
 } // namespace sb

@@ -31,10 +31,14 @@ void ProblemView::setDrawing(const ProblemDrawing& drawing)
     if (same) {
         return;
     }
+    const QSize before = minimumSizeHint();
     m_drawing = drawing;
     setAccessibleName(spokenText(m_drawing));
     fitFont();
-    updateGeometry();
+    // Only a text of another width asks the window to lay itself out again.
+    if (minimumSizeHint() != before) {
+        updateGeometry();
+    }
     update();
 }
 
