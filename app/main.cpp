@@ -166,10 +166,11 @@ int main(int argc, char* argv[])
                      &sb::MainWindow::setPicture);
     pictures.show(sb::PictureId::Logo); // the logo stands in the picture until the first drill
     window.load();
+    sb::trace("loaded");
     sb::installProbe(window, program);
     window.show();
     sb::trace("shown");
-    sb::afterFirstPaint(window);
+    sb::traceFirstPaint(window);
     sound.prepareOnFirstInput();
 
     // However the program is asked to end — its window closed, a signal, the session ending,

@@ -24,11 +24,7 @@ Trace loaded;
 
 class FirstPaint final : public QObject {
 public:
-    FirstPaint(QWidget& window, std::function<void()> then)
-        : QObject(&window), m_then(std::move(then))
-    {
-        window.installEventFilter(this);
-    }
+    explicit FirstPaint(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -38,17 +34,11 @@ protected:
             // Once the paint has reached the screen.
             QTimer::singleShot(0, this, [this] {
                 trace("first paint");
-                if (m_then) {
-                    m_then();
-                }
                 deleteLater();
             });
         }
         return false;
     }
-
-private:
-    std::function<void()> m_then;
 };
 
 } // namespace
@@ -70,9 +60,11 @@ void trace(const char* step)
 
 namespace sb {
 
-void afterFirstPaint(QWidget& window, std::function<void()> then)
+void traceFirstPaint(QWidget& window)
 {
-    new FirstPaint(window, std::move(then));
+    if (loaded.on) {
+        new FirstPaint(window);
+    }
 }
 
 } // namespace sb

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
-
 class QWidget;
 
 namespace sb {
@@ -13,8 +11,7 @@ namespace sb {
 // Without the variable a call costs one test of a flag.
 void trace(const char* step);
 
-// With the trace on, traces "first paint" once window has painted for the first time, then
-// runs then (when given); without it, runs then after that first paint all the same.
-void afterFirstPaint(QWidget& window, std::function<void()> then = {});
+// With the trace on, traces "first paint" once window has painted for the first time.
+void traceFirstPaint(QWidget& window);
 
 } // namespace sb
