@@ -191,5 +191,16 @@ TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
     }
 }
 
+// A pop-up time of 0 or below never closes the pop-up by itself, however long it stays open.
+TEST(Answering, APopupWithoutATimeWaitsForItsButton)
+{
+    Drilling d([](Drilling& t) { t.p.cur().popupSeconds() = -1; });
+    but_click(d.p, d.p.drill.wrongSlot1);
+    for (int tick = 0; tick < 70000; ++tick) {
+        pop_timer_tick(d.p);
+    }
+    EXPECT_EQ(d.p.main.modal, Modal::Feedback);
+}
+
 } // namespace
 } // namespace sb::test

@@ -174,5 +174,21 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
     }
 }
 
+// The number boxes' lists as the window shows them, blanks and all: a few written out by hand.
+TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
+{
+    const std::vector<std::pair<int, std::string>> lists{
+        {8, "  1|  2|  3|  4|  5|  6|  7|  8|  9|10"},
+        {11, "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400"},
+        {13, "   0|   1|   2|   3|   4|   5|   6|   7|   8|   9| 10"}};
+    for (const auto& [box, items] : lists) {
+        std::string joined;
+        for (const std::string& item : comboItems(box)) {
+            joined += (joined.empty() ? "" : "|") + item;
+        }
+        EXPECT_EQ(joined, items) << box;
+    }
+}
+
 } // namespace
 } // namespace sb::test
