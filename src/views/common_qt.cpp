@@ -1,6 +1,15 @@
 #include "views/common_qt.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -9,6 +18,79 @@
 #include "records/cp1252.h"
 
 namespace sb {
+
+namespace {
+
+// A check box, option or checkable button as assistive technology sees it. Qt's own toggles
+// the control without a click, so no handler would hear of it; this one clicks.
+class ClickingButton final : public QAccessibleWidget {
+public:
+    explicit ClickingButton(QAbstractButton* b)
+        : QAccessibleWidget(b, qobject_cast<QCheckBox*>(b) != nullptr ? QAccessible::CheckBox
+                               : qobject_cast<QRadioButton*>(b) != nullptr
+                                   ? QAccessible::RadioButton
+                                   : QAccessible::Button)
+    {
+    }
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            QString caption = button()->text();
+            return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                .remove(QLatin1Char('&'))
+                .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto* box = qobject_cast<const QCheckBox*>(button());
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        s.checkStateMixed = box != nullptr && box->checkState() == Qt::PartiallyChecked;
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled()) {
+            names << toggleAction();
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == toggleAction() || action == pressAction()) {
+            if (widget()->isEnabled()) {
+                button()->click();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        if (action == toggleAction()) {
+            return {QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText)};
+        }
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+QAccessibleInterface* clickingButtonFactory(const QString&, QObject* object)
+{
+    auto* b = qobject_cast<QAbstractButton*>(object);
+    if (b != nullptr && b->isCheckable()) {
+        return new ClickingButton(b);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 QFont arial(double pointSize, bool bold)
 {
@@ -58,6 +140,50 @@ void followTimer(QTimer* timer, bool enabled)
     } else if (!enabled && timer->isActive()) {
         timer->stop();
     }
+}
+
+void followValue(QComboBox* box, const QString& text)
+{
+    bool isNumber = false;
+    const int value = text.trimmed().toInt(&isNumber);
+    int item = -1;
+    for (int i = 0; isNumber && item < 0 && i < box->count(); ++i) {
+        bool itemIsNumber = false;
+        if (box->itemText(i).trimmed().toInt(&itemIsNumber) == value && itemIsNumber) {
+            item = i;
+        }
+    }
+    if (box->currentIndex() != item) {
+        box->setCurrentIndex(item);
+    }
+    if (box->currentText() != text) {
+        box->setEditText(text);
+    }
+}
+
+void useClickingAccessibleButtons()
+{
+    // The factory installed last is asked first, before Qt's own.
+    static const bool installed = [] {
+        QAccessible::installFactory(clickingButtonFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+bool pressFocusedOnEnter(QWidget* window, const QKeyEvent* key)
+{
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || key->isAutoRepeat() ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    if (button == nullptr || !button->isEnabled() || button->window() != window) {
+        return false;
+    }
+    button->click();
+    return true;
 }
 
 } // namespace sb

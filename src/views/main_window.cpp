@@ -81,6 +81,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), m_program(program)
 {
+    useClickingAccessibleButtons();
     setObjectName(QStringLiteral("sb12"));
     setWindowTitle(windowCaption());
     setFont(arial(10));

@@ -41,8 +41,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool stopOptionFocus(QWidget* option, QEvent* event);
     void buildRepeatFrame(QWidget* frame);
     void buildRemoveFrame(QWidget* frame);
     void buildEndFrame(QWidget* frame);

@@ -138,6 +138,15 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     EXPECT_EQ(f.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
     f.form.close_click();
     EXPECT_EQ(f.slot(3).operation * 10 + f.slot(4).operation, 25) << "Bob's own record after bob";
+
+    // Accents and ligatures file a name under its letters, not after Z.
+    Fixture g;
+    writeStudentFile(g.dir, {g.pupil("Zo\xEB"), g.pupil("\xE9mile"), g.pupil("Zack"),
+                             g.pupil("Emile"), g.pupil("\xC6sop"), g.pupil("Al")});
+    g.form.load();
+    g.form.ssort_click();
+    EXPECT_EQ(g.listed(), (std::vector<std::string>{"Default", "Untitled", "\xC6sop", "Al",
+                                                    "\xE9mile", "Emile", "Zack", "Zo\xEB"}));
 }
 
 TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)

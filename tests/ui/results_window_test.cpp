@@ -66,7 +66,7 @@ TEST(ResultsWindowView, OpensModallyDrawsOnceReadsOutTheViewShownAndSavesWholeFi
         };
         ASSERT_TRUE(w.saveCsv(path("r.csv")) && w.savePdf(path("r.pdf")));
         const Bytes csv = readBytes(f.at("r.csv"));
-        EXPECT_EQ(std::string(csv.begin(), csv.end()), ResultsCsv(f.p.drill));
+        EXPECT_EQ(std::string(csv.begin(), csv.end()), ResultsCsv(f.p.drill, OpAdd));
         const Bytes pdf = readBytes(f.at("r.pdf"));
         EXPECT_TRUE(std::string(pdf.begin(), pdf.end()).starts_with("%PDF-"));
         EXPECT_FALSE(w.saveCsv(path("no such folder/r.csv")));
