@@ -9,8 +9,10 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <string>
@@ -21,8 +23,10 @@ namespace sb {
 
 namespace {
 
-// A check box, option or checkable button as assistive technology sees it. Qt's own toggles
-// the control without a click, so no handler would hear of it; this one clicks.
+// A button, check box or option as assistive technology sees it. Qt's own toggles a check box
+// or option without a click, so no handler would hear of it; this one clicks. A button that
+// does not toggle is pressed as Qt presses it, a moment later, so that a window it opens does
+// not hold up the screen reader's call.
 class ClickingButton final : public QAccessibleWidget {
 public:
     explicit ClickingButton(QAbstractButton* b)
@@ -48,8 +52,10 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         const auto* box = qobject_cast<const QCheckBox*>(button());
-        s.checkable = true;
+        const auto* push = qobject_cast<const QPushButton*>(button());
+        s.checkable = button()->isCheckable();
         s.checked = button()->isChecked();
+        s.defaultButton = push != nullptr && push->isDefault();
         s.checkStateMixed = box != nullptr && box->checkState() == Qt::PartiallyChecked;
         s.pressed = button()->isDown();
         return s;
@@ -58,15 +64,20 @@ public:
     {
         QStringList names;
         if (widget()->isEnabled()) {
-            names << toggleAction();
+            names << (button()->isCheckable() ? toggleAction() : pressAction());
         }
         return names + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override
     {
         if (action == toggleAction() || action == pressAction()) {
-            if (widget()->isEnabled()) {
+            if (!widget()->isEnabled()) {
+                return;
+            }
+            if (button()->isCheckable()) {
                 button()->click();
+            } else {
+                button()->animateClick();
             }
             return;
         }
@@ -83,11 +94,13 @@ public:
 
 QAccessibleInterface* clickingButtonFactory(const QString&, QObject* object)
 {
+    // Asked for when the button is made (while assistive technology listens), before it may
+    // become checkable; tool buttons keep Qt's own, which knows their menus.
     auto* b = qobject_cast<QAbstractButton*>(object);
-    if (b != nullptr && b->isCheckable()) {
-        return new ClickingButton(b);
+    if (b == nullptr || qobject_cast<QToolButton*>(object) != nullptr) {
+        return nullptr;
     }
-    return nullptr;
+    return new ClickingButton(b);
 }
 
 } // namespace

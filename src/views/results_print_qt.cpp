@@ -39,7 +39,7 @@ struct Measure {
     {
         const QFontMetricsF fm(body, device);
         line = fm.lineSpacing();
-        row = line * 1.1;
+        row = line;
         pad = fm.horizontalAdvance(QLatin1Char('0')) * 0.6;
         label = fm.horizontalAdvance(QStringLiteral("20")) + 2 * pad;
         double widest = fm.horizontalAdvance(QStringLiteral("100%"));
@@ -59,7 +59,7 @@ struct Measure {
 // The lines of text above the tables, wrapped to the page's width.
 QString introText(const Printout& p)
 {
-    return p.date + QLatin1Char('\n') + p.rowsAndColumns + QLatin1Char('\n') + p.key;
+    return p.rowsAndColumns + QLatin1Char(' ') + p.key;
 }
 
 double heightAt(const Measure& m, const Printout& p, QPaintDevice* device, double width)
@@ -154,9 +154,12 @@ double paintPrintout(QPainter& painter, const QRectF& page, const Printout& p)
     double y = page.top();
     painter.setPen(Qt::black);
     painter.setFont(title);
-    painter.drawText(QPointF(page.left(), y + QFontMetricsF(title, device).ascent()), p.title);
-    y += QFontMetricsF(title, device).lineSpacing();
+    const QFontMetricsF titleMetrics(title, device);
+    painter.drawText(QPointF(page.left(), y + titleMetrics.ascent()), p.title);
     painter.setFont(m.body);
+    painter.drawText(QRectF(page.left(), y, page.width(), titleMetrics.height()),
+                     Qt::AlignRight | Qt::AlignBottom, p.date);
+    y += titleMetrics.lineSpacing();
     QRectF intro;
     painter.drawText(QRectF(page.left(), y, page.width(), page.bottom() - y), Qt::TextWordWrap,
                      introText(p), &intro);

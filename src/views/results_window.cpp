@@ -39,7 +39,7 @@ namespace {
 const QString kPdfFilter = QStringLiteral("PDF files (*.pdf)");
 const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
 // The margins of the page, in millimetres, for the PDF and the printer alike.
-const QMarginsF kMargins(15, 15, 15, 15);
+const QMarginsF kMargins(12, 12, 12, 12);
 
 QString viewName(ResultsView view)
 {
@@ -183,7 +183,7 @@ void ResultsWindow::connectControls()
         addAction(menuKey);
         connect(menuKey, &QAction::triggered, this, [this] {
             const QPoint centre(m_hold->width() / 2, m_hold->height() / 2);
-            emit m_p->customContextMenuRequested(m_hold->mapTo(m_p, centre));
+            emit m_p->customContextMenuRequested(m_p->mapFrom(m_hold, centre));
         });
     }
     connect(m_p, &QWidget::customContextMenuRequested, this, [this](QPoint pos) {
