@@ -84,15 +84,13 @@ void paintTable(QPainter& painter, const Measure& m, QPointF at0, const QString&
         return QRectF(x + m.pad, top + r * m.row, (s == 0 ? m.label : m.column) - 2 * m.pad, m.row);
     };
     for (int s = 1; s <= kResultColumns; ++s) {
-        painter.drawText(cellRect(0, s), Qt::AlignRight | Qt::AlignVCenter,
-                         bare(cells.columnLabel[at(s)]));
+        painter.drawText(cellRect(0, s), Qt::AlignCenter, bare(cells.columnLabel[at(s)]));
     }
     for (int r = 1; r <= kResultRows; ++r) {
         painter.drawText(cellRect(r, 0), Qt::AlignRight | Qt::AlignVCenter,
                          bare(cells.rowLabel[at(r)]));
         for (int s = 1; s <= kResultColumns; ++s) {
-            painter.drawText(cellRect(r, s), Qt::AlignRight | Qt::AlignVCenter,
-                             bare(cells.cell[at(r)][at(s)]));
+            painter.drawText(cellRect(r, s), Qt::AlignCenter, bare(cells.cell[at(r)][at(s)]));
         }
     }
     painter.setPen(QPen(QColor(kGridColour.red, kGridColour.green, kGridColour.blue), m.line / 16));
@@ -149,7 +147,9 @@ double paintPrintout(QPainter& painter, const QRectF& page, const Printout& p)
         }
         points -= 0.25;
     }
-    const Measure m(points, p, device);
+    Measure m(points, p, device);
+    // The columns share the page's width, so that the type has room around it.
+    m.column = qMax(m.column, (page.width() - m.label) / kResultColumns);
     const QFont title = arial(points + 3, true);
     double y = page.top();
     painter.setPen(Qt::black);
