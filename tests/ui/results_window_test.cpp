@@ -153,18 +153,21 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         ASSERT_TRUE(p->hasFocus());
-        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
-                                  Qt::Key_Up}) {
+        for (const Qt::Key key :
+             {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
             QTest::keyClick(p, key);
             QApplication::processEvents(); // each scroll reaches the screen
         }
         QWidget* hold = find(w, "hold");
         const QRect shown(hold->mapTo(&w, QPoint(0, 0)), hold->size());
-        const QImage onScreen = w.screen()->grabWindow(w.winId(), shown.x(), shown.y(),
-                                                       shown.width(), shown.height()).toImage();
+        const QImage onScreen =
+            w.screen()
+                ->grabWindow(w.winId(), shown.x(), shown.y(), shown.width(), shown.height())
+                .toImage();
         const QImage painted = hold->grab().toImage();
         EXPECT_TRUE(onScreen.convertToFormat(QImage::Format_RGB32) ==
-                    painted.convertToFormat(QImage::Format_RGB32)) << "a trace of the focus frame is left on the screen";
+                    painted.convertToFormat(QImage::Format_RGB32))
+            << "a trace of the focus frame is left on the screen";
 
         QTimer::singleShot(0, &w, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());

@@ -89,7 +89,8 @@ TEST(TeacherKeys, SmartRepeatByKeyboard)
 
         auto* shock = find<QComboBox>(smart, "cbr12");
         const std::string delay = m.cbr[13];
-        QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                          false);
         QApplication::sendEvent(find(smart, "cbr13"), &wheel);
         EXPECT_EQ(m.cbr[13], delay) << "no focus, no change";
         shock->setFocus(Qt::TabFocusReason);
