@@ -199,6 +199,8 @@ QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const
     box->lineEdit()->setAccessibleName(spoken);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // A wheel turned over the box gives it no focus, so a scroll passing over it changes nothing.
+    box->setFocusPolicy(Qt::StrongFocus);
     inFront->setBuddy(box);
     connect(box, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
         cbr_change(m_model, i, text.toLatin1().toStdString());

@@ -283,6 +283,7 @@ void StudentWindow::buildLevels(QGroupBox* frame, QGridLayout* grid)
         combo->setObjectName(QStringLiteral("CB%1").arg(c.index));
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setFocusPolicy(Qt::StrongFocus); // a passing wheel gives it no focus
         combo->setToolTip(quoted(c.tip));
         combo->setAccessibleName(QString::fromLatin1(c.accessible));
         for (const char* item : c.items) {

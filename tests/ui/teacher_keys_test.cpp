@@ -13,6 +13,13 @@
 #include "views/smart_window.h"
 #include "views/student_window.h"
 
+// A wheel turned over a control as the window system delivers it (spontaneous: Qt gives the focus
+// to a control that takes it by wheel before the control sees the wheel).
+bool qt_sendSpontaneousEvent(QObject* receiver, QEvent* event)
+{
+    return QCoreApplication::sendSpontaneousEvent(receiver, event);
+}
+
 namespace sb::test {
 namespace {
 
@@ -91,7 +98,7 @@ TEST(TeacherKeys, SmartRepeatByKeyboard)
         const std::string delay = m.cbr[13];
         QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
                           false);
-        QApplication::sendEvent(find(smart, "cbr13"), &wheel);
+        qt_sendSpontaneousEvent(find<QComboBox>(smart, "cbr13")->lineEdit(), &wheel);
         EXPECT_EQ(m.cbr[13], delay) << "no focus, no change";
         shock->setFocus(Qt::TabFocusReason);
         shock->lineEdit()->selectAll();
