@@ -162,6 +162,15 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     m_bndef->installEventFilter(this);
     m_bnrstdef->installEventFilter(this);
 
+    setReadingOrder();
+
+    smart_load(m_program, m_model);
+    render();
+    m_ck[1]->setFocus();
+}
+
+void SmartWindow::setReadingOrder()
+{
     // Tab follows the reading order: the frames left to right and top to bottom, then the
     // buttons outside them.
     const std::array<QWidget*, 29> order{
@@ -173,10 +182,6 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     for (std::size_t k = 0; k + 1 < order.size(); ++k) {
         setTabOrder(order[k], order[k + 1]);
     }
-
-    smart_load(m_program, m_model);
-    render();
-    m_ck[1]->setFocus();
 }
 
 QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const QString& spoken,

@@ -49,6 +49,7 @@ private:
     void buildRemoveFrame(QWidget* frame);
     void buildEndFrame(QWidget* frame);
     void buildMinorFrame(QWidget* frame);
+    void setReadingOrder();
     QComboBox* makeCombo(int i, QWidget* parent, QLabel* inFront, const QString& spoken,
                          const QString& tip);
     QCheckBox* makeCheck(int i, QWidget* parent, const QString& caption, const QString& spoken,
