@@ -220,6 +220,13 @@ void ResultsWindow::connectControls()
     });
 }
 
+void ResultsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!pressFocusedOnEnter(this, event)) {
+        QDialog::keyPressEvent(event);
+    }
+}
+
 const Drill& ResultsWindow::drill() const
 {
     return m_program.drill;

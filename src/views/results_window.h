@@ -45,6 +45,9 @@ public:
     QString heading() const;
     int tableOperation() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override; // Enter presses the focused button
+
 private:
     void layoutControls();
     void connectControls();
