@@ -99,7 +99,7 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         r.clock.minute = 40; // a long pause
         StartDrill(r.p);
         EXPECT_EQ(r.controls(), kRunning);
-        EXPECT_EQ(r.p.drill.score * 10 + r.p.drill.total, resumes ? 12 : 0);
+        EXPECT_EQ(ints(r.p.drill.score, r.p.drill.total), resumes ? ints(1, 2) : ints(0, 0));
         if (resumes) {
             EXPECT_EQ(r.p.drill.facts, before.facts);
             ClockTick(r.p); // the pause is not counted: the first tick sees the minute Start saw
@@ -120,12 +120,12 @@ TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
     r.p.drill.repeatDelay = 3;
     r.p.drill.poolCount = 1; // the rest retired: a resumed pool is not refilled
     StartDrill(r.p);
-    EXPECT_EQ(r.p.drill.curFact * 10 + r.p.drill.poolCount, 1951);
+    EXPECT_EQ(ints(r.p.drill.curFact, r.p.drill.poolCount), ints(195, 1));
     PauseDrill(r.p);
     r.p.drill.poolCount = 0; // all retired: refilled, and no fact's counters are reset
     r.p.drill.fact(1).asked = 3;
     StartDrill(r.p);
-    EXPECT_EQ(r.p.drill.poolCount * 10 + r.p.drill.fact(1).asked, 1003);
+    EXPECT_EQ(ints(r.p.drill.poolCount, r.p.drill.fact(1).asked), ints(100, 3));
     PauseDrill(r.p);
     r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
     StartDrill(r.p);
