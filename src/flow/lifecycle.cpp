@@ -138,7 +138,7 @@ void ProgramLoad(Program& p)
     noteFile(p, defaults);
     // A rename that a crash cut short leaves the pupil's results under two names: the one the
     // student file lists wins.
-    static_cast<void>(FinishInterruptedRename(p.settings, dataDirOf(p)));
+    FinishInterruptedRename(p.settings, dataDirOf(p));
     ReadFactFile(p);
     // The lock flag starts clear before the selection is shown, not after: settings saved with
     // "10 Sub" lock the first-number boxes while they are shown, and clearing the flag after

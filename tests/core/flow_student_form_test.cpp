@@ -165,6 +165,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         f.type("Anna");
         f.form.Renam_click();
         EXPECT_EQ(f.startUpPupil(), "Anna") << "at once, for a crash before the close";
+        EXPECT_EQ(f.p.main.dsword, "Anna:");
         if (button[0] == 'C') {
             f.form.cancel_click();
         } else {
