@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "flow/answer_log.h"
 #include "flow/answering.h"
 #include "flow/captions.h"
 #include "flow/main_form.h"
@@ -118,6 +119,8 @@ bool ProgramClose(Program& p)
     const bool settingsSaved = SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
     noteSave(p, settingsSaved, kSettingsNotSaved, kDefaultFile);
     const bool factsSaved = WriteFactFile(p);
+    // The history is the pupil's own extra: answers it could not take never hold up the close.
+    FlushAnswerHistory(p);
     return settingsSaved && factsSaved;
 }
 
