@@ -1,5 +1,6 @@
 #include "views/student_window.h"
 
+#include "views/class_overview_window.h"
 #include "views/common_qt.h"
 
 #include <QCheckBox>
@@ -134,7 +135,13 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
         m_form.cancel_click();
         after();
     });
+    auto* overview = button(this, "classgo", "Class &Overview...");
+    connect(overview, &QPushButton::clicked, this, [this, &program] {
+        ClassOverviewWindow classOverview(program, this);
+        classOverview.exec();
+    });
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(overview);
     bottom->addStretch(1);
     bottom->addWidget(cancel);
     layout->addLayout(bottom);
