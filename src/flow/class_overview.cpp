@@ -245,7 +245,7 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
 {
     std::string out(kBom);
     out += "pupil,time (UTC),drill,operation,problem,answer,chosen,outcome,seconds,auto teach,"
-           "first-number ranges,second numbers\r\n";
+           "first numbers,second numbers\r\n";
     const auto when = [](std::int64_t ms) {
         const auto t = static_cast<std::time_t>(ms / 1000);
         std::tm utc{};
@@ -258,12 +258,11 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
     };
     static constexpr std::array<const char*, 3> outcome{"right", "wrong", "time-out"};
     for (const AnswerRow& r : rows) {
-        std::array<std::int16_t, 5> ranges{};
-        std::array<std::int16_t, 11> seconds{};
-        for (std::size_t i = 1; i < seconds.size(); ++i) {
-            seconds[i] = (r.seconds >> i) & 1;
-            if (i < ranges.size()) {
-                ranges[i] = (r.ranges >> i) & 1;
+        DrillSettings selected; // the boxes ticked when the answer was given
+        for (std::size_t i = 1; i < selected.secondNum.size(); ++i) {
+            selected.secondNum[i] = static_cast<std::int16_t>((r.seconds >> i) & 1);
+            if (i < selected.firstRange.size()) {
+                selected.firstRange[i] = static_cast<std::int16_t>((r.ranges >> i) & 1);
             }
         }
         const std::vector<std::string> fields{
@@ -278,8 +277,8 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
             std::to_string(r.millis / 1000) + "." + std::to_string(r.millis % 1000 / 100) +
                 std::to_string(r.millis % 100 / 10) + std::to_string(r.millis % 10),
             r.autoTeach == 1 ? "on" : "off",
-            boxesText(ranges),
-            boxesText(seconds)};
+            firstNumbersText(selected),
+            boxesText(selected.secondNum)};
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out += (i == 0 ? "" : ",") + CsvField(fields[i]);
         }

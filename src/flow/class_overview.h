@@ -67,7 +67,8 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
 std::string CsvField(std::string_view utf8);
 std::string ClassOverviewCsv(std::span<const PupilOverview> rows);
 // Every answer of one pupil, oldest first: date and time (UTC, ISO 8601), drill, operation,
-// problem, right answer, answer chosen, outcome, seconds, Auto Teach, ranges, second numbers.
+// problem, right answer, answer chosen, outcome, seconds, Auto Teach, and the first and second
+// numbers selected then.
 std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows);
 
 } // namespace sb

@@ -259,7 +259,8 @@ HistoryStatus HistoryDb::append(std::span<const AnswerRow> rows)
 std::optional<std::vector<AnswerRow>> HistoryDb::rows(int operation, std::int64_t sinceMs)
 {
     const std::string sql = std::string("SELECT ") + kColumns +
-                            " FROM answers WHERE at_ms >= ?1 AND (?2 = 0 OR operation = ?2)"
+                            // "+operation": the time index gives the order, no sorting
+                            " FROM answers WHERE at_ms >= ?1 AND (?2 = 0 OR +operation = ?2)"
                             " ORDER BY at_ms, id";
     Stmt s(m_db, sql.c_str());
     s.bind(1, sinceMs);
@@ -276,17 +277,23 @@ std::optional<std::vector<AnswerRow>> HistoryDb::rows(int operation, std::int64_
 
 std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int count)
 {
-    const std::string sql = std::string("SELECT ") + kColumns +
-                            " FROM answers WHERE operation = ? AND fact = ?"
-                            " ORDER BY at_ms DESC, id DESC LIMIT ?";
-    Stmt s(m_db, sql.c_str());
+    // Only what judging a fact needs: the outcome and the time of each answer.
+    Stmt s(m_db, "SELECT outcome, millis FROM answers WHERE operation = ? AND fact = ?"
+                 " ORDER BY at_ms DESC, id DESC LIMIT ?");
     RecentByFact out;
     for (std::size_t fact = 1; fact < out.size() && s.ok(); ++fact) {
         s.bind(1, operation);
         s.bind(2, static_cast<std::int64_t>(fact));
         s.bind(3, count);
         while (s.step() == SQLITE_ROW) {
-            out[fact].push_back(rowOf(s));
+            AnswerRow r;
+            r.operation = static_cast<std::int16_t>(operation);
+            r.fact = static_cast<std::int16_t>(fact);
+            r.outcome = s.i64(0) == 0   ? AnswerOutcome::Right
+                        : s.i64(0) == 2 ? AnswerOutcome::TimeOut
+                                        : AnswerOutcome::Wrong;
+            r.millis = static_cast<std::int32_t>(s.i64(1));
+            out[fact].push_back(std::move(r));
         }
         if (s.rc() != SQLITE_DONE) {
             return std::nullopt;

@@ -77,7 +77,8 @@ public:
     // first. Nothing when the database cannot be read.
     [[nodiscard]] std::optional<std::vector<AnswerRow>> rows(int operation, std::int64_t sinceMs);
 
-    // The last `count` answers of each fact 1..200 of operation, newest first.
+    // The outcome and time of the last `count` answers of each fact 1..200 of operation, newest
+    // first (the other fields are left empty).
     using RecentByFact = std::array<std::vector<AnswerRow>, 201>;
     [[nodiscard]] std::optional<RecentByFact> recent(int operation, int count);
 

@@ -69,6 +69,7 @@ ProgressWindow::ProgressWindow(Program& program, QWidget* parent)
     m_model.operation = op >= 1 && op <= 6 ? op : 1;
     setWindowTitle(QStringLiteral("Progress: ") + toQString(m_model.pupil));
     buildControls();
+    resize(980, 720); // the whole grid at once on a 1366 x 768 screen
     reload();
 }
 
@@ -165,7 +166,7 @@ QWidget* ProgressWindow::buildGridTab()
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_grid->verticalHeader()->setDefaultSectionSize(22);
+    m_grid->verticalHeader()->setDefaultSectionSize(21);
     for (int i = 0; i < 20; ++i) {
         m_grid->setVerticalHeaderItem(i, new QTableWidgetItem(QString::number(i + 1)));
     }
@@ -192,6 +193,7 @@ QWidget* ProgressWindow::buildTimeTab()
                                        QStringLiteral("% right"), QStringLiteral("Median s")});
     m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_days->verticalHeader()->setVisible(false);
+    m_days->verticalHeader()->setDefaultSectionSize(20);
     m_days->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(m_chart, 3);
@@ -261,8 +263,13 @@ void ProgressWindow::render()
 
 void ProgressWindow::renderGrid()
 {
-    AnswerRow sample;
-    sample.operation = static_cast<std::int16_t>(m_model.operation);
+    // Each fact as it was last posed, when it was; otherwise by its row and column.
+    std::array<QString, kFactSlots + 1> problem;
+    for (const AnswerRow& a : m_model.rows) {
+        if (a.fact >= 1 && a.fact <= kFactSlots) {
+            problem[static_cast<std::size_t>(a.fact)] = toQString(ProblemText(a));
+        }
+    }
     for (int r = 1; r <= 20; ++r) {
         for (int c = 1; c <= 10; ++c) {
             const FluencyCell& cell =
@@ -273,13 +280,9 @@ void ProgressWindow::renderGrid()
             item->setTextAlignment(Qt::AlignCenter);
             item->setBackground(colourOf(cell.fluency));
             item->setForeground(Qt::black);
-            // The fact as it was last posed, when it was; otherwise its row and column.
-            QString fact = QStringLiteral("Row %1, column %2").arg(r).arg(c);
-            for (auto it = m_model.rows.rbegin(); it != m_model.rows.rend(); ++it) {
-                if (it->fact == (c - 1) * 20 + r) {
-                    fact = toQString(ProblemText(*it));
-                    break;
-                }
+            QString fact = problem[static_cast<std::size_t>((c - 1) * 20 + r)];
+            if (fact.isEmpty()) {
+                fact = QStringLiteral("Row %1, column %2").arg(r).arg(c);
             }
             const QString text = fact + QStringLiteral(": ") + toQString(FluencyText(cell));
             item->setData(Qt::AccessibleTextRole, text);

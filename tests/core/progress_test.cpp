@@ -203,7 +203,7 @@ TEST(Progress, AHistoryCsvHoldsEveryAnswerAndReadsBack)
     EXPECT_EQ(lines[1], (std::vector<std::string>{"Ann, A", "2026-05-28T20:26:40.000Z",
                                                   "2026-05-28T20:25:38.999Z", "Multiplication",
                                                   "7 \xC3\x97 8", "56", "54", "wrong", "2.345",
-                                                  "on", "1", "1-2, 10"}));
+                                                  "on", "1-10", "1-2, 10"}));
     EXPECT_EQ(lines[2][6] + lines[2][7] + "/" + lines[2][8], "time-out/10.000");
 }
 
