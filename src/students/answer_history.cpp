@@ -144,9 +144,11 @@ HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWri
         return {nullptr, HistoryStatus::Missing};
     }
     sqlite3* raw = nullptr;
+    // A connection is used by one thread at a time (the writer's, or a window's): no mutex
+    // around every call.
     const int flags =
         (forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) |
-        SQLITE_OPEN_NOFOLLOW;
+        SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
     std::unique_ptr<HistoryDb> db(new HistoryDb(raw)); // closes raw whatever happens
     if (rc != SQLITE_OK) {
