@@ -1,22 +1,60 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QSessionManager>
 #include <QStandardPaths>
+#include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
+#include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "platform/assets_qt.h"
 #include "platform/clock.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
+#include "platform/signals_qt.h"
 #include "views/main_window.h"
 
 namespace {
+
+// The program whose files are still to be saved, for the one way out the event loop does not
+// see: the display connection lost, after which the toolkit calls exit(). Set while the main
+// window runs, cleared once it has shut down.
+sb::Program* unsavedProgram = nullptr;
+
+void saveAtExit()
+{
+    if (unsavedProgram != nullptr) {
+        sb::Program* p = unsavedProgram;
+        unsavedProgram = nullptr;
+        static_cast<void>(sb::ProgramEmergencyClose(*p));
+    }
+}
+
+// A hidden option for the tests that run the real program: actions done once the window is
+// shown ("start" presses Start, "right" answers the problem right), then "ready" on stdout.
+const QString kScriptOption = QStringLiteral("script");
+
+void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& actions)
+{
+    for (const QString& action : actions) {
+        if (action == QStringLiteral("start")) {
+            window.findChild<QAbstractButton*>(QStringLiteral("start"))->click();
+        } else if (action == QStringLiteral("right")) {
+            window.pressAnswer(program.drill.rightSlot);
+        }
+    }
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
+}
 
 // The folder for the pupils' record files, from the command line: --data-dir DIR, or
 // --user-data for the sumblitz folder in the user's data location (XDG_DATA_HOME, by default
@@ -40,8 +78,12 @@ std::optional<std::filesystem::path> chooseDataDir(const QCoreApplication& app)
         QStringLiteral("Keep the record files in the user's data folder, "
                        "$XDG_DATA_HOME/sumblitz or else ~/.local/share/sumblitz (made when "
                        "missing)."));
+    QCommandLineOption scriptOption(kScriptOption, QStringLiteral("Test actions."),
+                                    QStringLiteral("actions"));
+    scriptOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(dirOption);
     parser.addOption(userOption);
+    parser.addOption(scriptOption);
     // Options this parser does not know are left to QApplication (-platform, -style, ...).
     const bool parsed = parser.parse(app.arguments());
     if (parser.isSet(QStringLiteral("help"))) {
@@ -114,5 +156,31 @@ int main(int argc, char* argv[])
     pictures.show(sb::PictureId::Logo); // the logo stands in the picture until the first drill
     window.load();
     window.show();
-    return app.exec();
+
+    // However the program is asked to end — its window closed, a signal, the session ending,
+    // the display gone — the shut-down steps run once and the files are written.
+    unsavedProgram = &program;
+    std::atexit(saveAtExit);
+    sb::StopSignals stops;
+    QObject::connect(&stops, &sb::StopSignals::stopRequested, &window, [&window] {
+        window.shutDownNow();
+        QApplication::exit(0);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.shutDownNow(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.shutDownNow(); });
+    {
+        QCommandLineParser script;
+        script.addOption(QCommandLineOption(kScriptOption, QString(), QStringLiteral("a")));
+        static_cast<void>(script.parse(app.arguments()));
+        if (script.isSet(kScriptOption)) {
+            const QStringList actions = script.value(kScriptOption).split(QLatin1Char(','));
+            QTimer::singleShot(
+                0, &window, [&window, &program, actions] { runScript(window, program, actions); });
+        }
+    }
+    const int code = app.exec();
+    unsavedProgram = nullptr;
+    return code;
 }
