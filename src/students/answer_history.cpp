@@ -34,7 +34,7 @@ constexpr std::array<const char*, kHistorySchema> kMigrations{
     " ranges INTEGER NOT NULL,"
     " seconds INTEGER NOT NULL);"
     "CREATE INDEX answers_at ON answers(at_ms);"
-    "CREATE INDEX answers_fact ON answers(operation, fact, at_ms);"
+    "CREATE INDEX answers_fact ON answers(operation, fact, at_ms, outcome, millis);"
     "CREATE TABLE settings(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"};
 
 HistoryStatus statusOf(int rc)
@@ -281,7 +281,7 @@ std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int coun
 {
     // Only what judging a fact needs: the outcome and the time of each answer.
     Stmt s(m_db, "SELECT outcome, millis FROM answers WHERE operation = ? AND fact = ?"
-                 " ORDER BY at_ms DESC, id DESC LIMIT ?");
+                 " ORDER BY at_ms DESC LIMIT ?");
     RecentByFact out;
     for (std::size_t fact = 1; fact < out.size() && s.ok(); ++fact) {
         s.bind(1, operation);
