@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTableWidget>
@@ -44,6 +45,11 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
         EXPECT_EQ(cell->text(), QStringLiteral("2.0"));
         EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(),
                   QString::fromUtf8("7 × 8: Slow, median 2.0 s of 4 answers"));
+        // What a screen reader hears of the cell, through the table's accessible interface.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        ASSERT_NE(table->tableInterface(), nullptr);
+        EXPECT_EQ(table->tableInterface()->cellAt(6, 7)->text(QAccessible::Name),
+                  cell->data(Qt::AccessibleTextRole).toString());
         EXPECT_EQ(find<QListWidget>(w, "confusions")->item(0)->text(),
                   QString::fromUtf8("7 × 8: 54 ×1"));
         EXPECT_EQ(find<QTableWidget>(w, "dayFigures")->rowCount(), 2);
