@@ -78,9 +78,11 @@ void WriteAnswerHistory(Program& p)
         p.history.given.reset();
         return;
     }
+    // What the tries before this answer came to; this one's is told with the next answer (or
+    // a flush), so the notice never depends on how quickly the writer's thread is.
+    noteOutcomes(p);
     p.history.writer->submit(historyPath(p), std::move(*p.history.given));
     p.history.given.reset();
-    noteOutcomes(p);
 }
 
 void FlushAnswerHistory(Program& p)

@@ -37,9 +37,10 @@ std::filesystem::path historyPath(const Program& p);
 void NoteProblemShown(Program& p);
 // The answer on slot 1..3 (or, with slot 0, a time-out) was just counted for curFact.
 void NoteAnswerGiven(Program& p, int slot);
-// The answer noted last is recorded (once, whatever the pop-up did between): it goes to the
-// writer for the pupil's database. notice then tells how the writes before it went: each
-// history that could not be written is named, and a later success takes its line out.
+// The answer noted last is recorded (once, whatever the pop-up did between): notice first
+// tells how the writes before it went (each history that could not be written is named, and a
+// later success takes its line out), then the answer goes to the writer for the pupil's
+// database.
 void WriteAnswerHistory(Program& p);
 // Waits until every answer recorded so far was tried, and updates notice.
 void FlushAnswerHistory(Program& p);

@@ -1,9 +1,11 @@
 #include "views/common_qt.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <string>
 
 #include "records/cp1252.h"
@@ -49,6 +51,15 @@ int twipsToPixels(double twips, const QWidget* w)
 double pixelsToTwips(double pixels, const QWidget* w)
 {
     return pixels * 1440.0 / w->logicalDpiX();
+}
+
+double growth(const QSize& now, const QSize& normal)
+{
+    if (normal.isEmpty()) {
+        return 1.0;
+    }
+    return std::max(1.0, std::min(static_cast<double>(now.width()) / normal.width(),
+                                  static_cast<double>(now.height()) / normal.height()));
 }
 
 void followTimer(QTimer* timer, bool enabled)

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+class QSize;
 class QTimer;
 class QWidget;
 
@@ -29,6 +30,11 @@ std::optional<std::string> toCp1252(const QString& text);
 // them into pixels, so the window keeps its proportions at any scaling.
 int twipsToPixels(double twips, const QWidget* w);
 double pixelsToTwips(double pixels, const QWidget* w);
+
+// How much larger than `normal` a widget of size `now` is, by the smaller of the two ratios,
+// never below 1: its text grows by this much, so that a pupil at a big screen reads a big
+// window from further away and the text always fits.
+double growth(const QSize& now, const QSize& normal);
 
 // Starts or stops a one-second timer as its model says; a timer already in that state is left
 // alone, so a running countdown is not restarted by a render.

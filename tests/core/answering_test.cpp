@@ -160,7 +160,7 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     EXPECT_EQ(d.pictures.shown, (std::vector<int>{2, 1, 1}));
     EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
     EXPECT_EQ(d.controls(), "1011111000");
-    EXPECT_EQ(d.p.cur().autoTeach * 10 + d.p.run.drillResumable, 0);
+    EXPECT_EQ(ints(d.p.cur().autoTeach, d.p.run.drillResumable), ints(0, 0));
 
     Drilling empty;
     empty.p.cur().secondNum = {};

@@ -87,7 +87,7 @@ TEST(SmartRepeat, Sequences)
             }
             EXPECT_EQ(got, after) << "after an answer in " << seconds << " s";
         }
-        EXPECT_EQ(s.percentCorrect(1) * 100 + s.answerCount(1), rowPercent * 100 + count);
+        EXPECT_EQ(ints(s.percentCorrect(1), s.answerCount(1)), ints(rowPercent, count));
     }
 }
 

@@ -128,7 +128,7 @@ TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws
     EXPECT_EQ(t.p.drill.fact(10).state, 7);
     EXPECT_EQ(t.p.drill.fact(11), (FactRec{11, 1, 11, 2, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(t.p.drill.fact(181).state, 1) << "pooled as Start would";
-    EXPECT_EQ(t.p.drill.fact(200).first * 1000 + t.p.drill.factCount, 200200); // remainder 0
+    EXPECT_EQ(ints(t.p.drill.fact(200).first, t.p.drill.factCount), ints(200, 200));
 }
 
 const HandSlot kHeader4 = markedSlot("Whoever", 1, 4);
