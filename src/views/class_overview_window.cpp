@@ -37,14 +37,7 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     m_rows = BuildClassOverview(ReadClass(dataDirOf(program)), program.services.dataDir, now,
                                 program.services.clock.utcOffsetSeconds(now));
 
-    m_table = new QTableWidget(0, kOverviewColumns, this);
-    m_table->setObjectName(QStringLiteral("overviewTable"));
-    m_table->setAccessibleName(QStringLiteral("Every pupil"));
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->verticalHeader()->setVisible(false);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionsClickable(true);
+    buildTable();
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("overviewSort"));
     QStringList headers;
@@ -109,6 +102,18 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
         }
     });
     sortBy(OverviewColumn::Name, false);
+}
+
+void ClassOverviewWindow::buildTable()
+{
+    m_table = new QTableWidget(0, kOverviewColumns, this);
+    m_table->setObjectName(QStringLiteral("overviewTable"));
+    m_table->setAccessibleName(QStringLiteral("Every pupil"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionsClickable(true);
 }
 
 void ClassOverviewWindow::sortBy(OverviewColumn column, bool descending)

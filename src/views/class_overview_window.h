@@ -32,6 +32,7 @@ public:
     bool saveCsv(const QString& path);
 
 private:
+    void buildTable();
     void render();
     void noteSaved(bool saved, const QString& path);
     QString ask(const QString& what, const QString& suffix);

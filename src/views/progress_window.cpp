@@ -132,6 +132,11 @@ void ProgressWindow::buildControls()
     connect(m_fluent, &QDoubleSpinBox::valueChanged, this,
             [this](double s) { setFluentSeconds(s); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connectExports(csv, pdf, print);
+}
+
+void ProgressWindow::connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print)
+{
     connect(csv, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
             this, QStringLiteral("Save the answer history as CSV"),

@@ -10,6 +10,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPagedPaintDevice;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -42,6 +43,7 @@ public:
 
 private:
     void buildControls();
+    void connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print);
     QWidget* buildGridTab();
     QWidget* buildTimeTab();
     void reload();
