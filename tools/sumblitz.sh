@@ -11,7 +11,8 @@ run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev 
               libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
               fonts-liberation libgl-dev pkg-config)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format
-               desktop-file-utils appstream dpkg-dev clang libfuzzer-14-dev)
+               desktop-file-utils appstream dpkg-dev clang libfuzzer-14-dev
+               python3) # the CSV test reads the file back with Python's csv module
 
 install_missing() {
     local missing=()

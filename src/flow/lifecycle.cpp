@@ -123,7 +123,9 @@ bool SaveOutgoingFacts(Program& p, const DrillSettings& outgoing)
     }
     const FileOutcome outcome = writeFacts(p, outgoing);
     noteFile(p, outcome);
-    return outcome.ok();
+    // Facts never read from an unreadable file are not the pupil's: leaving them unsaved
+    // loses nothing.
+    return outcome.ok() || outcome.action == FileOutcome::Action::Kept;
 }
 
 void ProgramLoad(Program& p)
@@ -137,7 +139,7 @@ void ProgramLoad(Program& p)
     noteFile(p, defaults);
     // A rename that a crash cut short leaves the pupil's results under two names: the one the
     // student file lists wins.
-    static_cast<void>(FinishInterruptedRename(p.settings, dataDirOf(p)));
+    FinishInterruptedRename(p.settings, dataDirOf(p));
     ReadFactFile(p);
     // The lock flag starts clear before the selection is shown, not after: settings saved with
     // "10 Sub" lock the first-number boxes while they are shown, and clearing the flag after

@@ -116,6 +116,7 @@ private:
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), m_program(program)
 {
+    useClickingAccessibleButtons();
     setObjectName(QStringLiteral("sb12"));
     setWindowTitle(windowCaption());
     setFont(arial(10));
