@@ -8,6 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
+              libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
               fonts-liberation libgl-dev pkg-config)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format
                desktop-file-utils appstream dpkg-dev clang libfuzzer-14-dev

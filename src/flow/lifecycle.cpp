@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "flow/answer_log.h"
 #include "flow/answering.h"
 #include "flow/captions.h"
 #include "flow/main_form.h"
@@ -177,6 +178,8 @@ bool ProgramClose(Program& p)
         SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
     noteFile(p, settings);
     const bool factsSaved = WriteFactFile(p);
+    // The history is the pupil's own extra: answers it could not take never hold up the close.
+    FlushAnswerHistory(p);
     return settings.ok() && factsSaved;
 }
 

@@ -1,5 +1,6 @@
 #include "views/student_window.h"
 
+#include "views/class_overview_window.h"
 #include "views/common_qt.h"
 #include "views/help_window.h"
 
@@ -145,7 +146,13 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     m_message->setAccessibleName(QStringLiteral("Message"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_message->setFocusPolicy(Qt::NoFocus);
+    auto* overview = button(this, "classgo", "Class &Overview...");
+    connect(overview, &QPushButton::clicked, this, [this, &program] {
+        ClassOverviewWindow classOverview(program, this);
+        classOverview.exec();
+    });
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(overview);
     bottom->addWidget(m_message, 1);
     bottom->addWidget(cancel);
     layout->addLayout(bottom);
