@@ -8,10 +8,12 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
+              libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
               fonts-liberation libgl-dev pkg-config)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format
                desktop-file-utils appstream dpkg-dev clang libfuzzer-14-dev
-               libxtst-dev libxdamage-dev) # the last two for bench/floor/startup_probe
+               python3 # the CSV test reads the file back with Python's csv module
+               libxtst-dev libxdamage-dev) # these two for bench/floor/startup_probe
 
 install_missing() {
     local missing=()

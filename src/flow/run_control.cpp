@@ -32,10 +32,11 @@ void setAnswerButtons(MainModel& m, bool enabled)
     }
 }
 
-void startDrillClock(MainModel& m)
+void startDrillClock(Program& p)
 {
-    m.timerEnabled = true;
-    ++m.clockStarts;
+    p.main.timerEnabled = true;
+    ++p.main.clockStarts;
+    NoteProblemShown(p);
 }
 
 void clearScore(MainModel& m)
@@ -48,7 +49,7 @@ void closeDelayWindow(Program& p)
 {
     p.main.noshow.timerEnabled = false;
     p.main.modal = Modal::None;
-    startDrillClock(p.main);
+    startDrillClock(p);
 }
 
 } // namespace
@@ -208,7 +209,7 @@ void ShowDelay(Program& p)
     MainModel& m = p.main;
     const std::int16_t seconds = p.cur().delaySeconds();
     if (seconds < 1) {
-        startDrillClock(m);
+        startDrillClock(p);
         return;
     }
     m.noshow.delayElapsed = 0;

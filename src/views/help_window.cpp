@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -63,6 +64,19 @@ void HelpWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void addHelpKey(QWidget* window, const QString& page)
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, window, [window, page] {
+        auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+        if (help == nullptr) {
+            help = new HelpWindow(window);
+        }
+        help->showPage(page);
+    });
 }
 
 } // namespace sb

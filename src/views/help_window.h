@@ -20,4 +20,8 @@ private:
     QTextBrowser* m_browser = nullptr;
 };
 
+// F1 in `window` opens the help page `page` in a help window of its own, which stays usable
+// while `window` is modal and closes with it.
+void addHelpKey(QWidget* window, const QString& page);
+
 } // namespace sb

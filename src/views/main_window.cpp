@@ -36,6 +36,7 @@
 #include "views/help_window.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
+#include "views/progress_window.h"
 #include "views/results_window.h"
 #include "views/smart_window.h"
 #include "views/student_window.h"
@@ -115,6 +116,7 @@ private:
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), m_program(program)
 {
+    useClickingAccessibleButtons();
     setObjectName(QStringLiteral("sb12"));
     setWindowTitle(windowCaption());
     setFont(arial(10));
@@ -207,6 +209,12 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, &MainWindow::openHelp);
+    auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(f6, &QShortcut::activated, this, [this] {
+        if (m_progressgo->isEnabled()) {
+            m_progressgo->click();
+        }
+    });
 
     render();
 }
@@ -309,6 +317,8 @@ void MainWindow::buildFrames(QWidget* central)
                       QStringLiteral("\"Opens Student Data window\""));
     m_resultsgo = button(controls, "resultsgo", QStringLiteral("Results Table"),
                          QStringLiteral("\"Shows a result of score in Table view\""));
+    m_progressgo = button(controls, "progressgo", QStringLiteral("&Progress"),
+                          QStringLiteral("Shows the pupil's progress over time (F6)"));
     m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
                       QStringLiteral("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
@@ -345,7 +355,12 @@ void MainWindow::buildFrames(QWidget* central)
         Resulttable.exec();
         after();
     });
-    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_helpgo}) {
+    connect(m_progressgo, &QPushButton::clicked, this, [this] {
+        ProgressWindow progress(m_program, this);
+        progress.exec();
+        after();
+    });
+    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_progressgo, m_helpgo}) {
         column->addWidget(b);
     }
     column->addStretch(1);
@@ -449,6 +464,7 @@ void MainWindow::render()
     m_smartgo->setEnabled(m.smartgo);
     m_goauto->setEnabled(m.goauto);
     m_resultsgo->setEnabled(m.resultsgo);
+    m_progressgo->setEnabled(m.smartgo); // between drills, like the settings windows
     m_helpgo->setEnabled(m.helpgo);
     for (int i = 1; i <= 3; ++i) {
         m_but[at(i)]->setText(toQString(m.but[at(i)].caption));

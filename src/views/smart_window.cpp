@@ -19,6 +19,7 @@
 #include "flow/program.h"
 #include "records/index.h"
 #include "views/common_qt.h"
+#include "views/help_window.h"
 
 namespace sb {
 
@@ -65,6 +66,9 @@ public:
                 kept += c;
             }
         }
+        if (kept.isEmpty() && !inserted.isEmpty()) {
+            return Invalid; // a refused key changes nothing, not even the text it would replace
+        }
         if (kept.size() != inserted.size()) {
             input = input.left(front) + kept + input.right(back);
             pos = static_cast<int>(front + kept.size());
@@ -94,6 +98,8 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     setWindowTitle(QStringLiteral("Smart Repeat"));
     setWindowModality(Qt::WindowModal);
     setFont(arial(9));
+    useClickingAccessibleButtons();
+    addHelpKey(this, QStringLiteral("smart_repeat.html"));
 
     auto* frame1 = new QGroupBox(QStringLiteral("Repeat Math Fact if:"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -156,6 +162,15 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     m_bndef->installEventFilter(this);
     m_bnrstdef->installEventFilter(this);
 
+    setReadingOrder();
+
+    smart_load(m_program, m_model);
+    render();
+    m_ck[1]->setFocus();
+}
+
+void SmartWindow::setReadingOrder()
+{
     // Tab follows the reading order: the frames left to right and top to bottom, then the
     // buttons outside them.
     const std::array<QWidget*, 29> order{
@@ -167,10 +182,6 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     for (std::size_t k = 0; k + 1 < order.size(); ++k) {
         setTabOrder(order[k], order[k + 1]);
     }
-
-    smart_load(m_program, m_model);
-    render();
-    m_ck[1]->setFocus();
 }
 
 QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const QString& spoken,
@@ -193,6 +204,8 @@ QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const
     box->lineEdit()->setAccessibleName(spoken);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // A wheel turned over the box gives it no focus, so a scroll passing over it changes nothing.
+    box->setFocusPolicy(Qt::StrongFocus);
     inFront->setBuddy(box);
     connect(box, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
         cbr_change(m_model, i, text.toLatin1().toStdString());
@@ -234,7 +247,7 @@ void SmartWindow::buildRepeatFrame(QWidget* frame)
                  1, 2);
     auto* thenDo = label(frame, QStringLiteral("Times      ->Then Do"));
     g->addWidget(thenDo, 1, 3);
-    g->addWidget(makeCombo(2, frame, thenDo, QStringLiteral("Then Do Repeats"),
+    g->addWidget(makeCombo(2, frame, thenDo, QStringLiteral("Then Do Repeats when wrong"),
                            QStringLiteral("Number of repeats")),
                  1, 4);
     g->addWidget(label(frame, QStringLiteral("Repeats")), 1, 5);
@@ -249,7 +262,7 @@ void SmartWindow::buildRepeatFrame(QWidget* frame)
                  2, 2);
     auto* seconds = label(frame, QStringLiteral("seconds ->Then Do"));
     g->addWidget(seconds, 2, 3);
-    g->addWidget(makeCombo(4, frame, seconds, QStringLiteral("Then Do Repeats"),
+    g->addWidget(makeCombo(4, frame, seconds, QStringLiteral("Then Do Repeats when slow"),
                            QStringLiteral("Number of Repeats")),
                  2, 4);
     g->addWidget(label(frame, QStringLiteral("Repeats")), 2, 5);
@@ -274,7 +287,7 @@ void SmartWindow::buildRemoveFrame(QWidget* frame)
                  1, 0);
     auto* streak = label(frame, QStringLiteral(" Consecutively Correct"));
     g->addWidget(streak, 1, 1);
-    g->addWidget(makeCombo(6, frame, streak, QStringLiteral("Consecutively Correct"),
+    g->addWidget(makeCombo(6, frame, streak, QStringLiteral("Consecutively Correct times"),
                            QStringLiteral("Trigger for Remove")),
                  1, 2);
 
@@ -283,7 +296,7 @@ void SmartWindow::buildRemoveFrame(QWidget* frame)
                  2, 0);
     auto* faster = label(frame, QStringLiteral("Correct Faster Than"));
     g->addWidget(faster, 2, 1);
-    g->addWidget(makeCombo(7, frame, faster, QStringLiteral("Correct Faster Than"),
+    g->addWidget(makeCombo(7, frame, faster, QStringLiteral("Correct Faster Than seconds"),
                            QStringLiteral("Trigger for Remove")),
                  2, 2);
 
@@ -398,10 +411,8 @@ void SmartWindow::render()
     for (int i = 1; i <= 13; ++i) {
         QComboBox* box = m_cbr[at(i)];
         const QString text = toQString(m.cbr[at(i)]);
-        if (box->currentText() != text) {
-            const QSignalBlocker block(box);
-            box->setEditText(text);
-        }
+        const QSignalBlocker block(box);
+        followValue(box, text);
     }
     for (int i = 1; i <= 5; ++i) {
         QRadioButton* option = m_stopon[at(i)];
@@ -452,19 +463,16 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
         }
         return QDialog::eventFilter(watched, event);
     }
-    if (type == QEvent::FocusIn && qobject_cast<QRadioButton*>(watched) != nullptr) {
-        // Tab into the stop options lands on the one selected, as the arrow keys move from there.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        const int k = m_model.stopon;
-        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&
-            watched != m_stopon[at(k)]) {
-            m_stopon[at(k)]->setFocus(reason);
-        }
-        return QDialog::eventFilter(watched, event);
+    if (qobject_cast<QRadioButton*>(watched) != nullptr) {
+        return stopOptionFocus(static_cast<QWidget*>(watched), event) ||
+               QDialog::eventFilter(watched, event);
     }
     for (int i = 1; i <= 13; ++i) {
         if (watched != m_cbr[at(i)]) {
             continue;
+        }
+        if (type == QEvent::Wheel && !m_cbr[at(i)]->hasFocus()) {
+            return true; // a scroll passing over the box changes nothing
         }
         if (type == QEvent::FocusIn && movesFocus(event)) {
             cbr_got_focus(m_program, m_model, i);
@@ -480,6 +488,41 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// The stop options are one stop of Tab: Tab and Shift+Tab come in on the option selected and go
+// on past the group from any of them; the arrow keys move within it.
+bool SmartWindow::stopOptionFocus(QWidget* option, QEvent* event)
+{
+    const int k = m_model.stopon;
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&
+            option != m_stopon[at(k)]) {
+            m_stopon[at(k)]->setFocus(reason);
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool back = key->key() == Qt::Key_Backtab ||
+                      (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+        return false;
+    }
+    // The neighbours of the group in the tab order set when the window was made.
+    QWidget* to = back ? m_cbr[13] : m_cbr[9];
+    to->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+}
+
+void SmartWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!pressFocusedOnEnter(this, event)) {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 } // namespace sb

@@ -45,6 +45,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override; // Escape: Cancel
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Enter presses the focused button
 
 private:
     QGroupBox* buildStep1();

@@ -59,6 +59,7 @@ struct Drilling : ProgramFixture {
 TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpTo32767)
 {
     Drilling d;
+    EXPECT_EQ(d.p.main.but[3].caption, "4");
     but_click(d.p, 0); // no such buttons
     but_click(d.p, 4);
     const std::vector<std::pair<Event, const char*>> rows{
@@ -189,6 +190,17 @@ TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
         }
         EXPECT_EQ(got, ends) << minutes << " min " << problems << " problems";
     }
+}
+
+// A pop-up time of 0 or below never closes the pop-up by itself, however long it stays open.
+TEST(Answering, APopupWithoutATimeWaitsForItsButton)
+{
+    Drilling d([](Drilling& t) { t.p.cur().popupSeconds() = -1; });
+    but_click(d.p, d.p.drill.wrongSlot1);
+    for (int tick = 0; tick < 70000; ++tick) {
+        pop_timer_tick(d.p);
+    }
+    EXPECT_EQ(d.p.main.modal, Modal::Feedback);
 }
 
 } // namespace

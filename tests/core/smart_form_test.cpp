@@ -47,8 +47,10 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");
     EXPECT_EQ(f.p.settings.backupSettings, f.cur());
 
+    stopon_click(f.p, f.m, 5);
+    EXPECT_EQ(f.cur().stopOn, 5); // an option writes curSettings at once
     stopon_click(f.p, f.m, 1);
-    EXPECT_EQ(f.cur().stopOn, 1); // an option writes curSettings at once
+    EXPECT_EQ(ints(f.cur().stopOn, f.m.stopon), ints(1, 1));
     ck_click(f.m, 6, 1);
     ck_click(f.m, 1, 0);
     f.type(1, "4");
@@ -63,6 +65,8 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     const auto& panel = f.p.main.DisSet;
     EXPECT_EQ(panel[3] + panel[5] + panel[6] + panel[7],
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
+    smart_load(f.p, f.m); // opened again on stopOn 1: its option is selected
+    EXPECT_EQ(f.m.stopon, 1);
 }
 
 TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
@@ -171,6 +175,22 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         EXPECT_EQ(f.p.flags.studentFromSmart, 1 - fromStudent);
         EXPECT_EQ(f.cur().shockSeconds(), fromStudent == 0 ? 4 : 10);
         EXPECT_TRUE(f.m.open);
+    }
+}
+
+// The number boxes' lists as the window shows them, blanks and all: a few written out by hand.
+TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
+{
+    const std::vector<std::pair<int, std::string>> lists{
+        {8, "  1|  2|  3|  4|  5|  6|  7|  8|  9|10"},
+        {11, "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400"},
+        {13, "   0|   1|   2|   3|   4|   5|   6|   7|   8|   9| 10"}};
+    for (const auto& [box, items] : lists) {
+        std::string joined;
+        for (const std::string& item : comboItems(box)) {
+            joined += (joined.empty() ? "" : "|") + item;
+        }
+        EXPECT_EQ(joined, items) << box;
     }
 }
 

@@ -67,6 +67,9 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
     EXPECT_FALSE(ProgramClose(next));
     EXPECT_EQ(readBytes(pupil.at("Ann.Xtx")), stored);
     EXPECT_EQ(next.main.notice, "Results could not be read and were not saved (Ann.Xtx)");
+    ReadFactFile(next); // readable again (Student Data's OK reads it): saved as any other
+    EXPECT_EQ(ints(next.run.drillResumable, next.main.notice.size()), ints(1, 0));
+    EXPECT_TRUE(WriteFactFile(next));
 }
 
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
