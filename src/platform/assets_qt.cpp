@@ -22,6 +22,18 @@ QImage readImage(const QString& path)
     return image.isNull() ? QImage(path) : image;
 }
 
+QString findModule(const QString& fileName)
+{
+    const QDir bin(QCoreApplication::applicationDirPath());
+    for (const QString& path : {bin.filePath(fileName),
+                                bin.filePath(QStringLiteral(SUMBLITZ_MODULE_DIR "/") + fileName)}) {
+        if (QFileInfo(path).isFile()) {
+            return QDir::cleanPath(path);
+        }
+    }
+    return {};
+}
+
 QString findAsset(const QString& name)
 {
     const QString file = name.trimmed();

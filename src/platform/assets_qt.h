@@ -19,6 +19,11 @@ QString findAsset(const QString& name);
 // not match its name is still read, by its contents. A null image when it cannot be read.
 QImage readImage(const QString& path);
 
+// Finds one of the program's modules (the sound and chart modules, "sumblitz-sound.so"):
+// beside the program in a build, in the program's library folder when installed. Empty when
+// there is none.
+QString findModule(const QString& fileName);
+
 // How QtSound and QtPictures find their files: findAsset in the program, something else in a
 // test that needs a missing or broken file.
 using AssetLocator = std::function<QString(const QString& name)>;

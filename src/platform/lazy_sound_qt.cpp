@@ -2,9 +2,7 @@
 #include "platform/lazy_sound_qt.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QLibrary>
 
 #include <functional>
@@ -17,21 +15,6 @@ namespace sb {
 namespace {
 
 using Make = Sound* (*)(const AssetLocator*, const std::function<void()>*);
-
-// Beside the program in a build; in the library folder of an installed one (the path from the
-// program's folder to it is fixed when the program is built).
-QString findModule()
-{
-    const QDir bin(QCoreApplication::applicationDirPath());
-    for (const QString& path :
-         {bin.filePath(QStringLiteral("sumblitz-sound.so")),
-          bin.filePath(QStringLiteral(SUMBLITZ_SOUND_DIR "/sumblitz-sound.so"))}) {
-        if (QFileInfo(path).isFile()) {
-            return QDir::cleanPath(path);
-        }
-    }
-    return {};
-}
 
 class FirstInput final : public QObject {
 public:
@@ -69,7 +52,8 @@ void LazySound::prepare()
     }
     m_tried = true;
     trace("sound: loading");
-    QLibrary module(m_modulePath.isEmpty() ? findModule() : m_modulePath);
+    QLibrary module(m_modulePath.isEmpty() ? findModule(QStringLiteral("sumblitz-sound.so"))
+                                           : m_modulePath);
     // The module stays loaded for the rest of the program: its sounds live in it.
     module.setLoadHints(QLibrary::PreventUnloadHint);
     const auto make = reinterpret_cast<Make>(module.resolve("sumblitzMakeSound"));

@@ -81,3 +81,8 @@ void ProgressChart::setDays(std::span<const DayFigures> days)
 }
 
 } // namespace sb
+
+extern "C" Q_DECL_EXPORT sb::DaysChart* sumblitzMakeDaysChart(QWidget* parent)
+{
+    return new sb::ProgressChart(parent);
+}

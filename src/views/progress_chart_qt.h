@@ -6,16 +6,22 @@
 #include <span>
 
 #include "flow/progress.h"
+#include "views/days_chart_qt.h"
 
 namespace sb {
 
 // The days as a chart: problems answered (bars' worth of points, right axis), percent right
-// (left axis, 0..100) and the median seconds (right axis), one point per day.
-class ProgressChart : public QChartView {
+// (left axis, 0..100) and the median seconds (right axis), one point per day. Built into the
+// chart module only; the program makes it through makeDaysChart.
+class ProgressChart : public QChartView, public DaysChart {
     Q_OBJECT
 public:
     explicit ProgressChart(QWidget* parent = nullptr);
-    void setDays(std::span<const DayFigures> days);
+    QWidget* widget() override { return this; }
+    void setDays(std::span<const DayFigures> days) override;
 };
 
 } // namespace sb
+
+// The entry point of the chart module, called by name by makeDaysChart.
+extern "C" sb::DaysChart* sumblitzMakeDaysChart(QWidget* parent);

@@ -28,7 +28,7 @@
 #include "flow/program.h"
 #include "flow/results_table.h"
 #include "views/common_qt.h"
-#include "views/progress_chart_qt.h"
+#include "views/days_chart_qt.h"
 
 namespace sb {
 
@@ -190,7 +190,7 @@ QWidget* ProgressWindow::buildGridTab()
 QWidget* ProgressWindow::buildTimeTab()
 {
     auto* page = new QWidget(this);
-    m_chart = new ProgressChart(page);
+    m_chart = makeDaysChart(page);
     m_days = new QTableWidget(0, 4, page);
     m_days->setObjectName(QStringLiteral("dayFigures"));
     m_days->setAccessibleName(QStringLiteral("The chart's figures by day"));
@@ -201,7 +201,7 @@ QWidget* ProgressWindow::buildTimeTab()
     m_days->verticalHeader()->setDefaultSectionSize(20);
     m_days->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(m_chart, 3);
+    layout->addWidget(m_chart->widget(), 3);
     layout->addWidget(m_days, 2);
     return page;
 }
@@ -348,7 +348,7 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
         return top + static_cast<int>(w->height() * scale);
     };
     int y = place(m_grid->parentWidget(), lineH * 2, page.height() / 2 - lineH * 2);
-    y = place(m_chart, y + lineH, page.height() / 2 - lineH * 2);
+    y = place(m_chart->widget(), y + lineH, page.height() / 2 - lineH * 2);
     device.newPage();
     painter.setFont(arial(10, true));
     const int textH = QFontMetrics(painter.font(), &device).height();

@@ -17,7 +17,7 @@ class QTableWidget;
 namespace sb {
 
 struct Program;
-class ProgressChart;
+class DaysChart;
 
 // The Progress window: the pupil on display, per operation, from the answer history — the
 // fluency grid (an accessible 20 x 10 table), the wrong answers chosen most often, and the days
@@ -65,7 +65,7 @@ private:
     QTableWidget* m_grid = nullptr;
     QLabel* m_legend = nullptr;
     QListWidget* m_confusions = nullptr;
-    ProgressChart* m_chart = nullptr;
+    DaysChart* m_chart = nullptr;
     QTableWidget* m_days = nullptr;
 };
 
