@@ -452,8 +452,10 @@ void StudentForm::Renam_click()
     // Her answer history goes with her; a history already kept under the new name (a pupil
     // removed earlier) is not taken over.
     if (RenameHistory(m_p, old, trimBlanks(fresh)) == HistoryStatus::Failed) {
-        m_model.message = "The answer history of " + old + " stays under that name: another "
-                          "history is kept under the name " + trimBlanks(fresh) + ".";
+        m_model.message = "The answer history of " + old +
+                          " stays under that name: another "
+                          "history is kept under the name " +
+                          trimBlanks(fresh) + ".";
     }
 }
 
