@@ -197,9 +197,10 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     f.select("Cy");
     f.form.start_click();
     f.form.a_click(4, 1);
+    f.form.b_click(10, 1);
     f.add("Dora");
     EXPECT_EQ(f.slot(3).autoTeach, 1) << "Cy's changes kept";
-    EXPECT_EQ(f.slot(3).firstRange[4], 1);
+    EXPECT_EQ(ints(f.slot(3).firstRange[4], f.slot(3).secondNum[10]), ints(1, 1));
     EXPECT_EQ(f.form.model().listIndex, 4) << "Dora, on display, selected";
     f.files.failWrite = true;
     f.add("Eve");
@@ -538,7 +539,11 @@ TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
     f.p.settings.startSettings = f.p.cur();
     f.p.run.drillResumable = 1;
     f.p.main.op = OpSub; // the main window's selection differs from the drill's
+    for (CheckBox& box : f.p.main.b) {
+        box.value = 0; // and is empty: made non-empty first
+    }
     goauto_click(f.p);
+    EXPECT_EQ(f.p.cur().secondNum[1], 1);
     EXPECT_EQ(f.p.run.drillResumable, 0);
     EXPECT_EQ(f.p.settings.startSettings.operation, OpSub);
     EXPECT_EQ(f.p.drill.factCount, 200) << "the fact table built for the new selection";
