@@ -507,6 +507,7 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
 {
     Fixture f;
     writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob"), f.pupil("Cy")});
+    writeBytes(f.dir / "Bob.history.sqlite", Bytes{1});
     f.form.load();
     f.form.studentlist_click(1); // a fixed entry stays
     f.form.removestudent_click();
@@ -529,6 +530,10 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     EXPECT_FALSE(ok.model().closed) << "the window stays, saying what was not saved";
     EXPECT_NE(ok.model().message.find("could not be saved"), std::string::npos);
     EXPECT_EQ(f.bytes().size(), 5u * 208) << "the old file stays whole, with the pupil stored";
+    EXPECT_TRUE(fs::exists(f.dir / "Bob.history.sqlite")) << "Bob is not removed yet";
+    f.files.failRename = false;
+    ok.close_click();
+    EXPECT_FALSE(fs::exists(f.dir / "Bob.history.sqlite")) << "his answer history went with him";
 }
 
 TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
