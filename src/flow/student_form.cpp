@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "drill/pool.h"
+#include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/digits_only.h"
 #include "flow/lifecycle.h"
@@ -148,6 +149,7 @@ void StudentForm::load()
 
     Settings& s = m_p.settings;
     std::vector<std::string> names = OpenStudentFile(s, m_file);
+    m_listedAtOpen = names;
     for (std::string& name : names) {
         m_model.studentlist.push_back(std::move(name));
     }
@@ -448,6 +450,14 @@ void StudentForm::Renam_click()
     m_model.message.clear();
     m_model.studentlist[at(i)] = fresh;
     followRename(old, trimBlanks(fresh));
+    // Her answer history goes with her; a history already kept under the new name (a pupil
+    // removed earlier) is not taken over.
+    if (RenameHistory(m_p, old, trimBlanks(fresh)) == HistoryStatus::Failed) {
+        m_model.message = "The answer history of " + old +
+                          " stays under that name: another "
+                          "history is kept under the name " +
+                          trimBlanks(fresh) + ".";
+    }
 }
 
 void StudentForm::followRename(const std::string& old, const std::string& fresh)
@@ -620,6 +630,7 @@ void StudentForm::SaveAndClose()
             return;
         }
         noteFile(m_p, rebuilt);
+        forgetRemoved(entries);
     } else {
         noteFile(m_p, m_file.opened());
     }
@@ -632,6 +643,20 @@ void StudentForm::SaveAndClose()
     }
     finish(true);
     update(m_p);
+}
+
+void StudentForm::forgetRemoved(const std::vector<std::string>& entries)
+{
+    std::vector<std::string> kept;
+    for (const std::string& entry : entries) {
+        kept.push_back(trimBlanks(entry));
+    }
+    for (const std::string& name : m_listedAtOpen) {
+        if (std::find(kept.begin(), kept.end(), name) == kept.end()) {
+            // A removed pupil's answer history goes with her (a renamed one's has moved on).
+            static_cast<void>(RemoveHistory(m_p, name));
+        }
+    }
 }
 
 void StudentForm::close_click()
