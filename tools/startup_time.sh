@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the time from launching the program to its main window being shown, under Xvfb,
 # over several runs. Usage: tools/startup_time.sh [path/to/sumblitz] [runs]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Sumblitz and builds it.
 #   tools/sumblitz.sh run    install what the program needs, build it and start it
 #   tools/sumblitz.sh test   install what the tests need, build everything and run every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start, the drill clock, the delay window, Pause, New Drill and the end of a drill, and the
 // selection controls of the main window, through the program's own handlers.
 
