@@ -1,86 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 #include <QIcon>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <filesystem>
-#include <optional>
+#include <utility>
+#include <variant>
 #include <system_error>
 
 #include "flow/program.h"
 #include "platform/assets_qt.h"
+#include "platform/command_line_qt.h"
 #include "platform/clock.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
 #include "views/main_window.h"
-
-namespace {
-
-// The folder for the pupils' record files, from the command line: --data-dir DIR, or
-// --user-data for the sumblitz folder in the user's data location (XDG_DATA_HOME, by default
-// ~/.local/share), which the menu entry passes because an Exec line cannot expand variables.
-// Without either it is the working directory. The folder is made when it is missing. Prints
-// why and answers nothing when the folder cannot be used.
-std::optional<std::filesystem::path> chooseDataDir(const QCoreApplication& app)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Drill trainer for the arithmetic facts. The pupils' record files are kept "
-                       "in the working directory unless an option below says otherwise."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dirOption(QStringLiteral("data-dir"),
-                                       QStringLiteral("Keep the record files in <dir> (made when "
-                                                      "missing)."),
-                                       QStringLiteral("dir"));
-    const QCommandLineOption userOption(
-        QStringLiteral("user-data"),
-        QStringLiteral("Keep the record files in the user's data folder, "
-                       "$XDG_DATA_HOME/sumblitz or else ~/.local/share/sumblitz (made when "
-                       "missing)."));
-    parser.addOption(dirOption);
-    parser.addOption(userOption);
-    // Options this parser does not know are left to QApplication (-platform, -style, ...).
-    const bool parsed = parser.parse(app.arguments());
-    if (parser.isSet(QStringLiteral("help"))) {
-        parser.showHelp(); // exits
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        parser.showVersion(); // exits
-    }
-    if (!parsed && parser.unknownOptionNames().isEmpty()) {
-        std::fprintf(stderr, "sumblitz: %s\n", qPrintable(parser.errorText()));
-        return std::nullopt;
-    }
-
-    QString dir;
-    if (parser.isSet(dirOption) && parser.isSet(userOption)) {
-        std::fputs("sumblitz: give --data-dir or --user-data, not both\n", stderr);
-        return std::nullopt;
-    }
-    if (parser.isSet(dirOption)) {
-        dir = parser.value(dirOption);
-    } else if (parser.isSet(userOption)) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-              QStringLiteral("/sumblitz");
-    }
-    std::error_code ec;
-    if (dir.isEmpty()) {
-        return std::filesystem::current_path(ec);
-    }
-    const std::filesystem::path path(QDir::cleanPath(dir).toStdString());
-    std::filesystem::create_directories(path, ec);
-    if (!std::filesystem::is_directory(path, ec)) {
-        std::fprintf(stderr, "sumblitz: cannot make the data folder %s\n", path.c_str());
-        return std::nullopt;
-    }
-    return path;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -88,13 +22,16 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
     // The command line is read before any window system is needed, so that --help and
     // --version answer on a machine without a display.
-    std::optional<std::filesystem::path> dataDir;
+    sb::CommandLine commandLine;
     {
-        const QCoreApplication commandLine(argc, argv);
-        dataDir = chooseDataDir(commandLine);
-    }
-    if (!dataDir) {
-        return 2;
+        const QCoreApplication app(argc, argv);
+        std::error_code ec;
+        auto read = sb::readCommandLine(app.arguments(), std::filesystem::current_path(ec));
+        if (const auto* error = std::get_if<sb::CommandLineError>(&read)) {
+            std::fprintf(stderr, "sumblitz: %s\n", qPrintable(error->message));
+            return 2;
+        }
+        commandLine = std::get<sb::CommandLine>(std::move(read));
     }
 
     QApplication app(argc, argv);
@@ -104,9 +41,11 @@ int main(int argc, char* argv[])
 
     sb::SystemClock clock;
     sb::StdRandom random(clock.seed());
-    sb::QtSound sound;
-    sb::QtPictures pictures;
-    sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), *dataDir};
+    // A teacher's own pictures and sounds are kept with the pupils' files.
+    const sb::AssetLocator assets = sb::assetsIn(QString::fromStdString(commandLine.dataDir.string()));
+    sb::QtSound sound(assets);
+    sb::QtPictures pictures(assets);
+    sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), commandLine.dataDir};
     sb::Program program(services);
 
     sb::MainWindow window(program);
