@@ -19,8 +19,8 @@ QString trimmedName(std::string_view stored)
 
 } // namespace
 
-QtSound::QtSound()
-    : QtSound(findAsset, QMediaDevices::defaultAudioOutput(), [] { QApplication::beep(); })
+QtSound::QtSound(const AssetLocator& locate)
+    : QtSound(locate, QMediaDevices::defaultAudioOutput(), [] { QApplication::beep(); })
 {
 }
 

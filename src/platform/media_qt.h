@@ -27,8 +27,8 @@ class QtSound final : public Sound {
 public:
     using Beep = std::function<void()>;
 
-    // The files found by findAsset, played on the system's default output.
-    QtSound();
+    // The files found by locate, played on the system's default output.
+    explicit QtSound(const AssetLocator& locate = findAsset);
     // A null device means "no audio": the found files are not loaded and stay silent. beep
     // stands in for QApplication::beep.
     QtSound(const AssetLocator& locate, const QAudioDevice& device, Beep beep);

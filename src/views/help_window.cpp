@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -13,7 +14,41 @@
 
 namespace sb {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+namespace {
+
+// The help pages, with the Files page filled in with the data folder in use, as a link that
+// opens it in the desktop's file manager.
+class HelpBrowser : public QTextBrowser {
+public:
+    HelpBrowser(const QString& dataDir, QWidget* parent) : QTextBrowser(parent), m_dataDir(dataDir)
+    {
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant page = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource ||
+            name.fileName() != QStringLiteral("files.html")) {
+            return page;
+        }
+        QString html = QString::fromUtf8(page.toByteArray());
+        const QString folder =
+            m_dataDir.isEmpty()
+                ? QStringLiteral("the folder Sumblitz was started in")
+                : QStringLiteral("<a href=\"%1\"><b>%2</b></a>")
+                      .arg(QUrl::fromLocalFile(m_dataDir).toString(QUrl::FullyEncoded),
+                           m_dataDir.toHtmlEscaped());
+        return html.replace(QStringLiteral("<!--DATA-FOLDER-->"), folder);
+    }
+
+private:
+    QString m_dataDir;
+};
+
+} // namespace
+
+
+HelpWindow::HelpWindow(const QString& dataDir, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initHelpResource();
     setObjectName(QStringLiteral("help"));
@@ -26,7 +61,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     bar->addWidget(home);
     bar->addStretch(1);
     layout->addLayout(bar);
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(dataDir, this);
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({QStringLiteral(":/help")});

@@ -11,7 +11,8 @@ namespace sb {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget* parent = nullptr);
+    // dataDir is the data folder in use, named on the Files page.
+    explicit HelpWindow(const QString& dataDir = QString(), QWidget* parent = nullptr);
     void showPage(const QString& page = QStringLiteral("index.html"));
 
 protected:

@@ -612,7 +612,7 @@ void MainWindow::openHelp()
         }
     }
     if (m_help == nullptr) {
-        m_help = new HelpWindow(this);
+        m_help = new HelpWindow(dataDir, this);
     }
     m_help->showPage();
 }
