@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 #include <utility>
 #include <variant>
-#include <system_error>
 
 #include "flow/program.h"
 #include "platform/assets_qt.h"
-#include "platform/command_line_qt.h"
 #include "platform/clock.h"
+#include "platform/command_line_qt.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
 #include "views/main_window.h"
+#include "views/window_place_qt.h"
 
 int main(int argc, char* argv[])
 {
@@ -42,10 +44,12 @@ int main(int argc, char* argv[])
     sb::SystemClock clock;
     sb::StdRandom random(clock.seed());
     // A teacher's own pictures and sounds are kept with the pupils' files.
-    const sb::AssetLocator assets = sb::assetsIn(QString::fromStdString(commandLine.dataDir.string()));
+    const sb::AssetLocator assets =
+        sb::assetsIn(QString::fromStdString(commandLine.dataDir.string()));
     sb::QtSound sound(assets);
     sb::QtPictures pictures(assets);
-    sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), commandLine.dataDir};
+    sb::Services services{
+        random, clock, sound, pictures, sb::diskFileSystem(), commandLine.dataDir};
     sb::Program program(services);
 
     sb::MainWindow window(program);
@@ -53,6 +57,11 @@ int main(int argc, char* argv[])
                      &sb::MainWindow::setPicture);
     pictures.show(sb::PictureId::Logo); // the logo stands in the picture until the first drill
     window.load();
+    // The window's place is the user's, kept in ~/.config/sumblitz/sumblitz.conf.
+    QSettings place(QStringLiteral("sumblitz"), QStringLiteral("sumblitz"));
+    sb::restoreWindowPlace(window, place);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    sb::saveWindowPlace(window, place);
+    return status;
 }

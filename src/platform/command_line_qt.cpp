@@ -15,16 +15,31 @@ namespace {
 // out of the arguments themselves; they are accepted here so that only a typo is refused.
 void addQtOptions(QCommandLineParser& parser)
 {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
-                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                             "display", "geometry", "title", "name", "visual", "ncols", "cmap",
-                             "style", "stylesheet", "im", "inputstyle", "qmljsdebugger"}) {
+    for (const char* name : {"platform",
+                             "platformpluginpath",
+                             "platformtheme",
+                             "plugin",
+                             "qwindowgeometry",
+                             "qwindowicon",
+                             "qwindowtitle",
+                             "session",
+                             "display",
+                             "geometry",
+                             "title",
+                             "name",
+                             "visual",
+                             "ncols",
+                             "cmap",
+                             "style",
+                             "stylesheet",
+                             "im",
+                             "inputstyle",
+                             "qmljsdebugger"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                             "testability"}) {
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"}) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -103,7 +118,8 @@ std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& a
               QStringLiteral("/sumblitz");
     }
     if (!dir.isEmpty()) {
-        line.dataDir = std::filesystem::path(QDir::cleanPath(QDir(dir).absolutePath()).toStdString());
+        line.dataDir =
+            std::filesystem::path(QDir::cleanPath(QDir(dir).absolutePath()).toStdString());
         const QString why = prepareFolder(line.dataDir);
         if (!why.isEmpty()) {
             return CommandLineError{why};

@@ -25,7 +25,7 @@ struct CommandLineError {
 // itself takes (-platform NAME, -style NAME, ...); an unknown option, a stray argument, an empty
 // folder name or a folder that cannot be made is an error. Without --data-dir or --user-data
 // the data folder is currentDir. --help and --version print their answer and end the program.
-std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& arguments,
-                                                            const std::filesystem::path& currentDir);
+std::variant<CommandLine, CommandLineError>
+readCommandLine(const QStringList& arguments, const std::filesystem::path& currentDir);
 
 } // namespace sb

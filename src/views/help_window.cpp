@@ -47,7 +47,6 @@ private:
 
 } // namespace
 
-
 HelpWindow::HelpWindow(const QString& dataDir, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initHelpResource();

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
@@ -52,21 +53,34 @@ QString windowCaption()
            QString(32, ' ') + QStringLiteral("Step5");
 }
 
-QLabel* colouredLabel(QWidget* parent, const char* name, QColor colour)
+QLabel* colouredLabel(QWidget* parent, const char* name, QColor colour, double fit)
 {
     auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
-    l->setAutoFillBackground(true);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, colour);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(pal);
-    l->setFont(arial(14));
+    paintBackground(l, colour);
+    l->setFont(arial(14 * fit));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(170);
+    l->setMinimumWidth(qRound(170 * fit));
     return l;
 }
+
+// The settings frames at the top: whole where the screen has room, scrolled on a small screen
+// at a large scale, so that the problem and the answer buttons always stay in the window.
+class FramesArea : public QScrollArea {
+public:
+    explicit FramesArea(QWidget* parent) : QScrollArea(parent)
+    {
+        setObjectName(QStringLiteral("frames"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    QSize sizeHint() const override
+    {
+        return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+};
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QString& tip = {})
@@ -84,7 +98,10 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 {
     setObjectName(QStringLiteral("sb12"));
     setWindowTitle(windowCaption());
-    setFont(arial(10));
+    // On a small screen at a large scale the window's texts and large parts are drawn smaller,
+    // so that it fits; the scale keeps them large in pixels.
+    const double fit = screenFit(this);
+    setFont(arial(10 * fit));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -94,21 +111,25 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* middle = new QHBoxLayout;
     m_dsp = new QLabel(central);
     m_dsp->setObjectName(QStringLiteral("dsp"));
-    const int side = twipsToPixels(1800, this);
+    const int side = twipsToPixels(1800 * fit, this);
     m_dsp->setFixedSize(side, side);
     m_dsp->setAlignment(Qt::AlignCenter);
     middle->addWidget(m_dsp, 0, Qt::AlignTop);
 
-    m_dm = new ProblemView(48, central);
+    m_dm = new ProblemView(qRound(48 * fit), central);
     m_dm->setObjectName(QStringLiteral("dm"));
     m_dm->setMinimumHeight(side);
+    if (fit < 1.0) {
+        // The settings frames above keep what room there is; the problem takes its least.
+        m_dm->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    }
     middle->addWidget(m_dm, 1);
 
     auto* captions = new QVBoxLayout;
-    m_dsshock = colouredLabel(central, "dsshock", QColor(255, 192, 255));
-    m_dsttime = colouredLabel(central, "dsttime", QColor(255, 192, 192));
-    m_dstotal = colouredLabel(central, "dstotal", QColor(255, 255, 192));
-    m_dsscore = colouredLabel(central, "dsscore", QColor(192, 255, 255));
+    m_dsshock = colouredLabel(central, "dsshock", QColor(255, 192, 255), fit);
+    m_dsttime = colouredLabel(central, "dsttime", QColor(255, 192, 192), fit);
+    m_dstotal = colouredLabel(central, "dstotal", QColor(255, 255, 192), fit);
+    m_dsscore = colouredLabel(central, "dsscore", QColor(192, 255, 255), fit);
     for (QLabel* l : {m_dsshock, m_dsttime, m_dstotal, m_dsscore}) {
         captions->addWidget(l);
     }
@@ -118,20 +139,15 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* status = new QHBoxLayout;
     m_DsBgn = new QLabel(central);
     m_DsBgn->setObjectName(QStringLiteral("DsBgn"));
-    m_DsBgn->setFont(arial(12, true));
+    m_DsBgn->setFont(arial(12 * fit, true));
     m_dsword = new QLabel(central);
     m_dsword->setObjectName(QStringLiteral("dsword"));
-    m_dsword->setFont(arial(14.25, true));
-    m_dsword->setAutoFillBackground(true);
+    m_dsword->setFont(arial(14.25 * fit, true));
     m_dsword->setAlignment(Qt::AlignCenter);
-    {
-        QPalette pal = m_dsword->palette();
-        pal.setColor(QPalette::Window, QColor(224, 224, 224));
-        m_dsword->setPalette(pal);
-    }
+    paintBackground(m_dsword, QColor(224, 224, 224));
     m_DsEnd = new QLabel(central);
     m_DsEnd->setObjectName(QStringLiteral("DsEnd"));
-    m_DsEnd->setFont(arial(12, true));
+    m_DsEnd->setFont(arial(12 * fit, true));
     m_DsEnd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     status->addWidget(m_DsBgn, 1);
     status->addWidget(m_dsword, 1);
@@ -142,8 +158,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     for (int i = 1; i <= 3; ++i) {
         auto* b = button(central, "", QString::number(i));
         b->setObjectName(QStringLiteral("but%1").arg(i));
-        b->setFont(arial(36));
-        b->setMinimumHeight(twipsToPixels(1100, this));
+        b->setFont(arial(36 * fit));
+        b->setMinimumHeight(twipsToPixels(1100 * fit, this));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
         answers->addWidget(b);
@@ -153,7 +169,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     m_notice = new QLabel(central);
     m_notice->setObjectName(QStringLiteral("notice"));
-    m_notice->setStyleSheet(QStringLiteral("color: #a00000;"));
+    tintText(m_notice, QColor(0xa0, 0, 0));
     m_notice->setVisible(false);
     layout->addWidget(m_notice);
 
@@ -317,8 +333,8 @@ void MainWindow::buildFrames(QWidget* central)
     m_DisSet->setObjectName(QStringLiteral("DisSet"));
     m_DisSet->setFocusPolicy(Qt::NoFocus);
     m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
-    m_DisSet->setFont(arial(9));
-    m_DisSet->setMinimumWidth(150);
+    m_DisSet->setFont(arial(9 * screenFit(this)));
+    m_DisSet->setMinimumWidth(qRound(150 * screenFit(this)));
     m_DisSet->setAccessibleName(QStringLiteral("Settings in use"));
     controlsLayout->addWidget(m_DisSet, 1);
     top->addWidget(controls, 1);
@@ -328,12 +344,12 @@ void MainWindow::buildFrames(QWidget* central)
     auto* beginLayout = new QVBoxLayout(begin);
     m_start = button(begin, "start", QStringLiteral("Start"),
                      QStringLiteral("\"Starts and Restarts the drill\""));
-    m_start->setFont(arial(24));
+    m_start->setFont(arial(24 * screenFit(this)));
     m_cPause = button(begin, "cPause", QStringLiteral("Pause"), QStringLiteral("\"Pauses drill\""));
-    m_cPause->setFont(arial(24));
+    m_cPause->setFont(arial(24 * screenFit(this)));
     m_Reset = button(begin, "Reset", QStringLiteral("New Drill"),
                      QStringLiteral("\"Resets time and score\""));
-    m_Reset->setFont(arial(9));
+    m_Reset->setFont(arial(9 * screenFit(this)));
     // Start and Pause disable themselves; focus goes to the other one rather than on along the
     // tab chain.
     onClick(m_start, [this](bool) {
@@ -357,7 +373,11 @@ void MainWindow::buildFrames(QWidget* central)
     beginLayout->addStretch(1);
     top->addWidget(begin);
 
-    layout->addLayout(top);
+    auto* frames = new FramesArea(central);
+    auto* inner = new QWidget(frames);
+    inner->setLayout(top);
+    frames->setWidget(inner);
+    layout->addWidget(frames);
 }
 
 void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)

@@ -27,7 +27,7 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
     m_ms->setObjectName(QStringLiteral("ms"));
     m_ms->setFont(arial(24));
     m_ms->setAlignment(Qt::AlignCenter);
-    m_ms->setStyleSheet(QStringLiteral("color: #b00000;"));
+    tintText(m_ms, QColor(0xb0, 0, 0));
     layout->addWidget(m_ms);
 
     m_dp = new ProblemView(36, this);

@@ -218,13 +218,10 @@ void ResultsWindow::render()
         }
     }
     for (int i = 0; i < 3; ++i) {
-        QLabel* lab = m_lab[at(i)];
-        QPalette pal = lab->palette();
-        pal.setColor(QPalette::Window,
-                     m_model.lab[at(i)]
-                         ? QColor(kMarkColour.red, kMarkColour.green, kMarkColour.blue)
-                         : palette().color(QPalette::Button));
-        lab->setPalette(pal);
+        paintBackground(m_lab[at(i)],
+                        m_model.lab[at(i)]
+                            ? QColor(kMarkColour.red, kMarkColour.green, kMarkColour.blue)
+                            : palette().color(QPalette::Button));
     }
 }
 

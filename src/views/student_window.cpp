@@ -462,10 +462,8 @@ void StudentWindow::render()
         m_op[at(k)]->setChecked(m.op == k);
     }
     m_dsauto->setText(QString::fromLatin1(m.dsauto));
-    QPalette pal = m_dsauto->palette();
-    pal.setColor(QPalette::Window,
-                 m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
-    m_dsauto->setPalette(pal);
+    paintBackground(m_dsauto,
+                    m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.Repset && static_cast<bool>(m_openSmart));
 }
 
