@@ -16,6 +16,7 @@
 #include "platform/media_qt.h"
 #include "platform/random.h"
 #include "views/main_window.h"
+#include "views/translation_qt.h"
 #include "views/window_place_qt.h"
 
 int main(int argc, char* argv[])
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    sb::installTranslations(app, commandLine.language);
     // Lets a desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
     QApplication::setWindowIcon(QIcon(sb::findAsset(QStringLiteral("sumblitz.png"))));

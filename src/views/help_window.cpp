@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/help_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -34,7 +35,8 @@ public:
         QString html = QString::fromUtf8(page.toByteArray());
         const QString folder =
             m_dataDir.isEmpty()
-                ? QStringLiteral("the folder Sumblitz was started in")
+                ? QCoreApplication::translate("sb::HelpWindow",
+                                              "the folder Sumblitz was started in")
                 : QStringLiteral("<a href=\"%1\"><b>%2</b></a>")
                       .arg(QUrl::fromLocalFile(m_dataDir).toString(QUrl::FullyEncoded),
                            m_dataDir.toHtmlEscaped());
@@ -51,11 +53,11 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* parent) : QWidget(parent
 {
     initHelpResource();
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Sumblitz Help"));
+    setWindowTitle(tr("Sumblitz Help"));
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
-    auto* home = new QPushButton(QStringLiteral("Contents"), this);
+    auto* back = new QPushButton(tr("Back"), this);
+    auto* home = new QPushButton(tr("Contents"), this);
     bar->addWidget(back);
     bar->addWidget(home);
     bar->addStretch(1);

@@ -40,6 +40,7 @@
 #include "views/results_window.h"
 #include "views/smart_window.h"
 #include "views/student_window.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -48,9 +49,14 @@ namespace {
 // The caption puts each step's word over its frame.
 QString windowCaption()
 {
-    return QString(4, ' ') + QStringLiteral("Step1") + QString(16, ' ') + QStringLiteral("Step2") +
-           QString(17, ' ') + QStringLiteral("Step3") + QString(29, ' ') + QStringLiteral("Step4") +
-           QString(32, ' ') + QStringLiteral("Step5");
+    const auto step = [](const char* word) {
+        return QCoreApplication::translate("sb::MainWindow", word);
+    };
+    return QString(4, ' ') + step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step1")) + QString(16, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step2")) + QString(17, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step3")) + QString(29, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step4")) + QString(32, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step5"));
 }
 
 QLabel* colouredLabel(QWidget* parent, const char* name, QColor colour, double fit)
@@ -197,24 +203,19 @@ void MainWindow::buildFrames(QWidget* central)
     auto* top = new QHBoxLayout;
     auto* layout = qobject_cast<QVBoxLayout*>(central->layout());
 
-    auto* operation = new QGroupBox(QStringLiteral("Operation"), central);
+    auto* operation = new QGroupBox(tr("Operation"), central);
     operation->setObjectName(QStringLiteral("operation"));
     auto* opLayout = new QVBoxLayout(operation);
-    const std::array<QString, 7> opCaption{QString(),
-                                           QStringLiteral("Add"),
-                                           QStringLiteral("10 Sub"),
-                                           QStringLiteral("Subract"),
-                                           QStringLiteral("Multiply"),
-                                           QStringLiteral("Divide"),
-                                           QStringLiteral("Div with R")};
-    const std::array<QString, 7> opTip{
-        QString(),
-        QStringLiteral("\"Sets drilling mode to Addition\""),
-        QStringLiteral("\"Sets drilling mode to Subtract from 10\""),
-        QStringLiteral("\"Sets drilling mode to Subtraction\""),
-        QStringLiteral("Sets drilling mode to multiplication\""),
-        QStringLiteral("Sets drilling mode to Division without remainders\""),
-        QStringLiteral("Sets drilling mode to Division with Remainders\"")};
+    const std::array<QString, 7> opCaption{QString(),       tr("Add"),      tr("10 Sub"),
+                                           tr("Subract"),   tr("Multiply"), tr("Divide"),
+                                           tr("Div with R")};
+    const std::array<QString, 7> opTip{QString(),
+                                       tr("\"Sets drilling mode to Addition\""),
+                                       tr("\"Sets drilling mode to Subtract from 10\""),
+                                       tr("\"Sets drilling mode to Subtraction\""),
+                                       tr("Sets drilling mode to multiplication\""),
+                                       tr("Sets drilling mode to Division without remainders\""),
+                                       tr("Sets drilling mode to Division with Remainders\"")};
     for (int k = 1; k <= 6; ++k) {
         auto* r = new QRadioButton(opCaption[at(k)], operation);
         r->setObjectName(QStringLiteral("op%1").arg(k));
@@ -223,24 +224,23 @@ void MainWindow::buildFrames(QWidget* central)
         opLayout->addWidget(r);
         m_op[at(k)] = r;
     }
-    m_switch = new QCheckBox(QStringLiteral("SwitchAB"), operation);
+    m_switch = new QCheckBox(tr("SwitchAB"), operation);
     m_switch->setObjectName(QStringLiteral("switch"));
-    m_switch->setToolTip(QStringLiteral("\"Randomly switches First number and Second number\""));
+    m_switch->setToolTip(tr("\"Randomly switches First number and Second number\""));
     onClick(m_switch, [this](bool on) { switch_click(m_program, on ? 1 : 0); });
     opLayout->addWidget(m_switch);
     top->addWidget(operation);
 
-    auto* first = new QGroupBox(QStringLiteral("First Number(A)"), central);
+    auto* first = new QGroupBox(tr("First Number(A)"), central);
     first->setObjectName(QStringLiteral("FirstNumber"));
     auto* firstLayout = new QVBoxLayout(first);
-    const std::array<QString, 5> aCaption{
-        QString(), QStringLiteral("  1 Thru 10"), QStringLiteral("11 Thru 13"),
-        QStringLiteral("14 Thru 16"), QStringLiteral("17 Thru 20")};
-    const std::array<QString, 5> aTip{
-        QString(), QStringLiteral("\"Enables the use of 1 thru 10 as first number\""),
-        QStringLiteral("\"Enables the use of 11 thru 13 as the first number\""),
-        QStringLiteral("\"Enables the use of 14 thru 16 as the first number"),
-        QStringLiteral("\"Enables the use of 17 thru 20 as the first number\"")};
+    const std::array<QString, 5> aCaption{QString(), tr("  1 Thru 10"), tr("11 Thru 13"),
+                                          tr("14 Thru 16"), tr("17 Thru 20")};
+    const std::array<QString, 5> aTip{QString(),
+                                      tr("\"Enables the use of 1 thru 10 as first number\""),
+                                      tr("\"Enables the use of 11 thru 13 as the first number\""),
+                                      tr("\"Enables the use of 14 thru 16 as the first number"),
+                                      tr("\"Enables the use of 17 thru 20 as the first number\"")};
     for (int i = 1; i <= 4; ++i) {
         auto* c = new QCheckBox(aCaption[at(i)], first);
         c->setObjectName(QStringLiteral("a%1").arg(i));
@@ -249,8 +249,8 @@ void MainWindow::buildFrames(QWidget* central)
         firstLayout->addWidget(c);
         m_a[at(i)] = c;
     }
-    m_asela = button(first, "asela", QStringLiteral("Select All"));
-    m_aseln = button(first, "aseln", QStringLiteral("Unslect All"));
+    m_asela = button(first, "asela", tr("Select All"));
+    m_aseln = button(first, "aseln", tr("Unslect All"));
     onClick(m_asela, [this](bool) { asela_click(m_program); });
     onClick(m_aseln, [this](bool) { aseln_click(m_program); });
     firstLayout->addStretch(1);
@@ -258,9 +258,9 @@ void MainWindow::buildFrames(QWidget* central)
     firstLayout->addWidget(m_aseln);
     top->addWidget(first);
 
-    auto* second = new QGroupBox(QStringLiteral("Second  Num(B)"), central);
+    auto* second = new QGroupBox(tr("Second  Num(B)"), central);
     second->setObjectName(QStringLiteral("SecondNumber"));
-    second->setToolTip(QStringLiteral("\"selects the Second number\""));
+    second->setToolTip(tr("\"selects the Second number\""));
     auto* secondLayout = new QGridLayout(second);
     for (int i = 1; i <= 10; ++i) {
         const QString caption = i < 10 ? QStringLiteral(" %1").arg(i) : QStringLiteral("10");
@@ -270,26 +270,24 @@ void MainWindow::buildFrames(QWidget* central)
         secondLayout->addWidget(c, (i - 1) % 5, (i - 1) / 5);
         m_b[at(i)] = c;
     }
-    m_bsela = button(second, "bsela", QStringLiteral("Select All"));
-    m_bseln = button(second, "bseln", QStringLiteral("Unslect All"));
+    m_bsela = button(second, "bsela", tr("Select All"));
+    m_bseln = button(second, "bseln", tr("Unslect All"));
     onClick(m_bsela, [this](bool) { bsela_click(m_program); });
     onClick(m_bseln, [this](bool) { bseln_click(m_program); });
     secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
     secondLayout->addWidget(m_bseln, 6, 0, 1, 2);
     top->addWidget(second);
 
-    auto* controls = new QGroupBox(QStringLiteral("Controls"), central);
+    auto* controls = new QGroupBox(tr("Controls"), central);
     controls->setObjectName(QStringLiteral("Controls"));
     auto* controlsLayout = new QHBoxLayout(controls);
     auto* column = new QVBoxLayout;
-    m_smartgo = button(controls, "smartgo", QStringLiteral("Smart Repeat"),
-                       QStringLiteral("\"Opens Smart Repeat window\""));
-    m_goauto = button(controls, "goauto", QStringLiteral("Student Data"),
-                      QStringLiteral("\"Opens Student Data window\""));
-    m_resultsgo = button(controls, "resultsgo", QStringLiteral("Results Table"),
-                         QStringLiteral("\"Shows a result of score in Table view\""));
-    m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
-                      QStringLiteral("\"Opens Help File\""));
+    m_smartgo =
+        button(controls, "smartgo", tr("Smart Repeat"), tr("\"Opens Smart Repeat window\""));
+    m_goauto = button(controls, "goauto", tr("Student Data"), tr("\"Opens Student Data window\""));
+    m_resultsgo = button(controls, "resultsgo", tr("Results Table"),
+                         tr("\"Shows a result of score in Table view\""));
+    m_helpgo = button(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
         // The boxes on screen go into curSettings first: Ok there shows curSettings here.
@@ -335,20 +333,18 @@ void MainWindow::buildFrames(QWidget* central)
     m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
     m_DisSet->setFont(arial(9 * screenFit(this)));
     m_DisSet->setMinimumWidth(qRound(150 * screenFit(this)));
-    m_DisSet->setAccessibleName(QStringLiteral("Settings in use"));
+    m_DisSet->setAccessibleName(tr("Settings in use"));
     controlsLayout->addWidget(m_DisSet, 1);
     top->addWidget(controls, 1);
 
-    auto* begin = new QGroupBox(QStringLiteral("Start Program"), central);
+    auto* begin = new QGroupBox(tr("Start Program"), central);
     begin->setObjectName(QStringLiteral("begin"));
     auto* beginLayout = new QVBoxLayout(begin);
-    m_start = button(begin, "start", QStringLiteral("Start"),
-                     QStringLiteral("\"Starts and Restarts the drill\""));
+    m_start = button(begin, "start", tr("Start"), tr("\"Starts and Restarts the drill\""));
     m_start->setFont(arial(24 * screenFit(this)));
-    m_cPause = button(begin, "cPause", QStringLiteral("Pause"), QStringLiteral("\"Pauses drill\""));
+    m_cPause = button(begin, "cPause", tr("Pause"), tr("\"Pauses drill\""));
     m_cPause->setFont(arial(24 * screenFit(this)));
-    m_Reset = button(begin, "Reset", QStringLiteral("New Drill"),
-                     QStringLiteral("\"Resets time and score\""));
+    m_Reset = button(begin, "Reset", tr("New Drill"), tr("\"Resets time and score\""));
     m_Reset->setFont(arial(9 * screenFit(this)));
     // Start and Pause disable themselves; focus goes to the other one rather than on along the
     // tab chain.
@@ -430,24 +426,24 @@ void MainWindow::render()
         m_but[at(i)]->setText(toQString(m.but[at(i)].caption));
         m_but[at(i)]->setEnabled(m.but[at(i)].enabled);
     }
-    m_dsshock->setText(toQString(m.dsshock));
-    m_dsttime->setText(toQString(m.dsttime));
-    m_dstotal->setText(toQString(m.dstotal));
-    m_dsscore->setText(toQString(m.dsscore));
-    m_DsBgn->setText(toQString(m.DsBgn));
-    m_dsword->setText(toQString(m.dsword));
-    m_DsEnd->setText(toQString(m.DsEnd));
+    m_dsshock->setText(coreText(m.dsshock));
+    m_dsttime->setText(coreText(m.dsttime));
+    m_dstotal->setText(coreText(m.dstotal));
+    m_dsscore->setText(coreText(m.dsscore));
+    m_DsBgn->setText(coreText(m.DsBgn));
+    m_dsword->setText(coreText(m.dsword));
+    m_DsEnd->setText(coreText(m.DsEnd));
     if (m.disSetFilled) {
         while (m_DisSet->count() < static_cast<int>(m.DisSet.size())) {
             m_DisSet->addItem(QString());
         }
         for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
-            m_DisSet->item(i)->setText(toQString(m.DisSet[at(i)]));
+            m_DisSet->item(i)->setText(coreText(m.DisSet[at(i)]));
         }
     }
     m_dm->setDrawing(m.dm);
     m_dsp->setAccessibleName(pictureDescription(m.picture));
-    m_notice->setText(toQString(m.notice));
+    m_notice->setText(coreText(m.notice));
     m_notice->setVisible(!m.notice.empty());
 
     if (!m.timerEnabled) {

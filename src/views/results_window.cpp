@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -38,11 +39,11 @@ QString viewName(ResultsView view)
 {
     switch (view) {
     case ResultsView::Percent:
-        return QStringLiteral("Percent Correct");
+        return QCoreApplication::translate("sb::ResultsWindow", "Percent Correct");
     case ResultsView::Wrong:
-        return QStringLiteral("Number Wrong");
+        return QCoreApplication::translate("sb::ResultsWindow", "Number Wrong");
     case ResultsView::Ratio:
-        return QStringLiteral("Ratio: Correct/Total");
+        return QCoreApplication::translate("sb::ResultsWindow", "Ratio: Correct/Total");
     }
     return {};
 }
@@ -61,8 +62,7 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("Resulttable"));
-    setWindowTitle(QStringLiteral("Tinmoor:Sumblitz1.2") + QString(14, QLatin1Char(' ')) +
-                   QStringLiteral("Results Table"));
+    setWindowTitle(tr("Tinmoor:Sumblitz1.2") + QString(14, QLatin1Char(' ')) + tr("Results Table"));
     setModal(true);
     m_font = QFont(QStringLiteral("Arial"));
     m_font.setPointSizeF(8.25);
@@ -74,13 +74,13 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
                          twipsToPixels(m_model.layout.holdHeight, this));
     m_v = new QScrollBar(Qt::Vertical, this);
     m_v->setObjectName(QStringLiteral("v"));
-    m_v->setAccessibleName(QStringLiteral("Scroll the table"));
+    m_v->setAccessibleName(tr("Scroll the table"));
     m_p = new ResultsSurface(m_model, m_v, m_hold);
 
-    m_per = button(this, "per", QStringLiteral("Percent Correct"));
-    m_rat = button(this, "rat", QStringLiteral("Ratio: Correct/Total"));
-    m_NWrong = button(this, "NWrong", QStringLiteral("Number Wrong"));
-    m_tclose = button(this, "tclose", QStringLiteral("Close"));
+    m_per = button(this, "per", tr("Percent Correct"));
+    m_rat = button(this, "rat", tr("Ratio: Correct/Total"));
+    m_NWrong = button(this, "NWrong", tr("Number Wrong"));
+    m_tclose = button(this, "tclose", tr("Close"));
     for (int i = 0; i < 3; ++i) {
         auto* lab = new QLabel(this);
         lab->setObjectName(QStringLiteral("lab%1").arg(i));
@@ -150,10 +150,10 @@ void ResultsWindow::layoutControls()
 
 void ResultsWindow::connectControls()
 {
-    m_printAction = new QAction(QStringLiteral("&Print..."), this);
+    m_printAction = new QAction(tr("&Print..."), this);
     m_printAction->setShortcut(QKeySequence::Print);
-    m_pdfAction = new QAction(QStringLiteral("Save as P&DF..."), this);
-    m_csvAction = new QAction(QStringLiteral("Save all facts as &CSV..."), this);
+    m_pdfAction = new QAction(tr("Save as P&DF..."), this);
+    m_csvAction = new QAction(tr("Save all facts as &CSV..."), this);
     m_csvAction->setShortcut(QKeySequence::Save);
     for (QAction* a : {m_printAction, m_pdfAction, m_csvAction}) {
         a->setShortcutVisibleInContextMenu(true);
@@ -202,10 +202,9 @@ void ResultsWindow::render()
         paintImage();
         m_imageDrawnFor = m_model.draws;
         m_p->setCells(CellsOf(drill(), m_model.view));
-        m_p->setAccessibleName(QStringLiteral("Results table, ") + viewName(m_model.view));
-        m_p->setAccessibleDescription(drill().factCount == 0
-                                          ? QStringLiteral("No drill yet: the table is empty.")
-                                          : QString());
+        m_p->setAccessibleName(tr("Results table, ") + viewName(m_model.view));
+        m_p->setAccessibleDescription(
+            drill().factCount == 0 ? tr("No drill yet: the table is empty.") : QString());
         m_p->update();
         if (QAccessible::isActive()) {
             QAccessibleTableModelChangeEvent changed(m_p,
@@ -269,7 +268,7 @@ void ResultsWindow::paintDocument(QPagedPaintDevice& device) const
     painter.setFont(title);
     const QString head = heading();
     painter.drawText(QPointF(0, titleMetrics.ascent()),
-                     QStringLiteral("Results Table") +
+                     tr("Results Table") +
                          (head.isEmpty() ? QString() : QStringLiteral(": ") + head));
     painter.setFont(line);
     const double second = titleMetrics.height() + lineMetrics.ascent();
@@ -296,7 +295,7 @@ bool ResultsWindow::savePdf(const QString& path)
     bool saved = file.open(QIODevice::WriteOnly);
     if (saved) {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Results Table: ") + heading());
+        writer.setTitle(tr("Results Table: ") + heading());
         writer.setCreator(QStringLiteral("Sumblitz1.2"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -346,7 +345,7 @@ void ResultsWindow::print()
     // Also the name offered when the printer is a file.
     printer.setDocName(QFileInfo(suggestedFile(QStringLiteral("pdf"))).completeBaseName());
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print the Results Table"));
+    dialog.setWindowTitle(tr("Print the Results Table"));
     if (dialog.exec() == QDialog::Accepted) {
         paintDocument(printer);
     }
@@ -354,9 +353,9 @@ void ResultsWindow::print()
 
 void ResultsWindow::askPdf()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the Results Table as PDF"), suggestedFile(QStringLiteral("pdf")),
-        QStringLiteral("PDF files (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save the Results Table as PDF"),
+                                     suggestedFile(QStringLiteral("pdf")), tr("PDF files (*.pdf)"));
     if (!path.isEmpty()) {
         savePdf(path);
     }
@@ -364,9 +363,9 @@ void ResultsWindow::askPdf()
 
 void ResultsWindow::askCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save every fact as CSV"), suggestedFile(QStringLiteral("csv")),
-        QStringLiteral("CSV files (*.csv)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save every fact as CSV"),
+                                     suggestedFile(QStringLiteral("csv")), tr("CSV files (*.csv)"));
     if (!path.isEmpty()) {
         saveCsv(path);
     }
