@@ -18,17 +18,20 @@ namespace sb {
 
 namespace {
 
-bool loadInto(QCoreApplication& app, const QLocale& locale, const QString& name,
-              const QStringList& dirs)
+// Installs the translation `name` for the locale's languages from the first folder that has
+// one; answers its language ("de"), empty when there is none.
+QString loadInto(QCoreApplication& app, const QLocale& locale, const QString& name,
+                 const QStringList& dirs)
 {
     for (const QString& dir : dirs) {
         auto translator = std::make_unique<QTranslator>(&app);
         if (translator->load(locale, name, QStringLiteral("_"), dir)) {
+            const QString language = translator->language();
             QCoreApplication::installTranslator(translator.release());
-            return true;
+            return language;
         }
     }
-    return false;
+    return {};
 }
 
 // The phrases of the core, longest first, so that "Auto Teach On" wins over "On".
@@ -68,21 +71,23 @@ bool endsWord(const QString& text, qsizetype at)
 QString installTranslations(QCoreApplication& app, const QString& language)
 {
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
+    // The first language the user asks for decides (LANGUAGE=fr:de is French); English and C
+    // are the source texts themselves.
     const QString first = locale.uiLanguages().value(0);
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C ||
-        first.startsWith(QStringLiteral("en")) || first == QStringLiteral("C")) {
+    if (first.isEmpty() || first.startsWith(QStringLiteral("en")) || first == QStringLiteral("C")) {
         return {};
     }
     const QString appDir = QCoreApplication::applicationDirPath();
     const QStringList ours{QDir(appDir).filePath(QStringLiteral("translations")),
                            QDir(appDir).filePath(QStringLiteral("../share/sumblitz/translations"))};
-    if (!loadInto(app, locale, QStringLiteral("sumblitz"), ours)) {
+    const QString loaded = loadInto(app, locale, QStringLiteral("sumblitz"), ours);
+    if (loaded.isEmpty()) {
         return {};
     }
     loadInto(app, locale, QStringLiteral("qtbase"),
              {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
-    QLocale::setDefault(locale);
-    return locale.name();
+    QLocale::setDefault(QLocale(loaded));
+    return loaded;
 }
 
 QString coreText(std::string_view caption)

@@ -11,8 +11,9 @@ namespace sb {
 
 // Loads the program's translation and Qt's own (its dialogs' buttons) for `language` ("de",
 // "fr_CH", ...), or for the desktop's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) when it is
-// empty. English, C and POSIX load nothing: the texts are written in English. Answers the
-// language whose translation was loaded, empty for English.
+// empty. When the first language asked for is English, C or POSIX nothing is loaded: the texts
+// are written in English. Answers the language whose translation was loaded ("de"), empty when
+// none was.
 QString installTranslations(QCoreApplication& app, const QString& language);
 
 // A caption of the core as the pupil reads it: the core keeps its captions in English (they are
