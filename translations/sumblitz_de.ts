@@ -60,14 +60,6 @@
         <translation>An</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Ohne Name</translation>
-    </message>
-    <message>
         <source>Loaded</source>
         <translation>Geladen</translation>
     </message>

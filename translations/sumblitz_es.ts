@@ -60,14 +60,6 @@
         <translation>Sí</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Estándar</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sin nombre</translation>
-    </message>
-    <message>
         <source>Loaded</source>
         <translation>Cargado</translation>
     </message>
@@ -387,7 +379,7 @@
     </message>
     <message>
         <source>Results Table</source>
-        <translation>Tabla de resultados</translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>&quot;Shows a result of score in Table view&quot;</source>

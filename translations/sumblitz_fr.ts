@@ -60,20 +60,12 @@
         <translation>Oui</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Défaut</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans nom</translation>
-    </message>
-    <message>
         <source>Loaded</source>
         <translation>Chargé</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation>Réussi :</translation>
+        <translation>Score :</translation>
     </message>
     <message>
         <source>Total:</source>
@@ -387,7 +379,7 @@
     </message>
     <message>
         <source>Results Table</source>
-        <translation>Tableau des résultats</translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>&quot;Shows a result of score in Table view&quot;</source>
@@ -411,7 +403,7 @@
     </message>
     <message>
         <source>Start</source>
-        <translation>Go</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>&quot;Starts and Restarts the drill&quot;</source>

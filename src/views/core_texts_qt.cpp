@@ -10,7 +10,8 @@ namespace sb {
 namespace {
 
 // Translators: the status panel's words (Student ... Loaded) stand in a column of their own;
-// keep them as short as the English where you can. The rest are the drill's captions.
+// keep them as short as the English where you can. The rest are the drill's captions. The
+// names of the records ("Default", "Untitled") are names, shown as stored, like a pupil's.
 constexpr std::array kTexts{
     // The status panel, its labels and values.
     QT_TRANSLATE_NOOP("core", "Student"),
@@ -27,8 +28,6 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Both"),
     QT_TRANSLATE_NOOP("core", "Off"),
     QT_TRANSLATE_NOOP("core", "On"),
-    QT_TRANSLATE_NOOP("core", "Default"),
-    QT_TRANSLATE_NOOP("core", "Untitled"),
     QT_TRANSLATE_NOOP("core", "Loaded"),
     // The counters beside the problem.
     QT_TRANSLATE_NOOP("core", "Score:"),

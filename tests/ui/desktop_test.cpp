@@ -135,7 +135,7 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndFileNames)
     EXPECT_EQ(installTranslations(app, "C"), QString());
     ASSERT_EQ(installTranslations(app, "de"), "de");
     for (const auto& [core, shown] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"Student  Default", "Sch\u00fcler  Standard"},
+             {"Student  Default", "Sch\u00fcler  Default"},
              {"Teach    On", "Lernen   An"},
              {"Timer      10", "Zeitlimit  10"},
              {"Timer: 5 sec", "Uhr: 5 s"},
