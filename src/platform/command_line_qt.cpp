@@ -93,7 +93,7 @@ std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& a
     if (!parser.parse(arguments)) {
         return CommandLineError{parser.errorText()};
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         parser.showHelp(); // exits
     }
     if (parser.isSet(QStringLiteral("version"))) {
