@@ -1,23 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <QSessionManager>
 #include <QSettings>
+#include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 #include <variant>
 
+#include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "platform/assets_qt.h"
 #include "platform/clock.h"
 #include "platform/command_line_qt.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
+#include "platform/signals_qt.h"
 #include "views/main_window.h"
 #include "views/translation_qt.h"
 #include "views/window_place_qt.h"
+
+namespace {
+
+// The program whose files are still to be saved, for the one way out the event loop does not
+// see: the display connection lost, after which the toolkit calls exit(). Set while the main
+// window runs, cleared once it has shut down.
+sb::Program* unsavedProgram = nullptr;
+
+void saveAtExit()
+{
+    if (unsavedProgram != nullptr) {
+        sb::Program* p = unsavedProgram;
+        unsavedProgram = nullptr;
+        static_cast<void>(sb::ProgramEmergencyClose(*p));
+    }
+}
+
+// A hidden option for the tests that run the real program: actions done once the window is
+// shown ("start" presses Start, "right" answers the problem right), then "ready" on stdout.
+const QString kScriptOption = QStringLiteral("script");
+
+void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& actions)
+{
+    for (const QString& action : actions) {
+        if (action == QStringLiteral("start")) {
+            window.findChild<QAbstractButton*>(QStringLiteral("start"))->click();
+        } else if (action == QStringLiteral("right")) {
+            window.pressAnswer(program.drill.rightSlot);
+        }
+    }
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -63,7 +106,32 @@ int main(int argc, char* argv[])
     QSettings place(QStringLiteral("sumblitz"), QStringLiteral("sumblitz"));
     sb::restoreWindowPlace(window, place);
     window.show();
-    const int status = app.exec();
+
+    // However the program is asked to end — its window closed, a signal, the session ending,
+    // the display gone — the shut-down steps run once and the files are written.
+    unsavedProgram = &program;
+    std::atexit(saveAtExit);
+    sb::StopSignals stops;
+    QObject::connect(&stops, &sb::StopSignals::stopRequested, &window, [&window] {
+        window.shutDownNow();
+        QApplication::exit(0);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.shutDownNow(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.shutDownNow(); });
+    {
+        QCommandLineParser script;
+        script.addOption(QCommandLineOption(kScriptOption, QString(), QStringLiteral("a")));
+        static_cast<void>(script.parse(app.arguments()));
+        if (script.isSet(kScriptOption)) {
+            const QStringList actions = script.value(kScriptOption).split(QLatin1Char(','));
+            QTimer::singleShot(
+                0, &window, [&window, &program, actions] { runScript(window, program, actions); });
+        }
+    }
+    const int code = app.exec();
+    unsavedProgram = nullptr;
     sb::saveWindowPlace(window, place);
-    return status;
+    return code;
 }

@@ -16,12 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sb::StudentFile f(sb::fuzz::dataDir());
     const auto names = sb::OpenStudentFile(s, f);
     for (const std::string& name : names) {
-        sb::fuzz::require(sb::FindStudentInFile(f, name));
-        sb::DrillSettings record;
-        sb::fuzz::require(sb::ReadStudent(f, f.foundIndex, record));
-        sb::fuzz::require(sb::trimmedName(record) == name);
-        sb::fuzz::require(record.operation >= 1 && record.operation <= 6);
+        const auto n = sb::FindStudentInFile(f, name);
+        sb::fuzz::require(n.has_value());
+        const auto record = sb::ReadStudent(f, *n);
+        sb::fuzz::require(record.has_value());
+        sb::fuzz::require(sb::trimmedName(*record) == name);
+        sb::fuzz::require(record->operation >= 1 && record->operation <= 6);
     }
-    sb::CloseStudentFile(f);
+    static_cast<void>(sb::CloseStudentFile(f));
     return 0;
 }

@@ -203,6 +203,86 @@
         <source>Results could not be read and were not saved</source>
         <translation>Ergebnisse konnten nicht gelesen werden und wurden nicht gespeichert</translation>
     </message>
+    <message>
+        <source>Student data could not be read</source>
+        <translation>Schülerdaten konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Settings could not be read</source>
+        <translation>Einstellungen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>Die Klassendatei (StdDat.Xrx) war beschädigt und wurde repariert: Alle Schüler, die darin gefunden wurden, stehen in der Liste.</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>Die Klassendatei</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read</source>
+        <translation>Die Klassendatei (StdDat.Xrx) kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <translation>Sie bleibt, wie sie ist. Schüler können nicht hinzugefügt, entfernt oder umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Dieser Buchstabe geht in einem Namen nicht: Nimm Buchstaben aus westeuropäischen Sprachen.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Wähle zuerst in der Liste, wer umbenannt werden soll.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Schreib zuerst den neuen Namen in das Feld über der Liste.</translation>
+    </message>
+    <message>
+        <source>is already on the list: choose another name.</source>
+        <translation>steht schon in der Liste: Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>has no record in the class file yet: choose OK first.</source>
+        <translation>ist noch nicht in der Klassendatei: Klick zuerst auf OK.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name</source>
+        <translation>Es gibt schon Ergebnisse unter dem Namen</translation>
+    </message>
+    <message>
+        <source>: choose another name.</source>
+        <translation>: Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The results of</source>
+        <translation>Die Ergebnisse von</translation>
+    </message>
+    <message>
+        <source>could not be saved, so no other pupil is loaded:</source>
+        <translation>wurden nicht gespeichert, darum wird kein anderer Schüler geladen:</translation>
+    </message>
+    <message>
+        <source>The settings of</source>
+        <translation>Die Einstellungen von</translation>
+    </message>
+    <message>
+        <source>could not be stored</source>
+        <translation>wurden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>could not be added</source>
+        <translation>wurde nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>could not be renamed</source>
+        <translation>wurde nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>Die Liste wurde nicht gespeichert, noch ist nichts geändert</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -503,6 +583,14 @@
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Save the Results Table as PDF</source>
+        <translation>Ergebnistabelle als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Save every fact as CSV</source>
+        <translation>Alle Aufgaben als CSV speichern</translation>
+    </message>
 </context>
 <context>
     <name>sb::SmartWindow</name>
@@ -700,7 +788,7 @@
     </message>
     <message>
         <source>Max Problems</source>
-        <translation>Höchstens Aufgaben</translation>
+        <translation>Höchstzahl Aufgaben</translation>
     </message>
     <message>
         <source>&quot;The maximum number of problems to drill&quot;</source>
@@ -992,6 +1080,10 @@
     <message>
         <source>Students Name: </source>
         <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
     </message>
 </context>
 </TS>

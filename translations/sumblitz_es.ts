@@ -203,6 +203,86 @@
         <source>Results could not be read and were not saved</source>
         <translation>No se pudieron leer los resultados y no se guardaron</translation>
     </message>
+    <message>
+        <source>Student data could not be read</source>
+        <translation>No se pudieron leer los alumnos</translation>
+    </message>
+    <message>
+        <source>Settings could not be read</source>
+        <translation>No se pudieron leer los ajustes</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>El archivo de la clase (StdDat.Xrx) estaba dañado y se ha reparado: todos los alumnos encontrados están en la lista.</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>El archivo de la clase</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read</source>
+        <translation>El archivo de la clase (StdDat.Xrx) no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <translation>se deja como está, y no se pueden añadir, quitar ni renombrar alumnos.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Esa letra no puede ir en un nombre: usa letras de los idiomas de Europa occidental.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Primero elige en la lista el alumno que quieres renombrar.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Primero escribe el nombre nuevo en la casilla encima de la lista.</translation>
+    </message>
+    <message>
+        <source>is already on the list: choose another name.</source>
+        <translation>ya está en la lista: elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>has no record in the class file yet: choose OK first.</source>
+        <translation>aún no está en el archivo de la clase: primero pulsa Aceptar.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name</source>
+        <translation>Ya hay resultados con el nombre</translation>
+    </message>
+    <message>
+        <source>: choose another name.</source>
+        <translation>: elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>The results of</source>
+        <translation>Los resultados de</translation>
+    </message>
+    <message>
+        <source>could not be saved, so no other pupil is loaded:</source>
+        <translation>no se guardaron, así que no se carga otro alumno:</translation>
+    </message>
+    <message>
+        <source>The settings of</source>
+        <translation>Los ajustes de</translation>
+    </message>
+    <message>
+        <source>could not be stored</source>
+        <translation>no se guardaron</translation>
+    </message>
+    <message>
+        <source>could not be added</source>
+        <translation>no se pudo añadir</translation>
+    </message>
+    <message>
+        <source>could not be renamed</source>
+        <translation>no se pudo renombrar</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>La lista no se guardó, todavía no ha cambiado nada</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -502,6 +582,14 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the Results Table as PDF</source>
+        <translation>Guardar la tabla de resultados como PDF</translation>
+    </message>
+    <message>
+        <source>Save every fact as CSV</source>
+        <translation>Guardar todas las cuentas como CSV</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1080,10 @@
     <message>
         <source>Students Name: </source>
         <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
     </message>
 </context>
 </TS>

@@ -203,6 +203,86 @@
         <source>Results could not be read and were not saved</source>
         <translation>Les résultats n&apos;ont pas pu être lus et n&apos;ont pas été enregistrés</translation>
     </message>
+    <message>
+        <source>Student data could not be read</source>
+        <translation>Les élèves n&apos;ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>Settings could not be read</source>
+        <translation>Les réglages n&apos;ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>Le fichier de la classe (StdDat.Xrx) était abîmé et a été réparé : tous les élèves retrouvés sont dans la liste.</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>Le fichier de la classe</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read</source>
+        <translation>Le fichier de la classe (StdDat.Xrx) ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <translation>il reste tel quel, et on ne peut pas ajouter, retirer ou renommer d&apos;élève.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Cette lettre ne peut pas aller dans un nom : utilise les lettres des langues d&apos;Europe de l&apos;Ouest.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Choisis d&apos;abord dans la liste l&apos;élève à renommer.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Écris d&apos;abord le nouveau nom dans la case au-dessus de la liste.</translation>
+    </message>
+    <message>
+        <source>is already on the list: choose another name.</source>
+        <translation>est déjà dans la liste : choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>has no record in the class file yet: choose OK first.</source>
+        <translation>n&apos;est pas encore dans le fichier de la classe : clique d&apos;abord sur OK.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name</source>
+        <translation>Il y a déjà des résultats sous le nom</translation>
+    </message>
+    <message>
+        <source>: choose another name.</source>
+        <translation> : choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>The results of</source>
+        <translation>Les résultats de</translation>
+    </message>
+    <message>
+        <source>could not be saved, so no other pupil is loaded:</source>
+        <translation>n&apos;ont pas été enregistrés, donc aucun autre élève n&apos;est chargé :</translation>
+    </message>
+    <message>
+        <source>The settings of</source>
+        <translation>Les réglages de</translation>
+    </message>
+    <message>
+        <source>could not be stored</source>
+        <translation>n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>could not be added</source>
+        <translation>n&apos;a pas pu être ajouté</translation>
+    </message>
+    <message>
+        <source>could not be renamed</source>
+        <translation>n&apos;a pas pu être renommé</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>La liste n&apos;a pas été enregistrée, rien n&apos;est encore changé</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -502,6 +582,14 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the Results Table as PDF</source>
+        <translation>Enregistrer le tableau des résultats en PDF</translation>
+    </message>
+    <message>
+        <source>Save every fact as CSV</source>
+        <translation>Enregistrer tous les calculs en CSV</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1080,10 @@
     <message>
         <source>Students Name: </source>
         <translation>Nom : </translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 </TS>

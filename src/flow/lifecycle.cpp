@@ -2,6 +2,7 @@
 #include "flow/lifecycle.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "flow/answering.h"
 #include "flow/captions.h"
@@ -18,20 +19,38 @@ void noteSave(Program& p, bool saved, std::string_view caption, const std::files
     const std::u8string utf8 = file.filename().u8string();
     const std::string name = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
     auto& troubles = p.run.fileTroubles;
+    const std::string key = file.string();
     const auto it = std::find_if(troubles.begin(), troubles.end(),
-                                 [&name](const auto& t) { return t.first == name; });
+                                 [&key](const auto& t) { return t.first == key; });
     const std::string line = std::string(caption) + " (" + name + ")";
     if (saved && it != troubles.end()) {
         troubles.erase(it);
     } else if (!saved && it != troubles.end()) {
         it->second = line;
     } else if (!saved) {
-        troubles.emplace_back(name, line);
+        troubles.emplace_back(key, line);
     }
     p.main.notice.clear();
     for (const auto& t : troubles) {
         p.main.notice += (p.main.notice.empty() ? "" : "; ") + t.second;
     }
+}
+
+void noteFile(Program& p, const FileOutcome& outcome)
+{
+    using Action = FileOutcome::Action;
+    const std::filesystem::path name = outcome.file.filename();
+    std::string_view caption;
+    if (name == kDefaultFile) {
+        caption = outcome.action == Action::Read ? kSettingsNotRead : kSettingsNotSaved;
+    } else if (name == kStudentFile) {
+        caption = outcome.action == Action::Read ? kStudentsNotRead : kStudentsNotSaved;
+    } else {
+        caption = outcome.action == Action::Read   ? kResultsNotRead
+                  : outcome.action == Action::Kept ? kResultsKept
+                                                   : kResultsNotSaved;
+    }
+    noteSave(p, outcome.ok(), caption, outcome.file);
 }
 
 DataDir dataDirOf(const Program& p)
@@ -53,38 +72,72 @@ void ReadFactFile(Program& p)
         // Not the same as a missing file: the pupil's progress is in there.
         p.run.drillResumable = 0;
         p.run.factFilesUnread.insert(path);
-        noteSave(p, false, kResultsNotRead, path);
+        noteFile(p, {path, FileOutcome::Action::Read, Status::fail(EIO)});
         break;
     case FactFileRead::Loaded:
         p.run.drillResumable = 1;
         if (p.run.factFilesUnread.erase(path) != 0) {
-            noteSave(p, true, kResultsNotRead, path);
+            noteFile(p, {path, FileOutcome::Action::Read, {}});
         }
         break;
     }
 }
+
+namespace {
+
+FileOutcome writeFacts(Program& p, const DrillSettings& owner)
+{
+    const DataDir data = dataDirOf(p);
+    const std::filesystem::path path = factFilePath(owner, data);
+    if (p.run.factFilesUnread.contains(path)) {
+        return {path, FileOutcome::Action::Kept, Status::fail(EIO)};
+    }
+    return {path, FileOutcome::Action::Save, WriteFactFile(p.drill, owner, data)};
+}
+
+} // namespace
 
 bool WriteFactFile(Program& p)
 {
     if (!factFileEnabled(p.cur())) {
         return true;
     }
-    const DataDir data = dataDirOf(p);
-    const std::filesystem::path path = factFilePath(p.cur(), data);
-    if (p.run.factFilesUnread.contains(path)) {
-        noteSave(p, false, kResultsKept, path);
-        return false;
+    const FileOutcome outcome = writeFacts(p, p.cur());
+    noteFile(p, outcome);
+    return outcome.ok();
+}
+
+bool ProgramEmergencyClose(Program& p)
+{
+    if (p.run.beforeWindows) {
+        p.settings.curSettings = *p.run.beforeWindows;
+        p.run.beforeWindows.reset();
     }
-    const bool saved = WriteFactFile(p.drill, p.cur(), data);
-    noteSave(p, saved, kResultsNotSaved, path);
-    return saved;
+    return ProgramClose(p);
+}
+
+bool SaveOutgoingFacts(Program& p, const DrillSettings& outgoing)
+{
+    if (!factFileEnabled(outgoing)) {
+        return true;
+    }
+    const FileOutcome outcome = writeFacts(p, outgoing);
+    noteFile(p, outcome);
+    return outcome.ok();
 }
 
 void ProgramLoad(Program& p)
 {
     p.flags.smartFromStudent = 0;
     p.flags.studentFromSmart = 0;
-    p.run.defaultFileUnread = !LoadStartupSettings(p.settings, dataDirOf(p));
+    // Saves that a crash or a kill cut short leave temporaries; those nobody is writing go.
+    p.services.files.sweepStaleTemps(p.services.dataDir);
+    const FileOutcome defaults = LoadStartupSettings(p.settings, dataDirOf(p));
+    p.run.defaultFileUnread = !defaults.ok();
+    noteFile(p, defaults);
+    // A rename that a crash cut short leaves the pupil's results under two names: the one the
+    // student file lists wins.
+    static_cast<void>(FinishInterruptedRename(p.settings, dataDirOf(p)));
     ReadFactFile(p);
     // The lock flag starts clear before the selection is shown, not after: settings saved with
     // "10 Sub" lock the first-number boxes while they are shown, and clearing the flag after
@@ -114,12 +167,16 @@ void ProgramLoad(Program& p)
 
 bool ProgramClose(Program& p)
 {
-    ReadSelection(p.main, p.cur());
-    static_cast<void>(RunAutoTeachStep(p));
-    const bool settingsSaved = SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
-    noteSave(p, settingsSaved, kSettingsNotSaved, kDefaultFile);
+    if (!p.run.closeStepDone) {
+        ReadSelection(p.main, p.cur());
+        static_cast<void>(RunAutoTeachStep(p));
+        p.run.closeStepDone = true;
+    }
+    const FileOutcome settings =
+        SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
+    noteFile(p, settings);
     const bool factsSaved = WriteFactFile(p);
-    return settingsSaved && factsSaved;
+    return settings.ok() && factsSaved;
 }
 
 } // namespace sb

@@ -15,11 +15,18 @@ inline constexpr std::string_view kResultsNotSaved = "Results could not be saved
 inline constexpr std::string_view kResultsNotRead = "Results could not be read";
 inline constexpr std::string_view kResultsKept = "Results could not be read and were not saved";
 inline constexpr std::string_view kStudentsNotSaved = "Student data could not be saved";
+inline constexpr std::string_view kStudentsNotRead = "Student data could not be read";
+inline constexpr std::string_view kSettingsNotRead = "Settings could not be read";
 
 // After a save (or a read) of file: a failure gives the file the line "caption (name)" in
 // notice; a success takes the file's line out. notice lists the lines of every file still in
-// trouble, in the order they failed, joined by "; ", so no failure hides another.
+// trouble, in the order they failed, joined by "; ", so no failure hides another. Files are
+// told apart by their whole path.
 void noteSave(Program& p, bool saved, std::string_view caption, const std::filesystem::path& file);
+
+// The one place where a record file's outcome becomes words: the caption says what the file
+// holds ("Settings", "Student data", "Results") and what could not be done with it.
+void noteFile(Program& p, const FileOutcome& outcome);
 
 // The program's data directory and file system.
 DataDir dataDirOf(const Program& p);
@@ -36,18 +43,30 @@ void ReadFactFile(Program& p);
 bool WriteFactFile(Program& p);
 
 // Start-up of the program (the load of the main window). The Random service is already
-// seeded. In order: clears the window-nesting flags, chooses curSettings
-// (LoadStartupSettings), reads the pupil's facts, shows the selection and clears the
+// seeded. In order: clears the window-nesting flags, removes stale temporaries of the record
+// files, chooses curSettings (LoadStartupSettings; a rename cut short by a crash is finished),
+// reads the pupil's facts, shows the selection and clears the
 // "10 Sub" lock flag, disables Pause, Results Table, New Drill and the answer buttons,
 // sets repeatDelay -1 and drillResumable 0, fills the status panel, empties the repeat list,
-// zeroes the counters, and startSettings := curSettings. Writes no file.
+// zeroes the counters, and startSettings := curSettings. Writes no record file.
 void ProgramLoad(Program& p);
 
 // Shut-down (every close of the main window; nothing here cancels the close). In order: reads
 // the selection into curSettings, runs one Auto Teach step, writes "Default.Xsx"
 // (SaveExitSettings), writes the pupil's fact file. Every save is tried whatever happened to
 // the one before. Returns false when something could not be saved; the previous files are then
-// left as they were and notice names every file that was not saved.
+// left as they were and notice names every file that was not saved. A second call (the window
+// kept open once after a failed save, a signal after a close) saves again but runs no second
+// Auto Teach step: one shut-down, one step.
 bool ProgramClose(Program& p);
+
+// Shut-down when the program must end now, whatever window is open (a signal, a logout, the
+// display gone): settings windows that are open count as cancelled, then ProgramClose.
+bool ProgramEmergencyClose(Program& p);
+
+// The current pupil's fact file is saved before another pupil becomes current (the Student
+// Data window's OK, whichever window opened it), so that no answer given since the last save
+// is lost. `outgoing` is the record of the pupil whose facts are in memory.
+bool SaveOutgoingFacts(Program& p, const DrillSettings& outgoing);
 
 } // namespace sb

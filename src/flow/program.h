@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -25,7 +26,14 @@ struct RunState {
     // Fact files that were there but could not be read: they hold a pupil's progress this run
     // never saw, so they are never written over.
     std::set<std::filesystem::path> factFilesUnread;
-    // Each record file whose last save (or read) failed, with its line in MainModel::notice.
+    // curSettings as it stood before the settings windows that are open now changed it (each
+    // edits curSettings while it is open; Cancel puts it back). A shut-down that cannot wait
+    // for them to close (a signal, the display gone) puts it back first, as Cancel would.
+    std::optional<DrillSettings> beforeWindows;
+    // The shut-down's Auto Teach step has run: a second close saves again, steps no more.
+    bool closeStepDone = false;
+    // Each record file whose last save (or read) failed (by its path), with its line in
+    // MainModel::notice.
     std::vector<std::pair<std::string, std::string>> fileTroubles;
 };
 

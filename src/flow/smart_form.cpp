@@ -124,7 +124,12 @@ void ApplySmart(Program& p, SmartModel& m)
 {
     m.applied = true;
     ReadSmartControls(p, m, p.cur());
-    update(p);
+    // Opened from the Student Data window, curSettings holds the pupil on display there, who
+    // is not current until that window's OK: loading her facts now would put her results in
+    // the place of the current pupil's. That window's OK applies everything; its Cancel nothing.
+    if (p.flags.smartFromStudent != 1) {
+        update(p);
+    }
 }
 
 void ShowDefaultNote(SmartModel& m, int kind)
@@ -148,6 +153,9 @@ void smart_load(Program& p, SmartModel& m)
 {
     m = SmartModel{};
     m.open = true;
+    if (!p.run.beforeWindows) {
+        p.run.beforeWindows = p.cur();
+    }
     if (p.flags.smartFromStudent == 1) {
         m.godata = false;
     }
@@ -200,6 +208,9 @@ void smart_close_request(Program& p, SmartModel& m, bool byUser)
         return;
     }
     p.flags.studentFromSmart = 0;
+    if (p.flags.smartFromStudent != 1) {
+        p.run.beforeWindows.reset(); // what this window did is applied or undone now
+    }
     if (byUser) {
         // Closing from the title bar moves no focus: the box being typed in is checked as if it
         // had been left, so a refused text never reaches the settings.

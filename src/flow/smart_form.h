@@ -45,7 +45,8 @@ void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec);
 void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec);
 
 // ReadSmartControls into curSettings, then the main window's update (selection, the pupil's
-// saved facts, the status panel).
+// saved facts, the status panel) — unless this window was opened from the Student Data
+// window, whose OK applies (and whose Cancel undoes) what was set here.
 void ApplySmart(Program& p, SmartModel& m);
 
 // The note dsdef: "Original Default" for kind 0, "Custom Default" for 1, empty for 2; any other

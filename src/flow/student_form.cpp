@@ -2,13 +2,16 @@
 #include "flow/student_form.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 #include <utility>
 
 #include "drill/pool.h"
+#include "flow/captions.h"
 #include "flow/digits_only.h"
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
+#include "records/cp1252.h"
 #include "records/index.h"
 #include "students/file_names.h"
 
@@ -94,6 +97,8 @@ StudentForm::StudentForm(Program& program) : m_p(program), m_file(dataDirOf(prog
 
 void StudentForm::load()
 {
+    // Nothing from an earlier opening may linger.
+    m_model = StudentModel{};
     SharedFlags& flags = m_p.flags;
     if (flags.studentFromSmart == 1) {
         m_model.Repset = false;
@@ -108,9 +113,49 @@ void StudentForm::load()
     for (std::string& name : names) {
         m_model.studentlist.push_back(std::move(name));
     }
+    if (m_file.repaired()) {
+        m_model.message = "The class file (StdDat.Xrx) was damaged and has been repaired: every "
+                          "pupil found in it is listed.";
+    }
+    static_cast<void>(refuseUnread() || report(m_file.opened(), "The class file"));
     s.workSettings = s.curSettings;
-    s.backupSettings = s.curSettings;
+    m_backup = s.curSettings;
+    if (!m_p.run.beforeWindows) {
+        m_p.run.beforeWindows = s.curSettings;
+    }
     showDisplayed();
+    followDisplayed();
+}
+
+bool StudentForm::report(const FileOutcome& outcome, std::string_view what)
+{
+    if (outcome.ok()) {
+        return true;
+    }
+    const std::u8string utf8 = outcome.file.filename().u8string();
+    const std::string file = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+    m_model.message = std::string(what) + " (" + file + "): " + outcome.status.message() + ".";
+    return false;
+}
+
+bool StudentForm::refuseUnread()
+{
+    const FileOutcome& opened = m_file.opened();
+    if (m_file.isOpen() || opened.action != FileOutcome::Action::Read) {
+        return false;
+    }
+    m_model.message = "The class file (StdDat.Xrx) cannot be read (" + opened.status.message() +
+                      "): it is left as it is, and pupils cannot be added, removed or renamed.";
+    return true;
+}
+
+void StudentForm::followDisplayed()
+{
+    const std::string shown = trimBlanks(m_model.studentdisplay);
+    const auto& list = m_model.studentlist;
+    const auto it = std::find_if(list.begin(), list.end(),
+                                 [&shown](const std::string& e) { return trimBlanks(e) == shown; });
+    m_model.listIndex = it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 void StudentForm::showDisplayed()
@@ -222,22 +267,32 @@ void StudentForm::StoreDisplayedStudent()
         ResetTeachProgress(work);
     }
     TakeRecord(work);
-    if (FindStudentInFile(m_file, m_model.studentdisplay)) {
-        static_cast<void>(WriteStudent(m_file, m_file.foundIndex, work));
+    if (!m_file.isOpen()) {
+        return; // a student file that could not be read is not written
+    }
+    const std::string who = trimBlanks(m_model.studentdisplay);
+    if (const auto n = FindStudentInFile(m_file, m_model.studentdisplay)) {
+        report(WriteStudent(m_file, *n, work), "The settings of " + who + " could not be stored");
     } else {
-        static_cast<void>(AppendStudent(m_file, work));
+        report(AppendStudent(m_file, work), "The settings of " + who + " could not be stored");
     }
 }
 
 void StudentForm::readOrAppend(const std::string& name)
 {
     Settings& s = m_p.settings;
-    if (FindStudentInFile(m_file, name) && ReadStudent(m_file, m_file.foundIndex, s.workSettings)) {
-        return;
+    if (const auto n = FindStudentInFile(m_file, name)) {
+        if (auto record = ReadStudent(m_file, *n)) {
+            s.workSettings = *record;
+            return;
+        }
     }
     s.workSettings = s.defaultSettings;
     setName(s.workSettings, name);
-    static_cast<void>(AppendStudent(m_file, s.workSettings));
+    if (m_file.isOpen()) {
+        report(AppendStudent(m_file, s.workSettings),
+               "The settings of " + trimBlanks(name) + " could not be stored");
+    }
 }
 
 void StudentForm::studentlist_click(int index)
@@ -257,6 +312,12 @@ void StudentForm::newstudent_change(std::string_view text)
     m_model.newstudent = std::string(text.substr(0, kNewStudentLength));
 }
 
+void StudentForm::newstudent_refused()
+{
+    m_model.message = "That letter cannot be kept in a pupil's name: use the letters of Western "
+                      "European languages.";
+}
+
 char StudentForm::newstudent_keypress(char key)
 {
     if (key != 13) {
@@ -269,72 +330,111 @@ char StudentForm::newstudent_keypress(char key)
 void StudentForm::addstudent_click()
 {
     const std::string text = m_model.newstudent;
-    if (!text.empty()) {
+    if (!text.empty() && !refuseUnread()) {
+        m_model.message.clear();
+        StoreDisplayedStudent();
         if (const auto listed = FindListed(text)) {
             const std::string entry = m_model.studentlist[at(*listed)];
             readOrAppend(entry);
+            showDisplayed();
         } else {
-            Settings& s = m_p.settings;
-            m_model.studentlist.push_back(text);
-            s.workSettings = s.defaultSettings;
-            setName(s.workSettings, text);
-            static_cast<void>(AppendStudent(m_file, s.workSettings));
+            addNew(text);
         }
-        showDisplayed();
+        followDisplayed();
     }
     m_model.newstudent.clear();
     ++m_model.newstudentFocus;
+}
+
+void StudentForm::addNew(const std::string& text)
+{
+    Settings& s = m_p.settings;
+    DrillSettings fresh = s.defaultSettings;
+    setName(fresh, text);
+    if (!report(AppendStudent(m_file, fresh), trimBlanks(text) + " could not be added")) {
+        return; // the pupil on display stays; the list shows only pupils on file
+    }
+    // A new pupil starts without results, even where a rename cut short left a second name.
+    DropStrayFactLink(m_file.data(), trimBlanks(text));
+    m_model.studentlist.push_back(text);
+    s.workSettings = fresh;
+    showDisplayed();
 }
 
 void StudentForm::removestudent_click()
 {
     auto& list = m_model.studentlist;
     const int i = m_model.listIndex;
-    if (i < 2 || i >= static_cast<int>(list.size())) {
+    if (i < 2 || i >= static_cast<int>(list.size()) || refuseUnread()) {
         return;
     }
     list.erase(list.begin() + i);
-    if (m_file.studentCount > 0) {
-        m_file.studentCount = i16(m_file.studentCount - 1);
-    }
-    m_model.listIndex = -1;
+    m_file.dropEntry();
+    followDisplayed();
 }
 
 void StudentForm::Renam_click()
 {
     const std::string fresh = m_model.newstudent;
     const int i = m_model.listIndex;
-    if (i < 2 || i >= static_cast<int>(m_model.studentlist.size()) || trimBlanks(fresh).empty() ||
-        FindListed(fresh)) {
+    if (i < 2 || i >= static_cast<int>(m_model.studentlist.size())) {
+        m_model.message = "Choose the pupil to rename in the list first.";
         return;
     }
-    const std::string old = m_model.studentlist[at(i)];
-    DrillSettings rec;
-    if (!FindStudentInFile(m_file, old) || !ReadStudent(m_file, m_file.foundIndex, rec)) {
+    if (trimBlanks(fresh).empty()) {
+        m_model.message = "Type the new name in the box above the list first.";
         return;
     }
-    // The pupil's own stored record takes the new name; the record on display (which may be
-    // another pupil's) is never written here.
-    setName(rec, fresh);
-    if (!WriteStudent(m_file, m_file.foundIndex, rec)) {
+    if (FindListed(fresh)) {
+        m_model.message = trimBlanks(fresh) + " is already on the list: choose another name.";
         return;
     }
+    if (refuseUnread()) {
+        return;
+    }
+    const std::string old = trimBlanks(m_model.studentlist[at(i)]);
+    const auto n = FindStudentInFile(m_file, old);
+    if (!n) {
+        m_model.message = old + " has no record in the class file yet: choose OK first.";
+        return;
+    }
+    const FileOutcome renamed = RenameStudent(m_file, *n, fresh);
+    if (renamed.status.error() == EEXIST) {
+        m_model.message = "Results are already kept under the name " + trimBlanks(fresh) +
+                          ": choose another name.";
+        return;
+    }
+    if (!report(renamed, old + " could not be renamed")) {
+        return;
+    }
+    m_model.message.clear();
     m_model.studentlist[at(i)] = fresh;
+    followRename(old, trimBlanks(fresh));
+}
 
-    // The saved facts go with the pupil, unless the new name already has a fact file: then
-    // both files are kept as they are rather than one replacing the other.
-    const DataDir& data = m_file.data;
-    const auto from = data.dir / factFileName(trimBlanks(old));
-    const auto to = data.dir / factFileName(trimBlanks(fresh));
-    if (data.files.exists(from) && !data.files.exists(to) && !data.files.rename(from, to)) {
-        m_file.writeFailed = true;
+void StudentForm::followRename(const std::string& old, const std::string& fresh)
+{
+    Settings& s = m_p.settings;
+    for (DrillSettings* rec : {&s.curSettings, &s.backupSettings, &s.workSettings, &m_backup}) {
+        if (trimmedName(*rec) == old) {
+            setName(*rec, fresh);
+        }
     }
-
-    if (trimBlanks(m_model.studentdisplay) == trimBlanks(old)) {
-        DrillSettings& work = m_p.settings.workSettings;
-        setName(work, fresh);
-        m_model.studentdisplay = nameField(work);
+    if (auto& before = m_p.run.beforeWindows; before && trimmedName(*before) == old) {
+        setName(*before, fresh);
     }
+    if (trimBlanks(m_model.studentdisplay) == old) {
+        m_model.studentdisplay = nameField(s.workSettings);
+    }
+    // A fact file kept from being written because it could not be read keeps that guard
+    // under its new name.
+    const DataDir& data = m_file.data();
+    const auto from = data.dir / factFileName(old);
+    if (m_p.run.factFilesUnread.erase(from) != 0) {
+        m_p.run.factFilesUnread.insert(data.dir / factFileName(fresh));
+    }
+    // The main window's captions name the current pupil.
+    ShowStatus(m_p);
 }
 
 void StudentForm::ssort_click()
@@ -359,7 +459,7 @@ void StudentForm::SortStudents()
         field.resize(kNameLength, ' ');
         list[i + 2] = std::move(field);
     }
-    m_model.listIndex = -1;
+    followDisplayed();
 }
 
 void StudentForm::onload_click(std::int16_t value)
@@ -442,10 +542,19 @@ void StudentForm::CB_lostFocus(int i)
     }
 }
 
-void StudentForm::finish()
+void StudentForm::finish(bool applied)
 {
     SharedFlags& flags = m_p.flags;
     flags.smartFromStudent = 0;
+    if (flags.studentFromSmart == 1) {
+        // Over the Smart Repeat window: a pupil made current by OK is what that window
+        // started from now.
+        if (applied) {
+            m_p.run.beforeWindows = m_p.settings.curSettings;
+        }
+    } else {
+        m_p.run.beforeWindows.reset();
+    }
     flags.firstLocked = m_mainLocked;
     flags.savedFirst = m_mainSaved;
     m_model.closed = true;
@@ -455,14 +564,35 @@ void StudentForm::SaveAndClose()
 {
     Settings& s = m_p.settings;
     StoreDisplayedStudent();
+    // The facts in memory are those of the pupil current when the window opened; they are
+    // saved before another pupil's are loaded, whichever window led here.
+    if (!SaveOutgoingFacts(m_p, m_backup)) {
+        m_model.message = "The results of " + trimmedName(m_backup) +
+                          " could not be saved, so no other pupil is loaded: " + m_p.main.notice;
+        return;
+    }
+    if (m_file.isOpen()) {
+        const std::vector<std::string> entries(m_model.studentlist.begin() + 2,
+                                               m_model.studentlist.end());
+        const DrillSettings shown = s.workSettings;
+        const FileOutcome rebuilt = RewriteStudentFile(s, m_file, entries);
+        s.workSettings = shown;
+        if (!report(rebuilt, "The list could not be saved, nothing is changed yet")) {
+            noteFile(m_p, rebuilt);
+            return;
+        }
+        noteFile(m_p, rebuilt);
+    } else {
+        noteFile(m_p, m_file.opened());
+    }
     s.curSettings = s.workSettings;
-    const std::vector<std::string> entries(m_model.studentlist.begin() + 2,
-                                           m_model.studentlist.end());
-    static_cast<void>(RewriteStudentFile(s, m_file, entries));
     s.curSettings.loadOnStart = m_model.onload.value;
     s.curSettings.reviewOn = m_model.ChkRev.value;
-    finish();
-    noteSave(m_p, !m_file.writeFailed, kStudentsNotSaved, kStudentFile);
+    if (m_p.flags.studentFromSmart == 1) {
+        // The Smart Repeat window under this one keeps the pupil made current here.
+        s.backupSettings = s.curSettings;
+    }
+    finish(true);
     update(m_p);
 }
 
@@ -478,10 +608,11 @@ void StudentForm::cancel_click()
     if (m_model.closed) {
         return;
     }
-    m_p.settings.curSettings = m_p.settings.backupSettings;
-    CloseStudentFile(m_file);
-    finish();
-    noteSave(m_p, !m_file.writeFailed, kStudentsNotSaved, kStudentFile);
+    m_p.settings.curSettings = m_backup;
+    const FileOutcome closed = CloseStudentFile(m_file);
+    finish(false);
+    noteFile(m_p, closed.ok() ? m_file.opened() : closed);
+    ShowStatus(m_p);
 }
 
 void StudentForm::close_request(bool byUser)
@@ -494,8 +625,8 @@ void StudentForm::close_request(bool byUser)
         SaveAndClose();
         return;
     }
-    CloseStudentFile(m_file);
-    finish();
+    noteFile(m_p, CloseStudentFile(m_file));
+    finish(false);
 }
 
 bool StudentForm::Repset_click()

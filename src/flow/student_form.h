@@ -40,6 +40,9 @@ struct StudentModel {
     std::string dsauto;
     bool Repset = true;
     bool closed = false; // OK, Cancel or the close box has ended the window
+    // The window's own line: what could not be done, and why, at the moment it happened (a
+    // refused name, a file that could not be read or written). Empty when all is well.
+    std::string message;
 };
 
 // The selection a record held when it was put on display.
@@ -68,32 +71,41 @@ public:
     const StudentFile& file() const { return m_file; }
 
     // The load of the window: Repeat Setting is disabled when opened from the Smart Repeat
-    // window; the student file is opened and its names listed after the fixed entries;
-    // workSettings and backupSettings := curSettings, which is put on display. No entry is
-    // selected.
+    // window; the student file is opened and its names listed after the fixed entries (the
+    // message says so when it cannot be read or was repaired); workSettings := curSettings,
+    // which is put on display, and this window keeps its own copy of curSettings for Cancel
+    // (the Smart Repeat window's copy is its own). The entry of the pupil on display, when
+    // listed, is selected.
     void load();
 
     // Selecting entry `index`: the pupil on display is stored first, then the entry's record is
-    // read (or made from the custom defaults and appended when it has no slot) and shown.
+    // read (or made from the custom defaults and appended when it has no slot) and shown. The
+    // selected entry is always the pupil on display.
     void studentlist_click(int index);
 
     // The text of newstudent as typed (cut to kNewStudentLength characters).
     void newstudent_change(std::string_view text);
+    // A letter the record files cannot hold was refused in newstudent: the message says why.
+    void newstudent_refused();
     // A key typed into newstudent: Enter (13) adds the name and is dropped (answers 0); every
     // other key is answered unchanged.
     char newstudent_keypress(char key);
-    // Add: an unlisted name gets a fresh record from the custom defaults (appended to the file,
-    // the pupil on display not stored first); a listed one (compared as FindListed compares)
-    // shows that entry's record, which for a fixed entry without a slot is made as selecting it
-    // would make it. Either way newstudent is emptied and given the focus.
+    // Add: the pupil on display is stored first, as choosing an entry stores it. An unlisted
+    // name then gets a fresh record from the custom defaults (appended to the file, and listed
+    // only when that worked); a listed one (compared as FindListed compares) shows that entry's
+    // record, which for a fixed entry without a slot is made as selecting it would make it.
+    // Either way the pupil shown is selected, and newstudent is emptied and given the focus.
     void addstudent_click();
     // Remove: the selected pupil entry leaves the list (fixed entries stay); the file is not
     // touched until OK.
     void removestudent_click();
-    // Rename: the selected pupil's own slot takes the name in newstudent, and so does their
-    // fact file unless a file of the new name is already there. Refused (nothing changes) for a
-    // blank or already listed name, with a fixed or no entry selected, or when the pupil has no
-    // slot. When the renamed pupil is the one on display, the display follows the new name.
+    // Rename: the selected pupil takes the name in newstudent, on disk at once (RenameStudent:
+    // her slot, her fact file, "Default.Xsx" when she is its current pupil) and in every record
+    // in memory that names her (the current settings, this window's and the Smart Repeat
+    // window's copies for Cancel, the pupil on display), so she stays one pupil whichever
+    // button closes the window. Refused, with the reason in the message, for a blank or
+    // already listed name, with a fixed or no entry selected, when the pupil has no slot, or
+    // when the disk refuses (nothing is changed then).
     void Renam_click();
     // SortList: SortStudents.
     void ssort_click();
@@ -119,10 +131,14 @@ public:
 
     // OK (SaveAndClose).
     void close_click();
-    // Cancel: curSettings := backupSettings, the file closed without a rebuild.
+    // Cancel: curSettings is again the record that was current when this window opened (the
+    // same pupil, renamed if she was renamed here), whatever the Smart Repeat window did in
+    // between; the file is closed without a rebuild and the pupils appended since it opened are
+    // cut off again.
     void cancel_click();
-    // A close of the window; byUser for its own close box, which counts as OK. Closes caused
-    // by OK or Cancel do nothing more.
+    // A close of the window; byUser for its own close box, which counts as OK (and, like OK,
+    // leaves the window open when the save fails). Closes caused by OK or Cancel do nothing
+    // more.
     void close_request(bool byUser);
 
     // Repeat Setting: the values on display go into curSettings (Auto Teach, name, levels,
@@ -149,8 +165,11 @@ public:
     // Writes the record on display to its slot, or appends one; a changed selection first
     // clears its Auto Teach progress.
     void StoreDisplayedStudent();
-    // OK: stores the pupil on display, makes it current, rebuilds the student file in list
-    // order, applies the settings to the main window (update) and closes.
+    // OK: stores the pupil on display, saves the outgoing pupil's facts, rebuilds the student
+    // file in list order, makes the pupil on display current, applies the settings to the
+    // main window (update) and closes. When the facts or the student file cannot be saved,
+    // nothing is applied, the window stays open and its message says what was not saved.
+    // A student file that could not be read is never written: OK then only applies.
     void SaveAndClose();
     // Sorts the pupil entries (from entry 2), ascending and stable, ignoring the case of
     // letters; each becomes a 20-character field. The file is not touched.
@@ -158,16 +177,29 @@ public:
 
 private:
     void showDisplayed();
+    // listIndex := the entry of the pupil on display (-1 when she is not listed).
+    void followDisplayed();
+    // Every record in memory named old (trimmed) takes the name fresh.
+    void followRename(const std::string& old, const std::string& fresh);
+    // Says in the message what could not be done, when outcome failed; true when it worked.
+    bool report(const FileOutcome& outcome, std::string_view what);
+    // Refuses a change of the list while the student file could not be read.
+    bool refuseUnread();
     void setBox(CheckBox& box, std::int16_t value);
-    void finish();
+    // The window ends; applied when by OK.
+    void finish(bool applied);
     // Reads the record of a listed name into workSettings, or makes one from the custom
     // defaults under that name and appends it.
     void readOrAppend(const std::string& name);
+    // Add of a name not yet listed.
+    void addNew(const std::string& text);
 
     Program& m_p;
     StudentModel m_model;
     StudentFile m_file;
     ShownSelection m_shown;
+    // curSettings as it was when this window opened: what Cancel puts back.
+    DrillSettings m_backup;
     std::array<std::int16_t, 5> m_level{}; // the last accepted value of each level combo
     // The main window's "10 Sub" lock as it stood when this window opened: this window's
     // boxes use the shared flags while it is open, and the main window gets its own back.

@@ -87,7 +87,10 @@ std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& a
         QStringLiteral("Show the program in <language> (de, fr, es, en, ...) instead of the "
                        "desktop's language."),
         QStringLiteral("language"));
-    parser.addOptions({dirOption, userOption, langOption});
+    // The hidden --script ACTIONS of the tests that run the real program (read in main.cpp).
+    QCommandLineOption scriptOption(QStringLiteral("script"), QString(), QStringLiteral("actions"));
+    scriptOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({dirOption, userOption, langOption, scriptOption});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,70 +21,81 @@ namespace {
 
 // Writes all of bytes at offset of a regular file. A write to a regular file comes back short
 // only when the disk is full or the file may grow no more, which is a failure like any other.
-bool writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
+Status writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
     const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
-    return n >= 0 && static_cast<std::size_t>(n) == bytes.size();
+    if (n < 0) {
+        return Status::fail(errno);
+    }
+    return static_cast<std::size_t>(n) == bytes.size() ? Status() : Status::fail(ENOSPC);
+}
+
+// Flushes and closes fd; the first failure of the write, the flush or the close is the answer.
+Status finish(int fd, Status written)
+{
+    if (written && ::fsync(fd) != 0) {
+        written = Status::fail(errno);
+    }
+    if (::close(fd) != 0 && written) {
+        written = Status::fail(errno);
+    }
+    return written;
 }
 
 // Writes bytes at offset of path (created when missing) and flushes them. A write that fails
 // after it made the file longer (a disk that fills up part way into a slot) is cut back, so
 // that the file keeps the length it had.
-bool writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
+Status writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
     // O_NONBLOCK: a named pipe put where a record file belongs fails at once instead of
     // waiting for a reader; it is refused below like anything else that is no regular file.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
-        return false;
+        return Status::fail(errno);
     }
     struct stat before {};
     const bool sized = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
-    bool ok = sized && writeAll(fd, offset, bytes) && ::fsync(fd) == 0;
-    if (!ok && sized && offset + bytes.size() > static_cast<std::uint64_t>(before.st_size)) {
+    Status written = sized ? writeAll(fd, offset, bytes) : Status::fail(EINVAL);
+    if (!written && sized && offset + bytes.size() > static_cast<std::uint64_t>(before.st_size)) {
         const int cut = ::ftruncate(fd, before.st_size);
         static_cast<void>(cut); // nothing more can be done about it
     }
-    ok = ::close(fd) == 0 && ok;
-    return ok;
+    return finish(fd, written);
 }
-
-enum class Fresh { Written, NameTaken, Failed };
 
 // Creates temp exclusively (never through a link, never opening a pipe or any file already
 // there) with the permission bits mode, writes bytes and flushes them. A file this made and
-// could not fill is removed again.
-Fresh writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
-                 std::span<const std::uint8_t> bytes)
+// could not fill is removed again. EEXIST when the name is taken.
+Status writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
+                  std::span<const std::uint8_t> bytes)
 {
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                           static_cast<mode_t>(mode));
     if (fd < 0) {
-        return errno == EEXIST ? Fresh::NameTaken : Fresh::Failed;
+        return Status::fail(errno);
     }
     if (exactMode) {
         // The bits of the file replaced, also those the umask took away at the open.
         const int kept = ::fchmod(fd, static_cast<mode_t>(mode));
         static_cast<void>(kept); // a file system without modes keeps its own
     }
-    bool ok = writeAll(fd, 0, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok) {
+    const Status written = finish(fd, writeAll(fd, 0, bytes));
+    if (!written) {
         ::unlink(temp.c_str());
     }
-    return ok ? Fresh::Written : Fresh::Failed;
+    return written;
 }
 
 // Reads bytes.size() bytes at offset of a regular file; bytes is cut to what the file held
 // (less only when it shrank since its size was taken).
-bool readAll(int fd, std::uint64_t offset, std::vector<std::uint8_t>& bytes)
+Status readAll(int fd, std::uint64_t offset, std::vector<std::uint8_t>& bytes)
 {
     const ssize_t n = ::pread(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
     if (n < 0) {
-        return false;
+        return Status::fail(errno);
     }
     bytes.resize(static_cast<std::size_t>(n));
-    return true;
+    return {};
 }
 
 // The permission bits of an existing file, or nothing.
@@ -110,15 +122,18 @@ constexpr std::string_view kTempMark = ".tmp-";
 constexpr std::size_t kTempLetters = 6;
 constexpr std::string_view kLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// A temporary of an earlier version, or of another machine, is taken as left behind once it
+// is this old: a save is over in well under a second.
+constexpr auto kOldTempAge = std::chrono::seconds(60);
+constexpr auto kForeignTempAge = std::chrono::hours(1);
 
 std::string freshLetters()
 {
-    static std::mt19937_64 gen = [] {
-        std::random_device device;
-        const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-        return std::mt19937_64((static_cast<std::uint64_t>(device()) << 32) ^
-                               static_cast<std::uint64_t>(now));
-    }();
+    // Seeded once per call from the device and the clock: no state outlives the call.
+    std::random_device device;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::mt19937_64 gen((static_cast<std::uint64_t>(device()) << 32) ^
+                        static_cast<std::uint64_t>(now));
     std::string letters;
     for (std::size_t i = 0; i < kTempLetters; ++i) {
         letters += kLetters[gen() % kLetters.size()];
@@ -126,35 +141,111 @@ std::string freshLetters()
     return letters;
 }
 
-// True when entry is a temporary of the file named target: target, ".tmp-", six letters or
-// digits.
-bool isTempOf(const std::string& entry, const std::string& target)
+std::string hostName()
 {
-    const std::size_t head = target.size() + kTempMark.size();
-    if (entry.size() != head + kTempLetters || !entry.starts_with(target) ||
-        entry.compare(target.size(), kTempMark.size(), kTempMark) != 0) {
-        return false;
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
+        return "host";
     }
-    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(head), entry.end(),
+    std::string host(name);
+    // Only what stands in any file name: the separator and slashes are replaced.
+    for (char& c : host) {
+        if (c == '/' || c == '\\' || c == '-' || c < ' ') {
+            c = '_';
+        }
+    }
+    return host;
+}
+
+bool allLetters(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(),
                        [](char c) { return kLetters.find(c) != std::string_view::npos; });
 }
 
-// Removes temporaries of target that an earlier save left when the program stopped half way.
-// Readers never open them; removing a link or a pipe removes only the name.
-void sweepTemps(const fs::path& target)
+// Who wrote a temporary, read from its name: target ".tmp-" host "-" pid "-" six letters, or,
+// from earlier versions, target ".tmp-" six letters (no owner known).
+struct TempOwner {
+    std::string host; // empty for an earlier version's temporary
+    long pid = 0;
+};
+
+std::optional<TempOwner> tempOwner(std::string_view suffix)
+{
+    if (suffix.size() == kTempLetters) {
+        return allLetters(suffix) ? std::optional(TempOwner{}) : std::nullopt;
+    }
+    if (suffix.size() < kTempLetters + 4 ||
+        !allLetters(suffix.substr(suffix.size() - kTempLetters)) ||
+        suffix[suffix.size() - kTempLetters - 1] != '-') {
+        return std::nullopt;
+    }
+    const std::string_view rest = suffix.substr(0, suffix.size() - kTempLetters - 1);
+    const std::size_t dash = rest.rfind('-');
+    if (dash == std::string_view::npos || dash == 0 || dash + 1 == rest.size()) {
+        return std::nullopt;
+    }
+    TempOwner owner{std::string(rest.substr(0, dash)), 0};
+    for (const char c : rest.substr(dash + 1)) {
+        if (c < '0' || c > '9' || owner.pid > 999999999) {
+            return std::nullopt;
+        }
+        owner.pid = owner.pid * 10 + (c - '0');
+    }
+    return owner;
+}
+
+// The temporary's owner when entry is a temporary of a record file (".Xsx", ".Xrx", ".Xtx"),
+// or of target when one is given.
+std::optional<TempOwner> recordTemp(const std::string& entry, const std::string& target)
+{
+    const std::size_t mark = entry.rfind(kTempMark, entry.size() - kTempLetters);
+    if (mark == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::string_view of = std::string_view(entry).substr(0, mark);
+    const bool wanted = target.empty()
+                            ? (of.ends_with(".Xsx") || of.ends_with(".Xrx") || of.ends_with(".Xtx"))
+                            : of == target;
+    return wanted ? tempOwner(std::string_view(entry).substr(mark + kTempMark.size()))
+                  : std::nullopt;
+}
+
+bool processGone(long pid)
+{
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporaries in dir (of target alone when one is given) that nobody is writing.
+void sweepTemps(const fs::path& dir, const std::string& target)
 {
     std::error_code ec;
-    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string name = target.filename().string();
+    const std::string host = hostName();
+    const auto now = fs::file_time_type::clock::now();
     std::vector<fs::path> stale;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (isTempOf(it->path().filename().string(), name)) {
+    for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const auto owner = recordTemp(it->path().filename().string(), target);
+        if (!owner) {
+            continue;
+        }
+        std::error_code timeError;
+        const auto age = now - fs::last_write_time(it->path(), timeError);
+        const bool gone = owner->host.empty()   ? age > kOldTempAge
+                          : owner->host == host ? processGone(owner->pid)
+                                                : age > kForeignTempAge;
+        if (!timeError && (gone || age > kForeignTempAge)) {
             stale.push_back(it->path());
         }
     }
     for (const fs::path& p : stale) {
         fs::remove(p, ec);
     }
+}
+
+Status lastError()
+{
+    return Status::fail(errno);
 }
 
 class DiskFileSystem final : public FileSystem {
@@ -165,70 +256,86 @@ public:
         return fs::is_regular_file(path, ec);
     }
 
-    std::optional<std::vector<std::uint8_t>> read(const fs::path& path, std::uint64_t offset,
-                                                  std::size_t length) override
+    Result<std::vector<std::uint8_t>> read(const fs::path& path, std::uint64_t offset,
+                                           std::size_t length) override
     {
         // Opened without waiting, so that a named pipe in a record file's place is refused at
         // once instead of blocking until something writes to it: only a regular file is read.
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
-            return std::nullopt;
+            return lastError();
         }
-        std::optional<std::vector<std::uint8_t>> out;
         struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-            const auto size = static_cast<std::uint64_t>(st.st_size);
-            std::vector<std::uint8_t> bytes(
-                offset < size
-                    ? static_cast<std::size_t>(std::min<std::uint64_t>(length, size - offset))
-                    : 0);
-            if (readAll(fd, offset, bytes)) {
-                out = std::move(bytes);
-            }
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return Status::fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         }
+        const auto size = static_cast<std::uint64_t>(st.st_size);
+        std::vector<std::uint8_t> bytes(
+            offset < size ? static_cast<std::size_t>(std::min<std::uint64_t>(length, size - offset))
+                          : 0);
+        const Status got = readAll(fd, offset, bytes);
         ::close(fd);
-        return out;
+        if (!got) {
+            return got;
+        }
+        return bytes;
     }
 
-    std::optional<fs::path> writeTemp(const fs::path& target,
-                                      std::span<const std::uint8_t> bytes) override
+    Result<fs::path> writeTemp(const fs::path& target, std::span<const std::uint8_t> bytes) override
     {
-        sweepTemps(target);
+        const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+        sweepTemps(dir, target.filename().string());
         const std::optional<unsigned> mode = modeOf(target);
+        const std::string owner = hostName() + "-" + std::to_string(::getpid()) + "-";
         // A name another file already has is never touched: try another, a few times.
+        Status written;
         for (int attempt = 0; attempt < 16; ++attempt) {
             fs::path temp = target;
-            temp += std::string(kTempMark) + freshLetters();
-            const Fresh written = writeFresh(temp, mode.value_or(0666), mode.has_value(), bytes);
-            if (written != Fresh::NameTaken) {
-                return written == Fresh::Written ? std::optional(temp) : std::nullopt;
+            temp += std::string(kTempMark) + owner + freshLetters();
+            written = writeFresh(temp, mode.value_or(0666), mode.has_value(), bytes);
+            if (written) {
+                return temp;
+            }
+            if (written.error() != EEXIST) {
+                break;
             }
         }
-        return std::nullopt;
+        return written;
     }
 
-    bool writeAt(const fs::path& path, std::uint64_t offset,
-                 std::span<const std::uint8_t> bytes) override
+    Status writeAt(const fs::path& path, std::uint64_t offset,
+                   std::span<const std::uint8_t> bytes) override
     {
         return writeFileAt(path, offset, bytes);
     }
 
-    bool rename(const fs::path& from, const fs::path& to) override
+    Status rename(const fs::path& from, const fs::path& to) override
     {
-        std::error_code ec;
-        fs::rename(from, to, ec);
-        if (ec) {
-            return false;
+        if (::rename(from.c_str(), to.c_str()) != 0) {
+            return lastError();
         }
         syncDirectory(to.parent_path());
-        return true;
+        return {};
+    }
+
+    Status link(const fs::path& from, const fs::path& to) override
+    {
+        if (::link(from.c_str(), to.c_str()) != 0) {
+            return lastError();
+        }
+        syncDirectory(to.parent_path());
+        return {};
     }
 
     void remove(const fs::path& path) override
     {
-        std::error_code ec;
-        fs::remove(path, ec);
+        if (::unlink(path.c_str()) == 0) {
+            syncDirectory(path.parent_path());
+        }
     }
+
+    void sweepStaleTemps(const fs::path& dir) override { sweepTemps(dir, {}); }
 };
 
 } // namespace

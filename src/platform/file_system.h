@@ -1,18 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace sb {
 
+// How a file call ended: ok, or the system's error (an errno value) that stopped it. True when
+// it worked, so that `if (!files.writeAt(...))` reads as "when the write failed".
+class [[nodiscard]] Status {
+public:
+    Status() = default;
+    static Status fail(int error) { return Status(error == 0 ? EIO : error); }
+    bool ok() const { return m_error == 0; }
+    explicit operator bool() const { return ok(); }
+    // The errno value, 0 when the call worked.
+    int error() const { return m_error; }
+    // The system's own words for the error ("No space left on device").
+    std::string message() const { return std::generic_category().message(m_error); }
+
+private:
+    explicit Status(int error) : m_error(error) {}
+    int m_error = 0;
+};
+
+// A value, or the Status that says why there is none. Reads like std::optional.
+template <class T> class [[nodiscard]] Result {
+public:
+    Result(T value) : m_value(std::move(value)) {}
+    Result(Status why) : m_status(why.ok() ? Status::fail(0) : why) {}
+    bool has_value() const { return m_value.has_value(); }
+    explicit operator bool() const { return has_value(); }
+    T& operator*() { return *m_value; }
+    const T& operator*() const { return *m_value; }
+    T* operator->() { return &*m_value; }
+    const T* operator->() const { return &*m_value; }
+    Status status() const { return m_status; }
+
+private:
+    std::optional<T> m_value;
+    Status m_status;
+};
+
 // Everything the record files need from the operating system, behind one small interface so
 // that a test can make a write fail half way or a rename fail. Nothing here throws; every
-// fallible call says whether it worked.
+// fallible call says whether it worked and, when not, the system's error.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -22,31 +62,41 @@ public:
 
     // Up to length bytes from offset; fewer when the file ends sooner (none when it ends before
     // offset). Nothing when the file cannot be opened or read.
-    [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>>
-    read(const std::filesystem::path& path, std::uint64_t offset, std::size_t length) = 0;
+    virtual Result<std::vector<std::uint8_t>> read(const std::filesystem::path& path,
+                                                   std::uint64_t offset, std::size_t length) = 0;
 
     // Writes bytes to a new temporary file beside target and flushes them to the disk. The file
     // gets a fresh unique name, target's name with ".tmp-" and six letters or digits, and is
     // created exclusively: whatever already has that name (a link, a pipe) is never opened.
-    // It takes the permission bits of target when target exists. Temporaries of target left
-    // by an earlier run that ended half way are removed first. Answers the new file's path;
+    // Its name carries this machine's name and this process's id, so that copies of the
+    // program sharing a folder can tell their temporaries apart (see sweepStaleTemps). It
+    // takes the permission bits of target when target exists. Answers the new file's path;
     // nothing on failure, when no new file is left behind.
-    [[nodiscard]] virtual std::optional<std::filesystem::path>
-    writeTemp(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) = 0;
+    virtual Result<std::filesystem::path> writeTemp(const std::filesystem::path& target,
+                                                    std::span<const std::uint8_t> bytes) = 0;
 
     // Writes bytes at offset of path (created when missing) in one write and flushes them;
     // the rest of the file is left alone. False on any failure, when the file has the length
     // it had (a write stopped half way by a full disk is cut off again).
-    [[nodiscard]] virtual bool writeAt(const std::filesystem::path& path, std::uint64_t offset,
-                                       std::span<const std::uint8_t> bytes) = 0;
+    virtual Status writeAt(const std::filesystem::path& path, std::uint64_t offset,
+                           std::span<const std::uint8_t> bytes) = 0;
 
     // Moves from over to, replacing to in one step when it exists. False on failure, when
     // both files are as they were.
-    [[nodiscard]] virtual bool rename(const std::filesystem::path& from,
-                                      const std::filesystem::path& to) = 0;
+    virtual Status rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+
+    // Gives the file from a second name, to (a hard link), which must not exist yet. False on
+    // failure (to taken, or a file system without hard links), when nothing changed.
+    virtual Status link(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
 
     // Deletes path if it is there; a missing file is not an error.
     virtual void remove(const std::filesystem::path& path) = 0;
+
+    // Removes the temporaries in dir that a save stopped half way left behind (a crash, a
+    // kill): those of a process of this machine that is no longer running, and those of any
+    // other kind or machine that are older than an hour. A temporary that another running copy
+    // of the program is writing is never touched.
+    virtual void sweepStaleTemps(const std::filesystem::path& dir) = 0;
 };
 
 // The real file system: the standard library and the POSIX calls that create a fresh file

@@ -84,10 +84,10 @@ FactFileRead ReadFactFile(Drill& d, const DrillSettings& s, const DataDir& data)
     return FactFileRead::Loaded;
 }
 
-bool WriteFactFile(const Drill& d, const DrillSettings& s, const DataDir& data)
+Status WriteFactFile(const Drill& d, const DrillSettings& s, const DataDir& data)
 {
     if (!factFileEnabled(s)) {
-        return true;
+        return {};
     }
     return saveAtomically(data.files, factFilePath(s, data), encodeFactFile(d));
 }

@@ -33,9 +33,9 @@ enum class FactFileRead {
 FactFileRead ReadFactFile(Drill& d, const DrillSettings& s, const DataDir& data);
 
 // Saves facts 1..200 for the pupil named in s when enabled: 4800 bytes that replace the
-// pupil's file as a whole. False when the file could not be written; the previous file is then
-// left as it was. When not enabled, touches nothing and answers true.
-[[nodiscard]] bool WriteFactFile(const Drill& d, const DrillSettings& s, const DataDir& data);
+// pupil's file as a whole. When the file could not be written the previous file is left as it
+// was and the answer says why. When not enabled, touches nothing and answers ok.
+[[nodiscard]] Status WriteFactFile(const Drill& d, const DrillSettings& s, const DataDir& data);
 
 // The pupil's fact file in the data directory: the trimmed name of s made safe, with ".Xtx".
 std::filesystem::path factFilePath(const DrillSettings& s, const DataDir& data);

@@ -2,11 +2,13 @@
 #include "students/record_files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <span>
 #include <unordered_map>
 
 #include "records/codec.h"
+#include "students/file_names.h"
 #include "students/safe_file.h"
 
 namespace sb {
@@ -91,12 +93,13 @@ bool repairSettings(DrillSettings& s)
     return changed;
 }
 
-bool LoadStartupSettings(Settings& s, const DataDir& data)
+FileOutcome LoadStartupSettings(Settings& s, const DataDir& data)
 {
+    FileOutcome outcome{data / kDefaultFile, FileOutcome::Action::Read, {}};
     if (!FileExists(data, kDefaultFile)) {
         LoadOriginalDefaults(s);
         s.curSettings = s.defaultSettings;
-        return true;
+        return outcome;
     }
     const auto bytes = data.files.read(data / kDefaultFile, 0, 3 * kSlotSize);
     const std::span<const std::uint8_t> raw =
@@ -123,48 +126,87 @@ bool LoadStartupSettings(Settings& s, const DataDir& data)
     if (current && s.workSettings.tag == 1) {
         s.curSettings = s.workSettings;
     }
-    return bytes.has_value();
+    if (!bytes) {
+        outcome.status = bytes.status();
+    }
+    return outcome;
 }
 
-bool SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data)
+FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data)
 {
     s.lastSettings = s.curSettings;
     s.lastSettings.tag = s.curSettings.saveLevel();
     s.curSettings.tag = s.curSettings.loadOnStart;
     setName(s.lastSettings, "Untitled");
 
+    const std::filesystem::path path = data / kDefaultFile;
     if (defaultFileUnread) {
         // Writing now would replace custom defaults this run never saw with the original ones.
-        return false;
+        return {path, FileOutcome::Action::Kept, Status::fail(EIO)};
     }
     std::vector<std::uint8_t> bytes;
     appendSlot(bytes, s.defaultSettings);
     appendSlot(bytes, s.lastSettings);
     appendSlot(bytes, s.curSettings);
-    return saveAtomically(data.files, data / kDefaultFile, bytes);
+    return {path, FileOutcome::Action::Save, saveAtomically(data.files, path, bytes)};
 }
+
+FileOutcome StudentFile::outcome(Status status) const
+{
+    return {path(), FileOutcome::Action::Save, status};
+}
+
+void StudentFile::dropEntry()
+{
+    if (m_studentCount > 0) {
+        m_studentCount = static_cast<std::int16_t>(m_studentCount - 1);
+    }
+}
+
+namespace {
+
+// The names the fixed entries of the Student Data window carry. A slot of such a name is made
+// when a fixed entry is chosen, and is no pupil of its own.
+bool fixedEntryName(std::string_view trimmed)
+{
+    return trimmed == "Default" || trimmed == "Untitled";
+}
+
+// How many student slots of the file to take, from its header count and the slots it holds
+// whole. A count below 0 or above the slots held, or one that leaves named pupils after it, is
+// damaged: every whole slot is taken then.
+std::size_t slotsToTake(const DrillSettings& header, std::span<const std::uint8_t> bytes,
+                        bool& damaged)
+{
+    const std::size_t whole = bytes.size() / kSlotSize - 1;
+    damaged = header.tag < 0 || count(header.tag) > whole;
+    for (std::size_t i = count(header.tag) + 1; !damaged && i <= whole; ++i) {
+        const auto name = trimmedNameAt(bytes, i + 1);
+        damaged = name && !name->empty() && !fixedEntryName(*name);
+    }
+    return damaged ? whole : count(header.tag);
+}
+
+} // namespace
 
 std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
 {
-    f.open = false;
-    f.writeFailed = false;
-    f.studentCount = 0;
-    f.foundIndex = 0;
-    f.slotCount = 0;
-    f.names.clear();
-    FileSystem& files = f.data.files;
-    const fs::path path = f.data / kStudentFile;
-    const bool existed = files.exists(path);
-    std::optional<std::vector<std::uint8_t>> bytes;
-    if (existed) {
-        bytes = files.read(path, 0, kMaxSlots * kSlotSize);
-        if (!bytes) {
-            // A student file that is there but cannot be read is left closed, so that nothing
-            // is written over pupils' records the program could not see.
-            return {};
-        }
+    f.m_open = false;
+    f.m_repaired = false;
+    f.m_studentCount = 0;
+    f.m_slotCount = 0;
+    f.m_slotsAtOpen = 0;
+    f.m_names.clear();
+    f.m_opened = {f.path(), FileOutcome::Action::Read, {}};
+    FileSystem& files = f.m_data.files;
+    auto bytes = files.read(f.path(), 0, kMaxSlots * kSlotSize);
+    if (!bytes && bytes.status().error() != ENOENT) {
+        // A student file that is there but cannot be read is left closed, so that nothing is
+        // written over pupils' records the program could not see.
+        f.m_opened.status = bytes.status();
+        return {};
     }
-    f.open = true;
+    f.m_open = true;
 
     const auto header = bytes ? slotAt(*bytes, 1) : std::nullopt;
     if (!header) {
@@ -172,129 +214,117 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
         DrillSettings& work = s.workSettings;
         work.tag = 0;
         const SettingsSlot slot = encodeSettings(work);
-        f.writeFailed = !files.writeAt(path, 0, slot);
+        f.m_opened = f.outcome(files.writeAt(f.path(), 0, slot));
         return {};
     }
 
-    const std::size_t whole = bytes->size() / kSlotSize - 1;
-    f.slotCount = static_cast<std::int16_t>(std::min(count(header->tag), whole));
+    const std::size_t slots = slotsToTake(*header, *bytes, f.m_repaired);
+    f.m_slotCount = static_cast<std::int16_t>(slots);
+    f.m_slotsAtOpen = f.m_slotCount;
     std::vector<std::string> names;
-    for (std::size_t i = 1; i <= count(f.slotCount); ++i) {
+    for (std::size_t i = 1; i <= slots; ++i) {
         s.workSettings = *repairedSlotAt(*bytes, i + 1);
         std::string name = trimmedName(s.workSettings);
-        f.names.push_back(name);
-        if (!name.empty()) {
+        f.m_names.push_back(name);
+        const bool counted = i <= count(header->tag) || !fixedEntryName(name);
+        if (!name.empty() && counted) {
             names.push_back(std::move(name));
         }
     }
-    f.studentCount = static_cast<std::int16_t>(names.size());
+    f.m_studentCount = static_cast<std::int16_t>(names.size());
     return names;
 }
 
-bool FindStudentInFile(StudentFile& f, std::string_view name)
+std::optional<std::int16_t> FindStudentInFile(const StudentFile& f, std::string_view name)
 {
-    if (!f.open) {
-        return false;
+    if (!f.m_open) {
+        return std::nullopt;
     }
     const std::string wanted = trimBlanks(name);
-    const auto found = std::find(f.names.begin(), f.names.end(), wanted);
-    if (found == f.names.end()) {
-        return false;
+    const auto found = std::find(f.m_names.begin(), f.m_names.end(), wanted);
+    if (found == f.m_names.end()) {
+        return std::nullopt;
     }
-    f.foundIndex = static_cast<std::int16_t>(found - f.names.begin() + 1);
-    return true;
+    return static_cast<std::int16_t>(found - f.m_names.begin() + 1);
 }
 
-bool ReadStudent(const StudentFile& f, std::int16_t n, DrillSettings& record)
+std::optional<DrillSettings> ReadStudent(const StudentFile& f, std::int16_t n)
 {
-    if (!f.open || n < 1) {
-        return false;
+    if (!f.m_open || n < 1) {
+        return std::nullopt;
     }
     const std::size_t k = count(n) + 1;
-    const auto bytes = f.data.files.read(f.data / kStudentFile, slotOffset(k), kSlotSize);
-    if (!bytes) {
-        return false;
-    }
-    const auto s = repairedSlotAt(*bytes, 1);
-    if (!s) {
-        return false;
-    }
-    record = *s;
-    return true;
+    const auto bytes = f.m_data.files.read(f.path(), slotOffset(k), kSlotSize);
+    return bytes ? repairedSlotAt(*bytes, 1) : std::nullopt;
 }
 
-bool WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record)
+FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record)
 {
-    if (n < 1) {
-        return false; // slot 1 is the header
+    if (n < 1 || !f.m_open) {
+        return f.outcome(Status::fail(EBADF)); // slot 1 is the header
     }
     const SettingsSlot slot = encodeSettings(record);
-    const bool saved =
-        f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(count(n) + 1), slot);
+    const Status saved = f.m_data.files.writeAt(f.path(), slotOffset(count(n) + 1), slot);
     if (saved) {
-        f.names.resize(std::max(f.names.size(), count(n)));
-        f.names[count(n) - 1] = trimmedName(record);
-        f.slotCount = std::max(f.slotCount, n);
+        f.m_names.resize(std::max(f.m_names.size(), count(n)));
+        f.m_names[count(n) - 1] = trimmedName(record);
+        f.m_slotCount = std::max(f.m_slotCount, n);
     }
-    f.writeFailed = f.writeFailed || !saved;
-    return saved;
+    return f.outcome(saved);
 }
 
-bool AppendStudent(StudentFile& f, const DrillSettings& record)
+FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record)
 {
-    f.studentCount = static_cast<std::int16_t>(f.studentCount + 1);
-    if (count(f.slotCount) + 1 >= kMaxSlots) {
-        f.writeFailed = true;
-        return false;
+    if (!f.m_open) {
+        return f.outcome(Status::fail(EBADF));
     }
-    const std::size_t k = count(f.slotCount) + 2;
+    if (count(f.m_slotCount) + 1 >= kMaxSlots || count(f.m_studentCount) + 1 >= kMaxSlots) {
+        return f.outcome(Status::fail(EFBIG)); // the 16-bit header counts no more
+    }
+    const std::size_t k = count(f.m_slotCount) + 2;
     const SettingsSlot slot = encodeSettings(record);
-    const bool saved = f.open && f.data.files.writeAt(f.data / kStudentFile, slotOffset(k), slot);
+    const Status saved = f.m_data.files.writeAt(f.path(), slotOffset(k), slot);
     if (saved) {
-        f.slotCount = static_cast<std::int16_t>(f.slotCount + 1);
-        f.names.resize(count(f.slotCount) - 1);
-        f.names.push_back(trimmedName(record));
+        f.m_studentCount = static_cast<std::int16_t>(f.m_studentCount + 1);
+        f.m_slotCount = static_cast<std::int16_t>(f.m_slotCount + 1);
+        f.m_names.resize(count(f.m_slotCount) - 1);
+        f.m_names.push_back(trimmedName(record));
     }
-    f.writeFailed = f.writeFailed || !saved;
-    return saved;
+    return f.outcome(saved);
 }
 
-bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries)
+FileOutcome RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries)
 {
-    FileSystem& files = f.data.files;
-    const bool wasOpen = f.open;
-    f.open = false;
+    FileSystem& files = f.m_data.files;
     // The old records are read first; if they cannot be, nothing is rebuilt, since the new
     // file would lose every pupil it could not find.
-    const auto old =
-        wasOpen ? files.read(f.data / kStudentFile, 0, (count(f.slotCount) + 1) * kSlotSize)
-                : std::nullopt;
+    if (!f.m_open) {
+        return f.outcome(f.m_opened.ok() ? Status::fail(EBADF) : f.m_opened.status);
+    }
+    const auto old = files.read(f.path(), 0, (count(f.m_slotCount) + 1) * kSlotSize);
     if (!old) {
-        f.writeFailed = true;
-        return false;
+        return f.outcome(old.status());
     }
 
     // Each trimmed name leads to the first slot that carries it, as a search from the start
     // would find it.
     std::unordered_map<std::string, std::size_t> firstSlot;
-    for (std::size_t i = 1; i <= count(f.slotCount); ++i) {
+    for (std::size_t i = 1; i <= count(f.m_slotCount); ++i) {
         if (auto name = trimmedNameAt(*old, i + 1)) {
             firstSlot.emplace(std::move(*name), i);
         }
     }
 
     std::vector<std::uint8_t> bytes;
-    s.workSettings.tag = f.studentCount;
+    s.workSettings.tag = f.m_studentCount;
     appendSlot(bytes, s.workSettings);
-    for (std::size_t i = 1; i <= count(f.studentCount); ++i) {
+    for (std::size_t i = 1; i <= count(f.m_studentCount); ++i) {
         const std::string name = i <= entries.size() ? entries[i - 1] : std::string();
         // An entry past the end of the list has no record: a blank slot the file may hold is
         // not one, whatever it carries, and is never copied.
         const auto it = name.empty() ? firstSlot.end() : firstSlot.find(trimBlanks(name));
-        const std::size_t found = it == firstSlot.end() ? 0 : it->second;
-        if (found != 0) {
-            f.foundIndex = static_cast<std::int16_t>(found);
-            s.workSettings = *repairedSlotAt(*old, found + 1);
+        if (it != firstSlot.end()) {
+            s.workSettings = *repairedSlotAt(*old, it->second + 1);
         } else {
             s.workSettings = s.defaultSettings;
             setName(s.workSettings, name);
@@ -304,14 +334,144 @@ bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::stri
 
     // Written whole to a temporary of a fresh name, then renamed over "StdDat.Xrx" in one step,
     // so there is never a moment without a student file.
-    const bool saved = saveAtomically(files, f.data / kStudentFile, bytes);
-    f.writeFailed = f.writeFailed || !saved;
-    return saved;
+    const Status saved = saveAtomically(files, f.path(), bytes);
+    if (saved) {
+        f.m_open = false;
+    }
+    return f.outcome(saved);
 }
 
-void CloseStudentFile(StudentFile& f)
+FileOutcome CloseStudentFile(StudentFile& f)
 {
-    f.open = false;
+    const bool appended = f.m_open && f.m_slotCount > f.m_slotsAtOpen;
+    f.m_open = false;
+    if (!appended) {
+        return f.outcome({});
+    }
+    FileSystem& files = f.m_data.files;
+    const auto kept = files.read(f.path(), 0, (count(f.m_slotsAtOpen) + 1) * kSlotSize);
+    if (!kept) {
+        return f.outcome(kept.status());
+    }
+    return f.outcome(saveAtomically(files, f.path(), *kept));
+}
+
+namespace {
+
+// Gives slot 3 of "Default.Xsx" (the pupil a start-up loads) the name fresh when it carries
+// the name old; every other byte stays. A file that is missing, cannot be read or names
+// someone else needs nothing: a start-up would not load the pupil from it.
+Status followInDefaults(const DataDir& data, std::string_view old, std::string_view fresh)
+{
+    const std::filesystem::path path = data / kDefaultFile;
+    auto bytes = data.files.read(path, 0, 3 * kSlotSize);
+    if (!bytes || trimmedNameAt(*bytes, 3).value_or(std::string()) != old) {
+        return {};
+    }
+    DrillSettings named;
+    setName(named, fresh);
+    std::copy(named.name.begin(), named.name.end(), bytes->begin() + 2 * kSlotSize + 2);
+    return saveAtomically(data.files, path, *bytes);
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+} // namespace
+
+FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh)
+{
+    const auto record = ReadStudent(f, n);
+    if (!record) {
+        return f.outcome(Status::fail(EIO));
+    }
+    FileSystem& files = f.m_data.files;
+    const std::string old = trimmedName(*record);
+    const auto from = f.m_data.dir / factFileName(old);
+    const auto to = f.m_data.dir / factFileName(trimBlanks(fresh));
+    const FileOutcome taken{to, FileOutcome::Action::Save, Status::fail(EEXIST)};
+    // Results already kept under the new name belong to someone else (a pupil removed
+    // earlier): the renamed pupil must not take them over, nor they hers.
+    bool linked = false;
+    if (files.exists(from)) {
+        if (files.exists(to) && !sameFile(from, to)) {
+            return taken;
+        }
+        if (!files.exists(to)) {
+            const Status link = files.link(from, to);
+            if (!link) {
+                return {to, FileOutcome::Action::Save, link};
+            }
+            linked = true;
+        }
+    } else if (files.exists(to)) {
+        return taken;
+    }
+
+    DrillSettings renamed = *record;
+    setName(renamed, fresh);
+    FileOutcome slot = WriteStudent(f, n, renamed);
+    const Status defaults =
+        slot.ok() ? followInDefaults(f.m_data, old, trimBlanks(fresh)) : Status();
+    if (!slot.ok() || !defaults) {
+        if (slot.ok()) {
+            static_cast<void>(WriteStudent(f, n, *record));
+            slot = {f.m_data / kDefaultFile, FileOutcome::Action::Save, defaults};
+        }
+        if (linked) {
+            files.remove(to);
+        }
+        return slot;
+    }
+    if (files.exists(from) && sameFile(from, to)) {
+        files.remove(from);
+    }
+    return slot;
+}
+
+void DropStrayFactLink(const DataDir& data, std::string_view trimmed)
+{
+    const auto fact = data.dir / factFileName(trimmed);
+    std::error_code ec;
+    if (std::filesystem::hard_link_count(fact, ec) >= 2 && !ec) {
+        data.files.remove(fact);
+    }
+}
+
+bool FinishInterruptedRename(Settings& s, const DataDir& data)
+{
+    const std::string name = trimmedName(s.curSettings);
+    const auto fact = data.dir / factFileName(name);
+    std::error_code ec;
+    if (std::filesystem::hard_link_count(fact, ec) < 2 || ec) {
+        return false;
+    }
+    const auto bytes = data.files.read(data / kStudentFile, 0, kMaxSlots * kSlotSize);
+    const auto header = bytes ? slotAt(*bytes, 1) : std::nullopt;
+    if (!header) {
+        return false;
+    }
+    bool damaged = false;
+    const std::size_t slots = slotsToTake(*header, *bytes, damaged);
+    std::vector<std::string> listed;
+    for (std::size_t i = 1; i <= slots; ++i) {
+        listed.push_back(trimmedNameAt(*bytes, i + 1).value_or(std::string()));
+    }
+    if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
+        return false; // she kept her name; the stray second name is dropped when it is reused
+    }
+    for (const std::string& other : listed) {
+        const auto theirs = data.dir / factFileName(other);
+        if (!other.empty() && theirs != fact && sameFile(theirs, fact)) {
+            setName(s.curSettings, other);
+            data.files.remove(fact);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace sb

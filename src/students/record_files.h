@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,65 +32,42 @@ bool repairSettings(DrillSettings& s);
 // slot the file does not hold whole is not read and never selected; when slot 1 is missing
 // the original defaults stand in for it. Without the file: LoadOriginalDefaults and
 // curSettings := defaultSettings. A file that is there but cannot be read counts as missing;
-// the answer is then false, and shut-down must leave that file alone. Never writes anything.
-[[nodiscard]] bool LoadStartupSettings(Settings& s, const DataDir& data);
+// the outcome then says why, and shut-down must leave that file alone. Never writes anything.
+FileOutcome LoadStartupSettings(Settings& s, const DataDir& data);
 
 // The saving part of shut-down: lastSettings := curSettings named "Untitled" with tag :=
 // saveLevel; curSettings.tag := loadOnStart; then "Default.Xsx" is replaced as a whole by the
 // 624 bytes of defaultSettings, lastSettings, curSettings. On failure the previous file stays
 // as it was and the answer is false; so also when the file could not be read at start-up
-// (defaultFileUnread), which is then not written at all.
-[[nodiscard]] bool SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data);
+// (defaultFileUnread), which is then not written at all (the outcome says Kept).
+FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data);
 
-// The student file "StdDat.Xrx" while the Student Data window has it open. The window owns
-// one of these; nothing about the student file is kept anywhere else.
-struct StudentFile {
-    explicit StudentFile(const DataDir& where) : data(where) {}
-
-    DataDir data;
-    bool open = false;
-    // A write to the file failed since it was opened (the window says so).
-    bool writeFailed = false;
-    // Students the open file is taken to hold: the number of listed (non-blank) names, plus
-    // one for each AppendStudent. The window lowers it when it removes a list entry.
-    std::int16_t studentCount = 0;
-    // The student number (slot foundIndex + 1) found by the last successful FindStudentInFile.
-    std::int16_t foundIndex = 0;
-    // Student slots that are really in the file and are searched: the header's count, cut to
-    // the slots the file holds whole, plus the slots appended since. It differs from
-    // studentCount only when the file has blank-named slots, which are not listed but still
-    // stand between named ones; searching all of them keeps every named record findable, and
-    // appending after all of them never overwrites one.
-    std::int16_t slotCount = 0;
-    // The trimmed names of student slots 1..slotCount (element i - 1 for slot i + 1), read
-    // once when the file is opened and kept in step with every write, so that a search never
-    // goes back to the disk.
-    std::vector<std::string> names;
-};
+class StudentFile;
 
 // Opens the student file (creating it with a header counting 0 pupils when it is missing or
 // too short to hold a header) and answers the trimmed non-blank names of its student slots in
-// slot order. Each slot examined is read into workSettings, as the list is built from it.
+// slot order. Each slot examined is read into workSettings, as the list is built from it. The
+// header's count is checked against the slots the file holds: a count below 0 or above them,
+// or one that leaves named pupils after it (a file damaged, or a window killed after an Add),
+// is repaired by taking every whole slot, and the file says so (repaired()). A file that is
+// there but cannot be read is left closed and never written over (see opened()).
 std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f);
 
-// Searches student slots 1..slotCount in order for a trimmed name equal to the trimmed name
-// given (case-sensitive). On a match sets foundIndex and answers true; otherwise false, with
-// foundIndex unchanged. Leaves workSettings alone. Works on the names held in memory: it
-// reads nothing from the disk.
-bool FindStudentInFile(StudentFile& f, std::string_view name);
+// The student number (slot n + 1) of the first of slots 1..slotCount whose trimmed name equals
+// the trimmed name given (case-sensitive); nothing when none does. Works on the names held in
+// memory: it reads nothing from the disk.
+std::optional<std::int16_t> FindStudentInFile(const StudentFile& f, std::string_view name);
 
-// Reads student n (slot n + 1) into record, repaired. False, with record unchanged, when the
-// file does not hold that slot whole.
-bool ReadStudent(const StudentFile& f, std::int16_t n, DrillSettings& record);
+// Student n (slot n + 1), repaired; nothing when the file does not hold that slot whole.
+std::optional<DrillSettings> ReadStudent(const StudentFile& f, std::int16_t n);
 
 // Writes record to student n's slot in place (one 208-byte write). n must be 1 or more.
-// False, with writeFailed set, when the write failed.
-bool WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record);
+FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record);
 
-// studentCount += 1, then writes record to a new slot after every slot in use. The header is
-// not changed: a slot appended while the window was open counts only once the file is
-// rebuilt. False, with writeFailed set, when the write failed.
-bool AppendStudent(StudentFile& f, const DrillSettings& record);
+// Writes record to a new slot after every slot in use and then counts one pupil more. A failed
+// write leaves the count and the file as they were. The header is not changed: a slot appended
+// while the window is open counts once the file is rebuilt, and Cancel takes it away again.
+FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record);
 
 // Rebuilds "StdDat.Xrx" from the list (the student entries of the window, without its two
 // fixed entries): a header whose tag is studentCount and whose other fields are workSettings,
@@ -98,12 +76,82 @@ bool AppendStudent(StudentFile& f, const DrillSettings& record);
 // list: an empty name is never looked up, so each entry past the end gets a fresh record).
 // workSettings is the buffer for each record and holds the last one afterwards. The new file
 // replaces "StdDat.Xrx" as a whole (saveAtomically); on failure the old student file stays as
-// it was, writeFailed is set and the answer is false. The file is closed either way. The old
-// file is read once and its names indexed once, so the time grows with the number of pupils,
-// not with its square.
-bool RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries);
+// it was and stays open, so that the window can try again. The old file is read once and its
+// names indexed once, so the time grows with the number of pupils, not with its square.
+FileOutcome RewriteStudentFile(Settings& s, StudentFile& f,
+                               const std::vector<std::string>& entries);
 
-// Closes the student file; what was written stays written.
-void CloseStudentFile(StudentFile& f);
+// Closes the student file without a rebuild. Slots written in place stay; the slots appended
+// since it was opened (Add, or a fixed entry chosen) are cut off again, so that the file keeps
+// the pupils it had and its header counts them all.
+FileOutcome CloseStudentFile(StudentFile& f);
+
+// Renames student n to fresh (a trimmed name no other pupil has) so that at every moment a
+// restart finds the pupil and her results under one name: her fact file gets its new name as
+// a second link, her slot is written, "Default.Xsx" follows when its current pupil (slot 3) is
+// she, and only then does the old name of the fact file go. A step that fails undoes the ones
+// before it. Refused (EEXIST) when another file already holds results under the new name.
+FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh);
+
+// A rename the program did not finish (it died between its steps) leaves the current pupil's
+// fact file with a second name. At start-up: when the pupil named in s.curSettings is not in
+// the student file but a pupil of the file shares her fact file, curSettings takes that name;
+// the extra name of the fact file goes. True when curSettings changed.
+bool FinishInterruptedRename(Settings& s, const DataDir& data);
+
+// A new pupil of this name (trimmed) starts without results: a fact file of the name that is
+// only a second name of another pupil's file, left by a rename that did not finish, goes.
+void DropStrayFactLink(const DataDir& data, std::string_view trimmed);
+
+// The student file "StdDat.Xrx" while the Student Data window has it open. The window owns
+// one of these; nothing about the student file is kept anywhere else, and only the procedures
+// above change it.
+class StudentFile {
+public:
+    explicit StudentFile(const DataDir& where) : m_data(where) {}
+
+    const DataDir& data() const { return m_data; }
+    bool isOpen() const { return m_open; }
+    // How the file was opened: read whole (or made new), or the error that kept it closed.
+    const FileOutcome& opened() const { return m_opened; }
+    // The header's count was wrong and has been corrected from the slots the file holds.
+    bool repaired() const { return m_repaired; }
+    // Students the open file is taken to hold: the listed (non-blank) names, plus one for
+    // each slot appended since; the rebuild writes this many.
+    std::int16_t studentCount() const { return m_studentCount; }
+    // A list entry went (Remove): the rebuild writes one pupil fewer.
+    void dropEntry();
+
+private:
+    friend std::vector<std::string> OpenStudentFile(Settings&, StudentFile&);
+    friend std::optional<std::int16_t> FindStudentInFile(const StudentFile&, std::string_view);
+    friend std::optional<DrillSettings> ReadStudent(const StudentFile&, std::int16_t);
+    friend FileOutcome WriteStudent(StudentFile&, std::int16_t, const DrillSettings&);
+    friend FileOutcome AppendStudent(StudentFile&, const DrillSettings&);
+    friend FileOutcome RewriteStudentFile(Settings&, StudentFile&, const std::vector<std::string>&);
+    friend FileOutcome CloseStudentFile(StudentFile&);
+    friend FileOutcome RenameStudent(StudentFile&, std::int16_t, std::string_view);
+
+    std::filesystem::path path() const { return m_data / kStudentFile; }
+    FileOutcome outcome(Status status) const;
+
+    DataDir m_data;
+    bool m_open = false;
+    FileOutcome m_opened;
+    bool m_repaired = false;
+    std::int16_t m_studentCount = 0;
+    // Student slots that are really in the file and are searched: every slot the header
+    // counts and the file holds whole, plus those appended since. It differs from
+    // m_studentCount only when the file has blank-named slots, which are not listed but still
+    // stand between named ones; searching all of them keeps every named record findable, and
+    // appending after all of them never overwrites one.
+    std::int16_t m_slotCount = 0;
+    // m_slotCount when the file was opened: Cancel cuts the file back to these slots.
+    std::int16_t m_slotsAtOpen = 0;
+    // The trimmed names of student slots 1..m_slotCount (element i - 1 for slot i + 1), read
+    // once when the file is opened and kept in step with every write, so that a search never
+    // goes back to the disk.
+    std::vector<std::string> m_names;
+};
 
 } // namespace sb

@@ -7,18 +7,18 @@ namespace sb {
 
 namespace fs = std::filesystem;
 
-bool saveAtomically(FileSystem& fs, const fs::path& target, std::span<const std::uint8_t> bytes)
+Status saveAtomically(FileSystem& fs, const fs::path& target, std::span<const std::uint8_t> bytes)
 {
     const fs::path real = followLinks(target);
-    const std::optional<fs::path> temp = fs.writeTemp(real, bytes);
+    const Result<fs::path> temp = fs.writeTemp(real, bytes);
     if (!temp) {
-        return false;
+        return temp.status();
     }
-    if (!fs.rename(*temp, real)) {
+    const Status moved = fs.rename(*temp, real);
+    if (!moved) {
         fs.remove(*temp);
-        return false;
     }
-    return true;
+    return moved;
 }
 
 fs::path followLinks(const fs::path& path)

@@ -68,6 +68,31 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Results could not be saved"),
     QT_TRANSLATE_NOOP("core", "Results could not be read"),
     QT_TRANSLATE_NOOP("core", "Results could not be read and were not saved"),
+    QT_TRANSLATE_NOOP("core", "Student data could not be read"),
+    QT_TRANSLATE_NOOP("core", "Settings could not be read"),
+    // The Student Data window's message line; pupils' names and the system's reason for a
+    // failed file stand between these phrases.
+    QT_TRANSLATE_NOOP("core", "The class file (StdDat.Xrx) was damaged and has been repaired: "
+                              "every pupil found in it is listed."),
+    QT_TRANSLATE_NOOP("core", "The class file"),
+    QT_TRANSLATE_NOOP("core", "The class file (StdDat.Xrx) cannot be read"),
+    QT_TRANSLATE_NOOP("core", "it is left as it is, and pupils cannot be added, removed or "
+                              "renamed."),
+    QT_TRANSLATE_NOOP("core", "That letter cannot be kept in a pupil's name: use the letters of "
+                              "Western European languages."),
+    QT_TRANSLATE_NOOP("core", "Choose the pupil to rename in the list first."),
+    QT_TRANSLATE_NOOP("core", "Type the new name in the box above the list first."),
+    QT_TRANSLATE_NOOP("core", "is already on the list: choose another name."),
+    QT_TRANSLATE_NOOP("core", "has no record in the class file yet: choose OK first."),
+    QT_TRANSLATE_NOOP("core", "Results are already kept under the name"),
+    QT_TRANSLATE_NOOP("core", ": choose another name."),
+    QT_TRANSLATE_NOOP("core", "The results of"),
+    QT_TRANSLATE_NOOP("core", "could not be saved, so no other pupil is loaded:"),
+    QT_TRANSLATE_NOOP("core", "The settings of"),
+    QT_TRANSLATE_NOOP("core", "could not be stored"),
+    QT_TRANSLATE_NOOP("core", "could not be added"),
+    QT_TRANSLATE_NOOP("core", "could not be renamed"),
+    QT_TRANSLATE_NOOP("core", "The list could not be saved, nothing is changed yet"),
 };
 
 } // namespace

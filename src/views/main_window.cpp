@@ -638,6 +638,18 @@ void MainWindow::setPicture(const QPixmap& picture)
     m_dsp->setPixmap(picture.scaled(m_dsp->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
+void MainWindow::shutDownNow()
+{
+    if (m_shutDown) {
+        return;
+    }
+    m_timer->stop();
+    CloseModalWindows(m_program);
+    syncModalWindows();
+    static_cast<void>(ProgramEmergencyClose(m_program));
+    m_shutDown = true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_shutDown) {

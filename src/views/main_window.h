@@ -42,6 +42,11 @@ public:
     // What the keys 1, 2 and 3 do: press that answer button, only while it is enabled.
     void pressAnswer(int i);
     void openHelp();
+    // The shut-down steps when the program must end now (a signal, a logout): whatever windows
+    // are open, settings windows counting as cancelled, the files are written once. The
+    // caller then ends the event loop.
+    void shutDownNow();
+    bool isShutDown() const { return m_shutDown; }
     // One second of the drill clock (its QTimer calls this).
     void clockTick();
 

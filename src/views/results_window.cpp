@@ -354,7 +354,7 @@ void ResultsWindow::print()
 void ResultsWindow::askPdf()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save the Results Table as PDF"),
+        QFileDialog::getSaveFileName(this, tr("Save the Results Table as PDF"),
                                      suggestedFile(QStringLiteral("pdf")), tr("PDF files (*.pdf)"));
     if (!path.isEmpty()) {
         savePdf(path);
@@ -364,7 +364,7 @@ void ResultsWindow::askPdf()
 void ResultsWindow::askCsv()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save every fact as CSV"),
+        QFileDialog::getSaveFileName(this, tr("Save every fact as CSV"),
                                      suggestedFile(QStringLiteral("csv")), tr("CSV files (*.csv)"));
     if (!path.isEmpty()) {
         saveCsv(path);

@@ -4,6 +4,7 @@
 #include "views/common_qt.h"
 #include "views/translation_qt.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -143,8 +144,15 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
         m_form.cancel_click();
         after();
     });
+    // What could not be done, said where it happened, without a message box.
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("message"));
+    m_message->setWordWrap(true);
+    m_message->setAccessibleName(tr("Message"));
+    m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_message->setFocusPolicy(Qt::NoFocus);
     auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
+    bottom->addWidget(m_message, 1);
     bottom->addWidget(cancel);
     layout->addLayout(bottom);
 
@@ -169,6 +177,10 @@ QGroupBox* StudentWindow::buildStep1()
     m_newstudent->setAccessibleName(tr("New Student/Rename Student"));
     m_newstudent->setValidator(new Cp1252Validator(m_newstudent));
     caption->setBuddy(m_newstudent);
+    connect(m_newstudent, &QLineEdit::inputRejected, this, [this] {
+        m_form.newstudent_refused();
+        render();
+    });
     connect(m_newstudent, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_form.newstudent_change(toCp1252(text).value_or(std::string()));
     });
@@ -189,12 +201,10 @@ QGroupBox* StudentWindow::buildStep1()
     m_studentlist->setToolTip(tr("Click to select student"));
     m_studentlist->setAccessibleName(tr("Students"));
     m_studentlist->setUniformItemSizes(true);
-    connect(m_studentlist, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            m_form.studentlist_click(row);
-            after();
-        }
-    });
+    // A pupil is chosen by selecting an entry (a click, the arrow keys, Space) or by Enter on
+    // the entry with the focus; the focus arriving in the list chooses nobody.
+    connect(m_studentlist, &QListWidget::itemSelectionChanged, this, [this] { chooseEntry(); });
+    m_studentlist->installEventFilter(this);
 
     auto* remove = button(frame, "removestudent", QT_TRANSLATE_NOOP("sb::StudentWindow", "Remove"));
     auto* rename = button(frame, "Renam", QT_TRANSLATE_NOOP("sb::StudentWindow", "Rename"));
@@ -423,20 +433,44 @@ void StudentWindow::repeatSetting()
     after();
 }
 
+void StudentWindow::chooseEntry(std::optional<int> row)
+{
+    const QList<QListWidgetItem*> selected = m_studentlist->selectedItems();
+    const int chosen = row.value_or(selected.isEmpty() ? -1 : m_studentlist->row(selected.front()));
+    if (chosen >= 0 && chosen != m_form.model().listIndex) {
+        m_form.studentlist_click(chosen);
+        after();
+    } else {
+        render(); // an entry cannot be unselected: the pupil on display stays selected
+    }
+}
+
 void StudentWindow::renderList()
 {
     const std::vector<std::string>& list = m_form.model().studentlist;
     if (list != m_listed) {
-        m_studentlist->clear();
-        QStringList texts;
-        texts.reserve(static_cast<qsizetype>(list.size()));
-        for (const std::string& entry : list) {
-            texts.append(toQString(entry));
+        // Entries are set in place, so the list keeps where it was scrolled to.
+        const int rows = static_cast<int>(list.size());
+        while (m_studentlist->count() > rows) {
+            delete m_studentlist->takeItem(m_studentlist->count() - 1);
         }
-        m_studentlist->addItems(texts);
+        for (int row = 0; row < rows; ++row) {
+            const QString text = toQString(list[at(row)]);
+            if (row >= m_studentlist->count()) {
+                m_studentlist->addItem(text);
+            } else if (m_studentlist->item(row)->text() != text) {
+                m_studentlist->item(row)->setText(text);
+            }
+        }
         m_listed = list;
     }
-    m_studentlist->setCurrentRow(m_form.model().listIndex);
+    const int index = m_form.model().listIndex;
+    if (index < 0) {
+        m_studentlist->clearSelection();
+    } else if (m_studentlist->currentRow() != index || !m_studentlist->item(index)->isSelected()) {
+        m_studentlist->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        m_studentlist->scrollToItem(m_studentlist->item(index));
+    }
 }
 
 void StudentWindow::render()
@@ -482,6 +516,14 @@ void StudentWindow::render()
     paintBackground(m_dsauto,
                     m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.Repset && static_cast<bool>(m_openSmart));
+    const QString message = coreText(m.message);
+    if (m_message->text() != message) {
+        m_message->setText(message);
+        if (!message.isEmpty()) {
+            QAccessibleEvent said(m_message, QAccessible::Alert);
+            QAccessible::updateAccessibility(&said);
+        }
+    }
 }
 
 void StudentWindow::after()
@@ -496,6 +538,10 @@ void StudentWindow::closeEvent(QCloseEvent* event)
 {
     m_form.close_request(true);
     render();
+    if (!m_form.model().closed) {
+        event->ignore(); // the save failed: the message says what, and the window stays
+        return;
+    }
     QDialog::closeEvent(event);
 }
 
@@ -508,6 +554,14 @@ void StudentWindow::reject()
 
 bool StudentWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_studentlist && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter chooses the entry with the focus; it does not press OK.
+            chooseEntry(m_studentlist->currentRow());
+            return true;
+        }
+    }
     int i = 1;
     while (i <= 4 && m_CB[at(i)] != watched) {
         ++i;

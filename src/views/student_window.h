@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ private:
     void after(); // render after a handler; end the window once the form has closed
     void repeatSetting();
     void renderList();
+    // The entry selected (or the row given, for Enter) becomes the pupil on display.
+    void chooseEntry(std::optional<int> row = std::nullopt);
 
     StudentForm m_form;
     SmartOpener m_openSmart;
@@ -69,6 +72,7 @@ private:
     std::array<QRadioButton*, 7> m_op{};
     QLabel* m_dsauto = nullptr;
     QPushButton* m_Repset = nullptr;
+    QLabel* m_message = nullptr;
     std::vector<std::string> m_listed; // the entries the list widget shows
     unsigned m_newstudentFocus = 0;
 };

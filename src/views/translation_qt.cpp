@@ -49,16 +49,16 @@ const std::vector<QString>& phrases()
     return sorted;
 }
 
-// A phrase is a word of its own: no letter touches it, and it is not the start of a file name
-// ("Default.Xsx" stays as it is).
-bool startsWord(const QString& text, qsizetype at)
+// A phrase is a word of its own: no letter touches the letters at its ends, and it is not the
+// start of a file name ("Default.Xsx" stays as it is).
+bool startsWord(const QString& text, qsizetype at, const QString& phrase)
 {
-    return at == 0 || !text.at(at - 1).isLetter();
+    return at == 0 || !phrase.front().isLetter() || !text.at(at - 1).isLetter();
 }
 
-bool endsWord(const QString& text, qsizetype at)
+bool endsWord(const QString& text, qsizetype at, const QString& phrase)
 {
-    if (at >= text.size()) {
+    if (at >= text.size() || !phrase.back().isLetter()) {
         return true;
     }
     const bool fileName =
@@ -98,8 +98,8 @@ QString coreText(std::string_view caption)
     while (i < text.size()) {
         const QString* found = nullptr;
         for (const QString& phrase : phrases()) {
-            if (QStringView(text).mid(i, phrase.size()) == phrase && startsWord(text, i) &&
-                endsWord(text, i + phrase.size())) {
+            if (QStringView(text).mid(i, phrase.size()) == phrase && startsWord(text, i, phrase) &&
+                endsWord(text, i + phrase.size(), phrase)) {
                 found = &phrase;
                 break;
             }

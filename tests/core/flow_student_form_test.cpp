@@ -5,7 +5,10 @@
 
 #include <fstream>
 
+#include "flow/answering.h"
 #include "flow/lifecycle.h"
+#include "flow/run_control.h"
+#include "flow/smart_form.h"
 #include "flow/student_form.h"
 #include "records/codec.h"
 #include "students/record_files.h"
@@ -58,7 +61,147 @@ struct Fixture {
     void type(std::string_view text) { form.newstudent_change(text); }
     void add(std::string_view name) { type(name), form.addstudent_click(); }
     void select(std::string_view name) { form.studentlist_click(*form.FindListed(name)); }
+    // The pupil current, with Auto Teach, who has answered `right` problems right.
+    void drilled(std::string_view name, int right)
+    {
+        setName(p.cur(), name);
+        p.cur().autoTeach = 1;
+        p.cur().loadOnStart = 1;
+        StartDrill(p);
+        for (int i = 0; i < right; ++i) {
+            but_click(p, p.drill.rightSlot);
+        }
+    }
+    // The answers a fact file counts (the asked field of its 200 records), -1 without the file.
+    int askedIn(std::string_view file) const
+    {
+        if (!fs::exists(dir / file)) {
+            return -1;
+        }
+        const Bytes facts = readBytes(dir / file);
+        int asked = 0;
+        for (std::size_t k = 0; k < 200; ++k) {
+            asked += i16At(facts, k * 24 + 22);
+        }
+        return asked;
+    }
+    // The name in slot 3 of "Default.Xsx", the pupil a start-up loads.
+    std::string startUpPupil() const
+    {
+        return trimmedName(*decodeSettings(fieldsOf(readBytes(dir / "Default.Xsx"), 3)));
+    }
 };
+
+// Bob is current and has answered; the teacher looks at Ann, opens Repeat Setting over her and
+// leaves both windows with Cancel (or Smart Repeat with Ok, then Student Data with Cancel):
+// Bob stays current with his own answers, and Ann's file is never written.
+TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
+{
+    for (const bool smartOk : {false, true}) {
+        SCOPED_TRACE(smartOk ? "Smart Repeat Ok" : "Smart Repeat Cancel");
+        Fixture f;
+        DrillSettings ann = f.pupil("Ann", OpSub);
+        ann.autoTeach = 1;
+        writeStudentFile(f.dir, {ann, f.pupil("Bob")});
+        f.drilled("Bob", 3);
+        goauto_click(f.p);
+        f.form.load();
+        f.select("Ann");
+        ASSERT_TRUE(f.form.Repset_click());
+        SmartModel smart;
+        smart_load(f.p, smart);
+        stopon_click(f.p, smart, 4);
+        if (smartOk) {
+            bnapply_click(f.p, smart);
+        } else {
+            bncancel_click(f.p, smart);
+        }
+        f.form.smart_closed(smartOk);
+        f.form.cancel_click();
+        EXPECT_EQ(trimmedName(f.p.cur()), "Bob");
+        EXPECT_EQ(f.p.cur().operation, OpAdd) << "his own, not Ann's subtraction";
+        ASSERT_TRUE(ProgramClose(f.p));
+        EXPECT_EQ(f.askedIn("Bob.Xtx"), 3);
+        EXPECT_EQ(f.askedIn("Ann.Xtx"), -1);
+        EXPECT_EQ(f.startUpPupil(), "Bob");
+    }
+}
+
+// Through the Smart Repeat window's "Student Data" (which does not save facts on the way in),
+// OK with another pupil saves the outgoing pupil's answers first; Cancel in Smart Repeat then
+// keeps the pupil made current.
+TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
+{
+    Fixture f;
+    writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
+    f.drilled("Bob", 4);
+    PauseDrill(f.p);
+    SmartModel smart;
+    smart_load(f.p, smart);
+    godata_click(f.p, smart);
+    f.form.load();
+    f.select("Ann");
+    f.form.close_click();
+    EXPECT_EQ(f.askedIn("Bob.Xtx"), 4);
+    EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
+    bncancel_click(f.p, smart);
+    EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
+    EXPECT_EQ(f.p.run.beforeWindows, std::nullopt);
+}
+
+// Renaming the current pupil: whichever button closes the window, she is one pupil under her
+// new name — in memory, in the class, in her fact file and as the pupil a start-up loads.
+TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
+{
+    for (const char* button : {"Cancel", "OK", "close box"}) {
+        SCOPED_TRACE(button);
+        Fixture f;
+        writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
+        f.drilled("Ann", 2);
+        ASSERT_TRUE(ProgramClose(f.p)); // Ann.Xtx and Default.Xsx as a run left them
+        f.p.run.closeStepDone = false;
+        goauto_click(f.p);
+        f.form.load();
+        f.select("Ann");
+        f.type("Anna");
+        f.form.Renam_click();
+        EXPECT_EQ(f.startUpPupil(), "Anna") << "at once, for a crash before the close";
+        if (button[0] == 'C') {
+            f.form.cancel_click();
+        } else {
+            f.form.close_request(button[0] == 'c');
+            f.form.close_click();
+        }
+        EXPECT_EQ(trimmedName(f.p.cur()), "Anna");
+        ASSERT_TRUE(ProgramClose(f.p));
+        EXPECT_EQ(f.askedIn("Anna.Xtx"), 2);
+        EXPECT_EQ(f.askedIn("Ann.Xtx"), -1);
+        EXPECT_EQ(f.startUpPupil(), "Anna");
+        EXPECT_EQ(trimmedName(f.slot(2)), "Anna");
+    }
+}
+
+// Add stores the pupil on display first, as choosing an entry does; an Add the disk refuses
+// lists nobody and says why; the entry selected is always the pupil on display.
+TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
+{
+    Fixture f;
+    writeStudentFile(f.dir, {f.pupil("Bob"), f.pupil("Cy")});
+    f.form.load();
+    f.select("Cy");
+    f.form.start_click();
+    f.form.a_click(4, 1);
+    f.add("Dora");
+    EXPECT_EQ(f.slot(3).autoTeach, 1) << "Cy's changes kept";
+    EXPECT_EQ(f.slot(3).firstRange[4], 1);
+    EXPECT_EQ(f.form.model().listIndex, 4) << "Dora, on display, selected";
+    f.files.failWrite = true;
+    f.add("Eve");
+    EXPECT_EQ(f.listed().size(), 5u) << "Eve is not on file, so not listed";
+    EXPECT_NE(f.form.model().message.find("No space left on device"), std::string::npos);
+    EXPECT_EQ(f.shown(), "Dora");
+    EXPECT_EQ(f.form.model().listIndex, 4);
+}
 
 // The fixed entries get a slot of their own when they are first shown: the pupil "Untitled" on
 // display at OK leaves a blank copy of the custom defaults at the end of the file, and Default
@@ -88,7 +231,7 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     EXPECT_EQ(zed.form.model().dsauto, "Auto Teach Off");
     zed.select("Default");
     EXPECT_EQ(zed.form.model().dsauto, "Auto Teach On");
-    EXPECT_EQ(zed.form.file().slotCount, 3) << "Zed, Default, Untitled";
+    EXPECT_EQ(zed.form.file().studentCount(), 3) << "Zed, Default, Untitled";
     zed.form.start_click();
     EXPECT_EQ(zed.form.model().dsauto, "Auto Teach Off");
 }
@@ -199,18 +342,17 @@ TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
 
 TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
 {
-    // what, the entry selected, the name typed, whether Add has put Bob on display (Ann's entry
-    // still selected), whether the new name has a fact file already, entry 2 afterwards
+    // what, the entry selected, the name typed, whether the new name has a fact file already,
+    // entry 2 afterwards
     using S = std::string;
-    const std::vector<std::tuple<const char*, S, S, bool, bool, S>> rows{
-        {"on display", "Ann", "Anna", false, false, "Anna"},
-        {"another pupil on display", "Ann", "Anna", true, false, "Anna"},
-        {"new name has facts", "Ann", "Anna", false, true, "Anna"},
-        {"listed in another case", "Ann", "BOB", false, false, "Ann"},
-        {"a fixed name", "Ann", "default", false, false, "Ann"},
-        {"blank", "Ann", "  ", false, false, "Ann"},
-        {"fixed entry selected", "Untitled", "Anna", false, false, "Ann"}};
-    for (const auto& [what, select, typed, bobOnDisplay, factsThere, after] : rows) {
+    const std::vector<std::tuple<const char*, S, S, bool, S>> rows{
+        {"on display", "Ann", "Anna", false, "Anna"},
+        {"new name has another's facts", "Ann", "Anna", true, "Ann"},
+        {"listed in another case", "Ann", "BOB", false, "Ann"},
+        {"a fixed name", "Ann", "default", false, "Ann"},
+        {"blank", "Ann", "  ", false, "Ann"},
+        {"fixed entry selected", "Untitled", "Anna", false, "Ann"}};
+    for (const auto& [what, select, typed, factsThere, after] : rows) {
         SCOPED_TRACE(what);
         Fixture f;
         writeStudentFile(f.dir, {f.pupil("Ann", OpDiv), f.pupil("Bob", OpSub)});
@@ -220,9 +362,6 @@ TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
         }
         f.form.load();
         f.select(select);
-        if (bobOnDisplay) {
-            f.add("Bob");
-        }
         f.type(typed);
         f.form.Renam_click();
         const bool renamed = after == "Anna";
@@ -230,13 +369,13 @@ TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
         EXPECT_EQ(trimmedName(f.slot(2)), after);
         EXPECT_EQ(f.slot(2).operation, OpDiv) << "Ann's own record";
         EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
-        EXPECT_EQ(fs::exists(f.dir / "Ann.Xtx"), !renamed || factsThere);
+        EXPECT_EQ(fs::exists(f.dir / "Ann.Xtx"), !renamed);
         EXPECT_EQ(fs::exists(f.dir / "Anna.Xtx"), renamed || factsThere);
-        const bool follows = renamed && !bobOnDisplay;
-        EXPECT_EQ(f.shown(), follows ? "Anna" : (bobOnDisplay ? "Bob" : select));
+        EXPECT_EQ(f.shown(), renamed ? "Anna" : select);
         EXPECT_EQ(trimmedName(f.p.settings.workSettings), f.shown());
         EXPECT_EQ(f.form.model().newstudent, typed) << "the box keeps the text";
-        EXPECT_TRUE(FindStudentInFile(const_cast<StudentFile&>(f.form.file()), after));
+        EXPECT_EQ(f.form.model().message.empty(), renamed) << "a refusal says why";
+        EXPECT_TRUE(FindStudentInFile(f.form.file(), after));
     }
 }
 
@@ -339,8 +478,9 @@ TEST(StudentForm, SmallClassesAndAFailedWriteAtCancel)
     unread.form.load();
     unread.files.failRead = false;
     unread.select("Default"); // Zed cannot be stored
+    EXPECT_NE(unread.form.model().message, "") << "the window says at once";
     unread.form.cancel_click();
-    EXPECT_EQ(unread.p.main.notice, std::string(kStudentsNotSaved) + " (StdDat.Xrx)");
+    EXPECT_EQ(unread.p.main.notice, std::string(kStudentsNotRead) + " (StdDat.Xrx)");
 }
 
 TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
@@ -355,8 +495,9 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     EXPECT_EQ(f.form.model().listIndex, -1) << "nothing selected after a removal";
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Cy"}));
     f.form.cancel_click();
-    EXPECT_EQ(std::to_string(f.bytes()[0]) + trimmedName(f.slot(3)), "3Bob")
-        << "Cancel leaves the file as it was written";
+    EXPECT_EQ(f.bytes()[0], 3) << "Cancel applies no removal";
+    EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
+    EXPECT_EQ(f.bytes().size(), 4u * 208) << "and takes the slots appended meanwhile away";
 
     StudentForm ok{f.p};
     ok.load();
@@ -365,7 +506,9 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.files.failRename = true;
     ok.close_click();
     EXPECT_EQ(f.p.main.notice, std::string(kStudentsNotSaved) + " (StdDat.Xrx)");
-    EXPECT_EQ(f.bytes().size(), 6u * 208) << "the old file stays whole";
+    EXPECT_FALSE(ok.model().closed) << "the window stays, saying what was not saved";
+    EXPECT_NE(ok.model().message.find("could not be saved"), std::string::npos);
+    EXPECT_EQ(f.bytes().size(), 5u * 208) << "the old file stays whole, with the pupil stored";
 }
 
 TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "flow/lifecycle.h"
 #include "records/codec.h"
@@ -139,41 +140,56 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
     EXPECT_EQ(t.open(concat({kHeader4, markedSlot("  Ann ", 4), markedSlot("    ", 5),
                              markedSlot("Bob", 6), markedSlot("Cy", 3)})),
               (std::vector<std::string>{"Ann", "Bob", "Cy"}));
-    EXPECT_TRUE(FindStudentInFile(t.students, " Cy") && !FindStudentInFile(t.students, "cy"));
-    EXPECT_EQ(t.students.foundIndex, 4);
-    DrillSettings bob;
-    EXPECT_TRUE(ReadStudent(t.students, 3, bob) && bob.operation == 6);
+    EXPECT_EQ(FindStudentInFile(t.students, " Cy"), std::optional<std::int16_t>(4));
+    EXPECT_EQ(FindStudentInFile(t.students, "cy"), std::nullopt);
+    EXPECT_EQ(ReadStudent(t.students, 3)->operation, 6);
+    EXPECT_FALSE(t.students.repaired());
     DrillSettings dan = t.p.settings.defaultSettings;
     setName(dan, "Maximilian Alexander Huber");
-    ASSERT_TRUE(AppendStudent(t.students, dan));
-    EXPECT_EQ(t.students.studentCount, 4);
+    ASSERT_TRUE(AppendStudent(t.students, dan).ok());
+    EXPECT_EQ(t.students.studentCount(), 4);
     ASSERT_EQ(t.file().size(), 6u * 208);
     EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
     EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
-    t.students.slotCount = 32767; // no slot is left that the 16-bit header could count
-    EXPECT_FALSE(AppendStudent(t.students, dan));
-    EXPECT_EQ(t.file().size(), 6u * 208);
 }
 
-// The header counts four pupils, but the file holds two whole slots and part of a third: only
-// whole slots are read, and the next pupil goes where the cut slot began.
-TEST(StudentFile, AHeaderCountingMoreThanTheFileHoldsIsCutToItsWholeSlots)
+// Two damaged bytes must not hide or drop a class: a count below 0, above the slots held, or one
+// that leaves named pupils after it is repaired from the slots themselves, and the file says so.
+// Whole slots only are read; slots named as the window's fixed entries after the count are no
+// pupils of their own.
+TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
 {
-    Ann t;
-    Bytes bytes =
-        concat({kHeader4, markedSlot("Ann", 4), markedSlot("Bob", 5), markedSlot("Cy", 6)});
-    bytes.resize(3 * 208 + 100);
-    EXPECT_EQ(t.open(bytes), (std::vector<std::string>{"Ann", "Bob"}));
-    DrillSettings cy;
-    EXPECT_FALSE(FindStudentInFile(t.students, "Cy") || ReadStudent(t.students, 3, cy));
-    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
-    ASSERT_TRUE(FindStudentInFile(t.students, "Default"));
-    EXPECT_EQ(t.file().size() * 10 + static_cast<std::size_t>(t.students.foundIndex),
-              4 * 2080 + 3u);
-    // too short for a header: started again with a count of 0, no pupil of before left
-    EXPECT_TRUE(t.open(Bytes(100, 1)).empty() && !FindStudentInFile(t.students, "Ann"));
-    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
-    EXPECT_EQ(static_cast<int>(t.file().size()) * 10 + i16At(t.file(), 0), 4160);
+    const std::vector<HandSlot> pupils{markedSlot("Ann", 4), markedSlot("Bob", 5),
+                                       markedSlot("Cy", 6)};
+    struct Row {
+        const char* name;
+        int count;
+        std::size_t cutTo; // bytes kept of the file
+        std::vector<std::string> listed;
+        bool repaired;
+    };
+    const std::vector<Row> rows{
+        {"count as it should be", 3, 4 * 208, {"Ann", "Bob", "Cy"}, false},
+        {"negative count", -2, 4 * 208, {"Ann", "Bob", "Cy"}, true},
+        {"count below the named slots", 1, 4 * 208, {"Ann", "Bob", "Cy"}, true},
+        {"count above the whole slots", 4, 3 * 208 + 100, {"Ann", "Bob"}, true},
+        {"count 0 and a default slot after it", 0, 208, {}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Ann t;
+        Bytes bytes = concat({markedSlot("X", 1, row.count), pupils[0], pupils[1], pupils[2]});
+        bytes.resize(row.cutTo);
+        if (row.count == 0) {
+            bytes = concat({markedSlot("X", 1, 0), markedSlot("Default", 1)});
+        }
+        EXPECT_EQ(t.open(bytes), row.listed);
+        EXPECT_EQ(t.students.repaired(), row.repaired);
+        EXPECT_EQ(t.students.studentCount(), static_cast<std::int16_t>(row.listed.size()));
+        ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, row.listed).ok());
+        EXPECT_EQ(i16At(t.file(), 0), static_cast<std::int16_t>(row.listed.size()));
+        EXPECT_EQ(t.file().size(), (row.listed.size() + 1) * 208);
+    }
 }
 
 // The rebuild takes, for each entry of the list, the first slot whose trimmed name matches
@@ -187,17 +203,48 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownAndMissingEntriesFreshR
     static_cast<void>(
         t.open(concat({markedSlot("X", 1, 6), markedSlot("Ann", 4), bob, markedSlot("  Cy ", 6),
                        markedSlot("Cy", 3), markedSlot("", 5), markedSlot("Eve", 9)})));
-    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings));
+    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
     t.p.settings.defaultSettings.shockSeconds() = 8; // custom defaults
     setName(t.p.settings.workSettings, "Bob");       // the pupil on display
     t.p.settings.workSettings.operation = 2;
-    ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, {"Cy", "Dan", "  Bob", "Eve", "cy"}));
-    EXPECT_FALSE(std::filesystem::exists(t.at("Std2.ini")) || t.students.open ||
-                 FindStudentInFile(t.students, "Cy"));
+    ASSERT_TRUE(
+        RewriteStudentFile(t.p.settings, t.students, {"Cy", "Dan", "  Bob", "Eve", "cy"}).ok());
+    EXPECT_FALSE(t.students.isOpen());
+    EXPECT_FALSE(FindStudentInFile(t.students, "Cy"));
     const HandSlot fresh = originalDefaultsSlot().at(82, 8);
     EXPECT_EQ(t.file(), concat({markedSlot("Bob", 2, 6), markedSlot("  Cy ", 6),
                                 HandSlot(fresh).name("Dan"), bob, markedSlot("Eve", 1),
                                 HandSlot(fresh).name("cy"), HandSlot(fresh).name("")}));
+}
+
+// Cancel keeps what was written in place but takes the appended slots away again, so that the
+// header counts every pupil the file holds; an append that fails, or that the 16-bit header
+// could not count, changes neither the file nor the count.
+TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
+{
+    Ann t;
+    const Bytes old = concat({markedSlot("X", 1, 2), markedSlot("Ann", 4), markedSlot("Bob", 5)});
+    static_cast<void>(t.open(old));
+    DrillSettings bob;
+    setName(bob, "Bob");
+    bob.operation = 3;
+    ASSERT_TRUE(WriteStudent(t.students, 2, bob).ok());
+    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
+    EXPECT_EQ(t.file().size(), 4u * 208);
+    ASSERT_TRUE(CloseStudentFile(t.students).ok());
+    const Bytes after = t.file();
+    ASSERT_EQ(after.size(), 3u * 208);
+    EXPECT_EQ(i16At(after, 208 * 2 + 30), 3) << "Bob as written in place";
+
+    // 32766 blank slots: one more fits, then the 16-bit header could count no more.
+    Bytes full = concat({markedSlot("X", 1, 32766)});
+    full.resize(32767u * 208, ' ');
+    static_cast<void>(t.open(full));
+    ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
+    EXPECT_EQ(AppendStudent(t.students, t.p.settings.defaultSettings).status.error(), EFBIG);
+    EXPECT_EQ(AppendStudent(t.students, t.p.settings.defaultSettings).status.error(), EFBIG);
+    EXPECT_EQ(t.students.studentCount(), 1) << "failed appends count nothing";
+    EXPECT_EQ(t.file().size(), 32768u * 208);
 }
 
 // A file that cannot be read, or a named pipe in its place, is neither read nor written, and
@@ -208,23 +255,85 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     const Bytes old = concat({markedSlot("X", 1, 1), markedSlot("Ann", 4)});
     t.files.failRead = true;
     EXPECT_TRUE(t.open(old).empty());
+    EXPECT_EQ(t.students.opened().status.error(), EACCES);
     t.files.failRead = false;
-    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings));
-    EXPECT_TRUE(t.students.writeFailed) << "a failed append alone is noticed";
-    DrillSettings ann;
-    EXPECT_FALSE(ReadStudent(t.students, 1, ann) ||
-                 WriteStudent(t.students, 1, t.p.settings.defaultSettings) ||
-                 RewriteStudentFile(t.p.settings, t.students, {}));
-    EXPECT_TRUE(t.students.writeFailed);
+    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
+    EXPECT_FALSE(ReadStudent(t.students, 1));
+    EXPECT_FALSE(WriteStudent(t.students, 1, t.p.settings.defaultSettings).ok());
+    EXPECT_EQ(RewriteStudentFile(t.p.settings, t.students, {}).status.error(), EACCES);
     EXPECT_EQ(t.file(), old);
-    EXPECT_FALSE(diskFileSystem().rename(t.at("none"), t.at("x"))) << "a refused rename";
 
+    std::filesystem::remove(t.at("StdDat.Xrx"));
+    std::filesystem::create_directory(t.at("StdDat.Xrx"));
+    EXPECT_TRUE(t.open().empty());
+    EXPECT_EQ(t.students.opened().status.error(), EISDIR) << "a folder in its place";
     std::filesystem::remove(t.at("StdDat.Xrx"));
     ASSERT_EQ(::mkfifo(t.at("StdDat.Xrx").c_str(), 0600), 0);
     EXPECT_TRUE(t.open().empty());
-    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings) ||
-                 ReadStudent(t.students, 1, ann) || FindStudentInFile(t.students, "Ann"));
+    EXPECT_FALSE(t.students.isOpen());
     static_cast<void>(RewriteStudentFile(t.p.settings, t.students, {"Ann"})); // returns at once
+}
+
+// A rename moves the pupil's slot, her fact file and, when she is the pupil a start-up loads,
+// slot 3 of "Default.Xsx"; a step the disk refuses undoes those before it, and results kept
+// under the new name already are never taken over.
+TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
+{
+    struct Row {
+        const char* name;
+        bool failLink, failRename, orphan;
+        int error; // 0: the rename goes through
+    };
+    const std::vector<Row> rows{{"renamed", false, false, false, 0},
+                                {"no hard links", true, false, false, EPERM},
+                                {"Default.Xsx refused", false, true, false, EACCES},
+                                {"results under the new name", false, false, true, EEXIST}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Ann t;
+        const Bytes defaults =
+            concat({markedSlot("Default", 1), markedSlot("Untitled", 1), markedSlot("Ann", 4, 1)});
+        writeBytes(t.at("Default.Xsx"), defaults);
+        writeBytes(t.at("Ann.Xtx"), Bytes(4800, 0x11));
+        if (row.orphan) {
+            writeBytes(t.at("Anna.Xtx"), Bytes(4800, 0x22));
+        }
+        const Bytes old =
+            concat({markedSlot("X", 1, 2), markedSlot("Bob", 5), markedSlot("Ann", 4)});
+        static_cast<void>(t.open(old));
+        t.files.failLink = row.failLink;
+        t.files.failRename = row.failRename;
+        const FileOutcome outcome = RenameStudent(t.students, 2, "Anna");
+        EXPECT_EQ(outcome.status.error(), row.error);
+        const bool done = row.error == 0;
+        EXPECT_EQ(FindStudentInFile(t.students, done ? "Anna" : "Ann"),
+                  std::optional<std::int16_t>(2));
+        EXPECT_EQ(fieldsOf(t.file(), 3),
+                  fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4)}), 1));
+        EXPECT_EQ(fieldsOf(readBytes(t.at("Default.Xsx")), 3),
+                  fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1));
+        EXPECT_EQ(std::filesystem::exists(t.at("Ann.Xtx")), !done);
+        EXPECT_EQ(readBytes(t.at(done || row.orphan ? "Anna.Xtx" : "Ann.Xtx")),
+                  Bytes(4800, row.orphan ? 0x22 : 0x11));
+        EXPECT_EQ(std::filesystem::exists(t.at("Anna.Xtx")), done || row.orphan);
+    }
+}
+
+// A rename cut short after her slot took the new name but before "Default.Xsx" did: the next
+// start-up loads her under the name the class lists, with her results, and one file is left.
+TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
+{
+    Ann t;
+    writeBytes(t.at("Default.Xsx"), concat({markedSlot("Default", 1), markedSlot("Untitled", 1),
+                                            markedSlot("Ann", 4, 1).at(56, 1)}));
+    writeBytes(t.at("StdDat.Xrx"), concat({markedSlot("X", 1, 1), markedSlot("Anna", 4)}));
+    writeBytes(t.at("Ann.Xtx"), Bytes(4800, 0));
+    ASSERT_EQ(::link(t.at("Ann.Xtx").c_str(), t.at("Anna.Xtx").c_str()), 0);
+    Program next{t.services};
+    ProgramLoad(next);
+    EXPECT_EQ(trimmedName(next.cur()), "Anna");
+    EXPECT_FALSE(std::filesystem::exists(t.at("Ann.Xtx")));
+    EXPECT_EQ(std::filesystem::hard_link_count(t.at("Anna.Xtx")), 1u);
 }
 
 } // namespace

@@ -89,8 +89,12 @@ void failingDisk(bool full)
         Settings s;
         StudentFile f(DataDir{diskFileSystem(), dir});
         static_cast<void>(OpenStudentFile(s, f));
-        f.studentCount = 18;
-        EXPECT_TRUE(RewriteStudentFile(s, f, kClass));
+        for (const std::string& name : kClass) {
+            DrillSettings pupil = s.defaultSettings;
+            setName(pupil, name);
+            ASSERT_TRUE(AppendStudent(f, pupil).ok());
+        }
+        EXPECT_TRUE(RewriteStudentFile(s, f, kClass).ok());
     }
     const auto old = filesOf(dir);
     EXPECT_EQ(old.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
@@ -121,9 +125,8 @@ void failingDisk(bool full)
     Settings s;
     StudentFile f(DataDir{diskFileSystem(), dir});
     EXPECT_EQ(OpenStudentFile(s, f), kClass);
-    EXPECT_FALSE(AppendStudent(f, p.cur())) << "a file of n slots is n * 208 bytes";
-    f.studentCount = 2;
-    EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}));
+    EXPECT_FALSE(AppendStudent(f, p.cur()).ok()) << "a file of n slots is n * 208 bytes";
+    EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}).ok());
     p.cur().operation = OpMult;
     EXPECT_FALSE(ProgramClose(p));
     EXPECT_TRUE(p.main.notice.find(kDefaultFile) != std::string::npos &&

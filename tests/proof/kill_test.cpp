@@ -18,6 +18,7 @@
 #include <random>
 #include <thread>
 
+#include "flow/lifecycle.h"
 #include "proof_support.h"
 #include "records/codec.h"
 #include "students/file_names.h"
@@ -113,10 +114,57 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
         const auto now = fileBytes(dir.path() / kDefaultFile);
         EXPECT_TRUE(now && (*now == versions[0] || *now == versions[1]));
         Settings next;
-        EXPECT_TRUE(LoadStartupSettings(next, data));
+        EXPECT_TRUE(LoadStartupSettings(next, data).ok());
         const std::string name = trimmedName(next.curSettings);
         EXPECT_TRUE(name == "V0" || name == "V1") << name;
         return name == "V1" ? 1 : 0;
+    });
+}
+
+// A pupil renamed back and forth, Ann <-> Anna, killed at every step of a rename: a restart
+// always finds her once in the class, loads her under that name, with her results, and no
+// other file holds a copy of them.
+TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
+{
+    TempDir dir;
+    const DataDir data{diskFileSystem(), dir.path()};
+    const Bytes results(4800, 0x11);
+    test::writeBytes(dir.path() / "Ann.Xtx", results);
+    {
+        DiskProgram first(dir.path());
+        ProgramLoad(first.p);
+        setName(first.p.cur(), "Ann");
+        first.p.cur().loadOnStart = 1;
+        ASSERT_TRUE(SaveExitSettings(first.p.settings, false, data).ok());
+        DrillSettings ann = first.p.cur();
+        test::writeStudentFile(dir.path(), {ann});
+    }
+    auto rename = [&](int version) {
+        Settings s;
+        StudentFile f(data);
+        static_cast<void>(OpenStudentFile(s, f));
+        if (const auto n = FindStudentInFile(f, version == 1 ? "Ann" : "Anna")) {
+            static_cast<void>(RenameStudent(f, *n, version == 1 ? "Anna" : "Ann"));
+        }
+        static_cast<void>(CloseStudentFile(f));
+    };
+    killWhileSaving("Rename", rename, [&] {
+        DiskProgram next(dir.path());
+        ProgramLoad(next.p);
+        Settings s;
+        StudentFile f(data);
+        const auto listed = OpenStudentFile(s, f);
+        EXPECT_EQ(listed.size(), 1u);
+        const std::string name = listed.empty() ? "" : listed.front();
+        EXPECT_EQ(trimmedName(next.p.cur()), name) << "the pupil a start-up loads";
+        const auto theirs = dir.path() / factFileName(name);
+        EXPECT_EQ(fileBytes(theirs), std::optional<Bytes>(results));
+        const auto other = dir.path() / factFileName(name == "Ann" ? "Anna" : "Ann");
+        std::error_code ec;
+        EXPECT_TRUE(!std::filesystem::exists(other) ||
+                    std::filesystem::equivalent(other, theirs, ec))
+            << "a second name is only a link to her own file";
+        return name == "Anna" ? 1 : 0;
     });
 }
 

@@ -130,6 +130,17 @@ std::int16_t i16At(const Bytes& b, std::size_t offset)
     return static_cast<std::int16_t>(b.at(offset) | (b.at(offset + 1) << 8));
 }
 
+std::string testHostName()
+{
+    char name[256] = {};
+    ::gethostname(name, sizeof name - 1);
+    std::string host(name);
+    for (char& c : host) {
+        c = c == '-' || c == '/' ? '_' : c;
+    }
+    return host;
+}
+
 std::set<std::string> filesIn(const Path& dir)
 {
     std::set<std::string> names;

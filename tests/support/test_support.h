@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 #include "flow/answering.h"
 #include "flow/feedback.h"
 #include "flow/lifecycle.h"
@@ -69,41 +71,59 @@ struct TempDir {
 using Bytes = std::vector<std::uint8_t>;
 using Path = std::filesystem::path;
 
+// A process id no process has.
+inline constexpr long kDeadPid = 99999999; // above the most Linux gives (2^22)
+
 // The disk, with failures on request, counting every call.
 struct FaultyFiles final : FileSystem {
     // writeTemp stores this many bytes in its temporary and stops there, as a program that dies
     // half way would: the temporary stays.
     std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
+    bool failLink = false;
+    bool failWrite = false; // writes in place find the disk full
     bool failRead = false;
     std::set<std::string> unreadable; // file names whose reads fail
     int calls = 0;
 
     bool exists(const Path& path) override { return ++calls, disk().exists(path); }
-    std::optional<Bytes> read(const Path& path, std::uint64_t offset, std::size_t n) override
+    Result<Bytes> read(const Path& path, std::uint64_t offset, std::size_t n) override
     {
         const bool fails = failRead || unreadable.contains(path.filename().string());
-        return ++calls, fails ? std::nullopt : disk().read(path, offset, n);
+        return ++calls, fails ? Result<Bytes>(Status::fail(EACCES)) : disk().read(path, offset, n);
     }
-    std::optional<Path> writeTemp(const Path& target, std::span<const std::uint8_t> b) override
+    Result<Path> writeTemp(const Path& target, std::span<const std::uint8_t> b) override
     {
         ++calls;
         if (!crashWritingTempAfter) {
             return disk().writeTemp(target, b);
         }
-        static_cast<void>(
-            disk().writeTemp(target, b.first(std::min(*crashWritingTempAfter, b.size()))));
-        return std::nullopt;
+        const auto temp =
+            disk().writeTemp(target, b.first(std::min(*crashWritingTempAfter, b.size())));
+        if (temp) { // left as a process that died would leave it
+            std::string name = temp->filename().string();
+            const std::string pid = "-" + std::to_string(::getpid()) + "-";
+            name.replace(name.find(pid), pid.size(), "-" + std::to_string(kDeadPid) + "-");
+            static_cast<void>(disk().rename(*temp, temp->parent_path() / name));
+        }
+        return Status::fail(EIO);
     }
-    bool writeAt(const Path& path, std::uint64_t at, std::span<const std::uint8_t> b) override
+    Status writeAt(const Path& path, std::uint64_t at, std::span<const std::uint8_t> b) override
     {
-        return ++calls, disk().writeAt(path, at, b);
+        return ++calls, failWrite ? Status::fail(ENOSPC) : disk().writeAt(path, at, b);
     }
-    bool rename(const Path& from, const Path& to) override
+    Status rename(const Path& from, const Path& to) override
     {
-        return ++calls, !failRename && disk().rename(from, to);
+        ++calls;
+        return failRename ? Status::fail(EACCES) : disk().rename(from, to);
+    }
+    Status link(const Path& from, const Path& to) override
+    {
+        ++calls;
+        return failLink ? Status::fail(EPERM) : disk().link(from, to);
     }
     void remove(const Path& path) override { ++calls, disk().remove(path); }
+    void sweepStaleTemps(const Path& dir) override { ++calls, disk().sweepStaleTemps(dir); }
     static FileSystem& disk() { return diskFileSystem(); }
 };
 
@@ -130,6 +150,8 @@ void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils)
 Bytes readBytes(const Path& path);
 std::int16_t i16At(const Bytes& b, std::size_t offset);
 std::set<std::string> filesIn(const Path& dir);
+// This machine's name as the program's temporary files carry it.
+std::string testHostName();
 
 // A record's selection as "a1..a4/b1..b10" (firstRange 1..4, then secondNum 1..10), and back.
 std::string selectionOf(const DrillSettings& s);

@@ -140,6 +140,8 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndFileNames)
              {"Timer      10", "Zeitlimit  10"},
              {"Timer: 5 sec", "Uhr: 5 s"},
              {"Anna", "Anna"},
+             {"Results are already kept under the name Ann: choose another name.",
+              "Es gibt schon Ergebnisse unter dem Namen Ann: W\u00e4hle einen anderen Namen."},
              {"Settings could not be saved (Default.Xsx)",
               "Einstellungen wurden nicht gespeichert (Default.Xsx)"}}) {
         EXPECT_EQ(coreText(core), QString::fromUtf8(shown)) << core;

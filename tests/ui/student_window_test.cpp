@@ -65,5 +65,48 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
     EXPECT_EQ(f.p.cur().autoTeach, 1);
 }
 
+// By keyboard alone: the focus arriving in the list chooses nobody; the arrow keys choose; Enter
+// chooses the entry with the focus and does not press OK; the entry selected is always the pupil
+// on display, also after Add. A close box whose save fails keeps the window open and says why.
+TEST(StudentWindowView, TheKeyboardChoosesAPupilOnlyOnPurposeAndAFailedCloseStays)
+{
+    Ui f;
+    DrillSettings ann = f.p.settings.defaultSettings;
+    setName(ann, "Ann");
+    DrillSettings bob = ann;
+    setName(bob, "Bob");
+    writeStudentFile(f.dir.path(), {ann, bob});
+    setName(f.p.cur(), "Zed"); // the current pupil is not on the list
+    clickToModal(f.main, "goauto", [&f](QWidget& w) {
+        auto* list = find<QListWidget>(w, "studentlist");
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+        list->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(shown(w, "studentdisplay"), QStringLiteral("Zed")) << "the focus chose no one";
+        QTest::keyClick(list, Qt::Key_End);
+        EXPECT_EQ(shown(w, "studentdisplay"), QStringLiteral("Bob"));
+        QTest::keyClick(list, Qt::Key_Up);
+        EXPECT_EQ(shown(w, "studentdisplay"), QStringLiteral("Ann"));
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_TRUE(w.isVisible()) << "Enter in the list is no OK";
+        auto* name = find<QLineEdit>(w, "newstudent");
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Cy"));
+        QTest::keyClick(name, Qt::Key_Return);
+        ASSERT_EQ(list->selectedItems().size(), 1);
+        EXPECT_EQ(list->selectedItems().front()->text(), QStringLiteral("Cy"));
+        const auto file = f.at("StdDat.Xrx");
+        std::filesystem::rename(file, f.at("aside"));
+        std::filesystem::create_directories(file / "in the way");
+        w.close();
+        EXPECT_TRUE(w.isVisible()) << "the list could not be saved";
+        EXPECT_TRUE(shown(w, "message").contains(QStringLiteral("Is a directory")));
+        std::filesystem::remove_all(file);
+        std::filesystem::rename(f.at("aside"), file);
+        w.close();
+        EXPECT_FALSE(w.isVisible());
+    });
+    EXPECT_EQ(trimmedName(f.p.cur()), "Cy");
+}
+
 } // namespace
 } // namespace sb::test

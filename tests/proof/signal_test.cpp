@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program, in the middle of a drill, is told to stop by a signal (a kill, a closed
+// terminal, Ctrl+C): it saves what a close of its window saves and ends.
+
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "proof_support.h"
+#include "records/codec.h"
+#include "students/record_files.h"
+
+namespace sb::proof {
+namespace {
+
+// Starts the program on data with the test actions given; answers its pid once it has done
+// them and said so (or -1 after 20 s).
+pid_t startProgram(const std::filesystem::path& data, const char* actions)
+{
+    int out[2];
+    if (::pipe(out) != 0) {
+        return -1;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::close(out[0]);
+        ::execl(SUMBLITZ_PROGRAM, SUMBLITZ_PROGRAM, "--data-dir", data.c_str(), "--script", actions,
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(out[1]);
+    std::string said;
+    pollfd wait{out[0], POLLIN, 0};
+    while (said.find("ready") == std::string::npos && ::poll(&wait, 1, 20000) > 0) {
+        char buffer[256];
+        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+        if (n <= 0) {
+            break;
+        }
+        said.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(out[0]);
+    return said.find("ready") != std::string::npos ? child : -1;
+}
+
+TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
+{
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(::strsignal(signal));
+        TempDir dir;
+        const DataDir data{diskFileSystem(), dir.path()};
+        Settings s;
+        LoadOriginalDefaults(s);
+        s.curSettings = s.defaultSettings;
+        setName(s.curSettings, "Ann");
+        s.curSettings.autoTeach = 1;
+        s.curSettings.loadOnStart = 1;
+        ASSERT_TRUE(SaveExitSettings(s, false, data).ok());
+
+        const pid_t program = startProgram(dir.path(), "start,right,right,right");
+        ASSERT_GT(program, 0) << "the program did not start its drill";
+        ::kill(program, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(program, &status, 0), program);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+
+        const auto facts = fileBytes(dir.path() / "Ann.Xtx");
+        ASSERT_TRUE(facts);
+        int asked = 0;
+        for (std::size_t k = 0; k < 200; ++k) {
+            asked += test::i16At(*facts, k * 24 + 22);
+        }
+        EXPECT_EQ(asked, 3) << "the three answers of the drill";
+        Settings next;
+        ASSERT_TRUE(LoadStartupSettings(next, data).ok());
+        EXPECT_EQ(trimmedName(next.curSettings), "Ann");
+    }
+}
+
+} // namespace
+} // namespace sb::proof
