@@ -2,6 +2,7 @@
 #include "views/common_qt.h"
 
 #include <QByteArray>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -104,10 +105,10 @@ void paintBackground(QWidget* label, const QColor& background)
     label->setPalette(pal);
 }
 
-void tintText(QWidget* label, const QColor& wanted)
+namespace {
+
+QColor readableOn(const QColor& wanted, const QColor& background)
 {
-    QPalette pal = label->palette();
-    const QColor background = pal.color(QPalette::Window);
     // Towards white on a dark background, towards black on a light one, in small steps.
     const QColor end = luminance(background) < 0.18 ? QColor(Qt::white) : QColor(Qt::black);
     QColor text = wanted;
@@ -118,8 +119,50 @@ void tintText(QWidget* label, const QColor& wanted)
             static_cast<float>(wanted.greenF() + (end.greenF() - wanted.greenF()) * t),
             static_cast<float>(wanted.blueF() + (end.blueF() - wanted.blueF()) * t));
     }
-    pal.setColor(QPalette::WindowText, text);
-    label->setPalette(pal);
+    return text;
+}
+
+// Keeps a tinted label readable when the desktop's palette changes while the program runs (a
+// switch to a dark theme): the text colour is worked out again against the new background.
+class TextTint final : public QObject {
+public:
+    TextTint(QWidget* label, const QColor& wanted) : QObject(label), m_wanted(wanted)
+    {
+        setObjectName(QStringLiteral("textTint"));
+        label->installEventFilter(this);
+    }
+    void apply(QWidget* label) const
+    {
+        QPalette pal = label->palette();
+        const QColor text = readableOn(m_wanted, pal.color(QPalette::Window));
+        if (pal.color(QPalette::WindowText) != text ||
+            !(pal.resolveMask() & (QPalette::ResolveMask(1) << QPalette::WindowText))) {
+            pal.setColor(QPalette::WindowText, text);
+            label->setPalette(pal);
+        }
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange) {
+            apply(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+
+private:
+    QColor m_wanted;
+};
+
+} // namespace
+
+void tintText(QWidget* label, const QColor& wanted)
+{
+    auto* tint =
+        label->findChild<TextTint*>(QStringLiteral("textTint"), Qt::FindDirectChildrenOnly);
+    if (tint == nullptr) {
+        tint = new TextTint(label, wanted);
+    }
+    tint->apply(label);
 }
 
 void followTimer(QTimer* timer, bool enabled)

@@ -47,7 +47,8 @@ double contrastRatio(const QColor& a, const QColor& b);
 void paintBackground(QWidget* label, const QColor& background);
 
 // Gives the label text of the colour wanted, made lighter or darker, as little as needed, until
-// it reads on the background it has under the palette in use (a dark desktop theme, say).
+// it reads on the background it has under the palette in use (a dark desktop theme, say), and
+// again whenever that palette changes. Call it once for a label.
 void tintText(QWidget* label, const QColor& wanted);
 
 // Starts or stops a one-second timer as its model says; a timer already in that state is left

@@ -106,6 +106,13 @@ TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
             }
         }
     }
+    // A theme switched while the window is open: the red line follows it.
+    QApplication::setPalette(before);
+    test::Ui f;
+    QApplication::setPalette(std::get<1>(palettes[1]));
+    QCoreApplication::processEvents();
+    const QPalette p = test::find<QLabel>(f.main, "notice")->palette();
+    EXPECT_GE(contrastRatio(p.color(QPalette::WindowText), p.color(QPalette::Window)), 4.5);
     QApplication::setPalette(before);
 }
 
