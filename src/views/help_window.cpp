@@ -2,6 +2,7 @@
 #include "views/help_window.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/assets_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -28,8 +30,17 @@ public:
     QVariant loadResource(int type, const QUrl& name) override
     {
         QVariant page = QTextBrowser::loadResource(type, name);
-        if (type != QTextDocument::HtmlResource ||
-            name.fileName() != QStringLiteral("files.html")) {
+        if (type != QTextDocument::HtmlResource) {
+            return page;
+        }
+        // A page written in the pupil's language takes the English one's place; its links
+        // lead to the English pages that have none.
+        const QString language = shownLanguage();
+        QFile own(QStringLiteral(":/help/%1/%2").arg(language, name.fileName()));
+        if (!language.isEmpty() && own.open(QIODevice::ReadOnly)) {
+            page = own.readAll();
+        }
+        if (name.fileName() != QStringLiteral("files.html")) {
             return page;
         }
         QString html = QString::fromUtf8(page.toByteArray());

@@ -18,6 +18,9 @@ namespace sb {
 
 namespace {
 
+// Where the program keeps the language of its texts, for the windows that choose pages by it.
+constexpr const char* kLanguageProperty = "sumblitzLanguage";
+
 // Installs the translation `name` for the locale's languages from the first folder that has
 // one; answers its language ("de"), empty when there is none.
 QString loadInto(QCoreApplication& app, const QLocale& locale, const QString& name,
@@ -87,7 +90,14 @@ QString installTranslations(QCoreApplication& app, const QString& language)
     loadInto(app, locale, QStringLiteral("qtbase"),
              {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     QLocale::setDefault(QLocale(loaded));
+    app.setProperty(kLanguageProperty, loaded);
     return loaded;
+}
+
+QString shownLanguage()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app != nullptr ? app->property(kLanguageProperty).toString() : QString();
 }
 
 QString coreText(std::string_view caption)

@@ -16,6 +16,9 @@ namespace sb {
 // none was.
 QString installTranslations(QCoreApplication& app, const QString& language);
 
+// The language installTranslations loaded ("de"), empty for English.
+QString shownLanguage();
+
 // A caption of the core as the pupil reads it: the core keeps its captions in English (they are
 // part of the record files and of the tests), and here each known phrase in it ("Timer:",
 // "Score:", "Auto Teach On", ...) is put in the pupil's language. The phrases are listed in

@@ -156,11 +156,16 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndFileNames)
     test::Ui f;
     EXPECT_EQ(test::find<QPushButton>(f.main, "Reset")->text(),
               QString::fromUtf8("Neue \u00dcbung"));
+    HelpWindow help;
+    help.showPage();
+    EXPECT_TRUE(help.findChild<QTextBrowser*>("helpText")->toPlainText().contains("So geht"))
+        << "German help";
     for (QTranslator* t : app.findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(t);
         delete t;
     }
     QLocale::setDefault(QLocale::c());
+    app.setProperty("sumblitzLanguage", QVariant());
 }
 
 } // namespace
