@@ -44,7 +44,8 @@ void saveAtExit()
 }
 
 // A hidden option for the tests that run the real program: actions done once the window is
-// shown ("start" presses Start, "right" answers the problem right), then "ready" on stdout.
+// shown ("start" presses Start, "right" answers the problem right, "close" closes the window as
+// its title bar does), then "ready" on stdout.
 const QString kScriptOption = QStringLiteral("script");
 
 void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& actions)
@@ -54,6 +55,8 @@ void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& 
             window.findChild<QAbstractButton*>(QStringLiteral("start"))->click();
         } else if (action == QStringLiteral("right")) {
             window.pressAnswer(program.drill.rightSlot);
+        } else if (action == QStringLiteral("close")) {
+            window.close();
         }
     }
     std::fputs("ready\n", stdout);

@@ -63,7 +63,7 @@ TeachOutcome RunAutoTeachStep(Program& p)
     return t;
 }
 
-void RecordAnswer(Program& p)
+bool RecordEndedProblem(Program& p)
 {
     RecordFactAnswer(p.drill, p.cur());
     ShowScore(p);
@@ -72,15 +72,20 @@ void RecordAnswer(Program& p)
         ShowPicture(p, PictureId::Logo);
         PlaySound(p, SoundId::Finish);
         SetIdle(p, false);
-        return;
+        return false;
     }
     if (StopRuleEnds(p.cur(), p.drill)) {
         EndDrill(p);
-        return;
+        return false;
     }
+    return true;
+}
+
+void RecordAnswer(Program& p)
+{
     // A selection that leaves nothing to pose (reachable when Auto Teach changes it) ends the
     // drill as its stop rule would.
-    if (!PoseNextProblem(p)) {
+    if (RecordEndedProblem(p) && !PoseNextProblem(p)) {
         EndDrill(p);
     }
 }

@@ -23,6 +23,11 @@ void TimeOut(Program& p);
 // yields an empty pool) the drill ends as if its stop rule had fired.
 void RecordAnswer(Program& p);
 
+// RecordAnswer up to its stop rule: records the ended problem and runs the Auto Teach step;
+// when that finishes the ladder or the stop rule fires, the drill ends (idle, not
+// resumable). True when the drill goes on, with no problem posed yet.
+[[nodiscard]] bool RecordEndedProblem(Program& p);
+
 // One Auto Teach step, shown on the main window: its captions and selection.
 TeachOutcome RunAutoTeachStep(Program& p);
 

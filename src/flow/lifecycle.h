@@ -45,8 +45,9 @@ bool WriteFactFile(Program& p);
 // Start-up of the program (the load of the main window). The Random service is already
 // seeded. In order: clears the window-nesting flags, removes stale temporaries of the record
 // files, chooses curSettings (LoadStartupSettings; a rename cut short by a crash is finished),
-// reads the pupil's facts, shows the selection and clears the
-// "10 Sub" lock flag, disables Pause, Results Table, New Drill and the answer buttons,
+// reads the pupil's facts, clears the "10 Sub" lock flag and then shows the selection (so that
+// a pupil saved with "10 Sub" starts locked), disables Pause, Results Table, New Drill and the
+// answer buttons,
 // sets repeatDelay -1 and drillResumable 0, fills the status panel, empties the repeat list,
 // zeroes the counters, and startSettings := curSettings. Writes no record file.
 void ProgramLoad(Program& p);

@@ -31,7 +31,7 @@ bool refused(const Program& p)
 void chooseOperation(Program& p, int k)
 {
     p.main.op = static_cast<std::int16_t>(k);
-    ApplyOperationLock(p, p.main.a.data(), k);
+    ApplyOperationLock(p, p.main.a, k);
     p.main.Reset = true;
 }
 
@@ -108,14 +108,15 @@ void FixSelections(Program& p)
     ShowSelection(p, shown);
 }
 
-void SetAllValues(Program& p, CheckBox* boxes, std::int16_t value, int count)
+void SetAllValues(Program& p, std::span<CheckBox> boxes, std::int16_t value)
 {
-    for (int i = count; i >= 1; --i) {
+    // From the last box down to box 1; slot 0 is never used.
+    for (std::size_t i = boxes.size() - 1; i >= 1; --i) {
         setBox(p, boxes[i], value);
     }
 }
 
-void ApplyOperationLock(Program& p, CheckBox* boxes, int k)
+void ApplyOperationLock(Program& p, std::span<CheckBox, 5> boxes, int k)
 {
     SharedFlags& f = p.flags;
     if (k == Op10Sub) {
@@ -166,7 +167,7 @@ void asela_click(Program& p)
     if (refused(p)) {
         return;
     }
-    SetAllValues(p, p.main.a.data(), 1, 4);
+    SetAllValues(p, p.main.a, 1);
     p.main.Reset = true;
 }
 
@@ -175,7 +176,7 @@ void aseln_click(Program& p)
     if (refused(p)) {
         return;
     }
-    SetAllValues(p, p.main.a.data(), 0, 4);
+    SetAllValues(p, p.main.a, 0);
     p.main.Reset = true;
 }
 
@@ -184,7 +185,7 @@ void bsela_click(Program& p)
     if (refused(p)) {
         return;
     }
-    SetAllValues(p, p.main.b.data(), 1, 10);
+    SetAllValues(p, p.main.b, 1);
     p.main.Reset = true;
 }
 
@@ -193,7 +194,7 @@ void bseln_click(Program& p)
     if (refused(p)) {
         return;
     }
-    SetAllValues(p, p.main.b.data(), 0, 10);
+    SetAllValues(p, p.main.b, 0);
     p.main.Reset = true;
 }
 

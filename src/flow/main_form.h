@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "flow/program.h"
 
@@ -21,11 +22,12 @@ void update(Program& p);
 // Makes sure something is selected (see fixSelectionValues) and shows the selection again.
 void FixSelections(Program& p);
 
-// Writes value into boxes count..1 of a check-box array (1-based), running the click handling.
-void SetAllValues(Program& p, CheckBox* boxes, std::int16_t value, int count);
+// Writes value into every box of a check-box array from the last down to slot 1 (slot 0 is
+// unused), running the click handling.
+void SetAllValues(Program& p, std::span<CheckBox> boxes, std::int16_t value);
 
 // The "10 Sub" lock of a first-number box array (slots 1..4) for operation k.
-void ApplyOperationLock(Program& p, CheckBox* boxes, int k);
+void ApplyOperationLock(Program& p, std::span<CheckBox, 5> boxes, int k);
 
 // Click handlers of the selection controls. The value arguments are the box's new value. Each
 // does nothing while the pop-up or the delay window is open.

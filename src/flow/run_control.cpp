@@ -39,6 +39,12 @@ void startDrillClock(MainModel& m)
     ++m.clockStarts;
 }
 
+void clearScore(MainModel& m)
+{
+    m.dsscore = "Score:";
+    m.dstotal = " Total:";
+}
+
 void closeDelayWindow(Program& p)
 {
     p.main.noshow.timerEnabled = false;
@@ -67,6 +73,8 @@ void StartDrill(Program& p)
     if (p.run.drillResumable == 0) {
         d.repeatCount = 0;
         ResetCounters(d);
+        // Until its first answer a new drill would show the last drill's score as its own.
+        clearScore(m);
         BuildFacts(d, p.cur(), p.services.random);
         BuildPool(d, p.cur(), PoolMode::ResetAll, 0);
     }
@@ -135,8 +143,7 @@ void NewDrill(Program& p)
         return;
     }
     p.run.drillResumable = 0;
-    p.main.dsscore = "Score:";
-    p.main.dstotal = " Total:";
+    clearScore(p.main);
     ShowStatus(p);
     p.main.Reset = false;
 }
@@ -179,13 +186,22 @@ bool PoseNextProblem(Program& p)
     return true;
 }
 
-void CloseModalWindows(Program& p)
+void PutDrillAside(Program& p)
 {
     MainModel& m = p.main;
+    const Modal open = m.modal;
     m.modal = Modal::None;
     m.pop.timerEnabled = false;
     m.noshow.timerEnabled = false;
     m.timerEnabled = false;
+    // Left unrecorded, the problem would be in the score captions but in no fact's counts, and
+    // the Results table would disagree with them.
+    if (open == Modal::Feedback) {
+        static_cast<void>(RecordEndedProblem(p));
+    }
+    if (m.cPause) {
+        SetIdle(p, true);
+    }
 }
 
 void ShowDelay(Program& p)

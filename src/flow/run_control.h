@@ -22,9 +22,12 @@ void ClockTick(Program& p);
 void PauseDrill(Program& p);
 void NewDrill(Program& p);
 
-// The main window is closing: the pop-up or the delay window goes at once, without what would
-// follow it (no answer recorded, no drill clock started), and the drill clock stops.
-void CloseModalWindows(Program& p);
+// The main window is minimised, hidden or closing: a running drill is put aside as Pause
+// puts it, and the next Start resumes it with a fresh problem. An open pop-up goes as its
+// closing would, so the problem it shows, already counted, is recorded as the wrong answer it
+// was (its Auto Teach step and stop rule included, which may end the drill); an open delay
+// window goes without its problem being counted. Does nothing while no drill runs.
+void PutDrillAside(Program& p);
 
 // The stop rule ended the drill: one more Auto Teach step, logo, finish sound, idle.
 void EndDrill(Program& p);

@@ -496,7 +496,7 @@ void StudentForm::op_click(int k)
         return;
     }
     m_model.op = i16(k);
-    ApplyOperationLock(m_p, m_model.a.data(), k);
+    ApplyOperationLock(m_p, m_model.a, k);
     m_p.main.Reset = true;
 }
 

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -19,6 +20,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Owns an open file descriptor: closed exactly once, by close() (which says whether the
+// system reported an error, as a late write error is reported there) or when it goes.
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd) : m_fd(fd) {}
+    ~UniqueFd() { static_cast<void>(close()); }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    bool close() { return m_fd < 0 || ::close(std::exchange(m_fd, -1)) == 0; }
+
+private:
+    int m_fd;
+};
+
 // Writes all of bytes at offset of a regular file. A write to a regular file comes back short
 // only when the disk is full or the file may grow no more, which is a failure like any other.
 Status writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
@@ -31,12 +49,12 @@ Status writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> byte
 }
 
 // Flushes and closes fd; the first failure of the write, the flush or the close is the answer.
-Status finish(int fd, Status written)
+Status finish(UniqueFd& fd, Status written)
 {
-    if (written && ::fsync(fd) != 0) {
+    if (written && ::fsync(fd.get()) != 0) {
         written = Status::fail(errno);
     }
-    if (::close(fd) != 0 && written) {
+    if (!fd.close() && written) {
         written = Status::fail(errno);
     }
     return written;
@@ -49,15 +67,15 @@ Status writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const s
 {
     // O_NONBLOCK: a named pipe put where a record file belongs fails at once instead of
     // waiting for a reader; it is refused below like anything else that is no regular file.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd < 0) {
+    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (!fd.valid()) {
         return Status::fail(errno);
     }
     struct stat before {};
-    const bool sized = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
-    Status written = sized ? writeAll(fd, offset, bytes) : Status::fail(EINVAL);
+    const bool sized = ::fstat(fd.get(), &before) == 0 && S_ISREG(before.st_mode);
+    Status written = sized ? writeAll(fd.get(), offset, bytes) : Status::fail(EINVAL);
     if (!written && sized && offset + bytes.size() > static_cast<std::uint64_t>(before.st_size)) {
-        const int cut = ::ftruncate(fd, before.st_size);
+        const int cut = ::ftruncate(fd.get(), before.st_size);
         static_cast<void>(cut); // nothing more can be done about it
     }
     return finish(fd, written);
@@ -69,17 +87,17 @@ Status writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const s
 Status writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
                   std::span<const std::uint8_t> bytes)
 {
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          static_cast<mode_t>(mode));
-    if (fd < 0) {
+    UniqueFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                       static_cast<mode_t>(mode)));
+    if (!fd.valid()) {
         return Status::fail(errno);
     }
     if (exactMode) {
         // The bits of the file replaced, also those the umask took away at the open.
-        const int kept = ::fchmod(fd, static_cast<mode_t>(mode));
+        const int kept = ::fchmod(fd.get(), static_cast<mode_t>(mode));
         static_cast<void>(kept); // a file system without modes keeps its own
     }
-    const Status written = finish(fd, writeAll(fd, 0, bytes));
+    const Status written = finish(fd, writeAll(fd.get(), 0, bytes));
     if (!written) {
         ::unlink(temp.c_str());
     }
@@ -111,10 +129,9 @@ std::optional<unsigned> modeOf(const fs::path& path)
 // Makes a rename in dir durable. Best effort: some file systems refuse to sync a directory.
 void syncDirectory(const fs::path& dir)
 {
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    const UniqueFd fd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid()) {
+        ::fsync(fd.get());
     }
 }
 
@@ -261,21 +278,19 @@ public:
     {
         // Opened without waiting, so that a named pipe in a record file's place is refused at
         // once instead of blocking until something writes to it: only a regular file is read.
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
+        const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (!fd.valid()) {
             return lastError();
         }
         struct stat st {};
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-            ::close(fd);
+        if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
             return Status::fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         }
         const auto size = static_cast<std::uint64_t>(st.st_size);
         std::vector<std::uint8_t> bytes(
             offset < size ? static_cast<std::size_t>(std::min<std::uint64_t>(length, size - offset))
                           : 0);
-        const Status got = readAll(fd, offset, bytes);
-        ::close(fd);
+        const Status got = readAll(fd.get(), offset, bytes);
         if (!got) {
             return got;
         }

@@ -6,12 +6,12 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
-
 #include <string>
 
 #include "records/cp1252.h"
@@ -163,6 +163,15 @@ void tintText(QWidget* label, const QColor& wanted)
         tint = new TextTint(label, wanted);
     }
     tint->apply(label);
+}
+
+double growth(const QSize& now, const QSize& normal)
+{
+    if (normal.isEmpty()) {
+        return 1.0;
+    }
+    return std::max(1.0, std::min(static_cast<double>(now.width()) / normal.width(),
+                                  static_cast<double>(now.height()) / normal.height()));
 }
 
 void followTimer(QTimer* timer, bool enabled)

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+class QSize;
 class QTimer;
 class QWidget;
 
@@ -50,6 +51,11 @@ void paintBackground(QWidget* label, const QColor& background);
 // it reads on the background it has under the palette in use (a dark desktop theme, say), and
 // again whenever that palette changes. Call it once for a label.
 void tintText(QWidget* label, const QColor& wanted);
+
+// How much larger than `normal` a widget of size `now` is, by the smaller of the two ratios,
+// never below 1: its text grows by this much, so that a pupil at a big screen reads a big
+// window from further away and the text always fits.
+double growth(const QSize& now, const QSize& normal);
 
 // Starts or stops a one-second timer as its model says; a timer already in that state is left
 // alone, so a running countdown is not restarted by a render.

@@ -26,7 +26,7 @@ DelayWindow::DelayWindow(Program& program, std::function<void()> changed, QWidge
     m_deltime->setObjectName(QStringLiteral("deltime"));
     m_deltime->setInterval(1000);
     connect(m_deltime, &QTimer::timeout, this, &DelayWindow::tick);
-    resize(twipsToPixels(3000, this), twipsToPixels(900, this));
+    fitSize(QSize(twipsToPixels(3000, this), twipsToPixels(900, this)));
     render();
 }
 

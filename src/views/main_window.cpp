@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 #include "flow/answering.h"
 #include "flow/lifecycle.h"
@@ -98,6 +99,41 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
     return b;
 }
 
+// An answer button. Its text grows with it; the size it asks the layout for is always that of
+// its normal font with a wide answer, so a window made big can be made small again.
+class AnswerButton final : public QPushButton {
+public:
+    // fit draws it smaller on a small screen at a large scale (see screenFit).
+    AnswerButton(int i, double fit, QWidget* parent)
+        : QPushButton(parent), m_normalFont(arial(36 * fit))
+    {
+        setObjectName(QStringLiteral("but%1").arg(i));
+        setAutoDefault(false);
+        setFont(m_normalFont);
+        setText(QStringLiteral("20 R 9"));
+        m_normal = QPushButton::sizeHint().expandedTo(QSize(0, twipsToPixels(1100 * fit, this)));
+        setText(QString::number(i));
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    }
+    QSize sizeHint() const override { return m_normal; }
+    QSize minimumSizeHint() const override { return m_normal; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QPushButton::resizeEvent(event);
+        QFont f = m_normalFont;
+        f.setPointSizeF(std::floor(m_normalFont.pointSizeF() * growth(size(), m_normal)));
+        if (f != font()) {
+            setFont(f);
+        }
+    }
+
+private:
+    QFont m_normalFont;
+    QSize m_normal;
+};
+
 } // namespace
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), m_program(program)
@@ -139,8 +175,9 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     for (QLabel* l : {m_dsshock, m_dsttime, m_dstotal, m_dsscore}) {
         captions->addWidget(l);
     }
+    captions->addStretch(1); // the captions keep their height in a bigger window
     middle->addLayout(captions);
-    layout->addLayout(middle, 1);
+    layout->addLayout(middle, 2);
 
     auto* status = new QHBoxLayout;
     m_DsBgn = new QLabel(central);
@@ -162,20 +199,23 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     auto* answers = new QHBoxLayout;
     for (int i = 1; i <= 3; ++i) {
-        auto* b = button(central, "", QString::number(i));
-        b->setObjectName(QStringLiteral("but%1").arg(i));
-        b->setFont(arial(36 * fit));
-        b->setMinimumHeight(twipsToPixels(1100 * fit, this));
-        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        auto* b = new AnswerButton(i, fit, central);
         connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
         answers->addWidget(b);
         m_but[at(i)] = b;
     }
-    layout->addLayout(answers);
+    // A window made bigger gives the problem and the answers room; the rest keeps its size.
+    layout->addLayout(answers, 1);
 
+    // The notice's line is kept free even while it is hidden, and a long notice never widens
+    // the window: it is cut short there and read whole from its tooltip and accessible name.
     m_notice = new QLabel(central);
     m_notice->setObjectName(QStringLiteral("notice"));
     tintText(m_notice, QColor(0xa0, 0, 0));
+    m_notice->setFixedHeight(m_notice->fontMetrics().height());
+    QSizePolicy noticePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    noticePolicy.setRetainSizeWhenHidden(true);
+    m_notice->setSizePolicy(noticePolicy);
     m_notice->setVisible(false);
     layout->addWidget(m_notice);
 
@@ -443,8 +483,7 @@ void MainWindow::render()
     }
     m_dm->setDrawing(m.dm);
     m_dsp->setAccessibleName(pictureDescription(m.picture));
-    m_notice->setText(coreText(m.notice));
-    m_notice->setVisible(!m.notice.empty());
+    showNotice();
 
     if (!m.timerEnabled) {
         m_timer->stop();
@@ -452,6 +491,22 @@ void MainWindow::render()
         m_timer->start();
     }
     m_clockStarts = m.clockStarts;
+}
+
+void MainWindow::showNotice()
+{
+    const QString notice = coreText(m_program.main.notice);
+    m_notice->setText(m_notice->fontMetrics().elidedText(notice, Qt::ElideRight,
+                                                         m_notice->contentsRect().width()));
+    m_notice->setToolTip(notice);
+    m_notice->setAccessibleName(notice);
+    m_notice->setVisible(!notice.isEmpty());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    showNotice();
 }
 
 void MainWindow::after()
@@ -644,10 +699,33 @@ void MainWindow::shutDownNow()
         return;
     }
     m_timer->stop();
-    CloseModalWindows(m_program);
+    PutDrillAside(m_program);
     syncModalWindows();
     static_cast<void>(ProgramEmergencyClose(m_program));
     m_shutDown = true;
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        putAside();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::hideEvent(QHideEvent* event)
+{
+    putAside();
+    QMainWindow::hideEvent(event);
+}
+
+void MainWindow::putAside()
+{
+    // Nobody sees the drill now: its clock must not run on, timing out problem after problem.
+    if (m_program.main.cPause) {
+        PutDrillAside(m_program);
+        after();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -656,17 +734,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // A close request is never lost: an open pop-up or delay window goes with it.
+    // A close request is never lost: an open pop-up or delay window goes with it, and the
+    // drill is put aside before the files are written.
     m_timer->stop();
-    CloseModalWindows(m_program);
+    PutDrillAside(m_program);
     syncModalWindows();
     ++m_closeTries;
-    // When something could not be saved the window stays open once, idle, with the notice
+    // When something could not be saved the window stays open once, paused, with the notice
     // naming what was lost; the next close tries again and then ends the program regardless.
     if (!ProgramClose(m_program) && m_closeTries < 2) {
-        if (m_program.main.cPause) {
-            SetIdle(m_program, 1);
-        }
         render();
         event->ignore();
         return;

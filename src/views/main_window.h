@@ -59,6 +59,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Minimised or hidden, the window puts its drill aside as Pause does.
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -70,6 +74,8 @@ private:
     bool secondNumberControl(const QWidget* widget) const;
     void after(); // render after a handler and open or close the modal windows
     void syncModalWindows();
+    void putAside();
+    void showNotice();
 
     Program& m_program;
     std::array<QRadioButton*, 7> m_op{};

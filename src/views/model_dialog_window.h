@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLayout>
 
 #include <functional>
 #include <utility>
@@ -13,7 +14,8 @@ namespace sb {
 
 // A dialog that mirrors one modal state of the main window's model (the feedback pop-up or the
 // delay window). It is opened and closed by the main window as the model enters and leaves that
-// state; the title bar's close button and Escape do not skip it. After forwarding an event to
+// state; the title bar's close button and Escape do not skip it. It stays over the main window
+// as that window's dialog. After forwarding an event to
 // the model it calls `changed`, so the main window renders.
 //
 // It is not modal to the toolkit: a window blocked by a modal dialog never sees the window
@@ -24,9 +26,21 @@ public:
     ModelDialog(Program& program, Modal state, std::function<void()> changed, QWidget* parent)
         : QDialog(parent), m_program(program), m_changed(std::move(changed)), m_state(state)
     {
+        // No minimise or maximise button: minimised, it would take the main window with it
+        // and leave the drill waiting on a window nobody sees.
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
     }
 
 protected:
+    // Its size: `usual`, or more where its text needs more. Fixed, as a window manager then
+    // offers no maximise button either.
+    void fitSize(QSize usual)
+    {
+        layout()->activate();
+        setFixedSize(usual.expandedTo(layout()->totalMinimumSize()));
+    }
+
     void closeEvent(QCloseEvent* event) override
     {
         if (m_program.main.modal == m_state) {

@@ -58,7 +58,6 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
     m_timer2->setInterval(1000);
     connect(m_timer2, &QTimer::timeout, this, &PopupWindow::tick);
 
-    resize(twipsToPixels(6000, this), twipsToPixels(3600, this));
     render();
 }
 
@@ -69,8 +68,7 @@ void PopupWindow::render()
     m_dp->setDrawing(pop.dp);
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
     // to fit its text and is never smaller than its usual size.
-    layout()->activate();
-    resize(size().expandedTo(minimumSize()));
+    fitSize(QSize(twipsToPixels(6000, this), twipsToPixels(3600, this)));
     for (int i = 1; i <= 3; ++i) {
         m_but[static_cast<std::size_t>(i)]->setText(
             toQString(pop.but[static_cast<std::size_t>(i)]));

@@ -5,14 +5,16 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 #include "drill/posing.h"
 
 namespace sb {
 
-ProblemView::ProblemView(int pointSize, QWidget* parent) : QWidget(parent)
+ProblemView::ProblemView(int pointSize, QWidget* parent)
+    : QWidget(parent), m_normalFont(arial(pointSize))
 {
-    setFont(arial(pointSize));
+    setFont(m_normalFont);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -32,6 +34,7 @@ void ProblemView::setDrawing(const ProblemDrawing& drawing)
     }
     m_drawing = drawing;
     setAccessibleName(spokenText(m_drawing));
+    fitFont();
     updateGeometry();
     update();
 }
@@ -47,18 +50,35 @@ QString ProblemView::spokenText(const ProblemDrawing& drawing)
 
 QSize ProblemView::sizeHint() const
 {
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(m_normalFont);
     return {fm.horizontalAdvance(QStringLiteral("000 - 00 = 00 R 0")), fm.height() * 2};
 }
 
 QSize ProblemView::minimumSizeHint() const
 {
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(m_normalFont);
     // Wide enough for the text on show, with room for a character at each end.
     const QString text = toQString(m_drawing.text);
     const int shown = fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
     return {std::max(fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), shown),
             fm.height() + 8};
+}
+
+void ProblemView::resizeEvent(QResizeEvent*)
+{
+    fitFont();
+}
+
+void ProblemView::fitFont()
+{
+    QFont f = m_normalFont;
+    // Whole points: a window dragged a pixel wider does not change the text. The widest texts
+    // (a remainder) are measured as they are, so they never grow past the edges.
+    const QSize normal = sizeHint().expandedTo(minimumSizeHint());
+    f.setPointSizeF(std::floor(m_normalFont.pointSizeF() * growth(size(), normal)));
+    if (f != font()) {
+        setFont(f);
+    }
 }
 
 void ProblemView::paintEvent(QPaintEvent*)

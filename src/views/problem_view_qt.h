@@ -11,7 +11,9 @@ namespace sb {
 
 // The problem display (the main window's dm and the pop-up's dp): draws a ProblemDrawing
 // centred in its own font and, for division, lays a colon over the hyphen so that it reads as
-// a division sign. Its accessible name is the problem as the pupil sees it.
+// a division sign. Its accessible name is the problem as the pupil sees it. Given more room
+// than its size hint, its font grows with it (growth); the sizes it asks for are always those
+// of its normal font, so a window made big can be made small again.
 class ProblemView : public QWidget {
     Q_OBJECT
 public:
@@ -27,8 +29,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitFont();
+
+    QFont m_normalFont;
     ProblemDrawing m_drawing;
 };
 

@@ -161,7 +161,7 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     EXPECT_EQ(d.pictures.shown, (std::vector<int>{2, 1, 1}));
     EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
     EXPECT_EQ(d.controls(), "1011111000");
-    EXPECT_EQ(d.p.cur().autoTeach * 10 + d.p.run.drillResumable, 0);
+    EXPECT_EQ(ints(d.p.cur().autoTeach, d.p.run.drillResumable), ints(0, 0));
 
     Drilling empty;
     empty.p.cur().secondNum = {};
@@ -190,6 +190,17 @@ TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
         }
         EXPECT_EQ(got, ends) << minutes << " min " << problems << " problems";
     }
+}
+
+// A pop-up time of 0 or below never closes the pop-up by itself, however long it stays open.
+TEST(Answering, APopupWithoutATimeWaitsForItsButton)
+{
+    Drilling d([](Drilling& t) { t.p.cur().popupSeconds() = -1; });
+    but_click(d.p, d.p.drill.wrongSlot1);
+    for (int tick = 0; tick < 70000; ++tick) {
+        pop_timer_tick(d.p);
+    }
+    EXPECT_EQ(d.p.main.modal, Modal::Feedback);
 }
 
 } // namespace

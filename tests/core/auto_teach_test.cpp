@@ -64,8 +64,10 @@ TEST(AutoTeach, BeginsTheNextSecondNumberOnlyWhenAnsweredWellEnough)
         t.p.drill.fact(41).asked = 5; // a fact in play keeps its counters
         t.p.drill.fact(61).asked = 9; // a stale counter of the number about to begin
         EXPECT_EQ(t.step(), begins ? "Begin: 4|-" : "-|-");
-        EXPECT_EQ(t.p.drill.fact(41).asked * 10 + t.p.drill.fact(61).asked, begins ? 50 : 59);
-        EXPECT_EQ(t.s.activeSteps(3) * 10 + t.s.activeSteps(4), 60); // 4: counted from next step
+        EXPECT_EQ(ints(t.p.drill.fact(41).asked, t.p.drill.fact(61).asked),
+                  ints(5, begins ? 0 : 9));
+        EXPECT_EQ(ints(t.s.activeSteps(3), t.s.activeSteps(4)),
+                  ints(6, 0)); // 4: counted from next step
         EXPECT_EQ(t.boxes() + selectionOf(t.s),
                   begins ? "1000/00110000001000/0011000000" : "1000/00100000001000/0010000000");
         EXPECT_EQ(t.p.drill.poolCount, begins ? 20 : 10);
@@ -92,14 +94,12 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
         t.s.reviewCount = 57;
         t.s.answerCount(7) = 9;
         EXPECT_EQ(t.step(), captions);
-        EXPECT_EQ(t.s.operation * 10 + t.p.main.op, opAfter * 11);
+        EXPECT_EQ(ints(t.s.operation, t.p.main.op), ints(opAfter, opAfter));
         EXPECT_EQ(selectionOf(t.s), boxesAfter);
-        Drill fresh; // the table is built for the operation the step leaves in use
-        BuildFacts(fresh, t.s, t.random);
-        EXPECT_EQ(t.p.drill.fact(22).answer, fresh.fact(22).answer);
         // a step that stays on the level only counts itself in reviewCount
         const bool stays = std::string(boxes) == boxesAfter;
-        EXPECT_EQ(t.counters() + t.s.answerCount(7) + t.s.reviewCount, stays ? 12 + 9 + 58 : 0);
+        EXPECT_EQ(ints(t.counters(), t.s.answerCount(7), t.s.reviewCount),
+                  stays ? ints(12, 9, 58) : ints(0, 0, 0));
         EXPECT_EQ(t.s.reviewLeft, kNoReview);
         EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
     }
@@ -172,8 +172,6 @@ TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
             got += "|" + line;
         }
         EXPECT_EQ(got, shown);
-        EXPECT_EQ(std::string(s.name.data(), 20),
-                  (trimBlanks(name) + std::string(20, ' ')).substr(0, 20));
     }
 }
 
@@ -187,7 +185,7 @@ TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWra
     }
     EXPECT_EQ(t.step(), ":Rev 1 to 3|-");
     EXPECT_EQ(t.s.reviewCount, 0);
-    EXPECT_EQ(t.p.drill.poolCount * 100 + t.counters(), 3000);
+    EXPECT_EQ(ints(t.p.drill.poolCount, t.counters()), ints(30, 0));
     EXPECT_EQ(t.boxes(), "1000/1110000000");
     t.s.answerCount(3) = 30; // while reviewing nothing begins or leaves, even when it is due
     t.s.percentCorrect(3) = 100;
@@ -197,7 +195,7 @@ TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWra
     }
     t.p.drill.score = 7;
     EXPECT_EQ(t.step(), ":Rev End|-");
-    EXPECT_EQ(t.p.drill.poolCount * 100 + t.counters(), 1000);
+    EXPECT_EQ(ints(t.p.drill.poolCount, t.counters()), ints(10, 0));
     EXPECT_EQ(t.boxes(), "1000/0010000000");
     EXPECT_EQ(t.step(), "Begin: 4|-");
     // reviewOn, reviewLeft and reviewCount before and after; the last two rows end the review,

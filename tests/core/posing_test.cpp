@@ -63,7 +63,7 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
     });
     ASSERT_TRUE(t.next());
     EXPECT_EQ(t.d.curFact, 23);
-    EXPECT_EQ(t.d.rightSlot * 100 + t.d.wrongSlot1 * 10 + t.d.wrongSlot2, 321);
+    EXPECT_EQ(ints(t.d.rightSlot, t.d.wrongSlot1, t.d.wrongSlot2), ints(3, 2, 1));
     EXPECT_EQ(t.d.problemText + " " + t.texts(), "2 + 3 3,6,5");
     EXPECT_EQ(t.d.shockLeft, 10);
     EXPECT_EQ(t.random.left(), 0u);
@@ -113,7 +113,7 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
         t.d.repeatCount = 1;
         t.d.repeatDelay = delay;
         ASSERT_TRUE(t.next());
-        EXPECT_EQ(t.d.curFact * 10 + t.d.repeatDelay, fact * 10 + delayAfter);
+        EXPECT_EQ(ints(t.d.curFact, t.d.repeatDelay), ints(fact, delayAfter));
         EXPECT_EQ(t.d.repeatCount, 1) << "the list is only shortened by answers";
         EXPECT_EQ(t.random.left(), 0u);
     }

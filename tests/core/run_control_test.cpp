@@ -69,7 +69,7 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         sounds.insert(sounds.end(), static_cast<std::size_t>(delay + 2), 6);
         EXPECT_EQ(t.sound.played, sounds);
         EXPECT_EQ(t.pictures.shown, (std::vector<int>{5, 5}));
-        CloseModalWindows(t.p); // the program closing: every window and its timer stop
+        PutDrillAside(t.p); // the program closing: every window and its timer stop
         EXPECT_FALSE(t.p.main.timerEnabled || t.p.main.pop.timerEnabled ||
                      t.p.main.noshow.timerEnabled || t.p.main.modal != Modal::None);
     }
@@ -91,16 +91,20 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         r.clock.minute = 10;
         StartDrill(r.p);
         r.right();
-        but_click(r.p, r.p.drill.wrongSlot1); // then the right button on the pop-up
-        pop_but_click(r.p, r.p.drill.rightSlot);
         r.minute();
-        PauseDrill(r.p);
+        // A wrong answer, and the window minimised in its pop-up: the problem is recorded and
+        // the drill paused.
+        but_click(r.p, r.p.drill.wrongSlot1);
+        PutDrillAside(r.p);
         change(r.p);
         const Drill before = r.p.drill;
         r.clock.minute = 40; // a long pause
         StartDrill(r.p);
         EXPECT_EQ(r.controls(), kRunning);
-        EXPECT_EQ(r.p.drill.score * 10 + r.p.drill.total, resumes ? 12 : 0);
+        EXPECT_EQ(ints(r.p.drill.score, r.p.drill.total), resumes ? ints(1, 2) : ints(0, 0));
+        // A new drill shows no score until its first answer, not the last drill's.
+        EXPECT_EQ(r.p.main.dstotal, resumes ? " Total: 1/2" : " Total:");
+        EXPECT_EQ(r.p.main.dsscore, resumes ? "Score: 50%" : "Score:");
         if (resumes) {
             EXPECT_EQ(r.p.drill.facts, before.facts);
             ClockTick(r.p); // the pause is not counted: the first tick sees the minute Start saw
@@ -121,12 +125,12 @@ TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
     r.p.drill.repeatDelay = 3;
     r.p.drill.poolCount = 1; // the rest retired: a resumed pool is not refilled
     StartDrill(r.p);
-    EXPECT_EQ(r.p.drill.curFact * 10 + r.p.drill.poolCount, 1951);
+    EXPECT_EQ(ints(r.p.drill.curFact, r.p.drill.poolCount), ints(195, 1));
     PauseDrill(r.p);
     r.p.drill.poolCount = 0; // all retired: refilled, and no fact's counters are reset
     r.p.drill.fact(1).asked = 3;
     StartDrill(r.p);
-    EXPECT_EQ(r.p.drill.poolCount * 10 + r.p.drill.fact(1).asked, 1003);
+    EXPECT_EQ(ints(r.p.drill.poolCount, r.p.drill.fact(1).asked), ints(100, 3));
     PauseDrill(r.p);
     r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
     StartDrill(r.p);

@@ -38,7 +38,8 @@ TEST(StartUp, ChoosesAWholeSlotTaggedOneAndRepairsOnlyTheFieldsThatWouldBreakADr
                                    markedSlot("Ann", 6, tag3)});
         Files t("Default.Xsx", Bytes(full.begin(), full.begin() + length));
         t.load();
-        EXPECT_EQ(t.p.cur().operation * 10 + t.p.main.op, op * 11) << length << " " << tag2 << tag3;
+        EXPECT_EQ(ints(t.p.cur().operation, t.p.main.op), ints(op, op))
+            << length << " " << tag2 << tag3;
     }
     // offset (operation 30, stopOn 28, averageOver 40, repeatWithin 68, ShockClock 82), the
     // value stored and the value loaded; reviewAfter (36) is never touched
@@ -78,7 +79,7 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
     // The "10 Sub" lock starts clear, so the saved 10 Sub locks the boxes while they are shown
     // and another operation gives them back.
-    EXPECT_EQ(t.p.flags.firstLocked * 10 + t.p.main.a[2].enabled, 10);
+    EXPECT_EQ(ints(t.p.flags.firstLocked, t.p.main.a[2].enabled), ints(1, false));
     op_click(t.p, OpAdd);
     EXPECT_EQ(t.boxes() + std::to_string(t.p.main.a[2].enabled), "0100/11111111111");
 }

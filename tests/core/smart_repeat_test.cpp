@@ -56,6 +56,9 @@ TEST(SmartRepeat, Sequences)
          [](DrillSettings& s) { s.removeFastOn() = 0, s.removeStreak() = 99; },
          [](FactRec& f) { f.fastRun = 3; }, "-1:0000031", 0},
         // two wrong answers before: the wrong count is at wrongTimes, and this one is slow
+        // queued as slow with nothing owed: its next right answer takes it off the list
+        {"paid off", [](DrillSettings& s) { s.removeStreak() = 99, s.slowRepeats() = 0; },
+         untouched, "5:2011100 1:1001210", 2},
         {"retired now: queued neither as wrong nor as slow", none,
          [](FactRec& f) { f.asked = 2, f.rightRun = 1; }, "6:0000201", 1},
     };
@@ -88,8 +91,13 @@ TEST(SmartRepeat, Sequences)
             }
             EXPECT_EQ(got, after) << "after an answer in " << seconds << " s";
         }
-        EXPECT_EQ(s.percentCorrect(1) * 100 + s.answerCount(1), rowPercent * 100 + count);
+        EXPECT_EQ(ints(s.percentCorrect(1), s.answerCount(1)), ints(rowPercent, count));
     }
+    Drill full; // a repeat list that holds every fact takes no more
+    full.factCount = full.repeatCount = 2;
+    full.curFact = 3;
+    QueueRepeat(full);
+    EXPECT_EQ(ints(full.repeatCount, full.current().state, full.repeatList[3]), ints(2, 0, 0));
 }
 
 } // namespace

@@ -68,6 +68,9 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
     EXPECT_FALSE(ProgramClose(next));
     EXPECT_EQ(readBytes(pupil.at("Ann.Xtx")), stored);
     EXPECT_EQ(next.main.notice, "Results could not be read and were not saved (Ann.Xtx)");
+    ReadFactFile(next); // readable again (Student Data's OK reads it): saved as any other
+    EXPECT_EQ(ints(next.run.drillResumable, next.main.notice.size()), ints(1, 0));
+    EXPECT_TRUE(WriteFactFile(next));
 }
 
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
@@ -129,7 +132,7 @@ TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws
     EXPECT_EQ(t.p.drill.fact(10).state, 7);
     EXPECT_EQ(t.p.drill.fact(11), (FactRec{11, 1, 11, 2, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(t.p.drill.fact(181).state, 1) << "pooled as Start would";
-    EXPECT_EQ(t.p.drill.fact(200).first * 1000 + t.p.drill.factCount, 200200); // remainder 0
+    EXPECT_EQ(ints(t.p.drill.fact(200).first, t.p.drill.factCount), ints(200, 200));
 }
 
 const HandSlot kHeader4 = markedSlot("Whoever", 1, 4);

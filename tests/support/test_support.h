@@ -69,6 +69,13 @@ struct TempDir {
 };
 
 using Bytes = std::vector<std::uint8_t>;
+
+// Fields compared together, each as a plain number, so that a failure prints every one:
+// EXPECT_EQ(ints(score, total), ints(3, 4)).
+template <class... T> std::array<int, sizeof...(T)> ints(T... values)
+{
+    return {static_cast<int>(values)...};
+}
 using Path = std::filesystem::path;
 
 // A process id no process has.

@@ -3,11 +3,14 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMouseEvent> // and QHelpEvent
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolTip>
 
 #include <fstream>
@@ -21,8 +24,21 @@
 namespace sb::test {
 namespace {
 
-// The delay window and the pop-up follow the model and their timers. While one is up the drill
-// clock stops and the main window refuses every input; a close ends the program with them.
+// Right answers over problems asked, as the Results table adds them up.
+std::string tableSum(const Drill& d)
+{
+    int right = 0, asked = 0;
+    for (const FactRec& f : d.facts) {
+        std::tie(right, asked) = std::pair(right + f.correct, asked + f.asked);
+    }
+    return " Total: " + std::to_string(right) + "/" + std::to_string(asked);
+}
+
+// The delay window and the pop-up follow the model and their timers; they have no button to
+// minimise or maximise them. While one is up the drill clock stops and the main window refuses
+// every input. Minimised, the window puts the drill aside as Pause does, whatever is open: no
+// clock runs on to time out problem after problem, and a problem left in the pop-up is recorded
+// as the wrong answer it was, so the captions and the Results table agree. A close ends it.
 TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithAClose)
 {
     const auto refused = [](Ui& f, int total) {
@@ -37,6 +53,12 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         QTest::keyClick(find(f.main, "cPause"), Qt::Key_Space);
         click(f.main, "b3");
         EXPECT_TRUE(f.p.main.cPause && f.p.main.b[3].value == 1 && f.p.drill.total == total);
+        for (const QDialog* dialog : f.main.findChildren<QDialog*>()) { // no minimise, maximise
+            EXPECT_EQ(dialog->windowFlags() &
+                          (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint),
+                      Qt::CustomizeWindowHint);
+            EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "a fixed size";
+        }
     };
     for (const bool closeInPopup : {false, true}) {
         SCOPED_TRACE(closeInPopup ? "closed in a pop-up" : "closed in a delay window");
@@ -60,6 +82,13 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         }
         EXPECT_EQ(f.main.popup() == nullptr, !closeInPopup) << "closed by its timer";
         EXPECT_EQ(f.main.delayWindow() != nullptr, !closeInPopup) << "the next problem's delay";
+        f.main.showMinimized(); // the drill is put aside, the pop-up's problem recorded
+        for (int i = 0; i < 30; ++i) {
+            f.main.clockTick();
+        }
+        EXPECT_FALSE(f.main.popup() || f.main.delayWindow() || f.main.drillClock()->isActive());
+        EXPECT_EQ(f.controls(), "1011111000");
+        EXPECT_EQ(find<QLabel>(f.main, "dstotal")->text().toStdString(), tableSum(f.p.drill));
         f.main.close();
         EXPECT_FALSE(f.main.isVisible() || f.main.popup() || f.main.delayWindow());
         EXPECT_TRUE(std::filesystem::exists(f.at("Default.Xsx")));
@@ -124,16 +153,15 @@ TEST(MainWindowView, KeysMouseFocusAndHelpDuringADrillAndAfter)
     click(f.main, "start");
     f.key(f.p.drill.rightSlot, &f.main);
     f.key(f.p.drill.wrongSlot1, &f.main, Qt::KeypadModifier);
-    EXPECT_EQ(f.p.drill.score * 10 + f.p.drill.total, 34);
+    EXPECT_EQ(ints(f.p.drill.score, f.p.drill.total), ints(3, 4));
     ASSERT_TRUE(f.main.popup() != nullptr && QTest::qWaitForWindowActive(f.main.popup()));
     f.key(f.p.drill.rightSlot, f.main.popup());
     EXPECT_EQ(f.main.popup(), nullptr);
 }
 
-// The second-number boxes show no tooltip, a greyed box stays greyed, the pop-up grows to fit
-// the widest facts but never below its size, and a failed save at close keeps the window open
-// once with the notice.
-TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesPopupWidthAndAFailedSaveAtClose)
+// The second-number boxes show no tooltip, a greyed box stays greyed, and the pop-up grows to
+// fit the widest facts but never below its size.
+TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesAndPopupWidth)
 {
     Ui f;
     for (const char* name : {"b1", "b10", "bsela", "bseln", "SecondNumber"}) {
@@ -155,10 +183,59 @@ TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesPopupWidthAndAFailedSaveAtClos
         EXPECT_GE(dp->width(), QFontMetrics(dp->font()).horizontalAdvance(QString(text))) << text;
         EXPECT_GE(pop.width(), twipsToPixels(6000, &pop));
     }
+}
+
+// A window made bigger gives the problem and the answers bigger text, the captions keep their
+// height, and the window can be made as small as it was. The notice after a failed save has a
+// line of its own: it never moves, squeezes or widens another control. A close in the pop-up
+// records its problem; a second close ends the program.
+TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswersOnly)
+{
+    Ui f;
+    const auto places = [&f] { // every control's place but the notice's, and the window's size
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QString at;
+        QDebug(&at) << f.main.size();
+        for (const QWidget* w : f.main.findChildren<QWidget*>(QRegularExpression("^(?!notice)"))) {
+            // not a pop-up that is going, nor the settings frames' scrolled content, which
+            // moves to show the control with the focus on a small screen
+            if (w->window() == &f.main && w != f.main.findChild<QScrollArea*>("frames")->widget()) {
+                QDebug(&at) << w->objectName() << w->geometry();
+            }
+        }
+        return at.toStdString();
+    };
+    const std::string before = places();
+    const int captionHeight = find(f.main, "dsscore")->height(); // all four alike
+    const QSize normal = f.main.size();
+    click(f.main, "op6");
+    click(f.main, "start");
+    auto* dm = find<ProblemView>(f.main, "dm");
+    auto* but = find<QPushButton>(f.main, "but1");
+    const auto fonts = [&] { return std::pair(dm->font().pointSize(), but->font().pointSize()); };
+    EXPECT_EQ(fonts(), std::pair(48, 36));
+    f.main.resize(normal * 2);
+    EXPECT_TRUE(dm->font().pointSize() > 72 && but->font().pointSize() > 54);
+    EXPECT_LE(QFontMetrics(dm->font()).horizontalAdvance(ProblemView::spokenText(dm->drawing())),
+              dm->width());
+    EXPECT_EQ(find(f.main, "dsscore")->height(), captionHeight);
+    f.main.resize(normal);
+    EXPECT_EQ(fonts(), std::pair(48, 36));
+    f.main.showMinimized(); // while a problem counts down: paused, and Start resumes
+    f.main.showNormal();
+    click(f.main, "start");
+    f.main.pressAnswer(f.p.drill.wrongSlot1);
     f.services.dataDir /= "missing";
-    f.main.close();
-    EXPECT_TRUE(f.main.isVisible());
-    EXPECT_FALSE(find<QLabel>(f.main, "notice")->text().isEmpty());
+    f.main.close(); // in the pop-up: the window stays open once, paused, the problem recorded
+    EXPECT_EQ(f.controls() + find<QLabel>(f.main, "dstotal")->text().toStdString(),
+              "1011111000" + tableSum(f.p.drill));
+    auto* notice = find<QLabel>(f.main, "notice");
+    EXPECT_TRUE(notice->isVisible() && notice->text().startsWith("Settings could not be saved"));
+    EXPECT_EQ(places(), before) << "moved by the notice (or not back to their size)";
+    f.p.main.notice = std::string(20, 'x') + f.p.main.notice + std::string(300, 'x');
+    f.main.render();
+    EXPECT_EQ(places(), before) << "moved by a long notice";
+    EXPECT_EQ(notice->accessibleName().toStdString(), f.p.main.notice);
     f.main.close();
     EXPECT_FALSE(f.main.isVisible());
 }
