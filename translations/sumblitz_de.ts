@@ -283,6 +283,34 @@
         <source>The list could not be saved, nothing is changed yet</source>
         <translation>Die Liste wurde nicht gespeichert, noch ist nichts geändert</translation>
     </message>
+    <message>
+        <source>Table could not be saved</source>
+        <translation>Tabelle wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Subtract from 10</source>
+        <translation>10 minus</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Division without remainders</source>
+        <translation>Geteilt ohne Rest</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Geteilt mit Rest</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -591,6 +619,26 @@
         <source>Save every fact as CSV</source>
         <translation>Alle Aufgaben als CSV speichern</translation>
     </message>
+    <message>
+        <source>Each fact has its cell: rows 1 to 20 down the side, columns 1 to 10 (the second number) across the top.</source>
+        <translation>Jede Aufgabe hat ihr Feld: die Zeilen 1 bis 20 links, die Spalten 1 bis 10 (die zweite Zahl) oben.</translation>
+    </message>
+    <message>
+        <source> Row 7, column 4 is </source>
+        <translation> Zeile 7, Spalte 4 ist </translation>
+    </message>
+    <message>
+        <source>Percent Correct: the right answers in percent of those given. Number Wrong: the wrong answers (time-outs included), as a negative number. Ratio: right answers / answers given. * : never asked (in Number Wrong: none wrong).</source>
+        <translation>Prozent richtig: die richtigen Antworten in Prozent aller Antworten. Anzahl falsch: die falschen Antworten (auch die zu langsamen) als negative Zahl. Verhältnis: richtige Antworten / alle Antworten. * : nie gefragt (bei Anzahl falsch: nichts falsch).</translation>
+    </message>
+    <message>
+        <source>: shown</source>
+        <translation>: gezeigt</translation>
+    </message>
+    <message>
+        <source>: not shown</source>
+        <translation>: nicht gezeigt</translation>
+    </message>
 </context>
 <context>
     <name>sb::SmartWindow</name>
@@ -661,10 +709,6 @@
     <message>
         <source>Times      -&gt;Then Do</source>
         <translation>Mal        -&gt;dann</translation>
-    </message>
-    <message>
-        <source>Then Do Repeats</source>
-        <translation>Dann so oft wiederholen</translation>
     </message>
     <message>
         <source>Number of repeats</source>
@@ -886,6 +930,22 @@
         <source>Use Current Values as Default</source>
         <translation>Diese Werte als Standard nehmen</translation>
     </message>
+    <message>
+        <source>Then Do Repeats when wrong</source>
+        <translation>Dann so oft wiederholen, wenn falsch</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when slow</source>
+        <translation>Dann so oft wiederholen, wenn langsam</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct times</source>
+        <translation>So oft hintereinander richtig</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than seconds</source>
+        <translation>Richtig schneller als Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>sb::StudentWindow</name>
@@ -1084,6 +1144,10 @@
     <message>
         <source>Message</source>
         <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Zweite Zahlen</translation>
     </message>
 </context>
 </TS>

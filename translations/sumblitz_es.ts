@@ -283,6 +283,34 @@
         <source>The list could not be saved, nothing is changed yet</source>
         <translation>La lista no se guardó, todavía no ha cambiado nada</translation>
     </message>
+    <message>
+        <source>Table could not be saved</source>
+        <translation>No se guardó la tabla</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtract from 10</source>
+        <translation>10 menos</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division without remainders</source>
+        <translation>División sin resto</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>División con resto</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -591,6 +619,26 @@
         <source>Save every fact as CSV</source>
         <translation>Guardar todas las cuentas como CSV</translation>
     </message>
+    <message>
+        <source>Each fact has its cell: rows 1 to 20 down the side, columns 1 to 10 (the second number) across the top.</source>
+        <translation>Cada cuenta tiene su casilla: las filas 1 a 20 al lado, las columnas 1 a 10 (el segundo número) arriba.</translation>
+    </message>
+    <message>
+        <source> Row 7, column 4 is </source>
+        <translation> Fila 7, columna 4 es </translation>
+    </message>
+    <message>
+        <source>Percent Correct: the right answers in percent of those given. Number Wrong: the wrong answers (time-outs included), as a negative number. Ratio: right answers / answers given. * : never asked (in Number Wrong: none wrong).</source>
+        <translation>Porcentaje de aciertos: las respuestas correctas en porcentaje de las dadas. Número de errores: las respuestas mal (también las de tiempo agotado), como número negativo. Relación: respuestas correctas / respuestas dadas. * : nunca preguntado (en Número de errores: ningún error).</translation>
+    </message>
+    <message>
+        <source>: shown</source>
+        <translation>: visible</translation>
+    </message>
+    <message>
+        <source>: not shown</source>
+        <translation>: no visible</translation>
+    </message>
 </context>
 <context>
     <name>sb::SmartWindow</name>
@@ -661,10 +709,6 @@
     <message>
         <source>Times      -&gt;Then Do</source>
         <translation>veces      -&gt;luego</translation>
-    </message>
-    <message>
-        <source>Then Do Repeats</source>
-        <translation>Luego repetir tantas veces</translation>
     </message>
     <message>
         <source>Number of repeats</source>
@@ -886,6 +930,22 @@
         <source>Use Current Values as Default</source>
         <translation>Usar estos valores como estándar</translation>
     </message>
+    <message>
+        <source>Then Do Repeats when wrong</source>
+        <translation>Luego repetir tantas veces si está mal</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when slow</source>
+        <translation>Luego repetir tantas veces si es lento</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct times</source>
+        <translation>Veces bien seguidas</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than seconds</source>
+        <translation>Bien más rápido que segundos</translation>
+    </message>
 </context>
 <context>
     <name>sb::StudentWindow</name>
@@ -1084,6 +1144,10 @@
     <message>
         <source>Message</source>
         <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Segundos números</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,34 @@
         <source>The list could not be saved, nothing is changed yet</source>
         <translation>La liste n&apos;a pas été enregistrée, rien n&apos;est encore changé</translation>
     </message>
+    <message>
+        <source>Table could not be saved</source>
+        <translation>Le tableau n&apos;a pas été enregistré</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtract from 10</source>
+        <translation>10 moins</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division without remainders</source>
+        <translation>Division sans reste</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Division avec reste</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -591,6 +619,26 @@
         <source>Save every fact as CSV</source>
         <translation>Enregistrer tous les calculs en CSV</translation>
     </message>
+    <message>
+        <source>Each fact has its cell: rows 1 to 20 down the side, columns 1 to 10 (the second number) across the top.</source>
+        <translation>Chaque calcul a sa case : les lignes 1 à 20 sur le côté, les colonnes 1 à 10 (le deuxième nombre) en haut.</translation>
+    </message>
+    <message>
+        <source> Row 7, column 4 is </source>
+        <translation> Ligne 7, colonne 4 : </translation>
+    </message>
+    <message>
+        <source>Percent Correct: the right answers in percent of those given. Number Wrong: the wrong answers (time-outs included), as a negative number. Ratio: right answers / answers given. * : never asked (in Number Wrong: none wrong).</source>
+        <translation>Pourcentage juste : les bonnes réponses en pourcentage des réponses données. Nombre d&apos;erreurs : les mauvaises réponses (temps écoulés compris), en nombre négatif. Rapport : bonnes réponses / réponses données. * : jamais demandé (dans Nombre d&apos;erreurs : aucune erreur).</translation>
+    </message>
+    <message>
+        <source>: shown</source>
+        <translation> : affiché</translation>
+    </message>
+    <message>
+        <source>: not shown</source>
+        <translation> : pas affiché</translation>
+    </message>
 </context>
 <context>
     <name>sb::SmartWindow</name>
@@ -661,10 +709,6 @@
     <message>
         <source>Times      -&gt;Then Do</source>
         <translation>fois       -&gt;puis</translation>
-    </message>
-    <message>
-        <source>Then Do Repeats</source>
-        <translation>Puis redemander tant de fois</translation>
     </message>
     <message>
         <source>Number of repeats</source>
@@ -886,6 +930,22 @@
         <source>Use Current Values as Default</source>
         <translation>Prendre ces valeurs par défaut</translation>
     </message>
+    <message>
+        <source>Then Do Repeats when wrong</source>
+        <translation>Puis redemander tant de fois si faux</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when slow</source>
+        <translation>Puis redemander tant de fois si lent</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct times</source>
+        <translation>Fois juste à la suite</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than seconds</source>
+        <translation>Juste plus vite que secondes</translation>
+    </message>
 </context>
 <context>
     <name>sb::StudentWindow</name>
@@ -1084,6 +1144,10 @@
     <message>
         <source>Message</source>
         <translation>Message</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Deuxièmes nombres</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,7 @@ void BuildFacts(Drill& d, const DrillSettings& s, Random& random)
         }
     }
     d.factCount = kFactSlots;
+    d.owner = trimmedName(s);
 }
 
 void BuildPool(Drill& d, const DrillSettings& s, PoolMode mode, std::int16_t row)

@@ -123,7 +123,9 @@ bool SaveOutgoingFacts(Program& p, const DrillSettings& outgoing)
     }
     const FileOutcome outcome = writeFacts(p, outgoing);
     noteFile(p, outcome);
-    return outcome.ok();
+    // Facts never read from an unreadable file are not the pupil's: leaving them unsaved
+    // loses nothing.
+    return outcome.ok() || outcome.action == FileOutcome::Action::Kept;
 }
 
 void ProgramLoad(Program& p)

@@ -67,7 +67,8 @@ bool ProgramEmergencyClose(Program& p);
 
 // The current pupil's fact file is saved before another pupil becomes current (the Student
 // Data window's OK, whichever window opened it), so that no answer given since the last save
-// is lost. `outgoing` is the record of the pupil whose facts are in memory.
+// is lost. `outgoing` is the record of the pupil whose facts are in memory. False when they
+// could not be saved (not when their file could not be read at all: those facts are not hers).
 bool SaveOutgoingFacts(Program& p, const DrillSettings& outgoing);
 
 } // namespace sb

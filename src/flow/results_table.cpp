@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/results_table.h"
 
+#include "records/cp1252.h"
 #include "records/drill_settings.h"
 #include "records/index.h"
 
@@ -259,9 +260,40 @@ std::string OperationName(int operation)
     }
 }
 
-std::string ResultsCsv(const Drill& d)
+std::string ProblemAsSeen(const FactRec& f, int operation)
 {
-    std::string out = "first number,second number,asked,correct,wrong,percent\r\n";
+    static constexpr std::array<const char*, 7> sign{"", "+", "-", "-", "x", "\u00f7", "\u00f7"};
+    if (operation < OpAdd || operation > OpDivR) {
+        return {};
+    }
+    return std::to_string(f.first) + " " + sign[at(operation)] + " " + std::to_string(f.second);
+}
+
+namespace {
+
+// A field as RFC 4180 writes it: quoted, inner quotes doubled, when it holds a comma, a quote
+// or a line break.
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+std::string ResultsCsv(const Drill& d, int operation)
+{
+    std::string out =
+        "\xEF\xBB\xBFpupil,operation,problem,first number,second number,answers,right,"
+        "percent\r\n";
+    const std::string lead =
+        csvField(cp1252ToUtf8(d.owner)) + "," + csvField(OperationName(operation)) + ",";
     const FactGrid grid = gridOf(d);
     for (int r = 1; r <= kResultRows; ++r) {
         for (int s = 1; s <= kResultColumns; ++s) {
@@ -271,8 +303,9 @@ std::string ResultsCsv(const Drill& d)
             }
             const std::int32_t asked = f->asked;
             const std::int32_t correct = f->correct;
-            out += std::to_string(r) + "," + std::to_string(s) + "," + std::to_string(asked) + "," +
-                   std::to_string(correct) + "," + std::to_string(asked - correct) + ",";
+            out += lead + csvField(ProblemAsSeen(*f, operation)) + "," + std::to_string(f->first) +
+                   "," + std::to_string(f->second) + "," + std::to_string(asked) + "," +
+                   std::to_string(correct) + ",";
             if (asked > 0) {
                 out += std::to_string(correct * 100 / asked);
             }

@@ -153,9 +153,14 @@ int TableOperation(const Drill& d, int hint);
 // "Addition", "Subtract from 10", ... ; empty for a code outside 1..6.
 std::string OperationName(int operation);
 
-// Every fact of the table as comma-separated lines, after a header line: first number, second
-// number, asked, correct, wrong, percent correct (empty when never asked). Lines end in CRLF
-// so that a spreadsheet on any system reads them.
-std::string ResultsCsv(const Drill& d);
+// A fact as the pupil saw it: "25 - 7", "28 ÷ 4" (UTF-8); empty for an operation outside 1..6.
+std::string ProblemAsSeen(const FactRec& f, int operation);
+
+// Every fact of the table, in table order, as one table for a spreadsheet: a header line, then
+// per fact the pupil (the table's owner), the operation, the problem as the pupil saw it, its
+// first and second number, the answers given, the right ones and the percent right (empty when
+// never asked). UTF-8 with a byte-order mark, fields quoted as RFC 4180 asks, lines ending in
+// CRLF.
+std::string ResultsCsv(const Drill& d, int operation);
 
 } // namespace sb

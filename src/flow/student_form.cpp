@@ -55,6 +55,45 @@ std::string listKey(std::string_view text)
     return key;
 }
 
+// A Windows-1252 byte as the alphabet files it: the base letter of an accented one, the two
+// letters of a ligature, lower case; anything else as it stands.
+std::string_view alphabetLetters(unsigned char c)
+{
+    // Base letters of 0xC0..0xFF; "" keeps the byte (the multiplication and division signs).
+    static constexpr std::array<std::string_view, 64> accented{
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+    switch (c) {
+    case 0x8A:
+    case 0x9A:
+        return "s";
+    case 0x8C:
+    case 0x9C:
+        return "oe";
+    case 0x8E:
+    case 0x9E:
+        return "z";
+    case 0x9F:
+        return "y";
+    default:
+        return c >= 0xC0 ? accented[c - 0xC0] : std::string_view{};
+    }
+}
+
+// A name as SortList orders it: as a teacher reads names, case and accents do not split the
+// alphabet ("émile" stands with "Emile", before "Zoë").
+std::string sortKey(std::string_view text)
+{
+    std::string key;
+    for (const char c : listKey(text)) {
+        const std::string_view letters = alphabetLetters(static_cast<unsigned char>(c));
+        key += letters.empty() ? std::string_view(&c, 1) : letters;
+    }
+    return key;
+}
+
 // Blanks around a run of digits and nothing else, valued 1..most; otherwise nothing.
 std::optional<std::int16_t> levelValue(std::string_view text, int most)
 {
@@ -450,7 +489,7 @@ void StudentForm::SortStudents()
     }
     std::vector<std::pair<std::string, std::string>> keyed;
     for (std::size_t i = 2; i < list.size(); ++i) {
-        keyed.emplace_back(listKey(list[i]), std::move(list[i]));
+        keyed.emplace_back(sortKey(list[i]), std::move(list[i]));
     }
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& x, const auto& y) { return x.first < y.first; });

@@ -61,6 +61,10 @@ struct Drill {
     std::int16_t shockLeft = 0;
     std::int16_t answerTime = 0;
     std::int16_t popLeft = 0;
+    // The pupil whose answers the facts hold (trimmed name, Windows-1252): the one they were
+    // built for or read from. Choosing another pupil whose facts are not kept leaves both the
+    // facts and this name as they were.
+    std::string owner;
 
     FactRec& fact(int i) { return facts[static_cast<std::size_t>(i)]; }
     const FactRec& fact(int i) const { return facts[static_cast<std::size_t>(i)]; }

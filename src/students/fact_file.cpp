@@ -81,6 +81,7 @@ FactFileRead ReadFactFile(Drill& d, const DrillSettings& s, const DataDir& data)
         d.fact(slot) = f;
     }
     d.factCount = kFactSlots;
+    d.owner = trimmedName(s);
     return FactFileRead::Loaded;
 }
 

@@ -1,13 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/common_qt.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSize>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -17,6 +28,90 @@
 #include "records/cp1252.h"
 
 namespace sb {
+
+namespace {
+
+// A button, check box or option as assistive technology sees it. Qt's own toggles a check box
+// or option without a click, so no handler would hear of it; this one clicks. A button that
+// does not toggle is pressed as Qt presses it, a moment later, so that a window it opens does
+// not hold up the screen reader's call.
+class ClickingButton final : public QAccessibleWidget {
+public:
+    explicit ClickingButton(QAbstractButton* b)
+        : QAccessibleWidget(b, qobject_cast<QCheckBox*>(b) != nullptr ? QAccessible::CheckBox
+                               : qobject_cast<QRadioButton*>(b) != nullptr
+                                   ? QAccessible::RadioButton
+                                   : QAccessible::Button)
+    {
+    }
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            QString caption = button()->text();
+            return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                .remove(QLatin1Char('&'))
+                .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto* box = qobject_cast<const QCheckBox*>(button());
+        const auto* push = qobject_cast<const QPushButton*>(button());
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        s.defaultButton = push != nullptr && push->isDefault();
+        s.checkStateMixed = box != nullptr && box->checkState() == Qt::PartiallyChecked;
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled()) {
+            names << (button()->isCheckable() ? toggleAction() : pressAction());
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == toggleAction() || action == pressAction()) {
+            if (!widget()->isEnabled()) {
+                return;
+            }
+            if (button()->isCheckable()) {
+                button()->click();
+            } else {
+                button()->animateClick();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        if (action == toggleAction()) {
+            return {QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText)};
+        }
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+QAccessibleInterface* clickingButtonFactory(const QString&, QObject* object)
+{
+    // Asked for when the button is made (while assistive technology listens), before it may
+    // become checkable; tool buttons keep Qt's own, which knows their menus.
+    auto* b = qobject_cast<QAbstractButton*>(object);
+    if (b == nullptr || qobject_cast<QToolButton*>(object) != nullptr) {
+        return nullptr;
+    }
+    return new ClickingButton(b);
+}
+
+} // namespace
 
 QFont arial(double pointSize, bool bold)
 {
@@ -181,6 +276,50 @@ void followTimer(QTimer* timer, bool enabled)
     } else if (!enabled && timer->isActive()) {
         timer->stop();
     }
+}
+
+void followValue(QComboBox* box, const QString& text)
+{
+    bool isNumber = false;
+    const int value = text.trimmed().toInt(&isNumber);
+    int item = -1;
+    for (int i = 0; isNumber && item < 0 && i < box->count(); ++i) {
+        bool itemIsNumber = false;
+        if (box->itemText(i).trimmed().toInt(&itemIsNumber) == value && itemIsNumber) {
+            item = i;
+        }
+    }
+    if (box->currentIndex() != item) {
+        box->setCurrentIndex(item);
+    }
+    if (box->currentText() != text) {
+        box->setEditText(text);
+    }
+}
+
+void useClickingAccessibleButtons()
+{
+    // The factory installed last is asked first, before Qt's own.
+    static const bool installed = [] {
+        QAccessible::installFactory(clickingButtonFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+bool pressFocusedOnEnter(QWidget* window, const QKeyEvent* key)
+{
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || key->isAutoRepeat() ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    if (button == nullptr || !button->isEnabled() || button->window() != window) {
+        return false;
+    }
+    button->click();
+    return true;
 }
 
 } // namespace sb

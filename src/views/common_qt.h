@@ -10,6 +10,8 @@
 #include <string_view>
 
 class QSize;
+class QComboBox;
+class QKeyEvent;
 class QTimer;
 class QWidget;
 
@@ -60,5 +62,20 @@ double growth(const QSize& now, const QSize& normal);
 // Starts or stops a one-second timer as its model says; a timer already in that state is left
 // alone, so a running countdown is not restarted by a render.
 void followTimer(QTimer* timer, bool enabled);
+
+// Shows `text` in a number box and makes the item of the same value its current one (none
+// when no item has it), so that the arrow keys, the wheel and the drop-down list go on from the
+// value shown.
+void followValue(QComboBox* box, const QString& text);
+
+// Makes the toggle of a check box, an option or a checkable button, asked for by assistive
+// technology, a click: the control then runs the handler a key or the mouse runs, rather than
+// changing what it shows behind the model's back. Installed once, before the first window's
+// controls are asked for by assistive technology; a window calls it when it is made.
+void useClickingAccessibleButtons();
+
+// Enter on a focused button, check box or option presses it as Space does (the windows have
+// no default button, so that Enter in a number box closes nothing). True when it pressed one.
+bool pressFocusedOnEnter(QWidget* window, const QKeyEvent* key);
 
 } // namespace sb

@@ -68,8 +68,16 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Results could not be saved"),
     QT_TRANSLATE_NOOP("core", "Results could not be read"),
     QT_TRANSLATE_NOOP("core", "Results could not be read and were not saved"),
+    QT_TRANSLATE_NOOP("core", "Table could not be saved"),
     QT_TRANSLATE_NOOP("core", "Student data could not be read"),
     QT_TRANSLATE_NOOP("core", "Settings could not be read"),
+    // The operations as the Results table's heading names them.
+    QT_TRANSLATE_NOOP("core", "Addition"),
+    QT_TRANSLATE_NOOP("core", "Subtract from 10"),
+    QT_TRANSLATE_NOOP("core", "Subtraction"),
+    QT_TRANSLATE_NOOP("core", "Multiplication"),
+    QT_TRANSLATE_NOOP("core", "Division without remainders"),
+    QT_TRANSLATE_NOOP("core", "Division with remainders"),
     // The Student Data window's message line; pupils' names and the system's reason for a
     // failed file stand between these phrases.
     QT_TRANSLATE_NOOP("core", "The class file (StdDat.Xrx) was damaged and has been repaired: "

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -73,7 +74,12 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* parent) : QWidget(parent
     bar->addWidget(home);
     bar->addStretch(1);
     layout->addLayout(bar);
-    m_browser = new HelpBrowser(dataDir, this);
+    // Opened from another window: the data folder is the one its main window names.
+    QString folder = dataDir;
+    for (const QWidget* w = parent; folder.isEmpty() && w != nullptr; w = w->parentWidget()) {
+        folder = w->property(kDataDirProperty).toString();
+    }
+    m_browser = new HelpBrowser(folder, this);
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({QStringLiteral(":/help")});
@@ -111,6 +117,19 @@ void HelpWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void addHelpKey(QWidget* window, const QString& page)
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, window, [window, page] {
+        auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+        if (help == nullptr) {
+            help = new HelpWindow(QString(), window);
+        }
+        help->showPage(page);
+    });
 }
 
 } // namespace sb

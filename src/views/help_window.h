@@ -7,6 +7,9 @@ class QTextBrowser;
 
 namespace sb {
 
+// The property of a window that names the data folder in use, for the help opened over it.
+inline constexpr const char* kDataDirProperty = "sumblitzDataDir";
+
 // The program's help: its own pages, built into the program, in a browser window.
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -21,5 +24,9 @@ protected:
 private:
     QTextBrowser* m_browser = nullptr;
 };
+
+// F1 in `window` opens the help page `page` in a help window of its own, which stays usable
+// while `window` is modal and closes with it.
+void addHelpKey(QWidget* window, const QString& page);
 
 } // namespace sb

@@ -138,7 +138,9 @@ private:
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), m_program(program)
 {
+    useClickingAccessibleButtons();
     setObjectName(QStringLiteral("sb12"));
+    setProperty(kDataDirProperty, QString::fromStdString(program.services.dataDir.string()));
     setWindowTitle(windowCaption());
     // On a small screen at a large scale the window's texts and large parts are drawn smaller,
     // so that it fits; the scale keeps them large in pixels.

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -29,11 +30,19 @@
 #include "records/index.h"
 #include "students/record_files.h"
 #include "views/common_qt.h"
+#include "views/help_window.h"
+#include "views/results_print_qt.h"
 #include "views/results_surface_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
 namespace {
+
+const char* const kPdfFilter = QT_TRANSLATE_NOOP("sb::ResultsWindow", "PDF files (*.pdf)");
+const char* const kCsvFilter = QT_TRANSLATE_NOOP("sb::ResultsWindow", "CSV files (*.csv)");
+// The margins of the page, in millimetres, for the PDF and the printer alike.
+const QMarginsF kMargins(12, 12, 12, 12);
 
 QString viewName(ResultsView view)
 {
@@ -64,6 +73,8 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     setObjectName(QStringLiteral("Resulttable"));
     setWindowTitle(tr("Tinmoor:Sumblitz1.2") + QString(14, QLatin1Char(' ')) + tr("Results Table"));
     setModal(true);
+    useClickingAccessibleButtons();
+    addHelpKey(this, QStringLiteral("results_table.html"));
     m_font = QFont(QStringLiteral("Arial"));
     m_font.setPointSizeF(8.25);
     setFont(m_font);
@@ -81,6 +92,10 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     m_rat = button(this, "rat", tr("Ratio: Correct/Total"));
     m_NWrong = button(this, "NWrong", tr("Number Wrong"));
     m_tclose = button(this, "tclose", tr("Close"));
+    // The view shown is the checked one of the three.
+    for (QPushButton* b : {m_per, m_rat, m_NWrong}) {
+        b->setCheckable(true);
+    }
     for (int i = 0; i < 3; ++i) {
         auto* lab = new QLabel(this);
         lab->setObjectName(QStringLiteral("lab%1").arg(i));
@@ -162,6 +177,17 @@ void ResultsWindow::connectControls()
     connect(m_printAction, &QAction::triggered, this, &ResultsWindow::print);
     connect(m_pdfAction, &QAction::triggered, this, &ResultsWindow::askPdf);
     connect(m_csvAction, &QAction::triggered, this, &ResultsWindow::askCsv);
+    // Shift+F10 and the menu key open it anywhere in the window, at the table.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* menuKey = new QAction(this);
+        menuKey->setShortcut(keys);
+        addAction(menuKey);
+        connect(menuKey, &QAction::triggered, this, [this] {
+            const QPoint centre(m_hold->width() / 2, m_hold->height() / 2);
+            emit m_p->customContextMenuRequested(m_p->mapFrom(m_hold, centre));
+        });
+    }
     connect(m_p, &QWidget::customContextMenuRequested, this, [this](QPoint pos) {
         // A menu asked for by keyboard comes at a point of p that may be scrolled out of view.
         const QPoint inHold = m_p->mapTo(m_hold, pos);
@@ -188,7 +214,19 @@ void ResultsWindow::connectControls()
     connect(m_v, &QScrollBar::valueChanged, this, [this](int value) {
         v_change(m_model, value);
         m_p->move(0, twipsToPixels(m_model.pTop, this));
+        // Moving p copies what is on the screen, the focus frame at the edge of the view
+        // with it; painted again, the frame stands where the view now ends.
+        if (m_p->hasFocus()) {
+            m_p->update();
+        }
     });
+}
+
+void ResultsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!pressFocusedOnEnter(this, event)) {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 const Drill& ResultsWindow::drill() const
@@ -216,6 +254,15 @@ void ResultsWindow::render()
             QAccessible::updateAccessibility(&changed);
         }
     }
+    const std::array<std::pair<QPushButton*, ResultsView>, 3> views{{{m_per, ResultsView::Percent},
+                                                                     {m_NWrong, ResultsView::Wrong},
+                                                                     {m_rat, ResultsView::Ratio}}};
+    for (const auto& [b, view] : views) {
+        const QSignalBlocker block(b);
+        b->setChecked(m_model.view == view);
+        m_lab[at(static_cast<int>(view))]->setAccessibleName(
+            viewName(view) + (m_model.view == view ? tr(": shown") : tr(": not shown")));
+    }
     for (int i = 0; i < 3; ++i) {
         paintBackground(m_lab[at(i)],
                         m_model.lab[at(i)]
@@ -241,52 +288,27 @@ void ResultsWindow::paintImage()
     ++m_imageDraws;
 }
 
+int ResultsWindow::tableOperation() const
+{
+    return TableOperation(drill(), m_program.settings.startSettings.operation);
+}
+
 QString ResultsWindow::heading() const
 {
-    const QString name = toQString(trimmedName(m_program.cur()));
-    const QString operation = toQString(
-        OperationName(TableOperation(drill(), m_program.settings.startSettings.operation)));
+    // The pupil whose answers the table holds, who need not be the pupil chosen now.
+    const QString name = toQString(drill().owner);
+    const QString operation = coreText(OperationName(tableOperation()));
     if (name.isEmpty() || operation.isEmpty()) {
         return name + operation;
     }
     return name + QStringLiteral(", ") + operation;
 }
 
-void ResultsWindow::paintDocument(QPagedPaintDevice& device) const
+double ResultsWindow::paintDocument(QPagedPaintDevice& device) const
 {
     QPainter painter(&device);
-    const double k = device.logicalDpiX() / 1440.0;
-    QFont title(QStringLiteral("Arial"));
-    title.setPointSizeF(12);
-    title.setBold(true);
-    QFont line(QStringLiteral("Arial"));
-    line.setPointSizeF(10);
-    const QFontMetricsF titleMetrics(title, &device);
-    const QFontMetricsF lineMetrics(line, &device);
-
-    painter.setPen(Qt::black);
-    painter.setFont(title);
-    const QString head = heading();
-    painter.drawText(QPointF(0, titleMetrics.ascent()),
-                     tr("Results Table") +
-                         (head.isEmpty() ? QString() : QStringLiteral(": ") + head));
-    painter.setFont(line);
-    const double second = titleMetrics.height() + lineMetrics.ascent();
-    painter.drawText(QPointF(0, second),
-                     viewName(m_model.view) + QStringLiteral(", ") +
-                         QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-
-    // The table laid out anew in the device's own measure of "9", so that its texts fit its
-    // grid at the device's resolution.
-    const QFontMetricsF fm(m_font, &device);
-    const DigitSize size{qRound(fm.horizontalAdvance(QLatin1Char('9')) / k),
-                         qRound(fm.height() / k)};
-    TableDrawing table;
-    DrawGrid(table, size, kResultColumns, kResultRows);
-    DrawTable(table, size, drill(), m_model.view);
-    painter.translate(0, second + lineMetrics.height());
-    // Lines as wide as one pixel of a 96-dpi screen.
-    paintDrawing(painter, table, m_font, k, qMax(1, qRound(k * 15)));
+    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
+    return paintPrintout(painter, page, PrintoutOf(drill(), heading(), tableOperation()));
 }
 
 bool ResultsWindow::savePdf(const QString& path)
@@ -298,7 +320,7 @@ bool ResultsWindow::savePdf(const QString& path)
         writer.setTitle(tr("Results Table: ") + heading());
         writer.setCreator(QStringLiteral("Sumblitz1.2"));
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setPageMargins(kMargins, QPageLayout::Millimeter);
         paintDocument(writer);
     }
     saved = saved && file.commit();
@@ -308,7 +330,7 @@ bool ResultsWindow::savePdf(const QString& path)
 
 bool ResultsWindow::saveCsv(const QString& path)
 {
-    const std::string csv = ResultsCsv(drill());
+    const std::string csv = ResultsCsv(drill(), tableOperation());
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) &&
                        file.write(csv.data(), static_cast<qint64>(csv.size())) ==
@@ -344,29 +366,67 @@ void ResultsWindow::print()
     QPrinter printer(QPrinter::HighResolution);
     // Also the name offered when the printer is a file.
     printer.setDocName(QFileInfo(suggestedFile(QStringLiteral("pdf"))).completeBaseName());
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(kMargins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print the Results Table"));
     if (dialog.exec() == QDialog::Accepted) {
+        // Margins narrower than the PDF's would cut the table on many printers.
+        const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+        printer.setPageMargins(QMarginsF(qMax(chosen.left(), kMargins.left()),
+                                         qMax(chosen.top(), kMargins.top()),
+                                         qMax(chosen.right(), kMargins.right()),
+                                         qMax(chosen.bottom(), kMargins.bottom())),
+                               QPageLayout::Millimeter);
         paintDocument(printer);
     }
 }
 
 void ResultsWindow::askPdf()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save the Results Table as PDF"),
-                                     suggestedFile(QStringLiteral("pdf")), tr("PDF files (*.pdf)"));
-    if (!path.isEmpty()) {
-        savePdf(path);
-    }
+    askSave(FileKind::Pdf);
 }
 
 void ResultsWindow::askCsv()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save every fact as CSV"),
-                                     suggestedFile(QStringLiteral("csv")), tr("CSV files (*.csv)"));
-    if (!path.isEmpty()) {
+    askSave(FileKind::Csv);
+}
+
+// One dialog for both kinds of file. The kind follows the name's extension when it is one of
+// the two, otherwise the filter chosen, whose extension a name without one is given.
+void ResultsWindow::askSave(FileKind kind)
+{
+    const QString pdfFilter = tr(kPdfFilter);
+    const QStringList filters{pdfFilter, tr(kCsvFilter)};
+    const auto suffixOf = [pdfFilter](const QString& filter) {
+        return filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv");
+    };
+    QFileDialog dialog(this, kind == FileKind::Pdf ? tr("Save the Results Table as PDF")
+                                                   : tr("Save every fact as CSV"));
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    const QString first = filters.value(kind == FileKind::Pdf ? 0 : 1);
+    dialog.selectNameFilter(first);
+    dialog.setDefaultSuffix(suffixOf(first));
+    dialog.selectFile(suggestedFile(suffixOf(first)));
+    connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    QString path = dialog.selectedFiles().constFirst();
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QStringLiteral("pdf") && suffix != QStringLiteral("csv")) {
+        suffix = suffixOf(dialog.selectedNameFilter());
+        if (QFileInfo(path).suffix().isEmpty()) {
+            path += QLatin1Char('.') + suffix;
+        }
+    }
+    if (suffix == QStringLiteral("pdf")) {
+        savePdf(path);
+    } else {
         saveCsv(path);
     }
 }

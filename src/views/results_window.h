@@ -33,16 +33,21 @@ public:
     unsigned imageDraws() const { return m_imageDraws; }
     const Drill& drill() const;
 
-    // The view shown, headed by the pupil's name and the operation, on pages of a printer or
-    // a PDF writer. The whole table is drawn, whatever part of it is scrolled into view.
-    void paintDocument(QPagedPaintDevice& device) const;
+    // The three views, headed by the owner's name and the operation, with what the rows and
+    // columns are and a key, on one page of a printer or a PDF writer. Answers the size of
+    // type used, in points.
+    double paintDocument(QPagedPaintDevice& device) const;
     // Write the file whole or leave the old one in place; a failure is told in the main
     // window's notice. False on failure.
     bool savePdf(const QString& path);
     bool saveCsv(const QString& path);
 
-    // "Ann Lee, Multiplication": who and what the table is about.
+    // "Ann Lee, Multiplication": whose answers the table holds, and of what.
     QString heading() const;
+    int tableOperation() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override; // Enter presses the focused button
 
 private:
     void layoutControls();
@@ -52,6 +57,8 @@ private:
     void print();
     void askPdf();
     void askCsv();
+    enum class FileKind { Pdf, Csv };
+    void askSave(FileKind kind);
     QString suggestedFile(const QString& suffix) const;
     void noteSaved(bool saved, const QString& path);
 

@@ -20,6 +20,7 @@
 #include "flow/program.h"
 #include "records/index.h"
 #include "views/common_qt.h"
+#include "views/help_window.h"
 #include "views/translation_qt.h"
 
 namespace sb {
@@ -67,6 +68,9 @@ public:
                 kept += c;
             }
         }
+        if (kept.isEmpty() && !inserted.isEmpty()) {
+            return Invalid; // a refused key changes nothing, not even the text it would replace
+        }
         if (kept.size() != inserted.size()) {
             input = input.left(front) + kept + input.right(back);
             pos = static_cast<int>(front + kept.size());
@@ -96,6 +100,8 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     setWindowTitle(tr("Smart Repeat"));
     setWindowModality(Qt::WindowModal);
     setFont(arial(9));
+    useClickingAccessibleButtons();
+    addHelpKey(this, QStringLiteral("smart_repeat.html"));
 
     auto* frame1 = new QGroupBox(tr("Repeat Math Fact if:"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -157,6 +163,15 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     m_bndef->installEventFilter(this);
     m_bnrstdef->installEventFilter(this);
 
+    setReadingOrder();
+
+    smart_load(m_program, m_model);
+    render();
+    m_ck[1]->setFocus();
+}
+
+void SmartWindow::setReadingOrder()
+{
     // Tab follows the reading order: the frames left to right and top to bottom, then the
     // buttons outside them.
     const std::array<QWidget*, 29> order{
@@ -168,10 +183,6 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     for (std::size_t k = 0; k + 1 < order.size(); ++k) {
         setTabOrder(order[k], order[k + 1]);
     }
-
-    smart_load(m_program, m_model);
-    render();
-    m_ck[1]->setFocus();
 }
 
 QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const QString& spoken,
@@ -194,6 +205,8 @@ QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const
     box->lineEdit()->setAccessibleName(spoken);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // A wheel turned over the box gives it no focus, so a scroll passing over it changes nothing.
+    box->setFocusPolicy(Qt::StrongFocus);
     inFront->setBuddy(box);
     connect(box, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
         cbr_change(m_model, i, text.toLatin1().toStdString());
@@ -235,7 +248,9 @@ void SmartWindow::buildRepeatFrame(QWidget* frame)
                  1, 2);
     auto* thenDo = label(frame, tr("Times      ->Then Do"));
     g->addWidget(thenDo, 1, 3);
-    g->addWidget(makeCombo(2, frame, thenDo, tr("Then Do Repeats"), tr("Number of repeats")), 1, 4);
+    g->addWidget(
+        makeCombo(2, frame, thenDo, tr("Then Do Repeats when wrong"), tr("Number of repeats")), 1,
+        4);
     g->addWidget(label(frame, tr("Repeats")), 1, 5);
 
     g->addWidget(makeCheck(2, frame, {}, tr("Slower Than"), tr("Activates Repeat when slow")), 2,
@@ -247,8 +262,9 @@ void SmartWindow::buildRepeatFrame(QWidget* frame)
                  2, 2);
     auto* seconds = label(frame, tr("seconds ->Then Do"));
     g->addWidget(seconds, 2, 3);
-    g->addWidget(makeCombo(4, frame, seconds, tr("Then Do Repeats"), tr("Number of Repeats")), 2,
-                 4);
+    g->addWidget(
+        makeCombo(4, frame, seconds, tr("Then Do Repeats when slow"), tr("Number of Repeats")), 2,
+        4);
     g->addWidget(label(frame, tr("Repeats")), 2, 5);
 
     auto* within = label(frame, tr("Repeat randomly within next"));
@@ -269,14 +285,16 @@ void SmartWindow::buildRemoveFrame(QWidget* frame)
                  1, 0);
     auto* streak = label(frame, tr(" Consecutively Correct"));
     g->addWidget(streak, 1, 1);
-    g->addWidget(makeCombo(6, frame, streak, tr("Consecutively Correct"), tr("Trigger for Remove")),
-                 1, 2);
+    g->addWidget(
+        makeCombo(6, frame, streak, tr("Consecutively Correct times"), tr("Trigger for Remove")), 1,
+        2);
 
     g->addWidget(makeCheck(4, frame, {}, tr("Correct Faster Than"), tr("Activates Remove")), 2, 0);
     auto* faster = label(frame, tr("Correct Faster Than"));
     g->addWidget(faster, 2, 1);
-    g->addWidget(makeCombo(7, frame, faster, tr("Correct Faster Than"), tr("Trigger for Remove")),
-                 2, 2);
+    g->addWidget(
+        makeCombo(7, frame, faster, tr("Correct Faster Than seconds"), tr("Trigger for Remove")), 2,
+        2);
 
     auto* inLast = label(frame, tr("Seconds In Last"));
     g->addWidget(inLast, 3, 1);
@@ -389,10 +407,8 @@ void SmartWindow::render()
     for (int i = 1; i <= 13; ++i) {
         QComboBox* box = m_cbr[at(i)];
         const QString text = toQString(m.cbr[at(i)]);
-        if (box->currentText() != text) {
-            const QSignalBlocker block(box);
-            box->setEditText(text);
-        }
+        const QSignalBlocker block(box);
+        followValue(box, text);
     }
     for (int i = 1; i <= 5; ++i) {
         QRadioButton* option = m_stopon[at(i)];
@@ -443,19 +459,16 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
         }
         return QDialog::eventFilter(watched, event);
     }
-    if (type == QEvent::FocusIn && qobject_cast<QRadioButton*>(watched) != nullptr) {
-        // Tab into the stop options lands on the one selected, as the arrow keys move from there.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        const int k = m_model.stopon;
-        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&
-            watched != m_stopon[at(k)]) {
-            m_stopon[at(k)]->setFocus(reason);
-        }
-        return QDialog::eventFilter(watched, event);
+    if (qobject_cast<QRadioButton*>(watched) != nullptr) {
+        return stopOptionFocus(static_cast<QWidget*>(watched), event) ||
+               QDialog::eventFilter(watched, event);
     }
     for (int i = 1; i <= 13; ++i) {
         if (watched != m_cbr[at(i)]) {
             continue;
+        }
+        if (type == QEvent::Wheel && !m_cbr[at(i)]->hasFocus()) {
+            return true; // a scroll passing over the box changes nothing
         }
         if (type == QEvent::FocusIn && movesFocus(event)) {
             cbr_got_focus(m_program, m_model, i);
@@ -471,6 +484,41 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// The stop options are one stop of Tab: Tab and Shift+Tab come in on the option selected and go
+// on past the group from any of them; the arrow keys move within it.
+bool SmartWindow::stopOptionFocus(QWidget* option, QEvent* event)
+{
+    const int k = m_model.stopon;
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&
+            option != m_stopon[at(k)]) {
+            m_stopon[at(k)]->setFocus(reason);
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool back = key->key() == Qt::Key_Backtab ||
+                      (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+        return false;
+    }
+    // The neighbours of the group in the tab order set when the window was made.
+    QWidget* to = back ? m_cbr[13] : m_cbr[9];
+    to->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+}
+
+void SmartWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!pressFocusedOnEnter(this, event)) {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 } // namespace sb

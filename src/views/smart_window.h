@@ -42,12 +42,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool stopOptionFocus(QWidget* option, QEvent* event);
     void buildRepeatFrame(QWidget* frame);
     void buildRemoveFrame(QWidget* frame);
     void buildEndFrame(QWidget* frame);
     void buildMinorFrame(QWidget* frame);
+    void setReadingOrder();
     QComboBox* makeCombo(int i, QWidget* parent, QLabel* inFront, const QString& spoken,
                          const QString& tip);
     QCheckBox* makeCheck(int i, QWidget* parent, const QString& caption, const QString& spoken,

@@ -2,6 +2,7 @@
 #include "views/student_window.h"
 
 #include "views/common_qt.h"
+#include "views/help_window.h"
 #include "views/translation_qt.h"
 
 #include <QAccessible>
@@ -132,6 +133,8 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     setWindowTitle(tr("Student Data"));
     setModal(true);
     setFont(arial(9));
+    useClickingAccessibleButtons();
+    addHelpKey(this, QStringLiteral("student_data.html"));
 
     auto* layout = new QVBoxLayout(this);
     auto* frames = new QHBoxLayout;
@@ -294,12 +297,14 @@ void StudentWindow::buildLevels(QGroupBox* frame, QGridLayout* grid)
         combo->setObjectName(QStringLiteral("CB%1").arg(c.index));
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setFocusPolicy(Qt::StrongFocus); // a passing wheel gives it no focus
         combo->setToolTip(quoted(c.tip));
         combo->setAccessibleName(shown(c.accessible));
         for (const char* item : c.items) {
             combo->addItem(QString::fromLatin1(item));
         }
         before->setBuddy(combo);
+        after->setBuddy(combo); // "Prob" and "% Correct" are read with their boxes
         combo->installEventFilter(this);
         const int i = c.index;
         connect(combo, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
@@ -337,6 +342,7 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
 
     // Each second-number box stands under its number in the column heads.
     auto* second = new QWidget(frame);
+    second->setAccessibleName(tr("Second numbers"));
     const QFontMetrics fm(heads->font());
     const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth);
     heads->setContentsMargins(indicator, 0, 0, 0); // room for the box under the "1"
@@ -497,10 +503,7 @@ void StudentWindow::render()
     for (int i = 1; i <= 4; ++i) {
         QComboBox* c = m_CB[at(i)];
         const QSignalBlocker block(c);
-        const QString text = QString::fromLatin1(m.CB[at(i)]);
-        if (c->currentText() != text) {
-            c->setEditText(text);
-        }
+        followValue(c, QString::fromLatin1(m.CB[at(i)]));
     }
     for (int i = 1; i <= 4; ++i) {
         m_a[at(i)]->setChecked(m.a[at(i)].value == 1);
@@ -545,6 +548,13 @@ void StudentWindow::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
+void StudentWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!pressFocusedOnEnter(this, event)) {
+        QDialog::keyPressEvent(event);
+    }
+}
+
 void StudentWindow::reject()
 {
     m_form.cancel_click();
@@ -570,6 +580,11 @@ bool StudentWindow::eventFilter(QObject* watched, QEvent* event)
         return QDialog::eventFilter(watched, event);
     }
     switch (event->type()) {
+    case QEvent::Wheel:
+        if (!m_CB[at(i)]->hasFocus()) {
+            return true; // a scroll passing over the box changes nothing
+        }
+        break;
     case QEvent::FocusIn:
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
             m_form.CB_gotFocus(i);

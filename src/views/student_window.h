@@ -46,6 +46,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override; // Escape: Cancel
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Enter presses the focused button
 
 private:
     QGroupBox* buildStep1();

@@ -296,6 +296,15 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     f.form.close_click();
     EXPECT_EQ(ints(f.slot(3).operation, f.slot(4).operation), ints(2, 5))
         << "Bob's own record after bob";
+
+    // Accents and ligatures file a name under its letters, not after Z.
+    Fixture g;
+    writeStudentFile(g.dir, {g.pupil("Zo\xEB"), g.pupil("\xE9mile"), g.pupil("Zack"),
+                             g.pupil("Emile"), g.pupil("\xC6sop"), g.pupil("Al")});
+    g.form.load();
+    g.form.ssort_click();
+    EXPECT_EQ(g.listed(), (std::vector<std::string>{"Default", "Untitled", "\xC6sop", "Al",
+                                                    "\xE9mile", "Emile", "Zack", "Zo\xEB"}));
 }
 
 TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)

@@ -55,16 +55,21 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
     // The indicator of the view shown is lit, and none for a view that does not exist.
     EXPECT_EQ(MarkView(ResultsView::Wrong), (std::array{false, true, false}));
     EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
-    // The CSV: one line per fact, in table order.
-    Drill d = builtTable(OpAdd);
+    // The CSV: one line per fact, in table order, each naming the pupil and the operation and
+    // giving the problem as the pupil saw it; a name with a comma or a quote is quoted.
+    Drill d = builtTable(OpSub);
+    d.owner = "Zo\xEB \"Z\", Ann";
     d.fact(factIndex(4, 7)).asked = 3;
     d.fact(factIndex(4, 7)).correct = 2;
-    const std::string csv = ResultsCsv(d);
-    EXPECT_EQ(csv.substr(0, 74), "first number,second number,asked,correct,wrong,percent\r\n"
-                                 "1,1,0,0,0,\r\n1,2,0,");
-    EXPECT_NE(csv.find("\r\n7,3,0,0,0,\r\n7,4,3,2,1,66\r\n7,5,"), std::string::npos);
+    const std::string csv = ResultsCsv(d, OpSub);
+    const std::string lead = "\"Zo\xC3\xAB \"\"Z\"\", Ann\",Subtraction,";
+    const std::string start = "\xEF\xBB\xBFpupil,operation,problem,first number,second number,"
+                              "answers,right,percent\r\n" +
+                              lead + "2 - 1,2,1,0,0,\r\n";
+    EXPECT_EQ(csv.substr(0, start.size()), start);
+    EXPECT_NE(csv.find("\r\n" + lead + "11 - 4,11,4,3,2,66\r\n"), std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 201);
-    EXPECT_EQ(ResultsCsv(Drill{}).size(), 56u);
+    EXPECT_EQ(ProblemAsSeen(builtTable(OpDiv).fact(factIndex(4, 7)), OpDiv), "28 \u00f7 4");
 }
 
 TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableHasTheGridOnly)

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QWheelEvent>
+
+#include "support/ui_support.h"
+#include "views/help_window.h"
+#include "views/smart_window.h"
+#include "views/student_window.h"
+
+// A wheel turned over a control as the window system delivers it (spontaneous: Qt gives the focus
+// to a control that takes it by wheel before the control sees the wheel).
+bool qt_sendSpontaneousEvent(QObject* receiver, QEvent* event)
+{
+    return QCoreApplication::sendSpontaneousEvent(receiver, event);
+}
+
+namespace sb::test {
+namespace {
+
+// What a screen reader's "toggle" of a check box or option does.
+void toggle(QWidget& window, const char* name)
+{
+    QAccessible::queryAccessibleInterface(find(window, name))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+// Types `key` into the focused control, answers the object name of the one focused then.
+QString key(int k, Qt::KeyboardModifiers m = {})
+{
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k), m);
+    return QApplication::focusWidget()->objectName();
+}
+
+// F1 in the focused control; answers the page the help window over `window` shows.
+QString helpPage(QWidget& window)
+{
+    key(Qt::Key_F1);
+    auto* help = window.findChild<HelpWindow*>();
+    return help != nullptr && help->isVisible()
+               ? help->findChild<QTextBrowser*>()->source().fileName()
+               : QString();
+}
+
+// An operation or a box chosen through assistive technology is the pupil's choice: the drill
+// that Start builds uses it. So in the settings windows.
+TEST(TeacherKeys, AChoiceMadeThroughAssistiveTechnologyReachesTheModel)
+{
+    Ui f;
+    toggle(f.main, "op4");
+    toggle(f.main, "a2");
+    EXPECT_EQ(f.p.main.a[2].value, 1);
+    click(f.main, "start");
+    EXPECT_NE(f.p.main.dm.text.find(" x "), std::string::npos) << f.p.main.dm.text;
+    click(f.main, "cPause");
+    clickToModal(f.main, "smartgo", [](QWidget& smart) {
+        toggle(smart, "stopon3");
+        toggle(smart, "ck6");
+        click(smart, "bnapply");
+    });
+    EXPECT_EQ(f.p.cur().stopOn, 3);
+    EXPECT_EQ(f.p.cur().smartCheck[6], 1);
+    clickToModal(f.main, "goauto", [](QWidget& getfile) {
+        toggle(getfile, "op5");
+        click(getfile, "close");
+    });
+    EXPECT_EQ(f.p.cur().operation, 5);
+}
+
+// In the Smart Repeat window, with "Either is finished" selected and ShockClock at 5: the stop
+// options are one stop of Tab both ways, the arrows move within them; the number boxes step
+// from the value shown, a wheel passing over one changes nothing, a refused key keeps the
+// selected text; Enter presses the focused button, F1 opens the window's help; the boxes'
+// edit fields have names of their own.
+TEST(TeacherKeys, SmartRepeatByKeyboard)
+{
+    Ui f;
+    f.p.cur().stopOn = 3;
+    f.p.cur().smartValue[12] = 5;
+    clickToModal(f.main, "smartgo", [](QWidget& smart) {
+        const SmartModel& m = static_cast<SmartWindow&>(smart).model();
+        find(smart, "cbr13")->setFocus(Qt::TabFocusReason);
+        const QStringList seen{key(Qt::Key_Tab), key(Qt::Key_Tab),
+                               key(Qt::Key_Backtab, Qt::ShiftModifier),
+                               key(Qt::Key_Backtab, Qt::ShiftModifier)};
+        EXPECT_EQ(seen.join(' ').toStdString(), "stopon3 cbr9 stopon3 cbr13");
+        find(smart, "stopon3")->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Down);
+        EXPECT_EQ(m.stopon, 4);
+
+        auto* shock = find<QComboBox>(smart, "cbr12");
+        const std::string delay = m.cbr[13];
+        QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                          false);
+        qt_sendSpontaneousEvent(find<QComboBox>(smart, "cbr13")->lineEdit(), &wheel);
+        EXPECT_EQ(m.cbr[13], delay) << "no focus, no change";
+        shock->setFocus(Qt::TabFocusReason);
+        shock->lineEdit()->selectAll();
+        key(Qt::Key_X);
+        EXPECT_EQ(shock->currentText(), QStringLiteral("5")) << "a refused key changes nothing";
+        key(Qt::Key_Down);
+        EXPECT_EQ(shock->currentText().trimmed(), QStringLiteral("6"));
+        EXPECT_EQ(shock->currentIndex(), 5) << "the list opens on the value shown";
+
+        find(smart, "bndef")->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Return);
+        EXPECT_EQ(find<QLabel>(smart, "dsdef")->text(), QStringLiteral("Custom Default"));
+        EXPECT_EQ(helpPage(smart), QStringLiteral("smart_repeat.html"));
+        // The edit fields of boxes read out apart from the controls that share their words.
+        const auto spoken = [&smart](const char* box) {
+            return find<QComboBox>(smart, box)->lineEdit()->accessibleName();
+        };
+        EXPECT_NE(spoken("cbr2"), spoken("cbr4"));
+        EXPECT_NE(spoken("cbr6"), find(smart, "ck3")->accessibleName());
+        EXPECT_NE(spoken("cbr7"), find(smart, "ck4")->accessibleName());
+        click(smart, "bncancel");
+    });
+}
+
+// The Student Data window: the level boxes follow the value shown, Enter presses the focused
+// button, F1 opens its help; the words after a box label it and the row of second numbers is
+// named.
+TEST(TeacherKeys, StudentDataByKeyboard)
+{
+    Ui f;
+    clickToModal(f.main, "goauto", [](QWidget& getfile) {
+        const StudentModel& m = static_cast<StudentWindow&>(getfile).form().model();
+        auto* advance = find<QComboBox>(getfile, "CB2"); // 80, items 50, 55, ... 100
+        advance->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Up);
+        EXPECT_EQ(QString::fromLatin1(m.CB[2]).trimmed(), QStringLiteral("75"));
+        const std::string before = m.dsauto;
+        find(getfile, "start")->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_NE(m.dsauto, before);
+        EXPECT_EQ(helpPage(getfile), QStringLiteral("student_data.html"));
+
+        EXPECT_EQ(find<QLabel>(getfile, "Label23")->buddy(), advance) << "% Correct";
+        QWidget* row = find(getfile, "b1")->parentWidget();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(row)->text(QAccessible::Name),
+                  QStringLiteral("Second numbers"));
+        QTest::keyClick(&getfile, Qt::Key_Escape);
+    });
+}
+
+} // namespace
+} // namespace sb::test
