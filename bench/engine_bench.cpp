@@ -24,7 +24,13 @@ struct BenchProgram {
     StillClock clock;
     sb::SilentSound sound;
     sb::NoPictures pictures;
-    sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), {}};
+    // Its pupil's answer history goes to a scratch folder, never the working directory.
+    sb::Services services{random,
+                          clock,
+                          sound,
+                          pictures,
+                          sb::diskFileSystem(),
+                          std::filesystem::temp_directory_path() / "sumblitz-engine-bench"};
     sb::Program program{services};
 
     explicit BenchProgram(std::int16_t operation)

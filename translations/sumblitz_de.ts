@@ -533,6 +533,14 @@
         <source>&quot;Resets time and score&quot;</source>
         <translation>&quot;Setzt Zeit und Punkte zurück&quot;</translation>
     </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>Shows the pupil&apos;s progress over time (F6)</source>
+        <translation>Zeigt, wie das Kind mit der Zeit vorankommt (F6)</translation>
+    </message>
 </context>
 <context>
     <name>sb::ResultsSurface</name>

@@ -533,6 +533,14 @@
         <source>&quot;Resets time and score&quot;</source>
         <translation>&quot;Pone el tiempo y los puntos a cero&quot;</translation>
     </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progreso</translation>
+    </message>
+    <message>
+        <source>Shows the pupil&apos;s progress over time (F6)</source>
+        <translation>Muestra el progreso del niño con el tiempo (F6)</translation>
+    </message>
 </context>
 <context>
     <name>sb::ResultsSurface</name>

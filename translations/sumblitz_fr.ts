@@ -533,6 +533,14 @@
         <source>&quot;Resets time and score&quot;</source>
         <translation>&quot;Remet le temps et les points à zéro&quot;</translation>
     </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progrès</translation>
+    </message>
+    <message>
+        <source>Shows the pupil&apos;s progress over time (F6)</source>
+        <translation>Montre les progrès de l&apos;enfant au fil du temps (F6)</translation>
+    </message>
 </context>
 <context>
     <name>sb::ResultsSurface</name>

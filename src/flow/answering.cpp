@@ -19,6 +19,7 @@ void but_click(Program& p, int i)
         return;
     }
     const bool right = CountAnswer(p.drill, p.cur(), i);
+    NoteAnswerGiven(p, i);
     p.main.timerEnabled = false;
     if (right) {
         ShowPicture(p, PictureId::Happy);
@@ -37,6 +38,7 @@ void TimeOut(Program& p)
         return;
     }
     CountTimeOut(p.drill, p.cur());
+    NoteAnswerGiven(p, 0);
     // The drill clock stays off while the pop-up is open; posing the next problem starts it.
     p.main.timerEnabled = false;
     ShowPicture(p, PictureId::TimeOut);
@@ -66,6 +68,7 @@ TeachOutcome RunAutoTeachStep(Program& p)
 bool RecordEndedProblem(Program& p)
 {
     RecordFactAnswer(p.drill, p.cur());
+    WriteAnswerHistory(p);
     ShowScore(p);
 
     if (RunAutoTeachStep(p).finished) {

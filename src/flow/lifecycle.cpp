@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "flow/answer_log.h"
 #include "flow/answering.h"
 #include "flow/captions.h"
 #include "flow/main_form.h"
@@ -139,7 +140,7 @@ void ProgramLoad(Program& p)
     noteFile(p, defaults);
     // A rename that a crash cut short leaves the pupil's results under two names: the one the
     // student file lists wins.
-    static_cast<void>(FinishInterruptedRename(p.settings, dataDirOf(p)));
+    FinishInterruptedRename(p.settings, dataDirOf(p));
     ReadFactFile(p);
     // The lock flag starts clear before the selection is shown, not after: settings saved with
     // "10 Sub" lock the first-number boxes while they are shown, and clearing the flag after
@@ -178,6 +179,8 @@ bool ProgramClose(Program& p)
         SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p));
     noteFile(p, settings);
     const bool factsSaved = WriteFactFile(p);
+    // The history is the pupil's own extra: answers it could not take never hold up the close.
+    FlushAnswerHistory(p);
     return settings.ok() && factsSaved;
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "flow/answer_log.h"
 #include "flow/main_model.h"
 #include "platform/services.h"
 #include "records/drill_settings.h"
@@ -58,6 +59,7 @@ struct Program {
     RunState run;
     SharedFlags flags;
     MainModel main;
+    AnswerLog history; // every counted answer, on its way to the pupil's history file
     Services& services;
 
     DrillSettings& cur() { return settings.curSettings; }

@@ -33,10 +33,11 @@ void setAnswerButtons(MainModel& m, bool enabled)
     }
 }
 
-void startDrillClock(MainModel& m)
+void startDrillClock(Program& p)
 {
-    m.timerEnabled = true;
-    ++m.clockStarts;
+    p.main.timerEnabled = true;
+    ++p.main.clockStarts;
+    NoteProblemShown(p);
 }
 
 void clearScore(MainModel& m)
@@ -49,7 +50,7 @@ void closeDelayWindow(Program& p)
 {
     p.main.noshow.timerEnabled = false;
     p.main.modal = Modal::None;
-    startDrillClock(p.main);
+    startDrillClock(p);
 }
 
 } // namespace
@@ -209,7 +210,7 @@ void ShowDelay(Program& p)
     MainModel& m = p.main;
     const std::int16_t seconds = p.cur().delaySeconds();
     if (seconds < 1) {
-        startDrillClock(m);
+        startDrillClock(p);
         return;
     }
     m.noshow.delayElapsed = 0;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "drill/pool.h"
+#include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/digits_only.h"
 #include "flow/lifecycle.h"
@@ -449,6 +450,14 @@ void StudentForm::Renam_click()
     m_model.message.clear();
     m_model.studentlist[at(i)] = fresh;
     followRename(old, trimBlanks(fresh));
+    // Her answer history goes with her; a history already kept under the new name (a pupil
+    // removed earlier) is not taken over.
+    if (RenameHistory(m_p, old, trimBlanks(fresh)) == HistoryStatus::Failed) {
+        m_model.message = "The answer history of " + old +
+                          " stays under that name: another "
+                          "history is kept under the name " +
+                          trimBlanks(fresh) + ".";
+    }
 }
 
 void StudentForm::followRename(const std::string& old, const std::string& fresh)

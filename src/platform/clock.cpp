@@ -19,4 +19,18 @@ std::uint64_t SystemClock::seed()
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+std::int64_t Clock::utcMillis()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+std::int32_t Clock::utcOffsetSeconds(std::int64_t utcMillis)
+{
+    const std::time_t at = static_cast<std::time_t>(utcMillis / 1000);
+    std::tm local{};
+    localtime_r(&at, &local);
+    return static_cast<std::int32_t>(local.tm_gmtoff);
+}
+
 } // namespace sb

@@ -216,7 +216,7 @@ std::optional<TempOwner> tempOwner(std::string_view suffix)
 // or of target when one is given.
 std::optional<TempOwner> recordTemp(const std::string& entry, const std::string& target)
 {
-    const std::size_t mark = entry.rfind(kTempMark, entry.size() - kTempLetters);
+    const std::size_t mark = entry.rfind(kTempMark);
     if (mark == std::string::npos) {
         return std::nullopt;
     }

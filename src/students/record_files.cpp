@@ -441,18 +441,18 @@ void DropStrayFactLink(const DataDir& data, std::string_view trimmed)
     }
 }
 
-bool FinishInterruptedRename(Settings& s, const DataDir& data)
+void FinishInterruptedRename(Settings& s, const DataDir& data)
 {
     const std::string name = trimmedName(s.curSettings);
     const auto fact = data.dir / factFileName(name);
     std::error_code ec;
     if (std::filesystem::hard_link_count(fact, ec) < 2 || ec) {
-        return false;
+        return;
     }
     const auto bytes = data.files.read(data / kStudentFile, 0, kMaxSlots * kSlotSize);
     const auto header = bytes ? slotAt(*bytes, 1) : std::nullopt;
     if (!header) {
-        return false;
+        return;
     }
     bool damaged = false;
     const std::size_t slots = slotsToTake(*header, *bytes, damaged);
@@ -461,17 +461,16 @@ bool FinishInterruptedRename(Settings& s, const DataDir& data)
         listed.push_back(trimmedNameAt(*bytes, i + 1).value_or(std::string()));
     }
     if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
-        return false; // she kept her name; the stray second name is dropped when it is reused
+        return; // she kept her name; the stray second name is dropped when it is reused
     }
     for (const std::string& other : listed) {
         const auto theirs = data.dir / factFileName(other);
         if (!other.empty() && theirs != fact && sameFile(theirs, fact)) {
             setName(s.curSettings, other);
             data.files.remove(fact);
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 } // namespace sb

@@ -96,8 +96,8 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
 // A rename the program did not finish (it died between its steps) leaves the current pupil's
 // fact file with a second name. At start-up: when the pupil named in s.curSettings is not in
 // the student file but a pupil of the file shares her fact file, curSettings takes that name;
-// the extra name of the fact file goes. True when curSettings changed.
-bool FinishInterruptedRename(Settings& s, const DataDir& data);
+// the extra name of the fact file goes.
+void FinishInterruptedRename(Settings& s, const DataDir& data);
 
 // A new pupil of this name (trimmed) starts without results: a fact file of the name that is
 // only a second name of another pupil's file, left by a rename that did not finish, goes.

@@ -38,6 +38,7 @@
 #include "views/help_window.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
+#include "views/progress_window.h"
 #include "views/results_window.h"
 #include "views/smart_window.h"
 #include "views/student_window.h"
@@ -234,6 +235,12 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, &MainWindow::openHelp);
+    auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(f6, &QShortcut::activated, this, [this] {
+        if (m_progressgo->isEnabled()) {
+            m_progressgo->click();
+        }
+    });
 
     render();
 }
@@ -329,6 +336,8 @@ void MainWindow::buildFrames(QWidget* central)
     m_goauto = button(controls, "goauto", tr("Student Data"), tr("\"Opens Student Data window\""));
     m_resultsgo = button(controls, "resultsgo", tr("Results Table"),
                          tr("\"Shows a result of score in Table view\""));
+    m_progressgo = button(controls, "progressgo", tr("&Progress"),
+                          tr("Shows the pupil's progress over time (F6)"));
     m_helpgo = button(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
@@ -364,7 +373,12 @@ void MainWindow::buildFrames(QWidget* central)
         Resulttable.exec();
         after();
     });
-    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_helpgo}) {
+    connect(m_progressgo, &QPushButton::clicked, this, [this] {
+        ProgressWindow progress(m_program, this);
+        progress.exec();
+        after();
+    });
+    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_progressgo, m_helpgo}) {
         column->addWidget(b);
     }
     column->addStretch(1);
@@ -463,6 +477,7 @@ void MainWindow::render()
     m_smartgo->setEnabled(m.smartgo);
     m_goauto->setEnabled(m.goauto);
     m_resultsgo->setEnabled(m.resultsgo);
+    m_progressgo->setEnabled(m.smartgo); // between drills, like the settings windows
     m_helpgo->setEnabled(m.helpgo);
     for (int i = 1; i <= 3; ++i) {
         m_but[at(i)]->setText(toQString(m.but[at(i)].caption));

@@ -89,6 +89,7 @@ private:
     QPushButton* m_smartgo = nullptr;
     QPushButton* m_goauto = nullptr;
     QPushButton* m_resultsgo = nullptr;
+    QPushButton* m_progressgo = nullptr;
     QPushButton* m_helpgo = nullptr;
     QListWidget* m_DisSet = nullptr;
     QPushButton* m_start = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/student_window.h"
 
+#include "views/class_overview_window.h"
 #include "views/common_qt.h"
 #include "views/help_window.h"
 #include "views/translation_qt.h"
@@ -154,7 +155,13 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     m_message->setAccessibleName(tr("Message"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_message->setFocusPolicy(Qt::NoFocus);
+    auto* overview = button(this, "classgo", "Class &Overview...");
+    connect(overview, &QPushButton::clicked, this, [this, &program] {
+        ClassOverviewWindow classOverview(program, this);
+        classOverview.exec();
+    });
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(overview);
     bottom->addWidget(m_message, 1);
     bottom->addWidget(cancel);
     layout->addLayout(bottom);

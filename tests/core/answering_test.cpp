@@ -60,6 +60,7 @@ struct Drilling : ProgramFixture {
 TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpTo32767)
 {
     Drilling d;
+    EXPECT_EQ(d.p.main.but[3].caption, "4");
     but_click(d.p, 0); // no such buttons
     but_click(d.p, 4);
     const std::vector<std::pair<Event, const char*>> rows{

@@ -222,6 +222,9 @@ TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWra
     one.s.reviewAfter() = 32767;
     static_cast<void>(AutoTeachStep(one.p.settings, one.p.drill, one.random));
     EXPECT_EQ(selectionOf(one.s), "1000/1000000000");
+    one.s.reviewAfter() = 5; // and one of 1 alone begins as such
+    one.s.reviewCount = 4;
+    EXPECT_EQ(one.step(), ":Rev 1 to 1|-");
 }
 
 // A pupil who never makes a mistake climbs the whole ladder at the window: every problem right,

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "flow/answer_log.h"
 #include "flow/answering.h"
 #include "flow/lifecycle.h"
 #include "flow/run_control.h"
@@ -166,6 +167,12 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         f.type("Anna");
         f.form.Renam_click();
         EXPECT_EQ(f.startUpPupil(), "Anna") << "at once, for a crash before the close";
+        FlushAnswerHistory(f.p);
+        EXPECT_EQ(ints(fs::exists(f.dir / "Ann.history.sqlite"),
+                       fs::exists(f.dir / "Anna.history.sqlite")),
+                  ints(false, true))
+            << "her answer history goes with her";
+        EXPECT_EQ(f.p.main.dsword, "Anna:");
         if (button[0] == 'C') {
             f.form.cancel_click();
         } else {

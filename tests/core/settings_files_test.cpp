@@ -44,9 +44,9 @@ TEST(StartUp, ChoosesAWholeSlotTaggedOneAndRepairsOnlyTheFieldsThatWouldBreakADr
     // offset (operation 30, stopOn 28, averageOver 40, repeatWithin 68, ShockClock 82), the
     // value stored and the value loaded; reviewAfter (36) is never touched
     const std::vector<std::array<int, 3>> fields{
-        {30, 7, 1}, {30, 0, 1}, {30, 6, 6},  {28, 10, 2},   {28, 0, 2},
-        {28, 9, 9}, {28, 1, 1}, {40, 0, 15}, {40, 328, 15}, {40, 327, 327},
-        {40, 1, 1}, {68, 0, 3}, {68, 1, 1},  {82, -4, -4},  {36, 700, 700}};
+        {30, 7, 1}, {30, 0, 1}, {30, 6, 6},   {30, 1, 1},    {28, 10, 2},    {28, 0, 2},
+        {28, 9, 9}, {28, 1, 1}, {40, 0, 15},  {40, 328, 15}, {40, 327, 327}, {40, 1, 1},
+        {68, 0, 3}, {68, 1, 1}, {82, -4, -4}, {36, 700, 700}};
     for (const auto& [offset, stored, loaded] : fields) {
         HandSlot current = markedSlot("Ann", 3, 1);
         current.at(static_cast<std::size_t>(offset), stored);

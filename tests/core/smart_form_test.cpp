@@ -48,8 +48,10 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");
     EXPECT_EQ(f.p.settings.backupSettings, f.cur());
 
+    stopon_click(f.p, f.m, 5);
+    EXPECT_EQ(f.cur().stopOn, 5); // an option writes curSettings at once
     stopon_click(f.p, f.m, 1);
-    EXPECT_EQ(f.cur().stopOn, 1); // an option writes curSettings at once
+    EXPECT_EQ(ints(f.cur().stopOn, f.m.stopon), ints(1, 1));
     ck_click(f.m, 6, 1);
     ck_click(f.m, 1, 0);
     f.type(1, "4");
@@ -64,6 +66,8 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     const auto& panel = f.p.main.DisSet;
     EXPECT_EQ(panel[3] + panel[5] + panel[6] + panel[7],
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
+    smart_load(f.p, f.m); // opened again on stopOn 1: its option is selected
+    EXPECT_EQ(f.m.stopon, 1);
 }
 
 TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)

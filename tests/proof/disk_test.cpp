@@ -20,6 +20,8 @@
 #include <map>
 #include <string>
 
+#include "flow/answer_log.h"
+#include "flow/answering.h"
 #include "flow/lifecycle.h"
 #include "flow/run_control.h"
 #include "proof_support.h"
@@ -122,6 +124,13 @@ void failingDisk(bool full)
     EXPECT_NE(p.main.notice.find(factFileName("Ann").string()), std::string::npos) << p.main.notice;
     StartDrill(p);
     ClockTick(p);
+    // An answer counts as ever; its history waits in memory, named in the notice.
+    but_click(p, p.drill.rightSlot);
+    FlushAnswerHistory(p);
+    EXPECT_EQ(p.drill.score, 1);
+    EXPECT_NE(p.main.notice.find("History could not be saved (Ann.history.sqlite)"),
+              std::string::npos)
+        << p.main.notice;
     Settings s;
     StudentFile f(DataDir{diskFileSystem(), dir});
     EXPECT_EQ(OpenStudentFile(s, f), kClass);

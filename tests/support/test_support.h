@@ -44,8 +44,11 @@ struct ConstantRandom final : Random {
 
 struct FixedClock final : Clock {
     std::int16_t minute = 15;
+    std::int64_t ms = 1'780'000'000'000; // 2026-05-28, UTC
     std::int16_t minuteOfHour() override { return minute; }
     std::uint64_t seed() override { return 42; }
+    std::int64_t utcMillis() override { return ms; }
+    std::int32_t utcOffsetSeconds(std::int64_t) override { return 0; }
 };
 
 // Sounds and pictures by their slot numbers (SoundId::Finish is 5, PictureId::Ready is 5).

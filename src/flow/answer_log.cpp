@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/answer_log.h"
+
+#include "flow/lifecycle.h"
+#include "flow/program.h"
+#include "records/drill_settings.h"
+
+namespace sb {
+
+namespace {
+
+std::int16_t bitsOf(std::span<const std::int16_t> boxes)
+{
+    int bits = 0;
+    for (std::size_t i = 1; i < boxes.size(); ++i) {
+        if (boxes[i] == 1) {
+            bits |= 1 << i;
+        }
+    }
+    return static_cast<std::int16_t>(bits);
+}
+
+void noteOutcomes(Program& p)
+{
+    for (const auto& [path, written] : p.history.writer->outcomes()) {
+        noteSave(p, written, kHistoryNotSaved, path);
+    }
+}
+
+} // namespace
+
+std::filesystem::path historyPath(const Program& p)
+{
+    return p.services.dataDir / historyFileName(trimmedName(p.cur()));
+}
+
+void NoteProblemShown(Program& p)
+{
+    p.history.shownMs = p.services.clock.utcMillis();
+}
+
+void NoteAnswerGiven(Program& p, int slot)
+{
+    const Drill& d = p.drill;
+    const DrillSettings& s = p.cur();
+    AnswerRow r;
+    r.atMs = p.services.clock.utcMillis();
+    // A drill's counters start afresh at its first answer; a resumed drill goes on counting.
+    if (d.total <= 1 || p.history.drillMs == 0) {
+        p.history.drillMs = r.atMs;
+    }
+    r.drillMs = p.history.drillMs;
+    r.operation = s.operation;
+    r.fact = d.curFact;
+    r.first = d.fact(d.curFact).first;
+    r.second = d.fact(d.curFact).second;
+    r.answer = trimBlanks(d.answerText[static_cast<std::size_t>(d.rightSlot)]);
+    if (slot >= 1 && slot <= 3) {
+        r.chosen = trimBlanks(d.answerText[static_cast<std::size_t>(slot)]);
+        r.outcome = slot == d.rightSlot ? AnswerOutcome::Right : AnswerOutcome::Wrong;
+    } else {
+        r.outcome = AnswerOutcome::TimeOut;
+    }
+    const std::int64_t took = r.atMs - p.history.shownMs;
+    r.millis = static_cast<std::int32_t>(took < 0 ? 0 : took > 86400000 ? 86400000 : took);
+    r.autoTeach = s.autoTeach == 1 ? 1 : 0;
+    r.ranges = bitsOf(s.firstRange);
+    r.seconds = bitsOf(s.secondNum);
+    p.history.given = std::move(r);
+}
+
+void WriteAnswerHistory(Program& p)
+{
+    if (!p.history.given) {
+        return;
+    }
+    if (trimmedName(p.cur()).empty()) { // nobody's answers: no file to keep them in
+        p.history.given.reset();
+        return;
+    }
+    // What the tries before this answer came to; this one's is told with the next answer (or
+    // a flush), so the notice never depends on how quickly the writer's thread is.
+    noteOutcomes(p);
+    p.history.writer->submit(historyPath(p), std::move(*p.history.given));
+    p.history.given.reset();
+}
+
+void FlushAnswerHistory(Program& p)
+{
+    p.history.writer->settle();
+    noteOutcomes(p);
+}
+
+HistoryStatus RenameHistory(Program& p, std::string_view oldName, std::string_view newName)
+{
+    const HistoryStatus moved =
+        p.history.writer->rename(p.services.dataDir / historyFileName(oldName),
+                                 p.services.dataDir / historyFileName(newName));
+    noteOutcomes(p);
+    return moved;
+}
+
+HistoryStatus RemoveHistory(Program& p, std::string_view name)
+{
+    const HistoryStatus removed =
+        p.history.writer->remove(p.services.dataDir / historyFileName(name));
+    noteOutcomes(p);
+    return removed;
+}
+
+} // namespace sb

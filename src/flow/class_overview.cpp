@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/class_overview.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "flow/progress.h"
+#include "flow/results_table.h"
+#include "records/codec.h"
+#include "records/cp1252.h"
+#include "students/record_files.h"
+
+namespace sb {
+
+namespace {
+
+constexpr std::int64_t kDayMs = 86'400'000;
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// "1-7" or "1, 3, 5-7" from a row of boxes 1..n.
+std::string boxesText(std::span<const std::int16_t> boxes)
+{
+    std::string out;
+    std::size_t i = 1;
+    while (i < boxes.size()) {
+        if (boxes[i] != 1) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j + 1 < boxes.size() && boxes[j + 1] == 1) {
+            ++j;
+        }
+        out +=
+            (out.empty() ? "" : ", ") + std::to_string(i) + (j > i ? "-" + std::to_string(j) : "");
+        i = j + 1;
+    }
+    return out.empty() ? "none" : out;
+}
+
+std::string firstNumbersText(const DrillSettings& s)
+{
+    std::array<std::int16_t, 21> numbers{};
+    for (std::size_t g = 1; g <= 4; ++g) {
+        for (int n = groupLow[g]; n <= groupHigh[g]; ++n) {
+            numbers[static_cast<std::size_t>(n)] = s.firstRange[g] == 1 ? 1 : 0;
+        }
+    }
+    return boxesText(numbers);
+}
+
+std::optional<int> percentOf(const HistoryDb::Counts& c)
+{
+    return c.answers == 0 ? std::nullopt
+                          : std::optional(static_cast<int>(c.right * 100 / c.answers));
+}
+
+PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& dataDir,
+                         std::int64_t weekStart, std::int32_t offsetSeconds)
+{
+    PupilOverview o;
+    o.name = trimmedName(s);
+    o.operation = s.operation;
+    o.level = LevelText(s);
+    o.autoTeach = s.autoTeach == 1;
+    auto opened = HistoryDb::open(dataDir / historyFileName(o.name), false);
+    if (!opened.db) {
+        if (opened.status != HistoryStatus::Missing) {
+            o.note = "history could not be read";
+        }
+        return o;
+    }
+    HistoryDb& db = *opened.db;
+    const auto last = db.lastAnswerMs();
+    const auto week = db.counts(weekStart, INT64_MAX);
+    const auto before = db.counts(weekStart - 7 * kDayMs, weekStart);
+    const auto recent = db.recent(s.operation, kFluencyWindow);
+    if (!last || !week || !before || !recent) {
+        o.note = "history could not be read";
+        return o;
+    }
+    const auto ms = db.setting(kFluentSetting);
+    const std::int32_t fluentMs =
+        ms && *ms >= 100 && *ms <= 60000 ? static_cast<std::int32_t>(*ms) : kDefaultFluentMs;
+    o.lastMs = *last;
+    if (o.lastMs != 0) {
+        o.lastDate = DateOfDay((o.lastMs + std::int64_t{offsetSeconds} * 1000) / kDayMs);
+    }
+    o.weekAnswers = week->answers;
+    o.weekPercent = percentOf(*week).value_or(-1);
+    o.fluentFacts = GridFromRecent(*recent, fluentMs).count(Fluency::Fluent);
+    if (const auto a = percentOf(*week), b = percentOf(*before); a && b) {
+        o.trend = *a - *b;
+    }
+    return o;
+}
+
+} // namespace
+
+std::vector<DrillSettings> ReadClass(const DataDir& data)
+{
+    std::vector<DrillSettings> out;
+    const auto path = data / kStudentFile;
+    if (!data.files.exists(path)) {
+        return out;
+    }
+    const auto header = data.files.read(path, 0, kSlotSize);
+    const auto head = header ? decodeSettings(*header) : std::nullopt;
+    if (!head || head->tag <= 0) {
+        return out;
+    }
+    const auto all = data.files.read(path, kSlotSize, std::size_t{kSlotSize} * head->tag);
+    for (std::size_t k = 0; all && (k + 1) * kSlotSize <= all->size(); ++k) {
+        const auto slot = std::span(*all).subspan(k * kSlotSize, kSlotSize);
+        if (auto s = decodeSettings(slot); s && !trimmedName(*s).empty()) {
+            repairSettings(*s);
+            out.push_back(*s);
+        }
+    }
+    return out;
+}
+
+std::string LevelText(const DrillSettings& s)
+{
+    return OperationName(s.operation) + ", " + firstNumbersText(s) + " by " +
+           boxesText(s.secondNum);
+}
+
+std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pupils,
+                                              const std::filesystem::path& dataDir,
+                                              std::int64_t nowMs, std::int32_t offsetSeconds)
+{
+    const std::int64_t weekStart =
+        PeriodStart(Period::Last30Days, nowMs, offsetSeconds) + (29 - 6) * kDayMs;
+    std::vector<PupilOverview> out;
+    out.reserve(pupils.size());
+    for (const DrillSettings& s : pupils) {
+        out.push_back(overviewOf(s, dataDir, weekStart, offsetSeconds));
+    }
+    return out;
+}
+
+std::string OverviewHeader(OverviewColumn c)
+{
+    static constexpr std::array<const char*, kOverviewColumns> names{
+        "Pupil",     "Operation and level", "Auto Teach",   "Last drill",
+        "This week", "Right this week",     "Fluent facts", "Trend"};
+    return names[static_cast<std::size_t>(c)];
+}
+
+std::string OverviewText(const PupilOverview& p, OverviewColumn c)
+{
+    switch (c) {
+    case OverviewColumn::Name:
+        return p.name;
+    case OverviewColumn::Level:
+        return p.level;
+    case OverviewColumn::AutoTeach:
+        return p.autoTeach ? "On" : "Off";
+    case OverviewColumn::LastDrill:
+        return p.note.empty() ? p.lastDate : p.note;
+    case OverviewColumn::WeekAnswers:
+        return std::to_string(p.weekAnswers);
+    case OverviewColumn::WeekPercent:
+        return p.weekPercent < 0 ? "" : std::to_string(p.weekPercent) + "%";
+    case OverviewColumn::Fluent:
+        return std::to_string(p.fluentFacts);
+    case OverviewColumn::Trend:
+        return !p.trend ? "" : (*p.trend > 0 ? "+" : "") + std::to_string(*p.trend);
+    }
+    return {};
+}
+
+void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool descending)
+{
+    // A key per column; nullopt for "nothing in it".
+    const auto key = [c](const PupilOverview& p) -> std::optional<std::int64_t> {
+        switch (c) {
+        case OverviewColumn::AutoTeach:
+            return p.autoTeach ? 1 : 0;
+        case OverviewColumn::LastDrill:
+            return p.lastMs == 0 ? std::nullopt : std::optional(p.lastMs);
+        case OverviewColumn::WeekAnswers:
+            return p.weekAnswers;
+        case OverviewColumn::WeekPercent:
+            return p.weekPercent < 0 ? std::nullopt : std::optional<std::int64_t>(p.weekPercent);
+        case OverviewColumn::Fluent:
+            return p.fluentFacts;
+        case OverviewColumn::Trend:
+            return p.trend;
+        default:
+            return std::nullopt;
+        }
+    };
+    const bool byText = c == OverviewColumn::Name || c == OverviewColumn::Level;
+    std::stable_sort(rows.begin(), rows.end(), [&](const PupilOverview& a, const PupilOverview& b) {
+        if (byText) {
+            const std::string& x = c == OverviewColumn::Name ? a.name : a.level;
+            const std::string& y = c == OverviewColumn::Name ? b.name : b.level;
+            return descending ? y < x : x < y;
+        }
+        const auto x = key(a);
+        const auto y = key(b);
+        if (x.has_value() != y.has_value()) {
+            return x.has_value();
+        }
+        if (x && *x != *y) {
+            return descending ? *y < *x : *x < *y;
+        }
+        return a.name < b.name;
+    });
+}
+
+std::string CsvField(std::string_view utf8)
+{
+    if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(utf8);
+    }
+    std::string out = "\"";
+    for (const char ch : utf8) {
+        out += ch == '"' ? "\"\"" : std::string(1, ch);
+    }
+    return out + "\"";
+}
+
+std::string ClassOverviewCsv(std::span<const PupilOverview> rows)
+{
+    std::string out(kBom);
+    for (int c = 0; c < kOverviewColumns; ++c) {
+        out += (c == 0 ? "" : ",") + CsvField(OverviewHeader(static_cast<OverviewColumn>(c)));
+    }
+    out += "\r\n";
+    for (const PupilOverview& p : rows) {
+        for (int c = 0; c < kOverviewColumns; ++c) {
+            const std::string text = OverviewText(p, static_cast<OverviewColumn>(c));
+            out += (c == 0 ? "" : ",") + CsvField(cp1252ToUtf8(text));
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
+{
+    std::string out(kBom);
+    out += "pupil,time (UTC),drill,operation,problem,answer,chosen,outcome,seconds,auto teach,"
+           "first numbers,second numbers\r\n";
+    const auto when = [](std::int64_t ms) {
+        const auto t = static_cast<std::time_t>(ms / 1000);
+        std::tm utc{};
+        gmtime_r(&t, &utc);
+        char text[32];
+        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
+        char millis[8];
+        std::snprintf(millis, sizeof millis, ".%03dZ", static_cast<int>(ms % 1000));
+        return std::string(text) + millis;
+    };
+    static constexpr std::array<const char*, 3> outcome{"right", "wrong", "time-out"};
+    for (const AnswerRow& r : rows) {
+        DrillSettings selected; // the boxes ticked when the answer was given
+        for (std::size_t i = 1; i < selected.secondNum.size(); ++i) {
+            selected.secondNum[i] = static_cast<std::int16_t>((r.seconds >> i) & 1);
+            if (i < selected.firstRange.size()) {
+                selected.firstRange[i] = static_cast<std::int16_t>((r.ranges >> i) & 1);
+            }
+        }
+        const std::vector<std::string> fields{
+            cp1252ToUtf8(pupil),
+            when(r.atMs),
+            when(r.drillMs),
+            OperationName(r.operation),
+            cp1252ToUtf8(ProblemText(r)),
+            r.answer,
+            r.chosen,
+            outcome[static_cast<std::size_t>(r.outcome)],
+            std::to_string(r.millis / 1000) + "." + std::to_string(r.millis % 1000 / 100) +
+                std::to_string(r.millis % 100 / 10) + std::to_string(r.millis % 10),
+            r.autoTeach == 1 ? "on" : "off",
+            firstNumbersText(selected),
+            boxesText(selected.secondNum)};
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            out += (i == 0 ? "" : ",") + CsvField(fields[i]);
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace sb

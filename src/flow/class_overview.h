@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "records/drill_settings.h"
+#include "students/answer_history.h"
+#include "students/safe_file.h"
+
+namespace sb {
+
+// One line of the class overview: a pupil's record and what the pupil's history says of the
+// last seven days (today and the six before) against the seven before them.
+struct PupilOverview {
+    std::string name; // trimmed, in the record files' code page
+    int operation = 1;
+    std::string level; // "Multiplication, 1 Thru 10 by 1-7"
+    bool autoTeach = false;
+    std::int64_t lastMs = 0; // the last answer; 0 for none
+    std::string lastDate;    // its local date, "" for none
+    std::int64_t weekAnswers = 0;
+    int weekPercent = -1;     // -1 when there was no answer this week
+    int fluentFacts = 0;      // of the current operation
+    std::optional<int> trend; // percent right this week less the week before's
+    std::string note;         // "" or why the history could not be read
+};
+
+// The pupils of "StdDat.Xrx" in file order, read without changing or making any file: every
+// slot the header counts that the file holds whole, named ones only, each repaired.
+std::vector<DrillSettings> ReadClass(const DataDir& data);
+
+// The overview of these pupils from their histories in the data directory. fluentMs is used
+// for a pupil whose history keeps no threshold of its own.
+std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pupils,
+                                              const std::filesystem::path& dataDir,
+                                              std::int64_t nowMs, std::int32_t offsetSeconds);
+
+// "Multiplication, 1 Thru 10 by 1-7": the operation, the first-number ranges and the second
+// numbers selected.
+std::string LevelText(const DrillSettings& s);
+
+// The columns the overview sorts by.
+enum class OverviewColumn {
+    Name,
+    Level,
+    AutoTeach,
+    LastDrill,
+    WeekAnswers,
+    WeekPercent,
+    Fluent,
+    Trend
+};
+inline constexpr int kOverviewColumns = 8;
+// The caption of a column and a pupil's text in it.
+std::string OverviewHeader(OverviewColumn c);
+std::string OverviewText(const PupilOverview& p, OverviewColumn c);
+// Sorts by a column; pupils with nothing in it go last in either order; ties by name.
+void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool descending);
+
+// CSV as a spreadsheet on any system reads it (RFC 4180): UTF-8 after a byte-order mark,
+// fields quoted when they hold a comma, a quote or a line break, a quote doubled, lines ending
+// in CRLF, a header line first.
+std::string CsvField(std::string_view utf8);
+std::string ClassOverviewCsv(std::span<const PupilOverview> rows);
+// Every answer of one pupil, oldest first: date and time (UTC, ISO 8601), drill, operation,
+// problem, right answer, answer chosen, outcome, seconds, Auto Teach, and the first and second
+// numbers selected then.
+std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows);
+
+} // namespace sb

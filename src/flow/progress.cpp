@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "flow/progress.h"
+
+#include <algorithm>
+#include <map>
+
+#include "records/drill_settings.h"
+#include "records/fact_table.h"
+
+namespace sb {
+
+namespace {
+
+constexpr std::int64_t kDayMs = 86'400'000;
+
+// The median of a few times; the lower middle one of an even count, so that it is always a
+// time the pupil really took.
+std::int32_t median(std::vector<std::int32_t> ms)
+{
+    if (ms.empty()) {
+        return 0;
+    }
+    const auto mid = ms.begin() + static_cast<std::ptrdiff_t>((ms.size() - 1) / 2);
+    std::nth_element(ms.begin(), mid, ms.end());
+    return *mid;
+}
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+bool inGrid(const AnswerRow& r)
+{
+    return r.fact >= 1 && r.fact <= kFactSlots;
+}
+
+FluencyCell& cellOf(FluencyGrid& g, int fact)
+{
+    const auto row = static_cast<std::size_t>((fact - 1) % 20 + 1);
+    const auto column = static_cast<std::size_t>((fact - 1) / 20 + 1);
+    return g.cell[row][column];
+}
+
+} // namespace
+
+FluencyCell JudgeFact(std::span<const AnswerRow> newestFirst, std::int32_t fluentMs)
+{
+    const auto last = newestFirst.first(std::min<std::size_t>(newestFirst.size(), kFluencyWindow));
+    FluencyCell c;
+    c.answers = static_cast<int>(last.size());
+    if (last.empty()) {
+        return c;
+    }
+    std::vector<std::int32_t> times;
+    int wrong = 0;
+    for (const AnswerRow& r : last) {
+        times.push_back(r.millis);
+        wrong += r.outcome == AnswerOutcome::Right ? 0 : 1;
+    }
+    c.medianMs = median(times);
+    const auto run = last.first(std::min<std::size_t>(last.size(), kFluentRun));
+    const bool fluent = std::all_of(run.begin(), run.end(), [&](const AnswerRow& r) {
+        return r.outcome == AnswerOutcome::Right && r.millis <= fluentMs;
+    });
+    c.fluency = wrong * 2 >= c.answers ? Fluency::OftenWrong
+                : fluent               ? Fluency::Fluent
+                                       : Fluency::Slow;
+    return c;
+}
+
+int FluencyGrid::count(Fluency f) const
+{
+    int n = 0;
+    for (std::size_t r = 1; r <= 20; ++r) {
+        for (std::size_t c = 1; c <= 10; ++c) {
+            n += cell[r][c].fluency == f ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+FluencyGrid BuildFluencyGrid(std::span<const AnswerRow> oldestFirst, std::int32_t fluentMs)
+{
+    HistoryDb::RecentByFact recent;
+    for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
+        if (inGrid(*it)) {
+            auto& last = recent[static_cast<std::size_t>(it->fact)];
+            if (last.size() < kFluencyWindow) {
+                last.push_back(*it);
+            }
+        }
+    }
+    return GridFromRecent(recent, fluentMs);
+}
+
+FluencyGrid GridFromRecent(const HistoryDb::RecentByFact& recent, std::int32_t fluentMs)
+{
+    FluencyGrid g;
+    for (int fact = 1; fact <= kFactSlots; ++fact) {
+        cellOf(g, fact) = JudgeFact(recent[static_cast<std::size_t>(fact)], fluentMs);
+    }
+    return g;
+}
+
+std::string FluencyName(Fluency f)
+{
+    switch (f) {
+    case Fluency::Fluent:
+        return "Fluent";
+    case Fluency::Slow:
+        return "Slow";
+    case Fluency::OftenWrong:
+        return "Often wrong";
+    case Fluency::NeverAsked:
+        break;
+    }
+    return "Never asked";
+}
+
+std::string Seconds(std::int32_t ms)
+{
+    const std::int32_t tenths = (ms + 50) / 100;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+std::string FluencyText(const FluencyCell& c)
+{
+    if (c.fluency == Fluency::NeverAsked) {
+        return FluencyName(c.fluency);
+    }
+    return FluencyName(c.fluency) + ", median " + Seconds(c.medianMs) + " s of " +
+           std::to_string(c.answers) + (c.answers == 1 ? " answer" : " answers");
+}
+
+std::string ProblemText(const AnswerRow& r)
+{
+    static constexpr std::array<const char*, 7> sign{"?",      " + ",    " - ",   " - ",
+                                                     " \xD7 ", " \xF7 ", " \xF7 "};
+    const auto op =
+        static_cast<std::size_t>(r.operation >= 1 && r.operation <= 6 ? r.operation : 0);
+    return std::to_string(r.first) + sign[op] + std::to_string(r.second);
+}
+
+std::string Confusion::text() const
+{
+    std::string out = problem + ":";
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        out += (i == 0 ? " " : ", ") + chosen[i].first + " \xD7" + std::to_string(chosen[i].second);
+    }
+    return out;
+}
+
+std::vector<Confusion> Confusions(std::span<const AnswerRow> rows, std::int64_t sinceMs,
+                                  std::size_t most)
+{
+    std::map<int, std::map<std::string, int>> byFact;
+    std::map<int, std::string> problem;
+    for (const AnswerRow& r : rows) {
+        if (r.atMs >= sinceMs && r.outcome == AnswerOutcome::Wrong) {
+            ++byFact[r.fact][r.chosen];
+            problem[r.fact] = ProblemText(r);
+        }
+    }
+    std::vector<Confusion> out;
+    for (const auto& [fact, answers] : byFact) {
+        Confusion c{problem[fact], 0, {answers.begin(), answers.end()}};
+        for (const auto& a : answers) {
+            c.wrong += a.second;
+        }
+        std::stable_sort(c.chosen.begin(), c.chosen.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        out.push_back(std::move(c));
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const Confusion& a, const Confusion& b) { return a.wrong > b.wrong; });
+    if (out.size() > most) {
+        out.resize(most);
+    }
+    return out;
+}
+
+std::string DateOfDay(std::int64_t day)
+{
+    // Days to a civil date (proleptic Gregorian), after H. Hinnant's days_from_civil inverse.
+    const std::int64_t z = day + 719468;
+    const std::int64_t era = floorDiv(z, 146097);
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
+    const std::int64_t m = mp < 10 ? mp + 3 : mp - 9;
+    const std::int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+    const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    return std::to_string(y) + "-" + two(m) + "-" + two(d);
+}
+
+std::vector<DayFigures> DayAggregates(std::span<const AnswerRow> rows, std::int64_t sinceMs,
+                                      std::int32_t offsetSeconds)
+{
+    std::vector<DayFigures> out;
+    std::vector<std::int32_t> times;
+    const auto close = [&] {
+        if (!out.empty()) {
+            DayFigures& d = out.back();
+            d.percentRight = d.right * 100 / d.answers;
+            d.medianMs = median(std::move(times));
+            times.clear();
+        }
+    };
+    for (const AnswerRow& r : rows) {
+        if (r.atMs < sinceMs) {
+            continue;
+        }
+        const std::int64_t day = floorDiv(r.atMs + std::int64_t{offsetSeconds} * 1000, kDayMs);
+        if (out.empty() || out.back().day != day) {
+            close();
+            out.push_back(DayFigures{day, DateOfDay(day)});
+        }
+        ++out.back().answers;
+        out.back().right += r.outcome == AnswerOutcome::Right ? 1 : 0;
+        times.push_back(r.millis);
+    }
+    close();
+    return out;
+}
+
+std::int64_t PeriodStart(Period period, std::int64_t nowMs, std::int32_t offsetSeconds)
+{
+    if (period == Period::All) {
+        return 0;
+    }
+    const std::int64_t offsetMs = std::int64_t{offsetSeconds} * 1000;
+    const std::int64_t today = floorDiv(nowMs + offsetMs, kDayMs);
+    const std::int64_t back = period == Period::Last30Days ? 29 : 89;
+    return (today - back) * kDayMs - offsetMs;
+}
+
+void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::int64_t nowMs,
+                  std::int32_t offsetSeconds)
+{
+    m.rows.clear();
+    m.status.clear();
+    auto opened = HistoryDb::open(history, false);
+    if (!opened.db) {
+        m.status = opened.status == HistoryStatus::Missing
+                       ? "No answers kept yet for " + m.pupil
+                       : "The history of " + m.pupil + " could not be read";
+    } else {
+        if (const auto ms = opened.db->setting(kFluentSetting); ms && *ms >= 100 && *ms <= 60000) {
+            m.fluentMs = static_cast<std::int32_t>(*ms);
+        }
+        if (auto rows = opened.db->rows(m.operation, 0)) {
+            m.rows = std::move(*rows);
+        } else {
+            m.status = "The history of " + m.pupil + " could not be read";
+        }
+    }
+    Recompute(m, nowMs, offsetSeconds);
+}
+
+void Recompute(ProgressModel& m, std::int64_t nowMs, std::int32_t offsetSeconds)
+{
+    const std::int64_t since = PeriodStart(m.period, nowMs, offsetSeconds);
+    m.grid = BuildFluencyGrid(m.rows, m.fluentMs);
+    m.confusions = Confusions(m.rows, since, 12);
+    m.days = DayAggregates(m.rows, since, offsetSeconds);
+}
+
+} // namespace sb

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "students/answer_history.h"
+
+namespace sb {
+
+// The Progress window's figures, from one pupil's answer history, for one operation: how each
+// fact stands now (the fluency grid), which wrong answers the pupil keeps choosing, and how the
+// days went. Plain data; the window only shows it.
+
+// How a fact stands, judged on its last answers (at most kFluencyWindow of them).
+enum class Fluency {
+    NeverAsked,
+    Fluent,     // the last three (or all, when fewer) right, each within the threshold
+    Slow,       // mostly right, but not all of the last three right in time
+    OftenWrong, // at least half of the last answers wrong or timed out
+};
+inline constexpr int kFluencyWindow = 5;
+inline constexpr int kFluentRun = 3;
+inline constexpr std::int32_t kDefaultFluentMs = 3000;
+// The key of the teacher's threshold in a pupil's history.
+inline constexpr const char* kFluentSetting = "fluent_ms";
+
+struct FluencyCell {
+    Fluency fluency = Fluency::NeverAsked;
+    std::int32_t medianMs = 0; // of the last answers' times
+    int answers = 0;           // how many answers were judged
+    bool operator==(const FluencyCell&) const = default;
+};
+
+// One fact judged on its last answers, newest first.
+FluencyCell JudgeFact(std::span<const AnswerRow> newestFirst, std::int32_t fluentMs);
+
+// The fact grid as the Results table lays it out: row 1..20 (the first-number value),
+// column 1..10 (the second number); slot 0 unused.
+struct FluencyGrid {
+    std::array<std::array<FluencyCell, 11>, 21> cell{};
+    int count(Fluency f) const;
+};
+// From the answers of one operation, oldest first.
+FluencyGrid BuildFluencyGrid(std::span<const AnswerRow> oldestFirst, std::int32_t fluentMs);
+FluencyGrid GridFromRecent(const HistoryDb::RecentByFact& recent, std::int32_t fluentMs);
+
+// "Fluent", "Slow", "Often wrong", "Never asked".
+std::string FluencyName(Fluency f);
+// A cell as a reader hears it: "Fluent, median 1.9 s of 5 answers"; "Never asked".
+std::string FluencyText(const FluencyCell& c);
+// Milliseconds as seconds with one decimal: 1850 -> "1.9".
+std::string Seconds(std::int32_t ms);
+
+// A fact's problem as the pupil saw it, with the operation's sign: "7 x 8", "56 / 8" (in the
+// program's code page: "\xD7" and "\xF7" for times and divided by).
+std::string ProblemText(const AnswerRow& r);
+
+// The wrong answers chosen for one fact, most often first.
+struct Confusion {
+    std::string problem; // "7 x 8"
+    int wrong = 0;       // wrong answers chosen in all (time-outs not counted)
+    std::vector<std::pair<std::string, int>> chosen;
+    std::string text() const; // "7 x 8: 54 x4, 48 x2"
+};
+// The facts answered wrongly at or after sinceMs, the most often wrong first (ties: in fact
+// order), at most `most` of them.
+std::vector<Confusion> Confusions(std::span<const AnswerRow> rows, std::int64_t sinceMs,
+                                  std::size_t most);
+
+// One local day's figures.
+struct DayFigures {
+    std::int64_t day = 0; // days since 1970-01-01 in local time
+    std::string date;     // "2026-05-28"
+    int answers = 0;      // problems answered, time-outs included
+    int right = 0;
+    int percentRight = 0; // truncated
+    std::int32_t medianMs = 0;
+    bool operator==(const DayFigures&) const = default;
+};
+// The days with answers at or after sinceMs, oldest first. offsetSeconds: local time ahead of
+// UTC.
+std::vector<DayFigures> DayAggregates(std::span<const AnswerRow> rows, std::int64_t sinceMs,
+                                      std::int32_t offsetSeconds);
+// "YYYY-MM-DD" of a day number.
+std::string DateOfDay(std::int64_t day);
+
+enum class Period { Last30Days, Last90Days, All };
+// The first millisecond counted by the period: the start of the local day 29 (or 89) days
+// before today's; 0 for All.
+std::int64_t PeriodStart(Period period, std::int64_t nowMs, std::int32_t offsetSeconds);
+
+// Everything the Progress window shows.
+struct ProgressModel {
+    std::string pupil; // the trimmed name
+    int operation = 1;
+    Period period = Period::Last30Days;
+    std::int32_t fluentMs = kDefaultFluentMs;
+    std::string status;          // "" or why there is nothing to show
+    std::vector<AnswerRow> rows; // the operation's answers, oldest first
+    FluencyGrid grid;
+    std::vector<Confusion> confusions;
+    std::vector<DayFigures> days;
+};
+
+// Reads the pupil's history (never making one) and fills the model for model.operation,
+// model.period and the pupil's own threshold when the history holds one.
+void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::int64_t nowMs,
+                  std::int32_t offsetSeconds);
+// The figures again after the operation, the period or the threshold changed.
+void Recompute(ProgressModel& m, std::int64_t nowMs, std::int32_t offsetSeconds);
+
+} // namespace sb

@@ -1,0 +1,396 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "students/answer_history.h"
+
+#include <sqlite3.h>
+
+#include <system_error>
+#include <utility>
+
+#include "students/file_names.h"
+
+namespace sb {
+
+namespace {
+
+// How long a call waits for another program's lock before giving up: short enough that an
+// answer is never delayed visibly; the answer is then kept and written with the next one.
+constexpr int kBusyMs = 40;
+
+// Each step brings the schema from version i to i + 1, in one transaction with the version.
+constexpr std::array<const char*, kHistorySchema> kMigrations{
+    "CREATE TABLE answers("
+    " id INTEGER PRIMARY KEY,"
+    " at_ms INTEGER NOT NULL,"     // when, ms since 1970 UTC
+    " drill_ms INTEGER NOT NULL,"  // at_ms of the drill's first answer
+    " operation INTEGER NOT NULL," // 1..6
+    " fact INTEGER NOT NULL,"      // 1..200
+    " first INTEGER NOT NULL,"
+    " second INTEGER NOT NULL,"
+    " answer TEXT NOT NULL,"     // the right answer
+    " outcome INTEGER NOT NULL," // 0 right, 1 wrong, 2 time-out
+    " chosen TEXT,"              // the answer pressed; NULL for a time-out
+    " millis INTEGER NOT NULL,"
+    " auto_teach INTEGER NOT NULL,"
+    " ranges INTEGER NOT NULL,"
+    " seconds INTEGER NOT NULL);"
+    "CREATE INDEX answers_at ON answers(at_ms);"
+    "CREATE INDEX answers_fact ON answers(operation, fact, at_ms, outcome, millis);"
+    "CREATE TABLE settings(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"};
+
+HistoryStatus statusOf(int rc)
+{
+    switch (rc & 0xFF) {
+    case SQLITE_OK:
+    case SQLITE_DONE:
+    case SQLITE_ROW:
+        return HistoryStatus::Ok;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return HistoryStatus::Busy;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_SCHEMA:
+    case SQLITE_ERROR: // a table or column this program expects is not there
+        return HistoryStatus::Damaged;
+    default:
+        return HistoryStatus::Failed;
+    }
+}
+
+// One prepared statement, finalized when it goes.
+class Stmt {
+public:
+    Stmt(sqlite3* db, const char* sql)
+    {
+        m_rc = sqlite3_prepare_v2(db, sql, -1, &m_s, nullptr);
+        m_prepared = m_rc == SQLITE_OK;
+    }
+    ~Stmt() { sqlite3_finalize(m_s); }
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+    // Prepared; rc() then tells how the last step went.
+    bool ok() const { return m_prepared; }
+    int rc() const { return m_rc; }
+    void bind(int i, std::int64_t v) { sqlite3_bind_int64(m_s, i, v); }
+    void bind(int i, std::string_view v)
+    {
+        sqlite3_bind_text(m_s, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+    }
+    void bindNull(int i) { sqlite3_bind_null(m_s, i); }
+    // SQLITE_ROW, SQLITE_DONE or an error.
+    int step() { return m_rc = sqlite3_step(m_s); }
+    void reset()
+    {
+        sqlite3_reset(m_s);
+        sqlite3_clear_bindings(m_s);
+    }
+    std::int64_t i64(int col) const { return sqlite3_column_int64(m_s, col); }
+    std::int16_t i16(int col) const { return static_cast<std::int16_t>(i64(col)); }
+    std::string text(int col) const
+    {
+        const auto* t = sqlite3_column_text(m_s, col);
+        return t == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(t));
+    }
+
+private:
+    sqlite3_stmt* m_s = nullptr;
+    int m_rc = SQLITE_OK;
+    bool m_prepared = false;
+};
+
+int exec(sqlite3* db, const char* sql)
+{
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+}
+
+constexpr const char* kColumns = "at_ms, drill_ms, operation, fact, first, second, answer, "
+                                 "outcome, chosen, millis, auto_teach, ranges, seconds";
+
+AnswerRow rowOf(const Stmt& s)
+{
+    AnswerRow r;
+    r.atMs = s.i64(0);
+    r.drillMs = s.i64(1);
+    r.operation = s.i16(2);
+    r.fact = s.i16(3);
+    r.first = s.i16(4);
+    r.second = s.i16(5);
+    r.answer = s.text(6);
+    const std::int64_t outcome = s.i64(7);
+    r.outcome = outcome == 0   ? AnswerOutcome::Right
+                : outcome == 2 ? AnswerOutcome::TimeOut
+                               : AnswerOutcome::Wrong;
+    r.chosen = s.text(8);
+    r.millis = static_cast<std::int32_t>(s.i64(9));
+    r.autoTeach = s.i16(10);
+    r.ranges = s.i16(11);
+    r.seconds = s.i16(12);
+    return r;
+}
+
+} // namespace
+
+std::filesystem::path historyFileName(std::string_view trimmedName)
+{
+    const std::string stem = fileStemForName(trimmedName) + ".history.sqlite";
+    return std::filesystem::path(std::u8string(stem.begin(), stem.end()));
+}
+
+HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWriting)
+{
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(path, ec);
+    if (!forWriting && !existed) {
+        return {nullptr, HistoryStatus::Missing};
+    }
+    sqlite3* raw = nullptr;
+    // A connection is used by one thread at a time (the writer's, or a window's): no mutex
+    // around every call.
+    const int flags =
+        (forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) |
+        SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
+    std::unique_ptr<HistoryDb> db(new HistoryDb(raw)); // closes raw whatever happens
+    if (rc != SQLITE_OK) {
+        return {nullptr, statusOf(rc) == HistoryStatus::Damaged ? HistoryStatus::Damaged
+                                                                : HistoryStatus::Failed};
+    }
+    sqlite3_busy_timeout(raw, kBusyMs);
+    // WAL would need shared memory, which a network share does not give; FULL syncs the
+    // journal and the database at each commit.
+    if (forWriting) {
+        if (const int r = exec(raw, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;");
+            r != SQLITE_OK) {
+            return {nullptr, statusOf(r)};
+        }
+    }
+    Stmt version(raw, "PRAGMA user_version");
+    if (!version.ok() || version.step() != SQLITE_ROW) {
+        return {nullptr, statusOf(version.rc())};
+    }
+    db->m_version = static_cast<int>(version.i64(0));
+    if (db->m_version > kHistorySchema) {
+        return {std::move(db), HistoryStatus::Newer};
+    }
+    if (forWriting && db->m_version < kHistorySchema) {
+        if (const HistoryStatus s = db->migrate(); s != HistoryStatus::Ok) {
+            if (!existed) { // a full disk: the empty file this call made goes again
+                db.reset();
+                std::filesystem::remove(path, ec);
+                std::filesystem::remove(path.native() + "-journal", ec);
+            }
+            return {nullptr, s};
+        }
+    } else if (db->m_version < kHistorySchema) {
+        return {nullptr, HistoryStatus::Damaged}; // nothing this program can read yet
+    }
+    return {std::move(db), HistoryStatus::Ok};
+}
+
+HistoryDb::~HistoryDb()
+{
+    sqlite3_close_v2(m_db);
+}
+
+HistoryStatus HistoryDb::migrate()
+{
+    while (m_version < kHistorySchema) {
+        const std::string sql = std::string("BEGIN IMMEDIATE;") +
+                                kMigrations[static_cast<std::size_t>(m_version)] +
+                                "PRAGMA user_version=" + std::to_string(m_version + 1) + ";COMMIT;";
+        if (const int rc = exec(m_db, sql.c_str()); rc != SQLITE_OK) {
+            exec(m_db, "ROLLBACK");
+            return statusOf(rc);
+        }
+        ++m_version;
+    }
+    return HistoryStatus::Ok;
+}
+
+HistoryStatus HistoryDb::append(std::span<const AnswerRow> rows)
+{
+    if (m_version != kHistorySchema) {
+        return HistoryStatus::Newer;
+    }
+    if (const int rc = exec(m_db, "BEGIN IMMEDIATE"); rc != SQLITE_OK) {
+        return statusOf(rc);
+    }
+    const std::string sql =
+        std::string("INSERT INTO answers(") + kColumns + ") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)";
+    int rc = SQLITE_OK;
+    {
+        Stmt s(m_db, sql.c_str());
+        rc = s.rc();
+        for (const AnswerRow& r : rows) {
+            if (!s.ok()) {
+                break;
+            }
+            s.bind(1, r.atMs);
+            s.bind(2, r.drillMs);
+            s.bind(3, r.operation);
+            s.bind(4, r.fact);
+            s.bind(5, r.first);
+            s.bind(6, r.second);
+            s.bind(7, r.answer);
+            s.bind(8, static_cast<std::int64_t>(r.outcome));
+            if (r.outcome == AnswerOutcome::TimeOut) {
+                s.bindNull(9);
+            } else {
+                s.bind(9, r.chosen);
+            }
+            s.bind(10, r.millis);
+            s.bind(11, r.autoTeach);
+            s.bind(12, r.ranges);
+            s.bind(13, r.seconds);
+            if ((rc = s.step()) != SQLITE_DONE) {
+                break;
+            }
+            rc = SQLITE_OK;
+            s.reset();
+        }
+    }
+    if (rc == SQLITE_OK) {
+        rc = exec(m_db, "COMMIT");
+    }
+    if (rc != SQLITE_OK) {
+        exec(m_db, "ROLLBACK");
+    }
+    return statusOf(rc);
+}
+
+std::optional<std::vector<AnswerRow>> HistoryDb::rows(int operation, std::int64_t sinceMs)
+{
+    const std::string sql = std::string("SELECT ") + kColumns +
+                            // "+operation": the time index gives the order, no sorting
+                            " FROM answers WHERE at_ms >= ?1 AND (?2 = 0 OR +operation = ?2)"
+                            " ORDER BY at_ms, id";
+    Stmt s(m_db, sql.c_str());
+    s.bind(1, sinceMs);
+    s.bind(2, operation);
+    std::vector<AnswerRow> out;
+    while (s.ok() && s.step() == SQLITE_ROW) {
+        out.push_back(rowOf(s));
+    }
+    if (s.rc() != SQLITE_DONE) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int count)
+{
+    // Only what judging a fact needs: the outcome and the time of each answer.
+    Stmt s(m_db, "SELECT outcome, millis FROM answers WHERE operation = ? AND fact = ?"
+                 " ORDER BY at_ms DESC LIMIT ?");
+    RecentByFact out;
+    for (std::size_t fact = 1; fact < out.size() && s.ok(); ++fact) {
+        s.bind(1, operation);
+        s.bind(2, static_cast<std::int64_t>(fact));
+        s.bind(3, count);
+        while (s.step() == SQLITE_ROW) {
+            AnswerRow r;
+            r.operation = static_cast<std::int16_t>(operation);
+            r.fact = static_cast<std::int16_t>(fact);
+            r.outcome = s.i64(0) == 0   ? AnswerOutcome::Right
+                        : s.i64(0) == 2 ? AnswerOutcome::TimeOut
+                                        : AnswerOutcome::Wrong;
+            r.millis = static_cast<std::int32_t>(s.i64(1));
+            out[fact].push_back(std::move(r));
+        }
+        if (s.rc() != SQLITE_DONE) {
+            return std::nullopt;
+        }
+        s.reset();
+    }
+    if (!s.ok()) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+std::optional<HistoryDb::Counts> HistoryDb::counts(std::int64_t fromMs, std::int64_t toMs)
+{
+    Stmt s(m_db, "SELECT COUNT(*), COALESCE(SUM(outcome = 0), 0) FROM answers"
+                 " WHERE at_ms >= ? AND at_ms < ?");
+    s.bind(1, fromMs);
+    s.bind(2, toMs);
+    if (!s.ok() || s.step() != SQLITE_ROW) {
+        return std::nullopt;
+    }
+    return Counts{s.i64(0), s.i64(1)};
+}
+
+std::optional<std::int64_t> HistoryDb::lastAnswerMs()
+{
+    Stmt s(m_db, "SELECT COALESCE(MAX(at_ms), 0) FROM answers");
+    if (!s.ok() || s.step() != SQLITE_ROW) {
+        return std::nullopt;
+    }
+    return s.i64(0);
+}
+
+std::optional<std::int64_t> HistoryDb::setting(std::string_view key)
+{
+    Stmt s(m_db, "SELECT value FROM settings WHERE key = ?");
+    s.bind(1, key);
+    if (!s.ok() || s.step() != SQLITE_ROW) {
+        return std::nullopt;
+    }
+    return s.i64(0);
+}
+
+HistoryStatus HistoryDb::setSetting(std::string_view key, std::int64_t value)
+{
+    if (m_version != kHistorySchema) {
+        return HistoryStatus::Newer;
+    }
+    Stmt s(m_db, "INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
+    s.bind(1, key);
+    s.bind(2, value);
+    return s.ok() ? statusOf(s.step()) : statusOf(s.rc());
+}
+
+HistoryStatus moveHistory(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::exists(from, ec)) {
+        return HistoryStatus::Missing;
+    }
+    if (fs::exists(to, ec) && !fs::equivalent(from, to, ec)) {
+        return HistoryStatus::Failed;
+    }
+    {
+        // Opening for writing and reading once rolls back a transaction a crash left behind,
+        // which removes its journal: the journal is named after the old file.
+        auto opened = HistoryDb::open(from, true);
+        if (opened.db) {
+            static_cast<void>(opened.db->lastAnswerMs());
+        } else if (opened.status == HistoryStatus::Busy) {
+            return HistoryStatus::Busy;
+        }
+    }
+    if (fs::exists(fs::path(from.native() + "-journal"), ec)) {
+        return HistoryStatus::Busy; // still in use by another program
+    }
+    fs::rename(from, to, ec);
+    return ec ? HistoryStatus::Failed : HistoryStatus::Ok;
+}
+
+HistoryStatus removeHistory(const std::filesystem::path& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        return HistoryStatus::Missing;
+    }
+    // The database first: a journal without its database is harmless, the other way round a
+    // half-written database could be read as whole.
+    if (!fs::remove(path, ec) || ec) {
+        return HistoryStatus::Failed;
+    }
+    fs::remove(fs::path(path.native() + "-journal"), ec);
+    return HistoryStatus::Ok;
+}
+
+} // namespace sb

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace sb {
+
+// How an answer ended.
+enum class AnswerOutcome : std::int16_t { Right = 0, Wrong = 1, TimeOut = 2 };
+
+// One counted answer, as a pupil's answer history keeps it.
+struct AnswerRow {
+    std::int64_t atMs = 0;      // when it was given, milliseconds since 1970-01-01 UTC
+    std::int64_t drillMs = 0;   // atMs of the first answer of its drill: names the drill
+    std::int16_t operation = 0; // 1..6
+    std::int16_t fact = 0;      // fact index 1..200: (second - 1) * 20 + first-number column
+    std::int16_t first = 0;     // the two numbers as posed
+    std::int16_t second = 0;
+    std::string answer; // the right answer as the buttons show it ("54", "7 R 2")
+    AnswerOutcome outcome = AnswerOutcome::Right;
+    std::string chosen;         // the answer pressed (the right one too); empty for a time-out
+    std::int32_t millis = 0;    // from the problem being shown to the answer
+    std::int16_t autoTeach = 0; // Auto Teach on (1) or off (0) when it was given
+    std::int16_t ranges = 0;    // first-number ranges selected then: bit r for range r (1..4)
+    std::int16_t seconds = 0;   // second numbers selected then: bit n for n (1..10)
+
+    bool operator==(const AnswerRow&) const = default;
+};
+
+// The history file of the pupil with this (trimmed) name: the name made safe as for the fact
+// file, followed by ".history.sqlite".
+std::filesystem::path historyFileName(std::string_view trimmedName);
+
+// What a call on a history database found.
+enum class HistoryStatus {
+    Ok,
+    Missing, // no database there (and none was to be made)
+    Busy,    // another program holds it locked; try again later
+    Damaged, // the file is not a database this program can use
+    Newer,   // made by a newer program: readable, never written
+    Failed,  // the disk refused (read-only folder, full disk, no permission)
+};
+
+// The schema version this program writes; older databases are brought up to it when opened
+// for writing.
+inline constexpr int kHistorySchema = 1;
+
+// One pupil's answer history: an SQLite database of one table of answers, written with
+// journal_mode DELETE and synchronous FULL, so that it is safe on a network share and a
+// committed answer survives a power cut. Every call reports what happened; none throws. Not
+// copyable; closing happens when it goes.
+class HistoryDb {
+public:
+    // Opens the database at path. forWriting makes it when missing and brings an older
+    // schema up to date, each step in one transaction; otherwise a missing file is Missing
+    // and nothing is made.
+    struct Opened;
+    static Opened open(const std::filesystem::path& path, bool forWriting);
+    ~HistoryDb();
+    HistoryDb(const HistoryDb&) = delete;
+    HistoryDb& operator=(const HistoryDb&) = delete;
+
+    // Adds the rows in one transaction: all of them or none.
+    [[nodiscard]] HistoryStatus append(std::span<const AnswerRow> rows);
+
+    // Every answer of operation (0: of every operation) given at or after sinceMs, oldest
+    // first. Nothing when the database cannot be read.
+    [[nodiscard]] std::optional<std::vector<AnswerRow>> rows(int operation, std::int64_t sinceMs);
+
+    // The outcome and time of the last `count` answers of each fact 1..200 of operation, newest
+    // first (the other fields are left empty).
+    using RecentByFact = std::array<std::vector<AnswerRow>, 201>;
+    [[nodiscard]] std::optional<RecentByFact> recent(int operation, int count);
+
+    // Answers given in [fromMs, toMs) and how many of them were right.
+    struct Counts {
+        std::int64_t answers = 0;
+        std::int64_t right = 0;
+    };
+    [[nodiscard]] std::optional<Counts> counts(std::int64_t fromMs, std::int64_t toMs);
+    // When the last answer was given; 0 when there is none.
+    [[nodiscard]] std::optional<std::int64_t> lastAnswerMs();
+
+    // A whole-number setting kept with the history (the fluency threshold, for one).
+    [[nodiscard]] std::optional<std::int64_t> setting(std::string_view key);
+    [[nodiscard]] HistoryStatus setSetting(std::string_view key, std::int64_t value);
+
+    int schemaVersion() const { return m_version; }
+
+private:
+    explicit HistoryDb(sqlite3* db) : m_db(db) {}
+    HistoryStatus migrate();
+    sqlite3* m_db;
+    int m_version = 0;
+};
+
+struct HistoryDb::Opened {
+    std::unique_ptr<HistoryDb> db; // set exactly when status is Ok or Newer
+    HistoryStatus status = HistoryStatus::Failed;
+};
+
+// Carries a pupil's history to a new name: the database at from is moved to to. A move never
+// replaces a history already at to (both stay; the answer is Failed), and an interrupted
+// transaction left at from is rolled back first so that its journal is not left behind.
+// Missing when there is nothing at from.
+[[nodiscard]] HistoryStatus moveHistory(const std::filesystem::path& from,
+                                        const std::filesystem::path& to);
+
+// Deletes the history at path with what SQLite keeps beside it; Missing when none was there.
+[[nodiscard]] HistoryStatus removeHistory(const std::filesystem::path& path);
+
+} // namespace sb

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "students/history_writer.h"
+
+#include <utility>
+
+namespace sb {
+
+HistoryWriter::~HistoryWriter()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stop = true;
+        m_dirty = true;
+    }
+    m_wake.notify_all();
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+void HistoryWriter::submit(const std::filesystem::path& path, AnswerRow row)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        auto& rows = m_waiting[path];
+        if (rows.size() >= m_mostWaiting) {
+            rows.erase(rows.begin());
+        }
+        rows.push_back(std::move(row));
+        m_dirty = true;
+        if (!m_thread.joinable()) {
+            m_thread = std::thread([this] { run(); });
+        }
+    }
+    m_wake.notify_all();
+}
+
+void HistoryWriter::settle()
+{
+    std::unique_lock lock(m_mutex);
+    if (!m_thread.joinable()) {
+        return;
+    }
+    // A try already under way may have taken its answers before the last ones came.
+    const unsigned long until = m_rounds + (m_busy ? 2 : 1);
+    m_dirty = true;
+    m_wake.notify_all();
+    m_done.wait(lock, [&] { return m_rounds >= until; });
+}
+
+std::map<std::filesystem::path, bool> HistoryWriter::outcomes()
+{
+    const std::lock_guard lock(m_mutex);
+    return std::exchange(m_outcomes, {});
+}
+
+std::size_t HistoryWriter::waiting(const std::filesystem::path& path)
+{
+    const std::lock_guard lock(m_mutex);
+    const auto it = m_waiting.find(path);
+    return it == m_waiting.end() ? 0 : it->second.size();
+}
+
+std::unique_lock<std::mutex> HistoryWriter::idle()
+{
+    std::unique_lock lock(m_mutex);
+    m_done.wait(lock, [&] { return !m_busy; });
+    return lock;
+}
+
+HistoryStatus HistoryWriter::rename(const std::filesystem::path& from,
+                                    const std::filesystem::path& to)
+{
+    // No try runs while the lock is held: the thread takes it to begin one.
+    const auto lock = idle();
+    m_db.reset();
+    const HistoryStatus moved = moveHistory(from, to);
+    const auto it = m_waiting.find(from);
+    if (moved != HistoryStatus::Failed && moved != HistoryStatus::Busy && it != m_waiting.end()) {
+        auto& target = m_waiting[to];
+        target.insert(target.begin(), it->second.begin(), it->second.end());
+        m_waiting.erase(from);
+        m_outcomes[from] = true; // nothing waits for that name any more
+        m_dirty = true;
+        m_wake.notify_all();
+    }
+    return moved;
+}
+
+HistoryStatus HistoryWriter::remove(const std::filesystem::path& path)
+{
+    const auto lock = idle();
+    m_db.reset();
+    if (m_waiting.erase(path) != 0) {
+        m_outcomes[path] = true;
+    }
+    return removeHistory(path);
+}
+
+bool HistoryWriter::writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows)
+{
+    if (!m_db || m_dbPath != path) {
+        m_db.reset();
+        auto opened = HistoryDb::open(path, true);
+        if (opened.status != HistoryStatus::Ok) {
+            return false;
+        }
+        m_db = std::move(opened.db);
+        m_dbPath = path;
+    }
+    if (m_db->append(rows) != HistoryStatus::Ok) {
+        // Opened afresh next time: the lock may be gone or the file set aside by then.
+        m_db.reset();
+        return false;
+    }
+    return true;
+}
+
+void HistoryWriter::run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [&] { return m_dirty; });
+        m_dirty = false;
+        m_busy = true;
+        const auto work = m_waiting;
+        lock.unlock();
+        std::map<std::filesystem::path, bool> written;
+        for (const auto& [path, rows] : work) {
+            written[path] = rows.empty() || writeRows(path, rows);
+        }
+        lock.lock();
+        for (const auto& [path, ok] : written) {
+            if (ok) {
+                // Answers that came during the write stay for the next try.
+                auto& rows = m_waiting[path];
+                rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                            rows.size(), work.at(path).size())));
+                if (rows.empty()) {
+                    m_waiting.erase(path);
+                }
+            }
+            m_outcomes[path] = ok;
+        }
+        m_busy = false;
+        ++m_rounds;
+        m_done.notify_all();
+        if (m_stop && !m_dirty) {
+            m_db.reset();
+            return;
+        }
+    }
+}
+
+} // namespace sb

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "students/answer_history.h"
+
+namespace sb {
+
+// Writes answers to the pupils' history databases on a thread of its own, so that the drill
+// never waits for the disk (a commit with synchronous FULL takes a few flushes to the disk,
+// tens of milliseconds on a slow one). Answers wait in memory, by database, until a write takes
+// them; a database that cannot be written (read-only folder, locked, damaged) keeps its answers
+// for the next try, which comes with the next answer given. Each try writes everything waiting
+// for one database in one transaction. The thread starts with the first answer; going, the
+// writer makes one last try and waits for it.
+class HistoryWriter {
+public:
+    explicit HistoryWriter(std::size_t mostWaiting = 100000) : m_mostWaiting(mostWaiting) {}
+    ~HistoryWriter();
+    HistoryWriter(const HistoryWriter&) = delete;
+    HistoryWriter& operator=(const HistoryWriter&) = delete;
+
+    // Queues one answer for the database at path (the oldest waiting answer of that database
+    // is dropped when mostWaiting are already waiting) and wakes the thread.
+    void submit(const std::filesystem::path& path, AnswerRow row);
+    // Tries every waiting answer now and returns once that try is over.
+    void settle();
+
+    // How each database fared since the last call: true when its answers were all written,
+    // false when some still wait.
+    std::map<std::filesystem::path, bool> outcomes();
+    // Answers waiting for the database at path.
+    std::size_t waiting(const std::filesystem::path& path);
+
+    // Carries the database at from, and the answers waiting for it, to to (see moveHistory).
+    HistoryStatus rename(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Deletes the database at path and forgets the answers waiting for it.
+    HistoryStatus remove(const std::filesystem::path& path);
+
+private:
+    void run();
+    bool writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows);
+    std::unique_lock<std::mutex> idle();
+
+    const std::size_t m_mostWaiting;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_done;
+    std::map<std::filesystem::path, std::vector<AnswerRow>> m_waiting;
+    std::map<std::filesystem::path, bool> m_outcomes;
+    bool m_dirty = false;
+    bool m_busy = false;
+    bool m_stop = false;
+    unsigned long m_rounds = 0;
+    std::unique_ptr<HistoryDb> m_db; // the thread's open database, at m_dbPath
+    std::filesystem::path m_dbPath;
+    std::thread m_thread;
+};
+
+} // namespace sb

@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/class_overview_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "flow/answer_log.h"
+#include "flow/lifecycle.h"
+#include "flow/program.h"
+#include "views/common_qt.h"
+
+namespace sb {
+
+ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
+    : QDialog(parent), m_program(program)
+{
+    setObjectName(QStringLiteral("classOverview"));
+    setWindowTitle(QStringLiteral("Class Overview"));
+    setModal(true);
+    FlushAnswerHistory(program); // the last answers belong in the figures
+    const std::int64_t now = program.services.clock.utcMillis();
+    m_rows = BuildClassOverview(ReadClass(dataDirOf(program)), program.services.dataDir, now,
+                                program.services.clock.utcOffsetSeconds(now));
+
+    buildTable();
+    m_sort = new QComboBox(this);
+    m_sort->setObjectName(QStringLiteral("overviewSort"));
+    QStringList headers;
+    for (int c = 0; c < kOverviewColumns; ++c) {
+        headers << toQString(OverviewHeader(static_cast<OverviewColumn>(c)));
+    }
+    m_table->setHorizontalHeaderLabels(headers);
+    m_sort->addItems(headers);
+    m_down = new QCheckBox(QStringLiteral("D&escending"), this);
+    m_down->setObjectName(QStringLiteral("overviewDescending"));
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("overviewStatus"));
+    auto* sortLabel = new QLabel(QStringLiteral("&Sort by:"), this);
+    sortLabel->setBuddy(m_sort);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(sortLabel);
+    top->addWidget(m_sort);
+    top->addWidget(m_down);
+    top->addStretch(1);
+    auto* csv = new QPushButton(QStringLiteral("Save as CS&V..."), this);
+    auto* pdf = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+    auto* print = new QPushButton(QStringLiteral("P&rint..."), this);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {csv, pdf, print}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top);
+    outer->addWidget(m_table, 1);
+    outer->addWidget(m_status);
+    outer->addLayout(buttons);
+    resize(900, 420);
+
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) {
+        const auto column = static_cast<OverviewColumn>(c);
+        sortBy(column, column == m_column ? !m_descending : false);
+    });
+    connect(m_sort, &QComboBox::activated, this,
+            [this](int c) { sortBy(static_cast<OverviewColumn>(c), m_descending); });
+    connect(m_down, &QCheckBox::clicked, this, [this](bool on) { sortBy(m_column, on); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(csv, &QPushButton::clicked, this, [this] {
+        if (const QString p = ask(QStringLiteral("CSV"), QStringLiteral("csv")); !p.isEmpty()) {
+            saveCsv(p);
+        }
+    });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        if (const QString p = ask(QStringLiteral("PDF"), QStringLiteral("pdf")); !p.isEmpty()) {
+            savePdf(p);
+        }
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            paintDocument(printer);
+        }
+    });
+    sortBy(OverviewColumn::Name, false);
+}
+
+void ClassOverviewWindow::buildTable()
+{
+    m_table = new QTableWidget(0, kOverviewColumns, this);
+    m_table->setObjectName(QStringLiteral("overviewTable"));
+    m_table->setAccessibleName(QStringLiteral("Every pupil"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionsClickable(true);
+}
+
+void ClassOverviewWindow::sortBy(OverviewColumn column, bool descending)
+{
+    m_column = column;
+    m_descending = descending;
+    SortOverview(m_rows, column, descending);
+    render();
+}
+
+void ClassOverviewWindow::render()
+{
+    const QSignalBlocker a(m_sort);
+    const QSignalBlocker b(m_down);
+    m_sort->setCurrentIndex(static_cast<int>(m_column));
+    m_down->setChecked(m_descending);
+    m_table->horizontalHeader()->setSortIndicatorShown(true);
+    m_table->horizontalHeader()->setSortIndicator(
+        static_cast<int>(m_column), m_descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    m_table->setRowCount(static_cast<int>(m_rows.size()));
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
+        for (int c = 0; c < kOverviewColumns; ++c) {
+            const auto column = static_cast<OverviewColumn>(c);
+            auto* item = new QTableWidgetItem(
+                toQString(OverviewText(m_rows[static_cast<std::size_t>(r)], column)));
+            const bool number = column == OverviewColumn::WeekAnswers ||
+                                column == OverviewColumn::WeekPercent ||
+                                column == OverviewColumn::Fluent || column == OverviewColumn::Trend;
+            item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
+                                          : Qt::AlignLeft | Qt::AlignVCenter);
+            m_table->setItem(r, c, item);
+        }
+    }
+    m_status->setText(m_rows.empty() ? QStringLiteral("No pupils in the student file yet.")
+                                     : QStringLiteral("%1 pupils; a week is today and the six "
+                                                      "days before it.")
+                                           .arg(m_rows.size()));
+}
+
+void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
+{
+    QPainter painter(&device);
+    const QRect page = painter.viewport();
+    painter.setFont(arial(13, true));
+    const int titleH = QFontMetrics(painter.font(), &device).height();
+    painter.drawText(0, titleH, QStringLiteral("Class Overview"));
+    // Columns in proportion to the texts they hold.
+    static constexpr std::array<int, kOverviewColumns> weight{14, 30, 8, 10, 8, 10, 8, 6};
+    std::array<int, kOverviewColumns + 1> left{};
+    for (std::size_t c = 0; c < weight.size(); ++c) {
+        left[c + 1] = left[c] + weight[c] * page.width() / 94;
+    }
+    const int lineH = QFontMetrics(arial(8), &device).height();
+    int y = titleH * 2;
+    const auto line = [&](auto textOf, bool bold) {
+        if (y + lineH > page.height()) {
+            device.newPage();
+            y = 0;
+        }
+        painter.setFont(arial(8, bold));
+        y += lineH;
+        for (int c = 0; c < kOverviewColumns; ++c) {
+            painter.drawText(QRect(left[static_cast<std::size_t>(c)], y - lineH,
+                                   left[static_cast<std::size_t>(c) + 1] -
+                                       left[static_cast<std::size_t>(c)] - lineH / 3,
+                                   lineH),
+                             Qt::AlignLeft | Qt::AlignVCenter, textOf(c));
+        }
+    };
+    line([](int c) { return toQString(OverviewHeader(static_cast<OverviewColumn>(c))); }, true);
+    for (const PupilOverview& p : m_rows) {
+        line([&p](int c) { return toQString(OverviewText(p, static_cast<OverviewColumn>(c))); },
+             false);
+    }
+}
+
+bool ClassOverviewWindow::savePdf(const QString& path)
+{
+    QSaveFile file(path);
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved) {
+        QPdfWriter writer(&file);
+        writer.setTitle(QStringLiteral("Class Overview"));
+        writer.setCreator(QStringLiteral("Sumblitz1.2"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        paintDocument(writer);
+    }
+    saved = saved && file.commit();
+    noteSaved(saved, path);
+    return saved;
+}
+
+bool ClassOverviewWindow::saveCsv(const QString& path)
+{
+    const std::string csv = ClassOverviewCsv(m_rows);
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+                           static_cast<qint64>(csv.size()) &&
+                       file.commit();
+    noteSaved(saved, path);
+    return saved;
+}
+
+void ClassOverviewWindow::noteSaved(bool saved, const QString& path)
+{
+    const QByteArray name = QFileInfo(path).fileName().toUtf8();
+    noteSave(m_program, saved, "Overview could not be saved",
+             std::filesystem::path(std::u8string(name.begin(), name.end())));
+    if (!saved) {
+        m_status->setText(toQString(m_program.main.notice));
+    }
+}
+
+QString ClassOverviewWindow::ask(const QString& what, const QString& suffix)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty() || !QDir(dir).exists()) {
+        dir = QDir::homePath();
+    }
+    return QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save the class overview as ") + what,
+        QDir(dir).filePath(QStringLiteral("class overview.") + suffix),
+        what + QStringLiteral(" files (*.") + suffix + QStringLiteral(")"));
+}
+
+} // namespace sb

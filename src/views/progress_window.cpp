@@ -1,0 +1,431 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/progress_window.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "flow/answer_log.h"
+#include "flow/class_overview.h"
+#include "flow/lifecycle.h"
+#include "flow/program.h"
+#include "flow/results_table.h"
+#include "views/common_qt.h"
+#include "views/progress_chart_qt.h"
+
+namespace sb {
+
+namespace {
+
+QColor colourOf(Fluency f)
+{
+    switch (f) {
+    case Fluency::Fluent:
+        return QColor(150, 220, 150);
+    case Fluency::Slow:
+        return QColor(255, 225, 130);
+    case Fluency::OftenWrong:
+        return QColor(240, 150, 150);
+    case Fluency::NeverAsked:
+        break;
+    }
+    return QColor(235, 235, 235);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(Program& program, QWidget* parent)
+    : QDialog(parent), m_program(program)
+{
+    setObjectName(QStringLiteral("progress"));
+    setModal(true);
+    m_model.pupil = trimmedName(program.cur());
+    const int op = program.cur().operation;
+    m_model.operation = op >= 1 && op <= 6 ? op : 1;
+    setWindowTitle(QStringLiteral("Progress: ") + toQString(m_model.pupil));
+    buildControls();
+    resize(980, 720); // the whole grid at once on a 1366 x 768 screen
+    reload();
+}
+
+ProgressWindow::~ProgressWindow() = default;
+
+void ProgressWindow::buildControls()
+{
+    m_operation = new QComboBox(this);
+    m_operation->setObjectName(QStringLiteral("progressOperation"));
+    for (int op = 1; op <= 6; ++op) {
+        m_operation->addItem(toQString(OperationName(op)), op);
+    }
+    m_operation->setCurrentIndex(m_model.operation - 1);
+    m_period = new QComboBox(this);
+    m_period->setObjectName(QStringLiteral("progressPeriod"));
+    m_period->addItems(
+        {QStringLiteral("Last 30 days"), QStringLiteral("Last 90 days"), QStringLiteral("All")});
+    m_fluent = new QDoubleSpinBox(this);
+    m_fluent->setObjectName(QStringLiteral("fluentSeconds"));
+    m_fluent->setRange(0.5, 30);
+    m_fluent->setSingleStep(0.5);
+    m_fluent->setDecimals(1);
+    m_fluent->setSuffix(QStringLiteral(" s"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Operation:"), m_operation);
+    form->addRow(QStringLiteral("&Period:"), m_period);
+    form->addRow(QStringLiteral("&Fluent within:"), m_fluent);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("progressStatus"));
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("progressTabs"));
+    m_tabs->addTab(buildGridTab(), QStringLiteral("Fluency &grid"));
+    m_confusions = new QListWidget(this);
+    m_confusions->setObjectName(QStringLiteral("confusions"));
+    m_confusions->setAccessibleName(QStringLiteral("Wrong answers chosen most often"));
+    m_tabs->addTab(m_confusions, QStringLiteral("&Confusions"));
+    m_tabs->addTab(buildTimeTab(), QStringLiteral("Over &time"));
+
+    auto* csv = button(this, "progressCsv", QStringLiteral("Save history as CS&V..."));
+    auto* pdf = button(this, "progressPdf", QStringLiteral("Save as P&DF..."));
+    auto* print = button(this, "progressPrint", QStringLiteral("P&rint..."));
+    auto* close = button(this, "progressClose", QStringLiteral("Close"));
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {csv, pdf, print}) {
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(form);
+    outer->addWidget(m_status);
+    outer->addWidget(m_tabs, 1);
+    outer->addLayout(buttons);
+
+    connect(m_operation, &QComboBox::activated, this,
+            [this](int i) { setOperation(m_operation->itemData(i).toInt()); });
+    connect(m_period, &QComboBox::activated, this,
+            [this](int i) { setPeriod(static_cast<Period>(i)); });
+    connect(m_fluent, &QDoubleSpinBox::valueChanged, this,
+            [this](double s) { setFluentSeconds(s); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connectExports(csv, pdf, print);
+}
+
+void ProgressWindow::connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print)
+{
+    connect(csv, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save the answer history as CSV"),
+            suggestedFile(QStringLiteral("csv")), QStringLiteral("CSV files (*.csv)"));
+        if (!path.isEmpty()) {
+            saveCsv(path);
+        }
+    });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save the progress as PDF"), suggestedFile(QStringLiteral("pdf")),
+            QStringLiteral("PDF files (*.pdf)"));
+        if (!path.isEmpty()) {
+            savePdf(path);
+        }
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            paintDocument(printer);
+        }
+    });
+}
+
+QWidget* ProgressWindow::buildGridTab()
+{
+    auto* page = new QWidget(this);
+    m_grid = new QTableWidget(20, 10, page);
+    m_grid->setObjectName(QStringLiteral("fluencyGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Fluency grid: first numbers by second numbers"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_grid->verticalHeader()->setDefaultSectionSize(21);
+    for (int i = 0; i < 20; ++i) {
+        m_grid->setVerticalHeaderItem(i, new QTableWidgetItem(QString::number(i + 1)));
+    }
+    for (int i = 0; i < 10; ++i) {
+        m_grid->setHorizontalHeaderItem(i, new QTableWidgetItem(QString::number(i + 1)));
+    }
+    m_legend = new QLabel(page);
+    m_legend->setObjectName(QStringLiteral("fluencyLegend"));
+    m_legend->setTextFormat(Qt::RichText);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_legend);
+    return page;
+}
+
+QWidget* ProgressWindow::buildTimeTab()
+{
+    auto* page = new QWidget(this);
+    m_chart = new ProgressChart(page);
+    m_days = new QTableWidget(0, 4, page);
+    m_days->setObjectName(QStringLiteral("dayFigures"));
+    m_days->setAccessibleName(QStringLiteral("The chart's figures by day"));
+    m_days->setHorizontalHeaderLabels({QStringLiteral("Day"), QStringLiteral("Problems"),
+                                       QStringLiteral("% right"), QStringLiteral("Median s")});
+    m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_days->verticalHeader()->setVisible(false);
+    m_days->verticalHeader()->setDefaultSectionSize(20);
+    m_days->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(m_chart, 3);
+    layout->addWidget(m_days, 2);
+    return page;
+}
+
+void ProgressWindow::reload()
+{
+    m_now = m_program.services.clock.utcMillis();
+    m_offset = m_program.services.clock.utcOffsetSeconds(m_now);
+    // Answers still on their way to the disk belong in the figures.
+    FlushAnswerHistory(m_program);
+    LoadProgress(m_model, historyPath(m_program), m_now, m_offset);
+    render();
+}
+
+void ProgressWindow::setOperation(int operation)
+{
+    m_model.operation = operation;
+    reload();
+}
+
+void ProgressWindow::setPeriod(Period period)
+{
+    m_model.period = period;
+    Recompute(m_model, m_now, m_offset);
+    render();
+}
+
+void ProgressWindow::setFluentSeconds(double seconds)
+{
+    const auto ms = static_cast<std::int32_t>(seconds * 1000 + 0.5);
+    if (ms == m_model.fluentMs) {
+        return;
+    }
+    m_model.fluentMs = ms;
+    // Kept with the pupil's history, never making one.
+    const auto path = historyPath(m_program);
+    if (std::filesystem::exists(path)) {
+        if (auto opened = HistoryDb::open(path, true); opened.db) {
+            static_cast<void>(opened.db->setSetting(kFluentSetting, ms));
+        }
+    }
+    Recompute(m_model, m_now, m_offset);
+    render();
+}
+
+void ProgressWindow::render()
+{
+    const QSignalBlocker blockSpin(m_fluent);
+    m_fluent->setValue(m_model.fluentMs / 1000.0);
+    m_period->setCurrentIndex(static_cast<int>(m_model.period));
+    m_operation->setCurrentIndex(m_model.operation - 1);
+    m_status->setText(toQString(m_model.status));
+    m_status->setVisible(!m_model.status.empty());
+    renderGrid();
+    m_confusions->clear();
+    for (const Confusion& c : m_model.confusions) {
+        m_confusions->addItem(toQString(c.text()));
+    }
+    if (m_model.confusions.empty()) {
+        m_confusions->addItem(QStringLiteral("No wrong answers in this period"));
+    }
+    renderDays();
+}
+
+void ProgressWindow::renderGrid()
+{
+    // Each fact as it was last posed, when it was; otherwise by its row and column.
+    std::array<QString, kFactSlots + 1> problem;
+    for (const AnswerRow& a : m_model.rows) {
+        if (a.fact >= 1 && a.fact <= kFactSlots) {
+            problem[static_cast<std::size_t>(a.fact)] = toQString(ProblemText(a));
+        }
+    }
+    for (int r = 1; r <= 20; ++r) {
+        for (int c = 1; c <= 10; ++c) {
+            const FluencyCell& cell =
+                m_model.grid.cell[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            auto* item = new QTableWidgetItem(cell.fluency == Fluency::NeverAsked
+                                                  ? QString()
+                                                  : toQString(Seconds(cell.medianMs)));
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setBackground(colourOf(cell.fluency));
+            item->setForeground(Qt::black);
+            QString fact = problem[static_cast<std::size_t>((c - 1) * 20 + r)];
+            if (fact.isEmpty()) {
+                fact = QStringLiteral("Row %1, column %2").arg(r).arg(c);
+            }
+            const QString text = fact + QStringLiteral(": ") + toQString(FluencyText(cell));
+            item->setData(Qt::AccessibleTextRole, text);
+            item->setToolTip(text);
+            m_grid->setItem(r - 1, c - 1, item);
+        }
+    }
+    QString legend;
+    for (const Fluency f :
+         {Fluency::Fluent, Fluency::Slow, Fluency::OftenWrong, Fluency::NeverAsked}) {
+        legend += QStringLiteral("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
+                                 "%2: %3&nbsp;&nbsp; ")
+                      .arg(colourOf(f).name(), toQString(FluencyName(f)))
+                      .arg(m_model.grid.count(f));
+    }
+    m_legend->setText(legend + QStringLiteral("<br>Each cell: the median seconds of the "
+                                              "fact's last five answers."));
+}
+
+void ProgressWindow::renderDays()
+{
+    m_chart->setDays(m_model.days);
+    m_days->setRowCount(static_cast<int>(m_model.days.size()));
+    int row = 0;
+    for (const DayFigures& d : m_model.days) {
+        const QStringList cells{toQString(d.date), QString::number(d.answers),
+                                QString::number(d.percentRight), toQString(Seconds(d.medianMs))};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+            m_days->setItem(row, c, item);
+        }
+        ++row;
+    }
+}
+
+void ProgressWindow::paintDocument(QPagedPaintDevice& device)
+{
+    QPainter painter(&device);
+    const QRect page = painter.viewport();
+    QFont title = arial(14, true);
+    painter.setFont(title);
+    const QString head = QStringLiteral("Progress: ") + toQString(m_model.pupil) +
+                         QStringLiteral(", ") + toQString(OperationName(m_model.operation)) +
+                         QStringLiteral(", ") + m_period->currentText();
+    const int lineH = QFontMetrics(title, &device).height();
+    painter.drawText(0, lineH, head);
+    // The window's own tables and chart, scaled to the page's width.
+    const auto place = [&](QWidget* w, int top, int height) {
+        const double scale = std::min(static_cast<double>(page.width()) / w->width(),
+                                      static_cast<double>(height) / w->height());
+        painter.save();
+        painter.translate(0, top);
+        painter.scale(scale, scale);
+        w->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        painter.restore();
+        return top + static_cast<int>(w->height() * scale);
+    };
+    int y = place(m_grid->parentWidget(), lineH * 2, page.height() / 2 - lineH * 2);
+    y = place(m_chart, y + lineH, page.height() / 2 - lineH * 2);
+    device.newPage();
+    painter.setFont(arial(10, true));
+    const int textH = QFontMetrics(painter.font(), &device).height();
+    painter.drawText(0, textH, QStringLiteral("Wrong answers chosen most often"));
+    painter.setFont(arial(10));
+    y = textH * 2;
+    for (const Confusion& c : m_model.confusions) {
+        painter.drawText(0, y += textH, toQString(c.text()));
+    }
+    painter.setFont(arial(10, true));
+    painter.drawText(0, y += textH * 2, QStringLiteral("Day\tProblems\t% right\tMedian s"));
+    painter.setFont(arial(10));
+    for (const DayFigures& d : m_model.days) {
+        if (y + textH * 2 > page.height()) {
+            device.newPage();
+            y = 0;
+        }
+        const QStringList cells{toQString(d.date), QString::number(d.answers),
+                                QString::number(d.percentRight), toQString(Seconds(d.medianMs))};
+        y += textH;
+        for (int c = 0; c < cells.size(); ++c) {
+            painter.drawText(c * page.width() / 5, y, cells[c]);
+        }
+    }
+}
+
+bool ProgressWindow::savePdf(const QString& path)
+{
+    QSaveFile file(path);
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved) {
+        QPdfWriter writer(&file);
+        writer.setTitle(windowTitle());
+        writer.setCreator(QStringLiteral("Sumblitz1.2"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        paintDocument(writer);
+    }
+    saved = saved && file.commit();
+    noteSaved(saved, path);
+    return saved;
+}
+
+bool ProgressWindow::saveCsv(const QString& path)
+{
+    auto opened = HistoryDb::open(historyPath(m_program), false);
+    const auto rows = opened.db ? opened.db->rows(0, 0) : std::nullopt;
+    const std::string csv = HistoryCsv(m_model.pupil, rows.value_or(std::vector<AnswerRow>{}));
+    QSaveFile file(path);
+    const bool saved = (rows || opened.status == HistoryStatus::Missing) &&
+                       file.open(QIODevice::WriteOnly) &&
+                       file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+                           static_cast<qint64>(csv.size()) &&
+                       file.commit();
+    noteSaved(saved, path);
+    return saved;
+}
+
+void ProgressWindow::noteSaved(bool saved, const QString& path)
+{
+    const QByteArray name = QFileInfo(path).fileName().toUtf8();
+    noteSave(m_program, saved, "Progress could not be saved",
+             std::filesystem::path(std::u8string(name.begin(), name.end())));
+    m_status->setText(saved ? QString() : toQString(m_program.main.notice));
+    m_status->setVisible(!saved);
+}
+
+QString ProgressWindow::suggestedFile(const QString& suffix) const
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty() || !QDir(dir).exists()) {
+        dir = QDir::homePath();
+    }
+    QString base = toQString(m_model.pupil);
+    base.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    return QDir(dir).filePath((base.isEmpty() ? QString() : base + QLatin1Char(' ')) +
+                              QStringLiteral("progress.") + suffix);
+}
+
+} // namespace sb

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The answer history on the real disk: the rows a drill leaves, a database that is locked,
+// damaged or from a newer program, and the history following a pupil who is renamed or removed.
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include "flow/answer_log.h"
+#include "flow/run_control.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+enum class Event { Right, Wrong, TimeOut };
+
+} // namespace
+} // namespace sb::test
+
+namespace sb {
+void PrintTo(const AnswerRow& r, std::ostream* os)
+{
+    *os << r.atMs << "/" << r.drillMs << " op" << r.operation << " fact" << r.fact << " " << r.first
+        << "," << r.second << " =" << r.answer << " outcome" << static_cast<int>(r.outcome)
+        << " chose '" << r.chosen << "' " << r.millis << "ms teach" << r.autoTeach << " ranges"
+        << r.ranges << " seconds" << r.seconds;
+}
+} // namespace sb
+
+namespace sb::test {
+namespace {
+
+// "Ann" drilling addition of 1..10 by 1..10, Smart Repeat off, a drill that never stops, fact 1
+// (1 + 1: 2 on button 1, 3 and 4 on buttons 2 and 3) posed each time.
+struct HistoryDrill : ProgramFixture {
+    HistoryDrill() : ProgramFixture(random)
+    {
+        load();
+        setName(p.cur(), "Ann");
+        p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
+        p.cur().stopOn = 5;
+        pose();
+        StartDrill(p);
+    }
+    void pose() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
+    // After ms milliseconds; a pop-up is closed with its right answer.
+    void answer(Event e, std::int64_t ms)
+    {
+        clock.ms += ms;
+        pose();
+        if (e == Event::TimeOut) {
+            p.drill.shockLeft = 1;
+            ClockTick(p);
+        } else {
+            but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
+        }
+        if (p.main.modal == Modal::Feedback) {
+            clock.ms += 5000; // the pop-up's time counts for nothing
+            pop_but_click(p, p.drill.rightSlot);
+        }
+    }
+    Path file() const { return at("Ann.history.sqlite"); }
+    std::vector<AnswerRow> rows()
+    {
+        FlushAnswerHistory(p);
+        auto opened = HistoryDb::open(file(), false);
+        return opened.db ? opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{})
+                         : std::vector<AnswerRow>{};
+    }
+    ScriptedRandom random;
+};
+
+AnswerRow row(std::int64_t at, AnswerOutcome outcome, const char* chosen, std::int32_t millis)
+{
+    constexpr std::int64_t start = 1'780'000'000'000;
+    return AnswerRow{start + at, start + 1500, 1,      1, 1,      1,   "2",
+                     outcome,    chosen,       millis, 0, 1 << 1, 2046};
+}
+
+TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
+{
+    HistoryDrill d;
+    d.answer(Event::Right, 1500);
+    d.answer(Event::Wrong, 2250);
+    d.answer(Event::TimeOut, 10000);
+    d.answer(Event::Right, 999);
+    // The pop-up's right answer is no answer of its own; the clock restarts with each problem.
+    EXPECT_EQ(d.rows(), (std::vector<AnswerRow>{row(1500, AnswerOutcome::Right, "2", 1500),
+                                                row(3750, AnswerOutcome::Wrong, "3", 2250),
+                                                row(18750, AnswerOutcome::TimeOut, "", 10000),
+                                                row(24749, AnswerOutcome::Right, "2", 999)}));
+    EXPECT_EQ(d.p.main.notice, "");
+    EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
+    // Nobody's answers (a blank name) go nowhere, and no file is made for them.
+    setName(d.p.cur(), "");
+    d.answer(Event::Right, 100);
+    EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Ann.history.sqlite"}));
+}
+
+// Another program holding the database's write lock.
+struct Locker {
+    explicit Locker(const Path& path)
+    {
+        sqlite3_open(path.c_str(), &db);
+        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    }
+    ~Locker() { sqlite3_close(db); }
+    void release() { sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr); }
+    sqlite3* db = nullptr;
+};
+
+TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer)
+{
+    const std::string notice = "History could not be saved (Ann.history.sqlite)";
+    HistoryDrill locked;
+    locked.answer(Event::Right, 1500);
+    FlushAnswerHistory(locked.p);
+    {
+        Locker other(locked.file());
+        locked.answer(Event::Wrong, 2250);
+        locked.answer(Event::Right, 1000);
+        FlushAnswerHistory(locked.p);
+        EXPECT_EQ(locked.p.main.notice, notice);
+        EXPECT_EQ(locked.p.drill.total, 3);
+        EXPECT_TRUE(locked.p.main.timerEnabled) << "the next problem is posed";
+        other.release();
+        locked.answer(Event::TimeOut, 10000);
+    }
+    EXPECT_EQ(locked.rows().size(), 4u);
+    EXPECT_EQ(locked.rows()[2], row(9750, AnswerOutcome::Right, "2", 1000));
+    EXPECT_EQ(locked.p.main.notice, "");
+
+    HistoryDrill damaged;
+    const Bytes junk(3000, 0x5A);
+    writeBytes(damaged.file(), junk);
+    damaged.answer(Event::Right, 1500);
+    damaged.answer(Event::Right, 1500);
+    FlushAnswerHistory(damaged.p);
+    EXPECT_EQ(damaged.p.main.notice, notice);
+    EXPECT_EQ(damaged.p.drill.score, 2);
+    EXPECT_EQ(readBytes(damaged.file()), junk) << "a damaged history is never written over";
+    EXPECT_EQ(damaged.p.history.writer->waiting(damaged.file()), 2u);
+    // Set aside by the teacher, the next answer takes all three to a fresh database.
+    std::filesystem::remove(damaged.file());
+    damaged.answer(Event::Wrong, 1500);
+    EXPECT_EQ(damaged.rows().size(), 3u);
+    EXPECT_EQ(damaged.p.main.notice, "");
+}
+
+TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
+{
+    TempDir dir;
+    const auto versioned = [&](const char* name, const char* sql) {
+        const Path path = dir.path() / name;
+        sqlite3* db = nullptr;
+        sqlite3_open(path.c_str(), &db);
+        sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return path;
+    };
+    struct Case {
+        const char* name;
+        Path path;
+        bool forWriting;
+        HistoryStatus status;
+        int version;
+    };
+    const Path empty = dir.path() / "empty";
+    writeBytes(empty, {});
+    const Path junk = dir.path() / "junk";
+    writeBytes(junk, Bytes(100, 'x'));
+    const std::vector<Case> cases{
+        {"an empty file is made a database", empty, true, HistoryStatus::Ok, kHistorySchema},
+        {"version 0 is not read", versioned("v0", "CREATE TABLE t(x)"), false,
+         HistoryStatus::Damaged, -1},
+        {"version 0 is migrated", dir.path() / "v0", true, HistoryStatus::Ok, kHistorySchema},
+        {"a newer one is read", versioned("v9", "PRAGMA user_version=9"), false,
+         HistoryStatus::Newer, 9},
+        {"a newer one is not changed", dir.path() / "v9", true, HistoryStatus::Newer, 9},
+        {"junk", junk, true, HistoryStatus::Damaged, -1},
+        {"nothing there, reading", dir.path() / "none", false, HistoryStatus::Missing, -1},
+        {"no folder, writing", dir.path() / "no" / "db", true, HistoryStatus::Failed, -1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto opened = HistoryDb::open(c.path, c.forWriting);
+        EXPECT_EQ(opened.status, c.status);
+        EXPECT_EQ(opened.db ? opened.db->schemaVersion() : -1, c.version);
+        if (opened.db && c.status == HistoryStatus::Newer) {
+            EXPECT_EQ(opened.db->append(std::vector<AnswerRow>(1)), HistoryStatus::Newer);
+        }
+    }
+    EXPECT_EQ(readBytes(junk), Bytes(100, 'x'));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "none"));
+}
+
+TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupil)
+{
+    HistoryDrill d;
+    d.answer(Event::Right, 1500);
+    FlushAnswerHistory(d.p);
+    {
+        Locker other(d.file());
+        d.answer(Event::Wrong, 1500); // waiting for Ann's file
+        FlushAnswerHistory(d.p);
+    }
+    // A pupil already called Bob keeps his history: nothing moves.
+    writeBytes(d.at("Bob.history.sqlite"), {});
+    EXPECT_EQ(RenameHistory(d.p, "Ann", "Bob"), HistoryStatus::Failed);
+    EXPECT_TRUE(std::filesystem::exists(d.file()));
+
+    EXPECT_EQ(RenameHistory(d.p, "Ann", "Ann Lee"), HistoryStatus::Ok);
+    setName(d.p.cur(), "Ann Lee");
+    FlushAnswerHistory(d.p);
+    EXPECT_FALSE(std::filesystem::exists(d.file()));
+    auto opened = HistoryDb::open(d.at("Ann Lee.history.sqlite"), false);
+    ASSERT_TRUE(opened.db);
+    EXPECT_EQ(opened.db->rows(0, 0)->size(), 2u) << "the waiting answer went along";
+    opened.db.reset();
+    EXPECT_EQ(d.p.main.notice, "");
+    EXPECT_EQ(RenameHistory(d.p, "Cy", "Dee"), HistoryStatus::Missing);
+
+    EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Ok);
+    EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Missing);
+    EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Bob.history.sqlite"}));
+}
+
+} // namespace
+} // namespace sb::test

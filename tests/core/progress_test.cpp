@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the Progress window and the class overview make of a history: each fact's fluency and
+// median, the wrong answers a pupil keeps choosing, the days, the class's week, and the CSV.
+
+#include <gtest/gtest.h>
+
+#include "flow/class_overview.h"
+#include "flow/progress.h"
+#include "students/record_files.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+constexpr std::int64_t kDay = 86'400'000;
+constexpr std::int64_t kNow = 1'780'000'000'000; // 2026-05-28 20:26:40 UTC
+
+// An answer to first x second (fact of column `first`, row `second`) at a time.
+AnswerRow answer(int first, int second, AnswerOutcome o, std::int32_t ms, std::int64_t at = kNow,
+                 const char* chosen = "")
+{
+    AnswerRow r;
+    r.atMs = at;
+    r.operation = OpMult;
+    r.fact = static_cast<std::int16_t>(factIndex(second, first));
+    r.first = static_cast<std::int16_t>(first);
+    r.second = static_cast<std::int16_t>(second);
+    r.answer = std::to_string(first * second);
+    r.outcome = o;
+    r.chosen = o == AnswerOutcome::Right ? r.answer : chosen;
+    r.millis = ms;
+    return r;
+}
+
+constexpr auto R = AnswerOutcome::Right;
+constexpr auto W = AnswerOutcome::Wrong;
+constexpr auto T = AnswerOutcome::TimeOut;
+
+TEST(Progress, EachFactIsJudgedOnItsLastFiveAnswers)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::pair<AnswerOutcome, std::int32_t>> oldestFirst;
+        FluencyCell cell;
+    };
+    const std::vector<Case> cases{
+        {"never asked", {}, {Fluency::NeverAsked, 0, 0}},
+        {"one quick right answer", {{R, 1200}}, {Fluency::Fluent, 1200, 1}},
+        {"three right, the threshold itself allowed",
+         {{R, 3000}, {R, 900}, {R, 2000}},
+         {Fluency::Fluent, 2000, 3}},
+        {"right but one of the last three slow",
+         {{R, 900}, {R, 3001}, {R, 800}},
+         {Fluency::Slow, 900, 3}},
+        {"an old wrong answer, the last three right in time",
+         {{W, 4000}, {W, 5000}, {R, 1000}, {R, 1100}, {R, 1200}},
+         {Fluency::Fluent, 1200, 5}},
+        {"a wrong answer among the last three",
+         {{R, 900}, {R, 900}, {W, 900}, {R, 900}},
+         {Fluency::Slow, 900, 4}},
+        {"half wrong, a time-out counted as wrong",
+         {{R, 900}, {T, 10000}},
+         {Fluency::OftenWrong, 900, 2}},
+        {"only the last five count",
+         {{W, 100}, {W, 100}, {W, 100}, {R, 2000}, {R, 2000}, {W, 500}, {R, 2000}, {R, 2000}},
+         {Fluency::Slow, 2000, 5}},
+        {"three of five wrong",
+         {{W, 700}, {R, 600}, {W, 800}, {R, 500}, {W, 900}},
+         {Fluency::OftenWrong, 700, 5}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<AnswerRow> rows;
+        for (const auto& [o, ms] : c.oldestFirst) {
+            rows.push_back(answer(7, 8, o, ms));
+        }
+        const FluencyGrid g = BuildFluencyGrid(rows, 3000);
+        EXPECT_EQ(g.cell[7][8], c.cell);
+        // Row 7, column 8, as the Results table places 7 x 8; no other fact took an answer.
+        EXPECT_EQ(g.count(Fluency::NeverAsked), c.oldestFirst.empty() ? 200 : 199);
+    }
+    EXPECT_EQ(FluencyText(FluencyCell{Fluency::Slow, 2950, 4}), "Slow, median 3.0 s of 4 answers");
+}
+
+TEST(Progress, ConfusionsCountTheWrongAnswersChosenMostOftenFirst)
+{
+    std::vector<AnswerRow> rows;
+    for (const char* chosen : {"54", "48", "54", "54", "48", "54"}) {
+        rows.push_back(answer(7, 8, W, 2000, kNow, chosen));
+    }
+    rows.push_back(answer(7, 8, T, 10000)); // a time-out chose nothing
+    rows.push_back(answer(7, 8, R, 1000));
+    rows.push_back(answer(6, 9, W, 2000, kNow, "56"));
+    rows.push_back(answer(9, 6, W, 2000, kNow - 40 * kDay, "45")); // before the period
+    const auto found = Confusions(rows, kNow - 30 * kDay, 10);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].text(), "7 \xD7 8: 54 \xD7"
+                               "4, 48 \xD7"
+                               "2");
+    EXPECT_EQ(found[0].wrong, 6);
+    EXPECT_EQ(found[1].text(), "6 \xD7 9: 56 \xD7"
+                               "1");
+    EXPECT_EQ(Confusions(rows, 0, 1).size(), 1u);
+}
+
+TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
+{
+    // 2026-05-28 20:26:40 UTC is already the 29th four hours east of UTC.
+    const std::vector<AnswerRow> rows{
+        answer(1, 1, R, 1000, kNow - kDay),  answer(1, 2, W, 4000, kNow - kDay),
+        answer(1, 3, R, 2000, kNow - kDay),  answer(1, 1, R, 1500, kNow),
+        answer(1, 1, T, 10000, kNow + 1000), answer(1, 1, R, 900, kNow + 4 * 3600 * 1000)};
+    const auto utc = DayAggregates(rows, 0, 0);
+    const auto east = DayAggregates(rows, 0, 14400);
+    EXPECT_EQ(utc, (std::vector<DayFigures>{{20600, "2026-05-27", 3, 2, 66, 2000},
+                                            {20601, "2026-05-28", 2, 1, 50, 1500},
+                                            {20602, "2026-05-29", 1, 1, 100, 900}}));
+    EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 66, 2000},
+                                             {20602, "2026-05-29", 3, 2, 66, 1500}}));
+    EXPECT_EQ(DayAggregates(rows, kNow, 0).front().date, "2026-05-28");
+    EXPECT_EQ(DateOfDay(0), "1970-01-01");
+    EXPECT_EQ(DateOfDay(11016), "2000-02-29");
+    // The last 30 days begin at the local midnight 29 days before today's.
+    EXPECT_EQ(PeriodStart(Period::Last30Days, kNow, 0), (20601 - 29) * kDay);
+    EXPECT_EQ(PeriodStart(Period::Last90Days, kNow, 14400), (20602 - 89) * kDay - 14400 * 1000);
+}
+
+// A tiny RFC 4180 reader: the fields of each line.
+std::vector<std::vector<std::string>> parseCsv(std::string_view text)
+{
+    std::vector<std::vector<std::string>> lines(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            lines.back().back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == ',') {
+            lines.back().emplace_back();
+        } else if (!quoted && c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            lines.emplace_back(1);
+            ++i;
+        } else {
+            lines.back().back() += c;
+        }
+    }
+    lines.pop_back(); // after the last CRLF
+    return lines;
+}
+
+TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
+{
+    TempDir dir;
+    const DataDir data{diskFileSystem(), dir.path()};
+    Settings all;
+    LoadOriginalDefaults(all);
+    std::vector<DrillSettings> pupils(3, all.defaultSettings);
+    setName(pupils[0], "Ann \"Quick\", Lee");
+    pupils[0].operation = OpMult;
+    pupils[0].autoTeach = 1;
+    pupils[0].secondNum = {0, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0};
+    setName(pupils[1], "\x8A\xE1rka"); // Šárka
+    setName(pupils[2], "Cy");
+    writeStudentFile(dir.path(), pupils);
+    writeBytes(dir.path() / historyFileName("Cy"), Bytes(64, 'x'));
+    {
+        auto opened = HistoryDb::open(dir.path() / historyFileName("Ann \"Quick\", Lee"), true);
+        std::vector<AnswerRow> rows{
+            answer(2, 2, R, 1000, kNow - 9 * kDay), answer(2, 3, W, 1000, kNow - 8 * kDay, "5"),
+            answer(7, 8, R, 1000, kNow - 2 * kDay), answer(7, 8, R, 4000, kNow - kDay),
+            answer(3, 3, R, 2000, kNow)};
+        ASSERT_EQ(opened.db->append(rows), HistoryStatus::Ok);
+        ASSERT_EQ(opened.db->setSetting(kFluentSetting, 4000), HistoryStatus::Ok);
+    }
+    const auto before = filesIn(dir.path());
+    auto overview = BuildClassOverview(ReadClass(data), dir.path(), kNow, 0);
+    EXPECT_EQ(filesIn(dir.path()), before) << "read only";
+    SortOverview(overview, OverviewColumn::WeekAnswers, true);
+    const auto csv = ClassOverviewCsv(overview);
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    const auto lines = parseCsv(std::string_view(csv).substr(3));
+    using Line = std::vector<std::string>;
+    EXPECT_EQ(lines, (std::vector<Line>{{"Pupil", "Operation and level", "Auto Teach", "Last drill",
+                                         "This week", "Right this week", "Fluent facts", "Trend"},
+                                        {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9",
+                                         "On", "2026-05-28", "3", "100%", "3", "+50"},
+                                        {"Cy", "Addition, 1-10 by 1-10", "Off",
+                                         "history could not be read", "0", "", "0", ""},
+                                        {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "",
+                                         "0", "", "0", ""}}));
+}
+
+TEST(Progress, AHistoryCsvHoldsEveryAnswerAndReadsBack)
+{
+    std::vector<AnswerRow> rows{answer(7, 8, W, 2345, kNow, "54"), answer(7, 8, T, 10000, kNow)};
+    rows[0].drillMs = kNow - 61'001;
+    rows[0].seconds = 0b10000000110;
+    rows[0].ranges = 0b10;
+    rows[0].autoTeach = 1;
+    const auto lines = parseCsv(std::string_view(HistoryCsv("Ann, A", rows)).substr(3));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], (std::vector<std::string>{"Ann, A", "2026-05-28T20:26:40.000Z",
+                                                  "2026-05-28T20:25:38.999Z", "Multiplication",
+                                                  "7 \xC3\x97 8", "56", "54", "wrong", "2.345",
+                                                  "on", "1-10", "1-2, 10"}));
+    EXPECT_EQ(lines[2][6] + lines[2][7] + "/" + lines[2][8], "time-out/10.000");
+}
+
+} // namespace
+} // namespace sb::test

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTableWidget>
+
+#include "support/ui_support.h"
+#include "views/class_overview_window.h"
+#include "views/progress_window.h"
+
+namespace sb::test {
+namespace {
+
+// Ann's history: 7 x 8 answered on two days, wrongly once with 54, slowly once.
+void fillHistory(const Path& dir, std::int64_t now)
+{
+    auto opened = HistoryDb::open(dir / "Ann.history.sqlite", true);
+    std::vector<AnswerRow> rows;
+    for (const auto& [at, outcome, ms] :
+         std::vector<std::tuple<std::int64_t, AnswerOutcome, std::int32_t>>{
+             {now - 86'400'000, AnswerOutcome::Wrong, 3000},
+             {now - 86'399'000, AnswerOutcome::Right, 4000},
+             {now - 1000, AnswerOutcome::Right, 1000},
+             {now, AnswerOutcome::Right, 2000}}) {
+        rows.push_back(AnswerRow{at, at, OpMult, factIndex(8, 7), 7, 8, "56", outcome,
+                                 outcome == AnswerOutcome::Wrong ? "54" : "56", ms});
+    }
+    ASSERT_EQ(opened.db->append(rows), HistoryStatus::Ok);
+}
+
+// Opened from the main window between drills (button and F6): the grid read out cell by cell,
+// the confusions, one table row per day, and the history saved as CSV.
+TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
+{
+    Ui f;
+    setName(f.p.cur(), "Ann");
+    f.p.cur().operation = OpMult;
+    fillHistory(f.dir.path(), f.clock.ms);
+    clickToModal(f.main, "progressgo", [&f](QWidget& modal) {
+        auto& w = static_cast<ProgressWindow&>(modal);
+        auto* grid = find<QTableWidget>(w, "fluencyGrid");
+        const QTableWidgetItem* cell = grid->item(6, 7);
+        EXPECT_EQ(cell->text(), QStringLiteral("2.0"));
+        EXPECT_EQ(cell->data(Qt::AccessibleTextRole).toString(),
+                  QString::fromUtf8("7 × 8: Slow, median 2.0 s of 4 answers"));
+        // What a screen reader hears of the cell, through the table's accessible interface.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        ASSERT_NE(table->tableInterface(), nullptr);
+        EXPECT_EQ(table->tableInterface()->cellAt(6, 7)->text(QAccessible::Name),
+                  cell->data(Qt::AccessibleTextRole).toString());
+        EXPECT_EQ(find<QListWidget>(w, "confusions")->item(0)->text(),
+                  QString::fromUtf8("7 × 8: 54 ×1"));
+        EXPECT_EQ(find<QTableWidget>(w, "dayFigures")->rowCount(), 2);
+        w.setFluentSeconds(4.5); // the last three were all within 4.5 s
+        EXPECT_EQ(grid->item(6, 7)->data(Qt::AccessibleTextRole).toString(),
+                  QString::fromUtf8("7 × 8: Fluent, median 2.0 s of 4 answers"));
+        const QString csv = f.at("ann.csv").c_str();
+        EXPECT_TRUE(w.saveCsv(csv));
+        const Bytes saved = readBytes(f.at("ann.csv"));
+        EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 3), (Bytes{0xEF, 0xBB, 0xBF}));
+        EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 5) << "a header and 4 answers";
+        w.accept();
+    });
+    EXPECT_TRUE(find(f.main, "progressgo")->isEnabled());
+    click(f.main, "start");
+    EXPECT_FALSE(find(f.main, "progressgo")->isEnabled()) << "never during a drill";
+}
+
+TEST(ClassOverviewView, ListsThePupilsAndSortsByAColumnFromTheKeyboard)
+{
+    Ui f;
+    Settings all;
+    LoadOriginalDefaults(all);
+    std::vector<DrillSettings> pupils(2, all.defaultSettings);
+    setName(pupils[0], "Ann");
+    setName(pupils[1], "Bob");
+    writeStudentFile(f.dir.path(), pupils);
+    fillHistory(f.dir.path(), f.clock.ms);
+    ClassOverviewWindow w(f.p);
+    auto* table = find<QTableWidget>(w, "overviewTable");
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 0)->text() + table->item(0, 4)->text(), QStringLiteral("Ann4"));
+    auto* sort = find<QComboBox>(w, "overviewSort");
+    sort->setFocus();
+    QTest::keyClick(sort, Qt::Key_Home); // by name
+    w.sortBy(OverviewColumn::WeekAnswers, false);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Bob"));
+    EXPECT_EQ(sort->currentText(), QStringLiteral("This week"));
+}
+
+} // namespace
+} // namespace sb::test
