@@ -150,6 +150,7 @@ void StudentForm::load()
 
     Settings& s = m_p.settings;
     std::vector<std::string> names = OpenStudentFile(s, m_file);
+    m_listedAtOpen = names;
     for (std::string& name : names) {
         m_model.studentlist.push_back(std::move(name));
     }
@@ -630,6 +631,7 @@ void StudentForm::SaveAndClose()
             return;
         }
         noteFile(m_p, rebuilt);
+        forgetRemoved(entries);
     } else {
         noteFile(m_p, m_file.opened());
     }
@@ -642,6 +644,20 @@ void StudentForm::SaveAndClose()
     }
     finish(true);
     update(m_p);
+}
+
+void StudentForm::forgetRemoved(const std::vector<std::string>& entries)
+{
+    std::vector<std::string> kept;
+    for (const std::string& entry : entries) {
+        kept.push_back(trimBlanks(entry));
+    }
+    for (const std::string& name : m_listedAtOpen) {
+        if (std::find(kept.begin(), kept.end(), name) == kept.end()) {
+            // A removed pupil's answer history goes with her (a renamed one's has moved on).
+            static_cast<void>(RemoveHistory(m_p, name));
+        }
+    }
 }
 
 void StudentForm::close_click()

@@ -166,7 +166,8 @@ public:
     // clears its Auto Teach progress.
     void StoreDisplayedStudent();
     // OK: stores the pupil on display, saves the outgoing pupil's facts, rebuilds the student
-    // file in list order, makes the pupil on display current, applies the settings to the
+    // file in list order (the answer histories of the pupils removed go), makes the pupil on
+    // display current, applies the settings to the
     // main window (update) and closes. When the facts or the student file cannot be saved,
     // nothing is applied, the window stays open and its message says what was not saved.
     // A student file that could not be read is never written: OK then only applies.
@@ -185,6 +186,9 @@ private:
     bool report(const FileOutcome& outcome, std::string_view what);
     // Refuses a change of the list while the student file could not be read.
     bool refuseUnread();
+    // After the rebuild at OK: the pupils listed at opening and no longer in entries were
+    // removed, and their answer histories go.
+    void forgetRemoved(const std::vector<std::string>& entries);
     void setBox(CheckBox& box, std::int16_t value);
     // The window ends; applied when by OK.
     void finish(bool applied);
@@ -200,6 +204,8 @@ private:
     ShownSelection m_shown;
     // curSettings as it was when this window opened: what Cancel puts back.
     DrillSettings m_backup;
+    // The pupils listed when the window opened (trimmed): those gone at OK were removed.
+    std::vector<std::string> m_listedAtOpen;
     std::array<std::int16_t, 5> m_level{}; // the last accepted value of each level combo
     // The main window's "10 Sub" lock as it stood when this window opened: this window's
     // boxes use the shared flags while it is open, and the main window gets its own back.

@@ -198,9 +198,10 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     f.select("Cy");
     f.form.start_click();
     f.form.a_click(4, 1);
+    f.form.b_click(10, 1);
     f.add("Dora");
     EXPECT_EQ(f.slot(3).autoTeach, 1) << "Cy's changes kept";
-    EXPECT_EQ(f.slot(3).firstRange[4], 1);
+    EXPECT_EQ(ints(f.slot(3).firstRange[4], f.slot(3).secondNum[10]), ints(1, 1));
     EXPECT_EQ(f.form.model().listIndex, 4) << "Dora, on display, selected";
     f.files.failWrite = true;
     f.add("Eve");
@@ -507,6 +508,7 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
 {
     Fixture f;
     writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob"), f.pupil("Cy")});
+    writeBytes(f.dir / "Bob.history.sqlite", Bytes{1});
     f.form.load();
     f.form.studentlist_click(1); // a fixed entry stays
     f.form.removestudent_click();
@@ -529,6 +531,10 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     EXPECT_FALSE(ok.model().closed) << "the window stays, saying what was not saved";
     EXPECT_NE(ok.model().message.find("could not be saved"), std::string::npos);
     EXPECT_EQ(f.bytes().size(), 5u * 208) << "the old file stays whole, with the pupil stored";
+    EXPECT_TRUE(fs::exists(f.dir / "Bob.history.sqlite")) << "Bob is not removed yet";
+    f.files.failRename = false;
+    ok.close_click();
+    EXPECT_FALSE(fs::exists(f.dir / "Bob.history.sqlite")) << "his answer history went with him";
 }
 
 TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
@@ -539,7 +545,11 @@ TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
     f.p.settings.startSettings = f.p.cur();
     f.p.run.drillResumable = 1;
     f.p.main.op = OpSub; // the main window's selection differs from the drill's
+    for (CheckBox& box : f.p.main.b) {
+        box.value = 0; // and is empty: made non-empty first
+    }
     goauto_click(f.p);
+    EXPECT_EQ(f.p.cur().secondNum[1], 1);
     EXPECT_EQ(f.p.run.drillResumable, 0);
     EXPECT_EQ(f.p.settings.startSettings.operation, OpSub);
     EXPECT_EQ(f.p.drill.factCount, 200) << "the fact table built for the new selection";

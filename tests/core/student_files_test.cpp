@@ -154,6 +154,8 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
     ASSERT_EQ(t.file().size(), 6u * 208);
     EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
     EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
+    EXPECT_TRUE(t.open(Bytes(100, 1)).empty()); // too short for a header: started anew
+    EXPECT_EQ(ints(t.file().size(), i16At(t.file(), 0)), ints(208, 0));
 }
 
 // Two damaged bytes must not hide or drop a class: a count below 0, above the slots held, or one
