@@ -1,24 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QIcon>
 #include <QPixmap>
 #include <QSessionManager>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <system_error>
+#include <utility>
+#include <variant>
 
 #include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "platform/assets_qt.h"
 #include "platform/clock.h"
+#include "platform/command_line_qt.h"
 #include "platform/lazy_sound_qt.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
@@ -26,6 +28,8 @@
 #include "platform/trace_qt.h"
 #include "views/main_window.h"
 #include "views/probe_qt.h"
+#include "views/translation_qt.h"
+#include "views/window_place_qt.h"
 
 namespace {
 
@@ -63,71 +67,6 @@ void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& 
     std::fflush(stdout);
 }
 
-// The folder for the pupils' record files, from the command line: --data-dir DIR, or
-// --user-data for the sumblitz folder in the user's data location (XDG_DATA_HOME, by default
-// ~/.local/share), which the menu entry passes because an Exec line cannot expand variables.
-// Without either it is the working directory. The folder is made when it is missing. Prints
-// why and answers nothing when the folder cannot be used.
-std::optional<std::filesystem::path> chooseDataDir(const QCoreApplication& app)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Drill trainer for the arithmetic facts. The pupils' record files are kept "
-                       "in the working directory unless an option below says otherwise."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dirOption(QStringLiteral("data-dir"),
-                                       QStringLiteral("Keep the record files in <dir> (made when "
-                                                      "missing)."),
-                                       QStringLiteral("dir"));
-    const QCommandLineOption userOption(
-        QStringLiteral("user-data"),
-        QStringLiteral("Keep the record files in the user's data folder, "
-                       "$XDG_DATA_HOME/sumblitz or else ~/.local/share/sumblitz (made when "
-                       "missing)."));
-    QCommandLineOption scriptOption(kScriptOption, QStringLiteral("Test actions."),
-                                    QStringLiteral("actions"));
-    scriptOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(dirOption);
-    parser.addOption(userOption);
-    parser.addOption(scriptOption);
-    // Options this parser does not know are left to QApplication (-platform, -style, ...).
-    const bool parsed = parser.parse(app.arguments());
-    if (parser.isSet(QStringLiteral("help"))) {
-        parser.showHelp(); // exits
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        parser.showVersion(); // exits
-    }
-    if (!parsed && parser.unknownOptionNames().isEmpty()) {
-        std::fprintf(stderr, "sumblitz: %s\n", qPrintable(parser.errorText()));
-        return std::nullopt;
-    }
-
-    QString dir;
-    if (parser.isSet(dirOption) && parser.isSet(userOption)) {
-        std::fputs("sumblitz: give --data-dir or --user-data, not both\n", stderr);
-        return std::nullopt;
-    }
-    if (parser.isSet(dirOption)) {
-        dir = parser.value(dirOption);
-    } else if (parser.isSet(userOption)) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-              QStringLiteral("/sumblitz");
-    }
-    std::error_code ec;
-    if (dir.isEmpty()) {
-        return std::filesystem::current_path(ec);
-    }
-    const std::filesystem::path path(QDir::cleanPath(dir).toStdString());
-    std::filesystem::create_directories(path, ec);
-    if (!std::filesystem::is_directory(path, ec)) {
-        std::fprintf(stderr, "sumblitz: cannot make the data folder %s\n", path.c_str());
-        return std::nullopt;
-    }
-    return path;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -137,17 +76,21 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
     // The command line is read before any window system is needed, so that --help and
     // --version answer on a machine without a display.
-    std::optional<std::filesystem::path> dataDir;
+    sb::CommandLine commandLine;
     {
-        const QCoreApplication commandLine(argc, argv);
-        dataDir = chooseDataDir(commandLine);
-    }
-    if (!dataDir) {
-        return 2;
+        const QCoreApplication app(argc, argv);
+        std::error_code ec;
+        auto read = sb::readCommandLine(app.arguments(), std::filesystem::current_path(ec));
+        if (const auto* error = std::get_if<sb::CommandLineError>(&read)) {
+            std::fprintf(stderr, "sumblitz: %s\n", qPrintable(error->message));
+            return 2;
+        }
+        commandLine = std::get<sb::CommandLine>(std::move(read));
     }
 
     QApplication app(argc, argv);
     sb::trace("application");
+    sb::installTranslations(app, commandLine.language);
     // Lets a desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
     QApplication::setWindowIcon(
@@ -155,9 +98,13 @@ int main(int argc, char* argv[])
 
     sb::SystemClock clock;
     sb::StdRandom random(clock.seed());
-    sb::LazySound sound;
-    sb::QtPictures pictures;
-    sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), *dataDir};
+    // A teacher's own pictures and sounds are kept with the pupils' files.
+    const sb::AssetLocator assets =
+        sb::assetsIn(QString::fromStdString(commandLine.dataDir.string()));
+    sb::LazySound sound(assets);
+    sb::QtPictures pictures(assets);
+    sb::Services services{
+        random, clock, sound, pictures, sb::diskFileSystem(), commandLine.dataDir};
     sb::Program program(services);
 
     sb::MainWindow window(program);
@@ -168,6 +115,9 @@ int main(int argc, char* argv[])
     window.load();
     sb::trace("loaded");
     sb::installProbe(window, program);
+    // The window's place is the user's, kept in ~/.config/sumblitz/sumblitz.conf.
+    QSettings place(QStringLiteral("sumblitz"), QStringLiteral("sumblitz"));
+    sb::restoreWindowPlace(window, place);
     window.show();
     sb::trace("shown");
     sb::traceFirstPaint(window);
@@ -198,5 +148,6 @@ int main(int argc, char* argv[])
     }
     const int code = app.exec();
     unsavedProgram = nullptr;
+    sb::saveWindowPlace(window, place);
     return code;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws one of the program's pictures or its icon from an SVG source into a square JPEG or PNG
 // (chosen by the output's name).
 //

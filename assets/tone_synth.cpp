@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds one of the program's sounds from a small text score and writes it as a 16-bit PCM
 // WAV file, 44100 Hz, mono.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading the record files as the program does at shut-down and start-up, on the
 // real disk (each save is flushed to it, which is most of the cost).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Student Data window over a class of 10,000 pupils on the real disk: opening it, choosing
 // a pupil, and OK with its rebuild of "StdDat.Xrx".
 

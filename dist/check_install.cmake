@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into STAGE and checks the installed files (run by ctest as install_layout).
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}
@@ -10,7 +11,14 @@ set(wanted
   ${DATADIR}/applications/${APP_ID}.desktop
   ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
   ${DATADIR}/icons/hicolor/scalable/apps/sumblitz.svg
-  ${DATADIR}/sumblitz/sumblitz.png)
+  ${DATADIR}/sumblitz/sumblitz.png
+  ${DATADIR}/man/man6/sumblitz.6.gz
+  ${DATADIR}/doc/sumblitz/copyright
+  ${DATADIR}/doc/sumblitz/changelog.gz
+  ${DATADIR}/sumblitz/screenshots/main.png)
+foreach(lang de fr es)
+  list(APPEND wanted ${DATADIR}/sumblitz/translations/sumblitz_${lang}.qm)
+endforeach()
 foreach(size 48 64 128 256)
   list(APPEND wanted ${DATADIR}/icons/hicolor/${size}x${size}/apps/sumblitz.png)
 endforeach()

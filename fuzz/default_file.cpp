@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Default.Xsx" as the program meets it at start-up: chosen settings, shown, a drill run on
 // them for a while, then shut down (which writes the file again) and started once more.
 

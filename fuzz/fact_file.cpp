@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil's fact file, read as at start-up or when a pupil is chosen. Then the worst case of
 // its use: a drill was paused, the pupil chosen in the Student Data window has the same
 // selection, so Start resumes on the facts just read, and the pupil answers for a while.

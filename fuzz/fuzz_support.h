@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the record-file fuzzers share: a private folder for the files they write, and a whole

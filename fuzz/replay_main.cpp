@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzzer's test function once on each file of the folders (or files) given, so that an
 // ordinary build replays the committed corpus without libFuzzer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One 208-byte settings slot as any record file holds it: decoded, then repaired to values a
 // drill can run on.
 

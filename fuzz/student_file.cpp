@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "StdDat.Xrx" with its header as the Student Data window reads it: every listed pupil is
 // found by name and their record read back whole.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the source folders depend on each other in one direction only.
 #
 # Every file belongs to the layer of its folder, from the lowest:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the program against the floor (bench/floor: the barest Qt window of the same kind)
 # under one Xvfb, launching them in turn so both meet the same load, and prints the medians
 # and the program's ratio to the floor for: exec to first window mapped, CPU time to it, peak
@@ -20,7 +21,7 @@ while [ $# -gt 0 ]; do
     *) break ;;
     esac
 done
-[ $# -ge 1 ] || { sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+[ $# -ge 1 ] || { sed -n '3,13p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 build=$(realpath "$1")
 shift
 programs=("$build/floor")

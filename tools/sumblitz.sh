@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for Sumblitz and builds it.
 #   tools/sumblitz.sh run    install what the program needs, build it and start it
 #   tools/sumblitz.sh test   install what the tests need, build everything and run every test
+#   tools/sumblitz.sh screenshots   remake the AppStream screenshots in dist/screenshots
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
-              libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
+              libsqlite3-dev qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
               fonts-liberation libgl-dev pkg-config)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format
-               desktop-file-utils appstream dpkg-dev clang libfuzzer-14-dev
+               desktop-file-utils appstream dpkg-dev lintian clang libfuzzer-14-dev
                python3 # the CSV test reads the file back with Python's csv module
                libxtst-dev libxdamage-dev) # these two for bench/floor/startup_probe
+shot_packages=(xvfb xauth openbox xdotool imagemagick)
 
 install_missing() {
     local missing=()
@@ -51,6 +54,16 @@ test)
     fi
     (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
+    # The Debian package: a Release build with Debian's hardening flags and warnings as errors,
+    # which lintian and the AppStream validator must pass without an error or a warning.
+    cmake -S . -B build/deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMBLITZ_TESTS=OFF \
+        -DSUMBLITZ_WERROR=ON -DSUMBLITZ_DEBIAN_FLAGS=ON
+    cmake --build build/deb
+    rm -f build/deb/sumblitz_*.deb
+    (cd build/deb && cpack -G DEB)
+    lintian -I --pedantic --fail-on error,warning build/deb/sumblitz_*.deb
+    appstreamcli validate --no-net --pedantic build/deb/dist/org.sumblitz.Sumblitz.metainfo.xml
+
     # The same tests again under AddressSanitizer (leak check included) and
     # UndefinedBehaviorSanitizer, unoptimised, which is the quickest to build; only the tests
     # and the files they read are built.
@@ -66,8 +79,14 @@ test)
     cmake --build build/fuzz --target fuzzers
     ctest --test-dir build/fuzz --output-on-failure -j2
     ;;
+screenshots)
+    install_missing "${run_packages[@]}" "${shot_packages[@]}"
+    cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMBLITZ_TESTS=OFF
+    cmake --build build/run
+    exec tools/screenshots.sh build/run/sumblitz dist/screenshots
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|screenshots" >&2
     exit 2
     ;;
 esac

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Size of the tests against the program: non-blank lines that do not start with // in the
 # C++ files (.cpp, .h) of tests/ against those of src/ and app/, and their ratio.
 #   tools/test_ratio.sh [source-root]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from a click on the right answer button to the next problem drawn on screen, through the
 // real main window (offscreen), and the time to build and show the main window.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to open the Results table: build the window, show it and paint it the first time, over a
 // full addition table with answers in every cell.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/assets_qt.h"
 
 #include <QCoreApplication>
@@ -36,11 +37,21 @@ QString findModule(const QString& fileName)
 
 QString findAsset(const QString& name)
 {
+    return findAssetIn(QDir::currentPath(), name);
+}
+
+AssetLocator assetsIn(const QString& dataDir)
+{
+    return [dataDir](const QString& name) { return findAssetIn(dataDir, name); };
+}
+
+QString findAssetIn(const QString& dataDir, const QString& name)
+{
     const QString file = name.trimmed();
     if (file.isEmpty())
         return {};
     const QString appDir = QCoreApplication::applicationDirPath();
-    QStringList places{QDir::currentPath()};
+    QStringList places{dataDir};
     if (!appDir.isEmpty()) {
         places << appDir;
         places << QDir(appDir).filePath(QStringLiteral("../share/sumblitz"));

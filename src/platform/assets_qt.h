@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>
@@ -8,10 +9,12 @@
 namespace sb {
 
 // Finds a picture or sound file by its plain name ("logo.jpg"; blanks around the name are
-// ignored). Looks, in this order, in the working directory, so that a teacher's own file of
-// the same name wins; beside the executable, where the build puts the program's own files;
-// and in ../share/sumblitz beside it, for an installed program. Returns the absolute path of
-// the first regular file found, or an empty string when there is none.
+// ignored). Looks, in this order, in the data folder, so that a teacher's own file of the same
+// name, kept with the pupils' files, wins; beside the executable, where the build puts the
+// program's own files; and in ../share/sumblitz beside it, for an installed program. Returns
+// the absolute path of the first regular file found, or an empty string when there is none.
+QString findAssetIn(const QString& dataDir, const QString& name);
+// The same with the working directory as the data folder.
 QString findAsset(const QString& name);
 
 // Reads an image file as the format its name says ("logo.jpg" as JPEG), without asking every
@@ -27,6 +30,8 @@ QString findModule(const QString& fileName);
 // How QtSound and QtPictures find their files: findAsset in the program, something else in a
 // test that needs a missing or broken file.
 using AssetLocator = std::function<QString(const QString& name)>;
+// findAssetIn for the data folder dataDir.
+AssetLocator assetsIn(const QString& dataDir);
 
 // Makes the help pages (qrc:/help/...) available. The pages are compiled into the static UI
 // library, whose unreferenced resource objects a linker may drop; call this once before the

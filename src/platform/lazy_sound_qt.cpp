@@ -41,7 +41,10 @@ private:
 
 } // namespace
 
-LazySound::LazySound(QString modulePath) : m_modulePath(std::move(modulePath)) {}
+LazySound::LazySound(AssetLocator locate, QString modulePath)
+    : m_locate(std::move(locate)), m_modulePath(std::move(modulePath))
+{
+}
 
 LazySound::~LazySound() = default;
 
@@ -58,9 +61,8 @@ void LazySound::prepare()
     module.setLoadHints(QLibrary::PreventUnloadHint);
     const auto make = reinterpret_cast<Make>(module.resolve("sumblitzMakeSound"));
     if (make != nullptr) {
-        const AssetLocator locate = findAsset;
         const std::function<void()> beep = [] { QApplication::beep(); };
-        m_backend.reset(make(&locate, &beep));
+        m_backend.reset(make(&m_locate, &beep));
     }
     trace(m_backend ? "sound: loaded" : "sound: no module");
 }

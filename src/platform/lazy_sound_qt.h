@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/assets_qt.h"
 #include "platform/media.h"
 
 namespace sb {
@@ -17,8 +18,9 @@ namespace sb {
 // something happened.
 class LazySound final : public Sound {
 public:
-    // modulePath empty: the module found beside the program or in its library folder.
-    explicit LazySound(QString modulePath = {});
+    // The files found by locate. modulePath empty: the module found beside the program or in
+    // its library folder.
+    explicit LazySound(AssetLocator locate = findAsset, QString modulePath = {});
     ~LazySound() override;
     LazySound(const LazySound&) = delete;
     LazySound& operator=(const LazySound&) = delete;
@@ -34,6 +36,7 @@ public:
     bool loaded() const { return m_backend != nullptr; }
 
 private:
+    AssetLocator m_locate;
     QString m_modulePath;
     std::unique_ptr<Sound> m_backend;
     bool m_tried = false;

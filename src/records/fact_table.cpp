@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/fact_table.h"
 
 #include "records/index.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/record_files.h"
 
 #include <algorithm>

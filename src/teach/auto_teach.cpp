@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "teach/auto_teach.h"
 
 #include <array>
@@ -186,7 +187,7 @@ void advanceRanges(Step& t)
             s.firstRange[at(r + 1)] == 0) {
             s.firstRange[at(r + 1)] = 1;
             t.out.DsBgn = ":Begin " + std::string(rangeName[at(r + 1)]);
-            t.out.DsEnd = " ";
+            t.out.DsEnd.emplace(1, ' '); // not = " ": GCC 12 at -O3 warns wrongly (-Wrestrict)
         }
         s.firstRange[at(r)] = 0;
     }

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -32,6 +34,25 @@ std::optional<std::string> toCp1252(const QString& text);
 // them into pixels, so the window keeps its proportions at any scaling.
 int twipsToPixels(double twips, const QWidget* w);
 double pixelsToTwips(double pixels, const QWidget* w);
+
+// How much the main window's large parts (the picture, the problem, the answer and start
+// buttons) are drawn smaller so that the window fits the screen's free area: 1 where it fits as
+// designed, down to 0.6 on a small screen at a large scale (1366 x 768 at 200 %), where the
+// answers are still 22-point digits.
+double screenFit(const QWidget* w);
+
+// The contrast ratio of two colours as the accessibility guidelines measure it, 1 to 21; text
+// reads well from 4.5.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// Paints the label's own background and gives it black or white text, whichever reads better
+// on that colour.
+void paintBackground(QWidget* label, const QColor& background);
+
+// Gives the label text of the colour wanted, made lighter or darker, as little as needed, until
+// it reads on the background it has under the palette in use (a dark desktop theme, say), and
+// again whenever that palette changes. Call it once for a label.
+void tintText(QWidget* label, const QColor& wanted);
 
 // How much larger than `normal` a widget of size `now` is, by the smaller of the two ratios,
 // never below 1: its text grows by this much, so that a pupil at a big screen reads a big

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/delay_window.h"
 
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include "flow/program.h"
 #include "flow/run_control.h"
 #include "views/problem_view_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -37,7 +39,7 @@ void DelayWindow::tick()
 void DelayWindow::render()
 {
     const DelayModel& w = m_program.main.noshow;
-    m_d->setText(toQString(w.d));
+    m_d->setText(coreText(w.d));
     followTimer(m_deltime, w.timerEnabled);
 }
 

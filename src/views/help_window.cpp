@@ -1,32 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/help_window.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "platform/assets_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+namespace {
+
+// The help pages, with the Files page filled in with the data folder in use, as a link that
+// opens it in the desktop's file manager.
+class HelpBrowser : public QTextBrowser {
+public:
+    HelpBrowser(const QString& dataDir, QWidget* parent) : QTextBrowser(parent), m_dataDir(dataDir)
+    {
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant page = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource) {
+            return page;
+        }
+        // A page written in the pupil's language takes the English one's place; its links
+        // lead to the English pages that have none.
+        const QString language = shownLanguage();
+        QFile own(QStringLiteral(":/help/%1/%2").arg(language, name.fileName()));
+        if (!language.isEmpty() && own.open(QIODevice::ReadOnly)) {
+            page = own.readAll();
+        }
+        if (name.fileName() != QStringLiteral("files.html")) {
+            return page;
+        }
+        QString html = QString::fromUtf8(page.toByteArray());
+        const QString folder =
+            m_dataDir.isEmpty()
+                ? QCoreApplication::translate("sb::HelpWindow",
+                                              "the folder Sumblitz was started in")
+                : QStringLiteral("<a href=\"%1\"><b>%2</b></a>")
+                      .arg(QUrl::fromLocalFile(m_dataDir).toString(QUrl::FullyEncoded),
+                           m_dataDir.toHtmlEscaped());
+        return html.replace(QStringLiteral("<!--DATA-FOLDER-->"), folder);
+    }
+
+private:
+    QString m_dataDir;
+};
+
+} // namespace
+
+HelpWindow::HelpWindow(const QString& dataDir, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initHelpResource();
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Sumblitz Help"));
+    setWindowTitle(tr("Sumblitz Help"));
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
-    auto* home = new QPushButton(QStringLiteral("Contents"), this);
+    auto* back = new QPushButton(tr("Back"), this);
+    auto* home = new QPushButton(tr("Contents"), this);
     bar->addWidget(back);
     bar->addWidget(home);
     bar->addStretch(1);
     layout->addLayout(bar);
-    m_browser = new QTextBrowser(this);
+    // Opened from another window: the data folder is the one its main window names.
+    QString folder = dataDir;
+    for (const QWidget* w = parent; folder.isEmpty() && w != nullptr; w = w->parentWidget()) {
+        folder = w->property(kDataDirProperty).toString();
+    }
+    m_browser = new HelpBrowser(folder, this);
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({QStringLiteral(":/help")});
@@ -73,7 +126,7 @@ void addHelpKey(QWidget* window, const QString& page)
     QObject::connect(f1, &QShortcut::activated, window, [window, page] {
         auto* help = window->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
         if (help == nullptr) {
-            help = new HelpWindow(window);
+            help = new HelpWindow(QString(), window);
         }
         help->showPage(page);
     });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
@@ -6,11 +7,15 @@ class QTextBrowser;
 
 namespace sb {
 
+// The property of a window that names the data folder in use, for the help opened over it.
+inline constexpr const char* kDataDirProperty = "sumblitzDataDir";
+
 // The program's help: its own pages, built into the program, in a browser window.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget* parent = nullptr);
+    // dataDir is the data folder in use, named on the Files page.
+    explicit HelpWindow(const QString& dataDir = QString(), QWidget* parent = nullptr);
     void showPage(const QString& page = QStringLiteral("index.html"));
 
 protected:

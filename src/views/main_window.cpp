@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/main_window.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
@@ -40,6 +42,7 @@
 #include "views/results_window.h"
 #include "views/smart_window.h"
 #include "views/student_window.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -48,26 +51,44 @@ namespace {
 // The caption puts each step's word over its frame.
 QString windowCaption()
 {
-    return QString(4, ' ') + QStringLiteral("Step1") + QString(16, ' ') + QStringLiteral("Step2") +
-           QString(17, ' ') + QStringLiteral("Step3") + QString(29, ' ') + QStringLiteral("Step4") +
-           QString(32, ' ') + QStringLiteral("Step5");
+    const auto step = [](const char* word) {
+        return QCoreApplication::translate("sb::MainWindow", word);
+    };
+    return QString(4, ' ') + step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step1")) + QString(16, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step2")) + QString(17, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step3")) + QString(29, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step4")) + QString(32, ' ') +
+           step(QT_TRANSLATE_NOOP("sb::MainWindow", "Step5"));
 }
 
-QLabel* colouredLabel(QWidget* parent, const char* name, QColor colour)
+QLabel* colouredLabel(QWidget* parent, const char* name, QColor colour, double fit)
 {
     auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
-    l->setAutoFillBackground(true);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, colour);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(pal);
-    l->setFont(arial(14));
+    paintBackground(l, colour);
+    l->setFont(arial(14 * fit));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(170);
+    l->setMinimumWidth(qRound(170 * fit));
     return l;
 }
+
+// The settings frames at the top: whole where the screen has room, scrolled on a small screen
+// at a large scale, so that the problem and the answer buttons always stay in the window.
+class FramesArea : public QScrollArea {
+public:
+    explicit FramesArea(QWidget* parent) : QScrollArea(parent)
+    {
+        setObjectName(QStringLiteral("frames"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    QSize sizeHint() const override
+    {
+        return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+};
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QString& tip = {})
@@ -83,13 +104,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
 // its normal font with a wide answer, so a window made big can be made small again.
 class AnswerButton final : public QPushButton {
 public:
-    AnswerButton(int i, QWidget* parent) : QPushButton(parent), m_normalFont(arial(36))
+    // fit draws it smaller on a small screen at a large scale (see screenFit).
+    AnswerButton(int i, double fit, QWidget* parent)
+        : QPushButton(parent), m_normalFont(arial(36 * fit))
     {
         setObjectName(QStringLiteral("but%1").arg(i));
         setAutoDefault(false);
         setFont(m_normalFont);
         setText(QStringLiteral("20 R 9"));
-        m_normal = QPushButton::sizeHint().expandedTo(QSize(0, twipsToPixels(1100, this)));
+        m_normal = QPushButton::sizeHint().expandedTo(QSize(0, twipsToPixels(1100 * fit, this)));
         setText(QString::number(i));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     }
@@ -118,8 +141,12 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 {
     useClickingAccessibleButtons();
     setObjectName(QStringLiteral("sb12"));
+    setProperty(kDataDirProperty, QString::fromStdString(program.services.dataDir.string()));
     setWindowTitle(windowCaption());
-    setFont(arial(10));
+    // On a small screen at a large scale the window's texts and large parts are drawn smaller,
+    // so that it fits; the scale keeps them large in pixels.
+    const double fit = screenFit(this);
+    setFont(arial(10 * fit));
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -129,21 +156,25 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* middle = new QHBoxLayout;
     m_dsp = new QLabel(central);
     m_dsp->setObjectName(QStringLiteral("dsp"));
-    const int side = twipsToPixels(1800, this);
+    const int side = twipsToPixels(1800 * fit, this);
     m_dsp->setFixedSize(side, side);
     m_dsp->setAlignment(Qt::AlignCenter);
     middle->addWidget(m_dsp, 0, Qt::AlignTop);
 
-    m_dm = new ProblemView(48, central);
+    m_dm = new ProblemView(qRound(48 * fit), central);
     m_dm->setObjectName(QStringLiteral("dm"));
     m_dm->setMinimumHeight(side);
+    if (fit < 1.0) {
+        // The settings frames above keep what room there is; the problem takes its least.
+        m_dm->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    }
     middle->addWidget(m_dm, 1);
 
     auto* captions = new QVBoxLayout;
-    m_dsshock = colouredLabel(central, "dsshock", QColor(255, 192, 255));
-    m_dsttime = colouredLabel(central, "dsttime", QColor(255, 192, 192));
-    m_dstotal = colouredLabel(central, "dstotal", QColor(255, 255, 192));
-    m_dsscore = colouredLabel(central, "dsscore", QColor(192, 255, 255));
+    m_dsshock = colouredLabel(central, "dsshock", QColor(255, 192, 255), fit);
+    m_dsttime = colouredLabel(central, "dsttime", QColor(255, 192, 192), fit);
+    m_dstotal = colouredLabel(central, "dstotal", QColor(255, 255, 192), fit);
+    m_dsscore = colouredLabel(central, "dsscore", QColor(192, 255, 255), fit);
     for (QLabel* l : {m_dsshock, m_dsttime, m_dstotal, m_dsscore}) {
         captions->addWidget(l);
     }
@@ -154,20 +185,15 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* status = new QHBoxLayout;
     m_DsBgn = new QLabel(central);
     m_DsBgn->setObjectName(QStringLiteral("DsBgn"));
-    m_DsBgn->setFont(arial(12, true));
+    m_DsBgn->setFont(arial(12 * fit, true));
     m_dsword = new QLabel(central);
     m_dsword->setObjectName(QStringLiteral("dsword"));
-    m_dsword->setFont(arial(14.25, true));
-    m_dsword->setAutoFillBackground(true);
+    m_dsword->setFont(arial(14.25 * fit, true));
     m_dsword->setAlignment(Qt::AlignCenter);
-    {
-        QPalette pal = m_dsword->palette();
-        pal.setColor(QPalette::Window, QColor(224, 224, 224));
-        m_dsword->setPalette(pal);
-    }
+    paintBackground(m_dsword, QColor(224, 224, 224));
     m_DsEnd = new QLabel(central);
     m_DsEnd->setObjectName(QStringLiteral("DsEnd"));
-    m_DsEnd->setFont(arial(12, true));
+    m_DsEnd->setFont(arial(12 * fit, true));
     m_DsEnd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     status->addWidget(m_DsBgn, 1);
     status->addWidget(m_dsword, 1);
@@ -176,7 +202,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     auto* answers = new QHBoxLayout;
     for (int i = 1; i <= 3; ++i) {
-        auto* b = new AnswerButton(i, central);
+        auto* b = new AnswerButton(i, fit, central);
         connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
         answers->addWidget(b);
         m_but[at(i)] = b;
@@ -188,7 +214,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     // the window: it is cut short there and read whole from its tooltip and accessible name.
     m_notice = new QLabel(central);
     m_notice->setObjectName(QStringLiteral("notice"));
-    m_notice->setStyleSheet(QStringLiteral("color: #a00000;"));
+    tintText(m_notice, QColor(0xa0, 0, 0));
     m_notice->setFixedHeight(m_notice->fontMetrics().height());
     QSizePolicy noticePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     noticePolicy.setRetainSizeWhenHidden(true);
@@ -226,24 +252,19 @@ void MainWindow::buildFrames(QWidget* central)
     auto* top = new QHBoxLayout;
     auto* layout = qobject_cast<QVBoxLayout*>(central->layout());
 
-    auto* operation = new QGroupBox(QStringLiteral("Operation"), central);
+    auto* operation = new QGroupBox(tr("Operation"), central);
     operation->setObjectName(QStringLiteral("operation"));
     auto* opLayout = new QVBoxLayout(operation);
-    const std::array<QString, 7> opCaption{QString(),
-                                           QStringLiteral("Add"),
-                                           QStringLiteral("10 Sub"),
-                                           QStringLiteral("Subract"),
-                                           QStringLiteral("Multiply"),
-                                           QStringLiteral("Divide"),
-                                           QStringLiteral("Div with R")};
-    const std::array<QString, 7> opTip{
-        QString(),
-        QStringLiteral("\"Sets drilling mode to Addition\""),
-        QStringLiteral("\"Sets drilling mode to Subtract from 10\""),
-        QStringLiteral("\"Sets drilling mode to Subtraction\""),
-        QStringLiteral("Sets drilling mode to multiplication\""),
-        QStringLiteral("Sets drilling mode to Division without remainders\""),
-        QStringLiteral("Sets drilling mode to Division with Remainders\"")};
+    const std::array<QString, 7> opCaption{QString(),       tr("Add"),      tr("10 Sub"),
+                                           tr("Subract"),   tr("Multiply"), tr("Divide"),
+                                           tr("Div with R")};
+    const std::array<QString, 7> opTip{QString(),
+                                       tr("\"Sets drilling mode to Addition\""),
+                                       tr("\"Sets drilling mode to Subtract from 10\""),
+                                       tr("\"Sets drilling mode to Subtraction\""),
+                                       tr("Sets drilling mode to multiplication\""),
+                                       tr("Sets drilling mode to Division without remainders\""),
+                                       tr("Sets drilling mode to Division with Remainders\"")};
     for (int k = 1; k <= 6; ++k) {
         auto* r = new QRadioButton(opCaption[at(k)], operation);
         r->setObjectName(QStringLiteral("op%1").arg(k));
@@ -252,24 +273,23 @@ void MainWindow::buildFrames(QWidget* central)
         opLayout->addWidget(r);
         m_op[at(k)] = r;
     }
-    m_switch = new QCheckBox(QStringLiteral("SwitchAB"), operation);
+    m_switch = new QCheckBox(tr("SwitchAB"), operation);
     m_switch->setObjectName(QStringLiteral("switch"));
-    m_switch->setToolTip(QStringLiteral("\"Randomly switches First number and Second number\""));
+    m_switch->setToolTip(tr("\"Randomly switches First number and Second number\""));
     onClick(m_switch, [this](bool on) { switch_click(m_program, on ? 1 : 0); });
     opLayout->addWidget(m_switch);
     top->addWidget(operation);
 
-    auto* first = new QGroupBox(QStringLiteral("First Number(A)"), central);
+    auto* first = new QGroupBox(tr("First Number(A)"), central);
     first->setObjectName(QStringLiteral("FirstNumber"));
     auto* firstLayout = new QVBoxLayout(first);
-    const std::array<QString, 5> aCaption{
-        QString(), QStringLiteral("  1 Thru 10"), QStringLiteral("11 Thru 13"),
-        QStringLiteral("14 Thru 16"), QStringLiteral("17 Thru 20")};
-    const std::array<QString, 5> aTip{
-        QString(), QStringLiteral("\"Enables the use of 1 thru 10 as first number\""),
-        QStringLiteral("\"Enables the use of 11 thru 13 as the first number\""),
-        QStringLiteral("\"Enables the use of 14 thru 16 as the first number"),
-        QStringLiteral("\"Enables the use of 17 thru 20 as the first number\"")};
+    const std::array<QString, 5> aCaption{QString(), tr("  1 Thru 10"), tr("11 Thru 13"),
+                                          tr("14 Thru 16"), tr("17 Thru 20")};
+    const std::array<QString, 5> aTip{QString(),
+                                      tr("\"Enables the use of 1 thru 10 as first number\""),
+                                      tr("\"Enables the use of 11 thru 13 as the first number\""),
+                                      tr("\"Enables the use of 14 thru 16 as the first number"),
+                                      tr("\"Enables the use of 17 thru 20 as the first number\"")};
     for (int i = 1; i <= 4; ++i) {
         auto* c = new QCheckBox(aCaption[at(i)], first);
         c->setObjectName(QStringLiteral("a%1").arg(i));
@@ -278,8 +298,8 @@ void MainWindow::buildFrames(QWidget* central)
         firstLayout->addWidget(c);
         m_a[at(i)] = c;
     }
-    m_asela = button(first, "asela", QStringLiteral("Select All"));
-    m_aseln = button(first, "aseln", QStringLiteral("Unslect All"));
+    m_asela = button(first, "asela", tr("Select All"));
+    m_aseln = button(first, "aseln", tr("Unslect All"));
     onClick(m_asela, [this](bool) { asela_click(m_program); });
     onClick(m_aseln, [this](bool) { aseln_click(m_program); });
     firstLayout->addStretch(1);
@@ -287,9 +307,9 @@ void MainWindow::buildFrames(QWidget* central)
     firstLayout->addWidget(m_aseln);
     top->addWidget(first);
 
-    auto* second = new QGroupBox(QStringLiteral("Second  Num(B)"), central);
+    auto* second = new QGroupBox(tr("Second  Num(B)"), central);
     second->setObjectName(QStringLiteral("SecondNumber"));
-    second->setToolTip(QStringLiteral("\"selects the Second number\""));
+    second->setToolTip(tr("\"selects the Second number\""));
     auto* secondLayout = new QGridLayout(second);
     for (int i = 1; i <= 10; ++i) {
         const QString caption = i < 10 ? QStringLiteral(" %1").arg(i) : QStringLiteral("10");
@@ -299,28 +319,26 @@ void MainWindow::buildFrames(QWidget* central)
         secondLayout->addWidget(c, (i - 1) % 5, (i - 1) / 5);
         m_b[at(i)] = c;
     }
-    m_bsela = button(second, "bsela", QStringLiteral("Select All"));
-    m_bseln = button(second, "bseln", QStringLiteral("Unslect All"));
+    m_bsela = button(second, "bsela", tr("Select All"));
+    m_bseln = button(second, "bseln", tr("Unslect All"));
     onClick(m_bsela, [this](bool) { bsela_click(m_program); });
     onClick(m_bseln, [this](bool) { bseln_click(m_program); });
     secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
     secondLayout->addWidget(m_bseln, 6, 0, 1, 2);
     top->addWidget(second);
 
-    auto* controls = new QGroupBox(QStringLiteral("Controls"), central);
+    auto* controls = new QGroupBox(tr("Controls"), central);
     controls->setObjectName(QStringLiteral("Controls"));
     auto* controlsLayout = new QHBoxLayout(controls);
     auto* column = new QVBoxLayout;
-    m_smartgo = button(controls, "smartgo", QStringLiteral("Smart Repeat"),
-                       QStringLiteral("\"Opens Smart Repeat window\""));
-    m_goauto = button(controls, "goauto", QStringLiteral("Student Data"),
-                      QStringLiteral("\"Opens Student Data window\""));
-    m_resultsgo = button(controls, "resultsgo", QStringLiteral("Results Table"),
-                         QStringLiteral("\"Shows a result of score in Table view\""));
-    m_progressgo = button(controls, "progressgo", QStringLiteral("&Progress"),
-                          QStringLiteral("Shows the pupil's progress over time (F6)"));
-    m_helpgo = button(controls, "helpgo", QStringLiteral("? Goto Help"),
-                      QStringLiteral("\"Opens Help File\""));
+    m_smartgo =
+        button(controls, "smartgo", tr("Smart Repeat"), tr("\"Opens Smart Repeat window\""));
+    m_goauto = button(controls, "goauto", tr("Student Data"), tr("\"Opens Student Data window\""));
+    m_resultsgo = button(controls, "resultsgo", tr("Results Table"),
+                         tr("\"Shows a result of score in Table view\""));
+    m_progressgo = button(controls, "progressgo", tr("&Progress"),
+                          tr("Shows the pupil's progress over time (F6)"));
+    m_helpgo = button(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
         // The boxes on screen go into curSettings first: Ok there shows curSettings here.
@@ -369,23 +387,21 @@ void MainWindow::buildFrames(QWidget* central)
     m_DisSet->setObjectName(QStringLiteral("DisSet"));
     m_DisSet->setFocusPolicy(Qt::NoFocus);
     m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
-    m_DisSet->setFont(arial(9));
-    m_DisSet->setMinimumWidth(150);
-    m_DisSet->setAccessibleName(QStringLiteral("Settings in use"));
+    m_DisSet->setFont(arial(9 * screenFit(this)));
+    m_DisSet->setMinimumWidth(qRound(150 * screenFit(this)));
+    m_DisSet->setAccessibleName(tr("Settings in use"));
     controlsLayout->addWidget(m_DisSet, 1);
     top->addWidget(controls, 1);
 
-    auto* begin = new QGroupBox(QStringLiteral("Start Program"), central);
+    auto* begin = new QGroupBox(tr("Start Program"), central);
     begin->setObjectName(QStringLiteral("begin"));
     auto* beginLayout = new QVBoxLayout(begin);
-    m_start = button(begin, "start", QStringLiteral("Start"),
-                     QStringLiteral("\"Starts and Restarts the drill\""));
-    m_start->setFont(arial(24));
-    m_cPause = button(begin, "cPause", QStringLiteral("Pause"), QStringLiteral("\"Pauses drill\""));
-    m_cPause->setFont(arial(24));
-    m_Reset = button(begin, "Reset", QStringLiteral("New Drill"),
-                     QStringLiteral("\"Resets time and score\""));
-    m_Reset->setFont(arial(9));
+    m_start = button(begin, "start", tr("Start"), tr("\"Starts and Restarts the drill\""));
+    m_start->setFont(arial(24 * screenFit(this)));
+    m_cPause = button(begin, "cPause", tr("Pause"), tr("\"Pauses drill\""));
+    m_cPause->setFont(arial(24 * screenFit(this)));
+    m_Reset = button(begin, "Reset", tr("New Drill"), tr("\"Resets time and score\""));
+    m_Reset->setFont(arial(9 * screenFit(this)));
     // Start and Pause disable themselves; focus goes to the other one rather than on along the
     // tab chain.
     onClick(m_start, [this](bool) {
@@ -409,7 +425,11 @@ void MainWindow::buildFrames(QWidget* central)
     beginLayout->addStretch(1);
     top->addWidget(begin);
 
-    layout->addLayout(top);
+    auto* frames = new FramesArea(central);
+    auto* inner = new QWidget(frames);
+    inner->setLayout(top);
+    frames->setWidget(inner);
+    layout->addWidget(frames);
 }
 
 void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)
@@ -470,19 +490,19 @@ void MainWindow::render()
         m_but[at(i)]->setText(toQString(m.but[at(i)].caption));
         m_but[at(i)]->setEnabled(m.but[at(i)].enabled);
     }
-    m_dsshock->setText(toQString(m.dsshock));
-    m_dsttime->setText(toQString(m.dsttime));
-    m_dstotal->setText(toQString(m.dstotal));
-    m_dsscore->setText(toQString(m.dsscore));
-    m_DsBgn->setText(toQString(m.DsBgn));
-    m_dsword->setText(toQString(m.dsword));
-    m_DsEnd->setText(toQString(m.DsEnd));
+    m_dsshock->setText(coreText(m.dsshock));
+    m_dsttime->setText(coreText(m.dsttime));
+    m_dstotal->setText(coreText(m.dstotal));
+    m_dsscore->setText(coreText(m.dsscore));
+    m_DsBgn->setText(coreText(m.DsBgn));
+    m_dsword->setText(coreText(m.dsword));
+    m_DsEnd->setText(coreText(m.DsEnd));
     if (m.disSetFilled) {
         while (m_DisSet->count() < static_cast<int>(m.DisSet.size())) {
             m_DisSet->addItem(QString());
         }
         for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
-            m_DisSet->item(i)->setText(toQString(m.DisSet[at(i)]));
+            m_DisSet->item(i)->setText(coreText(m.DisSet[at(i)]));
         }
     }
     m_dm->setDrawing(m.dm);
@@ -499,7 +519,7 @@ void MainWindow::render()
 
 void MainWindow::showNotice()
 {
-    const QString notice = toQString(m_program.main.notice);
+    const QString notice = coreText(m_program.main.notice);
     m_notice->setText(m_notice->fontMetrics().elidedText(notice, Qt::ElideRight,
                                                          m_notice->contentsRect().width()));
     m_notice->setToolTip(notice);
@@ -687,7 +707,7 @@ void MainWindow::openHelp()
         }
     }
     if (m_help == nullptr) {
-        m_help = new HelpWindow(this);
+        m_help = new HelpWindow(dataDir, this);
     }
     m_help->showPage();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/popup_window.h"
 
 #include <QFrame>
@@ -11,6 +12,7 @@
 #include "flow/feedback.h"
 #include "flow/program.h"
 #include "views/problem_view_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -26,7 +28,7 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
     m_ms->setObjectName(QStringLiteral("ms"));
     m_ms->setFont(arial(24));
     m_ms->setAlignment(Qt::AlignCenter);
-    m_ms->setStyleSheet(QStringLiteral("color: #b00000;"));
+    tintText(m_ms, QColor(0xb0, 0, 0));
     layout->addWidget(m_ms);
 
     m_dp = new ProblemView(36, this);
@@ -62,7 +64,7 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
 void PopupWindow::render()
 {
     const PopupModel& pop = m_program.main.pop;
-    m_ms->setText(toQString(pop.ms));
+    m_ms->setText(coreText(pop.ms));
     m_dp->setDrawing(pop.dp);
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
     // to fit its text and is never smaller than its usual size.

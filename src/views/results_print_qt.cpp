@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/results_print_qt.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFont>
 #include <QFontMetricsF>
@@ -110,28 +111,31 @@ void paintTable(QPainter& painter, const Measure& m, QPointF at0, const QString&
 Printout PrintoutOf(const Drill& d, const QString& heading, int operation)
 {
     Printout p;
-    p.title = QStringLiteral("Results Table") +
+    p.title = QCoreApplication::translate("sb::ResultsWindow", "Results Table") +
               (heading.isEmpty() ? QString() : QStringLiteral(": ") + heading);
     p.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
-    p.rowsAndColumns = QStringLiteral("Each fact has its cell: rows 1 to 20 down the side, "
-                                      "columns 1 to 10 (the second number) across the top.");
+    p.rowsAndColumns = QCoreApplication::translate(
+        "sb::ResultsWindow", "Each fact has its cell: rows 1 to 20 down the side, "
+                             "columns 1 to 10 (the second number) across the top.");
     for (int k = 1; k <= d.factCount && k <= kFactSlots; ++k) {
         const FactRec& f = d.fact(k);
         if ((k - 1) % 20 + 1 == 7 && f.second == 4 && operation != 0) {
-            p.rowsAndColumns += QStringLiteral(" Row 7, column 4 is ") +
-                                QString::fromStdString(ProblemAsSeen(f, operation)) +
-                                QLatin1Char('.');
+            p.rowsAndColumns +=
+                QCoreApplication::translate("sb::ResultsWindow", " Row 7, column 4 is ") +
+                QString::fromStdString(ProblemAsSeen(f, operation)) + QLatin1Char('.');
         }
     }
-    p.key = QStringLiteral("Percent Correct: the right answers in percent of those given. "
-                           "Number Wrong: the wrong answers (time-outs included), as a negative "
-                           "number. Ratio: right answers / answers given. "
-                           "* : never asked (in Number Wrong: none wrong).");
+    p.key = QCoreApplication::translate(
+        "sb::ResultsWindow", "Percent Correct: the right answers in percent of those given. "
+                             "Number Wrong: the wrong answers (time-outs included), as a negative "
+                             "number. Ratio: right answers / answers given. "
+                             "* : never asked (in Number Wrong: none wrong).");
     for (std::size_t i = 0; i < kViews.size(); ++i) {
         p.cells[i] = CellsOf(d, kViews[i]);
     }
-    p.viewTitle = {QStringLiteral("Percent Correct"), QStringLiteral("Number Wrong"),
-                   QStringLiteral("Ratio: Correct/Total")};
+    p.viewTitle = {QCoreApplication::translate("sb::ResultsWindow", "Percent Correct"),
+                   QCoreApplication::translate("sb::ResultsWindow", "Number Wrong"),
+                   QCoreApplication::translate("sb::ResultsWindow", "Ratio: Correct/Total")};
     return p;
 }
 

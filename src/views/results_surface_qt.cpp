@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/results_surface_qt.h"
 
 #include <QAccessible>
@@ -276,8 +277,9 @@ QString ResultsSurface::cellDescription(int row, int column) const
     if (row == 0 || column == 0 || cellName(row, column) != QStringLiteral("*")) {
         return {};
     }
-    return m_model.view == ResultsView::Wrong ? QStringLiteral("none wrong")
-                                              : QStringLiteral("not asked");
+    return m_model.view == ResultsView::Wrong
+               ? QCoreApplication::translate("sb::ResultsSurface", "none wrong")
+               : QCoreApplication::translate("sb::ResultsSurface", "not asked");
 }
 
 QRect ResultsSurface::cellRect(int row, int column) const

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/results_window.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -31,13 +33,14 @@
 #include "views/help_window.h"
 #include "views/results_print_qt.h"
 #include "views/results_surface_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
 namespace {
 
-const QString kPdfFilter = QStringLiteral("PDF files (*.pdf)");
-const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
+const char* const kPdfFilter = QT_TRANSLATE_NOOP("sb::ResultsWindow", "PDF files (*.pdf)");
+const char* const kCsvFilter = QT_TRANSLATE_NOOP("sb::ResultsWindow", "CSV files (*.csv)");
 // The margins of the page, in millimetres, for the PDF and the printer alike.
 const QMarginsF kMargins(12, 12, 12, 12);
 
@@ -45,11 +48,11 @@ QString viewName(ResultsView view)
 {
     switch (view) {
     case ResultsView::Percent:
-        return QStringLiteral("Percent Correct");
+        return QCoreApplication::translate("sb::ResultsWindow", "Percent Correct");
     case ResultsView::Wrong:
-        return QStringLiteral("Number Wrong");
+        return QCoreApplication::translate("sb::ResultsWindow", "Number Wrong");
     case ResultsView::Ratio:
-        return QStringLiteral("Ratio: Correct/Total");
+        return QCoreApplication::translate("sb::ResultsWindow", "Ratio: Correct/Total");
     }
     return {};
 }
@@ -68,8 +71,7 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("Resulttable"));
-    setWindowTitle(QStringLiteral("Tinmoor:Sumblitz1.2") + QString(14, QLatin1Char(' ')) +
-                   QStringLiteral("Results Table"));
+    setWindowTitle(tr("Tinmoor:Sumblitz1.2") + QString(14, QLatin1Char(' ')) + tr("Results Table"));
     setModal(true);
     useClickingAccessibleButtons();
     addHelpKey(this, QStringLiteral("results_table.html"));
@@ -83,13 +85,13 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
                          twipsToPixels(m_model.layout.holdHeight, this));
     m_v = new QScrollBar(Qt::Vertical, this);
     m_v->setObjectName(QStringLiteral("v"));
-    m_v->setAccessibleName(QStringLiteral("Scroll the table"));
+    m_v->setAccessibleName(tr("Scroll the table"));
     m_p = new ResultsSurface(m_model, m_v, m_hold);
 
-    m_per = button(this, "per", QStringLiteral("Percent Correct"));
-    m_rat = button(this, "rat", QStringLiteral("Ratio: Correct/Total"));
-    m_NWrong = button(this, "NWrong", QStringLiteral("Number Wrong"));
-    m_tclose = button(this, "tclose", QStringLiteral("Close"));
+    m_per = button(this, "per", tr("Percent Correct"));
+    m_rat = button(this, "rat", tr("Ratio: Correct/Total"));
+    m_NWrong = button(this, "NWrong", tr("Number Wrong"));
+    m_tclose = button(this, "tclose", tr("Close"));
     // The view shown is the checked one of the three.
     for (QPushButton* b : {m_per, m_rat, m_NWrong}) {
         b->setCheckable(true);
@@ -163,10 +165,10 @@ void ResultsWindow::layoutControls()
 
 void ResultsWindow::connectControls()
 {
-    m_printAction = new QAction(QStringLiteral("&Print..."), this);
+    m_printAction = new QAction(tr("&Print..."), this);
     m_printAction->setShortcut(QKeySequence::Print);
-    m_pdfAction = new QAction(QStringLiteral("Save as P&DF..."), this);
-    m_csvAction = new QAction(QStringLiteral("Save all facts as &CSV..."), this);
+    m_pdfAction = new QAction(tr("Save as P&DF..."), this);
+    m_csvAction = new QAction(tr("Save all facts as &CSV..."), this);
     m_csvAction->setShortcut(QKeySequence::Save);
     for (QAction* a : {m_printAction, m_pdfAction, m_csvAction}) {
         a->setShortcutVisibleInContextMenu(true);
@@ -238,10 +240,9 @@ void ResultsWindow::render()
         paintImage();
         m_imageDrawnFor = m_model.draws;
         m_p->setCells(CellsOf(drill(), m_model.view));
-        m_p->setAccessibleName(QStringLiteral("Results table, ") + viewName(m_model.view));
-        m_p->setAccessibleDescription(drill().factCount == 0
-                                          ? QStringLiteral("No drill yet: the table is empty.")
-                                          : QString());
+        m_p->setAccessibleName(tr("Results table, ") + viewName(m_model.view));
+        m_p->setAccessibleDescription(
+            drill().factCount == 0 ? tr("No drill yet: the table is empty.") : QString());
         m_p->update();
         if (QAccessible::isActive()) {
             QAccessibleTableModelChangeEvent changed(m_p,
@@ -260,17 +261,13 @@ void ResultsWindow::render()
         const QSignalBlocker block(b);
         b->setChecked(m_model.view == view);
         m_lab[at(static_cast<int>(view))]->setAccessibleName(
-            viewName(view) +
-            (m_model.view == view ? QStringLiteral(": shown") : QStringLiteral(": not shown")));
+            viewName(view) + (m_model.view == view ? tr(": shown") : tr(": not shown")));
     }
     for (int i = 0; i < 3; ++i) {
-        QLabel* lab = m_lab[at(i)];
-        QPalette pal = lab->palette();
-        pal.setColor(QPalette::Window,
-                     m_model.lab[at(i)]
-                         ? QColor(kMarkColour.red, kMarkColour.green, kMarkColour.blue)
-                         : palette().color(QPalette::Button));
-        lab->setPalette(pal);
+        paintBackground(m_lab[at(i)],
+                        m_model.lab[at(i)]
+                            ? QColor(kMarkColour.red, kMarkColour.green, kMarkColour.blue)
+                            : palette().color(QPalette::Button));
     }
 }
 
@@ -300,7 +297,7 @@ QString ResultsWindow::heading() const
 {
     // The pupil whose answers the table holds, who need not be the pupil chosen now.
     const QString name = toQString(drill().owner);
-    const QString operation = toQString(OperationName(tableOperation()));
+    const QString operation = coreText(OperationName(tableOperation()));
     if (name.isEmpty() || operation.isEmpty()) {
         return name + operation;
     }
@@ -320,7 +317,7 @@ bool ResultsWindow::savePdf(const QString& path)
     bool saved = file.open(QIODevice::WriteOnly);
     if (saved) {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Results Table: ") + heading());
+        writer.setTitle(tr("Results Table: ") + heading());
         writer.setCreator(QStringLiteral("Sumblitz1.2"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(kMargins, QPageLayout::Millimeter);
@@ -372,7 +369,7 @@ void ResultsWindow::print()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(kMargins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print the Results Table"));
+    dialog.setWindowTitle(tr("Print the Results Table"));
     if (dialog.exec() == QDialog::Accepted) {
         // Margins narrower than the PDF's would cut the table on many printers.
         const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
@@ -399,16 +396,17 @@ void ResultsWindow::askCsv()
 // the two, otherwise the filter chosen, whose extension a name without one is given.
 void ResultsWindow::askSave(FileKind kind)
 {
-    const QStringList filters{kPdfFilter, kCsvFilter};
-    const auto suffixOf = [](const QString& filter) {
-        return filter == kPdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv");
+    const QString pdfFilter = tr(kPdfFilter);
+    const QStringList filters{pdfFilter, tr(kCsvFilter)};
+    const auto suffixOf = [pdfFilter](const QString& filter) {
+        return filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv");
     };
-    QFileDialog dialog(this, kind == FileKind::Pdf ? QStringLiteral("Save the Results Table as PDF")
-                                                   : QStringLiteral("Save every fact as CSV"));
+    QFileDialog dialog(this, kind == FileKind::Pdf ? tr("Save the Results Table as PDF")
+                                                   : tr("Save every fact as CSV"));
     dialog.setObjectName(QStringLiteral("saveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
-    const QString first = kind == FileKind::Pdf ? kPdfFilter : kCsvFilter;
+    const QString first = filters.value(kind == FileKind::Pdf ? 0 : 1);
     dialog.selectNameFilter(first);
     dialog.setDefaultSuffix(suffixOf(first));
     dialog.selectFile(suggestedFile(suffixOf(first)));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/smart_window.h"
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include "records/index.h"
 #include "views/common_qt.h"
 #include "views/help_window.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -95,22 +97,22 @@ bool movesFocus(const QEvent* event)
 SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("smart"));
-    setWindowTitle(QStringLiteral("Smart Repeat"));
+    setWindowTitle(tr("Smart Repeat"));
     setWindowModality(Qt::WindowModal);
     setFont(arial(9));
     useClickingAccessibleButtons();
     addHelpKey(this, QStringLiteral("smart_repeat.html"));
 
-    auto* frame1 = new QGroupBox(QStringLiteral("Repeat Math Fact if:"), this);
+    auto* frame1 = new QGroupBox(tr("Repeat Math Fact if:"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     buildRepeatFrame(frame1);
-    auto* frame2 = new QGroupBox(QStringLiteral("Remove MathFact if:"), this);
+    auto* frame2 = new QGroupBox(tr("Remove MathFact if:"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     buildRemoveFrame(frame2);
-    auto* frame3 = new QGroupBox(QStringLiteral("End Drill Controls"), this);
+    auto* frame3 = new QGroupBox(tr("End Drill Controls"), this);
     frame3->setObjectName(QStringLiteral("Frame3"));
     buildEndFrame(frame3);
-    auto* frame4 = new QGroupBox(QStringLiteral("Minor Options"), this);
+    auto* frame4 = new QGroupBox(tr("Minor Options"), this);
     frame4->setObjectName(QStringLiteral("Frame4"));
     buildMinorFrame(frame4);
 
@@ -122,10 +124,9 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
         b->setAutoDefault(false);
         return b;
     };
-    m_godata = button("godata", QStringLiteral("Student Data"),
-                      QStringLiteral("Opens Student Data Window"));
-    m_bnapply = button("bnapply", QStringLiteral("Ok"), QStringLiteral("Close Current window"));
-    m_bncancel = button("bncancel", QStringLiteral("Cancel"), QString());
+    m_godata = button("godata", tr("Student Data"), tr("Opens Student Data Window"));
+    m_bnapply = button("bnapply", tr("Ok"), tr("Close Current window"));
+    m_bncancel = button("bncancel", tr("Cancel"), QString());
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(frame1, 0, 0);
@@ -235,84 +236,79 @@ QCheckBox* SmartWindow::makeCheck(int i, QWidget* parent, const QString& caption
 void SmartWindow::buildRepeatFrame(QWidget* frame)
 {
     auto* g = new QGridLayout(frame);
-    g->addWidget(label(frame, QStringLiteral("Activate")), 0, 0, 1, 2);
+    g->addWidget(label(frame, tr("Activate")), 0, 0, 1, 2);
 
-    g->addWidget(makeCheck(1, frame, {}, QStringLiteral("Wrong"),
-                           QStringLiteral("Activates Repeat when answer is incorrect")),
-                 1, 0);
-    auto* wrong = label(frame, QStringLiteral(" Wrong"));
+    g->addWidget(
+        makeCheck(1, frame, {}, tr("Wrong"), tr("Activates Repeat when answer is incorrect")), 1,
+        0);
+    auto* wrong = label(frame, tr(" Wrong"));
     g->addWidget(wrong, 1, 1);
-    g->addWidget(makeCombo(1, frame, wrong, QStringLiteral("Wrong Times"),
-                           QStringLiteral("How many timesWrong to trigger Repeat cycle")),
+    g->addWidget(makeCombo(1, frame, wrong, tr("Wrong Times"),
+                           tr("How many timesWrong to trigger Repeat cycle")),
                  1, 2);
-    auto* thenDo = label(frame, QStringLiteral("Times      ->Then Do"));
+    auto* thenDo = label(frame, tr("Times      ->Then Do"));
     g->addWidget(thenDo, 1, 3);
-    g->addWidget(makeCombo(2, frame, thenDo, QStringLiteral("Then Do Repeats when wrong"),
-                           QStringLiteral("Number of repeats")),
-                 1, 4);
-    g->addWidget(label(frame, QStringLiteral("Repeats")), 1, 5);
+    g->addWidget(
+        makeCombo(2, frame, thenDo, tr("Then Do Repeats when wrong"), tr("Number of repeats")), 1,
+        4);
+    g->addWidget(label(frame, tr("Repeats")), 1, 5);
 
-    g->addWidget(makeCheck(2, frame, {}, QStringLiteral("Slower Than"),
-                           QStringLiteral("Activates Repeat when slow")),
-                 2, 0);
-    auto* slower = label(frame, QStringLiteral(" Slower Than"));
+    g->addWidget(makeCheck(2, frame, {}, tr("Slower Than"), tr("Activates Repeat when slow")), 2,
+                 0);
+    auto* slower = label(frame, tr(" Slower Than"));
     g->addWidget(slower, 2, 1);
-    g->addWidget(makeCombo(3, frame, slower, QStringLiteral("Slower Than seconds"),
-                           QStringLiteral("Trigger to start Repeat feature")),
+    g->addWidget(makeCombo(3, frame, slower, tr("Slower Than seconds"),
+                           tr("Trigger to start Repeat feature")),
                  2, 2);
-    auto* seconds = label(frame, QStringLiteral("seconds ->Then Do"));
+    auto* seconds = label(frame, tr("seconds ->Then Do"));
     g->addWidget(seconds, 2, 3);
-    g->addWidget(makeCombo(4, frame, seconds, QStringLiteral("Then Do Repeats when slow"),
-                           QStringLiteral("Number of Repeats")),
-                 2, 4);
-    g->addWidget(label(frame, QStringLiteral("Repeats")), 2, 5);
+    g->addWidget(
+        makeCombo(4, frame, seconds, tr("Then Do Repeats when slow"), tr("Number of Repeats")), 2,
+        4);
+    g->addWidget(label(frame, tr("Repeats")), 2, 5);
 
-    auto* within = label(frame, QStringLiteral("Repeat randomly within next"));
+    auto* within = label(frame, tr("Repeat randomly within next"));
     g->addWidget(within, 3, 1);
-    g->addWidget(makeCombo(5, frame, within,
-                           QStringLiteral("Repeat randomly within next questions"),
-                           QStringLiteral("\"Interval for Repeat\"")),
+    g->addWidget(makeCombo(5, frame, within, tr("Repeat randomly within next questions"),
+                           tr("\"Interval for Repeat\"")),
                  3, 2);
-    g->addWidget(label(frame, QStringLiteral("questions")), 3, 3);
+    g->addWidget(label(frame, tr("questions")), 3, 3);
     g->setColumnStretch(6, 1);
 }
 
 void SmartWindow::buildRemoveFrame(QWidget* frame)
 {
     auto* g = new QGridLayout(frame);
-    g->addWidget(label(frame, QStringLiteral("Activate")), 0, 0, 1, 2);
+    g->addWidget(label(frame, tr("Activate")), 0, 0, 1, 2);
 
-    g->addWidget(makeCheck(3, frame, {}, QStringLiteral("Consecutively Correct"),
-                           QStringLiteral("\"Activates Remove\"")),
+    g->addWidget(makeCheck(3, frame, {}, tr("Consecutively Correct"), tr("\"Activates Remove\"")),
                  1, 0);
-    auto* streak = label(frame, QStringLiteral(" Consecutively Correct"));
+    auto* streak = label(frame, tr(" Consecutively Correct"));
     g->addWidget(streak, 1, 1);
-    g->addWidget(makeCombo(6, frame, streak, QStringLiteral("Consecutively Correct times"),
-                           QStringLiteral("Trigger for Remove")),
-                 1, 2);
+    g->addWidget(
+        makeCombo(6, frame, streak, tr("Consecutively Correct times"), tr("Trigger for Remove")), 1,
+        2);
 
-    g->addWidget(makeCheck(4, frame, {}, QStringLiteral("Correct Faster Than"),
-                           QStringLiteral("Activates Remove")),
-                 2, 0);
-    auto* faster = label(frame, QStringLiteral("Correct Faster Than"));
+    g->addWidget(makeCheck(4, frame, {}, tr("Correct Faster Than"), tr("Activates Remove")), 2, 0);
+    auto* faster = label(frame, tr("Correct Faster Than"));
     g->addWidget(faster, 2, 1);
-    g->addWidget(makeCombo(7, frame, faster, QStringLiteral("Correct Faster Than seconds"),
-                           QStringLiteral("Trigger for Remove")),
-                 2, 2);
+    g->addWidget(
+        makeCombo(7, frame, faster, tr("Correct Faster Than seconds"), tr("Trigger for Remove")), 2,
+        2);
 
-    auto* inLast = label(frame, QStringLiteral("Seconds In Last"));
+    auto* inLast = label(frame, tr("Seconds In Last"));
     g->addWidget(inLast, 3, 1);
-    g->addWidget(makeCombo(8, frame, inLast, QStringLiteral("Seconds In Last Problems"),
-                           QStringLiteral("Number of Problems to Trigger Remove")),
+    g->addWidget(makeCombo(8, frame, inLast, tr("Seconds In Last Problems"),
+                           tr("Number of Problems to Trigger Remove")),
                  3, 2);
-    g->addWidget(label(frame, QStringLiteral("Problems")), 3, 3);
+    g->addWidget(label(frame, tr("Problems")), 3, 3);
 
-    g->addWidget(makeCheck(5, frame, {}, QStringLiteral("Let Remove OverRide Repeat"),
-                           QStringLiteral("Removes even with pending Repeats")),
+    g->addWidget(makeCheck(5, frame, {}, tr("Let Remove OverRide Repeat"),
+                           tr("Removes even with pending Repeats")),
                  4, 0);
-    g->addWidget(label(frame, QStringLiteral(" Let Remove OverRide Repeat")), 4, 1, 1, 3);
-    g->addWidget(makeCheck(6, frame, QStringLiteral("   Save Level at end of drill"), {},
-                           QStringLiteral("Loads current Settings on Start")),
+    g->addWidget(label(frame, tr(" Let Remove OverRide Repeat")), 4, 1, 1, 3);
+    g->addWidget(makeCheck(6, frame, tr("   Save Level at end of drill"), {},
+                           tr("Loads current Settings on Start")),
                  5, 0, 1, 4);
     g->setColumnStretch(4, 1);
 }
@@ -326,35 +322,38 @@ void SmartWindow::buildEndFrame(QWidget* frame)
         const char* tip;
     };
     const std::array<Row, 4> rows{
-        Row{10, "Max Time(min)", "\"The maximum time in minutes the drill will last\""},
-        Row{11, "Max Problems", "\"The maximum number of problems to drill\""},
-        Row{12, "ShockClock(sec)", "\"Time limit to answer question in seconds\""},
-        Row{13, "Delay Time(Sec)", "\"Locks controls for a few seconds"}};
+        Row{10, QT_TR_NOOP("Max Time(min)"),
+            QT_TR_NOOP("\"The maximum time in minutes the drill will last\"")},
+        Row{11, QT_TR_NOOP("Max Problems"),
+            QT_TR_NOOP("\"The maximum number of problems to drill\"")},
+        Row{12, QT_TR_NOOP("ShockClock(sec)"),
+            QT_TR_NOOP("\"Time limit to answer question in seconds\"")},
+        Row{13, QT_TR_NOOP("Delay Time(Sec)"), QT_TR_NOOP("\"Locks controls for a few seconds")}};
     int r = 0;
     for (const Row& row : rows) {
-        auto* l = label(frame, QString::fromLatin1(row.caption));
+        auto* l = label(frame, tr(row.caption));
         g->addWidget(l, r, 0);
-        g->addWidget(makeCombo(row.box, frame, l, l->text(), QString::fromLatin1(row.tip)), r, 1);
+        g->addWidget(makeCombo(row.box, frame, l, l->text(), tr(row.tip)), r, 1);
         ++r;
     }
-    g->addWidget(label(frame, QStringLiteral("Stop Drill when:")), r++, 0, 1, 2);
+    g->addWidget(label(frame, tr("Stop Drill when:")), r++, 0, 1, 2);
     const std::array<const char*, 6> caption{"",
-                                             "Time is up",
-                                             "Done all Problems",
-                                             "Either is finished",
-                                             "Both are finished",
-                                             "Do Not Stop Drill"};
+                                             QT_TR_NOOP("Time is up"),
+                                             QT_TR_NOOP("Done all Problems"),
+                                             QT_TR_NOOP("Either is finished"),
+                                             QT_TR_NOOP("Both are finished"),
+                                             QT_TR_NOOP("Do Not Stop Drill")};
     const std::array<const char*, 6> tip{
         "",
-        "\"Stops drill by time only\"",
-        "\"Stops drill by Number of problems only\"",
-        "\"Stops drill on the first of the two to reach its limit\"",
-        "\"Stops the drill on the last of the two to reach its limit\"",
-        "\"Drill is not Stopped"};
+        QT_TR_NOOP("\"Stops drill by time only\""),
+        QT_TR_NOOP("\"Stops drill by Number of problems only\""),
+        QT_TR_NOOP("\"Stops drill on the first of the two to reach its limit\""),
+        QT_TR_NOOP("\"Stops the drill on the last of the two to reach its limit\""),
+        QT_TR_NOOP("\"Drill is not Stopped")};
     for (int i = 1; i <= 5; ++i) {
-        auto* option = new QRadioButton(QString::fromLatin1(caption[at(i)]), frame);
+        auto* option = new QRadioButton(tr(caption[at(i)]), frame);
         option->setObjectName(QStringLiteral("stopon%1").arg(i));
-        option->setToolTip(QString::fromLatin1(tip[at(i)]));
+        option->setToolTip(tr(tip[at(i)]));
         connect(option, &QRadioButton::clicked, this, [this, i] {
             stopon_click(m_program, m_model, i);
             after();
@@ -369,16 +368,14 @@ void SmartWindow::buildEndFrame(QWidget* frame)
 void SmartWindow::buildMinorFrame(QWidget* frame)
 {
     auto* g = new QGridLayout(frame);
-    auto* ss = label(frame, QStringLiteral("Popup screen time"));
+    auto* ss = label(frame, tr("Popup screen time"));
     ss->setObjectName(QStringLiteral("ss"));
     g->addWidget(ss, 0, 0);
-    g->addWidget(makeCombo(9, frame, ss, QStringLiteral("Popup screen time (Sec)"), QString()), 0,
-                 1);
-    g->addWidget(label(frame, QStringLiteral("(Sec)")), 0, 2);
+    g->addWidget(makeCombo(9, frame, ss, tr("Popup screen time (Sec)"), QString()), 0, 1);
+    g->addWidget(label(frame, tr("(Sec)")), 0, 2);
     m_dsdef = label(frame, QString());
     m_dsdef->setObjectName(QStringLiteral("dsdef"));
-    m_dsdef->setMinimumWidth(
-        m_dsdef->fontMetrics().horizontalAdvance(QStringLiteral("Original Default  ")));
+    m_dsdef->setMinimumWidth(m_dsdef->fontMetrics().horizontalAdvance(tr("Original Default  ")));
     // Out of sight while empty, so that a screen reader does not take it for the frame's
     // caption; its place is kept.
     QSizePolicy keep = m_dsdef->sizePolicy();
@@ -392,10 +389,9 @@ void SmartWindow::buildMinorFrame(QWidget* frame)
         b->setAutoDefault(false);
         return b;
     };
-    m_bnrstdef = button("bnrstdef", QStringLiteral("Original Defaults"),
-                        QStringLiteral("Reset to Original Default Values"));
-    m_bndef = button("bndef", QStringLiteral("Current As Default"),
-                     QStringLiteral("Use Current Values as Default"));
+    m_bnrstdef =
+        button("bnrstdef", tr("Original Defaults"), tr("Reset to Original Default Values"));
+    m_bndef = button("bndef", tr("Current As Default"), tr("Use Current Values as Default"));
     g->addWidget(m_bnrstdef, 0, 4);
     g->addWidget(m_bndef, 0, 5);
     g->setColumnStretch(3, 1);
@@ -423,7 +419,7 @@ void SmartWindow::render()
         option->setChecked(m.stopon == i);
         option->setAutoExclusive(true);
     }
-    m_dsdef->setText(toQString(m.dsdef));
+    m_dsdef->setText(coreText(m.dsdef));
     m_dsdef->setVisible(!m.dsdef.empty());
     m_godata->setEnabled(m.godata);
 }

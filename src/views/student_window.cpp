@@ -1,13 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/student_window.h"
 
 #include "views/class_overview_window.h"
 #include "views/common_qt.h"
 #include "views/help_window.h"
+#include "views/translation_qt.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,21 +44,27 @@ public:
     }
 };
 
+// A text of this window in the pupil's language.
+QString shown(const char* text)
+{
+    return QCoreApplication::translate("sb::StudentWindow", text);
+}
+
 QString quoted(const char* text)
 {
-    return QLatin1Char('"') + QString::fromLatin1(text) + QLatin1Char('"');
+    return QLatin1Char('"') + shown(text) + QLatin1Char('"');
 }
 
 QLabel* label(QWidget* parent, const QString& name, const char* caption)
 {
-    auto* l = new QLabel(QString::fromLatin1(caption), parent);
+    auto* l = new QLabel(shown(caption), parent);
     l->setObjectName(name);
     return l;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, const QString& tip = {})
 {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* b = new QPushButton(shown(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setToolTip(tip);
     b->setAutoDefault(false);
@@ -77,40 +86,40 @@ const std::array<LevelCombo, 4>& levelCombos()
 {
     static const std::array<LevelCombo, 4> combos{
         LevelCombo{1,
-                   "Start Review After",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Start Review After"),
                    "Label5",
-                   "Prob",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Prob"),
                    "Label1_0",
-                   "Triggers Review Feature on",
-                   "Start review after (problems)",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Triggers Review Feature on"),
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Start review after (problems)"),
                    {"  100", "  200", "  300", "  400", "  500", "  600", "  700", "  800", "  900",
                     "1000"}},
         LevelCombo{4,
-                   "End Review After",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "End Review After"),
                    "Label9",
-                   "Prob",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Prob"),
                    "Label1_1",
-                   "Triggers Review Feature Off",
-                   "End review after (problems)",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Triggers Review Feature Off"),
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "End review after (problems)"),
                    {"   50", " 100", " 150", " 200", " 250", " 300", " 350", " 400", " 450", " 500",
                     " 550", " 600"}},
         LevelCombo{2,
-                   "Advance   MathFact if:  ",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Advance   MathFact if:  "),
                    "Label22",
-                   "% Correct",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "% Correct"),
                    "Label23",
-                   "Trigger to Advance Number",
-                   "Advance math fact if percent correct",
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Trigger to Advance Number"),
+                   QT_TRANSLATE_NOOP("sb::StudentWindow", "Advance math fact if percent correct"),
                    {"  50", "  55", "  60", "  65", "  70", "  75", "  80", "  85", "  90", "  95",
                     " 100"}},
         LevelCombo{
             3,
-            "in last",
+            QT_TRANSLATE_NOOP("sb::StudentWindow", "in last"),
             "Label10",
-            "Problems",
+            QT_TRANSLATE_NOOP("sb::StudentWindow", "Problems"),
             "Label11",
-            "Minimum to take Average",
-            "in last (problems)",
+            QT_TRANSLATE_NOOP("sb::StudentWindow", "Minimum to take Average"),
+            QT_TRANSLATE_NOOP("sb::StudentWindow", "in last (problems)"),
             {"    5", "  10", "  15", "  20", "  25", "  30", "  35", "  40", "  45", "  50", " "}},
     };
     return combos;
@@ -122,7 +131,7 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     : QDialog(parent), m_form(program), m_openSmart(std::move(openSmart))
 {
     setObjectName(QStringLiteral("getfile"));
-    setWindowTitle(QStringLiteral("Student Data"));
+    setWindowTitle(tr("Student Data"));
     setModal(true);
     setFont(arial(9));
     useClickingAccessibleButtons();
@@ -134,7 +143,7 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     frames->addWidget(buildStep2(), 1);
     layout->addLayout(frames);
 
-    auto* cancel = button(this, "cancel", "Cancel");
+    auto* cancel = button(this, "cancel", QT_TRANSLATE_NOOP("sb::StudentWindow", "Cancel"));
     connect(cancel, &QPushButton::clicked, this, [this] {
         m_form.cancel_click();
         after();
@@ -143,7 +152,7 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("message"));
     m_message->setWordWrap(true);
-    m_message->setAccessibleName(QStringLiteral("Message"));
+    m_message->setAccessibleName(tr("Message"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_message->setFocusPolicy(Qt::NoFocus);
     auto* overview = button(this, "classgo", "Class &Overview...");
@@ -165,16 +174,17 @@ StudentWindow::~StudentWindow() = default;
 
 QGroupBox* StudentWindow::buildStep1()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Step1: Load Student"), this);
+    auto* frame = new QGroupBox(tr("Step1: Load Student"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     auto* v = new QVBoxLayout(frame);
 
-    auto* caption = label(frame, QStringLiteral("Label6"), "New Student/Rename Student");
+    auto* caption = label(frame, QStringLiteral("Label6"),
+                          QT_TRANSLATE_NOOP("sb::StudentWindow", "New Student/Rename Student"));
     m_newstudent = new QLineEdit(frame);
     m_newstudent->setObjectName(QStringLiteral("newstudent"));
-    m_newstudent->setToolTip(QStringLiteral("\"Type in Students Name here"));
+    m_newstudent->setToolTip(tr("\"Type in Students Name here"));
     m_newstudent->setMaxLength(static_cast<int>(kNewStudentLength));
-    m_newstudent->setAccessibleName(QStringLiteral("New Student/Rename Student"));
+    m_newstudent->setAccessibleName(tr("New Student/Rename Student"));
     m_newstudent->setValidator(new Cp1252Validator(m_newstudent));
     caption->setBuddy(m_newstudent);
     connect(m_newstudent, &QLineEdit::inputRejected, this, [this] {
@@ -189,7 +199,8 @@ QGroupBox* StudentWindow::buildStep1()
         after();
     });
 
-    auto* add = button(frame, "addstudent", "Add Student to List");
+    auto* add =
+        button(frame, "addstudent", QT_TRANSLATE_NOOP("sb::StudentWindow", "Add Student to List"));
     connect(add, &QPushButton::clicked, this, [this] {
         m_form.addstudent_click();
         after();
@@ -197,17 +208,17 @@ QGroupBox* StudentWindow::buildStep1()
 
     m_studentlist = new QListWidget(frame);
     m_studentlist->setObjectName(QStringLiteral("studentlist"));
-    m_studentlist->setToolTip(QStringLiteral("Click to select student"));
-    m_studentlist->setAccessibleName(QStringLiteral("Students"));
+    m_studentlist->setToolTip(tr("Click to select student"));
+    m_studentlist->setAccessibleName(tr("Students"));
     m_studentlist->setUniformItemSizes(true);
     // A pupil is chosen by selecting an entry (a click, the arrow keys, Space) or by Enter on
     // the entry with the focus; the focus arriving in the list chooses nobody.
     connect(m_studentlist, &QListWidget::itemSelectionChanged, this, [this] { chooseEntry(); });
     m_studentlist->installEventFilter(this);
 
-    auto* remove = button(frame, "removestudent", "Remove");
-    auto* rename = button(frame, "Renam", "Rename");
-    auto* sort = button(frame, "ssort", "SortList");
+    auto* remove = button(frame, "removestudent", QT_TRANSLATE_NOOP("sb::StudentWindow", "Remove"));
+    auto* rename = button(frame, "Renam", QT_TRANSLATE_NOOP("sb::StudentWindow", "Rename"));
+    auto* sort = button(frame, "ssort", QT_TRANSLATE_NOOP("sb::StudentWindow", "SortList"));
     connect(remove, &QPushButton::clicked, this, [this] {
         m_form.removestudent_click();
         after();
@@ -235,14 +246,15 @@ QGroupBox* StudentWindow::buildStep1()
 
 QGroupBox* StudentWindow::buildStep2()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Step2:Set Level"), this);
+    auto* frame = new QGroupBox(tr("Step2:Set Level"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
 
-    auto* nameCaption = label(frame, QStringLiteral("Label2"), "Students Name:");
+    auto* nameCaption = label(frame, QStringLiteral("Label2"),
+                              QT_TRANSLATE_NOOP("sb::StudentWindow", "Students Name:"));
     m_studentdisplay = new QLabel(frame);
     m_studentdisplay->setObjectName(QStringLiteral("studentdisplay"));
-    m_studentdisplay->setToolTip(QStringLiteral("Displays current student"));
+    m_studentdisplay->setToolTip(tr("Displays current student"));
     m_studentdisplay->setFrameShape(QFrame::Panel);
     m_studentdisplay->setFrameShadow(QFrame::Sunken);
     m_studentdisplay->setFont(arial(11));
@@ -252,9 +264,9 @@ QGroupBox* StudentWindow::buildStep2()
     grid->addWidget(nameCaption, 0, 0);
     grid->addWidget(m_studentdisplay, 0, 1, 1, 3);
 
-    m_onload = new QCheckBox(QStringLiteral("Load on Start Up"), frame);
+    m_onload = new QCheckBox(tr("Load on Start Up"), frame);
     m_onload->setObjectName(QStringLiteral("onload"));
-    m_onload->setToolTip(QStringLiteral("Loads Current student on Program Start"));
+    m_onload->setToolTip(tr("Loads Current student on Program Start"));
     connect(m_onload, &QCheckBox::clicked, this, [this](bool on) {
         m_form.onload_click(on ? 1 : 0);
         after();
@@ -269,11 +281,13 @@ QGroupBox* StudentWindow::buildStep2()
 
 void StudentWindow::buildLevels(QGroupBox* frame, QGridLayout* grid)
 {
-    auto* active = label(frame, QStringLiteral("Label8"), "Active");
+    auto* active =
+        label(frame, QStringLiteral("Label8"), QT_TRANSLATE_NOOP("sb::StudentWindow", "Active"));
     m_ChkRev = new QCheckBox(frame);
     m_ChkRev->setObjectName(QStringLiteral("ChkRev"));
-    m_ChkRev->setToolTip(quoted("Activates Review Feature"));
-    m_ChkRev->setAccessibleName(QStringLiteral("Review active"));
+    m_ChkRev->setToolTip(
+        quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Activates Review Feature")));
+    m_ChkRev->setAccessibleName(tr("Review active"));
     active->setBuddy(m_ChkRev);
     connect(m_ChkRev, &QCheckBox::clicked, this, [this](bool on) {
         m_form.ChkRev_click(on ? 1 : 0);
@@ -292,7 +306,7 @@ void StudentWindow::buildLevels(QGroupBox* frame, QGridLayout* grid)
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setFocusPolicy(Qt::StrongFocus); // a passing wheel gives it no focus
         combo->setToolTip(quoted(c.tip));
-        combo->setAccessibleName(QString::fromLatin1(c.accessible));
+        combo->setAccessibleName(shown(c.accessible));
         for (const char* item : c.items) {
             combo->addItem(QString::fromLatin1(item));
         }
@@ -335,7 +349,7 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
 
     // Each second-number box stands under its number in the column heads.
     auto* second = new QWidget(frame);
-    second->setAccessibleName(QStringLiteral("Second numbers"));
+    second->setAccessibleName(tr("Second numbers"));
     const QFontMetrics fm(heads->font());
     const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth);
     heads->setContentsMargins(indicator, 0, 0, 0); // room for the box under the "1"
@@ -343,7 +357,7 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
     for (int i = 1; i <= 10; ++i) {
         auto* c = new QCheckBox(second);
         c->setObjectName(QStringLiteral("b%1").arg(i));
-        c->setAccessibleName(QStringLiteral("Second number %1").arg(i));
+        c->setAccessibleName(tr("Second number %1").arg(i));
         connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
             m_form.b_click(i, on ? 1 : 0);
             after();
@@ -365,18 +379,19 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         const char* caption;
         const char* accessible;
     };
-    const std::array<OpLabel, 7> opLabel{OpLabel{},
-                                         OpLabel{"Label16_0", "+ ", "Add"},
-                                         OpLabel{"Label16_2", "10 -", "10 Sub"},
-                                         OpLabel{"Label16_1", "-", "Subtract"},
-                                         OpLabel{"Label16_3", "x", "Multiply"},
-                                         OpLabel{"Label4", "/ ", "Divide"},
-                                         OpLabel{"Label7", "/R", "Divide with remainder"}};
+    const std::array<OpLabel, 7> opLabel{
+        OpLabel{},
+        OpLabel{"Label16_0", "+ ", QT_TRANSLATE_NOOP("sb::StudentWindow", "Add")},
+        OpLabel{"Label16_2", "10 -", QT_TRANSLATE_NOOP("sb::StudentWindow", "10 Sub")},
+        OpLabel{"Label16_1", "-", QT_TRANSLATE_NOOP("sb::StudentWindow", "Subtract")},
+        OpLabel{"Label16_3", "x", QT_TRANSLATE_NOOP("sb::StudentWindow", "Multiply")},
+        OpLabel{"Label4", "/ ", QT_TRANSLATE_NOOP("sb::StudentWindow", "Divide")},
+        OpLabel{"Label7", "/R", QT_TRANSLATE_NOOP("sb::StudentWindow", "Divide with remainder")}};
     auto* ops = new QHBoxLayout;
     for (int k = 1; k <= 6; ++k) {
         auto* r = new QRadioButton(frame);
         r->setObjectName(QStringLiteral("op%1").arg(k));
-        r->setAccessibleName(QString::fromLatin1(opLabel[at(k)].accessible));
+        r->setAccessibleName(shown(opLabel[at(k)].accessible));
         auto* l = label(frame, QString::fromLatin1(opLabel[at(k)].name), opLabel[at(k)].caption);
         l->setBuddy(r);
         connect(r, &QRadioButton::clicked, this, [this, k] {
@@ -400,9 +415,12 @@ void StudentWindow::buildButtons(QGroupBox* frame, QGridLayout* grid)
     m_dsauto->setAlignment(Qt::AlignCenter);
     m_dsauto->setFrameShape(QFrame::Panel);
     m_dsauto->setFrameShadow(QFrame::Sunken);
-    auto* start = button(frame, "start", "Start/Stop", quoted("Toggles Teach Mode"));
-    m_Repset = button(frame, "Repset", "Repeat Setting", quoted("Opens Smart Repeat Window"));
-    auto* ok = button(frame, "close", "OK", quoted("Closes this Window"));
+    auto* start = button(frame, "start", QT_TRANSLATE_NOOP("sb::StudentWindow", "Start/Stop"),
+                         quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Toggles Teach Mode")));
+    m_Repset = button(frame, "Repset", QT_TRANSLATE_NOOP("sb::StudentWindow", "Repeat Setting"),
+                      quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Opens Smart Repeat Window")));
+    auto* ok = button(frame, "close", QT_TRANSLATE_NOOP("sb::StudentWindow", "OK"),
+                      quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Closes this Window")));
     connect(start, &QPushButton::clicked, this, [this] {
         m_form.start_click();
         after();
@@ -485,7 +503,7 @@ void StudentWindow::render()
         m_newstudent->setFocus();
     }
     m_studentdisplay->setText(toQString(m.studentdisplay));
-    m_studentdisplay->setAccessibleName(QStringLiteral("Students Name: ") +
+    m_studentdisplay->setAccessibleName(tr("Students Name: ") +
                                         toQString(m.studentdisplay).trimmed());
     m_onload->setChecked(m.onload.value == 1);
     m_ChkRev->setChecked(m.ChkRev.value == 1);
@@ -504,13 +522,11 @@ void StudentWindow::render()
     for (int k = 1; k <= 6; ++k) {
         m_op[at(k)]->setChecked(m.op == k);
     }
-    m_dsauto->setText(QString::fromLatin1(m.dsauto));
-    QPalette pal = m_dsauto->palette();
-    pal.setColor(QPalette::Window,
-                 m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
-    m_dsauto->setPalette(pal);
+    m_dsauto->setText(coreText(m.dsauto));
+    paintBackground(m_dsauto,
+                    m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.Repset && static_cast<bool>(m_openSmart));
-    const QString message = toQString(m.message);
+    const QString message = coreText(m.message);
     if (m_message->text() != message) {
         m_message->setText(message);
         if (!message.isEmpty()) {

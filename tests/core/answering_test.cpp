@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A posed problem ends by a right answer, a wrong one or a time-out: what each shows, plays,
 // counts and records, through the program's own handlers.
 

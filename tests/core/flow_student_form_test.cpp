@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Student Data window without a screen: a real program over a temporary data directory.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Default.Xsx" at start-up and shut-down, the order of their steps, and saves that fail.
 
 #include <gtest/gtest.h>

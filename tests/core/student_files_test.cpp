@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's fact file and the student file "StdDat.Xrx", against bytes written by hand and
 // the files in tests/data.
 

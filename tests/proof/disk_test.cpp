@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on real disks that refuse writes: a read-only data folder and a full one. It
 // must go on running, leave every old file exactly as it was and name in the main window's
 // notice each file it could not save.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child process saves the settings file over and over and is killed with SIGKILL at a random
 // moment, 100 times. Every whole-file save (the fact files and the rebuilt student file too)
 // goes through one temporary and a rename; a slot appended in place and cut short by a kill is

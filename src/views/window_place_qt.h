@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QSettings;
+class QWidget;
+
+namespace sb {
+
+// Where the main window was on the desktop: kept in the user's configuration (QSettings, under
+// the XDG config folder), never with the pupils' files, which may be shared by a class.
+
+// Puts the window where it was last closed, when a screen still shows it there whole enough to
+// grab (its top edge on a screen and most of it in the screens' free area); otherwise gives it
+// its natural size, no larger than the free area of its screen, in the middle of that screen.
+void restoreWindowPlace(QWidget& window, const QSettings& settings);
+void saveWindowPlace(const QWidget& window, QSettings& settings);
+
+} // namespace sb

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QTranslator>
+
+#include <variant>
+
+#include "platform/assets_qt.h"
+#include "platform/command_line_qt.h"
+#include "support/ui_support.h"
+#include "views/common_qt.h"
+#include "views/help_window.h"
+#include "views/popup_window.h"
+#include "views/results_window.h"
+#include "views/student_window.h"
+#include "views/translation_qt.h"
+#include "views/window_place_qt.h"
+
+namespace sb {
+namespace {
+
+using test::TempDir;
+
+// Typos and stray words are refused with a reason; Qt's own options and the program's pass.
+TEST(CommandLine, RefusesWhatItDoesNotKnow)
+{
+    const TempDir dir;
+    const QString file = QString::fromStdString((dir.path() / "file").string());
+    QFile(file).open(QIODevice::WriteOnly);
+    const std::pair<QStringList, const char*> rows[] = {
+        {{"--data-dri", "x"}, "data-dri"},
+        {{"--bogus"}, "bogus"},
+        {{"pupils"}, "pupils"},
+        {{"--data-dir", ""}, "--data-dir"},
+        {{"--data-dir", "x", "--user-data"}, "not both"},
+        {{"--data-dir", file + "/a"}, "Not a directory"},
+        {{"-platform", "offscreen", "-style", "fusion", "-reverse", "--lang", "de"}, nullptr},
+    };
+    for (const auto& [args, error] : rows) {
+        const auto read = readCommandLine(QStringList{"sumblitz"} + args, dir.path());
+        const auto* refused = std::get_if<CommandLineError>(&read);
+        EXPECT_EQ(refused != nullptr && refused->message.contains(error), error != nullptr)
+            << args.join(' ').toStdString();
+    }
+}
+
+// A teacher's picture in the data folder wins over the program's own.
+TEST(Assets, ATeachersFileInTheDataFolderWins)
+{
+    const TempDir data;
+    const QString dir = QString::fromStdString(data.path().string());
+    EXPECT_FALSE(findAssetIn(dir, "logo.jpg").isEmpty()); // the built one, beside the tests
+    QFile(dir + "/logo.jpg").open(QIODevice::WriteOnly);
+    EXPECT_EQ(assetsIn(dir)(" logo.jpg "), dir + "/logo.jpg");
+}
+
+TEST(Help, TheFilesPageNamesTheDataFolderAsALink)
+{
+    HelpWindow help(QStringLiteral("/home/ann/Pupils & Co"));
+    help.showPage(QStringLiteral("files.html"));
+    const QString html = help.findChild<QTextBrowser*>("helpText")->toHtml();
+    EXPECT_TRUE(html.contains("file:///home/ann/Pupils%20&amp;%20Co\">")) << html.toStdString();
+}
+
+// Every label that colours its own text or background reads at 4.5:1 or better, on a light, a
+// dark (Fusion's dark colours) and a high-contrast (yellow on black) desktop.
+TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
+{
+    const QPalette before = QApplication::palette();
+    const QColor white(Qt::white), black(Qt::black), yellow(Qt::yellow), grey(53, 53, 53);
+    const std::pair<const char*, QPalette> palettes[] = {
+        {"default", before},
+        {"dark", QPalette(white, grey, QColor(80, 80, 80), black, grey, white, white, grey, grey)},
+        {"high contrast",
+         QPalette(yellow, black, white, black, black, yellow, white, black, black)}};
+    for (const auto& [name, palette] : palettes) {
+        QApplication::setPalette(palette);
+        for (const std::int16_t teach : {std::int16_t{0}, std::int16_t{1}}) {
+            test::Ui f;
+            f.p.settings.workSettings.autoTeach = teach;
+            PopupWindow pop(
+                f.p, [] {}, &f.main);
+            StudentWindow student(f.p, {}, &f.main);
+            ResultsWindow results(f.p, &f.main);
+            for (const auto& [window, label] :
+                 std::initializer_list<std::pair<QWidget*, const char*>>{{&f.main, "dsshock"},
+                                                                         {&f.main, "dsttime"},
+                                                                         {&f.main, "dstotal"},
+                                                                         {&f.main, "dsscore"},
+                                                                         {&f.main, "dsword"},
+                                                                         {&f.main, "notice"},
+                                                                         {&pop, "ms"},
+                                                                         {&student, "dsauto"},
+                                                                         {&results, "lab0"},
+                                                                         {&results, "lab1"}}) {
+                const QPalette p = test::find<QLabel>(*window, label)->palette();
+                EXPECT_GE(contrastRatio(p.color(QPalette::WindowText), p.color(QPalette::Window)),
+                          4.5)
+                    << name << " " << label << " " << teach;
+            }
+        }
+    }
+    // A theme switched while the window is open: the red line follows it.
+    QApplication::setPalette(before);
+    test::Ui f;
+    QApplication::setPalette(std::get<1>(palettes[1]));
+    QCoreApplication::processEvents();
+    const QPalette p = test::find<QLabel>(f.main, "notice")->palette();
+    EXPECT_GE(contrastRatio(p.color(QPalette::WindowText), p.color(QPalette::Window)), 4.5);
+    QApplication::setPalette(before);
+}
+
+// The window comes back where it was closed; a place no screen shows any more is not used.
+TEST(WindowPlace, RestoredOnlyWhereAScreenShowsIt)
+{
+    const TempDir dir;
+    QSettings settings(QString::fromStdString((dir.path() / "a.conf").string()),
+                       QSettings::IniFormat);
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QPoint at :
+         {free.topLeft() + QPoint(40, 50), free.bottomRight() + QPoint(2000, 2000)}) {
+        QWidget closed, opened;
+        closed.setGeometry(QRect(at, QSize(300, 200)));
+        saveWindowPlace(closed, settings);
+        restoreWindowPlace(opened, settings);
+        EXPECT_EQ(opened.geometry() == closed.geometry(), free.contains(at));
+        EXPECT_TRUE(free.intersects(opened.geometry()));
+    }
+}
+
+// The translation chosen with --lang; the core's captions put into it phrase by phrase, with
+// the status panel's columns and the file names kept.
+TEST(Translation, GermanCaptionsKeepTheirColumnsAndFileNames)
+{
+    auto& app = *QCoreApplication::instance();
+    EXPECT_EQ(installTranslations(app, "C"), QString());
+    ASSERT_EQ(installTranslations(app, "de"), "de");
+    for (const auto& [core, shown] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"Student  Default", "Sch\u00fcler  Default"},
+             {"Teach    On", "Lernen   An"},
+             {"Timer      10", "Zeitlimit  10"},
+             {"Timer: 5 sec", "Uhr: 5 s"},
+             {"Anna", "Anna"},
+             {"Results are already kept under the name Ann: choose another name.",
+              "Es gibt schon Ergebnisse unter dem Namen Ann: W\u00e4hle einen anderen Namen."},
+             {"Settings could not be saved (Default.Xsx)",
+              "Einstellungen wurden nicht gespeichert (Default.Xsx)"}}) {
+        EXPECT_EQ(coreText(core), QString::fromUtf8(shown)) << core;
+    }
+    test::Ui f;
+    EXPECT_EQ(test::find<QPushButton>(f.main, "Reset")->text(),
+              QString::fromUtf8("Neue \u00dcbung"));
+    HelpWindow help;
+    help.showPage();
+    EXPECT_TRUE(help.findChild<QTextBrowser*>("helpText")->toPlainText().contains("So geht"))
+        << "German help";
+    for (QTranslator* t : app.findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    QLocale::setDefault(QLocale::c());
+    app.setProperty("sumblitzLanguage", QVariant());
+}
+
+} // namespace
+} // namespace sb

@@ -1,0 +1,1161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>core</name>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>OnStart</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>Lernen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Merken</translation>
+    </message>
+    <message>
+        <source>MaxTime</source>
+        <translation>MaxZeit</translation>
+    </message>
+    <message>
+        <source>MaxProb</source>
+        <translation>MaxAufg</translation>
+    </message>
+    <message>
+        <source>StopOn</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Zeitlimit</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Prob</source>
+        <translation>Aufg</translation>
+    </message>
+    <message>
+        <source>Either</source>
+        <translation>Eines</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Geladen</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Richtig:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Timer:</source>
+        <translation>Uhr:</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Warten:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>10Sub</source>
+        <translation>10Minus</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>DivR</source>
+        <translation>GeteiltR</translation>
+    </message>
+    <message>
+        <source>Begin:</source>
+        <translation>Neu:</translation>
+    </message>
+    <message>
+        <source>Remove:</source>
+        <translation>Weg:</translation>
+    </message>
+    <message>
+        <source>Rev 1 to</source>
+        <translation>Üben 1 bis</translation>
+    </message>
+    <message>
+        <source>Rev End</source>
+        <translation>Üben Ende</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Herzlichen Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Great Job!</source>
+        <translation>Super gemacht!</translation>
+    </message>
+    <message>
+        <source>Auto Teach On</source>
+        <translation>Lernweg An</translation>
+    </message>
+    <message>
+        <source>Auto Teach Off</source>
+        <translation>Lernweg Aus</translation>
+    </message>
+    <message>
+        <source>Original Default</source>
+        <translation>Grundeinstellung</translation>
+    </message>
+    <message>
+        <source>Custom Default</source>
+        <translation>Eigener Standard</translation>
+    </message>
+    <message>
+        <source>Get Ready</source>
+        <translation>Mach dich bereit</translation>
+    </message>
+    <message>
+        <source>Nothing to drill</source>
+        <translation>Nichts zum Üben</translation>
+    </message>
+    <message>
+        <source>Choose other numbers</source>
+        <translation>Wähle andere Zahlen</translation>
+    </message>
+    <message>
+        <source>!! Time Out !!</source>
+        <translation>!! Zeit um !!</translation>
+    </message>
+    <message>
+        <source>!!Wrong Answer !!</source>
+        <translation>!! Falsche Antwort !!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved</source>
+        <translation>Einstellungen wurden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Student data could not be saved</source>
+        <translation>Schülerdaten wurden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Results could not be saved</source>
+        <translation>Ergebnisse wurden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Results could not be read</source>
+        <translation>Ergebnisse konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Results could not be read and were not saved</source>
+        <translation>Ergebnisse konnten nicht gelesen werden und wurden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Student data could not be read</source>
+        <translation>Schülerdaten konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Settings could not be read</source>
+        <translation>Einstellungen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>Die Klassendatei (StdDat.Xrx) war beschädigt und wurde repariert: Alle Schüler, die darin gefunden wurden, stehen in der Liste.</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>Die Klassendatei</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read</source>
+        <translation>Die Klassendatei (StdDat.Xrx) kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <translation>Sie bleibt, wie sie ist. Schüler können nicht hinzugefügt, entfernt oder umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Dieser Buchstabe geht in einem Namen nicht: Nimm Buchstaben aus westeuropäischen Sprachen.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Wähle zuerst in der Liste, wer umbenannt werden soll.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Schreib zuerst den neuen Namen in das Feld über der Liste.</translation>
+    </message>
+    <message>
+        <source>is already on the list: choose another name.</source>
+        <translation>steht schon in der Liste: Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>has no record in the class file yet: choose OK first.</source>
+        <translation>ist noch nicht in der Klassendatei: Klick zuerst auf OK.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name</source>
+        <translation>Es gibt schon Ergebnisse unter dem Namen</translation>
+    </message>
+    <message>
+        <source>: choose another name.</source>
+        <translation>: Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The results of</source>
+        <translation>Die Ergebnisse von</translation>
+    </message>
+    <message>
+        <source>could not be saved, so no other pupil is loaded:</source>
+        <translation>wurden nicht gespeichert, darum wird kein anderer Schüler geladen:</translation>
+    </message>
+    <message>
+        <source>The settings of</source>
+        <translation>Die Einstellungen von</translation>
+    </message>
+    <message>
+        <source>could not be stored</source>
+        <translation>wurden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>could not be added</source>
+        <translation>wurde nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>could not be renamed</source>
+        <translation>wurde nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>Die Liste wurde nicht gespeichert, noch ist nichts geändert</translation>
+    </message>
+    <message>
+        <source>Table could not be saved</source>
+        <translation>Tabelle wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Subtract from 10</source>
+        <translation>10 minus</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Division without remainders</source>
+        <translation>Geteilt ohne Rest</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Geteilt mit Rest</translation>
+    </message>
+</context>
+<context>
+    <name>sb::HelpWindow</name>
+    <message>
+        <source>the folder Sumblitz was started in</source>
+        <translation>der Ordner, in dem Sumblitz gestartet wurde</translation>
+    </message>
+    <message>
+        <source>Sumblitz Help</source>
+        <translation>Sumblitz-Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
+    <name>sb::MainWindow</name>
+    <message>
+        <source>Step1</source>
+        <translation>Schritt1</translation>
+    </message>
+    <message>
+        <source>Step2</source>
+        <translation>Schritt2</translation>
+    </message>
+    <message>
+        <source>Step3</source>
+        <translation>Schritt3</translation>
+    </message>
+    <message>
+        <source>Step4</source>
+        <translation>Schritt4</translation>
+    </message>
+    <message>
+        <source>Step5</source>
+        <translation>Schritt5</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>10 Sub</source>
+        <translation>10 minus</translation>
+    </message>
+    <message>
+        <source>Subract</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Div with R</source>
+        <translation>Geteilt mit Rest</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Addition&quot;</source>
+        <translation>&quot;Übe Plus-Aufgaben&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Subtract from 10&quot;</source>
+        <translation>&quot;Übe Aufgaben: 10 minus eine Zahl&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Subtraction&quot;</source>
+        <translation>&quot;Übe Minus-Aufgaben&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to multiplication&quot;</source>
+        <translation>&quot;Übe Mal-Aufgaben&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to Division without remainders&quot;</source>
+        <translation>&quot;Übe Geteilt-Aufgaben ohne Rest&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to Division with Remainders&quot;</source>
+        <translation>&quot;Übe Geteilt-Aufgaben mit Rest&quot;</translation>
+    </message>
+    <message>
+        <source>SwitchAB</source>
+        <translation>A und B tauschen</translation>
+    </message>
+    <message>
+        <source>&quot;Randomly switches First number and Second number&quot;</source>
+        <translation>&quot;Tauscht manchmal die erste und die zweite Zahl&quot;</translation>
+    </message>
+    <message>
+        <source>First Number(A)</source>
+        <translation>Erste Zahl (A)</translation>
+    </message>
+    <message>
+        <source>  1 Thru 10</source>
+        <translation>  1 bis 10</translation>
+    </message>
+    <message>
+        <source>11 Thru 13</source>
+        <translation>11 bis 13</translation>
+    </message>
+    <message>
+        <source>14 Thru 16</source>
+        <translation>14 bis 16</translation>
+    </message>
+    <message>
+        <source>17 Thru 20</source>
+        <translation>17 bis 20</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 1 thru 10 as first number&quot;</source>
+        <translation>&quot;Erste Zahl von 1 bis 10&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 11 thru 13 as the first number&quot;</source>
+        <translation>&quot;Erste Zahl von 11 bis 13&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 14 thru 16 as the first number</source>
+        <translation>&quot;Erste Zahl von 14 bis 16&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 17 thru 20 as the first number&quot;</source>
+        <translation>&quot;Erste Zahl von 17 bis 20&quot;</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle wählen</translation>
+    </message>
+    <message>
+        <source>Unslect All</source>
+        <translation>Keine wählen</translation>
+    </message>
+    <message>
+        <source>Second  Num(B)</source>
+        <translation>Zweite  Zahl (B)</translation>
+    </message>
+    <message>
+        <source>&quot;selects the Second number&quot;</source>
+        <translation>&quot;Wähle die zweite Zahl&quot;</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Knöpfe</translation>
+    </message>
+    <message>
+        <source>Smart Repeat</source>
+        <translation>Schlau wiederholen</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Smart Repeat window&quot;</source>
+        <translation>&quot;Öffnet das Fenster Schlau wiederholen&quot;</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Schülerdaten</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Student Data window&quot;</source>
+        <translation>&quot;Öffnet das Fenster Schülerdaten&quot;</translation>
+    </message>
+    <message>
+        <source>Results Table</source>
+        <translation>Ergebnistabelle</translation>
+    </message>
+    <message>
+        <source>&quot;Shows a result of score in Table view&quot;</source>
+        <translation>&quot;Zeigt deine Ergebnisse als Tabelle&quot;</translation>
+    </message>
+    <message>
+        <source>? Goto Help</source>
+        <translation>? Hilfe</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Help File&quot;</source>
+        <translation>&quot;Öffnet die Hilfe&quot;</translation>
+    </message>
+    <message>
+        <source>Settings in use</source>
+        <translation>Aktuelle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Start Program</source>
+        <translation>Los geht&apos;s</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>&quot;Starts and Restarts the drill&quot;</source>
+        <translation>&quot;Startet die Übung oder macht weiter&quot;</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>&quot;Pauses drill&quot;</source>
+        <translation>&quot;Hält die Übung an&quot;</translation>
+    </message>
+    <message>
+        <source>New Drill</source>
+        <translation>Neue Übung</translation>
+    </message>
+    <message>
+        <source>&quot;Resets time and score&quot;</source>
+        <translation>&quot;Setzt Zeit und Punkte zurück&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>Shows the pupil&apos;s progress over time (F6)</source>
+        <translation>Zeigt, wie das Kind mit der Zeit vorankommt (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ResultsSurface</name>
+    <message>
+        <source>none wrong</source>
+        <translation>nichts falsch</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>nicht gefragt</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ResultsWindow</name>
+    <message>
+        <source>Percent Correct</source>
+        <translation>Prozent richtig</translation>
+    </message>
+    <message>
+        <source>Number Wrong</source>
+        <translation>Anzahl falsch</translation>
+    </message>
+    <message>
+        <source>Ratio: Correct/Total</source>
+        <translation>Verhältnis: Richtig/Gesamt</translation>
+    </message>
+    <message>
+        <source>Tinmoor:Sumblitz1.2</source>
+        <translation>Tinmoor:Sumblitz1.2</translation>
+    </message>
+    <message>
+        <source>Results Table</source>
+        <translation>Ergebnistabelle</translation>
+    </message>
+    <message>
+        <source>Scroll the table</source>
+        <translation>Tabelle blättern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als P&amp;DF speichern …</translation>
+    </message>
+    <message>
+        <source>Save all facts as &amp;CSV...</source>
+        <translation>Alle Aufgaben als &amp;CSV speichern …</translation>
+    </message>
+    <message>
+        <source>Results table, </source>
+        <translation>Ergebnistabelle, </translation>
+    </message>
+    <message>
+        <source>No drill yet: the table is empty.</source>
+        <translation>Noch keine Übung: Die Tabelle ist leer.</translation>
+    </message>
+    <message>
+        <source>Results Table: </source>
+        <translation>Ergebnistabelle: </translation>
+    </message>
+    <message>
+        <source>Print the Results Table</source>
+        <translation>Ergebnistabelle drucken</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the Results Table as PDF</source>
+        <translation>Ergebnistabelle als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Save every fact as CSV</source>
+        <translation>Alle Aufgaben als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Each fact has its cell: rows 1 to 20 down the side, columns 1 to 10 (the second number) across the top.</source>
+        <translation>Jede Aufgabe hat ihr Feld: die Zeilen 1 bis 20 links, die Spalten 1 bis 10 (die zweite Zahl) oben.</translation>
+    </message>
+    <message>
+        <source> Row 7, column 4 is </source>
+        <translation> Zeile 7, Spalte 4 ist </translation>
+    </message>
+    <message>
+        <source>Percent Correct: the right answers in percent of those given. Number Wrong: the wrong answers (time-outs included), as a negative number. Ratio: right answers / answers given. * : never asked (in Number Wrong: none wrong).</source>
+        <translation>Prozent richtig: die richtigen Antworten in Prozent aller Antworten. Anzahl falsch: die falschen Antworten (auch die zu langsamen) als negative Zahl. Verhältnis: richtige Antworten / alle Antworten. * : nie gefragt (bei Anzahl falsch: nichts falsch).</translation>
+    </message>
+    <message>
+        <source>: shown</source>
+        <translation>: gezeigt</translation>
+    </message>
+    <message>
+        <source>: not shown</source>
+        <translation>: nicht gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>sb::SmartWindow</name>
+    <message>
+        <source>Smart Repeat</source>
+        <translation>Schlau wiederholen</translation>
+    </message>
+    <message>
+        <source>Repeat Math Fact if:</source>
+        <translation>Aufgabe wiederholen, wenn:</translation>
+    </message>
+    <message>
+        <source>Remove MathFact if:</source>
+        <translation>Aufgabe weglassen, wenn:</translation>
+    </message>
+    <message>
+        <source>End Drill Controls</source>
+        <translation>Ende der Übung</translation>
+    </message>
+    <message>
+        <source>Minor Options</source>
+        <translation>Weitere Einstellungen</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Schülerdaten</translation>
+    </message>
+    <message>
+        <source>Opens Student Data Window</source>
+        <translation>Öffnet das Fenster Schülerdaten</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close Current window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Activates Repeat when answer is incorrect</source>
+        <translation>Wiederholt, wenn die Antwort falsch ist</translation>
+    </message>
+    <message>
+        <source> Wrong</source>
+        <translation> Falsch</translation>
+    </message>
+    <message>
+        <source>Wrong Times</source>
+        <translation>Wie oft falsch</translation>
+    </message>
+    <message>
+        <source>How many timesWrong to trigger Repeat cycle</source>
+        <translation>Wie oft falsch, bis wiederholt wird</translation>
+    </message>
+    <message>
+        <source>Times      -&gt;Then Do</source>
+        <translation>Mal        -&gt;dann</translation>
+    </message>
+    <message>
+        <source>Number of repeats</source>
+        <translation>Wie oft wiederholen</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>Wiederh.</translation>
+    </message>
+    <message>
+        <source>Slower Than</source>
+        <translation>Langsamer als</translation>
+    </message>
+    <message>
+        <source>Activates Repeat when slow</source>
+        <translation>Wiederholt, wenn die Antwort langsam ist</translation>
+    </message>
+    <message>
+        <source> Slower Than</source>
+        <translation> Langsamer als</translation>
+    </message>
+    <message>
+        <source>Slower Than seconds</source>
+        <translation>Langsamer als Sekunden</translation>
+    </message>
+    <message>
+        <source>Trigger to start Repeat feature</source>
+        <translation>Ab hier wird wiederholt</translation>
+    </message>
+    <message>
+        <source>seconds -&gt;Then Do</source>
+        <translation>Sekunden -&gt;dann</translation>
+    </message>
+    <message>
+        <source>Number of Repeats</source>
+        <translation>Wie oft wiederholen</translation>
+    </message>
+    <message>
+        <source>Repeat randomly within next</source>
+        <translation>Wiederholen in den nächsten</translation>
+    </message>
+    <message>
+        <source>Repeat randomly within next questions</source>
+        <translation>Wiederholen in den nächsten Aufgaben</translation>
+    </message>
+    <message>
+        <source>&quot;Interval for Repeat&quot;</source>
+        <translation>&quot;Abstand für die Wiederholung&quot;</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct</source>
+        <translation>Hintereinander richtig</translation>
+    </message>
+    <message>
+        <source>&quot;Activates Remove&quot;</source>
+        <translation>&quot;Schaltet Weglassen ein&quot;</translation>
+    </message>
+    <message>
+        <source> Consecutively Correct</source>
+        <translation> Hintereinander richtig</translation>
+    </message>
+    <message>
+        <source>Trigger for Remove</source>
+        <translation>Ab hier wird weggelassen</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than</source>
+        <translation>Richtig schneller als</translation>
+    </message>
+    <message>
+        <source>Activates Remove</source>
+        <translation>Schaltet Weglassen ein</translation>
+    </message>
+    <message>
+        <source>Seconds In Last</source>
+        <translation>Sekunden in den letzten</translation>
+    </message>
+    <message>
+        <source>Seconds In Last Problems</source>
+        <translation>Sekunden in den letzten Aufgaben</translation>
+    </message>
+    <message>
+        <source>Number of Problems to Trigger Remove</source>
+        <translation>Anzahl Aufgaben bis zum Weglassen</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Let Remove OverRide Repeat</source>
+        <translation>Weglassen geht vor Wiederholen</translation>
+    </message>
+    <message>
+        <source>Removes even with pending Repeats</source>
+        <translation>Lässt weg, auch wenn noch Wiederholungen offen sind</translation>
+    </message>
+    <message>
+        <source> Let Remove OverRide Repeat</source>
+        <translation> Weglassen geht vor Wiederholen</translation>
+    </message>
+    <message>
+        <source>   Save Level at end of drill</source>
+        <translation>   Stufe am Ende der Übung merken</translation>
+    </message>
+    <message>
+        <source>Loads current Settings on Start</source>
+        <translation>Lädt die Einstellungen beim Start</translation>
+    </message>
+    <message>
+        <source>Max Time(min)</source>
+        <translation>Höchstzeit (min)</translation>
+    </message>
+    <message>
+        <source>&quot;The maximum time in minutes the drill will last&quot;</source>
+        <translation>&quot;So viele Minuten dauert die Übung höchstens&quot;</translation>
+    </message>
+    <message>
+        <source>Max Problems</source>
+        <translation>Höchstzahl Aufgaben</translation>
+    </message>
+    <message>
+        <source>&quot;The maximum number of problems to drill&quot;</source>
+        <translation>&quot;So viele Aufgaben gibt es höchstens&quot;</translation>
+    </message>
+    <message>
+        <source>ShockClock(sec)</source>
+        <translation>Blitzuhr (s)</translation>
+    </message>
+    <message>
+        <source>&quot;Time limit to answer question in seconds&quot;</source>
+        <translation>&quot;So viele Sekunden hast du für eine Antwort&quot;</translation>
+    </message>
+    <message>
+        <source>Delay Time(Sec)</source>
+        <translation>Wartezeit (s)</translation>
+    </message>
+    <message>
+        <source>&quot;Locks controls for a few seconds</source>
+        <translation>&quot;Sperrt die Knöpfe ein paar Sekunden&quot;</translation>
+    </message>
+    <message>
+        <source>Stop Drill when:</source>
+        <translation>Übung endet, wenn:</translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>die Zeit um ist</translation>
+    </message>
+    <message>
+        <source>Done all Problems</source>
+        <translation>alle Aufgaben fertig sind</translation>
+    </message>
+    <message>
+        <source>Either is finished</source>
+        <translation>eines davon fertig ist</translation>
+    </message>
+    <message>
+        <source>Both are finished</source>
+        <translation>beides fertig ist</translation>
+    </message>
+    <message>
+        <source>Do Not Stop Drill</source>
+        <translation>Übung nicht beenden</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill by time only&quot;</source>
+        <translation>&quot;Endet nur nach der Zeit&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill by Number of problems only&quot;</source>
+        <translation>&quot;Endet nur nach der Zahl der Aufgaben&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill on the first of the two to reach its limit&quot;</source>
+        <translation>&quot;Endet, sobald eines von beiden erreicht ist&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops the drill on the last of the two to reach its limit&quot;</source>
+        <translation>&quot;Endet, wenn beides erreicht ist&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Drill is not Stopped</source>
+        <translation>&quot;Die Übung endet nicht&quot;</translation>
+    </message>
+    <message>
+        <source>Popup screen time</source>
+        <translation>Hinweis-Fenster</translation>
+    </message>
+    <message>
+        <source>Popup screen time (Sec)</source>
+        <translation>Hinweis-Fenster (s)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>Original Default  </source>
+        <translation>Grundeinstellung  </translation>
+    </message>
+    <message>
+        <source>Original Defaults</source>
+        <translation>Grundeinstellung</translation>
+    </message>
+    <message>
+        <source>Reset to Original Default Values</source>
+        <translation>Zurück zur Grundeinstellung</translation>
+    </message>
+    <message>
+        <source>Current As Default</source>
+        <translation>Als Standard merken</translation>
+    </message>
+    <message>
+        <source>Use Current Values as Default</source>
+        <translation>Diese Werte als Standard nehmen</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when wrong</source>
+        <translation>Dann so oft wiederholen, wenn falsch</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when slow</source>
+        <translation>Dann so oft wiederholen, wenn langsam</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct times</source>
+        <translation>So oft hintereinander richtig</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than seconds</source>
+        <translation>Richtig schneller als Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>sb::StudentWindow</name>
+    <message>
+        <source>Start Review After</source>
+        <translation>Üben ab</translation>
+    </message>
+    <message>
+        <source>Prob</source>
+        <translation>Aufg.</translation>
+    </message>
+    <message>
+        <source>Triggers Review Feature on</source>
+        <translation>Ab hier wird geübt</translation>
+    </message>
+    <message>
+        <source>Start review after (problems)</source>
+        <translation>Üben ab (Aufgaben)</translation>
+    </message>
+    <message>
+        <source>End Review After</source>
+        <translation>Üben bis</translation>
+    </message>
+    <message>
+        <source>Triggers Review Feature Off</source>
+        <translation>Bis hier wird geübt</translation>
+    </message>
+    <message>
+        <source>End review after (problems)</source>
+        <translation>Üben bis (Aufgaben)</translation>
+    </message>
+    <message>
+        <source>Advance   MathFact if:  </source>
+        <translation>Weiter   zur Aufgabe bei:  </translation>
+    </message>
+    <message>
+        <source>% Correct</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>Trigger to Advance Number</source>
+        <translation>Ab hier geht es weiter</translation>
+    </message>
+    <message>
+        <source>Advance math fact if percent correct</source>
+        <translation>Weiter, wenn so viel Prozent richtig</translation>
+    </message>
+    <message>
+        <source>in last</source>
+        <translation>in den letzten</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Minimum to take Average</source>
+        <translation>So viele Aufgaben zählen mit</translation>
+    </message>
+    <message>
+        <source>in last (problems)</source>
+        <translation>in den letzten (Aufgaben)</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Schülerdaten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Step1: Load Student</source>
+        <translation>Schritt1: Schüler laden</translation>
+    </message>
+    <message>
+        <source>New Student/Rename Student</source>
+        <translation>Neuer Schüler/Umbenennen</translation>
+    </message>
+    <message>
+        <source>&quot;Type in Students Name here</source>
+        <translation>&quot;Schreib hier den Namen&quot;</translation>
+    </message>
+    <message>
+        <source>Add Student to List</source>
+        <translation>Zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click to select student</source>
+        <translation>Klick, um einen Schüler zu wählen</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>SortList</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Step2:Set Level</source>
+        <translation>Schritt2: Stufe wählen</translation>
+    </message>
+    <message>
+        <source>Students Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Displays current student</source>
+        <translation>Zeigt den Schüler</translation>
+    </message>
+    <message>
+        <source>Load on Start Up</source>
+        <translation>Beim Start laden</translation>
+    </message>
+    <message>
+        <source>Loads Current student on Program Start</source>
+        <translation>Lädt diesen Schüler beim Start</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Activates Review Feature</source>
+        <translation>Schaltet Üben ein</translation>
+    </message>
+    <message>
+        <source>Review active</source>
+        <translation>Üben an</translation>
+    </message>
+    <message>
+        <source>Second number %1</source>
+        <translation>Zweite Zahl %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>10 Sub</source>
+        <translation>10 minus</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Divide with remainder</source>
+        <translation>Geteilt mit Rest</translation>
+    </message>
+    <message>
+        <source>Start/Stop</source>
+        <translation>Start/Stopp</translation>
+    </message>
+    <message>
+        <source>Toggles Teach Mode</source>
+        <translation>Schaltet den Lernweg an oder aus</translation>
+    </message>
+    <message>
+        <source>Repeat Setting</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Opens Smart Repeat Window</source>
+        <translation>Öffnet das Fenster Schlau wiederholen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Closes this Window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
+    <message>
+        <source>Students Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Zweite Zahlen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>core</name>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>OnStart</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>MaxTime</source>
+        <translation>TiempMáx</translation>
+    </message>
+    <message>
+        <source>MaxProb</source>
+        <translation>CuenMáx</translation>
+    </message>
+    <message>
+        <source>StopOn</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Prob</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Either</source>
+        <translation>Uno</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Cargado</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Aciertos:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Timer:</source>
+        <translation>Reloj:</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Espera:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>10Sub</source>
+        <translation>10Menos</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation>Por</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Entre</translation>
+    </message>
+    <message>
+        <source>DivR</source>
+        <translation>EntreR</translation>
+    </message>
+    <message>
+        <source>Begin:</source>
+        <translation>Nuevo:</translation>
+    </message>
+    <message>
+        <source>Remove:</source>
+        <translation>Quitar:</translation>
+    </message>
+    <message>
+        <source>Rev 1 to</source>
+        <translation>Repaso 1 a</translation>
+    </message>
+    <message>
+        <source>Rev End</source>
+        <translation>Fin repaso</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Felicidades!</translation>
+    </message>
+    <message>
+        <source>Great Job!</source>
+        <translation>¡Muy bien hecho!</translation>
+    </message>
+    <message>
+        <source>Auto Teach On</source>
+        <translation>Guía activada</translation>
+    </message>
+    <message>
+        <source>Auto Teach Off</source>
+        <translation>Guía apagada</translation>
+    </message>
+    <message>
+        <source>Original Default</source>
+        <translation>Valores de fábrica</translation>
+    </message>
+    <message>
+        <source>Custom Default</source>
+        <translation>Valores propios</translation>
+    </message>
+    <message>
+        <source>Get Ready</source>
+        <translation>Prepárate</translation>
+    </message>
+    <message>
+        <source>Nothing to drill</source>
+        <translation>Nada que practicar</translation>
+    </message>
+    <message>
+        <source>Choose other numbers</source>
+        <translation>Elige otros números</translation>
+    </message>
+    <message>
+        <source>!! Time Out !!</source>
+        <translation>¡¡ Se acabó el tiempo !!</translation>
+    </message>
+    <message>
+        <source>!!Wrong Answer !!</source>
+        <translation>¡¡ Respuesta incorrecta !!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved</source>
+        <translation>No se guardaron los ajustes</translation>
+    </message>
+    <message>
+        <source>Student data could not be saved</source>
+        <translation>No se guardaron los alumnos</translation>
+    </message>
+    <message>
+        <source>Results could not be saved</source>
+        <translation>No se guardaron los resultados</translation>
+    </message>
+    <message>
+        <source>Results could not be read</source>
+        <translation>No se pudieron leer los resultados</translation>
+    </message>
+    <message>
+        <source>Results could not be read and were not saved</source>
+        <translation>No se pudieron leer los resultados y no se guardaron</translation>
+    </message>
+    <message>
+        <source>Student data could not be read</source>
+        <translation>No se pudieron leer los alumnos</translation>
+    </message>
+    <message>
+        <source>Settings could not be read</source>
+        <translation>No se pudieron leer los ajustes</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>El archivo de la clase (StdDat.Xrx) estaba dañado y se ha reparado: todos los alumnos encontrados están en la lista.</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>El archivo de la clase</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read</source>
+        <translation>El archivo de la clase (StdDat.Xrx) no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <translation>se deja como está, y no se pueden añadir, quitar ni renombrar alumnos.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Esa letra no puede ir en un nombre: usa letras de los idiomas de Europa occidental.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Primero elige en la lista el alumno que quieres renombrar.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Primero escribe el nombre nuevo en la casilla encima de la lista.</translation>
+    </message>
+    <message>
+        <source>is already on the list: choose another name.</source>
+        <translation>ya está en la lista: elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>has no record in the class file yet: choose OK first.</source>
+        <translation>aún no está en el archivo de la clase: primero pulsa Aceptar.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name</source>
+        <translation>Ya hay resultados con el nombre</translation>
+    </message>
+    <message>
+        <source>: choose another name.</source>
+        <translation>: elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>The results of</source>
+        <translation>Los resultados de</translation>
+    </message>
+    <message>
+        <source>could not be saved, so no other pupil is loaded:</source>
+        <translation>no se guardaron, así que no se carga otro alumno:</translation>
+    </message>
+    <message>
+        <source>The settings of</source>
+        <translation>Los ajustes de</translation>
+    </message>
+    <message>
+        <source>could not be stored</source>
+        <translation>no se guardaron</translation>
+    </message>
+    <message>
+        <source>could not be added</source>
+        <translation>no se pudo añadir</translation>
+    </message>
+    <message>
+        <source>could not be renamed</source>
+        <translation>no se pudo renombrar</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>La lista no se guardó, todavía no ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Table could not be saved</source>
+        <translation>No se guardó la tabla</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtract from 10</source>
+        <translation>10 menos</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division without remainders</source>
+        <translation>División sin resto</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>División con resto</translation>
+    </message>
+</context>
+<context>
+    <name>sb::HelpWindow</name>
+    <message>
+        <source>the folder Sumblitz was started in</source>
+        <translation>la carpeta donde se abrió Sumblitz</translation>
+    </message>
+    <message>
+        <source>Sumblitz Help</source>
+        <translation>Ayuda de Sumblitz</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Índice</translation>
+    </message>
+</context>
+<context>
+    <name>sb::MainWindow</name>
+    <message>
+        <source>Step1</source>
+        <translation>Paso1</translation>
+    </message>
+    <message>
+        <source>Step2</source>
+        <translation>Paso2</translation>
+    </message>
+    <message>
+        <source>Step3</source>
+        <translation>Paso3</translation>
+    </message>
+    <message>
+        <source>Step4</source>
+        <translation>Paso4</translation>
+    </message>
+    <message>
+        <source>Step5</source>
+        <translation>Paso5</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>10 Sub</source>
+        <translation>10 menos</translation>
+    </message>
+    <message>
+        <source>Subract</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Por</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Entre</translation>
+    </message>
+    <message>
+        <source>Div with R</source>
+        <translation>Entre con resto</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Addition&quot;</source>
+        <translation>&quot;Practica sumas&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Subtract from 10&quot;</source>
+        <translation>&quot;Practica 10 menos un número&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Subtraction&quot;</source>
+        <translation>&quot;Practica restas&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to multiplication&quot;</source>
+        <translation>&quot;Practica multiplicaciones&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to Division without remainders&quot;</source>
+        <translation>&quot;Practica divisiones sin resto&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to Division with Remainders&quot;</source>
+        <translation>&quot;Practica divisiones con resto&quot;</translation>
+    </message>
+    <message>
+        <source>SwitchAB</source>
+        <translation>Cambiar A y B</translation>
+    </message>
+    <message>
+        <source>&quot;Randomly switches First number and Second number&quot;</source>
+        <translation>&quot;A veces cambia el primer y el segundo número&quot;</translation>
+    </message>
+    <message>
+        <source>First Number(A)</source>
+        <translation>Primer número (A)</translation>
+    </message>
+    <message>
+        <source>  1 Thru 10</source>
+        <translation>  1 a 10</translation>
+    </message>
+    <message>
+        <source>11 Thru 13</source>
+        <translation>11 a 13</translation>
+    </message>
+    <message>
+        <source>14 Thru 16</source>
+        <translation>14 a 16</translation>
+    </message>
+    <message>
+        <source>17 Thru 20</source>
+        <translation>17 a 20</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 1 thru 10 as first number&quot;</source>
+        <translation>&quot;Primer número del 1 al 10&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 11 thru 13 as the first number&quot;</source>
+        <translation>&quot;Primer número del 11 al 13&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 14 thru 16 as the first number</source>
+        <translation>&quot;Primer número del 14 al 16&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 17 thru 20 as the first number&quot;</source>
+        <translation>&quot;Primer número del 17 al 20&quot;</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Marcar todo</translation>
+    </message>
+    <message>
+        <source>Unslect All</source>
+        <translation>Desmarcar todo</translation>
+    </message>
+    <message>
+        <source>Second  Num(B)</source>
+        <translation>Segundo  número (B)</translation>
+    </message>
+    <message>
+        <source>&quot;selects the Second number&quot;</source>
+        <translation>&quot;Elige el segundo número&quot;</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Botones</translation>
+    </message>
+    <message>
+        <source>Smart Repeat</source>
+        <translation>Repaso listo</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Smart Repeat window&quot;</source>
+        <translation>&quot;Abre la ventana Repaso listo&quot;</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Student Data window&quot;</source>
+        <translation>&quot;Abre la ventana Alumnos&quot;</translation>
+    </message>
+    <message>
+        <source>Results Table</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>&quot;Shows a result of score in Table view&quot;</source>
+        <translation>&quot;Muestra tus resultados en una tabla&quot;</translation>
+    </message>
+    <message>
+        <source>? Goto Help</source>
+        <translation>? Ayuda</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Help File&quot;</source>
+        <translation>&quot;Abre la ayuda&quot;</translation>
+    </message>
+    <message>
+        <source>Settings in use</source>
+        <translation>Ajustes en uso</translation>
+    </message>
+    <message>
+        <source>Start Program</source>
+        <translation>¡A empezar!</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>&quot;Starts and Restarts the drill&quot;</source>
+        <translation>&quot;Empieza o sigue la práctica&quot;</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>&quot;Pauses drill&quot;</source>
+        <translation>&quot;Pausa la práctica&quot;</translation>
+    </message>
+    <message>
+        <source>New Drill</source>
+        <translation>Nueva práctica</translation>
+    </message>
+    <message>
+        <source>&quot;Resets time and score&quot;</source>
+        <translation>&quot;Pone el tiempo y los puntos a cero&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progreso</translation>
+    </message>
+    <message>
+        <source>Shows the pupil&apos;s progress over time (F6)</source>
+        <translation>Muestra el progreso del niño con el tiempo (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ResultsSurface</name>
+    <message>
+        <source>none wrong</source>
+        <translation>ningún error</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>no preguntado</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ResultsWindow</name>
+    <message>
+        <source>Percent Correct</source>
+        <translation>Porcentaje de aciertos</translation>
+    </message>
+    <message>
+        <source>Number Wrong</source>
+        <translation>Número de errores</translation>
+    </message>
+    <message>
+        <source>Ratio: Correct/Total</source>
+        <translation>Relación: aciertos/total</translation>
+    </message>
+    <message>
+        <source>Tinmoor:Sumblitz1.2</source>
+        <translation>Tinmoor:Sumblitz1.2</translation>
+    </message>
+    <message>
+        <source>Results Table</source>
+        <translation>Tabla de resultados</translation>
+    </message>
+    <message>
+        <source>Scroll the table</source>
+        <translation>Mover la tabla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Save all facts as &amp;CSV...</source>
+        <translation>Guardar todas las cuentas como &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Results table, </source>
+        <translation>Tabla de resultados, </translation>
+    </message>
+    <message>
+        <source>No drill yet: the table is empty.</source>
+        <translation>Aún no hay práctica: la tabla está vacía.</translation>
+    </message>
+    <message>
+        <source>Results Table: </source>
+        <translation>Tabla de resultados: </translation>
+    </message>
+    <message>
+        <source>Print the Results Table</source>
+        <translation>Imprimir la tabla de resultados</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the Results Table as PDF</source>
+        <translation>Guardar la tabla de resultados como PDF</translation>
+    </message>
+    <message>
+        <source>Save every fact as CSV</source>
+        <translation>Guardar todas las cuentas como CSV</translation>
+    </message>
+    <message>
+        <source>Each fact has its cell: rows 1 to 20 down the side, columns 1 to 10 (the second number) across the top.</source>
+        <translation>Cada cuenta tiene su casilla: las filas 1 a 20 al lado, las columnas 1 a 10 (el segundo número) arriba.</translation>
+    </message>
+    <message>
+        <source> Row 7, column 4 is </source>
+        <translation> Fila 7, columna 4 es </translation>
+    </message>
+    <message>
+        <source>Percent Correct: the right answers in percent of those given. Number Wrong: the wrong answers (time-outs included), as a negative number. Ratio: right answers / answers given. * : never asked (in Number Wrong: none wrong).</source>
+        <translation>Porcentaje de aciertos: las respuestas correctas en porcentaje de las dadas. Número de errores: las respuestas mal (también las de tiempo agotado), como número negativo. Relación: respuestas correctas / respuestas dadas. * : nunca preguntado (en Número de errores: ningún error).</translation>
+    </message>
+    <message>
+        <source>: shown</source>
+        <translation>: visible</translation>
+    </message>
+    <message>
+        <source>: not shown</source>
+        <translation>: no visible</translation>
+    </message>
+</context>
+<context>
+    <name>sb::SmartWindow</name>
+    <message>
+        <source>Smart Repeat</source>
+        <translation>Repaso listo</translation>
+    </message>
+    <message>
+        <source>Repeat Math Fact if:</source>
+        <translation>Repetir la cuenta si:</translation>
+    </message>
+    <message>
+        <source>Remove MathFact if:</source>
+        <translation>Quitar la cuenta si:</translation>
+    </message>
+    <message>
+        <source>End Drill Controls</source>
+        <translation>Fin de la práctica</translation>
+    </message>
+    <message>
+        <source>Minor Options</source>
+        <translation>Otros ajustes</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Opens Student Data Window</source>
+        <translation>Abre la ventana Alumnos</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Close Current window</source>
+        <translation>Cierra esta ventana</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Activates Repeat when answer is incorrect</source>
+        <translation>Repite cuando la respuesta está mal</translation>
+    </message>
+    <message>
+        <source> Wrong</source>
+        <translation> Mal</translation>
+    </message>
+    <message>
+        <source>Wrong Times</source>
+        <translation>Cuántas veces mal</translation>
+    </message>
+    <message>
+        <source>How many timesWrong to trigger Repeat cycle</source>
+        <translation>Cuántas veces mal antes de repetir</translation>
+    </message>
+    <message>
+        <source>Times      -&gt;Then Do</source>
+        <translation>veces      -&gt;luego</translation>
+    </message>
+    <message>
+        <source>Number of repeats</source>
+        <translation>Cuántas veces repetir</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>veces</translation>
+    </message>
+    <message>
+        <source>Slower Than</source>
+        <translation>Más lento que</translation>
+    </message>
+    <message>
+        <source>Activates Repeat when slow</source>
+        <translation>Repite cuando la respuesta es lenta</translation>
+    </message>
+    <message>
+        <source> Slower Than</source>
+        <translation> Más lento que</translation>
+    </message>
+    <message>
+        <source>Slower Than seconds</source>
+        <translation>Más lento que segundos</translation>
+    </message>
+    <message>
+        <source>Trigger to start Repeat feature</source>
+        <translation>Desde aquí se repite</translation>
+    </message>
+    <message>
+        <source>seconds -&gt;Then Do</source>
+        <translation>segundos -&gt;luego</translation>
+    </message>
+    <message>
+        <source>Number of Repeats</source>
+        <translation>Cuántas veces repetir</translation>
+    </message>
+    <message>
+        <source>Repeat randomly within next</source>
+        <translation>Repetir en las próximas</translation>
+    </message>
+    <message>
+        <source>Repeat randomly within next questions</source>
+        <translation>Repetir en las próximas cuentas</translation>
+    </message>
+    <message>
+        <source>&quot;Interval for Repeat&quot;</source>
+        <translation>&quot;Cuándo repetir&quot;</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>cuentas</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct</source>
+        <translation>Bien seguidas</translation>
+    </message>
+    <message>
+        <source>&quot;Activates Remove&quot;</source>
+        <translation>&quot;Activa quitar&quot;</translation>
+    </message>
+    <message>
+        <source> Consecutively Correct</source>
+        <translation> Bien seguidas</translation>
+    </message>
+    <message>
+        <source>Trigger for Remove</source>
+        <translation>Desde aquí se quita</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than</source>
+        <translation>Bien más rápido que</translation>
+    </message>
+    <message>
+        <source>Activates Remove</source>
+        <translation>Activa quitar</translation>
+    </message>
+    <message>
+        <source>Seconds In Last</source>
+        <translation>segundos en las últimas</translation>
+    </message>
+    <message>
+        <source>Seconds In Last Problems</source>
+        <translation>segundos en las últimas cuentas</translation>
+    </message>
+    <message>
+        <source>Number of Problems to Trigger Remove</source>
+        <translation>Número de cuentas antes de quitar</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>cuentas</translation>
+    </message>
+    <message>
+        <source>Let Remove OverRide Repeat</source>
+        <translation>Quitar va antes que repetir</translation>
+    </message>
+    <message>
+        <source>Removes even with pending Repeats</source>
+        <translation>Quita aunque falten repeticiones</translation>
+    </message>
+    <message>
+        <source> Let Remove OverRide Repeat</source>
+        <translation> Quitar va antes que repetir</translation>
+    </message>
+    <message>
+        <source>   Save Level at end of drill</source>
+        <translation>   Guardar el nivel al terminar</translation>
+    </message>
+    <message>
+        <source>Loads current Settings on Start</source>
+        <translation>Carga los ajustes al empezar</translation>
+    </message>
+    <message>
+        <source>Max Time(min)</source>
+        <translation>Tiempo máx. (min)</translation>
+    </message>
+    <message>
+        <source>&quot;The maximum time in minutes the drill will last&quot;</source>
+        <translation>&quot;La práctica dura como mucho estos minutos&quot;</translation>
+    </message>
+    <message>
+        <source>Max Problems</source>
+        <translation>Cuentas máx.</translation>
+    </message>
+    <message>
+        <source>&quot;The maximum number of problems to drill&quot;</source>
+        <translation>&quot;Hay como mucho estas cuentas&quot;</translation>
+    </message>
+    <message>
+        <source>ShockClock(sec)</source>
+        <translation>Reloj rayo (s)</translation>
+    </message>
+    <message>
+        <source>&quot;Time limit to answer question in seconds&quot;</source>
+        <translation>&quot;Tienes estos segundos para contestar&quot;</translation>
+    </message>
+    <message>
+        <source>Delay Time(Sec)</source>
+        <translation>Espera (s)</translation>
+    </message>
+    <message>
+        <source>&quot;Locks controls for a few seconds</source>
+        <translation>&quot;Bloquea los botones unos segundos&quot;</translation>
+    </message>
+    <message>
+        <source>Stop Drill when:</source>
+        <translation>Parar cuando:</translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>se acabe el tiempo</translation>
+    </message>
+    <message>
+        <source>Done all Problems</source>
+        <translation>estén todas las cuentas</translation>
+    </message>
+    <message>
+        <source>Either is finished</source>
+        <translation>termine uno de los dos</translation>
+    </message>
+    <message>
+        <source>Both are finished</source>
+        <translation>terminen los dos</translation>
+    </message>
+    <message>
+        <source>Do Not Stop Drill</source>
+        <translation>No parar</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill by time only&quot;</source>
+        <translation>&quot;Para solo por el tiempo&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill by Number of problems only&quot;</source>
+        <translation>&quot;Para solo por el número de cuentas&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill on the first of the two to reach its limit&quot;</source>
+        <translation>&quot;Para en cuanto llega uno de los dos&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops the drill on the last of the two to reach its limit&quot;</source>
+        <translation>&quot;Para cuando llegan los dos&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Drill is not Stopped</source>
+        <translation>&quot;La práctica no para&quot;</translation>
+    </message>
+    <message>
+        <source>Popup screen time</source>
+        <translation>Ventana de aviso</translation>
+    </message>
+    <message>
+        <source>Popup screen time (Sec)</source>
+        <translation>Ventana de aviso (s)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>Original Default  </source>
+        <translation>Valores de fábrica  </translation>
+    </message>
+    <message>
+        <source>Original Defaults</source>
+        <translation>Valores de fábrica</translation>
+    </message>
+    <message>
+        <source>Reset to Original Default Values</source>
+        <translation>Volver a los valores de fábrica</translation>
+    </message>
+    <message>
+        <source>Current As Default</source>
+        <translation>Guardar como estándar</translation>
+    </message>
+    <message>
+        <source>Use Current Values as Default</source>
+        <translation>Usar estos valores como estándar</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when wrong</source>
+        <translation>Luego repetir tantas veces si está mal</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when slow</source>
+        <translation>Luego repetir tantas veces si es lento</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct times</source>
+        <translation>Veces bien seguidas</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than seconds</source>
+        <translation>Bien más rápido que segundos</translation>
+    </message>
+</context>
+<context>
+    <name>sb::StudentWindow</name>
+    <message>
+        <source>Start Review After</source>
+        <translation>Repasar tras</translation>
+    </message>
+    <message>
+        <source>Prob</source>
+        <translation>cuentas</translation>
+    </message>
+    <message>
+        <source>Triggers Review Feature on</source>
+        <translation>Desde aquí se repasa</translation>
+    </message>
+    <message>
+        <source>Start review after (problems)</source>
+        <translation>Repasar tras (cuentas)</translation>
+    </message>
+    <message>
+        <source>End Review After</source>
+        <translation>Terminar tras</translation>
+    </message>
+    <message>
+        <source>Triggers Review Feature Off</source>
+        <translation>Hasta aquí se repasa</translation>
+    </message>
+    <message>
+        <source>End review after (problems)</source>
+        <translation>Terminar el repaso tras (cuentas)</translation>
+    </message>
+    <message>
+        <source>Advance   MathFact if:  </source>
+        <translation>Avanzar   si:  </translation>
+    </message>
+    <message>
+        <source>% Correct</source>
+        <translation>% bien</translation>
+    </message>
+    <message>
+        <source>Trigger to Advance Number</source>
+        <translation>Desde aquí se avanza</translation>
+    </message>
+    <message>
+        <source>Advance math fact if percent correct</source>
+        <translation>Avanzar si este porcentaje está bien</translation>
+    </message>
+    <message>
+        <source>in last</source>
+        <translation>en las últimas</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>cuentas</translation>
+    </message>
+    <message>
+        <source>Minimum to take Average</source>
+        <translation>Cuentas que se cuentan</translation>
+    </message>
+    <message>
+        <source>in last (problems)</source>
+        <translation>en las últimas (cuentas)</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Step1: Load Student</source>
+        <translation>Paso1: elegir alumno</translation>
+    </message>
+    <message>
+        <source>New Student/Rename Student</source>
+        <translation>Alumno nuevo/Renombrar</translation>
+    </message>
+    <message>
+        <source>&quot;Type in Students Name here</source>
+        <translation>&quot;Escribe aquí el nombre&quot;</translation>
+    </message>
+    <message>
+        <source>Add Student to List</source>
+        <translation>Añadir a la lista</translation>
+    </message>
+    <message>
+        <source>Click to select student</source>
+        <translation>Haz clic para elegir un alumno</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>SortList</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Step2:Set Level</source>
+        <translation>Paso2: elegir nivel</translation>
+    </message>
+    <message>
+        <source>Students Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Displays current student</source>
+        <translation>Muestra el alumno</translation>
+    </message>
+    <message>
+        <source>Load on Start Up</source>
+        <translation>Cargar al empezar</translation>
+    </message>
+    <message>
+        <source>Loads Current student on Program Start</source>
+        <translation>Carga este alumno al empezar</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <source>Activates Review Feature</source>
+        <translation>Activa el repaso</translation>
+    </message>
+    <message>
+        <source>Review active</source>
+        <translation>Repaso activo</translation>
+    </message>
+    <message>
+        <source>Second number %1</source>
+        <translation>Segundo número %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>10 Sub</source>
+        <translation>10 menos</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Por</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Entre</translation>
+    </message>
+    <message>
+        <source>Divide with remainder</source>
+        <translation>Entre con resto</translation>
+    </message>
+    <message>
+        <source>Start/Stop</source>
+        <translation>Empezar/Parar</translation>
+    </message>
+    <message>
+        <source>Toggles Teach Mode</source>
+        <translation>Enciende o apaga la guía</translation>
+    </message>
+    <message>
+        <source>Repeat Setting</source>
+        <translation>Repaso</translation>
+    </message>
+    <message>
+        <source>Opens Smart Repeat Window</source>
+        <translation>Abre la ventana Repaso listo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Closes this Window</source>
+        <translation>Cierra esta ventana</translation>
+    </message>
+    <message>
+        <source>Students Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Segundos números</translation>
+    </message>
+</context>
+</TS>

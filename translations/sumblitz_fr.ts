@@ -1,0 +1,1161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>core</name>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>OnStart</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>MaxTime</source>
+        <translation>TempsMax</translation>
+    </message>
+    <message>
+        <source>MaxProb</source>
+        <translation>CalcMax</translation>
+    </message>
+    <message>
+        <source>StopOn</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Chrono</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Prob</source>
+        <translation>Calc</translation>
+    </message>
+    <message>
+        <source>Either</source>
+        <translation>L&apos;un</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Chargé</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Score :</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Timer:</source>
+        <translation>Chrono :</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps :</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Attente :</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>10Sub</source>
+        <translation>10Moins</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Divisé</translation>
+    </message>
+    <message>
+        <source>DivR</source>
+        <translation>DivRes</translation>
+    </message>
+    <message>
+        <source>Begin:</source>
+        <translation>Nouveau :</translation>
+    </message>
+    <message>
+        <source>Remove:</source>
+        <translation>Retiré :</translation>
+    </message>
+    <message>
+        <source>Rev 1 to</source>
+        <translation>Révision 1 à</translation>
+    </message>
+    <message>
+        <source>Rev End</source>
+        <translation>Fin révision</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Bravo !</translation>
+    </message>
+    <message>
+        <source>Great Job!</source>
+        <translation>Super travail !</translation>
+    </message>
+    <message>
+        <source>Auto Teach On</source>
+        <translation>Guide actif</translation>
+    </message>
+    <message>
+        <source>Auto Teach Off</source>
+        <translation>Guide arrêté</translation>
+    </message>
+    <message>
+        <source>Original Default</source>
+        <translation>Réglage d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Custom Default</source>
+        <translation>Réglage perso</translation>
+    </message>
+    <message>
+        <source>Get Ready</source>
+        <translation>Prépare-toi</translation>
+    </message>
+    <message>
+        <source>Nothing to drill</source>
+        <translation>Rien à calculer</translation>
+    </message>
+    <message>
+        <source>Choose other numbers</source>
+        <translation>Choisis d&apos;autres nombres</translation>
+    </message>
+    <message>
+        <source>!! Time Out !!</source>
+        <translation>!! Temps écoulé !!</translation>
+    </message>
+    <message>
+        <source>!!Wrong Answer !!</source>
+        <translation>!! Mauvaise réponse !!</translation>
+    </message>
+    <message>
+        <source>Settings could not be saved</source>
+        <translation>Les réglages n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>Student data could not be saved</source>
+        <translation>Les élèves n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>Results could not be saved</source>
+        <translation>Les résultats n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>Results could not be read</source>
+        <translation>Les résultats n&apos;ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>Results could not be read and were not saved</source>
+        <translation>Les résultats n&apos;ont pas pu être lus et n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>Student data could not be read</source>
+        <translation>Les élèves n&apos;ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>Settings could not be read</source>
+        <translation>Les réglages n&apos;ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>Le fichier de la classe (StdDat.Xrx) était abîmé et a été réparé : tous les élèves retrouvés sont dans la liste.</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>Le fichier de la classe</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read</source>
+        <translation>Le fichier de la classe (StdDat.Xrx) ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <translation>il reste tel quel, et on ne peut pas ajouter, retirer ou renommer d&apos;élève.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Cette lettre ne peut pas aller dans un nom : utilise les lettres des langues d&apos;Europe de l&apos;Ouest.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Choisis d&apos;abord dans la liste l&apos;élève à renommer.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Écris d&apos;abord le nouveau nom dans la case au-dessus de la liste.</translation>
+    </message>
+    <message>
+        <source>is already on the list: choose another name.</source>
+        <translation>est déjà dans la liste : choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>has no record in the class file yet: choose OK first.</source>
+        <translation>n&apos;est pas encore dans le fichier de la classe : clique d&apos;abord sur OK.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name</source>
+        <translation>Il y a déjà des résultats sous le nom</translation>
+    </message>
+    <message>
+        <source>: choose another name.</source>
+        <translation> : choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>The results of</source>
+        <translation>Les résultats de</translation>
+    </message>
+    <message>
+        <source>could not be saved, so no other pupil is loaded:</source>
+        <translation>n&apos;ont pas été enregistrés, donc aucun autre élève n&apos;est chargé :</translation>
+    </message>
+    <message>
+        <source>The settings of</source>
+        <translation>Les réglages de</translation>
+    </message>
+    <message>
+        <source>could not be stored</source>
+        <translation>n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>could not be added</source>
+        <translation>n&apos;a pas pu être ajouté</translation>
+    </message>
+    <message>
+        <source>could not be renamed</source>
+        <translation>n&apos;a pas pu être renommé</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>La liste n&apos;a pas été enregistrée, rien n&apos;est encore changé</translation>
+    </message>
+    <message>
+        <source>Table could not be saved</source>
+        <translation>Le tableau n&apos;a pas été enregistré</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtract from 10</source>
+        <translation>10 moins</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division without remainders</source>
+        <translation>Division sans reste</translation>
+    </message>
+    <message>
+        <source>Division with remainders</source>
+        <translation>Division avec reste</translation>
+    </message>
+</context>
+<context>
+    <name>sb::HelpWindow</name>
+    <message>
+        <source>the folder Sumblitz was started in</source>
+        <translation>le dossier où Sumblitz a été lancé</translation>
+    </message>
+    <message>
+        <source>Sumblitz Help</source>
+        <translation>Aide de Sumblitz</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+</context>
+<context>
+    <name>sb::MainWindow</name>
+    <message>
+        <source>Step1</source>
+        <translation>Étape1</translation>
+    </message>
+    <message>
+        <source>Step2</source>
+        <translation>Étape2</translation>
+    </message>
+    <message>
+        <source>Step3</source>
+        <translation>Étape3</translation>
+    </message>
+    <message>
+        <source>Step4</source>
+        <translation>Étape4</translation>
+    </message>
+    <message>
+        <source>Step5</source>
+        <translation>Étape5</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>10 Sub</source>
+        <translation>10 moins</translation>
+    </message>
+    <message>
+        <source>Subract</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Divisé</translation>
+    </message>
+    <message>
+        <source>Div with R</source>
+        <translation>Divisé avec reste</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Addition&quot;</source>
+        <translation>&quot;Pour t&apos;entraîner aux additions&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Subtract from 10&quot;</source>
+        <translation>&quot;Pour t&apos;entraîner à 10 moins un nombre&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Sets drilling mode to Subtraction&quot;</source>
+        <translation>&quot;Pour t&apos;entraîner aux soustractions&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to multiplication&quot;</source>
+        <translation>&quot;Pour t&apos;entraîner aux multiplications&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to Division without remainders&quot;</source>
+        <translation>&quot;Pour t&apos;entraîner aux divisions sans reste&quot;</translation>
+    </message>
+    <message>
+        <source>Sets drilling mode to Division with Remainders&quot;</source>
+        <translation>&quot;Pour t&apos;entraîner aux divisions avec reste&quot;</translation>
+    </message>
+    <message>
+        <source>SwitchAB</source>
+        <translation>Échanger A et B</translation>
+    </message>
+    <message>
+        <source>&quot;Randomly switches First number and Second number&quot;</source>
+        <translation>&quot;Échange parfois le premier et le deuxième nombre&quot;</translation>
+    </message>
+    <message>
+        <source>First Number(A)</source>
+        <translation>Premier nombre (A)</translation>
+    </message>
+    <message>
+        <source>  1 Thru 10</source>
+        <translation>  1 à 10</translation>
+    </message>
+    <message>
+        <source>11 Thru 13</source>
+        <translation>11 à 13</translation>
+    </message>
+    <message>
+        <source>14 Thru 16</source>
+        <translation>14 à 16</translation>
+    </message>
+    <message>
+        <source>17 Thru 20</source>
+        <translation>17 à 20</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 1 thru 10 as first number&quot;</source>
+        <translation>&quot;Premier nombre de 1 à 10&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 11 thru 13 as the first number&quot;</source>
+        <translation>&quot;Premier nombre de 11 à 13&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 14 thru 16 as the first number</source>
+        <translation>&quot;Premier nombre de 14 à 16&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Enables the use of 17 thru 20 as the first number&quot;</source>
+        <translation>&quot;Premier nombre de 17 à 20&quot;</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Unslect All</source>
+        <translation>Tout décocher</translation>
+    </message>
+    <message>
+        <source>Second  Num(B)</source>
+        <translation>Deuxième  nombre (B)</translation>
+    </message>
+    <message>
+        <source>&quot;selects the Second number&quot;</source>
+        <translation>&quot;Choisis le deuxième nombre&quot;</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Boutons</translation>
+    </message>
+    <message>
+        <source>Smart Repeat</source>
+        <translation>Répétition futée</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Smart Repeat window&quot;</source>
+        <translation>&quot;Ouvre la fenêtre Répétition futée&quot;</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Student Data window&quot;</source>
+        <translation>&quot;Ouvre la fenêtre Élèves&quot;</translation>
+    </message>
+    <message>
+        <source>Results Table</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>&quot;Shows a result of score in Table view&quot;</source>
+        <translation>&quot;Montre tes résultats dans un tableau&quot;</translation>
+    </message>
+    <message>
+        <source>? Goto Help</source>
+        <translation>? Aide</translation>
+    </message>
+    <message>
+        <source>&quot;Opens Help File&quot;</source>
+        <translation>&quot;Ouvre l&apos;aide&quot;</translation>
+    </message>
+    <message>
+        <source>Settings in use</source>
+        <translation>Réglages utilisés</translation>
+    </message>
+    <message>
+        <source>Start Program</source>
+        <translation>On commence</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>&quot;Starts and Restarts the drill&quot;</source>
+        <translation>&quot;Lance l&apos;exercice ou le reprend&quot;</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>&quot;Pauses drill&quot;</source>
+        <translation>&quot;Met l&apos;exercice en pause&quot;</translation>
+    </message>
+    <message>
+        <source>New Drill</source>
+        <translation>Nouvel exercice</translation>
+    </message>
+    <message>
+        <source>&quot;Resets time and score&quot;</source>
+        <translation>&quot;Remet le temps et les points à zéro&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progrès</translation>
+    </message>
+    <message>
+        <source>Shows the pupil&apos;s progress over time (F6)</source>
+        <translation>Montre les progrès de l&apos;enfant au fil du temps (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ResultsSurface</name>
+    <message>
+        <source>none wrong</source>
+        <translation>aucune erreur</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>pas demandé</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ResultsWindow</name>
+    <message>
+        <source>Percent Correct</source>
+        <translation>Pourcentage juste</translation>
+    </message>
+    <message>
+        <source>Number Wrong</source>
+        <translation>Nombre d&apos;erreurs</translation>
+    </message>
+    <message>
+        <source>Ratio: Correct/Total</source>
+        <translation>Rapport : juste/total</translation>
+    </message>
+    <message>
+        <source>Tinmoor:Sumblitz1.2</source>
+        <translation>Tinmoor:Sumblitz1.2</translation>
+    </message>
+    <message>
+        <source>Results Table</source>
+        <translation>Tableau des résultats</translation>
+    </message>
+    <message>
+        <source>Scroll the table</source>
+        <translation>Faire défiler le tableau</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Save all facts as &amp;CSV...</source>
+        <translation>Enregistrer tous les calculs en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Results table, </source>
+        <translation>Tableau des résultats, </translation>
+    </message>
+    <message>
+        <source>No drill yet: the table is empty.</source>
+        <translation>Pas encore d&apos;exercice : le tableau est vide.</translation>
+    </message>
+    <message>
+        <source>Results Table: </source>
+        <translation>Tableau des résultats : </translation>
+    </message>
+    <message>
+        <source>Print the Results Table</source>
+        <translation>Imprimer le tableau des résultats</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the Results Table as PDF</source>
+        <translation>Enregistrer le tableau des résultats en PDF</translation>
+    </message>
+    <message>
+        <source>Save every fact as CSV</source>
+        <translation>Enregistrer tous les calculs en CSV</translation>
+    </message>
+    <message>
+        <source>Each fact has its cell: rows 1 to 20 down the side, columns 1 to 10 (the second number) across the top.</source>
+        <translation>Chaque calcul a sa case : les lignes 1 à 20 sur le côté, les colonnes 1 à 10 (le deuxième nombre) en haut.</translation>
+    </message>
+    <message>
+        <source> Row 7, column 4 is </source>
+        <translation> Ligne 7, colonne 4 : </translation>
+    </message>
+    <message>
+        <source>Percent Correct: the right answers in percent of those given. Number Wrong: the wrong answers (time-outs included), as a negative number. Ratio: right answers / answers given. * : never asked (in Number Wrong: none wrong).</source>
+        <translation>Pourcentage juste : les bonnes réponses en pourcentage des réponses données. Nombre d&apos;erreurs : les mauvaises réponses (temps écoulés compris), en nombre négatif. Rapport : bonnes réponses / réponses données. * : jamais demandé (dans Nombre d&apos;erreurs : aucune erreur).</translation>
+    </message>
+    <message>
+        <source>: shown</source>
+        <translation> : affiché</translation>
+    </message>
+    <message>
+        <source>: not shown</source>
+        <translation> : pas affiché</translation>
+    </message>
+</context>
+<context>
+    <name>sb::SmartWindow</name>
+    <message>
+        <source>Smart Repeat</source>
+        <translation>Répétition futée</translation>
+    </message>
+    <message>
+        <source>Repeat Math Fact if:</source>
+        <translation>Redemander le calcul si :</translation>
+    </message>
+    <message>
+        <source>Remove MathFact if:</source>
+        <translation>Retirer le calcul si :</translation>
+    </message>
+    <message>
+        <source>End Drill Controls</source>
+        <translation>Fin de l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Minor Options</source>
+        <translation>Autres réglages</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Opens Student Data Window</source>
+        <translation>Ouvre la fenêtre Élèves</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close Current window</source>
+        <translation>Ferme cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Activates Repeat when answer is incorrect</source>
+        <translation>Redemande quand la réponse est fausse</translation>
+    </message>
+    <message>
+        <source> Wrong</source>
+        <translation> Faux</translation>
+    </message>
+    <message>
+        <source>Wrong Times</source>
+        <translation>Combien de fois faux</translation>
+    </message>
+    <message>
+        <source>How many timesWrong to trigger Repeat cycle</source>
+        <translation>Combien de fois faux avant de redemander</translation>
+    </message>
+    <message>
+        <source>Times      -&gt;Then Do</source>
+        <translation>fois       -&gt;puis</translation>
+    </message>
+    <message>
+        <source>Number of repeats</source>
+        <translation>Combien de fois redemander</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>Slower Than</source>
+        <translation>Plus lent que</translation>
+    </message>
+    <message>
+        <source>Activates Repeat when slow</source>
+        <translation>Redemande quand la réponse est lente</translation>
+    </message>
+    <message>
+        <source> Slower Than</source>
+        <translation> Plus lent que</translation>
+    </message>
+    <message>
+        <source>Slower Than seconds</source>
+        <translation>Plus lent que secondes</translation>
+    </message>
+    <message>
+        <source>Trigger to start Repeat feature</source>
+        <translation>À partir de là, on redemande</translation>
+    </message>
+    <message>
+        <source>seconds -&gt;Then Do</source>
+        <translation>secondes -&gt;puis</translation>
+    </message>
+    <message>
+        <source>Number of Repeats</source>
+        <translation>Combien de fois redemander</translation>
+    </message>
+    <message>
+        <source>Repeat randomly within next</source>
+        <translation>Redemander dans les</translation>
+    </message>
+    <message>
+        <source>Repeat randomly within next questions</source>
+        <translation>Redemander dans les prochains calculs</translation>
+    </message>
+    <message>
+        <source>&quot;Interval for Repeat&quot;</source>
+        <translation>&quot;Quand redemander&quot;</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>calculs suivants</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct</source>
+        <translation>Juste à la suite</translation>
+    </message>
+    <message>
+        <source>&quot;Activates Remove&quot;</source>
+        <translation>&quot;Active le retrait&quot;</translation>
+    </message>
+    <message>
+        <source> Consecutively Correct</source>
+        <translation> Juste à la suite</translation>
+    </message>
+    <message>
+        <source>Trigger for Remove</source>
+        <translation>À partir de là, on retire</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than</source>
+        <translation>Juste plus vite que</translation>
+    </message>
+    <message>
+        <source>Activates Remove</source>
+        <translation>Active le retrait</translation>
+    </message>
+    <message>
+        <source>Seconds In Last</source>
+        <translation>secondes sur les</translation>
+    </message>
+    <message>
+        <source>Seconds In Last Problems</source>
+        <translation>secondes sur les derniers calculs</translation>
+    </message>
+    <message>
+        <source>Number of Problems to Trigger Remove</source>
+        <translation>Nombre de calculs avant de retirer</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>calculs</translation>
+    </message>
+    <message>
+        <source>Let Remove OverRide Repeat</source>
+        <translation>Retirer passe avant redemander</translation>
+    </message>
+    <message>
+        <source>Removes even with pending Repeats</source>
+        <translation>Retire même s&apos;il reste des répétitions</translation>
+    </message>
+    <message>
+        <source> Let Remove OverRide Repeat</source>
+        <translation> Retirer passe avant redemander</translation>
+    </message>
+    <message>
+        <source>   Save Level at end of drill</source>
+        <translation>   Garder le niveau à la fin</translation>
+    </message>
+    <message>
+        <source>Loads current Settings on Start</source>
+        <translation>Charge les réglages au démarrage</translation>
+    </message>
+    <message>
+        <source>Max Time(min)</source>
+        <translation>Temps max (min)</translation>
+    </message>
+    <message>
+        <source>&quot;The maximum time in minutes the drill will last&quot;</source>
+        <translation>&quot;L&apos;exercice dure au plus ces minutes&quot;</translation>
+    </message>
+    <message>
+        <source>Max Problems</source>
+        <translation>Calculs max</translation>
+    </message>
+    <message>
+        <source>&quot;The maximum number of problems to drill&quot;</source>
+        <translation>&quot;Il y a au plus ce nombre de calculs&quot;</translation>
+    </message>
+    <message>
+        <source>ShockClock(sec)</source>
+        <translation>Chrono-éclair (s)</translation>
+    </message>
+    <message>
+        <source>&quot;Time limit to answer question in seconds&quot;</source>
+        <translation>&quot;Tu as ces secondes pour répondre&quot;</translation>
+    </message>
+    <message>
+        <source>Delay Time(Sec)</source>
+        <translation>Attente (s)</translation>
+    </message>
+    <message>
+        <source>&quot;Locks controls for a few seconds</source>
+        <translation>&quot;Bloque les boutons quelques secondes&quot;</translation>
+    </message>
+    <message>
+        <source>Stop Drill when:</source>
+        <translation>Arrêter quand :</translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>le temps est fini</translation>
+    </message>
+    <message>
+        <source>Done all Problems</source>
+        <translation>tous les calculs sont faits</translation>
+    </message>
+    <message>
+        <source>Either is finished</source>
+        <translation>l&apos;un des deux est fini</translation>
+    </message>
+    <message>
+        <source>Both are finished</source>
+        <translation>les deux sont finis</translation>
+    </message>
+    <message>
+        <source>Do Not Stop Drill</source>
+        <translation>Ne pas arrêter</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill by time only&quot;</source>
+        <translation>&quot;S&apos;arrête seulement avec le temps&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill by Number of problems only&quot;</source>
+        <translation>&quot;S&apos;arrête seulement avec le nombre de calculs&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops drill on the first of the two to reach its limit&quot;</source>
+        <translation>&quot;S&apos;arrête dès que l&apos;un des deux est atteint&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Stops the drill on the last of the two to reach its limit&quot;</source>
+        <translation>&quot;S&apos;arrête quand les deux sont atteints&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;Drill is not Stopped</source>
+        <translation>&quot;L&apos;exercice ne s&apos;arrête pas&quot;</translation>
+    </message>
+    <message>
+        <source>Popup screen time</source>
+        <translation>Fenêtre d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Popup screen time (Sec)</source>
+        <translation>Fenêtre d&apos;aide (s)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>Original Default  </source>
+        <translation>Réglage d&apos;origine  </translation>
+    </message>
+    <message>
+        <source>Original Defaults</source>
+        <translation>Réglages d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Reset to Original Default Values</source>
+        <translation>Revenir aux réglages d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Current As Default</source>
+        <translation>Garder comme défaut</translation>
+    </message>
+    <message>
+        <source>Use Current Values as Default</source>
+        <translation>Prendre ces valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when wrong</source>
+        <translation>Puis redemander tant de fois si faux</translation>
+    </message>
+    <message>
+        <source>Then Do Repeats when slow</source>
+        <translation>Puis redemander tant de fois si lent</translation>
+    </message>
+    <message>
+        <source>Consecutively Correct times</source>
+        <translation>Fois juste à la suite</translation>
+    </message>
+    <message>
+        <source>Correct Faster Than seconds</source>
+        <translation>Juste plus vite que secondes</translation>
+    </message>
+</context>
+<context>
+    <name>sb::StudentWindow</name>
+    <message>
+        <source>Start Review After</source>
+        <translation>Réviser après</translation>
+    </message>
+    <message>
+        <source>Prob</source>
+        <translation>calc.</translation>
+    </message>
+    <message>
+        <source>Triggers Review Feature on</source>
+        <translation>À partir de là, on révise</translation>
+    </message>
+    <message>
+        <source>Start review after (problems)</source>
+        <translation>Réviser après (calculs)</translation>
+    </message>
+    <message>
+        <source>End Review After</source>
+        <translation>Finir après</translation>
+    </message>
+    <message>
+        <source>Triggers Review Feature Off</source>
+        <translation>Jusque-là, on révise</translation>
+    </message>
+    <message>
+        <source>End review after (problems)</source>
+        <translation>Finir la révision après (calculs)</translation>
+    </message>
+    <message>
+        <source>Advance   MathFact if:  </source>
+        <translation>Avancer   si :  </translation>
+    </message>
+    <message>
+        <source>% Correct</source>
+        <translation>% juste</translation>
+    </message>
+    <message>
+        <source>Trigger to Advance Number</source>
+        <translation>À partir de là, on avance</translation>
+    </message>
+    <message>
+        <source>Advance math fact if percent correct</source>
+        <translation>Avancer si ce pourcentage est juste</translation>
+    </message>
+    <message>
+        <source>in last</source>
+        <translation>sur les</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>calculs</translation>
+    </message>
+    <message>
+        <source>Minimum to take Average</source>
+        <translation>Nombre de calculs comptés</translation>
+    </message>
+    <message>
+        <source>in last (problems)</source>
+        <translation>sur les derniers (calculs)</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Step1: Load Student</source>
+        <translation>Étape1 : choisir l&apos;élève</translation>
+    </message>
+    <message>
+        <source>New Student/Rename Student</source>
+        <translation>Nouvel élève/Renommer</translation>
+    </message>
+    <message>
+        <source>&quot;Type in Students Name here</source>
+        <translation>&quot;Écris le nom ici&quot;</translation>
+    </message>
+    <message>
+        <source>Add Student to List</source>
+        <translation>Ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>Click to select student</source>
+        <translation>Clique pour choisir un élève</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>SortList</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Step2:Set Level</source>
+        <translation>Étape2 : choisir le niveau</translation>
+    </message>
+    <message>
+        <source>Students Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Displays current student</source>
+        <translation>Montre l&apos;élève</translation>
+    </message>
+    <message>
+        <source>Load on Start Up</source>
+        <translation>Charger au démarrage</translation>
+    </message>
+    <message>
+        <source>Loads Current student on Program Start</source>
+        <translation>Charge cet élève au démarrage</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Activates Review Feature</source>
+        <translation>Active la révision</translation>
+    </message>
+    <message>
+        <source>Review active</source>
+        <translation>Révision active</translation>
+    </message>
+    <message>
+        <source>Second number %1</source>
+        <translation>Deuxième nombre %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>10 Sub</source>
+        <translation>10 moins</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Divisé</translation>
+    </message>
+    <message>
+        <source>Divide with remainder</source>
+        <translation>Divisé avec reste</translation>
+    </message>
+    <message>
+        <source>Start/Stop</source>
+        <translation>Marche/Arrêt</translation>
+    </message>
+    <message>
+        <source>Toggles Teach Mode</source>
+        <translation>Allume ou éteint le guide</translation>
+    </message>
+    <message>
+        <source>Repeat Setting</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Opens Smart Repeat Window</source>
+        <translation>Ouvre la fenêtre Répétition futée</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Closes this Window</source>
+        <translation>Ferme cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Students Name: </source>
+        <translation>Nom : </translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Deuxièmes nombres</translation>
+    </message>
+</context>
+</TS>
