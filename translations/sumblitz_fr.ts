@@ -846,6 +846,11 @@
         <comment>the start of a file name</comment>
         <translation>progrès</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and what it is</comment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>sb::ResultsSurface</name>

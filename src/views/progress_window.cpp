@@ -322,7 +322,7 @@ void ProgressWindow::renderGrid()
             if (fact.isEmpty()) {
                 fact = tr("Row %1, column %2").arg(r).arg(c);
             }
-            const QString text = fact + QStringLiteral(": ") + fluencyText(cell);
+            const QString text = tr("%1: %2", "a name and what it is").arg(fact, fluencyText(cell));
             item->setData(Qt::AccessibleTextRole, text);
             item->setToolTip(text);
             m_grid->setItem(r - 1, c - 1, item);
@@ -331,10 +331,13 @@ void ProgressWindow::renderGrid()
     QString legend;
     for (const Fluency f :
          {Fluency::Fluent, Fluency::Slow, Fluency::OftenWrong, Fluency::NeverAsked}) {
+        const QString entry = tr("%1: %2", "a name and what it is")
+                                  .arg(coreText(FluencyName(f)))
+                                  .arg(m_model.grid.count(f))
+                                  .toHtmlEscaped();
         legend += QStringLiteral("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
-                                 "%2: %3&nbsp;&nbsp; ")
-                      .arg(colourOf(f).name(), coreText(FluencyName(f)))
-                      .arg(m_model.grid.count(f));
+                                 "%2&nbsp;&nbsp; ")
+                      .arg(colourOf(f).name(), entry);
     }
     m_legend->setText(legend + QStringLiteral("<br>") +
                       tr("Each cell: the median seconds of the fact's last five answers."));
