@@ -186,9 +186,9 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
     // The select buttons enable New Drill themselves, also when no box changes.
     using Click = void (*)(Program&);
     const std::vector<std::pair<Click, const char*>> rows{
-        {[](Program& p) { a_click(p, 3, 1); }, "1010/1111111111"},
+        {[](Program& p) { a_click(p, 1, 0), a_click(p, 3, 1); }, "0010/1111111111"},
         {[](Program& p) { b_click(p, 7, 0); }, "1000/1111110111"},
-        {[](Program& p) { bsela_click(p); }, "1000/1111111111"},
+        {[](Program& p) { b_click(p, 7, 0), bsela_click(p); }, "1000/1111111111"},
         {[](Program& p) { bseln_click(p); }, "1000/0000000000"},
         {[](Program& p) { asela_click(p); }, "1111/1111111111"},
         {[](Program& p) { aseln_click(p); }, "0000/1111111111"},
