@@ -311,6 +311,150 @@
         <source>Division with remainders</source>
         <translation>Geteilt mit Rest</translation>
     </message>
+    <message>
+        <source>Progress could not be saved</source>
+        <translation>Fortschritt wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Overview could not be saved</source>
+        <translation>Übersicht wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Fluent</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Often wrong</source>
+        <translation>Oft falsch</translation>
+    </message>
+    <message>
+        <source>Never asked</source>
+        <translation>Nie gefragt</translation>
+    </message>
+    <message>
+        <source>No answers kept yet for</source>
+        <translation>Noch keine Antworten gespeichert von</translation>
+    </message>
+    <message>
+        <source>The history of</source>
+        <translation>Der Verlauf von</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Operation and level</source>
+        <translation>Rechenart und Stufe</translation>
+    </message>
+    <message>
+        <source>Auto Teach</source>
+        <translation>Lernweg</translation>
+    </message>
+    <message>
+        <source>Last drill</source>
+        <translation>Letzte Übung</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>Right this week</source>
+        <translation>Richtig diese Woche</translation>
+    </message>
+    <message>
+        <source>Fluent facts</source>
+        <translation>Sichere Aufgaben</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>history could not be read</source>
+        <translation>Verlauf nicht lesbar</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>und</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ClassOverviewWindow</name>
+    <message>
+        <source>Class Overview</source>
+        <translation>Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>D&amp;escending</source>
+        <translation>&amp;Absteigend</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation>&amp;Sortieren nach:</translation>
+    </message>
+    <message>
+        <source>Save as CS&amp;V...</source>
+        <translation>Als CS&amp;V speichern …</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als P&amp;DF speichern …</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Dr&amp;ucken …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save the class overview as CSV</source>
+        <translation>Klassenübersicht als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the class overview as PDF</source>
+        <translation>Klassenübersicht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Every pupil</source>
+        <translation>Alle Schüler</translation>
+    </message>
+    <message>
+        <source>No pupils in the student file yet.</source>
+        <translation>Noch keine Schüler in der Schülerdatei.</translation>
+    </message>
+    <message>
+        <source>%1 pupils; a week is today and the six days before it.</source>
+        <translation>%1 Schüler; eine Woche ist heute und die sechs Tage davor.</translation>
+    </message>
+    <message>
+        <source>class overview</source>
+        <comment>the start of a file name</comment>
+        <translation>Klassenübersicht</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -540,6 +684,172 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Zeigt, wie das Kind mit der Zeit vorankommt (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ProgressChart</name>
+    <message>
+        <source>Progress chart; its figures are in the table beside it</source>
+        <translation>Grafik zum Fortschritt; ihre Zahlen stehen in der Tabelle daneben</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Median Sekunden</translation>
+    </message>
+    <message>
+        <source>Median s</source>
+        <translation>Median s</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>a day on the chart&apos;s axis, as QDate writes it</comment>
+        <translation>d. MMM</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ProgressWindow</name>
+    <message>
+        <source>%1, median %2 s of 1 answer</source>
+        <translation>%1, Median %2 s aus 1 Antwort</translation>
+    </message>
+    <message>
+        <source>%1, median %2 s of %3 answers</source>
+        <translation>%1, Median %2 s aus %3 Antworten</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>Median s</source>
+        <translation>Median s</translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Fortschritt: %1</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Last 90 days</source>
+        <translation>Letzte 90 Tage</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>seconds</comment>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Rechenart:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Sicher in:</translation>
+    </message>
+    <message>
+        <source>Fluency &amp;grid</source>
+        <translation>Aufgaben&amp;gitter</translation>
+    </message>
+    <message>
+        <source>Wrong answers chosen most often</source>
+        <translation>Die häufigsten falschen Antworten</translation>
+    </message>
+    <message>
+        <source>&amp;Confusions</source>
+        <translation>Ver&amp;wechslungen</translation>
+    </message>
+    <message>
+        <source>Over &amp;time</source>
+        <translation>Im &amp;Lauf der Zeit</translation>
+    </message>
+    <message>
+        <source>Save history as CS&amp;V...</source>
+        <translation>Verlauf als CS&amp;V speichern …</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als P&amp;DF speichern …</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Dr&amp;ucken …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save the answer history as CSV</source>
+        <translation>Verlauf der Antworten als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the progress as PDF</source>
+        <translation>Fortschritt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Fluency grid: first numbers by second numbers</source>
+        <translation>Aufgabengitter: erste Zahlen nach zweiten Zahlen</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s figures by day</source>
+        <translation>Die Zahlen der Grafik nach Tagen</translation>
+    </message>
+    <message>
+        <source>No wrong answers in this period</source>
+        <translation>Keine falschen Antworten in diesem Zeitraum</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
+        <translation>Jedes Feld: der Median der Sekunden der letzten fünf Antworten auf diese Aufgabe.</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <comment>the start of a file name</comment>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and what it is</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1466,10 @@
     <message>
         <source>Second numbers</source>
         <translation>Zweite Zahlen</translation>
+    </message>
+    <message>
+        <source>Class &amp;Overview...</source>
+        <translation>Klassen&amp;übersicht …</translation>
     </message>
 </context>
 </TS>

@@ -311,6 +311,150 @@
         <source>Division with remainders</source>
         <translation>División con resto</translation>
     </message>
+    <message>
+        <source>Progress could not be saved</source>
+        <translation>No se guardó el progreso</translation>
+    </message>
+    <message>
+        <source>Overview could not be saved</source>
+        <translation>No se guardó el resumen</translation>
+    </message>
+    <message>
+        <source>Fluent</source>
+        <translation>Dominada</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>Often wrong</source>
+        <translation>Muchas veces mal</translation>
+    </message>
+    <message>
+        <source>Never asked</source>
+        <translation>Nunca preguntada</translation>
+    </message>
+    <message>
+        <source>No answers kept yet for</source>
+        <translation>Aún no hay respuestas guardadas de</translation>
+    </message>
+    <message>
+        <source>The history of</source>
+        <translation>El historial de</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>no se pudo leer</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Operation and level</source>
+        <translation>Operación y nivel</translation>
+    </message>
+    <message>
+        <source>Auto Teach</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Last drill</source>
+        <translation>Última práctica</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>Right this week</source>
+        <translation>Aciertos esta semana</translation>
+    </message>
+    <message>
+        <source>Fluent facts</source>
+        <translation>Cuentas dominadas</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tendencia</translation>
+    </message>
+    <message>
+        <source>history could not be read</source>
+        <translation>historial ilegible</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>y</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ClassOverviewWindow</name>
+    <message>
+        <source>Class Overview</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>D&amp;escending</source>
+        <translation>Desc&amp;endente</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation>&amp;Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Save as CS&amp;V...</source>
+        <translation>Guardar como CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimir…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Save the class overview as CSV</source>
+        <translation>Guardar el resumen de la clase como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the class overview as PDF</source>
+        <translation>Guardar el resumen de la clase como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Every pupil</source>
+        <translation>Todos los alumnos</translation>
+    </message>
+    <message>
+        <source>No pupils in the student file yet.</source>
+        <translation>Aún no hay alumnos en el archivo de alumnos.</translation>
+    </message>
+    <message>
+        <source>%1 pupils; a week is today and the six days before it.</source>
+        <translation>%1 alumnos; una semana es hoy y los seis días anteriores.</translation>
+    </message>
+    <message>
+        <source>class overview</source>
+        <comment>the start of a file name</comment>
+        <translation>resumen de la clase</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -540,6 +684,172 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Muestra el progreso del niño con el tiempo (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ProgressChart</name>
+    <message>
+        <source>Progress chart; its figures are in the table beside it</source>
+        <translation>Gráfico del progreso; sus datos están en la tabla de al lado</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% aciertos</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Mediana en segundos</translation>
+    </message>
+    <message>
+        <source>Median s</source>
+        <translation>Mediana s</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>a day on the chart&apos;s axis, as QDate writes it</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ProgressWindow</name>
+    <message>
+        <source>%1, median %2 s of 1 answer</source>
+        <translation>%1, mediana %2 s de 1 respuesta</translation>
+    </message>
+    <message>
+        <source>%1, median %2 s of %3 answers</source>
+        <translation>%1, mediana %2 s de %3 respuestas</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% aciertos</translation>
+    </message>
+    <message>
+        <source>Median s</source>
+        <translation>Mediana s</translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Progreso: %1</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Last 90 days</source>
+        <translation>Últimos 90 días</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>seconds</comment>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Operación:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>Do&amp;minada en:</translation>
+    </message>
+    <message>
+        <source>Fluency &amp;grid</source>
+        <translation>C&amp;uadrícula</translation>
+    </message>
+    <message>
+        <source>Wrong answers chosen most often</source>
+        <translation>Las respuestas incorrectas más frecuentes</translation>
+    </message>
+    <message>
+        <source>&amp;Confusions</source>
+        <translation>&amp;Confusiones</translation>
+    </message>
+    <message>
+        <source>Over &amp;time</source>
+        <translation>A lo largo del &amp;tiempo</translation>
+    </message>
+    <message>
+        <source>Save history as CS&amp;V...</source>
+        <translation>Guardar historial como CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimir…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Save the answer history as CSV</source>
+        <translation>Guardar el historial de respuestas como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the progress as PDF</source>
+        <translation>Guardar el progreso como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Fluency grid: first numbers by second numbers</source>
+        <translation>Cuadrícula de cuentas: primeros números por segundos números</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s figures by day</source>
+        <translation>Los datos del gráfico, día a día</translation>
+    </message>
+    <message>
+        <source>No wrong answers in this period</source>
+        <translation>Ninguna respuesta incorrecta en este periodo</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
+        <translation>Cada casilla: la mediana de los segundos de las cinco últimas respuestas a esta cuenta.</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <comment>the start of a file name</comment>
+        <translation>progreso</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and what it is</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1466,10 @@
     <message>
         <source>Second numbers</source>
         <translation>Segundos números</translation>
+    </message>
+    <message>
+        <source>Class &amp;Overview...</source>
+        <translation>&amp;Resumen de la clase…</translation>
     </message>
 </context>
 </TS>

@@ -311,6 +311,150 @@
         <source>Division with remainders</source>
         <translation>Division avec reste</translation>
     </message>
+    <message>
+        <source>Progress could not be saved</source>
+        <translation>Les progrès n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>Overview could not be saved</source>
+        <translation>La vue de la classe n&apos;a pas été enregistrée</translation>
+    </message>
+    <message>
+        <source>Fluent</source>
+        <translation>Acquis</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Often wrong</source>
+        <translation>Souvent faux</translation>
+    </message>
+    <message>
+        <source>Never asked</source>
+        <translation>Jamais demandé</translation>
+    </message>
+    <message>
+        <source>No answers kept yet for</source>
+        <translation>Pas encore de réponses gardées pour</translation>
+    </message>
+    <message>
+        <source>The history of</source>
+        <translation>L&apos;historique de</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Operation and level</source>
+        <translation>Opération et niveau</translation>
+    </message>
+    <message>
+        <source>Auto Teach</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Last drill</source>
+        <translation>Dernier exercice</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>Right this week</source>
+        <translation>Juste cette semaine</translation>
+    </message>
+    <message>
+        <source>Fluent facts</source>
+        <translation>Calculs acquis</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tendance</translation>
+    </message>
+    <message>
+        <source>history could not be read</source>
+        <translation>historique illisible</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>et</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ClassOverviewWindow</name>
+    <message>
+        <source>Class Overview</source>
+        <translation>Vue de la classe</translation>
+    </message>
+    <message>
+        <source>D&amp;escending</source>
+        <translation>Décroiss&amp;ant</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation>&amp;Trier par :</translation>
+    </message>
+    <message>
+        <source>Save as CS&amp;V...</source>
+        <translation>Enregistrer en CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimer…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save the class overview as CSV</source>
+        <translation>Enregistrer la vue de la classe en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the class overview as PDF</source>
+        <translation>Enregistrer la vue de la classe en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Every pupil</source>
+        <translation>Tous les élèves</translation>
+    </message>
+    <message>
+        <source>No pupils in the student file yet.</source>
+        <translation>Pas encore d&apos;élève dans le fichier des élèves.</translation>
+    </message>
+    <message>
+        <source>%1 pupils; a week is today and the six days before it.</source>
+        <translation>%1 élèves ; une semaine, c&apos;est aujourd&apos;hui et les six jours d&apos;avant.</translation>
+    </message>
+    <message>
+        <source>class overview</source>
+        <comment>the start of a file name</comment>
+        <translation>vue de la classe</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>
@@ -540,6 +684,172 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Montre les progrès de l&apos;enfant au fil du temps (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ProgressChart</name>
+    <message>
+        <source>Progress chart; its figures are in the table beside it</source>
+        <translation>Graphique des progrès ; ses chiffres sont dans le tableau à côté</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% juste</translation>
+    </message>
+    <message>
+        <source>Median seconds</source>
+        <translation>Médiane en secondes</translation>
+    </message>
+    <message>
+        <source>Median s</source>
+        <translation>Médiane s</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <comment>a day on the chart&apos;s axis, as QDate writes it</comment>
+        <translation>d MMM</translation>
+    </message>
+</context>
+<context>
+    <name>sb::ProgressWindow</name>
+    <message>
+        <source>%1, median %2 s of 1 answer</source>
+        <translation>%1, médiane %2 s sur 1 réponse</translation>
+    </message>
+    <message>
+        <source>%1, median %2 s of %3 answers</source>
+        <translation>%1, médiane %2 s sur %3 réponses</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% juste</translation>
+    </message>
+    <message>
+        <source>Median s</source>
+        <translation>Médiane s</translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Progrès : %1</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 90 days</source>
+        <translation>90 derniers jours</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>seconds</comment>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Opération :</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>&amp;Fluent within:</source>
+        <translation>&amp;Acquis en :</translation>
+    </message>
+    <message>
+        <source>Fluency &amp;grid</source>
+        <translation>&amp;Grille des calculs</translation>
+    </message>
+    <message>
+        <source>Wrong answers chosen most often</source>
+        <translation>Les mauvaises réponses les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>&amp;Confusions</source>
+        <translation>&amp;Confusions</translation>
+    </message>
+    <message>
+        <source>Over &amp;time</source>
+        <translation>Au fil du &amp;temps</translation>
+    </message>
+    <message>
+        <source>Save history as CS&amp;V...</source>
+        <translation>Enregistrer l&apos;historique en CS&amp;V…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimer…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save the answer history as CSV</source>
+        <translation>Enregistrer l&apos;historique des réponses en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the progress as PDF</source>
+        <translation>Enregistrer les progrès en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Fluency grid: first numbers by second numbers</source>
+        <translation>Grille des calculs : premiers nombres par deuxièmes nombres</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s figures by day</source>
+        <translation>Les chiffres du graphique, jour par jour</translation>
+    </message>
+    <message>
+        <source>No wrong answers in this period</source>
+        <translation>Aucune mauvaise réponse pendant cette période</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
+        <translation>Chaque case : la médiane des secondes des cinq dernières réponses à ce calcul.</translation>
+    </message>
+    <message>
+        <source>progress</source>
+        <comment>the start of a file name</comment>
+        <translation>progrès</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a name and what it is</comment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1466,10 @@
     <message>
         <source>Second numbers</source>
         <translation>Deuxièmes nombres</translation>
+    </message>
+    <message>
+        <source>Class &amp;Overview...</source>
+        <translation>&amp;Vue de la classe…</translation>
     </message>
 </context>
 </TS>

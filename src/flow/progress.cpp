@@ -192,7 +192,11 @@ std::string DateOfDay(std::int64_t day)
     const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
     const std::int64_t m = mp < 10 ? mp + 3 : mp - 9;
     const std::int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-    const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    const auto two = [](std::int64_t n) {
+        std::string digits(n < 10 ? 1 : 0, '0'); // not "0" + ...: see PadNumber
+        digits += std::to_string(n);
+        return digits;
+    };
     return std::to_string(y) + "-" + two(m) + "-" + two(d);
 }
 

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -23,14 +24,26 @@
 #include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "views/common_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
+
+namespace {
+
+// A cell in the pupil's language: the words the figures come with (names stay as typed).
+QString shownText(const PupilOverview& p, OverviewColumn c)
+{
+    const std::string text = OverviewText(p, c);
+    return c == OverviewColumn::Name ? toQString(text) : coreText(text);
+}
+
+} // namespace
 
 ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("classOverview"));
-    setWindowTitle(QStringLiteral("Class Overview"));
+    setWindowTitle(tr("Class Overview"));
     setModal(true);
     FlushAnswerHistory(program); // the last answers belong in the figures
     const std::int64_t now = program.services.clock.utcMillis();
@@ -42,15 +55,15 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     m_sort->setObjectName(QStringLiteral("overviewSort"));
     QStringList headers;
     for (int c = 0; c < kOverviewColumns; ++c) {
-        headers << toQString(OverviewHeader(static_cast<OverviewColumn>(c)));
+        headers << coreText(OverviewHeader(static_cast<OverviewColumn>(c)));
     }
     m_table->setHorizontalHeaderLabels(headers);
     m_sort->addItems(headers);
-    m_down = new QCheckBox(QStringLiteral("D&escending"), this);
+    m_down = new QCheckBox(tr("D&escending"), this);
     m_down->setObjectName(QStringLiteral("overviewDescending"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("overviewStatus"));
-    auto* sortLabel = new QLabel(QStringLiteral("&Sort by:"), this);
+    auto* sortLabel = new QLabel(tr("&Sort by:"), this);
     sortLabel->setBuddy(m_sort);
 
     auto* top = new QHBoxLayout;
@@ -58,10 +71,10 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     top->addWidget(m_sort);
     top->addWidget(m_down);
     top->addStretch(1);
-    auto* csv = new QPushButton(QStringLiteral("Save as CS&V..."), this);
-    auto* pdf = new QPushButton(QStringLiteral("Save as P&DF..."), this);
-    auto* print = new QPushButton(QStringLiteral("P&rint..."), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* csv = new QPushButton(tr("Save as CS&V..."), this);
+    auto* pdf = new QPushButton(tr("Save as P&DF..."), this);
+    auto* print = new QPushButton(tr("P&rint..."), this);
+    auto* close = new QPushButton(tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {csv, pdf, print}) {
         b->setAutoDefault(false);
@@ -74,7 +87,9 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     outer->addWidget(m_table, 1);
     outer->addWidget(m_status);
     outer->addLayout(buttons);
-    resize(900, 420);
+    // Every column at once where the screen has room (the German headers are the widest).
+    const QScreen* shown = screen();
+    resize(shown != nullptr ? std::min(1040, shown->availableGeometry().width() - 40) : 900, 420);
 
     connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) {
         const auto column = static_cast<OverviewColumn>(c);
@@ -84,13 +99,23 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
             [this](int c) { sortBy(static_cast<OverviewColumn>(c), m_descending); });
     connect(m_down, &QCheckBox::clicked, this, [this](bool on) { sortBy(m_column, on); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connectExports(csv, pdf, print);
+    sortBy(OverviewColumn::Name, false);
+}
+
+void ClassOverviewWindow::connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print)
+{
     connect(csv, &QPushButton::clicked, this, [this] {
-        if (const QString p = ask(QStringLiteral("CSV"), QStringLiteral("csv")); !p.isEmpty()) {
+        if (const QString p = ask(tr("Save the class overview as CSV"), tr("CSV files (*.csv)"),
+                                  QStringLiteral("csv"));
+            !p.isEmpty()) {
             saveCsv(p);
         }
     });
     connect(pdf, &QPushButton::clicked, this, [this] {
-        if (const QString p = ask(QStringLiteral("PDF"), QStringLiteral("pdf")); !p.isEmpty()) {
+        if (const QString p = ask(tr("Save the class overview as PDF"), tr("PDF files (*.pdf)"),
+                                  QStringLiteral("pdf"));
+            !p.isEmpty()) {
             savePdf(p);
         }
     });
@@ -101,14 +126,13 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
             paintDocument(printer);
         }
     });
-    sortBy(OverviewColumn::Name, false);
 }
 
 void ClassOverviewWindow::buildTable()
 {
     m_table = new QTableWidget(0, kOverviewColumns, this);
     m_table->setObjectName(QStringLiteral("overviewTable"));
-    m_table->setAccessibleName(QStringLiteral("Every pupil"));
+    m_table->setAccessibleName(tr("Every pupil"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->setVisible(false);
@@ -137,8 +161,8 @@ void ClassOverviewWindow::render()
     for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
         for (int c = 0; c < kOverviewColumns; ++c) {
             const auto column = static_cast<OverviewColumn>(c);
-            auto* item = new QTableWidgetItem(
-                toQString(OverviewText(m_rows[static_cast<std::size_t>(r)], column)));
+            auto* item =
+                new QTableWidgetItem(shownText(m_rows[static_cast<std::size_t>(r)], column));
             const bool number = column == OverviewColumn::WeekAnswers ||
                                 column == OverviewColumn::WeekPercent ||
                                 column == OverviewColumn::Fluent || column == OverviewColumn::Trend;
@@ -147,10 +171,10 @@ void ClassOverviewWindow::render()
             m_table->setItem(r, c, item);
         }
     }
-    m_status->setText(m_rows.empty() ? QStringLiteral("No pupils in the student file yet.")
-                                     : QStringLiteral("%1 pupils; a week is today and the six "
-                                                      "days before it.")
-                                           .arg(m_rows.size()));
+    m_status->setText(
+        m_rows.empty()
+            ? tr("No pupils in the student file yet.")
+            : tr("%1 pupils; a week is today and the six days before it.").arg(m_rows.size()));
 }
 
 void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
@@ -159,7 +183,7 @@ void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
     const QRect page = painter.viewport();
     painter.setFont(arial(13, true));
     const int titleH = QFontMetrics(painter.font(), &device).height();
-    painter.drawText(0, titleH, QStringLiteral("Class Overview"));
+    painter.drawText(0, titleH, tr("Class Overview"));
     // Columns in proportion to the texts they hold.
     static constexpr std::array<int, kOverviewColumns> weight{14, 30, 8, 10, 8, 10, 8, 6};
     std::array<int, kOverviewColumns + 1> left{};
@@ -183,10 +207,9 @@ void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
                              Qt::AlignLeft | Qt::AlignVCenter, textOf(c));
         }
     };
-    line([](int c) { return toQString(OverviewHeader(static_cast<OverviewColumn>(c))); }, true);
+    line([](int c) { return coreText(OverviewHeader(static_cast<OverviewColumn>(c))); }, true);
     for (const PupilOverview& p : m_rows) {
-        line([&p](int c) { return toQString(OverviewText(p, static_cast<OverviewColumn>(c))); },
-             false);
+        line([&p](int c) { return shownText(p, static_cast<OverviewColumn>(c)); }, false);
     }
 }
 
@@ -196,7 +219,7 @@ bool ClassOverviewWindow::savePdf(const QString& path)
     bool saved = file.open(QIODevice::WriteOnly);
     if (saved) {
         QPdfWriter writer(&file);
-        writer.setTitle(QStringLiteral("Class Overview"));
+        writer.setTitle(tr("Class Overview"));
         writer.setCreator(QStringLiteral("Sumblitz1.2"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageOrientation(QPageLayout::Landscape);
@@ -230,16 +253,17 @@ void ClassOverviewWindow::noteSaved(bool saved, const QString& path)
     }
 }
 
-QString ClassOverviewWindow::ask(const QString& what, const QString& suffix)
+QString ClassOverviewWindow::ask(const QString& title, const QString& filter, const QString& suffix)
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dir.isEmpty() || !QDir(dir).exists()) {
         dir = QDir::homePath();
     }
     return QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the class overview as ") + what,
-        QDir(dir).filePath(QStringLiteral("class overview.") + suffix),
-        what + QStringLiteral(" files (*.") + suffix + QStringLiteral(")"));
+        this, title,
+        QDir(dir).filePath(tr("class overview", "the start of a file name") + QLatin1Char('.') +
+                           suffix),
+        filter);
 }
 
 } // namespace sb

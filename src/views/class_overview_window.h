@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPagedPaintDevice;
+class QPushButton;
 class QTableWidget;
 
 namespace sb {
@@ -33,9 +34,10 @@ public:
 
 private:
     void buildTable();
+    void connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print);
     void render();
     void noteSaved(bool saved, const QString& path);
-    QString ask(const QString& what, const QString& suffix);
+    QString ask(const QString& title, const QString& filter, const QString& suffix);
 
     Program& m_program;
     std::vector<PupilOverview> m_rows;

@@ -101,6 +101,30 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "could not be added"),
     QT_TRANSLATE_NOOP("core", "could not be renamed"),
     QT_TRANSLATE_NOOP("core", "The list could not be saved, nothing is changed yet"),
+    QT_TRANSLATE_NOOP("core", "Progress could not be saved"),
+    QT_TRANSLATE_NOOP("core", "Overview could not be saved"),
+    // The Progress window: how well a fact is known, and why there is nothing to show; the
+    // pupil's name stands between the phrases.
+    QT_TRANSLATE_NOOP("core", "Fluent"),
+    QT_TRANSLATE_NOOP("core", "Slow"),
+    QT_TRANSLATE_NOOP("core", "Often wrong"),
+    QT_TRANSLATE_NOOP("core", "Never asked"),
+    QT_TRANSLATE_NOOP("core", "No answers kept yet for"),
+    QT_TRANSLATE_NOOP("core", "The history of"),
+    QT_TRANSLATE_NOOP("core", "could not be read"),
+    // The Class Overview's columns and cells; a level reads "Addition, 1-10 by 1-10" (the first
+    // numbers by the second numbers, "none" when no box is ticked).
+    QT_TRANSLATE_NOOP("core", "Pupil"),
+    QT_TRANSLATE_NOOP("core", "Operation and level"),
+    QT_TRANSLATE_NOOP("core", "Auto Teach"),
+    QT_TRANSLATE_NOOP("core", "Last drill"),
+    QT_TRANSLATE_NOOP("core", "This week"),
+    QT_TRANSLATE_NOOP("core", "Right this week"),
+    QT_TRANSLATE_NOOP("core", "Fluent facts"),
+    QT_TRANSLATE_NOOP("core", "Trend"),
+    QT_TRANSLATE_NOOP("core", "history could not be read"),
+    QT_TRANSLATE_NOOP("core", "none"),
+    QT_TRANSLATE_NOOP("core", "by"),
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/assets_qt.h"
 #include "platform/trace_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -22,7 +23,7 @@ public:
     void setDays(std::span<const DayFigures>) override {}
 };
 
-using Make = DaysChart* (*)(QWidget*);
+using Make = DaysChart* (*)(QWidget*, bool);
 
 } // namespace
 
@@ -37,7 +38,8 @@ DaysChart* makeDaysChart(QWidget* parent)
         return found;
     }();
     if (make != nullptr) {
-        return make(parent);
+        // Dates and numbers the way the pupil's language writes them; English as the program's own.
+        return make(parent, !shownLanguage().isEmpty());
     }
     return new NoChart(parent);
 }

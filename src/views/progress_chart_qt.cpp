@@ -11,25 +11,28 @@
 
 namespace sb {
 
-ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
+ProgressChart::ProgressChart(bool localizeNumbers, QWidget* parent)
+    : QChartView(parent), m_localizeNumbers(localizeNumbers)
 {
     setObjectName(QStringLiteral("progressChart"));
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(420, 280);
     setFocusPolicy(Qt::NoFocus); // its figures are in the table beside it
-    setAccessibleName(QStringLiteral("Progress chart; its figures are in the table beside it"));
+    setAccessibleName(tr("Progress chart; its figures are in the table beside it"));
 }
 
 void ProgressChart::setDays(std::span<const DayFigures> days)
 {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // Dates and numbers the way the pupil's language writes them; English as the program's own.
+    chart->setLocalizeNumbers(m_localizeNumbers);
     auto* problems = new QLineSeries;
-    problems->setName(QStringLiteral("Problems"));
+    problems->setName(tr("Problems"));
     auto* percent = new QLineSeries;
-    percent->setName(QStringLiteral("% right"));
+    percent->setName(tr("% right"));
     auto* seconds = new QLineSeries;
-    seconds->setName(QStringLiteral("Median seconds"));
+    seconds->setName(tr("Median seconds"));
     int mostProblems = 1;
     double slowest = 1;
     for (const DayFigures& d : days) {
@@ -46,7 +49,7 @@ void ProgressChart::setDays(std::span<const DayFigures> days)
         chart->addSeries(s);
     }
     auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("MMM d"));
+    x->setFormat(tr("MMM d", "a day on the chart's axis, as QDate writes it"));
     if (!days.empty()) {
         const qint64 first = days.front().day * 86'400'000;
         const qint64 last = days.back().day * 86'400'000 + 86'400'000;
@@ -56,17 +59,17 @@ void ProgressChart::setDays(std::span<const DayFigures> days)
     chart->addAxis(x, Qt::AlignBottom);
     auto* pct = new QValueAxis;
     pct->setRange(0, 100);
-    pct->setTitleText(QStringLiteral("% right"));
-    pct->setLabelFormat(QStringLiteral("%d"));
+    pct->setTitleText(tr("% right"));
+    pct->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(pct, Qt::AlignLeft);
     auto* count = new QValueAxis;
     count->setRange(0, mostProblems);
-    count->setTitleText(QStringLiteral("Problems"));
-    count->setLabelFormat(QStringLiteral("%d"));
+    count->setTitleText(tr("Problems"));
+    count->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(count, Qt::AlignRight);
     auto* secs = new QValueAxis;
     secs->setRange(0, slowest * 1.1);
-    secs->setTitleText(QStringLiteral("Median s"));
+    secs->setTitleText(tr("Median s"));
     chart->addAxis(secs, Qt::AlignRight);
     const auto attach = [&](QLineSeries* s, QValueAxis* y) {
         s->attachAxis(x);
@@ -82,7 +85,7 @@ void ProgressChart::setDays(std::span<const DayFigures> days)
 
 } // namespace sb
 
-extern "C" Q_DECL_EXPORT sb::DaysChart* sumblitzMakeDaysChart(QWidget* parent)
+extern "C" Q_DECL_EXPORT sb::DaysChart* sumblitzMakeDaysChart(QWidget* parent, bool localizeNumbers)
 {
-    return new sb::ProgressChart(parent);
+    return new sb::ProgressChart(localizeNumbers, parent);
 }

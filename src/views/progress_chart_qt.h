@@ -16,12 +16,17 @@ namespace sb {
 class ProgressChart : public QChartView, public DaysChart {
     Q_OBJECT
 public:
-    explicit ProgressChart(QWidget* parent = nullptr);
+    // localizeNumbers: dates and numbers as the pupil's language writes them (the module sees
+    // nothing of the program's own functions, so the program says).
+    explicit ProgressChart(bool localizeNumbers, QWidget* parent = nullptr);
     QWidget* widget() override { return this; }
     void setDays(std::span<const DayFigures> days) override;
+
+private:
+    bool m_localizeNumbers;
 };
 
 } // namespace sb
 
 // The entry point of the chart module, called by name by makeDaysChart.
-extern "C" sb::DaysChart* sumblitzMakeDaysChart(QWidget* parent);
+extern "C" sb::DaysChart* sumblitzMakeDaysChart(QWidget* parent, bool localizeNumbers);

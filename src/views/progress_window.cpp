@@ -2,6 +2,7 @@
 #include "views/progress_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -29,6 +31,7 @@
 #include "flow/results_table.h"
 #include "views/common_qt.h"
 #include "views/days_chart_qt.h"
+#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -49,6 +52,39 @@ QColor colourOf(Fluency f)
     return QColor(235, 235, 235);
 }
 
+// Seconds with a tenth, written the way the pupil's language writes them ("1,5" in German);
+// English keeps the program's own "1.5".
+QString seconds(std::int32_t ms)
+{
+    if (shownLanguage().isEmpty()) {
+        return toQString(Seconds(ms));
+    }
+    return QLocale().toString(((ms + 50) / 100) / 10.0, 'f', 1);
+}
+
+// A cell of the grid as its tip and a screen reader say it.
+QString fluencyText(const FluencyCell& c)
+{
+    const QString name = coreText(FluencyName(c.fluency));
+    if (c.fluency == Fluency::NeverAsked) {
+        return name;
+    }
+    const char* text =
+        c.answers == 1 ? QT_TRANSLATE_NOOP("sb::ProgressWindow", "%1, median %2 s of 1 answer")
+                       : QT_TRANSLATE_NOOP("sb::ProgressWindow", "%1, median %2 s of %3 answers");
+    return QCoreApplication::translate("sb::ProgressWindow", text)
+        .arg(name, seconds(c.medianMs))
+        .arg(c.answers);
+}
+
+QStringList dayHeaders()
+{
+    return {QCoreApplication::translate("sb::ProgressWindow", "Day"),
+            QCoreApplication::translate("sb::ProgressWindow", "Problems"),
+            QCoreApplication::translate("sb::ProgressWindow", "% right"),
+            QCoreApplication::translate("sb::ProgressWindow", "Median s")};
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
@@ -67,7 +103,7 @@ ProgressWindow::ProgressWindow(Program& program, QWidget* parent)
     m_model.pupil = trimmedName(program.cur());
     const int op = program.cur().operation;
     m_model.operation = op >= 1 && op <= 6 ? op : 1;
-    setWindowTitle(QStringLiteral("Progress: ") + toQString(m_model.pupil));
+    setWindowTitle(tr("Progress: %1").arg(toQString(m_model.pupil)));
     buildControls();
     resize(980, 720); // the whole grid at once on a 1366 x 768 screen
     reload();
@@ -80,39 +116,38 @@ void ProgressWindow::buildControls()
     m_operation = new QComboBox(this);
     m_operation->setObjectName(QStringLiteral("progressOperation"));
     for (int op = 1; op <= 6; ++op) {
-        m_operation->addItem(toQString(OperationName(op)), op);
+        m_operation->addItem(coreText(OperationName(op)), op);
     }
     m_operation->setCurrentIndex(m_model.operation - 1);
     m_period = new QComboBox(this);
     m_period->setObjectName(QStringLiteral("progressPeriod"));
-    m_period->addItems(
-        {QStringLiteral("Last 30 days"), QStringLiteral("Last 90 days"), QStringLiteral("All")});
+    m_period->addItems({tr("Last 30 days"), tr("Last 90 days"), tr("All")});
     m_fluent = new QDoubleSpinBox(this);
     m_fluent->setObjectName(QStringLiteral("fluentSeconds"));
     m_fluent->setRange(0.5, 30);
     m_fluent->setSingleStep(0.5);
     m_fluent->setDecimals(1);
-    m_fluent->setSuffix(QStringLiteral(" s"));
+    m_fluent->setSuffix(tr(" s", "seconds"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Operation:"), m_operation);
-    form->addRow(QStringLiteral("&Period:"), m_period);
-    form->addRow(QStringLiteral("&Fluent within:"), m_fluent);
+    form->addRow(tr("&Operation:"), m_operation);
+    form->addRow(tr("&Period:"), m_period);
+    form->addRow(tr("&Fluent within:"), m_fluent);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("progressStatus"));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("progressTabs"));
-    m_tabs->addTab(buildGridTab(), QStringLiteral("Fluency &grid"));
+    m_tabs->addTab(buildGridTab(), tr("Fluency &grid"));
     m_confusions = new QListWidget(this);
     m_confusions->setObjectName(QStringLiteral("confusions"));
-    m_confusions->setAccessibleName(QStringLiteral("Wrong answers chosen most often"));
-    m_tabs->addTab(m_confusions, QStringLiteral("&Confusions"));
-    m_tabs->addTab(buildTimeTab(), QStringLiteral("Over &time"));
+    m_confusions->setAccessibleName(tr("Wrong answers chosen most often"));
+    m_tabs->addTab(m_confusions, tr("&Confusions"));
+    m_tabs->addTab(buildTimeTab(), tr("Over &time"));
 
-    auto* csv = button(this, "progressCsv", QStringLiteral("Save history as CS&V..."));
-    auto* pdf = button(this, "progressPdf", QStringLiteral("Save as P&DF..."));
-    auto* print = button(this, "progressPrint", QStringLiteral("P&rint..."));
-    auto* close = button(this, "progressClose", QStringLiteral("Close"));
+    auto* csv = button(this, "progressCsv", tr("Save history as CS&V..."));
+    auto* pdf = button(this, "progressPdf", tr("Save as P&DF..."));
+    auto* print = button(this, "progressPrint", tr("P&rint..."));
+    auto* close = button(this, "progressClose", tr("Close"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {csv, pdf, print}) {
         buttons->addWidget(b);
@@ -139,16 +174,16 @@ void ProgressWindow::connectExports(QPushButton* csv, QPushButton* pdf, QPushBut
 {
     connect(csv, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Save the answer history as CSV"),
-            suggestedFile(QStringLiteral("csv")), QStringLiteral("CSV files (*.csv)"));
+            this, tr("Save the answer history as CSV"), suggestedFile(QStringLiteral("csv")),
+            tr("CSV files (*.csv)"));
         if (!path.isEmpty()) {
             saveCsv(path);
         }
     });
     connect(pdf, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Save the progress as PDF"), suggestedFile(QStringLiteral("pdf")),
-            QStringLiteral("PDF files (*.pdf)"));
+        const QString path = QFileDialog::getSaveFileName(this, tr("Save the progress as PDF"),
+                                                          suggestedFile(QStringLiteral("pdf")),
+                                                          tr("PDF files (*.pdf)"));
         if (!path.isEmpty()) {
             savePdf(path);
         }
@@ -167,7 +202,7 @@ QWidget* ProgressWindow::buildGridTab()
     auto* page = new QWidget(this);
     m_grid = new QTableWidget(20, 10, page);
     m_grid->setObjectName(QStringLiteral("fluencyGrid"));
-    m_grid->setAccessibleName(QStringLiteral("Fluency grid: first numbers by second numbers"));
+    m_grid->setAccessibleName(tr("Fluency grid: first numbers by second numbers"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -193,9 +228,8 @@ QWidget* ProgressWindow::buildTimeTab()
     m_chart = makeDaysChart(page);
     m_days = new QTableWidget(0, 4, page);
     m_days->setObjectName(QStringLiteral("dayFigures"));
-    m_days->setAccessibleName(QStringLiteral("The chart's figures by day"));
-    m_days->setHorizontalHeaderLabels({QStringLiteral("Day"), QStringLiteral("Problems"),
-                                       QStringLiteral("% right"), QStringLiteral("Median s")});
+    m_days->setAccessibleName(tr("The chart's figures by day"));
+    m_days->setHorizontalHeaderLabels(dayHeaders());
     m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_days->verticalHeader()->setVisible(false);
     m_days->verticalHeader()->setDefaultSectionSize(20);
@@ -253,7 +287,7 @@ void ProgressWindow::render()
     m_fluent->setValue(m_model.fluentMs / 1000.0);
     m_period->setCurrentIndex(static_cast<int>(m_model.period));
     m_operation->setCurrentIndex(m_model.operation - 1);
-    m_status->setText(toQString(m_model.status));
+    m_status->setText(coreText(m_model.status));
     m_status->setVisible(!m_model.status.empty());
     renderGrid();
     m_confusions->clear();
@@ -261,7 +295,7 @@ void ProgressWindow::render()
         m_confusions->addItem(toQString(c.text()));
     }
     if (m_model.confusions.empty()) {
-        m_confusions->addItem(QStringLiteral("No wrong answers in this period"));
+        m_confusions->addItem(tr("No wrong answers in this period"));
     }
     renderDays();
 }
@@ -279,17 +313,16 @@ void ProgressWindow::renderGrid()
         for (int c = 1; c <= 10; ++c) {
             const FluencyCell& cell =
                 m_model.grid.cell[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-            auto* item = new QTableWidgetItem(cell.fluency == Fluency::NeverAsked
-                                                  ? QString()
-                                                  : toQString(Seconds(cell.medianMs)));
+            auto* item = new QTableWidgetItem(
+                cell.fluency == Fluency::NeverAsked ? QString() : seconds(cell.medianMs));
             item->setTextAlignment(Qt::AlignCenter);
             item->setBackground(colourOf(cell.fluency));
             item->setForeground(Qt::black);
             QString fact = problem[static_cast<std::size_t>((c - 1) * 20 + r)];
             if (fact.isEmpty()) {
-                fact = QStringLiteral("Row %1, column %2").arg(r).arg(c);
+                fact = tr("Row %1, column %2").arg(r).arg(c);
             }
-            const QString text = fact + QStringLiteral(": ") + toQString(FluencyText(cell));
+            const QString text = tr("%1: %2", "a name and what it is").arg(fact, fluencyText(cell));
             item->setData(Qt::AccessibleTextRole, text);
             item->setToolTip(text);
             m_grid->setItem(r - 1, c - 1, item);
@@ -298,13 +331,16 @@ void ProgressWindow::renderGrid()
     QString legend;
     for (const Fluency f :
          {Fluency::Fluent, Fluency::Slow, Fluency::OftenWrong, Fluency::NeverAsked}) {
+        const QString entry = tr("%1: %2", "a name and what it is")
+                                  .arg(coreText(FluencyName(f)))
+                                  .arg(m_model.grid.count(f))
+                                  .toHtmlEscaped();
         legend += QStringLiteral("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
-                                 "%2: %3&nbsp;&nbsp; ")
-                      .arg(colourOf(f).name(), toQString(FluencyName(f)))
-                      .arg(m_model.grid.count(f));
+                                 "%2&nbsp;&nbsp; ")
+                      .arg(colourOf(f).name(), entry);
     }
-    m_legend->setText(legend + QStringLiteral("<br>Each cell: the median seconds of the "
-                                              "fact's last five answers."));
+    m_legend->setText(legend + QStringLiteral("<br>") +
+                      tr("Each cell: the median seconds of the fact's last five answers."));
 }
 
 void ProgressWindow::renderDays()
@@ -314,7 +350,7 @@ void ProgressWindow::renderDays()
     int row = 0;
     for (const DayFigures& d : m_model.days) {
         const QStringList cells{toQString(d.date), QString::number(d.answers),
-                                QString::number(d.percentRight), toQString(Seconds(d.medianMs))};
+                                QString::number(d.percentRight), seconds(d.medianMs)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
@@ -331,9 +367,9 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
     const QRect page = painter.viewport();
     QFont title = arial(14, true);
     painter.setFont(title);
-    const QString head = QStringLiteral("Progress: ") + toQString(m_model.pupil) +
-                         QStringLiteral(", ") + toQString(OperationName(m_model.operation)) +
-                         QStringLiteral(", ") + m_period->currentText();
+    const QString head = tr("Progress: %1").arg(toQString(m_model.pupil)) + QStringLiteral(", ") +
+                         coreText(OperationName(m_model.operation)) + QStringLiteral(", ") +
+                         m_period->currentText();
     const int lineH = QFontMetrics(title, &device).height();
     painter.drawText(0, lineH, head);
     // The window's own tables and chart, scaled to the page's width.
@@ -352,14 +388,18 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
     device.newPage();
     painter.setFont(arial(10, true));
     const int textH = QFontMetrics(painter.font(), &device).height();
-    painter.drawText(0, textH, QStringLiteral("Wrong answers chosen most often"));
+    painter.drawText(0, textH, tr("Wrong answers chosen most often"));
     painter.setFont(arial(10));
     y = textH * 2;
     for (const Confusion& c : m_model.confusions) {
         painter.drawText(0, y += textH, toQString(c.text()));
     }
     painter.setFont(arial(10, true));
-    painter.drawText(0, y += textH * 2, QStringLiteral("Day\tProblems\t% right\tMedian s"));
+    const QStringList headers = dayHeaders();
+    y += textH * 2;
+    for (int c = 0; c < headers.size(); ++c) {
+        painter.drawText(c * page.width() / 5, y, headers[c]);
+    }
     painter.setFont(arial(10));
     for (const DayFigures& d : m_model.days) {
         if (y + textH * 2 > page.height()) {
@@ -367,7 +407,7 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
             y = 0;
         }
         const QStringList cells{toQString(d.date), QString::number(d.answers),
-                                QString::number(d.percentRight), toQString(Seconds(d.medianMs))};
+                                QString::number(d.percentRight), seconds(d.medianMs)};
         y += textH;
         for (int c = 0; c < cells.size(); ++c) {
             painter.drawText(c * page.width() / 5, y, cells[c]);
@@ -425,7 +465,8 @@ QString ProgressWindow::suggestedFile(const QString& suffix) const
     QString base = toQString(m_model.pupil);
     base.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
     return QDir(dir).filePath((base.isEmpty() ? QString() : base + QLatin1Char(' ')) +
-                              QStringLiteral("progress.") + suffix);
+                              tr("progress", "the start of a file name") + QLatin1Char('.') +
+                              suffix);
 }
 
 } // namespace sb

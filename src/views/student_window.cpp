@@ -155,7 +155,8 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     m_message->setAccessibleName(tr("Message"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_message->setFocusPolicy(Qt::NoFocus);
-    auto* overview = button(this, "classgo", "Class &Overview...");
+    auto* overview =
+        button(this, "classgo", QT_TRANSLATE_NOOP("sb::StudentWindow", "Class &Overview..."));
     connect(overview, &QPushButton::clicked, this, [this, &program] {
         ClassOverviewWindow classOverview(program, this);
         classOverview.exec();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTranslator>
 
@@ -17,6 +18,7 @@
 #include "views/common_qt.h"
 #include "views/help_window.h"
 #include "views/popup_window.h"
+#include "views/progress_window.h"
 #include "views/results_window.h"
 #include "views/student_window.h"
 #include "views/translation_qt.h"
@@ -150,12 +152,23 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndFileNames)
              {"Results are already kept under the name Ann: choose another name.",
               "Es gibt schon Ergebnisse unter dem Namen Ann: W\u00e4hle einen anderen Namen."},
              {"Settings could not be saved (Default.Xsx)",
-              "Einstellungen wurden nicht gespeichert (Default.Xsx)"}}) {
+              "Einstellungen wurden nicht gespeichert (Default.Xsx)"},
+             {"The history of Ann could not be read",
+              "Der Verlauf von Ann konnte nicht gelesen werden"},
+             {"history could not be read", "Verlauf nicht lesbar"},
+             {"Multiplication, 1-10, 14-16 by none", "Mal, 1-10, 14-16 und keine"}}) {
         EXPECT_EQ(coreText(core), QString::fromUtf8(shown)) << core;
     }
     test::Ui f;
     EXPECT_EQ(test::find<QPushButton>(f.main, "Reset")->text(),
               QString::fromUtf8("Neue \u00dcbung"));
+    setName(f.p.cur(), "Ann");
+    ProgressWindow progress(f.p);
+    EXPECT_EQ(progress.windowTitle(), QString::fromUtf8("Fortschritt: Ann"));
+    EXPECT_EQ(test::find<QLabel>(progress, "progressStatus")->text(),
+              QString::fromUtf8("Noch keine Antworten gespeichert von Ann"));
+    EXPECT_EQ(test::find<QTableWidget>(progress, "fluencyGrid")->item(0, 0)->toolTip(),
+              QString::fromUtf8("Zeile 1, Spalte 1: Nie gefragt"));
     HelpWindow help;
     help.showPage();
     EXPECT_TRUE(help.findChild<QTextBrowser*>("helpText")->toPlainText().contains("So geht"))
