@@ -132,8 +132,13 @@ int main(int argc, char* argv[])
         window.shutDownNow();
         QApplication::exit(0);
     });
+    // The session is ending: save now and end, rather than be killed half way. (Should the
+    // logout be cancelled, the program has closed with everything saved.)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.shutDownNow(); });
+                     [&window](QSessionManager&) {
+                         window.shutDownNow();
+                         QApplication::exit(0);
+                     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&window] { window.shutDownNow(); });
     {

@@ -110,7 +110,8 @@ std::vector<DrillSettings> ReadClass(const DataDir& data)
     if (!head || head->tag <= 0) {
         return out;
     }
-    const auto all = data.files.read(path, kSlotSize, std::size_t{kSlotSize} * head->tag);
+    const auto all = data.files.read(path, kSlotSize,
+                                     std::size_t{kSlotSize} * static_cast<std::size_t>(head->tag));
     for (std::size_t k = 0; all && (k + 1) * kSlotSize <= all->size(); ++k) {
         const auto slot = std::span(*all).subspan(k * kSlotSize, kSlotSize);
         if (auto s = decodeSettings(slot); s && !trimmedName(*s).empty()) {
