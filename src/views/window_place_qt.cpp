@@ -35,20 +35,31 @@ bool wellShown(const QRect& r)
     return titleShown && shownArea(r) * 4 >= static_cast<qint64>(r.width()) * r.height() * 3;
 }
 
+// The window's natural size, as far as its screen's free area allows.
+QSize naturalSize(const QWidget& window, const QRect& free)
+{
+    // Room for the frame the window manager adds; the window is not shown yet, so its frame is
+    // not known.
+    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    return window.sizeHint()
+        .expandedTo(window.minimumSizeHint())
+        .boundedTo(free.size() - QSize(8, title));
+}
+
+const QScreen* screenOf(const QWidget& window)
+{
+    return window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+}
+
 void placeNaturally(QWidget& window)
 {
-    const QScreen* screen =
-        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = screenOf(window);
     if (screen == nullptr) {
         return;
     }
     const QRect free = screen->availableGeometry();
-    // Room for the frame the window manager adds; the window is not shown yet, so its frame is
-    // not known.
     const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
-    const QSize size = window.sizeHint()
-                           .expandedTo(window.minimumSizeHint())
-                           .boundedTo(free.size() - QSize(8, title));
+    const QSize size = naturalSize(window, free);
     window.resize(size);
     QRect placed(QPoint(0, 0), size + QSize(8, title));
     placed.moveCenter(free.center());
@@ -61,7 +72,15 @@ void restoreWindowPlace(QWidget& window, const QSettings& settings)
 {
     const QByteArray saved = settings.value(kGeometryKey).toByteArray();
     if (!saved.isEmpty() && window.restoreGeometry(saved) && wellShown(window.frameGeometry())) {
-        return;
+        // A size kept by a version with fewer controls must not cut controls off where the
+        // screen has room for them.
+        if (const QScreen* screen = screenOf(window)) {
+            window.resize(
+                window.size().expandedTo(naturalSize(window, screen->availableGeometry())));
+        }
+        if (wellShown(window.frameGeometry())) {
+            return;
+        }
     }
     placeNaturally(window);
 }
