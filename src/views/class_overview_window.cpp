@@ -233,21 +233,15 @@ bool ClassOverviewWindow::savePdf(const QString& path)
 
 bool ClassOverviewWindow::saveCsv(const QString& path)
 {
-    const std::string csv = ClassOverviewCsv(m_rows);
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                           static_cast<qint64>(csv.size()) &&
-                       file.commit();
+    const bool saved = saveWholeFile(path, ClassOverviewCsv(m_rows));
     noteSaved(saved, path);
     return saved;
 }
 
 void ClassOverviewWindow::noteSaved(bool saved, const QString& path)
 {
-    const QByteArray name = QFileInfo(path).fileName().toUtf8();
     noteSave(m_program, saved, "Overview could not be saved",
-             std::filesystem::path(std::u8string(name.begin(), name.end())));
+             localPath(QFileInfo(path).fileName()));
     if (!saved) {
         m_status->setText(toQString(m_program.main.notice));
     }

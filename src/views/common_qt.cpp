@@ -15,6 +15,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSize>
 #include <QTimer>
@@ -112,6 +113,20 @@ QAccessibleInterface* clickingButtonFactory(const QString&, QObject* object)
 }
 
 } // namespace
+
+bool saveWholeFile(const QString& path, std::string_view bytes)
+{
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(bytes.size());
+    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
+           file.commit();
+}
+
+std::filesystem::path localPath(const QString& path)
+{
+    const QByteArray utf8 = path.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 QFont arial(double pointSize, bool bold)
 {

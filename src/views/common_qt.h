@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,12 @@ namespace sb {
 
 // "Arial" asked for by name; on Linux the metric-compatible Liberation Sans answers for it.
 QFont arial(double pointSize, bool bold = false);
+
+// Writes bytes to path as a whole: the file there stays as it was until the new one is complete.
+bool saveWholeFile(const QString& path, std::string_view bytes);
+
+// A path from a file dialog as the core takes paths.
+std::filesystem::path localPath(const QString& path);
 
 // A caption or name of the core (Windows-1252 bytes, as the record files hold them) as text on
 // the screen.

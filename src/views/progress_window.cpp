@@ -437,21 +437,16 @@ bool ProgressWindow::saveCsv(const QString& path)
     auto opened = HistoryDb::open(historyPath(m_program), false);
     const auto rows = opened.db ? opened.db->rows(0, 0) : std::nullopt;
     const std::string csv = HistoryCsv(m_model.pupil, rows.value_or(std::vector<AnswerRow>{}));
-    QSaveFile file(path);
-    const bool saved = (rows || opened.status == HistoryStatus::Missing) &&
-                       file.open(QIODevice::WriteOnly) &&
-                       file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                           static_cast<qint64>(csv.size()) &&
-                       file.commit();
+    const bool saved =
+        (rows || opened.status == HistoryStatus::Missing) && saveWholeFile(path, csv);
     noteSaved(saved, path);
     return saved;
 }
 
 void ProgressWindow::noteSaved(bool saved, const QString& path)
 {
-    const QByteArray name = QFileInfo(path).fileName().toUtf8();
     noteSave(m_program, saved, "Progress could not be saved",
-             std::filesystem::path(std::u8string(name.begin(), name.end())));
+             localPath(QFileInfo(path).fileName()));
     m_status->setText(saved ? QString() : toQString(m_program.main.notice));
     m_status->setVisible(!saved);
 }

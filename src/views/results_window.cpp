@@ -330,21 +330,14 @@ bool ResultsWindow::savePdf(const QString& path)
 
 bool ResultsWindow::saveCsv(const QString& path)
 {
-    const std::string csv = ResultsCsv(drill(), tableOperation());
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                           static_cast<qint64>(csv.size()) &&
-                       file.commit();
+    const bool saved = saveWholeFile(path, ResultsCsv(drill(), tableOperation()));
     noteSaved(saved, path);
     return saved;
 }
 
 void ResultsWindow::noteSaved(bool saved, const QString& path)
 {
-    const QByteArray name = QFileInfo(path).fileName().toUtf8();
-    noteSave(m_program, saved, "Table could not be saved",
-             std::filesystem::path(std::u8string(name.begin(), name.end())));
+    noteSave(m_program, saved, "Table could not be saved", localPath(QFileInfo(path).fileName()));
 }
 
 QString ResultsWindow::suggestedFile(const QString& suffix) const
