@@ -80,9 +80,7 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
         o.note = "history could not be read";
         return o;
     }
-    const auto ms = db.setting(kFluentSetting);
-    const std::int32_t fluentMs =
-        ms && *ms >= 100 && *ms <= 60000 ? static_cast<std::int32_t>(*ms) : kDefaultFluentMs;
+    const std::int32_t fluentMs = FluentMsOf(db.setting(kFluentSetting));
     o.lastMs = *last;
     if (o.lastMs != 0) {
         o.lastDate = DateOfDay((o.lastMs + std::int64_t{offsetSeconds} * 1000) / kDayMs);

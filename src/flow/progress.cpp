@@ -94,6 +94,13 @@ FluencyGrid BuildFluencyGrid(std::span<const AnswerRow> oldestFirst, std::int32_
     return GridFromRecent(recent, fluentMs);
 }
 
+std::int32_t FluentMsOf(std::optional<std::int64_t> stored, std::int32_t otherwise)
+{
+    return stored && *stored >= kFluentMinMs && *stored <= kFluentMaxMs
+               ? static_cast<std::int32_t>(*stored)
+               : otherwise;
+}
+
 FluencyGrid GridFromRecent(const HistoryDb::RecentByFact& recent, std::int32_t fluentMs)
 {
     FluencyGrid g;
@@ -135,8 +142,7 @@ std::string FluencyText(const FluencyCell& c)
 
 std::string ProblemText(const AnswerRow& r)
 {
-    static constexpr std::array<const char*, 7> sign{"?",      " + ",    " - ",   " - ",
-                                                     " \xD7 ", " \xF7 ", " \xF7 "};
+    static constexpr std::array sign{"?", " + ", " - ", " - ", " \xD7 ", " \xF7 ", " \xF7 "};
     const auto op =
         static_cast<std::size_t>(r.operation >= 1 && r.operation <= 6 ? r.operation : 0);
     return std::to_string(r.first) + sign[op] + std::to_string(r.second);
@@ -252,9 +258,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
                        ? "No answers kept yet for " + m.pupil
                        : "The history of " + m.pupil + " could not be read";
     } else {
-        if (const auto ms = opened.db->setting(kFluentSetting); ms && *ms >= 100 && *ms <= 60000) {
-            m.fluentMs = static_cast<std::int32_t>(*ms);
-        }
+        m.fluentMs = FluentMsOf(opened.db->setting(kFluentSetting), m.fluentMs);
         if (auto rows = opened.db->rows(m.operation, 0)) {
             m.rows = std::move(*rows);
         } else {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,8 +27,16 @@ enum class Fluency {
 inline constexpr int kFluencyWindow = 5;
 inline constexpr int kFluentRun = 3;
 inline constexpr std::int32_t kDefaultFluentMs = 3000;
-// The key of the teacher's threshold in a pupil's history.
+// The key of the teacher's threshold in a pupil's history, and the range the Progress window
+// offers for it.
 inline constexpr const char* kFluentSetting = "fluent_ms";
+inline constexpr std::int32_t kFluentMinMs = 500;
+inline constexpr std::int32_t kFluentMaxMs = 30000;
+
+// The threshold kept in a history: the value stored when the window could have set it,
+// otherwise `otherwise` (a damaged or hand-edited setting never judges the pupil).
+std::int32_t FluentMsOf(std::optional<std::int64_t> stored,
+                        std::int32_t otherwise = kDefaultFluentMs);
 
 struct FluencyCell {
     Fluency fluency = Fluency::NeverAsked;

@@ -124,7 +124,7 @@ void ProgressWindow::buildControls()
     m_period->addItems({tr("Last 30 days"), tr("Last 90 days"), tr("All")});
     m_fluent = new QDoubleSpinBox(this);
     m_fluent->setObjectName(QStringLiteral("fluentSeconds"));
-    m_fluent->setRange(0.5, 30);
+    m_fluent->setRange(kFluentMinMs / 1000.0, kFluentMaxMs / 1000.0);
     m_fluent->setSingleStep(0.5);
     m_fluent->setDecimals(1);
     m_fluent->setSuffix(tr(" s", "seconds"));

@@ -92,6 +92,20 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
                                                 row(24749, AnswerOutcome::Right, "2", 999)}));
     EXPECT_EQ(d.p.main.notice, "");
     EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
+    // A new drill counts from its own first answer; a resumed one goes on counting.
+    PauseDrill(d.p);
+    d.pose();
+    StartDrill(d.p);
+    d.answer(Event::Right, 1000);
+    PauseDrill(d.p);
+    NewDrill(d.p);
+    d.pose();
+    StartDrill(d.p);
+    d.answer(Event::Right, 1000);
+    const auto all = d.rows();
+    ASSERT_EQ(all.size(), 6u);
+    EXPECT_EQ(all[4].drillMs, all[0].drillMs) << "resumed";
+    EXPECT_EQ(all[5].drillMs, all[5].atMs) << "new";
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.
     setName(d.p.cur(), "");
     d.answer(Event::Right, 100);
@@ -220,7 +234,15 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     EXPECT_EQ(d.p.main.notice, "");
     EXPECT_EQ(RenameHistory(d.p, "Cy", "Dee"), HistoryStatus::Missing);
 
-    EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Ok);
+    {
+        Locker other(d.at("Ann Lee.history.sqlite"));
+        d.answer(Event::Wrong, 1500);
+        FlushAnswerHistory(d.p);
+        EXPECT_NE(d.p.main.notice, "");
+        // The answers that waited go with the pupil; their loss is no failure to report.
+        EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Ok);
+        EXPECT_EQ(d.p.main.notice, "");
+    }
     EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Missing);
     EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Bob.history.sqlite"}));
 }

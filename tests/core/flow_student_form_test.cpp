@@ -186,6 +186,17 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         EXPECT_EQ(f.startUpPupil(), "Anna");
         EXPECT_EQ(trimmedName(f.slot(2)), "Anna");
     }
+    // Another pupil renamed, then the program stopped with the window open: the pupil who was
+    // working keeps her name.
+    Fixture g;
+    writeStudentFile(g.dir, {g.pupil("Ann"), g.pupil("Bob")});
+    g.drilled("Ann", 1);
+    g.form.load();
+    g.select("Bob");
+    g.type("Rob");
+    g.form.Renam_click();
+    ASSERT_TRUE(ProgramEmergencyClose(g.p));
+    EXPECT_EQ(g.startUpPupil(), "Ann");
 }
 
 // Add stores the pupil on display first, as choosing an entry does; an Add the disk refuses
@@ -264,6 +275,8 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     ann.firstRange = {0, 0, 0, 0, 1};
     writeStudentFile(f.dir, {ann, f.pupil("Zo\xC9\xDE\x8A\x8C\x8E\x9F", OpSub)});
     f.form.load();
+    f.add("");
+    EXPECT_EQ(f.listed().size(), 4u) << "an empty box adds nobody";
     f.add("zo\xE9\xFE\x9A\x9C\x9E\xFF"); // Windows-1252 capitals and small letters
     EXPECT_EQ(f.shown(), "Zo\xC9\xDE\x8A\x8C\x8E\x9F");
     f.type("ann");

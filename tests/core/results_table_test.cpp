@@ -93,7 +93,9 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         EXPECT_EQ(countText(p, {"   4", 3510, 210}), 20); // column label, once per fact
         EXPECT_EQ(countText(p, {" 20", 180, 6510}), 10);  // the last row at the bottom
         EXPECT_EQ(countText(p, {" 10", 8910, 210}), 20);  // the last column on the right
-        EXPECT_EQ(CellsOf(d, ResultsView::Percent).cell[7][4], " 66%");
+        const TableCells cells = CellsOf(d, ResultsView::Percent);
+        EXPECT_EQ(cells.cell[7][4], " 66%");
+        EXPECT_EQ(cells.columnLabel[1], "   1") << "the first column is read out too";
     }
     // Where a reader of the screen finds the cell and the labels.
     EXPECT_EQ(CellBox(kSize, 7, 4), (Box{3150, 2310, 900, 315}));

@@ -182,6 +182,13 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
         add.operation = 7; // no such operation: the window keeps its own
         ShowSelection(r.p, add);
         EXPECT_EQ(r.p.main.op, OpAdd);
+        // Shown over "10 Sub", the record keeps its own first numbers, not those saved then.
+        r.setBoxes("0110/1111111111");
+        op_click(r.p, Op10Sub);
+        add.operation = OpAdd;
+        add.firstRange = {0, 1, 0, 0, 1};
+        ShowSelection(r.p, add);
+        EXPECT_EQ(r.boxes(), "1001/1111111111");
     }
     // The select buttons enable New Drill themselves, also when no box changes.
     using Click = void (*)(Program&);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
 #include "flow/run_control.h"
@@ -209,6 +211,17 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     fs::create_symlink("Default.Xsx", loop.at("Default.Xsx"));
     EXPECT_TRUE(ProgramClose(loop.p));
     EXPECT_EQ(readBytes(loop.at("Default.Xsx")).size(), 624u);
+    // Started with standard input closed (as some launchers do), the program's first open file
+    // gets descriptor 0, which is as good as any other.
+    Files noInput;
+    noInput.load();
+    const int in = ::dup(0);
+    ::close(0);
+    const bool saved = ProgramClose(noInput.p);
+    ::dup2(in, 0);
+    ::close(in);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(readBytes(noInput.at("Default.Xsx")).size(), 624u);
 }
 
 // A crash leaves a temporary that the next save removes (only its own file's).
