@@ -106,6 +106,14 @@ int exec(sqlite3* db, const char* sql)
 constexpr const char* kColumns = "at_ms, drill_ms, operation, fact, first, second, answer, "
                                  "outcome, chosen, millis, auto_teach, ranges, seconds";
 
+// The outcome column: 0 right, 2 timed out, anything else wrong.
+AnswerOutcome outcomeOf(std::int64_t stored)
+{
+    return stored == 0   ? AnswerOutcome::Right
+           : stored == 2 ? AnswerOutcome::TimeOut
+                         : AnswerOutcome::Wrong;
+}
+
 AnswerRow rowOf(const Stmt& s)
 {
     AnswerRow r;
@@ -116,10 +124,7 @@ AnswerRow rowOf(const Stmt& s)
     r.first = s.i16(4);
     r.second = s.i16(5);
     r.answer = s.text(6);
-    const std::int64_t outcome = s.i64(7);
-    r.outcome = outcome == 0   ? AnswerOutcome::Right
-                : outcome == 2 ? AnswerOutcome::TimeOut
-                               : AnswerOutcome::Wrong;
+    r.outcome = outcomeOf(s.i64(7));
     r.chosen = s.text(8);
     r.millis = static_cast<std::int32_t>(s.i64(9));
     r.autoTeach = s.i16(10);
@@ -291,9 +296,7 @@ std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int coun
             AnswerRow r;
             r.operation = static_cast<std::int16_t>(operation);
             r.fact = static_cast<std::int16_t>(fact);
-            r.outcome = s.i64(0) == 0   ? AnswerOutcome::Right
-                        : s.i64(0) == 2 ? AnswerOutcome::TimeOut
-                                        : AnswerOutcome::Wrong;
+            r.outcome = outcomeOf(s.i64(0));
             r.millis = static_cast<std::int32_t>(s.i64(1));
             out[fact].push_back(std::move(r));
         }

@@ -220,6 +220,9 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     EXPECT_NE(f.form.model().message.find("No space left on device"), std::string::npos);
     EXPECT_EQ(f.shown(), "Dora");
     EXPECT_EQ(f.form.model().listIndex, 4);
+    f.files.failWrite = false;
+    f.add("Eve");
+    EXPECT_EQ(f.form.model().message, "") << "an Add that worked says nothing";
 
     // A class file that cannot be read is said so at once, lists no one, is never written.
     Fixture unread;
@@ -547,6 +550,7 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     EXPECT_TRUE(fs::exists(f.dir / "Bob.history.sqlite")) << "Bob is not removed yet";
     f.files.failRename = false;
     ok.close_click();
+    EXPECT_EQ(f.p.main.notice, "") << "saved at last";
     EXPECT_FALSE(fs::exists(f.dir / "Bob.history.sqlite")) << "his answer history went with him";
 }
 

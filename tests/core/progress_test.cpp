@@ -195,6 +195,9 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
                                          "history could not be read", "0", "", "0", ""},
                                         {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "",
                                          "0", "", "0", ""}}));
+    PupilOverview steady;
+    steady.trend = 0;
+    EXPECT_EQ(OverviewText(steady, OverviewColumn::Trend), "0") << "no change has no sign";
 }
 
 TEST(Progress, AHistoryCsvHoldsEveryAnswerAndReadsBack)

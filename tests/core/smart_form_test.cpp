@@ -195,6 +195,8 @@ TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
         }
         EXPECT_EQ(joined, items) << box;
     }
+    EXPECT_TRUE(comboItems(0).empty());
+    EXPECT_TRUE(comboItems(14).empty()) << "there are 13 boxes";
 }
 
 } // namespace

@@ -240,6 +240,8 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
     const Bytes after = t.file();
     ASSERT_EQ(after.size(), 3u * 208);
     EXPECT_EQ(i16At(after, 208 * 2 + 30), 3) << "Bob as written in place";
+    EXPECT_FALSE(WriteStudent(t.students, 2, bob).ok()) << "a closed file is not written";
+    EXPECT_EQ(t.file(), after);
 
     // 32766 blank slots: one more fits, then the 16-bit header could count no more.
     Bytes full = concat({markedSlot("X", 1, 32766)});
