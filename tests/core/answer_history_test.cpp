@@ -223,7 +223,9 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     EXPECT_EQ(RenameHistory(d.p, "Ann", "Bob"), HistoryStatus::Failed);
     EXPECT_TRUE(std::filesystem::exists(d.file()));
 
+    EXPECT_NE(d.p.main.notice, "");
     EXPECT_EQ(RenameHistory(d.p, "Ann", "Ann Lee"), HistoryStatus::Ok);
+    EXPECT_EQ(d.p.main.notice, "") << "nothing waits under the old name";
     setName(d.p.cur(), "Ann Lee");
     FlushAnswerHistory(d.p);
     EXPECT_FALSE(std::filesystem::exists(d.file()));

@@ -120,6 +120,7 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         f.form.smart_closed(smartOk);
         f.form.cancel_click();
         EXPECT_EQ(trimmedName(f.p.cur()), "Bob");
+        EXPECT_EQ(f.p.main.dsword, "Bob:") << "the status panel shows him again";
         EXPECT_EQ(f.p.cur().operation, OpAdd) << "his own, not Ann's subtraction";
         ASSERT_TRUE(ProgramClose(f.p));
         EXPECT_EQ(f.askedIn("Bob.Xtx"), 3);
@@ -224,17 +225,20 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     f.add("Eve");
     EXPECT_EQ(f.form.model().message, "") << "an Add that worked says nothing";
 
-    // A class file that cannot be read is said so at once, lists no one, is never written.
-    Fixture unread;
-    writeStudentFile(unread.dir, {unread.pupil("Ann")});
-    unread.files.failRead = true;
-    unread.form.load();
-    unread.files.failRead = false;
-    EXPECT_NE(unread.form.model().message.find("cannot be read"), std::string::npos);
-    unread.add("Bea");
-    unread.form.close_click();
-    EXPECT_EQ(unread.p.main.notice, std::string(kStudentsNotRead) + " (StdDat.Xrx)");
-    EXPECT_EQ(unread.bytes().size(), 2u * 208);
+    // A class file that cannot be read is said so at once, lists no one, is never written,
+    // whichever button closes the window.
+    for (const bool ok : {true, false}) {
+        Fixture unread;
+        writeStudentFile(unread.dir, {unread.pupil("Ann")});
+        unread.files.failRead = true;
+        unread.form.load();
+        unread.files.failRead = false;
+        EXPECT_NE(unread.form.model().message.find("cannot be read"), std::string::npos);
+        unread.add("Bea");
+        ok ? unread.form.close_click() : unread.form.cancel_click();
+        EXPECT_EQ(unread.p.main.notice, std::string(kStudentsNotRead) + " (StdDat.Xrx)") << ok;
+        EXPECT_EQ(unread.bytes().size(), 2u * 208);
+    }
 }
 
 // The fixed entries get a slot of their own when they are first shown: the pupil "Untitled" on

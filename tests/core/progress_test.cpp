@@ -123,8 +123,14 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
     EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 66, 2000},
                                              {20602, "2026-05-29", 3, 2, 66, 1500}}));
     EXPECT_EQ(DayAggregates(rows, kNow, 0).front().date, "2026-05-28");
-    EXPECT_EQ(DateOfDay(0), "1970-01-01");
-    EXPECT_EQ(DateOfDay(11016), "2000-02-29");
+    // Days across leap days, ends of months and the 400-year turn of 2000-03-01.
+    const std::vector<std::pair<std::int64_t, const char*>> dates{
+        {0, "1970-01-01"},     {11016, "2000-02-29"}, {11017, "2000-03-01"},
+        {11021, "2000-03-05"}, {11322, "2000-12-31"}, {19782, "2024-02-29"},
+        {19783, "2024-03-01"}, {20573, "2026-04-30"}, {-1, "1969-12-31"}};
+    for (const auto& [day, date] : dates) {
+        EXPECT_EQ(DateOfDay(day), date) << day;
+    }
     // The last 30 days begin at the local midnight 29 days before today's.
     EXPECT_EQ(PeriodStart(Period::Last30Days, kNow, 0), (20601 - 29) * kDay);
     EXPECT_EQ(PeriodStart(Period::Last90Days, kNow, 14400), (20602 - 89) * kDay - 14400 * 1000);

@@ -53,6 +53,7 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
         EXPECT_EQ(CellText(f, ResultsView::Ratio), r.ratio);
     }
     // The indicator of the view shown is lit, and none for a view that does not exist.
+    EXPECT_EQ(MarkView(ResultsView::Percent), (std::array{true, false, false}));
     EXPECT_EQ(MarkView(ResultsView::Wrong), (std::array{false, true, false}));
     EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
     // The CSV: one line per fact, in table order, each naming the pupil and the operation and
@@ -90,6 +91,7 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         DrawTable(p, kSize, d, ResultsView::Percent);
         EXPECT_EQ(countText(p, {" 66%", 3400, 2415}), 1);
         EXPECT_EQ(countText(p, {"   7", 180, 2415}), 10); // row label, once per fact
+        EXPECT_EQ(countText(p, {"   1", 180, 525}), 10);  // the first row too
         EXPECT_EQ(countText(p, {"   4", 3510, 210}), 20); // column label, once per fact
         EXPECT_EQ(countText(p, {" 20", 180, 6510}), 10);  // the last row at the bottom
         EXPECT_EQ(countText(p, {" 10", 8910, 210}), 20);  // the last column on the right

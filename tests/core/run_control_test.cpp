@@ -42,6 +42,8 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
     EndDrill(r.p);
     EXPECT_EQ(r.controls() + std::to_string(r.p.run.drillResumable), std::string(kIdle) + "0");
     EXPECT_FALSE(r.p.main.timerEnabled);
+    NewDrill(r.p);
+    EXPECT_EQ(r.controls(), "1001111000") << "New Drill greys itself";
     EXPECT_EQ(r.pictures.shown, (std::vector<int>{1, 1, 1})); // Pause, EndDrill, its SetIdle
     EXPECT_EQ(r.sound.played, (std::vector<int>{1, 1, 5}));
     for (std::int16_t delay : {std::int16_t{0}, std::int16_t{1}, std::int16_t{3}}) {

@@ -195,6 +195,10 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
         EXPECT_EQ(i16At(t.file(), 0), static_cast<std::int16_t>(row.listed.size()));
         EXPECT_EQ(t.file().size(), (row.listed.size() + 1) * 208);
     }
+    Ann blankAfter; // a blank slot after the counted ones is no damage
+    EXPECT_EQ(blankAfter.open(concat({markedSlot("X", 1, 1), pupils[0], markedSlot("", 1)})),
+              std::vector<std::string>{"Ann"});
+    EXPECT_FALSE(blankAfter.students.repaired());
 }
 
 // The rebuild takes, for each entry of the list, the first slot whose trimmed name matches
@@ -333,7 +337,9 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
     Ann t;
     writeBytes(t.at("Default.Xsx"), concat({markedSlot("Default", 1), markedSlot("Untitled", 1),
                                             markedSlot("Ann", 4, 1).at(56, 1)}));
-    writeBytes(t.at("StdDat.Xrx"), concat({markedSlot("X", 1, 1), markedSlot("Anna", 4)}));
+    writeBytes(t.at("StdDat.Xrx"),
+               concat({markedSlot("X", 1, 3), markedSlot("", 1), markedSlot("Bob", 5),
+                       markedSlot("Anna", 4)}));
     writeBytes(t.at("Ann.Xtx"), Bytes(4800, 0));
     ASSERT_EQ(::link(t.at("Ann.Xtx").c_str(), t.at("Anna.Xtx").c_str()), 0);
     Program next{t.services};
