@@ -337,9 +337,8 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
     Ann t;
     writeBytes(t.at("Default.Xsx"), concat({markedSlot("Default", 1), markedSlot("Untitled", 1),
                                             markedSlot("Ann", 4, 1).at(56, 1)}));
-    writeBytes(t.at("StdDat.Xrx"),
-               concat({markedSlot("X", 1, 3), markedSlot("", 1), markedSlot("Bob", 5),
-                       markedSlot("Anna", 4)}));
+    writeBytes(t.at("StdDat.Xrx"), concat({markedSlot("X", 1, 3), markedSlot("", 1),
+                                           markedSlot("Bob", 5), markedSlot("Anna", 4)}));
     writeBytes(t.at("Ann.Xtx"), Bytes(4800, 0));
     ASSERT_EQ(::link(t.at("Ann.Xtx").c_str(), t.at("Anna.Xtx").c_str()), 0);
     Program next{t.services};
