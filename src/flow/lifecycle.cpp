@@ -309,7 +309,7 @@ void ProgramLoad(Program& p)
     p.flags.studentFromSmart = 0;
     // Saves that a crash or a kill cut short leave temporaries; those nobody is writing go.
     p.services.files.sweepStaleTemps(p.services.dataDir);
-    p.run.sharedFolder = p.run.sharedFolder || FolderSharedWithOthers(dataDirOf(p));
+    p.run.sharedFolder = p.run.sharedFolder || FolderShared(dataDirOf(p));
     const FileOutcome defaults = LoadStartupSettings(p.settings, dataDirOf(p), p.run.sharedFolder);
     p.run.defaultFileUnread = !defaults.ok();
     noteFile(p, defaults);

@@ -85,11 +85,17 @@ std::optional<double> idleSeconds(const fs::path& path)
            static_cast<double>(now.tv_nsec - st.st_mtim.tv_nsec) / 1e9;
 }
 
+// What a lock file says. The last line tells this lock apart from any other the same process
+// takes of the same file (a take-over within one process).
 std::string holderFile()
 {
     static_assert(sizeof(std::int64_t) >= sizeof(std::time_t));
+    static unsigned taken = 0;
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
     return std::string(kFirstLine) + "host=" + hostName() + "\npid=" + std::to_string(::getpid()) +
-           "\nsince=" + std::to_string(static_cast<std::int64_t>(std::time(nullptr))) + "\n";
+           "\nsince=" + std::to_string(static_cast<std::int64_t>(std::time(nullptr))) +
+           "\nlock=" + std::to_string(now.tv_nsec) + "." + std::to_string(++taken) + "\n";
 }
 
 // Creates path exclusively with text in it; EEXIST when a lock is there. The text is written

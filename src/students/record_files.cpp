@@ -126,13 +126,13 @@ std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data)
     return found;
 }
 
-bool FolderSharedWithOthers(const DataDir& data)
+bool FolderShared(const DataDir& data)
 {
     const std::string host = hostName();
     std::error_code ec;
     for (fs::directory_iterator it(data.dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string file = it->path().filename().string();
-        if (const auto computer = computerOf(file); computer && *computer != host) {
+        if (computerOf(file)) {
             return true;
         }
         if (file.ends_with(".lock")) {

@@ -29,9 +29,9 @@ inline constexpr std::string_view kStudentLockFile = "StdDat.Xrx.lock";
 std::filesystem::path computerDefaultFile(const DataDir& data);
 // Every computer's own defaults file in the folder.
 std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data);
-// True when the folder shows that another computer uses it: a lock file taken by another
-// machine, or another machine's own defaults file.
-bool FolderSharedWithOthers(const DataDir& data);
+// True when the folder is a lab's: a computer's own defaults file is in it (made by an earlier
+// run that found the folder shared), or a lock file taken by another machine.
+bool FolderShared(const DataDir& data);
 
 // True when a regular file of exactly this name is in the data directory.
 bool FileExists(const DataDir& data, std::string_view name);
