@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <unordered_set>
 #include <utility>
 
 #include "drill/pool.h"
@@ -709,12 +710,12 @@ void StudentForm::saveAndClose(bool takeOver)
 
 void StudentForm::forgetRemoved(const std::vector<std::string>& entries)
 {
-    std::vector<std::string> kept;
+    std::unordered_set<std::string> kept;
     for (const std::string& entry : entries) {
-        kept.push_back(trimBlanks(entry));
+        kept.insert(trimBlanks(entry));
     }
     for (const std::string& name : m_listedAtOpen) {
-        if (std::find(kept.begin(), kept.end(), name) == kept.end()) {
+        if (!kept.contains(name)) {
             // A removed pupil's answer history goes with her (a renamed one's has moved on).
             static_cast<void>(RemoveHistory(m_p, name));
         }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "records/codec.h"
 #include "students/file_names.h"
@@ -453,22 +454,22 @@ std::vector<std::string> mergedNames(const std::vector<std::string>& entries,
                                      const std::vector<std::string>& onDisk,
                                      const std::vector<std::string>& base)
 {
-    auto has = [](const std::vector<std::string>& names, const std::string& name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    };
+    const std::unordered_set<std::string> disk(onDisk.begin(), onDisk.end());
+    const std::unordered_set<std::string> opened(base.begin(), base.end());
+    std::unordered_set<std::string> mine;
+    std::unordered_set<std::string> taken;
     std::vector<std::string> merged;
-    std::vector<std::string> mine;
     for (const std::string& entry : entries) {
-        const std::string name = trimBlanks(entry);
-        mine.push_back(name);
-        const bool removedElsewhere = has(base, name) && !has(onDisk, name);
-        if (!name.empty() && !removedElsewhere && !has(merged, name)) {
-            merged.push_back(name);
+        std::string name = trimBlanks(entry);
+        mine.insert(name);
+        const bool removedElsewhere = opened.contains(name) && !disk.contains(name);
+        if (!name.empty() && !removedElsewhere && taken.insert(name).second) {
+            merged.push_back(std::move(name));
         }
     }
     for (const std::string& name : onDisk) {
-        const bool addedElsewhere = !has(base, name) && !has(mine, name);
-        if (!name.empty() && !fixedEntryName(name) && addedElsewhere && !has(merged, name)) {
+        const bool addedElsewhere = !opened.contains(name) && !mine.contains(name);
+        if (!name.empty() && !fixedEntryName(name) && addedElsewhere && taken.insert(name).second) {
             merged.push_back(name);
         }
     }
