@@ -47,7 +47,7 @@ void LoadOriginalDefaults(Settings& settings)
     for (std::size_t i = 1; i <= 10; ++i) {
         d.secondNum[i] = 1;
     }
-    constexpr std::array<std::int16_t, 4> teach{200, 80, 15, 100};
+    constexpr auto teach = std::to_array<std::int16_t>({200, 80, 15, 100});
     for (std::size_t i = 1; i <= 4; ++i) {
         d.teachSet[i] = teach[i - 1];
     }
@@ -55,7 +55,8 @@ void LoadOriginalDefaults(Settings& settings)
         d.smartCheck[i] = 1;
     }
     d.smartCheck[6] = 0;
-    constexpr std::array<std::int16_t, 13> values{2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0};
+    constexpr auto values =
+        std::to_array<std::int16_t>({2, 3, 5, 3, 3, 2, 2, 3, 5, 30, 200, 10, 0});
     for (std::size_t i = 1; i <= 13; ++i) {
         d.smartValue[i] = values[i - 1];
     }

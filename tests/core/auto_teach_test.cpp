@@ -139,6 +139,9 @@ TEST(AutoTeach, AMasteredNumberLeavesAfterTheNextBeginsAndIsReportedOnce)
     Teaching five(OpAdd, "1000/0000100000", "0000100000"); // only 5 ticked: 1 never began
     five.retireRow(5);
     EXPECT_EQ(five.step(), "Begin: 1|Remove: 5");
+    Teaching tenSub(Op10Sub, "1000/0000000100", "1111111100"); // 9 is the last 10 Sub has
+    tenSub.retireRow(8);
+    EXPECT_EQ(tenSub.step(), "Begin: 9|Remove: 8");
 }
 
 TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)

@@ -105,6 +105,7 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
     // An empty table draws the grid only.
     ResultsModel m;
     Resulttable_load(m, Drill{}, kSize);
+    EXPECT_EQ(m.layout.vMax, 3265) << "scrolls to the table's last row and no further";
     EXPECT_TRUE(m.p.texts.empty());
     ASSERT_EQ(m.p.lines.size(), 11u + 21u);
     EXPECT_EQ(m.p.lines[0], (LineItem{450, 420, 450, 6720, {0, 150, 200}}));

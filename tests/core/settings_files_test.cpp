@@ -78,6 +78,7 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     EXPECT_EQ(t.p.drill.fact(23), (FactRec{3, 2, 6, 1, 0, 0, 2, 2, 0, 1, 3, 5}));
     EXPECT_EQ(t.p.drill.repeatDelay, -1);
     EXPECT_EQ(t.p.main.dsword + t.p.main.DisSet[3], "Ann:Save      On");
+    EXPECT_EQ(t.p.main.DisSet[0], "Student  Loaded") << "the panel's first line too";
     EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
     // The "10 Sub" lock starts clear, so the saved 10 Sub locks the boxes while they are shown
     // and another operation gives them back.
