@@ -259,7 +259,7 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
         std::snprintf(millis, sizeof millis, ".%03dZ", static_cast<int>(ms % 1000));
         return std::string(text) + millis;
     };
-    static constexpr std::array<const char*, 3> outcome{"right", "wrong", "time-out"};
+    static constexpr std::array outcome{"right", "wrong", "time-out"};
     for (const AnswerRow& r : rows) {
         DrillSettings selected; // the boxes ticked when the answer was given
         for (std::size_t i = 1; i < selected.secondNum.size(); ++i) {

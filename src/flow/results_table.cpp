@@ -262,7 +262,7 @@ std::string OperationName(int operation)
 
 std::string ProblemAsSeen(const FactRec& f, int operation)
 {
-    static constexpr std::array<const char*, 7> sign{"", "+", "-", "-", "x", "\u00f7", "\u00f7"};
+    static constexpr std::array sign{"", "+", "-", "-", "x", "\u00f7", "\u00f7"};
     if (operation < OpAdd || operation > OpDivR) {
         return {};
     }
