@@ -135,7 +135,7 @@ Status create(const fs::path& path, const std::string& text)
             }
         }
     }
-    ::unlink(own.c_str());
+    retryWhileBusy([&] { return ::unlink(own.c_str()); });
     return made;
 }
 
@@ -145,14 +145,14 @@ void breakLock(const fs::path& path, const std::string& seen)
 {
     fs::path aside = path;
     aside += ".broken-" + hostName() + "-" + std::to_string(::getpid());
-    if (::rename(path.c_str(), aside.c_str()) != 0) {
+    if (retryWhileBusy([&] { return ::rename(path.c_str(), aside.c_str()); }) != 0) {
         return; // someone else broke it, or it was released
     }
     if (readText(aside).value_or(std::string()) != seen) {
         // A fresh lock replaced the stale one before the move: give it back its name.
         static_cast<void>(::link(aside.c_str(), path.c_str()));
     }
-    ::unlink(aside.c_str());
+    retryWhileBusy([&] { return ::unlink(aside.c_str()); });
 }
 
 } // namespace
@@ -251,7 +251,7 @@ Status LockFile::refresh()
 void LockFile::release()
 {
     if (held() && ours()) {
-        ::unlink(m_path.c_str());
+        retryWhileBusy([this] { return ::unlink(m_path.c_str()); });
     }
     m_path.clear();
     m_text.clear();
