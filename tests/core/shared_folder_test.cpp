@@ -153,7 +153,7 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     b.form->close_click();
     EXPECT_FALSE(b.form->model().closed);
     EXPECT_TRUE(b.form->model().takeOver);
-    EXPECT_EQ(b.form->model().message.rfind("P01 is in use on " + hostName() + " since ", 0), 0u)
+    EXPECT_EQ(b.form->model().message.rfind("P01 is in use on " + machineName() + " since ", 0), 0u)
         << b.form->model().message;
     b.form->removestudent_click();
     b.form->newstudent_change("Pia");
@@ -186,7 +186,7 @@ TEST(SharedFolder, OnlyAStaleLockIsBroken)
         std::ofstream(lock) << "Sumblitz lock\nhost=" << host << "\npid=" << pid
                             << "\nsince=1765100520\n";
     };
-    lockOf(hostName(), kDeadPid);
+    lockOf(machineName(), kDeadPid);
     EXPECT_TRUE(tryLock(lock).taken()) << "its process is gone";
 
     lockOf("PC-12", 4242);
@@ -223,6 +223,35 @@ TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
     Computer again(lab.folder); // without --shared: the folder says so
     EXPECT_TRUE(again.p.run.sharedFolder);
     EXPECT_EQ(trimmedName(again.p.cur()), "P02");
+}
+
+// The server goes away during a drill: the drill goes on, the main window says so, the failed
+// save of the pupil's results is tried again once the folder is back, and the notice goes.
+TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
+{
+    Lab lab;
+    const fs::path away = lab.folder.string() + "-away";
+    Computer a(lab.folder);
+    a.open();
+    a.add("Pia");
+    a.form->start_click(); // Auto Teach on: her results are saved
+    a.form->close_click();
+    StartDrill(a.p);
+    fs::rename(lab.folder, away);
+    but_click(a.p, a.p.drill.rightSlot);
+    RefreshLocks(a.p);
+    EXPECT_NE(a.p.main.notice.find(kFolderUnreachable), std::string::npos);
+    EXPECT_FALSE(WriteFactFile(a.p));
+    but_click(a.p, a.p.drill.rightSlot);
+    fs::rename(away, lab.folder);
+    RefreshLocks(a.p);
+    EXPECT_EQ(a.p.main.notice, "");
+    const Bytes facts = readBytes(lab.folder / "Pia.Xtx");
+    int asked = 0;
+    for (std::size_t k = 0; k < 200; ++k) {
+        asked += i16At(facts, k * 24 + 22);
+    }
+    EXPECT_EQ(asked, 2) << "both answers, saved once the folder came back";
 }
 
 } // namespace
