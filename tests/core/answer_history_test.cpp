@@ -206,6 +206,11 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
     }
     EXPECT_EQ(readBytes(junk), Bytes(100, 'x'));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "none"));
+    // Every field of a row comes back from the column it went to.
+    const AnswerRow all{1, 2, 3, 4, 5, 6, "7", AnswerOutcome::Wrong, "8", 9, 1, 10, 11};
+    auto fresh = HistoryDb::open(dir.path() / "fresh", true);
+    ASSERT_EQ(fresh.db->append(std::vector{all}), HistoryStatus::Ok);
+    EXPECT_EQ(fresh.db->rows(0, 0), std::vector{all});
 }
 
 TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupil)

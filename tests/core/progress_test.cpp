@@ -179,7 +179,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     {
         auto opened = HistoryDb::open(dir.path() / historyFileName("Ann \"Quick\", Lee"), true);
         std::vector<AnswerRow> rows{
-            answer(2, 2, R, 1000, kNow - 9 * kDay), answer(2, 3, W, 1000, kNow - 8 * kDay, "5"),
+            answer(2, 3, W, 1000, kNow - 8 * kDay, "5"), // the week before: one answer
             answer(7, 8, R, 1000, kNow - 2 * kDay), answer(7, 8, R, 4000, kNow - kDay),
             answer(3, 3, R, 2000, kNow)};
         ASSERT_EQ(opened.db->append(rows), HistoryStatus::Ok);
@@ -196,11 +196,18 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     EXPECT_EQ(lines, (std::vector<Line>{{"Pupil", "Operation and level", "Auto Teach", "Last drill",
                                          "This week", "Right this week", "Fluent facts", "Trend"},
                                         {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9",
-                                         "On", "2026-05-28", "3", "100%", "3", "+50"},
+                                         "On", "2026-05-28", "3", "100%", "2", "+100"},
                                         {"Cy", "Addition, 1-10 by 1-10", "Off",
                                          "history could not be read", "0", "", "0", ""},
                                         {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "",
                                          "0", "", "0", ""}}));
+    ProgressModel one; // the Progress window over a damaged history and over none
+    one.pupil = "Cy";
+    LoadProgress(one, dir.path() / historyFileName("Cy"), kNow, 0);
+    EXPECT_EQ(one.status, "The history of Cy could not be read");
+    one.pupil = "Bea";
+    LoadProgress(one, dir.path() / historyFileName("Bea"), kNow, 0);
+    EXPECT_EQ(one.status, "No answers kept yet for Bea");
     PupilOverview steady;
     steady.trend = 0;
     EXPECT_EQ(OverviewText(steady, OverviewColumn::Trend), "0") << "no change has no sign";

@@ -118,11 +118,13 @@ TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws
     Bytes bad = readBytes(Path(SUMBLITZ_TEST_DATA) / "facts_ann_bad_second.Xtx");
     bad[8 * 24 + 2] = 0;
     bad[9 * 24 + 2] = 10;
+    bad[20 * 24 + 2] = 11;
     writeBytes(t.at("Ann.Xtx"), bad);
     ReadFactFile(t.p);
-    EXPECT_EQ((std::array{t.p.drill.fact(7).second, t.p.drill.fact(8).second,
-                          t.p.drill.fact(9).second, t.p.drill.fact(10).second}),
-              (std::array<std::int16_t, 4>{1, 1, 0, 10}));
+    EXPECT_EQ(
+        (std::array{t.p.drill.fact(7).second, t.p.drill.fact(8).second, t.p.drill.fact(9).second,
+                    t.p.drill.fact(10).second, t.p.drill.fact(21).second}),
+        (std::array<std::int16_t, 5>{1, 1, 0, 10, 2}));
 
     t.p.cur().operation = OpDivR;
     Bytes cut(10 * 24 + 10, 0);
@@ -240,6 +242,10 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
     ASSERT_TRUE(WriteStudent(t.students, 2, bob).ok());
     ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
     EXPECT_EQ(t.file().size(), 4u * 208);
+    Ann untouched; // nothing appended: nothing to write, so a full disk does not matter
+    static_cast<void>(untouched.open(old));
+    untouched.files.failWrite = untouched.files.failRename = true;
+    EXPECT_TRUE(CloseStudentFile(untouched.students).ok());
     ASSERT_TRUE(CloseStudentFile(t.students).ok());
     const Bytes after = t.file();
     ASSERT_EQ(after.size(), 3u * 208);
