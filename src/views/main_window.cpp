@@ -90,16 +90,6 @@ public:
     }
 };
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& tip = {})
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 // An answer button. Its text grows with it; the size it asks the layout for is always that of
 // its normal font with a wide answer, so a window made big can be made small again.
 class AnswerButton final : public QPushButton {
@@ -205,7 +195,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         auto* b = new AnswerButton(i, fit, central);
         connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
         answers->addWidget(b);
-        m_but[at(i)] = b;
+        m_but[asIndex(i)] = b;
     }
     // A window made bigger gives the problem and the answers room; the rest keeps its size.
     layout->addLayout(answers, 1);
@@ -266,12 +256,12 @@ void MainWindow::buildFrames(QWidget* central)
                                        tr("Sets drilling mode to Division without remainders\""),
                                        tr("Sets drilling mode to Division with Remainders\"")};
     for (int k = 1; k <= 6; ++k) {
-        auto* r = new QRadioButton(opCaption[at(k)], operation);
+        auto* r = new QRadioButton(opCaption[asIndex(k)], operation);
         r->setObjectName(QStringLiteral("op%1").arg(k));
-        r->setToolTip(opTip[at(k)]);
+        r->setToolTip(opTip[asIndex(k)]);
         onClick(r, [this, k](bool) { op_click(m_program, k); });
         opLayout->addWidget(r);
-        m_op[at(k)] = r;
+        m_op[asIndex(k)] = r;
     }
     m_switch = new QCheckBox(tr("SwitchAB"), operation);
     m_switch->setObjectName(QStringLiteral("switch"));
@@ -291,15 +281,15 @@ void MainWindow::buildFrames(QWidget* central)
                                       tr("\"Enables the use of 14 thru 16 as the first number"),
                                       tr("\"Enables the use of 17 thru 20 as the first number\"")};
     for (int i = 1; i <= 4; ++i) {
-        auto* c = new QCheckBox(aCaption[at(i)], first);
+        auto* c = new QCheckBox(aCaption[asIndex(i)], first);
         c->setObjectName(QStringLiteral("a%1").arg(i));
-        c->setToolTip(aTip[at(i)]);
+        c->setToolTip(aTip[asIndex(i)]);
         onClick(c, [this, i](bool on) { a_click(m_program, i, on ? 1 : 0); });
         firstLayout->addWidget(c);
-        m_a[at(i)] = c;
+        m_a[asIndex(i)] = c;
     }
-    m_asela = button(first, "asela", tr("Select All"));
-    m_aseln = button(first, "aseln", tr("Unslect All"));
+    m_asela = pushButton(first, "asela", tr("Select All"));
+    m_aseln = pushButton(first, "aseln", tr("Unslect All"));
     onClick(m_asela, [this](bool) { asela_click(m_program); });
     onClick(m_aseln, [this](bool) { aseln_click(m_program); });
     firstLayout->addStretch(1);
@@ -317,10 +307,10 @@ void MainWindow::buildFrames(QWidget* central)
         c->setObjectName(QStringLiteral("b%1").arg(i));
         onClick(c, [this, i](bool on) { b_click(m_program, i, on ? 1 : 0); });
         secondLayout->addWidget(c, (i - 1) % 5, (i - 1) / 5);
-        m_b[at(i)] = c;
+        m_b[asIndex(i)] = c;
     }
-    m_bsela = button(second, "bsela", tr("Select All"));
-    m_bseln = button(second, "bseln", tr("Unslect All"));
+    m_bsela = pushButton(second, "bsela", tr("Select All"));
+    m_bseln = pushButton(second, "bseln", tr("Unslect All"));
     onClick(m_bsela, [this](bool) { bsela_click(m_program); });
     onClick(m_bseln, [this](bool) { bseln_click(m_program); });
     secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
@@ -332,13 +322,14 @@ void MainWindow::buildFrames(QWidget* central)
     auto* controlsLayout = new QHBoxLayout(controls);
     auto* column = new QVBoxLayout;
     m_smartgo =
-        button(controls, "smartgo", tr("Smart Repeat"), tr("\"Opens Smart Repeat window\""));
-    m_goauto = button(controls, "goauto", tr("Student Data"), tr("\"Opens Student Data window\""));
-    m_resultsgo = button(controls, "resultsgo", tr("Results Table"),
-                         tr("\"Shows a result of score in Table view\""));
-    m_progressgo = button(controls, "progressgo", tr("&Progress"),
-                          tr("Shows the pupil's progress over time (F6)"));
-    m_helpgo = button(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
+        pushButton(controls, "smartgo", tr("Smart Repeat"), tr("\"Opens Smart Repeat window\""));
+    m_goauto =
+        pushButton(controls, "goauto", tr("Student Data"), tr("\"Opens Student Data window\""));
+    m_resultsgo = pushButton(controls, "resultsgo", tr("Results Table"),
+                             tr("\"Shows a result of score in Table view\""));
+    m_progressgo = pushButton(controls, "progressgo", tr("&Progress"),
+                              tr("Shows the pupil's progress over time (F6)"));
+    m_helpgo = pushButton(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
         // The boxes on screen go into curSettings first: Ok there shows curSettings here.
@@ -396,25 +387,25 @@ void MainWindow::buildFrames(QWidget* central)
     auto* begin = new QGroupBox(tr("Start Program"), central);
     begin->setObjectName(QStringLiteral("begin"));
     auto* beginLayout = new QVBoxLayout(begin);
-    m_start = button(begin, "start", tr("Start"), tr("\"Starts and Restarts the drill\""));
+    m_start = pushButton(begin, "start", tr("Start"), tr("\"Starts and Restarts the drill\""));
     m_start->setFont(arial(24 * screenFit(this)));
-    m_cPause = button(begin, "cPause", tr("Pause"), tr("\"Pauses drill\""));
+    m_cPause = pushButton(begin, "cPause", tr("Pause"), tr("\"Pauses drill\""));
     m_cPause->setFont(arial(24 * screenFit(this)));
-    m_Reset = button(begin, "Reset", tr("New Drill"), tr("\"Resets time and score\""));
+    m_Reset = pushButton(begin, "Reset", tr("New Drill"), tr("\"Resets time and score\""));
     m_Reset->setFont(arial(9 * screenFit(this)));
     // Start and Pause disable themselves; focus goes to the other one rather than on along the
     // tab chain.
     onClick(m_start, [this](bool) {
         StartDrill(m_program);
         after();
-        if (m_program.main.cPause) {
+        if (m_program.main.pauseEnabled) {
             m_cPause->setFocus(Qt::OtherFocusReason);
         }
     });
     onClick(m_cPause, [this](bool) {
         PauseDrill(m_program);
         after();
-        if (m_program.main.start) {
+        if (m_program.main.startEnabled) {
             m_start->setFocus(Qt::OtherFocusReason);
         }
     });
@@ -454,7 +445,7 @@ void MainWindow::render()
 {
     const MainModel& m = m_program.main;
     for (int k = 1; k <= 6; ++k) {
-        m_op[at(k)]->setChecked(m.op == k);
+        m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
     m_switch->setChecked(m.switchBox.value == 1);
     // A stored 2 is a greyed box: shown partly checked, and kept as 2 until it is clicked.
@@ -473,22 +464,22 @@ void MainWindow::render()
         box->setEnabled(value.enabled);
     };
     for (int i = 1; i <= 4; ++i) {
-        showBox(m_a[at(i)], m.a[at(i)]);
+        showBox(m_a[asIndex(i)], m.selection.a[asIndex(i)]);
     }
     for (int i = 1; i <= 10; ++i) {
-        showBox(m_b[at(i)], m.b[at(i)]);
+        showBox(m_b[asIndex(i)], m.selection.b[asIndex(i)]);
     }
-    m_start->setEnabled(m.start);
-    m_cPause->setEnabled(m.cPause);
-    m_Reset->setEnabled(m.Reset);
-    m_smartgo->setEnabled(m.smartgo);
-    m_goauto->setEnabled(m.goauto);
-    m_resultsgo->setEnabled(m.resultsgo);
-    m_progressgo->setEnabled(m.smartgo); // between drills, like the settings windows
-    m_helpgo->setEnabled(m.helpgo);
+    m_start->setEnabled(m.startEnabled);
+    m_cPause->setEnabled(m.pauseEnabled);
+    m_Reset->setEnabled(m.newDrillEnabled);
+    m_smartgo->setEnabled(m.smartRepeatEnabled);
+    m_goauto->setEnabled(m.studentDataEnabled);
+    m_resultsgo->setEnabled(m.resultsEnabled);
+    m_progressgo->setEnabled(m.smartRepeatEnabled); // between drills, like the settings windows
+    m_helpgo->setEnabled(m.helpEnabled);
     for (int i = 1; i <= 3; ++i) {
-        m_but[at(i)]->setText(toQString(m.but[at(i)].caption));
-        m_but[at(i)]->setEnabled(m.but[at(i)].enabled);
+        m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
+        m_but[asIndex(i)]->setEnabled(m.but[asIndex(i)].enabled);
     }
     m_dsshock->setText(coreText(m.dsshock));
     m_dsttime->setText(coreText(m.dsttime));
@@ -502,7 +493,7 @@ void MainWindow::render()
             m_DisSet->addItem(QString());
         }
         for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
-            m_DisSet->item(i)->setText(coreText(m.DisSet[at(i)]));
+            m_DisSet->item(i)->setText(coreText(m.DisSet[asIndex(i)]));
         }
     }
     m_dm->setDrawing(m.dm);
@@ -577,7 +568,7 @@ void MainWindow::syncModalWindows()
 void MainWindow::pressAnswer(int i)
 {
     const MainModel& m = m_program.main;
-    if (i < 1 || i > 3 || !m.but[at(i)].enabled || m.modal != Modal::None) {
+    if (i < 1 || i > 3 || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
         return;
     }
     but_click(m_program, i);
@@ -693,7 +684,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::openHelp()
 {
     // F1 does what "? Goto Help" may do, and nothing while that button is disabled.
-    if (!m_program.main.helpgo || m_program.main.modal != Modal::None) {
+    if (!m_program.main.helpEnabled || m_program.main.modal != Modal::None) {
         return;
     }
     // A teacher's own help file, in the working directory or beside the program, is shown by
@@ -752,7 +743,7 @@ void MainWindow::hideEvent(QHideEvent* event)
 void MainWindow::putAside()
 {
     // Nobody sees the drill now: its clock must not run on, timing out problem after problem.
-    if (m_program.main.cPause) {
+    if (m_program.main.pauseEnabled) {
         PutDrillAside(m_program);
         after();
     }
