@@ -36,6 +36,7 @@
 #include "records/index.h"
 #include "views/delay_window.h"
 #include "views/help_window.h"
+#include "views/input_rules_qt.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
 #include "views/progress_window.h"
@@ -141,8 +142,20 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);
-    buildFrames(central);
+    layout->addWidget(buildFrames(central));
+    layout->addLayout(buildProblemRow(central, fit), 2);
+    layout->addLayout(buildStatusLine(central, fit));
+    // A window made bigger gives the problem and the answers room; the rest keeps its size.
+    layout->addLayout(buildAnswers(central, fit), 1);
+    layout->addWidget(buildNotice(central));
+    connectTimerAndKeys();
+    render();
+}
 
+MainWindow::~MainWindow() = default;
+
+QLayout* MainWindow::buildProblemRow(QWidget* central, double fit)
+{
     auto* middle = new QHBoxLayout;
     m_dsp = new QLabel(central);
     m_dsp->setObjectName(QStringLiteral("dsp"));
@@ -170,8 +183,11 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     }
     captions->addStretch(1); // the captions keep their height in a bigger window
     middle->addLayout(captions);
-    layout->addLayout(middle, 2);
+    return middle;
+}
 
+QLayout* MainWindow::buildStatusLine(QWidget* central, double fit)
+{
     auto* status = new QHBoxLayout;
     m_DsBgn = new QLabel(central);
     m_DsBgn->setObjectName(QStringLiteral("DsBgn"));
@@ -188,8 +204,11 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     status->addWidget(m_DsBgn, 1);
     status->addWidget(m_dsword, 1);
     status->addWidget(m_DsEnd, 1);
-    layout->addLayout(status);
+    return status;
+}
 
+QLayout* MainWindow::buildAnswers(QWidget* central, double fit)
+{
     auto* answers = new QHBoxLayout;
     for (int i = 1; i <= 3; ++i) {
         auto* b = new AnswerButton(i, fit, central);
@@ -197,9 +216,11 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         answers->addWidget(b);
         m_but[asIndex(i)] = b;
     }
-    // A window made bigger gives the problem and the answers room; the rest keeps its size.
-    layout->addLayout(answers, 1);
+    return answers;
+}
 
+QWidget* MainWindow::buildNotice(QWidget* central)
+{
     // The notice's line is kept free even while it is hidden, and a long notice never widens
     // the window: it is cut short there and read whole from its tooltip and accessible name.
     m_notice = new QLabel(central);
@@ -210,17 +231,27 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     noticePolicy.setRetainSizeWhenHidden(true);
     m_notice->setSizePolicy(noticePolicy);
     m_notice->setVisible(false);
-    layout->addWidget(m_notice);
+    return m_notice;
+}
 
+void MainWindow::connectTimerAndKeys()
+{
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("timer"));
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &MainWindow::clockTick);
 
-    // The keys 1, 2 and 3 (main row or keypad) answer in whichever of our windows is in front.
-    // Watched for the whole application, so no control with focus (the status list searches
-    // by typed characters) can swallow them.
-    qApp->installEventFilter(this);
+    InputRules::Window rules;
+    rules.main = this;
+    rules.popup = [this] { return static_cast<QWidget*>(m_pop); };
+    rules.delay = [this] { return static_cast<QWidget*>(m_noshow); };
+    rules.modalOpen = [this] { return m_program.main.modal != Modal::None; };
+    rules.answerButton = [this](const QWidget* w) {
+        return std::find(m_but.begin() + 1, m_but.end(), w) != m_but.end();
+    };
+    rules.answerMain = [this](int i) { pressAnswer(i); };
+    rules.answerPopup = [this](int i) { m_pop->pressAnswer(i); };
+    m_input = std::make_unique<InputRules>(std::move(rules));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
@@ -231,17 +262,25 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
             m_progressgo->click();
         }
     });
-
-    render();
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::buildFrames(QWidget* central)
+QWidget* MainWindow::buildFrames(QWidget* central)
 {
     auto* top = new QHBoxLayout;
-    auto* layout = qobject_cast<QVBoxLayout*>(central->layout());
+    top->addWidget(buildOperation(central));
+    top->addWidget(buildFirstNumbers(central));
+    top->addWidget(buildSecondNumbers(central));
+    top->addWidget(buildControls(central), 1);
+    top->addWidget(buildStart(central));
+    auto* frames = new FramesArea(central);
+    auto* inner = new QWidget(frames);
+    inner->setLayout(top);
+    frames->setWidget(inner);
+    return frames;
+}
 
+QGroupBox* MainWindow::buildOperation(QWidget* central)
+{
     auto* operation = new QGroupBox(tr("Operation"), central);
     operation->setObjectName(QStringLiteral("operation"));
     auto* opLayout = new QVBoxLayout(operation);
@@ -268,8 +307,11 @@ void MainWindow::buildFrames(QWidget* central)
     m_switch->setToolTip(tr("\"Randomly switches First number and Second number\""));
     onClick(m_switch, [this](bool on) { switch_click(m_program, on ? 1 : 0); });
     opLayout->addWidget(m_switch);
-    top->addWidget(operation);
+    return operation;
+}
 
+QGroupBox* MainWindow::buildFirstNumbers(QWidget* central)
+{
     auto* first = new QGroupBox(tr("First Number(A)"), central);
     first->setObjectName(QStringLiteral("FirstNumber"));
     auto* firstLayout = new QVBoxLayout(first);
@@ -295,8 +337,11 @@ void MainWindow::buildFrames(QWidget* central)
     firstLayout->addStretch(1);
     firstLayout->addWidget(m_asela);
     firstLayout->addWidget(m_aseln);
-    top->addWidget(first);
+    return first;
+}
 
+QGroupBox* MainWindow::buildSecondNumbers(QWidget* central)
+{
     auto* second = new QGroupBox(tr("Second  Num(B)"), central);
     second->setObjectName(QStringLiteral("SecondNumber"));
     second->setToolTip(tr("\"selects the Second number\""));
@@ -315,8 +360,16 @@ void MainWindow::buildFrames(QWidget* central)
     onClick(m_bseln, [this](bool) { bseln_click(m_program); });
     secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
     secondLayout->addWidget(m_bseln, 6, 0, 1, 2);
-    top->addWidget(second);
+    // These controls have no tooltip of their own; unanswered, a tooltip request would reach
+    // the frame and show the frame's.
+    for (QWidget* w : second->findChildren<QAbstractButton*>()) {
+        w->installEventFilter(this);
+    }
+    return second;
+}
 
+QGroupBox* MainWindow::buildControls(QWidget* central)
+{
     auto* controls = new QGroupBox(tr("Controls"), central);
     controls->setObjectName(QStringLiteral("Controls"));
     auto* controlsLayout = new QHBoxLayout(controls);
@@ -330,6 +383,25 @@ void MainWindow::buildFrames(QWidget* central)
     m_progressgo = pushButton(controls, "progressgo", tr("&Progress"),
                               tr("Shows the pupil's progress over time (F6)"));
     m_helpgo = pushButton(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
+    connectWindowButtons();
+    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_progressgo, m_helpgo}) {
+        column->addWidget(b);
+    }
+    column->addStretch(1);
+    controlsLayout->addLayout(column);
+    m_DisSet = new QListWidget(controls);
+    m_DisSet->setObjectName(QStringLiteral("DisSet"));
+    m_DisSet->setFocusPolicy(Qt::NoFocus);
+    m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
+    m_DisSet->setFont(arial(9 * screenFit(this)));
+    m_DisSet->setMinimumWidth(qRound(150 * screenFit(this)));
+    m_DisSet->setAccessibleName(tr("Settings in use"));
+    controlsLayout->addWidget(m_DisSet, 1);
+    return controls;
+}
+
+void MainWindow::connectWindowButtons()
+{
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
         // The boxes on screen go into curSettings first: Ok there shows curSettings here.
@@ -369,21 +441,10 @@ void MainWindow::buildFrames(QWidget* central)
         progress.exec();
         after();
     });
-    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_progressgo, m_helpgo}) {
-        column->addWidget(b);
-    }
-    column->addStretch(1);
-    controlsLayout->addLayout(column);
-    m_DisSet = new QListWidget(controls);
-    m_DisSet->setObjectName(QStringLiteral("DisSet"));
-    m_DisSet->setFocusPolicy(Qt::NoFocus);
-    m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
-    m_DisSet->setFont(arial(9 * screenFit(this)));
-    m_DisSet->setMinimumWidth(qRound(150 * screenFit(this)));
-    m_DisSet->setAccessibleName(tr("Settings in use"));
-    controlsLayout->addWidget(m_DisSet, 1);
-    top->addWidget(controls, 1);
+}
 
+QGroupBox* MainWindow::buildStart(QWidget* central)
+{
     auto* begin = new QGroupBox(tr("Start Program"), central);
     begin->setObjectName(QStringLiteral("begin"));
     auto* beginLayout = new QVBoxLayout(begin);
@@ -414,13 +475,7 @@ void MainWindow::buildFrames(QWidget* central)
     beginLayout->addWidget(m_cPause);
     beginLayout->addWidget(m_Reset);
     beginLayout->addStretch(1);
-    top->addWidget(begin);
-
-    auto* frames = new FramesArea(central);
-    auto* inner = new QWidget(frames);
-    inner->setLayout(top);
-    frames->setWidget(inner);
-    layout->addWidget(frames);
+    return begin;
 }
 
 void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)
@@ -581,104 +636,14 @@ void MainWindow::clockTick()
     after();
 }
 
-bool MainWindow::secondNumberControl(const QWidget* widget) const
-{
-    return widget == m_bsela || widget == m_bseln ||
-           std::find(m_b.begin() + 1, m_b.end(), widget) != m_b.end();
-}
-
-// Input the main window's own controls must not act on. Returns true when the event is taken.
-bool MainWindow::filterInput(QWidget* widget, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    const bool input = mouse || type == QEvent::MouseButtonRelease || type == QEvent::KeyPress ||
-                       type == QEvent::KeyRelease || type == QEvent::Wheel ||
-                       type == QEvent::ContextMenu || type == QEvent::TouchBegin;
-    if (widget->window() == this && input && m_program.main.modal != Modal::None) {
-        // As a modal dialog would: the click brings the dialog forward and does nothing else.
-        QWidget* dialog = m_pop != nullptr ? static_cast<QWidget*>(m_pop) : m_noshow;
-        if (dialog != nullptr && type == QEvent::MouseButtonPress) {
-            dialog->raise();
-            dialog->activateWindow();
-        }
-        return true;
-    }
-    if (mouse) {
-        // The second click of a double click never answers: with no delay it would land on the
-        // next problem's button (or, after the pop-up's right answer, on the main window's).
-        const bool mainAnswer = std::find(m_but.begin() + 1, m_but.end(), widget) != m_but.end();
-        const bool popAnswer = m_pop != nullptr && widget->window() == m_pop &&
-                               qobject_cast<QPushButton*>(widget) != nullptr;
-        if (!mainAnswer && !popAnswer) {
-            return false;
-        }
-        const quint64 now = static_cast<QMouseEvent*>(event)->timestamp();
-        const auto interval = static_cast<quint64>(QApplication::doubleClickInterval());
-        if (mainAnswer && m_answerPressed && now >= m_lastAnswerPress &&
-            now - m_lastAnswerPress < interval) {
-            return true;
-        }
-        if (type == QEvent::MouseButtonPress) {
-            m_lastAnswerPress = now;
-            m_answerPressed = true;
-        }
-        return false;
-    }
-    if (type == QEvent::KeyPress && widget->window() == this) {
-        // Enter presses the focused button, check box or option as Space does.
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto* button = qobject_cast<QAbstractButton*>(widget);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (button != nullptr && enter && !key->isAutoRepeat() &&
-            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            button->click();
-            return true;
-        }
-    }
-    return false;
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!watched->isWidgetType()) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    auto* widget = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::ToolTip && secondNumberControl(widget)) {
-        // These controls have no tooltip of their own; unanswered, the request would reach
-        // the frame and show the frame's.
+    // Installed on the second-number controls only: they show no tooltip.
+    if (event->type() == QEvent::ToolTip) {
         QToolTip::hideText();
         return true;
     }
-    if (filterInput(widget, event)) {
-        return true;
-    }
-    if (event->type() != QEvent::KeyPress) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    auto* key = static_cast<QKeyEvent*>(event);
-    const int i = key->key() - Qt::Key_0;
-    const auto mods = key->modifiers() & ~Qt::KeypadModifier;
-    const QWidget* window = widget->window();
-    const bool ours = window == this || (m_pop != nullptr && window == m_pop);
-    if (i < 1 || i > 3 || mods != Qt::NoModifier || !ours) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    key->accept();
-    // One press answers once: not again while the key is held down, and not a second time
-    // when closing the pop-up hands the same press on to the main window.
-    const auto stamp = std::make_pair(key->timestamp(), key->key());
-    if (key->isAutoRepeat() || (stamp.first != 0 && stamp == m_lastAnswerKey)) {
-        return true;
-    }
-    m_lastAnswerKey = stamp;
-    if (window == this) {
-        pressAnswer(i);
-    } else {
-        m_pop->pressAnswer(i);
-    }
-    return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::openHelp()

@@ -270,7 +270,9 @@ QGroupBox* StudentWindow::buildStep2()
     grid->addWidget(m_onload, 1, 0, 1, 3);
 
     buildLevels(frame, grid);
-    buildSelection(frame, grid);
+    buildFirstBoxes(frame, grid);
+    buildSecondBoxes(frame, grid);
+    buildOperations(frame, grid);
     buildButtons(frame, grid);
     return frame;
 }
@@ -321,7 +323,7 @@ void StudentWindow::buildLevels(QGroupBox* frame, QGridLayout* grid)
     }
 }
 
-void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
+void StudentWindow::buildFirstBoxes(QGroupBox* frame, QGridLayout* grid)
 {
     auto* first = new QHBoxLayout;
     const std::array<const char*, 5> aCaption{"", "1~10", "11~13", "14~16", "17~20"};
@@ -336,7 +338,10 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         m_a[asIndex(i)] = c;
     }
     grid->addLayout(first, 6, 0, 1, 4);
+}
 
+void StudentWindow::buildSecondBoxes(QGroupBox* frame, QGridLayout* grid)
+{
     const QString headText =
         QStringLiteral("1     2      3      4      5      6      7      8      9    10");
     auto* heads = new QLabel(headText, frame);
@@ -369,7 +374,10 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
     second->setMinimumSize(fm.horizontalAdvance(headText) + 2 * indicator,
                            m_b[1]->sizeHint().height());
     grid->addWidget(second, 8, 0, 1, 4);
+}
 
+void StudentWindow::buildOperations(QGroupBox* frame, QGridLayout* grid)
+{
     struct OpLabel {
         const char* name;
         const char* caption;

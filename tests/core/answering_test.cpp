@@ -19,7 +19,7 @@ enum class Event { Right, Wrong, TimeOut };
 // Started as a pupil starts: loaded without files, Smart Repeat off (no repetition changes the
 // number of draws), a drill that never stops, Start pressed with fact 1 (1 + 1) posed.
 struct Drilling : ProgramFixture {
-    explicit Drilling(void (*tweak)(Drilling&) = nullptr) : ProgramFixture(random)
+    explicit Drilling(void (*tweak)(Drilling&) = nullptr) : ProgramFixture(random, diskFileSystem())
     {
         load();
         p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};

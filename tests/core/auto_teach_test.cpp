@@ -17,7 +17,7 @@ namespace {
 // Each step runs as the program runs it, its captions and selection shown on the main window.
 struct Teaching : ProgramFixture {
     Teaching(std::int16_t op, std::string_view boxes, std::string_view begun = "1111111111")
-        : ProgramFixture(random)
+        : ProgramFixture(random, diskFileSystem())
     {
         LoadOriginalDefaults(p.settings);
         s = p.settings.defaultSettings;
@@ -246,7 +246,7 @@ TEST(AutoTeach, APupilWhoIsAlwaysRightClimbsToTheEnd)
     for (int streak : {6, 2}) {
         SCOPED_TRACE(streak);
         StdRandom random(static_cast<std::uint64_t>(streak));
-        ProgramFixture f(random);
+        ProgramFixture f(random, diskFileSystem());
         f.load();
         DrillSettings& s = f.p.cur();
         s.autoTeach = 1;

@@ -17,7 +17,7 @@ namespace {
 // A program loaded without a settings file: the original defaults (ShockClock 10 s, no delay,
 // pop-up 5 s, stop after 200 problems), no drill started.
 struct Session : ProgramFixture {
-    Session() : ProgramFixture(random) { load(); }
+    Session() : ProgramFixture(random, diskFileSystem()) { load(); }
     void minute() // a tick that sees the wall clock on the next minute
     {
         clock.minute = static_cast<std::int16_t>((clock.minute + 1) % 60);

@@ -14,7 +14,7 @@ struct Smart : ProgramFixture {
     StdRandom random{1};
     SmartModel m;
 
-    Smart() : ProgramFixture(random)
+    Smart() : ProgramFixture(random, diskFileSystem())
     {
         LoadOriginalDefaults(p.settings);
         p.cur() = p.settings.defaultSettings;
