@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "flow/feedback.h"
+#include "platform/media_qt.h"
 #include "platform/sound_qt.h"
+#include "support/test_support.h"
 
 namespace sb {
 namespace {
@@ -26,6 +29,29 @@ TEST(QtSound, AMissingFileBeepsAndFoundOnesNeedAnOutput)
         sound.play(id);
         EXPECT_EQ(beeps, beepsSoFar) << static_cast<int>(id);
     }
+}
+
+// A picture whose file is missing is not shown: the one before stays, and so does what the
+// model tells a screen reader is on show.
+TEST(QtPictures, AMissingPictureKeepsTheOneBeforeOnShowAndInTheModel)
+{
+    const QDir built(QCoreApplication::applicationDirPath());
+    QtPictures pictures([&built](const QString& name) {
+        return name == "logo.jpg" ? built.filePath(name) : QString();
+    });
+    int changes = 0;
+    QObject::connect(&pictures, &QtPictures::pictureChanged, [&changes] { ++changes; });
+    StdRandom random(1);
+    test::FixedClock clock;
+    test::RecordingSound sound;
+    const test::TempDir dir;
+    Services services{random, clock, sound, pictures, diskFileSystem(), dir.path()};
+    Program p(services);
+    ShowPicture(p, PictureId::Logo);
+    ShowPicture(p, PictureId::Happy);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(pictures.shown(), 1);
+    EXPECT_EQ(p.main.picture, PictureId::Logo);
 }
 
 } // namespace
