@@ -26,7 +26,8 @@ namespace {
 using Read = std::function<int(const Ui& f, QWidget& w)>;
 
 // One control clicked by its object name: the model value `read` gives must become
-// expected(value before the click).
+// expected(value before the click). Without `expected` the control toggles: a second click
+// must bring the value before back.
 struct ControlRow {
     std::string name;
     const char* opener; // the main window's button that opens the control's window; none: main
@@ -45,10 +46,7 @@ const StudentModel& studentOf(QWidget& w)
     return static_cast<StudentWindow&>(w).form().model();
 }
 
-std::function<int(int)> flips()
-{
-    return [](int before) { return 1 - before; };
-}
+const std::function<int(int)> flips{};
 std::function<int(int)> becomes(int value)
 {
     return [value](int) { return value; };
@@ -67,14 +65,14 @@ void addSelectionRows(std::vector<ControlRow>& rows, const char* opener)
             {where + "a" + std::to_string(i) + " flips its first-number range", opener,
              "a" + std::to_string(i),
              [boxes, i](const Ui& f, QWidget& w) { return int{boxes(f, w).a[asIndex(i)].value}; },
-             flips()});
+             flips});
     }
     for (int i = 1; i <= 10; ++i) {
         rows.push_back(
             {where + "b" + std::to_string(i) + " flips its second number", opener,
              "b" + std::to_string(i),
              [boxes, i](const Ui& f, QWidget& w) { return int{boxes(f, w).b[asIndex(i)].value}; },
-             flips()});
+             flips});
     }
     for (int k = 1; k <= 6; ++k) {
         rows.push_back({where + "op" + std::to_string(k) + " selects its operation", opener,
@@ -137,7 +135,7 @@ std::vector<ControlRow> mainRows()
     rows.push_back({"bseln unticks every second number", nullptr, "bseln", seconds, becomes(0)});
     rows.push_back({"switch flips SwitchAB in the settings in use", nullptr, "switch",
                     [](const Ui& f, QWidget&) { return int{f.p.settings.curSettings.switchAB}; },
-                    flips()});
+                    flips});
     rows.push_back({"start starts a drill: Pause enabled", nullptr, "start",
                     [](const Ui& f, QWidget&) { return int{f.p.main.pauseEnabled}; }, becomes(1)});
     rows.push_back({"Reset (New Drill) disables itself", nullptr, "Reset",
@@ -152,7 +150,7 @@ std::vector<ControlRow> smartRows()
     for (int i = 1; i <= 6; ++i) {
         rows.push_back(
             {"ck" + std::to_string(i) + " flips its rule", "smartgo", "ck" + std::to_string(i),
-             [i](const Ui&, QWidget& w) { return int{smartOf(w).ck[asIndex(i)]}; }, flips()});
+             [i](const Ui&, QWidget& w) { return int{smartOf(w).ck[asIndex(i)]}; }, flips});
     }
     for (int i = 1; i <= 5; ++i) {
         rows.push_back({"stopon" + std::to_string(i) + " is the stop rule in use", "smartgo",
@@ -181,11 +179,11 @@ std::vector<ControlRow> studentRows()
     std::vector<ControlRow> rows;
     addSelectionRows(rows, "goauto");
     rows.push_back({"onload flips Load on Start Up", "goauto", "onload",
-                    [](const Ui&, QWidget& w) { return int{studentOf(w).onload.value}; }, flips()});
+                    [](const Ui&, QWidget& w) { return int{studentOf(w).onload.value}; }, flips});
     rows.push_back({"ChkRev flips the review", "goauto", "ChkRev",
-                    [](const Ui&, QWidget& w) { return int{studentOf(w).ChkRev.value}; }, flips()});
+                    [](const Ui&, QWidget& w) { return int{studentOf(w).ChkRev.value}; }, flips});
     rows.push_back({"start flips Auto Teach of the pupil on display", "goauto", "start",
-                    [](const Ui&, QWidget& w) { return int{studentOf(w).autoTeach}; }, flips()});
+                    [](const Ui&, QWidget& w) { return int{studentOf(w).autoTeach}; }, flips});
     rows.push_back({"addstudent lists a new pupil", "goauto", "addstudent",
                     [](const Ui&, QWidget& w) { return listed(w, "Default|Untitled|Bob|Ann|Cy"); },
                     becomes(1), [](QWidget& w) { typeName(w, "Cy"); }});
@@ -246,9 +244,14 @@ TEST(WindowControls, EachControlOfEachWindowReachesItsModel)
             QWidget* control = find(w, row.control.c_str());
             const bool marked = qobject_cast<QCheckBox*>(control) != nullptr ||
                                 qobject_cast<QRadioButton*>(control) != nullptr;
-            QTest::mouseClick(control, Qt::LeftButton, {},
-                              marked ? QPoint(8, control->height() / 2) : control->rect().center());
-            EXPECT_EQ(row.read(f, w), row.expected(before));
+            const QPoint where =
+                marked ? QPoint(8, control->height() / 2) : control->rect().center();
+            QTest::mouseClick(control, Qt::LeftButton, {}, where);
+            EXPECT_EQ(row.read(f, w), row.expected ? row.expected(before) : 1 - before);
+            if (!row.expected) {
+                QTest::mouseClick(control, Qt::LeftButton, {}, where);
+                EXPECT_EQ(row.read(f, w), before) << "a second click";
+            }
             if (w.isVisible() && &w != &f.main) {
                 w.close();
             }
