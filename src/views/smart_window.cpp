@@ -116,17 +116,10 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     frame4->setObjectName(QStringLiteral("Frame4"));
     buildMinorFrame(frame4);
 
-    auto button = [this](const char* name, const QString& caption, const QString& tip) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(tip);
-        // No button is the default: Enter in a number box must not close the window.
-        b->setAutoDefault(false);
-        return b;
-    };
-    m_godata = button("godata", tr("Student Data"), tr("Opens Student Data Window"));
-    m_bnapply = button("bnapply", tr("Ok"), tr("Close Current window"));
-    m_bncancel = button("bncancel", tr("Cancel"), QString());
+    // No button is the default: Enter in a number box must not close the window.
+    m_godata = pushButton(this, "godata", tr("Student Data"), tr("Opens Student Data Window"));
+    m_bnapply = pushButton(this, "bnapply", tr("Ok"), tr("Close Current window"));
+    m_bncancel = pushButton(this, "bncancel", tr("Cancel"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(frame1, 0, 0);
@@ -382,16 +375,10 @@ void SmartWindow::buildMinorFrame(QWidget* frame)
     keep.setRetainSizeWhenHidden(true);
     m_dsdef->setSizePolicy(keep);
     g->addWidget(m_dsdef, 0, 3);
-    auto button = [frame](const char* name, const QString& caption, const QString& tip) {
-        auto* b = new QPushButton(caption, frame);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(tip);
-        b->setAutoDefault(false);
-        return b;
-    };
-    m_bnrstdef =
-        button("bnrstdef", tr("Original Defaults"), tr("Reset to Original Default Values"));
-    m_bndef = button("bndef", tr("Current As Default"), tr("Use Current Values as Default"));
+    m_bnrstdef = pushButton(frame, "bnrstdef", tr("Original Defaults"),
+                            tr("Reset to Original Default Values"));
+    m_bndef =
+        pushButton(frame, "bndef", tr("Current As Default"), tr("Use Current Values as Default"));
     g->addWidget(m_bnrstdef, 0, 4);
     g->addWidget(m_bndef, 0, 5);
     g->setColumnStretch(3, 1);
