@@ -67,6 +67,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // On the second-number controls only, which show no tooltip (the input rules of the whole
+    // program are InputRules').
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
