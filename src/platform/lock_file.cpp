@@ -215,7 +215,15 @@ Status LockFile::refresh()
     }
     const auto text = readText(m_path);
     if (!text) {
-        return Status::fail(errno == ENOENT ? EOWNERDEAD : errno);
+        const int why = errno;
+        struct stat folder {};
+        if (why != ENOENT || ::stat(m_path.parent_path().c_str(), &folder) != 0) {
+            return Status::fail(why == ENOENT ? ENOENT : why); // the folder is out of reach
+        }
+        // Broken as stale while the folder was out of reach, and taken by nobody since: it is
+        // this process's again, unless another has made it meanwhile.
+        const Status again = create(m_path, m_text);
+        return again || again.error() != EEXIST ? again : Status::fail(EOWNERDEAD);
     }
     if (*text != m_text) {
         return Status::fail(EOWNERDEAD);

@@ -53,9 +53,10 @@ public:
 
     bool held() const { return !m_path.empty(); }
     const std::filesystem::path& path() const { return m_path; }
-    // Touches the lock so that nobody takes it for stale. Fails with EOWNERDEAD when the file
-    // is no longer this process's (another machine took it over, or it was removed), and with
-    // the system's error when the folder cannot be reached; a lock that is not held answers ok.
+    // Touches the lock so that nobody takes it for stale. Fails with EOWNERDEAD when another
+    // process has it now (a take-over), and with the system's error when the folder cannot be
+    // reached; a lock broken meanwhile and taken by nobody is made again. A lock that is not
+    // held answers ok.
     Status refresh();
     // Removes the lock's file when it is still this process's, and lets go of it.
     void release();

@@ -225,5 +225,34 @@ TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
     EXPECT_EQ(trimmedName(again.p.cur()), "P02");
 }
 
+// The server goes away during a drill: the drill goes on, the main window says so, the failed
+// save of the pupil's results is tried again once the folder is back, and the notice goes.
+TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
+{
+    Lab lab;
+    const fs::path away = lab.folder.string() + "-away";
+    Computer a(lab.folder);
+    a.open();
+    a.add("Pia");
+    a.form->start_click(); // Auto Teach on: her results are saved
+    a.form->close_click();
+    StartDrill(a.p);
+    fs::rename(lab.folder, away);
+    but_click(a.p, a.p.drill.rightSlot);
+    RefreshLocks(a.p);
+    EXPECT_NE(a.p.main.notice.find(kFolderUnreachable), std::string::npos);
+    EXPECT_FALSE(WriteFactFile(a.p));
+    but_click(a.p, a.p.drill.rightSlot);
+    fs::rename(away, lab.folder);
+    RefreshLocks(a.p);
+    EXPECT_EQ(a.p.main.notice, "");
+    const Bytes facts = readBytes(lab.folder / "Pia.Xtx");
+    int asked = 0;
+    for (std::size_t k = 0; k < 200; ++k) {
+        asked += i16At(facts, k * 24 + 22);
+    }
+    EXPECT_EQ(asked, 2) << "both answers, saved once the folder came back";
+}
+
 } // namespace
 } // namespace sb::test

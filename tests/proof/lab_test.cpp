@@ -108,6 +108,19 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
     }
 }
 
+// The folder the programs share: a fresh one under $SUMBLITZ_LAB_DIR (a network share mounted
+// here) when that is set, else the test's own temporary folder.
+fs::path labFolder(const TempDir& dir, const char* name)
+{
+    const char* share = std::getenv("SUMBLITZ_LAB_DIR");
+    if (share == nullptr || *share == 0) {
+        return dir.path();
+    }
+    const fs::path folder = fs::path(share) / (name + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder;
+}
+
 // The answers a fact file counts (the asked field of its 200 records), -1 without the file.
 int askedIn(const fs::path& file)
 {
@@ -127,6 +140,7 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
     const char* asked = std::getenv("SUMBLITZ_LAB_ROUNDS");
     const int rounds = std::clamp(asked ? std::atoi(asked) : 4, 1, kMostRounds);
     TempDir dir;
+    const fs::path folder = labFolder(dir, "lab-");
     void* memory =
         ::mmap(nullptr, sizeof(Ledger), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     ASSERT_NE(memory, MAP_FAILED);
@@ -137,7 +151,7 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
         for (int process = 0; process < kProcesses; ++process) {
             const pid_t child = ::fork();
             if (child == 0) {
-                session(dir.path(), process, round, ledger);
+                session(folder, process, round, ledger);
                 std::fflush(nullptr);
                 ::_exit(0);
             }
@@ -153,7 +167,7 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 
     // The class file: whole, its header counting every slot, each name once.
-    const test::Bytes file = test::readBytes(dir.path() / "StdDat.Xrx");
+    const test::Bytes file = test::readBytes(folder / "StdDat.Xrx");
     ASSERT_EQ(file.size() % kSlotSize, 0u);
     const std::size_t slots = file.size() / kSlotSize - 1;
     EXPECT_EQ(static_cast<std::size_t>(test::i16At(file, 0)), slots);
@@ -178,8 +192,8 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
             lost += n == 1 ? 0 : 1;
             const int given = ledger->answers[process][round];
             answers += given;
-            EXPECT_EQ(askedIn(dir.path() / (name + ".Xtx")), given) << name;
-            lost += askedIn(dir.path() / (name + ".Xtx")) == given ? 0 : 1;
+            EXPECT_EQ(askedIn(folder / (name + ".Xtx")), given) << name;
+            lost += askedIn(folder / (name + ".Xtx")) == given ? 0 : 1;
         }
     }
     EXPECT_EQ(back, 0) << "removed pupils back on file";
@@ -195,8 +209,9 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
 TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
 {
     TempDir dir;
+    const fs::path folder = labFolder(dir, "same-");
     {
-        DiskProgram first(dir.path());
+        DiskProgram first(folder);
         ProgramLoad(first.p);
         goauto_click(first.p);
         StudentForm form(first.p);
@@ -217,7 +232,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         for (int process = 0; process < 2; ++process) {
             const pid_t child = ::fork();
             if (child == 0) {
-                DiskProgram pc(dir.path());
+                DiskProgram pc(folder);
                 ProgramLoad(pc.p);
                 goauto_click(pc.p);
                 StudentForm form(pc.p);
@@ -236,7 +251,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
                     std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here
                     // Her file as this session left it, which holds at least its answers.
                     const bool closed = ProgramClose(pc.p);
-                    const int after = askedIn(dir.path() / "Sam.Xtx");
+                    const int after = askedIn(folder / "Sam.Xtx");
                     ledger->answers[process][round] = closed && after >= right ? after : -1000;
                 }
                 ::_exit(0);
@@ -257,7 +272,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         last = std::max(ledger->answers[0][round], ledger->answers[1][round]);
     }
     // Nobody wrote her file after the last session that had her: a refused program never does.
-    EXPECT_EQ(askedIn(dir.path() / "Sam.Xtx"), last);
+    EXPECT_EQ(askedIn(folder / "Sam.Xtx"), last);
     std::printf("same pupil: 2 programs x %d rounds, refused %d times, both had her one after "
                 "the other %d times, her file as the last session that had her left it\n",
                 kRounds, refused, both);
