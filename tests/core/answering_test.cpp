@@ -167,7 +167,9 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     Drilling empty;
     empty.p.cur().secondNum = {};
     empty.p.drill.poolCount = 0;
+    empty.pictures.missing = {1}; // no logo: the happy face stays, and the model says so
     empty.right();
+    EXPECT_EQ(empty.p.main.picture, PictureId::Happy);
     EXPECT_EQ(empty.sound.played, (std::vector<int>{2, 5}));
     EXPECT_EQ(empty.controls() + std::to_string(empty.p.main.timerEnabled), "10111110000");
 }

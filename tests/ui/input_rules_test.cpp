@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,22 +17,15 @@
 namespace sb::test {
 namespace {
 
-// A main window with three answer buttons and a check box, a pop-up with an answer button, and
-// a window of someone else's; what the rules hand on is written down as "main 2", "pop 1".
+// A main window with an answer button and a check box, a pop-up with an answer button, and a
+// window of someone else's; what the rules hand on is written down as "main 2", "pop 1".
 struct Windows {
     Windows()
     {
         auto* layout = new QVBoxLayout(&main);
-        for (int i = 1; i <= 3; ++i) {
-            but[static_cast<std::size_t>(i)] = new QPushButton(QString::number(i), &main);
-            layout->addWidget(but[static_cast<std::size_t>(i)]);
-            QObject::connect(but[static_cast<std::size_t>(i)], &QPushButton::clicked,
-                             [this, i] { heard.push_back("click " + std::to_string(i)); });
-        }
-        box = new QCheckBox(QStringLiteral("box"), &main);
+        layout->addWidget(answer);
         layout->addWidget(box);
-        popButton = new QPushButton(QStringLiteral("1"), &popup);
-        popButton->resize(80, 40);
+        QObject::connect(answer, &QPushButton::clicked, [this] { heard.push_back("click"); });
         for (QWidget* w : {&main, &popup, &other}) {
             w->show();
         }
@@ -58,23 +49,22 @@ struct Windows {
     QWidget main;
     QWidget popup;
     QWidget other;
-    std::array<QPushButton*, 4> but{};
-    QCheckBox* box = nullptr;
-    QPushButton* popButton = nullptr;
+    QPushButton* answer = new QPushButton(QStringLiteral("1"), &main);
+    QCheckBox* box = new QCheckBox(QStringLiteral("box"), &main);
+    QPushButton* popButton = new QPushButton(QStringLiteral("1"), &popup);
     bool modal = false;
     bool popupOpen = false;
     std::vector<std::string> heard;
-    InputRules rules{
-        {&main, [this] { return popupOpen ? &popup : nullptr; }, [] { return nullptr; },
-         [this] { return modal; },
-         [this](const QWidget* w) { return std::find(but.begin() + 1, but.end(), w) != but.end(); },
-         [this](int i) { heard.push_back("main " + std::to_string(i)); },
-         [this](int i) { heard.push_back("pop " + std::to_string(i)); }}};
+    InputRules rules{{&main, [this] { return popupOpen ? &popup : nullptr; },
+                      [] { return nullptr; }, [this] { return modal; },
+                      [this](const QWidget* w) { return w == answer; },
+                      [this](int i) { heard.push_back("main " + std::to_string(i)); },
+                      [this](int i) { heard.push_back("pop " + std::to_string(i)); }}};
 };
 
-TEST(InputRules, AnswerKeysEnterAndDoubleClicksAcrossTheWindows)
+// (The double click's rule is tested through the real main window.)
+TEST(InputRules, AnswerKeysEnterAndInputBehindADialogAcrossTheWindows)
 {
-    const auto interval = static_cast<quint64>(QApplication::doubleClickInterval());
     struct Row {
         const char* name;
         std::function<void(Windows&)> input;
@@ -88,11 +78,10 @@ TEST(InputRules, AnswerKeysEnterAndDoubleClicksAcrossTheWindows)
         {"a keypad digit answers",
          [](Windows& w) { w.key(w.box, Qt::Key_3, 10, Qt::KeypadModifier); },
          {"main 3"}},
-        {"a digit with Ctrl or a 4 answers nothing",
+        {"a digit with Ctrl, or a 4, answers nothing",
          [](Windows& w) {
              w.key(w.box, Qt::Key_1, 10, Qt::ControlModifier);
              w.key(w.box, Qt::Key_4, 11);
-             w.key(w.box, Qt::Key_0, 12);
          },
          {}},
         {"a held key answers once",
@@ -107,9 +96,8 @@ TEST(InputRules, AnswerKeysEnterAndDoubleClicksAcrossTheWindows)
              w.key(w.popButton, Qt::Key_1, 10);
              w.popupOpen = false;
              w.key(w.box, Qt::Key_1, 10);
-             w.key(w.box, Qt::Key_1, 30);
          },
-         {"pop 1", "main 1"}},
+         {"pop 1"}},
         {"a digit in another program's window answers nothing",
          [](Windows& w) { w.key(&w.other, Qt::Key_2, 10); },
          {}},
@@ -122,21 +110,10 @@ TEST(InputRules, AnswerKeysEnterAndDoubleClicksAcrossTheWindows)
              w.modal = true;
              w.key(w.box, Qt::Key_1, 10);
              w.key(w.box, Qt::Key_Return, 11);
-             w.mouse(w.but[1], QEvent::MouseButtonPress, 12);
-             w.mouse(w.but[1], QEvent::MouseButtonRelease, 13);
+             w.mouse(w.answer, QEvent::MouseButtonPress, 12);
+             w.mouse(w.answer, QEvent::MouseButtonRelease, 13);
          },
          {}},
-        {"the second click of a double click does not answer",
-         [interval](Windows& w) {
-             w.mouse(w.but[2], QEvent::MouseButtonPress, 1000);
-             w.mouse(w.but[2], QEvent::MouseButtonRelease, 1050);
-             w.mouse(w.but[2], QEvent::MouseButtonPress, 1200);
-             w.mouse(w.but[2], QEvent::MouseButtonDblClick, 1200);
-             w.mouse(w.but[2], QEvent::MouseButtonRelease, 1250);
-             w.mouse(w.but[3], QEvent::MouseButtonPress, 1250 + interval);
-             w.mouse(w.but[3], QEvent::MouseButtonRelease, 1300 + interval);
-         },
-         {"click 2", "click 3"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -6,9 +6,12 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,21 +25,6 @@
 namespace sb::test {
 namespace {
 
-// What a row reads from the model, in the window the control is on (w is that window).
-using Read = std::function<int(const Ui& f, QWidget& w)>;
-
-// One control clicked by its object name: the model value `read` gives must become
-// expected(value before the click). Without `expected` the control toggles: a second click
-// must bring the value before back.
-struct ControlRow {
-    std::string name;
-    const char* opener; // the main window's button that opens the control's window; none: main
-    std::string control;
-    Read read;
-    std::function<int(int before)> expected;
-    std::function<void(QWidget& w)> prepare = {}; // before the click
-};
-
 const SmartModel& smartOf(QWidget& w)
 {
     return static_cast<SmartWindow&>(w).model();
@@ -46,43 +34,44 @@ const StudentModel& studentOf(QWidget& w)
     return static_cast<StudentWindow&>(w).form().model();
 }
 
-const std::function<int(int)> flips{};
-std::function<int(int)> becomes(int value)
-{
-    return [value](int) { return value; };
-}
+// One control clicked by its object name in the window `opener` opens (none: the main window,
+// w is the window): the model value `read` gives must become `expected`; without one the
+// control toggles, and a second click must bring the value before back.
+struct ControlRow {
+    std::string name;
+    const char* opener;
+    std::string control;
+    std::function<int(const Ui& f, QWidget& w)> read;
+    std::optional<int> expected = {};
+    std::function<void(QWidget& w)> prepare = {}; // before the click
+};
 
-// The selection boxes of the main window (no opener) or of the Student Data window: each box
-// flips its own value, each operation button selects itself.
+// The selection boxes of the main window or of the Student Data window.
 void addSelectionRows(std::vector<ControlRow>& rows, const char* opener)
 {
     const auto boxes = [opener](const Ui& f, QWidget& w) -> const SelectionBoxes& {
         return opener == nullptr ? f.p.main.selection : studentOf(w).selection;
     };
     const std::string where = opener == nullptr ? "main window " : "Student Data ";
-    for (int i = 1; i <= 4; ++i) {
-        rows.push_back(
-            {where + "a" + std::to_string(i) + " flips its first-number range", opener,
-             "a" + std::to_string(i),
-             [boxes, i](const Ui& f, QWidget& w) { return int{boxes(f, w).a[asIndex(i)].value}; },
-             flips});
-    }
     for (int i = 1; i <= 10; ++i) {
-        rows.push_back(
-            {where + "b" + std::to_string(i) + " flips its second number", opener,
-             "b" + std::to_string(i),
-             [boxes, i](const Ui& f, QWidget& w) { return int{boxes(f, w).b[asIndex(i)].value}; },
-             flips});
+        const std::string a = "a" + std::to_string(i), b = "b" + std::to_string(i);
+        if (i <= 4) {
+            rows.push_back({where + a + " toggles", opener, a, [boxes, i](const Ui& f, QWidget& w) {
+                                return int{boxes(f, w).a[asIndex(i)].value};
+                            }});
+        }
+        rows.push_back({where + b + " toggles", opener, b, [boxes, i](const Ui& f, QWidget& w) {
+                            return int{boxes(f, w).b[asIndex(i)].value};
+                        }});
     }
     for (int k = 1; k <= 6; ++k) {
         rows.push_back({where + "op" + std::to_string(k) + " selects its operation", opener,
                         "op" + std::to_string(k),
-                        [boxes](const Ui& f, QWidget& w) { return int{boxes(f, w).op}; },
-                        becomes(k)});
+                        [boxes](const Ui& f, QWidget& w) { return int{boxes(f, w).op}; }, k});
     }
 }
 
-// Selects the list entry with the text given, as a click on it does.
+// Selects the list entry that starts with `text`, as a click on it does.
 void choose(QWidget& w, const char* text)
 {
     auto* list = find<QListWidget>(w, "studentlist");
@@ -92,14 +81,9 @@ void choose(QWidget& w, const char* text)
                       list->visualItemRect(items.front()).center());
 }
 
-void typeName(QWidget& w, const char* text)
-{
-    QTest::keyClicks(find<QLineEdit>(w, "newstudent"), QString::fromLatin1(text));
-}
-
-// The list of the Student Data window as "Default|Untitled|Bob|Ann" (the blanks that fill a
-// name's field left out); 1 when it is `wanted`.
-int listed(QWidget& w, const std::string& wanted)
+// 1 when the Student Data window lists `wanted` ("Default|Untitled|Bob|Ann", the blanks that
+// fill a name's field left out).
+int lists(QWidget& w, const std::string& wanted)
 {
     std::string list;
     for (const std::string& entry : studentOf(w).studentlist) {
@@ -108,133 +92,78 @@ int listed(QWidget& w, const std::string& wanted)
     return list == wanted ? 1 : 0;
 }
 
-std::vector<ControlRow> mainRows()
+std::vector<ControlRow> allRows()
 {
     std::vector<ControlRow> rows;
     addSelectionRows(rows, nullptr);
-    const auto firsts = [](const Ui& f, QWidget&) {
-        int sum = 0; // how many first-number ranges are ticked
-        for (const CheckBox& b : f.p.main.selection.a) {
-            sum += b.value;
-        }
-        return sum;
-    };
-    const auto seconds = [](const Ui& f, QWidget&) {
-        int sum = 0;
-        for (const CheckBox& b : f.p.main.selection.b) {
-            sum += b.value;
-        }
-        return sum;
-    };
-    rows.push_back({"asela ticks every first-number range", nullptr, "asela", firsts, becomes(4),
-                    [](QWidget& w) { click(w, "aseln"); }});
-    rows.push_back(
-        {"aseln unticks every first-number range", nullptr, "aseln", firsts, becomes(0)});
-    rows.push_back({"bsela ticks every second number", nullptr, "bsela", seconds, becomes(10),
-                    [](QWidget& w) { click(w, "bseln"); }});
-    rows.push_back({"bseln unticks every second number", nullptr, "bseln", seconds, becomes(0)});
-    rows.push_back({"switch flips SwitchAB in the settings in use", nullptr, "switch",
-                    [](const Ui& f, QWidget&) { return int{f.p.settings.curSettings.switchAB}; },
-                    flips});
-    rows.push_back({"start starts a drill: Pause enabled", nullptr, "start",
-                    [](const Ui& f, QWidget&) { return int{f.p.main.pauseEnabled}; }, becomes(1)});
-    rows.push_back({"Reset (New Drill) disables itself", nullptr, "Reset",
-                    [](const Ui& f, QWidget&) { return int{f.p.main.newDrillEnabled}; }, becomes(0),
-                    [](QWidget& w) { click(w, "a2"); }});
-    return rows;
-}
-
-std::vector<ControlRow> smartRows()
-{
-    std::vector<ControlRow> rows;
-    for (int i = 1; i <= 6; ++i) {
-        rows.push_back(
-            {"ck" + std::to_string(i) + " flips its rule", "smartgo", "ck" + std::to_string(i),
-             [i](const Ui&, QWidget& w) { return int{smartOf(w).ck[asIndex(i)]}; }, flips});
-    }
-    for (int i = 1; i <= 5; ++i) {
-        rows.push_back({"stopon" + std::to_string(i) + " is the stop rule in use", "smartgo",
-                        "stopon" + std::to_string(i),
-                        [](const Ui& f, QWidget&) { return int{f.p.settings.curSettings.stopOn}; },
-                        becomes(i)});
-    }
-    rows.push_back({"bndef notes the custom defaults", "smartgo", "bndef",
-                    [](const Ui&, QWidget& w) { return int{smartOf(w).dsdef == "Custom Default"}; },
-                    becomes(1)});
-    rows.push_back(
-        {"bnrstdef notes the original defaults", "smartgo", "bnrstdef",
-         [](const Ui&, QWidget& w) { return int{smartOf(w).dsdef == "Original Default"}; },
-         becomes(1)});
-    rows.push_back({"bnapply ends the window applying", "smartgo", "bnapply",
-                    [](const Ui&, QWidget& w) { return int{smartOf(w).applied}; }, becomes(1)});
-    rows.push_back(
-        {"bncancel ends the window without applying", "smartgo", "bncancel",
-         [](const Ui&, QWidget& w) { return int{!smartOf(w).open && !smartOf(w).applied}; },
-         becomes(1)});
-    return rows;
-}
-
-std::vector<ControlRow> studentRows()
-{
-    std::vector<ControlRow> rows;
     addSelectionRows(rows, "goauto");
-    rows.push_back({"onload flips Load on Start Up", "goauto", "onload",
-                    [](const Ui&, QWidget& w) { return int{studentOf(w).onload.value}; }, flips});
-    rows.push_back({"ChkRev flips the review", "goauto", "ChkRev",
-                    [](const Ui&, QWidget& w) { return int{studentOf(w).ChkRev.value}; }, flips});
-    rows.push_back({"start flips Auto Teach of the pupil on display", "goauto", "start",
-                    [](const Ui&, QWidget& w) { return int{studentOf(w).autoTeach}; }, flips});
-    rows.push_back({"addstudent lists a new pupil", "goauto", "addstudent",
-                    [](const Ui&, QWidget& w) { return listed(w, "Default|Untitled|Bob|Ann|Cy"); },
-                    becomes(1), [](QWidget& w) { typeName(w, "Cy"); }});
-    rows.push_back({"removestudent takes the selected pupil off the list", "goauto",
-                    "removestudent",
-                    [](const Ui&, QWidget& w) { return listed(w, "Default|Untitled|Ann"); },
-                    becomes(1), [](QWidget& w) { choose(w, "Bob"); }});
-    rows.push_back({"Renam gives the selected pupil the typed name", "goauto", "Renam",
-                    [](const Ui& f, QWidget& w) {
-                        return listed(w, "Default|Untitled|Cy|Ann") *
-                               int{std::filesystem::exists(f.at("Cy.Xtx"))};
-                    },
-                    becomes(1),
-                    [](QWidget& w) {
-                        choose(w, "Bob");
-                        typeName(w, "Cy");
-                    }});
-    rows.push_back({"ssort sorts the pupils", "goauto", "ssort",
-                    [](const Ui&, QWidget& w) { return listed(w, "Default|Untitled|Ann|Bob"); },
-                    becomes(1)});
-    rows.push_back({"cancel ends the window", "goauto", "cancel",
-                    [](const Ui&, QWidget& w) { return int{studentOf(w).closed}; }, becomes(1)});
-    rows.push_back(
-        {"close (OK) makes the pupil on display current", "goauto", "close",
-         [](const Ui& f, QWidget&) { return int{std::string(f.p.cur().name.data(), 4) == "Ann "}; },
-         becomes(1), [](QWidget& w) { choose(w, "Ann"); }});
+    const auto ticked = [](std::span<const CheckBox> boxes) {
+        return static_cast<int>(
+            std::count_if(boxes.begin(), boxes.end(), [](auto& b) { return b.value == 1; }));
+    };
+    const auto firsts = [ticked](const Ui& f, QWidget&) { return ticked(f.p.main.selection.a); };
+    const auto seconds = [ticked](const Ui& f, QWidget&) { return ticked(f.p.main.selection.b); };
+    const auto type = [](QWidget& w, const char* name) {
+        QTest::keyClicks(find<QLineEdit>(w, "newstudent"), QString::fromLatin1(name));
+    };
+    rows.insert(
+        rows.end(),
+        {{"asela ticks every range", nullptr, "asela", firsts, 4,
+          [](QWidget& w) { click(w, "aseln"); }},
+         {"aseln unticks every range", nullptr, "aseln", firsts, 0},
+         {"bsela ticks every second number", nullptr, "bsela", seconds, 10,
+          [](QWidget& w) { click(w, "bseln"); }},
+         {"bseln unticks every second number", nullptr, "bseln", seconds, 0},
+         {"switch toggles SwitchAB in use", nullptr, "switch",
+          [](const Ui& f, QWidget&) { return int{f.p.settings.curSettings.switchAB}; }},
+         {"Reset (New Drill) disables itself", nullptr, "Reset",
+          [](const Ui& f, QWidget&) { return int{f.p.main.newDrillEnabled}; }, 0,
+          [](QWidget& w) { click(w, "a2"); }},
+         {"bnrstdef notes the original defaults", "smartgo", "bnrstdef",
+          [](const Ui&, QWidget& w) { return int{smartOf(w).dsdef == "Original Default"}; }, 1},
+         {"onload toggles Load on Start Up", "goauto", "onload",
+          [](const Ui&, QWidget& w) { return int{studentOf(w).onload.value}; }},
+         {"ChkRev toggles the review", "goauto", "ChkRev",
+          [](const Ui&, QWidget& w) { return int{studentOf(w).ChkRev.value}; }},
+         {"addstudent lists a new pupil", "goauto", "addstudent",
+          [](const Ui&, QWidget& w) { return lists(w, "Default|Untitled|Bob|Ann|Cy"); }, 1,
+          [type](QWidget& w) { type(w, "Cy"); }},
+         {"removestudent takes the selected pupil off the list", "goauto", "removestudent",
+          [](const Ui&, QWidget& w) { return lists(w, "Default|Untitled|Ann"); }, 1,
+          [](QWidget& w) { choose(w, "Bob"); }},
+         {"Renam gives the selected pupil and her results the typed name", "goauto", "Renam",
+          [](const Ui& f, QWidget& w) {
+              return lists(w, "Default|Untitled|Cy|Ann") * int{exists(f.at("Cy.Xtx"))};
+          },
+          1,
+          [type](QWidget& w) {
+              choose(w, "Bob");
+              type(w, "Cy");
+          }},
+         {"ssort sorts the pupils", "goauto", "ssort",
+          [](const Ui&, QWidget& w) { return lists(w, "Default|Untitled|Ann|Bob"); }, 1},
+         {"cancel ends the window", "goauto", "cancel",
+          [](const Ui&, QWidget& w) { return int{studentOf(w).closed}; }, 1}});
+    for (int i = 1; i <= 6; ++i) {
+        rows.push_back({"ck" + std::to_string(i) + " toggles its rule", "smartgo",
+                        "ck" + std::to_string(i),
+                        [i](const Ui&, QWidget& w) { return int{smartOf(w).ck[asIndex(i)]}; }});
+    }
     return rows;
-}
-
-// Bob and Ann, in that order, in the class file; Bob keeps his results on disk (Auto Teach on).
-void writeClass(Ui& f)
-{
-    DrillSettings bob = f.p.settings.defaultSettings;
-    setName(bob, "Bob");
-    bob.autoTeach = 1;
-    DrillSettings ann = f.p.settings.defaultSettings;
-    setName(ann, "Ann");
-    writeStudentFile(f.dir.path(), {bob, ann});
-    std::ofstream(f.at("Bob.Xtx"), std::ios::binary) << std::string(4800, '\0');
 }
 
 TEST(WindowControls, EachControlOfEachWindowReachesItsModel)
 {
-    std::vector<ControlRow> rows = mainRows();
-    for (auto more : {smartRows(), studentRows()}) {
-        rows.insert(rows.end(), more.begin(), more.end());
-    }
-    for (const ControlRow& row : rows) {
+    for (const ControlRow& row : allRows()) {
         SCOPED_TRACE(row.name);
         Ui f;
-        writeClass(f);
+        // Bob and Ann in the class file; Bob keeps his results on disk (Auto Teach on).
+        DrillSettings bob = f.p.settings.defaultSettings, ann = bob;
+        setName(bob, "Bob");
+        setName(ann, "Ann");
+        bob.autoTeach = 1;
+        writeStudentFile(f.dir.path(), {bob, ann});
+        std::ofstream(f.at("Bob.Xtx"), std::ios::binary) << std::string(4800, '\0');
         const auto act = [&](QWidget& w) {
             if (row.prepare) {
                 row.prepare(w);
@@ -244,12 +173,11 @@ TEST(WindowControls, EachControlOfEachWindowReachesItsModel)
             QWidget* control = find(w, row.control.c_str());
             const bool marked = qobject_cast<QCheckBox*>(control) != nullptr ||
                                 qobject_cast<QRadioButton*>(control) != nullptr;
-            const QPoint where =
-                marked ? QPoint(8, control->height() / 2) : control->rect().center();
-            QTest::mouseClick(control, Qt::LeftButton, {}, where);
-            EXPECT_EQ(row.read(f, w), row.expected ? row.expected(before) : 1 - before);
+            const QPoint at = marked ? QPoint(8, control->height() / 2) : control->rect().center();
+            QTest::mouseClick(control, Qt::LeftButton, {}, at);
+            EXPECT_EQ(row.read(f, w), row.expected.value_or(1 - before));
             if (!row.expected) {
-                QTest::mouseClick(control, Qt::LeftButton, {}, where);
+                QTest::mouseClick(control, Qt::LeftButton, {}, at);
                 EXPECT_EQ(row.read(f, w), before) << "a second click";
             }
             if (w.isVisible() && &w != &f.main) {
