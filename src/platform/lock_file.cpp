@@ -93,7 +93,8 @@ std::string holderFile()
     static unsigned taken = 0;
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::string(kFirstLine) + "host=" + hostName() + "\npid=" + std::to_string(::getpid()) +
+    return std::string(kFirstLine) + "host=" + machineName() +
+           "\npid=" + std::to_string(::getpid()) +
            "\nsince=" + std::to_string(static_cast<std::int64_t>(std::time(nullptr))) +
            "\nlock=" + std::to_string(now.tv_nsec) + "." + std::to_string(++taken) + "\n";
 }
@@ -156,9 +157,22 @@ void breakLock(const fs::path& path, const std::string& seen)
 
 } // namespace
 
+std::string machineName()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
+        return hostName();
+    }
+    std::string machine(name);
+    for (char& c : machine) {
+        c = c < ' ' ? '_' : c; // one line in the lock file
+    }
+    return machine;
+}
+
 bool lockStale(const LockHolder& holder)
 {
-    if (holder.host == hostName() && processGone(holder.pid)) {
+    if (holder.host == machineName() && processGone(holder.pid)) {
         return true;
     }
     return holder.idleSeconds > static_cast<double>(kLockStaleAfter.count());

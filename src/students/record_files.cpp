@@ -129,7 +129,7 @@ std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data)
 
 bool FolderShared(const DataDir& data)
 {
-    const std::string host = hostName();
+    const std::string host = machineName();
     std::error_code ec;
     for (fs::directory_iterator it(data.dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string file = it->path().filename().string();

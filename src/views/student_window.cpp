@@ -172,7 +172,10 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     bottom->addWidget(cancel);
     layout->addLayout(bottom);
 
-    m_form.load();
+    {
+        const BusyCursor busy; // another computer may be changing the class list
+        m_form.load();
+    }
     render();
 }
 
