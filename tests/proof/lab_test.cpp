@@ -63,12 +63,13 @@ void pause(std::mt19937& rng)
         std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(rng)));
 }
 
-// Shows the pupil of this name again (when she could be added).
-void backTo(StudentForm& form, const std::string& name)
+// Shows the pupil of this name again; false when the window could not (it said why).
+bool backTo(StudentForm& form, const std::string& name)
 {
     if (const auto entry = form.FindListed(name)) {
         form.studentlist_click(*entry);
     }
+    return trimBlanks(form.model().studentdisplay) == name;
 }
 
 // One program's session: everything through the handlers the windows call.
@@ -91,6 +92,7 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
         }
         pause(rng);
         form.start_click(); // Auto Teach on: her results are kept
+        bool lost = false;
         if (round >= 1) {
             if (const auto entry = form.FindListed(pupilOf(process, round - 1))) {
                 form.studentlist_click(*entry);
@@ -99,7 +101,7 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
                 const bool done = form.model().message.empty();
                 refused += done ? 0 : 1;
                 ledger->renamed[process][round - 1] = done ? 1 : 0;
-                backTo(form, pupilOf(process, round));
+                lost |= !backTo(form, pupilOf(process, round));
             }
         }
         bool removing = false;
@@ -109,8 +111,13 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
                 form.removestudent_click();
                 removing = !form.FindListed(renamed(process, round - 2));
                 refused += removing ? 0 : 1;
-                backTo(form, pupilOf(process, round));
+                lost |= !backTo(form, pupilOf(process, round));
             }
+        }
+        if (lost) {
+            ++refused; // she could not be shown again: the session gives up
+            form.cancel_click();
+            return;
         }
         pause(rng);
         form.close_click();
