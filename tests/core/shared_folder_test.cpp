@@ -31,7 +31,7 @@ struct Computer {
         fx.load();
     }
     StdRandom random{7};
-    ProgramFixture fx{random};
+    ProgramFixture fx{random, diskFileSystem()};
     Program& p = fx.p;
     std::unique_ptr<StudentForm> form;
 
