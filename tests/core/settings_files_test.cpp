@@ -219,8 +219,7 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     const int in = ::dup(0);
     ::close(0);
     const bool saved = ProgramClose(noInput.p);
-    ::dup2(in, 0);
-    ::close(in);
+    ::dup2(in, 0), ::close(in);
     EXPECT_TRUE(saved);
     EXPECT_EQ(readBytes(noInput.at("Default.Xsx")).size(), 624u);
 }

@@ -183,8 +183,6 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
 TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
 {
     const std::vector<std::pair<int, std::string>> lists{
-        {1, "   1|   2|   3|   4|   5|   6|   7|   8|   9| 10"},
-        {4, "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10"},
         {8, "  1|  2|  3|  4|  5|  6|  7|  8|  9|10"},
         {10,
          "    3|    5|  10|  15|  20|  25|  30|  35|  40|  45|  50|  55|  60|  70|  80|  90|100"},
@@ -197,8 +195,6 @@ TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
         }
         EXPECT_EQ(joined, items) << box;
     }
-    EXPECT_TRUE(comboItems(0).empty());
-    EXPECT_TRUE(comboItems(14).empty()) << "there are 13 boxes";
 }
 
 } // namespace
