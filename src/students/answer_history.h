@@ -77,10 +77,17 @@ public:
     // first. Nothing when the database cannot be read.
     [[nodiscard]] std::optional<std::vector<AnswerRow>> rows(int operation, std::int64_t sinceMs);
 
+    // The same answers with only what the Progress window's figures are made of: when, the
+    // fact and its two numbers, the outcome, the time, and the answer chosen when it was wrong
+    // (the other fields are left empty). Reading less, it reads a long history in half the time.
+    [[nodiscard]] std::optional<std::vector<AnswerRow>> figureRows(int operation,
+                                                                   std::int64_t sinceMs);
+
     // The outcome and time of the last `count` answers of each fact 1..200 of operation, newest
-    // first (the other fields are left empty).
+    // first; withNumbers adds the two numbers as posed (the other fields are left empty).
     using RecentByFact = std::array<std::vector<AnswerRow>, 201>;
-    [[nodiscard]] std::optional<RecentByFact> recent(int operation, int count);
+    [[nodiscard]] std::optional<RecentByFact> recent(int operation, int count,
+                                                     bool withNumbers = false);
 
     // Answers given in [fromMs, toMs) and how many of them were right.
     struct Counts {
