@@ -90,6 +90,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     sb::trace("application");
+    sb::readStylePictures();
     sb::installTranslations(app, commandLine.language);
     // Lets a desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
