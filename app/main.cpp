@@ -138,6 +138,7 @@ int main(int argc, char* argv[])
     sb::Services services{
         random, clock, sound, pictures, sb::diskFileSystem(), commandLine.dataDir};
     sb::Program program(services);
+    program.run.sharedFolder = commandLine.shared;
 
     sb::MainWindow window(program);
     sb::trace("window built");

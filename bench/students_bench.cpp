@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "flow/student_form.h"
 #include "platform/clock.h"
@@ -99,5 +100,60 @@ void BM_StudentDataOk(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StudentDataOk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// OK in a lab: another program added a pupil while this window was open, so the rebuild
+// merges the list into the file as it is now, by name, under the folder's lock.
+void BM_StudentDataOkMerged(benchmark::State& state)
+{
+    ClassOf c(static_cast<int>(state.range(0)));
+    sb::Program other{c.services};
+    other.settings = c.program.settings;
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.restore();
+        sb::StudentForm form(c.program);
+        form.load();
+        form.ssort_click();
+        sb::StudentForm elsewhere(other);
+        elsewhere.load();
+        elsewhere.newstudent_change("Newcomer");
+        elsewhere.addstudent_click();
+        state.ResumeTiming();
+        form.close_click();
+        state.PauseTiming();
+        elsewhere.cancel_click();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StudentDataOkMerged)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A pupil switch: choose another pupil in the window and OK, which takes her lock, lets the
+// one before go and rebuilds the class file.
+void BM_PupilSwitch(benchmark::State& state)
+{
+    ClassOf c(static_cast<int>(state.range(0)));
+    int next = 2;
+    for (auto _ : state) {
+        sb::StudentForm form(c.program);
+        form.load();
+        form.studentlist_click(next);
+        form.close_click();
+        next = next == 2 ? 3 : 2;
+    }
+}
+BENCHMARK(BM_PupilSwitch)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// What the drill pays every 20 seconds to keep its pupil's lock fresh.
+void BM_LockRefresh(benchmark::State& state)
+{
+    ClassOf c(1);
+    sb::DrillSettings pupil = c.program.settings.defaultSettings;
+    sb::setName(pupil, "Pupil 0");
+    static_cast<void>(sb::HoldPupil(c.program, pupil));
+    for (auto _ : state) {
+        sb::RefreshLocks(c.program);
+    }
+}
+BENCHMARK(BM_LockRefresh)->Unit(benchmark::kMicrosecond);
 
 } // namespace

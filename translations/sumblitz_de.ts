@@ -1471,5 +1471,13 @@
         <source>Class &amp;Overview...</source>
         <translation>Klassen&amp;übersicht …</translation>
     </message>
+    <message>
+        <source>Take Over</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Make this pupil current here although another computer has her: only when that computer is off</source>
+        <translation>Dieses Kind hier übernehmen, obwohl ein anderer Computer es hat: nur wenn jener Computer aus ist</translation>
+    </message>
 </context>
 </TS>

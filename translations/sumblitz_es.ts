@@ -1471,5 +1471,13 @@
         <source>Class &amp;Overview...</source>
         <translation>&amp;Resumen de la clase…</translation>
     </message>
+    <message>
+        <source>Take Over</source>
+        <translation>Tomar aquí</translation>
+    </message>
+    <message>
+        <source>Make this pupil current here although another computer has her: only when that computer is off</source>
+        <translation>Tomar aquí a este alumno aunque otro ordenador lo tenga: solo si ese ordenador está apagado</translation>
+    </message>
 </context>
 </TS>

@@ -1471,5 +1471,13 @@
         <source>Class &amp;Overview...</source>
         <translation>&amp;Vue de la classe…</translation>
     </message>
+    <message>
+        <source>Take Over</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Make this pupil current here although another computer has her: only when that computer is off</source>
+        <translation>Prendre cet élève ici alors qu’un autre ordinateur l’a : seulement si cet ordinateur est éteint</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "flow/program.h"
@@ -17,6 +19,8 @@ inline constexpr std::string_view kResultsKept = "Results could not be read and 
 inline constexpr std::string_view kStudentsNotSaved = "Student data could not be saved";
 inline constexpr std::string_view kStudentsNotRead = "Student data could not be read";
 inline constexpr std::string_view kSettingsNotRead = "Settings could not be read";
+inline constexpr std::string_view kFolderUnreachable =
+    "The data folder cannot be reached: saving again soon";
 
 // After a save (or a read) of file: a failure gives the file the line "caption (name)" in
 // notice; a success takes the file's line out. notice lists the lines of every file still in
@@ -27,6 +31,35 @@ void noteSave(Program& p, bool saved, std::string_view caption, const std::files
 // The one place where a record file's outcome becomes words: the caption says what the file
 // holds ("Settings", "Student data", "Results") and what could not be done with it.
 void noteFile(Program& p, const FileOutcome& outcome);
+
+// A line of notice that is about no file (a pupil in use elsewhere, the folder out of reach),
+// kept under key until it is taken out with an empty line.
+void noteLine(Program& p, const std::string& key, const std::string& line);
+
+// The lock file of the pupil of this record: her fact file's name with ".lock". Nothing for
+// no pupil (a blank name, or the fixed "Default" and "Untitled").
+std::optional<std::filesystem::path> pupilLockPath(const Program& p, const DrillSettings& pupil);
+
+// "Ann is in use on PC-12 since 10:02"
+std::string inUseText(const std::string& pupil, const LockHolder& holder);
+
+// One attempt at the lock of the pupil of this record, for a switch to her: the lock is hers
+// (empty when she needs none or this program holds her already), or holder says who has her.
+// With takeOver even another computer's lock is taken.
+LockAttempt ReservePupil(Program& p, const DrillSettings& pupil, bool takeOver = false);
+// She becomes the pupil this program holds, with the lock reserved for her; the lock of the
+// pupil held before goes.
+void AdoptPupil(Program& p, const DrillSettings& pupil, LockFile reserved);
+
+// Makes the pupil of this record the one this program holds: her lock is taken (with takeOver
+// even from another computer), the lock of the pupil held before goes. Answers who holds her
+// when she is in use elsewhere (nothing changes then).
+std::optional<LockHolder> HoldPupil(Program& p, const DrillSettings& pupil, bool takeOver = false);
+
+// Every kLockRefreshEvery while the program runs: the current pupil's lock is touched; a save
+// that failed is tried again; notice says when the folder cannot be reached or another
+// computer took the pupil over.
+void RefreshLocks(Program& p);
 
 // The program's data directory and file system.
 DataDir dataDirOf(const Program& p);

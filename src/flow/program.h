@@ -12,6 +12,7 @@
 
 #include "flow/answer_log.h"
 #include "flow/main_model.h"
+#include "platform/lock_file.h"
 #include "platform/services.h"
 #include "records/drill_settings.h"
 #include "records/fact_table.h"
@@ -36,6 +37,14 @@ struct RunState {
     // Each record file whose last save (or read) failed (by its path), with its line in
     // MainModel::notice.
     std::vector<std::pair<std::string, std::string>> fileTroubles;
+    // The data folder is a lab's, shared with other computers (--shared, or another computer
+    // seen in it at start-up): this computer's last settings and current pupil are kept in its
+    // own defaults file, and the current pupil's record goes back to the class file at close.
+    bool sharedFolder = false;
+    // The current pupil's lock: nobody else makes her current while this program has her.
+    LockFile pupilLock;
+    // Another computer took the current pupil over: her results are no longer saved here.
+    bool pupilTakenOver = false;
 };
 
 // Flags shared by the main window and the two settings windows.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <unordered_set>
 #include <utility>
 
 #include "drill/pool.h"
@@ -175,8 +176,29 @@ bool StudentForm::report(const FileOutcome& outcome, std::string_view what)
     }
     const std::u8string utf8 = outcome.file.filename().u8string();
     const std::string file = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
-    m_model.message = std::string(what) + " (" + file + "): " + outcome.status.message() + ".";
+    if (outcome.status.error() == EWOULDBLOCK && m_file.busyHolder()) {
+        m_model.message = std::string(what) + ": the class list is being changed on " +
+                          holderText(*m_file.busyHolder()) +
+                          ". Try again to wait for it, or choose Cancel.";
+    } else if (outcome.status.error() == ENOENT && outcome.file.filename() == kStudentFile) {
+        m_model.message = std::string(what) + ": another computer has removed this pupil.";
+    } else {
+        m_model.message = std::string(what) + " (" + file + "): " + outcome.status.message() + ".";
+    }
     return false;
+}
+
+bool StudentForm::refuseInUse(const std::string& name)
+{
+    DrillSettings pupil;
+    setName(pupil, name);
+    const LockAttempt attempt = ReservePupil(m_p, pupil);
+    if (!attempt.holder) {
+        return false; // free (the reserved lock goes again at once), or this program's own
+    }
+    m_model.message = inUseText(trimBlanks(name), *attempt.holder) +
+                      ": she can be changed once that computer has let her go.";
+    return true;
 }
 
 bool StudentForm::refuseUnread()
@@ -184,6 +206,11 @@ bool StudentForm::refuseUnread()
     const FileOutcome& opened = m_file.opened();
     if (m_file.isOpen() || opened.action != FileOutcome::Action::Read) {
         return false;
+    }
+    if (opened.status.error() == EWOULDBLOCK && m_file.busyHolder()) {
+        m_model.message = "The class list is being changed on " + holderText(*m_file.busyHolder()) +
+                          ": choose Cancel and open this window again in a moment.";
+        return true;
     }
     m_model.message = "The class file (StdDat.Xrx) cannot be read (" + opened.status.message() +
                       "): it is left as it is, and pupils cannot be added, removed or renamed.";
@@ -313,6 +340,7 @@ void StudentForm::StoreDisplayedStudent()
     }
     const std::string who = trimBlanks(m_model.studentdisplay);
     if (const auto n = FindStudentInFile(m_file, m_model.studentdisplay)) {
+        // A pupil another computer removed meanwhile is not brought back (ENOENT).
         report(WriteStudent(m_file, *n, work), "The settings of " + who + " could not be stored");
     } else {
         report(AppendStudent(m_file, work), "The settings of " + who + " could not be stored");
@@ -325,6 +353,12 @@ void StudentForm::readOrAppend(const std::string& name)
     if (const auto n = FindStudentInFile(m_file, name)) {
         if (auto record = ReadStudent(m_file, *n)) {
             s.workSettings = *record;
+            return;
+        }
+        if (m_file.busyHolder()) {
+            report({m_file.data() / kStudentFile, FileOutcome::Action::Read,
+                    Status::fail(EWOULDBLOCK)},
+                   trimBlanks(name) + " cannot be shown yet");
             return;
         }
     }
@@ -406,7 +440,7 @@ void StudentForm::removestudent_click()
 {
     auto& list = m_model.studentlist;
     const int i = m_model.listIndex;
-    if (i < 2 || i >= static_cast<int>(list.size()) || refuseUnread()) {
+    if (i < 2 || i >= static_cast<int>(list.size()) || refuseUnread() || refuseInUse(list[at(i)])) {
         return;
     }
     list.erase(list.begin() + i);
@@ -434,6 +468,9 @@ void StudentForm::Renam_click()
         return;
     }
     const std::string old = trimBlanks(m_model.studentlist[at(i)]);
+    if (refuseInUse(old)) {
+        return;
+    }
     const auto n = FindStudentInFile(m_file, old);
     if (!n) {
         m_model.message = old + " has no record in the class file yet: choose OK first.";
@@ -451,6 +488,8 @@ void StudentForm::Renam_click()
     m_model.message.clear();
     m_model.studentlist[at(i)] = fresh;
     followRename(old, trimBlanks(fresh));
+    // This program's lock on her follows her new name.
+    static_cast<void>(HoldPupil(m_p, m_p.settings.curSettings));
     // Her answer history goes with her; a history already kept under the new name (a pupil
     // removed earlier) is not taken over.
     if (RenameHistory(m_p, old, trimBlanks(fresh)) == HistoryStatus::Failed) {
@@ -611,8 +650,30 @@ void StudentForm::finish(bool applied)
 
 void StudentForm::SaveAndClose()
 {
+    saveAndClose(false);
+}
+
+void StudentForm::takeover_click()
+{
+    if (m_model.takeOver && !m_model.closed) {
+        saveAndClose(true);
+    }
+}
+
+void StudentForm::saveAndClose(bool takeOver)
+{
     Settings& s = m_p.settings;
     StoreDisplayedStudent();
+    // The pupil to be made current must be free: a pupil works at one computer at a time.
+    LockAttempt incoming = ReservePupil(m_p, s.workSettings, takeOver);
+    if (incoming.holder) {
+        m_model.message = inUseText(trimBlanks(m_model.studentdisplay), *incoming.holder) +
+                          ". Take Over only when that computer is off: what it has not saved "
+                          "is lost.";
+        m_model.takeOver = true;
+        return;
+    }
+    m_model.takeOver = false;
     // The facts in memory are those of the pupil current when the window opened; they are
     // saved before another pupil's are loaded, whichever window led here.
     if (!SaveOutgoingFacts(m_p, m_backup)) {
@@ -638,6 +699,7 @@ void StudentForm::SaveAndClose()
     s.curSettings = s.workSettings;
     s.curSettings.loadOnStart = m_model.onload.value;
     s.curSettings.reviewOn = m_model.ChkRev.value;
+    AdoptPupil(m_p, s.curSettings, std::move(incoming.lock));
     if (m_p.flags.studentFromSmart == 1) {
         // The Smart Repeat window under this one keeps the pupil made current here.
         s.backupSettings = s.curSettings;
@@ -648,12 +710,12 @@ void StudentForm::SaveAndClose()
 
 void StudentForm::forgetRemoved(const std::vector<std::string>& entries)
 {
-    std::vector<std::string> kept;
+    std::unordered_set<std::string> kept;
     for (const std::string& entry : entries) {
-        kept.push_back(trimBlanks(entry));
+        kept.insert(trimBlanks(entry));
     }
     for (const std::string& name : m_listedAtOpen) {
-        if (std::find(kept.begin(), kept.end(), name) == kept.end()) {
+        if (!kept.contains(name)) {
             // A removed pupil's answer history goes with her (a renamed one's has moved on).
             static_cast<void>(RemoveHistory(m_p, name));
         }

@@ -43,6 +43,8 @@ struct StudentModel {
     // The window's own line: what could not be done, and why, at the moment it happened (a
     // refused name, a file that could not be read or written). Empty when all is well.
     std::string message;
+    // "Take Over" is offered: the pupil to be made current is in use on another computer.
+    bool takeOver = false;
 };
 
 // The selection a record held when it was put on display.
@@ -131,6 +133,9 @@ public:
 
     // OK (SaveAndClose).
     void close_click();
+    // Take Over (offered when OK found the pupil in use on another computer): OK, taking her
+    // lock from that computer, which the teacher knows is off or has crashed.
+    void takeover_click();
     // Cancel: curSettings is again the record that was current when this window opened (the
     // same pupil, renamed if she was renamed here), whatever the Smart Repeat window did in
     // between; the file is closed without a rebuild and the pupils appended since it opened are
@@ -186,6 +191,11 @@ private:
     bool report(const FileOutcome& outcome, std::string_view what);
     // Refuses a change of the list while the student file could not be read.
     bool refuseUnread();
+    // Refuses a change of this pupil while another computer has her: the message says where.
+    bool refuseInUse(const std::string& name);
+    // The OK proper, taking the lock of the pupil to be made current (from another computer
+    // with takeOver).
+    void saveAndClose(bool takeOver);
     // After the rebuild at OK: the pupils listed at opening and no longer in entries were
     // removed, and their answer histories go.
     void forgetRemoved(const std::vector<std::string>& entries);

@@ -87,10 +87,15 @@ std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& a
         QStringLiteral("Show the program in <language> (de, fr, es, en, ...) instead of the "
                        "desktop's language."),
         QStringLiteral("language"));
+    const QCommandLineOption sharedOption(
+        QStringLiteral("shared"),
+        QStringLiteral("The data folder is shared by the computers of a lab: keep this "
+                       "computer's last settings and current pupil in its own file. (Found out "
+                       "by itself once another computer has used the folder.)"));
     // The hidden --script ACTIONS of the tests that run the real program (read in main.cpp).
     QCommandLineOption scriptOption(QStringLiteral("script"), QString(), QStringLiteral("actions"));
     scriptOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({dirOption, userOption, langOption, scriptOption});
+    parser.addOptions({dirOption, userOption, langOption, sharedOption, scriptOption});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -109,7 +114,7 @@ std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& a
     if (parser.isSet(dirOption) && parser.isSet(userOption)) {
         return CommandLineError{QStringLiteral("give --data-dir or --user-data, not both")};
     }
-    CommandLine line{currentDir, parser.value(langOption)};
+    CommandLine line{currentDir, parser.value(langOption), parser.isSet(sharedOption)};
     QString dir;
     if (parser.isSet(dirOption)) {
         dir = parser.value(dirOption);

@@ -18,6 +18,27 @@ namespace sb {
 
 namespace fs = std::filesystem;
 
+std::string hostName()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
+        return "host";
+    }
+    std::string host(name);
+    // Only what stands in any file name: the separator and slashes are replaced.
+    for (char& c : host) {
+        if (c == '/' || c == '\\' || c == '-' || c < ' ') {
+            c = '_';
+        }
+    }
+    return host;
+}
+
+bool processGone(long pid)
+{
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
 namespace {
 
 // Owns an open file descriptor: closed exactly once, by close() (which says whether the
@@ -158,22 +179,6 @@ std::string freshLetters()
     return letters;
 }
 
-std::string hostName()
-{
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
-        return "host";
-    }
-    std::string host(name);
-    // Only what stands in any file name: the separator and slashes are replaced.
-    for (char& c : host) {
-        if (c == '/' || c == '\\' || c == '-' || c < ' ') {
-            c = '_';
-        }
-    }
-    return host;
-}
-
 bool allLetters(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(),
@@ -221,16 +226,11 @@ std::optional<TempOwner> recordTemp(const std::string& entry, const std::string&
         return std::nullopt;
     }
     const std::string_view of = std::string_view(entry).substr(0, mark);
-    const bool wanted = target.empty()
-                            ? (of.ends_with(".Xsx") || of.ends_with(".Xrx") || of.ends_with(".Xtx"))
-                            : of == target;
+    const bool wanted = target.empty() ? (of.ends_with(".Xsx") || of.ends_with(".Xrx") ||
+                                          of.ends_with(".Xtx") || of.ends_with(".lock"))
+                                       : of == target;
     return wanted ? tempOwner(std::string_view(entry).substr(mark + kTempMark.size()))
                   : std::nullopt;
-}
-
-bool processGone(long pid)
-{
-    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
 // Removes the temporaries in dir (of target alone when one is given) that nobody is writing.

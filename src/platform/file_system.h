@@ -99,6 +99,12 @@ public:
     virtual void sweepStaleTemps(const std::filesystem::path& dir) = 0;
 };
 
+// This machine's name as file names carry it: '/', '\\', '-' and control characters become '_'.
+std::string hostName();
+
+// True when no process of this id runs on this machine.
+bool processGone(long pid);
+
 // The real file system: the standard library and the POSIX calls that create a fresh file
 // exclusively, never follow a link and keep a replaced file's permission bits.
 // Stateless.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "records/codec.h"
 #include "students/file_names.h"
@@ -93,10 +94,63 @@ bool repairSettings(DrillSettings& s)
     return changed;
 }
 
-FileOutcome LoadStartupSettings(Settings& s, const DataDir& data)
+std::filesystem::path computerDefaultFile(const DataDir& data)
+{
+    return data / ("Default." + hostName() + ".Xsx");
+}
+
+namespace {
+
+// The host of "Default.<host>.Xsx", or nothing for any other name.
+std::optional<std::string> computerOf(const std::string& file)
+{
+    constexpr std::string_view front = "Default.";
+    constexpr std::string_view back = ".Xsx";
+    if (file.size() <= front.size() + back.size() || !file.starts_with(front) ||
+        !file.ends_with(back)) {
+        return std::nullopt;
+    }
+    return file.substr(front.size(), file.size() - front.size() - back.size());
+}
+
+} // namespace
+
+std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data)
+{
+    std::vector<std::filesystem::path> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(data.dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (computerOf(it->path().filename().string())) {
+            found.push_back(it->path());
+        }
+    }
+    return found;
+}
+
+bool FolderShared(const DataDir& data)
+{
+    const std::string host = hostName();
+    std::error_code ec;
+    for (fs::directory_iterator it(data.dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string file = it->path().filename().string();
+        if (computerOf(file)) {
+            return true;
+        }
+        if (file.ends_with(".lock")) {
+            if (const auto holder = readLockHolder(it->path()); holder && holder->host != host) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+FileOutcome LoadStartupSettings(Settings& s, const DataDir& data, bool shared)
 {
     FileOutcome outcome{data / kDefaultFile, FileOutcome::Action::Read, {}};
-    if (!FileExists(data, kDefaultFile)) {
+    const std::filesystem::path own = computerDefaultFile(data);
+    const bool ownFile = shared && data.files.exists(own);
+    if (!FileExists(data, kDefaultFile) && !ownFile) {
         LoadOriginalDefaults(s);
         s.curSettings = s.defaultSettings;
         return outcome;
@@ -104,17 +158,22 @@ FileOutcome LoadStartupSettings(Settings& s, const DataDir& data)
     const auto bytes = data.files.read(data / kDefaultFile, 0, 3 * kSlotSize);
     const std::span<const std::uint8_t> raw =
         bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>();
+    // This computer's last settings and current pupil, in a shared folder.
+    const auto ownBytes = ownFile ? data.files.read(own, 0, 3 * kSlotSize)
+                                  : Result<std::vector<std::uint8_t>>(Status::fail(ENOENT));
+    const std::span<const std::uint8_t> mine =
+        ownBytes ? std::span<const std::uint8_t>(*ownBytes) : raw;
 
     if (const auto d = repairedSlotAt(raw, 1)) {
         s.defaultSettings = *d;
     } else {
         LoadOriginalDefaults(s);
     }
-    const auto last = repairedSlotAt(raw, 2);
+    const auto last = repairedSlotAt(mine, 2);
     if (last) {
         s.lastSettings = *last;
     }
-    const auto current = repairedSlotAt(raw, 3);
+    const auto current = repairedSlotAt(mine, 3);
     if (current) {
         s.workSettings = *current;
     }
@@ -126,20 +185,23 @@ FileOutcome LoadStartupSettings(Settings& s, const DataDir& data)
     if (current && s.workSettings.tag == 1) {
         s.curSettings = s.workSettings;
     }
-    if (!bytes) {
+    if (ownFile) {
+        outcome.file = own;
+        outcome.status = ownBytes ? Status() : ownBytes.status();
+    } else if (!bytes) {
         outcome.status = bytes.status();
     }
     return outcome;
 }
 
-FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data)
+FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data, bool shared)
 {
     s.lastSettings = s.curSettings;
     s.lastSettings.tag = s.curSettings.saveLevel();
     s.curSettings.tag = s.curSettings.loadOnStart;
     setName(s.lastSettings, "Untitled");
 
-    const std::filesystem::path path = data / kDefaultFile;
+    const std::filesystem::path path = shared ? computerDefaultFile(data) : data / kDefaultFile;
     if (defaultFileUnread) {
         // Writing now would replace custom defaults this run never saw with the original ones.
         return {path, FileOutcome::Action::Kept, Status::fail(EIO)};
@@ -189,15 +251,96 @@ std::size_t slotsToTake(const DrillSettings& header, std::span<const std::uint8_
 
 } // namespace
 
+template <class Change> FileOutcome StudentFile::locked(Change change)
+{
+    const LockAttempt lock = waitForLock(m_data / kStudentLockFile, m_patience);
+    m_busy = lock.holder;
+    if (m_busy) {
+        return outcome(lock.status);
+    }
+    // Without a lock only when none can be made here (a read-only or full folder): then no
+    // other copy can make one either.
+    if (const Status now = catchUp(); !now) {
+        return outcome(now);
+    }
+    return change();
+}
+
+Status StudentFile::catchUp()
+{
+    auto bytes = m_data.files.read(path(), 0, kMaxSlots * kSlotSize);
+    if (!bytes) {
+        return bytes.status();
+    }
+    if (*bytes == m_known) {
+        return {};
+    }
+    // Another copy of the program changed the file: every whole slot is somebody's now (its
+    // appended slots too, which its own rebuild or Cancel settles).
+    m_moved = true;
+    m_names.clear();
+    for (std::size_t k = 2; trimmedNameAt(*bytes, k); ++k) {
+        m_names.push_back(*trimmedNameAt(*bytes, k));
+    }
+    m_slotCount = static_cast<std::int16_t>(std::min(m_names.size(), kMaxSlots - 1));
+    m_known = std::move(*bytes);
+    return {};
+}
+
+std::string StudentFile::nameOf(std::int16_t n) const
+{
+    return n >= 1 && count(n) <= m_names.size() ? m_names[count(n) - 1] : std::string();
+}
+
+std::optional<std::size_t> StudentFile::slotOf(std::int16_t n, const std::string& who) const
+{
+    if (!m_moved) {
+        return count(n);
+    }
+    const auto found = who.empty() ? m_names.end() : std::find(m_names.begin(), m_names.end(), who);
+    if (found == m_names.end()) {
+        return std::nullopt; // another copy removed her
+    }
+    return static_cast<std::size_t>(found - m_names.begin()) + 1;
+}
+
+Status StudentFile::writeSlot(std::size_t n, const DrillSettings& record)
+{
+    const SettingsSlot slot = encodeSettings(record);
+    const Status saved = m_data.files.writeAt(path(), slotOffset(n + 1), slot);
+    if (saved) {
+        const std::size_t end = slotOffset(n + 2);
+        m_known.resize(std::max<std::size_t>(m_known.size(), end));
+        std::copy(slot.begin(), slot.end(),
+                  m_known.begin() + static_cast<std::ptrdiff_t>(end - kSlotSize));
+        m_names.resize(std::max(m_names.size(), n));
+        m_names[n - 1] = trimmedName(record);
+        m_slotCount = std::max(m_slotCount, static_cast<std::int16_t>(n));
+    }
+    return saved;
+}
+
 std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
 {
     f.m_open = false;
     f.m_repaired = false;
+    f.m_moved = false;
     f.m_studentCount = 0;
     f.m_slotCount = 0;
     f.m_slotsAtOpen = 0;
     f.m_names.clear();
+    f.m_base.clear();
+    f.m_appended.clear();
+    f.m_known.clear();
     f.m_opened = {f.path(), FileOutcome::Action::Read, {}};
+    // Under the lock, so that the file is never seen half way through another copy's change
+    // in place, nor made twice.
+    const LockAttempt lock = waitForLock(f.m_data / kStudentLockFile, f.m_patience);
+    f.m_busy = lock.holder;
+    if (f.m_busy) {
+        f.m_opened.status = lock.status;
+        return {};
+    }
     FileSystem& files = f.m_data.files;
     auto bytes = files.read(f.path(), 0, kMaxSlots * kSlotSize);
     if (!bytes && bytes.status().error() != ENOENT) {
@@ -215,6 +358,11 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
         work.tag = 0;
         const SettingsSlot slot = encodeSettings(work);
         f.m_opened = f.outcome(files.writeAt(f.path(), 0, slot));
+        if (bytes) {
+            f.m_known = std::move(*bytes);
+        }
+        f.m_known.resize(std::max(f.m_known.size(), kSlotSize));
+        std::copy(slot.begin(), slot.end(), f.m_known.begin());
         return {};
     }
 
@@ -232,6 +380,8 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
         }
     }
     f.m_studentCount = static_cast<std::int16_t>(names.size());
+    f.m_base = names;
+    f.m_known = std::move(*bytes);
     return names;
 }
 
@@ -248,14 +398,20 @@ std::optional<std::int16_t> FindStudentInFile(const StudentFile& f, std::string_
     return static_cast<std::int16_t>(found - f.m_names.begin() + 1);
 }
 
-std::optional<DrillSettings> ReadStudent(const StudentFile& f, std::int16_t n)
+std::optional<DrillSettings> ReadStudent(StudentFile& f, std::int16_t n)
 {
     if (!f.m_open || n < 1) {
         return std::nullopt;
     }
-    const std::size_t k = count(n) + 1;
-    const auto bytes = f.m_data.files.read(f.path(), slotOffset(k), kSlotSize);
-    return bytes ? repairedSlotAt(*bytes, 1) : std::nullopt;
+    std::optional<DrillSettings> record;
+    const std::string who = f.nameOf(n);
+    static_cast<void>(f.locked([&] {
+        if (const auto k = f.slotOf(n, who)) {
+            record = repairedSlotAt(f.m_known, *k + 1);
+        }
+        return f.outcome({});
+    }));
+    return record;
 }
 
 FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record)
@@ -263,14 +419,11 @@ FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& re
     if (n < 1 || !f.m_open) {
         return f.outcome(Status::fail(EBADF)); // slot 1 is the header
     }
-    const SettingsSlot slot = encodeSettings(record);
-    const Status saved = f.m_data.files.writeAt(f.path(), slotOffset(count(n) + 1), slot);
-    if (saved) {
-        f.m_names.resize(std::max(f.m_names.size(), count(n)));
-        f.m_names[count(n) - 1] = trimmedName(record);
-        f.m_slotCount = std::max(f.m_slotCount, n);
-    }
-    return f.outcome(saved);
+    const std::string who = f.nameOf(n);
+    return f.locked([&] {
+        const auto k = f.slotOf(n, who);
+        return f.outcome(k ? f.writeSlot(*k, record) : Status::fail(ENOENT));
+    });
 }
 
 FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record)
@@ -278,92 +431,162 @@ FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record)
     if (!f.m_open) {
         return f.outcome(Status::fail(EBADF));
     }
-    if (count(f.m_slotCount) + 1 >= kMaxSlots || count(f.m_studentCount) + 1 >= kMaxSlots) {
-        return f.outcome(Status::fail(EFBIG)); // the 16-bit header counts no more
-    }
-    const std::size_t k = count(f.m_slotCount) + 2;
-    const SettingsSlot slot = encodeSettings(record);
-    const Status saved = f.m_data.files.writeAt(f.path(), slotOffset(k), slot);
-    if (saved) {
-        f.m_studentCount = static_cast<std::int16_t>(f.m_studentCount + 1);
-        f.m_slotCount = static_cast<std::int16_t>(f.m_slotCount + 1);
-        f.m_names.resize(count(f.m_slotCount) - 1);
-        f.m_names.push_back(trimmedName(record));
-    }
-    return f.outcome(saved);
+    return f.locked([&] {
+        if (count(f.m_slotCount) + 1 >= kMaxSlots || count(f.m_studentCount) + 1 >= kMaxSlots) {
+            return f.outcome(Status::fail(EFBIG)); // the 16-bit header counts no more
+        }
+        // After every slot in use; the names past it, if any, were blank slots.
+        f.m_names.resize(count(f.m_slotCount));
+        const Status saved = f.writeSlot(count(f.m_slotCount) + 1, record);
+        if (saved) {
+            f.m_studentCount = static_cast<std::int16_t>(f.m_studentCount + 1);
+            f.m_appended.push_back(trimmedName(record));
+        }
+        return f.outcome(saved);
+    });
 }
+
+namespace {
+
+// The pupils of a merged rebuild, in order (see RewriteStudentFile): the entries of the
+// window but those another copy removed, then those another copy added. Each name once.
+std::vector<std::string> mergedNames(const std::vector<std::string>& entries,
+                                     const std::vector<std::string>& onDisk,
+                                     const std::vector<std::string>& base)
+{
+    const std::unordered_set<std::string> disk(onDisk.begin(), onDisk.end());
+    const std::unordered_set<std::string> opened(base.begin(), base.end());
+    std::unordered_set<std::string> mine;
+    std::unordered_set<std::string> taken;
+    std::vector<std::string> merged;
+    for (const std::string& entry : entries) {
+        std::string name = trimBlanks(entry);
+        mine.insert(name);
+        const bool removedElsewhere = opened.contains(name) && !disk.contains(name);
+        if (!name.empty() && !removedElsewhere && taken.insert(name).second) {
+            merged.push_back(std::move(name));
+        }
+    }
+    for (const std::string& name : onDisk) {
+        const bool addedElsewhere = !opened.contains(name) && !mine.contains(name);
+        if (!name.empty() && !fixedEntryName(name) && addedElsewhere && taken.insert(name).second) {
+            merged.push_back(name);
+        }
+    }
+    return merged;
+}
+
+} // namespace
 
 FileOutcome RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries)
 {
-    FileSystem& files = f.m_data.files;
     // The old records are read first; if they cannot be, nothing is rebuilt, since the new
     // file would lose every pupil it could not find.
     if (!f.m_open) {
         return f.outcome(f.m_opened.ok() ? Status::fail(EBADF) : f.m_opened.status);
     }
-    const auto old = files.read(f.path(), 0, (count(f.m_slotCount) + 1) * kSlotSize);
-    if (!old) {
-        return f.outcome(old.status());
-    }
-
-    // Each trimmed name leads to the first slot that carries it, as a search from the start
-    // would find it.
-    std::unordered_map<std::string, std::size_t> firstSlot;
-    for (std::size_t i = 1; i <= count(f.m_slotCount); ++i) {
-        if (auto name = trimmedNameAt(*old, i + 1)) {
-            firstSlot.emplace(std::move(*name), i);
+    return f.locked([&] {
+        const std::span<const std::uint8_t> old(f.m_known);
+        std::vector<std::string> names = entries;
+        std::size_t slots = count(f.m_slotCount);
+        if (f.m_moved) {
+            names = mergedNames(entries, f.m_names, f.m_base);
+            f.m_studentCount = static_cast<std::int16_t>(names.size());
+            slots = f.m_names.size();
         }
-    }
-
-    std::vector<std::uint8_t> bytes;
-    s.workSettings.tag = f.m_studentCount;
-    appendSlot(bytes, s.workSettings);
-    for (std::size_t i = 1; i <= count(f.m_studentCount); ++i) {
-        const std::string name = i <= entries.size() ? entries[i - 1] : std::string();
-        // An entry past the end of the list has no record: a blank slot the file may hold is
-        // not one, whatever it carries, and is never copied.
-        const auto it = name.empty() ? firstSlot.end() : firstSlot.find(trimBlanks(name));
-        if (it != firstSlot.end()) {
-            s.workSettings = *repairedSlotAt(*old, it->second + 1);
-        } else {
-            s.workSettings = s.defaultSettings;
-            setName(s.workSettings, name);
+        // Each trimmed name leads to the first slot that carries it, as a search from the
+        // start would find it.
+        std::unordered_map<std::string, std::size_t> firstSlot;
+        for (std::size_t i = 1; i <= slots; ++i) {
+            if (auto name = trimmedNameAt(old, i + 1)) {
+                firstSlot.emplace(std::move(*name), i);
+            }
         }
+
+        std::vector<std::uint8_t> bytes;
+        s.workSettings.tag = f.m_studentCount;
         appendSlot(bytes, s.workSettings);
-    }
+        for (std::size_t i = 1; i <= count(f.m_studentCount); ++i) {
+            const std::string name = i <= names.size() ? names[i - 1] : std::string();
+            // An entry past the end of the list has no record: a blank slot the file may
+            // hold is not one, whatever it carries, and is never copied.
+            const auto it = name.empty() ? firstSlot.end() : firstSlot.find(trimBlanks(name));
+            if (it != firstSlot.end()) {
+                s.workSettings = *repairedSlotAt(old, it->second + 1);
+            } else {
+                s.workSettings = s.defaultSettings;
+                setName(s.workSettings, name);
+            }
+            appendSlot(bytes, s.workSettings);
+        }
 
-    // Written whole to a temporary of a fresh name, then renamed over "StdDat.Xrx" in one step,
-    // so there is never a moment without a student file.
-    const Status saved = saveAtomically(files, f.path(), bytes);
-    if (saved) {
-        f.m_open = false;
-    }
-    return f.outcome(saved);
+        // Written whole to a temporary of a fresh name, then renamed over "StdDat.Xrx" in
+        // one step, so there is never a moment without a student file.
+        const Status saved = saveAtomically(f.m_data.files, f.path(), bytes);
+        if (saved) {
+            f.m_open = false;
+            f.m_known = std::move(bytes);
+        }
+        return f.outcome(saved);
+    });
 }
 
 FileOutcome CloseStudentFile(StudentFile& f)
 {
-    const bool appended = f.m_open && f.m_slotCount > f.m_slotsAtOpen;
-    f.m_open = false;
+    const bool appended = f.m_open && (f.m_slotCount > f.m_slotsAtOpen || !f.m_appended.empty());
     if (!appended) {
+        f.m_open = false;
         return f.outcome({});
     }
-    FileSystem& files = f.m_data.files;
-    const auto kept = files.read(f.path(), 0, (count(f.m_slotsAtOpen) + 1) * kSlotSize);
-    if (!kept) {
-        return f.outcome(kept.status());
-    }
-    return f.outcome(saveAtomically(files, f.path(), *kept));
+    const FileOutcome closed = f.locked([&] {
+        std::vector<std::uint8_t> kept;
+        if (!f.m_moved) {
+            const std::size_t keep = (count(f.m_slotsAtOpen) + 1) * kSlotSize;
+            kept.assign(f.m_known.begin(), f.m_known.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                   keep, f.m_known.size())));
+        } else {
+            // Another copy changed the file: this window's slots go by name (the last slot
+            // of each name appended), everything else stays as it is.
+            std::vector<bool> drop(f.m_names.size(), false);
+            for (const std::string& name : f.m_appended) {
+                for (std::size_t i = f.m_names.size(); i-- > 0;) {
+                    if (!drop[i] && f.m_names[i] == name) {
+                        drop[i] = true;
+                        break;
+                    }
+                }
+            }
+            kept.assign(f.m_known.begin(),
+                        f.m_known.begin() + static_cast<std::ptrdiff_t>(kSlotSize));
+            for (std::size_t i = 0; i < f.m_names.size(); ++i) {
+                if (!drop[i]) {
+                    const auto at =
+                        f.m_known.begin() + static_cast<std::ptrdiff_t>((i + 1) * kSlotSize);
+                    kept.insert(kept.end(), at, at + static_cast<std::ptrdiff_t>(kSlotSize));
+                }
+            }
+            // The header's count (its first two bytes, little-endian) never counts more
+            // slots than are left.
+            const std::size_t left = kept.size() / kSlotSize - 1;
+            if (const auto header = slotAt(kept, 1); header && count(header->tag) > left) {
+                kept[0] = static_cast<std::uint8_t>(left & 0xFF);
+                kept[1] = static_cast<std::uint8_t>(left >> 8);
+            }
+        }
+        return f.outcome(saveAtomically(f.m_data.files, f.path(), kept));
+    });
+    f.m_open = false;
+    return closed;
 }
 
 namespace {
 
-// Gives slot 3 of "Default.Xsx" (the pupil a start-up loads) the name fresh when it carries
+// Gives slot 3 of a defaults file (the pupil a start-up loads) the name fresh when it carries
 // the name old; every other byte stays. A file that is missing, cannot be read or names
 // someone else needs nothing: a start-up would not load the pupil from it.
-Status followInDefaults(const DataDir& data, std::string_view old, std::string_view fresh)
+Status followInDefaultsFile(const DataDir& data, const std::filesystem::path& path,
+                            std::string_view old, std::string_view fresh)
 {
-    const std::filesystem::path path = data / kDefaultFile;
     auto bytes = data.files.read(path, 0, 3 * kSlotSize);
     if (!bytes || trimmedNameAt(*bytes, 3).value_or(std::string()) != old) {
         return {};
@@ -372,6 +595,18 @@ Status followInDefaults(const DataDir& data, std::string_view old, std::string_v
     setName(named, fresh);
     std::copy(named.name.begin(), named.name.end(), bytes->begin() + 2 * kSlotSize + 2);
     return saveAtomically(data.files, path, *bytes);
+}
+
+// The same for "Default.Xsx" and, in a shared folder, every computer's own defaults file.
+Status followInDefaults(const DataDir& data, std::string_view old, std::string_view fresh)
+{
+    Status status = followInDefaultsFile(data, data / kDefaultFile, old, fresh);
+    for (const auto& path : computerDefaultFiles(data)) {
+        if (const Status one = followInDefaultsFile(data, path, old, fresh); status && !one) {
+            status = one;
+        }
+    }
+    return status;
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
@@ -384,52 +619,61 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 
 FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh)
 {
-    const auto record = ReadStudent(f, n);
-    if (!record) {
-        return f.outcome(Status::fail(EIO));
+    if (!f.m_open || n < 1) {
+        return f.outcome(Status::fail(EBADF));
     }
-    FileSystem& files = f.m_data.files;
-    const std::string old = trimmedName(*record);
-    const auto from = f.m_data.dir / factFileName(old);
-    const auto to = f.m_data.dir / factFileName(trimBlanks(fresh));
-    const FileOutcome taken{to, FileOutcome::Action::Save, Status::fail(EEXIST)};
-    // Results already kept under the new name belong to someone else (a pupil removed
-    // earlier): the renamed pupil must not take them over, nor they hers.
-    bool linked = false;
-    if (files.exists(from)) {
-        if (files.exists(to) && !sameFile(from, to)) {
+    const std::string who = f.nameOf(n);
+    return f.locked([&]() -> FileOutcome {
+        const auto k = f.slotOf(n, who);
+        const auto record = k ? repairedSlotAt(f.m_known, *k + 1) : std::nullopt;
+        if (!record) {
+            return f.outcome(Status::fail(k ? EIO : ENOENT));
+        }
+        FileSystem& files = f.m_data.files;
+        const std::string old = trimmedName(*record);
+        const auto from = f.m_data.dir / factFileName(old);
+        const auto to = f.m_data.dir / factFileName(trimBlanks(fresh));
+        const FileOutcome taken{to, FileOutcome::Action::Save, Status::fail(EEXIST)};
+        // Results already kept under the new name belong to someone else (a pupil removed
+        // earlier): the renamed pupil must not take them over, nor they hers.
+        bool linked = false;
+        if (files.exists(from)) {
+            if (files.exists(to) && !sameFile(from, to)) {
+                return taken;
+            }
+            if (!files.exists(to)) {
+                const Status link = files.link(from, to);
+                if (!link) {
+                    return {to, FileOutcome::Action::Save, link};
+                }
+                linked = true;
+            }
+        } else if (files.exists(to)) {
             return taken;
         }
-        if (!files.exists(to)) {
-            const Status link = files.link(from, to);
-            if (!link) {
-                return {to, FileOutcome::Action::Save, link};
-            }
-            linked = true;
-        }
-    } else if (files.exists(to)) {
-        return taken;
-    }
 
-    DrillSettings renamed = *record;
-    setName(renamed, fresh);
-    FileOutcome slot = WriteStudent(f, n, renamed);
-    const Status defaults =
-        slot.ok() ? followInDefaults(f.m_data, old, trimBlanks(fresh)) : Status();
-    if (!slot.ok() || !defaults) {
-        if (slot.ok()) {
-            static_cast<void>(WriteStudent(f, n, *record));
-            slot = {f.m_data / kDefaultFile, FileOutcome::Action::Save, defaults};
+        DrillSettings renamed = *record;
+        setName(renamed, fresh);
+        FileOutcome slot = f.outcome(f.writeSlot(*k, renamed));
+        const Status defaults =
+            slot.ok() ? followInDefaults(f.m_data, old, trimBlanks(fresh)) : Status();
+        if (!slot.ok() || !defaults) {
+            if (slot.ok()) {
+                static_cast<void>(f.writeSlot(*k, *record));
+                slot = {f.m_data / kDefaultFile, FileOutcome::Action::Save, defaults};
+            }
+            if (linked) {
+                files.remove(to);
+            }
+            return slot;
         }
-        if (linked) {
-            files.remove(to);
+        if (files.exists(from) && sameFile(from, to)) {
+            files.remove(from);
         }
+        std::replace(f.m_base.begin(), f.m_base.end(), old, trimBlanks(fresh));
+        std::replace(f.m_appended.begin(), f.m_appended.end(), old, trimBlanks(fresh));
         return slot;
-    }
-    if (files.exists(from) && sameFile(from, to)) {
-        files.remove(from);
-    }
-    return slot;
+    });
 }
 
 void DropStrayFactLink(const DataDir& data, std::string_view trimmed)

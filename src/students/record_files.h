@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/lock_file.h"
 #include "records/drill_settings.h"
 #include "students/safe_file.h"
 
@@ -16,6 +18,20 @@ namespace sb {
 // slot k (from 1) starts at byte (k - 1) * 208.
 inline constexpr std::string_view kDefaultFile = "Default.Xsx"; // defaults, last, current
 inline constexpr std::string_view kStudentFile = "StdDat.Xrx";  // header, one slot per pupil
+// Held while a copy of the program changes "StdDat.Xrx", so that copies sharing the folder
+// change it one after the other (see platform/lock_file.h).
+inline constexpr std::string_view kStudentLockFile = "StdDat.Xrx.lock";
+
+// A computer's own defaults file in a data folder that several computers share (a lab):
+// "Default.<host>.Xsx", of the layout of "Default.Xsx". It keeps what belongs to that
+// computer alone, the last settings and the current pupil (slots 2 and 3); the custom defaults
+// are read from "Default.Xsx" (slot 1), which a shared folder's computers leave as it is.
+std::filesystem::path computerDefaultFile(const DataDir& data);
+// Every computer's own defaults file in the folder.
+std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data);
+// True when the folder is a lab's: a computer's own defaults file is in it (made by an earlier
+// run that found the folder shared), or a lock file taken by another machine.
+bool FolderShared(const DataDir& data);
 
 // True when a regular file of exactly this name is in the data directory.
 bool FileExists(const DataDir& data, std::string_view name);
@@ -33,14 +49,18 @@ bool repairSettings(DrillSettings& s);
 // the original defaults stand in for it. Without the file: LoadOriginalDefaults and
 // curSettings := defaultSettings. A file that is there but cannot be read counts as missing;
 // the outcome then says why, and shut-down must leave that file alone. Never writes anything.
-FileOutcome LoadStartupSettings(Settings& s, const DataDir& data);
+// In a shared folder (shared), slots 2 and 3 come from this computer's own defaults file
+// when it has one.
+FileOutcome LoadStartupSettings(Settings& s, const DataDir& data, bool shared = false);
 
 // The saving part of shut-down: lastSettings := curSettings named "Untitled" with tag :=
 // saveLevel; curSettings.tag := loadOnStart; then "Default.Xsx" is replaced as a whole by the
 // 624 bytes of defaultSettings, lastSettings, curSettings. On failure the previous file stays
 // as it was and the answer is false; so also when the file could not be read at start-up
-// (defaultFileUnread), which is then not written at all (the outcome says Kept).
-FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data);
+// (defaultFileUnread), which is then not written at all (the outcome says Kept). In a shared
+// folder this computer's own defaults file is written instead, and "Default.Xsx" stays.
+FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data,
+                             bool shared = false);
 
 class StudentFile;
 
@@ -58,8 +78,15 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f);
 // memory: it reads nothing from the disk.
 std::optional<std::int16_t> FindStudentInFile(const StudentFile& f, std::string_view name);
 
+// Every change below, and each read of a record, is made with the folder's class-file lock
+// held (kStudentLockFile; waiting for another copy of the program at most patience()) and
+// against the file as it is on the disk at that moment: when another copy changed it since
+// this one last looked, the names are read again, and a student number found earlier stands
+// for the pupil who had it, wherever her slot is now (ENOENT when another copy removed her).
+// A lock still held by another copy after patience() gives EWOULDBLOCK and busyHolder().
+
 // Student n (slot n + 1), repaired; nothing when the file does not hold that slot whole.
-std::optional<DrillSettings> ReadStudent(const StudentFile& f, std::int16_t n);
+std::optional<DrillSettings> ReadStudent(StudentFile& f, std::int16_t n);
 
 // Writes record to student n's slot in place (one 208-byte write). n must be 1 or more.
 FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record);
@@ -67,6 +94,7 @@ FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& re
 // Writes record to a new slot after every slot in use and then counts one pupil more. A failed
 // write leaves the count and the file as they were. The header is not changed: a slot appended
 // while the window is open counts once the file is rebuilt, and Cancel takes it away again.
+// Another copy's appended slots are never written over.
 FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record);
 
 // Rebuilds "StdDat.Xrx" from the list (the student entries of the window, without its two
@@ -78,18 +106,24 @@ FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record);
 // replaces "StdDat.Xrx" as a whole (saveAtomically); on failure the old student file stays as
 // it was and stays open, so that the window can try again. The old file is read once and its
 // names indexed once, so the time grows with the number of pupils, not with its square.
+// When another copy of the program changed the file since it was opened, the window's list is
+// merged into the file as it is now, by name: the window's pupils in its order (less those
+// another copy removed), then the pupils another copy added, each with the record on the
+// disk; the pupils this window removed go. Nothing another copy did is undone.
 FileOutcome RewriteStudentFile(Settings& s, StudentFile& f,
                                const std::vector<std::string>& entries);
 
 // Closes the student file without a rebuild. Slots written in place stay; the slots appended
 // since it was opened (Add, or a fixed entry chosen) are cut off again, so that the file keeps
-// the pupils it had and its header counts them all.
+// the pupils it had and its header counts them all. (When another copy changed the file
+// meanwhile, this window's appended slots are taken out by name and nothing else changes.)
 FileOutcome CloseStudentFile(StudentFile& f);
 
 // Renames student n to fresh (a trimmed name no other pupil has) so that at every moment a
 // restart finds the pupil and her results under one name: her fact file gets its new name as
 // a second link, her slot is written, "Default.Xsx" follows when its current pupil (slot 3) is
-// she, and only then does the old name of the fact file go. A step that fails undoes the ones
+// she (and so does each computer's own "Default.<host>.Xsx" of a shared folder), and only then
+// does the old name of the fact file go. A step that fails undoes the ones
 // before it. Refused (EEXIST) when another file already holds results under the new name.
 FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh);
 
@@ -121,11 +155,18 @@ public:
     std::int16_t studentCount() const { return m_studentCount; }
     // A list entry went (Remove): the rebuild writes one pupil fewer.
     void dropEntry();
+    // How long a change waits while another copy of the program changes the file.
+    std::chrono::milliseconds patience() const { return m_patience; }
+    void setPatience(std::chrono::milliseconds patience) { m_patience = patience; }
+    // Who was changing the file when the last change or read gave up waiting.
+    const std::optional<LockHolder>& busyHolder() const { return m_busy; }
+    // Another copy of the program changed the file while this one had it open.
+    bool changedElsewhere() const { return m_moved; }
 
 private:
     friend std::vector<std::string> OpenStudentFile(Settings&, StudentFile&);
     friend std::optional<std::int16_t> FindStudentInFile(const StudentFile&, std::string_view);
-    friend std::optional<DrillSettings> ReadStudent(const StudentFile&, std::int16_t);
+    friend std::optional<DrillSettings> ReadStudent(StudentFile&, std::int16_t);
     friend FileOutcome WriteStudent(StudentFile&, std::int16_t, const DrillSettings&);
     friend FileOutcome AppendStudent(StudentFile&, const DrillSettings&);
     friend FileOutcome RewriteStudentFile(Settings&, StudentFile&, const std::vector<std::string>&);
@@ -134,6 +175,15 @@ private:
 
     std::filesystem::path path() const { return m_data / kStudentFile; }
     FileOutcome outcome(Status status) const;
+    // Runs change with the class-file lock held, after catchUp().
+    template <class Change> FileOutcome locked(Change change);
+    // Reads the file again; when another copy changed it, the names are taken from it anew.
+    Status catchUp();
+    // The slot number now of the pupil who was student n when `who` was her name.
+    std::optional<std::size_t> slotOf(std::int16_t n, const std::string& who) const;
+    std::string nameOf(std::int16_t n) const;
+    // Writes record to student n's slot (the lock held) and keeps the names in step.
+    Status writeSlot(std::size_t n, const DrillSettings& record);
 
     DataDir m_data;
     bool m_open = false;
@@ -152,6 +202,17 @@ private:
     // once when the file is opened and kept in step with every write, so that a search never
     // goes back to the disk.
     std::vector<std::string> m_names;
+    std::chrono::milliseconds m_patience{10000};
+    std::optional<LockHolder> m_busy;
+    bool m_moved = false;
+    // The whole file as this window last read or wrote it: a change made by another copy of
+    // the program shows as a difference.
+    std::vector<std::uint8_t> m_known;
+    // The pupils listed when the file was opened (a rename here follows her), and the names
+    // of the slots this window appended: what the merge needs to tell this window's changes
+    // from another copy's.
+    std::vector<std::string> m_base;
+    std::vector<std::string> m_appended;
 };
 
 } // namespace sb

@@ -30,6 +30,16 @@
 
 namespace sb {
 
+BusyCursor::BusyCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
 namespace {
 
 // A button, check box or option as assistive technology sees it. Qt's own toggles a check box

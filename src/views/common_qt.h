@@ -18,6 +18,16 @@ class QWidget;
 
 namespace sb {
 
+// The wait cursor for as long as it lives: for a click that may wait while another computer
+// sharing the data folder changes the class list.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 // What every window of the program shares.
 
 // "Arial" asked for by name; on Linux the metric-compatible Liberation Sans answers for it.

@@ -19,9 +19,11 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
+
 #include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <chrono>
 
 #include <algorithm>
 #include <cmath>
@@ -447,6 +449,16 @@ void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)
 void MainWindow::load()
 {
     ProgramLoad(m_program);
+    // Keeps the current pupil's lock fresh, so that the other computers of a lab see she is
+    // here, and tries a save that failed again.
+    auto* locks = new QTimer(this);
+    locks->setObjectName(QStringLiteral("locks"));
+    locks->setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(kLockRefreshEvery));
+    connect(locks, &QTimer::timeout, this, [this] {
+        RefreshLocks(m_program);
+        render();
+    });
+    locks->start();
     after();
 }
 

@@ -145,6 +145,7 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
 
     auto* cancel = button(this, "cancel", QT_TRANSLATE_NOOP("sb::StudentWindow", "Cancel"));
     connect(cancel, &QPushButton::clicked, this, [this] {
+        const BusyCursor busy;
         m_form.cancel_click();
         after();
     });
@@ -161,9 +162,20 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
         ClassOverviewWindow classOverview(program, this);
         classOverview.exec();
     });
+    // Offered when the pupil to be made current is in use on another computer of a lab.
+    m_takeOver = button(this, "takeover", QT_TRANSLATE_NOOP("sb::StudentWindow", "Take Over"),
+                        tr("Make this pupil current here although another computer has her: "
+                           "only when that computer is off"));
+    m_takeOver->hide();
+    connect(m_takeOver, &QPushButton::clicked, this, [this] {
+        const BusyCursor busy;
+        m_form.takeover_click();
+        after();
+    });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(overview);
     bottom->addWidget(m_message, 1);
+    bottom->addWidget(m_takeOver);
     bottom->addWidget(cancel);
     layout->addLayout(bottom);
 
@@ -203,6 +215,7 @@ QGroupBox* StudentWindow::buildStep1()
     auto* add =
         button(frame, "addstudent", QT_TRANSLATE_NOOP("sb::StudentWindow", "Add Student to List"));
     connect(add, &QPushButton::clicked, this, [this] {
+        const BusyCursor busy;
         m_form.addstudent_click();
         after();
     });
@@ -225,6 +238,7 @@ QGroupBox* StudentWindow::buildStep1()
         after();
     });
     connect(rename, &QPushButton::clicked, this, [this] {
+        const BusyCursor busy;
         m_form.Renam_click();
         after();
     });
@@ -428,6 +442,7 @@ void StudentWindow::buildButtons(QGroupBox* frame, QGridLayout* grid)
     });
     connect(m_Repset, &QPushButton::clicked, this, &StudentWindow::repeatSetting);
     connect(ok, &QPushButton::clicked, this, [this] {
+        const BusyCursor busy;
         m_form.close_click();
         after();
     });
@@ -527,6 +542,7 @@ void StudentWindow::render()
     paintBackground(m_dsauto,
                     m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.Repset && static_cast<bool>(m_openSmart));
+    m_takeOver->setVisible(m.takeOver);
     const QString message = coreText(m.message);
     if (m_message->text() != message) {
         m_message->setText(message);

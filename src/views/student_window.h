@@ -74,6 +74,7 @@ private:
     QLabel* m_dsauto = nullptr;
     QPushButton* m_Repset = nullptr;
     QLabel* m_message = nullptr;
+    QPushButton* m_takeOver = nullptr;
     std::vector<std::string> m_listed; // the entries the list widget shows
     unsigned m_newstudentFocus = 0;
 };

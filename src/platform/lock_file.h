@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace sb {
+
+// Locks for copies of the program that share one data folder (a computer lab on a file
+// server). A lock is a small file created exclusively (O_CREAT | O_EXCL), which every SMB and
+// NFS server honours, holding who took it: the machine, the process and when. Its holder
+// touches it while it holds it; a lock is stale, and may be broken by anyone, when its process
+// is gone (seen on the machine that took it) or when it has not been touched for a minute
+// (its machine crashed or lost the network).
+
+// Who holds a lock, as its file says.
+struct LockHolder {
+    std::string host;       // the machine's name
+    long pid = 0;           // the process on that machine
+    std::int64_t since = 0; // when it was taken, seconds since 1970 (UTC)
+    // Seconds since the holder last touched the file.
+    double idleSeconds = 0;
+    bool operator==(const LockHolder&) const = default;
+};
+
+// A lock untouched for this long is stale, whoever holds it.
+inline constexpr std::chrono::seconds kLockStaleAfter{60};
+// How often a holder touches its locks: well inside kLockStaleAfter.
+inline constexpr std::chrono::seconds kLockRefreshEvery{20};
+
+// True when the holder can no longer be using the lock: its process has ended on this machine,
+// or it has not touched the lock for kLockStaleAfter.
+bool lockStale(const LockHolder& holder);
+
+struct LockAttempt;
+LockAttempt tryLock(const std::filesystem::path& path, bool takeOver);
+
+// A lock this process holds. Released (its file removed, when it is still this process's) when
+// it goes; moves, never copies.
+class LockFile {
+public:
+    LockFile() = default;
+    ~LockFile() { release(); }
+    LockFile(LockFile&& other) noexcept;
+    LockFile& operator=(LockFile&& other) noexcept;
+    LockFile(const LockFile&) = delete;
+    LockFile& operator=(const LockFile&) = delete;
+
+    bool held() const { return !m_path.empty(); }
+    const std::filesystem::path& path() const { return m_path; }
+    // Touches the lock so that nobody takes it for stale. Fails with EOWNERDEAD when another
+    // process has it now (a take-over), and with the system's error when the folder cannot be
+    // reached; a lock broken meanwhile and taken by nobody is made again. A lock that is not
+    // held answers ok.
+    Status refresh();
+    // Removes the lock's file when it is still this process's, and lets go of it.
+    void release();
+
+private:
+    friend LockAttempt tryLock(const std::filesystem::path&, bool);
+    LockFile(std::filesystem::path path, std::string text)
+        : m_path(std::move(path)), m_text(std::move(text))
+    {
+    }
+    bool ours() const;
+
+    std::filesystem::path m_path;
+    std::string m_text; // what this process wrote into it
+};
+
+// What an attempt to take a lock came to: the lock (held()), or who holds it (holder), or why
+// the folder could not be asked at all (status).
+struct LockAttempt {
+    LockFile lock;
+    std::optional<LockHolder> holder;
+    Status status;
+    bool taken() const { return lock.held(); }
+};
+
+// One attempt at the lock file at path: a stale lock is broken first; with takeOver any lock is
+// (the teacher knows its machine is off).
+LockAttempt tryLock(const std::filesystem::path& path, bool takeOver = false);
+
+// Tries until the lock is taken or patience has run out (then the answer names the holder).
+LockAttempt waitForLock(const std::filesystem::path& path, std::chrono::milliseconds patience);
+
+// Who holds the lock at path; nothing when nobody does or its file says nothing readable.
+std::optional<LockHolder> readLockHolder(const std::filesystem::path& path);
+
+// "PC-12 since 10:02": the holder's machine and the local time it took the lock.
+std::string holderText(const LockHolder& holder);
+
+} // namespace sb

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two copies of the program on one data folder, as the computers of a lab use it: each a real
+// program with its own Student Data window over the same files.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <memory>
+
+#include "flow/answering.h"
+#include "flow/lifecycle.h"
+#include "flow/run_control.h"
+#include "flow/student_form.h"
+#include "platform/lock_file.h"
+#include "records/codec.h"
+#include "students/record_files.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One computer of the lab: a program whose data folder is `folder`.
+struct Computer {
+    explicit Computer(const fs::path& folder)
+    {
+        fx.services.dataDir = folder;
+        fx.load();
+    }
+    StdRandom random{7};
+    ProgramFixture fx{random};
+    Program& p = fx.p;
+    std::unique_ptr<StudentForm> form;
+
+    StudentForm& open()
+    {
+        goauto_click(p);
+        form = std::make_unique<StudentForm>(p);
+        form->load();
+        return *form;
+    }
+    void add(std::string_view name)
+    {
+        form->newstudent_change(name);
+        form->addstudent_click();
+    }
+    void choose(std::string_view name) { form->studentlist_click(*form->FindListed(name)); }
+};
+
+struct Lab {
+    TempDir dir;
+    fs::path folder = dir.path();
+
+    // The names of the student file, slot by slot.
+    int counted() const { return i16At(readBytes(folder / "StdDat.Xrx"), 0); }
+    std::vector<std::string> names() const
+    {
+        const Bytes b = readBytes(folder / "StdDat.Xrx");
+        std::vector<std::string> out;
+        for (std::size_t k = 2; k * kSlotSize <= b.size(); ++k) {
+            out.push_back(trimmedName(*decodeSettings(fieldsOf(b, k))));
+        }
+        return out;
+    }
+    DrillSettings record(std::string_view name) const
+    {
+        const Bytes b = readBytes(folder / "StdDat.Xrx");
+        for (std::size_t k = 2; k * kSlotSize <= b.size(); ++k) {
+            const DrillSettings s = *decodeSettings(fieldsOf(b, k));
+            if (trimmedName(s) == name) {
+                return s;
+            }
+        }
+        ADD_FAILURE() << name << " is not on file";
+        return {};
+    }
+    void classOf(int n)
+    {
+        std::vector<DrillSettings> pupils;
+        for (int i = 1; i <= n; ++i) {
+            DrillSettings s;
+            setName(s, "P0" + std::to_string(i));
+            s.operation = static_cast<std::int16_t>(1 + i % 6);
+            s.teachSet[1] = static_cast<std::int16_t>(100 + i); // tells the records apart
+            pupils.push_back(s);
+        }
+        writeStudentFile(folder, pupils);
+    }
+};
+
+using Names = std::vector<std::string>;
+
+// Two Student Data windows open at once: what each adds stays, whichever OKs last.
+TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
+{
+    Lab lab;
+    lab.classOf(6);
+    Computer a(lab.folder), b(lab.folder);
+    a.open(), b.open();
+    a.add("Ann");
+    b.add("Bob");
+    a.form->close_click();
+    ASSERT_TRUE(a.form->model().closed) << a.form->model().message;
+    b.form->close_click();
+    ASSERT_TRUE(b.form->model().closed) << b.form->model().message;
+    EXPECT_EQ(lab.names(), (Names{"P01", "P02", "P03", "P04", "P05", "P06", "Bob", "Ann"}));
+    EXPECT_EQ(lab.counted(), 8);
+}
+
+// A removes P01 and OKs while B clicks P03 and P05 and cancels: every other pupil keeps her own
+// record, where B's clicks wrote by slot numbers read before the removal.
+TEST(SharedFolder, AWindowOpenElsewhereWritesEachPupilByNameAndItsCancelUndoesOnlyItsOwn)
+{
+    Lab lab;
+    lab.classOf(6);
+    Computer a(lab.folder), b(lab.folder);
+    a.open(), b.open();
+    b.add("Cy"); // appended by B, taken away again by its Cancel
+    a.choose("P01");
+    a.form->removestudent_click();
+    a.form->close_click();
+    ASSERT_TRUE(a.form->model().closed);
+    b.choose("P03");
+    b.choose("P05");
+    b.choose("P01"); // removed by A: shown, but never written back
+    b.form->cancel_click();
+    EXPECT_EQ(lab.names(), (Names{"P02", "P03", "P04", "P05", "P06"}));
+    EXPECT_EQ(lab.counted(), 5);
+    for (int i = 2; i <= 6; ++i) {
+        const DrillSettings s = lab.record("P0" + std::to_string(i));
+        EXPECT_EQ(s.teachSet[1], 100 + i) << "P0" << i;
+        EXPECT_EQ(s.operation, 1 + i % 6) << "P0" << i;
+    }
+}
+
+// A pupil is current on one computer at a time: the other is told where she is, and gets her
+// once the first lets her go, or by a take-over, after which the first no longer saves her.
+TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
+{
+    Lab lab;
+    lab.classOf(2);
+    Computer a(lab.folder), b(lab.folder);
+    a.open();
+    a.choose("P01");
+    a.form->close_click();
+    ASSERT_EQ(trimmedName(a.p.cur()), "P01");
+
+    b.open();
+    b.choose("P01");
+    b.form->close_click();
+    EXPECT_FALSE(b.form->model().closed);
+    EXPECT_TRUE(b.form->model().takeOver);
+    EXPECT_EQ(b.form->model().message.rfind("P01 is in use on " + hostName() + " since ", 0), 0u)
+        << b.form->model().message;
+    b.form->removestudent_click();
+    b.form->newstudent_change("Pia");
+    b.form->Renam_click();
+    const Names left = lab.names();
+    EXPECT_EQ(Names(left.begin(), left.begin() + 2), (Names{"P01", "P02"}))
+        << "nor removed nor renamed while in use";
+
+    b.form->takeover_click();
+    ASSERT_TRUE(b.form->model().closed);
+    EXPECT_EQ(trimmedName(b.p.cur()), "P01");
+    a.p.cur().autoTeach = 1; // her results would be saved
+    RefreshLocks(a.p);
+    EXPECT_NE(a.p.main.notice.find("P01 was taken over by another computer"), std::string::npos);
+    EXPECT_FALSE(WriteFactFile(a.p));
+    EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx")) << "A no longer writes her results";
+
+    ASSERT_TRUE(ProgramClose(b.p));
+    EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx.lock")) << "let go at the close";
+}
+
+// A lock of a process gone from this machine, or one nobody has touched for a minute, is stale
+// and taken; a fresh lock of another machine is not, and says whose it is.
+TEST(SharedFolder, OnlyAStaleLockIsBroken)
+{
+    Lab lab;
+    const fs::path lock = lab.folder / "Ann.Xtx.lock";
+    auto lockOf = [&](const std::string& host, long pid) {
+        writeBytes(lock, Bytes{});
+        std::ofstream(lock) << "Sumblitz lock\nhost=" << host << "\npid=" << pid
+                            << "\nsince=1765100520\n";
+    };
+    lockOf(hostName(), kDeadPid);
+    EXPECT_TRUE(tryLock(lock).taken()) << "its process is gone";
+
+    lockOf("PC-12", 4242);
+    const LockAttempt busy = tryLock(lock);
+    ASSERT_FALSE(busy.taken());
+    ASSERT_TRUE(busy.holder);
+    EXPECT_EQ(holderText(*busy.holder).rfind("PC-12 since ", 0), 0u);
+    EXPECT_TRUE(tryLock(lock, true).taken()) << "taken over";
+
+    lockOf("PC-12", 4242);
+    fs::last_write_time(lock, fs::file_time_type::clock::now() - std::chrono::seconds(61));
+    EXPECT_TRUE(tryLock(lock).taken()) << "untouched for a minute";
+}
+
+// In a shared folder each computer keeps its last settings and current pupil in its own
+// defaults file; the lab's "Default.Xsx" is left as it is.
+TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
+{
+    Lab lab;
+    lab.classOf(2);
+    const Bytes shared = Bytes(3 * kSlotSize, 0);
+    Computer a(lab.folder);
+    a.p.run.sharedFolder = true;
+    a.open();
+    a.choose("P02");
+    a.form->onload_click(1);
+    a.form->close_click();
+    ASSERT_TRUE(ProgramClose(a.p));
+    const fs::path own = lab.folder / ("Default." + hostName() + ".Xsx");
+    ASSERT_TRUE(fs::exists(own));
+    EXPECT_FALSE(fs::exists(lab.folder / "Default.Xsx"));
+    EXPECT_EQ(trimmedName(*decodeSettings(fieldsOf(readBytes(own), 3))), "P02");
+
+    Computer again(lab.folder); // without --shared: the folder says so
+    EXPECT_TRUE(again.p.run.sharedFolder);
+    EXPECT_EQ(trimmedName(again.p.cur()), "P02");
+}
+
+// The server goes away during a drill: the drill goes on, the main window says so, the failed
+// save of the pupil's results is tried again once the folder is back, and the notice goes.
+TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
+{
+    Lab lab;
+    const fs::path away = lab.folder.string() + "-away";
+    Computer a(lab.folder);
+    a.open();
+    a.add("Pia");
+    a.form->start_click(); // Auto Teach on: her results are saved
+    a.form->close_click();
+    StartDrill(a.p);
+    fs::rename(lab.folder, away);
+    but_click(a.p, a.p.drill.rightSlot);
+    RefreshLocks(a.p);
+    EXPECT_NE(a.p.main.notice.find(kFolderUnreachable), std::string::npos);
+    EXPECT_FALSE(WriteFactFile(a.p));
+    but_click(a.p, a.p.drill.rightSlot);
+    fs::rename(away, lab.folder);
+    RefreshLocks(a.p);
+    EXPECT_EQ(a.p.main.notice, "");
+    const Bytes facts = readBytes(lab.folder / "Pia.Xtx");
+    int asked = 0;
+    for (std::size_t k = 0; k < 200; ++k) {
+        asked += i16At(facts, k * 24 + 22);
+    }
+    EXPECT_EQ(asked, 2) << "both answers, saved once the folder came back";
+}
+
+} // namespace
+} // namespace sb::test

@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A computer lab on one data folder: 30 processes, each a whole program (the flow the windows
+// drive, over the real disk), use one class's files at once for 20 rounds. Each round every
+// process starts, adds a pupil of its own in the Student Data window and makes her current,
+// drills her, renames its pupil of the round before, removes the one before that, and closes,
+// with random pauses between the steps so that the windows of different processes overlap.
+// Afterwards every pupil added is on file once, none removed is back, each fact file holds
+// exactly the answers its pupil gave, and the class file is whole.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <thread>
+
+#include "flow/answering.h"
+#include "flow/lifecycle.h"
+#include "flow/run_control.h"
+#include "flow/student_form.h"
+#include "proof_support.h"
+#include "records/codec.h"
+#include "students/record_files.h"
+
+namespace sb::proof {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kProcesses = 30;
+constexpr int kMostRounds = 20;
+
+// What the children report to the test, in memory they share with it.
+struct Ledger {
+    int answers[kProcesses][kMostRounds]; // right answers given to each round's pupil
+    int refused[kProcesses][kMostRounds]; // steps the program refused (a busy lock)
+};
+
+std::string pupilOf(int process, int round)
+{
+    return "K" + std::to_string(process) + "R" + std::to_string(round);
+}
+std::string renamed(int process, int round)
+{
+    return pupilOf(process, round) + "x";
+}
+
+void pause(std::mt19937& rng)
+{
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(rng)));
+}
+
+// One program's session: everything through the handlers the windows call.
+void session(const fs::path& folder, int process, int round, Ledger* ledger)
+{
+    std::mt19937 rng(static_cast<unsigned>(process * 1000 + round));
+    DiskProgram pc(folder);
+    ProgramLoad(pc.p);
+    int& refused = ledger->refused[process][round];
+    {
+        goauto_click(pc.p);
+        StudentForm form(pc.p);
+        form.load();
+        form.newstudent_change(pupilOf(process, round));
+        form.addstudent_click();
+        pause(rng);
+        form.start_click(); // Auto Teach on: her results are kept
+        if (round >= 1) {
+            if (const auto entry = form.FindListed(pupilOf(process, round - 1))) {
+                form.studentlist_click(*entry);
+                form.newstudent_change(renamed(process, round - 1));
+                form.Renam_click();
+                refused += form.model().message.empty() ? 0 : 1;
+                form.studentlist_click(*form.FindListed(pupilOf(process, round)));
+            }
+        }
+        if (round >= 2) {
+            if (const auto entry = form.FindListed(renamed(process, round - 2))) {
+                form.studentlist_click(*entry);
+                form.removestudent_click();
+                form.studentlist_click(*form.FindListed(pupilOf(process, round)));
+            }
+        }
+        pause(rng);
+        form.close_click();
+        if (!form.model().closed) {
+            ++refused;
+            form.cancel_click();
+            return;
+        }
+    }
+    const int right = std::uniform_int_distribution<int>(1, 6)(rng);
+    StartDrill(pc.p);
+    for (int i = 0; i < right; ++i) {
+        but_click(pc.p, pc.p.drill.rightSlot);
+    }
+    pause(rng);
+    if (ProgramClose(pc.p)) {
+        ledger->answers[process][round] = right;
+    }
+}
+
+// The folder the programs share: a fresh one under $SUMBLITZ_LAB_DIR (a network share mounted
+// here) when that is set, else the test's own temporary folder.
+fs::path labFolder(const TempDir& dir, const char* name)
+{
+    const char* share = std::getenv("SUMBLITZ_LAB_DIR");
+    if (share == nullptr || *share == 0) {
+        return dir.path();
+    }
+    const fs::path folder = fs::path(share) / (name + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    return folder;
+}
+
+// The answers a fact file counts (the asked field of its 200 records), -1 without the file.
+int askedIn(const fs::path& file)
+{
+    if (!fs::exists(file)) {
+        return -1;
+    }
+    const test::Bytes facts = test::readBytes(file);
+    int asked = 0;
+    for (std::size_t k = 0; k < 200; ++k) {
+        asked += test::i16At(facts, k * 24 + 22);
+    }
+    return asked;
+}
+
+TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
+{
+    const char* asked = std::getenv("SUMBLITZ_LAB_ROUNDS");
+    const int rounds = std::clamp(asked ? std::atoi(asked) : 4, 1, kMostRounds);
+    TempDir dir;
+    const fs::path folder = labFolder(dir, "lab-");
+    void* memory =
+        ::mmap(nullptr, sizeof(Ledger), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(memory, MAP_FAILED);
+    auto* ledger = new (memory) Ledger{};
+    const auto began = std::chrono::steady_clock::now();
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<pid_t> children;
+        for (int process = 0; process < kProcesses; ++process) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                session(folder, process, round, ledger);
+                std::fflush(nullptr);
+                ::_exit(0);
+            }
+            children.push_back(child);
+        }
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+
+    // The class file: whole, its header counting every slot, each name once.
+    const test::Bytes file = test::readBytes(folder / "StdDat.Xrx");
+    ASSERT_EQ(file.size() % kSlotSize, 0u);
+    const std::size_t slots = file.size() / kSlotSize - 1;
+    EXPECT_EQ(static_cast<std::size_t>(test::i16At(file, 0)), slots);
+    std::multiset<std::string> onFile;
+    for (std::size_t k = 2; k <= slots + 1; ++k) {
+        onFile.insert(trimmedName(*decodeSettings(test::fieldsOf(file, k))));
+    }
+    int lost = 0, back = 0, answers = 0, refused = 0;
+    for (int process = 0; process < kProcesses; ++process) {
+        for (int round = 0; round < rounds; ++round) {
+            refused += ledger->refused[process][round];
+            // Her name now: renamed a round later, removed two rounds later.
+            const bool gone = round + 2 < rounds;
+            const std::string name =
+                round + 1 < rounds ? renamed(process, round) : pupilOf(process, round);
+            const auto n = onFile.count(name);
+            if (gone) {
+                back += static_cast<int>(n + onFile.count(pupilOf(process, round)));
+                continue;
+            }
+            EXPECT_EQ(n, 1u) << name;
+            lost += n == 1 ? 0 : 1;
+            const int given = ledger->answers[process][round];
+            answers += given;
+            EXPECT_EQ(askedIn(folder / (name + ".Xtx")), given) << name;
+            lost += askedIn(folder / (name + ".Xtx")) == given ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(back, 0) << "removed pupils back on file";
+    EXPECT_EQ(refused, 0);
+    std::printf("lab: %d processes x %d rounds in %.1f s, %zu pupils on file, %d answers "
+                "checked, lost %d, removed but back %d, refused steps %d\n",
+                kProcesses, rounds, seconds, onFile.size(), answers, lost, back, refused);
+    ::munmap(memory, sizeof(Ledger));
+}
+
+// Two programs choose the same pupil at the same time, 20 times: one has her, the other is
+// refused; her fact file holds exactly the answers of the sessions that had her.
+TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
+{
+    TempDir dir;
+    const fs::path folder = labFolder(dir, "same-");
+    {
+        DiskProgram first(folder);
+        ProgramLoad(first.p);
+        goauto_click(first.p);
+        StudentForm form(first.p);
+        form.load();
+        form.newstudent_change("Sam");
+        form.addstudent_click();
+        form.start_click();
+        form.close_click();
+        ASSERT_TRUE(ProgramClose(first.p));
+    }
+    void* memory =
+        ::mmap(nullptr, sizeof(Ledger), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(memory, MAP_FAILED);
+    auto* ledger = new (memory) Ledger{};
+    constexpr int kRounds = 20;
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<pid_t> children;
+        for (int process = 0; process < 2; ++process) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                DiskProgram pc(folder);
+                ProgramLoad(pc.p);
+                goauto_click(pc.p);
+                StudentForm form(pc.p);
+                form.load();
+                form.studentlist_click(*form.FindListed("Sam"));
+                form.close_click();
+                if (!form.model().closed) {
+                    ledger->refused[process][round] = form.model().takeOver ? 1 : 100;
+                    form.cancel_click();
+                } else {
+                    StartDrill(pc.p);
+                    const int right = 1 + process + round % 3;
+                    for (int i = 0; i < right; ++i) {
+                        but_click(pc.p, pc.p.drill.rightSlot);
+                    }
+                    std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here
+                    // Her file as this session left it, which holds at least its answers.
+                    const bool closed = ProgramClose(pc.p);
+                    const int after = askedIn(folder / "Sam.Xtx");
+                    ledger->answers[process][round] = closed && after >= right ? after : -1000;
+                }
+                ::_exit(0);
+            }
+            children.push_back(child);
+        }
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+        }
+    }
+    int refused = 0, both = 0, last = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const int had = (ledger->answers[0][round] > 0) + (ledger->answers[1][round] > 0);
+        EXPECT_EQ(ledger->refused[0][round] + ledger->refused[1][round] + had, 2) << round;
+        both += had == 2 ? 1 : 0;
+        refused += ledger->refused[0][round] + ledger->refused[1][round];
+        last = std::max(ledger->answers[0][round], ledger->answers[1][round]);
+    }
+    // Nobody wrote her file after the last session that had her: a refused program never does.
+    EXPECT_EQ(askedIn(folder / "Sam.Xtx"), last);
+    std::printf("same pupil: 2 programs x %d rounds, refused %d times, both had her one after "
+                "the other %d times, her file as the last session that had her left it\n",
+                kRounds, refused, both);
+    ::munmap(memory, sizeof(Ledger));
+}
+
+} // namespace
+} // namespace sb::proof
