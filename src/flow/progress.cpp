@@ -234,6 +234,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
                        ? "No answers kept yet for " + m.pupil
                        : "The history of " + m.pupil + " could not be read";
     } else {
+        const HistoryDb::ReadTogether together(*opened.db);
         if (const auto ms = opened.db->setting(kFluentSetting); ms && *ms >= 100 && *ms <= 60000) {
             m.fluentMs = static_cast<std::int32_t>(*ms);
         }

@@ -196,6 +196,20 @@ HistoryDb::~HistoryDb()
     sqlite3_close_v2(m_db);
 }
 
+HistoryDb::ReadTogether::ReadTogether(HistoryDb& db)
+{
+    if (sqlite3_get_autocommit(db.m_db) != 0 && exec(db.m_db, "BEGIN") == SQLITE_OK) {
+        m_db = db.m_db;
+    }
+}
+
+HistoryDb::ReadTogether::~ReadTogether()
+{
+    if (m_db != nullptr) {
+        exec(m_db, "COMMIT");
+    }
+}
+
 HistoryStatus HistoryDb::migrate()
 {
     while (m_version < kHistorySchema) {
@@ -322,6 +336,7 @@ std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int coun
                        " WHERE operation = ? AND fact = ? ORDER BY at_ms DESC LIMIT ?"
                      : "SELECT outcome, millis FROM answers WHERE operation = ? AND fact = ?"
                        " ORDER BY at_ms DESC LIMIT ?");
+    const ReadTogether together(*this);
     RecentByFact out;
     for (std::size_t fact = 1; fact < out.size() && s.ok(); ++fact) {
         s.bind(1, operation);
