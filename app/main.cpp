@@ -98,6 +98,51 @@ void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& 
     std::fflush(stdout);
 }
 
+// The arguments as the application object would decode them. The command line is read before
+// that object exists, so that --help and --version answer on a machine without a display.
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+// However the program is asked to end — its window closed, a signal, the session ending, the
+// display gone — the shut-down steps run once and the files are written.
+void saveOnEveryWayOut(QApplication& app, sb::MainWindow& window, sb::Program& program,
+                       const sb::StopSignals& stops)
+{
+    unsavedProgram = &program;
+    std::atexit(saveAtExit);
+    QObject::connect(&stops, &sb::StopSignals::stopRequested, &window, [&window] {
+        window.shutDownNow();
+        QApplication::exit(0);
+    });
+    // The session is ending: save now and end, rather than be killed half way. (Should the
+    // logout be cancelled, the program has closed with everything saved.)
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) {
+                         window.shutDownNow();
+                         QApplication::exit(0);
+                     });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.shutDownNow(); });
+}
+
+void scheduleScript(const QApplication& app, sb::MainWindow& window, sb::Program& program)
+{
+    QCommandLineParser script;
+    script.addOption(QCommandLineOption(kScriptOption, QString(), QStringLiteral("a")));
+    static_cast<void>(script.parse(app.arguments()));
+    if (script.isSet(kScriptOption)) {
+        const QStringList actions = script.value(kScriptOption).split(QLatin1Char(','));
+        QTimer::singleShot(0, &window,
+                           [&window, &program, actions] { runScript(window, program, actions); });
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -105,19 +150,13 @@ int main(int argc, char* argv[])
     sb::trace("main");
     QCoreApplication::setApplicationName(QStringLiteral("Sumblitz"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
-    // The command line is read before any window system is needed, so that --help and
-    // --version answer on a machine without a display.
-    sb::CommandLine commandLine;
-    {
-        const QCoreApplication app(argc, argv);
-        std::error_code ec;
-        auto read = sb::readCommandLine(app.arguments(), std::filesystem::current_path(ec));
-        if (const auto* error = std::get_if<sb::CommandLineError>(&read)) {
-            std::fprintf(stderr, "sumblitz: %s\n", qPrintable(error->message));
-            return 2;
-        }
-        commandLine = std::get<sb::CommandLine>(std::move(read));
+    std::error_code ec;
+    auto read = sb::readCommandLine(argumentsOf(argc, argv), std::filesystem::current_path(ec));
+    if (const auto* error = std::get_if<sb::CommandLineError>(&read)) {
+        std::fprintf(stderr, "sumblitz: %s\n", qPrintable(error->message));
+        return 2;
     }
+    const auto commandLine = std::get<sb::CommandLine>(std::move(read));
 
     QApplication app(argc, argv);
     sb::trace("application");
@@ -144,7 +183,8 @@ int main(int argc, char* argv[])
     sb::trace("window built");
     QObject::connect(&pictures, &sb::QtPictures::pictureChanged, &window,
                      &sb::MainWindow::setPicture);
-    pictures.show(sb::PictureId::Logo); // the logo stands in the picture until the first drill
+    // The logo stands in the picture until the first drill (a missing one was reported).
+    static_cast<void>(pictures.show(sb::PictureId::Logo));
     window.load();
     sb::trace("loaded");
     sb::installProbe(window, program);
@@ -156,34 +196,9 @@ int main(int argc, char* argv[])
     sb::traceFirstPaint(window);
     sound.prepareOnFirstInput();
 
-    // However the program is asked to end — its window closed, a signal, the session ending,
-    // the display gone — the shut-down steps run once and the files are written.
-    unsavedProgram = &program;
-    std::atexit(saveAtExit);
     sb::StopSignals stops;
-    QObject::connect(&stops, &sb::StopSignals::stopRequested, &window, [&window] {
-        window.shutDownNow();
-        QApplication::exit(0);
-    });
-    // The session is ending: save now and end, rather than be killed half way. (Should the
-    // logout be cancelled, the program has closed with everything saved.)
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) {
-                         window.shutDownNow();
-                         QApplication::exit(0);
-                     });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
-                     [&window] { window.shutDownNow(); });
-    {
-        QCommandLineParser script;
-        script.addOption(QCommandLineOption(kScriptOption, QString(), QStringLiteral("a")));
-        static_cast<void>(script.parse(app.arguments()));
-        if (script.isSet(kScriptOption)) {
-            const QStringList actions = script.value(kScriptOption).split(QLatin1Char(','));
-            QTimer::singleShot(
-                0, &window, [&window, &program, actions] { runScript(window, program, actions); });
-        }
-    }
+    saveOnEveryWayOut(app, window, program, stops);
+    scheduleScript(app, window, program);
     const int code = app.exec();
     unsavedProgram = nullptr;
     sb::saveWindowPlace(window, place);

@@ -14,7 +14,7 @@ run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev 
               fonts-liberation libgl-dev pkg-config)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format
                desktop-file-utils appstream dpkg-dev lintian clang libfuzzer-14-dev
-               python3 # the CSV test reads the file back with Python's csv module
+               python3 # the CSV test reads the file back with Python's csv module; the function_length test
                libxtst-dev libxdamage-dev) # these two for bench/floor/startup_probe
 shot_packages=(xvfb xauth openbox xdotool imagemagick)
 

@@ -878,10 +878,6 @@
         <translation>Verhältnis: Richtig/Gesamt</translation>
     </message>
     <message>
-        <source>Tinmoor:Sumblitz1.2</source>
-        <translation>Tinmoor:Sumblitz1.2</translation>
-    </message>
-    <message>
         <source>Results Table</source>
         <translation>Ergebnistabelle</translation>
     </message>

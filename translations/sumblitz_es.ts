@@ -878,10 +878,6 @@
         <translation>Relación: aciertos/total</translation>
     </message>
     <message>
-        <source>Tinmoor:Sumblitz1.2</source>
-        <translation>Tinmoor:Sumblitz1.2</translation>
-    </message>
-    <message>
         <source>Results Table</source>
         <translation>Tabla de resultados</translation>
     </message>

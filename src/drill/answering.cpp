@@ -40,7 +40,7 @@ void RecordFactAnswer(Drill& d, DrillSettings& s)
 
 void UpdateRowPercent(DrillSettings& s, std::int16_t second, std::int16_t lastRight)
 {
-    if (second < 1 || at(second) >= s.secondNum.size()) {
+    if (second < 1 || asIndex(second) >= s.secondNum.size()) {
         return;
     }
     const std::int64_t n = std::max<std::int64_t>(1, s.averageOver());

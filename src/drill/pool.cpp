@@ -12,7 +12,7 @@ void BuildFacts(Drill& d, const DrillSettings& s, Random& random)
     }
     for (int sec = 1; sec <= 10; ++sec) {
         for (int g = 1; g <= 4; ++g) {
-            for (int c = groupLow[at(g)]; c <= groupHigh[at(g)]; ++c) {
+            for (int c = groupLow[asIndex(g)]; c <= groupHigh[asIndex(g)]; ++c) {
                 FactRec& f = d.fact(factIndex(sec, c));
                 f.group = i16(g);
                 f.second = i16(sec);
@@ -55,8 +55,8 @@ void BuildPool(Drill& d, const DrillSettings& s, PoolMode mode, std::int16_t row
     int k = 1;
     for (int sec = 1; sec <= 10; ++sec) {
         for (int g = 1; g <= 4; ++g) {
-            for (int c = groupLow[at(g)]; c <= groupHigh[at(g)]; ++c) {
-                if (s.firstRange[at(g)] != 1 || s.secondNum[at(sec)] != 1) {
+            for (int c = groupLow[asIndex(g)]; c <= groupHigh[asIndex(g)]; ++c) {
+                if (s.firstRange[asIndex(g)] != 1 || s.secondNum[asIndex(sec)] != 1) {
                     continue;
                 }
                 const int i = factIndex(sec, c);
@@ -64,7 +64,7 @@ void BuildPool(Drill& d, const DrillSettings& s, PoolMode mode, std::int16_t row
                 if (s.operation == Op10Sub && f.first != 10) {
                     continue;
                 }
-                d.pool[at(k)] = i16(i);
+                d.pool[asIndex(k)] = i16(i);
                 if (mode == PoolMode::ResetAll || sec == row) {
                     f.state = 1;
                     f.fastRun = 0;

@@ -37,7 +37,7 @@ std::string_view opText(std::int16_t operation)
     if (operation < OpAdd || operation > OpDivR) {
         return {};
     }
-    return opSymbol[at(operation)];
+    return opSymbol[asIndex(operation)];
 }
 
 } // namespace
@@ -68,7 +68,7 @@ bool NextProblem(Drill& d, const DrillSettings& s, Random& random)
     // The pool pick is drawn even when the repeat list then takes precedence, so the sequence
     // of draws does not depend on whether a repetition is due.
     const int k = drawMod(random, 223.0, d.poolCount) + 1;
-    d.curFact = d.pool[at(k)];
+    d.curFact = d.pool[asIndex(k)];
 
     if (d.repeatCount > 0) {
         if (d.repeatDelay != 0) {
@@ -111,9 +111,9 @@ void DrawProblem(Drill& d, const DrillSettings& s, Random& random, std::int16_t 
     d.problemText = trimBlanks(swapped ? secondText + std::string(sym) + firstText
                                        : firstText + std::string(sym) + secondText);
 
-    d.answerText[at(d.wrongSlot1)] = answerTextOf(d.fact(w1));
-    d.answerText[at(d.wrongSlot2)] = answerTextOf(d.fact(w2));
-    d.answerText[at(d.rightSlot)] = answerTextOf(f);
+    d.answerText[asIndex(d.wrongSlot1)] = answerTextOf(d.fact(w1));
+    d.answerText[asIndex(d.wrongSlot2)] = answerTextOf(d.fact(w2));
+    d.answerText[asIndex(d.rightSlot)] = answerTextOf(f);
 }
 
 ProblemDrawing ProblemOnScreen(const Drill& d, std::int16_t operation)

@@ -12,7 +12,7 @@ namespace sb {
 
 void but_click(Program& p, int i)
 {
-    if (i < 1 || at(i) >= p.main.but.size()) {
+    if (i < 1 || asIndex(i) >= p.main.but.size()) {
         return;
     }
     if (!p.main.but[static_cast<std::size_t>(i)].enabled || p.main.modal != Modal::None) {

@@ -20,8 +20,9 @@ void closePopup(Program& p)
 
 void ShowPicture(Program& p, PictureId picture)
 {
-    p.main.picture = picture;
-    p.services.pictures.show(picture);
+    if (p.services.pictures.show(picture)) {
+        p.main.picture = picture;
+    }
 }
 
 void PlaySound(Program& p, SoundId sound)

@@ -325,9 +325,9 @@ void ProgramLoad(Program& p)
     const DrillSettings shown = p.cur();
     ShowSelection(p, shown);
 
-    p.main.cPause = false;
-    p.main.resultsgo = false;
-    p.main.Reset = false;
+    p.main.pauseEnabled = false;
+    p.main.resultsEnabled = false;
+    p.main.newDrillEnabled = false;
     for (int i = 1; i <= 3; ++i) {
         p.main.but[static_cast<std::size_t>(i)].enabled = false;
     }

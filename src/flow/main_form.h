@@ -5,14 +5,16 @@
 #include <span>
 
 #include "flow/program.h"
+#include "flow/selection_boxes.h"
 
 namespace sb {
 
-// Copies the selection boxes of the main window into a record (switchAB is not read here:
-// its box writes it at once). With no operation selected, operation keeps its value.
+// Copies the selection boxes of the main window into a record (ReadBoxes; switchAB is not read
+// here: its box writes it at once).
 void ReadSelection(const MainModel& m, DrillSettings& s);
 
-// Sets the selection boxes from a record; values that change run the click handling.
+// Sets the selection boxes (ShowBoxes) and SwitchAB from a record; values that change run the
+// click handling.
 void ShowSelection(Program& p, const DrillSettings& s);
 
 // Shown after a settings window closes with OK: the selection of curSettings (not switchAB),
@@ -21,13 +23,6 @@ void update(Program& p);
 
 // Makes sure something is selected (see fixSelectionValues) and shows the selection again.
 void FixSelections(Program& p);
-
-// Writes value into every box of a check-box array from the last down to slot 1 (slot 0 is
-// unused), running the click handling.
-void SetAllValues(Program& p, std::span<CheckBox> boxes, std::int16_t value);
-
-// The "10 Sub" lock of a first-number box array (slots 1..4) for operation k.
-void ApplyOperationLock(Program& p, std::span<CheckBox, 5> boxes, int k);
 
 // Click handlers of the selection controls. The value arguments are the box's new value. Each
 // does nothing while the pop-up or the delay window is open.

@@ -6,14 +6,11 @@
 #include <string>
 
 #include "drill/problem_drawing.h"
+#include "flow/selection_boxes.h"
 #include "platform/media.h"
+#include "teach/status_panel.h"
 
 namespace sb {
-
-struct CheckBox {
-    std::int16_t value = 0;
-    bool enabled = true;
-};
 
 struct Button {
     std::string caption;
@@ -42,18 +39,18 @@ struct DelayModel {
 
 // Every value, caption and enabled flag of the main window. Slot 0 of the arrays is unused.
 struct MainModel {
-    std::array<CheckBox, 5> a{};  // first-number ranges 1..4
-    std::array<CheckBox, 11> b{}; // second numbers 1..10
-    std::int16_t op = 1;          // index of the selected operation button, 1..6 (0: none)
-    CheckBox switchBox{};         // "SwitchAB"
+    SelectionBoxes selection{}; // first-number ranges, second numbers, operation
+    CheckBox switchBox{};       // "SwitchAB"
 
-    bool start = true;
-    bool cPause = true;
-    bool Reset = true;
-    bool smartgo = true;
-    bool goauto = true;
-    bool resultsgo = true;
-    bool helpgo = true;
+    // Which buttons are enabled (the views name them start, cPause, Reset, smartgo, goauto,
+    // resultsgo and helpgo).
+    bool startEnabled = true;
+    bool pauseEnabled = true;
+    bool newDrillEnabled = true; // "New Drill": a changed selection makes a new drill available
+    bool smartRepeatEnabled = true;
+    bool studentDataEnabled = true;
+    bool resultsEnabled = true;
+    bool helpEnabled = true;
     std::array<Button, 4> but{Button{}, Button{"1"}, Button{"2"}, Button{"3"}};
 
     std::string dsshock = "Timer:";
@@ -61,7 +58,7 @@ struct MainModel {
     std::string dstotal = " Total:";
     std::string dsscore = "Score:";
     std::string DsBgn;
-    std::string dsword = "Sumblitz1.2";
+    std::string dsword{kProgramTitle};
     std::string DsEnd;
     std::array<std::string, 8> DisSet{}; // status panel lines 0..7
     bool disSetFilled = false;

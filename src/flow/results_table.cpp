@@ -35,7 +35,7 @@ FactGrid gridOf(const Drill& d)
     for (int k = 1; k <= d.factCount && k <= kFactSlots; ++k) {
         const FactRec& f = d.fact(k);
         if (f.second >= 1 && f.second <= kResultColumns) {
-            grid[at(firstValue(k))][at(f.second)] = &f;
+            grid[asIndex(firstValue(k))][asIndex(f.second)] = &f;
         }
     }
     return grid;
@@ -164,8 +164,8 @@ std::array<bool, 3> MarkView(ResultsView view)
 {
     std::array<bool, 3> lit{};
     const int i = static_cast<int>(view);
-    if (i >= 0 && at(i) < lit.size()) {
-        lit[at(i)] = true;
+    if (i >= 0 && asIndex(i) < lit.size()) {
+        lit[asIndex(i)] = true;
     }
     return lit;
 }
@@ -176,11 +176,11 @@ TableCells CellsOf(const Drill& d, ResultsView view)
     const FactGrid grid = gridOf(d);
     for (int r = 1; r <= kResultRows; ++r) {
         for (int s = 1; s <= kResultColumns; ++s) {
-            const FactRec* f = grid[at(r)][at(s)];
+            const FactRec* f = grid[asIndex(r)][asIndex(s)];
             if (f != nullptr) {
-                t.cell[at(r)][at(s)] = CellText(*f, view);
-                t.rowLabel[at(r)] = PadNumber(r);
-                t.columnLabel[at(s)] = PadNumber(s);
+                t.cell[asIndex(r)][asIndex(s)] = CellText(*f, view);
+                t.rowLabel[asIndex(r)] = PadNumber(r);
+                t.columnLabel[asIndex(s)] = PadNumber(s);
             }
         }
     }
@@ -266,7 +266,8 @@ std::string ProblemAsSeen(const FactRec& f, int operation)
     if (operation < OpAdd || operation > OpDivR) {
         return {};
     }
-    return std::to_string(f.first) + " " + sign[at(operation)] + " " + std::to_string(f.second);
+    return std::to_string(f.first) + " " + sign[asIndex(operation)] + " " +
+           std::to_string(f.second);
 }
 
 namespace {
@@ -297,7 +298,7 @@ std::string ResultsCsv(const Drill& d, int operation)
     const FactGrid grid = gridOf(d);
     for (int r = 1; r <= kResultRows; ++r) {
         for (int s = 1; s <= kResultColumns; ++s) {
-            const FactRec* f = grid[at(r)][at(s)];
+            const FactRec* f = grid[asIndex(r)][asIndex(s)];
             if (f == nullptr) {
                 continue;
             }

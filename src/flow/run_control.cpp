@@ -17,13 +17,13 @@ namespace {
 
 void setRunningControls(MainModel& m)
 {
-    m.cPause = true;
-    m.Reset = false;
-    m.start = false;
-    m.smartgo = false;
-    m.goauto = false;
-    m.resultsgo = false;
-    m.helpgo = false;
+    m.pauseEnabled = true;
+    m.newDrillEnabled = false;
+    m.startEnabled = false;
+    m.smartRepeatEnabled = false;
+    m.studentDataEnabled = false;
+    m.resultsEnabled = false;
+    m.helpEnabled = false;
 }
 
 void setAnswerButtons(MainModel& m, bool enabled)
@@ -146,7 +146,7 @@ void NewDrill(Program& p)
     p.run.drillResumable = 0;
     clearScore(p.main);
     ShowStatus(p);
-    p.main.Reset = false;
+    p.main.newDrillEnabled = false;
 }
 
 void EndDrill(Program& p)
@@ -162,13 +162,13 @@ void SetIdle(Program& p, bool resumable)
     MainModel& m = p.main;
     m.timerEnabled = false;
     ShowPicture(p, PictureId::Logo);
-    m.smartgo = true;
-    m.goauto = true;
-    m.helpgo = true;
-    m.resultsgo = true;
-    m.start = true;
-    m.cPause = false;
-    m.Reset = true;
+    m.smartRepeatEnabled = true;
+    m.studentDataEnabled = true;
+    m.helpEnabled = true;
+    m.resultsEnabled = true;
+    m.startEnabled = true;
+    m.pauseEnabled = false;
+    m.newDrillEnabled = true;
     setAnswerButtons(m, false);
     p.run.drillResumable = resumable ? 1 : 0;
 }
@@ -200,7 +200,7 @@ void PutDrillAside(Program& p)
     if (open == Modal::Feedback) {
         static_cast<void>(RecordEndedProblem(p));
     }
-    if (m.cPause) {
+    if (m.pauseEnabled) {
         SetIdle(p, true);
     }
 }

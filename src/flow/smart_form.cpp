@@ -70,7 +70,7 @@ std::vector<std::string> comboItems(int i)
     for (int v : list.values) {
         const std::string digits = std::to_string(v);
         const int blanks = list.blanks - 2 * (static_cast<int>(digits.size()) - 1);
-        items.push_back(std::string(at(blanks), ' ') + digits);
+        items.push_back(std::string(static_cast<std::size_t>(blanks), ' ') + digits);
     }
     return items;
 }
@@ -157,7 +157,7 @@ void smart_load(Program& p, SmartModel& m)
         p.run.beforeWindows = p.cur();
     }
     if (p.flags.smartFromStudent == 1) {
-        m.godata = false;
+        m.studentDataEnabled = false;
     }
     // A copy: the option's click writes curSettings.stopOn while the record is being shown.
     const DrillSettings shown = p.cur();
@@ -178,10 +178,10 @@ void stopon_click(Program& p, SmartModel& m, int i)
 
 void ck_click(SmartModel& m, int i, std::int16_t value)
 {
-    if (i < 1 || at(i) >= m.ck.size()) {
+    if (i < 1 || asIndex(i) >= m.ck.size()) {
         return;
     }
-    m.ck[at(i)] = value;
+    m.ck[asIndex(i)] = value;
 }
 
 void bnapply_click(Program& p, SmartModel& m)
@@ -224,7 +224,7 @@ void smart_close_request(Program& p, SmartModel& m, bool byUser)
 
 void godata_click(Program& p, SmartModel& m)
 {
-    if (!m.godata) {
+    if (!m.studentDataEnabled) {
         return;
     }
     p.flags.studentFromSmart = 1;
@@ -265,7 +265,7 @@ void cbr_got_focus(Program& p, SmartModel& m, int i)
         return;
     }
     m.focusCombo = i;
-    p.flags.comboBefore = readComboValue(m.cbr[at(i)]).value_or(0);
+    p.flags.comboBefore = readComboValue(m.cbr[asIndex(i)]).value_or(0);
 }
 
 int cbr_key_press(int key)
@@ -278,7 +278,7 @@ void cbr_change(SmartModel& m, int i, std::string text)
     if (!isBox(i)) {
         return;
     }
-    m.cbr[at(i)] = std::move(text);
+    m.cbr[asIndex(i)] = std::move(text);
 }
 
 void cbr_lost_focus(Program& p, SmartModel& m, int i)
@@ -287,7 +287,7 @@ void cbr_lost_focus(Program& p, SmartModel& m, int i)
         return;
     }
     m.focusCombo = 0;
-    std::string& text = m.cbr[at(i)];
+    std::string& text = m.cbr[asIndex(i)];
     const std::string before = std::to_string(p.flags.comboBefore);
     // Empty, or too big for its 16-bit field: refused, the value from before comes back.
     const auto value = readComboValue(text);

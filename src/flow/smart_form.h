@@ -21,7 +21,7 @@ struct SmartModel {
     std::array<std::string, 14> cbr{}; // texts of the number boxes 1..13, as shown
     std::int16_t stopon = 0;           // the selected stop option 1..5; 0 none
     std::string dsdef;                 // the note beside the defaults buttons
-    bool godata = true;                // "Student Data" enabled
+    bool studentDataEnabled = true;    // "Student Data" (godata) enabled
     bool open = false;                 // true from the load until Ok, Cancel or a close
     bool applied = false;              // the window ended by applying (Ok or its title bar)
     int focusCombo = 0;                // the number box that holds the focus; 0 none

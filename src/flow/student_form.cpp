@@ -13,6 +13,7 @@
 #include "flow/digits_only.h"
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
+#include "flow/selection_boxes.h"
 #include "records/cp1252.h"
 #include "records/index.h"
 #include "students/file_names.h"
@@ -142,7 +143,7 @@ void StudentForm::load()
     m_model = StudentModel{};
     SharedFlags& flags = m_p.flags;
     if (flags.studentFromSmart == 1) {
-        m_model.Repset = false;
+        m_model.repeatSettingEnabled = false;
     }
     // The boxes of this window start unlocked, whatever the main window's lock is.
     m_mainLocked = flags.firstLocked;
@@ -243,8 +244,8 @@ void StudentForm::ShowRecord(const DrillSettings& rec)
     m_model.onload.value = rec.loadOnStart;
     m_model.ChkRev.value = rec.reviewOn;
     for (int i = 1; i <= 4; ++i) {
-        m_model.CB[at(i)] = std::to_string(rec.teachSet[at(i)]);
-        m_level[at(i)] = rec.teachSet[at(i)];
+        m_model.CB[asIndex(i)] = std::to_string(rec.teachSet[asIndex(i)]);
+        m_level[asIndex(i)] = rec.teachSet[asIndex(i)];
     }
 }
 
@@ -256,50 +257,19 @@ void StudentForm::TakeRecord(DrillSettings& rec) const
     for (int i = 1; i <= 4; ++i) {
         // A combo still being edited may hold a text without a number: its last good value
         // goes into the record instead.
-        rec.teachSet[at(i)] = levelValue(m_model.CB[at(i)], mostLevel(i)).value_or(m_level[at(i)]);
+        rec.teachSet[asIndex(i)] =
+            levelValue(m_model.CB[asIndex(i)], mostLevel(i)).value_or(m_level[asIndex(i)]);
     }
-}
-
-void StudentForm::setBox(CheckBox& box, std::int16_t value)
-{
-    if (box.value == value) {
-        return;
-    }
-    box.value = value;
-    m_p.main.Reset = true;
 }
 
 void StudentForm::ShowRecordSelection(const DrillSettings& rec)
 {
-    for (int i = 1; i <= 4; ++i) {
-        setBox(m_model.a[at(i)], rec.firstRange[at(i)]);
-    }
-    for (int i = 1; i <= 10; ++i) {
-        setBox(m_model.b[at(i)], rec.secondNum[at(i)]);
-    }
-    if (rec.operation >= 1 && rec.operation <= 6 && m_model.op != rec.operation) {
-        op_click(rec.operation);
-    }
-    if (rec.operation != Op10Sub) {
-        // Leaving "10 Sub" puts back the boxes saved when it was chosen, which belong to the
-        // record shown before: this record's own first numbers must win.
-        for (int i = 1; i <= 4; ++i) {
-            setBox(m_model.a[at(i)], rec.firstRange[at(i)]);
-        }
-    }
+    ShowBoxes(m_p, m_model.selection, rec);
 }
 
 void StudentForm::TakeRecordSelection(DrillSettings& rec) const
 {
-    for (int i = 1; i <= 4; ++i) {
-        rec.firstRange[at(i)] = m_model.a[at(i)].value;
-    }
-    for (int i = 1; i <= 10; ++i) {
-        rec.secondNum[at(i)] = m_model.b[at(i)].value;
-    }
-    if (m_model.op >= 1 && m_model.op <= 6) {
-        rec.operation = m_model.op;
-    }
+    ReadBoxes(m_model.selection, rec);
 }
 
 void StudentForm::ShowTeachState()
@@ -377,7 +347,7 @@ void StudentForm::studentlist_click(int index)
     }
     m_model.listIndex = index;
     StoreDisplayedStudent();
-    const std::string name = m_model.studentlist[at(index)];
+    const std::string name = m_model.studentlist[asIndex(index)];
     readOrAppend(name);
     showDisplayed();
 }
@@ -409,7 +379,7 @@ void StudentForm::addstudent_click()
         m_model.message.clear();
         StoreDisplayedStudent();
         if (const auto listed = FindListed(text)) {
-            const std::string entry = m_model.studentlist[at(*listed)];
+            const std::string entry = m_model.studentlist[asIndex(*listed)];
             readOrAppend(entry);
             showDisplayed();
         } else {
@@ -440,7 +410,8 @@ void StudentForm::removestudent_click()
 {
     auto& list = m_model.studentlist;
     const int i = m_model.listIndex;
-    if (i < 2 || i >= static_cast<int>(list.size()) || refuseUnread() || refuseInUse(list[at(i)])) {
+    if (i < 2 || i >= static_cast<int>(list.size()) || refuseUnread() ||
+        refuseInUse(list[asIndex(i)])) {
         return;
     }
     list.erase(list.begin() + i);
@@ -467,7 +438,7 @@ void StudentForm::Renam_click()
     if (refuseUnread()) {
         return;
     }
-    const std::string old = trimBlanks(m_model.studentlist[at(i)]);
+    const std::string old = trimBlanks(m_model.studentlist[asIndex(i)]);
     if (refuseInUse(old)) {
         return;
     }
@@ -486,7 +457,7 @@ void StudentForm::Renam_click()
         return;
     }
     m_model.message.clear();
-    m_model.studentlist[at(i)] = fresh;
+    m_model.studentlist[asIndex(i)] = fresh;
     followRename(old, trimBlanks(fresh));
     // This program's lock on her follows her new name.
     static_cast<void>(HoldPupil(m_p, m_p.settings.curSettings));
@@ -562,30 +533,17 @@ void StudentForm::ChkRev_click(std::int16_t value)
 
 void StudentForm::a_click(int i, std::int16_t value)
 {
-    if (i < 1 || at(i) >= m_model.a.size()) {
-        return;
-    }
-    m_model.a[at(i)].value = value;
-    m_p.main.Reset = true;
+    ClickFirst(m_p, m_model.selection, i, value);
 }
 
 void StudentForm::b_click(int i, std::int16_t value)
 {
-    if (i < 1 || at(i) >= m_model.b.size()) {
-        return;
-    }
-    m_model.b[at(i)].value = value;
-    m_p.main.Reset = true;
+    ClickSecond(m_p, m_model.selection, i, value);
 }
 
 void StudentForm::op_click(int k)
 {
-    if (k < 1 || k > 6) {
-        return;
-    }
-    m_model.op = i16(k);
-    ApplyOperationLock(m_p, m_model.a, k);
-    m_p.main.Reset = true;
+    ChooseOperation(m_p, m_model.selection, k);
 }
 
 void StudentForm::start_click()
@@ -597,10 +555,11 @@ void StudentForm::start_click()
 
 void StudentForm::CB_gotFocus(int i)
 {
-    if (i < 1 || at(i) >= m_model.CB.size()) {
+    if (i < 1 || asIndex(i) >= m_model.CB.size()) {
         return;
     }
-    m_p.flags.comboBefore = levelValue(m_model.CB[at(i)], mostLevel(i)).value_or(m_level[at(i)]);
+    m_p.flags.comboBefore =
+        levelValue(m_model.CB[asIndex(i)], mostLevel(i)).value_or(m_level[asIndex(i)]);
 }
 
 char StudentForm::CB_keyPress(int i, char key)
@@ -611,22 +570,22 @@ char StudentForm::CB_keyPress(int i, char key)
 
 void StudentForm::CB_change(int i, std::string_view text)
 {
-    if (i >= 1 && at(i) < m_model.CB.size()) {
-        m_model.CB[at(i)] = std::string(text);
+    if (i >= 1 && asIndex(i) < m_model.CB.size()) {
+        m_model.CB[asIndex(i)] = std::string(text);
     }
 }
 
 void StudentForm::CB_lostFocus(int i)
 {
-    if (i < 1 || at(i) >= m_model.CB.size()) {
+    if (i < 1 || asIndex(i) >= m_model.CB.size()) {
         return;
     }
-    std::string& text = m_model.CB[at(i)];
+    std::string& text = m_model.CB[asIndex(i)];
     if (const auto value = levelValue(text, mostLevel(i))) {
-        m_level[at(i)] = *value;
+        m_level[asIndex(i)] = *value;
     } else {
         text = std::to_string(m_p.flags.comboBefore);
-        m_level[at(i)] = m_p.flags.comboBefore;
+        m_level[asIndex(i)] = m_p.flags.comboBefore;
     }
 }
 
@@ -757,7 +716,7 @@ void StudentForm::close_request(bool byUser)
 
 bool StudentForm::Repset_click()
 {
-    if (!m_model.Repset || m_model.closed) {
+    if (!m_model.repeatSettingEnabled || m_model.closed) {
         return false;
     }
     DrillSettings& cur = m_p.settings.curSettings;

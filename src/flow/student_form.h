@@ -33,13 +33,11 @@ struct StudentModel {
     CheckBox ChkRev{};          // review on (reviewOn)
     // Level combo texts: 1 reviewAfter, 2 advancePercent, 3 averageOver, 4 reviewLength.
     std::array<std::string, 5> CB{"", "500", "80", "15", "100"};
-    std::array<CheckBox, 5> a{CheckBox{}, CheckBox{1}, CheckBox{}, CheckBox{}, CheckBox{}};
-    std::array<CheckBox, 11> b{CheckBox{}, CheckBox{1}};
-    std::int16_t op = 1;    // the selected operation button, 1..6 (0: none)
+    SelectionBoxes selection{{CheckBox{}, CheckBox{1}}, {CheckBox{}, CheckBox{1}}, 1};
     bool autoTeach = false; // dsauto shows "Auto Teach On" on light blue
     std::string dsauto;
-    bool Repset = true;
-    bool closed = false; // OK, Cancel or the close box has ended the window
+    bool repeatSettingEnabled = true; // "Repeat Setting" (Repset)
+    bool closed = false;              // OK, Cancel or the close box has ended the window
     // The window's own line: what could not be done, and why, at the moment it happened (a
     // refused name, a file that could not be read or written). Empty when all is well.
     std::string message;
@@ -148,7 +146,7 @@ public:
 
     // Repeat Setting: the values on display go into curSettings (Auto Teach, name, levels,
     // selection) and smartFromStudent := 1; the caller then shows the Smart Repeat window.
-    // Does nothing while Repset is disabled (answers false).
+    // Does nothing while Repeat Setting is disabled (answers false).
     [[nodiscard]] bool Repset_click();
     // The Smart Repeat window opened by Repeat Setting has closed; `applied` when it closed
     // with Ok or its title bar, and then the values set there (stopOn, smartCheck,
@@ -199,7 +197,6 @@ private:
     // After the rebuild at OK: the pupils listed at opening and no longer in entries were
     // removed, and their answer histories go.
     void forgetRemoved(const std::vector<std::string>& entries);
-    void setBox(CheckBox& box, std::int16_t value);
     // The window ends; applied when by OK.
     void finish(bool applied);
     // Reads the record of a listed name into workSettings, or makes one from the custom

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/command_line_qt.h"
 
+#include <QByteArray>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
+#include <optional>
 #include <system_error>
 
 namespace sb {
@@ -61,6 +64,25 @@ QString prepareFolder(const std::filesystem::path& path)
     return {};
 }
 
+// --help and --version print their answer and end the program. The usage line names the
+// program as an application object knows it; the command line is read before the program makes
+// its own (which needs a display), so a plain one is made here for the answer, the only one
+// such a run ever has.
+[[noreturn]] void answerAndExit(QCommandLineParser& parser, bool help, const QString& program)
+{
+    QByteArray name = program.toLocal8Bit();
+    int argc = 1;
+    char* argv[] = {name.data(), nullptr};
+    std::optional<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        app.emplace(argc, argv);
+    }
+    if (help) {
+        parser.showHelp();
+    }
+    parser.showVersion();
+}
+
 } // namespace
 
 std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& arguments,
@@ -101,11 +123,10 @@ std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& a
     if (!parser.parse(arguments)) {
         return CommandLineError{parser.errorText()};
     }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        parser.showHelp(); // exits
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        parser.showVersion(); // exits
+    const bool help =
+        parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    if (help || parser.isSet(QStringLiteral("version"))) {
+        answerAndExit(parser, help, arguments.value(0, QStringLiteral("sumblitz")));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return CommandLineError{QStringLiteral("unexpected argument '%1' (see --help)")

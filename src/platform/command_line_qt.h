@@ -25,7 +25,8 @@ struct CommandLineError {
 // program's own (--data-dir DIR, --user-data, --lang LANG, --shared, --help, --version) or one that
 // Qt itself takes (-platform NAME, -style NAME, ...); an unknown option, a stray argument, an empty
 // folder name or a folder that cannot be made is an error. Without --data-dir or --user-data
-// the data folder is currentDir. --help and --version print their answer and end the program.
+// the data folder is currentDir. --help and --version print their answer and end the program;
+// no application object is needed before.
 std::variant<CommandLine, CommandLineError>
 readCommandLine(const QStringList& arguments, const std::filesystem::path& currentDir);
 

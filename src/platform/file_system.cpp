@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 #include <cerrno>
@@ -32,6 +33,16 @@ std::string hostName()
         }
     }
     return host;
+}
+
+int retryWhileBusy(const std::function<int()>& call)
+{
+    int result = call();
+    for (int attempt = 0; result != 0 && errno == EBUSY && attempt < 200; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        result = call();
+    }
+    return result;
 }
 
 bool processGone(long pid)
@@ -327,7 +338,7 @@ public:
 
     Status rename(const fs::path& from, const fs::path& to) override
     {
-        if (::rename(from.c_str(), to.c_str()) != 0) {
+        if (retryWhileBusy([&] { return ::rename(from.c_str(), to.c_str()); }) != 0) {
             return lastError();
         }
         syncDirectory(to.parent_path());
@@ -345,7 +356,7 @@ public:
 
     void remove(const fs::path& path) override
     {
-        if (::unlink(path.c_str()) == 0) {
+        if (retryWhileBusy([&] { return ::unlink(path.c_str()); }) == 0) {
             syncDirectory(path.parent_path());
         }
     }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -104,6 +105,11 @@ std::string hostName();
 
 // True when no process of this id runs on this machine.
 bool processGone(long pid);
+
+// Runs call (a rename or an unlink: 0 or -1 with errno) again for up to two seconds while it
+// fails with EBUSY: an SMB server refuses to remove or replace a file that another computer
+// has open this moment, as one reading a lock or a record file does for a few milliseconds.
+int retryWhileBusy(const std::function<int()>& call);
 
 // The real file system: the standard library and the POSIX calls that create a fresh file
 // exclusively, never follow a link and keep a replaced file's permission bits.

@@ -93,7 +93,8 @@ std::string holderFile()
     static unsigned taken = 0;
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::string(kFirstLine) + "host=" + hostName() + "\npid=" + std::to_string(::getpid()) +
+    return std::string(kFirstLine) + "host=" + machineName() +
+           "\npid=" + std::to_string(::getpid()) +
            "\nsince=" + std::to_string(static_cast<std::int64_t>(std::time(nullptr))) +
            "\nlock=" + std::to_string(now.tv_nsec) + "." + std::to_string(++taken) + "\n";
 }
@@ -134,7 +135,7 @@ Status create(const fs::path& path, const std::string& text)
             }
         }
     }
-    ::unlink(own.c_str());
+    retryWhileBusy([&] { return ::unlink(own.c_str()); });
     return made;
 }
 
@@ -144,21 +145,34 @@ void breakLock(const fs::path& path, const std::string& seen)
 {
     fs::path aside = path;
     aside += ".broken-" + hostName() + "-" + std::to_string(::getpid());
-    if (::rename(path.c_str(), aside.c_str()) != 0) {
+    if (retryWhileBusy([&] { return ::rename(path.c_str(), aside.c_str()); }) != 0) {
         return; // someone else broke it, or it was released
     }
     if (readText(aside).value_or(std::string()) != seen) {
         // A fresh lock replaced the stale one before the move: give it back its name.
         static_cast<void>(::link(aside.c_str(), path.c_str()));
     }
-    ::unlink(aside.c_str());
+    retryWhileBusy([&] { return ::unlink(aside.c_str()); });
 }
 
 } // namespace
 
+std::string machineName()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
+        return hostName();
+    }
+    std::string machine(name);
+    for (char& c : machine) {
+        c = c < ' ' ? '_' : c; // one line in the lock file
+    }
+    return machine;
+}
+
 bool lockStale(const LockHolder& holder)
 {
-    if (holder.host == hostName() && processGone(holder.pid)) {
+    if (holder.host == machineName() && processGone(holder.pid)) {
         return true;
     }
     return holder.idleSeconds > static_cast<double>(kLockStaleAfter.count());
@@ -237,7 +251,7 @@ Status LockFile::refresh()
 void LockFile::release()
 {
     if (held() && ours()) {
-        ::unlink(m_path.c_str());
+        retryWhileBusy([this] { return ::unlink(m_path.c_str()); });
     }
     m_path.clear();
     m_text.clear();

@@ -28,6 +28,9 @@ struct LockHolder {
     bool operator==(const LockHolder&) const = default;
 };
 
+// This machine's name as its locks carry it (and a teacher knows it: "PC-12").
+std::string machineName();
+
 // A lock untouched for this long is stale, whoever holds it.
 inline constexpr std::chrono::seconds kLockStaleAfter{60};
 // How often a holder touches its locks: well inside kLockStaleAfter.

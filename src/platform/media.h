@@ -41,11 +41,12 @@ public:
 };
 
 // Shows one of the pictures in the main window's picture. A missing or unreadable file keeps
-// the previous picture.
+// the previous picture and answers false, so that what the program says is on show (to a
+// screen reader) stays the picture that is.
 class Pictures {
 public:
     virtual ~Pictures() = default;
-    virtual void show(PictureId picture) = 0;
+    [[nodiscard]] virtual bool show(PictureId picture) = 0;
 };
 
 class SilentSound final : public Sound {
@@ -55,7 +56,7 @@ public:
 
 class NoPictures final : public Pictures {
 public:
-    void show(PictureId) override {}
+    bool show(PictureId) override { return true; } // nothing is drawn, nothing is missing
 };
 
 } // namespace sb

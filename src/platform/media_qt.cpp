@@ -2,6 +2,7 @@
 #include "platform/media_qt.h"
 
 #include <string_view>
+#include <utility>
 
 namespace sb {
 
@@ -21,22 +22,32 @@ QtPictures::QtPictures(AssetLocator locate, QObject* parent)
 {
 }
 
-void QtPictures::show(PictureId picture)
+bool QtPictures::show(PictureId picture)
 {
     const int n = static_cast<int>(picture);
-    if (n < 1 || n > 5)
-        return;
-    QPixmap& cached = m_cache[static_cast<std::size_t>(n)];
+    if (n < 1 || n > 5) {
+        return false;
+    }
+    const auto slot = static_cast<std::size_t>(n);
+    QPixmap& cached = m_cache[slot];
     if (cached.isNull()) {
-        const QString path = m_locate(trimmedName(pictureFile[static_cast<std::size_t>(n)]));
-        if (!path.isEmpty())
+        const QString name = trimmedName(pictureFile[slot]);
+        const QString path = m_locate(name);
+        if (!path.isEmpty()) {
             cached = QPixmap::fromImage(readImage(path));
-        if (cached.isNull())
-            return;
+        }
+        if (cached.isNull()) {
+            if (!std::exchange(m_warned[slot], true)) {
+                qWarning("sumblitz: the picture %s could not be read; the one before stays",
+                         qPrintable(name));
+            }
+            return false;
+        }
     }
     m_current = cached;
     m_shown = n;
     emit pictureChanged(m_current);
+    return true;
 }
 
 QString pictureDescription(PictureId picture)

@@ -13,7 +13,7 @@ bool removeLast(std::array<std::int16_t, 202>& list, std::int16_t& count, std::i
 {
     int p = 0;
     for (int i = 1; i <= count; ++i) {
-        if (list[at(i)] == value) {
+        if (list[asIndex(i)] == value) {
             p = i;
         }
     }
@@ -21,7 +21,7 @@ bool removeLast(std::array<std::int16_t, 202>& list, std::int16_t& count, std::i
         return false;
     }
     for (int i = p; i < count; ++i) {
-        list[at(i)] = list[at(i + 1)];
+        list[asIndex(i)] = list[asIndex(i + 1)];
     }
     --count;
     return true;
@@ -30,7 +30,7 @@ bool removeLast(std::array<std::int16_t, 202>& list, std::int16_t& count, std::i
 bool contains(const std::array<std::int16_t, 202>& list, std::int16_t count, std::int16_t value)
 {
     for (int i = 1; i <= count; ++i) {
-        if (list[at(i)] == value) {
+        if (list[asIndex(i)] == value) {
             return true;
         }
     }
@@ -45,7 +45,7 @@ void QueueRepeat(Drill& d)
         return;
     }
     ++d.repeatCount;
-    d.repeatList[at(d.repeatCount)] = d.curFact;
+    d.repeatList[asIndex(d.repeatCount)] = d.curFact;
     d.current().state = 2;
 }
 

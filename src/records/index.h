@@ -7,9 +7,11 @@
 
 namespace sb {
 
-// The program counts table slots from 1 in plain ints, as its records do; these turn such a
-// count into an array index, and int arithmetic back into a 16-bit field value.
-constexpr std::size_t at(int i)
+// The program counts table slots from 1 in plain ints, as its records do. asIndex turns such a
+// slot number into an array subscript; it is a bare conversion that checks nothing (a negative
+// number becomes a huge one), so callers check the range first. i16 turns int arithmetic back
+// into a 16-bit field value.
+constexpr std::size_t asIndex(int i)
 {
     return static_cast<std::size_t>(i);
 }

@@ -129,7 +129,7 @@ std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data)
 
 bool FolderShared(const DataDir& data)
 {
-    const std::string host = hostName();
+    const std::string host = machineName();
     std::error_code ec;
     for (fs::directory_iterator it(data.dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string file = it->path().filename().string();
@@ -637,16 +637,19 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
         // Results already kept under the new name belong to someone else (a pupil removed
         // earlier): the renamed pupil must not take them over, nor they hers.
         bool linked = false;
+        bool moveLast = false; // a file system without hard links (an SMB share)
         if (files.exists(from)) {
             if (files.exists(to) && !sameFile(from, to)) {
                 return taken;
             }
             if (!files.exists(to)) {
                 const Status link = files.link(from, to);
-                if (!link) {
+                const int why = link.error();
+                moveLast = why == EPERM || why == ENOTSUP || why == ENOSYS;
+                if (!link && !moveLast) {
                     return {to, FileOutcome::Action::Save, link};
                 }
-                linked = true;
+                linked = link.ok();
             }
         } else if (files.exists(to)) {
             return taken;
@@ -666,6 +669,16 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
                 files.remove(to);
             }
             return slot;
+        }
+        if (moveLast) {
+            // Without a second name the results move last, in one rename; when that fails,
+            // the slot and the start-up pupil get the old name back.
+            const Status moved = files.rename(from, to);
+            if (!moved) {
+                static_cast<void>(f.writeSlot(*k, *record));
+                static_cast<void>(followInDefaults(f.m_data, trimBlanks(fresh), old));
+                return {to, FileOutcome::Action::Save, moved};
+            }
         }
         if (files.exists(from) && sameFile(from, to)) {
             files.remove(from);

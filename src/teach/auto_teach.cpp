@@ -31,7 +31,7 @@ constexpr auto opName =
 int highestSecond(const DrillSettings& s)
 {
     for (int n = kLastSecond; n >= 1; --n) {
-        if (s.secondNum[at(n)] > 0) {
+        if (s.secondNum[asIndex(n)] > 0) {
             return n;
         }
     }
@@ -65,14 +65,14 @@ void beginNextWhenNoneLeft(Step& t)
 {
     DrillSettings& s = t.s;
     for (int n = 1; n <= kLastSecond; ++n) {
-        if (s.secondNum[at(n)] == 1) {
+        if (s.secondNum[asIndex(n)] == 1) {
             return;
         }
     }
     const int last = s.operation == Op10Sub ? kLastSecond - 1 : kLastSecond;
     for (int n = 1; n <= last; ++n) {
         if (s.activeSteps(n) == 0) {
-            s.secondNum[at(n)] = 1;
+            s.secondNum[asIndex(n)] = 1;
             t.out.DsBgn = "Begin: " + std::to_string(n);
             BuildPool(t.d, s, PoolMode::ResetRow, i16(n));
             return;
@@ -89,12 +89,12 @@ void advanceAndRetire(Step& t)
     DrillSettings& s = t.s;
     bool retired = false;
     for (int n = kLastSecond; n >= 1; --n) {
-        if (s.secondNum[at(n)] != 1) {
+        if (s.secondNum[asIndex(n)] != 1) {
             continue;
         }
         if (s.answerCount(n) >= s.averageOver() && s.percentCorrect(n) >= s.advancePercent() &&
             n < kLastSecond && s.activeSteps(n + 1) == 0) {
-            s.secondNum[at(n + 1)] = 1;
+            s.secondNum[asIndex(n + 1)] = 1;
             t.out.DsBgn = "Begin: " + std::to_string(n + 1);
             BuildPool(t.d, s, PoolMode::ResetRow, i16(n + 1));
         }
@@ -102,7 +102,7 @@ void advanceAndRetire(Step& t)
         s.activeSteps(n) = incSaturated(s.activeSteps(n));
         if (RowMastered(t.d, i16(n))) {
             BuildPool(t.d, s, PoolMode::RetireRow, i16(n));
-            s.secondNum[at(n)] = 0;
+            s.secondNum[asIndex(n)] = 0;
             s.answerCount(n) = 0;
             s.percentCorrect(n) = 0;
             t.out.DsEnd = "Remove: " + std::to_string(n);
@@ -132,7 +132,7 @@ void reviewCycle(Step& t)
     if (s.reviewCount >= s.reviewAfter()) {
         const int k = highestSecond(s);
         for (int n = 1; n <= k; ++n) {
-            s.secondNum[at(n)] = 1;
+            s.secondNum[asIndex(n)] = 1;
         }
         s.reviewLeft = s.reviewLength();
         s.reviewCount = 0;
@@ -147,12 +147,12 @@ void reviewCycle(Step& t)
         const int k = highestSecond(s);
         for (int n = 1; n <= k; ++n) {
             if (s.activeSteps(n) > 0) {
-                s.secondNum[at(n)] = 0;
+                s.secondNum[asIndex(n)] = 0;
                 BuildPool(t.d, s, PoolMode::RetireRow, i16(n));
             }
         }
         if (k >= 1) {
-            s.secondNum[at(k)] = 1;
+            s.secondNum[asIndex(k)] = 1;
         }
         BuildPool(t.d, s, PoolMode::ResetRow, 0);
         t.out.shownAtReviewEnd = s;
@@ -180,19 +180,19 @@ void advanceRanges(Step& t)
     DrillSettings& s = t.s;
     s.reviewCount = 0;
     for (int r = kLastRange; r >= 1; --r) {
-        if (s.firstRange[at(r)] != 1) {
+        if (s.firstRange[asIndex(r)] != 1) {
             continue;
         }
         if ((s.operation == OpAdd || s.operation == OpSub) && r < kLastRange &&
-            s.firstRange[at(r + 1)] == 0) {
-            s.firstRange[at(r + 1)] = 1;
-            t.out.DsBgn = ":Begin " + std::string(rangeName[at(r + 1)]);
+            s.firstRange[asIndex(r + 1)] == 0) {
+            s.firstRange[asIndex(r + 1)] = 1;
+            t.out.DsBgn = ":Begin " + std::string(rangeName[asIndex(r + 1)]);
             t.out.DsEnd.emplace(1, ' '); // not = " ": GCC 12 at -O3 warns wrongly (-Wrestrict)
         }
-        s.firstRange[at(r)] = 0;
+        s.firstRange[asIndex(r)] = 0;
     }
     for (int n = 1; n <= kLastSecond; ++n) {
-        s.secondNum[at(n)] = 0;
+        s.secondNum[asIndex(n)] = 0;
         clearRow(s, n);
     }
     s.secondNum[1] = 1;
@@ -203,7 +203,7 @@ void advanceRanges(Step& t)
 bool anyRange(const DrillSettings& s)
 {
     for (int r = 1; r <= kLastRange; ++r) {
-        if (s.firstRange[at(r)] == 1) {
+        if (s.firstRange[asIndex(r)] == 1) {
             return true;
         }
     }
@@ -220,15 +220,15 @@ void nextLevel(Step& t)
     s.operation = i16(s.operation + 1);
     s.firstRange[1] = 1;
     for (int r = 2; r <= kLastRange; ++r) {
-        s.firstRange[at(r)] = 0;
+        s.firstRange[asIndex(r)] = 0;
     }
     for (int n = 1; n <= kLastSecond; ++n) {
-        s.secondNum[at(n)] = s.operation == Op10Sub ? 1 : 0;
+        s.secondNum[asIndex(n)] = s.operation == Op10Sub ? 1 : 0;
         clearRow(s, n);
     }
     s.secondNum[1] = 1;
     // The step runs before the last operation only (DivR ends the ladder), so 2..6 here.
-    t.out.DsBgn = ":Level " + std::string(opName[at(s.operation)]);
+    t.out.DsBgn = ":Level " + std::string(opName[asIndex(s.operation)]);
     t.out.DsEnd = "";
     BuildFacts(t.d, s, t.random);
     BuildPool(t.d, s, PoolMode::ResetAll, 0);

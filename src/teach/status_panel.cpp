@@ -22,8 +22,6 @@ constexpr std::size_t kDefault = 6;
 constexpr std::size_t kUntitled = 7;
 constexpr std::size_t kLoaded = 8;
 
-constexpr std::string_view kTitle = "Sumblitz1.2";
-
 std::string line(std::size_t label, std::string_view value)
 {
     return std::string(statusLabel[label]) + std::string(value);
@@ -55,10 +53,10 @@ StatusPanel StatusText(DrillSettings& s)
     // The reserved names count only as written, case and all: "default" is a pupil.
     if (name == statusWord[kUntitled]) {
         out.lines[0] = line(0, statusWord[kUntitled]);
-        out.title = kTitle;
+        out.title = kProgramTitle;
     } else if (name == statusWord[kDefault]) {
         out.lines[0] = line(0, statusWord[kDefault]);
-        out.title = kTitle;
+        out.title = kProgramTitle;
     } else {
         out.lines[0] = line(0, statusWord[kLoaded]);
         out.title = name + ":";

@@ -3,10 +3,15 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "records/drill_settings.h"
 
 namespace sb {
+
+// The program's name as the title line, the Results table's caption and the documents it
+// writes show it.
+inline constexpr std::string_view kProgramTitle = "Sumblitz1.2";
 
 // The status panel of the main window: the eight lines of DisSet and the title line dsword.
 struct StatusPanel {

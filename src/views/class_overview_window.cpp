@@ -10,11 +10,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -215,18 +213,9 @@ void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
 
 bool ClassOverviewWindow::savePdf(const QString& path)
 {
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved) {
-        QPdfWriter writer(&file);
-        writer.setTitle(tr("Class Overview"));
-        writer.setCreator(QStringLiteral("Sumblitz1.2"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageOrientation(QPageLayout::Landscape);
-        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-        paintDocument(writer);
-    }
-    saved = saved && file.commit();
+    const bool saved =
+        savePdfFile(path, tr("Class Overview"), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                    [this](QPagedPaintDevice& device) { paintDocument(device); });
     noteSaved(saved, path);
     return saved;
 }

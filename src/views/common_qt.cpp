@@ -12,7 +12,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPageSize>
 #include <QPalette>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
@@ -27,6 +29,7 @@
 #include <string>
 
 #include "records/cp1252.h"
+#include "teach/status_panel.h"
 
 namespace sb {
 
@@ -130,6 +133,41 @@ bool saveWholeFile(const QString& path, std::string_view bytes)
     const auto size = static_cast<qint64>(bytes.size());
     return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
            file.commit();
+}
+
+bool savePdfFile(const QString& path, const QString& title, QPageLayout::Orientation orientation,
+                 const QMarginsF& margins, const std::function<void(QPagedPaintDevice&)>& paint)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    {
+        // The writer finishes the document when it goes, before the file is committed.
+        QPdfWriter writer(&file);
+        writer.setTitle(title);
+        writer.setCreator(programTitle());
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(orientation);
+        writer.setPageMargins(margins, QPageLayout::Millimeter);
+        paint(writer);
+    }
+    return file.commit();
+}
+
+QString programTitle()
+{
+    return QString::fromLatin1(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
 }
 
 std::filesystem::path localPath(const QString& path)

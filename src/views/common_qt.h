@@ -3,9 +3,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +16,8 @@
 class QSize;
 class QComboBox;
 class QKeyEvent;
+class QPagedPaintDevice;
+class QPushButton;
 class QTimer;
 class QWidget;
 
@@ -35,6 +40,20 @@ QFont arial(double pointSize, bool bold = false);
 
 // Writes bytes to path as a whole: the file there stays as it was until the new one is complete.
 bool saveWholeFile(const QString& path, std::string_view bytes);
+
+// Writes a PDF document to path as a whole, as saveWholeFile does: A4 in the orientation given,
+// margins in millimetres, titled, signed with the program's name, its pages drawn by paint.
+bool savePdfFile(const QString& path, const QString& title, QPageLayout::Orientation orientation,
+                 const QMarginsF& margins, const std::function<void(QPagedPaintDevice&)>& paint);
+
+// The program's name as its windows and documents show it.
+QString programTitle();
+
+// A push button found by its object name (the control's name, for tests and assistive
+// technology), with an optional tooltip. It is never a default button: Enter in another control
+// presses nothing.
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = {});
 
 // A path from a file dialog as the core takes paths.
 std::filesystem::path localPath(const QString& path);

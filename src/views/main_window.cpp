@@ -10,7 +10,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -38,6 +37,7 @@
 #include "records/index.h"
 #include "views/delay_window.h"
 #include "views/help_window.h"
+#include "views/input_rules_qt.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
 #include "views/progress_window.h"
@@ -92,16 +92,6 @@ public:
     }
 };
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& tip = {})
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 // An answer button. Its text grows with it; the size it asks the layout for is always that of
 // its normal font with a wide answer, so a window made big can be made small again.
 class AnswerButton final : public QPushButton {
@@ -153,8 +143,20 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);
-    buildFrames(central);
+    layout->addWidget(buildFrames(central));
+    layout->addLayout(buildProblemRow(central, fit), 2);
+    layout->addLayout(buildStatusLine(central, fit));
+    // A window made bigger gives the problem and the answers room; the rest keeps its size.
+    layout->addLayout(buildAnswers(central, fit), 1);
+    layout->addWidget(buildNotice(central));
+    connectTimerAndKeys();
+    render();
+}
 
+MainWindow::~MainWindow() = default;
+
+QLayout* MainWindow::buildProblemRow(QWidget* central, double fit)
+{
     auto* middle = new QHBoxLayout;
     m_dsp = new QLabel(central);
     m_dsp->setObjectName(QStringLiteral("dsp"));
@@ -182,8 +184,11 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     }
     captions->addStretch(1); // the captions keep their height in a bigger window
     middle->addLayout(captions);
-    layout->addLayout(middle, 2);
+    return middle;
+}
 
+QLayout* MainWindow::buildStatusLine(QWidget* central, double fit)
+{
     auto* status = new QHBoxLayout;
     m_DsBgn = new QLabel(central);
     m_DsBgn->setObjectName(QStringLiteral("DsBgn"));
@@ -200,18 +205,23 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     status->addWidget(m_DsBgn, 1);
     status->addWidget(m_dsword, 1);
     status->addWidget(m_DsEnd, 1);
-    layout->addLayout(status);
+    return status;
+}
 
+QLayout* MainWindow::buildAnswers(QWidget* central, double fit)
+{
     auto* answers = new QHBoxLayout;
     for (int i = 1; i <= 3; ++i) {
         auto* b = new AnswerButton(i, fit, central);
         connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
         answers->addWidget(b);
-        m_but[at(i)] = b;
+        m_but[asIndex(i)] = b;
     }
-    // A window made bigger gives the problem and the answers room; the rest keeps its size.
-    layout->addLayout(answers, 1);
+    return answers;
+}
 
+QWidget* MainWindow::buildNotice(QWidget* central)
+{
     // The notice's line is kept free even while it is hidden, and a long notice never widens
     // the window: it is cut short there and read whole from its tooltip and accessible name.
     m_notice = new QLabel(central);
@@ -222,17 +232,27 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     noticePolicy.setRetainSizeWhenHidden(true);
     m_notice->setSizePolicy(noticePolicy);
     m_notice->setVisible(false);
-    layout->addWidget(m_notice);
+    return m_notice;
+}
 
+void MainWindow::connectTimerAndKeys()
+{
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("timer"));
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, &MainWindow::clockTick);
 
-    // The keys 1, 2 and 3 (main row or keypad) answer in whichever of our windows is in front.
-    // Watched for the whole application, so no control with focus (the status list searches
-    // by typed characters) can swallow them.
-    qApp->installEventFilter(this);
+    InputRules::Window rules;
+    rules.main = this;
+    rules.popup = [this] { return static_cast<QWidget*>(m_pop); };
+    rules.delay = [this] { return static_cast<QWidget*>(m_noshow); };
+    rules.modalOpen = [this] { return m_program.main.modal != Modal::None; };
+    rules.answerButton = [this](const QWidget* w) {
+        return std::find(m_but.begin() + 1, m_but.end(), w) != m_but.end();
+    };
+    rules.answerMain = [this](int i) { pressAnswer(i); };
+    rules.answerPopup = [this](int i) { m_pop->pressAnswer(i); };
+    m_input = std::make_unique<InputRules>(std::move(rules));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
@@ -243,17 +263,25 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
             m_progressgo->click();
         }
     });
-
-    render();
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::buildFrames(QWidget* central)
+QWidget* MainWindow::buildFrames(QWidget* central)
 {
     auto* top = new QHBoxLayout;
-    auto* layout = qobject_cast<QVBoxLayout*>(central->layout());
+    top->addWidget(buildOperation(central));
+    top->addWidget(buildFirstNumbers(central));
+    top->addWidget(buildSecondNumbers(central));
+    top->addWidget(buildControls(central), 1);
+    top->addWidget(buildStart(central));
+    auto* frames = new FramesArea(central);
+    auto* inner = new QWidget(frames);
+    inner->setLayout(top);
+    frames->setWidget(inner);
+    return frames;
+}
 
+QGroupBox* MainWindow::buildOperation(QWidget* central)
+{
     auto* operation = new QGroupBox(tr("Operation"), central);
     operation->setObjectName(QStringLiteral("operation"));
     auto* opLayout = new QVBoxLayout(operation);
@@ -268,20 +296,23 @@ void MainWindow::buildFrames(QWidget* central)
                                        tr("Sets drilling mode to Division without remainders\""),
                                        tr("Sets drilling mode to Division with Remainders\"")};
     for (int k = 1; k <= 6; ++k) {
-        auto* r = new QRadioButton(opCaption[at(k)], operation);
+        auto* r = new QRadioButton(opCaption[asIndex(k)], operation);
         r->setObjectName(QStringLiteral("op%1").arg(k));
-        r->setToolTip(opTip[at(k)]);
+        r->setToolTip(opTip[asIndex(k)]);
         onClick(r, [this, k](bool) { op_click(m_program, k); });
         opLayout->addWidget(r);
-        m_op[at(k)] = r;
+        m_op[asIndex(k)] = r;
     }
     m_switch = new QCheckBox(tr("SwitchAB"), operation);
     m_switch->setObjectName(QStringLiteral("switch"));
     m_switch->setToolTip(tr("\"Randomly switches First number and Second number\""));
     onClick(m_switch, [this](bool on) { switch_click(m_program, on ? 1 : 0); });
     opLayout->addWidget(m_switch);
-    top->addWidget(operation);
+    return operation;
+}
 
+QGroupBox* MainWindow::buildFirstNumbers(QWidget* central)
+{
     auto* first = new QGroupBox(tr("First Number(A)"), central);
     first->setObjectName(QStringLiteral("FirstNumber"));
     auto* firstLayout = new QVBoxLayout(first);
@@ -293,22 +324,25 @@ void MainWindow::buildFrames(QWidget* central)
                                       tr("\"Enables the use of 14 thru 16 as the first number"),
                                       tr("\"Enables the use of 17 thru 20 as the first number\"")};
     for (int i = 1; i <= 4; ++i) {
-        auto* c = new QCheckBox(aCaption[at(i)], first);
+        auto* c = new QCheckBox(aCaption[asIndex(i)], first);
         c->setObjectName(QStringLiteral("a%1").arg(i));
-        c->setToolTip(aTip[at(i)]);
+        c->setToolTip(aTip[asIndex(i)]);
         onClick(c, [this, i](bool on) { a_click(m_program, i, on ? 1 : 0); });
         firstLayout->addWidget(c);
-        m_a[at(i)] = c;
+        m_a[asIndex(i)] = c;
     }
-    m_asela = button(first, "asela", tr("Select All"));
-    m_aseln = button(first, "aseln", tr("Unslect All"));
+    m_asela = pushButton(first, "asela", tr("Select All"));
+    m_aseln = pushButton(first, "aseln", tr("Unslect All"));
     onClick(m_asela, [this](bool) { asela_click(m_program); });
     onClick(m_aseln, [this](bool) { aseln_click(m_program); });
     firstLayout->addStretch(1);
     firstLayout->addWidget(m_asela);
     firstLayout->addWidget(m_aseln);
-    top->addWidget(first);
+    return first;
+}
 
+QGroupBox* MainWindow::buildSecondNumbers(QWidget* central)
+{
     auto* second = new QGroupBox(tr("Second  Num(B)"), central);
     second->setObjectName(QStringLiteral("SecondNumber"));
     second->setToolTip(tr("\"selects the Second number\""));
@@ -319,28 +353,56 @@ void MainWindow::buildFrames(QWidget* central)
         c->setObjectName(QStringLiteral("b%1").arg(i));
         onClick(c, [this, i](bool on) { b_click(m_program, i, on ? 1 : 0); });
         secondLayout->addWidget(c, (i - 1) % 5, (i - 1) / 5);
-        m_b[at(i)] = c;
+        m_b[asIndex(i)] = c;
     }
-    m_bsela = button(second, "bsela", tr("Select All"));
-    m_bseln = button(second, "bseln", tr("Unslect All"));
+    m_bsela = pushButton(second, "bsela", tr("Select All"));
+    m_bseln = pushButton(second, "bseln", tr("Unslect All"));
     onClick(m_bsela, [this](bool) { bsela_click(m_program); });
     onClick(m_bseln, [this](bool) { bseln_click(m_program); });
     secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
     secondLayout->addWidget(m_bseln, 6, 0, 1, 2);
-    top->addWidget(second);
+    // These controls have no tooltip of their own; unanswered, a tooltip request would reach
+    // the frame and show the frame's.
+    for (QWidget* w : second->findChildren<QAbstractButton*>()) {
+        w->installEventFilter(this);
+    }
+    return second;
+}
 
+QGroupBox* MainWindow::buildControls(QWidget* central)
+{
     auto* controls = new QGroupBox(tr("Controls"), central);
     controls->setObjectName(QStringLiteral("Controls"));
     auto* controlsLayout = new QHBoxLayout(controls);
     auto* column = new QVBoxLayout;
     m_smartgo =
-        button(controls, "smartgo", tr("Smart Repeat"), tr("\"Opens Smart Repeat window\""));
-    m_goauto = button(controls, "goauto", tr("Student Data"), tr("\"Opens Student Data window\""));
-    m_resultsgo = button(controls, "resultsgo", tr("Results Table"),
-                         tr("\"Shows a result of score in Table view\""));
-    m_progressgo = button(controls, "progressgo", tr("&Progress"),
-                          tr("Shows the pupil's progress over time (F6)"));
-    m_helpgo = button(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
+        pushButton(controls, "smartgo", tr("Smart Repeat"), tr("\"Opens Smart Repeat window\""));
+    m_goauto =
+        pushButton(controls, "goauto", tr("Student Data"), tr("\"Opens Student Data window\""));
+    m_resultsgo = pushButton(controls, "resultsgo", tr("Results Table"),
+                             tr("\"Shows a result of score in Table view\""));
+    m_progressgo = pushButton(controls, "progressgo", tr("&Progress"),
+                              tr("Shows the pupil's progress over time (F6)"));
+    m_helpgo = pushButton(controls, "helpgo", tr("? Goto Help"), tr("\"Opens Help File\""));
+    connectWindowButtons();
+    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_progressgo, m_helpgo}) {
+        column->addWidget(b);
+    }
+    column->addStretch(1);
+    controlsLayout->addLayout(column);
+    m_DisSet = new QListWidget(controls);
+    m_DisSet->setObjectName(QStringLiteral("DisSet"));
+    m_DisSet->setFocusPolicy(Qt::NoFocus);
+    m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
+    m_DisSet->setFont(arial(9 * screenFit(this)));
+    m_DisSet->setMinimumWidth(qRound(150 * screenFit(this)));
+    m_DisSet->setAccessibleName(tr("Settings in use"));
+    controlsLayout->addWidget(m_DisSet, 1);
+    return controls;
+}
+
+void MainWindow::connectWindowButtons()
+{
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
         // The boxes on screen go into curSettings first: Ok there shows curSettings here.
@@ -380,43 +442,32 @@ void MainWindow::buildFrames(QWidget* central)
         progress.exec();
         after();
     });
-    for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_progressgo, m_helpgo}) {
-        column->addWidget(b);
-    }
-    column->addStretch(1);
-    controlsLayout->addLayout(column);
-    m_DisSet = new QListWidget(controls);
-    m_DisSet->setObjectName(QStringLiteral("DisSet"));
-    m_DisSet->setFocusPolicy(Qt::NoFocus);
-    m_DisSet->setSelectionMode(QAbstractItemView::NoSelection);
-    m_DisSet->setFont(arial(9 * screenFit(this)));
-    m_DisSet->setMinimumWidth(qRound(150 * screenFit(this)));
-    m_DisSet->setAccessibleName(tr("Settings in use"));
-    controlsLayout->addWidget(m_DisSet, 1);
-    top->addWidget(controls, 1);
+}
 
+QGroupBox* MainWindow::buildStart(QWidget* central)
+{
     auto* begin = new QGroupBox(tr("Start Program"), central);
     begin->setObjectName(QStringLiteral("begin"));
     auto* beginLayout = new QVBoxLayout(begin);
-    m_start = button(begin, "start", tr("Start"), tr("\"Starts and Restarts the drill\""));
+    m_start = pushButton(begin, "start", tr("Start"), tr("\"Starts and Restarts the drill\""));
     m_start->setFont(arial(24 * screenFit(this)));
-    m_cPause = button(begin, "cPause", tr("Pause"), tr("\"Pauses drill\""));
+    m_cPause = pushButton(begin, "cPause", tr("Pause"), tr("\"Pauses drill\""));
     m_cPause->setFont(arial(24 * screenFit(this)));
-    m_Reset = button(begin, "Reset", tr("New Drill"), tr("\"Resets time and score\""));
+    m_Reset = pushButton(begin, "Reset", tr("New Drill"), tr("\"Resets time and score\""));
     m_Reset->setFont(arial(9 * screenFit(this)));
     // Start and Pause disable themselves; focus goes to the other one rather than on along the
     // tab chain.
     onClick(m_start, [this](bool) {
         StartDrill(m_program);
         after();
-        if (m_program.main.cPause) {
+        if (m_program.main.pauseEnabled) {
             m_cPause->setFocus(Qt::OtherFocusReason);
         }
     });
     onClick(m_cPause, [this](bool) {
         PauseDrill(m_program);
         after();
-        if (m_program.main.start) {
+        if (m_program.main.startEnabled) {
             m_start->setFocus(Qt::OtherFocusReason);
         }
     });
@@ -425,13 +476,7 @@ void MainWindow::buildFrames(QWidget* central)
     beginLayout->addWidget(m_cPause);
     beginLayout->addWidget(m_Reset);
     beginLayout->addStretch(1);
-    top->addWidget(begin);
-
-    auto* frames = new FramesArea(central);
-    auto* inner = new QWidget(frames);
-    inner->setLayout(top);
-    frames->setWidget(inner);
-    layout->addWidget(frames);
+    return begin;
 }
 
 void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)
@@ -466,7 +511,7 @@ void MainWindow::render()
 {
     const MainModel& m = m_program.main;
     for (int k = 1; k <= 6; ++k) {
-        m_op[at(k)]->setChecked(m.op == k);
+        m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
     m_switch->setChecked(m.switchBox.value == 1);
     // A stored 2 is a greyed box: shown partly checked, and kept as 2 until it is clicked.
@@ -485,22 +530,22 @@ void MainWindow::render()
         box->setEnabled(value.enabled);
     };
     for (int i = 1; i <= 4; ++i) {
-        showBox(m_a[at(i)], m.a[at(i)]);
+        showBox(m_a[asIndex(i)], m.selection.a[asIndex(i)]);
     }
     for (int i = 1; i <= 10; ++i) {
-        showBox(m_b[at(i)], m.b[at(i)]);
+        showBox(m_b[asIndex(i)], m.selection.b[asIndex(i)]);
     }
-    m_start->setEnabled(m.start);
-    m_cPause->setEnabled(m.cPause);
-    m_Reset->setEnabled(m.Reset);
-    m_smartgo->setEnabled(m.smartgo);
-    m_goauto->setEnabled(m.goauto);
-    m_resultsgo->setEnabled(m.resultsgo);
-    m_progressgo->setEnabled(m.smartgo); // between drills, like the settings windows
-    m_helpgo->setEnabled(m.helpgo);
+    m_start->setEnabled(m.startEnabled);
+    m_cPause->setEnabled(m.pauseEnabled);
+    m_Reset->setEnabled(m.newDrillEnabled);
+    m_smartgo->setEnabled(m.smartRepeatEnabled);
+    m_goauto->setEnabled(m.studentDataEnabled);
+    m_resultsgo->setEnabled(m.resultsEnabled);
+    m_progressgo->setEnabled(m.smartRepeatEnabled); // between drills, like the settings windows
+    m_helpgo->setEnabled(m.helpEnabled);
     for (int i = 1; i <= 3; ++i) {
-        m_but[at(i)]->setText(toQString(m.but[at(i)].caption));
-        m_but[at(i)]->setEnabled(m.but[at(i)].enabled);
+        m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
+        m_but[asIndex(i)]->setEnabled(m.but[asIndex(i)].enabled);
     }
     m_dsshock->setText(coreText(m.dsshock));
     m_dsttime->setText(coreText(m.dsttime));
@@ -514,7 +559,7 @@ void MainWindow::render()
             m_DisSet->addItem(QString());
         }
         for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
-            m_DisSet->item(i)->setText(coreText(m.DisSet[at(i)]));
+            m_DisSet->item(i)->setText(coreText(m.DisSet[asIndex(i)]));
         }
     }
     m_dm->setDrawing(m.dm);
@@ -589,7 +634,7 @@ void MainWindow::syncModalWindows()
 void MainWindow::pressAnswer(int i)
 {
     const MainModel& m = m_program.main;
-    if (i < 1 || i > 3 || !m.but[at(i)].enabled || m.modal != Modal::None) {
+    if (i < 1 || i > 3 || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
         return;
     }
     but_click(m_program, i);
@@ -602,110 +647,20 @@ void MainWindow::clockTick()
     after();
 }
 
-bool MainWindow::secondNumberControl(const QWidget* widget) const
-{
-    return widget == m_bsela || widget == m_bseln ||
-           std::find(m_b.begin() + 1, m_b.end(), widget) != m_b.end();
-}
-
-// Input the main window's own controls must not act on. Returns true when the event is taken.
-bool MainWindow::filterInput(QWidget* widget, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    const bool input = mouse || type == QEvent::MouseButtonRelease || type == QEvent::KeyPress ||
-                       type == QEvent::KeyRelease || type == QEvent::Wheel ||
-                       type == QEvent::ContextMenu || type == QEvent::TouchBegin;
-    if (widget->window() == this && input && m_program.main.modal != Modal::None) {
-        // As a modal dialog would: the click brings the dialog forward and does nothing else.
-        QWidget* dialog = m_pop != nullptr ? static_cast<QWidget*>(m_pop) : m_noshow;
-        if (dialog != nullptr && type == QEvent::MouseButtonPress) {
-            dialog->raise();
-            dialog->activateWindow();
-        }
-        return true;
-    }
-    if (mouse) {
-        // The second click of a double click never answers: with no delay it would land on the
-        // next problem's button (or, after the pop-up's right answer, on the main window's).
-        const bool mainAnswer = std::find(m_but.begin() + 1, m_but.end(), widget) != m_but.end();
-        const bool popAnswer = m_pop != nullptr && widget->window() == m_pop &&
-                               qobject_cast<QPushButton*>(widget) != nullptr;
-        if (!mainAnswer && !popAnswer) {
-            return false;
-        }
-        const quint64 now = static_cast<QMouseEvent*>(event)->timestamp();
-        const auto interval = static_cast<quint64>(QApplication::doubleClickInterval());
-        if (mainAnswer && m_answerPressed && now >= m_lastAnswerPress &&
-            now - m_lastAnswerPress < interval) {
-            return true;
-        }
-        if (type == QEvent::MouseButtonPress) {
-            m_lastAnswerPress = now;
-            m_answerPressed = true;
-        }
-        return false;
-    }
-    if (type == QEvent::KeyPress && widget->window() == this) {
-        // Enter presses the focused button, check box or option as Space does.
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto* button = qobject_cast<QAbstractButton*>(widget);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (button != nullptr && enter && !key->isAutoRepeat() &&
-            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            button->click();
-            return true;
-        }
-    }
-    return false;
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!watched->isWidgetType()) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    auto* widget = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::ToolTip && secondNumberControl(widget)) {
-        // These controls have no tooltip of their own; unanswered, the request would reach
-        // the frame and show the frame's.
+    // Installed on the second-number controls only: they show no tooltip.
+    if (event->type() == QEvent::ToolTip) {
         QToolTip::hideText();
         return true;
     }
-    if (filterInput(widget, event)) {
-        return true;
-    }
-    if (event->type() != QEvent::KeyPress) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    auto* key = static_cast<QKeyEvent*>(event);
-    const int i = key->key() - Qt::Key_0;
-    const auto mods = key->modifiers() & ~Qt::KeypadModifier;
-    const QWidget* window = widget->window();
-    const bool ours = window == this || (m_pop != nullptr && window == m_pop);
-    if (i < 1 || i > 3 || mods != Qt::NoModifier || !ours) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    key->accept();
-    // One press answers once: not again while the key is held down, and not a second time
-    // when closing the pop-up hands the same press on to the main window.
-    const auto stamp = std::make_pair(key->timestamp(), key->key());
-    if (key->isAutoRepeat() || (stamp.first != 0 && stamp == m_lastAnswerKey)) {
-        return true;
-    }
-    m_lastAnswerKey = stamp;
-    if (window == this) {
-        pressAnswer(i);
-    } else {
-        m_pop->pressAnswer(i);
-    }
-    return true;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::openHelp()
 {
     // F1 does what "? Goto Help" may do, and nothing while that button is disabled.
-    if (!m_program.main.helpgo || m_program.main.modal != Modal::None) {
+    if (!m_program.main.helpEnabled || m_program.main.modal != Modal::None) {
         return;
     }
     // A teacher's own help file, in the working directory or beside the program, is shown by
@@ -764,7 +719,7 @@ void MainWindow::hideEvent(QHideEvent* event)
 void MainWindow::putAside()
 {
     // Nobody sees the drill now: its clock must not run on, timing out problem after problem.
-    if (m_program.main.cPause) {
+    if (m_program.main.pauseEnabled) {
         PutDrillAside(m_program);
         after();
     }

@@ -5,12 +5,15 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <utility>
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -23,6 +26,7 @@ class ProblemView;
 class PopupWindow;
 class DelayWindow;
 class HelpWindow;
+class InputRules;
 
 // The main window "sb12". It holds no rule of its own: every event goes to one model handler,
 // then render() makes each widget mirror the model. Handlers are connected to `clicked` only,
@@ -63,15 +67,27 @@ protected:
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // On the second-number controls only, which show no tooltip (the input rules of the whole
+    // program are InputRules').
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildFrames(QWidget* central);
+    // The window's parts from the top down, one function each.
+    QWidget* buildFrames(QWidget* central);
+    QGroupBox* buildOperation(QWidget* central);
+    QGroupBox* buildFirstNumbers(QWidget* central);
+    QGroupBox* buildSecondNumbers(QWidget* central);
+    QGroupBox* buildControls(QWidget* central);
+    void connectWindowButtons();
+    QGroupBox* buildStart(QWidget* central);
+    QLayout* buildProblemRow(QWidget* central, double fit);
+    QLayout* buildStatusLine(QWidget* central, double fit);
+    QLayout* buildAnswers(QWidget* central, double fit);
+    QWidget* buildNotice(QWidget* central);
+    void connectTimerAndKeys();
     // Runs handler on every click of b, unless a dialog is in front (the click is then refused
     // and the control shows the model again).
     void onClick(QAbstractButton* b, std::function<void(bool)> handler);
-    bool filterInput(QWidget* widget, QEvent* event);
-    bool secondNumberControl(const QWidget* widget) const;
     void after(); // render after a handler and open or close the modal windows
     void syncModalWindows();
     void putAside();
@@ -113,10 +129,7 @@ private:
     HelpWindow* m_help = nullptr;
     int m_closeTries = 0;
     bool m_shutDown = false;
-    std::pair<quint64, int> m_lastAnswerKey{0, 0};
-    // Time stamp of the last mouse press on an answer button (main window or pop-up).
-    quint64 m_lastAnswerPress = 0;
-    bool m_answerPressed = false;
+    std::unique_ptr<InputRules> m_input;
     // The picture shown in dsp, by its QPixmap::cacheKey (the picture before scaling).
     qint64 m_pictureKey = 0;
 };

@@ -14,11 +14,9 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -85,14 +83,6 @@ QStringList dayHeaders()
             QCoreApplication::translate("sb::ProgressWindow", "Median s")};
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 ProgressWindow::ProgressWindow(Program& program, QWidget* parent)
@@ -144,10 +134,10 @@ void ProgressWindow::buildControls()
     m_tabs->addTab(m_confusions, tr("&Confusions"));
     m_tabs->addTab(buildTimeTab(), tr("Over &time"));
 
-    auto* csv = button(this, "progressCsv", tr("Save history as CS&V..."));
-    auto* pdf = button(this, "progressPdf", tr("Save as P&DF..."));
-    auto* print = button(this, "progressPrint", tr("P&rint..."));
-    auto* close = button(this, "progressClose", tr("Close"));
+    auto* csv = pushButton(this, "progressCsv", tr("Save history as CS&V..."));
+    auto* pdf = pushButton(this, "progressPdf", tr("Save as P&DF..."));
+    auto* print = pushButton(this, "progressPrint", tr("P&rint..."));
+    auto* close = pushButton(this, "progressClose", tr("Close"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {csv, pdf, print}) {
         buttons->addWidget(b);
@@ -409,17 +399,9 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
 
 bool ProgressWindow::savePdf(const QString& path)
 {
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved) {
-        QPdfWriter writer(&file);
-        writer.setTitle(windowTitle());
-        writer.setCreator(QStringLiteral("Sumblitz1.2"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        paintDocument(writer);
-    }
-    saved = saved && file.commit();
+    const bool saved =
+        savePdfFile(path, windowTitle(), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                    [this](QPagedPaintDevice& device) { paintDocument(device); });
     noteSaved(saved, path);
     return saved;
 }

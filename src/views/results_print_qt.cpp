@@ -47,7 +47,8 @@ struct Measure {
         for (const TableCells& cells : p.cells) {
             for (int r = 1; r <= kResultRows; ++r) {
                 for (int s = 1; s <= kResultColumns; ++s) {
-                    widest = qMax(widest, fm.horizontalAdvance(bare(cells.cell[at(r)][at(s)])));
+                    widest = qMax(widest,
+                                  fm.horizontalAdvance(bare(cells.cell[asIndex(r)][asIndex(s)])));
                 }
             }
         }
@@ -85,13 +86,14 @@ void paintTable(QPainter& painter, const Measure& m, QPointF at0, const QString&
         return QRectF(x + m.pad, top + r * m.row, (s == 0 ? m.label : m.column) - 2 * m.pad, m.row);
     };
     for (int s = 1; s <= kResultColumns; ++s) {
-        painter.drawText(cellRect(0, s), Qt::AlignCenter, bare(cells.columnLabel[at(s)]));
+        painter.drawText(cellRect(0, s), Qt::AlignCenter, bare(cells.columnLabel[asIndex(s)]));
     }
     for (int r = 1; r <= kResultRows; ++r) {
         painter.drawText(cellRect(r, 0), Qt::AlignRight | Qt::AlignVCenter,
-                         bare(cells.rowLabel[at(r)]));
+                         bare(cells.rowLabel[asIndex(r)]));
         for (int s = 1; s <= kResultColumns; ++s) {
-            painter.drawText(cellRect(r, s), Qt::AlignCenter, bare(cells.cell[at(r)][at(s)]));
+            painter.drawText(cellRect(r, s), Qt::AlignCenter,
+                             bare(cells.cell[asIndex(r)][asIndex(s)]));
         }
     }
     painter.setPen(QPen(QColor(kGridColour.red, kGridColour.green, kGridColour.blue), m.line / 16));

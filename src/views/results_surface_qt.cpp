@@ -265,9 +265,9 @@ void ResultsSurface::setImage(const QImage& image)
 // blank blank blank 3".
 QString ResultsSurface::cellName(int row, int column) const
 {
-    const std::string& text = row == 0      ? m_cells.columnLabel[at(column)]
-                              : column == 0 ? m_cells.rowLabel[at(row)]
-                                            : m_cells.cell[at(row)][at(column)];
+    const std::string& text = row == 0      ? m_cells.columnLabel[asIndex(column)]
+                              : column == 0 ? m_cells.rowLabel[asIndex(row)]
+                                            : m_cells.cell[asIndex(row)][asIndex(column)];
     return toQString(text).remove(QLatin1Char(' '));
 }
 

@@ -14,11 +14,9 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -57,21 +55,14 @@ QString viewName(ResultsView view)
     return {};
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     : QDialog(parent), m_program(program)
 {
     setObjectName(QStringLiteral("Resulttable"));
-    setWindowTitle(tr("Tinmoor:Sumblitz1.2") + QString(14, QLatin1Char(' ')) + tr("Results Table"));
+    setWindowTitle(QStringLiteral("Tinmoor:") + programTitle() + QString(14, QLatin1Char(' ')) +
+                   tr("Results Table"));
     setModal(true);
     useClickingAccessibleButtons();
     addHelpKey(this, QStringLiteral("results_table.html"));
@@ -88,10 +79,10 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
     m_v->setAccessibleName(tr("Scroll the table"));
     m_p = new ResultsSurface(m_model, m_v, m_hold);
 
-    m_per = button(this, "per", tr("Percent Correct"));
-    m_rat = button(this, "rat", tr("Ratio: Correct/Total"));
-    m_NWrong = button(this, "NWrong", tr("Number Wrong"));
-    m_tclose = button(this, "tclose", tr("Close"));
+    m_per = pushButton(this, "per", tr("Percent Correct"));
+    m_rat = pushButton(this, "rat", tr("Ratio: Correct/Total"));
+    m_NWrong = pushButton(this, "NWrong", tr("Number Wrong"));
+    m_tclose = pushButton(this, "tclose", tr("Close"));
     // The view shown is the checked one of the three.
     for (QPushButton* b : {m_per, m_rat, m_NWrong}) {
         b->setCheckable(true);
@@ -101,7 +92,7 @@ ResultsWindow::ResultsWindow(Program& program, QWidget* parent)
         lab->setObjectName(QStringLiteral("lab%1").arg(i));
         lab->setAutoFillBackground(true);
         lab->setFixedHeight(twipsToPixels(90, this));
-        m_lab[at(i)] = lab;
+        m_lab[asIndex(i)] = lab;
     }
 
     layoutControls();
@@ -144,7 +135,7 @@ void ResultsWindow::layoutControls()
     for (const auto& [b, i] : views) {
         auto* column = new QVBoxLayout;
         column->setSpacing(twipsToPixels(30, this));
-        column->addWidget(m_lab[at(i)]);
+        column->addWidget(m_lab[asIndex(i)]);
         column->addWidget(b);
         bottom->addLayout(column);
     }
@@ -260,12 +251,12 @@ void ResultsWindow::render()
     for (const auto& [b, view] : views) {
         const QSignalBlocker block(b);
         b->setChecked(m_model.view == view);
-        m_lab[at(static_cast<int>(view))]->setAccessibleName(
+        m_lab[asIndex(static_cast<int>(view))]->setAccessibleName(
             viewName(view) + (m_model.view == view ? tr(": shown") : tr(": not shown")));
     }
     for (int i = 0; i < 3; ++i) {
-        paintBackground(m_lab[at(i)],
-                        m_model.lab[at(i)]
+        paintBackground(m_lab[asIndex(i)],
+                        m_model.lab[asIndex(i)]
                             ? QColor(kMarkColour.red, kMarkColour.green, kMarkColour.blue)
                             : palette().color(QPalette::Button));
     }
@@ -313,17 +304,9 @@ double ResultsWindow::paintDocument(QPagedPaintDevice& device) const
 
 bool ResultsWindow::savePdf(const QString& path)
 {
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved) {
-        QPdfWriter writer(&file);
-        writer.setTitle(tr("Results Table: ") + heading());
-        writer.setCreator(QStringLiteral("Sumblitz1.2"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(kMargins, QPageLayout::Millimeter);
-        paintDocument(writer);
-    }
-    saved = saved && file.commit();
+    const bool saved =
+        savePdfFile(path, tr("Results Table: ") + heading(), QPageLayout::Portrait, kMargins,
+                    [this](QPagedPaintDevice& device) { paintDocument(device); });
     noteSaved(saved, path);
     return saved;
 }

@@ -46,7 +46,7 @@ public:
 
     State validate(QString& input, int& pos) const override
     {
-        const QString before = toQString(m_model.cbr[at(m_i)]);
+        const QString before = toQString(m_model.cbr[asIndex(m_i)]);
         if (input == before || m_box->findText(input, Qt::MatchExactly) >= 0) {
             return Acceptable;
         }
@@ -116,17 +116,10 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     frame4->setObjectName(QStringLiteral("Frame4"));
     buildMinorFrame(frame4);
 
-    auto button = [this](const char* name, const QString& caption, const QString& tip) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(tip);
-        // No button is the default: Enter in a number box must not close the window.
-        b->setAutoDefault(false);
-        return b;
-    };
-    m_godata = button("godata", tr("Student Data"), tr("Opens Student Data Window"));
-    m_bnapply = button("bnapply", tr("Ok"), tr("Close Current window"));
-    m_bncancel = button("bncancel", tr("Cancel"), QString());
+    // No button is the default: Enter in a number box must not close the window.
+    m_godata = pushButton(this, "godata", tr("Student Data"), tr("Opens Student Data Window"));
+    m_bnapply = pushButton(this, "bnapply", tr("Ok"), tr("Close Current window"));
+    m_bncancel = pushButton(this, "bncancel", tr("Cancel"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(frame1, 0, 0);
@@ -212,7 +205,7 @@ QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const
         cbr_change(m_model, i, text.toLatin1().toStdString());
     });
     box->installEventFilter(this);
-    m_cbr[at(i)] = box;
+    m_cbr[asIndex(i)] = box;
     return box;
 }
 
@@ -229,7 +222,7 @@ QCheckBox* SmartWindow::makeCheck(int i, QWidget* parent, const QString& caption
         ck_click(m_model, i, on ? 1 : 0);
         after();
     });
-    m_ck[at(i)] = box;
+    m_ck[asIndex(i)] = box;
     return box;
 }
 
@@ -351,16 +344,16 @@ void SmartWindow::buildEndFrame(QWidget* frame)
         QT_TR_NOOP("\"Stops the drill on the last of the two to reach its limit\""),
         QT_TR_NOOP("\"Drill is not Stopped")};
     for (int i = 1; i <= 5; ++i) {
-        auto* option = new QRadioButton(tr(caption[at(i)]), frame);
+        auto* option = new QRadioButton(tr(caption[asIndex(i)]), frame);
         option->setObjectName(QStringLiteral("stopon%1").arg(i));
-        option->setToolTip(tr(tip[at(i)]));
+        option->setToolTip(tr(tip[asIndex(i)]));
         connect(option, &QRadioButton::clicked, this, [this, i] {
             stopon_click(m_program, m_model, i);
             after();
         });
         option->installEventFilter(this);
         g->addWidget(option, r++, 0, 1, 2);
-        m_stopon[at(i)] = option;
+        m_stopon[asIndex(i)] = option;
     }
     g->setRowStretch(r, 1);
 }
@@ -382,16 +375,10 @@ void SmartWindow::buildMinorFrame(QWidget* frame)
     keep.setRetainSizeWhenHidden(true);
     m_dsdef->setSizePolicy(keep);
     g->addWidget(m_dsdef, 0, 3);
-    auto button = [frame](const char* name, const QString& caption, const QString& tip) {
-        auto* b = new QPushButton(caption, frame);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(tip);
-        b->setAutoDefault(false);
-        return b;
-    };
-    m_bnrstdef =
-        button("bnrstdef", tr("Original Defaults"), tr("Reset to Original Default Values"));
-    m_bndef = button("bndef", tr("Current As Default"), tr("Use Current Values as Default"));
+    m_bnrstdef = pushButton(frame, "bnrstdef", tr("Original Defaults"),
+                            tr("Reset to Original Default Values"));
+    m_bndef =
+        pushButton(frame, "bndef", tr("Current As Default"), tr("Use Current Values as Default"));
     g->addWidget(m_bnrstdef, 0, 4);
     g->addWidget(m_bndef, 0, 5);
     g->setColumnStretch(3, 1);
@@ -401,17 +388,17 @@ void SmartWindow::render()
 {
     const SmartModel& m = m_model;
     for (int i = 1; i <= 6; ++i) {
-        const QSignalBlocker block(m_ck[at(i)]);
-        m_ck[at(i)]->setChecked(m.ck[at(i)] == 1);
+        const QSignalBlocker block(m_ck[asIndex(i)]);
+        m_ck[asIndex(i)]->setChecked(m.ck[asIndex(i)] == 1);
     }
     for (int i = 1; i <= 13; ++i) {
-        QComboBox* box = m_cbr[at(i)];
-        const QString text = toQString(m.cbr[at(i)]);
+        QComboBox* box = m_cbr[asIndex(i)];
+        const QString text = toQString(m.cbr[asIndex(i)]);
         const QSignalBlocker block(box);
         followValue(box, text);
     }
     for (int i = 1; i <= 5; ++i) {
-        QRadioButton* option = m_stopon[at(i)];
+        QRadioButton* option = m_stopon[asIndex(i)];
         const QSignalBlocker block(option);
         // A stop rule no option stands for (from a damaged record) leaves all five clear,
         // which an exclusive group would not allow.
@@ -421,7 +408,7 @@ void SmartWindow::render()
     }
     m_dsdef->setText(coreText(m.dsdef));
     m_dsdef->setVisible(!m.dsdef.empty());
-    m_godata->setEnabled(m.godata);
+    m_godata->setEnabled(m.studentDataEnabled);
 }
 
 void SmartWindow::after()
@@ -464,10 +451,10 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
                QDialog::eventFilter(watched, event);
     }
     for (int i = 1; i <= 13; ++i) {
-        if (watched != m_cbr[at(i)]) {
+        if (watched != m_cbr[asIndex(i)]) {
             continue;
         }
-        if (type == QEvent::Wheel && !m_cbr[at(i)]->hasFocus()) {
+        if (type == QEvent::Wheel && !m_cbr[asIndex(i)]->hasFocus()) {
             return true; // a scroll passing over the box changes nothing
         }
         if (type == QEvent::FocusIn && movesFocus(event)) {
@@ -494,8 +481,8 @@ bool SmartWindow::stopOptionFocus(QWidget* option, QEvent* event)
     if (event->type() == QEvent::FocusIn) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&
-            option != m_stopon[at(k)]) {
-            m_stopon[at(k)]->setFocus(reason);
+            option != m_stopon[asIndex(k)]) {
+            m_stopon[asIndex(k)]->setFocus(reason);
         }
         return false;
     }

@@ -62,15 +62,6 @@ QLabel* label(QWidget* parent, const QString& name, const char* caption)
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const QString& tip = {})
-{
-    auto* b = new QPushButton(shown(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 struct LevelCombo {
     int index;
     const char* before; // the label in front
@@ -143,7 +134,8 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     frames->addWidget(buildStep2(), 1);
     layout->addLayout(frames);
 
-    auto* cancel = button(this, "cancel", QT_TRANSLATE_NOOP("sb::StudentWindow", "Cancel"));
+    auto* cancel =
+        pushButton(this, "cancel", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Cancel")));
     connect(cancel, &QPushButton::clicked, this, [this] {
         const BusyCursor busy;
         m_form.cancel_click();
@@ -156,16 +148,17 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     m_message->setAccessibleName(tr("Message"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_message->setFocusPolicy(Qt::NoFocus);
-    auto* overview =
-        button(this, "classgo", QT_TRANSLATE_NOOP("sb::StudentWindow", "Class &Overview..."));
+    auto* overview = pushButton(
+        this, "classgo", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Class &Overview...")));
     connect(overview, &QPushButton::clicked, this, [this, &program] {
         ClassOverviewWindow classOverview(program, this);
         classOverview.exec();
     });
     // Offered when the pupil to be made current is in use on another computer of a lab.
-    m_takeOver = button(this, "takeover", QT_TRANSLATE_NOOP("sb::StudentWindow", "Take Over"),
-                        tr("Make this pupil current here although another computer has her: "
-                           "only when that computer is off"));
+    m_takeOver =
+        pushButton(this, "takeover", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Take Over")),
+                   tr("Make this pupil current here although another computer has her: "
+                      "only when that computer is off"));
     m_takeOver->hide();
     connect(m_takeOver, &QPushButton::clicked, this, [this] {
         const BusyCursor busy;
@@ -179,7 +172,10 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     bottom->addWidget(cancel);
     layout->addLayout(bottom);
 
-    m_form.load();
+    {
+        const BusyCursor busy; // another computer may be changing the class list
+        m_form.load();
+    }
     render();
 }
 
@@ -212,8 +208,8 @@ QGroupBox* StudentWindow::buildStep1()
         after();
     });
 
-    auto* add =
-        button(frame, "addstudent", QT_TRANSLATE_NOOP("sb::StudentWindow", "Add Student to List"));
+    auto* add = pushButton(frame, "addstudent",
+                           shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Add Student to List")));
     connect(add, &QPushButton::clicked, this, [this] {
         const BusyCursor busy;
         m_form.addstudent_click();
@@ -230,9 +226,12 @@ QGroupBox* StudentWindow::buildStep1()
     connect(m_studentlist, &QListWidget::itemSelectionChanged, this, [this] { chooseEntry(); });
     m_studentlist->installEventFilter(this);
 
-    auto* remove = button(frame, "removestudent", QT_TRANSLATE_NOOP("sb::StudentWindow", "Remove"));
-    auto* rename = button(frame, "Renam", QT_TRANSLATE_NOOP("sb::StudentWindow", "Rename"));
-    auto* sort = button(frame, "ssort", QT_TRANSLATE_NOOP("sb::StudentWindow", "SortList"));
+    auto* remove =
+        pushButton(frame, "removestudent", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Remove")));
+    auto* rename =
+        pushButton(frame, "Renam", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Rename")));
+    auto* sort =
+        pushButton(frame, "ssort", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "SortList")));
     connect(remove, &QPushButton::clicked, this, [this] {
         m_form.removestudent_click();
         after();
@@ -289,7 +288,9 @@ QGroupBox* StudentWindow::buildStep2()
     grid->addWidget(m_onload, 1, 0, 1, 3);
 
     buildLevels(frame, grid);
-    buildSelection(frame, grid);
+    buildFirstBoxes(frame, grid);
+    buildSecondBoxes(frame, grid);
+    buildOperations(frame, grid);
     buildButtons(frame, grid);
     return frame;
 }
@@ -335,27 +336,30 @@ void StudentWindow::buildLevels(QGroupBox* frame, QGridLayout* grid)
         grid->addWidget(before, row, 0);
         grid->addWidget(combo, row, 1);
         grid->addWidget(after, row, 2);
-        m_CB[at(i)] = combo;
+        m_CB[asIndex(i)] = combo;
         ++row;
     }
 }
 
-void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
+void StudentWindow::buildFirstBoxes(QGroupBox* frame, QGridLayout* grid)
 {
     auto* first = new QHBoxLayout;
     const std::array<const char*, 5> aCaption{"", "1~10", "11~13", "14~16", "17~20"};
     for (int i = 1; i <= 4; ++i) {
-        auto* c = new QCheckBox(QString::fromLatin1(aCaption[at(i)]), frame);
+        auto* c = new QCheckBox(QString::fromLatin1(aCaption[asIndex(i)]), frame);
         c->setObjectName(QStringLiteral("a%1").arg(i));
         connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
             m_form.a_click(i, on ? 1 : 0);
             after();
         });
         first->addWidget(c);
-        m_a[at(i)] = c;
+        m_a[asIndex(i)] = c;
     }
     grid->addLayout(first, 6, 0, 1, 4);
+}
 
+void StudentWindow::buildSecondBoxes(QGroupBox* frame, QGridLayout* grid)
+{
     const QString headText =
         QStringLiteral("1     2      3      4      5      6      7      8      9    10");
     auto* heads = new QLabel(headText, frame);
@@ -383,12 +387,15 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         const int centre = indicator + fm.horizontalAdvance(headText.left(where)) +
                            fm.horizontalAdvance(digits) / 2;
         c->move(centre - indicator / 2, 0);
-        m_b[at(i)] = c;
+        m_b[asIndex(i)] = c;
     }
     second->setMinimumSize(fm.horizontalAdvance(headText) + 2 * indicator,
                            m_b[1]->sizeHint().height());
     grid->addWidget(second, 8, 0, 1, 4);
+}
 
+void StudentWindow::buildOperations(QGroupBox* frame, QGridLayout* grid)
+{
     struct OpLabel {
         const char* name;
         const char* caption;
@@ -406,8 +413,9 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
     for (int k = 1; k <= 6; ++k) {
         auto* r = new QRadioButton(frame);
         r->setObjectName(QStringLiteral("op%1").arg(k));
-        r->setAccessibleName(shown(opLabel[at(k)].accessible));
-        auto* l = label(frame, QString::fromLatin1(opLabel[at(k)].name), opLabel[at(k)].caption);
+        r->setAccessibleName(shown(opLabel[asIndex(k)].accessible));
+        auto* l = label(frame, QString::fromLatin1(opLabel[asIndex(k)].name),
+                        opLabel[asIndex(k)].caption);
         l->setBuddy(r);
         connect(r, &QRadioButton::clicked, this, [this, k] {
             m_form.op_click(k);
@@ -416,7 +424,7 @@ void StudentWindow::buildSelection(QGroupBox* frame, QGridLayout* grid)
         ops->addWidget(r);
         ops->addWidget(l);
         ops->addSpacing(8);
-        m_op[at(k)] = r;
+        m_op[asIndex(k)] = r;
     }
     ops->addStretch(1);
     grid->addLayout(ops, 9, 0, 1, 4);
@@ -430,12 +438,14 @@ void StudentWindow::buildButtons(QGroupBox* frame, QGridLayout* grid)
     m_dsauto->setAlignment(Qt::AlignCenter);
     m_dsauto->setFrameShape(QFrame::Panel);
     m_dsauto->setFrameShadow(QFrame::Sunken);
-    auto* start = button(frame, "start", QT_TRANSLATE_NOOP("sb::StudentWindow", "Start/Stop"),
-                         quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Toggles Teach Mode")));
-    m_Repset = button(frame, "Repset", QT_TRANSLATE_NOOP("sb::StudentWindow", "Repeat Setting"),
-                      quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Opens Smart Repeat Window")));
-    auto* ok = button(frame, "close", QT_TRANSLATE_NOOP("sb::StudentWindow", "OK"),
-                      quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Closes this Window")));
+    auto* start =
+        pushButton(frame, "start", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Start/Stop")),
+                   quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Toggles Teach Mode")));
+    m_Repset =
+        pushButton(frame, "Repset", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Repeat Setting")),
+                   quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Opens Smart Repeat Window")));
+    auto* ok = pushButton(frame, "close", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "OK")),
+                          quoted(QT_TRANSLATE_NOOP("sb::StudentWindow", "Closes this Window")));
     connect(start, &QPushButton::clicked, this, [this] {
         m_form.start_click();
         after();
@@ -484,7 +494,7 @@ void StudentWindow::renderList()
             delete m_studentlist->takeItem(m_studentlist->count() - 1);
         }
         for (int row = 0; row < rows; ++row) {
-            const QString text = toQString(list[at(row)]);
+            const QString text = toQString(list[asIndex(row)]);
             if (row >= m_studentlist->count()) {
                 m_studentlist->addItem(text);
             } else if (m_studentlist->item(row)->text() != text) {
@@ -524,24 +534,24 @@ void StudentWindow::render()
     m_onload->setChecked(m.onload.value == 1);
     m_ChkRev->setChecked(m.ChkRev.value == 1);
     for (int i = 1; i <= 4; ++i) {
-        QComboBox* c = m_CB[at(i)];
+        QComboBox* c = m_CB[asIndex(i)];
         const QSignalBlocker block(c);
-        followValue(c, QString::fromLatin1(m.CB[at(i)]));
+        followValue(c, QString::fromLatin1(m.CB[asIndex(i)]));
     }
     for (int i = 1; i <= 4; ++i) {
-        m_a[at(i)]->setChecked(m.a[at(i)].value == 1);
-        m_a[at(i)]->setEnabled(m.a[at(i)].enabled);
+        m_a[asIndex(i)]->setChecked(m.selection.a[asIndex(i)].value == 1);
+        m_a[asIndex(i)]->setEnabled(m.selection.a[asIndex(i)].enabled);
     }
     for (int i = 1; i <= 10; ++i) {
-        m_b[at(i)]->setChecked(m.b[at(i)].value == 1);
+        m_b[asIndex(i)]->setChecked(m.selection.b[asIndex(i)].value == 1);
     }
     for (int k = 1; k <= 6; ++k) {
-        m_op[at(k)]->setChecked(m.op == k);
+        m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
     m_dsauto->setText(coreText(m.dsauto));
     paintBackground(m_dsauto,
                     m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
-    m_Repset->setEnabled(m.Repset && static_cast<bool>(m_openSmart));
+    m_Repset->setEnabled(m.repeatSettingEnabled && static_cast<bool>(m_openSmart));
     m_takeOver->setVisible(m.takeOver);
     const QString message = coreText(m.message);
     if (m_message->text() != message) {
@@ -597,7 +607,7 @@ bool StudentWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     int i = 1;
-    while (i <= 4 && m_CB[at(i)] != watched) {
+    while (i <= 4 && m_CB[asIndex(i)] != watched) {
         ++i;
     }
     if (i > 4) {
@@ -605,7 +615,7 @@ bool StudentWindow::eventFilter(QObject* watched, QEvent* event)
     }
     switch (event->type()) {
     case QEvent::Wheel:
-        if (!m_CB[at(i)]->hasFocus()) {
+        if (!m_CB[asIndex(i)]->hasFocus()) {
             return true; // a scroll passing over the box changes nothing
         }
         break;

@@ -52,7 +52,9 @@ private:
     QGroupBox* buildStep1();
     QGroupBox* buildStep2();
     void buildLevels(QGroupBox* frame, QGridLayout* grid);
-    void buildSelection(QGroupBox* frame, QGridLayout* grid);
+    void buildFirstBoxes(QGroupBox* frame, QGridLayout* grid);
+    void buildSecondBoxes(QGroupBox* frame, QGridLayout* grid);
+    void buildOperations(QGroupBox* frame, QGridLayout* grid);
     void buildButtons(QGroupBox* frame, QGridLayout* grid);
     void after(); // render after a handler; end the window once the form has closed
     void repeatSetting();

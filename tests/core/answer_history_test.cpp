@@ -34,7 +34,7 @@ namespace {
 // "Ann" drilling addition of 1..10 by 1..10, Smart Repeat off, a drill that never stops, fact 1
 // (1 + 1: 2 on button 1, 3 and 4 on buttons 2 and 3) posed each time.
 struct HistoryDrill : ProgramFixture {
-    HistoryDrill() : ProgramFixture(random)
+    HistoryDrill() : ProgramFixture(random, diskFileSystem())
     {
         load();
         setName(p.cur(), "Ann");

@@ -19,7 +19,7 @@ enum class Event { Right, Wrong, TimeOut };
 // Started as a pupil starts: loaded without files, Smart Repeat off (no repetition changes the
 // number of draws), a drill that never stops, Start pressed with fact 1 (1 + 1) posed.
 struct Drilling : ProgramFixture {
-    explicit Drilling(void (*tweak)(Drilling&) = nullptr) : ProgramFixture(random)
+    explicit Drilling(void (*tweak)(Drilling&) = nullptr) : ProgramFixture(random, diskFileSystem())
     {
         load();
         p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
@@ -167,7 +167,9 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     Drilling empty;
     empty.p.cur().secondNum = {};
     empty.p.drill.poolCount = 0;
+    empty.pictures.missing = {1}; // no logo: the happy face stays, and the model says so
     empty.right();
+    EXPECT_EQ(empty.p.main.picture, PictureId::Happy);
     EXPECT_EQ(empty.sound.played, (std::vector<int>{2, 5}));
     EXPECT_EQ(empty.controls() + std::to_string(empty.p.main.timerEnabled), "10111110000");
 }

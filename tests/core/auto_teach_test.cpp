@@ -17,7 +17,7 @@ namespace {
 // Each step runs as the program runs it, its captions and selection shown on the main window.
 struct Teaching : ProgramFixture {
     Teaching(std::int16_t op, std::string_view boxes, std::string_view begun = "1111111111")
-        : ProgramFixture(random)
+        : ProgramFixture(random, diskFileSystem())
     {
         LoadOriginalDefaults(p.settings);
         s = p.settings.defaultSettings;
@@ -94,7 +94,7 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
         t.s.reviewCount = 57;
         t.s.answerCount(7) = 9;
         EXPECT_EQ(t.step(), captions);
-        EXPECT_EQ(ints(t.s.operation, t.p.main.op), ints(opAfter, opAfter));
+        EXPECT_EQ(ints(t.s.operation, t.p.main.selection.op), ints(opAfter, opAfter));
         EXPECT_EQ(selectionOf(t.s), boxesAfter);
         // a step that stays on the level only counts itself in reviewCount
         const bool stays = std::string(boxes) == boxesAfter;
@@ -246,7 +246,7 @@ TEST(AutoTeach, APupilWhoIsAlwaysRightClimbsToTheEnd)
     for (int streak : {6, 2}) {
         SCOPED_TRACE(streak);
         StdRandom random(static_cast<std::uint64_t>(streak));
-        ProgramFixture f(random);
+        ProgramFixture f(random, diskFileSystem());
         f.load();
         DrillSettings& s = f.p.cur();
         s.autoTeach = 1;
@@ -256,7 +256,7 @@ TEST(AutoTeach, APupilWhoIsAlwaysRightClimbsToTheEnd)
         std::vector<std::string> shown;
         for (int n = 0; n < 100000 && s.autoTeach == 1; ++n) {
             f.p.main.DsBgn.clear();
-            f.p.main.start ? StartDrill(f.p) : f.right();
+            f.p.main.startEnabled ? StartDrill(f.p) : f.right();
             if (!f.p.main.DsBgn.empty() && f.p.main.DsBgn != "Get Ready") {
                 shown.push_back(f.p.main.DsBgn);
             }

@@ -268,13 +268,15 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     EXPECT_EQ(f.shown(), "Zo\xC9\xDE\x8A\x8C\x8E\x9F");
     f.type("ann");
     EXPECT_EQ(f.form.newstudent_keypress(13), 0) << "Enter adds and is dropped";
-    EXPECT_EQ(f.shown() + std::to_string(f.form.model().op), "Ann" + std::to_string(OpDiv));
+    EXPECT_EQ(f.shown() + std::to_string(f.form.model().selection.op),
+              "Ann" + std::to_string(OpDiv));
     EXPECT_EQ(f.boxes().substr(0, 4), "0001");
     EXPECT_TRUE(f.form.model().newstudent.empty());
 
     // A fixed name without a slot shows a record made as selecting it would make it.
     f.add("UNTITLED");
-    EXPECT_EQ(f.shown() + std::to_string(f.form.model().op), "Untitled" + std::to_string(OpAdd));
+    EXPECT_EQ(f.shown() + std::to_string(f.form.model().selection.op),
+              "Untitled" + std::to_string(OpAdd));
     EXPECT_TRUE(FindStudentInFile(const_cast<StudentFile&>(f.form.file()), "Untitled"));
 
     // A name of blanks is taken; the list skips it when the file is opened again. Names already
@@ -369,7 +371,7 @@ TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
     Fixture f;
     f.p.flags.studentFromSmart = 1;
     f.form.load();
-    EXPECT_FALSE(f.form.model().Repset || f.form.Repset_click());
+    EXPECT_FALSE(f.form.model().repeatSettingEnabled || f.form.Repset_click());
 }
 
 TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
@@ -451,26 +453,26 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     f.p.flags.savedFirst = {0, 1, 1, 1, 1};
     f.p.cur().operation = Op10Sub;
     f.form.load();
-    EXPECT_FALSE(f.form.model().a[2].enabled) << "locked here too";
+    EXPECT_FALSE(f.form.model().selection.a[2].enabled) << "locked here too";
     EXPECT_EQ(f.p.flags.firstLocked, 1);
-    f.p.main.Reset = false;
+    f.p.main.newDrillEnabled = false;
     f.select("Ann");
-    EXPECT_TRUE(f.p.main.Reset) << "boxes set from a record count as clicks";
-    EXPECT_TRUE(f.form.model().a[2].enabled);
+    EXPECT_TRUE(f.p.main.newDrillEnabled) << "boxes set from a record count as clicks";
+    EXPECT_TRUE(f.form.model().selection.a[2].enabled);
     EXPECT_EQ(f.boxes(), "0011/1111111111") << "Ann's own first numbers, not the saved ones";
-    f.p.main.Reset = false;
+    f.p.main.newDrillEnabled = false;
     f.form.op_click(Op10Sub);
-    EXPECT_TRUE(f.p.main.Reset);
+    EXPECT_TRUE(f.p.main.newDrillEnabled);
     EXPECT_EQ(f.boxes(), "1000/1111111111");
-    f.p.main.Reset = false;
+    f.p.main.newDrillEnabled = false;
     f.form.a_click(3, 1);
-    EXPECT_TRUE(f.p.main.Reset) << "a box clicked";
+    EXPECT_TRUE(f.p.main.newDrillEnabled) << "a box clicked";
     f.form.a_click(5, 1); // boxes and buttons that are not there change nothing
     f.form.b_click(11, 1);
-    EXPECT_EQ(f.form.model().b[0].value, 0);
+    EXPECT_EQ(f.form.model().selection.b[0].value, 0);
     for (const int k : {0, 7, int{OpDivR}}) {
         f.form.op_click(k);
-        EXPECT_EQ(f.form.model().op, k == OpDivR ? OpDivR : Op10Sub);
+        EXPECT_EQ(f.form.model().selection.op, k == OpDivR ? OpDivR : Op10Sub);
     }
     f.select("Tess"); // on 10 Sub: her own first numbers come back when she leaves it
     f.form.op_click(OpAdd);
@@ -544,8 +546,8 @@ TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
     f.p.cur().autoTeach = 1;
     f.p.settings.startSettings = f.p.cur();
     f.p.run.drillResumable = 1;
-    f.p.main.op = OpSub; // the main window's selection differs from the drill's
-    for (CheckBox& box : f.p.main.b) {
+    f.p.main.selection.op = OpSub; // the main window's selection differs from the drill's
+    for (CheckBox& box : f.p.main.selection.b) {
         box.value = 0; // and is empty: made non-empty first
     }
     goauto_click(f.p);

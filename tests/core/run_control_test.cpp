@@ -17,7 +17,7 @@ namespace {
 // A program loaded without a settings file: the original defaults (ShockClock 10 s, no delay,
 // pop-up 5 s, stop after 200 problems), no drill started.
 struct Session : ProgramFixture {
-    Session() : ProgramFixture(random) { load(); }
+    Session() : ProgramFixture(random, diskFileSystem()) { load(); }
     void minute() // a tick that sees the wall clock on the next minute
     {
         clock.minute = static_cast<std::int16_t>((clock.minute + 1) % 60);
@@ -178,10 +178,10 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
         DrillSettings add = r.p.cur();
         add.operation = OpAdd;
         ShowSelection(r.p, add);
-        EXPECT_EQ(r.p.main.op, OpAdd);
+        EXPECT_EQ(r.p.main.selection.op, OpAdd);
         add.operation = 7; // no such operation: the window keeps its own
         ShowSelection(r.p, add);
-        EXPECT_EQ(r.p.main.op, OpAdd);
+        EXPECT_EQ(r.p.main.selection.op, OpAdd);
     }
     // The select buttons enable New Drill themselves, also when no box changes.
     using Click = void (*)(Program&);
@@ -199,14 +199,14 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
         Session r;
         a_click(r.p, 5, 1); // boxes that are not there
         b_click(r.p, 11, 1);
-        ASSERT_FALSE(r.p.main.Reset);
+        ASSERT_FALSE(r.p.main.newDrillEnabled);
         click(r.p);
-        EXPECT_TRUE(r.p.main.Reset);
+        EXPECT_TRUE(r.p.main.newDrillEnabled);
         EXPECT_EQ(r.boxes(), boxes);
         DrillSettings read;
         ReadSelection(r.p.main, read);
         EXPECT_EQ(selectionOf(read) + std::to_string(read.operation),
-                  boxes + std::to_string(r.p.main.op));
+                  boxes + std::to_string(r.p.main.selection.op));
         EXPECT_EQ(r.p.cur().switchAB, r.p.main.switchBox.value);
     }
 }

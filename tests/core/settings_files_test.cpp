@@ -38,7 +38,7 @@ TEST(StartUp, ChoosesAWholeSlotTaggedOneAndRepairsOnlyTheFieldsThatWouldBreakADr
                                    markedSlot("Ann", 6, tag3)});
         Files t("Default.Xsx", Bytes(full.begin(), full.begin() + length));
         t.load();
-        EXPECT_EQ(ints(t.p.cur().operation, t.p.main.op), ints(op, op))
+        EXPECT_EQ(ints(t.p.cur().operation, t.p.main.selection.op), ints(op, op))
             << length << " " << tag2 << tag3;
     }
     // offset (operation 30, stopOn 28, averageOver 40, repeatWithin 68, ShockClock 82), the
@@ -79,9 +79,9 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
     // The "10 Sub" lock starts clear, so the saved 10 Sub locks the boxes while they are shown
     // and another operation gives them back.
-    EXPECT_EQ(ints(t.p.flags.firstLocked, t.p.main.a[2].enabled), ints(1, false));
+    EXPECT_EQ(ints(t.p.flags.firstLocked, t.p.main.selection.a[2].enabled), ints(1, false));
     op_click(t.p, OpAdd);
-    EXPECT_EQ(t.boxes() + std::to_string(t.p.main.a[2].enabled), "0100/11111111111");
+    EXPECT_EQ(t.boxes() + std::to_string(t.p.main.selection.a[2].enabled), "0100/11111111111");
 }
 
 // Slot 1 holds the defaults, slot 2 the settings in use named "Untitled" and tagged with their

@@ -31,7 +31,7 @@ struct Computer {
         fx.load();
     }
     StdRandom random{7};
-    ProgramFixture fx{random};
+    ProgramFixture fx{random, diskFileSystem()};
     Program& p = fx.p;
     std::unique_ptr<StudentForm> form;
 
@@ -153,7 +153,7 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     b.form->close_click();
     EXPECT_FALSE(b.form->model().closed);
     EXPECT_TRUE(b.form->model().takeOver);
-    EXPECT_EQ(b.form->model().message.rfind("P01 is in use on " + hostName() + " since ", 0), 0u)
+    EXPECT_EQ(b.form->model().message.rfind("P01 is in use on " + machineName() + " since ", 0), 0u)
         << b.form->model().message;
     b.form->removestudent_click();
     b.form->newstudent_change("Pia");
@@ -186,7 +186,7 @@ TEST(SharedFolder, OnlyAStaleLockIsBroken)
         std::ofstream(lock) << "Sumblitz lock\nhost=" << host << "\npid=" << pid
                             << "\nsince=1765100520\n";
     };
-    lockOf(hostName(), kDeadPid);
+    lockOf(machineName(), kDeadPid);
     EXPECT_TRUE(tryLock(lock).taken()) << "its process is gone";
 
     lockOf("PC-12", 4242);

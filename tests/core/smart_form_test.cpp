@@ -14,7 +14,7 @@ struct Smart : ProgramFixture {
     StdRandom random{1};
     SmartModel m;
 
-    Smart() : ProgramFixture(random)
+    Smart() : ProgramFixture(random, diskFileSystem())
     {
         LoadOriginalDefaults(p.settings);
         p.cur() = p.settings.defaultSettings;
@@ -91,9 +91,9 @@ TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
         f.cur().smartValue[13] = 3;
         smart_load(f.p, f.m);
         f.type(row.box, row.typed);
-        EXPECT_EQ(f.m.cbr[at(row.box)], row.shown);
+        EXPECT_EQ(f.m.cbr[asIndex(row.box)], row.shown);
         bnapply_click(f.p, f.m);
-        EXPECT_EQ(f.cur().smartValue[at(row.box)], row.value);
+        EXPECT_EQ(f.cur().smartValue[asIndex(row.box)], row.value);
     }
 }
 
@@ -170,7 +170,7 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         Smart f;
         f.p.flags.smartFromStudent = i16(fromStudent);
         smart_load(f.p, f.m);
-        EXPECT_EQ(f.m.godata, fromStudent == 0);
+        EXPECT_EQ(f.m.studentDataEnabled, fromStudent == 0);
         f.type(12, "4");
         godata_click(f.p, f.m);
         EXPECT_EQ(f.p.flags.studentFromSmart, 1 - fromStudent);

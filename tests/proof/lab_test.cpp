@@ -58,6 +58,14 @@ void pause(std::mt19937& rng)
         std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(rng)));
 }
 
+// Shows the pupil of this name again (when she could be added).
+void backTo(StudentForm& form, const std::string& name)
+{
+    if (const auto entry = form.FindListed(name)) {
+        form.studentlist_click(*entry);
+    }
+}
+
 // One program's session: everything through the handlers the windows call.
 void session(const fs::path& folder, int process, int round, Ledger* ledger)
 {
@@ -71,6 +79,11 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
         form.load();
         form.newstudent_change(pupilOf(process, round));
         form.addstudent_click();
+        if (!form.FindListed(pupilOf(process, round))) {
+            ++refused;
+            form.cancel_click();
+            return;
+        }
         pause(rng);
         form.start_click(); // Auto Teach on: her results are kept
         if (round >= 1) {
@@ -79,14 +92,14 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
                 form.newstudent_change(renamed(process, round - 1));
                 form.Renam_click();
                 refused += form.model().message.empty() ? 0 : 1;
-                form.studentlist_click(*form.FindListed(pupilOf(process, round)));
+                backTo(form, pupilOf(process, round));
             }
         }
         if (round >= 2) {
             if (const auto entry = form.FindListed(renamed(process, round - 2))) {
                 form.studentlist_click(*entry);
                 form.removestudent_click();
-                form.studentlist_click(*form.FindListed(pupilOf(process, round)));
+                backTo(form, pupilOf(process, round));
             }
         }
         pause(rng);

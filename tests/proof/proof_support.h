@@ -22,7 +22,8 @@ inline std::optional<Bytes> fileBytes(const std::filesystem::path& path)
 
 // A program on the real disk, its record files in data.
 struct DiskProgram : test::ProgramFixture {
-    explicit DiskProgram(const std::filesystem::path& data) : ProgramFixture(random)
+    explicit DiskProgram(const std::filesystem::path& data)
+        : ProgramFixture(random, diskFileSystem())
     {
         services.dataDir = data;
     }

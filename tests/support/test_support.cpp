@@ -171,8 +171,9 @@ std::string ProgramFixture::controls() const
 {
     const MainModel& m = p.main;
     std::string out;
-    for (bool on : {m.start, m.cPause, m.Reset, m.smartgo, m.goauto, m.resultsgo, m.helpgo,
-                    m.but[1].enabled, m.but[2].enabled, m.but[3].enabled}) {
+    for (bool on : {m.startEnabled, m.pauseEnabled, m.newDrillEnabled, m.smartRepeatEnabled,
+                    m.studentDataEnabled, m.resultsEnabled, m.helpEnabled, m.but[1].enabled,
+                    m.but[2].enabled, m.but[3].enabled}) {
         out += on ? '1' : '0';
     }
     return out;
@@ -182,8 +183,9 @@ std::string ProgramFixture::boxes() const
 {
     DrillSettings shown;
     for (std::size_t i = 1; i <= 10; ++i) {
-        shown.firstRange[std::min<std::size_t>(i, 4)] = p.main.a[std::min<std::size_t>(i, 4)].value;
-        shown.secondNum[i] = p.main.b[i].value;
+        shown.firstRange[std::min<std::size_t>(i, 4)] =
+            p.main.selection.a[std::min<std::size_t>(i, 4)].value;
+        shown.secondNum[i] = p.main.selection.b[i].value;
     }
     return selectionOf(shown);
 }
@@ -193,8 +195,9 @@ void ProgramFixture::setBoxes(std::string_view boxes)
     DrillSettings s;
     select(s, boxes);
     for (std::size_t i = 1; i <= 10; ++i) {
-        p.main.a[std::min<std::size_t>(i, 4)].value = s.firstRange[std::min<std::size_t>(i, 4)];
-        p.main.b[i].value = s.secondNum[i];
+        p.main.selection.a[std::min<std::size_t>(i, 4)].value =
+            s.firstRange[std::min<std::size_t>(i, 4)];
+        p.main.selection.b[i].value = s.secondNum[i];
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <initializer_list>
@@ -58,7 +59,12 @@ struct RecordingSound final : Sound {
 };
 struct RecordingPictures final : Pictures {
     std::vector<int> shown;
-    void show(PictureId p) override { shown.push_back(static_cast<int>(p)); }
+    std::vector<int> missing; // pictures whose file cannot be read: not shown
+    bool show(PictureId p) override
+    {
+        shown.push_back(static_cast<int>(p));
+        return std::find(missing.begin(), missing.end(), static_cast<int>(p)) == missing.end();
+    }
 };
 
 // A fresh directory, removed with everything in it at the end of the test.
@@ -170,7 +176,7 @@ void select(DrillSettings& s, std::string_view boxes);
 // A program over the given random source, a fixed clock, recording sound and pictures and a
 // fresh data directory reached through `files`. Nothing has run: a test calls load().
 struct ProgramFixture {
-    explicit ProgramFixture(Random& random, FileSystem& files = diskFileSystem())
+    ProgramFixture(Random& random, FileSystem& files)
         : services{random, clock, sound, pictures, files, dir.path()}, p(services)
     {
     }

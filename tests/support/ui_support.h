@@ -52,7 +52,7 @@ inline void clickToModal(QWidget& w, const char* name, const std::function<void(
 
 // A program over fake services in a fresh data directory, its main window loaded and shown.
 struct Ui : ProgramFixture {
-    Ui() : ProgramFixture(random)
+    Ui() : ProgramFixture(random, diskFileSystem())
     {
         main.load();
         main.show();

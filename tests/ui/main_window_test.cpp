@@ -52,7 +52,8 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         QTest::qWait(250); // a screen reader's press is an animated click, 100 ms long
         QTest::keyClick(find(f.main, "cPause"), Qt::Key_Space);
         click(f.main, "b3");
-        EXPECT_TRUE(f.p.main.cPause && f.p.main.b[3].value == 1 && f.p.drill.total == total);
+        EXPECT_TRUE(f.p.main.pauseEnabled && f.p.main.selection.b[3].value == 1 &&
+                    f.p.drill.total == total);
         for (const QDialog* dialog : f.main.findChildren<QDialog*>()) { // no minimise, maximise
             EXPECT_EQ(dialog->windowFlags() &
                           (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint),
@@ -138,7 +139,7 @@ TEST(MainWindowView, KeysMouseFocusAndHelpDuringADrillAndAfter)
         EXPECT_EQ(f.p.drill.total, total) << time;
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_FALSE(f.p.main.cPause);
+    EXPECT_FALSE(f.p.main.pauseEnabled);
     EXPECT_EQ(QApplication::focusWidget(), find(f.main, "start"));
     QTest::keyClick(&f.main, Qt::Key_F1);
     auto* help = f.main.findChild<HelpWindow*>();
@@ -171,11 +172,11 @@ TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesAndPopupWidth)
         EXPECT_EQ(QToolTip::text().isEmpty(), name[0] != 'S') << "only the frame has one";
         QToolTip::hideText();
     }
-    f.p.main.b[3].value = 2;
+    f.p.main.selection.b[3].value = 2;
     f.main.render();
     EXPECT_EQ(find<QCheckBox>(f.main, "b3")->checkState(), Qt::PartiallyChecked);
     click(f.main, "b3");
-    EXPECT_EQ(f.p.main.b[3].value, 1) << "a click ticks a greyed box";
+    EXPECT_EQ(f.p.main.selection.b[3].value, 1) << "a click ticks a greyed box";
     for (const char* text : {"2 + 3 = 5", "209 -  10 = 20 R 9"}) {
         f.p.main.pop.dp.text = text;
         PopupWindow pop(f.p, {}, &f.main);

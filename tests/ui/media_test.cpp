@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "platform/media_qt.h"
 #include "platform/sound_qt.h"
 
 namespace sb {
@@ -26,6 +27,20 @@ TEST(QtSound, AMissingFileBeepsAndFoundOnesNeedAnOutput)
         sound.play(id);
         EXPECT_EQ(beeps, beepsSoFar) << static_cast<int>(id);
     }
+}
+
+// A picture whose file is missing is not shown: the one before stays, and show says so.
+TEST(QtPictures, AMissingPictureKeepsTheOneBefore)
+{
+    const QDir built(QCoreApplication::applicationDirPath());
+    QtPictures pictures([&built](const QString& name) {
+        return name == "logo.jpg" ? built.filePath(name) : QString();
+    });
+    int changes = 0;
+    QObject::connect(&pictures, &QtPictures::pictureChanged, [&changes] { ++changes; });
+    EXPECT_TRUE(pictures.show(PictureId::Logo));
+    EXPECT_FALSE(pictures.show(PictureId::Happy));
+    EXPECT_EQ(std::pair(changes, pictures.shown()), std::pair(1, 1));
 }
 
 } // namespace

@@ -55,7 +55,7 @@ TEST(TeacherKeys, AChoiceMadeThroughAssistiveTechnologyReachesTheModel)
     Ui f;
     toggle(f.main, "op4");
     toggle(f.main, "a2");
-    EXPECT_EQ(f.p.main.a[2].value, 1);
+    EXPECT_EQ(f.p.main.selection.a[2].value, 1);
     click(f.main, "start");
     EXPECT_NE(f.p.main.dm.text.find(" x "), std::string::npos) << f.p.main.dm.text;
     click(f.main, "cPause");
