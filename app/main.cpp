@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <utility>
 #include <variant>
@@ -47,10 +48,36 @@ void saveAtExit()
     }
 }
 
-// A hidden option for the tests that run the real program: actions done once the window is
-// shown ("start" presses Start, "right" answers the problem right, "close" closes the window as
-// its title bar does), then "ready" on stdout.
+// A hidden option for the tests and benchmarks that run the real program: actions done once
+// the window is shown ("start" presses Start, "right" answers the problem right, "wrong"
+// wrongly, "windows" opens every other window once, "close" closes the window as its title bar
+// does), then "ready" on stdout.
 const QString kScriptOption = QStringLiteral("script");
+
+// Clicks the button of that name in from, and closes the window the click opens (with exec())
+// once it is shown, after doing inside in it.
+void openOnce(QWidget& from, const char* button, const std::function<void(QWidget&)>& inside = {})
+{
+    QTimer::singleShot(300, [inside] {
+        if (QWidget* opened = QApplication::activeModalWidget()) {
+            if (inside) {
+                inside(*opened);
+            }
+            opened->close();
+        }
+    });
+    from.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+}
+
+// Each window once, as a teacher looking round would: the class overview from Student Data.
+void openEveryWindow(sb::MainWindow& window)
+{
+    openOnce(window, "smartgo");
+    openOnce(window, "goauto", [](QWidget& students) { openOnce(students, "classgo"); });
+    openOnce(window, "resultsgo");
+    openOnce(window, "progressgo");
+    window.openHelp();
+}
 
 void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& actions)
 {
@@ -59,6 +86,10 @@ void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& 
             window.findChild<QAbstractButton*>(QStringLiteral("start"))->click();
         } else if (action == QStringLiteral("right")) {
             window.pressAnswer(program.drill.rightSlot);
+        } else if (action == QStringLiteral("wrong")) {
+            window.pressAnswer(program.drill.rightSlot % 3 + 1);
+        } else if (action == QStringLiteral("windows")) {
+            openEveryWindow(window);
         } else if (action == QStringLiteral("close")) {
             window.close();
         }
@@ -129,6 +160,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     sb::trace("application");
+    sb::readStylePictures();
     sb::installTranslations(app, commandLine.language);
     // Lets a desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));

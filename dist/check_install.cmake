@@ -16,6 +16,11 @@ set(wanted
   ${DATADIR}/doc/sumblitz/copyright
   ${DATADIR}/doc/sumblitz/changelog.gz
   ${DATADIR}/sumblitz/screenshots/main.png)
+# The modules the program loads when first needed (the sounds, the Progress window's chart):
+# without them it starts and runs, silent and with no chart, so only this check would notice.
+foreach(module sumblitz-sound.so sumblitz-charts.so)
+  list(APPEND wanted ${MODULEDIR}/${module})
+endforeach()
 foreach(lang de fr es)
   list(APPEND wanted ${DATADIR}/sumblitz/translations/sumblitz_${lang}.qm)
 endforeach()

@@ -6,10 +6,14 @@
 //   libs    shared libraries mapped one second after the map
 // and with --input N, N clicks: from an X click on the target the program names (the right
 // answer, or the floor's button) to the first changed pixel of the rectangle it names.
-// The program is started with SUMBLITZ_PROBE=1 and says on stdout "start X Y" (a button to
-// press first) and "target X Y RX RY RW RH" once each new problem or label is on screen.
-//   startup_probe [--input N] -- program [args...]
-// Prints one line: "map=.. cpu=.. rss=.. libs=.. clicks=a,b,..". Exit status 1 on failure.
+// The program is started with SUMBLITZ_PROBE=1 and says on stdout "start X Y RX RY RW RH" (a
+// button to press first, and where the first problem will be drawn) and "target X Y RX RY RW
+// RH" once each new problem or label is on screen. The click on Start is timed as well (the
+// first sound is due then): with --warm, after a click on the empty problem area first, so
+// that whatever the program prepares at the pupil's first press is ready before Start.
+//   startup_probe [--input N] [--warm] -- program [args...]
+// Prints one line: "map=.. cpu=.. rss=.. libs=.. start=.. clicks=a,b,..". Exit status 1 on
+// failure.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -168,9 +172,25 @@ bool waitForChange(Display* dpy, const Damage& damage, const std::string& before
     return false;
 }
 
+// Clicks at x, y and returns the milliseconds to the first changed pixel of the rectangle.
+double timedClick(Display* dpy, const Damage& damage, int x, int y, int rx, int ry, int rw, int rh)
+{
+    const std::string before = grab(dpy, rx, ry, rw, rh);
+    XSync(dpy, True); // drawing reported before the click does not count
+    const auto t0 = Clock::now();
+    click(dpy, x, y);
+    if (damage.handle != 0) {
+        waitForChange(dpy, damage, before, rx, ry, rw, rh, t0);
+    } else {
+        while (grab(dpy, rx, ry, rw, rh) == before && msSince(t0) < 5000)
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+    }
+    return msSince(t0);
+}
+
 // Clicks each target in turn; returns the milliseconds from each click to the first changed
-// pixel of its rectangle.
-std::vector<double> clicks(Display* dpy, int out, int count)
+// pixel of its rectangle, and in startMs that of the click on Start.
+std::vector<double> clicks(Display* dpy, int out, int count, bool warm, double& startMs)
 {
     Damage damage;
     int error = 0;
@@ -189,24 +209,22 @@ std::vector<double> clicks(Display* dpy, int out, int count)
         std::string what;
         int x = 0, y = 0, rx = 0, ry = 0, rw = 0, rh = 0;
         words >> what >> x >> y;
+        const bool area = static_cast<bool>(words >> rx >> ry >> rw >> rh);
         if (what == "start") {
-            click(dpy, x, y);
+            if (warm && area) {
+                click(dpy, rx + 4, ry + 4);
+                std::this_thread::sleep_for(std::chrono::milliseconds(600));
+            }
+            if (area)
+                startMs = timedClick(dpy, damage, x, y, rx, ry, rw, rh);
+            else
+                click(dpy, x, y);
             --i;
             continue;
         }
-        if (what != "target" || !(words >> rx >> ry >> rw >> rh))
+        if (what != "target" || !area)
             break;
-        const std::string before = grab(dpy, rx, ry, rw, rh);
-        XSync(dpy, True); // drawing reported before the click does not count
-        const auto t0 = Clock::now();
-        click(dpy, x, y);
-        if (damage.handle != 0) {
-            waitForChange(dpy, damage, before, rx, ry, rw, rh, t0);
-        } else {
-            while (grab(dpy, rx, ry, rw, rh) == before && msSince(t0) < 5000)
-                std::this_thread::sleep_for(std::chrono::microseconds(100));
-        }
-        times.push_back(msSince(t0));
+        times.push_back(timedClick(dpy, damage, x, y, rx, ry, rw, rh));
     }
     return times;
 }
@@ -216,15 +234,20 @@ std::vector<double> clicks(Display* dpy, int out, int count)
 int main(int argc, char* argv[])
 {
     int inputs = 0;
+    bool warm = false;
     int first = 1;
     if (first + 1 < argc && std::strcmp(argv[first], "--input") == 0) {
         inputs = std::atoi(argv[first + 1]);
         first += 2;
     }
+    if (first < argc && std::strcmp(argv[first], "--warm") == 0) {
+        warm = true;
+        ++first;
+    }
     if (first < argc && std::strcmp(argv[first], "--") == 0)
         ++first;
     if (first >= argc) {
-        std::fputs("usage: startup_probe [--input N] -- program [args...]\n", stderr);
+        std::fputs("usage: startup_probe [--input N] [--warm] -- program [args...]\n", stderr);
         return 1;
     }
     Display* dpy = XOpenDisplay(nullptr);
@@ -261,10 +284,12 @@ int main(int argc, char* argv[])
     std::this_thread::sleep_for(std::chrono::milliseconds(1000));
     const long rss = peakRssKiB(pid);
     const std::size_t libs = librariesMapped(pid);
-    const std::vector<double> times = clicks(dpy, pipeFds[0], inputs);
+    double startMs = -1;
+    const std::vector<double> times = clicks(dpy, pipeFds[0], inputs, warm, startMs);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-    std::printf("map=%.1f cpu=%.1f rss=%ld libs=%zu clicks=", mapMs, cpu, rss, libs);
+    std::printf("map=%.1f cpu=%.1f rss=%ld libs=%zu start=%.2f clicks=", mapMs, cpu, rss, libs,
+                startMs);
     for (std::size_t i = 0; i < times.size(); ++i)
         std::printf("%s%.2f", i == 0 ? "" : ",", times[i]);
     std::printf("\n");

@@ -72,6 +72,7 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
         return o;
     }
     HistoryDb& db = *opened.db;
+    const HistoryDb::ReadTogether together(db);
     const auto last = db.lastAnswerMs();
     const auto week = db.counts(weekStart, INT64_MAX);
     const auto before = db.counts(weekStart - 7 * kDayMs, weekStart);

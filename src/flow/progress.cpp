@@ -30,11 +30,6 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b)
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
-bool inGrid(const AnswerRow& r)
-{
-    return r.fact >= 1 && r.fact <= kFactSlots;
-}
-
 FluencyCell& cellOf(FluencyGrid& g, int fact)
 {
     const auto row = static_cast<std::size_t>((fact - 1) % 20 + 1);
@@ -78,20 +73,6 @@ int FluencyGrid::count(Fluency f) const
         }
     }
     return n;
-}
-
-FluencyGrid BuildFluencyGrid(std::span<const AnswerRow> oldestFirst, std::int32_t fluentMs)
-{
-    HistoryDb::RecentByFact recent;
-    for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
-        if (inGrid(*it)) {
-            auto& last = recent[static_cast<std::size_t>(it->fact)];
-            if (last.size() < kFluencyWindow) {
-                last.push_back(*it);
-            }
-        }
-    }
-    return GridFromRecent(recent, fluentMs);
 }
 
 std::int32_t FluentMsOf(std::optional<std::int64_t> stored, std::int32_t otherwise)
@@ -251,6 +232,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
                   std::int32_t offsetSeconds)
 {
     m.rows.clear();
+    m.recent = {};
     m.status.clear();
     auto opened = HistoryDb::open(history, false);
     if (!opened.db) {
@@ -258,8 +240,12 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
                        ? "No answers kept yet for " + m.pupil
                        : "The history of " + m.pupil + " could not be read";
     } else {
+        const HistoryDb::ReadTogether together(*opened.db);
         m.fluentMs = FluentMsOf(opened.db->setting(kFluentSetting), m.fluentMs);
-        if (auto rows = opened.db->rows(m.operation, 0)) {
+        auto recent = opened.db->recent(m.operation, kFluencyWindow, true);
+        auto rows = opened.db->figureRows(m.operation, PeriodStart(m.period, nowMs, offsetSeconds));
+        if (recent && rows) {
+            m.recent = std::move(*recent);
             m.rows = std::move(*rows);
         } else {
             m.status = "The history of " + m.pupil + " could not be read";
@@ -271,7 +257,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
 void Recompute(ProgressModel& m, std::int64_t nowMs, std::int32_t offsetSeconds)
 {
     const std::int64_t since = PeriodStart(m.period, nowMs, offsetSeconds);
-    m.grid = BuildFluencyGrid(m.rows, m.fluentMs);
+    m.grid = GridFromRecent(m.recent, m.fluentMs);
     m.confusions = Confusions(m.rows, since, 12);
     m.days = DayAggregates(m.rows, since, offsetSeconds);
 }

@@ -54,8 +54,7 @@ struct FluencyGrid {
     std::array<std::array<FluencyCell, 11>, 21> cell{};
     int count(Fluency f) const;
 };
-// From the answers of one operation, oldest first.
-FluencyGrid BuildFluencyGrid(std::span<const AnswerRow> oldestFirst, std::int32_t fluentMs);
+// From the last answers of each fact of one operation, newest first.
 FluencyGrid GridFromRecent(const HistoryDb::RecentByFact& recent, std::int32_t fluentMs);
 
 // "Fluent", "Slow", "Often wrong", "Never asked".
@@ -109,18 +108,24 @@ struct ProgressModel {
     int operation = 1;
     Period period = Period::Last30Days;
     std::int32_t fluentMs = kDefaultFluentMs;
-    std::string status;          // "" or why there is nothing to show
-    std::vector<AnswerRow> rows; // the operation's answers, oldest first
+    std::string status; // "" or why there is nothing to show
+    // Each fact's last answers (at most kFluencyWindow), newest first, with the numbers as
+    // posed: what the grid is made of, whatever the period.
+    HistoryDb::RecentByFact recent;
+    std::vector<AnswerRow> rows; // the operation's answers in the period, oldest first
     FluencyGrid grid;
     std::vector<Confusion> confusions;
     std::vector<DayFigures> days;
 };
 
 // Reads the pupil's history (never making one) and fills the model for model.operation,
-// model.period and the pupil's own threshold when the history holds one.
+// model.period and the pupil's own threshold when the history holds one. Only the period's
+// answers and each fact's last few are read, so that years of answers open as quickly as a
+// month's.
 void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::int64_t nowMs,
                   std::int32_t offsetSeconds);
-// The figures again after the operation, the period or the threshold changed.
+// The figures again after the threshold changed. Another operation or a longer period needs
+// answers not read yet: LoadProgress.
 void Recompute(ProgressModel& m, std::int64_t nowMs, std::int32_t offsetSeconds);
 
 } // namespace sb

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QStringList>
 
 // Outside the namespace: Q_INIT_RESOURCE declares the resource's initialiser in the global one.
@@ -21,6 +23,42 @@ QImage readImage(const QString& path)
     named.setAutoDetectImageFormat(false);
     QImage image = named.read();
     return image.isNull() ? QImage(path) : image;
+}
+
+namespace {
+
+// A number as QPixmap writes it into its cache keys: byte by byte from the lowest, each byte's
+// low hex digit first.
+template <typename T> QString cacheHex(T value)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    QString out;
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+        const auto byte = static_cast<unsigned>((value >> (8 * i)) & 0xFF);
+        out += QLatin1Char(digits[byte & 0xF]);
+        out += QLatin1Char(digits[byte >> 4]);
+    }
+    return out;
+}
+
+} // namespace
+
+void readStylePictures()
+{
+    // The key QPixmap::load looks for first: should a Qt version make it differently, the
+    // style reads its picture as before.
+    const QString path =
+        QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    const QFileInfo info(path);
+    const QImage frame = readImage(path);
+    if (frame.isNull()) {
+        return;
+    }
+    const QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath() +
+                        cacheHex(static_cast<quint32>(info.lastModified().toSecsSinceEpoch())) +
+                        cacheHex(static_cast<quint64>(info.size())) +
+                        cacheHex(quint32{0}); // a plain pixmap
+    QPixmapCache::insert(key, QPixmap::fromImage(frame));
 }
 
 QString findModule(const QString& fileName)

@@ -22,6 +22,12 @@ QString findAsset(const QString& name);
 // not match its name is still read, by its contents. A null image when it cannot be read.
 QImage readImage(const QString& path);
 
+// Reads the pictures the widget style draws with as the PNGs they are, once, into the pixmap
+// cache, where the style looks first. Fusion reads its group box frame by file name alone,
+// which makes Qt load every image plug-in (GIF, ICO, SVG with its library) to ask each whether
+// it knows the file. Call it once the application is made, before the first window is shown.
+void readStylePictures();
+
 // Finds one of the program's modules (the sound and chart modules, "sumblitz-sound.so"):
 // beside the program in a build, in the program's library folder when installed. Empty when
 // there is none.

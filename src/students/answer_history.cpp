@@ -197,6 +197,20 @@ HistoryDb::~HistoryDb()
     sqlite3_close_v2(m_db);
 }
 
+HistoryDb::ReadTogether::ReadTogether(HistoryDb& db)
+{
+    if (sqlite3_get_autocommit(db.m_db) != 0 && exec(db.m_db, "BEGIN") == SQLITE_OK) {
+        m_db = db.m_db;
+    }
+}
+
+HistoryDb::ReadTogether::~ReadTogether()
+{
+    if (m_db != nullptr) {
+        exec(m_db, "COMMIT");
+    }
+}
+
 HistoryStatus HistoryDb::migrate()
 {
     while (m_version < kHistorySchema) {
@@ -282,11 +296,48 @@ std::optional<std::vector<AnswerRow>> HistoryDb::rows(int operation, std::int64_
     return out;
 }
 
-std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int count)
+std::optional<std::vector<AnswerRow>> HistoryDb::figureRows(int operation, std::int64_t sinceMs)
 {
-    // Only what judging a fact needs: the outcome and the time of each answer.
-    Stmt s(m_db, "SELECT outcome, millis FROM answers WHERE operation = ? AND fact = ?"
-                 " ORDER BY at_ms DESC LIMIT ?");
+    Stmt s(m_db, "SELECT at_ms, fact, first, second, outcome, millis,"
+                 " CASE outcome WHEN 1 THEN chosen END"
+                 " FROM answers WHERE at_ms >= ?1 AND +operation = ?2 ORDER BY at_ms, id");
+    s.bind(1, sinceMs);
+    s.bind(2, operation);
+    std::vector<AnswerRow> out;
+    // Counted in the time index alone, so that the rows are never moved as the vector grows.
+    if (Stmt count(m_db, "SELECT COUNT(*) FROM answers WHERE at_ms >= ?"); count.ok()) {
+        count.bind(1, sinceMs);
+        if (count.step() == SQLITE_ROW) {
+            out.reserve(static_cast<std::size_t>(count.i64(0)));
+        }
+    }
+    while (s.ok() && s.step() == SQLITE_ROW) {
+        AnswerRow& r = out.emplace_back();
+        r.atMs = s.i64(0);
+        r.operation = static_cast<std::int16_t>(operation);
+        r.fact = s.i16(1);
+        r.first = s.i16(2);
+        r.second = s.i16(3);
+        r.outcome = outcomeOf(s.i64(4));
+        r.millis = static_cast<std::int32_t>(s.i64(5));
+        r.chosen = s.text(6);
+    }
+    if (s.rc() != SQLITE_DONE) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int count, bool withNumbers)
+{
+    // Only what judging a fact needs, the outcome and the time of each answer, is in the index
+    // answers_fact: without the numbers no row of the table itself is read.
+    Stmt s(m_db, withNumbers
+                     ? "SELECT outcome, millis, first, second FROM answers"
+                       " WHERE operation = ? AND fact = ? ORDER BY at_ms DESC LIMIT ?"
+                     : "SELECT outcome, millis FROM answers WHERE operation = ? AND fact = ?"
+                       " ORDER BY at_ms DESC LIMIT ?");
+    const ReadTogether together(*this);
     RecentByFact out;
     for (std::size_t fact = 1; fact < out.size() && s.ok(); ++fact) {
         s.bind(1, operation);
@@ -298,6 +349,10 @@ std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int coun
             r.fact = static_cast<std::int16_t>(fact);
             r.outcome = outcomeOf(s.i64(0));
             r.millis = static_cast<std::int32_t>(s.i64(1));
+            if (withNumbers) {
+                r.first = s.i16(2);
+                r.second = s.i16(3);
+            }
             out[fact].push_back(std::move(r));
         }
         if (s.rc() != SQLITE_DONE) {

@@ -77,10 +77,17 @@ public:
     // first. Nothing when the database cannot be read.
     [[nodiscard]] std::optional<std::vector<AnswerRow>> rows(int operation, std::int64_t sinceMs);
 
+    // The same answers with only what the Progress window's figures are made of: when, the
+    // fact and its two numbers, the outcome, the time, and the answer chosen when it was wrong
+    // (the other fields are left empty). Reading less, it reads a long history in half the time.
+    [[nodiscard]] std::optional<std::vector<AnswerRow>> figureRows(int operation,
+                                                                   std::int64_t sinceMs);
+
     // The outcome and time of the last `count` answers of each fact 1..200 of operation, newest
-    // first (the other fields are left empty).
+    // first; withNumbers adds the two numbers as posed (the other fields are left empty).
     using RecentByFact = std::array<std::vector<AnswerRow>, 201>;
-    [[nodiscard]] std::optional<RecentByFact> recent(int operation, int count);
+    [[nodiscard]] std::optional<RecentByFact> recent(int operation, int count,
+                                                     bool withNumbers = false);
 
     // Answers given in [fromMs, toMs) and how many of them were right.
     struct Counts {
@@ -96,6 +103,20 @@ public:
     [[nodiscard]] HistoryStatus setSetting(std::string_view key, std::int64_t value);
 
     int schemaVersion() const { return m_version; }
+
+    // While one lives, the calls on its database see one state of it and take SQLite's file
+    // locks once, not once each: a reading of many calls (a fact-by-fact read makes 200) then
+    // costs the disk's locking and checks once. Nested ones do nothing.
+    class ReadTogether {
+    public:
+        explicit ReadTogether(HistoryDb& db);
+        ~ReadTogether();
+        ReadTogether(const ReadTogether&) = delete;
+        ReadTogether& operator=(const ReadTogether&) = delete;
+
+    private:
+        sqlite3* m_db = nullptr; // set when this one began the transaction
+    };
 
 private:
     explicit HistoryDb(sqlite3* db) : m_db(db) {}

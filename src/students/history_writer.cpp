@@ -38,8 +38,8 @@ void HistoryWriter::submit(const std::filesystem::path& path, AnswerRow row)
 void HistoryWriter::settle()
 {
     std::unique_lock lock(m_mutex);
-    if (!m_thread.joinable()) {
-        return;
+    if (!m_thread.joinable() || (!m_busy && m_waiting.empty())) {
+        return; // every answer is on the disk already: no need to wake the thread
     }
     // A try already under way may have taken its answers before the last ones came.
     const unsigned long until = m_rounds + (m_busy ? 2 : 1);

@@ -31,7 +31,8 @@ public:
     // Queues one answer for the database at path (the oldest waiting answer of that database
     // is dropped when mostWaiting are already waiting) and wakes the thread.
     void submit(const std::filesystem::path& path, AnswerRow row);
-    // Tries every waiting answer now and returns once that try is over.
+    // Tries every waiting answer now and returns once that try is over (at once when no answer
+    // waits and no try is under way).
     void settle();
 
     // How each database fared since the last call: true when its answers were all written,

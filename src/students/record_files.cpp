@@ -724,7 +724,11 @@ void FinishInterruptedRename(Settings& s, const DataDir& data)
         const auto theirs = data.dir / factFileName(other);
         if (!other.empty() && theirs != fact && sameFile(theirs, fact)) {
             setName(s.curSettings, other);
-            data.files.remove(fact);
+            // On the disk too before the second name goes: a crash before the next close must
+            // not bring back a start-up pupil whose results are no longer under her name.
+            if (followInDefaults(data, name, other)) {
+                data.files.remove(fact);
+            }
             return;
         }
     }

@@ -40,15 +40,17 @@ private:
     void tell()
     {
         const QString shown = m_dm->accessibleName();
+        const QRect r(m_dm->mapToGlobal(QPoint(0, 0)), m_dm->size());
         if (!m_startTold) {
             m_startTold = true;
+            // Start, and where its first problem will be drawn.
             const QPoint s = centre(m_window.findChild<QAbstractButton*>(QStringLiteral("start")));
-            std::printf("start %d %d\n", s.x(), s.y());
+            std::printf("start %d %d %d %d %d %d\n", s.x(), s.y(), r.x(), r.y(), r.width(),
+                        r.height());
         } else if (!shown.isEmpty() && shown != m_told) {
             const auto* b = m_window.findChild<QAbstractButton*>(
                 QStringLiteral("but%1").arg(m_program.drill.rightSlot));
             const QPoint c = centre(b);
-            const QRect r(m_dm->mapToGlobal(QPoint(0, 0)), m_dm->size());
             std::printf("target %d %d %d %d %d %d\n", c.x(), c.y(), r.x(), r.y(), r.width(),
                         r.height());
         } else {

@@ -21,6 +21,11 @@ ProblemView::ProblemView(int pointSize, QWidget* parent)
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setAccessibleName(QString());
+    const QFontMetrics fm(m_normalFont);
+    m_natural = {fm.horizontalAdvance(QStringLiteral("000 - 00 = 00 R 0")), fm.height() * 2};
+    m_least = {fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), fm.height() + 8};
+    m_margin = 2 * fm.averageCharWidth();
+    m_minimum = m_least.expandedTo(QSize(m_margin, 0));
 }
 
 void ProblemView::setDrawing(const ProblemDrawing& drawing)
@@ -32,12 +37,15 @@ void ProblemView::setDrawing(const ProblemDrawing& drawing)
     if (same) {
         return;
     }
-    const QSize before = minimumSizeHint();
+    const QSize before = m_minimum;
     m_drawing = drawing;
+    // Wide enough for the text on show, with room for a character at each end.
+    const int shown = QFontMetrics(m_normalFont).horizontalAdvance(toQString(m_drawing.text));
+    m_minimum = m_least.expandedTo(QSize(shown + m_margin, 0));
     setAccessibleName(spokenText(m_drawing));
     fitFont();
     // Only a text of another width asks the window to lay itself out again.
-    if (minimumSizeHint() != before) {
+    if (m_minimum != before) {
         updateGeometry();
     }
     update();
@@ -54,18 +62,12 @@ QString ProblemView::spokenText(const ProblemDrawing& drawing)
 
 QSize ProblemView::sizeHint() const
 {
-    const QFontMetrics fm(m_normalFont);
-    return {fm.horizontalAdvance(QStringLiteral("000 - 00 = 00 R 0")), fm.height() * 2};
+    return m_natural;
 }
 
 QSize ProblemView::minimumSizeHint() const
 {
-    const QFontMetrics fm(m_normalFont);
-    // Wide enough for the text on show, with room for a character at each end.
-    const QString text = toQString(m_drawing.text);
-    const int shown = fm.horizontalAdvance(text) + 2 * fm.averageCharWidth();
-    return {std::max(fm.horizontalAdvance(QStringLiteral("00 - 00 = 0 R 0")), shown),
-            fm.height() + 8};
+    return m_minimum;
 }
 
 void ProblemView::resizeEvent(QResizeEvent*)

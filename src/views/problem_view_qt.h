@@ -36,6 +36,11 @@ private:
 
     QFont m_normalFont;
     ProblemDrawing m_drawing;
+    // Measured once in the normal font: an answer measures only its new problem's text.
+    QSize m_natural;  // the widest problem there is
+    QSize m_least;    // the least a problem takes
+    int m_margin = 0; // room for a character at each end of the text on show
+    QSize m_minimum;  // for the text on show
 };
 
 } // namespace sb

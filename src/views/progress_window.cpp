@@ -249,8 +249,7 @@ void ProgressWindow::setOperation(int operation)
 void ProgressWindow::setPeriod(Period period)
 {
     m_model.period = period;
-    Recompute(m_model, m_now, m_offset);
-    render();
+    reload(); // a longer period needs answers not read yet
 }
 
 void ProgressWindow::setFluentSeconds(double seconds)
@@ -292,13 +291,6 @@ void ProgressWindow::render()
 
 void ProgressWindow::renderGrid()
 {
-    // Each fact as it was last posed, when it was; otherwise by its row and column.
-    std::array<QString, kFactSlots + 1> problem;
-    for (const AnswerRow& a : m_model.rows) {
-        if (a.fact >= 1 && a.fact <= kFactSlots) {
-            problem[static_cast<std::size_t>(a.fact)] = toQString(ProblemText(a));
-        }
-    }
     for (int r = 1; r <= 20; ++r) {
         for (int c = 1; c <= 10; ++c) {
             const FluencyCell& cell =
@@ -308,10 +300,10 @@ void ProgressWindow::renderGrid()
             item->setTextAlignment(Qt::AlignCenter);
             item->setBackground(colourOf(cell.fluency));
             item->setForeground(Qt::black);
-            QString fact = problem[static_cast<std::size_t>((c - 1) * 20 + r)];
-            if (fact.isEmpty()) {
-                fact = tr("Row %1, column %2").arg(r).arg(c);
-            }
+            // Each fact as it was last posed, when it was; otherwise by its row and column.
+            const auto& last = m_model.recent[static_cast<std::size_t>((c - 1) * 20 + r)];
+            const QString fact = last.empty() ? tr("Row %1, column %2").arg(r).arg(c)
+                                              : toQString(ProblemText(last.front()));
             const QString text = tr("%1: %2", "a name and what it is").arg(fact, fluencyText(cell));
             item->setData(Qt::AccessibleTextRole, text);
             item->setToolTip(text);

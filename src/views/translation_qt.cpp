@@ -103,6 +103,9 @@ QString shownLanguage()
 QString coreText(std::string_view caption)
 {
     const QString text = toQString(caption);
+    if (shownLanguage().isEmpty()) {
+        return text; // the program's own English: every phrase stands as it is
+    }
     QString out;
     qsizetype i = 0;
     while (i < text.size()) {

@@ -155,6 +155,29 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     EXPECT_EQ(damaged.p.main.notice, "");
 }
 
+// A reading holds the file's lock while it reads, and never after: the writer's answers wait
+// for it (and are kept), then go in.
+TEST(AnswerHistory, AReadingTogetherLetsTheWriterInOnceItIsOver)
+{
+    TempDir dir;
+    const Path path = dir.path() / "Ann.history.sqlite";
+    auto writer = HistoryDb::open(path, true);
+    ASSERT_EQ(writer.db->append(std::vector<AnswerRow>{row(0, AnswerOutcome::Right, "2", 900)}),
+              HistoryStatus::Ok);
+    auto reader = HistoryDb::open(path, false);
+    {
+        const HistoryDb::ReadTogether together(*reader.db);
+        const HistoryDb::ReadTogether nested(*reader.db);
+        ASSERT_TRUE(reader.db->lastAnswerMs());
+        EXPECT_EQ(writer.db->append(std::vector<AnswerRow>{row(1, AnswerOutcome::Wrong, "3", 1)}),
+                  HistoryStatus::Busy);
+        EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 1u) << "one state of the file";
+    }
+    EXPECT_EQ(writer.db->append(std::vector<AnswerRow>{row(1, AnswerOutcome::Wrong, "3", 1)}),
+              HistoryStatus::Ok);
+    EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 2u);
+}
+
 TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
 {
     TempDir dir;

@@ -69,11 +69,12 @@ TEST(Progress, EachFactIsJudgedOnItsLastFiveAnswers)
          {Fluency::OftenWrong, 700, 5}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<AnswerRow> rows;
+        HistoryDb::RecentByFact recent;
         for (const auto& [o, ms] : c.oldestFirst) {
-            rows.push_back(answer(7, 8, o, ms));
+            auto& fact = recent[static_cast<std::size_t>(factIndex(8, 7))];
+            fact.insert(fact.begin(), answer(7, 8, o, ms));
         }
-        const FluencyGrid g = BuildFluencyGrid(rows, 3000);
+        const FluencyGrid g = GridFromRecent(recent, 3000);
         EXPECT_EQ(g.cell[7][8], c.cell);
         // Row 7, column 8, as the Results table places 7 x 8; no other fact took an answer.
         EXPECT_EQ(g.count(Fluency::NeverAsked), c.oldestFirst.empty() ? 200 : 199);
@@ -128,6 +129,39 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
     // The last 30 days begin at the local midnight 29 days before today's.
     EXPECT_EQ(PeriodStart(Period::Last30Days, kNow, 0), (20601 - 29) * kDay);
     EXPECT_EQ(PeriodStart(Period::Last90Days, kNow, 14400), (20602 - 89) * kDay - 14400 * 1000);
+}
+
+TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
+{
+    TempDir dir;
+    const auto path = dir.path() / historyFileName("Ann");
+    AnswerRow switched = answer(7, 8, R, 1000, kNow - kDay); // posed as 8 x 7
+    std::swap(switched.first, switched.second);
+    {
+        auto opened = HistoryDb::open(path, true);
+        ASSERT_EQ(
+            opened.db->append(std::vector<AnswerRow>{answer(7, 8, W, 2000, kNow - 40 * kDay, "54"),
+                                                     answer(9, 6, W, 2000, kNow - 40 * kDay, "56"),
+                                                     switched, answer(2, 3, R, 900, kNow)}),
+            HistoryStatus::Ok);
+    }
+    ProgressModel m;
+    m.operation = OpMult;
+    LoadProgress(m, path, kNow, 0);
+    EXPECT_EQ(m.grid.cell[7][8], (FluencyCell{Fluency::OftenWrong, 1000, 2})) << "all time";
+    EXPECT_EQ(m.grid.cell[9][6], (FluencyCell{Fluency::OftenWrong, 2000, 1}));
+    EXPECT_EQ(ProblemText(m.recent[static_cast<std::size_t>(factIndex(8, 7))].front()), "8 \xD7 7")
+        << "as last posed";
+    EXPECT_TRUE(m.confusions.empty());
+    EXPECT_EQ(m.days.size(), 2u);
+    m.period = Period::All;
+    LoadProgress(m, path, kNow, 0);
+    ASSERT_EQ(m.confusions.size(), 2u);
+    EXPECT_EQ(m.confusions[0].text(), "9 \xD7 6: 56 \xD7"
+                                      "1")
+        << "as often wrong as 7 x 8, and first in the grid's order";
+    EXPECT_EQ(m.days.size(), 3u);
+    EXPECT_EQ(m.grid.cell[7][8].answers, 2);
 }
 
 // A tiny RFC 4180 reader: the fields of each line.

@@ -63,13 +63,14 @@ void pause(std::mt19937& rng)
         std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(rng)));
 }
 
-// Shows the pupil of this name again; false when the window could not (it said why).
+// Shows the pupil of this name again; false when the window could not, or could not store
+// the pupil shown before (it said why).
 bool backTo(StudentForm& form, const std::string& name)
 {
     if (const auto entry = form.FindListed(name)) {
         form.studentlist_click(*entry);
     }
-    return trimBlanks(form.model().studentdisplay) == name;
+    return trimBlanks(form.model().studentdisplay) == name && form.model().message.empty();
 }
 
 // One program's session: everything through the handlers the windows call.
@@ -98,7 +99,8 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
                 form.studentlist_click(*entry);
                 form.newstudent_change(renamed(process, round - 1));
                 form.Renam_click();
-                const bool done = form.model().message.empty();
+                // Done on the disk at once, even when the history could not follow her.
+                const bool done = form.FindListed(renamed(process, round - 1)).has_value();
                 refused += done ? 0 : 1;
                 ledger->renamed[process][round - 1] = done ? 1 : 0;
                 lost |= !backTo(form, pupilOf(process, round));
