@@ -73,19 +73,7 @@ struct Fixture {
             but_click(p, p.drill.rightSlot);
         }
     }
-    // The answers a fact file counts (the asked field of its 200 records), -1 without the file.
-    int askedIn(std::string_view file) const
-    {
-        if (!fs::exists(dir / file)) {
-            return -1;
-        }
-        const Bytes facts = readBytes(dir / file);
-        int asked = 0;
-        for (std::size_t k = 0; k < 200; ++k) {
-            asked += i16At(facts, k * 24 + 22);
-        }
-        return asked;
-    }
+    int askedIn(std::string_view file) const { return answersIn(dir / file); }
     // The name in slot 3 of "Default.Xsx", the pupil a start-up loads.
     std::string startUpPupil() const
     {

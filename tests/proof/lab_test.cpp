@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <set>
 #include <thread>
@@ -61,6 +62,16 @@ void pause(std::mt19937& rng)
 {
     std::this_thread::sleep_for(
         std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(rng)));
+}
+
+// A drill of `right` right answers.
+int drill(Program& p, int right)
+{
+    StartDrill(p);
+    for (int i = 0; i < right; ++i) {
+        but_click(p, p.drill.rightSlot);
+    }
+    return right;
 }
 
 // Shows the pupil of this name again; false when the window could not, or could not store
@@ -133,11 +144,7 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
             ledger->removed[process][round - 2] = 1;
         }
     }
-    const int right = std::uniform_int_distribution<int>(1, 6)(rng);
-    StartDrill(pc.p);
-    for (int i = 0; i < right; ++i) {
-        but_click(pc.p, pc.p.drill.rightSlot);
-    }
+    const int right = drill(pc.p, std::uniform_int_distribution<int>(1, 6)(rng));
     pause(rng);
     if (ProgramClose(pc.p)) {
         ledger->answers[process][round] = right;
@@ -157,18 +164,32 @@ fs::path labFolder(const TempDir& dir, const char* name)
     return folder;
 }
 
-// The answers a fact file counts (the asked field of its 200 records), -1 without the file.
-int askedIn(const fs::path& file)
+using test::answersIn;
+
+// Runs session(process, round) in `processes` children at once, round after round; answers
+// what they wrote down, in memory shared with them (never unmapped: one per test).
+Ledger* forked(int processes, int rounds, const std::function<void(int, int, Ledger*)>& session)
 {
-    if (!fs::exists(file)) {
-        return -1;
+    void* memory =
+        ::mmap(nullptr, sizeof(Ledger), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    auto* ledger = new (memory) Ledger{};
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<pid_t> children;
+        for (int process = 0; process < processes; ++process) {
+            children.push_back(::fork());
+            if (children.back() == 0) {
+                session(process, round, ledger);
+                std::fflush(nullptr);
+                ::_exit(0);
+            }
+        }
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
     }
-    const test::Bytes facts = test::readBytes(file);
-    int asked = 0;
-    for (std::size_t k = 0; k < 200; ++k) {
-        asked += test::i16At(facts, k * 24 + 22);
-    }
-    return asked;
+    return ledger;
 }
 
 TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
@@ -177,28 +198,10 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
     const int rounds = std::clamp(asked ? std::atoi(asked) : 4, 1, kMostRounds);
     TempDir dir;
     const fs::path folder = labFolder(dir, "lab-");
-    void* memory =
-        ::mmap(nullptr, sizeof(Ledger), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(memory, MAP_FAILED);
-    auto* ledger = new (memory) Ledger{};
     const auto began = std::chrono::steady_clock::now();
-    for (int round = 0; round < rounds; ++round) {
-        std::vector<pid_t> children;
-        for (int process = 0; process < kProcesses; ++process) {
-            const pid_t child = ::fork();
-            if (child == 0) {
-                session(folder, process, round, ledger);
-                std::fflush(nullptr);
-                ::_exit(0);
-            }
-            children.push_back(child);
-        }
-        for (const pid_t child : children) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
-    }
+    const Ledger* ledger = forked(kProcesses, rounds, [&](int process, int round, Ledger* l) {
+        session(folder, process, round, l);
+    });
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 
@@ -230,8 +233,8 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
             lost += n == 1 ? 0 : 1;
             const int given = ledger->answers[process][round];
             answers += given;
-            EXPECT_EQ(askedIn(folder / (name + ".Xtx")), given) << name;
-            lost += askedIn(folder / (name + ".Xtx")) == given ? 0 : 1;
+            EXPECT_EQ(answersIn(folder / (name + ".Xtx")), given) << name;
+            lost += answersIn(folder / (name + ".Xtx")) == given ? 0 : 1;
         }
     }
     EXPECT_EQ(back, 0) << "removed pupils back on file";
@@ -241,7 +244,6 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
     std::printf("lab: %d processes x %d rounds in %.1f s, %zu pupils on file, %d answers "
                 "checked, lost %d, removed but back %d, refused steps %d\n",
                 kProcesses, rounds, seconds, onFile.size(), answers, lost, back, refused);
-    ::munmap(memory, sizeof(Ledger));
 }
 
 // Two programs choose the same pupil at the same time, 20 times: one has her, the other is
@@ -262,47 +264,26 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         form.close_click();
         ASSERT_TRUE(ProgramClose(first.p));
     }
-    void* memory =
-        ::mmap(nullptr, sizeof(Ledger), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(memory, MAP_FAILED);
-    auto* ledger = new (memory) Ledger{};
     constexpr int kRounds = 20;
-    for (int round = 0; round < kRounds; ++round) {
-        std::vector<pid_t> children;
-        for (int process = 0; process < 2; ++process) {
-            const pid_t child = ::fork();
-            if (child == 0) {
-                DiskProgram pc(folder);
-                ProgramLoad(pc.p);
-                goauto_click(pc.p);
-                StudentForm form(pc.p);
-                form.load();
-                form.studentlist_click(*form.FindListed("Sam"));
-                form.close_click();
-                if (!form.model().closed) {
-                    ledger->refused[process][round] = form.model().takeOver ? 1 : 100;
-                    form.cancel_click();
-                } else {
-                    StartDrill(pc.p);
-                    const int right = 1 + process + round % 3;
-                    for (int i = 0; i < right; ++i) {
-                        but_click(pc.p, pc.p.drill.rightSlot);
-                    }
-                    std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here
-                    // Her file as this session left it, which holds at least its answers.
-                    const bool closed = ProgramClose(pc.p);
-                    const int after = askedIn(folder / "Sam.Xtx");
-                    ledger->answers[process][round] = closed && after >= right ? after : -1000;
-                }
-                ::_exit(0);
-            }
-            children.push_back(child);
+    const Ledger* ledger = forked(2, kRounds, [&](int process, int round, Ledger* l) {
+        DiskProgram pc(folder);
+        ProgramLoad(pc.p);
+        goauto_click(pc.p);
+        StudentForm form(pc.p);
+        form.load();
+        form.studentlist_click(*form.FindListed("Sam"));
+        form.close_click();
+        if (!form.model().closed) {
+            l->refused[process][round] = form.model().takeOver ? 1 : 100;
+            return form.cancel_click();
         }
-        for (const pid_t child : children) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-        }
-    }
+        const int right = drill(pc.p, 1 + process + round % 3);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here a while
+        // Her file as this session left it, which holds at least its answers.
+        const bool closed = ProgramClose(pc.p);
+        const int after = answersIn(folder / "Sam.Xtx");
+        l->answers[process][round] = closed && after >= right ? after : -1000;
+    });
     int refused = 0, both = 0, last = 0;
     for (int round = 0; round < kRounds; ++round) {
         const int had = (ledger->answers[0][round] > 0) + (ledger->answers[1][round] > 0);
@@ -312,11 +293,10 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         last = std::max(ledger->answers[0][round], ledger->answers[1][round]);
     }
     // Nobody wrote her file after the last session that had her: a refused program never does.
-    EXPECT_EQ(askedIn(folder / "Sam.Xtx"), last);
+    EXPECT_EQ(answersIn(folder / "Sam.Xtx"), last);
     std::printf("same pupil: 2 programs x %d rounds, refused %d times, both had her one after "
                 "the other %d times, her file as the last session that had her left it\n",
                 kRounds, refused, both);
-    ::munmap(memory, sizeof(Ledger));
 }
 
 } // namespace

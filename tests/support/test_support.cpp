@@ -119,6 +119,19 @@ void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils)
     writeBytes(dir / "StdDat.Xrx", out);
 }
 
+int answersIn(const Path& factFile)
+{
+    if (!std::filesystem::exists(factFile)) {
+        return -1;
+    }
+    const Bytes facts = readBytes(factFile);
+    int asked = 0;
+    for (std::size_t k = 0; k < 200; ++k) {
+        asked += i16At(facts, k * 24 + 22);
+    }
+    return asked;
+}
+
 Bytes readBytes(const Path& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -164,6 +164,8 @@ void appendSlot(Bytes& out, const DrillSettings& s);
 // "StdDat.Xrx" in dir: a blank header counting the pupils, then their records.
 void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils);
 Bytes readBytes(const Path& path);
+// The answers a fact file counts (the asked field of its 200 records), -1 without the file.
+int answersIn(const Path& factFile);
 std::int16_t i16At(const Bytes& b, std::size_t offset);
 std::set<std::string> filesIn(const Path& dir);
 // This machine's name as the program's temporary files carry it.
