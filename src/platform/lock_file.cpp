@@ -130,8 +130,12 @@ Status create(const fs::path& path, const std::string& text)
             if (lock < 0) {
                 made = Status::fail(errno);
             } else {
-                static_cast<void>(::write(lock, text.data(), text.size()));
-                ::close(lock);
+                const bool whole =
+                    ::write(lock, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+                if (::close(lock) != 0 || !whole) {
+                    made = Status::fail(errno == 0 ? EIO : errno);
+                    ::unlink(path.c_str());
+                }
             }
         }
     }
@@ -150,7 +154,9 @@ void breakLock(const fs::path& path, const std::string& seen)
     }
     if (readText(aside).value_or(std::string()) != seen) {
         // A fresh lock replaced the stale one before the move: give it back its name.
-        static_cast<void>(::link(aside.c_str(), path.c_str()));
+        if (::link(aside.c_str(), path.c_str()) != 0) {
+            // Its name is taken again already: its holder finds out at its next refresh.
+        }
     }
     retryWhileBusy([&] { return ::unlink(aside.c_str()); });
 }
