@@ -106,8 +106,14 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
         form.start_click(); // Auto Teach on: her results are kept
         bool lost = false;
         if (round >= 1) {
-            if (const auto entry = form.FindListed(pupilOf(process, round - 1))) {
-                form.studentlist_click(*entry);
+            if (form.FindListed(pupilOf(process, round - 1))) {
+                // A click refused (the class list was busy too long) leaves the pupil shown
+                // before on display: the rename is then not tried.
+                if (!backTo(form, pupilOf(process, round - 1))) {
+                    ++refused;
+                    form.cancel_click();
+                    return;
+                }
                 form.newstudent_change(renamed(process, round - 1));
                 form.Renam_click();
                 // Done on the disk at once, even when the history could not follow her.
@@ -119,8 +125,12 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
         }
         bool removing = false;
         if (round >= 2) {
-            if (const auto entry = form.FindListed(renamed(process, round - 2))) {
-                form.studentlist_click(*entry);
+            if (form.FindListed(renamed(process, round - 2))) {
+                if (!backTo(form, renamed(process, round - 2))) {
+                    ++refused;
+                    form.cancel_click();
+                    return;
+                }
                 form.removestudent_click();
                 removing = !form.FindListed(renamed(process, round - 2));
                 refused += removing ? 0 : 1;
