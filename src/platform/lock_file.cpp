@@ -302,15 +302,23 @@ LockAttempt tryLock(const fs::path& path, bool takeOver)
 
 LockAttempt waitForLock(const fs::path& path, std::chrono::milliseconds patience)
 {
-    const auto until = std::chrono::steady_clock::now() + patience;
+    using Clock = std::chrono::steady_clock;
+    const auto until = Clock::now() + patience;
     auto pause = std::chrono::milliseconds(1);
     for (;;) {
         LockAttempt attempt = tryLock(path, false);
-        if (attempt.taken() || !attempt.holder || std::chrono::steady_clock::now() >= until) {
+        if (attempt.taken() || !attempt.holder || Clock::now() >= until) {
             return attempt;
         }
-        std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::milliseconds(20));
+        // While the lock is there, only look whether it still is: one request to a file
+        // server instead of the seven of an attempt, and no reader keeping the lock open
+        // when its holder removes it. Who holds it, and whether it went stale, is read
+        // again every second.
+        const auto look = std::min(until, Clock::now() + std::chrono::seconds(1));
+        do {
+            std::this_thread::sleep_for(pause);
+            pause = std::min(pause * 2, std::chrono::milliseconds(20));
+        } while (Clock::now() < look && ::access(path.c_str(), F_OK) == 0);
     }
 }
 
