@@ -653,8 +653,8 @@ void StudentForm::saveAndClose(bool takeOver)
         return;
     }
     if (m_file.isOpen()) {
-        const std::vector<std::string> entries(m_model.studentlist.begin() + StudentModel::kFixedEntries,
-                                               m_model.studentlist.end());
+        const std::vector<std::string> entries(
+            m_model.studentlist.begin() + StudentModel::kFixedEntries, m_model.studentlist.end());
         const DrillSettings shown = s.workSettings;
         const FileOutcome rebuilt = RewriteStudentFile(s, m_file, entries);
         s.workSettings = shown;
