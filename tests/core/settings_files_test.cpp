@@ -8,6 +8,7 @@
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
 #include "flow/run_control.h"
+#include "platform/file_system.h"
 #include "records/codec.h"
 #include "students/record_files.h"
 #include "support/test_support.h"
@@ -222,6 +223,21 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     ::dup2(in, 0), ::close(in);
     EXPECT_TRUE(saved);
     EXPECT_EQ(readBytes(noInput.at("Default.Xsx")).size(), 624u);
+    EXPECT_EQ(diskFileSystem().read(noInput.at("Default.Xsx"), 700, 10)->size(), 0u)
+        << "nothing past the end";
+    // A file server's "busy" is waited out; any other failure is the answer at once.
+    int calls = 0;
+    const auto failing = [&](int why, int times) {
+        calls = 0;
+        return retryWhileBusy([&] {
+            errno = ++calls <= times ? why : 0;
+            return errno == 0 ? 0 : -1;
+        });
+    };
+    EXPECT_EQ(failing(EBUSY, 2), 0);
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(failing(ENOENT, 2), -1);
+    EXPECT_EQ(calls, 1);
 }
 
 // A crash leaves a temporary that the next save removes (only its own file's).

@@ -192,6 +192,7 @@ TEST(SharedFolder, OnlyAStaleLockIsBroken)
     const LockAttempt busy = tryLock(lock);
     ASSERT_FALSE(busy.taken());
     ASSERT_TRUE(busy.holder);
+    EXPECT_EQ(busy.holder->pid, 4242);
     EXPECT_EQ(holderText(*busy.holder).rfind("PC-12 since ", 0), 0u);
     EXPECT_TRUE(tryLock(lock, true).taken()) << "taken over";
 
