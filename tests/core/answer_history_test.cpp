@@ -10,14 +10,6 @@
 #include "flow/run_control.h"
 #include "support/test_support.h"
 
-namespace sb::test {
-namespace {
-
-enum class Event { Right, Wrong, TimeOut };
-
-} // namespace
-} // namespace sb::test
-
 namespace sb {
 void PrintTo(const AnswerRow& r, std::ostream* os)
 {
@@ -33,33 +25,8 @@ namespace {
 
 // "Ann" drilling addition of 1..10 by 1..10, Smart Repeat off, a drill that never stops, fact 1
 // (1 + 1: 2 on button 1, 3 and 4 on buttons 2 and 3) posed each time.
-struct HistoryDrill : ProgramFixture {
-    HistoryDrill() : ProgramFixture(random, diskFileSystem())
-    {
-        load();
-        setName(p.cur(), "Ann");
-        p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
-        p.cur().stopOn = 5;
-        pose();
-        StartDrill(p);
-    }
-    void pose() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
-    // After ms milliseconds; a pop-up is closed with its right answer.
-    void answer(Event e, std::int64_t ms)
-    {
-        clock.ms += ms;
-        pose();
-        if (e == Event::TimeOut) {
-            p.drill.shockLeft = 1;
-            ClockTick(p);
-        } else {
-            but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
-        }
-        if (p.main.modal == Modal::Feedback) {
-            clock.ms += 5000; // the pop-up's time counts for nothing
-            pop_but_click(p, p.drill.rightSlot);
-        }
-    }
+struct HistoryDrill : Drilling {
+    HistoryDrill() : Drilling([](Drilling& d) { setName(d.p.cur(), "Ann"); }) {}
     Path file() const { return at("Ann.history.sqlite"); }
     std::vector<AnswerRow> rows()
     {
@@ -68,7 +35,6 @@ struct HistoryDrill : ProgramFixture {
         return opened.db ? opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{})
                          : std::vector<AnswerRow>{};
     }
-    ScriptedRandom random;
 };
 
 AnswerRow row(std::int64_t at, AnswerOutcome outcome, const char* chosen, std::int32_t millis)
@@ -95,7 +61,7 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     // A new drill counts from its own first answer.
     PauseDrill(d.p);
     NewDrill(d.p);
-    d.pose();
+    d.poseFactOne();
     StartDrill(d.p);
     d.answer(Event::Right, 1000);
     EXPECT_EQ(d.rows().back().drillMs, d.rows().back().atMs);

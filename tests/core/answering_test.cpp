@@ -14,49 +14,6 @@
 namespace sb::test {
 namespace {
 
-enum class Event { Right, Wrong, TimeOut };
-
-// Started as a pupil starts: loaded without files, Smart Repeat off (no repetition changes the
-// number of draws), a drill that never stops, Start pressed with fact 1 (1 + 1) posed.
-struct Drilling : ProgramFixture {
-    explicit Drilling(void (*tweak)(Drilling&) = nullptr) : ProgramFixture(random, diskFileSystem())
-    {
-        load();
-        p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
-        p.cur().stopOn = 5;
-        if (tweak != nullptr) {
-            tweak(*this);
-        }
-        poseFactOne();
-        StartDrill(p);
-        sound.played.clear();
-        pictures.shown.clear();
-    }
-    // The right answer 2 on button 1, the wrong answers 3 (fact 2) and 4 (fact 3) on 2 and 3.
-    void poseFactOne() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
-    // Ends the posed problem (a pop-up closed with its right button), fact 1 posed again;
-    // answers what the pop-up showed.
-    std::string answer(Event e)
-    {
-        poseFactOne();
-        if (e == Event::TimeOut) {
-            p.drill.shockLeft = 1;
-            ClockTick(p);
-        } else {
-            but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
-        }
-        const PopupModel& pop = p.main.pop;
-        const std::string shown = pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] +
-                                  pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
-        if (p.main.modal != Modal::Feedback) {
-            return "";
-        }
-        pop_but_click(p, p.drill.rightSlot);
-        return shown;
-    }
-    ScriptedRandom random;
-};
-
 TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpTo32767)
 {
     Drilling d;

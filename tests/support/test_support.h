@@ -159,8 +159,6 @@ Bytes concat(std::initializer_list<HandSlot> slots);
 // The 188 bytes of slot k (from 1) that carry fields.
 Bytes fieldsOf(const Bytes& file, std::size_t k);
 void writeBytes(const Path& path, const Bytes& bytes);
-// A record as the program's codec stores it, after `out`.
-void appendSlot(Bytes& out, const DrillSettings& s);
 // "StdDat.Xrx" in dir: a blank header counting the pupils, then their records.
 void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils);
 Bytes readBytes(const Path& path);
@@ -199,6 +197,21 @@ struct ProgramFixture {
     // The selection boxes of the main window as "a1..a4/b1..b10".
     std::string boxes() const;
     void setBoxes(std::string_view boxes);
+};
+
+enum class Event { Right, Wrong, TimeOut };
+
+// Started as a pupil starts: loaded without files, Smart Repeat off (no repetition changes the
+// number of draws), a drill that never stops, `tweak` run, Start pressed with fact 1 (1 + 1)
+// posed, and what Start played and showed forgotten.
+struct Drilling : ProgramFixture {
+    explicit Drilling(void (*tweak)(Drilling&) = nullptr);
+    // The right answer 2 on button 1, the wrong answers 3 (fact 2) and 4 (fact 3) on 2 and 3.
+    void poseFactOne() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
+    // Ends the posed problem ms milliseconds after it was posed, fact 1 posed again; a pop-up is
+    // closed with its right button 5 s later. Answers what the pop-up showed ("" without one).
+    std::string answer(Event e, std::int64_t ms = 0);
+    ScriptedRandom random;
 };
 
 } // namespace sb::test
