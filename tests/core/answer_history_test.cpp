@@ -2,12 +2,8 @@
 // The answer history on the real disk: the rows a drill leaves, a database that is locked,
 // damaged or from a newer program, and the history following a pupil who is renamed or removed.
 
-#include <gtest/gtest.h>
-
 #include <sqlite3.h>
 
-#include "flow/answer_log.h"
-#include "flow/run_control.h"
 #include "support/test_support.h"
 
 namespace sb {

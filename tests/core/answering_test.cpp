@@ -2,13 +2,7 @@
 // A posed problem ends by a right answer, a wrong one or a time-out: what each shows, plays,
 // counts and records, through the program's own handlers.
 
-#include <gtest/gtest.h>
-
 #include "drill/answering.h"
-#include "flow/answering.h"
-#include "flow/feedback.h"
-#include "flow/main_form.h"
-#include "flow/run_control.h"
 #include "support/test_support.h"
 
 namespace sb::test {

@@ -2,11 +2,6 @@
 #include "teach/auto_teach.h"
 #include "teach/status_panel.h"
 
-#include <gtest/gtest.h>
-
-#include "drill/pool.h"
-#include "flow/answering.h"
-#include "flow/run_control.h"
 #include "support/test_support.h"
 
 namespace sb::test {

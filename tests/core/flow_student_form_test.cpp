@@ -1,18 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Student Data window without a screen: a real program over a temporary data directory.
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 
-#include "flow/answer_log.h"
-#include "flow/answering.h"
-#include "flow/lifecycle.h"
-#include "flow/run_control.h"
-#include "flow/smart_form.h"
-#include "flow/student_form.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {

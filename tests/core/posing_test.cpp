@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/posing.h"
 
-#include <gtest/gtest.h>
-
 #include "drill/feedback.h"
-#include "drill/pool.h"
 #include "drill/problem_drawing.h"
 #include "support/test_support.h"
 

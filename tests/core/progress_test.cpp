@@ -2,11 +2,8 @@
 // What the Progress window and the class overview make of a history: each fact's fluency and
 // median, the wrong answers a pupil keeps choosing, the days, the class's week, and the CSV.
 
-#include <gtest/gtest.h>
-
 #include "flow/class_overview.h"
 #include "flow/progress.h"
-#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {

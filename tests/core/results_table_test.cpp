@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/results_table.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-
-#include "drill/pool.h"
 #include "records/drill_settings.h"
 #include "support/test_support.h"
 

@@ -2,13 +2,6 @@
 // Start, the drill clock, the delay window, Pause, New Drill and the end of a drill, and the
 // selection controls of the main window, through the program's own handlers.
 
-#include "flow/run_control.h"
-
-#include <gtest/gtest.h>
-
-#include "flow/answering.h"
-#include "flow/feedback.h"
-#include "flow/main_form.h"
 #include "support/test_support.h"
 
 namespace sb::test {

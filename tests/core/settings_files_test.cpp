@@ -1,15 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Default.Xsx" at start-up and shut-down, the order of their steps, and saves that fail.
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
-#include "flow/lifecycle.h"
-#include "flow/main_form.h"
-#include "flow/run_control.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {

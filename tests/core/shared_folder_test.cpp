@@ -2,20 +2,12 @@
 // Two copies of the program on one data folder, as the computers of a lab use it: each a real
 // program with its own Student Data window over the same files.
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <chrono>
 #include <fstream>
 #include <memory>
 
-#include "flow/answering.h"
-#include "flow/lifecycle.h"
-#include "flow/run_control.h"
-#include "flow/student_form.h"
 #include "platform/lock_file.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {

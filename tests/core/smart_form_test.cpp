@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flow/smart_form.h"
-
-#include <gtest/gtest.h>
 
 #include "records/index.h"
 #include "support/test_support.h"

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/smart_repeat.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "drill/answering.h"
-#include "drill/pool.h"
 #include "support/test_support.h"
 
 namespace sb::test {

@@ -6,23 +6,17 @@
 // must be one of the two versions the child alternates between, complete, and the next start
 // must read it.
 
-#include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <functional>
 #include <random>
 #include <thread>
 
-#include "flow/lifecycle.h"
 #include "proof_support.h"
-#include "records/codec.h"
 #include "students/file_names.h"
-#include "students/record_files.h"
 
 namespace sb::proof {
 namespace {

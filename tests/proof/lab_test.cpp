@@ -7,28 +7,18 @@
 // Afterwards every pupil added is on file once, none removed is back, each fact file holds
 // exactly the answers its pupil gave, and the class file is whole.
 
-#include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <random>
-#include <set>
 #include <thread>
 
-#include "flow/answering.h"
-#include "flow/lifecycle.h"
-#include "flow/run_control.h"
-#include "flow/student_form.h"
 #include "proof_support.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 
 namespace sb::proof {
 namespace {

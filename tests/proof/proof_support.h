@@ -4,8 +4,6 @@
 // What the tests against the real disk share, beyond the common test support: whole-file reads
 // that tell a missing file apart, and a program on the real disk with its data in a given folder.
 
-#include <optional>
-
 #include "students/safe_file.h"
 #include "support/test_support.h"
 

@@ -2,19 +2,13 @@
 // The real program, in the middle of a drill, is told to stop by a signal (a kill, a closed
 // terminal, Ctrl+C): it saves what a close of its window saves and ends. Closed, it ends at once.
 
-#include <gtest/gtest.h>
-
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <string>
 
 #include "proof_support.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 
 namespace sb::proof {
 namespace {

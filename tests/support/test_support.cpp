@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_support.h"
 
-#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
-
-#include "flow/run_control.h"
-#include "records/codec.h"
 
 namespace sb::test {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What every test of the program shares: scripted and recording stand-ins for the machine, a
-// temporary data directory, a file system that fails on request, record bytes written by hand,
-// and a program over all of these.
+// What every test of the program shares: the program's flow and record files, scripted and
+// recording stand-ins for the machine, a temporary data directory, a file system that fails on
+// request, record bytes written by hand, and a program over all of these.
 
 #include <gtest/gtest.h>
 
@@ -19,10 +19,18 @@
 
 #include <unistd.h>
 
+#include "drill/pool.h"
+#include "flow/answer_log.h"
 #include "flow/answering.h"
 #include "flow/feedback.h"
 #include "flow/lifecycle.h"
+#include "flow/main_form.h"
 #include "flow/program.h"
+#include "flow/run_control.h"
+#include "flow/smart_form.h"
+#include "flow/student_form.h"
+#include "records/codec.h"
+#include "students/record_files.h"
 
 namespace sb::test {
 

@@ -3,8 +3,6 @@
 
 // What the tests of the Qt windows share.
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QTest>
 #include <QTimer>

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QComboBox>
@@ -11,7 +10,6 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "drill/pool.h"
 #include "support/ui_support.h"
 #include "views/common_qt.h"
 #include "views/results_window.h"

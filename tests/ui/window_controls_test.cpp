@@ -1,22 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <optional>
 #include <span>
-#include <string>
-#include <vector>
 
-#include "flow/smart_form.h"
-#include "flow/student_form.h"
 #include "records/index.h"
 #include "support/ui_support.h"
 #include "views/smart_window.h"
