@@ -6,9 +6,7 @@
 // must be one of the two versions the child alternates between, complete, and the next start
 // must read it.
 
-#include <signal.h>
 #include <sys/mman.h>
-#include <sys/wait.h>
 
 #include <atomic>
 #include <functional>

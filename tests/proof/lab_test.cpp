@@ -7,9 +7,7 @@
 // Afterwards every pupil added is on file once, none removed is back, each fact file holds
 // exactly the answers its pupil gave, and the class file is whole.
 
-#include <signal.h>
 #include <sys/mman.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdio>

@@ -3,8 +3,6 @@
 // terminal, Ctrl+C): it saves what a close of its window saves and ends. Closed, it ends at once.
 
 #include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
 
 #include <chrono>
 

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -15,11 +12,9 @@
 #include "platform/command_line_qt.h"
 #include "support/ui_support.h"
 #include "views/common_qt.h"
-#include "views/help_window.h"
 #include "views/popup_window.h"
 #include "views/progress_window.h"
 #include "views/results_window.h"
-#include "views/student_window.h"
 #include "views/translation_qt.h"
 #include "views/window_place_qt.h"
 

@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QAccessible>
-#include <QCheckBox>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QMouseEvent> // and QHelpEvent
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QScrollArea>
 #include <QToolTip>
 
@@ -16,7 +11,6 @@
 
 #include "support/ui_support.h"
 #include "views/delay_window.h"
-#include "views/help_window.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
 

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QAccessible>
-#include <QComboBox>
-#include <QListWidget>
 #include <QTableWidget>
 
 #include "support/ui_support.h"

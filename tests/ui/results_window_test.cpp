@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QAccessible>
-#include <QComboBox>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMenu>
 #include <QPdfWriter>
 #include <QProcess>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "support/ui_support.h"

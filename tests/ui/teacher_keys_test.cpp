@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QAccessible>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTextBrowser>
 #include <QWheelEvent>
 
 #include "support/ui_support.h"
-#include "views/help_window.h"
-#include "views/smart_window.h"
-#include "views/student_window.h"
 
 // A wheel turned over a control as the window system delivers it (spontaneous: Qt gives the focus
 // to a control that takes it by wheel before the control sees the wheel).

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
 #include <fstream>
@@ -10,8 +7,6 @@
 
 #include "records/index.h"
 #include "support/ui_support.h"
-#include "views/smart_window.h"
-#include "views/student_window.h"
 
 namespace sb::test {
 namespace {
