@@ -48,9 +48,7 @@ TEST(Answering, RowPercentCountsUpToAverageOverAndThenKeepsARunningAverage)
                                 {1, {1, 0, 1}, {100, 0, 100}},
                                 {0, {1, 0, 1}, {100, 0, 100}}};
     for (const auto& [over, answers, percents] : rows) {
-        Settings all;
-        LoadOriginalDefaults(all);
-        DrillSettings& s = all.defaultSettings;
+        DrillSettings s = originalDefaults();
         s.averageOver() = over;
         std::vector<int> got;
         for (int right : answers) {
@@ -81,13 +79,12 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
         Drilling d;
         d.p.drill.shockLeft = shockLeft;
         EXPECT_EQ(d.answer(event), popup);
-        EXPECT_EQ(d.p.drill.answerTime, time);
         EXPECT_EQ(d.pictures.shown, pictures);
         EXPECT_EQ(d.sound.played, sounds);
-        EXPECT_EQ(d.p.cur().percentCorrect(1), percent);
         // The next problem is posed and its clock runs.
-        EXPECT_EQ(d.random.left(), 0u);
-        EXPECT_TRUE(d.p.main.timerEnabled);
+        EXPECT_EQ(ints(d.p.drill.answerTime, d.p.cur().percentCorrect(1), d.random.left(),
+                       d.p.main.timerEnabled),
+                  ints(time, percent, 0, true));
         EXPECT_EQ(d.p.main.dsshock, "Timer: 10 sec");
     }
 }

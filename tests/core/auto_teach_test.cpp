@@ -159,10 +159,7 @@ TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
          "Ann:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 30|MaxProb "
          "1000|StopOn   Off|Timer      7"}};
     for (const auto& [name, change, shown] : rows) {
-        Settings all;
-        LoadOriginalDefaults(all);
-        DrillSettings s = all.defaultSettings;
-        setName(s, name);
+        DrillSettings s = originalDefaults(name);
         change(s);
         const StatusPanel panel = StatusText(s);
         std::string got = panel.title;

@@ -24,9 +24,7 @@ constexpr double kNoSwap = 0.0, kSwap = 0.1;
 struct Posing {
     explicit Posing(std::vector<double> draws, I16 operation = OpAdd)
     {
-        Settings all;
-        LoadOriginalDefaults(all);
-        s = all.defaultSettings;
+        s = originalDefaults();
         s.operation = operation;
         BuildFacts(d, s, random);
         BuildPool(d, s, PoolMode::ResetAll, 0);

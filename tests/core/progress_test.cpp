@@ -190,16 +190,12 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
 {
     TempDir dir;
     const DataDir data{diskFileSystem(), dir.path()};
-    Settings all;
-    LoadOriginalDefaults(all);
-    std::vector<DrillSettings> pupils(3, all.defaultSettings);
-    setName(pupils[0], "Ann \"Quick\", Lee");
-    pupils[0].operation = OpMult;
-    pupils[0].autoTeach = 1;
-    pupils[0].secondNum = {0, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0};
-    setName(pupils[1], "\x8A\xE1rka"); // Šárka
-    setName(pupils[2], "Cy");
-    writeStudentFile(dir.path(), pupils);
+    DrillSettings ann = originalDefaults("Ann \"Quick\", Lee");
+    ann.operation = OpMult;
+    ann.autoTeach = 1;
+    ann.secondNum = {0, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0};
+    // Šárka
+    writeStudentFile(dir.path(), {ann, originalDefaults("\x8A\xE1rka"), originalDefaults("Cy")});
     writeBytes(dir.path() / historyFileName("Cy"), Bytes(64, 'x'));
     {
         auto opened = HistoryDb::open(dir.path() / historyFileName("Ann \"Quick\", Lee"), true);

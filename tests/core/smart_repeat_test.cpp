@@ -61,9 +61,7 @@ TEST(SmartRepeat, Sequences)
     };
     for (const auto& [name, settings, before, answers, rowPercent] : sequences) {
         SCOPED_TRACE(name);
-        Settings all;
-        LoadOriginalDefaults(all);
-        DrillSettings s = all.defaultSettings;
+        DrillSettings s = originalDefaults();
         settings(s);
         Drill d;
         BuildFacts(d, s, *std::make_unique<ConstantRandom>(0.0));

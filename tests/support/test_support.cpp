@@ -98,6 +98,16 @@ void writeBytes(const Path& path, const Bytes& bytes)
                static_cast<std::streamsize>(bytes.size()));
 }
 
+DrillSettings originalDefaults(std::string_view name)
+{
+    Settings all;
+    LoadOriginalDefaults(all);
+    if (!name.empty()) {
+        setName(all.defaultSettings, name);
+    }
+    return all.defaultSettings;
+}
+
 void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils)
 {
     std::vector<DrillSettings> slots(1);

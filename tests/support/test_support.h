@@ -177,6 +177,9 @@ std::set<std::string> filesIn(const Path& dir);
 // This machine's name as the program's temporary files carry it.
 std::string testHostName();
 
+// The original defaults, under the given name when there is one.
+DrillSettings originalDefaults(std::string_view name = {});
+
 // A record's selection as "a1..a4/b1..b10" (firstRange 1..4, then secondNum 1..10), and back.
 std::string selectionOf(const DrillSettings& s);
 void select(DrillSettings& s, std::string_view boxes);

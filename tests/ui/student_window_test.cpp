@@ -18,9 +18,7 @@ QString shown(QWidget& w, const char* label)
 TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
 {
     Ui f;
-    DrillSettings ann = f.p.settings.defaultSettings;
-    setName(ann, "Ann");
-    writeStudentFile(f.dir.path(), {ann});
+    writeStudentFile(f.dir.path(), {originalDefaults("Ann")});
     clickToModal(f.main, "goauto", [](QWidget& w) {
         auto* list = find<QListWidget>(w, "studentlist");
         EXPECT_EQ(list->count(), 3);
@@ -66,11 +64,7 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
 TEST(StudentWindowView, TheKeyboardChoosesAPupilOnlyOnPurposeAndAFailedCloseStays)
 {
     Ui f;
-    DrillSettings ann = f.p.settings.defaultSettings;
-    setName(ann, "Ann");
-    DrillSettings bob = ann;
-    setName(bob, "Bob");
-    writeStudentFile(f.dir.path(), {ann, bob});
+    writeStudentFile(f.dir.path(), {originalDefaults("Ann"), originalDefaults("Bob")});
     setName(f.p.cur(), "Zed"); // the current pupil is not on the list
     clickToModal(f.main, "goauto", [&f](QWidget& w) {
         auto* list = find<QListWidget>(w, "studentlist");

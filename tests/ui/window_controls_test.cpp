@@ -144,11 +144,9 @@ TEST(WindowControls, EachControlOfEachWindowReachesItsModel)
         SCOPED_TRACE(row.name);
         Ui f;
         // Bob and Ann in the class file; Bob keeps his results on disk (Auto Teach on).
-        DrillSettings bob = f.p.settings.defaultSettings, ann = bob;
-        setName(bob, "Bob");
-        setName(ann, "Ann");
+        DrillSettings bob = originalDefaults("Bob");
         bob.autoTeach = 1;
-        writeStudentFile(f.dir.path(), {bob, ann});
+        writeStudentFile(f.dir.path(), {bob, originalDefaults("Ann")});
         std::ofstream(f.at("Bob.Xtx"), std::ios::binary) << std::string(4800, '\0');
         const auto act = [&](QWidget& w) {
             if (row.prepare) {
