@@ -174,8 +174,13 @@ TEST(SharedFolder, OnlyAStaleLockIsBroken)
     EXPECT_TRUE(tryLock(lock, true).taken()) << "taken over";
 
     lockOf("PC-12", 4242);
-    fs::last_write_time(lock, fs::file_time_type::clock::now() - std::chrono::seconds(61));
-    EXPECT_TRUE(tryLock(lock).taken()) << "untouched for a minute";
+    const auto aMinuteAgo = fs::file_time_type::clock::now() - std::chrono::seconds(61);
+    fs::last_write_time(lock, aMinuteAgo);
+    LockAttempt held = tryLock(lock);
+    EXPECT_TRUE(held.taken()) << "untouched for a minute";
+    fs::last_write_time(lock, aMinuteAgo);
+    ASSERT_TRUE(held.lock.refresh());
+    EXPECT_FALSE(tryLock(lock).taken()) << "its holder's refresh makes it fresh again";
 }
 
 // In a shared folder each computer keeps its last settings and current pupil in its own
