@@ -90,11 +90,7 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         SmartModel smart;
         smart_load(f.p, smart);
         stopon_click(f.p, smart, 4);
-        if (smartOk) {
-            bnapply_click(f.p, smart);
-        } else {
-            bncancel_click(f.p, smart);
-        }
+        smartOk ? bnapply_click(f.p, smart) : bncancel_click(f.p, smart);
         f.form.smart_closed(smartOk);
         f.form.cancel_click();
         // The status panel shows him again, with his own operation, not Ann's subtraction.
@@ -183,8 +179,7 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     f.form.load();
     f.select("Cy");
     f.form.start_click();
-    f.form.a_click(4, 1);
-    f.form.b_click(10, 1);
+    f.form.a_click(4, 1), f.form.b_click(10, 1);
     f.add("Dora");
     const DrillSettings cy = f.slot(3); // her changes kept
     EXPECT_EQ(ints(cy.autoTeach, cy.firstRange[4], cy.secondNum[10]), ints(1, 1, 1));
@@ -315,14 +310,12 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
         SCOPED_TRACE(change);
         Fixture f;
         DrillSettings ann = f.pupil("Ann");
-        ann.reviewCount = 7;
-        ann.answerCount(3) = 12;
+        ann.reviewCount = 7, ann.answerCount(3) = 12;
         writeStudentFile(f.dir, {ann, f.pupil("Bob")});
         f.form.load();
         f.select("Ann");
         if (change) {
-            f.form.b_click(1, 0);
-            f.form.b_click(10, 0);
+            f.form.b_click(1, 0), f.form.b_click(10, 0);
         }
         // averageOver, stored with the pupil as well
         f.form.CB_gotFocus(3), f.form.CB_change(3, "25"), f.form.CB_lostFocus(3);
@@ -350,8 +343,7 @@ TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
         ASSERT_TRUE(f.form.Repset_click());
         EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
         EXPECT_EQ(ints(f.p.cur().secondNum[2], f.p.flags.smartFromStudent), ints(0, 1));
-        f.p.cur().stopOn = 4; // in the Smart Repeat window
-        f.p.cur().maxProblems() = 60;
+        f.p.cur().stopOn = 4, f.p.cur().maxProblems() = 60; // in the Smart Repeat window
         f.form.smart_closed(applied);
         f.form.close_click();
         EXPECT_EQ(ints(f.p.cur().stopOn, f.slot(2).maxProblems(), f.p.flags.smartFromStudent),
@@ -455,8 +447,7 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     f.p.main.newDrillEnabled = false;
     f.form.a_click(3, 1);
     EXPECT_TRUE(f.p.main.newDrillEnabled) << "a box clicked";
-    f.form.a_click(5, 1); // boxes and buttons that are not there change nothing
-    f.form.b_click(11, 1);
+    f.form.a_click(5, 1), f.form.b_click(11, 1); // boxes that are not there change nothing
     EXPECT_EQ(f.form.model().selection.b[0].value, 0);
     for (const int k : {0, 7, int{OpDivR}}) {
         f.form.op_click(k);

@@ -92,8 +92,7 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
     auto save = [&](int version) {
         Settings s;
         LoadOriginalDefaults(s);
-        s.curSettings = s.defaultSettings;
-        setName(s.curSettings, "V" + std::to_string(version));
+        s.curSettings = test::originalDefaults("V" + std::to_string(version));
         s.curSettings.loadOnStart = 1;
         static_cast<void>(SaveExitSettings(s, false, data));
     };

@@ -50,8 +50,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
         const DataDir data{diskFileSystem(), dir.path()};
         Settings s;
         LoadOriginalDefaults(s);
-        s.curSettings = s.defaultSettings;
-        setName(s.curSettings, "Ann");
+        s.curSettings = test::originalDefaults("Ann");
         s.curSettings.autoTeach = 1;
         s.curSettings.loadOnStart = 1;
         ASSERT_TRUE(SaveExitSettings(s, false, data).ok());

@@ -53,9 +53,7 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
         click(w, "close");
     });
     EXPECT_EQ(f.p.main.dsword, "Ann:");
-    EXPECT_EQ(f.p.cur().stopOn, 4);
-    EXPECT_EQ(f.p.cur().averageOver(), 25);
-    EXPECT_EQ(f.p.cur().autoTeach, 1);
+    EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().averageOver(), f.p.cur().autoTeach), ints(4, 25, 1));
 }
 
 // By keyboard alone: the focus arriving in the list chooses nobody; the arrow keys choose; Enter
