@@ -55,10 +55,8 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     EXPECT_EQ(d.p.main.notice, "");
     EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
     // A new drill counts from its own first answer.
-    PauseDrill(d.p);
-    NewDrill(d.p);
-    d.poseFactOne();
-    StartDrill(d.p);
+    PauseDrill(d.p), NewDrill(d.p);
+    d.poseFactOne(), StartDrill(d.p);
     d.answer(Event::Right, 1000);
     EXPECT_EQ(d.rows().back().drillMs, d.rows().back().atMs);
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.

@@ -12,8 +12,7 @@ TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpT
 {
     Drilling d;
     EXPECT_EQ(d.p.main.but[3].caption, "4");
-    but_click(d.p, 0); // no such buttons
-    but_click(d.p, 4);
+    but_click(d.p, 0), but_click(d.p, 4); // no such buttons
     const std::vector<std::pair<Event, const char*>> rows{
         {Event::Right, "Score: 100% Total: 1/1"}, {Event::TimeOut, "Score: 50% Total: 1/2"},
         {Event::Right, "Score: 66% Total: 2/3"},  {Event::Wrong, "Score: 50% Total: 2/4"},
@@ -30,8 +29,7 @@ TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpT
     // asked stops at 32767; correct stops with it, so the number wrong (asked - correct) never
     // falls on a right answer.
     FactRec& fact = d.p.drill.fact(1);
-    fact.asked = 32765;
-    fact.correct = 32763;
+    fact.asked = 32765, fact.correct = 32763;
     for (const Event e : {Event::Right, Event::Right, Event::Right, Event::Wrong, Event::Right}) {
         d.answer(e);
         EXPECT_EQ(fact.asked - fact.correct, 2);
@@ -95,8 +93,7 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
 TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherProblem)
 {
     Drilling d([](Drilling& t) {
-        t.p.cur().autoTeach = 1;
-        t.p.cur().reviewOn = 0;
+        t.p.cur().autoTeach = 1, t.p.cur().reviewOn = 0;
         t.p.cur().numStats[2] = {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
         op_click(t.p, OpDivR);
         t.setBoxes("1000/0000000001");
@@ -113,8 +110,7 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     EXPECT_EQ(ints(d.p.cur().autoTeach, d.p.run.drillResumable), ints(0, 0));
 
     Drilling empty;
-    empty.p.cur().secondNum = {};
-    empty.p.drill.poolCount = 0;
+    empty.p.cur().secondNum = {}, empty.p.drill.poolCount = 0;
     empty.pictures.missing = {1}; // no logo: the happy face stays, and the model says so
     empty.right();
     EXPECT_EQ(empty.p.main.picture, PictureId::Happy);

@@ -109,8 +109,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     setName(t.p.cur(), "Ann");
     t.p.cur().autoTeach = 1;
     t.setBoxes("1000/1000000000");
-    StartDrill(t.p);
-    PauseDrill(t.p);
+    StartDrill(t.p), PauseDrill(t.p);
     for (int i = 1; i <= 10; ++i) {
         t.p.drill.fact(i).state = 0;
     }
@@ -238,8 +237,7 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             EXPECT_EQ(filesIn(t.dir.path()).size(), fault == 0 ? 3u : 2u) << "a crash's temporary";
             const std::string named = *notice ? std::string(notice) + " (" + file + ")" : "";
             EXPECT_EQ(t.p.main.notice, fails ? named : "");
-            t.files.crashWritingTempAfter.reset();
-            t.files.failRename = false;
+            t.files.crashWritingTempAfter.reset(), t.files.failRename = false;
             EXPECT_EQ(save(t.p), fault < 2 || file[0] != 'D');
             EXPECT_TRUE(!fails || readBytes(t.at(file)).size() == size);
             EXPECT_EQ(filesIn(t.dir.path()), (std::set<std::string>{file, "Cy.Xtx.tmp-Q9w8E7"}));
@@ -250,8 +248,7 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     Files t;
     t.load();
     t.p.cur().saveLevel() = 1;
-    t.files.failRename = true;
-    t.files.calls = 0;
+    t.files.failRename = true, t.files.calls = 0;
     EXPECT_FALSE(ProgramClose(t.p));
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
     EXPECT_EQ(t.p.main.notice, "Settings could not be saved (Default.Xsx); "

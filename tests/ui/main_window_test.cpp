@@ -201,8 +201,7 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
     const std::string before = places();
     const int captionHeight = find(f.main, "dsscore")->height(); // all four alike
     const QSize normal = f.main.size();
-    click(f.main, "op6");
-    click(f.main, "start");
+    click(f.main, "op6"), click(f.main, "start");
     auto* dm = find<ProblemView>(f.main, "dm");
     auto* but = find<QPushButton>(f.main, "but1");
     const auto fonts = [&] { return std::pair(dm->font().pointSize(), but->font().pointSize()); };

@@ -61,9 +61,7 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
 {
     Ui f;
     setName(f.p.cur(), "Zo\xEB, Ann");
-    click(f.main, "op3");
-    click(f.main, "start");
-    click(f.main, "cPause");
+    click(f.main, "op3"), click(f.main, "start"), click(f.main, "cPause");
     f.p.drill.fact(factIndex(4, 7)).asked = 3, f.p.drill.fact(factIndex(4, 7)).correct = 2;
     clickToModal(f.main, "goauto", [](QWidget& getfile) {
         find(getfile, "newstudent")->setFocus();
