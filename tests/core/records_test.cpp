@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
-#include <vector>
 
-#include "records/codec.h"
 #include "records/cp1252.h"
 #include "records/fact_table.h"
 #include "support/test_support.h"

@@ -1,16 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Default.Xsx" at start-up and shut-down, the order of their steps, and saves that fail.
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
-#include "flow/lifecycle.h"
-#include "flow/main_form.h"
-#include "flow/run_control.h"
 #include "platform/file_system.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -119,8 +110,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     setName(t.p.cur(), "Ann");
     t.p.cur().autoTeach = 1;
     t.setBoxes("1000/1000000000");
-    StartDrill(t.p);
-    PauseDrill(t.p);
+    StartDrill(t.p), PauseDrill(t.p);
     for (int i = 1; i <= 10; ++i) {
         t.p.drill.fact(i).state = 0;
     }
@@ -129,8 +119,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     EXPECT_EQ(t.p.main.DsBgn + t.p.main.DsEnd, "Begin: 2Remove: 1");
     EXPECT_EQ(t.saved(), "1100/0100000000") << "range 11..13 as ticked; 1 out and 2 in";
     const Bytes facts = readBytes(t.at("Ann.Xtx"));
-    EXPECT_EQ(i16At(facts, 14), 0) << "fact 1 out";
-    EXPECT_EQ(i16At(facts, 20 * 24 + 14), 1) << "fact 21 in";
+    EXPECT_EQ(ints(i16At(facts, 14), i16At(facts, 20 * 24 + 14)), ints(0, 1)) << "1 out, 21 in";
     // A close that found a save failing leaves the window open; the next close saves again
     // but runs no second step, though 2 is mastered now too.
     for (int i = 21; i <= 30; ++i) {
@@ -264,8 +253,7 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             EXPECT_EQ(filesIn(t.dir.path()).size(), fault == 0 ? 3u : 2u) << "a crash's temporary";
             const std::string named = *notice ? std::string(notice) + " (" + file + ")" : "";
             EXPECT_EQ(t.p.main.notice, fails ? named : "");
-            t.files.crashWritingTempAfter.reset();
-            t.files.failRename = false;
+            t.files.crashWritingTempAfter.reset(), t.files.failRename = false;
             EXPECT_EQ(save(t.p), fault < 2 || file[0] != 'D');
             EXPECT_TRUE(!fails || readBytes(t.at(file)).size() == size);
             EXPECT_EQ(filesIn(t.dir.path()), (std::set<std::string>{file, "Cy.Xtx.tmp-Q9w8E7"}));
@@ -276,8 +264,7 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     Files t;
     t.load();
     t.p.cur().saveLevel() = 1;
-    t.files.failRename = true;
-    t.files.calls = 0;
+    t.files.failRename = true, t.files.calls = 0;
     EXPECT_FALSE(ProgramClose(t.p));
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
     EXPECT_EQ(t.p.main.notice, "Settings could not be saved (Default.Xsx); "
