@@ -187,8 +187,14 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     ann.autoTeach = 1;
     ann.secondNum = {0, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0};
     // Šárka
-    writeStudentFile(dir.path(), {ann, originalDefaults("\x8A\xE1rka"), originalDefaults("Cy")});
+    writeStudentFile(dir.path(), {ann, originalDefaults("\x8A\xE1rka"), originalDefaults("Cy"),
+                                  originalDefaults("Dee")});
     writeBytes(dir.path() / historyFileName("Cy"), Bytes(64, 'x'));
+    { // Dee answered only the week before: nothing right this week, rather than 0%
+        auto dee = HistoryDb::open(dir.path() / historyFileName("Dee"), true);
+        const std::vector<AnswerRow> before{answer(2, 3, R, 1000, kNow - 8 * kDay)};
+        ASSERT_EQ(dee.db->append(before), HistoryStatus::Ok);
+    }
     {
         auto opened = HistoryDb::open(dir.path() / historyFileName("Ann \"Quick\", Lee"), true);
         std::vector<AnswerRow> rows{
@@ -206,14 +212,16 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const auto lines = parseCsv(std::string_view(csv).substr(3));
     using Line = std::vector<std::string>;
-    EXPECT_EQ(lines, (std::vector<Line>{{"Pupil", "Operation and level", "Auto Teach", "Last drill",
-                                         "This week", "Right this week", "Fluent facts", "Trend"},
-                                        {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9",
-                                         "On", "2026-05-28", "3", "100%", "2", "+100"},
-                                        {"Cy", "Addition, 1-10 by 1-10", "Off",
-                                         "history could not be read", "0", "", "0", ""},
-                                        {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "",
-                                         "0", "", "0", ""}}));
+    EXPECT_EQ(
+        lines,
+        (std::vector<Line>{
+            {"Pupil", "Operation and level", "Auto Teach", "Last drill", "This week",
+             "Right this week", "Fluent facts", "Trend"},
+            {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9", "On", "2026-05-28", "3",
+             "100%", "2", "+100"},
+            {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "0", "", "0", ""},
+            {"Dee", "Addition, 1-10 by 1-10", "Off", "2026-05-20", "0", "", "0", ""},
+            {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));
     ProgressModel one; // the Progress window over a damaged history and over none
     one.pupil = "Cy";
     LoadProgress(one, dir.path() / historyFileName("Cy"), kNow, 0);
