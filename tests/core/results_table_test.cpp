@@ -87,6 +87,9 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
                               countText(p, {"   1", 180, 525}), countText(p, {" 20", 180, 6510}),
                               countText(p, {"   4", 3510, 210}), countText(p, {" 10", 8910, 210})}),
                   (std::array<long, 6>{1, 10, 10, 10, 20, 20}));
+        ResultsModel loaded;
+        Resulttable_load(loaded, d, kSize);
+        EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "the percentages at load";
         const TableCells cells = CellsOf(d, ResultsView::Percent);
         // the first column is read out too
         EXPECT_EQ(cells.cell[7][4] + "|" + cells.columnLabel[1], " 66%|   1");

@@ -165,7 +165,10 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
 TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
 {
     const std::vector<std::pair<int, std::string>> lists{
+        {1, "   1|   2|   3|   4|   5|   6|   7|   8|   9| 10"},
+        {4, "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10"},
         {8, "  1|  2|  3|  4|  5|  6|  7|  8|  9|10"},
+        {12, "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10|  15|  20"},
         {10,
          "    3|    5|  10|  15|  20|  25|  30|  35|  40|  45|  50|  55|  60|  70|  80|  90|100"},
         {11, "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400"},
