@@ -93,7 +93,7 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
         {"due: R(1.7) = 2", 3, 0, {0.17}, 195, 3},
         {"due: R(2.5) = 2, a tie goes to even", 3, 0, {0.25}, 195, 3},
         {"due: R(0.6) = 1", 3, 0, {0.06}, 195, 2},
-        {"due: repeatWithin 0 (a damaged record) counts as 1", 0, 0, {0.17}, 195, 1},
+        {"due: repeatWithin 0 (a damaged record) counts as 1", 0, 0, {0.06}, 195, 1},
         {"not yet due: the pool pick stands", 3, 2, {}, 23, 1}};
     for (const auto& [what, within, delay, draw, fact, delayAfter] : rows) {
         SCOPED_TRACE(what);
