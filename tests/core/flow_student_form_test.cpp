@@ -149,7 +149,9 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         if (button[0] == 'C') {
             f.form.cancel_click();
         } else {
+            f.p.flags.smartFromStudent = 1; // cleared by every close
             f.form.close_request(button[0] == 'c');
+            EXPECT_EQ(f.p.flags.smartFromStudent, 0);
             f.form.close_click();
         }
         EXPECT_EQ(trimmedName(f.p.cur()), "Anna");

@@ -188,6 +188,9 @@ TEST(SharedFolder, OnlyAStaleLockIsBroken)
     fs::last_write_time(lock, aMinuteAgo);
     ASSERT_TRUE(held.lock.refresh());
     EXPECT_FALSE(tryLock(lock).taken()) << "its holder's refresh makes it fresh again";
+    fs::remove(lock);
+    ASSERT_TRUE(held.lock.refresh()) << "broken while away and taken by nobody: made again";
+    EXPECT_EQ(readLockHolder(lock)->pid, ::getpid());
 }
 
 // In a shared folder each computer keeps its last settings and current pupil in its own
