@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <ctime>
 #include <thread>
 #include <utility>
@@ -154,6 +155,26 @@ Status create(const fs::path& path, const std::string& text,
     return made;
 }
 
+// A fresh lock that replaced a stale one just before it was moved aside gets its name back,
+// unless the name is taken again already (its holder then finds out at its next refresh).
+// True when the file moved aside has its name again and is gone from the side.
+bool giveBack(const fs::path& aside, const fs::path& path)
+{
+    if (::link(aside.c_str(), path.c_str()) == 0 || errno == EEXIST) {
+        return false;
+    }
+    // A file system without hard links (an SMB share): a rename that never replaces.
+    if (::renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        return false;
+    }
+    // Nor that: a plain rename while the name is free.
+    return ::access(path.c_str(), F_OK) != 0 && errno == ENOENT &&
+           ::rename(aside.c_str(), path.c_str()) == 0;
+}
+
 // Takes away the lock whose file said `seen`: it is moved aside first, so that of two copies
 // breaking it at once only one does, and a lock taken afresh in between is put back.
 void breakLock(const fs::path& path, const std::string& seen)
@@ -163,11 +184,8 @@ void breakLock(const fs::path& path, const std::string& seen)
     if (retryWhileBusy([&] { return ::rename(path.c_str(), aside.c_str()); }) != 0) {
         return; // someone else broke it, or it was released
     }
-    if (readText(aside).value_or(std::string()) != seen) {
-        // A fresh lock replaced the stale one before the move: give it back its name.
-        if (::link(aside.c_str(), path.c_str()) != 0) {
-            // Its name is taken again already: its holder finds out at its next refresh.
-        }
+    if (readText(aside).value_or(std::string()) != seen && giveBack(aside, path)) {
+        return;
     }
     retryWhileBusy([&] { return ::unlink(aside.c_str()); });
 }
