@@ -78,7 +78,8 @@ struct Lab {
 using Names = std::vector<std::string>;
 
 // Two Student Data windows open at once: what each adds stays, whichever OKs last. The slot of
-// a fixed entry that one window's OK took away is made again by the other, without a word.
+// a fixed entry that one window's OK took away is made again by the other, without a word, and
+// a pupil renamed and then removed there stays removed.
 TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
 {
     Lab lab;
@@ -92,10 +93,14 @@ TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
     ASSERT_TRUE(a.form->model().closed) << a.form->model().message;
     b.choose("Bob");
     EXPECT_EQ(b.form->model().message, "");
+    b.choose("P02");
+    b.form->newstudent_change("Pia");
+    b.form->Renam_click();
+    b.form->removestudent_click(); // a pupil renamed here, then removed: no pupil added elsewhere
     b.form->close_click();
     ASSERT_TRUE(b.form->model().closed) << b.form->model().message;
-    EXPECT_EQ(lab.names(), (Names{"P01", "P02", "P03", "P04", "P05", "P06", "Bob", "Ann"}));
-    EXPECT_EQ(lab.counted(), 8);
+    EXPECT_EQ(lab.names(), (Names{"P01", "P03", "P04", "P05", "P06", "Bob", "Ann"}));
+    EXPECT_EQ(lab.counted(), 7);
 }
 
 // A removes P01 and OKs while B clicks P03 and P05 and cancels: every other pupil keeps her own
