@@ -93,6 +93,8 @@ TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
     ASSERT_TRUE(a.form->model().closed) << a.form->model().message;
     b.choose("Bob");
     EXPECT_EQ(b.form->model().message, "");
+    const Names stored = lab.names();
+    EXPECT_EQ(std::count(stored.begin(), stored.end(), "Default"), 1) << "its slot made again";
     b.choose("P02");
     b.form->newstudent_change("Pia");
     b.form->Renam_click();
