@@ -25,7 +25,6 @@ struct Program;
 class ProblemView;
 class PopupWindow;
 class DelayWindow;
-class HelpWindow;
 class InputRules;
 
 // The main window "sb12". It holds no rule of its own: every event goes to one model handler,
@@ -126,7 +125,7 @@ private:
     unsigned m_clockStarts = 0;
     PopupWindow* m_pop = nullptr;
     DelayWindow* m_noshow = nullptr;
-    HelpWindow* m_help = nullptr;
+    QWidget* m_help = nullptr; // made by the windows module at the first help
     int m_closeTries = 0;
     bool m_shutDown = false;
     std::unique_ptr<InputRules> m_input;
