@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws one of the program's pictures or its icon from an SVG source into a square JPEG or PNG
-// (chosen by the output's name).
+// (chosen by the output's name). Beside a JPEG it also writes its pixels as the JPEG reader
+// decodes them, losslessly, as <out.jpg>.png, marked with the SHA-1 of the JPEG's bytes: the
+// program reads that copy instead of the JPEG when the marks agree, so that it shows the very
+// same pixels without loading the JPEG library.
 //
 //   sumblitz_svg_render <in.svg> <out.jpg|out.png> <size in pixels>
 //
@@ -8,6 +11,7 @@
 // background. A PNG keeps the transparent corners of the icon. Runs without a display
 // (offscreen) unless the caller chose a platform.
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -16,6 +20,39 @@
 #include <QSvgRenderer>
 
 #include <cstdio>
+
+namespace {
+
+// Written aside and renamed, so an interrupted build never leaves half a picture behind.
+bool save(const QImage& image, const QString& out, const char* format, int quality)
+{
+    const QString part = out + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!image.save(part, format, quality) || (QFile::exists(out) && !QFile::remove(out)) ||
+        !QFile::rename(part, out)) {
+        QFile::remove(part);
+        std::fprintf(stderr, "%s: cannot write\n", qPrintable(out));
+        return false;
+    }
+    return true;
+}
+
+bool saveDecoded(const QString& jpeg)
+{
+    QFile file(jpeg);
+    QImage decoded(jpeg, "JPG");
+    if (decoded.isNull() || !file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "%s: cannot read back\n", qPrintable(jpeg));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    decoded.setText(
+        QStringLiteral("Source-SHA1"),
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()));
+    return save(decoded, jpeg + QStringLiteral(".png"), "PNG", -1);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -49,14 +86,8 @@ int main(int argc, char* argv[])
         svg.render(&painter, QRectF(0, 0, size, size));
     }
 
-    // Written aside and renamed, so an interrupted build never leaves half a picture behind.
-    const QString part = out + QStringLiteral(".part");
-    QFile::remove(part);
-    if (!image.save(part, png ? "PNG" : "JPG", png ? -1 : 92) ||
-        (QFile::exists(out) && !QFile::remove(out)) || !QFile::rename(part, out)) {
-        QFile::remove(part);
-        std::fprintf(stderr, "%s: cannot write\n", qPrintable(out));
+    if (!save(image, out, png ? "PNG" : "JPG", png ? -1 : 92)) {
         return 1;
     }
-    return 0;
+    return png ? 0 : saveDecoded(out) ? 0 : 1;
 }

@@ -2,7 +2,9 @@
 #include "platform/assets_qt.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
@@ -17,9 +19,41 @@ static void initHelpResourceGlobal()
 
 namespace sb {
 
+namespace {
+
+// The pixels of a JPEG the build made, as its reader decodes them, from the lossless copy the
+// build wrote beside it (<name>.jpg.png): PNG is read by the toolkit itself, where a JPEG needs
+// the JPEG library and its plug-in loaded first. The copy is taken only while the SHA-1 of the
+// JPEG's bytes is the one it was made from; a teacher's own picture is read as it is.
+QImage readDecodedCopy(const QString& jpeg)
+{
+    QImageReader copy(jpeg + QStringLiteral(".png"), "png");
+    copy.setAutoDetectImageFormat(false);
+    if (!copy.canRead()) {
+        return {};
+    }
+    QFile file(jpeg);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray sha1 = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+    if (copy.text(QStringLiteral("Source-SHA1")).toLatin1() != sha1.toHex()) {
+        return {};
+    }
+    return copy.read();
+}
+
+} // namespace
+
 QImage readImage(const QString& path)
 {
-    QImageReader named(path, QFileInfo(path).suffix().toLower().toLatin1());
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QStringLiteral("jpg")) {
+        if (QImage decoded = readDecodedCopy(path); !decoded.isNull()) {
+            return decoded;
+        }
+    }
+    QImageReader named(path, suffix.toLatin1());
     named.setAutoDetectImageFormat(false);
     QImage image = named.read();
     return image.isNull() ? QImage(path) : image;

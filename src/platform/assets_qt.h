@@ -19,7 +19,8 @@ QString findAsset(const QString& name);
 
 // Reads an image file as the format its name says ("logo.jpg" as JPEG), without asking every
 // image plug-in whether it knows the file, which would load them all; a file whose contents do
-// not match its name is still read, by its contents. A null image when it cannot be read.
+// not match its name is still read, by its contents. A JPEG the build made is read from the
+// lossless copy of its decoded pixels beside it. A null image when it cannot be read.
 QImage readImage(const QString& path);
 
 // Reads the pictures the widget style draws with as the PNGs they are, once, into the pixmap
