@@ -625,6 +625,12 @@ void MainWindow::pressAnswer(int i)
         return;
     }
     but_click(m_program, i);
+    // The next problem is what the pupil waits for: it is painted and put on screen first, and
+    // the buttons and captions that come with it right after, in the same frame.
+    m_dm->setDrawing(m_program.main.dm);
+    if (m_dm->isVisible()) {
+        m_dm->repaint();
+    }
     after();
 }
 
