@@ -11,36 +11,30 @@
 #include <QPixmapCache>
 #include <QStringList>
 
-// Outside the namespace: Q_INIT_RESOURCE declares the resource's initialiser in the global one.
-static void initHelpResourceGlobal()
-{
-    Q_INIT_RESOURCE(help);
-}
-
 namespace sb {
 
 namespace {
 
-// The pixels of a JPEG the build made, as its reader decodes them, from the lossless copy the
-// build wrote beside it (<name>.jpg.png): PNG is read by the toolkit itself, where a JPEG needs
+// The pixels of a JPEG the build made, as its reader decodes them, from the copy the build
+// wrote beside it (<name>.jpg.ppm, raw pixels): read by the toolkit itself, where a JPEG needs
 // the JPEG library and its plug-in loaded first. The copy is taken only while the SHA-1 of the
-// JPEG's bytes is the one it was made from; a teacher's own picture is read as it is.
+// JPEG's bytes is the one its comment line names; a teacher's own picture is read as it is.
 QImage readDecodedCopy(const QString& jpeg)
 {
-    QImageReader copy(jpeg + QStringLiteral(".png"), "png");
-    copy.setAutoDetectImageFormat(false);
-    if (!copy.canRead()) {
-        return {};
-    }
+    QFile copy(jpeg + QStringLiteral(".ppm"));
     QFile file(jpeg);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!copy.open(QIODevice::ReadOnly) || copy.readLine(8) != "P6\n" ||
+        !file.open(QIODevice::ReadOnly)) {
         return {};
     }
     const QByteArray sha1 = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
-    if (copy.text(QStringLiteral("Source-SHA1")).toLatin1() != sha1.toHex()) {
+    if (copy.readLine(64).trimmed() != "# Source-SHA1 " + sha1.toHex()) {
         return {};
     }
-    return copy.read();
+    copy.seek(0);
+    QImageReader reader(&copy, "ppm");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 } // namespace
@@ -134,11 +128,6 @@ QString findAssetIn(const QString& dataDir, const QString& name)
             return QDir::cleanPath(info.absoluteFilePath());
     }
     return {};
-}
-
-void initHelpResource()
-{
-    initHelpResourceGlobal();
 }
 
 } // namespace sb

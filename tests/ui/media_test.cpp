@@ -54,14 +54,14 @@ TEST(QtPictures, ADecodedCopyStandsInOnlyForItsOwnJpeg)
     const QDir built(QCoreApplication::applicationDirPath());
     for (const char* name : {"logo.jpg", "hsmile.jpg", "ssmile.jpg", "sp.jpg", "rg.jpg"}) {
         const QString path = built.filePath(QString::fromLatin1(name));
-        ASSERT_TRUE(QFile::exists(path + ".png")) << name;
+        ASSERT_TRUE(QFile::exists(path + ".ppm")) << name;
         const QImage jpeg(path, "JPG");
         EXPECT_EQ(readImage(path), jpeg) << name;
     }
     const test::TempDir data;
     const QString logo = QString::fromStdString((data.path() / "logo.jpg").string());
     ASSERT_TRUE(QFile::copy(built.filePath("logo.jpg"), logo));
-    ASSERT_TRUE(QFile::copy(built.filePath("sp.jpg.png"), logo + ".png"));
+    ASSERT_TRUE(QFile::copy(built.filePath("sp.jpg.ppm"), logo + ".ppm"));
     EXPECT_EQ(readImage(logo), QImage(logo, "JPG"));
 }
 
