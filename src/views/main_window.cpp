@@ -678,13 +678,18 @@ void MainWindow::openHelp()
 
 void MainWindow::setPicture(const QPixmap& picture)
 {
-    // Most answers show the picture already there: it is scaled and repainted only when it
-    // changes.
+    // Most answers show the picture already there: it is repainted only when it changes. Each
+    // picture is scaled once to the picture box's fixed size, not at each answer that shows it.
     if (picture.cacheKey() == m_pictureKey) {
         return;
     }
     m_pictureKey = picture.cacheKey();
-    m_dsp->setPixmap(picture.scaled(m_dsp->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto [scaled, made] = m_scaledPictures.try_emplace(m_pictureKey);
+    if (made) {
+        scaled->second =
+            picture.scaled(m_dsp->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    m_dsp->setPixmap(scaled->second);
 }
 
 void MainWindow::shutDownNow()

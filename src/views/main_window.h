@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -129,8 +131,10 @@ private:
     int m_closeTries = 0;
     bool m_shutDown = false;
     std::unique_ptr<InputRules> m_input;
-    // The picture shown in dsp, by its QPixmap::cacheKey (the picture before scaling).
+    // The picture shown in dsp, by its QPixmap::cacheKey (the picture before scaling), and
+    // each picture shown so far scaled to dsp's size, by the same key (five at most).
     qint64 m_pictureKey = 0;
+    std::map<qint64, QPixmap> m_scaledPictures;
 };
 
 } // namespace sb
