@@ -309,11 +309,20 @@ void StudentForm::StoreDisplayedStudent()
         return; // a student file that could not be read is not written
     }
     const std::string who = trimBlanks(m_model.studentdisplay);
+    const std::string what = "The settings of " + who + " could not be stored";
     if (const auto n = FindStudentInFile(m_file, m_model.studentdisplay)) {
-        // A pupil another computer removed meanwhile is not brought back (ENOENT).
-        report(WriteStudent(m_file, *n, work), "The settings of " + who + " could not be stored");
+        // A pupil another computer removed meanwhile is not brought back (ENOENT); the slot
+        // of a fixed entry (Default, Untitled) is every window's own, and one that another
+        // computer's list took away is simply made again.
+        const FileOutcome stored = WriteStudent(m_file, *n, work);
+        const auto entry = FindListed(who);
+        if (stored.status.error() == ENOENT && entry && *entry < StudentModel::kFixedEntries) {
+            report(AppendStudent(m_file, work), what);
+        } else {
+            report(stored, what);
+        }
     } else {
-        report(AppendStudent(m_file, work), "The settings of " + who + " could not be stored");
+        report(AppendStudent(m_file, work), what);
     }
 }
 
@@ -644,8 +653,8 @@ void StudentForm::saveAndClose(bool takeOver)
         return;
     }
     if (m_file.isOpen()) {
-        const std::vector<std::string> entries(m_model.studentlist.begin() + 2,
-                                               m_model.studentlist.end());
+        const std::vector<std::string> entries(
+            m_model.studentlist.begin() + StudentModel::kFixedEntries, m_model.studentlist.end());
         const DrillSettings shown = s.workSettings;
         const FileOutcome rebuilt = RewriteStudentFile(s, m_file, entries);
         s.workSettings = shown;

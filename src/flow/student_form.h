@@ -22,6 +22,7 @@ inline constexpr std::size_t kNewStudentLength = 15;
 struct StudentModel {
     std::string newstudent; // the typed name, at most kNewStudentLength characters
     // Entry 0 "Default" and entry 1 "Untitled" are fixed; the pupils follow from entry 2.
+    static constexpr int kFixedEntries = 2;
     std::vector<std::string> studentlist{"Default", "Untitled"};
     int listIndex = -1; // the selected entry, -1 when none is
     // Counts the times newstudent asked for the focus (after Add); a view moves the focus when

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <ctime>
 #include <thread>
 #include <utility>
@@ -73,16 +74,23 @@ std::optional<LockHolder> parse(std::string_view text)
 }
 
 // Seconds since path was last touched; nothing when it cannot be asked.
-std::optional<double> idleSeconds(const fs::path& path)
+// Seconds since the file was last written, by `now` when given: the time a file just written
+// in the same folder carries. A file server stamps the times of what is written to it, so the
+// two are read on one clock, however far this computer's clock is from the holder's.
+std::optional<double> idleSeconds(const fs::path& path, const std::optional<timespec>& now = {})
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         return std::nullopt;
     }
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<double>(now.tv_sec - st.st_mtim.tv_sec) +
-           static_cast<double>(now.tv_nsec - st.st_mtim.tv_nsec) / 1e9;
+    timespec clock{};
+    if (now) {
+        clock = *now;
+    } else {
+        ::clock_gettime(CLOCK_REALTIME, &clock);
+    }
+    return static_cast<double>(clock.tv_sec - st.st_mtim.tv_sec) +
+           static_cast<double>(clock.tv_nsec - st.st_mtim.tv_nsec) / 1e9;
 }
 
 // What a lock file says. The last line tells this lock apart from any other the same process
@@ -104,7 +112,8 @@ std::string holderFile()
 // when the name is taken), so that a lock is never seen without its holder, even when its
 // process dies half way. Not flushed: after a crash of the machine an empty lock is stale
 // once nobody touches it.
-Status create(const fs::path& path, const std::string& text)
+Status create(const fs::path& path, const std::string& text,
+              std::optional<timespec>* written = nullptr)
 {
     static unsigned serial = 0;
     fs::path own = path;
@@ -120,6 +129,9 @@ Status create(const fs::path& path, const std::string& text)
     }
     if (::close(fd) != 0 && made) {
         made = Status::fail(errno);
+    }
+    if (struct stat st{}; written != nullptr && made && ::stat(own.c_str(), &st) == 0) {
+        *written = st.st_mtim; // the folder's clock now
     }
     if (made && ::link(own.c_str(), path.c_str()) != 0) {
         made = Status::fail(errno);
@@ -143,6 +155,26 @@ Status create(const fs::path& path, const std::string& text)
     return made;
 }
 
+// A fresh lock that replaced a stale one just before it was moved aside gets its name back,
+// unless the name is taken again already (its holder then finds out at its next refresh).
+// True when the file moved aside has its name again and is gone from the side.
+bool giveBack(const fs::path& aside, const fs::path& path)
+{
+    if (::link(aside.c_str(), path.c_str()) == 0 || errno == EEXIST) {
+        return false;
+    }
+    // A file system without hard links (an SMB share): a rename that never replaces.
+    if (::renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        return false;
+    }
+    // Nor that: a plain rename while the name is free.
+    return ::access(path.c_str(), F_OK) != 0 && errno == ENOENT &&
+           ::rename(aside.c_str(), path.c_str()) == 0;
+}
+
 // Takes away the lock whose file said `seen`: it is moved aside first, so that of two copies
 // breaking it at once only one does, and a lock taken afresh in between is put back.
 void breakLock(const fs::path& path, const std::string& seen)
@@ -152,11 +184,8 @@ void breakLock(const fs::path& path, const std::string& seen)
     if (retryWhileBusy([&] { return ::rename(path.c_str(), aside.c_str()); }) != 0) {
         return; // someone else broke it, or it was released
     }
-    if (readText(aside).value_or(std::string()) != seen) {
-        // A fresh lock replaced the stale one before the move: give it back its name.
-        if (::link(aside.c_str(), path.c_str()) != 0) {
-            // Its name is taken again already: its holder finds out at its next refresh.
-        }
+    if (readText(aside).value_or(std::string()) != seen && giveBack(aside, path)) {
+        return;
     }
     retryWhileBusy([&] { return ::unlink(aside.c_str()); });
 }
@@ -248,8 +277,17 @@ Status LockFile::refresh()
     if (*text != m_text) {
         return Status::fail(EOWNERDEAD);
     }
-    if (::utimensat(AT_FDCWD, m_path.c_str(), nullptr, 0) != 0) {
+    // Written again rather than touched, so that the file server stamps the time on its own
+    // clock, as it does a lock's creation (a touch carries this computer's clock).
+    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
         return Status::fail(errno);
+    }
+    const bool whole =
+        ::pwrite(fd, m_text.data(), m_text.size(), 0) == static_cast<ssize_t>(m_text.size());
+    const int why = errno;
+    if (::close(fd) != 0 || !whole) {
+        return Status::fail(whole ? errno : why);
     }
     return {};
 }
@@ -268,7 +306,8 @@ LockAttempt tryLock(const fs::path& path, bool takeOver)
     LockAttempt attempt;
     const std::string text = holderFile();
     for (int round = 0; round < 2; ++round) {
-        const Status made = create(path, text);
+        std::optional<timespec> now;
+        const Status made = create(path, text, &now);
         if (made) {
             attempt.lock = LockFile(path, text);
             attempt.holder.reset();
@@ -281,12 +320,12 @@ LockAttempt tryLock(const fs::path& path, bool takeOver)
         const auto seen = readText(path);
         attempt.holder = seen ? parse(*seen) : std::nullopt;
         if (attempt.holder) {
-            attempt.holder->idleSeconds = idleSeconds(path).value_or(0);
+            attempt.holder->idleSeconds = idleSeconds(path, now).value_or(0);
         }
         // A lock whose file says nothing readable is being written this moment, or was left
         // half written by a crash: it is stale once nobody has touched it for a while.
         const bool stale = attempt.holder ? lockStale(*attempt.holder)
-                                          : idleSeconds(path).value_or(0) >
+                                          : idleSeconds(path, now).value_or(0) >
                                                 static_cast<double>(kLockStaleAfter.count());
         if (!seen || !(stale || takeOver)) {
             break;
@@ -302,15 +341,23 @@ LockAttempt tryLock(const fs::path& path, bool takeOver)
 
 LockAttempt waitForLock(const fs::path& path, std::chrono::milliseconds patience)
 {
-    const auto until = std::chrono::steady_clock::now() + patience;
+    using Clock = std::chrono::steady_clock;
+    const auto until = Clock::now() + patience;
     auto pause = std::chrono::milliseconds(1);
     for (;;) {
         LockAttempt attempt = tryLock(path, false);
-        if (attempt.taken() || !attempt.holder || std::chrono::steady_clock::now() >= until) {
+        if (attempt.taken() || !attempt.holder || Clock::now() >= until) {
             return attempt;
         }
-        std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::milliseconds(20));
+        // While the lock is there, only look whether it still is: one request to a file
+        // server instead of the seven of an attempt, and no reader keeping the lock open
+        // when its holder removes it. Who holds it, and whether it went stale, is read
+        // again every second.
+        const auto look = std::min(until, Clock::now() + std::chrono::seconds(1));
+        do {
+            std::this_thread::sleep_for(pause);
+            pause = std::min(pause * 2, std::chrono::milliseconds(20));
+        } while (Clock::now() < look && ::access(path.c_str(), F_OK) == 0);
     }
 }
 

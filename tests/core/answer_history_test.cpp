@@ -2,21 +2,9 @@
 // The answer history on the real disk: the rows a drill leaves, a database that is locked,
 // damaged or from a newer program, and the history following a pupil who is renamed or removed.
 
-#include <gtest/gtest.h>
-
 #include <sqlite3.h>
 
-#include "flow/answer_log.h"
-#include "flow/run_control.h"
 #include "support/test_support.h"
-
-namespace sb::test {
-namespace {
-
-enum class Event { Right, Wrong, TimeOut };
-
-} // namespace
-} // namespace sb::test
 
 namespace sb {
 void PrintTo(const AnswerRow& r, std::ostream* os)
@@ -33,33 +21,8 @@ namespace {
 
 // "Ann" drilling addition of 1..10 by 1..10, Smart Repeat off, a drill that never stops, fact 1
 // (1 + 1: 2 on button 1, 3 and 4 on buttons 2 and 3) posed each time.
-struct HistoryDrill : ProgramFixture {
-    HistoryDrill() : ProgramFixture(random, diskFileSystem())
-    {
-        load();
-        setName(p.cur(), "Ann");
-        p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
-        p.cur().stopOn = 5;
-        pose();
-        StartDrill(p);
-    }
-    void pose() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
-    // After ms milliseconds; a pop-up is closed with its right answer.
-    void answer(Event e, std::int64_t ms)
-    {
-        clock.ms += ms;
-        pose();
-        if (e == Event::TimeOut) {
-            p.drill.shockLeft = 1;
-            ClockTick(p);
-        } else {
-            but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
-        }
-        if (p.main.modal == Modal::Feedback) {
-            clock.ms += 5000; // the pop-up's time counts for nothing
-            pop_but_click(p, p.drill.rightSlot);
-        }
-    }
+struct HistoryDrill : Drilling {
+    HistoryDrill() : Drilling([](Drilling& d) { setName(d.p.cur(), "Ann"); }) {}
     Path file() const { return at("Ann.history.sqlite"); }
     std::vector<AnswerRow> rows()
     {
@@ -68,7 +31,6 @@ struct HistoryDrill : ProgramFixture {
         return opened.db ? opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{})
                          : std::vector<AnswerRow>{};
     }
-    ScriptedRandom random;
 };
 
 AnswerRow row(std::int64_t at, AnswerOutcome outcome, const char* chosen, std::int32_t millis)
@@ -93,10 +55,8 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     EXPECT_EQ(d.p.main.notice, "");
     EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
     // A new drill counts from its own first answer.
-    PauseDrill(d.p);
-    NewDrill(d.p);
-    d.pose();
-    StartDrill(d.p);
+    PauseDrill(d.p), NewDrill(d.p);
+    d.poseFactOne(), StartDrill(d.p);
     d.answer(Event::Right, 1000);
     EXPECT_EQ(d.rows().back().drillMs, d.rows().back().atMs);
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.
@@ -129,8 +89,8 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
         locked.answer(Event::Right, 1000);
         FlushAnswerHistory(locked.p);
         EXPECT_EQ(locked.p.main.notice, notice);
-        EXPECT_EQ(locked.p.drill.total, 3);
-        EXPECT_TRUE(locked.p.main.timerEnabled) << "the next problem is posed";
+        // the next problem is posed
+        EXPECT_EQ(ints(locked.p.drill.total, locked.p.main.timerEnabled), ints(3, true));
         other.release();
         locked.answer(Event::TimeOut, 10000);
     }
@@ -144,8 +104,7 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     damaged.answer(Event::Right, 1500);
     damaged.answer(Event::Right, 1500);
     FlushAnswerHistory(damaged.p);
-    EXPECT_EQ(damaged.p.main.notice, notice);
-    EXPECT_EQ(damaged.p.drill.score, 2);
+    EXPECT_EQ(damaged.p.main.notice + std::to_string(damaged.p.drill.score), notice + "2");
     EXPECT_EQ(readBytes(damaged.file()), junk) << "a damaged history is never written over";
     EXPECT_EQ(damaged.p.history.writer->waiting(damaged.file()), 2u);
     // Set aside by the teacher, the next answer takes all three to a fresh database.

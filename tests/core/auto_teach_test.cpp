@@ -2,11 +2,6 @@
 #include "teach/auto_teach.h"
 #include "teach/status_panel.h"
 
-#include <gtest/gtest.h>
-
-#include "drill/pool.h"
-#include "flow/answering.h"
-#include "flow/run_control.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -54,20 +49,19 @@ struct Teaching : ProgramFixture {
 TEST(AutoTeach, BeginsTheNextSecondNumberOnlyWhenAnsweredWellEnough)
 {
     // Defaults: averageOver 15, advancePercent 80. Below 15 answers the column is a count.
-    const std::vector<std::tuple<int, int, bool>> rows{
+    const std::vector<std::tuple<std::int16_t, std::int16_t, bool>> rows{
         {15, 80, true}, {15, 79, false}, {14, 12, false}, {16, 80, true}};
     for (const auto& [count, percent, begins] : rows) {
         SCOPED_TRACE(testing::Message() << percent << " after " << count);
         Teaching t(OpAdd, "1000/0010000000", "1110000000");
-        t.s.answerCount(3) = static_cast<std::int16_t>(count);
-        t.s.percentCorrect(3) = static_cast<std::int16_t>(percent);
+        t.s.answerCount(3) = count, t.s.percentCorrect(3) = percent;
         t.p.drill.fact(41).asked = 5; // a fact in play keeps its counters
         t.p.drill.fact(61).asked = 9; // a stale counter of the number about to begin
         EXPECT_EQ(t.step(), begins ? "Begin: 4|-" : "-|-");
-        EXPECT_EQ(ints(t.p.drill.fact(41).asked, t.p.drill.fact(61).asked),
-                  ints(5, begins ? 0 : 9));
-        EXPECT_EQ(ints(t.s.activeSteps(3), t.s.activeSteps(4)),
-                  ints(6, 0)); // 4: counted from next step
+        // 4: counted from the next step
+        EXPECT_EQ(ints(t.p.drill.fact(41).asked, t.p.drill.fact(61).asked, t.s.activeSteps(3),
+                       t.s.activeSteps(4)),
+                  ints(5, begins ? 0 : 9, 6, 0));
         EXPECT_EQ(t.boxes() + selectionOf(t.s),
                   begins ? "1000/00110000001000/0011000000" : "1000/00100000001000/0010000000");
         EXPECT_EQ(t.p.drill.poolCount, begins ? 20 : 10);
@@ -91,8 +85,7 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
     for (const auto& [op, boxes, begun, captions, opAfter, boxesAfter] : rows) {
         SCOPED_TRACE(captions);
         Teaching t(op, boxes, begun);
-        t.s.reviewCount = 57;
-        t.s.answerCount(7) = 9;
+        t.s.reviewCount = 57, t.s.answerCount(7) = 9;
         EXPECT_EQ(t.step(), captions);
         EXPECT_EQ(ints(t.s.operation, t.p.main.selection.op), ints(opAfter, opAfter));
         EXPECT_EQ(selectionOf(t.s), boxesAfter);
@@ -164,10 +157,7 @@ TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
          "Ann:|Student  Loaded|OnStart  Off|Teach    Off|Save      Off|MaxTime 30|MaxProb "
          "1000|StopOn   Off|Timer      7"}};
     for (const auto& [name, change, shown] : rows) {
-        Settings all;
-        LoadOriginalDefaults(all);
-        DrillSettings s = all.defaultSettings;
-        setName(s, name);
+        DrillSettings s = originalDefaults(name);
         change(s);
         const StatusPanel panel = StatusText(s);
         std::string got = panel.title;
@@ -187,11 +177,10 @@ TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWra
         static_cast<void>(AutoTeachStep(t.p.settings, t.p.drill, t.random));
     }
     EXPECT_EQ(t.step(), ":Rev 1 to 3|-");
-    EXPECT_EQ(t.s.reviewCount, 0);
-    EXPECT_EQ(ints(t.p.drill.poolCount, t.counters()), ints(30, 0));
+    EXPECT_EQ(ints(t.s.reviewCount, t.p.drill.poolCount, t.counters()), ints(0, 30, 0));
     EXPECT_EQ(t.boxes(), "1000/1110000000");
-    t.s.answerCount(3) = 30; // while reviewing nothing begins or leaves, even when it is due
-    t.s.percentCorrect(3) = 100;
+    // while reviewing nothing begins or leaves, even when it is due
+    t.s.answerCount(3) = 30, t.s.percentCorrect(3) = 100;
     t.retireRow(1);
     for (int n = 1; n < 100; ++n) {
         ASSERT_EQ(t.step(), "-|-");
@@ -220,13 +209,11 @@ TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWra
                       (leftAfter == -2 && left != -2 ? " 1000/0100000000" : " 1000/1100000000"));
     }
     Teaching one(OpAdd, "1000/1000000000", "1000000000"); // a review of 1 alone ends on 1
-    one.s.reviewOn = 1;
-    one.s.reviewLeft = 1;
+    one.s.reviewOn = one.s.reviewLeft = 1;
     one.s.reviewAfter() = 32767;
     static_cast<void>(AutoTeachStep(one.p.settings, one.p.drill, one.random));
     EXPECT_EQ(selectionOf(one.s), "1000/1000000000");
-    one.s.reviewAfter() = 5; // and one of 1 alone begins as such
-    one.s.reviewCount = 4;
+    one.s.reviewAfter() = 5, one.s.reviewCount = 4; // and one of 1 alone begins as such
     EXPECT_EQ(one.step(), ":Rev 1 to 1|-");
 }
 

@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drill/pool.h"
-
-#include <gtest/gtest.h>
 
 #include <map>
 

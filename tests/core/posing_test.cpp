@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/posing.h"
 
-#include <gtest/gtest.h>
-
 #include "drill/feedback.h"
-#include "drill/pool.h"
 #include "drill/problem_drawing.h"
 #include "support/test_support.h"
 
@@ -27,9 +24,7 @@ constexpr double kNoSwap = 0.0, kSwap = 0.1;
 struct Posing {
     explicit Posing(std::vector<double> draws, I16 operation = OpAdd)
     {
-        Settings all;
-        LoadOriginalDefaults(all);
-        s = all.defaultSettings;
+        s = originalDefaults();
         s.operation = operation;
         BuildFacts(d, s, random);
         BuildPool(d, s, PoolMode::ResetAll, 0);
@@ -62,11 +57,10 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
         kSwap,       // swap draw: Add shows the second number first (switchAB is on)
     });
     ASSERT_TRUE(t.next());
-    EXPECT_EQ(t.d.curFact, 23);
-    EXPECT_EQ(ints(t.d.rightSlot, t.d.wrongSlot1, t.d.wrongSlot2), ints(3, 2, 1));
+    EXPECT_EQ(ints(t.d.curFact, t.d.rightSlot, t.d.wrongSlot1, t.d.wrongSlot2, t.d.shockLeft,
+                   t.random.left()),
+              ints(23, 3, 2, 1, 10, 0));
     EXPECT_EQ(t.d.problemText + " " + t.texts(), "2 + 3 3,6,5");
-    EXPECT_EQ(t.d.shockLeft, 10);
-    EXPECT_EQ(t.random.left(), 0u);
     // Wrong answers come from inside the table, never from its last fact.
     // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
     // fact 2 (2 + 1): 1, the first fact, is taken; 4 taken.
@@ -82,8 +76,7 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
         draws.insert(draws.end(), wrongDraws.begin(), wrongDraws.end());
         draws.push_back(kNoSwap);
         Posing w(draws);
-        w.d.pool[1] = fact;
-        w.d.poolCount = 1;
+        w.d.pool[1] = fact, w.d.poolCount = 1;
         ASSERT_TRUE(w.next());
         EXPECT_EQ(w.texts(), texts) << "fact " << fact;
         EXPECT_EQ(w.random.left(), 0u);
@@ -100,7 +93,7 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
         {"due: R(1.7) = 2", 3, 0, {0.17}, 195, 3},
         {"due: R(2.5) = 2, a tie goes to even", 3, 0, {0.25}, 195, 3},
         {"due: R(0.6) = 1", 3, 0, {0.06}, 195, 2},
-        {"due: repeatWithin 0 (a damaged record) counts as 1", 0, 0, {0.17}, 195, 1},
+        {"due: repeatWithin 0 (a damaged record) counts as 1", 0, 0, {0.06}, 195, 1},
         {"not yet due: the pool pick stands", 3, 2, {}, 23, 1}};
     for (const auto& [what, within, delay, draw, fact, delayAfter] : rows) {
         SCOPED_TRACE(what);
@@ -109,9 +102,7 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
         draws.insert(draws.end(), {kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kNoSwap});
         Posing t(draws);
         t.s.repeatWithin() = within;
-        t.d.repeatList[1] = 195;
-        t.d.repeatCount = 1;
-        t.d.repeatDelay = delay;
+        t.d.repeatList[1] = 195, t.d.repeatCount = 1, t.d.repeatDelay = delay;
         ASSERT_TRUE(t.next());
         EXPECT_EQ(ints(t.d.curFact, t.d.repeatDelay), ints(fact, delayAfter));
         EXPECT_EQ(t.d.repeatCount, 1) << "the list is only shortened by answers";
@@ -126,12 +117,9 @@ TEST(NextProblem, DivisionShowsRemaindersAndItsSignLaidOutOnBothDisplays)
 {
     Posing t({kSlot1, kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kSwap}, OpDiv);
     t.s.operation = OpDivR;
-    t.d.fact(63).first = 13;
-    t.d.fact(63).remainder = 1;
-    t.d.fact(64).first = 19;
-    t.d.fact(64).remainder = 3;
-    t.d.pool[1] = 63;
-    t.d.poolCount = 1;
+    t.d.fact(63).first = 13, t.d.fact(63).remainder = 1;
+    t.d.fact(64).first = 19, t.d.fact(64).remainder = 3;
+    t.d.pool[1] = 63, t.d.poolCount = 1;
     ASSERT_TRUE(t.next());
     EXPECT_EQ(t.d.problemText + " " + t.texts(), "13 -  4 3 R 1,2,4 R 3");
     EXPECT_EQ(ProblemOnScreen(t.d, OpDivR), (ProblemDrawing{"13 -  4", "13 -", true, 55, 160}));

@@ -2,11 +2,10 @@
 // What the Progress window and the class overview make of a history: each fact's fluency and
 // median, the wrong answers a pupil keeps choosing, the days, the class's week, and the CSV.
 
-#include <gtest/gtest.h>
+#include <sstream>
 
 #include "flow/class_overview.h"
 #include "flow/progress.h"
-#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -38,46 +37,36 @@ constexpr auto T = AnswerOutcome::TimeOut;
 
 TEST(Progress, EachFactIsJudgedOnItsLastFiveAnswers)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::pair<AnswerOutcome, std::int32_t>> oldestFirst;
-        FluencyCell cell;
-    };
-    const std::vector<Case> cases{
-        {"never asked", {}, {Fluency::NeverAsked, 0, 0}},
-        {"one quick right answer", {{R, 1200}}, {Fluency::Fluent, 1200, 1}},
-        {"three right, the threshold itself allowed",
-         {{R, 3000}, {R, 900}, {R, 2000}},
-         {Fluency::Fluent, 2000, 3}},
-        {"right but one of the last three slow",
-         {{R, 900}, {R, 3001}, {R, 800}},
-         {Fluency::Slow, 900, 3}},
+    using enum Fluency;
+    // what, the answers oldest first (R right, W wrong, T a time-out, with their milliseconds),
+    // and the fact's cell
+    const std::vector<std::tuple<const char*, const char*, FluencyCell>> cases{
+        {"never asked", "", {NeverAsked, 0, 0}},
+        {"one quick right answer", "R1200", {Fluent, 1200, 1}},
+        {"three right, the threshold itself allowed", "R3000 R900 R2000", {Fluent, 2000, 3}},
+        {"right but one of the last three slow", "R900 R3001 R800", {Slow, 900, 3}},
         {"an old wrong answer, the last three right in time",
-         {{W, 4000}, {W, 5000}, {R, 1000}, {R, 1100}, {R, 1200}},
-         {Fluency::Fluent, 1200, 5}},
-        {"a wrong answer among the last three",
-         {{R, 900}, {R, 900}, {W, 900}, {R, 900}},
-         {Fluency::Slow, 900, 4}},
-        {"half wrong, a time-out counted as wrong",
-         {{R, 900}, {T, 10000}},
-         {Fluency::OftenWrong, 900, 2}},
+         "W4000 W5000 R1000 R1100 R1200",
+         {Fluent, 1200, 5}},
+        {"a wrong answer among the last three", "R900 R900 W900 R900", {Slow, 900, 4}},
+        {"half wrong, a time-out counted as wrong", "R900 T10000", {OftenWrong, 900, 2}},
         {"only the last five count",
-         {{W, 100}, {W, 100}, {W, 100}, {R, 2000}, {R, 2000}, {W, 500}, {R, 2000}, {R, 2000}},
-         {Fluency::Slow, 2000, 5}},
-        {"three of five wrong",
-         {{W, 700}, {R, 600}, {W, 800}, {R, 500}, {W, 900}},
-         {Fluency::OftenWrong, 700, 5}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+         "W100 W100 W100 R2000 R2000 W500 R2000 R2000",
+         {Slow, 2000, 5}},
+        {"three of five wrong", "W700 R600 W800 R500 W900", {OftenWrong, 700, 5}}};
+    for (const auto& [name, answers, cell] : cases) {
+        SCOPED_TRACE(name);
         HistoryDb::RecentByFact recent;
-        for (const auto& [o, ms] : c.oldestFirst) {
-            auto& fact = recent[static_cast<std::size_t>(factIndex(8, 7))];
-            fact.insert(fact.begin(), answer(7, 8, o, ms));
+        auto& fact = recent[static_cast<std::size_t>(factIndex(8, 7))];
+        std::istringstream in(answers);
+        for (std::string a; in >> a;) {
+            const AnswerOutcome o = a[0] == 'R' ? R : a[0] == 'W' ? W : T;
+            fact.insert(fact.begin(), answer(7, 8, o, std::stoi(a.substr(1))));
         }
         const FluencyGrid g = GridFromRecent(recent, 3000);
-        EXPECT_EQ(g.cell[7][8], c.cell);
+        EXPECT_EQ(g.cell[7][8], cell);
         // Row 7, column 8, as the Results table places 7 x 8; no other fact took an answer.
-        EXPECT_EQ(g.count(Fluency::NeverAsked), c.oldestFirst.empty() ? 200 : 199);
+        EXPECT_EQ(g.count(NeverAsked), *answers == 0 ? 200 : 199);
     }
     EXPECT_EQ(FluencyText(FluencyCell{Fluency::Slow, 2950, 4}), "Slow, median 3.0 s of 4 answers");
 }
@@ -193,17 +182,19 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
 {
     TempDir dir;
     const DataDir data{diskFileSystem(), dir.path()};
-    Settings all;
-    LoadOriginalDefaults(all);
-    std::vector<DrillSettings> pupils(3, all.defaultSettings);
-    setName(pupils[0], "Ann \"Quick\", Lee");
-    pupils[0].operation = OpMult;
-    pupils[0].autoTeach = 1;
-    pupils[0].secondNum = {0, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0};
-    setName(pupils[1], "\x8A\xE1rka"); // Šárka
-    setName(pupils[2], "Cy");
-    writeStudentFile(dir.path(), pupils);
+    DrillSettings ann = originalDefaults("Ann \"Quick\", Lee");
+    ann.operation = OpMult;
+    ann.autoTeach = 1;
+    ann.secondNum = {0, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0};
+    // Šárka
+    writeStudentFile(dir.path(), {ann, originalDefaults("\x8A\xE1rka"), originalDefaults("Cy"),
+                                  originalDefaults("Dee")});
     writeBytes(dir.path() / historyFileName("Cy"), Bytes(64, 'x'));
+    { // Dee answered only the week before: nothing right this week, rather than 0%
+        auto dee = HistoryDb::open(dir.path() / historyFileName("Dee"), true);
+        const std::vector<AnswerRow> before{answer(2, 3, R, 1000, kNow - 8 * kDay)};
+        ASSERT_EQ(dee.db->append(before), HistoryStatus::Ok);
+    }
     {
         auto opened = HistoryDb::open(dir.path() / historyFileName("Ann \"Quick\", Lee"), true);
         std::vector<AnswerRow> rows{
@@ -221,14 +212,16 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const auto lines = parseCsv(std::string_view(csv).substr(3));
     using Line = std::vector<std::string>;
-    EXPECT_EQ(lines, (std::vector<Line>{{"Pupil", "Operation and level", "Auto Teach", "Last drill",
-                                         "This week", "Right this week", "Fluent facts", "Trend"},
-                                        {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9",
-                                         "On", "2026-05-28", "3", "100%", "2", "+100"},
-                                        {"Cy", "Addition, 1-10 by 1-10", "Off",
-                                         "history could not be read", "0", "", "0", ""},
-                                        {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "",
-                                         "0", "", "0", ""}}));
+    EXPECT_EQ(
+        lines,
+        (std::vector<Line>{
+            {"Pupil", "Operation and level", "Auto Teach", "Last drill", "This week",
+             "Right this week", "Fluent facts", "Trend"},
+            {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9", "On", "2026-05-28", "3",
+             "100%", "2", "+100"},
+            {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "0", "", "0", ""},
+            {"Dee", "Addition, 1-10 by 1-10", "Off", "2026-05-20", "0", "", "0", ""},
+            {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));
     ProgressModel one; // the Progress window over a damaged history and over none
     one.pupil = "Cy";
     LoadProgress(one, dir.path() / historyFileName("Cy"), kNow, 0);

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/results_table.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-
-#include "drill/pool.h"
 #include "records/drill_settings.h"
 #include "support/test_support.h"
 
@@ -46,11 +40,11 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
     for (const Row& r : rows) {
         SCOPED_TRACE(std::to_string(r.correct) + " of " + std::to_string(r.asked));
         FactRec f;
-        f.asked = static_cast<std::int16_t>(r.asked);
+        f.asked = static_cast<std::int16_t>(r.asked),
         f.correct = static_cast<std::int16_t>(r.correct);
-        EXPECT_EQ(CellText(f, ResultsView::Percent), r.percent);
-        EXPECT_EQ(CellText(f, ResultsView::Wrong), r.wrong);
-        EXPECT_EQ(CellText(f, ResultsView::Ratio), r.ratio);
+        EXPECT_EQ(CellText(f, ResultsView::Percent) + "|" + CellText(f, ResultsView::Wrong) + "|" +
+                      CellText(f, ResultsView::Ratio),
+                  std::string(r.percent) + "|" + r.wrong + "|" + r.ratio);
     }
     // The indicator of the view shown is lit, and none for a view that does not exist.
     EXPECT_EQ(MarkView(ResultsView::Percent), (std::array{true, false, false}));
@@ -60,8 +54,7 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
     // giving the problem as the pupil saw it; a name with a comma or a quote is quoted.
     Drill d = builtTable(OpSub);
     d.owner = "Zo\xEB \"Z\", Ann";
-    d.fact(factIndex(4, 7)).asked = 3;
-    d.fact(factIndex(4, 7)).correct = 2;
+    d.fact(factIndex(4, 7)).asked = 3, d.fact(factIndex(4, 7)).correct = 2;
     const std::string csv = ResultsCsv(d, OpSub);
     const std::string lead = "\"Zo\xC3\xAB \"\"Z\"\", Ann\",Subtraction,";
     const std::string start = "\xEF\xBB\xBFpupil,operation,problem,first number,second number,"
@@ -85,19 +78,21 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
             return f.first == r.first && f.second == 4;
         });
         ASSERT_NE(it, d.facts.end());
-        it->asked = 3;
-        it->correct = 2;
+        it->asked = 3, it->correct = 2;
         TableDrawing p;
         DrawTable(p, kSize, d, ResultsView::Percent);
-        EXPECT_EQ(countText(p, {" 66%", 3400, 2415}), 1);
-        EXPECT_EQ(countText(p, {"   7", 180, 2415}), 10); // row label, once per fact
-        EXPECT_EQ(countText(p, {"   1", 180, 525}), 10);  // the first row too
-        EXPECT_EQ(countText(p, {"   4", 3510, 210}), 20); // column label, once per fact
-        EXPECT_EQ(countText(p, {" 20", 180, 6510}), 10);  // the last row at the bottom
-        EXPECT_EQ(countText(p, {" 10", 8910, 210}), 20);  // the last column on the right
+        // The cell; the row label, once per fact, in the first row too and in the last at the
+        // bottom; the column label, once per fact, and the last column's on the right.
+        EXPECT_EQ((std::array{countText(p, {" 66%", 3400, 2415}), countText(p, {"   7", 180, 2415}),
+                              countText(p, {"   1", 180, 525}), countText(p, {" 20", 180, 6510}),
+                              countText(p, {"   4", 3510, 210}), countText(p, {" 10", 8910, 210})}),
+                  (std::array<long, 6>{1, 10, 10, 10, 20, 20}));
+        ResultsModel loaded;
+        Resulttable_load(loaded, d, kSize);
+        EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "the percentages at load";
         const TableCells cells = CellsOf(d, ResultsView::Percent);
-        EXPECT_EQ(cells.cell[7][4], " 66%");
-        EXPECT_EQ(cells.columnLabel[1], "   1") << "the first column is read out too";
+        // the first column is read out too
+        EXPECT_EQ(cells.cell[7][4] + "|" + cells.columnLabel[1], " 66%|   1");
     }
     // Where a reader of the screen finds the cell and the labels.
     EXPECT_EQ(CellBox(kSize, 7, 4), (Box{3150, 2310, 900, 315}));
@@ -105,8 +100,8 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
     // An empty table draws the grid only.
     ResultsModel m;
     Resulttable_load(m, Drill{}, kSize);
-    EXPECT_EQ(m.layout.vMax, 3265) << "scrolls to the table's last row and no further";
-    EXPECT_TRUE(m.p.texts.empty());
+    EXPECT_EQ(test::ints(m.layout.vMax, m.p.texts.size()), test::ints(3265, 0))
+        << "scrolls to the table's last row and no further";
     ASSERT_EQ(m.p.lines.size(), 11u + 21u);
     EXPECT_EQ(m.p.lines[0], (LineItem{450, 420, 450, 6720, {0, 150, 200}}));
     EXPECT_EQ(m.p.lines[10], (LineItem{9450, 420, 9450, 6720, {0, 150, 200}}));

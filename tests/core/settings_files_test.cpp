@@ -1,15 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Default.Xsx" at start-up and shut-down, the order of their steps, and saves that fail.
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
-#include "flow/lifecycle.h"
-#include "flow/main_form.h"
-#include "flow/run_control.h"
-#include "records/codec.h"
-#include "students/record_files.h"
+#include "platform/file_system.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -118,8 +110,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     setName(t.p.cur(), "Ann");
     t.p.cur().autoTeach = 1;
     t.setBoxes("1000/1000000000");
-    StartDrill(t.p);
-    PauseDrill(t.p);
+    StartDrill(t.p), PauseDrill(t.p);
     for (int i = 1; i <= 10; ++i) {
         t.p.drill.fact(i).state = 0;
     }
@@ -128,8 +119,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     EXPECT_EQ(t.p.main.DsBgn + t.p.main.DsEnd, "Begin: 2Remove: 1");
     EXPECT_EQ(t.saved(), "1100/0100000000") << "range 11..13 as ticked; 1 out and 2 in";
     const Bytes facts = readBytes(t.at("Ann.Xtx"));
-    EXPECT_EQ(i16At(facts, 14), 0) << "fact 1 out";
-    EXPECT_EQ(i16At(facts, 20 * 24 + 14), 1) << "fact 21 in";
+    EXPECT_EQ(ints(i16At(facts, 14), i16At(facts, 20 * 24 + 14)), ints(0, 1)) << "1 out, 21 in";
     // A close that found a save failing leaves the window open; the next close saves again
     // but runs no second step, though 2 is mastered now too.
     for (int i = 21; i <= 30; ++i) {
@@ -222,6 +212,22 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     ::dup2(in, 0), ::close(in);
     EXPECT_TRUE(saved);
     EXPECT_EQ(readBytes(noInput.at("Default.Xsx")).size(), 624u);
+    const auto past = diskFileSystem().read(noInput.at("Default.Xsx"), 700, 10);
+    ASSERT_TRUE(past);
+    EXPECT_EQ(past->size(), 0u) << "nothing past the end";
+    // A file server's "busy" is waited out; any other failure is the answer at once.
+    int calls = 0;
+    const auto failing = [&](int why, int times) {
+        calls = 0;
+        return retryWhileBusy([&] {
+            errno = ++calls <= times ? why : 0;
+            return errno == 0 ? 0 : -1;
+        });
+    };
+    EXPECT_EQ(failing(EBUSY, 2), 0);
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(failing(ENOENT, 2), -1);
+    EXPECT_EQ(calls, 1);
 }
 
 // A crash leaves a temporary that the next save removes (only its own file's).
@@ -248,8 +254,7 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             EXPECT_EQ(filesIn(t.dir.path()).size(), fault == 0 ? 3u : 2u) << "a crash's temporary";
             const std::string named = *notice ? std::string(notice) + " (" + file + ")" : "";
             EXPECT_EQ(t.p.main.notice, fails ? named : "");
-            t.files.crashWritingTempAfter.reset();
-            t.files.failRename = false;
+            t.files.crashWritingTempAfter.reset(), t.files.failRename = false;
             EXPECT_EQ(save(t.p), fault < 2 || file[0] != 'D');
             EXPECT_TRUE(!fails || readBytes(t.at(file)).size() == size);
             EXPECT_EQ(filesIn(t.dir.path()), (std::set<std::string>{file, "Cy.Xtx.tmp-Q9w8E7"}));
@@ -260,8 +265,7 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     Files t;
     t.load();
     t.p.cur().saveLevel() = 1;
-    t.files.failRename = true;
-    t.files.calls = 0;
+    t.files.failRename = true, t.files.calls = 0;
     EXPECT_FALSE(ProgramClose(t.p));
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
     EXPECT_EQ(t.p.main.notice, "Settings could not be saved (Default.Xsx); "

@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "flow/smart_form.h"
-
-#include <gtest/gtest.h>
 
 #include "records/index.h"
 #include "support/test_support.h"
@@ -39,10 +36,8 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     f.cur().smartCheck[2] = 0;
     f.cur().smartValue[12] = 7;
     smart_load(f.p, f.m);
-    stopon_click(f.p, f.m, 0); // clicks outside the control arrays change nothing
-    stopon_click(f.p, f.m, 6);
-    ck_click(f.m, 0, 1);
-    ck_click(f.m, 7, 1);
+    // clicks outside the control arrays change nothing
+    stopon_click(f.p, f.m, 0), stopon_click(f.p, f.m, 6), ck_click(f.m, 0, 1), ck_click(f.m, 7, 1);
     EXPECT_EQ(f.m.stopon, 4);
     EXPECT_EQ(f.m.ck, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
     EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");
@@ -52,17 +47,12 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     EXPECT_EQ(f.cur().stopOn, 5); // an option writes curSettings at once
     stopon_click(f.p, f.m, 1);
     EXPECT_EQ(ints(f.cur().stopOn, f.m.stopon), ints(1, 1));
-    ck_click(f.m, 6, 1);
-    ck_click(f.m, 1, 0);
-    f.type(1, "4");
-    f.type(11, "20");
-    f.type(12, "5");
-    f.type(13, "2");
+    ck_click(f.m, 6, 1), ck_click(f.m, 1, 0);
+    f.type(1, "4"), f.type(11, "20"), f.type(12, "5"), f.type(13, "2");
     bnapply_click(f.p, f.m);
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur().smartCheck, (std::array<std::int16_t, 7>{0, 0, 0, 1, 1, 1, 1}));
-    EXPECT_EQ(f.cur().wrongTimes(), 4);
-    EXPECT_EQ(f.cur().delaySeconds(), 2);
+    EXPECT_EQ(ints(f.cur().wrongTimes(), f.cur().delaySeconds()), ints(4, 2));
     const auto& panel = f.p.main.DisSet;
     EXPECT_EQ(panel[3] + panel[5] + panel[6] + panel[7],
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
@@ -110,20 +100,17 @@ TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
     stopon_click(f.p, f.m, 3);
     bndef_click(f.p, f.m);
     EXPECT_EQ(f.m.dsdef, "Custom Default");
-    EXPECT_EQ(f.defaults().maxProblems(), 80);
-    EXPECT_EQ(f.defaults().stopOn, 3);
-    EXPECT_EQ(f.defaults().tag, 1);
+    EXPECT_EQ(ints(f.defaults().maxProblems(), f.defaults().stopOn, f.defaults().tag,
+                   f.defaults().operation),
+              ints(80, 3, 1, OpMult));
     EXPECT_EQ(trimmedName(f.defaults()), "Default");
-    EXPECT_EQ(f.defaults().operation, OpMult);
     bndef_lost_focus(f.m);
     EXPECT_EQ(f.m.dsdef, "");
 
     bnrstdef_click(f.p, f.m);
-    EXPECT_EQ(f.m.dsdef, "Original Default");
-    EXPECT_EQ(f.m.cbr[11], "200");
-    EXPECT_EQ(f.cur().stopOn, 2); // showing option 2 clicked it
-    EXPECT_EQ(f.defaults().operation, OpAdd);
-    EXPECT_EQ(f.defaults().tag, 0);
+    EXPECT_EQ(f.m.dsdef + "|" + f.m.cbr[11], "Original Default|200");
+    // showing option 2 clicked it
+    EXPECT_EQ(ints(f.cur().stopOn, f.defaults().operation, f.defaults().tag), ints(2, OpAdd, 0));
     bnrstdef_lost_focus(f.m);
     EXPECT_EQ(f.m.dsdef, "");
 
@@ -145,23 +132,19 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         Smart f;
         f.type(11, "40");
         f.p.flags.studentFromSmart = 1;
-        cbr_got_focus(f.p, f.m, 11);
-        cbr_change(f.m, 11, "40000");
+        cbr_got_focus(f.p, f.m, 11), cbr_change(f.m, 11, "40000");
         if (how == Ok || how == OkThenTitleBar) {
-            cbr_lost_focus(f.p, f.m, 11);
-            bnapply_click(f.p, f.m);
+            cbr_lost_focus(f.p, f.m, 11), bnapply_click(f.p, f.m);
             f.m.cbr[11] = "77"; // a close that Ok caused does not apply again
         }
         if (how == Cancel) {
             bncancel_click(f.p, f.m);
-        }
-        if (how == TitleBar || how == OkThenTitleBar) {
+        } else if (how != Ok) {
             smart_close_request(f.p, f.m, true);
         }
-        EXPECT_FALSE(f.m.open);
-        EXPECT_EQ(f.m.applied, how != Cancel) << "what Student Data carries over";
-        EXPECT_EQ(f.p.flags.studentFromSmart, 0);
-        EXPECT_EQ(f.cur().maxProblems(), maxProblems);
+        // applied: what Student Data carries over
+        EXPECT_EQ(ints(f.m.open, f.m.applied, f.p.flags.studentFromSmart, f.cur().maxProblems()),
+                  ints(false, how != Cancel, 0, maxProblems));
         EXPECT_EQ(f.p.main.DisSet[5], how == Cancel ? "" : "MaxProb 40");
     }
     // "Student Data" stores the controls and sets the flag, unless the window came from there.
@@ -173,9 +156,8 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         EXPECT_EQ(f.m.studentDataEnabled, fromStudent == 0);
         f.type(12, "4");
         godata_click(f.p, f.m);
-        EXPECT_EQ(f.p.flags.studentFromSmart, 1 - fromStudent);
-        EXPECT_EQ(f.cur().shockSeconds(), fromStudent == 0 ? 4 : 10);
-        EXPECT_TRUE(f.m.open);
+        EXPECT_EQ(ints(f.p.flags.studentFromSmart, f.cur().shockSeconds(), f.m.open),
+                  ints(1 - fromStudent, fromStudent == 0 ? 4 : 10, true));
     }
 }
 
@@ -183,7 +165,10 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
 TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
 {
     const std::vector<std::pair<int, std::string>> lists{
+        {1, "   1|   2|   3|   4|   5|   6|   7|   8|   9| 10"},
+        {4, "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10"},
         {8, "  1|  2|  3|  4|  5|  6|  7|  8|  9|10"},
+        {12, "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10|  15|  20"},
         {10,
          "    3|    5|  10|  15|  20|  25|  30|  35|  40|  45|  50|  55|  60|  70|  80|  90|100"},
         {11, "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400"},

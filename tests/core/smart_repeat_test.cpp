@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/smart_repeat.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
 #include "drill/answering.h"
-#include "drill/pool.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -64,9 +61,7 @@ TEST(SmartRepeat, Sequences)
     };
     for (const auto& [name, settings, before, answers, rowPercent] : sequences) {
         SCOPED_TRACE(name);
-        Settings all;
-        LoadOriginalDefaults(all);
-        DrillSettings s = all.defaultSettings;
+        DrillSettings s = originalDefaults();
         settings(s);
         Drill d;
         BuildFacts(d, s, *std::make_unique<ConstantRandom>(0.0));

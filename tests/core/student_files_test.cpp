@@ -2,15 +2,9 @@
 // The pupil's fact file and the student file "StdDat.Xrx", against bytes written by hand and
 // the files in tests/data.
 
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include "flow/lifecycle.h"
-#include "records/codec.h"
 #include "students/fact_file.h"
-#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -46,8 +40,8 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
         ReadFactFile(t.p);
         EXPECT_EQ(t.p.run.drillResumable, on ? 1 : 7) << autoTeach << " " << saveLevel;
         EXPECT_TRUE(WriteFactFile(t.p));
-        EXPECT_EQ(readBytes(t.at("Ann.Xtx")) == Bytes(4800, 0x11), !on);
-        EXPECT_EQ(t.files.calls == 0, !on);
+        EXPECT_EQ(ints(readBytes(t.at("Ann.Xtx")) == Bytes(4800, 0x11), t.files.calls == 0),
+                  ints(!on, !on));
     }
     Ann pupil;
     pupil.p.run.drillResumable = 1;
@@ -145,15 +139,14 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
     EXPECT_EQ(t.open(concat({kHeader4, markedSlot("  Ann ", 4), markedSlot("    ", 5),
                              markedSlot("Bob", 6), markedSlot("Cy", 3)})),
               (std::vector<std::string>{"Ann", "Bob", "Cy"}));
-    EXPECT_EQ(FindStudentInFile(t.students, " Cy"), std::optional<std::int16_t>(4));
-    EXPECT_EQ(FindStudentInFile(t.students, "cy"), std::nullopt);
-    EXPECT_EQ(ReadStudent(t.students, 3)->operation, 6);
-    EXPECT_FALSE(t.students.repaired());
+    EXPECT_EQ(ints(FindStudentInFile(t.students, " Cy").value_or(-1),
+                   FindStudentInFile(t.students, "cy").value_or(-1),
+                   ReadStudent(t.students, 3)->operation, t.students.repaired()),
+              ints(4, -1, 6, false));
     DrillSettings dan = t.p.settings.defaultSettings;
     setName(dan, "Maximilian Alexander Huber");
     ASSERT_TRUE(AppendStudent(t.students, dan).ok());
-    EXPECT_EQ(t.students.studentCount(), 4);
-    ASSERT_EQ(t.file().size(), 6u * 208);
+    ASSERT_EQ(ints(t.students.studentCount(), t.file().size()), ints(4, 6 * 208));
     EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
     EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
     EXPECT_TRUE(t.open(Bytes(100, 1)).empty()); // too short for a header: started anew
@@ -191,11 +184,10 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
             bytes = concat({markedSlot("X", 1, 0), markedSlot("Default", 1)});
         }
         EXPECT_EQ(t.open(bytes), row.listed);
-        EXPECT_EQ(t.students.repaired(), row.repaired);
-        EXPECT_EQ(t.students.studentCount(), static_cast<std::int16_t>(row.listed.size()));
+        const std::size_t n = row.listed.size();
+        EXPECT_EQ(ints(t.students.repaired(), t.students.studentCount()), ints(row.repaired, n));
         ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, row.listed).ok());
-        EXPECT_EQ(i16At(t.file(), 0), static_cast<std::int16_t>(row.listed.size()));
-        EXPECT_EQ(t.file().size(), (row.listed.size() + 1) * 208);
+        EXPECT_EQ(ints(i16At(t.file(), 0), t.file().size()), ints(n, (n + 1) * 208));
     }
     Ann blankAfter; // a blank slot after the counted ones is no damage
     EXPECT_EQ(blankAfter.open(concat({markedSlot("X", 1, 1), pupils[0], markedSlot("", 1)})),
@@ -220,8 +212,7 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownAndMissingEntriesFreshR
     t.p.settings.workSettings.operation = 2;
     ASSERT_TRUE(
         RewriteStudentFile(t.p.settings, t.students, {"Cy", "Dan", "  Bob", "Eve", "cy"}).ok());
-    EXPECT_FALSE(t.students.isOpen());
-    EXPECT_FALSE(FindStudentInFile(t.students, "Cy"));
+    EXPECT_FALSE(t.students.isOpen() || FindStudentInFile(t.students, "Cy"));
     const HandSlot fresh = originalDefaultsSlot().at(82, 8);
     EXPECT_EQ(t.file(), concat({markedSlot("Bob", 2, 6), markedSlot("  Cy ", 6),
                                 HandSlot(fresh).name("Dan"), bob, markedSlot("Eve", 1),
@@ -258,10 +249,11 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
     full.resize(32767u * 208, ' ');
     static_cast<void>(t.open(full));
     ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
-    EXPECT_EQ(AppendStudent(t.students, t.p.settings.defaultSettings).status.error(), EFBIG);
-    EXPECT_EQ(AppendStudent(t.students, t.p.settings.defaultSettings).status.error(), EFBIG);
-    EXPECT_EQ(t.students.studentCount(), 1) << "failed appends count nothing";
-    EXPECT_EQ(t.file().size(), 32768u * 208);
+    for (int again = 0; again < 2; ++again) {
+        EXPECT_EQ(AppendStudent(t.students, t.p.settings.defaultSettings).status.error(), EFBIG);
+    }
+    EXPECT_EQ(ints(t.students.studentCount(), t.file().size()), ints(1, 32768 * 208))
+        << "failed appends count nothing";
 }
 
 // A file that cannot be read, or a named pipe in its place, is neither read nor written, and
@@ -274,9 +266,9 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     EXPECT_TRUE(t.open(old).empty());
     EXPECT_EQ(t.students.opened().status.error(), EACCES);
     t.files.failRead = false;
-    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
-    EXPECT_FALSE(ReadStudent(t.students, 1));
-    EXPECT_FALSE(WriteStudent(t.students, 1, t.p.settings.defaultSettings).ok());
+    EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings).ok() ||
+                 ReadStudent(t.students, 1) ||
+                 WriteStudent(t.students, 1, t.p.settings.defaultSettings).ok());
     EXPECT_EQ(RewriteStudentFile(t.p.settings, t.students, {}).status.error(), EACCES);
     EXPECT_EQ(t.file(), old);
 
@@ -286,8 +278,7 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     EXPECT_EQ(t.students.opened().status.error(), EISDIR) << "a folder in its place";
     std::filesystem::remove(t.at("StdDat.Xrx"));
     ASSERT_EQ(::mkfifo(t.at("StdDat.Xrx").c_str(), 0600), 0);
-    EXPECT_TRUE(t.open().empty());
-    EXPECT_FALSE(t.students.isOpen());
+    EXPECT_TRUE(t.open().empty() && !t.students.isOpen());
     static_cast<void>(RewriteStudentFile(t.p.settings, t.students, {"Ann"})); // returns at once
 }
 
@@ -330,10 +321,11 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
                   fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4)}), 1));
         EXPECT_EQ(fieldsOf(readBytes(t.at("Default.Xsx")), 3),
                   fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1));
-        EXPECT_EQ(std::filesystem::exists(t.at("Ann.Xtx")), !done);
+        EXPECT_EQ(ints(std::filesystem::exists(t.at("Ann.Xtx")),
+                       std::filesystem::exists(t.at("Anna.Xtx"))),
+                  ints(!done, done || row.orphan));
         EXPECT_EQ(readBytes(t.at(done || row.orphan ? "Anna.Xtx" : "Ann.Xtx")),
                   Bytes(4800, row.orphan ? 0x22 : 0x11));
-        EXPECT_EQ(std::filesystem::exists(t.at("Anna.Xtx")), done || row.orphan);
     }
 }
 

@@ -8,25 +8,16 @@
 // root, or a container without the capability) the tests are skipped, saying so; without
 // root a read-only folder is made with the permission bits instead.
 
-#include <gtest/gtest.h>
-
 #include <sched.h>
 #include <sys/mount.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <string>
 
-#include "flow/answer_log.h"
-#include "flow/answering.h"
-#include "flow/lifecycle.h"
-#include "flow/run_control.h"
 #include "proof_support.h"
 #include "students/file_names.h"
-#include "students/record_files.h"
 
 namespace sb::proof {
 namespace {

@@ -6,23 +6,15 @@
 // must be one of the two versions the child alternates between, complete, and the next start
 // must read it.
 
-#include <gtest/gtest.h>
-
-#include <signal.h>
 #include <sys/mman.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <functional>
 #include <random>
 #include <thread>
 
-#include "flow/lifecycle.h"
 #include "proof_support.h"
-#include "records/codec.h"
 #include "students/file_names.h"
-#include "students/record_files.h"
 
 namespace sb::proof {
 namespace {
@@ -100,8 +92,7 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
     auto save = [&](int version) {
         Settings s;
         LoadOriginalDefaults(s);
-        s.curSettings = s.defaultSettings;
-        setName(s.curSettings, "V" + std::to_string(version));
+        s.curSettings = test::originalDefaults("V" + std::to_string(version));
         s.curSettings.loadOnStart = 1;
         static_cast<void>(SaveExitSettings(s, false, data));
     };

@@ -7,28 +7,16 @@
 // Afterwards every pupil added is on file once, none removed is back, each fact file holds
 // exactly the answers its pupil gave, and the class file is whole.
 
-#include <gtest/gtest.h>
-
-#include <signal.h>
 #include <sys/mman.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <random>
-#include <set>
 #include <thread>
 
-#include "flow/answering.h"
-#include "flow/lifecycle.h"
-#include "flow/run_control.h"
-#include "flow/student_form.h"
 #include "proof_support.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 
 namespace sb::proof {
 namespace {
@@ -95,49 +83,46 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
         goauto_click(pc.p);
         StudentForm form(pc.p);
         form.load();
+        const auto giveUp = [&] { ++refused, form.cancel_click(); };
         form.newstudent_change(pupilOf(process, round));
         form.addstudent_click();
         if (!form.FindListed(pupilOf(process, round))) {
-            ++refused;
-            form.cancel_click();
-            return;
+            return giveUp();
         }
         pause(rng);
         form.start_click(); // Auto Teach on: her results are kept
         bool lost = false;
-        if (round >= 1) {
-            if (const auto entry = form.FindListed(pupilOf(process, round - 1))) {
-                form.studentlist_click(*entry);
-                form.newstudent_change(renamed(process, round - 1));
-                form.Renam_click();
-                // Done on the disk at once, even when the history could not follow her.
-                const bool done = form.FindListed(renamed(process, round - 1)).has_value();
-                refused += done ? 0 : 1;
-                ledger->renamed[process][round - 1] = done ? 1 : 0;
-                lost |= !backTo(form, pupilOf(process, round));
+        if (round >= 1 && form.FindListed(pupilOf(process, round - 1))) {
+            // A click refused (the class list was busy too long) leaves the pupil shown before
+            // on display: the rename is then not tried.
+            if (!backTo(form, pupilOf(process, round - 1))) {
+                return giveUp();
             }
+            form.newstudent_change(renamed(process, round - 1));
+            form.Renam_click();
+            // Done on the disk at once, even when the history could not follow her.
+            const bool done = form.FindListed(renamed(process, round - 1)).has_value();
+            refused += done ? 0 : 1;
+            ledger->renamed[process][round - 1] = done ? 1 : 0;
+            lost |= !backTo(form, pupilOf(process, round));
         }
         bool removing = false;
-        if (round >= 2) {
-            if (const auto entry = form.FindListed(renamed(process, round - 2))) {
-                form.studentlist_click(*entry);
-                form.removestudent_click();
-                removing = !form.FindListed(renamed(process, round - 2));
-                refused += removing ? 0 : 1;
-                lost |= !backTo(form, pupilOf(process, round));
+        if (round >= 2 && form.FindListed(renamed(process, round - 2))) {
+            if (!backTo(form, renamed(process, round - 2))) {
+                return giveUp();
             }
+            form.removestudent_click();
+            removing = !form.FindListed(renamed(process, round - 2));
+            refused += removing ? 0 : 1;
+            lost |= !backTo(form, pupilOf(process, round));
         }
         if (lost) {
-            ++refused; // she could not be shown again: the session gives up
-            form.cancel_click();
-            return;
+            return giveUp(); // she could not be shown again: the session gives up
         }
         pause(rng);
         form.close_click();
         if (!form.model().closed) {
-            ++refused;
-            form.cancel_click();
-            return;
+            return giveUp();
         }
         ledger->added[process][round] = 1;
         if (removing) {

@@ -2,9 +2,11 @@
 #pragma once
 
 // What the tests against the real disk share, beyond the common test support: whole-file reads
-// that tell a missing file apart, and a program on the real disk with its data in a given folder.
+// that tell a missing file apart, child processes and their signals, and a program on the real
+// disk with its data in a given folder.
 
-#include <optional>
+#include <signal.h>
+#include <sys/wait.h>
 
 #include "students/safe_file.h"
 #include "support/test_support.h"

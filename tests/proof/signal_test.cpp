@@ -2,19 +2,11 @@
 // The real program, in the middle of a drill, is told to stop by a signal (a kill, a closed
 // terminal, Ctrl+C): it saves what a close of its window saves and ends. Closed, it ends at once.
 
-#include <gtest/gtest.h>
-
 #include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <string>
 
 #include "proof_support.h"
-#include "records/codec.h"
-#include "students/record_files.h"
 
 namespace sb::proof {
 namespace {
@@ -58,8 +50,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
         const DataDir data{diskFileSystem(), dir.path()};
         Settings s;
         LoadOriginalDefaults(s);
-        s.curSettings = s.defaultSettings;
-        setName(s.curSettings, "Ann");
+        s.curSettings = test::originalDefaults("Ann");
         s.curSettings.autoTeach = 1;
         s.curSettings.loadOnStart = 1;
         ASSERT_TRUE(SaveExitSettings(s, false, data).ok());

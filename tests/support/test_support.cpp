@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_support.h"
 
-#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
-
-#include "records/codec.h"
 
 namespace sb::test {
 
@@ -101,20 +98,25 @@ void writeBytes(const Path& path, const Bytes& bytes)
                static_cast<std::streamsize>(bytes.size()));
 }
 
-void appendSlot(Bytes& out, const DrillSettings& s)
+DrillSettings originalDefaults(std::string_view name)
 {
-    const SettingsSlot slot = encodeSettings(s);
-    out.insert(out.end(), slot.begin(), slot.end());
+    Settings all;
+    LoadOriginalDefaults(all);
+    if (!name.empty()) {
+        setName(all.defaultSettings, name);
+    }
+    return all.defaultSettings;
 }
 
 void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils)
 {
-    DrillSettings header;
-    header.tag = static_cast<std::int16_t>(pupils.size());
+    std::vector<DrillSettings> slots(1);
+    slots[0].tag = static_cast<std::int16_t>(pupils.size()); // the header
+    slots.insert(slots.end(), pupils.begin(), pupils.end());
     Bytes out;
-    appendSlot(out, header);
-    for (const DrillSettings& s : pupils) {
-        appendSlot(out, s);
+    for (const DrillSettings& s : slots) {
+        const SettingsSlot slot = encodeSettings(s);
+        out.insert(out.end(), slot.begin(), slot.end());
     }
     writeBytes(dir / "StdDat.Xrx", out);
 }
@@ -212,6 +214,41 @@ void ProgramFixture::setBoxes(std::string_view boxes)
             s.firstRange[std::min<std::size_t>(i, 4)];
         p.main.selection.b[i].value = s.secondNum[i];
     }
+}
+
+Drilling::Drilling(void (*tweak)(Drilling&)) : ProgramFixture(random, diskFileSystem())
+{
+    load();
+    p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
+    p.cur().stopOn = 5;
+    if (tweak != nullptr) {
+        tweak(*this);
+    }
+    poseFactOne();
+    StartDrill(p);
+    sound.played.clear();
+    pictures.shown.clear();
+}
+
+std::string Drilling::answer(Event e, std::int64_t ms)
+{
+    clock.ms += ms;
+    poseFactOne();
+    if (e == Event::TimeOut) {
+        p.drill.shockLeft = 1;
+        ClockTick(p);
+    } else {
+        but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
+    }
+    const PopupModel& pop = p.main.pop;
+    const std::string shown = pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] +
+                              pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
+    if (p.main.modal != Modal::Feedback) {
+        return "";
+    }
+    clock.ms += 5000; // the pop-up's time counts for nothing
+    pop_but_click(p, p.drill.rightSlot);
+    return shown;
 }
 
 } // namespace sb::test

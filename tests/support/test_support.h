@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What every test of the program shares: scripted and recording stand-ins for the machine, a
-// temporary data directory, a file system that fails on request, record bytes written by hand,
-// and a program over all of these.
+// What every test of the program shares: the program's flow and record files, scripted and
+// recording stand-ins for the machine, a temporary data directory, a file system that fails on
+// request, record bytes written by hand, and a program over all of these.
 
 #include <gtest/gtest.h>
 
@@ -19,10 +19,18 @@
 
 #include <unistd.h>
 
+#include "drill/pool.h"
+#include "flow/answer_log.h"
 #include "flow/answering.h"
 #include "flow/feedback.h"
 #include "flow/lifecycle.h"
+#include "flow/main_form.h"
 #include "flow/program.h"
+#include "flow/run_control.h"
+#include "flow/smart_form.h"
+#include "flow/student_form.h"
+#include "records/codec.h"
+#include "students/record_files.h"
 
 namespace sb::test {
 
@@ -159,8 +167,6 @@ Bytes concat(std::initializer_list<HandSlot> slots);
 // The 188 bytes of slot k (from 1) that carry fields.
 Bytes fieldsOf(const Bytes& file, std::size_t k);
 void writeBytes(const Path& path, const Bytes& bytes);
-// A record as the program's codec stores it, after `out`.
-void appendSlot(Bytes& out, const DrillSettings& s);
 // "StdDat.Xrx" in dir: a blank header counting the pupils, then their records.
 void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils);
 Bytes readBytes(const Path& path);
@@ -170,6 +176,9 @@ std::int16_t i16At(const Bytes& b, std::size_t offset);
 std::set<std::string> filesIn(const Path& dir);
 // This machine's name as the program's temporary files carry it.
 std::string testHostName();
+
+// The original defaults, under the given name when there is one.
+DrillSettings originalDefaults(std::string_view name = {});
 
 // A record's selection as "a1..a4/b1..b10" (firstRange 1..4, then secondNum 1..10), and back.
 std::string selectionOf(const DrillSettings& s);
@@ -199,6 +208,21 @@ struct ProgramFixture {
     // The selection boxes of the main window as "a1..a4/b1..b10".
     std::string boxes() const;
     void setBoxes(std::string_view boxes);
+};
+
+enum class Event { Right, Wrong, TimeOut };
+
+// Started as a pupil starts: loaded without files, Smart Repeat off (no repetition changes the
+// number of draws), a drill that never stops, `tweak` run, Start pressed with fact 1 (1 + 1)
+// posed, and what Start played and showed forgotten.
+struct Drilling : ProgramFixture {
+    explicit Drilling(void (*tweak)(Drilling&) = nullptr);
+    // The right answer 2 on button 1, the wrong answers 3 (fact 2) and 4 (fact 3) on 2 and 3.
+    void poseFactOne() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
+    // Ends the posed problem ms milliseconds after it was posed, fact 1 posed again; a pop-up is
+    // closed with its right button 5 s later. Answers what the pop-up showed ("" without one).
+    std::string answer(Event e, std::int64_t ms = 0);
+    ScriptedRandom random;
 };
 
 } // namespace sb::test

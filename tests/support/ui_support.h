@@ -1,18 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the tests of the Qt windows share.
+// What the tests of the Qt windows share: the windows and controls they look into, and ways
+// to drive them.
 
-#include <gtest/gtest.h>
-
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
 #include "support/test_support.h"
+#include "views/help_window.h"
 #include "views/main_window.h"
+#include "views/smart_window.h"
+#include "views/student_window.h"
 
 namespace sb::test {
 

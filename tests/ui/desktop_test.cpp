@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -16,11 +12,9 @@
 #include "platform/command_line_qt.h"
 #include "support/ui_support.h"
 #include "views/common_qt.h"
-#include "views/help_window.h"
 #include "views/popup_window.h"
 #include "views/progress_window.h"
 #include "views/results_window.h"
-#include "views/student_window.h"
 #include "views/translation_qt.h"
 #include "views/window_place_qt.h"
 
@@ -74,6 +68,10 @@ TEST(Help, TheFilesPageNamesTheDataFolderAsALink)
 // dark (Fusion's dark colours) and a high-contrast (yellow on black) desktop.
 TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
 {
+    const auto readable = [](QWidget& window, const char* label) {
+        const QPalette p = test::find<QLabel>(window, label)->palette();
+        return contrastRatio(p.color(QPalette::WindowText), p.color(QPalette::Window));
+    };
     const QPalette before = QApplication::palette();
     const QColor white(Qt::white), black(Qt::black), yellow(Qt::yellow), grey(53, 53, 53);
     const std::pair<const char*, QPalette> palettes[] = {
@@ -90,21 +88,13 @@ TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
                 f.p, [] {}, &f.main);
             StudentWindow student(f.p, {}, &f.main);
             ResultsWindow results(f.p, &f.main);
-            for (const auto& [window, label] :
-                 std::initializer_list<std::pair<QWidget*, const char*>>{{&f.main, "dsshock"},
-                                                                         {&f.main, "dsttime"},
-                                                                         {&f.main, "dstotal"},
-                                                                         {&f.main, "dsscore"},
-                                                                         {&f.main, "dsword"},
-                                                                         {&f.main, "notice"},
-                                                                         {&pop, "ms"},
-                                                                         {&student, "dsauto"},
-                                                                         {&results, "lab0"},
-                                                                         {&results, "lab1"}}) {
-                const QPalette p = test::find<QLabel>(*window, label)->palette();
-                EXPECT_GE(contrastRatio(p.color(QPalette::WindowText), p.color(QPalette::Window)),
-                          4.5)
-                    << name << " " << label << " " << teach;
+            const std::pair<QWidget*, const char*> labels[] = {
+                {&f.main, "dsshock"}, {&f.main, "dsttime"}, {&f.main, "dstotal"},
+                {&f.main, "dsscore"}, {&f.main, "dsword"},  {&f.main, "notice"},
+                {&pop, "ms"},         {&student, "dsauto"}, {&results, "lab0"},
+                {&results, "lab1"}};
+            for (const auto& [window, label] : labels) {
+                EXPECT_GE(readable(*window, label), 4.5) << name << " " << label << " " << teach;
             }
         }
     }
@@ -113,8 +103,7 @@ TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
     test::Ui f;
     QApplication::setPalette(std::get<1>(palettes[1]));
     QCoreApplication::processEvents();
-    const QPalette p = test::find<QLabel>(f.main, "notice")->palette();
-    EXPECT_GE(contrastRatio(p.color(QPalette::WindowText), p.color(QPalette::Window)), 4.5);
+    EXPECT_GE(readable(f.main, "notice"), 4.5);
     QApplication::setPalette(before);
 }
 

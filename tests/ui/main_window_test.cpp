@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QCheckBox>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QMouseEvent> // and QHelpEvent
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QScrollArea>
 #include <QToolTip>
 
@@ -17,7 +11,6 @@
 
 #include "support/ui_support.h"
 #include "views/delay_window.h"
-#include "views/help_window.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
 
@@ -91,8 +84,8 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         EXPECT_EQ(f.controls(), "1011111000");
         EXPECT_EQ(find<QLabel>(f.main, "dstotal")->text().toStdString(), tableSum(f.p.drill));
         f.main.close();
-        EXPECT_FALSE(f.main.isVisible() || f.main.popup() || f.main.delayWindow());
-        EXPECT_TRUE(std::filesystem::exists(f.at("Default.Xsx")));
+        EXPECT_FALSE(f.main.isVisible() || f.main.popup() || f.main.delayWindow() ||
+                     !std::filesystem::exists(f.at("Default.Xsx")));
     }
 }
 
@@ -139,8 +132,7 @@ TEST(MainWindowView, KeysMouseFocusAndHelpDuringADrillAndAfter)
         EXPECT_EQ(f.p.drill.total, total) << time;
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_FALSE(f.p.main.pauseEnabled);
-    EXPECT_EQ(QApplication::focusWidget(), find(f.main, "start"));
+    EXPECT_TRUE(!f.p.main.pauseEnabled && QApplication::focusWidget() == find(f.main, "start"));
     QTest::keyClick(&f.main, Qt::Key_F1);
     auto* help = f.main.findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
@@ -226,8 +218,7 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
     const std::string before = places();
     const int captionHeight = find(f.main, "dsscore")->height(); // all four alike
     const QSize normal = f.main.size();
-    click(f.main, "op6");
-    click(f.main, "start");
+    click(f.main, "op6"), click(f.main, "start");
     auto* dm = find<ProblemView>(f.main, "dm");
     auto* but = find<QPushButton>(f.main, "but1");
     const auto fonts = [&] { return std::pair(dm->font().pointSize(), but->font().pointSize()); };
@@ -239,8 +230,7 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
     EXPECT_EQ(find(f.main, "dsscore")->height(), captionHeight);
     f.main.resize(normal);
     EXPECT_EQ(fonts(), std::pair(48, 36));
-    f.main.showMinimized(); // while a problem counts down: paused, and Start resumes
-    f.main.showNormal();
+    f.main.showMinimized(), f.main.showNormal(); // while a problem counts down: paused
     click(f.main, "start");
     f.main.pressAnswer(f.p.drill.wrongSlot1);
     f.services.dataDir /= "missing";

@@ -1,9 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QComboBox>
-#include <QListWidget>
 #include <QTableWidget>
 
 #include "support/ui_support.h"
@@ -71,12 +67,7 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
 TEST(ClassOverviewView, ListsThePupilsAndSortsByAColumnFromTheKeyboard)
 {
     Ui f;
-    Settings all;
-    LoadOriginalDefaults(all);
-    std::vector<DrillSettings> pupils(2, all.defaultSettings);
-    setName(pupils[0], "Ann");
-    setName(pupils[1], "Bob");
-    writeStudentFile(f.dir.path(), pupils);
+    writeStudentFile(f.dir.path(), {originalDefaults("Ann"), originalDefaults("Bob")});
     fillHistory(f.dir.path(), f.clock.ms);
     ClassOverviewWindow w(f.p);
     auto* table = find<QTableWidget>(w, "overviewTable");

@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
 #include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
 #include "support/ui_support.h"
-#include "views/smart_window.h"
 
 namespace sb::test {
 namespace {

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 
 #include "support/ui_support.h"
 
@@ -23,9 +18,7 @@ QString shown(QWidget& w, const char* label)
 TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
 {
     Ui f;
-    DrillSettings ann = f.p.settings.defaultSettings;
-    setName(ann, "Ann");
-    writeStudentFile(f.dir.path(), {ann});
+    writeStudentFile(f.dir.path(), {originalDefaults("Ann")});
     clickToModal(f.main, "goauto", [](QWidget& w) {
         auto* list = find<QListWidget>(w, "studentlist");
         EXPECT_EQ(list->count(), 3);
@@ -60,9 +53,7 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
         click(w, "close");
     });
     EXPECT_EQ(f.p.main.dsword, "Ann:");
-    EXPECT_EQ(f.p.cur().stopOn, 4);
-    EXPECT_EQ(f.p.cur().averageOver(), 25);
-    EXPECT_EQ(f.p.cur().autoTeach, 1);
+    EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().averageOver(), f.p.cur().autoTeach), ints(4, 25, 1));
 }
 
 // By keyboard alone: the focus arriving in the list chooses nobody; the arrow keys choose; Enter
@@ -71,11 +62,7 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
 TEST(StudentWindowView, TheKeyboardChoosesAPupilOnlyOnPurposeAndAFailedCloseStays)
 {
     Ui f;
-    DrillSettings ann = f.p.settings.defaultSettings;
-    setName(ann, "Ann");
-    DrillSettings bob = ann;
-    setName(bob, "Bob");
-    writeStudentFile(f.dir.path(), {ann, bob});
+    writeStudentFile(f.dir.path(), {originalDefaults("Ann"), originalDefaults("Bob")});
     setName(f.p.cur(), "Zed"); // the current pupil is not on the list
     clickToModal(f.main, "goauto", [&f](QWidget& w) {
         auto* list = find<QListWidget>(w, "studentlist");

@@ -1,17 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTextBrowser>
 #include <QWheelEvent>
 
 #include "support/ui_support.h"
-#include "views/help_window.h"
-#include "views/smart_window.h"
-#include "views/student_window.h"
 
 // A wheel turned over a control as the window system delivers it (spontaneous: Qt gives the focus
 // to a control that takes it by wheel before the control sees the wheel).
@@ -53,19 +45,16 @@ QString helpPage(QWidget& window)
 TEST(TeacherKeys, AChoiceMadeThroughAssistiveTechnologyReachesTheModel)
 {
     Ui f;
-    toggle(f.main, "op4");
-    toggle(f.main, "a2");
+    toggle(f.main, "op4"), toggle(f.main, "a2");
     EXPECT_EQ(f.p.main.selection.a[2].value, 1);
     click(f.main, "start");
     EXPECT_NE(f.p.main.dm.text.find(" x "), std::string::npos) << f.p.main.dm.text;
     click(f.main, "cPause");
     clickToModal(f.main, "smartgo", [](QWidget& smart) {
-        toggle(smart, "stopon3");
-        toggle(smart, "ck6");
+        toggle(smart, "stopon3"), toggle(smart, "ck6");
         click(smart, "bnapply");
     });
-    EXPECT_EQ(f.p.cur().stopOn, 3);
-    EXPECT_EQ(f.p.cur().smartCheck[6], 1);
+    EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().smartCheck[6]), ints(3, 1));
     clickToModal(f.main, "goauto", [](QWidget& getfile) {
         toggle(getfile, "op5");
         click(getfile, "close");

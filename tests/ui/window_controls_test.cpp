@@ -1,26 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <functional>
-#include <optional>
 #include <span>
-#include <string>
-#include <vector>
 
-#include "flow/smart_form.h"
-#include "flow/student_form.h"
 #include "records/index.h"
 #include "support/ui_support.h"
-#include "views/smart_window.h"
-#include "views/student_window.h"
 
 namespace sb::test {
 namespace {
@@ -158,11 +144,9 @@ TEST(WindowControls, EachControlOfEachWindowReachesItsModel)
         SCOPED_TRACE(row.name);
         Ui f;
         // Bob and Ann in the class file; Bob keeps his results on disk (Auto Teach on).
-        DrillSettings bob = f.p.settings.defaultSettings, ann = bob;
-        setName(bob, "Bob");
-        setName(ann, "Ann");
+        DrillSettings bob = originalDefaults("Bob");
         bob.autoTeach = 1;
-        writeStudentFile(f.dir.path(), {bob, ann});
+        writeStudentFile(f.dir.path(), {bob, originalDefaults("Ann")});
         std::ofstream(f.at("Bob.Xtx"), std::ios::binary) << std::string(4800, '\0');
         const auto act = [&](QWidget& w) {
             if (row.prepare) {
