@@ -2,24 +2,52 @@
 #include "platform/assets_qt.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QStringList>
 
-// Outside the namespace: Q_INIT_RESOURCE declares the resource's initialiser in the global one.
-static void initHelpResourceGlobal()
+namespace sb {
+
+namespace {
+
+// The pixels of a JPEG the build made, as its reader decodes them, from the copy the build
+// wrote beside it (<name>.jpg.ppm, raw pixels): read by the toolkit itself, where a JPEG needs
+// the JPEG library and its plug-in loaded first. The copy is taken only while the SHA-1 of the
+// JPEG's bytes is the one its comment line names; a teacher's own picture is read as it is.
+QImage readDecodedCopy(const QString& jpeg)
 {
-    Q_INIT_RESOURCE(help);
+    QFile copy(jpeg + QStringLiteral(".ppm"));
+    QFile file(jpeg);
+    if (!copy.open(QIODevice::ReadOnly) || copy.readLine(8) != "P6\n" ||
+        !file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray sha1 = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+    if (copy.readLine(64).trimmed() != "# Source-SHA1 " + sha1.toHex()) {
+        return {};
+    }
+    copy.seek(0);
+    QImageReader reader(&copy, "ppm");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
-namespace sb {
+} // namespace
 
 QImage readImage(const QString& path)
 {
-    QImageReader named(path, QFileInfo(path).suffix().toLower().toLatin1());
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QStringLiteral("jpg")) {
+        if (QImage decoded = readDecodedCopy(path); !decoded.isNull()) {
+            return decoded;
+        }
+    }
+    QImageReader named(path, suffix.toLatin1());
     named.setAutoDetectImageFormat(false);
     QImage image = named.read();
     return image.isNull() ? QImage(path) : image;
@@ -100,11 +128,6 @@ QString findAssetIn(const QString& dataDir, const QString& name)
             return QDir::cleanPath(info.absoluteFilePath());
     }
     return {};
-}
-
-void initHelpResource()
-{
-    initHelpResourceGlobal();
 }
 
 } // namespace sb

@@ -19,7 +19,8 @@ QString findAsset(const QString& name);
 
 // Reads an image file as the format its name says ("logo.jpg" as JPEG), without asking every
 // image plug-in whether it knows the file, which would load them all; a file whose contents do
-// not match its name is still read, by its contents. A null image when it cannot be read.
+// not match its name is still read, by its contents. A JPEG the build made is read from the
+// copy of its decoded pixels beside it. A null image when it cannot be read.
 QImage readImage(const QString& path);
 
 // Reads the pictures the widget style draws with as the PNGs they are, once, into the pixmap
@@ -38,10 +39,5 @@ QString findModule(const QString& fileName);
 using AssetLocator = std::function<QString(const QString& name)>;
 // findAssetIn for the data folder dataDir.
 AssetLocator assetsIn(const QString& dataDir);
-
-// Makes the help pages (qrc:/help/...) available. The pages are compiled into the static UI
-// library, whose unreferenced resource objects a linker may drop; call this once before the
-// help is first shown. Calling it again does no harm.
-void initHelpResource();
 
 } // namespace sb

@@ -6,6 +6,7 @@
 #include <QLibrary>
 
 #include <functional>
+#include <utility>
 
 #include "platform/assets_qt.h"
 #include "platform/trace_qt.h"
@@ -13,8 +14,6 @@
 namespace sb {
 
 namespace {
-
-using Make = Sound* (*)(const AssetLocator*, const std::function<void()>*);
 
 class FirstInput final : public QObject {
 public:
@@ -42,11 +41,17 @@ private:
 } // namespace
 
 LazySound::LazySound(AssetLocator locate, QString modulePath)
-    : m_locate(std::move(locate)), m_modulePath(std::move(modulePath))
+    : m_locate(std::move(locate)), m_modulePath(std::move(modulePath)),
+      m_receiver(std::make_unique<QObject>())
 {
 }
 
-LazySound::~LazySound() = default;
+LazySound::~LazySound()
+{
+    if (m_loader.joinable()) {
+        m_loader.join();
+    }
+}
 
 void LazySound::prepare()
 {
@@ -55,16 +60,31 @@ void LazySound::prepare()
     }
     m_tried = true;
     trace("sound: loading");
-    QLibrary module(m_modulePath.isEmpty() ? findModule(QStringLiteral("sumblitz-sound.so"))
-                                           : m_modulePath);
-    // The module stays loaded for the rest of the program: its sounds live in it.
-    module.setLoadHints(QLibrary::PreventUnloadHint);
-    const auto make = reinterpret_cast<Make>(module.resolve("sumblitzMakeSound"));
+    const QString path =
+        m_modulePath.isEmpty() ? findModule(QStringLiteral("sumblitz-sound.so")) : m_modulePath;
+    QObject* receiver = m_receiver.get();
+    m_loader = std::thread([this, path, receiver] {
+        QLibrary module(path);
+        // The module stays loaded for the rest of the program: its sounds live in it.
+        module.setLoadHints(QLibrary::PreventUnloadHint);
+        const auto make = reinterpret_cast<Make>(module.resolve("sumblitzMakeSound"));
+        QMetaObject::invokeMethod(
+            receiver, [this, make] { finishLoading(make); }, Qt::QueuedConnection);
+    });
+}
+
+void LazySound::finishLoading(Make make)
+{
+    m_loader.join();
+    m_finished = true;
     if (make != nullptr) {
-        const std::function<void()> beep = [] { QApplication::beep(); };
-        m_backend.reset(make(&m_locate, &beep));
+        const std::function<void()> systemBeep = [] { QApplication::beep(); };
+        m_backend.reset(make(&m_locate, &systemBeep));
     }
     trace(m_backend ? "sound: loaded" : "sound: no module");
+    if (const std::optional<SoundId> due = std::exchange(m_due, std::nullopt)) {
+        play(*due);
+    }
 }
 
 void LazySound::prepareOnFirstInput()
@@ -76,14 +96,22 @@ void LazySound::prepareOnFirstInput()
 
 void LazySound::play(SoundId sound)
 {
-    prepare();
     if (m_backend) {
         m_backend->play(sound);
+    } else if (!m_finished) {
+        // The last sound due wins, as a sound played cuts off the one before.
+        prepare();
+        m_due = sound;
     } else {
-        const int slot = static_cast<int>(sound);
-        if (slot >= 1 && slot <= 6) {
-            QApplication::beep();
-        }
+        beep(sound);
+    }
+}
+
+void LazySound::beep(SoundId sound) const
+{
+    const int slot = static_cast<int>(sound);
+    if (slot >= 1 && slot <= 6) {
+        QApplication::beep();
     }
 }
 

@@ -16,6 +16,14 @@
 #include "platform/assets_qt.h"
 #include "views/translation_qt.h"
 
+// Makes the help pages (qrc:/help/...) available. They are compiled into the static library of
+// the windows, whose unreferenced resource objects a linker may drop. Outside the namespace:
+// Q_INIT_RESOURCE declares the resource's initialiser in the global one.
+static void initHelpResource()
+{
+    Q_INIT_RESOURCE(help);
+}
+
 namespace sb {
 
 namespace {

@@ -38,12 +38,9 @@
 #include "views/delay_window.h"
 #include "views/help_window.h"
 #include "views/input_rules_qt.h"
+#include "views/other_windows_qt.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
-#include "views/progress_window.h"
-#include "views/results_window.h"
-#include "views/smart_window.h"
-#include "views/student_window.h"
 #include "views/translation_qt.h"
 
 namespace sb {
@@ -407,39 +404,29 @@ void MainWindow::connectWindowButtons()
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
         // The boxes on screen go into curSettings first: Ok there shows curSettings here.
         ReadSelection(m_program.main, m_program.cur());
-        SmartWindow smart(m_program, this);
-        // Its "Student Data" opens that window over it, without a way back to this one.
-        smart.setStudentDataOpener([this](QWidget* parent) {
-            StudentWindow getfile(m_program, {}, parent);
-            getfile.exec();
-        });
-        smart.exec();
+        if (OtherWindows* windows = otherWindows()) {
+            windows->smartRepeat(m_program, this);
+        }
         after();
     });
     connect(m_goauto, &QPushButton::clicked, this, [this] {
         goauto_click(m_program);
         render();
-        // Its "Repeat Setting" opens the Smart Repeat window over it, without a way back; the
-        // answer says whether that window applied its values.
-        StudentWindow getfile(
-            m_program,
-            [this] {
-                SmartWindow smart(m_program, this);
-                smart.exec();
-                return smart.model().applied;
-            },
-            this);
-        getfile.exec();
+        if (OtherWindows* windows = otherWindows()) {
+            windows->studentData(m_program, this);
+        }
         after();
     });
     connect(m_resultsgo, &QPushButton::clicked, this, [this] {
-        ResultsWindow Resulttable(m_program, this);
-        Resulttable.exec();
+        if (OtherWindows* windows = otherWindows()) {
+            windows->results(m_program, this);
+        }
         after();
     });
     connect(m_progressgo, &QPushButton::clicked, this, [this] {
-        ProgressWindow progress(m_program, this);
-        progress.exec();
+        if (OtherWindows* windows = otherWindows()) {
+            windows->progress(m_program, this);
+        }
         after();
     });
 }
@@ -638,6 +625,12 @@ void MainWindow::pressAnswer(int i)
         return;
     }
     but_click(m_program, i);
+    // The next problem is what the pupil waits for: it is painted and put on screen first, and
+    // the buttons and captions that come with it right after, in the same frame.
+    m_dm->setDrawing(m_program.main.dm);
+    if (m_dm->isVisible()) {
+        m_dm->repaint();
+    }
     after();
 }
 
@@ -673,21 +666,30 @@ void MainWindow::openHelp()
             return;
         }
     }
-    if (m_help == nullptr) {
-        m_help = new HelpWindow(dataDir, this);
+    OtherWindows* windows = otherWindows();
+    if (windows == nullptr) {
+        return;
     }
-    m_help->showPage();
+    if (m_help == nullptr) {
+        m_help = windows->makeHelp(dataDir, this);
+    }
+    windows->showHelp(m_help);
 }
 
 void MainWindow::setPicture(const QPixmap& picture)
 {
-    // Most answers show the picture already there: it is scaled and repainted only when it
-    // changes.
+    // Most answers show the picture already there: it is repainted only when it changes. Each
+    // picture is scaled once to the picture box's fixed size, not at each answer that shows it.
     if (picture.cacheKey() == m_pictureKey) {
         return;
     }
     m_pictureKey = picture.cacheKey();
-    m_dsp->setPixmap(picture.scaled(m_dsp->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto [scaled, made] = m_scaledPictures.try_emplace(m_pictureKey);
+    if (made) {
+        scaled->second =
+            picture.scaled(m_dsp->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    m_dsp->setPixmap(scaled->second);
 }
 
 void MainWindow::shutDownNow()

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -25,7 +27,6 @@ struct Program;
 class ProblemView;
 class PopupWindow;
 class DelayWindow;
-class HelpWindow;
 class InputRules;
 
 // The main window "sb12". It holds no rule of its own: every event goes to one model handler,
@@ -126,12 +127,14 @@ private:
     unsigned m_clockStarts = 0;
     PopupWindow* m_pop = nullptr;
     DelayWindow* m_noshow = nullptr;
-    HelpWindow* m_help = nullptr;
+    QWidget* m_help = nullptr; // made by the windows module at the first help
     int m_closeTries = 0;
     bool m_shutDown = false;
     std::unique_ptr<InputRules> m_input;
-    // The picture shown in dsp, by its QPixmap::cacheKey (the picture before scaling).
+    // The picture shown in dsp, by its QPixmap::cacheKey (the picture before scaling), and
+    // each picture shown so far scaled to dsp's size, by the same key (five at most).
     qint64 m_pictureKey = 0;
+    std::map<qint64, QPixmap> m_scaledPictures;
 };
 
 } // namespace sb

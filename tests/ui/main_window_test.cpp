@@ -178,6 +178,23 @@ TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesAndPopupWidth)
     }
 }
 
+// A picture shown again after another is its own, as it was scaled the first time.
+TEST(MainWindowView, APictureShownAgainIsItsOwn)
+{
+    Ui f;
+    auto* dsp = find<QLabel>(f.main, "dsp");
+    QPixmap red(240, 240);
+    QPixmap blue(240, 240);
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    f.main.setPicture(red);
+    const QImage first = dsp->pixmap().toImage();
+    f.main.setPicture(blue);
+    EXPECT_NE(dsp->pixmap().toImage(), first);
+    f.main.setPicture(red);
+    EXPECT_EQ(dsp->pixmap().toImage(), first);
+}
+
 // A window made bigger gives the problem and the answers bigger text, the captions keep their
 // height, and the window can be made as small as it was. The notice after a failed save has a
 // line of its own: it never moves, squeezes or widens another control. A close in the pop-up

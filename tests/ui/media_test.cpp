@@ -4,9 +4,13 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 
+#include "platform/assets_qt.h"
 #include "platform/media_qt.h"
 #include "platform/sound_qt.h"
+#include "support/test_support.h"
 
 namespace sb {
 namespace {
@@ -41,6 +45,24 @@ TEST(QtPictures, AMissingPictureKeepsTheOneBefore)
     EXPECT_TRUE(pictures.show(PictureId::Logo));
     EXPECT_FALSE(pictures.show(PictureId::Happy));
     EXPECT_EQ(std::pair(changes, pictures.shown()), std::pair(1, 1));
+}
+
+// Each built picture is read from the decoded copy beside it with the pixels its JPEG decodes
+// to; a copy that is not its JPEG's (a teacher's picture put over the program's own) is passed by.
+TEST(QtPictures, ADecodedCopyStandsInOnlyForItsOwnJpeg)
+{
+    const QDir built(QCoreApplication::applicationDirPath());
+    for (const char* name : {"logo.jpg", "hsmile.jpg", "ssmile.jpg", "sp.jpg", "rg.jpg"}) {
+        const QString path = built.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(QFile::exists(path + ".ppm")) << name;
+        const QImage jpeg(path, "JPG");
+        EXPECT_EQ(readImage(path), jpeg) << name;
+    }
+    const test::TempDir data;
+    const QString logo = QString::fromStdString((data.path() / "logo.jpg").string());
+    ASSERT_TRUE(QFile::copy(built.filePath("logo.jpg"), logo));
+    ASSERT_TRUE(QFile::copy(built.filePath("sp.jpg.ppm"), logo + ".ppm"));
+    EXPECT_EQ(readImage(logo), QImage(logo, "JPG"));
 }
 
 } // namespace
