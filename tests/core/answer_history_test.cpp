@@ -59,10 +59,19 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     d.poseFactOne(), StartDrill(d.p);
     d.answer(Event::Right, 1000);
     EXPECT_EQ(d.rows().back().drillMs, d.rows().back().atMs);
+    // The next pupil's answers go to her own file.
+    setName(d.p.cur(), "Bo");
+    d.answer(Event::Right, 100);
+    FlushAnswerHistory(d.p);
+    const auto bo = HistoryDb::open(d.at("Bo.history.sqlite"), false);
+    ASSERT_TRUE(bo.db);
+    EXPECT_EQ(bo.db->rows(0, 0)->size(), 1u);
+    EXPECT_EQ(d.rows().size(), 5u);
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.
     setName(d.p.cur(), "");
     d.answer(Event::Right, 100);
-    EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Ann.history.sqlite"}));
+    EXPECT_EQ(filesIn(d.dir.path()),
+              (std::set<std::string>{"Ann.history.sqlite", "Bo.history.sqlite"}));
 }
 
 // Another program holding the database's write lock.

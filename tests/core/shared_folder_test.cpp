@@ -185,7 +185,17 @@ TEST(SharedFolder, OnlyAStaleLockIsBroken)
     ASSERT_TRUE(!busy.taken() && busy.holder);
     EXPECT_EQ(busy.holder->pid, 4242);
     EXPECT_EQ(holderText(*busy.holder).rfind("PC-12 since ", 0), 0u);
-    EXPECT_TRUE(tryLock(lock, true).taken()) << "taken over";
+    {
+        LockAttempt first = tryLock(lock, true); // taken over
+        ASSERT_TRUE(first.taken());
+        const LockAttempt second = tryLock(lock, true);
+        first.lock.release();
+        EXPECT_TRUE(second.taken() && fs::exists(lock)) << "left to the computer that took it";
+    }
+    writeBytes(lock, Bytes{}); // says nothing readable: being written, or cut by a crash
+    const LockAttempt unreadable = tryLock(lock);
+    ASSERT_TRUE(!unreadable.taken() && unreadable.holder);
+    EXPECT_EQ(holderText(*unreadable.holder), "another computer");
 
     lockOf("PC-12", 4242);
     const auto aMinuteAgo = fs::file_time_type::clock::now() - std::chrono::seconds(61);
