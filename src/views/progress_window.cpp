@@ -70,9 +70,9 @@ QString fluencyText(const FluencyCell& c)
     const char* text =
         c.answers == 1 ? QT_TRANSLATE_NOOP("sb::ProgressWindow", "%1, median %2 s of 1 answer")
                        : QT_TRANSLATE_NOOP("sb::ProgressWindow", "%1, median %2 s of %3 answers");
-    return QCoreApplication::translate("sb::ProgressWindow", text)
-        .arg(name, seconds(c.medianMs))
-        .arg(c.answers);
+    const QString shown =
+        QCoreApplication::translate("sb::ProgressWindow", text).arg(name, seconds(c.medianMs));
+    return c.answers == 1 ? shown : shown.arg(c.answers); // "1 answer" has no third number
 }
 
 QStringList dayHeaders()
