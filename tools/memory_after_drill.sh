@@ -25,13 +25,9 @@ for f in "$build/floor" "$build/startup_probe" "${programs[@]}"; do
     [ -x "$f" ] || { echo "memory_after_drill: no $f" >&2; exit 2; }
 done
 
-display=:${STARTUP_DISPLAY:-62}
-Xvfb "$display" -noreset -screen 0 1366x768x24 >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY=$display
+# shellcheck source=tools/xvfb_scratch.sh
+. "$(dirname "$0")/xvfb_scratch.sh"
+startXvfb
 actions="start$(printf ',right%.0s' $(seq 200)),windows,start,wrong"
 
 floorRss() {
