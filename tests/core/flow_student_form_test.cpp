@@ -225,6 +225,9 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     f.p.flags.smartFromStudent = 1; // cleared by every close
     f.form.close_click();
     EXPECT_EQ(f.p.flags.smartFromStudent, 0);
+    f.p.flags.smartFromStudent = 1;
+    f.form.close_request(false); // the window system's close that follows
+    EXPECT_EQ(f.p.flags.smartFromStudent, 0);
     ASSERT_EQ(f.bytes().size(), 4u * 208);
     EXPECT_EQ(f.bytes()[0], 3) << "the header counts the appended Untitled slot";
     EXPECT_EQ(f.slot(4), f.pupil("", OpAdd)) << "a blank copy of the custom defaults";

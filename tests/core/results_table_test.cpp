@@ -90,6 +90,8 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         ResultsModel loaded;
         Resulttable_load(loaded, d, kSize);
         EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "the percentages at load";
+        NWrong_click(loaded, d), per_click(loaded, d);
+        EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "and back from Wrong";
         const TableCells cells = CellsOf(d, ResultsView::Percent);
         // the first column is read out too
         EXPECT_EQ(cells.cell[7][4] + "|" + cells.columnLabel[1], " 66%|   1");
