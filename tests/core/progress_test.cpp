@@ -142,7 +142,8 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
     EXPECT_EQ(ProblemText(m.recent[static_cast<std::size_t>(factIndex(8, 7))].front()), "8 \xD7 7")
         << "as last posed";
     EXPECT_TRUE(m.confusions.empty());
-    EXPECT_EQ(m.days.size(), 2u);
+    ASSERT_EQ(m.days.size(), 2u);
+    EXPECT_EQ(m.days.back().medianMs, 900) << "today's one answer's own time";
     m.period = Period::All;
     LoadProgress(m, path, kNow, 0);
     ASSERT_EQ(m.confusions.size(), 2u);

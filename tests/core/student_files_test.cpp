@@ -172,6 +172,7 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
         {"count as it should be", 3, 4 * 208, {"Ann", "Bob", "Cy"}, false},
         {"negative count", -2, 4 * 208, {"Ann", "Bob", "Cy"}, true},
         {"count below the named slots", 1, 4 * 208, {"Ann", "Bob", "Cy"}, true},
+        {"count one below the last named slot", 2, 4 * 208, {"Ann", "Bob", "Cy"}, true},
         {"count above the whole slots", 4, 3 * 208 + 100, {"Ann", "Bob"}, true},
         {"count 0 and a default slot after it", 0, 208, {}, false},
     };
