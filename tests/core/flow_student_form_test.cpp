@@ -225,6 +225,7 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     f.p.flags.smartFromStudent = 1; // cleared by every close
     f.form.close_click();
     EXPECT_EQ(f.p.flags.smartFromStudent, 0);
+    EXPECT_EQ(f.p.run.beforeWindows, std::nullopt) << "not opened over Smart Repeat";
     f.p.flags.smartFromStudent = 1;
     f.form.close_request(false); // the window system's close that follows
     EXPECT_EQ(f.p.flags.smartFromStudent, 0);

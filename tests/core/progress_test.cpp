@@ -200,8 +200,11 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
         auto opened = HistoryDb::open(dir.path() / historyFileName("Ann \"Quick\", Lee"), true);
         std::vector<AnswerRow> rows{
             answer(2, 3, W, 1000, kNow - 8 * kDay, "5"), // the week before: one answer
-            answer(7, 8, R, 1000, kNow - 2 * kDay), answer(7, 8, R, 4000, kNow - kDay),
-            answer(3, 3, R, 2000, kNow)};
+            answer(7, 8, R, 1000, kNow - 2 * kDay),
+            answer(7, 8, R, 4000, kNow - kDay),
+            answer(3, 3, R, 2000, kNow),
+            answer(4, 4, R, 1000, kNow - 6 * kDay),  // the week's first day
+            answer(5, 5, W, 1000, kNow - 7 * kDay)}; // the day before it
         ASSERT_EQ(opened.db->append(rows), HistoryStatus::Ok);
         ASSERT_EQ(opened.db->setSetting(kFluentSetting, 4000), HistoryStatus::Ok);
     }
@@ -218,8 +221,8 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
         (std::vector<Line>{
             {"Pupil", "Operation and level", "Auto Teach", "Last drill", "This week",
              "Right this week", "Fluent facts", "Trend"},
-            {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9", "On", "2026-05-28", "3",
-             "100%", "2", "+100"},
+            {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9", "On", "2026-05-28", "4",
+             "100%", "3", "+100"},
             {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "0", "", "0", ""},
             {"Dee", "Addition, 1-10 by 1-10", "Off", "2026-05-20", "0", "", "0", ""},
             {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));

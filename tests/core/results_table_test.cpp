@@ -92,6 +92,9 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "the percentages at load";
         NWrong_click(loaded, d), per_click(loaded, d);
         EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "and back from Wrong";
+        rat_click(loaded, d);
+        EXPECT_TRUE(std::any_of(loaded.p.texts.begin(), loaded.p.texts.end(),
+                                [](const TextItem& t) { return t.text == "   2/   3"; }));
         const TableCells cells = CellsOf(d, ResultsView::Percent);
         // the first column is read out too
         EXPECT_EQ(cells.cell[7][4] + "|" + cells.columnLabel[1], " 66%|   1");

@@ -212,6 +212,10 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     ::dup2(in, 0), ::close(in);
     EXPECT_TRUE(saved);
     EXPECT_EQ(readBytes(noInput.at("Default.Xsx")).size(), 624u);
+    EXPECT_EQ(std::filesystem::status(noInput.at("Default.Xsx")).permissions() &
+                  std::filesystem::perms::others_exec,
+              std::filesystem::perms::none)
+        << "a record file made afresh is no program";
     const auto past = diskFileSystem().read(noInput.at("Default.Xsx"), 700, 10);
     ASSERT_TRUE(past);
     EXPECT_EQ(past->size(), 0u) << "nothing past the end";

@@ -237,7 +237,7 @@ TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
 {
     Lab lab;
     const fs::path away = lab.folder.string() + "-away";
-    Computer a(lab.folder);
+    Computer a(lab.folder), b(lab.folder); // b has no pupil, so no lock to touch
     a.open();
     a.add("Pia");
     a.form->start_click(); // Auto Teach on: her results are saved
@@ -245,8 +245,9 @@ TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
     StartDrill(a.p);
     fs::rename(lab.folder, away);
     but_click(a.p, a.p.drill.rightSlot);
-    RefreshLocks(a.p);
+    RefreshLocks(a.p), RefreshLocks(b.p);
     EXPECT_NE(a.p.main.notice.find(kFolderUnreachable), std::string::npos);
+    EXPECT_NE(b.p.main.notice.find(kFolderUnreachable), std::string::npos);
     EXPECT_FALSE(WriteFactFile(a.p));
     but_click(a.p, a.p.drill.rightSlot);
     fs::rename(away, lab.folder);
