@@ -121,6 +121,13 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     damaged.answer(Event::Wrong, 1500);
     EXPECT_EQ(damaged.rows().size(), 3u);
     EXPECT_EQ(damaged.p.main.notice, "");
+    HistoryWriter capped(2); // a history out of reach for long keeps its latest answers
+    writeBytes(damaged.file(), junk);
+    for (int i = 0; i < 3; ++i) {
+        capped.submit(damaged.file(), row(i, AnswerOutcome::Right, "2", 1000));
+    }
+    capped.settle();
+    EXPECT_EQ(capped.waiting(damaged.file()), 2u);
 }
 
 // A reading holds the file's lock while it reads, and never after: the writer's answers wait

@@ -226,6 +226,8 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
             {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "0", "", "0", ""},
             {"Dee", "Addition, 1-10 by 1-10", "Off", "2026-05-20", "0", "", "0", ""},
             {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));
+    SortOverview(overview, OverviewColumn::LastDrill, false);
+    EXPECT_EQ(overview.front().name, "Dee") << "the earliest first, those who never drilled last";
     ProgressModel one; // the Progress window over a damaged history and over none
     one.pupil = "Cy";
     LoadProgress(one, dir.path() / historyFileName("Cy"), kNow, 0);
