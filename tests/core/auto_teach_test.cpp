@@ -213,6 +213,10 @@ TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWra
     one.s.reviewAfter() = 32767;
     static_cast<void>(AutoTeachStep(one.p.settings, one.p.drill, one.random));
     EXPECT_EQ(selectionOf(one.s), "1000/1000000000");
+    Teaching none(OpAdd, "1000/0000000000", "0000000000"); // a damaged record: no box in play
+    none.s.reviewCount = none.s.reviewAfter();
+    EXPECT_EQ(none.step(), ":Rev 1 to 0|-");
+    EXPECT_EQ(selectionOf(none.s), "1000/0000000000") << "no second number switched on";
     one.s.reviewAfter() = 5, one.s.reviewCount = 4; // and one of 1 alone begins as such
     EXPECT_EQ(one.step(), ":Rev 1 to 1|-");
 }

@@ -311,6 +311,7 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         const Bytes old =
             concat({markedSlot("X", 1, 2), markedSlot("Bob", 5), markedSlot("Ann", 4)});
         static_cast<void>(t.open(old));
+        EXPECT_EQ(RenameStudent(t.students, 0, "Anna").status.error(), EBADF) << "no pupil 0";
         t.files.failLink = row.failLink;
         t.files.failRename = row.failRename;
         const FileOutcome outcome = RenameStudent(t.students, 2, "Anna");
