@@ -224,8 +224,11 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     const auto failing = [&](int why, int times) {
         calls = 0;
         return retryWhileBusy([&] {
-            errno = ++calls <= times ? why : 0;
-            return errno == 0 ? 0 : -1;
+            if (++calls <= times) {
+                errno = why;
+                return -1;
+            }
+            return 0; // as a system call does, it leaves errno as it was
         });
     };
     EXPECT_EQ(failing(EBUSY, 2), 0);
