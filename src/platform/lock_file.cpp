@@ -73,10 +73,10 @@ std::optional<LockHolder> parse(std::string_view text)
     return holder;
 }
 
-// Seconds since path was last touched; nothing when it cannot be asked.
-// Seconds since the file was last written, by `now` when given: the time a file just written
-// in the same folder carries. A file server stamps the times of what is written to it, so the
-// two are read on one clock, however far this computer's clock is from the holder's.
+// Seconds since path was last written; nothing when it cannot be asked. Counted to `now` when
+// given: the time a file just written in the same folder carries. A file server stamps the
+// times of what is written to it, so the two are read on one clock, however far this
+// computer's clock is from the holder's.
 std::optional<double> idleSeconds(const fs::path& path, const std::optional<timespec>& now = {})
 {
     struct stat st {};
