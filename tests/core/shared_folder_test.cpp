@@ -123,16 +123,16 @@ TEST(SharedFolder, AWindowOpenElsewhereWritesEachPupilByNameAndItsCancelUndoesOn
     b.form->cancel_click();
     EXPECT_EQ(lab.names(), (Names{"P02", "P03", "P04", "P05", "P06"}));
     EXPECT_EQ(lab.counted(), 5);
+    for (const DrillSettings& s : lab.records()) { // each her own record
+        const int i = trimmedName(s).back() - '0';
+        EXPECT_EQ(ints(s.teachSet[1], s.operation), ints(100 + i, 1 + i % 6)) << trimmedName(s);
+    }
     Lab empty; // what d appended, from the file's first slot on, goes with d's Cancel
     Computer c(empty.folder), d(empty.folder);
     d.open(), d.add("Dee");
     c.open(), c.choose("Untitled"); // the file changes after it
     d.form->cancel_click();
     EXPECT_EQ(empty.names(), (Names{"Untitled"}));
-    for (const DrillSettings& s : lab.records()) { // each her own record
-        const int i = trimmedName(s).back() - '0';
-        EXPECT_EQ(ints(s.teachSet[1], s.operation), ints(100 + i, 1 + i % 6)) << trimmedName(s);
-    }
 }
 
 // A pupil is current on one computer at a time: the other is told where she is, and gets her
