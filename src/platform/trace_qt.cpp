@@ -2,13 +2,12 @@
 #include "platform/trace_qt.h"
 
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QTimer>
-#include <QWidget>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <ctime>
+
+#include "platform/first_paint_qt.h"
 
 namespace sb {
 
@@ -21,25 +20,6 @@ struct Trace {
     Trace() { since.start(); }
 };
 Trace loaded;
-
-class FirstPaint final : public QObject {
-public:
-    explicit FirstPaint(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Once the paint has reached the screen.
-            QTimer::singleShot(0, this, [this] {
-                trace("first paint");
-                deleteLater();
-            });
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -63,7 +43,7 @@ namespace sb {
 void traceFirstPaint(QWidget& window)
 {
     if (loaded.on) {
-        new FirstPaint(window);
+        afterFirstPaint(window, [] { trace("first paint"); });
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/assets_qt.h"
 #include "platform/command_line_qt.h"
+#include "platform/first_paint_qt.h"
 #include "support/ui_support.h"
 #include "views/common_qt.h"
 #include "views/popup_window.h"
@@ -123,6 +124,35 @@ TEST(WindowPlace, RestoredOnlyWhereAScreenShowsIt)
         EXPECT_EQ(opened.geometry() == closed.geometry(), free.contains(at));
         EXPECT_TRUE(free.intersects(opened.geometry()));
     }
+}
+
+// Work put off until the window is on screen runs once, after its first paint and not before,
+// and not at all for a window gone before it painted.
+TEST(FirstPaint, RunsOnceAfterThePaintAndNeverForAWindowGoneBefore)
+{
+    int ran = 0;
+    bool paintedFirst = false;
+    QWidget window;
+    window.resize(120, 80);
+    afterFirstPaint(window, [&] {
+        ++ran;
+        paintedFirst = !window.visibleRegion().isEmpty();
+    });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, 0);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ran > 0; }, 2000));
+    EXPECT_TRUE(paintedFirst);
+    window.update();
+    QTest::qWait(50);
+    EXPECT_EQ(ran, 1);
+
+    auto* gone = new QWidget;
+    afterFirstPaint(*gone, [&] { ++ran; });
+    gone->show();
+    delete gone;
+    QTest::qWait(50);
+    EXPECT_EQ(ran, 1);
 }
 
 // The translation chosen with --lang; the core's captions put into it phrase by phrase, with
