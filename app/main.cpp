@@ -22,6 +22,8 @@
 #include "platform/assets_qt.h"
 #include "platform/clock.h"
 #include "platform/command_line_qt.h"
+#include "platform/first_paint_qt.h"
+#include "platform/font_warmup_qt.h"
 #include "platform/lazy_sound_qt.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
@@ -158,14 +160,13 @@ int main(int argc, char* argv[])
     }
     const auto commandLine = std::get<sb::CommandLine>(std::move(read));
 
+    sb::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     sb::trace("application");
     sb::readStylePictures();
     sb::installTranslations(app, commandLine.language);
     // Lets a desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sumblitz.Sumblitz"));
-    QApplication::setWindowIcon(
-        QIcon(QPixmap::fromImage(sb::readImage(sb::findAsset(QStringLiteral("sumblitz.png"))))));
 
     sb::SystemClock clock;
     sb::StdRandom random(clock.seed());
@@ -179,6 +180,8 @@ int main(int argc, char* argv[])
     sb::Program program(services);
     program.run.sharedFolder = commandLine.shared;
 
+    fonts.wait();
+    sb::trace("fonts read");
     sb::MainWindow window(program);
     sb::trace("window built");
     QObject::connect(&pictures, &sb::QtPictures::pictureChanged, &window,
@@ -194,6 +197,12 @@ int main(int argc, char* argv[])
     window.show();
     sb::trace("shown");
     sb::traceFirstPaint(window);
+    // The icon (its picture decoded, then sent to the display) is not needed for the first
+    // sight of the window: the desktop shows it a moment later, for every window.
+    sb::afterFirstPaint(window, [] {
+        QApplication::setWindowIcon(QIcon(
+            QPixmap::fromImage(sb::readImage(sb::findAsset(QStringLiteral("sumblitz.png"))))));
+    });
     sound.prepareOnFirstInput();
 
     sb::StopSignals stops;
