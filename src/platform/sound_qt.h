@@ -2,24 +2,26 @@
 #pragma once
 
 #include <QAudioDevice>
+#include <QObject>
+#include <QThread>
 
 #include <array>
 #include <functional>
-#include <memory>
 
 #include "platform/assets_qt.h"
 #include "platform/media.h"
-
-class QSoundEffect;
 
 namespace sb {
 
 // The drill sounds through Qt Multimedia. The six files (soundFile slots 1..6) are found and
 // loaded once, when the object is made; play() returns at once, stops whatever is still
-// sounding and starts the slot's sound from its beginning. A slot whose file is missing or
-// could not be read gives the system's default sound (the beep) instead, so the pupil still
-// hears that something happened. A slot outside 1..6 plays nothing, and a found file plays
-// nothing on a machine without an audio output; nothing is ever reported to the pupil.
+// sounding and starts the slot's sound from its beginning. The sounds are loaded and started on
+// a thread of their own: starting one opens a stream to the sound server and waits for its
+// answer, which must hold up neither the next problem on screen nor, should the server hang,
+// the window. A slot whose file is missing or could not be read gives the system's default
+// sound (the beep) instead, so the pupil still hears that something happened. A slot outside 1..6
+// plays nothing, and a found file plays nothing on a machine without an audio output; nothing is
+// ever reported to the pupil.
 class QtSound final : public Sound {
 public:
     using Beep = std::function<void()>;
@@ -38,9 +40,14 @@ public:
     bool has(SoundId sound) const;
 
 private:
-    std::array<std::unique_ptr<QSoundEffect>, 7> m_effects; // slots 1..6
-    std::array<bool, 7> m_missing{};                        // slots 1..6 without a file
+    class Player;
+
+    std::array<bool, 7> m_loaded{};  // slots 1..6 with a sound on the player
+    std::array<bool, 7> m_missing{}; // slots 1..6 without a file
     Beep m_beep;
+    QObject m_home;             // where the player's reports come back to, on this object's thread
+    QThread m_thread;           // the player's
+    Player* m_player = nullptr; // lives on m_thread, deleted as it ends
 };
 
 } // namespace sb

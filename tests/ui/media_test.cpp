@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImage>
 
+#include <memory>
+
 #include "platform/assets_qt.h"
 #include "platform/media_qt.h"
 #include "platform/sound_qt.h"
@@ -15,22 +17,26 @@
 namespace sb {
 namespace {
 
-// A sound whose file is missing beeps; found files with no output to play them stay silent.
+// A sound whose file is missing beeps at once; found files with no output to play them stay
+// silent. The sounds' thread ends with the object, plays still queued for it or not.
 TEST(QtSound, AMissingFileBeepsAndFoundOnesNeedAnOutput)
 {
     int beeps = 0;
     const QDir built(QCoreApplication::applicationDirPath());
-    QtSound sound(
+    auto sound = std::make_unique<QtSound>(
         [&built](const QString& name) {
             return name == "start.wav" ? built.filePath(name) : QString();
         },
         QAudioDevice(), [&] { ++beeps; });
     for (const auto& [id, beepsSoFar] :
          {std::pair{SoundId::Tick, 1}, {SoundId::Start, 1}, {SoundId::Correct, 2}}) {
-        EXPECT_FALSE(sound.has(id)) << static_cast<int>(id);
-        sound.play(id);
+        EXPECT_FALSE(sound->has(id)) << static_cast<int>(id);
+        sound->play(id);
         EXPECT_EQ(beeps, beepsSoFar) << static_cast<int>(id);
     }
+    sound.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(beeps, 2);
 }
 
 // A picture whose file is missing is not shown: the one before stays, and show says so.
