@@ -8,7 +8,10 @@
 # and the click on Start to its first problem (when the first sound is due). --first-sound
 # also runs each program "warm", a press on the empty problem area before Start, so that the
 # sound module is loaded before the first sound: cold minus warm is what the first sound costs.
-#   tools/startup_time.sh [--input] [--first-sound] [--runs N] BUILD_DIR [SUMBLITZ ...]
+# --sound-server runs a PulseAudio of the run's own (a null output, needs pulseaudio), so that
+# sounds are played as on a desktop; without it the program finds no sound server.
+#   tools/startup_time.sh [--input] [--first-sound] [--sound-server] [--runs N] BUILD_DIR
+#                         [SUMBLITZ ...]
 # BUILD_DIR holds floor and startup_probe (built with the tests, best as Release), and the
 # sumblitz measured unless others are named (say a build of an earlier commit: each is compared
 # with the floor of the same run). Each program runs in a scratch folder of its own, once
@@ -18,15 +21,17 @@ set -euo pipefail
 input=0
 runs=8
 warmToo=0
+soundServer=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --input) input=10; shift ;;
     --first-sound) input=10; warmToo=1; shift ;;
+    --sound-server) soundServer=1; shift ;;
     --runs) runs=$2; shift 2 ;;
     *) break ;;
     esac
 done
-[ $# -ge 1 ] || { sed -n '3,16p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+[ $# -ge 1 ] || { sed -n '3,18p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 build=$(realpath "$1")
 shift
 programs=("$build/floor")
@@ -48,6 +53,7 @@ done
 # shellcheck source=tools/xvfb_scratch.sh
 . "$(dirname "$0")/xvfb_scratch.sh"
 startXvfb
+[ "$soundServer" = 1 ] && startSoundServer
 
 launch() { # index, counted
     local dir=$work/p$1 line

@@ -38,11 +38,38 @@ private:
     LazySound& m_sound;
 };
 
+// Work posted to the program's thread with a priority of its own.
+class LaterEvent final : public QEvent {
+public:
+    explicit LaterEvent(std::function<void()> work) : QEvent(kind()), m_work(std::move(work)) {}
+    static QEvent::Type kind()
+    {
+        static const auto registered = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return registered;
+    }
+    void run() const { m_work(); }
+
+private:
+    std::function<void()> m_work;
+};
+
+class Receiver final : public QObject {
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == LaterEvent::kind()) {
+            static_cast<LaterEvent*>(event)->run();
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+
 } // namespace
 
 LazySound::LazySound(AssetLocator locate, QString modulePath)
     : m_locate(std::move(locate)), m_modulePath(std::move(modulePath)),
-      m_receiver(std::make_unique<QObject>())
+      m_receiver(std::make_unique<Receiver>())
 {
 }
 
@@ -97,7 +124,15 @@ void LazySound::prepareOnFirstInput()
 void LazySound::play(SoundId sound)
 {
     if (m_backend) {
-        m_backend->play(sound);
+        // Started once the window has drawn what the same click changed — the next problem,
+        // its buttons and captions, which is what the pupil waits for — rather than alongside
+        // it: opening a stream keeps the sound server busy, and on a school PC of two cores
+        // that would draw the drawing out. The window's drawing is a posted request of low
+        // priority; this one is posted lower still, so it comes after. A sound is heard some
+        // tens of milliseconds after it is started in any case; this adds about one.
+        QCoreApplication::postEvent(m_receiver.get(),
+                                    new LaterEvent([this, sound] { m_backend->play(sound); }),
+                                    Qt::LowEventPriority - 1);
     } else if (!m_finished) {
         // The last sound due wins, as a sound played cuts off the one before.
         prepare();

@@ -56,8 +56,8 @@ private:
     bool m_tried = false;
     bool m_finished = false;
     std::optional<SoundId> m_due;
-    // What the loading thread reports to: gone with this object, so a report that comes too
-    // late is dropped.
+    // What the loading thread reports to, and where a sound waits for the window's drawing:
+    // gone with this object, so a report or a sound that comes too late is dropped.
     std::unique_ptr<QObject> m_receiver;
     std::thread m_loader;
 };
