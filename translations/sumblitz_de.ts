@@ -184,110 +184,6 @@
         <translation>!! Falsche Antwort !!</translation>
     </message>
     <message>
-        <source>Settings could not be saved</source>
-        <translation>Einstellungen wurden nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Student data could not be saved</source>
-        <translation>Schülerdaten wurden nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Results could not be saved</source>
-        <translation>Ergebnisse wurden nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Results could not be read</source>
-        <translation>Ergebnisse konnten nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Results could not be read and were not saved</source>
-        <translation>Ergebnisse konnten nicht gelesen werden und wurden nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Student data could not be read</source>
-        <translation>Schülerdaten konnten nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Settings could not be read</source>
-        <translation>Einstellungen konnten nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
-        <translation>Die Klassendatei (StdDat.Xrx) war beschädigt und wurde repariert: Alle Schüler, die darin gefunden wurden, stehen in der Liste.</translation>
-    </message>
-    <message>
-        <source>The class file</source>
-        <translation>Die Klassendatei</translation>
-    </message>
-    <message>
-        <source>The class file (StdDat.Xrx) cannot be read</source>
-        <translation>Die Klassendatei (StdDat.Xrx) kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
-        <translation>Sie bleibt, wie sie ist. Schüler können nicht hinzugefügt, entfernt oder umbenannt werden.</translation>
-    </message>
-    <message>
-        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
-        <translation>Dieser Buchstabe geht in einem Namen nicht: Nimm Buchstaben aus westeuropäischen Sprachen.</translation>
-    </message>
-    <message>
-        <source>Choose the pupil to rename in the list first.</source>
-        <translation>Wähle zuerst in der Liste, wer umbenannt werden soll.</translation>
-    </message>
-    <message>
-        <source>Type the new name in the box above the list first.</source>
-        <translation>Schreib zuerst den neuen Namen in das Feld über der Liste.</translation>
-    </message>
-    <message>
-        <source>is already on the list: choose another name.</source>
-        <translation>steht schon in der Liste: Wähle einen anderen Namen.</translation>
-    </message>
-    <message>
-        <source>has no record in the class file yet: choose OK first.</source>
-        <translation>ist noch nicht in der Klassendatei: Klick zuerst auf OK.</translation>
-    </message>
-    <message>
-        <source>Results are already kept under the name</source>
-        <translation>Es gibt schon Ergebnisse unter dem Namen</translation>
-    </message>
-    <message>
-        <source>: choose another name.</source>
-        <translation>: Wähle einen anderen Namen.</translation>
-    </message>
-    <message>
-        <source>The results of</source>
-        <translation>Die Ergebnisse von</translation>
-    </message>
-    <message>
-        <source>could not be saved, so no other pupil is loaded:</source>
-        <translation>wurden nicht gespeichert, darum wird kein anderer Schüler geladen:</translation>
-    </message>
-    <message>
-        <source>The settings of</source>
-        <translation>Die Einstellungen von</translation>
-    </message>
-    <message>
-        <source>could not be stored</source>
-        <translation>wurden nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>could not be added</source>
-        <translation>wurde nicht hinzugefügt</translation>
-    </message>
-    <message>
-        <source>could not be renamed</source>
-        <translation>wurde nicht umbenannt</translation>
-    </message>
-    <message>
-        <source>The list could not be saved, nothing is changed yet</source>
-        <translation>Die Liste wurde nicht gespeichert, noch ist nichts geändert</translation>
-    </message>
-    <message>
-        <source>Table could not be saved</source>
-        <translation>Tabelle wurde nicht gespeichert</translation>
-    </message>
-    <message>
         <source>Addition</source>
         <translation>Plus</translation>
     </message>
@@ -312,14 +208,6 @@
         <translation>Geteilt mit Rest</translation>
     </message>
     <message>
-        <source>Progress could not be saved</source>
-        <translation>Fortschritt wurde nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Overview could not be saved</source>
-        <translation>Übersicht wurde nicht gespeichert</translation>
-    </message>
-    <message>
         <source>Fluent</source>
         <translation>Sicher</translation>
     </message>
@@ -334,18 +222,6 @@
     <message>
         <source>Never asked</source>
         <translation>Nie gefragt</translation>
-    </message>
-    <message>
-        <source>No answers kept yet for</source>
-        <translation>Noch keine Antworten gespeichert von</translation>
-    </message>
-    <message>
-        <source>The history of</source>
-        <translation>Der Verlauf von</translation>
-    </message>
-    <message>
-        <source>could not be read</source>
-        <translation>konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>Pupil</source>
@@ -390,6 +266,197 @@
     <message>
         <source>by</source>
         <translation>und</translation>
+    </message>
+</context>
+<context>
+    <name>message</name>
+    <message>
+        <source>Settings could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Einstellungen wurden nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Settings could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Einstellungen konnten nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Ergebnisse wurden nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Ergebnisse konnten nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be read and were not saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Ergebnisse konnten nicht gelesen werden und wurden nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Student data could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Schülerdaten wurden nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Student data could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Schülerdaten konnten nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>History could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Verlauf wurde nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Table could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Tabelle wurde nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Progress could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Fortschritt wurde nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>Overview could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Übersicht wurde nicht gespeichert (%1)</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be reached: saving again soon</source>
+        <translation>Der Datenordner ist nicht erreichbar: Gleich wird wieder gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 arbeitet gerade an %2</translation>
+    </message>
+    <message>
+        <source>%1 was taken over by another computer: her results are no longer saved here</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 wurde von einem anderen Computer übernommen: Die Ergebnisse werden hier nicht mehr gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 since %2</source>
+        <extracomment>%1 is a computer&apos;s name, %2 a time of day (10:02).</extracomment>
+        <translation>%1 seit %2</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>Die Klassendatei (StdDat.Xrx) war beschädigt und wurde repariert: Alle Schüler, die darin gefunden wurden, stehen in der Liste.</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read (%1): it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Die Klassendatei (StdDat.Xrx) kann nicht gelesen werden (%1): Sie bleibt, wie sie ist. Schüler können nicht hinzugefügt, entfernt oder umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>The class list is being changed on %1: choose Cancel and open this window again in a moment.</source>
+        <extracomment>%1 is the computer (and since when).</extracomment>
+        <translation>Die Klassenliste wird gerade an %1 geändert: Klick auf Abbrechen und öffne dieses Fenster gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2: she can be changed once that computer has let her go.</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 arbeitet gerade an %2: Änderungen gehen erst, wenn dieser Computer sie freigegeben hat.</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2. Take Over only when that computer is off: what it has not saved is lost.</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 arbeitet gerade an %2. Übernimm nur, wenn dieser Computer aus ist: Was er nicht gespeichert hat, geht verloren.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Dieser Buchstabe geht in einem Namen nicht: Nimm Buchstaben aus westeuropäischen Sprachen.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Wähle zuerst in der Liste, wer umbenannt werden soll.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Schreib zuerst den neuen Namen in das Feld über der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 is already on the list: choose another name.</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>%1 steht schon in der Liste: Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 has no record in the class file yet: choose OK first.</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 ist noch nicht in der Klassendatei: Klick zuerst auf OK.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name %1: choose another name.</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>Es gibt schon Ergebnisse unter dem Namen %1: Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The answer history of %1 stays under that name: another history is kept under the name %2.</source>
+        <extracomment>%1 is the pupil&apos;s old name, %2 her new one.</extracomment>
+        <translation>Der Antwortverlauf von %1 bleibt unter diesem Namen: Unter dem Namen %2 gibt es schon einen anderen Verlauf.</translation>
+    </message>
+    <message>
+        <source>The results of %1 could not be saved, so no other pupil is loaded: %2</source>
+        <extracomment>%1 is the pupil; %2 is the main window&apos;s line that says which files were not saved.</extracomment>
+        <translation>Die Ergebnisse von %1 wurden nicht gespeichert, darum wird kein anderer Schüler geladen: %2</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>Die Klassendatei</translation>
+    </message>
+    <message>
+        <source>The settings of %1 could not be stored</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Die Einstellungen von %1 wurden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown yet</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 kann noch nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be added</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>%1 wurde nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 could not be renamed</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 wurde nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>Die Liste wurde nicht gespeichert, noch ist nichts geändert</translation>
+    </message>
+    <message>
+        <source>%1: the class list is being changed on %2. Try again to wait for it, or choose Cancel.</source>
+        <extracomment>%1 says what could not be done (one of the messages above), %2 is the computer.</extracomment>
+        <translation>%1: Die Klassenliste wird gerade an %2 geändert. Versuch es noch einmal, um darauf zu warten, oder klick auf Abbrechen.</translation>
+    </message>
+    <message>
+        <source>%1: another computer has removed this pupil.</source>
+        <extracomment>%1 says what could not be done (one of the messages above).</extracomment>
+        <translation>%1: Ein anderer Computer hat diesen Schüler entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 the system&apos;s reason.</extracomment>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>No answers kept yet for %1</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Noch keine Antworten gespeichert von %1</translation>
+    </message>
+    <message>
+        <source>The history of %1 could not be read</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Der Verlauf von %1 konnte nicht gelesen werden</translation>
     </message>
 </context>
 <context>

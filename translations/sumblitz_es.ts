@@ -184,110 +184,6 @@
         <translation>¡¡ Respuesta incorrecta !!</translation>
     </message>
     <message>
-        <source>Settings could not be saved</source>
-        <translation>No se guardaron los ajustes</translation>
-    </message>
-    <message>
-        <source>Student data could not be saved</source>
-        <translation>No se guardaron los alumnos</translation>
-    </message>
-    <message>
-        <source>Results could not be saved</source>
-        <translation>No se guardaron los resultados</translation>
-    </message>
-    <message>
-        <source>Results could not be read</source>
-        <translation>No se pudieron leer los resultados</translation>
-    </message>
-    <message>
-        <source>Results could not be read and were not saved</source>
-        <translation>No se pudieron leer los resultados y no se guardaron</translation>
-    </message>
-    <message>
-        <source>Student data could not be read</source>
-        <translation>No se pudieron leer los alumnos</translation>
-    </message>
-    <message>
-        <source>Settings could not be read</source>
-        <translation>No se pudieron leer los ajustes</translation>
-    </message>
-    <message>
-        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
-        <translation>El archivo de la clase (StdDat.Xrx) estaba dañado y se ha reparado: todos los alumnos encontrados están en la lista.</translation>
-    </message>
-    <message>
-        <source>The class file</source>
-        <translation>El archivo de la clase</translation>
-    </message>
-    <message>
-        <source>The class file (StdDat.Xrx) cannot be read</source>
-        <translation>El archivo de la clase (StdDat.Xrx) no se puede leer</translation>
-    </message>
-    <message>
-        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
-        <translation>se deja como está, y no se pueden añadir, quitar ni renombrar alumnos.</translation>
-    </message>
-    <message>
-        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
-        <translation>Esa letra no puede ir en un nombre: usa letras de los idiomas de Europa occidental.</translation>
-    </message>
-    <message>
-        <source>Choose the pupil to rename in the list first.</source>
-        <translation>Primero elige en la lista el alumno que quieres renombrar.</translation>
-    </message>
-    <message>
-        <source>Type the new name in the box above the list first.</source>
-        <translation>Primero escribe el nombre nuevo en la casilla encima de la lista.</translation>
-    </message>
-    <message>
-        <source>is already on the list: choose another name.</source>
-        <translation>ya está en la lista: elige otro nombre.</translation>
-    </message>
-    <message>
-        <source>has no record in the class file yet: choose OK first.</source>
-        <translation>aún no está en el archivo de la clase: primero pulsa Aceptar.</translation>
-    </message>
-    <message>
-        <source>Results are already kept under the name</source>
-        <translation>Ya hay resultados con el nombre</translation>
-    </message>
-    <message>
-        <source>: choose another name.</source>
-        <translation>: elige otro nombre.</translation>
-    </message>
-    <message>
-        <source>The results of</source>
-        <translation>Los resultados de</translation>
-    </message>
-    <message>
-        <source>could not be saved, so no other pupil is loaded:</source>
-        <translation>no se guardaron, así que no se carga otro alumno:</translation>
-    </message>
-    <message>
-        <source>The settings of</source>
-        <translation>Los ajustes de</translation>
-    </message>
-    <message>
-        <source>could not be stored</source>
-        <translation>no se guardaron</translation>
-    </message>
-    <message>
-        <source>could not be added</source>
-        <translation>no se pudo añadir</translation>
-    </message>
-    <message>
-        <source>could not be renamed</source>
-        <translation>no se pudo renombrar</translation>
-    </message>
-    <message>
-        <source>The list could not be saved, nothing is changed yet</source>
-        <translation>La lista no se guardó, todavía no ha cambiado nada</translation>
-    </message>
-    <message>
-        <source>Table could not be saved</source>
-        <translation>No se guardó la tabla</translation>
-    </message>
-    <message>
         <source>Addition</source>
         <translation>Suma</translation>
     </message>
@@ -312,14 +208,6 @@
         <translation>División con resto</translation>
     </message>
     <message>
-        <source>Progress could not be saved</source>
-        <translation>No se guardó el progreso</translation>
-    </message>
-    <message>
-        <source>Overview could not be saved</source>
-        <translation>No se guardó el resumen</translation>
-    </message>
-    <message>
         <source>Fluent</source>
         <translation>Dominada</translation>
     </message>
@@ -334,18 +222,6 @@
     <message>
         <source>Never asked</source>
         <translation>Nunca preguntada</translation>
-    </message>
-    <message>
-        <source>No answers kept yet for</source>
-        <translation>Aún no hay respuestas guardadas de</translation>
-    </message>
-    <message>
-        <source>The history of</source>
-        <translation>El historial de</translation>
-    </message>
-    <message>
-        <source>could not be read</source>
-        <translation>no se pudo leer</translation>
     </message>
     <message>
         <source>Pupil</source>
@@ -390,6 +266,197 @@
     <message>
         <source>by</source>
         <translation>y</translation>
+    </message>
+</context>
+<context>
+    <name>message</name>
+    <message>
+        <source>Settings could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se guardaron los ajustes (%1)</translation>
+    </message>
+    <message>
+        <source>Settings could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se pudieron leer los ajustes (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se guardaron los resultados (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se pudieron leer los resultados (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be read and were not saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se pudieron leer los resultados y no se guardaron (%1)</translation>
+    </message>
+    <message>
+        <source>Student data could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se guardaron los alumnos (%1)</translation>
+    </message>
+    <message>
+        <source>Student data could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se pudieron leer los alumnos (%1)</translation>
+    </message>
+    <message>
+        <source>History could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se guardó el historial (%1)</translation>
+    </message>
+    <message>
+        <source>Table could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se guardó la tabla (%1)</translation>
+    </message>
+    <message>
+        <source>Progress could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se guardó el progreso (%1)</translation>
+    </message>
+    <message>
+        <source>Overview could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se guardó el resumen (%1)</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be reached: saving again soon</source>
+        <translation>No se puede llegar a la carpeta de datos: se vuelve a guardar en un momento</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 se está usando en %2</translation>
+    </message>
+    <message>
+        <source>%1 was taken over by another computer: her results are no longer saved here</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Otro ordenador ha tomado a %1: sus resultados ya no se guardan aquí</translation>
+    </message>
+    <message>
+        <source>%1 since %2</source>
+        <extracomment>%1 is a computer&apos;s name, %2 a time of day (10:02).</extracomment>
+        <translation>%1 desde las %2</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>El archivo de la clase (StdDat.Xrx) estaba dañado y se ha reparado: todos los alumnos encontrados están en la lista.</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read (%1): it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>El archivo de la clase (StdDat.Xrx) no se puede leer (%1): se deja como está, y no se pueden añadir, quitar ni renombrar alumnos.</translation>
+    </message>
+    <message>
+        <source>The class list is being changed on %1: choose Cancel and open this window again in a moment.</source>
+        <extracomment>%1 is the computer (and since when).</extracomment>
+        <translation>La lista de la clase se está cambiando en %1: pulsa Cancelar y vuelve a abrir esta ventana en un momento.</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2: she can be changed once that computer has let her go.</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 se está usando en %2: se podrá cambiar cuando ese ordenador lo deje libre.</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2. Take Over only when that computer is off: what it has not saved is lost.</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 se está usando en %2. Pulsa Tomar aquí solo si ese ordenador está apagado: lo que no haya guardado se pierde.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Esa letra no puede ir en un nombre: usa letras de los idiomas de Europa occidental.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Primero elige en la lista el alumno que quieres renombrar.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Primero escribe el nombre nuevo en la casilla encima de la lista.</translation>
+    </message>
+    <message>
+        <source>%1 is already on the list: choose another name.</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>%1 ya está en la lista: elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>%1 has no record in the class file yet: choose OK first.</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 aún no está en el archivo de la clase: primero pulsa Aceptar.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name %1: choose another name.</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>Ya hay resultados con el nombre %1: elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>The answer history of %1 stays under that name: another history is kept under the name %2.</source>
+        <extracomment>%1 is the pupil&apos;s old name, %2 her new one.</extracomment>
+        <translation>El historial de respuestas de %1 se queda con ese nombre: ya hay otro historial con el nombre %2.</translation>
+    </message>
+    <message>
+        <source>The results of %1 could not be saved, so no other pupil is loaded: %2</source>
+        <extracomment>%1 is the pupil; %2 is the main window&apos;s line that says which files were not saved.</extracomment>
+        <translation>Los resultados de %1 no se guardaron, así que no se carga otro alumno: %2</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>El archivo de la clase</translation>
+    </message>
+    <message>
+        <source>The settings of %1 could not be stored</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Los ajustes de %1 no se guardaron</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown yet</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 aún no se puede mostrar</translation>
+    </message>
+    <message>
+        <source>%1 could not be added</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>%1 no se pudo añadir</translation>
+    </message>
+    <message>
+        <source>%1 could not be renamed</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 no se pudo renombrar</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>La lista no se guardó, todavía no ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>%1: the class list is being changed on %2. Try again to wait for it, or choose Cancel.</source>
+        <extracomment>%1 says what could not be done (one of the messages above), %2 is the computer.</extracomment>
+        <translation>%1: la lista de la clase se está cambiando en %2. Vuelve a intentarlo para esperar, o pulsa Cancelar.</translation>
+    </message>
+    <message>
+        <source>%1: another computer has removed this pupil.</source>
+        <extracomment>%1 says what could not be done (one of the messages above).</extracomment>
+        <translation>%1: otro ordenador ha quitado a este alumno.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 the system&apos;s reason.</extracomment>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+    <message>
+        <source>No answers kept yet for %1</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Aún no hay respuestas guardadas de %1</translation>
+    </message>
+    <message>
+        <source>The history of %1 could not be read</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>El historial de %1 no se pudo leer</translation>
     </message>
 </context>
 <context>

@@ -184,110 +184,6 @@
         <translation>!! Mauvaise réponse !!</translation>
     </message>
     <message>
-        <source>Settings could not be saved</source>
-        <translation>Les réglages n&apos;ont pas été enregistrés</translation>
-    </message>
-    <message>
-        <source>Student data could not be saved</source>
-        <translation>Les élèves n&apos;ont pas été enregistrés</translation>
-    </message>
-    <message>
-        <source>Results could not be saved</source>
-        <translation>Les résultats n&apos;ont pas été enregistrés</translation>
-    </message>
-    <message>
-        <source>Results could not be read</source>
-        <translation>Les résultats n&apos;ont pas pu être lus</translation>
-    </message>
-    <message>
-        <source>Results could not be read and were not saved</source>
-        <translation>Les résultats n&apos;ont pas pu être lus et n&apos;ont pas été enregistrés</translation>
-    </message>
-    <message>
-        <source>Student data could not be read</source>
-        <translation>Les élèves n&apos;ont pas pu être lus</translation>
-    </message>
-    <message>
-        <source>Settings could not be read</source>
-        <translation>Les réglages n&apos;ont pas pu être lus</translation>
-    </message>
-    <message>
-        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
-        <translation>Le fichier de la classe (StdDat.Xrx) était abîmé et a été réparé : tous les élèves retrouvés sont dans la liste.</translation>
-    </message>
-    <message>
-        <source>The class file</source>
-        <translation>Le fichier de la classe</translation>
-    </message>
-    <message>
-        <source>The class file (StdDat.Xrx) cannot be read</source>
-        <translation>Le fichier de la classe (StdDat.Xrx) ne peut pas être lu</translation>
-    </message>
-    <message>
-        <source>it is left as it is, and pupils cannot be added, removed or renamed.</source>
-        <translation>il reste tel quel, et on ne peut pas ajouter, retirer ou renommer d&apos;élève.</translation>
-    </message>
-    <message>
-        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
-        <translation>Cette lettre ne peut pas aller dans un nom : utilise les lettres des langues d&apos;Europe de l&apos;Ouest.</translation>
-    </message>
-    <message>
-        <source>Choose the pupil to rename in the list first.</source>
-        <translation>Choisis d&apos;abord dans la liste l&apos;élève à renommer.</translation>
-    </message>
-    <message>
-        <source>Type the new name in the box above the list first.</source>
-        <translation>Écris d&apos;abord le nouveau nom dans la case au-dessus de la liste.</translation>
-    </message>
-    <message>
-        <source>is already on the list: choose another name.</source>
-        <translation>est déjà dans la liste : choisis un autre nom.</translation>
-    </message>
-    <message>
-        <source>has no record in the class file yet: choose OK first.</source>
-        <translation>n&apos;est pas encore dans le fichier de la classe : clique d&apos;abord sur OK.</translation>
-    </message>
-    <message>
-        <source>Results are already kept under the name</source>
-        <translation>Il y a déjà des résultats sous le nom</translation>
-    </message>
-    <message>
-        <source>: choose another name.</source>
-        <translation> : choisis un autre nom.</translation>
-    </message>
-    <message>
-        <source>The results of</source>
-        <translation>Les résultats de</translation>
-    </message>
-    <message>
-        <source>could not be saved, so no other pupil is loaded:</source>
-        <translation>n&apos;ont pas été enregistrés, donc aucun autre élève n&apos;est chargé :</translation>
-    </message>
-    <message>
-        <source>The settings of</source>
-        <translation>Les réglages de</translation>
-    </message>
-    <message>
-        <source>could not be stored</source>
-        <translation>n&apos;ont pas été enregistrés</translation>
-    </message>
-    <message>
-        <source>could not be added</source>
-        <translation>n&apos;a pas pu être ajouté</translation>
-    </message>
-    <message>
-        <source>could not be renamed</source>
-        <translation>n&apos;a pas pu être renommé</translation>
-    </message>
-    <message>
-        <source>The list could not be saved, nothing is changed yet</source>
-        <translation>La liste n&apos;a pas été enregistrée, rien n&apos;est encore changé</translation>
-    </message>
-    <message>
-        <source>Table could not be saved</source>
-        <translation>Le tableau n&apos;a pas été enregistré</translation>
-    </message>
-    <message>
         <source>Addition</source>
         <translation>Addition</translation>
     </message>
@@ -312,14 +208,6 @@
         <translation>Division avec reste</translation>
     </message>
     <message>
-        <source>Progress could not be saved</source>
-        <translation>Les progrès n&apos;ont pas été enregistrés</translation>
-    </message>
-    <message>
-        <source>Overview could not be saved</source>
-        <translation>La vue de la classe n&apos;a pas été enregistrée</translation>
-    </message>
-    <message>
         <source>Fluent</source>
         <translation>Acquis</translation>
     </message>
@@ -334,18 +222,6 @@
     <message>
         <source>Never asked</source>
         <translation>Jamais demandé</translation>
-    </message>
-    <message>
-        <source>No answers kept yet for</source>
-        <translation>Pas encore de réponses gardées pour</translation>
-    </message>
-    <message>
-        <source>The history of</source>
-        <translation>L&apos;historique de</translation>
-    </message>
-    <message>
-        <source>could not be read</source>
-        <translation>n&apos;a pas pu être lu</translation>
     </message>
     <message>
         <source>Pupil</source>
@@ -390,6 +266,197 @@
     <message>
         <source>by</source>
         <translation>et</translation>
+    </message>
+</context>
+<context>
+    <name>message</name>
+    <message>
+        <source>Settings could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les réglages n&apos;ont pas été enregistrés (%1)</translation>
+    </message>
+    <message>
+        <source>Settings could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les réglages n&apos;ont pas pu être lus (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les résultats n&apos;ont pas été enregistrés (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les résultats n&apos;ont pas pu être lus (%1)</translation>
+    </message>
+    <message>
+        <source>Results could not be read and were not saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les résultats n&apos;ont pas pu être lus et n&apos;ont pas été enregistrés (%1)</translation>
+    </message>
+    <message>
+        <source>Student data could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les élèves n&apos;ont pas été enregistrés (%1)</translation>
+    </message>
+    <message>
+        <source>Student data could not be read (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les élèves n&apos;ont pas pu être lus (%1)</translation>
+    </message>
+    <message>
+        <source>History could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>L&apos;historique n&apos;a pas été enregistré (%1)</translation>
+    </message>
+    <message>
+        <source>Table could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Le tableau n&apos;a pas été enregistré (%1)</translation>
+    </message>
+    <message>
+        <source>Progress could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Les progrès n&apos;ont pas été enregistrés (%1)</translation>
+    </message>
+    <message>
+        <source>Overview could not be saved (%1)</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>La vue de la classe n&apos;a pas été enregistrée (%1)</translation>
+    </message>
+    <message>
+        <source>The data folder cannot be reached: saving again soon</source>
+        <translation>Le dossier des données est injoignable : nouvel enregistrement dans un instant</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 est utilisé sur %2</translation>
+    </message>
+    <message>
+        <source>%1 was taken over by another computer: her results are no longer saved here</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 a été repris par un autre ordinateur : ses résultats ne sont plus enregistrés ici</translation>
+    </message>
+    <message>
+        <source>%1 since %2</source>
+        <extracomment>%1 is a computer&apos;s name, %2 a time of day (10:02).</extracomment>
+        <translation>%1 depuis %2</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) was damaged and has been repaired: every pupil found in it is listed.</source>
+        <translation>Le fichier de la classe (StdDat.Xrx) était abîmé et a été réparé : tous les élèves retrouvés sont dans la liste.</translation>
+    </message>
+    <message>
+        <source>The class file (StdDat.Xrx) cannot be read (%1): it is left as it is, and pupils cannot be added, removed or renamed.</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation>Le fichier de la classe (StdDat.Xrx) ne peut pas être lu (%1) : il reste tel quel, et on ne peut pas ajouter, retirer ou renommer d&apos;élève.</translation>
+    </message>
+    <message>
+        <source>The class list is being changed on %1: choose Cancel and open this window again in a moment.</source>
+        <extracomment>%1 is the computer (and since when).</extracomment>
+        <translation>La liste de la classe est en train d&apos;être modifiée sur %1 : clique sur Annuler et rouvre cette fenêtre dans un instant.</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2: she can be changed once that computer has let her go.</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 est utilisé sur %2 : on pourra le modifier quand cet ordinateur l&apos;aura libéré.</translation>
+    </message>
+    <message>
+        <source>%1 is in use on %2. Take Over only when that computer is off: what it has not saved is lost.</source>
+        <extracomment>%1 is the pupil, %2 the computer (and since when).</extracomment>
+        <translation>%1 est utilisé sur %2. Ne reprends que si cet ordinateur est éteint : ce qu&apos;il n&apos;a pas enregistré est perdu.</translation>
+    </message>
+    <message>
+        <source>That letter cannot be kept in a pupil&apos;s name: use the letters of Western European languages.</source>
+        <translation>Cette lettre ne peut pas aller dans un nom : utilise les lettres des langues d&apos;Europe de l&apos;Ouest.</translation>
+    </message>
+    <message>
+        <source>Choose the pupil to rename in the list first.</source>
+        <translation>Choisis d&apos;abord dans la liste l&apos;élève à renommer.</translation>
+    </message>
+    <message>
+        <source>Type the new name in the box above the list first.</source>
+        <translation>Écris d&apos;abord le nouveau nom dans la case au-dessus de la liste.</translation>
+    </message>
+    <message>
+        <source>%1 is already on the list: choose another name.</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>%1 est déjà dans la liste : choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 has no record in the class file yet: choose OK first.</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 n&apos;est pas encore dans le fichier de la classe : clique d&apos;abord sur OK.</translation>
+    </message>
+    <message>
+        <source>Results are already kept under the name %1: choose another name.</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>Il y a déjà des résultats sous le nom %1 : choisis un autre nom.</translation>
+    </message>
+    <message>
+        <source>The answer history of %1 stays under that name: another history is kept under the name %2.</source>
+        <extracomment>%1 is the pupil&apos;s old name, %2 her new one.</extracomment>
+        <translation>L&apos;historique des réponses de %1 reste sous ce nom : un autre historique existe déjà sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>The results of %1 could not be saved, so no other pupil is loaded: %2</source>
+        <extracomment>%1 is the pupil; %2 is the main window&apos;s line that says which files were not saved.</extracomment>
+        <translation>Les résultats de %1 n&apos;ont pas été enregistrés, donc aucun autre élève n&apos;est chargé : %2</translation>
+    </message>
+    <message>
+        <source>The class file</source>
+        <translation>Le fichier de la classe</translation>
+    </message>
+    <message>
+        <source>The settings of %1 could not be stored</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Les réglages de %1 n&apos;ont pas été enregistrés</translation>
+    </message>
+    <message>
+        <source>%1 cannot be shown yet</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 ne peut pas encore être affiché</translation>
+    </message>
+    <message>
+        <source>%1 could not be added</source>
+        <extracomment>%1 is the name typed.</extracomment>
+        <translation>%1 n&apos;a pas pu être ajouté</translation>
+    </message>
+    <message>
+        <source>%1 could not be renamed</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>%1 n&apos;a pas pu être renommé</translation>
+    </message>
+    <message>
+        <source>The list could not be saved, nothing is changed yet</source>
+        <translation>La liste n&apos;a pas été enregistrée, rien n&apos;est encore changé</translation>
+    </message>
+    <message>
+        <source>%1: the class list is being changed on %2. Try again to wait for it, or choose Cancel.</source>
+        <extracomment>%1 says what could not be done (one of the messages above), %2 is the computer.</extracomment>
+        <translation>%1 : la liste de la classe est en train d&apos;être modifiée sur %2. Réessaie pour l&apos;attendre, ou clique sur Annuler.</translation>
+    </message>
+    <message>
+        <source>%1: another computer has removed this pupil.</source>
+        <extracomment>%1 says what could not be done (one of the messages above).</extracomment>
+        <translation>%1 : un autre ordinateur a retiré cet élève.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 the system&apos;s reason.</extracomment>
+        <translation>%1 (%2) : %3.</translation>
+    </message>
+    <message>
+        <source>No answers kept yet for %1</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>Pas encore de réponses gardées pour %1</translation>
+    </message>
+    <message>
+        <source>The history of %1 could not be read</source>
+        <extracomment>%1 is the pupil.</extracomment>
+        <translation>L&apos;historique de %1 n&apos;a pas pu être lu</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,7 @@ std::int16_t bitsOf(std::span<const std::int16_t> boxes)
 void noteOutcomes(Program& p)
 {
     for (const auto& [path, written] : p.history.writer->outcomes()) {
-        noteSave(p, written, kHistoryNotSaved, path);
+        noteSave(p, written, MessageId::HistoryNotSaved, path);
     }
 }
 

@@ -6,7 +6,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "students/answer_history.h"
@@ -26,9 +25,6 @@ struct AnswerLog {
     std::optional<AnswerRow> given;
     std::unique_ptr<HistoryWriter> writer = std::make_unique<HistoryWriter>();
 };
-
-// What the notice says about a history that could not be written.
-inline constexpr std::string_view kHistoryNotSaved = "History could not be saved";
 
 // The current pupil's history file in the data directory.
 std::filesystem::path historyPath(const Program& p);

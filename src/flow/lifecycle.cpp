@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 
 #include "flow/answer_log.h"
 #include "flow/answering.h"
@@ -20,48 +21,48 @@ namespace {
 // notice: the line of every file (or other trouble) still in trouble, in the order they came.
 void showTroubles(Program& p)
 {
-    p.main.notice.clear();
-    for (const auto& t : p.run.fileTroubles) {
-        p.main.notice += (p.main.notice.empty() ? "" : "; ") + t.second;
+    Message notice;
+    for (const NoticeLine& t : p.run.troubles) {
+        notice.args.push_back(t.line);
     }
+    if (!notice.args.empty()) {
+        notice.id = MessageId::List;
+    }
+    p.main.notice = std::move(notice);
+}
+
+// Puts the line under (topic, file) in notice, in place of the one there; an empty line takes
+// it out.
+void setTrouble(Program& p, NoticeTopic topic, const std::string& file, Message line)
+{
+    auto& troubles = p.run.troubles;
+    const auto it = std::find_if(troubles.begin(), troubles.end(), [&](const NoticeLine& t) {
+        return t.topic == topic && t.file == file;
+    });
+    if (it != troubles.end() && line.empty()) {
+        troubles.erase(it);
+    } else if (it != troubles.end()) {
+        it->line = std::move(line);
+    } else if (!line.empty()) {
+        troubles.push_back({topic, file, std::move(line)});
+    }
+    showTroubles(p);
 }
 
 } // namespace
 
-void noteSave(Program& p, bool saved, std::string_view caption, const std::filesystem::path& file)
+void noteSave(Program& p, bool saved, MessageId line, const std::filesystem::path& file)
 {
     // The name as the pupil's name was typed: the record files' code page, like every caption.
     const std::u8string utf8 = file.filename().u8string();
     const std::string name = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
-    auto& troubles = p.run.fileTroubles;
-    const std::string key = file.string();
-    const auto it = std::find_if(troubles.begin(), troubles.end(),
-                                 [&key](const auto& t) { return t.first == key; });
-    const std::string line = std::string(caption) + " (" + name + ")";
-    if (saved && it != troubles.end()) {
-        troubles.erase(it);
-    } else if (!saved && it != troubles.end()) {
-        it->second = line;
-    } else if (!saved) {
-        troubles.emplace_back(key, line);
-    }
-    showTroubles(p);
+    setTrouble(p, NoticeTopic::File, file.string(),
+               saved ? Message() : Message(line, {Message(name)}));
 }
 
-void noteLine(Program& p, const std::string& key, const std::string& line)
+void noteLine(Program& p, NoticeTopic topic, Message line)
 {
-    auto& troubles = p.run.fileTroubles;
-    const std::string tagged = "\n" + key; // no path holds a line break at its start
-    const auto it = std::find_if(troubles.begin(), troubles.end(),
-                                 [&tagged](const auto& t) { return t.first == tagged; });
-    if (it != troubles.end() && line.empty()) {
-        troubles.erase(it);
-    } else if (it != troubles.end()) {
-        it->second = line;
-    } else if (!line.empty()) {
-        troubles.emplace_back(tagged, line);
-    }
-    showTroubles(p);
+    setTrouble(p, topic, {}, std::move(line));
 }
 
 void noteFile(Program& p, const FileOutcome& outcome)
@@ -69,18 +70,20 @@ void noteFile(Program& p, const FileOutcome& outcome)
     using Action = FileOutcome::Action;
     const std::filesystem::path name = outcome.file.filename();
     const std::string text = name.string();
-    std::string_view caption;
+    MessageId line = MessageId::None;
     // "Default.Xsx", or a computer's own "Default.<host>.Xsx" in a shared folder.
     if (text.starts_with("Default.") && text.ends_with(".Xsx")) {
-        caption = outcome.action == Action::Read ? kSettingsNotRead : kSettingsNotSaved;
+        line = outcome.action == Action::Read ? MessageId::SettingsNotRead
+                                              : MessageId::SettingsNotSaved;
     } else if (name == kStudentFile) {
-        caption = outcome.action == Action::Read ? kStudentsNotRead : kStudentsNotSaved;
+        line = outcome.action == Action::Read ? MessageId::StudentsNotRead
+                                              : MessageId::StudentsNotSaved;
     } else {
-        caption = outcome.action == Action::Read   ? kResultsNotRead
-                  : outcome.action == Action::Kept ? kResultsKept
-                                                   : kResultsNotSaved;
+        line = outcome.action == Action::Read   ? MessageId::ResultsNotRead
+               : outcome.action == Action::Kept ? MessageId::ResultsKept
+                                                : MessageId::ResultsNotSaved;
     }
-    noteSave(p, outcome.ok(), caption, outcome.file);
+    noteSave(p, outcome.ok(), line, outcome.file);
 }
 
 DataDir dataDirOf(const Program& p)
@@ -99,9 +102,18 @@ std::optional<std::filesystem::path> pupilLockPath(const Program& p, const Drill
     return file;
 }
 
-std::string inUseText(const std::string& pupil, const LockHolder& holder)
+Message holderMessage(const LockHolder& holder)
 {
-    return pupil + " is in use on " + holderText(holder);
+    if (holder.since <= 0) {
+        return holder.host;
+    }
+    const auto since = static_cast<std::time_t>(holder.since);
+    std::tm local{};
+    char clock[16] = "?";
+    if (::localtime_r(&since, &local) != nullptr) {
+        std::strftime(clock, sizeof clock, "%H:%M", &local);
+    }
+    return {MessageId::HolderSince, {holder.host, std::string(clock)}};
 }
 
 LockAttempt ReservePupil(Program& p, const DrillSettings& pupil, bool takeOver)
@@ -127,7 +139,7 @@ void AdoptPupil(Program& p, const DrillSettings& pupil, LockFile reserved)
         held = std::move(reserved);
     }
     p.run.pupilTakenOver = false;
-    noteLine(p, "pupil", "");
+    noteLine(p, NoticeTopic::Pupil, {});
 }
 
 std::optional<LockHolder> HoldPupil(Program& p, const DrillSettings& pupil, bool takeOver)
@@ -190,7 +202,8 @@ void holdStartingPupil(Program& p)
 {
     const DrillSettings pupil = p.cur();
     if (const auto holder = HoldPupil(p, pupil)) {
-        noteLine(p, "pupil", inUseText(trimmedName(pupil), *holder));
+        noteLine(p, NoticeTopic::Pupil,
+                 {MessageId::PupilInUse, {trimmedName(pupil), holderMessage(*holder)}});
         p.settings.curSettings = p.settings.defaultSettings;
         return;
     }
@@ -211,19 +224,18 @@ void RefreshLocks(Program& p)
     if (touched.error() == EOWNERDEAD) {
         p.run.pupilTakenOver = true;
         p.run.pupilLock = LockFile(); // hers no longer: nothing of it is removed
-        noteLine(p, "pupil",
-                 trimmedName(p.cur()) +
-                     " was taken over by another computer: her results are no longer saved here");
+        noteLine(p, NoticeTopic::Pupil, {MessageId::PupilTakenOver, {trimmedName(p.cur())}});
     }
     const bool reachable = (touched || touched.error() == EOWNERDEAD) && folderReachable(p);
-    noteLine(p, "folder", reachable ? "" : std::string(kFolderUnreachable));
+    noteLine(p, NoticeTopic::Folder, reachable ? Message() : MessageId::FolderUnreachable);
     if (!reachable) {
         return;
     }
     // A save that failed (the server was away) is tried again now that the folder is back.
     const std::string facts = factFilePath(p.cur(), dataDirOf(p)).string();
-    for (const auto& trouble : p.run.fileTroubles) {
-        if (trouble.first == facts && !p.run.factFilesUnread.contains(facts)) {
+    for (const NoticeLine& trouble : p.run.troubles) {
+        if (trouble.topic == NoticeTopic::File && trouble.file == facts &&
+            !p.run.factFilesUnread.contains(facts)) {
             static_cast<void>(WriteFactFile(p));
             break;
         }

@@ -4,44 +4,33 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "flow/program.h"
 #include "students/safe_file.h"
 
 namespace sb {
 
-// What MainModel::notice says about a file that could not be written (or read).
-inline constexpr std::string_view kSettingsNotSaved = "Settings could not be saved";
-inline constexpr std::string_view kResultsNotSaved = "Results could not be saved";
-inline constexpr std::string_view kResultsNotRead = "Results could not be read";
-inline constexpr std::string_view kResultsKept = "Results could not be read and were not saved";
-inline constexpr std::string_view kStudentsNotSaved = "Student data could not be saved";
-inline constexpr std::string_view kStudentsNotRead = "Student data could not be read";
-inline constexpr std::string_view kSettingsNotRead = "Settings could not be read";
-inline constexpr std::string_view kFolderUnreachable =
-    "The data folder cannot be reached: saving again soon";
+// After a save (or a read) of file: a failure gives the file the line `line` (one of the
+// file messages, SettingsNotSaved ... OverviewNotSaved, with the file's name) in notice; a
+// success takes the file's line out. notice lists the lines of every file still in trouble, in
+// the order they failed, so no failure hides another. Files are told apart by their whole path.
+void noteSave(Program& p, bool saved, MessageId line, const std::filesystem::path& file);
 
-// After a save (or a read) of file: a failure gives the file the line "caption (name)" in
-// notice; a success takes the file's line out. notice lists the lines of every file still in
-// trouble, in the order they failed, joined by "; ", so no failure hides another. Files are
-// told apart by their whole path.
-void noteSave(Program& p, bool saved, std::string_view caption, const std::filesystem::path& file);
-
-// The one place where a record file's outcome becomes words: the caption says what the file
-// holds ("Settings", "Student data", "Results") and what could not be done with it.
+// The one place where a record file's outcome becomes a line of notice: the message says what
+// the file holds (settings, student data, results) and what could not be done with it.
 void noteFile(Program& p, const FileOutcome& outcome);
 
-// A line of notice that is about no file (a pupil in use elsewhere, the folder out of reach),
-// kept under key until it is taken out with an empty line.
-void noteLine(Program& p, const std::string& key, const std::string& line);
+// The line of notice about topic (a pupil in use elsewhere, the folder out of reach); an empty
+// line takes it out.
+void noteLine(Program& p, NoticeTopic topic, Message line);
+
+// The computer that holds a lock, and since when: "PC-12 since 10:02" (the host alone when
+// the lock says no time).
+Message holderMessage(const LockHolder& holder);
 
 // The lock file of the pupil of this record: her fact file's name with ".lock". Nothing for
 // no pupil (a blank name, or the fixed "Default" and "Untitled").
 std::optional<std::filesystem::path> pupilLockPath(const Program& p, const DrillSettings& pupil);
-
-// "Ann is in use on PC-12 since 10:02"
-std::string inUseText(const std::string& pupil, const LockHolder& holder);
 
 // One attempt at the lock of the pupil of this record, for a switch to her: the lock is hers
 // (empty when she needs none or this program holds her already), or holder says who has her.

@@ -8,6 +8,7 @@
 #include "drill/problem_drawing.h"
 #include "flow/selection_boxes.h"
 #include "platform/media.h"
+#include "records/message.h"
 #include "teach/status_panel.h"
 
 namespace sb {
@@ -76,8 +77,9 @@ struct MainModel {
     DelayModel noshow;
 
     // A line the program adds of its own, shown under the status panel, for things the pupil or
-    // teacher must know (a file that could not be saved). Empty when all is well.
-    std::string notice;
+    // teacher must know (a file that could not be saved): a List of lines. Empty when all is
+    // well.
+    Message notice;
 };
 
 } // namespace sb

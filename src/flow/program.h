@@ -16,8 +16,18 @@
 #include "platform/services.h"
 #include "records/drill_settings.h"
 #include "records/fact_table.h"
+#include "records/message.h"
 
 namespace sb {
+
+// What a line of the main window's notice is about: a record file, or a trouble of its own
+// (each topic has at most one line).
+enum class NoticeTopic : std::uint8_t { File, Pupil, Folder };
+struct NoticeLine {
+    NoticeTopic topic = NoticeTopic::File;
+    std::string file; // the whole path, for File
+    Message line;
+};
 
 struct RunState {
     // 1 when the next Start continues the current pool and counters.
@@ -34,9 +44,9 @@ struct RunState {
     std::optional<DrillSettings> beforeWindows;
     // The shut-down's Auto Teach step has run: a second close saves again, steps no more.
     bool closeStepDone = false;
-    // Each record file whose last save (or read) failed (by its path), with its line in
-    // MainModel::notice.
-    std::vector<std::pair<std::string, std::string>> fileTroubles;
+    // The lines of MainModel::notice, in the order they came: each record file whose last
+    // save (or read) failed (by its whole path), and each other trouble under its topic.
+    std::vector<NoticeLine> troubles;
     // The data folder is a lab's, shared with other computers (--shared, or another computer
     // seen in it at start-up): this computer's last settings and current pupil are kept in its
     // own defaults file, and the current pupil's record goes back to the class file at close.

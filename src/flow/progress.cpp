@@ -233,12 +233,12 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
 {
     m.rows.clear();
     m.recent = {};
-    m.status.clear();
+    m.status = {};
     auto opened = HistoryDb::open(history, false);
     if (!opened.db) {
-        m.status = opened.status == HistoryStatus::Missing
-                       ? "No answers kept yet for " + m.pupil
-                       : "The history of " + m.pupil + " could not be read";
+        m.status = {opened.status == HistoryStatus::Missing ? MessageId::NoAnswersYet
+                                                            : MessageId::HistoryUnread,
+                    {m.pupil}};
     } else {
         const HistoryDb::ReadTogether together(*opened.db);
         m.fluentMs = FluentMsOf(opened.db->setting(kFluentSetting), m.fluentMs);
@@ -248,7 +248,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
             m.recent = std::move(*recent);
             m.rows = std::move(*rows);
         } else {
-            m.status = "The history of " + m.pupil + " could not be read";
+            m.status = {MessageId::HistoryUnread, {m.pupil}};
         }
     }
     Recompute(m, nowMs, offsetSeconds);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "records/message.h"
 #include "students/answer_history.h"
 
 namespace sb {
@@ -108,7 +109,7 @@ struct ProgressModel {
     int operation = 1;
     Period period = Period::Last30Days;
     std::int32_t fluentMs = kDefaultFluentMs;
-    std::string status; // "" or why there is nothing to show
+    Message status; // empty, or why there is nothing to show
     // Each fact's last answers (at most kFluencyWindow), newest first, with the numbers as
     // posed: what the grid is made of, whatever the period.
     HistoryDb::RecentByFact recent;

@@ -157,10 +157,9 @@ void StudentForm::load()
         m_model.studentlist.push_back(std::move(name));
     }
     if (m_file.repaired()) {
-        m_model.message = "The class file (StdDat.Xrx) was damaged and has been repaired: every "
-                          "pupil found in it is listed.";
+        m_model.message = MessageId::ClassFileRepaired;
     }
-    static_cast<void>(refuseUnread() || report(m_file.opened(), "The class file"));
+    static_cast<void>(refuseUnread() || report(m_file.opened(), MessageId::TheClassFile));
     s.workSettings = s.curSettings;
     m_backup = s.curSettings;
     if (!m_p.run.beforeWindows) {
@@ -170,7 +169,7 @@ void StudentForm::load()
     followDisplayed();
 }
 
-bool StudentForm::report(const FileOutcome& outcome, std::string_view what)
+bool StudentForm::report(const FileOutcome& outcome, Message what)
 {
     if (outcome.ok()) {
         return true;
@@ -178,13 +177,13 @@ bool StudentForm::report(const FileOutcome& outcome, std::string_view what)
     const std::u8string utf8 = outcome.file.filename().u8string();
     const std::string file = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
     if (outcome.status.error() == EWOULDBLOCK && m_file.busyHolder()) {
-        m_model.message = std::string(what) + ": the class list is being changed on " +
-                          holderText(*m_file.busyHolder()) +
-                          ". Try again to wait for it, or choose Cancel.";
+        m_model.message = {MessageId::BecauseListBusy,
+                           {std::move(what), holderMessage(*m_file.busyHolder())}};
     } else if (outcome.status.error() == ENOENT && outcome.file.filename() == kStudentFile) {
-        m_model.message = std::string(what) + ": another computer has removed this pupil.";
+        m_model.message = {MessageId::BecauseRemovedElsewhere, {std::move(what)}};
     } else {
-        m_model.message = std::string(what) + " (" + file + "): " + outcome.status.message() + ".";
+        m_model.message = {MessageId::BecauseFileFailed,
+                           {std::move(what), file, outcome.status.message()}};
     }
     return false;
 }
@@ -197,8 +196,8 @@ bool StudentForm::refuseInUse(const std::string& name)
     if (!attempt.holder) {
         return false; // free (the reserved lock goes again at once), or this program's own
     }
-    m_model.message = inUseText(trimBlanks(name), *attempt.holder) +
-                      ": she can be changed once that computer has let her go.";
+    m_model.message = {MessageId::PupilInUseCannotChange,
+                       {trimBlanks(name), holderMessage(*attempt.holder)}};
     return true;
 }
 
@@ -209,12 +208,10 @@ bool StudentForm::refuseUnread()
         return false;
     }
     if (opened.status.error() == EWOULDBLOCK && m_file.busyHolder()) {
-        m_model.message = "The class list is being changed on " + holderText(*m_file.busyHolder()) +
-                          ": choose Cancel and open this window again in a moment.";
+        m_model.message = {MessageId::ClassListBusy, {holderMessage(*m_file.busyHolder())}};
         return true;
     }
-    m_model.message = "The class file (StdDat.Xrx) cannot be read (" + opened.status.message() +
-                      "): it is left as it is, and pupils cannot be added, removed or renamed.";
+    m_model.message = {MessageId::ClassFileUnread, {opened.status.message()}};
     return true;
 }
 
@@ -309,7 +306,7 @@ void StudentForm::StoreDisplayedStudent()
         return; // a student file that could not be read is not written
     }
     const std::string who = trimBlanks(m_model.studentdisplay);
-    const std::string what = "The settings of " + who + " could not be stored";
+    const Message what{MessageId::SettingsNotStored, {who}};
     if (const auto n = FindStudentInFile(m_file, m_model.studentdisplay)) {
         // A pupil another computer removed meanwhile is not brought back (ENOENT); the slot
         // of a fixed entry (Default, Untitled) is every window's own, and one that another
@@ -337,7 +334,7 @@ void StudentForm::readOrAppend(const std::string& name)
         if (m_file.busyHolder()) {
             report({m_file.data() / kStudentFile, FileOutcome::Action::Read,
                     Status::fail(EWOULDBLOCK)},
-                   trimBlanks(name) + " cannot be shown yet");
+                   {MessageId::PupilNotShownYet, {trimBlanks(name)}});
             return;
         }
     }
@@ -345,7 +342,7 @@ void StudentForm::readOrAppend(const std::string& name)
     setName(s.workSettings, name);
     if (m_file.isOpen()) {
         report(AppendStudent(m_file, s.workSettings),
-               "The settings of " + trimBlanks(name) + " could not be stored");
+               {MessageId::SettingsNotStored, {trimBlanks(name)}});
     }
 }
 
@@ -371,8 +368,7 @@ void StudentForm::newstudent_change(std::string_view text)
 
 void StudentForm::newstudent_refused()
 {
-    m_model.message = "That letter cannot be kept in a pupil's name: use the letters of Western "
-                      "European languages.";
+    m_model.message = MessageId::LetterRefused;
 }
 
 char StudentForm::newstudent_keypress(char key)
@@ -388,7 +384,7 @@ void StudentForm::addstudent_click()
 {
     const std::string text = m_model.newstudent;
     if (!text.empty() && !refuseUnread()) {
-        m_model.message.clear();
+        m_model.message = {};
         StoreDisplayedStudent();
         if (const auto listed = FindListed(text)) {
             const std::string entry = m_model.studentlist[asIndex(*listed)];
@@ -408,7 +404,7 @@ void StudentForm::addNew(const std::string& text)
     Settings& s = m_p.settings;
     DrillSettings fresh = s.defaultSettings;
     setName(fresh, text);
-    if (!report(AppendStudent(m_file, fresh), trimBlanks(text) + " could not be added")) {
+    if (!report(AppendStudent(m_file, fresh), {MessageId::PupilNotAdded, {trimBlanks(text)}})) {
         return; // the pupil on display stays; the list shows only pupils on file
     }
     // A new pupil starts without results, even where a rename cut short left a second name.
@@ -436,15 +432,15 @@ void StudentForm::Renam_click()
     const std::string fresh = m_model.newstudent;
     const int i = m_model.listIndex;
     if (i < 2 || i >= static_cast<int>(m_model.studentlist.size())) {
-        m_model.message = "Choose the pupil to rename in the list first.";
+        m_model.message = MessageId::ChooseToRename;
         return;
     }
     if (trimBlanks(fresh).empty()) {
-        m_model.message = "Type the new name in the box above the list first.";
+        m_model.message = MessageId::TypeNewName;
         return;
     }
     if (FindListed(fresh)) {
-        m_model.message = trimBlanks(fresh) + " is already on the list: choose another name.";
+        m_model.message = {MessageId::AlreadyListed, {trimBlanks(fresh)}};
         return;
     }
     if (refuseUnread()) {
@@ -456,19 +452,18 @@ void StudentForm::Renam_click()
     }
     const auto n = FindStudentInFile(m_file, old);
     if (!n) {
-        m_model.message = old + " has no record in the class file yet: choose OK first.";
+        m_model.message = {MessageId::NoRecordYet, {old}};
         return;
     }
     const FileOutcome renamed = RenameStudent(m_file, *n, fresh);
     if (renamed.status.error() == EEXIST) {
-        m_model.message = "Results are already kept under the name " + trimBlanks(fresh) +
-                          ": choose another name.";
+        m_model.message = {MessageId::ResultsUnderName, {trimBlanks(fresh)}};
         return;
     }
-    if (!report(renamed, old + " could not be renamed")) {
+    if (!report(renamed, {MessageId::PupilNotRenamed, {old}})) {
         return;
     }
-    m_model.message.clear();
+    m_model.message = {};
     m_model.studentlist[asIndex(i)] = fresh;
     followRename(old, trimBlanks(fresh));
     // This program's lock on her follows her new name.
@@ -476,10 +471,7 @@ void StudentForm::Renam_click()
     // Her answer history goes with her; a history already kept under the new name (a pupil
     // removed earlier) is not taken over.
     if (RenameHistory(m_p, old, trimBlanks(fresh)) == HistoryStatus::Failed) {
-        m_model.message = "The answer history of " + old +
-                          " stays under that name: another "
-                          "history is kept under the name " +
-                          trimBlanks(fresh) + ".";
+        m_model.message = {MessageId::HistoryStaysUnderName, {old, trimBlanks(fresh)}};
     }
 }
 
@@ -638,9 +630,8 @@ void StudentForm::saveAndClose(bool takeOver)
     // The pupil to be made current must be free: a pupil works at one computer at a time.
     LockAttempt incoming = ReservePupil(m_p, s.workSettings, takeOver);
     if (incoming.holder) {
-        m_model.message = inUseText(trimBlanks(m_model.studentdisplay), *incoming.holder) +
-                          ". Take Over only when that computer is off: what it has not saved "
-                          "is lost.";
+        m_model.message = {MessageId::PupilInUseTakeOver,
+                           {trimBlanks(m_model.studentdisplay), holderMessage(*incoming.holder)}};
         m_model.takeOver = true;
         return;
     }
@@ -648,8 +639,8 @@ void StudentForm::saveAndClose(bool takeOver)
     // The facts in memory are those of the pupil current when the window opened; they are
     // saved before another pupil's are loaded, whichever window led here.
     if (!SaveOutgoingFacts(m_p, m_backup)) {
-        m_model.message = "The results of " + trimmedName(m_backup) +
-                          " could not be saved, so no other pupil is loaded: " + m_p.main.notice;
+        m_model.message = {MessageId::OutgoingResultsNotSaved,
+                           {trimmedName(m_backup), m_p.main.notice}};
         return;
     }
     if (m_file.isOpen()) {
@@ -658,7 +649,7 @@ void StudentForm::saveAndClose(bool takeOver)
         const DrillSettings shown = s.workSettings;
         const FileOutcome rebuilt = RewriteStudentFile(s, m_file, entries);
         s.workSettings = shown;
-        if (!report(rebuilt, "The list could not be saved, nothing is changed yet")) {
+        if (!report(rebuilt, MessageId::ListNotSaved)) {
             noteFile(m_p, rebuilt);
             return;
         }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "flow/program.h"
+#include "records/message.h"
 #include "students/record_files.h"
 
 namespace sb {
@@ -41,7 +42,7 @@ struct StudentModel {
     bool closed = false;              // OK, Cancel or the close box has ended the window
     // The window's own line: what could not be done, and why, at the moment it happened (a
     // refused name, a file that could not be read or written). Empty when all is well.
-    std::string message;
+    Message message;
     // "Take Over" is offered: the pupil to be made current is in use on another computer.
     bool takeOver = false;
 };
@@ -187,7 +188,7 @@ private:
     // Every record in memory named old (trimmed) takes the name fresh.
     void followRename(const std::string& old, const std::string& fresh);
     // Says in the message what could not be done, when outcome failed; true when it worked.
-    bool report(const FileOutcome& outcome, std::string_view what);
+    bool report(const FileOutcome& outcome, Message what);
     // Refuses a change of the list while the student file could not be read.
     bool refuseUnread();
     // Refuses a change of this pupil while another computer has her: the message says where.

@@ -22,6 +22,7 @@
 #include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "views/common_qt.h"
+#include "views/messages_qt.h"
 #include "views/translation_qt.h"
 
 namespace sb {
@@ -229,10 +230,9 @@ bool ClassOverviewWindow::saveCsv(const QString& path)
 
 void ClassOverviewWindow::noteSaved(bool saved, const QString& path)
 {
-    noteSave(m_program, saved, "Overview could not be saved",
-             localPath(QFileInfo(path).fileName()));
+    noteSave(m_program, saved, MessageId::OverviewNotSaved, localPath(QFileInfo(path).fileName()));
     if (!saved) {
-        m_status->setText(toQString(m_program.main.notice));
+        m_status->setText(messageText(m_program.main.notice));
     }
 }
 

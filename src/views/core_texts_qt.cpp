@@ -62,15 +62,6 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Choose other numbers"),
     QT_TRANSLATE_NOOP("core", "!! Time Out !!"),
     QT_TRANSLATE_NOOP("core", "!!Wrong Answer !!"),
-    // The red line about files.
-    QT_TRANSLATE_NOOP("core", "Settings could not be saved"),
-    QT_TRANSLATE_NOOP("core", "Student data could not be saved"),
-    QT_TRANSLATE_NOOP("core", "Results could not be saved"),
-    QT_TRANSLATE_NOOP("core", "Results could not be read"),
-    QT_TRANSLATE_NOOP("core", "Results could not be read and were not saved"),
-    QT_TRANSLATE_NOOP("core", "Table could not be saved"),
-    QT_TRANSLATE_NOOP("core", "Student data could not be read"),
-    QT_TRANSLATE_NOOP("core", "Settings could not be read"),
     // The operations as the Results table's heading names them.
     QT_TRANSLATE_NOOP("core", "Addition"),
     QT_TRANSLATE_NOOP("core", "Subtract from 10"),
@@ -78,40 +69,11 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Multiplication"),
     QT_TRANSLATE_NOOP("core", "Division without remainders"),
     QT_TRANSLATE_NOOP("core", "Division with remainders"),
-    // The Student Data window's message line; pupils' names and the system's reason for a
-    // failed file stand between these phrases.
-    QT_TRANSLATE_NOOP("core", "The class file (StdDat.Xrx) was damaged and has been repaired: "
-                              "every pupil found in it is listed."),
-    QT_TRANSLATE_NOOP("core", "The class file"),
-    QT_TRANSLATE_NOOP("core", "The class file (StdDat.Xrx) cannot be read"),
-    QT_TRANSLATE_NOOP("core", "it is left as it is, and pupils cannot be added, removed or "
-                              "renamed."),
-    QT_TRANSLATE_NOOP("core", "That letter cannot be kept in a pupil's name: use the letters of "
-                              "Western European languages."),
-    QT_TRANSLATE_NOOP("core", "Choose the pupil to rename in the list first."),
-    QT_TRANSLATE_NOOP("core", "Type the new name in the box above the list first."),
-    QT_TRANSLATE_NOOP("core", "is already on the list: choose another name."),
-    QT_TRANSLATE_NOOP("core", "has no record in the class file yet: choose OK first."),
-    QT_TRANSLATE_NOOP("core", "Results are already kept under the name"),
-    QT_TRANSLATE_NOOP("core", ": choose another name."),
-    QT_TRANSLATE_NOOP("core", "The results of"),
-    QT_TRANSLATE_NOOP("core", "could not be saved, so no other pupil is loaded:"),
-    QT_TRANSLATE_NOOP("core", "The settings of"),
-    QT_TRANSLATE_NOOP("core", "could not be stored"),
-    QT_TRANSLATE_NOOP("core", "could not be added"),
-    QT_TRANSLATE_NOOP("core", "could not be renamed"),
-    QT_TRANSLATE_NOOP("core", "The list could not be saved, nothing is changed yet"),
-    QT_TRANSLATE_NOOP("core", "Progress could not be saved"),
-    QT_TRANSLATE_NOOP("core", "Overview could not be saved"),
-    // The Progress window: how well a fact is known, and why there is nothing to show; the
-    // pupil's name stands between the phrases.
+    // The Progress window: how well a fact is known.
     QT_TRANSLATE_NOOP("core", "Fluent"),
     QT_TRANSLATE_NOOP("core", "Slow"),
     QT_TRANSLATE_NOOP("core", "Often wrong"),
     QT_TRANSLATE_NOOP("core", "Never asked"),
-    QT_TRANSLATE_NOOP("core", "No answers kept yet for"),
-    QT_TRANSLATE_NOOP("core", "The history of"),
-    QT_TRANSLATE_NOOP("core", "could not be read"),
     // The Class Overview's columns and cells; a level reads "Addition, 1-10 by 1-10" (the first
     // numbers by the second numbers, "none" when no box is ticked).
     QT_TRANSLATE_NOOP("core", "Pupil"),

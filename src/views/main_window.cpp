@@ -38,6 +38,7 @@
 #include "views/delay_window.h"
 #include "views/help_window.h"
 #include "views/input_rules_qt.h"
+#include "views/messages_qt.h"
 #include "views/other_windows_qt.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
@@ -563,7 +564,7 @@ void MainWindow::render()
 
 void MainWindow::showNotice()
 {
-    const QString notice = coreText(m_program.main.notice);
+    const QString notice = messageText(m_program.main.notice);
     m_notice->setText(m_notice->fontMetrics().elidedText(notice, Qt::ElideRight,
                                                          m_notice->contentsRect().width()));
     m_notice->setToolTip(notice);

@@ -29,6 +29,7 @@
 #include "flow/results_table.h"
 #include "views/common_qt.h"
 #include "views/days_chart_qt.h"
+#include "views/messages_qt.h"
 #include "views/translation_qt.h"
 
 namespace sb {
@@ -276,7 +277,7 @@ void ProgressWindow::render()
     m_fluent->setValue(m_model.fluentMs / 1000.0);
     m_period->setCurrentIndex(static_cast<int>(m_model.period));
     m_operation->setCurrentIndex(m_model.operation - 1);
-    m_status->setText(coreText(m_model.status));
+    m_status->setText(messageText(m_model.status));
     m_status->setVisible(!m_model.status.empty());
     renderGrid();
     m_confusions->clear();
@@ -419,9 +420,8 @@ bool ProgressWindow::saveCsv(const QString& path)
 
 void ProgressWindow::noteSaved(bool saved, const QString& path)
 {
-    noteSave(m_program, saved, "Progress could not be saved",
-             localPath(QFileInfo(path).fileName()));
-    m_status->setText(saved ? QString() : toQString(m_program.main.notice));
+    noteSave(m_program, saved, MessageId::ProgressNotSaved, localPath(QFileInfo(path).fileName()));
+    m_status->setText(saved ? QString() : messageText(m_program.main.notice));
     m_status->setVisible(!saved);
 }
 

@@ -29,6 +29,7 @@
 #include "students/record_files.h"
 #include "views/common_qt.h"
 #include "views/help_window.h"
+#include "views/messages_qt.h"
 #include "views/results_print_qt.h"
 #include "views/results_surface_qt.h"
 #include "views/translation_qt.h"
@@ -320,7 +321,7 @@ bool ResultsWindow::saveCsv(const QString& path)
 
 void ResultsWindow::noteSaved(bool saved, const QString& path)
 {
-    noteSave(m_program, saved, "Table could not be saved", localPath(QFileInfo(path).fileName()));
+    noteSave(m_program, saved, MessageId::TableNotSaved, localPath(QFileInfo(path).fileName()));
 }
 
 QString ResultsWindow::suggestedFile(const QString& suffix) const

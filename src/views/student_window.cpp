@@ -4,6 +4,7 @@
 #include "views/class_overview_window.h"
 #include "views/common_qt.h"
 #include "views/help_window.h"
+#include "views/messages_qt.h"
 #include "views/translation_qt.h"
 
 #include <QAccessible>
@@ -553,7 +554,7 @@ void StudentWindow::render()
                     m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.repeatSettingEnabled && static_cast<bool>(m_openSmart));
     m_takeOver->setVisible(m.takeOver);
-    const QString message = coreText(m.message);
+    const QString message = messageText(m.message);
     if (m_message->text() != message) {
         m_message->setText(message);
         if (!message.isEmpty()) {

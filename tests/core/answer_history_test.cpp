@@ -52,7 +52,7 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
                                                 row(3750, AnswerOutcome::Wrong, "3", 2250),
                                                 row(18750, AnswerOutcome::TimeOut, "", 10000),
                                                 row(24749, AnswerOutcome::Right, "2", 999)}));
-    EXPECT_EQ(d.p.main.notice, "");
+    EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
     // A new drill counts from its own first answer.
     PauseDrill(d.p), NewDrill(d.p);
@@ -88,7 +88,7 @@ struct Locker {
 
 TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer)
 {
-    const std::string notice = "History could not be saved (Ann.history.sqlite)";
+    const Message notice = noticeOf({{MessageId::HistoryNotSaved, {"Ann.history.sqlite"}}});
     HistoryDrill locked;
     locked.answer(Event::Right, 1500);
     FlushAnswerHistory(locked.p);
@@ -105,7 +105,7 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     }
     EXPECT_EQ(locked.rows().size(), 4u);
     EXPECT_EQ(locked.rows()[2], row(9750, AnswerOutcome::Right, "2", 1000));
-    EXPECT_EQ(locked.p.main.notice, "");
+    EXPECT_TRUE(locked.p.main.notice.empty());
 
     HistoryDrill damaged;
     const Bytes junk(3000, 0x5A);
@@ -121,7 +121,7 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     std::filesystem::remove(damaged.file());
     damaged.answer(Event::Wrong, 1500);
     EXPECT_EQ(damaged.rows().size(), 3u);
-    EXPECT_EQ(damaged.p.main.notice, "");
+    EXPECT_TRUE(damaged.p.main.notice.empty());
     HistoryWriter capped(2); // a history out of reach for long keeps its latest answers
     writeBytes(damaged.file(), junk);
     for (int i = 0; i < 3; ++i) {
@@ -220,9 +220,9 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     EXPECT_EQ(RenameHistory(d.p, "Ann", "Bob"), HistoryStatus::Failed);
     EXPECT_TRUE(std::filesystem::exists(d.file()));
 
-    EXPECT_NE(d.p.main.notice, "");
+    EXPECT_FALSE(d.p.main.notice.empty());
     EXPECT_EQ(RenameHistory(d.p, "Ann", "Ann Lee"), HistoryStatus::Ok);
-    EXPECT_EQ(d.p.main.notice, "") << "nothing waits under the old name";
+    EXPECT_TRUE(d.p.main.notice.empty()) << "nothing waits under the old name";
     setName(d.p.cur(), "Ann Lee");
     FlushAnswerHistory(d.p);
     EXPECT_FALSE(std::filesystem::exists(d.file()));
@@ -230,17 +230,17 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     ASSERT_TRUE(opened.db);
     EXPECT_EQ(opened.db->rows(0, 0)->size(), 2u) << "the waiting answer went along";
     opened.db.reset();
-    EXPECT_EQ(d.p.main.notice, "");
+    EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_EQ(RenameHistory(d.p, "Cy", "Dee"), HistoryStatus::Missing);
 
     {
         Locker other(d.at("Ann Lee.history.sqlite"));
         d.answer(Event::Wrong, 1500);
         FlushAnswerHistory(d.p);
-        EXPECT_NE(d.p.main.notice, "");
+        EXPECT_FALSE(d.p.main.notice.empty());
         // The answers that waited go with the pupil; their loss is no failure to report.
         EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Ok);
-        EXPECT_EQ(d.p.main.notice, "");
+        EXPECT_TRUE(d.p.main.notice.empty());
     }
     EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Missing);
     EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Bob.history.sqlite"}));

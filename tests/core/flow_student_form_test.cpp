@@ -193,12 +193,14 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     f.files.failWrite = true;
     f.add("Eve");
     EXPECT_EQ(f.listed().size(), 5u) << "Eve is not on file, so not listed";
-    EXPECT_NE(f.form.model().message.find("No space left on device"), std::string::npos);
+    EXPECT_EQ(f.form.model().message.id, MessageId::BecauseFileFailed);
+    EXPECT_EQ(f.form.model().message.args.at(0), Message(MessageId::PupilNotAdded, {"Eve"}));
+    EXPECT_TRUE(mentions(f.form.model().message, "No space left on device"));
     EXPECT_EQ(f.shown(), "Dora");
     EXPECT_EQ(f.form.model().listIndex, 4);
     f.files.failWrite = false;
     f.add("Eve");
-    EXPECT_EQ(f.form.model().message, "") << "an Add that worked says nothing";
+    EXPECT_TRUE(f.form.model().message.empty()) << "an Add that worked says nothing";
 
     // A class file that cannot be read is said so at once, lists no one, is never written,
     // whichever button closes the window.
@@ -208,10 +210,11 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
         unread.files.failRead = true;
         unread.form.load();
         unread.files.failRead = false;
-        EXPECT_NE(unread.form.model().message.find("cannot be read"), std::string::npos);
+        EXPECT_EQ(unread.form.model().message.id, MessageId::ClassFileUnread);
         unread.add("Bea");
         ok ? unread.form.close_click() : unread.form.cancel_click();
-        EXPECT_EQ(unread.p.main.notice, std::string(kStudentsNotRead) + " (StdDat.Xrx)") << ok;
+        EXPECT_EQ(unread.p.main.notice, noticeOf({{MessageId::StudentsNotRead, {"StdDat.Xrx"}}}))
+            << ok;
         EXPECT_EQ(unread.bytes().size(), 2u * 208);
     }
 }
@@ -520,14 +523,15 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     ok.removestudent_click();
     f.files.failRename = true;
     ok.close_click();
-    EXPECT_EQ(f.p.main.notice, std::string(kStudentsNotSaved) + " (StdDat.Xrx)");
+    EXPECT_EQ(f.p.main.notice, noticeOf({{MessageId::StudentsNotSaved, {"StdDat.Xrx"}}}));
     EXPECT_FALSE(ok.model().closed) << "the window stays, saying what was not saved";
-    EXPECT_NE(ok.model().message.find("could not be saved"), std::string::npos);
+    EXPECT_EQ(ok.model().message.id, MessageId::BecauseFileFailed);
+    EXPECT_EQ(ok.model().message.args.at(0), Message(MessageId::ListNotSaved));
     EXPECT_EQ(f.bytes().size(), 5u * 208) << "the old file stays whole, with the pupil stored";
     EXPECT_TRUE(fs::exists(f.dir / "Bob.history.sqlite")) << "Bob is not removed yet";
     f.files.failRename = false;
     ok.close_click();
-    EXPECT_EQ(f.p.main.notice, "") << "saved at last";
+    EXPECT_TRUE(f.p.main.notice.empty()) << "saved at last";
     EXPECT_FALSE(fs::exists(f.dir / "Bob.history.sqlite")) << "his answer history went with him";
 }
 

@@ -231,10 +231,10 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     ProgressModel one; // the Progress window over a damaged history and over none
     one.pupil = "Cy";
     LoadProgress(one, dir.path() / historyFileName("Cy"), kNow, 0);
-    EXPECT_EQ(one.status, "The history of Cy could not be read");
+    EXPECT_EQ(one.status, Message(MessageId::HistoryUnread, {"Cy"}));
     one.pupil = "Bea";
     LoadProgress(one, dir.path() / historyFileName("Bea"), kNow, 0);
-    EXPECT_EQ(one.status, "No answers kept yet for Bea");
+    EXPECT_EQ(one.status, Message(MessageId::NoAnswersYet, {"Bea"}));
     PupilOverview steady;
     steady.trend = 0;
     EXPECT_EQ(OverviewText(steady, OverviewColumn::Trend), "0") << "no change has no sign";

@@ -131,10 +131,10 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
 
 using Save = bool (*)(Program&);
 // Each saver: the file it replaces, the size it writes, its notice, the save itself.
-const std::vector<std::tuple<const char*, std::size_t, const char*, Save>> kSavers{
-    {"Default.Xsx", 624, "Settings could not be saved", [](Program& p) { return ProgramClose(p); }},
-    {"Ann.Xtx", 4800, "Results could not be saved", [](Program& p) { return WriteFactFile(p); }},
-    {"StdDat.Xrx", 624, "", [](Program& p) {
+const std::vector<std::tuple<const char*, std::size_t, MessageId, Save>> kSavers{
+    {"Default.Xsx", 624, MessageId::SettingsNotSaved, [](Program& p) { return ProgramClose(p); }},
+    {"Ann.Xtx", 4800, MessageId::ResultsNotSaved, [](Program& p) { return WriteFactFile(p); }},
+    {"StdDat.Xrx", 624, MessageId::None, [](Program& p) {
          StudentFile file(dataDirOf(p));
          static_cast<void>(OpenStudentFile(p.settings, file));
          return RewriteStudentFile(p.settings, file, {"Bob"}).ok();
@@ -259,13 +259,14 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             EXPECT_EQ(save(t.p), !fails);
             EXPECT_TRUE(!fails || readBytes(t.at(file)) == previous);
             EXPECT_EQ(filesIn(t.dir.path()).size(), fault == 0 ? 3u : 2u) << "a crash's temporary";
-            const std::string named = *notice ? std::string(notice) + " (" + file + ")" : "";
-            EXPECT_EQ(t.p.main.notice, fails ? named : "");
+            const Message named =
+                notice == MessageId::None ? Message() : noticeOf({{notice, {file}}});
+            EXPECT_EQ(t.p.main.notice, fails ? named : Message());
             t.files.crashWritingTempAfter.reset(), t.files.failRename = false;
             EXPECT_EQ(save(t.p), fault < 2 || file[0] != 'D');
             EXPECT_TRUE(!fails || readBytes(t.at(file)).size() == size);
             EXPECT_EQ(filesIn(t.dir.path()), (std::set<std::string>{file, "Cy.Xtx.tmp-Q9w8E7"}));
-            EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? "" : named);
+            EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? Message() : named);
         }
     }
     // Shut-down tries every save: a failed settings file does not keep the facts from theirs.
@@ -275,8 +276,8 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     t.files.failRename = true, t.files.calls = 0;
     EXPECT_FALSE(ProgramClose(t.p));
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
-    EXPECT_EQ(t.p.main.notice, "Settings could not be saved (Default.Xsx); "
-                               "Results could not be saved (Default.Xtx)");
+    EXPECT_EQ(t.p.main.notice, noticeOf({{MessageId::SettingsNotSaved, {"Default.Xsx"}},
+                                         {MessageId::ResultsNotSaved, {"Default.Xtx"}}}));
 }
 
 // The first close writes a fact file holding the never-built table and every later start reads

@@ -90,9 +90,9 @@ TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
     b.add("Bob");
     b.choose("Default");
     a.form->close_click();
-    ASSERT_TRUE(a.form->model().closed) << a.form->model().message;
+    ASSERT_TRUE(a.form->model().closed) << testing::PrintToString(a.form->model().message);
     b.choose("Bob");
-    EXPECT_EQ(b.form->model().message, "");
+    EXPECT_TRUE(b.form->model().message.empty());
     const Names stored = lab.names();
     EXPECT_EQ(std::count(stored.begin(), stored.end(), "Default"), 1) << "its slot made again";
     b.choose("P02");
@@ -100,7 +100,7 @@ TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
     b.form->Renam_click();
     b.form->removestudent_click(); // a pupil renamed here, then removed: no pupil added elsewhere
     b.form->close_click();
-    ASSERT_TRUE(b.form->model().closed) << b.form->model().message;
+    ASSERT_TRUE(b.form->model().closed) << testing::PrintToString(b.form->model().message);
     EXPECT_EQ(lab.names(), (Names{"P01", "P03", "P04", "P05", "P06", "Bob", "Ann"}));
     EXPECT_EQ(lab.counted(), 7);
 }
@@ -151,8 +151,11 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     b.choose("P01");
     b.form->close_click();
     EXPECT_TRUE(!b.form->model().closed && b.form->model().takeOver);
-    EXPECT_EQ(b.form->model().message.rfind("P01 is in use on " + machineName() + " since ", 0), 0u)
-        << b.form->model().message;
+    const Message& inUse = b.form->model().message;
+    EXPECT_EQ(inUse.id, MessageId::PupilInUseTakeOver);
+    EXPECT_EQ(inUse.args.at(0), Message("P01"));
+    EXPECT_EQ(inUse.args.at(1).id, MessageId::HolderSince);
+    EXPECT_EQ(inUse.args.at(1).args.at(0), Message(machineName()));
     b.form->removestudent_click();
     b.form->newstudent_change("Pia"), b.form->Renam_click();
     const Names left = lab.names();
@@ -164,7 +167,7 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     EXPECT_EQ(trimmedName(b.p.cur()), "P01");
     a.p.cur().autoTeach = 1; // her results would be saved
     RefreshLocks(a.p);
-    EXPECT_NE(a.p.main.notice.find("P01 was taken over by another computer"), std::string::npos);
+    EXPECT_EQ(a.p.main.notice, noticeOf({{MessageId::PupilTakenOver, {"P01"}}}));
     EXPECT_FALSE(WriteFactFile(a.p));
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx")) << "A no longer writes her results";
 
@@ -190,7 +193,7 @@ TEST(SharedFolder, OnlyAStaleLockIsBroken)
     const LockAttempt busy = tryLock(lock);
     ASSERT_TRUE(!busy.taken() && busy.holder);
     EXPECT_EQ(busy.holder->pid, 4242);
-    EXPECT_EQ(holderText(*busy.holder).rfind("PC-12 since ", 0), 0u);
+    EXPECT_EQ(holderMessage(*busy.holder).args.at(0), Message("PC-12"));
     {
         LockAttempt first = tryLock(lock, true); // taken over
         ASSERT_TRUE(first.taken());
@@ -253,14 +256,18 @@ TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
     fs::rename(lab.folder, away);
     but_click(a.p, a.p.drill.rightSlot);
     RefreshLocks(a.p), RefreshLocks(b.p);
-    EXPECT_NE(a.p.main.notice.find(kFolderUnreachable), std::string::npos);
-    EXPECT_NE(b.p.main.notice.find(kFolderUnreachable), std::string::npos);
+    const auto unreachable = [](const Program& p) {
+        const auto& lines = p.main.notice.args;
+        return std::count(lines.begin(), lines.end(), Message(MessageId::FolderUnreachable));
+    };
+    EXPECT_EQ(unreachable(a.p), 1);
+    EXPECT_EQ(unreachable(b.p), 1);
     EXPECT_FALSE(WriteFactFile(a.p));
     but_click(a.p, a.p.drill.rightSlot);
     fs::rename(away, lab.folder);
     RefreshLocks(a.p);
     // (The answer history, written on its own thread, says its own word until its next answer.)
-    EXPECT_EQ(a.p.main.notice.find(kFolderUnreachable), std::string::npos);
+    EXPECT_EQ(unreachable(a.p), 0);
     EXPECT_EQ(answersIn(lab.folder / "Pia.Xtx"), 2)
         << "both answers, saved once the folder came back";
 }

@@ -78,7 +78,7 @@ void failingDisk(bool full)
         earlier.p.cur().autoTeach = 1;
         earlier.p.cur().loadOnStart = 1;
         StartDrill(earlier.p);
-        EXPECT_TRUE(ProgramClose(earlier.p)) << earlier.p.main.notice;
+        EXPECT_TRUE(ProgramClose(earlier.p)) << testing::PrintToString(earlier.p.main.notice);
         Settings s;
         StudentFile f(DataDir{diskFileSystem(), dir});
         static_cast<void>(OpenStudentFile(s, f));
@@ -112,16 +112,19 @@ void failingDisk(bool full)
     ProgramLoad(p);
     EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
     EXPECT_FALSE(WriteFactFile(p));
-    EXPECT_NE(p.main.notice.find(factFileName("Ann").string()), std::string::npos) << p.main.notice;
+    EXPECT_TRUE(test::mentions(p.main.notice, factFileName("Ann").string()))
+        << testing::PrintToString(p.main.notice);
     StartDrill(p);
     ClockTick(p);
     // An answer counts as ever; its history waits in memory, named in the notice.
     but_click(p, p.drill.rightSlot);
     FlushAnswerHistory(p);
     EXPECT_EQ(p.drill.score, 1);
-    EXPECT_NE(p.main.notice.find("History could not be saved (Ann.history.sqlite)"),
-              std::string::npos)
-        << p.main.notice;
+    const auto& lines = p.main.notice.args;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         Message(MessageId::HistoryNotSaved, {"Ann.history.sqlite"})),
+              1)
+        << testing::PrintToString(p.main.notice);
     Settings s;
     StudentFile f(DataDir{diskFileSystem(), dir});
     EXPECT_EQ(OpenStudentFile(s, f), kClass);
@@ -129,9 +132,9 @@ void failingDisk(bool full)
     EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}).ok());
     p.cur().operation = OpMult;
     EXPECT_FALSE(ProgramClose(p));
-    EXPECT_TRUE(p.main.notice.find(kDefaultFile) != std::string::npos &&
-                p.main.notice.find(factFileName("Ann").string()) != std::string::npos)
-        << p.main.notice;
+    EXPECT_TRUE(test::mentions(p.main.notice, std::string(kDefaultFile)) &&
+                test::mentions(p.main.notice, factFileName("Ann").string()))
+        << testing::PrintToString(p.main.notice);
     // Every old file stays as it was and no other is left behind.
     EXPECT_TRUE(filesOf(dir) == old) << "an old file changed or a new one was left";
     if (mounted) {

@@ -252,3 +252,44 @@ std::string Drilling::answer(Event e, std::int64_t ms)
 }
 
 } // namespace sb::test
+
+namespace sb::test {
+
+Message noticeOf(std::initializer_list<Message> lines)
+{
+    Message notice(MessageId::List, lines);
+    if (notice.args.empty()) {
+        notice.id = MessageId::None;
+    }
+    return notice;
+}
+
+bool mentions(const Message& m, std::string_view text)
+{
+    return (m.id == MessageId::Text && m.text.find(text) != std::string::npos) ||
+           std::any_of(m.args.begin(), m.args.end(),
+                       [text](const Message& arg) { return mentions(arg, text); });
+}
+
+} // namespace sb::test
+
+namespace sb {
+
+void PrintTo(const Message& m, std::ostream* out)
+{
+    if (m.id == MessageId::Text) {
+        *out << '"' << m.text << '"';
+        return;
+    }
+    *out << '#' << static_cast<int>(m.id);
+    if (!m.args.empty()) {
+        *out << '(';
+        for (std::size_t i = 0; i < m.args.size(); ++i) {
+            *out << (i == 0 ? "" : ", ");
+            PrintTo(m.args[i], out);
+        }
+        *out << ')';
+    }
+}
+
+} // namespace sb

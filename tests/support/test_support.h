@@ -225,4 +225,14 @@ struct Drilling : ProgramFixture {
     ScriptedRandom random;
 };
 
+// The main window's notice holding these lines, as the program makes it.
+Message noticeOf(std::initializer_list<Message> lines);
+// Whether text stands anywhere in the message, in it or in a message standing in it.
+bool mentions(const Message& m, std::string_view text);
+
 } // namespace sb::test
+
+namespace sb {
+// A message as a failing test prints it: its number, then what stands in it.
+void PrintTo(const Message& m, std::ostream* out);
+} // namespace sb

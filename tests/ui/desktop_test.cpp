@@ -13,6 +13,7 @@
 #include "platform/first_paint_qt.h"
 #include "support/ui_support.h"
 #include "views/common_qt.h"
+#include "views/messages_qt.h"
 #include "views/popup_window.h"
 #include "views/progress_window.h"
 #include "views/results_window.h"
@@ -156,8 +157,8 @@ TEST(FirstPaint, RunsOnceAfterThePaintAndNeverForAWindowGoneBefore)
 }
 
 // The translation chosen with --lang; the core's captions put into it phrase by phrase, with
-// the status panel's columns and the file names kept.
-TEST(Translation, GermanCaptionsKeepTheirColumnsAndFileNames)
+// the status panel's columns kept; its messages put into words whole.
+TEST(Translation, GermanCaptionsKeepTheirColumnsAndMessagesAreWholeSentences)
 {
     auto& app = *QCoreApplication::instance();
     EXPECT_EQ(installTranslations(app, "C"), QString());
@@ -168,17 +169,57 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndFileNames)
              {"Timer      10", "Zeitlimit  10"},
              {"Timer: 5 sec", "Uhr: 5 s"},
              {"Anna", "Anna"},
-             {"Results are already kept under the name Ann: choose another name.",
-              "Es gibt schon Ergebnisse unter dem Namen Ann: W\u00e4hle einen anderen Namen."},
-             {"Settings could not be saved (Default.Xsx)",
-              "Einstellungen wurden nicht gespeichert (Default.Xsx)"},
-             {"The history of Ann could not be read",
-              "Der Verlauf von Ann konnte nicht gelesen werden"},
              {"history could not be read", "Verlauf nicht lesbar"},
              {"Multiplication, 1-10, 14-16 by none", "Mal, 1-10, 14-16 und keine"}}) {
         EXPECT_EQ(coreText(core), QString::fromUtf8(shown)) << core;
     }
+    // The program's messages, each with what stands in it; a name holding "%2" stays a name.
+    const Message pc12{MessageId::HolderSince, {"PC-12", "15:02"}};
+    const Message whatFailed{MessageId::PupilNotAdded, {"Eve%2"}};
+    for (const auto& [message, shown] : std::initializer_list<std::pair<Message, const char*>>{
+             {{MessageId::BecauseListBusy, {whatFailed, pc12}},
+              "Eve%2 wurde nicht hinzugef\u00fcgt: Die Klassenliste wird gerade an PC-12 seit "
+              "15:02 ge\u00e4ndert. Versuch es noch einmal, um darauf zu warten, oder klick auf "
+              "Abbrechen."},
+             {{MessageId::BecauseRemovedElsewhere, {{MessageId::SettingsNotStored, {"Ann"}}}},
+              "Die Einstellungen von Ann wurden nicht gespeichert: Ein anderer Computer hat "
+              "diesen Sch\u00fcler entfernt."},
+             {{MessageId::PupilInUseCannotChange, {"Ann", pc12}},
+              "Ann arbeitet gerade an PC-12 seit 15:02: \u00c4nderungen gehen erst, wenn dieser "
+              "Computer sie freigegeben hat."},
+             {{MessageId::ClassListBusy, {"PC-12"}},
+              "Die Klassenliste wird gerade an PC-12 ge\u00e4ndert: Klick auf Abbrechen und "
+              "\u00f6ffne dieses Fenster gleich noch einmal."},
+             {{MessageId::BecauseListBusy, {{MessageId::PupilNotShownYet, {"Ann"}}, "PC-12"}},
+              "Ann kann noch nicht gezeigt werden: Die Klassenliste wird gerade an PC-12 "
+              "ge\u00e4ndert. Versuch es noch einmal, um darauf zu warten, oder klick auf "
+              "Abbrechen."},
+             {{MessageId::HistoryStaysUnderName, {"Bob", "Rob"}},
+              "Der Antwortverlauf von Bob bleibt unter diesem Namen: Unter dem Namen Rob gibt es "
+              "schon einen anderen Verlauf."},
+             {{MessageId::PupilInUseTakeOver, {"Ann", pc12}},
+              "Ann arbeitet gerade an PC-12 seit 15:02. \u00dcbernimm nur, wenn dieser Computer "
+              "aus ist: Was er nicht gespeichert hat, geht verloren."},
+             {{MessageId::BecauseFileFailed,
+               {{MessageId::PupilNotRenamed, {"Ann"}}, "StdDat.Xrx", "No space left on device"}},
+              "Ann wurde nicht umbenannt (StdDat.Xrx): No space left on device."}}) {
+        EXPECT_EQ(messageText(message), QString::fromUtf8(shown)) << shown;
+    }
     test::Ui f;
+    // The main window's line, in the teacher's language, every trouble in it.
+    f.p.main.notice = {MessageId::List,
+                       {{MessageId::PupilInUse, {"Ann", pc12}},
+                        {MessageId::PupilTakenOver, {"Bob"}},
+                        MessageId::FolderUnreachable,
+                        {MessageId::HistoryNotSaved, {"Ann.history.sqlite"}}}};
+    f.main.render();
+    EXPECT_EQ(test::find<QLabel>(f.main, "notice")->toolTip(),
+              QString::fromUtf8(
+                  "Ann arbeitet gerade an PC-12 seit 15:02; Bob wurde von einem anderen Computer "
+                  "\u00fcbernommen: Die Ergebnisse werden hier nicht mehr gespeichert; Der "
+                  "Datenordner ist nicht erreichbar: Gleich wird wieder gespeichert; Verlauf wurde "
+                  "nicht gespeichert (Ann.history.sqlite)"));
+    f.p.main.notice = {};
     EXPECT_EQ(test::find<QPushButton>(f.main, "Reset")->text(),
               QString::fromUtf8("Neue \u00dcbung"));
     setName(f.p.cur(), "Ann");

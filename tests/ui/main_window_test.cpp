@@ -240,10 +240,14 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
     auto* notice = find<QLabel>(f.main, "notice");
     EXPECT_TRUE(notice->isVisible() && notice->text().startsWith("Settings could not be saved"));
     EXPECT_EQ(places(), before) << "moved by the notice (or not back to their size)";
-    f.p.main.notice = std::string(20, 'x') + f.p.main.notice + std::string(300, 'x');
+    auto& lines = f.p.main.notice.args;
+    lines.insert(lines.begin(), Message(std::string(20, 'x')));
+    lines.push_back(Message(std::string(300, 'x')));
     f.main.render();
     EXPECT_EQ(places(), before) << "moved by a long notice";
-    EXPECT_EQ(notice->accessibleName().toStdString(), f.p.main.notice);
+    EXPECT_TRUE(notice->accessibleName().startsWith(QString(20, QLatin1Char('x')) + "; Settings") &&
+                notice->accessibleName().endsWith("; " + QString(300, QLatin1Char('x'))))
+        << "read whole";
     f.main.close();
     EXPECT_FALSE(f.main.isVisible());
 }

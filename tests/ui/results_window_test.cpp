@@ -113,7 +113,7 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
             return QString::fromStdString(f.at(file).string());
         };
         EXPECT_FALSE(w.saveCsv(path("no such folder/r.csv")));
-        EXPECT_EQ(f.p.main.notice, "Table could not be saved (r.csv)");
+        EXPECT_EQ(f.p.main.notice, noticeOf({{MessageId::TableNotSaved, {"r.csv"}}}));
         EXPECT_TRUE(w.saveCsv(path("r.csv")) && f.p.main.notice.empty());
         EXPECT_EQ(w.heading(), QStringLiteral("Zo\u00EB, Ann, Subtraction"));
         saveAs(w, path("noext"));
