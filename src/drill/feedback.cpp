@@ -4,6 +4,7 @@
 #include <string>
 
 #include "records/drill_settings.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -16,13 +17,13 @@ ProblemDrawing SolvedProblem(const Drill& d, std::int16_t operation)
 {
     const FactRec& f = d.fact(d.curFact);
     std::string text = trimBlanks(d.problemText) + " = " + std::to_string(f.answer);
-    if (operation == OpDivR && f.remainder != 0) {
+    if (OperationOf(operation).shape == FactShape::QuotientWithRemainder && f.remainder != 0) {
         text += " R " + std::to_string(f.remainder);
     }
     ProblemDrawing dp;
     dp.text = trimBlanks(text);
     dp.markText = trimBlanks(std::to_string(f.first) + " -");
-    dp.divisionSign = operation == OpDiv || operation == OpDivR;
+    dp.divisionSign = OperationOf(operation).divisionSign;
     dp.hyphenBack = 65;
     dp.colonBack = 165;
     return dp;

@@ -2,6 +2,7 @@
 #include "drill/pool.h"
 
 #include "records/index.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -17,32 +18,14 @@ void BuildFacts(Drill& d, const DrillSettings& s, Random& random)
                 f.group = i16(g);
                 f.second = i16(sec);
                 f.first = i16(c);
-                switch (s.operation) {
-                case OpAdd:
-                    f.answer = i16(sec + c);
-                    break;
-                case Op10Sub:
-                case OpSub:
-                    f.first = i16(sec + c);
-                    f.answer = i16(c);
-                    break;
-                case OpMult:
-                    f.answer = i16(sec * c);
-                    break;
-                case OpDiv:
-                    f.first = i16(sec * c);
-                    f.answer = i16(c);
-                    break;
-                case OpDivR: {
-                    const std::int16_t r = drawMod(random, 20.0, sec);
-                    f.first = i16(sec * c + r);
-                    f.answer = i16(c);
-                    f.remainder = r;
-                    break;
+                if (!IsOperation(s.operation)) {
+                    continue; // a damaged record's operation makes bare facts
                 }
-                default:
-                    break;
-                }
+                const FactShape shape = OperationOf(s.operation).shape;
+                const std::int16_t r = shape == FactShape::QuotientWithRemainder
+                                           ? drawMod(random, 20.0, sec)
+                                           : std::int16_t{0};
+                ShapeFact(f, shape, sec, c, r);
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "platform/random.h"
 #include "records/drill_settings.h"
 #include "records/index.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -34,10 +35,7 @@ std::int16_t drawWrongFact(Random& random, const Drill& d, int other)
 
 std::string_view opText(std::int16_t operation)
 {
-    if (operation < OpAdd || operation > OpDivR) {
-        return {};
-    }
-    return opSymbol[asIndex(operation)];
+    return OperationOf(operation).onScreen;
 }
 
 } // namespace
@@ -102,8 +100,7 @@ void DrawProblem(Drill& d, const DrillSettings& s, Random& random, std::int16_t 
     // Drawn on every call, whatever the operation, so that the draws that follow keep their
     // place in the sequence.
     const std::int16_t swapDraw = drawMod(random, 10.0, 2);
-    const bool swapped =
-        (s.operation == OpAdd || s.operation == OpMult) && swapDraw == 1 && s.switchAB == 1;
+    const bool swapped = OperationOf(s.operation).turnsAround && swapDraw == 1 && s.switchAB == 1;
 
     const std::string firstText = std::to_string(f.first);
     const std::string secondText = std::to_string(f.second);
@@ -121,7 +118,7 @@ ProblemDrawing ProblemOnScreen(const Drill& d, std::int16_t operation)
     ProblemDrawing dm;
     dm.text = d.problemText;
     dm.markText = trimBlanks(std::to_string(d.fact(d.curFact).first) + " -");
-    dm.divisionSign = operation == OpDiv || operation == OpDivR;
+    dm.divisionSign = OperationOf(operation).divisionSign;
     dm.hyphenBack = 55;
     dm.colonBack = 160;
     return dm;

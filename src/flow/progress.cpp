@@ -6,6 +6,7 @@
 
 #include "records/drill_settings.h"
 #include "records/fact_table.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -123,10 +124,8 @@ std::string FluencyText(const FluencyCell& c)
 
 std::string ProblemText(const AnswerRow& r)
 {
-    static constexpr std::array sign{"?", " + ", " - ", " - ", " \xD7 ", " \xF7 ", " \xF7 "};
-    const auto op =
-        static_cast<std::size_t>(r.operation >= 1 && r.operation <= 6 ? r.operation : 0);
-    return std::to_string(r.first) + sign[op] + std::to_string(r.second);
+    return std::to_string(r.first) + std::string(OperationOf(r.operation).kept) +
+           std::to_string(r.second);
 }
 
 std::string Confusion::text() const

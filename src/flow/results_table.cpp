@@ -4,6 +4,7 @@
 #include "records/cp1252.h"
 #include "records/drill_settings.h"
 #include "records/index.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -55,22 +56,7 @@ void redraw(ResultsModel& m, const Drill& d, ResultsView view)
 // remainder of DivR is drawn at random, so only its range can be checked.
 bool agrees(const FactRec& f, int s, int c, int operation)
 {
-    switch (operation) {
-    case OpAdd:
-        return f.first == c && f.answer == s + c && f.remainder == 0;
-    case Op10Sub:
-    case OpSub:
-        return f.first == s + c && f.answer == c && f.remainder == 0;
-    case OpMult:
-        return f.first == c && f.answer == s * c && f.remainder == 0;
-    case OpDiv:
-        return f.first == s * c && f.answer == c && f.remainder == 0;
-    case OpDivR:
-        return f.answer == c && f.remainder >= 0 && f.remainder < s &&
-               f.first == s * c + f.remainder;
-    default:
-        return false;
-    }
+    return IsOperation(operation) && FactAgrees(f, OperationOf(operation).shape, s, c);
 }
 
 bool tableAgrees(const Drill& d, int operation)
@@ -232,7 +218,7 @@ int TableOperation(const Drill& d, int hint)
     if (tableAgrees(d, hint)) {
         return hint;
     }
-    for (int op = OpAdd; op <= OpDivR; ++op) {
+    for (int op = 1; op <= kOperationCount; ++op) {
         if (tableAgrees(d, op)) {
             return op;
         }
@@ -242,31 +228,15 @@ int TableOperation(const Drill& d, int hint)
 
 std::string OperationName(int operation)
 {
-    switch (operation) {
-    case OpAdd:
-        return "Addition";
-    case Op10Sub:
-        return "Subtract from 10";
-    case OpSub:
-        return "Subtraction";
-    case OpMult:
-        return "Multiplication";
-    case OpDiv:
-        return "Division without remainders";
-    case OpDivR:
-        return "Division with remainders";
-    default:
-        return {};
-    }
+    return std::string(OperationOf(operation).name);
 }
 
 std::string ProblemAsSeen(const FactRec& f, int operation)
 {
-    static constexpr std::array sign{"", "+", "-", "-", "x", "\u00f7", "\u00f7"};
-    if (operation < OpAdd || operation > OpDivR) {
+    if (!IsOperation(operation)) {
         return {};
     }
-    return std::to_string(f.first) + " " + sign[asIndex(operation)] + " " +
+    return std::to_string(f.first) + " " + std::string(OperationOf(operation).written) + " " +
            std::to_string(f.second);
 }
 

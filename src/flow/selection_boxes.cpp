@@ -3,6 +3,7 @@
 
 #include "flow/program.h"
 #include "records/index.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -48,7 +49,7 @@ void ReadBoxes(const SelectionBoxes& boxes, DrillSettings& s)
     for (std::size_t i = 1; i < boxes.b.size(); ++i) {
         s.secondNum[i] = boxes.b[i].value;
     }
-    if (boxes.op >= 1 && boxes.op <= 6) {
+    if (IsOperation(boxes.op)) {
         s.operation = boxes.op;
     }
 }
@@ -73,7 +74,7 @@ void ClickSecond(Program& p, SelectionBoxes& boxes, int i, std::int16_t value)
 
 void ChooseOperation(Program& p, SelectionBoxes& boxes, int k)
 {
-    if (k < 1 || k > 6) {
+    if (!IsOperation(k)) {
         return;
     }
     boxes.op = i16(k);

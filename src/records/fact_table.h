@@ -72,8 +72,6 @@ struct Drill {
 };
 
 // Constant tables, by slot (slot 0 unused).
-inline constexpr std::array<std::string_view, 7> opSymbol{"",    " + ",  " - ", " - ",
-                                                          " x ", " -  ", " -  "};
 inline constexpr std::array<int, 5> groupLow{0, 1, 11, 14, 17};
 inline constexpr std::array<int, 5> groupHigh{0, 10, 13, 16, 20};
 // Adds curFact to the end of the repeat list and marks it queued (state 2), unless the list

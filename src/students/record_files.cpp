@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "records/codec.h"
+#include "records/operations.h"
 #include "students/file_names.h"
 #include "students/safe_file.h"
 
@@ -87,7 +88,7 @@ bool repairSettings(DrillSettings& s)
         }
     };
     // Each of these would index a table out of range or divide by zero once a drill runs.
-    fix(s.operation, s.operation >= 1 && s.operation <= 6, OpAdd);
+    fix(s.operation, IsOperation(s.operation), OpAdd);
     fix(s.stopOn, s.stopOn >= 1 && s.stopOn <= 9, 2);
     fix(s.averageOver(), s.averageOver() >= 1 && s.averageOver() <= 327, 15);
     fix(s.repeatWithin(), s.repeatWithin() >= 1, 3);

@@ -9,6 +9,7 @@
 #include "drill/pool.h"
 #include "records/fact_table.h"
 #include "records/index.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -21,11 +22,9 @@ constexpr int kLastSecond =
 constexpr int kLastRange =
     static_cast<int>(std::tuple_size_v<decltype(DrillSettings::firstRange)>) - 1;
 
-// Names shown in DsBgn: the first-number ranges by slot, the operations by code.
+// Names shown in DsBgn: the first-number ranges by slot (the operations by their short names).
 constexpr auto rangeName =
     std::to_array<std::string_view>({"", " 1~10", "11~13", "14~16", "17~20"});
-constexpr auto opName =
-    std::to_array<std::string_view>({"", "Add", "10Sub", "Sub", "Mult", "Div", "DivR"});
 
 // The highest second number whose box holds anything above 0; 0 when there is none.
 int highestSecond(const DrillSettings& s)
@@ -183,7 +182,7 @@ void advanceRanges(Step& t)
         if (s.firstRange[asIndex(r)] != 1) {
             continue;
         }
-        if ((s.operation == OpAdd || s.operation == OpSub) && r < kLastRange &&
+        if (OperationOf(s.operation).climbsRanges && r < kLastRange &&
             s.firstRange[asIndex(r + 1)] == 0) {
             s.firstRange[asIndex(r + 1)] = 1;
             t.out.DsBgn = ":Begin " + std::string(rangeName[asIndex(r + 1)]);
@@ -228,7 +227,7 @@ void nextLevel(Step& t)
     }
     s.secondNum[1] = 1;
     // The step runs before the last operation only (DivR ends the ladder), so 2..6 here.
-    t.out.DsBgn = ":Level " + std::string(opName[asIndex(s.operation)]);
+    t.out.DsBgn = ":Level " + std::string(OperationOf(s.operation).shortName);
     t.out.DsEnd = "";
     BuildFacts(t.d, s, t.random);
     BuildPool(t.d, s, PoolMode::ResetAll, 0);
@@ -257,7 +256,7 @@ TeachOutcome AutoTeachStep(Settings& settings, Drill& d, Random& random)
     if (s.reviewLeft == kNoReview && levelComplete(s)) {
         advanceRanges(t);
         if (!anyRange(s)) {
-            if (s.operation >= OpDivR) {
+            if (s.operation >= kOperationCount) {
                 out.DsBgn = ":Congratulations!";
                 out.DsEnd = "Great Job!";
                 s.autoTeach = 0;

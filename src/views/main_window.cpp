@@ -35,6 +35,7 @@
 #include "flow/student_form.h"
 #include "platform/media_qt.h"
 #include "records/index.h"
+#include "records/operations.h"
 #include "views/delay_window.h"
 #include "views/help_window.h"
 #include "views/input_rules_qt.h"
@@ -293,7 +294,7 @@ QGroupBox* MainWindow::buildOperation(QWidget* central)
                                        tr("Sets drilling mode to multiplication\""),
                                        tr("Sets drilling mode to Division without remainders\""),
                                        tr("Sets drilling mode to Division with Remainders\"")};
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= kOperationCount; ++k) {
         auto* r = new QRadioButton(opCaption[asIndex(k)], operation);
         r->setObjectName(QStringLiteral("op%1").arg(k));
         r->setToolTip(opTip[asIndex(k)]);
@@ -498,7 +499,7 @@ void MainWindow::load()
 void MainWindow::render()
 {
     const MainModel& m = m_program.main;
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= kOperationCount; ++k) {
         m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
     m_switch->setChecked(m.switchBox.value == 1);

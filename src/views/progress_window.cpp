@@ -27,6 +27,7 @@
 #include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "flow/results_table.h"
+#include "records/operations.h"
 #include "views/common_qt.h"
 #include "views/days_chart_qt.h"
 #include "views/messages_qt.h"
@@ -93,7 +94,7 @@ ProgressWindow::ProgressWindow(Program& program, QWidget* parent)
     setModal(true);
     m_model.pupil = trimmedName(program.cur());
     const int op = program.cur().operation;
-    m_model.operation = op >= 1 && op <= 6 ? op : 1;
+    m_model.operation = IsOperation(op) ? op : 1;
     setWindowTitle(tr("Progress: %1").arg(toQString(m_model.pupil)));
     buildControls();
     resize(980, 720); // the whole grid at once on a 1366 x 768 screen
@@ -106,7 +107,7 @@ void ProgressWindow::buildControls()
 {
     m_operation = new QComboBox(this);
     m_operation->setObjectName(QStringLiteral("progressOperation"));
-    for (int op = 1; op <= 6; ++op) {
+    for (int op = 1; op <= kOperationCount; ++op) {
         m_operation->addItem(coreText(OperationName(op)), op);
     }
     m_operation->setCurrentIndex(m_model.operation - 1);

@@ -30,6 +30,7 @@
 #include <utility>
 
 #include "records/index.h"
+#include "records/operations.h"
 
 namespace sb {
 
@@ -411,7 +412,7 @@ void StudentWindow::buildOperations(QGroupBox* frame, QGridLayout* grid)
         OpLabel{"Label4", "/ ", QT_TRANSLATE_NOOP("sb::StudentWindow", "Divide")},
         OpLabel{"Label7", "/R", QT_TRANSLATE_NOOP("sb::StudentWindow", "Divide with remainder")}};
     auto* ops = new QHBoxLayout;
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= kOperationCount; ++k) {
         auto* r = new QRadioButton(frame);
         r->setObjectName(QStringLiteral("op%1").arg(k));
         r->setAccessibleName(shown(opLabel[asIndex(k)].accessible));
@@ -546,7 +547,7 @@ void StudentWindow::render()
     for (int i = 1; i <= 10; ++i) {
         m_b[asIndex(i)]->setChecked(m.selection.b[asIndex(i)].value == 1);
     }
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= kOperationCount; ++k) {
         m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
     m_dsauto->setText(coreText(m.dsauto));
