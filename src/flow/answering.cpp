@@ -2,6 +2,7 @@
 #include "flow/answering.h"
 
 #include "drill/answering.h"
+#include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/feedback.h"
 #include "flow/main_form.h"

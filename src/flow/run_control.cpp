@@ -5,6 +5,7 @@
 
 #include "drill/pool.h"
 #include "drill/posing.h"
+#include "flow/answer_log.h"
 #include "flow/answering.h"
 #include "flow/captions.h"
 #include "flow/feedback.h"
