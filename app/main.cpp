@@ -17,8 +17,8 @@
 #include <utility>
 #include <variant>
 
-#include "flow/lifecycle.h"
 #include "flow/program.h"
+#include "flow/startup_shutdown.h"
 #include "platform/assets_qt.h"
 #include "platform/clock.h"
 #include "platform/command_line_qt.h"

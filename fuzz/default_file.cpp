@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "flow/lifecycle.h"
+#include "flow/startup_shutdown.h"
 #include "fuzz_support.h"
 #include "students/record_files.h"
 

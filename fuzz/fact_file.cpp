@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "flow/lifecycle.h"
+#include "flow/startup_shutdown.h"
 #include "fuzz_support.h"
 #include "records/fact_table.h"
 #include "students/fact_file.h"

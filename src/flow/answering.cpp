@@ -2,6 +2,7 @@
 #include "flow/answering.h"
 
 #include "drill/answering.h"
+#include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/feedback.h"
 #include "flow/main_form.h"
@@ -9,6 +10,18 @@
 #include "records/index.h"
 
 namespace sb {
+
+namespace {
+
+void closePopup(Program& p)
+{
+    p.main.modal = Modal::None;
+    p.main.pop.timerEnabled = false;
+    ShowPicture(p, PictureId::Ready);
+    RecordAnswer(p);
+}
+
+} // namespace
 
 void but_click(Program& p, int i)
 {
@@ -31,6 +44,31 @@ void but_click(Program& p, int i)
     }
 }
 
+void ClockTick(Program& p)
+{
+    MainModel& m = p.main;
+    // The clock is held off while a pop-up or the delay window is in front, so a time-out
+    // never starts while another is being handled.
+    if (!m.timerEnabled || m.modal != Modal::None) {
+        return;
+    }
+    Drill& d = p.drill;
+    if (d.shockLeft > 0) {
+        const std::int16_t minute = p.services.clock.minuteOfHour();
+        if (minute != d.minuteStamp) {
+            d.drillMinutes = incSaturated(d.drillMinutes);
+            d.minuteStamp = minute;
+        }
+        --d.shockLeft;
+        PlaySound(p, SoundId::Tick);
+        ShowPicture(p, PictureId::Ready);
+    }
+    ShowClock(p);
+    if (d.shockLeft == 0) {
+        TimeOut(p);
+    }
+}
+
 void TimeOut(Program& p)
 {
     // A time-out already being handled keeps its pop-up; a second one must not stack on it.
@@ -43,6 +81,30 @@ void TimeOut(Program& p)
     p.main.timerEnabled = false;
     ShowPicture(p, PictureId::TimeOut);
     ShowFeedback(p, FeedbackKind::TimeOut);
+}
+
+void pop_but_click(Program& p, int i)
+{
+    if (p.main.modal != Modal::Feedback) {
+        return;
+    }
+    if (i == p.drill.rightSlot) {
+        closePopup(p);
+    }
+}
+
+void pop_timer_tick(Program& p)
+{
+    if (p.main.modal != Modal::Feedback || !p.main.pop.timerEnabled) {
+        return;
+    }
+    const std::int16_t before = p.drill.popLeft;
+    // Stops at the lowest 16-bit value instead of wrapping round to 1 after 65535 ticks, so
+    // a pop-up opened with popupSeconds <= 0 really never closes by itself.
+    p.drill.popLeft = incSaturated(before, -1);
+    if (before == 1) {
+        closePopup(p);
+    }
 }
 
 TeachOutcome RunAutoTeachStep(Program& p)
@@ -90,6 +152,32 @@ void RecordAnswer(Program& p)
     // drill as its stop rule would.
     if (RecordEndedProblem(p) && !PoseNextProblem(p)) {
         EndDrill(p);
+    }
+}
+
+void EndDrill(Program& p)
+{
+    static_cast<void>(RunAutoTeachStep(p));
+    ShowPicture(p, PictureId::Logo);
+    PlaySound(p, SoundId::Finish);
+    SetIdle(p, false);
+}
+
+void PutDrillAside(Program& p)
+{
+    MainModel& m = p.main;
+    const Modal open = m.modal;
+    m.modal = Modal::None;
+    m.pop.timerEnabled = false;
+    m.noshow.timerEnabled = false;
+    m.timerEnabled = false;
+    // Left unrecorded, the problem would be in the score captions but in no fact's counts, and
+    // the Results table would disagree with them.
+    if (open == Modal::Feedback) {
+        static_cast<void>(RecordEndedProblem(p));
+    }
+    if (m.pauseEnabled) {
+        SetIdle(p, true);
     }
 }
 

@@ -1,22 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/feedback.h"
 
-#include "flow/answering.h"
 #include "records/index.h"
 
 namespace sb {
-
-namespace {
-
-void closePopup(Program& p)
-{
-    p.main.modal = Modal::None;
-    p.main.pop.timerEnabled = false;
-    ShowPicture(p, PictureId::Ready);
-    RecordAnswer(p);
-}
-
-} // namespace
 
 void ShowPicture(Program& p, PictureId picture)
 {
@@ -45,30 +32,6 @@ void ShowFeedback(Program& p, FeedbackKind kind)
     // The main window now waits for the pop-up; closing it (pop_but_click, pop_timer_tick)
     // continues with picture 5 and RecordAnswer.
     p.main.modal = Modal::Feedback;
-}
-
-void pop_but_click(Program& p, int i)
-{
-    if (p.main.modal != Modal::Feedback) {
-        return;
-    }
-    if (i == p.drill.rightSlot) {
-        closePopup(p);
-    }
-}
-
-void pop_timer_tick(Program& p)
-{
-    if (p.main.modal != Modal::Feedback || !p.main.pop.timerEnabled) {
-        return;
-    }
-    const std::int16_t before = p.drill.popLeft;
-    // Stops at the lowest 16-bit value instead of wrapping round to 1 after 65535 ticks, so
-    // a pop-up opened with popupSeconds <= 0 really never closes by itself.
-    p.drill.popLeft = incSaturated(before, -1);
-    if (before == 1) {
-        closePopup(p);
-    }
 }
 
 } // namespace sb

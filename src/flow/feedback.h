@@ -18,11 +18,4 @@ void PlaySound(Program& p, SoundId sound);
 // and RecordAnswer runs, which is where this procedure continues.
 void ShowFeedback(Program& p, FeedbackKind kind);
 
-// A click on the pop-up's answer button i (1..3): the right one closes it.
-void pop_but_click(Program& p, int i);
-
-// One tick of the pop-up's timer2: closes it after popupSeconds ticks; never when
-// popupSeconds was 0 or less.
-void pop_timer_tick(Program& p);
-
 } // namespace sb

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "drill/problem_drawing.h"
-#include "flow/selection_boxes.h"
+#include "flow/selection_model.h"
 #include "platform/media.h"
 #include "records/message.h"
 #include "teach/status_panel.h"

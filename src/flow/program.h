@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "flow/answer_log.h"
+#include "flow/answer_log_state.h"
 #include "flow/main_model.h"
 #include "platform/lock_file.h"
 #include "platform/services.h"

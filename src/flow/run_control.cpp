@@ -5,7 +5,7 @@
 
 #include "drill/pool.h"
 #include "drill/posing.h"
-#include "flow/answering.h"
+#include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/feedback.h"
 #include "flow/main_form.h"
@@ -106,31 +106,6 @@ void StartDrill(Program& p)
     }
 }
 
-void ClockTick(Program& p)
-{
-    MainModel& m = p.main;
-    // The clock is held off while a pop-up or the delay window is in front, so a time-out
-    // never starts while another is being handled.
-    if (!m.timerEnabled || m.modal != Modal::None) {
-        return;
-    }
-    Drill& d = p.drill;
-    if (d.shockLeft > 0) {
-        const std::int16_t minute = p.services.clock.minuteOfHour();
-        if (minute != d.minuteStamp) {
-            d.drillMinutes = incSaturated(d.drillMinutes);
-            d.minuteStamp = minute;
-        }
-        --d.shockLeft;
-        PlaySound(p, SoundId::Tick);
-        ShowPicture(p, PictureId::Ready);
-    }
-    ShowClock(p);
-    if (d.shockLeft == 0) {
-        TimeOut(p);
-    }
-}
-
 void PauseDrill(Program& p)
 {
     if (p.main.modal == Modal::None) {
@@ -147,14 +122,6 @@ void NewDrill(Program& p)
     clearScore(p.main);
     ShowStatus(p);
     p.main.newDrillEnabled = false;
-}
-
-void EndDrill(Program& p)
-{
-    static_cast<void>(RunAutoTeachStep(p));
-    ShowPicture(p, PictureId::Logo);
-    PlaySound(p, SoundId::Finish);
-    SetIdle(p, false);
 }
 
 void SetIdle(Program& p, bool resumable)
@@ -185,24 +152,6 @@ bool PoseNextProblem(Program& p)
     ShowClock(p);
     ShowDelay(p);
     return true;
-}
-
-void PutDrillAside(Program& p)
-{
-    MainModel& m = p.main;
-    const Modal open = m.modal;
-    m.modal = Modal::None;
-    m.pop.timerEnabled = false;
-    m.noshow.timerEnabled = false;
-    m.timerEnabled = false;
-    // Left unrecorded, the problem would be in the score captions but in no fact's counts, and
-    // the Results table would disagree with them.
-    if (open == Modal::Feedback) {
-        static_cast<void>(RecordEndedProblem(p));
-    }
-    if (m.pauseEnabled) {
-        SetIdle(p, true);
-    }
 }
 
 void ShowDelay(Program& p)

@@ -5,25 +5,12 @@
 #include <cstdint>
 #include <span>
 
+#include "flow/selection_model.h"
 #include "records/drill_settings.h"
 
 namespace sb {
 
 struct Program;
-
-struct CheckBox {
-    std::int16_t value = 0;
-    bool enabled = true;
-};
-
-// The selection boxes of a window: the first-number ranges (a, slots 1..4), the second numbers
-// (b, slots 1..10) and the operation buttons (op, 1..6; 0 when none is selected). The main window
-// and the Student Data window each hold one; slot 0 of the arrays is unused.
-struct SelectionBoxes {
-    std::array<CheckBox, 5> a{};
-    std::array<CheckBox, 11> b{};
-    std::int16_t op = 1;
-};
 
 // What follows works the same on either window's boxes. A box the program changes counts as a
 // click: every change makes the main window's "New Drill" available, and so does every click.

@@ -32,6 +32,7 @@
 #include "flow/main_form.h"
 #include "flow/program.h"
 #include "flow/run_control.h"
+#include "flow/startup_shutdown.h"
 #include "flow/student_form.h"
 #include "platform/media_qt.h"
 #include "records/index.h"

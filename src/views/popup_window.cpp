@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "flow/feedback.h"
+#include "flow/answering.h"
 #include "flow/program.h"
 #include "views/problem_view_qt.h"
 #include "views/translation_qt.h"

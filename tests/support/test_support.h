@@ -28,6 +28,7 @@
 #include "flow/program.h"
 #include "flow/run_control.h"
 #include "flow/smart_form.h"
+#include "flow/startup_shutdown.h"
 #include "flow/student_form.h"
 #include "records/codec.h"
 #include "students/record_files.h"
