@@ -85,7 +85,7 @@ void noteFile(Program& p, const FileOutcome& outcome)
 
 DataDir dataDirOf(const Program& p)
 {
-    return DataDir{p.services.files, p.services.dataDir};
+    return DataDir{p.services.files, p.services.dataDir, p.services.clock};
 }
 
 std::optional<std::filesystem::path> pupilLockPath(const Program& p, const DrillSettings& pupil)
@@ -111,7 +111,7 @@ LockAttempt ReservePupil(Program& p, const DrillSettings& pupil, bool takeOver)
     if (!path || (held.held() && held.path() == *path && !p.run.pupilTakenOver)) {
         return {}; // no pupil, or this program's already
     }
-    LockAttempt attempt = tryLock(*path, takeOver);
+    LockAttempt attempt = tryLock(p.services.files, p.services.clock, *path, takeOver);
     // A folder where no lock can be made (read-only, say) serves one computer at a time, as
     // it always has: the pupil is used without a lock.
     attempt.status = {};
