@@ -190,7 +190,7 @@ std::string holderText(const LockHolder& holder)
     }
     const std::int64_t local = holder.since + holder.utcOffset;
     const std::int64_t minutes = (local / 60 % (24 * 60) + 24 * 60) % (24 * 60);
-    char clock[8] = {};
+    char clock[16] = {};
     std::snprintf(clock, sizeof clock, "%02d:%02d", static_cast<int>(minutes / 60),
                   static_cast<int>(minutes % 60));
     return holder.host + " since " + clock;
