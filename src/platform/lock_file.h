@@ -49,7 +49,7 @@ LockAttempt tryLock(FileSystem& files, Clock& clock, const std::filesystem::path
                     bool takeOver);
 
 // A lock this process holds. Released (its file removed, when it is still this process's) when
-// it goes; moves, never copies.
+// it goes; moves, never copies. The FileSystem it was taken through must outlive it.
 class LockFile {
 public:
     LockFile() = default;

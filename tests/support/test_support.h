@@ -251,6 +251,12 @@ DrillSettings originalDefaults(std::string_view name = {});
 std::string selectionOf(const DrillSettings& s);
 void select(DrillSettings& s, std::string_view boxes);
 
+// A fixture's own faulty file system as a base class named before ProgramFixture: made before
+// the program and gone after it, as the locks the program lets go of at its end need.
+struct OwnFaultyFiles {
+    FaultyFiles files;
+};
+
 // A program over the given random source, a fixed clock, recording sound and pictures and a
 // fresh data directory reached through `files`. Nothing has run: a test calls load().
 struct ProgramFixture {
