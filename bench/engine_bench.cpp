@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdint>
+#include <thread>
 
 #include "drill/pool.h"
 #include "drill/posing.h"
@@ -17,6 +19,11 @@ class StillClock final : public sb::Clock {
 public:
     std::int16_t minuteOfHour() override { return 0; }
     std::uint64_t seed() override { return 1; }
+    std::chrono::steady_clock::time_point steadyNow() override
+    {
+        return std::chrono::steady_clock::now();
+    }
+    void sleepFor(std::chrono::milliseconds pause) override { std::this_thread::sleep_for(pause); }
 };
 
 struct BenchProgram {

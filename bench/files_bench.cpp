@@ -48,7 +48,7 @@ struct BenchProgram {
     sb::NoPictures pictures;
     sb::Services services{random, clock, sound, pictures, sb::diskFileSystem(), dir.path()};
     sb::Program program{services};
-    sb::DataDir data{sb::diskFileSystem(), dir.path()};
+    sb::DataDir data{sb::diskFileSystem(), dir.path(), clock};
 
     BenchProgram()
     {

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #include "flow/answering.h"
 #include "flow/feedback.h"
@@ -63,13 +64,19 @@ inline void plantFile(const std::string& name, const std::uint8_t* data, std::si
 
 inline DataDir dataDir()
 {
-    return DataDir{diskFileSystem(), folder()};
+    static SystemClock clock;
+    return DataDir{diskFileSystem(), folder(), clock};
 }
 
 class StillClock final : public Clock {
 public:
     std::int16_t minuteOfHour() override { return 7; }
     std::uint64_t seed() override { return 1; }
+    std::chrono::steady_clock::time_point steadyNow() override
+    {
+        return std::chrono::steady_clock::now();
+    }
+    void sleepFor(std::chrono::milliseconds pause) override { std::this_thread::sleep_for(pause); }
 };
 
 // A program on the fuzz folder; the same seed every run, so a crash can be replayed.

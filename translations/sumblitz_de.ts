@@ -458,6 +458,11 @@
         <extracomment>%1 is the pupil.</extracomment>
         <translation>Der Verlauf von %1 konnte nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>another computer</source>
+        <extracomment>Who holds a pupil or the class list when the lock names no one.</extracomment>
+        <translation>ein anderer Computer</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

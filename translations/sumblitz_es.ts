@@ -458,6 +458,11 @@
         <extracomment>%1 is the pupil.</extracomment>
         <translation>El historial de %1 no se pudo leer</translation>
     </message>
+    <message>
+        <source>another computer</source>
+        <extracomment>Who holds a pupil or the class list when the lock names no one.</extracomment>
+        <translation>otro ordenador</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

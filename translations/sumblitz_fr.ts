@@ -458,6 +458,11 @@
         <extracomment>%1 is the pupil.</extracomment>
         <translation>L&apos;historique de %1 n&apos;a pas pu être lu</translation>
     </message>
+    <message>
+        <source>another computer</source>
+        <extracomment>Who holds a pupil or the class list when the lock names no one.</extracomment>
+        <translation>un autre ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

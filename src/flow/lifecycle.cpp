@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <ctime>
 
 #include "records/cp1252.h"
 #include "students/fact_file.h"
@@ -84,7 +83,7 @@ void noteFile(Program& p, const FileOutcome& outcome)
 
 DataDir dataDirOf(const Program& p)
 {
-    return DataDir{p.services.files, p.services.dataDir};
+    return DataDir{p.services.files, p.services.dataDir, p.services.clock};
 }
 
 std::optional<std::filesystem::path> pupilLockPath(const Program& p, const DrillSettings& pupil)
@@ -100,16 +99,9 @@ std::optional<std::filesystem::path> pupilLockPath(const Program& p, const Drill
 
 Message holderMessage(const LockHolder& holder)
 {
-    if (holder.since <= 0) {
-        return holder.host;
-    }
-    const auto since = static_cast<std::time_t>(holder.since);
-    std::tm local{};
-    char clock[16] = "?";
-    if (::localtime_r(&since, &local) != nullptr) {
-        std::strftime(clock, sizeof clock, "%H:%M", &local);
-    }
-    return {MessageId::HolderSince, {holder.host, std::string(clock)}};
+    const Message host = holder.host.empty() ? Message(MessageId::AnotherComputer) : holder.host;
+    const std::string since = heldSince(holder);
+    return since.empty() ? host : Message(MessageId::HolderSince, {host, since});
 }
 
 LockAttempt ReservePupil(Program& p, const DrillSettings& pupil, bool takeOver)
@@ -119,7 +111,7 @@ LockAttempt ReservePupil(Program& p, const DrillSettings& pupil, bool takeOver)
     if (!path || (held.held() && held.path() == *path && !p.run.pupilTakenOver)) {
         return {}; // no pupil, or this program's already
     }
-    LockAttempt attempt = tryLock(*path, takeOver);
+    LockAttempt attempt = tryLock(p.services.files, p.services.clock, *path, takeOver);
     // A folder where no lock can be made (read-only, say) serves one computer at a time, as
     // it always has: the pupil is used without a lock.
     attempt.status = {};

@@ -25,7 +25,7 @@ void noteFile(Program& p, const FileOutcome& outcome);
 void noteLine(Program& p, NoticeTopic topic, Message line);
 
 // The computer that holds a lock, and since when: "PC-12 since 10:02" (the host alone when
-// the lock says no time).
+// the lock says no time, "another computer" when it names no one).
 Message holderMessage(const LockHolder& holder);
 
 // The lock file of the pupil of this record: her fact file's name with ".lock". Nothing for

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <thread>
 
 namespace sb {
 
@@ -17,6 +18,16 @@ std::int16_t SystemClock::minuteOfHour()
 std::uint64_t SystemClock::seed()
 {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+std::chrono::steady_clock::time_point SystemClock::steadyNow()
+{
+    return std::chrono::steady_clock::now();
+}
+
+void SystemClock::sleepFor(std::chrono::milliseconds pause)
+{
+    std::this_thread::sleep_for(pause);
 }
 
 std::int64_t Clock::utcMillis()

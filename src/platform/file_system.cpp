@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -33,6 +34,19 @@ std::string hostName()
         }
     }
     return host;
+}
+
+std::string machineName()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
+        return hostName();
+    }
+    std::string machine(name);
+    for (char& c : machine) {
+        c = c < ' ' ? '_' : c; // one line in the lock file
+    }
+    return machine;
 }
 
 int retryWhileBusy(const std::function<int()>& call)
@@ -362,6 +376,127 @@ public:
     }
 
     void sweepStaleTemps(const fs::path& dir) override { sweepTemps(dir, {}); }
+
+    std::vector<std::string> list(const fs::path& dir) override
+    {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+            names.push_back(it->path().filename().string());
+        }
+        return names;
+    }
+
+    Result<std::uintmax_t> linkCount(const fs::path& path) override
+    {
+        std::error_code ec;
+        const std::uintmax_t count = fs::hard_link_count(path, ec);
+        if (ec) {
+            return Status::fail(ec.value());
+        }
+        return count;
+    }
+
+    bool sameFile(const fs::path& a, const fs::path& b) override
+    {
+        std::error_code ec;
+        return fs::equivalent(a, b, ec) && !ec;
+    }
+
+    std::string hostName() override { return sb::hostName(); }
+    std::string machineName() override { return sb::machineName(); }
+    long processId() override { return static_cast<long>(::getpid()); }
+    bool processGone(long pid) override { return sb::processGone(pid); }
+
+    Status createExclusive(const fs::path& path, std::string_view text) override
+    {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            return lastError();
+        }
+        Status made;
+        if (::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+            made = lastError();
+        }
+        if (::close(fd) != 0 && made) {
+            made = lastError();
+        }
+        if (!made) {
+            retryWhileBusy([&] { return ::unlink(path.c_str()); });
+        }
+        return made;
+    }
+
+    Result<std::string> readText(const fs::path& path, std::size_t most) override
+    {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            return lastError();
+        }
+        std::string text(most, '\0');
+        const ssize_t n = ::read(fd, text.data(), text.size());
+        const int why = errno;
+        ::close(fd);
+        if (n < 0) {
+            return Status::fail(why);
+        }
+        text.resize(static_cast<std::size_t>(n));
+        return text;
+    }
+
+    Result<std::chrono::nanoseconds> modifiedAt(const fs::path& path) override
+    {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) {
+            return lastError();
+        }
+        return std::chrono::seconds(st.st_mtim.tv_sec) +
+               std::chrono::nanoseconds(st.st_mtim.tv_nsec);
+    }
+
+    Status overwrite(const fs::path& path, std::string_view text) override
+    {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return lastError();
+        }
+        const bool whole =
+            ::pwrite(fd, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size());
+        const int why = errno;
+        if (::close(fd) != 0 || !whole) {
+            return Status::fail(whole ? errno : why);
+        }
+        return {};
+    }
+
+    Status addName(const fs::path& from, const fs::path& to) override
+    {
+        return ::link(from.c_str(), to.c_str()) == 0 ? Status() : lastError();
+    }
+
+    Status move(const fs::path& from, const fs::path& to) override
+    {
+        return retryWhileBusy([&] { return ::rename(from.c_str(), to.c_str()); }) == 0
+                   ? Status()
+                   : lastError();
+    }
+
+    Status moveNoReplace(const fs::path& from, const fs::path& to) override
+    {
+        return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0
+                   ? Status()
+                   : lastError();
+    }
+
+    Status present(const fs::path& path) override
+    {
+        return ::access(path.c_str(), F_OK) == 0 ? Status() : lastError();
+    }
+
+    Status unlink(const fs::path& path) override
+    {
+        return retryWhileBusy([&] { return ::unlink(path.c_str()); }) == 0 ? Status() : lastError();
+    }
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -98,10 +100,60 @@ public:
     // other kind or machine that are older than an hour. A temporary that another running copy
     // of the program is writing is never touched.
     virtual void sweepStaleTemps(const std::filesystem::path& dir) = 0;
+
+    // What a data folder's listing and a pupil's second file name need.
+    // The names of the entries of dir (files, folders, anything), in no order; none when it
+    // cannot be listed.
+    virtual std::vector<std::string> list(const std::filesystem::path& dir) = 0;
+    // How many names the file at path has (2 or more: it has a hard link).
+    virtual Result<std::uintmax_t> linkCount(const std::filesystem::path& path) = 0;
+    // True when a and b both exist and are one file.
+    virtual bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) = 0;
+
+    // What the locks of a shared folder need (platform/lock_file.h), each one system call
+    // unless said otherwise. Nothing of a lock is flushed: it lives for minutes, and one that
+    // a crash loses is stale a minute later anyway.
+
+    // Who is asking: this machine's name as file names carry it (see hostName()) and as a
+    // lock names its holder (see machineName()), and this process's id.
+    virtual std::string hostName() = 0;
+    virtual std::string machineName() = 0;
+    virtual long processId() = 0;
+    // True when no process of this id runs on this machine.
+    virtual bool processGone(long pid) = 0;
+    // Creates path exclusively (nothing of that name may exist, not even a link) and writes
+    // text into it in one write. EEXIST when the name is taken. A file made but not filled
+    // whole (the write or the close failed) is removed again, and the answer says why.
+    virtual Status createExclusive(const std::filesystem::path& path, std::string_view text) = 0;
+    // The first `most` bytes of path (all when it is shorter), opened without waiting (a pipe
+    // answers at once). The system's error when it cannot be opened or read (ENOENT: not there).
+    virtual Result<std::string> readText(const std::filesystem::path& path, std::size_t most) = 0;
+    // When path was last written, as the computer that keeps the file counts time (a file
+    // server stamps what is written to it with its own clock): since 1970-01-01 UTC.
+    virtual Result<std::chrono::nanoseconds> modifiedAt(const std::filesystem::path& path) = 0;
+    // Writes text over the start of the existing file path (never creating it) in one write.
+    virtual Status overwrite(const std::filesystem::path& path, std::string_view text) = 0;
+    // Gives the file from a second name, to, as link() does, without flushing the directory.
+    virtual Status addName(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    // Moves from to to, replacing to when it exists, tried again while the server says EBUSY;
+    // the directory is not flushed.
+    virtual Status move(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    // Moves from to to only while to does not exist (EEXIST then). EINVAL, ENOSYS or ENOTSUP
+    // from a file system that cannot promise that.
+    virtual Status moveNoReplace(const std::filesystem::path& from,
+                                 const std::filesystem::path& to) = 0;
+    // Ok when something of this name is there; else the system's error (ENOENT: nothing).
+    virtual Status present(const std::filesystem::path& path) = 0;
+    // Deletes path, tried again while the server says EBUSY; the directory is not flushed.
+    virtual Status unlink(const std::filesystem::path& path) = 0;
 };
 
 // This machine's name as file names carry it: '/', '\\', '-' and control characters become '_'.
 std::string hostName();
+
+// This machine's name as its locks carry it (and a teacher knows it: "PC-12"): control
+// characters become '_'; hostName() when the system gives none.
+std::string machineName();
 
 // True when no process of this id runs on this machine.
 bool processGone(long pid);

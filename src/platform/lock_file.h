@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace sb {
@@ -17,34 +18,38 @@ namespace sb {
 // touches it while it holds it; a lock is stale, and may be broken by anyone, when its process
 // is gone (seen on the machine that took it) or when it has not been touched for a minute
 // (its machine crashed or lost the network).
+//
+// Everything a lock does to the folder goes through the FileSystem, and every time it reads
+// and every wait through the Clock, so that a test drives a busy, stale or taken-over lock with
+// fakes, without waiting.
 
 // Who holds a lock, as its file says.
 struct LockHolder {
     std::string host;       // the machine's name
     long pid = 0;           // the process on that machine
     std::int64_t since = 0; // when it was taken, seconds since 1970 (UTC)
+    // How far local time was ahead of UTC then (this computer's time zone), in seconds.
+    std::int32_t utcOffset = 0;
     // Seconds since the holder last touched the file.
     double idleSeconds = 0;
     bool operator==(const LockHolder&) const = default;
 };
-
-// This machine's name as its locks carry it (and a teacher knows it: "PC-12").
-std::string machineName();
 
 // A lock untouched for this long is stale, whoever holds it.
 inline constexpr std::chrono::seconds kLockStaleAfter{60};
 // How often a holder touches its locks: well inside kLockStaleAfter.
 inline constexpr std::chrono::seconds kLockRefreshEvery{20};
 
-// True when the holder can no longer be using the lock: its process has ended on this machine,
-// or it has not touched the lock for kLockStaleAfter.
-bool lockStale(const LockHolder& holder);
+// True when the holder can no longer be using the lock: its process has ended on this machine
+// (as files knows it), or it has not touched the lock for kLockStaleAfter.
+bool lockStale(FileSystem& files, const LockHolder& holder);
 
 struct LockAttempt;
-LockAttempt tryLock(const std::filesystem::path& path, bool takeOver);
+LockAttempt tryLock(FileSystem& files, Clock& clock, const std::filesystem::path& path,
+                    bool takeOver);
 
 // A lock this process holds. Released (its file removed, when it is still this process's) when
-// it goes; moves, never copies.
+// it goes; moves, never copies. The FileSystem it was taken through must outlive it.
 class LockFile {
 public:
     LockFile() = default;
@@ -65,13 +70,14 @@ public:
     void release();
 
 private:
-    friend LockAttempt tryLock(const std::filesystem::path&, bool);
-    LockFile(std::filesystem::path path, std::string text)
-        : m_path(std::move(path)), m_text(std::move(text))
+    friend LockAttempt tryLock(FileSystem&, Clock&, const std::filesystem::path&, bool);
+    LockFile(FileSystem& files, std::filesystem::path path, std::string text)
+        : m_files(&files), m_path(std::move(path)), m_text(std::move(text))
     {
     }
     bool ours() const;
 
+    FileSystem* m_files = nullptr; // where the lock is; set while held()
     std::filesystem::path m_path;
     std::string m_text; // what this process wrote into it
 };
@@ -87,15 +93,21 @@ struct LockAttempt {
 
 // One attempt at the lock file at path: a stale lock is broken first; with takeOver any lock is
 // (the teacher knows its machine is off).
-LockAttempt tryLock(const std::filesystem::path& path, bool takeOver = false);
+LockAttempt tryLock(FileSystem& files, Clock& clock, const std::filesystem::path& path,
+                    bool takeOver = false);
 
-// Tries until the lock is taken or patience has run out (then the answer names the holder).
-LockAttempt waitForLock(const std::filesystem::path& path, std::chrono::milliseconds patience);
+// Tries until the lock is taken or patience (on clock's steady time) has run out (then the
+// answer names the holder). Sleeps on clock between looks.
+LockAttempt waitForLock(FileSystem& files, Clock& clock, const std::filesystem::path& path,
+                        std::chrono::milliseconds patience);
 
-// Who holds the lock at path; nothing when nobody does or its file says nothing readable.
-std::optional<LockHolder> readLockHolder(const std::filesystem::path& path);
+// Who holds the lock at path; nothing when nobody does or its file says nothing readable. Its
+// idle time is counted to clock's time now.
+std::optional<LockHolder> readLockHolder(FileSystem& files, Clock& clock,
+                                         const std::filesystem::path& path);
 
-// "PC-12 since 10:02": the holder's machine and the local time it took the lock.
-std::string holderText(const LockHolder& holder);
+// "10:02": the local time the holder took the lock (its since moved by its utcOffset); empty
+// when the lock says no time.
+std::string heldSince(const LockHolder& holder);
 
 } // namespace sb

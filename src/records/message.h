@@ -36,6 +36,7 @@ enum class MessageId : std::uint8_t {
     PupilTakenOver, // pupil
     // A computer holding a lock, with the time it took it (computer, time).
     HolderSince,
+    AnotherComputer, // a lock that names no computer
 
     // The Student Data window's line.
     ClassFileRepaired,

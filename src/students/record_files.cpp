@@ -97,7 +97,7 @@ bool repairSettings(DrillSettings& s)
 
 std::filesystem::path computerDefaultFile(const DataDir& data)
 {
-    return data / ("Default." + hostName() + ".Xsx");
+    return data / ("Default." + data.files.hostName() + ".Xsx");
 }
 
 namespace {
@@ -119,10 +119,9 @@ std::optional<std::string> computerOf(const std::string& file)
 std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data)
 {
     std::vector<std::filesystem::path> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(data.dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (computerOf(it->path().filename().string())) {
-            found.push_back(it->path());
+    for (const std::string& file : data.files.list(data.dir)) {
+        if (computerOf(file)) {
+            found.push_back(data.dir / file);
         }
     }
     return found;
@@ -130,15 +129,14 @@ std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data)
 
 bool FolderShared(const DataDir& data)
 {
-    const std::string host = machineName();
-    std::error_code ec;
-    for (fs::directory_iterator it(data.dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string file = it->path().filename().string();
+    const std::string host = data.files.machineName();
+    for (const std::string& file : data.files.list(data.dir)) {
         if (computerOf(file)) {
             return true;
         }
         if (file.ends_with(".lock")) {
-            if (const auto holder = readLockHolder(it->path()); holder && holder->host != host) {
+            if (const auto holder = readLockHolder(data.files, data.clock, data.dir / file);
+                holder && holder->host != host) {
                 return true;
             }
         }
@@ -254,7 +252,8 @@ std::size_t slotsToTake(const DrillSettings& header, std::span<const std::uint8_
 
 template <class Change> FileOutcome StudentFile::locked(Change change)
 {
-    const LockAttempt lock = waitForLock(m_data / kStudentLockFile, m_patience);
+    const LockAttempt lock =
+        waitForLock(m_data.files, m_data.clock, m_data / kStudentLockFile, m_patience);
     m_busy = lock.holder;
     if (m_busy) {
         return outcome(lock.status);
@@ -336,7 +335,8 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
     f.m_opened = {f.path(), FileOutcome::Action::Read, {}};
     // Under the lock, so that the file is never seen half way through another copy's change
     // in place, nor made twice.
-    const LockAttempt lock = waitForLock(f.m_data / kStudentLockFile, f.m_patience);
+    const LockAttempt lock =
+        waitForLock(f.m_data.files, f.m_data.clock, f.m_data / kStudentLockFile, f.m_patience);
     f.m_busy = lock.holder;
     if (f.m_busy) {
         f.m_opened.status = lock.status;
@@ -610,12 +610,6 @@ Status followInDefaults(const DataDir& data, std::string_view old, std::string_v
     return status;
 }
 
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
-{
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
-}
-
 } // namespace
 
 FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh)
@@ -640,7 +634,7 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
         bool linked = false;
         bool moveLast = false; // a file system without hard links (an SMB share)
         if (files.exists(from)) {
-            if (files.exists(to) && !sameFile(from, to)) {
+            if (files.exists(to) && !files.sameFile(from, to)) {
                 return taken;
             }
             if (!files.exists(to)) {
@@ -681,7 +675,7 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
                 return {to, FileOutcome::Action::Save, moved};
             }
         }
-        if (files.exists(from) && sameFile(from, to)) {
+        if (files.exists(from) && files.sameFile(from, to)) {
             files.remove(from);
         }
         std::replace(f.m_base.begin(), f.m_base.end(), old, trimBlanks(fresh));
@@ -693,8 +687,7 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
 void DropStrayFactLink(const DataDir& data, std::string_view trimmed)
 {
     const auto fact = data.dir / factFileName(trimmed);
-    std::error_code ec;
-    if (std::filesystem::hard_link_count(fact, ec) >= 2 && !ec) {
+    if (const auto names = data.files.linkCount(fact); names && *names >= 2) {
         data.files.remove(fact);
     }
 }
@@ -703,8 +696,7 @@ void FinishInterruptedRename(Settings& s, const DataDir& data)
 {
     const std::string name = trimmedName(s.curSettings);
     const auto fact = data.dir / factFileName(name);
-    std::error_code ec;
-    if (std::filesystem::hard_link_count(fact, ec) < 2 || ec) {
+    if (const auto names = data.files.linkCount(fact); !names || *names < 2) {
         return;
     }
     const auto bytes = data.files.read(data / kStudentFile, 0, kMaxSlots * kSlotSize);
@@ -723,7 +715,7 @@ void FinishInterruptedRename(Settings& s, const DataDir& data)
     }
     for (const std::string& other : listed) {
         const auto theirs = data.dir / factFileName(other);
-        if (!other.empty() && theirs != fact && sameFile(theirs, fact)) {
+        if (!other.empty() && theirs != fact && data.files.sameFile(theirs, fact)) {
             setName(s.curSettings, other);
             // On the disk too before the second name goes: a crash before the next close must
             // not bring back a start-up pupil whose results are no longer under her name.

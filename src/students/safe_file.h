@@ -7,14 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "platform/clock.h"
 #include "platform/file_system.h"
 
 namespace sb {
 
-// The folder that holds the record files, and how they are reached.
+// The folder that holds the record files, how they are reached, and the clock its locks wait on.
 struct DataDir {
     FileSystem& files;
     std::filesystem::path dir;
+    Clock& clock;
 
     std::filesystem::path operator/(std::string_view name) const
     {

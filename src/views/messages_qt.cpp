@@ -65,6 +65,8 @@ constexpr std::array kPatterns{
                 "%1 was taken over by another computer: her results are no longer saved here")},
     //: %1 is a computer's name, %2 a time of day (10:02).
     Pattern{MessageId::HolderSince, QT_TRANSLATE_NOOP("message", "%1 since %2")},
+    //: Who holds a pupil or the class list when the lock names no one.
+    Pattern{MessageId::AnotherComputer, QT_TRANSLATE_NOOP("message", "another computer")},
     Pattern{MessageId::ClassFileRepaired,
             QT_TRANSLATE_NOOP("message", "The class file (StdDat.Xrx) was damaged and has been "
                                          "repaired: every pupil found in it is listed.")},

@@ -182,7 +182,8 @@ std::vector<std::vector<std::string>> parseCsv(std::string_view text)
 TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
 {
     TempDir dir;
-    const DataDir data{diskFileSystem(), dir.path()};
+    FixedClock clock;
+    const DataDir data{diskFileSystem(), dir.path(), clock};
     DrillSettings ann = originalDefaults("Ann \"Quick\", Lee");
     ann.operation = OpMult;
     ann.autoTeach = 1;

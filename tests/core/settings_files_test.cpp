@@ -8,7 +8,7 @@ namespace sb::test {
 namespace {
 
 // A program over a data directory whose files can be made to fail; `file` written first.
-struct Files : ProgramFixture {
+struct Files : OwnFaultyFiles, ProgramFixture {
     Files() : ProgramFixture(random, files) {}
     Files(const char* file, const Bytes& bytes) : Files() { writeBytes(at(file), bytes); }
     // The selection saved in slot 3, as "a1..a4/b1..b10".
@@ -17,7 +17,6 @@ struct Files : ProgramFixture {
         return selectionOf(*decodeSettings(fieldsOf(readBytes(at("Default.Xsx")), 3)));
     }
     StdRandom random{3};
-    FaultyFiles files;
 };
 
 TEST(StartUp, ChoosesAWholeSlotTaggedOneAndRepairsOnlyTheFieldsThatWouldBreakADrill)

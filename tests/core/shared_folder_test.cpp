@@ -175,50 +175,6 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx.lock")) << "let go at the close";
 }
 
-// A lock of a process gone from this machine, or one nobody has touched for a minute, is stale
-// and taken; a fresh lock of another machine is not, and says whose it is.
-TEST(SharedFolder, OnlyAStaleLockIsBroken)
-{
-    Lab lab;
-    const fs::path lock = lab.folder / "Ann.Xtx.lock";
-    auto lockOf = [&](const std::string& host, long pid) {
-        writeBytes(lock, Bytes{});
-        std::ofstream(lock) << "Sumblitz lock\nhost=" << host << "\npid=" << pid
-                            << "\nsince=1765100520\n";
-    };
-    lockOf(machineName(), kDeadPid);
-    EXPECT_TRUE(tryLock(lock).taken()) << "its process is gone";
-
-    lockOf("PC-12", 4242);
-    const LockAttempt busy = tryLock(lock);
-    ASSERT_TRUE(!busy.taken() && busy.holder);
-    EXPECT_EQ(busy.holder->pid, 4242);
-    EXPECT_EQ(holderMessage(*busy.holder).args.at(0), Message("PC-12"));
-    {
-        LockAttempt first = tryLock(lock, true); // taken over
-        ASSERT_TRUE(first.taken());
-        const LockAttempt second = tryLock(lock, true);
-        first.lock.release();
-        EXPECT_TRUE(second.taken() && fs::exists(lock)) << "left to the computer that took it";
-    }
-    writeBytes(lock, Bytes{}); // says nothing readable: being written, or cut by a crash
-    const LockAttempt unreadable = tryLock(lock);
-    ASSERT_TRUE(!unreadable.taken() && unreadable.holder);
-    EXPECT_EQ(holderText(*unreadable.holder), "another computer");
-
-    lockOf("PC-12", 4242);
-    const auto aMinuteAgo = fs::file_time_type::clock::now() - std::chrono::seconds(61);
-    fs::last_write_time(lock, aMinuteAgo);
-    LockAttempt held = tryLock(lock);
-    EXPECT_TRUE(held.taken()) << "untouched for a minute";
-    fs::last_write_time(lock, aMinuteAgo);
-    ASSERT_TRUE(held.lock.refresh());
-    EXPECT_FALSE(tryLock(lock).taken()) << "its holder's refresh makes it fresh again";
-    fs::remove(lock);
-    ASSERT_TRUE(held.lock.refresh()) << "broken while away and taken by nobody: made again";
-    EXPECT_EQ(readLockHolder(lock)->pid, ::getpid());
-}
-
 // In a shared folder each computer keeps its last settings and current pupil in its own
 // defaults file; the lab's "Default.Xsx" is left as it is.
 TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)

@@ -11,7 +11,7 @@ namespace sb::test {
 namespace {
 
 // A program whose pupil is Ann, with the original defaults and saveLevel on.
-struct Ann : ProgramFixture {
+struct Ann : OwnFaultyFiles, ProgramFixture {
     Ann() : ProgramFixture(random, files)
     {
         load();
@@ -22,7 +22,6 @@ struct Ann : ProgramFixture {
     auto open(const Bytes& b) { return writeBytes(at("StdDat.Xrx"), b), open(); }
     Bytes file() const { return readBytes(at("StdDat.Xrx")); }
     ScriptedRandom random; // reading a fact file draws nothing
-    FaultyFiles files;
     StudentFile students{dataDirOf(p)};
 };
 

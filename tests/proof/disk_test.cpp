@@ -80,7 +80,7 @@ void failingDisk(bool full)
         StartDrill(earlier.p);
         EXPECT_TRUE(ProgramClose(earlier.p)) << testing::PrintToString(earlier.p.main.notice);
         Settings s;
-        StudentFile f(DataDir{diskFileSystem(), dir});
+        StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
         static_cast<void>(OpenStudentFile(s, f));
         for (const std::string& name : kClass) {
             DrillSettings pupil = s.defaultSettings;
@@ -126,7 +126,7 @@ void failingDisk(bool full)
               1)
         << testing::PrintToString(p.main.notice);
     Settings s;
-    StudentFile f(DataDir{diskFileSystem(), dir});
+    StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
     EXPECT_EQ(OpenStudentFile(s, f), kClass);
     EXPECT_FALSE(AppendStudent(f, p.cur()).ok()) << "a file of n slots is n * 208 bytes";
     EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}).ok());

@@ -87,7 +87,7 @@ void killWhileSaving(const char* what, const std::function<void(int)>& save,
 TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
 {
     TempDir dir;
-    const DataDir data{diskFileSystem(), dir.path()};
+    const DataDir data{diskFileSystem(), dir.path(), realClock()};
     // Version v: the current pupil is "V0" or "V1", chosen at start-up (loadOnStart 1).
     auto save = [&](int version) {
         Settings s;
@@ -118,7 +118,7 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
 TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
 {
     TempDir dir;
-    const DataDir data{diskFileSystem(), dir.path()};
+    const DataDir data{diskFileSystem(), dir.path(), realClock()};
     const Bytes results(4800, 0x11);
     test::writeBytes(dir.path() / "Ann.Xtx", results);
     {

@@ -22,10 +22,17 @@ inline std::optional<Bytes> fileBytes(const std::filesystem::path& path)
     return std::filesystem::exists(path) ? std::optional(test::readBytes(path)) : std::nullopt;
 }
 
-// A program on the real disk, its record files in data.
+// The machine's own clock: waits for another process's lock take real time here.
+inline Clock& realClock()
+{
+    static SystemClock clock;
+    return clock;
+}
+
+// A program on the real disk and the real clock, its record files in data.
 struct DiskProgram : test::ProgramFixture {
     explicit DiskProgram(const std::filesystem::path& data)
-        : ProgramFixture(random, diskFileSystem())
+        : ProgramFixture(random, diskFileSystem(), realClock())
     {
         services.dataDir = data;
     }

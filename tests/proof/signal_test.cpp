@@ -47,7 +47,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(::strsignal(signal));
         TempDir dir;
-        const DataDir data{diskFileSystem(), dir.path()};
+        const DataDir data{diskFileSystem(), dir.path(), realClock()};
         Settings s;
         LoadOriginalDefaults(s);
         s.curSettings = test::originalDefaults("Ann");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,23 @@ double ScriptedRandom::next()
         throw std::runtime_error("ScriptedRandom ran dry");
     }
     return m_values[m_next++];
+}
+
+void FixedClock::sleepFor(std::chrono::milliseconds pause)
+{
+    slept += pause;
+    ms += pause.count();
+    // Each action once, in the order of their times; one may set another.
+    for (;;) {
+        const auto next = std::min_element(
+            due.begin(), due.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        if (next == due.end() || next->first > slept) {
+            return;
+        }
+        const auto action = std::move(next->second);
+        due.erase(next);
+        action();
+    }
 }
 
 TempDir::TempDir()

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <set>
@@ -52,13 +54,28 @@ struct ConstantRandom final : Random {
     double value;
 };
 
+// Stands still until the program sleeps on it: then it moves on by the pause at once (its wall
+// time and its steady time alike) and does what the test set to happen by then, as another
+// computer letting go of a lock. Its time zone is UTC.
 struct FixedClock final : Clock {
     std::int16_t minute = 15;
     std::int64_t ms = 1'780'000'000'000; // 2026-05-28, UTC
+    std::chrono::milliseconds slept{0};  // every pause the program asked for, added up
     std::int16_t minuteOfHour() override { return minute; }
     std::uint64_t seed() override { return 42; }
     std::int64_t utcMillis() override { return ms; }
     std::int32_t utcOffsetSeconds(std::int64_t) override { return 0; }
+    std::chrono::steady_clock::time_point steadyNow() override
+    {
+        return std::chrono::steady_clock::time_point(slept);
+    }
+    void sleepFor(std::chrono::milliseconds pause) override;
+    // Runs action once the program has slept this long in all.
+    void at(std::chrono::milliseconds after, std::function<void()> action)
+    {
+        due.emplace_back(after, std::move(action));
+    }
+    std::vector<std::pair<std::chrono::milliseconds, std::function<void()>>> due;
 };
 
 // Sounds and pictures by their slot numbers (SoundId::Finish is 5, PictureId::Ready is 5).
@@ -109,7 +126,11 @@ struct FaultyFiles final : FileSystem {
     bool failWrite = false; // writes in place find the disk full
     bool failRead = false;
     std::set<std::string> unreadable; // file names whose reads fail
-    int calls = 0;
+    int calls = 0; // calls of the record files' part, not the listing's nor the locks'
+    // Run before each call of the locks' part, with the call's name ("createExclusive",
+    // "move", "unlink" ...) and its first path: where another computer acts, on cue. A failLink
+    // file system has no hard links for locks either.
+    std::function<void(std::string_view call, const Path& path)> before;
 
     bool exists(const Path& path) override { return ++calls, disk().exists(path); }
     Result<Bytes> read(const Path& path, std::uint64_t offset, std::size_t n) override
@@ -149,6 +170,52 @@ struct FaultyFiles final : FileSystem {
     }
     void remove(const Path& path) override { ++calls, disk().remove(path); }
     void sweepStaleTemps(const Path& dir) override { ++calls, disk().sweepStaleTemps(dir); }
+
+    std::vector<std::string> list(const Path& dir) override { return disk().list(dir); }
+    Result<std::uintmax_t> linkCount(const Path& path) override { return disk().linkCount(path); }
+    bool sameFile(const Path& a, const Path& b) override { return disk().sameFile(a, b); }
+    std::string hostName() override { return disk().hostName(); }
+    std::string machineName() override { return disk().machineName(); }
+    long processId() override { return disk().processId(); }
+    bool processGone(long pid) override { return disk().processGone(pid); }
+    Status createExclusive(const Path& path, std::string_view text) override
+    {
+        return cue("createExclusive", path), disk().createExclusive(path, text);
+    }
+    Result<std::string> readText(const Path& path, std::size_t most) override
+    {
+        return cue("readText", path), disk().readText(path, most);
+    }
+    Result<std::chrono::nanoseconds> modifiedAt(const Path& path) override
+    {
+        return cue("modifiedAt", path), disk().modifiedAt(path);
+    }
+    Status overwrite(const Path& path, std::string_view text) override
+    {
+        return cue("overwrite", path), disk().overwrite(path, text);
+    }
+    Status addName(const Path& from, const Path& to) override
+    {
+        cue("addName", from);
+        return failLink ? Status::fail(EPERM) : disk().addName(from, to);
+    }
+    Status move(const Path& from, const Path& to) override
+    {
+        return cue("move", from), disk().move(from, to);
+    }
+    Status moveNoReplace(const Path& from, const Path& to) override
+    {
+        return cue("moveNoReplace", from), disk().moveNoReplace(from, to);
+    }
+    Status present(const Path& path) override { return cue("present", path), disk().present(path); }
+    Status unlink(const Path& path) override { return cue("unlink", path), disk().unlink(path); }
+
+    void cue(std::string_view call, const Path& path)
+    {
+        if (before) {
+            before(call, path);
+        }
+    }
     static FileSystem& disk() { return diskFileSystem(); }
 };
 
@@ -185,11 +252,22 @@ DrillSettings originalDefaults(std::string_view name = {});
 std::string selectionOf(const DrillSettings& s);
 void select(DrillSettings& s, std::string_view boxes);
 
+// A fixture's own faulty file system as a base class named before ProgramFixture: made before
+// the program and gone after it, as the locks the program lets go of at its end need.
+struct OwnFaultyFiles {
+    FaultyFiles files;
+};
+
 // A program over the given random source, a fixed clock, recording sound and pictures and a
 // fresh data directory reached through `files`. Nothing has run: a test calls load().
 struct ProgramFixture {
     ProgramFixture(Random& random, FileSystem& files)
         : services{random, clock, sound, pictures, files, dir.path()}, p(services)
+    {
+    }
+    // The same on another clock (the machine's own, for a test of real processes).
+    ProgramFixture(Random& random, FileSystem& files, Clock& otherClock)
+        : services{random, otherClock, sound, pictures, files, dir.path()}, p(services)
     {
     }
 

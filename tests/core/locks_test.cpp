@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Locks of a shared data folder in a temporary folder, on a clock that moves on when the
+// program sleeps: busy, stale, skewed and taken-over locks without waiting for any of them.
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+
+#include "platform/lock_file.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr std::int64_t kAtTenTwo = 1'765'101'720; // 2025-12-07 10:02 UTC
+
+std::string lockText(std::string_view host, long pid)
+{
+    return "Sumblitz lock\nhost=" + std::string(host) + "\npid=" + std::to_string(pid) +
+           "\nsince=" + std::to_string(kAtTenTwo) + "\n";
+}
+
+// How long ago the folder stamped a file (negative: in the future).
+void stampAgo(const Path& path, std::chrono::seconds ago)
+{
+    fs::last_write_time(path, fs::file_time_type::clock::now() - ago);
+}
+
+// A data folder and this computer, its clock and its way to the folder faked.
+struct Folder {
+    TempDir dir;
+    FaultyFiles files;
+    FixedClock clock;
+    Path lock = dir.path() / "StdDat.Xrx.lock";
+
+    Folder() { skew(0s); }
+    // A lock file as another copy of the program leaves it ("" says nothing readable),
+    // written `ago` before the folder's now.
+    void plant(const std::string& text, std::chrono::seconds ago = 0s) const
+    {
+        std::ofstream(lock, std::ios::binary | std::ios::trunc) << text;
+        stampAgo(lock, ago);
+    }
+    LockAttempt attempt(bool takeOver = false) { return tryLock(files, clock, lock, takeOver); }
+    std::string onDisk() const
+    {
+        const Bytes b = fs::exists(lock) ? readBytes(lock) : Bytes{};
+        return std::string(b.begin(), b.end());
+    }
+    // The lock alone, nothing beside it: no file moved aside to be broken, no file of its own
+    // from before it got its name.
+    bool alone() const { return filesIn(dir.path()) == std::set<std::string>{"StdDat.Xrx.lock"}; }
+    // This computer's clock, `ahead` of the folder's.
+    void skew(std::chrono::seconds ahead)
+    {
+        using namespace std::chrono;
+        clock.ms =
+            duration_cast<milliseconds>((system_clock::now() + ahead).time_since_epoch()).count();
+    }
+};
+
+// A lock is taken from its holder only when it is stale (its process gone from this machine, or
+// untouched for more than a minute on the folder's clock) or taken over; otherwise the attempt
+// names who has it. The folder's clock counts, not this computer's: a lock another computer
+// stamped in the future (a clock set back since) is fresh.
+TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStale)
+{
+    struct Row {
+        const char* name;
+        std::string text;
+        std::chrono::seconds ago;
+        std::chrono::seconds clockAhead; // this computer's clock against the folder's
+        bool takeOver;
+        const char* heldBy; // nullptr: taken
+    };
+    const std::string here = machineName();
+    const std::vector<Row> rows{
+        {"its process gone from this machine", lockText(here, kDeadPid), 0s, 0s, false, nullptr},
+        {"this machine's own running process", lockText(here, ::getpid()), 0s, 0s, false,
+         here.c_str()},
+        {"another computer's, fresh", lockText("PC-12", 4242), 0s, 0s, false, "PC-12"},
+        {"untouched for 55 s", lockText("PC-12", 4242), 55s, 0s, false, "PC-12"},
+        {"untouched for 65 s", lockText("PC-12", 4242), 65s, 0s, false, nullptr},
+        {"fresh, taken over", lockText("PC-12", 4242), 0s, 0s, true, nullptr},
+        {"says nothing readable, fresh", "", 0s, 0s, false, ""},
+        {"says nothing readable, untouched for 65 s", "Sumblit", 65s, 0s, false, nullptr},
+        {"fresh, this computer's clock 5 minutes fast", lockText("PC-12", 4242), 0s, 300s, false,
+         "PC-12"},
+        {"untouched for 65 s, this computer's clock 5 minutes slow", lockText("PC-12", 4242), 65s,
+         -300s, false, nullptr},
+        {"stamped 2 minutes in the future", lockText("PC-12", 4242), -120s, 0s, false, "PC-12"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Folder f;
+        f.plant(row.text, row.ago);
+        f.skew(row.clockAhead);
+        const LockAttempt got = f.attempt(row.takeOver);
+        if (row.heldBy == nullptr) {
+            ASSERT_TRUE(got.taken()) << got.status.message();
+            EXPECT_EQ(readLockHolder(f.files, f.clock, f.lock)->pid, ::getpid());
+            EXPECT_FALSE(got.holder);
+        } else {
+            EXPECT_FALSE(got.taken());
+            EXPECT_EQ(got.status.error(), EWOULDBLOCK);
+            ASSERT_TRUE(got.holder);
+            EXPECT_EQ(got.holder->host, row.heldBy);
+            EXPECT_EQ(f.onDisk(), row.text) << "left as it was";
+        }
+        EXPECT_TRUE(f.alone());
+    }
+}
+
+// This computer's lock names it, this process and the time (on this computer's clock), and
+// says so as "host since hh:mm" in local time.
+TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
+{
+    Folder f;
+    f.clock.ms = kAtTenTwo * 1000 + 999;
+    const LockAttempt got = f.attempt();
+    ASSERT_TRUE(got.taken());
+    const std::string text = f.onDisk();
+    EXPECT_EQ(text.rfind(lockText(machineName(), ::getpid()), 0), 0u) << text;
+    const auto holder = readLockHolder(f.files, f.clock, f.lock);
+    ASSERT_TRUE(holder);
+    EXPECT_EQ(holderMessage(*holder), Message(MessageId::HolderSince, {machineName(), "10:02"}));
+    LockHolder east = *holder;
+    east.utcOffset = 3600 + 60 * 30;
+    EXPECT_EQ(heldSince(east), "11:32");
+    east.host.clear(), east.since = 0; // a lock that says nothing readable
+    EXPECT_EQ(holderMessage(east), Message(MessageId::AnotherComputer));
+}
+
+// Two copies break the same stale lock at once: the one that moved it aside finds a fresh lock
+// there (the other copy broke the stale one and took the name first), gives it back, and leaves
+// nothing beside it. When a third copy has taken the name again meanwhile, the third keeps it.
+// The same without hard links (an SMB share): a rename that never replaces.
+TEST(Locks, AFreshLockMovedAsideWhileBreakingIsGivenBack)
+{
+    struct Row {
+        const char* name;
+        bool hardLinks;
+        bool retakenMeanwhile;
+    };
+    for (const Row row :
+         {Row{"hard links", true, false}, Row{"hard links, name taken again", true, true},
+          Row{"no hard links", false, false},
+          Row{"no hard links, name taken again", false, true}}) {
+        SCOPED_TRACE(row.name);
+        Folder f;
+        f.files.failLink = !row.hardLinks;
+        f.plant(lockText("PC-12", 4242), 65s);
+        const std::string fresh = lockText("PC-7", 77);
+        const std::string third = lockText("PC-9", 99);
+        bool brokenElsewhere = false;
+        f.files.before = [&](std::string_view call, const Path& path) {
+            if (call == "move" && path == f.lock && !brokenElsewhere) {
+                brokenElsewhere = true; // PC-7 broke the stale lock and took the name
+                f.plant(fresh);
+            }
+            const bool givingBack = (call == "addName" || call == "moveNoReplace") &&
+                                    path.filename().string().find(".broken-") != std::string::npos;
+            if (givingBack && row.retakenMeanwhile && !fs::exists(f.lock)) {
+                f.plant(third);
+            }
+        };
+        const LockAttempt got = f.attempt();
+        EXPECT_FALSE(got.taken());
+        ASSERT_TRUE(got.holder);
+        EXPECT_EQ(got.holder->host, row.retakenMeanwhile ? "PC-9" : "PC-7");
+        EXPECT_EQ(f.onDisk(), row.retakenMeanwhile ? third : fresh);
+        EXPECT_TRUE(f.alone());
+    }
+}
+
+// A stale lock that is back as soon as it was broken (copies that crash as fast as they start)
+// is broken once more, and then this attempt gives up, naming it: an attempt is a bounded number
+// of requests to the file server. The next attempt finds the name free.
+TEST(Locks, AStaleLockThatKeepsComingBackEndsTheAttemptAfterTwoBreaks)
+{
+    Folder f;
+    f.plant(lockText("PC-12", 4242), 65s);
+    int breaks = 0;
+    f.files.before = [&](std::string_view call, const Path& path) {
+        if (call == "move" && path == f.lock) {
+            ++breaks;
+        }
+        if (call == "unlink" && path.filename().string().find(".broken-") != std::string::npos &&
+            breaks == 1) {
+            f.plant(lockText("PC-13", 4343), 65s);
+        }
+    };
+    const LockAttempt got = f.attempt();
+    EXPECT_FALSE(got.taken());
+    ASSERT_TRUE(got.holder);
+    EXPECT_EQ(got.holder->host, "PC-13");
+    EXPECT_EQ(breaks, 2);
+    EXPECT_TRUE(f.attempt().taken());
+}
+
+// A holder's refresh: its own lock is written again (so the folder stamps it now); one taken
+// over is left to its new holder; one broken meanwhile and free is made again; one the folder
+// lost together with the folder is not.
+TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
+{
+    struct Row {
+        const char* name;
+        void (*meanwhile)(Folder&);
+        int error;          // of the refresh
+        const char* holder; // of the lock afterwards; nullptr: no lock file
+    };
+    const std::vector<Row> rows{
+        {"untouched", [](Folder&) {}, 0, "this"},
+        {"taken over", [](Folder& f) { f.plant(lockText("PC-12", 4242)); }, EOWNERDEAD, "PC-12"},
+        {"broken, the name free", [](Folder& f) { fs::remove(f.lock); }, 0, "this"},
+        {"broken, taken while this one looks",
+         [](Folder& f) {
+             fs::remove(f.lock);
+             f.files.before = [&f](std::string_view call, const Path& path) {
+                 if (call == "createExclusive" && path == f.lock) {
+                     f.plant(lockText("PC-12", 4242));
+                 }
+             };
+             f.files.failLink = true; // the lock made in place: the name is found taken
+         },
+         EOWNERDEAD, "PC-12"},
+        {"the folder gone", [](Folder& f) { fs::remove_all(f.dir.path()); }, ENOENT, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Folder f;
+        LockAttempt got = f.attempt();
+        ASSERT_TRUE(got.taken());
+        stampAgo(f.lock, 65s);
+        row.meanwhile(f);
+        const Status refreshed = got.lock.refresh();
+        EXPECT_EQ(refreshed.error(), row.error) << refreshed.message();
+        f.files.before = nullptr;
+        const auto holder = readLockHolder(f.files, f.clock, f.lock);
+        if (row.holder == nullptr) {
+            EXPECT_FALSE(holder);
+            continue;
+        }
+        ASSERT_TRUE(holder);
+        const bool ours = std::string(row.holder) == "this";
+        EXPECT_EQ(holder->host, ours ? machineName() : row.holder);
+        if (ours) {
+            EXPECT_NEAR(holder->idleSeconds, 0, 5) << "stamped now by its refresh";
+        }
+        got.lock.release();
+        EXPECT_EQ(fs::exists(f.lock), !ours) << "released only when still this one's";
+    }
+}
+
+// The Student Data window waits for the class file while another computer changes the class
+// list: a lock let go within the window's patience lets it open; one held longer is given up,
+// and the window names the computer and when it took the list. A stale lock is not waited for.
+TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
+{
+    struct Row {
+        const char* name;
+        std::chrono::seconds ago;                       // of the lock, when the window opens
+        std::optional<std::chrono::milliseconds> letGo; // after the window opened
+        bool opens;
+        std::chrono::milliseconds waitedAtLeast, waitedBelow;
+    };
+    const std::vector<Row> rows{
+        {"let go after 3 s", 0s, 3s, true, 3s, 3100ms},
+        {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s},
+        {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms},
+        {"stale", 65s, std::nullopt, true, 0ms, 1ms},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        StdRandom random{1};
+        FaultyFiles files;
+        ProgramFixture fx{random, files};
+        fx.load();
+        writeStudentFile(fx.dir.path(), {originalDefaults("Ann"), originalDefaults("Ben")});
+        const Path lock = fx.at(kStudentLockFile);
+        std::ofstream(lock) << lockText("PC-12", 4242);
+        stampAgo(lock, row.ago);
+        if (row.letGo) {
+            fx.clock.at(*row.letGo, [&] { fs::remove(lock); });
+        }
+        goauto_click(fx.p);
+        StudentForm form(fx.p);
+        form.load();
+
+        const auto& m = form.model();
+        const auto listed = [&] {
+            std::vector<std::string> out;
+            for (const std::string& entry : m.studentlist) {
+                out.push_back(trimBlanks(entry));
+            }
+            return out;
+        };
+        EXPECT_GE(fx.clock.slept, row.waitedAtLeast);
+        EXPECT_LT(fx.clock.slept, row.waitedBelow);
+        if (row.opens) {
+            EXPECT_TRUE(m.message.empty());
+            EXPECT_EQ(listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Ben"}));
+            EXPECT_FALSE(form.file().busyHolder());
+        } else {
+            EXPECT_EQ(listed(), (std::vector<std::string>{"Default", "Untitled"}));
+            ASSERT_TRUE(form.file().busyHolder());
+            EXPECT_EQ(form.file().busyHolder()->host, "PC-12");
+            EXPECT_EQ(m.message, Message(MessageId::ClassListBusy,
+                                         {{MessageId::HolderSince, {"PC-12", "10:02"}}}));
+            const Bytes left = readBytes(lock);
+            EXPECT_EQ(std::string(left.begin(), left.end()), lockText("PC-12", 4242));
+        }
+    }
+}
+
+} // namespace
+} // namespace sb::test
