@@ -139,15 +139,21 @@ TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
     }
 }
 
-// A pop-up time of 0 or below never closes the pop-up by itself, however long it stays open.
-TEST(Answering, APopupWithoutATimeWaitsForItsButton)
+// A pop-up closes itself on the tick that ends its last second; a time of 0 or below never
+// closes it, however long it stays open.
+TEST(Answering, APopupClosesOnItsLastSecondOrWithoutATimeWaitsForItsButton)
 {
-    Drilling d([](Drilling& t) { t.p.cur().popupSeconds() = -1; });
-    but_click(d.p, d.p.drill.wrongSlot1);
-    for (int tick = 0; tick < 70000; ++tick) {
-        pop_timer_tick(d.p);
+    for (const std::int16_t seconds : {std::int16_t{3}, std::int16_t{-1}}) {
+        Drilling d;
+        d.p.cur().popupSeconds() = seconds;
+        d.poseFactOne(); // the problem after the pop-up
+        but_click(d.p, d.p.drill.wrongSlot1);
+        int ticks = 0;
+        for (; ticks < 70000 && d.p.main.modal == Modal::Feedback; ++ticks) {
+            pop_timer_tick(d.p);
+        }
+        EXPECT_EQ(ticks, seconds > 0 ? seconds : 70000) << seconds;
     }
-    EXPECT_EQ(d.p.main.modal, Modal::Feedback);
 }
 
 } // namespace

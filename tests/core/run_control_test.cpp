@@ -76,12 +76,14 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         {"switch changed", [](Program& p) { switch_click(p, 0); }, true},
         {"operation changed", [](Program& p) { op_click(p, OpMult); }, false},
         {"a range added", [](Program& p) { a_click(p, 4, 1); }, false},
+        {"the first range cleared", [](Program& p) { a_click(p, 1, 0); }, false},
         {"a second number cleared", [](Program& p) { b_click(p, 3, 0); }, false},
         {"New Drill", [](Program& p) { NewDrill(p); }, false}};
     for (const auto& [what, change, resumes] : rows) {
         SCOPED_TRACE(what);
         Session r;
         r.clock.minute = 10;
+        a_click(r.p, 2, 1); // the first two ranges of first numbers
         StartDrill(r.p);
         r.right(), r.minute();
         // A wrong answer, and the window minimised in its pop-up: the problem is recorded and
