@@ -7,6 +7,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "records/index.h"
+
 namespace sb::test {
 
 double ScriptedRandom::next()
@@ -165,36 +167,71 @@ std::set<std::string> filesIn(const Path& dir)
     return names;
 }
 
-std::string selectionOf(const DrillSettings& s)
+void PrintTo(const Boxes& b, std::ostream* os)
 {
-    std::string out;
-    for (std::size_t i = 1; i <= 14; ++i) {
-        out += (i == 5 ? "/" : "") + std::to_string(i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]);
+    *os << "ranges " << testing::PrintToString(b.ranges) << ", seconds "
+        << testing::PrintToString(b.seconds);
+}
+
+std::vector<int> oneTo(int n)
+{
+    std::vector<int> out;
+    for (int i = 1; i <= n; ++i) {
+        out.push_back(i);
     }
     return out;
 }
 
-void select(DrillSettings& s, std::string_view boxes)
+Boxes selectionOf(const DrillSettings& s)
 {
-    for (std::size_t i = 1; i <= 14; ++i) {
-        (i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]) =
-            static_cast<std::int16_t>(boxes[i <= 4 ? i - 1 : i] - '0');
+    Boxes out;
+    for (int i = 1; i <= 14; ++i) {
+        const int value = i <= 4 ? s.firstRange[asIndex(i)] : s.secondNum[asIndex(i - 4)];
+        EXPECT_TRUE(value == 0 || value == 1) << "box " << i << " holds " << value;
+        if (value == 1) {
+            (i <= 4 ? out.ranges : out.seconds).push_back(i <= 4 ? i : i - 4);
+        }
+    }
+    return out;
+}
+
+void select(DrillSettings& s, const Boxes& boxes)
+{
+    for (int i = 1; i <= 14; ++i) {
+        const auto& ticked = i <= 4 ? boxes.ranges : boxes.seconds;
+        (i <= 4 ? s.firstRange[asIndex(i)] : s.secondNum[asIndex(i - 4)]) =
+            std::int16_t{std::ranges::count(ticked, i <= 4 ? i : i - 4) > 0};
     }
 }
 
-std::string ProgramFixture::controls() const
+void PrintTo(const Controls& c, std::ostream* os)
+{
+    const std::pair<bool, const char*> named[]{{c.start, "start"},
+                                               {c.pause, "pause"},
+                                               {c.newDrill, "new drill"},
+                                               {c.smartRepeat, "smart repeat"},
+                                               {c.studentData, "student data"},
+                                               {c.results, "results"},
+                                               {c.help, "help"},
+                                               {c.answers[0], "answer 1"},
+                                               {c.answers[1], "answer 2"},
+                                               {c.answers[2], "answer 3"}};
+    *os << "enabled:";
+    for (const auto& [on, name] : named) {
+        *os << (on ? std::string(" ") + name : "");
+    }
+}
+
+Controls ProgramFixture::controls() const
 {
     const MainModel& m = p.main;
-    std::string out;
-    for (bool on : {m.startEnabled, m.pauseEnabled, m.newDrillEnabled, m.smartRepeatEnabled,
-                    m.studentDataEnabled, m.resultsEnabled, m.helpEnabled, m.but[1].enabled,
-                    m.but[2].enabled, m.but[3].enabled}) {
-        out += on ? '1' : '0';
-    }
-    return out;
+    return {m.startEnabled,       m.pauseEnabled,
+            m.newDrillEnabled,    m.smartRepeatEnabled,
+            m.studentDataEnabled, m.resultsEnabled,
+            m.helpEnabled,        {m.but[1].enabled, m.but[2].enabled, m.but[3].enabled}};
 }
 
-std::string ProgramFixture::boxes() const
+Boxes ProgramFixture::boxes() const
 {
     DrillSettings shown;
     for (std::size_t i = 1; i <= 10; ++i) {
@@ -205,7 +242,7 @@ std::string ProgramFixture::boxes() const
     return selectionOf(shown);
 }
 
-void ProgramFixture::setBoxes(std::string_view boxes)
+void ProgramFixture::setBoxes(const Boxes& boxes)
 {
     DrillSettings s;
     select(s, boxes);

@@ -180,9 +180,35 @@ std::string testHostName();
 // The original defaults, under the given name when there is one.
 DrillSettings originalDefaults(std::string_view name = {});
 
-// A record's selection as "a1..a4/b1..b10" (firstRange 1..4, then secondNum 1..10), and back.
-std::string selectionOf(const DrillSettings& s);
-void select(DrillSettings& s, std::string_view boxes);
+// A selection by its ticked boxes, each list ascending: the ranges of first numbers (firstRange
+// 1..4) and the second numbers (secondNum 1..10). A failure prints the boxes by name.
+struct Boxes {
+    std::vector<int> ranges;
+    std::vector<int> seconds;
+    bool operator==(const Boxes&) const = default;
+};
+void PrintTo(const Boxes& b, std::ostream* os);
+std::vector<int> oneTo(int n); // 1, 2, .., n
+// A record's selection (a box holding neither 0 nor 1 fails the test), and back.
+Boxes selectionOf(const DrillSettings& s);
+void select(DrillSettings& s, const Boxes& boxes);
+
+// Which controls of the main window are enabled. A failure prints the enabled ones by name.
+struct Controls {
+    bool start = false, pause = false, newDrill = false, smartRepeat = false, studentData = false,
+         results = false, help = false;
+    std::array<bool, 3> answers{}; // the answer buttons 1..3
+    bool operator==(const Controls&) const = default;
+};
+void PrintTo(const Controls& c, std::ostream* os);
+// No drill running: everything but Pause and the answers.
+inline constexpr Controls kIdle{.start = true,
+                                .newDrill = true,
+                                .smartRepeat = true,
+                                .studentData = true,
+                                .results = true,
+                                .help = true};
+inline constexpr Controls kRunning{.pause = true, .answers = {true, true, true}};
 
 // A program over the given random source, a fixed clock, recording sound and pictures and a
 // fresh data directory reached through `files`. Nothing has run: a test calls load().
@@ -203,11 +229,10 @@ struct ProgramFixture {
     // The program's own handlers, as a pupil uses them.
     void load() { ProgramLoad(p); }
     void right() { but_click(p, p.drill.rightSlot); }
-    // start, cPause, Reset, smartgo, goauto, resultsgo, helpgo and the answer buttons, as 0/1.
-    std::string controls() const;
-    // The selection boxes of the main window as "a1..a4/b1..b10".
-    std::string boxes() const;
-    void setBoxes(std::string_view boxes);
+    Controls controls() const;
+    // The selection boxes of the main window.
+    Boxes boxes() const;
+    void setBoxes(const Boxes& boxes);
 };
 
 enum class Event { Right, Wrong, TimeOut };
