@@ -173,15 +173,6 @@ void PrintTo(const Boxes& b, std::ostream* os)
         << testing::PrintToString(b.seconds);
 }
 
-std::vector<int> oneTo(int n)
-{
-    std::vector<int> out;
-    for (int i = 1; i <= n; ++i) {
-        out.push_back(i);
-    }
-    return out;
-}
-
 Boxes selectionOf(const DrillSettings& s)
 {
     Boxes out;
@@ -206,19 +197,13 @@ void select(DrillSettings& s, const Boxes& boxes)
 
 void PrintTo(const Controls& c, std::ostream* os)
 {
-    const std::pair<bool, const char*> named[]{{c.start, "start"},
-                                               {c.pause, "pause"},
-                                               {c.newDrill, "new drill"},
-                                               {c.smartRepeat, "smart repeat"},
-                                               {c.studentData, "student data"},
-                                               {c.results, "results"},
-                                               {c.help, "help"},
-                                               {c.answers[0], "answer 1"},
-                                               {c.answers[1], "answer 2"},
-                                               {c.answers[2], "answer 3"}};
+    const bool on[]{c.start,   c.pause, c.newDrill,   c.smartRepeat, c.studentData,
+                    c.results, c.help,  c.answers[0], c.answers[1],  c.answers[2]};
+    const char* name[]{" start",   " pause", " new drill", " smart repeat", " student data",
+                       " results", " help",  " answer 1",  " answer 2",     " answer 3"};
     *os << "enabled:";
-    for (const auto& [on, name] : named) {
-        *os << (on ? std::string(" ") + name : "");
+    for (std::size_t i = 0; i < std::size(on); ++i) {
+        *os << (on[i] ? name[i] : "");
     }
 }
 

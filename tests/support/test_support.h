@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
+#include <ranges>
 #include <set>
 #include <string>
 #include <string_view>
@@ -188,7 +189,11 @@ struct Boxes {
     bool operator==(const Boxes&) const = default;
 };
 void PrintTo(const Boxes& b, std::ostream* os);
-std::vector<int> oneTo(int n); // 1, 2, .., n
+inline std::vector<int> oneTo(int n) // 1, 2, .., n
+{
+    const auto all = std::views::iota(1, n + 1);
+    return {all.begin(), all.end()};
+}
 // A record's selection (a box holding neither 0 nor 1 fails the test), and back.
 Boxes selectionOf(const DrillSettings& s);
 void select(DrillSettings& s, const Boxes& boxes);
