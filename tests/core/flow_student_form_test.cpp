@@ -174,6 +174,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
     g.form.Renam_click();
     ASSERT_TRUE(ProgramEmergencyClose(g.p));
     EXPECT_EQ(g.startUpPupil(), "Ann");
+    EXPECT_EQ(g.p.run.beforeWindows, std::nullopt) << "a second call has nothing to undo";
 }
 
 // Add stores the pupil on display first, as choosing an entry does; an Add the disk refuses
