@@ -512,6 +512,8 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.form.removestudent_click();
     EXPECT_EQ(f.form.model().listIndex, -1) << "nothing selected after a removal";
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Cy"}));
+    f.form.studentlist_click(4), f.form.studentlist_click(-1); // no such entries
+    EXPECT_EQ(f.form.model().listIndex, -1);
     f.form.cancel_click();
     EXPECT_EQ(f.bytes()[0], 3) << "Cancel applies no removal";
     EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
