@@ -121,6 +121,7 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     std::filesystem::remove(damaged.file());
     damaged.answer(Event::Wrong, 1500);
     EXPECT_EQ(damaged.rows().size(), 3u);
+    EXPECT_EQ(damaged.p.history.writer->waiting(damaged.file()), 0u);
     EXPECT_TRUE(damaged.p.main.notice.empty());
     HistoryWriter capped(2); // a history out of reach for long keeps its latest answers
     writeBytes(damaged.file(), junk);

@@ -96,7 +96,7 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
         t.p.cur().autoTeach = 1, t.p.cur().reviewOn = 0;
         t.p.cur().numStats[2] = {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
         op_click(t.p, OpDivR);
-        t.setBoxes("1000/0000000001");
+        t.setBoxes(Boxes{{1}, {10}});
         for (int i = 0; i < 200; ++i) {
             t.random.push({0.0}); // the remainders of the DivR table
         }
@@ -106,7 +106,7 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     EXPECT_EQ(d.p.main.DsBgn + "|" + d.p.main.DsEnd, ":Congratulations!|Great Job!");
     EXPECT_EQ(d.pictures.shown, (std::vector<int>{2, 1, 1}));
     EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
-    EXPECT_EQ(d.controls(), "1011111000");
+    EXPECT_EQ(d.controls(), kIdle);
     EXPECT_EQ(ints(d.p.cur().autoTeach, d.p.run.drillResumable), ints(0, 0));
 
     Drilling empty;
@@ -115,39 +115,48 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     empty.right();
     EXPECT_EQ(empty.p.main.picture, PictureId::Happy);
     EXPECT_EQ(empty.sound.played, (std::vector<int>{2, 5}));
-    EXPECT_EQ(empty.controls() + std::to_string(empty.p.main.timerEnabled), "10111110000");
+    EXPECT_EQ(empty.controls(), kIdle);
+    EXPECT_FALSE(empty.p.main.timerEnabled);
 }
 
 TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
 {
-    // minutes and problems against maxMinutes 3 and maxProblems 5: which of stopOn 0..6 end
+    // minutes and problems against maxMinutes 3 and maxProblems 5: the stopOn values (0..6) that
+    // end the drill
     DrillSettings s;
     s.maxMinutes() = 3;
     s.maxProblems() = 5;
-    const std::vector<std::tuple<std::int16_t, int, std::string>> rows{
-        {2, 4, "0000000"}, {3, 4, "0101000"}, {2, 5, "0011000"}, {3, 5, "0111100"}};
+    const std::vector<std::tuple<std::int16_t, int, std::vector<int>>> rows{
+        {2, 4, {}}, {3, 4, {1, 3}}, {2, 5, {2, 3}}, {3, 5, {1, 2, 3, 4}}};
     for (const auto& [minutes, problems, ends] : rows) {
         Drill d;
         d.drillMinutes = minutes;
         d.total = problems;
-        std::string got;
-        for (std::int16_t stopOn = 0; stopOn <= 6; ++stopOn) {
-            s.stopOn = stopOn;
-            got += StopRuleEnds(s, d) ? '1' : '0';
+        std::vector<int> got;
+        for (s.stopOn = 0; s.stopOn <= 6; ++s.stopOn) {
+            if (StopRuleEnds(s, d)) {
+                got.push_back(s.stopOn);
+            }
         }
         EXPECT_EQ(got, ends) << minutes << " min " << problems << " problems";
     }
 }
 
-// A pop-up time of 0 or below never closes the pop-up by itself, however long it stays open.
-TEST(Answering, APopupWithoutATimeWaitsForItsButton)
+// A pop-up closes itself on the tick that ends its last second; a time of 0 or below never
+// closes it, however long it stays open.
+TEST(Answering, APopupClosesOnItsLastSecondOrWithoutATimeWaitsForItsButton)
 {
-    Drilling d([](Drilling& t) { t.p.cur().popupSeconds() = -1; });
-    but_click(d.p, d.p.drill.wrongSlot1);
-    for (int tick = 0; tick < 70000; ++tick) {
-        pop_timer_tick(d.p);
+    for (const std::int16_t seconds : {std::int16_t{3}, std::int16_t{-1}}) {
+        Drilling d;
+        d.p.cur().popupSeconds() = seconds;
+        d.poseFactOne(); // the problem after the pop-up
+        but_click(d.p, d.p.drill.wrongSlot1);
+        int ticks = 0;
+        for (; ticks < 70000 && d.p.main.modal == Modal::Feedback; ++ticks) {
+            pop_timer_tick(d.p);
+        }
+        EXPECT_EQ(ticks, seconds > 0 ? seconds : 70000) << seconds;
     }
-    EXPECT_EQ(d.p.main.modal, Modal::Feedback);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ struct Fixture {
         }
         return out;
     }
-    // The record as the window would store it, and its selection boxes as "a1..a4/b1..b10".
+    // The record as the window would store it, and its selection boxes.
     DrillSettings taken() const
     {
         DrillSettings r;
@@ -47,7 +47,7 @@ struct Fixture {
         form.TakeRecordSelection(r);
         return r;
     }
-    std::string boxes() const { return selectionOf(taken()); }
+    Boxes boxes() const { return selectionOf(taken()); }
     std::string shown() const { return trimBlanks(form.model().studentdisplay); }
     void type(std::string_view text) { form.newstudent_change(text); }
     void add(std::string_view name) { type(name), form.addstudent_click(); }
@@ -130,7 +130,7 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
 // new name — in memory, in the class, in her fact file and as the pupil a start-up loads.
 TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
 {
-    for (const char* button : {"Cancel", "OK", "close box"}) {
+    for (const char* button : {"Cancel", "OK", "close box", "a close by the program"}) {
         SCOPED_TRACE(button);
         Fixture f;
         writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
@@ -149,14 +149,14 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
                   ints(false, true))
             << "her answer history goes with her";
         EXPECT_EQ(f.p.main.dsword, "Anna:");
-        if (button[0] == 'C') {
-            f.form.cancel_click();
+        f.p.flags.smartFromStudent = 1; // cleared by every close
+        if (button[0] == 'C' || button[0] == 'O') {
+            button[0] == 'C' ? f.form.cancel_click() : f.form.close_click();
         } else {
-            f.p.flags.smartFromStudent = 1; // cleared by every close
             f.form.close_request(button[0] == 'c');
-            EXPECT_EQ(f.p.flags.smartFromStudent, 0);
-            f.form.close_click();
         }
+        f.form.close_request(false); // the window system's close that follows: nothing more
+        EXPECT_EQ(ints(f.p.flags.smartFromStudent, f.form.model().closed), ints(0, true));
         EXPECT_EQ(trimmedName(f.p.cur()), "Anna");
         ASSERT_TRUE(ProgramClose(f.p));
         EXPECT_EQ(ints(f.askedIn("Anna.Xtx"), f.askedIn("Ann.Xtx")), ints(2, -1));
@@ -174,6 +174,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
     g.form.Renam_click();
     ASSERT_TRUE(ProgramEmergencyClose(g.p));
     EXPECT_EQ(g.startUpPupil(), "Ann");
+    EXPECT_EQ(g.p.run.beforeWindows, std::nullopt) << "a second call has nothing to undo";
 }
 
 // Add stores the pupil on display first, as choosing an entry does; an Add the disk refuses
@@ -272,7 +273,8 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     EXPECT_EQ(f.form.newstudent_keypress(13), 0) << "Enter adds and is dropped";
     EXPECT_EQ(f.shown() + std::to_string(f.form.model().selection.op),
               "Ann" + std::to_string(OpDiv));
-    EXPECT_EQ(f.boxes().substr(0, 4) + f.form.model().newstudent, "0001") << "the box emptied";
+    EXPECT_EQ(f.boxes().ranges, std::vector{4});
+    EXPECT_EQ(f.form.model().newstudent, "") << "the box emptied";
 
     // A fixed name without a slot shows a record made as selecting it would make it.
     f.add("UNTITLED");
@@ -454,11 +456,12 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     f.select("Ann");
     EXPECT_TRUE(f.p.main.newDrillEnabled && f.form.model().selection.a[2].enabled)
         << "boxes set from a record count as clicks";
-    EXPECT_EQ(f.boxes(), "0011/1111111111") << "Ann's own first numbers, not the saved ones";
+    EXPECT_EQ(f.boxes(), (Boxes{{3, 4}, oneTo(10)}))
+        << "Ann's own first numbers, not the saved ones";
     f.p.main.newDrillEnabled = false;
     f.form.op_click(Op10Sub);
     EXPECT_TRUE(f.p.main.newDrillEnabled);
-    EXPECT_EQ(f.boxes(), "1000/1111111111");
+    EXPECT_EQ(f.boxes(), (Boxes{{1}, oneTo(10)}));
     f.p.main.newDrillEnabled = false;
     f.form.a_click(3, 1);
     EXPECT_TRUE(f.p.main.newDrillEnabled) << "a box clicked";
@@ -470,7 +473,7 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     }
     f.select("Tess"); // on 10 Sub: her own first numbers come back when she leaves it
     f.form.op_click(OpAdd);
-    EXPECT_EQ(f.boxes().substr(0, 4), "0100");
+    EXPECT_EQ(f.boxes().ranges, std::vector{2});
     f.form.cancel_click();
     EXPECT_EQ(f.p.flags.firstLocked, 1);
     EXPECT_EQ(f.p.flags.savedFirst, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
@@ -512,6 +515,8 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.form.removestudent_click();
     EXPECT_EQ(f.form.model().listIndex, -1) << "nothing selected after a removal";
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Cy"}));
+    f.form.studentlist_click(4), f.form.studentlist_click(-1); // no such entries
+    EXPECT_EQ(f.form.model().listIndex, -1);
     f.form.cancel_click();
     EXPECT_EQ(f.bytes()[0], 3) << "Cancel applies no removal";
     EXPECT_EQ(trimmedName(f.slot(3)), "Bob");

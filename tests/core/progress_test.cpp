@@ -90,6 +90,14 @@ TEST(Progress, ConfusionsCountTheWrongAnswersChosenMostOftenFirst)
     EXPECT_EQ(found[1].text(), "6 \xD7 9: 56 \xD7"
                                "1");
     EXPECT_EQ(Confusions(rows, 0, 1).size(), 1u);
+    // Each operation's sign (Addition 1 to DivR 6); a code no operation has shows "?".
+    AnswerRow r = answer(9, 3, W, 2000);
+    std::vector<std::string> texts;
+    for (r.operation = 0; r.operation <= 7; ++r.operation) {
+        texts.push_back(ProblemText(r));
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"9?3", "9 + 3", "9 - 3", "9 - 3", "9 \xD7 3",
+                                               "9 \xF7 3", "9 \xF7 3", "9?3"}));
 }
 
 TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)

@@ -11,8 +11,8 @@ namespace {
 struct Files : OwnFaultyFiles, ProgramFixture {
     Files() : ProgramFixture(random, files) {}
     Files(const char* file, const Bytes& bytes) : Files() { writeBytes(at(file), bytes); }
-    // The selection saved in slot 3, as "a1..a4/b1..b10".
-    std::string saved() const
+    // The selection saved in slot 3.
+    Boxes saved() const
     {
         return selectionOf(*decodeSettings(fieldsOf(readBytes(at("Default.Xsx")), 3)));
     }
@@ -75,7 +75,8 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     // and another operation gives them back.
     EXPECT_EQ(ints(t.p.flags.firstLocked, t.p.main.selection.a[2].enabled), ints(1, false));
     op_click(t.p, OpAdd);
-    EXPECT_EQ(t.boxes() + std::to_string(t.p.main.selection.a[2].enabled), "0100/11111111111");
+    EXPECT_EQ(t.boxes(), (Boxes{{2}, oneTo(10)}));
+    EXPECT_TRUE(t.p.main.selection.a[2].enabled);
 }
 
 // Slot 1 holds the defaults, slot 2 the settings in use named "Untitled" and tagged with their
@@ -108,7 +109,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     t.load();
     setName(t.p.cur(), "Ann");
     t.p.cur().autoTeach = 1;
-    t.setBoxes("1000/1000000000");
+    t.setBoxes(Boxes{{1}, {1}});
     StartDrill(t.p), PauseDrill(t.p);
     for (int i = 1; i <= 10; ++i) {
         t.p.drill.fact(i).state = 0;
@@ -116,7 +117,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     a_click(t.p, 2, 1);
     ASSERT_TRUE(ProgramClose(t.p));
     EXPECT_EQ(t.p.main.DsBgn + t.p.main.DsEnd, "Begin: 2Remove: 1");
-    EXPECT_EQ(t.saved(), "1100/0100000000") << "range 11..13 as ticked; 1 out and 2 in";
+    EXPECT_EQ(t.saved(), (Boxes{{1, 2}, {2}})) << "range 11..13 as ticked; 1 out and 2 in";
     const Bytes facts = readBytes(t.at("Ann.Xtx"));
     EXPECT_EQ(ints(i16At(facts, 14), i16At(facts, 20 * 24 + 14)), ints(0, 1)) << "1 out, 21 in";
     // A close that found a save failing leaves the window open; the next close saves again
@@ -125,7 +126,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
         t.p.drill.fact(i).state = 0;
     }
     ASSERT_TRUE(ProgramClose(t.p));
-    EXPECT_EQ(t.saved(), "1100/0100000000");
+    EXPECT_EQ(t.saved(), (Boxes{{1, 2}, {2}}));
 }
 
 using Save = bool (*)(Program&);
@@ -303,7 +304,7 @@ TEST(AutoTeachShutDown, StartAndCloseWithoutAnsweringNeverClimbs)
                 }
             }
             ASSERT_TRUE(ProgramClose(p));
-            EXPECT_EQ(t.saved(), begun < 0 ? "1000/1000000000" : "1000/0000000000");
+            EXPECT_EQ(t.saved(), (begun < 0 ? Boxes{{1}, {1}} : Boxes{{1}, {}}));
         }
     }
 }

@@ -8,6 +8,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "records/index.h"
+
 namespace sb::test {
 
 double ScriptedRandom::next()
@@ -183,36 +185,56 @@ std::set<std::string> filesIn(const Path& dir)
     return names;
 }
 
-std::string selectionOf(const DrillSettings& s)
+void PrintTo(const Boxes& b, std::ostream* os)
 {
-    std::string out;
-    for (std::size_t i = 1; i <= 14; ++i) {
-        out += (i == 5 ? "/" : "") + std::to_string(i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]);
+    *os << "ranges " << testing::PrintToString(b.ranges) << ", seconds "
+        << testing::PrintToString(b.seconds);
+}
+
+Boxes selectionOf(const DrillSettings& s)
+{
+    Boxes out;
+    for (int i = 1; i <= 14; ++i) {
+        const int value = i <= 4 ? s.firstRange[asIndex(i)] : s.secondNum[asIndex(i - 4)];
+        EXPECT_TRUE(value == 0 || value == 1) << "box " << i << " holds " << value;
+        if (value == 1) {
+            (i <= 4 ? out.ranges : out.seconds).push_back(i <= 4 ? i : i - 4);
+        }
     }
     return out;
 }
 
-void select(DrillSettings& s, std::string_view boxes)
+void select(DrillSettings& s, const Boxes& boxes)
 {
-    for (std::size_t i = 1; i <= 14; ++i) {
-        (i <= 4 ? s.firstRange[i] : s.secondNum[i - 4]) =
-            static_cast<std::int16_t>(boxes[i <= 4 ? i - 1 : i] - '0');
+    for (int i = 1; i <= 14; ++i) {
+        const auto& ticked = i <= 4 ? boxes.ranges : boxes.seconds;
+        (i <= 4 ? s.firstRange[asIndex(i)] : s.secondNum[asIndex(i - 4)]) =
+            std::int16_t{std::ranges::count(ticked, i <= 4 ? i : i - 4) > 0};
     }
 }
 
-std::string ProgramFixture::controls() const
+void PrintTo(const Controls& c, std::ostream* os)
+{
+    const bool on[]{c.start,   c.pause, c.newDrill,   c.smartRepeat, c.studentData,
+                    c.results, c.help,  c.answers[0], c.answers[1],  c.answers[2]};
+    const char* name[]{" start",   " pause", " new drill", " smart repeat", " student data",
+                       " results", " help",  " answer 1",  " answer 2",     " answer 3"};
+    *os << "enabled:";
+    for (std::size_t i = 0; i < std::size(on); ++i) {
+        *os << (on[i] ? name[i] : "");
+    }
+}
+
+Controls ProgramFixture::controls() const
 {
     const MainModel& m = p.main;
-    std::string out;
-    for (bool on : {m.startEnabled, m.pauseEnabled, m.newDrillEnabled, m.smartRepeatEnabled,
-                    m.studentDataEnabled, m.resultsEnabled, m.helpEnabled, m.but[1].enabled,
-                    m.but[2].enabled, m.but[3].enabled}) {
-        out += on ? '1' : '0';
-    }
-    return out;
+    return {m.startEnabled,       m.pauseEnabled,
+            m.newDrillEnabled,    m.smartRepeatEnabled,
+            m.studentDataEnabled, m.resultsEnabled,
+            m.helpEnabled,        {m.but[1].enabled, m.but[2].enabled, m.but[3].enabled}};
 }
 
-std::string ProgramFixture::boxes() const
+Boxes ProgramFixture::boxes() const
 {
     DrillSettings shown;
     for (std::size_t i = 1; i <= 10; ++i) {
@@ -223,7 +245,7 @@ std::string ProgramFixture::boxes() const
     return selectionOf(shown);
 }
 
-void ProgramFixture::setBoxes(std::string_view boxes)
+void ProgramFixture::setBoxes(const Boxes& boxes)
 {
     DrillSettings s;
     select(s, boxes);

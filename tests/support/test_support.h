@@ -14,6 +14,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <ranges>
 #include <set>
 #include <string>
 #include <string_view>
@@ -248,9 +249,39 @@ std::string testHostName();
 // The original defaults, under the given name when there is one.
 DrillSettings originalDefaults(std::string_view name = {});
 
-// A record's selection as "a1..a4/b1..b10" (firstRange 1..4, then secondNum 1..10), and back.
-std::string selectionOf(const DrillSettings& s);
-void select(DrillSettings& s, std::string_view boxes);
+// A selection by its ticked boxes, each list ascending: the ranges of first numbers (firstRange
+// 1..4) and the second numbers (secondNum 1..10). A failure prints the boxes by name.
+struct Boxes {
+    std::vector<int> ranges;
+    std::vector<int> seconds;
+    bool operator==(const Boxes&) const = default;
+};
+void PrintTo(const Boxes& b, std::ostream* os);
+inline std::vector<int> oneTo(int n) // 1, 2, .., n
+{
+    const auto all = std::views::iota(1, n + 1);
+    return {all.begin(), all.end()};
+}
+// A record's selection (a box holding neither 0 nor 1 fails the test), and back.
+Boxes selectionOf(const DrillSettings& s);
+void select(DrillSettings& s, const Boxes& boxes);
+
+// Which controls of the main window are enabled. A failure prints the enabled ones by name.
+struct Controls {
+    bool start = false, pause = false, newDrill = false, smartRepeat = false, studentData = false,
+         results = false, help = false;
+    std::array<bool, 3> answers{}; // the answer buttons 1..3
+    bool operator==(const Controls&) const = default;
+};
+void PrintTo(const Controls& c, std::ostream* os);
+// No drill running: everything but Pause and the answers.
+inline constexpr Controls kIdle{.start = true,
+                                .newDrill = true,
+                                .smartRepeat = true,
+                                .studentData = true,
+                                .results = true,
+                                .help = true};
+inline constexpr Controls kRunning{.pause = true, .answers = {true, true, true}};
 
 // A fixture's own faulty file system as a base class named before ProgramFixture: made before
 // the program and gone after it, as the locks the program lets go of at its end need.
@@ -282,11 +313,10 @@ struct ProgramFixture {
     // The program's own handlers, as a pupil uses them.
     void load() { ProgramLoad(p); }
     void right() { but_click(p, p.drill.rightSlot); }
-    // start, cPause, Reset, smartgo, goauto, resultsgo, helpgo and the answer buttons, as 0/1.
-    std::string controls() const;
-    // The selection boxes of the main window as "a1..a4/b1..b10".
-    std::string boxes() const;
-    void setBoxes(std::string_view boxes);
+    Controls controls() const;
+    // The selection boxes of the main window.
+    Boxes boxes() const;
+    void setBoxes(const Boxes& boxes);
 };
 
 enum class Event { Right, Wrong, TimeOut };
