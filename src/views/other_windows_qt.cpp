@@ -14,7 +14,7 @@ OtherWindows* otherWindows()
 {
     using Get = OtherWindows* (*)();
     static OtherWindows* const windows = [] {
-        // A program built with the windows inside it (the tests) offers them itself.
+        // A program built with the windows inside it (the ui benchmark) offers them itself.
         auto get = reinterpret_cast<Get>(dlsym(RTLD_DEFAULT, "sumblitzOtherWindows"));
         if (get == nullptr) {
             trace("windows: loading");

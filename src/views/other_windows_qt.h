@@ -27,8 +27,10 @@ public:
     virtual void showHelp(QWidget* help) = 0;
 };
 
-// The windows: linked into the program that asks (the tests), else loaded from the module the
-// first time. nullptr where the module cannot be loaded; the buttons then open nothing.
+// The windows: linked into the program that asks (the ui benchmark), else loaded from the module
+// the first time, which takes the core and the common views from the program (the program and
+// the ui tests export what it uses). nullptr where the module cannot be loaded; the buttons then
+// open nothing.
 OtherWindows* otherWindows();
 
 } // namespace sb
