@@ -175,6 +175,16 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
     ASSERT_TRUE(ProgramEmergencyClose(g.p));
     EXPECT_EQ(g.startUpPupil(), "Ann");
     EXPECT_EQ(g.p.run.beforeWindows, std::nullopt) << "a second call has nothing to undo";
+    // The working pupil herself renamed, then the program stopped: she comes back as Anna.
+    Fixture h;
+    writeStudentFile(h.dir, {h.pupil("Ann"), h.pupil("Bob")});
+    h.drilled("Ann", 1);
+    h.form.load();
+    h.select("Ann");
+    h.type("Anna");
+    h.form.Renam_click();
+    ASSERT_TRUE(ProgramEmergencyClose(h.p));
+    EXPECT_EQ(h.startUpPupil(), "Anna");
 }
 
 // Add stores the pupil on display first, as choosing an entry does; an Add the disk refuses
@@ -302,9 +312,11 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     writeStudentFile(f.dir,
                      {f.pupil("bob", 2), f.pupil("Al", 3), f.pupil("carl", 4), f.pupil("Bob", 5)});
     f.form.load();
+    f.select("carl");
     f.form.ssort_click();
     EXPECT_EQ(f.listed(),
               (std::vector<std::string>{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
+    EXPECT_EQ(f.form.model().listIndex, 5) << "the pupil on display stays selected";
     EXPECT_EQ(f.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
     f.form.close_click();
     EXPECT_EQ(ints(f.slot(3).operation, f.slot(4).operation), ints(2, 5))

@@ -149,6 +149,8 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
 
     b.open();
     b.choose("P01");
+    b.form->takeover_click();
+    EXPECT_FALSE(b.form->model().closed) << "no Take Over before one is offered";
     b.form->close_click();
     EXPECT_TRUE(!b.form->model().closed && b.form->model().takeOver);
     const Message& inUse = b.form->model().message;
@@ -170,6 +172,8 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     EXPECT_EQ(a.p.main.notice, noticeOf({{MessageId::PupilTakenOver, {"P01"}}}));
     EXPECT_FALSE(WriteFactFile(a.p));
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx")) << "A no longer writes her results";
+    a.open(), a.choose("P02"), a.form->close_click(); // A goes on with another pupil
+    EXPECT_TRUE(a.p.main.notice.empty()) << "the word about P01 goes with her";
 
     ASSERT_TRUE(ProgramClose(b.p));
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx.lock")) << "let go at the close";
