@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
-#include <map>
-#include <memory>
-#include <optional>
-#include <vector>
+#include <string_view>
 
 #include "flow/answer_log_state.h"
 #include "students/answer_history.h"
