@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>%1 (%2): %3.</source>
-        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 the system&apos;s reason.</extracomment>
+        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 why (the system&apos;s reason, or one of the reasons at the end).</extracomment>
         <translation>%1 (%2): %3.</translation>
     </message>
     <message>
@@ -462,6 +462,42 @@
         <source>another computer</source>
         <extracomment>Who holds a pupil or the class list when the lock names no one.</extracomment>
         <translation>ein anderer Computer</translation>
+    </message>
+    <message>
+        <source>the class list holds no more pupils</source>
+        <translation>die Klassenliste kann keine weiteren Schüler aufnehmen</translation>
+    </message>
+    <message>
+        <source>results are already kept under that name</source>
+        <translation>unter diesem Namen gibt es schon Ergebnisse</translation>
+    </message>
+    <message>
+        <source>it is in use on another computer</source>
+        <translation>sie wird gerade an einem anderen Computer benutzt</translation>
+    </message>
+    <message>
+        <source>another computer has taken it over</source>
+        <translation>ein anderer Computer hat sie übernommen</translation>
+    </message>
+    <message>
+        <source>another computer has removed it</source>
+        <translation>ein anderer Computer hat sie entfernt</translation>
+    </message>
+    <message>
+        <source>it is not there</source>
+        <translation>sie ist nicht da</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Sumblitz</source>
+        <translation>sie stammt von einer neueren Version von Sumblitz</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>sie konnte nicht gelesen werden</translation>
     </message>
 </context>
 <context>

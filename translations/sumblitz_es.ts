@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>%1 (%2): %3.</source>
-        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 the system&apos;s reason.</extracomment>
+        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 why (the system&apos;s reason, or one of the reasons at the end).</extracomment>
         <translation>%1 (%2): %3.</translation>
     </message>
     <message>
@@ -462,6 +462,42 @@
         <source>another computer</source>
         <extracomment>Who holds a pupil or the class list when the lock names no one.</extracomment>
         <translation>otro ordenador</translation>
+    </message>
+    <message>
+        <source>the class list holds no more pupils</source>
+        <translation>la lista de la clase no admite más alumnos</translation>
+    </message>
+    <message>
+        <source>results are already kept under that name</source>
+        <translation>ya hay resultados con ese nombre</translation>
+    </message>
+    <message>
+        <source>it is in use on another computer</source>
+        <translation>se está usando en otro ordenador</translation>
+    </message>
+    <message>
+        <source>another computer has taken it over</source>
+        <translation>otro ordenador lo ha tomado</translation>
+    </message>
+    <message>
+        <source>another computer has removed it</source>
+        <translation>otro ordenador lo ha quitado</translation>
+    </message>
+    <message>
+        <source>it is not there</source>
+        <translation>no está</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Sumblitz</source>
+        <translation>lo hizo una versión más nueva de Sumblitz</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>no se pudo leer</translation>
     </message>
 </context>
 <context>

@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>%1 (%2): %3.</source>
-        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 the system&apos;s reason.</extracomment>
+        <extracomment>%1 says what could not be done, %2 is the file&apos;s name, %3 why (the system&apos;s reason, or one of the reasons at the end).</extracomment>
         <translation>%1 (%2) : %3.</translation>
     </message>
     <message>
@@ -462,6 +462,42 @@
         <source>another computer</source>
         <extracomment>Who holds a pupil or the class list when the lock names no one.</extracomment>
         <translation>un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>the class list holds no more pupils</source>
+        <translation>la liste de la classe ne peut plus recevoir d&apos;élève</translation>
+    </message>
+    <message>
+        <source>results are already kept under that name</source>
+        <translation>il y a déjà des résultats sous ce nom</translation>
+    </message>
+    <message>
+        <source>it is in use on another computer</source>
+        <translation>il est utilisé sur un autre ordinateur</translation>
+    </message>
+    <message>
+        <source>another computer has taken it over</source>
+        <translation>un autre ordinateur l&apos;a repris</translation>
+    </message>
+    <message>
+        <source>another computer has removed it</source>
+        <translation>un autre ordinateur l&apos;a retiré</translation>
+    </message>
+    <message>
+        <source>it is not there</source>
+        <translation>il n&apos;est pas là</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est abîmé</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Sumblitz</source>
+        <translation>il a été fait par une version plus récente de Sumblitz</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>il n&apos;a pas pu être lu</translation>
     </message>
 </context>
 <context>

@@ -91,18 +91,18 @@ void FlushAnswerHistory(Program& p)
     noteOutcomes(p);
 }
 
-HistoryStatus RenameHistory(Program& p, std::string_view oldName, std::string_view newName)
+Status RenameHistory(Program& p, std::string_view oldName, std::string_view newName)
 {
-    const HistoryStatus moved =
+    const Status moved =
         p.history.writer->rename(p.services.dataDir / historyFileName(oldName),
                                  p.services.dataDir / historyFileName(newName));
     noteOutcomes(p);
     return moved;
 }
 
-HistoryStatus RemoveHistory(Program& p, std::string_view name)
+Status RemoveHistory(Program& p, std::string_view name)
 {
-    const HistoryStatus removed =
+    const Status removed =
         p.history.writer->remove(p.services.dataDir / historyFileName(name));
     noteOutcomes(p);
     return removed;

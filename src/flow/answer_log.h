@@ -30,8 +30,8 @@ void FlushAnswerHistory(Program& p);
 // The Student Data window renamed the pupil oldName to newName (both trimmed): the history
 // file and the answers still waiting for it go with the pupil. Missing when there was no
 // history; Failed (both files kept) when newName already has one.
-HistoryStatus RenameHistory(Program& p, std::string_view oldName, std::string_view newName);
+Status RenameHistory(Program& p, std::string_view oldName, std::string_view newName);
 // The Student Data window removed the pupil: the history file and its waiting answers go too.
-HistoryStatus RemoveHistory(Program& p, std::string_view name);
+Status RemoveHistory(Program& p, std::string_view name);
 
 } // namespace sb

@@ -66,7 +66,7 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
     o.autoTeach = s.autoTeach == 1;
     auto opened = HistoryDb::open(dataDir / historyFileName(o.name), false);
     if (!opened.db) {
-        if (opened.status != HistoryStatus::Missing) {
+        if (opened.status.code() != StatusCode::Missing) {
             o.note = "history could not be read";
         }
         return o;

@@ -2,9 +2,8 @@
 #include "flow/lifecycle.h"
 
 #include <algorithm>
-#include <cerrno>
 
-#include "records/cp1252.h"
+#include "flow/failures.h"
 #include "students/fact_file.h"
 #include "students/file_names.h"
 #include "students/record_files.h"
@@ -48,11 +47,8 @@ void setTrouble(Program& p, NoticeTopic topic, const std::string& file, Message 
 
 void noteSave(Program& p, bool saved, MessageId line, const std::filesystem::path& file)
 {
-    // The name as the pupil's name was typed: the record files' code page, like every caption.
-    const std::u8string utf8 = file.filename().u8string();
-    const std::string name = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
     setTrouble(p, NoticeTopic::File, file.string(),
-               saved ? Message() : Message(line, {Message(name)}));
+               saved ? Message() : Message(line, {fileNameOf(file)}));
 }
 
 void noteLine(Program& p, NoticeTopic topic, Message line)
@@ -62,23 +58,7 @@ void noteLine(Program& p, NoticeTopic topic, Message line)
 
 void noteFile(Program& p, const FileOutcome& outcome)
 {
-    using Action = FileOutcome::Action;
-    const std::filesystem::path name = outcome.file.filename();
-    const std::string text = name.string();
-    MessageId line = MessageId::None;
-    // "Default.Xsx", or a computer's own "Default.<host>.Xsx" in a shared folder.
-    if (text.starts_with("Default.") && text.ends_with(".Xsx")) {
-        line = outcome.action == Action::Read ? MessageId::SettingsNotRead
-                                              : MessageId::SettingsNotSaved;
-    } else if (name == kStudentFile) {
-        line = outcome.action == Action::Read ? MessageId::StudentsNotRead
-                                              : MessageId::StudentsNotSaved;
-    } else {
-        line = outcome.action == Action::Read   ? MessageId::ResultsNotRead
-               : outcome.action == Action::Kept ? MessageId::ResultsKept
-                                                : MessageId::ResultsNotSaved;
-    }
-    noteSave(p, outcome.ok(), line, outcome.file);
+    setTrouble(p, NoticeTopic::File, outcome.file.string(), fileTrouble(outcome));
 }
 
 DataDir dataDirOf(const Program& p)
@@ -95,13 +75,6 @@ std::optional<std::filesystem::path> pupilLockPath(const Program& p, const Drill
     std::filesystem::path file = p.services.dataDir / factFileName(name);
     file += ".lock";
     return file;
-}
-
-Message holderMessage(const LockHolder& holder)
-{
-    const Message host = holder.host.empty() ? Message(MessageId::AnotherComputer) : holder.host;
-    const std::string since = heldSince(holder);
-    return since.empty() ? host : Message(MessageId::HolderSince, {host, since});
 }
 
 LockAttempt ReservePupil(Program& p, const DrillSettings& pupil, bool takeOver)
@@ -187,12 +160,13 @@ void holdStartingPupil(Program& p)
 void RefreshLocks(Program& p)
 {
     const Status touched = p.run.pupilLock.refresh();
-    if (touched.error() == EOWNERDEAD) {
+    if (touched.code() == StatusCode::TakenOver) {
         p.run.pupilTakenOver = true;
         p.run.pupilLock = LockFile(); // hers no longer: nothing of it is removed
         noteLine(p, NoticeTopic::Pupil, {MessageId::PupilTakenOver, {trimmedName(p.cur())}});
     }
-    const bool reachable = (touched || touched.error() == EOWNERDEAD) && folderReachable(p);
+    const bool reachable =
+        (touched || touched.code() == StatusCode::TakenOver) && folderReachable(p);
     noteLine(p, NoticeTopic::Folder, reachable ? Message() : MessageId::FolderUnreachable);
     if (!reachable) {
         return;
@@ -222,7 +196,7 @@ void ReadFactFile(Program& p)
         // Not the same as a missing file: the pupil's progress is in there.
         p.run.drillResumable = 0;
         p.run.factFilesUnread.insert(path);
-        noteFile(p, {path, FileOutcome::Action::Read, Status::fail(EIO)});
+        noteFile(p, {path, FileOutcome::Action::Read, Status::refuse(StatusCode::Unreadable)});
         break;
     case FactFileRead::Loaded:
         p.run.drillResumable = 1;
@@ -240,7 +214,7 @@ FileOutcome writeFacts(Program& p, const DrillSettings& owner)
     const DataDir data = dataDirOf(p);
     const std::filesystem::path path = factFilePath(owner, data);
     if (p.run.factFilesUnread.contains(path)) {
-        return {path, FileOutcome::Action::Kept, Status::fail(EIO)};
+        return {path, FileOutcome::Action::Kept, Status::refuse(StatusCode::Kept)};
     }
     return {path, FileOutcome::Action::Save, WriteFactFile(p.drill, owner, data)};
 }

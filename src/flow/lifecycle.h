@@ -16,17 +16,13 @@ namespace sb {
 // the order they failed, so no failure hides another. Files are told apart by their whole path.
 void noteSave(Program& p, bool saved, MessageId line, const std::filesystem::path& file);
 
-// The one place where a record file's outcome becomes a line of notice: the message says what
-// the file holds (settings, student data, results) and what could not be done with it.
+// After a record file's read or save: its line of notice (see fileTrouble) is put in or taken
+// out.
 void noteFile(Program& p, const FileOutcome& outcome);
 
 // The line of notice about topic (a pupil in use elsewhere, the folder out of reach); an empty
 // line takes it out.
 void noteLine(Program& p, NoticeTopic topic, Message line);
-
-// The computer that holds a lock, and since when: "PC-12 since 10:02" (the host alone when
-// the lock says no time, "another computer" when it names no one).
-Message holderMessage(const LockHolder& holder);
 
 // The lock file of the pupil of this record: her fact file's name with ".lock". Nothing for
 // no pupil (a blank name, or the fixed "Default" and "Untitled").

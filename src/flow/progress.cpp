@@ -235,7 +235,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
     m.status = {};
     auto opened = HistoryDb::open(history, false);
     if (!opened.db) {
-        m.status = {opened.status == HistoryStatus::Missing ? MessageId::NoAnswersYet
+        m.status = {opened.status.code() == StatusCode::Missing ? MessageId::NoAnswersYet
                                                             : MessageId::HistoryUnread,
                     {m.pupil}};
     } else {

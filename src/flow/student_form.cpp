@@ -2,7 +2,6 @@
 #include "flow/student_form.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <limits>
 #include <unordered_set>
 #include <utility>
@@ -11,10 +10,10 @@
 #include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/digits_only.h"
+#include "flow/failures.h"
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
 #include "flow/selection_boxes.h"
-#include "records/cp1252.h"
 #include "records/index.h"
 #include "students/file_names.h"
 
@@ -174,17 +173,7 @@ bool StudentForm::report(const FileOutcome& outcome, Message what)
     if (outcome.ok()) {
         return true;
     }
-    const std::u8string utf8 = outcome.file.filename().u8string();
-    const std::string file = utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
-    if (outcome.status.error() == EWOULDBLOCK && m_file.busyHolder()) {
-        m_model.message = {MessageId::BecauseListBusy,
-                           {std::move(what), holderMessage(*m_file.busyHolder())}};
-    } else if (outcome.status.error() == ENOENT && outcome.file.filename() == kStudentFile) {
-        m_model.message = {MessageId::BecauseRemovedElsewhere, {std::move(what)}};
-    } else {
-        m_model.message = {MessageId::BecauseFileFailed,
-                           {std::move(what), file, outcome.status.message()}};
-    }
+    m_model.message = failureMessage(std::move(what), outcome, m_file.busyHolder());
     return false;
 }
 
@@ -207,11 +196,11 @@ bool StudentForm::refuseUnread()
     if (m_file.isOpen() || opened.action != FileOutcome::Action::Read) {
         return false;
     }
-    if (opened.status.error() == EWOULDBLOCK && m_file.busyHolder()) {
+    if (opened.status.code() == StatusCode::InUse && m_file.busyHolder()) {
         m_model.message = {MessageId::ClassListBusy, {holderMessage(*m_file.busyHolder())}};
         return true;
     }
-    m_model.message = {MessageId::ClassFileUnread, {opened.status.message()}};
+    m_model.message = {MessageId::ClassFileUnread, {reasonOf(opened.status)}};
     return true;
 }
 
@@ -308,12 +297,13 @@ void StudentForm::StoreDisplayedStudent()
     const std::string who = trimBlanks(m_model.studentdisplay);
     const Message what{MessageId::SettingsNotStored, {who}};
     if (const auto n = FindStudentInFile(m_file, m_model.studentdisplay)) {
-        // A pupil another computer removed meanwhile is not brought back (ENOENT); the slot
+        // A pupil another computer removed meanwhile is not brought back; the slot
         // of a fixed entry (Default, Untitled) is every window's own, and one that another
         // computer's list took away is simply made again.
         const FileOutcome stored = WriteStudent(m_file, *n, work);
         const auto entry = FindListed(who);
-        if (stored.status.error() == ENOENT && entry && *entry < StudentModel::kFixedEntries) {
+        if (stored.status.code() == StatusCode::Removed && entry &&
+            *entry < StudentModel::kFixedEntries) {
             report(AppendStudent(m_file, work), what);
         } else {
             report(stored, what);
@@ -333,7 +323,7 @@ void StudentForm::readOrAppend(const std::string& name)
         }
         if (m_file.busyHolder()) {
             report({m_file.data() / kStudentFile, FileOutcome::Action::Read,
-                    Status::fail(EWOULDBLOCK)},
+                    Status::refuse(StatusCode::InUse)},
                    {MessageId::PupilNotShownYet, {trimBlanks(name)}});
             return;
         }
@@ -456,7 +446,7 @@ void StudentForm::Renam_click()
         return;
     }
     const FileOutcome renamed = RenameStudent(m_file, *n, fresh);
-    if (renamed.status.error() == EEXIST) {
+    if (renamed.status.code() == StatusCode::NameTaken) {
         m_model.message = {MessageId::ResultsUnderName, {trimBlanks(fresh)}};
         return;
     }
@@ -470,7 +460,8 @@ void StudentForm::Renam_click()
     static_cast<void>(HoldPupil(m_p, m_p.settings.curSettings));
     // Her answer history goes with her; a history already kept under the new name (a pupil
     // removed earlier) is not taken over.
-    if (RenameHistory(m_p, old, trimBlanks(fresh)) == HistoryStatus::Failed) {
+    if (const Status moved = RenameHistory(m_p, old, trimBlanks(fresh));
+        moved.code() == StatusCode::NameTaken || moved.code() == StatusCode::System) {
         m_model.message = {MessageId::HistoryStaysUnderName, {old, trimBlanks(fresh)}};
     }
 }

@@ -15,43 +15,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/status.h"
+
 namespace sb {
-
-// How a file call ended: ok, or the system's error (an errno value) that stopped it. True when
-// it worked, so that `if (!files.writeAt(...))` reads as "when the write failed".
-class [[nodiscard]] Status {
-public:
-    Status() = default;
-    static Status fail(int error) { return Status(error == 0 ? EIO : error); }
-    bool ok() const { return m_error == 0; }
-    explicit operator bool() const { return ok(); }
-    // The errno value, 0 when the call worked.
-    int error() const { return m_error; }
-    // The system's own words for the error ("No space left on device").
-    std::string message() const { return std::generic_category().message(m_error); }
-
-private:
-    explicit Status(int error) : m_error(error) {}
-    int m_error = 0;
-};
-
-// A value, or the Status that says why there is none. Reads like std::optional.
-template <class T> class [[nodiscard]] Result {
-public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Status why) : m_status(why.ok() ? Status::fail(0) : why) {}
-    bool has_value() const { return m_value.has_value(); }
-    explicit operator bool() const { return has_value(); }
-    T& operator*() { return *m_value; }
-    const T& operator*() const { return *m_value; }
-    T* operator->() { return &*m_value; }
-    const T* operator->() const { return &*m_value; }
-    Status status() const { return m_status; }
-
-private:
-    std::optional<T> m_value;
-    Status m_status;
-};
 
 // Everything the record files need from the operating system, behind one small interface so
 // that a test can make a write fail half way or a rename fail. Nothing here throws; every

@@ -232,10 +232,10 @@ Status LockFile::refresh()
         // Broken as stale while the folder was out of reach, and taken by nobody since: it is
         // this process's again, unless another has made it meanwhile.
         const Status again = create(*m_files, m_path, m_text);
-        return again || again.error() != EEXIST ? again : Status::fail(EOWNERDEAD);
+        return again || again.error() != EEXIST ? again : Status::refuse(StatusCode::TakenOver);
     }
     if (*text != m_text) {
-        return Status::fail(EOWNERDEAD);
+        return Status::refuse(StatusCode::TakenOver);
     }
     // Written again rather than touched, so that the file server stamps the time on its own
     // clock, as it does a lock's creation (a touch carries this computer's clock).
@@ -287,7 +287,7 @@ LockAttempt tryLock(FileSystem& files, Clock& clock, const fs::path& path, bool 
     if (!attempt.holder) {
         attempt.holder = LockHolder{"", 1, 0, 0, 0}; // a lock that names no one
     }
-    attempt.status = Status::fail(EWOULDBLOCK);
+    attempt.status = Status::refuse(StatusCode::InUse);
     return attempt;
 }
 

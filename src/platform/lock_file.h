@@ -61,7 +61,7 @@ public:
 
     bool held() const { return !m_path.empty(); }
     const std::filesystem::path& path() const { return m_path; }
-    // Touches the lock so that nobody takes it for stale. Fails with EOWNERDEAD when another
+    // Touches the lock so that nobody takes it for stale. Fails with TakenOver when another
     // process has it now (a take-over), and with the system's error when the folder cannot be
     // reached; a lock broken meanwhile and taken by nobody is made again. A lock that is not
     // held answers ok.

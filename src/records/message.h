@@ -62,11 +62,22 @@ enum class MessageId : std::uint8_t {
     // ... and why: "<what>: ..."
     BecauseListBusy,         // what, computer
     BecauseRemovedElsewhere, // what
-    BecauseFileFailed,       // what, file, the system's reason
+    BecauseFileFailed,       // what, file, the reason (the system's, or one below)
 
     // The Progress window's line.
     NoAnswersYet,  // pupil
     HistoryUnread, // pupil
+
+    // Why, where the program itself refused (the system's reasons are its own words).
+    ReasonClassFull,
+    ReasonNameTaken,
+    ReasonInUse,
+    ReasonTakenOver,
+    ReasonRemoved,
+    ReasonMissing,
+    ReasonDamaged,
+    ReasonNewer,
+    ReasonUnreadable,
 };
 
 struct Message {

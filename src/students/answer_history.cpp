@@ -37,23 +37,29 @@ constexpr std::array<const char*, kHistorySchema> kMigrations{
     "CREATE INDEX answers_fact ON answers(operation, fact, at_ms, outcome, millis);"
     "CREATE TABLE settings(key TEXT PRIMARY KEY, value INTEGER NOT NULL);"};
 
-HistoryStatus statusOf(int rc)
+Status statusOf(int rc)
 {
     switch (rc & 0xFF) {
     case SQLITE_OK:
     case SQLITE_DONE:
     case SQLITE_ROW:
-        return HistoryStatus::Ok;
+        return {};
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return HistoryStatus::Busy;
+        return Status::refuse(StatusCode::InUse);
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
     case SQLITE_SCHEMA:
     case SQLITE_ERROR: // a table or column this program expects is not there
-        return HistoryStatus::Damaged;
+        return Status::refuse(StatusCode::Damaged);
+    case SQLITE_FULL:
+        return Status::fail(ENOSPC);
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return Status::fail(EACCES);
     default:
-        return HistoryStatus::Failed;
+        return Status::fail(EIO);
     }
 }
 
@@ -146,7 +152,7 @@ HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWri
     std::error_code ec;
     const bool existed = std::filesystem::exists(path, ec);
     if (!forWriting && !existed) {
-        return {nullptr, HistoryStatus::Missing};
+        return {nullptr, Status::refuse(StatusCode::Missing)};
     }
     sqlite3* raw = nullptr;
     // A connection is used by one thread at a time (the writer's, or a window's): no mutex
@@ -157,8 +163,9 @@ HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWri
     const int rc = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
     std::unique_ptr<HistoryDb> db(new HistoryDb(raw)); // closes raw whatever happens
     if (rc != SQLITE_OK) {
-        return {nullptr, statusOf(rc) == HistoryStatus::Damaged ? HistoryStatus::Damaged
-                                                                : HistoryStatus::Failed};
+        const Status why = statusOf(rc);
+        const int system = raw != nullptr ? sqlite3_system_errno(raw) : 0;
+        return {nullptr, why.code() == StatusCode::Damaged ? why : Status::fail(system)};
     }
     sqlite3_busy_timeout(raw, kBusyMs);
     // WAL would need shared memory, which a network share does not give; FULL syncs the
@@ -175,10 +182,10 @@ HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWri
     }
     db->m_version = static_cast<int>(version.i64(0));
     if (db->m_version > kHistorySchema) {
-        return {std::move(db), HistoryStatus::Newer};
+        return {std::move(db), Status::refuse(StatusCode::Newer)};
     }
     if (forWriting && db->m_version < kHistorySchema) {
-        if (const HistoryStatus s = db->migrate(); s != HistoryStatus::Ok) {
+        if (const Status s = db->migrate(); !s) {
             if (!existed) { // a full disk: the empty file this call made goes again
                 db.reset();
                 std::filesystem::remove(path, ec);
@@ -187,9 +194,9 @@ HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWri
             return {nullptr, s};
         }
     } else if (db->m_version < kHistorySchema) {
-        return {nullptr, HistoryStatus::Damaged}; // nothing this program can read yet
+        return {nullptr, Status::refuse(StatusCode::Damaged)}; // nothing this program can read yet
     }
-    return {std::move(db), HistoryStatus::Ok};
+    return {std::move(db), {}};
 }
 
 HistoryDb::~HistoryDb()
@@ -211,7 +218,7 @@ HistoryDb::ReadTogether::~ReadTogether()
     }
 }
 
-HistoryStatus HistoryDb::migrate()
+Status HistoryDb::migrate()
 {
     while (m_version < kHistorySchema) {
         const std::string sql = std::string("BEGIN IMMEDIATE;") +
@@ -223,13 +230,13 @@ HistoryStatus HistoryDb::migrate()
         }
         ++m_version;
     }
-    return HistoryStatus::Ok;
+    return {};
 }
 
-HistoryStatus HistoryDb::append(std::span<const AnswerRow> rows)
+Status HistoryDb::append(std::span<const AnswerRow> rows)
 {
     if (m_version != kHistorySchema) {
-        return HistoryStatus::Newer;
+        return Status::refuse(StatusCode::Newer);
     }
     if (const int rc = exec(m_db, "BEGIN IMMEDIATE"); rc != SQLITE_OK) {
         return statusOf(rc);
@@ -397,10 +404,10 @@ std::optional<std::int64_t> HistoryDb::setting(std::string_view key)
     return s.i64(0);
 }
 
-HistoryStatus HistoryDb::setSetting(std::string_view key, std::int64_t value)
+Status HistoryDb::setSetting(std::string_view key, std::int64_t value)
 {
     if (m_version != kHistorySchema) {
-        return HistoryStatus::Newer;
+        return Status::refuse(StatusCode::Newer);
     }
     Stmt s(m_db, "INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
     s.bind(1, key);
@@ -408,15 +415,15 @@ HistoryStatus HistoryDb::setSetting(std::string_view key, std::int64_t value)
     return s.ok() ? statusOf(s.step()) : statusOf(s.rc());
 }
 
-HistoryStatus moveHistory(const std::filesystem::path& from, const std::filesystem::path& to)
+Status moveHistory(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (!fs::exists(from, ec)) {
-        return HistoryStatus::Missing;
+        return Status::refuse(StatusCode::Missing);
     }
     if (fs::exists(to, ec) && !fs::equivalent(from, to, ec)) {
-        return HistoryStatus::Failed;
+        return Status::refuse(StatusCode::NameTaken);
     }
     {
         // Opening for writing and reading once rolls back a transaction a crash left behind,
@@ -424,31 +431,31 @@ HistoryStatus moveHistory(const std::filesystem::path& from, const std::filesyst
         auto opened = HistoryDb::open(from, true);
         if (opened.db) {
             static_cast<void>(opened.db->lastAnswerMs());
-        } else if (opened.status == HistoryStatus::Busy) {
-            return HistoryStatus::Busy;
+        } else if (opened.status.code() == StatusCode::InUse) {
+            return opened.status;
         }
     }
     if (fs::exists(fs::path(from.native() + "-journal"), ec)) {
-        return HistoryStatus::Busy; // still in use by another program
+        return Status::refuse(StatusCode::InUse); // still in use by another program
     }
     fs::rename(from, to, ec);
-    return ec ? HistoryStatus::Failed : HistoryStatus::Ok;
+    return ec ? Status::fail(ec.value()) : Status();
 }
 
-HistoryStatus removeHistory(const std::filesystem::path& path)
+Status removeHistory(const std::filesystem::path& path)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (!fs::exists(path, ec)) {
-        return HistoryStatus::Missing;
+        return Status::refuse(StatusCode::Missing);
     }
     // The database first: a journal without its database is harmless, the other way round a
     // half-written database could be read as whole.
     if (!fs::remove(path, ec) || ec) {
-        return HistoryStatus::Failed;
+        return Status::fail(ec.value());
     }
     fs::remove(fs::path(path.native() + "-journal"), ec);
-    return HistoryStatus::Ok;
+    return {};
 }
 
 } // namespace sb

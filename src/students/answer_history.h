@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/status.h"
+
 struct sqlite3;
 
 namespace sb {
@@ -41,15 +43,11 @@ struct AnswerRow {
 // file, followed by ".history.sqlite".
 std::filesystem::path historyFileName(std::string_view trimmedName);
 
-// What a call on a history database found.
-enum class HistoryStatus {
-    Ok,
-    Missing, // no database there (and none was to be made)
-    Busy,    // another program holds it locked; try again later
-    Damaged, // the file is not a database this program can use
-    Newer,   // made by a newer program: readable, never written
-    Failed,  // the disk refused (read-only folder, full disk, no permission)
-};
+// What a call on a history database found is a Status: ok, or Missing (no database there,
+// and none was to be made), InUse (another program holds it locked; try again later), Damaged
+// (the file is not a database this program can use), Newer (made by a newer program: readable,
+// never written), NameTaken (a move onto another history), or the system's refusal (a
+// read-only folder, a full disk, no permission).
 
 // The schema version this program writes; older databases are brought up to it when opened
 // for writing.
@@ -71,7 +69,7 @@ public:
     HistoryDb& operator=(const HistoryDb&) = delete;
 
     // Adds the rows in one transaction: all of them or none.
-    [[nodiscard]] HistoryStatus append(std::span<const AnswerRow> rows);
+    [[nodiscard]] Status append(std::span<const AnswerRow> rows);
 
     // Every answer of operation (0: of every operation) given at or after sinceMs, oldest
     // first. Nothing when the database cannot be read.
@@ -100,7 +98,7 @@ public:
 
     // A whole-number setting kept with the history (the fluency threshold, for one).
     [[nodiscard]] std::optional<std::int64_t> setting(std::string_view key);
-    [[nodiscard]] HistoryStatus setSetting(std::string_view key, std::int64_t value);
+    [[nodiscard]] Status setSetting(std::string_view key, std::int64_t value);
 
     int schemaVersion() const { return m_version; }
 
@@ -120,24 +118,24 @@ public:
 
 private:
     explicit HistoryDb(sqlite3* db) : m_db(db) {}
-    HistoryStatus migrate();
+    Status migrate();
     sqlite3* m_db;
     int m_version = 0;
 };
 
 struct HistoryDb::Opened {
-    std::unique_ptr<HistoryDb> db; // set exactly when status is Ok or Newer
-    HistoryStatus status = HistoryStatus::Failed;
+    std::unique_ptr<HistoryDb> db; // set exactly when status is ok or Newer
+    Status status = Status::fail(0);
 };
 
 // Carries a pupil's history to a new name: the database at from is moved to to. A move never
-// replaces a history already at to (both stay; the answer is Failed), and an interrupted
+// replaces a history already at to (both stay; the answer is NameTaken), and an interrupted
 // transaction left at from is rolled back first so that its journal is not left behind.
 // Missing when there is nothing at from.
-[[nodiscard]] HistoryStatus moveHistory(const std::filesystem::path& from,
-                                        const std::filesystem::path& to);
+[[nodiscard]] Status moveHistory(const std::filesystem::path& from,
+                                 const std::filesystem::path& to);
 
 // Deletes the history at path with what SQLite keeps beside it; Missing when none was there.
-[[nodiscard]] HistoryStatus removeHistory(const std::filesystem::path& path);
+[[nodiscard]] Status removeHistory(const std::filesystem::path& path);
 
 } // namespace sb

@@ -68,15 +68,14 @@ std::unique_lock<std::mutex> HistoryWriter::idle()
     return lock;
 }
 
-HistoryStatus HistoryWriter::rename(const std::filesystem::path& from,
-                                    const std::filesystem::path& to)
+Status HistoryWriter::rename(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     // No try runs while the lock is held: the thread takes it to begin one.
     const auto lock = idle();
     m_db.reset();
-    const HistoryStatus moved = moveHistory(from, to);
+    const Status moved = moveHistory(from, to);
     const auto it = m_waiting.find(from);
-    if (moved != HistoryStatus::Failed && moved != HistoryStatus::Busy && it != m_waiting.end()) {
+    if ((moved || moved.code() == StatusCode::Missing) && it != m_waiting.end()) {
         auto& target = m_waiting[to];
         target.insert(target.begin(), it->second.begin(), it->second.end());
         m_waiting.erase(from);
@@ -87,7 +86,7 @@ HistoryStatus HistoryWriter::rename(const std::filesystem::path& from,
     return moved;
 }
 
-HistoryStatus HistoryWriter::remove(const std::filesystem::path& path)
+Status HistoryWriter::remove(const std::filesystem::path& path)
 {
     const auto lock = idle();
     m_db.reset();
@@ -102,13 +101,13 @@ bool HistoryWriter::writeRows(const std::filesystem::path& path, const std::vect
     if (!m_db || m_dbPath != path) {
         m_db.reset();
         auto opened = HistoryDb::open(path, true);
-        if (opened.status != HistoryStatus::Ok) {
+        if (!opened.status) {
             return false;
         }
         m_db = std::move(opened.db);
         m_dbPath = path;
     }
-    if (m_db->append(rows) != HistoryStatus::Ok) {
+    if (!m_db->append(rows)) {
         // Opened afresh next time: the lock may be gone or the file set aside by then.
         m_db.reset();
         return false;

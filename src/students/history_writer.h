@@ -42,9 +42,9 @@ public:
     std::size_t waiting(const std::filesystem::path& path);
 
     // Carries the database at from, and the answers waiting for it, to to (see moveHistory).
-    HistoryStatus rename(const std::filesystem::path& from, const std::filesystem::path& to);
+    Status rename(const std::filesystem::path& from, const std::filesystem::path& to);
     // Deletes the database at path and forgets the answers waiting for it.
-    HistoryStatus remove(const std::filesystem::path& path);
+    Status remove(const std::filesystem::path& path);
 
 private:
     void run();

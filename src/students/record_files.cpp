@@ -158,8 +158,9 @@ FileOutcome LoadStartupSettings(Settings& s, const DataDir& data, bool shared)
     const std::span<const std::uint8_t> raw =
         bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>();
     // This computer's last settings and current pupil, in a shared folder.
-    const auto ownBytes = ownFile ? data.files.read(own, 0, 3 * kSlotSize)
-                                  : Result<std::vector<std::uint8_t>>(Status::fail(ENOENT));
+    const auto ownBytes =
+        ownFile ? data.files.read(own, 0, 3 * kSlotSize)
+                : Result<std::vector<std::uint8_t>>(Status::refuse(StatusCode::Missing));
     const std::span<const std::uint8_t> mine =
         ownBytes ? std::span<const std::uint8_t>(*ownBytes) : raw;
 
@@ -203,7 +204,7 @@ FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir&
     const std::filesystem::path path = shared ? computerDefaultFile(data) : data / kDefaultFile;
     if (defaultFileUnread) {
         // Writing now would replace custom defaults this run never saw with the original ones.
-        return {path, FileOutcome::Action::Kept, Status::fail(EIO)};
+        return {path, FileOutcome::Action::Kept, Status::refuse(StatusCode::Kept)};
     }
     std::vector<std::uint8_t> bytes;
     appendSlot(bytes, s.defaultSettings);
@@ -418,23 +419,24 @@ std::optional<DrillSettings> ReadStudent(StudentFile& f, std::int16_t n)
 FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record)
 {
     if (n < 1 || !f.m_open) {
-        return f.outcome(Status::fail(EBADF)); // slot 1 is the header
+        return f.outcome(Status::refuse(StatusCode::NotOpen)); // slot 1 is the header
     }
     const std::string who = f.nameOf(n);
     return f.locked([&] {
         const auto k = f.slotOf(n, who);
-        return f.outcome(k ? f.writeSlot(*k, record) : Status::fail(ENOENT));
+        return f.outcome(k ? f.writeSlot(*k, record) : Status::refuse(StatusCode::Removed));
     });
 }
 
 FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record)
 {
     if (!f.m_open) {
-        return f.outcome(Status::fail(EBADF));
+        return f.outcome(Status::refuse(StatusCode::NotOpen));
     }
     return f.locked([&] {
         if (count(f.m_slotCount) + 1 >= kMaxSlots || count(f.m_studentCount) + 1 >= kMaxSlots) {
-            return f.outcome(Status::fail(EFBIG)); // the 16-bit header counts no more
+            return f.outcome(
+                Status::refuse(StatusCode::ClassFull)); // the 16-bit header counts no more
         }
         // After every slot in use; the names past it, if any, were blank slots.
         f.m_names.resize(count(f.m_slotCount));
@@ -484,7 +486,7 @@ FileOutcome RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<st
     // The old records are read first; if they cannot be, nothing is rebuilt, since the new
     // file would lose every pupil it could not find.
     if (!f.m_open) {
-        return f.outcome(f.m_opened.ok() ? Status::fail(EBADF) : f.m_opened.status);
+        return f.outcome(f.m_opened.ok() ? Status::refuse(StatusCode::NotOpen) : f.m_opened.status);
     }
     return f.locked([&] {
         const std::span<const std::uint8_t> old(f.m_known);
@@ -615,20 +617,21 @@ Status followInDefaults(const DataDir& data, std::string_view old, std::string_v
 FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh)
 {
     if (!f.m_open || n < 1) {
-        return f.outcome(Status::fail(EBADF));
+        return f.outcome(Status::refuse(StatusCode::NotOpen));
     }
     const std::string who = f.nameOf(n);
     return f.locked([&]() -> FileOutcome {
         const auto k = f.slotOf(n, who);
         const auto record = k ? repairedSlotAt(f.m_known, *k + 1) : std::nullopt;
         if (!record) {
-            return f.outcome(Status::fail(k ? EIO : ENOENT));
+            return f.outcome(Status::refuse(k ? StatusCode::Damaged : StatusCode::Removed));
         }
         FileSystem& files = f.m_data.files;
         const std::string old = trimmedName(*record);
         const auto from = f.m_data.dir / factFileName(old);
         const auto to = f.m_data.dir / factFileName(trimBlanks(fresh));
-        const FileOutcome taken{to, FileOutcome::Action::Save, Status::fail(EEXIST)};
+        const FileOutcome taken{to, FileOutcome::Action::Save,
+                                Status::refuse(StatusCode::NameTaken)};
         // Results already kept under the new name belong to someone else (a pupil removed
         // earlier): the renamed pupil must not take them over, nor they hers.
         bool linked = false;

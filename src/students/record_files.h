@@ -82,8 +82,8 @@ std::optional<std::int16_t> FindStudentInFile(const StudentFile& f, std::string_
 // held (kStudentLockFile; waiting for another copy of the program at most patience()) and
 // against the file as it is on the disk at that moment: when another copy changed it since
 // this one last looked, the names are read again, and a student number found earlier stands
-// for the pupil who had it, wherever her slot is now (ENOENT when another copy removed her).
-// A lock still held by another copy after patience() gives EWOULDBLOCK and busyHolder().
+// for the pupil who had it, wherever her slot is now (Removed when another copy removed her).
+// A lock still held by another copy after patience() gives InUse and busyHolder().
 
 // Student n (slot n + 1), repaired; nothing when the file does not hold that slot whole.
 std::optional<DrillSettings> ReadStudent(StudentFile& f, std::int16_t n);
@@ -124,7 +124,7 @@ FileOutcome CloseStudentFile(StudentFile& f);
 // a second link, her slot is written, "Default.Xsx" follows when its current pupil (slot 3) is
 // she (and so does each computer's own "Default.<host>.Xsx" of a shared folder), and only then
 // does the old name of the fact file go. A step that fails undoes the ones
-// before it. Refused (EEXIST) when another file already holds results under the new name.
+// before it. Refused (NameTaken) when another file already holds results under the new name.
 FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh);
 
 // A rename the program did not finish (it died between its steps) leaves the current pupil's

@@ -134,13 +134,31 @@ constexpr std::array kPatterns{
     //: %1 says what could not be done (one of the messages above).
     Pattern{MessageId::BecauseRemovedElsewhere,
             QT_TRANSLATE_NOOP("message", "%1: another computer has removed this pupil.")},
-    //: %1 says what could not be done, %2 is the file's name, %3 the system's reason.
+    //: %1 says what could not be done, %2 is the file's name, %3 why (the system's reason, or
+    //: one of the reasons at the end).
     Pattern{MessageId::BecauseFileFailed, QT_TRANSLATE_NOOP("message", "%1 (%2): %3.")},
     //: %1 is the pupil.
     Pattern{MessageId::NoAnswersYet, QT_TRANSLATE_NOOP("message", "No answers kept yet for %1")},
     //: %1 is the pupil.
     Pattern{MessageId::HistoryUnread,
             QT_TRANSLATE_NOOP("message", "The history of %1 could not be read")},
+    // Why something could not be done with a file, where the program itself refused; each
+    // stands after "(file): " in a message above.
+    Pattern{MessageId::ReasonClassFull,
+            QT_TRANSLATE_NOOP("message", "the class list holds no more pupils")},
+    Pattern{MessageId::ReasonNameTaken,
+            QT_TRANSLATE_NOOP("message", "results are already kept under that name")},
+    Pattern{MessageId::ReasonInUse,
+            QT_TRANSLATE_NOOP("message", "it is in use on another computer")},
+    Pattern{MessageId::ReasonTakenOver,
+            QT_TRANSLATE_NOOP("message", "another computer has taken it over")},
+    Pattern{MessageId::ReasonRemoved,
+            QT_TRANSLATE_NOOP("message", "another computer has removed it")},
+    Pattern{MessageId::ReasonMissing, QT_TRANSLATE_NOOP("message", "it is not there")},
+    Pattern{MessageId::ReasonDamaged, QT_TRANSLATE_NOOP("message", "it is damaged")},
+    Pattern{MessageId::ReasonNewer,
+            QT_TRANSLATE_NOOP("message", "it was made by a newer version of Sumblitz")},
+    Pattern{MessageId::ReasonUnreadable, QT_TRANSLATE_NOOP("message", "it could not be read")},
 };
 
 // Every message that has words of its own has its row, in the order of MessageId.
@@ -153,8 +171,7 @@ constexpr bool inOrder()
             return false;
         }
     }
-    return static_cast<std::size_t>(kPatterns.back().id) + 1 ==
-           static_cast<std::size_t>(MessageId::HistoryUnread) + 1;
+    return kPatterns.back().id == MessageId::ReasonUnreadable;
 }
 static_assert(inOrder(), "one row per message, in the order of MessageId");
 

@@ -414,7 +414,7 @@ bool ProgressWindow::saveCsv(const QString& path)
     const auto rows = opened.db ? opened.db->rows(0, 0) : std::nullopt;
     const std::string csv = HistoryCsv(m_model.pupil, rows.value_or(std::vector<AnswerRow>{}));
     const bool saved =
-        (rows || opened.status == HistoryStatus::Missing) && saveWholeFile(path, csv);
+        (rows || opened.status.code() == StatusCode::Missing) && saveWholeFile(path, csv);
     noteSaved(saved, path);
     return saved;
 }

@@ -140,18 +140,18 @@ TEST(AnswerHistory, AReadingTogetherLetsTheWriterInOnceItIsOver)
     const Path path = dir.path() / "Ann.history.sqlite";
     auto writer = HistoryDb::open(path, true);
     ASSERT_EQ(writer.db->append(std::vector<AnswerRow>{row(0, AnswerOutcome::Right, "2", 900)}),
-              HistoryStatus::Ok);
+              Status());
     auto reader = HistoryDb::open(path, false);
     {
         const HistoryDb::ReadTogether together(*reader.db);
         const HistoryDb::ReadTogether nested(*reader.db);
         ASSERT_TRUE(reader.db->lastAnswerMs());
         EXPECT_EQ(writer.db->append(std::vector<AnswerRow>{row(1, AnswerOutcome::Wrong, "3", 1)}),
-                  HistoryStatus::Busy);
+                  Status::refuse(StatusCode::InUse));
         EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 1u) << "one state of the file";
     }
     EXPECT_EQ(writer.db->append(std::vector<AnswerRow>{row(1, AnswerOutcome::Wrong, "3", 1)}),
-              HistoryStatus::Ok);
+              Status());
     EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 2u);
 }
 
@@ -170,7 +170,7 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
         const char* name;
         Path path;
         bool forWriting;
-        HistoryStatus status;
+        StatusCode status;
         int version;
     };
     const Path empty = dir.path() / "empty";
@@ -178,23 +178,24 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
     const Path junk = dir.path() / "junk";
     writeBytes(junk, Bytes(100, 'x'));
     const std::vector<Case> cases{
-        {"an empty file is made a database", empty, true, HistoryStatus::Ok, kHistorySchema},
-        {"version 0 is not read", versioned("v0", "CREATE TABLE t(x)"), false,
-         HistoryStatus::Damaged, -1},
-        {"version 0 is migrated", dir.path() / "v0", true, HistoryStatus::Ok, kHistorySchema},
-        {"a newer one is read", versioned("v9", "PRAGMA user_version=9"), false,
-         HistoryStatus::Newer, 9},
-        {"a newer one is not changed", dir.path() / "v9", true, HistoryStatus::Newer, 9},
-        {"junk", junk, true, HistoryStatus::Damaged, -1},
-        {"nothing there, reading", dir.path() / "none", false, HistoryStatus::Missing, -1},
-        {"no folder, writing", dir.path() / "no" / "db", true, HistoryStatus::Failed, -1}};
+        {"an empty file is made a database", empty, true, StatusCode::Ok, kHistorySchema},
+        {"version 0 is not read", versioned("v0", "CREATE TABLE t(x)"), false, StatusCode::Damaged,
+         -1},
+        {"version 0 is migrated", dir.path() / "v0", true, StatusCode::Ok, kHistorySchema},
+        {"a newer one is read", versioned("v9", "PRAGMA user_version=9"), false, StatusCode::Newer,
+         9},
+        {"a newer one is not changed", dir.path() / "v9", true, StatusCode::Newer, 9},
+        {"junk", junk, true, StatusCode::Damaged, -1},
+        {"nothing there, reading", dir.path() / "none", false, StatusCode::Missing, -1},
+        {"no folder, writing", dir.path() / "no" / "db", true, StatusCode::System, -1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto opened = HistoryDb::open(c.path, c.forWriting);
-        EXPECT_EQ(opened.status, c.status);
+        EXPECT_EQ(opened.status.code(), c.status);
         EXPECT_EQ(opened.db ? opened.db->schemaVersion() : -1, c.version);
-        if (opened.db && c.status == HistoryStatus::Newer) {
-            EXPECT_EQ(opened.db->append(std::vector<AnswerRow>(1)), HistoryStatus::Newer);
+        if (opened.db && c.status == StatusCode::Newer) {
+            EXPECT_EQ(opened.db->append(std::vector<AnswerRow>(1)),
+                      Status::refuse(StatusCode::Newer));
         }
     }
     EXPECT_EQ(readBytes(junk), Bytes(100, 'x'));
@@ -202,7 +203,7 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
     // Every field of a row comes back from the column it went to.
     const AnswerRow all{1, 2, 3, 4, 5, 6, "7", AnswerOutcome::Wrong, "8", 9, 1, 10, 11};
     auto fresh = HistoryDb::open(dir.path() / "fresh", true);
-    ASSERT_EQ(fresh.db->append(std::vector{all}), HistoryStatus::Ok);
+    ASSERT_EQ(fresh.db->append(std::vector{all}), Status());
     EXPECT_EQ(fresh.db->rows(0, 0), std::vector{all});
 }
 
@@ -218,11 +219,11 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     }
     // A pupil already called Bob keeps his history: nothing moves.
     writeBytes(d.at("Bob.history.sqlite"), {});
-    EXPECT_EQ(RenameHistory(d.p, "Ann", "Bob"), HistoryStatus::Failed);
+    EXPECT_EQ(RenameHistory(d.p, "Ann", "Bob"), Status::refuse(StatusCode::NameTaken));
     EXPECT_TRUE(std::filesystem::exists(d.file()));
 
     EXPECT_FALSE(d.p.main.notice.empty());
-    EXPECT_EQ(RenameHistory(d.p, "Ann", "Ann Lee"), HistoryStatus::Ok);
+    EXPECT_EQ(RenameHistory(d.p, "Ann", "Ann Lee"), Status());
     EXPECT_TRUE(d.p.main.notice.empty()) << "nothing waits under the old name";
     setName(d.p.cur(), "Ann Lee");
     FlushAnswerHistory(d.p);
@@ -232,7 +233,7 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     EXPECT_EQ(opened.db->rows(0, 0)->size(), 2u) << "the waiting answer went along";
     opened.db.reset();
     EXPECT_TRUE(d.p.main.notice.empty());
-    EXPECT_EQ(RenameHistory(d.p, "Cy", "Dee"), HistoryStatus::Missing);
+    EXPECT_EQ(RenameHistory(d.p, "Cy", "Dee"), Status::refuse(StatusCode::Missing));
 
     {
         Locker other(d.at("Ann Lee.history.sqlite"));
@@ -240,10 +241,10 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
         FlushAnswerHistory(d.p);
         EXPECT_FALSE(d.p.main.notice.empty());
         // The answers that waited go with the pupil; their loss is no failure to report.
-        EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Ok);
+        EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), Status());
         EXPECT_TRUE(d.p.main.notice.empty());
     }
-    EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), HistoryStatus::Missing);
+    EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), Status::refuse(StatusCode::Missing));
     EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Bob.history.sqlite"}));
 }
 

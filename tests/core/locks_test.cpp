@@ -105,7 +105,7 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
             EXPECT_FALSE(got.holder);
         } else {
             EXPECT_FALSE(got.taken());
-            EXPECT_EQ(got.status.error(), EWOULDBLOCK);
+            EXPECT_EQ(got.status, Status::refuse(StatusCode::InUse));
             ASSERT_TRUE(got.holder);
             EXPECT_EQ(got.holder->host, row.heldBy);
             EXPECT_EQ(f.onDisk(), row.text) << "left as it was";
@@ -132,6 +132,51 @@ TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
     EXPECT_EQ(heldSince(east), "11:32");
     east.host.clear(), east.since = 0; // a lock that says nothing readable
     EXPECT_EQ(holderMessage(east), Message(MessageId::AnotherComputer));
+}
+
+// Why a change of the class file failed, as the Student Data window says it: who is changing
+// the list, a pupil removed elsewhere, or the file with this program's reason or the system's.
+TEST(Locks, AFailureSaysWhyByItsCodeNotByAnErrno)
+{
+    const Message what(MessageId::SettingsNotStored, {"Ann"});
+    const auto failed = [](Status status) {
+        return FileOutcome{"/class/StdDat.Xrx", FileOutcome::Action::Save, status};
+    };
+    const LockHolder pc12{"PC-12", 7, 0, 0, 0};
+    struct Row {
+        const char* name;
+        Status status;
+        std::optional<LockHolder> busy;
+        Message said;
+    };
+    const std::vector<Row> rows{
+        {"done", {}, std::nullopt, {}},
+        {"the list busy",
+         Status::refuse(StatusCode::InUse),
+         pc12,
+         {MessageId::BecauseListBusy, {what, "PC-12"}}},
+        {"removed",
+         Status::refuse(StatusCode::Removed),
+         std::nullopt,
+         {MessageId::BecauseRemovedElsewhere, {what}}},
+        {"the list full",
+         Status::refuse(StatusCode::ClassFull),
+         std::nullopt,
+         {MessageId::BecauseFileFailed, {what, "StdDat.Xrx", MessageId::ReasonClassFull}}},
+        {"a system refusal with no such file",
+         Status::fail(ENOENT),
+         std::nullopt,
+         {MessageId::BecauseFileFailed, {what, "StdDat.Xrx", Status::fail(ENOENT).message()}}},
+        {"not open",
+         Status::refuse(StatusCode::NotOpen),
+         std::nullopt,
+         {MessageId::BecauseFileFailed, {what, "StdDat.Xrx", MessageId::ReasonUnreadable}}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(failureMessage(what, failed(row.status), row.busy), row.said);
+    }
+    EXPECT_EQ(fileTrouble(failed(Status::refuse(StatusCode::Kept))),
+              Message(MessageId::StudentsNotSaved, {"StdDat.Xrx"}));
 }
 
 // Two copies break the same stale lock at once: the one that moved it aside finds a fresh lock
@@ -206,16 +251,17 @@ TEST(Locks, AStaleLockThatKeepsComingBackEndsTheAttemptAfterTwoBreaks)
 // lost together with the folder is not.
 TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
 {
+    const Status kTakenOver = Status::refuse(StatusCode::TakenOver);
     struct Row {
         const char* name;
         void (*meanwhile)(Folder&);
-        int error;          // of the refresh
+        Status refreshed;
         const char* holder; // of the lock afterwards; nullptr: no lock file
     };
     const std::vector<Row> rows{
-        {"untouched", [](Folder&) {}, 0, "this"},
-        {"taken over", [](Folder& f) { f.plant(lockText("PC-12", 4242)); }, EOWNERDEAD, "PC-12"},
-        {"broken, the name free", [](Folder& f) { fs::remove(f.lock); }, 0, "this"},
+        {"untouched", [](Folder&) {}, {}, "this"},
+        {"taken over", [](Folder& f) { f.plant(lockText("PC-12", 4242)); }, kTakenOver, "PC-12"},
+        {"broken, the name free", [](Folder& f) { fs::remove(f.lock); }, {}, "this"},
         {"broken, taken while this one looks",
          [](Folder& f) {
              fs::remove(f.lock);
@@ -226,8 +272,9 @@ TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
              };
              f.files.failLink = true; // the lock made in place: the name is found taken
          },
-         EOWNERDEAD, "PC-12"},
-        {"the folder gone", [](Folder& f) { fs::remove_all(f.dir.path()); }, ENOENT, nullptr},
+         kTakenOver, "PC-12"},
+        {"the folder gone", [](Folder& f) { fs::remove_all(f.dir.path()); }, Status::fail(ENOENT),
+         nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -237,7 +284,7 @@ TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
         stampAgo(f.lock, 65s);
         row.meanwhile(f);
         const Status refreshed = got.lock.refresh();
-        EXPECT_EQ(refreshed.error(), row.error) << refreshed.message();
+        EXPECT_EQ(refreshed, row.refreshed);
         f.files.before = nullptr;
         const auto holder = readLockHolder(f.files, f.clock, f.lock);
         if (row.holder == nullptr) {

@@ -140,7 +140,7 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
             opened.db->append(std::vector<AnswerRow>{answer(7, 8, W, 2000, kNow - 40 * kDay, "54"),
                                                      answer(9, 6, W, 2000, kNow - 40 * kDay, "56"),
                                                      switched, answer(2, 3, R, 900, kNow)}),
-            HistoryStatus::Ok);
+            Status());
     }
     ProgressModel m;
     m.operation = OpMult;
@@ -203,7 +203,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     { // Dee answered only the week before: nothing right this week, rather than 0%
         auto dee = HistoryDb::open(dir.path() / historyFileName("Dee"), true);
         const std::vector<AnswerRow> before{answer(2, 3, R, 1000, kNow - 8 * kDay)};
-        ASSERT_EQ(dee.db->append(before), HistoryStatus::Ok);
+        ASSERT_EQ(dee.db->append(before), Status());
     }
     {
         auto opened = HistoryDb::open(dir.path() / historyFileName("Ann \"Quick\", Lee"), true);
@@ -214,8 +214,8 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
             answer(3, 3, R, 2000, kNow),
             answer(4, 4, R, 1000, kNow - 6 * kDay),  // the week's first day
             answer(5, 5, W, 1000, kNow - 7 * kDay)}; // the day before it
-        ASSERT_EQ(opened.db->append(rows), HistoryStatus::Ok);
-        ASSERT_EQ(opened.db->setSetting(kFluentSetting, 4000), HistoryStatus::Ok);
+        ASSERT_EQ(opened.db->append(rows), Status());
+        ASSERT_EQ(opened.db->setSetting(kFluentSetting, 4000), Status());
     }
     const auto before = filesIn(dir.path());
     auto overview = BuildClassOverview(ReadClass(data), dir.path(), kNow, 0);

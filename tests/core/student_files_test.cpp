@@ -252,7 +252,8 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
     static_cast<void>(t.open(full));
     ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
     for (int again = 0; again < 2; ++again) {
-        EXPECT_EQ(AppendStudent(t.students, t.p.settings.defaultSettings).status.error(), EFBIG);
+        EXPECT_EQ(AppendStudent(t.students, t.p.settings.defaultSettings).status,
+                  Status::refuse(StatusCode::ClassFull));
     }
     EXPECT_EQ(ints(t.students.studentCount(), t.file().size()), ints(1, 32768 * 208))
         << "failed appends count nothing";
@@ -292,13 +293,15 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
     struct Row {
         const char* name;
         bool failLink, failRename, orphan;
-        int error; // 0: the rename goes through
+        Status status; // ok: the rename goes through
     };
-    const std::vector<Row> rows{{"renamed", false, false, false, 0},
-                                {"no hard links: moved by a rename", true, false, false, 0},
-                                {"no hard links, Default.Xsx refused", true, true, false, EACCES},
-                                {"Default.Xsx refused", false, true, false, EACCES},
-                                {"results under the new name", false, false, true, EEXIST}};
+    const Status refused = Status::fail(EACCES);
+    const std::vector<Row> rows{
+        {"renamed", false, false, false, {}},
+        {"no hard links: moved by a rename", true, false, false, {}},
+        {"no hard links, Default.Xsx refused", true, true, false, refused},
+        {"Default.Xsx refused", false, true, false, refused},
+        {"results under the new name", false, false, true, Status::refuse(StatusCode::NameTaken)}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Ann t;
@@ -312,12 +315,13 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         const Bytes old =
             concat({markedSlot("X", 1, 2), markedSlot("Bob", 5), markedSlot("Ann", 4)});
         static_cast<void>(t.open(old));
-        EXPECT_EQ(RenameStudent(t.students, 0, "Anna").status.error(), EBADF) << "no pupil 0";
+        EXPECT_EQ(RenameStudent(t.students, 0, "Anna").status, Status::refuse(StatusCode::NotOpen))
+            << "no pupil 0";
         t.files.failLink = row.failLink;
         t.files.failRename = row.failRename;
         const FileOutcome outcome = RenameStudent(t.students, 2, "Anna");
-        EXPECT_EQ(outcome.status.error(), row.error);
-        const bool done = row.error == 0;
+        EXPECT_EQ(outcome.status, row.status);
+        const bool done = row.status.ok();
         EXPECT_EQ(FindStudentInFile(t.students, done ? "Anna" : "Ann"),
                   std::optional<std::int16_t>(2));
         EXPECT_EQ(fieldsOf(t.file(), 3),

@@ -332,4 +332,17 @@ void PrintTo(const Message& m, std::ostream* out)
     }
 }
 
+void PrintTo(StatusCode c, std::ostream* out)
+{
+    *out << "code " << static_cast<int>(c);
+}
+
+void PrintTo(const Status& s, std::ostream* out)
+{
+    PrintTo(s.code(), out);
+    if (s.error() != 0) {
+        *out << " (" << s.message() << ')';
+    }
+}
+
 } // namespace sb

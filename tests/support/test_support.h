@@ -25,6 +25,7 @@
 #include "drill/pool.h"
 #include "flow/answer_log.h"
 #include "flow/answering.h"
+#include "flow/failures.h"
 #include "flow/feedback.h"
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
@@ -344,4 +345,7 @@ bool mentions(const Message& m, std::string_view text);
 namespace sb {
 // A message as a failing test prints it: its number, then what stands in it.
 void PrintTo(const Message& m, std::ostream* out);
+// A status as a failing test prints it: its code, and the system's error when it has one.
+void PrintTo(const Status& s, std::ostream* out);
+void PrintTo(StatusCode c, std::ostream* out);
 } // namespace sb

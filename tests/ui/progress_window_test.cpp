@@ -23,7 +23,7 @@ void fillHistory(const Path& dir, std::int64_t now)
         rows.push_back(AnswerRow{at, at, OpMult, factIndex(8, 7), 7, 8, "56", outcome,
                                  outcome == AnswerOutcome::Wrong ? "54" : "56", ms});
     }
-    ASSERT_EQ(opened.db->append(rows), HistoryStatus::Ok);
+    ASSERT_EQ(opened.db->append(rows), Status());
 }
 
 // Opened from the main window between drills (button and F6): the grid read out cell by cell,
