@@ -93,17 +93,15 @@ void FlushAnswerHistory(Program& p)
 
 Status RenameHistory(Program& p, std::string_view oldName, std::string_view newName)
 {
-    const Status moved =
-        p.history.writer->rename(p.services.dataDir / historyFileName(oldName),
-                                 p.services.dataDir / historyFileName(newName));
+    const Status moved = p.history.writer->rename(p.services.dataDir / historyFileName(oldName),
+                                                  p.services.dataDir / historyFileName(newName));
     noteOutcomes(p);
     return moved;
 }
 
 Status RemoveHistory(Program& p, std::string_view name)
 {
-    const Status removed =
-        p.history.writer->remove(p.services.dataDir / historyFileName(name));
+    const Status removed = p.history.writer->remove(p.services.dataDir / historyFileName(name));
     noteOutcomes(p);
     return removed;
 }

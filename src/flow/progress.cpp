@@ -236,7 +236,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
     auto opened = HistoryDb::open(history, false);
     if (!opened.db) {
         m.status = {opened.status.code() == StatusCode::Missing ? MessageId::NoAnswersYet
-                                                            : MessageId::HistoryUnread,
+                                                                : MessageId::HistoryUnread,
                     {m.pupil}};
     } else {
         const HistoryDb::ReadTogether together(*opened.db);
