@@ -27,12 +27,12 @@ public:
     explicit ClassOverviewWindow(Program& program, QWidget* parent = nullptr);
 
     const std::vector<PupilOverview>& rows() const { return m_rows; }
-    void sortBy(OverviewColumn column, bool descending);
     void paintDocument(QPagedPaintDevice& device) const;
     bool savePdf(const QString& path);
     bool saveCsv(const QString& path);
 
 private:
+    void sortBy(OverviewColumn column, bool descending);
     void buildTable();
     void connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print);
     void render();

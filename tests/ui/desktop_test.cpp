@@ -144,15 +144,16 @@ TEST(FirstPaint, RunsOnceAfterThePaintAndNeverForAWindowGoneBefore)
     window.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return ran > 0; }, 2000));
     EXPECT_TRUE(paintedFirst);
-    window.update();
-    QTest::qWait(50);
+    window.repaint(); // painted again at once; a second call would be queued now
+    QCoreApplication::processEvents();
     EXPECT_EQ(ran, 1);
 
     auto* gone = new QWidget;
     afterFirstPaint(*gone, [&] { ++ran; });
     gone->show();
+    gone->repaint();
     delete gone;
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     EXPECT_EQ(ran, 1);
 }
 

@@ -39,10 +39,11 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         // A toolkit-modal dialog would make the window system's close request vanish unseen.
         EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
         f.main.pressAnswer(f.p.drill.rightSlot);
-        QAccessible::queryAccessibleInterface(find(f.main, "cPause"))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
-        QTest::qWait(250); // a screen reader's press is an animated click, 100 ms long
+        auto* pause = find<QAbstractButton>(f.main, "cPause");
+        QAccessible::queryAccessibleInterface(pause)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        // A screen reader's press is an animated click: down now, released 100 ms later.
+        EXPECT_TRUE(QTest::qWaitFor([pause] { return !pause->isDown(); }, 2000));
         QTest::keyClick(find(f.main, "cPause"), Qt::Key_Space);
         click(f.main, "b3");
         EXPECT_TRUE(f.p.main.pauseEnabled && f.p.main.selection.b[3].value == 1 &&
