@@ -231,6 +231,24 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
 // The fixed entries get a slot of their own when they are first shown: the pupil "Untitled" on
 // display at OK leaves a blank copy of the custom defaults at the end of the file, and Default
 // selected a second time finds the slot made the first time.
+// A class file the window has to start anew carries, besides its count of 0, the pupil shown
+// last: the start-up pupil of "Default.Xsx" before the window has shown anyone.
+TEST(StudentForm, AClassFileStartedAnewCarriesThePupilShownLast)
+{
+    Fixture f;
+    const HandSlot zed = markedSlot("Zed", 4).at(56, 1);
+    writeBytes(f.dir / "Default.Xsx", concat({markedSlot("Default", 1), markedSlot("", 1), zed}));
+    Program next{f.fx.services};
+    ProgramLoad(next);
+    StudentForm first{next};
+    first.load();
+    EXPECT_EQ(fieldsOf(f.bytes(), 1), fieldsOf(concat({zed}), 1));
+    first.newstudent_change("Amy"), first.addstudent_click(), first.cancel_click();
+    fs::remove(f.dir / "StdDat.Xrx");
+    StudentForm(next).load();
+    EXPECT_EQ(trimmedName(*decodeSettings(fieldsOf(f.bytes(), 1))), "Amy");
+}
+
 TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
 {
     Fixture f;
