@@ -12,9 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     sb::fuzz::plantFile(std::string(sb::kStudentFile), data, size);
-    sb::Settings s;
     sb::StudentFile f(sb::fuzz::dataDir());
-    const auto names = sb::OpenStudentFile(s, f);
+    const auto names = sb::OpenStudentFile(f, {});
     for (const std::string& name : names) {
         const auto n = sb::FindStudentInFile(f, name);
         sb::fuzz::require(n.has_value());

@@ -128,9 +128,8 @@ std::optional<DrillSettings> classRecord(Program& p, const std::string& name)
     if (!FileExists(data, kStudentFile)) {
         return std::nullopt;
     }
-    Settings scratch = p.settings;
     StudentFile file(data);
-    static_cast<void>(OpenStudentFile(scratch, file));
+    static_cast<void>(OpenStudentFile(file, p.run.shownPupil));
     const auto n = FindStudentInFile(file, name);
     auto record = n ? ReadStudent(file, *n) : std::nullopt;
     static_cast<void>(CloseStudentFile(file));

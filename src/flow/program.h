@@ -12,6 +12,7 @@
 
 #include "flow/answer_log_state.h"
 #include "flow/main_model.h"
+#include "flow/settings_backup.h"
 #include "platform/lock_file.h"
 #include "platform/services.h"
 #include "records/drill_settings.h"
@@ -38,10 +39,14 @@ struct RunState {
     // Fact files that were there but could not be read: they hold a pupil's progress this run
     // never saw, so they are never written over.
     std::set<std::filesystem::path> factFilesUnread;
-    // curSettings as it stood before the settings windows that are open now changed it (each
-    // edits curSettings while it is open; Cancel puts it back). A shut-down that cannot wait
-    // for them to close (a signal, the display gone) puts it back first, as Cancel would.
-    std::optional<DrillSettings> beforeWindows;
+    // What Cancel of each settings window open now puts back, and what a shut-down that cannot
+    // wait for them to close (a signal, the display gone) puts back first.
+    SettingsBackup settingsBackup;
+    // The pupil on display in the Student Data window, kept from one opening to the next: a
+    // class file that the program has to start anew (missing, or too short for its header)
+    // gets it as its header, counting 0 pupils. Until the window first opens it is slot 3 of
+    // the defaults file as start-up read it (all zeros when start-up read none).
+    DrillSettings shownPupil;
     // The shut-down's Auto Teach step has run: a second close saves again, steps no more.
     bool closeStepDone = false;
     // The lines of MainModel::notice, in the order they came: each record file whose last

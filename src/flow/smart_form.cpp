@@ -153,16 +153,13 @@ void smart_load(Program& p, SmartModel& m)
 {
     m = SmartModel{};
     m.open = true;
-    if (!p.run.beforeWindows) {
-        p.run.beforeWindows = p.cur();
-    }
+    p.run.settingsBackup.take(SettingsBackup::Window::SmartRepeat, p.cur());
     if (p.flags.smartFromStudent == 1) {
         m.studentDataEnabled = false;
     }
     // A copy: the option's click writes curSettings.stopOn while the record is being shown.
     const DrillSettings shown = p.cur();
     ShowSmartControls(p, m, shown);
-    p.settings.backupSettings = p.cur();
     p.flags.stopChoice = p.cur().stopOn;
 }
 
@@ -198,7 +195,7 @@ void bncancel_click(Program& p, SmartModel& m)
     if (!m.open) {
         return;
     }
-    p.cur() = p.settings.backupSettings;
+    p.run.settingsBackup.apply(SettingsBackup::Window::SmartRepeat, p.cur());
     smart_close_request(p, m, false);
 }
 
@@ -208,9 +205,8 @@ void smart_close_request(Program& p, SmartModel& m, bool byUser)
         return;
     }
     p.flags.studentFromSmart = 0;
-    if (p.flags.smartFromStudent != 1) {
-        p.run.beforeWindows.reset(); // what this window did is applied or undone now
-    }
+    // What this window did is applied or undone now (Student Data under it keeps its own).
+    p.run.settingsBackup.release(SettingsBackup::Window::SmartRepeat);
     if (byUser) {
         // Closing from the title bar moves no focus: the box being typed in is checked as if it
         // had been left, so a refused text never reaches the settings.

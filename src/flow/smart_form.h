@@ -56,7 +56,7 @@ void ShowDefaultNote(SmartModel& m, int kind);
 // The events of the window, named after control and event. Ok, Cancel and a close from the
 // title bar end the window (open becomes false); the view then closes it.
 
-// Shows curSettings and keeps a whole copy in backupSettings for Cancel. "Student Data" is
+// Shows curSettings and takes it into run.settingsBackup for Cancel. "Student Data" is
 // disabled when this window was opened from the Student Data window.
 void smart_load(Program& p, SmartModel& m);
 // A stop option: curSettings.stopOn and stopChoice := i (1..5).
@@ -65,10 +65,12 @@ void stopon_click(Program& p, SmartModel& m, int i);
 void ck_click(SmartModel& m, int i, std::int16_t value);
 // Ok: ApplySmart, then the window closes.
 void bnapply_click(Program& p, SmartModel& m);
-// Cancel: curSettings := backupSettings; the window closes and the main window is not updated.
+// Cancel: curSettings := the record the load took; the window closes and the main window is
+// not updated.
 void bncancel_click(Program& p, SmartModel& m);
-// Every close clears studentFromSmart; a close asked for by the user from the title bar
-// (byUser) also applies, after the number box with the focus has given it up.
+// Every close clears studentFromSmart and gives back what the load took into
+// run.settingsBackup; a close asked for by the user from the title bar (byUser) also applies,
+// after the number box with the focus has given it up.
 void smart_close_request(Program& p, SmartModel& m, bool byUser);
 // "Student Data": studentFromSmart := 1 and the controls go into curSettings; the view then
 // opens the Student Data window over this one. Nothing here is reloaded when it closes.

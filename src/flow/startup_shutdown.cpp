@@ -23,9 +23,8 @@ void saveClassRecord(Program& p)
         !FileExists(data, kStudentFile)) {
         return;
     }
-    Settings scratch = p.settings;
     StudentFile file(data);
-    static_cast<void>(OpenStudentFile(scratch, file));
+    static_cast<void>(OpenStudentFile(file, p.run.shownPupil));
     if (const auto n = FindStudentInFile(file, name)) {
         noteFile(p, WriteStudent(file, *n, p.cur()));
     }
@@ -41,9 +40,12 @@ void ProgramLoad(Program& p)
     // Saves that a crash or a kill cut short leave temporaries; those nobody is writing go.
     p.services.files.sweepStaleTemps(p.services.dataDir);
     p.run.sharedFolder = p.run.sharedFolder || FolderShared(dataDirOf(p));
-    const FileOutcome defaults = LoadStartupSettings(p.settings, dataDirOf(p), p.run.sharedFolder);
-    p.run.defaultFileUnread = !defaults.ok();
-    noteFile(p, defaults);
+    const StartupRead defaults = LoadStartupSettings(p.settings, dataDirOf(p), p.run.sharedFolder);
+    p.run.defaultFileUnread = !defaults.outcome.ok();
+    noteFile(p, defaults.outcome);
+    if (defaults.currentSlot) {
+        p.run.shownPupil = *defaults.currentSlot;
+    }
     // A rename that a crash cut short leaves the pupil's results under two names: the one the
     // student file lists wins.
     FinishInterruptedRename(p.settings, dataDirOf(p));
@@ -98,10 +100,7 @@ bool ProgramClose(Program& p)
 
 bool ProgramEmergencyClose(Program& p)
 {
-    if (p.run.beforeWindows) {
-        p.settings.curSettings = *p.run.beforeWindows;
-        p.run.beforeWindows.reset();
-    }
+    p.run.settingsBackup.cancelAll(p.settings.curSettings);
     return ProgramClose(p);
 }
 

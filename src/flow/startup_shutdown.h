@@ -25,7 +25,8 @@ void ProgramLoad(Program& p);
 bool ProgramClose(Program& p);
 
 // Shut-down when the program must end now, whatever window is open (a signal, a logout, the
-// display gone): settings windows that are open count as cancelled, then ProgramClose.
+// display gone): settings windows that are open count as cancelled (curSettings := what the
+// first of them took into run.settingsBackup), then ProgramClose.
 bool ProgramEmergencyClose(Program& p);
 
 } // namespace sb

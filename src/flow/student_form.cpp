@@ -149,8 +149,8 @@ void StudentForm::load()
     m_mainSaved = flags.savedFirst;
     flags.firstLocked = 0;
 
-    Settings& s = m_p.settings;
-    std::vector<std::string> names = OpenStudentFile(s, m_file);
+    DrillSettings& shown = m_p.run.shownPupil;
+    std::vector<std::string> names = OpenStudentFile(m_file, shown);
     m_listedAtOpen = names;
     for (std::string& name : names) {
         m_model.studentlist.push_back(std::move(name));
@@ -159,11 +159,8 @@ void StudentForm::load()
         m_model.message = MessageId::ClassFileRepaired;
     }
     static_cast<void>(refuseUnread() || report(m_file.opened(), MessageId::TheClassFile));
-    s.workSettings = s.curSettings;
-    m_backup = s.curSettings;
-    if (!m_p.run.beforeWindows) {
-        m_p.run.beforeWindows = s.curSettings;
-    }
+    shown = m_p.settings.curSettings;
+    m_p.run.settingsBackup.take(SettingsBackup::Window::StudentData, m_p.settings.curSettings);
     showDisplayed();
     followDisplayed();
 }
@@ -215,7 +212,7 @@ void StudentForm::followDisplayed()
 
 void StudentForm::showDisplayed()
 {
-    const DrillSettings shown = m_p.settings.workSettings;
+    const DrillSettings shown = m_p.run.shownPupil;
     ShowRecord(shown);
     ShowRecordSelection(shown);
     ShowTeachState();
@@ -260,7 +257,7 @@ void StudentForm::TakeRecordSelection(DrillSettings& rec) const
 
 void StudentForm::ShowTeachState()
 {
-    m_model.autoTeach = m_p.settings.workSettings.autoTeach == 1;
+    m_model.autoTeach = m_p.run.shownPupil.autoTeach == 1;
     m_model.dsauto = std::string(m_model.autoTeach ? kTeachOn : kTeachOff);
 }
 
@@ -278,14 +275,14 @@ std::optional<int> StudentForm::FindListed(std::string_view name) const
 
 bool StudentForm::SelectionAsOpened() const
 {
-    const DrillSettings& w = m_p.settings.workSettings;
+    const DrillSettings& w = m_p.run.shownPupil;
     return w.firstRange == m_shown.firstRange && w.secondNum == m_shown.secondNum &&
            w.operation == m_shown.operation;
 }
 
 void StudentForm::StoreDisplayedStudent()
 {
-    DrillSettings& work = m_p.settings.workSettings;
+    DrillSettings& work = m_p.run.shownPupil;
     TakeRecordSelection(work);
     if (!SelectionAsOpened()) {
         ResetTeachProgress(work);
@@ -315,10 +312,10 @@ void StudentForm::StoreDisplayedStudent()
 
 void StudentForm::readOrAppend(const std::string& name)
 {
-    Settings& s = m_p.settings;
+    DrillSettings& shown = m_p.run.shownPupil;
     if (const auto n = FindStudentInFile(m_file, name)) {
         if (auto record = ReadStudent(m_file, *n)) {
-            s.workSettings = *record;
+            shown = *record;
             return;
         }
         if (m_file.busyHolder()) {
@@ -328,11 +325,10 @@ void StudentForm::readOrAppend(const std::string& name)
             return;
         }
     }
-    s.workSettings = s.defaultSettings;
-    setName(s.workSettings, name);
+    shown = m_p.settings.defaultSettings;
+    setName(shown, name);
     if (m_file.isOpen()) {
-        report(AppendStudent(m_file, s.workSettings),
-               {MessageId::SettingsNotStored, {trimBlanks(name)}});
+        report(AppendStudent(m_file, shown), {MessageId::SettingsNotStored, {trimBlanks(name)}});
     }
 }
 
@@ -391,8 +387,7 @@ void StudentForm::addstudent_click()
 
 void StudentForm::addNew(const std::string& text)
 {
-    Settings& s = m_p.settings;
-    DrillSettings fresh = s.defaultSettings;
+    DrillSettings fresh = m_p.settings.defaultSettings;
     setName(fresh, text);
     if (!report(AppendStudent(m_file, fresh), {MessageId::PupilNotAdded, {trimBlanks(text)}})) {
         return; // the pupil on display stays; the list shows only pupils on file
@@ -400,7 +395,7 @@ void StudentForm::addNew(const std::string& text)
     // A new pupil starts without results, even where a rename cut short left a second name.
     DropStrayFactLink(m_file.data(), trimBlanks(text));
     m_model.studentlist.push_back(text);
-    s.workSettings = fresh;
+    m_p.run.shownPupil = fresh;
     showDisplayed();
 }
 
@@ -468,17 +463,15 @@ void StudentForm::Renam_click()
 
 void StudentForm::followRename(const std::string& old, const std::string& fresh)
 {
-    Settings& s = m_p.settings;
-    for (DrillSettings* rec : {&s.curSettings, &s.backupSettings, &s.workSettings, &m_backup}) {
+    DrillSettings& shown = m_p.run.shownPupil;
+    for (DrillSettings* rec : {&m_p.settings.curSettings, &shown}) {
         if (trimmedName(*rec) == old) {
             setName(*rec, fresh);
         }
     }
-    if (auto& before = m_p.run.beforeWindows; before && trimmedName(*before) == old) {
-        setName(*before, fresh);
-    }
+    m_p.run.settingsBackup.rename(old, fresh);
     if (trimBlanks(m_model.studentdisplay) == old) {
-        m_model.studentdisplay = nameField(s.workSettings);
+        m_model.studentdisplay = nameField(shown);
     }
     // A fact file kept from being written because it could not be read keeps that guard
     // under its new name.
@@ -543,7 +536,7 @@ void StudentForm::op_click(int k)
 
 void StudentForm::start_click()
 {
-    DrillSettings& work = m_p.settings.workSettings;
+    DrillSettings& work = m_p.run.shownPupil;
     work.autoTeach = work.autoTeach == 1 ? 0 : 1;
     ShowTeachState();
 }
@@ -588,14 +581,12 @@ void StudentForm::finish(bool applied)
 {
     SharedFlags& flags = m_p.flags;
     flags.smartFromStudent = 0;
-    if (flags.studentFromSmart == 1) {
+    SettingsBackup& backup = m_p.run.settingsBackup;
+    backup.release(SettingsBackup::Window::StudentData);
+    if (applied) {
         // Over the Smart Repeat window: a pupil made current by OK is what that window
-        // started from now.
-        if (applied) {
-            m_p.run.beforeWindows = m_p.settings.curSettings;
-        }
-    } else {
-        m_p.run.beforeWindows.reset();
+        // started from now, and what its Cancel keeps.
+        backup.startFrom(m_p.settings.curSettings);
     }
     flags.firstLocked = m_mainLocked;
     flags.savedFirst = m_mainSaved;
@@ -617,9 +608,10 @@ void StudentForm::takeover_click()
 void StudentForm::saveAndClose(bool takeOver)
 {
     Settings& s = m_p.settings;
+    const DrillSettings& shown = m_p.run.shownPupil;
     StoreDisplayedStudent();
     // The pupil to be made current must be free: a pupil works at one computer at a time.
-    LockAttempt incoming = ReservePupil(m_p, s.workSettings, takeOver);
+    LockAttempt incoming = ReservePupil(m_p, shown, takeOver);
     if (incoming.holder) {
         m_model.message = {MessageId::PupilInUseTakeOver,
                            {trimBlanks(m_model.studentdisplay), holderMessage(*incoming.holder)}};
@@ -629,17 +621,18 @@ void StudentForm::saveAndClose(bool takeOver)
     m_model.takeOver = false;
     // The facts in memory are those of the pupil current when the window opened; they are
     // saved before another pupil's are loaded, whichever window led here.
-    if (!SaveOutgoingFacts(m_p, m_backup)) {
+    const DrillSettings outgoing =
+        m_p.run.settingsBackup.taken(SettingsBackup::Window::StudentData).value_or(s.curSettings);
+    if (!SaveOutgoingFacts(m_p, outgoing)) {
         m_model.message = {MessageId::OutgoingResultsNotSaved,
-                           {trimmedName(m_backup), m_p.main.notice}};
+                           {trimmedName(outgoing), m_p.main.notice}};
         return;
     }
     if (m_file.isOpen()) {
         const std::vector<std::string> entries(
             m_model.studentlist.begin() + StudentModel::kFixedEntries, m_model.studentlist.end());
-        const DrillSettings shown = s.workSettings;
-        const FileOutcome rebuilt = RewriteStudentFile(s, m_file, entries);
-        s.workSettings = shown;
+        // The header slot carries the pupil on display besides the count.
+        const FileOutcome rebuilt = RewriteStudentFile(m_file, entries, shown, s.defaultSettings);
         if (!report(rebuilt, MessageId::ListNotSaved)) {
             noteFile(m_p, rebuilt);
             return;
@@ -649,14 +642,10 @@ void StudentForm::saveAndClose(bool takeOver)
     } else {
         noteFile(m_p, m_file.opened());
     }
-    s.curSettings = s.workSettings;
+    s.curSettings = shown;
     s.curSettings.loadOnStart = m_model.onload.value;
     s.curSettings.reviewOn = m_model.ChkRev.value;
     AdoptPupil(m_p, s.curSettings, std::move(incoming.lock));
-    if (m_p.flags.studentFromSmart == 1) {
-        // The Smart Repeat window under this one keeps the pupil made current here.
-        s.backupSettings = s.curSettings;
-    }
     finish(true);
     update(m_p);
 }
@@ -687,7 +676,7 @@ void StudentForm::cancel_click()
     if (m_model.closed) {
         return;
     }
-    m_p.settings.curSettings = m_backup;
+    m_p.run.settingsBackup.apply(SettingsBackup::Window::StudentData, m_p.settings.curSettings);
     const FileOutcome closed = CloseStudentFile(m_file);
     finish(false);
     noteFile(m_p, closed.ok() ? m_file.opened() : closed);
@@ -714,7 +703,7 @@ bool StudentForm::Repset_click()
         return false;
     }
     DrillSettings& cur = m_p.settings.curSettings;
-    cur.autoTeach = m_p.settings.workSettings.autoTeach;
+    cur.autoTeach = m_p.run.shownPupil.autoTeach;
     m_p.flags.smartFromStudent = 1;
     TakeRecord(cur);
     TakeRecordSelection(cur);
@@ -727,7 +716,7 @@ void StudentForm::smart_closed(bool applied)
         return;
     }
     const DrillSettings& cur = m_p.settings.curSettings;
-    DrillSettings& work = m_p.settings.workSettings;
+    DrillSettings& work = m_p.run.shownPupil;
     work.stopOn = cur.stopOn;
     work.smartCheck = cur.smartCheck;
     work.smartValue = cur.smartValue;

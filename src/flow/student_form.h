@@ -60,11 +60,12 @@ struct ShownSelection {
 // outgoing pupil's facts are saved. The window itself is then created and load() runs.
 void goauto_click(Program& p);
 
-// The Student Data window: the pupil list and the pupil on display (workSettings), over the
+// The Student Data window: the pupil list and the pupil on display (run.shownPupil), over the
 // student file, which stays open from load() until OK or Cancel. Created when the window opens
-// and dropped when it closes; it keeps nothing between openings. The window is opened either
-// after goauto_click, or from the Smart Repeat window's "Student Data" (which sets
-// studentFromSmart first and clears it when it closes itself).
+// and dropped when it closes; it keeps nothing between openings (the pupil on display stays
+// in the run state, where a class file started anew takes its header from). The window is
+// opened either after goauto_click, or from the Smart Repeat window's "Student Data" (which
+// sets studentFromSmart first and clears it when it closes itself).
 class StudentForm {
 public:
     explicit StudentForm(Program& program);
@@ -74,10 +75,10 @@ public:
 
     // The load of the window: Repeat Setting is disabled when opened from the Smart Repeat
     // window; the student file is opened and its names listed after the fixed entries (the
-    // message says so when it cannot be read or was repaired); workSettings := curSettings,
-    // which is put on display, and this window keeps its own copy of curSettings for Cancel
-    // (the Smart Repeat window's copy is its own). The entry of the pupil on display, when
-    // listed, is selected.
+    // message says so when it cannot be read or was repaired; a file started anew gets the
+    // pupil on display before this opening as its header); the pupil on display :=
+    // curSettings, and the window takes curSettings into run.settingsBackup for its Cancel.
+    // The entry of the pupil on display, when listed, is selected.
     void load();
 
     // Selecting entry `index`: the pupil on display is stored first, then the entry's record is
@@ -103,11 +104,11 @@ public:
     void removestudent_click();
     // Rename: the selected pupil takes the name in newstudent, on disk at once (RenameStudent:
     // her slot, her fact file, "Default.Xsx" when she is its current pupil) and in every record
-    // in memory that names her (the current settings, this window's and the Smart Repeat
-    // window's copies for Cancel, the pupil on display), so she stays one pupil whichever
-    // button closes the window. Refused, with the reason in the message, for a blank or
-    // already listed name, with a fixed or no entry selected, when the pupil has no slot, or
-    // when the disk refuses (nothing is changed then).
+    // in memory that names her (the current settings, the pupil on display, every record the
+    // settings windows keep for Cancel), so she stays one pupil whichever button closes the
+    // window. Refused, with the reason in the message, for a blank or already listed name,
+    // with a fixed or no entry selected, when the pupil has no slot, or when the disk refuses
+    // (nothing is changed then).
     void Renam_click();
     // SortList: SortStudents.
     void ssort_click();
@@ -139,7 +140,8 @@ public:
     // Cancel: curSettings is again the record that was current when this window opened (the
     // same pupil, renamed if she was renamed here), whatever the Smart Repeat window did in
     // between; the file is closed without a rebuild and the pupils appended since it opened are
-    // cut off again.
+    // cut off again. Every close gives back what the window took into run.settingsBackup; an
+    // OK over the Smart Repeat window makes the pupil made current that window's record too.
     void cancel_click();
     // A close of the window; byUser for its own close box, which counts as OK (and, like OK,
     // leaves the window open when the save fails). Closes caused by OK or Cancel do nothing
@@ -165,15 +167,16 @@ public:
     // The first entry (fixed ones included) whose text, without blanks at either end, equals
     // the name's, ignoring the case of letters.
     std::optional<int> FindListed(std::string_view name) const;
-    // True when workSettings' selection equals the one it held when put on display.
+    // True when the selection of the pupil on display equals the one she had when put on
+    // display.
     bool SelectionAsOpened() const;
     // Writes the record on display to its slot, or appends one; a changed selection first
     // clears its Auto Teach progress.
     void StoreDisplayedStudent();
     // OK: stores the pupil on display, saves the outgoing pupil's facts, rebuilds the student
-    // file in list order (the answer histories of the pupils removed go), makes the pupil on
-    // display current, applies the settings to the
-    // main window (update) and closes. When the facts or the student file cannot be saved,
+    // file in list order with the pupil on display in its header slot (the answer histories
+    // of the pupils removed go), makes the pupil on display current, applies the settings to
+    // the main window (update) and closes. When the facts or the student file cannot be saved,
     // nothing is applied, the window stays open and its message says what was not saved.
     // A student file that could not be read is never written: OK then only applies.
     void SaveAndClose();
@@ -201,8 +204,8 @@ private:
     void forgetRemoved(const std::vector<std::string>& entries);
     // The window ends; applied when by OK.
     void finish(bool applied);
-    // Reads the record of a listed name into workSettings, or makes one from the custom
-    // defaults under that name and appends it.
+    // Puts the record of a listed name on display, or makes one from the custom defaults
+    // under that name and appends it.
     void readOrAppend(const std::string& name);
     // Add of a name not yet listed.
     void addNew(const std::string& text);
@@ -211,8 +214,6 @@ private:
     StudentModel m_model;
     StudentFile m_file;
     ShownSelection m_shown;
-    // curSettings as it was when this window opened: what Cancel puts back.
-    DrillSettings m_backup;
     // The pupils listed when the window opened (trimmed): those gone at OK were removed.
     std::vector<std::string> m_listedAtOpen;
     std::array<std::int16_t, 5> m_level{}; // the last accepted value of each level combo

@@ -115,14 +115,13 @@ std::string trimmedName(const DrillSettings& s);
 // Blanks removed at both ends of any text.
 std::string trimBlanks(std::string_view text);
 
-// The six records the program keeps for its whole run.
+// The four records the program keeps for its whole run. What Cancel of a settings window puts
+// back is the flow's (SettingsBackup), and so is the pupil on display in Student Data.
 struct Settings {
     DrillSettings curSettings;     // in use: edited by windows, read by the drill
     DrillSettings startSettings;   // the selection the current pool was built from
     DrillSettings defaultSettings; // custom defaults, template of every new pupil
     DrillSettings lastSettings;    // settings at the last exit, named "Untitled"
-    DrillSettings workSettings;    // scratch record for pupils' records and file slot 3
-    DrillSettings backupSettings;  // what Cancel restores in the settings windows
 };
 
 // Writes the original defaults into settings.defaultSettings (not into curSettings).

@@ -144,15 +144,16 @@ bool FolderShared(const DataDir& data)
     return false;
 }
 
-FileOutcome LoadStartupSettings(Settings& s, const DataDir& data, bool shared)
+StartupRead LoadStartupSettings(Settings& s, const DataDir& data, bool shared)
 {
-    FileOutcome outcome{data / kDefaultFile, FileOutcome::Action::Read, {}};
+    StartupRead read{{data / kDefaultFile, FileOutcome::Action::Read, {}}, std::nullopt};
+    FileOutcome& outcome = read.outcome;
     const std::filesystem::path own = computerDefaultFile(data);
     const bool ownFile = shared && data.files.exists(own);
     if (!FileExists(data, kDefaultFile) && !ownFile) {
         LoadOriginalDefaults(s);
         s.curSettings = s.defaultSettings;
-        return outcome;
+        return read;
     }
     const auto bytes = data.files.read(data / kDefaultFile, 0, 3 * kSlotSize);
     const std::span<const std::uint8_t> raw =
@@ -173,17 +174,15 @@ FileOutcome LoadStartupSettings(Settings& s, const DataDir& data, bool shared)
     if (last) {
         s.lastSettings = *last;
     }
-    const auto current = repairedSlotAt(mine, 3);
-    if (current) {
-        s.workSettings = *current;
-    }
+    read.currentSlot = repairedSlotAt(mine, 3);
+    const auto& current = read.currentSlot;
 
     s.curSettings = s.defaultSettings;
     if (last && s.lastSettings.tag == 1) {
         s.curSettings = s.lastSettings;
     }
-    if (current && s.workSettings.tag == 1) {
-        s.curSettings = s.workSettings;
+    if (current && current->tag == 1) {
+        s.curSettings = *current;
     }
     if (ownFile) {
         outcome.file = own;
@@ -191,7 +190,7 @@ FileOutcome LoadStartupSettings(Settings& s, const DataDir& data, bool shared)
     } else if (!bytes) {
         outcome.status = bytes.status();
     }
-    return outcome;
+    return read;
 }
 
 FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir& data, bool shared)
@@ -321,7 +320,7 @@ Status StudentFile::writeSlot(std::size_t n, const DrillSettings& record)
     return saved;
 }
 
-std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
+std::vector<std::string> OpenStudentFile(StudentFile& f, const DrillSettings& header)
 {
     f.m_open = false;
     f.m_repaired = false;
@@ -353,12 +352,12 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
     }
     f.m_open = true;
 
-    const auto header = bytes ? slotAt(*bytes, 1) : std::nullopt;
-    if (!header) {
+    const auto stored = bytes ? slotAt(*bytes, 1) : std::nullopt;
+    if (!stored) {
         // Missing, or too short to hold even its header: start it with a count of 0.
-        DrillSettings& work = s.workSettings;
-        work.tag = 0;
-        const SettingsSlot slot = encodeSettings(work);
+        DrillSettings fresh = header;
+        fresh.tag = 0;
+        const SettingsSlot slot = encodeSettings(fresh);
         f.m_opened = f.outcome(files.writeAt(f.path(), 0, slot));
         if (bytes) {
             f.m_known = std::move(*bytes);
@@ -368,15 +367,14 @@ std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f)
         return {};
     }
 
-    const std::size_t slots = slotsToTake(*header, *bytes, f.m_repaired);
+    const std::size_t slots = slotsToTake(*stored, *bytes, f.m_repaired);
     f.m_slotCount = static_cast<std::int16_t>(slots);
     f.m_slotsAtOpen = f.m_slotCount;
     std::vector<std::string> names;
     for (std::size_t i = 1; i <= slots; ++i) {
-        s.workSettings = *repairedSlotAt(*bytes, i + 1);
-        std::string name = trimmedName(s.workSettings);
+        std::string name = *trimmedNameAt(*bytes, i + 1);
         f.m_names.push_back(name);
-        const bool counted = i <= count(header->tag) || !fixedEntryName(name);
+        const bool counted = i <= count(stored->tag) || !fixedEntryName(name);
         if (!name.empty() && counted) {
             names.push_back(std::move(name));
         }
@@ -481,7 +479,8 @@ std::vector<std::string> mergedNames(const std::vector<std::string>& entries,
 
 } // namespace
 
-FileOutcome RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<std::string>& entries)
+FileOutcome RewriteStudentFile(StudentFile& f, const std::vector<std::string>& entries,
+                               const DrillSettings& header, const DrillSettings& defaults)
 {
     // The old records are read first; if they cannot be, nothing is rebuilt, since the new
     // file would lose every pupil it could not find.
@@ -507,20 +506,21 @@ FileOutcome RewriteStudentFile(Settings& s, StudentFile& f, const std::vector<st
         }
 
         std::vector<std::uint8_t> bytes;
-        s.workSettings.tag = f.m_studentCount;
-        appendSlot(bytes, s.workSettings);
+        DrillSettings counted = header;
+        counted.tag = f.m_studentCount;
+        appendSlot(bytes, counted);
         for (std::size_t i = 1; i <= count(f.m_studentCount); ++i) {
             const std::string name = i <= names.size() ? names[i - 1] : std::string();
             // An entry past the end of the list has no record: a blank slot the file may
             // hold is not one, whatever it carries, and is never copied.
             const auto it = name.empty() ? firstSlot.end() : firstSlot.find(trimBlanks(name));
             if (it != firstSlot.end()) {
-                s.workSettings = *repairedSlotAt(old, it->second + 1);
+                appendSlot(bytes, *repairedSlotAt(old, it->second + 1));
             } else {
-                s.workSettings = s.defaultSettings;
-                setName(s.workSettings, name);
+                DrillSettings fresh = defaults;
+                setName(fresh, name);
+                appendSlot(bytes, fresh);
             }
-            appendSlot(bytes, s.workSettings);
         }
 
         // Written whole to a temporary of a fresh name, then renamed over "StdDat.Xrx" in

@@ -42,16 +42,25 @@ bool FileExists(const DataDir& data, std::string_view name);
 // kept as it stands. True when something was changed.
 bool repairSettings(DrillSettings& s);
 
-// Chooses curSettings at start-up. With "Default.Xsx" present its three slots are read into
-// defaultSettings, lastSettings and workSettings (each repaired); curSettings is the defaults,
-// or slot 2 when its tag is exactly 1, or slot 3 when its tag is exactly 1 (slot 3 wins). A
-// slot the file does not hold whole is not read and never selected; when slot 1 is missing
-// the original defaults stand in for it. Without the file: LoadOriginalDefaults and
+// What start-up read from the defaults file.
+struct StartupRead {
+    // The read: a file that is there but could not be read says why here.
+    FileOutcome outcome;
+    // Slot 3 as read and repaired (the current pupil at the last exit); nothing when the file
+    // does not hold it whole.
+    std::optional<DrillSettings> currentSlot;
+};
+
+// Chooses curSettings at start-up. With "Default.Xsx" present its first two slots are read into
+// defaultSettings and lastSettings, and slot 3 is answered (each repaired); curSettings is the
+// defaults, or slot 2 when its tag is exactly 1, or slot 3 when its tag is exactly 1 (slot 3
+// wins). A slot the file does not hold whole is not read and never selected; when slot 1 is
+// missing the original defaults stand in for it. Without the file: LoadOriginalDefaults and
 // curSettings := defaultSettings. A file that is there but cannot be read counts as missing;
 // the outcome then says why, and shut-down must leave that file alone. Never writes anything.
 // In a shared folder (shared), slots 2 and 3 come from this computer's own defaults file
 // when it has one.
-FileOutcome LoadStartupSettings(Settings& s, const DataDir& data, bool shared = false);
+StartupRead LoadStartupSettings(Settings& s, const DataDir& data, bool shared = false);
 
 // The saving part of shut-down: lastSettings := curSettings named "Untitled" with tag :=
 // saveLevel; curSettings.tag := loadOnStart; then "Default.Xsx" is replaced as a whole by the
@@ -64,14 +73,14 @@ FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir&
 
 class StudentFile;
 
-// Opens the student file (creating it with a header counting 0 pupils when it is missing or
-// too short to hold a header) and answers the trimmed non-blank names of its student slots in
-// slot order. Each slot examined is read into workSettings, as the list is built from it. The
-// header's count is checked against the slots the file holds: a count below 0 or above them,
-// or one that leaves named pupils after it (a file damaged, or a window killed after an Add),
-// is repaired by taking every whole slot, and the file says so (repaired()). A file that is
-// there but cannot be read is left closed and never written over (see opened()).
-std::vector<std::string> OpenStudentFile(Settings& s, StudentFile& f);
+// Opens the student file and answers the trimmed non-blank names of its student slots in slot
+// order. A file that is missing or too short to hold a header is started with one: `header`
+// with its tag (the pupil count) 0, every other field as given. The header's count is checked
+// against the slots the file holds: a count below 0 or above them, or one that leaves named
+// pupils after it (a file damaged, or a window killed after an Add), is repaired by taking
+// every whole slot, and the file says so (repaired()). A file that is there but cannot be read
+// is left closed and never written over (see opened()).
+std::vector<std::string> OpenStudentFile(StudentFile& f, const DrillSettings& header);
 
 // The student number (slot n + 1) of the first of slots 1..slotCount whose trimmed name equals
 // the trimmed name given (case-sensitive); nothing when none does. Works on the names held in
@@ -98,20 +107,19 @@ FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& re
 FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record);
 
 // Rebuilds "StdDat.Xrx" from the list (the student entries of the window, without its two
-// fixed entries): a header whose tag is studentCount and whose other fields are workSettings,
-// then for i = 1..studentCount the stored record of the i-th entry found by name, or a copy of
-// defaultSettings under that name when none is stored (an empty name past the end of the
-// list: an empty name is never looked up, so each entry past the end gets a fresh record).
-// workSettings is the buffer for each record and holds the last one afterwards. The new file
-// replaces "StdDat.Xrx" as a whole (saveAtomically); on failure the old student file stays as
-// it was and stays open, so that the window can try again. The old file is read once and its
+// fixed entries): a header, which is `header` with its tag := studentCount, then for i =
+// 1..studentCount the stored record of the i-th entry found by name, or a copy of defaults
+// under that name when none is stored (an empty name past the end of the list: an empty name
+// is never looked up, so each entry past the end gets a fresh record). The new file replaces
+// "StdDat.Xrx" as a whole (saveAtomically); on failure the old student file stays as it was
+// and stays open, so that the window can try again. The old file is read once and its
 // names indexed once, so the time grows with the number of pupils, not with its square.
 // When another copy of the program changed the file since it was opened, the window's list is
 // merged into the file as it is now, by name: the window's pupils in its order (less those
 // another copy removed), then the pupils another copy added, each with the record on the
 // disk; the pupils this window removed go. Nothing another copy did is undone.
-FileOutcome RewriteStudentFile(Settings& s, StudentFile& f,
-                               const std::vector<std::string>& entries);
+FileOutcome RewriteStudentFile(StudentFile& f, const std::vector<std::string>& entries,
+                               const DrillSettings& header, const DrillSettings& defaults);
 
 // Closes the student file without a rebuild. Slots written in place stay; the slots appended
 // since it was opened (Add, or a fixed entry chosen) are cut off again, so that the file keeps
@@ -164,12 +172,13 @@ public:
     bool changedElsewhere() const { return m_moved; }
 
 private:
-    friend std::vector<std::string> OpenStudentFile(Settings&, StudentFile&);
+    friend std::vector<std::string> OpenStudentFile(StudentFile&, const DrillSettings&);
     friend std::optional<std::int16_t> FindStudentInFile(const StudentFile&, std::string_view);
     friend std::optional<DrillSettings> ReadStudent(StudentFile&, std::int16_t);
     friend FileOutcome WriteStudent(StudentFile&, std::int16_t, const DrillSettings&);
     friend FileOutcome AppendStudent(StudentFile&, const DrillSettings&);
-    friend FileOutcome RewriteStudentFile(Settings&, StudentFile&, const std::vector<std::string>&);
+    friend FileOutcome RewriteStudentFile(StudentFile&, const std::vector<std::string>&,
+                                          const DrillSettings&, const DrillSettings&);
     friend FileOutcome CloseStudentFile(StudentFile&);
     friend FileOutcome RenameStudent(StudentFile&, std::int16_t, std::string_view);
 

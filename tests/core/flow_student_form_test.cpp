@@ -91,6 +91,8 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         smart_load(f.p, smart);
         stopon_click(f.p, smart, 4);
         smartOk ? bnapply_click(f.p, smart) : bncancel_click(f.p, smart);
+        EXPECT_EQ(trimmedName(*f.p.run.settingsBackup.beforeWindows()), "Bob")
+            << "Student Data, still open, keeps what it took";
         f.form.smart_closed(smartOk);
         f.form.cancel_click();
         // The status panel shows him again, with his own operation, not Ann's subtraction.
@@ -118,12 +120,13 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     f.form.load();
     f.select("Ann");
     f.form.close_click();
+    EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), f.p.cur()) << "Smart Repeat starts from Ann";
     EXPECT_EQ(f.askedIn("Bob.Xtx"), 4);
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     EXPECT_EQ(f.p.main.selection.op, OpMult) << "her boxes in the main window";
     bncancel_click(f.p, smart);
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
-    EXPECT_EQ(f.p.run.beforeWindows, std::nullopt);
+    EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt);
 }
 
 // Renaming the current pupil: whichever button closes the window, she is one pupil under her
@@ -177,7 +180,8 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         g.form.Renam_click();
         ASSERT_TRUE(ProgramEmergencyClose(g.p));
         EXPECT_EQ(g.startUpPupil(), comesBack);
-        EXPECT_EQ(g.p.run.beforeWindows, std::nullopt) << "a second call has nothing to undo";
+        EXPECT_EQ(g.p.run.settingsBackup.beforeWindows(), std::nullopt)
+            << "a second call has nothing to undo";
     }
 }
 
@@ -227,6 +231,24 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
 // The fixed entries get a slot of their own when they are first shown: the pupil "Untitled" on
 // display at OK leaves a blank copy of the custom defaults at the end of the file, and Default
 // selected a second time finds the slot made the first time.
+// A class file the window has to start anew carries, besides its count of 0, the pupil shown
+// last: the start-up pupil of "Default.Xsx" before the window has shown anyone.
+TEST(StudentForm, AClassFileStartedAnewCarriesThePupilShownLast)
+{
+    Fixture f;
+    const HandSlot zed = markedSlot("Zed", 4).at(56, 1);
+    writeBytes(f.dir / "Default.Xsx", concat({markedSlot("Default", 1), markedSlot("", 1), zed}));
+    Program next{f.fx.services};
+    ProgramLoad(next);
+    StudentForm first{next};
+    first.load();
+    EXPECT_EQ(fieldsOf(f.bytes(), 1), fieldsOf(concat({zed}), 1));
+    first.newstudent_change("Amy"), first.addstudent_click(), first.cancel_click();
+    fs::remove(f.dir / "StdDat.Xrx");
+    StudentForm(next).load();
+    EXPECT_EQ(trimmedName(*decodeSettings(fieldsOf(f.bytes(), 1))), "Amy");
+}
+
 TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
 {
     Fixture f;
@@ -238,7 +260,8 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     f.p.flags.smartFromStudent = 1; // cleared by every close
     f.form.close_click();
     EXPECT_EQ(f.p.flags.smartFromStudent, 0);
-    EXPECT_EQ(f.p.run.beforeWindows, std::nullopt) << "not opened over Smart Repeat";
+    EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt)
+        << "not opened over Smart Repeat";
     f.p.flags.smartFromStudent = 1;
     f.form.close_request(false); // the window system's close that follows
     EXPECT_EQ(f.p.flags.smartFromStudent, 0);
@@ -409,7 +432,7 @@ TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
         EXPECT_EQ(ints(fs::exists(f.dir / "Ann.Xtx"), fs::exists(f.dir / "Anna.Xtx")),
                   ints(!renamed, renamed || factsThere));
         EXPECT_EQ(f.shown(), renamed ? "Anna" : select);
-        EXPECT_EQ(trimmedName(f.p.settings.workSettings), f.shown());
+        EXPECT_EQ(trimmedName(f.p.run.shownPupil), f.shown());
         EXPECT_EQ(f.form.model().newstudent, typed) << "the box keeps the text";
         EXPECT_EQ(f.form.model().message.empty(), renamed) << "a refusal says why";
         EXPECT_TRUE(FindStudentInFile(f.form.file(), after));

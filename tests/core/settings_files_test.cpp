@@ -136,8 +136,8 @@ const std::vector<std::tuple<const char*, std::size_t, MessageId, Save>> kSavers
     {"Ann.Xtx", 4800, MessageId::ResultsNotSaved, [](Program& p) { return WriteFactFile(p); }},
     {"StdDat.Xrx", 624, MessageId::None, [](Program& p) {
          StudentFile file(dataDirOf(p));
-         static_cast<void>(OpenStudentFile(p.settings, file));
-         return RewriteStudentFile(p.settings, file, {"Bob"}).ok();
+         static_cast<void>(OpenStudentFile(file, p.run.shownPupil));
+         return RewriteStudentFile(file, {"Bob"}, p.cur(), p.settings.defaultSettings).ok();
      }}};
 
 // Links planted at the temporary names of old would take the save to another file. A file

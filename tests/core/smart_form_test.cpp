@@ -41,7 +41,7 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     EXPECT_EQ(f.m.stopon, 4);
     EXPECT_EQ(f.m.ck, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
     EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");
-    EXPECT_EQ(f.p.settings.backupSettings, f.cur());
+    EXPECT_EQ(f.p.run.settingsBackup.taken(SettingsBackup::Window::SmartRepeat), f.cur());
 
     stopon_click(f.p, f.m, 5);
     EXPECT_EQ(f.cur().stopOn, 5); // an option writes curSettings at once

@@ -18,7 +18,7 @@ struct Ann : OwnFaultyFiles, ProgramFixture {
         setName(p.cur(), "Ann");
         p.cur().saveLevel() = 1;
     }
-    std::vector<std::string> open() { return OpenStudentFile(p.settings, students); }
+    std::vector<std::string> open() { return OpenStudentFile(students, p.run.shownPupil); }
     auto open(const Bytes& b) { return writeBytes(at("StdDat.Xrx"), b), open(); }
     Bytes file() const { return readBytes(at("StdDat.Xrx")); }
     ScriptedRandom random; // reading a fact file draws nothing
@@ -188,7 +188,8 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
         EXPECT_EQ(t.open(bytes), row.listed);
         const std::size_t n = row.listed.size();
         EXPECT_EQ(ints(t.students.repaired(), t.students.studentCount()), ints(row.repaired, n));
-        ASSERT_TRUE(RewriteStudentFile(t.p.settings, t.students, row.listed).ok());
+        ASSERT_TRUE(
+            RewriteStudentFile(t.students, row.listed, {}, t.p.settings.defaultSettings).ok());
         EXPECT_EQ(ints(i16At(t.file(), 0), t.file().size()), ints(n, (n + 1) * 208));
     }
     Ann blankAfter; // a blank slot after the counted ones is no damage
@@ -210,10 +211,11 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownAndMissingEntriesFreshR
                        markedSlot("Cy", 3), markedSlot("", 5), markedSlot("Eve", 9)})));
     ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
     t.p.settings.defaultSettings.shockSeconds() = 8; // custom defaults
-    setName(t.p.settings.workSettings, "Bob");       // the pupil on display
-    t.p.settings.workSettings.operation = 2;
-    ASSERT_TRUE(
-        RewriteStudentFile(t.p.settings, t.students, {"Cy", "Dan", "  Bob", "Eve", "cy"}).ok());
+    DrillSettings shown = originalDefaults("Bob");   // the pupil on display
+    shown.operation = 2;
+    ASSERT_TRUE(RewriteStudentFile(t.students, {"Cy", "Dan", "  Bob", "Eve", "cy"}, shown,
+                                   t.p.settings.defaultSettings)
+                    .ok());
     EXPECT_FALSE(t.students.isOpen() || FindStudentInFile(t.students, "Cy"));
     const HandSlot fresh = originalDefaultsSlot().at(82, 8);
     EXPECT_EQ(t.file(), concat({markedSlot("Bob", 2, 6), markedSlot("  Cy ", 6),
@@ -272,7 +274,7 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     EXPECT_FALSE(AppendStudent(t.students, t.p.settings.defaultSettings).ok() ||
                  ReadStudent(t.students, 1) ||
                  WriteStudent(t.students, 1, t.p.settings.defaultSettings).ok());
-    EXPECT_EQ(RewriteStudentFile(t.p.settings, t.students, {}).status.error(), EACCES);
+    EXPECT_EQ(RewriteStudentFile(t.students, {}, {}, {}).status.error(), EACCES);
     EXPECT_EQ(t.file(), old);
 
     std::filesystem::remove(t.at("StdDat.Xrx"));
@@ -282,7 +284,7 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     std::filesystem::remove(t.at("StdDat.Xrx"));
     ASSERT_EQ(::mkfifo(t.at("StdDat.Xrx").c_str(), 0600), 0);
     EXPECT_TRUE(t.open().empty() && !t.students.isOpen());
-    static_cast<void>(RewriteStudentFile(t.p.settings, t.students, {"Ann"})); // returns at once
+    static_cast<void>(RewriteStudentFile(t.students, {"Ann"}, {}, {})); // returns at once
 }
 
 // A rename moves the pupil's slot, her fact file and, when she is the pupil a start-up loads,

@@ -81,13 +81,13 @@ void failingDisk(bool full)
         EXPECT_TRUE(ProgramClose(earlier.p)) << testing::PrintToString(earlier.p.main.notice);
         Settings s;
         StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
-        static_cast<void>(OpenStudentFile(s, f));
+        static_cast<void>(OpenStudentFile(f, {}));
         for (const std::string& name : kClass) {
             DrillSettings pupil = s.defaultSettings;
             setName(pupil, name);
             ASSERT_TRUE(AppendStudent(f, pupil).ok());
         }
-        EXPECT_TRUE(RewriteStudentFile(s, f, kClass).ok());
+        EXPECT_TRUE(RewriteStudentFile(f, kClass, {}, s.defaultSettings).ok());
     }
     const auto old = filesOf(dir);
     EXPECT_EQ(old.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
@@ -125,11 +125,10 @@ void failingDisk(bool full)
                          Message(MessageId::HistoryNotSaved, {"Ann.history.sqlite"})),
               1)
         << testing::PrintToString(p.main.notice);
-    Settings s;
     StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
-    EXPECT_EQ(OpenStudentFile(s, f), kClass);
+    EXPECT_EQ(OpenStudentFile(f, {}), kClass);
     EXPECT_FALSE(AppendStudent(f, p.cur()).ok()) << "a file of n slots is n * 208 bytes";
-    EXPECT_FALSE(RewriteStudentFile(s, f, {"Ann", "Bob"}).ok());
+    EXPECT_FALSE(RewriteStudentFile(f, {"Ann", "Bob"}, {}, {}).ok());
     p.cur().operation = OpMult;
     EXPECT_FALSE(ProgramClose(p));
     EXPECT_TRUE(test::mentions(p.main.notice, std::string(kDefaultFile)) &&

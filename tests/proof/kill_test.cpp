@@ -105,7 +105,7 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
         const auto now = fileBytes(dir.path() / kDefaultFile);
         EXPECT_TRUE(now && (*now == versions[0] || *now == versions[1]));
         Settings next;
-        EXPECT_TRUE(LoadStartupSettings(next, data).ok());
+        EXPECT_TRUE(LoadStartupSettings(next, data).outcome.ok());
         const std::string name = trimmedName(next.curSettings);
         EXPECT_TRUE(name == "V0" || name == "V1") << name;
         return name == "V1" ? 1 : 0;
@@ -131,9 +131,8 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
         test::writeStudentFile(dir.path(), {ann});
     }
     auto rename = [&](int version) {
-        Settings s;
         StudentFile f(data);
-        static_cast<void>(OpenStudentFile(s, f));
+        static_cast<void>(OpenStudentFile(f, {}));
         if (const auto n = FindStudentInFile(f, version == 1 ? "Ann" : "Anna")) {
             static_cast<void>(RenameStudent(f, *n, version == 1 ? "Anna" : "Ann"));
         }
@@ -142,9 +141,8 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
     killWhileSaving("Rename", rename, [&] {
         DiskProgram next(dir.path());
         ProgramLoad(next.p);
-        Settings s;
         StudentFile f(data);
-        const auto listed = OpenStudentFile(s, f);
+        const auto listed = OpenStudentFile(f, {});
         EXPECT_EQ(listed.size(), 1u);
         const std::string name = listed.empty() ? "" : listed.front();
         EXPECT_EQ(trimmedName(next.p.cur()), name) << "the pupil a start-up loads";

@@ -64,7 +64,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
 
         EXPECT_EQ(test::answersIn(dir.path() / "Ann.Xtx"), 3) << "the three answers of the drill";
         Settings next;
-        ASSERT_TRUE(LoadStartupSettings(next, data).ok());
+        ASSERT_TRUE(LoadStartupSettings(next, data).outcome.ok());
         EXPECT_EQ(trimmedName(next.curSettings), "Ann");
     }
 }

@@ -85,7 +85,7 @@ TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
         QApplication::setPalette(palette);
         for (const std::int16_t teach : {std::int16_t{0}, std::int16_t{1}}) {
             test::Ui f;
-            f.p.settings.workSettings.autoTeach = teach;
+            f.p.cur().autoTeach = teach; // the pupil the Student Data window shows
             PopupWindow pop(
                 f.p, [] {}, &f.main);
             StudentWindow student(f.p, {}, &f.main);
