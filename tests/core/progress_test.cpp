@@ -237,6 +237,11 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
             {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));
     SortOverview(overview, OverviewColumn::LastDrill, false);
     EXPECT_EQ(overview.front().name, "Dee") << "the earliest first, those who never drilled last";
+    std::vector<PupilOverview> percents(2);
+    percents[0].name = "no answers", percents[0].weekPercent = -1;
+    percents[1].name = "all wrong", percents[1].weekPercent = 0;
+    SortOverview(percents, OverviewColumn::WeekPercent, false);
+    EXPECT_EQ(percents.front().name, "all wrong") << "0% is a figure, sorted before none";
     ProgressModel one; // the Progress window over a damaged history and over none
     one.pupil = "Cy";
     LoadProgress(one, dir.path() / historyFileName("Cy"), kNow, 0);

@@ -249,6 +249,11 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             writeBytes(t.at("Cy.Xtx.tmp-Q9w8E7"), Bytes{1});
             t.files.failRead = fault == 2;
             t.load();
+            if (file[0] == 'D') {
+                EXPECT_EQ(t.p.main.notice,
+                          fault == 2 ? noticeOf({{MessageId::SettingsNotRead, {file}}}) : Message())
+                    << "at start-up";
+            }
             setName(t.p.cur(), "Ann");
             t.p.cur().saveLevel() = file[0] == 'A';
             t.files.failRead = false;
