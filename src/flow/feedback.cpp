@@ -26,7 +26,7 @@ void ShowFeedback(Program& p, FeedbackKind kind)
 
     PlaySound(p, kind == FeedbackKind::TimeOut ? SoundId::TimeOut : SoundId::Wrong);
     pop.ms = feedbackCaption(kind);
-    for (std::size_t i = 1; i <= 3; ++i) {
+    for (std::size_t i = 1; i <= kAnswerButtons; ++i) {
         pop.but[i] = trimBlanks(p.drill.answerText[i]);
     }
     // The main window now waits for the pop-up; closing it (pop_but_click, pop_timer_tick)

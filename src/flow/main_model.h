@@ -8,6 +8,7 @@
 #include "drill/problem_drawing.h"
 #include "flow/selection_model.h"
 #include "platform/media.h"
+#include "records/fact_table.h"
 #include "records/message.h"
 #include "teach/status_panel.h"
 
@@ -18,16 +19,26 @@ struct Button {
     bool enabled = true;
 };
 
+// The answer buttons between drills: slot i (1..kAnswerButtons) captioned with its number.
+inline std::array<Button, kAnswerButtons + 1> numberedAnswers()
+{
+    std::array<Button, kAnswerButtons + 1> but{};
+    for (int i = 1; i <= kAnswerButtons; ++i) {
+        but[static_cast<std::size_t>(i)].caption = std::to_string(i);
+    }
+    return but;
+}
+
 // Which window is in front of the main window. While one is open the main window takes no
 // input and its drill clock delivers no tick.
 enum class Modal { None, Feedback, Delay };
 
 // The feedback pop-up.
 struct PopupModel {
-    std::string ms;                 // "!!Wrong Answer !!" or "!! Time Out !!"
-    ProblemDrawing dp;              // the problem with its answer
-    std::array<std::string, 4> but; // answer captions, slots 1..3
-    bool timerEnabled = false;      // timer2
+    std::string ms;                                  // "!!Wrong Answer !!" or "!! Time Out !!"
+    ProblemDrawing dp;                               // the problem with its answer
+    std::array<std::string, kAnswerButtons + 1> but; // answer captions, slots 1..kAnswerButtons
+    bool timerEnabled = false;                       // timer2
 };
 
 // The delay window that locks the main window for a few seconds after a problem is posed.
@@ -52,7 +63,7 @@ struct MainModel {
     bool studentDataEnabled = true;
     bool resultsEnabled = true;
     bool helpEnabled = true;
-    std::array<Button, 4> but{Button{}, Button{"1"}, Button{"2"}, Button{"3"}};
+    std::array<Button, kAnswerButtons + 1> but = numberedAnswers();
 
     std::string dsshock = "Timer:";
     std::string dsttime = " Time:";

@@ -28,7 +28,7 @@ void setRunningControls(MainModel& m)
 
 void setAnswerButtons(MainModel& m, bool enabled)
 {
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         m.but[static_cast<std::size_t>(i)].enabled = enabled;
     }
 }
@@ -89,7 +89,7 @@ void StartDrill(Program& p)
         m.DsEnd = "Choose other numbers";
         // The last drill's problem and answers would read as if they could still be answered.
         m.dm = ProblemDrawing{};
-        for (int i = 1; i <= 3; ++i) {
+        for (int i = 1; i <= kAnswerButtons; ++i) {
             m.but[static_cast<std::size_t>(i)].caption = std::to_string(i);
         }
         p.run.drillResumable = 0;
@@ -146,7 +146,7 @@ bool PoseNextProblem(Program& p)
         return false;
     }
     p.main.dm = ProblemOnScreen(p.drill, p.cur().operation);
-    for (std::size_t i = 1; i <= 3; ++i) {
+    for (std::size_t i = 1; i <= kAnswerButtons; ++i) {
         p.main.but[i].caption = trimBlanks(p.drill.answerText[i]);
     }
     ShowClock(p);

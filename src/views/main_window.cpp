@@ -211,7 +211,7 @@ QLayout* MainWindow::buildStatusLine(QWidget* central, double fit)
 QLayout* MainWindow::buildAnswers(QWidget* central, double fit)
 {
     auto* answers = new QHBoxLayout;
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         auto* b = new AnswerButton(i, fit, central);
         connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
         answers->addWidget(b);
@@ -533,7 +533,7 @@ void MainWindow::render()
     m_resultsgo->setEnabled(m.resultsEnabled);
     m_progressgo->setEnabled(m.smartRepeatEnabled); // between drills, like the settings windows
     m_helpgo->setEnabled(m.helpEnabled);
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
         m_but[asIndex(i)]->setEnabled(m.but[asIndex(i)].enabled);
     }
@@ -624,7 +624,7 @@ void MainWindow::syncModalWindows()
 void MainWindow::pressAnswer(int i)
 {
     const MainModel& m = m_program.main;
-    if (i < 1 || i > 3 || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
+    if (i < 1 || i > kAnswerButtons || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
         return;
     }
     but_click(m_program, i);
