@@ -20,12 +20,12 @@ void PlaySound(Program& p, SoundId sound)
 void ShowFeedback(Program& p, FeedbackKind kind)
 {
     PopupModel& pop = p.main.pop;
-    pop.dp = SolvedProblem(p.drill, p.cur().operation);
+    pop.problem = SolvedProblem(p.drill, p.cur().operation);
     p.drill.popLeft = p.cur().popupSeconds();
     pop.timerEnabled = true;
 
     PlaySound(p, kind == FeedbackKind::TimeOut ? SoundId::TimeOut : SoundId::Wrong);
-    pop.ms = feedbackCaption(kind);
+    pop.heading = feedbackCaption(kind);
     for (std::size_t i = 1; i <= kAnswerButtons; ++i) {
         pop.but[i] = trimBlanks(p.drill.answerText[i]);
     }

@@ -35,8 +35,8 @@ enum class Modal { None, Feedback, Delay };
 
 // The feedback pop-up.
 struct PopupModel {
-    std::string ms;                                  // "!!Wrong Answer !!" or "!! Time Out !!"
-    ProblemDrawing dp;                               // the problem with its answer
+    std::string heading;                             // ms: "!!Wrong Answer !!" or "!! Time Out !!"
+    ProblemDrawing problem;                          // dp: the problem with its answer
     std::array<std::string, kAnswerButtons + 1> but; // answer captions, slots 1..kAnswerButtons
     bool timerEnabled = false;                       // timer2
 };
@@ -45,7 +45,7 @@ struct PopupModel {
 struct DelayModel {
     std::int16_t delayElapsed = 0;
     std::int16_t delayLimit = 0;
-    std::string d;             // its label
+    std::string caption;       // its label d: "Delay: " and the seconds left
     bool timerEnabled = false; // deltime
 };
 
@@ -69,13 +69,17 @@ struct MainModel {
     std::string dsttime = " Time:";
     std::string dstotal = " Total:";
     std::string dsscore = "Score:";
-    std::string DsBgn;
+    // The drill's stage, left of the title line (DsBgn): "Get Ready", "Nothing to drill", or
+    // what Auto Teach did ("Begin: 3", ":Rev End", ":Congratulations!" ...).
+    std::string stageCaption;
     std::string dsword{kProgramTitle};
-    std::string DsEnd;
-    std::array<std::string, 8> DisSet{}; // status panel lines 0..7
-    bool disSetFilled = false;
+    // What goes with the stage, right of the title line (DsEnd): "Remove: 2", "Great Job!",
+    // "Choose other numbers" ...
+    std::string stageNote;
+    std::array<std::string, 8> statusLines{}; // the status panel DisSet, lines 0..7
+    bool statusFilled = false;                // statusLines have been written once
 
-    ProblemDrawing dm;                   // the problem on screen
+    ProblemDrawing problem;              // the problem on screen (dm)
     PictureId picture = PictureId::Logo; // picture last shown in dsp
     bool timerEnabled = false;           // the drill clock
     // Counts every time the drill clock is switched on; a view restarts its one-second timer
@@ -85,7 +89,7 @@ struct MainModel {
 
     Modal modal = Modal::None;
     PopupModel pop;
-    DelayModel noshow;
+    DelayModel delay; // the delay window noshow
 
     // A line the program adds of its own, shown under the status panel, for things the pupil or
     // teacher must know (a file that could not be saved): a List of lines. Empty when all is

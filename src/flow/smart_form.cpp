@@ -98,23 +98,23 @@ void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec)
 {
     const std::int16_t k = rec.stopOn;
     if (k < 1 || k > 5) {
-        m.stopon = 0;
-    } else if (m.stopon != k) {
+        m.stopOption = 0;
+    } else if (m.stopOption != k) {
         stopon_click(p, m, k);
     }
     p.flags.stopChoice = k;
     // Slot 0 is not a control: it is neither shown nor read back.
-    std::copy(rec.smartCheck.begin() + 1, rec.smartCheck.end(), m.ck.begin() + 1);
-    std::transform(rec.smartValue.begin() + 1, rec.smartValue.end(), m.cbr.begin() + 1,
+    std::copy(rec.smartCheck.begin() + 1, rec.smartCheck.end(), m.checks.begin() + 1);
+    std::transform(rec.smartValue.begin() + 1, rec.smartValue.end(), m.numberTexts.begin() + 1,
                    [](std::int16_t v) { return std::to_string(v); });
 }
 
 void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec)
 {
     rec.stopOn = p.flags.stopChoice;
-    std::copy(m.ck.begin() + 1, m.ck.end(), rec.smartCheck.begin() + 1);
-    for (std::size_t i = 1; i < m.cbr.size(); ++i) {
-        if (const auto v = readComboValue(m.cbr[i])) {
+    std::copy(m.checks.begin() + 1, m.checks.end(), rec.smartCheck.begin() + 1);
+    for (std::size_t i = 1; i < m.numberTexts.size(); ++i) {
+        if (const auto v = readComboValue(m.numberTexts[i])) {
             rec.smartValue[i] = *v;
         }
     }
@@ -136,13 +136,13 @@ void ShowDefaultNote(SmartModel& m, int kind)
 {
     switch (kind) {
     case 0:
-        m.dsdef = "Original Default";
+        m.defaultsNote = "Original Default";
         break;
     case 1:
-        m.dsdef = "Custom Default";
+        m.defaultsNote = "Custom Default";
         break;
     case 2:
-        m.dsdef.clear();
+        m.defaultsNote.clear();
         break;
     default:
         break;
@@ -171,17 +171,17 @@ void stopon_click(Program& p, SmartModel& m, int i)
     if (i < 1 || i > 5) {
         return;
     }
-    m.stopon = i16(i);
+    m.stopOption = i16(i);
     p.cur().stopOn = i16(i);
     p.flags.stopChoice = i16(i);
 }
 
 void ck_click(SmartModel& m, int i, std::int16_t value)
 {
-    if (i < 1 || asIndex(i) >= m.ck.size()) {
+    if (i < 1 || asIndex(i) >= m.checks.size()) {
         return;
     }
-    m.ck[asIndex(i)] = value;
+    m.checks[asIndex(i)] = value;
 }
 
 void bnapply_click(Program& p, SmartModel& m)
@@ -265,7 +265,7 @@ void cbr_got_focus(Program& p, SmartModel& m, int i)
         return;
     }
     m.focusCombo = i;
-    p.flags.comboBefore = readComboValue(m.cbr[asIndex(i)]).value_or(0);
+    p.flags.comboBefore = readComboValue(m.numberTexts[asIndex(i)]).value_or(0);
 }
 
 int cbr_key_press(int key)
@@ -278,7 +278,7 @@ void cbr_change(SmartModel& m, int i, std::string text)
     if (!isBox(i)) {
         return;
     }
-    m.cbr[asIndex(i)] = std::move(text);
+    m.numberTexts[asIndex(i)] = std::move(text);
 }
 
 void cbr_lost_focus(Program& p, SmartModel& m, int i)
@@ -287,7 +287,7 @@ void cbr_lost_focus(Program& p, SmartModel& m, int i)
         return;
     }
     m.focusCombo = 0;
-    std::string& text = m.cbr[asIndex(i)];
+    std::string& text = m.numberTexts[asIndex(i)];
     const std::string before = std::to_string(p.flags.comboBefore);
     // Empty, or too big for its 16-bit field: refused, the value from before comes back.
     const auto value = readComboValue(text);

@@ -17,14 +17,14 @@ namespace sb {
 // each opening starts from curSettings. Slot 0 of the arrays is unused.
 struct SmartModel {
     // Bound slot by slot to smartCheck and smartValue of the record shown.
-    std::array<std::int16_t, 7> ck{};  // check boxes 1..6, values as they stand (1 ticked)
-    std::array<std::string, 14> cbr{}; // texts of the number boxes 1..13, as shown
-    std::int16_t stopon = 0;           // the selected stop option 1..5; 0 none
-    std::string dsdef;                 // the note beside the defaults buttons
-    bool studentDataEnabled = true;    // "Student Data" (godata) enabled
-    bool open = false;                 // true from the load until Ok, Cancel or a close
-    bool applied = false;              // the window ended by applying (Ok or its title bar)
-    int focusCombo = 0;                // the number box that holds the focus; 0 none
+    std::array<std::int16_t, 7> checks{}; // check boxes ck(1..6), values as they stand (1 ticked)
+    std::array<std::string, 14> numberTexts{}; // texts of the number boxes cbr(1..13), as shown
+    std::int16_t stopOption = 0;               // the selected stop option stopon(1..5); 0 none
+    std::string defaultsNote;                  // dsdef, the note beside the defaults buttons
+    bool studentDataEnabled = true;            // "Student Data" (godata) enabled
+    bool open = false;                         // true from the load until Ok, Cancel or a close
+    bool applied = false;                      // the window ended by applying (Ok or its title bar)
+    int focusCombo = 0;                        // the number box that holds the focus; 0 none
 };
 
 // The items of number box i (1..13) as its list shows them, blanks in front so that the values
@@ -49,8 +49,8 @@ void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec
 // window, whose OK applies (and whose Cancel undoes) what was set here.
 void ApplySmart(Program& p, SmartModel& m);
 
-// The note dsdef: "Original Default" for kind 0, "Custom Default" for 1, empty for 2; any other
-// kind changes nothing.
+// The note defaultsNote: "Original Default" for kind 0, "Custom Default" for 1, empty for 2; any
+// other kind changes nothing.
 void ShowDefaultNote(SmartModel& m, int kind);
 
 // The events of the window, named after control and event. Ok, Cancel and a close from the

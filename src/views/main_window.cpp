@@ -541,18 +541,18 @@ void MainWindow::render()
     m_dsttime->setText(coreText(m.dsttime));
     m_dstotal->setText(coreText(m.dstotal));
     m_dsscore->setText(coreText(m.dsscore));
-    m_DsBgn->setText(coreText(m.DsBgn));
+    m_DsBgn->setText(coreText(m.stageCaption));
     m_dsword->setText(coreText(m.dsword));
-    m_DsEnd->setText(coreText(m.DsEnd));
-    if (m.disSetFilled) {
-        while (m_DisSet->count() < static_cast<int>(m.DisSet.size())) {
+    m_DsEnd->setText(coreText(m.stageNote));
+    if (m.statusFilled) {
+        while (m_DisSet->count() < static_cast<int>(m.statusLines.size())) {
             m_DisSet->addItem(QString());
         }
-        for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
-            m_DisSet->item(i)->setText(coreText(m.DisSet[asIndex(i)]));
+        for (int i = 0; i < static_cast<int>(m.statusLines.size()); ++i) {
+            m_DisSet->item(i)->setText(coreText(m.statusLines[asIndex(i)]));
         }
     }
-    m_dm->setDrawing(m.dm);
+    m_dm->setDrawing(m.problem);
     m_dsp->setAccessibleName(pictureDescription(m.picture));
     showNotice();
 
@@ -630,7 +630,7 @@ void MainWindow::pressAnswer(int i)
     but_click(m_program, i);
     // The next problem is what the pupil waits for: it is painted and put on screen first, and
     // the buttons and captions that come with it right after, in the same frame.
-    m_dm->setDrawing(m_program.main.dm);
+    m_dm->setDrawing(m_program.main.problem);
     if (m_dm->isVisible()) {
         m_dm->repaint();
     }

@@ -64,8 +64,8 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
 void PopupWindow::render()
 {
     const PopupModel& pop = m_program.main.pop;
-    m_ms->setText(coreText(pop.ms));
-    m_dp->setDrawing(pop.dp);
+    m_ms->setText(coreText(pop.heading));
+    m_dp->setDrawing(pop.problem);
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
     // to fit its text and is never smaller than its usual size.
     fitSize(QSize(twipsToPixels(6000, this), twipsToPixels(3600, this)));

@@ -46,7 +46,7 @@ public:
 
     State validate(QString& input, int& pos) const override
     {
-        const QString before = toQString(m_model.cbr[asIndex(m_i)]);
+        const QString before = toQString(m_model.numberTexts[asIndex(m_i)]);
         if (input == before || m_box->findText(input, Qt::MatchExactly) >= 0) {
             return Acceptable;
         }
@@ -389,11 +389,11 @@ void SmartWindow::render()
     const SmartModel& m = m_model;
     for (int i = 1; i <= 6; ++i) {
         const QSignalBlocker block(m_ck[asIndex(i)]);
-        m_ck[asIndex(i)]->setChecked(m.ck[asIndex(i)] == 1);
+        m_ck[asIndex(i)]->setChecked(m.checks[asIndex(i)] == 1);
     }
     for (int i = 1; i <= 13; ++i) {
         QComboBox* box = m_cbr[asIndex(i)];
-        const QString text = toQString(m.cbr[asIndex(i)]);
+        const QString text = toQString(m.numberTexts[asIndex(i)]);
         const QSignalBlocker block(box);
         followValue(box, text);
     }
@@ -403,11 +403,11 @@ void SmartWindow::render()
         // A stop rule no option stands for (from a damaged record) leaves all five clear,
         // which an exclusive group would not allow.
         option->setAutoExclusive(false);
-        option->setChecked(m.stopon == i);
+        option->setChecked(m.stopOption == i);
         option->setAutoExclusive(true);
     }
-    m_dsdef->setText(coreText(m.dsdef));
-    m_dsdef->setVisible(!m.dsdef.empty());
+    m_dsdef->setText(coreText(m.defaultsNote));
+    m_dsdef->setVisible(!m.defaultsNote.empty());
     m_godata->setEnabled(m.studentDataEnabled);
 }
 
@@ -477,7 +477,7 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
 // on past the group from any of them; the arrow keys move within it.
 bool SmartWindow::stopOptionFocus(QWidget* option, QEvent* event)
 {
-    const int k = m_model.stopon;
+    const int k = m_model.stopOption;
     if (event->type() == QEvent::FocusIn) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&

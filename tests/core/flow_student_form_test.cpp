@@ -254,12 +254,12 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     zed.select("Default");  // Zed stored, then a slot made for Default
     zed.form.start_click(); // Auto Teach on for Default
     zed.select("Untitled");
-    EXPECT_EQ(zed.form.model().dsauto, "Auto Teach Off");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach Off");
     zed.select("Default");
-    EXPECT_EQ(zed.form.model().dsauto, "Auto Teach On");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach On");
     EXPECT_EQ(zed.form.file().studentCount(), 3) << "Zed, Default, Untitled";
     zed.form.start_click();
-    EXPECT_EQ(zed.form.model().dsauto, "Auto Teach Off");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach Off");
 }
 
 TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
@@ -432,7 +432,7 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
         f.form.CB_change(combo, typed);
         const DrillSettings taken = f.taken(); // while still being edited
         f.form.CB_lostFocus(combo);
-        EXPECT_EQ(f.form.model().CB[static_cast<std::size_t>(combo)], after);
+        EXPECT_EQ(f.form.model().levelTexts[static_cast<std::size_t>(combo)], after);
         EXPECT_EQ(taken.teachSet, f.taken().teachSet);
         EXPECT_EQ(taken.teachSet[static_cast<std::size_t>(combo)], std::stoi(after));
     }

@@ -38,26 +38,26 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     smart_load(f.p, f.m);
     // clicks outside the control arrays change nothing
     stopon_click(f.p, f.m, 0), stopon_click(f.p, f.m, 6), ck_click(f.m, 0, 1), ck_click(f.m, 7, 1);
-    EXPECT_EQ(f.m.stopon, 4);
-    EXPECT_EQ(f.m.ck, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
-    EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");
+    EXPECT_EQ(f.m.stopOption, 4);
+    EXPECT_EQ(f.m.checks, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
+    EXPECT_EQ(f.m.numberTexts[1] + " " + f.m.numberTexts[12] + " " + f.m.numberTexts[13], "2 7 0");
     EXPECT_EQ(f.p.settings.backupSettings, f.cur());
 
     stopon_click(f.p, f.m, 5);
     EXPECT_EQ(f.cur().stopOn, 5); // an option writes curSettings at once
     stopon_click(f.p, f.m, 1);
-    EXPECT_EQ(ints(f.cur().stopOn, f.m.stopon), ints(1, 1));
+    EXPECT_EQ(ints(f.cur().stopOn, f.m.stopOption), ints(1, 1));
     ck_click(f.m, 6, 1), ck_click(f.m, 1, 0);
     f.type(1, "4"), f.type(11, "20"), f.type(12, "5"), f.type(13, "2");
     bnapply_click(f.p, f.m);
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur().smartCheck, (std::array<std::int16_t, 7>{0, 0, 0, 1, 1, 1, 1}));
     EXPECT_EQ(ints(f.cur().wrongTimes(), f.cur().delaySeconds()), ints(4, 2));
-    const auto& panel = f.p.main.DisSet;
+    const auto& panel = f.p.main.statusLines;
     EXPECT_EQ(panel[3] + panel[5] + panel[6] + panel[7],
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
     smart_load(f.p, f.m); // opened again on stopOn 1: its option is selected
-    EXPECT_EQ(f.m.stopon, 1);
+    EXPECT_EQ(f.m.stopOption, 1);
 }
 
 TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
@@ -81,7 +81,7 @@ TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
         f.cur().smartValue[13] = 3;
         smart_load(f.p, f.m);
         f.type(row.box, row.typed);
-        EXPECT_EQ(f.m.cbr[asIndex(row.box)], row.shown);
+        EXPECT_EQ(f.m.numberTexts[asIndex(row.box)], row.shown);
         bnapply_click(f.p, f.m);
         EXPECT_EQ(f.cur().smartValue[asIndex(row.box)], row.value);
     }
@@ -99,26 +99,26 @@ TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
     f.type(11, "80");
     stopon_click(f.p, f.m, 3);
     bndef_click(f.p, f.m);
-    EXPECT_EQ(f.m.dsdef, "Custom Default");
+    EXPECT_EQ(f.m.defaultsNote, "Custom Default");
     EXPECT_EQ(ints(f.defaults().maxProblems(), f.defaults().stopOn, f.defaults().tag,
                    f.defaults().operation),
               ints(80, 3, 1, OpMult));
     EXPECT_EQ(trimmedName(f.defaults()), "Default");
     bndef_lost_focus(f.m);
-    EXPECT_EQ(f.m.dsdef, "");
+    EXPECT_EQ(f.m.defaultsNote, "");
 
     bnrstdef_click(f.p, f.m);
-    EXPECT_EQ(f.m.dsdef + "|" + f.m.cbr[11], "Original Default|200");
+    EXPECT_EQ(f.m.defaultsNote + "|" + f.m.numberTexts[11], "Original Default|200");
     // showing option 2 clicked it
     EXPECT_EQ(ints(f.cur().stopOn, f.defaults().operation, f.defaults().tag), ints(2, OpAdd, 0));
     bnrstdef_lost_focus(f.m);
-    EXPECT_EQ(f.m.dsdef, "");
+    EXPECT_EQ(f.m.defaultsNote, "");
 
     bncancel_click(f.p, f.m);
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur(), opened);
     EXPECT_EQ(f.defaults().maxProblems(), 200);
-    EXPECT_EQ(f.p.main.DisSet[5], ""); // Cancel does not refresh the main window
+    EXPECT_EQ(f.p.main.statusLines[5], ""); // Cancel does not refresh the main window
 }
 
 TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarCloseApplies)
@@ -135,7 +135,7 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         cbr_got_focus(f.p, f.m, 11), cbr_change(f.m, 11, "40000");
         if (how == Ok || how == OkThenTitleBar) {
             cbr_lost_focus(f.p, f.m, 11), bnapply_click(f.p, f.m);
-            f.m.cbr[11] = "77"; // a close that Ok caused does not apply again
+            f.m.numberTexts[11] = "77"; // a close that Ok caused does not apply again
         }
         if (how == Cancel) {
             bncancel_click(f.p, f.m);
@@ -145,7 +145,7 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         // applied: what Student Data carries over
         EXPECT_EQ(ints(f.m.open, f.m.applied, f.p.flags.studentFromSmart, f.cur().maxProblems()),
                   ints(false, how != Cancel, 0, maxProblems));
-        EXPECT_EQ(f.p.main.DisSet[5], how == Cancel ? "" : "MaxProb 40");
+        EXPECT_EQ(f.p.main.statusLines[5], how == Cancel ? "" : "MaxProb 40");
     }
     // "Student Data" stores the controls and sets the flag, unless the window came from there.
     for (int fromStudent : {0, 1}) {

@@ -285,7 +285,7 @@ std::string Drilling::answer(Event e, std::int64_t ms)
         but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
     }
     const PopupModel& pop = p.main.pop;
-    const std::string shown = pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] +
+    const std::string shown = pop.heading + " " + pop.problem.text + " " + pop.but[1] + pop.but[2] +
                               pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
     if (p.main.modal != Modal::Feedback) {
         return "";
