@@ -87,10 +87,10 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         f.form.load();
         f.select("Ann");
         ASSERT_TRUE(f.form.Repset_click());
-        SmartModel smart;
-        smart_load(f.p, smart);
-        stopon_click(f.p, smart, 4);
-        smartOk ? bnapply_click(f.p, smart) : bncancel_click(f.p, smart);
+        SmartForm smart(f.p);
+        smart.load();
+        smart.stopon_click(4);
+        smartOk ? smart.bnapply_click() : smart.bncancel_click();
         f.form.smart_closed(smartOk);
         f.form.cancel_click();
         // The status panel shows him again, with his own operation, not Ann's subtraction.
@@ -112,16 +112,16 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
     f.drilled("Bob", 4);
     PauseDrill(f.p);
-    SmartModel smart;
-    smart_load(f.p, smart);
-    godata_click(f.p, smart);
+    SmartForm smart(f.p);
+    smart.load();
+    smart.godata_click();
     f.form.load();
     f.select("Ann");
     f.form.close_click();
     EXPECT_EQ(f.askedIn("Bob.Xtx"), 4);
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     EXPECT_EQ(f.p.main.selection.op, OpMult) << "her boxes in the main window";
-    bncancel_click(f.p, smart);
+    smart.bncancel_click();
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     EXPECT_EQ(f.p.run.beforeWindows, std::nullopt);
 }
