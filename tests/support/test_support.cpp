@@ -232,9 +232,7 @@ Controls ProgramFixture::controls() const
     const MainModel& m = p.main;
     Controls c{m.startEnabled,       m.pauseEnabled,   m.newDrillEnabled, m.smartRepeatEnabled,
                m.studentDataEnabled, m.resultsEnabled, m.helpEnabled};
-    for (std::size_t i = 0; i < c.answers.size(); ++i) {
-        c.answers[i] = m.but[i + 1].enabled;
-    }
+    std::ranges::transform(std::views::drop(m.but, 1), c.answers.begin(), &Button::enabled);
     return c;
 }
 

@@ -282,11 +282,11 @@ inline constexpr Controls kIdle{.start = true,
                                 .studentData = true,
                                 .results = true,
                                 .help = true};
-inline constexpr Controls kRunning{.pause = true, .answers = [] {
-                                       std::array<bool, kAnswerButtons> all{};
-                                       all.fill(true);
-                                       return all;
-                                   }()};
+inline constexpr Controls kRunning = [] {
+    Controls c{.pause = true};
+    c.answers.fill(true);
+    return c;
+}();
 
 // A fixture's own faulty file system as a base class named before ProgramFixture: made before
 // the program and gone after it, as the locks the program lets go of at its end need.
