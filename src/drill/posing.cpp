@@ -11,10 +11,10 @@ namespace sb {
 
 namespace {
 
-// A random answer slot 1..3: R(u * 10) mod 3 + 1, which favours 1 and 2 a little.
+// A random answer slot 1..kAnswerButtons: R(u * 10) mod 3 + 1, which favours 1 and 2 a little.
 std::int16_t drawSlot(Random& random)
 {
-    return i16(drawMod(random, 10.0, 3) + 1);
+    return i16(drawMod(random, 10.0, kAnswerButtons) + 1);
 }
 
 // One wrong-answer fact: a fact one to three places before or after curFact in the table.
@@ -79,6 +79,9 @@ bool NextProblem(Drill& d, const DrillSettings& s, Random& random)
         }
     }
 
+    // Three slots: the right one, one wrong slot drawn and the one left over. Another number of
+    // buttons needs its own rule for placing the wrong answers (and for drawing their facts).
+    static_assert(kAnswerButtons == 3);
     d.rightSlot = drawSlot(random);
     do {
         d.wrongSlot1 = drawSlot(random);

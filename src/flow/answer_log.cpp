@@ -55,7 +55,7 @@ void NoteAnswerGiven(Program& p, int slot)
     r.first = d.fact(d.curFact).first;
     r.second = d.fact(d.curFact).second;
     r.answer = trimBlanks(d.answerText[static_cast<std::size_t>(d.rightSlot)]);
-    if (slot >= 1 && slot <= 3) {
+    if (slot >= 1 && slot <= kAnswerButtons) {
         r.chosen = trimBlanks(d.answerText[static_cast<std::size_t>(slot)]);
         r.outcome = slot == d.rightSlot ? AnswerOutcome::Right : AnswerOutcome::Wrong;
     } else {

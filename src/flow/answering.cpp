@@ -113,11 +113,11 @@ TeachOutcome RunAutoTeachStep(Program& p)
     if (t.shownAtReviewEnd) {
         ShowSelection(p, *t.shownAtReviewEnd);
     }
-    if (t.DsBgn) {
-        p.main.DsBgn = *t.DsBgn;
+    if (t.stageCaption) {
+        p.main.stageCaption = *t.stageCaption;
     }
-    if (t.DsEnd) {
-        p.main.DsEnd = *t.DsEnd;
+    if (t.stageNote) {
+        p.main.stageNote = *t.stageNote;
     }
     if (t.showSelection) {
         // From a copy: the click handling the boxes run may write curSettings meanwhile.
@@ -169,7 +169,7 @@ void PutDrillAside(Program& p)
     const Modal open = m.modal;
     m.modal = Modal::None;
     m.pop.timerEnabled = false;
-    m.noshow.timerEnabled = false;
+    m.delay.timerEnabled = false;
     m.timerEnabled = false;
     // Left unrecorded, the problem would be in the score captions but in no fact's counts, and
     // the Results table would disagree with them.

@@ -11,8 +11,8 @@ namespace sb {
 // problem (run_control) or ends. The files it calls (run_control, feedback, captions,
 // main_form) never call back into it.
 
-// A click on answer button i (1..3) of the main window while a problem is posed: stops the
-// drill clock, then scores and records a right answer at once, or opens the wrong-answer
+// A click on answer button i (1..kAnswerButtons) of the main window while a problem is posed: stops
+// the drill clock, then scores and records a right answer at once, or opens the wrong-answer
 // pop-up. Ignored for a disabled button, an index outside 1..3, or while a pop-up or the delay
 // window is open.
 void but_click(Program& p, int i);
@@ -27,7 +27,7 @@ void ClockTick(Program& p);
 // can start on top of one being handled.
 void TimeOut(Program& p);
 
-// A click on the pop-up's answer button i (1..3): the right one closes it.
+// A click on the pop-up's answer button i (1..kAnswerButtons): the right one closes it.
 void pop_but_click(Program& p, int i);
 
 // One tick of the pop-up's timer2: closes it after popupSeconds ticks; never when

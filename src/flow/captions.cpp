@@ -49,10 +49,10 @@ void ShowStatus(Program& p)
 {
     const StatusPanel panel = StatusText(p.cur());
     for (std::size_t i = 0; i < panel.lines.size(); ++i) {
-        p.main.DisSet[i] = panel.lines[i];
+        p.main.statusLines[i] = panel.lines[i];
     }
     p.main.dsword = panel.title;
-    p.main.disSetFilled = true;
+    p.main.statusFilled = true;
 }
 
 } // namespace sb

@@ -20,13 +20,13 @@ void PlaySound(Program& p, SoundId sound)
 void ShowFeedback(Program& p, FeedbackKind kind)
 {
     PopupModel& pop = p.main.pop;
-    pop.dp = SolvedProblem(p.drill, p.cur().operation);
+    pop.problem = SolvedProblem(p.drill, p.cur().operation);
     p.drill.popLeft = p.cur().popupSeconds();
     pop.timerEnabled = true;
 
     PlaySound(p, kind == FeedbackKind::TimeOut ? SoundId::TimeOut : SoundId::Wrong);
-    pop.ms = feedbackCaption(kind);
-    for (std::size_t i = 1; i <= 3; ++i) {
+    pop.heading = feedbackCaption(kind);
+    for (std::size_t i = 1; i <= kAnswerButtons; ++i) {
         pop.but[i] = trimBlanks(p.drill.answerText[i]);
     }
     // The main window now waits for the pop-up; closing it (pop_but_click, pop_timer_tick)

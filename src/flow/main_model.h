@@ -8,6 +8,7 @@
 #include "drill/problem_drawing.h"
 #include "flow/selection_model.h"
 #include "platform/media.h"
+#include "records/fact_table.h"
 #include "records/message.h"
 #include "teach/status_panel.h"
 
@@ -18,23 +19,33 @@ struct Button {
     bool enabled = true;
 };
 
+// The answer buttons between drills: slot i (1..kAnswerButtons) captioned with its number.
+inline std::array<Button, kAnswerButtons + 1> numberedAnswers()
+{
+    std::array<Button, kAnswerButtons + 1> but{};
+    for (int i = 1; i <= kAnswerButtons; ++i) {
+        but[static_cast<std::size_t>(i)].caption = std::to_string(i);
+    }
+    return but;
+}
+
 // Which window is in front of the main window. While one is open the main window takes no
 // input and its drill clock delivers no tick.
 enum class Modal { None, Feedback, Delay };
 
 // The feedback pop-up.
 struct PopupModel {
-    std::string ms;                 // "!!Wrong Answer !!" or "!! Time Out !!"
-    ProblemDrawing dp;              // the problem with its answer
-    std::array<std::string, 4> but; // answer captions, slots 1..3
-    bool timerEnabled = false;      // timer2
+    std::string heading;                             // ms: "!!Wrong Answer !!" or "!! Time Out !!"
+    ProblemDrawing problem;                          // dp: the problem with its answer
+    std::array<std::string, kAnswerButtons + 1> but; // answer captions, slots 1..kAnswerButtons
+    bool timerEnabled = false;                       // timer2
 };
 
 // The delay window that locks the main window for a few seconds after a problem is posed.
 struct DelayModel {
     std::int16_t delayElapsed = 0;
     std::int16_t delayLimit = 0;
-    std::string d;             // its label
+    std::string caption;       // its label d: "Delay: " and the seconds left
     bool timerEnabled = false; // deltime
 };
 
@@ -52,19 +63,23 @@ struct MainModel {
     bool studentDataEnabled = true;
     bool resultsEnabled = true;
     bool helpEnabled = true;
-    std::array<Button, 4> but{Button{}, Button{"1"}, Button{"2"}, Button{"3"}};
+    std::array<Button, kAnswerButtons + 1> but = numberedAnswers();
 
     std::string dsshock = "Timer:";
     std::string dsttime = " Time:";
     std::string dstotal = " Total:";
     std::string dsscore = "Score:";
-    std::string DsBgn;
+    // The drill's stage, left of the title line (DsBgn): "Get Ready", "Nothing to drill", or
+    // what Auto Teach did ("Begin: 3", ":Rev End", ":Congratulations!" ...).
+    std::string stageCaption;
     std::string dsword{kProgramTitle};
-    std::string DsEnd;
-    std::array<std::string, 8> DisSet{}; // status panel lines 0..7
-    bool disSetFilled = false;
+    // What goes with the stage, right of the title line (DsEnd): "Remove: 2", "Great Job!",
+    // "Choose other numbers" ...
+    std::string stageNote;
+    std::array<std::string, 8> statusLines{}; // the status panel DisSet, lines 0..7
+    bool statusFilled = false;                // statusLines have been written once
 
-    ProblemDrawing dm;                   // the problem on screen
+    ProblemDrawing problem;              // the problem on screen (dm)
     PictureId picture = PictureId::Logo; // picture last shown in dsp
     bool timerEnabled = false;           // the drill clock
     // Counts every time the drill clock is switched on; a view restarts its one-second timer
@@ -74,7 +89,7 @@ struct MainModel {
 
     Modal modal = Modal::None;
     PopupModel pop;
-    DelayModel noshow;
+    DelayModel delay; // the delay window noshow
 
     // A line the program adds of its own, shown under the status panel, for things the pupil or
     // teacher must know (a file that could not be saved): a List of lines. Empty when all is

@@ -45,10 +45,10 @@ FactGrid gridOf(const Drill& d)
 void redraw(ResultsModel& m, const Drill& d, ResultsView view)
 {
     m.view = view;
-    m.p = {};
-    DrawGrid(m.p, m.size, kResultColumns, kResultRows);
-    DrawTable(m.p, m.size, d, view);
-    m.lab = MarkView(view);
+    m.drawing = {};
+    DrawGrid(m.drawing, m.size, kResultColumns, kResultRows);
+    DrawTable(m.drawing, m.size, d, view);
+    m.marks = MarkView(view);
     ++m.draws;
 }
 
@@ -189,7 +189,7 @@ void Resulttable_load(ResultsModel& m, const Drill& d, DigitSize size)
 {
     m.size = size;
     m.layout = LayoutTable(m.layout);
-    m.pTop = 0;
+    m.drawingTop = 0;
     redraw(m, d, ResultsView::Percent);
 }
 
@@ -210,7 +210,7 @@ void rat_click(ResultsModel& m, const Drill& d)
 
 void v_change(ResultsModel& m, int value)
 {
-    m.pTop = -value;
+    m.drawingTop = -value;
 }
 
 int TableOperation(const Drill& d, int hint)

@@ -130,10 +130,10 @@ struct ResultsModel {
     DigitSize size;
     TableLayout layout;
     ResultsView view = ResultsView::Percent;
-    std::array<bool, 3> lab{};
-    TableDrawing p;
-    int pTop = 0;       // units; -(value of v)
-    unsigned draws = 0; // how many times p was drawn: once at load, once per view chosen
+    std::array<bool, 3> marks{}; // the indicators lab(0..2): which is lit (MarkView)
+    TableDrawing drawing;        // what is on the surface p
+    int drawingTop = 0;          // p's top, in units: -(value of v)
+    unsigned draws = 0;          // how many times p was drawn: once at load, once per view chosen
 };
 
 // The load of the window: the measured digit size, LayoutTable, the grid and the percent view.

@@ -28,7 +28,7 @@ void setRunningControls(MainModel& m)
 
 void setAnswerButtons(MainModel& m, bool enabled)
 {
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         m.but[static_cast<std::size_t>(i)].enabled = enabled;
     }
 }
@@ -48,7 +48,7 @@ void clearScore(MainModel& m)
 
 void closeDelayWindow(Program& p)
 {
-    p.main.noshow.timerEnabled = false;
+    p.main.delay.timerEnabled = false;
     p.main.modal = Modal::None;
     startDrillClock(p);
 }
@@ -63,8 +63,8 @@ void StartDrill(Program& p)
         return;
     }
     d.repeatDelay = 0;
-    m.DsBgn = "Get Ready";
-    m.DsEnd = "";
+    m.stageCaption = "Get Ready";
+    m.stageNote = "";
     ReadSelection(m, p.cur());
     FixSelections(p);
     if (!SameSelections(p.cur(), p.settings.startSettings)) {
@@ -85,11 +85,11 @@ void StartDrill(Program& p)
         BuildPool(d, p.cur(), PoolMode::ResetRow, 0);
     }
     if (d.poolCount < 1) {
-        m.DsBgn = "Nothing to drill";
-        m.DsEnd = "Choose other numbers";
+        m.stageCaption = "Nothing to drill";
+        m.stageNote = "Choose other numbers";
         // The last drill's problem and answers would read as if they could still be answered.
-        m.dm = ProblemDrawing{};
-        for (int i = 1; i <= 3; ++i) {
+        m.problem = ProblemDrawing{};
+        for (int i = 1; i <= kAnswerButtons; ++i) {
             m.but[static_cast<std::size_t>(i)].caption = std::to_string(i);
         }
         p.run.drillResumable = 0;
@@ -145,8 +145,8 @@ bool PoseNextProblem(Program& p)
     if (!NextProblem(p.drill, p.cur(), p.services.random)) {
         return false;
     }
-    p.main.dm = ProblemOnScreen(p.drill, p.cur().operation);
-    for (std::size_t i = 1; i <= 3; ++i) {
+    p.main.problem = ProblemOnScreen(p.drill, p.cur().operation);
+    for (std::size_t i = 1; i <= kAnswerButtons; ++i) {
         p.main.but[i].caption = trimBlanks(p.drill.answerText[i]);
     }
     ShowClock(p);
@@ -162,22 +162,22 @@ void ShowDelay(Program& p)
         startDrillClock(p);
         return;
     }
-    m.noshow.delayElapsed = 0;
-    m.noshow.delayLimit = seconds;
-    m.noshow.d = delayCaption(seconds);
-    m.noshow.timerEnabled = true;
+    m.delay.delayElapsed = 0;
+    m.delay.delayLimit = seconds;
+    m.delay.caption = delayCaption(seconds);
+    m.delay.timerEnabled = true;
     m.modal = Modal::Delay;
 }
 
 void deltime_tick(Program& p)
 {
-    DelayModel& w = p.main.noshow;
+    DelayModel& w = p.main.delay;
     if (p.main.modal != Modal::Delay) { // its timer runs exactly while it is open
         return;
     }
     PlaySound(p, SoundId::Tick);
     ++w.delayElapsed;
-    w.d = delayCaption(w.delayLimit - w.delayElapsed);
+    w.caption = delayCaption(w.delayLimit - w.delayElapsed);
     if (w.delayElapsed >= w.delayLimit) {
         closeDelayWindow(p);
     }

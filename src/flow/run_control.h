@@ -9,7 +9,7 @@ namespace sb {
 
 // Start: resumes a paused drill with an unchanged selection, otherwise builds a new one, and
 // poses the first problem. Refuses to begin when the selection leaves no fact to drill: the
-// window stays idle and DsBgn/DsEnd say why.
+// window stays idle and stageCaption and stageNote say why.
 void StartDrill(Program& p);
 
 // Start, Pause and New Drill (and the selection clicks of main_form.h) do nothing while the

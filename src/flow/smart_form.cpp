@@ -94,174 +94,177 @@ std::optional<std::int16_t> readComboValue(std::string_view text)
     return value;
 }
 
-void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec)
+SmartForm::SmartForm(Program& program) : m_p(program) {}
+
+void SmartForm::ShowSmartControls(const DrillSettings& rec)
 {
     const std::int16_t k = rec.stopOn;
     if (k < 1 || k > 5) {
-        m.stopon = 0;
-    } else if (m.stopon != k) {
-        stopon_click(p, m, k);
+        m_model.stopOption = 0;
+    } else if (m_model.stopOption != k) {
+        stopon_click(k);
     }
-    p.flags.stopChoice = k;
+    m_p.flags.stopChoice = k;
     // Slot 0 is not a control: it is neither shown nor read back.
-    std::copy(rec.smartCheck.begin() + 1, rec.smartCheck.end(), m.ck.begin() + 1);
-    std::transform(rec.smartValue.begin() + 1, rec.smartValue.end(), m.cbr.begin() + 1,
+    std::copy(rec.smartCheck.begin() + 1, rec.smartCheck.end(), m_model.checks.begin() + 1);
+    std::transform(rec.smartValue.begin() + 1, rec.smartValue.end(),
+                   m_model.numberTexts.begin() + 1,
                    [](std::int16_t v) { return std::to_string(v); });
 }
 
-void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec)
+void SmartForm::ReadSmartControls(DrillSettings& rec) const
 {
-    rec.stopOn = p.flags.stopChoice;
-    std::copy(m.ck.begin() + 1, m.ck.end(), rec.smartCheck.begin() + 1);
-    for (std::size_t i = 1; i < m.cbr.size(); ++i) {
-        if (const auto v = readComboValue(m.cbr[i])) {
+    rec.stopOn = m_p.flags.stopChoice;
+    std::copy(m_model.checks.begin() + 1, m_model.checks.end(), rec.smartCheck.begin() + 1);
+    for (std::size_t i = 1; i < m_model.numberTexts.size(); ++i) {
+        if (const auto v = readComboValue(m_model.numberTexts[i])) {
             rec.smartValue[i] = *v;
         }
     }
 }
 
-void ApplySmart(Program& p, SmartModel& m)
+void SmartForm::ApplySmart()
 {
-    m.applied = true;
-    ReadSmartControls(p, m, p.cur());
+    m_model.applied = true;
+    ReadSmartControls(m_p.cur());
     // Opened from the Student Data window, curSettings holds the pupil on display there, who
     // is not current until that window's OK: loading her facts now would put her results in
     // the place of the current pupil's. That window's OK applies everything; its Cancel nothing.
-    if (p.flags.smartFromStudent != 1) {
-        update(p);
+    if (m_p.flags.smartFromStudent != 1) {
+        update(m_p);
     }
 }
 
-void ShowDefaultNote(SmartModel& m, int kind)
+void SmartForm::ShowDefaultNote(int kind)
 {
     switch (kind) {
     case 0:
-        m.dsdef = "Original Default";
+        m_model.defaultsNote = "Original Default";
         break;
     case 1:
-        m.dsdef = "Custom Default";
+        m_model.defaultsNote = "Custom Default";
         break;
     case 2:
-        m.dsdef.clear();
+        m_model.defaultsNote.clear();
         break;
     default:
         break;
     }
 }
 
-void smart_load(Program& p, SmartModel& m)
+void SmartForm::load()
 {
-    m = SmartModel{};
-    m.open = true;
-    p.run.settingsBackup.take(SettingsBackup::Window::SmartRepeat, p.cur());
-    if (p.flags.smartFromStudent == 1) {
-        m.studentDataEnabled = false;
+    m_model = SmartModel{};
+    m_model.open = true;
+    m_p.run.settingsBackup.take(SettingsBackup::Window::SmartRepeat, m_p.cur());
+    if (m_p.flags.smartFromStudent == 1) {
+        m_model.studentDataEnabled = false;
     }
     // A copy: the option's click writes curSettings.stopOn while the record is being shown.
-    const DrillSettings shown = p.cur();
-    ShowSmartControls(p, m, shown);
-    p.flags.stopChoice = p.cur().stopOn;
+    const DrillSettings shown = m_p.cur();
+    ShowSmartControls(shown);
+    m_p.flags.stopChoice = m_p.cur().stopOn;
 }
 
-void stopon_click(Program& p, SmartModel& m, int i)
+void SmartForm::stopon_click(int i)
 {
     if (i < 1 || i > 5) {
         return;
     }
-    m.stopon = i16(i);
-    p.cur().stopOn = i16(i);
-    p.flags.stopChoice = i16(i);
+    m_model.stopOption = i16(i);
+    m_p.cur().stopOn = i16(i);
+    m_p.flags.stopChoice = i16(i);
 }
 
-void ck_click(SmartModel& m, int i, std::int16_t value)
+void SmartForm::ck_click(int i, std::int16_t value)
 {
-    if (i < 1 || asIndex(i) >= m.ck.size()) {
+    if (i < 1 || asIndex(i) >= m_model.checks.size()) {
         return;
     }
-    m.ck[asIndex(i)] = value;
+    m_model.checks[asIndex(i)] = value;
 }
 
-void bnapply_click(Program& p, SmartModel& m)
+void SmartForm::bnapply_click()
 {
-    if (!m.open) {
+    if (!m_model.open) {
         return;
     }
-    ApplySmart(p, m);
-    smart_close_request(p, m, false);
+    ApplySmart();
+    close_request(false);
 }
 
-void bncancel_click(Program& p, SmartModel& m)
+void SmartForm::bncancel_click()
 {
-    if (!m.open) {
+    if (!m_model.open) {
         return;
     }
-    p.run.settingsBackup.apply(SettingsBackup::Window::SmartRepeat, p.cur());
-    smart_close_request(p, m, false);
+    m_p.run.settingsBackup.apply(SettingsBackup::Window::SmartRepeat, m_p.cur());
+    close_request(false);
 }
 
-void smart_close_request(Program& p, SmartModel& m, bool byUser)
+void SmartForm::close_request(bool byUser)
 {
-    if (!m.open) {
+    if (!m_model.open) {
         return;
     }
-    p.flags.studentFromSmart = 0;
+    m_p.flags.studentFromSmart = 0;
     // What this window did is applied or undone now (Student Data under it keeps its own).
-    p.run.settingsBackup.release(SettingsBackup::Window::SmartRepeat);
+    m_p.run.settingsBackup.release(SettingsBackup::Window::SmartRepeat);
     if (byUser) {
         // Closing from the title bar moves no focus: the box being typed in is checked as if it
         // had been left, so a refused text never reaches the settings.
-        if (m.focusCombo != 0) {
-            cbr_lost_focus(p, m, m.focusCombo);
+        if (m_model.focusCombo != 0) {
+            cbr_lost_focus(m_model.focusCombo);
         }
-        ApplySmart(p, m);
+        ApplySmart();
     }
-    m.open = false;
+    m_model.open = false;
 }
 
-void godata_click(Program& p, SmartModel& m)
+void SmartForm::godata_click()
 {
-    if (!m.studentDataEnabled) {
+    if (!m_model.studentDataEnabled) {
         return;
     }
-    p.flags.studentFromSmart = 1;
-    ReadSmartControls(p, m, p.cur());
+    m_p.flags.studentFromSmart = 1;
+    ReadSmartControls(m_p.cur());
 }
 
-void bndef_click(Program& p, SmartModel& m)
+void SmartForm::bndef_click()
 {
-    DrillSettings& d = p.settings.defaultSettings;
-    ReadSmartControls(p, m, d);
+    DrillSettings& d = m_p.settings.defaultSettings;
+    ReadSmartControls(d);
     setName(d, "Default");
     d.tag = 1;
-    ShowDefaultNote(m, 1);
+    ShowDefaultNote(1);
 }
 
-void bnrstdef_click(Program& p, SmartModel& m)
+void SmartForm::bnrstdef_click()
 {
-    LoadOriginalDefaults(p.settings);
+    LoadOriginalDefaults(m_p.settings);
     // A copy, like the load: showing it may run the stop option's click.
-    const DrillSettings shown = p.settings.defaultSettings;
-    ShowSmartControls(p, m, shown);
-    ShowDefaultNote(m, 0);
+    const DrillSettings shown = m_p.settings.defaultSettings;
+    ShowSmartControls(shown);
+    ShowDefaultNote(0);
 }
 
-void bndef_lost_focus(SmartModel& m)
+void SmartForm::bndef_lost_focus()
 {
-    ShowDefaultNote(m, 2);
+    ShowDefaultNote(2);
 }
 
-void bnrstdef_lost_focus(SmartModel& m)
+void SmartForm::bnrstdef_lost_focus()
 {
-    ShowDefaultNote(m, 2);
+    ShowDefaultNote(2);
 }
 
-void cbr_got_focus(Program& p, SmartModel& m, int i)
+void SmartForm::cbr_got_focus(int i)
 {
     if (!isBox(i)) {
         return;
     }
-    m.focusCombo = i;
-    p.flags.comboBefore = readComboValue(m.cbr[asIndex(i)]).value_or(0);
+    m_model.focusCombo = i;
+    m_p.flags.comboBefore = readComboValue(m_model.numberTexts[asIndex(i)]).value_or(0);
 }
 
 int cbr_key_press(int key)
@@ -269,22 +272,22 @@ int cbr_key_press(int key)
     return DigitsOnly(key);
 }
 
-void cbr_change(SmartModel& m, int i, std::string text)
+void SmartForm::cbr_change(int i, std::string text)
 {
     if (!isBox(i)) {
         return;
     }
-    m.cbr[asIndex(i)] = std::move(text);
+    m_model.numberTexts[asIndex(i)] = std::move(text);
 }
 
-void cbr_lost_focus(Program& p, SmartModel& m, int i)
+void SmartForm::cbr_lost_focus(int i)
 {
     if (!isBox(i)) {
         return;
     }
-    m.focusCombo = 0;
-    std::string& text = m.cbr[asIndex(i)];
-    const std::string before = std::to_string(p.flags.comboBefore);
+    m_model.focusCombo = 0;
+    std::string& text = m_model.numberTexts[asIndex(i)];
+    const std::string before = std::to_string(m_p.flags.comboBefore);
     // Empty, or too big for its 16-bit field: refused, the value from before comes back.
     const auto value = readComboValue(text);
     if (!value) {

@@ -17,14 +17,14 @@ namespace sb {
 // each opening starts from curSettings. Slot 0 of the arrays is unused.
 struct SmartModel {
     // Bound slot by slot to smartCheck and smartValue of the record shown.
-    std::array<std::int16_t, 7> ck{};  // check boxes 1..6, values as they stand (1 ticked)
-    std::array<std::string, 14> cbr{}; // texts of the number boxes 1..13, as shown
-    std::int16_t stopon = 0;           // the selected stop option 1..5; 0 none
-    std::string dsdef;                 // the note beside the defaults buttons
-    bool studentDataEnabled = true;    // "Student Data" (godata) enabled
-    bool open = false;                 // true from the load until Ok, Cancel or a close
-    bool applied = false;              // the window ended by applying (Ok or its title bar)
-    int focusCombo = 0;                // the number box that holds the focus; 0 none
+    std::array<std::int16_t, 7> checks{}; // check boxes ck(1..6), values as they stand (1 ticked)
+    std::array<std::string, 14> numberTexts{}; // texts of the number boxes cbr(1..13), as shown
+    std::int16_t stopOption = 0;               // the selected stop option stopon(1..5); 0 none
+    std::string defaultsNote;                  // dsdef, the note beside the defaults buttons
+    bool studentDataEnabled = true;            // "Student Data" (godata) enabled
+    bool open = false;                         // true from the load until Ok, Cancel or a close
+    bool applied = false;                      // the window ended by applying (Ok or its title bar)
+    int focusCombo = 0;                        // the number box that holds the focus; 0 none
 };
 
 // The items of number box i (1..13) as its list shows them, blanks in front so that the values
@@ -35,64 +35,78 @@ std::vector<std::string> comboItems(int i);
 // whole number that fits 16 bits (40000, say), has no value.
 std::optional<std::int16_t> readComboValue(std::string_view text);
 
-// rec -> controls. Selecting the option of rec's stopOn runs the option's click when it changes
-// the selection (so curSettings.stopOn follows at once); a stopOn outside 1..5 selects none.
-// stopChoice := rec.stopOn. Each number box shows its value in plain decimal.
-void ShowSmartControls(Program& p, SmartModel& m, const DrillSettings& rec);
+// The Smart Repeat window: the values of its controls (the model) over curSettings. Made when
+// the window opens and dropped when it closes; it keeps nothing between openings (each load
+// starts from curSettings). Its events are named after control and event. Ok, Cancel and a
+// close from the title bar end the window (the model's open becomes false); the view then
+// closes it.
+class SmartForm {
+public:
+    explicit SmartForm(Program& program);
 
-// Controls -> rec: stopOn := stopChoice, smartCheck 1..6, smartValue 1..13; nothing else. A
-// box whose text has no value (see readComboValue) leaves its field as it was.
-void ReadSmartControls(const Program& p, const SmartModel& m, DrillSettings& rec);
+    const SmartModel& model() const { return m_model; }
 
-// ReadSmartControls into curSettings, then the main window's update (selection, the pupil's
-// saved facts, the status panel) — unless this window was opened from the Student Data
-// window, whose OK applies (and whose Cancel undoes) what was set here.
-void ApplySmart(Program& p, SmartModel& m);
+    // rec -> controls. Selecting the option of rec's stopOn runs the option's click when it
+    // changes the selection (so curSettings.stopOn follows at once); a stopOn outside 1..5
+    // selects none. stopChoice := rec.stopOn. Each number box shows its value in plain decimal.
+    void ShowSmartControls(const DrillSettings& rec);
 
-// The note dsdef: "Original Default" for kind 0, "Custom Default" for 1, empty for 2; any other
-// kind changes nothing.
-void ShowDefaultNote(SmartModel& m, int kind);
+    // Controls -> rec: stopOn := stopChoice, smartCheck 1..6, smartValue 1..13; nothing else. A
+    // box whose text has no value (see readComboValue) leaves its field as it was.
+    void ReadSmartControls(DrillSettings& rec) const;
 
-// The events of the window, named after control and event. Ok, Cancel and a close from the
-// title bar end the window (open becomes false); the view then closes it.
+    // ReadSmartControls into curSettings, then the main window's update (selection, the pupil's
+    // saved facts, the status panel) — unless this window was opened from the Student Data
+    // window, whose OK applies (and whose Cancel undoes) what was set here.
+    void ApplySmart();
 
-// Shows curSettings and takes it into run.settingsBackup for Cancel. "Student Data" is
-// disabled when this window was opened from the Student Data window.
-void smart_load(Program& p, SmartModel& m);
-// A stop option: curSettings.stopOn and stopChoice := i (1..5).
-void stopon_click(Program& p, SmartModel& m, int i);
-// A check box (1..6) clicked to its new value.
-void ck_click(SmartModel& m, int i, std::int16_t value);
-// Ok: ApplySmart, then the window closes.
-void bnapply_click(Program& p, SmartModel& m);
-// Cancel: curSettings := the record the load took; the window closes and the main window is
-// not updated.
-void bncancel_click(Program& p, SmartModel& m);
-// Every close clears studentFromSmart and gives back what the load took into
-// run.settingsBackup; a close asked for by the user from the title bar (byUser) also applies,
-// after the number box with the focus has given it up.
-void smart_close_request(Program& p, SmartModel& m, bool byUser);
-// "Student Data": studentFromSmart := 1 and the controls go into curSettings; the view then
-// opens the Student Data window over this one. Nothing here is reloaded when it closes.
-void godata_click(Program& p, SmartModel& m);
-// "Current As Default": the shown values go into the custom defaults (named "Default", tag 1);
-// every other field of them keeps its value.
-void bndef_click(Program& p, SmartModel& m);
-// "Original Defaults": the custom defaults become the original defaults and are shown.
-void bnrstdef_click(Program& p, SmartModel& m);
-// Either defaults button losing the focus clears the note.
-void bndef_lost_focus(SmartModel& m);
-void bnrstdef_lost_focus(SmartModel& m);
+    // The note defaultsNote: "Original Default" for kind 0, "Custom Default" for 1, empty for 2;
+    // any other kind changes nothing.
+    void ShowDefaultNote(int kind);
 
-// Number box i (1..13): comboBefore := its value when it gets the focus.
-void cbr_got_focus(Program& p, SmartModel& m, int i);
+    // Shows curSettings and takes it into run.settingsBackup for Cancel. "Student Data" is
+    // disabled when this window was opened from the Student Data window.
+    void load();
+    // A stop option: curSettings.stopOn and stopChoice := i (1..5).
+    void stopon_click(int i);
+    // A check box (1..6) clicked to its new value.
+    void ck_click(int i, std::int16_t value);
+    // Ok: ApplySmart, then the window closes.
+    void bnapply_click();
+    // Cancel: curSettings := the record the load took; the window closes and the main window
+    // is not updated.
+    void bncancel_click();
+    // Every close clears studentFromSmart and gives back what the load took into
+    // run.settingsBackup; a close asked for by the user from the title bar (byUser) also
+    // applies, after the number box with the focus has given it up.
+    void close_request(bool byUser);
+    // "Student Data": studentFromSmart := 1 and the controls go into curSettings; the view then
+    // opens the Student Data window over this one. Nothing here is reloaded when it closes.
+    void godata_click();
+    // "Current As Default": the shown values go into the custom defaults (named "Default", tag
+    // 1); every other field of them keeps its value.
+    void bndef_click();
+    // "Original Defaults": the custom defaults become the original defaults and are shown.
+    void bnrstdef_click();
+    // Either defaults button losing the focus clears the note.
+    void bndef_lost_focus();
+    void bnrstdef_lost_focus();
+
+    // Number box i (1..13): comboBefore := its value when it gets the focus.
+    void cbr_got_focus(int i);
+    // The text of number box i after an edit that got through the key filter (cbr_key_press),
+    // or an item chosen from its list.
+    void cbr_change(int i, std::string text);
+    // Leaving number box i: a text without a value gets comboBefore back; so does one that reads
+    // 0, except in the delay box (13), where 0 means no delay.
+    void cbr_lost_focus(int i);
+
+private:
+    Program& m_p;
+    SmartModel m_model;
+};
+
 // The key filter of every number box (DigitsOnly): returns the key, or 0 to drop it.
 int cbr_key_press(int key);
-// The text of number box i after an edit that got through the key filter, or an item chosen
-// from its list.
-void cbr_change(SmartModel& m, int i, std::string text);
-// Leaving number box i: a text without a value gets comboBefore back; so does one that reads 0,
-// except in the delay box (13), where 0 means no delay.
-void cbr_lost_focus(Program& p, SmartModel& m, int i);
 
 } // namespace sb

@@ -61,7 +61,7 @@ void ProgramLoad(Program& p)
     p.main.pauseEnabled = false;
     p.main.resultsEnabled = false;
     p.main.newDrillEnabled = false;
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         p.main.but[static_cast<std::size_t>(i)].enabled = false;
     }
 

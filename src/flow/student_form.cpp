@@ -224,10 +224,10 @@ void StudentForm::showDisplayed()
 void StudentForm::ShowRecord(const DrillSettings& rec)
 {
     m_model.studentdisplay = nameField(rec);
-    m_model.onload.value = rec.loadOnStart;
-    m_model.ChkRev.value = rec.reviewOn;
+    m_model.loadOnStart.value = rec.loadOnStart;
+    m_model.reviewOn.value = rec.reviewOn;
     for (int i = 1; i <= 4; ++i) {
-        m_model.CB[asIndex(i)] = std::to_string(rec.teachSet[asIndex(i)]);
+        m_model.levelTexts[asIndex(i)] = std::to_string(rec.teachSet[asIndex(i)]);
         m_level[asIndex(i)] = rec.teachSet[asIndex(i)];
     }
 }
@@ -235,13 +235,13 @@ void StudentForm::ShowRecord(const DrillSettings& rec)
 void StudentForm::TakeRecord(DrillSettings& rec) const
 {
     setName(rec, m_model.studentdisplay);
-    rec.loadOnStart = m_model.onload.value;
-    rec.reviewOn = m_model.ChkRev.value;
+    rec.loadOnStart = m_model.loadOnStart.value;
+    rec.reviewOn = m_model.reviewOn.value;
     for (int i = 1; i <= 4; ++i) {
         // A combo still being edited may hold a text without a number: its last good value
         // goes into the record instead.
         rec.teachSet[asIndex(i)] =
-            levelValue(m_model.CB[asIndex(i)], mostLevel(i)).value_or(m_level[asIndex(i)]);
+            levelValue(m_model.levelTexts[asIndex(i)], mostLevel(i)).value_or(m_level[asIndex(i)]);
     }
 }
 
@@ -258,7 +258,7 @@ void StudentForm::TakeRecordSelection(DrillSettings& rec) const
 void StudentForm::ShowTeachState()
 {
     m_model.autoTeach = m_p.run.shownPupil.autoTeach == 1;
-    m_model.dsauto = std::string(m_model.autoTeach ? kTeachOn : kTeachOff);
+    m_model.autoTeachCaption = std::string(m_model.autoTeach ? kTeachOn : kTeachOff);
 }
 
 std::optional<int> StudentForm::FindListed(std::string_view name) const
@@ -511,12 +511,12 @@ void StudentForm::SortStudents()
 
 void StudentForm::onload_click(std::int16_t value)
 {
-    m_model.onload.value = value;
+    m_model.loadOnStart.value = value;
 }
 
 void StudentForm::ChkRev_click(std::int16_t value)
 {
-    m_model.ChkRev.value = value;
+    m_model.reviewOn.value = value;
 }
 
 void StudentForm::a_click(int i, std::int16_t value)
@@ -543,11 +543,11 @@ void StudentForm::start_click()
 
 void StudentForm::CB_gotFocus(int i)
 {
-    if (i < 1 || asIndex(i) >= m_model.CB.size()) {
+    if (i < 1 || asIndex(i) >= m_model.levelTexts.size()) {
         return;
     }
     m_p.flags.comboBefore =
-        levelValue(m_model.CB[asIndex(i)], mostLevel(i)).value_or(m_level[asIndex(i)]);
+        levelValue(m_model.levelTexts[asIndex(i)], mostLevel(i)).value_or(m_level[asIndex(i)]);
 }
 
 char StudentForm::CB_keyPress(int i, char key)
@@ -558,17 +558,17 @@ char StudentForm::CB_keyPress(int i, char key)
 
 void StudentForm::CB_change(int i, std::string_view text)
 {
-    if (i >= 1 && asIndex(i) < m_model.CB.size()) {
-        m_model.CB[asIndex(i)] = std::string(text);
+    if (i >= 1 && asIndex(i) < m_model.levelTexts.size()) {
+        m_model.levelTexts[asIndex(i)] = std::string(text);
     }
 }
 
 void StudentForm::CB_lostFocus(int i)
 {
-    if (i < 1 || asIndex(i) >= m_model.CB.size()) {
+    if (i < 1 || asIndex(i) >= m_model.levelTexts.size()) {
         return;
     }
-    std::string& text = m_model.CB[asIndex(i)];
+    std::string& text = m_model.levelTexts[asIndex(i)];
     if (const auto value = levelValue(text, mostLevel(i))) {
         m_level[asIndex(i)] = *value;
     } else {
@@ -643,8 +643,8 @@ void StudentForm::saveAndClose(bool takeOver)
         noteFile(m_p, m_file.opened());
     }
     s.curSettings = shown;
-    s.curSettings.loadOnStart = m_model.onload.value;
-    s.curSettings.reviewOn = m_model.ChkRev.value;
+    s.curSettings.loadOnStart = m_model.loadOnStart.value;
+    s.curSettings.reviewOn = m_model.reviewOn.value;
     AdoptPupil(m_p, s.curSettings, std::move(incoming.lock));
     finish(true);
     update(m_p);

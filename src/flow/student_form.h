@@ -31,13 +31,14 @@ struct StudentModel {
     unsigned newstudentFocus = 0;
 
     std::string studentdisplay; // the name field of the pupil on display, all 20 characters
-    CheckBox onload{};          // "Load on Start Up" (loadOnStart)
-    CheckBox ChkRev{};          // review on (reviewOn)
-    // Level combo texts: 1 reviewAfter, 2 advancePercent, 3 averageOver, 4 reviewLength.
-    std::array<std::string, 5> CB{"", "500", "80", "15", "100"};
+    CheckBox loadOnStart{};     // "Load on Start Up" (onload)
+    CheckBox reviewOn{};        // review on (ChkRev)
+    // Texts of the Auto Teach level combos CB(1..4): 1 reviewAfter, 2 advancePercent,
+    // 3 averageOver, 4 reviewLength.
+    std::array<std::string, 5> levelTexts{"", "500", "80", "15", "100"};
     SelectionBoxes selection{{CheckBox{}, CheckBox{1}}, {CheckBox{}, CheckBox{1}}, 1};
-    bool autoTeach = false; // dsauto shows "Auto Teach On" on light blue
-    std::string dsauto;
+    bool autoTeach = false;           // dsauto shows "Auto Teach On" on light blue
+    std::string autoTeachCaption;     // dsauto: "Auto Teach On" or "Auto Teach Off"
     bool repeatSettingEnabled = true; // "Repeat Setting" (Repset)
     bool closed = false;              // OK, Cancel or the close box has ended the window
     // The window's own line: what could not be done, and why, at the moment it happened (a

@@ -12,6 +12,10 @@ namespace sb {
 
 inline constexpr int kFactSlots = 200;
 
+// How many answers a problem offers, one per answer button, on slots 1..kAnswerButtons: the
+// right one and kAnswerButtons - 1 wrong ones.
+inline constexpr int kAnswerButtons = 3;
+
 // One arithmetic fact with its per-fact counters. Also the 24-byte record of a fact file.
 struct FactRec {
     std::int16_t first = 0;
@@ -53,7 +57,7 @@ struct Drill {
     std::int16_t wrongSlot1 = 2;
     std::int16_t wrongSlot2 = 3;
     std::string problemText;
-    std::array<std::string, 4> answerText; // slots 1..3
+    std::array<std::string, kAnswerButtons + 1> answerText; // slots 1..kAnswerButtons
     std::int32_t score = 0;
     std::int32_t total = 0;
     std::int16_t drillMinutes = 0;

@@ -14,9 +14,10 @@ namespace sb {
 struct TeachOutcome {
     // The last level (DivR) has just been finished: the drill must not go on.
     bool finished = false;
-    // New captions of the status labels DsBgn and DsEnd, when the step wrote them.
-    std::optional<std::string> DsBgn;
-    std::optional<std::string> DsEnd;
+    // New captions of the main window's stage labels (DsBgn and DsEnd), when the step wrote
+    // them.
+    std::optional<std::string> stageCaption;
+    std::optional<std::string> stageNote;
     // A review ended: the selection as it stood then, to be shown before anything later.
     std::optional<DrillSettings> shownAtReviewEnd;
     // The step ran to its end: curSettings' selection is to be shown again.

@@ -38,8 +38,8 @@ void DelayWindow::tick()
 
 void DelayWindow::render()
 {
-    const DelayModel& w = m_program.main.noshow;
-    m_d->setText(coreText(w.d));
+    const DelayModel& w = m_program.main.delay;
+    m_d->setText(coreText(w.caption));
     followTimer(m_deltime, w.timerEnabled);
 }
 

@@ -11,7 +11,7 @@ class QTimer;
 namespace sb {
 
 // The delay window "noshow": locks the main window for delaySeconds after a problem is posed,
-// counting down once a second with a tick. Mirrors main.noshow and forwards its timer's ticks.
+// counting down once a second with a tick. Mirrors main.delay and forwards its timer's ticks.
 class DelayWindow : public ModelDialog {
     Q_OBJECT
 public:

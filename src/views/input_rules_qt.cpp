@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "records/fact_table.h"
+
 namespace sb {
 
 namespace {
@@ -110,7 +112,7 @@ bool InputRules::answerKey(QWidget* widget, QKeyEvent* key)
     const QWidget* window = widget->window();
     QWidget* popup = m_window.popup();
     const bool main = window == m_window.main;
-    if (i < 1 || i > 3 || mods != Qt::NoModifier ||
+    if (i < 1 || i > kAnswerButtons || mods != Qt::NoModifier ||
         (!main && (popup == nullptr || window != popup))) {
         return false;
     }

@@ -21,9 +21,9 @@ namespace sb {
 //    would land on the next problem's button (or, after the pop-up's right answer, on the main
 //    window's);
 //  - Enter presses the main window's focused button, check box or option as Space does;
-//  - the keys 1, 2 and 3 (main row or keypad, no other modifier) answer in the main window or
-//    the pop-up, once per press: not again while the key is held down, and not a second time
-//    when closing the pop-up hands the same press on to the main window.
+//  - the keys 1 to kAnswerButtons (main row or keypad, no other modifier) answer in the main
+//    window or the pop-up, once per press: not again while the key is held down, and not a second
+//    time when closing the pop-up hands the same press on to the main window.
 // Made with the main window, which it asks through the functions below.
 class InputRules : public QObject {
 public:
@@ -32,7 +32,7 @@ public:
         std::function<QWidget*()> popup; // the feedback pop-up, nullptr when none is open
         std::function<QWidget*()> delay; // the delay window, nullptr when none is open
         std::function<bool()> modalOpen; // the model is in the pop-up's or the delay's state
-        std::function<bool(const QWidget*)> answerButton; // one of the main window's 1, 2, 3
+        std::function<bool(const QWidget*)> answerButton; // one of the main window's answers
         std::function<void(int)> answerMain;              // the key for answer i in the main window
         std::function<void(int)> answerPopup;             // the key for answer i in the pop-up
     };

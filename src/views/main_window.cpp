@@ -211,7 +211,7 @@ QLayout* MainWindow::buildStatusLine(QWidget* central, double fit)
 QLayout* MainWindow::buildAnswers(QWidget* central, double fit)
 {
     auto* answers = new QHBoxLayout;
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         auto* b = new AnswerButton(i, fit, central);
         connect(b, &QPushButton::clicked, this, [this, i] { pressAnswer(i); });
         answers->addWidget(b);
@@ -533,7 +533,7 @@ void MainWindow::render()
     m_resultsgo->setEnabled(m.resultsEnabled);
     m_progressgo->setEnabled(m.smartRepeatEnabled); // between drills, like the settings windows
     m_helpgo->setEnabled(m.helpEnabled);
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
         m_but[asIndex(i)]->setEnabled(m.but[asIndex(i)].enabled);
     }
@@ -541,18 +541,18 @@ void MainWindow::render()
     m_dsttime->setText(coreText(m.dsttime));
     m_dstotal->setText(coreText(m.dstotal));
     m_dsscore->setText(coreText(m.dsscore));
-    m_DsBgn->setText(coreText(m.DsBgn));
+    m_DsBgn->setText(coreText(m.stageCaption));
     m_dsword->setText(coreText(m.dsword));
-    m_DsEnd->setText(coreText(m.DsEnd));
-    if (m.disSetFilled) {
-        while (m_DisSet->count() < static_cast<int>(m.DisSet.size())) {
+    m_DsEnd->setText(coreText(m.stageNote));
+    if (m.statusFilled) {
+        while (m_DisSet->count() < static_cast<int>(m.statusLines.size())) {
             m_DisSet->addItem(QString());
         }
-        for (int i = 0; i < static_cast<int>(m.DisSet.size()); ++i) {
-            m_DisSet->item(i)->setText(coreText(m.DisSet[asIndex(i)]));
+        for (int i = 0; i < static_cast<int>(m.statusLines.size()); ++i) {
+            m_DisSet->item(i)->setText(coreText(m.statusLines[asIndex(i)]));
         }
     }
-    m_dm->setDrawing(m.dm);
+    m_dm->setDrawing(m.problem);
     m_dsp->setAccessibleName(pictureDescription(m.picture));
     showNotice();
 
@@ -624,13 +624,13 @@ void MainWindow::syncModalWindows()
 void MainWindow::pressAnswer(int i)
 {
     const MainModel& m = m_program.main;
-    if (i < 1 || i > 3 || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
+    if (i < 1 || i > kAnswerButtons || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
         return;
     }
     but_click(m_program, i);
     // The next problem is what the pupil waits for: it is painted and put on screen first, and
     // the buttons and captions that come with it right after, in the same frame.
-    m_dm->setDrawing(m_program.main.dm);
+    m_dm->setDrawing(m_program.main.problem);
     if (m_dm->isVisible()) {
         m_dm->repaint();
     }

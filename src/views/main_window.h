@@ -10,6 +10,8 @@
 #include <memory>
 #include <utility>
 
+#include "records/fact_table.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -44,7 +46,7 @@ public:
     void load();
     void render();
 
-    // What the keys 1, 2 and 3 do: press that answer button, only while it is enabled.
+    // What the keys 1 to kAnswerButtons do: press that answer button, only while it is enabled.
     void pressAnswer(int i);
     void openHelp();
     // The shut-down steps when the program must end now (a signal, a logout): whatever windows
@@ -122,7 +124,7 @@ private:
     QLabel* m_dsword = nullptr;
     QLabel* m_DsEnd = nullptr;
     QLabel* m_notice = nullptr;
-    std::array<QPushButton*, 4> m_but{};
+    std::array<QPushButton*, kAnswerButtons + 1> m_but{};
     QTimer* m_timer = nullptr;
     unsigned m_clockStarts = 0;
     PopupWindow* m_pop = nullptr;

@@ -41,7 +41,7 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
     layout->addWidget(line);
 
     auto* row = new QHBoxLayout;
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("but%1").arg(i));
         b->setFont(arial(24));
@@ -64,12 +64,12 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
 void PopupWindow::render()
 {
     const PopupModel& pop = m_program.main.pop;
-    m_ms->setText(coreText(pop.ms));
-    m_dp->setDrawing(pop.dp);
+    m_ms->setText(coreText(pop.heading));
+    m_dp->setDrawing(pop.problem);
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
     // to fit its text and is never smaller than its usual size.
     fitSize(QSize(twipsToPixels(6000, this), twipsToPixels(3600, this)));
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kAnswerButtons; ++i) {
         m_but[static_cast<std::size_t>(i)]->setText(
             toQString(pop.but[static_cast<std::size_t>(i)]));
     }

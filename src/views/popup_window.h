@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "records/fact_table.h"
 #include "views/model_dialog_window.h"
 
 class QLabel;
@@ -30,7 +31,7 @@ public:
 private:
     QLabel* m_ms = nullptr;
     ProblemView* m_dp = nullptr;
-    std::array<QPushButton*, 4> m_but{};
+    std::array<QPushButton*, kAnswerButtons + 1> m_but{};
     QTimer* m_timer2 = nullptr;
 };
 

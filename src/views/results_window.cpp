@@ -205,7 +205,7 @@ void ResultsWindow::connectControls()
     connect(m_tclose, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_v, &QScrollBar::valueChanged, this, [this](int value) {
         v_change(m_model, value);
-        m_p->move(0, twipsToPixels(m_model.pTop, this));
+        m_p->move(0, twipsToPixels(m_model.drawingTop, this));
         // Moving p copies what is on the screen, the focus frame at the edge of the view
         // with it; painted again, the frame stands where the view now ends.
         if (m_p->hasFocus()) {
@@ -257,7 +257,7 @@ void ResultsWindow::render()
     }
     for (int i = 0; i < 3; ++i) {
         paintBackground(m_lab[asIndex(i)],
-                        m_model.lab[asIndex(i)]
+                        m_model.marks[asIndex(i)]
                             ? QColor(kMarkColour.red, kMarkColour.green, kMarkColour.blue)
                             : palette().color(QPalette::Button));
     }
@@ -274,7 +274,7 @@ void ResultsWindow::paintImage()
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        paintDrawing(painter, m_model.p, m_font, logicalDpiX() / 1440.0, 0);
+        paintDrawing(painter, m_model.drawing, m_font, logicalDpiX() / 1440.0, 0);
     }
     m_p->setImage(image);
     ++m_imageDraws;

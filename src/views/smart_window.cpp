@@ -46,7 +46,7 @@ public:
 
     State validate(QString& input, int& pos) const override
     {
-        const QString before = toQString(m_model.cbr[asIndex(m_i)]);
+        const QString before = toQString(m_model.numberTexts[asIndex(m_i)]);
         if (input == before || m_box->findText(input, Qt::MatchExactly) >= 0) {
             return Acceptable;
         }
@@ -94,7 +94,7 @@ bool movesFocus(const QEvent* event)
 
 } // namespace
 
-SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m_program(program)
+SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m_form(program)
 {
     setObjectName(QStringLiteral("smart"));
     setWindowTitle(tr("Smart Repeat"));
@@ -134,23 +134,23 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
     grid->addLayout(buttons, 2, 1);
 
     connect(m_godata, &QPushButton::clicked, this, [this] {
-        godata_click(m_program, m_model);
+        m_form.godata_click();
         render();
         if (m_openStudentData) {
             m_openStudentData(this);
         }
     });
     connect(m_bnapply, &QPushButton::clicked, this, [this] {
-        bnapply_click(m_program, m_model);
+        m_form.bnapply_click();
         after();
     });
     connect(m_bncancel, &QPushButton::clicked, this, &SmartWindow::reject);
     connect(m_bndef, &QPushButton::clicked, this, [this] {
-        bndef_click(m_program, m_model);
+        m_form.bndef_click();
         after();
     });
     connect(m_bnrstdef, &QPushButton::clicked, this, [this] {
-        bnrstdef_click(m_program, m_model);
+        m_form.bnrstdef_click();
         after();
     });
     m_bndef->installEventFilter(this);
@@ -158,7 +158,7 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
 
     setReadingOrder();
 
-    smart_load(m_program, m_model);
+    m_form.load();
     render();
     m_ck[1]->setFocus();
 }
@@ -192,7 +192,7 @@ QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const
                          Qt::TextAlignmentRole);
     }
     box->lineEdit()->setAlignment(Qt::AlignRight);
-    box->lineEdit()->setValidator(new ComboFilter(m_model, i, box));
+    box->lineEdit()->setValidator(new ComboFilter(m_form.model(), i, box));
     box->setToolTip(tip);
     box->setAccessibleName(spoken);
     box->lineEdit()->setAccessibleName(spoken);
@@ -202,7 +202,7 @@ QComboBox* SmartWindow::makeCombo(int i, QWidget* parent, QLabel* inFront, const
     box->setFocusPolicy(Qt::StrongFocus);
     inFront->setBuddy(box);
     connect(box, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
-        cbr_change(m_model, i, text.toLatin1().toStdString());
+        m_form.cbr_change(i, text.toLatin1().toStdString());
     });
     box->installEventFilter(this);
     m_cbr[asIndex(i)] = box;
@@ -219,7 +219,7 @@ QCheckBox* SmartWindow::makeCheck(int i, QWidget* parent, const QString& caption
         box->setAccessibleName(spoken);
     }
     connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
-        ck_click(m_model, i, on ? 1 : 0);
+        m_form.ck_click(i, on ? 1 : 0);
         after();
     });
     m_ck[asIndex(i)] = box;
@@ -348,7 +348,7 @@ void SmartWindow::buildEndFrame(QWidget* frame)
         option->setObjectName(QStringLiteral("stopon%1").arg(i));
         option->setToolTip(tr(tip[asIndex(i)]));
         connect(option, &QRadioButton::clicked, this, [this, i] {
-            stopon_click(m_program, m_model, i);
+            m_form.stopon_click(i);
             after();
         });
         option->installEventFilter(this);
@@ -386,14 +386,14 @@ void SmartWindow::buildMinorFrame(QWidget* frame)
 
 void SmartWindow::render()
 {
-    const SmartModel& m = m_model;
+    const SmartModel& m = m_form.model();
     for (int i = 1; i <= 6; ++i) {
         const QSignalBlocker block(m_ck[asIndex(i)]);
-        m_ck[asIndex(i)]->setChecked(m.ck[asIndex(i)] == 1);
+        m_ck[asIndex(i)]->setChecked(m.checks[asIndex(i)] == 1);
     }
     for (int i = 1; i <= 13; ++i) {
         QComboBox* box = m_cbr[asIndex(i)];
-        const QString text = toQString(m.cbr[asIndex(i)]);
+        const QString text = toQString(m.numberTexts[asIndex(i)]);
         const QSignalBlocker block(box);
         followValue(box, text);
     }
@@ -403,18 +403,18 @@ void SmartWindow::render()
         // A stop rule no option stands for (from a damaged record) leaves all five clear,
         // which an exclusive group would not allow.
         option->setAutoExclusive(false);
-        option->setChecked(m.stopon == i);
+        option->setChecked(m.stopOption == i);
         option->setAutoExclusive(true);
     }
-    m_dsdef->setText(coreText(m.dsdef));
-    m_dsdef->setVisible(!m.dsdef.empty());
+    m_dsdef->setText(coreText(m.defaultsNote));
+    m_dsdef->setVisible(!m.defaultsNote.empty());
     m_godata->setEnabled(m.studentDataEnabled);
 }
 
 void SmartWindow::after()
 {
     render();
-    if (!m_model.open && isVisible()) {
+    if (!m_form.model().open && isVisible()) {
         done(QDialog::Accepted);
     }
 }
@@ -422,7 +422,7 @@ void SmartWindow::after()
 void SmartWindow::reject()
 {
     // Escape and Cancel both restore the settings as they were when the window opened.
-    bncancel_click(m_program, m_model);
+    m_form.bncancel_click();
     render();
     QDialog::reject();
 }
@@ -431,7 +431,7 @@ void SmartWindow::closeEvent(QCloseEvent* event)
 {
     // A close that Ok or Cancel caused finds the model already ended; only a close from the
     // title bar or the window menu applies here.
-    smart_close_request(m_program, m_model, true);
+    m_form.close_request(true);
     render();
     event->accept();
 }
@@ -441,7 +441,7 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (watched == m_bndef || watched == m_bnrstdef) {
         if (type == QEvent::FocusOut && movesFocus(event)) {
-            watched == m_bndef ? bndef_lost_focus(m_model) : bnrstdef_lost_focus(m_model);
+            watched == m_bndef ? m_form.bndef_lost_focus() : m_form.bnrstdef_lost_focus();
             render();
         }
         return QDialog::eventFilter(watched, event);
@@ -458,9 +458,9 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
             return true; // a scroll passing over the box changes nothing
         }
         if (type == QEvent::FocusIn && movesFocus(event)) {
-            cbr_got_focus(m_program, m_model, i);
+            m_form.cbr_got_focus(i);
         } else if (type == QEvent::FocusOut && movesFocus(event)) {
-            cbr_lost_focus(m_program, m_model, i);
+            m_form.cbr_lost_focus(i);
             render();
         } else if (type == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -477,7 +477,7 @@ bool SmartWindow::eventFilter(QObject* watched, QEvent* event)
 // on past the group from any of them; the arrow keys move within it.
 bool SmartWindow::stopOptionFocus(QWidget* option, QEvent* event)
 {
-    const int k = m_model.stopon;
+    const int k = m_form.model().stopOption;
     if (event->type() == QEvent::FocusIn) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && k != 0 &&

@@ -28,7 +28,7 @@ class SmartWindow : public QDialog {
 public:
     SmartWindow(Program& program, QWidget* parent);
 
-    const SmartModel& model() const { return m_model; }
+    const SmartModel& model() const { return m_form.model(); }
     void render();
 
     // How "Student Data" opens the Student Data window over this one. Until that window is
@@ -57,8 +57,7 @@ private:
                          const QString& tip);
     void after(); // render, and close when the model has ended the window
 
-    Program& m_program;
-    SmartModel m_model;
+    SmartForm m_form;
     std::array<QCheckBox*, 7> m_ck{};
     std::array<QComboBox*, 14> m_cbr{};
     std::array<QRadioButton*, 6> m_stopon{};

@@ -533,12 +533,12 @@ void StudentWindow::render()
     m_studentdisplay->setText(toQString(m.studentdisplay));
     m_studentdisplay->setAccessibleName(tr("Students Name: ") +
                                         toQString(m.studentdisplay).trimmed());
-    m_onload->setChecked(m.onload.value == 1);
-    m_ChkRev->setChecked(m.ChkRev.value == 1);
+    m_onload->setChecked(m.loadOnStart.value == 1);
+    m_ChkRev->setChecked(m.reviewOn.value == 1);
     for (int i = 1; i <= 4; ++i) {
         QComboBox* c = m_CB[asIndex(i)];
         const QSignalBlocker block(c);
-        followValue(c, QString::fromLatin1(m.CB[asIndex(i)]));
+        followValue(c, QString::fromLatin1(m.levelTexts[asIndex(i)]));
     }
     for (int i = 1; i <= 4; ++i) {
         m_a[asIndex(i)]->setChecked(m.selection.a[asIndex(i)].value == 1);
@@ -550,7 +550,7 @@ void StudentWindow::render()
     for (int k = 1; k <= kOperationCount; ++k) {
         m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
-    m_dsauto->setText(coreText(m.dsauto));
+    m_dsauto->setText(coreText(m.autoTeachCaption));
     paintBackground(m_dsauto,
                     m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.repeatSettingEnabled && static_cast<bool>(m_openSmart));

@@ -103,7 +103,7 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     });
     ASSERT_EQ(d.p.drill.curFact, 181);
     d.right();
-    EXPECT_EQ(d.p.main.DsBgn + "|" + d.p.main.DsEnd, ":Congratulations!|Great Job!");
+    EXPECT_EQ(d.p.main.stageCaption + "|" + d.p.main.stageNote, ":Congratulations!|Great Job!");
     EXPECT_EQ(d.pictures.shown, (std::vector<int>{2, 1, 1}));
     EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
     EXPECT_EQ(d.controls(), kIdle);

@@ -36,9 +36,9 @@ struct Teaching : ProgramFixture {
     }
     std::string step() // the captions it wrote ("-" where it wrote none)
     {
-        p.main.DsBgn = p.main.DsEnd = "-";
+        p.main.stageCaption = p.main.stageNote = "-";
         static_cast<void>(RunAutoTeachStep(p));
-        return p.main.DsBgn + "|" + p.main.DsEnd;
+        return p.main.stageCaption + "|" + p.main.stageNote;
     }
     int counters() const { return p.drill.score + p.drill.total + p.drill.drillMinutes; }
 
@@ -247,14 +247,14 @@ TEST(AutoTeach, APupilWhoIsAlwaysRightClimbsToTheEnd)
         f.setBoxes(Boxes{{1}, {1}});
         std::vector<std::string> shown;
         for (int n = 0; n < 100000 && s.autoTeach == 1; ++n) {
-            f.p.main.DsBgn.clear();
+            f.p.main.stageCaption.clear();
             f.p.main.startEnabled ? StartDrill(f.p) : f.right();
-            if (!f.p.main.DsBgn.empty() && f.p.main.DsBgn != "Get Ready") {
-                shown.push_back(f.p.main.DsBgn);
+            if (!f.p.main.stageCaption.empty() && f.p.main.stageCaption != "Get Ready") {
+                shown.push_back(f.p.main.stageCaption);
             }
         }
         EXPECT_EQ(shown, expected);
-        EXPECT_EQ(f.p.main.DsEnd, "Great Job!");
+        EXPECT_EQ(f.p.main.stageNote, "Great Job!");
         EXPECT_EQ(f.controls(), kIdle);
     }
 }

@@ -87,10 +87,10 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         f.form.load();
         f.select("Ann");
         ASSERT_TRUE(f.form.Repset_click());
-        SmartModel smart;
-        smart_load(f.p, smart);
-        stopon_click(f.p, smart, 4);
-        smartOk ? bnapply_click(f.p, smart) : bncancel_click(f.p, smart);
+        SmartForm smart(f.p);
+        smart.load();
+        smart.stopon_click(4);
+        smartOk ? smart.bnapply_click() : smart.bncancel_click();
         EXPECT_EQ(trimmedName(*f.p.run.settingsBackup.beforeWindows()), "Bob")
             << "Student Data, still open, keeps what it took";
         f.form.smart_closed(smartOk);
@@ -114,9 +114,9 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
     f.drilled("Bob", 4);
     PauseDrill(f.p);
-    SmartModel smart;
-    smart_load(f.p, smart);
-    godata_click(f.p, smart);
+    SmartForm smart(f.p);
+    smart.load();
+    smart.godata_click();
     f.form.load();
     f.select("Ann");
     f.form.close_click();
@@ -124,7 +124,7 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     EXPECT_EQ(f.askedIn("Bob.Xtx"), 4);
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     EXPECT_EQ(f.p.main.selection.op, OpMult) << "her boxes in the main window";
-    bncancel_click(f.p, smart);
+    smart.bncancel_click();
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt);
 }
@@ -277,12 +277,12 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     zed.select("Default");  // Zed stored, then a slot made for Default
     zed.form.start_click(); // Auto Teach on for Default
     zed.select("Untitled");
-    EXPECT_EQ(zed.form.model().dsauto, "Auto Teach Off");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach Off");
     zed.select("Default");
-    EXPECT_EQ(zed.form.model().dsauto, "Auto Teach On");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach On");
     EXPECT_EQ(zed.form.file().studentCount(), 3) << "Zed, Default, Untitled";
     zed.form.start_click();
-    EXPECT_EQ(zed.form.model().dsauto, "Auto Teach Off");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach Off");
 }
 
 TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
@@ -455,7 +455,7 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
         f.form.CB_change(combo, typed);
         const DrillSettings taken = f.taken(); // while still being edited
         f.form.CB_lostFocus(combo);
-        EXPECT_EQ(f.form.model().CB[static_cast<std::size_t>(combo)], after);
+        EXPECT_EQ(f.form.model().levelTexts[static_cast<std::size_t>(combo)], after);
         EXPECT_EQ(taken.teachSet, f.taken().teachSet);
         EXPECT_EQ(taken.teachSet[static_cast<std::size_t>(combo)], std::stoi(after));
     }

@@ -89,11 +89,11 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
                   (std::array<long, 6>{1, 10, 10, 10, 20, 20}));
         ResultsModel loaded;
         Resulttable_load(loaded, d, kSize);
-        EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "the percentages at load";
+        EXPECT_EQ(countText(loaded.drawing, {" 66%", 3400, 2415}), 1) << "the percentages at load";
         NWrong_click(loaded, d), per_click(loaded, d);
-        EXPECT_EQ(countText(loaded.p, {" 66%", 3400, 2415}), 1) << "and back from Wrong";
+        EXPECT_EQ(countText(loaded.drawing, {" 66%", 3400, 2415}), 1) << "and back from Wrong";
         rat_click(loaded, d);
-        EXPECT_TRUE(std::any_of(loaded.p.texts.begin(), loaded.p.texts.end(),
+        EXPECT_TRUE(std::any_of(loaded.drawing.texts.begin(), loaded.drawing.texts.end(),
                                 [](const TextItem& t) { return t.text == "   2/   3"; }));
         const TableCells cells = CellsOf(d, ResultsView::Percent);
         // the first column is read out too
@@ -105,12 +105,12 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
     // An empty table draws the grid only.
     ResultsModel m;
     Resulttable_load(m, Drill{}, kSize);
-    EXPECT_EQ(test::ints(m.layout.vMax, m.p.texts.size()), test::ints(3265, 0))
+    EXPECT_EQ(test::ints(m.layout.vMax, m.drawing.texts.size()), test::ints(3265, 0))
         << "scrolls to the table's last row and no further";
-    ASSERT_EQ(m.p.lines.size(), 11u + 21u);
-    EXPECT_EQ(m.p.lines[0], (LineItem{450, 420, 450, 6720, {0, 150, 200}}));
-    EXPECT_EQ(m.p.lines[10], (LineItem{9450, 420, 9450, 6720, {0, 150, 200}}));
-    EXPECT_EQ(m.p.lines[31], (LineItem{450, 6720, 9450, 6720, {0, 150, 200}}));
+    ASSERT_EQ(m.drawing.lines.size(), 11u + 21u);
+    EXPECT_EQ(m.drawing.lines[0], (LineItem{450, 420, 450, 6720, {0, 150, 200}}));
+    EXPECT_EQ(m.drawing.lines[10], (LineItem{9450, 420, 9450, 6720, {0, 150, 200}}));
+    EXPECT_EQ(m.drawing.lines[31], (LineItem{450, 6720, 9450, 6720, {0, 150, 200}}));
     EXPECT_EQ(CellsOf(Drill{}, ResultsView::Percent).rowLabel[1], "");
 }
 

@@ -27,7 +27,7 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
     EXPECT_EQ(r.controls(), startUp) << "after start-up: no Pause, New Drill or Results";
     StartDrill(r.p);
     EXPECT_EQ(r.controls(), kRunning);
-    EXPECT_EQ(r.p.main.DsBgn, "Get Ready");
+    EXPECT_EQ(r.p.main.stageCaption, "Get Ready");
     PauseDrill(r.p);
     EXPECT_EQ(r.controls(), kIdle);
     EXPECT_TRUE(r.p.run.drillResumable);
@@ -47,7 +47,7 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         StartDrill(t.p);
         for (int left = delay; left > 0; --left) {
             ASSERT_EQ(t.p.main.modal, Modal::Delay);
-            EXPECT_EQ(t.p.main.noshow.d, "          Delay: " + std::to_string(left));
+            EXPECT_EQ(t.p.main.delay.caption, "          Delay: " + std::to_string(left));
             ClockTick(t.p); // the problem is shown but its countdown has not begun
             t.right();
             deltime_tick(t.p);
@@ -65,7 +65,7 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         EXPECT_EQ(t.pictures.shown, (std::vector<int>{5, 5}));
         PutDrillAside(t.p); // the program closing: every window and its timer stop
         EXPECT_FALSE(t.p.main.timerEnabled || t.p.main.pop.timerEnabled ||
-                     t.p.main.noshow.timerEnabled || t.p.main.modal != Modal::None);
+                     t.p.main.delay.timerEnabled || t.p.main.modal != Modal::None);
     }
 }
 
@@ -157,10 +157,11 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
     r.setBoxes(Boxes{{1}, {10}}); // 10 Sub with only the second number 10 has no fact at all
     r.sound.played.clear();
     StartDrill(r.p);
-    EXPECT_EQ(r.p.main.DsBgn + "|" + r.p.main.DsEnd, "Nothing to drill|Choose other numbers");
+    EXPECT_EQ(r.p.main.stageCaption + "|" + r.p.main.stageNote,
+              "Nothing to drill|Choose other numbers");
     EXPECT_EQ(r.controls(), kIdle);
     EXPECT_TRUE(r.sound.played.empty()) << "no start sound";
-    EXPECT_EQ(r.p.main.dm.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
+    EXPECT_EQ(r.p.main.problem.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
 }
 
 TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)

@@ -9,23 +9,22 @@ namespace {
 // The original defaults in use for the pupil "Ann", the Smart Repeat window just opened.
 struct Smart : ProgramFixture {
     StdRandom random{1};
-    SmartModel m;
+    SmartForm form{p};
+    const SmartModel& m = form.model();
 
     Smart() : ProgramFixture(random, diskFileSystem())
     {
         LoadOriginalDefaults(p.settings);
         p.cur() = p.settings.defaultSettings;
         setName(p.cur(), "Ann");
-        smart_load(p, m);
+        form.load();
     }
     DrillSettings& cur() { return p.cur(); }
     DrillSettings& defaults() { return p.settings.defaultSettings; }
     // The teacher tabs into box i, types over its text and tabs out.
     void type(int i, const std::string& text)
     {
-        cbr_got_focus(p, m, i);
-        cbr_change(m, i, text);
-        cbr_lost_focus(p, m, i);
+        form.cbr_got_focus(i), form.cbr_change(i, text), form.cbr_lost_focus(i);
     }
 };
 
@@ -35,29 +34,29 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     f.cur().stopOn = 4;
     f.cur().smartCheck[2] = 0;
     f.cur().smartValue[12] = 7;
-    smart_load(f.p, f.m);
+    f.form.load();
     // clicks outside the control arrays change nothing
-    stopon_click(f.p, f.m, 0), stopon_click(f.p, f.m, 6), ck_click(f.m, 0, 1), ck_click(f.m, 7, 1);
-    EXPECT_EQ(f.m.stopon, 4);
-    EXPECT_EQ(f.m.ck, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
-    EXPECT_EQ(f.m.cbr[1] + " " + f.m.cbr[12] + " " + f.m.cbr[13], "2 7 0");
+    f.form.stopon_click(0), f.form.stopon_click(6), f.form.ck_click(0, 1), f.form.ck_click(7, 1);
+    EXPECT_EQ(f.m.stopOption, 4);
+    EXPECT_EQ(f.m.checks, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
+    EXPECT_EQ(f.m.numberTexts[1] + " " + f.m.numberTexts[12] + " " + f.m.numberTexts[13], "2 7 0");
     EXPECT_EQ(f.p.run.settingsBackup.taken(SettingsBackup::Window::SmartRepeat), f.cur());
 
-    stopon_click(f.p, f.m, 5);
+    f.form.stopon_click(5);
     EXPECT_EQ(f.cur().stopOn, 5); // an option writes curSettings at once
-    stopon_click(f.p, f.m, 1);
-    EXPECT_EQ(ints(f.cur().stopOn, f.m.stopon), ints(1, 1));
-    ck_click(f.m, 6, 1), ck_click(f.m, 1, 0);
+    f.form.stopon_click(1);
+    EXPECT_EQ(ints(f.cur().stopOn, f.m.stopOption), ints(1, 1));
+    f.form.ck_click(6, 1), f.form.ck_click(1, 0);
     f.type(1, "4"), f.type(11, "20"), f.type(12, "5"), f.type(13, "2");
-    bnapply_click(f.p, f.m);
+    f.form.bnapply_click();
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur().smartCheck, (std::array<std::int16_t, 7>{0, 0, 0, 1, 1, 1, 1}));
     EXPECT_EQ(ints(f.cur().wrongTimes(), f.cur().delaySeconds()), ints(4, 2));
-    const auto& panel = f.p.main.DisSet;
+    const auto& panel = f.p.main.statusLines;
     EXPECT_EQ(panel[3] + panel[5] + panel[6] + panel[7],
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
-    smart_load(f.p, f.m); // opened again on stopOn 1: its option is selected
-    EXPECT_EQ(f.m.stopon, 1);
+    f.form.load(); // opened again on stopOn 1: its option is selected
+    EXPECT_EQ(f.m.stopOption, 1);
 }
 
 TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
@@ -79,10 +78,10 @@ TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
         SCOPED_TRACE(std::to_string(row.box) + " \"" + row.typed + "\"");
         Smart f;
         f.cur().smartValue[13] = 3;
-        smart_load(f.p, f.m);
+        f.form.load();
         f.type(row.box, row.typed);
-        EXPECT_EQ(f.m.cbr[asIndex(row.box)], row.shown);
-        bnapply_click(f.p, f.m);
+        EXPECT_EQ(f.m.numberTexts[asIndex(row.box)], row.shown);
+        f.form.bnapply_click();
         EXPECT_EQ(f.cur().smartValue[asIndex(row.box)], row.value);
     }
 }
@@ -93,32 +92,32 @@ TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
     f.defaults().operation = OpMult; // a custom default this window does not show
     setName(f.defaults(), "Old");
     f.cur().stopOn = 5;
-    smart_load(f.p, f.m);
+    f.form.load();
     const DrillSettings opened = f.cur();
 
     f.type(11, "80");
-    stopon_click(f.p, f.m, 3);
-    bndef_click(f.p, f.m);
-    EXPECT_EQ(f.m.dsdef, "Custom Default");
+    f.form.stopon_click(3);
+    f.form.bndef_click();
+    EXPECT_EQ(f.m.defaultsNote, "Custom Default");
     EXPECT_EQ(ints(f.defaults().maxProblems(), f.defaults().stopOn, f.defaults().tag,
                    f.defaults().operation),
               ints(80, 3, 1, OpMult));
     EXPECT_EQ(trimmedName(f.defaults()), "Default");
-    bndef_lost_focus(f.m);
-    EXPECT_EQ(f.m.dsdef, "");
+    f.form.bndef_lost_focus();
+    EXPECT_EQ(f.m.defaultsNote, "");
 
-    bnrstdef_click(f.p, f.m);
-    EXPECT_EQ(f.m.dsdef + "|" + f.m.cbr[11], "Original Default|200");
+    f.form.bnrstdef_click();
+    EXPECT_EQ(f.m.defaultsNote + "|" + f.m.numberTexts[11], "Original Default|200");
     // showing option 2 clicked it
     EXPECT_EQ(ints(f.cur().stopOn, f.defaults().operation, f.defaults().tag), ints(2, OpAdd, 0));
-    bnrstdef_lost_focus(f.m);
-    EXPECT_EQ(f.m.dsdef, "");
+    f.form.bnrstdef_lost_focus();
+    EXPECT_EQ(f.m.defaultsNote, "");
 
-    bncancel_click(f.p, f.m);
+    f.form.bncancel_click();
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur(), opened);
     EXPECT_EQ(f.defaults().maxProblems(), 200);
-    EXPECT_EQ(f.p.main.DisSet[5], ""); // Cancel does not refresh the main window
+    EXPECT_EQ(f.p.main.statusLines[5], ""); // Cancel does not refresh the main window
 }
 
 TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarCloseApplies)
@@ -132,30 +131,30 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         Smart f;
         f.type(11, "40");
         f.p.flags.studentFromSmart = 1;
-        cbr_got_focus(f.p, f.m, 11), cbr_change(f.m, 11, "40000");
+        f.form.cbr_got_focus(11), f.form.cbr_change(11, "40000");
         if (how == Ok || how == OkThenTitleBar) {
-            cbr_lost_focus(f.p, f.m, 11), bnapply_click(f.p, f.m);
-            f.m.cbr[11] = "77"; // a close that Ok caused does not apply again
+            f.form.cbr_lost_focus(11), f.form.bnapply_click();
+            f.form.cbr_change(11, "77"); // a close that Ok caused does not apply again
         }
         if (how == Cancel) {
-            bncancel_click(f.p, f.m);
+            f.form.bncancel_click();
         } else if (how != Ok) {
-            smart_close_request(f.p, f.m, true);
+            f.form.close_request(true);
         }
         // applied: what Student Data carries over
         EXPECT_EQ(ints(f.m.open, f.m.applied, f.p.flags.studentFromSmart, f.cur().maxProblems()),
                   ints(false, how != Cancel, 0, maxProblems));
-        EXPECT_EQ(f.p.main.DisSet[5], how == Cancel ? "" : "MaxProb 40");
+        EXPECT_EQ(f.p.main.statusLines[5], how == Cancel ? "" : "MaxProb 40");
     }
     // "Student Data" stores the controls and sets the flag, unless the window came from there.
     for (int fromStudent : {0, 1}) {
         SCOPED_TRACE(fromStudent);
         Smart f;
         f.p.flags.smartFromStudent = i16(fromStudent);
-        smart_load(f.p, f.m);
+        f.form.load();
         EXPECT_EQ(f.m.studentDataEnabled, fromStudent == 0);
         f.type(12, "4");
-        godata_click(f.p, f.m);
+        f.form.godata_click();
         EXPECT_EQ(ints(f.p.flags.studentFromSmart, f.cur().shockSeconds(), f.m.open),
                   ints(1 - fromStudent, fromStudent == 0 ? 4 : 10, true));
     }

@@ -215,23 +215,25 @@ void select(DrillSettings& s, const Boxes& boxes)
 
 void PrintTo(const Controls& c, std::ostream* os)
 {
-    const bool on[]{c.start,   c.pause, c.newDrill,   c.smartRepeat, c.studentData,
-                    c.results, c.help,  c.answers[0], c.answers[1],  c.answers[2]};
-    const char* name[]{" start",   " pause", " new drill", " smart repeat", " student data",
-                       " results", " help",  " answer 1",  " answer 2",     " answer 3"};
+    const bool on[]{c.start, c.pause, c.newDrill, c.smartRepeat, c.studentData, c.results, c.help};
+    const char* name[]{" start",        " pause",   " new drill", " smart repeat",
+                       " student data", " results", " help"};
     *os << "enabled:";
     for (std::size_t i = 0; i < std::size(on); ++i) {
         *os << (on[i] ? name[i] : "");
+    }
+    for (std::size_t i = 0; i < c.answers.size(); ++i) {
+        *os << (c.answers[i] ? " answer " + std::to_string(i + 1) : "");
     }
 }
 
 Controls ProgramFixture::controls() const
 {
     const MainModel& m = p.main;
-    return {m.startEnabled,       m.pauseEnabled,
-            m.newDrillEnabled,    m.smartRepeatEnabled,
-            m.studentDataEnabled, m.resultsEnabled,
-            m.helpEnabled,        {m.but[1].enabled, m.but[2].enabled, m.but[3].enabled}};
+    Controls c{m.startEnabled,       m.pauseEnabled,   m.newDrillEnabled, m.smartRepeatEnabled,
+               m.studentDataEnabled, m.resultsEnabled, m.helpEnabled};
+    std::ranges::transform(std::views::drop(m.but, 1), c.answers.begin(), &Button::enabled);
+    return c;
 }
 
 Boxes ProgramFixture::boxes() const
@@ -281,7 +283,7 @@ std::string Drilling::answer(Event e, std::int64_t ms)
         but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
     }
     const PopupModel& pop = p.main.pop;
-    const std::string shown = pop.ms + " " + pop.dp.text + " " + pop.but[1] + pop.but[2] +
+    const std::string shown = pop.heading + " " + pop.problem.text + " " + pop.but[1] + pop.but[2] +
                               pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
     if (p.main.modal != Modal::Feedback) {
         return "";

@@ -35,6 +35,7 @@
 #include "flow/startup_shutdown.h"
 #include "flow/student_form.h"
 #include "records/codec.h"
+#include "records/fact_table.h"
 #include "students/record_files.h"
 
 namespace sb::test {
@@ -271,7 +272,7 @@ void select(DrillSettings& s, const Boxes& boxes);
 struct Controls {
     bool start = false, pause = false, newDrill = false, smartRepeat = false, studentData = false,
          results = false, help = false;
-    std::array<bool, 3> answers{}; // the answer buttons 1..3
+    std::array<bool, kAnswerButtons> answers{}; // the answer buttons 1..kAnswerButtons
     bool operator==(const Controls&) const = default;
 };
 void PrintTo(const Controls& c, std::ostream* os);
@@ -282,7 +283,11 @@ inline constexpr Controls kIdle{.start = true,
                                 .studentData = true,
                                 .results = true,
                                 .help = true};
-inline constexpr Controls kRunning{.pause = true, .answers = {true, true, true}};
+inline constexpr Controls kRunning = [] {
+    Controls c{.pause = true};
+    c.answers.fill(true);
+    return c;
+}();
 
 // A fixture's own faulty file system as a base class named before ProgramFixture: made before
 // the program and gone after it, as the locks the program lets go of at its end need.

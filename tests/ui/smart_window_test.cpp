@@ -40,7 +40,7 @@ TEST(SmartWindowView, MirrorsTheModelForwardsInputOpensStudentDataAndOkShowsItsV
         QTest::keyClicks(shock, QStringLiteral("7a"));
         QApplication::clipboard()->setText(QStringLiteral("x4 y"));
         shock->lineEdit()->paste();
-        EXPECT_EQ(model.cbr[12], "74");
+        EXPECT_EQ(model.numberTexts[12], "74");
         QTest::keyClick(shock, Qt::Key_Return);
         EXPECT_TRUE(smart.isVisible());
         QTest::keyClicks(shock, QStringLiteral("\b\b"));

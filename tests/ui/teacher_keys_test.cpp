@@ -49,7 +49,7 @@ TEST(TeacherKeys, AChoiceMadeThroughAssistiveTechnologyReachesTheModel)
     toggle(f.main, "op4"), toggle(f.main, "a2");
     EXPECT_EQ(f.p.main.selection.a[2].value, 1);
     click(f.main, "start");
-    EXPECT_NE(f.p.main.dm.text.find(" x "), std::string::npos) << f.p.main.dm.text;
+    EXPECT_NE(f.p.main.problem.text.find(" x "), std::string::npos) << f.p.main.problem.text;
     click(f.main, "cPause");
     clickToModal(f.main, "smartgo", [](QWidget& smart) {
         toggle(smart, "stopon3"), toggle(smart, "ck6");
@@ -82,14 +82,14 @@ TEST(TeacherKeys, SmartRepeatByKeyboard)
         EXPECT_EQ(seen.join(' ').toStdString(), "stopon3 cbr9 stopon3 cbr13");
         find(smart, "stopon3")->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Down);
-        EXPECT_EQ(m.stopon, 4);
+        EXPECT_EQ(m.stopOption, 4);
 
         auto* shock = find<QComboBox>(smart, "cbr12");
-        const std::string delay = m.cbr[13];
+        const std::string delay = m.numberTexts[13];
         QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
                           false);
         qt_sendSpontaneousEvent(find<QComboBox>(smart, "cbr13")->lineEdit(), &wheel);
-        EXPECT_EQ(m.cbr[13], delay) << "no focus, no change";
+        EXPECT_EQ(m.numberTexts[13], delay) << "no focus, no change";
         shock->setFocus(Qt::TabFocusReason);
         shock->lineEdit()->selectAll();
         key(Qt::Key_X);
@@ -124,11 +124,11 @@ TEST(TeacherKeys, StudentDataByKeyboard)
         auto* advance = find<QComboBox>(getfile, "CB2"); // 80, items 50, 55, ... 100
         advance->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Up);
-        EXPECT_EQ(QString::fromLatin1(m.CB[2]).trimmed(), QStringLiteral("75"));
-        const std::string before = m.dsauto;
+        EXPECT_EQ(QString::fromLatin1(m.levelTexts[2]).trimmed(), QStringLiteral("75"));
+        const std::string before = m.autoTeachCaption;
         find(getfile, "start")->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_NE(m.dsauto, before);
+        EXPECT_NE(m.autoTeachCaption, before);
         EXPECT_EQ(helpPage(getfile), QStringLiteral("student_data.html"));
 
         EXPECT_EQ(find<QLabel>(getfile, "Label23")->buddy(), advance) << "% Correct";

@@ -106,11 +106,12 @@ std::vector<ControlRow> allRows()
           [](const Ui& f, QWidget&) { return int{f.p.main.newDrillEnabled}; }, 0,
           [](QWidget& w) { click(w, "a2"); }},
          {"bnrstdef notes the original defaults", "smartgo", "bnrstdef",
-          [](const Ui&, QWidget& w) { return int{smartOf(w).dsdef == "Original Default"}; }, 1},
+          [](const Ui&, QWidget& w) { return int{smartOf(w).defaultsNote == "Original Default"}; },
+          1},
          {"onload toggles Load on Start Up", "goauto", "onload",
-          [](const Ui&, QWidget& w) { return int{studentOf(w).onload.value}; }},
+          [](const Ui&, QWidget& w) { return int{studentOf(w).loadOnStart.value}; }},
          {"ChkRev toggles the review", "goauto", "ChkRev",
-          [](const Ui&, QWidget& w) { return int{studentOf(w).ChkRev.value}; }},
+          [](const Ui&, QWidget& w) { return int{studentOf(w).reviewOn.value}; }},
          {"addstudent lists a new pupil", "goauto", "addstudent",
           [](const Ui&, QWidget& w) { return lists(w, "Default|Untitled|Bob|Ann|Cy"); }, 1,
           [type](QWidget& w) { type(w, "Cy"); }},
@@ -133,7 +134,7 @@ std::vector<ControlRow> allRows()
     for (int i = 1; i <= 6; ++i) {
         rows.push_back({"ck" + std::to_string(i) + " toggles its rule", "smartgo",
                         "ck" + std::to_string(i),
-                        [i](const Ui&, QWidget& w) { return int{smartOf(w).ck[asIndex(i)]}; }});
+                        [i](const Ui&, QWidget& w) { return int{smartOf(w).checks[asIndex(i)]}; }});
     }
     return rows;
 }
