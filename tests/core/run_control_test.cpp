@@ -106,6 +106,9 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
             ClockTick(r.p), ClockTick(r.p);
             EXPECT_EQ(r.p.drill.drillMinutes, 1) << "one minute, however many ticks";
         }
+        ASSERT_TRUE(r.p.main.timerEnabled);
+        PutDrillAside(r.p); // minimised while a problem is posed
+        EXPECT_FALSE(r.p.main.timerEnabled) << "its clock stops with it";
     }
 }
 

@@ -158,8 +158,11 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     EXPECT_EQ(inUse.args.at(0), Message("P01"));
     EXPECT_EQ(inUse.args.at(1).id, MessageId::HolderSince);
     EXPECT_EQ(inUse.args.at(1).args.at(0), Message(machineName()));
+    const auto listed = b.form->model().studentlist;
     b.form->removestudent_click();
+    EXPECT_EQ(b.form->model().studentlist, listed);
     b.form->newstudent_change("Pia"), b.form->Renam_click();
+    EXPECT_EQ(b.form->model().message.id, MessageId::PupilInUseCannotChange);
     const Names left = lab.names();
     EXPECT_EQ(Names(left.begin(), left.begin() + 2), (Names{"P01", "P02"}))
         << "nor removed nor renamed while in use";

@@ -360,6 +360,14 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
     Program again{t.services};
     ProgramLoad(again);
     EXPECT_EQ(trimmedName(again.cur()), "Anna");
+    // A pupil added under a name such a rename left as a second name starts without results;
+    // a fact file of one name is somebody's own.
+    ASSERT_EQ(::link(t.at("Anna.Xtx").c_str(), t.at("Eve.Xtx").c_str()), 0);
+    writeBytes(t.at("Cy.Xtx"), Bytes(4800, 1));
+    DropStrayFactLink(dataDirOf(again), "Eve"), DropStrayFactLink(dataDirOf(again), "Cy");
+    EXPECT_FALSE(std::filesystem::exists(t.at("Eve.Xtx")));
+    EXPECT_TRUE(std::filesystem::exists(t.at("Cy.Xtx")) &&
+                std::filesystem::exists(t.at("Anna.Xtx")));
 }
 
 } // namespace
