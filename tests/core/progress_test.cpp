@@ -238,10 +238,10 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     SortOverview(overview, OverviewColumn::LastDrill, false);
     EXPECT_EQ(overview.front().name, "Dee") << "the earliest first, those who never drilled last";
     std::vector<PupilOverview> percents(2);
-    percents[0].name = "no answers", percents[0].weekPercent = -1;
-    percents[1].name = "all wrong", percents[1].weekPercent = 0;
+    percents[0].name = "Al", percents[0].weekPercent = -1; // no answers this week
+    percents[1].name = "Zoe", percents[1].weekPercent = 0; // all wrong
     SortOverview(percents, OverviewColumn::WeekPercent, false);
-    EXPECT_EQ(percents.front().name, "all wrong") << "0% is a figure, sorted before none";
+    EXPECT_EQ(percents.front().name, "Zoe") << "0% is a figure, sorted before none";
     ProgressModel one; // the Progress window over a damaged history and over none
     one.pupil = "Cy";
     LoadProgress(one, dir.path() / historyFileName("Cy"), kNow, 0);

@@ -310,6 +310,7 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         const Bytes defaults =
             concat({markedSlot("Default", 1), markedSlot("Untitled", 1), markedSlot("Ann", 4, 1)});
         writeBytes(t.at("Default.Xsx"), defaults);
+        writeBytes(t.at("Default.PC-12.Xsx"), defaults); // a lab computer's own
         writeBytes(t.at("Ann.Xtx"), Bytes(4800, 0x11));
         if (row.orphan) {
             writeBytes(t.at("Anna.Xtx"), Bytes(4800, 0x22));
@@ -328,8 +329,11 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
                   std::optional<std::int16_t>(2));
         EXPECT_EQ(fieldsOf(t.file(), 3),
                   fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4)}), 1));
-        EXPECT_EQ(fieldsOf(readBytes(t.at("Default.Xsx")), 3),
-                  fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1));
+        for (const char* file : {"Default.Xsx", "Default.PC-12.Xsx"}) {
+            EXPECT_EQ(fieldsOf(readBytes(t.at(file)), 3),
+                      fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1))
+                << file;
+        }
         EXPECT_EQ(ints(std::filesystem::exists(t.at("Ann.Xtx")),
                        std::filesystem::exists(t.at("Anna.Xtx"))),
                   ints(!done, done || row.orphan));
