@@ -8,9 +8,9 @@
 
 namespace sb {
 
-const char* feedbackCaption(FeedbackKind kind)
+Phrase feedbackCaption(FeedbackKind kind)
 {
-    return kind == FeedbackKind::TimeOut ? "!! Time Out !!" : "!!Wrong Answer !!";
+    return kind == FeedbackKind::TimeOut ? Phrase::TimeOut : Phrase::WrongAnswer;
 }
 
 ProblemDrawing SolvedProblem(const Drill& d, std::int16_t operation)

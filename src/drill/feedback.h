@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "drill/problem_drawing.h"
+#include "records/caption.h"
 #include "records/fact_table.h"
 
 namespace sb {
@@ -12,7 +13,7 @@ namespace sb {
 enum class FeedbackKind { TimeOut = 0, Wrong = 1 };
 
 // The pop-up's caption for a kind: "!! Time Out !!" or "!!Wrong Answer !!".
-const char* feedbackCaption(FeedbackKind kind);
+Phrase feedbackCaption(FeedbackKind kind);
 
 // The solved problem as the pop-up draws it: problemText, " = " and the answer of curFact,
 // with " R " and the remainder for DivR when it is not 0; the division sign sits closer to the

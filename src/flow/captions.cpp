@@ -5,32 +5,34 @@
 
 namespace sb {
 
-std::string scoreCaption(const Drill& d)
+Caption scoreCaption(const Drill& d)
 {
     // 64-bit product: score x 100 would leave 32 bits after about 21 million answers.
     const std::int64_t pct =
         d.total > 0 ? static_cast<std::int64_t>(d.score) * 100 / d.total : std::int64_t{0};
-    return "Score: " + std::to_string(pct) + "%";
+    return Caption(Phrase::ScoreLabel) << " " + std::to_string(pct) + "%";
 }
 
-std::string totalCaption(const Drill& d)
+Caption totalCaption(const Drill& d)
 {
-    return " Total: " + std::to_string(d.score) + "/" + std::to_string(d.total);
+    return Caption(" ") << Phrase::TotalLabel
+                        << " " + std::to_string(d.score) + "/" + std::to_string(d.total);
 }
 
-std::string timerCaption(std::int16_t shockLeft)
+Caption timerCaption(std::int16_t shockLeft)
 {
-    return "Timer: " + std::to_string(shockLeft) + " sec";
+    return Caption(Phrase::TimerLabel) << " " + std::to_string(shockLeft) + " " << Phrase::Sec;
 }
 
-std::string timeCaption(std::int16_t drillMinutes)
+Caption timeCaption(std::int16_t drillMinutes)
 {
-    return " Time: " + std::to_string(drillMinutes) + " min";
+    return Caption(" ") << Phrase::TimeLabel << " " + std::to_string(drillMinutes) + " "
+                        << Phrase::Min;
 }
 
-std::string delayCaption(int secondsLeft)
+Caption delayCaption(int secondsLeft)
 {
-    return "          Delay: " + std::to_string(secondsLeft);
+    return Caption("          ") << Phrase::DelayLabel << " " + std::to_string(secondsLeft);
 }
 
 void ShowScore(Program& p)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "flow/program.h"
+#include "records/caption.h"
 
 namespace sb {
 
@@ -12,15 +13,15 @@ namespace sb {
 // without leading blanks.
 
 // "Score: " and score x 100 \ total with "%" (0 while total is 0).
-std::string scoreCaption(const Drill& d);
+Caption scoreCaption(const Drill& d);
 // " Total: " score "/" total.
-std::string totalCaption(const Drill& d);
+Caption totalCaption(const Drill& d);
 // "Timer: " shockLeft " sec".
-std::string timerCaption(std::int16_t shockLeft);
+Caption timerCaption(std::int16_t shockLeft);
 // " Time: " drillMinutes " min".
-std::string timeCaption(std::int16_t drillMinutes);
+Caption timeCaption(std::int16_t drillMinutes);
 // The delay window's label: ten blanks, "Delay: " and the seconds left.
-std::string delayCaption(int secondsLeft);
+Caption delayCaption(int secondsLeft);
 
 // Writes the score captions dsscore and dstotal from the drill's counters.
 void ShowScore(Program& p);

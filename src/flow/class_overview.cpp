@@ -9,6 +9,7 @@
 #include "flow/results_table.h"
 #include "records/codec.h"
 #include "records/cp1252.h"
+#include "records/operations.h"
 #include "students/record_files.h"
 
 namespace sb {
@@ -19,7 +20,7 @@ constexpr std::int64_t kDayMs = 86'400'000;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 // "1-7" or "1, 3, 5-7" from a row of boxes 1..n.
-std::string boxesText(std::span<const std::int16_t> boxes)
+Caption boxesText(std::span<const std::int16_t> boxes)
 {
     std::string out;
     std::size_t i = 1;
@@ -36,10 +37,10 @@ std::string boxesText(std::span<const std::int16_t> boxes)
             (out.empty() ? "" : ", ") + std::to_string(i) + (j > i ? "-" + std::to_string(j) : "");
         i = j + 1;
     }
-    return out.empty() ? "none" : out;
+    return out.empty() ? Caption(Phrase::NoneTicked) : Caption(out);
 }
 
-std::string firstNumbersText(const DrillSettings& s)
+Caption firstNumbersText(const DrillSettings& s)
 {
     std::array<std::int16_t, 21> numbers{};
     for (std::size_t g = 1; g <= 4; ++g) {
@@ -67,7 +68,7 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
     auto opened = HistoryDb::open(dataDir / historyFileName(o.name), false);
     if (!opened.db) {
         if (opened.status.code() != StatusCode::Missing) {
-            o.note = "history could not be read";
+            o.historyUnread = true;
         }
         return o;
     }
@@ -78,7 +79,7 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
     const auto before = db.counts(weekStart - 7 * kDayMs, weekStart);
     const auto recent = db.recent(s.operation, kFluencyWindow);
     if (!last || !week || !before || !recent) {
-        o.note = "history could not be read";
+        o.historyUnread = true;
         return o;
     }
     const std::int32_t fluentMs = FluentMsOf(db.setting(kFluentSetting));
@@ -121,10 +122,10 @@ std::vector<DrillSettings> ReadClass(const DataDir& data)
     return out;
 }
 
-std::string LevelText(const DrillSettings& s)
+Caption LevelText(const DrillSettings& s)
 {
-    return OperationName(s.operation) + ", " + firstNumbersText(s) + " by " +
-           boxesText(s.secondNum);
+    return OperationName(s.operation)
+           << ", " << firstNumbersText(s) << " " << Phrase::By << " " << boxesText(s.secondNum);
 }
 
 std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pupils,
@@ -141,33 +142,33 @@ std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pup
     return out;
 }
 
-std::string OverviewHeader(OverviewColumn c)
+Phrase OverviewHeader(OverviewColumn c)
 {
-    static constexpr std::array<const char*, kOverviewColumns> names{
-        "Pupil",     "Operation and level", "Auto Teach",   "Last drill",
-        "This week", "Right this week",     "Fluent facts", "Trend"};
+    static constexpr std::array<Phrase, kOverviewColumns> names{
+        Phrase::Pupil,    Phrase::OperationAndLevel, Phrase::AutoTeach,   Phrase::LastDrill,
+        Phrase::ThisWeek, Phrase::RightThisWeek,     Phrase::FluentFacts, Phrase::Trend};
     return names[static_cast<std::size_t>(c)];
 }
 
-std::string OverviewText(const PupilOverview& p, OverviewColumn c)
+Caption OverviewText(const PupilOverview& p, OverviewColumn c)
 {
     switch (c) {
     case OverviewColumn::Name:
-        return p.name;
+        return Caption(p.name);
     case OverviewColumn::Level:
         return p.level;
     case OverviewColumn::AutoTeach:
-        return p.autoTeach ? "On" : "Off";
+        return p.autoTeach ? Phrase::On : Phrase::Off;
     case OverviewColumn::LastDrill:
-        return p.note.empty() ? p.lastDate : p.note;
+        return p.historyUnread ? Caption(Phrase::HistoryUnread) : Caption(p.lastDate);
     case OverviewColumn::WeekAnswers:
-        return std::to_string(p.weekAnswers);
+        return Caption(std::to_string(p.weekAnswers));
     case OverviewColumn::WeekPercent:
-        return p.weekPercent < 0 ? "" : std::to_string(p.weekPercent) + "%";
+        return Caption(p.weekPercent < 0 ? "" : std::to_string(p.weekPercent) + "%");
     case OverviewColumn::Fluent:
-        return std::to_string(p.fluentFacts);
+        return Caption(std::to_string(p.fluentFacts));
     case OverviewColumn::Trend:
-        return !p.trend ? "" : (*p.trend > 0 ? "+" : "") + std::to_string(*p.trend);
+        return Caption(!p.trend ? "" : (*p.trend > 0 ? "+" : "") + std::to_string(*p.trend));
     }
     return {};
 }
@@ -196,8 +197,8 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
     const bool byText = c == OverviewColumn::Name || c == OverviewColumn::Level;
     std::stable_sort(rows.begin(), rows.end(), [&](const PupilOverview& a, const PupilOverview& b) {
         if (byText) {
-            const std::string& x = c == OverviewColumn::Name ? a.name : a.level;
-            const std::string& y = c == OverviewColumn::Name ? b.name : b.level;
+            const std::string x = c == OverviewColumn::Name ? a.name : English(a.level);
+            const std::string y = c == OverviewColumn::Name ? b.name : English(b.level);
             return descending ? y < x : x < y;
         }
         const auto x = key(a);
@@ -231,12 +232,12 @@ std::string ClassOverviewCsv(std::span<const PupilOverview> rows)
         // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict, wrongly) about a literal
         // prefixed to a temporary with operator+.
         out += c == 0 ? "" : ",";
-        out += CsvField(OverviewHeader(static_cast<OverviewColumn>(c)));
+        out += CsvField(englishOf(OverviewHeader(static_cast<OverviewColumn>(c))));
     }
     out += "\r\n";
     for (const PupilOverview& p : rows) {
         for (int c = 0; c < kOverviewColumns; ++c) {
-            const std::string text = OverviewText(p, static_cast<OverviewColumn>(c));
+            const std::string text = English(OverviewText(p, static_cast<OverviewColumn>(c)));
             out += c == 0 ? "" : ",";
             out += CsvField(cp1252ToUtf8(text));
         }
@@ -273,7 +274,7 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
             cp1252ToUtf8(pupil),
             when(r.atMs),
             when(r.drillMs),
-            OperationName(r.operation),
+            English(OperationName(r.operation)),
             cp1252ToUtf8(ProblemText(r)),
             r.answer,
             r.chosen,
@@ -281,8 +282,8 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
             std::to_string(r.millis / 1000) + "." + std::to_string(r.millis % 1000 / 100) +
                 std::to_string(r.millis % 100 / 10) + std::to_string(r.millis % 10),
             r.autoTeach == 1 ? "on" : "off",
-            firstNumbersText(selected),
-            boxesText(selected.secondNum)};
+            English(firstNumbersText(selected)),
+            English(boxesText(selected.secondNum))};
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out += i == 0 ? "" : ",";
             out += CsvField(fields[i]);

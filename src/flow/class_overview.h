@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "records/caption.h"
 #include "records/drill_settings.h"
 #include "students/answer_history.h"
 #include "students/safe_file.h"
@@ -18,15 +19,15 @@ namespace sb {
 struct PupilOverview {
     std::string name; // trimmed, in the record files' code page
     int operation = 1;
-    std::string level; // "Multiplication, 1 Thru 10 by 1-7"
+    Caption level; // "Multiplication, 1-10 by 1-7"
     bool autoTeach = false;
     std::int64_t lastMs = 0; // the last answer; 0 for none
     std::string lastDate;    // its local date, "" for none
     std::int64_t weekAnswers = 0;
-    int weekPercent = -1;     // -1 when there was no answer this week
-    int fluentFacts = 0;      // of the current operation
-    std::optional<int> trend; // percent right this week less the week before's
-    std::string note;         // "" or why the history could not be read
+    int weekPercent = -1;       // -1 when there was no answer this week
+    int fluentFacts = 0;        // of the current operation
+    std::optional<int> trend;   // percent right this week less the week before's
+    bool historyUnread = false; // the history could not be read
 };
 
 // The pupils of "StdDat.Xrx" in file order, read without changing or making any file: every
@@ -39,9 +40,9 @@ std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pup
                                               const std::filesystem::path& dataDir,
                                               std::int64_t nowMs, std::int32_t offsetSeconds);
 
-// "Multiplication, 1 Thru 10 by 1-7": the operation, the first-number ranges and the second
+// "Multiplication, 1-10 by 1-7": the operation, the first-number ranges and the second
 // numbers selected.
-std::string LevelText(const DrillSettings& s);
+Caption LevelText(const DrillSettings& s);
 
 // The columns the overview sorts by.
 enum class OverviewColumn {
@@ -56,8 +57,8 @@ enum class OverviewColumn {
 };
 inline constexpr int kOverviewColumns = 8;
 // The caption of a column and a pupil's text in it.
-std::string OverviewHeader(OverviewColumn c);
-std::string OverviewText(const PupilOverview& p, OverviewColumn c);
+Phrase OverviewHeader(OverviewColumn c);
+Caption OverviewText(const PupilOverview& p, OverviewColumn c);
 // Sorts by a column; pupils with nothing in it go last in either order; ties by name.
 void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool descending);
 

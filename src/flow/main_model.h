@@ -8,6 +8,7 @@
 #include "drill/problem_drawing.h"
 #include "flow/selection_model.h"
 #include "platform/media.h"
+#include "records/caption.h"
 #include "records/fact_table.h"
 #include "records/message.h"
 #include "teach/status_panel.h"
@@ -35,7 +36,7 @@ enum class Modal { None, Feedback, Delay };
 
 // The feedback pop-up.
 struct PopupModel {
-    std::string heading;                             // ms: "!!Wrong Answer !!" or "!! Time Out !!"
+    Caption heading;                                 // ms: "!!Wrong Answer !!" or "!! Time Out !!"
     ProblemDrawing problem;                          // dp: the problem with its answer
     std::array<std::string, kAnswerButtons + 1> but; // answer captions, slots 1..kAnswerButtons
     bool timerEnabled = false;                       // timer2
@@ -45,7 +46,7 @@ struct PopupModel {
 struct DelayModel {
     std::int16_t delayElapsed = 0;
     std::int16_t delayLimit = 0;
-    std::string caption;       // its label d: "Delay: " and the seconds left
+    Caption caption;           // its label d: "Delay: " and the seconds left
     bool timerEnabled = false; // deltime
 };
 
@@ -65,19 +66,19 @@ struct MainModel {
     bool helpEnabled = true;
     std::array<Button, kAnswerButtons + 1> but = numberedAnswers();
 
-    std::string dsshock = "Timer:";
-    std::string dsttime = " Time:";
-    std::string dstotal = " Total:";
-    std::string dsscore = "Score:";
+    Caption dsshock = Phrase::TimerLabel;
+    Caption dsttime = Caption(" ") << Phrase::TimeLabel;
+    Caption dstotal = Caption(" ") << Phrase::TotalLabel;
+    Caption dsscore = Phrase::ScoreLabel;
     // The drill's stage, left of the title line (DsBgn): "Get Ready", "Nothing to drill", or
     // what Auto Teach did ("Begin: 3", ":Rev End", ":Congratulations!" ...).
-    std::string stageCaption;
-    std::string dsword{kProgramTitle};
+    Caption stageCaption;
+    Caption dsword{std::string(kProgramTitle)};
     // What goes with the stage, right of the title line (DsEnd): "Remove: 2", "Great Job!",
     // "Choose other numbers" ...
-    std::string stageNote;
-    std::array<std::string, 8> statusLines{}; // the status panel DisSet, lines 0..7
-    bool statusFilled = false;                // statusLines have been written once
+    Caption stageNote;
+    std::array<Caption, 8> statusLines{}; // the status panel DisSet, lines 0..7
+    bool statusFilled = false;            // statusLines have been written once
 
     ProblemDrawing problem;              // the problem on screen (dm)
     PictureId picture = PictureId::Logo; // picture last shown in dsp

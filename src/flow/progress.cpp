@@ -92,34 +92,25 @@ FluencyGrid GridFromRecent(const HistoryDb::RecentByFact& recent, std::int32_t f
     return g;
 }
 
-std::string FluencyName(Fluency f)
+Phrase FluencyName(Fluency f)
 {
     switch (f) {
     case Fluency::Fluent:
-        return "Fluent";
+        return Phrase::Fluent;
     case Fluency::Slow:
-        return "Slow";
+        return Phrase::Slow;
     case Fluency::OftenWrong:
-        return "Often wrong";
+        return Phrase::OftenWrong;
     case Fluency::NeverAsked:
         break;
     }
-    return "Never asked";
+    return Phrase::NeverAsked;
 }
 
 std::string Seconds(std::int32_t ms)
 {
     const std::int32_t tenths = (ms + 50) / 100;
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-}
-
-std::string FluencyText(const FluencyCell& c)
-{
-    if (c.fluency == Fluency::NeverAsked) {
-        return FluencyName(c.fluency);
-    }
-    return FluencyName(c.fluency) + ", median " + Seconds(c.medianMs) + " s of " +
-           std::to_string(c.answers) + (c.answers == 1 ? " answer" : " answers");
 }
 
 std::string ProblemText(const AnswerRow& r)

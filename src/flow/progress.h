@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "records/caption.h"
 #include "records/message.h"
 #include "students/answer_history.h"
 
@@ -59,9 +60,7 @@ struct FluencyGrid {
 FluencyGrid GridFromRecent(const HistoryDb::RecentByFact& recent, std::int32_t fluentMs);
 
 // "Fluent", "Slow", "Often wrong", "Never asked".
-std::string FluencyName(Fluency f);
-// A cell as a reader hears it: "Fluent, median 1.9 s of 5 answers"; "Never asked".
-std::string FluencyText(const FluencyCell& c);
+Phrase FluencyName(Fluency f);
 // Milliseconds as seconds with one decimal: 1850 -> "1.9".
 std::string Seconds(std::int32_t ms);
 

@@ -226,11 +226,6 @@ int TableOperation(const Drill& d, int hint)
     return 0;
 }
 
-std::string OperationName(int operation)
-{
-    return std::string(OperationOf(operation).name);
-}
-
 std::string ProblemAsSeen(const FactRec& f, int operation)
 {
     if (!IsOperation(operation)) {
@@ -264,7 +259,7 @@ std::string ResultsCsv(const Drill& d, int operation)
         "\xEF\xBB\xBFpupil,operation,problem,first number,second number,answers,right,"
         "percent\r\n";
     const std::string lead =
-        csvField(cp1252ToUtf8(d.owner)) + "," + csvField(OperationName(operation)) + ",";
+        csvField(cp1252ToUtf8(d.owner)) + "," + csvField(English(OperationName(operation))) + ",";
     const FactGrid grid = gridOf(d);
     for (int r = 1; r <= kResultRows; ++r) {
         for (int s = 1; s <= kResultColumns; ++s) {

@@ -150,8 +150,6 @@ void v_change(ResultsModel& m, int value);
 // the table is empty or matches none. 10 Sub and Sub build the same records, as may Div and
 // DivR; the hint decides between them.
 int TableOperation(const Drill& d, int hint);
-// "Addition", "Subtract from 10", ... ; empty for a code outside 1..6.
-std::string OperationName(int operation);
 
 // A fact as the pupil saw it: "25 - 7", "28 ÷ 4" (UTF-8); empty for an operation outside 1..6.
 std::string ProblemAsSeen(const FactRec& f, int operation);

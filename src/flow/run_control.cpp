@@ -42,8 +42,8 @@ void startDrillClock(Program& p)
 
 void clearScore(MainModel& m)
 {
-    m.dsscore = "Score:";
-    m.dstotal = " Total:";
+    m.dsscore = Phrase::ScoreLabel;
+    m.dstotal = Caption(" ") << Phrase::TotalLabel;
 }
 
 void closeDelayWindow(Program& p)
@@ -63,8 +63,8 @@ void StartDrill(Program& p)
         return;
     }
     d.repeatDelay = 0;
-    m.stageCaption = "Get Ready";
-    m.stageNote = "";
+    m.stageCaption = Phrase::GetReady;
+    m.stageNote = Caption();
     ReadSelection(m, p.cur());
     FixSelections(p);
     if (!SameSelections(p.cur(), p.settings.startSettings)) {
@@ -85,8 +85,8 @@ void StartDrill(Program& p)
         BuildPool(d, p.cur(), PoolMode::ResetRow, 0);
     }
     if (d.poolCount < 1) {
-        m.stageCaption = "Nothing to drill";
-        m.stageNote = "Choose other numbers";
+        m.stageCaption = Phrase::NothingToDrill;
+        m.stageNote = Phrase::ChooseOtherNumbers;
         // The last drill's problem and answers would read as if they could still be answered.
         m.problem = ProblemDrawing{};
         for (int i = 1; i <= kAnswerButtons; ++i) {

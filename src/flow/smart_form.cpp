@@ -139,13 +139,13 @@ void SmartForm::ShowDefaultNote(int kind)
 {
     switch (kind) {
     case 0:
-        m_model.defaultsNote = "Original Default";
+        m_model.defaultsNote = Phrase::OriginalDefault;
         break;
     case 1:
-        m_model.defaultsNote = "Custom Default";
+        m_model.defaultsNote = Phrase::CustomDefault;
         break;
     case 2:
-        m_model.defaultsNote.clear();
+        m_model.defaultsNote = Caption();
         break;
     default:
         break;

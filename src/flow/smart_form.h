@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "flow/program.h"
+#include "records/caption.h"
 
 namespace sb {
 
@@ -20,7 +21,7 @@ struct SmartModel {
     std::array<std::int16_t, 7> checks{}; // check boxes ck(1..6), values as they stand (1 ticked)
     std::array<std::string, 14> numberTexts{}; // texts of the number boxes cbr(1..13), as shown
     std::int16_t stopOption = 0;               // the selected stop option stopon(1..5); 0 none
-    std::string defaultsNote;                  // dsdef, the note beside the defaults buttons
+    Caption defaultsNote;                      // dsdef, the note beside the defaults buttons
     bool studentDataEnabled = true;            // "Student Data" (godata) enabled
     bool open = false;                         // true from the load until Ok, Cancel or a close
     bool applied = false;                      // the window ended by applying (Ok or its title bar)

@@ -21,9 +21,6 @@ namespace sb {
 
 namespace {
 
-constexpr std::string_view kTeachOn = "Auto Teach On";
-constexpr std::string_view kTeachOff = "Auto Teach Off";
-
 // The largest value level combo i takes: averageOver (3) stops at 327, since a stored record
 // with a larger one is read back as 15, so the window must not make one; the others take any
 // 16-bit value.
@@ -258,7 +255,7 @@ void StudentForm::TakeRecordSelection(DrillSettings& rec) const
 void StudentForm::ShowTeachState()
 {
     m_model.autoTeach = m_p.run.shownPupil.autoTeach == 1;
-    m_model.autoTeachCaption = std::string(m_model.autoTeach ? kTeachOn : kTeachOff);
+    m_model.autoTeachCaption = m_model.autoTeach ? Phrase::AutoTeachOn : Phrase::AutoTeachOff;
 }
 
 std::optional<int> StudentForm::FindListed(std::string_view name) const

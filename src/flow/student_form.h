@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "flow/program.h"
+#include "records/caption.h"
 #include "records/message.h"
 #include "students/record_files.h"
 
@@ -38,7 +39,7 @@ struct StudentModel {
     std::array<std::string, 5> levelTexts{"", "500", "80", "15", "100"};
     SelectionBoxes selection{{CheckBox{}, CheckBox{1}}, {CheckBox{}, CheckBox{1}}, 1};
     bool autoTeach = false;           // dsauto shows "Auto Teach On" on light blue
-    std::string autoTeachCaption;     // dsauto: "Auto Teach On" or "Auto Teach Off"
+    Caption autoTeachCaption;         // dsauto: "Auto Teach On" or "Auto Teach Off"
     bool repeatSettingEnabled = true; // "Repeat Setting" (Repset)
     bool closed = false;              // OK, Cancel or the close box has ended the window
     // The window's own line: what could not be done, and why, at the moment it happened (a

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "records/caption.h"
 #include "records/drill_settings.h"
 #include "records/fact_table.h"
 
@@ -26,11 +27,11 @@ enum class FactShape : std::uint8_t {
 // (and its words in the translations).
 struct OperationRow {
     Operation code;
-    std::string_view shortName; // Auto Teach's level line: "Add", "10Sub" ...
-    std::string_view name;      // the Results table's heading, the Progress window, the overview
-    std::string_view onScreen;  // between the numbers of the posed problem (" + ", " -  " ...)
-    std::string_view written; // between the numbers in the Results document (UTF-8: "x", "\u00f7")
-    std::string_view kept;    // between the numbers of an answer kept (Windows-1252: " \xD7 ")
+    Phrase shortName;          // Auto Teach's level line: "Add", "10Sub" ...
+    Phrase name;               // the Results table's heading, the Progress window, the overview
+    std::string_view onScreen; // between the numbers of the posed problem (" + ", " -  " ...)
+    std::string_view written;  // between the numbers in the Results document (UTF-8: "x", "\u00f7")
+    std::string_view kept;     // between the numbers of an answer kept (Windows-1252: " \xD7 ")
     FactShape shape;
     bool divisionSign; // the problem is drawn with the division sign over its "-"
     bool turnsAround;  // Switch A/B may pose it with its numbers swapped
@@ -40,18 +41,21 @@ struct OperationRow {
 // The number of operations, stored as codes 1..kOperationCount.
 inline constexpr int kOperationCount = 6;
 
-// By code; row 0 stands for no operation.
+// By code; row 0 stands for no operation (its names are never shown: see OperationName).
 inline constexpr std::array<OperationRow, kOperationCount + 1> kOperations{{
-    {Operation{}, "", "", "", "", "?", FactShape::Sum, false, false, false},
-    {OpAdd, "Add", "Addition", " + ", "+", " + ", FactShape::Sum, false, true, true},
-    {Op10Sub, "10Sub", "Subtract from 10", " - ", "-", " - ", FactShape::Difference, false, false,
+    {Operation{}, Phrase::NoneTicked, Phrase::NoneTicked, "", "", "?", FactShape::Sum, false, false,
      false},
-    {OpSub, "Sub", "Subtraction", " - ", "-", " - ", FactShape::Difference, false, false, true},
-    {OpMult, "Mult", "Multiplication", " x ", "x", " \xD7 ", FactShape::Product, false, true,
-     false},
-    {OpDiv, "Div", "Division without remainders", " -  ", "\u00f7", " \xF7 ", FactShape::Quotient,
+    {OpAdd, Phrase::AddShort, Phrase::Addition, " + ", "+", " + ", FactShape::Sum, false, true,
+     true},
+    {Op10Sub, Phrase::Sub10Short, Phrase::SubtractFrom10, " - ", "-", " - ", FactShape::Difference,
+     false, false, false},
+    {OpSub, Phrase::SubShort, Phrase::Subtraction, " - ", "-", " - ", FactShape::Difference, false,
+     false, true},
+    {OpMult, Phrase::MultShort, Phrase::Multiplication, " x ", "x", " \xD7 ", FactShape::Product,
+     false, true, false},
+    {OpDiv, Phrase::DivShort, Phrase::Division, " -  ", "\u00f7", " \xF7 ", FactShape::Quotient,
      true, false, false},
-    {OpDivR, "DivR", "Division with remainders", " -  ", "\u00f7", " \xF7 ",
+    {OpDivR, Phrase::DivRShort, Phrase::DivisionWithRemainders, " -  ", "\u00f7", " \xF7 ",
      FactShape::QuotientWithRemainder, true, false, false},
 }};
 
@@ -65,6 +69,16 @@ constexpr bool IsOperation(int code)
 constexpr const OperationRow& OperationOf(int code)
 {
     return kOperations[static_cast<std::size_t>(IsOperation(code) ? code : 0)];
+}
+
+// The names of an operation code; empty for any other value.
+inline Caption OperationName(int code)
+{
+    return IsOperation(code) ? Caption(OperationOf(code).name) : Caption();
+}
+inline Caption OperationShortName(int code)
+{
+    return IsOperation(code) ? Caption(OperationOf(code).shortName) : Caption();
 }
 
 // Makes f the fact of second number s and column c in this shape (r: the remainder drawn for a

@@ -73,7 +73,7 @@ void beginNextWhenNoneLeft(Step& t)
     for (int n = 1; n <= last; ++n) {
         if (s.activeSteps(n) == 0) {
             s.secondNum[asIndex(n)] = 1;
-            t.out.stageCaption = "Begin: " + std::to_string(n);
+            t.out.stageCaption = Caption(Phrase::BeginLabel) << " " + std::to_string(n);
             BuildPool(t.d, s, PoolMode::ResetRow, i16(n));
             return;
         }
@@ -95,7 +95,7 @@ void advanceAndRetire(Step& t)
         if (s.answerCount(n) >= s.averageOver() && s.percentCorrect(n) >= s.advancePercent() &&
             n < kLastSecond && s.activeSteps(n + 1) == 0) {
             s.secondNum[asIndex(n + 1)] = 1;
-            t.out.stageCaption = "Begin: " + std::to_string(n + 1);
+            t.out.stageCaption = Caption(Phrase::BeginLabel) << " " + std::to_string(n + 1);
             BuildPool(t.d, s, PoolMode::ResetRow, i16(n + 1));
         }
         // activeSteps only has to stay non-zero once a number has begun; it stops at the top.
@@ -105,7 +105,7 @@ void advanceAndRetire(Step& t)
             s.secondNum[asIndex(n)] = 0;
             s.answerCount(n) = 0;
             s.percentCorrect(n) = 0;
-            t.out.stageNote = "Remove: " + std::to_string(n);
+            t.out.stageNote = Caption(Phrase::RemoveLabel) << " " + std::to_string(n);
             retired = true;
         }
     }
@@ -136,7 +136,7 @@ void reviewCycle(Step& t)
         }
         s.reviewLeft = s.reviewLength();
         s.reviewCount = 0;
-        t.out.stageCaption = ":Rev 1 to " + std::to_string(k);
+        t.out.stageCaption = Caption(":") << Phrase::ReviewTo << " " + std::to_string(k);
         BuildPool(t.d, s, PoolMode::ResetAll, 0);
         ResetCounters(t.d);
     }
@@ -157,7 +157,7 @@ void reviewCycle(Step& t)
         BuildPool(t.d, s, PoolMode::ResetRow, 0);
         t.out.shownAtReviewEnd = s;
         s.reviewLeft = kNoReview;
-        t.out.stageCaption = ":Rev End";
+        t.out.stageCaption = Caption(":") << Phrase::ReviewEnd;
         ResetCounters(t.d);
     }
 }
@@ -186,8 +186,9 @@ void advanceRanges(Step& t)
         if (OperationOf(s.operation).climbsRanges && r < kLastRange &&
             s.firstRange[asIndex(r + 1)] == 0) {
             s.firstRange[asIndex(r + 1)] = 1;
-            t.out.stageCaption = ":Begin " + std::string(rangeName[asIndex(r + 1)]);
-            t.out.stageNote.emplace(1, ' '); // not = " ": GCC 12 at -O3 warns wrongly (-Wrestrict)
+            t.out.stageCaption = Caption(":")
+                                 << Phrase::Begin << " " + std::string(rangeName[asIndex(r + 1)]);
+            t.out.stageNote = Caption(" ");
         }
         s.firstRange[asIndex(r)] = 0;
     }
@@ -228,8 +229,8 @@ void nextLevel(Step& t)
     }
     s.secondNum[1] = 1;
     // The step runs before the last operation only (DivR ends the ladder), so 2..6 here.
-    t.out.stageCaption = ":Level " + std::string(OperationOf(s.operation).shortName);
-    t.out.stageNote = "";
+    t.out.stageCaption = Caption(":") << Phrase::Level << " " << OperationShortName(s.operation);
+    t.out.stageNote = Caption();
     BuildFacts(t.d, s, t.random);
     BuildPool(t.d, s, PoolMode::ResetAll, 0);
     ResetCounters(t.d);
@@ -258,8 +259,8 @@ TeachOutcome AutoTeachStep(Settings& settings, Drill& d, Random& random)
         advanceRanges(t);
         if (!anyRange(s)) {
             if (s.operation >= kOperationCount) {
-                out.stageCaption = ":Congratulations!";
-                out.stageNote = "Great Job!";
+                out.stageCaption = Caption(":") << Phrase::Congratulations;
+                out.stageNote = Caption(Phrase::GreatJob);
                 s.autoTeach = 0;
                 out.finished = true;
                 return out;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/random.h"
+#include "records/caption.h"
 #include "records/drill_settings.h"
 #include "records/fact_table.h"
 
@@ -16,8 +17,8 @@ struct TeachOutcome {
     bool finished = false;
     // New captions of the main window's stage labels (DsBgn and DsEnd), when the step wrote
     // them.
-    std::optional<std::string> stageCaption;
-    std::optional<std::string> stageNote;
+    std::optional<Caption> stageCaption;
+    std::optional<Caption> stageNote;
     // A review ended: the selection as it stood then, to be shown before anything later.
     std::optional<DrillSettings> shownAtReviewEnd;
     // The step ran to its end: curSettings' selection is to be shown again.

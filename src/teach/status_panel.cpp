@@ -9,37 +9,46 @@ namespace sb {
 
 namespace {
 
-// The labels carry trailing blanks so that the values line up in the list box.
-constexpr auto statusLabel =
-    std::to_array<std::string_view>({"Student  ", "OnStart  ", "Teach    ", "Save      ",
-                                     "MaxTime ", "MaxProb ", "StopOn   ", "Timer      "});
-constexpr auto statusWord = std::to_array<std::string_view>(
-    {"Time", "Prob", "Either", "Both", "Off", "On", "Default", "Untitled", "Loaded"});
+// The labels are a column wide enough that the values line up in the list box.
+struct Label {
+    Phrase phrase;
+    std::uint8_t width;
+};
+constexpr auto statusLabel = std::to_array<Label>({{Phrase::Student, 9},
+                                                   {Phrase::OnStart, 9},
+                                                   {Phrase::Teach, 9},
+                                                   {Phrase::Save, 10},
+                                                   {Phrase::MaxTime, 8},
+                                                   {Phrase::MaxProb, 8},
+                                                   {Phrase::StopOn, 9},
+                                                   {Phrase::Timer, 11}});
 
-constexpr std::size_t kOff = 4;
-constexpr std::size_t kOn = 5;
-constexpr std::size_t kDefault = 6;
-constexpr std::size_t kUntitled = 7;
-constexpr std::size_t kLoaded = 8;
+// The names of the two records that are not a pupil's; a name is shown as it is stored.
+constexpr std::string_view kDefault = "Default";
+constexpr std::string_view kUntitled = "Untitled";
 
-std::string line(std::size_t label, std::string_view value)
+Caption line(std::size_t label, Caption value)
 {
-    return std::string(statusLabel[label]) + std::string(value);
+    Caption out;
+    out.column(statusLabel[label].phrase, statusLabel[label].width);
+    return out << value;
 }
 
-std::string_view onOff(std::int16_t flag)
+Phrase onOff(std::int16_t flag)
 {
-    return statusWord[flag == 1 ? kOn : kOff];
+    return flag == 1 ? Phrase::On : Phrase::Off;
 }
 
 // The word after "StopOn". Only 1..5 have one of their own; any other value, which only a
 // damaged record can hold, never stops a drill either, so it reads "Off" like 5.
-std::string_view stopWord(std::int16_t stopOn)
+Phrase stopWord(std::int16_t stopOn)
 {
+    static constexpr std::array words{Phrase::Time, Phrase::Prob, Phrase::Either, Phrase::Both,
+                                      Phrase::Off};
     if (stopOn < 1 || stopOn > 5) {
-        return statusWord[kOff];
+        return Phrase::Off;
     }
-    return statusWord[static_cast<std::size_t>(stopOn - 1)];
+    return words[static_cast<std::size_t>(stopOn - 1)];
 }
 
 } // namespace
@@ -51,23 +60,20 @@ StatusPanel StatusText(DrillSettings& s)
     setName(s, name);
 
     // The reserved names count only as written, case and all: "default" is a pupil.
-    if (name == statusWord[kUntitled]) {
-        out.lines[0] = line(0, statusWord[kUntitled]);
-        out.title = kProgramTitle;
-    } else if (name == statusWord[kDefault]) {
-        out.lines[0] = line(0, statusWord[kDefault]);
-        out.title = kProgramTitle;
+    if (name == kUntitled || name == kDefault) {
+        out.lines[0] = line(0, Caption(name));
+        out.title = Caption(std::string(kProgramTitle));
     } else {
-        out.lines[0] = line(0, statusWord[kLoaded]);
-        out.title = name + ":";
+        out.lines[0] = line(0, Phrase::Loaded);
+        out.title = Caption(name + ":");
     }
     out.lines[1] = line(1, onOff(s.loadOnStart));
     out.lines[2] = line(2, onOff(s.autoTeach));
     out.lines[3] = line(3, onOff(s.saveLevel()));
-    out.lines[4] = line(4, std::to_string(s.maxMinutes()));
-    out.lines[5] = line(5, std::to_string(s.maxProblems()));
+    out.lines[4] = line(4, Caption(std::to_string(s.maxMinutes())));
+    out.lines[5] = line(5, Caption(std::to_string(s.maxProblems())));
     out.lines[6] = line(6, stopWord(s.stopOn));
-    out.lines[7] = line(7, std::to_string(s.shockSeconds()));
+    out.lines[7] = line(7, Caption(std::to_string(s.shockSeconds())));
     return out;
 }
 

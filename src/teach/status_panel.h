@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/caption.h"
 #include "records/drill_settings.h"
 
 namespace sb {
@@ -15,8 +16,8 @@ inline constexpr std::string_view kProgramTitle = "Sumblitz1.2";
 
 // The status panel of the main window: the eight lines of DisSet and the title line dsword.
 struct StatusPanel {
-    std::array<std::string, 8> lines;
-    std::string title;
+    std::array<Caption, 8> lines;
+    Caption title;
 };
 
 // The status panel for the settings s. Trims the stored name of s (a name stored with leading

@@ -22,8 +22,8 @@
 #include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "views/common_qt.h"
+#include "views/core_texts_qt.h"
 #include "views/messages_qt.h"
-#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -32,8 +32,7 @@ namespace {
 // A cell in the pupil's language: the words the figures come with (names stay as typed).
 QString shownText(const PupilOverview& p, OverviewColumn c)
 {
-    const std::string text = OverviewText(p, c);
-    return c == OverviewColumn::Name ? toQString(text) : coreText(text);
+    return showCaption(OverviewText(p, c));
 }
 
 } // namespace
@@ -54,7 +53,7 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     m_sort->setObjectName(QStringLiteral("overviewSort"));
     QStringList headers;
     for (int c = 0; c < kOverviewColumns; ++c) {
-        headers << coreText(OverviewHeader(static_cast<OverviewColumn>(c)));
+        headers << phraseText(OverviewHeader(static_cast<OverviewColumn>(c)));
     }
     m_table->setHorizontalHeaderLabels(headers);
     m_sort->addItems(headers);
@@ -206,7 +205,7 @@ void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
                              Qt::AlignLeft | Qt::AlignVCenter, textOf(c));
         }
     };
-    line([](int c) { return coreText(OverviewHeader(static_cast<OverviewColumn>(c))); }, true);
+    line([](int c) { return phraseText(OverviewHeader(static_cast<OverviewColumn>(c))); }, true);
     for (const PupilOverview& p : m_rows) {
         line([&p](int c) { return shownText(p, static_cast<OverviewColumn>(c)); }, false);
     }

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <span>
+#include <QString>
+
+#include "records/caption.h"
 
 namespace sb {
 
-// The phrases the core puts into its captions, in English, as the translator sees them (the
-// context "core"); coreText() puts them into the pupil's language.
-std::span<const char* const> coreTexts();
+// A phrase of the core's captions in the pupil's language (the translator's context "core").
+QString phraseText(Phrase p);
+
+// A caption as the pupil reads it: each phrase in the pupil's language, text as it stands;
+// a column's blanks take up the difference in length so that the columns stay in place. With
+// no translation loaded it reads exactly as English() writes it.
+QString showCaption(const Caption& c);
 
 } // namespace sb

@@ -7,8 +7,8 @@
 
 #include "flow/program.h"
 #include "flow/run_control.h"
+#include "views/core_texts_qt.h"
 #include "views/problem_view_qt.h"
-#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -39,7 +39,7 @@ void DelayWindow::tick()
 void DelayWindow::render()
 {
     const DelayModel& w = m_program.main.delay;
-    m_d->setText(coreText(w.caption));
+    m_d->setText(showCaption(w.caption));
     followTimer(m_deltime, w.timerEnabled);
 }
 

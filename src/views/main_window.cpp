@@ -37,6 +37,7 @@
 #include "platform/media_qt.h"
 #include "records/index.h"
 #include "records/operations.h"
+#include "views/core_texts_qt.h"
 #include "views/delay_window.h"
 #include "views/help_window.h"
 #include "views/input_rules_qt.h"
@@ -44,7 +45,6 @@
 #include "views/other_windows_qt.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
-#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -537,19 +537,19 @@ void MainWindow::render()
         m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
         m_but[asIndex(i)]->setEnabled(m.but[asIndex(i)].enabled);
     }
-    m_dsshock->setText(coreText(m.dsshock));
-    m_dsttime->setText(coreText(m.dsttime));
-    m_dstotal->setText(coreText(m.dstotal));
-    m_dsscore->setText(coreText(m.dsscore));
-    m_DsBgn->setText(coreText(m.stageCaption));
-    m_dsword->setText(coreText(m.dsword));
-    m_DsEnd->setText(coreText(m.stageNote));
+    m_dsshock->setText(showCaption(m.dsshock));
+    m_dsttime->setText(showCaption(m.dsttime));
+    m_dstotal->setText(showCaption(m.dstotal));
+    m_dsscore->setText(showCaption(m.dsscore));
+    m_DsBgn->setText(showCaption(m.stageCaption));
+    m_dsword->setText(showCaption(m.dsword));
+    m_DsEnd->setText(showCaption(m.stageNote));
     if (m.statusFilled) {
         while (m_DisSet->count() < static_cast<int>(m.statusLines.size())) {
             m_DisSet->addItem(QString());
         }
         for (int i = 0; i < static_cast<int>(m.statusLines.size()); ++i) {
-            m_DisSet->item(i)->setText(coreText(m.statusLines[asIndex(i)]));
+            m_DisSet->item(i)->setText(showCaption(m.statusLines[asIndex(i)]));
         }
     }
     m_dm->setDrawing(m.problem);

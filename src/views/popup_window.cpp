@@ -11,8 +11,8 @@
 
 #include "flow/answering.h"
 #include "flow/program.h"
+#include "views/core_texts_qt.h"
 #include "views/problem_view_qt.h"
-#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -64,7 +64,7 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
 void PopupWindow::render()
 {
     const PopupModel& pop = m_program.main.pop;
-    m_ms->setText(coreText(pop.heading));
+    m_ms->setText(showCaption(pop.heading));
     m_dp->setDrawing(pop.problem);
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
     // to fit its text and is never smaller than its usual size.

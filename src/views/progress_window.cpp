@@ -29,6 +29,7 @@
 #include "flow/results_table.h"
 #include "records/operations.h"
 #include "views/common_qt.h"
+#include "views/core_texts_qt.h"
 #include "views/days_chart_qt.h"
 #include "views/messages_qt.h"
 #include "views/translation_qt.h"
@@ -65,7 +66,7 @@ QString seconds(std::int32_t ms)
 // A cell of the grid as its tip and a screen reader say it.
 QString fluencyText(const FluencyCell& c)
 {
-    const QString name = coreText(FluencyName(c.fluency));
+    const QString name = phraseText(FluencyName(c.fluency));
     if (c.fluency == Fluency::NeverAsked) {
         return name;
     }
@@ -108,7 +109,7 @@ void ProgressWindow::buildControls()
     m_operation = new QComboBox(this);
     m_operation->setObjectName(QStringLiteral("progressOperation"));
     for (int op = 1; op <= kOperationCount; ++op) {
-        m_operation->addItem(coreText(OperationName(op)), op);
+        m_operation->addItem(showCaption(OperationName(op)), op);
     }
     m_operation->setCurrentIndex(m_model.operation - 1);
     m_period = new QComboBox(this);
@@ -316,7 +317,7 @@ void ProgressWindow::renderGrid()
     for (const Fluency f :
          {Fluency::Fluent, Fluency::Slow, Fluency::OftenWrong, Fluency::NeverAsked}) {
         const QString entry = tr("%1: %2", "a name and what it is")
-                                  .arg(coreText(FluencyName(f)))
+                                  .arg(phraseText(FluencyName(f)))
                                   .arg(m_model.grid.count(f))
                                   .toHtmlEscaped();
         legend += QStringLiteral("<span style=\"background:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
@@ -352,7 +353,7 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
     QFont title = arial(14, true);
     painter.setFont(title);
     const QString head = tr("Progress: %1").arg(toQString(m_model.pupil)) + QStringLiteral(", ") +
-                         coreText(OperationName(m_model.operation)) + QStringLiteral(", ") +
+                         showCaption(OperationName(m_model.operation)) + QStringLiteral(", ") +
                          m_period->currentText();
     const int lineH = QFontMetrics(title, &device).height();
     painter.drawText(0, lineH, head);

@@ -26,13 +26,14 @@
 #include "flow/program.h"
 #include "records/drill_settings.h"
 #include "records/index.h"
+#include "records/operations.h"
 #include "students/record_files.h"
 #include "views/common_qt.h"
+#include "views/core_texts_qt.h"
 #include "views/help_window.h"
 #include "views/messages_qt.h"
 #include "views/results_print_qt.h"
 #include "views/results_surface_qt.h"
-#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -289,7 +290,7 @@ QString ResultsWindow::heading() const
 {
     // The pupil whose answers the table holds, who need not be the pupil chosen now.
     const QString name = toQString(drill().owner);
-    const QString operation = coreText(OperationName(tableOperation()));
+    const QString operation = showCaption(OperationName(tableOperation()));
     if (name.isEmpty() || operation.isEmpty()) {
         return name + operation;
     }

@@ -20,8 +20,8 @@
 #include "flow/program.h"
 #include "records/index.h"
 #include "views/common_qt.h"
+#include "views/core_texts_qt.h"
 #include "views/help_window.h"
-#include "views/translation_qt.h"
 
 namespace sb {
 
@@ -406,7 +406,7 @@ void SmartWindow::render()
         option->setChecked(m.stopOption == i);
         option->setAutoExclusive(true);
     }
-    m_dsdef->setText(coreText(m.defaultsNote));
+    m_dsdef->setText(showCaption(m.defaultsNote));
     m_dsdef->setVisible(!m.defaultsNote.empty());
     m_godata->setEnabled(m.studentDataEnabled);
 }

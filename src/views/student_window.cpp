@@ -3,9 +3,9 @@
 
 #include "views/class_overview_window.h"
 #include "views/common_qt.h"
+#include "views/core_texts_qt.h"
 #include "views/help_window.h"
 #include "views/messages_qt.h"
-#include "views/translation_qt.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -550,7 +550,7 @@ void StudentWindow::render()
     for (int k = 1; k <= kOperationCount; ++k) {
         m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
-    m_dsauto->setText(coreText(m.autoTeachCaption));
+    m_dsauto->setText(showCaption(m.autoTeachCaption));
     paintBackground(m_dsauto,
                     m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.repeatSettingEnabled && static_cast<bool>(m_openSmart));

@@ -36,9 +36,9 @@ struct Teaching : ProgramFixture {
     }
     std::string step() // the captions it wrote ("-" where it wrote none)
     {
-        p.main.stageCaption = p.main.stageNote = "-";
+        p.main.stageCaption = p.main.stageNote = Caption("-");
         static_cast<void>(RunAutoTeachStep(p));
-        return p.main.stageCaption + "|" + p.main.stageNote;
+        return English(p.main.stageCaption) + "|" + English(p.main.stageNote);
     }
     int counters() const { return p.drill.score + p.drill.total + p.drill.drillMinutes; }
 
@@ -159,9 +159,9 @@ TEST(AutoTeach, StatusPanelShowsTheSettingsAndNamesThePupil)
         DrillSettings s = originalDefaults(name);
         change(s);
         const StatusPanel panel = StatusText(s);
-        std::string got = panel.title;
-        for (const std::string& line : panel.lines) {
-            got += "|" + line;
+        std::string got = English(panel.title);
+        for (const Caption& line : panel.lines) {
+            got += "|" + English(line);
         }
         EXPECT_EQ(got, shown);
     }
@@ -247,14 +247,15 @@ TEST(AutoTeach, APupilWhoIsAlwaysRightClimbsToTheEnd)
         f.setBoxes(Boxes{{1}, {1}});
         std::vector<std::string> shown;
         for (int n = 0; n < 100000 && s.autoTeach == 1; ++n) {
-            f.p.main.stageCaption.clear();
+            f.p.main.stageCaption = Caption();
             f.p.main.startEnabled ? StartDrill(f.p) : f.right();
-            if (!f.p.main.stageCaption.empty() && f.p.main.stageCaption != "Get Ready") {
-                shown.push_back(f.p.main.stageCaption);
+            if (!f.p.main.stageCaption.empty() &&
+                f.p.main.stageCaption != Caption(Phrase::GetReady)) {
+                shown.push_back(English(f.p.main.stageCaption));
             }
         }
         EXPECT_EQ(shown, expected);
-        EXPECT_EQ(f.p.main.stageNote, "Great Job!");
+        EXPECT_EQ(f.p.main.stageNote, Caption(Phrase::GreatJob));
         EXPECT_EQ(f.controls(), kIdle);
     }
 }

@@ -97,7 +97,7 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         f.form.cancel_click();
         // The status panel shows him again, with his own operation, not Ann's subtraction.
         EXPECT_EQ(trimmedName(f.p.cur()), "Bob");
-        EXPECT_EQ(f.p.main.dsword, "Bob:") << "the status panel shows him again";
+        EXPECT_EQ(English(f.p.main.dsword), "Bob:") << "the status panel shows him again";
         EXPECT_EQ(f.p.cur().operation, OpAdd) << "his own, not Ann's subtraction";
         ASSERT_TRUE(ProgramClose(f.p));
         EXPECT_EQ(ints(f.askedIn("Bob.Xtx"), f.askedIn("Ann.Xtx")), ints(3, -1));
@@ -151,7 +151,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
                        fs::exists(f.dir / "Anna.history.sqlite")),
                   ints(false, true))
             << "her answer history goes with her";
-        EXPECT_EQ(f.p.main.dsword, "Anna:");
+        EXPECT_EQ(English(f.p.main.dsword), "Anna:");
         f.p.flags.smartFromStudent = 1; // cleared by every close
         if (button[0] == 'C' || button[0] == 'O') {
             button[0] == 'C' ? f.form.cancel_click() : f.form.close_click();
@@ -277,12 +277,12 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     zed.select("Default");  // Zed stored, then a slot made for Default
     zed.form.start_click(); // Auto Teach on for Default
     zed.select("Untitled");
-    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach Off");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, Caption(Phrase::AutoTeachOff));
     zed.select("Default");
-    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach On");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, Caption(Phrase::AutoTeachOn));
     EXPECT_EQ(zed.form.file().studentCount(), 3) << "Zed, Default, Untitled";
     zed.form.start_click();
-    EXPECT_EQ(zed.form.model().autoTeachCaption, "Auto Teach Off");
+    EXPECT_EQ(zed.form.model().autoTeachCaption, Caption(Phrase::AutoTeachOff));
 }
 
 TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)

@@ -2,6 +2,7 @@
 #include "flow/results_table.h"
 
 #include "records/drill_settings.h"
+#include "records/operations.h"
 #include "support/test_support.h"
 
 namespace sb {
@@ -72,7 +73,7 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         int operation, first;
     };
     for (const Row r : {Row{OpAdd, 7}, Row{OpSub, 11}, Row{OpDiv, 28}}) {
-        SCOPED_TRACE(OperationName(r.operation));
+        SCOPED_TRACE(English(OperationName(r.operation)));
         Drill d = builtTable(r.operation);
         auto it = std::find_if(d.facts.begin() + 1, d.facts.end(), [&](const FactRec& f) {
             return f.first == r.first && f.second == 4;
@@ -126,7 +127,7 @@ TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
         {OpSub, OpDiv, Op10Sub},     {OpMult, 0, OpMult},     // no hint: the records alone decide
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(OperationName(r.built));
+        SCOPED_TRACE(English(OperationName(r.built)));
         EXPECT_EQ(TableOperation(builtTable(r.built), r.hint), r.found);
     }
     EXPECT_EQ(TableOperation(Drill{}, OpAdd), 0);

@@ -27,7 +27,7 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
     EXPECT_EQ(r.controls(), startUp) << "after start-up: no Pause, New Drill or Results";
     StartDrill(r.p);
     EXPECT_EQ(r.controls(), kRunning);
-    EXPECT_EQ(r.p.main.stageCaption, "Get Ready");
+    EXPECT_EQ(r.p.main.stageCaption, Caption(Phrase::GetReady));
     PauseDrill(r.p);
     EXPECT_EQ(r.controls(), kIdle);
     EXPECT_TRUE(r.p.run.drillResumable);
@@ -47,16 +47,16 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         StartDrill(t.p);
         for (int left = delay; left > 0; --left) {
             ASSERT_EQ(t.p.main.modal, Modal::Delay);
-            EXPECT_EQ(t.p.main.delay.caption, "          Delay: " + std::to_string(left));
+            EXPECT_EQ(English(t.p.main.delay.caption), "          Delay: " + std::to_string(left));
             ClockTick(t.p); // the problem is shown but its countdown has not begun
             t.right();
             deltime_tick(t.p);
         }
         EXPECT_EQ(ints(t.p.main.modal, t.p.main.clockStarts), ints(Modal::None, 1));
-        EXPECT_EQ(t.p.main.dsshock, "Timer: 10 sec");
+        EXPECT_EQ(English(t.p.main.dsshock), "Timer: 10 sec");
         deltime_tick(t.p); // a late tick of the closed window's timer does nothing
         ClockTick(t.p), ClockTick(t.p);
-        EXPECT_EQ(t.p.main.dsshock, "Timer: 8 sec");
+        EXPECT_EQ(English(t.p.main.dsshock), "Timer: 8 sec");
         EXPECT_EQ(t.p.drill.total, 0);
         // The start sound, a tick per delay second, then a tick and picture 5 per clock second.
         std::vector<int> sounds{1};
@@ -98,7 +98,7 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         EXPECT_EQ(r.controls(), kRunning);
         EXPECT_EQ(ints(r.p.drill.score, r.p.drill.total), resumes ? ints(1, 2) : ints(0, 0));
         // A new drill shows no score until its first answer, not the last drill's.
-        EXPECT_EQ(r.p.main.dstotal + r.p.main.dsscore,
+        EXPECT_EQ(English(r.p.main.dstotal) + English(r.p.main.dsscore),
                   resumes ? " Total: 1/2Score: 50%" : " Total:Score:");
         if (resumes) {
             EXPECT_EQ(r.p.drill.facts, before.facts);
@@ -160,7 +160,7 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
     r.setBoxes(Boxes{{1}, {10}}); // 10 Sub with only the second number 10 has no fact at all
     r.sound.played.clear();
     StartDrill(r.p);
-    EXPECT_EQ(r.p.main.stageCaption + "|" + r.p.main.stageNote,
+    EXPECT_EQ(English(r.p.main.stageCaption) + "|" + English(r.p.main.stageNote),
               "Nothing to drill|Choose other numbers");
     EXPECT_EQ(r.controls(), kIdle);
     EXPECT_TRUE(r.sound.played.empty()) << "no start sound";

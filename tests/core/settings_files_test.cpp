@@ -68,8 +68,8 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
         << "the first Start builds a new drill";
     EXPECT_EQ(t.p.drill.fact(23), (FactRec{3, 2, 6, 1, 0, 0, 2, 2, 0, 1, 3, 5}));
     EXPECT_EQ(t.p.drill.repeatDelay, -1);
-    EXPECT_EQ(t.p.main.dsword + t.p.main.statusLines[3], "Ann:Save      On");
-    EXPECT_EQ(t.p.main.statusLines[0], "Student  Loaded") << "the panel's first line too";
+    EXPECT_EQ(English(t.p.main.dsword) + English(t.p.main.statusLines[3]), "Ann:Save      On");
+    EXPECT_EQ(English(t.p.main.statusLines[0]), "Student  Loaded") << "the panel's first line too";
     EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
     // The "10 Sub" lock starts clear, so the saved 10 Sub locks the boxes while they are shown
     // and another operation gives them back.
@@ -116,7 +116,7 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     }
     a_click(t.p, 2, 1);
     ASSERT_TRUE(ProgramClose(t.p));
-    EXPECT_EQ(t.p.main.stageCaption + t.p.main.stageNote, "Begin: 2Remove: 1");
+    EXPECT_EQ(English(t.p.main.stageCaption) + English(t.p.main.stageNote), "Begin: 2Remove: 1");
     EXPECT_EQ(t.saved(), (Boxes{{1, 2}, {2}})) << "range 11..13 as ticked; 1 out and 2 in";
     const Bytes facts = readBytes(t.at("Ann.Xtx"));
     EXPECT_EQ(ints(i16At(facts, 14), i16At(facts, 20 * 24 + 14)), ints(0, 1)) << "1 out, 21 in";

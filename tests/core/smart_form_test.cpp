@@ -53,7 +53,7 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     EXPECT_EQ(f.cur().smartCheck, (std::array<std::int16_t, 7>{0, 0, 0, 1, 1, 1, 1}));
     EXPECT_EQ(ints(f.cur().wrongTimes(), f.cur().delaySeconds()), ints(4, 2));
     const auto& panel = f.p.main.statusLines;
-    EXPECT_EQ(panel[3] + panel[5] + panel[6] + panel[7],
+    EXPECT_EQ(English(panel[3]) + English(panel[5]) + English(panel[6]) + English(panel[7]),
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
     f.form.load(); // opened again on stopOn 1: its option is selected
     EXPECT_EQ(f.m.stopOption, 1);
@@ -98,26 +98,26 @@ TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
     f.type(11, "80");
     f.form.stopon_click(3);
     f.form.bndef_click();
-    EXPECT_EQ(f.m.defaultsNote, "Custom Default");
+    EXPECT_EQ(f.m.defaultsNote, Caption(Phrase::CustomDefault));
     EXPECT_EQ(ints(f.defaults().maxProblems(), f.defaults().stopOn, f.defaults().tag,
                    f.defaults().operation),
               ints(80, 3, 1, OpMult));
     EXPECT_EQ(trimmedName(f.defaults()), "Default");
     f.form.bndef_lost_focus();
-    EXPECT_EQ(f.m.defaultsNote, "");
+    EXPECT_TRUE(f.m.defaultsNote.empty());
 
     f.form.bnrstdef_click();
-    EXPECT_EQ(f.m.defaultsNote + "|" + f.m.numberTexts[11], "Original Default|200");
+    EXPECT_EQ(English(f.m.defaultsNote) + "|" + f.m.numberTexts[11], "Original Default|200");
     // showing option 2 clicked it
     EXPECT_EQ(ints(f.cur().stopOn, f.defaults().operation, f.defaults().tag), ints(2, OpAdd, 0));
     f.form.bnrstdef_lost_focus();
-    EXPECT_EQ(f.m.defaultsNote, "");
+    EXPECT_TRUE(f.m.defaultsNote.empty());
 
     f.form.bncancel_click();
     EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur(), opened);
     EXPECT_EQ(f.defaults().maxProblems(), 200);
-    EXPECT_EQ(f.p.main.statusLines[5], ""); // Cancel does not refresh the main window
+    EXPECT_TRUE(f.p.main.statusLines[5].empty()); // Cancel does not refresh the main window
 }
 
 TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarCloseApplies)
@@ -144,7 +144,7 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         // applied: what Student Data carries over
         EXPECT_EQ(ints(f.m.open, f.m.applied, f.p.flags.studentFromSmart, f.cur().maxProblems()),
                   ints(false, how != Cancel, 0, maxProblems));
-        EXPECT_EQ(f.p.main.statusLines[5], how == Cancel ? "" : "MaxProb 40");
+        EXPECT_EQ(English(f.p.main.statusLines[5]), how == Cancel ? "" : "MaxProb 40");
     }
     // "Student Data" stores the controls and sets the flag, unless the window came from there.
     for (int fromStudent : {0, 1}) {

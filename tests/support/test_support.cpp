@@ -283,8 +283,8 @@ std::string Drilling::answer(Event e, std::int64_t ms)
         but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
     }
     const PopupModel& pop = p.main.pop;
-    const std::string shown = pop.heading + " " + pop.problem.text + " " + pop.but[1] + pop.but[2] +
-                              pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
+    const std::string shown = English(pop.heading) + " " + pop.problem.text + " " + pop.but[1] +
+                              pop.but[2] + pop.but[3] + (p.main.timerEnabled ? " clock runs" : "");
     if (p.main.modal != Modal::Feedback) {
         return "";
     }
@@ -316,6 +316,11 @@ bool mentions(const Message& m, std::string_view text)
 } // namespace sb::test
 
 namespace sb {
+
+void PrintTo(const Caption& c, std::ostream* out)
+{
+    *out << '"' << English(c) << '"';
+}
 
 void PrintTo(const Message& m, std::ostream* out)
 {

@@ -353,4 +353,6 @@ void PrintTo(const Message& m, std::ostream* out);
 // A status as a failing test prints it: its code, and the system's error when it has one.
 void PrintTo(const Status& s, std::ostream* out);
 void PrintTo(StatusCode c, std::ostream* out);
+// A caption as it reads in English.
+void PrintTo(const Caption& c, std::ostream* out);
 } // namespace sb

@@ -8,11 +8,15 @@
 
 #include <variant>
 
+#include "flow/captions.h"
+#include "flow/class_overview.h"
 #include "platform/assets_qt.h"
 #include "platform/command_line_qt.h"
 #include "platform/first_paint_qt.h"
 #include "support/ui_support.h"
+#include "teach/status_panel.h"
 #include "views/common_qt.h"
+#include "views/core_texts_qt.h"
 #include "views/messages_qt.h"
 #include "views/popup_window.h"
 #include "views/progress_window.h"
@@ -158,21 +162,31 @@ TEST(FirstPaint, RunsOnceAfterThePaintAndNeverForAWindowGoneBefore)
 }
 
 // The translation chosen with --lang; the core's captions put into it phrase by phrase, with
-// the status panel's columns kept; its messages put into words whole.
+// the status panel's columns kept and names left as they are, even a name that is a word of the
+// captions; its messages put into words whole.
 TEST(Translation, GermanCaptionsKeepTheirColumnsAndMessagesAreWholeSentences)
 {
     auto& app = *QCoreApplication::instance();
     EXPECT_EQ(installTranslations(app, "C"), QString());
     ASSERT_EQ(installTranslations(app, "de"), "de");
-    for (const auto& [core, shown] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"Student  Default", "Sch\u00fcler  Default"},
-             {"Teach    On", "Lernen   An"},
-             {"Timer      10", "Zeitlimit  10"},
-             {"Timer: 5 sec", "Uhr: 5 s"},
-             {"Anna", "Anna"},
-             {"history could not be read", "Verlauf nicht lesbar"},
-             {"Multiplication, 1-10, 14-16 by none", "Mal, 1-10, 14-16 und keine"}}) {
-        EXPECT_EQ(coreText(core), QString::fromUtf8(shown)) << core;
+    DrillSettings defaults = test::originalDefaults("Default");
+    const StatusPanel panel = StatusText(defaults);
+    DrillSettings time = test::originalDefaults("Time");
+    DrillSettings mult = test::originalDefaults("Anna");
+    mult.operation = OpMult;
+    mult.firstRange = {0, 1, 0, 1, 0};
+    mult.secondNum.fill(0);
+    PupilOverview unread;
+    unread.historyUnread = true;
+    for (const auto& [core, shown] : std::initializer_list<std::pair<Caption, const char*>>{
+             {panel.lines[0], "Sch\u00fcler  Default"},
+             {panel.lines[2], "Lernen   Aus"},
+             {panel.lines[7], "Zeitlimit  10"},
+             {timerCaption(5), "Uhr: 5 s"},
+             {StatusText(time).title, "Time:"},
+             {OverviewText(unread, OverviewColumn::LastDrill), "Verlauf nicht lesbar"},
+             {LevelText(mult), "Mal, 1-10, 14-16 und keine"}}) {
+        EXPECT_EQ(showCaption(core), QString::fromUtf8(shown)) << English(core);
     }
     // The program's messages, each with what stands in it; a name holding "%2" stays a name.
     const Message pc12{MessageId::HolderSince, {"PC-12", "15:02"}};

@@ -52,7 +52,7 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
         });
         click(w, "close");
     });
-    EXPECT_EQ(f.p.main.dsword, "Ann:");
+    EXPECT_EQ(English(f.p.main.dsword), "Ann:");
     EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().averageOver(), f.p.cur().autoTeach), ints(4, 25, 1));
 }
 

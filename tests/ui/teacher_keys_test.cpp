@@ -125,7 +125,7 @@ TEST(TeacherKeys, StudentDataByKeyboard)
         advance->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Up);
         EXPECT_EQ(QString::fromLatin1(m.levelTexts[2]).trimmed(), QStringLiteral("75"));
-        const std::string before = m.autoTeachCaption;
+        const Caption before = m.autoTeachCaption;
         find(getfile, "start")->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Enter, Qt::KeypadModifier);
         EXPECT_NE(m.autoTeachCaption, before);

@@ -106,7 +106,9 @@ std::vector<ControlRow> allRows()
           [](const Ui& f, QWidget&) { return int{f.p.main.newDrillEnabled}; }, 0,
           [](QWidget& w) { click(w, "a2"); }},
          {"bnrstdef notes the original defaults", "smartgo", "bnrstdef",
-          [](const Ui&, QWidget& w) { return int{smartOf(w).defaultsNote == "Original Default"}; },
+          [](const Ui&, QWidget& w) {
+              return int{smartOf(w).defaultsNote == Caption(Phrase::OriginalDefault)};
+          },
           1},
          {"onload toggles Load on Start Up", "goauto", "onload",
           [](const Ui&, QWidget& w) { return int{studentOf(w).loadOnStart.value}; }},
