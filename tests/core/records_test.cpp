@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "records/caption.h"
 #include "records/cp1252.h"
 #include "records/fact_table.h"
 #include "support/test_support.h"
@@ -83,6 +84,19 @@ TEST(Cp1252, EveryByteHasOneCharacterAndComesBack)
     EXPECT_EQ(utf8ToCp1252("a\u4E2D\U0001F600b\xC3"), "a??b?");
     EXPECT_EQ(utf8ToCp1252("\xC0\xAFx"), "??x");
     EXPECT_EQ(utf8ToCp1252("\xC2\x80\xC2\x9F"), "??") << "control characters, not the euro sign";
+}
+
+// Text next to text is one piece, so captions that read alike are equal; a column keeps at least
+// one blank after a word as long as its width.
+TEST(Caption, TextJoinsAndAColumnPadsToItsWidth)
+{
+    EXPECT_EQ(Caption("a") << "" << "b" << Caption("c"), Caption("abc"));
+    EXPECT_EQ(Caption(""), Caption());
+    EXPECT_NE(Caption(Phrase::On), Caption("On"));
+    Caption c;
+    c.column(Phrase::MaxTime, 7) << "5|";
+    c.column(Phrase::On, 5) << Phrase::Off;
+    EXPECT_EQ(English(c), "MaxTime 5|On   Off");
 }
 
 } // namespace
