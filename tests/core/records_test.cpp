@@ -90,7 +90,9 @@ TEST(Cp1252, EveryByteHasOneCharacterAndComesBack)
 // one blank after a word as long as its width.
 TEST(Caption, TextJoinsAndAColumnPadsToItsWidth)
 {
-    EXPECT_EQ(Caption("a") << "" << "b" << Caption("c"), Caption("abc"));
+    EXPECT_EQ(Caption("a") << ""
+                           << "b" << Caption("c"),
+              Caption("abc"));
     EXPECT_EQ(Caption(""), Caption());
     EXPECT_NE(Caption(Phrase::On), Caption("On"));
     Caption c;
