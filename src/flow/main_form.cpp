@@ -22,13 +22,13 @@ bool refused(const MainModel& m)
     return m.modal != Modal::None;
 }
 
-void selectAll(Program& p, std::span<CheckBox> boxes, std::int16_t value)
+void selectAll(MainModel& m, std::span<CheckBox> boxes, std::int16_t value)
 {
-    if (refused(p.main)) {
+    if (refused(m)) {
         return;
     }
-    SetAllValues(p, boxes, value);
-    p.main.newDrillEnabled = true;
+    SetAllValues(m, boxes, value);
+    m.newDrillEnabled = true;
 }
 
 } // namespace
@@ -61,35 +61,35 @@ void MainForm::locks_tick()
 void MainForm::a_click(int i, std::int16_t value)
 {
     if (!refused(m_p.main)) {
-        ClickFirst(m_p, m_p.main.selection, i, value);
+        ClickFirst(m_p.main, m_p.main.selection, i, value);
     }
 }
 
 void MainForm::b_click(int i, std::int16_t value)
 {
     if (!refused(m_p.main)) {
-        ClickSecond(m_p, m_p.main.selection, i, value);
+        ClickSecond(m_p.main, m_p.main.selection, i, value);
     }
 }
 
 void MainForm::asela_click()
 {
-    selectAll(m_p, m_p.main.selection.a, 1);
+    selectAll(m_p.main, m_p.main.selection.a, 1);
 }
 
 void MainForm::aseln_click()
 {
-    selectAll(m_p, m_p.main.selection.a, 0);
+    selectAll(m_p.main, m_p.main.selection.a, 0);
 }
 
 void MainForm::bsela_click()
 {
-    selectAll(m_p, m_p.main.selection.b, 1);
+    selectAll(m_p.main, m_p.main.selection.b, 1);
 }
 
 void MainForm::bseln_click()
 {
-    selectAll(m_p, m_p.main.selection.b, 0);
+    selectAll(m_p.main, m_p.main.selection.b, 0);
 }
 
 void MainForm::op_click(int k)

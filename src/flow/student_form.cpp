@@ -508,12 +508,12 @@ void StudentForm::ChkRev_click(std::int16_t value)
 
 void StudentForm::a_click(int i, std::int16_t value)
 {
-    ClickFirst(m_p, m_model.selection, i, value);
+    ClickFirst(m_p.main, m_model.selection, i, value);
 }
 
 void StudentForm::b_click(int i, std::int16_t value)
 {
-    ClickSecond(m_p, m_model.selection, i, value);
+    ClickSecond(m_p.main, m_model.selection, i, value);
 }
 
 void StudentForm::op_click(int k)
