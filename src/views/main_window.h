@@ -96,8 +96,8 @@ private:
     void putAside();
     void showNotice();
 
-    Program& m_program; // handed to the windows this one opens
-    MainForm m_form;
+    Program& m_program; // handed to the windows this one opens; its data folder holds help
+    MainForm m_form;    // every event of this window goes to it
     std::array<QRadioButton*, 7> m_op{};
     QCheckBox* m_switch = nullptr;
     std::array<QCheckBox*, 5> m_a{};
