@@ -5,7 +5,7 @@
 #include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/feedback.h"
-#include "flow/main_form.h"
+#include "flow/main_selection.h"
 #include "flow/run_control.h"
 #include "records/index.h"
 

@@ -9,7 +9,7 @@ namespace sb {
 // The one owner of what follows an answer: a click, a time-out or the pop-up's close leads here,
 // the problem is recorded, Auto Teach takes its step, and the drill goes on with the next
 // problem (run_control) or ends. The files it calls (run_control, feedback, captions,
-// main_form) never call back into it.
+// main_selection) never call back into it.
 
 // A click on answer button i (1..kAnswerButtons) of the main window while a problem is posed: stops
 // the drill clock, then scores and records a right answer at once, or opens the wrong-answer

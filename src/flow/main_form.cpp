@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/main_form.h"
 
+#include <span>
+
 #include "drill/pool.h"
-#include "flow/captions.h"
+#include "flow/answering.h"
 #include "flow/lifecycle.h"
+#include "flow/main_selection.h"
+#include "flow/run_control.h"
+#include "flow/selection_boxes.h"
+#include "flow/startup_shutdown.h"
 
 namespace sb {
 
@@ -11,105 +17,150 @@ namespace {
 
 // While the pop-up or the delay window is in front, the main window's controls take no
 // action, however it reaches them (a click, a key, a screen reader's "press").
-bool refused(const Program& p)
+bool refused(const MainModel& m)
 {
-    return p.main.modal != Modal::None;
+    return m.modal != Modal::None;
 }
 
-void setSwitch(Program& p, std::int16_t value)
+void selectAll(MainModel& m, std::span<CheckBox> boxes, std::int16_t value)
 {
-    p.main.switchBox.value = value;
-    p.cur().switchAB = value;
-    p.main.newDrillEnabled = true;
-}
-
-void selectAll(Program& p, std::span<CheckBox> boxes, std::int16_t value)
-{
-    if (refused(p)) {
+    if (refused(m)) {
         return;
     }
-    SetAllValues(p, boxes, value);
-    p.main.newDrillEnabled = true;
+    SetAllValues(m, boxes, value);
+    m.newDrillEnabled = true;
 }
 
 } // namespace
 
-void ReadSelection(const MainModel& m, DrillSettings& s)
+void MainForm::load()
 {
-    ReadBoxes(m.selection, s);
+    ProgramLoad(m_p);
 }
 
-void ShowSelection(Program& p, const DrillSettings& s)
+bool MainForm::close_request()
 {
-    ShowBoxes(p, p.main.selection, s);
-    if (p.main.switchBox.value != s.switchAB) {
-        setSwitch(p, s.switchAB);
+    return ProgramClose(m_p);
+}
+
+bool MainForm::shut_down_now()
+{
+    return ProgramEmergencyClose(m_p);
+}
+
+void MainForm::put_aside()
+{
+    PutDrillAside(m_p);
+}
+
+void MainForm::locks_tick()
+{
+    RefreshLocks(m_p);
+}
+
+void MainForm::a_click(int i, std::int16_t value)
+{
+    if (!refused(m_p.main)) {
+        ClickFirst(m_p.main, m_p.main.selection, i, value);
     }
 }
 
-void update(Program& p)
+void MainForm::b_click(int i, std::int16_t value)
 {
-    // A copy: the click handling that selecting an operation runs must not see a record that
-    // changes under it.
-    const DrillSettings shown = p.cur();
-    ShowBoxes(p, p.main.selection, shown);
-    ReadFactFile(p);
-    ShowStatus(p);
-}
-
-void FixSelections(Program& p)
-{
-    fixSelectionValues(p.cur());
-    const DrillSettings shown = p.cur();
-    ShowSelection(p, shown);
-}
-
-void a_click(Program& p, int i, std::int16_t value)
-{
-    if (!refused(p)) {
-        ClickFirst(p, p.main.selection, i, value);
+    if (!refused(m_p.main)) {
+        ClickSecond(m_p.main, m_p.main.selection, i, value);
     }
 }
 
-void b_click(Program& p, int i, std::int16_t value)
+void MainForm::asela_click()
 {
-    if (!refused(p)) {
-        ClickSecond(p, p.main.selection, i, value);
+    selectAll(m_p.main, m_p.main.selection.a, 1);
+}
+
+void MainForm::aseln_click()
+{
+    selectAll(m_p.main, m_p.main.selection.a, 0);
+}
+
+void MainForm::bsela_click()
+{
+    selectAll(m_p.main, m_p.main.selection.b, 1);
+}
+
+void MainForm::bseln_click()
+{
+    selectAll(m_p.main, m_p.main.selection.b, 0);
+}
+
+void MainForm::op_click(int k)
+{
+    if (!refused(m_p.main)) {
+        ChooseOperation(m_p, m_p.main.selection, k);
     }
 }
 
-void asela_click(Program& p)
+void MainForm::switch_click(std::int16_t value)
 {
-    selectAll(p, p.main.selection.a, 1);
-}
-
-void aseln_click(Program& p)
-{
-    selectAll(p, p.main.selection.a, 0);
-}
-
-void bsela_click(Program& p)
-{
-    selectAll(p, p.main.selection.b, 1);
-}
-
-void bseln_click(Program& p)
-{
-    selectAll(p, p.main.selection.b, 0);
-}
-
-void op_click(Program& p, int k)
-{
-    if (!refused(p)) {
-        ChooseOperation(p, p.main.selection, k);
+    if (!refused(m_p.main)) {
+        SetSwitch(m_p.main, m_p.cur(), value);
     }
 }
 
-void switch_click(Program& p, std::int16_t value)
+void MainForm::start_click()
 {
-    if (!refused(p)) {
-        setSwitch(p, value);
+    StartDrill(m_p);
+}
+
+void MainForm::cPause_click()
+{
+    PauseDrill(m_p);
+}
+
+void MainForm::Reset_click()
+{
+    NewDrill(m_p);
+}
+
+void MainForm::but_click(int i)
+{
+    sb::but_click(m_p, i);
+}
+
+void MainForm::timer_tick()
+{
+    ClockTick(m_p);
+}
+
+void MainForm::pop_but_click(int i)
+{
+    sb::pop_but_click(m_p, i);
+}
+
+void MainForm::pop_timer_tick()
+{
+    sb::pop_timer_tick(m_p);
+}
+
+void MainForm::deltime_tick()
+{
+    sb::deltime_tick(m_p);
+}
+
+void MainForm::smartgo_click()
+{
+    ReadSelection(m_p.main, m_p.cur());
+}
+
+void MainForm::goauto_click()
+{
+    ReadSelection(m_p.main, m_p.cur());
+    FixSelections(m_p);
+    if (!SameSelections(m_p.cur(), m_p.settings.startSettings)) {
+        m_p.run.drillResumable = 0;
+        m_p.settings.startSettings = m_p.cur();
+        BuildFacts(m_p.drill, m_p.cur(), m_p.services.random);
     }
+    static_cast<void>(WriteFactFile(m_p));
 }
 
 } // namespace sb

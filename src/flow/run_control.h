@@ -12,7 +12,7 @@ namespace sb {
 // window stays idle and stageCaption and stageNote say why.
 void StartDrill(Program& p);
 
-// Start, Pause and New Drill (and the selection clicks of main_form.h) do nothing while the
+// Start, Pause and New Drill (and the selection clicks of MainForm) do nothing while the
 // pop-up or the delay window is open: the main window takes no input then.
 void PauseDrill(Program& p);
 void NewDrill(Program& p);

@@ -9,19 +9,19 @@ namespace sb {
 
 namespace {
 
-void setBox(Program& p, CheckBox& box, std::int16_t value)
+void setBox(MainModel& main, CheckBox& box, std::int16_t value)
 {
     if (box.value == value) {
         return;
     }
     box.value = value;
-    p.main.newDrillEnabled = true;
+    main.newDrillEnabled = true;
 }
 
-void setBoxes(Program& p, std::span<CheckBox> boxes, std::span<const std::int16_t> values)
+void setBoxes(MainModel& main, std::span<CheckBox> boxes, std::span<const std::int16_t> values)
 {
     for (std::size_t i = 1; i < boxes.size(); ++i) {
-        setBox(p, boxes[i], values[i]);
+        setBox(main, boxes[i], values[i]);
     }
 }
 
@@ -29,15 +29,15 @@ void setBoxes(Program& p, std::span<CheckBox> boxes, std::span<const std::int16_
 
 void ShowBoxes(Program& p, SelectionBoxes& boxes, const DrillSettings& s)
 {
-    setBoxes(p, boxes.a, s.firstRange);
-    setBoxes(p, boxes.b, s.secondNum);
+    setBoxes(p.main, boxes.a, s.firstRange);
+    setBoxes(p.main, boxes.b, s.secondNum);
     if (s.operation != boxes.op) {
         ChooseOperation(p, boxes, s.operation);
     }
     if (s.operation != Op10Sub) {
         // Leaving "10 Sub" puts back the first numbers saved when it was chosen, which belong
         // to the record shown before: this record's own must win.
-        setBoxes(p, boxes.a, s.firstRange);
+        setBoxes(p.main, boxes.a, s.firstRange);
     }
 }
 
@@ -54,22 +54,22 @@ void ReadBoxes(const SelectionBoxes& boxes, DrillSettings& s)
     }
 }
 
-void ClickFirst(Program& p, SelectionBoxes& boxes, int i, std::int16_t value)
+void ClickFirst(MainModel& main, SelectionBoxes& boxes, int i, std::int16_t value)
 {
     if (i < 1 || asIndex(i) >= boxes.a.size()) {
         return;
     }
     boxes.a[asIndex(i)].value = value;
-    p.main.newDrillEnabled = true;
+    main.newDrillEnabled = true;
 }
 
-void ClickSecond(Program& p, SelectionBoxes& boxes, int i, std::int16_t value)
+void ClickSecond(MainModel& main, SelectionBoxes& boxes, int i, std::int16_t value)
 {
     if (i < 1 || asIndex(i) >= boxes.b.size()) {
         return;
     }
     boxes.b[asIndex(i)].value = value;
-    p.main.newDrillEnabled = true;
+    main.newDrillEnabled = true;
 }
 
 void ChooseOperation(Program& p, SelectionBoxes& boxes, int k)
@@ -82,11 +82,11 @@ void ChooseOperation(Program& p, SelectionBoxes& boxes, int k)
     p.main.newDrillEnabled = true;
 }
 
-void SetAllValues(Program& p, std::span<CheckBox> boxes, std::int16_t value)
+void SetAllValues(MainModel& main, std::span<CheckBox> boxes, std::int16_t value)
 {
     // From the last box down to box 1; slot 0 is never used.
     for (std::size_t i = boxes.size() - 1; i >= 1; --i) {
-        setBox(p, boxes[i], value);
+        setBox(main, boxes[i], value);
     }
 }
 
@@ -100,9 +100,9 @@ void ApplyOperationLock(Program& p, std::span<CheckBox, 5> boxes, int k)
         f.firstLocked = 1;
         for (std::size_t i = 1; i < f.savedFirst.size(); ++i) {
             f.savedFirst[i] = boxes[i].value;
-            setBox(p, boxes[i], 0);
+            setBox(p.main, boxes[i], 0);
             if (i == 1) {
-                setBox(p, boxes[i], 1);
+                setBox(p.main, boxes[i], 1);
             }
             boxes[i].enabled = false;
         }
@@ -113,7 +113,7 @@ void ApplyOperationLock(Program& p, std::span<CheckBox, 5> boxes, int k)
     }
     for (std::size_t i = 1; i < f.savedFirst.size(); ++i) {
         boxes[i].enabled = true;
-        setBox(p, boxes[i], f.savedFirst[i]);
+        setBox(p.main, boxes[i], f.savedFirst[i]);
     }
     f.firstLocked = 0;
 }

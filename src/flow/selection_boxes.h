@@ -10,6 +10,7 @@
 
 namespace sb {
 
+struct MainModel;
 struct Program;
 
 // What follows works the same on either window's boxes. A box the program changes counts as a
@@ -25,8 +26,8 @@ void ReadBoxes(const SelectionBoxes& boxes, DrillSettings& s);
 
 // A click on first-number box i (1..4) or second-number box i (1..10) that gave it value;
 // another i is ignored.
-void ClickFirst(Program& p, SelectionBoxes& boxes, int i, std::int16_t value);
-void ClickSecond(Program& p, SelectionBoxes& boxes, int i, std::int16_t value);
+void ClickFirst(MainModel& main, SelectionBoxes& boxes, int i, std::int16_t value);
+void ClickSecond(MainModel& main, SelectionBoxes& boxes, int i, std::int16_t value);
 
 // Operation k (1..6) chosen, with the "10 Sub" lock of the first-number boxes; another k is
 // ignored.
@@ -34,7 +35,7 @@ void ChooseOperation(Program& p, SelectionBoxes& boxes, int k);
 
 // Writes value into every box of a check-box array from the last down to slot 1 (slot 0 is
 // unused).
-void SetAllValues(Program& p, std::span<CheckBox> boxes, std::int16_t value);
+void SetAllValues(MainModel& main, std::span<CheckBox> boxes, std::int16_t value);
 
 // The "10 Sub" lock of first-number boxes (slots 1..4) for operation k: choosing "10 Sub" keeps
 // their values in the shared flags, leaves only box 1 ticked and disables them; another

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "flow/digits_only.h"
-#include "flow/main_form.h"
+#include "flow/main_selection.h"
 #include "records/index.h"
 
 namespace sb {

@@ -5,7 +5,7 @@
 #include "flow/answering.h"
 #include "flow/captions.h"
 #include "flow/lifecycle.h"
-#include "flow/main_form.h"
+#include "flow/main_selection.h"
 #include "students/record_files.h"
 
 namespace sb {

@@ -6,13 +6,12 @@
 #include <unordered_set>
 #include <utility>
 
-#include "drill/pool.h"
 #include "flow/answer_log.h"
 #include "flow/captions.h"
 #include "flow/digits_only.h"
 #include "flow/failures.h"
 #include "flow/lifecycle.h"
-#include "flow/main_form.h"
+#include "flow/main_selection.h"
 #include "flow/selection_boxes.h"
 #include "records/index.h"
 #include "students/file_names.h"
@@ -118,18 +117,6 @@ std::string nameField(const DrillSettings& s)
 }
 
 } // namespace
-
-void goauto_click(Program& p)
-{
-    ReadSelection(p.main, p.cur());
-    FixSelections(p);
-    if (!SameSelections(p.cur(), p.settings.startSettings)) {
-        p.run.drillResumable = 0;
-        p.settings.startSettings = p.cur();
-        BuildFacts(p.drill, p.cur(), p.services.random);
-    }
-    static_cast<void>(WriteFactFile(p));
-}
 
 StudentForm::StudentForm(Program& program) : m_p(program), m_file(dataDirOf(program)) {}
 
@@ -518,12 +505,12 @@ void StudentForm::ChkRev_click(std::int16_t value)
 
 void StudentForm::a_click(int i, std::int16_t value)
 {
-    ClickFirst(m_p, m_model.selection, i, value);
+    ClickFirst(m_p.main, m_model.selection, i, value);
 }
 
 void StudentForm::b_click(int i, std::int16_t value)
 {
-    ClickSecond(m_p, m_model.selection, i, value);
+    ClickSecond(m_p.main, m_model.selection, i, value);
 }
 
 void StudentForm::op_click(int k)

@@ -56,18 +56,13 @@ struct ShownSelection {
     std::int16_t operation = 0;
 };
 
-// The steps of the main window's "Student Data" button before the window opens: the selection
-// on the main window is read into curSettings and made non-empty; a changed selection makes
-// the next Start build a new drill (startSettings := curSettings, the fact table rebuilt); the
-// outgoing pupil's facts are saved. The window itself is then created and load() runs.
-void goauto_click(Program& p);
-
 // The Student Data window: the pupil list and the pupil on display (run.shownPupil), over the
 // student file, which stays open from load() until OK or Cancel. Created when the window opens
 // and dropped when it closes; it keeps nothing between openings (the pupil on display stays
 // in the run state, where a class file started anew takes its header from). The window is
-// opened either after goauto_click, or from the Smart Repeat window's "Student Data" (which
-// sets studentFromSmart first and clears it when it closes itself).
+// opened either after the main window's "Student Data" (MainForm::goauto_click), or from the
+// Smart Repeat window's "Student Data" (which sets studentFromSmart first and clears it when it
+// closes itself).
 class StudentForm {
 public:
     explicit StudentForm(Program& program);

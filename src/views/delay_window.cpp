@@ -5,15 +5,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "flow/program.h"
-#include "flow/run_control.h"
+#include "flow/main_form.h"
 #include "views/core_texts_qt.h"
 #include "views/problem_view_qt.h"
 
 namespace sb {
 
-DelayWindow::DelayWindow(Program& program, std::function<void()> changed, QWidget* parent)
-    : ModelDialog(program, Modal::Delay, std::move(changed), parent)
+DelayWindow::DelayWindow(MainForm& form, std::function<void()> changed, QWidget* parent)
+    : ModelDialog(form, Modal::Delay, std::move(changed), parent)
 {
     setObjectName(QStringLiteral("noshow"));
     setWindowTitle(QStringLiteral("Sumblitz"));
@@ -32,13 +31,13 @@ DelayWindow::DelayWindow(Program& program, std::function<void()> changed, QWidge
 
 void DelayWindow::tick()
 {
-    deltime_tick(m_program);
+    m_form.deltime_tick();
     m_changed();
 }
 
 void DelayWindow::render()
 {
-    const DelayModel& w = m_program.main.delay;
+    const DelayModel& w = m_form.model().delay;
     m_d->setText(showCaption(w.caption));
     followTimer(m_deltime, w.timerEnabled);
 }

@@ -15,7 +15,7 @@ namespace sb {
 class DelayWindow : public ModelDialog {
     Q_OBJECT
 public:
-    DelayWindow(Program& program, std::function<void()> changed, QWidget* parent);
+    DelayWindow(MainForm& form, std::function<void()> changed, QWidget* parent);
     void render();
     // One tick of deltime (its QTimer calls this).
     void tick();

@@ -27,13 +27,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "flow/answering.h"
-#include "flow/lifecycle.h"
 #include "flow/main_form.h"
 #include "flow/program.h"
-#include "flow/run_control.h"
-#include "flow/startup_shutdown.h"
-#include "flow/student_form.h"
 #include "platform/media_qt.h"
 #include "records/index.h"
 #include "records/operations.h"
@@ -129,7 +124,8 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), m_program(program)
+MainWindow::MainWindow(Program& program, QWidget* parent)
+    : QMainWindow(parent), m_program(program), m_form(program)
 {
     useClickingAccessibleButtons();
     setObjectName(QStringLiteral("sb12"));
@@ -246,7 +242,7 @@ void MainWindow::connectTimerAndKeys()
     rules.main = this;
     rules.popup = [this] { return static_cast<QWidget*>(m_pop); };
     rules.delay = [this] { return static_cast<QWidget*>(m_noshow); };
-    rules.modalOpen = [this] { return m_program.main.modal != Modal::None; };
+    rules.modalOpen = [this] { return m_form.model().modal != Modal::None; };
     rules.answerButton = [this](const QWidget* w) {
         return std::find(m_but.begin() + 1, m_but.end(), w) != m_but.end();
     };
@@ -299,14 +295,14 @@ QGroupBox* MainWindow::buildOperation(QWidget* central)
         auto* r = new QRadioButton(opCaption[asIndex(k)], operation);
         r->setObjectName(QStringLiteral("op%1").arg(k));
         r->setToolTip(opTip[asIndex(k)]);
-        onClick(r, [this, k](bool) { op_click(m_program, k); });
+        onClick(r, [this, k](bool) { m_form.op_click(k); });
         opLayout->addWidget(r);
         m_op[asIndex(k)] = r;
     }
     m_switch = new QCheckBox(tr("SwitchAB"), operation);
     m_switch->setObjectName(QStringLiteral("switch"));
     m_switch->setToolTip(tr("\"Randomly switches First number and Second number\""));
-    onClick(m_switch, [this](bool on) { switch_click(m_program, on ? 1 : 0); });
+    onClick(m_switch, [this](bool on) { m_form.switch_click(on ? 1 : 0); });
     opLayout->addWidget(m_switch);
     return operation;
 }
@@ -327,14 +323,14 @@ QGroupBox* MainWindow::buildFirstNumbers(QWidget* central)
         auto* c = new QCheckBox(aCaption[asIndex(i)], first);
         c->setObjectName(QStringLiteral("a%1").arg(i));
         c->setToolTip(aTip[asIndex(i)]);
-        onClick(c, [this, i](bool on) { a_click(m_program, i, on ? 1 : 0); });
+        onClick(c, [this, i](bool on) { m_form.a_click(i, on ? 1 : 0); });
         firstLayout->addWidget(c);
         m_a[asIndex(i)] = c;
     }
     m_asela = pushButton(first, "asela", tr("Select All"));
     m_aseln = pushButton(first, "aseln", tr("Unslect All"));
-    onClick(m_asela, [this](bool) { asela_click(m_program); });
-    onClick(m_aseln, [this](bool) { aseln_click(m_program); });
+    onClick(m_asela, [this](bool) { m_form.asela_click(); });
+    onClick(m_aseln, [this](bool) { m_form.aseln_click(); });
     firstLayout->addStretch(1);
     firstLayout->addWidget(m_asela);
     firstLayout->addWidget(m_aseln);
@@ -351,14 +347,14 @@ QGroupBox* MainWindow::buildSecondNumbers(QWidget* central)
         const QString caption = i < 10 ? QStringLiteral(" %1").arg(i) : QStringLiteral("10");
         auto* c = new QCheckBox(caption, second);
         c->setObjectName(QStringLiteral("b%1").arg(i));
-        onClick(c, [this, i](bool on) { b_click(m_program, i, on ? 1 : 0); });
+        onClick(c, [this, i](bool on) { m_form.b_click(i, on ? 1 : 0); });
         secondLayout->addWidget(c, (i - 1) % 5, (i - 1) / 5);
         m_b[asIndex(i)] = c;
     }
     m_bsela = pushButton(second, "bsela", tr("Select All"));
     m_bseln = pushButton(second, "bseln", tr("Unslect All"));
-    onClick(m_bsela, [this](bool) { bsela_click(m_program); });
-    onClick(m_bseln, [this](bool) { bseln_click(m_program); });
+    onClick(m_bsela, [this](bool) { m_form.bsela_click(); });
+    onClick(m_bseln, [this](bool) { m_form.bseln_click(); });
     secondLayout->addWidget(m_bsela, 5, 0, 1, 2);
     secondLayout->addWidget(m_bseln, 6, 0, 1, 2);
     // These controls have no tooltip of their own; unanswered, a tooltip request would reach
@@ -405,15 +401,14 @@ void MainWindow::connectWindowButtons()
 {
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
-        // The boxes on screen go into curSettings first: Ok there shows curSettings here.
-        ReadSelection(m_program.main, m_program.cur());
+        m_form.smartgo_click();
         if (OtherWindows* windows = otherWindows()) {
             windows->smartRepeat(m_program, this);
         }
         after();
     });
     connect(m_goauto, &QPushButton::clicked, this, [this] {
-        goauto_click(m_program);
+        m_form.goauto_click();
         render();
         if (OtherWindows* windows = otherWindows()) {
             windows->studentData(m_program, this);
@@ -448,20 +443,20 @@ QGroupBox* MainWindow::buildStart(QWidget* central)
     // Start and Pause disable themselves; focus goes to the other one rather than on along the
     // tab chain.
     onClick(m_start, [this](bool) {
-        StartDrill(m_program);
+        m_form.start_click();
         after();
-        if (m_program.main.pauseEnabled) {
+        if (m_form.model().pauseEnabled) {
             m_cPause->setFocus(Qt::OtherFocusReason);
         }
     });
     onClick(m_cPause, [this](bool) {
-        PauseDrill(m_program);
+        m_form.cPause_click();
         after();
-        if (m_program.main.startEnabled) {
+        if (m_form.model().startEnabled) {
             m_start->setFocus(Qt::OtherFocusReason);
         }
     });
-    onClick(m_Reset, [this](bool) { NewDrill(m_program); });
+    onClick(m_Reset, [this](bool) { m_form.Reset_click(); });
     beginLayout->addWidget(m_start);
     beginLayout->addWidget(m_cPause);
     beginLayout->addWidget(m_Reset);
@@ -472,7 +467,7 @@ QGroupBox* MainWindow::buildStart(QWidget* central)
 void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)
 {
     connect(b, &QAbstractButton::clicked, this, [this, handler = std::move(handler)](bool on) {
-        if (m_program.main.modal != Modal::None) {
+        if (m_form.model().modal != Modal::None) {
             render();
             return;
         }
@@ -483,14 +478,14 @@ void MainWindow::onClick(QAbstractButton* b, std::function<void(bool)> handler)
 
 void MainWindow::load()
 {
-    ProgramLoad(m_program);
+    m_form.load();
     // Keeps the current pupil's lock fresh, so that the other computers of a lab see she is
     // here, and tries a save that failed again.
     auto* locks = new QTimer(this);
     locks->setObjectName(QStringLiteral("locks"));
     locks->setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(kLockRefreshEvery));
     connect(locks, &QTimer::timeout, this, [this] {
-        RefreshLocks(m_program);
+        m_form.locks_tick();
         render();
     });
     locks->start();
@@ -499,7 +494,7 @@ void MainWindow::load()
 
 void MainWindow::render()
 {
-    const MainModel& m = m_program.main;
+    const MainModel& m = m_form.model();
     for (int k = 1; k <= kOperationCount; ++k) {
         m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
@@ -566,7 +561,7 @@ void MainWindow::render()
 
 void MainWindow::showNotice()
 {
-    const QString notice = messageText(m_program.main.notice);
+    const QString notice = messageText(m_form.model().notice);
     m_notice->setText(m_notice->fontMetrics().elidedText(notice, Qt::ElideRight,
                                                          m_notice->contentsRect().width()));
     m_notice->setToolTip(notice);
@@ -588,7 +583,7 @@ void MainWindow::after()
 
 void MainWindow::syncModalWindows()
 {
-    const Modal modal = m_program.main.modal;
+    const Modal modal = m_form.model().modal;
     if (modal != Modal::Feedback && m_pop != nullptr) {
         m_pop->hide();
         m_pop->deleteLater();
@@ -602,7 +597,7 @@ void MainWindow::syncModalWindows()
     if (modal == Modal::Feedback) {
         if (m_pop == nullptr) {
             m_pop = new PopupWindow(
-                m_program, [this] { after(); }, this);
+                m_form, [this] { after(); }, this);
             const QRect g = frameGeometry();
             m_pop->move(g.center() - QPoint(m_pop->width() / 2, m_pop->height() / 2));
             m_pop->show();
@@ -612,7 +607,7 @@ void MainWindow::syncModalWindows()
     if (modal == Modal::Delay) {
         if (m_noshow == nullptr) {
             m_noshow = new DelayWindow(
-                m_program, [this] { after(); }, this);
+                m_form, [this] { after(); }, this);
             m_noshow->move(frameGeometry().topLeft() +
                            QPoint(twipsToPixels(4000, this), twipsToPixels(1500, this)));
             m_noshow->show();
@@ -623,14 +618,14 @@ void MainWindow::syncModalWindows()
 
 void MainWindow::pressAnswer(int i)
 {
-    const MainModel& m = m_program.main;
+    const MainModel& m = m_form.model();
     if (i < 1 || i > kAnswerButtons || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
         return;
     }
-    but_click(m_program, i);
+    m_form.but_click(i);
     // The next problem is what the pupil waits for: it is painted and put on screen first, and
     // the buttons and captions that come with it right after, in the same frame.
-    m_dm->setDrawing(m_program.main.problem);
+    m_dm->setDrawing(m.problem);
     if (m_dm->isVisible()) {
         m_dm->repaint();
     }
@@ -639,7 +634,7 @@ void MainWindow::pressAnswer(int i)
 
 void MainWindow::clockTick()
 {
-    ClockTick(m_program);
+    m_form.timer_tick();
     after();
 }
 
@@ -656,7 +651,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::openHelp()
 {
     // F1 does what "? Goto Help" may do, and nothing while that button is disabled.
-    if (!m_program.main.helpEnabled || m_program.main.modal != Modal::None) {
+    if (!m_form.model().helpEnabled || m_form.model().modal != Modal::None) {
         return;
     }
     // A teacher's own help file, in the working directory or beside the program, is shown by
@@ -701,9 +696,9 @@ void MainWindow::shutDownNow()
         return;
     }
     m_timer->stop();
-    PutDrillAside(m_program);
+    m_form.put_aside();
     syncModalWindows();
-    static_cast<void>(ProgramEmergencyClose(m_program));
+    static_cast<void>(m_form.shut_down_now());
     m_shutDown = true;
 }
 
@@ -724,8 +719,8 @@ void MainWindow::hideEvent(QHideEvent* event)
 void MainWindow::putAside()
 {
     // Nobody sees the drill now: its clock must not run on, timing out problem after problem.
-    if (m_program.main.pauseEnabled) {
-        PutDrillAside(m_program);
+    if (m_form.model().pauseEnabled) {
+        m_form.put_aside();
         after();
     }
 }
@@ -739,12 +734,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // A close request is never lost: an open pop-up or delay window goes with it, and the
     // drill is put aside before the files are written.
     m_timer->stop();
-    PutDrillAside(m_program);
+    m_form.put_aside();
     syncModalWindows();
     ++m_closeTries;
     // When something could not be saved the window stays open once, paused, with the notice
     // naming what was lost; the next close tries again and then ends the program regardless.
-    if (!ProgramClose(m_program) && m_closeTries < 2) {
+    if (!m_form.close_request() && m_closeTries < 2) {
         render();
         event->ignore();
         return;

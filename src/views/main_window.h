@@ -10,6 +10,7 @@
 #include <memory>
 #include <utility>
 
+#include "flow/main_form.h"
 #include "records/fact_table.h"
 
 class QAbstractButton;
@@ -25,17 +26,16 @@ class QTimer;
 
 namespace sb {
 
-struct Program;
 class ProblemView;
 class PopupWindow;
 class DelayWindow;
 class InputRules;
 
-// The main window "sb12". It holds no rule of its own: every event goes to one model handler,
-// then render() makes each widget mirror the model. Handlers are connected to `clicked` only,
-// which the program's own setChecked and setText never emit, so rendering never runs one. The
-// feedback pop-up and the delay window are opened and closed here when the model enters and leaves
-// those states; the drill clock is a QTimer that follows the model.
+// The main window "sb12". It holds no rule of its own: every event goes to one member of its
+// MainForm, then render() makes each widget mirror the model. Handlers are connected to
+// `clicked` only, which the program's own setChecked and setText never emit, so rendering never
+// runs one. The feedback pop-up and the delay window are opened and closed here when the model
+// enters and leaves those states; the drill clock is a QTimer that follows the model.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -96,7 +96,8 @@ private:
     void putAside();
     void showNotice();
 
-    Program& m_program;
+    Program& m_program; // handed to the windows this one opens; its data folder holds help
+    MainForm m_form;    // every event of this window goes to it
     std::array<QRadioButton*, 7> m_op{};
     QCheckBox* m_switch = nullptr;
     std::array<QCheckBox*, 5> m_a{};

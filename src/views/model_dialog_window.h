@@ -8,23 +8,23 @@
 #include <functional>
 #include <utility>
 
-#include "flow/program.h"
+#include "flow/main_form.h"
 
 namespace sb {
 
 // A dialog that mirrors one modal state of the main window's model (the feedback pop-up or the
 // delay window). It is opened and closed by the main window as the model enters and leaves that
 // state; the title bar's close button and Escape do not skip it. It stays over the main window
-// as that window's dialog. After forwarding an event to
-// the model it calls `changed`, so the main window renders.
+// as that window's dialog. It forwards its events to the main window's MainForm and then calls
+// `changed`, so the main window renders.
 //
 // It is not modal to the toolkit: a window blocked by a modal dialog never sees the window
 // system's close request, and the main window's close must always end the program. The main
 // window refuses its own input while the model is in a modal state instead.
 class ModelDialog : public QDialog {
 public:
-    ModelDialog(Program& program, Modal state, std::function<void()> changed, QWidget* parent)
-        : QDialog(parent), m_program(program), m_changed(std::move(changed)), m_state(state)
+    ModelDialog(MainForm& form, Modal state, std::function<void()> changed, QWidget* parent)
+        : QDialog(parent), m_form(form), m_changed(std::move(changed)), m_state(state)
     {
         // No minimise or maximise button: minimised, it would take the main window with it
         // and leave the drill waiting on a window nobody sees.
@@ -43,7 +43,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override
     {
-        if (m_program.main.modal == m_state) {
+        if (m_form.model().modal == m_state) {
             event->ignore();
             return;
         }
@@ -51,12 +51,12 @@ protected:
     }
     void reject() override
     {
-        if (m_program.main.modal != m_state) {
+        if (m_form.model().modal != m_state) {
             QDialog::reject();
         }
     }
 
-    Program& m_program;
+    MainForm& m_form;
     std::function<void()> m_changed;
 
 private:

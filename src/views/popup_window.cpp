@@ -9,15 +9,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "flow/answering.h"
-#include "flow/program.h"
+#include "flow/main_form.h"
 #include "views/core_texts_qt.h"
 #include "views/problem_view_qt.h"
 
 namespace sb {
 
-PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidget* parent)
-    : ModelDialog(program, Modal::Feedback, std::move(changed), parent)
+PopupWindow::PopupWindow(MainForm& form, std::function<void()> changed, QWidget* parent)
+    : ModelDialog(form, Modal::Feedback, std::move(changed), parent)
 {
     setObjectName(QStringLiteral("pop"));
     setWindowTitle(QStringLiteral("Sumblitz"));
@@ -63,7 +62,7 @@ PopupWindow::PopupWindow(Program& program, std::function<void()> changed, QWidge
 
 void PopupWindow::render()
 {
-    const PopupModel& pop = m_program.main.pop;
+    const PopupModel& pop = m_form.model().pop;
     m_ms->setText(showCaption(pop.heading));
     m_dp->setDrawing(pop.problem);
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
@@ -78,13 +77,13 @@ void PopupWindow::render()
 
 void PopupWindow::tick()
 {
-    pop_timer_tick(m_program);
+    m_form.pop_timer_tick();
     m_changed();
 }
 
 void PopupWindow::pressAnswer(int i)
 {
-    pop_but_click(m_program, i);
+    m_form.pop_but_click(i);
     m_changed();
 }
 

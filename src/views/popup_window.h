@@ -22,7 +22,7 @@ class ProblemView;
 class PopupWindow : public ModelDialog {
     Q_OBJECT
 public:
-    PopupWindow(Program& program, std::function<void()> changed, QWidget* parent);
+    PopupWindow(MainForm& form, std::function<void()> changed, QWidget* parent);
     void render();
     void pressAnswer(int i);
     // One tick of timer2 (its QTimer calls this).

@@ -55,8 +55,8 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
     // A new drill counts from its own first answer.
-    PauseDrill(d.p), NewDrill(d.p);
-    d.poseFactOne(), StartDrill(d.p);
+    d.mainForm.cPause_click(), d.mainForm.Reset_click();
+    d.poseFactOne(), d.mainForm.start_click();
     d.answer(Event::Right, 1000);
     EXPECT_EQ(d.rows().back().drillMs, d.rows().back().atMs);
     // The next pupil's answers go to her own file.

@@ -12,7 +12,7 @@ TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpT
 {
     Drilling d;
     EXPECT_EQ(d.p.main.but[3].caption, "4");
-    but_click(d.p, 0), but_click(d.p, 4); // no such buttons
+    d.mainForm.but_click(0), d.mainForm.but_click(4); // no such buttons
     const std::vector<std::pair<Event, const char*>> rows{
         {Event::Right, "Score: 100% Total: 1/1"}, {Event::TimeOut, "Score: 50% Total: 1/2"},
         {Event::Right, "Score: 66% Total: 2/3"},  {Event::Wrong, "Score: 50% Total: 2/4"},
@@ -95,7 +95,7 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     Drilling d([](Drilling& t) {
         t.p.cur().autoTeach = 1, t.p.cur().reviewOn = 0;
         t.p.cur().numStats[2] = {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-        op_click(t.p, OpDivR);
+        t.mainForm.op_click(OpDivR);
         t.setBoxes(Boxes{{1}, {10}});
         for (int i = 0; i < 200; ++i) {
             t.random.push({0.0}); // the remainders of the DivR table
@@ -151,10 +151,10 @@ TEST(Answering, APopupClosesOnItsLastSecondOrWithoutATimeWaitsForItsButton)
         Drilling d;
         d.p.cur().popupSeconds() = seconds;
         d.poseFactOne(); // the problem after the pop-up
-        but_click(d.p, d.p.drill.wrongSlot1);
+        d.mainForm.but_click(d.p.drill.wrongSlot1);
         int ticks = 0;
         for (; ticks < 70000 && d.p.main.modal == Modal::Feedback; ++ticks) {
-            pop_timer_tick(d.p);
+            d.mainForm.pop_timer_tick();
         }
         EXPECT_EQ(ticks, seconds > 0 ? seconds : 70000) << seconds;
     }

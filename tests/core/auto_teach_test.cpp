@@ -248,7 +248,7 @@ TEST(AutoTeach, APupilWhoIsAlwaysRightClimbsToTheEnd)
         std::vector<std::string> shown;
         for (int n = 0; n < 100000 && s.autoTeach == 1; ++n) {
             f.p.main.stageCaption = Caption();
-            f.p.main.startEnabled ? StartDrill(f.p) : f.right();
+            f.p.main.startEnabled ? f.mainForm.start_click() : f.right();
             if (!f.p.main.stageCaption.empty() &&
                 f.p.main.stageCaption != Caption(Phrase::GetReady)) {
                 shown.push_back(English(f.p.main.stageCaption));

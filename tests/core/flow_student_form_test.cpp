@@ -15,6 +15,7 @@ struct Fixture {
     FaultyFiles files;
     ProgramFixture fx{random, files};
     Program& p = fx.p;
+    MainForm& mainForm = fx.mainForm;
     fs::path dir = fx.dir.path();
     StudentForm form{p};
 
@@ -58,9 +59,9 @@ struct Fixture {
         setName(p.cur(), name);
         p.cur().autoTeach = 1;
         p.cur().loadOnStart = 1;
-        StartDrill(p);
+        mainForm.start_click();
         for (int i = 0; i < right; ++i) {
-            but_click(p, p.drill.rightSlot);
+            mainForm.but_click(p.drill.rightSlot);
         }
     }
     int askedIn(std::string_view file) const { return answersIn(dir / file); }
@@ -83,7 +84,7 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         ann.autoTeach = 1;
         writeStudentFile(f.dir, {ann, f.pupil("Bob")});
         f.drilled("Bob", 3);
-        goauto_click(f.p);
+        f.mainForm.goauto_click();
         f.form.load();
         f.select("Ann");
         ASSERT_TRUE(f.form.Repset_click());
@@ -99,7 +100,7 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         EXPECT_EQ(trimmedName(f.p.cur()), "Bob");
         EXPECT_EQ(English(f.p.main.dsword), "Bob:") << "the status panel shows him again";
         EXPECT_EQ(f.p.cur().operation, OpAdd) << "his own, not Ann's subtraction";
-        ASSERT_TRUE(ProgramClose(f.p));
+        ASSERT_TRUE(f.mainForm.close_request());
         EXPECT_EQ(ints(f.askedIn("Bob.Xtx"), f.askedIn("Ann.Xtx")), ints(3, -1));
         EXPECT_EQ(f.startUpPupil(), "Bob");
     }
@@ -113,7 +114,7 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     Fixture f;
     writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
     f.drilled("Bob", 4);
-    PauseDrill(f.p);
+    f.mainForm.cPause_click();
     SmartForm smart(f.p);
     smart.load();
     smart.godata_click();
@@ -138,9 +139,9 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         Fixture f;
         writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
         f.drilled("Ann", 2);
-        ASSERT_TRUE(ProgramClose(f.p)); // Ann.Xtx and Default.Xsx as a run left them
+        ASSERT_TRUE(f.mainForm.close_request()); // Ann.Xtx and Default.Xsx as a run left them
         f.p.run.closeStepDone = false;
-        goauto_click(f.p);
+        f.mainForm.goauto_click();
         f.form.load();
         f.select("Ann");
         f.type("Anna");
@@ -161,7 +162,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         f.form.close_request(false); // the window system's close that follows: nothing more
         EXPECT_EQ(ints(f.p.flags.smartFromStudent, f.form.model().closed), ints(0, true));
         EXPECT_EQ(trimmedName(f.p.cur()), "Anna");
-        ASSERT_TRUE(ProgramClose(f.p));
+        ASSERT_TRUE(f.mainForm.close_request());
         EXPECT_EQ(ints(f.askedIn("Anna.Xtx"), f.askedIn("Ann.Xtx")), ints(2, -1));
         EXPECT_EQ(f.startUpPupil(), "Anna");
         EXPECT_EQ(trimmedName(f.slot(2)), "Anna");
@@ -178,7 +179,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         g.select(renamed);
         g.type(fresh);
         g.form.Renam_click();
-        ASSERT_TRUE(ProgramEmergencyClose(g.p));
+        ASSERT_TRUE(g.mainForm.shut_down_now());
         EXPECT_EQ(g.startUpPupil(), comesBack);
         EXPECT_EQ(g.p.run.settingsBackup.beforeWindows(), std::nullopt)
             << "a second call has nothing to undo";
@@ -239,7 +240,7 @@ TEST(StudentForm, AClassFileStartedAnewCarriesThePupilShownLast)
     const HandSlot zed = markedSlot("Zed", 4).at(56, 1);
     writeBytes(f.dir / "Default.Xsx", concat({markedSlot("Default", 1), markedSlot("", 1), zed}));
     Program next{f.fx.services};
-    ProgramLoad(next);
+    MainForm(next).load();
     StudentForm first{next};
     first.load();
     EXPECT_EQ(fieldsOf(f.bytes(), 1), fieldsOf(concat({zed}), 1));
@@ -580,7 +581,7 @@ TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
     for (CheckBox& box : f.p.main.selection.b) {
         box.value = 0; // and is empty: made non-empty first
     }
-    goauto_click(f.p);
+    f.mainForm.goauto_click();
     // The fact table is built for the new selection.
     EXPECT_EQ(ints(f.p.cur().secondNum[1], f.p.run.drillResumable,
                    f.p.settings.startSettings.operation, f.p.drill.factCount),

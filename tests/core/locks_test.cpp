@@ -333,7 +333,7 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
         if (row.letGo) {
             fx.clock.at(*row.letGo, [&] { fs::remove(lock); });
         }
-        goauto_click(fx.p);
+        fx.mainForm.goauto_click();
         StudentForm form(fx.p);
         form.load();
 

@@ -14,7 +14,7 @@ struct Session : ProgramFixture {
     void minute() // a tick that sees the wall clock on the next minute
     {
         clock.minute = static_cast<std::int16_t>((clock.minute + 1) % 60);
-        ClockTick(p);
+        mainForm.timer_tick();
     }
     StdRandom random{20240611};
 };
@@ -25,17 +25,17 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
     Controls startUp = kIdle;
     startUp.newDrill = startUp.results = false;
     EXPECT_EQ(r.controls(), startUp) << "after start-up: no Pause, New Drill or Results";
-    StartDrill(r.p);
+    r.mainForm.start_click();
     EXPECT_EQ(r.controls(), kRunning);
     EXPECT_EQ(r.p.main.stageCaption, Caption(Phrase::GetReady));
-    PauseDrill(r.p);
+    r.mainForm.cPause_click();
     EXPECT_EQ(r.controls(), kIdle);
     EXPECT_TRUE(r.p.run.drillResumable);
-    StartDrill(r.p), EndDrill(r.p);
+    r.mainForm.start_click(), EndDrill(r.p);
     EXPECT_EQ(r.controls(), kIdle);
     EXPECT_FALSE(r.p.run.drillResumable);
     EXPECT_FALSE(r.p.main.timerEnabled);
-    NewDrill(r.p);
+    r.mainForm.Reset_click();
     startUp.results = true;
     EXPECT_EQ(r.controls(), startUp) << "New Drill greys itself";
     EXPECT_EQ(r.pictures.shown, (std::vector<int>{1, 1, 1})); // Pause, EndDrill, its SetIdle
@@ -44,18 +44,18 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         SCOPED_TRACE(delay);
         Session t;
         t.p.cur().delaySeconds() = delay;
-        StartDrill(t.p);
+        t.mainForm.start_click();
         for (int left = delay; left > 0; --left) {
             ASSERT_EQ(t.p.main.modal, Modal::Delay);
             EXPECT_EQ(English(t.p.main.delay.caption), "          Delay: " + std::to_string(left));
-            ClockTick(t.p); // the problem is shown but its countdown has not begun
+            t.mainForm.timer_tick(); // the problem is shown but its countdown has not begun
             t.right();
-            deltime_tick(t.p);
+            t.mainForm.deltime_tick();
         }
         EXPECT_EQ(ints(t.p.main.modal, t.p.main.clockStarts), ints(Modal::None, 1));
         EXPECT_EQ(English(t.p.main.dsshock), "Timer: 10 sec");
-        deltime_tick(t.p); // a late tick of the closed window's timer does nothing
-        ClockTick(t.p), ClockTick(t.p);
+        t.mainForm.deltime_tick(); // a late tick of the closed window's timer does nothing
+        t.mainForm.timer_tick(), t.mainForm.timer_tick();
         EXPECT_EQ(English(t.p.main.dsshock), "Timer: 8 sec");
         EXPECT_EQ(t.p.drill.total, 0);
         // The start sound, a tick per delay second, then a tick and picture 5 per clock second.
@@ -63,7 +63,7 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         sounds.insert(sounds.end(), static_cast<std::size_t>(delay + 2), 6);
         EXPECT_EQ(t.sound.played, sounds);
         EXPECT_EQ(t.pictures.shown, (std::vector<int>{5, 5}));
-        PutDrillAside(t.p); // the program closing: every window and its timer stop
+        t.mainForm.put_aside(); // the program closing: every window and its timer stop
         EXPECT_FALSE(t.p.main.timerEnabled || t.p.main.pop.timerEnabled ||
                      t.p.main.delay.timerEnabled || t.p.main.modal != Modal::None);
     }
@@ -71,30 +71,30 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
 
 TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
 {
-    using Change = void (*)(Program&);
+    using Change = void (*)(MainForm&);
     const std::vector<std::tuple<const char*, Change, bool>> rows{
-        {"paused", [](Program&) {}, true},
-        {"switch changed", [](Program& p) { switch_click(p, 0); }, true},
-        {"operation changed", [](Program& p) { op_click(p, OpMult); }, false},
-        {"a range added", [](Program& p) { a_click(p, 4, 1); }, false},
-        {"the first range cleared", [](Program& p) { a_click(p, 1, 0); }, false},
-        {"a second number cleared", [](Program& p) { b_click(p, 3, 0); }, false},
-        {"New Drill", [](Program& p) { NewDrill(p); }, false}};
+        {"paused", [](MainForm&) {}, true},
+        {"switch changed", [](MainForm& f) { f.switch_click(0); }, true},
+        {"operation changed", [](MainForm& f) { f.op_click(OpMult); }, false},
+        {"a range added", [](MainForm& f) { f.a_click(4, 1); }, false},
+        {"the first range cleared", [](MainForm& f) { f.a_click(1, 0); }, false},
+        {"a second number cleared", [](MainForm& f) { f.b_click(3, 0); }, false},
+        {"New Drill", [](MainForm& f) { f.Reset_click(); }, false}};
     for (const auto& [what, change, resumes] : rows) {
         SCOPED_TRACE(what);
         Session r;
         r.clock.minute = 10;
-        a_click(r.p, 2, 1); // the first two ranges of first numbers
-        StartDrill(r.p);
+        r.mainForm.a_click(2, 1); // the first two ranges of first numbers
+        r.mainForm.start_click();
         r.right(), r.minute();
         // A wrong answer, and the window minimised in its pop-up: the problem is recorded and
         // the drill paused.
-        but_click(r.p, r.p.drill.wrongSlot1);
-        PutDrillAside(r.p);
-        change(r.p);
+        r.mainForm.but_click(r.p.drill.wrongSlot1);
+        r.mainForm.put_aside();
+        change(r.mainForm);
         const Drill before = r.p.drill;
         r.clock.minute = 40; // a long pause
-        StartDrill(r.p);
+        r.mainForm.start_click();
         EXPECT_EQ(r.controls(), kRunning);
         EXPECT_EQ(ints(r.p.drill.score, r.p.drill.total), resumes ? ints(1, 2) : ints(0, 0));
         // A new drill shows no score until its first answer, not the last drill's.
@@ -103,11 +103,11 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         if (resumes) {
             EXPECT_EQ(r.p.drill.facts, before.facts);
             // the pause is not counted: the first tick sees the minute Start saw
-            ClockTick(r.p), ClockTick(r.p);
+            r.mainForm.timer_tick(), r.mainForm.timer_tick();
             EXPECT_EQ(r.p.drill.drillMinutes, 1) << "one minute, however many ticks";
         }
         ASSERT_TRUE(r.p.main.timerEnabled);
-        PutDrillAside(r.p); // minimised while a problem is posed
+        r.mainForm.put_aside(); // minimised while a problem is posed
         EXPECT_FALSE(r.p.main.timerEnabled) << "its clock stops with it";
     }
 }
@@ -117,20 +117,20 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
 TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
 {
     Session r;
-    StartDrill(r.p);
-    PauseDrill(r.p);
+    r.mainForm.start_click();
+    r.mainForm.cPause_click();
     r.p.drill.repeatList[1] = 195, r.p.drill.repeatCount = 1, r.p.drill.repeatDelay = 3;
     r.p.drill.poolCount = 1; // the rest retired: a resumed pool is not refilled
-    StartDrill(r.p);
+    r.mainForm.start_click();
     EXPECT_EQ(ints(r.p.drill.curFact, r.p.drill.poolCount), ints(195, 1));
-    PauseDrill(r.p);
+    r.mainForm.cPause_click();
     r.p.drill.poolCount = 0; // all retired: refilled, and no fact's counters are reset
     r.p.drill.fact(1).asked = 3;
-    StartDrill(r.p);
+    r.mainForm.start_click();
     EXPECT_EQ(ints(r.p.drill.poolCount, r.p.drill.fact(1).asked), ints(100, 3));
-    PauseDrill(r.p);
+    r.mainForm.cPause_click();
     r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
-    StartDrill(r.p);
+    r.mainForm.start_click();
     EXPECT_EQ(r.controls(), kIdle);
     EXPECT_FALSE(r.p.run.drillResumable);
 }
@@ -149,17 +149,17 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
         Session r;
         r.p.cur().autoTeach = autoTeach;
         r.setBoxes(boxes);
-        StartDrill(r.p);
+        r.mainForm.start_click();
         EXPECT_EQ(r.controls(), kRunning);
         EXPECT_EQ(r.boxes(), fixed);
         EXPECT_EQ(r.p.drill.poolCount, poolCount);
     }
     Session r;
-    StartDrill(r.p), r.right(), PauseDrill(r.p);
-    op_click(r.p, Op10Sub);
+    r.mainForm.start_click(), r.right(), r.mainForm.cPause_click();
+    r.mainForm.op_click(Op10Sub);
     r.setBoxes(Boxes{{1}, {10}}); // 10 Sub with only the second number 10 has no fact at all
     r.sound.played.clear();
-    StartDrill(r.p);
+    r.mainForm.start_click();
     EXPECT_EQ(English(r.p.main.stageCaption) + "|" + English(r.p.main.stageNote),
               "Nothing to drill|Choose other numbers");
     EXPECT_EQ(r.controls(), kIdle);
@@ -171,7 +171,7 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
 {
     {
         Session r; // a record shown puts its operation on the window, Add included
-        op_click(r.p, OpMult);
+        r.mainForm.op_click(OpMult);
         DrillSettings add = r.p.cur();
         add.operation = OpAdd;
         ShowSelection(r.p, add);
@@ -181,29 +181,29 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
         EXPECT_EQ(r.p.main.selection.op, OpAdd);
         // Shown over "10 Sub", the record keeps its own first numbers, not those saved then.
         r.setBoxes(Boxes{{2, 3}, oneTo(10)});
-        op_click(r.p, Op10Sub);
+        r.mainForm.op_click(Op10Sub);
         add.operation = OpAdd;
         add.firstRange = {0, 1, 0, 0, 1};
         ShowSelection(r.p, add);
         EXPECT_EQ(r.boxes(), (Boxes{{1, 4}, oneTo(10)}));
     }
     // The select buttons enable New Drill themselves, also when no box changes.
-    using Click = void (*)(Program&);
+    using Click = void (*)(MainForm&);
     const std::vector<std::pair<Click, Boxes>> rows{
-        {[](Program& p) { a_click(p, 1, 0), a_click(p, 3, 1); }, Boxes{{3}, oneTo(10)}},
-        {[](Program& p) { b_click(p, 7, 0); }, Boxes{{1}, {1, 2, 3, 4, 5, 6, 8, 9, 10}}},
-        {[](Program& p) { b_click(p, 7, 0), bsela_click(p); }, Boxes{{1}, oneTo(10)}},
-        {[](Program& p) { bseln_click(p); }, Boxes{{1}, {}}},
-        {[](Program& p) { asela_click(p); }, Boxes{oneTo(4), oneTo(10)}},
-        {[](Program& p) { aseln_click(p); }, Boxes{{}, oneTo(10)}},
-        {[](Program& p) { op_click(p, Op10Sub); }, Boxes{{1}, oneTo(10)}},
-        {[](Program& p) { switch_click(p, 0); }, Boxes{{1}, oneTo(10)}}};
+        {[](MainForm& f) { f.a_click(1, 0), f.a_click(3, 1); }, Boxes{{3}, oneTo(10)}},
+        {[](MainForm& f) { f.b_click(7, 0); }, Boxes{{1}, {1, 2, 3, 4, 5, 6, 8, 9, 10}}},
+        {[](MainForm& f) { f.b_click(7, 0), f.bsela_click(); }, Boxes{{1}, oneTo(10)}},
+        {[](MainForm& f) { f.bseln_click(); }, Boxes{{1}, {}}},
+        {[](MainForm& f) { f.asela_click(); }, Boxes{oneTo(4), oneTo(10)}},
+        {[](MainForm& f) { f.aseln_click(); }, Boxes{{}, oneTo(10)}},
+        {[](MainForm& f) { f.op_click(Op10Sub); }, Boxes{{1}, oneTo(10)}},
+        {[](MainForm& f) { f.switch_click(0); }, Boxes{{1}, oneTo(10)}}};
     for (const auto& [click, boxes] : rows) {
         SCOPED_TRACE(testing::PrintToString(boxes));
         Session r;
-        a_click(r.p, 5, 1), b_click(r.p, 11, 1); // boxes that are not there
+        r.mainForm.a_click(5, 1), r.mainForm.b_click(11, 1); // boxes that are not there
         ASSERT_FALSE(r.p.main.newDrillEnabled);
-        click(r.p);
+        click(r.mainForm);
         EXPECT_TRUE(r.p.main.newDrillEnabled);
         EXPECT_EQ(r.boxes(), boxes);
         DrillSettings read;

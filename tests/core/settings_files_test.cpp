@@ -74,7 +74,7 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     // The "10 Sub" lock starts clear, so the saved 10 Sub locks the boxes while they are shown
     // and another operation gives them back.
     EXPECT_EQ(ints(t.p.flags.firstLocked, t.p.main.selection.a[2].enabled), ints(1, false));
-    op_click(t.p, OpAdd);
+    t.mainForm.op_click(OpAdd);
     EXPECT_EQ(t.boxes(), (Boxes{{2}, oneTo(10)}));
     EXPECT_TRUE(t.p.main.selection.a[2].enabled);
 }
@@ -92,7 +92,7 @@ TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUse)
         setName(t.p.cur(), "Ann");
         t.p.cur().saveLevel() = static_cast<std::int16_t>(saveLevel);
         t.p.cur().loadOnStart = static_cast<std::int16_t>(loadOnStart);
-        ASSERT_TRUE(ProgramClose(t.p));
+        ASSERT_TRUE(t.mainForm.close_request());
         HandSlot used = originalDefaultsSlot().at(56, saveLevel).at(24, loadOnStart);
         EXPECT_EQ(readBytes(t.at("Default.Xsx")),
                   concat({originalDefaultsSlot(), HandSlot(used).name("Untitled").at(0, saveLevel),
@@ -110,12 +110,12 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     setName(t.p.cur(), "Ann");
     t.p.cur().autoTeach = 1;
     t.setBoxes(Boxes{{1}, {1}});
-    StartDrill(t.p), PauseDrill(t.p);
+    t.mainForm.start_click(), t.mainForm.cPause_click();
     for (int i = 1; i <= 10; ++i) {
         t.p.drill.fact(i).state = 0;
     }
-    a_click(t.p, 2, 1);
-    ASSERT_TRUE(ProgramClose(t.p));
+    t.mainForm.a_click(2, 1);
+    ASSERT_TRUE(t.mainForm.close_request());
     EXPECT_EQ(English(t.p.main.stageCaption) + English(t.p.main.stageNote), "Begin: 2Remove: 1");
     EXPECT_EQ(t.saved(), (Boxes{{1, 2}, {2}})) << "range 11..13 as ticked; 1 out and 2 in";
     const Bytes facts = readBytes(t.at("Ann.Xtx"));
@@ -125,14 +125,15 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     for (int i = 21; i <= 30; ++i) {
         t.p.drill.fact(i).state = 0;
     }
-    ASSERT_TRUE(ProgramClose(t.p));
+    ASSERT_TRUE(t.mainForm.close_request());
     EXPECT_EQ(t.saved(), (Boxes{{1, 2}, {2}}));
 }
 
 using Save = bool (*)(Program&);
 // Each saver: the file it replaces, the size it writes, its notice, the save itself.
 const std::vector<std::tuple<const char*, std::size_t, MessageId, Save>> kSavers{
-    {"Default.Xsx", 624, MessageId::SettingsNotSaved, [](Program& p) { return ProgramClose(p); }},
+    {"Default.Xsx", 624, MessageId::SettingsNotSaved,
+     [](Program& p) { return MainForm(p).close_request(); }},
     {"Ann.Xtx", 4800, MessageId::ResultsNotSaved, [](Program& p) { return WriteFactFile(p); }},
     {"StdDat.Xrx", 624, MessageId::None, [](Program& p) {
          StudentFile file(dataDirOf(p));
@@ -195,12 +196,12 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
                             fs::file_time_type::clock::now() - std::chrono::minutes(2));
     }
     swept.load();
-    EXPECT_TRUE(ProgramClose(swept.p));
+    EXPECT_TRUE(swept.mainForm.close_request());
     EXPECT_EQ(filesIn(swept.dir.path()), kept);
     Files loop; // a record file that is a link to itself: the save replaces the link
     loop.load();
     fs::create_symlink("Default.Xsx", loop.at("Default.Xsx"));
-    EXPECT_TRUE(ProgramClose(loop.p));
+    EXPECT_TRUE(loop.mainForm.close_request());
     EXPECT_EQ(readBytes(loop.at("Default.Xsx")).size(), 624u);
     // Started with standard input closed (as some launchers do), the program's first open file
     // gets descriptor 0, which is as good as any other.
@@ -208,7 +209,7 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     noInput.load();
     const int in = ::dup(0);
     ::close(0);
-    const bool saved = ProgramClose(noInput.p);
+    const bool saved = noInput.mainForm.close_request();
     ::dup2(in, 0), ::close(in);
     EXPECT_TRUE(saved);
     EXPECT_EQ(readBytes(noInput.at("Default.Xsx")).size(), 624u);
@@ -279,7 +280,7 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     t.load();
     t.p.cur().saveLevel() = 1;
     t.files.failRename = true, t.files.calls = 0;
-    EXPECT_FALSE(ProgramClose(t.p));
+    EXPECT_FALSE(t.mainForm.close_request());
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
     EXPECT_EQ(t.p.main.notice, noticeOf({{MessageId::SettingsNotSaved, {"Default.Xsx"}},
                                          {MessageId::ResultsNotSaved, {"Default.Xtx"}}}));
@@ -296,19 +297,20 @@ TEST(AutoTeachShutDown, StartAndCloseWithoutAnsweringNeverClimbs)
         for (int run = 1; run <= 4; ++run) {
             SCOPED_TRACE(testing::Message() << begun << " run " << run);
             Program p{t.services};
-            ProgramLoad(p);
+            MainForm window{p};
+            window.load();
             if (run == 1) {
                 p.cur().autoTeach = 1;
                 p.cur().saveLevel() = 1; // the pupil's settings come back at the next start
                 for (int n = 1; n <= begun; ++n) {
                     p.cur().activeSteps(n) = 4;
                 }
-                bseln_click(p);
+                window.bseln_click();
                 if (begun < 0) {
-                    b_click(p, 1, 1);
+                    window.b_click(1, 1);
                 }
             }
-            ASSERT_TRUE(ProgramClose(p));
+            ASSERT_TRUE(window.close_request());
             EXPECT_EQ(t.saved(), (begun < 0 ? Boxes{{1}, {1}} : Boxes{{1}, {}}));
         }
     }

@@ -25,11 +25,12 @@ struct Computer {
     StdRandom random{7};
     ProgramFixture fx{random, diskFileSystem()};
     Program& p = fx.p;
+    MainForm& mainForm = fx.mainForm;
     std::unique_ptr<StudentForm> form;
 
     StudentForm& open()
     {
-        goauto_click(p);
+        mainForm.goauto_click();
         form = std::make_unique<StudentForm>(p);
         form->load();
         return *form;
@@ -171,14 +172,14 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     ASSERT_TRUE(b.form->model().closed);
     EXPECT_EQ(trimmedName(b.p.cur()), "P01");
     a.p.cur().autoTeach = 1; // her results would be saved
-    RefreshLocks(a.p);
+    a.mainForm.locks_tick();
     EXPECT_EQ(a.p.main.notice, noticeOf({{MessageId::PupilTakenOver, {"P01"}}}));
     EXPECT_FALSE(WriteFactFile(a.p));
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx")) << "A no longer writes her results";
     a.open(), a.choose("P02"), a.form->close_click(); // A goes on with another pupil
     EXPECT_TRUE(a.p.main.notice.empty()) << "the word about P01 goes with her";
 
-    ASSERT_TRUE(ProgramClose(b.p));
+    ASSERT_TRUE(b.mainForm.close_request());
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx.lock")) << "let go at the close";
 }
 
@@ -194,7 +195,7 @@ TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
     a.choose("P02");
     a.form->onload_click(1);
     a.form->close_click();
-    ASSERT_TRUE(ProgramClose(a.p));
+    ASSERT_TRUE(a.mainForm.close_request());
     const fs::path own = lab.folder / ("Default." + hostName() + ".Xsx");
     ASSERT_TRUE(fs::exists(own) && !fs::exists(lab.folder / "Default.Xsx"));
     EXPECT_EQ(trimmedName(*decodeSettings(fieldsOf(readBytes(own), 3))), "P02");
@@ -215,10 +216,10 @@ TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
     a.add("Pia");
     a.form->start_click(); // Auto Teach on: her results are saved
     a.form->close_click();
-    StartDrill(a.p);
+    a.mainForm.start_click();
     fs::rename(lab.folder, away);
-    but_click(a.p, a.p.drill.rightSlot);
-    RefreshLocks(a.p), RefreshLocks(b.p);
+    a.mainForm.but_click(a.p.drill.rightSlot);
+    a.mainForm.locks_tick(), b.mainForm.locks_tick();
     const auto unreachable = [](const Program& p) {
         const auto& lines = p.main.notice.args;
         return std::count(lines.begin(), lines.end(), Message(MessageId::FolderUnreachable));
@@ -226,9 +227,9 @@ TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
     EXPECT_EQ(unreachable(a.p), 1);
     EXPECT_EQ(unreachable(b.p), 1);
     EXPECT_FALSE(WriteFactFile(a.p));
-    but_click(a.p, a.p.drill.rightSlot);
+    a.mainForm.but_click(a.p.drill.rightSlot);
     fs::rename(away, lab.folder);
-    RefreshLocks(a.p);
+    a.mainForm.locks_tick();
     // (The answer history, written on its own thread, says its own word until its next answer.)
     EXPECT_EQ(unreachable(a.p), 0);
     EXPECT_EQ(answersIn(lab.folder / "Pia.Xtx"), 2)

@@ -49,16 +49,16 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
     // A fact file that is there but cannot be read: the run starts from scratch, the file is
     // never written over and the notice says so.
     pupil.p.cur().loadOnStart = 1;
-    ASSERT_TRUE(ProgramClose(pupil.p)); // start-up will choose Ann
+    ASSERT_TRUE(pupil.mainForm.close_request()); // start-up will choose Ann
     const Bytes stored(4800, 0x11);
     writeBytes(pupil.at("Ann.Xtx"), stored);
     Program next{pupil.services};
     pupil.files.unreadable = {"Ann.Xtx"};
-    ProgramLoad(next);
+    MainForm(next).load();
     pupil.files.unreadable.clear();
     ASSERT_EQ(trimmedName(next.cur()), "Ann");
     EXPECT_EQ(next.main.notice, noticeOf({{MessageId::ResultsNotRead, {"Ann.Xtx"}}}));
-    EXPECT_FALSE(ProgramClose(next));
+    EXPECT_FALSE(MainForm(next).close_request());
     EXPECT_EQ(readBytes(pupil.at("Ann.Xtx")), stored);
     EXPECT_EQ(next.main.notice, noticeOf({{MessageId::ResultsKept, {"Ann.Xtx"}}}));
     ReadFactFile(next); // readable again (Student Data's OK reads it): saved as any other
@@ -355,14 +355,14 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
     ASSERT_EQ(::link(t.at("Ann.Xtx").c_str(), t.at("Anna.Xtx").c_str()), 0);
     {
         Program next{t.services};
-        ProgramLoad(next);
+        MainForm(next).load();
         EXPECT_EQ(trimmedName(next.cur()), "Anna");
         EXPECT_FALSE(std::filesystem::exists(t.at("Ann.Xtx")));
         EXPECT_EQ(std::filesystem::hard_link_count(t.at("Anna.Xtx")), 1u);
     } // and dies without a close
     // Finished on the disk at once: the next start-up still begins with Anna.
     Program again{t.services};
-    ProgramLoad(again);
+    MainForm(again).load();
     EXPECT_EQ(trimmedName(again.cur()), "Anna");
     // A pupil added under a name such a rename left as a second name starts without results;
     // a fact file of one name is somebody's own.

@@ -73,12 +73,13 @@ void failingDisk(bool full)
     }
     { // old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them
         DiskProgram earlier(dir);
-        ProgramLoad(earlier.p);
+        earlier.mainForm.load();
         setName(earlier.p.cur(), "Ann");
         earlier.p.cur().autoTeach = 1;
         earlier.p.cur().loadOnStart = 1;
-        StartDrill(earlier.p);
-        EXPECT_TRUE(ProgramClose(earlier.p)) << testing::PrintToString(earlier.p.main.notice);
+        earlier.mainForm.start_click();
+        EXPECT_TRUE(earlier.mainForm.close_request())
+            << testing::PrintToString(earlier.p.main.notice);
         Settings s;
         StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
         static_cast<void>(OpenStudentFile(f, {}));
@@ -109,15 +110,15 @@ void failingDisk(bool full)
     // Student Data window saves the pupil's facts first; the drill goes on.
     DiskProgram run(dir);
     Program& p = run.p;
-    ProgramLoad(p);
+    run.mainForm.load();
     EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
     EXPECT_FALSE(WriteFactFile(p));
     EXPECT_TRUE(test::mentions(p.main.notice, factFileName("Ann").string()))
         << testing::PrintToString(p.main.notice);
-    StartDrill(p);
-    ClockTick(p);
+    run.mainForm.start_click();
+    run.mainForm.timer_tick();
     // An answer counts as ever; its history waits in memory, named in the notice.
-    but_click(p, p.drill.rightSlot);
+    run.mainForm.but_click(p.drill.rightSlot);
     FlushAnswerHistory(p);
     EXPECT_EQ(p.drill.score, 1);
     const auto& lines = p.main.notice.args;
@@ -130,7 +131,7 @@ void failingDisk(bool full)
     EXPECT_FALSE(AppendStudent(f, p.cur()).ok()) << "a file of n slots is n * 208 bytes";
     EXPECT_FALSE(RewriteStudentFile(f, {"Ann", "Bob"}, {}, {}).ok());
     p.cur().operation = OpMult;
-    EXPECT_FALSE(ProgramClose(p));
+    EXPECT_FALSE(run.mainForm.close_request());
     EXPECT_TRUE(test::mentions(p.main.notice, std::string(kDefaultFile)) &&
                 test::mentions(p.main.notice, factFileName("Ann").string()))
         << testing::PrintToString(p.main.notice);

@@ -123,7 +123,7 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
     test::writeBytes(dir.path() / "Ann.Xtx", results);
     {
         DiskProgram first(dir.path());
-        ProgramLoad(first.p);
+        first.mainForm.load();
         setName(first.p.cur(), "Ann");
         first.p.cur().loadOnStart = 1;
         ASSERT_TRUE(SaveExitSettings(first.p.settings, false, data).ok());
@@ -140,7 +140,7 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
     };
     killWhileSaving("Rename", rename, [&] {
         DiskProgram next(dir.path());
-        ProgramLoad(next.p);
+        next.mainForm.load();
         StudentFile f(data);
         const auto listed = OpenStudentFile(f, {});
         EXPECT_EQ(listed.size(), 1u);

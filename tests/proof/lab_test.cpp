@@ -55,9 +55,10 @@ void pause(std::mt19937& rng)
 // A drill of `right` right answers.
 int drill(Program& p, int right)
 {
-    StartDrill(p);
+    MainForm window{p};
+    window.start_click();
     for (int i = 0; i < right; ++i) {
-        but_click(p, p.drill.rightSlot);
+        window.but_click(p.drill.rightSlot);
     }
     return right;
 }
@@ -77,10 +78,10 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
 {
     std::mt19937 rng(static_cast<unsigned>(process * 1000 + round));
     DiskProgram pc(folder);
-    ProgramLoad(pc.p);
+    pc.mainForm.load();
     int& refused = ledger->refused[process][round];
     {
-        goauto_click(pc.p);
+        pc.mainForm.goauto_click();
         StudentForm form(pc.p);
         form.load();
         const auto giveUp = [&] { ++refused, form.cancel_click(); };
@@ -131,7 +132,7 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
     }
     const int right = drill(pc.p, std::uniform_int_distribution<int>(1, 6)(rng));
     pause(rng);
-    if (ProgramClose(pc.p)) {
+    if (pc.mainForm.close_request()) {
         ledger->answers[process][round] = right;
     }
 }
@@ -239,21 +240,21 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
     const fs::path folder = labFolder(dir, "same-");
     {
         DiskProgram first(folder);
-        ProgramLoad(first.p);
-        goauto_click(first.p);
+        first.mainForm.load();
+        first.mainForm.goauto_click();
         StudentForm form(first.p);
         form.load();
         form.newstudent_change("Sam");
         form.addstudent_click();
         form.start_click();
         form.close_click();
-        ASSERT_TRUE(ProgramClose(first.p));
+        ASSERT_TRUE(first.mainForm.close_request());
     }
     constexpr int kRounds = 20;
     const Ledger* ledger = forked(2, kRounds, [&](int process, int round, Ledger* l) {
         DiskProgram pc(folder);
-        ProgramLoad(pc.p);
-        goauto_click(pc.p);
+        pc.mainForm.load();
+        pc.mainForm.goauto_click();
         StudentForm form(pc.p);
         form.load();
         form.studentlist_click(*form.FindListed("Sam"));
@@ -265,7 +266,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         const int right = drill(pc.p, 1 + process + round % 3);
         std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here a while
         // Her file as this session left it, which holds at least its answers.
-        const bool closed = ProgramClose(pc.p);
+        const bool closed = pc.mainForm.close_request();
         const int after = answersIn(folder / "Sam.Xtx");
         l->answers[process][round] = closed && after >= right ? after : -1000;
     });

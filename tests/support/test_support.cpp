@@ -267,7 +267,7 @@ Drilling::Drilling(void (*tweak)(Drilling&)) : ProgramFixture(random, diskFileSy
         tweak(*this);
     }
     poseFactOne();
-    StartDrill(p);
+    mainForm.start_click();
     sound.played.clear();
     pictures.shown.clear();
 }
@@ -278,9 +278,9 @@ std::string Drilling::answer(Event e, std::int64_t ms)
     poseFactOne();
     if (e == Event::TimeOut) {
         p.drill.shockLeft = 1;
-        ClockTick(p);
+        mainForm.timer_tick();
     } else {
-        but_click(p, e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
+        mainForm.but_click(e == Event::Right ? p.drill.rightSlot : p.drill.wrongSlot1);
     }
     const PopupModel& pop = p.main.pop;
     const std::string shown = English(pop.heading) + " " + pop.problem.text + " " + pop.but[1] +
@@ -289,7 +289,7 @@ std::string Drilling::answer(Event e, std::int64_t ms)
         return "";
     }
     clock.ms += 5000; // the pop-up's time counts for nothing
-    pop_but_click(p, p.drill.rightSlot);
+    mainForm.pop_but_click(p.drill.rightSlot);
     return shown;
 }
 

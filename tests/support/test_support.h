@@ -29,6 +29,7 @@
 #include "flow/feedback.h"
 #include "flow/lifecycle.h"
 #include "flow/main_form.h"
+#include "flow/main_selection.h"
 #include "flow/program.h"
 #include "flow/run_control.h"
 #include "flow/smart_form.h"
@@ -314,11 +315,12 @@ struct ProgramFixture {
     RecordingPictures pictures;
     Services services;
     Program p;
+    MainForm mainForm{p}; // the main window's events
 
     Path at(std::string_view file) const { return dir.path() / file; }
     // The program's own handlers, as a pupil uses them.
-    void load() { ProgramLoad(p); }
-    void right() { but_click(p, p.drill.rightSlot); }
+    void load() { mainForm.load(); }
+    void right() { mainForm.but_click(p.drill.rightSlot); }
     Controls controls() const;
     // The selection boxes of the main window.
     Boxes boxes() const;

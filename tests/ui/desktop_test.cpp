@@ -91,7 +91,7 @@ TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
             test::Ui f;
             f.p.cur().autoTeach = teach; // the pupil the Student Data window shows
             PopupWindow pop(
-                f.p, [] {}, &f.main);
+                f.mainForm, [] {}, &f.main);
             StudentWindow student(f.p, {}, &f.main);
             ResultsWindow results(f.p, &f.main);
             const std::pair<QWidget*, const char*> labels[] = {

@@ -174,7 +174,7 @@ TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesAndPopupWidth)
     EXPECT_EQ(f.p.main.selection.b[3].value, 1) << "a click ticks a greyed box";
     for (const char* text : {"2 + 3 = 5", "209 -  10 = 20 R 9"}) {
         f.p.main.pop.problem.text = text;
-        PopupWindow pop(f.p, {}, &f.main);
+        PopupWindow pop(f.mainForm, {}, &f.main);
         auto* dp = find<ProblemView>(pop, "dp");
         EXPECT_GE(dp->width(), QFontMetrics(dp->font()).horizontalAdvance(QString(text))) << text;
         EXPECT_GE(pop.width(), twipsToPixels(6000, &pop));
