@@ -3,6 +3,7 @@
 // counts and records, through the program's own handlers.
 
 #include "drill/answering.h"
+#include "flow/captions.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -11,6 +12,7 @@ namespace {
 TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpTo32767)
 {
     Drilling d;
+    EXPECT_EQ(English(scoreCaption(d.p.drill)), "Score: 0%") << "before any answer";
     EXPECT_EQ(d.p.main.but[3].caption, "4");
     d.mainForm.but_click(0), d.mainForm.but_click(4); // no such buttons
     const std::vector<std::pair<Event, const char*>> rows{

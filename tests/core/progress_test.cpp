@@ -212,8 +212,9 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
             answer(7, 8, R, 1000, kNow - 2 * kDay),
             answer(7, 8, R, 4000, kNow - kDay),
             answer(3, 3, R, 2000, kNow),
-            answer(4, 4, R, 1000, kNow - 6 * kDay),  // the week's first day
-            answer(5, 5, W, 1000, kNow - 7 * kDay)}; // the day before it
+            answer(4, 4, R, 1000, kNow - 6 * kDay),   // the week's first day
+            answer(5, 5, W, 1000, kNow - 7 * kDay),   // the day before it
+            answer(2, 3, R, 1000, kNow - 14 * kDay)}; // two weeks ago: in neither week
         ASSERT_EQ(opened.db->append(rows), Status());
         ASSERT_EQ(opened.db->setSetting(kFluentSetting, 4000), Status());
     }

@@ -169,7 +169,7 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
         << "nor removed nor renamed while in use";
 
     b.form->takeover_click();
-    ASSERT_TRUE(b.form->model().closed);
+    ASSERT_TRUE(b.form->model().closed && !b.form->model().takeOver);
     EXPECT_EQ(trimmedName(b.p.cur()), "P01");
     a.p.cur().autoTeach = 1; // her results would be saved
     a.mainForm.locks_tick();
