@@ -112,6 +112,12 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
         }
         EXPECT_TRUE(f.alone());
     }
+    // A share without hard links says so with any of three errors: the lock is made in place.
+    for (const int why : {EPERM, ENOTSUP, ENOSYS}) {
+        Folder f;
+        f.files.failLink = true, f.files.linkError = why;
+        EXPECT_TRUE(f.attempt().taken()) << why;
+    }
 }
 
 // This computer's lock names it, this process and the time (on this computer's clock), and

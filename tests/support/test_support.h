@@ -126,6 +126,7 @@ struct FaultyFiles final : FileSystem {
     std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
     bool failLink = false;
+    int linkError = EPERM;  // how a failLink share refuses a lock's hard link
     bool failWrite = false; // writes in place find the disk full
     bool failRead = false;
     int failNoReplace = 0;            // moveNoReplace fails with this error (a share that has none)
@@ -201,7 +202,7 @@ struct FaultyFiles final : FileSystem {
     Status addName(const Path& from, const Path& to) override
     {
         cue("addName", from);
-        return failLink ? Status::fail(EPERM) : disk().addName(from, to);
+        return failLink ? Status::fail(linkError) : disk().addName(from, to);
     }
     Status move(const Path& from, const Path& to) override
     {
