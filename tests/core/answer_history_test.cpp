@@ -47,11 +47,17 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     d.answer(Event::Wrong, 2250);
     d.answer(Event::TimeOut, 10000);
     d.answer(Event::Right, 999);
+    d.answer(Event::Right, -5000), d.answer(Event::Right, 86'400'001);
     // The pop-up's right answer is no answer of its own; the clock restarts with each problem.
-    EXPECT_EQ(d.rows(), (std::vector<AnswerRow>{row(1500, AnswerOutcome::Right, "2", 1500),
-                                                row(3750, AnswerOutcome::Wrong, "3", 2250),
-                                                row(18750, AnswerOutcome::TimeOut, "", 10000),
-                                                row(24749, AnswerOutcome::Right, "2", 999)}));
+    // A time counts from 0 (the clock set back meanwhile) up to a day (a computer that slept
+    // with the problem up); the rows come in the order of their times.
+    EXPECT_EQ(d.rows(),
+              (std::vector<AnswerRow>{row(1500, AnswerOutcome::Right, "2", 1500),
+                                      row(3750, AnswerOutcome::Wrong, "3", 2250),
+                                      row(18750, AnswerOutcome::TimeOut, "", 10000),
+                                      row(19749, AnswerOutcome::Right, "2", 0),
+                                      row(24749, AnswerOutcome::Right, "2", 999),
+                                      row(86'419'750, AnswerOutcome::Right, "2", 86'400'000)}));
     EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
     // A new drill counts from its own first answer.
@@ -66,7 +72,7 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     const auto bo = HistoryDb::open(d.at("Bo.history.sqlite"), false);
     ASSERT_TRUE(bo.db);
     EXPECT_EQ(bo.db->rows(0, 0)->size(), 1u);
-    EXPECT_EQ(d.rows().size(), 5u);
+    EXPECT_EQ(d.rows().size(), 7u);
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.
     setName(d.p.cur(), "");
     d.answer(Event::Right, 100);

@@ -37,6 +37,8 @@ TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpT
         EXPECT_EQ(fact.asked - fact.correct, 2);
     }
     EXPECT_EQ(fact.asked, 32767);
+    PauseDrill(d.p), NewDrill(d.p);
+    EXPECT_EQ(d.p.main.dsscore, MainModel{}.dsscore) << "the last drill's score goes with it";
 }
 
 TEST(Answering, RowPercentCountsUpToAverageOverAndThenKeepsARunningAverage)

@@ -112,6 +112,12 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
         }
         EXPECT_TRUE(f.alone());
     }
+    // A share without hard links says so with any of three errors: the lock is made in place.
+    for (const int why : {EPERM, ENOTSUP, ENOSYS}) {
+        Folder f;
+        f.files.failLink = true, f.files.linkError = why;
+        EXPECT_TRUE(f.attempt().taken()) << why;
+    }
 }
 
 // This computer's lock names it, this process and the time (on this computer's clock), and
@@ -139,64 +145,50 @@ TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
 TEST(Locks, AFailureSaysWhyByItsCodeNotByAnErrno)
 {
     const Message what(MessageId::SettingsNotStored, {"Ann"});
-    const auto failed = [](Status status) {
-        return FileOutcome{"/class/StdDat.Xrx", FileOutcome::Action::Save, status};
+    const auto said = [&](Status status, std::optional<LockHolder> busy = std::nullopt) {
+        return failureMessage(what, {"/class/StdDat.Xrx", FileOutcome::Action::Save, status}, busy);
     };
-    const LockHolder pc12{"PC-12", 7, 0, 0, 0};
-    struct Row {
-        const char* name;
-        Status status;
-        std::optional<LockHolder> busy;
-        Message said;
+    const auto fileFailed = [&](Message why) {
+        return Message(MessageId::BecauseFileFailed, {what, "StdDat.Xrx", std::move(why)});
     };
-    const std::vector<Row> rows{
-        {"done", {}, std::nullopt, {}},
-        {"the list busy",
-         Status::refuse(StatusCode::InUse),
-         pc12,
-         {MessageId::BecauseListBusy, {what, "PC-12"}}},
-        {"removed",
-         Status::refuse(StatusCode::Removed),
-         std::nullopt,
-         {MessageId::BecauseRemovedElsewhere, {what}}},
-        {"the list full",
-         Status::refuse(StatusCode::ClassFull),
-         std::nullopt,
-         {MessageId::BecauseFileFailed, {what, "StdDat.Xrx", MessageId::ReasonClassFull}}},
-        {"a system refusal with no such file",
-         Status::fail(ENOENT),
-         std::nullopt,
-         {MessageId::BecauseFileFailed, {what, "StdDat.Xrx", Status::fail(ENOENT).message()}}},
-        {"not open",
-         Status::refuse(StatusCode::NotOpen),
-         std::nullopt,
-         {MessageId::BecauseFileFailed, {what, "StdDat.Xrx", MessageId::ReasonUnreadable}}}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(failureMessage(what, failed(row.status), row.busy), row.said);
-    }
-    EXPECT_EQ(fileTrouble(failed(Status::refuse(StatusCode::Kept))),
+    EXPECT_EQ(said({}), Message()) << "done";
+    EXPECT_EQ(said(Status::refuse(StatusCode::InUse), LockHolder{"PC-12", 7, 0, 0, 0}),
+              Message(MessageId::BecauseListBusy, {what, "PC-12"}));
+    EXPECT_EQ(said(Status::refuse(StatusCode::Removed)),
+              Message(MessageId::BecauseRemovedElsewhere, {what}));
+    EXPECT_EQ(said(Status::refuse(StatusCode::ClassFull)), fileFailed(MessageId::ReasonClassFull));
+    EXPECT_EQ(said(Status::fail(ENOENT)), fileFailed(Status::fail(ENOENT).message()));
+    EXPECT_EQ(said(Status::refuse(StatusCode::NotOpen)), fileFailed(MessageId::ReasonUnreadable));
+    EXPECT_EQ(fileTrouble({"/class/StdDat.Xrx", FileOutcome::Action::Save,
+                           Status::refuse(StatusCode::Kept)}),
               Message(MessageId::StudentsNotSaved, {"StdDat.Xrx"}));
 }
 
 // Two copies break the same stale lock at once: the one that moved it aside finds a fresh lock
 // there (the other copy broke the stale one and took the name first), gives it back, and leaves
 // nothing beside it. When a third copy has taken the name again meanwhile, the third keeps it.
-// The same without hard links (an SMB share): a rename that never replaces.
+// The same without hard links (an SMB share): a rename that never replaces, and where the share
+// has none of those either, a rename while the name is free.
 TEST(Locks, AFreshLockMovedAsideWhileBreakingIsGivenBack)
 {
     struct Row {
         const char* name;
         bool hardLinks;
         bool retakenMeanwhile;
+        int noReplace; // the error of a rename that never replaces; 0: there is one
     };
     for (const Row row :
-         {Row{"hard links", true, false}, Row{"hard links, name taken again", true, true},
-          Row{"no hard links", false, false},
-          Row{"no hard links, name taken again", false, true}}) {
+         {Row{"hard links", true, false, 0}, Row{"hard links, name taken again", true, true, 0},
+          Row{"no hard links", false, false, 0},
+          Row{"no hard links, name taken again", false, true, 0},
+          Row{"nor a rename that never replaces", false, false, EINVAL},
+          Row{"nor that, name taken again", false, true, EINVAL},
+          Row{"nor that (ENOSYS)", false, false, ENOSYS},
+          Row{"nor that (ENOTSUP)", false, false, ENOTSUP}}) {
         SCOPED_TRACE(row.name);
         Folder f;
         f.files.failLink = !row.hardLinks;
+        f.files.failNoReplace = row.noReplace;
         f.plant(lockText("PC-12", 4242), 65s);
         const std::string fresh = lockText("PC-7", 77);
         const std::string third = lockText("PC-9", 99);
@@ -356,6 +348,10 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
             EXPECT_EQ(std::string(left.begin(), left.end()), lockText("PC-12", 4242));
         }
     }
+    // A folder that cannot be asked has no lock to wait for.
+    Folder f;
+    const LockAttempt lost = waitForLock(f.files, f.clock, f.dir.path() / "gone" / "x.lock", 10s);
+    EXPECT_EQ(ints(lost.status.error(), f.clock.slept.count()), ints(ENOENT, 0));
 }
 
 } // namespace

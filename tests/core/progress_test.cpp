@@ -160,6 +160,8 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
         << "as often wrong as 7 x 8, and first in the grid's order";
     EXPECT_EQ(m.days.size(), 3u);
     EXPECT_EQ(m.grid.cell[7][8].answers, 2);
+    LoadProgress(m, dir.path() / "none", kNow, 0); // then a pupil without a history
+    EXPECT_TRUE(m.days.empty() && m.confusions.empty()) << "nothing left of the last one";
 }
 
 // A tiny RFC 4180 reader: the fields of each line.
@@ -236,6 +238,11 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
             {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "0", "", "0", ""},
             {"Dee", "Addition, 1-10 by 1-10", "Off", "2026-05-20", "0", "", "0", ""},
             {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));
+    // One level's pupils stay in the order of their names, either way.
+    SortOverview(overview, OverviewColumn::Level, true);
+    EXPECT_EQ(overview[1].name + overview[2].name, "CyDee");
+    SortOverview(overview, OverviewColumn::Level, false);
+    EXPECT_EQ(overview[0].name + overview[1].name, "CyDee");
     SortOverview(overview, OverviewColumn::LastDrill, false);
     EXPECT_EQ(overview.front().name, "Dee") << "the earliest first, those who never drilled last";
     std::vector<PupilOverview> percents(2);

@@ -80,6 +80,7 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
         {"con .x", "%63on .x.Xtx"},
         {"aux", "%61ux.Xtx"},
         {"lpt9", "%6Cpt9.Xtx"},
+        {"com0", "%63om0.Xtx"},
         {"COM", "COM.Xtx"},
         {"LPT10", "LPT10.Xtx"},
         {"Comb", "Comb.Xtx"},
@@ -143,6 +144,7 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
                    FindStudentInFile(t.students, "cy").value_or(-1),
                    ReadStudent(t.students, 3)->operation, t.students.repaired()),
               ints(4, -1, 6, false));
+    EXPECT_FALSE(ReadStudent(t.students, 0)) << "slot 1 is the header, no pupil";
     DrillSettings dan = t.p.settings.defaultSettings;
     setName(dan, "Maximilian Alexander Huber");
     ASSERT_TRUE(AppendStudent(t.students, dan).ok());

@@ -127,8 +127,10 @@ struct FaultyFiles final : FileSystem {
     std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
     bool failLink = false;
+    int linkError = EPERM;  // how a failLink share refuses a lock's hard link
     bool failWrite = false; // writes in place find the disk full
     bool failRead = false;
+    int failNoReplace = 0;            // moveNoReplace fails with this error (a share that has none)
     std::set<std::string> unreadable; // file names whose reads fail
     int calls = 0; // calls of the record files' part, not the listing's nor the locks'
     // Run before each call of the locks' part, with the call's name ("createExclusive",
@@ -201,7 +203,7 @@ struct FaultyFiles final : FileSystem {
     Status addName(const Path& from, const Path& to) override
     {
         cue("addName", from);
-        return failLink ? Status::fail(EPERM) : disk().addName(from, to);
+        return failLink ? Status::fail(linkError) : disk().addName(from, to);
     }
     Status move(const Path& from, const Path& to) override
     {
@@ -209,7 +211,8 @@ struct FaultyFiles final : FileSystem {
     }
     Status moveNoReplace(const Path& from, const Path& to) override
     {
-        return cue("moveNoReplace", from), disk().moveNoReplace(from, to);
+        cue("moveNoReplace", from);
+        return failNoReplace != 0 ? Status::fail(failNoReplace) : disk().moveNoReplace(from, to);
     }
     Status present(const Path& path) override { return cue("present", path), disk().present(path); }
     Status unlink(const Path& path) override { return cue("unlink", path), disk().unlink(path); }
