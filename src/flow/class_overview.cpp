@@ -199,7 +199,10 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
         if (byText) {
             const std::string x = c == OverviewColumn::Name ? a.name : English(a.level);
             const std::string y = c == OverviewColumn::Name ? b.name : English(b.level);
-            return descending ? y < x : x < y;
+            if (x != y) {
+                return descending ? y < x : x < y;
+            }
+            return a.name < b.name;
         }
         const auto x = key(a);
         const auto y = key(b);
