@@ -291,6 +291,8 @@ TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
         }
         got.lock.release();
         EXPECT_EQ(fs::exists(f.lock), !ours) << "released only when still this one's";
+        EXPECT_EQ(got.lock.refresh(), Status()) << "a lock let go is not made again";
+        EXPECT_EQ(fs::exists(f.lock), !ours);
     }
 }
 
