@@ -10,29 +10,29 @@ Caption scoreCaption(const Drill& d)
     // 64-bit product: score x 100 would leave 32 bits after about 21 million answers.
     const std::int64_t pct =
         d.total > 0 ? static_cast<std::int64_t>(d.score) * 100 / d.total : std::int64_t{0};
-    return Caption(Phrase::ScoreLabel) << " " + std::to_string(pct) + "%";
+    return Caption(Phrase::ScoreLabel) << " " << std::to_string(pct) << "%";
 }
 
 Caption totalCaption(const Drill& d)
 {
-    return Caption(" ") << Phrase::TotalLabel
-                        << " " + std::to_string(d.score) + "/" + std::to_string(d.total);
+    return Caption(" ") << Phrase::TotalLabel << " " << std::to_string(d.score) << "/"
+                        << std::to_string(d.total);
 }
 
 Caption timerCaption(std::int16_t shockLeft)
 {
-    return Caption(Phrase::TimerLabel) << " " + std::to_string(shockLeft) + " " << Phrase::Sec;
+    return Caption(Phrase::TimerLabel) << " " << std::to_string(shockLeft) << " " << Phrase::Sec;
 }
 
 Caption timeCaption(std::int16_t drillMinutes)
 {
-    return Caption(" ") << Phrase::TimeLabel << " " + std::to_string(drillMinutes) + " "
+    return Caption(" ") << Phrase::TimeLabel << " " << std::to_string(drillMinutes) << " "
                         << Phrase::Min;
 }
 
 Caption delayCaption(int secondsLeft)
 {
-    return Caption("          ") << Phrase::DelayLabel << " " + std::to_string(secondsLeft);
+    return Caption("          ") << Phrase::DelayLabel << " " << std::to_string(secondsLeft);
 }
 
 void ShowScore(Program& p)

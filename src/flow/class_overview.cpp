@@ -33,8 +33,14 @@ Caption boxesText(std::span<const std::int16_t> boxes)
         while (j + 1 < boxes.size() && boxes[j + 1] == 1) {
             ++j;
         }
-        out +=
-            (out.empty() ? "" : ", ") + std::to_string(i) + (j > i ? "-" + std::to_string(j) : "");
+        // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict, wrongly) about a literal
+        // prefixed to a temporary with operator+.
+        out += out.empty() ? "" : ", ";
+        out += std::to_string(i);
+        if (j > i) {
+            out += '-';
+            out += std::to_string(j);
+        }
         i = j + 1;
     }
     return out.empty() ? Caption(Phrase::NoneTicked) : Caption(out);
@@ -164,11 +170,11 @@ Caption OverviewText(const PupilOverview& p, OverviewColumn c)
     case OverviewColumn::WeekAnswers:
         return Caption(std::to_string(p.weekAnswers));
     case OverviewColumn::WeekPercent:
-        return Caption(p.weekPercent < 0 ? "" : std::to_string(p.weekPercent) + "%");
+        return p.weekPercent < 0 ? Caption() : Caption(std::to_string(p.weekPercent)) << "%";
     case OverviewColumn::Fluent:
         return Caption(std::to_string(p.fluentFacts));
     case OverviewColumn::Trend:
-        return Caption(!p.trend ? "" : (*p.trend > 0 ? "+" : "") + std::to_string(*p.trend));
+        return !p.trend ? Caption() : Caption(*p.trend > 0 ? "+" : "") << std::to_string(*p.trend);
     }
     return {};
 }

@@ -73,7 +73,7 @@ void beginNextWhenNoneLeft(Step& t)
     for (int n = 1; n <= last; ++n) {
         if (s.activeSteps(n) == 0) {
             s.secondNum[asIndex(n)] = 1;
-            t.out.stageCaption = Caption(Phrase::BeginLabel) << " " + std::to_string(n);
+            t.out.stageCaption = Caption(Phrase::BeginLabel) << " " << std::to_string(n);
             BuildPool(t.d, s, PoolMode::ResetRow, i16(n));
             return;
         }
@@ -95,7 +95,7 @@ void advanceAndRetire(Step& t)
         if (s.answerCount(n) >= s.averageOver() && s.percentCorrect(n) >= s.advancePercent() &&
             n < kLastSecond && s.activeSteps(n + 1) == 0) {
             s.secondNum[asIndex(n + 1)] = 1;
-            t.out.stageCaption = Caption(Phrase::BeginLabel) << " " + std::to_string(n + 1);
+            t.out.stageCaption = Caption(Phrase::BeginLabel) << " " << std::to_string(n + 1);
             BuildPool(t.d, s, PoolMode::ResetRow, i16(n + 1));
         }
         // activeSteps only has to stay non-zero once a number has begun; it stops at the top.
@@ -105,7 +105,7 @@ void advanceAndRetire(Step& t)
             s.secondNum[asIndex(n)] = 0;
             s.answerCount(n) = 0;
             s.percentCorrect(n) = 0;
-            t.out.stageNote = Caption(Phrase::RemoveLabel) << " " + std::to_string(n);
+            t.out.stageNote = Caption(Phrase::RemoveLabel) << " " << std::to_string(n);
             retired = true;
         }
     }
@@ -136,7 +136,7 @@ void reviewCycle(Step& t)
         }
         s.reviewLeft = s.reviewLength();
         s.reviewCount = 0;
-        t.out.stageCaption = Caption(":") << Phrase::ReviewTo << " " + std::to_string(k);
+        t.out.stageCaption = Caption(":") << Phrase::ReviewTo << " " << std::to_string(k);
         BuildPool(t.d, s, PoolMode::ResetAll, 0);
         ResetCounters(t.d);
     }
@@ -187,7 +187,7 @@ void advanceRanges(Step& t)
             s.firstRange[asIndex(r + 1)] == 0) {
             s.firstRange[asIndex(r + 1)] = 1;
             t.out.stageCaption = Caption(":")
-                                 << Phrase::Begin << " " + std::string(rangeName[asIndex(r + 1)]);
+                                 << Phrase::Begin << " " << std::string(rangeName[asIndex(r + 1)]);
             t.out.stageNote = Caption(" ");
         }
         s.firstRange[asIndex(r)] = 0;
