@@ -2,6 +2,7 @@
 #include "platform/file_system.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <random>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -20,13 +22,26 @@ namespace sb {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// This computer's name as the system gives it; empty when it gives none.
+std::string systemHostName()
+{
+    std::array<char, 256> name{};
+    if (::gethostname(name.data(), name.size()) != 0) {
+        return {};
+    }
+    return {name.data(), ::strnlen(name.data(), name.size())};
+}
+
+} // namespace
+
 std::string hostName()
 {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
+    std::string host = systemHostName();
+    if (host.empty()) {
         return "host";
     }
-    std::string host(name);
     // Only what stands in any file name: the separator and slashes are replaced.
     for (char& c : host) {
         if (c == '/' || c == '\\' || c == '-' || c < ' ') {
@@ -38,11 +53,10 @@ std::string hostName()
 
 std::string machineName()
 {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == 0) {
+    std::string machine = systemHostName();
+    if (machine.empty()) {
         return hostName();
     }
-    std::string machine(name);
     for (char& c : machine) {
         c = c < ' ' ? '_' : c; // one line in the lock file
     }

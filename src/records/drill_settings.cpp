@@ -40,10 +40,10 @@ void LoadOriginalDefaults(Settings& settings)
     d.stopOn = 2;
     d.tag = 0;
     d.reviewOn = 1;
-    for (std::size_t i = 1; i <= 4; ++i) {
+    d.firstRange[1] = 1;
+    for (std::size_t i = 2; i <= 4; ++i) {
         d.firstRange[i] = 0;
     }
-    d.firstRange[1] = 1;
     for (std::size_t i = 1; i <= 10; ++i) {
         d.secondNum[i] = 1;
     }

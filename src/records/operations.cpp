@@ -9,8 +9,9 @@ namespace {
 
 constexpr bool RowsByCode()
 {
-    for (std::size_t i = 1; i < kOperations.size(); ++i) {
-        if (static_cast<std::size_t>(kOperations[i].code) != i) {
+    int code = 0; // row 0 stands for no operation, code 0
+    for (const OperationRow& row : kOperations) {
+        if (static_cast<int>(row.code) != code++) {
             return false;
         }
     }

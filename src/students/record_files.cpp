@@ -457,20 +457,20 @@ std::vector<std::string> mergedNames(const std::vector<std::string>& entries,
 {
     const std::unordered_set<std::string> disk(onDisk.begin(), onDisk.end());
     const std::unordered_set<std::string> opened(base.begin(), base.end());
-    std::unordered_set<std::string> mine;
     std::unordered_set<std::string> taken;
     std::vector<std::string> merged;
     for (const std::string& entry : entries) {
         std::string name = trimBlanks(entry);
-        mine.insert(name);
         const bool removedElsewhere = opened.contains(name) && !disk.contains(name);
         if (!name.empty() && !removedElsewhere && taken.insert(name).second) {
             merged.push_back(std::move(name));
         }
     }
     for (const std::string& name : onDisk) {
-        const bool addedElsewhere = !opened.contains(name) && !mine.contains(name);
-        if (!name.empty() && !fixedEntryName(name) && addedElsewhere && taken.insert(name).second) {
+        // added elsewhere: not in the file as this window found it (a name this window
+        // added is taken already)
+        if (!name.empty() && !fixedEntryName(name) && !opened.contains(name) &&
+            taken.insert(name).second) {
             merged.push_back(name);
         }
     }

@@ -89,6 +89,9 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
         EXPECT_EQ(t.step(), captions);
         EXPECT_EQ(ints(t.s.operation, t.p.main.selection.op), ints(opAfter, opAfter));
         EXPECT_EQ(selectionOf(t.s), boxesAfter);
+        Drill fresh = t.p.drill;
+        BuildPool(fresh, t.s, PoolMode::ResetAll, 0);
+        EXPECT_EQ(t.p.drill.pool, fresh.pool) << "the pool holds what the boxes show";
         // a step that stays on the level only counts itself in reviewCount
         const bool stays = boxes == boxesAfter;
         EXPECT_EQ(ints(t.counters(), t.s.answerCount(7), t.s.reviewCount),
@@ -209,8 +212,10 @@ TEST(AutoTeach, ReviewStartsAtStep200EndsAfter100WithFreshCountersAndTheCountWra
     Teaching one(OpAdd, Boxes{{1}, {1}}, {1}); // a review of 1 alone ends on 1
     one.s.reviewOn = one.s.reviewLeft = 1;
     one.s.reviewAfter() = 32767;
+    one.p.drill.fact(one.p.drill.pool[1]).asked = 3;
     static_cast<void>(AutoTeachStep(one.p.settings, one.p.drill, one.random));
     EXPECT_EQ(selectionOf(one.s), (Boxes{{1}, {1}}));
+    EXPECT_EQ(one.p.drill.fact(one.p.drill.pool[1]).asked, 3) << "its facts go on as they were";
     Teaching none(OpAdd, Boxes{{1}, {}}, {}); // a damaged record: no box in play
     none.s.reviewCount = none.s.reviewAfter();
     EXPECT_EQ(none.step(), ":Rev 1 to 0|-");

@@ -124,6 +124,10 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
 // says so as "host since hh:mm" in local time.
 TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
 {
+    std::string systemName;
+    std::ifstream kernel("/proc/sys/kernel/hostname");
+    std::getline(kernel, systemName);
+    EXPECT_EQ(machineName(), systemName);
     Folder f;
     f.clock.ms = kAtTenTwo * 1000 + 999;
     const LockAttempt got = f.attempt();

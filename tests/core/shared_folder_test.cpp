@@ -195,7 +195,9 @@ TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
     a.choose("P02");
     a.form->onload_click(1);
     a.form->close_click();
+    a.p.cur().teachSet[1] = 321; // as a drill with Auto Teach leaves it
     ASSERT_TRUE(a.mainForm.close_request());
+    EXPECT_EQ(lab.records().at(1).teachSet[1], 321) << "her record goes back to her slot";
     const fs::path own = lab.folder / ("Default." + hostName() + ".Xsx");
     ASSERT_TRUE(fs::exists(own) && !fs::exists(lab.folder / "Default.Xsx"));
     EXPECT_EQ(trimmedName(*decodeSettings(fieldsOf(readBytes(own), 3))), "P02");

@@ -93,6 +93,12 @@ TEST(SmartRepeat, Sequences)
     full.curFact = 3;
     QueueRepeat(full);
     EXPECT_EQ(ints(full.repeatCount, full.current().state, full.repeatList[3]), ints(2, 0, 0));
+    full.repeatList = {0, 4, 5};
+    UnqueueRepeat(full); // a fact not queued leaves the list alone
+    EXPECT_EQ(ints(full.repeatCount, full.repeatList[1]), ints(2, 4));
+    full.repeatList[1] = 3; // one at the head leaves, the one behind moving up
+    UnqueueRepeat(full);
+    EXPECT_EQ(ints(full.repeatCount, full.repeatList[1], full.current().state), ints(1, 5, 1));
 }
 
 } // namespace
