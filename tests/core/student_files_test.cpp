@@ -198,6 +198,11 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
     EXPECT_EQ(blankAfter.open(concat({markedSlot("X", 1, 1), pupils[0], markedSlot("", 1)})),
               std::vector<std::string>{"Ann"});
     EXPECT_FALSE(blankAfter.students.repaired());
+    Ann later; // an opening that reads nothing repairs nothing, whatever the one before did
+    static_cast<void>(later.open(concat({markedSlot("X", 1, -2), pupils[0]})));
+    later.files.failRead = true;
+    static_cast<void>(later.open());
+    EXPECT_FALSE(later.students.repaired());
 }
 
 // The rebuild takes, for each entry of the list, the first slot whose trimmed name matches
