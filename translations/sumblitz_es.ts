@@ -499,6 +499,11 @@
         <source>it could not be read</source>
         <translation>no se pudo leer</translation>
     </message>
+    <message>
+        <source>%1&apos;s history was damaged: kept as %2, new answers are saved again</source>
+        <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
+        <translation>No se guardaron los ajustes (%1)</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

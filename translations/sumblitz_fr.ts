@@ -499,6 +499,11 @@
         <source>it could not be read</source>
         <translation>il n&apos;a pas pu être lu</translation>
     </message>
+    <message>
+        <source>%1&apos;s history was damaged: kept as %2, new answers are saved again</source>
+        <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
+        <translation>Les réglages n&apos;ont pas été enregistrés (%1)</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/answer_log.h"
 
+#include "flow/failures.h"
 #include "flow/lifecycle.h"
 #include "flow/program.h"
 #include "records/drill_settings.h"
@@ -24,6 +25,13 @@ void noteOutcomes(Program& p)
 {
     for (const auto& [path, written] : p.history.writer->outcomes()) {
         noteSave(p, written, MessageId::HistoryNotSaved, path);
+    }
+    // A line of its own, so that it stays once the answers are saved again.
+    for (const auto& [path, aside] : p.history.writer->setAsideFiles()) {
+        const std::string pupil =
+            path == historyPath(p) ? trimmedName(p.cur()) : path.stem().stem().string();
+        noteLine(p, NoticeTopic::HistorySetAside,
+                 {MessageId::HistorySetAside, {pupil, fileNameOf(aside)}});
     }
 }
 

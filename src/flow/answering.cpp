@@ -130,6 +130,9 @@ TeachOutcome RunAutoTeachStep(Program& p)
 bool RecordEndedProblem(Program& p)
 {
     RecordFactAnswer(p.drill, p.cur());
+    if (!p.run.unsavedSince) {
+        p.run.unsavedSince = p.services.clock.steadyNow();
+    }
     WriteAnswerHistory(p);
     ShowScore(p);
 

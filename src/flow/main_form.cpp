@@ -50,12 +50,27 @@ bool MainForm::shut_down_now()
 
 void MainForm::put_aside()
 {
+    const bool running = m_p.main.pauseEnabled;
     PutDrillAside(m_p);
+    saveIfStopped(running);
 }
 
 void MainForm::locks_tick()
 {
     RefreshLocks(m_p);
+    // Ticks come kLockRefreshEvery apart: an answer older than that much short of the most an
+    // answer may wait is saved now, since by the next tick it would have waited too long.
+    const auto since = m_p.run.unsavedSince;
+    if (since && m_p.services.clock.steadyNow() - *since >= kUnsavedAtMost - kLockRefreshEvery) {
+        SaveProgress(m_p);
+    }
+}
+
+void MainForm::saveIfStopped(bool wasRunning)
+{
+    if (wasRunning && !m_p.main.pauseEnabled) {
+        SaveProgress(m_p);
+    }
 }
 
 void MainForm::a_click(int i, std::int16_t value)
@@ -113,7 +128,9 @@ void MainForm::start_click()
 
 void MainForm::cPause_click()
 {
+    const bool running = m_p.main.pauseEnabled;
     PauseDrill(m_p);
+    saveIfStopped(running);
 }
 
 void MainForm::Reset_click()
@@ -123,27 +140,37 @@ void MainForm::Reset_click()
 
 void MainForm::but_click(int i)
 {
+    const bool running = m_p.main.pauseEnabled;
     sb::but_click(m_p, i);
+    saveIfStopped(running);
 }
 
 void MainForm::timer_tick()
 {
+    const bool running = m_p.main.pauseEnabled;
     ClockTick(m_p);
+    saveIfStopped(running);
 }
 
 void MainForm::pop_but_click(int i)
 {
+    const bool running = m_p.main.pauseEnabled;
     sb::pop_but_click(m_p, i);
+    saveIfStopped(running);
 }
 
 void MainForm::pop_timer_tick()
 {
+    const bool running = m_p.main.pauseEnabled;
     sb::pop_timer_tick(m_p);
+    saveIfStopped(running);
 }
 
 void MainForm::deltime_tick()
 {
+    const bool running = m_p.main.pauseEnabled;
     sb::deltime_tick(m_p);
+    saveIfStopped(running);
 }
 
 void MainForm::smartgo_click()

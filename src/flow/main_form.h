@@ -30,7 +30,7 @@ public:
     // The window is minimised, hidden or closing: a running drill is put aside (PutDrillAside).
     void put_aside();
     // The lock timer "locks": the pupil's lock is refreshed and failed saves tried again
-    // (RefreshLocks).
+    // (RefreshLocks); answers that have waited long enough are saved (SaveProgress).
     void locks_tick();
 
     // The selection controls. The value arguments are the box's new value. Each does nothing
@@ -69,6 +69,10 @@ public:
     void goauto_click();
 
 private:
+    // A drill that ran before an event and stops with it (its end, Pause, put aside) leaves
+    // the pupil's files saved.
+    void saveIfStopped(bool wasRunning);
+
     Program& m_p;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -23,7 +24,9 @@ namespace sb {
 
 // What a line of the main window's notice is about: a record file, or a trouble of its own
 // (each topic has at most one line).
-enum class NoticeTopic : std::uint8_t { File, Pupil, Folder };
+// What a line of the notice is about: a file in trouble, the pupil, the folder, or a damaged
+// history set aside (said until the program ends).
+enum class NoticeTopic : std::uint8_t { File, Pupil, Folder, HistorySetAside };
 struct NoticeLine {
     NoticeTopic topic = NoticeTopic::File;
     std::string file; // the whole path, for File
@@ -60,6 +63,9 @@ struct RunState {
     LockFile pupilLock;
     // Another computer took the current pupil over: her results are no longer saved here.
     bool pupilTakenOver = false;
+    // When the oldest answer not yet in the pupil's files was recorded (the steady clock);
+    // nothing when every answer is saved.
+    std::optional<std::chrono::steady_clock::time_point> unsavedSince;
 };
 
 // Flags shared by the main window and the two settings windows.

@@ -77,6 +77,18 @@ void ProgramLoad(Program& p)
     p.settings.startSettings = p.settings.curSettings;
 }
 
+void SaveProgress(Program& p)
+{
+    if (p.run.settingsBackup.beforeWindows()) {
+        return;
+    }
+    noteFile(
+        p, SaveExitSettings(p.settings, p.run.defaultFileUnread, dataDirOf(p), p.run.sharedFolder));
+    static_cast<void>(WriteFactFile(p));
+    saveClassRecord(p);
+    p.run.unsavedSince.reset();
+}
+
 bool ProgramClose(Program& p)
 {
     if (!p.run.closeStepDone) {
@@ -91,6 +103,7 @@ bool ProgramClose(Program& p)
     saveClassRecord(p);
     // The history is the pupil's own extra: answers it could not take never hold up the close.
     FlushAnswerHistory(p);
+    p.run.unsavedSince.reset();
     const bool saved = settings.ok() && factsSaved;
     if (saved) {
         p.run.pupilLock.release(); // everything of hers is on the disk

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
+
 #include "flow/program.h"
 
 namespace sb {
@@ -14,6 +16,16 @@ namespace sb {
 // sets repeatDelay -1 and drillResumable 0, fills the status panel, empties the repeat list,
 // zeroes the counters, and startSettings := curSettings. Writes no record file.
 void ProgramLoad(Program& p);
+
+// What a close saves, saved while the program goes on (at the end of a drill, at Pause, and
+// during a drill at most kUnsavedAtMost after an answer): the settings with the current pupil,
+// her facts and, in a shared folder, her record in the class file. A crash or a pulled plug
+// then loses little. Nothing is saved while a settings window is open, since what it shows is
+// not taken yet; no Auto Teach step runs.
+void SaveProgress(Program& p);
+
+// How long an answer may wait to be saved in the pupil's files while a drill runs.
+inline constexpr std::chrono::seconds kUnsavedAtMost{60};
 
 // Shut-down (every close of the main window; nothing here cancels the close). In order: reads
 // the selection into curSettings, runs one Auto Teach step, writes "Default.Xsx"

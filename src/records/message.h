@@ -27,6 +27,7 @@ enum class MessageId : std::uint8_t {
     StudentsNotSaved,
     StudentsNotRead,
     HistoryNotSaved,
+    HistorySetAside, // pupil, the name the damaged file is kept under
     TableNotSaved,
     ProgressNotSaved,
     OverviewNotSaved,

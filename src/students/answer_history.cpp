@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <map>
 #include <system_error>
 #include <utility>
 
@@ -440,6 +441,71 @@ Status moveHistory(const std::filesystem::path& from, const std::filesystem::pat
     }
     fs::rename(from, to, ec);
     return ec ? Status::fail(ec.value()) : Status();
+}
+
+std::vector<AnswerRow> HistoryDb::salvage()
+{
+    // A damaged page ends a reading in one direction; read from both ends, every row before
+    // the damage and every row after it is found. Rows keep the order of their ids.
+    std::map<std::int64_t, AnswerRow> found;
+    for (const char* order : {" ORDER BY id", " ORDER BY id DESC"}) {
+        Stmt s(m_db, (std::string("SELECT ") + kColumns + ", id FROM answers" + order).c_str());
+        while (s.ok() && s.step() == SQLITE_ROW) {
+            found.try_emplace(s.i64(13), rowOf(s));
+        }
+    }
+    std::vector<AnswerRow> out;
+    out.reserve(found.size());
+    for (auto& [id, row] : found) {
+        out.push_back(std::move(row));
+    }
+    return out;
+}
+
+std::filesystem::path damagedHistoryName(const std::filesystem::path& path, std::string_view date,
+                                         int n)
+{
+    // "Ann.history.sqlite": the stem keeps ".history", the new name ends in ".sqlite" again.
+    std::string name = path.stem().string() + ".damaged-" + std::string(date);
+    if (n > 1) {
+        name += "-" + std::to_string(n);
+    }
+    return path.parent_path() / (name + path.extension().string());
+}
+
+std::vector<AnswerRow> salvageHistory(const std::filesystem::path& path)
+{
+    auto opened = HistoryDb::open(path, false);
+    return opened.db ? opened.db->salvage() : std::vector<AnswerRow>{};
+}
+
+Result<std::size_t> setAsideHistory(const std::filesystem::path& path,
+                                    const std::filesystem::path& aside)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(aside, ec) || fs::exists(aside.native() + "-journal", ec)) {
+        return Status::refuse(StatusCode::NameTaken);
+    }
+    fs::rename(path, aside, ec);
+    if (ec) {
+        return Status::fail(ec.value());
+    }
+    // A journal belongs to its database: left behind, it would be rolled into the fresh one.
+    if (fs::exists(path.native() + "-journal", ec)) {
+        fs::rename(path.native() + "-journal", aside.native() + "-journal", ec);
+    }
+    const std::vector<AnswerRow> rows = salvageHistory(aside);
+    auto fresh = HistoryDb::open(path, true);
+    if (!fresh.db) {
+        return fresh.status;
+    }
+    if (!rows.empty()) {
+        if (const Status s = fresh.db->append(rows); !s) {
+            return s;
+        }
+    }
+    return rows.size();
 }
 
 Status removeHistory(const std::filesystem::path& path)

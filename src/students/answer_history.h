@@ -102,6 +102,9 @@ public:
 
     int schemaVersion() const { return m_version; }
 
+    // What salvageHistory reads from this database.
+    [[nodiscard]] std::vector<AnswerRow> salvage();
+
     // While one lives, the calls on its database see one state of it and take SQLite's file
     // locks once, not once each: a reading of many calls (a fact-by-fact read makes 200) then
     // costs the disk's locking and checks once. Nested ones do nothing.
@@ -134,6 +137,25 @@ struct HistoryDb::Opened {
 // Missing when there is nothing at from.
 [[nodiscard]] Status moveHistory(const std::filesystem::path& from,
                                  const std::filesystem::path& to);
+
+// The name a damaged history at path is kept under, beside it: "Ann.history.sqlite" set aside
+// on 2026-12-08 becomes "Ann.history.damaged-2026-12-08.sqlite", the n-th of that day (n > 1)
+// "Ann.history.damaged-2026-12-08-n.sqlite".
+std::filesystem::path damagedHistoryName(const std::filesystem::path& path, std::string_view date,
+                                         int n = 1);
+
+// Every answer that can still be read from the history at path, which may be damaged, in the
+// order they were added: read from the first row until damage stops the reading, and from the
+// last row back to the damage. None when not even its table can be read.
+std::vector<AnswerRow> salvageHistory(const std::filesystem::path& path);
+
+// Sets the damaged history at path aside: it is moved to aside (never over a file there; its
+// journal goes with it) and a fresh history is made at path holding every answer that could
+// still be read from it. Answers how many were copied. Nothing is lost whatever fails: when
+// the move fails nothing changed, and when the fresh history cannot be made or filled the
+// answers are still in the file set aside.
+[[nodiscard]] Result<std::size_t> setAsideHistory(const std::filesystem::path& path,
+                                                  const std::filesystem::path& aside);
 
 // Deletes the history at path with what SQLite keeps beside it; Missing when none was there.
 [[nodiscard]] Status removeHistory(const std::filesystem::path& path);

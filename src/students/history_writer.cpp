@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/history_writer.h"
 
+#include <array>
+#include <ctime>
+#include <string>
 #include <utility>
 
 namespace sb {
@@ -54,6 +57,12 @@ std::map<std::filesystem::path, bool> HistoryWriter::outcomes()
     return std::exchange(m_outcomes, {});
 }
 
+std::map<std::filesystem::path, std::filesystem::path> HistoryWriter::setAsideFiles()
+{
+    const std::lock_guard lock(m_mutex);
+    return std::exchange(m_setAside, {});
+}
+
 std::size_t HistoryWriter::waiting(const std::filesystem::path& path)
 {
     const std::lock_guard lock(m_mutex);
@@ -96,23 +105,63 @@ Status HistoryWriter::remove(const std::filesystem::path& path)
     return removeHistory(path);
 }
 
-bool HistoryWriter::writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows)
+namespace {
+
+// The day (UTC) of a time in milliseconds since 1970, as "2026-12-08".
+std::string utcDay(std::int64_t ms)
 {
+    const auto t = static_cast<std::time_t>(ms / 1000);
+    std::tm utc{};
+    gmtime_r(&t, &utc);
+    std::array<char, 16> text{};
+    return {text.data(), std::strftime(text.data(), text.size(), "%Y-%m-%d", &utc)};
+}
+
+} // namespace
+
+bool HistoryWriter::writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
+                              bool mayRepair)
+{
+    Status written;
     if (!m_db || m_dbPath != path) {
         m_db.reset();
         auto opened = HistoryDb::open(path, true);
-        if (!opened.status) {
-            return false;
+        written = opened.status;
+        if (written) {
+            m_db = std::move(opened.db);
+            m_dbPath = path;
         }
-        m_db = std::move(opened.db);
-        m_dbPath = path;
     }
-    if (!m_db->append(rows)) {
+    if (written) {
+        written = m_db->append(rows);
+    }
+    if (mayRepair && written.code() == StatusCode::Damaged && setAside(path, rows.front().atMs)) {
+        return writeRows(path, rows, false); // into the fresh history
+    }
+    if (!written) {
         // Opened afresh next time: the lock may be gone or the file set aside by then.
         m_db.reset();
         return false;
     }
     return true;
+}
+
+bool HistoryWriter::setAside(const std::filesystem::path& path, std::int64_t atMs)
+{
+    m_db.reset();
+    const std::string day = utcDay(atMs);
+    for (int n = 1; n <= 99; ++n) {
+        const std::filesystem::path aside = damagedHistoryName(path, day, n);
+        const auto copied = setAsideHistory(path, aside);
+        if (copied || copied.status().code() != StatusCode::NameTaken) {
+            if (copied) {
+                const std::lock_guard lock(m_mutex);
+                m_setAside[path] = aside;
+            }
+            return bool(copied);
+        }
+    }
+    return false;
 }
 
 void HistoryWriter::run()

@@ -3,6 +3,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -18,7 +19,8 @@ namespace sb {
 // never waits for the disk (a commit with synchronous FULL takes a few flushes to the disk,
 // tens of milliseconds on a slow one). Answers wait in memory, by database, until a write takes
 // them; a database that cannot be written (read-only folder, locked, damaged) keeps its answers
-// for the next try, which comes with the next answer given. Each try writes everything waiting
+// for the next try, which comes with the next answer given; one found damaged is set aside and
+// made afresh. Each try writes everything waiting
 // for one database in one transaction. The thread starts with the first answer; going, the
 // writer makes one last try and waits for it.
 class HistoryWriter {
@@ -38,6 +40,10 @@ public:
     // How each database fared since the last call: true when its answers were all written,
     // false when some still wait.
     std::map<std::filesystem::path, bool> outcomes();
+    // The damaged databases set aside since the last call (see setAsideHistory), each with the
+    // name it is kept under; their answers, and those still readable in them, went on into a
+    // fresh database at the old name.
+    std::map<std::filesystem::path, std::filesystem::path> setAsideFiles();
     // Answers waiting for the database at path.
     std::size_t waiting(const std::filesystem::path& path);
 
@@ -48,7 +54,10 @@ public:
 
 private:
     void run();
-    bool writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows);
+    // A database found damaged is set aside and the rows written into the fresh one, once.
+    bool writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
+                   bool mayRepair = true);
+    bool setAside(const std::filesystem::path& path, std::int64_t atMs);
     std::unique_lock<std::mutex> idle();
 
     const std::size_t m_mostWaiting;
@@ -57,6 +66,7 @@ private:
     std::condition_variable m_done;
     std::map<std::filesystem::path, std::vector<AnswerRow>> m_waiting;
     std::map<std::filesystem::path, bool> m_outcomes;
+    std::map<std::filesystem::path, std::filesystem::path> m_setAside;
     bool m_dirty = false;
     bool m_busy = false;
     bool m_stop = false;

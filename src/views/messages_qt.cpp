@@ -45,6 +45,10 @@ constexpr std::array kPatterns{
     //: %1 is the file's name.
     Pattern{MessageId::HistoryNotSaved,
             QT_TRANSLATE_NOOP("message", "History could not be saved (%1)")},
+    //: %1 is the pupil, %2 the file her damaged history is kept in.
+    Pattern{MessageId::HistorySetAside,
+            QT_TRANSLATE_NOOP("message",
+                              "%1's history was damaged: kept as %2, new answers are saved again")},
     //: %1 is the file's name.
     Pattern{MessageId::TableNotSaved,
             QT_TRANSLATE_NOOP("message", "Table could not be saved (%1)")},

@@ -77,7 +77,7 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     setName(d.p.cur(), "");
     d.answer(Event::Right, 100);
     EXPECT_EQ(filesIn(d.dir.path()),
-              (std::set<std::string>{"Ann.history.sqlite", "Bo.history.sqlite"}));
+              (std::set<std::string>{"Ann.history.sqlite", "Bo.history.sqlite", "Default.Xsx"}));
 }
 
 // Another program holding the database's write lock.
@@ -113,29 +113,69 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     EXPECT_EQ(locked.rows()[2], row(9750, AnswerOutcome::Right, "2", 1000));
     EXPECT_TRUE(locked.p.main.notice.empty());
 
+    // A damaged history is set aside as it is, under the day's name, and the answers go on
+    // into a fresh one; the notice says where the old one is kept, and stays.
     HistoryDrill damaged;
     const Bytes junk(3000, 0x5A);
     writeBytes(damaged.file(), junk);
     damaged.answer(Event::Right, 1500);
     damaged.answer(Event::Right, 1500);
-    FlushAnswerHistory(damaged.p);
-    EXPECT_EQ(damaged.p.main.notice, notice);
-    EXPECT_EQ(damaged.p.drill.score, 2);
-    EXPECT_EQ(readBytes(damaged.file()), junk) << "a damaged history is never written over";
-    EXPECT_EQ(damaged.p.history.writer->waiting(damaged.file()), 2u);
-    // Set aside by the teacher, the next answer takes all three to a fresh database.
-    std::filesystem::remove(damaged.file());
+    EXPECT_EQ(damaged.rows().size(), 2u);
+    EXPECT_EQ(readBytes(damaged.at("Ann.history.damaged-2026-05-28.sqlite")), junk);
+    const Message setAside =
+        noticeOf({{MessageId::HistorySetAside, {"Ann", "Ann.history.damaged-2026-05-28.sqlite"}}});
+    EXPECT_EQ(damaged.p.main.notice, setAside);
+    writeBytes(damaged.file(), junk); // the same day again: a second name
     damaged.answer(Event::Wrong, 1500);
-    EXPECT_EQ(damaged.rows().size(), 3u);
-    EXPECT_EQ(damaged.p.history.writer->waiting(damaged.file()), 0u);
-    EXPECT_TRUE(damaged.p.main.notice.empty());
+    EXPECT_EQ(damaged.rows().size(), 1u);
+    EXPECT_EQ(readBytes(damaged.at("Ann.history.damaged-2026-05-28-2.sqlite")), junk);
+    EXPECT_EQ(damaged.p.main.notice.args.size(), 1u);
     HistoryWriter capped(2); // a history out of reach for long keeps its latest answers
-    writeBytes(damaged.file(), junk);
+    const Path away = damaged.at("Bo.history.sqlite");
+    std::filesystem::create_directory(away);
     for (int i = 0; i < 3; ++i) {
-        capped.submit(damaged.file(), row(i, AnswerOutcome::Right, "2", 1000));
+        capped.submit(away, row(i, AnswerOutcome::Right, "2", 1000));
     }
     capped.settle();
-    EXPECT_EQ(capped.waiting(damaged.file()), 2u);
+    EXPECT_EQ(capped.waiting(away), 2u);
+}
+
+// What can still be read of a history damaged in the middle is kept: the rows before the
+// damage and those after it, in their order, copied into a fresh history; the damaged file is
+// kept beside it and never replaced.
+TEST(AnswerHistory, ADamagedHistoryIsSetAsideWithEveryRowThatCanStillBeRead)
+{
+    TempDir dir;
+    const Path path = dir.path() / "Ann.history.sqlite";
+    std::vector<AnswerRow> all;
+    for (int i = 0; i < 3000; ++i) {
+        all.push_back(row(i, AnswerOutcome::Wrong, "23456789", i));
+    }
+    ASSERT_TRUE(HistoryDb::open(path, true).db->append(all));
+    Bytes bytes = readBytes(path);
+    std::fill_n(bytes.begin() + 12 * 4096, 3 * 4096, 0xA5); // three pages in the middle
+    writeBytes(path, bytes);
+    ASSERT_FALSE(HistoryDb::open(path, false).db->rows(0, 0)) << "damaged";
+
+    const Path aside = damagedHistoryName(path, "2026-05-28");
+    writeBytes(aside, {1});
+    EXPECT_EQ(setAsideHistory(path, aside).status(), Status::refuse(StatusCode::NameTaken));
+    EXPECT_EQ(readBytes(path), bytes) << "never over another file";
+    std::filesystem::remove(aside);
+    const auto copied = setAsideHistory(path, aside);
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(readBytes(aside), bytes);
+    const auto kept = *HistoryDb::open(path, false).db->rows(0, 0);
+    EXPECT_EQ(kept.size(), *copied);
+    ASSERT_TRUE(kept.size() > 100 && kept.size() < all.size()) << kept.size();
+    EXPECT_EQ(kept.front(), all.front());
+    EXPECT_EQ(kept.back(), all.back());
+    std::vector<AnswerRow> asTheyWere; // (row i took i milliseconds)
+    for (const AnswerRow& r : kept) {
+        asTheyWere.push_back(all.at(static_cast<std::size_t>(r.millis)));
+    }
+    EXPECT_EQ(kept, asTheyWere);
+    EXPECT_TRUE(std::ranges::is_sorted(kept, {}, &AnswerRow::millis));
 }
 
 // A reading holds the file's lock while it reads, and never after: the writer's answers wait

@@ -67,6 +67,40 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
     EXPECT_TRUE(WriteFactFile(next));
 }
 
+// Answers reach the pupil's files as she goes: at most a minute after they were given, at
+// Pause and at the end of a drill, so that a crash or a pulled plug loses little.
+TEST(FactFile, AnswersAreSavedWithinAMinuteAtPauseAndAtTheEndOfADrill)
+{
+    using namespace std::chrono_literals;
+    Drilling d([](Drilling& t) {
+        setName(t.p.cur(), "Ann");
+        t.p.cur().saveLevel() = 1;
+        t.p.cur().stopOn = 2; // three problems
+        t.p.cur().maxProblems() = 3;
+    });
+    const auto saved = [&] {
+        return ints(answersIn(d.at("Ann.Xtx")), std::filesystem::exists(d.at("Default.Xsx")));
+    };
+    d.answer(Event::Right);
+    d.clock.sleepFor(kUnsavedAtMost - kLockRefreshEvery - 1ms);
+    d.mainForm.locks_tick();
+    EXPECT_EQ(saved(), ints(-1, false)) << "the next tick comes in time";
+    d.clock.sleepFor(1ms);
+    d.mainForm.locks_tick();
+    EXPECT_EQ(saved(), ints(1, true));
+    std::filesystem::remove(d.at("Default.Xsx"));
+    d.clock.sleepFor(kUnsavedAtMost);
+    d.mainForm.locks_tick();
+    EXPECT_EQ(saved(), ints(1, false)) << "nothing new, nothing written";
+    d.answer(Event::Right);
+    d.mainForm.cPause_click();
+    EXPECT_EQ(saved(), ints(2, true));
+    d.poseFactOne(), d.mainForm.start_click();
+    d.answer(Event::Wrong);
+    EXPECT_FALSE(d.p.main.pauseEnabled) << "the drill ended";
+    EXPECT_EQ(saved(), ints(3, true));
+}
+
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
 {
     // 0x81 is undefined in Windows-1252; 0x8A, 0x8C, 0x9E and 0x9F are letters outside Latin-1.
