@@ -424,7 +424,13 @@ void StudentForm::Renam_click()
         m_model.message = {MessageId::NoRecordYet, {old}};
         return;
     }
-    const FileOutcome renamed = RenameStudent(m_file, *n, fresh);
+    // Her answer history goes with her, as the rename's last step; a history already kept
+    // under the new name (a pupil removed earlier) is not taken over.
+    Status historyMoved;
+    const FileOutcome renamed =
+        RenameStudent(m_file, *n, fresh, [&](std::string_view from, std::string_view to) {
+            historyMoved = RenameHistory(m_p, from, to);
+        });
     if (renamed.status.code() == StatusCode::NameTaken) {
         m_model.message = {MessageId::ResultsUnderName, {trimBlanks(fresh)}};
         return;
@@ -437,10 +443,7 @@ void StudentForm::Renam_click()
     followRename(old, trimBlanks(fresh));
     // This program's lock on her follows her new name.
     static_cast<void>(HoldPupil(m_p, m_p.settings.curSettings));
-    // Her answer history goes with her; a history already kept under the new name (a pupil
-    // removed earlier) is not taken over.
-    if (const Status moved = RenameHistory(m_p, old, trimBlanks(fresh));
-        moved.code() == StatusCode::NameTaken || moved.code() == StatusCode::System) {
+    if (historyMoved.code() == StatusCode::NameTaken || historyMoved.code() == StatusCode::System) {
         m_model.message = {MessageId::HistoryStaysUnderName, {old, trimBlanks(fresh)}};
     }
 }

@@ -256,8 +256,8 @@ std::optional<TempOwner> tempOwner(std::string_view suffix)
     return owner;
 }
 
-// The temporary's owner when entry is a temporary of a record file (".Xsx", ".Xrx", ".Xtx"),
-// or of target when one is given.
+// The temporary's owner when entry is a temporary of a record file (".Xsx", ".Xrx", ".Xtx"), a
+// lock or a rename's note, or of target when one is given.
 std::optional<TempOwner> recordTemp(const std::string& entry, const std::string& target)
 {
     const std::size_t mark = entry.rfind(kTempMark);
@@ -265,9 +265,10 @@ std::optional<TempOwner> recordTemp(const std::string& entry, const std::string&
         return std::nullopt;
     }
     const std::string_view of = std::string_view(entry).substr(0, mark);
-    const bool wanted = target.empty() ? (of.ends_with(".Xsx") || of.ends_with(".Xrx") ||
-                                          of.ends_with(".Xtx") || of.ends_with(".lock"))
-                                       : of == target;
+    const bool wanted =
+        target.empty() ? (of.ends_with(".Xsx") || of.ends_with(".Xrx") || of.ends_with(".Xtx") ||
+                          of.ends_with(".lock") || of.ends_with(".renaming"))
+                       : of == target;
     return wanted ? tempOwner(std::string_view(entry).substr(mark + kTempMark.size()))
                   : std::nullopt;
 }

@@ -10,6 +10,7 @@
 
 #include "records/codec.h"
 #include "records/operations.h"
+#include "students/answer_history.h"
 #include "students/file_names.h"
 #include "students/safe_file.h"
 
@@ -612,9 +613,48 @@ Status followInDefaults(const DataDir& data, std::string_view old, std::string_v
     return status;
 }
 
+// The note of a rename under way: "<old fact file name>.renaming", holding the old and the new
+// trimmed name, one per line. Written before a rename's first step; it goes with this object,
+// after the last step or the undoing of the ones done. A kill in between leaves it for the next
+// start-up (FinishInterruptedRename).
+class RenameNote {
+public:
+    RenameNote(FileSystem& files, const fs::path& dir, std::string_view old, std::string_view fresh)
+        : m_files(files), m_path(notePath(dir, old))
+    {
+        const std::string text = std::string(old) + "\n" + std::string(fresh) + "\n";
+        m_written =
+            saveAtomically(files, m_path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+    ~RenameNote()
+    {
+        if (m_written) {
+            m_files.remove(m_path);
+        }
+    }
+    RenameNote(const RenameNote&) = delete;
+    RenameNote& operator=(const RenameNote&) = delete;
+
+    const Status& written() const { return m_written; }
+    const fs::path& path() const { return m_path; }
+    static fs::path notePath(const fs::path& dir, std::string_view old)
+    {
+        fs::path name = factFileName(old);
+        name += kNoteEnding;
+        return dir / name;
+    }
+    static constexpr std::string_view kNoteEnding = ".renaming";
+
+private:
+    FileSystem& m_files;
+    fs::path m_path;
+    Status m_written;
+};
+
 } // namespace
 
-FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh)
+FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh,
+                          const AlsoRename& alsoMove)
 {
     if (!f.m_open || n < 1) {
         return f.outcome(Status::refuse(StatusCode::NotOpen));
@@ -640,17 +680,22 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
             if (files.exists(to) && !files.sameFile(from, to)) {
                 return taken;
             }
-            if (!files.exists(to)) {
-                const Status link = files.link(from, to);
-                const int why = link.error();
-                moveLast = why == EPERM || why == ENOTSUP || why == ENOSYS;
-                if (!link && !moveLast) {
-                    return {to, FileOutcome::Action::Save, link};
-                }
-                linked = link.ok();
-            }
         } else if (files.exists(to)) {
             return taken;
+        }
+        const RenameNote note(files, f.m_data.dir, old, trimBlanks(fresh));
+        if (!note.written()) {
+            return {note.path(), FileOutcome::Action::Save, note.written()};
+        }
+        // (The link comes after the note: a kill between them must not leave an unnoted link.)
+        if (files.exists(from) && !files.exists(to)) {
+            const Status link = files.link(from, to);
+            const int why = link.error();
+            moveLast = why == EPERM || why == ENOTSUP || why == ENOSYS;
+            if (!link && !moveLast) {
+                return {to, FileOutcome::Action::Save, link};
+            }
+            linked = link.ok();
         }
 
         DrillSettings renamed = *record;
@@ -681,6 +726,9 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
         if (files.exists(from) && files.sameFile(from, to)) {
             files.remove(from);
         }
+        if (alsoMove) {
+            alsoMove(old, trimBlanks(fresh));
+        }
         std::replace(f.m_base.begin(), f.m_base.end(), old, trimBlanks(fresh));
         std::replace(f.m_appended.begin(), f.m_appended.end(), old, trimBlanks(fresh));
         return slot;
@@ -695,23 +743,86 @@ void DropStrayFactLink(const DataDir& data, std::string_view trimmed)
     }
 }
 
-void FinishInterruptedRename(Settings& s, const DataDir& data)
+namespace {
+
+// The trimmed names of the pupils the student file lists; nothing when it cannot be read.
+std::optional<std::vector<std::string>> listedNames(const DataDir& data)
 {
-    const std::string name = trimmedName(s.curSettings);
-    const auto fact = data.dir / factFileName(name);
-    if (const auto names = data.files.linkCount(fact); !names || *names < 2) {
-        return;
-    }
     const auto bytes = data.files.read(data / kStudentFile, 0, kMaxSlots * kSlotSize);
     const auto header = bytes ? slotAt(*bytes, 1) : std::nullopt;
     if (!header) {
-        return;
+        return std::nullopt;
     }
     bool damaged = false;
     const std::size_t slots = slotsToTake(*header, *bytes, damaged);
     std::vector<std::string> listed;
     for (std::size_t i = 1; i <= slots; ++i) {
         listed.push_back(trimmedNameAt(*bytes, i + 1).value_or(std::string()));
+    }
+    return listed;
+}
+
+// One rename's note found at start-up: the rename is finished or undone as the student file
+// decides, and the note goes. Left as it is when the student file cannot be read.
+void followRenameNote(Settings& s, const DataDir& data, const fs::path& note,
+                      const std::vector<std::string>& listed)
+{
+    const auto text = data.files.read(note, 0, 256);
+    const std::string lines = text ? std::string(text->begin(), text->end()) : std::string();
+    const std::size_t cut = lines.find('\n');
+    const std::string old = lines.substr(0, cut);
+    const std::string fresh = cut == std::string::npos
+                                  ? std::string()
+                                  : lines.substr(cut + 1, lines.find('\n', cut + 1) - cut - 1);
+    const auto isListed = [&](const std::string& name) {
+        return std::find(listed.begin(), listed.end(), name) != listed.end();
+    };
+    FileSystem& files = data.files;
+    const auto oldFacts = data.dir / factFileName(old);
+    const auto newFacts = data.dir / factFileName(fresh);
+    if (!old.empty() && !fresh.empty() && isListed(fresh) && !isListed(old)) {
+        if (!files.exists(newFacts) && files.exists(oldFacts)) {
+            static_cast<void>(files.rename(oldFacts, newFacts));
+        } else if (files.exists(oldFacts) && files.sameFile(oldFacts, newFacts)) {
+            files.remove(oldFacts);
+        }
+        // Never over a history kept under the new name: then both stay.
+        static_cast<void>(
+            moveHistory(data.dir / historyFileName(old), data.dir / historyFileName(fresh)));
+        static_cast<void>(followInDefaults(data, old, fresh));
+        if (trimmedName(s.curSettings) == old) {
+            setName(s.curSettings, fresh);
+        }
+    } else if (!old.empty() && !fresh.empty() && isListed(old) && !isListed(fresh)) {
+        if (files.exists(newFacts) && files.sameFile(oldFacts, newFacts)) {
+            files.remove(newFacts);
+        }
+        static_cast<void>(followInDefaults(data, fresh, old));
+        if (trimmedName(s.curSettings) == fresh) {
+            setName(s.curSettings, old);
+        }
+    }
+    files.remove(note);
+}
+
+} // namespace
+
+void FinishInterruptedRename(Settings& s, const DataDir& data)
+{
+    const auto listedNow = listedNames(data);
+    if (!listedNow) {
+        return;
+    }
+    const std::vector<std::string>& listed = *listedNow;
+    for (const std::string& entry : data.files.list(data.dir)) {
+        if (entry.ends_with(RenameNote::kNoteEnding)) {
+            followRenameNote(s, data, data.dir / entry, listed);
+        }
+    }
+    const std::string name = trimmedName(s.curSettings);
+    const auto fact = data.dir / factFileName(name);
+    if (const auto names = data.files.linkCount(fact); !names || *names < 2) {
+        return;
     }
     if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
         return; // she kept her name; the stray second name is dropped when it is reused

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -127,18 +128,29 @@ FileOutcome RewriteStudentFile(StudentFile& f, const std::vector<std::string>& e
 // meanwhile, this window's appended slots are taken out by name and nothing else changes.)
 FileOutcome CloseStudentFile(StudentFile& f);
 
-// Renames student n to fresh (a trimmed name no other pupil has) so that at every moment a
-// restart finds the pupil and her results under one name: her fact file gets its new name as
-// a second link, her slot is written, "Default.Xsx" follows when its current pupil (slot 3) is
-// she (and so does each computer's own "Default.<host>.Xsx" of a shared folder), and only then
-// does the old name of the fact file go. A step that fails undoes the ones
-// before it. Refused (NameTaken) when another file already holds results under the new name.
-FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh);
+// What else goes with a renamed pupil (her answer history), from her old trimmed name to her
+// new one; it runs once her slot and her fact file carry the new name.
+using AlsoRename = std::function<void(std::string_view old, std::string_view fresh)>;
 
-// A rename the program did not finish (it died between its steps) leaves the current pupil's
-// fact file with a second name. At start-up: when the pupil named in s.curSettings is not in
-// the student file but a pupil of the file shares her fact file, curSettings takes that name;
-// the extra name of the fact file goes.
+// Renames student n to fresh (a trimmed name no other pupil has) so that at every moment a
+// restart finds the pupil and her results under one name. First a note of the rename is left
+// beside her files ("<fact file>.renaming", both names); then her fact file gets its new name
+// as a second link, her slot is written, "Default.Xsx" follows when its current pupil (slot 3)
+// is she (and so does each computer's own "Default.<host>.Xsx" of a shared folder), the old
+// name of the fact file goes, alsoMove runs, and the note goes last. A step that fails undoes
+// the ones before it. Refused (NameTaken) when another file already holds results under the
+// new name.
+FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh,
+                          const AlsoRename& alsoMove = {});
+
+// A rename the program did not finish (it died between its steps). At start-up, every note of
+// a rename left in the folder is followed: when the student file lists the new name (and not
+// the old one) the rename is finished — the fact file and the answer history get the new name
+// (never over another pupil's), the defaults files follow — and when it lists the old name it
+// is undone; curSettings follows. Then, for a rename of an earlier version that left no note,
+// the current pupil's fact file with a second name: when the pupil named in s.curSettings is
+// not in the student file but a pupil of the file shares her fact file, curSettings takes that
+// name; the extra name of the fact file goes.
 void FinishInterruptedRename(Settings& s, const DataDir& data);
 
 // A new pupil of this name (trimmed) starts without results: a fact file of the name that is
@@ -180,7 +192,8 @@ private:
     friend FileOutcome RewriteStudentFile(StudentFile&, const std::vector<std::string>&,
                                           const DrillSettings&, const DrillSettings&);
     friend FileOutcome CloseStudentFile(StudentFile&);
-    friend FileOutcome RenameStudent(StudentFile&, std::int16_t, std::string_view);
+    friend FileOutcome RenameStudent(StudentFile&, std::int16_t, std::string_view,
+                                     const AlsoRename&);
 
     std::filesystem::path path() const { return m_data / kStudentFile; }
     FileOutcome outcome(Status status) const;

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "proof_support.h"
+#include "students/answer_history.h"
 #include "students/file_names.h"
 
 namespace sb::proof {
@@ -112,15 +113,19 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
     });
 }
 
-// A pupil renamed back and forth, Ann <-> Anna, killed at every step of a rename: a restart
-// always finds her once in the class, loads her under that name, with her results, and no
-// other file holds a copy of them.
+// A pupil renamed back and forth, Ann <-> Anna, killed at every step of a rename, the move of
+// her answer history included: a restart always finds her once in the class, loads her under
+// that name, with her results and her history, and no other file holds a copy of them.
 TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
 {
     TempDir dir;
     const DataDir data{diskFileSystem(), dir.path(), realClock()};
     const Bytes results(4800, 0x11);
     test::writeBytes(dir.path() / "Ann.Xtx", results);
+    AnswerRow answer;
+    answer.answer = "2";
+    const std::vector<AnswerRow> answers(3, answer);
+    ASSERT_TRUE(HistoryDb::open(dir.path() / "Ann.history.sqlite", true).db->append(answers));
     {
         DiskProgram first(dir.path());
         first.mainForm.load();
@@ -134,7 +139,12 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
         StudentFile f(data);
         static_cast<void>(OpenStudentFile(f, {}));
         if (const auto n = FindStudentInFile(f, version == 1 ? "Ann" : "Anna")) {
-            static_cast<void>(RenameStudent(f, *n, version == 1 ? "Anna" : "Ann"));
+            static_cast<void>(RenameStudent(f, *n, version == 1 ? "Anna" : "Ann",
+                                            [&](std::string_view from, std::string_view to) {
+                                                static_cast<void>(
+                                                    moveHistory(dir.path() / historyFileName(from),
+                                                                dir.path() / historyFileName(to)));
+                                            }));
         }
         static_cast<void>(CloseStudentFile(f));
     };
@@ -153,6 +163,13 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
         EXPECT_TRUE(!std::filesystem::exists(other) ||
                     std::filesystem::equivalent(other, theirs, ec))
             << "a second name is only a link to her own file";
+        const auto history = HistoryDb::open(dir.path() / historyFileName(name), false);
+        EXPECT_EQ(history.db ? history.db->rows(0, 0)->size() : 0u, answers.size());
+        const std::string facts = factFileName(name).string();
+        EXPECT_EQ(test::filesIn(dir.path()),
+                  (std::set<std::string>{facts, facts + ".lock", historyFileName(name).string(),
+                                         "Default.Xsx", "StdDat.Xrx"}))
+            << "no other name, history or note left over";
         return name == "Anna" ? 1 : 0;
     });
 }
