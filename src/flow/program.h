@@ -60,6 +60,9 @@ struct RunState {
     LockFile pupilLock;
     // Another computer took the current pupil over: her results are no longer saved here.
     bool pupilTakenOver = false;
+    // The teacher password was given (or set) for a window open now: the teacher's windows
+    // opened from it do not ask again. Ends when that window closes (flow/teacher_gate).
+    bool teacherUnlocked = false;
 };
 
 // Flags shared by the main window and the two settings windows.
