@@ -44,12 +44,17 @@ QLabel* messageLine(QWidget* parent)
 }
 
 // Shows the model's message; a screen reader says it, a repeated one too (a second wrong try).
-void say(QLabel* line, const Message& message)
+// The window grows to show it whole, and the text above it.
+void say(QDialog* window, QLabel* line, const Message& message)
 {
     line->setText(messageText(message));
     if (!message.empty()) {
         QAccessibleEvent said(line, QAccessible::Alert);
         QAccessible::updateAccessibility(&said);
+    }
+    const int needed = window->layout()->totalHeightForWidth(window->width());
+    if (window->isVisible() && needed > window->height()) {
+        window->resize(window->width(), needed);
     }
 }
 
@@ -93,7 +98,7 @@ PasswordWindow::PasswordWindow(Program& program, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(fontMetrics().averageCharWidth() * 50);
 
-    say(m_message, model().message);
+    say(this, m_message, model().message);
     m_ok->setEnabled(model().okEnabled);
     m_password->setEnabled(model().okEnabled);
     m_password->setFocus();
@@ -116,7 +121,7 @@ void PasswordWindow::ok()
     m_ok->setEnabled(model().okEnabled);
     m_password->setEnabled(model().okEnabled);
     m_password->setFocus();
-    say(m_message, model().message);
+    say(this, m_message, model().message);
 }
 
 void PasswordWindow::keyPressEvent(QKeyEvent* event)
@@ -205,7 +210,7 @@ void PasswordSettingWindow::after()
         box->clear();
     }
     (model().passwordSet ? m_current : m_fresh)->setFocus();
-    say(m_message, model().message);
+    say(this, m_message, model().message);
 }
 
 void PasswordSettingWindow::keyPressEvent(QKeyEvent* event)

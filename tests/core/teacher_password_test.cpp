@@ -122,44 +122,32 @@ TEST(TeacherPassword, ProgressAsksForAnotherPupilOnly)
 TEST(TeacherPassword, SettingChangingAndRemoving)
 {
     Teacher t;
-    {
-        PasswordSetting none(t.p);
-        EXPECT_FALSE(none.model().passwordSet);
-        none.save_click("", "", "");
-        EXPECT_EQ(none.model().message, Message(MessageId::PasswordEmpty));
-        none.save_click("", "owl", "owI");
-        EXPECT_EQ(none.model().message, Message(MessageId::PasswordsDiffer));
-        none.save_click("", "owl", "owl");
-        EXPECT_TRUE(none.model().closed);
-        EXPECT_TRUE(t.p.run.teacherUnlocked) << "whoever set it goes on without being asked";
-    }
+    PasswordSetting none(t.p);
+    none.save_click("", "", "");
+    EXPECT_EQ(none.model().message, Message(MessageId::PasswordEmpty));
+    none.save_click("", "owl", "owI");
+    EXPECT_EQ(none.model().message, Message(MessageId::PasswordsDiffer));
+    none.save_click("", "owl", "owl");
+    EXPECT_TRUE(none.model().closed && t.p.run.teacherUnlocked) << "whoever set it goes on";
     PasswordSetting change(t.p);
-    EXPECT_TRUE(change.model().passwordSet);
-    change.save_click("OWL", "lark", "lark");
-    EXPECT_EQ(change.model().message, Message(MessageId::PasswordCurrentWrong));
-    EXPECT_EQ(t.clock.slept, 1000ms);
     t.files.readOnly.insert(std::string(kTeacherPasswordFile));
     const std::string before = t.stored();
     change.save_click("owl", "lark", "lark");
-    const Message denied{
-        MessageId::BecauseFileFailed,
-        {MessageId::PasswordNotSaved, "TeacherPassword.hash", Status::fail(EACCES).message()}};
-    EXPECT_EQ(change.model().message, denied);
+    EXPECT_EQ(change.model().message, Message(MessageId::BecauseFileFailed,
+                                              {MessageId::PasswordNotSaved, "TeacherPassword.hash",
+                                               Status::fail(EACCES).message()}));
     change.remove_click("owl");
     EXPECT_EQ(change.model().message.args.at(0), Message(MessageId::PasswordNotRemoved));
     EXPECT_EQ(t.stored(), before);
-    EXPECT_EQ(CheckTeacherPassword(dataDirOf(t.p), "owl"), PasswordCheck::Right);
     t.files.readOnly.clear();
     change.save_click("owl", "lark", "lark");
-    EXPECT_TRUE(change.model().closed);
     EXPECT_EQ(CheckTeacherPassword(dataDirOf(t.p), "lark"), PasswordCheck::Right);
     PasswordSetting remove(t.p);
     remove.remove_click("owl");
     EXPECT_EQ(remove.model().message, Message(MessageId::PasswordCurrentWrong));
+    EXPECT_EQ(t.clock.slept, 1000ms);
     remove.remove_click("lark");
-    EXPECT_TRUE(remove.model().closed);
-    EXPECT_FALSE(std::filesystem::exists(t.file()));
-    EXPECT_FALSE(TeacherPasswordAsked(t.p));
+    EXPECT_FALSE(std::filesystem::exists(t.file()) || TeacherPasswordAsked(t.p));
 }
 
 } // namespace

@@ -8,27 +8,29 @@
 namespace sb::test {
 namespace {
 
+using namespace std::string_literals;
+
 // Types text and Enter into the control with the focus, as a teacher at the keyboard does.
-void type(const QString& text)
+void type(const char* text)
 {
-    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
 // Clicks the main window's button and answers the password window it opens with `typed`
 // (Cancel after it, if it stays open); `then` runs on the window that opens next, if one does,
 // which is cancelled after it. Answers that window's name and what the password window said.
-std::pair<QString, QString> throughPassword(Ui& f, const char* button, const QString& typed,
-                                            const std::function<void(QWidget&)>& then = {})
+std::pair<std::string, std::string> throughPassword(Ui& f, const char* button, const char* typed,
+                                                    const std::function<void(QWidget&)>& then = {})
 {
-    QString opened, said;
+    std::string opened, said;
     const QObject guard;
     std::function<void()> watch = [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal != nullptr && modal->objectName() == QStringLiteral("teacherPassword")) {
             QTimer::singleShot(0, &guard, watch); // not closed yet
         } else if (modal != nullptr) {
-            opened = modal->objectName();
+            opened = modal->objectName().toStdString();
             if (then) {
                 then(*modal);
             }
@@ -41,7 +43,7 @@ std::pair<QString, QString> throughPassword(Ui& f, const char* button, const QSt
         EXPECT_EQ(ask.objectName(), QStringLiteral("teacherPassword"));
         QTimer::singleShot(0, &guard, watch);
         type(typed);
-        said = find<QLabel>(ask, "message")->text();
+        said = find<QLabel>(ask, "message")->text().toStdString();
         if (ask.isVisible()) {
             click(ask, "cancel");
         }
@@ -57,30 +59,28 @@ TEST(PasswordWindow, AWrongPasswordOpensNothing)
 {
     Ui f;
     ASSERT_TRUE(SetTeacherPassword(dataDirOf(f.p), "owl-42"));
-    const QString wrong = messageText(MessageId::PasswordWrong);
+    const std::string wrong = messageText(MessageId::PasswordWrong).toStdString();
     f.p.run.pupilTakenOver = true; // the pupil of this Progress is at another computer now
     for (const char* button : {"smartgo", "goauto", "progressgo"}) {
         SCOPED_TRACE(button);
         const auto slept = f.clock.slept;
-        EXPECT_EQ(throughPassword(f, button, QStringLiteral("owl-43")),
-                  std::make_pair(QString(), wrong));
+        EXPECT_EQ(throughPassword(f, button, "owl-43"), std::make_pair(""s, wrong));
         EXPECT_EQ(f.clock.slept - slept, std::chrono::seconds(1));
     }
-    EXPECT_EQ(throughPassword(f, "progressgo", QStringLiteral("owl-42")).first,
-              QStringLiteral("progress"));
+    EXPECT_EQ(throughPassword(f, "progressgo", "owl-42").first, "progress");
     f.p.run.pupilTakenOver = false;
     clickToModal(f.main, "progressgo", [](QWidget& progress) {
         EXPECT_EQ(progress.objectName(), QStringLiteral("progress")) << "her own: not asked";
         progress.close();
     });
-    const auto opened = throughPassword(f, "goauto", QStringLiteral("owl-42"), [](QWidget& w) {
+    const auto opened = throughPassword(f, "goauto", "owl-42", [](QWidget& w) {
         clickToModal(w, "Repset", [](QWidget& smart) {
             EXPECT_EQ(smart.objectName(), QStringLiteral("smart")) << "opened without asking";
             click(smart, "bncancel");
         });
     });
-    EXPECT_EQ(opened, std::make_pair(QStringLiteral("getfile"), QString()));
-    EXPECT_EQ(throughPassword(f, "smartgo", QString()).first, QString()) << "asked again";
+    EXPECT_EQ(opened, std::make_pair("getfile"s, ""s));
+    EXPECT_EQ(throughPassword(f, "smartgo", "").first, "") << "asked again";
 }
 
 // Student Data's "Teacher Password..." sets a password by keyboard; changing it asks for the
@@ -91,16 +91,16 @@ TEST(PasswordWindow, SetAndChangedInStudentData)
     clickToModal(f.main, "goauto", [](QWidget& getfile) {
         clickToModal(getfile, "passwordgo", [](QWidget& setting) {
             EXPECT_FALSE(find(setting, "currentPassword")->isVisible()) << "none set yet";
-            type(QStringLiteral("owl-42")), type(QStringLiteral("owl-42"));
+            type("owl-42"), type("owl-42");
             EXPECT_FALSE(setting.isVisible());
         });
         click(getfile, "close");
     });
     EXPECT_EQ(CheckTeacherPassword(dataDirOf(f.p), "owl-42"), PasswordCheck::Right);
-    throughPassword(f, "goauto", QStringLiteral("owl-42"), [](QWidget& getfile) {
+    throughPassword(f, "goauto", "owl-42", [](QWidget& getfile) {
         clickToModal(getfile, "passwordgo", [](QWidget& setting) {
             EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("currentPassword"));
-            type(QStringLiteral("owl")), type(QStringLiteral("lark")), type(QStringLiteral("lark"));
+            type("owl"), type("lark"), type("lark");
             EXPECT_EQ(find<QLabel>(setting, "message")->text(),
                       messageText(MessageId::PasswordCurrentWrong));
             click(setting, "cancel");
