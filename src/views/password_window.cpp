@@ -71,7 +71,7 @@ PasswordWindow::PasswordWindow(Program& program, QWidget* parent)
     setObjectName(QStringLiteral("teacherPassword"));
     setWindowTitle(tr("Teacher Password"));
     setModal(true);
-    addHelpKey(this, QStringLiteral("student_data.html"));
+    addHelpKey(this, QStringLiteral("student_data.html#password"));
 
     auto* about = new QLabel(tr("Only the teacher may open this window."), this);
     m_password = passwordBox(this, "password", tr("Teacher password"));
@@ -137,7 +137,7 @@ PasswordSettingWindow::PasswordSettingWindow(Program& program, QWidget* parent)
     setObjectName(QStringLiteral("passwordSetting"));
     setWindowTitle(tr("Teacher Password"));
     setModal(true);
-    addHelpKey(this, QStringLiteral("student_data.html"));
+    addHelpKey(this, QStringLiteral("student_data.html#password"));
 
     auto* about = new QLabel(
         tr("Once a teacher password is set, Smart Repeat, Student Data and the progress of "
