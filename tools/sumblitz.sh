@@ -10,8 +10,8 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
-              libsqlite3-dev libfontconfig-dev qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools
-              qt6-translations-l10n fonts-liberation libgl-dev pkg-config)
+              libsqlite3-dev libsodium-dev libfontconfig-dev qt6-charts-dev libqt6opengl6-dev
+              qt6-l10n-tools qt6-translations-l10n fonts-liberation libgl-dev pkg-config)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format
                desktop-file-utils appstream dpkg-dev lintian clang libfuzzer-14-dev
                python3 # the CSV test reads the file back with Python's csv module; the function_length test

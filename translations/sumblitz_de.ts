@@ -500,9 +500,38 @@
         <translation>sie konnte nicht gelesen werden</translation>
     </message>
     <message>
+        <source>That is not the teacher password.</source>
+        <translation>Das ist nicht das Lehrerpasswort.</translation>
+    </message>
+    <message>
+        <source>The current password is not right.</source>
+        <translation>Das jetzige Passwort stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>Type the new password in both boxes.</source>
+        <translation>Gib das neue Passwort in beide Felder ein.</translation>
+    </message>
+    <message>
+        <source>The two new passwords are not the same.</source>
+        <translation>Die beiden neuen Passwörter sind nicht gleich.</translation>
+    </message>
+    <message>
+        <source>The teacher password could not be saved</source>
+        <translation>Das Lehrerpasswort konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The teacher password could not be removed</source>
+        <translation>Das Lehrerpasswort konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>The teacher password cannot be checked (%1): %2. Deleting that file removes the password.</source>
+        <extracomment>%1 is the file&apos;s name, %2 why (the system&apos;s reason, or one of the reasons below).</extracomment>
+        <translation>Das Lehrerpasswort kann nicht geprüft werden (%1): %2. Wer diese Datei löscht, entfernt das Passwort.</translation>
+    </message>
+    <message>
         <source>%1&apos;s history was damaged: kept as %2, new answers are saved again</source>
         <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
-        <translation>Einstellungen wurden nicht gespeichert (%1)</translation>
+        <translation>Der Verlauf von %1 war beschädigt: Er ist als %2 aufbewahrt, neue Antworten werden wieder gespeichert</translation>
     </message>
 </context>
 <context>
@@ -797,6 +826,84 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Zeigt, wie das Kind mit der Zeit vorankommt (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::PasswordSettingWindow</name>
+    <message>
+        <source>Teacher Password</source>
+        <translation>Lehrerpasswort</translation>
+    </message>
+    <message>
+        <source>Once a teacher password is set, Smart Repeat, Student Data and the progress of other pupils ask for it, on every computer that uses this data folder. It keeps pupils out of those windows, not out of the folder: whoever can delete files there can delete %1, which also removes a forgotten password.</source>
+        <translation>Sobald ein Lehrerpasswort festgelegt ist, fragen „Schlau wiederholen“, „Schülerdaten“ und der Fortschritt anderer Kinder danach, an jedem Computer, der diesen Datenordner benutzt. Es hält Kinder von diesen Fenstern fern, nicht vom Ordner: Wer dort Dateien löschen kann, kann %1 löschen – so wird auch ein vergessenes Passwort entfernt.</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Jetziges Passwort</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Neues Passwort wiederholt</translation>
+    </message>
+    <message>
+        <source>&amp;Current password:</source>
+        <translation>&amp;Jetziges Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Neues Passwort:</translation>
+    </message>
+    <message>
+        <source>New password &amp;again:</source>
+        <translation>Neues Passwort &amp;wiederholen:</translation>
+    </message>
+    <message>
+        <source>&amp;Change Password</source>
+        <translation>Passwort &amp;ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Set Password</source>
+        <translation>Passwort &amp;festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Password</source>
+        <translation>Passwort &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>sb::PasswordWindow</name>
+    <message>
+        <source>Teacher Password</source>
+        <translation>Lehrerpasswort</translation>
+    </message>
+    <message>
+        <source>Only the teacher may open this window.</source>
+        <translation>Nur die Lehrkraft darf dieses Fenster öffnen.</translation>
+    </message>
+    <message>
+        <source>Teacher password</source>
+        <translation>Lehrerpasswort</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1694,14 @@
     <message>
         <source>Make this pupil current here although another computer has her: only when that computer is off</source>
         <translation>Dieses Kind hier übernehmen, obwohl ein anderer Computer es hat: nur wenn jener Computer aus ist</translation>
+    </message>
+    <message>
+        <source>Teacher &amp;Password...</source>
+        <translation>Lehrer&amp;passwort …</translation>
+    </message>
+    <message>
+        <source>Sets, changes or removes the password that Smart Repeat, Student Data and other pupils&apos; progress ask for</source>
+        <translation>Legt das Passwort fest, nach dem „Schlau wiederholen“, „Schülerdaten“ und der Fortschritt anderer Kinder fragen, oder ändert oder entfernt es</translation>
     </message>
 </context>
 </TS>

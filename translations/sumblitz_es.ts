@@ -500,9 +500,38 @@
         <translation>no se pudo leer</translation>
     </message>
     <message>
+        <source>That is not the teacher password.</source>
+        <translation>Esa no es la contraseña del profesor.</translation>
+    </message>
+    <message>
+        <source>The current password is not right.</source>
+        <translation>La contraseña actual no es correcta.</translation>
+    </message>
+    <message>
+        <source>Type the new password in both boxes.</source>
+        <translation>Escribe la nueva contraseña en las dos casillas.</translation>
+    </message>
+    <message>
+        <source>The two new passwords are not the same.</source>
+        <translation>Las dos contraseñas nuevas no son iguales.</translation>
+    </message>
+    <message>
+        <source>The teacher password could not be saved</source>
+        <translation>No se pudo guardar la contraseña del profesor</translation>
+    </message>
+    <message>
+        <source>The teacher password could not be removed</source>
+        <translation>No se pudo quitar la contraseña del profesor</translation>
+    </message>
+    <message>
+        <source>The teacher password cannot be checked (%1): %2. Deleting that file removes the password.</source>
+        <extracomment>%1 is the file&apos;s name, %2 why (the system&apos;s reason, or one of the reasons below).</extracomment>
+        <translation>No se puede comprobar la contraseña del profesor (%1): %2. Borrar ese archivo quita la contraseña.</translation>
+    </message>
+    <message>
         <source>%1&apos;s history was damaged: kept as %2, new answers are saved again</source>
         <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
-        <translation>No se guardaron los ajustes (%1)</translation>
+        <translation>El historial de %1 estaba dañado: se guarda como %2, las respuestas nuevas se vuelven a guardar</translation>
     </message>
 </context>
 <context>
@@ -797,6 +826,84 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Muestra el progreso del niño con el tiempo (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::PasswordSettingWindow</name>
+    <message>
+        <source>Teacher Password</source>
+        <translation>Contraseña del profesor</translation>
+    </message>
+    <message>
+        <source>Once a teacher password is set, Smart Repeat, Student Data and the progress of other pupils ask for it, on every computer that uses this data folder. It keeps pupils out of those windows, not out of the folder: whoever can delete files there can delete %1, which also removes a forgotten password.</source>
+        <translation>Una vez puesta una contraseña del profesor, «Repaso listo», «Alumnos» y el progreso de los demás niños la piden, en cada ordenador que usa esta carpeta de datos. Mantiene a los niños fuera de esas ventanas, no de la carpeta: quien puede borrar archivos allí puede borrar %1, lo que también quita una contraseña olvidada.</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Contraseña actual</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nueva contraseña</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Nueva contraseña repetida</translation>
+    </message>
+    <message>
+        <source>&amp;Current password:</source>
+        <translation>Contraseña &amp;actual:</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nueva contraseña:</translation>
+    </message>
+    <message>
+        <source>New password &amp;again:</source>
+        <translation>&amp;Repetir la nueva:</translation>
+    </message>
+    <message>
+        <source>&amp;Change Password</source>
+        <translation>&amp;Cambiar la contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Set Password</source>
+        <translation>&amp;Poner la contraseña</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Password</source>
+        <translation>&amp;Quitar la contraseña</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>sb::PasswordWindow</name>
+    <message>
+        <source>Teacher Password</source>
+        <translation>Contraseña del profesor</translation>
+    </message>
+    <message>
+        <source>Only the teacher may open this window.</source>
+        <translation>Solo el profesor puede abrir esta ventana.</translation>
+    </message>
+    <message>
+        <source>Teacher password</source>
+        <translation>Contraseña del profesor</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1694,14 @@
     <message>
         <source>Make this pupil current here although another computer has her: only when that computer is off</source>
         <translation>Tomar aquí a este alumno aunque otro ordenador lo tenga: solo si ese ordenador está apagado</translation>
+    </message>
+    <message>
+        <source>Teacher &amp;Password...</source>
+        <translation>&amp;Contraseña del profesor…</translation>
+    </message>
+    <message>
+        <source>Sets, changes or removes the password that Smart Repeat, Student Data and other pupils&apos; progress ask for</source>
+        <translation>Pone, cambia o quita la contraseña que piden «Repaso listo», «Alumnos» y el progreso de los demás niños</translation>
     </message>
 </context>
 </TS>

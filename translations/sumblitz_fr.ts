@@ -500,9 +500,38 @@
         <translation>il n&apos;a pas pu être lu</translation>
     </message>
     <message>
+        <source>That is not the teacher password.</source>
+        <translation>Ce n&apos;est pas le mot de passe de l&apos;enseignant.</translation>
+    </message>
+    <message>
+        <source>The current password is not right.</source>
+        <translation>Le mot de passe actuel n&apos;est pas le bon.</translation>
+    </message>
+    <message>
+        <source>Type the new password in both boxes.</source>
+        <translation>Tape le nouveau mot de passe dans les deux cases.</translation>
+    </message>
+    <message>
+        <source>The two new passwords are not the same.</source>
+        <translation>Les deux nouveaux mots de passe ne sont pas identiques.</translation>
+    </message>
+    <message>
+        <source>The teacher password could not be saved</source>
+        <translation>Le mot de passe de l&apos;enseignant n&apos;a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>The teacher password could not be removed</source>
+        <translation>Le mot de passe de l&apos;enseignant n&apos;a pas pu être supprimé</translation>
+    </message>
+    <message>
+        <source>The teacher password cannot be checked (%1): %2. Deleting that file removes the password.</source>
+        <extracomment>%1 is the file&apos;s name, %2 why (the system&apos;s reason, or one of the reasons below).</extracomment>
+        <translation>Le mot de passe de l&apos;enseignant ne peut pas être vérifié (%1) : %2. Supprimer ce fichier enlève le mot de passe.</translation>
+    </message>
+    <message>
         <source>%1&apos;s history was damaged: kept as %2, new answers are saved again</source>
         <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
-        <translation>Les réglages n&apos;ont pas été enregistrés (%1)</translation>
+        <translation>L&apos;historique de %1 était abîmé : il est gardé sous le nom %2, les nouvelles réponses sont de nouveau enregistrées</translation>
     </message>
 </context>
 <context>
@@ -797,6 +826,84 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Montre les progrès de l&apos;enfant au fil du temps (F6)</translation>
+    </message>
+</context>
+<context>
+    <name>sb::PasswordSettingWindow</name>
+    <message>
+        <source>Teacher Password</source>
+        <translation>Mot de passe de l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>Once a teacher password is set, Smart Repeat, Student Data and the progress of other pupils ask for it, on every computer that uses this data folder. It keeps pupils out of those windows, not out of the folder: whoever can delete files there can delete %1, which also removes a forgotten password.</source>
+        <translation>Une fois un mot de passe de l&apos;enseignant défini, « Répétition futée », « Élèves » et les progrès des autres enfants le demandent, sur chaque ordinateur qui utilise ce dossier de données. Il tient les enfants à l&apos;écart de ces fenêtres, pas du dossier : qui peut y supprimer des fichiers peut supprimer %1, ce qui enlève aussi un mot de passe oublié.</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Mot de passe actuel</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <translation>Nouveau mot de passe confirmé</translation>
+    </message>
+    <message>
+        <source>&amp;Current password:</source>
+        <translation>Mot de passe &amp;actuel :</translation>
+    </message>
+    <message>
+        <source>&amp;New password:</source>
+        <translation>&amp;Nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>New password &amp;again:</source>
+        <translation>&amp;Confirmer le nouveau :</translation>
+    </message>
+    <message>
+        <source>&amp;Change Password</source>
+        <translation>&amp;Modifier le mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Set Password</source>
+        <translation>&amp;Définir le mot de passe</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Password</source>
+        <translation>&amp;Supprimer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>sb::PasswordWindow</name>
+    <message>
+        <source>Teacher Password</source>
+        <translation>Mot de passe de l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>Only the teacher may open this window.</source>
+        <translation>Seul l&apos;enseignant peut ouvrir cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Teacher password</source>
+        <translation>Mot de passe de l&apos;enseignant</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1694,14 @@
     <message>
         <source>Make this pupil current here although another computer has her: only when that computer is off</source>
         <translation>Prendre cet élève ici alors qu’un autre ordinateur l’a : seulement si cet ordinateur est éteint</translation>
+    </message>
+    <message>
+        <source>Teacher &amp;Password...</source>
+        <translation>&amp;Mot de passe de l&apos;enseignant…</translation>
+    </message>
+    <message>
+        <source>Sets, changes or removes the password that Smart Repeat, Student Data and other pupils&apos; progress ask for</source>
+        <translation>Définit, modifie ou supprime le mot de passe que demandent « Répétition futée », « Élèves » et les progrès des autres enfants</translation>
     </message>
 </context>
 </TS>

@@ -66,6 +66,9 @@ struct RunState {
     // When the oldest answer not yet in the pupil's files was recorded (the steady clock);
     // nothing when every answer is saved.
     std::optional<std::chrono::steady_clock::time_point> unsavedSince;
+    // The teacher password was given (or set) for a window open now: the teacher's windows
+    // opened from it do not ask again. Ends when that window closes (flow/teacher_gate).
+    bool teacherUnlocked = false;
 };
 
 // Flags shared by the main window and the two settings windows.

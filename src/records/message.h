@@ -69,6 +69,15 @@ enum class MessageId : std::uint8_t {
     NoAnswersYet,  // pupil
     HistoryUnread, // pupil
 
+    // The teacher password's windows.
+    PasswordWrong,
+    PasswordCurrentWrong,
+    PasswordEmpty,
+    PasswordsDiffer,
+    PasswordNotSaved,   // what could not be done, before "(file): reason"
+    PasswordNotRemoved, // the same
+    PasswordUnusable,   // file, the reason
+
     // Why, where the program itself refused (the system's reasons are its own words).
     ReasonClassFull,
     ReasonNameTaken,

@@ -400,14 +400,23 @@ QGroupBox* MainWindow::buildControls(QWidget* central)
 void MainWindow::connectWindowButtons()
 {
     connect(m_helpgo, &QPushButton::clicked, this, &MainWindow::openHelp);
+    // Where a teacher password is set, a wrong one (or Cancel) opens nothing and changes nothing.
     connect(m_smartgo, &QPushButton::clicked, this, [this] {
+        OtherWindows* windows = otherWindows();
+        if (windows != nullptr && !windows->teacherLets(m_program, this)) {
+            return;
+        }
         m_form.smartgo_click();
-        if (OtherWindows* windows = otherWindows()) {
+        if (windows != nullptr) {
             windows->smartRepeat(m_program, this);
         }
         after();
     });
     connect(m_goauto, &QPushButton::clicked, this, [this] {
+        if (OtherWindows* windows = otherWindows();
+            windows != nullptr && !windows->teacherLets(m_program, this)) {
+            return;
+        }
         m_form.goauto_click();
         render();
         if (OtherWindows* windows = otherWindows()) {

@@ -146,6 +146,22 @@ constexpr std::array kPatterns{
     //: %1 is the pupil.
     Pattern{MessageId::HistoryUnread,
             QT_TRANSLATE_NOOP("message", "The history of %1 could not be read")},
+    Pattern{MessageId::PasswordWrong,
+            QT_TRANSLATE_NOOP("message", "That is not the teacher password.")},
+    Pattern{MessageId::PasswordCurrentWrong,
+            QT_TRANSLATE_NOOP("message", "The current password is not right.")},
+    Pattern{MessageId::PasswordEmpty,
+            QT_TRANSLATE_NOOP("message", "Type the new password in both boxes.")},
+    Pattern{MessageId::PasswordsDiffer,
+            QT_TRANSLATE_NOOP("message", "The two new passwords are not the same.")},
+    Pattern{MessageId::PasswordNotSaved,
+            QT_TRANSLATE_NOOP("message", "The teacher password could not be saved")},
+    Pattern{MessageId::PasswordNotRemoved,
+            QT_TRANSLATE_NOOP("message", "The teacher password could not be removed")},
+    //: %1 is the file's name, %2 why (the system's reason, or one of the reasons below).
+    Pattern{MessageId::PasswordUnusable,
+            QT_TRANSLATE_NOOP("message", "The teacher password cannot be checked (%1): %2. "
+                                         "Deleting that file removes the password.")},
     // Why something could not be done with a file, where the program itself refused; each
     // stands after "(file): " in a message above.
     Pattern{MessageId::ReasonClassFull,

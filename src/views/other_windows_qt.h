@@ -18,6 +18,11 @@ public:
     virtual ~OtherWindows() = default;
     // Each opens its window over parent with exec() and returns once it has closed. The two
     // settings windows open each other from their own buttons, without a way back.
+    // Where a teacher password is set, Smart Repeat and Student Data ask for it before their
+    // main window's button does anything (teacherLets: true when the window may open); what the
+    // right password opens stays open until that window's smartRepeat or studentData returns.
+    // Progress asks by itself when it would show another pupil than the current one.
+    virtual bool teacherLets(Program& program, QWidget* parent) = 0;
     virtual void smartRepeat(Program& program, QWidget* parent) = 0;
     virtual void studentData(Program& program, QWidget* parent) = 0;
     virtual void results(Program& program, QWidget* parent) = 0;

@@ -6,6 +6,7 @@
 #include "views/core_texts_qt.h"
 #include "views/help_window.h"
 #include "views/messages_qt.h"
+#include "views/password_window.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -156,6 +157,14 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
         ClassOverviewWindow classOverview(program, this);
         classOverview.exec();
     });
+    auto* password = pushButton(
+        this, "passwordgo", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Teacher &Password...")),
+        tr("Sets, changes or removes the password that Smart Repeat, Student Data and other "
+           "pupils' progress ask for"));
+    connect(password, &QPushButton::clicked, this, [this, &program] {
+        PasswordSettingWindow setting(program, this);
+        setting.exec();
+    });
     // Offered when the pupil to be made current is in use on another computer of a lab.
     m_takeOver =
         pushButton(this, "takeover", shown(QT_TRANSLATE_NOOP("sb::StudentWindow", "Take Over")),
@@ -169,6 +178,7 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(overview);
+    bottom->addWidget(password);
     bottom->addWidget(m_message, 1);
     bottom->addWidget(m_takeOver);
     bottom->addWidget(cancel);

@@ -132,6 +132,7 @@ struct FaultyFiles final : FileSystem {
     bool failRead = false;
     int failNoReplace = 0;            // moveNoReplace fails with this error (a share that has none)
     std::set<std::string> unreadable; // file names whose reads fail
+    std::set<std::string> readOnly;   // file names that this account may not write in place
     int calls = 0; // calls of the record files' part, not the listing's nor the locks'
     // Run before each call of the locks' part, with the call's name ("createExclusive",
     // "move", "unlink" ...) and its first path: where another computer acts, on cue. A failLink
@@ -198,7 +199,9 @@ struct FaultyFiles final : FileSystem {
     }
     Status overwrite(const Path& path, std::string_view text) override
     {
-        return cue("overwrite", path), disk().overwrite(path, text);
+        cue("overwrite", path);
+        return readOnly.contains(path.filename().string()) ? Status::fail(EACCES)
+                                                           : disk().overwrite(path, text);
     }
     Status addName(const Path& from, const Path& to) override
     {
