@@ -809,16 +809,27 @@ void followRenameNote(Settings& s, const DataDir& data, const fs::path& note,
 
 void FinishInterruptedRename(Settings& s, const DataDir& data)
 {
+    std::vector<std::string> notes;
+    for (std::string& entry : data.files.list(data.dir)) {
+        if (entry.ends_with(RenameNote::kNoteEnding)) {
+            notes.push_back(std::move(entry));
+        }
+    }
+    if (!notes.empty()) {
+        // Under the class list's lock, as every rename runs: the note of a rename another
+        // program is doing now is not this start-up's to follow. A lock held elsewhere leaves
+        // the notes for a later start-up.
+        const LockAttempt lock = tryLock(data.files, data.clock, data / kStudentLockFile);
+        const auto listed = lock.taken() ? listedNames(data) : std::nullopt;
+        for (const std::string& note : listed ? notes : std::vector<std::string>{}) {
+            followRenameNote(s, data, data.dir / note, *listed);
+        }
+    }
     const auto listedNow = listedNames(data);
     if (!listedNow) {
         return;
     }
     const std::vector<std::string>& listed = *listedNow;
-    for (const std::string& entry : data.files.list(data.dir)) {
-        if (entry.ends_with(RenameNote::kNoteEnding)) {
-            followRenameNote(s, data, data.dir / entry, listed);
-        }
-    }
     const std::string name = trimmedName(s.curSettings);
     const auto fact = data.dir / factFileName(name);
     if (const auto names = data.files.linkCount(fact); !names || *names < 2) {
