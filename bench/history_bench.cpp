@@ -14,6 +14,9 @@
 
 #include "flow/class_overview.h"
 #include "flow/progress.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/lock_file.h"
 #include "records/codec.h"
 #include "students/answer_history.h"
 #include "students/history_writer.h"
@@ -87,6 +90,21 @@ BENCHMARK(BM_HistoryCommitOneAnswer)
     ->Arg(1)
     ->Iterations(300)
     ->Unit(benchmark::kMillisecond);
+
+// What the writer adds to each commit in a shared folder: the look at the pupil's lock file
+// that tells whether this program still holds her (one read of a small file).
+void BM_HistoryLockCheckBeforeCommit(benchmark::State& state)
+{
+    const fs::path dir = scratch("lock");
+    sb::SystemClock clock;
+    const auto attempt = sb::tryLock(sb::diskFileSystem(), clock, dir / "Ann.Xtx.lock");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            sb::lockHolds(sb::diskFileSystem(), attempt.lock.path(), attempt.lock.text()));
+    }
+    fs::remove_all(dir);
+}
+BENCHMARK(BM_HistoryLockCheckBeforeCommit)->Unit(benchmark::kMicrosecond);
 
 // What an answer costs the drill: handing it to the writer, whose thread commits it meanwhile.
 void BM_HistoryAnswerHandedToWriter(benchmark::State& state)

@@ -82,14 +82,20 @@ void WriteAnswerHistory(Program& p)
     if (!p.history.given) {
         return;
     }
-    if (trimmedName(p.cur()).empty()) { // nobody's answers: no file to keep them in
+    // Nobody's answers have no file to keep them in; a pupil another computer took over is
+    // written there from now on.
+    if (trimmedName(p.cur()).empty() || p.run.pupilTakenOver) {
         p.history.given.reset();
         return;
     }
     // What the tries before this answer came to; this one's is told with the next answer (or
     // a flush), so the notice never depends on how quickly the writer's thread is.
     noteOutcomes(p);
-    p.history.writer->submit(historyPath(p), std::move(*p.history.given));
+    const LockFile& held = p.run.pupilLock;
+    p.history.writer->submit(historyPath(p), std::move(*p.history.given),
+                             held.held() ? std::optional<HistoryWriter::Holder>(
+                                               {&p.services.files, held.path(), held.text()})
+                                         : std::nullopt);
     p.history.given.reset();
 }
 

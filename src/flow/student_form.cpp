@@ -619,6 +619,10 @@ void StudentForm::saveAndClose(bool takeOver)
         const std::vector<std::string> entries(
             m_model.studentlist.begin() + StudentModel::kFixedEntries, m_model.studentlist.end());
         // The header slot carries the pupil on display besides the count.
+        std::vector<LockFile> going;
+        if (!holdRemoved(entries, incoming.lock, going)) {
+            return;
+        }
         const FileOutcome rebuilt = RewriteStudentFile(m_file, entries, shown, s.defaultSettings);
         if (!report(rebuilt, MessageId::ListNotSaved)) {
             noteFile(m_p, rebuilt);
@@ -635,6 +639,35 @@ void StudentForm::saveAndClose(bool takeOver)
     AdoptPupil(m_p, s.curSettings, std::move(incoming.lock));
     finish(true);
     update(m_p);
+}
+
+bool StudentForm::holdRemoved(const std::vector<std::string>& entries, const LockFile& incoming,
+                              std::vector<LockFile>& going)
+{
+    std::unordered_set<std::string> kept;
+    for (const std::string& entry : entries) {
+        kept.insert(trimBlanks(entry));
+    }
+    for (const std::string& name : m_listedAtOpen) {
+        if (kept.contains(name)) {
+            continue;
+        }
+        DrillSettings pupil;
+        setName(pupil, name);
+        if (incoming.held() && pupilLockPath(m_p, pupil) == incoming.path()) {
+            continue; // held for her already
+        }
+        LockAttempt attempt = ReservePupil(m_p, pupil);
+        if (attempt.holder) {
+            m_model.studentlist.push_back(nameField(pupil));
+            m_file.keepEntry();
+            m_model.message = {MessageId::PupilInUseCannotChange,
+                               {name, holderMessage(*attempt.holder)}};
+            return false;
+        }
+        going.push_back(std::move(attempt.lock));
+    }
+    return true;
 }
 
 void StudentForm::forgetRemoved(const std::vector<std::string>& entries)

@@ -199,6 +199,13 @@ private:
     // After the rebuild at OK: the pupils listed at opening and no longer in entries were
     // removed, and their answer histories go.
     void forgetRemoved(const std::vector<std::string>& entries);
+    // Before that rebuild: the pupils removed in this window go only when no other computer
+    // has her now. This program holds each of them (her lock in going) until she is gone, so
+    // that no computer makes her current meanwhile. False, with one put back on the list and
+    // the message saying who has her, when one is in use elsewhere.
+    // (incoming: the lock reserved for the pupil on display.)
+    bool holdRemoved(const std::vector<std::string>& entries, const LockFile& incoming,
+                     std::vector<LockFile>& going);
     // The window ends; applied when by OK.
     void finish(bool applied);
     // Puts the record of a listed name on display, or makes one from the custom defaults

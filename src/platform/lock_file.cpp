@@ -215,7 +215,12 @@ LockFile& LockFile::operator=(LockFile&& other) noexcept
 
 bool LockFile::ours() const
 {
-    return held() && readText(*m_files, m_path) == m_text;
+    return held() && lockHolds(*m_files, m_path, m_text);
+}
+
+bool lockHolds(FileSystem& files, const std::filesystem::path& path, std::string_view text)
+{
+    return readText(files, path) == text;
 }
 
 Status LockFile::refresh()

@@ -61,6 +61,8 @@ public:
 
     bool held() const { return !m_path.empty(); }
     const std::filesystem::path& path() const { return m_path; }
+    // What this process wrote into it: while the file holds this, the lock is this process's.
+    const std::string& text() const { return m_text; }
     // Touches the lock so that nobody takes it for stale. Fails with TakenOver when another
     // process has it now (a take-over), and with the system's error when the folder cannot be
     // reached; a lock broken meanwhile and taken by nobody is made again. A lock that is not
@@ -100,6 +102,10 @@ LockAttempt tryLock(FileSystem& files, Clock& clock, const std::filesystem::path
 // answer names the holder). Sleeps on clock between looks.
 LockAttempt waitForLock(FileSystem& files, Clock& clock, const std::filesystem::path& path,
                         std::chrono::milliseconds patience);
+
+// Whether the lock file at path still holds text: the lock a process took with that text is
+// still its own, nobody took it over. One read of the file.
+bool lockHolds(FileSystem& files, const std::filesystem::path& path, std::string_view text);
 
 // Who holds the lock at path; nothing when nobody does or its file says nothing readable. Its
 // idle time is counted to clock's time now.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/history_writer.h"
 
+#include "platform/lock_file.h"
+
 #include <array>
 #include <ctime>
 #include <string>
@@ -21,10 +23,12 @@ HistoryWriter::~HistoryWriter()
     }
 }
 
-void HistoryWriter::submit(const std::filesystem::path& path, AnswerRow row)
+void HistoryWriter::submit(const std::filesystem::path& path, AnswerRow row,
+                           std::optional<Holder> holder)
 {
     {
         const std::lock_guard lock(m_mutex);
+        m_holders[path] = std::move(holder);
         auto& rows = m_waiting[path];
         if (rows.size() >= m_mostWaiting) {
             rows.erase(rows.begin());
@@ -172,10 +176,17 @@ void HistoryWriter::run()
         m_dirty = false;
         m_busy = true;
         const auto work = m_waiting;
+        const auto holders = m_holders;
         lock.unlock();
         std::map<std::filesystem::path, bool> written;
         for (const auto& [path, rows] : work) {
-            written[path] = rows.empty() || writeRows(path, rows);
+            const auto holder = holders.find(path);
+            const bool held =
+                holder == holders.end() || !holder->second ||
+                lockHolds(*holder->second->files, holder->second->lock, holder->second->text);
+            // Answers of a pupil taken over by another computer are not this program's to
+            // write any more: they go unwritten.
+            written[path] = rows.empty() || !held || writeRows(path, rows);
         }
         lock.lock();
         for (const auto& [path, ok] : written) {

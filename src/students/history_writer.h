@@ -8,9 +8,12 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "students/answer_history.h"
 
 namespace sb {
@@ -30,9 +33,20 @@ public:
     HistoryWriter(const HistoryWriter&) = delete;
     HistoryWriter& operator=(const HistoryWriter&) = delete;
 
+    // The lock a program holds for the pupil whose database it writes: before each write the
+    // lock file must still hold the text this program wrote into it; when it does not (another
+    // computer took the pupil over), the answers waiting for her go unwritten.
+    struct Holder {
+        FileSystem* files = nullptr;
+        std::filesystem::path lock;
+        std::string text;
+    };
+
     // Queues one answer for the database at path (the oldest waiting answer of that database
-    // is dropped when mostWaiting are already waiting) and wakes the thread.
-    void submit(const std::filesystem::path& path, AnswerRow row);
+    // is dropped when mostWaiting are already waiting) and wakes the thread. With holder, the
+    // answers waiting for path are written only while that lock is still held.
+    void submit(const std::filesystem::path& path, AnswerRow row,
+                std::optional<Holder> holder = std::nullopt);
     // Tries every waiting answer now and returns once that try is over (at once when no answer
     // waits and no try is under way).
     void settle();
@@ -66,6 +80,7 @@ private:
     std::condition_variable m_done;
     std::map<std::filesystem::path, std::vector<AnswerRow>> m_waiting;
     std::map<std::filesystem::path, bool> m_outcomes;
+    std::map<std::filesystem::path, std::optional<Holder>> m_holders;
     std::map<std::filesystem::path, std::filesystem::path> m_setAside;
     bool m_dirty = false;
     bool m_busy = false;

@@ -173,8 +173,9 @@ public:
     // Students the open file is taken to hold: the listed (non-blank) names, plus one for
     // each slot appended since; the rebuild writes this many.
     std::int16_t studentCount() const { return m_studentCount; }
-    // A list entry went (Remove): the rebuild writes one pupil fewer.
+    // A list entry went (Remove): the rebuild writes one pupil fewer; or came back.
     void dropEntry();
+    void keepEntry() { ++m_studentCount; }
     // How long a change waits while another copy of the program changes the file.
     std::chrono::milliseconds patience() const { return m_patience; }
     void setPatience(std::chrono::milliseconds patience) { m_patience = patience; }

@@ -171,6 +171,10 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     b.form->takeover_click();
     ASSERT_TRUE(b.form->model().closed && !b.form->model().takeOver);
     EXPECT_EQ(trimmedName(b.p.cur()), "P01");
+    a.mainForm.start_click(); // A answers before its next look at the lock
+    a.mainForm.but_click(a.p.drill.rightSlot);
+    FlushAnswerHistory(a.p);
+    EXPECT_FALSE(fs::exists(lab.folder / "P01.history.sqlite")) << "not one answer of A's";
     a.p.cur().autoTeach = 1; // her results would be saved
     a.mainForm.locks_tick();
     EXPECT_EQ(a.p.main.notice, noticeOf({{MessageId::PupilTakenOver, {"P01"}}}));
@@ -181,6 +185,27 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
 
     ASSERT_TRUE(b.mainForm.close_request());
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx.lock")) << "let go at the close";
+}
+
+// A pupil removed in one window goes only if no other computer has her at OK: one made current
+// elsewhere after the click stays, and the window says who has her.
+TEST(SharedFolder, ARemovalSparesAPupilMadeCurrentElsewhereBeforeOk)
+{
+    Lab lab;
+    lab.classOf(3);
+    Computer b(lab.folder), c(lab.folder);
+    b.open();
+    b.choose("P03");
+    b.form->removestudent_click(); // she is free now
+    c.open(), c.choose("P03"), c.form->close_click();
+    ASSERT_EQ(trimmedName(c.p.cur()), "P03");
+    b.choose("P01");
+    b.form->close_click();
+    EXPECT_EQ(b.form->model().message.id, MessageId::PupilInUseCannotChange);
+    EXPECT_EQ(b.form->model().message.args.at(0), Message("P03"));
+    b.form->close_click();
+    EXPECT_TRUE(b.form->model().closed);
+    EXPECT_EQ(lab.names(), (Names{"P01", "P02", "P03"}));
 }
 
 // In a shared folder each computer keeps its last settings and current pupil in its own
