@@ -23,8 +23,17 @@ std::int16_t bitsOf(std::span<const std::int16_t> boxes)
 void noteOutcomes(Program& p)
 {
     for (const auto& [path, written] : p.history.writer->outcomes()) {
-        noteSave(p, written, MessageId::HistoryNotSaved, path);
+        noteFile(p, {path, FileOutcome::Action::Save, written});
     }
+}
+
+// The history of the pupil this program holds by her lock, or none.
+std::filesystem::path heldHistory(const Program& p)
+{
+    const auto lock = pupilLockPath(p, p.cur());
+    const LockFile& held = p.run.pupilLock;
+    const bool hers = lock && held.held() && held.path() == *lock && !p.run.pupilTakenOver;
+    return hers ? historyPath(p) : std::filesystem::path();
 }
 
 } // namespace
@@ -81,6 +90,7 @@ void WriteAnswerHistory(Program& p)
     // What the tries before this answer came to; this one's is told with the next answer (or
     // a flush), so the notice never depends on how quickly the writer's thread is.
     noteOutcomes(p);
+    p.history.writer->holding(heldHistory(p));
     p.history.writer->submit(historyPath(p), std::move(*p.history.given));
     p.history.given.reset();
 }

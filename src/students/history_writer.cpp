@@ -48,7 +48,13 @@ void HistoryWriter::settle()
     m_done.wait(lock, [&] { return m_rounds >= until; });
 }
 
-std::map<std::filesystem::path, bool> HistoryWriter::outcomes()
+void HistoryWriter::holding(const std::filesystem::path& path)
+{
+    const std::lock_guard lock(m_mutex);
+    m_held = path;
+}
+
+std::map<std::filesystem::path, Status> HistoryWriter::outcomes()
 {
     const std::lock_guard lock(m_mutex);
     return std::exchange(m_outcomes, {});
@@ -79,7 +85,7 @@ Status HistoryWriter::rename(const std::filesystem::path& from, const std::files
         auto& target = m_waiting[to];
         target.insert(target.begin(), it->second.begin(), it->second.end());
         m_waiting.erase(from);
-        m_outcomes[from] = true; // nothing waits for that name any more
+        m_outcomes[from] = Status(); // nothing waits for that name any more
         m_dirty = true;
         m_wake.notify_all();
     }
@@ -91,28 +97,29 @@ Status HistoryWriter::remove(const std::filesystem::path& path)
     const auto lock = idle();
     m_db.reset();
     if (m_waiting.erase(path) != 0) {
-        m_outcomes[path] = true;
+        m_outcomes[path] = Status();
     }
     return removeHistory(path);
 }
 
-bool HistoryWriter::writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows)
+Status HistoryWriter::writeRows(const std::filesystem::path& path,
+                                const std::vector<AnswerRow>& rows, bool held)
 {
     if (!m_db || m_dbPath != path) {
         m_db.reset();
-        auto opened = HistoryDb::open(path, true);
+        auto opened = HistoryDb::open(path, true, held);
         if (!opened.status) {
-            return false;
+            return opened.status;
         }
         m_db = std::move(opened.db);
         m_dbPath = path;
     }
-    if (!m_db->append(rows)) {
+    const Status written = m_db->append(rows);
+    if (!written) {
         // Opened afresh next time: the lock may be gone or the file set aside by then.
         m_db.reset();
-        return false;
     }
-    return true;
+    return written;
 }
 
 void HistoryWriter::run()
@@ -123,10 +130,11 @@ void HistoryWriter::run()
         m_dirty = false;
         m_busy = true;
         const auto work = m_waiting;
+        const auto held = m_held;
         lock.unlock();
-        std::map<std::filesystem::path, bool> written;
+        std::map<std::filesystem::path, Status> written;
         for (const auto& [path, rows] : work) {
-            written[path] = rows.empty() || writeRows(path, rows);
+            written[path] = rows.empty() ? Status() : writeRows(path, rows, path == held);
         }
         lock.lock();
         for (const auto& [path, ok] : written) {

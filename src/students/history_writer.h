@@ -35,9 +35,14 @@ public:
     // waits and no try is under way).
     void settle();
 
-    // How each database fared since the last call: true when its answers were all written,
-    // false when some still wait.
-    std::map<std::filesystem::path, bool> outcomes();
+    // The history of the pupil whose lock this program holds (empty: none). Only that one may
+    // be copied afresh when this account cannot write it (see HistoryDb::open): nobody else
+    // writes it meanwhile.
+    void holding(const std::filesystem::path& path);
+
+    // How each database fared since the last call: ok when its answers were all written,
+    // otherwise why some still wait.
+    std::map<std::filesystem::path, Status> outcomes();
     // Answers waiting for the database at path.
     std::size_t waiting(const std::filesystem::path& path);
 
@@ -48,7 +53,8 @@ public:
 
 private:
     void run();
-    bool writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows);
+    Status writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
+                     bool held);
     std::unique_lock<std::mutex> idle();
 
     const std::size_t m_mostWaiting;
@@ -56,7 +62,8 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_done;
     std::map<std::filesystem::path, std::vector<AnswerRow>> m_waiting;
-    std::map<std::filesystem::path, bool> m_outcomes;
+    std::map<std::filesystem::path, Status> m_outcomes;
+    std::filesystem::path m_held; // see holding()
     bool m_dirty = false;
     bool m_busy = false;
     bool m_stop = false;
