@@ -30,6 +30,7 @@
 #include "platform/signals_qt.h"
 #include "platform/trace_qt.h"
 #include "views/main_window.h"
+#include "views/messages_qt.h"
 #include "views/probe_qt.h"
 #include "views/translation_qt.h"
 #include "views/window_place_qt.h"
@@ -53,7 +54,8 @@ void saveAtExit()
 // A hidden option for the tests and benchmarks that run the real program: actions done once
 // the window is shown ("start" presses Start, "right" answers the problem right, "wrong"
 // wrongly, "windows" opens every other window once, "close" closes the window as its title bar
-// does), then "ready" on stdout.
+// does, "notice" writes the main window's notice on stdout as "notice: ..."), then "ready" on
+// stdout.
 const QString kScriptOption = QStringLiteral("script");
 
 // Clicks the button of that name in from, and closes the window the click opens (with exec())
@@ -94,6 +96,8 @@ void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& 
             openEveryWindow(window);
         } else if (action == QStringLiteral("close")) {
             window.close();
+        } else if (action == QStringLiteral("notice")) {
+            std::printf("notice: %s\n", qPrintable(sb::messageText(program.main.notice)));
         }
     }
     std::fputs("ready\n", stdout);

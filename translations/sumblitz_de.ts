@@ -533,6 +533,34 @@
         <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
         <translation>Der Verlauf von %1 war beschädigt: Er ist als %2 aufbewahrt, neue Antworten werden wieder gespeichert</translation>
     </message>
+    <message>
+        <source>%1 is a link out of the class folder: not written</source>
+        <extracomment>%1 is the file&apos;s name. A symbolic link leading out of the folder of the class&apos;s files.</extracomment>
+        <translation>%1 ist ein Link aus dem Klassenordner hinaus: nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 (owner %2) cannot be written (%3)</source>
+        <extracomment>%1 is the file&apos;s (or folder&apos;s) name, %2 the account that owns it, %3 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>%1 (Besitzer %2) kann nicht geschrieben werden (%3)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: the folder %2 (owner %3) cannot be written (%4)</source>
+        <extracomment>%1 is the file&apos;s name, %2 the folder&apos;s name, %3 the account that owns the folder, %4 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>%1 kann nicht angelegt werden: Der Ordner %2 (Besitzer %3) kann nicht geschrieben werden (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 says what could not be done, %2 why (a file not written, or one of the reasons at the end).</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>it is a link out of the class folder</source>
+        <translation>sie ist ein Link aus dem Klassenordner hinaus</translation>
+    </message>
+    <message>
+        <source>the data folder cannot be reached</source>
+        <translation>der Datenordner ist nicht erreichbar</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

@@ -533,6 +533,34 @@
         <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
         <translation>El historial de %1 estaba dañado: se guarda como %2, las respuestas nuevas se vuelven a guardar</translation>
     </message>
+    <message>
+        <source>%1 is a link out of the class folder: not written</source>
+        <extracomment>%1 is the file&apos;s name. A symbolic link leading out of the folder of the class&apos;s files.</extracomment>
+        <translation>%1 es un enlace que sale de la carpeta de la clase: no se escribe</translation>
+    </message>
+    <message>
+        <source>%1 (owner %2) cannot be written (%3)</source>
+        <extracomment>%1 is the file&apos;s (or folder&apos;s) name, %2 the account that owns it, %3 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>%1 (propietario %2) no se puede escribir (%3)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: the folder %2 (owner %3) cannot be written (%4)</source>
+        <extracomment>%1 is the file&apos;s name, %2 the folder&apos;s name, %3 the account that owns the folder, %4 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>%1 no se puede crear: la carpeta %2 (propietario %3) no se puede escribir (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 says what could not be done, %2 why (a file not written, or one of the reasons at the end).</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>it is a link out of the class folder</source>
+        <translation>es un enlace que sale de la carpeta de la clase</translation>
+    </message>
+    <message>
+        <source>the data folder cannot be reached</source>
+        <translation>no se puede llegar a la carpeta de datos</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

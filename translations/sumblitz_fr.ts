@@ -533,6 +533,34 @@
         <extracomment>%1 is the pupil, %2 the file her damaged history is kept in.</extracomment>
         <translation>L&apos;historique de %1 était abîmé : il est gardé sous le nom %2, les nouvelles réponses sont de nouveau enregistrées</translation>
     </message>
+    <message>
+        <source>%1 is a link out of the class folder: not written</source>
+        <extracomment>%1 is the file&apos;s name. A symbolic link leading out of the folder of the class&apos;s files.</extracomment>
+        <translation>%1 est un lien qui sort du dossier de la classe : non écrit</translation>
+    </message>
+    <message>
+        <source>%1 (owner %2) cannot be written (%3)</source>
+        <extracomment>%1 is the file&apos;s (or folder&apos;s) name, %2 the account that owns it, %3 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>%1 (propriétaire %2) ne peut pas être écrit (%3)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: the folder %2 (owner %3) cannot be written (%4)</source>
+        <extracomment>%1 is the file&apos;s name, %2 the folder&apos;s name, %3 the account that owns the folder, %4 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>%1 ne peut pas être créé : le dossier %2 (propriétaire %3) ne peut pas être écrit (%4)</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 says what could not be done, %2 why (a file not written, or one of the reasons at the end).</extracomment>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>it is a link out of the class folder</source>
+        <translation>c&apos;est un lien qui sort du dossier de la classe</translation>
+    </message>
+    <message>
+        <source>the data folder cannot be reached</source>
+        <translation>le dossier des données est injoignable</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

@@ -24,7 +24,7 @@ std::int16_t bitsOf(std::span<const std::int16_t> boxes)
 void noteOutcomes(Program& p)
 {
     for (const auto& [path, written] : p.history.writer->outcomes()) {
-        noteSave(p, written, MessageId::HistoryNotSaved, path);
+        noteFile(p, {path, FileOutcome::Action::Save, written});
     }
     // A line of its own, so that it stays once the answers are saved again.
     for (const auto& [path, aside] : p.history.writer->setAsideFiles()) {
@@ -33,6 +33,15 @@ void noteOutcomes(Program& p)
         noteLine(p, NoticeTopic::HistorySetAside,
                  {MessageId::HistorySetAside, {pupil, fileNameOf(aside)}});
     }
+}
+
+// The history of the pupil this program holds by her lock, or none.
+std::filesystem::path heldHistory(const Program& p)
+{
+    const auto lock = pupilLockPath(p, p.cur());
+    const LockFile& held = p.run.pupilLock;
+    const bool hers = lock && held.held() && held.path() == *lock && !p.run.pupilTakenOver;
+    return hers ? historyPath(p) : std::filesystem::path();
 }
 
 } // namespace
@@ -92,6 +101,7 @@ void WriteAnswerHistory(Program& p)
     // a flush), so the notice never depends on how quickly the writer's thread is.
     noteOutcomes(p);
     const LockFile& held = p.run.pupilLock;
+    p.history.writer->holding(heldHistory(p));
     p.history.writer->submit(historyPath(p), std::move(*p.history.given),
                              held.held() ? std::optional<HistoryWriter::Holder>(
                                                {&p.services.files, held.path(), held.text()})

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/failures.h"
 
+#include <cerrno>
 #include <string>
 
 #include "records/cp1252.h"
@@ -31,6 +32,10 @@ Message reasonOf(const Status& status)
         return MessageId::ReasonDamaged;
     case StatusCode::Newer:
         return MessageId::ReasonNewer;
+    case StatusCode::LinkOut:
+        return MessageId::ReasonLinkOut;
+    case StatusCode::Unreachable:
+        return MessageId::ReasonUnreachable;
     case StatusCode::NotOpen:
     case StatusCode::Unreadable:
     case StatusCode::Kept:
@@ -39,8 +44,51 @@ Message reasonOf(const Status& status)
     return MessageId::ReasonUnreadable;
 }
 
+bool permissionRefused(const Status& status)
+{
+    return status.error() == EACCES || status.error() == EPERM;
+}
+
+std::optional<FileOwner> ownerOf(FileSystem& files, const FileOutcome& outcome)
+{
+    if (!permissionRefused(outcome.status)) {
+        return std::nullopt;
+    }
+    if (const auto owner = files.ownerOf(outcome.file)) {
+        return FileOwner{outcome.file, *owner};
+    }
+    const auto folder = outcome.file.parent_path().empty() ? "." : outcome.file.parent_path();
+    if (const auto owner = files.ownerOf(folder)) {
+        return FileOwner{folder, *owner};
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// "<file> (owner <owner>) cannot be written (Permission denied)", or "<file> is a link out of
+// the class folder: not written"; nothing for any other trouble.
+Message notWritten(const FileOutcome& outcome, const std::optional<FileOwner>& owner)
+{
+    if (outcome.status.code() == StatusCode::LinkOut) {
+        return {MessageId::LinkOutNotWritten, {fileNameOf(outcome.file)}};
+    }
+    if (owner && permissionRefused(outcome.status) && outcome.action != FileOutcome::Action::Read) {
+        const Message who = utf8ToCp1252(owner->owner);
+        if (owner->of != outcome.file) { // not there: its folder keeps it from being made
+            return {
+                MessageId::FileNotMade,
+                {fileNameOf(outcome.file), fileNameOf(owner->of), who, reasonOf(outcome.status)}};
+        }
+        return {MessageId::FileNotWritable, {fileNameOf(owner->of), who, reasonOf(outcome.status)}};
+    }
+    return {};
+}
+
+} // namespace
+
 Message failureMessage(Message what, const FileOutcome& outcome,
-                       const std::optional<LockHolder>& busy)
+                       const std::optional<LockHolder>& busy, const std::optional<FileOwner>& owner)
 {
     switch (outcome.status.code()) {
     case StatusCode::Ok:
@@ -52,17 +100,25 @@ Message failureMessage(Message what, const FileOutcome& outcome,
         break;
     case StatusCode::Removed:
         return {MessageId::BecauseRemovedElsewhere, {std::move(what)}};
+    case StatusCode::Unreachable:
+        return {MessageId::BecauseOf, {std::move(what), MessageId::ReasonUnreachable}};
     default:
         break;
+    }
+    if (Message why = notWritten(outcome, owner); !why.empty()) {
+        return {MessageId::BecauseOf, {std::move(what), std::move(why)}};
     }
     return {MessageId::BecauseFileFailed,
             {std::move(what), fileNameOf(outcome.file), reasonOf(outcome.status)}};
 }
 
-Message fileTrouble(const FileOutcome& outcome)
+Message fileTrouble(const FileOutcome& outcome, const std::optional<FileOwner>& owner)
 {
     if (outcome.ok()) {
         return {};
+    }
+    if (Message why = notWritten(outcome, owner); !why.empty()) {
+        return why;
     }
     using Action = FileOutcome::Action;
     const std::string text = outcome.file.filename().string();
@@ -74,6 +130,8 @@ Message fileTrouble(const FileOutcome& outcome)
     } else if (text == kStudentFile) {
         line = outcome.action == Action::Read ? MessageId::StudentsNotRead
                                               : MessageId::StudentsNotSaved;
+    } else if (text.ends_with(".sqlite")) {
+        line = MessageId::HistoryNotSaved;
     } else {
         line = outcome.action == Action::Read   ? MessageId::ResultsNotRead
                : outcome.action == Action::Kept ? MessageId::ResultsKept

@@ -58,7 +58,8 @@ void noteLine(Program& p, NoticeTopic topic, Message line)
 
 void noteFile(Program& p, const FileOutcome& outcome)
 {
-    setTrouble(p, NoticeTopic::File, outcome.file.string(), fileTrouble(outcome));
+    setTrouble(p, NoticeTopic::File, outcome.file.string(),
+               fileTrouble(outcome, ownerOf(p.services.files, outcome)));
 }
 
 DataDir dataDirOf(const Program& p)
@@ -164,8 +165,14 @@ void RefreshLocks(Program& p)
         p.run.pupilLock = LockFile(); // hers no longer: nothing of it is removed
         noteLine(p, NoticeTopic::Pupil, {MessageId::PupilTakenOver, {trimmedName(p.cur())}});
     }
+    // A lock that became a link (to a copy of its text, say) is left alone, never written
+    // through; the notice names it.
+    const bool linked = touched.code() == StatusCode::LinkOut;
+    if (linked) {
+        noteFile(p, {p.run.pupilLock.path(), FileOutcome::Action::Save, touched});
+    }
     const bool reachable =
-        (touched || touched.code() == StatusCode::TakenOver) && folderReachable(p);
+        (touched || touched.code() == StatusCode::TakenOver || linked) && folderReachable(p);
     noteLine(p, NoticeTopic::Folder, reachable ? Message() : MessageId::FolderUnreachable);
     if (!reachable) {
         return;

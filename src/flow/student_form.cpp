@@ -154,7 +154,8 @@ bool StudentForm::report(const FileOutcome& outcome, Message what)
     if (outcome.ok()) {
         return true;
     }
-    m_model.message = failureMessage(std::move(what), outcome, m_file.busyHolder());
+    m_model.message = failureMessage(std::move(what), outcome, m_file.busyHolder(),
+                                     ownerOf(m_p.services.files, outcome));
     return false;
 }
 

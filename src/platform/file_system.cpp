@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,6 +79,63 @@ bool processGone(long pid)
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
+Result<fs::path> followLinksWithin(const fs::path& path, const fs::path& folder)
+{
+    std::error_code ec;
+    fs::path p = path;
+    bool linked = false;
+    // A loop of links ends somewhere: the last link reached is then the file replaced.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            break;
+        }
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) {
+            return Status::fail(ec.value());
+        }
+        p = to.is_absolute() ? to : p.parent_path() / to;
+        linked = true;
+    }
+    if (!linked) {
+        return path;
+    }
+    // Its folder without links, and its own name: the file itself is no link (or the last of
+    // a loop), so its name is not followed.
+    const fs::path real =
+        fs::weakly_canonical(p.parent_path().empty() ? "." : p.parent_path(), ec) / p.filename();
+    const fs::path home = ec ? fs::path() : fs::canonical(folder.empty() ? "." : folder, ec);
+    if (ec) {
+        return Status::fail(ec.value());
+    }
+    // Inside: every part of the folder's path begins the file's, and something follows.
+    const auto [f, r] = std::mismatch(home.begin(), home.end(), real.begin(), real.end());
+    if (f != home.end() || r == real.end()) {
+        return Status::refuse(StatusCode::LinkOut);
+    }
+    return real;
+}
+
+void shareWithFolderGroup(int fd, const fs::path& folder)
+{
+    struct stat dir {};
+    struct stat st {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &dir) != 0 || (dir.st_mode & S_IWGRP) == 0 ||
+        ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        return;
+    }
+    // A setgid folder gives its group by itself; otherwise the file takes it when this
+    // account is in that group. Group rights for any other group would give the file away.
+    if (st.st_gid != dir.st_gid && ::fchown(fd, static_cast<uid_t>(-1), dir.st_gid) != 0) {
+        return;
+    }
+    const mode_t mode = st.st_mode & 07777;
+    if ((mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP)) {
+        const int shared = ::fchmod(fd, mode | S_IRGRP | S_IWGRP);
+        static_cast<void>(shared); // a file system without modes keeps its own
+    }
+}
+
 namespace {
 
 // Owns an open file descriptor: closed exactly once, by close() (which says whether the
@@ -92,6 +150,15 @@ public:
     int get() const { return m_fd; }
     bool valid() const { return m_fd >= 0; }
     bool close() { return m_fd < 0 || ::close(std::exchange(m_fd, -1)) == 0; }
+    // Owns fd from now on (the one owned before is closed). errno stays as the call that
+    // gave fd left it.
+    void reset(int fd)
+    {
+        const int why = errno;
+        static_cast<void>(close());
+        m_fd = fd;
+        errno = why;
+    }
 
 private:
     int m_fd;
@@ -120,25 +187,69 @@ Status finish(UniqueFd& fd, Status written)
     return written;
 }
 
-// Writes bytes at offset of path (created when missing) and flushes them. A write that fails
-// after it made the file longer (a disk that fills up part way into a slot) is cut back, so
-// that the file keeps the length it had.
-Status writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
+// Opens path (a file of the data folder) to be written in place: never through a link and
+// never anything but a regular file; created when missing and create is asked (created then
+// says so). LinkOut for a link, or for a file that has a second name: written in place, the
+// other name, which may stand anywhere, would change with it.
+Status openInPlace(UniqueFd& fd, const fs::path& path, bool create, bool& created)
 {
     // O_NONBLOCK: a named pipe put where a record file belongs fails at once instead of
     // waiting for a reader; it is refused below like anything else that is no regular file.
-    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    constexpr int kFlags = O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW;
+    created = false;
+    fd.reset(::open(path.c_str(), kFlags));
+    if (!fd.valid() && errno == ENOENT && create) {
+        fd.reset(::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666));
+        created = fd.valid();
+        if (!fd.valid() && errno == EEXIST) { // made this moment by another copy
+            fd.reset(::open(path.c_str(), kFlags));
+        }
+    }
     if (!fd.valid()) {
+        return errno == ELOOP ? Status::refuse(StatusCode::LinkOut) : Status::fail(errno);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
         return Status::fail(errno);
     }
+    if (!S_ISREG(st.st_mode)) {
+        return Status::fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    }
+    if (st.st_nlink > 1) {
+        return Status::refuse(StatusCode::LinkOut);
+    }
+    shareWithFolderGroup(fd.get(), path.parent_path());
+    return {};
+}
+
+// Writes bytes at offset of path (created when missing) and flushes them. A write that fails
+// after it made the file longer (a disk that fills up part way into a slot, or a flush that
+// fails) is cut back, so that the file keeps the length it had; a file this made is removed
+// again.
+Status writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
+{
+    UniqueFd fd(-1);
+    bool created = false;
+    if (const Status opened = openInPlace(fd, path, true, created); !opened) {
+        return opened;
+    }
     struct stat before {};
-    const bool sized = ::fstat(fd.get(), &before) == 0 && S_ISREG(before.st_mode);
-    Status written = sized ? writeAll(fd.get(), offset, bytes) : Status::fail(EINVAL);
+    const bool sized = ::fstat(fd.get(), &before) == 0;
+    Status written = sized ? writeAll(fd.get(), offset, bytes) : Status::fail(errno);
+    if (written && ::fsync(fd.get()) != 0) {
+        written = Status::fail(errno);
+    }
     if (!written && sized && offset + bytes.size() > static_cast<std::uint64_t>(before.st_size)) {
         const int cut = ::ftruncate(fd.get(), before.st_size);
         static_cast<void>(cut); // nothing more can be done about it
     }
-    return finish(fd, written);
+    if (!fd.close() && written) {
+        written = Status::fail(errno);
+    }
+    if (!written && created) {
+        ::unlink(path.c_str());
+    }
+    return written;
 }
 
 // Creates temp exclusively (never through a link, never opening a pipe or any file already
@@ -157,6 +268,7 @@ Status writeFresh(const fs::path& temp, unsigned mode, bool exactMode,
         const int kept = ::fchmod(fd.get(), static_cast<mode_t>(mode));
         static_cast<void>(kept); // a file system without modes keeps its own
     }
+    shareWithFolderGroup(fd.get(), temp.parent_path());
     const Status written = finish(fd, writeAll(fd.get(), 0, bytes));
     if (!written) {
         ::unlink(temp.c_str());
@@ -265,10 +377,10 @@ std::optional<TempOwner> recordTemp(const std::string& entry, const std::string&
         return std::nullopt;
     }
     const std::string_view of = std::string_view(entry).substr(0, mark);
-    const bool wanted =
-        target.empty() ? (of.ends_with(".Xsx") || of.ends_with(".Xrx") || of.ends_with(".Xtx") ||
-                          of.ends_with(".lock") || of.ends_with(".renaming"))
-                       : of == target;
+    const bool wanted = target.empty() ? (of.ends_with(".Xsx") || of.ends_with(".Xrx") ||
+                                          of.ends_with(".Xtx") || of.ends_with(".lock") ||
+                                          of.ends_with(".sqlite") || of.ends_with(".renaming"))
+                                       : of == target;
     return wanted ? tempOwner(std::string_view(entry).substr(mark + kTempMark.size()))
                   : std::nullopt;
 }
@@ -362,7 +474,52 @@ public:
     Status writeAt(const fs::path& path, std::uint64_t offset,
                    std::span<const std::uint8_t> bytes) override
     {
-        return writeFileAt(path, offset, bytes);
+        const Result<fs::path> target = writeTarget(path);
+        return target ? writeFileAt(*target, offset, bytes) : target.status();
+    }
+
+    Status truncate(const fs::path& path, std::uint64_t size) override
+    {
+        const Result<fs::path> target = writeTarget(path);
+        if (!target) {
+            return target.status();
+        }
+        UniqueFd fd(-1);
+        bool created = false;
+        if (const Status opened = openInPlace(fd, *target, false, created); !opened) {
+            return opened;
+        }
+        struct stat st {};
+        if (::fstat(fd.get(), &st) != 0) {
+            return lastError();
+        }
+        Status cut;
+        if (static_cast<std::uint64_t>(st.st_size) > size &&
+            ::ftruncate(fd.get(), static_cast<off_t>(size)) != 0) {
+            cut = lastError();
+        }
+        return finish(fd, cut); // flushed
+    }
+
+    Result<fs::path> writeTarget(const fs::path& path) override
+    {
+        return followLinksWithin(path, path.parent_path());
+    }
+
+    Result<std::string> ownerOf(const fs::path& path) override
+    {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0) {
+            return lastError();
+        }
+        std::vector<char> buffer(16384);
+        passwd entry{};
+        passwd* found = nullptr;
+        if (::getpwuid_r(st.st_uid, &entry, buffer.data(), buffer.size(), &found) == 0 &&
+            found != nullptr && found->pw_name != nullptr) {
+            return std::string(found->pw_name);
+        }
+        return std::to_string(st.st_uid);
     }
 
     Status rename(const fs::path& from, const fs::path& to) override
@@ -425,10 +582,12 @@ public:
 
     Status createExclusive(const fs::path& path, std::string_view text) override
     {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0) {
             return lastError();
         }
+        shareWithFolderGroup(fd, path.parent_path());
         Status made;
         if (::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
             made = lastError();
@@ -471,14 +630,15 @@ public:
 
     Status overwrite(const fs::path& path, std::string_view text) override
     {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return lastError();
+        UniqueFd fd(-1);
+        bool created = false;
+        if (const Status opened = openInPlace(fd, path, false, created); !opened) {
+            return opened;
         }
         const bool whole =
-            ::pwrite(fd, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size());
+            ::pwrite(fd.get(), text.data(), text.size(), 0) == static_cast<ssize_t>(text.size());
         const int why = errno;
-        if (::close(fd) != 0 || !whole) {
+        if (!fd.close() || !whole) {
             return Status::fail(whole ? errno : why);
         }
         return {};

@@ -39,16 +39,35 @@ public:
     // created exclusively: whatever already has that name (a link, a pipe) is never opened.
     // Its name carries this machine's name and this process's id, so that copies of the
     // program sharing a folder can tell their temporaries apart (see sweepStaleTemps). It
-    // takes the permission bits of target when target exists. Answers the new file's path;
+    // takes the permission bits of target when target exists, and in a group-writable folder
+    // group read and write besides (see shareWithFolderGroup). Answers the new file's path;
     // nothing on failure, when no new file is left behind.
     virtual Result<std::filesystem::path> writeTemp(const std::filesystem::path& target,
                                                     std::span<const std::uint8_t> bytes) = 0;
 
     // Writes bytes at offset of path (created when missing) in one write and flushes them;
     // the rest of the file is left alone. False on any failure, when the file has the length
-    // it had (a write stopped half way by a full disk is cut off again).
+    // it had (a write stopped half way by a full disk, or whose flush failed, is cut off
+    // again). A write in place never goes through a link out of the folder (see writeTarget)
+    // nor into a file that has a second name (a hard link, which may stand anywhere): both
+    // are refused with LinkOut, the file left as it is.
     virtual Status writeAt(const std::filesystem::path& path, std::uint64_t offset,
                            std::span<const std::uint8_t> bytes) = 0;
+
+    // Cuts the file at path to its first size bytes in place (a file no longer than that is
+    // left alone), refused like writeAt for a link out or a second name. Needs no free space.
+    virtual Status truncate(const std::filesystem::path& path, std::uint64_t size) = 0;
+
+    // Where a save of path (a file of the data folder) writes: path itself when it is no
+    // symbolic link; when it is one, the file its links lead to, provided that lies inside
+    // path's folder (or a folder below it), as a teacher may link one file of the class to
+    // another; LinkOut when the links lead out of the folder, so that nothing outside it is
+    // ever written over.
+    virtual Result<std::filesystem::path> writeTarget(const std::filesystem::path& path) = 0;
+
+    // Who owns the file at path (the link itself, for a link): the account's name, or its
+    // number when the system knows no name for it.
+    virtual Result<std::string> ownerOf(const std::filesystem::path& path) = 0;
 
     // Moves from over to, replacing to in one step when it exists. False on failure, when
     // both files are as they were.
@@ -89,7 +108,8 @@ public:
     virtual bool processGone(long pid) = 0;
     // Creates path exclusively (nothing of that name may exist, not even a link) and writes
     // text into it in one write. EEXIST when the name is taken. A file made but not filled
-    // whole (the write or the close failed) is removed again, and the answer says why.
+    // whole (the write or the close failed) is removed again, and the answer says why. In a
+    // group-writable folder the file is the group's too (see shareWithFolderGroup).
     virtual Status createExclusive(const std::filesystem::path& path, std::string_view text) = 0;
     // The first `most` bytes of path (all when it is shorter), opened without waiting (a pipe
     // answers at once). The system's error when it cannot be opened or read (ENOENT: not there).
@@ -97,7 +117,8 @@ public:
     // When path was last written, as the computer that keeps the file counts time (a file
     // server stamps what is written to it with its own clock): since 1970-01-01 UTC.
     virtual Result<std::chrono::nanoseconds> modifiedAt(const std::filesystem::path& path) = 0;
-    // Writes text over the start of the existing file path (never creating it) in one write.
+    // Writes text over the start of the existing file path (never creating it) in one write;
+    // refused like writeAt (LinkOut) when path is a link or has a second name.
     virtual Status overwrite(const std::filesystem::path& path, std::string_view text) = 0;
     // Gives the file from a second name, to, as link() does, without flushing the directory.
     virtual Status addName(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
@@ -129,8 +150,24 @@ bool processGone(long pid);
 // has open this moment, as one reading a lock or a record file does for a few milliseconds.
 int retryWhileBusy(const std::function<int()>& call);
 
+// The file the links at path lead to, followed one by one (a link's relative target counts
+// from the link's folder; a missing file ends the chain; a loop ends at the 40th link), its
+// folder's path made absolute without links; LinkOut when it does not lie inside folder or a
+// folder below it. path itself when it is no link.
+Result<std::filesystem::path> followLinksWithin(const std::filesystem::path& path,
+                                                const std::filesystem::path& folder);
+
+// The accounts of one group share a class's folder when it is group-writable (its group the
+// class's, often setgid so that every file made in it takes that group): every file the
+// program makes there must then be writable by the group whatever the umask, or the next
+// account could not write it. For the open file fd in folder: when folder is group-writable
+// and the file is this account's, the file gets group read and write and the folder's group
+// (a group this account is not in is left as it is). Does nothing otherwise; never fails.
+void shareWithFolderGroup(int fd, const std::filesystem::path& folder);
+
 // The real file system: the standard library and the POSIX calls that create a fresh file
-// exclusively, never follow a link and keep a replaced file's permission bits.
+// exclusively, never write through a link out of the folder and keep a replaced file's
+// permission bits.
 // Stateless.
 FileSystem& diskFileSystem();
 

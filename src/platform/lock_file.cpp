@@ -106,10 +106,18 @@ Status create(FileSystem& files, const fs::path& path, const std::string& text,
               std::optional<std::chrono::nanoseconds>* written = nullptr)
 {
     static unsigned serial = 0;
-    fs::path own = path;
-    own += ".tmp-" + files.hostName() + "-" + std::to_string(files.processId()) + "-" +
-           std::to_string(100000 + (++serial % 900000));
-    Status made = files.createExclusive(own, text);
+    fs::path own;
+    Status made;
+    // The name is this process's own: something else there (left, or planted) is passed by.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        own = path;
+        own += ".tmp-" + files.hostName() + "-" + std::to_string(files.processId()) + "-" +
+               std::to_string(100000 + (++serial % 900000));
+        made = files.createExclusive(own, text);
+        if (made || made.error() != EEXIST) {
+            break;
+        }
+    }
     if (!made) {
         return made;
     }

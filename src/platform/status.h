@@ -15,18 +15,21 @@ namespace sb {
 // what an errno might stand for.
 enum class StatusCode : std::uint8_t {
     Ok,
-    System,     // the system refused: error() says why
-    NotOpen,    // the class file is not open (it could not be read)
-    ClassFull,  // the class file counts no more pupils
-    NameTaken,  // results are kept under the new name already
-    InUse,      // another copy of the program holds it (a lock, a database) and did not let go
-    TakenOver,  // another process took this process's lock
-    Removed,    // another copy of the program removed the pupil meanwhile
-    Unreadable, // the file is there but could not be read: what it holds was never seen
-    Kept,       // not written, since it holds what this run could not read
-    Missing,    // nothing there (and nothing was to be made)
-    Damaged,    // there, but not a file this program can use
-    Newer,      // made by a newer version of the program: read, never written
+    System,      // the system refused: error() says why
+    NotOpen,     // the class file is not open (it could not be read)
+    ClassFull,   // the class file counts no more pupils
+    NameTaken,   // results are kept under the new name already
+    InUse,       // another copy of the program holds it (a lock, a database) and did not let go
+    TakenOver,   // another process took this process's lock
+    Removed,     // another copy of the program removed the pupil meanwhile
+    Unreadable,  // the file is there but could not be read: what it holds was never seen
+    Kept,        // not written, since it holds what this run could not read
+    Missing,     // nothing there (and nothing was to be made)
+    Damaged,     // there, but not a file this program can use
+    Newer,       // made by a newer version of the program: read, never written
+    LinkOut,     // a symbolic link out of the data folder, or a file with a second name (a hard
+                 // link) where it would be written in place: left as it is, never written
+    Unreachable, // the data folder itself is not there (removed, or its share gone)
 };
 
 // How a call ended: ok, or the code that says why not. True when it worked, so that

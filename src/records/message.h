@@ -31,6 +31,12 @@ enum class MessageId : std::uint8_t {
     TableNotSaved,
     ProgressNotSaved,
     OverviewNotSaved,
+    // A file left as it is, with its name: a link out of the data folder, one another account
+    // owns (file, owner, the system's reason), or one its folder keeps from being made (file,
+    // folder, owner, the system's reason).
+    LinkOutNotWritten,
+    FileNotWritable,
+    FileNotMade,
     // Lines of the notice about no one file.
     FolderUnreachable,
     PupilInUse,     // pupil, computer
@@ -64,6 +70,7 @@ enum class MessageId : std::uint8_t {
     BecauseListBusy,         // what, computer
     BecauseRemovedElsewhere, // what
     BecauseFileFailed,       // what, file, the reason (the system's, or one below)
+    BecauseOf,               // what, why (a message: a file not written, a reason below)
 
     // The Progress window's line.
     NoAnswersYet,  // pupil
@@ -87,6 +94,8 @@ enum class MessageId : std::uint8_t {
     ReasonMissing,
     ReasonDamaged,
     ReasonNewer,
+    ReasonLinkOut,
+    ReasonUnreachable,
     ReasonUnreadable,
 };
 

@@ -3,10 +3,18 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <map>
+#include <mutex>
+#include <random>
 #include <system_error>
 #include <utility>
 
+#include "platform/file_system.h"
 #include "students/file_names.h"
 
 namespace sb {
@@ -140,6 +148,136 @@ AnswerRow rowOf(const Stmt& s)
     return r;
 }
 
+// SQLite's open() for every file it opens (a history, its journal, the folder for a flush),
+// with what no write of a history may do: a file opened to be written is never reached through
+// a symbolic link, never one that has a second name (a hard link: written in place, the other
+// name, which may stand anywhere, would change with it), and in a group's folder it is the
+// group's (see shareWithFolderGroup). SQLite takes a refusal as any failure to open.
+int guardedOpen(const char* path, int flags, int mode)
+{
+    const bool writing = (flags & O_ACCMODE) != O_RDONLY;
+    const int fd = ::open(path, writing ? flags | O_NOFOLLOW : flags, mode);
+    if (fd < 0 || !writing) {
+        return fd;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        if (st.st_nlink > 1) {
+            ::close(fd);
+            errno = EMLINK;
+            return -1;
+        }
+        shareWithFolderGroup(fd, std::filesystem::path(path).parent_path());
+    }
+    return fd;
+}
+
+// Puts guardedOpen in the place of SQLite's open(), once, before the first database is opened
+// (SQLite's unix VFS lets a program replace the system calls it makes).
+void guardOpens()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+        if (vfs != nullptr && vfs->iVersion >= 3 && vfs->xSetSystemCall != nullptr) {
+            vfs->xSetSystemCall(vfs, "open", reinterpret_cast<sqlite3_syscall_ptr>(&guardedOpen));
+        }
+    });
+}
+
+std::filesystem::path journalOf(const std::filesystem::path& path)
+{
+    return std::filesystem::path(path.native() + "-journal");
+}
+
+// LinkOut when the history at path, or the journal beside it, is a link out of the folder or
+// a file with a second name: SQLite writes both in place. (A link inside the folder is left
+// to SQLite, which refuses links as it always has.)
+Status linkedHistory(const std::filesystem::path& path)
+{
+    for (const auto& file : {path, journalOf(path)}) {
+        struct stat st {};
+        if (::lstat(file.c_str(), &st) != 0) {
+            continue;
+        }
+        if (S_ISLNK(st.st_mode) && !followLinksWithin(file, file.parent_path())) {
+            return Status::refuse(StatusCode::LinkOut);
+        }
+        if (S_ISREG(st.st_mode) && st.st_nlink > 1) {
+            return Status::refuse(StatusCode::LinkOut);
+        }
+    }
+    return {};
+}
+
+// Six letters or digits, as a temporary's name ends (see FileSystem::writeTemp).
+std::string freshLetters()
+{
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device device;
+    std::string letters;
+    for (int i = 0; i < 6; ++i) {
+        letters += kLetters[device() % kLetters.size()];
+    }
+    return letters;
+}
+
+// Replaces the history at path, which this account may read but not write (another account
+// made it before the folder was shared by a group), with a copy of its own: every page copied
+// by SQLite's backup API into a fresh file beside it (its group's, see guardedOpen), which then
+// takes its name in one rename. Only for a history nobody else writes meanwhile (the caller
+// holds its pupil's lock), and not while a transaction another program left is to be rolled
+// back (that needs the file's own writer). On failure the history stays as it was.
+Status copyAfresh(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::exists(journalOf(path), ec) ||
+        ::access(path.parent_path().c_str(), W_OK) != 0) {
+        return Status::fail(EACCES);
+    }
+    std::filesystem::path temp = path;
+    temp += ".tmp-" + hostName() + "-" + std::to_string(::getpid()) + "-" + freshLetters();
+    sqlite3* from = nullptr;
+    sqlite3* to = nullptr;
+    int rc =
+        sqlite3_open_v2(path.c_str(), &from, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_open_v2(temp.c_str(), &to,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW,
+                             nullptr);
+    }
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(from, kBusyMs);
+        // No journal for a file nobody reads yet: one left half written is swept as any
+        // temporary is.
+        rc = exec(to, "PRAGMA journal_mode=OFF; PRAGMA synchronous=FULL;");
+    }
+    if (rc == SQLITE_OK) {
+        sqlite3_backup* copy = sqlite3_backup_init(to, "main", from, "main");
+        rc = copy == nullptr ? sqlite3_errcode(to) : sqlite3_backup_step(copy, -1);
+        const int finished = sqlite3_backup_finish(copy);
+        rc = rc == SQLITE_DONE ? finished : rc == SQLITE_OK ? SQLITE_ERROR : rc;
+    }
+    if (const int closed = sqlite3_close(to); rc == SQLITE_OK) {
+        rc = closed;
+    }
+    sqlite3_close(from);
+    const Status copied = rc != SQLITE_OK                             ? statusOf(rc)
+                          : ::rename(temp.c_str(), path.c_str()) != 0 ? Status::fail(errno)
+                                                                      : Status();
+    if (!copied) {
+        std::filesystem::remove(temp, ec);
+        return copied;
+    }
+    const int dir = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}
+
 } // namespace
 
 std::filesystem::path historyFileName(std::string_view trimmedName)
@@ -148,12 +286,19 @@ std::filesystem::path historyFileName(std::string_view trimmedName)
     return std::filesystem::path(std::u8string(stem.begin(), stem.end()));
 }
 
-HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWriting)
+HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWriting,
+                                  bool mayCopyAfresh)
 {
+    guardOpens();
     std::error_code ec;
     const bool existed = std::filesystem::exists(path, ec);
     if (!forWriting && !existed) {
         return {nullptr, Status::refuse(StatusCode::Missing)};
+    }
+    if (forWriting) {
+        if (const Status linked = linkedHistory(path); !linked) {
+            return {nullptr, linked};
+        }
     }
     sqlite3* raw = nullptr;
     // A connection is used by one thread at a time (the writer's, or a window's): no mutex
@@ -162,11 +307,28 @@ HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWri
         (forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) |
         SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
-    std::unique_ptr<HistoryDb> db(new HistoryDb(raw)); // closes raw whatever happens
+    std::unique_ptr<HistoryDb> db(new HistoryDb(raw, path)); // closes raw whatever happens
     if (rc != SQLITE_OK) {
         const Status why = statusOf(rc);
         const int system = raw != nullptr ? sqlite3_system_errno(raw) : 0;
+        if (const Status linked = linkedHistory(path); !linked) {
+            return {nullptr, linked};
+        }
+        if (forWriting && !existed && ::access(path.parent_path().c_str(), W_OK) != 0) {
+            return {nullptr, Status::fail(errno)}; // a folder this account cannot write
+        }
         return {nullptr, why.code() == StatusCode::Damaged ? why : Status::fail(system)};
+    }
+    if (forWriting && sqlite3_db_readonly(raw, "main") == 1) {
+        // SQLite could open it only to read: a link made meanwhile, or another account's file.
+        db.reset();
+        if (const Status linked = linkedHistory(path); !linked) {
+            return {nullptr, linked};
+        }
+        if (mayCopyAfresh && copyAfresh(path)) {
+            return open(path, true, false);
+        }
+        return {nullptr, Status::fail(EACCES)};
     }
     sqlite3_busy_timeout(raw, kBusyMs);
     // WAL would need shared memory, which a network share does not give; FULL syncs the
@@ -240,7 +402,7 @@ Status HistoryDb::append(std::span<const AnswerRow> rows)
         return Status::refuse(StatusCode::Newer);
     }
     if (const int rc = exec(m_db, "BEGIN IMMEDIATE"); rc != SQLITE_OK) {
-        return statusOf(rc);
+        return why(rc);
     }
     const std::string sql =
         std::string("INSERT INTO answers(") + kColumns + ") VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)";
@@ -282,7 +444,19 @@ Status HistoryDb::append(std::span<const AnswerRow> rows)
     if (rc != SQLITE_OK) {
         exec(m_db, "ROLLBACK");
     }
-    return statusOf(rc);
+    return why(rc);
+}
+
+Status HistoryDb::why(int rc) const
+{
+    const Status status = statusOf(rc);
+    // A journal that SQLite could not open (a link planted in its place) is said as such.
+    if (!status && status.code() != StatusCode::InUse) {
+        if (const Status linked = linkedHistory(m_path); !linked) {
+            return linked;
+        }
+    }
+    return status;
 }
 
 std::optional<std::vector<AnswerRow>> HistoryDb::rows(int operation, std::int64_t sinceMs)

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/status.h"
@@ -61,9 +62,16 @@ class HistoryDb {
 public:
     // Opens the database at path. forWriting makes it when missing and brings an older
     // schema up to date, each step in one transaction; otherwise a missing file is Missing
-    // and nothing is made.
+    // and nothing is made. Written, a history is never reached through a link out of its
+    // folder nor written in place through a second name (a hard link), its journal neither:
+    // LinkOut, the files left as they are. In a group-writable folder every file SQLite makes
+    // is the group's (see shareWithFolderGroup). A history this account may only read (made
+    // by another account before the folder was shared by a group) is, with mayCopyAfresh
+    // (the caller holds its pupil's lock: nobody else writes it), replaced by a copy of its
+    // own with every answer in it; without, it is refused (EACCES).
     struct Opened;
-    static Opened open(const std::filesystem::path& path, bool forWriting);
+    static Opened open(const std::filesystem::path& path, bool forWriting,
+                       bool mayCopyAfresh = false);
     ~HistoryDb();
     HistoryDb(const HistoryDb&) = delete;
     HistoryDb& operator=(const HistoryDb&) = delete;
@@ -120,9 +128,12 @@ public:
     };
 
 private:
-    explicit HistoryDb(sqlite3* db) : m_db(db) {}
+    HistoryDb(sqlite3* db, std::filesystem::path path) : m_db(db), m_path(std::move(path)) {}
     Status migrate();
+    // What SQLite's code rc stands for, a link in the history's place said as LinkOut.
+    Status why(int rc) const;
     sqlite3* m_db;
+    std::filesystem::path m_path;
     int m_version = 0;
 };
 

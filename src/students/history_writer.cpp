@@ -55,7 +55,13 @@ void HistoryWriter::settle()
     m_done.wait(lock, [&] { return m_rounds >= until; });
 }
 
-std::map<std::filesystem::path, bool> HistoryWriter::outcomes()
+void HistoryWriter::holding(const std::filesystem::path& path)
+{
+    const std::lock_guard lock(m_mutex);
+    m_held = path;
+}
+
+std::map<std::filesystem::path, Status> HistoryWriter::outcomes()
 {
     const std::lock_guard lock(m_mutex);
     return std::exchange(m_outcomes, {});
@@ -92,7 +98,7 @@ Status HistoryWriter::rename(const std::filesystem::path& from, const std::files
         auto& target = m_waiting[to];
         target.insert(target.begin(), it->second.begin(), it->second.end());
         m_waiting.erase(from);
-        m_outcomes[from] = true; // nothing waits for that name any more
+        m_outcomes[from] = Status(); // nothing waits for that name any more
         m_dirty = true;
         m_wake.notify_all();
     }
@@ -104,7 +110,7 @@ Status HistoryWriter::remove(const std::filesystem::path& path)
     const auto lock = idle();
     m_db.reset();
     if (m_waiting.erase(path) != 0) {
-        m_outcomes[path] = true;
+        m_outcomes[path] = Status();
     }
     return removeHistory(path);
 }
@@ -123,13 +129,13 @@ std::string utcDay(std::int64_t ms)
 
 } // namespace
 
-bool HistoryWriter::writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
-                              bool mayRepair)
+Status HistoryWriter::writeRows(const std::filesystem::path& path,
+                                const std::vector<AnswerRow>& rows, bool held, bool mayRepair)
 {
     Status written;
     if (!m_db || m_dbPath != path) {
         m_db.reset();
-        auto opened = HistoryDb::open(path, true);
+        auto opened = HistoryDb::open(path, true, held);
         written = opened.status;
         if (written) {
             m_db = std::move(opened.db);
@@ -140,14 +146,13 @@ bool HistoryWriter::writeRows(const std::filesystem::path& path, const std::vect
         written = m_db->append(rows);
     }
     if (mayRepair && written.code() == StatusCode::Damaged && setAside(path, rows.front().atMs)) {
-        return writeRows(path, rows, false); // into the fresh history
+        return writeRows(path, rows, held, false); // into the fresh history
     }
     if (!written) {
         // Opened afresh next time: the lock may be gone or the file set aside by then.
         m_db.reset();
-        return false;
     }
-    return true;
+    return written;
 }
 
 bool HistoryWriter::setAside(const std::filesystem::path& path, std::int64_t atMs)
@@ -176,17 +181,19 @@ void HistoryWriter::run()
         m_dirty = false;
         m_busy = true;
         const auto work = m_waiting;
+        const auto held = m_held;
         const auto holders = m_holders;
         lock.unlock();
-        std::map<std::filesystem::path, bool> written;
+        std::map<std::filesystem::path, Status> written;
         for (const auto& [path, rows] : work) {
             const auto holder = holders.find(path);
-            const bool held =
+            const bool stillHers =
                 holder == holders.end() || !holder->second ||
                 lockHolds(*holder->second->files, holder->second->lock, holder->second->text);
             // Answers of a pupil taken over by another computer are not this program's to
             // write any more: they go unwritten.
-            written[path] = rows.empty() || !held || writeRows(path, rows);
+            written[path] =
+                rows.empty() || !stillHers ? Status() : writeRows(path, rows, path == held);
         }
         lock.lock();
         for (const auto& [path, ok] : written) {

@@ -51,9 +51,14 @@ public:
     // waits and no try is under way).
     void settle();
 
-    // How each database fared since the last call: true when its answers were all written,
-    // false when some still wait.
-    std::map<std::filesystem::path, bool> outcomes();
+    // The history of the pupil whose lock this program holds (empty: none). Only that one may
+    // be copied afresh when this account cannot write it (see HistoryDb::open): nobody else
+    // writes it meanwhile.
+    void holding(const std::filesystem::path& path);
+
+    // How each database fared since the last call: ok when its answers were all written,
+    // otherwise why some still wait.
+    std::map<std::filesystem::path, Status> outcomes();
     // The damaged databases set aside since the last call (see setAsideHistory), each with the
     // name it is kept under; their answers, and those still readable in them, went on into a
     // fresh database at the old name.
@@ -69,8 +74,8 @@ public:
 private:
     void run();
     // A database found damaged is set aside and the rows written into the fresh one, once.
-    bool writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
-                   bool mayRepair = true);
+    Status writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
+                     bool held, bool mayRepair = true);
     bool setAside(const std::filesystem::path& path, std::int64_t atMs);
     std::unique_lock<std::mutex> idle();
 
@@ -79,7 +84,8 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_done;
     std::map<std::filesystem::path, std::vector<AnswerRow>> m_waiting;
-    std::map<std::filesystem::path, bool> m_outcomes;
+    std::map<std::filesystem::path, Status> m_outcomes;
+    std::filesystem::path m_held; // see holding()
     std::map<std::filesystem::path, std::optional<Holder>> m_holders;
     std::map<std::filesystem::path, std::filesystem::path> m_setAside;
     bool m_dirty = false;

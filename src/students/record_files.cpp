@@ -74,6 +74,16 @@ std::optional<std::string> trimmedNameAt(std::span<const std::uint8_t> bytes, st
 
 } // namespace
 
+Status folderStatus(const DataDir& data, Status status)
+{
+    const int why = status.error();
+    const bool lost = why == ENOENT || why == ENOTDIR || why == ESTALE || why == ENODEV;
+    if (lost && data.files.present(data.dir).error() != 0) {
+        return Status::refuse(StatusCode::Unreachable);
+    }
+    return status;
+}
+
 bool FileExists(const DataDir& data, std::string_view name)
 {
     return data.files.exists(data / name);
@@ -215,7 +225,7 @@ FileOutcome SaveExitSettings(Settings& s, bool defaultFileUnread, const DataDir&
 
 FileOutcome StudentFile::outcome(Status status) const
 {
-    return {path(), FileOutcome::Action::Save, status};
+    return {path(), FileOutcome::Action::Save, folderStatus(m_data, status)};
 }
 
 void StudentFile::dropEntry()
@@ -308,9 +318,20 @@ std::optional<std::size_t> StudentFile::slotOf(std::int16_t n, const std::string
 Status StudentFile::writeSlot(std::size_t n, const DrillSettings& record)
 {
     const SettingsSlot slot = encodeSettings(record);
-    const Status saved = m_data.files.writeAt(path(), slotOffset(n + 1), slot);
+    Status saved = m_data.files.writeAt(path(), slotOffset(n + 1), slot);
+    const std::size_t end = slotOffset(n + 2);
+    if (saved.error() == EACCES || saved.error() == EPERM) {
+        // Another account's file that this one may not write in place (made before the
+        // folder was shared by a group): the file as it is on the disk (read under the lock),
+        // the slot put in, replaces it as a whole, as this account's and its group's.
+        std::vector<std::uint8_t> bytes = m_known;
+        bytes.resize(std::max<std::size_t>(bytes.size(), end));
+        std::copy(slot.begin(), slot.end(),
+                  bytes.begin() + static_cast<std::ptrdiff_t>(end - kSlotSize));
+        const Status replaced = saveAtomically(m_data.files, path(), bytes);
+        saved = replaced ? replaced : saved;
+    }
     if (saved) {
-        const std::size_t end = slotOffset(n + 2);
         m_known.resize(std::max<std::size_t>(m_known.size(), end));
         std::copy(slot.begin(), slot.end(),
                   m_known.begin() + static_cast<std::ptrdiff_t>(end - kSlotSize));
@@ -545,7 +566,13 @@ FileOutcome CloseStudentFile(StudentFile& f)
     const FileOutcome closed = f.locked([&] {
         std::vector<std::uint8_t> kept;
         if (!f.m_moved) {
+            // The file is as this window left it: its first slots are what stays, cut in
+            // place in one step, which needs no room on a full disk. (A file this account
+            // may not cut is replaced as a whole below.)
             const std::size_t keep = (count(f.m_slotsAtOpen) + 1) * kSlotSize;
+            if (f.m_data.files.truncate(f.path(), keep)) {
+                return f.outcome({});
+            }
             kept.assign(f.m_known.begin(), f.m_known.begin() + static_cast<std::ptrdiff_t>(std::min(
                                                                    keep, f.m_known.size())));
         } else {

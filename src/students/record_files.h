@@ -34,6 +34,11 @@ std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data);
 // run that found the folder shared), or a lock file taken by another machine.
 bool FolderShared(const DataDir& data);
 
+// A failure of the system on a file of the data folder, as the folder's state explains it:
+// Unreachable when the folder itself is not there any more (removed, or its share gone),
+// status unchanged otherwise.
+Status folderStatus(const DataDir& data, Status status);
+
 // True when a regular file of exactly this name is in the data directory.
 bool FileExists(const DataDir& data, std::string_view name);
 
@@ -98,7 +103,10 @@ std::optional<std::int16_t> FindStudentInFile(const StudentFile& f, std::string_
 // Student n (slot n + 1), repaired; nothing when the file does not hold that slot whole.
 std::optional<DrillSettings> ReadStudent(StudentFile& f, std::int16_t n);
 
-// Writes record to student n's slot in place (one 208-byte write). n must be 1 or more.
+// Writes record to student n's slot in place (one 208-byte write). n must be 1 or more. A
+// file this account may not write in place (another account's, without group write) is
+// replaced as a whole with the slot written, when the folder lets it; a link out of the folder
+// or a file with a second name is left as it is (LinkOut).
 FileOutcome WriteStudent(StudentFile& f, std::int16_t n, const DrillSettings& record);
 
 // Writes record to a new slot after every slot in use and then counts one pupil more. A failed
@@ -123,8 +131,9 @@ FileOutcome RewriteStudentFile(StudentFile& f, const std::vector<std::string>& e
                                const DrillSettings& header, const DrillSettings& defaults);
 
 // Closes the student file without a rebuild. Slots written in place stay; the slots appended
-// since it was opened (Add, or a fixed entry chosen) are cut off again, so that the file keeps
-// the pupils it had and its header counts them all. (When another copy changed the file
+// since it was opened (Add, or a fixed entry chosen) are cut off again (in place, so that a
+// full disk cannot keep them), so that the file keeps the pupils it had and its header counts
+// them all. (When another copy changed the file
 // meanwhile, this window's appended slots are taken out by name and nothing else changes.)
 FileOutcome CloseStudentFile(StudentFile& f);
 

@@ -26,14 +26,13 @@ struct DataDir {
 
 // Replaces target as a whole without ever leaving a half-written file in its place: the bytes
 // go to a temporary file in the same directory (FileSystem::writeTemp), and that is renamed
-// over target. When target is a symbolic link, the file it points to is replaced and the link
-// stays. On failure target is exactly as it was, no temporary is left, and the answer says why.
+// over target. When target is a symbolic link to a file inside its folder, that file is
+// replaced and the link stays; a link out of the folder is refused (LinkOut) and nothing is
+// written (FileSystem::writeTarget). A file with a second name (a hard link) is replaced under
+// this name alone: the other name keeps the file as it was. On failure target is exactly as
+// it was, no temporary is left, and the answer says why.
 [[nodiscard]] Status saveAtomically(FileSystem& fs, const std::filesystem::path& target,
                                     std::span<const std::uint8_t> bytes);
-
-// The file path finally names once symbolic links are followed (path itself when it is no
-// link; a link to a missing file gives where the file would be).
-std::filesystem::path followLinks(const std::filesystem::path& path);
 
 // What became of one read or save of a record file: which file, which of the two, and the
 // system's error when it failed. The flow turns it into the words the main window shows, in

@@ -58,6 +58,18 @@ constexpr std::array kPatterns{
     //: %1 is the file's name.
     Pattern{MessageId::OverviewNotSaved,
             QT_TRANSLATE_NOOP("message", "Overview could not be saved (%1)")},
+    //: %1 is the file's name. A symbolic link leading out of the folder of the class's files.
+    Pattern{MessageId::LinkOutNotWritten,
+            QT_TRANSLATE_NOOP("message", "%1 is a link out of the class folder: not written")},
+    //: %1 is the file's (or folder's) name, %2 the account that owns it, %3 the system's reason
+    //: ("Permission denied").
+    Pattern{MessageId::FileNotWritable,
+            QT_TRANSLATE_NOOP("message", "%1 (owner %2) cannot be written (%3)")},
+    //: %1 is the file's name, %2 the folder's name, %3 the account that owns the folder, %4
+    //: the system's reason ("Permission denied").
+    Pattern{MessageId::FileNotMade,
+            QT_TRANSLATE_NOOP(
+                "message", "%1 cannot be made: the folder %2 (owner %3) cannot be written (%4)")},
     Pattern{MessageId::FolderUnreachable,
             QT_TRANSLATE_NOOP("message", "The data folder cannot be reached: saving again soon")},
     //: %1 is the pupil, %2 the computer (and since when).
@@ -141,6 +153,9 @@ constexpr std::array kPatterns{
     //: %1 says what could not be done, %2 is the file's name, %3 why (the system's reason, or
     //: one of the reasons at the end).
     Pattern{MessageId::BecauseFileFailed, QT_TRANSLATE_NOOP("message", "%1 (%2): %3.")},
+    //: %1 says what could not be done, %2 why (a file not written, or one of the reasons at
+    //: the end).
+    Pattern{MessageId::BecauseOf, QT_TRANSLATE_NOOP("message", "%1: %2.")},
     //: %1 is the pupil.
     Pattern{MessageId::NoAnswersYet, QT_TRANSLATE_NOOP("message", "No answers kept yet for %1")},
     //: %1 is the pupil.
@@ -178,6 +193,10 @@ constexpr std::array kPatterns{
     Pattern{MessageId::ReasonDamaged, QT_TRANSLATE_NOOP("message", "it is damaged")},
     Pattern{MessageId::ReasonNewer,
             QT_TRANSLATE_NOOP("message", "it was made by a newer version of Sumblitz")},
+    Pattern{MessageId::ReasonLinkOut,
+            QT_TRANSLATE_NOOP("message", "it is a link out of the class folder")},
+    Pattern{MessageId::ReasonUnreachable,
+            QT_TRANSLATE_NOOP("message", "the data folder cannot be reached")},
     Pattern{MessageId::ReasonUnreadable, QT_TRANSLATE_NOOP("message", "it could not be read")},
 };
 

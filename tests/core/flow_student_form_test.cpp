@@ -560,6 +560,33 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     EXPECT_FALSE(fs::exists(f.dir / "Bob.history.sqlite")) << "his answer history went with him";
 }
 
+// A class file this account may not write in place is replaced as a whole; where that is
+// refused too, the refusal of permission is said as one, with the file's owner. A data folder
+// removed while the window is open is said as out of reach, not as a pupil removed.
+TEST(StudentForm, APermissionRefusedAndAFolderGoneAreSaidAsSuch)
+{
+    Fixture f;
+    writeStudentFile(f.dir, {f.pupil("Ann")});
+    f.form.load();
+    f.files.failWrite = true, f.files.writeError = EACCES;
+    f.add("Bob");
+    EXPECT_TRUE(f.form.model().message.empty());
+    EXPECT_EQ(trimmedName(f.slot(4)), "Bob");
+    f.files.failRename = true;
+    f.add("Cy");
+    const Message owner(*diskFileSystem().ownerOf(f.dir / "StdDat.Xrx"));
+    EXPECT_EQ(f.form.model().message,
+              Message(MessageId::BecauseOf,
+                      {{MessageId::PupilNotAdded, {"Cy"}},
+                       {MessageId::FileNotWritable, {"StdDat.Xrx", owner, "Permission denied"}}}));
+    f.files.failWrite = f.files.failRename = false;
+    fs::remove_all(f.dir);
+    f.add("Dee");
+    EXPECT_EQ(f.form.model().message,
+              Message(MessageId::BecauseOf,
+                      {{MessageId::PupilNotAdded, {"Dee"}}, MessageId::ReasonUnreachable}));
+}
+
 TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
 {
     Fixture f;

@@ -338,7 +338,7 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         bool failLink, failRename, orphan;
         Status status; // ok: the rename goes through
     };
-    const Status refused = Status::fail(EACCES);
+    const Status refused = Status::fail(EIO);
     const std::vector<Row> rows{
         {"renamed", false, false, false, {}},
         {"no hard links: moved by a rename", true, false, false, {}},

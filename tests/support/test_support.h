@@ -128,7 +128,8 @@ struct FaultyFiles final : FileSystem {
     bool failRename = false;
     bool failLink = false;
     int linkError = EPERM;  // how a failLink share refuses a lock's hard link
-    bool failWrite = false; // writes in place find the disk full
+    bool failWrite = false; // writes in place find the disk full (or writeError)
+    int writeError = ENOSPC;
     bool failRead = false;
     int failNoReplace = 0;            // moveNoReplace fails with this error (a share that has none)
     std::set<std::string> unreadable; // file names whose reads fail
@@ -163,12 +164,19 @@ struct FaultyFiles final : FileSystem {
     }
     Status writeAt(const Path& path, std::uint64_t at, std::span<const std::uint8_t> b) override
     {
-        return ++calls, failWrite ? Status::fail(ENOSPC) : disk().writeAt(path, at, b);
+        return ++calls, failWrite ? Status::fail(writeError) : disk().writeAt(path, at, b);
     }
+    Status truncate(const Path& path, std::uint64_t size) override
+    {
+        return ++calls, failWrite ? Status::fail(ENOSPC) : disk().truncate(path, size);
+    }
+    // Where a save lands is asked before it, not counted: a decision, not a write.
+    Result<Path> writeTarget(const Path& path) override { return disk().writeTarget(path); }
+    Result<std::string> ownerOf(const Path& path) override { return disk().ownerOf(path); }
     Status rename(const Path& from, const Path& to) override
     {
         ++calls;
-        return failRename ? Status::fail(EACCES) : disk().rename(from, to);
+        return failRename ? Status::fail(EIO) : disk().rename(from, to);
     }
     Status link(const Path& from, const Path& to) override
     {

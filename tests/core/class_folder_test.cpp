@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The files of a class folder that pupils' accounts write, on the real disk: links planted in
+// their place, and a folder shared by the accounts of a group.
+
+#include <sys/stat.h>
+
+#include "platform/file_system.h"
+#include "students/answer_history.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A write in place (a slot, a cut, a lock's refresh) never goes through a symbolic link out of
+// the folder nor into a file with a second name: refused, the file outside as it was; a save
+// replaces a second name alone. A link within the folder leads every write to its file.
+TEST(ClassFolder, NothingIsWrittenThroughALinkOutOrInPlaceThroughASecondName)
+{
+    TempDir t;
+    const Path dir = t.path() / "class";
+    const Path outside = t.path() / "teacher";
+    fs::create_directories(dir), fs::create_directories(outside);
+    writeBytes(outside / "file", Bytes(416, 7));
+    writeBytes(dir / "own", Bytes(416, 7));
+    fs::create_symlink(outside / "file", dir / "symbolic");
+    fs::create_symlink("../teacher/./file", dir / "relative");
+    fs::create_hard_link(outside / "file", dir / "second");
+    fs::create_symlink("own", dir / "inside");
+    FileSystem& disk = diskFileSystem();
+    const Bytes slot(208, 1);
+    const Status refused = Status::refuse(StatusCode::LinkOut);
+    for (const char* name : {"symbolic", "relative", "second"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(disk.writeAt(dir / name, 208, slot), refused);
+        EXPECT_EQ(disk.truncate(dir / name, 208), refused);
+        EXPECT_EQ(disk.overwrite(dir / name, "x"), refused);
+        EXPECT_EQ(saveAtomically(disk, dir / name, slot),
+                  std::string_view(name) == "second" ? Status() : refused);
+        EXPECT_EQ(readBytes(outside / "file"), Bytes(416, 7));
+    }
+    EXPECT_EQ(readBytes(dir / "second"), slot) << "replaced under that name alone";
+    EXPECT_TRUE(disk.writeAt(dir / "inside", 0, slot).ok());
+    EXPECT_TRUE(disk.truncate(dir / "inside", 312).ok());
+    Bytes own = slot;
+    own.resize(312, 7);
+    EXPECT_EQ(readBytes(dir / "own"), own);
+    EXPECT_TRUE(fs::is_symlink(dir / "inside"));
+    // A history is a file written in place too, and so is its journal.
+    fs::create_hard_link(outside / "file", dir / "Ann.history.sqlite");
+    fs::create_symlink(outside / "file", dir / "Bob.history.sqlite-journal");
+    for (const char* name : {"Ann.history.sqlite", "Bob.history.sqlite"}) {
+        EXPECT_EQ(HistoryDb::open(dir / name, true).status, refused) << name;
+    }
+    EXPECT_EQ(readBytes(outside / "file"), Bytes(416, 7));
+}
+
+// In a group-writable folder every file the program makes is the group's to write whatever the
+// umask: a save, a file made in place, a lock, a history; in any other folder the umask stands.
+TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
+{
+    const mode_t before = ::umask(022);
+    for (const bool group : {true, false}) {
+        SCOPED_TRACE(group ? "group-writable" : "the owner's");
+        TempDir t;
+        fs::permissions(t.path(), fs::perms(group ? 0775 : 0755));
+        FileSystem& disk = diskFileSystem();
+        ASSERT_TRUE(saveAtomically(disk, t.path() / "Default.Xsx", Bytes(624, 0)).ok());
+        ASSERT_TRUE(disk.writeAt(t.path() / "StdDat.Xrx", 0, Bytes(208, 0)).ok());
+        ASSERT_TRUE(disk.createExclusive(t.path() / "Ann.Xtx.lock", "x").ok());
+        ASSERT_NE(HistoryDb::open(t.path() / "Ann.history.sqlite", true).db, nullptr);
+        for (const char* file :
+             {"Default.Xsx", "StdDat.Xrx", "Ann.Xtx.lock", "Ann.history.sqlite"}) {
+            EXPECT_EQ(fs::status(t.path() / file).permissions() & fs::perms::group_write,
+                      group ? fs::perms::group_write : fs::perms::none)
+                << file;
+        }
+    }
+    ::umask(before);
+}
+
+} // namespace
+} // namespace sb::test

@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program in a class folder that pupils' accounts write: links planted by a pupil in
+// the place of the files it writes, and two accounts of one group taking turns on one pupil.
+
+#include <grp.h>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+#include "proof_support.h"
+#include "students/answer_history.h"
+
+namespace sb::proof {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs the real program with args (umask 022; as `account`, with its own home, when one is
+// given): `plant` is called once its process exists and before it starts. Once the program has
+// done its script and said "ready" it gets SIGTERM, as a session's end would send it. Answers
+// the line it wrote after "notice: " ("?" when it did not say ready).
+std::string runProgram(const std::vector<std::string>& args, const std::string& account = {},
+                       const fs::path& home = {}, const std::function<void(pid_t)>& plant = {})
+{
+    const passwd* user = account.empty() ? nullptr : ::getpwnam(account.c_str());
+    const uid_t uid = user != nullptr ? user->pw_uid : ::getuid();
+    const gid_t gid = user != nullptr ? user->pw_gid : ::getgid();
+    std::vector<std::string> all{SUMBLITZ_PROGRAM};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    int gate[2];
+    int out[2];
+    if (::pipe(gate) != 0 || ::pipe(out) != 0) {
+        return "?";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        char go = 0;
+        ::close(gate[1]);
+        const bool opened = ::read(gate[0], &go, 1) == 1;
+        ::dup2(out[1], STDOUT_FILENO);
+        ::close(out[0]);
+        ::umask(022);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        if (user != nullptr && (::initgroups(account.c_str(), gid) != 0 || ::setgid(gid) != 0 ||
+                                ::setuid(uid) != 0 || ::setenv("HOME", home.c_str(), 1) != 0)) {
+            ::_exit(126);
+        }
+        if (opened) {
+            ::execv(SUMBLITZ_PROGRAM, argv.data());
+        }
+        ::_exit(127);
+    }
+    ::close(gate[0]);
+    ::close(out[1]);
+    if (plant) {
+        plant(child);
+    }
+    static_cast<void>(::write(gate[1], "x", 1));
+    ::close(gate[1]);
+    std::string said;
+    pollfd wait{out[0], POLLIN, 0};
+    while (said.find("ready") == std::string::npos && ::poll(&wait, 1, 30000) > 0) {
+        char buffer[512];
+        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+        if (n <= 0) {
+            break;
+        }
+        said.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(out[0]);
+    ::kill(child, SIGTERM);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::size_t at = said.find("notice: ");
+    if (said.find("ready") == std::string::npos || at == std::string::npos) {
+        return "?";
+    }
+    return said.substr(at + 8, said.find('\n', at) - at - 8);
+}
+
+// A class whose pupil Bob (Auto Teach on, loaded at start) is current and listed; in a lab's
+// folder (shared) this computer's own defaults file names him.
+void classWithBob(const fs::path& dir, bool shared)
+{
+    const DataDir data{diskFileSystem(), dir, realClock()};
+    Settings s;
+    LoadOriginalDefaults(s);
+    s.curSettings = test::originalDefaults("Bob");
+    s.curSettings.autoTeach = 1;
+    s.curSettings.loadOnStart = 1;
+    ASSERT_TRUE(SaveExitSettings(s, false, data, shared).ok());
+    StudentFile f(data);
+    static_cast<void>(OpenStudentFile(f, {}));
+    ASSERT_TRUE(AppendStudent(f, s.curSettings).ok());
+    ASSERT_TRUE(RewriteStudentFile(f, {"Bob"}, {}, s.defaultSettings).ok());
+}
+
+std::string linkOut(const std::string& file)
+{
+    return file + " is a link out of the class folder: not written";
+}
+
+// Links to files outside the folder planted in the place of each file the program writes (by
+// a hostile pupil; a lock is planted aged, as a crashed program's would be, and the names of
+// the lock's own temporaries too): a drill and a close, then SIGTERM, write none of the files
+// outside, and the notice names each file not written. Bob's fact file, planted as a second
+// name, is replaced under his name alone.
+TEST(LinksOut, NoFileOutsideTheFolderIsWrittenThroughALink)
+{
+    const std::string pc = "Default." + hostName() + ".Xsx";
+    struct Planted {
+        const char* name;
+        bool shared;
+        std::vector<std::string> symbolic; // files made links to their copies outside
+        std::vector<std::string> second;   // files given a second name outside
+        std::vector<std::string> notice;   // the files the notice names, in its order
+    };
+    const std::vector<Planted> runs{
+        {"symbolic links",
+         false,
+         {"Default.Xsx", "Bob.Xtx", "Bob.history.sqlite", "Bob.Xtx.lock"},
+         {},
+         {"Default.Xsx", "Bob.Xtx", "Bob.history.sqlite"}},
+        {"symbolic links in a lab",
+         true,
+         {pc, "StdDat.Xrx", "Bob.history.sqlite-journal"},
+         {},
+         {pc, "StdDat.Xrx", "Bob.history.sqlite"}},
+        {"second names in a lab",
+         true,
+         {},
+         {"StdDat.Xrx", "Bob.Xtx", "Bob.history.sqlite"},
+         {"StdDat.Xrx", "Bob.history.sqlite"}}};
+    for (const Planted& run : runs) {
+        SCOPED_TRACE(run.name);
+        TempDir tmp;
+        const fs::path dir = tmp.path() / "class";
+        const fs::path outside = tmp.path() / "teacher";
+        fs::create_directories(dir);
+        fs::create_directories(outside);
+        classWithBob(dir, run.shared);
+        std::map<fs::path, Bytes> kept; // each outside file as it was
+        const auto plantOne = [&](const std::string& name, bool symbolic) {
+            const fs::path there = outside / name;
+            if (fs::exists(dir / name)) {
+                fs::rename(dir / name, there);
+            } else {
+                test::writeBytes(there, Bytes{'n', 'o', 't', ' ', 'h', 'i', 's'});
+            }
+            symbolic ? fs::create_symlink(there, dir / name)
+                     : fs::create_hard_link(there, dir / name);
+            fs::last_write_time(there, fs::file_time_type::clock::now() - std::chrono::hours(2));
+            kept[there] = test::readBytes(there);
+        };
+        for (const std::string& name : run.symbolic) {
+            plantOne(name, true);
+        }
+        for (const std::string& name : run.second) {
+            plantOne(name, false);
+        }
+        const auto plantTemps = [&](pid_t pid) { // the names Bob's lock is first made under
+            for (const char* serial : {"100001", "100002"}) {
+                const std::string name =
+                    "Bob.Xtx.lock.tmp-" + hostName() + "-" + std::to_string(pid) + "-" + serial;
+                plantOne(name, true);
+            }
+        };
+        std::vector<std::string> args{"--data-dir", dir.string(), "--script",
+                                      "start,right,right,right,close,notice"};
+        if (run.shared) {
+            args.insert(args.begin(), "--shared");
+        }
+        std::string expected;
+        for (const std::string& file : run.notice) {
+            expected += (expected.empty() ? "" : "; ") + linkOut(file);
+        }
+        EXPECT_EQ(runProgram(args, {}, {}, plantTemps), expected);
+        for (const auto& [file, bytes] : kept) {
+            EXPECT_EQ(test::readBytes(file), bytes) << file << " was written";
+        }
+        if (!run.second.empty()) {
+            EXPECT_EQ(test::answersIn(dir / "Bob.Xtx"), 3) << "saved under his name alone";
+            EXPECT_EQ(fs::hard_link_count(dir / "Bob.Xtx"), 1u);
+        }
+    }
+}
+
+// Runs a shell command as root; false when it failed.
+bool shell(const std::string& command)
+{
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Two pupil accounts of one group, made for the test and removed after it.
+struct TwoAccounts {
+    std::string group = "sbtest" + std::to_string(::getpid());
+    std::array<std::string, 2> names{group + "a", group + "b"};
+    bool made = shell("groupadd " + group) &&
+                shell("useradd -M -N -g users -G " + group + " -s /bin/sh " + names[0]) &&
+                shell("useradd -M -N -g users -G " + group + " -s /bin/sh " + names[1]);
+    ~TwoAccounts()
+    {
+        for (const std::string& name : names) {
+            shell("userdel " + name);
+        }
+        shell("groupdel " + group);
+    }
+};
+
+// Answers kept in the history at path; -1 when it cannot be read.
+std::int64_t answersKept(const fs::path& path)
+{
+    auto opened = HistoryDb::open(path, false);
+    const auto counts = opened.db ? opened.db->counts(0, INT64_MAX) : std::nullopt;
+    return counts ? counts->answers : -1;
+}
+
+// A class folder set up as the README tells an admin (the group's, setgid, group-writable),
+// pupils' accounts with umask 022, and a history an earlier version made without group write:
+// two accounts take turns drilling Ann at one computer. Every answer of both is in her history,
+// her fact file and her slot of the class file are written by each in turn, and every file
+// either made is the group's to write.
+TEST(OneGroup, TwoAccountsTakeTurnsDrillingOnePupil)
+{
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to make the accounts and the group";
+    }
+    TwoAccounts pupils;
+    ASSERT_TRUE(pupils.made) << "groupadd/useradd failed";
+    const group* cls = ::getgrnam(pupils.group.c_str());
+    ASSERT_NE(cls, nullptr);
+    const gid_t classGid = cls->gr_gid;
+    TempDir tmp;
+    fs::permissions(tmp.path(), fs::perms(0755));
+    const fs::path dir = tmp.path() / "class";
+    fs::create_directory(dir);
+    ASSERT_EQ(::chown(dir.c_str(), 0, classGid), 0);
+    ASSERT_EQ(::chmod(dir.c_str(), 02775), 0);
+    std::array<uid_t, 2> uid{};
+    std::array<fs::path, 2> home;
+    const gid_t users = ::getpwnam(pupils.names[0].c_str())->pw_gid;
+    for (std::size_t i = 0; i < 2; ++i) {
+        uid[i] = ::getpwnam(pupils.names[i].c_str())->pw_uid;
+        home[i] = tmp.path() / pupils.names[i];
+        fs::create_directory(home[i]);
+        ASSERT_EQ(::chown(home[i].c_str(), uid[i], users), 0);
+    }
+    // The first account sets the class up through the program's own code, and an earlier
+    // version leaves her history without group write.
+    const pid_t setup = ::fork();
+    if (setup == 0) {
+        ::umask(022);
+        const bool as = ::initgroups(pupils.names[0].c_str(), users) == 0 && ::setgid(users) == 0 &&
+                        ::setuid(uid[0]) == 0;
+        const DataDir data{diskFileSystem(), dir, realClock()};
+        Settings s;
+        LoadOriginalDefaults(s);
+        s.curSettings = test::originalDefaults("Ann");
+        s.curSettings.autoTeach = s.curSettings.loadOnStart = 1;
+        StudentFile f(data);
+        static_cast<void>(OpenStudentFile(f, {}));
+        const bool made = as && SaveExitSettings(s, false, data, true).ok() &&
+                          AppendStudent(f, s.curSettings).ok() &&
+                          RewriteStudentFile(f, {"Ann"}, {}, s.defaultSettings).ok() &&
+                          HistoryDb::open(dir / "Ann.history.sqlite", true).db != nullptr &&
+                          ::chmod((dir / "Ann.history.sqlite").c_str(), 0644) == 0;
+        ::_exit(made ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(setup, &status, 0), setup);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "set up by the first account";
+
+    struct stat classFile {};
+    for (int turn = 1; turn <= 4; ++turn) {
+        const std::size_t who = turn % 2; // the second account first
+        SCOPED_TRACE(pupils.names[who]);
+        EXPECT_EQ(runProgram({"--shared", "--data-dir", dir.string(), "--script",
+                              "start,right,right,right,close,notice"},
+                             pupils.names[who], home[who]),
+                  "");
+        EXPECT_EQ(answersKept(dir / "Ann.history.sqlite"), 3 * turn);
+        EXPECT_EQ(test::answersIn(dir / "Ann.Xtx"), 3) << "her fact file holds this drill";
+        struct stat st {};
+        ASSERT_EQ(::stat((dir / "Ann.Xtx").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, uid[who]) << "her fact file saved by this account";
+        ASSERT_EQ(::stat((dir / "StdDat.Xrx").c_str(), &st), 0);
+        EXPECT_TRUE(st.st_mtim.tv_sec > classFile.st_mtim.tv_sec ||
+                    st.st_mtim.tv_nsec != classFile.st_mtim.tv_nsec)
+            << "her slot written back by this account";
+        classFile = st;
+    }
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        struct stat st {};
+        ASSERT_EQ(::stat(entry.path().c_str(), &st), 0);
+        EXPECT_EQ(test::ints(st.st_gid, st.st_mode & 0660), test::ints(classGid, 0660))
+            << entry.path();
+    }
+}
+
+} // namespace
+} // namespace sb::proof
