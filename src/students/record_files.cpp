@@ -678,7 +678,7 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
                 return {to, FileOutcome::Action::Save, moved};
             }
         }
-        if (files.exists(from) && files.sameFile(from, to)) {
+        if (files.sameFile(from, to)) { // (both there)
             files.remove(from);
         }
         std::replace(f.m_base.begin(), f.m_base.end(), old, trimBlanks(fresh));

@@ -223,6 +223,9 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     const auto before = filesIn(dir.path());
     auto overview = BuildClassOverview(ReadClass(data), dir.path(), kNow, 0);
     EXPECT_EQ(filesIn(dir.path()), before) << "read only";
+    TempDir solo;
+    writeStudentFile(solo.path(), {originalDefaults("Al")});
+    EXPECT_EQ(ReadClass({diskFileSystem(), solo.path(), clock}).size(), 1u) << "a class of one";
     SortOverview(overview, OverviewColumn::WeekAnswers, true);
     const auto csv = ClassOverviewCsv(overview);
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
