@@ -102,7 +102,7 @@ private:
 Status writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
     const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
-    if (n < 0) {
+    if (n == -1) {
         return Status::fail(errno);
     }
     return static_cast<std::size_t>(n) == bytes.size() ? Status() : Status::fail(ENOSPC);
@@ -471,7 +471,7 @@ public:
     Status overwrite(const fs::path& path, std::string_view text) override
     {
         const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) {
+        if (fd == -1) {
             return lastError();
         }
         const bool whole =
