@@ -113,7 +113,7 @@ std::vector<DrillSettings> ReadClass(const DataDir& data)
     }
     const auto header = data.files.read(path, 0, kSlotSize);
     const auto head = header ? decodeSettings(*header) : std::nullopt;
-    if (!head || head->tag <= 0) {
+    if (!head || head->tag < 1) {
         return out;
     }
     const auto all = data.files.read(path, kSlotSize,

@@ -86,7 +86,7 @@ std::optional<std::int16_t> readComboValue(std::string_view text)
     }
     const char* first = digits.data();
     const char* last = first + digits.size();
-    std::int16_t value = 0;
+    std::int16_t value{};
     const auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc{} || end != last) {
         return std::nullopt; // empty, not a number, or out of the field's range

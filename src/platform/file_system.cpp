@@ -169,7 +169,7 @@ private:
 Status writeAll(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
     const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
-    if (n < 0) {
+    if (n == -1) {
         return Status::fail(errno);
     }
     return static_cast<std::size_t>(n) == bytes.size() ? Status() : Status::fail(ENOSPC);

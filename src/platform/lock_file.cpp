@@ -38,7 +38,7 @@ std::string_view field(std::string_view text, std::string_view key)
 
 template <class T> T number(std::string_view text)
 {
-    T value = 0;
+    T value{};
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
 }

@@ -691,7 +691,7 @@ Status removeHistory(const std::filesystem::path& path)
     }
     // The database first: a journal without its database is harmless, the other way round a
     // half-written database could be read as whole.
-    if (!fs::remove(path, ec) || ec) {
+    if (!fs::remove(path, ec)) {
         return Status::fail(ec.value());
     }
     fs::remove(fs::path(path.native() + "-journal"), ec);

@@ -750,7 +750,7 @@ FileOutcome RenameStudent(StudentFile& f, std::int16_t n, std::string_view fresh
                 return {to, FileOutcome::Action::Save, moved};
             }
         }
-        if (files.exists(from) && files.sameFile(from, to)) {
+        if (files.sameFile(from, to)) { // (both there)
             files.remove(from);
         }
         if (alsoMove) {

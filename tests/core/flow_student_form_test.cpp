@@ -338,10 +338,10 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     // Accents and ligatures file a name under its letters, not after Z.
     Fixture g;
     writeStudentFile(g.dir, {g.pupil("Zo\xEB"), g.pupil("\xE9mile"), g.pupil("Zack"),
-                             g.pupil("Emile"), g.pupil("\xC6sop"), g.pupil("Al")});
+                             g.pupil("Emile"), g.pupil("\xC6sop"), g.pupil("\xC0l")});
     g.form.load();
     g.form.ssort_click();
-    EXPECT_EQ(g.listed(), (std::vector<std::string>{"Default", "Untitled", "\xC6sop", "Al",
+    EXPECT_EQ(g.listed(), (std::vector<std::string>{"Default", "Untitled", "\xC6sop", "\xC0l",
                                                     "\xE9mile", "Emile", "Zack", "Zo\xEB"}));
 }
 

@@ -81,6 +81,13 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
         EXPECT_EQ(w.texts(), texts) << "fact " << fact;
         EXPECT_EQ(w.random.left(), 0u);
     }
+    // An empty pool is filled again; its facts go on with their counts.
+    Posing refill(
+        {kSlot1, kSlot1, kSlot2, kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead, kNoSwap});
+    refill.d.poolCount = 0;
+    refill.d.fact(1).asked = 4;
+    ASSERT_TRUE(refill.next());
+    EXPECT_EQ(ints(refill.d.poolCount, refill.d.curFact, refill.d.fact(1).asked), ints(100, 1, 4));
 }
 
 // Fact 195 (second number 10, column 15) is queued; it is not in the pool. The pool pick is

@@ -115,11 +115,11 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
     EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 66, 2000},
                                              {20602, "2026-05-29", 3, 2, 66, 1500}}));
     EXPECT_EQ(DayAggregates(rows, kNow, 0).front().date, "2026-05-28");
-    // Days across leap days, ends of months and the 400-year turn of 2000-03-01.
+    // Days across leap days, ends of months, the turns of a century and of 400 years.
     const std::vector<std::pair<std::int64_t, const char*>> dates{
-        {0, "1970-01-01"},     {11016, "2000-02-29"}, {11017, "2000-03-01"},
-        {11021, "2000-03-05"}, {11322, "2000-12-31"}, {19782, "2024-02-29"},
-        {19783, "2024-03-01"}, {20573, "2026-04-30"}, {-1, "1969-12-31"}};
+        {0, "1970-01-01"},     {11016, "2000-02-29"}, {11017, "2000-03-01"}, {11021, "2000-03-05"},
+        {11322, "2000-12-31"}, {19782, "2024-02-29"}, {19783, "2024-03-01"}, {20573, "2026-04-30"},
+        {-1, "1969-12-31"},    {47541, "2100-03-01"}, {157113, "2400-02-29"}};
     for (const auto& [day, date] : dates) {
         EXPECT_EQ(DateOfDay(day), date) << day;
     }
@@ -223,6 +223,9 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     const auto before = filesIn(dir.path());
     auto overview = BuildClassOverview(ReadClass(data), dir.path(), kNow, 0);
     EXPECT_EQ(filesIn(dir.path()), before) << "read only";
+    TempDir solo;
+    writeStudentFile(solo.path(), {originalDefaults("Al")});
+    EXPECT_EQ(ReadClass({diskFileSystem(), solo.path(), clock}).size(), 1u) << "a class of one";
     SortOverview(overview, OverviewColumn::WeekAnswers, true);
     const auto csv = ClassOverviewCsv(overview);
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");

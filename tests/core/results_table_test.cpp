@@ -112,7 +112,9 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
     EXPECT_EQ(m.drawing.lines[0], (LineItem{450, 420, 450, 6720, {0, 150, 200}}));
     EXPECT_EQ(m.drawing.lines[10], (LineItem{9450, 420, 9450, 6720, {0, 150, 200}}));
     EXPECT_EQ(m.drawing.lines[31], (LineItem{450, 6720, 9450, 6720, {0, 150, 200}}));
-    EXPECT_EQ(CellsOf(Drill{}, ResultsView::Percent).rowLabel[1], "");
+    Drill emptied = builtTable(OpAdd); // a table emptied, its old records still in memory
+    emptied.factCount = 0;
+    EXPECT_EQ(CellsOf(emptied, ResultsView::Percent).rowLabel[1], "");
 }
 
 TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)

@@ -55,6 +55,9 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
     Program next{pupil.services};
     pupil.files.unreadable = {"Ann.Xtx"};
     MainForm(next).load();
+    next.run.drillResumable = 1;
+    ReadFactFile(next);
+    EXPECT_EQ(next.run.drillResumable, 0) << "nothing of hers to go on with";
     pupil.files.unreadable.clear();
     ASSERT_EQ(trimmedName(next.cur()), "Ann");
     EXPECT_EQ(next.main.notice, noticeOf({{MessageId::ResultsNotRead, {"Ann.Xtx"}}}));
@@ -232,6 +235,12 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
     EXPECT_EQ(blankAfter.open(concat({markedSlot("X", 1, 1), pupils[0], markedSlot("", 1)})),
               std::vector<std::string>{"Ann"});
     EXPECT_FALSE(blankAfter.students.repaired());
+    Ann fresh; // a class file made afresh is a plain file: nobody may run it
+    static_cast<void>(fresh.open());
+    const auto run = std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
+                     std::filesystem::perms::others_exec;
+    EXPECT_EQ(std::filesystem::status(fresh.at("StdDat.Xrx")).permissions() & run,
+              std::filesystem::perms::none);
     Ann later; // an opening that reads nothing repairs nothing, whatever the one before did
     static_cast<void>(later.open(concat({markedSlot("X", 1, -2), pupils[0]})));
     later.files.failRead = true;
