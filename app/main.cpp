@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,12 +24,14 @@
 #include "platform/clock.h"
 #include "platform/command_line_qt.h"
 #include "platform/first_paint_qt.h"
+#include "platform/folder_guard.h"
 #include "platform/font_warmup_qt.h"
 #include "platform/lazy_sound_qt.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
 #include "platform/signals_qt.h"
 #include "platform/trace_qt.h"
+#include "students/record_files.h"
 #include "views/main_window.h"
 #include "views/messages_qt.h"
 #include "views/probe_qt.h"
@@ -54,8 +57,9 @@ void saveAtExit()
 // A hidden option for the tests and benchmarks that run the real program: actions done once
 // the window is shown ("start" presses Start, "right" answers the problem right, "wrong"
 // wrongly, "windows" opens every other window once, "close" closes the window as its title bar
-// does, "notice" writes the main window's notice on stdout as "notice: ..."), then "ready" on
-// stdout.
+// does, "notice" writes the main window's notice on stdout as "notice: ...", "tick" does what
+// the lock timer does every 20 s, "hold" writes "held" on stdout and waits for a line on stdin,
+// while the test changes the world), then "ready" on stdout.
 const QString kScriptOption = QStringLiteral("script");
 
 // Clicks the button of that name in from, and closes the window the click opens (with exec())
@@ -98,6 +102,13 @@ void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& 
             window.close();
         } else if (action == QStringLiteral("notice")) {
             std::printf("notice: %s\n", qPrintable(sb::messageText(program.main.notice)));
+        } else if (action == QStringLiteral("tick")) {
+            window.refreshLocks();
+        } else if (action == QStringLiteral("hold")) {
+            std::fputs("held\n", stdout);
+            std::fflush(stdout);
+            std::array<char, 8> line{};
+            static_cast<void>(std::fgets(line.data(), static_cast<int>(line.size()), stdin));
         }
     }
     std::fputs("ready\n", stdout);
@@ -179,8 +190,10 @@ int main(int argc, char* argv[])
         sb::assetsIn(QString::fromStdString(commandLine.dataDir.string()));
     sb::LazySound sound(assets);
     sb::QtPictures pictures(assets);
-    sb::Services services{
-        random, clock, sound, pictures, sb::diskFileSystem(), commandLine.dataDir};
+    // Nothing is written into a folder that is not the one found now (a share gone under its
+    // mount point): the program takes it as out of reach until it is back.
+    sb::FolderGuard files(sb::diskFileSystem(), commandLine.dataDir, std::string(sb::kStudentFile));
+    sb::Services services{random, clock, sound, pictures, files, commandLine.dataDir};
     sb::Program program(services);
     program.run.sharedFolder = commandLine.shared;
 

@@ -118,8 +118,7 @@ namespace {
 
 bool folderReachable(const Program& p)
 {
-    std::error_code ec;
-    return std::filesystem::is_directory(p.services.dataDir, ec);
+    return p.services.files.present(p.services.dataDir).ok();
 }
 
 // The record of the pupil of this name in "StdDat.Xrx", as the class list has it now.
@@ -178,6 +177,7 @@ void RefreshLocks(Program& p)
         return;
     }
     // A save that failed (the server was away) is tried again now that the folder is back.
+    p.history.writer->retry();
     const std::string facts = factFilePath(p.cur(), dataDirOf(p)).string();
     for (const NoticeLine& trouble : p.run.troubles) {
         if (trouble.topic == NoticeTopic::File && trouble.file == facts &&

@@ -39,6 +39,8 @@ void ProgramLoad(Program& p)
     p.flags.studentFromSmart = 0;
     // Saves that a crash or a kill cut short leave temporaries; those nobody is writing go.
     p.services.files.sweepStaleTemps(p.services.dataDir);
+    // Answers wait in memory while the folder is out of reach, and go in once it is back.
+    p.history.writer->watchFolder(p.services.files, p.services.dataDir);
     p.run.sharedFolder = p.run.sharedFolder || FolderShared(dataDirOf(p));
     const StartupRead defaults = LoadStartupSettings(p.settings, dataDirOf(p), p.run.sharedFolder);
     p.run.defaultFileUnread = !defaults.outcome.ok();

@@ -672,6 +672,16 @@ public:
     {
         return retryWhileBusy([&] { return ::unlink(path.c_str()); }) == 0 ? Status() : lastError();
     }
+
+    Result<FileIdentity> identity(const fs::path& path) override
+    {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) {
+            return lastError();
+        }
+        return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
+                            static_cast<std::uint64_t>(st.st_ino)};
+    }
 };
 
 } // namespace

@@ -19,6 +19,14 @@
 
 namespace sb {
 
+// Which file (or folder) a name stands for: its device and inode. A folder renamed and another
+// made under its name, or an empty mount point left where a share was, has another.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // Everything the record files need from the operating system, behind one small interface so
 // that a test can make a write fail half way or a rename fail. Nothing here throws; every
 // fallible call says whether it worked and, when not, the system's error.
@@ -133,6 +141,8 @@ public:
     virtual Status present(const std::filesystem::path& path) = 0;
     // Deletes path, tried again while the server says EBUSY; the directory is not flushed.
     virtual Status unlink(const std::filesystem::path& path) = 0;
+    // Which file or folder path names now (links followed).
+    virtual Result<FileIdentity> identity(const std::filesystem::path& path) = 0;
 };
 
 // This machine's name as file names carry it: '/', '\\', '-' and control characters become '_'.

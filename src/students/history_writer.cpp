@@ -42,6 +42,25 @@ void HistoryWriter::submit(const std::filesystem::path& path, AnswerRow row,
     m_wake.notify_all();
 }
 
+void HistoryWriter::watchFolder(FileSystem& files, std::filesystem::path folder)
+{
+    const std::lock_guard lock(m_mutex);
+    m_folderFiles = &files;
+    m_folder = std::move(folder);
+}
+
+void HistoryWriter::retry()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_waiting.empty()) {
+            return;
+        }
+        m_dirty = true;
+    }
+    m_wake.notify_all();
+}
+
 void HistoryWriter::settle()
 {
     std::unique_lock lock(m_mutex);
@@ -173,6 +192,28 @@ bool HistoryWriter::setAside(const std::filesystem::path& path, std::int64_t atM
     return false;
 }
 
+bool HistoryWriter::folderThere()
+{
+    return m_folderFiles == nullptr || m_folderFiles->present(m_folder).ok();
+}
+
+Status HistoryWriter::tryWrite(const std::filesystem::path& path,
+                               const std::vector<AnswerRow>& rows,
+                               const std::optional<Holder>& holder, bool held)
+{
+    if (!folderThere()) {
+        m_db.reset(); // it may be open on a share that is gone
+        return Status::refuse(StatusCode::Unreachable);
+    }
+    // Answers of a pupil taken over by another computer are not this program's to write any
+    // more: they go unwritten. A lock that cannot be read since the folder went meanwhile says
+    // nothing of the kind.
+    if (holder && !lockHolds(*holder->files, holder->lock, holder->text)) {
+        return folderThere() ? Status() : Status::refuse(StatusCode::Unreachable);
+    }
+    return writeRows(path, rows, held);
+}
+
 void HistoryWriter::run()
 {
     std::unique_lock lock(m_mutex);
@@ -187,13 +228,11 @@ void HistoryWriter::run()
         std::map<std::filesystem::path, Status> written;
         for (const auto& [path, rows] : work) {
             const auto holder = holders.find(path);
-            const bool stillHers =
-                holder == holders.end() || !holder->second ||
-                lockHolds(*holder->second->files, holder->second->lock, holder->second->text);
-            // Answers of a pupil taken over by another computer are not this program's to
-            // write any more: they go unwritten.
             written[path] =
-                rows.empty() || !stillHers ? Status() : writeRows(path, rows, path == held);
+                rows.empty()
+                    ? Status()
+                    : tryWrite(path, rows, holder == holders.end() ? std::nullopt : holder->second,
+                               path == held);
         }
         lock.lock();
         for (const auto& [path, ok] : written) {

@@ -47,6 +47,12 @@ public:
     // answers waiting for path are written only while that lock is still held.
     void submit(const std::filesystem::path& path, AnswerRow row,
                 std::optional<Holder> holder = std::nullopt);
+    // The folder the databases are in, as files sees it: while files finds it not there (a
+    // share gone, see FolderGuard), nothing is written and the answers wait for it. Given
+    // before the first answer.
+    void watchFolder(FileSystem& files, std::filesystem::path folder);
+    // Tries the waiting answers again soon, without waiting for the try.
+    void retry();
     // Tries every waiting answer now and returns once that try is over (at once when no answer
     // waits and no try is under way).
     void settle();
@@ -73,6 +79,11 @@ public:
 
 private:
     void run();
+    bool folderThere();
+    // One database's answers, written while the folder is there and the pupil is still this
+    // program's (holder).
+    Status tryWrite(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
+                    const std::optional<Holder>& holder, bool held);
     // A database found damaged is set aside and the rows written into the fresh one, once.
     Status writeRows(const std::filesystem::path& path, const std::vector<AnswerRow>& rows,
                      bool held, bool mayRepair = true);
@@ -94,6 +105,8 @@ private:
     unsigned long m_rounds = 0;
     std::unique_ptr<HistoryDb> m_db; // the thread's open database, at m_dbPath
     std::filesystem::path m_dbPath;
+    FileSystem* m_folderFiles = nullptr; // see watchFolder()
+    std::filesystem::path m_folder;
     std::thread m_thread;
 };
 

@@ -493,12 +493,15 @@ void MainWindow::load()
     auto* locks = new QTimer(this);
     locks->setObjectName(QStringLiteral("locks"));
     locks->setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(kLockRefreshEvery));
-    connect(locks, &QTimer::timeout, this, [this] {
-        m_form.locks_tick();
-        render();
-    });
+    connect(locks, &QTimer::timeout, this, &MainWindow::refreshLocks);
     locks->start();
     after();
+}
+
+void MainWindow::refreshLocks()
+{
+    m_form.locks_tick();
+    render();
 }
 
 void MainWindow::render()

@@ -56,6 +56,8 @@ public:
     bool isShutDown() const { return m_shutDown; }
     // One second of the drill clock (its QTimer calls this).
     void clockTick();
+    // What the lock timer does every 20 s: the lock kept fresh, failed saves tried again.
+    void refreshLocks();
 
     PopupWindow* popup() const { return m_pop; }
     DelayWindow* delayWindow() const { return m_noshow; }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "platform/file_system.h"
+#include "platform/folder_guard.h"
 #include "students/answer_history.h"
 #include "support/test_support.h"
 
@@ -78,6 +79,37 @@ TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
         }
     }
     ::umask(before);
+}
+
+// The folder is the one first seen, with its class file once that was there: a folder made
+// afresh under its name (a share's empty mount point) or one whose class file went is out of
+// reach as a missing folder is, every call failing; all goes on once the first one is back.
+TEST(ClassFolder, AFolderGuardKeepsToTheFolderFirstSeen)
+{
+    TempDir t;
+    const Path dir = t.path() / "class", away = t.path() / "away", klass = dir / "StdDat.Xrx";
+    fs::create_directories(dir);
+    FolderGuard files(diskFileSystem(), dir, "StdDat.Xrx");
+    fs::rename(dir, away), fs::create_directories(dir); // before the guard's first call
+    const auto refused = [&] {
+        return files.createExclusive(dir / "lock", "x").error() == ENOENT &&
+               !files.exists(dir / "lock") && files.list(dir).empty() &&
+               files.present(dir).error() == ENOENT && !files.identity(dir) &&
+               !files.writeTemp(dir / "f", Bytes(3, 1)) && filesIn(dir).empty();
+    };
+    EXPECT_TRUE(refused()) << "an empty folder under its name";
+    fs::remove(dir), fs::rename(away, dir);
+    ASSERT_TRUE(files.createExclusive(dir / "lock", "x"));
+    EXPECT_TRUE(files.exists(dir / "lock"));
+    files.remove(dir / "lock");
+    EXPECT_FALSE(fs::exists(dir / "lock"));
+    writeBytes(klass, Bytes(208, 0));
+    ASSERT_TRUE(files.present(klass)); // seen: from now on it must be there
+    fs::remove(klass);
+    EXPECT_TRUE(refused()) << "its class file gone";
+    writeBytes(klass, Bytes(208, 0));
+    EXPECT_TRUE(files.sameFile(klass, klass));
+    EXPECT_EQ(files.list(dir), std::vector<std::string>{"StdDat.Xrx"});
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include <fstream>
 #include <memory>
 
+#include "platform/folder_guard.h"
 #include "platform/lock_file.h"
+#include "students/answer_history.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -17,13 +19,14 @@ namespace fs = std::filesystem;
 
 // One computer of the lab: a program whose data folder is `folder`.
 struct Computer {
-    explicit Computer(const fs::path& folder)
+    explicit Computer(const fs::path& folder) : files(diskFileSystem(), folder, "StdDat.Xrx")
     {
         fx.services.dataDir = folder;
         fx.load();
     }
     StdRandom random{7};
-    ProgramFixture fx{random, diskFileSystem()};
+    FolderGuard files; // as the program reaches its folder
+    ProgramFixture fx{random, files};
     Program& p = fx.p;
     MainForm& mainForm = fx.mainForm;
     std::unique_ptr<StudentForm> form;
@@ -234,7 +237,9 @@ TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
 
 // The server goes away during a drill: the drill goes on, the main window says so, the failed
 // save of the pupil's results is tried again once the folder is back, and the notice goes.
-TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
+// A share gone leaves an empty mount point under the folder's name: nothing is written there,
+// the notice says the folder cannot be reached, and every answer goes in once it is back.
+TEST(SharedFolder, AShareGoneLeavesItsMountPointUntouchedAndTheSavesWaitForIt)
 {
     Lab lab;
     const fs::path away = lab.folder.string() + "-away";
@@ -245,6 +250,7 @@ TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
     a.form->close_click();
     a.mainForm.start_click();
     fs::rename(lab.folder, away);
+    fs::create_directory(lab.folder);
     a.mainForm.but_click(a.p.drill.rightSlot);
     a.mainForm.locks_tick(), b.mainForm.locks_tick();
     const auto unreachable = [](const Program& p) {
@@ -255,12 +261,18 @@ TEST(SharedFolder, AFolderOutOfReachIsSaidAndTheSaveTriedAgainWhenItIsBack)
     EXPECT_EQ(unreachable(b.p), 1);
     EXPECT_FALSE(WriteFactFile(a.p));
     a.mainForm.but_click(a.p.drill.rightSlot);
+    FlushAnswerHistory(a.p);
+    SaveProgress(a.p);
+    EXPECT_EQ(filesIn(lab.folder), std::set<std::string>()) << "nothing in the mount point";
+    EXPECT_TRUE(mentions(a.p.main.notice, "Pia.history.sqlite"));
+    fs::remove(lab.folder);
     fs::rename(away, lab.folder);
     a.mainForm.locks_tick();
-    // (The answer history, written on its own thread, says its own word until its next answer.)
     EXPECT_EQ(unreachable(a.p), 0);
     EXPECT_EQ(answersIn(lab.folder / "Pia.Xtx"), 2)
         << "both answers, saved once the folder came back";
+    FlushAnswerHistory(a.p);
+    EXPECT_EQ(HistoryDb::open(lab.folder / "Pia.history.sqlite", false).db->rows(0, 0)->size(), 2U);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "proof_support.h"
 #include "students/answer_history.h"
@@ -21,11 +22,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // Runs the real program with args (umask 022; as `account`, with its own home, when one is
-// given): `plant` is called once its process exists and before it starts. Once the program has
-// done its script and said "ready" it gets SIGTERM, as a session's end would send it. Answers
-// the line it wrote after "notice: " ("?" when it did not say ready).
+// given): `plant` is called once its process exists and before it starts, `atHold` each time
+// its script holds (with 1, 2, ...), before it goes on. Once the program has done its script and
+// said "ready" it gets SIGTERM, as a session's end would send it. Answers the lines it wrote
+// after "notice: ", one line each ("?" when it did not say ready).
 std::string runProgram(const std::vector<std::string>& args, const std::string& account = {},
-                       const fs::path& home = {}, const std::function<void(pid_t)>& plant = {})
+                       const fs::path& home = {}, const std::function<void(pid_t)>& plant = {},
+                       const std::function<void(int)>& atHold = {})
 {
     const passwd* user = account.empty() ? nullptr : ::getpwnam(account.c_str());
     const uid_t uid = user != nullptr ? user->pw_uid : ::getuid();
@@ -39,7 +42,8 @@ std::string runProgram(const std::vector<std::string>& args, const std::string& 
     argv.push_back(nullptr);
     int gate[2];
     int out[2];
-    if (::pipe(gate) != 0 || ::pipe(out) != 0) {
+    int in[2];
+    if (::pipe(gate) != 0 || ::pipe(out) != 0 || ::pipe(in) != 0) {
         return "?";
     }
     const pid_t child = ::fork();
@@ -48,7 +52,9 @@ std::string runProgram(const std::vector<std::string>& args, const std::string& 
         ::close(gate[1]);
         const bool opened = ::read(gate[0], &go, 1) == 1;
         ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(in[0], STDIN_FILENO);
         ::close(out[0]);
+        ::close(in[1]);
         ::umask(022);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
         if (user != nullptr && (::initgroups(account.c_str(), gid) != 0 || ::setgid(gid) != 0 ||
@@ -62,12 +68,14 @@ std::string runProgram(const std::vector<std::string>& args, const std::string& 
     }
     ::close(gate[0]);
     ::close(out[1]);
+    ::close(in[0]);
     if (plant) {
         plant(child);
     }
     static_cast<void>(::write(gate[1], "x", 1));
     ::close(gate[1]);
     std::string said;
+    int holds = 0;
     pollfd wait{out[0], POLLIN, 0};
     while (said.find("ready") == std::string::npos && ::poll(&wait, 1, 30000) > 0) {
         char buffer[512];
@@ -76,16 +84,30 @@ std::string runProgram(const std::vector<std::string>& args, const std::string& 
             break;
         }
         said.append(buffer, static_cast<std::size_t>(n));
+        for (std::size_t at = said.find("held\n"); at != std::string::npos;
+             at = said.find("held\n", at + 1)) {
+            said.replace(at, 5, "");
+            if (atHold) {
+                atHold(++holds);
+            }
+            static_cast<void>(::write(in[1], "\n", 1));
+        }
     }
     ::close(out[0]);
+    ::close(in[1]);
     ::kill(child, SIGTERM);
     int status = 0;
     ::waitpid(child, &status, 0);
-    const std::size_t at = said.find("notice: ");
-    if (said.find("ready") == std::string::npos || at == std::string::npos) {
+    if (said.find("ready") == std::string::npos || said.find("notice: ") == std::string::npos) {
         return "?";
     }
-    return said.substr(at + 8, said.find('\n', at) - at - 8);
+    std::string notices;
+    for (std::size_t at = said.find("notice: "); at != std::string::npos;
+         at = said.find("notice: ", at + 1)) {
+        notices.append(at == said.find("notice: ") ? "" : "\n");
+        notices.append(said, at + 8, said.find('\n', at) - at - 8);
+    }
+    return notices;
 }
 
 // A class whose pupil Bob (Auto Teach on, loaded at start) is current and listed; in a lab's
@@ -316,6 +338,40 @@ TEST(OneGroup, TwoAccountsTakeTurnsDrillingOnePupil)
         EXPECT_EQ(test::ints(st.st_gid, st.st_mode & 0660), test::ints(classGid, 0660))
             << entry.path();
     }
+}
+
+// The class folder on a share (a bind mount) that drops mid-drill, lazily unmounted as a
+// failing server leaves it, and comes back: nothing is written into the empty mount point, the
+// notice says the folder cannot be reached, and every answer is on the share once it is back.
+TEST(DroppedShare, NothingGoesIntoTheMountPointAndEveryAnswerReachesTheShare)
+{
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to mount";
+    }
+    TempDir tmp;
+    const fs::path share = tmp.path() / "server", mount = tmp.path() / "class";
+    fs::create_directory(share), fs::create_directory(mount);
+    classWithBob(share, true);
+    ASSERT_TRUE(shell("mount --bind " + share.string() + " " + mount.string()));
+    std::set<std::string> underMount{"?"};
+    const auto atHold = [&](int hold) {
+        if (hold == 1) {
+            EXPECT_TRUE(shell("umount -l " + mount.string()));
+        } else {
+            underMount = test::filesIn(mount);
+            EXPECT_TRUE(shell("mount --bind " + share.string() + " " + mount.string()));
+        }
+    };
+    const std::string notices =
+        runProgram({"--shared", "--data-dir", mount.string(), "--script",
+                    "start,right,right,hold,right,right,tick,notice,hold,tick,right,close,notice"},
+                   {}, {}, {}, atHold);
+    shell("umount -l " + mount.string());
+    EXPECT_EQ(notices, "The data folder cannot be reached: saving again soon\n");
+    EXPECT_EQ(underMount, std::set<std::string>()) << "written into the mount point";
+    EXPECT_EQ(test::filesIn(mount), std::set<std::string>());
+    EXPECT_EQ(answersKept(share / "Bob.history.sqlite"), 5);
+    EXPECT_EQ(test::answersIn(share / "Bob.Xtx"), 5);
 }
 
 } // namespace

@@ -227,6 +227,7 @@ struct FaultyFiles final : FileSystem {
     }
     Status present(const Path& path) override { return cue("present", path), disk().present(path); }
     Status unlink(const Path& path) override { return cue("unlink", path), disk().unlink(path); }
+    Result<FileIdentity> identity(const Path& path) override { return disk().identity(path); }
 
     void cue(std::string_view call, const Path& path)
     {
