@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <utility>
 
 #include "flow/progress.h"
 #include "flow/results_table.h"
@@ -94,7 +96,9 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
         o.lastDate = DateOfDay((o.lastMs + std::int64_t{offsetSeconds} * 1000) / kDayMs);
     }
     o.weekAnswers = week->answers;
-    o.weekPercent = percentOf(*week).value_or(-1);
+    if (const auto percent = percentOf(*week)) {
+        o.weekPercent = *percent;
+    }
     o.fluentFacts = GridFromRecent(*recent, fluentMs).count(Fluency::Fluent);
     if (const auto a = percentOf(*week), b = percentOf(*before); a && b) {
         o.trend = *a - *b;
@@ -200,25 +204,20 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
             return std::nullopt;
         }
     };
-    const bool byText = c == OverviewColumn::Name || c == OverviewColumn::Level;
-    std::stable_sort(rows.begin(), rows.end(), [&](const PupilOverview& a, const PupilOverview& b) {
-        if (byText) {
-            const std::string x = c == OverviewColumn::Name ? a.name : English(a.level);
-            const std::string y = c == OverviewColumn::Name ? b.name : English(b.level);
-            if (x != y) {
-                return descending ? y < x : x < y;
-            }
-            return a.name < b.name;
-        }
-        const auto x = key(a);
-        const auto y = key(b);
-        if (x.has_value() != y.has_value()) {
-            return x.has_value();
-        }
-        if (x && *x != *y) {
-            return descending ? *y < *x : *x < *y;
-        }
-        return a.name < b.name;
+    // Names are unique: ordered by name first, rows equal in the column keep that order.
+    std::ranges::sort(rows, {}, &PupilOverview::name);
+    if (c == OverviewColumn::Name || c == OverviewColumn::Level) {
+        const auto text = [c](const PupilOverview& p) {
+            return c == OverviewColumn::Name ? p.name : English(p.level);
+        };
+        descending ? std::ranges::stable_sort(rows, std::ranges::greater(), text)
+                   : std::ranges::stable_sort(rows, std::ranges::less(), text);
+        return;
+    }
+    // Rows with nothing in the column last, either way.
+    std::ranges::stable_sort(rows, std::ranges::less(), [&](const PupilOverview& p) {
+        const auto k = key(p);
+        return std::pair(!k.has_value(), descending ? -k.value_or(0) : k.value_or(0));
     });
 }
 

@@ -26,9 +26,11 @@ std::int32_t median(std::vector<std::int32_t> ms)
     return *mid;
 }
 
+// a / b rounded down, for b > 0: a time before 1970 falls on the day before, not on day 0.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b)
 {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+    const std::int64_t q = a / b;
+    return q * b > a ? q - 1 : q;
 }
 
 FluencyCell& cellOf(FluencyGrid& g, int fact)

@@ -69,6 +69,10 @@ TEST(Progress, EachFactIsJudgedOnItsLastFiveAnswers)
         EXPECT_EQ(g.count(NeverAsked), *answers == 0 ? 200 : 199);
     }
     EXPECT_EQ(Seconds(2949) + " " + Seconds(2950), "2.9 3.0");
+    // A fluent time kept in the history is taken within its bounds, the bounds included.
+    EXPECT_EQ((std::vector{FluentMsOf(499, 7), FluentMsOf(500, 7), FluentMsOf(30000, 7),
+                           FluentMsOf(30001, 7), FluentMsOf(std::nullopt, 7)}),
+              (std::vector<std::int32_t>{7, 500, 30000, 7, 7}));
 }
 
 TEST(Progress, ConfusionsCountTheWrongAnswersChosenMostOftenFirst)
@@ -90,6 +94,7 @@ TEST(Progress, ConfusionsCountTheWrongAnswersChosenMostOftenFirst)
     EXPECT_EQ(found[1].text(), "6 \xD7 9: 56 \xD7"
                                "1");
     EXPECT_EQ(Confusions(rows, 0, 1).size(), 1u);
+    EXPECT_EQ(Confusions(rows, kNow, 10).size(), 2u) << "answers at the period's first moment";
     // Each operation's sign (Addition 1 to DivR 6); a code no operation has shows "?".
     AnswerRow r = answer(9, 3, W, 2000);
     std::vector<std::string> texts;
@@ -126,6 +131,8 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
     // The last 30 days begin at the local midnight 29 days before today's.
     EXPECT_EQ(PeriodStart(Period::Last30Days, kNow, 0), (20601 - 29) * kDay);
     EXPECT_EQ(PeriodStart(Period::Last90Days, kNow, 14400), (20602 - 89) * kDay - 14400 * 1000);
+    EXPECT_EQ(PeriodStart(Period::Last30Days, 20601 * kDay, 0), (20601 - 29) * kDay) << "midnight";
+    EXPECT_EQ(PeriodStart(Period::Last30Days, -1, 0), -30 * kDay) << "a clock before 1970";
 }
 
 TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
@@ -247,6 +254,8 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     EXPECT_EQ(overview[1].name + overview[2].name, "CyDee");
     SortOverview(overview, OverviewColumn::Level, false);
     EXPECT_EQ(overview[0].name + overview[1].name, "CyDee");
+    SortOverview(overview, OverviewColumn::WeekPercent, false);
+    EXPECT_EQ(overview.front().name, "Ann \"Quick\", Lee") << "no answers this week, no figure";
     SortOverview(overview, OverviewColumn::LastDrill, false);
     EXPECT_EQ(overview.front().name, "Dee") << "the earliest first, those who never drilled last";
     std::vector<PupilOverview> percents(2);

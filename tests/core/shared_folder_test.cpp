@@ -186,8 +186,12 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     a.open(), a.choose("P02"), a.form->close_click(); // A goes on with another pupil
     EXPECT_TRUE(a.p.main.notice.empty()) << "the word about P01 goes with her";
 
+    b.p.cur().loadOnStart = 1;
     ASSERT_TRUE(b.mainForm.close_request());
     EXPECT_FALSE(fs::exists(lab.folder / "P01.Xtx.lock")) << "let go at the close";
+    const Computer again(lab.folder); // B started again: she is its pupil from the start
+    EXPECT_EQ(trimmedName(again.p.cur()), "P01");
+    EXPECT_TRUE(fs::exists(lab.folder / "P01.Xtx.lock"));
 }
 
 // A pupil removed in one window goes only if no other computer has her at OK: one made current
