@@ -584,7 +584,7 @@ public:
     {
         const int fd =
             ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0) {
+        if (fd == -1) {
             return lastError();
         }
         shareWithFolderGroup(fd, path.parent_path());
@@ -604,14 +604,14 @@ public:
     Result<std::string> readText(const fs::path& path, std::size_t most) override
     {
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
+        if (fd == -1) {
             return lastError();
         }
         std::string text(most, '\0');
         const ssize_t n = ::read(fd, text.data(), text.size());
         const int why = errno;
         ::close(fd);
-        if (n < 0) {
+        if (n == -1) {
             return Status::fail(why);
         }
         text.resize(static_cast<std::size_t>(n));

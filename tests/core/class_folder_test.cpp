@@ -110,6 +110,11 @@ TEST(ClassFolder, AFolderGuardKeepsToTheFolderFirstSeen)
     writeBytes(klass, Bytes(208, 0));
     EXPECT_TRUE(files.sameFile(klass, klass));
     EXPECT_EQ(files.list(dir), std::vector<std::string>{"StdDat.Xrx"});
+    writeBytes(dir / "empty", {}); // a lock's text read: none, a folder's, a missing file's
+    const auto empty = files.readText(dir / "empty", 9);
+    EXPECT_TRUE(empty && empty->empty());
+    EXPECT_EQ(files.readText(dir, 9).status().error(), EISDIR);
+    EXPECT_EQ(files.readText(dir / "none", 9).status().error(), ENOENT);
 }
 
 } // namespace

@@ -288,6 +288,7 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     ann.firstRange = {0, 0, 0, 0, 1};
     writeStudentFile(f.dir, {ann, f.pupil("Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", OpSub)});
     f.form.load();
+    EXPECT_EQ(f.form.model().listIndex, 0) << "Default, the pupil on display, selected";
     f.add("");
     EXPECT_EQ(f.listed().size(), 4u) << "an empty box adds nobody";
     f.add("zo\xE0\xE9\xFE\x9A\x9C\x9E\xFF"); // Windows-1252 capitals and small letters
@@ -308,7 +309,9 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     // A name of blanks is taken; the list skips it when the file is opened again. Names already
     // listed were not added again.
     f.add("   ");
+    const unsigned focus = f.form.model().newstudentFocus;
     f.add("Cy");
+    EXPECT_EQ(f.form.model().newstudentFocus, focus + 1) << "the focus back in the box";
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann",
                                                     "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", "", "Cy"}));
     f.form.close_click();
@@ -461,6 +464,11 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
         kept += f.form.CB_keyPress(1, key) == key ? key : '.';
     }
     EXPECT_EQ(kept, "70\b\t......");
+    const auto texts = f.form.model().levelTexts;
+    for (const int outside : {0, 5}) { // no such combo: nothing happens
+        f.form.CB_gotFocus(outside), f.form.CB_change(outside, "7"), f.form.CB_lostFocus(outside);
+    }
+    EXPECT_EQ(f.form.model().levelTexts, texts);
 }
 
 TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack)

@@ -182,7 +182,8 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
         {"Default.Xsx.tmp-" + host + "-" + std::to_string(::getpid()) + "-A1b2C3", true},
         {"Default.Xsx.tmp-pc12-" + std::to_string(kDeadPid) + "-A1b2C3", true},
         {"Default.Xsx.tmp-A1b2C3x", true},
-        {"Default.Xsy.tmp-A1b2C3", true}}; // aged below
+        {"Default.Xsy.tmp-A1b2C3", true},        // aged below
+        {"Default.Xsx.tmp-pc12--A1b2C3", true}}; // no process id: no temporary of ours; aged
     Files swept;
     std::set<std::string> kept{"Default.Xsx"};
     for (const auto& [name, stays] : temps) {
@@ -191,9 +192,10 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
             kept.insert(name);
         }
     }
-    for (const char* aged : {"Ann.Xtx.tmp-A1b2C3", "Default.Xsy.tmp-A1b2C3"}) {
+    for (const char* aged :
+         {"Ann.Xtx.tmp-A1b2C3", "Default.Xsy.tmp-A1b2C3", "Default.Xsx.tmp-pc12--A1b2C3"}) {
         fs::last_write_time(swept.at(aged),
-                            fs::file_time_type::clock::now() - std::chrono::minutes(2));
+                            fs::file_time_type::clock::now() - std::chrono::hours(2));
     }
     swept.load();
     EXPECT_TRUE(swept.mainForm.close_request());
