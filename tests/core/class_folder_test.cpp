@@ -110,6 +110,10 @@ TEST(ClassFolder, AFolderGuardKeepsToTheFolderFirstSeen)
     writeBytes(klass, Bytes(208, 0));
     EXPECT_TRUE(files.sameFile(klass, klass));
     EXPECT_EQ(files.list(dir), std::vector<std::string>{"StdDat.Xrx"});
+    for (const std::uint64_t past : {208, 300}) { // reads from its end on find nothing
+        const auto read = files.read(klass, past, 9);
+        EXPECT_TRUE(read && read->empty()) << past;
+    }
     writeBytes(dir / "empty", {}); // a lock's text read: none, a folder's, a missing file's
     const auto empty = files.readText(dir / "empty", 9);
     EXPECT_TRUE(empty && empty->empty());

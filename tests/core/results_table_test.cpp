@@ -92,6 +92,7 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         Resulttable_load(loaded, d, kSize);
         EXPECT_EQ(countText(loaded.drawing, {" 66%", 3400, 2415}), 1) << "the percentages at load";
         NWrong_click(loaded, d), per_click(loaded, d);
+        EXPECT_EQ(loaded.draws, 3u) << "drawn at load and once per view chosen";
         EXPECT_EQ(countText(loaded.drawing, {" 66%", 3400, 2415}), 1) << "and back from Wrong";
         rat_click(loaded, d);
         EXPECT_TRUE(std::any_of(loaded.drawing.texts.begin(), loaded.drawing.texts.end(),
@@ -99,6 +100,7 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         const TableCells cells = CellsOf(d, ResultsView::Percent);
         // the first column is read out too
         EXPECT_EQ(cells.cell[7][4] + "|" + cells.columnLabel[1], " 66%|   1");
+        EXPECT_EQ(cells.rowLabel[kResultRows], PadNumber(kResultRows)) << "the last row too";
     }
     // Where a reader of the screen finds the cell and the labels.
     EXPECT_EQ(CellBox(kSize, 7, 4), (Box{3150, 2310, 900, 315}));

@@ -134,6 +134,7 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
         f.form.cbr_got_focus(11), f.form.cbr_change(11, "40000");
         if (how == Ok || how == OkThenTitleBar) {
             f.form.cbr_lost_focus(11), f.form.bnapply_click();
+            EXPECT_EQ(f.form.model().focusCombo, 0) << "no box holds the focus";
             f.form.cbr_change(11, "77"); // a close that Ok caused does not apply again
         }
         if (how == Cancel) {
