@@ -39,29 +39,37 @@ std::string systemHostName()
 
 std::string hostName()
 {
-    std::string host = systemHostName();
-    if (host.empty()) {
+    return hostNameFrom(systemHostName());
+}
+
+std::string hostNameFrom(std::string system)
+{
+    if (system.empty()) {
         return "host";
     }
     // Only what stands in any file name: the separator and slashes are replaced.
-    for (char& c : host) {
+    for (char& c : system) {
         if (c == '/' || c == '\\' || c == '-' || c < ' ') {
             c = '_';
         }
     }
-    return host;
+    return system;
 }
 
 std::string machineName()
 {
-    std::string machine = systemHostName();
-    if (machine.empty()) {
-        return hostName();
+    return machineNameFrom(systemHostName());
+}
+
+std::string machineNameFrom(std::string system)
+{
+    if (system.empty()) {
+        return hostNameFrom(system);
     }
-    for (char& c : machine) {
+    for (char& c : system) {
         c = c < ' ' ? '_' : c; // one line in the lock file
     }
-    return machine;
+    return system;
 }
 
 int retryWhileBusy(const std::function<int()>& call)

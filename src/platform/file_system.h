@@ -147,10 +147,13 @@ public:
 
 // This machine's name as file names carry it: '/', '\\', '-' and control characters become '_'.
 std::string hostName();
+// The same of a name the system gave ("host" for none).
+std::string hostNameFrom(std::string system);
 
 // This machine's name as its locks carry it (and a teacher knows it: "PC-12"): control
 // characters become '_'; hostName() when the system gives none.
 std::string machineName();
+std::string machineNameFrom(std::string system);
 
 // True when no process of this id runs on this machine.
 bool processGone(long pid);

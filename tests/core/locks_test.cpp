@@ -129,6 +129,10 @@ TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
     std::ifstream kernel("/proc/sys/kernel/hostname");
     std::getline(kernel, systemName);
     EXPECT_EQ(machineName(), systemName);
+    // What a file name and a lock's line can hold of a name.
+    const std::string odd = "PC-1/a\\b c\x01";
+    EXPECT_EQ(hostNameFrom(odd) + "|" + machineNameFrom(odd), "PC_1_a_b c_|PC-1/a\\b c_");
+    EXPECT_EQ(hostNameFrom("") + machineNameFrom(""), "hosthost");
     const auto localMinute = [] {
         const std::time_t now = std::time(nullptr);
         return std::localtime(&now)->tm_min;
