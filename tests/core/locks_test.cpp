@@ -323,12 +323,13 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
         std::optional<std::chrono::milliseconds> letGo; // after the window opened
         bool opens;
         std::chrono::milliseconds waitedAtLeast, waitedBelow;
+        int tries; // to make the lock
     };
     const std::vector<Row> rows{
-        {"let go after 3 s", 0s, 3s, true, 3s, 3100ms},
-        {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s},
-        {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms},
-        {"stale", 65s, std::nullopt, true, 0ms, 1ms},
+        {"let go after 3 s", 0s, 3s, true, 3s, 3100ms, 4},
+        {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s, 11},
+        {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms, 11},
+        {"stale", 65s, std::nullopt, true, 0ms, 1ms, 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -344,12 +345,21 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
             fx.clock.at(*row.letGo, [&] { fs::remove(lock); });
         }
         fx.mainForm.goauto_click();
+        int tries = 0; // while the lock is there, it is tried once a second, and looked at
+        files.before = [&tries](std::string_view call, const Path&) {
+            tries += call == "createExclusive" ? 1 : 0;
+        };
         StudentForm form(fx.p);
         form.load();
 
         const auto& m = form.model();
         EXPECT_GE(fx.clock.slept, row.waitedAtLeast);
         EXPECT_LT(fx.clock.slept, row.waitedBelow);
+        EXPECT_EQ(tries, row.tries);
+        using ms = std::chrono::milliseconds; // ever longer pauses in between, up to 20 ms
+        const std::vector<ms> first{1ms, 2ms, 4ms, 8ms, 16ms, 20ms, 20ms};
+        EXPECT_TRUE(row.ago > 0s ||
+                    std::ranges::equal(fx.clock.pauses | std::views::take(7), first));
         if (row.opens) {
             EXPECT_TRUE(m.message.empty());
             EXPECT_EQ(ints(m.studentlist.size(), form.FindListed("Ann").value_or(-1),

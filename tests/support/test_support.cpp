@@ -24,6 +24,7 @@ double ScriptedRandom::next()
 void FixedClock::sleepFor(std::chrono::milliseconds pause)
 {
     slept += pause;
+    pauses.push_back(pause);
     ms += pause.count();
     // Each action once, in the order of their times; one may set another.
     for (;;) {

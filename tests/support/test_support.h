@@ -63,8 +63,9 @@ struct ConstantRandom final : Random {
 // computer letting go of a lock. Its time zone is UTC.
 struct FixedClock final : Clock {
     std::int16_t minute = 15;
-    std::int64_t ms = 1'780'000'000'000; // 2026-05-28, UTC
-    std::chrono::milliseconds slept{0};  // every pause the program asked for, added up
+    std::int64_t ms = 1'780'000'000'000;           // 2026-05-28, UTC
+    std::chrono::milliseconds slept{0};            // every pause the program asked for, added up
+    std::vector<std::chrono::milliseconds> pauses; // and each one
     std::int16_t minuteOfHour() override { return minute; }
     std::uint64_t seed() override { return 42; }
     std::int64_t utcMillis() override { return ms; }
