@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <ranges>
 #include <utility>
 
 namespace sb {
@@ -25,13 +26,11 @@ std::optional<std::string> readText(FileSystem& files, const fs::path& path)
 // The value after "key=" on a line of text.
 std::string_view field(std::string_view text, std::string_view key)
 {
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = std::min(text.find('\n', at), text.size());
-        const std::string_view line = text.substr(at, end - at);
+    for (const auto part : std::views::split(text, '\n')) {
+        const std::string_view line(part.begin(), part.end());
         if (line.size() > key.size() && line.starts_with(key) && line[key.size()] == '=') {
             return line.substr(key.size() + 1);
         }
-        at = end + 1;
     }
     return {};
 }
@@ -89,7 +88,7 @@ std::string holderFile(FileSystem& files, Clock& clock)
     return std::string(kFirstLine) + "host=" + files.machineName() +
            "\npid=" + std::to_string(files.processId()) +
            "\nsince=" + std::to_string(clock.utcMillis() / 1000) +
-           "\nlock=" + std::to_string(nanos % 1'000'000'000) + "." + std::to_string(++taken) + "\n";
+           "\nlock=" + std::to_string(nanos) + "." + std::to_string(++taken) + "\n";
 }
 
 bool withoutHardLinks(const Status& status)

@@ -109,6 +109,8 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
             EXPECT_EQ(got.status, Status::refuse(StatusCode::InUse));
             ASSERT_TRUE(got.holder);
             EXPECT_EQ(got.holder->host, row.heldBy);
+            EXPECT_TRUE(*row.heldBy != 0 || *got.holder == (LockHolder{"", 1, 0, 0, 0}))
+                << "a lock that names no one: nobody's process, taken at no time";
             EXPECT_EQ(f.onDisk(), row.text) << "left as it was";
         }
         EXPECT_TRUE(f.alone());
@@ -146,6 +148,8 @@ TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
     ASSERT_TRUE(got.taken());
     const std::string text = f.onDisk();
     EXPECT_EQ(text.rfind(lockText(machineName(), ::getpid()), 0), 0u) << text;
+    const LockAttempt second = tryLock(f.files, f.clock, f.dir.path() / "x.lock", false);
+    EXPECT_NE(second.lock.text(), got.lock.text()) << "each lock's text its own, at one moment";
     const auto holder = readLockHolder(f.files, f.clock, f.lock);
     ASSERT_TRUE(holder);
     EXPECT_EQ(holderMessage(*holder), Message(MessageId::HolderSince, {machineName(), "10:02"}));
