@@ -79,8 +79,9 @@ std::string utf8ToCp1252(std::string_view utf8)
             c = (c << 6) | (next & 0x3FU);
         }
         // Overlong forms would give a second spelling of the same byte.
-        constexpr std::array<char32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
-        if (!valid || c < kLeast[length] || c > 0x10FFFF) {
+        // (By the length of the sequence, 1 to 4; none is read for a byte that starts none.)
+        constexpr auto kLeast = std::to_array<char32_t>({0, 0x80, 0x800, 0x10000});
+        if (!valid || c < kLeast[length - 1] || c > 0x10FFFF) {
             out += '?';
             ++i;
             continue;

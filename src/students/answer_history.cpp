@@ -94,11 +94,8 @@ public:
     void bindNull(int i) { sqlite3_bind_null(m_s, i); }
     // SQLITE_ROW, SQLITE_DONE or an error.
     int step() { return m_rc = sqlite3_step(m_s); }
-    void reset()
-    {
-        sqlite3_reset(m_s);
-        sqlite3_clear_bindings(m_s);
-    }
+    // Ready to run again; every use binds each of its parameters anew (a NULL too).
+    void reset() { sqlite3_reset(m_s); }
     std::int64_t i64(int col) const { return sqlite3_column_int64(m_s, col); }
     std::int16_t i16(int col) const { return static_cast<std::int16_t>(i64(col)); }
     std::string text(int col) const
