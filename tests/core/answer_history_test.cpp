@@ -292,6 +292,11 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     }
     EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), Status::refuse(StatusCode::Missing));
     EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Bob.history.sqlite"}));
+    d.answer(Event::Right, 1500), FlushAnswerHistory(d.p); // written: the history open
+    ASSERT_EQ(RemoveHistory(d.p, "Ann Lee"), Status());
+    d.answer(Event::Right, 1500), FlushAnswerHistory(d.p);
+    EXPECT_EQ(HistoryDb::open(d.at("Ann Lee.history.sqlite"), false).db->rows(0, 0)->size(), 1u)
+        << "in a history made afresh, not in the one removed";
 }
 
 } // namespace

@@ -126,6 +126,7 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
         {"%41", "%2541.Xtx"},
         {"%09%AF%af", "%2509%25AF%25af.Xtx"},
         {"%4g%g1", "%4g%g1.Xtx"},
+        {"x%4", "x%4.Xtx"},
         {"x\x81", "x%81.Xtx"},
         {"\x8A\xE1rka \x8C\x9E\x9F", "\u0160\u00E1rka \u0152\u017E\u0178.Xtx"}};
     for (const auto& [name, file] : rows) {
