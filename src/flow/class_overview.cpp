@@ -25,10 +25,8 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 Caption boxesText(std::span<const std::int16_t> boxes)
 {
     std::string out;
-    std::size_t i = 1;
-    while (i < boxes.size()) {
+    for (std::size_t i = 1; i < boxes.size(); ++i) {
         if (boxes[i] != 1) {
-            ++i;
             continue;
         }
         std::size_t j = i;
@@ -43,7 +41,7 @@ Caption boxesText(std::span<const std::int16_t> boxes)
             out += '-';
             out += std::to_string(j);
         }
-        i = j + 1;
+        i = j; // box j + 1, if any, is not ticked
     }
     return out.empty() ? Caption(Phrase::NoneTicked) : Caption(out);
 }

@@ -122,9 +122,10 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
     EXPECT_EQ(DayAggregates(rows, kNow, 0).front().date, "2026-05-28");
     // Days across leap days, ends of months, the turns of a century and of 400 years.
     const std::vector<std::pair<std::int64_t, const char*>> dates{
-        {0, "1970-01-01"},     {11016, "2000-02-29"}, {11017, "2000-03-01"}, {11021, "2000-03-05"},
-        {11322, "2000-12-31"}, {19782, "2024-02-29"}, {19783, "2024-03-01"}, {20573, "2026-04-30"},
-        {-1, "1969-12-31"},    {47541, "2100-03-01"}, {157113, "2400-02-29"}};
+        {0, "1970-01-01"},     {11016, "2000-02-29"}, {11017, "2000-03-01"},
+        {11021, "2000-03-05"}, {11322, "2000-12-31"}, {19782, "2024-02-29"},
+        {19783, "2024-03-01"}, {20573, "2026-04-30"}, {-1, "1969-12-31"},
+        {20006, "2024-10-10"}, {47541, "2100-03-01"}, {157113, "2400-02-29"}};
     for (const auto& [day, date] : dates) {
         EXPECT_EQ(DateOfDay(day), date) << day;
     }

@@ -277,6 +277,11 @@ TEST(SharedFolder, AShareGoneLeavesItsMountPointUntouchedAndTheSavesWaitForIt)
         << "both answers, saved once the folder came back";
     FlushAnswerHistory(a.p);
     EXPECT_EQ(HistoryDb::open(lab.folder / "Pia.history.sqlite", false).db->rows(0, 0)->size(), 2U);
+    // Her lock made a link to a copy of it outside: left alone, and said.
+    const fs::path lock = lab.folder / "Pia.Xtx.lock";
+    fs::rename(lock, away), fs::create_symlink(away, lock);
+    a.mainForm.locks_tick();
+    EXPECT_TRUE(mentions(a.p.main.notice, "Pia.Xtx.lock"));
 }
 
 } // namespace
