@@ -13,10 +13,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <random>
+#include <set>
 #include <thread>
 
+#include "flow/answer_log.h"
+#include "platform/lock_file.h"
 #include "proof_support.h"
+#include "students/answer_history.h"
+#include "students/file_names.h"
 
 namespace sb::proof {
 namespace {
@@ -283,6 +289,234 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
     std::printf("same pupil: 2 programs x %d rounds, refused %d times, both had her one after "
                 "the other %d times, her file as the last session that had her left it\n",
                 kRounds, refused, both);
+}
+
+// What each session of the rough lab did, in memory shared with the test.
+struct Session {
+    int pupil = -1;    // the pupil it had (index into kRoughClass), -1: none
+    int attempted = 0; // answers given while it had her
+    int confirmed = 0; // ... known written: her lock still its own after they were
+    std::int64_t heldFrom = 0, heldUntil = 0; // when it had her (ms since 1970)
+    std::int64_t tookOverAt = 0;              // when it took her over from another program
+    bool keptHer = false;                     // ... and her lock was still its own at the end
+    std::int64_t drillMs = 0;                 // its drill's start, which its answers carry
+    int removed = -1;                         // the pupil it removed (at OK), -1: none
+    std::int64_t removedAt = 0;
+};
+constexpr int kRoughRounds = 4;
+struct RoughLedger {
+    Session at[kRoughRounds][kProcesses];
+};
+const std::vector<std::string> kRoughClass{"L0", "L1", "L2", "L3", "L4", "L5"};
+
+std::int64_t nowMs()
+{
+    return realClock().utcMillis();
+}
+
+// A driller: makes a random pupil current (taking her over one time in three when another
+// program has her), drills a few answers one by one, each flushed to her history, and closes.
+// Its answers are known written when none waits and its lock is still its own after them.
+void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
+{
+    DiskProgram pc(folder);
+    pc.p.run.sharedFolder = true;
+    pc.mainForm.load();
+    pc.mainForm.goauto_click();
+    const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
+    {
+        StudentForm form(pc.p);
+        form.load();
+        const auto entry = form.FindListed(kRoughClass[static_cast<std::size_t>(pupil)]);
+        if (!entry) {
+            return form.cancel_click(); // removed meanwhile
+        }
+        form.studentlist_click(*entry);
+        form.close_click();
+        if (!form.model().closed && form.model().takeOver && rng() % 3 == 0) {
+            form.takeover_click();
+            // Taken over when its lock is on the disk (two programs taking her over at once,
+            // one of them finds the other's there at once, and answers nothing to her).
+            const LockFile& lock = pc.p.run.pupilLock;
+            if (lock.held() && lockHolds(diskFileSystem(), lock.path(), lock.text())) {
+                s.tookOverAt = nowMs();
+            }
+        }
+        if (!form.model().closed) {
+            return form.cancel_click();
+        }
+    }
+    if (trimmedName(pc.p.cur()) != kRoughClass[static_cast<std::size_t>(pupil)]) {
+        return;
+    }
+    s.heldFrom = nowMs();
+    s.pupil = pupil;
+    pc.p.cur().autoTeach = 0; // one drill: all its answers carry its start
+    pc.mainForm.start_click();
+    const int answers = std::uniform_int_distribution<int>(1, 8)(rng);
+    for (int i = 0; i < answers; ++i) {
+        ++s.attempted;
+        pc.mainForm.but_click(pc.p.drill.rightSlot);
+        s.drillMs = pc.p.history.drillMs; // each row of her history tells its drill
+        FlushAnswerHistory(pc.p);
+        const LockFile& lock = pc.p.run.pupilLock;
+        const bool held = lock.held() && lockHolds(diskFileSystem(), lock.path(), lock.text());
+        if (held && pc.p.history.writer->waiting(historyPath(pc.p)) == 0) {
+            s.confirmed = s.attempted;
+        }
+        s.keptHer = held;
+        pause(rng);
+    }
+    s.heldUntil = nowMs(); // (or when another program took her over: see the check)
+    static_cast<void>(pc.mainForm.close_request());
+}
+
+// A remover: removes a random pupil in the Student Data window and presses OK.
+void roughRemove(const fs::path& folder, Session& s, std::mt19937& rng)
+{
+    DiskProgram pc(folder);
+    pc.p.run.sharedFolder = true;
+    pc.mainForm.load();
+    pc.mainForm.goauto_click();
+    StudentForm form(pc.p);
+    form.load();
+    const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
+    const auto entry = form.FindListed(kRoughClass[static_cast<std::size_t>(pupil)]);
+    if (!entry) {
+        return form.cancel_click();
+    }
+    form.studentlist_click(*entry);
+    form.removestudent_click();
+    pause(rng);
+    form.close_click();
+    if (!form.model().closed) {
+        return form.cancel_click(); // she was made current elsewhere meanwhile: she stays
+    }
+    const std::int64_t at = nowMs();
+    StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
+    static_cast<void>(OpenStudentFile(file, {}));
+    if (!FindStudentInFile(file, kRoughClass[static_cast<std::size_t>(pupil)])) {
+        s.removed = pupil, s.removedAt = at;
+    }
+    static_cast<void>(CloseStudentFile(file));
+}
+
+// The lab at its roughest: programs killed (SIGKILL) at random moments, pupils taken over from
+// one another, and in the last round pupils removed while others choose theirs. Every answer
+// a program knew written is in its pupil's history once, none of a killed program's is there
+// twice, none given after another program took the pupil over is there, and no pupil was
+// removed while a program had her.
+TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
+{
+    TempDir dir;
+    const fs::path folder = labFolder(dir, "rough-");
+    {
+        std::vector<DrillSettings> pupils;
+        for (const std::string& name : kRoughClass) {
+            pupils.push_back(test::originalDefaults(name));
+            pupils.back().autoTeach = 1;
+        }
+        test::writeStudentFile(folder, pupils);
+    }
+    void* memory = ::mmap(nullptr, sizeof(RoughLedger), PROT_READ | PROT_WRITE,
+                          MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    auto* ledger = new (memory) RoughLedger{};
+    std::mt19937 killer(7);
+    int killed = 0;
+    for (int round = 0; round < kRoughRounds; ++round) {
+        std::vector<pid_t> children;
+        for (int process = 0; process < kProcesses; ++process) {
+            children.push_back(::fork());
+            if (children.back() == 0) {
+                std::mt19937 rng(static_cast<unsigned>(process * 7919 + round));
+                Session& s = ledger->at[round][process];
+                const bool remover = round == kRoughRounds - 1 && process % 10 == 9;
+                remover ? roughRemove(folder, s, rng) : roughDrill(folder, s, rng);
+                std::fflush(nullptr);
+                ::_exit(0);
+            }
+        }
+        for (int k = 0; k < 3; ++k) { // up to three programs of each round killed mid-way
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(std::uniform_int_distribution<int>(10, 150)(killer)));
+            const auto victim = static_cast<std::size_t>(killer() % kProcesses);
+            Session& s = ledger->at[round][victim];
+            const std::int64_t at = nowMs();
+            int status = 0; // one still running
+            if (::waitpid(children[victim], &status, WNOHANG) == 0 &&
+                ::kill(children[victim], SIGKILL) == 0) {
+                ++killed;
+                s.heldUntil = s.heldUntil == 0 ? at : std::min(s.heldUntil, at);
+            }
+        }
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+        }
+    }
+
+    // Each pupil's history, its rows by the session that gave them.
+    std::map<std::pair<int, std::int64_t>, std::vector<AnswerRow>> rowsOf; // by pupil and drill
+    std::set<int> onFile;
+    StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
+    static_cast<void>(OpenStudentFile(file, {}));
+    for (int k = 0; k < 6; ++k) {
+        if (!FindStudentInFile(file, kRoughClass[static_cast<std::size_t>(k)])) {
+            continue;
+        }
+        onFile.insert(k);
+        auto opened = HistoryDb::open(
+            folder / historyFileName(kRoughClass[static_cast<std::size_t>(k)]), false);
+        if (!opened.db) {
+            continue;
+        }
+        const auto rows = opened.db->rows(0, 0);
+        for (const AnswerRow& r : rows ? *rows : std::vector<AnswerRow>()) {
+            rowsOf[{k, r.drillMs}].push_back(r);
+        }
+    }
+    static_cast<void>(CloseStudentFile(file));
+    int checked = 0, late = 0, inUseRemoved = 0, takeOvers = 0, removals = 0;
+    for (int round = 0; round < kRoughRounds; ++round) {
+        for (int process = 0; process < kProcesses; ++process) {
+            const Session& s = ledger->at[round][process];
+            takeOvers += s.tookOverAt != 0 ? 1 : 0;
+            if (s.removed >= 0) {
+                ++removals;
+                for (const auto& other : ledger->at[round]) { // nobody had her then
+                    const std::int64_t until = other.heldUntil == 0 ? INT64_MAX : other.heldUntil;
+                    inUseRemoved += other.pupil == s.removed && other.heldFrom < s.removedAt &&
+                                            s.removedAt < until
+                                        ? 1
+                                        : 0;
+                }
+            }
+            if (s.pupil < 0 || s.drillMs == 0 || !onFile.contains(s.pupil)) {
+                continue;
+            }
+            const auto& rows = rowsOf[{s.pupil, s.drillMs}];
+            SCOPED_TRACE(kRoughClass[static_cast<std::size_t>(s.pupil)] + " of process " +
+                         std::to_string(process) + " in round " + std::to_string(round));
+            EXPECT_GE(static_cast<int>(rows.size()), s.confirmed);
+            EXPECT_LE(static_cast<int>(rows.size()), s.attempted) << "an answer written twice";
+            checked += s.confirmed;
+            // None given after another program of the round took her over from it.
+            for (const auto& taker : ledger->at[round]) {
+                if (taker.pupil != s.pupil || taker.tookOverAt <= s.heldFrom || !taker.keptHer) {
+                    continue;
+                }
+                for (const AnswerRow& r : rows) {
+                    late += r.atMs > taker.tookOverAt ? 1 : 0;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(late, 0) << "answers written after the pupil was taken over";
+    EXPECT_EQ(inUseRemoved, 0) << "pupils removed while a program had them";
+    EXPECT_GT(checked, 0);
+    std::printf("rough lab: %d processes x %d rounds, %d killed, %d take-overs, %d removals, "
+                "%d answers known written all found once, %d late, %d removed in use\n",
+                kProcesses, kRoughRounds, killed, takeOvers, removals, checked, late, inUseRemoved);
 }
 
 } // namespace
