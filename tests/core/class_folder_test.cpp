@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/folder_guard.h"
 #include "students/answer_history.h"
+#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -119,6 +120,22 @@ TEST(ClassFolder, AFolderGuardKeepsToTheFolderFirstSeen)
     EXPECT_TRUE(empty && empty->empty());
     EXPECT_EQ(files.readText(dir, 9).status().error(), EISDIR);
     EXPECT_EQ(files.readText(dir / "none", 9).status().error(), ENOENT);
+}
+
+// A failure on a file is the folder's out of reach only when the folder is not there and the
+// system's error says a file or folder is missing or gone (a share's ESTALE, ENODEV).
+TEST(ClassFolder, AFileFailureIsTheFoldersOnlyWhenTheFolderIsGone)
+{
+    TempDir t;
+    FixedClock clock;
+    const DataDir here{diskFileSystem(), t.path(), clock};
+    const DataDir gone{diskFileSystem(), t.path() / "gone", clock};
+    const Status unreachable = Status::refuse(StatusCode::Unreachable);
+    for (const int why : {ENOENT, ENOTDIR, ESTALE, ENODEV}) {
+        EXPECT_EQ(folderStatus(gone, Status::fail(why)), unreachable) << why;
+        EXPECT_EQ(folderStatus(here, Status::fail(why)), Status::fail(why)) << why;
+    }
+    EXPECT_EQ(folderStatus(gone, Status::fail(EACCES)), Status::fail(EACCES));
 }
 
 } // namespace
