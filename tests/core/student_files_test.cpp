@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "students/fact_file.h"
+#include "students/record_files.h"
 #include "support/test_support.h"
 
 namespace sb::test {
@@ -423,6 +424,34 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
     EXPECT_FALSE(std::filesystem::exists(t.at("Eve.Xtx")));
     EXPECT_TRUE(std::filesystem::exists(t.at("Cy.Xtx")) &&
                 std::filesystem::exists(t.at("Anna.Xtx")));
+}
+
+// A rename cut short (its note left beside her files) is finished or undone at the next start
+// as the class list says; when it lists neither name, nothing of hers is touched.
+TEST(FactFile, ARenameCutShortIsFinishedOrUndoneAsTheClassListSays)
+{
+    struct Row {
+        const char* listed;
+        const char* current; // after the start
+        bool newNameStays;   // "Rob.Xtx", a second name of "Bob.Xtx"
+    };
+    for (const Row& row :
+         {Row{"Bob", "Bob", false}, Row{"Rob", "Rob", true}, Row{"Ann", "Rob", true}}) {
+        SCOPED_TRACE(row.listed);
+        TempDir t;
+        FixedClock clock;
+        const DataDir data{diskFileSystem(), t.path(), clock};
+        writeStudentFile(t.path(), {originalDefaults(row.listed)});
+        writeBytes(t.path() / "Bob.Xtx", Bytes(4800, 1));
+        std::filesystem::create_hard_link(t.path() / "Bob.Xtx", t.path() / "Rob.Xtx");
+        writeBytes(t.path() / "Bob.Xtx.renaming", {'B', 'o', 'b', '\n', 'R', 'o', 'b', '\n'});
+        Settings s;
+        s.curSettings = originalDefaults("Rob");
+        FinishInterruptedRename(s, data);
+        EXPECT_EQ(trimmedName(s.curSettings), row.current);
+        EXPECT_EQ(std::filesystem::exists(t.path() / "Rob.Xtx"), row.newNameStays);
+        EXPECT_FALSE(std::filesystem::exists(t.path() / "Bob.Xtx.renaming"));
+    }
 }
 
 } // namespace
