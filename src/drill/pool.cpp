@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/pool.h"
 
+#include <algorithm>
+
 #include "records/index.h"
 #include "records/operations.h"
 
@@ -96,11 +98,10 @@ void fixSelectionValues(DrillSettings& s)
         anySecond = anySecond || s.secondNum[n] == 1;
     }
     if (!anySecond) {
-        const std::int16_t fill = s.autoTeach == 1 ? 0 : 1;
-        for (std::size_t n = 1; n < s.secondNum.size(); ++n) {
-            s.secondNum[n] = fill;
-        }
+        // 1 alone under Auto Teach, which climbs from there; all of them otherwise.
         s.secondNum[1] = 1;
+        std::fill(s.secondNum.begin() + 2, s.secondNum.end(),
+                  static_cast<std::int16_t>(s.autoTeach == 1 ? 0 : 1));
     }
 }
 
