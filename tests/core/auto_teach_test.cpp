@@ -85,7 +85,7 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
     for (const auto& [op, boxes, begun, captions, opAfter, boxesAfter] : rows) {
         SCOPED_TRACE(captions);
         Teaching t(op, boxes, begun);
-        t.s.reviewCount = 57, t.s.answerCount(7) = 9;
+        t.s.reviewCount = 57, t.s.answerCount(7) = 9, t.s.percentCorrect(1) = 80;
         EXPECT_EQ(t.step(), captions);
         EXPECT_EQ(ints(t.s.operation, t.p.main.selection.op), ints(opAfter, opAfter));
         EXPECT_EQ(selectionOf(t.s), boxesAfter);
@@ -94,8 +94,8 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
         EXPECT_EQ(t.p.drill.pool, fresh.pool) << "the pool holds what the boxes show";
         // a step that stays on the level only counts itself in reviewCount
         const bool stays = boxes == boxesAfter;
-        EXPECT_EQ(ints(t.counters(), t.s.answerCount(7), t.s.reviewCount),
-                  stays ? ints(12, 9, 58) : ints(0, 0, 0));
+        EXPECT_EQ(ints(t.counters(), t.s.answerCount(7), t.s.percentCorrect(1), t.s.reviewCount),
+                  stays ? ints(12, 9, 80, 58) : ints(0, 0, 0, 0));
         EXPECT_EQ(t.s.reviewLeft, kNoReview);
         EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
     }
