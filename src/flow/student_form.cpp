@@ -53,14 +53,13 @@ std::string listKey(std::string_view text)
     return key;
 }
 
-// A Windows-1252 byte as the alphabet files it: the base letter of an accented one, the two
-// letters of a ligature, lower case; anything else as it stands.
+// A Windows-1252 byte of a name in lower case (see listKey) as the alphabet files it: the base
+// letter of an accented one, the two letters of a ligature; anything else as it stands.
 std::string_view alphabetLetters(unsigned char c)
 {
-    // Base letters of 0xC0..0xFF; "" keeps the byte (the multiplication and division signs).
-    static constexpr std::array<std::string_view, 64> accented{
-        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
-        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+    // Base letters of 0xE0..0xFF; "" keeps the byte (the division sign). The capitals
+    // 0xC0..0xDE never come here; 0xDF, the sharp s, stands among them.
+    static constexpr std::array<std::string_view, 32> accented{
         "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
         "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
     switch (c) {
@@ -75,8 +74,10 @@ std::string_view alphabetLetters(unsigned char c)
         return "z";
     case 0x9F:
         return "y";
+    case 0xDF:
+        return "ss";
     default:
-        return c >= 0xC0 ? accented[c - 0xC0] : std::string_view{};
+        return c >= 0xE0 ? accented[c - 0xE0] : std::string_view{};
     }
 }
 
