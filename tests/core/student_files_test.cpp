@@ -103,6 +103,14 @@ TEST(FactFile, AnswersAreSavedWithinAMinuteAtPauseAndAtTheEndOfADrill)
     d.answer(Event::Wrong);
     EXPECT_FALSE(d.p.main.pauseEnabled) << "the drill ended";
     EXPECT_EQ(saved(), ints(3, true));
+    // The lock timer writes her fact file again only when its own save failed.
+    std::filesystem::remove(d.at("Ann.Xtx"));
+    noteFile(d.p, {d.at("Default.Xsx"), FileOutcome::Action::Save, Status::fail(EIO)});
+    d.mainForm.locks_tick();
+    EXPECT_EQ(answersIn(d.at("Ann.Xtx")), -1) << "another file's trouble";
+    noteFile(d.p, {d.at("Ann.Xtx"), FileOutcome::Action::Save, Status::fail(EIO)});
+    d.mainForm.locks_tick();
+    EXPECT_EQ(answersIn(d.at("Ann.Xtx")), 3);
 }
 
 TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
