@@ -108,7 +108,9 @@ void runScript(sb::MainWindow& window, sb::Program& program, const QStringList& 
             std::fputs("held\n", stdout);
             std::fflush(stdout);
             std::array<char, 8> line{};
-            static_cast<void>(std::fgets(line.data(), static_cast<int>(line.size()), stdin));
+            if (std::fgets(line.data(), static_cast<int>(line.size()), stdin) == nullptr) {
+                std::fputs("no line: going on\n", stderr); // standard input closed
+            }
         }
     }
     std::fputs("ready\n", stdout);
