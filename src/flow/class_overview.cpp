@@ -203,7 +203,7 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
         }
     };
     // Names are unique: ordered by name first, rows equal in the column keep that order.
-    std::ranges::sort(rows, {}, &PupilOverview::name);
+    std::ranges::stable_sort(rows, {}, &PupilOverview::name);
     if (c == OverviewColumn::Name || c == OverviewColumn::Level) {
         const auto text = [c](const PupilOverview& p) {
             return c == OverviewColumn::Name ? p.name : English(p.level);
