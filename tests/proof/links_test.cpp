@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <grp.h>
-#include <poll.h>
 #include <pwd.h>
 #include <sys/stat.h>
 
@@ -21,80 +20,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the real program with args (umask 022; as `account`, with its own home, when one is
-// given): `plant` is called once its process exists and before it starts, `atHold` each time
-// its script holds (with 1, 2, ...), before it goes on. Once the program has done its script and
-// said "ready" it gets SIGTERM, as a session's end would send it. Answers the lines it wrote
-// after "notice: ", one line each ("?" when it did not say ready).
-std::string runProgram(const std::vector<std::string>& args, const std::string& account = {},
-                       const fs::path& home = {}, const std::function<void(pid_t)>& plant = {},
-                       const std::function<void(int)>& atHold = {})
+// Runs the real program with args (see startProgram); once it has done its script and said
+// "ready" it gets SIGTERM, as a session's end would send it. Answers the lines it wrote after
+// "notice: ", one line each ("?" when it did not say ready).
+std::string runProgram(const std::vector<std::string>& args, const StartOptions& options = {})
 {
-    const passwd* user = account.empty() ? nullptr : ::getpwnam(account.c_str());
-    const uid_t uid = user != nullptr ? user->pw_uid : ::getuid();
-    const gid_t gid = user != nullptr ? user->pw_gid : ::getgid();
-    std::vector<std::string> all{SUMBLITZ_PROGRAM};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-    int gate[2];
-    int out[2];
-    int in[2];
-    if (::pipe(gate) != 0 || ::pipe(out) != 0 || ::pipe(in) != 0) {
+    const auto [child, said] = startProgram(args, options);
+    if (child <= 0) {
         return "?";
     }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        char go = 0;
-        ::close(gate[1]);
-        const bool opened = ::read(gate[0], &go, 1) == 1;
-        ::dup2(out[1], STDOUT_FILENO);
-        ::dup2(in[0], STDIN_FILENO);
-        ::close(out[0]);
-        ::close(in[1]);
-        ::umask(022);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (user != nullptr && (::initgroups(account.c_str(), gid) != 0 || ::setgid(gid) != 0 ||
-                                ::setuid(uid) != 0 || ::setenv("HOME", home.c_str(), 1) != 0)) {
-            ::_exit(126);
-        }
-        if (opened) {
-            ::execv(SUMBLITZ_PROGRAM, argv.data());
-        }
-        ::_exit(127);
-    }
-    ::close(gate[0]);
-    ::close(out[1]);
-    ::close(in[0]);
-    if (plant) {
-        plant(child);
-    }
-    static_cast<void>(::write(gate[1], "x", 1));
-    ::close(gate[1]);
-    std::string said;
-    int holds = 0;
-    pollfd wait{out[0], POLLIN, 0};
-    while (said.find("ready") == std::string::npos && ::poll(&wait, 1, 30000) > 0) {
-        char buffer[512];
-        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
-        if (n <= 0) {
-            break;
-        }
-        said.append(buffer, static_cast<std::size_t>(n));
-        for (std::size_t at = said.find("held\n"); at != std::string::npos;
-             at = said.find("held\n", at + 1)) {
-            said.replace(at, 5, "");
-            if (atHold) {
-                atHold(++holds);
-            }
-            static_cast<void>(::write(in[1], "\n", 1));
-        }
-    }
-    ::close(out[0]);
-    ::close(in[1]);
     ::kill(child, SIGTERM);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -210,7 +144,9 @@ TEST(LinksOut, NoFileOutsideTheFolderIsWrittenThroughALink)
         }
         std::ranges::sort(expected);
         std::vector<std::string> said;
-        const std::string notice = runProgram(args, {}, {}, plantTemps);
+        StartOptions planting;
+        planting.plant = plantTemps;
+        const std::string notice = runProgram(args, planting);
         for (std::size_t at = 0; at < notice.size();) {
             const std::size_t end = std::min(notice.find("; ", at), notice.size());
             said.push_back(notice.substr(at, end - at));
@@ -317,9 +253,11 @@ TEST(OneGroup, TwoAccountsTakeTurnsDrillingOnePupil)
     for (int turn = 1; turn <= 4; ++turn) {
         const std::size_t who = turn % 2; // the second account first
         SCOPED_TRACE(pupils.names[who]);
+        StartOptions as;
+        as.account = pupils.names[who], as.home = home[who];
         EXPECT_EQ(runProgram({"--shared", "--data-dir", dir.string(), "--script",
                               "start,right,right,right,close,notice"},
-                             pupils.names[who], home[who]),
+                             as),
                   "");
         EXPECT_EQ(answersKept(dir / "Ann.history.sqlite"), 3 * turn);
         EXPECT_EQ(test::answersIn(dir / "Ann.Xtx"), 3) << "her fact file holds this drill";
@@ -362,10 +300,12 @@ TEST(DroppedShare, NothingGoesIntoTheMountPointAndEveryAnswerReachesTheShare)
             EXPECT_TRUE(shell("mount --bind " + share.string() + " " + mount.string()));
         }
     };
+    StartOptions holding;
+    holding.atHold = atHold;
     const std::string notices =
         runProgram({"--shared", "--data-dir", mount.string(), "--script",
                     "start,right,right,hold,right,right,tick,notice,hold,tick,right,close,notice"},
-                   {}, {}, {}, atHold);
+                   holding);
     shell("umount -l " + mount.string());
     // (The history's writer says its own word too when it has tried before the notice.)
     const std::string out = "The data folder cannot be reached: saving again soon\n";

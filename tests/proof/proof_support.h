@@ -8,6 +8,11 @@
 #include <signal.h>
 #include <sys/wait.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "students/safe_file.h"
 #include "support/test_support.h"
 
@@ -28,6 +33,22 @@ inline Clock& realClock()
     static SystemClock clock;
     return clock;
 }
+
+// How a test starts the real program: as another account (by root, the account's groups and a
+// home of its own given), `plant` run once its process exists and before it starts, `atHold`
+// each time its script holds (with 1, 2, ...), before it goes on.
+struct StartOptions {
+    std::string account;
+    std::filesystem::path home;
+    std::function<void(pid_t)> plant;
+    std::function<void(int)> atHold;
+};
+
+// Starts the real program with args (umask 022; the offscreen display unless another is set)
+// and reads what it writes until it says "ready" (30 s at most, or until it ends). Answers its
+// process (-1 when none could be started) and what it wrote.
+std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
+                                           const StartOptions& options = {});
 
 // A program on the real disk and the real clock, its record files in data.
 struct DiskProgram : test::ProgramFixture {

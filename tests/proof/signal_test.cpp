@@ -2,8 +2,6 @@
 // The real program, in the middle of a drill, is told to stop by a signal (a kill, a closed
 // terminal, Ctrl+C): it saves what a close of its window saves and ends. Closed, it ends at once.
 
-#include <poll.h>
-
 #include <chrono>
 
 #include "proof_support.h"
@@ -12,33 +10,10 @@ namespace sb::proof {
 namespace {
 
 // Starts the program on data with the test actions given; answers its pid once it has done
-// them and said so (or -1 after 20 s).
-pid_t startProgram(const std::filesystem::path& data, const char* actions)
+// them and said so (or -1).
+pid_t startOn(const std::filesystem::path& data, const char* actions)
 {
-    int out[2];
-    if (::pipe(out) != 0) {
-        return -1;
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(out[1], STDOUT_FILENO);
-        ::close(out[0]);
-        ::execl(SUMBLITZ_PROGRAM, SUMBLITZ_PROGRAM, "--data-dir", data.c_str(), "--script", actions,
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(out[1]);
-    std::string said;
-    pollfd wait{out[0], POLLIN, 0};
-    while (said.find("ready") == std::string::npos && ::poll(&wait, 1, 20000) > 0) {
-        char buffer[256];
-        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
-        if (n <= 0) {
-            break;
-        }
-        said.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(out[0]);
+    const auto [child, said] = startProgram({"--data-dir", data.string(), "--script", actions});
     return said.find("ready") != std::string::npos ? child : -1;
 }
 
@@ -55,7 +30,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
         s.curSettings.loadOnStart = 1;
         ASSERT_TRUE(SaveExitSettings(s, false, data).ok());
 
-        const pid_t program = startProgram(dir.path(), "start,right,right,right");
+        const pid_t program = startOn(dir.path(), "start,right,right,right");
         ASSERT_GT(program, 0) << "the program did not start its drill";
         ::kill(program, signal);
         int status = 0;
@@ -78,7 +53,7 @@ TEST(ExitTime, TheProgramEndsWithin100msOfItsWindowClosing)
     auto fastest = Clock::duration::max();
     for (int run = 0; run < 3; ++run) {
         TempDir dir;
-        const pid_t program = startProgram(dir.path(), "start,right,close");
+        const pid_t program = startOn(dir.path(), "start,right,close");
         ASSERT_GT(program, 0) << "the program did not close its window";
         const Clock::time_point closed = Clock::now();
         EXPECT_TRUE(std::filesystem::exists(dir.path() / "Default.Xsx")) << "saved first";

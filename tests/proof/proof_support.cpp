@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "proof_support.h"
+
+#include <grp.h>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace sb::proof {
+
+std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
+                                           const StartOptions& options)
+{
+    const passwd* user = options.account.empty() ? nullptr : ::getpwnam(options.account.c_str());
+    const uid_t uid = user != nullptr ? user->pw_uid : ::getuid();
+    const gid_t gid = user != nullptr ? user->pw_gid : ::getgid();
+    std::vector<std::string> all{SUMBLITZ_PROGRAM};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    int gate[2];
+    int out[2];
+    int in[2];
+    if (::pipe(gate) != 0 || ::pipe(out) != 0 || ::pipe(in) != 0) {
+        return {-1, ""};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        char go = 0;
+        ::close(gate[1]);
+        const bool opened = ::read(gate[0], &go, 1) == 1;
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(in[0], STDIN_FILENO);
+        ::close(out[0]);
+        ::close(in[1]);
+        ::umask(022);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        if (user != nullptr &&
+            (::initgroups(options.account.c_str(), gid) != 0 || ::setgid(gid) != 0 ||
+             ::setuid(uid) != 0 || ::setenv("HOME", options.home.c_str(), 1) != 0)) {
+            ::_exit(126);
+        }
+        if (opened) {
+            ::execv(SUMBLITZ_PROGRAM, argv.data());
+        }
+        ::_exit(127);
+    }
+    ::close(gate[0]);
+    ::close(out[1]);
+    ::close(in[0]);
+    if (options.plant) {
+        options.plant(child);
+    }
+    static_cast<void>(::write(gate[1], "x", 1));
+    ::close(gate[1]);
+    std::string said;
+    int holds = 0;
+    pollfd wait{out[0], POLLIN, 0};
+    while (said.find("ready") == std::string::npos && ::poll(&wait, 1, 30000) > 0) {
+        char buffer[512];
+        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+        if (n <= 0) {
+            break;
+        }
+        said.append(buffer, static_cast<std::size_t>(n));
+        for (std::size_t at = said.find("held\n"); at != std::string::npos;
+             at = said.find("held\n", at + 1)) {
+            said.replace(at, 5, "");
+            if (options.atHold) {
+                options.atHold(++holds);
+            }
+            static_cast<void>(::write(in[1], "\n", 1));
+        }
+    }
+    ::close(out[0]);
+    ::close(in[1]);
+    return {child, said};
+}
+
+} // namespace sb::proof
