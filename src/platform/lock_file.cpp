@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <ranges>
 #include <utility>
 
 namespace sb {
@@ -26,11 +25,13 @@ std::optional<std::string> readText(FileSystem& files, const fs::path& path)
 // The value after "key=" on a line of text.
 std::string_view field(std::string_view text, std::string_view key)
 {
-    for (const auto part : std::views::split(text, '\n')) {
-        const std::string_view line(part.begin(), part.end());
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
         if (line.size() > key.size() && line.starts_with(key) && line[key.size()] == '=') {
             return line.substr(key.size() + 1);
         }
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return {};
 }
