@@ -108,25 +108,8 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
 
 std::vector<DrillSettings> ReadClass(const DataDir& data)
 {
-    std::vector<DrillSettings> out;
-    const auto path = data / kStudentFile;
-    if (!data.files.exists(path)) {
-        return out;
-    }
-    const auto header = data.files.read(path, 0, kSlotSize);
-    const auto head = header ? decodeSettings(*header) : std::nullopt;
-    if (!head || head->tag < 1) {
-        return out;
-    }
-    const auto all = data.files.read(path, kSlotSize,
-                                     std::size_t{kSlotSize} * static_cast<std::size_t>(head->tag));
-    for (std::size_t k = 0; all && (k + 1) * kSlotSize <= all->size(); ++k) {
-        const auto slot = std::span(*all).subspan(k * kSlotSize, kSlotSize);
-        if (auto s = decodeSettings(slot); s && !trimmedName(*s).empty()) {
-            repairSettings(*s);
-            out.push_back(*s);
-        }
-    }
+    std::vector<DrillSettings> out = ListedPupils(data).value_or(std::vector<DrillSettings>{});
+    std::erase_if(out, [](const DrillSettings& s) { return trimmedName(s).empty(); });
     return out;
 }
 

@@ -30,8 +30,8 @@ struct PupilOverview {
     bool historyUnread = false; // the history could not be read
 };
 
-// The pupils of "StdDat.Xrx" in file order, read without changing or making any file: every
-// slot the header counts that the file holds whole, named ones only, each repaired.
+// The pupils of "StdDat.Xrx" in file order, read without changing or making any file: the
+// slots the Student Data window lists (a damaged count repaired as there), named ones only.
 std::vector<DrillSettings> ReadClass(const DataDir& data);
 
 // The overview of these pupils from their histories in the data directory. fluentMs is used

@@ -219,6 +219,9 @@ FileOutcome writeFacts(Program& p, const DrillSettings& owner)
 {
     const DataDir data = dataDirOf(p);
     const std::filesystem::path path = factFilePath(owner, data);
+    if (!factFileEnabled(owner)) {
+        return {path, FileOutcome::Action::Save, {}}; // she keeps no fact file
+    }
     if (p.run.factFilesUnread.contains(path)) {
         return {path, FileOutcome::Action::Kept, Status::refuse(StatusCode::Kept)};
     }
@@ -232,9 +235,6 @@ bool WriteFactFile(Program& p)
     if (p.run.pupilTakenOver) {
         return false; // another computer has her now; notice says so
     }
-    if (!factFileEnabled(p.cur())) {
-        return true;
-    }
     const FileOutcome outcome = writeFacts(p, p.cur());
     noteFile(p, outcome);
     return outcome.ok();
@@ -242,7 +242,7 @@ bool WriteFactFile(Program& p)
 
 bool SaveOutgoingFacts(Program& p, const DrillSettings& outgoing)
 {
-    if (!factFileEnabled(outgoing) || p.run.pupilTakenOver) {
+    if (p.run.pupilTakenOver) {
         return true;
     }
     const FileOutcome outcome = writeFacts(p, outgoing);

@@ -100,13 +100,11 @@ std::optional<std::int16_t> levelValue(std::string_view text, int most)
     if (i == std::string_view::npos) {
         return std::nullopt;
     }
-    long value = 0;
-    std::size_t digits = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
+    long value = 0; // no digit at all leaves 0, refused below
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = std::min(value * 10 + (text[i] - '0'), 100000L);
     }
-    if (digits == 0 || text.find_first_not_of(' ', i) != std::string_view::npos || value < 1 ||
-        value > most) {
+    if (text.find_first_not_of(' ', i) != std::string_view::npos || value < 1 || value > most) {
         return std::nullopt;
     }
     return i16(static_cast<int>(value));

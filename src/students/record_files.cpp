@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <unordered_map>
@@ -113,16 +114,13 @@ std::filesystem::path computerDefaultFile(const DataDir& data)
 
 namespace {
 
-// The host of "Default.<host>.Xsx", or nothing for any other name.
-std::optional<std::string> computerOf(const std::string& file)
+// Whether the file is a computer's own defaults, "Default.<host>.Xsx".
+bool isComputerDefaults(std::string_view file)
 {
     constexpr std::string_view front = "Default.";
     constexpr std::string_view back = ".Xsx";
-    if (file.size() <= front.size() + back.size() || !file.starts_with(front) ||
-        !file.ends_with(back)) {
-        return std::nullopt;
-    }
-    return file.substr(front.size(), file.size() - front.size() - back.size());
+    return file.size() > front.size() + back.size() && file.starts_with(front) &&
+           file.ends_with(back);
 }
 
 } // namespace
@@ -131,7 +129,7 @@ std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data)
 {
     std::vector<std::filesystem::path> found;
     for (const std::string& file : data.files.list(data.dir)) {
-        if (computerOf(file)) {
+        if (isComputerDefaults(file)) {
             found.push_back(data.dir / file);
         }
     }
@@ -142,7 +140,7 @@ bool FolderShared(const DataDir& data)
 {
     const std::string host = data.files.machineName();
     for (const std::string& file : data.files.list(data.dir)) {
-        if (computerOf(file)) {
+        if (isComputerDefaults(file)) {
             return true;
         }
         if (file.ends_with(".lock")) {
@@ -770,10 +768,7 @@ void DropStrayFactLink(const DataDir& data, std::string_view trimmed)
     }
 }
 
-namespace {
-
-// The trimmed names of the pupils the student file lists; nothing when it cannot be read.
-std::optional<std::vector<std::string>> listedNames(const DataDir& data)
+std::optional<std::vector<DrillSettings>> ListedPupils(const DataDir& data)
 {
     const auto bytes = data.files.read(data / kStudentFile, 0, kMaxSlots * kSlotSize);
     const auto header = bytes ? slotAt(*bytes, 1) : std::nullopt;
@@ -782,11 +777,25 @@ std::optional<std::vector<std::string>> listedNames(const DataDir& data)
     }
     bool damaged = false;
     const std::size_t slots = slotsToTake(*header, *bytes, damaged);
-    std::vector<std::string> listed;
+    std::vector<DrillSettings> listed;
     for (std::size_t i = 1; i <= slots; ++i) {
-        listed.push_back(trimmedNameAt(*bytes, i + 1).value_or(std::string()));
+        listed.push_back(*repairedSlotAt(*bytes, i + 1));
     }
     return listed;
+}
+
+namespace {
+
+// The trimmed names of the pupils the student file lists; nothing when it cannot be read.
+std::optional<std::vector<std::string>> listedNames(const DataDir& data)
+{
+    auto pupils = ListedPupils(data);
+    if (!pupils) {
+        return std::nullopt;
+    }
+    std::vector<std::string> names;
+    std::ranges::transform(*pupils, std::back_inserter(names), &trimmedName);
+    return names;
 }
 
 // One rename's note found at start-up: the rename is finished or undone as the student file

@@ -30,6 +30,9 @@ inline constexpr std::string_view kStudentLockFile = "StdDat.Xrx.lock";
 std::filesystem::path computerDefaultFile(const DataDir& data);
 // Every computer's own defaults file in the folder.
 std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data);
+// The records of the pupils the student file lists, repaired, a damaged count read as opening
+// the file reads it (every whole slot); nothing when the file cannot be read.
+std::optional<std::vector<DrillSettings>> ListedPupils(const DataDir& data);
 // True when the folder is a lab's: a computer's own defaults file is in it (made by an earlier
 // run that found the folder shared), or a lock file taken by another machine.
 bool FolderShared(const DataDir& data);

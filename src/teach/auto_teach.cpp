@@ -219,10 +219,7 @@ void nextLevel(Step& t)
     s.reviewLeft = kNoReview;
     s.reviewCount = 0;
     s.operation = i16(s.operation + 1);
-    s.firstRange[1] = 1;
-    for (int r = 2; r <= kLastRange; ++r) {
-        s.firstRange[asIndex(r)] = 0;
-    }
+    s.firstRange[1] = 1; // the only range: the step comes here once every range has dropped out
     for (int n = 1; n <= kLastSecond; ++n) {
         s.secondNum[asIndex(n)] = s.operation == Op10Sub ? 1 : 0;
         clearRow(s, n);

@@ -182,6 +182,10 @@ TEST(AnswerHistory, ADamagedHistoryIsSetAsideWithEveryRowThatCanStillBeRead)
 // for it (and are kept), then go in.
 TEST(AnswerHistory, AReadingTogetherLetsTheWriterInOnceItIsOver)
 {
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto filesBefore = openFiles();
     TempDir dir;
     const Path path = dir.path() / "Ann.history.sqlite";
     auto writer = HistoryDb::open(path, true);
@@ -199,6 +203,8 @@ TEST(AnswerHistory, AReadingTogetherLetsTheWriterInOnceItIsOver)
     EXPECT_EQ(writer.db->append(std::vector<AnswerRow>{row(1, AnswerOutcome::Wrong, "3", 1)}),
               Status());
     EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 2u);
+    writer.db.reset(), reader.db.reset();
+    EXPECT_EQ(openFiles(), filesBefore) << "a database let go is closed";
 }
 
 TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)

@@ -162,6 +162,15 @@ TEST(Answering, APopupClosesOnItsLastSecondOrWithoutATimeWaitsForItsButton)
         }
         EXPECT_EQ(ticks, seconds > 0 ? seconds : 70000) << seconds;
     }
+    // The last problem's pop-up closed by its time ends the drill, whose results are saved then.
+    Drilling last([](Drilling& d) {
+        d.p.cur().stopOn = 2, d.p.cur().maxProblems() = 1, d.p.cur().popupSeconds() = 1;
+    });
+    last.mainForm.but_click(last.p.drill.wrongSlot1);
+    last.mainForm.pop_timer_tick(); // the answer is recorded as the pop-up goes
+    EXPECT_EQ(
+        ints(last.p.drill.total, last.p.main.pauseEnabled, last.p.run.unsavedSince.has_value()),
+        ints(1, 0, 0));
 }
 
 } // namespace

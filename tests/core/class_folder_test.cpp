@@ -2,6 +2,8 @@
 // The files of a class folder that pupils' accounts write, on the real disk: links planted in
 // their place, and a folder shared by the accounts of a group.
 
+#include <cerrno>
+
 #include <sys/stat.h>
 
 #include "platform/file_system.h"
@@ -56,6 +58,12 @@ TEST(ClassFolder, NothingIsWrittenThroughALinkOutOrInPlaceThroughASecondName)
         EXPECT_EQ(HistoryDb::open(dir / name, true).status, refused) << name;
     }
     EXPECT_EQ(readBytes(outside / "file"), Bytes(416, 7));
+    // A rename that never replaces (where the file system has one) takes a free name only.
+    if (const Status moved = disk.moveNoReplace(dir / "own", dir / "moved");
+        moved.error() != EINVAL && moved.error() != ENOSYS) {
+        EXPECT_EQ(moved, Status());
+        EXPECT_EQ(disk.moveNoReplace(dir / "moved", dir / "second").error(), EEXIST);
+    }
 }
 
 // In a group-writable folder every file the program makes is the group's to write whatever the

@@ -52,5 +52,20 @@ TEST(BuildFacts, EachOperationHasItsFactsAndDivRDrawsOneRemainderPerFactInIndexO
         EXPECT_EQ(d.fact(index), (FactRec{f[0], f[1], f[2], f[3], f[4]})) << index;
     }
 }
+
+// A drill is built anew when any box or the operation differs from the drill's start.
+TEST(BuildFacts, EveryBoxAndTheOperationMakeASelectionDiffer)
+{
+    const DrillSettings start = originalDefaults();
+    EXPECT_TRUE(SameSelections(start, start));
+    for (std::size_t box = 1; box <= 15; ++box) {
+        DrillSettings now = start;
+        I16& changed = box <= 4    ? now.firstRange[box]
+                       : box <= 14 ? now.secondNum[box - 4]
+                                   : now.operation;
+        changed = I16(changed == 1 ? 2 : 1);
+        EXPECT_FALSE(SameSelections(now, start)) << box;
+    }
+}
 } // namespace
 } // namespace sb::test

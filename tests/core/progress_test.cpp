@@ -206,6 +206,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     ann.operation = OpMult;
     ann.autoTeach = 1;
     ann.secondNum = {0, 1, 1, 1, 0, 0, 0, 1, 1, 1, 0};
+    ann.firstRange = {0, 1, 0, 0, 1};
     // Šárka
     writeStudentFile(dir.path(), {ann, originalDefaults("\x8A\xE1rka"), originalDefaults("Cy"),
                                   originalDefaults("Dee")});
@@ -234,6 +235,11 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     TempDir solo;
     writeStudentFile(solo.path(), {originalDefaults("Al")});
     EXPECT_EQ(ReadClass({diskFileSystem(), solo.path(), clock}).size(), 1u) << "a class of one";
+    Bytes negative = readBytes(solo.path() / "StdDat.Xrx");
+    negative[0] = negative[1] = 0xFF;
+    writeBytes(solo.path() / "StdDat.Xrx", negative);
+    EXPECT_EQ(ReadClass({diskFileSystem(), solo.path(), clock}).size(), 1u)
+        << "a damaged count of -1: every whole slot, as the Student Data window lists them";
     SortOverview(overview, OverviewColumn::WeekAnswers, true);
     const auto csv = ClassOverviewCsv(overview);
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
@@ -244,8 +250,8 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
         (std::vector<Line>{
             {"Pupil", "Operation and level", "Auto Teach", "Last drill", "This week",
              "Right this week", "Fluent facts", "Trend"},
-            {"Ann \"Quick\", Lee", "Multiplication, 1-10 by 1-3, 7-9", "On", "2026-05-28", "4",
-             "100%", "3", "+100"},
+            {"Ann \"Quick\", Lee", "Multiplication, 1-10, 17-20 by 1-3, 7-9", "On", "2026-05-28",
+             "4", "100%", "3", "+100"},
             {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "0", "", "0", ""},
             {"Dee", "Addition, 1-10 by 1-10", "Off", "2026-05-20", "0", "", "0", ""},
             {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));
