@@ -90,15 +90,7 @@ void failingDisk(bool full)
         earlier.mainForm.start_click();
         EXPECT_TRUE(earlier.mainForm.close_request())
             << testing::PrintToString(earlier.p.main.notice);
-        Settings s;
-        StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
-        static_cast<void>(OpenStudentFile(f, {}));
-        for (const std::string& name : kClass) {
-            DrillSettings pupil = s.defaultSettings;
-            setName(pupil, name);
-            ASSERT_TRUE(AppendStudent(f, pupil).ok());
-        }
-        EXPECT_TRUE(RewriteStudentFile(f, kClass, {}, s.defaultSettings).ok());
+        ASSERT_TRUE(writeClass(dir, kClass));
     }
     const auto old = filesOf(dir);
     EXPECT_EQ(old.size(), 3u); // Default.Xsx, Ann.Xtx, StdDat.Xrx
@@ -176,17 +168,8 @@ TEST(FailingDisk, CancelOnAFullDiskLeavesNoSlotBehind)
     if (const std::string why = mountSmallDisk(dir, "256k"); !why.empty()) {
         GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
     }
-    { // 16 pupils: their 17 slots end 560 bytes before the last page does
-        const std::vector<std::string> pupils(kClass.begin(), kClass.begin() + 16);
-        Settings s;
-        StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
-        static_cast<void>(OpenStudentFile(f, {}));
-        for (const std::string& name : pupils) {
-            setName(s.curSettings, name);
-            ASSERT_TRUE(AppendStudent(f, s.curSettings).ok());
-        }
-        ASSERT_TRUE(RewriteStudentFile(f, pupils, {}, s.defaultSettings).ok());
-    }
+    // 16 pupils: their 17 slots end 560 bytes before the last page does
+    ASSERT_TRUE(writeClass(dir, {kClass.begin(), kClass.begin() + 16}));
     const Bytes before = *fileBytes(dir / "StdDat.Xrx");
     fillDisk(dir);
     DiskProgram run(dir);

@@ -126,15 +126,7 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
     answer.answer = "2";
     const std::vector<AnswerRow> answers(3, answer);
     ASSERT_TRUE(HistoryDb::open(dir.path() / "Ann.history.sqlite", true).db->append(answers));
-    {
-        DiskProgram first(dir.path());
-        first.mainForm.load();
-        setName(first.p.cur(), "Ann");
-        first.p.cur().loadOnStart = 1;
-        ASSERT_TRUE(SaveExitSettings(first.p.settings, false, data).ok());
-        DrillSettings ann = first.p.cur();
-        test::writeStudentFile(dir.path(), {ann});
-    }
+    ASSERT_TRUE(classWith(dir.path(), "Ann", false));
     auto rename = [&](int version) {
         StudentFile f(data);
         static_cast<void>(OpenStudentFile(f, {}));

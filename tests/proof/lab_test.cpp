@@ -158,13 +158,16 @@ fs::path labFolder(const TempDir& dir, const char* name)
 
 using test::answersIn;
 
-// Runs session(process, round) in `processes` children at once, round after round; answers
-// what they wrote down, in memory shared with them (never unmapped: one per test).
-Ledger* forked(int processes, int rounds, const std::function<void(int, int, Ledger*)>& session)
+// Runs session(process, round, ledger) in `processes` children at once, round after round, and
+// `during(round, children, ledger)` while they run; answers what they wrote down, in memory shared
+// with them (never unmapped: one per test). Each child ends well, or killed by `during`.
+template <typename L>
+L* forked(int processes, int rounds, const std::function<void(int, int, L*)>& session,
+          const std::function<void(int, const std::vector<pid_t>&, L*)>& during = {})
 {
     void* memory =
-        ::mmap(nullptr, sizeof(Ledger), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    auto* ledger = new (memory) Ledger{};
+        ::mmap(nullptr, sizeof(L), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    auto* ledger = new (memory) L{};
     for (int round = 0; round < rounds; ++round) {
         std::vector<pid_t> children;
         for (int process = 0; process < processes; ++process) {
@@ -175,10 +178,14 @@ Ledger* forked(int processes, int rounds, const std::function<void(int, int, Led
                 ::_exit(0);
             }
         }
+        if (during) {
+            during(round, children, ledger);
+        }
         for (const pid_t child : children) {
             int status = 0;
             ::waitpid(child, &status, 0);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            EXPECT_TRUE((WIFEXITED(status) && WEXITSTATUS(status) == 0) ||
+                        (during && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL));
         }
     }
     return ledger;
@@ -191,9 +198,10 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
     TempDir dir;
     const fs::path folder = labFolder(dir, "lab-");
     const auto began = std::chrono::steady_clock::now();
-    const Ledger* ledger = forked(kProcesses, rounds, [&](int process, int round, Ledger* l) {
-        session(folder, process, round, l);
-    });
+    const Ledger* ledger =
+        forked<Ledger>(kProcesses, rounds, [&](int process, int round, Ledger* l) {
+            session(folder, process, round, l);
+        });
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 
@@ -257,7 +265,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         ASSERT_TRUE(first.mainForm.close_request());
     }
     constexpr int kRounds = 20;
-    const Ledger* ledger = forked(2, kRounds, [&](int process, int round, Ledger* l) {
+    const Ledger* ledger = forked<Ledger>(2, kRounds, [&](int process, int round, Ledger* l) {
         DiskProgram pc(folder);
         pc.mainForm.load();
         pc.mainForm.goauto_click();
@@ -418,29 +426,14 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
         }
         test::writeStudentFile(folder, pupils);
     }
-    void* memory = ::mmap(nullptr, sizeof(RoughLedger), PROT_READ | PROT_WRITE,
-                          MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    auto* ledger = new (memory) RoughLedger{};
     std::mt19937 killer(7);
     int killed = 0;
-    for (int round = 0; round < kRoughRounds; ++round) {
-        std::vector<pid_t> children;
-        for (int process = 0; process < kProcesses; ++process) {
-            children.push_back(::fork());
-            if (children.back() == 0) {
-                std::mt19937 rng(static_cast<unsigned>(process * 7919 + round));
-                Session& s = ledger->at[round][process];
-                const bool remover = round == kRoughRounds - 1 && process % 10 == 9;
-                remover ? roughRemove(folder, s, rng) : roughDrill(folder, s, rng);
-                std::fflush(nullptr);
-                ::_exit(0);
-            }
-        }
+    const auto kills = [&](int round, const std::vector<pid_t>& children, RoughLedger* l) {
         for (int k = 0; k < 3; ++k) { // up to three programs of each round killed mid-way
             std::this_thread::sleep_for(
                 std::chrono::milliseconds(std::uniform_int_distribution<int>(10, 150)(killer)));
             const auto victim = static_cast<std::size_t>(killer() % kProcesses);
-            Session& s = ledger->at[round][victim];
+            Session& s = l->at[round][victim];
             const std::int64_t at = nowMs();
             int status = 0; // one still running
             if (::waitpid(children[victim], &status, WNOHANG) == 0 &&
@@ -449,11 +442,16 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
                 s.heldUntil = s.heldUntil == 0 ? at : std::min(s.heldUntil, at);
             }
         }
-        for (const pid_t child : children) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-        }
-    }
+    };
+    const RoughLedger* ledger = forked<RoughLedger>(
+        kProcesses, kRoughRounds,
+        [&](int process, int round, RoughLedger* l) {
+            std::mt19937 rng(static_cast<unsigned>(process * 7919 + round));
+            Session& s = l->at[round][process];
+            const bool remover = round == kRoughRounds - 1 && process % 10 == 9;
+            remover ? roughRemove(folder, s, rng) : roughDrill(folder, s, rng);
+        },
+        kills);
 
     // Each pupil's history, its rows by the session that gave them.
     std::map<std::pair<int, std::int64_t>, std::vector<AnswerRow>> rowsOf; // by pupil and drill

@@ -83,4 +83,49 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
     return {child, said};
 }
 
+bool writeClass(const std::filesystem::path& dir, const std::vector<std::string>& names,
+                DrillSettings pupil, const DrillSettings& defaults)
+{
+    StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
+    static_cast<void>(OpenStudentFile(f, {}));
+    for (const std::string& name : names) {
+        setName(pupil, name);
+        if (!AppendStudent(f, pupil).ok()) {
+            return false;
+        }
+    }
+    return RewriteStudentFile(f, names, {}, defaults).ok();
+}
+
+bool classWith(const std::filesystem::path& dir, const std::string& pupil, bool shared)
+{
+    Settings s;
+    LoadOriginalDefaults(s);
+    s.curSettings = test::originalDefaults(pupil);
+    s.curSettings.autoTeach = s.curSettings.loadOnStart = 1;
+    return SaveExitSettings(s, false, DataDir{diskFileSystem(), dir, realClock()}, shared).ok() &&
+           writeClass(dir, {pupil}, s.curSettings, s.defaultSettings);
+}
+
+std::string runProgram(const std::vector<std::string>& args, const StartOptions& options)
+{
+    const auto [child, said] = startProgram(args, options);
+    if (child <= 0) {
+        return "?";
+    }
+    ::kill(child, SIGTERM);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (said.find("ready") == std::string::npos || said.find("notice: ") == std::string::npos) {
+        return "?";
+    }
+    std::string notices;
+    for (std::size_t at = said.find("notice: "); at != std::string::npos;
+         at = said.find("notice: ", at + 1)) {
+        notices.append(at == said.find("notice: ") ? "" : "\n");
+        notices.append(said, at + 8, said.find('\n', at) - at - 8);
+    }
+    return notices;
+}
+
 } // namespace sb::proof

@@ -50,6 +50,20 @@ struct StartOptions {
 std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
                                            const StartOptions& options = {});
 
+// The class file of dir listing `names`, each `pupil` under her name, written through the
+// program's own code; false when a save failed.
+bool writeClass(const std::filesystem::path& dir, const std::vector<std::string>& names,
+                DrillSettings pupil = {}, const DrillSettings& defaults = {});
+
+// A class of one pupil who works with Auto Teach and whom a start loads; in a lab's folder
+// (shared) this computer's own defaults file names her. False when a save failed.
+bool classWith(const std::filesystem::path& dir, const std::string& pupil, bool shared);
+
+// Runs the real program with args (see startProgram); once it has done its script and said
+// "ready" it gets SIGTERM, as a session's end would send it. Answers the lines it wrote after
+// "notice: ", one line each ("?" when it did not say ready).
+std::string runProgram(const std::vector<std::string>& args, const StartOptions& options = {});
+
 // A program on the real disk and the real clock, its record files in data.
 struct DiskProgram : test::ProgramFixture {
     explicit DiskProgram(const std::filesystem::path& data)

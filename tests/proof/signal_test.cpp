@@ -23,12 +23,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
         SCOPED_TRACE(::strsignal(signal));
         TempDir dir;
         const DataDir data{diskFileSystem(), dir.path(), realClock()};
-        Settings s;
-        LoadOriginalDefaults(s);
-        s.curSettings = test::originalDefaults("Ann");
-        s.curSettings.autoTeach = 1;
-        s.curSettings.loadOnStart = 1;
-        ASSERT_TRUE(SaveExitSettings(s, false, data).ok());
+        ASSERT_TRUE(classWith(dir.path(), "Ann", false));
 
         const pid_t program = startOn(dir.path(), "start,right,right,right");
         ASSERT_GT(program, 0) << "the program did not start its drill";

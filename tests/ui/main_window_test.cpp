@@ -235,7 +235,8 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
     EXPECT_EQ(fonts(), std::pair(48, 36));
     f.main.showMinimized(), f.main.showNormal(); // while a problem counts down: paused
     click(f.main, "start");
-    f.main.pressAnswer(f.p.drill.wrongSlot1);
+    f.key(f.p.drill.wrongSlot1, &f.main);
+    ASSERT_NE(f.main.popup(), nullptr) << "the key answered";
     f.services.dataDir /= "missing";
     f.main.close(); // in the pop-up: the window stays open once, paused, the problem recorded
     EXPECT_EQ(f.controls(), kIdle);
