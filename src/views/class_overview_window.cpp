@@ -129,6 +129,7 @@ void ClassOverviewWindow::connectExports(QPushButton* csv, QPushButton* pdf, QPu
 void ClassOverviewWindow::buildTable()
 {
     m_table = new QTableWidget(0, kOverviewColumns, this);
+    m_table->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
     m_table->setObjectName(QStringLiteral("overviewTable"));
     m_table->setAccessibleName(tr("Every pupil"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -246,6 +247,13 @@ QString ClassOverviewWindow::ask(const QString& title, const QString& filter, co
         QDir(dir).filePath(tr("class overview", "the start of a file name") + QLatin1Char('.') +
                            suffix),
         filter);
+}
+
+void ClassOverviewWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!keepEnterFromDefault(this, event)) {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 } // namespace sb

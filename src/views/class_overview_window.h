@@ -31,6 +31,9 @@ public:
     bool savePdf(const QString& path);
     bool saveCsv(const QString& path);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override; // Enter presses the focused button
+
 private:
     void sortBy(OverviewColumn column, bool descending);
     void buildTable();

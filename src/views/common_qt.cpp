@@ -2,6 +2,7 @@
 #include "views/common_qt.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -383,6 +384,13 @@ bool pressFocusedOnEnter(QWidget* window, const QKeyEvent* key)
     }
     button->click();
     return true;
+}
+
+bool keepEnterFromDefault(QWidget* window, const QKeyEvent* key)
+{
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    return pressFocusedOnEnter(window, key) ||
+           (enter && qobject_cast<QAbstractItemView*>(window->focusWidget()) != nullptr);
 }
 
 } // namespace sb

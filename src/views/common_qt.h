@@ -113,5 +113,8 @@ void useClickingAccessibleButtons();
 // Enter on a focused button, check box or option presses it as Space does (the windows have
 // no default button, so that Enter in a number box closes nothing). True when it pressed one.
 bool pressFocusedOnEnter(QWidget* window, const QKeyEvent* key);
+// The same for a window with tables: Enter with a table focused stays in the table instead of
+// pressing the window's default button (which would close it). True when Enter was taken.
+bool keepEnterFromDefault(QWidget* window, const QKeyEvent* key);
 
 } // namespace sb

@@ -194,6 +194,7 @@ QWidget* ProgressWindow::buildGridTab()
 {
     auto* page = new QWidget(this);
     m_grid = new QTableWidget(20, 10, page);
+    m_grid->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
     m_grid->setObjectName(QStringLiteral("fluencyGrid"));
     m_grid->setAccessibleName(tr("Fluency grid: first numbers by second numbers"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -220,6 +221,7 @@ QWidget* ProgressWindow::buildTimeTab()
     auto* page = new QWidget(this);
     m_chart = makeDaysChart(page);
     m_days = new QTableWidget(0, 4, page);
+    m_days->setTabKeyNavigation(false);
     m_days->setObjectName(QStringLiteral("dayFigures"));
     m_days->setAccessibleName(tr("The chart's figures by day"));
     m_days->setHorizontalHeaderLabels(dayHeaders());
@@ -438,6 +440,13 @@ QString ProgressWindow::suggestedFile(const QString& suffix) const
     return QDir(dir).filePath((base.isEmpty() ? QString() : base + QLatin1Char(' ')) +
                               tr("progress", "the start of a file name") + QLatin1Char('.') +
                               suffix);
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!keepEnterFromDefault(this, event)) {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 } // namespace sb

@@ -41,6 +41,9 @@ public:
     // Every answer of the pupil (all operations) as CSV.
     bool saveCsv(const QString& path);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override; // Enter presses the focused button
+
 private:
     void buildControls();
     void connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print);
