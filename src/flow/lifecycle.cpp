@@ -70,7 +70,7 @@ DataDir dataDirOf(const Program& p)
 std::optional<std::filesystem::path> pupilLockPath(const Program& p, const DrillSettings& pupil)
 {
     const std::string name = trimmedName(pupil);
-    if (name.empty() || name == "Default" || name == "Untitled") {
+    if (name.empty() || fixedEntryName(name)) {
         return std::nullopt;
     }
     std::filesystem::path file = p.services.dataDir / factFileName(name);

@@ -264,7 +264,7 @@ bool StudentForm::SelectionAsOpened() const
            w.operation == m_shown.operation;
 }
 
-void StudentForm::StoreDisplayedStudent()
+bool StudentForm::StoreDisplayedStudent()
 {
     DrillSettings& work = m_p.run.shownPupil;
     TakeRecordSelection(work);
@@ -273,25 +273,33 @@ void StudentForm::StoreDisplayedStudent()
     }
     TakeRecord(work);
     if (!m_file.isOpen()) {
-        return; // a student file that could not be read is not written
+        return true; // a student file that could not be read is not written
     }
     const std::string who = trimBlanks(m_model.studentdisplay);
     const Message what{MessageId::SettingsNotStored, {who}};
-    if (const auto n = FindStudentInFile(m_file, m_model.studentdisplay)) {
-        // A pupil another computer removed meanwhile is not brought back; the slot
-        // of a fixed entry (Default, Untitled) is every window's own, and one that another
-        // computer's list took away is simply made again.
-        const FileOutcome stored = WriteStudent(m_file, *n, work);
-        const auto entry = FindListed(who);
-        if (stored.status.code() == StatusCode::Removed && entry &&
-            *entry < StudentModel::kFixedEntries) {
-            report(AppendStudent(m_file, work), what);
-        } else {
-            report(stored, what);
-        }
-    } else {
+    const auto n = FindStudentInFile(m_file, m_model.studentdisplay);
+    const FileOutcome stored =
+        n ? WriteStudent(m_file, *n, work)
+          : FileOutcome{m_file.data() / kStudentFile, FileOutcome::Action::Save,
+                        Status::refuse(StatusCode::Removed)};
+    // A pupil another computer removed meanwhile is not brought back. Anyone else the file
+    // does not have gets a slot: a fixed entry (Default, Untitled), whose slot is every
+    // window's own and which another computer's list may have taken away, or a current pupil
+    // the class file never had.
+    const bool bringBack = n ? fixedEntryName(who) : !removedElsewhere(who);
+    if (stored.status.code() == StatusCode::Removed && bringBack) {
         report(AppendStudent(m_file, work), what);
+        return true;
     }
+    report(stored, what);
+    return stored.status.code() != StatusCode::Removed;
+}
+
+bool StudentForm::removedElsewhere(const std::string& name) const
+{
+    const std::string who = trimBlanks(name);
+    return m_file.isOpen() && !fixedEntryName(who) && !FindStudentInFile(m_file, who) &&
+           std::ranges::find(m_listedAtOpen, who) != m_listedAtOpen.end();
 }
 
 void StudentForm::readOrAppend(const std::string& name)
@@ -308,6 +316,12 @@ void StudentForm::readOrAppend(const std::string& name)
                    {MessageId::PupilNotShownYet, {trimBlanks(name)}});
             return;
         }
+    }
+    if (removedElsewhere(name)) { // she stays out of the file; the pupil shown before stays
+        report({m_file.data() / kStudentFile, FileOutcome::Action::Read,
+                Status::refuse(StatusCode::Removed)},
+               {MessageId::PupilNotShownYet, {trimBlanks(name)}});
+        return;
     }
     shown = m_p.settings.defaultSettings;
     setName(shown, name);
@@ -596,7 +610,9 @@ void StudentForm::saveAndClose(bool takeOver)
 {
     Settings& s = m_p.settings;
     const DrillSettings& shown = m_p.run.shownPupil;
-    StoreDisplayedStudent();
+    if (!StoreDisplayedStudent()) {
+        return; // removed by another computer: she is not made current
+    }
     // The pupil to be made current must be free: a pupil works at one computer at a time.
     LockAttempt incoming = ReservePupil(m_p, shown, takeOver);
     if (incoming.holder) {

@@ -168,8 +168,9 @@ public:
     // display.
     bool SelectionAsOpened() const;
     // Writes the record on display to its slot, or appends one; a changed selection first
-    // clears its Auto Teach progress.
-    void StoreDisplayedStudent();
+    // clears its Auto Teach progress. False when another computer has removed the pupil on
+    // display: she is not brought back, and the message says so.
+    bool StoreDisplayedStudent();
     // OK: stores the pupil on display, saves the outgoing pupil's facts, rebuilds the student
     // file in list order with the pupil on display in its header slot (the answer histories
     // of the pupils removed go), makes the pupil on display current, applies the settings to
@@ -220,6 +221,9 @@ private:
     ShownSelection m_shown;
     // The pupils listed when the window opened (trimmed): those gone at OK were removed.
     std::vector<std::string> m_listedAtOpen;
+    // Whether another computer removed this pupil since the window listed her: the class file
+    // no longer has her. A fixed entry is never removed.
+    bool removedElsewhere(const std::string& name) const;
     std::array<std::int16_t, 5> m_level{}; // the last accepted value of each level combo
     // The main window's "10 Sub" lock as it stood when this window opened: this window's
     // boxes use the shared flags while it is open, and the main window gets its own back.

@@ -233,14 +233,12 @@ void StudentFile::dropEntry()
     }
 }
 
-namespace {
-
-// The names the fixed entries of the Student Data window carry. A slot of such a name is made
-// when a fixed entry is chosen, and is no pupil of its own.
 bool fixedEntryName(std::string_view trimmed)
 {
     return trimmed == "Default" || trimmed == "Untitled";
 }
+
+namespace {
 
 // How many student slots of the file to take, from its header count and the slots it holds
 // whole. A count below 0 or above the slots held, or one that leaves named pupils after it, is

@@ -30,6 +30,9 @@ inline constexpr std::string_view kStudentLockFile = "StdDat.Xrx.lock";
 std::filesystem::path computerDefaultFile(const DataDir& data);
 // Every computer's own defaults file in the folder.
 std::vector<std::filesystem::path> computerDefaultFiles(const DataDir& data);
+// The names the fixed entries of the Student Data window carry (trimmed). A slot of such a name
+// is made when a fixed entry is chosen, and is no pupil of its own.
+bool fixedEntryName(std::string_view trimmed);
 // The records of the pupils the student file lists, repaired, a damaged count read as opening
 // the file reads it (every whole slot); nothing when the file cannot be read.
 std::optional<std::vector<DrillSettings>> ListedPupils(const DataDir& data);

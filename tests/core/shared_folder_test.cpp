@@ -216,6 +216,29 @@ TEST(SharedFolder, ARemovalSparesAPupilMadeCurrentElsewhereBeforeOk)
     EXPECT_EQ(lab.names(), (Names{"P01", "P02", "P03"}));
 }
 
+// A window that listed a pupil before another computer removed her never brings her back:
+// neither when she is chosen there afterwards nor when she was on display at its OK.
+TEST(SharedFolder, APupilRemovedElsewhereIsNotBroughtBackByAWindowOpenBefore)
+{
+    Lab lab;
+    lab.classOf(3);
+    Computer b(lab.folder), c(lab.folder);
+    b.open(), b.choose("P02");
+    c.open(), c.choose("P03"), c.form->removestudent_click();
+    c.choose("P02"), c.form->removestudent_click(), c.form->close_click();
+    ASSERT_EQ(lab.names(), (Names{"P01", ""}));
+    const auto removed = [](MessageId what, const char* name) {
+        return Message(MessageId::BecauseRemovedElsewhere, {{what, {name}}});
+    };
+    b.choose("P03");
+    EXPECT_EQ(b.form->model().message, removed(MessageId::PupilNotShownYet, "P03"));
+    b.form->close_click(); // P02 still on display
+    EXPECT_EQ(b.form->model().message, removed(MessageId::SettingsNotStored, "P02"));
+    EXPECT_FALSE(b.form->model().closed);
+    EXPECT_NE(trimmedName(b.p.cur()), "P02") << "not made current";
+    EXPECT_EQ(lab.names(), (Names{"P01", ""}));
+}
+
 // In a shared folder each computer keeps its last settings and current pupil in its own
 // defaults file; the lab's "Default.Xsx" is left as it is.
 TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
