@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
 #include <set>
 #include <string_view>
 #include <tuple>
@@ -72,6 +73,9 @@ public:
         QAccessible::State s;
         s.readOnly = true;
         s.offscreen = m_surface.isNull() || !m_surface->cellInView(m_row, m_column);
+        s.focusable = m_row > 0 && m_column > 0;
+        s.focused = !m_surface.isNull() && m_surface->hasFocus() &&
+                    m_surface->cursor() == QPoint(m_column, m_row);
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -164,6 +168,11 @@ public:
     {
         const QPoint cell = surface()->cellAtGlobal(QPoint(x, y));
         return item(cell.y(), cell.x());
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        const QPoint cell = surface()->cursor();
+        return surface()->hasFocus() ? item(cell.y(), cell.x()) : nullptr;
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -316,10 +325,13 @@ void ResultsSurface::paintEvent(QPaintEvent* event)
     painter.fillRect(r, Qt::white);
     painter.drawImage(QRectF(r), m_image,
                       QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
-    if (hasFocus()) {
+    if (hasFocus()) { // a frame round the cell under the cursor
+        const Box cell = CellBox(m_model.size, m_cursor.y(), m_cursor.x());
         QStyleOptionFocusRect option;
         option.initFrom(this);
-        option.rect = visibleRegion().boundingRect().adjusted(1, 1, -1, -1);
+        option.rect = QRect(twipsToPixels(cell.x, this), twipsToPixels(cell.y, this),
+                            twipsToPixels(cell.width, this), twipsToPixels(cell.height, this))
+                          .adjusted(1, 1, -1, -1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
 }
@@ -331,28 +343,48 @@ void ResultsSurface::wheelEvent(QWheelEvent* event)
 
 void ResultsSurface::keyPressEvent(QKeyEvent* event)
 {
-    QScrollBar* v = m_v;
+    constexpr int kPage = 10; // rows
     switch (event->key()) {
+    case Qt::Key_Left:
+        return moveCursor(-1, 0);
+    case Qt::Key_Right:
+        return moveCursor(1, 0);
     case Qt::Key_Up:
-        v->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        break;
+        return moveCursor(0, -1);
     case Qt::Key_Down:
-        v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        break;
+        return moveCursor(0, 1);
     case Qt::Key_PageUp:
-        v->triggerAction(QAbstractSlider::SliderPageStepSub);
-        break;
+        return moveCursor(0, -kPage);
     case Qt::Key_PageDown:
-        v->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        break;
+        return moveCursor(0, kPage);
     case Qt::Key_Home:
-        v->triggerAction(QAbstractSlider::SliderToMinimum);
-        break;
+        return moveCursor(0, -kResultRows);
     case Qt::Key_End:
-        v->triggerAction(QAbstractSlider::SliderToMaximum);
-        break;
+        return moveCursor(0, kResultRows);
     default:
         QWidget::keyPressEvent(event);
+    }
+}
+
+// Moves the cursor within the cells, scrolls it into view (the first row with the column
+// labels above it) and tells assistive technology which cell it is on now.
+void ResultsSurface::moveCursor(int columns, int rows)
+{
+    m_cursor = QPoint(std::clamp(m_cursor.x() + columns, 1, kResultColumns),
+                      std::clamp(m_cursor.y() + rows, 1, kResultRows));
+    const Box cell = CellBox(m_model.size, m_cursor.y(), m_cursor.x());
+    const int shown = static_cast<int>(pixelsToTwips(parentWidget()->height(), this));
+    if (m_cursor.y() == 1 || cell.y < m_v->value()) {
+        m_v->setValue(m_cursor.y() == 1 ? m_v->minimum() : cell.y);
+    } else if (cell.y + cell.height > m_v->value() + shown) {
+        m_v->setValue(cell.y + cell.height - shown);
+    }
+    update();
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this)) {
+            QAccessibleEvent focused(table->focusChild(), QAccessible::Focus);
+            QAccessible::updateAccessibility(&focused);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "support/ui_support.h"
 #include "views/common_qt.h"
+#include "views/results_surface_qt.h"
 #include "views/results_window.h"
 
 namespace sb::test {
@@ -81,6 +82,23 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
         EXPECT_EQ(p->y(), -twipsToPixels(3265, &w));
         QTest::keyClick(p, Qt::Key_Home);
         EXPECT_EQ(p->y(), 0);
+        // A cell cursor, kept in view, is the cell a screen reader finds focused; Tab leaves.
+        p->setFocus();
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right,
+                                  Qt::Key_Right, Qt::Key_End, Qt::Key_Up}) {
+            QTest::keyClick(p, key);
+        }
+        auto* surface = static_cast<ResultsSurface*>(p);
+        EXPECT_EQ(surface->cursor(), QPoint(4, 19));
+        EXPECT_TRUE(surface->cellInView(19, 4) && p->y() < 0);
+        const QAccessibleInterface* focused =
+            QAccessible::queryAccessibleInterface(p)->focusChild();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_TRUE(focused->state().focused);
+        EXPECT_EQ(focused->rect(), surface->cellRect(19, 4));
+        QTest::keyClick(p, Qt::Key_Tab);
+        EXPECT_FALSE(p->hasFocus());
+        QTest::keyClick(p, Qt::Key_Home);
         EXPECT_EQ(w.imageDraws(), 1u) << "repaints and scrolling show the image drawn at opening";
 
         // A screen reader finds the cells of the view shown, with their row and column labels.
