@@ -34,6 +34,7 @@
 #include "records/operations.h"
 #include "views/core_texts_qt.h"
 #include "views/delay_window.h"
+#include "views/focus_ring_qt.h"
 #include "views/help_window.h"
 #include "views/input_rules_qt.h"
 #include "views/messages_qt.h"
@@ -128,6 +129,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent)
     : QMainWindow(parent), m_program(program), m_form(program)
 {
     useClickingAccessibleButtons();
+    installFocusRing();
     setObjectName(QStringLiteral("sb12"));
     setProperty(kDataDirProperty, QString::fromStdString(program.services.dataDir.string()));
     setWindowTitle(windowCaption());

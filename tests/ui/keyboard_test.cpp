@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The teacher's windows from the keyboard alone: Enter presses the focused button and never
-// closes a window from a table; Tab leaves every table.
+// The windows from the keyboard alone: a frame round the control that has the focus from the
+// start; in the teacher's windows Enter presses the focused button and never closes a window
+// from a table, and Tab leaves every table.
 
 #include <QFileDialog>
+#include <QFocusFrame>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -26,6 +28,29 @@ bool enterAsksWhereToSave(QWidget* on)
     });
     QTest::keyClick(on, Qt::Key_Return);
     return asked;
+}
+
+// Before any key is pressed, the control with the focus has a ring of the highlight colour two
+// pixels wide round it, which follows the focus.
+TEST(Keyboard, TheFocusedControlHasARingTwoPixelsWideFromTheStart)
+{
+    Ui f;
+    for (const char* name : {"start", "a1", "op2"}) {
+        SCOPED_TRACE(name);
+        QWidget* control = find(f.main, name);
+        control->setFocus();
+        const auto frames = f.main.findChildren<QFocusFrame*>();
+        ASSERT_EQ(frames.size(), 1);
+        ASSERT_EQ(frames.front()->widget(), control);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frames.front()->isVisible(); }));
+        const QImage shot = f.main.grab().toImage();
+        const QPoint corner = control->mapTo(&f.main, QPoint(0, 0));
+        for (const QPoint outside : {corner - QPoint(1, 1), corner - QPoint(2, 0)}) {
+            EXPECT_EQ(shot.pixelColor(outside * shot.devicePixelRatio()),
+                      f.main.palette().color(QPalette::Highlight))
+                << outside.x() << "," << outside.y();
+        }
+    }
 }
 
 TEST(Keyboard, EnterPressesTheFocusedButtonAndTabLeavesEveryTable)

@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDesktopServices>
+#include <QFocusFrame>
 #include <QMouseEvent> // and QHelpEvent
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -211,8 +212,9 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
         QDebug(&at) << f.main.size();
         for (const QWidget* w : f.main.findChildren<QWidget*>(QRegularExpression("^(?!notice)"))) {
             // not a pop-up that is going, nor the settings frames' scrolled content, which
-            // moves to show the control with the focus on a small screen
-            if (w->window() == &f.main && w != f.main.findChild<QScrollArea*>("frames")->widget()) {
+            // moves to show the control with the focus on a small screen, nor the focus ring
+            if (w->window() == &f.main && w != f.main.findChild<QScrollArea*>("frames")->widget() &&
+                qobject_cast<const QFocusFrame*>(w) == nullptr) {
                 QDebug(&at) << w->objectName() << w->geometry();
             }
         }
