@@ -563,6 +563,29 @@
     </message>
 </context>
 <context>
+    <name>sb::Announcer</name>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>is</source>
+        <translation>ist</translation>
+    </message>
+</context>
+<context>
     <name>sb::ClassOverviewWindow</name>
     <message>
         <source>Class Overview</source>
@@ -854,6 +877,10 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Zeigt, wie das Kind mit der Zeit vorankommt (F6)</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <translation>Richtig.</translation>
     </message>
 </context>
 <context>

@@ -563,6 +563,29 @@
     </message>
 </context>
 <context>
+    <name>sb::Announcer</name>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>is</source>
+        <translation>es</translation>
+    </message>
+</context>
+<context>
     <name>sb::ClassOverviewWindow</name>
     <message>
         <source>Class Overview</source>
@@ -854,6 +877,10 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Muestra el progreso del niño con el tiempo (F6)</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <translation>Correcto.</translation>
     </message>
 </context>
 <context>

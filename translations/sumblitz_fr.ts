@@ -563,6 +563,29 @@
     </message>
 </context>
 <context>
+    <name>sb::Announcer</name>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>is</source>
+        <translation>égale</translation>
+    </message>
+</context>
+<context>
     <name>sb::ClassOverviewWindow</name>
     <message>
         <source>Class Overview</source>
@@ -854,6 +877,10 @@
     <message>
         <source>Shows the pupil&apos;s progress over time (F6)</source>
         <translation>Montre les progrès de l&apos;enfant au fil du temps (F6)</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <translation>Juste.</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,7 @@
 #include "platform/media_qt.h"
 #include "records/index.h"
 #include "records/operations.h"
+#include "views/announcer_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/delay_window.h"
 #include "views/focus_ring_qt.h"
@@ -222,6 +223,7 @@ QWidget* MainWindow::buildNotice(QWidget* central)
 {
     // The notice's line is kept free even while it is hidden, and a long notice never widens
     // the window: it is cut short there and read whole from its tooltip and accessible name.
+    m_announcer = new Announcer(central);
     m_notice = new QLabel(central);
     m_notice->setObjectName(QStringLiteral("notice"));
     tintText(m_notice, QColor(0xa0, 0, 0));
@@ -562,6 +564,7 @@ void MainWindow::render()
         }
     }
     m_dm->setDrawing(m.problem);
+    sayDrill(m);
     m_dsp->setAccessibleName(pictureDescription(m.picture));
     showNotice();
 
@@ -571,6 +574,35 @@ void MainWindow::render()
         m_timer->start();
     }
     m_clockStarts = m.clockStarts;
+}
+
+// A screen reader hears each problem as it is posed, wherever the focus is, after a word on a
+// right answer and the new total (a wrong one is said by its pop-up); and the total and score
+// when the drill stops.
+void MainWindow::sayDrill(const MainModel& m)
+{
+    const Drill& d = m_program.drill;
+    if (!m.pauseEnabled) {
+        if (m_heard) {
+            m_announcer->say(showCaption(m.dstotal).simplified() + QStringLiteral(". ") +
+                             showCaption(m.dsscore).simplified());
+        }
+        m_heard.reset();
+        return;
+    }
+    if (m.modal != Modal::None) {
+        return;
+    }
+    const Heard now{problemInWords(ProblemView::spokenText(m.problem)), d.total, d.score};
+    if (now.problem.isEmpty() ||
+        (m_heard && m_heard->problem == now.problem && m_heard->total == now.total)) {
+        return;
+    }
+    const bool right = m_heard && now.total > m_heard->total && now.score > m_heard->score;
+    m_announcer->say(right ? tr("Right.") + QLatin1Char(' ') + showCaption(m.dstotal).simplified() +
+                                 QStringLiteral(". ") + now.problem
+                           : now.problem);
+    m_heard = now;
 }
 
 void MainWindow::showNotice()

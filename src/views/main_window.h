@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "flow/main_form.h"
@@ -29,6 +30,7 @@ namespace sb {
 class ProblemView;
 class PopupWindow;
 class DelayWindow;
+class Announcer;
 class InputRules;
 
 // The main window "sb12". It holds no rule of its own: every event goes to one member of its
@@ -127,6 +129,16 @@ private:
     QLabel* m_dsword = nullptr;
     QLabel* m_DsEnd = nullptr;
     QLabel* m_notice = nullptr;
+    Announcer* m_announcer = nullptr;
+    // What a screen reader heard last of the drill: the problem, with the count of problems
+    // ended and of those right before it; nothing while no drill runs.
+    struct Heard {
+        QString problem;
+        std::int32_t total = 0;
+        std::int32_t score = 0;
+    };
+    std::optional<Heard> m_heard;
+    void sayDrill(const MainModel& m);
     std::array<QPushButton*, kAnswerButtons + 1> m_but{};
     QTimer* m_timer = nullptr;
     unsigned m_clockStarts = 0;

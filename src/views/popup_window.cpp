@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "flow/main_form.h"
+#include "views/announcer_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/problem_view_qt.h"
 
@@ -65,6 +66,9 @@ void PopupWindow::render()
     const PopupModel& pop = m_form.model().pop;
     m_ms->setText(showCaption(pop.heading));
     m_dp->setDrawing(pop.problem);
+    // A screen reader reads the heading as the window opens: with it, the problem solved.
+    m_ms->setAccessibleName(showCaption(pop.heading) + QLatin1Char(' ') +
+                            problemInWords(ProblemView::spokenText(pop.problem)));
     // The widest facts ("209 - 10 = 20 R 9") need more than the usual width: the window grows
     // to fit its text and is never smaller than its usual size.
     fitSize(QSize(twipsToPixels(6000, this), twipsToPixels(3600, this)));
