@@ -35,12 +35,12 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
     hide();
-    window()->installEventFilter(this);
 }
 
 void Announcer::say(const QString& line)
 {
     m_pending = line;
+    window()->installEventFilter(this); // once: installed again, a filter is not doubled
     if (window()->isActiveWindow()) {
         QTimer::singleShot(0, this, &Announcer::showLine);
     }
