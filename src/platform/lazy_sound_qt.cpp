@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QLibrary>
 
 #include <functional>
 #include <utility>
@@ -73,36 +72,19 @@ LazySound::LazySound(AssetLocator locate, QString modulePath)
 {
 }
 
-LazySound::~LazySound()
-{
-    if (m_loader.joinable()) {
-        m_loader.join();
-    }
-}
-
 void LazySound::prepare()
 {
-    if (m_tried) {
+    if (m_loader.started()) {
         return;
     }
-    m_tried = true;
     trace("sound: loading");
-    const QString path =
-        m_modulePath.isEmpty() ? findModule(QStringLiteral("sumblitz-sound.so")) : m_modulePath;
-    QObject* receiver = m_receiver.get();
-    m_loader = std::thread([this, path, receiver] {
-        QLibrary module(path);
-        // The module stays loaded for the rest of the program: its sounds live in it.
-        module.setLoadHints(QLibrary::PreventUnloadHint);
-        const auto make = reinterpret_cast<Make>(module.resolve("sumblitzMakeSound"));
-        QMetaObject::invokeMethod(
-            receiver, [this, make] { finishLoading(make); }, Qt::QueuedConnection);
-    });
+    m_loader.load(
+        QStringLiteral("sumblitz-sound.so"), m_modulePath, "sumblitzMakeSound",
+        [this](ModuleLoader::Entry entry) { finishLoading(reinterpret_cast<Make>(entry)); });
 }
 
 void LazySound::finishLoading(Make make)
 {
-    m_loader.join();
     m_finished = true;
     if (make != nullptr) {
         const std::function<void()> systemBeep = [] { QApplication::beep(); };
@@ -116,7 +98,7 @@ void LazySound::finishLoading(Make make)
 
 void LazySound::prepareOnFirstInput()
 {
-    if (!m_tried) {
+    if (!m_loader.started()) {
         new FirstInput(*this);
     }
 }

@@ -7,10 +7,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "platform/assets_qt.h"
 #include "platform/media.h"
+#include "platform/module_loader_qt.h"
 
 namespace sb {
 
@@ -28,8 +28,6 @@ public:
     // The files found by locate. modulePath empty: the module found beside the program or in
     // its library folder.
     explicit LazySound(AssetLocator locate = findAsset, QString modulePath = {});
-    // Waits for a loading still under way.
-    ~LazySound() override;
     LazySound(const LazySound&) = delete;
     LazySound& operator=(const LazySound&) = delete;
 
@@ -53,13 +51,12 @@ private:
     AssetLocator m_locate;
     QString m_modulePath;
     std::unique_ptr<Sound> m_backend;
-    bool m_tried = false;
     bool m_finished = false;
     std::optional<SoundId> m_due;
-    // What the loading thread reports to, and where a sound waits for the window's drawing:
-    // gone with this object, so a report or a sound that comes too late is dropped.
+    // Where a sound waits for the window's drawing: gone with this object, so a sound that
+    // comes too late is dropped.
     std::unique_ptr<QObject> m_receiver;
-    std::thread m_loader;
+    ModuleLoader m_loader;
 };
 
 } // namespace sb
