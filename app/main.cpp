@@ -27,6 +27,7 @@
 #include "platform/folder_guard.h"
 #include "platform/font_warmup_qt.h"
 #include "platform/lazy_sound_qt.h"
+#include "platform/lazy_speech_qt.h"
 #include "platform/media_qt.h"
 #include "platform/random.h"
 #include "platform/signals_qt.h"
@@ -191,11 +192,15 @@ int main(int argc, char* argv[])
     const sb::AssetLocator assets =
         sb::assetsIn(QString::fromStdString(commandLine.dataDir.string()));
     sb::LazySound sound(assets);
+    // Read Aloud's voice, loaded when a pupil who has it is current; the drill's sounds and
+    // the voice take turns.
+    sb::LazySpeech speech;
+    sb::SoundBesideSpeech drillSound(sound, speech, clock);
     sb::QtPictures pictures(assets);
     // Nothing is written into a folder that is not the one found now (a share gone under its
     // mount point): the program takes it as out of reach until it is back.
     sb::FolderGuard files(sb::diskFileSystem(), commandLine.dataDir, std::string(sb::kStudentFile));
-    sb::Services services{random, clock, sound, pictures, files, commandLine.dataDir};
+    sb::Services services{random, clock, drillSound, pictures, files, commandLine.dataDir};
     sb::Program program(services);
     program.run.sharedFolder = commandLine.shared;
 
@@ -208,6 +213,7 @@ int main(int argc, char* argv[])
     // The logo stands in the picture until the first drill (a missing one was reported).
     static_cast<void>(pictures.show(sb::PictureId::Logo));
     window.load();
+    window.setVoice(speech, &drillSound);
     sb::trace("loaded");
     sb::installProbe(window, program);
     // The window's place is the user's, kept in ~/.config/sumblitz/sumblitz.conf.

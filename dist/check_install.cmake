@@ -16,10 +16,10 @@ set(wanted
   ${DATADIR}/doc/sumblitz/copyright
   ${DATADIR}/doc/sumblitz/changelog.gz
   ${DATADIR}/sumblitz/screenshots/main.png)
-# The modules the program loads when first needed (the sounds, the windows its buttons open,
-# the Progress window's chart): without them it starts and runs, silent, with no other window
-# and no chart, so only this check would notice.
-foreach(module sumblitz-sound.so sumblitz-windows.so sumblitz-charts.so)
+# The modules the program loads when first needed (the sounds, the voice, the windows its
+# buttons open, the Progress window's chart): without them it starts and runs, silent, with no
+# other window and no chart, so only this check would notice.
+foreach(module sumblitz-sound.so sumblitz-speech.so sumblitz-windows.so sumblitz-charts.so)
   list(APPEND wanted ${MODULEDIR}/${module})
 endforeach()
 foreach(lang de fr es)

@@ -13,7 +13,9 @@ program=$(realpath "$1")
 keys=$(realpath "$2")
 work=$(mktemp -d)
 log=${3:-$work/orca-debug.out}
-display=:$((70 + RANDOM % 20))
+n=70
+while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+display=:$n
 
 # Orca's own preferences, in a folder of this run: the speech server gets nothing to say (there
 # is no sound card), so that Orca never waits on it; what it would say stays in the debug log.
@@ -35,7 +37,7 @@ DISPLAY=$display HOME=$work dbus-run-session -- bash -c '
   orca=$!
   sleep 6
   mkdir -p "$1/data"
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$3" --data-dir "$1/data" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$3" --data-dir "$1/data" >/dev/null 2>&1 &
   app=$!
   sleep 4
   while read -r line; do eval "$line"; done <"$4"

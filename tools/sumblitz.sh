@@ -11,11 +11,15 @@ cd "$here"
 
 run_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
               libsqlite3-dev libsodium-dev libfontconfig-dev qt6-charts-dev libqt6opengl6-dev
-              qt6-l10n-tools qt6-translations-l10n fonts-liberation libgl-dev pkg-config)
+              qt6-l10n-tools qt6-translations-l10n fonts-liberation libgl-dev pkg-config
+              qt6-speech-dev qt6-speech-speechd-plugin qt6-speech-flite-plugin
+              qt6-declarative-dev) # Qt TextToSpeech's CMake package asks for Qt QML's
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-format
                desktop-file-utils appstream dpkg-dev lintian clang libfuzzer-14-dev
                python3 # the CSV test reads the file back with Python's csv module; the function_length test
-               libxtst-dev libxdamage-dev) # these two for bench/floor/startup_probe
+               libxtst-dev libxdamage-dev # these two for bench/floor/startup_probe
+               # the screen reader and the voice heard from the real program (tests/screen)
+               orca dbus-x11 at-spi2-core openbox xdotool pulseaudio speech-dispatcher-espeak-ng)
 shot_packages=(xvfb xauth openbox xdotool imagemagick)
 
 install_missing() {

@@ -882,6 +882,18 @@
         <source>Right.</source>
         <translation>Richtig.</translation>
     </message>
+    <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>Reads each problem, the answers and the score aloud to this pupil</source>
+        <translation>Liest diesem Kind jede Aufgabe, die Antworten und das Ergebnis vor</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Pause.</translation>
+    </message>
 </context>
 <context>
     <name>sb::PasswordSettingWindow</name>

@@ -882,6 +882,18 @@
         <source>Right.</source>
         <translation>Correcto.</translation>
     </message>
+    <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Reads each problem, the answers and the score aloud to this pupil</source>
+        <translation>Lee en voz alta a este alumno cada problema, las respuestas y la puntuación</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pausa.</translation>
+    </message>
 </context>
 <context>
     <name>sb::PasswordSettingWindow</name>

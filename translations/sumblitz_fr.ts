@@ -882,6 +882,18 @@
         <source>Right.</source>
         <translation>Juste.</translation>
     </message>
+    <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Lire à voix haute</translation>
+    </message>
+    <message>
+        <source>Reads each problem, the answers and the score aloud to this pupil</source>
+        <translation>Lit à voix haute à cet élève chaque problème, les réponses et le score</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pause.</translation>
+    </message>
 </context>
 <context>
     <name>sb::PasswordSettingWindow</name>

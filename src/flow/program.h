@@ -69,6 +69,9 @@ struct RunState {
     // The teacher password was given (or set) for a window open now: the teacher's windows
     // opened from it do not ask again. Ends when that window closes (flow/teacher_gate).
     bool teacherUnlocked = false;
+    // Whether the pupil named here has her problems read aloud, as last read from or written
+    // to her history (flow/read_aloud).
+    std::optional<std::pair<std::string, bool>> readAloud;
 };
 
 // Flags shared by the main window and the two settings windows.

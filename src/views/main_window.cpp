@@ -29,7 +29,9 @@
 
 #include "flow/main_form.h"
 #include "flow/program.h"
+#include "flow/read_aloud.h"
 #include "platform/media_qt.h"
+#include "platform/trace_qt.h"
 #include "records/index.h"
 #include "records/operations.h"
 #include "views/announcer_qt.h"
@@ -42,6 +44,7 @@
 #include "views/other_windows_qt.h"
 #include "views/popup_window.h"
 #include "views/problem_view_qt.h"
+#include "views/read_aloud_qt.h"
 
 namespace sb {
 
@@ -388,6 +391,17 @@ QGroupBox* MainWindow::buildControls(QWidget* central)
     for (QPushButton* b : {m_smartgo, m_goauto, m_resultsgo, m_progressgo, m_helpgo}) {
         column->addWidget(b);
     }
+    m_readAloud = new QCheckBox(tr("&Read Aloud"), controls);
+    m_readAloud->setObjectName(QStringLiteral("readaloud"));
+    m_readAloud->setToolTip(
+        tr("Reads each problem, the answers and the score aloud to this pupil"));
+    onClick(m_readAloud, [this](bool on) {
+        static_cast<void>(SetReadAloud(m_program, on));
+        if (m_speech != nullptr && on) {
+            m_speech->prepare();
+        }
+    });
+    column->addWidget(m_readAloud);
     column->addStretch(1);
     controlsLayout->addLayout(column);
     m_DisSet = new QListWidget(controls);
@@ -544,6 +558,12 @@ void MainWindow::render()
     m_resultsgo->setEnabled(m.resultsEnabled);
     m_progressgo->setEnabled(m.smartRepeatEnabled); // between drills, like the settings windows
     m_helpgo->setEnabled(m.helpEnabled);
+    const bool readAloud = ReadAloudOn(m_program);
+    m_readAloud->setChecked(readAloud);
+    m_readAloud->setEnabled(m.smartRepeatEnabled);
+    if (m_voice != nullptr) {
+        m_voice->setOn(readAloud);
+    }
     for (int i = 1; i <= kAnswerButtons; ++i) {
         m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
         m_but[asIndex(i)]->setEnabled(m.but[asIndex(i)].enabled);
@@ -570,6 +590,8 @@ void MainWindow::render()
 
     if (!m.timerEnabled) {
         m_timer->stop();
+    } else if (m_clockHeld == m.clockStarts) {
+        // The problem is being read aloud: the pupil is timed from the end of the reading.
     } else if (!m_timer->isActive() || m_clockStarts != m.clockStarts) {
         m_timer->start();
     }
@@ -578,31 +600,92 @@ void MainWindow::render()
 
 // A screen reader hears each problem as it is posed, wherever the focus is, after a word on a
 // right answer and the new total (a wrong one is said by its pop-up); and the total and score
-// when the drill stops.
+// when the drill is paused or stops. Read Aloud says the same to the pupil, the problem a right
+// answer solved and the one a pop-up shows included.
 void MainWindow::sayDrill(const MainModel& m)
 {
     const Drill& d = m_program.drill;
     if (!m.pauseEnabled) {
         if (m_heard) {
-            m_announcer->say(showCaption(m.dstotal).simplified() + QStringLiteral(". ") +
-                             showCaption(m.dsscore).simplified());
+            QString line = showCaption(m.dstotal).simplified() + QStringLiteral(". ") +
+                           showCaption(m.dsscore).simplified();
+            if (m_program.run.drillResumable == 1) {
+                line = tr("Paused.") + QLatin1Char(' ') + line;
+            }
+            m_announcer->say(line);
+            readAloud(m, line);
         }
         m_heard.reset();
         return;
     }
+    if (m.modal == Modal::Feedback) {
+        if (!std::exchange(m_popupSaid, true)) {
+            QString heading = showCaption(m.pop.heading);
+            heading.remove(QLatin1Char('!'));
+            readAloud(m, heading.simplified() + QStringLiteral(". ") +
+                             problemInWords(ProblemView::spokenText(m.pop.problem)));
+        }
+        return;
+    }
+    m_popupSaid = false;
     if (m.modal != Modal::None) {
         return;
     }
-    const Heard now{problemInWords(ProblemView::spokenText(m.problem)), d.total, d.score};
+    const QString shown = ProblemView::spokenText(m.problem);
+    const Heard now{shown, problemInWords(shown), d.total, d.score};
     if (now.problem.isEmpty() ||
         (m_heard && m_heard->problem == now.problem && m_heard->total == now.total)) {
         return;
     }
     const bool right = m_heard && now.total > m_heard->total && now.score > m_heard->score;
-    m_announcer->say(right ? tr("Right.") + QLatin1Char(' ') + showCaption(m.dstotal).simplified() +
-                                 QStringLiteral(". ") + now.problem
+    const QString word = tr("Right.") + QLatin1Char(' ');
+    m_announcer->say(right ? word + showCaption(m.dstotal).simplified() + QStringLiteral(". ") +
+                                 now.problem
                            : now.problem);
+    readAloud(m,
+              right ? word + problemInWords(m_heard->shown + QStringLiteral(" = ") + m_pressed) +
+                          QStringLiteral(". ") + now.problem
+                    : now.problem,
+              true);
     m_heard = now;
+}
+
+void MainWindow::readAloud(const MainModel& m, const QString& line, bool problemPosed)
+{
+    if (m_voice == nullptr || !m_voice->on()) {
+        return;
+    }
+    if (!problemPosed) {
+        m_voice->say(line);
+        return;
+    }
+    const unsigned starts = m.clockStarts;
+    m_clockHeld = starts;
+    m_timer->stop();
+    m_voice->say(line, [this, starts] {
+        if (m_clockHeld != starts) {
+            return;
+        }
+        m_clockHeld.reset();
+        const MainModel& now = m_form.model();
+        if (now.timerEnabled && now.clockStarts == starts && !m_timer->isActive()) {
+            trace("read aloud: problem read, drill clock started");
+            m_timer->start();
+        }
+    });
+}
+
+void MainWindow::setVoice(Speech& speech, const SoundBesideSpeech* sounds)
+{
+    m_speech = &speech;
+    m_voice = new DrillVoice(speech, sounds, m_program.services.clock, this);
+    for (int i = 1; i <= kAnswerButtons; ++i) {
+        m_voice->watchAnswer(m_but[asIndex(i)]);
+    }
+    render();
+    if (m_voice->on()) {
+        speech.prepare();
+    }
 }
 
 void MainWindow::showNotice()
@@ -668,6 +751,7 @@ void MainWindow::pressAnswer(int i)
     if (i < 1 || i > kAnswerButtons || !m.but[asIndex(i)].enabled || m.modal != Modal::None) {
         return;
     }
+    m_pressed = m_but[asIndex(i)]->text();
     m_form.but_click(i);
     // The next problem is what the pupil waits for: it is painted and put on screen first, and
     // the buttons and captions that come with it right after, in the same frame.

@@ -32,6 +32,9 @@ class PopupWindow;
 class DelayWindow;
 class Announcer;
 class InputRules;
+class DrillVoice;
+class Speech;
+class SoundBesideSpeech;
 
 // The main window "sb12". It holds no rule of its own: every event goes to one member of its
 // MainForm, then render() makes each widget mirror the model. Handlers are connected to
@@ -43,6 +46,11 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // What says the drill aloud to a pupil with Read Aloud on; sounds is where the drill's
+    // sounds are played, so that a line waits for the sound before it. Without one, Read Aloud
+    // is kept for the pupil but nothing is said.
+    void setVoice(Speech& speech, const SoundBesideSpeech* sounds);
 
     // The load of the window: chooses the settings and shows them.
     void load();
@@ -115,6 +123,7 @@ private:
     QPushButton* m_resultsgo = nullptr;
     QPushButton* m_progressgo = nullptr;
     QPushButton* m_helpgo = nullptr;
+    QCheckBox* m_readAloud = nullptr;
     QListWidget* m_DisSet = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_cPause = nullptr;
@@ -133,12 +142,21 @@ private:
     // What a screen reader heard last of the drill: the problem, with the count of problems
     // ended and of those right before it; nothing while no drill runs.
     struct Heard {
+        QString shown; // as ProblemView::spokenText gives it
         QString problem;
         std::int32_t total = 0;
         std::int32_t score = 0;
     };
     std::optional<Heard> m_heard;
     void sayDrill(const MainModel& m);
+    // Read aloud: the line said now, and the drill clock held while a posed problem is read
+    // (the clock start it holds).
+    void readAloud(const MainModel& m, const QString& line, bool problemPosed = false);
+    DrillVoice* m_voice = nullptr;
+    Speech* m_speech = nullptr;
+    std::optional<unsigned> m_clockHeld;
+    QString m_pressed; // the answer pressed last
+    bool m_popupSaid = false;
     std::array<QPushButton*, kAnswerButtons + 1> m_but{};
     QTimer* m_timer = nullptr;
     unsigned m_clockStarts = 0;

@@ -35,6 +35,7 @@
 #include "flow/smart_form.h"
 #include "flow/startup_shutdown.h"
 #include "flow/student_form.h"
+#include "platform/speech.h"
 #include "records/codec.h"
 #include "records/fact_table.h"
 #include "students/record_files.h"
@@ -87,6 +88,29 @@ struct FixedClock final : Clock {
 struct RecordingSound final : Sound {
     std::vector<int> played;
     void play(SoundId s) override { played.push_back(static_cast<int>(s)); }
+};
+// Says nothing, and keeps each line until finish() (or the next line, or stop()) ends it.
+struct FakeSpeech final : Speech {
+    std::vector<std::string> lines;
+    std::string language;
+    bool prepared = false;
+    std::function<void()> pending; // the `said` of the line being said
+    void prepare() override { prepared = true; }
+    void say(SpokenLine line) override
+    {
+        finish();
+        lines.push_back(line.text);
+        language = line.language;
+        pending = line.said ? std::move(line.said) : [] {};
+    }
+    void stop() override { finish(); }
+    bool speaking() const override { return static_cast<bool>(pending); }
+    void finish()
+    {
+        if (auto said = std::exchange(pending, nullptr)) {
+            said();
+        }
+    }
 };
 struct RecordingPictures final : Pictures {
     std::vector<int> shown;

@@ -41,7 +41,7 @@ TEST(ScreenReader, HearsEachProblemTheAnswersAndTheEnd)
               "!!Wrong Answer !! " + missed + " is " + right->text().toStdString());
     right->click();
     click(f.main, "cPause");
-    EXPECT_EQ(heard(), "Total: 1/2. Score: 50%");
+    EXPECT_EQ(heard(), "Paused. Total: 1/2. Score: 50%");
     EXPECT_EQ(problemInWords(QStringLiteral("56 \u00F7 8 = 7")).toStdString(),
               "56 divided by 8 is 7");
     EXPECT_EQ(problemInWords(QStringLiteral("9 - 3 x 2")).toStdString(), "9 minus 3 times 2");

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A blind pupil's drill with the Orca screen reader, from the keyboard alone: Start, twelve
+# answers by their digit keys (a wrong one's pop-up is answered the same way), Pause. Orca
+# must have said each problem as it came, the problem solved after a wrong answer, and the
+# total and score at the pause.
+#   tests/screen/orca_drill_test.sh PROGRAM
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in orca Xvfb openbox xdotool dbus-run-session; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+heard=$(bash "$here/../../tools/orca_drill.sh" "$1" "$here/orca_drill.keys" 2>/dev/null)
+echo "$heard"
+fail=0
+expect() { # what, how many at least, pattern
+    local n
+    n=$(grep -cE "$3" <<<"$heard")
+    if [ "$n" -lt "$2" ]; then
+        echo "FAILED: $1 heard $n times, expected at least $2"
+        fail=1
+    fi
+}
+expect "a problem posed" 4 '^notification (Right\. Total: [0-9]+/[0-9]+\. )?[0-9]+ plus [0-9]+\.$'
+expect "the problem solved after a wrong answer" 1 'Wrong Answer !! [0-9]+ plus [0-9]+ is [0-9]+\.$'
+expect "the total and score at the pause" 1 '^notification Paused\. Total: [0-9]+/[0-9]+\. Score: [0-9]+%$'
+exit $fail
