@@ -610,11 +610,14 @@ void StudentForm::saveAndClose(bool takeOver)
 {
     Settings& s = m_p.settings;
     const DrillSettings& shown = m_p.run.shownPupil;
+    // The pupil to be made current must be free: a pupil works at one computer at a time.
+    // Her lock is taken before her record is looked for in the class file: a computer that
+    // removes her holds it while it writes the file, so she is either found removed here or
+    // that removal is refused as she is in use.
+    LockAttempt incoming = ReservePupil(m_p, shown, takeOver);
     if (!StoreDisplayedStudent()) {
         return; // removed by another computer: she is not made current
     }
-    // The pupil to be made current must be free: a pupil works at one computer at a time.
-    LockAttempt incoming = ReservePupil(m_p, shown, takeOver);
     if (incoming.holder) {
         m_model.message = {MessageId::PupilInUseTakeOver,
                            {trimBlanks(m_model.studentdisplay), holderMessage(*incoming.holder)}};

@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 
 // One computer of the lab: a program whose data folder is `folder`.
 struct Computer {
-    explicit Computer(const fs::path& folder) : files(diskFileSystem(), folder, "StdDat.Xrx")
+    explicit Computer(const fs::path& folder, FileSystem& disk = diskFileSystem())
+        : files(disk, folder, "StdDat.Xrx")
     {
         fx.services.dataDir = folder;
         fx.load();
@@ -237,6 +238,31 @@ TEST(SharedFolder, APupilRemovedElsewhereIsNotBroughtBackByAWindowOpenBefore)
     EXPECT_FALSE(b.form->model().closed);
     EXPECT_NE(trimmedName(b.p.cur()), "P02") << "not made current";
     EXPECT_EQ(lab.names(), (Names{"P01", ""}));
+}
+
+// Another computer's removal that lands while this one makes the same pupil current: her lock
+// is taken before her record is looked for, so either the removal is refused (she is in use) or,
+// as here, this computer finds her removed and does not make her current.
+TEST(SharedFolder, APupilRemovedWhileBeingMadeCurrentIsNotMadeCurrent)
+{
+    Lab lab;
+    lab.classOf(3);
+    FaultyFiles cued;
+    Computer b(lab.folder, cued), c(lab.folder);
+    b.open(), b.choose("P02");
+    c.open(), c.choose("P02"), c.form->removestudent_click();
+    bool removed = false;
+    cued.before = [&](std::string_view, const fs::path& path) {
+        if (path.filename().string().starts_with("P02.Xtx.lock") && !removed) {
+            removed = true;
+            c.form->close_click(); // just before this computer takes her lock
+        }
+    };
+    b.form->close_click();
+    ASSERT_TRUE(removed);
+    EXPECT_EQ(lab.names(), (Names{"P01", "P03", ""}));
+    EXPECT_FALSE(b.form->model().closed);
+    EXPECT_NE(trimmedName(b.p.cur()), "P02");
 }
 
 // In a shared folder each computer keeps its last settings and current pupil in its own
