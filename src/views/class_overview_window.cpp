@@ -63,6 +63,7 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     m_status->setObjectName(QStringLiteral("overviewStatus"));
     auto* sortLabel = new QLabel(tr("&Sort by:"), this);
     sortLabel->setBuddy(m_sort);
+    nameWithValue(m_sort, sortLabel->text());
 
     auto* top = new QHBoxLayout;
     top->addWidget(sortLabel);

@@ -393,4 +393,14 @@ bool keepEnterFromDefault(QWidget* window, const QKeyEvent* key)
            (enter && qobject_cast<QAbstractItemView*>(window->focusWidget()) != nullptr);
 }
 
+void nameWithValue(QComboBox* box, const QString& label)
+{
+    const QString plain = QString(label).remove(QLatin1Char('&'));
+    const auto name = [box, plain] {
+        box->setAccessibleName(plain + QLatin1Char(' ') + box->currentText());
+    };
+    name();
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, name);
+}
+
 } // namespace sb

@@ -117,4 +117,9 @@ bool pressFocusedOnEnter(QWidget* window, const QKeyEvent* key);
 // pressing the window's default button (which would close it). True when Enter was taken.
 bool keepEnterFromDefault(QWidget* window, const QKeyEvent* key);
 
+// The accessible name of a combo box that cannot be typed in carries its label (its "&"
+// dropped) and its value, "Sort by: Name", kept up to date: a screen reader says what the box
+// holds when it gets the focus and again as the value changes under the arrow keys.
+void nameWithValue(QComboBox* box, const QString& label);
+
 } // namespace sb

@@ -124,6 +124,8 @@ void ProgressWindow::buildControls()
     auto* form = new QFormLayout;
     form->addRow(tr("&Operation:"), m_operation);
     form->addRow(tr("&Period:"), m_period);
+    nameWithValue(m_operation, tr("&Operation:"));
+    nameWithValue(m_period, tr("&Period:"));
     form->addRow(tr("&Fluent within:"), m_fluent);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("progressStatus"));

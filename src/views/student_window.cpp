@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/student_window.h"
 
+#include "views/announcer_qt.h"
 #include "views/class_overview_window.h"
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
@@ -8,7 +9,6 @@
 #include "views/messages_qt.h"
 #include "views/password_window.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -149,6 +149,7 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
     m_message->setObjectName(QStringLiteral("message"));
     m_message->setWordWrap(true);
     m_message->setAccessibleName(tr("Message"));
+    m_announcer = new Announcer(this);
     m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_message->setFocusPolicy(Qt::NoFocus);
     auto* overview = pushButton(
@@ -560,7 +561,13 @@ void StudentWindow::render()
     for (int k = 1; k <= kOperationCount; ++k) {
         m_op[asIndex(k)]->setChecked(m.selection.op == k);
     }
-    m_dsauto->setText(showCaption(m.autoTeachCaption));
+    const QString autoTeach = showCaption(m.autoTeachCaption);
+    if (m_dsauto->text() != autoTeach) {
+        if (!m_dsauto->text().isEmpty()) {
+            m_announcer->say(autoTeach); // a message that comes with it is said instead
+        }
+        m_dsauto->setText(autoTeach);
+    }
     paintBackground(m_dsauto,
                     m.autoTeach ? QColor(192, 192, 255) : palette().color(QPalette::Light));
     m_Repset->setEnabled(m.repeatSettingEnabled && static_cast<bool>(m_openSmart));
@@ -568,9 +575,9 @@ void StudentWindow::render()
     const QString message = messageText(m.message);
     if (m_message->text() != message) {
         m_message->setText(message);
+        m_message->setAccessibleName(message.isEmpty() ? tr("Message") : message);
         if (!message.isEmpty()) {
-            QAccessibleEvent said(m_message, QAccessible::Alert);
-            QAccessible::updateAccessibility(&said);
+            m_announcer->say(message);
         }
     }
 }

@@ -28,6 +28,8 @@ struct Program;
 // The Student Data window "getfile", shown modally with exec(). It holds no rule of its own:
 // each event goes to one StudentForm handler, then render() makes every widget mirror the
 // model with signals blocked. OK, Cancel and the close box end it through the form.
+class Announcer;
+
 class StudentWindow : public QDialog {
     Q_OBJECT
 public:
@@ -76,6 +78,7 @@ private:
     QLabel* m_dsauto = nullptr;
     QPushButton* m_Repset = nullptr;
     QLabel* m_message = nullptr;
+    Announcer* m_announcer = nullptr; // the message and Auto Teach turned on or off, heard
     QPushButton* m_takeOver = nullptr;
     std::vector<std::string> m_listed; // the entries the list widget shows
     unsigned m_newstudentFocus = 0;

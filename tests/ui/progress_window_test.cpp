@@ -36,6 +36,13 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
     fillHistory(f.dir.path(), f.clock.ms);
     clickToModal(f.main, "progressgo", [&f](QWidget& modal) {
         auto& w = static_cast<ProgressWindow&>(modal);
+        // A box's value is in its name, and follows the arrow keys.
+        auto* period = find(w, "progressPeriod");
+        EXPECT_EQ(period->accessibleName(), QStringLiteral("Period: Last 30 days"));
+        QTest::keyClick(period, Qt::Key_Down);
+        EXPECT_EQ(period->accessibleName(), QStringLiteral("Period: Last 90 days"));
+        EXPECT_EQ(find(w, "progressOperation")->accessibleName(),
+                  QStringLiteral("Operation: Multiplication"));
         auto* grid = find<QTableWidget>(w, "fluencyGrid");
         const QTableWidgetItem* cell = grid->item(6, 7);
         EXPECT_EQ(cell->text(), QStringLiteral("2.0"));

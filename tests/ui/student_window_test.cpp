@@ -87,6 +87,9 @@ TEST(StudentWindowView, TheKeyboardChoosesAPupilOnlyOnPurposeAndAFailedCloseStay
         w.close();
         EXPECT_TRUE(w.isVisible()) << "the list could not be saved";
         EXPECT_TRUE(shown(w, "message").contains(QStringLiteral("Is a directory")));
+        QCoreApplication::processEvents(); // a screen reader hears it, named as it reads
+        EXPECT_EQ(find(w, "announcer")->accessibleName(), shown(w, "message"));
+        EXPECT_EQ(find(w, "message")->accessibleName(), shown(w, "message"));
         std::filesystem::remove_all(file);
         std::filesystem::rename(f.at("aside"), file);
         w.close();
