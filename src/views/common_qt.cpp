@@ -398,6 +398,7 @@ void nameWithValue(QComboBox* box, const QString& label)
     const QString plain = QString(label).remove(QLatin1Char('&'));
     const auto name = [box, plain] {
         box->setAccessibleName(plain + QLatin1Char(' ') + box->currentText());
+        box->setAccessibleDescription(box->currentText());
     };
     name();
     QObject::connect(box, &QComboBox::currentIndexChanged, box, name);

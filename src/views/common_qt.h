@@ -118,8 +118,8 @@ bool pressFocusedOnEnter(QWidget* window, const QKeyEvent* key);
 bool keepEnterFromDefault(QWidget* window, const QKeyEvent* key);
 
 // The accessible name of a combo box that cannot be typed in carries its label (its "&"
-// dropped) and its value, "Sort by: Name", kept up to date: a screen reader says what the box
-// holds when it gets the focus and again as the value changes under the arrow keys.
+// dropped) and its value, "Sort by: Name", and its description the value alone, both kept up
+// to date: a screen reader that names the box by its label (Orca) says the value after it.
 void nameWithValue(QComboBox* box, const QString& label);
 
 } // namespace sb
