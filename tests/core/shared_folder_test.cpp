@@ -287,6 +287,10 @@ TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
     Computer again(lab.folder); // without --shared: the folder says so
     EXPECT_TRUE(again.p.run.sharedFolder);
     EXPECT_EQ(trimmedName(again.p.cur()), "P02");
+    // So does a pupil's lock of another computer, before that computer has closed once.
+    fs::remove(own);
+    std::ofstream(lab.folder / "P01.Xtx.lock") << "Sumblitz lock\nhost=PC-12\npid=42\n";
+    EXPECT_TRUE(Computer(lab.folder).p.run.sharedFolder);
 }
 
 // The server goes away during a drill: the drill goes on, the main window says so, the failed

@@ -442,9 +442,10 @@ TEST(FactFile, ARenameCutShortIsFinishedOrUndoneAsTheClassListSays)
         const char* listed;
         const char* current; // after the start
         bool newNameStays;   // "Rob.Xtx", a second name of "Bob.Xtx"
+        bool oldNameStays;
     };
-    for (const Row& row :
-         {Row{"Bob", "Bob", false}, Row{"Rob", "Rob", true}, Row{"Ann", "Rob", true}}) {
+    for (const Row& row : {Row{"Bob", "Bob", false, true}, Row{"Rob", "Rob", true, false},
+                           Row{"Ann", "Rob", true, true}}) {
         SCOPED_TRACE(row.listed);
         TempDir t;
         FixedClock clock;
@@ -458,6 +459,7 @@ TEST(FactFile, ARenameCutShortIsFinishedOrUndoneAsTheClassListSays)
         FinishInterruptedRename(s, data);
         EXPECT_EQ(trimmedName(s.curSettings), row.current);
         EXPECT_EQ(std::filesystem::exists(t.path() / "Rob.Xtx"), row.newNameStays);
+        EXPECT_EQ(std::filesystem::exists(t.path() / "Bob.Xtx"), row.oldNameStays);
         EXPECT_FALSE(std::filesystem::exists(t.path() / "Bob.Xtx.renaming"));
     }
 }
