@@ -395,12 +395,7 @@ QGroupBox* MainWindow::buildControls(QWidget* central)
     m_readAloud->setObjectName(QStringLiteral("readaloud"));
     m_readAloud->setToolTip(
         tr("Reads each problem, the answers and the score aloud to this pupil"));
-    onClick(m_readAloud, [this](bool on) {
-        static_cast<void>(SetReadAloud(m_program, on));
-        if (m_speech != nullptr && on) {
-            m_speech->prepare();
-        }
-    });
+    onClick(m_readAloud, [this](bool on) { static_cast<void>(SetReadAloud(m_program, on)); });
     column->addWidget(m_readAloud);
     column->addStretch(1);
     controlsLayout->addLayout(column);
@@ -563,6 +558,9 @@ void MainWindow::render()
     m_readAloud->setEnabled(m.smartRepeatEnabled);
     if (m_voice != nullptr) {
         m_voice->setOn(readAloud);
+        if (readAloud) {
+            m_speech->prepare(); // loaded while the pupil gets ready, not at her first problem
+        }
     }
     for (int i = 1; i <= kAnswerButtons; ++i) {
         m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
@@ -683,9 +681,6 @@ void MainWindow::setVoice(Speech& speech, const SoundBesideSpeech* sounds)
         m_voice->watchAnswer(m_but[asIndex(i)]);
     }
     render();
-    if (m_voice->on()) {
-        speech.prepare();
-    }
 }
 
 void MainWindow::showNotice()
