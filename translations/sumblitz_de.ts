@@ -584,6 +584,10 @@
         <source>is</source>
         <translation>ist</translation>
     </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

@@ -584,6 +584,10 @@
         <source>is</source>
         <translation>es</translation>
     </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

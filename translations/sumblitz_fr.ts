@@ -584,6 +584,10 @@
         <source>is</source>
         <translation>égale</translation>
     </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::ClassOverviewWindow</name>

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <utility>
@@ -65,6 +66,20 @@ void Announcer::showLine()
     hide();
     setAccessibleName(std::exchange(m_pending, QString()));
     show();
+}
+
+void saySaved(QWidget* window, bool saved, const QString& path, const QString& why)
+{
+    Announcer* announcer = nullptr;
+    for (QObject* child : window->children()) {
+        announcer = announcer != nullptr ? announcer : dynamic_cast<Announcer*>(child);
+    }
+    if (announcer == nullptr) {
+        announcer = new Announcer(window);
+    }
+    announcer->say(saved ? QCoreApplication::translate("sb::Announcer", "Saved: %1")
+                               .arg(QFileInfo(path).fileName())
+                         : why);
 }
 
 QString problemInWords(const QString& shown)

@@ -21,6 +21,7 @@
 #include "flow/answer_log.h"
 #include "flow/lifecycle.h"
 #include "flow/program.h"
+#include "views/announcer_qt.h"
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/messages_qt.h"
@@ -235,6 +236,7 @@ void ClassOverviewWindow::noteSaved(bool saved, const QString& path)
     if (!saved) {
         m_status->setText(messageText(m_program.main.notice));
     }
+    saySaved(this, saved, path, messageText(m_program.main.notice));
 }
 
 QString ClassOverviewWindow::ask(const QString& title, const QString& filter, const QString& suffix)

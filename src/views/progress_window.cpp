@@ -28,6 +28,7 @@
 #include "flow/program.h"
 #include "flow/results_table.h"
 #include "records/operations.h"
+#include "views/announcer_qt.h"
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/days_chart_qt.h"
@@ -429,6 +430,7 @@ void ProgressWindow::noteSaved(bool saved, const QString& path)
     noteSave(m_program, saved, MessageId::ProgressNotSaved, localPath(QFileInfo(path).fileName()));
     m_status->setText(saved ? QString() : messageText(m_program.main.notice));
     m_status->setVisible(!saved);
+    saySaved(this, saved, path, messageText(m_program.main.notice));
 }
 
 QString ProgressWindow::suggestedFile(const QString& suffix) const

@@ -28,6 +28,7 @@
 #include "records/index.h"
 #include "records/operations.h"
 #include "students/record_files.h"
+#include "views/announcer_qt.h"
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/help_window.h"
@@ -323,6 +324,7 @@ bool ResultsWindow::saveCsv(const QString& path)
 void ResultsWindow::noteSaved(bool saved, const QString& path)
 {
     noteSave(m_program, saved, MessageId::TableNotSaved, localPath(QFileInfo(path).fileName()));
+    saySaved(this, saved, path, messageText(m_program.main.notice));
 }
 
 QString ResultsWindow::suggestedFile(const QString& suffix) const

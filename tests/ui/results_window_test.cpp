@@ -133,6 +133,8 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
         EXPECT_FALSE(w.saveCsv(path("no such folder/r.csv")));
         EXPECT_EQ(f.p.main.notice, noticeOf({{MessageId::TableNotSaved, {"r.csv"}}}));
         EXPECT_TRUE(w.saveCsv(path("r.csv")) && f.p.main.notice.empty());
+        QCoreApplication::processEvents(); // a screen reader hears it
+        EXPECT_EQ(find(w, "announcer")->accessibleName(), QStringLiteral("Saved: r.csv"));
         EXPECT_EQ(w.heading(), QStringLiteral("Zo\u00EB, Ann, Subtraction"));
         saveAs(w, path("noext"));
         EXPECT_EQ(readCsv(path("noext.csv"), QStringLiteral("11 - 4")),
