@@ -898,6 +898,10 @@
         <source>Paused.</source>
         <translation>Pause.</translation>
     </message>
+    <message>
+        <source>Pupil: %1</source>
+        <translation>Kind: %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::PasswordSettingWindow</name>

@@ -898,6 +898,10 @@
         <source>Paused.</source>
         <translation>En pausa.</translation>
     </message>
+    <message>
+        <source>Pupil: %1</source>
+        <translation>Alumno: %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::PasswordSettingWindow</name>

@@ -898,6 +898,10 @@
         <source>Paused.</source>
         <translation>En pause.</translation>
     </message>
+    <message>
+        <source>Pupil: %1</source>
+        <translation>Élève : %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::PasswordSettingWindow</name>

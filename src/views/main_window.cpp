@@ -553,6 +553,14 @@ void MainWindow::render()
     m_resultsgo->setEnabled(m.resultsEnabled);
     m_progressgo->setEnabled(m.smartRepeatEnabled); // between drills, like the settings windows
     m_helpgo->setEnabled(m.helpEnabled);
+    // Another pupil made current (Student Data, a take-over) is heard in the main window.
+    const QString pupil = toQString(trimmedName(m_program.cur()));
+    if (pupil != m_pupil) {
+        if (!m_pupil.isNull()) {
+            m_announcer->say(tr("Pupil: %1").arg(pupil));
+        }
+        m_pupil = pupil;
+    }
     const bool readAloud = ReadAloudOn(m_program);
     m_readAloud->setChecked(readAloud);
     m_readAloud->setEnabled(m.smartRepeatEnabled);

@@ -156,6 +156,7 @@ private:
     Speech* m_speech = nullptr;
     std::optional<unsigned> m_clockHeld;
     QString m_pressed; // the answer pressed last
+    QString m_pupil;   // the current pupil as last shown; null before the first render
     bool m_popupSaid = false;
     std::array<QPushButton*, kAnswerButtons + 1> m_but{};
     QTimer* m_timer = nullptr;

@@ -27,6 +27,9 @@ TEST(ScreenReader, HearsEachProblemTheAnswersAndTheEnd)
         problem.replace(problem.find(" + "), 3, " plus ");
         return problem;
     };
+    setName(f.p.cur(), "Ann"); // made current in Student Data
+    f.main.render();
+    EXPECT_EQ(heard(), "Pupil: Ann");
     click(f.main, "start");
     EXPECT_EQ(heard(), inWords(f.p.main.problem.text));
     EXPECT_TRUE(announcer->isVisible() && announcer->focusPolicy() == Qt::NoFocus);
