@@ -553,23 +553,7 @@ void MainWindow::render()
     m_resultsgo->setEnabled(m.resultsEnabled);
     m_progressgo->setEnabled(m.smartRepeatEnabled); // between drills, like the settings windows
     m_helpgo->setEnabled(m.helpEnabled);
-    // Another pupil made current (Student Data, a take-over) is heard in the main window.
-    const QString pupil = toQString(trimmedName(m_program.cur()));
-    if (pupil != m_pupil) {
-        if (!m_pupil.isNull()) {
-            m_announcer->say(tr("Pupil: %1").arg(pupil));
-        }
-        m_pupil = pupil;
-    }
-    const bool readAloud = ReadAloudOn(m_program);
-    m_readAloud->setChecked(readAloud);
-    m_readAloud->setEnabled(m.smartRepeatEnabled);
-    if (m_voice != nullptr) {
-        m_voice->setOn(readAloud);
-        if (readAloud) {
-            m_speech->prepare(); // loaded while the pupil gets ready, not at her first problem
-        }
-    }
+    renderPupil(m);
     for (int i = 1; i <= kAnswerButtons; ++i) {
         m_but[asIndex(i)]->setText(toQString(m.but[asIndex(i)].caption));
         m_but[asIndex(i)]->setEnabled(m.but[asIndex(i)].enabled);
@@ -602,6 +586,28 @@ void MainWindow::render()
         m_timer->start();
     }
     m_clockStarts = m.clockStarts;
+}
+
+// The current pupil as last shown, heard when another is made current (Student Data, a
+// take-over), and her Read Aloud.
+void MainWindow::renderPupil(const MainModel& m)
+{
+    const QString pupil = toQString(trimmedName(m_program.cur()));
+    if (pupil != m_pupil) {
+        if (!m_pupil.isNull()) {
+            m_announcer->say(tr("Pupil: %1").arg(pupil));
+        }
+        m_pupil = pupil;
+    }
+    const bool readAloud = ReadAloudOn(m_program);
+    m_readAloud->setChecked(readAloud);
+    m_readAloud->setEnabled(m.smartRepeatEnabled);
+    if (m_voice != nullptr) {
+        m_voice->setOn(readAloud);
+        if (readAloud) {
+            m_speech->prepare(); // loaded while the pupil gets ready, not at her first problem
+        }
+    }
 }
 
 // A screen reader hears each problem as it is posed, wherever the focus is, after a word on a

@@ -149,6 +149,7 @@ private:
     };
     std::optional<Heard> m_heard;
     void sayDrill(const MainModel& m);
+    void renderPupil(const MainModel& m);
     // Read aloud: the line said now, and the drill clock held while a posed problem is read
     // (the clock start it holds).
     void readAloud(const MainModel& m, const QString& line, bool problemPosed = false);
