@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "flow/answer_log.h"
 #include "flow/main_form.h"
 #include "flow/program.h"
 #include "flow/read_aloud.h"
@@ -682,6 +683,7 @@ void MainWindow::readAloud(const MainModel& m, const QString& line, bool problem
         const MainModel& now = m_form.model();
         if (now.timerEnabled && now.clockStarts == starts && !m_timer->isActive()) {
             trace("read aloud: problem read, drill clock started");
+            NoteProblemShown(m_program); // the time to answer counts from here too
             m_timer->start();
         }
     });

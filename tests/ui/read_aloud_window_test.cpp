@@ -34,8 +34,10 @@ TEST(ReadAloudWindow, SaysTheDrillAndTimesThePupilFromTheEndOfEachProblem)
     EXPECT_EQ(speech.language, "en");
     EXPECT_FALSE(box->isEnabled());
     EXPECT_FALSE(f.main.drillClock()->isActive()); // held while the problem is read
+    f.clock.ms += 2500;
     speech.finish();
     EXPECT_TRUE(f.main.drillClock()->isActive());
+    EXPECT_EQ(f.p.history.shownMs, f.clock.ms) << "the time to answer counts from here";
 
     const std::string solved = inWords(f.p.main.problem.text);
     const int rightSlot = f.p.drill.rightSlot;
