@@ -638,11 +638,28 @@ void StudentForm::saveAndClose(bool takeOver)
         const std::vector<std::string> entries(
             m_model.studentlist.begin() + StudentModel::kFixedEntries, m_model.studentlist.end());
         // The header slot carries the pupil on display besides the count.
-        std::vector<LockFile> going;
+        std::vector<Going> going;
         if (!holdRemoved(entries, incoming.lock, going)) {
             return;
         }
-        const FileOutcome rebuilt = RewriteStudentFile(m_file, entries, shown, s.defaultSettings);
+        // A Take Over at another computer may have taken one of them since: then she stays,
+        // as if she had been in use at OK.
+        const Going* takenOver = nullptr;
+        const auto stillHeld = [&] {
+            const auto lost = std::ranges::find_if(going, [&](const Going& g) {
+                return g.lock.held() &&
+                       !lockHolds(m_p.services.files, g.lock.path(), g.lock.text());
+            });
+            takenOver = lost == going.end() ? nullptr : &*lost;
+            return takenOver == nullptr;
+        };
+        const FileOutcome rebuilt =
+            RewriteStudentFile(m_file, entries, shown, s.defaultSettings, stillHeld);
+        if (takenOver) {
+            keepInUse(takenOver->name, readLockHolder(m_p.services.files, m_p.services.clock,
+                                                      takenOver->lock.path()));
+            return;
+        }
         if (!report(rebuilt, MessageId::ListNotSaved)) {
             noteFile(m_p, rebuilt);
             return;
@@ -661,7 +678,7 @@ void StudentForm::saveAndClose(bool takeOver)
 }
 
 bool StudentForm::holdRemoved(const std::vector<std::string>& entries, const LockFile& incoming,
-                              std::vector<LockFile>& going)
+                              std::vector<Going>& going)
 {
     std::unordered_set<std::string> kept;
     for (const std::string& entry : entries) {
@@ -678,15 +695,23 @@ bool StudentForm::holdRemoved(const std::vector<std::string>& entries, const Loc
         }
         LockAttempt attempt = ReservePupil(m_p, pupil);
         if (attempt.holder) {
-            m_model.studentlist.push_back(nameField(pupil));
-            m_file.keepEntry();
-            m_model.message = {MessageId::PupilInUseCannotChange,
-                               {name, holderMessage(*attempt.holder)}};
+            keepInUse(name, attempt.holder);
             return false;
         }
-        going.push_back(std::move(attempt.lock));
+        going.push_back({name, std::move(attempt.lock)});
     }
     return true;
+}
+
+void StudentForm::keepInUse(const std::string& name, const std::optional<LockHolder>& holder)
+{
+    DrillSettings pupil;
+    setName(pupil, name);
+    m_model.studentlist.push_back(nameField(pupil));
+    m_file.keepEntry();
+    m_model.message = {
+        MessageId::PupilInUseCannotChange,
+        {name, holder ? holderMessage(*holder) : Message(MessageId::AnotherComputer)}};
 }
 
 void StudentForm::forgetRemoved(const std::vector<std::string>& entries)

@@ -205,8 +205,15 @@ private:
     // that no computer makes her current meanwhile. False, with one put back on the list and
     // the message saying who has her, when one is in use elsewhere.
     // (incoming: the lock reserved for the pupil on display.)
+    struct Going {
+        std::string name;
+        LockFile lock;
+    };
     bool holdRemoved(const std::vector<std::string>& entries, const LockFile& incoming,
-                     std::vector<LockFile>& going);
+                     std::vector<Going>& going);
+    // Puts a pupil to be removed back on the list, since another computer has her (holder,
+    // when it could be read), and says so.
+    void keepInUse(const std::string& name, const std::optional<LockHolder>& holder);
     // The window ends; applied when by OK.
     void finish(bool applied);
     // Puts the record of a listed name on display, or makes one from the custom defaults

@@ -498,7 +498,8 @@ std::vector<std::string> mergedNames(const std::vector<std::string>& entries,
 } // namespace
 
 FileOutcome RewriteStudentFile(StudentFile& f, const std::vector<std::string>& entries,
-                               const DrillSettings& header, const DrillSettings& defaults)
+                               const DrillSettings& header, const DrillSettings& defaults,
+                               const std::function<bool()>& mayWrite)
 {
     // The old records are read first; if they cannot be, nothing is rebuilt, since the new
     // file would lose every pupil it could not find.
@@ -506,6 +507,9 @@ FileOutcome RewriteStudentFile(StudentFile& f, const std::vector<std::string>& e
         return f.outcome(f.m_opened.ok() ? Status::refuse(StatusCode::NotOpen) : f.m_opened.status);
     }
     return f.locked([&] {
+        if (mayWrite && !mayWrite()) {
+            return f.outcome(Status::refuse(StatusCode::InUse));
+        }
         const std::span<const std::uint8_t> old(f.m_known);
         std::vector<std::string> names = entries;
         std::size_t slots = count(f.m_slotCount);

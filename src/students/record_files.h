@@ -133,8 +133,12 @@ FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record);
 // merged into the file as it is now, by name: the window's pupils in its order (less those
 // another copy removed), then the pupils another copy added, each with the record on the
 // disk; the pupils this window removed go. Nothing another copy did is undone.
+// mayWrite, when given, is asked under the class file's lock just before the new file is
+// written (a pupil to be removed may have been taken over meanwhile); when it says no,
+// nothing is written and the answer is InUse.
 FileOutcome RewriteStudentFile(StudentFile& f, const std::vector<std::string>& entries,
-                               const DrillSettings& header, const DrillSettings& defaults);
+                               const DrillSettings& header, const DrillSettings& defaults,
+                               const std::function<bool()>& mayWrite = {});
 
 // Closes the student file without a rebuild. Slots written in place stay; the slots appended
 // since it was opened (Add, or a fixed entry chosen) are cut off again (in place, so that a
@@ -206,7 +210,8 @@ private:
     friend FileOutcome WriteStudent(StudentFile&, std::int16_t, const DrillSettings&);
     friend FileOutcome AppendStudent(StudentFile&, const DrillSettings&);
     friend FileOutcome RewriteStudentFile(StudentFile&, const std::vector<std::string>&,
-                                          const DrillSettings&, const DrillSettings&);
+                                          const DrillSettings&, const DrillSettings&,
+                                          const std::function<bool()>&);
     friend FileOutcome CloseStudentFile(StudentFile&);
     friend FileOutcome RenameStudent(StudentFile&, std::int16_t, std::string_view,
                                      const AlsoRename&);

@@ -265,6 +265,35 @@ TEST(SharedFolder, APupilRemovedWhileBeingMadeCurrentIsNotMadeCurrent)
     EXPECT_NE(trimmedName(b.p.cur()), "P02");
 }
 
+// The other way round: a computer removing a pupil holds her lock, and a Take Over at another
+// computer takes it before the class list is written. The removal is refused as if she had
+// been in use at OK: she stays listed, with her answers, and stays current where taken over.
+TEST(SharedFolder, APupilTakenOverWhileBeingRemovedStays)
+{
+    Lab lab;
+    lab.classOf(3);
+    FaultyFiles cued;
+    Computer b(lab.folder), c(lab.folder, cued);
+    b.open(), b.choose("P02");
+    c.open(), c.choose("P02"), c.form->removestudent_click(), c.choose("P01");
+    bool reserved = false, taken = false;
+    cued.before = [&](std::string_view, const fs::path& path) {
+        const std::string file = path.filename().string();
+        reserved = reserved || file.starts_with("P02.Xtx.lock");
+        if (reserved && file.starts_with("StdDat.Xrx.lock") && !taken) {
+            taken = true; // before the list is written
+            b.form->close_click();
+            b.form->takeover_click();
+        }
+    };
+    c.form->close_click();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(trimmedName(b.p.cur()), "P02");
+    EXPECT_EQ(lab.names(), (Names{"P01", "P02", "P03"}));
+    EXPECT_FALSE(c.form->model().closed);
+    EXPECT_EQ(c.form->model().message.id, MessageId::PupilInUseCannotChange);
+}
+
 // In a shared folder each computer keeps its last settings and current pupil in its own
 // defaults file; the lab's "Default.Xsx" is left as it is.
 TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
