@@ -25,6 +25,7 @@
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/messages_qt.h"
+#include "views/window_place_qt.h"
 
 namespace sb {
 
@@ -90,6 +91,7 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     // Every column at once where the screen has room (the German headers are the widest).
     const QScreen* shown = screen();
     resize(shown != nullptr ? std::min(1040, shown->availableGeometry().width() - 40) : 900, 420);
+    fitToScreen(*this);
 
     connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) {
         const auto column = static_cast<OverviewColumn>(c);

@@ -34,6 +34,7 @@
 #include "views/days_chart_qt.h"
 #include "views/messages_qt.h"
 #include "views/translation_qt.h"
+#include "views/window_place_qt.h"
 
 namespace sb {
 
@@ -99,8 +100,9 @@ ProgressWindow::ProgressWindow(Program& program, QWidget* parent)
     m_model.operation = IsOperation(op) ? op : 1;
     setWindowTitle(tr("Progress: %1").arg(toQString(m_model.pupil)));
     buildControls();
-    resize(980, 720); // the whole grid at once on a 1366 x 768 screen
+    resize(980, 720); // the whole grid at once on a 1366 x 768 screen at 100 %
     reload();
+    fitToScreen(*this);
 }
 
 ProgressWindow::~ProgressWindow() = default;

@@ -19,9 +19,11 @@
 
 #include "flow/program.h"
 #include "records/index.h"
+#include "views/announcer_qt.h"
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/help_window.h"
+#include "views/window_place_qt.h"
 
 namespace sb {
 
@@ -160,6 +162,7 @@ SmartWindow::SmartWindow(Program& program, QWidget* parent) : QDialog(parent), m
 
     m_form.load();
     render();
+    fitToScreen(*this);
     m_ck[1]->setFocus();
 }
 
@@ -406,7 +409,11 @@ void SmartWindow::render()
         option->setChecked(m.stopOption == i);
         option->setAutoExclusive(true);
     }
-    m_dsdef->setText(showCaption(m.defaultsNote));
+    const QString note = showCaption(m.defaultsNote);
+    if (note != m_dsdef->text() && !note.isEmpty()) {
+        sayAside(this, note.simplified()); // the settings just loaded are those defaults
+    }
+    m_dsdef->setText(note);
     m_dsdef->setVisible(!m.defaultsNote.empty());
     m_godata->setEnabled(m.studentDataEnabled);
 }

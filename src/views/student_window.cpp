@@ -8,6 +8,7 @@
 #include "views/help_window.h"
 #include "views/messages_qt.h"
 #include "views/password_window.h"
+#include "views/window_place_qt.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -190,6 +191,7 @@ StudentWindow::StudentWindow(Program& program, SmartOpener openSmart, QWidget* p
         m_form.load();
     }
     render();
+    fitToScreen(*this);
 }
 
 StudentWindow::~StudentWindow() = default;

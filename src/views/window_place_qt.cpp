@@ -2,10 +2,14 @@
 #include "views/window_place_qt.h"
 
 #include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
 #include <QRegion>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace sb {
@@ -88,6 +92,61 @@ void restoreWindowPlace(QWidget& window, const QSettings& settings)
 void saveWindowPlace(const QWidget& window, QSettings& settings)
 {
     settings.setValue(kGeometryKey, window.saveGeometry());
+}
+
+namespace {
+
+// Its layout's minimum size, or more than room when none can be found.
+bool needsMoreThan(QWidget& contents, QSize room)
+{
+    QLayout* layout = contents.layout();
+    if (layout == nullptr) {
+        return false;
+    }
+    layout->activate();
+    const QSize needs = layout->totalMinimumSize().expandedTo(contents.minimumSize());
+    return needs.width() > room.width() || needs.height() > room.height();
+}
+
+QScrollArea* scrolling(QWidget* contents)
+{
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("fitScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(contents);
+    return scroll;
+}
+
+} // namespace
+
+void fitToScreen(QWidget& window)
+{
+    const QScreen* screen = screenOf(window);
+    if (screen == nullptr) {
+        return;
+    }
+    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    const QSize room = screen->availableGeometry().size() - QSize(8, title);
+    QSize natural = window.sizeHint();
+    if (auto* main = qobject_cast<QMainWindow*>(&window)) {
+        QWidget* central = main->centralWidget();
+        if (central != nullptr && needsMoreThan(*central, room)) {
+            natural = main->sizeHint();
+            main->setCentralWidget(scrolling(main->takeCentralWidget()));
+        }
+    } else if (needsMoreThan(window, room)) {
+        natural = window.layout()->sizeHint();
+        auto* contents = new QWidget;
+        contents->setLayout(window.layout()); // its controls go with it
+        auto* outer = new QVBoxLayout(&window);
+        outer->setContentsMargins(0, 0, 0, 0);
+        outer->addWidget(scrolling(contents));
+        // The minimum the old layout set stays with the window until replaced.
+        window.setMinimumSize(outer->totalMinimumSize());
+    }
+    const QSize size = window.testAttribute(Qt::WA_Resized) ? window.size() : natural;
+    window.resize(size.boundedTo(room));
 }
 
 } // namespace sb

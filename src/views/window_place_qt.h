@@ -15,4 +15,10 @@ namespace sb {
 void restoreWindowPlace(QWidget& window, const QSettings& settings);
 void saveWindowPlace(const QWidget& window, QSettings& settings);
 
+// Keeps a window within the free area of its screen however large its text is drawn (a small
+// screen at 200 %): contents that need more room than that area go into a scroll area of their
+// own (the central widget's, for a main window), and a size set before is cut to the area.
+// Called once the window's controls are laid out.
+void fitToScreen(QWidget& window);
+
 } // namespace sb
