@@ -671,6 +671,18 @@
         <source>Contents</source>
         <translation>Inhalt</translation>
     </message>
+    <message>
+        <source>On this page</source>
+        <translation>Auf dieser Seite</translation>
+    </message>
+    <message>
+        <source>Heading: %1</source>
+        <translation>Überschrift: %1</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Verweis: %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::MainWindow</name>

@@ -671,6 +671,18 @@
         <source>Contents</source>
         <translation>Índice</translation>
     </message>
+    <message>
+        <source>On this page</source>
+        <translation>En esta página</translation>
+    </message>
+    <message>
+        <source>Heading: %1</source>
+        <translation>Encabezado: %1</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Enlace: %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::MainWindow</name>

@@ -671,6 +671,18 @@
         <source>Contents</source>
         <translation>Sommaire</translation>
     </message>
+    <message>
+        <source>On this page</source>
+        <translation>Sur cette page</translation>
+    </message>
+    <message>
+        <source>Heading: %1</source>
+        <translation>Titre : %1</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Lien : %1</translation>
+    </message>
 </context>
 <context>
     <name>sb::MainWindow</name>

@@ -68,8 +68,9 @@ void Announcer::showLine()
     show();
 }
 
-void saySaved(QWidget* window, bool saved, const QString& path, const QString& why)
+void sayAside(QWidget* widget, const QString& line)
 {
+    QWidget* window = widget->window();
     Announcer* announcer = nullptr;
     for (QObject* child : window->children()) {
         announcer = announcer != nullptr ? announcer : dynamic_cast<Announcer*>(child);
@@ -77,9 +78,14 @@ void saySaved(QWidget* window, bool saved, const QString& path, const QString& w
     if (announcer == nullptr) {
         announcer = new Announcer(window);
     }
-    announcer->say(saved ? QCoreApplication::translate("sb::Announcer", "Saved: %1")
-                               .arg(QFileInfo(path).fileName())
-                         : why);
+    announcer->say(line);
+}
+
+void saySaved(QWidget* window, bool saved, const QString& path, const QString& why)
+{
+    sayAside(window, saved ? QCoreApplication::translate("sb::Announcer", "Saved: %1")
+                                 .arg(QFileInfo(path).fileName())
+                           : why);
 }
 
 QString problemInWords(const QString& shown)

@@ -23,8 +23,11 @@ private:
     QString m_pending;
 };
 
-// Says to a screen reader, from window's own announcer (made the first time), that the file at
-// path was saved ("Saved: ann.csv"), or why not.
+// Says line to a screen reader from the announcer of widget's window (made the first time).
+void sayAside(QWidget* widget, const QString& line);
+
+// Says to a screen reader, from window's own announcer, that the file at path was saved
+// ("Saved: ann.csv"), or why not.
 void saySaved(QWidget* window, bool saved, const QString& path, const QString& why);
 
 // A problem as words to be heard: "7 plus 6", "56 divided by 8", "7 plus 6 is 13".

@@ -31,6 +31,7 @@
 
 #include "records/cp1252.h"
 #include "teach/status_panel.h"
+#include "views/announcer_qt.h"
 
 namespace sb {
 
@@ -401,7 +402,13 @@ void nameWithValue(QComboBox* box, const QString& label)
         box->setAccessibleDescription(box->currentText());
     };
     name();
-    QObject::connect(box, &QComboBox::currentIndexChanged, box, name);
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [box, name] {
+        name();
+        // Arrowed through while closed: a screen reader hears no list, so the value is said.
+        if (box->hasFocus() && !box->view()->isVisible()) {
+            sayAside(box, box->currentText());
+        }
+    });
 }
 
 } // namespace sb

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "flow/main_form.h"
+#include "views/announcer_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/problem_view_qt.h"
 
@@ -38,7 +39,12 @@ void DelayWindow::tick()
 void DelayWindow::render()
 {
     const DelayModel& w = m_form.model().delay;
-    m_d->setText(showCaption(w.caption));
+    const QString line = showCaption(w.caption);
+    if (line != m_d->text()) {
+        // Nothing in this window takes the focus: a screen reader hears each second said.
+        m_d->setText(line);
+        sayAside(this, line.simplified());
+    }
     followTimer(m_deltime, w.timerEnabled);
 }
 

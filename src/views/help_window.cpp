@@ -2,19 +2,25 @@
 #include "views/help_window.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "platform/assets_qt.h"
 #include "views/translation_qt.h"
+#include "views/window_place_qt.h"
 
 // Makes the help pages (qrc:/help/...) available. They are compiled into the static library of
 // the windows, whose unreferenced resource objects a linker may drop. Outside the namespace:
@@ -91,12 +97,26 @@ HelpWindow::HelpWindow(const QString& dataDir, QWidget* parent) : QWidget(parent
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({QStringLiteral(":/help")});
-    layout->addWidget(m_browser);
+    // A caret that the arrow keys move, so that a screen reader reads the page line by line.
+    m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    m_outline = new QListWidget(this);
+    m_outline->setObjectName(QStringLiteral("helpOutline"));
+    m_outline->setAccessibleName(tr("On this page"));
+    m_outline->setMaximumWidth(220);
+    auto* pages = new QHBoxLayout;
+    pages->addWidget(m_outline);
+    pages->addWidget(m_browser, 1);
+    layout->addLayout(pages);
+    setTabOrder(home, m_outline); // the outline first, the text it leads into next
+    setTabOrder(m_outline, m_browser);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::listOutline);
+    connect(m_outline, &QListWidget::itemActivated, this, &HelpWindow::goTo);
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(home, &QPushButton::clicked, this, [this] { showPage(); });
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     back->setEnabled(false);
     resize(720, 640);
+    fitToScreen(*this);
 }
 
 void HelpWindow::showPage(const QString& page)
@@ -106,16 +126,54 @@ void HelpWindow::showPage(const QString& page)
         // Opens whole on the screen of the program, however small that screen is.
         const QWidget* owner = parentWidget() != nullptr ? parentWidget() : this;
         const QRect screen = owner->screen()->availableGeometry();
-        const QSize frame = frameGeometry().size() - geometry().size();
-        const QSize size = QSize(720, 640).boundedTo(screen.size() - frame);
-        QRect placed(QPoint(0, 0), size + frame);
+        QRect placed(QPoint(0, 0), frameGeometry().size());
         placed.moveCenter(screen.center());
-        resize(size);
-        move(placed.topLeft());
+        move(std::max(placed.left(), screen.left()), std::max(placed.top(), screen.top()));
     }
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::listOutline()
+{
+    m_outline->clear();
+    for (QTextBlock block = m_browser->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() > 0) {
+            auto* item = new QListWidgetItem(tr("Heading: %1").arg(block.text().simplified()));
+            item->setData(Qt::UserRole, block.position());
+            m_outline->addItem(item);
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isAnchor() && !format.anchorHref().isEmpty()) {
+                auto* item =
+                    new QListWidgetItem(tr("Link: %1").arg(it.fragment().text().simplified()));
+                item->setData(Qt::UserRole + 1, format.anchorHref());
+                m_outline->addItem(item);
+            }
+        }
+    }
+    m_outline->setCurrentRow(0);
+}
+
+void HelpWindow::goTo(QListWidgetItem* item)
+{
+    const QString href = item->data(Qt::UserRole + 1).toString();
+    if (href.isEmpty()) {
+        QTextCursor at(m_browser->document());
+        at.setPosition(item->data(Qt::UserRole).toInt());
+        m_browser->setTextCursor(at);
+        m_browser->ensureCursorVisible();
+        m_browser->setFocus(Qt::OtherFocusReason); // read on from the heading
+        return;
+    }
+    const QUrl url = m_browser->source().resolved(QUrl(href));
+    if (url.scheme() == QStringLiteral("qrc")) {
+        m_browser->setSource(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event)

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QListWidget;
+class QListWidgetItem;
 class QTextBrowser;
 
 namespace sb {
@@ -22,7 +24,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The page's headings and links, one item each, for a screen reader to walk: a heading
+    // chosen brings the text there, a link chosen is followed.
+    void listOutline();
+    void goTo(QListWidgetItem* item);
+
     QTextBrowser* m_browser = nullptr;
+    QListWidget* m_outline = nullptr;
 };
 
 // F1 in `window` opens the help page `page` in a help window of its own, which stays usable

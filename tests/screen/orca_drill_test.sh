@@ -4,8 +4,9 @@
 # answers by their digit keys (a wrong one's pop-up is answered the same way), Pause. Orca
 # must have said each problem as it came, the problem solved after a wrong answer, and the
 # total and score at the pause. Then a blind teacher's way through the windows: a pupil added
-# in Student Data, the Class Overview (its sort box with its value; Enter on "Save as CSV..."
-# and the file dialog cancelled leave the overview open), and a cell of the Progress grid.
+# in Student Data, the Class Overview (its sort box with its value, and the new one when arrowed
+# through; Enter on "Save as CSV..." and the file dialog cancelled leave the overview open), a
+# cell of the Progress grid, and the help's outline walked to a heading and read on from it.
 #   tests/screen/orca_drill_test.sh PROGRAM
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,5 +33,9 @@ expect "the Student Data window" 1 '^Student Data dialog\.$'
 expect "the pupil added, in the list" 1 '^Ann\.$'
 expect "the Class Overview, again after the file dialog" 2 '^Class Overview dialog 2 pupils'
 expect "the sort box's value" 1 '^Pupil\.$'
+expect "the sort box arrowed through" 1 '^notification Operation and level\.$'
 expect "a cell of the Progress grid" 1 '^Row 1, column [0-9]+: Never asked\.$'
+expect "the help's outline" 1 '^On this page\.$'
+expect "a heading in it" 1 '^Heading: For pupils: how to play\.$'
+expect "the text read on from that heading" 1 '^Your teacher or parent has chosen your numbers'
 exit $fail

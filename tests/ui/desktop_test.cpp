@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QFile>
+#include <QListWidget>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTranslator>
 
@@ -68,6 +70,23 @@ TEST(Help, TheFilesPageNamesTheDataFolderAsALink)
     help.showPage(QStringLiteral("files.html"));
     const QString html = help.findChild<QTextBrowser*>("helpText")->toHtml();
     EXPECT_TRUE(html.contains("file:///home/ann/Pupils%20&amp;%20Co\">")) << html.toStdString();
+}
+
+// A screen reader walks a page by its outline: its headings and links, each chosen with Enter.
+TEST(Help, TheOutlineListsTheHeadingsAndLinksAndLeadsToThem)
+{
+    HelpWindow help;
+    help.showPage();
+    auto* outline = help.findChild<QListWidget*>("helpOutline");
+    auto* text = help.findChild<QTextBrowser*>("helpText");
+    const auto link = outline->findItems("Link: Auto Teach", Qt::MatchExactly);
+    ASSERT_FALSE(link.empty());
+    emit outline->itemActivated(link[0]);
+    EXPECT_EQ(text->source().fileName(), "auto_teach.html");
+    const auto heading = outline->findItems("Heading: Auto Teach", Qt::MatchExactly);
+    ASSERT_EQ(heading.size(), 1) << "the outline follows the page shown";
+    emit outline->itemActivated(heading[0]);
+    EXPECT_EQ(text->textCursor().block().text(), "Auto Teach");
 }
 
 // Every label that colours its own text or background reads at 4.5:1 or better, on a light, a

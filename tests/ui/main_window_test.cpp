@@ -64,6 +64,9 @@ TEST(MainWindowView, DelayWindowAndPopupFollowTheirTimersRefuseInputAndGoWithACl
         f.p.cur().popupSeconds() = closeInPopup ? 0 : 5; // 0: it never closes by itself
         click(f.main, "start");
         ASSERT_NE(f.main.delayWindow(), nullptr);
+        const auto* said = f.main.delayWindow()->findChild<QWidget*>("announcer");
+        ASSERT_NE(said, nullptr) << "nothing in it takes the focus: its seconds are said";
+        EXPECT_TRUE(QTest::qWaitFor([said] { return said->accessibleName().endsWith(" 1"); }));
         refused(f, 0);
         f.main.delayWindow()->tick();
         EXPECT_TRUE(f.main.delayWindow() == nullptr && f.main.drillClock()->isActive());
