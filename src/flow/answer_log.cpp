@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/answer_log.h"
 
+#include <array>
+#include <ctime>
+
 #include "flow/failures.h"
 #include "flow/lifecycle.h"
 #include "flow/program.h"
@@ -123,11 +126,27 @@ Status RenameHistory(Program& p, std::string_view oldName, std::string_view newN
     return moved;
 }
 
-Status RemoveHistory(Program& p, std::string_view name)
+Status SetAsideHistory(Program& p, std::string_view name)
 {
-    const Status removed = p.history.writer->remove(p.services.dataDir / historyFileName(name));
+    Clock& clock = p.services.clock;
+    const std::int64_t now = clock.utcMillis();
+    const auto local = static_cast<std::time_t>(now / 1000 + clock.utcOffsetSeconds(now));
+    std::tm day{};
+    gmtime_r(&local, &day);
+    std::array<char, 16> text{};
+    const std::string_view dayText(text.data(),
+                                   std::strftime(text.data(), text.size(), "%Y-%m-%d", &day));
+    const auto from = p.services.dataDir / historyFileName(name);
+    Status moved;
+    for (int n = 1; n <= 99; ++n) {
+        moved = p.history.writer->rename(from, p.services.dataDir /
+                                                   removedHistoryFileName(name, dayText, n));
+        if (moved.code() != StatusCode::NameTaken) {
+            break;
+        }
+    }
     noteOutcomes(p);
-    return removed;
+    return moved;
 }
 
 } // namespace sb

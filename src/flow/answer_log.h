@@ -31,7 +31,9 @@ void FlushAnswerHistory(Program& p);
 // file and the answers still waiting for it go with the pupil. Missing when there was no
 // history; Failed (both files kept) when newName already has one.
 Status RenameHistory(Program& p, std::string_view oldName, std::string_view newName);
-// The Student Data window removed the pupil: the history file and its waiting answers go too.
-Status RemoveHistory(Program& p, std::string_view name);
+// The Student Data window removed the pupil: the history file and its waiting answers are set
+// aside under a name of that day (removedHistoryFileName), never deleted, so that a pupil
+// removed by mistake can be brought back with her answers. Missing when there was none.
+Status SetAsideHistory(Program& p, std::string_view name);
 
 } // namespace sb

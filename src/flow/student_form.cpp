@@ -405,8 +405,14 @@ void StudentForm::removestudent_click()
         refuseInUse(list[asIndex(i)])) {
         return;
     }
+    const bool shown = trimBlanks(list[asIndex(i)]) == trimBlanks(m_model.studentdisplay);
     list.erase(list.begin() + i);
     m_file.dropEntry();
+    if (shown) {
+        // A removed pupil is never made current: Default is shown in her place.
+        studentlist_click(0);
+        return;
+    }
     followDisplayed();
 }
 
@@ -722,8 +728,8 @@ void StudentForm::forgetRemoved(const std::vector<std::string>& entries)
     }
     for (const std::string& name : m_listedAtOpen) {
         if (!kept.contains(name)) {
-            // A removed pupil's answer history goes with her (a renamed one's has moved on).
-            static_cast<void>(RemoveHistory(m_p, name));
+            // A removed pupil's answer history is set aside (a renamed one's has moved on).
+            static_cast<void>(SetAsideHistory(m_p, name));
         }
     }
 }

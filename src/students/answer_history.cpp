@@ -283,6 +283,17 @@ std::filesystem::path historyFileName(std::string_view trimmedName)
     return std::filesystem::path(std::u8string(stem.begin(), stem.end()));
 }
 
+std::filesystem::path removedHistoryFileName(std::string_view trimmedName, std::string_view day,
+                                             int n)
+{
+    std::string stem = fileStemForName(trimmedName) + " (removed " + std::string(day);
+    if (n > 1) {
+        stem += ' ' + std::to_string(n);
+    }
+    stem += ").history.sqlite";
+    return std::filesystem::path(std::u8string(stem.begin(), stem.end()));
+}
+
 HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWriting,
                                   bool mayCopyAfresh)
 {
@@ -683,22 +694,6 @@ Result<std::size_t> setAsideHistory(const std::filesystem::path& path,
         }
     }
     return rows.size();
-}
-
-Status removeHistory(const std::filesystem::path& path)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        return Status::refuse(StatusCode::Missing);
-    }
-    // The database first: a journal without its database is harmless, the other way round a
-    // half-written database could be read as whole.
-    if (!fs::remove(path, ec)) {
-        return Status::fail(ec.value());
-    }
-    fs::remove(fs::path(path.native() + "-journal"), ec);
-    return {};
 }
 
 } // namespace sb

@@ -43,6 +43,11 @@ struct AnswerRow {
 // The history file of the pupil with this (trimmed) name: the name made safe as for the fact
 // file, followed by ".history.sqlite".
 std::filesystem::path historyFileName(std::string_view trimmedName);
+// Where the answer history of a pupil removed on day ("2026-12-08", local) is set aside, the
+// n-th of that name and day: "Zoë (removed 2026-12-08).history.sqlite", "... 2026-12-08 2)...".
+// Longer than any pupil's name, so no pupil added later takes it for hers.
+std::filesystem::path removedHistoryFileName(std::string_view trimmedName, std::string_view day,
+                                             int n);
 
 // What a call on a history database found is a Status: ok, or Missing (no database there,
 // and none was to be made), InUse (another program holds it locked; try again later), Damaged
@@ -167,8 +172,5 @@ std::vector<AnswerRow> salvageHistory(const std::filesystem::path& path);
 // answers are still in the file set aside.
 [[nodiscard]] Result<std::size_t> setAsideHistory(const std::filesystem::path& path,
                                                   const std::filesystem::path& aside);
-
-// Deletes the history at path with what SQLite keeps beside it; Missing when none was there.
-[[nodiscard]] Status removeHistory(const std::filesystem::path& path);
 
 } // namespace sb

@@ -124,16 +124,6 @@ Status HistoryWriter::rename(const std::filesystem::path& from, const std::files
     return moved;
 }
 
-Status HistoryWriter::remove(const std::filesystem::path& path)
-{
-    const auto lock = idle();
-    m_db.reset();
-    if (m_waiting.erase(path) != 0) {
-        m_outcomes[path] = Status();
-    }
-    return removeHistory(path);
-}
-
 namespace {
 
 // The day (UTC) of a time in milliseconds since 1970, as "2026-12-08".

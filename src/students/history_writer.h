@@ -74,8 +74,6 @@ public:
 
     // Carries the database at from, and the answers waiting for it, to to (see moveHistory).
     Status rename(const std::filesystem::path& from, const std::filesystem::path& to);
-    // Deletes the database at path and forgets the answers waiting for it.
-    Status remove(const std::filesystem::path& path);
 
 private:
     void run();

@@ -259,7 +259,7 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
     EXPECT_EQ(fresh.db->rows(0, 0), std::vector{all});
 }
 
-TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupil)
+TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupilNothingDeleted)
 {
     HistoryDrill d;
     d.answer(Event::Right, 1500);
@@ -292,17 +292,24 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
         d.answer(Event::Wrong, 1500);
         FlushAnswerHistory(d.p);
         EXPECT_FALSE(d.p.main.notice.empty());
-        // The answers that waited go with the pupil; their loss is no failure to report.
-        EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), Status());
-        EXPECT_TRUE(d.p.main.notice.empty());
     }
-    EXPECT_EQ(RemoveHistory(d.p, "Ann Lee"), Status::refuse(StatusCode::Missing));
-    EXPECT_EQ(filesIn(d.dir.path()), (std::set<std::string>{"Bob.history.sqlite"}));
-    d.answer(Event::Right, 1500), FlushAnswerHistory(d.p); // written: the history open
-    ASSERT_EQ(RemoveHistory(d.p, "Ann Lee"), Status());
+    // Removed, she leaves her history and the answer still waiting for it aside under the
+    // day's name; the next pupil of her name starts afresh, and is set aside beside her.
+    EXPECT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status());
+    EXPECT_TRUE(d.p.main.notice.empty());
+    EXPECT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status::refuse(StatusCode::Missing));
     d.answer(Event::Right, 1500), FlushAnswerHistory(d.p);
     EXPECT_EQ(HistoryDb::open(d.at("Ann Lee.history.sqlite"), false).db->rows(0, 0)->size(), 1u)
-        << "in a history made afresh, not in the one removed";
+        << "in a history made afresh, not in the one set aside";
+    ASSERT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status());
+    EXPECT_EQ(
+        filesIn(d.dir.path()),
+        (std::set<std::string>{"Bob.history.sqlite", "Ann Lee (removed 2026-05-28).history.sqlite",
+                               "Ann Lee (removed 2026-05-28 2).history.sqlite"}));
+    EXPECT_EQ(HistoryDb::open(d.at("Ann Lee (removed 2026-05-28).history.sqlite"), false)
+                  .db->rows(0, 0)
+                  ->size(),
+              3u);
 }
 
 } // namespace

@@ -512,7 +512,7 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     EXPECT_EQ(f.p.flags.savedFirst, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
 }
 
-// Two pupils are sorted too; the only pupil removed leaves the header alone.
+// Two pupils are sorted too; the only pupil removed leaves Default current.
 TEST(StudentForm, SmallClasses)
 {
     Fixture two;
@@ -528,7 +528,9 @@ TEST(StudentForm, SmallClasses)
     one.select("Ann");
     one.form.removestudent_click();
     one.form.close_click();
-    EXPECT_EQ(one.bytes().size(), 208u) << "the header alone, counting no one";
+    EXPECT_EQ(one.bytes().size(), 2 * 208u) << "the header and Default, shown in her place";
+    EXPECT_EQ(trimmedName(one.slot(1)), "Default");
+    EXPECT_EQ(trimmedName(one.p.cur()), "Default");
 }
 
 TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
@@ -541,10 +543,10 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.form.removestudent_click();
     f.select("Bob");
     f.form.removestudent_click();
-    EXPECT_EQ(f.form.model().listIndex, -1) << "nothing selected after a removal";
+    EXPECT_EQ(f.form.model().listIndex, 0) << "Default shown in place of the pupil removed";
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Cy"}));
     f.form.studentlist_click(4), f.form.studentlist_click(-1); // no such entries
-    EXPECT_EQ(f.form.model().listIndex, -1);
+    EXPECT_EQ(f.form.model().listIndex, 0);
     f.form.cancel_click();
     EXPECT_EQ(f.bytes()[0], 3) << "Cancel applies no removal";
     EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
@@ -565,7 +567,10 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.files.failRename = false;
     ok.close_click();
     EXPECT_TRUE(f.p.main.notice.empty()) << "saved at last";
-    EXPECT_FALSE(fs::exists(f.dir / "Bob.history.sqlite")) << "his answer history went with him";
+    EXPECT_FALSE(fs::exists(f.dir / "Bob.history.sqlite"));
+    EXPECT_TRUE(fs::exists(f.dir / "Bob (removed 2026-05-28).history.sqlite"))
+        << "his answer history set aside, not deleted";
+    EXPECT_EQ(trimmedName(f.p.cur()), "Default") << "the pupil on display was removed";
 }
 
 // A class file this account may not write in place is replaced as a whole; where that is
