@@ -59,8 +59,7 @@ Caption firstNumbersText(const DrillSettings& s)
 
 std::optional<int> percentOf(const HistoryDb::Counts& c)
 {
-    return c.answers == 0 ? std::nullopt
-                          : std::optional(static_cast<int>(c.right * 100 / c.answers));
+    return c.answers == 0 ? std::nullopt : std::optional(PercentOf(c.right, c.answers));
 }
 
 PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& dataDir,
@@ -153,32 +152,34 @@ Caption OverviewText(const PupilOverview& p, OverviewColumn c)
     case OverviewColumn::LastDrill:
         return p.historyUnread ? Caption(Phrase::HistoryUnread) : Caption(p.lastDate);
     case OverviewColumn::WeekAnswers:
-        return Caption(std::to_string(p.weekAnswers));
+        return p.lastMs == 0 ? Caption() : Caption(std::to_string(p.weekAnswers));
     case OverviewColumn::WeekPercent:
         return p.weekPercent < 0 ? Caption() : Caption(std::to_string(p.weekPercent)) << "%";
     case OverviewColumn::Fluent:
-        return Caption(std::to_string(p.fluentFacts));
+        return p.lastMs == 0 ? Caption() : Caption(std::to_string(p.fluentFacts));
     case OverviewColumn::Trend:
         return !p.trend ? Caption() : Caption(*p.trend > 0 ? "+" : "") << std::to_string(*p.trend);
     }
     return {};
 }
 
-void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool descending)
+void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool descending,
+                  const NameLess& nameLess)
 {
     // A key per column; nullopt for "nothing in it".
     const auto key = [c](const PupilOverview& p) -> std::optional<std::int64_t> {
+        const bool drilled = p.lastMs != 0; // a pupil who never drilled has no figures
         switch (c) {
         case OverviewColumn::AutoTeach:
             return p.autoTeach ? 1 : 0;
         case OverviewColumn::LastDrill:
             return p.lastMs == 0 ? std::nullopt : std::optional(p.lastMs);
         case OverviewColumn::WeekAnswers:
-            return p.weekAnswers;
+            return drilled ? std::optional<std::int64_t>(p.weekAnswers) : std::nullopt;
         case OverviewColumn::WeekPercent:
             return p.weekPercent < 0 ? std::nullopt : std::optional<std::int64_t>(p.weekPercent);
         case OverviewColumn::Fluent:
-            return p.fluentFacts;
+            return drilled ? std::optional<std::int64_t>(p.fluentFacts) : std::nullopt;
         case OverviewColumn::Trend:
             return p.trend;
         default:
@@ -186,11 +187,18 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
         }
     };
     // Names are unique: ordered by name first, rows equal in the column keep that order.
-    std::ranges::stable_sort(rows, {}, &PupilOverview::name);
-    if (c == OverviewColumn::Name || c == OverviewColumn::Level) {
-        const auto text = [c](const PupilOverview& p) {
-            return c == OverviewColumn::Name ? p.name : English(p.level);
-        };
+    const auto byName = [&](const PupilOverview& a, const PupilOverview& b) {
+        return nameLess ? nameLess(a.name, b.name) : a.name < b.name;
+    };
+    std::ranges::stable_sort(rows, byName);
+    if (c == OverviewColumn::Name) {
+        if (descending) {
+            std::ranges::reverse(rows);
+        }
+        return;
+    }
+    if (c == OverviewColumn::Level) {
+        const auto text = [](const PupilOverview& p) { return English(p.level); };
         descending ? std::ranges::stable_sort(rows, std::ranges::greater(), text)
                    : std::ranges::stable_sort(rows, std::ranges::less(), text);
         return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -59,8 +60,13 @@ inline constexpr int kOverviewColumns = 8;
 // The caption of a column and a pupil's text in it.
 Phrase OverviewHeader(OverviewColumn c);
 Caption OverviewText(const PupilOverview& p, OverviewColumn c);
-// Sorts by a column; pupils with nothing in it go last in either order; ties by name.
-void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool descending);
+// Whether one pupil's name comes before another's: the byte order of the record's letters
+// unless the caller knows the language's (a collation: "Émile" before "Łukasz" and "Zoë").
+using NameLess = std::function<bool(const std::string&, const std::string&)>;
+// Sorts by a column; pupils with nothing in it (a pupil who never drilled has no figures) go
+// last in either order; ties by name.
+void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool descending,
+                  const NameLess& nameLess = {});
 
 // CSV as a spreadsheet on any system reads it (RFC 4180): UTF-8 after a byte-order mark,
 // fields quoted when they hold a comma, a quote or a line break, a quote doubled, lines ending

@@ -14,16 +14,20 @@ namespace {
 
 constexpr std::int64_t kDayMs = 86'400'000;
 
-// The median of a few times; the lower middle one of an even count, so that it is always a
-// time the pupil really took.
+// The median of a few times as a spreadsheet's MEDIAN gives it: the middle one, or the mean
+// of the middle two of an even count (to the millisecond, half up).
 std::int32_t median(std::vector<std::int32_t> ms)
 {
     if (ms.empty()) {
         return 0;
     }
-    const auto mid = ms.begin() + static_cast<std::ptrdiff_t>((ms.size() - 1) / 2);
-    std::nth_element(ms.begin(), mid, ms.end());
-    return *mid;
+    const auto upper = ms.begin() + static_cast<std::ptrdiff_t>(ms.size() / 2);
+    std::nth_element(ms.begin(), upper, ms.end());
+    if (ms.size() % 2 == 1) {
+        return *upper;
+    }
+    const std::int32_t lower = *std::max_element(ms.begin(), upper);
+    return static_cast<std::int32_t>((std::int64_t{lower} + *upper + 1) / 2);
 }
 
 // a / b rounded down, for b > 0: a time before 1970 falls on the day before, not on day 0.
@@ -179,6 +183,11 @@ std::string DateOfDay(std::int64_t day)
     return std::to_string(y) + "-" + two(m) + "-" + two(d);
 }
 
+int PercentOf(std::int64_t right, std::int64_t answers)
+{
+    return static_cast<int>((right * 200 + answers) / (answers * 2));
+}
+
 std::vector<DayFigures> DayAggregates(std::span<const AnswerRow> rows, std::int64_t sinceMs,
                                       std::int32_t offsetSeconds)
 {
@@ -187,7 +196,7 @@ std::vector<DayFigures> DayAggregates(std::span<const AnswerRow> rows, std::int6
     const auto close = [&] {
         if (!out.empty()) {
             DayFigures& d = out.back();
-            d.percentRight = d.right * 100 / d.answers;
+            d.percentRight = PercentOf(d.right, d.answers);
             d.medianMs = median(std::move(times));
             times.clear();
         }

@@ -80,13 +80,17 @@ struct Confusion {
 std::vector<Confusion> Confusions(std::span<const AnswerRow> rows, std::int64_t sinceMs,
                                   std::size_t most);
 
+// right of answers in whole percent, rounded half up as a spreadsheet rounds (40 of 52: 77);
+// answers > 0.
+int PercentOf(std::int64_t right, std::int64_t answers);
+
 // One local day's figures.
 struct DayFigures {
     std::int64_t day = 0; // days since 1970-01-01 in local time
     std::string date;     // "2026-05-28"
     int answers = 0;      // problems answered, time-outs included
     int right = 0;
-    int percentRight = 0; // truncated
+    int percentRight = 0; // rounded (PercentOf)
     std::int32_t medianMs = 0;
     bool operator==(const DayFigures&) const = default;
 };

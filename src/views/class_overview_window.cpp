@@ -2,6 +2,7 @@
 #include "views/class_overview_window.h"
 
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -25,6 +27,7 @@
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/messages_qt.h"
+#include "views/translation_qt.h"
 #include "views/window_place_qt.h"
 
 namespace sb {
@@ -147,7 +150,13 @@ void ClassOverviewWindow::sortBy(OverviewColumn column, bool descending)
 {
     m_column = column;
     m_descending = descending;
-    SortOverview(m_rows, column, descending);
+    // Names in the order of the language shown, as a teacher's list would have them.
+    const QCollator collator(
+        QLocale(shownLanguage().isEmpty() ? QStringLiteral("en") : shownLanguage()));
+    SortOverview(m_rows, column, descending,
+                 [&collator](const std::string& a, const std::string& b) {
+                     return collator.compare(toQString(a), toQString(b)) < 0;
+                 });
     render();
 }
 

@@ -49,7 +49,9 @@ TEST(Progress, EachFactIsJudgedOnItsLastFiveAnswers)
          "W4000 W5000 R1000 R1100 R1200",
          {Fluent, 1200, 5}},
         {"a wrong answer among the last three", "R900 R900 W900 R900", {Slow, 900, 4}},
-        {"half wrong, a time-out counted as wrong", "R900 T10000", {OftenWrong, 900, 2}},
+        {"half wrong, a time-out counted as wrong; the median of two is their mean",
+         "R900 T10000",
+         {OftenWrong, 5450, 2}},
         {"only the last five count",
          "W100 W100 W100 R2000 R2000 W500 R2000 R2000",
          {Slow, 2000, 5}},
@@ -114,11 +116,16 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
         answer(1, 1, T, 10000, kNow + 1000), answer(1, 1, R, 900, kNow + 4 * 3600 * 1000)};
     const auto utc = DayAggregates(rows, 0, 0);
     const auto east = DayAggregates(rows, 0, 14400);
-    EXPECT_EQ(utc, (std::vector<DayFigures>{{20600, "2026-05-27", 3, 2, 66, 2000},
-                                            {20601, "2026-05-28", 2, 1, 50, 1500},
+    // Percentages rounded and medians taken as a spreadsheet does: 2 of 3 is 67 %, the
+    // median of 1.5 and 10 s is 5.75 s.
+    EXPECT_EQ(utc, (std::vector<DayFigures>{{20600, "2026-05-27", 3, 2, 67, 2000},
+                                            {20601, "2026-05-28", 2, 1, 50, 5750},
                                             {20602, "2026-05-29", 1, 1, 100, 900}}));
-    EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 66, 2000},
-                                             {20602, "2026-05-29", 3, 2, 66, 1500}}));
+    EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 67, 2000},
+                                             {20602, "2026-05-29", 3, 2, 67, 1500}}));
+    EXPECT_EQ(PercentOf(40, 52), 77);
+    EXPECT_EQ(PercentOf(1, 200), 1) << "half up";
+    EXPECT_EQ(PercentOf(1, 201), 0);
     EXPECT_EQ(DayAggregates(rows, kNow, 0).front().date, "2026-05-28");
     // Days across leap days, ends of months, the turns of a century and of 400 years.
     const std::vector<std::pair<std::int64_t, const char*>> dates{
@@ -153,7 +160,7 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
     ProgressModel m;
     m.operation = OpMult;
     LoadProgress(m, path, kNow, 0);
-    EXPECT_EQ(m.grid.cell[7][8], (FluencyCell{Fluency::OftenWrong, 1000, 2})) << "all time";
+    EXPECT_EQ(m.grid.cell[7][8], (FluencyCell{Fluency::OftenWrong, 1500, 2})) << "all time";
     EXPECT_EQ(m.grid.cell[9][6], (FluencyCell{Fluency::OftenWrong, 2000, 1}));
     EXPECT_EQ(ProblemText(m.recent[static_cast<std::size_t>(factIndex(8, 7))].front()), "8 \xD7 7")
         << "as last posed";
@@ -252,9 +259,10 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
              "Right this week", "Fluent facts", "Trend"},
             {"Ann \"Quick\", Lee", "Multiplication, 1-10, 17-20 by 1-3, 7-9", "On", "2026-05-28",
              "4", "100%", "3", "+100"},
-            {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "0", "", "0", ""},
             {"Dee", "Addition, 1-10 by 1-10", "Off", "2026-05-20", "0", "", "0", ""},
-            {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "0", "", "0", ""}}));
+            // no figures, and last, for a pupil whose history is unread or who never drilled
+            {"Cy", "Addition, 1-10 by 1-10", "Off", "history could not be read", "", "", "", ""},
+            {"\xC5\xA0\xC3\xA1rka", "Addition, 1-10 by 1-10", "Off", "", "", "", "", ""}}));
     // One level's pupils go in the order of their names, either way, whatever the order before.
     SortOverview(overview, OverviewColumn::Name, true);
     SortOverview(overview, OverviewColumn::Level, true);
