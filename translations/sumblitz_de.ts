@@ -652,6 +652,10 @@
         <comment>the start of a file name</comment>
         <translation>Klassenübersicht</translation>
     </message>
+    <message>
+        <source>Enter opens the pupil&apos;s Progress</source>
+        <translation>Eingabe öffnet den Fortschritt des Kindes</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>

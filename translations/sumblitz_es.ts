@@ -652,6 +652,10 @@
         <comment>the start of a file name</comment>
         <translation>resumen de la clase</translation>
     </message>
+    <message>
+        <source>Enter opens the pupil&apos;s Progress</source>
+        <translation>Intro abre el progreso del alumno</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>

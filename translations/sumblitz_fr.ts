@@ -652,6 +652,10 @@
         <comment>the start of a file name</comment>
         <translation>vue de la classe</translation>
     </message>
+    <message>
+        <source>Enter opens the pupil&apos;s Progress</source>
+        <translation>Entrée ouvre la progression de l&apos;élève</translation>
+    </message>
 </context>
 <context>
     <name>sb::HelpWindow</name>

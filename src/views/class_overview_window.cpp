@@ -27,6 +27,7 @@
 #include "views/common_qt.h"
 #include "views/core_texts_qt.h"
 #include "views/messages_qt.h"
+#include "views/progress_window.h"
 #include "views/translation_qt.h"
 #include "views/window_place_qt.h"
 
@@ -100,6 +101,12 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
         const auto column = static_cast<OverviewColumn>(c);
         sortBy(column, column == m_column ? !m_descending : false);
     });
+    // Enter or a double click on a row: that pupil's Progress, read only.
+    connect(m_table, &QAbstractItemView::activated, this, [this](const QModelIndex& at) {
+        const PupilOverview& pupil = m_rows.at(static_cast<std::size_t>(at.row()));
+        ProgressWindow progress(m_program, pupil.name, pupil.operation, this);
+        progress.exec();
+    });
     connect(m_sort, &QComboBox::activated, this,
             [this](int c) { sortBy(static_cast<OverviewColumn>(c), m_descending); });
     connect(m_down, &QCheckBox::clicked, this, [this](bool on) { sortBy(m_column, on); });
@@ -139,6 +146,7 @@ void ClassOverviewWindow::buildTable()
     m_table->setTabKeyNavigation(false); // Tab leaves the table; the arrows move in it
     m_table->setObjectName(QStringLiteral("overviewTable"));
     m_table->setAccessibleName(tr("Every pupil"));
+    m_table->setAccessibleDescription(tr("Enter opens the pupil's Progress"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->setVisible(false);

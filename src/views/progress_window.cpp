@@ -91,13 +91,19 @@ QStringList dayHeaders()
 } // namespace
 
 ProgressWindow::ProgressWindow(Program& program, QWidget* parent)
-    : QDialog(parent), m_program(program)
+    : ProgressWindow(program, trimmedName(program.cur()), program.cur().operation, parent)
+{
+    m_readOnly = false;
+}
+
+ProgressWindow::ProgressWindow(Program& program, const std::string& pupil, int operation,
+                               QWidget* parent)
+    : QDialog(parent), m_program(program), m_readOnly(true)
 {
     setObjectName(QStringLiteral("progress"));
     setModal(true);
-    m_model.pupil = trimmedName(program.cur());
-    const int op = program.cur().operation;
-    m_model.operation = IsOperation(op) ? op : 1;
+    m_model.pupil = pupil;
+    m_model.operation = IsOperation(operation) ? operation : 1;
     setWindowTitle(tr("Progress: %1").arg(toQString(m_model.pupil)));
     buildControls();
     resize(980, 720); // the whole grid at once on a 1366 x 768 screen at 100 %
@@ -246,8 +252,13 @@ void ProgressWindow::reload()
     m_offset = m_program.services.clock.utcOffsetSeconds(m_now);
     // Answers still on their way to the disk belong in the figures.
     FlushAnswerHistory(m_program);
-    LoadProgress(m_model, historyPath(m_program), m_now, m_offset);
+    LoadProgress(m_model, historyFile(), m_now, m_offset);
     render();
+}
+
+std::filesystem::path ProgressWindow::historyFile() const
+{
+    return m_program.services.dataDir / historyFileName(m_model.pupil);
 }
 
 void ProgressWindow::setOperation(int operation)
@@ -270,8 +281,8 @@ void ProgressWindow::setFluentSeconds(double seconds)
     }
     m_model.fluentMs = ms;
     // Kept with the pupil's history, never making one.
-    const auto path = historyPath(m_program);
-    if (std::filesystem::exists(path)) {
+    const auto path = historyFile();
+    if (!m_readOnly && std::filesystem::exists(path)) {
         if (auto opened = HistoryDb::open(path, true); opened.db) {
             static_cast<void>(opened.db->setSetting(kFluentSetting, ms));
         }

@@ -3,6 +3,9 @@
 
 #include <QDialog>
 
+#include <filesystem>
+#include <string>
+
 #include "flow/progress.h"
 
 class QComboBox;
@@ -28,6 +31,10 @@ class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
     explicit ProgressWindow(Program& program, QWidget* parent = nullptr);
+    // Another pupil's progress (pupil: her trimmed name), as a teacher reads it from the Class
+    // Overview: her history as it is on the disk, taking no lock (she may be drilling at another
+    // computer), and writing nothing into it (a fluent time chosen here only shows).
+    ProgressWindow(Program& program, const std::string& pupil, int operation, QWidget* parent);
     ~ProgressWindow() override;
 
     const ProgressModel& model() const { return m_model; }
@@ -49,6 +56,7 @@ private:
     void connectExports(QPushButton* csv, QPushButton* pdf, QPushButton* print);
     QWidget* buildGridTab();
     QWidget* buildTimeTab();
+    std::filesystem::path historyFile() const;
     void reload();
     void render();
     void renderGrid();
@@ -58,6 +66,7 @@ private:
 
     Program& m_program;
     ProgressModel m_model;
+    bool m_readOnly = false;
     std::int64_t m_now = 0;
     std::int32_t m_offset = 0;
     QComboBox* m_operation = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QTableWidget>
 
+#include <fstream>
+
 #include "support/ui_support.h"
 #include "views/class_overview_window.h"
 #include "views/progress_window.h"
@@ -101,6 +103,38 @@ TEST(ClassOverviewView, ListsThePupilsAndSortsByAColumnFromTheKeyboard)
     }
     EXPECT_EQ(sort->currentText(), QStringLiteral("This week"));
     EXPECT_EQ(column(0), QStringLiteral("Ann|\u00E9mile|Zo\u00EB")) << "no figures last";
+}
+
+// Enter on a row opens that pupil's Progress, read only: also of a pupil another computer has,
+// and with nothing written into her history.
+TEST(ClassOverviewView, EnterOnARowShowsThatPupilsProgressReadOnly)
+{
+    Ui f;
+    DrillSettings ann = originalDefaults("Ann");
+    ann.operation = OpMult;
+    writeStudentFile(f.dir.path(), {ann, originalDefaults("Bob")});
+    fillHistory(f.dir.path(), f.clock.ms);
+    std::ofstream(f.dir.path() / "Ann.Xtx.lock") << "Sumblitz lock\nhost=PC-12\npid=42\n";
+    const Bytes before = readBytes(f.dir.path() / "Ann.history.sqlite");
+    ClassOverviewWindow w(f.p);
+    w.show();
+    auto* table = find<QTableWidget>(w, "overviewTable");
+    table->setFocus();
+    table->setCurrentCell(0, 0);
+    QString title, cell;
+    QTimer::singleShot(0, &w, [&] {
+        auto* progress = qobject_cast<ProgressWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(progress, nullptr);
+        title = progress->windowTitle();
+        cell = find<QTableWidget>(*progress, "fluencyGrid")->item(6, 7)->text();
+        progress->setFluentSeconds(4.5);
+        progress->close();
+    });
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(title, QStringLiteral("Progress: Ann"));
+    EXPECT_EQ(cell, QStringLiteral("2.5"));
+    EXPECT_TRUE(w.isVisible()) << "Enter in the table never closes the overview";
+    EXPECT_EQ(readBytes(f.dir.path() / "Ann.history.sqlite"), before);
 }
 
 } // namespace
