@@ -171,13 +171,22 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Sumblitz"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SUMBLITZ_VERSION));
     std::error_code ec;
-    auto read = sb::readCommandLine(argumentsOf(argc, argv), std::filesystem::current_path(ec));
+    // The administrator's settings for every account (/etc/xdg/sumblitz/sumblitz.conf), under a
+    // user's own; the command line goes before both.
+    const QSettings config(QStringLiteral("sumblitz"), QStringLiteral("sumblitz"));
+    auto read = sb::readCommandLine(argumentsOf(argc, argv), std::filesystem::current_path(ec),
+                                    sb::readConfiguration(config));
     if (const auto* error = std::get_if<sb::CommandLineError>(&read)) {
         std::fprintf(stderr, "sumblitz: %s\n", qPrintable(error->message));
         return 2;
     }
     const auto commandLine = std::get<sb::CommandLine>(std::move(read));
 
+    // The sound server names the program's streams by this id, so that the desktop keeps the
+    // volume a teacher set from one start to the next (without it, each start is a new program).
+    if (qEnvironmentVariableIsEmpty("PULSE_PROP_application.id")) {
+        qputenv("PULSE_PROP_application.id", "org.sumblitz.Sumblitz");
+    }
     sb::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     sb::trace("application");

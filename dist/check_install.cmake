@@ -12,9 +12,10 @@ set(wanted
   ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
   ${DATADIR}/icons/hicolor/scalable/apps/sumblitz.svg
   ${DATADIR}/sumblitz/sumblitz.png
-  ${DATADIR}/man/man6/sumblitz.6.gz
+  ${DATADIR}/man/man1/sumblitz.1.gz
   ${DATADIR}/doc/sumblitz/copyright
   ${DATADIR}/doc/sumblitz/changelog.gz
+  ${DATADIR}/doc/sumblitz/README.md.gz
   ${DATADIR}/sumblitz/screenshots/main.png)
 # The modules the program loads when first needed (the sounds, the voice, the windows its
 # buttons open, the Progress window's chart): without them it starts and runs, silent, with no

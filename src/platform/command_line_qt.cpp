@@ -85,8 +85,15 @@ QString prepareFolder(const std::filesystem::path& path)
 
 } // namespace
 
+Configured readConfiguration(const QSettings& settings)
+{
+    return {settings.value(QStringLiteral("Lab/DataFolder")).toString().trimmed(),
+            settings.value(QStringLiteral("Lab/Shared"), false).toBool()};
+}
+
 std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& arguments,
-                                                            const std::filesystem::path& currentDir)
+                                                            const std::filesystem::path& currentDir,
+                                                            const Configured& configured)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -135,13 +142,16 @@ std::variant<CommandLine, CommandLineError> readCommandLine(const QStringList& a
     if (parser.isSet(dirOption) && parser.isSet(userOption)) {
         return CommandLineError{QStringLiteral("give --data-dir or --user-data, not both")};
     }
-    CommandLine line{currentDir, parser.value(langOption), parser.isSet(sharedOption)};
+    CommandLine line{currentDir, parser.value(langOption),
+                     parser.isSet(sharedOption) || configured.shared};
     QString dir;
     if (parser.isSet(dirOption)) {
         dir = parser.value(dirOption);
         if (dir.isEmpty()) {
             return CommandLineError{QStringLiteral("--data-dir needs the name of a folder")};
         }
+    } else if (!configured.dataFolder.isEmpty()) {
+        dir = configured.dataFolder;
     } else if (parser.isSet(userOption)) {
         dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
               QStringLiteral("/sumblitz");

@@ -54,6 +54,29 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow)
     }
 }
 
+// A lab's data folder set once in the administrator's configuration: used from the menu entry
+// (--user-data) and without options; --data-dir still goes first.
+TEST(CommandLine, TheConfiguredDataFolderTakesThePlaceOfTheUsersOne)
+{
+    const TempDir dir;
+    const QString conf = QString::fromStdString((dir.path() / "sumblitz.conf").string());
+    QFile file(conf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Lab]\nDataFolder = " + QByteArray((dir.path() / "class 3b").c_str()) +
+               "\nShared = true\n");
+    file.close();
+    const Configured lab = readConfiguration(QSettings(conf, QSettings::IniFormat));
+    const auto folder = [&](const QStringList& args) {
+        const auto read = readCommandLine(QStringList{"sumblitz"} + args, dir.path(), lab);
+        const auto* line = std::get_if<CommandLine>(&read);
+        return line != nullptr && line->shared ? line->dataDir.filename().string() : "";
+    };
+    EXPECT_EQ(folder({}), "class 3b");
+    EXPECT_EQ(folder({"--user-data"}), "class 3b");
+    EXPECT_EQ(folder({"--data-dir", "own"}), "own");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "class 3b")) << "made when missing";
+}
+
 // A teacher's picture in the data folder wins over the program's own.
 TEST(Assets, ATeachersFileInTheDataFolderWins)
 {
