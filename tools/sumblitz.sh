@@ -19,7 +19,8 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang-forma
                python3 # the CSV test reads the file back with Python's csv module; the function_length test
                libxtst-dev libxdamage-dev # these two for bench/floor/startup_probe
                # the screen reader and the voice heard from the real program (tests/screen)
-               orca dbus-x11 at-spi2-core openbox xdotool pulseaudio speech-dispatcher-espeak-ng)
+               orca dbus-x11 at-spi2-core openbox xdotool pulseaudio speech-dispatcher-espeak-ng
+               libreoffice-calc-nogui) # a teacher's spreadsheet reads the CSV files
 shot_packages=(xvfb xauth openbox xdotool imagemagick)
 
 install_missing() {

@@ -243,20 +243,18 @@ std::string ClassOverviewCsv(std::span<const PupilOverview> rows)
     return out;
 }
 
-std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
+std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows,
+                       const UtcOffsetAt& offsetAt)
 {
     std::string out(kBom);
-    out += "pupil,time (UTC),drill,operation,problem,answer,chosen,outcome,seconds,auto teach,"
-           "first numbers,second numbers\r\n";
-    const auto when = [](std::int64_t ms) {
-        const auto t = static_cast<std::time_t>(ms / 1000);
-        std::tm utc{};
-        gmtime_r(&t, &utc);
+    out += "pupil,time,drill began,operation,problem,answer,chosen,outcome,milliseconds,"
+           "auto teach,first numbers,second numbers\r\n";
+    const auto when = [&offsetAt](std::int64_t ms) {
+        const auto t = static_cast<std::time_t>(ms / 1000 + offsetAt(ms));
+        std::tm local{};
+        gmtime_r(&t, &local);
         char text[32];
-        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
-        char millis[8];
-        std::snprintf(millis, sizeof millis, ".%03dZ", static_cast<int>(ms % 1000));
-        return std::string(text) + millis;
+        return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
     };
     static constexpr std::array outcome{"right", "wrong", "time-out"};
     for (const AnswerRow& r : rows) {
@@ -267,20 +265,18 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows)
                 selected.firstRange[i] = static_cast<std::int16_t>((r.ranges >> i) & 1);
             }
         }
-        const std::vector<std::string> fields{
-            cp1252ToUtf8(pupil),
-            when(r.atMs),
-            when(r.drillMs),
-            English(OperationName(r.operation)),
-            cp1252ToUtf8(ProblemText(r)),
-            r.answer,
-            r.chosen,
-            outcome[static_cast<std::size_t>(r.outcome)],
-            std::to_string(r.millis / 1000) + "." + std::to_string(r.millis % 1000 / 100) +
-                std::to_string(r.millis % 100 / 10) + std::to_string(r.millis % 10),
-            r.autoTeach == 1 ? "on" : "off",
-            English(firstNumbersText(selected)),
-            English(boxesText(selected.secondNum))};
+        const std::vector<std::string> fields{cp1252ToUtf8(pupil),
+                                              when(r.atMs),
+                                              when(r.drillMs),
+                                              English(OperationName(r.operation)),
+                                              cp1252ToUtf8(ProblemText(r)),
+                                              r.answer,
+                                              r.chosen,
+                                              outcome[static_cast<std::size_t>(r.outcome)],
+                                              std::to_string(r.millis),
+                                              r.autoTeach == 1 ? "on" : "off",
+                                              English(firstNumbersText(selected)),
+                                              English(boxesText(selected.secondNum))};
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out += i == 0 ? "" : ",";
             out += CsvField(fields[i]);

@@ -73,9 +73,14 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
 // in CRLF, a header line first.
 std::string CsvField(std::string_view utf8);
 std::string ClassOverviewCsv(std::span<const PupilOverview> rows);
-// Every answer of one pupil, oldest first: date and time (UTC, ISO 8601), drill, operation,
-// problem, right answer, answer chosen, outcome, seconds, Auto Teach, and the first and second
-// numbers selected then.
-std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows);
+// How far local time is ahead of UTC at a time (milliseconds since 1970, UTC), in seconds.
+using UtcOffsetAt = std::function<std::int32_t(std::int64_t)>;
+// Every answer of one pupil, oldest first: the local date and time it was given and the drill
+// began ("2026-12-08 14:03:05", ISO 8601, which a spreadsheet takes for a date and time in any
+// language), operation, problem, right answer, answer chosen, outcome, the milliseconds it took
+// (a whole number: no decimal mark for a spreadsheet to misread), Auto Teach, and the first and
+// second numbers selected then.
+std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows,
+                       const UtcOffsetAt& offsetAt);
 
 } // namespace sb

@@ -298,14 +298,17 @@ TEST(Progress, AHistoryCsvHoldsEveryAnswerAndReadsBack)
     rows[0].seconds = 0b10000000110;
     rows[0].ranges = 0b10;
     rows[0].autoTeach = 1;
-    const auto lines = parseCsv(std::string_view(HistoryCsv("Ann, A", rows)).substr(3));
+    // Local times, two hours east of UTC: the drill began before midnight, the answer after.
+    rows[1].atMs = kNow + 4 * 3600 * 1000 - 1;
+    const auto offset = [](std::int64_t) { return 7200; };
+    const auto lines = parseCsv(std::string_view(HistoryCsv("Ann, A", rows, offset)).substr(3));
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1], (std::vector<std::string>{"Ann, A", "2026-05-28T20:26:40.000Z",
-                                                  "2026-05-28T20:25:38.999Z", "Multiplication",
-                                                  "7 \xC3\x97 8", "56", "54", "wrong", "2.121",
-                                                  "on", "1-10", "1-2, 10"}));
-    EXPECT_EQ(lines[2][6] + lines[2][7] + "/" + lines[2][8] + " " + lines[3][8],
-              "time-out/10.000 1.100");
+    EXPECT_EQ(lines[1],
+              (std::vector<std::string>{"Ann, A", "2026-05-28 22:26:40", "2026-05-28 22:25:38",
+                                        "Multiplication", "7 \xC3\x97 8", "56", "54", "wrong",
+                                        "2121", "on", "1-10", "1-2, 10"}));
+    EXPECT_EQ(lines[2][1] + " " + lines[2][6] + lines[2][7] + "/" + lines[2][8] + " " + lines[3][8],
+              "2026-05-29 02:26:39 time-out/10000 1100");
 }
 
 } // namespace
