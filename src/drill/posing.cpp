@@ -110,6 +110,7 @@ void DrawProblem(Drill& d, const DrillSettings& s, Random& random, std::int16_t 
     const std::string_view sym = opText(s.operation);
     d.problemText = trimBlanks(swapped ? secondText + std::string(sym) + firstText
                                        : firstText + std::string(sym) + secondText);
+    d.posedTurnedAround = swapped;
 
     d.answerText[asIndex(d.wrongSlot1)] = answerTextOf(d.fact(w1));
     d.answerText[asIndex(d.wrongSlot2)] = answerTextOf(d.fact(w2));

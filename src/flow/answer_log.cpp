@@ -3,6 +3,7 @@
 
 #include <array>
 #include <ctime>
+#include <utility>
 
 #include "flow/failures.h"
 #include "flow/lifecycle.h"
@@ -65,15 +66,22 @@ void NoteAnswerGiven(Program& p, int slot)
     const DrillSettings& s = p.cur();
     AnswerRow r;
     r.atMs = p.services.clock.utcMillis();
-    // A drill's counters start afresh at its first answer; a resumed drill goes on counting.
-    if (d.total <= 1 || p.history.drillMs == 0) {
+    // A drill's counters start afresh at its first answer; a resumed drill goes on counting,
+    // under the first answer of its own pupil when another pupil was made current meanwhile.
+    const std::string pupil = trimmedName(s);
+    if (d.total <= 1 || p.history.drillMs == 0 || p.history.drillPupil != pupil) {
         p.history.drillMs = r.atMs;
+        p.history.drillPupil = pupil;
     }
     r.drillMs = p.history.drillMs;
     r.operation = s.operation;
     r.fact = d.curFact;
+    // The numbers as the pupil saw them: 9 x 6 posed is kept as 9 x 6, of the fact 6 x 9.
     r.first = d.fact(d.curFact).first;
     r.second = d.fact(d.curFact).second;
+    if (d.posedTurnedAround) {
+        std::swap(r.first, r.second);
+    }
     r.answer = trimBlanks(d.answerText[static_cast<std::size_t>(d.rightSlot)]);
     if (slot >= 1 && slot <= kAnswerButtons) {
         r.chosen = trimBlanks(d.answerText[static_cast<std::size_t>(slot)]);

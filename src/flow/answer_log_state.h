@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "students/answer_history.h"
 #include "students/history_writer.h"
@@ -17,6 +18,7 @@ namespace sb {
 struct AnswerLog {
     std::int64_t shownMs = 0; // when the problem on screen could first be answered
     std::int64_t drillMs = 0; // names the drill the next answers belong to
+    std::string drillPupil;   // whose answers drillMs names: each pupil's drill has its own
     std::optional<AnswerRow> given;
     std::unique_ptr<HistoryWriter> writer = std::make_unique<HistoryWriter>();
 };

@@ -57,6 +57,7 @@ struct Drill {
     std::int16_t wrongSlot1 = 2;
     std::int16_t wrongSlot2 = 3;
     std::string problemText;
+    bool posedTurnedAround = false; // problemText shows the second number first
     std::array<std::string, kAnswerButtons + 1> answerText; // slots 1..kAnswerButtons
     std::int32_t score = 0;
     std::int32_t total = 0;

@@ -65,13 +65,18 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     d.poseFactOne(), d.mainForm.start_click();
     d.answer(Event::Right, 1000);
     EXPECT_EQ(d.rows().back().drillMs, d.rows().back().atMs);
-    // The next pupil's answers go to her own file.
+    // The next pupil's answers go to her own file, in a drill of her own, and as she saw the
+    // problem: shown turned around (SwitchAB), with its fact (fact 1, made 1 + 5, shown 5 + 1).
     setName(d.p.cur(), "Bo");
+    d.p.drill.current().second = 5;
+    d.p.drill.posedTurnedAround = true;
     d.answer(Event::Right, 100);
     FlushAnswerHistory(d.p);
     const auto bo = HistoryDb::open(d.at("Bo.history.sqlite"), false);
     ASSERT_TRUE(bo.db);
-    EXPECT_EQ(bo.db->rows(0, 0)->size(), 1u);
+    const AnswerRow hers = bo.db->rows(0, 0)->at(0);
+    EXPECT_EQ(hers.drillMs, hers.atMs);
+    EXPECT_EQ(ints(hers.first, hers.second, hers.fact), ints(5, 1, 1));
     EXPECT_EQ(d.rows().size(), 7u);
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.
     setName(d.p.cur(), "");

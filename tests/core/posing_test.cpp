@@ -61,6 +61,7 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
                    t.random.left()),
               ints(23, 3, 2, 1, 10, 0));
     EXPECT_EQ(t.d.problemText + " " + t.texts(), "2 + 3 3,6,5");
+    EXPECT_TRUE(t.d.posedTurnedAround);
     // Wrong answers come from inside the table, never from its last fact.
     // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
     // fact 2 (2 + 1): 1, the first fact, is taken; 4 taken.
@@ -79,6 +80,7 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
         w.d.pool[1] = fact, w.d.poolCount = 1;
         ASSERT_TRUE(w.next());
         EXPECT_EQ(w.texts(), texts) << "fact " << fact;
+        EXPECT_FALSE(w.d.posedTurnedAround);
         EXPECT_EQ(w.random.left(), 0u);
     }
     // An empty pool is filled again; its facts go on with their counts.
