@@ -197,10 +197,6 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndMessagesAreWholeSentences)
              {{MessageId::BecauseRemovedElsewhere, {{MessageId::SettingsNotStored, {"Ann"}}}},
               "Die Einstellungen von Ann wurden nicht gespeichert: Ein anderer Computer hat "
               "diesen Sch\u00fcler entfernt."},
-             {{MessageId::BecauseListBusy, {{MessageId::PupilNotShownYet, {"Ann"}}, "PC-12"}},
-              "Ann kann noch nicht gezeigt werden: Die Klassenliste wird gerade an PC-12 "
-              "ge\u00e4ndert. Versuch es noch einmal, um darauf zu warten, oder klick auf "
-              "Abbrechen."},
              {{MessageId::BecauseFileFailed,
                {{MessageId::PupilNotRenamed, {"Ann"}}, "StdDat.Xrx", "No space left on device"}},
               "Ann wurde nicht umbenannt (StdDat.Xrx): No space left on device."}}) {
