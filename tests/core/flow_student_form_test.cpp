@@ -512,27 +512,6 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     EXPECT_EQ(f.p.flags.savedFirst, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
 }
 
-// Two pupils are sorted too; the only pupil removed leaves Default current.
-TEST(StudentForm, SmallClasses)
-{
-    Fixture two;
-    writeStudentFile(two.dir, {two.pupil("b"), two.pupil("a")});
-    two.form.load();
-    two.form.ssort_click();
-    EXPECT_EQ(two.listed(), (std::vector<std::string>{"Default", "Untitled", "a", "b"}));
-
-    Fixture one;
-    writeStudentFile(one.dir, {one.pupil("Ann")});
-    setName(one.p.cur(), "Ann");
-    one.form.load();
-    one.select("Ann");
-    one.form.removestudent_click();
-    one.form.close_click();
-    EXPECT_EQ(one.bytes().size(), 2 * 208u) << "the header and Default, shown in her place";
-    EXPECT_EQ(trimmedName(one.slot(1)), "Default");
-    EXPECT_EQ(trimmedName(one.p.cur()), "Default");
-}
-
 TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
 {
     Fixture f;

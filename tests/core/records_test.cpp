@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <cstring>
-
-#include "records/caption.h"
 #include "records/cp1252.h"
 #include "records/fact_table.h"
 #include "support/test_support.h"
@@ -58,19 +55,6 @@ TEST(Codec, EveryFieldOfASettingsSlotAndAFactRecordSitsAtItsOffsetLittleEndian)
     EXPECT_FALSE(decodeFact(Bytes(fact.begin(), fact.end() - 1)).has_value());
 }
 
-TEST(Records, OriginalDefaultsFillEveryFieldButSlotZeroOfTheArrays)
-{
-    Settings all;
-    DrillSettings& d = all.defaultSettings;
-    std::memset(static_cast<void*>(&d), 77, sizeof d);
-    LoadOriginalDefaults(all);
-    EXPECT_EQ(d.teachSet[0] + d.smartCheck[0] + d.smartValue[0] + d.firstRange[0], 4 * (77 * 257));
-    d.teachSet[0] = d.smartCheck[0] = d.smartValue[0] = d.firstRange[0] = d.secondNum[0] = 0;
-    d.numStats[0][0] = d.numStats[1][0] = d.numStats[2][0] = 0;
-    const SettingsSlot slot = encodeSettings(d);
-    EXPECT_EQ(Bytes(slot.begin(), slot.end()), concat({originalDefaultsSlot()}));
-}
-
 // Names are Windows-1252 bytes: every byte has one character and comes back.
 TEST(Cp1252, EveryByteHasOneCharacterAndComesBack)
 {
@@ -84,21 +68,6 @@ TEST(Cp1252, EveryByteHasOneCharacterAndComesBack)
     EXPECT_EQ(utf8ToCp1252("a\u4E2D\U0001F600b\xC3"), "a??b?");
     EXPECT_EQ(utf8ToCp1252("\xC0\xAFx"), "??x");
     EXPECT_EQ(utf8ToCp1252("\xC2\x80\xC2\x9F"), "??") << "control characters, not the euro sign";
-}
-
-// Text next to text is one piece, so captions that read alike are equal; a column keeps at least
-// one blank after a word as long as its width.
-TEST(Caption, TextJoinsAndAColumnPadsToItsWidth)
-{
-    EXPECT_EQ(Caption("a") << ""
-                           << "b" << Caption("c"),
-              Caption("abc"));
-    EXPECT_EQ(Caption(""), Caption());
-    EXPECT_NE(Caption(Phrase::On), Caption("On"));
-    Caption c;
-    c.column(Phrase::MaxTime, 7) << "5|";
-    c.column(Phrase::On, 5) << Phrase::Off;
-    EXPECT_EQ(English(c), "MaxTime 5|On   Off");
 }
 
 } // namespace
