@@ -163,6 +163,15 @@ void scheduleScript(const QApplication& app, sb::MainWindow& window, sb::Program
     }
 }
 
+// The sound server names the program's streams by this id, so that the desktop keeps the
+// volume a teacher set from one start to the next (without it, each start is a new program).
+void nameSoundStreams()
+{
+    if (qEnvironmentVariableIsEmpty("PULSE_PROP_application.id")) {
+        qputenv("PULSE_PROP_application.id", "org.sumblitz.Sumblitz");
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -182,11 +191,7 @@ int main(int argc, char* argv[])
     }
     const auto commandLine = std::get<sb::CommandLine>(std::move(read));
 
-    // The sound server names the program's streams by this id, so that the desktop keeps the
-    // volume a teacher set from one start to the next (without it, each start is a new program).
-    if (qEnvironmentVariableIsEmpty("PULSE_PROP_application.id")) {
-        qputenv("PULSE_PROP_application.id", "org.sumblitz.Sumblitz");
-    }
+    nameSoundStreams();
     sb::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
     sb::trace("application");
