@@ -1162,6 +1162,38 @@
         <comment>a name and what it is</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: no answers.</source>
+        <translation>%1: keine Antworten.</translation>
+    </message>
+    <message>
+        <source>%1: %2 problems, %3% right, %4 minutes answering.</source>
+        <translation>%1: %2 Aufgaben, %3 % richtig, %4 Minuten Antwortzeit.</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>The week before</source>
+        <translation>Die Woche davor</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Facts to practise next, most urgent first</source>
+        <translation>Als Nächstes zu üben, das Dringendste zuerst</translation>
+    </message>
+    <message>
+        <source>Practise &amp;next</source>
+        <translation>Als &amp;Nächstes üben</translation>
+    </message>
+    <message>
+        <source>Nothing to practise next: no fact is often wrong or slow</source>
+        <translation>Nichts zu üben: keine Aufgabe ist oft falsch oder langsam</translation>
+    </message>
 </context>
 <context>
     <name>sb::ResultsSurface</name>

@@ -1162,6 +1162,38 @@
         <comment>a name and what it is</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1: no answers.</source>
+        <translation>%1: sin respuestas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 problems, %3% right, %4 minutes answering.</source>
+        <translation>%1: %2 problemas, %3 % correctos, %4 minutos respondiendo.</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>The week before</source>
+        <translation>La semana anterior</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Facts to practise next, most urgent first</source>
+        <translation>Para practicar ahora, lo más urgente primero</translation>
+    </message>
+    <message>
+        <source>Practise &amp;next</source>
+        <translation>Practicar a&amp;hora</translation>
+    </message>
+    <message>
+        <source>Nothing to practise next: no fact is often wrong or slow</source>
+        <translation>Nada que practicar: ningún problema está a menudo mal o es lento</translation>
+    </message>
 </context>
 <context>
     <name>sb::ResultsSurface</name>

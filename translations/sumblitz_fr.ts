@@ -1162,6 +1162,38 @@
         <comment>a name and what it is</comment>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>%1: no answers.</source>
+        <translation>%1 : aucune réponse.</translation>
+    </message>
+    <message>
+        <source>%1: %2 problems, %3% right, %4 minutes answering.</source>
+        <translation>%1 : %2 calculs, %3 % justes, %4 minutes de réponse.</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>The week before</source>
+        <translation>La semaine d&apos;avant</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Facts to practise next, most urgent first</source>
+        <translation>À travailler ensuite, le plus urgent d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Practise &amp;next</source>
+        <translation>À travailler &amp;ensuite</translation>
+    </message>
+    <message>
+        <source>Nothing to practise next: no fact is often wrong or slow</source>
+        <translation>Rien à travailler : aucun calcul n&apos;est souvent faux ou lent</translation>
+    </message>
 </context>
 <context>
     <name>sb::ResultsSurface</name>

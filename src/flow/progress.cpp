@@ -158,9 +158,48 @@ std::vector<Confusion> Confusions(std::span<const AnswerRow> rows, std::int64_t 
     std::stable_sort(out.begin(), out.end(),
                      [](const Confusion& a, const Confusion& b) { return a.wrong > b.wrong; });
     if (out.size() > most) {
-        out.resize(most);
+        std::size_t keep = most;
+        while (keep > 0 && keep < out.size() && out[keep].wrong == out[most - 1].wrong) {
+            ++keep; // the rest of a tie
+        }
+        out.resize(keep);
     }
     return out;
+}
+
+std::vector<PractiseItem> PractiseNext(const HistoryDb::RecentByFact& recent, std::int32_t fluentMs)
+{
+    std::vector<PractiseItem> out;
+    for (const auto& answers : recent) {
+        const FluencyCell cell = JudgeFact(answers, fluentMs);
+        if (cell.fluency == Fluency::OftenWrong || cell.fluency == Fluency::Slow) {
+            out.push_back({ProblemText(answers.front()), cell});
+        }
+    }
+    std::ranges::stable_sort(out, [](const PractiseItem& a, const PractiseItem& b) {
+        const bool aWrong = a.cell.fluency == Fluency::OftenWrong;
+        const bool bWrong = b.cell.fluency == Fluency::OftenWrong;
+        return aWrong != bWrong ? aWrong : a.cell.medianMs > b.cell.medianMs;
+    });
+    return out;
+}
+
+SpanFigures FiguresBetween(std::span<const AnswerRow> rows, std::int64_t fromMs, std::int64_t toMs)
+{
+    SpanFigures f;
+    for (const AnswerRow& r : rows) {
+        if (r.atMs >= fromMs && r.atMs < toMs) {
+            ++f.answers;
+            f.right += r.outcome == AnswerOutcome::Right ? 1 : 0;
+            f.practiseMs += r.millis;
+        }
+    }
+    return f;
+}
+
+std::int64_t MinutesOf(std::int64_t ms)
+{
+    return (ms + 30'000) / 60'000;
 }
 
 std::string DateOfDay(std::int64_t day)
@@ -197,6 +236,10 @@ std::vector<DayFigures> DayAggregates(std::span<const AnswerRow> rows, std::int6
         if (!out.empty()) {
             DayFigures& d = out.back();
             d.percentRight = PercentOf(d.right, d.answers);
+            d.practiseMs = 0;
+            for (const std::int32_t ms : times) {
+                d.practiseMs += ms;
+            }
             d.medianMs = median(std::move(times));
             times.clear();
         }
@@ -260,7 +303,12 @@ void Recompute(ProgressModel& m, std::int64_t nowMs, std::int32_t offsetSeconds)
     const std::int64_t since = PeriodStart(m.period, nowMs, offsetSeconds);
     m.grid = GridFromRecent(m.recent, m.fluentMs);
     m.confusions = Confusions(m.rows, since, 12);
+    m.practiseNext = PractiseNext(m.recent, m.fluentMs);
     m.days = DayAggregates(m.rows, since, offsetSeconds);
+    // Weeks of local days: today and the six before, then the seven before those.
+    const std::int64_t week = PeriodStart(Period::Last30Days, nowMs, offsetSeconds) + 23 * kDayMs;
+    m.thisWeek = FiguresBetween(m.rows, week, INT64_MAX);
+    m.lastWeek = FiguresBetween(m.rows, week - 7 * kDayMs, week);
 }
 
 } // namespace sb

@@ -76,9 +76,33 @@ struct Confusion {
     std::string text() const; // "7 x 8: 54 x4, 48 x2"
 };
 // The facts answered wrongly at or after sinceMs, the most often wrong first (ties: in fact
-// order), at most `most` of them.
+// order), `most` of them and every other as often wrong as the last of those: a tie is never
+// cut.
 std::vector<Confusion> Confusions(std::span<const AnswerRow> rows, std::int64_t sinceMs,
                                   std::size_t most);
+
+// A fact to practise next, with how it stands.
+struct PractiseItem {
+    std::string problem; // as last posed: "7 x 8"
+    FluencyCell cell;
+    bool operator==(const PractiseItem&) const = default;
+};
+// The facts to practise next, most urgent first: those often wrong, then those slow; in each,
+// the slower (median) first, then in fact order. From each fact's last answers, newest first.
+std::vector<PractiseItem> PractiseNext(const HistoryDb::RecentByFact& recent,
+                                       std::int32_t fluentMs);
+
+// The answers of a span of time: how many, how many right, and the time spent on them.
+struct SpanFigures {
+    int answers = 0;
+    int right = 0;
+    std::int64_t practiseMs = 0; // the answers' times added up: the minutes practised
+    bool operator==(const SpanFigures&) const = default;
+};
+// The answers at or after fromMs and before toMs.
+SpanFigures FiguresBetween(std::span<const AnswerRow> rows, std::int64_t fromMs, std::int64_t toMs);
+// Whole minutes of practice, rounded: 90 s is 2.
+std::int64_t MinutesOf(std::int64_t ms);
 
 // right of answers in whole percent, rounded half up as a spreadsheet rounds (40 of 52: 77);
 // answers > 0.
@@ -92,6 +116,7 @@ struct DayFigures {
     int right = 0;
     int percentRight = 0; // rounded (PercentOf)
     std::int32_t medianMs = 0;
+    std::int64_t practiseMs = 0; // the answers' times added up
     bool operator==(const DayFigures&) const = default;
 };
 // The days with answers at or after sinceMs, oldest first. offsetSeconds: local time ahead of
@@ -119,7 +144,9 @@ struct ProgressModel {
     std::vector<AnswerRow> rows; // the operation's answers in the period, oldest first
     FluencyGrid grid;
     std::vector<Confusion> confusions;
+    std::vector<PractiseItem> practiseNext;
     std::vector<DayFigures> days;
+    SpanFigures thisWeek, lastWeek; // today and the six days before; the seven before those
 };
 
 // Reads the pupil's history (never making one) and fills the model for model.operation,

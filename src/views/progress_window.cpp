@@ -65,6 +65,25 @@ QString seconds(std::int32_t ms)
     return QLocale().toString(((ms + 50) / 100) / 10.0, 'f', 1);
 }
 
+// "This week: 52 problems, 77% right, 14 minutes answering. The week before: no answers."
+QString weekText(const SpanFigures& now, const SpanFigures& before)
+{
+    const auto week = [](const QString& which, const SpanFigures& f) {
+        if (f.answers == 0) {
+            return QCoreApplication::translate("sb::ProgressWindow", "%1: no answers.").arg(which);
+        }
+        return QCoreApplication::translate("sb::ProgressWindow",
+                                           "%1: %2 problems, %3% right, %4 minutes answering.")
+            .arg(which)
+            .arg(f.answers)
+            .arg(PercentOf(f.right, f.answers))
+            .arg(MinutesOf(f.practiseMs));
+    };
+    return week(QCoreApplication::translate("sb::ProgressWindow", "This week"), now) +
+           QLatin1Char(' ') +
+           week(QCoreApplication::translate("sb::ProgressWindow", "The week before"), before);
+}
+
 // A cell of the grid as its tip and a screen reader say it.
 QString fluencyText(const FluencyCell& c)
 {
@@ -85,7 +104,8 @@ QStringList dayHeaders()
     return {QCoreApplication::translate("sb::ProgressWindow", "Day"),
             QCoreApplication::translate("sb::ProgressWindow", "Problems"),
             QCoreApplication::translate("sb::ProgressWindow", "% right"),
-            QCoreApplication::translate("sb::ProgressWindow", "Median s")};
+            QCoreApplication::translate("sb::ProgressWindow", "Median s"),
+            QCoreApplication::translate("sb::ProgressWindow", "Minutes")};
 }
 
 } // namespace
@@ -138,6 +158,9 @@ void ProgressWindow::buildControls()
     form->addRow(tr("&Fluent within:"), m_fluent);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("progressStatus"));
+    m_week = new QLabel(this);
+    m_week->setObjectName(QStringLiteral("weekFigures"));
+    m_week->setWordWrap(true);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("progressTabs"));
@@ -146,6 +169,10 @@ void ProgressWindow::buildControls()
     m_confusions->setObjectName(QStringLiteral("confusions"));
     m_confusions->setAccessibleName(tr("Wrong answers chosen most often"));
     m_tabs->addTab(m_confusions, tr("&Confusions"));
+    m_practise = new QListWidget(this);
+    m_practise->setObjectName(QStringLiteral("practiseNext"));
+    m_practise->setAccessibleName(tr("Facts to practise next, most urgent first"));
+    m_tabs->addTab(m_practise, tr("Practise &next"));
     m_tabs->addTab(buildTimeTab(), tr("Over &time"));
 
     auto* csv = pushButton(this, "progressCsv", tr("Save history as CS&V..."));
@@ -161,6 +188,7 @@ void ProgressWindow::buildControls()
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(form);
     outer->addWidget(m_status);
+    outer->addWidget(m_week);
     outer->addWidget(m_tabs, 1);
     outer->addLayout(buttons);
 
@@ -231,7 +259,7 @@ QWidget* ProgressWindow::buildTimeTab()
 {
     auto* page = new QWidget(this);
     m_chart = makeDaysChart(page);
-    m_days = new QTableWidget(0, 4, page);
+    m_days = new QTableWidget(0, 5, page);
     m_days->setTabKeyNavigation(false);
     m_days->setObjectName(QStringLiteral("dayFigures"));
     m_days->setAccessibleName(tr("The chart's figures by day"));
@@ -307,6 +335,15 @@ void ProgressWindow::render()
     if (m_model.confusions.empty()) {
         m_confusions->addItem(tr("No wrong answers in this period"));
     }
+    m_practise->clear();
+    for (const PractiseItem& item : m_model.practiseNext) {
+        m_practise->addItem(toQString(item.problem) + QStringLiteral(": ") +
+                            fluencyText(item.cell));
+    }
+    if (m_model.practiseNext.empty()) {
+        m_practise->addItem(tr("Nothing to practise next: no fact is often wrong or slow"));
+    }
+    m_week->setText(weekText(m_model.thisWeek, m_model.lastWeek));
     renderDays();
 }
 
@@ -353,7 +390,8 @@ void ProgressWindow::renderDays()
     int row = 0;
     for (const DayFigures& d : m_model.days) {
         const QStringList cells{toQString(d.date), QString::number(d.answers),
-                                QString::number(d.percentRight), seconds(d.medianMs)};
+                                QString::number(d.percentRight), seconds(d.medianMs),
+                                QString::number(MinutesOf(d.practiseMs))};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
@@ -410,7 +448,8 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
             y = 0;
         }
         const QStringList cells{toQString(d.date), QString::number(d.answers),
-                                QString::number(d.percentRight), seconds(d.medianMs)};
+                                QString::number(d.percentRight), seconds(d.medianMs),
+                                QString::number(MinutesOf(d.practiseMs))};
         y += textH;
         for (int c = 0; c < cells.size(); ++c) {
             painter.drawText(c * page.width() / 5, y, cells[c]);

@@ -77,6 +77,8 @@ private:
     QTableWidget* m_grid = nullptr;
     QLabel* m_legend = nullptr;
     QListWidget* m_confusions = nullptr;
+    QListWidget* m_practise = nullptr;
+    QLabel* m_week = nullptr;
     DaysChart* m_chart = nullptr;
     QTableWidget* m_days = nullptr;
 };

@@ -97,6 +97,8 @@ TEST(Progress, ConfusionsCountTheWrongAnswersChosenMostOftenFirst)
                                "1");
     EXPECT_EQ(Confusions(rows, 0, 1).size(), 1u);
     EXPECT_EQ(Confusions(rows, kNow, 10).size(), 2u) << "answers at the period's first moment";
+    rows.push_back(answer(5, 5, W, 2000, kNow, "20"));
+    EXPECT_EQ(Confusions(rows, kNow, 2).size(), 3u) << "a tie is never cut: 6 x 9 and 5 x 5";
     // Each operation's sign (Addition 1 to DivR 6); a code no operation has shows "?".
     AnswerRow r = answer(9, 3, W, 2000);
     std::vector<std::string> texts;
@@ -118,11 +120,14 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
     const auto east = DayAggregates(rows, 0, 14400);
     // Percentages rounded and medians taken as a spreadsheet does: 2 of 3 is 67 %, the
     // median of 1.5 and 10 s is 5.75 s.
-    EXPECT_EQ(utc, (std::vector<DayFigures>{{20600, "2026-05-27", 3, 2, 67, 2000},
-                                            {20601, "2026-05-28", 2, 1, 50, 5750},
-                                            {20602, "2026-05-29", 1, 1, 100, 900}}));
-    EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 67, 2000},
-                                             {20602, "2026-05-29", 3, 2, 67, 1500}}));
+    // The last figure: the answers' times added up.
+    EXPECT_EQ(utc, (std::vector<DayFigures>{{20600, "2026-05-27", 3, 2, 67, 2000, 7000},
+                                            {20601, "2026-05-28", 2, 1, 50, 5750, 11500},
+                                            {20602, "2026-05-29", 1, 1, 100, 900, 900}}));
+    EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 67, 2000, 7000},
+                                             {20602, "2026-05-29", 3, 2, 67, 1500, 12400}}));
+    EXPECT_EQ(FiguresBetween(rows, kNow - kDay, kNow + 1000), (SpanFigures{4, 3, 8500}));
+    EXPECT_EQ(ints(MinutesOf(89'999), MinutesOf(90'000)), ints(1, 2));
     EXPECT_EQ(PercentOf(40, 52), 77);
     EXPECT_EQ(PercentOf(1, 200), 1) << "half up";
     EXPECT_EQ(PercentOf(1, 201), 0);
@@ -175,6 +180,10 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
         << "as often wrong as 7 x 8, and first in the grid's order";
     EXPECT_EQ(m.days.size(), 3u);
     EXPECT_EQ(m.grid.cell[7][8].answers, 2);
+    // To practise next: the facts often wrong, the slower first; 2 x 3 is fluent.
+    EXPECT_EQ(m.practiseNext, (std::vector<PractiseItem>{{"9 \xD7 6", m.grid.cell[9][6]},
+                                                         {"8 \xD7 7", m.grid.cell[7][8]}}));
+    EXPECT_EQ(ints(m.thisWeek.answers, m.lastWeek.answers), ints(2, 0));
     LoadProgress(m, dir.path() / "none", kNow, 0); // then a pupil without a history
     EXPECT_TRUE(m.days.empty() && m.confusions.empty()) << "nothing left of the last one";
 }
