@@ -1024,6 +1024,10 @@
         <comment>a day on the chart&apos;s axis, as QDate writes it</comment>
         <translation>d MMM</translation>
     </message>
+    <message>
+        <source>No answers in this period</source>
+        <translation>Aucune réponse sur cette période</translation>
+    </message>
 </context>
 <context>
     <name>sb::ProgressWindow</name>

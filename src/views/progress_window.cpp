@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -413,19 +414,29 @@ void ProgressWindow::paintDocument(QPagedPaintDevice& device)
                          m_period->currentText();
     const int lineH = QFontMetrics(title, &device).height();
     painter.drawText(0, lineH, head);
-    // The window's own tables and chart, scaled to the page's width.
-    const auto place = [&](QWidget* w, int top, int height) {
+    // The window's own tables and chart, scaled to the page's width. The chart goes as a
+    // picture of it as the screen shows it: drawn for paper, its legend is laid out with the
+    // paper's font sizes and loses its names and colour marks.
+    const auto place = [&](QWidget* w, int top, int height, bool picture) {
         const double scale = std::min(static_cast<double>(page.width()) / w->width(),
                                       static_cast<double>(height) / w->height());
         painter.save();
         painter.translate(0, top);
         painter.scale(scale, scale);
-        w->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        if (picture) {
+            QImage image(w->size() * 4, QImage::Format_RGB32);
+            image.setDevicePixelRatio(4);
+            image.fill(Qt::white);
+            w->render(&image);
+            painter.drawImage(QRect(QPoint(0, 0), w->size()), image);
+        } else {
+            w->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        }
         painter.restore();
         return top + static_cast<int>(w->height() * scale);
     };
-    int y = place(m_grid->parentWidget(), lineH * 2, page.height() / 2 - lineH * 2);
-    y = place(m_chart->widget(), y + lineH, page.height() / 2 - lineH * 2);
+    int y = place(m_grid->parentWidget(), lineH * 2, page.height() / 2 - lineH * 2, false);
+    y = place(m_chart->widget(), y + lineH, page.height() / 2 - lineH * 2, true);
     device.newPage();
     painter.setFont(arial(10, true));
     const int textH = QFontMetrics(painter.font(), &device).height();
