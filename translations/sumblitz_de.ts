@@ -267,6 +267,10 @@
         <source>by</source>
         <translation>und</translation>
     </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minuten diese Woche</translation>
+    </message>
 </context>
 <context>
     <name>message</name>

@@ -267,6 +267,10 @@
         <source>by</source>
         <translation>y</translation>
     </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutos esta semana</translation>
+    </message>
 </context>
 <context>
     <name>message</name>

@@ -267,6 +267,10 @@
         <source>by</source>
         <translation>et</translation>
     </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutes cette semaine</translation>
+    </message>
 </context>
 <context>
     <name>message</name>

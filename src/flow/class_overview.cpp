@@ -93,6 +93,7 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
         o.lastDate = DateOfDay((o.lastMs + std::int64_t{offsetSeconds} * 1000) / kDayMs);
     }
     o.weekAnswers = week->answers;
+    o.weekMs = week->millis;
     if (const auto percent = percentOf(*week)) {
         o.weekPercent = *percent;
     }
@@ -135,8 +136,9 @@ std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pup
 Phrase OverviewHeader(OverviewColumn c)
 {
     static constexpr std::array<Phrase, kOverviewColumns> names{
-        Phrase::Pupil,    Phrase::OperationAndLevel, Phrase::AutoTeach,   Phrase::LastDrill,
-        Phrase::ThisWeek, Phrase::RightThisWeek,     Phrase::FluentFacts, Phrase::Trend};
+        Phrase::Pupil,           Phrase::OperationAndLevel, Phrase::AutoTeach,
+        Phrase::LastDrill,       Phrase::ThisWeek,          Phrase::RightThisWeek,
+        Phrase::MinutesThisWeek, Phrase::FluentFacts,       Phrase::Trend};
     return names[static_cast<std::size_t>(c)];
 }
 
@@ -155,6 +157,8 @@ Caption OverviewText(const PupilOverview& p, OverviewColumn c)
         return p.lastMs == 0 ? Caption() : Caption(std::to_string(p.weekAnswers));
     case OverviewColumn::WeekPercent:
         return p.weekPercent < 0 ? Caption() : Caption(std::to_string(p.weekPercent)) << "%";
+    case OverviewColumn::WeekMinutes:
+        return p.lastMs == 0 ? Caption() : Caption(std::to_string(MinutesOf(p.weekMs)));
     case OverviewColumn::Fluent:
         return p.lastMs == 0 ? Caption() : Caption(std::to_string(p.fluentFacts));
     case OverviewColumn::Trend:
@@ -178,6 +182,8 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
             return drilled ? std::optional<std::int64_t>(p.weekAnswers) : std::nullopt;
         case OverviewColumn::WeekPercent:
             return p.weekPercent < 0 ? std::nullopt : std::optional<std::int64_t>(p.weekPercent);
+        case OverviewColumn::WeekMinutes:
+            return drilled ? std::optional<std::int64_t>(p.weekMs) : std::nullopt;
         case OverviewColumn::Fluent:
             return drilled ? std::optional<std::int64_t>(p.fluentFacts) : std::nullopt;
         case OverviewColumn::Trend:

@@ -26,6 +26,7 @@ struct PupilOverview {
     std::string lastDate;    // its local date, "" for none
     std::int64_t weekAnswers = 0;
     int weekPercent = -1;       // -1 when there was no answer this week
+    std::int64_t weekMs = 0;    // the week's answers' times added up: the minutes practised
     int fluentFacts = 0;        // of the current operation
     std::optional<int> trend;   // percent right this week less the week before's
     bool historyUnread = false; // the history could not be read
@@ -53,10 +54,11 @@ enum class OverviewColumn {
     LastDrill,
     WeekAnswers,
     WeekPercent,
+    WeekMinutes,
     Fluent,
     Trend
 };
-inline constexpr int kOverviewColumns = 8;
+inline constexpr int kOverviewColumns = 9;
 // The caption of a column and a pupil's text in it.
 Phrase OverviewHeader(OverviewColumn c);
 Caption OverviewText(const PupilOverview& p, OverviewColumn c);

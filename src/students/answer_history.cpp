@@ -558,14 +558,14 @@ std::optional<HistoryDb::RecentByFact> HistoryDb::recent(int operation, int coun
 
 std::optional<HistoryDb::Counts> HistoryDb::counts(std::int64_t fromMs, std::int64_t toMs)
 {
-    Stmt s(m_db, "SELECT COUNT(*), COALESCE(SUM(outcome = 0), 0) FROM answers"
-                 " WHERE at_ms >= ? AND at_ms < ?");
+    Stmt s(m_db, "SELECT COUNT(*), COALESCE(SUM(outcome = 0), 0), COALESCE(SUM(millis), 0)"
+                 " FROM answers WHERE at_ms >= ? AND at_ms < ?");
     s.bind(1, fromMs);
     s.bind(2, toMs);
     if (!s.ok() || s.step() != SQLITE_ROW) {
         return std::nullopt;
     }
-    return Counts{s.i64(0), s.i64(1)};
+    return Counts{s.i64(0), s.i64(1), s.i64(2)};
 }
 
 std::optional<std::int64_t> HistoryDb::lastAnswerMs()

@@ -104,6 +104,7 @@ public:
     struct Counts {
         std::int64_t answers = 0;
         std::int64_t right = 0;
+        std::int64_t millis = 0; // their times added up
     };
     [[nodiscard]] std::optional<Counts> counts(std::int64_t fromMs, std::int64_t toMs);
     // When the last answer was given; 0 when there is none.

@@ -185,6 +185,7 @@ void ClassOverviewWindow::render()
                 new QTableWidgetItem(shownText(m_rows[static_cast<std::size_t>(r)], column));
             const bool number = column == OverviewColumn::WeekAnswers ||
                                 column == OverviewColumn::WeekPercent ||
+                                column == OverviewColumn::WeekMinutes ||
                                 column == OverviewColumn::Fluent || column == OverviewColumn::Trend;
             item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
                                           : Qt::AlignLeft | Qt::AlignVCenter);
@@ -205,7 +206,7 @@ void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
     const int titleH = QFontMetrics(painter.font(), &device).height();
     painter.drawText(0, titleH, tr("Class Overview"));
     // Columns in proportion to the texts they hold.
-    static constexpr std::array<int, kOverviewColumns> weight{14, 30, 8, 10, 8, 10, 8, 6};
+    static constexpr std::array<int, kOverviewColumns> weight{14, 28, 7, 10, 7, 8, 8, 8, 6};
     std::array<int, kOverviewColumns + 1> left{};
     for (std::size_t c = 0; c < weight.size(); ++c) {
         left[c + 1] = left[c] + weight[c] * page.width() / 94;

@@ -87,6 +87,7 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Last drill"),
     QT_TRANSLATE_NOOP("core", "This week"),
     QT_TRANSLATE_NOOP("core", "Right this week"),
+    QT_TRANSLATE_NOOP("core", "Minutes this week"),
     QT_TRANSLATE_NOOP("core", "Fluent facts"),
     QT_TRANSLATE_NOOP("core", "Trend"),
     QT_TRANSLATE_NOOP("core", "history could not be read"),

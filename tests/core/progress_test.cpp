@@ -214,6 +214,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
             answer(7, 8, R, 1000, kNow - 2 * kDay),
             answer(7, 8, R, 4000, kNow - kDay),
             answer(3, 3, R, 2000, kNow),
+            answer(6, 6, R, 30000, kNow),             // slow: the week's minute
             answer(4, 4, R, 1000, kNow - 6 * kDay),   // the week's first day
             answer(5, 5, W, 1000, kNow - 7 * kDay),   // the day before it
             answer(2, 3, R, 1000, kNow - 14 * kDay)}; // two weeks ago: in neither week
@@ -236,12 +237,12 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     // figures, and last, for a pupil whose history is unread or who never drilled.
     EXPECT_EQ(ClassOverviewCsv(overview),
               "\xEF\xBB\xBFPupil,Operation and level,Auto Teach,Last drill,This week,"
-              "Right this week,Fluent facts,Trend\r\n"
+              "Right this week,Minutes this week,Fluent facts,Trend\r\n"
               "\"Ann \"\"Quick\"\", Lee\",\"Multiplication, 1-10, 17-20 by 1-3, 7-9\",On,"
-              "2026-05-28,4,100%,3,+100\r\n"
-              "Dee,\"Addition, 1-10 by 1-10\",Off,2026-05-20,0,,0,\r\n"
-              "Cy,\"Addition, 1-10 by 1-10\",Off,history could not be read,,,,\r\n"
-              "\xC5\xA0\xC3\xA1rka,\"Addition, 1-10 by 1-10\",Off,,,,,\r\n");
+              "2026-05-28,5,100%,1,3,+100\r\n"
+              "Dee,\"Addition, 1-10 by 1-10\",Off,2026-05-20,0,,0,0,\r\n"
+              "Cy,\"Addition, 1-10 by 1-10\",Off,history could not be read,,,,,\r\n"
+              "\xC5\xA0\xC3\xA1rka,\"Addition, 1-10 by 1-10\",Off,,,,,,\r\n");
     // One level's pupils go in the order of their names, either way, whatever the order before.
     SortOverview(overview, OverviewColumn::Name, true);
     SortOverview(overview, OverviewColumn::Level, true);

@@ -70,6 +70,7 @@ int main(int argc, char* argv[])
     pupils[0].lastDate = "2026-12-08";
     pupils[0].weekAnswers = 52;
     pupils[0].weekPercent = sb::PercentOf(40, 52);
+    pupils[0].weekMs = 14 * 60'000 + 29'000; // 14 minutes
     pupils[0].fluentFacts = 12;
     pupils[0].trend = 5;
     pupils[1].name = "Bob"; // never drilled
