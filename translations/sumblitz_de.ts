@@ -1175,8 +1175,8 @@
         <translation>%1: keine Antworten.</translation>
     </message>
     <message>
-        <source>%1: %2 problems, %3% right, %4 minutes answering.</source>
-        <translation>%1: %2 Aufgaben, %3 % richtig, %4 Minuten Antwortzeit.</translation>
+        <source>%1: %2 problems, %3% right, %4 min answering.</source>
+        <translation>%1: %2 Aufgaben, %3 % richtig, %4 Min. Antwortzeit.</translation>
     </message>
     <message>
         <source>This week</source>

@@ -1175,8 +1175,8 @@
         <translation>%1: sin respuestas.</translation>
     </message>
     <message>
-        <source>%1: %2 problems, %3% right, %4 minutes answering.</source>
-        <translation>%1: %2 problemas, %3 % correctos, %4 minutos respondiendo.</translation>
+        <source>%1: %2 problems, %3% right, %4 min answering.</source>
+        <translation>%1: %2 problemas, %3 % correctos, %4 min respondiendo.</translation>
     </message>
     <message>
         <source>This week</source>

@@ -1175,8 +1175,8 @@
         <translation>%1 : aucune réponse.</translation>
     </message>
     <message>
-        <source>%1: %2 problems, %3% right, %4 minutes answering.</source>
-        <translation>%1 : %2 calculs, %3 % justes, %4 minutes de réponse.</translation>
+        <source>%1: %2 problems, %3% right, %4 min answering.</source>
+        <translation>%1 : %2 calculs, %3 % justes, %4 min de réponse.</translation>
     </message>
     <message>
         <source>This week</source>

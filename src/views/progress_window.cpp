@@ -66,7 +66,7 @@ QString seconds(std::int32_t ms)
     return QLocale().toString(((ms + 50) / 100) / 10.0, 'f', 1);
 }
 
-// "This week: 52 problems, 77% right, 14 minutes answering. The week before: no answers."
+// "This week: 52 problems, 77% right, 14 min answering. The week before: no answers."
 QString weekText(const SpanFigures& now, const SpanFigures& before)
 {
     const auto week = [](const QString& which, const SpanFigures& f) {
@@ -74,7 +74,7 @@ QString weekText(const SpanFigures& now, const SpanFigures& before)
             return QCoreApplication::translate("sb::ProgressWindow", "%1: no answers.").arg(which);
         }
         return QCoreApplication::translate("sb::ProgressWindow",
-                                           "%1: %2 problems, %3% right, %4 minutes answering.")
+                                           "%1: %2 problems, %3% right, %4 min answering.")
             .arg(which)
             .arg(f.answers)
             .arg(PercentOf(f.right, f.answers))

@@ -61,7 +61,7 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
         EXPECT_EQ(find<QListWidget>(w, "practiseNext")->item(0)->text(),
                   QString::fromUtf8("7 × 8: Slow, median 2.5 s of 4 answers"));
         EXPECT_EQ(find<QLabel>(w, "weekFigures")->text(),
-                  "This week: 4 problems, 75% right, 0 minutes answering. The week before: no "
+                  "This week: 4 problems, 75% right, 0 min answering. The week before: no "
                   "answers.");
         w.setFluentSeconds(4.5); // the last three were all within 4.5 s
         EXPECT_EQ(grid->item(6, 7)->data(Qt::AccessibleTextRole).toString(),
