@@ -94,6 +94,8 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
         }
         EXPECT_EQ(TeacherPasswordAsked(t.p), r.asked);
         PasswordPrompt prompt(t.p);
+        EXPECT_EQ(prompt.model().okEnabled, r.message.id != MessageId::PasswordUnusable)
+            << "nothing to check a password against";
         prompt.ok_click(r.typed);
         EXPECT_EQ(prompt.model().unlocked, r.unlocked);
         EXPECT_EQ(prompt.model().message, r.message);
