@@ -192,17 +192,22 @@ void ResultsWindow::connectControls()
         menu.exec(m_hold->mapToGlobal(shown));
     });
 
-    connect(m_per, &QPushButton::clicked, this, [this] {
+    // A screen reader hears which view the table shows now, whichever button was pressed.
+    const auto switched = [this] {
+        render();
+        sayAside(this, viewName(m_model.view) + tr(": shown"));
+    };
+    connect(m_per, &QPushButton::clicked, this, [this, switched] {
         per_click(m_model, drill());
-        render();
+        switched();
     });
-    connect(m_NWrong, &QPushButton::clicked, this, [this] {
+    connect(m_NWrong, &QPushButton::clicked, this, [this, switched] {
         NWrong_click(m_model, drill());
-        render();
+        switched();
     });
-    connect(m_rat, &QPushButton::clicked, this, [this] {
+    connect(m_rat, &QPushButton::clicked, this, [this, switched] {
         rat_click(m_model, drill());
-        render();
+        switched();
     });
     connect(m_tclose, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_v, &QScrollBar::valueChanged, this, [this](int value) {
