@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/answer_log.h"
 
-#include <array>
-#include <ctime>
 #include <utility>
 
 #include "flow/failures.h"
 #include "flow/lifecycle.h"
 #include "flow/program.h"
+#include "flow/progress.h"
 #include "records/drill_settings.h"
 
 namespace sb {
@@ -138,17 +137,13 @@ Status SetAsideHistory(Program& p, std::string_view name)
 {
     Clock& clock = p.services.clock;
     const std::int64_t now = clock.utcMillis();
-    const auto local = static_cast<std::time_t>(now / 1000 + clock.utcOffsetSeconds(now));
-    std::tm day{};
-    gmtime_r(&local, &day);
-    std::array<char, 16> text{};
-    const std::string_view dayText(text.data(),
-                                   std::strftime(text.data(), text.size(), "%Y-%m-%d", &day));
+    const std::string day =
+        DateOfDay((now + std::int64_t{clock.utcOffsetSeconds(now)} * 1000) / 86'400'000);
     const auto from = p.services.dataDir / historyFileName(name);
     Status moved;
     for (int n = 1; n <= 99; ++n) {
-        moved = p.history.writer->rename(from, p.services.dataDir /
-                                                   removedHistoryFileName(name, dayText, n));
+        moved = p.history.writer->rename(from,
+                                         p.services.dataDir / removedHistoryFileName(name, day, n));
         if (moved.code() != StatusCode::NameTaken) {
             break;
         }

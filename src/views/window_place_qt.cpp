@@ -18,6 +18,12 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("mainWindow/geometry");
 
+// Room for the frame the window manager adds; before a window is shown its frame is not known.
+QSize frameAllowance(const QWidget& window)
+{
+    return {8, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8};
+}
+
 // The part of r that the screens' free areas show, in pixels.
 qint64 shownArea(const QRect& r)
 {
@@ -42,12 +48,9 @@ bool wellShown(const QRect& r)
 // The window's natural size, as far as its screen's free area allows.
 QSize naturalSize(const QWidget& window, const QRect& free)
 {
-    // Room for the frame the window manager adds; the window is not shown yet, so its frame is
-    // not known.
-    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
     return window.sizeHint()
         .expandedTo(window.minimumSizeHint())
-        .boundedTo(free.size() - QSize(8, title));
+        .boundedTo(free.size() - frameAllowance(window));
 }
 
 const QScreen* screenOf(const QWidget& window)
@@ -62,10 +65,9 @@ void placeNaturally(QWidget& window)
         return;
     }
     const QRect free = screen->availableGeometry();
-    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
     const QSize size = naturalSize(window, free);
     window.resize(size);
-    QRect placed(QPoint(0, 0), size + QSize(8, title));
+    QRect placed(QPoint(0, 0), size + frameAllowance(window));
     placed.moveCenter(free.center());
     window.move(placed.topLeft());
 }
@@ -126,8 +128,7 @@ void fitToScreen(QWidget& window)
     if (screen == nullptr) {
         return;
     }
-    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
-    const QSize room = screen->availableGeometry().size() - QSize(8, title);
+    const QSize room = screen->availableGeometry().size() - frameAllowance(window);
     QSize natural = window.sizeHint();
     if (auto* main = qobject_cast<QMainWindow*>(&window)) {
         QWidget* central = main->centralWidget();
