@@ -3,11 +3,11 @@
 # Checks that the source folders depend on each other in one direction only.
 #
 # Every file belongs to the layer of its folder, from the lowest:
-#   platform  records  drill  teach  students  flow  views  app
-# src/<layer>/... for the first seven, app/... for the last. A file may include its own layer
+#   platform  records  drill  teach  students  plan  flow  views  app
+# src/<layer>/... for the first eight, app/... for the last. A file may include its own layer
 # and the layers below it, never one above. platform holds the interfaces to the machine; its
 # *_qt files implement them with Qt and may include Qt, but no other project layer.
-# A file outside 1..6 of this list is an error, and so is a Qt include in a core file (any file
+# A file outside 1..7 of this list is an error, and so is a Qt include in a core file (any file
 # under src/ whose name does not end in _qt or _window). Folder cycles are reported too, and so
 # are include loops between files: a file and its own header count as one (a.cpp with a.h), and
 # a loop is a path of includes that leads from one of them back to it ("a.cpp includes b.h,
@@ -19,7 +19,7 @@ set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root"
 
-layers="platform records drill teach students flow views app"
+layers="platform records drill teach students plan flow views app"
 
 mapfile -t files < <(find src app -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | sort)
 if [ ${#files[@]} -eq 0 ]; then
