@@ -44,7 +44,7 @@ struct FactMemory {
     float stability = 0.0F;  // days
     std::int64_t lastMs = 0; // when it was last answered (or shared evidence from its turn-around)
     std::int32_t lastMillis = 0;
-    std::uint16_t answers = 0;  // answers of this very fact (not its turn-around), at most 65535
+    std::uint16_t answers = 0; // answers of this very fact (not its turn-around), at most 65535
     Grade lastGrade = Grade::Again;
     bool graduated = false; // answered right within the pupil's threshold since its first answer
 

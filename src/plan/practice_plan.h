@@ -62,6 +62,8 @@ private:
         int fact = 0;
         int after = 0; // problems still to pose before it comes back
     };
+    PlanChoice pick(const MemoryModel& model, std::int64_t nowMs, bool notLast) const;
+    bool isMissed(int fact) const;
     int m_operation;
     std::vector<int> m_facts; // the selection's facts in teaching order
     double m_target;
@@ -72,8 +74,8 @@ private:
 
 // The figures of a pupil's plan a teacher reads.
 struct PlanFigures {
-    int dueToday = 0;    // seen facts whose recall falls under the target before endOfDayMs
-    int fluent = 0;      // facts fluent now
+    int dueToday = 0; // seen facts whose recall falls under the target before endOfDayMs
+    int fluent = 0;   // facts fluent now
 };
 PlanFigures FiguresOfPlan(const MemoryModel& model, int operation, const std::vector<int>& facts,
                           std::int64_t nowMs, std::int64_t endOfDayMs, double targetRecall = 0.9);
