@@ -79,6 +79,18 @@ bool NextProblem(Drill& d, const DrillSettings& s, Random& random)
         }
     }
 
+    PlaceAnswers(d, s, random);
+    return true;
+}
+
+void PoseFact(Drill& d, const DrillSettings& s, Random& random, std::int16_t fact)
+{
+    d.curFact = fact;
+    PlaceAnswers(d, s, random);
+}
+
+void PlaceAnswers(Drill& d, const DrillSettings& s, Random& random)
+{
     // Three slots: the right one, one wrong slot drawn and the one left over. Another number of
     // buttons needs its own rule for placing the wrong answers (and for drawing their facts).
     static_assert(kAnswerButtons == 3);
@@ -93,7 +105,6 @@ bool NextProblem(Drill& d, const DrillSettings& s, Random& random)
 
     d.shockLeft = s.shockSeconds();
     DrawProblem(d, s, random, w1, w2);
-    return true;
 }
 
 void DrawProblem(Drill& d, const DrillSettings& s, Random& random, std::int16_t w1, std::int16_t w2)

@@ -22,6 +22,14 @@ namespace sb {
 // repeatWithin below 1 (only a damaged record holds one) counts as 1.
 [[nodiscard]] bool NextProblem(Drill& d, const DrillSettings& s, Random& random);
 
+// The part of NextProblem after the fact is chosen, on curFact: the answer slots, the two
+// wrong facts, the ShockClock and DrawProblem, with their draws in the same order.
+void PlaceAnswers(Drill& d, const DrillSettings& s, Random& random);
+
+// Poses fact (1..200 of a built table) as NextProblem poses the fact it picks, for a
+// session that chooses its own facts: neither the pool nor the repeat list is drawn on.
+void PoseFact(Drill& d, const DrillSettings& s, Random& random, std::int16_t fact);
+
 // Writes problemText and the three answerTexts for curFact with wrong facts w1 and w2. Makes
 // the swap draw first, on every call; Add and Mult show the second number first when that draw
 // is 1 and switchAB is 1.

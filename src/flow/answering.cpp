@@ -7,6 +7,7 @@
 #include "flow/feedback.h"
 #include "flow/main_selection.h"
 #include "flow/run_control.h"
+#include "flow/todays_practice.h"
 #include "records/index.h"
 
 namespace sb {
@@ -133,8 +134,23 @@ bool RecordEndedProblem(Program& p)
     if (!p.run.unsavedSince) {
         p.run.unsavedSince = p.services.clock.steadyNow();
     }
+    const std::optional<AnswerRow> given = p.history.given;
     WriteAnswerHistory(p);
     ShowScore(p);
+
+    if (p.practice) {
+        // Today's Practice ends when its time is up; Auto Teach and the stop rule are the
+        // drill's, and its plan has chosen within the selection they gave.
+        if (given && PracticeAnswered(p, *given)) {
+            p.practice.reset();
+            p.main.stageNote = Phrase::GreatJob;
+            ShowPicture(p, PictureId::Logo);
+            PlaySound(p, SoundId::Finish);
+            SetIdle(p, false);
+            return false;
+        }
+        return true;
+    }
 
     if (RunAutoTeachStep(p).finished) {
         ShowPicture(p, PictureId::Logo);
@@ -160,7 +176,11 @@ void RecordAnswer(Program& p)
 
 void EndDrill(Program& p)
 {
-    static_cast<void>(RunAutoTeachStep(p));
+    if (p.practice) {
+        p.practice.reset(); // the plan has nothing left to choose: no Auto Teach step of its own
+    } else {
+        static_cast<void>(RunAutoTeachStep(p));
+    }
     ShowPicture(p, PictureId::Logo);
     PlaySound(p, SoundId::Finish);
     SetIdle(p, false);

@@ -42,7 +42,9 @@ void RecordAnswer(Program& p);
 
 // RecordAnswer up to its stop rule: records the ended problem and runs the Auto Teach step;
 // when that finishes the ladder or the stop rule fires, the drill ends (idle, not
-// resumable). True when the drill goes on, with no problem posed yet.
+// resumable). In Today's Practice the plan learns the answer instead of the Auto Teach step
+// and the stop rule, and the session ends when its time is up. True when the drill goes on,
+// with no problem posed yet.
 [[nodiscard]] bool RecordEndedProblem(Program& p);
 
 // One Auto Teach step, shown on the main window: its captions and selection.

@@ -126,6 +126,11 @@ void MainForm::start_click()
     StartDrill(m_p);
 }
 
+void MainForm::practice_click()
+{
+    StartPractice(m_p);
+}
+
 void MainForm::cPause_click()
 {
     const bool running = m_p.main.pauseEnabled;

@@ -46,6 +46,8 @@ public:
 
     // Start (StartDrill), Pause (PauseDrill) and New Drill (NewDrill).
     void start_click();
+    // "Today's Practice" (StartPractice).
+    void practice_click();
     void cPause_click();
     void Reset_click();
 

@@ -13,6 +13,7 @@
 
 #include "flow/answer_log_state.h"
 #include "flow/main_model.h"
+#include "flow/practice_session.h"
 #include "flow/settings_backup.h"
 #include "platform/lock_file.h"
 #include "platform/services.h"
@@ -72,6 +73,9 @@ struct RunState {
     // Whether the pupil named here has her problems read aloud, as last read from or written
     // to her history (flow/read_aloud).
     std::optional<std::pair<std::string, bool>> readAloud;
+    // The Today's Practice choice of the pupil named here, as last read from her history
+    // (flow/todays_practice).
+    std::optional<std::pair<std::string, PracticeChoice>> practiceChoice;
 };
 
 // Flags shared by the main window and the two settings windows.
@@ -96,6 +100,9 @@ struct Program {
     SharedFlags flags;
     MainModel main;
     AnswerLog history; // every counted answer, on its way to the pupil's history file
+    // Today's Practice, while a session runs or is paused; nothing in the drill of the
+    // selection's pool.
+    std::optional<PracticeSession> practice;
     Services& services;
 
     DrillSettings& cur() { return settings.curSettings; }

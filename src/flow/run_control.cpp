@@ -9,6 +9,7 @@
 #include "flow/captions.h"
 #include "flow/feedback.h"
 #include "flow/main_selection.h"
+#include "flow/todays_practice.h"
 #include "records/index.h"
 
 namespace sb {
@@ -53,6 +54,46 @@ void closeDelayWindow(Program& p)
     startDrillClock(p);
 }
 
+// The drill (or Today's Practice) sets off: its sound, the clock, the running controls, the
+// status panel and the first problem.
+void setOff(Program& p)
+{
+    PlaySound(p, SoundId::Start);
+    p.drill.minuteStamp = p.services.clock.minuteOfHour();
+    p.drill.shockLeft = p.cur().shockSeconds();
+    setRunningControls(p.main);
+    ShowStatus(p);
+    setAnswerButtons(p.main, true);
+    if (!PoseNextProblem(p)) {
+        SetIdle(p, false);
+    }
+}
+
+// A new drill's facts and counters over the selection of curSettings.
+void newFacts(Program& p)
+{
+    Drill& d = p.drill;
+    d.repeatCount = 0;
+    ResetCounters(d);
+    // Until its first answer a new drill would show the last drill's score as its own.
+    clearScore(p.main);
+    BuildFacts(d, p.cur(), p.services.random);
+    BuildPool(d, p.cur(), PoolMode::ResetAll, 0);
+}
+
+void nothingToDrill(Program& p)
+{
+    MainModel& m = p.main;
+    m.stageCaption = Phrase::NothingToDrill;
+    m.stageNote = Phrase::ChooseOtherNumbers;
+    // The last drill's problem and answers would read as if they could still be answered.
+    m.problem = ProblemDrawing{};
+    for (int i = 1; i <= kAnswerButtons; ++i) {
+        m.but[static_cast<std::size_t>(i)].caption = std::to_string(i);
+    }
+    p.run.drillResumable = 0;
+}
+
 } // namespace
 
 void StartDrill(Program& p)
@@ -61,6 +102,11 @@ void StartDrill(Program& p)
     MainModel& m = p.main;
     if (m.modal != Modal::None) {
         return;
+    }
+    if (p.practice) {
+        // A paused Today's Practice is left: its counters are not a drill's to go on with.
+        p.practice.reset();
+        p.run.drillResumable = 0;
     }
     d.repeatDelay = 0;
     m.stageCaption = Phrase::GetReady;
@@ -72,12 +118,7 @@ void StartDrill(Program& p)
         p.settings.startSettings = p.cur();
     }
     if (p.run.drillResumable == 0) {
-        d.repeatCount = 0;
-        ResetCounters(d);
-        // Until its first answer a new drill would show the last drill's score as its own.
-        clearScore(m);
-        BuildFacts(d, p.cur(), p.services.random);
-        BuildPool(d, p.cur(), PoolMode::ResetAll, 0);
+        newFacts(p);
     }
     if (d.poolCount < 1) {
         // The same refill posing would make; what is still empty has nothing to pose (10 Sub
@@ -85,25 +126,37 @@ void StartDrill(Program& p)
         BuildPool(d, p.cur(), PoolMode::ResetRow, 0);
     }
     if (d.poolCount < 1) {
-        m.stageCaption = Phrase::NothingToDrill;
-        m.stageNote = Phrase::ChooseOtherNumbers;
-        // The last drill's problem and answers would read as if they could still be answered.
-        m.problem = ProblemDrawing{};
-        for (int i = 1; i <= kAnswerButtons; ++i) {
-            m.but[static_cast<std::size_t>(i)].caption = std::to_string(i);
-        }
-        p.run.drillResumable = 0;
+        nothingToDrill(p);
         return;
     }
-    PlaySound(p, SoundId::Start);
-    d.minuteStamp = p.services.clock.minuteOfHour();
-    d.shockLeft = p.cur().shockSeconds();
-    setRunningControls(m);
-    ShowStatus(p);
-    setAnswerButtons(m, true);
-    if (!PoseNextProblem(p)) {
-        SetIdle(p, false);
+    setOff(p);
+}
+
+void StartPractice(Program& p)
+{
+    MainModel& m = p.main;
+    if (m.modal != Modal::None) {
+        return;
     }
+    m.stageCaption = Phrase::TodaysPractice;
+    m.stageNote = Caption();
+    ReadSelection(m, p.cur());
+    FixSelections(p);
+    // A paused session goes on where it stopped; anything else begins a new one.
+    const bool resume = p.practice && p.run.drillResumable == 1 &&
+                        SameSelections(p.cur(), p.settings.startSettings) &&
+                        p.practice->pupil == trimmedName(p.cur());
+    if (!resume) {
+        p.settings.startSettings = p.cur();
+        newFacts(p);
+        p.practice = NewPracticeSession(p);
+    }
+    if (p.practice->plan.facts().empty()) {
+        p.practice.reset();
+        nothingToDrill(p);
+        return;
+    }
+    setOff(p);
 }
 
 void PauseDrill(Program& p)
@@ -119,6 +172,7 @@ void NewDrill(Program& p)
         return;
     }
     p.run.drillResumable = 0;
+    p.practice.reset();
     clearScore(p.main);
     ShowStatus(p);
     p.main.newDrillEnabled = false;
@@ -142,7 +196,7 @@ void SetIdle(Program& p, bool resumable)
 
 bool PoseNextProblem(Program& p)
 {
-    if (!NextProblem(p.drill, p.cur(), p.services.random)) {
+    if (p.practice ? !PosePracticeFact(p) : !NextProblem(p.drill, p.cur(), p.services.random)) {
         return false;
     }
     p.main.problem = ProblemOnScreen(p.drill, p.cur().operation);

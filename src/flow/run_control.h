@@ -12,6 +12,12 @@ namespace sb {
 // window stays idle and stageCaption and stageNote say why.
 void StartDrill(Program& p);
 
+// Today's Practice: goes on with a paused session over an unchanged selection, otherwise
+// begins a new one for the current pupil, whose problems the practice plan chooses from her
+// memory of each fact of the selection (see todays_practice.h). Start leaves a paused session
+// for a new drill; New Drill ends it.
+void StartPractice(Program& p);
+
 // Start, Pause and New Drill (and the selection clicks of MainForm) do nothing while the
 // pop-up or the delay window is open: the main window takes no input then.
 void PauseDrill(Program& p);

@@ -13,6 +13,7 @@
 #include "flow/lifecycle.h"
 #include "flow/main_selection.h"
 #include "flow/selection_boxes.h"
+#include "flow/todays_practice.h"
 #include "records/index.h"
 #include "students/file_names.h"
 
@@ -200,6 +201,9 @@ void StudentForm::showDisplayed()
     ShowRecord(shown);
     ShowRecordSelection(shown);
     ShowTeachState();
+    const PracticeChoice practice = PracticeChoiceOf(m_p, trimmedName(shown));
+    m_model.practiceMinutes = practice.minutes;
+    m_model.practiceDefault = practice.byDefault;
     m_shown.firstRange = shown.firstRange;
     m_shown.secondNum = shown.secondNum;
     m_shown.operation = shown.operation;
@@ -524,6 +528,32 @@ void StudentForm::onload_click(std::int16_t value)
 void StudentForm::ChkRev_click(std::int16_t value)
 {
     m_model.reviewOn.value = value;
+}
+
+void StudentForm::practiceMinutes_change(int minutes)
+{
+    if (minutes >= kPracticeMinutesMin && minutes <= kPracticeMinutesMax) {
+        keepPracticeChoice({minutes, m_model.practiceDefault});
+    }
+}
+
+void StudentForm::practiceDefault_click(bool on)
+{
+    keepPracticeChoice({m_model.practiceMinutes, on});
+}
+
+void StudentForm::keepPracticeChoice(PracticeChoice choice)
+{
+    const std::string name = trimBlanks(m_model.studentdisplay);
+    if (name.empty()) {
+        return; // nobody on display: the boxes show the defaults and keep nothing
+    }
+    const Status kept = SetPracticeChoice(m_p, name, choice);
+    if (report({m_p.services.dataDir / historyFileName(name), FileOutcome::Action::Save, kept},
+               Message(MessageId::SettingsNotStored, {name}))) {
+        m_model.practiceMinutes = choice.minutes;
+        m_model.practiceDefault = choice.byDefault;
+    }
 }
 
 void StudentForm::a_click(int i, std::int16_t value)

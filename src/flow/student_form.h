@@ -47,6 +47,10 @@ struct StudentModel {
     Message message;
     // "Take Over" is offered: the pupil to be made current is in use on another computer.
     bool takeOver = false;
+    // The displayed pupil's Today's Practice: its minutes and whether it is her default. Kept
+    // in her history as soon as they change, as the history's other settings are.
+    int practiceMinutes = 5;
+    bool practiceDefault = false;
 };
 
 // The selection a record held when it was put on display.
@@ -112,6 +116,10 @@ public:
 
     void onload_click(std::int16_t value);
     void ChkRev_click(std::int16_t value);
+    // The displayed pupil's Today's Practice minutes (2..10; another value is refused and the
+    // box shows the old one again) and its "by default" box.
+    void practiceMinutes_change(int minutes);
+    void practiceDefault_click(bool on);
     // The selection boxes of this window; each enables the main window's "New Drill", and an
     // operation applies the "10 Sub" lock to this window's first-number boxes.
     void a_click(int i, std::int16_t value);
@@ -184,6 +192,8 @@ public:
 
 private:
     void showDisplayed();
+    // The displayed pupil's Today's Practice choice, kept in her history.
+    void keepPracticeChoice(PracticeChoice choice);
     // listIndex := the entry of the pupil on display (-1 when she is not listed).
     void followDisplayed();
     // Every record in memory named old (trimmed) takes the name fresh.

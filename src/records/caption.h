@@ -64,6 +64,7 @@ enum class Phrase : std::uint8_t {
     ChooseOtherNumbers,
     TimeOut,
     WrongAnswer,
+    TodaysPractice,
     // The operations, by their long names.
     Addition,
     SubtractFrom10,
@@ -140,6 +141,7 @@ inline constexpr std::array<std::string_view, kPhraseCount> kPhraseEnglish{
     "Choose other numbers",
     "!! Time Out !!",
     "!!Wrong Answer !!",
+    "Today's Practice",
     "Addition",
     "Subtract from 10",
     "Subtraction",

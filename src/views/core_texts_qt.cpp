@@ -67,6 +67,7 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Choose other numbers"),
     QT_TRANSLATE_NOOP("core", "!! Time Out !!"),
     QT_TRANSLATE_NOOP("core", "!!Wrong Answer !!"),
+    QT_TRANSLATE_NOOP("core", "Today's Practice"),
     // The operations as the Results table's heading names them.
     QT_TRANSLATE_NOOP("core", "Addition"),
     QT_TRANSLATE_NOOP("core", "Subtract from 10"),

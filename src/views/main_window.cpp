@@ -31,6 +31,7 @@
 #include "flow/main_form.h"
 #include "flow/program.h"
 #include "flow/read_aloud.h"
+#include "flow/todays_practice.h"
 #include "platform/media_qt.h"
 #include "platform/trace_qt.h"
 #include "records/index.h"
@@ -459,6 +460,9 @@ QGroupBox* MainWindow::buildStart(QWidget* central)
     auto* beginLayout = new QVBoxLayout(begin);
     m_start = pushButton(begin, "start", tr("Start"), tr("\"Starts and Restarts the drill\""));
     m_start->setFont(arial(24 * screenFit(this)));
+    m_practice = pushButton(begin, "practice", tr("&Today's Practice"),
+                            tr("A short practice of the facts this pupil needs most today"));
+    m_practice->setFont(arial(12 * screenFit(this)));
     m_cPause = pushButton(begin, "cPause", tr("Pause"), tr("\"Pauses drill\""));
     m_cPause->setFont(arial(24 * screenFit(this)));
     m_Reset = pushButton(begin, "Reset", tr("New Drill"), tr("\"Resets time and score\""));
@@ -472,15 +476,25 @@ QGroupBox* MainWindow::buildStart(QWidget* central)
             m_cPause->setFocus(Qt::OtherFocusReason);
         }
     });
+    onClick(m_practice, [this](bool) {
+        m_form.practice_click();
+        after();
+        if (m_form.model().pauseEnabled) {
+            m_cPause->setFocus(Qt::OtherFocusReason);
+        }
+    });
     onClick(m_cPause, [this](bool) {
         m_form.cPause_click();
         after();
         if (m_form.model().startEnabled) {
-            m_start->setFocus(Qt::OtherFocusReason);
+            // A pupil whose default is Today's Practice finds it first.
+            QPushButton* first = CurrentPracticeChoice(m_program).byDefault ? m_practice : m_start;
+            first->setFocus(Qt::OtherFocusReason);
         }
     });
     onClick(m_Reset, [this](bool) { m_form.Reset_click(); });
     beginLayout->addWidget(m_start);
+    beginLayout->addWidget(m_practice);
     beginLayout->addWidget(m_cPause);
     beginLayout->addWidget(m_Reset);
     beginLayout->addStretch(1);
@@ -547,6 +561,7 @@ void MainWindow::render()
         showBox(m_b[asIndex(i)], m.selection.b[asIndex(i)]);
     }
     m_start->setEnabled(m.startEnabled);
+    m_practice->setEnabled(m.startEnabled);
     m_cPause->setEnabled(m.pauseEnabled);
     m_Reset->setEnabled(m.newDrillEnabled);
     m_smartgo->setEnabled(m.smartRepeatEnabled);

@@ -126,6 +126,7 @@ private:
     QCheckBox* m_readAloud = nullptr;
     QListWidget* m_DisSet = nullptr;
     QPushButton* m_start = nullptr;
+    QPushButton* m_practice = nullptr;
     QPushButton* m_cPause = nullptr;
     QPushButton* m_Reset = nullptr;
     QLabel* m_dsp = nullptr;

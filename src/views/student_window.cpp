@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -270,7 +271,42 @@ QGroupBox* StudentWindow::buildStep1()
     v->addWidget(add);
     v->addWidget(m_studentlist, 1);
     v->addLayout(row);
+    v->addLayout(buildPractice(frame));
     return frame;
+}
+
+QLayout* StudentWindow::buildPractice(QGroupBox* frame)
+{
+    // The displayed pupil's Today's Practice: the minutes of a session and whether the main
+    // window offers it before Start.
+    auto* minutesCaption = new QLabel(tr("Today's &Practice:"), frame);
+    m_practiceMinutes = new QSpinBox(frame);
+    m_practiceMinutes->setObjectName(QStringLiteral("practiceMinutes"));
+    m_practiceMinutes->setRange(kPracticeMinutesMin, kPracticeMinutesMax);
+    m_practiceMinutes->setSuffix(tr(" min"));
+    m_practiceMinutes->setToolTip(tr("How long this pupil's Today's Practice lasts"));
+    m_practiceMinutes->setAccessibleName(tr("Today's Practice minutes"));
+    minutesCaption->setBuddy(m_practiceMinutes);
+    connect(m_practiceMinutes, &QSpinBox::valueChanged, this, [this](int minutes) {
+        if (minutes != m_form.model().practiceMinutes) {
+            m_form.practiceMinutes_change(minutes);
+            after();
+        }
+    });
+    m_practiceDefault = new QCheckBox(tr("&First"), frame);
+    m_practiceDefault->setObjectName(QStringLiteral("practiceDefault"));
+    m_practiceDefault->setToolTip(tr("The main window offers Today's Practice before Start"));
+    m_practiceDefault->setAccessibleName(tr("Today's Practice first"));
+    connect(m_practiceDefault, &QCheckBox::clicked, this, [this](bool on) {
+        m_form.practiceDefault_click(on);
+        after();
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(minutesCaption);
+    row->addWidget(m_practiceMinutes);
+    row->addWidget(m_practiceDefault);
+    row->addStretch(1);
+    return row;
 }
 
 QGroupBox* StudentWindow::buildStep2()
@@ -548,6 +584,11 @@ void StudentWindow::render()
                                         toQString(m.studentdisplay).trimmed());
     m_onload->setChecked(m.loadOnStart.value == 1);
     m_ChkRev->setChecked(m.reviewOn.value == 1);
+    if (m_practiceMinutes->value() != m.practiceMinutes) {
+        const QSignalBlocker quiet(m_practiceMinutes);
+        m_practiceMinutes->setValue(m.practiceMinutes);
+    }
+    m_practiceDefault->setChecked(m.practiceDefault);
     for (int i = 1; i <= 4; ++i) {
         QComboBox* c = m_CB[asIndex(i)];
         const QSignalBlocker block(c);

@@ -20,6 +20,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QLayout;
+class QSpinBox;
 
 namespace sb {
 
@@ -52,6 +54,7 @@ protected:
 
 private:
     QGroupBox* buildStep1();
+    QLayout* buildPractice(QGroupBox* frame);
     QGroupBox* buildStep2();
     void buildLevels(QGroupBox* frame, QGridLayout* grid);
     void buildFirstBoxes(QGroupBox* frame, QGridLayout* grid);
@@ -71,6 +74,8 @@ private:
     QLabel* m_studentdisplay = nullptr;
     QCheckBox* m_onload = nullptr;
     QCheckBox* m_ChkRev = nullptr;
+    QSpinBox* m_practiceMinutes = nullptr;
+    QCheckBox* m_practiceDefault = nullptr;
     std::array<QComboBox*, 5> m_CB{};
     std::array<QCheckBox*, 5> m_a{};
     std::array<QCheckBox*, 11> m_b{};

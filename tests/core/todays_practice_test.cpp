@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Today's Practice through the main window's handlers: the plan poses the problems of the
+// selection, the answers go where a drill's go, and the plan lives in the pupil's history.
+
+#include "flow/todays_practice.h"
+#include "plan/practice_plan.h"
+#include "support/test_support.h"
+
+namespace sb::test {
+namespace {
+
+// The x2 facts of the multiplication table: first numbers 1..10, second number 2.
+void timesTwo(ProgramFixture& f)
+{
+    f.mainForm.op_click(OpMult);
+    f.setBoxes({{1}, {2}});
+}
+
+std::size_t historyRows(ProgramFixture& f)
+{
+    FlushAnswerHistory(f.p);
+    auto opened = HistoryDb::open(f.at("Ann.history.sqlite"), false);
+    return opened.db ? opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{}).size() : 0;
+}
+
+// Answers each posed problem right (wrong every fifth) after `seconds`, until the session ends;
+// the facts posed, in order.
+std::vector<int> practise(ProgramFixture& f, int seconds)
+{
+    std::vector<int> posed;
+    while (f.p.main.pauseEnabled && posed.size() < 500) {
+        posed.push_back(f.p.drill.curFact);
+        f.clock.ms += seconds * 1000;
+        f.clock.slept += std::chrono::seconds(seconds);
+        const bool wrong = posed.size() % 5 == 0;
+        f.mainForm.but_click(wrong ? f.p.drill.wrongSlot1 : f.p.drill.rightSlot);
+        if (f.p.main.modal == Modal::Feedback) {
+            f.mainForm.pop_but_click(f.p.drill.rightSlot);
+        }
+    }
+    return posed;
+}
+
+TEST(TodaysPractice, ASessionPosesThePlansFactsAndEndsWhenItsMinutesAreUp)
+{
+    StdRandom random{7};
+    ProgramFixture f(random, diskFileSystem());
+    f.load();
+    setName(f.p.cur(), "Ann");
+    timesTwo(f);
+    ASSERT_TRUE(SetPracticeChoice(f.p, "Ann", {2, true}).ok());
+    f.mainForm.practice_click();
+    ASSERT_TRUE(f.p.practice);
+    EXPECT_EQ(English(f.p.main.stageCaption), "Today's Practice");
+    // x1 is taught first: 1 x 2.
+    EXPECT_EQ(f.p.drill.curFact, factIndex(2, 1));
+
+    const std::vector<int> posed = practise(f, 3);
+    // Two minutes of three-second problems (a pop-up's time counts too).
+    EXPECT_GE(posed.size(), 30U);
+    EXPECT_LE(posed.size(), 40U);
+    for (std::size_t i = 0; i < posed.size(); ++i) {
+        EXPECT_EQ(f.p.drill.fact(posed[i]).second, 2) << i;
+        if (i > 0) {
+            EXPECT_NE(posed[i], posed[i - 1]) << i;
+        }
+    }
+    // Ended as a drill ends, its answers counted where a drill's are.
+    EXPECT_FALSE(f.p.practice);
+    EXPECT_TRUE(f.p.main.startEnabled);
+    EXPECT_EQ(English(f.p.main.stageNote), "Great Job!");
+    EXPECT_EQ(f.p.drill.total, static_cast<std::int32_t>(posed.size()));
+    EXPECT_EQ(historyRows(f), posed.size());
+
+    // The plan lives in her history: on another computer her model is the same.
+    const PracticeSession here = NewPracticeSession(f.p);
+    ProgramFixture other(random, diskFileSystem());
+    other.load();
+    std::filesystem::copy_file(f.at("Ann.history.sqlite"), other.at("Ann.history.sqlite"));
+    setName(other.p.cur(), "Ann");
+    timesTwo(other);
+    other.mainForm.practice_click();
+    ASSERT_TRUE(other.p.practice);
+    for (int fact : SelectedFacts(other.p.cur())) {
+        const FactMemory& there = other.p.practice->model.memory(OpMult, fact);
+        EXPECT_TRUE(there.seen()) << fact;
+        EXPECT_EQ(there.stability, here.model.memory(OpMult, fact).stability) << fact;
+    }
+    EXPECT_EQ(PracticeChoiceOf(other.p, "Ann"), (PracticeChoice{2, true}));
+}
+
+TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOfRange)
+{
+    StdRandom random{3};
+    ProgramFixture f(random, diskFileSystem());
+    f.load();
+    setName(f.p.cur(), "Ann");
+    timesTwo(f);
+    f.mainForm.practice_click();
+    f.mainForm.but_click(f.p.drill.rightSlot);
+    const std::int32_t total = f.p.drill.total;
+    f.mainForm.cPause_click();
+    f.mainForm.practice_click(); // goes on where it stopped
+    ASSERT_TRUE(f.p.practice);
+    EXPECT_EQ(f.p.drill.total, total);
+    f.mainForm.cPause_click();
+    f.mainForm.start_click(); // a drill of its own, from nought
+    EXPECT_FALSE(f.p.practice);
+    EXPECT_EQ(f.p.drill.total, 0);
+
+    f.mainForm.cPause_click();
+    setName(f.p.run.shownPupil, "Ann");
+    StudentForm form{f.p};
+    form.load();
+    form.practiceMinutes_change(11);
+    form.practiceMinutes_change(1);
+    EXPECT_EQ(PracticeChoiceOf(f.p, trimBlanks(form.model().studentdisplay)).minutes, 5);
+    form.practiceMinutes_change(7);
+    form.practiceDefault_click(true);
+    EXPECT_EQ(PracticeChoiceOf(f.p, trimBlanks(form.model().studentdisplay)),
+              (PracticeChoice{7, true}));
+}
+
+} // namespace
+} // namespace sb::test
