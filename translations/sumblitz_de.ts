@@ -271,6 +271,10 @@
         <source>Minutes this week</source>
         <translation>Minuten diese Woche</translation>
     </message>
+    <message>
+        <source>Today&apos;s Practice</source>
+        <translation>Heutige Übung</translation>
+    </message>
 </context>
 <context>
     <name>message</name>
@@ -921,6 +925,14 @@
     <message>
         <source>Pupil: %1</source>
         <translation>Kind: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Practice</source>
+        <translation>&amp;Heutige Übung</translation>
+    </message>
+    <message>
+        <source>A short practice of the facts this pupil needs most today</source>
+        <translation>Eine kurze Übung der Aufgaben, die dieses Kind heute am meisten braucht</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +1845,34 @@
     <message>
         <source>Sets, changes or removes the password that Smart Repeat, Student Data and other pupils&apos; progress ask for</source>
         <translation>Legt das Passwort fest, nach dem „Schlau wiederholen“, „Schülerdaten“ und der Fortschritt anderer Kinder fragen, oder ändert oder entfernt es</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;Practice:</source>
+        <translation>Heutige &amp;Übung:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> Min.</translation>
+    </message>
+    <message>
+        <source>How long this pupil&apos;s Today&apos;s Practice lasts</source>
+        <translation>Wie lange die heutige Übung dieses Kindes dauert</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice minutes</source>
+        <translation>Minuten der heutigen Übung</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;Zuerst</translation>
+    </message>
+    <message>
+        <source>The main window offers Today&apos;s Practice before Start</source>
+        <translation>Das Hauptfenster bietet die heutige Übung vor Start an</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice first</source>
+        <translation>Heutige Übung zuerst</translation>
     </message>
 </context>
 </TS>

@@ -271,6 +271,10 @@
         <source>Minutes this week</source>
         <translation>Minutos esta semana</translation>
     </message>
+    <message>
+        <source>Today&apos;s Practice</source>
+        <translation>Práctica de hoy</translation>
+    </message>
 </context>
 <context>
     <name>message</name>
@@ -921,6 +925,14 @@
     <message>
         <source>Pupil: %1</source>
         <translation>Alumno: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Practice</source>
+        <translation>&amp;Práctica de hoy</translation>
+    </message>
+    <message>
+        <source>A short practice of the facts this pupil needs most today</source>
+        <translation>Una práctica corta de las operaciones que este alumno más necesita hoy</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +1845,34 @@
     <message>
         <source>Sets, changes or removes the password that Smart Repeat, Student Data and other pupils&apos; progress ask for</source>
         <translation>Pone, cambia o quita la contraseña que piden «Repaso listo», «Alumnos» y el progreso de los demás niños</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;Practice:</source>
+        <translation>Prá&amp;ctica de hoy:</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>How long this pupil&apos;s Today&apos;s Practice lasts</source>
+        <translation>Cuánto dura la práctica de hoy de este alumno</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice minutes</source>
+        <translation>Minutos de la práctica de hoy</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>Pri&amp;mero</translation>
+    </message>
+    <message>
+        <source>The main window offers Today&apos;s Practice before Start</source>
+        <translation>La ventana principal ofrece la práctica de hoy antes de Empezar</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice first</source>
+        <translation>Práctica de hoy primero</translation>
     </message>
 </context>
 </TS>

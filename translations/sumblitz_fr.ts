@@ -271,6 +271,10 @@
         <source>Minutes this week</source>
         <translation>Minutes cette semaine</translation>
     </message>
+    <message>
+        <source>Today&apos;s Practice</source>
+        <translation>Exercice du jour</translation>
+    </message>
 </context>
 <context>
     <name>message</name>
@@ -921,6 +925,14 @@
     <message>
         <source>Pupil: %1</source>
         <translation>Élève : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Today&apos;s Practice</source>
+        <translation>&amp;Exercice du jour</translation>
+    </message>
+    <message>
+        <source>A short practice of the facts this pupil needs most today</source>
+        <translation>Un court exercice sur les calculs dont cet élève a le plus besoin aujourd&apos;hui</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +1845,34 @@
     <message>
         <source>Sets, changes or removes the password that Smart Repeat, Student Data and other pupils&apos; progress ask for</source>
         <translation>Définit, modifie ou supprime le mot de passe que demandent « Répétition futée », « Élèves » et les progrès des autres enfants</translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;Practice:</source>
+        <translation>E&amp;xercice du jour :</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>How long this pupil&apos;s Today&apos;s Practice lasts</source>
+        <translation>Durée de l&apos;exercice du jour de cet élève</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice minutes</source>
+        <translation>Minutes de l&apos;exercice du jour</translation>
+    </message>
+    <message>
+        <source>&amp;First</source>
+        <translation>&amp;D&apos;abord</translation>
+    </message>
+    <message>
+        <source>The main window offers Today&apos;s Practice before Start</source>
+        <translation>La fenêtre principale propose l&apos;exercice du jour avant Lancer</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice first</source>
+        <translation>Exercice du jour d&apos;abord</translation>
     </message>
 </context>
 </TS>
