@@ -10,6 +10,7 @@
 
 #include <fstream>
 
+#include "flow/todays_practice.h"
 #include "support/ui_support.h"
 #include "views/delay_window.h"
 #include "views/popup_window.h"
@@ -253,3 +254,51 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
 } // namespace sb::test
 
 #include "main_window_test.moc"
+
+namespace sb::test {
+namespace {
+
+// Today's Practice in the drill window: its button starts it, the digit keys answer, a wrong
+// answer's pop-up is answered, and when its minutes are up it ends as a drill does, its answers
+// in the pupil's history and facts; for a pupil whose default it is, Pause hands it the focus.
+TEST(MainWindowView, TodaysPracticeRunsInTheDrillWindowAndEndsAsADrillDoes)
+{
+    Ui f;
+    setName(f.p.cur(), "Ann");
+    ASSERT_TRUE(SetPracticeChoice(f.p, "Ann", {2, true}).ok());
+    click(f.main, "op4");
+    click(f.main, "practice");
+    ASSERT_TRUE(f.p.practice);
+    EXPECT_EQ(find<QLabel>(f.main, "DsBgn")->text(), QStringLiteral("Today's Practice"));
+    EXPECT_EQ(QApplication::focusWidget(), find(f.main, "cPause"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), find(f.main, "practice"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // goes on where it stopped
+    int answered = 0;
+    while (f.p.main.pauseEnabled && answered < 100) {
+        f.clock.ms += 4000, f.clock.slept += std::chrono::seconds(4);
+        const bool wrong = ++answered % 4 == 0;
+        f.key(wrong ? f.p.drill.wrongSlot1 : f.p.drill.rightSlot, &f.main);
+        if (wrong) {
+            ASSERT_TRUE(f.main.popup() != nullptr && QTest::qWaitForWindowActive(f.main.popup()));
+            f.key(f.p.drill.rightSlot, f.main.popup());
+        }
+    }
+    EXPECT_EQ(answered, 30); // two minutes of four-second problems
+    EXPECT_FALSE(f.p.practice);
+    EXPECT_EQ(find<QLabel>(f.main, "DsEnd")->text(), QStringLiteral("Great Job!"));
+    EXPECT_EQ(ints(f.p.drill.score, f.p.drill.total), ints(23, 30));
+    int asked = 0;
+    for (int i = 1; i <= kFactSlots; ++i) {
+        asked += f.p.drill.fact(i).asked;
+    }
+    EXPECT_EQ(asked, 30) << "the Results table counts them as a drill's";
+    FlushAnswerHistory(f.p);
+    auto opened = HistoryDb::open(f.at("Ann.history.sqlite"), false);
+    ASSERT_TRUE(opened.db);
+    EXPECT_EQ(opened.db->rows(OpMult, 0)->size(), 30U);
+    EXPECT_TRUE(find(f.main, "start")->isEnabled() && find(f.main, "practice")->isEnabled());
+}
+
+} // namespace
+} // namespace sb::test
