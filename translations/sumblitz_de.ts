@@ -271,6 +271,14 @@
         <source>Minutes this week</source>
         <translation>Minuten diese Woche</translation>
     </message>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <source>Fluent facts gained this week</source>
+        <translation>Diese Woche sicher geworden</translation>
+    </message>
 </context>
 <context>
     <name>message</name>
@@ -1157,10 +1165,6 @@
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
-        <translation>Jedes Feld: der Median der Sekunden der letzten fünf Antworten auf diese Aufgabe.</translation>
-    </message>
-    <message>
         <source>progress</source>
         <comment>the start of a file name</comment>
         <translation>Fortschritt</translation>
@@ -1201,6 +1205,40 @@
     <message>
         <source>Nothing to practise next: no fact is often wrong or slow</source>
         <translation>Nichts zu üben: keine Aufgabe ist oft falsch oder langsam</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd, d. MMMM</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d. MMM</translation>
+    </message>
+    <message>
+        <source>Next review: %1, recall now %2%</source>
+        <translation>Nächste Wiederholung: %1, jetzt gewusst zu %2 %</translation>
+    </message>
+    <message>
+        <source>d/M</source>
+        <extracomment>a day as short as it goes, in a grid cell (a QDate format)</extracomment>
+        <translation>d.M.</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <comment>facts whose review falls today, in Today&apos;s Practice</comment>
+        <translation>Heute fällig: %1</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers, the recall predicted now and the day of its next review.</source>
+        <translation>Jedes Feld: der Median der Sekunden der letzten fünf Antworten, wie sicher die Aufgabe jetzt gewusst wird, und der Tag ihrer nächsten Wiederholung.</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,14 @@
         <source>Minutes this week</source>
         <translation>Minutes cette semaine</translation>
     </message>
+    <message>
+        <source>Due today</source>
+        <translation>À revoir aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Fluent facts gained this week</source>
+        <translation>Calculs acquis cette semaine</translation>
+    </message>
 </context>
 <context>
     <name>message</name>
@@ -1157,10 +1165,6 @@
         <translation>Ligne %1, colonne %2</translation>
     </message>
     <message>
-        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
-        <translation>Chaque case : la médiane des secondes des cinq dernières réponses à ce calcul.</translation>
-    </message>
-    <message>
         <source>progress</source>
         <comment>the start of a file name</comment>
         <translation>progrès</translation>
@@ -1201,6 +1205,40 @@
     <message>
         <source>Nothing to practise next: no fact is often wrong or slow</source>
         <translation>Rien à travailler : aucun calcul n&apos;est souvent faux ou lent</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd d MMMM</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>Next review: %1, recall now %2%</source>
+        <translation>Prochaine révision : %1, souvenir maintenant %2 %</translation>
+    </message>
+    <message>
+        <source>d/M</source>
+        <extracomment>a day as short as it goes, in a grid cell (a QDate format)</extracomment>
+        <translation>d/M</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <comment>facts whose review falls today, in Today&apos;s Practice</comment>
+        <translation>À revoir aujourd&apos;hui : %1</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers, the recall predicted now and the day of its next review.</source>
+        <translation>Chaque case : la médiane en secondes des cinq dernières réponses, la chance prévue que le calcul soit su maintenant et le jour de sa prochaine révision.</translation>
     </message>
 </context>
 <context>
