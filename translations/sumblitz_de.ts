@@ -273,7 +273,15 @@
     </message>
     <message>
         <source>Today&apos;s Practice</source>
-        <translation>Heutige Übung</translation>
+        <translation>Heute üben</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <source>Fluent facts gained this week</source>
+        <translation>Diese Woche sicher geworden</translation>
     </message>
 </context>
 <context>
@@ -928,7 +936,7 @@
     </message>
     <message>
         <source>&amp;Today&apos;s Practice</source>
-        <translation>&amp;Heutige Übung</translation>
+        <translation>&amp;Heute üben</translation>
     </message>
     <message>
         <source>A short practice of the facts this pupil needs most today</source>
@@ -1169,10 +1177,6 @@
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
-        <translation>Jedes Feld: der Median der Sekunden der letzten fünf Antworten auf diese Aufgabe.</translation>
-    </message>
-    <message>
         <source>progress</source>
         <comment>the start of a file name</comment>
         <translation>Fortschritt</translation>
@@ -1213,6 +1217,40 @@
     <message>
         <source>Nothing to practise next: no fact is often wrong or slow</source>
         <translation>Nichts zu üben: keine Aufgabe ist oft falsch oder langsam</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd, d. MMMM</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d. MMM</translation>
+    </message>
+    <message>
+        <source>Next review: %1, recall now %2%</source>
+        <translation>Nächste Wiederholung: %1, jetzt gewusst zu %2 %</translation>
+    </message>
+    <message>
+        <source>d/M</source>
+        <extracomment>a day as short as it goes, in a grid cell (a QDate format)</extracomment>
+        <translation>d.M.</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <comment>facts whose review falls today, in Today&apos;s Practice</comment>
+        <translation>Heute fällig: %1</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers, the recall predicted now and the day of its next review.</source>
+        <translation>Jedes Feld: der Median der Sekunden der letzten fünf Antworten, wie sicher die Aufgabe jetzt gewusst wird, und der Tag ihrer nächsten Wiederholung.</translation>
     </message>
 </context>
 <context>
@@ -1848,7 +1886,7 @@
     </message>
     <message>
         <source>Today&apos;s &amp;Practice:</source>
-        <translation>Heutige &amp;Übung:</translation>
+        <translation>Heute &amp;üben:</translation>
     </message>
     <message>
         <source> min</source>
@@ -1856,11 +1894,11 @@
     </message>
     <message>
         <source>How long this pupil&apos;s Today&apos;s Practice lasts</source>
-        <translation>Wie lange die heutige Übung dieses Kindes dauert</translation>
+        <translation>Wie lange „Heute üben“ für dieses Kind dauert</translation>
     </message>
     <message>
         <source>Today&apos;s Practice minutes</source>
-        <translation>Minuten der heutigen Übung</translation>
+        <translation>Minuten für „Heute üben“</translation>
     </message>
     <message>
         <source>&amp;First</source>
@@ -1868,11 +1906,11 @@
     </message>
     <message>
         <source>The main window offers Today&apos;s Practice before Start</source>
-        <translation>Das Hauptfenster bietet die heutige Übung vor Start an</translation>
+        <translation>Das Hauptfenster bietet „Heute üben“ vor Start an</translation>
     </message>
     <message>
         <source>Today&apos;s Practice first</source>
-        <translation>Heutige Übung zuerst</translation>
+        <translation>„Heute üben“ zuerst</translation>
     </message>
 </context>
 </TS>

@@ -275,6 +275,14 @@
         <source>Today&apos;s Practice</source>
         <translation>Práctica de hoy</translation>
     </message>
+    <message>
+        <source>Due today</source>
+        <translation>Para repasar hoy</translation>
+    </message>
+    <message>
+        <source>Fluent facts gained this week</source>
+        <translation>Dominadas esta semana</translation>
+    </message>
 </context>
 <context>
     <name>message</name>
@@ -1169,10 +1177,6 @@
         <translation>Fila %1, columna %2</translation>
     </message>
     <message>
-        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
-        <translation>Cada casilla: la mediana de los segundos de las cinco últimas respuestas a esta cuenta.</translation>
-    </message>
-    <message>
         <source>progress</source>
         <comment>the start of a file name</comment>
         <translation>progreso</translation>
@@ -1213,6 +1217,40 @@
     <message>
         <source>Nothing to practise next: no fact is often wrong or slow</source>
         <translation>Nada que practicar: ningún problema está a menudo mal o es lento</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>mañana</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>Next review: %1, recall now %2%</source>
+        <translation>Próximo repaso: %1, recuerdo ahora %2 %</translation>
+    </message>
+    <message>
+        <source>d/M</source>
+        <extracomment>a day as short as it goes, in a grid cell (a QDate format)</extracomment>
+        <translation>d/M</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <comment>facts whose review falls today, in Today&apos;s Practice</comment>
+        <translation>Para repasar hoy: %1</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers, the recall predicted now and the day of its next review.</source>
+        <translation>Cada casilla: la mediana en segundos de las cinco últimas respuestas, la probabilidad prevista de recordar la cuenta ahora y el día de su próximo repaso.</translation>
     </message>
 </context>
 <context>

@@ -273,7 +273,15 @@
     </message>
     <message>
         <source>Today&apos;s Practice</source>
-        <translation>Exercice du jour</translation>
+        <translation>Entraînement du jour</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>À revoir aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Fluent facts gained this week</source>
+        <translation>Calculs acquis cette semaine</translation>
     </message>
 </context>
 <context>
@@ -928,7 +936,7 @@
     </message>
     <message>
         <source>&amp;Today&apos;s Practice</source>
-        <translation>&amp;Exercice du jour</translation>
+        <translation>&amp;Entraînement du jour</translation>
     </message>
     <message>
         <source>A short practice of the facts this pupil needs most today</source>
@@ -1169,10 +1177,6 @@
         <translation>Ligne %1, colonne %2</translation>
     </message>
     <message>
-        <source>Each cell: the median seconds of the fact&apos;s last five answers.</source>
-        <translation>Chaque case : la médiane des secondes des cinq dernières réponses à ce calcul.</translation>
-    </message>
-    <message>
         <source>progress</source>
         <comment>the start of a file name</comment>
         <translation>progrès</translation>
@@ -1213,6 +1217,40 @@
     <message>
         <source>Nothing to practise next: no fact is often wrong or slow</source>
         <translation>Rien à travailler : aucun calcul n&apos;est souvent faux ou lent</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>demain</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd d MMMM</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>Next review: %1, recall now %2%</source>
+        <translation>Prochaine révision : %1, souvenir maintenant %2 %</translation>
+    </message>
+    <message>
+        <source>d/M</source>
+        <extracomment>a day as short as it goes, in a grid cell (a QDate format)</extracomment>
+        <translation>d/M</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <comment>facts whose review falls today, in Today&apos;s Practice</comment>
+        <translation>À revoir aujourd&apos;hui : %1</translation>
+    </message>
+    <message>
+        <source>Each cell: the median seconds of the fact&apos;s last five answers, the recall predicted now and the day of its next review.</source>
+        <translation>Chaque case : la médiane en secondes des cinq dernières réponses, la chance prévue que le calcul soit su maintenant et le jour de sa prochaine révision.</translation>
     </message>
 </context>
 <context>
@@ -1848,7 +1886,7 @@
     </message>
     <message>
         <source>Today&apos;s &amp;Practice:</source>
-        <translation>E&amp;xercice du jour :</translation>
+        <translation>E&amp;ntraînement du jour :</translation>
     </message>
     <message>
         <source> min</source>
@@ -1856,11 +1894,11 @@
     </message>
     <message>
         <source>How long this pupil&apos;s Today&apos;s Practice lasts</source>
-        <translation>Durée de l&apos;exercice du jour de cet élève</translation>
+        <translation>Durée de l&apos;entraînement du jour de cet élève</translation>
     </message>
     <message>
         <source>Today&apos;s Practice minutes</source>
-        <translation>Minutes de l&apos;exercice du jour</translation>
+        <translation>Minutes de l&apos;entraînement du jour</translation>
     </message>
     <message>
         <source>&amp;First</source>
@@ -1868,11 +1906,11 @@
     </message>
     <message>
         <source>The main window offers Today&apos;s Practice before Start</source>
-        <translation>La fenêtre principale propose l&apos;exercice du jour avant Lancer</translation>
+        <translation>La fenêtre principale propose l&apos;entraînement du jour avant Lancer</translation>
     </message>
     <message>
         <source>Today&apos;s Practice first</source>
-        <translation>Exercice du jour d&apos;abord</translation>
+        <translation>Entraînement du jour d&apos;abord</translation>
     </message>
 </context>
 </TS>

@@ -9,8 +9,10 @@
 
 #include "flow/progress.h"
 #include "flow/results_table.h"
+#include "plan/memory_model.h"
 #include "records/codec.h"
 #include "records/cp1252.h"
+#include "records/fact_table.h"
 #include "records/operations.h"
 #include "students/record_files.h"
 
@@ -62,8 +64,37 @@ std::optional<int> percentOf(const HistoryDb::Counts& c)
     return c.answers == 0 ? std::nullopt : std::optional(PercentOf(c.right, c.answers));
 }
 
+// The times an overview is taken at.
+struct OverviewTimes {
+    std::int64_t now = 0;
+    std::int64_t weekStart = 0;
+    std::int32_t offsetSeconds = 0;
+};
+
+// Today's Practice's columns from the pupil's answers of her operation, oldest first: her
+// memory at the week's start, then with the week's answers.
+void fillPlanColumns(PupilOverview& o, std::span<const AnswerRow> rows, std::int32_t fluentMs,
+                     const OverviewTimes& t)
+{
+    const auto weekFirst = std::ranges::partition_point(
+        rows, [&t](const AnswerRow& r) { return r.atMs < t.weekStart; });
+    const auto before = static_cast<std::size_t>(weekFirst - rows.begin());
+    const MemoryModel atStart = MemoryModel::FromHistory(rows.first(before), fluentMs);
+    MemoryModel now = atStart;
+    for (const AnswerRow& r : rows.subspan(before)) {
+        now.answer(r.operation, r.fact, r.outcome, r.millis, r.atMs);
+    }
+    for (int fact = 1; fact <= kFactSlots; ++fact) {
+        o.fluentGained +=
+            now.fluent(o.operation, fact, t.now) && !atStart.fluent(o.operation, fact, t.weekStart)
+                ? 1
+                : 0;
+    }
+    o.dueToday = ReviewsOf(now, o.operation, t.now, t.offsetSeconds).dueToday;
+}
+
 PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& dataDir,
-                         std::int64_t weekStart, std::int32_t offsetSeconds)
+                         const OverviewTimes& t)
 {
     PupilOverview o;
     o.name = trimmedName(s);
@@ -80,17 +111,18 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
     HistoryDb& db = *opened.db;
     const HistoryDb::ReadTogether together(db);
     const auto last = db.lastAnswerMs();
-    const auto week = db.counts(weekStart, INT64_MAX);
-    const auto before = db.counts(weekStart - 7 * kDayMs, weekStart);
+    const auto week = db.counts(t.weekStart, INT64_MAX);
+    const auto before = db.counts(t.weekStart - 7 * kDayMs, t.weekStart);
     const auto recent = db.recent(s.operation, kFluencyWindow);
-    if (!last || !week || !before || !recent) {
+    const auto rows = db.figureRows(s.operation, 0);
+    if (!last || !week || !before || !recent || !rows) {
         o.historyUnread = true;
         return o;
     }
     const std::int32_t fluentMs = FluentMsOf(db.setting(kFluentSetting));
     o.lastMs = *last;
     if (o.lastMs != 0) {
-        o.lastDate = DateOfDay((o.lastMs + std::int64_t{offsetSeconds} * 1000) / kDayMs);
+        o.lastDate = DateOfDay((o.lastMs + std::int64_t{t.offsetSeconds} * 1000) / kDayMs);
     }
     o.weekAnswers = week->answers;
     o.weekMs = week->millis;
@@ -101,6 +133,7 @@ PupilOverview overviewOf(const DrillSettings& s, const std::filesystem::path& da
     if (const auto a = percentOf(*week), b = percentOf(*before); a && b) {
         o.trend = *a - *b;
     }
+    fillPlanColumns(o, *rows, fluentMs, t);
     return o;
 }
 
@@ -123,12 +156,13 @@ std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pup
                                               const std::filesystem::path& dataDir,
                                               std::int64_t nowMs, std::int32_t offsetSeconds)
 {
-    const std::int64_t weekStart =
-        PeriodStart(Period::Last30Days, nowMs, offsetSeconds) + (29 - 6) * kDayMs;
+    const OverviewTimes times{
+        nowMs, PeriodStart(Period::Last30Days, nowMs, offsetSeconds) + (29 - 6) * kDayMs,
+        offsetSeconds};
     std::vector<PupilOverview> out;
     out.reserve(pupils.size());
     for (const DrillSettings& s : pupils) {
-        out.push_back(overviewOf(s, dataDir, weekStart, offsetSeconds));
+        out.push_back(overviewOf(s, dataDir, times));
     }
     return out;
 }
@@ -136,9 +170,9 @@ std::vector<PupilOverview> BuildClassOverview(std::span<const DrillSettings> pup
 Phrase OverviewHeader(OverviewColumn c)
 {
     static constexpr std::array<Phrase, kOverviewColumns> names{
-        Phrase::Pupil,           Phrase::OperationAndLevel, Phrase::AutoTeach,
-        Phrase::LastDrill,       Phrase::ThisWeek,          Phrase::RightThisWeek,
-        Phrase::MinutesThisWeek, Phrase::FluentFacts,       Phrase::Trend};
+        Phrase::Pupil,    Phrase::OperationAndLevel, Phrase::AutoTeach,       Phrase::LastDrill,
+        Phrase::ThisWeek, Phrase::RightThisWeek,     Phrase::MinutesThisWeek, Phrase::FluentFacts,
+        Phrase::Trend,    Phrase::DueToday,          Phrase::FluentGained};
     return names[static_cast<std::size_t>(c)];
 }
 
@@ -163,6 +197,10 @@ Caption OverviewText(const PupilOverview& p, OverviewColumn c)
         return p.lastMs == 0 ? Caption() : Caption(std::to_string(p.fluentFacts));
     case OverviewColumn::Trend:
         return !p.trend ? Caption() : Caption(*p.trend > 0 ? "+" : "") << std::to_string(*p.trend);
+    case OverviewColumn::DueToday:
+        return p.lastMs == 0 ? Caption() : Caption(std::to_string(p.dueToday));
+    case OverviewColumn::FluentGained:
+        return p.lastMs == 0 ? Caption() : Caption(std::to_string(p.fluentGained));
     }
     return {};
 }
@@ -188,6 +226,10 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
             return drilled ? std::optional<std::int64_t>(p.fluentFacts) : std::nullopt;
         case OverviewColumn::Trend:
             return p.trend;
+        case OverviewColumn::DueToday:
+            return drilled ? std::optional<std::int64_t>(p.dueToday) : std::nullopt;
+        case OverviewColumn::FluentGained:
+            return drilled ? std::optional<std::int64_t>(p.fluentGained) : std::nullopt;
         default:
             return std::nullopt;
         }

@@ -29,6 +29,8 @@ struct PupilOverview {
     std::int64_t weekMs = 0;    // the week's answers' times added up: the minutes practised
     int fluentFacts = 0;        // of the current operation
     std::optional<int> trend;   // percent right this week less the week before's
+    int dueToday = 0;           // facts of the current operation Today's Practice reviews today
+    int fluentGained = 0;       // facts of it fluent now that were not at the week's start
     bool historyUnread = false; // the history could not be read
 };
 
@@ -56,9 +58,11 @@ enum class OverviewColumn {
     WeekPercent,
     WeekMinutes,
     Fluent,
-    Trend
+    Trend,
+    DueToday,
+    FluentGained
 };
-inline constexpr int kOverviewColumns = 9;
+inline constexpr int kOverviewColumns = 11;
 // The caption of a column and a pupil's text in it.
 Phrase OverviewHeader(OverviewColumn c);
 Caption OverviewText(const PupilOverview& p, OverviewColumn c);

@@ -2,8 +2,11 @@
 #include "flow/progress.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <numeric>
 
+#include "plan/practice_plan.h"
 #include "records/drill_settings.h"
 #include "records/fact_table.h"
 #include "records/operations.h"
@@ -272,6 +275,30 @@ std::int64_t PeriodStart(Period period, std::int64_t nowMs, std::int32_t offsetS
     return (today - back) * kDayMs - offsetMs;
 }
 
+Reviews ReviewsOf(const MemoryModel& model, int operation, std::int64_t nowMs,
+                  std::int32_t offsetSeconds)
+{
+    const std::int64_t offsetMs = std::int64_t{offsetSeconds} * 1000;
+    Reviews out;
+    out.today = floorDiv(nowMs + offsetMs, kDayMs);
+    std::vector<int> facts(kFactSlots);
+    std::iota(facts.begin(), facts.end(), 1);
+    out.dueToday = FiguresOfPlan(model, operation, facts, nowMs,
+                                 (out.today + 1) * kDayMs - offsetMs, kReviewRecall)
+                       .dueToday;
+    for (const int fact : facts) {
+        // Its own answers only: a turn-around known from its partner's is still new to the plan.
+        if (model.memory(operation, fact).answers == 0) {
+            continue;
+        }
+        const std::int64_t due = model.dueMs(operation, fact, kReviewRecall);
+        out.fact[static_cast<std::size_t>(fact)] = {
+            true, static_cast<int>(std::lround(model.recall(operation, fact, nowMs) * 100)),
+            std::max(out.today, floorDiv(due + offsetMs, kDayMs))};
+    }
+    return out;
+}
+
 void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::int64_t nowMs,
                   std::int32_t offsetSeconds)
 {
@@ -287,7 +314,7 @@ void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::i
         const HistoryDb::ReadTogether together(*opened.db);
         m.fluentMs = FluentMsOf(opened.db->setting(kFluentSetting), m.fluentMs);
         auto recent = opened.db->recent(m.operation, kFluencyWindow, true);
-        auto rows = opened.db->figureRows(m.operation, PeriodStart(m.period, nowMs, offsetSeconds));
+        auto rows = opened.db->figureRows(m.operation, 0);
         if (recent && rows) {
             m.recent = std::move(*recent);
             m.rows = std::move(*rows);
@@ -309,6 +336,8 @@ void Recompute(ProgressModel& m, std::int64_t nowMs, std::int32_t offsetSeconds)
     const std::int64_t week = PeriodStart(Period::Last30Days, nowMs, offsetSeconds) + 23 * kDayMs;
     m.thisWeek = FiguresBetween(m.rows, week, INT64_MAX);
     m.lastWeek = FiguresBetween(m.rows, week - 7 * kDayMs, week);
+    m.reviews =
+        ReviewsOf(MemoryModel::FromHistory(m.rows, m.fluentMs), m.operation, nowMs, offsetSeconds);
 }
 
 } // namespace sb

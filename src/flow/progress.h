@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "plan/memory_model.h"
 #include "records/caption.h"
 #include "records/message.h"
 #include "students/answer_history.h"
@@ -131,6 +132,27 @@ enum class Period { Last30Days, Last90Days, All };
 // before today's; 0 for All.
 std::int64_t PeriodStart(Period period, std::int64_t nowMs, std::int32_t offsetSeconds);
 
+// Where a fact stands in Today's Practice.
+struct FactReview {
+    bool answered = false;      // the fact itself, not only its turn-around
+    int recallPercent = 0;      // the predicted chance she recalls it now, rounded
+    std::int64_t reviewDay = 0; // the local day its recall falls under kReviewRecall, today
+                                // at the earliest (a fact overdue is due today)
+    bool operator==(const FactReview&) const = default;
+};
+// The predicted recall under which Today's Practice reviews a fact.
+inline constexpr double kReviewRecall = 0.9;
+
+// Each fact's review, by fact index, and how many fall due by the end of the local day, from
+// the pupil's memory model of one operation.
+struct Reviews {
+    std::array<FactReview, 201> fact{};
+    int dueToday = 0;
+    std::int64_t today = 0; // the local day of nowMs
+};
+Reviews ReviewsOf(const MemoryModel& model, int operation, std::int64_t nowMs,
+                  std::int32_t offsetSeconds);
+
 // Everything the Progress window shows.
 struct ProgressModel {
     std::string pupil; // the trimmed name
@@ -141,22 +163,24 @@ struct ProgressModel {
     // Each fact's last answers (at most kFluencyWindow), newest first, with the numbers as
     // posed: what the grid is made of, whatever the period.
     HistoryDb::RecentByFact recent;
-    std::vector<AnswerRow> rows; // the operation's answers in the period, oldest first
+    // Every answer of the operation, oldest first: the memory model is made of all of them,
+    // the period's figures of those in the period.
+    std::vector<AnswerRow> rows;
     FluencyGrid grid;
     std::vector<Confusion> confusions;
     std::vector<PractiseItem> practiseNext;
     std::vector<DayFigures> days;
     SpanFigures thisWeek, lastWeek; // today and the six days before; the seven before those
+    Reviews reviews;
 };
 
 // Reads the pupil's history (never making one) and fills the model for model.operation,
-// model.period and the pupil's own threshold when the history holds one. Only the period's
-// answers and each fact's last few are read, so that years of answers open as quickly as a
-// month's.
+// model.period and the pupil's own threshold when the history holds one. Every answer of the
+// operation is read (the memory model needs them all), with only the fields the figures use.
 void LoadProgress(ProgressModel& m, const std::filesystem::path& history, std::int64_t nowMs,
                   std::int32_t offsetSeconds);
-// The figures again after the threshold changed. Another operation or a longer period needs
-// answers not read yet: LoadProgress.
+// The figures again after the threshold or the period changed. Another operation needs answers
+// not read yet: LoadProgress.
 void Recompute(ProgressModel& m, std::int64_t nowMs, std::int32_t offsetSeconds);
 
 } // namespace sb

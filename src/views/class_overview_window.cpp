@@ -20,6 +20,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <numeric>
+
 #include "flow/answer_log.h"
 #include "flow/lifecycle.h"
 #include "flow/program.h"
@@ -39,6 +41,22 @@ namespace {
 QString shownText(const PupilOverview& p, OverviewColumn c)
 {
     return showCaption(OverviewText(p, c));
+}
+
+// A heading of more than one word in two lines, broken at the blank nearest its middle, so
+// that the columns of short figures stay narrow.
+QString inTwoLines(QString heading)
+{
+    const auto middle = heading.size() / 2;
+    const auto before = heading.lastIndexOf(QLatin1Char(' '), middle);
+    const auto after = heading.indexOf(QLatin1Char(' '), middle);
+    const auto at = before < 0                                       ? after
+                    : after < 0 || middle - before <= after - middle ? before
+                                                                     : after;
+    if (at > 0 && heading.size() > 8) {
+        heading[at] = QLatin1Char('\n');
+    }
+    return heading;
 }
 
 } // namespace
@@ -61,7 +79,11 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     for (int c = 0; c < kOverviewColumns; ++c) {
         headers << phraseText(OverviewHeader(static_cast<OverviewColumn>(c)));
     }
-    m_table->setHorizontalHeaderLabels(headers);
+    for (int c = 0; c < kOverviewColumns; ++c) {
+        auto* head = new QTableWidgetItem(inTwoLines(headers[c]));
+        head->setData(Qt::AccessibleTextRole, headers[c]); // said as one line
+        m_table->setHorizontalHeaderItem(c, head);
+    }
     m_sort->addItems(headers);
     m_down = new QCheckBox(tr("D&escending"), this);
     m_down->setObjectName(QStringLiteral("overviewDescending"));
@@ -94,7 +116,7 @@ ClassOverviewWindow::ClassOverviewWindow(Program& program, QWidget* parent)
     outer->addLayout(buttons);
     // Every column at once where the screen has room (the German headers are the widest).
     const QScreen* shown = screen();
-    resize(shown != nullptr ? std::min(1040, shown->availableGeometry().width() - 40) : 900, 420);
+    resize(shown != nullptr ? std::min(1240, shown->availableGeometry().width() - 40) : 900, 420);
     fitToScreen(*this);
 
     connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) {
@@ -183,10 +205,7 @@ void ClassOverviewWindow::render()
             const auto column = static_cast<OverviewColumn>(c);
             auto* item =
                 new QTableWidgetItem(shownText(m_rows[static_cast<std::size_t>(r)], column));
-            const bool number = column == OverviewColumn::WeekAnswers ||
-                                column == OverviewColumn::WeekPercent ||
-                                column == OverviewColumn::WeekMinutes ||
-                                column == OverviewColumn::Fluent || column == OverviewColumn::Trend;
+            const bool number = c >= static_cast<int>(OverviewColumn::WeekAnswers);
             item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
                                           : Qt::AlignLeft | Qt::AlignVCenter);
             m_table->setItem(r, c, item);
@@ -206,10 +225,11 @@ void ClassOverviewWindow::paintDocument(QPagedPaintDevice& device) const
     const int titleH = QFontMetrics(painter.font(), &device).height();
     painter.drawText(0, titleH, tr("Class Overview"));
     // Columns in proportion to the texts they hold.
-    static constexpr std::array<int, kOverviewColumns> weight{14, 28, 7, 10, 7, 8, 8, 8, 6};
+    static constexpr std::array<int, kOverviewColumns> weight{13, 24, 6, 9, 6, 7, 7, 6, 5, 6, 8};
+    const int total = std::accumulate(weight.begin(), weight.end(), 0);
     std::array<int, kOverviewColumns + 1> left{};
     for (std::size_t c = 0; c < weight.size(); ++c) {
-        left[c + 1] = left[c] + weight[c] * page.width() / 94;
+        left[c + 1] = left[c] + weight[c] * page.width() / total;
     }
     const int lineH = QFontMetrics(arial(8), &device).height();
     int y = titleH * 2;

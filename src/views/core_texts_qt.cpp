@@ -91,6 +91,8 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Minutes this week"),
     QT_TRANSLATE_NOOP("core", "Fluent facts"),
     QT_TRANSLATE_NOOP("core", "Trend"),
+    QT_TRANSLATE_NOOP("core", "Due today"),
+    QT_TRANSLATE_NOOP("core", "Fluent facts gained this week"),
     QT_TRANSLATE_NOOP("core", "history could not be read"),
     QT_TRANSLATE_NOOP("core", "none"),
     QT_TRANSLATE_NOOP("core", "by"),

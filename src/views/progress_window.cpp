@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -100,6 +101,46 @@ QString fluencyText(const FluencyCell& c)
     return c.answers == 1 ? shown : shown.arg(c.answers); // "1 answer" has no third number
 }
 
+// A local day (days since 1970-01-01) in the words of the language shown: format is a
+// QDate format, translated with the window's texts.
+QString dayText(std::int64_t day, const char* format)
+{
+    const QLocale locale(shownLanguage().isEmpty() ? QStringLiteral("en_GB") : shownLanguage());
+    return locale.toString(QDate(1970, 1, 1).addDays(day),
+                           QCoreApplication::translate("sb::ProgressWindow", format));
+}
+
+// When a fact is next reviewed and how well she recalls it now, for its tip ("Next review:
+// Tue 15 Dec, recall now 83%") or, with the day written out, for a screen reader.
+QString reviewText(const FactReview& r, std::int64_t today, bool spoken)
+{
+    const QString day =
+        r.reviewDay <= today ? QCoreApplication::translate("sb::ProgressWindow", "today")
+        : r.reviewDay == today + 1
+            ? QCoreApplication::translate("sb::ProgressWindow", "tomorrow")
+            : dayText(r.reviewDay, spoken ? QT_TRANSLATE_NOOP("sb::ProgressWindow", "dddd d MMMM")
+                                          : QT_TRANSLATE_NOOP("sb::ProgressWindow", "ddd d MMM"));
+    return QCoreApplication::translate("sb::ProgressWindow", "Next review: %1, recall now %2%")
+        .arg(day)
+        .arg(r.recallPercent);
+}
+
+// A fact's cell: the median seconds, the recall now and the day of the next review, as short
+// as they go ("2.5 · 83% · 15/12").
+QString cellText(const FluencyCell& c, const FactReview& r)
+{
+    QStringList parts;
+    if (c.fluency != Fluency::NeverAsked) {
+        parts << seconds(c.medianMs);
+    }
+    if (r.answered) {
+        //: a day as short as it goes, in a grid cell (a QDate format)
+        parts << QStringLiteral("%1%").arg(r.recallPercent)
+              << dayText(r.reviewDay, QT_TRANSLATE_NOOP("sb::ProgressWindow", "d/M"));
+    }
+    return parts.join(QStringLiteral("\u2009\u00B7\u2009")); // thin spaces: a narrow column
+}
+
 QStringList dayHeaders()
 {
     return {QCoreApplication::translate("sb::ProgressWindow", "Day"),
@@ -127,7 +168,7 @@ ProgressWindow::ProgressWindow(Program& program, const std::string& pupil, int o
     m_model.operation = IsOperation(operation) ? operation : 1;
     setWindowTitle(tr("Progress: %1").arg(toQString(m_model.pupil)));
     buildControls();
-    resize(980, 720); // the whole grid at once on a 1366 x 768 screen at 100 %
+    resize(1240, 720); // the whole grid at once on a 1366 x 768 screen at 100 %
     reload();
     fitToScreen(*this);
 }
@@ -162,6 +203,8 @@ void ProgressWindow::buildControls()
     m_week = new QLabel(this);
     m_week->setObjectName(QStringLiteral("weekFigures"));
     m_week->setWordWrap(true);
+    m_due = new QLabel(this);
+    m_due->setObjectName(QStringLiteral("dueToday"));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("progressTabs"));
@@ -189,7 +232,11 @@ void ProgressWindow::buildControls()
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(form);
     outer->addWidget(m_status);
-    outer->addWidget(m_week);
+    auto* figures = new QHBoxLayout; // one line: the grid keeps its height
+    figures->addWidget(m_due, 0, Qt::AlignTop);
+    figures->addSpacing(m_due->fontMetrics().averageCharWidth() * 3);
+    figures->addWidget(m_week, 1);
+    outer->addLayout(figures);
     outer->addWidget(m_tabs, 1);
     outer->addLayout(buttons);
 
@@ -241,6 +288,12 @@ QWidget* ProgressWindow::buildGridTab()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->verticalHeader()->setDefaultSectionSize(21);
+    // Wide enough for a cell's longest text: a smaller screen scrolls the window instead.
+    const QString widest = cellText({Fluency::Slow, 4444, 5},
+                                    {true, 100, QDate(1970, 1, 1).daysTo(QDate(2000, 12, 28))});
+    m_grid->setMinimumWidth(10 * (m_grid->fontMetrics().horizontalAdvance(widest) +
+                                  m_grid->fontMetrics().averageCharWidth() * 2) +
+                            m_grid->fontMetrics().horizontalAdvance(QStringLiteral("2000")));
     for (int i = 0; i < 20; ++i) {
         m_grid->setVerticalHeaderItem(i, new QTableWidgetItem(QString::number(i + 1)));
     }
@@ -299,7 +352,8 @@ void ProgressWindow::setOperation(int operation)
 void ProgressWindow::setPeriod(Period period)
 {
     m_model.period = period;
-    reload(); // a longer period needs answers not read yet
+    Recompute(m_model, m_now, m_offset); // every answer of the operation is read already
+    render();
 }
 
 void ProgressWindow::setFluentSeconds(double seconds)
@@ -345,6 +399,8 @@ void ProgressWindow::render()
         m_practise->addItem(tr("Nothing to practise next: no fact is often wrong or slow"));
     }
     m_week->setText(weekText(m_model.thisWeek, m_model.lastWeek));
+    m_due->setText(tr("Due today: %1", "facts whose review falls today, in Today's Practice")
+                       .arg(m_model.reviews.dueToday));
     renderDays();
 }
 
@@ -354,18 +410,24 @@ void ProgressWindow::renderGrid()
         for (int c = 1; c <= 10; ++c) {
             const FluencyCell& cell =
                 m_model.grid.cell[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-            auto* item = new QTableWidgetItem(
-                cell.fluency == Fluency::NeverAsked ? QString() : seconds(cell.medianMs));
+            const int factIndex = (c - 1) * 20 + r;
+            const FactReview& review = m_model.reviews.fact[static_cast<std::size_t>(factIndex)];
+            auto* item = new QTableWidgetItem(cellText(cell, review));
             item->setTextAlignment(Qt::AlignCenter);
             item->setBackground(colourOf(cell.fluency));
             item->setForeground(Qt::black);
             // Each fact as it was last posed, when it was; otherwise by its row and column.
-            const auto& last = m_model.recent[static_cast<std::size_t>((c - 1) * 20 + r)];
+            const auto& last = m_model.recent[static_cast<std::size_t>(factIndex)];
             const QString fact = last.empty() ? tr("Row %1, column %2").arg(r).arg(c)
                                               : toQString(ProblemText(last.front()));
             const QString text = tr("%1: %2", "a name and what it is").arg(fact, fluencyText(cell));
-            item->setData(Qt::AccessibleTextRole, text);
-            item->setToolTip(text);
+            const auto withReview = [&](bool spoken) {
+                return review.answered ? text + QStringLiteral(". ") +
+                                             reviewText(review, m_model.reviews.today, spoken)
+                                       : text;
+            };
+            item->setData(Qt::AccessibleTextRole, withReview(true));
+            item->setToolTip(withReview(false));
             m_grid->setItem(r - 1, c - 1, item);
         }
     }
@@ -381,7 +443,8 @@ void ProgressWindow::renderGrid()
                       .arg(colourOf(f).name(), entry);
     }
     m_legend->setText(legend + QStringLiteral("<br>") +
-                      tr("Each cell: the median seconds of the fact's last five answers."));
+                      tr("Each cell: the median seconds of the fact's last five answers, the "
+                         "recall predicted now and the day of its next review."));
 }
 
 void ProgressWindow::renderDays()

@@ -79,6 +79,7 @@ private:
     QListWidget* m_confusions = nullptr;
     QListWidget* m_practise = nullptr;
     QLabel* m_week = nullptr;
+    QLabel* m_due = nullptr;
     DaysChart* m_chart = nullptr;
     QTableWidget* m_days = nullptr;
 };
