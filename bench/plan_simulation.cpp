@@ -304,7 +304,7 @@ template <class Arm> PupilResult simulate(Arm& arm, Pupil& pupil)
 struct Options {
     int first = 501;
     int last = 1000;
-    double target = 0.9;
+    double target = sb::kPlanTargetRecall;
 };
 
 Options parse(int argc, char** argv)
@@ -335,7 +335,7 @@ double median(std::vector<double> v)
 struct Figures {
     double minutes = 0.0;
     int notReached = 0;
-    double day5 = 0.0, day10 = 0.0, day30 = 0.0, holiday = 0.0;
+    double day5 = 0.0, day10 = 0.0, day30 = 0.0, day60 = 0.0, holiday = 0.0;
 };
 
 Figures figuresOf(const std::vector<PupilResult>& results)
@@ -354,6 +354,7 @@ Figures figuresOf(const std::vector<PupilResult>& results)
     f.day5 = med([](const PupilResult& r) { return r.fluentByDay[5]; });
     f.day10 = med([](const PupilResult& r) { return r.fluentByDay[10]; });
     f.day30 = med([](const PupilResult& r) { return r.fluentByDay[30]; });
+    f.day60 = med([](const PupilResult& r) { return r.fluentByDay[60]; });
     f.holiday = med([](const PupilResult& r) { return r.afterHoliday; });
     return f;
 }
@@ -390,11 +391,11 @@ int main(int argc, char** argv)
     std::printf("%d simulated pupils (seeds %d-%d), multiplication 1-10 x 1-10, 5 min a school "
                 "day, target recall %.2f; %.1f s\n",
                 count, o.first, o.last, o.target, seconds);
-    std::printf("medians       minutes to 90 fluent (never)  fluent day 5  day 10  day 30  "
+    std::printf("medians  minutes to 90 fluent (never)  fluent day 5  day 10  day 30  day 60  "
                 "after holiday\n");
     for (const auto& [name, f] : {std::pair{"drill", d}, std::pair{"plan ", p}}) {
-        std::printf("%s         %8.1f (%4d)                 %5.1f      %5.1f   %5.1f   %5.1f\n",
-                    name, f.minutes, f.notReached, f.day5, f.day10, f.day30, f.holiday);
+        std::printf("%s    %8.1f (%4d)                %5.1f   %5.1f   %5.1f   %5.1f   %5.1f\n", name,
+                    f.minutes, f.notReached, f.day5, f.day10, f.day30, f.day60, f.holiday);
     }
     std::printf("plan vs drill: minutes to 90 fluent facts %.2f\u00d7, fluent after the holiday "
                 "%.2f\u00d7\n",

@@ -114,6 +114,7 @@ PlanChoice PracticePlan::choose(const MemoryModel& model, std::int64_t nowMs, Ra
     }
     if (c.fact != 0) {
         m_last = c.fact;
+        m_posed[static_cast<std::size_t>(c.fact)] = true;
         m_lastWasLearning = !model.memory(m_operation, c.fact).graduated;
     }
     return c;
@@ -154,7 +155,7 @@ PlanChoice PracticePlan::pick(const MemoryModel& model, std::int64_t nowMs, bool
         if (r < m_target && r < dueRecall) {
             due = f, dueRecall = r;
         }
-        if (m.lastGrade == Grade::Hard && r < slowRecall) {
+        if (m.lastGrade == Grade::Hard && !m_posed[static_cast<std::size_t>(f)] && r < slowRecall) {
             slow = f, slowRecall = r;
         }
         if (r < knownRecall) {
