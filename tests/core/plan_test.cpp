@@ -1,206 +1,143 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plan/practice_plan.h"
 
-#include "records/index.h"
 #include "support/test_support.h"
 
 namespace sb::test {
 namespace {
 
 constexpr std::int64_t kDay = 86'400'000;
-constexpr int k7x8 = 147, k8x7 = 128; // 7 x 8 and its turn-around
-constexpr int k3x4 = 63, k4x3 = 44;
+constexpr int k7x8 = 147, k8x7 = 128, k3x4 = 63, k4x3 = 44;
 
 // Worked by hand from the published formulas with the default weights.
 TEST(MemoryModel, Formulas)
 {
-    const struct {
-        const char* name;
-        double got, want;
-    } cases[] = {
-        {"R(S, S)", Retrievability(7.5, 7.5), 0.9},
-        {"R(10, 2.3065)", Retrievability(10, 2.3065), 0.774367},
-        {"I(0.8, 10)", IntervalDays(0.8, 10), 33.1596},
-        {"D0 Again", InitialDifficulty(Grade::Again), 6.4133},
-        {"D0 Good", InitialDifficulty(Grade::Good), 2.118104},
-        {"D0 Easy, clamped", InitialDifficulty(Grade::Easy), 1.0},
-        {"D' Again", NextDifficulty(2.118104, Grade::Again), 7.400274},
-        {"D' Easy", NextDifficulty(5, Grade::Easy), 3.320233},
-        {"S' Good", RecallStability(2.118104, 2.3065, 0.880948, Grade::Good), 13.826904},
-        {"S' Hard", RecallStability(2.118104, 2.3065, 0.880948, Grade::Hard), 9.234871},
-        {"S' Easy", RecallStability(2.118104, 2.3065, 0.880948, Grade::Easy), 23.883064},
-        {"S' forgotten", ForgetStability(2.118104, 2.3065, 0.880948), 0.636851},
-        {"same day Again", ShortTermStability(2.3065, Grade::Again), 0.775084},
-        {"same day Good never lowers", ShortTermStability(2.3065, Grade::Good), 2.3065},
-        {"same day Good", ShortTermStability(0.1, Grade::Good), 0.122261},
+    const double d = 2.118104, s = 2.3065, r = 0.880948; // a Good first answer, 3 days on
+    const std::pair<double, double> cases[] = {
+        {Retrievability(7.5, 7.5), 0.9},
+        {IntervalDays(0.8, 10), 33.1596},
+        {InitialDifficulty(Grade::Good), d},
+        {InitialDifficulty(Grade::Easy), 1.0}, // clamped
+        {NextDifficulty(d, Grade::Again), 7.400274},
+        {NextDifficulty(5, Grade::Easy), 3.320233},
+        {RecallStability(d, s, r, Grade::Good), 13.826904},
+        {RecallStability(d, s, r, Grade::Hard), 9.234871},
+        {RecallStability(d, s, r, Grade::Easy), 23.883064},
+        {ForgetStability(d, s, r), 0.636851},
+        {ShortTermStability(s, Grade::Again), 0.775084},
+        {ShortTermStability(s, Grade::Good), s}, // never lowered by a right answer
+        {ShortTermStability(0.1, Grade::Good), 0.122261},
     };
-    for (const auto& c : cases) {
-        EXPECT_NEAR(c.got, c.want, 1e-5 * std::max(1.0, c.want)) << c.name;
+    for (const auto& [got, want] : cases) {
+        EXPECT_NEAR(got, want, 1e-5 * want) << want;
     }
-    const struct {
-        AnswerOutcome outcome;
-        int millis;
-        Grade want;
-    } grades[] = {
+    const std::tuple<AnswerOutcome, int, Grade> grades[] = {
         {AnswerOutcome::Right, 1500, Grade::Easy}, {AnswerOutcome::Right, 1501, Grade::Good},
         {AnswerOutcome::Right, 3000, Grade::Good}, {AnswerOutcome::Right, 3001, Grade::Hard},
         {AnswerOutcome::Wrong, 500, Grade::Again}, {AnswerOutcome::TimeOut, 0, Grade::Again}};
-    for (const auto& g : grades) {
-        EXPECT_EQ(GradeOf(g.outcome, g.millis, 3000), g.want) << g.millis;
+    for (const auto& [outcome, millis, grade] : grades) {
+        EXPECT_EQ(GradeOf(outcome, millis, 3000), grade) << millis;
     }
-    EXPECT_EQ(TurnAroundOf(OpMult, k7x8), k8x7);
     EXPECT_EQ(TurnAroundOf(OpAdd, factIndex(9, 3)), factIndex(3, 9));
-    EXPECT_EQ(TurnAroundOf(OpAdd, factIndex(2, 15)), 0);
-    EXPECT_EQ(TurnAroundOf(OpSub, factIndex(9, 3)), 0);
+    EXPECT_EQ(TurnAroundOf(OpAdd, factIndex(2, 15)) + TurnAroundOf(OpSub, 1), 0);
 }
 
-// 7 x 8 right (Good), then three days later right again (Good) or wrong: its own steps, and
-// half of each for 8 x 7.
+// 3 x 4 wrong; 7 x 8 right (Good), three days later right or wrong again: its own steps, half
+// of each for 8 x 7, and nothing for 4 x 3.
 TEST(MemoryModel, AnswersAndTurnAround)
 {
-    const struct {
-        AnswerOutcome second;
-        double s, d, turnS, turnD;
-    } cases[] = {{AnswerOutcome::Right, 13.826904, 2.116986, 6.087814, 2.117545},
-                 {AnswerOutcome::Wrong, 0.636851, 7.400274, 0.788647, 4.759189}};
-    for (const auto& c : cases) {
-        const auto row = [](std::int64_t at, int fact, AnswerOutcome outcome) {
-            AnswerRow r;
-            r.atMs = at, r.operation = OpMult, r.fact = static_cast<std::int16_t>(fact);
-            r.outcome = outcome, r.millis = outcome == AnswerOutcome::Right ? 2000 : 4000;
-            return r;
-        };
-        const std::vector<AnswerRow> rows{row(0, k3x4, AnswerOutcome::Wrong),
-                                          row(kDay, k7x8, AnswerOutcome::Right),
-                                          row(4 * kDay, k7x8, c.second)};
-        MemoryModel stepwise;
-        for (const AnswerRow& r : rows) {
-            stepwise.answer(r.operation, r.fact, r.outcome, r.millis, r.atMs);
+    const std::tuple<AnswerOutcome, double, double, double, double> cases[] = {
+        {AnswerOutcome::Right, 13.826904, 2.116986, 6.087814, 2.117545},
+        {AnswerOutcome::Wrong, 0.636851, 7.400274, 0.788647, 4.759189}};
+    for (const auto& [second, s, d, turnS, turnD] : cases) {
+        std::vector<AnswerRow> rows(3);
+        for (AnswerRow& row : rows) {
+            row.operation = OpMult, row.millis = 2000, row.fact = k7x8;
         }
-        const MemoryModel built = MemoryModel::FromHistory(rows, 3000);
-        for (const MemoryModel* m : std::array<const MemoryModel*, 2>{&stepwise, &built}) {
-            const FactMemory& f = m->memory(OpMult, k7x8);
-            const FactMemory& t = m->memory(OpMult, k8x7);
-            EXPECT_NEAR(f.stability, c.s, 1e-4 * c.s);
-            EXPECT_NEAR(f.difficulty, c.d, 1e-4);
-            EXPECT_NEAR(t.stability, c.turnS, 1e-4 * c.turnS);
-            EXPECT_NEAR(t.difficulty, c.turnD, 1e-4);
-            EXPECT_EQ(f.answers, 2);
-            EXPECT_EQ(t.answers, 0);
-            EXPECT_FALSE(m->memory(OpMult, k4x3).seen()); // a miss seeds nothing
-            EXPECT_TRUE(f.graduated);
-            EXPECT_FALSE(t.graduated);
-            EXPECT_EQ(m->fluent(OpMult, k7x8, 4 * kDay), c.second == AnswerOutcome::Right);
-        }
+        rows[0].fact = k3x4, rows[0].outcome = AnswerOutcome::Wrong;
+        rows[1].atMs = kDay, rows[2].atMs = 4 * kDay, rows[2].outcome = second;
+        const MemoryModel m = MemoryModel::FromHistory(rows, 3000);
+        const FactMemory &f = m.memory(OpMult, k7x8), &t = m.memory(OpMult, k8x7);
+        EXPECT_NEAR(f.stability, s, 1e-4 * s);
+        EXPECT_NEAR(f.difficulty, d, 1e-4);
+        EXPECT_NEAR(t.stability, turnS, 1e-4 * turnS);
+        EXPECT_NEAR(t.difficulty, turnD, 1e-4);
+        EXPECT_EQ(std::tuple(f.answers, f.graduated, t.answers, t.graduated),
+                  std::tuple(2, true, 0, false));
+        EXPECT_FALSE(m.memory(OpMult, k4x3).seen());
+        EXPECT_EQ(m.fluent(OpMult, k7x8, 4 * kDay), second == AnswerOutcome::Right);
     }
 }
 
-TEST(PracticePlan, SelectedFactsArePooled)
+TEST(PracticePlan, FactsAndTeachingOrder)
 {
-    const auto pick = [](int op, std::vector<int> ranges, std::vector<int> seconds) {
+    for (const auto& [op, range, seconds] :
+         {std::tuple{OpMult, 1, 0x7FE}, {OpAdd, 4, 0x88}, {Op10Sub, 1, 0x412}, {OpDivR, 3, 0x20}}) {
         DrillSettings s = originalDefaults();
-        s.operation = static_cast<std::int16_t>(op);
-        s.firstRange.fill(0), s.secondNum.fill(0);
-        for (int r : ranges) {
-            s.firstRange[asIndex(r)] = 1;
+        s.operation = op, s.firstRange = {0, 0, 0, 0, 0}, s.firstRange.at(range) = 1;
+        for (std::size_t n = 1; n <= 10; ++n) {
+            s.secondNum[n] = static_cast<std::int16_t>(seconds >> n & 1);
         }
-        for (int n : seconds) {
-            s.secondNum[asIndex(n)] = 1;
-        }
-        return s;
-    };
-    for (const DrillSettings& s :
-         {pick(OpMult, {1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), pick(OpAdd, {2, 4}, {3, 7}),
-          pick(Op10Sub, {1, 2}, {1, 4, 10}), pick(OpDivR, {3}, {5})}) {
         Drill d;
         BuildFacts(d, s, *std::make_unique<ConstantRandom>(0.0));
         BuildPool(d, s, PoolMode::ResetAll, 0);
-        const std::vector<int> pooled(d.pool.begin() + 1, d.pool.begin() + 1 + d.poolCount);
-        EXPECT_EQ(SelectedFacts(s), pooled) << s.operation;
+        EXPECT_EQ(SelectedFacts(s),
+                  std::vector<int>(d.pool.begin() + 1, d.pool.begin() + 1 + d.poolCount));
     }
-}
-
-TEST(PracticePlan, TeachingOrder)
-{
     // x1, x10, x2, x5, squares, x9, x3, x4, the rest; +1, doubles, +10, near doubles, make ten
-    const std::vector<std::pair<int, int>> mult{{7, 1}, {3, 10}, {8, 2}, {6, 5}, {6, 6},
-                                                {7, 9}, {8, 3},  {7, 4}, {8, 7}};
-    const std::vector<std::pair<int, int>> add{{5, 1}, {4, 4}, {3, 10}, {5, 4}, {3, 7}, {9, 2}};
+    const std::vector<int> mult{7, 183, 28, 86, 106, 167, 48, 67, 128};
+    const std::vector<int> add{5, 64, 183, 65, 123, 29};
     for (const auto& [op, inverse, order] :
          {std::tuple{OpMult, OpDiv, mult}, {OpAdd, OpSub, add}}) {
         for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-            const int f = factIndex(order[i].second, order[i].first);
-            const int g = factIndex(order[i + 1].second, order[i + 1].first);
-            EXPECT_LT(TeachingRank(op, f), TeachingRank(op, g)) << op << " step " << i;
-            EXPECT_EQ(TeachingRank(op, f), TeachingRank(inverse, f));
+            EXPECT_LT(TeachingRank(op, order[i]), TeachingRank(op, order[i + 1])) << order[i];
+            EXPECT_EQ(TeachingRank(op, order[i]), TeachingRank(inverse, order[i]));
         }
     }
 }
 
-// Problems posed every 10 s, each answered as `answer` says (millis; negative: wrong).
-std::vector<PlanChoice> practise(PracticePlan& plan, MemoryModel& model, std::int64_t& now,
-                                 Random& random, int problems, int (*answer)(int, int))
+// One session of problems 10 s apart, answered in `millis` (negative: wrong), as the reasons
+// of its choices (Missed, Due, Slow, Learning, New, Known); new facts in teaching order.
+std::string practise(MemoryModel& model, std::int64_t& now, Random& random, int problems,
+                     int (*millis)(int))
 {
-    std::vector<PlanChoice> posed;
-    for (int i = 0; i < problems; ++i, now += 10'000) {
-        const PlanChoice c = plan.choose(model, now, random);
-        const int millis = answer(c.fact, i);
-        const auto outcome = millis < 0 ? AnswerOutcome::Wrong : AnswerOutcome::Right;
-        model.answer(plan.operation(), c.fact, outcome, std::abs(millis), now);
-        plan.answered(c.fact, GradeOf(outcome, std::abs(millis), 3000), random);
-        posed.push_back(c);
+    PracticePlan plan(OpMult, SelectedFacts(originalDefaults()));
+    std::string reasons;
+    for (std::size_t i = 0, next = 0, last = 0; i < static_cast<std::size_t>(problems); ++i) {
+        const PlanChoice c = plan.choose(model, now += 10'000, random);
+        const int ms = millis(static_cast<int>(i));
+        const auto outcome = ms < 0 ? AnswerOutcome::Wrong : AnswerOutcome::Right;
+        model.answer(OpMult, c.fact, outcome, std::abs(ms), now);
+        plan.answered(c.fact, GradeOf(outcome, std::abs(ms), 3000), random);
+        EXPECT_TRUE(c.reason != PlanReason::New || c.fact == plan.facts()[next++]);
+        EXPECT_NE(std::exchange(last, static_cast<std::size_t>(c.fact)), c.fact);
+        reasons += "MDSLNK"[static_cast<int>(c.reason)];
     }
-    return posed;
+    return reasons;
 }
 
 TEST(PracticePlan, Choosing)
 {
-    DrillSettings s = originalDefaults();
-    s.operation = OpMult;
-    const std::vector<int> facts = SelectedFacts(s);
     ConstantRandom low(0.0), high(0.99);
-    MemoryModel model;
+    MemoryModel fluent, slow, missed, missedLate;
     std::int64_t now = 0;
-    // All fluent: new facts in teaching order, each followed by a known one.
-    PracticePlan plan(OpMult, facts);
-    auto posed = practise(plan, model, now, low, 12, [](int, int) { return 1000; });
-    std::vector<int> fresh;
-    for (std::size_t i = 0; i < posed.size(); ++i) {
-        if (posed[i].reason == PlanReason::New) {
-            fresh.push_back(posed[i].fact);
-        }
-        EXPECT_TRUE(i == 0 || posed[i].fact != posed[i - 1].fact);
-    }
-    EXPECT_EQ(fresh, std::vector<int>(plan.facts().begin(), plan.facts().begin() + 7));
+    EXPECT_EQ(practise(fluent, now, low, 12, [](int) { return 1000; }), "NNKNKNKNKNKN");
+    // A miss comes back after two to four others, as drawn.
+    const auto missSecond = [](int i) { return i == 1 ? -2000 : 1000; };
+    EXPECT_EQ(practise(missed, now, low, 8, missSecond), "NNKNMKNK");
+    EXPECT_EQ(practise(missedLate, now, high, 8, missSecond), "NNKNKNMK");
+    // Slow answers: three are learnt and no fourth starts.
+    EXPECT_EQ(practise(slow, now, low, 10, [](int) { return 4000; }), "NNNLLLLLLL");
     // Weeks later every one is due, the lowest recall first.
     now += 60 * kDay;
-    PracticePlan nextDay(OpMult, facts);
-    const PlanChoice due = nextDay.choose(model, now, low);
+    const std::vector<int> facts = SelectedFacts(originalDefaults());
+    const PlanChoice due = PracticePlan(OpMult, facts).choose(fluent, now, low);
     EXPECT_EQ(due.reason, PlanReason::Due);
-    for (int f : fresh) {
-        EXPECT_LE(model.recall(OpMult, due.fact, now), model.recall(OpMult, f, now));
-    }
-    EXPECT_EQ(FiguresOfPlan(model, OpMult, facts, now, now + kDay).dueToday, 7);
-
-    // Always slow: three are learnt and no fourth starts.
-    PracticePlan slow(OpMult, facts);
-    MemoryModel blank;
-    posed = practise(slow, blank, now, low, 20, [](int, int) { return 4000; });
-    std::set<int> learnt;
-    for (const PlanChoice& c : posed) {
-        learnt.insert(c.fact);
-    }
-    EXPECT_EQ(learnt.size(), 3U);
-
-    // A miss comes back after two to four others, as drawn.
-    for (Random* r : {static_cast<Random*>(&low), static_cast<Random*>(&high)}) {
-        PracticePlan missed(OpMult, facts);
-        MemoryModel m;
-        posed = practise(missed, m, now, *r, 8, [](int, int i) { return i == 1 ? -2000 : 1000; });
-        const std::size_t back = r == &low ? 4 : 6;
-        EXPECT_EQ(posed[back].fact, posed[1].fact);
-        EXPECT_EQ(posed[back].reason, PlanReason::Missed);
-    }
+    EXPECT_TRUE(std::ranges::all_of(facts, [&](int f) {
+        return !fluent.memory(OpMult, f).seen() ||
+               fluent.recall(OpMult, due.fact, now) <= fluent.recall(OpMult, f, now);
+    }));
+    EXPECT_EQ(FiguresOfPlan(fluent, OpMult, facts, now, now + kDay).dueToday, 7);
 }
 
 } // namespace
