@@ -100,6 +100,7 @@ std::vector<int> SelectedFacts(const DrillSettings& s)
 PracticePlan::PracticePlan(int operation, std::vector<int> facts, double targetRecall)
     : m_operation(operation), m_facts(std::move(facts)), m_target(targetRecall)
 {
+    std::erase_if(m_facts, [](int f) { return f < 1 || f > kFactSlots; });
     std::stable_sort(m_facts.begin(), m_facts.end(), [operation](int a, int b) {
         return TeachingRank(operation, a) < TeachingRank(operation, b);
     });
@@ -114,6 +115,7 @@ PlanChoice PracticePlan::choose(const MemoryModel& model, std::int64_t nowMs, Ra
     }
     if (c.fact != 0) {
         m_last = c.fact;
+        m_posed[static_cast<std::size_t>(c.fact)] = true;
         m_lastWasLearning = !model.memory(m_operation, c.fact).graduated;
     }
     return c;
@@ -127,8 +129,9 @@ PlanChoice PracticePlan::pick(const MemoryModel& model, std::int64_t nowMs, bool
             return {m.fact, PlanReason::Missed};
         }
     }
-    // Known facts: the lowest recall under the target, else the slowest-remembered slow one,
-    // else (between learning ones) the lowest recall of all.
+    // Known facts: the lowest recall under the target, else the lowest-recall slow one not yet
+    // asked this session (asked again at once, a slow fact is only answered from short-term
+    // memory), else (between learning ones) the lowest recall of all.
     int due = 0, slow = 0, known = 0, learning = 0, learningCount = 0, fresh = 0;
     double dueRecall = 2.0, slowRecall = 2.0, knownRecall = 2.0;
     std::int64_t learningMs = std::numeric_limits<std::int64_t>::max();
@@ -154,7 +157,7 @@ PlanChoice PracticePlan::pick(const MemoryModel& model, std::int64_t nowMs, bool
         if (r < m_target && r < dueRecall) {
             due = f, dueRecall = r;
         }
-        if (m.lastGrade == Grade::Hard && r < slowRecall) {
+        if (m.lastGrade == Grade::Hard && !m_posed[static_cast<std::size_t>(f)] && r < slowRecall) {
             slow = f, slowRecall = r;
         }
         if (r < knownRecall) {
@@ -196,6 +199,9 @@ bool PracticePlan::isMissed(int fact) const
 
 void PracticePlan::answered(int fact, Grade g, Random& random)
 {
+    if (fact < 1 || fact > kFactSlots) {
+        return;
+    }
     std::erase_if(m_missed, [fact](const Missed& m) { return m.fact == fact; });
     for (Missed& m : m_missed) {
         --m.after;
