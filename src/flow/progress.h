@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "plan/memory_model.h"
+#include "plan/practice_plan.h"
 #include "records/caption.h"
 #include "records/message.h"
 #include "students/answer_history.h"
@@ -140,8 +141,9 @@ struct FactReview {
                                 // at the earliest (a fact overdue is due today)
     bool operator==(const FactReview&) const = default;
 };
-// The predicted recall under which Today's Practice reviews a fact.
-inline constexpr double kReviewRecall = 0.9;
+// The predicted recall under which Today's Practice reviews a fact: the plan's own target, so
+// that what Progress and the overview call due is what the next session asks.
+inline constexpr double kReviewRecall = kPlanTargetRecall;
 
 // Each fact's review, by fact index, and how many fall due by the end of the local day, from
 // the pupil's memory model of one operation.

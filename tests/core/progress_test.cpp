@@ -196,13 +196,19 @@ TEST(Progress, EachAnsweredFactHasItsRecallAndNextReviewDay)
     const auto path = dir.path() / historyFileName("Ann");
     {
         auto opened = HistoryDb::open(path, true);
-        ASSERT_EQ(opened.db->append(std::vector<AnswerRow>{
-                      answer(6, 6, R, 1000, kNow - 40 * kDay),  // easy, long ago: overdue
-                      answer(7, 8, R, 2000, kNow - 3 * kDay),   // good: due a day ago
-                      answer(3, 3, R, 2000, kNow - kDay),       // good: due the day after tomorrow
-                      answer(4, 4, W, 2000, kNow - kDay),       // wrong: due hours after
-                      answer(5, 5, R, 4000, kNow - kDay / 2)}), // slow: due tomorrow
-                  Status());
+        // 1 s is within half her 3 s (easy), 2 s within them (good), 4 s slower (hard). A fact
+        // is due when its predicted recall falls under the plan's target, 0.99.
+        ASSERT_EQ(
+            opened.db->append(std::vector<AnswerRow>{
+                answer(6, 6, R, 1000, kNow - 40 * kDay), // easy three times: in 13.3 days
+                answer(3, 3, R, 2000, kNow - 30 * kDay), // good three times: in 3.4 days
+                answer(6, 6, R, 1000, kNow - 20 * kDay), answer(3, 3, R, 2000, kNow - 10 * kDay),
+                answer(5, 5, R, 1000, kNow - 6 * kDay), // easy twice: in 21 hours
+                answer(7, 8, R, 2000, kNow - 3 * kDay), // good once: overdue
+                answer(6, 6, R, 1000, kNow - 2 * kDay), answer(5, 5, R, 1000, kNow - 2 * kDay),
+                answer(3, 3, R, 2000, kNow - kDay),
+                answer(4, 4, W, 2000, kNow - kDay)}), // wrong: overdue
+            Status());
     }
     ProgressModel m;
     m.operation = OpMult;
@@ -211,16 +217,16 @@ TEST(Progress, EachAnsweredFactHasItsRecallAndNextReviewDay)
         return m.reviews.fact[static_cast<std::size_t>(factIndex(second, first))];
     };
     // Days since 1970: 20601 is today, 2026-05-28; an overdue fact is due today.
-    EXPECT_EQ(review(3, 3), (FactReview{true, 95, 20603}));
+    EXPECT_EQ(review(3, 3), (FactReview{true, 100, 20605}));
     EXPECT_EQ(review(4, 4), (FactReview{true, 77, 20601}));
-    EXPECT_EQ(review(5, 5), (FactReview{true, 95, 20602}));
-    EXPECT_EQ(review(6, 6), (FactReview{true, 76, 20601})) << "answered before the period";
+    EXPECT_EQ(review(5, 5), (FactReview{true, 99, 20602}));
+    EXPECT_EQ(review(6, 6), (FactReview{true, 100, 20615})) << "answered before the period";
     EXPECT_EQ(review(7, 8), (FactReview{true, 88, 20601}));
     EXPECT_FALSE(review(8, 7).answered) << "its turn-around's answer is not its own";
-    EXPECT_EQ(m.reviews.dueToday, 3);
+    EXPECT_EQ(m.reviews.dueToday, 2);
     // Four hours east of UTC it is already the 29th: 5 x 5 falls due today there.
     LoadProgress(m, path, kNow, 4 * 3600);
-    EXPECT_EQ(ints(m.reviews.today, m.reviews.dueToday), ints(20602, 4));
+    EXPECT_EQ(ints(m.reviews.today, m.reviews.dueToday), ints(20602, 3));
 }
 
 TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
@@ -270,15 +276,15 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     SortOverview(overview, OverviewColumn::WeekAnswers, true);
     // Fields with a comma or a quote are quoted, a quote doubled; the names are UTF-8. No
     // figures, and last, for a pupil whose history is unread or who never drilled.
-    // Due today: 2 x 3, wrong 8 days ago, and 5 x 5, wrong the day before the week. Gained this
-    // week: 3 x 3, 4 x 4 and 7 x 8, right within her 4 s in it; not 6 x 6, slow only. Dee's
-    // answers are of another operation than hers.
+    // Due today (under 0.99 before midnight): every fact she answered but 3 x 3, right just
+    // now. Gained this week: 3 x 3, 4 x 4 and 7 x 8, right within her 4 s in it; not 6 x 6, slow
+    // only. Dee's answers are of another operation than hers.
     EXPECT_EQ(ClassOverviewCsv(overview),
               "\xEF\xBB\xBFPupil,Operation and level,Auto Teach,Last drill,This week,"
               "Right this week,Minutes this week,Fluent facts,Trend,Due today,"
               "Fluent facts gained this week\r\n"
               "\"Ann \"\"Quick\"\", Lee\",\"Multiplication, 1-10, 17-20 by 1-3, 7-9\",On,"
-              "2026-05-28,5,100%,1,3,+100,2,3\r\n"
+              "2026-05-28,5,100%,1,3,+100,5,3\r\n"
               "Dee,\"Addition, 1-10 by 1-10\",Off,2026-05-20,0,,0,0,,0,0\r\n"
               "Cy,\"Addition, 1-10 by 1-10\",Off,history could not be read,,,,,,,\r\n"
               "\xC5\xA0\xC3\xA1rka,\"Addition, 1-10 by 1-10\",Off,,,,,,,,\r\n");

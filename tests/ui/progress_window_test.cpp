@@ -47,14 +47,14 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
                   QStringLiteral("Operation: Multiplication"));
         auto* grid = find<QTableWidget>(w, "fluencyGrid");
         const QTableWidgetItem* cell = grid->item(6, 7);
-        // Answered a moment ago: recalled now for sure, and reviewed in days to come.
+        // Answered a moment ago: recalled now for sure; slow, so due again before the day ends.
         EXPECT_TRUE(cell->text().startsWith(QString::fromUtf8("2.5\u2009·\u2009100%\u2009·\u2009")))
             << cell->text().toStdString();
         const QString spoken = cell->data(Qt::AccessibleTextRole).toString();
         EXPECT_TRUE(spoken.startsWith(
             QString::fromUtf8("7 × 8: Slow, median 2.5 s of 4 answers. Next review: ")));
         EXPECT_TRUE(spoken.endsWith(QStringLiteral(", recall now 100%"))) << spoken.toStdString();
-        EXPECT_EQ(find<QLabel>(w, "dueToday")->text(), QStringLiteral("Due today: 0"));
+        EXPECT_EQ(find<QLabel>(w, "dueToday")->text(), QStringLiteral("Due today: 1"));
         // What a screen reader hears of the cell, through the table's accessible interface.
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
         ASSERT_NE(table->tableInterface(), nullptr);
