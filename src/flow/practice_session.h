@@ -16,9 +16,12 @@ namespace sb {
 inline constexpr int kPracticeMinutesMin = 2;
 inline constexpr int kPracticeMinutesMax = 10;
 inline constexpr int kPracticeMinutesDefault = 5;
+// A session may be a number of problems instead (0: it lasts its minutes).
+inline constexpr int kPracticeProblemsMax = 200;
 struct PracticeChoice {
     int minutes = kPracticeMinutesDefault;
     bool byDefault = false;
+    int problems = 0;
     bool operator==(const PracticeChoice&) const = default;
 };
 
@@ -31,6 +34,8 @@ struct PracticeSession {
     std::string pupil;        // whose session it is (trimmed name)
     std::int64_t limitMs = 0; // the session ends with the first answer at or after this
     std::int64_t spentMs = 0; // time from each problem posed to its answer recorded
+    int limitProblems = 0;    // instead, when above 0: it ends with this many answers
+    int answered = 0;
     std::optional<std::chrono::steady_clock::time_point> posedAt;
 };
 

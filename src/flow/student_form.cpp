@@ -201,9 +201,7 @@ void StudentForm::showDisplayed()
     ShowRecord(shown);
     ShowRecordSelection(shown);
     ShowTeachState();
-    const PracticeChoice practice = PracticeChoiceOf(m_p, trimmedName(shown));
-    m_model.practiceMinutes = practice.minutes;
-    m_model.practiceDefault = practice.byDefault;
+    m_model.practice = PracticeChoiceOf(m_p, trimmedName(shown));
     m_shown.firstRange = shown.firstRange;
     m_shown.secondNum = shown.secondNum;
     m_shown.operation = shown.operation;
@@ -533,13 +531,26 @@ void StudentForm::ChkRev_click(std::int16_t value)
 void StudentForm::practiceMinutes_change(int minutes)
 {
     if (minutes >= kPracticeMinutesMin && minutes <= kPracticeMinutesMax) {
-        keepPracticeChoice({minutes, m_model.practiceDefault});
+        PracticeChoice c = m_model.practice;
+        c.minutes = minutes;
+        keepPracticeChoice(c);
+    }
+}
+
+void StudentForm::practiceProblems_change(int problems)
+{
+    if (problems >= 0 && problems <= kPracticeProblemsMax) {
+        PracticeChoice c = m_model.practice;
+        c.problems = problems;
+        keepPracticeChoice(c);
     }
 }
 
 void StudentForm::practiceDefault_click(bool on)
 {
-    keepPracticeChoice({m_model.practiceMinutes, on});
+    PracticeChoice c = m_model.practice;
+    c.byDefault = on;
+    keepPracticeChoice(c);
 }
 
 void StudentForm::keepPracticeChoice(PracticeChoice choice)
@@ -551,8 +562,7 @@ void StudentForm::keepPracticeChoice(PracticeChoice choice)
     const Status kept = SetPracticeChoice(m_p, name, choice);
     if (report({m_p.services.dataDir / historyFileName(name), FileOutcome::Action::Save, kept},
                Message(MessageId::SettingsNotStored, {name}))) {
-        m_model.practiceMinutes = choice.minutes;
-        m_model.practiceDefault = choice.byDefault;
+        m_model.practice = choice;
     }
 }
 

@@ -47,10 +47,10 @@ struct StudentModel {
     Message message;
     // "Take Over" is offered: the pupil to be made current is in use on another computer.
     bool takeOver = false;
-    // The displayed pupil's Today's Practice: its minutes and whether it is her default. Kept
-    // in her history as soon as they change, as the history's other settings are.
-    int practiceMinutes = 5;
-    bool practiceDefault = false;
+    // The displayed pupil's Today's Practice: its minutes (or number of problems) and whether
+    // it is her default. Kept in her history as soon as they change, as the history's other
+    // settings are.
+    PracticeChoice practice;
 };
 
 // The selection a record held when it was put on display.
@@ -116,9 +116,11 @@ public:
 
     void onload_click(std::int16_t value);
     void ChkRev_click(std::int16_t value);
-    // The displayed pupil's Today's Practice minutes (2..10; another value is refused and the
-    // box shows the old one again) and its "by default" box.
+    // The displayed pupil's Today's Practice minutes (2..10) and number of problems (0: by
+    // its minutes, up to 200) — another value is refused and the box shows the old one again —
+    // and its "First" box.
     void practiceMinutes_change(int minutes);
+    void practiceProblems_change(int problems);
     void practiceDefault_click(bool on);
     // The selection boxes of this window; each enables the main window's "New Drill", and an
     // operation applies the "10 Sub" lock to this window's first-number boxes.

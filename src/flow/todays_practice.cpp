@@ -29,6 +29,8 @@ PracticeChoice PracticeChoiceOf(const Program& p, std::string_view pupil)
         c.minutes = static_cast<int>(
             std::clamp<std::int64_t>(minutes, kPracticeMinutesMin, kPracticeMinutesMax));
         c.byDefault = opened.db->setting(kPracticeDefaultSetting).value_or(0) != 0;
+        c.problems = static_cast<int>(std::clamp<std::int64_t>(
+            opened.db->setting(kPracticeProblemsSetting).value_or(0), 0, kPracticeProblemsMax));
     }
     return c;
 }
@@ -55,6 +57,9 @@ Status SetPracticeChoice(Program& p, std::string_view pupil, PracticeChoice choi
     if (kept.ok()) {
         kept = opened.db->setSetting(kPracticeDefaultSetting, choice.byDefault ? 1 : 0);
     }
+    if (kept.ok()) {
+        kept = opened.db->setSetting(kPracticeProblemsSetting, choice.problems);
+    }
     if (p.run.practiceChoice && p.run.practiceChoice->first == pupil) {
         p.run.practiceChoice.reset(); // read again, as it now stands
     }
@@ -78,6 +83,8 @@ PracticeSession NewPracticeSession(Program& p)
                            PracticePlan(operation, SelectedFacts(p.cur())),
                            pupil,
                            std::int64_t{choice.minutes} * 60'000,
+                           0,
+                           choice.problems,
                            0,
                            std::nullopt};
 }
@@ -113,7 +120,8 @@ bool PracticeAnswered(Program& p, const AnswerRow& given)
         s.spentMs += std::clamp<std::int64_t>(took, 0, most);
         s.posedAt.reset();
     }
-    return s.spentMs >= s.limitMs;
+    ++s.answered;
+    return s.limitProblems > 0 ? s.answered >= s.limitProblems : s.spentMs >= s.limitMs;
 }
 
 } // namespace sb

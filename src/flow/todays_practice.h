@@ -13,9 +13,11 @@ namespace sb {
 // goes with her through a rename and to every computer of a lab.
 inline constexpr const char* kPracticeMinutesSetting = "practice_minutes";
 inline constexpr const char* kPracticeDefaultSetting = "practice_default";
+inline constexpr const char* kPracticeProblemsSetting = "practice_problems";
 
 // The choice of the pupil with this trimmed name; the defaults where her history has none
-// (or cannot be read), minutes outside 2..10 brought to the nearest.
+// (or cannot be read), minutes outside 2..10 and problems outside 0..200 brought to the
+// nearest.
 PracticeChoice PracticeChoiceOf(const Program& p, std::string_view pupil);
 // The current pupil's choice, her history read when she became current since the last call.
 PracticeChoice CurrentPracticeChoice(Program& p);
@@ -31,7 +33,7 @@ PracticeSession NewPracticeSession(Program& p);
 [[nodiscard]] bool PosePracticeFact(Program& p);
 
 // The answer just recorded in a session: the model and the plan learn it and its time counts.
-// True when the session's time is up.
+// True when the session is over: its time is up, or its number of problems answered.
 [[nodiscard]] bool PracticeAnswered(Program& p, const AnswerRow& given);
 
 } // namespace sb

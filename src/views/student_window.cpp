@@ -277,8 +277,8 @@ QGroupBox* StudentWindow::buildStep1()
 
 QLayout* StudentWindow::buildPractice(QGroupBox* frame)
 {
-    // The displayed pupil's Today's Practice: the minutes of a session and whether the main
-    // window offers it before Start.
+    // The displayed pupil's Today's Practice: the minutes of a session or its number of
+    // problems, and whether the main window offers it before Start.
     auto* minutesCaption = new QLabel(tr("Today's &Practice:"), frame);
     m_practiceMinutes = new QSpinBox(frame);
     m_practiceMinutes->setObjectName(QStringLiteral("practiceMinutes"));
@@ -288,8 +288,23 @@ QLayout* StudentWindow::buildPractice(QGroupBox* frame)
     m_practiceMinutes->setAccessibleName(tr("Today's Practice minutes"));
     minutesCaption->setBuddy(m_practiceMinutes);
     connect(m_practiceMinutes, &QSpinBox::valueChanged, this, [this](int minutes) {
-        if (minutes != m_form.model().practiceMinutes) {
+        if (minutes != m_form.model().practice.minutes) {
             m_form.practiceMinutes_change(minutes);
+            after();
+        }
+    });
+    // Or a number of problems: 0 reads "by time".
+    m_practiceProblems = new QSpinBox(frame);
+    m_practiceProblems->setObjectName(QStringLiteral("practiceProblems"));
+    m_practiceProblems->setRange(0, kPracticeProblemsMax);
+    m_practiceProblems->setSingleStep(5);
+    m_practiceProblems->setSpecialValueText(tr("by time"));
+    m_practiceProblems->setSuffix(tr(" problems"));
+    m_practiceProblems->setToolTip(tr("Or how many problems this pupil's Today's Practice has"));
+    m_practiceProblems->setAccessibleName(tr("Today's Practice problems"));
+    connect(m_practiceProblems, &QSpinBox::valueChanged, this, [this](int problems) {
+        if (problems != m_form.model().practice.problems) {
+            m_form.practiceProblems_change(problems);
             after();
         }
     });
@@ -301,12 +316,13 @@ QLayout* StudentWindow::buildPractice(QGroupBox* frame)
         m_form.practiceDefault_click(on);
         after();
     });
-    auto* row = new QHBoxLayout;
-    row->addWidget(minutesCaption);
-    row->addWidget(m_practiceMinutes);
-    row->addWidget(m_practiceDefault);
-    row->addStretch(1);
-    return row;
+    auto* rows = new QGridLayout;
+    rows->addWidget(minutesCaption, 0, 0);
+    rows->addWidget(m_practiceMinutes, 0, 1);
+    rows->addWidget(m_practiceProblems, 0, 2);
+    rows->addWidget(m_practiceDefault, 1, 1, 1, 2);
+    rows->setColumnStretch(3, 1);
+    return rows;
 }
 
 QGroupBox* StudentWindow::buildStep2()
@@ -584,11 +600,15 @@ void StudentWindow::render()
                                         toQString(m.studentdisplay).trimmed());
     m_onload->setChecked(m.loadOnStart.value == 1);
     m_ChkRev->setChecked(m.reviewOn.value == 1);
-    if (m_practiceMinutes->value() != m.practiceMinutes) {
-        const QSignalBlocker quiet(m_practiceMinutes);
-        m_practiceMinutes->setValue(m.practiceMinutes);
+    for (const auto& [box, value] : {std::pair{m_practiceMinutes, m.practice.minutes},
+                                     std::pair{m_practiceProblems, m.practice.problems}}) {
+        if (box->value() != value) {
+            const QSignalBlocker quiet(box);
+            box->setValue(value);
+        }
     }
-    m_practiceDefault->setChecked(m.practiceDefault);
+    m_practiceMinutes->setEnabled(m.practice.problems == 0);
+    m_practiceDefault->setChecked(m.practice.byDefault);
     for (int i = 1; i <= 4; ++i) {
         QComboBox* c = m_CB[asIndex(i)];
         const QSignalBlocker block(c);

@@ -75,6 +75,7 @@ private:
     QCheckBox* m_onload = nullptr;
     QCheckBox* m_ChkRev = nullptr;
     QSpinBox* m_practiceMinutes = nullptr;
+    QSpinBox* m_practiceProblems = nullptr;
     QCheckBox* m_practiceDefault = nullptr;
     std::array<QComboBox*, 5> m_CB{};
     std::array<QCheckBox*, 5> m_a{};

@@ -117,8 +117,18 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     EXPECT_EQ(PracticeChoiceOf(f.p, trimBlanks(form.model().studentdisplay)).minutes, 5);
     form.practiceMinutes_change(7);
     form.practiceDefault_click(true);
-    EXPECT_EQ(PracticeChoiceOf(f.p, trimBlanks(form.model().studentdisplay)),
-              (PracticeChoice{7, true}));
+    form.practiceProblems_change(201);
+    form.practiceProblems_change(3);
+    EXPECT_EQ(PracticeChoiceOf(f.p, "Ann"), (PracticeChoice{7, true, 3}));
+    // Three problems, however long they take.
+    f.mainForm.practice_click();
+    f.clock.slept += std::chrono::minutes(20);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(f.p.practice) << i;
+        f.mainForm.but_click(f.p.drill.rightSlot);
+    }
+    EXPECT_FALSE(f.p.practice);
+    EXPECT_EQ(f.p.drill.total, 3);
 }
 
 } // namespace
