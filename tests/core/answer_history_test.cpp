@@ -19,18 +19,14 @@ void PrintTo(const AnswerRow& r, std::ostream* os)
 namespace sb::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 // "Ann" drilling addition of 1..10 by 1..10, Smart Repeat off, a drill that never stops, fact 1
 // (1 + 1: 2 on button 1, 3 and 4 on buttons 2 and 3) posed each time.
 struct HistoryDrill : Drilling {
     HistoryDrill() : Drilling([](Drilling& d) { setName(d.p.cur(), "Ann"); }) {}
     Path file() const { return at("Ann.history.sqlite"); }
-    std::vector<AnswerRow> rows()
-    {
-        FlushAnswerHistory(p);
-        auto opened = HistoryDb::open(file(), false);
-        return opened.db ? opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{})
-                         : std::vector<AnswerRow>{};
-    }
+    std::vector<AnswerRow> rows() { return FlushAnswerHistory(p), historyRows(file()); }
 };
 
 AnswerRow row(std::int64_t at, AnswerOutcome outcome, const char* chosen, std::int32_t millis)
@@ -59,7 +55,7 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
                                       row(24749, AnswerOutcome::Right, "2", 999),
                                       row(86'419'750, AnswerOutcome::Right, "2", 86'400'000)}));
     EXPECT_TRUE(d.p.main.notice.empty());
-    EXPECT_FALSE(std::filesystem::exists(d.file().string() + "-journal"));
+    EXPECT_FALSE(fs::exists(d.file().string() + "-journal"));
     // A new drill counts from its own first answer.
     d.mainForm.cPause_click(), d.mainForm.Reset_click();
     d.poseFactOne(), d.mainForm.start_click();
@@ -72,9 +68,9 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     d.p.drill.posedTurnedAround = true;
     d.answer(Event::Right, 100);
     FlushAnswerHistory(d.p);
-    const auto bo = HistoryDb::open(d.at("Bo.history.sqlite"), false);
-    ASSERT_TRUE(bo.db);
-    const AnswerRow hers = bo.db->rows(0, 0)->at(0);
+    const auto bo = historyRows(d.at("Bo.history.sqlite"));
+    ASSERT_EQ(bo.size(), 1u);
+    const AnswerRow& hers = bo[0];
     EXPECT_EQ(hers.drillMs, hers.atMs);
     EXPECT_EQ(ints(hers.first, hers.second, hers.fact), ints(5, 1, 1));
     EXPECT_EQ(d.rows().size(), 7u);
@@ -137,7 +133,7 @@ TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer
     EXPECT_EQ(damaged.p.main.notice.args.size(), 1u);
     HistoryWriter capped(2); // a history out of reach for long keeps its latest answers
     const Path away = damaged.at("Bo.history.sqlite");
-    std::filesystem::create_directory(away);
+    fs::create_directory(away);
     for (int i = 0; i < 3; ++i) {
         capped.submit(away, row(i, AnswerOutcome::Right, "2", 1000));
     }
@@ -166,11 +162,11 @@ TEST(AnswerHistory, ADamagedHistoryIsSetAsideWithEveryRowThatCanStillBeRead)
     writeBytes(aside, {1});
     EXPECT_EQ(setAsideHistory(path, aside).status(), Status::refuse(StatusCode::NameTaken));
     EXPECT_EQ(readBytes(path), bytes) << "never over another file";
-    std::filesystem::remove(aside);
+    fs::remove(aside);
     const auto copied = setAsideHistory(path, aside);
     ASSERT_TRUE(copied);
     EXPECT_EQ(readBytes(aside), bytes);
-    const auto kept = *HistoryDb::open(path, false).db->rows(0, 0);
+    const auto kept = historyRows(path);
     EXPECT_EQ(kept.size(), *copied);
     ASSERT_TRUE(kept.size() > 100 && kept.size() < all.size()) << kept.size();
     EXPECT_EQ(kept.front(), all.front());
@@ -188,7 +184,7 @@ TEST(AnswerHistory, ADamagedHistoryIsSetAsideWithEveryRowThatCanStillBeRead)
 TEST(AnswerHistory, AReadingTogetherLetsTheWriterInOnceItIsOver)
 {
     const auto openFiles = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+        return std::distance(fs::directory_iterator("/proc/self/fd"), {});
     };
     const auto filesBefore = openFiles();
     TempDir dir;
@@ -256,7 +252,7 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
         }
     }
     EXPECT_EQ(readBytes(junk), Bytes(100, 'x'));
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "none"));
+    EXPECT_FALSE(fs::exists(dir.path() / "none"));
     // Every field of a row comes back from the column it went to.
     const AnswerRow all{1, 2, 3, 4, 5, 6, "7", AnswerOutcome::Wrong, "8", 9, 1, 10, 11};
     auto fresh = HistoryDb::open(dir.path() / "fresh", true);
@@ -277,18 +273,16 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     // A pupil already called Bob keeps his history: nothing moves.
     writeBytes(d.at("Bob.history.sqlite"), {});
     EXPECT_EQ(RenameHistory(d.p, "Ann", "Bob"), Status::refuse(StatusCode::NameTaken));
-    EXPECT_TRUE(std::filesystem::exists(d.file()));
+    EXPECT_TRUE(fs::exists(d.file()));
 
     EXPECT_FALSE(d.p.main.notice.empty());
     EXPECT_EQ(RenameHistory(d.p, "Ann", "Ann Lee"), Status());
     EXPECT_TRUE(d.p.main.notice.empty()) << "nothing waits under the old name";
     setName(d.p.cur(), "Ann Lee");
     FlushAnswerHistory(d.p);
-    EXPECT_FALSE(std::filesystem::exists(d.file()));
-    auto opened = HistoryDb::open(d.at("Ann Lee.history.sqlite"), false);
-    ASSERT_TRUE(opened.db);
-    EXPECT_EQ(opened.db->rows(0, 0)->size(), 2u) << "the waiting answer went along";
-    opened.db.reset();
+    EXPECT_FALSE(fs::exists(d.file()));
+    EXPECT_EQ(historyRows(d.at("Ann Lee.history.sqlite")).size(), 2u)
+        << "the waiting answer went along";
     EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_EQ(RenameHistory(d.p, "Cy", "Dee"), Status::refuse(StatusCode::Missing));
 
@@ -304,17 +298,14 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status::refuse(StatusCode::Missing));
     d.answer(Event::Right, 1500), FlushAnswerHistory(d.p);
-    EXPECT_EQ(HistoryDb::open(d.at("Ann Lee.history.sqlite"), false).db->rows(0, 0)->size(), 1u)
+    EXPECT_EQ(historyRows(d.at("Ann Lee.history.sqlite")).size(), 1u)
         << "in a history made afresh, not in the one set aside";
     ASSERT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status());
     EXPECT_EQ(
         filesIn(d.dir.path()),
         (std::set<std::string>{"Bob.history.sqlite", "Ann Lee (removed 2026-05-28).history.sqlite",
                                "Ann Lee (removed 2026-05-28 2).history.sqlite"}));
-    EXPECT_EQ(HistoryDb::open(d.at("Ann Lee (removed 2026-05-28).history.sqlite"), false)
-                  .db->rows(0, 0)
-                  ->size(),
-              3u);
+    EXPECT_EQ(historyRows(d.at("Ann Lee (removed 2026-05-28).history.sqlite")).size(), 3u);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ struct Fixture {
     }
     Bytes bytes() const { return readBytes(dir / "StdDat.Xrx"); }
     // Slot k (from 1) of the student file.
-    DrillSettings slot(std::size_t k) const { return *decodeSettings(fieldsOf(bytes(), k)); }
+    DrillSettings slot(std::size_t k) const { return slotIn(dir / "StdDat.Xrx", k); }
     std::vector<std::string> listed() const
     {
         std::vector<std::string> out;
@@ -66,10 +66,7 @@ struct Fixture {
     }
     int askedIn(std::string_view file) const { return answersIn(dir / file); }
     // The name in slot 3 of "Default.Xsx", the pupil a start-up loads.
-    std::string startUpPupil() const
-    {
-        return trimmedName(*decodeSettings(fieldsOf(readBytes(dir / "Default.Xsx"), 3)));
-    }
+    std::string startUpPupil() const { return trimmedName(slotIn(dir / "Default.Xsx", 3)); }
 };
 
 // Bob is current and has answered; the teacher looks at Ann, opens Repeat Setting over her and
@@ -247,7 +244,7 @@ TEST(StudentForm, AClassFileStartedAnewCarriesThePupilShownLast)
     first.newstudent_change("Amy"), first.addstudent_click(), first.cancel_click();
     fs::remove(f.dir / "StdDat.Xrx");
     StudentForm(next).load();
-    EXPECT_EQ(trimmedName(*decodeSettings(fieldsOf(f.bytes(), 1))), "Amy");
+    EXPECT_EQ(trimmedName(f.slot(1)), "Amy");
 }
 
 TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)

@@ -46,11 +46,7 @@ struct Folder {
         stampAgo(lock, ago);
     }
     LockAttempt attempt(bool takeOver = false) { return tryLock(files, clock, lock, takeOver); }
-    std::string onDisk() const
-    {
-        const Bytes b = fs::exists(lock) ? readBytes(lock) : Bytes{};
-        return std::string(b.begin(), b.end());
-    }
+    std::string onDisk() const { return textOf(lock); }
     // The lock alone, nothing beside it: no file moved aside to be broken, no file of its own
     // from before it got its name.
     bool alone() const { return filesIn(dir.path()) == std::set<std::string>{"StdDat.Xrx.lock"}; }
@@ -376,8 +372,7 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
             EXPECT_EQ(form.file().busyHolder()->host, "PC-12");
             EXPECT_EQ(m.message, Message(MessageId::ClassListBusy,
                                          {{MessageId::HolderSince, {"PC-12", "10:02"}}}));
-            const Bytes left = readBytes(lock);
-            EXPECT_EQ(std::string(left.begin(), left.end()), lockText("PC-12", 4242));
+            EXPECT_EQ(textOf(lock), lockText("PC-12", 4242));
         }
     }
     // A folder that cannot be asked has no lock to wait for.

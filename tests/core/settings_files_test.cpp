@@ -12,10 +12,7 @@ struct Files : OwnFaultyFiles, ProgramFixture {
     Files() : ProgramFixture(random, files) {}
     Files(const char* file, const Bytes& bytes) : Files() { writeBytes(at(file), bytes); }
     // The selection saved in slot 3.
-    Boxes saved() const
-    {
-        return selectionOf(*decodeSettings(fieldsOf(readBytes(at("Default.Xsx")), 3)));
-    }
+    Boxes saved() const { return selectionOf(slotIn(at("Default.Xsx"), 3)); }
     StdRandom random{3};
 };
 

@@ -311,7 +311,7 @@ TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
     EXPECT_EQ(lab.records().at(1).teachSet[1], 321) << "her record goes back to her slot";
     const fs::path own = lab.folder / ("Default." + hostName() + ".Xsx");
     ASSERT_TRUE(fs::exists(own) && !fs::exists(lab.folder / "Default.Xsx"));
-    EXPECT_EQ(trimmedName(*decodeSettings(fieldsOf(readBytes(own), 3))), "P02");
+    EXPECT_EQ(trimmedName(slotIn(own, 3)), "P02");
 
     Computer again(lab.folder); // without --shared: the folder says so
     EXPECT_TRUE(again.p.run.sharedFolder);
@@ -358,10 +358,8 @@ TEST(SharedFolder, AShareGoneLeavesItsMountPointUntouchedAndTheSavesWaitForIt)
     EXPECT_EQ(unreachable(a.p), 0);
     EXPECT_EQ(answersIn(lab.folder / "Pia.Xtx"), 2)
         << "both answers, saved once the folder came back";
-    const auto kept = [&] { // without waiting for the writer: the tick itself woke it
-        const auto h = HistoryDb::open(lab.folder / "Pia.history.sqlite", false);
-        return h.db ? h.db->rows(0, 0).value_or(std::vector<AnswerRow>{}).size() : 0U;
-    };
+    // Without waiting for the writer: the tick itself woke it.
+    const auto kept = [&] { return historyRows(lab.folder / "Pia.history.sqlite").size(); };
     for (int i = 0; i < 500 && kept() < 2; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -11,6 +11,8 @@
 namespace sb::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 // A program whose pupil is Ann, with the original defaults and saveLevel on.
 struct Ann : OwnFaultyFiles, ProgramFixture {
     Ann() : ProgramFixture(random, files)
@@ -83,7 +85,7 @@ TEST(FactFile, AnswersAreSavedWithinAMinuteAtPauseAndAtTheEndOfADrill)
         t.p.cur().maxProblems() = 3;
     });
     const auto saved = [&] {
-        return ints(answersIn(d.at("Ann.Xtx")), std::filesystem::exists(d.at("Default.Xsx")));
+        return ints(answersIn(d.at("Ann.Xtx")), fs::exists(d.at("Default.Xsx")));
     };
     d.answer(Event::Right);
     d.clock.sleepFor(kUnsavedAtMost - kLockRefreshEvery - 1ms);
@@ -92,7 +94,7 @@ TEST(FactFile, AnswersAreSavedWithinAMinuteAtPauseAndAtTheEndOfADrill)
     d.clock.sleepFor(1ms);
     d.mainForm.locks_tick();
     EXPECT_EQ(saved(), ints(1, true));
-    std::filesystem::remove(d.at("Default.Xsx"));
+    fs::remove(d.at("Default.Xsx"));
     d.clock.sleepFor(kUnsavedAtMost);
     d.mainForm.locks_tick();
     EXPECT_EQ(saved(), ints(1, false)) << "nothing new, nothing written";
@@ -104,7 +106,7 @@ TEST(FactFile, AnswersAreSavedWithinAMinuteAtPauseAndAtTheEndOfADrill)
     EXPECT_FALSE(d.p.main.pauseEnabled) << "the drill ended";
     EXPECT_EQ(saved(), ints(3, true));
     // The lock timer writes her fact file again only when its own save failed.
-    std::filesystem::remove(d.at("Ann.Xtx"));
+    fs::remove(d.at("Ann.Xtx"));
     noteFile(d.p, {d.at("Default.Xsx"), FileOutcome::Action::Save, Status::fail(EIO)});
     d.mainForm.locks_tick();
     EXPECT_EQ(answersIn(d.at("Ann.Xtx")), -1) << "another file's trouble";
@@ -141,7 +143,7 @@ TEST(FactFile, PupilNamesBecomeFileNamesInsideTheDataDirectory)
     for (const auto& [name, file] : rows) {
         Ann t;
         t.services.dataDir = t.dir.path() / "data";
-        std::filesystem::create_directories(t.services.dataDir);
+        fs::create_directories(t.services.dataDir);
         setName(t.p.cur(), name);
         ASSERT_TRUE(WriteFactFile(t.p));
         EXPECT_EQ(filesIn(t.services.dataDir), std::set<std::string>{file}) << name;
@@ -247,10 +249,8 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
     EXPECT_FALSE(blankAfter.students.repaired());
     Ann fresh; // a class file made afresh is a plain file: nobody may run it
     static_cast<void>(fresh.open());
-    const auto run = std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
-                     std::filesystem::perms::others_exec;
-    EXPECT_EQ(std::filesystem::status(fresh.at("StdDat.Xrx")).permissions() & run,
-              std::filesystem::perms::none);
+    const auto run = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    EXPECT_EQ(fs::status(fresh.at("StdDat.Xrx")).permissions() & run, fs::perms::none);
     Ann later; // an opening that reads nothing repairs nothing, whatever the one before did
     static_cast<void>(later.open(concat({markedSlot("X", 1, -2), pupils[0]})));
     later.files.failRead = true;
@@ -337,11 +337,11 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
     EXPECT_EQ(RewriteStudentFile(t.students, {}, {}, {}).status.error(), EACCES);
     EXPECT_EQ(t.file(), old);
 
-    std::filesystem::remove(t.at("StdDat.Xrx"));
-    std::filesystem::create_directory(t.at("StdDat.Xrx"));
+    fs::remove(t.at("StdDat.Xrx"));
+    fs::create_directory(t.at("StdDat.Xrx"));
     EXPECT_TRUE(t.open().empty());
     EXPECT_EQ(t.students.opened().status.error(), EISDIR) << "a folder in its place";
-    std::filesystem::remove(t.at("StdDat.Xrx"));
+    fs::remove(t.at("StdDat.Xrx"));
     ASSERT_EQ(::mkfifo(t.at("StdDat.Xrx").c_str(), 0600), 0);
     EXPECT_TRUE(t.open().empty() && !t.students.isOpen());
     static_cast<void>(RewriteStudentFile(t.students, {"Ann"}, {}, {})); // returns at once
@@ -394,8 +394,7 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
                       fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1))
                 << file;
         }
-        EXPECT_EQ(ints(std::filesystem::exists(t.at("Ann.Xtx")),
-                       std::filesystem::exists(t.at("Anna.Xtx"))),
+        EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx"))),
                   ints(!done, done || row.orphan));
         EXPECT_EQ(readBytes(t.at(done || row.orphan ? "Anna.Xtx" : "Ann.Xtx")),
                   Bytes(4800, row.orphan ? 0x22 : 0x11));
@@ -417,8 +416,8 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
         Program next{t.services};
         MainForm(next).load();
         EXPECT_EQ(trimmedName(next.cur()), "Anna");
-        EXPECT_FALSE(std::filesystem::exists(t.at("Ann.Xtx")));
-        EXPECT_EQ(std::filesystem::hard_link_count(t.at("Anna.Xtx")), 1u);
+        EXPECT_FALSE(fs::exists(t.at("Ann.Xtx")));
+        EXPECT_EQ(fs::hard_link_count(t.at("Anna.Xtx")), 1u);
     } // and dies without a close
     // Finished on the disk at once: the next start-up still begins with Anna.
     Program again{t.services};
@@ -429,9 +428,8 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
     ASSERT_EQ(::link(t.at("Anna.Xtx").c_str(), t.at("Eve.Xtx").c_str()), 0);
     writeBytes(t.at("Cy.Xtx"), Bytes(4800, 1));
     DropStrayFactLink(dataDirOf(again), "Eve"), DropStrayFactLink(dataDirOf(again), "Cy");
-    EXPECT_FALSE(std::filesystem::exists(t.at("Eve.Xtx")));
-    EXPECT_TRUE(std::filesystem::exists(t.at("Cy.Xtx")) &&
-                std::filesystem::exists(t.at("Anna.Xtx")));
+    EXPECT_FALSE(fs::exists(t.at("Eve.Xtx")));
+    EXPECT_TRUE(fs::exists(t.at("Cy.Xtx")) && fs::exists(t.at("Anna.Xtx")));
 }
 
 // A rename cut short (its note left beside her files) is finished or undone at the next start
@@ -452,15 +450,15 @@ TEST(FactFile, ARenameCutShortIsFinishedOrUndoneAsTheClassListSays)
         const DataDir data{diskFileSystem(), t.path(), clock};
         writeStudentFile(t.path(), {originalDefaults(row.listed)});
         writeBytes(t.path() / "Bob.Xtx", Bytes(4800, 1));
-        std::filesystem::create_hard_link(t.path() / "Bob.Xtx", t.path() / "Rob.Xtx");
+        fs::create_hard_link(t.path() / "Bob.Xtx", t.path() / "Rob.Xtx");
         writeBytes(t.path() / "Bob.Xtx.renaming", {'B', 'o', 'b', '\n', 'R', 'o', 'b', '\n'});
         Settings s;
         s.curSettings = originalDefaults("Rob");
         FinishInterruptedRename(s, data);
         EXPECT_EQ(trimmedName(s.curSettings), row.current);
-        EXPECT_EQ(std::filesystem::exists(t.path() / "Rob.Xtx"), row.newNameStays);
-        EXPECT_EQ(std::filesystem::exists(t.path() / "Bob.Xtx"), row.oldNameStays);
-        EXPECT_FALSE(std::filesystem::exists(t.path() / "Bob.Xtx.renaming"));
+        EXPECT_EQ(fs::exists(t.path() / "Rob.Xtx"), row.newNameStays);
+        EXPECT_EQ(fs::exists(t.path() / "Bob.Xtx"), row.oldNameStays);
+        EXPECT_FALSE(fs::exists(t.path() / "Bob.Xtx.renaming"));
     }
 }
 

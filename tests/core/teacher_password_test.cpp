@@ -22,11 +22,7 @@ using namespace std::chrono_literals;
 struct Teacher : OwnFaultyFiles, ProgramFixture {
     Teacher() : ProgramFixture(random, files) { load(); }
     Path file() const { return at(kTeacherPasswordFile); }
-    std::string stored() const
-    {
-        const Bytes b = readBytes(file());
-        return {b.begin(), b.end()};
-    }
+    std::string stored() const { return textOf(file()); }
     void set(std::string_view password) { ASSERT_TRUE(SetTeacherPassword(dataDirOf(p), password)); }
     StdRandom random{5};
 };

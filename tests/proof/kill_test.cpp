@@ -155,8 +155,7 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
         EXPECT_TRUE(!std::filesystem::exists(other) ||
                     std::filesystem::equivalent(other, theirs, ec))
             << "a second name is only a link to her own file";
-        const auto history = HistoryDb::open(dir.path() / historyFileName(name), false);
-        EXPECT_EQ(history.db ? history.db->rows(0, 0)->size() : 0u, answers.size());
+        EXPECT_EQ(test::historyRows(dir.path() / historyFileName(name)).size(), answers.size());
         const std::string facts = factFileName(name).string();
         EXPECT_EQ(test::filesIn(dir.path()),
                   (std::set<std::string>{facts, facts + ".lock", historyFileName(name).string(),

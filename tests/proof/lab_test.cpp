@@ -58,6 +58,18 @@ void pause(std::mt19937& rng)
         std::chrono::microseconds(std::uniform_int_distribution<int>(0, 20000)(rng)));
 }
 
+// The program's Student Data window opened over its main window, as a click opens it.
+struct OpenedStudentData : DiskProgram {
+    explicit OpenedStudentData(const fs::path& folder, bool shared = false) : DiskProgram(folder)
+    {
+        p.run.sharedFolder = shared;
+        mainForm.load();
+        mainForm.goauto_click();
+        form.load();
+    }
+    StudentForm form{p};
+};
+
 // A drill of `right` right answers.
 int drill(Program& p, int right)
 {
@@ -83,13 +95,10 @@ bool backTo(StudentForm& form, const std::string& name)
 void session(const fs::path& folder, int process, int round, Ledger* ledger)
 {
     std::mt19937 rng(static_cast<unsigned>(process * 1000 + round));
-    DiskProgram pc(folder);
-    pc.mainForm.load();
+    OpenedStudentData pc(folder);
     int& refused = ledger->refused[process][round];
     {
-        pc.mainForm.goauto_click();
-        StudentForm form(pc.p);
-        form.load();
+        StudentForm& form = pc.form;
         const auto giveUp = [&] { ++refused, form.cancel_click(); };
         form.newstudent_change(pupilOf(process, round));
         form.addstudent_click();
@@ -253,24 +262,17 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
     TempDir dir;
     const fs::path folder = labFolder(dir, "same-");
     {
-        DiskProgram first(folder);
-        first.mainForm.load();
-        first.mainForm.goauto_click();
-        StudentForm form(first.p);
-        form.load();
-        form.newstudent_change("Sam");
-        form.addstudent_click();
-        form.start_click();
-        form.close_click();
+        OpenedStudentData first(folder);
+        first.form.newstudent_change("Sam");
+        first.form.addstudent_click();
+        first.form.start_click();
+        first.form.close_click();
         ASSERT_TRUE(first.mainForm.close_request());
     }
     constexpr int kRounds = 20;
     const Ledger* ledger = forked<Ledger>(2, kRounds, [&](int process, int round, Ledger* l) {
-        DiskProgram pc(folder);
-        pc.mainForm.load();
-        pc.mainForm.goauto_click();
-        StudentForm form(pc.p);
-        form.load();
+        OpenedStudentData pc(folder);
+        StudentForm& form = pc.form;
         form.studentlist_click(*form.FindListed("Sam"));
         form.close_click();
         if (!form.model().closed) {
@@ -316,10 +318,21 @@ struct RoughLedger {
     Session at[kRoughRounds][kProcesses];
 };
 const std::vector<std::string> kRoughClass{"L0", "L1", "L2", "L3", "L4", "L5"};
+const std::string& roughPupil(int k)
+{
+    return kRoughClass[static_cast<std::size_t>(k)];
+}
 
 std::int64_t nowMs()
 {
     return realClock().utcMillis();
+}
+
+// Whether the program's lock on its pupil is still its own on the disk.
+bool holdsHer(const Program& p)
+{
+    const LockFile& lock = p.run.pupilLock;
+    return lock.held() && lockHolds(diskFileSystem(), lock.path(), lock.text());
 }
 
 // A driller: makes a random pupil current (taking her over one time in three when another
@@ -327,15 +340,11 @@ std::int64_t nowMs()
 // Its answers are known written when none waits and its lock is still its own after them.
 void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
 {
-    DiskProgram pc(folder);
-    pc.p.run.sharedFolder = true;
-    pc.mainForm.load();
-    pc.mainForm.goauto_click();
+    OpenedStudentData pc(folder, true);
     const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
     {
-        StudentForm form(pc.p);
-        form.load();
-        const auto entry = form.FindListed(kRoughClass[static_cast<std::size_t>(pupil)]);
+        StudentForm& form = pc.form;
+        const auto entry = form.FindListed(roughPupil(pupil));
         if (!entry) {
             return form.cancel_click(); // removed meanwhile
         }
@@ -345,8 +354,7 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
             form.takeover_click();
             // Taken over when its lock is on the disk (two programs taking her over at once,
             // one of them finds the other's there at once, and answers nothing to her).
-            const LockFile& lock = pc.p.run.pupilLock;
-            if (lock.held() && lockHolds(diskFileSystem(), lock.path(), lock.text())) {
+            if (holdsHer(pc.p)) {
                 s.tookOverAt = nowMs();
             }
         }
@@ -354,7 +362,7 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
             return form.cancel_click();
         }
     }
-    if (trimmedName(pc.p.cur()) != kRoughClass[static_cast<std::size_t>(pupil)]) {
+    if (trimmedName(pc.p.cur()) != roughPupil(pupil)) {
         return;
     }
     s.heldFrom = nowMs();
@@ -367,8 +375,7 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
         pc.mainForm.but_click(pc.p.drill.rightSlot);
         s.drillMs = pc.p.history.drillMs; // each row of her history tells its drill
         FlushAnswerHistory(pc.p);
-        const LockFile& lock = pc.p.run.pupilLock;
-        const bool held = lock.held() && lockHolds(diskFileSystem(), lock.path(), lock.text());
+        const bool held = holdsHer(pc.p);
         if (held && pc.p.history.writer->waiting(historyPath(pc.p)) == 0) {
             s.confirmed = s.attempted;
         }
@@ -382,14 +389,10 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
 // A remover: removes a random pupil in the Student Data window and presses OK.
 void roughRemove(const fs::path& folder, Session& s, std::mt19937& rng)
 {
-    DiskProgram pc(folder);
-    pc.p.run.sharedFolder = true;
-    pc.mainForm.load();
-    pc.mainForm.goauto_click();
-    StudentForm form(pc.p);
-    form.load();
+    OpenedStudentData pc(folder, true);
+    StudentForm& form = pc.form;
     const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
-    const auto entry = form.FindListed(kRoughClass[static_cast<std::size_t>(pupil)]);
+    const auto entry = form.FindListed(roughPupil(pupil));
     if (!entry) {
         return form.cancel_click();
     }
@@ -403,7 +406,7 @@ void roughRemove(const fs::path& folder, Session& s, std::mt19937& rng)
     const std::int64_t at = nowMs();
     StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
     static_cast<void>(OpenStudentFile(file, {}));
-    if (!FindStudentInFile(file, kRoughClass[static_cast<std::size_t>(pupil)])) {
+    if (!FindStudentInFile(file, roughPupil(pupil))) {
         s.removed = pupil, s.removedAt = at;
     }
     static_cast<void>(CloseStudentFile(file));
@@ -459,17 +462,11 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
     StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
     static_cast<void>(OpenStudentFile(file, {}));
     for (int k = 0; k < 6; ++k) {
-        if (!FindStudentInFile(file, kRoughClass[static_cast<std::size_t>(k)])) {
+        if (!FindStudentInFile(file, roughPupil(k))) {
             continue;
         }
         onFile.insert(k);
-        auto opened = HistoryDb::open(
-            folder / historyFileName(kRoughClass[static_cast<std::size_t>(k)]), false);
-        if (!opened.db) {
-            continue;
-        }
-        const auto rows = opened.db->rows(0, 0);
-        for (const AnswerRow& r : rows ? *rows : std::vector<AnswerRow>()) {
+        for (const AnswerRow& r : test::historyRows(folder / historyFileName(roughPupil(k)))) {
             rowsOf[{k, r.drillMs}].push_back(r);
         }
     }
@@ -493,8 +490,8 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
                 continue;
             }
             const auto& rows = rowsOf[{s.pupil, s.drillMs}];
-            SCOPED_TRACE(kRoughClass[static_cast<std::size_t>(s.pupil)] + " of process " +
-                         std::to_string(process) + " in round " + std::to_string(round));
+            SCOPED_TRACE(roughPupil(s.pupil) + " of process " + std::to_string(process) +
+                         " in round " + std::to_string(round));
             EXPECT_GE(static_cast<int>(rows.size()), s.confirmed);
             EXPECT_LE(static_cast<int>(rows.size()), s.attempted) << "an answer written twice";
             checked += s.confirmed;

@@ -161,6 +161,24 @@ Bytes readBytes(const Path& path)
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string textOf(const Path& path)
+{
+    const Bytes b = readBytes(path);
+    return {b.begin(), b.end()};
+}
+
+DrillSettings slotIn(const Path& file, std::size_t k)
+{
+    return *decodeSettings(fieldsOf(readBytes(file), k));
+}
+
+std::vector<AnswerRow> historyRows(const Path& path)
+{
+    const auto opened = HistoryDb::open(path, false);
+    return opened.db ? opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{})
+                     : std::vector<AnswerRow>{};
+}
+
 std::int16_t i16At(const Bytes& b, std::size_t offset)
 {
     return static_cast<std::int16_t>(b.at(offset) | (b.at(offset + 1) << 8));
@@ -293,10 +311,6 @@ std::string Drilling::answer(Event e, std::int64_t ms)
     mainForm.pop_but_click(p.drill.rightSlot);
     return shown;
 }
-
-} // namespace sb::test
-
-namespace sb::test {
 
 Message noticeOf(std::initializer_list<Message> lines)
 {

@@ -38,6 +38,7 @@
 #include "platform/speech.h"
 #include "records/codec.h"
 #include "records/fact_table.h"
+#include "students/answer_history.h"
 #include "students/record_files.h"
 
 namespace sb::test {
@@ -282,6 +283,12 @@ void writeBytes(const Path& path, const Bytes& bytes);
 // "StdDat.Xrx" in dir: a blank header counting the pupils, then their records.
 void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils);
 Bytes readBytes(const Path& path);
+// The whole file as text ("" without it).
+std::string textOf(const Path& path);
+// Slot k (from 1) of a record file, decoded.
+DrillSettings slotIn(const Path& file, std::size_t k);
+// Every row of the answer history at path; none when it cannot be read.
+std::vector<AnswerRow> historyRows(const Path& path);
 // The answers a fact file counts (the asked field of its 200 records), -1 without the file.
 int answersIn(const Path& factFile);
 std::int16_t i16At(const Bytes& b, std::size_t offset);
