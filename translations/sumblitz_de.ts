@@ -1912,5 +1912,21 @@
         <source>Today&apos;s Practice first</source>
         <translation>„Heute üben“ zuerst</translation>
     </message>
+    <message>
+        <source>by time</source>
+        <translation>nach Zeit</translation>
+    </message>
+    <message>
+        <source> problems</source>
+        <translation> Aufgaben</translation>
+    </message>
+    <message>
+        <source>Or how many problems this pupil&apos;s Today&apos;s Practice has</source>
+        <translation>Oder wie viele Aufgaben „Heute üben“ für dieses Kind hat</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice problems</source>
+        <translation>Aufgaben für „Heute üben“</translation>
+    </message>
 </context>
 </TS>

@@ -1912,5 +1912,21 @@
         <source>Today&apos;s Practice first</source>
         <translation>Práctica de hoy primero</translation>
     </message>
+    <message>
+        <source>by time</source>
+        <translation>por tiempo</translation>
+    </message>
+    <message>
+        <source> problems</source>
+        <translation> cuentas</translation>
+    </message>
+    <message>
+        <source>Or how many problems this pupil&apos;s Today&apos;s Practice has</source>
+        <translation>O cuántas cuentas tiene la práctica de hoy de este alumno</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice problems</source>
+        <translation>Cuentas de la práctica de hoy</translation>
+    </message>
 </context>
 </TS>

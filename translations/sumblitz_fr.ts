@@ -1912,5 +1912,21 @@
         <source>Today&apos;s Practice first</source>
         <translation>Entraînement du jour d&apos;abord</translation>
     </message>
+    <message>
+        <source>by time</source>
+        <translation>selon le temps</translation>
+    </message>
+    <message>
+        <source> problems</source>
+        <translation> calculs</translation>
+    </message>
+    <message>
+        <source>Or how many problems this pupil&apos;s Today&apos;s Practice has</source>
+        <translation>Ou combien de calculs compte l&apos;entraînement du jour de cet élève</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Practice problems</source>
+        <translation>Calculs de l&apos;entraînement du jour</translation>
+    </message>
 </context>
 </TS>
