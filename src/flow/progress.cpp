@@ -283,9 +283,8 @@ Reviews ReviewsOf(const MemoryModel& model, int operation, std::int64_t nowMs,
     out.today = floorDiv(nowMs + offsetMs, kDayMs);
     std::vector<int> facts(kFactSlots);
     std::iota(facts.begin(), facts.end(), 1);
-    out.dueToday = FiguresOfPlan(model, operation, facts, nowMs,
-                                 (out.today + 1) * kDayMs - offsetMs, kReviewRecall)
-                       .dueToday;
+    out.dueToday =
+        DueBefore(model, operation, facts, (out.today + 1) * kDayMs - offsetMs, kReviewRecall);
     for (const int fact : facts) {
         // Its own answers only: a turn-around known from its partner's is still new to the plan.
         if (model.memory(operation, fact).answers == 0) {

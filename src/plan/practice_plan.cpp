@@ -13,13 +13,10 @@ namespace sb {
 
 namespace {
 
-// The step of a + b in the order addition is taught: +0, +1, doubles, +10, near doubles, make
-// ten, the rest.
+// The step of a + b in the order addition is taught: +1, doubles, +10, near doubles, make ten,
+// the rest. (The table's numbers start from 1: it holds no +0 or x0 facts.)
 int additionStep(int a, int b)
 {
-    if (a == 0 || b == 0) {
-        return 0;
-    }
     if (a == 1 || b == 1) {
         return 1;
     }
@@ -35,12 +32,9 @@ int additionStep(int a, int b)
     return a + b == 10 ? 5 : 6;
 }
 
-// The step of a x b: x0, x1, x10, x2, x5, squares, x9, x3, x4, the rest.
+// The step of a x b: x1, x10, x2, x5, squares, x9, x3, x4, the rest.
 int multiplicationStep(int a, int b)
 {
-    if (a == 0 || b == 0) {
-        return 0;
-    }
     for (const auto& [factor, step] : {std::pair{1, 1}, {10, 2}, {2, 3}, {5, 4}}) {
         if (a == factor || b == factor) {
             return step;
@@ -213,21 +207,14 @@ void PracticePlan::answered(int fact, Grade g, Random& random)
     }
 }
 
-PlanFigures FiguresOfPlan(const MemoryModel& model, int operation, const std::vector<int>& facts,
-                          std::int64_t nowMs, std::int64_t endOfDayMs, double targetRecall)
+int DueBefore(const MemoryModel& model, int operation, const std::vector<int>& facts,
+              std::int64_t endOfDayMs, double targetRecall)
 {
-    PlanFigures figures;
-    for (int f : facts) {
-        // Answered facts only: a turn-around known from its partner's answers is still new.
-        if (model.memory(operation, f).answers > 0 &&
-            model.dueMs(operation, f, targetRecall) < endOfDayMs) {
-            ++figures.dueToday;
-        }
-        if (model.fluent(operation, f, nowMs)) {
-            ++figures.fluent;
-        }
-    }
-    return figures;
+    // Answered facts only: a turn-around known from its partner's answers is still new.
+    return static_cast<int>(std::count_if(facts.begin(), facts.end(), [&](int f) {
+        return model.memory(operation, f).answers > 0 &&
+               model.dueMs(operation, f, targetRecall) < endOfDayMs;
+    }));
 }
 
 } // namespace sb

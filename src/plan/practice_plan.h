@@ -82,13 +82,9 @@ private:
     std::array<bool, 201> m_posed{}; // posed in this session, by fact
 };
 
-// The figures of a pupil's plan a teacher reads.
-struct PlanFigures {
-    int dueToday = 0; // seen facts whose recall falls under the target before endOfDayMs
-    int fluent = 0;   // facts fluent now
-};
-PlanFigures FiguresOfPlan(const MemoryModel& model, int operation, const std::vector<int>& facts,
-                          std::int64_t nowMs, std::int64_t endOfDayMs,
-                          double targetRecall = kPlanTargetRecall);
+// How many of facts the pupil has answered fall due (their recall under the target) before
+// endOfDayMs: her facts due today, as a teacher reads them.
+int DueBefore(const MemoryModel& model, int operation, const std::vector<int>& facts,
+              std::int64_t endOfDayMs, double targetRecall = kPlanTargetRecall);
 
 } // namespace sb
