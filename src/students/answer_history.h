@@ -67,13 +67,14 @@ class HistoryDb {
 public:
     // Opens the database at path. forWriting makes it when missing and brings an older
     // schema up to date, each step in one transaction; otherwise a missing file is Missing
-    // and nothing is made. Written, a history is never reached through a link out of its
-    // folder nor written in place through a second name (a hard link), its journal neither:
-    // LinkOut, the files left as they are. In a group-writable folder every file SQLite makes
-    // is the group's (see shareWithFolderGroup). A history this account may only read (made
-    // by another account before the folder was shared by a group) is, with mayCopyAfresh
-    // (the caller holds its pupil's lock: nobody else writes it), replaced by a copy of its
-    // own with every answer in it; without, it is refused (EACCES).
+    // and nothing is made (but a commit cut short is rolled back where this account may write
+    // the file, as its next writer would, so that it can be read). Written, a history is never
+    // reached through a link out of its folder nor written in place through a second name (a hard
+    // link), its journal neither: LinkOut, the files left as they are. In a group-writable folder
+    // every file SQLite makes is the group's (see shareWithFolderGroup). A history this account may
+    // only read (made by another account before the folder was shared by a group) is, with
+    // mayCopyAfresh (the caller holds its pupil's lock: nobody else writes it), replaced by a copy
+    // of its own with every answer in it; without, it is refused (EACCES).
     struct Opened;
     static Opened open(const std::filesystem::path& path, bool forWriting,
                        bool mayCopyAfresh = false);

@@ -208,6 +208,33 @@ TEST(AnswerHistory, AReadingTogetherLetsTheWriterInOnceItIsOver)
     EXPECT_EQ(openFiles(), filesBefore) << "a database let go is closed";
 }
 
+// A commit cut short leaves its journal hot: a reader (the teacher's Progress, the overview)
+// still reads every committed answer, the cut one rolled back, where the folder lets it.
+TEST(AnswerHistory, AReaderRollsBackACommitCutShort)
+{
+    TempDir dir, copy;
+    const Path path = dir.path() / "Ann.history.sqlite";
+    ASSERT_EQ(HistoryDb::open(path, true)
+                  .db->append(std::vector<AnswerRow>{row(0, AnswerOutcome::Right, "2", 900)}),
+              Status());
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    // A transaction too big for its cache writes into the file before its commit: the state
+    // a computer switched off mid-commit leaves, copied with its journal.
+    sqlite3_exec(db,
+                 "PRAGMA cache_size=1; BEGIN; CREATE TABLE cut(x);"
+                 " WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
+                 " INSERT INTO cut SELECT randomblob(500) FROM n;",
+                 nullptr, nullptr, nullptr);
+    for (const char* name : {"Ann.history.sqlite", "Ann.history.sqlite-journal"}) {
+        fs::copy_file(dir.path() / name, copy.path() / name);
+    }
+    sqlite3_close(db);
+    auto opened = HistoryDb::open(copy.path() / "Ann.history.sqlite", false);
+    ASSERT_TRUE(opened.db) << "read only, the journal left makes the file unreadable";
+    EXPECT_EQ(opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{}).size(), 1u);
+}
+
 TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
 {
     TempDir dir;
