@@ -275,6 +275,19 @@ Status copyAfresh(const std::filesystem::path& path)
     return {};
 }
 
+// A commit cut short (a computer switched off, a program killed) leaves its journal behind,
+// and a read-only connection cannot roll it back: every read would fail until the pupil's next
+// answer. A reader then opens the file for writing (never making one) so that SQLite puts back
+// the last committed state, as that next writer would; it reads read-only where it may not
+// write.
+bool hotJournalToRollBack(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const std::filesystem::path journal = path.string() + "-journal";
+    return std::filesystem::file_size(journal, ec) > 0 && !ec && linkedHistory(path).ok() &&
+           ::access(path.c_str(), W_OK) == 0;
+}
+
 } // namespace
 
 std::filesystem::path historyFileName(std::string_view trimmedName)
@@ -309,14 +322,7 @@ HistoryDb::Opened HistoryDb::open(const std::filesystem::path& path, bool forWri
         }
     }
     sqlite3* raw = nullptr;
-    // A commit cut short (a computer switched off, a program killed) leaves its journal behind,
-    // and a read-only connection cannot roll it back: every read would fail until the pupil's
-    // next answer. A reader then opens the file for writing (never making one) so that SQLite
-    // puts back the last committed state, as that next writer would; it reads read-only where
-    // it may not write.
-    const std::filesystem::path journal = path.string() + "-journal";
-    const bool rollBack = !forWriting && std::filesystem::file_size(journal, ec) > 0 && !ec &&
-                          linkedHistory(path).ok() && ::access(path.c_str(), W_OK) == 0;
+    const bool rollBack = !forWriting && hotJournalToRollBack(path);
     // A connection is used by one thread at a time (the writer's, or a window's): no mutex
     // around every call.
     const int flags = (forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
