@@ -134,7 +134,8 @@ bool RecordEndedProblem(Program& p)
     if (!p.run.unsavedSince) {
         p.run.unsavedSince = p.services.clock.steadyNow();
     }
-    const std::optional<AnswerRow> given = p.history.given;
+    // Kept for Today's Practice, whose plan learns it: the writer takes the answer away.
+    const std::optional<AnswerRow> given = p.practice ? p.history.given : std::nullopt;
     WriteAnswerHistory(p);
     ShowScore(p);
 

@@ -9,9 +9,12 @@
 namespace sb::test {
 namespace {
 
-// The x2 facts of the multiplication table: first numbers 1..10, second number 2.
-void timesTwo(ProgramFixture& f)
+// Ann current, started on the x2 facts of the multiplication table: first numbers 1..10,
+// second number 2.
+void annAtTimesTwo(ProgramFixture& f)
 {
+    f.load();
+    setName(f.p.cur(), "Ann");
     f.mainForm.op_click(OpMult);
     f.setBoxes({{1}, {2}});
 }
@@ -45,9 +48,7 @@ TEST(TodaysPractice, ASessionPosesThePlansFactsAndEndsWhenItsMinutesAreUp)
 {
     StdRandom random{7};
     ProgramFixture f(random, diskFileSystem());
-    f.load();
-    setName(f.p.cur(), "Ann");
-    timesTwo(f);
+    annAtTimesTwo(f);
     ASSERT_TRUE(SetPracticeChoice(f.p, "Ann", {2, true}).ok());
     f.mainForm.practice_click();
     ASSERT_TRUE(f.p.practice);
@@ -75,10 +76,8 @@ TEST(TodaysPractice, ASessionPosesThePlansFactsAndEndsWhenItsMinutesAreUp)
     // The plan lives in her history: on another computer her model is the same.
     const PracticeSession here = NewPracticeSession(f.p);
     ProgramFixture other(random, diskFileSystem());
-    other.load();
     std::filesystem::copy_file(f.at("Ann.history.sqlite"), other.at("Ann.history.sqlite"));
-    setName(other.p.cur(), "Ann");
-    timesTwo(other);
+    annAtTimesTwo(other);
     other.mainForm.practice_click();
     ASSERT_TRUE(other.p.practice);
     for (int fact : SelectedFacts(other.p.cur())) {
@@ -93,9 +92,7 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
 {
     StdRandom random{3};
     ProgramFixture f(random, diskFileSystem());
-    f.load();
-    setName(f.p.cur(), "Ann");
-    timesTwo(f);
+    annAtTimesTwo(f);
     f.mainForm.practice_click();
     f.mainForm.but_click(f.p.drill.rightSlot);
     const std::int32_t total = f.p.drill.total;
