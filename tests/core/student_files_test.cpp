@@ -180,13 +180,11 @@ TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws
     EXPECT_EQ(ints(t.p.drill.fact(200).first, t.p.drill.factCount), ints(200, 200));
 }
 
-const HandSlot kHeader4 = markedSlot("Whoever", 1, 4);
-
 TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemAll)
 {
     Ann t;
-    EXPECT_EQ(t.open(concat({kHeader4, markedSlot("  Ann ", 4), markedSlot("    ", 5),
-                             markedSlot("Bob", 6), markedSlot("Cy", 3)})),
+    EXPECT_EQ(t.open(concat({markedSlot("Whoever", 1, 4), markedSlot("  Ann ", 4),
+                             markedSlot("    ", 5), markedSlot("Bob", 6), markedSlot("Cy", 3)})),
               (std::vector<std::string>{"Ann", "Bob", "Cy"}));
     EXPECT_EQ(ints(FindStudentInFile(t.students, " Cy").value_or(-1),
                    FindStudentInFile(t.students, "cy").value_or(-1),
@@ -342,12 +340,11 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
 TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
 {
     // what, no hard links, renames refused, results under the new name, the rename's status
-    const Status refused = Status::fail(EIO);
     const std::vector<std::tuple<const char*, bool, bool, bool, Status>> rows{
         {"renamed", false, false, false, {}},
         {"no hard links: moved by a rename", true, false, false, {}},
-        {"no hard links, Default.Xsx refused", true, true, false, refused},
-        {"Default.Xsx refused", false, true, false, refused},
+        {"no hard links, Default.Xsx refused", true, true, false, Status::fail(EIO)},
+        {"Default.Xsx refused", false, true, false, Status::fail(EIO)},
         {"results under the new name", false, false, true, Status::refuse(StatusCode::NameTaken)}};
     for (const auto& [what, failLink, failRename, orphan, status] : rows) {
         SCOPED_TRACE(what);
