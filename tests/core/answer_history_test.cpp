@@ -171,11 +171,9 @@ TEST(AnswerHistory, ADamagedHistoryIsSetAsideWithEveryRowThatCanStillBeRead)
     ASSERT_TRUE(kept.size() > 100 && kept.size() < all.size()) << kept.size();
     EXPECT_EQ(kept.front(), all.front());
     EXPECT_EQ(kept.back(), all.back());
-    std::vector<AnswerRow> asTheyWere; // (row i took i milliseconds)
-    for (const AnswerRow& r : kept) {
-        asTheyWere.push_back(all.at(static_cast<std::size_t>(r.millis)));
+    for (const AnswerRow& r : kept) { // row i took i milliseconds: each as it was
+        EXPECT_EQ(r, all.at(static_cast<std::size_t>(r.millis)));
     }
-    EXPECT_EQ(kept, asTheyWere);
     EXPECT_TRUE(std::ranges::is_sorted(kept, {}, &AnswerRow::millis));
 }
 
@@ -190,19 +188,17 @@ TEST(AnswerHistory, AReadingTogetherLetsTheWriterInOnceItIsOver)
     TempDir dir;
     const Path path = dir.path() / "Ann.history.sqlite";
     auto writer = HistoryDb::open(path, true);
-    ASSERT_EQ(writer.db->append(std::vector<AnswerRow>{row(0, AnswerOutcome::Right, "2", 900)}),
-              Status());
+    ASSERT_EQ(writer.db->append(std::vector{row(0, AnswerOutcome::Right, "2", 900)}), Status());
+    const std::vector later{row(1, AnswerOutcome::Wrong, "3", 1)};
     auto reader = HistoryDb::open(path, false);
     {
         const HistoryDb::ReadTogether together(*reader.db);
         const HistoryDb::ReadTogether nested(*reader.db);
         ASSERT_TRUE(reader.db->lastAnswerMs());
-        EXPECT_EQ(writer.db->append(std::vector<AnswerRow>{row(1, AnswerOutcome::Wrong, "3", 1)}),
-                  Status::refuse(StatusCode::InUse));
+        EXPECT_EQ(writer.db->append(later), Status::refuse(StatusCode::InUse));
         EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 1u) << "one state of the file";
     }
-    EXPECT_EQ(writer.db->append(std::vector<AnswerRow>{row(1, AnswerOutcome::Wrong, "3", 1)}),
-              Status());
+    EXPECT_EQ(writer.db->append(later), Status());
     EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 2u);
     writer.db.reset(), reader.db.reset();
     EXPECT_EQ(openFiles(), filesBefore) << "a database let go is closed";
@@ -214,9 +210,8 @@ TEST(AnswerHistory, AReaderRollsBackACommitCutShort)
 {
     TempDir dir, copy;
     const Path path = dir.path() / "Ann.history.sqlite";
-    ASSERT_EQ(HistoryDb::open(path, true)
-                  .db->append(std::vector<AnswerRow>{row(0, AnswerOutcome::Right, "2", 900)}),
-              Status());
+    const std::vector once{row(0, AnswerOutcome::Right, "2", 900)};
+    ASSERT_EQ(HistoryDb::open(path, true).db->append(once), Status());
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
     // A transaction too big for its cache writes into the file before its commit: the state

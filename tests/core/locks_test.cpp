@@ -123,10 +123,7 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
 // says so as "host since hh:mm" in local time.
 TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
 {
-    std::string systemName;
-    std::ifstream kernel("/proc/sys/kernel/hostname");
-    std::getline(kernel, systemName);
-    EXPECT_EQ(machineName(), systemName);
+    EXPECT_EQ(machineName() + "\n", textOf("/proc/sys/kernel/hostname"));
     // What a file name and a lock's line can hold of a name.
     const std::string odd = "PC-1/a\\b c\x01";
     EXPECT_EQ(hostNameFrom(odd) + "|" + machineNameFrom(odd), "PC_1_a_b c_|PC-1/a\\b c_");
@@ -142,8 +139,7 @@ TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
     f.clock.ms = kAtTenTwo * 1000 + 999;
     const LockAttempt got = f.attempt();
     ASSERT_TRUE(got.taken());
-    const std::string text = f.onDisk();
-    EXPECT_EQ(text.rfind(lockText(machineName(), ::getpid()), 0), 0u) << text;
+    EXPECT_TRUE(f.onDisk().starts_with(lockText(machineName(), ::getpid()))) << f.onDisk();
     const LockAttempt second = tryLock(f.files, f.clock, f.dir.path() / "x.lock", false);
     EXPECT_NE(second.lock.text(), got.lock.text()) << "each lock's text its own, at one moment";
     const auto holder = readLockHolder(f.files, f.clock, f.lock);
@@ -170,8 +166,6 @@ TEST(Locks, AFailureSaysWhyByItsCodeNotByAnErrno)
     EXPECT_EQ(said({}), Message()) << "done";
     EXPECT_EQ(said(Status::refuse(StatusCode::InUse), LockHolder{"PC-12", 7, 0, 0, 0}),
               Message(MessageId::BecauseListBusy, {what, "PC-12"}));
-    EXPECT_EQ(said(Status::refuse(StatusCode::Removed)),
-              Message(MessageId::BecauseRemovedElsewhere, {what}));
     EXPECT_EQ(said(Status::refuse(StatusCode::ClassFull)), fileFailed(MessageId::ReasonClassFull));
     EXPECT_EQ(said(Status::fail(ENOENT)), fileFailed(Status::fail(ENOENT).message()));
     EXPECT_EQ(said(Status::refuse(StatusCode::NotOpen)), fileFailed(MessageId::ReasonUnreadable));
@@ -356,8 +350,8 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
         EXPECT_GE(fx.clock.slept, row.waitedAtLeast);
         EXPECT_LT(fx.clock.slept, row.waitedBelow);
         EXPECT_EQ(tries, row.tries);
-        using ms = std::chrono::milliseconds; // ever longer pauses in between, up to 20 ms
-        const std::vector<ms> first{1ms, 2ms, 4ms, 8ms, 16ms, 20ms, 20ms};
+        // ever longer pauses in between, up to 20 ms
+        const std::vector<std::chrono::milliseconds> first{1ms, 2ms, 4ms, 8ms, 16ms, 20ms, 20ms};
         EXPECT_TRUE(row.ago > 0s ||
                     std::ranges::equal(fx.clock.pauses | std::views::take(7), first));
         if (row.opens) {
@@ -368,8 +362,6 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
             EXPECT_FALSE(form.file().busyHolder());
         } else {
             EXPECT_EQ(m.studentlist.size(), 2u) << "the fixed entries alone";
-            ASSERT_TRUE(form.file().busyHolder());
-            EXPECT_EQ(form.file().busyHolder()->host, "PC-12");
             EXPECT_EQ(m.message, Message(MessageId::ClassListBusy,
                                          {{MessageId::HolderSince, {"PC-12", "10:02"}}}));
             EXPECT_EQ(textOf(lock), lockText("PC-12", 4242));
