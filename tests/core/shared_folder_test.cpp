@@ -157,11 +157,9 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     EXPECT_FALSE(b.form->model().closed) << "no Take Over before one is offered";
     b.form->close_click();
     EXPECT_TRUE(!b.form->model().closed && b.form->model().takeOver);
-    const Message& inUse = b.form->model().message;
-    EXPECT_EQ(inUse.id, MessageId::PupilInUseTakeOver);
-    EXPECT_EQ(inUse.args.at(0), Message("P01"));
-    EXPECT_EQ(inUse.args.at(1).id, MessageId::HolderSince);
-    EXPECT_EQ(inUse.args.at(1).args.at(0), Message(machineName()));
+    const auto holder = readLockHolder(a.files, a.fx.clock, lab.folder / "P01.Xtx.lock");
+    EXPECT_EQ(b.form->model().message,
+              Message(MessageId::PupilInUseTakeOver, {"P01", holderMessage(*holder)}));
     const auto listed = b.form->model().studentlist;
     b.form->removestudent_click();
     EXPECT_EQ(b.form->model().studentlist, listed);
@@ -334,8 +332,7 @@ TEST(SharedFolder, AShareGoneLeavesItsMountPointUntouchedAndTheSavesWaitForIt)
     a.mainForm.but_click(a.p.drill.rightSlot);
     a.mainForm.locks_tick(), b.mainForm.locks_tick();
     const auto unreachable = [](const Program& p) {
-        const auto& lines = p.main.notice.args;
-        return std::count(lines.begin(), lines.end(), Message(MessageId::FolderUnreachable));
+        return std::ranges::count(p.main.notice.args, Message(MessageId::FolderUnreachable));
     };
     EXPECT_EQ(unreachable(a.p), 1);
     EXPECT_EQ(unreachable(b.p), 1);
