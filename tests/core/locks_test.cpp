@@ -229,9 +229,7 @@ TEST(Locks, BreakingAStaleLockGivesBackAFreshOneMovedAsideAndTriesTwiceAtMost)
     f.plant(lockText("PC-12", 4242), 65s);
     int breaks = 0;
     f.files.before = [&](std::string_view call, const Path& path) {
-        if (call == "move" && path == f.lock) {
-            ++breaks;
-        }
+        breaks += call == "move" && path == f.lock ? 1 : 0;
         if (call == "unlink" && path.filename().string().find(".broken-") != std::string::npos &&
             breaks == 1) {
             f.plant(lockText("PC-13", 4343), 65s);
@@ -282,8 +280,7 @@ TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
         ASSERT_TRUE(got.taken());
         stampAgo(f.lock, 65s);
         row.meanwhile(f);
-        const Status refreshed = got.lock.refresh();
-        EXPECT_EQ(refreshed, row.refreshed);
+        EXPECT_EQ(got.lock.refresh(), row.refreshed);
         f.files.before = nullptr;
         const auto holder = readLockHolder(f.files, f.clock, f.lock);
         if (row.holder == nullptr) {
