@@ -68,6 +68,7 @@ TEST(ClassFolder, NothingIsWrittenThroughALinkOutOrInPlaceThroughASecondName)
 
 // In a group-writable folder every file the program makes is the group's to write whatever the
 // umask: a save, a file made in place, a lock, a history; in any other folder the umask stands.
+// None of them is made a program anybody may run.
 TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
 {
     const mode_t before = ::umask(022);
@@ -82,8 +83,13 @@ TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
         ASSERT_NE(HistoryDb::open(t.path() / "Ann.history.sqlite", true).db, nullptr);
         for (const char* file :
              {"Default.Xsx", "StdDat.Xrx", "Ann.Xtx.lock", "Ann.history.sqlite"}) {
-            EXPECT_EQ(fs::status(t.path() / file).permissions() & fs::perms::group_write,
+            const fs::perms mode = fs::status(t.path() / file).permissions();
+            EXPECT_EQ(mode & fs::perms::group_write,
                       group ? fs::perms::group_write : fs::perms::none)
+                << file;
+            EXPECT_EQ(mode &
+                          (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec),
+                      fs::perms::none)
                 << file;
         }
     }

@@ -10,6 +10,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The original defaults under a name, with the operation telling records apart.
+DrillSettings pupil(std::string_view name, std::int16_t op = OpMult)
+{
+    DrillSettings s = originalDefaults();
+    setName(s, name);
+    s.operation = op;
+    return s;
+}
+
 struct Fixture {
     StdRandom random{1};
     FaultyFiles files;
@@ -19,15 +28,13 @@ struct Fixture {
     fs::path dir = fx.dir.path();
     StudentForm form{p};
 
-    Fixture() { fx.load(); } // nothing on disk: the original defaults
-
-    // The custom defaults under a name, with the operation telling records apart.
-    DrillSettings pupil(std::string_view name, std::int16_t op = OpMult) const
+    // Loaded with nothing on disk (the original defaults), then the class file of `pupils`.
+    explicit Fixture(const std::vector<DrillSettings>& pupils = {})
     {
-        DrillSettings s = p.settings.defaultSettings;
-        setName(s, name);
-        s.operation = op;
-        return s;
+        fx.load();
+        if (!pupils.empty()) {
+            writeStudentFile(dir, pupils);
+        }
     }
     Bytes bytes() const { return readBytes(dir / "StdDat.Xrx"); }
     // Slot k (from 1) of the student file.
@@ -53,6 +60,12 @@ struct Fixture {
     void type(std::string_view text) { form.newstudent_change(text); }
     void add(std::string_view name) { type(name), form.addstudent_click(); }
     void select(std::string_view name) { form.studentlist_click(*form.FindListed(name)); }
+    // The window opened, `name` chosen.
+    void open(std::string_view name)
+    {
+        form.load();
+        select(name);
+    }
     // The pupil current, with Auto Teach, who has answered `right` problems right.
     void drilled(std::string_view name, int right)
     {
@@ -76,14 +89,12 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
 {
     for (const bool smartOk : {false, true}) {
         SCOPED_TRACE(smartOk ? "Smart Repeat Ok" : "Smart Repeat Cancel");
-        Fixture f;
-        DrillSettings ann = f.pupil("Ann", OpSub);
+        DrillSettings ann = pupil("Ann", OpSub);
         ann.autoTeach = 1;
-        writeStudentFile(f.dir, {ann, f.pupil("Bob")});
+        Fixture f({ann, pupil("Bob")});
         f.drilled("Bob", 3);
         f.mainForm.goauto_click();
-        f.form.load();
-        f.select("Ann");
+        f.open("Ann");
         ASSERT_TRUE(f.form.Repset_click());
         SmartForm smart(f.p);
         smart.load();
@@ -105,18 +116,16 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
 
 // Through the Smart Repeat window's "Student Data" (which does not save facts on the way in),
 // OK with another pupil saves the outgoing pupil's answers first; Cancel in Smart Repeat then
-// keeps the pupil made current.
+// keeps the pupil made current. Through the main window's button, the opening saves them.
 TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
 {
-    Fixture f;
-    writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
+    Fixture f({pupil("Ann"), pupil("Bob")});
     f.drilled("Bob", 4);
     f.mainForm.cPause_click();
     SmartForm smart(f.p);
     smart.load();
     smart.godata_click();
-    f.form.load();
-    f.select("Ann");
+    f.open("Ann");
     f.form.close_click();
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), f.p.cur()) << "Smart Repeat starts from Ann";
     EXPECT_EQ(f.askedIn("Bob.Xtx"), 4);
@@ -125,6 +134,21 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     smart.bncancel_click();
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt);
+
+    // Opened from the main window, whose selection differs from the drill's (and is empty: made
+    // non-empty first), the window saves her facts and builds the fact table for that selection.
+    Fixture g;
+    setName(g.p.cur(), "Ann");
+    g.p.cur().autoTeach = 1;
+    g.p.settings.startSettings = g.p.cur();
+    g.p.run.drillResumable = 1;
+    g.p.main.selection.op = OpSub;
+    g.fx.setBoxes(Boxes{{1}, {}});
+    g.mainForm.goauto_click();
+    EXPECT_EQ(ints(g.p.cur().secondNum[1], g.p.run.drillResumable,
+                   g.p.settings.startSettings.operation, g.p.drill.factCount),
+              ints(1, 0, OpSub, 200));
+    EXPECT_EQ(fs::file_size(g.dir / "Ann.Xtx"), 4800u);
 }
 
 // Renaming the current pupil: whichever button closes the window, she is one pupil under her
@@ -133,22 +157,18 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
 {
     for (const char* button : {"Cancel", "OK", "close box", "a close by the program"}) {
         SCOPED_TRACE(button);
-        Fixture f;
-        writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
+        Fixture f({pupil("Ann"), pupil("Bob")});
         f.drilled("Ann", 2);
         ASSERT_TRUE(f.mainForm.close_request()); // Ann.Xtx and Default.Xsx as a run left them
         f.p.run.closeStepDone = false;
         f.mainForm.goauto_click();
-        f.form.load();
-        f.select("Ann");
+        f.open("Ann");
         f.type("Anna");
         f.form.Renam_click();
         EXPECT_EQ(f.startUpPupil(), "Anna") << "at once, for a crash before the close";
         FlushAnswerHistory(f.p);
-        EXPECT_EQ(ints(fs::exists(f.dir / "Ann.history.sqlite"),
-                       fs::exists(f.dir / "Anna.history.sqlite")),
-                  ints(false, true))
-            << "her answer history goes with her";
+        EXPECT_FALSE(fs::exists(f.dir / "Ann.history.sqlite"));
+        EXPECT_TRUE(fs::exists(f.dir / "Anna.history.sqlite")) << "her answer history goes along";
         EXPECT_EQ(English(f.p.main.dsword), "Anna:");
         f.p.flags.smartFromStudent = 1; // cleared by every close
         if (button[0] == 'C' || button[0] == 'O') {
@@ -169,11 +189,9 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
     for (const auto& [renamed, fresh, comesBack] :
          {std::tuple("Bob", "Rob", "Ann"), std::tuple("Ann", "Anna", "Anna")}) {
         SCOPED_TRACE(renamed);
-        Fixture g;
-        writeStudentFile(g.dir, {g.pupil("Ann"), g.pupil("Bob")});
+        Fixture g({pupil("Ann"), pupil("Bob")});
         g.drilled("Ann", 1);
-        g.form.load();
-        g.select(renamed);
+        g.open(renamed);
         g.type(fresh);
         g.form.Renam_click();
         ASSERT_TRUE(g.mainForm.shut_down_now());
@@ -187,10 +205,8 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
 // lists nobody and says why; the entry selected is always the pupil on display.
 TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
 {
-    Fixture f;
-    writeStudentFile(f.dir, {f.pupil("Bob"), f.pupil("Cy")});
-    f.form.load();
-    f.select("Cy");
+    Fixture f({pupil("Bob"), pupil("Cy")});
+    f.open("Cy");
     f.form.start_click();
     f.form.a_click(4, 1), f.form.b_click(10, 1);
     f.add("Dora");
@@ -212,8 +228,7 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     // A class file that cannot be read is said so at once, lists no one, is never written,
     // whichever button closes the window.
     for (const bool ok : {true, false}) {
-        Fixture unread;
-        writeStudentFile(unread.dir, {unread.pupil("Ann")});
+        Fixture unread({pupil("Ann")});
         unread.files.failRead = true;
         unread.form.load();
         unread.files.failRead = false;
@@ -231,26 +246,9 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
 // selected a second time finds the slot made the first time.
 // A class file the window has to start anew carries, besides its count of 0, the pupil shown
 // last: the start-up pupil of "Default.Xsx" before the window has shown anyone.
-TEST(StudentForm, AClassFileStartedAnewCarriesThePupilShownLast)
+TEST(StudentForm, TheFixedEntriesGetASlotOnceAndAClassFileStartedAnewCarriesThePupilShownLast)
 {
-    Fixture f;
-    const HandSlot zed = markedSlot("Zed", 4).at(56, 1);
-    writeBytes(f.dir / "Default.Xsx", concat({markedSlot("Default", 1), markedSlot("", 1), zed}));
-    Program next{f.fx.services};
-    MainForm(next).load();
-    StudentForm first{next};
-    first.load();
-    EXPECT_EQ(fieldsOf(f.bytes(), 1), fieldsOf(concat({zed}), 1));
-    first.newstudent_change("Amy"), first.addstudent_click(), first.cancel_click();
-    fs::remove(f.dir / "StdDat.Xrx");
-    StudentForm(next).load();
-    EXPECT_EQ(trimmedName(f.slot(1)), "Amy");
-}
-
-TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
-{
-    Fixture f;
-    writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob")});
+    Fixture f({pupil("Ann"), pupil("Bob")});
     setName(f.p.cur(), "Untitled");
     f.form.load();
     EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Bob"}));
@@ -260,7 +258,7 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
         << "not opened over Smart Repeat";
     ASSERT_EQ(f.bytes().size(), 4u * 208);
     EXPECT_EQ(f.bytes()[0], 3) << "the header counts the appended Untitled slot";
-    EXPECT_EQ(f.slot(4), f.pupil("", OpAdd)) << "a blank copy of the custom defaults";
+    EXPECT_EQ(f.slot(4), pupil("", OpAdd)) << "a blank copy of the custom defaults";
     EXPECT_EQ(std::pair(trimmedName(f.p.cur()), f.form.model().closed),
               std::pair(std::string("Untitled"), true));
 
@@ -276,14 +274,27 @@ TEST(StudentForm, TheFixedEntriesGetASlotOfTheirOwnOnce)
     EXPECT_EQ(zed.form.file().studentCount(), 3) << "Zed, Default, Untitled";
     zed.form.start_click();
     EXPECT_EQ(zed.form.model().autoTeachCaption, Caption(Phrase::AutoTeachOff));
+
+    Fixture anew;
+    const HandSlot last = markedSlot("Zed", 4).at(56, 1);
+    writeBytes(anew.dir / "Default.Xsx",
+               concat({markedSlot("Default", 1), markedSlot("", 1), last}));
+    Program next{anew.fx.services};
+    MainForm(next).load();
+    StudentForm first{next};
+    first.load();
+    EXPECT_EQ(fieldsOf(anew.bytes(), 1), fieldsOf(concat({last}), 1));
+    first.newstudent_change("Amy"), first.addstudent_click(), first.cancel_click();
+    fs::remove(anew.dir / "StdDat.Xrx");
+    StudentForm(next).load();
+    EXPECT_EQ(trimmedName(anew.slot(1)), "Amy");
 }
 
 TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
 {
-    Fixture f;
-    DrillSettings ann = f.pupil("Ann", OpDiv);
+    DrillSettings ann = pupil("Ann", OpDiv);
     ann.firstRange = {0, 0, 0, 0, 1};
-    writeStudentFile(f.dir, {ann, f.pupil("Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", OpSub)});
+    Fixture f({ann, pupil("Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", OpSub)});
     f.form.load();
     EXPECT_EQ(f.form.model().listIndex, 0) << "Default, the pupil on display, selected";
     f.add("");
@@ -321,11 +332,8 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
 
 TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
 {
-    Fixture f;
-    writeStudentFile(f.dir,
-                     {f.pupil("bob", 2), f.pupil("Al", 3), f.pupil("carl", 4), f.pupil("Bob", 5)});
-    f.form.load();
-    f.select("carl");
+    Fixture f({pupil("bob", 2), pupil("Al", 3), pupil("carl", 4), pupil("Bob", 5)});
+    f.open("carl");
     f.form.ssort_click();
     EXPECT_EQ(f.listed(),
               (std::vector<std::string>{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
@@ -336,9 +344,8 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
         << "Bob's own record after bob";
 
     // Accents and ligatures file a name under its letters, not after Z.
-    Fixture g;
-    writeStudentFile(g.dir, {g.pupil("Zo\xEB"), g.pupil("\xE9mile"), g.pupil("Zack"),
-                             g.pupil("Emile"), g.pupil("\xC6sop"), g.pupil("\xC0l")});
+    Fixture g({pupil("Zo\xEB"), pupil("\xE9mile"), pupil("Zack"), pupil("Emile"), pupil("\xC6sop"),
+               pupil("\xC0l")});
     g.form.load();
     g.form.ssort_click();
     EXPECT_EQ(g.listed(), (std::vector<std::string>{"Default", "Untitled", "\xC6sop", "\xC0l",
@@ -349,12 +356,10 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
 {
     for (const bool change : {true, false}) {
         SCOPED_TRACE(change);
-        Fixture f;
-        DrillSettings ann = f.pupil("Ann");
+        DrillSettings ann = pupil("Ann");
         ann.reviewCount = 7, ann.answerCount(3) = 12;
-        writeStudentFile(f.dir, {ann, f.pupil("Bob")});
-        f.form.load();
-        f.select("Ann");
+        Fixture f({ann, pupil("Bob")});
+        f.open("Ann");
         if (change) {
             f.form.b_click(1, 0), f.form.b_click(10, 0);
         }
@@ -363,10 +368,9 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
         f.select("Bob");
         const DrillSettings stored = f.slot(2);
         EXPECT_EQ(stored.averageOver(), 25);
-        EXPECT_EQ((std::array{stored.reviewCount, stored.answerCount(3), stored.secondNum[1],
-                              stored.secondNum[10]}),
-                  (change ? std::array<std::int16_t, 4>{0, 0, 0, 0}
-                          : std::array<std::int16_t, 4>{7, 12, 1, 1}));
+        EXPECT_EQ(ints(stored.reviewCount, stored.answerCount(3), stored.secondNum[1],
+                       stored.secondNum[10]),
+                  change ? ints(0, 0, 0, 0) : ints(7, 12, 1, 1));
     }
 }
 
@@ -376,10 +380,8 @@ TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
 {
     for (const bool applied : {false, true}) {
         SCOPED_TRACE(applied);
-        Fixture f;
-        writeStudentFile(f.dir, {f.pupil("Ann")});
-        f.form.load();
-        f.select("Ann");
+        Fixture f({pupil("Ann")});
+        f.open("Ann");
         f.form.b_click(2, 0);
         ASSERT_TRUE(f.form.Repset_click());
         EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
@@ -410,14 +412,12 @@ TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
         {"fixed entry selected", "Untitled", "Anna", false, "Ann"}};
     for (const auto& [what, select, typed, factsThere, after] : rows) {
         SCOPED_TRACE(what);
-        Fixture f;
-        writeStudentFile(f.dir, {f.pupil("Ann", OpDiv), f.pupil("Bob", OpSub)});
+        Fixture f({pupil("Ann", OpDiv), pupil("Bob", OpSub)});
         std::ofstream(f.dir / "Ann.Xtx") << "ann";
         if (factsThere) {
             std::ofstream(f.dir / "Anna.Xtx") << "anna";
         }
-        f.form.load();
-        f.select(select);
+        f.open(select);
         f.type(typed);
         f.form.Renam_click();
         const bool renamed = after == "Anna";
@@ -470,12 +470,11 @@ TEST(StudentForm, LevelCombosGiveTheOldValueBackForTextsWithoutAUsableNumber)
 
 TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack)
 {
-    Fixture f;
-    DrillSettings ann = f.pupil("Ann", OpAdd);
+    DrillSettings ann = pupil("Ann", OpAdd);
     ann.firstRange = {0, 0, 0, 1, 1};
-    DrillSettings tess = f.pupil("Tess", Op10Sub);
+    DrillSettings tess = pupil("Tess", Op10Sub);
     tess.firstRange = {0, 0, 1, 0, 0};
-    writeStudentFile(f.dir, {ann, tess});
+    Fixture f({ann, tess});
     f.p.flags.firstLocked = 1; // the main window is on "10 Sub"
     f.p.flags.savedFirst = {0, 1, 1, 1, 1};
     f.p.cur().operation = Op10Sub;
@@ -511,8 +510,7 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
 
 TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
 {
-    Fixture f;
-    writeStudentFile(f.dir, {f.pupil("Ann"), f.pupil("Bob"), f.pupil("Cy")});
+    Fixture f({pupil("Ann"), pupil("Bob"), pupil("Cy")});
     writeBytes(f.dir / "Bob.history.sqlite", Bytes{1});
     f.form.load();
     f.form.studentlist_click(1); // a fixed entry stays
@@ -554,8 +552,7 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
 // removed while the window is open is said as out of reach, not as a pupil removed.
 TEST(StudentForm, APermissionRefusedAndAFolderGoneAreSaidAsSuch)
 {
-    Fixture f;
-    writeStudentFile(f.dir, {f.pupil("Ann")});
+    Fixture f({pupil("Ann")});
     f.form.load();
     f.files.failWrite = true, f.files.writeError = EACCES;
     f.add("Bob");
@@ -574,25 +571,6 @@ TEST(StudentForm, APermissionRefusedAndAFolderGoneAreSaidAsSuch)
     EXPECT_EQ(f.form.model().message,
               Message(MessageId::BecauseOf,
                       {{MessageId::PupilNotAdded, {"Dee"}}, MessageId::ReasonUnreachable}));
-}
-
-TEST(StudentForm, OpeningFromTheMainWindowSavesTheOutgoingPupilsFacts)
-{
-    Fixture f;
-    setName(f.p.cur(), "Ann");
-    f.p.cur().autoTeach = 1;
-    f.p.settings.startSettings = f.p.cur();
-    f.p.run.drillResumable = 1;
-    f.p.main.selection.op = OpSub; // the main window's selection differs from the drill's
-    for (CheckBox& box : f.p.main.selection.b) {
-        box.value = 0; // and is empty: made non-empty first
-    }
-    f.mainForm.goauto_click();
-    // The fact table is built for the new selection.
-    EXPECT_EQ(ints(f.p.cur().secondNum[1], f.p.run.drillResumable,
-                   f.p.settings.startSettings.operation, f.p.drill.factCount),
-              ints(1, 0, OpSub, 200));
-    EXPECT_EQ(fs::file_size(f.dir / "Ann.Xtx"), 4800u);
 }
 
 } // namespace

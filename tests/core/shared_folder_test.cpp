@@ -44,7 +44,22 @@ struct Computer {
     void choose(std::string_view name) { form->studentlist_click(*form->FindListed(name)); }
 };
 
+// A data folder, with a class of `pupils` pupils P01, P02, .. when there are any.
 struct Lab {
+    explicit Lab(int pupils = 0)
+    {
+        std::vector<DrillSettings> records;
+        for (int i = 1; i <= pupils; ++i) {
+            DrillSettings s;
+            setName(s, "P0" + std::to_string(i));
+            s.operation = static_cast<std::int16_t>(1 + i % 6);
+            s.teachSet[1] = static_cast<std::int16_t>(100 + i); // tells the records apart
+            records.push_back(s);
+        }
+        if (pupils > 0) {
+            writeStudentFile(folder, records);
+        }
+    }
     TempDir dir;
     fs::path folder = dir.path();
 
@@ -62,22 +77,8 @@ struct Lab {
     std::vector<std::string> names() const
     {
         std::vector<std::string> out;
-        for (const DrillSettings& s : records()) {
-            out.push_back(trimmedName(s));
-        }
+        std::ranges::transform(records(), std::back_inserter(out), trimmedName);
         return out;
-    }
-    void classOf(int n)
-    {
-        std::vector<DrillSettings> pupils;
-        for (int i = 1; i <= n; ++i) {
-            DrillSettings s;
-            setName(s, "P0" + std::to_string(i));
-            s.operation = static_cast<std::int16_t>(1 + i % 6);
-            s.teachSet[1] = static_cast<std::int16_t>(100 + i); // tells the records apart
-            pupils.push_back(s);
-        }
-        writeStudentFile(folder, pupils);
     }
 };
 
@@ -88,8 +89,7 @@ using Names = std::vector<std::string>;
 // a pupil renamed and then removed there stays removed.
 TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
 {
-    Lab lab;
-    lab.classOf(6);
+    const Lab lab(6);
     Computer a(lab.folder), b(lab.folder);
     a.open(), b.open();
     a.add("Ann");
@@ -115,8 +115,7 @@ TEST(SharedFolder, PupilsAddedOnTwoComputersAtOnceAreAllKept)
 // record, where B's clicks wrote by slot numbers read before the removal.
 TEST(SharedFolder, AWindowOpenElsewhereWritesEachPupilByNameAndItsCancelUndoesOnlyItsOwn)
 {
-    Lab lab;
-    lab.classOf(6);
+    const Lab lab(6);
     Computer a(lab.folder), b(lab.folder);
     a.open(), b.open();
     b.add("Cy"); // appended by B, taken away again by its Cancel
@@ -145,8 +144,7 @@ TEST(SharedFolder, AWindowOpenElsewhereWritesEachPupilByNameAndItsCancelUndoesOn
 // once the first lets her go, or by a take-over, after which the first no longer saves her.
 TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
 {
-    Lab lab;
-    lab.classOf(2);
+    const Lab lab(2);
     Computer a(lab.folder), b(lab.folder);
     a.open();
     a.choose("P01");
@@ -159,11 +157,9 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     EXPECT_FALSE(b.form->model().closed) << "no Take Over before one is offered";
     b.form->close_click();
     EXPECT_TRUE(!b.form->model().closed && b.form->model().takeOver);
-    const Message& inUse = b.form->model().message;
-    EXPECT_EQ(inUse.id, MessageId::PupilInUseTakeOver);
-    EXPECT_EQ(inUse.args.at(0), Message("P01"));
-    EXPECT_EQ(inUse.args.at(1).id, MessageId::HolderSince);
-    EXPECT_EQ(inUse.args.at(1).args.at(0), Message(machineName()));
+    const auto holder = readLockHolder(a.files, a.fx.clock, lab.folder / "P01.Xtx.lock");
+    EXPECT_EQ(b.form->model().message,
+              Message(MessageId::PupilInUseTakeOver, {"P01", holderMessage(*holder)}));
     const auto listed = b.form->model().studentlist;
     b.form->removestudent_click();
     EXPECT_EQ(b.form->model().studentlist, listed);
@@ -200,8 +196,7 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
 // elsewhere after the click stays, and the window says who has her.
 TEST(SharedFolder, ARemovalSparesAPupilMadeCurrentElsewhereBeforeOk)
 {
-    Lab lab;
-    lab.classOf(3);
+    const Lab lab(3);
     Computer b(lab.folder), c(lab.folder);
     b.open();
     b.choose("P03");
@@ -221,8 +216,7 @@ TEST(SharedFolder, ARemovalSparesAPupilMadeCurrentElsewhereBeforeOk)
 // neither when she is chosen there afterwards nor when she was on display at its OK.
 TEST(SharedFolder, APupilRemovedElsewhereIsNotBroughtBackByAWindowOpenBefore)
 {
-    Lab lab;
-    lab.classOf(3);
+    const Lab lab(3);
     Computer b(lab.folder), c(lab.folder);
     b.open(), b.choose("P02");
     c.open(), c.choose("P03"), c.form->removestudent_click();
@@ -245,8 +239,7 @@ TEST(SharedFolder, APupilRemovedElsewhereIsNotBroughtBackByAWindowOpenBefore)
 // as here, this computer finds her removed and does not make her current.
 TEST(SharedFolder, APupilRemovedWhileBeingMadeCurrentIsNotMadeCurrent)
 {
-    Lab lab;
-    lab.classOf(3);
+    const Lab lab(3);
     FaultyFiles cued;
     Computer b(lab.folder, cued), c(lab.folder);
     b.open(), b.choose("P02");
@@ -270,8 +263,7 @@ TEST(SharedFolder, APupilRemovedWhileBeingMadeCurrentIsNotMadeCurrent)
 // been in use at OK: she stays listed, with her answers, and stays current where taken over.
 TEST(SharedFolder, APupilTakenOverWhileBeingRemovedStays)
 {
-    Lab lab;
-    lab.classOf(3);
+    const Lab lab(3);
     FaultyFiles cued;
     Computer b(lab.folder), c(lab.folder, cued);
     b.open(), b.choose("P02");
@@ -298,8 +290,7 @@ TEST(SharedFolder, APupilTakenOverWhileBeingRemovedStays)
 // defaults file; the lab's "Default.Xsx" is left as it is.
 TEST(SharedFolder, EachComputerKeepsItsOwnDefaultsFile)
 {
-    Lab lab;
-    lab.classOf(2);
+    const Lab lab(2);
     Computer a(lab.folder);
     a.p.run.sharedFolder = true;
     a.open();
@@ -341,8 +332,7 @@ TEST(SharedFolder, AShareGoneLeavesItsMountPointUntouchedAndTheSavesWaitForIt)
     a.mainForm.but_click(a.p.drill.rightSlot);
     a.mainForm.locks_tick(), b.mainForm.locks_tick();
     const auto unreachable = [](const Program& p) {
-        const auto& lines = p.main.notice.args;
-        return std::count(lines.begin(), lines.end(), Message(MessageId::FolderUnreachable));
+        return std::ranges::count(p.main.notice.args, Message(MessageId::FolderUnreachable));
     };
     EXPECT_EQ(unreachable(a.p), 1);
     EXPECT_EQ(unreachable(b.p), 1);

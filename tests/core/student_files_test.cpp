@@ -165,10 +165,9 @@ TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws
     bad[20 * 24 + 2] = 11;
     writeBytes(t.at("Ann.Xtx"), bad);
     ReadFactFile(t.p);
-    EXPECT_EQ(
-        (std::array{t.p.drill.fact(7).second, t.p.drill.fact(8).second, t.p.drill.fact(9).second,
-                    t.p.drill.fact(10).second, t.p.drill.fact(21).second}),
-        (std::array<std::int16_t, 5>{1, 1, 0, 10, 2}));
+    for (const auto& [k, second] : {std::pair{7, 1}, {8, 1}, {9, 0}, {10, 10}, {21, 2}}) {
+        EXPECT_EQ(t.p.drill.fact(k).second, second) << "fact " << k;
+    }
 
     t.p.cur().operation = OpDivR;
     Bytes cut(10 * 24 + 10, 0);
@@ -181,13 +180,11 @@ TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws
     EXPECT_EQ(ints(t.p.drill.fact(200).first, t.p.drill.factCount), ints(200, 200));
 }
 
-const HandSlot kHeader4 = markedSlot("Whoever", 1, 4);
-
 TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemAll)
 {
     Ann t;
-    EXPECT_EQ(t.open(concat({kHeader4, markedSlot("  Ann ", 4), markedSlot("    ", 5),
-                             markedSlot("Bob", 6), markedSlot("Cy", 3)})),
+    EXPECT_EQ(t.open(concat({markedSlot("Whoever", 1, 4), markedSlot("  Ann ", 4),
+                             markedSlot("    ", 5), markedSlot("Bob", 6), markedSlot("Cy", 3)})),
               (std::vector<std::string>{"Ann", "Bob", "Cy"}));
     EXPECT_EQ(ints(FindStudentInFile(t.students, " Cy").value_or(-1),
                    FindStudentInFile(t.students, "cy").value_or(-1),
@@ -213,44 +210,34 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
     // A pupil named as a fixed entry is one when the count takes her in, left out when not.
     const std::vector<HandSlot> pupils{markedSlot("Ann", 4), markedSlot("Untitled", 5),
                                        markedSlot("Cy", 6)};
-    struct Row {
-        const char* name;
-        int count;
-        std::size_t cutTo; // bytes kept of the file
-        std::vector<std::string> listed;
-        bool repaired;
-    };
-    const std::vector<Row> rows{
-        {"count as it should be", 3, 4 * 208, {"Ann", "Untitled", "Cy"}, false},
-        {"negative count", -2, 4 * 208, {"Ann", "Cy"}, true},
-        {"count below the named slots", 1, 4 * 208, {"Ann", "Cy"}, true},
-        {"count one below the last named slot", 2, 4 * 208, {"Ann", "Untitled", "Cy"}, true},
-        {"count above the whole slots", 4, 3 * 208 + 100, {"Ann", "Untitled"}, true},
-        {"count 0 and a default slot after it", 0, 208, {}, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // what, the count, the bytes kept of the file, the pupils listed, whether it was repaired
+    const std::vector<std::tuple<const char*, int, std::size_t, std::vector<std::string>, bool>>
+        rows{
+            {"count as it should be", 3, 4 * 208, {"Ann", "Untitled", "Cy"}, false},
+            {"negative count", -2, 4 * 208, {"Ann", "Cy"}, true},
+            {"count below the named slots", 1, 4 * 208, {"Ann", "Cy"}, true},
+            {"count one below the last named slot", 2, 4 * 208, {"Ann", "Untitled", "Cy"}, true},
+            {"count above the whole slots", 4, 3 * 208 + 100, {"Ann", "Untitled"}, true},
+            {"count 0 and a default slot after it", 0, 208, {}, false},
+        };
+    for (const auto& [what, count, cutTo, listed, repaired] : rows) {
+        SCOPED_TRACE(what);
         Ann t;
-        Bytes bytes = concat({markedSlot("X", 1, row.count), pupils[0], pupils[1], pupils[2]});
-        bytes.resize(row.cutTo);
-        if (row.count == 0) {
+        Bytes bytes = concat({markedSlot("X", 1, count), pupils[0], pupils[1], pupils[2]});
+        bytes.resize(cutTo);
+        if (count == 0) {
             bytes = concat({markedSlot("X", 1, 0), markedSlot("Default", 1)});
         }
-        EXPECT_EQ(t.open(bytes), row.listed);
-        const std::size_t n = row.listed.size();
-        EXPECT_EQ(ints(t.students.repaired(), t.students.studentCount()), ints(row.repaired, n));
-        ASSERT_TRUE(
-            RewriteStudentFile(t.students, row.listed, {}, t.p.settings.defaultSettings).ok());
+        EXPECT_EQ(t.open(bytes), listed);
+        const std::size_t n = listed.size();
+        EXPECT_EQ(ints(t.students.repaired(), t.students.studentCount()), ints(repaired, n));
+        ASSERT_TRUE(RewriteStudentFile(t.students, listed, {}, t.p.settings.defaultSettings).ok());
         EXPECT_EQ(ints(i16At(t.file(), 0), t.file().size()), ints(n, (n + 1) * 208));
     }
     Ann blankAfter; // a blank slot after the counted ones is no damage
     EXPECT_EQ(blankAfter.open(concat({markedSlot("X", 1, 1), pupils[0], markedSlot("", 1)})),
               std::vector<std::string>{"Ann"});
     EXPECT_FALSE(blankAfter.students.repaired());
-    Ann fresh; // a class file made afresh is a plain file: nobody may run it
-    static_cast<void>(fresh.open());
-    const auto run = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-    EXPECT_EQ(fs::status(fresh.at("StdDat.Xrx")).permissions() & run, fs::perms::none);
     Ann later; // an opening that reads nothing repairs nothing, whatever the one before did
     static_cast<void>(later.open(concat({markedSlot("X", 1, -2), pupils[0]})));
     later.files.failRead = true;
@@ -352,27 +339,22 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
 // under the new name already are never taken over.
 TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
 {
-    struct Row {
-        const char* name;
-        bool failLink, failRename, orphan;
-        Status status; // ok: the rename goes through
-    };
-    const Status refused = Status::fail(EIO);
-    const std::vector<Row> rows{
+    // what, no hard links, renames refused, results under the new name, the rename's status
+    const std::vector<std::tuple<const char*, bool, bool, bool, Status>> rows{
         {"renamed", false, false, false, {}},
         {"no hard links: moved by a rename", true, false, false, {}},
-        {"no hard links, Default.Xsx refused", true, true, false, refused},
-        {"Default.Xsx refused", false, true, false, refused},
+        {"no hard links, Default.Xsx refused", true, true, false, Status::fail(EIO)},
+        {"Default.Xsx refused", false, true, false, Status::fail(EIO)},
         {"results under the new name", false, false, true, Status::refuse(StatusCode::NameTaken)}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [what, failLink, failRename, orphan, status] : rows) {
+        SCOPED_TRACE(what);
         Ann t;
         const Bytes defaults =
             concat({markedSlot("Default", 1), markedSlot("Untitled", 1), markedSlot("Ann", 4, 1)});
         writeBytes(t.at("Default.Xsx"), defaults);
         writeBytes(t.at("Default.PC-12.Xsx"), defaults); // a lab computer's own
         writeBytes(t.at("Ann.Xtx"), Bytes(4800, 0x11));
-        if (row.orphan) {
+        if (orphan) {
             writeBytes(t.at("Anna.Xtx"), Bytes(4800, 0x22));
         }
         const Bytes old =
@@ -380,11 +362,10 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         static_cast<void>(t.open(old));
         EXPECT_EQ(RenameStudent(t.students, 0, "Anna").status, Status::refuse(StatusCode::NotOpen))
             << "no pupil 0";
-        t.files.failLink = row.failLink;
-        t.files.failRename = row.failRename;
-        const FileOutcome outcome = RenameStudent(t.students, 2, "Anna");
-        EXPECT_EQ(outcome.status, row.status);
-        const bool done = row.status.ok();
+        t.files.failLink = failLink;
+        t.files.failRename = failRename;
+        EXPECT_EQ(RenameStudent(t.students, 2, "Anna").status, status);
+        const bool done = status.ok();
         EXPECT_EQ(FindStudentInFile(t.students, done ? "Anna" : "Ann"),
                   std::optional<std::int16_t>(2));
         EXPECT_EQ(fieldsOf(t.file(), 3),
@@ -395,15 +376,15 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
                 << file;
         }
         EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx"))),
-                  ints(!done, done || row.orphan));
-        EXPECT_EQ(readBytes(t.at(done || row.orphan ? "Anna.Xtx" : "Ann.Xtx")),
-                  Bytes(4800, row.orphan ? 0x22 : 0x11));
+                  ints(!done, done || orphan));
+        EXPECT_EQ(readBytes(t.at(done || orphan ? "Anna.Xtx" : "Ann.Xtx")),
+                  Bytes(4800, orphan ? 0x22 : 0x11));
     }
 }
 
 // A rename cut short after her slot took the new name but before "Default.Xsx" did: the next
 // start-up loads her under the name the class lists, with her results, and one file is left.
-TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
+TEST(StudentFile, AStartUpFinishesOrUndoesARenameACrashCutShortAsTheClassListSays)
 {
     Ann t;
     writeBytes(t.at("Default.Xsx"), concat({markedSlot("Default", 1), markedSlot("Untitled", 1),
@@ -430,35 +411,29 @@ TEST(StudentFile, AStartUpFinishesARenameACrashCutShort)
     DropStrayFactLink(dataDirOf(again), "Eve"), DropStrayFactLink(dataDirOf(again), "Cy");
     EXPECT_FALSE(fs::exists(t.at("Eve.Xtx")));
     EXPECT_TRUE(fs::exists(t.at("Cy.Xtx")) && fs::exists(t.at("Anna.Xtx")));
-}
 
-// A rename cut short (its note left beside her files) is finished or undone at the next start
-// as the class list says; when it lists neither name, nothing of hers is touched.
-TEST(FactFile, ARenameCutShortIsFinishedOrUndoneAsTheClassListSays)
-{
-    struct Row {
-        const char* listed;
-        const char* current; // after the start
-        bool newNameStays;   // "Rob.Xtx", a second name of "Bob.Xtx"
-        bool oldNameStays;
-    };
-    for (const Row& row : {Row{"Bob", "Bob", false, true}, Row{"Rob", "Rob", true, false},
-                           Row{"Ann", "Rob", true, true}}) {
-        SCOPED_TRACE(row.listed);
-        TempDir t;
+    // A rename cut short with its note left beside her files is finished or undone as the class
+    // list says; when it lists neither name, nothing of hers is touched.
+    // the name listed, the pupil current after the start, whether "Rob.Xtx" (a second name of
+    // "Bob.Xtx") and "Bob.Xtx" stay
+    for (const auto& [listed, current, newNameStays, oldNameStays] :
+         {std::tuple("Bob", "Bob", false, true), std::tuple("Rob", "Rob", true, false),
+          std::tuple("Ann", "Rob", true, true)}) {
+        SCOPED_TRACE(listed);
+        TempDir home;
         FixedClock clock;
-        const DataDir data{diskFileSystem(), t.path(), clock};
-        writeStudentFile(t.path(), {originalDefaults(row.listed)});
-        writeBytes(t.path() / "Bob.Xtx", Bytes(4800, 1));
-        fs::create_hard_link(t.path() / "Bob.Xtx", t.path() / "Rob.Xtx");
-        writeBytes(t.path() / "Bob.Xtx.renaming", {'B', 'o', 'b', '\n', 'R', 'o', 'b', '\n'});
+        const DataDir data{diskFileSystem(), home.path(), clock};
+        writeStudentFile(home.path(), {originalDefaults(listed)});
+        writeBytes(home.path() / "Bob.Xtx", Bytes(4800, 1));
+        fs::create_hard_link(home.path() / "Bob.Xtx", home.path() / "Rob.Xtx");
+        writeBytes(home.path() / "Bob.Xtx.renaming", {'B', 'o', 'b', '\n', 'R', 'o', 'b', '\n'});
         Settings s;
         s.curSettings = originalDefaults("Rob");
         FinishInterruptedRename(s, data);
-        EXPECT_EQ(trimmedName(s.curSettings), row.current);
-        EXPECT_EQ(fs::exists(t.path() / "Rob.Xtx"), row.newNameStays);
-        EXPECT_EQ(fs::exists(t.path() / "Bob.Xtx"), row.oldNameStays);
-        EXPECT_FALSE(fs::exists(t.path() / "Bob.Xtx.renaming"));
+        EXPECT_EQ(trimmedName(s.curSettings), current);
+        EXPECT_EQ(fs::exists(home.path() / "Rob.Xtx"), newNameStays);
+        EXPECT_EQ(fs::exists(home.path() / "Bob.Xtx"), oldNameStays);
+        EXPECT_FALSE(fs::exists(home.path() / "Bob.Xtx.renaming"));
     }
 }
 

@@ -89,6 +89,9 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
             t.files.unreadable.insert(std::string(kTeacherPasswordFile));
         }
         EXPECT_EQ(TeacherPasswordAsked(t.p), r.asked);
+        // Progress asks only for a pupil who is not the current one here.
+        EXPECT_EQ(ProgressPasswordAsked(t.p, "Bob"), r.asked);
+        EXPECT_FALSE(ProgressPasswordAsked(t.p, trimmedName(t.p.cur())));
         PasswordPrompt prompt(t.p);
         EXPECT_EQ(prompt.model().okEnabled, r.message.id != MessageId::PasswordUnusable)
             << "nothing to check a password against";
@@ -99,20 +102,9 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
         EXPECT_EQ(TeacherPasswordAsked(t.p), r.asked && !r.unlocked);
         LockTeacherWindows(t.p);
         EXPECT_EQ(TeacherPasswordAsked(t.p), r.asked);
+        t.p.run.pupilTakenOver = true; // she is at another computer now
+        EXPECT_EQ(ProgressPasswordAsked(t.p, trimmedName(t.p.cur())), r.asked);
     }
-}
-
-// Progress asks only for a pupil who is not the current one here.
-TEST(TeacherPassword, ProgressAsksForAnotherPupilOnly)
-{
-    Teacher t;
-    setName(t.p.cur(), "Ann");
-    EXPECT_FALSE(ProgressPasswordAsked(t.p, "Bob")) << "no password set";
-    t.set("owl");
-    EXPECT_FALSE(ProgressPasswordAsked(t.p, "Ann"));
-    EXPECT_TRUE(ProgressPasswordAsked(t.p, "Bob"));
-    t.p.run.pupilTakenOver = true;
-    EXPECT_TRUE(ProgressPasswordAsked(t.p, "Ann")) << "she is at another computer now";
 }
 
 // Setting, changing and removing: the current password first, then the new one twice; a file

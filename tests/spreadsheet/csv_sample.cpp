@@ -35,25 +35,18 @@ int main(int argc, char* argv[])
     const std::int32_t millis[] = {4789, 1000, 12345, 789, 2500, 10000, 3001, 999};
     std::vector<sb::AnswerRow> rows;
     for (int i = 0; i < 16; ++i) {
-        const std::int64_t at = (i < 8 ? summer : winter) + i * 61'001;
+        const std::int64_t drill = i < 8 ? summer : winter;
+        const auto second = static_cast<std::int16_t>(1 + i % 10);
         const auto outcome = i % 5 == 4   ? sb::AnswerOutcome::TimeOut
                              : i % 3 == 2 ? sb::AnswerOutcome::Wrong
                                           : sb::AnswerOutcome::Right;
-        sb::AnswerRow r;
-        r.atMs = at;
-        r.drillMs = i < 8 ? summer : winter;
-        r.operation = sb::OpMult;
-        r.first = 7;
-        r.second = static_cast<std::int16_t>(1 + i % 10);
-        r.fact = static_cast<std::int16_t>((r.second - 1) * 20 + 7);
-        r.answer = std::to_string(7 * r.second);
-        r.outcome = outcome;
-        r.chosen = outcome == sb::AnswerOutcome::TimeOut ? "" : "49";
-        r.millis = millis[i % 8];
-        r.autoTeach = 1;
-        r.ranges = 0b10;
-        r.seconds = 0b11111111110;
-        rows.push_back(r);
+        // when, its drill, operation, fact, first, second, answer, outcome, answer chosen, ms,
+        // Auto Teach, first-number ranges and second numbers selected
+        rows.push_back({drill + i * 61'001, drill, sb::OpMult,
+                        static_cast<std::int16_t>((second - 1) * 20 + 7), 7, second,
+                        std::to_string(7 * second), outcome,
+                        outcome == sb::AnswerOutcome::TimeOut ? "" : "49", millis[i % 8], 1, 0b10,
+                        0b11111111110});
     }
     if (!opened.db->append(rows)) {
         std::fprintf(stderr, "csv_sample: not written\n");

@@ -5,7 +5,6 @@
 
 #include <QFileDialog>
 #include <QFocusFrame>
-#include <QPushButton>
 #include <QTableWidget>
 
 #include "support/ui_support.h"

@@ -150,8 +150,9 @@ TEST(MainWindowView, KeysMouseFocusAndHelpDuringADrillAndAfter)
 }
 
 // The second-number boxes show no tooltip, a greyed box stays greyed, and the pop-up grows to
-// fit the widest facts but never below its size.
-TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesAndPopupWidth)
+// fit the widest facts but never below its size. A picture shown again after another is its own,
+// as it was scaled the first time.
+TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesPopupWidthAndPictures)
 {
     Ui f;
     for (const char* name : {"b1", "b10", "bsela", "bseln", "SecondNumber"}) {
@@ -173,12 +174,6 @@ TEST(MainWindowView, IdleWindowTooltipsGreyedBoxesAndPopupWidth)
         EXPECT_GE(dp->width(), QFontMetrics(dp->font()).horizontalAdvance(QString(text))) << text;
         EXPECT_GE(pop.width(), twipsToPixels(6000, &pop));
     }
-}
-
-// A picture shown again after another is its own, as it was scaled the first time.
-TEST(MainWindowView, APictureShownAgainIsItsOwn)
-{
-    Ui f;
     auto* dsp = find<QLabel>(f.main, "dsp");
     QPixmap red(240, 240);
     QPixmap blue(240, 240);
@@ -250,14 +245,6 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
     EXPECT_FALSE(f.main.isVisible());
 }
 
-} // namespace
-} // namespace sb::test
-
-#include "main_window_test.moc"
-
-namespace sb::test {
-namespace {
-
 // Today's Practice in the drill window: its button starts it, the digit keys answer, a wrong
 // answer's pop-up is answered, and when its minutes are up it ends as a drill does, its answers
 // in the pupil's history and facts; for a pupil whose default it is, Pause hands it the focus.
@@ -294,11 +281,12 @@ TEST(MainWindowView, TodaysPracticeRunsInTheDrillWindowAndEndsAsADrillDoes)
     }
     EXPECT_EQ(asked, 30) << "the Results table counts them as a drill's";
     FlushAnswerHistory(f.p);
-    auto opened = HistoryDb::open(f.at("Ann.history.sqlite"), false);
-    ASSERT_TRUE(opened.db);
-    EXPECT_EQ(opened.db->rows(OpMult, 0)->size(), 30U);
+    const auto rows = historyRows(f.at("Ann.history.sqlite"));
+    EXPECT_EQ(std::ranges::count(rows, OpMult, &AnswerRow::operation), 30);
     EXPECT_TRUE(find(f.main, "start")->isEnabled() && find(f.main, "practice")->isEnabled());
 }
 
 } // namespace
 } // namespace sb::test
+
+#include "main_window_test.moc"

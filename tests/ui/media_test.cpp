@@ -39,8 +39,10 @@ TEST(QtSound, AMissingFileBeepsAndFoundOnesNeedAnOutput)
     EXPECT_EQ(beeps, 2);
 }
 
-// A picture whose file is missing is not shown: the one before stays, and show says so.
-TEST(QtPictures, AMissingPictureKeepsTheOneBefore)
+// A picture whose file is missing is not shown: the one before stays, and show says so. Each
+// built picture is read from the decoded copy beside it with the pixels its JPEG decodes to; a
+// copy that is not its JPEG's (a teacher's picture put over the program's own) is passed by.
+TEST(QtPictures, AMissingPictureKeepsTheOneBeforeAndADecodedCopyStandsInOnlyForItsOwnJpeg)
 {
     const QDir built(QCoreApplication::applicationDirPath());
     QtPictures pictures([&built](const QString& name) {
@@ -51,18 +53,10 @@ TEST(QtPictures, AMissingPictureKeepsTheOneBefore)
     EXPECT_TRUE(pictures.show(PictureId::Logo));
     EXPECT_FALSE(pictures.show(PictureId::Happy));
     EXPECT_EQ(std::pair(changes, pictures.shown()), std::pair(1, 1));
-}
-
-// Each built picture is read from the decoded copy beside it with the pixels its JPEG decodes
-// to; a copy that is not its JPEG's (a teacher's picture put over the program's own) is passed by.
-TEST(QtPictures, ADecodedCopyStandsInOnlyForItsOwnJpeg)
-{
-    const QDir built(QCoreApplication::applicationDirPath());
     for (const char* name : {"logo.jpg", "hsmile.jpg", "ssmile.jpg", "sp.jpg", "rg.jpg"}) {
         const QString path = built.filePath(QString::fromLatin1(name));
         ASSERT_TRUE(QFile::exists(path + ".ppm")) << name;
-        const QImage jpeg(path, "JPG");
-        EXPECT_EQ(readImage(path), jpeg) << name;
+        EXPECT_EQ(readImage(path), QImage(path, "JPG")) << name;
     }
     const test::TempDir data;
     const QString logo = QString::fromStdString((data.path() / "logo.jpg").string());

@@ -20,8 +20,9 @@ void type(const char* text)
 // Clicks the main window's button and answers the password window it opens with `typed`
 // (Cancel after it, if it stays open); `then` runs on the window that opens next, if one does,
 // which is cancelled after it. Answers that window's name and what the password window said.
-std::pair<std::string, std::string> throughPassword(Ui& f, const char* button, const char* typed,
-                                                    const std::function<void(QWidget&)>& then = {})
+std::pair<std::string, std::string> throughPassword(
+    Ui& f, const char* button, const char* typed,
+    const std::function<void(QWidget&)>& then = [](QWidget&) {})
 {
     std::string opened, said;
     const QObject guard;
@@ -31,9 +32,7 @@ std::pair<std::string, std::string> throughPassword(Ui& f, const char* button, c
             QTimer::singleShot(0, &guard, watch); // not closed yet
         } else if (modal != nullptr) {
             opened = modal->objectName().toStdString();
-            if (then) {
-                then(*modal);
-            }
+            then(*modal);
             if (modal->isVisible()) {
                 static_cast<QDialog*>(modal)->reject();
             }

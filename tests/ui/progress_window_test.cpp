@@ -15,16 +15,15 @@ namespace {
 void fillHistory(const Path& dir, std::int64_t now)
 {
     auto opened = HistoryDb::open(dir / "Ann.history.sqlite", true);
-    std::vector<AnswerRow> rows;
-    for (const auto& [at, outcome, ms] :
-         std::vector<std::tuple<std::int64_t, AnswerOutcome, std::int32_t>>{
-             {now - 86'400'000, AnswerOutcome::Wrong, 3000},
-             {now - 86'399'000, AnswerOutcome::Right, 4000},
-             {now - 1000, AnswerOutcome::Right, 1000},
-             {now, AnswerOutcome::Right, 2000}}) {
-        rows.push_back(AnswerRow{at, at, OpMult, factIndex(8, 7), 7, 8, "56", outcome,
-                                 outcome == AnswerOutcome::Wrong ? "54" : "56", ms});
-    }
+    const auto answer = [now](std::int64_t ago, AnswerOutcome outcome, std::int32_t ms) {
+        const char* chosen = outcome == AnswerOutcome::Wrong ? "54" : "56";
+        return AnswerRow{now - ago, now - ago, OpMult,  factIndex(8, 7), 7,
+                         8,         "56",      outcome, chosen,          ms};
+    };
+    const AnswerRow rows[] = {answer(86'400'000, AnswerOutcome::Wrong, 3000),
+                              answer(86'399'000, AnswerOutcome::Right, 4000),
+                              answer(1000, AnswerOutcome::Right, 1000),
+                              answer(0, AnswerOutcome::Right, 2000)};
     ASSERT_EQ(opened.db->append(rows), Status());
 }
 
@@ -58,8 +57,7 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
         // What a screen reader hears of the cell, through the table's accessible interface.
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
         ASSERT_NE(table->tableInterface(), nullptr);
-        EXPECT_EQ(table->tableInterface()->cellAt(6, 7)->text(QAccessible::Name),
-                  cell->data(Qt::AccessibleTextRole).toString());
+        EXPECT_EQ(table->tableInterface()->cellAt(6, 7)->text(QAccessible::Name), spoken);
         EXPECT_EQ(find<QListWidget>(w, "confusions")->item(0)->text(),
                   QString::fromUtf8("7 × 8: 54 ×1"));
         EXPECT_EQ(find<QTableWidget>(w, "dayFigures")->rowCount(), 2);
@@ -69,16 +67,13 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
                   "This week: 4 problems, 75% right, 0 min answering. The week before: no "
                   "answers.");
         w.setFluentSeconds(4.5); // the last three were all within 4.5 s
+        const QString fluent = grid->item(6, 7)->data(Qt::AccessibleTextRole).toString();
         EXPECT_TRUE(
-            grid->item(6, 7)
-                ->data(Qt::AccessibleTextRole)
-                .toString()
-                .startsWith(QString::fromUtf8("7 × 8: Fluent, median 2.5 s of 4 answers. ")));
-        const QString csv = f.at("ann.csv").c_str();
-        EXPECT_TRUE(w.saveCsv(csv));
-        const Bytes saved = readBytes(f.at("ann.csv"));
-        EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 3), (Bytes{0xEF, 0xBB, 0xBF}));
-        EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 5) << "a header and 4 answers";
+            fluent.startsWith(QString::fromUtf8("7 × 8: Fluent, median 2.5 s of 4 answers. ")));
+        EXPECT_TRUE(w.saveCsv(f.at("ann.csv").c_str()));
+        const std::string saved = textOf(f.at("ann.csv"));
+        EXPECT_TRUE(saved.starts_with("\xEF\xBB\xBF")) << "a byte order mark";
+        EXPECT_EQ(std::ranges::count(saved, '\n'), 5) << "a header and 4 answers";
         w.accept();
     });
     EXPECT_TRUE(find(f.main, "progressgo")->isEnabled());
@@ -87,14 +82,19 @@ TEST(ProgressWindowView, OpensBetweenDrillsShowsTheFiguresAndSavesTheHistory)
 }
 
 // Names in the language's order (\xE9 is é, \xEB ë: bytes would put both after Z); a pupil
-// who never drilled has no figures and goes last.
-TEST(ClassOverviewView, ListsThePupilsAndSortsByAColumnFromTheKeyboard)
+// who never drilled has no figures and goes last. Enter on a row opens that pupil's Progress,
+// read only: also of a pupil another computer has, and with nothing written into her history.
+TEST(ClassOverviewView, SortsByAColumnFromTheKeyboardAndEnterOnARowShowsProgressReadOnly)
 {
     Ui f;
-    writeStudentFile(f.dir.path(), {originalDefaults("Zo\xEB"), originalDefaults("\xE9mile"),
-                                    originalDefaults("Ann")});
+    DrillSettings ann = originalDefaults("Ann");
+    ann.operation = OpMult;
+    writeStudentFile(f.dir.path(), {originalDefaults("Zo\xEB"), originalDefaults("\xE9mile"), ann});
     fillHistory(f.dir.path(), f.clock.ms);
+    std::ofstream(f.dir.path() / "Ann.Xtx.lock") << "Sumblitz lock\nhost=PC-12\npid=42\n";
+    const Bytes before = readBytes(f.dir.path() / "Ann.history.sqlite");
     ClassOverviewWindow w(f.p);
+    w.show();
     auto* table = find<QTableWidget>(w, "overviewTable");
     ASSERT_EQ(table->rowCount(), 3);
     const auto column = [table](int c) {
@@ -116,22 +116,6 @@ TEST(ClassOverviewView, ListsThePupilsAndSortsByAColumnFromTheKeyboard)
     }
     EXPECT_EQ(sort->currentText(), QStringLiteral("This week"));
     EXPECT_EQ(column(0), QStringLiteral("Ann|\u00E9mile|Zo\u00EB")) << "no figures last";
-}
-
-// Enter on a row opens that pupil's Progress, read only: also of a pupil another computer has,
-// and with nothing written into her history.
-TEST(ClassOverviewView, EnterOnARowShowsThatPupilsProgressReadOnly)
-{
-    Ui f;
-    DrillSettings ann = originalDefaults("Ann");
-    ann.operation = OpMult;
-    writeStudentFile(f.dir.path(), {ann, originalDefaults("Bob")});
-    fillHistory(f.dir.path(), f.clock.ms);
-    std::ofstream(f.dir.path() / "Ann.Xtx.lock") << "Sumblitz lock\nhost=PC-12\npid=42\n";
-    const Bytes before = readBytes(f.dir.path() / "Ann.history.sqlite");
-    ClassOverviewWindow w(f.p);
-    w.show();
-    auto* table = find<QTableWidget>(w, "overviewTable");
     table->setFocus();
     table->setCurrentCell(0, 0);
     QString title, cell;

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Read Aloud in the main window: what the pupil hears, and the drill clock waiting for it.
-
-#include <QCheckBox>
-#include <QPushButton>
-#include <QTimer>
+// What a pupil hears of a drill: a screen reader's lines, wherever the keyboard focus is, and
+// Read Aloud in the main window, with the drill clock waiting for it.
 
 #include "flow/read_aloud.h"
 #include "support/ui_support.h"
+#include "views/announcer_qt.h"
 #include "views/popup_window.h"
 
 namespace sb::test {
 namespace {
 
+// A screen reader hears each problem as it is posed, in words; a word and the new total after a
+// right answer; the problem solved in a wrong answer's pop-up; the total and the score when the
+// drill stops. Read Aloud, once ticked, says the same to the pupil, and the pupil is timed from
+// the end of each problem's reading.
 TEST(ReadAloudWindow, SaysTheDrillAndTimesThePupilFromTheEndOfEachProblem)
 {
     Ui f;
@@ -19,16 +21,26 @@ TEST(ReadAloudWindow, SaysTheDrillAndTimesThePupilFromTheEndOfEachProblem)
     f.p.cur().popupSeconds() = 0;
     FakeSpeech speech;
     f.main.setVoice(speech, nullptr);
+    QWidget* announcer = find(f.main, "announcer");
+    const auto heard = [announcer] {
+        QCoreApplication::processEvents(); // a line waits for the events in hand
+        return announcer->accessibleName().toStdString();
+    };
+    const auto inWords = [](std::string problem) {
+        return problem.replace(problem.find(" + "), 3, " plus ");
+    };
+    setName(f.p.cur(), "Ann"); // made current in Student Data
+    f.main.render();
+    EXPECT_EQ(heard(), "Pupil: Ann");
     auto* box = find<QCheckBox>(f.main, "readaloud");
     click(f.main, "start");
-    EXPECT_TRUE(speech.lines.empty()); // off: nothing said, the clock runs at once
+    EXPECT_EQ(heard(), inWords(f.p.main.problem.text));
+    EXPECT_TRUE(announcer->isVisible() && announcer->focusPolicy() == Qt::NoFocus);
+    EXPECT_TRUE(speech.lines.empty()); // Read Aloud off: nothing said, the clock runs at once
     EXPECT_TRUE(f.main.drillClock()->isActive());
     click(f.main, "cPause");
     box->click();
     EXPECT_TRUE(box->isChecked() && ReadAloudOn(f.p) && speech.prepared);
-    const auto inWords = [](std::string problem) {
-        return problem.replace(problem.find(" + "), 3, " plus ");
-    };
     click(f.main, "start");
     EXPECT_EQ(speech.lines.back(), inWords(f.p.main.problem.text));
     EXPECT_EQ(speech.language, "en");
@@ -44,8 +56,9 @@ TEST(ReadAloudWindow, SaysTheDrillAndTimesThePupilFromTheEndOfEachProblem)
     QPushButton* right = find<QPushButton>(f.main, ("but" + std::to_string(rightSlot)).c_str());
     const std::string answer = right->text().toStdString();
     f.main.pressAnswer(rightSlot);
-    EXPECT_EQ(speech.lines.back(),
-              "Right. " + solved + " is " + answer + ". " + inWords(f.p.main.problem.text));
+    const std::string next = inWords(f.p.main.problem.text);
+    EXPECT_EQ(speech.lines.back(), "Right. " + solved + " is " + answer + ". " + next);
+    EXPECT_EQ(heard(), "Right. Total: 1/1. " + next);
     EXPECT_FALSE(f.main.drillClock()->isActive());
     // The pupil moves to an answer: it is said, and the problem's reading is over.
     QPushButton* other = find<QPushButton>(f.main, "but1");
@@ -53,17 +66,22 @@ TEST(ReadAloudWindow, SaysTheDrillAndTimesThePupilFromTheEndOfEachProblem)
     EXPECT_EQ(speech.lines.back(), other->text().toStdString());
     EXPECT_TRUE(f.main.drillClock()->isActive());
 
-    const std::string missed = inWords(f.p.main.problem.text);
     f.main.pressAnswer(f.p.drill.wrongSlot1);
     ASSERT_NE(f.main.popup(), nullptr);
-    auto* popRight =
-        find<QPushButton>(*f.main.popup(), ("but" + std::to_string(f.p.drill.rightSlot)).c_str());
-    EXPECT_EQ(speech.lines.back(),
-              "Wrong Answer. " + missed + " is " + popRight->text().toStdString());
+    QWidget& pop = *f.main.popup();
+    auto* popRight = find<QPushButton>(pop, ("but" + std::to_string(f.p.drill.rightSlot)).c_str());
+    const std::string missed = next + " is " + popRight->text().toStdString();
+    EXPECT_EQ(speech.lines.back(), "Wrong Answer. " + missed);
+    EXPECT_EQ(find<QLabel>(pop, "ms")->accessibleName().toStdString(),
+              "!!Wrong Answer !! " + missed);
     popRight->click();
     speech.finish();
     click(f.main, "cPause");
     EXPECT_EQ(speech.lines.back(), "Paused. Total: 1/2. Score: 50%");
+    EXPECT_EQ(heard(), speech.lines.back());
+    EXPECT_EQ(problemInWords(QStringLiteral("56 \u00F7 8 = 7")).toStdString(),
+              "56 divided by 8 is 7");
+    EXPECT_EQ(problemInWords(QStringLiteral("9 - 3 x 2")).toStdString(), "9 minus 3 times 2");
 }
 
 } // namespace

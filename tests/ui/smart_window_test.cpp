@@ -9,8 +9,8 @@ namespace sb::test {
 namespace {
 
 // Opened from the main window, the Smart Repeat window mirrors its model, forwards clicks, keys
-// and focus to it, and opens Student Data over itself without a way back. Escape is Cancel; Ok
-// shows its values on the main window.
+// and focus to it, and opens Student Data over itself without a way back. Enter presses the
+// focused button, Escape is Cancel; Ok shows its values on the main window.
 TEST(SmartWindowView, MirrorsTheModelForwardsInputOpensStudentDataAndOkShowsItsValues)
 {
     Ui f;
@@ -46,7 +46,8 @@ TEST(SmartWindowView, MirrorsTheModelForwardsInputOpensStudentDataAndOkShowsItsV
         QTest::keyClicks(shock, QStringLiteral("\b\b"));
         maxProblems->setFocus(Qt::TabFocusReason); // as Tab moves it
         EXPECT_EQ(shock->currentText(), QStringLiteral("10"));
-        click(smart, "bndef");
+        find(smart, "bndef")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses the focused button
         EXPECT_EQ(find<QLabel>(smart, "dsdef")->text(), QStringLiteral("Custom Default"));
         shock->setFocus(Qt::TabFocusReason); // as Tab moves it
         EXPECT_EQ(find<QLabel>(smart, "dsdef")->text(), QString());

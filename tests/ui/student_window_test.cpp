@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QKeyEvent>
+#include <QTextBrowser>
 
 #include "support/ui_support.h"
 
@@ -12,14 +13,17 @@ QString shown(QWidget& w, const char* label)
     return find<QLabel>(w, label)->text().trimmed();
 }
 
-// The Student Data window opened from the main window over a file of two pupils, Ann and Bob:
-// it mirrors its form, its controls reach the form, and its "Repeat Setting" opens Smart Repeat
-// over it, whose Ok carries over.
+// The Student Data window opened from the main window over a file of one pupil, Ann: it mirrors
+// its form, its controls reach the form, and its "Repeat Setting" opens Smart Repeat over it,
+// whose Ok carries over. By keyboard: the level boxes follow the value shown, Enter presses the
+// focused button, F1 opens its help; the words after a box label it and the row of second
+// numbers is named.
 TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
 {
     Ui f;
     writeStudentFile(f.dir.path(), {originalDefaults("Ann")});
     clickToModal(f.main, "goauto", [](QWidget& w) {
+        const StudentModel& m = static_cast<StudentWindow&>(w).form().model();
         auto* list = find<QListWidget>(w, "studentlist");
         EXPECT_EQ(list->count(), 3);
         EXPECT_EQ(list->item(2)->text(), QStringLiteral("Ann"));
@@ -39,12 +43,26 @@ TEST(StudentWindowView, MirrorsTheFormForwardsItsControlsAndOpensSmartRepeat)
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(2)).center());
         EXPECT_EQ(shown(w, "studentdisplay"), QStringLiteral("Ann"));
-        click(w, "start");
+        find(w, "start")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(find(w, "start"), Qt::Key_Enter, Qt::KeypadModifier);
         EXPECT_EQ(shown(w, "dsauto"), QStringLiteral("Auto Teach On"));
+        auto* advance = find<QComboBox>(w, "CB2"); // 80, items 50, 55, ... 100
+        advance->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(advance, Qt::Key_Up);
+        EXPECT_EQ(QString::fromLatin1(m.levelTexts[2]).trimmed(), QStringLiteral("75"));
+        EXPECT_EQ(find<QLabel>(w, "Label23")->buddy(), advance) << "% Correct";
+        QWidget* row = find(w, "b1")->parentWidget();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(row)->text(QAccessible::Name),
+                  QStringLiteral("Second numbers"));
         cb3->setFocus();
         cb3->lineEdit()->selectAll();
         QTest::keyClicks(cb3, QStringLiteral("2a5"));
         EXPECT_EQ(cb3->currentText(), QStringLiteral("25"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        // The windows module's help window (a class of its own there), found by its name.
+        const auto* help = w.findChild<QWidget*>(QStringLiteral("help"));
+        ASSERT_TRUE(help != nullptr && help->isVisible());
+        EXPECT_EQ(help->findChild<QTextBrowser*>()->source().fileName(), "student_data.html");
         clickToModal(w, "Repset", [](QWidget& smart) {
             EXPECT_FALSE(find(smart, "godata")->isEnabled()) << "no way back";
             click(smart, "stopon4");

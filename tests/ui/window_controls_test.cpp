@@ -29,7 +29,7 @@ struct ControlRow {
     std::string control;
     std::function<int(const Ui& f, QWidget& w)> read;
     std::optional<int> expected = {};
-    std::function<void(QWidget& w)> prepare = {}; // before the click
+    std::function<void(QWidget& w)> prepare = [](QWidget&) {}; // before the click
 };
 
 // The selection boxes of the main window or of the Student Data window.
@@ -152,9 +152,7 @@ TEST(WindowControls, EachControlOfEachWindowReachesItsModel)
         writeStudentFile(f.dir.path(), {bob, originalDefaults("Ann")});
         std::ofstream(f.at("Bob.Xtx"), std::ios::binary) << std::string(4800, '\0');
         const auto act = [&](QWidget& w) {
-            if (row.prepare) {
-                row.prepare(w);
-            }
+            row.prepare(w);
             const int before = row.read(f, w);
             // A box or an option is clicked on its mark, where a pupil clicks it.
             QWidget* control = find(w, row.control.c_str());
