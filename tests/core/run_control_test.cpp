@@ -124,11 +124,6 @@ TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
     r.mainForm.start_click();
     EXPECT_EQ(ints(r.p.drill.curFact, r.p.drill.poolCount), ints(195, 1));
     r.mainForm.cPause_click();
-    r.p.drill.poolCount = 0; // all retired: refilled, and no fact's counters are reset
-    r.p.drill.fact(1).asked = 3;
-    r.mainForm.start_click();
-    EXPECT_EQ(ints(r.p.drill.poolCount, r.p.drill.fact(1).asked), ints(100, 3));
-    r.mainForm.cPause_click();
     r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
     r.mainForm.start_click();
     EXPECT_EQ(r.controls(), kIdle);

@@ -11,13 +11,17 @@ namespace {
 
 // Ann current, started on the x2 facts of the multiplication table: first numbers 1..10,
 // second number 2.
-void annAtTimesTwo(ProgramFixture& f)
-{
-    f.load();
-    setName(f.p.cur(), "Ann");
-    f.mainForm.op_click(OpMult);
-    f.setBoxes({{1}, {2}});
-}
+struct AnnAtTimesTwo : ProgramFixture {
+    explicit AnnAtTimesTwo(std::uint64_t seed)
+        : ProgramFixture(random, diskFileSystem()), random(seed)
+    {
+        load();
+        setName(p.cur(), "Ann");
+        mainForm.op_click(OpMult);
+        setBoxes({{1}, {2}});
+    }
+    StdRandom random;
+};
 
 // Answers each posed problem right (wrong every fifth) after `seconds`, until the session ends;
 // the facts posed, in order.
@@ -39,9 +43,7 @@ std::vector<int> practise(ProgramFixture& f, int seconds)
 
 TEST(TodaysPractice, ASessionPosesThePlansFactsAndEndsWhenItsMinutesAreUp)
 {
-    StdRandom random{7};
-    ProgramFixture f(random, diskFileSystem());
-    annAtTimesTwo(f);
+    AnnAtTimesTwo f(7);
     ASSERT_TRUE(SetPracticeChoice(f.p, "Ann", {2, true}).ok());
     f.mainForm.practice_click();
     ASSERT_TRUE(f.p.practice);
@@ -63,9 +65,8 @@ TEST(TodaysPractice, ASessionPosesThePlansFactsAndEndsWhenItsMinutesAreUp)
     // The plan lives in her history: on another computer her model is the same.
     FlushAnswerHistory(f.p);
     const PracticeSession here = NewPracticeSession(f.p);
-    ProgramFixture other(random, diskFileSystem());
+    AnnAtTimesTwo other(7);
     std::filesystem::copy_file(f.at("Ann.history.sqlite"), other.at("Ann.history.sqlite"));
-    annAtTimesTwo(other);
     other.mainForm.practice_click();
     ASSERT_TRUE(other.p.practice);
     for (int fact : SelectedFacts(other.p.cur())) {
@@ -78,9 +79,7 @@ TEST(TodaysPractice, ASessionPosesThePlansFactsAndEndsWhenItsMinutesAreUp)
 
 TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOfRange)
 {
-    StdRandom random{3};
-    ProgramFixture f(random, diskFileSystem());
-    annAtTimesTwo(f);
+    AnnAtTimesTwo f(3);
     f.mainForm.practice_click();
     f.mainForm.but_click(f.p.drill.rightSlot);
     const std::int32_t total = f.p.drill.total;
