@@ -120,13 +120,10 @@ void failingDisk(bool full)
     FlushAnswerHistory(p);
     EXPECT_EQ(p.drill.score, 1);
     // (A folder made read-only by its bits says why: it cannot be written.)
-    const auto& lines = p.main.notice.args;
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                            [](const Message& line) {
-                                return line.id == MessageId::HistoryNotSaved ||
-                                       line.id == MessageId::FileNotMade;
-                            }),
-              1)
+    const auto lines = [&](MessageId id) {
+        return std::ranges::count(p.main.notice.args, id, &Message::id);
+    };
+    EXPECT_EQ(lines(MessageId::HistoryNotSaved) + lines(MessageId::FileNotMade), 1)
         << testing::PrintToString(p.main.notice);
     EXPECT_TRUE(test::mentions(p.main.notice, "Ann.history.sqlite"));
     StudentFile f(DataDir{diskFileSystem(), dir, realClock()});

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace sb::proof {
@@ -19,14 +20,9 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
     const gid_t gid = user != nullptr ? user->pw_gid : ::getgid();
     std::vector<std::string> all{SUMBLITZ_PROGRAM};
     all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-    int gate[2];
-    int out[2];
-    int in[2];
+    std::vector<char*> argv(all.size() + 1, nullptr); // ending in a null
+    std::ranges::transform(all, argv.begin(), [](std::string& a) { return a.data(); });
+    int gate[2], out[2], in[2];
     if (::pipe(gate) != 0 || ::pipe(out) != 0 || ::pipe(in) != 0) {
         return {-1, ""};
     }

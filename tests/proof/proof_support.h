@@ -36,12 +36,13 @@ inline Clock& realClock()
 
 // How a test starts the real program: as another account (by root, the account's groups and a
 // home of its own given), `plant` run once its process exists and before it starts, `atHold`
-// each time its script holds (with 1, 2, ...), before it goes on.
+// each time its script holds (with 1, 2, ...), before it goes on. Each given a default, so that
+// a designated initializer names only those it sets.
 struct StartOptions {
-    std::string account;
-    std::filesystem::path home;
-    std::function<void(pid_t)> plant;
-    std::function<void(int)> atHold;
+    std::string account{};
+    std::filesystem::path home{};
+    std::function<void(pid_t)> plant{};
+    std::function<void(int)> atHold{};
 };
 
 // Starts the real program with args (umask 022; the offscreen display unless another is set)
