@@ -189,10 +189,8 @@ L* forked(int processes, int rounds, const std::function<void(int, int, L*)>& se
             during(round, children, ledger);
         }
         for (const pid_t child : children) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            EXPECT_TRUE((WIFEXITED(status) && WEXITSTATUS(status) == 0) ||
-                        (during && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL));
+            const int end = endOf(child);
+            EXPECT_TRUE(end == 0 || (during && end == 128 + SIGKILL)) << end;
         }
     }
     return ledger;

@@ -110,8 +110,7 @@ std::string runProgram(const std::vector<std::string>& args, const StartOptions&
         return "?";
     }
     ::kill(child, SIGTERM);
-    int status = 0;
-    ::waitpid(child, &status, 0);
+    static_cast<void>(endOf(child));
     if (said.find("ready") == std::string::npos || said.find("notice: ") == std::string::npos) {
         return "?";
     }

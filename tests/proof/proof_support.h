@@ -27,6 +27,17 @@ inline std::optional<Bytes> fileBytes(const std::filesystem::path& path)
     return std::filesystem::exists(path) ? std::optional(test::readBytes(path)) : std::nullopt;
 }
 
+// Waits for the child to end: answers its exit status, 128 + the signal that ended it, or -1
+// when there is no such child.
+inline int endOf(pid_t child)
+{
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 // The machine's own clock: waits for another process's lock take real time here.
 inline Clock& realClock()
 {
