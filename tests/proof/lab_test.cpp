@@ -163,8 +163,6 @@ fs::path labFolder(const TempDir& dir, const char* name)
     return folder;
 }
 
-using test::answersIn;
-
 // Runs session(process, round, ledger) in `processes` children at once, round after round, and
 // `during(round, children, ledger)` while they run; answers what they wrote down, in memory shared
 // with them (never unmapped: one per test). Each child ends well, or killed by `during`.
@@ -235,7 +233,7 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
                 continue;
             }
             const int given = ledger->answers[process][round];
-            const int inFile = answersIn(folder / (name + ".Xtx"));
+            const int inFile = test::answersIn(folder / (name + ".Xtx"));
             EXPECT_EQ(test::ints(n, inFile), test::ints(1, given)) << name;
             lost += n != 1 || inFile != given ? 1 : 0;
             answers += given;
@@ -278,7 +276,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here a while
         // Her file as this session left it, which holds at least its answers.
         const bool closed = pc.mainForm.close_request();
-        const int after = answersIn(folder / "Sam.Xtx");
+        const int after = test::answersIn(folder / "Sam.Xtx");
         l->answers[process][round] = closed && after >= right ? after : -1000;
     });
     int refused = 0, both = 0, last = 0;
@@ -290,7 +288,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         last = std::max(ledger->answers[0][round], ledger->answers[1][round]);
     }
     // Nobody wrote her file after the last session that had her: a refused program never does.
-    EXPECT_EQ(answersIn(folder / "Sam.Xtx"), last);
+    EXPECT_EQ(test::answersIn(folder / "Sam.Xtx"), last);
     std::printf("same pupil: 2 programs x %d rounds, refused %d times, both had her one after "
                 "the other %d times, her file as the last session that had her left it\n",
                 kRounds, refused, both);
@@ -440,9 +438,10 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
             const auto victim = static_cast<std::size_t>(killer() % kProcesses);
             Session& s = l->at[round][victim];
             const std::int64_t at = realClock().utcMillis();
-            int status = 0; // one still running
-            if (::waitpid(children[victim], &status, WNOHANG) == 0 &&
-                ::kill(children[victim], SIGKILL) == 0) {
+            siginfo_t ended{}; // one still running (one that ended is left to be waited for)
+            if (::waitid(P_PID, static_cast<id_t>(children[victim]), &ended,
+                         WEXITED | WNOHANG | WNOWAIT) == 0 &&
+                ended.si_pid == 0 && ::kill(children[victim], SIGKILL) == 0) {
                 ++killed;
                 s.heldUntil = s.heldUntil == 0 ? at : std::min(s.heldUntil, at);
             }

@@ -16,8 +16,6 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
                                            const StartOptions& options)
 {
     const passwd* user = options.account.empty() ? nullptr : ::getpwnam(options.account.c_str());
-    const uid_t uid = user != nullptr ? user->pw_uid : ::getuid();
-    const gid_t gid = user != nullptr ? user->pw_gid : ::getgid();
     std::vector<std::string> all{SUMBLITZ_PROGRAM};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv(all.size() + 1, nullptr); // ending in a null
@@ -37,9 +35,9 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
         ::close(in[1]);
         ::umask(022);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (user != nullptr &&
-            (::initgroups(options.account.c_str(), gid) != 0 || ::setgid(gid) != 0 ||
-             ::setuid(uid) != 0 || ::setenv("HOME", options.home.c_str(), 1) != 0)) {
+        if (user != nullptr && (::initgroups(options.account.c_str(), user->pw_gid) != 0 ||
+                                ::setgid(user->pw_gid) != 0 || ::setuid(user->pw_uid) != 0 ||
+                                ::setenv("HOME", options.home.c_str(), 1) != 0)) {
             ::_exit(126);
         }
         if (opened) {
