@@ -108,11 +108,11 @@ void failingDisk(bool full)
     // Student Data window saves the pupil's facts first; the drill goes on.
     DiskProgram run(dir);
     Program& p = run.p;
+    const auto notice = [&] { return testing::PrintToString(p.main.notice); };
     run.mainForm.load();
     EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
     EXPECT_FALSE(WriteFactFile(p));
-    EXPECT_TRUE(test::mentions(p.main.notice, factFileName("Ann").string()))
-        << testing::PrintToString(p.main.notice);
+    EXPECT_TRUE(test::mentions(p.main.notice, factFileName("Ann").string())) << notice();
     run.mainForm.start_click();
     run.mainForm.timer_tick();
     // An answer counts as ever; its history waits in memory, named in the notice.
@@ -120,14 +120,10 @@ void failingDisk(bool full)
     FlushAnswerHistory(p);
     EXPECT_EQ(p.drill.score, 1);
     // (A folder made read-only by its bits says why: it cannot be written.)
-    const auto& lines = p.main.notice.args;
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                            [](const Message& line) {
-                                return line.id == MessageId::HistoryNotSaved ||
-                                       line.id == MessageId::FileNotMade;
-                            }),
-              1)
-        << testing::PrintToString(p.main.notice);
+    const auto lines = [&](MessageId id) {
+        return std::ranges::count(p.main.notice.args, id, &Message::id);
+    };
+    EXPECT_EQ(lines(MessageId::HistoryNotSaved) + lines(MessageId::FileNotMade), 1) << notice();
     EXPECT_TRUE(test::mentions(p.main.notice, "Ann.history.sqlite"));
     StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
     EXPECT_EQ(OpenStudentFile(f, {}), kClass);
@@ -137,7 +133,7 @@ void failingDisk(bool full)
     EXPECT_FALSE(run.mainForm.close_request());
     EXPECT_TRUE(test::mentions(p.main.notice, std::string(kDefaultFile)) &&
                 test::mentions(p.main.notice, factFileName("Ann").string()))
-        << testing::PrintToString(p.main.notice);
+        << notice();
     // Every old file stays as it was and no other is left behind.
     EXPECT_TRUE(filesOf(dir) == old) << "an old file changed or a new one was left";
     if (mounted) {

@@ -97,53 +97,51 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
     std::mt19937 rng(static_cast<unsigned>(process * 1000 + round));
     OpenedStudentData pc(folder);
     int& refused = ledger->refused[process][round];
-    {
-        StudentForm& form = pc.form;
-        const auto giveUp = [&] { ++refused, form.cancel_click(); };
-        form.newstudent_change(pupilOf(process, round));
-        form.addstudent_click();
-        if (!form.FindListed(pupilOf(process, round))) {
+    StudentForm& form = pc.form;
+    const auto giveUp = [&] { ++refused, form.cancel_click(); };
+    form.newstudent_change(pupilOf(process, round));
+    form.addstudent_click();
+    if (!form.FindListed(pupilOf(process, round))) {
+        return giveUp();
+    }
+    pause(rng);
+    form.start_click(); // Auto Teach on: her results are kept
+    bool lost = false;
+    if (round >= 1 && form.FindListed(pupilOf(process, round - 1))) {
+        // A click refused (the class list was busy too long) leaves the pupil shown before
+        // on display: the rename is then not tried.
+        if (!backTo(form, pupilOf(process, round - 1))) {
             return giveUp();
         }
-        pause(rng);
-        form.start_click(); // Auto Teach on: her results are kept
-        bool lost = false;
-        if (round >= 1 && form.FindListed(pupilOf(process, round - 1))) {
-            // A click refused (the class list was busy too long) leaves the pupil shown before
-            // on display: the rename is then not tried.
-            if (!backTo(form, pupilOf(process, round - 1))) {
-                return giveUp();
-            }
-            form.newstudent_change(renamed(process, round - 1));
-            form.Renam_click();
-            // Done on the disk at once, even when the history could not follow her.
-            const bool done = form.FindListed(renamed(process, round - 1)).has_value();
-            refused += done ? 0 : 1;
-            ledger->renamed[process][round - 1] = done ? 1 : 0;
-            lost |= !backTo(form, pupilOf(process, round));
-        }
-        bool removing = false;
-        if (round >= 2 && form.FindListed(renamed(process, round - 2))) {
-            if (!backTo(form, renamed(process, round - 2))) {
-                return giveUp();
-            }
-            form.removestudent_click();
-            removing = !form.FindListed(renamed(process, round - 2));
-            refused += removing ? 0 : 1;
-            lost |= !backTo(form, pupilOf(process, round));
-        }
-        if (lost) {
-            return giveUp(); // she could not be shown again: the session gives up
-        }
-        pause(rng);
-        form.close_click();
-        if (!form.model().closed) {
+        form.newstudent_change(renamed(process, round - 1));
+        form.Renam_click();
+        // Done on the disk at once, even when the history could not follow her.
+        const bool done = form.FindListed(renamed(process, round - 1)).has_value();
+        refused += done ? 0 : 1;
+        ledger->renamed[process][round - 1] = done ? 1 : 0;
+        lost |= !backTo(form, pupilOf(process, round));
+    }
+    bool removing = false;
+    if (round >= 2 && form.FindListed(renamed(process, round - 2))) {
+        if (!backTo(form, renamed(process, round - 2))) {
             return giveUp();
         }
-        ledger->added[process][round] = 1;
-        if (removing) {
-            ledger->removed[process][round - 2] = 1;
-        }
+        form.removestudent_click();
+        removing = !form.FindListed(renamed(process, round - 2));
+        refused += removing ? 0 : 1;
+        lost |= !backTo(form, pupilOf(process, round));
+    }
+    if (lost) {
+        return giveUp(); // she could not be shown again: the session gives up
+    }
+    pause(rng);
+    form.close_click();
+    if (!form.model().closed) {
+        return giveUp();
+    }
+    ledger->added[process][round] = 1;
+    if (removing) {
+        ledger->removed[process][round - 2] = 1;
     }
     const int right = drill(pc.p, std::uniform_int_distribution<int>(1, 6)(rng));
     pause(rng);
@@ -164,8 +162,6 @@ fs::path labFolder(const TempDir& dir, const char* name)
     fs::create_directories(folder);
     return folder;
 }
-
-using test::answersIn;
 
 // Runs session(process, round, ledger) in `processes` children at once, round after round, and
 // `during(round, children, ledger)` while they run; answers what they wrote down, in memory shared
@@ -191,10 +187,8 @@ L* forked(int processes, int rounds, const std::function<void(int, int, L*)>& se
             during(round, children, ledger);
         }
         for (const pid_t child : children) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            EXPECT_TRUE((WIFEXITED(status) && WEXITSTATUS(status) == 0) ||
-                        (during && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL));
+            const int end = endOf(child);
+            EXPECT_TRUE(end == 0 || (during && end == 128 + SIGKILL)) << end;
         }
     }
     return ledger;
@@ -238,12 +232,11 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
                 back += static_cast<int>(n + onFile.count(pupilOf(process, round)));
                 continue;
             }
-            EXPECT_EQ(n, 1u) << name;
-            lost += n == 1 ? 0 : 1;
             const int given = ledger->answers[process][round];
+            const int inFile = test::answersIn(folder / (name + ".Xtx"));
+            EXPECT_EQ(test::ints(n, inFile), test::ints(1, given)) << name;
+            lost += n != 1 || inFile != given ? 1 : 0;
             answers += given;
-            EXPECT_EQ(answersIn(folder / (name + ".Xtx")), given) << name;
-            lost += answersIn(folder / (name + ".Xtx")) == given ? 0 : 1;
         }
     }
     EXPECT_EQ(back, 0) << "removed pupils back on file";
@@ -283,7 +276,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here a while
         // Her file as this session left it, which holds at least its answers.
         const bool closed = pc.mainForm.close_request();
-        const int after = answersIn(folder / "Sam.Xtx");
+        const int after = test::answersIn(folder / "Sam.Xtx");
         l->answers[process][round] = closed && after >= right ? after : -1000;
     });
     int refused = 0, both = 0, last = 0;
@@ -295,7 +288,7 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
         last = std::max(ledger->answers[0][round], ledger->answers[1][round]);
     }
     // Nobody wrote her file after the last session that had her: a refused program never does.
-    EXPECT_EQ(answersIn(folder / "Sam.Xtx"), last);
+    EXPECT_EQ(test::answersIn(folder / "Sam.Xtx"), last);
     std::printf("same pupil: 2 programs x %d rounds, refused %d times, both had her one after "
                 "the other %d times, her file as the last session that had her left it\n",
                 kRounds, refused, both);
@@ -323,11 +316,6 @@ const std::string& roughPupil(int k)
     return kRoughClass[static_cast<std::size_t>(k)];
 }
 
-std::int64_t nowMs()
-{
-    return realClock().utcMillis();
-}
-
 // Whether the program's lock on its pupil is still its own on the disk.
 bool holdsHer(const Program& p)
 {
@@ -342,30 +330,28 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
 {
     OpenedStudentData pc(folder, true);
     const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
-    {
-        StudentForm& form = pc.form;
-        const auto entry = form.FindListed(roughPupil(pupil));
-        if (!entry) {
-            return form.cancel_click(); // removed meanwhile
+    StudentForm& form = pc.form;
+    const auto entry = form.FindListed(roughPupil(pupil));
+    if (!entry) {
+        return form.cancel_click(); // removed meanwhile
+    }
+    form.studentlist_click(*entry);
+    form.close_click();
+    if (!form.model().closed && form.model().takeOver && rng() % 3 == 0) {
+        form.takeover_click();
+        // Taken over when its lock is on the disk (two programs taking her over at once,
+        // one of them finds the other's there at once, and answers nothing to her).
+        if (holdsHer(pc.p)) {
+            s.tookOverAt = realClock().utcMillis();
         }
-        form.studentlist_click(*entry);
-        form.close_click();
-        if (!form.model().closed && form.model().takeOver && rng() % 3 == 0) {
-            form.takeover_click();
-            // Taken over when its lock is on the disk (two programs taking her over at once,
-            // one of them finds the other's there at once, and answers nothing to her).
-            if (holdsHer(pc.p)) {
-                s.tookOverAt = nowMs();
-            }
-        }
-        if (!form.model().closed) {
-            return form.cancel_click();
-        }
+    }
+    if (!form.model().closed) {
+        return form.cancel_click();
     }
     if (trimmedName(pc.p.cur()) != roughPupil(pupil)) {
         return;
     }
-    s.heldFrom = nowMs();
+    s.heldFrom = realClock().utcMillis();
     s.pupil = pupil;
     pc.p.cur().autoTeach = 0; // one drill: all its answers carry its start
     pc.mainForm.start_click();
@@ -382,7 +368,7 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
         s.keptHer = held;
         pause(rng);
     }
-    s.heldUntil = nowMs(); // (or when another program took her over: see the check)
+    s.heldUntil = realClock().utcMillis(); // (or when another program took her over: see the check)
     static_cast<void>(pc.mainForm.close_request());
 }
 
@@ -403,13 +389,32 @@ void roughRemove(const fs::path& folder, Session& s, std::mt19937& rng)
     if (!form.model().closed) {
         return form.cancel_click(); // she was made current elsewhere meanwhile: she stays
     }
-    const std::int64_t at = nowMs();
+    const std::int64_t at = realClock().utcMillis();
     StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
     static_cast<void>(OpenStudentFile(file, {}));
     if (!FindStudentInFile(file, roughPupil(pupil))) {
         s.removed = pupil, s.removedAt = at;
     }
     static_cast<void>(CloseStudentFile(file));
+}
+
+// The history of each pupil of the rough lab still on file, its rows by the drill that gave them.
+using Histories = std::map<int, std::map<std::int64_t, std::vector<AnswerRow>>>;
+Histories historiesOnFile(const fs::path& folder)
+{
+    Histories rowsOf;
+    StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
+    static_cast<void>(OpenStudentFile(file, {}));
+    for (int k = 0; k < 6; ++k) {
+        if (FindStudentInFile(file, roughPupil(k))) {
+            auto& byDrill = rowsOf[k]; // hers even when it holds no row
+            for (const AnswerRow& r : test::historyRows(folder / historyFileName(roughPupil(k)))) {
+                byDrill[r.drillMs].push_back(r);
+            }
+        }
+    }
+    static_cast<void>(CloseStudentFile(file));
+    return rowsOf;
 }
 
 // The lab at its roughest: programs killed (SIGKILL) at random moments, pupils taken over from
@@ -421,14 +426,9 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
 {
     TempDir dir;
     const fs::path folder = labFolder(dir, "rough-");
-    {
-        std::vector<DrillSettings> pupils;
-        for (const std::string& name : kRoughClass) {
-            pupils.push_back(test::originalDefaults(name));
-            pupils.back().autoTeach = 1;
-        }
-        test::writeStudentFile(folder, pupils);
-    }
+    DrillSettings pupil = test::originalDefaults();
+    pupil.autoTeach = 1;
+    ASSERT_TRUE(writeClass(folder, kRoughClass, pupil));
     std::mt19937 killer(7);
     int killed = 0;
     const auto kills = [&](int round, const std::vector<pid_t>& children, RoughLedger* l) {
@@ -437,10 +437,11 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
                 std::chrono::milliseconds(std::uniform_int_distribution<int>(10, 150)(killer)));
             const auto victim = static_cast<std::size_t>(killer() % kProcesses);
             Session& s = l->at[round][victim];
-            const std::int64_t at = nowMs();
-            int status = 0; // one still running
-            if (::waitpid(children[victim], &status, WNOHANG) == 0 &&
-                ::kill(children[victim], SIGKILL) == 0) {
+            const std::int64_t at = realClock().utcMillis();
+            siginfo_t ended{}; // one still running (one that ended is left to be waited for)
+            if (::waitid(P_PID, static_cast<id_t>(children[victim]), &ended,
+                         WEXITED | WNOHANG | WNOWAIT) == 0 &&
+                ended.si_pid == 0 && ::kill(children[victim], SIGKILL) == 0) {
                 ++killed;
                 s.heldUntil = s.heldUntil == 0 ? at : std::min(s.heldUntil, at);
             }
@@ -456,21 +457,7 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
         },
         kills);
 
-    // Each pupil's history, its rows by the session that gave them.
-    std::map<std::pair<int, std::int64_t>, std::vector<AnswerRow>> rowsOf; // by pupil and drill
-    std::set<int> onFile;
-    StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
-    static_cast<void>(OpenStudentFile(file, {}));
-    for (int k = 0; k < 6; ++k) {
-        if (!FindStudentInFile(file, roughPupil(k))) {
-            continue;
-        }
-        onFile.insert(k);
-        for (const AnswerRow& r : test::historyRows(folder / historyFileName(roughPupil(k)))) {
-            rowsOf[{k, r.drillMs}].push_back(r);
-        }
-    }
-    static_cast<void>(CloseStudentFile(file));
+    auto rowsOf = historiesOnFile(folder);
     int checked = 0, late = 0, inUseRemoved = 0, takeOvers = 0, removals = 0;
     for (int round = 0; round < kRoughRounds; ++round) {
         for (int process = 0; process < kProcesses; ++process) {
@@ -481,15 +468,13 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
                 for (const auto& other : ledger->at[round]) { // nobody had her then
                     const std::int64_t until = other.heldUntil == 0 ? INT64_MAX : other.heldUntil;
                     inUseRemoved += other.pupil == s.removed && other.heldFrom < s.removedAt &&
-                                            s.removedAt < until
-                                        ? 1
-                                        : 0;
+                                    s.removedAt < until;
                 }
             }
-            if (s.pupil < 0 || s.drillMs == 0 || !onFile.contains(s.pupil)) {
+            if (s.pupil < 0 || s.drillMs == 0 || !rowsOf.contains(s.pupil)) {
                 continue;
             }
-            const auto& rows = rowsOf[{s.pupil, s.drillMs}];
+            const auto& rows = rowsOf[s.pupil][s.drillMs];
             SCOPED_TRACE(roughPupil(s.pupil) + " of process " + std::to_string(process) +
                          " in round " + std::to_string(round));
             EXPECT_GE(static_cast<int>(rows.size()), s.confirmed);
@@ -497,11 +482,9 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
             checked += s.confirmed;
             // None given after another program of the round took her over from it.
             for (const auto& taker : ledger->at[round]) {
-                if (taker.pupil != s.pupil || taker.tookOverAt <= s.heldFrom || !taker.keptHer) {
-                    continue;
-                }
-                for (const AnswerRow& r : rows) {
-                    late += r.atMs > taker.tookOverAt ? 1 : 0;
+                if (taker.pupil == s.pupil && taker.tookOverAt > s.heldFrom && taker.keptHer) {
+                    late += static_cast<int>(std::ranges::count_if(
+                        rows, [&](const AnswerRow& r) { return r.atMs > taker.tookOverAt; }));
                 }
             }
         }

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace sb::proof {
@@ -15,18 +16,11 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
                                            const StartOptions& options)
 {
     const passwd* user = options.account.empty() ? nullptr : ::getpwnam(options.account.c_str());
-    const uid_t uid = user != nullptr ? user->pw_uid : ::getuid();
-    const gid_t gid = user != nullptr ? user->pw_gid : ::getgid();
     std::vector<std::string> all{SUMBLITZ_PROGRAM};
     all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-    int gate[2];
-    int out[2];
-    int in[2];
+    std::vector<char*> argv(all.size() + 1, nullptr); // ending in a null
+    std::ranges::transform(all, argv.begin(), [](std::string& a) { return a.data(); });
+    int gate[2], out[2], in[2];
     if (::pipe(gate) != 0 || ::pipe(out) != 0 || ::pipe(in) != 0) {
         return {-1, ""};
     }
@@ -41,9 +35,9 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
         ::close(in[1]);
         ::umask(022);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        if (user != nullptr &&
-            (::initgroups(options.account.c_str(), gid) != 0 || ::setgid(gid) != 0 ||
-             ::setuid(uid) != 0 || ::setenv("HOME", options.home.c_str(), 1) != 0)) {
+        if (user != nullptr && (::initgroups(options.account.c_str(), user->pw_gid) != 0 ||
+                                ::setgid(user->pw_gid) != 0 || ::setuid(user->pw_uid) != 0 ||
+                                ::setenv("HOME", options.home.c_str(), 1) != 0)) {
             ::_exit(126);
         }
         if (opened) {
@@ -114,8 +108,7 @@ std::string runProgram(const std::vector<std::string>& args, const StartOptions&
         return "?";
     }
     ::kill(child, SIGTERM);
-    int status = 0;
-    ::waitpid(child, &status, 0);
+    static_cast<void>(endOf(child));
     if (said.find("ready") == std::string::npos || said.find("notice: ") == std::string::npos) {
         return "?";
     }

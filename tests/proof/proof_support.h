@@ -27,6 +27,17 @@ inline std::optional<Bytes> fileBytes(const std::filesystem::path& path)
     return std::filesystem::exists(path) ? std::optional(test::readBytes(path)) : std::nullopt;
 }
 
+// Waits for the child to end: answers its exit status, 128 + the signal that ended it, or -1
+// when there is no such child.
+inline int endOf(pid_t child)
+{
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 // The machine's own clock: waits for another process's lock take real time here.
 inline Clock& realClock()
 {
@@ -36,12 +47,13 @@ inline Clock& realClock()
 
 // How a test starts the real program: as another account (by root, the account's groups and a
 // home of its own given), `plant` run once its process exists and before it starts, `atHold`
-// each time its script holds (with 1, 2, ...), before it goes on.
+// each time its script holds (with 1, 2, ...), before it goes on. Each given a default, so that
+// a designated initializer names only those it sets.
 struct StartOptions {
-    std::string account;
-    std::filesystem::path home;
-    std::function<void(pid_t)> plant;
-    std::function<void(int)> atHold;
+    std::string account{};
+    std::filesystem::path home{};
+    std::function<void(pid_t)> plant{};
+    std::function<void(int)> atHold{};
 };
 
 // Starts the real program with args (umask 022; the offscreen display unless another is set)

@@ -28,9 +28,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
         const pid_t program = startOn(dir.path(), "start,right,right,right");
         ASSERT_GT(program, 0) << "the program did not start its drill";
         ::kill(program, signal);
-        int status = 0;
-        ASSERT_EQ(::waitpid(program, &status, 0), program);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        EXPECT_EQ(endOf(program), 0);
 
         EXPECT_EQ(test::answersIn(dir.path() / "Ann.Xtx"), 3) << "the three answers of the drill";
         Settings next;
@@ -52,10 +50,9 @@ TEST(ExitTime, TheProgramEndsWithin100msOfItsWindowClosing)
         ASSERT_GT(program, 0) << "the program did not close its window";
         const Clock::time_point closed = Clock::now();
         EXPECT_TRUE(std::filesystem::exists(dir.path() / "Default.Xsx")) << "saved first";
-        int status = 0;
-        ASSERT_EQ(::waitpid(program, &status, 0), program);
+        const int end = endOf(program);
         fastest = std::min(fastest, Clock::now() - closed);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        EXPECT_EQ(end, 0);
     }
     std::printf("exit after the window closed: %.1f ms (fastest of 3)\n",
                 std::chrono::duration<double, std::milli>(fastest).count());
