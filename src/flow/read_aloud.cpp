@@ -26,6 +26,7 @@ bool SetReadAloud(Program& p, bool on)
         return true;
     }
     const auto path = historyPath(p);
+    FlushAnswerHistory(p); // no waiting on the writer's own commit (see SetPracticeChoice)
     Status kept;
     if (p.run.pupilTakenOver) {
         kept = Status::refuse(StatusCode::TakenOver);

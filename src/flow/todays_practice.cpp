@@ -49,6 +49,9 @@ Status SetPracticeChoice(Program& p, std::string_view pupil, PracticeChoice choi
     if (PracticeChoiceOf(p, pupil) == choice) {
         return Status{}; // nothing to keep: no history is made for it
     }
+    // Her last answers may still be on their way: a write beside the writer's own would wait
+    // on it only briefly, and on a busy machine give up.
+    FlushAnswerHistory(p);
     auto opened = HistoryDb::open(historyOf(p, pupil), true);
     if (!opened.status.ok()) {
         return opened.status; // a newer program's history is read, never written
