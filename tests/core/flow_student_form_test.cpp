@@ -350,6 +350,10 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     g.form.ssort_click();
     EXPECT_EQ(g.listed(), (std::vector<std::string>{"Default", "Untitled", "\xC6sop", "\xC0l",
                                                     "\xE9mile", "Emile", "Zack", "Zo\xEB"}));
+    Fixture two({pupil("Zed"), pupil("Amy")}); // the smallest class that has an order
+    two.form.load();
+    two.form.ssort_click();
+    EXPECT_EQ(two.listed(), (std::vector<std::string>{"Default", "Untitled", "Amy", "Zed"}));
 }
 
 TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)

@@ -151,6 +151,7 @@ TEST(SharedFolder, APupilInUseElsewhereIsRefusedUntilLetGoOrTakenOver)
     a.form->close_click();
     ASSERT_EQ(trimmedName(a.p.cur()), "P01");
 
+    b.open(), b.choose("P02"), b.form->close_click(); // B holds a pupil of its own
     b.open();
     b.choose("P01");
     b.form->takeover_click();
