@@ -283,6 +283,74 @@
         <source>Fluent facts gained this week</source>
         <translation>Diese Woche sicher geworden</translation>
     </message>
+    <message>
+        <source>pupil</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>drill began</source>
+        <translation>Übung begonnen</translation>
+    </message>
+    <message>
+        <source>operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>auto teach</source>
+        <translation>Lernweg</translation>
+    </message>
+    <message>
+        <source>first numbers</source>
+        <translation>erste Zahlen</translation>
+    </message>
+    <message>
+        <source>second numbers</source>
+        <translation>zweite Zahlen</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeit um</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
 </context>
 <context>
     <name>message</name>

@@ -283,6 +283,74 @@
         <source>Fluent facts gained this week</source>
         <translation>Dominadas esta semana</translation>
     </message>
+    <message>
+        <source>pupil</source>
+        <translation>alumno</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>drill began</source>
+        <translation>inicio del ejercicio</translation>
+    </message>
+    <message>
+        <source>operation</source>
+        <translation>operación</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>respuesta</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>elegida</translation>
+    </message>
+    <message>
+        <source>outcome</source>
+        <translation>resultado</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>milisegundos</translation>
+    </message>
+    <message>
+        <source>auto teach</source>
+        <translation>guía</translation>
+    </message>
+    <message>
+        <source>first numbers</source>
+        <translation>primeros números</translation>
+    </message>
+    <message>
+        <source>second numbers</source>
+        <translation>segundos números</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>incorrecta</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>tiempo agotado</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>message</name>

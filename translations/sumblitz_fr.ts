@@ -283,6 +283,74 @@
         <source>Fluent facts gained this week</source>
         <translation>Calculs acquis cette semaine</translation>
     </message>
+    <message>
+        <source>pupil</source>
+        <translation>élève</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>heure</translation>
+    </message>
+    <message>
+        <source>drill began</source>
+        <translation>début de l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>operation</source>
+        <translation>opération</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>calcul</translation>
+    </message>
+    <message>
+        <source>answer</source>
+        <translation>réponse</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>choisie</translation>
+    </message>
+    <message>
+        <source>outcome</source>
+        <translation>résultat</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>auto teach</source>
+        <translation>guide</translation>
+    </message>
+    <message>
+        <source>first numbers</source>
+        <translation>premiers nombres</translation>
+    </message>
+    <message>
+        <source>second numbers</source>
+        <translation>deuxièmes nombres</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>temps écoulé</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>non</translation>
+    </message>
 </context>
 <context>
     <name>message</name>

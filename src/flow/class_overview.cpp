@@ -270,21 +270,25 @@ std::string CsvField(std::string_view utf8)
     return out + "\"";
 }
 
-std::string ClassOverviewCsv(std::span<const PupilOverview> rows)
+std::string EnglishCsvWords(const Caption& c)
+{
+    return cp1252ToUtf8(English(c));
+}
+
+std::string ClassOverviewCsv(std::span<const PupilOverview> rows, const CsvWords& words)
 {
     std::string out(kBom);
     for (int c = 0; c < kOverviewColumns; ++c) {
         // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict, wrongly) about a literal
         // prefixed to a temporary with operator+.
         out += c == 0 ? "" : ",";
-        out += CsvField(englishOf(OverviewHeader(static_cast<OverviewColumn>(c))));
+        out += CsvField(words(Caption(OverviewHeader(static_cast<OverviewColumn>(c)))));
     }
     out += "\r\n";
     for (const PupilOverview& p : rows) {
         for (int c = 0; c < kOverviewColumns; ++c) {
-            const std::string text = English(OverviewText(p, static_cast<OverviewColumn>(c)));
             out += c == 0 ? "" : ",";
-            out += CsvField(cp1252ToUtf8(text));
+            out += CsvField(words(OverviewText(p, static_cast<OverviewColumn>(c))));
         }
         out += "\r\n";
     }
@@ -292,11 +296,19 @@ std::string ClassOverviewCsv(std::span<const PupilOverview> rows)
 }
 
 std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows,
-                       const UtcOffsetAt& offsetAt)
+                       const UtcOffsetAt& offsetAt, const CsvWords& words)
 {
     std::string out(kBom);
-    out += "pupil,time,drill began,operation,problem,answer,chosen,outcome,milliseconds,"
-           "auto teach,first numbers,second numbers\r\n";
+    static constexpr std::array header{
+        Phrase::CsvPupil,     Phrase::CsvTime,         Phrase::CsvDrillBegan,
+        Phrase::CsvOperation, Phrase::CsvProblem,      Phrase::CsvAnswer,
+        Phrase::CsvChosen,    Phrase::CsvOutcome,      Phrase::CsvMilliseconds,
+        Phrase::CsvAutoTeach, Phrase::CsvFirstNumbers, Phrase::CsvSecondNumbers};
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        out += i == 0 ? "" : ",";
+        out += CsvField(words(Caption(header[i])));
+    }
+    out += "\r\n";
     const auto when = [&offsetAt](std::int64_t ms) {
         const auto t = static_cast<std::time_t>(ms / 1000 + offsetAt(ms));
         std::tm local{};
@@ -304,7 +316,7 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows,
         char text[32];
         return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
     };
-    static constexpr std::array outcome{"right", "wrong", "time-out"};
+    static constexpr std::array outcome{Phrase::CsvRight, Phrase::CsvWrong, Phrase::CsvTimeOut};
     for (const AnswerRow& r : rows) {
         DrillSettings selected; // the boxes ticked when the answer was given
         for (std::size_t i = 1; i < selected.secondNum.size(); ++i) {
@@ -313,18 +325,19 @@ std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows,
                 selected.firstRange[i] = static_cast<std::int16_t>((r.ranges >> i) & 1);
             }
         }
-        const std::vector<std::string> fields{cp1252ToUtf8(pupil),
-                                              when(r.atMs),
-                                              when(r.drillMs),
-                                              English(OperationName(r.operation)),
-                                              cp1252ToUtf8(ProblemText(r)),
-                                              r.answer,
-                                              r.chosen,
-                                              outcome[static_cast<std::size_t>(r.outcome)],
-                                              std::to_string(r.millis),
-                                              r.autoTeach == 1 ? "on" : "off",
-                                              English(firstNumbersText(selected)),
-                                              English(boxesText(selected.secondNum))};
+        const std::vector<std::string> fields{
+            cp1252ToUtf8(pupil),
+            when(r.atMs),
+            when(r.drillMs),
+            words(OperationName(r.operation)),
+            cp1252ToUtf8(ProblemText(r)),
+            r.answer,
+            r.chosen,
+            words(outcome[static_cast<std::size_t>(r.outcome)]),
+            std::to_string(r.millis),
+            words(r.autoTeach == 1 ? Phrase::CsvOn : Phrase::CsvOff),
+            words(firstNumbersText(selected)),
+            words(boxesText(selected.secondNum))};
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out += i == 0 ? "" : ",";
             out += CsvField(fields[i]);

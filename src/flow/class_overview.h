@@ -78,7 +78,11 @@ void SortOverview(std::vector<PupilOverview>& rows, OverviewColumn c, bool desce
 // fields quoted when they hold a comma, a quote or a line break, a quote doubled, lines ending
 // in CRLF, a header line first.
 std::string CsvField(std::string_view utf8);
-std::string ClassOverviewCsv(std::span<const PupilOverview> rows);
+// A caption in the words of the teacher's language, as UTF-8; English unless the windows say.
+using CsvWords = std::function<std::string(const Caption&)>;
+std::string EnglishCsvWords(const Caption& c);
+std::string ClassOverviewCsv(std::span<const PupilOverview> rows,
+                             const CsvWords& words = EnglishCsvWords);
 // How far local time is ahead of UTC at a time (milliseconds since 1970, UTC), in seconds.
 using UtcOffsetAt = std::function<std::int32_t(std::int64_t)>;
 // Every answer of one pupil, oldest first: the local date and time it was given and the drill
@@ -87,6 +91,6 @@ using UtcOffsetAt = std::function<std::int32_t(std::int64_t)>;
 // (a whole number: no decimal mark for a spreadsheet to misread), Auto Teach, and the first and
 // second numbers selected then.
 std::string HistoryCsv(std::string_view pupil, std::span<const AnswerRow> rows,
-                       const UtcOffsetAt& offsetAt);
+                       const UtcOffsetAt& offsetAt, const CsvWords& words = EnglishCsvWords);
 
 } // namespace sb

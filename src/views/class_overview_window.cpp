@@ -265,7 +265,7 @@ bool ClassOverviewWindow::savePdf(const QString& path)
 
 bool ClassOverviewWindow::saveCsv(const QString& path)
 {
-    const bool saved = saveWholeFile(path, ClassOverviewCsv(m_rows));
+    const bool saved = saveWholeFile(path, ClassOverviewCsv(m_rows, csvWords));
     noteSaved(saved, path);
     return saved;
 }

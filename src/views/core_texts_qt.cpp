@@ -95,6 +95,24 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Fluent facts gained this week"),
     QT_TRANSLATE_NOOP("core", "history could not be read"),
     QT_TRANSLATE_NOOP("core", "none"),
+    // The columns of the answer history saved for a spreadsheet, and the words in them.
+    QT_TRANSLATE_NOOP("core", "pupil"),
+    QT_TRANSLATE_NOOP("core", "time"),
+    QT_TRANSLATE_NOOP("core", "drill began"),
+    QT_TRANSLATE_NOOP("core", "operation"),
+    QT_TRANSLATE_NOOP("core", "problem"),
+    QT_TRANSLATE_NOOP("core", "answer"),
+    QT_TRANSLATE_NOOP("core", "chosen"),
+    QT_TRANSLATE_NOOP("core", "outcome"),
+    QT_TRANSLATE_NOOP("core", "milliseconds"),
+    QT_TRANSLATE_NOOP("core", "auto teach"),
+    QT_TRANSLATE_NOOP("core", "first numbers"),
+    QT_TRANSLATE_NOOP("core", "second numbers"),
+    QT_TRANSLATE_NOOP("core", "right"),
+    QT_TRANSLATE_NOOP("core", "wrong"),
+    QT_TRANSLATE_NOOP("core", "time-out"),
+    QT_TRANSLATE_NOOP("core", "on"),
+    QT_TRANSLATE_NOOP("core", "off"),
     QT_TRANSLATE_NOOP("core", "by"),
 };
 
@@ -136,6 +154,11 @@ QString showCaption(const Caption& c)
         }
     }
     return out;
+}
+
+std::string csvWords(const Caption& c)
+{
+    return showCaption(c).toStdString();
 }
 
 } // namespace sb

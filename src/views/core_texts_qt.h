@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <string>
+
 #include "records/caption.h"
 
 namespace sb {
@@ -14,5 +16,7 @@ QString phraseText(Phrase p);
 // a column's blanks take up the difference in length so that the columns stay in place. With
 // no translation loaded it reads exactly as English() writes it.
 QString showCaption(const Caption& c);
+// The same as UTF-8, for the CSV files a teacher opens in her spreadsheet.
+std::string csvWords(const Caption& c);
 
 } // namespace sb

@@ -545,9 +545,9 @@ bool ProgressWindow::saveCsv(const QString& path)
     auto opened = HistoryDb::open(historyPath(m_program), false);
     const auto rows = opened.db ? opened.db->rows(0, 0) : std::nullopt;
     Clock& clock = m_program.services.clock;
-    const std::string csv =
-        HistoryCsv(m_model.pupil, rows.value_or(std::vector<AnswerRow>{}),
-                   [&clock](std::int64_t ms) { return clock.utcOffsetSeconds(ms); });
+    const std::string csv = HistoryCsv(
+        m_model.pupil, rows.value_or(std::vector<AnswerRow>{}),
+        [&clock](std::int64_t ms) { return clock.utcOffsetSeconds(ms); }, csvWords);
     const bool saved =
         (rows || opened.status.code() == StatusCode::Missing) && saveWholeFile(path, csv);
     noteSaved(saved, path);

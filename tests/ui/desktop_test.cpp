@@ -203,6 +203,18 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndMessagesAreWholeSentences)
 {
     auto& app = *QCoreApplication::instance();
     EXPECT_EQ(installTranslations(app, "C"), QString());
+    // The history's words stay text in a spreadsheet of that language ("falsch" is FALSE in a
+    // German one, "faux" in a French one).
+    for (const char* language : {"de", "fr", "es"}) {
+        ASSERT_EQ(installTranslations(app, language), language);
+        for (const Phrase word :
+             {Phrase::CsvRight, Phrase::CsvWrong, Phrase::CsvOn, Phrase::CsvOff}) {
+            const QString w = phraseText(word).toUpper();
+            EXPECT_FALSE(
+                QStringList({"WAHR", "FALSCH", "VRAI", "FAUX", "VERDADERO", "FALSO"}).contains(w))
+                << language << " " << w.toStdString();
+        }
+    }
     ASSERT_EQ(installTranslations(app, "de"), "de");
     DrillSettings defaults = test::originalDefaults("Default");
     const StatusPanel panel = StatusText(defaults);
@@ -223,6 +235,20 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndMessagesAreWholeSentences)
              {LevelText(mult), "Mal, 1-10, 14-16 und keine"}}) {
         EXPECT_EQ(showCaption(core), QString::fromUtf8(shown)) << English(core);
     }
+    // A teacher's spreadsheet in her language: the columns and words of the history's CSV
+    // (a time-out of 7 x 8, Auto Teach off) and the overview's.
+    AnswerRow timeOut;
+    timeOut.operation = OpMult, timeOut.first = 7, timeOut.second = 8, timeOut.answer = "56";
+    timeOut.outcome = AnswerOutcome::TimeOut;
+    EXPECT_EQ(
+        HistoryCsv(
+            "Ann", std::span(&timeOut, 1), [](std::int64_t) { return 0; }, csvWords),
+        "\xEF\xBB\xBFSch\u00fcler,Zeit,\u00dcbung begonnen,Rechenart,Aufgabe,Antwort,gew\u00e4hlt,"
+        "Ergebnis,Millisekunden,Lernweg,erste Zahlen,zweite Zahlen\r\n"
+        "Ann,1970-01-01 00:00:00,1970-01-01 00:00:00,Mal,7 \u00d7 8,56,,Zeit um,0,aus,keine,"
+        "keine\r\n");
+    EXPECT_TRUE(ClassOverviewCsv({}, csvWords)
+                    .starts_with("\xEF\xBB\xBFSch\u00fcler,Rechenart und Stufe,"));
     // The program's messages, each with what stands in it; a name holding "%2" stays a name.
     const Message pc12{MessageId::HolderSince, {"PC-12", "15:02"}};
     const Message whatFailed{MessageId::PupilNotAdded, {"Eve%2"}};
