@@ -95,7 +95,8 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("core", "Fluent facts gained this week"),
     QT_TRANSLATE_NOOP("core", "history could not be read"),
     QT_TRANSLATE_NOOP("core", "none"),
-    // The columns of the answer history saved for a spreadsheet, and the words in them.
+    // The columns of the answer history saved for a spreadsheet, and the words in them; no word
+    // may be one a spreadsheet of the language reads as TRUE or FALSE ("falsch", "faux").
     QT_TRANSLATE_NOOP("core", "pupil"),
     QT_TRANSLATE_NOOP("core", "time"),
     QT_TRANSLATE_NOOP("core", "drill began"),
