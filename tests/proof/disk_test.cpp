@@ -47,7 +47,7 @@ std::map<std::string, Bytes> filesOf(const std::filesystem::path& dir)
     std::map<std::string, Bytes> files;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
         if (entry.path().filename().string().rfind("filler", 0) != 0) {
-            files[entry.path().filename().string()] = *fileBytes(entry.path());
+            files[entry.path().filename().string()] = test::readBytes(entry.path());
         }
     }
     return files;
@@ -85,8 +85,7 @@ void failingDisk(bool full)
         DiskProgram earlier(dir);
         earlier.mainForm.load();
         setName(earlier.p.cur(), "Ann");
-        earlier.p.cur().autoTeach = 1;
-        earlier.p.cur().loadOnStart = 1;
+        earlier.p.cur().autoTeach = earlier.p.cur().loadOnStart = 1;
         earlier.mainForm.start_click();
         EXPECT_TRUE(earlier.mainForm.close_request())
             << testing::PrintToString(earlier.p.main.notice);
@@ -166,7 +165,7 @@ TEST(FailingDisk, CancelOnAFullDiskLeavesNoSlotBehind)
     }
     // 16 pupils: their 17 slots end 560 bytes before the last page does
     ASSERT_TRUE(writeClass(dir, {kClass.begin(), kClass.begin() + 16}));
-    const Bytes before = *fileBytes(dir / "StdDat.Xrx");
+    const Bytes before = test::readBytes(dir / "StdDat.Xrx");
     fillDisk(dir);
     DiskProgram run(dir);
     run.mainForm.load();
@@ -176,7 +175,7 @@ TEST(FailingDisk, CancelOnAFullDiskLeavesNoSlotBehind)
     form.addstudent_click(); // the pupil on display, then Zed, appended
     EXPECT_TRUE(form.FindListed("Zed").has_value()) << testing::PrintToString(form.model().message);
     form.cancel_click();
-    EXPECT_EQ(*fileBytes(dir / "StdDat.Xrx"), before);
+    EXPECT_EQ(test::readBytes(dir / "StdDat.Xrx"), before);
     EXPECT_TRUE(run.p.main.notice.empty()) << testing::PrintToString(run.p.main.notice);
     ::umount(dir.c_str());
 }

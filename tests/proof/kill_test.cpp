@@ -6,15 +6,11 @@
 // must be one of the two versions the child alternates between, complete, and the next start
 // must read it.
 
-#include <sys/mman.h>
-
 #include <atomic>
-#include <functional>
 #include <random>
 #include <thread>
 
 #include "proof_support.h"
-#include "students/answer_history.h"
 #include "students/file_names.h"
 
 namespace sb::proof {
@@ -36,10 +32,7 @@ struct Shared {
 void killWhileSaving(const char* what, const std::function<void(int)>& save,
                      const std::function<int()>& check)
 {
-    void* memory =
-        ::mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(memory, MAP_FAILED);
-    auto* shared = new (memory) Shared;
+    Shared* shared = sharedMemory<Shared>();
     std::mt19937 rng(20261206);
     long delayUs = 300000, perSaveUs = 0;
     int found[2] = {0, 0};
@@ -73,7 +66,6 @@ void killWhileSaving(const char* what, const std::function<void(int)>& save,
     std::printf("%s: %d kills (a save takes about %ld us), %ld saves completed; found the old or "
                 "new version %d + %d times\n",
                 what, kKills, perSaveUs, shared->done.load(), found[0], found[1]);
-    ::munmap(memory, sizeof(Shared));
 }
 
 TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
@@ -91,11 +83,11 @@ TEST(KilledWhileSaving, DefaultFileIsOldOrNewAndReadsBack)
     Bytes versions[2];
     for (int v : {1, 0}) {
         save(v);
-        versions[v] = *fileBytes(dir.path() / kDefaultFile);
+        versions[v] = test::readBytes(dir.path() / kDefaultFile);
     }
     killWhileSaving("Default.Xsx", save, [&] {
-        const auto now = fileBytes(dir.path() / kDefaultFile);
-        EXPECT_TRUE(now && (*now == versions[0] || *now == versions[1]));
+        const Bytes now = test::readBytes(dir.path() / kDefaultFile);
+        EXPECT_TRUE(now == versions[0] || now == versions[1]);
         Settings next;
         EXPECT_TRUE(LoadStartupSettings(next, data).outcome.ok());
         const std::string name = trimmedName(next.curSettings);
@@ -113,33 +105,28 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
     const DataDir data{diskFileSystem(), dir.path(), realClock()};
     const Bytes results(4800, 0x11);
     test::writeBytes(dir.path() / "Ann.Xtx", results);
-    AnswerRow answer;
-    answer.answer = "2";
-    const std::vector<AnswerRow> answers(3, answer);
+    const std::vector<AnswerRow> answers(3, AnswerRow{.answer = "2", .chosen = "2"});
     ASSERT_TRUE(HistoryDb::open(dir.path() / "Ann.history.sqlite", true).db->append(answers));
     ASSERT_TRUE(classWith(dir.path(), "Ann", false));
+    const auto moveItsHistory = [&](std::string_view from, std::string_view to) {
+        static_cast<void>(
+            moveHistory(dir.path() / historyFileName(from), dir.path() / historyFileName(to)));
+    };
     auto rename = [&](int version) {
         StudentFile f(data);
         static_cast<void>(OpenStudentFile(f, {}));
         if (const auto n = FindStudentInFile(f, version == 1 ? "Ann" : "Anna")) {
-            static_cast<void>(RenameStudent(f, *n, version == 1 ? "Anna" : "Ann",
-                                            [&](std::string_view from, std::string_view to) {
-                                                static_cast<void>(
-                                                    moveHistory(dir.path() / historyFileName(from),
-                                                                dir.path() / historyFileName(to)));
-                                            }));
+            static_cast<void>(RenameStudent(f, *n, version == 1 ? "Anna" : "Ann", moveItsHistory));
         }
         static_cast<void>(CloseStudentFile(f));
     };
     killWhileSaving("Rename", rename, [&] {
         DiskProgram next(dir.path());
         next.mainForm.load();
+        const std::string name = trimmedName(next.p.cur()); // the pupil a start-up loads
         StudentFile f(data);
-        const auto listed = OpenStudentFile(f, {});
-        EXPECT_EQ(listed.size(), 1u);
-        const std::string name = listed.empty() ? "" : listed.front();
-        EXPECT_EQ(trimmedName(next.p.cur()), name) << "the pupil a start-up loads";
-        EXPECT_EQ(fileBytes(dir.path() / factFileName(name)), std::optional<Bytes>(results));
+        EXPECT_EQ(OpenStudentFile(f, {}), std::vector<std::string>{name}) << "once in the class";
+        EXPECT_EQ(test::readBytes(dir.path() / factFileName(name)), results);
         EXPECT_EQ(test::historyRows(dir.path() / historyFileName(name)).size(), answers.size());
         const std::string facts = factFileName(name).string();
         EXPECT_EQ(test::filesIn(dir.path()),

@@ -2,18 +2,14 @@
 // The real program in a class folder that pupils' accounts write: links planted by a pupil in
 // the place of the files it writes, and two accounts of one group taking turns on one pupil.
 
-#include <algorithm>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
-#include <functional>
 #include <map>
-#include <set>
 
 #include "proof_support.h"
-#include "students/answer_history.h"
 
 namespace sb::proof {
 namespace {
@@ -53,19 +49,17 @@ TEST(LinksOut, NoFileOutsideTheFolderIsWrittenThroughALink)
         SCOPED_TRACE(run.how);
         const bool shared = run.how != SymbolicLinks, second = run.how == SecondNamesInALab;
         TempDir tmp;
-        const fs::path dir = tmp.path() / "class";
-        const fs::path outside = tmp.path() / "teacher";
+        const fs::path dir = tmp.path() / "class", outside = tmp.path() / "teacher";
         fs::create_directories(dir);
         fs::create_directories(outside);
         ASSERT_TRUE(classWith(dir, "Bob", shared));
         std::map<fs::path, Bytes> kept; // each outside file as it was
         const auto plantOne = [&](const std::string& name, bool symbolic) {
             const fs::path there = outside / name;
-            if (fs::exists(dir / name)) {
-                fs::rename(dir / name, there);
-            } else {
-                test::writeBytes(there, Bytes{'n', 'o', 't', ' ', 'h', 'i', 's'});
+            if (!fs::exists(dir / name)) {
+                test::writeBytes(dir / name, Bytes{'n', 'o', 't', ' ', 'h', 'i', 's'});
             }
+            fs::rename(dir / name, there);
             symbolic ? fs::create_symlink(there, dir / name)
                      : fs::create_hard_link(there, dir / name);
             fs::last_write_time(there, fs::file_time_type::clock::now() - std::chrono::hours(2));
@@ -81,20 +75,14 @@ TEST(LinksOut, NoFileOutsideTheFolderIsWrittenThroughALink)
                 plantOne(name, true);
             }
         };
-        std::vector<std::string> args{"--data-dir", dir.string(), "--script",
-                                      "start,right,right,right,close,notice"};
-        if (shared) {
-            args.insert(args.begin(), "--shared");
-        }
         std::multiset<std::string> expected, said;
         for (const std::string& file : run.notice) {
             expected.insert(file + " is a link out of the class folder: not written");
         }
-        const std::string notice = runProgram(args, {.plant = plantTemps});
-        for (std::size_t at = 0; at < notice.size();) {
-            const std::size_t end = std::min(notice.find("; ", at), notice.size());
-            said.insert(notice.substr(at, end - at));
-            at = end + 2;
+        const std::string notice = runProgram(dir, "start,right,right,right,close,notice",
+                                              {.shared = shared, .plant = plantTemps});
+        for (const auto line : std::views::split(notice, std::string_view("; "))) {
+            said.emplace(line.begin(), line.end());
         }
         EXPECT_EQ(said, expected);
         for (const auto& [file, bytes] : kept) {
@@ -128,14 +116,6 @@ struct TwoAccounts {
         shell("groupdel " + group);
     }
 };
-
-// Answers kept in the history at path; -1 when it cannot be read.
-std::int64_t answersKept(const fs::path& path)
-{
-    auto opened = HistoryDb::open(path, false);
-    const auto counts = opened.db ? opened.db->counts(0, INT64_MAX) : std::nullopt;
-    return counts ? counts->answers : -1;
-}
 
 // A class folder set up as the README tells an admin (the group's, setgid, group-writable),
 // pupils' accounts with umask 022, and a history an earlier version made without group write:
@@ -182,14 +162,13 @@ TEST(OneGroup, TwoAccountsTakeTurnsDrillingOnePupil)
     ASSERT_EQ(endOf(setup), 0) << "set up by the first account";
 
     fs::file_time_type classWritten = fs::file_time_type::min();
-    for (int turn = 1; turn <= 4; ++turn) {
+    for (std::size_t turn = 1; turn <= 4; ++turn) {
         const std::size_t who = turn % 2; // the second account first
         SCOPED_TRACE(pupils.names[who]);
-        EXPECT_EQ(runProgram({"--shared", "--data-dir", dir.string(), "--script",
-                              "start,right,right,right,close,notice"},
-                             {.account = pupils.names[who], .home = home[who]}),
+        EXPECT_EQ(runProgram(dir, "start,right,right,right,close,notice",
+                             {.shared = true, .account = pupils.names[who], .home = home[who]}),
                   "");
-        EXPECT_EQ(answersKept(dir / "Ann.history.sqlite"), 3 * turn);
+        EXPECT_EQ(test::historyRows(dir / "Ann.history.sqlite").size(), 3u * turn);
         EXPECT_EQ(test::answersIn(dir / "Ann.Xtx"), 3) << "her fact file holds this drill";
         struct stat st {};
         ASSERT_EQ(::stat((dir / "Ann.Xtx").c_str(), &st), 0);
@@ -228,17 +207,16 @@ TEST(DroppedShare, NothingGoesIntoTheMountPointAndEveryAnswerReachesTheShare)
             EXPECT_TRUE(shell("mount --bind " + share.string() + " " + mount.string()));
         }
     };
-    const std::string notices =
-        runProgram({"--shared", "--data-dir", mount.string(), "--script",
-                    "start,right,right,hold,right,right,tick,notice,hold,tick,right,close,notice"},
-                   {.atHold = atHold});
+    const std::string notices = runProgram(
+        mount, "start,right,right,hold,right,right,tick,notice,hold,tick,right,close,notice",
+        {.shared = true, .atHold = atHold});
     shell("umount -l " + mount.string());
     // (The history's writer says its own word too when it has tried before the notice.)
     const std::string out = "The data folder cannot be reached: saving again soon\n";
     EXPECT_TRUE(notices.ends_with(out)) << notices << "and nothing once it is back";
     EXPECT_EQ(underMount, std::set<std::string>()) << "written into the mount point";
     EXPECT_EQ(test::filesIn(mount), std::set<std::string>());
-    EXPECT_EQ(answersKept(share / "Bob.history.sqlite"), 5);
+    EXPECT_EQ(test::historyRows(share / "Bob.history.sqlite").size(), 5u);
     EXPECT_EQ(test::answersIn(share / "Bob.Xtx"), 5);
 }
 

@@ -4,24 +4,25 @@
 #include <grp.h>
 #include <poll.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace sb::proof {
 
-std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
-                                           const StartOptions& options)
+std::pair<pid_t, std::string> startProgram(const std::filesystem::path& data,
+                                           const std::string& script, const StartOptions& options)
 {
     const passwd* user = options.account.empty() ? nullptr : ::getpwnam(options.account.c_str());
-    std::vector<std::string> all{SUMBLITZ_PROGRAM};
-    all.insert(all.end(), args.begin(), args.end());
+    std::vector<std::string> all{SUMBLITZ_PROGRAM, "--data-dir", data.string(), "--script", script};
+    if (options.shared) {
+        all.emplace_back("--shared");
+    }
     std::vector<char*> argv(all.size() + 1, nullptr); // ending in a null
     std::ranges::transform(all, argv.begin(), [](std::string& a) { return a.data(); });
-    int gate[2], out[2], in[2];
-    if (::pipe(gate) != 0 || ::pipe(out) != 0 || ::pipe(in) != 0) {
+    int gate[2], io[2]; // io: the program's standard output and input, both ways at once
+    if (::pipe(gate) != 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, io) != 0) {
         return {-1, ""};
     }
     const pid_t child = ::fork();
@@ -29,10 +30,9 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
         char go = 0;
         ::close(gate[1]);
         const bool opened = ::read(gate[0], &go, 1) == 1;
-        ::dup2(out[1], STDOUT_FILENO);
-        ::dup2(in[0], STDIN_FILENO);
-        ::close(out[0]);
-        ::close(in[1]);
+        ::dup2(io[1], STDOUT_FILENO);
+        ::dup2(io[1], STDIN_FILENO);
+        ::close(io[0]);
         ::umask(022);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
         if (user != nullptr && (::initgroups(options.account.c_str(), user->pw_gid) != 0 ||
@@ -46,19 +46,16 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
         ::_exit(127);
     }
     ::close(gate[0]);
-    ::close(out[1]);
-    ::close(in[0]);
-    if (options.plant) {
-        options.plant(child);
-    }
+    ::close(io[1]);
+    options.plant(child);
     static_cast<void>(::write(gate[1], "x", 1));
     ::close(gate[1]);
     std::string said;
     int holds = 0;
-    pollfd wait{out[0], POLLIN, 0};
+    pollfd wait{io[0], POLLIN, 0};
     while (said.find("ready") == std::string::npos && ::poll(&wait, 1, 30000) > 0) {
         char buffer[512];
-        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+        const ssize_t n = ::read(io[0], buffer, sizeof buffer);
         if (n <= 0) {
             break;
         }
@@ -66,14 +63,16 @@ std::pair<pid_t, std::string> startProgram(const std::vector<std::string>& args,
         for (std::size_t at = said.find("held\n"); at != std::string::npos;
              at = said.find("held\n", at + 1)) {
             said.replace(at, 5, "");
-            if (options.atHold) {
-                options.atHold(++holds);
-            }
-            static_cast<void>(::write(in[1], "\n", 1));
+            options.atHold(++holds);
+            static_cast<void>(::write(io[0], "\n", 1));
         }
     }
-    ::close(out[0]);
-    ::close(in[1]);
+    ::close(io[0]);
+    if (said.find("ready") == std::string::npos) {
+        ::kill(child, SIGKILL);
+        static_cast<void>(endOf(child));
+        return {-1, said};
+    }
     return {child, said};
 }
 
@@ -101,15 +100,16 @@ bool classWith(const std::filesystem::path& dir, const std::string& pupil, bool 
            writeClass(dir, {pupil}, s.curSettings, s.defaultSettings);
 }
 
-std::string runProgram(const std::vector<std::string>& args, const StartOptions& options)
+std::string runProgram(const std::filesystem::path& data, const std::string& script,
+                       const StartOptions& options)
 {
-    const auto [child, said] = startProgram(args, options);
+    const auto [child, said] = startProgram(data, script, options);
     if (child <= 0) {
         return "?";
     }
     ::kill(child, SIGTERM);
     static_cast<void>(endOf(child));
-    if (said.find("ready") == std::string::npos || said.find("notice: ") == std::string::npos) {
+    if (said.find("notice: ") == std::string::npos) {
         return "?";
     }
     std::string notices;

@@ -2,20 +2,10 @@
 // The real program, in the middle of a drill, is told to stop by a signal (a kill, a closed
 // terminal, Ctrl+C): it saves what a close of its window saves and ends. Closed, it ends at once.
 
-#include <chrono>
-
 #include "proof_support.h"
 
 namespace sb::proof {
 namespace {
-
-// Starts the program on data with the test actions given; answers its pid once it has done
-// them and said so (or -1).
-pid_t startOn(const std::filesystem::path& data, const char* actions)
-{
-    const auto [child, said] = startProgram({"--data-dir", data.string(), "--script", actions});
-    return said.find("ready") != std::string::npos ? child : -1;
-}
 
 TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
 {
@@ -25,7 +15,7 @@ TEST(Signalled, DuringADrillTheProgramSavesItsFilesAndEnds)
         const DataDir data{diskFileSystem(), dir.path(), realClock()};
         ASSERT_TRUE(classWith(dir.path(), "Ann", false));
 
-        const pid_t program = startOn(dir.path(), "start,right,right,right");
+        const pid_t program = startProgram(dir.path(), "start,right,right,right").first;
         ASSERT_GT(program, 0) << "the program did not start its drill";
         ::kill(program, signal);
         EXPECT_EQ(endOf(program), 0);
@@ -46,7 +36,7 @@ TEST(ExitTime, TheProgramEndsWithin100msOfItsWindowClosing)
     auto fastest = Clock::duration::max();
     for (int run = 0; run < 3; ++run) {
         TempDir dir;
-        const pid_t program = startOn(dir.path(), "start,right,close");
+        const pid_t program = startProgram(dir.path(), "start,right,close").first;
         ASSERT_GT(program, 0) << "the program did not close its window";
         const Clock::time_point closed = Clock::now();
         EXPECT_TRUE(std::filesystem::exists(dir.path() / "Default.Xsx")) << "saved first";
