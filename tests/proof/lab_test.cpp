@@ -7,21 +7,14 @@
 // Afterwards every pupil added is on file once, none removed is back, each fact file holds
 // exactly the answers its pupil gave, and the class file is whole.
 
-#include <sys/mman.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <map>
 #include <random>
-#include <set>
 #include <thread>
 
-#include "flow/answer_log.h"
 #include "platform/lock_file.h"
 #include "proof_support.h"
-#include "students/answer_history.h"
 #include "students/file_names.h"
 
 namespace sb::proof {
@@ -43,13 +36,10 @@ struct Ledger {
     int removed[kProcesses][kMostRounds]; // ... removed two rounds later
 };
 
-std::string pupilOf(int process, int round)
+// The name of the pupil a process adds in a round; with "x" after it, once she is renamed.
+std::string pupilOf(int process, int round, const char* renamed = "")
 {
-    return "K" + std::to_string(process) + "R" + std::to_string(round);
-}
-std::string renamed(int process, int round)
-{
-    return pupilOf(process, round) + "x";
+    return "K" + std::to_string(process) + "R" + std::to_string(round) + renamed;
 }
 
 void pause(std::mt19937& rng)
@@ -113,21 +103,21 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
         if (!backTo(form, pupilOf(process, round - 1))) {
             return giveUp();
         }
-        form.newstudent_change(renamed(process, round - 1));
+        form.newstudent_change(pupilOf(process, round - 1, "x"));
         form.Renam_click();
         // Done on the disk at once, even when the history could not follow her.
-        const bool done = form.FindListed(renamed(process, round - 1)).has_value();
+        const bool done = form.FindListed(pupilOf(process, round - 1, "x")).has_value();
         refused += done ? 0 : 1;
         ledger->renamed[process][round - 1] = done ? 1 : 0;
         lost |= !backTo(form, pupilOf(process, round));
     }
     bool removing = false;
-    if (round >= 2 && form.FindListed(renamed(process, round - 2))) {
-        if (!backTo(form, renamed(process, round - 2))) {
+    if (round >= 2 && form.FindListed(pupilOf(process, round - 2, "x"))) {
+        if (!backTo(form, pupilOf(process, round - 2, "x"))) {
             return giveUp();
         }
         form.removestudent_click();
-        removing = !form.FindListed(renamed(process, round - 2));
+        removing = !form.FindListed(pupilOf(process, round - 2, "x"));
         refused += removing ? 0 : 1;
         lost |= !backTo(form, pupilOf(process, round));
     }
@@ -165,14 +155,12 @@ fs::path labFolder(const TempDir& dir, const char* name)
 
 // Runs session(process, round, ledger) in `processes` children at once, round after round, and
 // `during(round, children, ledger)` while they run; answers what they wrote down, in memory shared
-// with them (never unmapped: one per test). Each child ends well, or killed by `during`.
+// with them. Each child ends well, or killed by `during`.
 template <typename L>
 L* forked(int processes, int rounds, const std::function<void(int, int, L*)>& session,
           const std::function<void(int, const std::vector<pid_t>&, L*)>& during = {})
 {
-    void* memory =
-        ::mmap(nullptr, sizeof(L), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    auto* ledger = new (memory) L{};
+    L* ledger = sharedMemory<L>();
     for (int round = 0; round < rounds; ++round) {
         std::vector<pid_t> children;
         for (int process = 0; process < processes; ++process) {
@@ -225,8 +213,8 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
             if (ledger->added[process][round] == 0) {
                 continue; // refused: never added
             }
-            const std::string name = ledger->renamed[process][round] == 1 ? renamed(process, round)
-                                                                          : pupilOf(process, round);
+            const std::string name =
+                pupilOf(process, round, ledger->renamed[process][round] == 1 ? "x" : "");
             const auto n = onFile.count(name);
             if (ledger->removed[process][round] == 1) {
                 back += static_cast<int>(n + onFile.count(pupilOf(process, round)));
@@ -254,14 +242,9 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
 {
     TempDir dir;
     const fs::path folder = labFolder(dir, "same-");
-    {
-        OpenedStudentData first(folder);
-        first.form.newstudent_change("Sam");
-        first.form.addstudent_click();
-        first.form.start_click();
-        first.form.close_click();
-        ASSERT_TRUE(first.mainForm.close_request());
-    }
+    DrillSettings sam = test::originalDefaults();
+    sam.autoTeach = 1; // her results are kept
+    ASSERT_TRUE(writeClass(folder, {"Sam"}, sam));
     constexpr int kRounds = 20;
     const Ledger* ledger = forked<Ledger>(2, kRounds, [&](int process, int round, Ledger* l) {
         OpenedStudentData pc(folder);
@@ -323,10 +306,12 @@ bool holdsHer(const Program& p)
     return lock.held() && lockHolds(diskFileSystem(), lock.path(), lock.text());
 }
 
-// A driller: makes a random pupil current (taking her over one time in three when another
-// program has her), drills a few answers one by one, each flushed to her history, and closes.
-// Its answers are known written when none waits and its lock is still its own after them.
-void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
+// A session of the rough lab: it shows a random pupil in the Student Data window; a remover
+// removes her and presses OK, a driller makes her current (taking her over one time in three
+// when another program has her), drills a few answers one by one, each flushed to her history,
+// and closes. Its answers are known written when none waits and its lock is still its own after
+// them.
+void roughSession(const fs::path& folder, Session& s, std::mt19937& rng, bool remover)
 {
     OpenedStudentData pc(folder, true);
     const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
@@ -336,6 +321,21 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
         return form.cancel_click(); // removed meanwhile
     }
     form.studentlist_click(*entry);
+    if (remover) {
+        form.removestudent_click();
+        pause(rng);
+        form.close_click();
+        if (!form.model().closed) {
+            return form.cancel_click(); // she was made current elsewhere meanwhile: she stays
+        }
+        const std::int64_t at = realClock().utcMillis();
+        StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
+        static_cast<void>(OpenStudentFile(file, {}));
+        if (!FindStudentInFile(file, roughPupil(pupil))) {
+            s.removed = pupil, s.removedAt = at;
+        }
+        return static_cast<void>(CloseStudentFile(file));
+    }
     form.close_click();
     if (!form.model().closed && form.model().takeOver && rng() % 3 == 0) {
         form.takeover_click();
@@ -372,45 +372,16 @@ void roughDrill(const fs::path& folder, Session& s, std::mt19937& rng)
     static_cast<void>(pc.mainForm.close_request());
 }
 
-// A remover: removes a random pupil in the Student Data window and presses OK.
-void roughRemove(const fs::path& folder, Session& s, std::mt19937& rng)
-{
-    OpenedStudentData pc(folder, true);
-    StudentForm& form = pc.form;
-    const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
-    const auto entry = form.FindListed(roughPupil(pupil));
-    if (!entry) {
-        return form.cancel_click();
-    }
-    form.studentlist_click(*entry);
-    form.removestudent_click();
-    pause(rng);
-    form.close_click();
-    if (!form.model().closed) {
-        return form.cancel_click(); // she was made current elsewhere meanwhile: she stays
-    }
-    const std::int64_t at = realClock().utcMillis();
-    StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
-    static_cast<void>(OpenStudentFile(file, {}));
-    if (!FindStudentInFile(file, roughPupil(pupil))) {
-        s.removed = pupil, s.removedAt = at;
-    }
-    static_cast<void>(CloseStudentFile(file));
-}
-
 // The history of each pupil of the rough lab still on file, its rows by the drill that gave them.
-using Histories = std::map<int, std::map<std::int64_t, std::vector<AnswerRow>>>;
+using Histories = std::map<std::string, std::map<std::int64_t, std::vector<AnswerRow>>>;
 Histories historiesOnFile(const fs::path& folder)
 {
     Histories rowsOf;
     StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
-    static_cast<void>(OpenStudentFile(file, {}));
-    for (int k = 0; k < 6; ++k) {
-        if (FindStudentInFile(file, roughPupil(k))) {
-            auto& byDrill = rowsOf[k]; // hers even when it holds no row
-            for (const AnswerRow& r : test::historyRows(folder / historyFileName(roughPupil(k)))) {
-                byDrill[r.drillMs].push_back(r);
-            }
+    for (const std::string& name : OpenStudentFile(file, {})) {
+        auto& byDrill = rowsOf[name]; // hers even when it holds no row
+        for (const AnswerRow& r : test::historyRows(folder / historyFileName(name))) {
+            byDrill[r.drillMs].push_back(r);
         }
     }
     static_cast<void>(CloseStudentFile(file));
@@ -451,9 +422,8 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
         kProcesses, kRoughRounds,
         [&](int process, int round, RoughLedger* l) {
             std::mt19937 rng(static_cast<unsigned>(process * 7919 + round));
-            Session& s = l->at[round][process];
             const bool remover = round == kRoughRounds - 1 && process % 10 == 9;
-            remover ? roughRemove(folder, s, rng) : roughDrill(folder, s, rng);
+            roughSession(folder, l->at[round][process], rng, remover);
         },
         kills);
 
@@ -471,10 +441,10 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
                                     s.removedAt < until;
                 }
             }
-            if (s.pupil < 0 || s.drillMs == 0 || !rowsOf.contains(s.pupil)) {
+            if (s.pupil < 0 || s.drillMs == 0 || !rowsOf.contains(roughPupil(s.pupil))) {
                 continue;
             }
-            const auto& rows = rowsOf[s.pupil][s.drillMs];
+            const auto& rows = rowsOf[roughPupil(s.pupil)][s.drillMs];
             SCOPED_TRACE(roughPupil(s.pupil) + " of process " + std::to_string(process) +
                          " in round " + std::to_string(round));
             EXPECT_GE(static_cast<int>(rows.size()), s.confirmed);
