@@ -83,7 +83,6 @@ void failingDisk(bool full)
     }
     { // old files of a pupil "Ann" who works with Auto Teach, as an earlier run left them
         DiskProgram earlier(dir);
-        earlier.mainForm.load();
         setName(earlier.p.cur(), "Ann");
         earlier.p.cur().autoTeach = earlier.p.cur().loadOnStart = 1;
         earlier.mainForm.start_click();
@@ -108,7 +107,6 @@ void failingDisk(bool full)
     DiskProgram run(dir);
     Program& p = run.p;
     const auto notice = [&] { return testing::PrintToString(p.main.notice); };
-    run.mainForm.load();
     EXPECT_EQ(trimmedName(p.cur()), "Ann"); // the old files are read as ever
     EXPECT_FALSE(WriteFactFile(p));
     EXPECT_TRUE(test::mentions(p.main.notice, factFileName("Ann").string())) << notice();
@@ -168,7 +166,6 @@ TEST(FailingDisk, CancelOnAFullDiskLeavesNoSlotBehind)
     const Bytes before = test::readBytes(dir / "StdDat.Xrx");
     fillDisk(dir);
     DiskProgram run(dir);
-    run.mainForm.load();
     StudentForm form(run.p);
     form.load();
     form.newstudent_change("Zed");

@@ -122,7 +122,6 @@ TEST(KilledWhileSaving, ARenameLeavesOnePupilWithHerResults)
     };
     killWhileSaving("Rename", rename, [&] {
         DiskProgram next(dir.path());
-        next.mainForm.load();
         const std::string name = trimmedName(next.p.cur()); // the pupil a start-up loads
         StudentFile f(data);
         EXPECT_EQ(OpenStudentFile(f, {}), std::vector<std::string>{name}) << "once in the class";

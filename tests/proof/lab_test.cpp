@@ -50,10 +50,9 @@ void pause(std::mt19937& rng)
 
 // The program's Student Data window opened over its main window, as a click opens it.
 struct OpenedStudentData : DiskProgram {
-    explicit OpenedStudentData(const fs::path& folder, bool shared = false) : DiskProgram(folder)
+    explicit OpenedStudentData(const fs::path& folder, bool shared = false)
+        : DiskProgram(folder, shared)
     {
-        p.run.sharedFolder = shared;
-        mainForm.load();
         mainForm.goauto_click();
         form.load();
     }

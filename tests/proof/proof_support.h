@@ -82,12 +82,15 @@ bool classWith(const std::filesystem::path& dir, const std::string& pupil, bool 
 std::string runProgram(const std::filesystem::path& data, const std::string& script,
                        const StartOptions& options = {});
 
-// A program on the real disk and the real clock, its record files in data.
+// A program on the real disk and the real clock, its record files in data (a lab's folder when
+// shared), loaded as a start loads it.
 struct DiskProgram : test::ProgramFixture {
-    explicit DiskProgram(const std::filesystem::path& data)
+    explicit DiskProgram(const std::filesystem::path& data, bool shared = false)
         : ProgramFixture(random, diskFileSystem(), realClock())
     {
         services.dataDir = data;
+        p.run.sharedFolder = shared;
+        mainForm.load();
     }
     StdRandom random{1};
 };
