@@ -74,8 +74,7 @@ const std::vector<std::string> kClass{"Ann", "B", "C", "D", "E", "F", "G", "H", 
 void failingDisk(bool full)
 {
     TempDir tmp;
-    const auto dir = tmp.path() / "data";
-    std::filesystem::create_directory(dir);
+    const auto dir = newFolder(tmp, "data");
     const bool mounted = full || ::geteuid() == 0; // root writes whatever the bits say
     if (const std::string why = mounted ? mountSmallDisk(dir, full ? "256k" : "1m") : "";
         !why.empty()) {
@@ -156,8 +155,7 @@ TEST(FailingDisk, FullDataFolder)
 TEST(FailingDisk, CancelOnAFullDiskLeavesNoSlotBehind)
 {
     TempDir tmp;
-    const auto dir = tmp.path() / "data";
-    std::filesystem::create_directory(dir);
+    const auto dir = newFolder(tmp, "data");
     if (const std::string why = mountSmallDisk(dir, "256k"); !why.empty()) {
         GTEST_SKIP() << "cannot mount a small file system here (" << why << ")";
     }

@@ -49,9 +49,7 @@ TEST(LinksOut, NoFileOutsideTheFolderIsWrittenThroughALink)
         SCOPED_TRACE(run.how);
         const bool shared = run.how != SymbolicLinks, second = run.how == SecondNamesInALab;
         TempDir tmp;
-        const fs::path dir = tmp.path() / "class", outside = tmp.path() / "teacher";
-        fs::create_directories(dir);
-        fs::create_directories(outside);
+        const fs::path dir = newFolder(tmp, "class"), outside = newFolder(tmp, "teacher");
         ASSERT_TRUE(classWith(dir, "Bob", shared));
         std::map<fs::path, Bytes> kept; // each outside file as it was
         const auto plantOne = [&](const std::string& name, bool symbolic) {
@@ -134,8 +132,7 @@ TEST(OneGroup, TwoAccountsTakeTurnsDrillingOnePupil)
     const gid_t classGid = cls->gr_gid;
     TempDir tmp;
     fs::permissions(tmp.path(), fs::perms(0755));
-    const fs::path dir = tmp.path() / "class";
-    fs::create_directory(dir);
+    const fs::path dir = newFolder(tmp, "class");
     ASSERT_EQ(::chown(dir.c_str(), 0, classGid), 0);
     ASSERT_EQ(::chmod(dir.c_str(), 02775), 0);
     std::array<uid_t, 2> uid{};
@@ -143,8 +140,7 @@ TEST(OneGroup, TwoAccountsTakeTurnsDrillingOnePupil)
     const gid_t users = ::getpwnam(pupils.names[0].c_str())->pw_gid;
     for (std::size_t i = 0; i < 2; ++i) {
         uid[i] = ::getpwnam(pupils.names[i].c_str())->pw_uid;
-        home[i] = tmp.path() / pupils.names[i];
-        fs::create_directory(home[i]);
+        home[i] = newFolder(tmp, pupils.names[i]);
         ASSERT_EQ(::chown(home[i].c_str(), uid[i], users), 0);
     }
     // The first account sets the class up through the program's own code, and an earlier
@@ -194,8 +190,7 @@ TEST(DroppedShare, NothingGoesIntoTheMountPointAndEveryAnswerReachesTheShare)
         GTEST_SKIP() << "needs root to mount";
     }
     TempDir tmp;
-    const fs::path share = tmp.path() / "server", mount = tmp.path() / "class";
-    fs::create_directory(share), fs::create_directory(mount);
+    const fs::path share = newFolder(tmp, "server"), mount = newFolder(tmp, "class");
     ASSERT_TRUE(classWith(share, "Bob", true));
     ASSERT_TRUE(shell("mount --bind " + share.string() + " " + mount.string()));
     std::set<std::string> underMount{"?"};

@@ -19,6 +19,13 @@ namespace sb::proof {
 using test::Bytes;
 using test::TempDir;
 
+// A new folder of this name in tmp.
+inline std::filesystem::path newFolder(const TempDir& tmp, const std::string& name)
+{
+    std::filesystem::create_directory(tmp.path() / name);
+    return tmp.path() / name;
+}
+
 // A T in memory this process shares with the children it forks after (never unmapped: one or
 // two a test).
 template <typename T> T* sharedMemory()
