@@ -188,10 +188,7 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
     TempDir dir;
     const fs::path folder = labFolder(dir, "lab-");
     const auto began = std::chrono::steady_clock::now();
-    const Ledger* ledger =
-        forked<Ledger>(kProcesses, rounds, [&](int process, int round, Ledger* l) {
-            session(folder, process, round, l);
-        });
+    const Ledger* ledger = forked<Ledger>(kProcesses, rounds, std::bind_front(session, folder));
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 
@@ -305,13 +302,15 @@ bool holdsHer(const Program& p)
     return lock.held() && lockHolds(diskFileSystem(), lock.path(), lock.text());
 }
 
-// A session of the rough lab: it shows a random pupil in the Student Data window; a remover
-// removes her and presses OK, a driller makes her current (taking her over one time in three
-// when another program has her), drills a few answers one by one, each flushed to her history,
-// and closes. Its answers are known written when none waits and its lock is still its own after
-// them.
-void roughSession(const fs::path& folder, Session& s, std::mt19937& rng, bool remover)
+// A session of the rough lab: it shows a random pupil in the Student Data window; a remover (one
+// program in ten in the last round) removes her and presses OK, a driller makes her current
+// (taking her over one time in three when another program has her), drills a few answers one by
+// one, each flushed to her history, and closes. Its answers are known written when none waits
+// and its lock is still its own after them.
+void roughSession(const fs::path& folder, int process, int round, RoughLedger* ledger)
 {
+    std::mt19937 rng(static_cast<unsigned>(process * 7919 + round));
+    Session& s = ledger->at[round][process];
     OpenedStudentData pc(folder, true);
     const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
     StudentForm& form = pc.form;
@@ -320,7 +319,7 @@ void roughSession(const fs::path& folder, Session& s, std::mt19937& rng, bool re
         return form.cancel_click(); // removed meanwhile
     }
     form.studentlist_click(*entry);
-    if (remover) {
+    if (round == kRoughRounds - 1 && process % 10 == 9) {
         form.removestudent_click();
         pause(rng);
         form.close_click();
@@ -417,14 +416,8 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
             }
         }
     };
-    const RoughLedger* ledger = forked<RoughLedger>(
-        kProcesses, kRoughRounds,
-        [&](int process, int round, RoughLedger* l) {
-            std::mt19937 rng(static_cast<unsigned>(process * 7919 + round));
-            const bool remover = round == kRoughRounds - 1 && process % 10 == 9;
-            roughSession(folder, l->at[round][process], rng, remover);
-        },
-        kills);
+    const RoughLedger* ledger =
+        forked<RoughLedger>(kProcesses, kRoughRounds, std::bind_front(roughSession, folder), kills);
 
     auto rowsOf = historiesOnFile(folder);
     int checked = 0, late = 0, inUseRemoved = 0, takeOvers = 0, removals = 0;
