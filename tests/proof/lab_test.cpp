@@ -244,12 +244,11 @@ TEST(SharedLab, TwoProgramsChoosingTheSamePupilOneIsRefused)
     constexpr int kRounds = 20;
     const Ledger* ledger = forked<Ledger>(2, kRounds, [&](int process, int round, Ledger* l) {
         OpenedStudentData pc(folder);
-        StudentForm& form = pc.form;
-        form.studentlist_click(*form.FindListed("Sam"));
-        form.close_click();
-        if (!form.model().closed) {
-            l->refused[process][round] = form.model().takeOver ? 1 : 100;
-            return form.cancel_click();
+        pc.form.studentlist_click(*pc.form.FindListed("Sam"));
+        pc.form.close_click();
+        if (!pc.form.model().closed) {
+            l->refused[process][round] = pc.form.model().takeOver ? 1 : 100;
+            return pc.form.cancel_click();
         }
         const int right = drill(pc.p, 1 + process + round % 3);
         std::this_thread::sleep_for(std::chrono::milliseconds(30)); // she stays here a while

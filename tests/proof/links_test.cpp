@@ -108,9 +108,8 @@ struct TwoAccounts {
                 shell("useradd -M -N -g users -G " + group + " -s /bin/sh " + names[1]);
     ~TwoAccounts()
     {
-        for (const std::string& name : names) {
-            shell("userdel " + name);
-        }
+        shell("userdel " + names[0]);
+        shell("userdel " + names[1]);
         shell("groupdel " + group);
     }
 };

@@ -60,9 +60,8 @@ std::pair<pid_t, std::string> startProgram(const std::filesystem::path& data,
             break;
         }
         said.append(buffer, static_cast<std::size_t>(n));
-        for (std::size_t at = said.find("held\n"); at != std::string::npos;
-             at = said.find("held\n", at + 1)) {
-            said.replace(at, 5, "");
+        for (std::size_t at = 0; (at = said.find("held\n", at)) != std::string::npos;) {
+            said.erase(at, 5);
             options.atHold(++holds);
             static_cast<void>(::write(io[0], "\n", 1));
         }
@@ -81,13 +80,11 @@ bool writeClass(const std::filesystem::path& dir, const std::vector<std::string>
 {
     StudentFile f(DataDir{diskFileSystem(), dir, realClock()});
     static_cast<void>(OpenStudentFile(f, {}));
-    for (const std::string& name : names) {
+    const auto append = [&](const std::string& name) {
         setName(pupil, name);
-        if (!AppendStudent(f, pupil).ok()) {
-            return false;
-        }
-    }
-    return RewriteStudentFile(f, names, {}, defaults).ok();
+        return AppendStudent(f, pupil).ok();
+    };
+    return std::ranges::all_of(names, append) && RewriteStudentFile(f, names, {}, defaults).ok();
 }
 
 bool classWith(const std::filesystem::path& dir, const std::string& pupil, bool shared)
