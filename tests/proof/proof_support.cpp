@@ -106,10 +106,7 @@ std::string runProgram(const std::filesystem::path& data, const std::string& scr
     }
     ::kill(child, SIGTERM);
     static_cast<void>(endOf(child));
-    if (said.find("notice: ") == std::string::npos) {
-        return "?";
-    }
-    std::string notices;
+    std::string notices = said.find("notice: ") == std::string::npos ? "?" : "";
     for (std::size_t at = said.find("notice: "); at != std::string::npos;
          at = said.find("notice: ", at + 1)) {
         notices.append(at == said.find("notice: ") ? "" : "\n");

@@ -85,7 +85,7 @@ bool classWith(const std::filesystem::path& dir, const std::string& pupil, bool 
 
 // Runs the real program (see startProgram); once it has done its script and said "ready" it
 // gets SIGTERM, as a session's end would send it. Answers the lines it wrote after "notice: ",
-// one line each ("?" when it did not say ready).
+// one line each ("?" when it did not say ready or wrote no notice).
 std::string runProgram(const std::filesystem::path& data, const std::string& script,
                        const StartOptions& options = {});
 
