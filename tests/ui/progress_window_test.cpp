@@ -118,18 +118,16 @@ TEST(ClassOverviewView, SortsByAColumnFromTheKeyboardAndEnterOnARowShowsProgress
     EXPECT_EQ(column(0), QStringLiteral("Ann|\u00E9mile|Zo\u00EB")) << "no figures last";
     table->setFocus();
     table->setCurrentCell(0, 0);
-    QString title, cell;
-    QTimer::singleShot(0, &w, [&] {
-        auto* progress = qobject_cast<ProgressWindow*>(QApplication::activeModalWidget());
+    const auto enter = [table] { QTest::keyClick(table, Qt::Key_Return); };
+    toModal("Enter on a row", enter, [](QWidget& modal) {
+        auto* progress = qobject_cast<ProgressWindow*>(&modal);
         ASSERT_NE(progress, nullptr);
-        title = progress->windowTitle();
-        cell = find<QTableWidget>(*progress, "fluencyGrid")->item(6, 7)->text();
+        EXPECT_EQ(progress->windowTitle(), QStringLiteral("Progress: Ann"));
+        const QString cell = find<QTableWidget>(modal, "fluencyGrid")->item(6, 7)->text();
+        EXPECT_TRUE(cell.startsWith(QStringLiteral("2.5"))) << cell.toStdString();
         progress->setFluentSeconds(4.5);
         progress->close();
     });
-    QTest::keyClick(table, Qt::Key_Return);
-    EXPECT_EQ(title, QStringLiteral("Progress: Ann"));
-    EXPECT_TRUE(cell.startsWith(QStringLiteral("2.5"))) << cell.toStdString();
     EXPECT_TRUE(w.isVisible()) << "Enter in the table never closes the overview";
     EXPECT_EQ(readBytes(f.dir.path() / "Ann.history.sqlite"), before);
 }

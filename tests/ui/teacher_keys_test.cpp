@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QTextBrowser>
 #include <QWheelEvent>
 
 #include "support/ui_support.h"
@@ -15,14 +14,6 @@ bool qt_sendSpontaneousEvent(QObject* receiver, QEvent* event)
 namespace sb::test {
 namespace {
 
-// What a screen reader's "toggle" of a check box or option does.
-void toggle(QWidget& window, const char* name)
-{
-    QAccessible::queryAccessibleInterface(find(window, name))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::toggleAction());
-}
-
 // Types `key` into the focused control, answers the object name of the one focused then.
 QString key(int k, Qt::KeyboardModifiers m = {})
 {
@@ -30,49 +21,32 @@ QString key(int k, Qt::KeyboardModifiers m = {})
     return QApplication::focusWidget()->objectName();
 }
 
-// F1 in the focused control; answers the page the help window over `window` shows.
-QString helpPage(QWidget& window)
-{
-    key(Qt::Key_F1);
-    // The windows module's help window (a class of its own there), found by its name.
-    auto* help = window.findChild<QWidget*>(QStringLiteral("help"));
-    return help != nullptr && help->isVisible()
-               ? help->findChild<QTextBrowser*>()->source().fileName()
-               : QString();
-}
-
 // An operation or a box chosen through assistive technology is the pupil's choice: the drill
 // that Start builds uses it. So in the settings windows.
-TEST(TeacherKeys, AChoiceMadeThroughAssistiveTechnologyReachesTheModel)
+// Then in the Smart Repeat window, with "Either is finished" selected and ShockClock at 5: the
+// stop options are one stop of Tab both ways, the arrows move within them; the number boxes step
+// from the value shown, a wheel passing over one changes nothing, a refused key keeps the
+// selected text; F1 opens the window's help (Enter on a button: SmartWindowView's test); the
+// boxes' edit fields have names of their own.
+TEST(TeacherKeys, AssistiveTechnologyReachesTheModelAndSmartRepeatByKeyboard)
 {
     Ui f;
-    toggle(f.main, "op4"), toggle(f.main, "a2");
+    screenReader(f.main, "op4"), screenReader(f.main, "a2");
     EXPECT_EQ(f.p.main.selection.a[2].value, 1);
     click(f.main, "start");
     EXPECT_NE(f.p.main.problem.text.find(" x "), std::string::npos) << f.p.main.problem.text;
     click(f.main, "cPause");
     clickToModal(f.main, "smartgo", [](QWidget& smart) {
-        toggle(smart, "stopon3"), toggle(smart, "ck6");
+        screenReader(smart, "stopon3"), screenReader(smart, "ck6");
         click(smart, "bnapply");
     });
     EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().smartCheck[6]), ints(3, 1));
     clickToModal(f.main, "goauto", [](QWidget& getfile) {
-        toggle(getfile, "op5");
+        screenReader(getfile, "op5");
         click(getfile, "close");
     });
     EXPECT_EQ(f.p.cur().operation, 5);
-}
-
-// In the Smart Repeat window, with "Either is finished" selected and ShockClock at 5: the stop
-// options are one stop of Tab both ways, the arrows move within them; the number boxes step
-// from the value shown, a wheel passing over one changes nothing, a refused key keeps the
-// selected text; F1 opens the window's help (Enter on a button: SmartWindowView's test); the
-// boxes' edit fields have names of their own.
-TEST(TeacherKeys, SmartRepeatByKeyboard)
-{
-    Ui f;
-    f.p.cur().stopOn = 3;
-    f.p.cur().smartValue[12] = 5;
+    f.p.cur().smartValue[12] = 5; // stopOn is 3 from the toggle above
     clickToModal(f.main, "smartgo", [](QWidget& smart) {
         const SmartModel& m = static_cast<SmartWindow&>(smart).model();
         find(smart, "cbr13")->setFocus(Qt::TabFocusReason);

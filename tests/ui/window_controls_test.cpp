@@ -57,16 +57,6 @@ void addSelectionRows(std::vector<ControlRow>& rows, const char* opener)
     }
 }
 
-// Selects the list entry that starts with `text`, as a click on it does.
-void choose(QWidget& w, const char* text)
-{
-    auto* list = find<QListWidget>(w, "studentlist");
-    const auto items = list->findItems(QString::fromLatin1(text), Qt::MatchStartsWith);
-    ASSERT_EQ(items.size(), 1) << text;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(items.front()).center());
-}
-
 // 1 when the Student Data window lists `wanted` ("Default|Untitled|Bob|Ann", the blanks that
 // fill a name's field left out).
 int lists(QWidget& w, const std::string& wanted)
@@ -84,8 +74,7 @@ std::vector<ControlRow> allRows()
     addSelectionRows(rows, nullptr);
     addSelectionRows(rows, "goauto");
     const auto ticked = [](std::span<const CheckBox> boxes) {
-        return static_cast<int>(
-            std::count_if(boxes.begin(), boxes.end(), [](auto& b) { return b.value == 1; }));
+        return static_cast<int>(std::ranges::count(boxes, 1, &CheckBox::value));
     };
     const auto firsts = [ticked](const Ui& f, QWidget&) { return ticked(f.p.main.selection.a); };
     const auto seconds = [ticked](const Ui& f, QWidget&) { return ticked(f.p.main.selection.b); };
