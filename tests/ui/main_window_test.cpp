@@ -181,13 +181,49 @@ TEST(MainWindowView, IdleWindowThenKeysMouseFocusAndHelpDuringADrillAndAfter)
     EXPECT_EQ(f.main.popup(), nullptr);
 }
 
-// A window made bigger gives the problem and the answers bigger text, the captions keep their
-// height, and the window can be made as small as it was. The notice after a failed save has a
-// line of its own: it never moves, squeezes or widens another control. A close in the pop-up
+// Today's Practice in the drill window: its button starts it, the digit keys answer, a wrong
+// answer's pop-up is answered, and when its minutes are up it ends as a drill does, its answers
+// in the pupil's history and facts; for a pupil whose default it is, Pause hands it the focus.
+// Then, after it, a window made bigger gives the problem and the answers bigger text, the captions
+// keep their height, and the window can be made as small as it was. The notice after a failed save
+// has a line of its own: it never moves, squeezes or widens another control. A close in the pop-up
 // records its problem; a second close ends the program.
-TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswersOnly)
+TEST(MainWindowView, TodaysPracticeEndsAsADrillDoesThenANoticeMovesNothingAndABigWindowGrows)
 {
     Ui f;
+    setName(f.p.cur(), "Ann");
+    ASSERT_TRUE(SetPracticeChoice(f.p, "Ann", {2, true}).ok());
+    click(f.main, "op4");
+    click(f.main, "practice");
+    ASSERT_TRUE(f.p.practice);
+    EXPECT_EQ(find<QLabel>(f.main, "DsBgn")->text(), QStringLiteral("Today's Practice"));
+    EXPECT_EQ(QApplication::focusWidget(), find(f.main, "cPause"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), find(f.main, "practice"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // goes on where it stopped
+    int answered = 0;
+    while (f.p.main.pauseEnabled && answered < 100) {
+        f.clock.ms += 4000, f.clock.slept += std::chrono::seconds(4);
+        const bool wrong = ++answered % 4 == 0;
+        f.key(wrong ? f.p.drill.wrongSlot1 : f.p.drill.rightSlot, &f.main);
+        if (wrong) {
+            ASSERT_TRUE(f.main.popup() != nullptr && QTest::qWaitForWindowActive(f.main.popup()));
+            f.key(f.p.drill.rightSlot, f.main.popup());
+        }
+    }
+    EXPECT_EQ(answered, 30); // two minutes of four-second problems
+    EXPECT_FALSE(f.p.practice);
+    EXPECT_EQ(find<QLabel>(f.main, "DsEnd")->text(), QStringLiteral("Great Job!"));
+    EXPECT_EQ(ints(f.p.drill.score, f.p.drill.total), ints(23, 30));
+    int asked = 0;
+    for (int i = 1; i <= kFactSlots; ++i) {
+        asked += f.p.drill.fact(i).asked;
+    }
+    EXPECT_EQ(asked, 30) << "the Results table counts them as a drill's";
+    FlushAnswerHistory(f.p);
+    const auto rows = historyRows(f.at("Ann.history.sqlite"));
+    EXPECT_EQ(std::ranges::count(rows, OpMult, &AnswerRow::operation), 30);
+    EXPECT_TRUE(find(f.main, "start")->isEnabled() && find(f.main, "practice")->isEnabled());
     const auto places = [&f] { // every control's place but the notice's, and the window's size
         QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QString at;
@@ -237,47 +273,6 @@ TEST(MainWindowView, ANoticeMovesNothingAndABigWindowGrowsTheProblemAndTheAnswer
         << "read whole";
     f.main.close();
     EXPECT_FALSE(f.main.isVisible());
-}
-
-// Today's Practice in the drill window: its button starts it, the digit keys answer, a wrong
-// answer's pop-up is answered, and when its minutes are up it ends as a drill does, its answers
-// in the pupil's history and facts; for a pupil whose default it is, Pause hands it the focus.
-TEST(MainWindowView, TodaysPracticeRunsInTheDrillWindowAndEndsAsADrillDoes)
-{
-    Ui f;
-    setName(f.p.cur(), "Ann");
-    ASSERT_TRUE(SetPracticeChoice(f.p, "Ann", {2, true}).ok());
-    click(f.main, "op4");
-    click(f.main, "practice");
-    ASSERT_TRUE(f.p.practice);
-    EXPECT_EQ(find<QLabel>(f.main, "DsBgn")->text(), QStringLiteral("Today's Practice"));
-    EXPECT_EQ(QApplication::focusWidget(), find(f.main, "cPause"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(QApplication::focusWidget(), find(f.main, "practice"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // goes on where it stopped
-    int answered = 0;
-    while (f.p.main.pauseEnabled && answered < 100) {
-        f.clock.ms += 4000, f.clock.slept += std::chrono::seconds(4);
-        const bool wrong = ++answered % 4 == 0;
-        f.key(wrong ? f.p.drill.wrongSlot1 : f.p.drill.rightSlot, &f.main);
-        if (wrong) {
-            ASSERT_TRUE(f.main.popup() != nullptr && QTest::qWaitForWindowActive(f.main.popup()));
-            f.key(f.p.drill.rightSlot, f.main.popup());
-        }
-    }
-    EXPECT_EQ(answered, 30); // two minutes of four-second problems
-    EXPECT_FALSE(f.p.practice);
-    EXPECT_EQ(find<QLabel>(f.main, "DsEnd")->text(), QStringLiteral("Great Job!"));
-    EXPECT_EQ(ints(f.p.drill.score, f.p.drill.total), ints(23, 30));
-    int asked = 0;
-    for (int i = 1; i <= kFactSlots; ++i) {
-        asked += f.p.drill.fact(i).asked;
-    }
-    EXPECT_EQ(asked, 30) << "the Results table counts them as a drill's";
-    FlushAnswerHistory(f.p);
-    const auto rows = historyRows(f.at("Ann.history.sqlite"));
-    EXPECT_EQ(std::ranges::count(rows, OpMult, &AnswerRow::operation), 30);
-    EXPECT_TRUE(find(f.main, "start")->isEnabled() && find(f.main, "practice")->isEnabled());
 }
 
 } // namespace
