@@ -39,15 +39,11 @@ void addSelectionRows(std::vector<ControlRow>& rows, const char* opener)
         return opener == nullptr ? f.p.main.selection : studentOf(w).selection;
     };
     const std::string where = opener == nullptr ? "main window " : "Student Data ";
-    for (int i = 1; i <= 10; ++i) {
-        const std::string a = "a" + std::to_string(i), b = "b" + std::to_string(i);
-        if (i <= 4) {
-            rows.push_back({where + a + " toggles", opener, a, [boxes, i](const Ui& f, QWidget& w) {
-                                return int{boxes(f, w).a[asIndex(i)].value};
-                            }});
-        }
-        rows.push_back({where + b + " toggles", opener, b, [boxes, i](const Ui& f, QWidget& w) {
-                            return int{boxes(f, w).b[asIndex(i)].value};
+    for (int i = 1; i <= 14; ++i) { // a1..a4, then b1..b10
+        const std::string box = i <= 4 ? "a" + std::to_string(i) : "b" + std::to_string(i - 4);
+        rows.push_back({where + box + " toggles", opener, box, [boxes, i](const Ui& f, QWidget& w) {
+                            const SelectionBoxes& s = boxes(f, w);
+                            return int{(i <= 4 ? s.a[asIndex(i)] : s.b[asIndex(i - 4)]).value};
                         }});
     }
     for (int k = 1; k <= 6; ++k) {
