@@ -152,14 +152,11 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
             QApplication::processEvents(); // each scroll reaches the screen
         }
         QWidget* hold = find(w, "hold");
-        const QRect shown(hold->mapTo(&w, QPoint(0, 0)), hold->size());
-        const QImage onScreen =
-            w.screen()
-                ->grabWindow(w.winId(), shown.x(), shown.y(), shown.width(), shown.height())
-                .toImage();
-        const QImage painted = hold->grab().toImage();
-        EXPECT_TRUE(onScreen.convertToFormat(QImage::Format_RGB32) ==
-                    painted.convertToFormat(QImage::Format_RGB32))
+        const QPoint at = hold->mapTo(&w, QPoint(0, 0));
+        const QPixmap onScreen =
+            w.screen()->grabWindow(w.winId(), at.x(), at.y(), hold->width(), hold->height());
+        EXPECT_TRUE(onScreen.toImage().convertToFormat(QImage::Format_RGB32) ==
+                    hold->grab().toImage().convertToFormat(QImage::Format_RGB32))
             << "a trace of the focus frame is left on the screen";
 
         QTimer::singleShot(0, &w, [] {
