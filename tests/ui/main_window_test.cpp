@@ -121,8 +121,7 @@ TEST(MainWindowView, IdleWindowThenKeysMouseFocusAndHelpDuringADrillAndAfter)
         EXPECT_GE(pop.width(), twipsToPixels(6000, &pop));
     }
     auto* dsp = find<QLabel>(f.main, "dsp");
-    QPixmap red(240, 240);
-    QPixmap blue(240, 240);
+    QPixmap red(240, 240), blue(240, 240);
     red.fill(Qt::red);
     blue.fill(Qt::blue);
     f.main.setPicture(red);
