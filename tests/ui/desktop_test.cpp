@@ -31,7 +31,9 @@ namespace {
 using test::TempDir;
 
 // Typos and stray words are refused with a reason; Qt's own options and the program's pass.
-TEST(CommandLine, RefusesWhatItDoesNotKnow)
+// A lab's data folder set once in the administrator's configuration: used from the menu entry
+// (--user-data) and without options; --data-dir still goes first.
+TEST(CommandLine, RefusesWhatItDoesNotKnowAndTheConfiguredDataFolderTakesTheUsersPlace)
 {
     const TempDir dir;
     const QString file = QString::fromStdString((dir.path() / "file").string());
@@ -51,19 +53,12 @@ TEST(CommandLine, RefusesWhatItDoesNotKnow)
         EXPECT_EQ(refused != nullptr && refused->message.contains(error), error != nullptr)
             << args.join(' ').toStdString();
     }
-}
-
-// A lab's data folder set once in the administrator's configuration: used from the menu entry
-// (--user-data) and without options; --data-dir still goes first.
-TEST(CommandLine, TheConfiguredDataFolderTakesThePlaceOfTheUsersOne)
-{
-    const TempDir dir;
     const QString conf = QString::fromStdString((dir.path() / "sumblitz.conf").string());
-    QFile file(conf);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Lab]\nDataFolder = " + QByteArray((dir.path() / "class 3b").c_str()) +
-               "\nShared = true\n");
-    file.close();
+    QFile confFile(conf);
+    ASSERT_TRUE(confFile.open(QIODevice::WriteOnly));
+    confFile.write("[Lab]\nDataFolder = " + QByteArray((dir.path() / "class 3b").c_str()) +
+                   "\nShared = true\n");
+    confFile.close();
     const Configured lab = readConfiguration(QSettings(conf, QSettings::IniFormat));
     const auto folder = [&](const QStringList& args) {
         const auto read = readCommandLine(QStringList{"sumblitz"} + args, dir.path(), lab);
@@ -131,8 +126,7 @@ TEST(Contrast, EveryColouredLabelReadsUnderEveryPalette)
         for (const std::int16_t teach : {std::int16_t{0}, std::int16_t{1}}) {
             test::Ui f;
             f.p.cur().autoTeach = teach; // the pupil the Student Data window shows
-            PopupWindow pop(
-                f.mainForm, [] {}, &f.main);
+            PopupWindow pop(f.mainForm, {}, &f.main);
             StudentWindow student(f.p, {}, &f.main);
             ResultsWindow results(f.p, &f.main);
             const std::pair<QWidget*, const char*> labels[] = {

@@ -19,7 +19,10 @@ namespace {
 
 // A sound whose file is missing beeps at once; found files with no output to play them stay
 // silent. The sounds' thread ends with the object, plays still queued for it or not.
-TEST(QtSound, AMissingFileBeepsAndFoundOnesNeedAnOutput)
+// A picture whose file is missing is not shown: the one before stays, and show says so. Each
+// built picture is read from the decoded copy beside it with the pixels its JPEG decodes to; a
+// copy that is not its JPEG's (a teacher's picture put over the program's own) is passed by.
+TEST(QtMedia, AMissingSoundBeepsAMissingPictureKeepsTheOneBeforeAndDecodedCopiesStandIn)
 {
     int beeps = 0;
     const QDir built(QCoreApplication::applicationDirPath());
@@ -37,14 +40,6 @@ TEST(QtSound, AMissingFileBeepsAndFoundOnesNeedAnOutput)
     sound.reset();
     QCoreApplication::processEvents();
     EXPECT_EQ(beeps, 2);
-}
-
-// A picture whose file is missing is not shown: the one before stays, and show says so. Each
-// built picture is read from the decoded copy beside it with the pixels its JPEG decodes to; a
-// copy that is not its JPEG's (a teacher's picture put over the program's own) is passed by.
-TEST(QtPictures, AMissingPictureKeepsTheOneBeforeAndADecodedCopyStandsInOnlyForItsOwnJpeg)
-{
-    const QDir built(QCoreApplication::applicationDirPath());
     QtPictures pictures([&built](const QString& name) {
         return name == "logo.jpg" ? built.filePath(name) : QString();
     });

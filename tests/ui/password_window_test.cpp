@@ -51,13 +51,23 @@ std::pair<std::string, std::string> throughPassword(
     return {opened, said};
 }
 
-// Once a password is set, a wrong one opens none of the teacher's windows (its delay is the
-// password model's, tested in the core); the right one opens the window, and the windows opened
-// from it, until it closes. Progress asks only for a pupil who is not current here.
-TEST(PasswordWindow, AWrongPasswordOpensNothing)
+// Student Data's "Teacher Password..." sets a password by keyboard. Once it is set, a wrong one
+// opens none of the teacher's windows (its delay is the password model's, tested in the core);
+// the right one opens the window, and the windows opened from it, until it closes. Progress asks
+// only for a pupil who is not current here. Changing the password asks for the current one, and
+// a wrong one is said in that window.
+TEST(PasswordWindow, SetInStudentDataAWrongOneOpensNothingAndChangingItAsksForIt)
 {
     Ui f;
-    ASSERT_TRUE(SetTeacherPassword(dataDirOf(f.p), "owl-42"));
+    clickToModal(f.main, "goauto", [](QWidget& getfile) {
+        clickToModal(getfile, "passwordgo", [](QWidget& setting) {
+            EXPECT_FALSE(find(setting, "currentPassword")->isVisible()) << "none set yet";
+            type("owl-42"), type("owl-42");
+            EXPECT_FALSE(setting.isVisible());
+        });
+        click(getfile, "close");
+    });
+    EXPECT_EQ(CheckTeacherPassword(dataDirOf(f.p), "owl-42"), PasswordCheck::Right);
     const std::string wrong = messageText(MessageId::PasswordWrong).toStdString();
     f.p.run.pupilTakenOver = true; // the pupil of this Progress is at another computer now
     for (const char* button : {"smartgo", "goauto", "progressgo"}) {
@@ -75,27 +85,7 @@ TEST(PasswordWindow, AWrongPasswordOpensNothing)
             EXPECT_EQ(smart.objectName(), QStringLiteral("smart")) << "opened without asking";
             click(smart, "bncancel");
         });
-    });
-    EXPECT_EQ(opened, std::make_pair("getfile"s, ""s));
-    EXPECT_EQ(throughPassword(f, "smartgo", "").first, "") << "asked again";
-}
-
-// Student Data's "Teacher Password..." sets a password by keyboard; changing it asks for the
-// current one, and a wrong one is said in that window.
-TEST(PasswordWindow, SetAndChangedInStudentData)
-{
-    Ui f;
-    clickToModal(f.main, "goauto", [](QWidget& getfile) {
-        clickToModal(getfile, "passwordgo", [](QWidget& setting) {
-            EXPECT_FALSE(find(setting, "currentPassword")->isVisible()) << "none set yet";
-            type("owl-42"), type("owl-42");
-            EXPECT_FALSE(setting.isVisible());
-        });
-        click(getfile, "close");
-    });
-    EXPECT_EQ(CheckTeacherPassword(dataDirOf(f.p), "owl-42"), PasswordCheck::Right);
-    throughPassword(f, "goauto", "owl-42", [](QWidget& getfile) {
-        clickToModal(getfile, "passwordgo", [](QWidget& setting) {
+        clickToModal(w, "passwordgo", [](QWidget& setting) {
             EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("currentPassword"));
             type("owl"), type("lark"), type("lark");
             EXPECT_EQ(find<QLabel>(setting, "message")->text(),
@@ -103,7 +93,9 @@ TEST(PasswordWindow, SetAndChangedInStudentData)
             click(setting, "cancel");
         });
     });
+    EXPECT_EQ(opened, std::make_pair("getfile"s, ""s));
     EXPECT_EQ(CheckTeacherPassword(dataDirOf(f.p), "owl-42"), PasswordCheck::Right);
+    EXPECT_EQ(throughPassword(f, "smartgo", "").first, "") << "asked again";
 }
 
 } // namespace

@@ -120,8 +120,7 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
         EXPECT_FALSE(w.saveCsv(path("no such folder/r.csv")));
         EXPECT_EQ(f.p.main.notice, noticeOf({{MessageId::TableNotSaved, {"r.csv"}}}));
         EXPECT_TRUE(w.saveCsv(path("r.csv")) && f.p.main.notice.empty());
-        QCoreApplication::processEvents(); // a screen reader hears it
-        EXPECT_EQ(find(w, "announcer")->accessibleName(), QStringLiteral("Saved: r.csv"));
+        EXPECT_EQ(heard(w), QStringLiteral("Saved: r.csv")); // a screen reader hears it
         EXPECT_EQ(w.heading(), QStringLiteral("Zo\u00EB, Ann, Subtraction"));
         saveAs(w, path("noext"));
         EXPECT_EQ(readBytes(f.at("noext.csv")), readBytes(f.at("r.csv")));
@@ -135,9 +134,8 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
         EXPECT_GE(w.paintDocument(writer), 9.0);
 
         // The view shown is the checked button; its mark says so.
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(find(w, "NWrong"));
-        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        EXPECT_TRUE(a->state().checked);
+        screenReader(w, "NWrong");
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(find(w, "NWrong"))->state().checked);
         EXPECT_EQ(find<QLabel>(w, "lab1")->accessibleName(), QStringLiteral("Number Wrong: shown"));
 
         // Into the table by keyboard, four rows down and one up: what the screen shows is what
@@ -154,14 +152,11 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
             QApplication::processEvents(); // each scroll reaches the screen
         }
         QWidget* hold = find(w, "hold");
-        const QRect shown(hold->mapTo(&w, QPoint(0, 0)), hold->size());
-        const QImage onScreen =
-            w.screen()
-                ->grabWindow(w.winId(), shown.x(), shown.y(), shown.width(), shown.height())
-                .toImage();
-        const QImage painted = hold->grab().toImage();
-        EXPECT_TRUE(onScreen.convertToFormat(QImage::Format_RGB32) ==
-                    painted.convertToFormat(QImage::Format_RGB32))
+        const QPoint at = hold->mapTo(&w, QPoint(0, 0));
+        const QPixmap onScreen =
+            w.screen()->grabWindow(w.winId(), at.x(), at.y(), hold->width(), hold->height());
+        EXPECT_TRUE(onScreen.toImage().convertToFormat(QImage::Format_RGB32) ==
+                    hold->grab().toImage().convertToFormat(QImage::Format_RGB32))
             << "a trace of the focus frame is left on the screen";
 
         QTimer::singleShot(0, &w, [] {

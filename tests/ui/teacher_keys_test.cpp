@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QTextBrowser>
+#include <QClipboard>
+#include <QRadioButton>
 #include <QWheelEvent>
 
 #include "support/ui_support.h"
@@ -15,14 +16,6 @@ bool qt_sendSpontaneousEvent(QObject* receiver, QEvent* event)
 namespace sb::test {
 namespace {
 
-// What a screen reader's "toggle" of a check box or option does.
-void toggle(QWidget& window, const char* name)
-{
-    QAccessible::queryAccessibleInterface(find(window, name))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::toggleAction());
-}
-
 // Types `key` into the focused control, answers the object name of the one focused then.
 QString key(int k, Qt::KeyboardModifiers m = {})
 {
@@ -30,49 +23,88 @@ QString key(int k, Qt::KeyboardModifiers m = {})
     return QApplication::focusWidget()->objectName();
 }
 
-// F1 in the focused control; answers the page the help window over `window` shows.
-QString helpPage(QWidget& window)
-{
-    key(Qt::Key_F1);
-    // The windows module's help window (a class of its own there), found by its name.
-    auto* help = window.findChild<QWidget*>(QStringLiteral("help"));
-    return help != nullptr && help->isVisible()
-               ? help->findChild<QTextBrowser*>()->source().fileName()
-               : QString();
-}
-
-// An operation or a box chosen through assistive technology is the pupil's choice: the drill
+// Opened from the main window, the Smart Repeat window mirrors its model, forwards clicks, keys
+// and focus to it, and opens Student Data over itself without a way back. Enter presses the
+// focused button, Escape is Cancel; Ok shows its values on the main window.
+// Then: an operation or a box chosen through assistive technology is the pupil's choice: the drill
 // that Start builds uses it. So in the settings windows.
-TEST(TeacherKeys, AChoiceMadeThroughAssistiveTechnologyReachesTheModel)
+// Then in the Smart Repeat window, with "Either is finished" selected and ShockClock at 5: the
+// stop options are one stop of Tab both ways, the arrows move within them; the number boxes step
+// from the value shown, a wheel passing over one changes nothing, a refused key keeps the
+// selected text; F1 opens the window's help (Enter on a button: above); the
+// boxes' edit fields have names of their own.
+TEST(TeacherKeys, SmartRepeatMirrorsItsModelAndTeachersWindowsAnswerKeysAndAssistiveTechnology)
 {
     Ui f;
-    toggle(f.main, "op4"), toggle(f.main, "a2");
+    click(f.main, "b7");
+    clickToModal(f.main, "smartgo", [&f](QWidget& smart) {
+        EXPECT_EQ(f.p.cur().secondNum[7], 0) << "the main window's boxes are read first";
+        // Tab follows the reading order; into the stop options it lands on the one selected.
+        const QString order = QStringLiteral("ck1 cbr1 cbr2 ck2 cbr3 cbr4 cbr5 ck3 cbr6 ck4 cbr7 "
+                                             "cbr8 ck5 ck6 cbr10 cbr11 cbr12 cbr13 stopon2 cbr9 "
+                                             "bnrstdef bndef godata bnapply bncancel ck1");
+        QStringList seen{QApplication::focusWidget()->objectName()};
+        while (seen.size() < order.count(' ') + 1) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            seen << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(seen.join(' '), order);
+        const SmartModel& model = static_cast<SmartWindow&>(smart).model();
+        auto* maxProblems = find<QComboBox>(smart, "cbr11");
+        auto* shock = find<QComboBox>(smart, "cbr12");
+        EXPECT_EQ(maxProblems->accessibleName(), QStringLiteral("Max Problems"));
+        EXPECT_TRUE(find<QRadioButton>(smart, "stopon2")->isChecked());
+        click(smart, "stopon1");
+        EXPECT_EQ(f.p.cur().stopOn, 1);
+        // Typed and pasted text reach the box only as digits; Enter closes nothing; leaving a
+        // refused text puts back the value from before.
+        shock->setFocus(Qt::TabFocusReason); // as Tab moves it
+        QTest::keyClicks(shock, QStringLiteral("7a"));
+        QApplication::clipboard()->setText(QStringLiteral("x4 y"));
+        shock->lineEdit()->paste();
+        EXPECT_EQ(model.numberTexts[12], "74");
+        QTest::keyClick(shock, Qt::Key_Return);
+        EXPECT_TRUE(smart.isVisible());
+        QTest::keyClicks(shock, QStringLiteral("\b\b"));
+        maxProblems->setFocus(Qt::TabFocusReason); // as Tab moves it
+        EXPECT_EQ(shock->currentText(), QStringLiteral("10"));
+        find(smart, "bndef")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses the focused button
+        EXPECT_EQ(find<QLabel>(smart, "dsdef")->text(), QStringLiteral("Custom Default"));
+        shock->setFocus(Qt::TabFocusReason); // as Tab moves it
+        EXPECT_EQ(find<QLabel>(smart, "dsdef")->text(), QString());
+        QTest::keyClick(shock, Qt::Key_Escape);
+    });
+    EXPECT_EQ(f.p.cur().stopOn, 2) << "Escape is Cancel";
+    clickToModal(f.main, "smartgo", [](QWidget& smart) {
+        clickToModal(smart, "godata", [](QWidget& getfile) {
+            EXPECT_EQ(getfile.objectName(), QStringLiteral("getfile"));
+            EXPECT_FALSE(find(getfile, "Repset")->isEnabled());
+            QTest::keyClick(&getfile, Qt::Key_Escape);
+        });
+        auto* maxProblems = find<QComboBox>(smart, "cbr11");
+        maxProblems->setFocus(Qt::TabFocusReason); // as Tab moves it
+        maxProblems->lineEdit()->selectAll();
+        QTest::keyClicks(maxProblems, QStringLiteral("20"));
+        click(smart, "bnapply");
+    });
+    EXPECT_EQ(find<QListWidget>(f.main, "DisSet")->item(5)->text(), QStringLiteral("MaxProb 20"));
+    screenReader(f.main, "op4"), screenReader(f.main, "a2");
     EXPECT_EQ(f.p.main.selection.a[2].value, 1);
     click(f.main, "start");
     EXPECT_NE(f.p.main.problem.text.find(" x "), std::string::npos) << f.p.main.problem.text;
     click(f.main, "cPause");
     clickToModal(f.main, "smartgo", [](QWidget& smart) {
-        toggle(smart, "stopon3"), toggle(smart, "ck6");
+        screenReader(smart, "stopon3"), screenReader(smart, "ck6");
         click(smart, "bnapply");
     });
     EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().smartCheck[6]), ints(3, 1));
     clickToModal(f.main, "goauto", [](QWidget& getfile) {
-        toggle(getfile, "op5");
+        screenReader(getfile, "op5");
         click(getfile, "close");
     });
     EXPECT_EQ(f.p.cur().operation, 5);
-}
-
-// In the Smart Repeat window, with "Either is finished" selected and ShockClock at 5: the stop
-// options are one stop of Tab both ways, the arrows move within them; the number boxes step
-// from the value shown, a wheel passing over one changes nothing, a refused key keeps the
-// selected text; F1 opens the window's help (Enter on a button: SmartWindowView's test); the
-// boxes' edit fields have names of their own.
-TEST(TeacherKeys, SmartRepeatByKeyboard)
-{
-    Ui f;
-    f.p.cur().stopOn = 3;
-    f.p.cur().smartValue[12] = 5;
+    f.p.cur().smartValue[12] = 5; // stopOn is 3 from the toggle above
     clickToModal(f.main, "smartgo", [](QWidget& smart) {
         const SmartModel& m = static_cast<SmartWindow&>(smart).model();
         find(smart, "cbr13")->setFocus(Qt::TabFocusReason);

@@ -39,15 +39,11 @@ void addSelectionRows(std::vector<ControlRow>& rows, const char* opener)
         return opener == nullptr ? f.p.main.selection : studentOf(w).selection;
     };
     const std::string where = opener == nullptr ? "main window " : "Student Data ";
-    for (int i = 1; i <= 10; ++i) {
-        const std::string a = "a" + std::to_string(i), b = "b" + std::to_string(i);
-        if (i <= 4) {
-            rows.push_back({where + a + " toggles", opener, a, [boxes, i](const Ui& f, QWidget& w) {
-                                return int{boxes(f, w).a[asIndex(i)].value};
-                            }});
-        }
-        rows.push_back({where + b + " toggles", opener, b, [boxes, i](const Ui& f, QWidget& w) {
-                            return int{boxes(f, w).b[asIndex(i)].value};
+    for (int i = 1; i <= 14; ++i) { // a1..a4, then b1..b10
+        const std::string box = i <= 4 ? "a" + std::to_string(i) : "b" + std::to_string(i - 4);
+        rows.push_back({where + box + " toggles", opener, box, [boxes, i](const Ui& f, QWidget& w) {
+                            const SelectionBoxes& s = boxes(f, w);
+                            return int{(i <= 4 ? s.a[asIndex(i)] : s.b[asIndex(i - 4)]).value};
                         }});
     }
     for (int k = 1; k <= 6; ++k) {
@@ -55,16 +51,6 @@ void addSelectionRows(std::vector<ControlRow>& rows, const char* opener)
                         "op" + std::to_string(k),
                         [boxes](const Ui& f, QWidget& w) { return int{boxes(f, w).op}; }, k});
     }
-}
-
-// Selects the list entry that starts with `text`, as a click on it does.
-void choose(QWidget& w, const char* text)
-{
-    auto* list = find<QListWidget>(w, "studentlist");
-    const auto items = list->findItems(QString::fromLatin1(text), Qt::MatchStartsWith);
-    ASSERT_EQ(items.size(), 1) << text;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(items.front()).center());
 }
 
 // 1 when the Student Data window lists `wanted` ("Default|Untitled|Bob|Ann", the blanks that
@@ -84,14 +70,10 @@ std::vector<ControlRow> allRows()
     addSelectionRows(rows, nullptr);
     addSelectionRows(rows, "goauto");
     const auto ticked = [](std::span<const CheckBox> boxes) {
-        return static_cast<int>(
-            std::count_if(boxes.begin(), boxes.end(), [](auto& b) { return b.value == 1; }));
+        return static_cast<int>(std::ranges::count(boxes, 1, &CheckBox::value));
     };
     const auto firsts = [ticked](const Ui& f, QWidget&) { return ticked(f.p.main.selection.a); };
     const auto seconds = [ticked](const Ui& f, QWidget&) { return ticked(f.p.main.selection.b); };
-    const auto type = [](QWidget& w, const char* name) {
-        QTest::keyClicks(find<QLineEdit>(w, "newstudent"), QString::fromLatin1(name));
-    };
     rows.insert(
         rows.end(),
         {{"asela ticks every range", nullptr, "asela", firsts, 4,
@@ -116,7 +98,7 @@ std::vector<ControlRow> allRows()
           [](const Ui&, QWidget& w) { return int{studentOf(w).reviewOn.value}; }},
          {"addstudent lists a new pupil", "goauto", "addstudent",
           [](const Ui&, QWidget& w) { return lists(w, "Default|Untitled|Bob|Ann|Cy"); }, 1,
-          [type](QWidget& w) { type(w, "Cy"); }},
+          [](QWidget& w) { QTest::keyClicks(find(w, "newstudent"), "Cy"); }},
          {"removestudent takes the selected pupil off the list", "goauto", "removestudent",
           [](const Ui&, QWidget& w) { return lists(w, "Default|Untitled|Ann"); }, 1,
           [](QWidget& w) { choose(w, "Bob"); }},
@@ -125,9 +107,9 @@ std::vector<ControlRow> allRows()
               return lists(w, "Default|Untitled|Cy|Ann") * int{exists(f.at("Cy.Xtx"))};
           },
           1,
-          [type](QWidget& w) {
+          [](QWidget& w) {
               choose(w, "Bob");
-              type(w, "Cy");
+              QTest::keyClicks(find(w, "newstudent"), "Cy");
           }},
          {"ssort sorts the pupils", "goauto", "ssort",
           [](const Ui&, QWidget& w) { return lists(w, "Default|Untitled|Ann|Bob"); }, 1},
