@@ -38,7 +38,8 @@ TEST(MemoryModel, Formulas)
     for (const auto& [outcome, millis, grade] : grades) {
         EXPECT_EQ(GradeOf(outcome, millis, 3000), grade) << millis;
     }
-    EXPECT_EQ(TurnAroundOf(OpAdd, factIndex(9, 3)), factIndex(3, 9));
+    EXPECT_EQ(ints(TurnAroundOf(OpAdd, factIndex(9, 3)), TurnAroundOf(OpMult, factIndex(2, 1))),
+              ints(factIndex(3, 9), factIndex(1, 2)));
     EXPECT_EQ(TurnAroundOf(OpAdd, factIndex(2, 15)) + TurnAroundOf(OpSub, 1), 0);
 }
 
@@ -67,6 +68,9 @@ TEST(MemoryModel, AnswersAndTurnAround)
         EXPECT_FALSE(m.memory(OpMult, k4x3).seen());
         EXPECT_EQ(m.fluent(OpMult, k7x8, 4 * kDay), second == AnswerOutcome::Right);
     }
+    AnswerRow last; // the last fact of the table
+    last.operation = OpMult, last.fact = kFactSlots;
+    EXPECT_TRUE(MemoryModel::FromHistory({&last, 1}, 3000).memory(OpMult, kFactSlots).seen());
 }
 
 TEST(PracticePlan, FactsAndTeachingOrder)
@@ -93,6 +97,7 @@ TEST(PracticePlan, FactsAndTeachingOrder)
             EXPECT_LT(TeachingRank(op, order[i]), TeachingRank(op, order[i + 1])) << order[i];
             EXPECT_EQ(TeachingRank(op, order[i]), TeachingRank(inverse, order[i]));
         }
+        EXPECT_LT(TeachingRank(op, kFactSlots), TeachingRank(op, kFactSlots + 1)) << "the last";
     }
 }
 

@@ -17,7 +17,7 @@ using I16 = std::int16_t;
 constexpr double kSlot1 = 0.0, kSlot2 = 0.1, kSlot3 = 0.2;
 constexpr double kT1 = 0.0, kT2 = 0.1, kT3 = 0.2;
 constexpr double kBack = 0.0, kAhead = 0.1;
-constexpr double kNoSwap = 0.0, kSwap = 0.1;
+constexpr double kNoSwap = 0.0, kSwap = 0.3; // R(0) even: as posed; R(3) odd: turned around
 
 // The original defaults (Add, range 1..10, every second number), facts built, pool of 100;
 // `draws` scripted.

@@ -116,11 +116,12 @@ TEST(Progress, ConfusionsCountTheWrongAnswersChosenMostOftenFirst)
 
 TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
 {
-    // 2026-05-28 20:26:40 UTC is already the 29th four hours east of UTC.
+    // 2026-05-28 20:26:40 UTC is already the 29th four hours east of UTC, and 19:59:50 UTC
+    // ten seconds before that midnight.
     const std::vector<AnswerRow> rows{
-        answer(1, 1, R, 1000, kNow - kDay),  answer(1, 2, W, 4000, kNow - kDay),
-        answer(1, 3, R, 2000, kNow - kDay),  answer(1, 1, R, 1500, kNow),
-        answer(1, 1, T, 10000, kNow + 1000), answer(1, 1, R, 900, kNow + 4 * 3600 * 1000)};
+        answer(1, 1, R, 1000, kNow - kDay), answer(1, 2, W, 4000, kNow - kDay),
+        answer(1, 3, R, 2000, kNow - kDay), answer(1, 1, T, 10000, kNow - 1610 * 1000),
+        answer(1, 1, R, 1500, kNow),        answer(1, 1, R, 900, kNow + 4 * 3600 * 1000)};
     const auto utc = DayAggregates(rows, 0, 0);
     const auto east = DayAggregates(rows, 0, 14400);
     // Percentages rounded and medians taken as a spreadsheet does: 2 of 3 is 67 %, the
@@ -129,9 +130,9 @@ TEST(Progress, DaysAreLocalDaysWithTheirCountPercentAndMedian)
     EXPECT_EQ(utc, (std::vector<DayFigures>{{20600, "2026-05-27", 3, 2, 67, 2000, 7000},
                                             {20601, "2026-05-28", 2, 1, 50, 5750, 11500},
                                             {20602, "2026-05-29", 1, 1, 100, 900, 900}}));
-    EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 3, 2, 67, 2000, 7000},
-                                             {20602, "2026-05-29", 3, 2, 67, 1500, 12400}}));
-    EXPECT_EQ(FiguresBetween(rows, kNow - kDay, kNow + 1000), (SpanFigures{4, 3, 8500}));
+    EXPECT_EQ(east, (std::vector<DayFigures>{{20601, "2026-05-28", 4, 2, 50, 3000, 17000},
+                                             {20602, "2026-05-29", 2, 2, 100, 1200, 2400}}));
+    EXPECT_EQ(FiguresBetween(rows, kNow - kDay, kNow), (SpanFigures{4, 2, 17000}));
     EXPECT_EQ(ints(MinutesOf(89'999), MinutesOf(90'000)), ints(1, 2));
     EXPECT_EQ(ints(PercentOf(40, 52), PercentOf(1, 200), PercentOf(1, 201)), ints(77, 1, 0))
         << "half up";
@@ -160,7 +161,7 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
     const Path path = historyOf(dir.path(), "Ann",
                                 {answer(7, 8, W, 2000, kNow - 40 * kDay, "54"),
                                  answer(9, 6, W, 2000, kNow - 40 * kDay, "56"), switched,
-                                 answer(2, 3, R, 900, kNow)});
+                                 answer(4, 4, R, 5000, kNow - kDay), answer(2, 3, R, 900, kNow)});
     ProgressModel m;
     m.operation = OpMult;
     LoadProgress(m, path, kNow, 0);
@@ -178,10 +179,11 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
         << "as often wrong as 7 x 8, and first in the grid's order";
     EXPECT_EQ(m.days.size(), 3u);
     EXPECT_EQ(m.grid.cell[7][8].answers, 2);
-    // To practise next: the facts often wrong, the slower first; 2 x 3 is fluent.
+    // To practise next: the facts often wrong, the slower first, then the slow; 2 x 3 is fluent.
     EXPECT_EQ(m.practiseNext, (std::vector<PractiseItem>{{"9 \xD7 6", m.grid.cell[9][6]},
-                                                         {"8 \xD7 7", m.grid.cell[7][8]}}));
-    EXPECT_EQ(ints(m.thisWeek.answers, m.lastWeek.answers), ints(2, 0));
+                                                         {"8 \xD7 7", m.grid.cell[7][8]},
+                                                         {"4 \xD7 4", m.grid.cell[4][4]}}));
+    EXPECT_EQ(ints(m.thisWeek.answers, m.lastWeek.answers), ints(3, 0));
     LoadProgress(m, dir.path() / "none", kNow, 0); // then a pupil without a history
     EXPECT_TRUE(m.days.empty() && m.confusions.empty()) << "nothing left of the last one";
 }
@@ -274,6 +276,8 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     EXPECT_EQ(overview.front().name, "Ann \"Quick\", Lee") << "no answers this week, no figure";
     SortOverview(overview, OverviewColumn::LastDrill, false);
     EXPECT_EQ(overview.front().name, "Dee") << "the earliest first, those who never drilled last";
+    SortOverview(overview, OverviewColumn::AutoTeach, false);
+    EXPECT_EQ(overview.back().name, "Ann \"Quick\", Lee") << "Auto Teach on last";
     std::vector<PupilOverview> percents(2);
     percents[0].name = "Al", percents[0].weekPercent = -1; // no answers this week
     percents[1].name = "Zoe", percents[1].weekPercent = 0; // all wrong

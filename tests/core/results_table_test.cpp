@@ -46,7 +46,7 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
                   std::string(r.percent) + "|" + r.wrong + "|" + r.ratio);
     }
     // The indicator of the view shown is lit, and none for a view that does not exist.
-    EXPECT_EQ(MarkView(ResultsView::Wrong), (std::array{false, true, false}));
+    EXPECT_EQ(MarkView(ResultsView::Percent), (std::array{true, false, false}));
     EXPECT_EQ(MarkView(static_cast<ResultsView>(3)), (std::array{false, false, false}));
     // The CSV: one line per fact, in table order, each naming the pupil and the operation and
     // giving the problem as the pupil saw it; a name with a comma or a quote is quoted.

@@ -31,19 +31,19 @@ struct Smart : ProgramFixture {
 TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
 {
     Smart f;
-    f.cur().stopOn = 4;
+    f.cur().stopOn = 5;
     f.cur().smartCheck[2] = 0;
     f.cur().smartValue[12] = 7;
     f.form.load();
     // clicks outside the control arrays change nothing
     f.form.stopon_click(0), f.form.stopon_click(6), f.form.ck_click(0, 1), f.form.ck_click(7, 1);
-    EXPECT_EQ(f.m.stopOption, 4);
+    EXPECT_EQ(f.m.stopOption, 5);
     EXPECT_EQ(f.m.checks, (std::array<std::int16_t, 7>{0, 1, 0, 1, 1, 1, 0}));
     EXPECT_EQ(f.m.numberTexts[1] + " " + f.m.numberTexts[12] + " " + f.m.numberTexts[13], "2 7 0");
     EXPECT_EQ(f.p.run.settingsBackup.taken(SettingsBackup::Window::SmartRepeat), f.cur());
 
-    f.form.stopon_click(5);
-    EXPECT_EQ(f.cur().stopOn, 5); // an option writes curSettings at once
+    f.form.stopon_click(4);
+    EXPECT_EQ(f.cur().stopOn, 4); // an option writes curSettings at once
     f.form.stopon_click(1);
     EXPECT_EQ(ints(f.cur().stopOn, f.m.stopOption), ints(1, 1));
     f.form.ck_click(6, 1), f.form.ck_click(1, 0);
@@ -97,7 +97,10 @@ TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
 
     f.type(11, "80");
     f.form.stopon_click(3);
-    f.form.bndef_click(); // its note, and the note gone with the focus: SmartWindowView's test
+    f.form.bndef_click();
+    EXPECT_EQ(English(f.m.defaultsNote), "Custom Default");
+    f.form.bndef_lost_focus();
+    EXPECT_TRUE(f.m.defaultsNote.empty());
     EXPECT_EQ(ints(f.defaults().maxProblems(), f.defaults().stopOn, f.defaults().tag,
                    f.defaults().operation),
               ints(80, 3, 1, OpMult));
