@@ -2,6 +2,7 @@
 // The Student Data window without a screen: a real program over a temporary data directory.
 
 #include <fstream>
+#include <functional>
 
 #include "support/test_support.h"
 
@@ -9,6 +10,7 @@ namespace sb::test {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 // The original defaults under a name, with the operation telling records apart.
 DrillSettings pupil(std::string_view name, std::int16_t op = OpMult)
@@ -39,12 +41,10 @@ struct Fixture {
     Bytes bytes() const { return readBytes(dir / "StdDat.Xrx"); }
     // Slot k (from 1) of the student file.
     DrillSettings slot(std::size_t k) const { return slotIn(dir / "StdDat.Xrx", k); }
-    std::vector<std::string> listed() const
+    Names listed() const
     {
-        std::vector<std::string> out;
-        for (const std::string& s : form.model().studentlist) {
-            out.push_back(trimBlanks(s));
-        }
+        Names out;
+        std::ranges::transform(form.model().studentlist, std::back_inserter(out), trimBlanks);
         return out;
     }
     // The record as the window would store it, and its selection boxes.
@@ -146,9 +146,9 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     g.fx.setBoxes(Boxes{{1}, {}});
     g.mainForm.goauto_click();
     EXPECT_EQ(ints(g.p.cur().secondNum[1], g.p.run.drillResumable,
-                   g.p.settings.startSettings.operation, g.p.drill.factCount),
-              ints(1, 0, OpSub, 200));
-    EXPECT_EQ(fs::file_size(g.dir / "Ann.Xtx"), 4800u);
+                   g.p.settings.startSettings.operation, g.p.drill.factCount,
+                   fs::file_size(g.dir / "Ann.Xtx")),
+              ints(1, 0, OpSub, 200, 4800));
 }
 
 // Renaming the current pupil: whichever button closes the window, she is one pupil under her
@@ -181,8 +181,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         EXPECT_EQ(trimmedName(f.p.cur()), "Anna");
         ASSERT_TRUE(f.mainForm.close_request());
         EXPECT_EQ(ints(f.askedIn("Anna.Xtx"), f.askedIn("Ann.Xtx")), ints(2, -1));
-        EXPECT_EQ(f.startUpPupil(), "Anna");
-        EXPECT_EQ(trimmedName(f.slot(2)), "Anna");
+        EXPECT_EQ(std::tuple(f.startUpPupil(), trimmedName(f.slot(2))), std::tuple("Anna", "Anna"));
     }
     // The program stopped with the window open after a rename: another pupil renamed leaves
     // the working one her name; the working pupil herself comes back under her new name.
@@ -219,8 +218,7 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     EXPECT_EQ(f.form.model().message.id, MessageId::BecauseFileFailed);
     EXPECT_EQ(f.form.model().message.args.at(0), Message(MessageId::PupilNotAdded, {"Eve"}));
     EXPECT_TRUE(mentions(f.form.model().message, "No space left on device"));
-    EXPECT_EQ(f.shown(), "Dora");
-    EXPECT_EQ(f.form.model().listIndex, 4);
+    EXPECT_EQ(std::tuple(f.shown(), f.form.model().listIndex), std::tuple("Dora", 4));
     f.files.failWrite = false;
     f.add("Eve");
     EXPECT_TRUE(f.form.model().message.empty()) << "an Add that worked says nothing";
@@ -251,7 +249,7 @@ TEST(StudentForm, TheFixedEntriesGetASlotOnceAndAClassFileStartedAnewCarriesTheP
     Fixture f({pupil("Ann"), pupil("Bob")});
     setName(f.p.cur(), "Untitled");
     f.form.load();
-    EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Bob"}));
+    EXPECT_EQ(f.listed(), (Names{"Default", "Untitled", "Ann", "Bob"}));
     EXPECT_EQ(f.form.model().studentdisplay, "Untitled            ");
     f.form.close_click();
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt)
@@ -303,15 +301,13 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     EXPECT_EQ(f.shown(), "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F");
     f.type("ann");
     EXPECT_EQ(f.form.newstudent_keypress(13), 0) << "Enter adds and is dropped";
-    EXPECT_EQ(f.shown() + std::to_string(f.form.model().selection.op),
-              "Ann" + std::to_string(OpDiv));
+    EXPECT_EQ(std::tuple(f.shown(), f.form.model().selection.op), std::tuple("Ann", OpDiv));
     EXPECT_EQ(f.boxes().ranges, std::vector{4});
     EXPECT_EQ(f.form.model().newstudent, "") << "the box emptied";
 
     // A fixed name without a slot shows a record made as selecting it would make it.
     f.add("UNTITLED");
-    EXPECT_EQ(f.shown() + std::to_string(f.form.model().selection.op),
-              "Untitled" + std::to_string(OpAdd));
+    EXPECT_EQ(std::tuple(f.shown(), f.form.model().selection.op), std::tuple("Untitled", OpAdd));
     EXPECT_TRUE(FindStudentInFile(const_cast<StudentFile&>(f.form.file()), "Untitled"));
 
     // A name of blanks is taken; the list skips it when the file is opened again. Names already
@@ -320,14 +316,13 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     const unsigned focus = f.form.model().newstudentFocus;
     f.add("Cy");
     EXPECT_EQ(f.form.model().newstudentFocus, focus + 1) << "the focus back in the box";
-    EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann",
-                                                    "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", "", "Cy"}));
+    EXPECT_EQ(f.listed(),
+              (Names{"Default", "Untitled", "Ann", "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", "", "Cy"}));
     f.form.close_click();
     StudentForm reopened{f.p};
     reopened.load();
     EXPECT_EQ(reopened.model().studentlist,
-              (std::vector<std::string>{"Default", "Untitled", "Ann",
-                                        "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", "Cy"}));
+              (Names{"Default", "Untitled", "Ann", "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", "Cy"}));
 }
 
 TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
@@ -335,8 +330,7 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     Fixture f({pupil("bob", 2), pupil("Al", 3), pupil("carl", 4), pupil("Bob", 5)});
     f.open("carl");
     f.form.ssort_click();
-    EXPECT_EQ(f.listed(),
-              (std::vector<std::string>{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
+    EXPECT_EQ(f.listed(), (Names{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
     EXPECT_EQ(f.form.model().listIndex, 5) << "the pupil on display stays selected";
     EXPECT_EQ(f.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
     f.form.close_click();
@@ -348,12 +342,12 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
                pupil("\xC0l")});
     g.form.load();
     g.form.ssort_click();
-    EXPECT_EQ(g.listed(), (std::vector<std::string>{"Default", "Untitled", "\xC6sop", "\xC0l",
-                                                    "\xE9mile", "Emile", "Zack", "Zo\xEB"}));
+    EXPECT_EQ(g.listed(), (Names{"Default", "Untitled", "\xC6sop", "\xC0l", "\xE9mile", "Emile",
+                                 "Zack", "Zo\xEB"}));
     Fixture two({pupil("Zed"), pupil("Amy")}); // the smallest class that has an order
     two.form.load();
     two.form.ssort_click();
-    EXPECT_EQ(two.listed(), (std::vector<std::string>{"Default", "Untitled", "Amy", "Zed"}));
+    EXPECT_EQ(two.listed(), (Names{"Default", "Untitled", "Amy", "Zed"}));
 }
 
 TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
@@ -371,10 +365,9 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
         f.form.CB_gotFocus(3), f.form.CB_change(3, "25"), f.form.CB_lostFocus(3);
         f.select("Bob");
         const DrillSettings stored = f.slot(2);
-        EXPECT_EQ(stored.averageOver(), 25);
-        EXPECT_EQ(ints(stored.reviewCount, stored.answerCount(3), stored.secondNum[1],
-                       stored.secondNum[10]),
-                  change ? ints(0, 0, 0, 0) : ints(7, 12, 1, 1));
+        EXPECT_EQ(ints(stored.averageOver(), stored.reviewCount, stored.answerCount(3),
+                       stored.secondNum[1], stored.secondNum[10]),
+                  change ? ints(25, 0, 0, 0, 0) : ints(25, 7, 12, 1, 1));
     }
 }
 
@@ -405,16 +398,17 @@ TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
 TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
 {
     // what, the entry selected, the name typed, whether the new name has a fact file already,
-    // entry 2 afterwards
+    // entry 2 afterwards, what the window says
     using S = std::string;
-    const std::vector<std::tuple<const char*, S, S, bool, S>> rows{
-        {"on display", "Ann", "Anna", false, "Anna"},
-        {"new name has another's facts", "Ann", "Anna", true, "Ann"},
-        {"listed in another case", "Ann", "BOB", false, "Ann"},
-        {"a fixed name", "Ann", "default", false, "Ann"},
-        {"blank", "Ann", "  ", false, "Ann"},
-        {"fixed entry selected", "Untitled", "Anna", false, "Ann"}};
-    for (const auto& [what, select, typed, factsThere, after] : rows) {
+    using M = MessageId;
+    const std::vector<std::tuple<const char*, S, S, bool, S, M>> rows{
+        {"on display", "Ann", "Anna", false, "Anna", M::None},
+        {"new name has another's facts", "Ann", "Anna", true, "Ann", M::ResultsUnderName},
+        {"listed in another case", "Ann", "BOB", false, "Ann", M::AlreadyListed},
+        {"a fixed name", "Ann", "default", false, "Ann", M::AlreadyListed},
+        {"blank", "Ann", "  ", false, "Ann", M::TypeNewName},
+        {"fixed entry selected", "Untitled", "Anna", false, "Ann", M::ChooseToRename}};
+    for (const auto& [what, select, typed, factsThere, after, said] : rows) {
         SCOPED_TRACE(what);
         Fixture f({pupil("Ann", OpDiv), pupil("Bob", OpSub)});
         std::ofstream(f.dir / "Ann.Xtx") << "ann";
@@ -425,16 +419,16 @@ TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
         f.type(typed);
         f.form.Renam_click();
         const bool renamed = after == "Anna";
-        EXPECT_EQ(f.listed()[2], after);
-        EXPECT_EQ(trimmedName(f.slot(2)), after);
-        EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
+        EXPECT_EQ(std::tuple(f.listed()[2], trimmedName(f.slot(2)), trimmedName(f.slot(3))),
+                  std::tuple(after, after, "Bob"));
         EXPECT_EQ(f.slot(2).operation, OpDiv) << "Ann's own record";
         EXPECT_EQ(ints(fs::exists(f.dir / "Ann.Xtx"), fs::exists(f.dir / "Anna.Xtx")),
                   ints(!renamed, renamed || factsThere));
-        EXPECT_EQ(f.shown(), renamed ? "Anna" : select);
-        EXPECT_EQ(trimmedName(f.p.run.shownPupil), f.shown());
-        EXPECT_EQ(f.form.model().newstudent, typed) << "the box keeps the text";
-        EXPECT_EQ(f.form.model().message.empty(), renamed) << "a refusal says why";
+        const S shown = renamed ? "Anna" : select;
+        EXPECT_EQ(std::tuple(f.shown(), trimmedName(f.p.run.shownPupil), f.form.model().newstudent),
+                  std::tuple(shown, shown, typed))
+            << "the box keeps the text";
+        EXPECT_EQ(f.form.model().message.id, said) << "a refusal says why";
         EXPECT_TRUE(FindStudentInFile(f.form.file(), after));
     }
 }
@@ -479,25 +473,25 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     DrillSettings tess = pupil("Tess", Op10Sub);
     tess.firstRange = {0, 0, 1, 0, 0};
     Fixture f({ann, tess});
+    // Whether a click enables New Drill.
+    const auto enables = [&f](const std::function<void()>& click) {
+        f.p.main.newDrillEnabled = false;
+        click();
+        return f.p.main.newDrillEnabled;
+    };
     f.p.flags.firstLocked = 1; // the main window is on "10 Sub"
     f.p.flags.savedFirst = {0, 1, 1, 1, 1};
     f.p.cur().operation = Op10Sub;
     f.form.load();
     EXPECT_EQ(ints(f.form.model().selection.a[2].enabled, f.p.flags.firstLocked), ints(0, 1))
         << "locked here too";
-    f.p.main.newDrillEnabled = false;
-    f.select("Ann");
-    EXPECT_TRUE(f.p.main.newDrillEnabled && f.form.model().selection.a[2].enabled)
+    EXPECT_TRUE(enables([&f] { f.select("Ann"); }) && f.form.model().selection.a[2].enabled)
         << "boxes set from a record count as clicks";
     EXPECT_EQ(f.boxes(), (Boxes{{3, 4}, oneTo(10)}))
         << "Ann's own first numbers, not the saved ones";
-    f.p.main.newDrillEnabled = false;
-    f.form.op_click(Op10Sub);
-    EXPECT_TRUE(f.p.main.newDrillEnabled);
+    EXPECT_TRUE(enables([&f] { f.form.op_click(Op10Sub); }));
     EXPECT_EQ(f.boxes(), (Boxes{{1}, oneTo(10)}));
-    f.p.main.newDrillEnabled = false;
-    f.form.a_click(3, 1);
-    EXPECT_TRUE(f.p.main.newDrillEnabled) << "a box clicked";
+    EXPECT_TRUE(enables([&f] { f.form.a_click(3, 1); })) << "a box clicked";
     f.form.a_click(5, 1), f.form.b_click(11, 1); // boxes that are not there change nothing
     EXPECT_EQ(f.form.model().selection.b[0].value, 0);
     for (const int k : {0, 7, int{OpDivR}}) {
@@ -510,6 +504,8 @@ TEST(StudentForm, TenSubLocksThisWindowsBoxesAndGivesTheMainWindowItsOwnLockBack
     f.form.cancel_click();
     EXPECT_EQ(f.p.flags.firstLocked, 1);
     EXPECT_EQ(f.p.flags.savedFirst, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
+    f.mainForm.bseln_click();
+    EXPECT_TRUE(enables([&f] { f.mainForm.bseln_click(); })) << "a click though no box changes";
 }
 
 TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
@@ -522,7 +518,7 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.select("Bob");
     f.form.removestudent_click();
     EXPECT_EQ(f.form.model().listIndex, 0) << "Default shown in place of the pupil removed";
-    EXPECT_EQ(f.listed(), (std::vector<std::string>{"Default", "Untitled", "Ann", "Cy"}));
+    EXPECT_EQ(f.listed(), (Names{"Default", "Untitled", "Ann", "Cy"}));
     f.form.studentlist_click(4), f.form.studentlist_click(-1); // no such entries
     EXPECT_EQ(f.form.model().listIndex, 0);
     f.form.cancel_click();
