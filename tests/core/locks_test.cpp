@@ -79,7 +79,8 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
         {"its process gone from this machine", lockText(here, kDeadPid), 0s, 0s, false, nullptr},
         {"this machine's own running process", lockText(here, ::getpid()), 0s, 0s, false,
          here.c_str()},
-        {"another computer's, fresh", lockText("PC-12", 4242), 0s, 0s, false, "PC-12"},
+        {"another computer's, fresh", lockText("PC-12", 1), 0s, 0s, false, "PC-12"},
+        {"no process named", lockText("PC-12", 0), 0s, 0s, false, ""},
         {"untouched for 55 s", lockText("PC-12", 4242), 55s, 0s, false, "PC-12"},
         {"untouched for 65 s", lockText("PC-12", 4242), 65s, 0s, false, nullptr},
         {"fresh, taken over", lockText("PC-12", 4242), 0s, 0s, true, nullptr},
@@ -140,6 +141,7 @@ TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
     f.clock.ms = kAtTenTwo * 1000 + 999;
     const LockAttempt got = f.attempt();
     ASSERT_TRUE(got.taken());
+    EXPECT_FALSE(FolderShared({f.files, f.dir.path(), f.clock})) << "its own lock shares nothing";
     EXPECT_TRUE(f.onDisk().starts_with(lockText(machineName(), ::getpid()))) << f.onDisk();
     const LockAttempt second = tryLock(f.files, f.clock, f.dir.path() / "x.lock", false);
     EXPECT_NE(second.lock.text(), got.lock.text()) << "each lock's text its own, at one moment";

@@ -199,6 +199,8 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
     EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
     EXPECT_TRUE(t.open(Bytes(100, 1)).empty()); // too short for a header: started anew
     EXPECT_EQ(ints(t.file().size(), i16At(t.file(), 0)), ints(208, 0));
+    ASSERT_TRUE(RewriteStudentFile(t.students, {"Ann"}, {}, {}).ok()); // nobody counted in it
+    EXPECT_EQ(t.file().size(), 208u);
 }
 
 // Two damaged bytes must not hide or drop a class: a count below 0, above the slots held, or one
@@ -238,6 +240,9 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
     EXPECT_EQ(blankAfter.open(concat({markedSlot("X", 1, 1), pupils[0], markedSlot("", 1)})),
               std::vector<std::string>{"Ann"});
     EXPECT_FALSE(blankAfter.students.repaired());
+    blankAfter.students.dropEntry(); // Ann removed, and once more: the count stays at 0
+    blankAfter.students.dropEntry();
+    EXPECT_EQ(blankAfter.students.studentCount(), 0);
     Ann later; // an opening that reads nothing repairs nothing, whatever the one before did
     static_cast<void>(later.open(concat({markedSlot("X", 1, -2), pupils[0]})));
     later.files.failRead = true;
@@ -377,6 +382,7 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         }
         EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx"))),
                   ints(!done, done || orphan));
+        EXPECT_FALSE(fs::exists(t.at("Ann.Xtx.renaming"))) << "the note of the rename goes";
         EXPECT_EQ(readBytes(t.at(done || orphan ? "Anna.Xtx" : "Ann.Xtx")),
                   Bytes(4800, orphan ? 0x22 : 0x11));
     }
