@@ -380,9 +380,9 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
                       fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1))
                 << file;
         }
-        EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx"))),
-                  ints(!done, done || orphan));
-        EXPECT_FALSE(fs::exists(t.at("Ann.Xtx.renaming"))) << "the note of the rename goes";
+        EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx")),
+                       fs::exists(t.at("Ann.Xtx.renaming"))), // the note of the rename goes
+                  ints(!done, done || orphan, false));
         EXPECT_EQ(readBytes(t.at(done || orphan ? "Anna.Xtx" : "Ann.Xtx")),
                   Bytes(4800, orphan ? 0x22 : 0x11));
     }
@@ -437,9 +437,9 @@ TEST(StudentFile, AStartUpFinishesOrUndoesARenameACrashCutShortAsTheClassListSay
         s.curSettings = originalDefaults("Rob");
         FinishInterruptedRename(s, data);
         EXPECT_EQ(trimmedName(s.curSettings), current);
-        EXPECT_EQ(fs::exists(home.path() / "Rob.Xtx"), newNameStays);
-        EXPECT_EQ(fs::exists(home.path() / "Bob.Xtx"), oldNameStays);
-        EXPECT_FALSE(fs::exists(home.path() / "Bob.Xtx.renaming"));
+        EXPECT_EQ(ints(fs::exists(home.path() / "Rob.Xtx"), fs::exists(home.path() / "Bob.Xtx"),
+                       fs::exists(home.path() / "Bob.Xtx.renaming")),
+                  ints(newNameStays, oldNameStays, false));
     }
 }
 
