@@ -262,6 +262,13 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? Message() : named);
         }
     }
+    // In a shared folder, this computer's own settings file is the one start-up says it could
+    // not read.
+    const std::string own = "Default." + testHostName() + ".Xsx";
+    Files shared(own.c_str(), previous);
+    shared.files.unreadable = {own};
+    shared.load();
+    EXPECT_EQ(shared.p.main.notice, noticeOf({{MessageId::SettingsNotRead, {own}}}));
     // Shut-down tries every save: a failed settings file does not keep the facts from theirs.
     Files t;
     t.load();
