@@ -320,8 +320,8 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
             fx.clock.at(*letGo, [&] { fs::remove(lock); });
         }
         fx.mainForm.goauto_click();
-        int made = 0; // tries to make it: while the lock is there, it is tried once a second, and
-                      // looked at
+        // While the lock is there, it is tried once a second, and looked at.
+        int made = 0; // tries to make it
         files.before = [&made](std::string_view call, const Path&) {
             made += call == "createExclusive" ? 1 : 0;
         };
