@@ -191,9 +191,7 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
                    ReadStudent(t.students, 3)->operation, t.students.repaired()),
               ints(4, -1, 6, false));
     EXPECT_FALSE(ReadStudent(t.students, 0)) << "slot 1 is the header, no pupil";
-    DrillSettings dan = t.p.settings.defaultSettings;
-    setName(dan, "Maximilian Alexander Huber");
-    ASSERT_TRUE(AppendStudent(t.students, dan).ok());
+    ASSERT_TRUE(AppendStudent(t.students, originalDefaults("Maximilian Alexander Huber")).ok());
     ASSERT_EQ(ints(t.students.studentCount(), t.file().size()), ints(4, 6 * 208));
     EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
     EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
@@ -283,8 +281,7 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
     Ann t;
     const Bytes old = concat({markedSlot("X", 1, 2), markedSlot("Ann", 4), markedSlot("Bob", 5)});
     static_cast<void>(t.open(old));
-    DrillSettings bob;
-    setName(bob, "Bob");
+    DrillSettings bob = originalDefaults("Bob");
     bob.operation = 3;
     ASSERT_TRUE(WriteStudent(t.students, 2, bob).ok());
     ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
