@@ -70,9 +70,8 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     FlushAnswerHistory(d.p);
     const auto bo = historyRows(d.at("Bo.history.sqlite"));
     ASSERT_EQ(bo.size(), 1u);
-    const AnswerRow& hers = bo[0];
-    EXPECT_EQ(hers.drillMs, hers.atMs);
-    EXPECT_EQ(ints(hers.first, hers.second, hers.fact), ints(5, 1, 1));
+    EXPECT_EQ(ints(bo[0].first, bo[0].second, bo[0].fact, bo[0].drillMs == bo[0].atMs),
+              ints(5, 1, 1, true));
     EXPECT_EQ(d.rows().size(), 7u);
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.
     setName(d.p.cur(), "");
@@ -232,18 +231,12 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
         sqlite3_close(db);
         return path;
     };
-    struct Case {
-        const char* name;
-        Path path;
-        bool forWriting;
-        StatusCode status;
-        int version;
-    };
     const Path empty = dir.path() / "empty";
     writeBytes(empty, {});
     const Path junk = dir.path() / "junk";
     writeBytes(junk, Bytes(100, 'x'));
-    const std::vector<Case> cases{
+    // what, the file, opened for writing, the status and the schema version found (-1: none)
+    const std::vector<std::tuple<const char*, Path, bool, StatusCode, int>> cases{
         {"an empty file is made a database", empty, true, StatusCode::Ok, kHistorySchema},
         {"version 0 is not read", versioned("v0", "CREATE TABLE t(x)"), false, StatusCode::Damaged,
          -1},
@@ -254,12 +247,12 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
         {"junk", junk, true, StatusCode::Damaged, -1},
         {"nothing there, reading", dir.path() / "none", false, StatusCode::Missing, -1},
         {"no folder, writing", dir.path() / "no" / "db", true, StatusCode::System, -1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto opened = HistoryDb::open(c.path, c.forWriting);
-        EXPECT_EQ(opened.status.code(), c.status);
-        EXPECT_EQ(opened.db ? opened.db->schemaVersion() : -1, c.version);
-        if (opened.db && c.status == StatusCode::Newer) {
+    for (const auto& [name, path, forWriting, status, version] : cases) {
+        SCOPED_TRACE(name);
+        auto opened = HistoryDb::open(path, forWriting);
+        EXPECT_EQ(opened.status.code(), status);
+        EXPECT_EQ(opened.db ? opened.db->schemaVersion() : -1, version);
+        if (opened.db && status == StatusCode::Newer) {
             EXPECT_EQ(opened.db->append(std::vector<AnswerRow>(1)),
                       Status::refuse(StatusCode::Newer));
         }

@@ -66,20 +66,17 @@ struct Folder {
 // stamped in the future (a clock set back since) is fresh.
 TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStale)
 {
-    struct Row {
-        const char* name;
-        std::string text;
-        std::chrono::seconds ago;
-        std::chrono::seconds clockAhead; // this computer's clock against the folder's
-        bool takeOver;
-        const char* heldBy; // nullptr: taken
-    };
+    // what, the lock's text, written how long ago, this computer's clock against the folder's,
+    // taken over, who holds it afterwards (nullptr: taken)
+    using Row = std::tuple<const char*, std::string, std::chrono::seconds, std::chrono::seconds,
+                           bool, const char*>;
     const std::string here = machineName();
     const std::vector<Row> rows{
         {"its process gone from this machine", lockText(here, kDeadPid), 0s, 0s, false, nullptr},
         {"this machine's own running process", lockText(here, ::getpid()), 0s, 0s, false,
          here.c_str()},
-        {"another computer's, fresh", lockText("PC-12", 4242), 0s, 0s, false, "PC-12"},
+        {"another computer's, fresh", lockText("PC-12", 1), 0s, 0s, false, "PC-12"},
+        {"no process named", lockText("PC-12", 0), 0s, 0s, false, ""},
         {"untouched for 55 s", lockText("PC-12", 4242), 55s, 0s, false, "PC-12"},
         {"untouched for 65 s", lockText("PC-12", 4242), 65s, 0s, false, nullptr},
         {"fresh, taken over", lockText("PC-12", 4242), 0s, 0s, true, nullptr},
@@ -91,13 +88,13 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
          -300s, false, nullptr},
         {"stamped 2 minutes in the future", lockText("PC-12", 4242), -120s, 0s, false, "PC-12"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, text, ago, clockAhead, takeOver, heldBy] : rows) {
+        SCOPED_TRACE(name);
         Folder f;
-        f.plant(row.text, row.ago);
-        f.skew(row.clockAhead);
-        const LockAttempt got = f.attempt(row.takeOver);
-        if (row.heldBy == nullptr) {
+        f.plant(text, ago);
+        f.skew(clockAhead);
+        const LockAttempt got = f.attempt(takeOver);
+        if (heldBy == nullptr) {
             ASSERT_TRUE(got.taken()) << got.status.message();
             EXPECT_EQ(readLockHolder(f.files, f.clock, f.lock)->pid, ::getpid());
             EXPECT_FALSE(got.holder);
@@ -105,10 +102,10 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
             EXPECT_FALSE(got.taken());
             EXPECT_EQ(got.status, Status::refuse(StatusCode::InUse));
             ASSERT_TRUE(got.holder);
-            EXPECT_EQ(got.holder->host, row.heldBy);
-            EXPECT_TRUE(*row.heldBy != 0 || *got.holder == (LockHolder{"", 1, 0, 0, 0}))
+            EXPECT_EQ(got.holder->host, heldBy);
+            EXPECT_TRUE(*heldBy != 0 || *got.holder == (LockHolder{"", 1, 0, 0, 0}))
                 << "a lock that names no one: nobody's process, taken at no time";
-            EXPECT_EQ(f.onDisk(), row.text) << "left as it was";
+            EXPECT_EQ(f.onDisk(), text) << "left as it was";
         }
         EXPECT_TRUE(f.alone());
     }
@@ -140,6 +137,7 @@ TEST(Locks, ALockNamesItsHolderAndWhenItWasTaken)
     f.clock.ms = kAtTenTwo * 1000 + 999;
     const LockAttempt got = f.attempt();
     ASSERT_TRUE(got.taken());
+    EXPECT_FALSE(FolderShared({f.files, f.dir.path(), f.clock})) << "its own lock shares nothing";
     EXPECT_TRUE(f.onDisk().starts_with(lockText(machineName(), ::getpid()))) << f.onDisk();
     const LockAttempt second = tryLock(f.files, f.clock, f.dir.path() / "x.lock", false);
     EXPECT_NE(second.lock.text(), got.lock.text()) << "each lock's text its own, at one moment";
@@ -182,24 +180,22 @@ TEST(Locks, AFailureSaysWhyByItsCodeNotByAnErrno)
 // has none of those either, a rename while the name is free.
 TEST(Locks, BreakingAStaleLockGivesBackAFreshOneMovedAsideAndTriesTwiceAtMost)
 {
-    struct Row {
-        const char* name;
-        bool hardLinks;
-        bool retakenMeanwhile;
-        int noReplace; // the error of a rename that never replaces; 0: there is one
-    };
-    for (const Row row :
-         {Row{"hard links", true, false, 0}, Row{"hard links, name taken again", true, true, 0},
-          Row{"no hard links", false, false, 0},
-          Row{"no hard links, name taken again", false, true, 0},
-          Row{"nor a rename that never replaces", false, false, EINVAL},
-          Row{"nor that, name taken again", false, true, EINVAL},
-          Row{"nor that (ENOSYS)", false, false, ENOSYS},
-          Row{"nor that (ENOTSUP)", false, false, ENOTSUP}}) {
-        SCOPED_TRACE(row.name);
+    // what, hard links, the name taken again meanwhile, the error of a rename that never
+    // replaces (0: there is one)
+    const std::vector<std::tuple<const char*, bool, bool, int>> rows{
+        {"hard links", true, false, 0},
+        {"hard links, name taken again", true, true, 0},
+        {"no hard links", false, false, 0},
+        {"no hard links, name taken again", false, true, 0},
+        {"nor a rename that never replaces", false, false, EINVAL},
+        {"nor that, name taken again", false, true, EINVAL},
+        {"nor that (ENOSYS)", false, false, ENOSYS},
+        {"nor that (ENOTSUP)", false, false, ENOTSUP}};
+    for (const auto& [name, hardLinks, retakenMeanwhile, noReplace] : rows) {
+        SCOPED_TRACE(name);
         Folder f;
-        f.files.failLink = !row.hardLinks;
-        f.files.failNoReplace = row.noReplace;
+        f.files.failLink = !hardLinks;
+        f.files.failNoReplace = noReplace;
         f.plant(lockText("PC-12", 4242), 65s);
         const std::string fresh = lockText("PC-7", 77);
         const std::string third = lockText("PC-9", 99);
@@ -211,15 +207,15 @@ TEST(Locks, BreakingAStaleLockGivesBackAFreshOneMovedAsideAndTriesTwiceAtMost)
             }
             const bool givingBack = (call == "addName" || call == "moveNoReplace") &&
                                     path.filename().string().find(".broken-") != std::string::npos;
-            if (givingBack && row.retakenMeanwhile && !fs::exists(f.lock)) {
+            if (givingBack && retakenMeanwhile && !fs::exists(f.lock)) {
                 f.plant(third);
             }
         };
         const LockAttempt got = f.attempt();
         EXPECT_FALSE(got.taken());
         ASSERT_TRUE(got.holder);
-        EXPECT_EQ(got.holder->host, row.retakenMeanwhile ? "PC-9" : "PC-7");
-        EXPECT_EQ(f.onDisk(), row.retakenMeanwhile ? third : fresh);
+        EXPECT_EQ(got.holder->host, retakenMeanwhile ? "PC-9" : "PC-7");
+        EXPECT_EQ(f.onDisk(), retakenMeanwhile ? third : fresh);
         EXPECT_TRUE(f.alone());
     }
     // A stale lock that is back as soon as it was broken (copies that crash as fast as they
@@ -249,13 +245,9 @@ TEST(Locks, BreakingAStaleLockGivesBackAFreshOneMovedAsideAndTriesTwiceAtMost)
 TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
 {
     const Status kTakenOver = Status::refuse(StatusCode::TakenOver);
-    struct Row {
-        const char* name;
-        void (*meanwhile)(Folder&);
-        Status refreshed;
-        const char* holder; // of the lock afterwards; nullptr: no lock file
-    };
-    const std::vector<Row> rows{
+    // what, what happens meanwhile, the refresh's status, who holds the lock afterwards
+    // (nullptr: no lock file)
+    const std::vector<std::tuple<const char*, void (*)(Folder&), Status, const char*>> rows{
         {"untouched", [](Folder&) {}, {}, "this"},
         {"taken over", [](Folder& f) { f.plant(lockText("PC-12", 4242)); }, kTakenOver, "PC-12"},
         {"broken, the name free", [](Folder& f) { fs::remove(f.lock); }, {}, "this"},
@@ -273,23 +265,23 @@ TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
         {"the folder gone", [](Folder& f) { fs::remove_all(f.dir.path()); }, Status::fail(ENOENT),
          nullptr},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, meanwhile, refreshed, heldBy] : rows) {
+        SCOPED_TRACE(name);
         Folder f;
         LockAttempt got = f.attempt();
         ASSERT_TRUE(got.taken());
         stampAgo(f.lock, 65s);
-        row.meanwhile(f);
-        EXPECT_EQ(got.lock.refresh(), row.refreshed);
+        meanwhile(f);
+        EXPECT_EQ(got.lock.refresh(), refreshed);
         f.files.before = nullptr;
         const auto holder = readLockHolder(f.files, f.clock, f.lock);
-        if (row.holder == nullptr) {
+        if (heldBy == nullptr) {
             EXPECT_FALSE(holder);
             continue;
         }
         ASSERT_TRUE(holder);
-        const bool ours = std::string(row.holder) == "this";
-        EXPECT_EQ(holder->host, ours ? machineName() : row.holder);
+        const bool ours = std::string(heldBy) == "this";
+        EXPECT_EQ(holder->host, ours ? machineName() : heldBy);
         EXPECT_TRUE(!ours || std::abs(holder->idleSeconds) < 5) << "stamped now by its refresh";
         got.lock.release();
         EXPECT_EQ(fs::exists(f.lock), !ours) << "released only when still this one's";
@@ -303,22 +295,19 @@ TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
 // and the window names the computer and when it took the list. A stale lock is not waited for.
 TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
 {
-    struct Row {
-        const char* name;
-        std::chrono::seconds ago;                       // of the lock, when the window opens
-        std::optional<std::chrono::milliseconds> letGo; // after the window opened
-        bool opens;
-        std::chrono::milliseconds waitedAtLeast, waitedBelow;
-        int tries; // to make the lock
-    };
-    const std::vector<Row> rows{
-        {"let go after 3 s", 0s, 3s, true, 3s, 3100ms, 4},
-        {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s, 11},
-        {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms, 11},
-        {"stale", 65s, std::nullopt, true, 0ms, 1ms, 2},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    // what, the lock's age when the window opens, when it is let go after that, whether the
+    // window opens, how long it waited at least and below, how often it tried to make the lock
+    using Ms = std::chrono::milliseconds;
+    const std::vector<
+        std::tuple<const char*, std::chrono::seconds, std::optional<Ms>, bool, Ms, Ms, int>>
+        rows{
+            {"let go after 3 s", 0s, 3s, true, 3s, 3100ms, 4},
+            {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s, 11},
+            {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms, 11},
+            {"stale", 65s, std::nullopt, true, 0ms, 1ms, 2},
+        };
+    for (const auto& [name, ago, letGo, opens, waitedAtLeast, waitedBelow, tries] : rows) {
+        SCOPED_TRACE(name);
         StdRandom random{1};
         FaultyFiles files;
         ProgramFixture fx{random, files};
@@ -326,27 +315,27 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
         writeStudentFile(fx.dir.path(), {originalDefaults("Ann"), originalDefaults("Ben")});
         const Path lock = fx.at(kStudentLockFile);
         std::ofstream(lock) << lockText("PC-12", 4242);
-        stampAgo(lock, row.ago);
-        if (row.letGo) {
-            fx.clock.at(*row.letGo, [&] { fs::remove(lock); });
+        stampAgo(lock, ago);
+        if (letGo) {
+            fx.clock.at(*letGo, [&] { fs::remove(lock); });
         }
         fx.mainForm.goauto_click();
-        int tries = 0; // while the lock is there, it is tried once a second, and looked at
-        files.before = [&tries](std::string_view call, const Path&) {
-            tries += call == "createExclusive" ? 1 : 0;
+        // While the lock is there, it is tried once a second, and looked at.
+        int made = 0; // tries to make it
+        files.before = [&made](std::string_view call, const Path&) {
+            made += call == "createExclusive" ? 1 : 0;
         };
         StudentForm form(fx.p);
         form.load();
 
         const auto& m = form.model();
-        EXPECT_GE(fx.clock.slept, row.waitedAtLeast);
-        EXPECT_LT(fx.clock.slept, row.waitedBelow);
-        EXPECT_EQ(tries, row.tries);
+        EXPECT_GE(fx.clock.slept, waitedAtLeast);
+        EXPECT_LT(fx.clock.slept, waitedBelow);
+        EXPECT_EQ(made, tries);
         // ever longer pauses in between, up to 20 ms
         const std::vector<std::chrono::milliseconds> first{1ms, 2ms, 4ms, 8ms, 16ms, 20ms, 20ms};
-        EXPECT_TRUE(row.ago > 0s ||
-                    std::ranges::equal(fx.clock.pauses | std::views::take(7), first));
-        if (row.opens) {
+        EXPECT_TRUE(ago > 0s || std::ranges::equal(fx.clock.pauses | std::views::take(7), first));
+        if (opens) {
             EXPECT_TRUE(m.message.empty());
             EXPECT_EQ(m.studentlist,
                       (std::vector<std::string>{"Default", "Untitled", "Ann", "Ben"}));

@@ -60,11 +60,10 @@ TEST(StartUp, LoadsThePupilsFactsButStartsANewDrillAndShowsHerLocked)
     t.p.drill.score = t.p.drill.total = 4;
     t.load();
     EXPECT_EQ(ints(t.p.flags.smartFromStudent, t.p.flags.studentFromSmart, t.p.drill.repeatCount,
-                   t.p.drill.score, t.p.drill.total, t.p.run.drillResumable),
-              ints(0, 0, 0, 0, 0, 0))
+                   t.p.drill.score, t.p.drill.total, t.p.run.drillResumable, t.p.drill.repeatDelay),
+              ints(0, 0, 0, 0, 0, 0, -1))
         << "the first Start builds a new drill";
     EXPECT_EQ(t.p.drill.fact(23), (FactRec{3, 2, 6, 1, 0, 0, 2, 2, 0, 1, 3, 5}));
-    EXPECT_EQ(t.p.drill.repeatDelay, -1);
     EXPECT_EQ(English(t.p.main.dsword) + English(t.p.main.statusLines[3]), "Ann:Save      On");
     EXPECT_EQ(t.p.settings.startSettings, t.p.cur());
     // The "10 Sub" lock starts clear, so the saved 10 Sub locks the boxes while they are shown
@@ -263,6 +262,13 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
             EXPECT_EQ(t.p.main.notice, fault < 2 || file[0] != 'D' ? Message() : named);
         }
     }
+    // In a shared folder, this computer's own settings file is the one start-up says it could
+    // not read.
+    const std::string own = "Default." + testHostName() + ".Xsx";
+    Files shared(own.c_str(), previous);
+    shared.files.unreadable = {own};
+    shared.load();
+    EXPECT_EQ(shared.p.main.notice, noticeOf({{MessageId::SettingsNotRead, {own}}}));
     // Shut-down tries every save: a failed settings file does not keep the facts from theirs.
     Files t;
     t.load();

@@ -191,14 +191,14 @@ TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemA
                    ReadStudent(t.students, 3)->operation, t.students.repaired()),
               ints(4, -1, 6, false));
     EXPECT_FALSE(ReadStudent(t.students, 0)) << "slot 1 is the header, no pupil";
-    DrillSettings dan = t.p.settings.defaultSettings;
-    setName(dan, "Maximilian Alexander Huber");
-    ASSERT_TRUE(AppendStudent(t.students, dan).ok());
+    ASSERT_TRUE(AppendStudent(t.students, originalDefaults("Maximilian Alexander Huber")).ok());
     ASSERT_EQ(ints(t.students.studentCount(), t.file().size()), ints(4, 6 * 208));
     EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
     EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
     EXPECT_TRUE(t.open(Bytes(100, 1)).empty()); // too short for a header: started anew
     EXPECT_EQ(ints(t.file().size(), i16At(t.file(), 0)), ints(208, 0));
+    ASSERT_TRUE(RewriteStudentFile(t.students, {"Ann"}, {}, {}).ok()); // nobody counted in it
+    EXPECT_EQ(t.file().size(), 208u);
 }
 
 // Two damaged bytes must not hide or drop a class: a count below 0, above the slots held, or one
@@ -238,6 +238,9 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
     EXPECT_EQ(blankAfter.open(concat({markedSlot("X", 1, 1), pupils[0], markedSlot("", 1)})),
               std::vector<std::string>{"Ann"});
     EXPECT_FALSE(blankAfter.students.repaired());
+    blankAfter.students.dropEntry(); // Ann removed, and once more: the count stays at 0
+    blankAfter.students.dropEntry();
+    EXPECT_EQ(blankAfter.students.studentCount(), 0);
     Ann later; // an opening that reads nothing repairs nothing, whatever the one before did
     static_cast<void>(later.open(concat({markedSlot("X", 1, -2), pupils[0]})));
     later.files.failRead = true;
@@ -278,8 +281,7 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
     Ann t;
     const Bytes old = concat({markedSlot("X", 1, 2), markedSlot("Ann", 4), markedSlot("Bob", 5)});
     static_cast<void>(t.open(old));
-    DrillSettings bob;
-    setName(bob, "Bob");
+    DrillSettings bob = originalDefaults("Bob");
     bob.operation = 3;
     ASSERT_TRUE(WriteStudent(t.students, 2, bob).ok());
     ASSERT_TRUE(AppendStudent(t.students, t.p.settings.defaultSettings).ok());
@@ -375,8 +377,9 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
                       fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1))
                 << file;
         }
-        EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx"))),
-                  ints(!done, done || orphan));
+        EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx")),
+                       fs::exists(t.at("Ann.Xtx.renaming"))), // the note of the rename goes
+                  ints(!done, done || orphan, false));
         EXPECT_EQ(readBytes(t.at(done || orphan ? "Anna.Xtx" : "Ann.Xtx")),
                   Bytes(4800, orphan ? 0x22 : 0x11));
     }
@@ -431,9 +434,9 @@ TEST(StudentFile, AStartUpFinishesOrUndoesARenameACrashCutShortAsTheClassListSay
         s.curSettings = originalDefaults("Rob");
         FinishInterruptedRename(s, data);
         EXPECT_EQ(trimmedName(s.curSettings), current);
-        EXPECT_EQ(fs::exists(home.path() / "Rob.Xtx"), newNameStays);
-        EXPECT_EQ(fs::exists(home.path() / "Bob.Xtx"), oldNameStays);
-        EXPECT_FALSE(fs::exists(home.path() / "Bob.Xtx.renaming"));
+        EXPECT_EQ(ints(fs::exists(home.path() / "Rob.Xtx"), fs::exists(home.path() / "Bob.Xtx"),
+                       fs::exists(home.path() / "Bob.Xtx.renaming")),
+                  ints(newNameStays, oldNameStays, false));
     }
 }
 
