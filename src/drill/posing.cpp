@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drill/posing.h"
 
+#include <algorithm>
+
 #include "drill/pool.h"
 #include "platform/random.h"
 #include "records/drill_settings.h"
@@ -74,7 +76,7 @@ bool NextProblem(Drill& d, const DrillSettings& s, Random& random)
         } else {
             d.curFact = d.repeatList[1];
             // repeatWithin 0 can only come from a damaged record; it counts as 1.
-            const int within = s.repeatWithin() < 1 ? 1 : s.repeatWithin();
+            const int within = std::max(1, int{s.repeatWithin()});
             d.repeatDelay = i16(drawMod(random, 10.0, within) + 1);
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/answer_log.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "flow/failures.h"
@@ -89,7 +90,8 @@ void NoteAnswerGiven(Program& p, int slot)
         r.outcome = AnswerOutcome::TimeOut;
     }
     const std::int64_t took = r.atMs - p.history.shownMs;
-    r.millis = static_cast<std::int32_t>(took < 0 ? 0 : took > 86400000 ? 86400000 : took);
+    // From none to a day at most.
+    r.millis = static_cast<std::int32_t>(std::clamp<std::int64_t>(took, 0, 86'400'000));
     r.autoTeach = s.autoTeach == 1 ? 1 : 0;
     r.ranges = bitsOf(s.firstRange);
     r.seconds = bitsOf(s.secondNum);
