@@ -12,8 +12,8 @@ namespace {
 TEST(Answering, ScoreCaptionsTruncateThePercentageAndEachProblemIsCountedOnceUpTo32767)
 {
     Drilling d;
-    EXPECT_EQ(English(scoreCaption(d.p.drill)), "Score: 0%") << "before any answer";
-    EXPECT_EQ(d.p.main.but[3].caption, "4");
+    // the score before any answer; the third button's caption
+    EXPECT_EQ(English(scoreCaption(d.p.drill)) + "|" + d.p.main.but[3].caption, "Score: 0%|4");
     d.mainForm.but_click(0), d.mainForm.but_click(4); // no such buttons
     const std::vector<std::pair<Event, const char*>> rows{
         {Event::Right, "Score: 100% Total: 1/1"}, {Event::TimeOut, "Score: 50% Total: 1/2"},
@@ -79,8 +79,7 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
         Drilling d;
         d.p.drill.shockLeft = shockLeft;
         EXPECT_EQ(d.answer(event), popup);
-        EXPECT_EQ(d.pictures.shown, pictures);
-        EXPECT_EQ(d.sound.played, sounds);
+        EXPECT_EQ(std::tuple(d.pictures.shown, d.sound.played), std::tuple(pictures, sounds));
         // The next problem is posed and its clock runs.
         EXPECT_EQ(ints(d.p.drill.answerTime, d.p.cur().percentCorrect(1), d.random.left(),
                        d.p.main.timerEnabled),
@@ -106,29 +105,26 @@ TEST(Answering, FinishingTheLadderOrNothingLeftToPoseEndsTheDrillWithoutAnotherP
     });
     ASSERT_EQ(d.p.drill.curFact, 181);
     d.right();
-    EXPECT_EQ(d.pictures.shown, (std::vector<int>{2, 1, 1}));
-    EXPECT_EQ(d.sound.played, (std::vector<int>{2, 5}));
+    EXPECT_EQ(std::tuple(d.pictures.shown, d.sound.played),
+              std::tuple(std::vector{2, 1, 1}, std::vector{2, 5}));
     EXPECT_EQ(ints(d.p.cur().autoTeach, d.p.run.drillResumable), ints(0, 0));
 
     Drilling empty;
     empty.p.cur().secondNum = {}, empty.p.drill.poolCount = 0;
     empty.pictures.missing = {1}; // no logo: the happy face stays, and the model says so
     empty.right();
-    EXPECT_EQ(empty.p.main.picture, PictureId::Happy);
-    EXPECT_EQ(empty.sound.played, (std::vector<int>{2, 5}));
-    EXPECT_EQ(empty.controls(), kIdle);
-    EXPECT_FALSE(empty.p.main.timerEnabled);
+    EXPECT_EQ(std::tuple(empty.p.main.picture, empty.sound.played, empty.controls(),
+                         empty.p.main.timerEnabled),
+              std::tuple(PictureId::Happy, std::vector{2, 5}, kIdle, false));
 }
 
 TEST(Answering, StopRuleEndsByTimeProblemsEitherBothOrNever)
 {
-    // minutes and problems against maxMinutes 3 and maxProblems 5: the stopOn values (0..6) that
-    // end the drill
-    DrillSettings s;
-    s.maxMinutes() = 3;
-    s.maxProblems() = 5;
+    // minutes and problems against the original maxMinutes 30 and maxProblems 200: the stopOn
+    // values (0..6) that end the drill
+    DrillSettings s = originalDefaults();
     const std::vector<std::tuple<std::int16_t, int, std::vector<int>>> rows{
-        {2, 4, {}}, {3, 4, {1, 3}}, {2, 5, {2, 3}}, {3, 5, {1, 2, 3, 4}}};
+        {29, 199, {}}, {30, 199, {1, 3}}, {29, 200, {2, 3}}, {30, 200, {1, 2, 3, 4}}};
     for (const auto& [minutes, problems, ends] : rows) {
         Drill d;
         d.drillMinutes = minutes;

@@ -8,19 +8,13 @@ namespace sb::test {
 namespace {
 
 using I16 = std::int16_t;
-using Fact = std::array<I16, 5>; // first, second, answer, group, remainder
-// Only the operation decides which facts are built.
-DrillSettings operation(I16 op)
-{
-    DrillSettings s;
-    s.operation = op;
-    return s;
-}
 
 TEST(BuildFacts, EachOperationHasItsFactsAndDivRDrawsOneRemainderPerFactInIndexOrder)
 {
     // Operation 7 (a damaged file) keeps the fact's place but gives no answer. Counters clear.
-    const std::vector<std::tuple<I16, int, Fact>> rows{
+    // Only the operation decides which facts are built. A fact: first, second, answer, group,
+    // remainder.
+    const std::vector<std::tuple<I16, int, FactRec>> rows{
         {OpAdd, 33, {13, 2, 15, 2, 0}},    {Op10Sub, 181, {11, 10, 1, 1, 0}},
         {OpSub, 120, {26, 6, 20, 4, 0}},   {OpMult, 75, {15, 4, 60, 3, 0}},
         {OpDiv, 200, {200, 10, 20, 4, 0}}, {7, 57, {17, 3, 0, 4, 0}}};
@@ -28,12 +22,11 @@ TEST(BuildFacts, EachOperationHasItsFactsAndDivRDrawsOneRemainderPerFactInIndexO
         Drill d;
         d.fact(index) = FactRec{1, 1, 1, 1, 4, 1, 1, 2, 1, 1, 1, 5};
         ScriptedRandom noDraws;
-        BuildFacts(d, operation(op), noDraws);
-        EXPECT_EQ(d.factCount, 200);
-        EXPECT_EQ(d.fact(index), (FactRec{f[0], f[1], f[2], f[3], f[4]})) << op << " " << index;
+        BuildFacts(d, DrillSettings{.operation = op}, noDraws);
+        EXPECT_EQ(std::tuple(d.factCount, d.fact(index)), std::tuple(200, f)) << op << " " << index;
     }
     // Draw `index` is u; every other draw is 0.
-    const std::map<int, std::pair<double, Fact>> draws{
+    const std::map<int, std::pair<double, FactRec>> draws{
         {21, {0.125, {2, 2, 1, 1, 0}}},     // 2.5 -> 2 (tie to even), mod 2 = 0
         {22, {0.15, {5, 2, 2, 1, 1}}},      // 3 mod 2 = 1
         {41, {0.625, {3, 3, 1, 1, 0}}},     // 12.5 -> 12, mod 3 = 0 (rounding up gives 1)
@@ -45,11 +38,10 @@ TEST(BuildFacts, EachOperationHasItsFactsAndDivRDrawsOneRemainderPerFactInIndexO
         random.push({draws.contains(i) ? draws.at(i).first : 0.0});
     }
     Drill d;
-    BuildFacts(d, operation(OpDivR), random);
+    BuildFacts(d, DrillSettings{.operation = OpDivR}, random);
     EXPECT_EQ(random.left(), 0u);
     for (const auto& [index, draw] : draws) {
-        const Fact& f = draw.second;
-        EXPECT_EQ(d.fact(index), (FactRec{f[0], f[1], f[2], f[3], f[4]})) << index;
+        EXPECT_EQ(d.fact(index), draw.second) << index;
     }
 }
 

@@ -20,17 +20,19 @@ constexpr double kBack = 0.0, kAhead = 0.1;
 constexpr double kNoSwap = 0.0, kSwap = 0.3; // R(0) even: as posed; R(3) odd: turned around
 
 // The original defaults (Add, range 1..10, every second number), facts built, pool of 100;
-// `draws` scripted.
+// `draws` scripted, part after part.
 struct Posing {
-    explicit Posing(std::vector<double> draws, I16 operation = OpAdd)
+    explicit Posing(const std::vector<std::vector<double>>& draws, I16 operation = OpAdd)
     {
         s = originalDefaults();
         s.operation = operation;
         BuildFacts(d, s, random);
         BuildPool(d, s, PoolMode::ResetAll, 0);
         d.repeatDelay = 0;
-        for (double u : draws) {
-            random.push({u});
+        for (const std::vector<double>& part : draws) {
+            for (double u : part) {
+                random.push({u});
+            }
         }
     }
     bool next() { return NextProblem(d, s, random); }
@@ -46,7 +48,7 @@ struct Posing {
 
 TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
 {
-    Posing t({
+    Posing t({{
         0.5,         // pool pick: 112 mod 100 + 1 = slot 13 = fact 23 (3 + 2)
         kSlot3,      // rightSlot 3
         kSlot3,      // wrongSlot1 equals rightSlot: drawn again
@@ -55,37 +57,31 @@ TEST(NextProblem, DrawsPoolPickSlotsWrongFactsInsideTheTableAndSwapInThatOrder)
         kT1, kAhead, // 24 again: refused for w2
         kT2, 0.2,    // w2 = 21: R(2) mod 2 = 0, back
         kSwap,       // swap draw: Add shows the second number first (switchAB is on)
-    });
+    }});
     ASSERT_TRUE(t.next());
     EXPECT_EQ(ints(t.d.curFact, t.d.rightSlot, t.d.wrongSlot1, t.d.wrongSlot2, t.d.shockLeft,
-                   t.random.left()),
-              ints(23, 3, 2, 1, 10, 0));
+                   t.random.left(), t.d.posedTurnedAround),
+              ints(23, 3, 2, 1, 10, 0, true));
     EXPECT_EQ(t.d.problemText + " " + t.texts(), "2 + 3 3,6,5");
-    EXPECT_TRUE(t.d.posedTurnedAround);
     // Wrong answers come from inside the table, never from its last fact.
     // fact 1 (1 + 1): 0 is refused; 4 taken; 4 refused for w2; 2 taken.
     // fact 2 (2 + 1): 1, the first fact, is taken; 4 taken.
     // fact 199 (19 + 10): 200 is refused (the last fact is never a wrong answer), 198 taken;
     // 201 refused; 197 taken.
-    using Row = std::tuple<I16, std::vector<double>, std::string>;
-    const std::vector<Row> rows{
+    const std::vector<std::tuple<I16, std::vector<double>, std::string>> rows{
         {1, {kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead}, "2,5,3"},
         {2, {kT1, kBack, kT2, kAhead}, "3,2,5"},
         {199, {kT1, kAhead, kT1, kBack, kT2, kAhead, kT2, kBack}, "29,28,27"}};
     for (const auto& [fact, wrongDraws, texts] : rows) {
-        std::vector<double> draws{kSlot1, kSlot1, kSlot2};
-        draws.insert(draws.end(), wrongDraws.begin(), wrongDraws.end());
-        draws.push_back(kNoSwap);
-        Posing w(draws);
+        Posing w({{kSlot1, kSlot1, kSlot2}, wrongDraws, {kNoSwap}});
         w.d.pool[1] = fact, w.d.poolCount = 1;
         ASSERT_TRUE(w.next());
-        EXPECT_EQ(w.texts(), texts) << "fact " << fact;
-        EXPECT_FALSE(w.d.posedTurnedAround);
-        EXPECT_EQ(w.random.left(), 0u);
+        EXPECT_EQ(std::tuple(w.texts(), w.d.posedTurnedAround, w.random.left()),
+                  std::tuple(texts, false, 0u));
     }
     // An empty pool is filled again; its facts go on with their counts.
     Posing refill(
-        {kSlot1, kSlot1, kSlot2, kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead, kNoSwap});
+        {{kSlot1, kSlot1, kSlot2, kT1, kBack, kT3, kAhead, kT3, kAhead, kT1, kAhead, kNoSwap}});
     refill.d.poolCount = 0;
     refill.d.fact(1).asked = 4;
     ASSERT_TRUE(refill.next());
@@ -106,16 +102,13 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
         {"not yet due: the pool pick stands", 3, 2, {}, 23, 1}};
     for (const auto& [what, within, delay, draw, fact, delayAfter] : rows) {
         SCOPED_TRACE(what);
-        std::vector<double> draws{0.5};
-        draws.insert(draws.end(), draw.begin(), draw.end());
-        draws.insert(draws.end(), {kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kNoSwap});
-        Posing t(draws);
+        Posing t({{0.5}, draw, {kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kNoSwap}});
         t.s.repeatWithin() = within;
         t.d.repeatList[1] = 195, t.d.repeatCount = 1, t.d.repeatDelay = delay;
         ASSERT_TRUE(t.next());
-        EXPECT_EQ(ints(t.d.curFact, t.d.repeatDelay), ints(fact, delayAfter));
-        EXPECT_EQ(t.d.repeatCount, 1) << "the list is only shortened by answers";
-        EXPECT_EQ(t.random.left(), 0u);
+        // the list is only shortened by answers
+        EXPECT_EQ(ints(t.d.curFact, t.d.repeatDelay, t.d.repeatCount, t.random.left()),
+                  ints(fact, delayAfter, 1, 0));
     }
 }
 
@@ -124,7 +117,7 @@ TEST(NextProblem, RepetitionPathDrawsThePoolPickAndARoundedDelay)
 // rounded before it is halved and halved toward zero.
 TEST(NextProblem, DivisionShowsRemaindersAndItsSignLaidOutOnBothDisplays)
 {
-    Posing t({kSlot1, kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kSwap}, OpDiv);
+    Posing t({{kSlot1, kSlot1, kSlot2, kT1, kBack, kT1, kAhead, kSwap}}, OpDiv);
     t.s.operation = OpDivR;
     t.d.fact(63).first = 13, t.d.fact(63).remainder = 1;
     t.d.fact(64).first = 19, t.d.fact(64).remainder = 3;

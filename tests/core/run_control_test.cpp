@@ -11,15 +11,12 @@ namespace {
 // pop-up 5 s, stop after 200 problems), no drill started.
 struct Session : ProgramFixture {
     Session() : ProgramFixture(random, diskFileSystem()) { load(); }
-    void minute() // a tick that sees the wall clock on the next minute
-    {
-        clock.minute = static_cast<std::int16_t>((clock.minute + 1) % 60);
-        mainForm.timer_tick();
-    }
     StdRandom random{20240611};
 };
 
-TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
+// Fact 195 (second number 10, column 15) is not in the pool; queued, it comes at the first
+// problem after Start, whatever delay was left when the drill was paused.
+TEST(RunControl, StartPauseAndEndSetTheControlsAQueuedRepetitionIsDueAtOnceAndTheClockWaits)
 {
     Session r;
     Controls startUp = kIdle;
@@ -28,17 +25,25 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
     r.mainForm.start_click(); // its controls: StartResumesOnlyAPausedDrillWithTheSameSelection
     EXPECT_EQ(r.p.main.stageCaption, Caption(Phrase::GetReady));
     r.mainForm.cPause_click();
-    EXPECT_EQ(r.controls(), kIdle);
-    EXPECT_TRUE(r.p.run.drillResumable);
-    r.mainForm.start_click(), EndDrill(r.p);
-    EXPECT_EQ(r.controls(), kIdle);
-    EXPECT_FALSE(r.p.run.drillResumable);
-    EXPECT_FALSE(r.p.main.timerEnabled);
+    EXPECT_EQ(std::tuple(r.controls(), r.p.run.drillResumable), std::tuple(kIdle, true));
+    r.p.drill.repeatList[1] = 195, r.p.drill.repeatCount = 1, r.p.drill.repeatDelay = 3;
+    r.p.drill.poolCount = 1; // the rest retired: a resumed pool is not refilled
+    r.mainForm.start_click();
+    EXPECT_EQ(ints(r.p.drill.curFact, r.p.drill.poolCount), ints(195, 1));
+    EndDrill(r.p);
+    EXPECT_EQ(std::tuple(r.controls(), r.p.run.drillResumable, r.p.main.timerEnabled),
+              std::tuple(kIdle, false, false));
     r.mainForm.Reset_click();
     startUp.results = true;
     EXPECT_EQ(r.controls(), startUp) << "New Drill greys itself";
-    EXPECT_EQ(r.pictures.shown, (std::vector<int>{1, 1, 1})); // Pause, EndDrill, its SetIdle
-    EXPECT_EQ(r.sound.played, (std::vector<int>{1, 1, 5}));
+    // pictures: Pause, EndDrill, its SetIdle; then the sounds
+    EXPECT_EQ(std::tuple(r.pictures.shown, r.sound.played),
+              std::tuple(std::vector{1, 1, 1}, std::vector{1, 1, 5}));
+    r.mainForm.start_click();
+    r.mainForm.cPause_click();
+    r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
+    r.mainForm.start_click();
+    EXPECT_EQ(std::tuple(r.controls(), r.p.run.drillResumable), std::tuple(kIdle, false));
     for (std::int16_t delay : {std::int16_t{0}, std::int16_t{1}, std::int16_t{3}}) {
         SCOPED_TRACE(delay);
         Session t;
@@ -55,20 +60,19 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAndTheClockStartsAfterAnyDelay)
         EXPECT_EQ(English(t.p.main.dsshock), "Timer: 10 sec");
         t.mainForm.deltime_tick(); // a late tick of the closed window's timer does nothing
         t.mainForm.timer_tick(), t.mainForm.timer_tick();
-        EXPECT_EQ(English(t.p.main.dsshock), "Timer: 8 sec");
-        EXPECT_EQ(t.p.drill.total, 0);
+        EXPECT_EQ(std::tuple(English(t.p.main.dsshock), t.p.drill.total),
+                  std::tuple(std::string("Timer: 8 sec"), 0));
         // The start sound, a tick per delay second, then a tick and picture 5 per clock second.
         std::vector<int> sounds{1};
         sounds.insert(sounds.end(), static_cast<std::size_t>(delay + 2), 6);
-        EXPECT_EQ(t.sound.played, sounds);
-        EXPECT_EQ(t.pictures.shown, (std::vector<int>{5, 5}));
+        EXPECT_EQ(std::tuple(t.sound.played, t.pictures.shown),
+                  std::tuple(sounds, std::vector{5, 5}));
     }
 }
 
 TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
 {
-    using Change = void (*)(MainForm&);
-    const std::vector<std::tuple<const char*, Change, bool>> rows{
+    const std::vector<std::tuple<const char*, void (*)(MainForm&), bool>> rows{
         {"paused", [](MainForm&) {}, true},
         {"switch changed", [](MainForm& f) { f.switch_click(0); }, true},
         {"operation changed", [](MainForm& f) { f.op_click(OpMult); }, false},
@@ -82,7 +86,9 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         r.clock.minute = 10;
         r.mainForm.a_click(2, 1); // the first two ranges of first numbers
         r.mainForm.start_click();
-        r.right(), r.minute();
+        r.right();
+        r.clock.minute = 11; // a tick that sees the wall clock on the next minute
+        r.mainForm.timer_tick();
         // A wrong answer, and the window minimised in its pop-up: the problem is recorded and
         // the drill paused.
         r.mainForm.but_click(r.p.drill.wrongSlot1);
@@ -91,8 +97,8 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         const Drill before = r.p.drill;
         r.clock.minute = 40; // a long pause
         r.mainForm.start_click();
-        EXPECT_EQ(r.controls(), kRunning);
-        EXPECT_EQ(ints(r.p.drill.score, r.p.drill.total), resumes ? ints(1, 2) : ints(0, 0));
+        EXPECT_EQ(std::tuple(r.controls(), ints(r.p.drill.score, r.p.drill.total)),
+                  std::tuple(kRunning, resumes ? ints(1, 2) : ints(0, 0)));
         // A new drill shows no score until its first answer, not the last drill's.
         EXPECT_EQ(English(r.p.main.dstotal) + English(r.p.main.dsscore),
                   resumes ? " Total: 1/2Score: 50%" : " Total:Score:");
@@ -106,24 +112,6 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
         r.mainForm.put_aside(); // minimised while a problem is posed
         EXPECT_FALSE(r.p.main.timerEnabled) << "its clock stops with it";
     }
-}
-
-// Fact 195 (second number 10, column 15) is not in the pool; queued, it comes at the first
-// problem after Start, whatever delay was left when the drill was paused.
-TEST(RunControl, StartMakesAQueuedRepetitionDueAtOnce)
-{
-    Session r;
-    r.mainForm.start_click();
-    r.mainForm.cPause_click();
-    r.p.drill.repeatList[1] = 195, r.p.drill.repeatCount = 1, r.p.drill.repeatDelay = 3;
-    r.p.drill.poolCount = 1; // the rest retired: a resumed pool is not refilled
-    r.mainForm.start_click();
-    EXPECT_EQ(ints(r.p.drill.curFact, r.p.drill.poolCount), ints(195, 1));
-    r.mainForm.cPause_click();
-    r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
-    r.mainForm.start_click();
-    EXPECT_EQ(r.controls(), kIdle);
-    EXPECT_FALSE(r.p.run.drillResumable);
 }
 
 // An empty selection gets its first box ticked; a selection without a fact is refused, and
@@ -141,9 +129,8 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
         r.p.cur().autoTeach = autoTeach;
         r.setBoxes(boxes);
         r.mainForm.start_click();
-        EXPECT_EQ(r.controls(), kRunning);
-        EXPECT_EQ(r.boxes(), fixed);
-        EXPECT_EQ(r.p.drill.poolCount, poolCount);
+        EXPECT_EQ(std::tuple(r.controls(), r.boxes(), r.p.drill.poolCount),
+                  std::tuple(kRunning, fixed, poolCount));
     }
     Session r;
     r.mainForm.start_click(), r.right(), r.mainForm.cPause_click();
@@ -153,34 +140,31 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
     r.mainForm.start_click();
     EXPECT_EQ(English(r.p.main.stageCaption) + "|" + English(r.p.main.stageNote),
               "Nothing to drill|Choose other numbers");
-    EXPECT_EQ(r.controls(), kIdle);
-    EXPECT_TRUE(r.sound.played.empty()) << "no start sound";
+    EXPECT_EQ(std::tuple(r.controls(), r.sound.played), std::tuple(kIdle, std::vector<int>{}))
+        << "no start sound";
     EXPECT_EQ(r.p.main.problem.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
 }
 
 TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
 {
-    {
-        Session r; // a record shown puts its operation on the window, Add included
-        r.mainForm.op_click(OpMult);
-        DrillSettings add = r.p.cur();
-        add.operation = OpAdd;
-        ShowSelection(r.p, add);
-        EXPECT_EQ(r.p.main.selection.op, OpAdd);
-        add.operation = 7; // no such operation: the window keeps its own
-        ShowSelection(r.p, add);
-        EXPECT_EQ(r.p.main.selection.op, OpAdd);
-        // Shown over "10 Sub", the record keeps its own first numbers, not those saved then.
-        r.setBoxes(Boxes{{2, 3}, oneTo(10)});
-        r.mainForm.op_click(Op10Sub);
-        add.operation = OpAdd;
-        add.firstRange = {0, 1, 0, 0, 1};
-        ShowSelection(r.p, add);
-        EXPECT_EQ(r.boxes(), (Boxes{{1, 4}, oneTo(10)}));
+    Session shown; // a record shown puts its operation on the window, Add included
+    shown.mainForm.op_click(OpMult);
+    DrillSettings add = shown.p.cur();
+    // 7 is no such operation: the window keeps its own
+    for (const std::int16_t op : {std::int16_t{OpAdd}, std::int16_t{7}}) {
+        add.operation = op;
+        ShowSelection(shown.p, add);
+        EXPECT_EQ(shown.p.main.selection.op, OpAdd) << op;
     }
+    // Shown over "10 Sub", the record keeps its own first numbers, not those saved then.
+    shown.setBoxes(Boxes{{2, 3}, oneTo(10)});
+    shown.mainForm.op_click(Op10Sub);
+    add.operation = OpAdd;
+    add.firstRange = {0, 1, 0, 0, 1};
+    ShowSelection(shown.p, add);
+    EXPECT_EQ(shown.boxes(), (Boxes{{1, 4}, oneTo(10)}));
     // The select buttons enable New Drill themselves, also when no box changes.
-    using Click = void (*)(MainForm&);
-    const std::vector<std::pair<Click, Boxes>> rows{
+    const std::vector<std::pair<void (*)(MainForm&), Boxes>> rows{
         {[](MainForm& f) { f.a_click(1, 0), f.a_click(3, 1); }, Boxes{{3}, oneTo(10)}},
         {[](MainForm& f) { f.b_click(7, 0); }, Boxes{{1}, {1, 2, 3, 4, 5, 6, 8, 9, 10}}},
         {[](MainForm& f) { f.b_click(7, 0), f.bsela_click(); }, Boxes{{1}, oneTo(10)}},
@@ -196,12 +180,11 @@ TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)
         ASSERT_FALSE(r.p.main.newDrillEnabled);
         click(r.mainForm);
         EXPECT_TRUE(r.p.main.newDrillEnabled);
-        EXPECT_EQ(r.boxes(), boxes);
         DrillSettings read;
         ReadSelection(r.p.main, read);
-        EXPECT_EQ(selectionOf(read), boxes);
-        EXPECT_EQ(read.operation, r.p.main.selection.op);
-        EXPECT_EQ(r.p.cur().switchAB, r.p.main.switchBox.value);
+        EXPECT_EQ(std::tuple(r.boxes(), selectionOf(read)), std::tuple(boxes, boxes));
+        EXPECT_EQ(ints(read.operation, r.p.cur().switchAB),
+                  ints(r.p.main.selection.op, r.p.main.switchBox.value));
     }
 }
 

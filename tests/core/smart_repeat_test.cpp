@@ -11,15 +11,12 @@ namespace {
 
 constexpr std::int16_t kFact = 5; // 5 + 1, in the default pool
 
-// Each answer as "seconds:digits", the seconds negative for a wrong answer and the digits the
-// fact afterwards: state, repeatsLeft, repeatCount, in the pool, rightRun, fastRun, removedNow.
-struct Sequence {
-    const char* name;
-    void (*settings)(DrillSettings&);
-    void (*before)(FactRec&);
-    const char* answers;
-    std::int16_t rowPercent; // percentCorrect of second number 1 afterwards: the right answers
-};
+// A name, a change to the settings and to the fact before, the answers and percentCorrect of
+// second number 1 afterwards (the right answers). Each answer as "seconds:digits", the seconds
+// negative for a wrong answer and the digits the fact afterwards: state, repeatsLeft,
+// repeatCount, in the pool, rightRun, fastRun, removedNow.
+using Sequence = std::tuple<const char*, void (*)(DrillSettings&), void (*)(FactRec&), const char*,
+                            std::int16_t>;
 
 // Original defaults: wrongTimes 2, wrongRepeats 3, slowSeconds 5, slowRepeats 3,
 // removeStreak 2, removeSeconds 2, removeWindow 3, every rule on, remove overrides repeat.
@@ -77,14 +74,11 @@ TEST(SmartRepeat, Sequences)
             EXPECT_EQ(CountAnswer(d, s, seconds > 0 ? d.rightSlot : d.wrongSlot2), seconds > 0);
             RecordFactAnswer(d, s);
             const FactRec& f = d.current();
-            const bool pooled =
-                std::find(&d.pool[1], &d.pool[1] + d.poolCount, kFact) != &d.pool[1] + d.poolCount;
-            std::string got;
-            for (int v : {int{f.state}, int{f.repeatsLeft}, int{d.repeatCount}, int{pooled},
-                          int{f.rightRun}, int{f.fastRun}, int{d.removedNow}}) {
-                got += std::to_string(v);
-            }
-            EXPECT_EQ(got, after) << "after an answer in " << seconds << " s";
+            std::ostringstream got;
+            got << f.state << f.repeatsLeft << d.repeatCount
+                << std::count(&d.pool[1], &d.pool[1] + d.poolCount, kFact) << f.rightRun
+                << f.fastRun << d.removedNow;
+            EXPECT_EQ(got.str(), after) << "after an answer in " << seconds << " s";
         }
         EXPECT_EQ(ints(s.percentCorrect(1), s.answerCount(1)), ints(rowPercent, count));
     }
