@@ -150,6 +150,7 @@ namespace {
 // system reported an error, as a late write error is reported there) or when it goes.
 class UniqueFd {
 public:
+    UniqueFd() = default; // holding no file
     explicit UniqueFd(int fd) : m_fd(fd) {}
     ~UniqueFd() { static_cast<void>(close()); }
     UniqueFd(const UniqueFd&) = delete;
@@ -169,7 +170,7 @@ public:
     }
 
 private:
-    int m_fd;
+    int m_fd = -1;
 };
 
 // Writes all of bytes at offset of a regular file. A write to a regular file comes back short
@@ -236,7 +237,7 @@ Status openInPlace(UniqueFd& fd, const fs::path& path, bool create, bool& create
 // again.
 Status writeFileAt(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
-    UniqueFd fd(-1);
+    UniqueFd fd;
     bool created = false;
     if (const Status opened = openInPlace(fd, path, true, created); !opened) {
         return opened;
@@ -492,7 +493,7 @@ public:
         if (!target) {
             return target.status();
         }
-        UniqueFd fd(-1);
+        UniqueFd fd;
         bool created = false;
         if (const Status opened = openInPlace(fd, *target, false, created); !opened) {
             return opened;
@@ -638,7 +639,7 @@ public:
 
     Status overwrite(const fs::path& path, std::string_view text) override
     {
-        UniqueFd fd(-1);
+        UniqueFd fd;
         bool created = false;
         if (const Status opened = openInPlace(fd, path, false, created); !opened) {
             return opened;
