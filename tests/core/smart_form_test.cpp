@@ -28,13 +28,18 @@ struct Smart : ProgramFixture {
     }
 };
 
-TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
+// The window opens on the current settings; the defaults buttons change the custom defaults,
+// which Cancel keeps; opened again, Ok shows the settings on the status panel.
+TEST(SmartForm, OpensOnCurrentSettingsCancelKeepsTheDefaultsChangedOkShowsThemOnTheStatusPanel)
 {
     Smart f;
+    f.defaults().operation = OpMult; // a custom default this window does not show
+    setName(f.defaults(), "Old");
     f.cur().stopOn = 5;
     f.cur().smartCheck[2] = 0;
     f.cur().smartValue[12] = 7;
     f.form.load();
+    const DrillSettings opened = f.cur();
     // clicks outside the control arrays change nothing
     f.form.stopon_click(0), f.form.stopon_click(6), f.form.ck_click(0, 1), f.form.ck_click(7, 1);
     EXPECT_EQ(f.m.stopOption, 5);
@@ -42,6 +47,31 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     EXPECT_EQ(f.m.numberTexts[1] + " " + f.m.numberTexts[12] + " " + f.m.numberTexts[13], "2 7 0");
     EXPECT_EQ(f.p.run.settingsBackup.taken(SettingsBackup::Window::SmartRepeat), f.cur());
 
+    f.type(11, "80");
+    f.form.stopon_click(3);
+    f.form.bndef_click();
+    EXPECT_EQ(English(f.m.defaultsNote), "Custom Default");
+    f.form.bndef_lost_focus();
+    EXPECT_TRUE(f.m.defaultsNote.empty());
+    EXPECT_EQ(ints(f.defaults().maxProblems(), f.defaults().stopOn, f.defaults().tag,
+                   f.defaults().operation),
+              ints(80, 3, 1, OpMult));
+    EXPECT_EQ(trimmedName(f.defaults()), "Default");
+
+    f.form.bnrstdef_click();
+    EXPECT_EQ(English(f.m.defaultsNote) + "|" + f.m.numberTexts[11], "Original Default|200");
+    // showing option 2 clicked it
+    EXPECT_EQ(ints(f.cur().stopOn, f.defaults().operation, f.defaults().tag), ints(2, OpAdd, 0));
+    f.form.bnrstdef_lost_focus();
+    EXPECT_TRUE(f.m.defaultsNote.empty());
+
+    f.form.bncancel_click();
+    EXPECT_EQ(f.cur(), opened);
+    // Cancel does not refresh the main window (its status line stays empty).
+    EXPECT_EQ(ints(f.m.open, f.defaults().maxProblems(), f.p.main.statusLines[5].empty()),
+              ints(false, 200, true));
+
+    f.form.load();
     f.form.stopon_click(4);
     EXPECT_EQ(f.cur().stopOn, 4); // an option writes curSettings at once
     f.form.stopon_click(1);
@@ -49,9 +79,8 @@ TEST(SmartForm, OpensOnCurrentSettingsAndOkShowsThemOnTheStatusPanel)
     f.form.ck_click(6, 1), f.form.ck_click(1, 0);
     f.type(1, "4"), f.type(11, "20"), f.type(12, "5"), f.type(13, "2");
     f.form.bnapply_click();
-    EXPECT_FALSE(f.m.open);
     EXPECT_EQ(f.cur().smartCheck, (std::array<std::int16_t, 7>{0, 0, 0, 1, 1, 1, 1}));
-    EXPECT_EQ(ints(f.cur().wrongTimes(), f.cur().delaySeconds()), ints(4, 2));
+    EXPECT_EQ(ints(f.m.open, f.cur().wrongTimes(), f.cur().delaySeconds()), ints(false, 4, 2));
     const auto& panel = f.p.main.statusLines;
     EXPECT_EQ(English(panel[3]) + English(panel[5]) + English(panel[6]) + English(panel[7]),
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
@@ -84,40 +113,6 @@ TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
         f.form.bnapply_click();
         EXPECT_EQ(f.cur().smartValue[asIndex(row.box)], row.value);
     }
-}
-
-TEST(SmartForm, DefaultsButtonsChangeTheCustomDefaultsAndCancelKeepsThat)
-{
-    Smart f;
-    f.defaults().operation = OpMult; // a custom default this window does not show
-    setName(f.defaults(), "Old");
-    f.cur().stopOn = 5;
-    f.form.load();
-    const DrillSettings opened = f.cur();
-
-    f.type(11, "80");
-    f.form.stopon_click(3);
-    f.form.bndef_click();
-    EXPECT_EQ(English(f.m.defaultsNote), "Custom Default");
-    f.form.bndef_lost_focus();
-    EXPECT_TRUE(f.m.defaultsNote.empty());
-    EXPECT_EQ(ints(f.defaults().maxProblems(), f.defaults().stopOn, f.defaults().tag,
-                   f.defaults().operation),
-              ints(80, 3, 1, OpMult));
-    EXPECT_EQ(trimmedName(f.defaults()), "Default");
-
-    f.form.bnrstdef_click();
-    EXPECT_EQ(English(f.m.defaultsNote) + "|" + f.m.numberTexts[11], "Original Default|200");
-    // showing option 2 clicked it
-    EXPECT_EQ(ints(f.cur().stopOn, f.defaults().operation, f.defaults().tag), ints(2, OpAdd, 0));
-    f.form.bnrstdef_lost_focus();
-    EXPECT_TRUE(f.m.defaultsNote.empty());
-
-    f.form.bncancel_click();
-    EXPECT_FALSE(f.m.open);
-    EXPECT_EQ(f.cur(), opened);
-    EXPECT_EQ(f.defaults().maxProblems(), 200);
-    EXPECT_TRUE(f.p.main.statusLines[5].empty()); // Cancel does not refresh the main window
 }
 
 TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarCloseApplies)

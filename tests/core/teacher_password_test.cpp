@@ -96,9 +96,8 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
         EXPECT_EQ(prompt.model().okEnabled, r.message.id != MessageId::PasswordUnusable)
             << "nothing to check a password against";
         prompt.ok_click(r.typed);
-        EXPECT_EQ(prompt.model().unlocked, r.unlocked);
-        EXPECT_EQ(prompt.model().message, r.message);
-        EXPECT_EQ(t.clock.slept, r.slept);
+        EXPECT_EQ(std::tuple(prompt.model().unlocked, prompt.model().message, t.clock.slept),
+                  std::tuple(r.unlocked, r.message, r.slept));
         EXPECT_EQ(TeacherPasswordAsked(t.p), r.asked && !r.unlocked);
         LockTeacherWindows(t.p);
         EXPECT_EQ(TeacherPasswordAsked(t.p), r.asked);

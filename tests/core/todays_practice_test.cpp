@@ -59,8 +59,7 @@ TEST(TodaysPractice, ASessionPosesThePlansFactsAndEndsWhenItsMinutesAreUp)
     EXPECT_LE(posed.size(), 40U);
     EXPECT_TRUE(std::ranges::all_of(posed, [&f](int x) { return f.p.drill.fact(x).second == 2; }));
     EXPECT_EQ(std::ranges::adjacent_find(posed), posed.end());
-    EXPECT_FALSE(f.p.practice);
-    EXPECT_EQ(f.p.drill.total, static_cast<std::int32_t>(posed.size()));
+    EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(false, posed.size()));
 
     // The plan lives in her history: on another computer her model is the same.
     FlushAnswerHistory(f.p);
@@ -85,12 +84,10 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     const std::int32_t total = f.p.drill.total;
     f.mainForm.cPause_click();
     f.mainForm.practice_click(); // goes on where it stopped
-    ASSERT_TRUE(f.p.practice);
-    EXPECT_EQ(f.p.drill.total, total);
+    EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(true, total));
     f.mainForm.cPause_click();
     f.mainForm.start_click(); // a drill of its own, from nought
-    EXPECT_FALSE(f.p.practice);
-    EXPECT_EQ(f.p.drill.total, 0);
+    EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(false, 0));
 
     f.mainForm.cPause_click();
     setName(f.p.run.shownPupil, "Ann");
@@ -111,8 +108,7 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
         EXPECT_TRUE(f.p.practice) << i;
         f.mainForm.but_click(f.p.drill.rightSlot);
     }
-    EXPECT_FALSE(f.p.practice);
-    EXPECT_EQ(f.p.drill.total, 3);
+    EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(false, 3));
 }
 
 } // namespace
