@@ -162,7 +162,8 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
     const Path path = historyOf(dir.path(), "Ann",
                                 {answer(7, 8, W, 2000, kNow - 40 * kDay, "54"),
                                  answer(9, 6, W, 2000, kNow - 40 * kDay, "56"), switched,
-                                 answer(4, 4, R, 5000, kNow - kDay), answer(2, 3, R, 900, kNow)});
+                                 answer(1, 1, R, 5000, kNow - kDay),
+                                 answer(20, 10, R, 6000, kNow - kDay), answer(2, 3, R, 900, kNow)});
     ProgressModel m;
     m.operation = OpMult;
     LoadProgress(m, path, kNow, 0);
@@ -179,11 +180,12 @@ TEST(Progress, TheGridJudgesEveryAnswerWhileTheDaysAndConfusionsKeepToThePeriod)
         << "as often wrong as 7 x 8, and first in the grid's order";
     EXPECT_EQ(
         ints(m.days.size(), m.grid.cell[7][8].answers, m.thisWeek.answers, m.lastWeek.answers),
-        ints(3, 2, 3, 0));
-    // To practise next: the facts often wrong, the slower first, then the slow; 2 x 3 is fluent.
+        ints(3, 2, 4, 0));
+    // To practise next: the facts often wrong, then the slow, the slower first; 2 x 3 is fluent.
     EXPECT_EQ(m.practiseNext, (std::vector<PractiseItem>{{"9 \xD7 6", m.grid.cell[9][6]},
                                                          {"8 \xD7 7", m.grid.cell[7][8]},
-                                                         {"4 \xD7 4", m.grid.cell[4][4]}}));
+                                                         {"20 \xD7 10", m.grid.cell[20][10]},
+                                                         {"1 \xD7 1", m.grid.cell[1][1]}}));
     LoadProgress(m, dir.path() / "none", kNow, 0); // then a pupil without a history
     EXPECT_TRUE(m.days.empty() && m.confusions.empty()) << "nothing left of the last one";
 }
@@ -237,6 +239,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     writeStudentFile(dir.path(), {ann, originalDefaults("\x8A\xE1rka"), originalDefaults("Cy"),
                                   originalDefaults("Dee")});
     writeBytes(dir.path() / historyFileName("Cy"), Bytes(64, 'x'));
+    historyOf(dir.path(), "\x8A\xE1rka", {}); // no answer yet: as blank as no history
     // Dee answered only the week before: nothing right this week, rather than 0%
     historyOf(dir.path(), "Dee", {answer(2, 3, R, 1000, kNow - 8 * kDay)});
     const Path annHistory = historyOf(
