@@ -50,7 +50,8 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAQueuedRepetitionIsDueAtOnceAndTh
         t.p.cur().delaySeconds() = delay;
         t.mainForm.start_click();
         for (int left = delay; left > 0; --left) {
-            ASSERT_EQ(t.p.main.modal, Modal::Delay);
+            ASSERT_EQ(std::tuple(t.p.main.modal, t.p.main.delay.timerEnabled),
+                      std::tuple(Modal::Delay, true));
             EXPECT_EQ(English(t.p.main.delay.caption), "          Delay: " + std::to_string(left));
             t.mainForm.timer_tick(); // the problem is shown but its countdown has not begun
             t.right();

@@ -53,6 +53,9 @@ TEST(SmartRepeat, Sequences)
         // queued as slow with nothing owed: its next right answer takes it off the list
         {"paid off", [](DrillSettings& s) { s.removeStreak() = 99, s.slowRepeats() = 0; },
          untouched, "5:2011100 1:1001210", 2},
+        // one repeat owed: a right answer pays it, the next takes the fact off the list
+        {"the last repeat owed", noStreak, [](FactRec& f) { f.repeatsLeft = 1, f.state = 2; },
+         "1:2011110 1:1001220", 2},
         {"retired now: queued neither as wrong nor as slow", none,
          [](FactRec& f) { f.asked = 2, f.rightRun = 1; }, "6:0000201", 1},
     };
