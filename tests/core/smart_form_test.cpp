@@ -166,8 +166,7 @@ TEST(SmartForm, StudentDataButtonSetsStudentFromSmartEveryCloseClearsItTitleBarC
     EXPECT_EQ(f.cur().maxProblems(), 200);
 }
 
-// The number boxes' lists as the window shows them, blanks and all: one of each width of blanks
-// written out by hand.
+// The number boxes' lists as the window shows them, blanks and all, written out by hand.
 TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
 {
     const std::vector<std::pair<int, std::string>> lists{
@@ -175,7 +174,10 @@ TEST(SmartForm, ListsLineTheirValuesUpOnTheRight)
         {8, "  1|  2|  3|  4|  5|  6|  7|  8|  9|10"},
         {10,
          "    3|    5|  10|  15|  20|  25|  30|  35|  40|  45|  50|  55|  60|  70|  80|  90|100"},
-        {11, "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400"}};
+        {11, "   20|   40|   60|   80| 100| 120| 140| 160| 180| 200| 250| 300| 350| 400"},
+        {9, "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10"},
+        {12, "    1|    2|    3|    4|    5|    6|    7|    8|    9|  10|  15|  20"},
+        {13, "   0|   1|   2|   3|   4|   5|   6|   7|   8|   9| 10"}};
     for (const auto& [box, items] : lists) {
         std::string joined;
         for (const std::string& item : comboItems(box)) {
