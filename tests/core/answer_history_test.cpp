@@ -2,7 +2,12 @@
 // The answer history on the real disk: the rows a drill leaves, a database that is locked,
 // damaged or from a newer program, and the history following a pupil who is renamed or removed.
 
+#include <grp.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <fstream>
 
 #include "support/test_support.h"
 
@@ -218,6 +223,44 @@ TEST(AnswerHistory, AReaderHoldsTheFileOnlyWhileItReadsAndRollsBackACommitCutSho
     auto opened = HistoryDb::open(copy.path() / "Ann.history.sqlite", false);
     ASSERT_TRUE(opened.db) << "read only, the journal left makes the file unreadable";
     EXPECT_EQ(opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{}).size(), 2u);
+}
+
+// Another account's history, which this account may read but not write, becomes a copy of its
+// own with every answer in it, and nothing else is left beside it. Not while the folder is not
+// this account's to write, nor while a journal waits for the file's own writer: refused, as it was.
+TEST(AnswerHistory, AnotherAccountsHistoryIsCopiedAfreshOnlyWhereThatIsSafe)
+{
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to act as a second account";
+    }
+    TempDir dir;
+    fs::permissions(dir.path(), fs::perms(0755));
+    const Path path = dir.path() / "Ann.history.sqlite";
+    const std::vector answers{row(0, AnswerOutcome::Right, "2", 900),
+                              row(1, AnswerOutcome::Wrong, "3", 1)};
+    ASSERT_EQ(HistoryDb::open(path, true).db->append(answers), Status());
+    const auto openAsNobody = [&path] { // the error number, 0 when it opened
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool as =
+                ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            const HistoryDb::Opened opened = HistoryDb::open(path, true, true);
+            ::_exit(!as ? 100 : opened.db ? 0 : opened.status.error());
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        return WEXITSTATUS(status);
+    };
+    EXPECT_EQ(openAsNobody(), EACCES) << "a folder only root may write";
+    fs::permissions(dir.path(), fs::perms(0777));
+    std::ofstream(path.native() + "-journal").put('x');
+    EXPECT_EQ(openAsNobody(), EACCES) << "a journal to roll back";
+    fs::remove(path.native() + "-journal");
+    EXPECT_EQ(openAsNobody(), 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(ints(st.st_uid, historyRows(path) == answers), ints(65534, true));
+    EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"Ann.history.sqlite"});
 }
 
 TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)

@@ -95,7 +95,7 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     form.load();
     form.practiceMinutes_change(11);
     form.practiceMinutes_change(1);
-    EXPECT_EQ(PracticeChoiceOf(f.p, trimBlanks(form.model().studentdisplay)).minutes, 5);
+    EXPECT_EQ(PracticeChoiceOf(f.p, trimBlanks(form.model().studentdisplay)), PracticeChoice{5});
     form.practiceMinutes_change(7);
     form.practiceDefault_click(true);
     form.practiceProblems_change(201);
