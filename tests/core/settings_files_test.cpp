@@ -102,7 +102,7 @@ TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUse)
 
 // Ann drills second number 1 with Auto Teach and masters it; before closing she ticks the range
 // 11..13. The close reads the window, runs the Auto Teach step, and saves what both did.
-TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
+TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesAndNeverClimbsWithoutAnswers)
 {
     Started t;
     setName(t.p.cur(), "Ann");
@@ -125,6 +125,32 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     }
     ASSERT_TRUE(t.mainForm.close_request());
     EXPECT_EQ(t.saved(), (Boxes{{1, 2}, {2}}));
+    // The first close writes a fact file holding the never-built table and every later start reads
+    // it back: only answers master a number, so the selection stays, run after run. A selection the
+    // teacher empties stays empty, whatever steps had begun: nothing was retired, so nothing begins
+    // (the next Start brings number 1 back).
+    for (const int begun : {-1, 0, 3}) { // steps begun before emptying; -1: number 1 ticked again
+        Files home;
+        for (int run = 1; run <= 4; ++run) {
+            SCOPED_TRACE(testing::Message() << begun << " run " << run);
+            Program p{home.services};
+            MainForm window{p};
+            window.load();
+            if (run == 1) {
+                // saveLevel on: the pupil's settings come back at the next start
+                p.cur().autoTeach = p.cur().saveLevel() = 1;
+                for (int n = 1; n <= begun; ++n) {
+                    p.cur().activeSteps(n) = 4;
+                }
+                window.bseln_click();
+                if (begun < 0) {
+                    window.b_click(1, 1);
+                }
+            }
+            ASSERT_TRUE(window.close_request());
+            EXPECT_EQ(home.saved(), (begun < 0 ? Boxes{{1}, {1}} : Boxes{{1}, {}}));
+        }
+    }
 }
 
 using Save = bool (*)(Program&);
@@ -277,36 +303,6 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
     EXPECT_EQ(t.p.main.notice, noticeOf({{MessageId::SettingsNotSaved, {"Default.Xsx"}},
                                          {MessageId::ResultsNotSaved, {"Default.Xtx"}}}));
-}
-
-// The first close writes a fact file holding the never-built table and every later start reads
-// it back: only answers master a number, so the selection stays, run after run. A selection the
-// teacher empties stays empty, whatever steps had begun: nothing was retired, so nothing begins
-// (the next Start brings number 1 back).
-TEST(AutoTeachShutDown, StartAndCloseWithoutAnsweringNeverClimbs)
-{
-    for (const int begun : {-1, 0, 3}) { // steps begun before emptying; -1: number 1 ticked again
-        Files t;
-        for (int run = 1; run <= 4; ++run) {
-            SCOPED_TRACE(testing::Message() << begun << " run " << run);
-            Program p{t.services};
-            MainForm window{p};
-            window.load();
-            if (run == 1) {
-                // saveLevel on: the pupil's settings come back at the next start
-                p.cur().autoTeach = p.cur().saveLevel() = 1;
-                for (int n = 1; n <= begun; ++n) {
-                    p.cur().activeSteps(n) = 4;
-                }
-                window.bseln_click();
-                if (begun < 0) {
-                    window.b_click(1, 1);
-                }
-            }
-            ASSERT_TRUE(window.close_request());
-            EXPECT_EQ(t.saved(), (begun < 0 ? Boxes{{1}, {1}} : Boxes{{1}, {}}));
-        }
-    }
 }
 
 } // namespace
