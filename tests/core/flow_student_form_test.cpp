@@ -272,8 +272,8 @@ TEST(StudentForm, TheFixedEntriesGetASlotOnceAndAClassFileStartedAnewCarriesTheP
     f.form.close_click();
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt)
         << "not opened over Smart Repeat";
-    ASSERT_EQ(f.bytes().size(), 4u * 208);
-    EXPECT_EQ(f.bytes()[0], 3) << "the header counts the appended Untitled slot";
+    // the header counts the appended Untitled slot
+    ASSERT_EQ(ints(f.bytes().size(), f.bytes().at(0)), ints(4 * 208, 3));
     EXPECT_EQ(f.slot(4), pupil("", OpAdd)) << "a blank copy of the custom defaults";
     EXPECT_EQ(std::pair(trimmedName(f.p.cur()), f.form.model().closed),
               std::pair(std::string("Untitled"), true));
@@ -306,7 +306,8 @@ TEST(StudentForm, TheFixedEntriesGetASlotOnceAndAClassFileStartedAnewCarriesTheP
     EXPECT_EQ(trimmedName(anew.slot(1)), "Amy");
 }
 
-TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
+// Add shows a listed pupil whatever the case and adds only new names.
+TEST(StudentForm, AddFindsAndSortListOrdersNamesWhateverTheirCase)
 {
     DrillSettings ann = pupil("Ann", OpDiv);
     ann.firstRange = {0, 0, 0, 0, 1};
@@ -341,18 +342,16 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     reopened.load();
     EXPECT_EQ(reopened.model().studentlist,
               (Names{"Default", "Untitled", "Ann", "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", "Cy"}));
-}
 
-TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
-{
-    Fixture f({pupil("bob", 2), pupil("Al", 3), pupil("carl", 4), pupil("Bob", 5)});
-    f.open("carl");
-    f.form.ssort_click();
-    EXPECT_EQ(f.listed(), (Names{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
-    EXPECT_EQ(f.form.model().listIndex, 5) << "the pupil on display stays selected";
-    EXPECT_EQ(f.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
-    f.form.close_click();
-    EXPECT_EQ(ints(f.slot(3).operation, f.slot(4).operation), ints(2, 5))
+    // Sort List orders ignoring case and keeps equal names in their order.
+    Fixture c({pupil("bob", 2), pupil("Al", 3), pupil("carl", 4), pupil("Bob", 5)});
+    c.open("carl");
+    c.form.ssort_click();
+    EXPECT_EQ(c.listed(), (Names{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
+    EXPECT_EQ(c.form.model().listIndex, 5) << "the pupil on display stays selected";
+    EXPECT_EQ(c.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
+    c.form.close_click();
+    EXPECT_EQ(ints(c.slot(3).operation, c.slot(4).operation), ints(2, 5))
         << "Bob's own record after bob";
 
     // Accents and ligatures file a name under its letters, not after Z.
@@ -368,7 +367,8 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     EXPECT_EQ(two.listed(), (Names{"Default", "Untitled", "Amy", "Zed"}));
 }
 
-TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
+// A changed selection resets the progress of the pupil on display.
+TEST(StudentForm, AChangedSelectionResetsProgressAndRepeatSettingCarriesOnlyWhatWasApplied)
 {
     for (const bool change : {true, false}) {
         SCOPED_TRACE(change);
@@ -387,12 +387,8 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
                        stored.secondNum[1], stored.secondNum[10]),
                   change ? ints(25, 0, 0, 0, 0) : ints(25, 7, 12, 1, 1));
     }
-}
-
-// Repeat Setting hands the pupil on display, with this window's selection, to the Smart Repeat
-// window; what that window changes comes back only when it was applied with its Ok.
-TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
-{
+    // Repeat Setting hands the pupil on display, with this window's selection, to the Smart Repeat
+    // window; what that window changes comes back only when it was applied with its Ok.
     for (const bool applied : {false, true}) {
         SCOPED_TRACE(applied);
         Fixture f({pupil("Ann")});
@@ -540,9 +536,9 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.form.studentlist_click(4), f.form.studentlist_click(-1); // no such entries
     EXPECT_EQ(f.form.model().listIndex, 0);
     f.form.cancel_click();
-    EXPECT_EQ(f.bytes()[0], 3) << "Cancel applies no removal";
+    // Cancel applies no removal, and takes the slots appended meanwhile away.
+    EXPECT_EQ(ints(f.bytes().at(0), f.bytes().size()), ints(3, 4 * 208));
     EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
-    EXPECT_EQ(f.bytes().size(), 4u * 208) << "and takes the slots appended meanwhile away";
 
     StudentForm ok{f.p};
     ok.load();
