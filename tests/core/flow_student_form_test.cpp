@@ -70,14 +70,12 @@ struct Fixture {
     void drilled(std::string_view name, int right)
     {
         setName(p.cur(), name);
-        p.cur().autoTeach = 1;
-        p.cur().loadOnStart = 1;
+        p.cur().autoTeach = p.cur().loadOnStart = 1;
         mainForm.start_click();
         for (int i = 0; i < right; ++i) {
             mainForm.but_click(p.drill.rightSlot);
         }
     }
-    int askedIn(std::string_view file) const { return answersIn(dir / file); }
     // The name in slot 3 of "Default.Xsx", the pupil a start-up loads.
     std::string startUpPupil() const { return trimmedName(slotIn(dir / "Default.Xsx", 3)); }
 };
@@ -109,7 +107,7 @@ TEST(PupilSafety, CancelPutsBackThePupilWhoWasCurrentWhateverSmartRepeatDid)
         EXPECT_EQ(English(f.p.main.dsword), "Bob:") << "the status panel shows him again";
         EXPECT_EQ(f.p.cur().operation, OpAdd) << "his own, not Ann's subtraction";
         ASSERT_TRUE(f.mainForm.close_request());
-        EXPECT_EQ(ints(f.askedIn("Bob.Xtx"), f.askedIn("Ann.Xtx")), ints(3, -1));
+        EXPECT_EQ(ints(answersIn(f.dir / "Bob.Xtx"), answersIn(f.dir / "Ann.Xtx")), ints(3, -1));
         EXPECT_EQ(f.startUpPupil(), "Bob");
     }
 }
@@ -128,9 +126,9 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     f.open("Ann");
     f.form.close_click();
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), f.p.cur()) << "Smart Repeat starts from Ann";
-    EXPECT_EQ(f.askedIn("Bob.Xtx"), 4);
-    EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
-    EXPECT_EQ(f.p.main.selection.op, OpMult) << "her boxes in the main window";
+    EXPECT_EQ(answersIn(f.dir / "Bob.Xtx"), 4);
+    // her boxes in the main window
+    EXPECT_EQ(std::tuple(trimmedName(f.p.cur()), f.p.main.selection.op), std::tuple("Ann", OpMult));
     smart.bncancel_click();
     EXPECT_EQ(trimmedName(f.p.cur()), "Ann");
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt);
@@ -180,7 +178,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
         EXPECT_EQ(ints(f.p.flags.smartFromStudent, f.form.model().closed), ints(0, true));
         EXPECT_EQ(trimmedName(f.p.cur()), "Anna");
         ASSERT_TRUE(f.mainForm.close_request());
-        EXPECT_EQ(ints(f.askedIn("Anna.Xtx"), f.askedIn("Ann.Xtx")), ints(2, -1));
+        EXPECT_EQ(ints(answersIn(f.dir / "Anna.Xtx"), answersIn(f.dir / "Ann.Xtx")), ints(2, -1));
         EXPECT_EQ(std::tuple(f.startUpPupil(), trimmedName(f.slot(2))), std::tuple("Anna", "Anna"));
     }
     // The program stopped with the window open after a rename: another pupil renamed leaves
@@ -202,7 +200,7 @@ TEST(PupilSafety, ARenameFollowsThePupilWhicheverButtonClosesTheWindow)
 
 // Add stores the pupil on display first, as choosing an entry does; an Add the disk refuses
 // lists nobody and says why; the entry selected is always the pupil on display.
-TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
+TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFileOrSaysWhyNot)
 {
     Fixture f({pupil("Bob"), pupil("Cy")});
     f.open("Cy");
@@ -222,6 +220,26 @@ TEST(PupilSafety, AddStoresThePupilOnDisplayAndListsOnlyPupilsOnFile)
     f.files.failWrite = false;
     f.add("Eve");
     EXPECT_TRUE(f.form.model().message.empty()) << "an Add that worked says nothing";
+    // A class file this account may not write in place is replaced as a whole; where that is
+    // refused too, the refusal of permission is said as one, with the file's owner. A data folder
+    // removed while the window is open is said as out of reach, not as a pupil removed.
+    f.files.failWrite = true, f.files.writeError = EACCES;
+    f.add("Fay");
+    EXPECT_TRUE(f.form.model().message.empty());
+    EXPECT_EQ(trimmedName(f.slot(7)), "Fay");
+    f.files.failRename = true;
+    f.add("Gus");
+    const Message owner(*diskFileSystem().ownerOf(f.dir / "StdDat.Xrx"));
+    EXPECT_EQ(f.form.model().message,
+              Message(MessageId::BecauseOf,
+                      {{MessageId::PupilNotAdded, {"Gus"}},
+                       {MessageId::FileNotWritable, {"StdDat.Xrx", owner, "Permission denied"}}}));
+    f.files.failWrite = f.files.failRename = false;
+    fs::remove_all(f.dir);
+    f.add("Dee");
+    EXPECT_EQ(f.form.model().message,
+              Message(MessageId::BecauseOf,
+                      {{MessageId::PupilNotAdded, {"Dee"}}, MessageId::ReasonUnreachable}));
 
     // A class file that cannot be read is said so at once, lists no one, is never written,
     // whichever button closes the window.
@@ -254,8 +272,8 @@ TEST(StudentForm, TheFixedEntriesGetASlotOnceAndAClassFileStartedAnewCarriesTheP
     f.form.close_click();
     EXPECT_EQ(f.p.run.settingsBackup.beforeWindows(), std::nullopt)
         << "not opened over Smart Repeat";
-    ASSERT_EQ(f.bytes().size(), 4u * 208);
-    EXPECT_EQ(f.bytes()[0], 3) << "the header counts the appended Untitled slot";
+    // the header counts the appended Untitled slot
+    ASSERT_EQ(ints(f.bytes().size(), f.bytes().at(0)), ints(4 * 208, 3));
     EXPECT_EQ(f.slot(4), pupil("", OpAdd)) << "a blank copy of the custom defaults";
     EXPECT_EQ(std::pair(trimmedName(f.p.cur()), f.form.model().closed),
               std::pair(std::string("Untitled"), true));
@@ -288,7 +306,8 @@ TEST(StudentForm, TheFixedEntriesGetASlotOnceAndAClassFileStartedAnewCarriesTheP
     EXPECT_EQ(trimmedName(anew.slot(1)), "Amy");
 }
 
-TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
+// Add shows a listed pupil whatever the case and adds only new names.
+TEST(StudentForm, AddFindsAndSortListOrdersNamesWhateverTheirCase)
 {
     DrillSettings ann = pupil("Ann", OpDiv);
     ann.firstRange = {0, 0, 0, 0, 1};
@@ -323,18 +342,16 @@ TEST(StudentForm, AddShowsAListedPupilWhateverTheCaseAndAddsOnlyNewNames)
     reopened.load();
     EXPECT_EQ(reopened.model().studentlist,
               (Names{"Default", "Untitled", "Ann", "Zo\xC0\xC9\xDE\x8A\x8C\x8E\x9F", "Cy"}));
-}
 
-TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
-{
-    Fixture f({pupil("bob", 2), pupil("Al", 3), pupil("carl", 4), pupil("Bob", 5)});
-    f.open("carl");
-    f.form.ssort_click();
-    EXPECT_EQ(f.listed(), (Names{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
-    EXPECT_EQ(f.form.model().listIndex, 5) << "the pupil on display stays selected";
-    EXPECT_EQ(f.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
-    f.form.close_click();
-    EXPECT_EQ(ints(f.slot(3).operation, f.slot(4).operation), ints(2, 5))
+    // Sort List orders ignoring case and keeps equal names in their order.
+    Fixture c({pupil("bob", 2), pupil("Al", 3), pupil("carl", 4), pupil("Bob", 5)});
+    c.open("carl");
+    c.form.ssort_click();
+    EXPECT_EQ(c.listed(), (Names{"Default", "Untitled", "Al", "bob", "Bob", "carl"}));
+    EXPECT_EQ(c.form.model().listIndex, 5) << "the pupil on display stays selected";
+    EXPECT_EQ(c.form.model().studentlist[2], "Al" + std::string(18, ' ')) << "a 20-letter field";
+    c.form.close_click();
+    EXPECT_EQ(ints(c.slot(3).operation, c.slot(4).operation), ints(2, 5))
         << "Bob's own record after bob";
 
     // Accents and ligatures file a name under its letters, not after Z.
@@ -350,7 +367,8 @@ TEST(StudentForm, SortListOrdersIgnoringCaseAndKeepsEqualNamesInTheirOrder)
     EXPECT_EQ(two.listed(), (Names{"Default", "Untitled", "Amy", "Zed"}));
 }
 
-TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
+// A changed selection resets the progress of the pupil on display.
+TEST(StudentForm, AChangedSelectionResetsProgressAndRepeatSettingCarriesOnlyWhatWasApplied)
 {
     for (const bool change : {true, false}) {
         SCOPED_TRACE(change);
@@ -369,12 +387,8 @@ TEST(StudentForm, AChangedSelectionResetsTheProgressOfThePupilOnDisplay)
                        stored.secondNum[1], stored.secondNum[10]),
                   change ? ints(25, 0, 0, 0, 0) : ints(25, 7, 12, 1, 1));
     }
-}
-
-// Repeat Setting hands the pupil on display, with this window's selection, to the Smart Repeat
-// window; what that window changes comes back only when it was applied with its Ok.
-TEST(StudentForm, RepeatSettingCarriesOnlyWhatTheSmartRepeatWindowApplied)
-{
+    // Repeat Setting hands the pupil on display, with this window's selection, to the Smart Repeat
+    // window; what that window changes comes back only when it was applied with its Ok.
     for (const bool applied : {false, true}) {
         SCOPED_TRACE(applied);
         Fixture f({pupil("Ann")});
@@ -522,9 +536,9 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     f.form.studentlist_click(4), f.form.studentlist_click(-1); // no such entries
     EXPECT_EQ(f.form.model().listIndex, 0);
     f.form.cancel_click();
-    EXPECT_EQ(f.bytes()[0], 3) << "Cancel applies no removal";
+    // Cancel applies no removal, and takes the slots appended meanwhile away.
+    EXPECT_EQ(ints(f.bytes().at(0), f.bytes().size()), ints(3, 4 * 208));
     EXPECT_EQ(trimmedName(f.slot(3)), "Bob");
-    EXPECT_EQ(f.bytes().size(), 4u * 208) << "and takes the slots appended meanwhile away";
 
     StudentForm ok{f.p};
     ok.load();
@@ -545,32 +559,6 @@ TEST(StudentForm, RemoveTakesEffectOnlyThroughOkAndFailedWritesAreNoticed)
     EXPECT_TRUE(fs::exists(f.dir / "Bob (removed 2026-05-28).history.sqlite"))
         << "his answer history set aside, not deleted";
     EXPECT_EQ(trimmedName(f.p.cur()), "Default") << "the pupil on display was removed";
-}
-
-// A class file this account may not write in place is replaced as a whole; where that is
-// refused too, the refusal of permission is said as one, with the file's owner. A data folder
-// removed while the window is open is said as out of reach, not as a pupil removed.
-TEST(StudentForm, APermissionRefusedAndAFolderGoneAreSaidAsSuch)
-{
-    Fixture f({pupil("Ann")});
-    f.form.load();
-    f.files.failWrite = true, f.files.writeError = EACCES;
-    f.add("Bob");
-    EXPECT_TRUE(f.form.model().message.empty());
-    EXPECT_EQ(trimmedName(f.slot(4)), "Bob");
-    f.files.failRename = true;
-    f.add("Cy");
-    const Message owner(*diskFileSystem().ownerOf(f.dir / "StdDat.Xrx"));
-    EXPECT_EQ(f.form.model().message,
-              Message(MessageId::BecauseOf,
-                      {{MessageId::PupilNotAdded, {"Cy"}},
-                       {MessageId::FileNotWritable, {"StdDat.Xrx", owner, "Permission denied"}}}));
-    f.files.failWrite = f.files.failRename = false;
-    fs::remove_all(f.dir);
-    f.add("Dee");
-    EXPECT_EQ(f.form.model().message,
-              Message(MessageId::BecauseOf,
-                      {{MessageId::PupilNotAdded, {"Dee"}}, MessageId::ReasonUnreachable}));
 }
 
 } // namespace

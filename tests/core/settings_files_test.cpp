@@ -16,6 +16,11 @@ struct Files : OwnFaultyFiles, ProgramFixture {
     StdRandom random{3};
 };
 
+// The program started over an empty data directory.
+struct Started : Files {
+    Started() { load(); }
+};
+
 TEST(StartUp, ChoosesAWholeSlotTaggedOneAndRepairsOnlyTheFieldsThatWouldBreakADrill)
 {
     // length of the file, tags of slots 2 and 3, and the operation chosen: slot 1 carries 4,
@@ -81,8 +86,7 @@ TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUse)
 {
     // saveLevel, loadOnStart
     for (const auto& [saveLevel, loadOnStart] : {std::pair{0, 0}, {1, 0}, {0, 1}}) {
-        Files t;
-        t.load();
+        Started t;
         EXPECT_TRUE(filesIn(t.dir.path()).empty()) << "start-up must not write";
         setName(t.p.cur(), "Ann");
         t.p.cur().saveLevel() = static_cast<std::int16_t>(saveLevel);
@@ -98,10 +102,9 @@ TEST(ShutDown, TagsSlotsTwoAndThreeFromTheSettingsInUse)
 
 // Ann drills second number 1 with Auto Teach and masters it; before closing she ticks the range
 // 11..13. The close reads the window, runs the Auto Teach step, and saves what both did.
-TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
+TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesAndNeverClimbsWithoutAnswers)
 {
-    Files t;
-    t.load();
+    Started t;
     setName(t.p.cur(), "Ann");
     t.p.cur().autoTeach = 1;
     t.setBoxes(Boxes{{1}, {1}});
@@ -122,6 +125,32 @@ TEST(ShutDown, ReadsTheWindowRunsAnAutoTeachStepThenSavesTheSettingsAndTheFacts)
     }
     ASSERT_TRUE(t.mainForm.close_request());
     EXPECT_EQ(t.saved(), (Boxes{{1, 2}, {2}}));
+    // The first close writes a fact file holding the never-built table and every later start reads
+    // it back: only answers master a number, so the selection stays, run after run. A selection the
+    // teacher empties stays empty, whatever steps had begun: nothing was retired, so nothing begins
+    // (the next Start brings number 1 back).
+    for (const int begun : {-1, 0, 3}) { // steps begun before emptying; -1: number 1 ticked again
+        Files home;
+        for (int run = 1; run <= 4; ++run) {
+            SCOPED_TRACE(testing::Message() << begun << " run " << run);
+            Program p{home.services};
+            MainForm window{p};
+            window.load();
+            if (run == 1) {
+                // saveLevel on: the pupil's settings come back at the next start
+                p.cur().autoTeach = p.cur().saveLevel() = 1;
+                for (int n = 1; n <= begun; ++n) {
+                    p.cur().activeSteps(n) = 4;
+                }
+                window.bseln_click();
+                if (begun < 0) {
+                    window.b_click(1, 1);
+                }
+            }
+            ASSERT_TRUE(window.close_request());
+            EXPECT_EQ(home.saved(), (begun < 0 ? Boxes{{1}, {1}} : Boxes{{1}, {}}));
+        }
+    }
 }
 
 using Save = bool (*)(Program&);
@@ -144,8 +173,7 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     for (const auto& [file, size, notice, save] : kSavers) {
         for (const bool planted : {true, false}) {
             SCOPED_TRACE(testing::Message() << file << (planted ? " planted links" : " a link"));
-            Files t;
-            t.load();
+            Started t;
             setName(t.p.cur(), "Ann");
             t.p.cur().saveLevel() = 1;
             const Path real = t.at(planted ? file : "elsewhere");
@@ -170,40 +198,38 @@ TEST(SafeSave, ATemporaryOfAFreshNameIsUsedAndTheFileKeepsItsModeAndLink)
     // gone, or one of an earlier version that is over a minute old; another running copy's
     // (this process stands for it), another machine's and anything else stay.
     std::string host = testHostName();
-    const std::vector<std::pair<std::string, bool>> temps{
-        {"Default.Xsx.tmp-" + host + "-" + std::to_string(kDeadPid) + "-A1b2C3", false},
-        {"Ann.Xtx.tmp-A1b2C3", false}, // aged below
-        {"StdDat.Xrx.tmp-Q9w8E7", true},
-        {"Default.Xsx.tmp-" + host + "-" + std::to_string(::getpid()) + "-A1b2C3", true},
-        {"Default.Xsx.tmp-pc12-" + std::to_string(kDeadPid) + "-A1b2C3", true},
-        {"Default.Xsx.tmp-A1b2C3x", true},
-        {"Default.Xsy.tmp-A1b2C3", true},        // aged below
-        {"Default.Xsx.tmp-pc12--A1b2C3", true}}; // no process id: no temporary of ours; aged
+    // the name, whether it stays, whether it is two hours old
+    const std::vector<std::tuple<std::string, bool, bool>> temps{
+        {"Default.Xsx.tmp-" + host + "-" + std::to_string(kDeadPid) + "-A1b2C3", false, false},
+        {"Ann.Xtx.tmp-A1b2C3", false, true},
+        {"StdDat.Xrx.tmp-Q9w8E7", true, false},
+        {"Default.Xsx.tmp-" + host + "-" + std::to_string(::getpid()) + "-A1b2C3", true, false},
+        {"Default.Xsx.tmp-pc12-" + std::to_string(kDeadPid) + "-A1b2C3", true, false},
+        {"Default.Xsx.tmp-A1b2C3x", true, false},
+        {"Default.Xsy.tmp-A1b2C3", true, true},
+        {"Default.Xsx.tmp-pc12--A1b2C3", true, true}}; // no process id: no temporary of ours
     Files swept;
     std::set<std::string> kept{"Default.Xsx"};
-    for (const auto& [name, stays] : temps) {
+    for (const auto& [name, stays, aged] : temps) {
         writeBytes(swept.at(name), Bytes{1});
+        if (aged) {
+            fs::last_write_time(swept.at(name),
+                                fs::file_time_type::clock::now() - std::chrono::hours(2));
+        }
         if (stays) {
             kept.insert(name);
         }
     }
-    for (const char* aged :
-         {"Ann.Xtx.tmp-A1b2C3", "Default.Xsy.tmp-A1b2C3", "Default.Xsx.tmp-pc12--A1b2C3"}) {
-        fs::last_write_time(swept.at(aged),
-                            fs::file_time_type::clock::now() - std::chrono::hours(2));
-    }
     swept.load();
     EXPECT_TRUE(swept.mainForm.close_request());
     EXPECT_EQ(filesIn(swept.dir.path()), kept);
-    Files loop; // a record file that is a link to itself: the save replaces the link
-    loop.load();
+    Started loop; // a record file that is a link to itself: the save replaces the link
     fs::create_symlink("Default.Xsx", loop.at("Default.Xsx"));
     EXPECT_TRUE(loop.mainForm.close_request());
     EXPECT_EQ(readBytes(loop.at("Default.Xsx")).size(), 624u);
     // Started with standard input closed (as some launchers do), the program's first open file
     // gets descriptor 0, which is as good as any other.
-    Files noInput;
-    noInput.load();
+    Started noInput;
     const int in = ::dup(0);
     ::close(0);
     const bool saved = noInput.mainForm.close_request();
@@ -270,44 +296,13 @@ TEST(SafeSave, ASaveCutShortNotRenamedOrOverAnUnreadFileLeavesThePreviousFileInt
     shared.load();
     EXPECT_EQ(shared.p.main.notice, noticeOf({{MessageId::SettingsNotRead, {own}}}));
     // Shut-down tries every save: a failed settings file does not keep the facts from theirs.
-    Files t;
-    t.load();
+    Started t;
     t.p.cur().saveLevel() = 1;
     t.files.failRename = true, t.files.calls = 0;
     EXPECT_FALSE(t.mainForm.close_request());
     EXPECT_EQ(t.files.calls, 6) << "each save: write, rename, remove the temporary file";
     EXPECT_EQ(t.p.main.notice, noticeOf({{MessageId::SettingsNotSaved, {"Default.Xsx"}},
                                          {MessageId::ResultsNotSaved, {"Default.Xtx"}}}));
-}
-
-// The first close writes a fact file holding the never-built table and every later start reads
-// it back: only answers master a number, so the selection stays, run after run. A selection the
-// teacher empties stays empty, whatever steps had begun: nothing was retired, so nothing begins
-// (the next Start brings number 1 back).
-TEST(AutoTeachShutDown, StartAndCloseWithoutAnsweringNeverClimbs)
-{
-    for (const int begun : {-1, 0, 3}) { // steps begun before emptying; -1: number 1 ticked again
-        Files t;
-        for (int run = 1; run <= 4; ++run) {
-            SCOPED_TRACE(testing::Message() << begun << " run " << run);
-            Program p{t.services};
-            MainForm window{p};
-            window.load();
-            if (run == 1) {
-                p.cur().autoTeach = 1;
-                p.cur().saveLevel() = 1; // the pupil's settings come back at the next start
-                for (int n = 1; n <= begun; ++n) {
-                    p.cur().activeSteps(n) = 4;
-                }
-                window.bseln_click();
-                if (begun < 0) {
-                    window.b_click(1, 1);
-                }
-            }
-            ASSERT_TRUE(window.close_request());
-            EXPECT_EQ(t.saved(), (begun < 0 ? Boxes{{1}, {1}} : Boxes{{1}, {}}));
-        }
-    }
 }
 
 } // namespace

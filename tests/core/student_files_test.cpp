@@ -68,8 +68,7 @@ TEST(FactFile, OnlyAutoTeachOnOrSaveLevelTouchesTheDiskAndAnUnreadFileIsNeverWri
     EXPECT_EQ(readBytes(pupil.at("Ann.Xtx")), stored);
     EXPECT_EQ(next.main.notice, noticeOf({{MessageId::ResultsKept, {"Ann.Xtx"}}}));
     ReadFactFile(next); // readable again (Student Data's OK reads it): saved as any other
-    EXPECT_EQ(next.run.drillResumable, 1);
-    EXPECT_TRUE(next.main.notice.empty());
+    EXPECT_EQ(ints(next.run.drillResumable, next.main.notice.empty()), ints(1, true));
     EXPECT_TRUE(WriteFactFile(next));
 }
 
@@ -180,46 +179,23 @@ TEST(FactFile, DamagedRecordsAreRepairedAndACutFileIsCompletedWithoutRandomDraws
     EXPECT_EQ(ints(t.p.drill.fact(200).first, t.p.drill.factCount), ints(200, 200));
 }
 
-TEST(StudentFile, BlankNamedSlotsAreCountedButNotListedAndAnAppendGoesAfterThemAll)
-{
-    Ann t;
-    EXPECT_EQ(t.open(concat({markedSlot("Whoever", 1, 4), markedSlot("  Ann ", 4),
-                             markedSlot("    ", 5), markedSlot("Bob", 6), markedSlot("Cy", 3)})),
-              (std::vector<std::string>{"Ann", "Bob", "Cy"}));
-    EXPECT_EQ(ints(FindStudentInFile(t.students, " Cy").value_or(-1),
-                   FindStudentInFile(t.students, "cy").value_or(-1),
-                   ReadStudent(t.students, 3)->operation, t.students.repaired()),
-              ints(4, -1, 6, false));
-    EXPECT_FALSE(ReadStudent(t.students, 0)) << "slot 1 is the header, no pupil";
-    ASSERT_TRUE(AppendStudent(t.students, originalDefaults("Maximilian Alexander Huber")).ok());
-    ASSERT_EQ(ints(t.students.studentCount(), t.file().size()), ints(4, 6 * 208));
-    EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
-    EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
-    EXPECT_TRUE(t.open(Bytes(100, 1)).empty()); // too short for a header: started anew
-    EXPECT_EQ(ints(t.file().size(), i16At(t.file(), 0)), ints(208, 0));
-    ASSERT_TRUE(RewriteStudentFile(t.students, {"Ann"}, {}, {}).ok()); // nobody counted in it
-    EXPECT_EQ(t.file().size(), 208u);
-}
-
 // Two damaged bytes must not hide or drop a class: a count below 0, above the slots held, or one
 // that leaves named pupils after it is repaired from the slots themselves, and the file says so.
 // Whole slots only are read; slots named as the window's fixed entries after the count are no
 // pupils of their own.
-TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
+TEST(StudentFile, BlankSlotsAreCountedNotListedAndADamagedCountIsRepairedFromTheSlots)
 {
     // A pupil named as a fixed entry is one when the count takes her in, left out when not.
     const std::vector<HandSlot> pupils{markedSlot("Ann", 4), markedSlot("Untitled", 5),
                                        markedSlot("Cy", 6)};
     // what, the count, the bytes kept of the file, the pupils listed, whether it was repaired
     const std::vector<std::tuple<const char*, int, std::size_t, std::vector<std::string>, bool>>
-        rows{
-            {"count as it should be", 3, 4 * 208, {"Ann", "Untitled", "Cy"}, false},
-            {"negative count", -2, 4 * 208, {"Ann", "Cy"}, true},
-            {"count below the named slots", 1, 4 * 208, {"Ann", "Cy"}, true},
-            {"count one below the last named slot", 2, 4 * 208, {"Ann", "Untitled", "Cy"}, true},
-            {"count above the whole slots", 4, 3 * 208 + 100, {"Ann", "Untitled"}, true},
-            {"count 0 and a default slot after it", 0, 208, {}, false},
-        };
+        rows{{"count as it should be", 3, 4 * 208, {"Ann", "Untitled", "Cy"}, false},
+             {"negative count", -2, 4 * 208, {"Ann", "Cy"}, true},
+             {"count below the named slots", 1, 4 * 208, {"Ann", "Cy"}, true},
+             {"count one below the last named slot", 2, 4 * 208, {"Ann", "Untitled", "Cy"}, true},
+             {"count above the whole slots", 4, 3 * 208 + 100, {"Ann", "Untitled"}, true},
+             {"count 0 and a default slot after it", 0, 208, {}, false}};
     for (const auto& [what, count, cutTo, listed, repaired] : rows) {
         SCOPED_TRACE(what);
         Ann t;
@@ -246,6 +222,24 @@ TEST(StudentFile, ADamagedHeaderCountIsRepairedFromTheSlotsTheFileHolds)
     later.files.failRead = true;
     static_cast<void>(later.open());
     EXPECT_FALSE(later.students.repaired());
+    // Blank-named slots are counted but not listed, and an append goes after them all.
+    Ann t;
+    EXPECT_EQ(t.open(concat({markedSlot("Whoever", 1, 4), markedSlot("  Ann ", 4),
+                             markedSlot("    ", 5), markedSlot("Bob", 6), markedSlot("Cy", 3)})),
+              (std::vector<std::string>{"Ann", "Bob", "Cy"}));
+    EXPECT_EQ(ints(FindStudentInFile(t.students, " Cy").value_or(-1),
+                   FindStudentInFile(t.students, "cy").value_or(-1),
+                   ReadStudent(t.students, 3)->operation, t.students.repaired()),
+              ints(4, -1, 6, false));
+    EXPECT_FALSE(ReadStudent(t.students, 0)) << "slot 1 is the header, no pupil";
+    ASSERT_TRUE(AppendStudent(t.students, originalDefaults("Maximilian Alexander Huber")).ok());
+    ASSERT_EQ(ints(t.students.studentCount(), t.file().size()), ints(4, 6 * 208));
+    EXPECT_EQ(fieldsOf(t.file(), 6), fieldsOf(concat({markedSlot("Maximilian Alexander", 1)}), 1));
+    EXPECT_EQ(i16At(t.file(), 0), 4) << "the header counts only at the next rebuild";
+    EXPECT_TRUE(t.open(Bytes(100, 1)).empty()); // too short for a header: started anew
+    EXPECT_EQ(ints(t.file().size(), i16At(t.file(), 0)), ints(208, 0));
+    ASSERT_TRUE(RewriteStudentFile(t.students, {"Ann"}, {}, {}).ok()); // nobody counted in it
+    EXPECT_EQ(t.file().size(), 208u);
 }
 
 // The rebuild takes, for each entry of the list, the first slot whose trimmed name matches
@@ -276,7 +270,7 @@ TEST(StudentFile, TheRebuildFollowsTheListAndGivesUnknownAndMissingEntriesFreshR
 // Cancel keeps what was written in place but takes the appended slots away again, so that the
 // header counts every pupil the file holds; an append that fails, or that the 16-bit header
 // could not count, changes neither the file nor the count.
-TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
+TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendOrAnUnreadFileChangesNothing)
 {
     Ann t;
     const Bytes old = concat({markedSlot("X", 1, 2), markedSlot("Ann", 4), markedSlot("Bob", 5)});
@@ -308,14 +302,9 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendCountsNothing)
     }
     EXPECT_EQ(ints(t.students.studentCount(), t.file().size()), ints(1, 32768 * 208))
         << "failed appends count nothing";
-}
 
-// A file that cannot be read, or a named pipe in its place, is neither read nor written, and
-// nothing waits for a pipe's reader.
-TEST(StudentFile, AFileThatCannotBeReadIsNeverWritten)
-{
-    Ann t;
-    const Bytes old = concat({markedSlot("X", 1, 1), markedSlot("Ann", 4)});
+    // A file that cannot be read, or a named pipe in its place, is neither read nor written, and
+    // nothing waits for a pipe's reader.
     t.files.failRead = true;
     EXPECT_TRUE(t.open(old).empty());
     EXPECT_EQ(t.students.opened().status.error(), EACCES);
@@ -359,22 +348,20 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         if (orphan) {
             writeBytes(t.at("Anna.Xtx"), Bytes(4800, 0x22));
         }
-        const Bytes old =
-            concat({markedSlot("X", 1, 2), markedSlot("Bob", 5), markedSlot("Ann", 4)});
-        static_cast<void>(t.open(old));
+        static_cast<void>(
+            t.open(concat({markedSlot("X", 1, 2), markedSlot("Bob", 5), markedSlot("Ann", 4)})));
         EXPECT_EQ(RenameStudent(t.students, 0, "Anna").status, Status::refuse(StatusCode::NotOpen))
             << "no pupil 0";
         t.files.failLink = failLink;
         t.files.failRename = failRename;
         EXPECT_EQ(RenameStudent(t.students, 2, "Anna").status, status);
         const bool done = status.ok();
-        EXPECT_EQ(FindStudentInFile(t.students, done ? "Anna" : "Ann"),
-                  std::optional<std::int16_t>(2));
-        EXPECT_EQ(fieldsOf(t.file(), 3),
-                  fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4)}), 1));
+        const char* name = done ? "Anna" : "Ann";
+        EXPECT_EQ(FindStudentInFile(t.students, name), std::optional<std::int16_t>(2));
+        EXPECT_EQ(fieldsOf(t.file(), 3), fieldsOf(concat({markedSlot(name, 4)}), 1));
         for (const char* file : {"Default.Xsx", "Default.PC-12.Xsx"}) {
             EXPECT_EQ(fieldsOf(readBytes(t.at(file)), 3),
-                      fieldsOf(concat({markedSlot(done ? "Anna" : "Ann", 4, 1)}), 1))
+                      fieldsOf(concat({markedSlot(name, 4, 1)}), 1))
                 << file;
         }
         EXPECT_EQ(ints(fs::exists(t.at("Ann.Xtx")), fs::exists(t.at("Anna.Xtx")),
