@@ -21,12 +21,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Another program holding the database's write lock.
+struct Locker {
+    explicit Locker(const Path& path)
+    {
+        sqlite3_open(path.c_str(), &db);
+        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    }
+    ~Locker() { sqlite3_close(db); }
+    sqlite3* db = nullptr;
+};
+
 // "Ann" drilling addition of 1..10 by 1..10, Smart Repeat off, a drill that never stops, fact 1
 // (1 + 1: 2 on button 1, 3 and 4 on buttons 2 and 3) posed each time.
 struct HistoryDrill : Drilling {
     HistoryDrill() : Drilling([](Drilling& d) { setName(d.p.cur(), "Ann"); }) {}
     Path file() const { return at("Ann.history.sqlite"); }
     std::vector<AnswerRow> rows() { return FlushAnswerHistory(p), historyRows(file()); }
+    // An answer given while another program holds the write lock of `history`: it waits.
+    void answerLockedOut(const Path& history, Event e, std::int64_t ms)
+    {
+        const Locker other(history);
+        answer(e, ms);
+        FlushAnswerHistory(p);
+    }
 };
 
 AnswerRow row(std::int64_t at, AnswerOutcome outcome, const char* chosen, std::int32_t millis)
@@ -67,12 +85,11 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     d.p.drill.current().second = 5;
     d.p.drill.posedTurnedAround = true;
     d.answer(Event::Right, 100);
-    FlushAnswerHistory(d.p);
+    EXPECT_EQ(d.rows().size(), 7u);
     const auto bo = historyRows(d.at("Bo.history.sqlite"));
     ASSERT_EQ(bo.size(), 1u);
     EXPECT_EQ(ints(bo[0].first, bo[0].second, bo[0].fact, bo[0].drillMs == bo[0].atMs),
               ints(5, 1, 1, true));
-    EXPECT_EQ(d.rows().size(), 7u);
     // Nobody's answers (a blank name) go nowhere, and no file is made for them.
     setName(d.p.cur(), "");
     d.answer(Event::Right, 100);
@@ -80,32 +97,17 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
               (std::set<std::string>{"Ann.history.sqlite", "Bo.history.sqlite", "Default.Xsx"}));
 }
 
-// Another program holding the database's write lock.
-struct Locker {
-    explicit Locker(const Path& path)
-    {
-        sqlite3_open(path.c_str(), &db);
-        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-    }
-    ~Locker() { sqlite3_close(db); }
-    sqlite3* db = nullptr;
-};
-
 TEST(AnswerHistory, ALockedOrDamagedDatabaseNeverHoldsUpTheDrillAndLosesNoAnswer)
 {
-    const Message notice = noticeOf({{MessageId::HistoryNotSaved, {"Ann.history.sqlite"}}});
     HistoryDrill locked;
     locked.answer(Event::Right, 1500);
     FlushAnswerHistory(locked.p);
-    {
-        Locker other(locked.file());
-        locked.answer(Event::Wrong, 2250);
-        locked.answer(Event::Right, 1000);
-        FlushAnswerHistory(locked.p);
-        EXPECT_EQ(locked.p.main.notice, notice);
-        // the next problem is posed
-        EXPECT_EQ(ints(locked.p.drill.total, locked.p.main.timerEnabled), ints(3, true));
-    }
+    locked.answerLockedOut(locked.file(), Event::Wrong, 2250);
+    locked.answerLockedOut(locked.file(), Event::Right, 1000); // the first still waiting
+    EXPECT_EQ(locked.p.main.notice,
+              noticeOf({{MessageId::HistoryNotSaved, {"Ann.history.sqlite"}}}));
+    // the next problem is posed
+    EXPECT_EQ(ints(locked.p.drill.total, locked.p.main.timerEnabled), ints(3, true));
     locked.answer(Event::TimeOut, 10000); // the other program done
     EXPECT_EQ(locked.rows().size(), 4u);
     EXPECT_EQ(locked.rows()[2], row(9750, AnswerOutcome::Right, "2", 1000));
@@ -166,8 +168,7 @@ TEST(AnswerHistory, ADamagedHistoryIsSetAsideWithEveryRowThatCanStillBeRead)
     const auto kept = historyRows(path);
     EXPECT_EQ(kept.size(), *copied);
     ASSERT_TRUE(kept.size() > 100 && kept.size() < all.size()) << kept.size();
-    EXPECT_EQ(kept.front(), all.front());
-    EXPECT_EQ(kept.back(), all.back());
+    EXPECT_EQ(ints(kept.front().millis, kept.back().millis), ints(0, 2999)) << "first, last";
     for (const AnswerRow& r : kept) { // row i took i milliseconds: each as it was
         EXPECT_EQ(r, all.at(static_cast<std::size_t>(r.millis)));
     }
@@ -271,11 +272,7 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     HistoryDrill d;
     d.answer(Event::Right, 1500);
     FlushAnswerHistory(d.p);
-    {
-        Locker other(d.file());
-        d.answer(Event::Wrong, 1500); // waiting for Ann's file
-        FlushAnswerHistory(d.p);
-    }
+    d.answerLockedOut(d.file(), Event::Wrong, 1500); // waiting for Ann's file
     // A pupil already called Bob keeps his history: nothing moves.
     writeBytes(d.at("Bob.history.sqlite"), {});
     EXPECT_EQ(RenameHistory(d.p, "Ann", "Bob"), Status::refuse(StatusCode::NameTaken));
@@ -292,12 +289,8 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_EQ(RenameHistory(d.p, "Cy", "Dee"), Status::refuse(StatusCode::Missing));
 
-    {
-        Locker other(d.at("Ann Lee.history.sqlite"));
-        d.answer(Event::Wrong, 1500);
-        FlushAnswerHistory(d.p);
-        EXPECT_FALSE(d.p.main.notice.empty());
-    }
+    d.answerLockedOut(d.at("Ann Lee.history.sqlite"), Event::Wrong, 1500);
+    EXPECT_FALSE(d.p.main.notice.empty());
     // Removed, she leaves her history and the answer still waiting for it aside under the
     // day's name; the next pupil of her name starts afresh, and is set aside beside her.
     EXPECT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status());
