@@ -21,16 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Another program holding the database's write lock.
-struct Locker {
-    explicit Locker(const Path& path)
-    {
-        sqlite3_open(path.c_str(), &db);
-        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
-    }
-    ~Locker() { sqlite3_close(db); }
+// Another program's connection to the database at `path`, once it has run `sql`; closed when it
+// goes.
+using Connection = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
+Connection connection(const Path& path, const char* sql)
+{
     sqlite3* db = nullptr;
-};
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    return {db, sqlite3_close};
+}
 
 // "Ann" drilling addition of 1..10 by 1..10, Smart Repeat off, a drill that never stops, fact 1
 // (1 + 1: 2 on button 1, 3 and 4 on buttons 2 and 3) posed each time.
@@ -41,7 +41,7 @@ struct HistoryDrill : Drilling {
     // An answer given while another program holds the write lock of `history`: it waits.
     void answerLockedOut(const Path& history, Event e, std::int64_t ms)
     {
-        const Locker other(history);
+        const Connection other = connection(history, "BEGIN EXCLUSIVE"); // its write lock
         answer(e, ms);
         FlushAnswerHistory(p);
     }
@@ -203,19 +203,16 @@ TEST(AnswerHistory, AReaderHoldsTheFileOnlyWhileItReadsAndRollsBackACommitCutSho
     writer.db.reset(), reader.db.reset();
     EXPECT_EQ(openFiles(), filesBefore) << "a database let go is closed";
 
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
     // A transaction too big for its cache writes into the file before its commit: the state
     // a computer switched off mid-commit leaves, copied with its journal.
-    sqlite3_exec(db,
-                 "PRAGMA cache_size=1; BEGIN; CREATE TABLE cut(x);"
-                 " WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
-                 " INSERT INTO cut SELECT randomblob(500) FROM n;",
-                 nullptr, nullptr, nullptr);
+    Connection db = connection(
+        path, "PRAGMA cache_size=1; BEGIN; CREATE TABLE cut(x);"
+              " WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)"
+              " INSERT INTO cut SELECT randomblob(500) FROM n;");
     for (const char* name : {"Ann.history.sqlite", "Ann.history.sqlite-journal"}) {
         fs::copy_file(dir.path() / name, copy.path() / name);
     }
-    sqlite3_close(db);
+    db.reset();
     auto opened = HistoryDb::open(copy.path() / "Ann.history.sqlite", false);
     ASSERT_TRUE(opened.db) << "read only, the journal left makes the file unreadable";
     EXPECT_EQ(opened.db->rows(0, 0).value_or(std::vector<AnswerRow>{}).size(), 2u);
@@ -226,10 +223,7 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
     TempDir dir;
     const auto versioned = [&](const char* name, const char* sql) {
         const Path path = dir.path() / name;
-        sqlite3* db = nullptr;
-        sqlite3_open(path.c_str(), &db);
-        sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        connection(path, sql); // closed at once
         return path;
     };
     const Path empty = dir.path() / "empty";
