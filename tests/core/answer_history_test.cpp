@@ -221,7 +221,8 @@ TEST(AnswerHistory, AReaderHoldsTheFileOnlyWhileItReadsAndRollsBackACommitCutSho
 TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
 {
     TempDir dir;
-    const auto versioned = [&](const char* name, const char* sql) {
+    // A database another program made by running `sql`.
+    const auto made = [&](const char* name, const char* sql) {
         const Path path = dir.path() / name;
         connection(path, sql); // closed at once
         return path;
@@ -233,11 +234,9 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
     // what, the file, opened for writing, the status and the schema version found (-1: none)
     const std::vector<std::tuple<const char*, Path, bool, StatusCode, int>> cases{
         {"an empty file is made a database", empty, true, StatusCode::Ok, kHistorySchema},
-        {"version 0 is not read", versioned("v0", "CREATE TABLE t(x)"), false, StatusCode::Damaged,
-         -1},
+        {"version 0 is not read", made("v0", "CREATE TABLE t(x)"), false, StatusCode::Damaged, -1},
         {"version 0 is migrated", dir.path() / "v0", true, StatusCode::Ok, kHistorySchema},
-        {"a newer one is read", versioned("v9", "PRAGMA user_version=9"), false, StatusCode::Newer,
-         9},
+        {"a newer one is read", made("v9", "PRAGMA user_version=9"), false, StatusCode::Newer, 9},
         {"a newer one is not changed", dir.path() / "v9", true, StatusCode::Newer, 9},
         {"junk", junk, true, StatusCode::Damaged, -1},
         {"nothing there, reading", dir.path() / "none", false, StatusCode::Missing, -1},

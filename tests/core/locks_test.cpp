@@ -55,6 +55,8 @@ struct Folder {
     }
     LockAttempt attempt(bool takeOver = false) { return tryLock(files, clock, lock, takeOver); }
     std::string onDisk() const { return textOf(lock); }
+    // A lock moved aside to be broken.
+    static bool aside(const Path& p) { return p.string().find(".broken-") != std::string::npos; }
     // The lock alone, nothing beside it: no file moved aside to be broken, no file of its own
     // from before it got its name.
     bool alone() const { return filesIn(dir.path()) == std::set<std::string>{"StdDat.Xrx.lock"}; }
@@ -210,8 +212,7 @@ TEST(Locks, BreakingAStaleLockGivesBackAFreshOneMovedAsideAndTriesTwiceAtMost)
                 brokenElsewhere = true; // PC-7 broke the stale lock and took the name
                 f.plant(fresh);
             }
-            const bool givingBack = (call == "addName" || call == "moveNoReplace") &&
-                                    path.filename().string().find(".broken-") != std::string::npos;
+            const bool givingBack = (call == "addName" || call == "moveNoReplace") && f.aside(path);
             if (givingBack && retakenMeanwhile && !fs::exists(f.lock)) {
                 f.plant(third);
             }
@@ -228,8 +229,7 @@ TEST(Locks, BreakingAStaleLockGivesBackAFreshOneMovedAsideAndTriesTwiceAtMost)
     int breaks = 0;
     f.files.before = [&](std::string_view call, const Path& path) {
         breaks += call == "move" && path == f.lock ? 1 : 0;
-        if (call == "unlink" && path.filename().string().find(".broken-") != std::string::npos &&
-            breaks == 1) {
+        if (call == "unlink" && f.aside(path) && breaks == 1) {
             f.plant(lockText("PC-13", 4343), 65s);
         }
     };
