@@ -15,20 +15,13 @@ constexpr std::int64_t kDay = 86'400'000;
 constexpr std::int64_t kNow = 1'780'000'000'000; // 2026-05-28 20:26:40 UTC
 
 // An answer to first x second (fact of column `first`, row `second`) at a time.
-AnswerRow answer(int first, int second, AnswerOutcome o, std::int32_t ms, std::int64_t at = kNow,
-                 const char* chosen = "")
+AnswerRow answer(std::int16_t first, std::int16_t second, AnswerOutcome o, std::int32_t ms,
+                 std::int64_t at = kNow, const char* chosen = "")
 {
-    AnswerRow r;
-    r.atMs = at;
-    r.operation = OpMult;
-    r.fact = static_cast<std::int16_t>(factIndex(second, first));
-    r.first = static_cast<std::int16_t>(first);
-    r.second = static_cast<std::int16_t>(second);
-    r.answer = std::to_string(first * second);
-    r.outcome = o;
-    r.chosen = o == AnswerOutcome::Right ? r.answer : chosen;
-    r.millis = ms;
-    return r;
+    const auto fact = static_cast<std::int16_t>(factIndex(second, first));
+    const std::string right = std::to_string(first * second);
+    const std::string chose = o == AnswerOutcome::Right ? right : chosen;
+    return {at, 0, OpMult, fact, first, second, right, o, chose, ms};
 }
 
 // The answers written as a pupil's history in `dir`; the history's path.
@@ -87,14 +80,12 @@ TEST(Progress, EachFactIsJudgedOnItsLastFiveAnswers)
 
 TEST(Progress, ConfusionsCountTheWrongAnswersChosenMostOftenFirst)
 {
-    std::vector<AnswerRow> rows;
+    std::vector<AnswerRow> rows{answer(7, 8, T, 10000), // a time-out chose nothing
+                                answer(7, 8, R, 1000), answer(6, 9, W, 2000, kNow, "56"),
+                                answer(9, 6, W, 2000, kNow - 40 * kDay, "45")}; // before the period
     for (const char* chosen : {"54", "48", "54", "54", "48", "54"}) {
         rows.push_back(answer(7, 8, W, 2000, kNow, chosen));
     }
-    rows.push_back(answer(7, 8, T, 10000)); // a time-out chose nothing
-    rows.push_back(answer(7, 8, R, 1000));
-    rows.push_back(answer(6, 9, W, 2000, kNow, "56"));
-    rows.push_back(answer(9, 6, W, 2000, kNow - 40 * kDay, "45")); // before the period
     const auto found = Confusions(rows, kNow - 30 * kDay, 10);
     ASSERT_EQ(found.size(), 2u);
     // \327 is the sign \xD7 again, in octal: a digit may follow it.
