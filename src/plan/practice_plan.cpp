@@ -35,7 +35,7 @@ int additionStep(int a, int b)
 // The step of a x b: x1, x10, x2, x5, squares, x9, x3, x4, the rest.
 int multiplicationStep(int a, int b)
 {
-    for (const auto& [factor, step] : {std::pair{1, 1}, {10, 2}, {2, 4}, {5, 4}}) {
+    for (const auto& [factor, step] : {std::pair{1, 1}, {10, 2}, {2, 3}, {5, 4}}) {
         if (a == factor || b == factor) {
             return step;
         }

@@ -125,11 +125,13 @@ TEST(AutoTeach, AMasteredNumberLeavesAfterTheNextBeginsAndIsReportedOnce)
                   ints(0, captions[0] == 'B' ? 0 : 2, 6));
         EXPECT_EQ(t.step(), next) << "each is reported once; 10 completes the level";
     }
-    Drill d; // the first and the last fact count too
+    Drill d; // the first and the last fact count too: each is its row's only one, retired
     d.factCount = 200;
-    d.fact(1) = FactRec{1, 1, 2, 1, 0, 0, 0, 1};
-    d.fact(200) = FactRec{20, 10, 30, 1, 0, 0, 0, 1};
-    EXPECT_EQ(ints(RowMastered(d, 1), RowMastered(d, 10)), ints(false, false));
+    d.fact(1) = FactRec{1, 1, 2, 1, 0, 0, 0, 0};
+    d.fact(200) = FactRec{20, 10, 30, 4, 0, 0, 0, 0};
+    d.fact(21) = FactRec{1, 2, 3, 1, 0, 0, 0, 1}; // row 2's only fact, in play
+    EXPECT_EQ(ints(RowMastered(d, 1), RowMastered(d, 10), RowMastered(d, 2)),
+              ints(true, true, false));
     Teaching five(OpAdd, Boxes{{1}, {5}}, {5}); // only 5 ticked: 1 never began
     five.retireRow(5);
     EXPECT_EQ(five.step(), "Begin: 1|Remove: 5");

@@ -95,12 +95,12 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     form.load();
     form.practiceMinutes_change(11);
     form.practiceMinutes_change(1);
-    EXPECT_EQ(PracticeChoiceOf(f.p, trimBlanks(form.model().studentdisplay)), PracticeChoice{5});
+    EXPECT_EQ(CurrentPracticeChoice(f.p), PracticeChoice{5});
     form.practiceMinutes_change(7);
     form.practiceDefault_click(true);
     form.practiceProblems_change(201);
     form.practiceProblems_change(3);
-    EXPECT_EQ(PracticeChoiceOf(f.p, "Ann"), (PracticeChoice{7, true, 3}));
+    EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{7, true, 3})) << "read again";
     // Three problems, however long they take.
     f.mainForm.practice_click();
     f.clock.slept += std::chrono::minutes(20);
@@ -109,6 +109,8 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
         f.mainForm.but_click(f.p.drill.rightSlot);
     }
     EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(false, 3));
+    setName(f.p.cur(), "Bob");
+    EXPECT_EQ(CurrentPracticeChoice(f.p), PracticeChoice{}) << "a choice is its pupil's";
 }
 
 } // namespace
