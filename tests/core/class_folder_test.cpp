@@ -80,7 +80,8 @@ TEST(ClassFolder, NothingIsWrittenThroughALinkOutOrInPlaceThroughASecondName)
 }
 
 // In a group-writable folder every file the program makes is the group's to write whatever the
-// umask: a save, a file made in place, a lock, a history; in any other folder the umask stands.
+// umask: a save, a file made in place, a lock, a history, each given the folder's group; in any
+// other folder the umask stands.
 // None of them is made a program anybody may run.
 TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
 {
@@ -89,6 +90,11 @@ TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
         SCOPED_TRACE(group ? "group-writable" : "the owner's");
         TempDir t;
         fs::permissions(t.path(), fs::perms(group ? 0775 : 0755));
+        if (group && ::geteuid() == 0) { // a group other than the account's own
+            ASSERT_EQ(::chown(t.path().c_str(), static_cast<uid_t>(-1), 65534), 0);
+        }
+        struct stat folder {};
+        ASSERT_EQ(::stat(t.path().c_str(), &folder), 0);
         FileSystem& disk = diskFileSystem();
         ASSERT_TRUE(saveAtomically(disk, t.path() / "Default.Xsx", Bytes(624, 0)).ok());
         ASSERT_TRUE(disk.writeAt(t.path() / "StdDat.Xrx", 0, Bytes(208, 0)).ok());
@@ -96,9 +102,10 @@ TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
         ASSERT_NE(HistoryDb::open(t.path() / "Ann.history.sqlite", true).db, nullptr);
         for (const char* file :
              {"Default.Xsx", "StdDat.Xrx", "Ann.Xtx.lock", "Ann.history.sqlite"}) {
-            const fs::perms mode = fs::status(t.path() / file).permissions();
-            // group write (020) as the folder's, no one's run (0111)
-            EXPECT_EQ(mode & fs::perms(0131), group ? fs::perms::group_write : fs::perms::none)
+            struct stat st {};
+            ASSERT_EQ(::stat((t.path() / file).c_str(), &st), 0);
+            // the folder's group, with group write (020) as the folder's, no one's run (0111)
+            EXPECT_EQ(ints(st.st_gid, st.st_mode & 0131), ints(folder.st_gid, group ? 020 : 0))
                 << file;
         }
     }
