@@ -109,6 +109,8 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
         f.mainForm.but_click(f.p.drill.rightSlot);
     }
     EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(false, 3));
+    form.practiceProblems_change(0); // back to minutes
+    EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{7, true, 0}));
     setName(f.p.cur(), "Bob");
     EXPECT_EQ(CurrentPracticeChoice(f.p), PracticeChoice{}) << "a choice is its pupil's";
 }
