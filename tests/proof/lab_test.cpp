@@ -134,9 +134,7 @@ void session(const fs::path& folder, int process, int round, Ledger* ledger)
     }
     const int right = drill(pc.p, std::uniform_int_distribution<int>(1, 6)(rng));
     pause(rng);
-    if (pc.mainForm.close_request()) {
-        ledger->answers[process][round] = right;
-    }
+    ledger->answers[process][round] = pc.mainForm.close_request() ? right : 0;
 }
 
 // The folder the programs share: a fresh one under $SUMBLITZ_LAB_DIR (a network share mounted
@@ -358,11 +356,10 @@ void roughSession(const fs::path& folder, int process, int round, RoughLedger* l
         pc.mainForm.but_click(pc.p.drill.rightSlot);
         s.drillMs = pc.p.history.drillMs; // each row of her history tells its drill
         FlushAnswerHistory(pc.p);
-        const bool held = holdsHer(pc.p);
-        if (held && pc.p.history.writer->waiting(historyPath(pc.p)) == 0) {
+        s.keptHer = holdsHer(pc.p);
+        if (s.keptHer && pc.p.history.writer->waiting(historyPath(pc.p)) == 0) {
             s.confirmed = s.attempted;
         }
-        s.keptHer = held;
         pause(rng);
     }
     s.heldUntil = realClock().utcMillis(); // (or when another program took her over: see the check)
