@@ -192,9 +192,8 @@ TEST(SharedLab, ThirtyProgramsOnOneFolderLoseNothing)
 
     // The class file: whole, its header counting every slot, each name once.
     const test::Bytes file = test::readBytes(folder / "StdDat.Xrx");
-    ASSERT_EQ(file.size() % kSlotSize, 0u);
     const std::size_t slots = file.size() / kSlotSize - 1;
-    EXPECT_EQ(static_cast<std::size_t>(test::i16At(file, 0)), slots);
+    EXPECT_EQ(test::ints(file.size() % kSlotSize, test::i16At(file, 0)), test::ints(0, slots));
     std::multiset<std::string> onFile;
     for (std::size_t k = 2; k <= slots + 1; ++k) {
         onFile.insert(trimmedName(*decodeSettings(test::fieldsOf(file, k))));
