@@ -355,10 +355,11 @@ void roughSession(const fs::path& folder, int process, int round, RoughLedger* l
         pc.mainForm.but_click(pc.p.drill.rightSlot);
         s.drillMs = pc.p.history.drillMs; // each row of her history tells its drill
         FlushAnswerHistory(pc.p);
-        s.keptHer = holdsHer(pc.p);
-        if (s.keptHer && pc.p.history.writer->waiting(historyPath(pc.p)) == 0) {
+        const bool held = holdsHer(pc.p);
+        if (held && pc.p.history.writer->waiting(historyPath(pc.p)) == 0) {
             s.confirmed = s.attempted;
         }
+        s.keptHer = held;
         pause(rng);
     }
     s.heldUntil = realClock().utcMillis(); // (or when another program took her over: see the check)
