@@ -108,7 +108,9 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
         EXPECT_TRUE(f.p.practice) << i;
         f.mainForm.but_click(f.p.drill.rightSlot);
     }
-    EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(false, 3));
+    // the session over, with the finish sound (5)
+    EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total, f.sound.played.back()),
+              ints(false, 3, 5));
     form.practiceProblems_change(0); // back to minutes
     EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{7, true, 0}));
     setName(f.p.cur(), "Bob");
