@@ -85,6 +85,8 @@ TEST(Answering, EachWayAProblemEndsHasItsPopupPicturesSoundsAndTime)
                        d.p.main.timerEnabled),
                   ints(time, percent, 0, true));
         EXPECT_EQ(English(d.p.main.dsshock), "Timer: 10 sec");
+        FlushAnswerHistory(d.p);
+        EXPECT_FALSE(std::filesystem::exists(d.at(".history.sqlite"))) << "a pupil without a name";
     }
 }
 
