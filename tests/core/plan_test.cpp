@@ -144,6 +144,9 @@ TEST(PracticePlan, Choosing)
                fluent.recall(OpMult, due.fact, now) <= fluent.recall(OpMult, f, now);
     }));
     EXPECT_EQ(DueBefore(fluent, OpMult, facts, now + kDay), 7);
+    PracticePlan one(OpMult, {7}); // the fact just asked, when it is the only one
+    EXPECT_EQ(ints(one.choose(fluent, now, low).fact, one.choose(fluent, now, low).fact),
+              ints(7, 7));
 }
 
 } // namespace

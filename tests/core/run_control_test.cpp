@@ -115,8 +115,8 @@ TEST(RunControl, StartResumesOnlyAPausedDrillWithTheSameSelection)
     }
 }
 
-// An empty selection gets its first box ticked; a selection without a fact is refused, and
-// the problem of before goes.
+// An empty selection gets its first box ticked; a selection without a fact is refused, by Start
+// and by Today's Practice, and the problem of before goes.
 TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
 {
     using Row = std::tuple<std::int16_t, Boxes, Boxes, int>;
@@ -133,17 +133,20 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
         EXPECT_EQ(std::tuple(r.controls(), r.boxes(), r.p.drill.poolCount),
                   std::tuple(kRunning, fixed, poolCount));
     }
-    Session r;
-    r.mainForm.start_click(), r.right(), r.mainForm.cPause_click();
-    r.mainForm.op_click(Op10Sub);
-    r.setBoxes(Boxes{{1}, {10}}); // 10 Sub with only the second number 10 has no fact at all
-    r.sound.played.clear();
-    r.mainForm.start_click();
-    EXPECT_EQ(English(r.p.main.stageCaption) + "|" + English(r.p.main.stageNote),
-              "Nothing to drill|Choose other numbers");
-    EXPECT_EQ(std::tuple(r.controls(), r.sound.played), std::tuple(kIdle, std::vector<int>{}))
-        << "no start sound";
-    EXPECT_EQ(r.p.main.problem.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
+    for (const auto click : {&MainForm::start_click, &MainForm::practice_click}) {
+        Session r;
+        r.mainForm.start_click(), r.right(), r.mainForm.cPause_click();
+        r.mainForm.op_click(Op10Sub);
+        r.setBoxes(Boxes{{1}, {10}}); // 10 Sub with only the second number 10 has no fact at all
+        r.sound.played.clear();
+        (r.mainForm.*click)();
+        EXPECT_EQ(English(r.p.main.stageCaption) + "|" + English(r.p.main.stageNote),
+                  "Nothing to drill|Choose other numbers");
+        EXPECT_EQ(std::tuple(r.controls(), r.sound.played, r.p.practice.has_value()),
+                  std::tuple(kIdle, std::vector<int>{}, false))
+            << "no start sound";
+        EXPECT_EQ(r.p.main.problem.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
+    }
 }
 
 TEST(MainForm, EverySelectionClickEnablesNewDrillAndReadSelectionTakesTheBoxes)

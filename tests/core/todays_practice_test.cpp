@@ -98,7 +98,9 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     EXPECT_EQ(CurrentPracticeChoice(f.p), PracticeChoice{5});
     form.practiceMinutes_change(7);
     form.practiceDefault_click(true);
-    form.practiceProblems_change(201);
+    form.practiceProblems_change(kPracticeProblemsMax);
+    form.practiceProblems_change(kPracticeProblemsMax + 1);
+    EXPECT_EQ(PracticeChoiceOf(f.p, "Ann").problems, kPracticeProblemsMax);
     form.practiceProblems_change(3);
     EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{7, true, 3})) << "read again";
     // Three problems, however long they take.
