@@ -2,6 +2,8 @@
 // What the Progress window and the class overview make of a history: each fact's fluency and
 // median, the wrong answers a pupil keeps choosing, the days, the class's week, and the CSV.
 
+#include <sqlite3.h>
+
 #include <sstream>
 
 #include "flow/class_overview.h"
@@ -230,8 +232,12 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     ann.firstRange = {0, 1, 0, 0, 1};
     // Šárka
     writeStudentFile(dir.path(), {ann, originalDefaults("\x8A\xE1rka"), originalDefaults("Cy"),
-                                  originalDefaults("Dee")});
+                                  originalDefaults("Dee"), originalDefaults("Eve")});
     writeBytes(dir.path() / historyFileName("Cy"), Bytes(64, 'x'));
+    sqlite3* eve = nullptr; // a history of this program's schema without its table of answers
+    sqlite3_open((dir.path() / historyFileName("Eve")).c_str(), &eve);
+    sqlite3_exec(eve, "PRAGMA user_version=1", nullptr, nullptr, nullptr);
+    sqlite3_close(eve);
     historyOf(dir.path(), "\x8A\xE1rka", {}); // no answer yet: as blank as no history
     // Dee answered only the week before: nothing right this week, rather than 0%
     historyOf(dir.path(), "Dee", {answer(2, 3, R, 1000, kNow - 8 * kDay)});
@@ -261,6 +267,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
               "2026-05-28,5,100%,1,3,+100,5,3\r\n"
               "Dee,\"Addition, 1-10 by 1-10\",Off,2026-05-20,0,,0,0,,0,0\r\n"
               "Cy,\"Addition, 1-10 by 1-10\",Off,history could not be read,,,,,,,\r\n"
+              "Eve,\"Addition, 1-10 by 1-10\",Off,history could not be read,,,,,,,\r\n"
               "\xC5\xA0\xC3\xA1rka,\"Addition, 1-10 by 1-10\",Off,,,,,,,,\r\n");
     // One level's pupils go in the order of their names, either way, whatever the order before.
     SortOverview(overview, OverviewColumn::Name, true);

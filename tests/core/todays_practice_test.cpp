@@ -100,7 +100,8 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     form.practiceDefault_click(true);
     form.practiceProblems_change(kPracticeProblemsMax);
     form.practiceProblems_change(kPracticeProblemsMax + 1);
-    EXPECT_EQ(PracticeChoiceOf(f.p, "Ann").problems, kPracticeProblemsMax);
+    EXPECT_EQ(ints(form.model().practice.problems, PracticeChoiceOf(f.p, "Ann").problems),
+              ints(kPracticeProblemsMax, kPracticeProblemsMax));
     form.practiceProblems_change(3);
     EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{7, true, 3})) << "read again";
     // Three problems, however long they take.
