@@ -88,8 +88,10 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
         EXPECT_EQ(ints(t.s.operation, t.p.main.selection.op), ints(opAfter, opAfter));
         EXPECT_EQ(selectionOf(t.s), boxesAfter);
         Drill fresh = t.p.drill;
+        BuildFacts(fresh, t.s, t.random);
         BuildPool(fresh, t.s, PoolMode::ResetAll, 0);
         EXPECT_EQ(t.p.drill.pool, fresh.pool) << "the pool holds what the boxes show";
+        EXPECT_TRUE(opAfter == op || t.p.drill.facts == fresh.facts) << "the new operation's facts";
         // a step that stays on the level only counts itself in reviewCount
         const bool stays = boxes == boxesAfter;
         EXPECT_EQ(ints(t.counters(), t.s.answerCount(7), t.s.percentCorrect(1), t.s.reviewCount,
