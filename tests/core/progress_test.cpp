@@ -247,7 +247,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
          answer(7, 8, R, 1000, kNow - 2 * kDay), answer(7, 8, R, 4000, kNow - kDay),
          answer(3, 3, R, 2000, kNow), answer(6, 6, R, 30000, kNow), // slow: the week's minute
          answer(4, 4, R, 1000, kNow - 6 * kDay),                    // the week's first day
-         answer(5, 5, W, 1000, kNow - 7 * kDay),                    // the day before it
+         answer(5, 5, R, 1000, kNow - 7 * kDay),                    // the day before it
          answer(2, 3, R, 1000, kNow - 14 * kDay)}); // two weeks ago: in neither week
     ASSERT_EQ(HistoryDb::open(annHistory, true).db->setSetting(kFluentSetting, 4000), Status());
     const auto before = filesIn(dir.path());
@@ -258,13 +258,14 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     // figures, and last, for a pupil whose history is unread or who never drilled.
     // Due today (under 0.99 before midnight): every fact she answered but 3 x 3, right just
     // now. Gained this week: 3 x 3, 4 x 4 and 7 x 8, right within her 4 s in it; not 6 x 6, slow
-    // only. Dee's answers are of another operation than hers.
+    // only; 5 x 5 was fluent before. Trend: 100% this week against 50% the week before. Dee's
+    // answers are of another operation than hers.
     EXPECT_EQ(ClassOverviewCsv(overview),
               "\xEF\xBB\xBFPupil,Operation and level,Auto Teach,Last drill,This week,"
               "Right this week,Minutes this week,Fluent facts,Trend,Due today,"
               "Fluent facts gained this week\r\n"
               "\"Ann \"\"Quick\"\", Lee\",\"Multiplication, 1-10, 17-20 by 1-3, 7-9\",On,"
-              "2026-05-28,5,100%,1,3,+100,5,3\r\n"
+              "2026-05-28,5,100%,1,4,+50,5,3\r\n"
               "Dee,\"Addition, 1-10 by 1-10\",Off,2026-05-20,0,,0,0,,0,0\r\n"
               "Cy,\"Addition, 1-10 by 1-10\",Off,history could not be read,,,,,,,\r\n"
               "Eve,\"Addition, 1-10 by 1-10\",Off,history could not be read,,,,,,,\r\n"
