@@ -55,7 +55,7 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
 {
     struct Row {
         const char* name;
-        const char* file; // nullptr: none; "": the password "owl" set
+        const char* file; // nullptr: none; "" or "\r...": the password "owl" set, this after it
         bool unreadable;
         const char* typed;
         bool asked, unlocked;
@@ -68,6 +68,7 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
                          {"TeacherPassword.hash", Status::fail(EACCES).message()}};
     const Row rows[] = {
         {"right", "", false, "owl", true, true, 0ms, {}},
+        {"right, ended by an editor", "\r\n ", false, "owl", true, true, 0ms, {}},
         {"wrong", "", false, "Owl", true, false, 1000ms, MessageId::PasswordWrong},
         {"empty answer", "", false, "", true, false, 1000ms, MessageId::PasswordWrong},
         {"no password", nullptr, false, "", false, true, 0ms, {}},
@@ -80,8 +81,10 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         Teacher t;
-        if (r.file != nullptr && *r.file == '\0') {
+        if (r.file != nullptr && (*r.file == '\0' || *r.file == '\r')) {
             t.set("owl");
+            const std::string ended = t.stored() + r.file;
+            writeBytes(t.file(), Bytes(ended.begin(), ended.end()));
         } else if (r.file != nullptr) {
             writeBytes(t.file(), Bytes(r.file, r.file + std::strlen(r.file)));
         }
