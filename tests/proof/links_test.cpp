@@ -126,9 +126,7 @@ TEST(OneGroup, TwoAccountsTakeTurnsDrillingOnePupil)
     }
     TwoAccounts pupils;
     ASSERT_TRUE(pupils.made) << "groupadd/useradd failed";
-    const group* cls = ::getgrnam(pupils.group.c_str());
-    ASSERT_NE(cls, nullptr);
-    const gid_t classGid = cls->gr_gid;
+    const gid_t classGid = ::getgrnam(pupils.group.c_str())->gr_gid;
     TempDir tmp;
     fs::permissions(tmp.path(), fs::perms(0755));
     const fs::path dir = newFolder(tmp, "class");

@@ -40,9 +40,8 @@ TEST(ExitTime, TheProgramEndsWithin100msOfItsWindowClosing)
         ASSERT_GT(program, 0) << "the program did not close its window";
         const Clock::time_point closed = Clock::now();
         EXPECT_TRUE(std::filesystem::exists(dir.path() / "Default.Xsx")) << "saved first";
-        const int end = endOf(program);
+        EXPECT_EQ(endOf(program), 0);
         fastest = std::min(fastest, Clock::now() - closed);
-        EXPECT_EQ(end, 0);
     }
     std::printf("exit after the window closed: %.1f ms (fastest of 3)\n",
                 std::chrono::duration<double, std::milli>(fastest).count());

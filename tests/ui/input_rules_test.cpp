@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,13 +31,10 @@ struct Windows {
         QApplication::sendEvent(to, &e);
     }
 
-    QWidget main;
-    QWidget popup;
-    QWidget other;
+    QWidget main, popup, other;
     QCheckBox* box = new QCheckBox(QStringLiteral("box"), &main);
     QPushButton* popButton = new QPushButton(QStringLiteral("1"), &popup);
-    bool modal = false;
-    bool popupOpen = false;
+    bool modal = false, popupOpen = false;
     std::vector<std::string> heard;
     InputRules rules{{&main, [this] { return popupOpen ? &popup : nullptr; },
                       [] { return nullptr; }, [this] { return modal; },
@@ -51,58 +47,31 @@ struct Windows {
 // window are tested through the real main window.)
 TEST(InputRules, AnswerKeysEnterAndInputBehindADialogAcrossTheWindows)
 {
-    struct Row {
-        const char* name;
-        std::function<void(Windows&)> input;
-        std::vector<std::string> heard;
-        bool boxTicked = false;
-    };
-    const std::vector<Row> rows{
-        {"a digit answers in the main window whatever has the focus",
-         [](Windows& w) { w.key(w.box, Qt::Key_2, 10); },
-         {"main 2"}},
-        {"a digit with Ctrl, or a 4, answers nothing",
-         [](Windows& w) {
-             w.key(w.box, Qt::Key_1, 10, Qt::ControlModifier);
-             w.key(w.box, Qt::Key_4, 11);
-         },
-         {}},
-        {"a held key answers once",
-         [](Windows& w) {
-             w.key(w.box, Qt::Key_1, 10);
-             w.key(w.box, Qt::Key_1, 20, {}, true);
-         },
-         {"main 1"}},
-        {"the same press handed on to the main window answers once",
-         [](Windows& w) {
-             w.popupOpen = true;
-             w.key(w.popButton, Qt::Key_1, 10);
-             w.popupOpen = false;
-             w.key(w.box, Qt::Key_1, 10);
-         },
-         {"pop 1"}},
-        {"a digit in another program's window answers nothing",
-         [](Windows& w) { w.key(&w.other, Qt::Key_2, 10); },
-         {}},
-        {"Enter presses the focused check box",
-         [](Windows& w) { w.key(w.box, Qt::Key_Return, 10); },
-         {},
-         true},
-        {"behind a dialog the main window takes no key",
-         [](Windows& w) {
-             w.modal = true;
-             w.key(w.box, Qt::Key_1, 10);
-             w.key(w.box, Qt::Key_Return, 11);
-         },
-         {}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Windows w;
-        row.input(w);
-        EXPECT_EQ(w.heard, row.heard);
-        EXPECT_EQ(w.box->isChecked(), row.boxTicked);
-    }
+    Windows w;
+    // A digit answers in the main window whatever has the focus; a held key answers once, and so
+    // does the same press handed on from the pop-up to the main window.
+    w.key(w.box, Qt::Key_2, 10);
+    w.key(w.box, Qt::Key_1, 20);
+    w.key(w.box, Qt::Key_1, 30, {}, true);
+    w.popupOpen = true;
+    w.key(w.popButton, Qt::Key_1, 40);
+    w.popupOpen = false;
+    w.key(w.box, Qt::Key_1, 40);
+    // A digit with Ctrl, a 4 and a digit in another program's window answer nothing.
+    w.key(w.box, Qt::Key_1, 50, Qt::ControlModifier);
+    w.key(w.box, Qt::Key_4, 51);
+    w.key(&w.other, Qt::Key_2, 52);
+    const std::vector<std::string> answered{"main 2", "main 1", "pop 1"};
+    EXPECT_EQ(w.heard, answered);
+    EXPECT_FALSE(w.box->isChecked());
+    w.key(w.box, Qt::Key_Return, 60);
+    EXPECT_TRUE(w.box->isChecked()) << "Enter presses the focused check box";
+    // Behind a dialog the main window takes no key.
+    w.modal = true;
+    w.key(w.box, Qt::Key_1, 70);
+    w.key(w.box, Qt::Key_Return, 71);
+    EXPECT_EQ(w.heard, answered);
+    EXPECT_TRUE(w.box->isChecked());
 }
 
 } // namespace

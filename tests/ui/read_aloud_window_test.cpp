@@ -17,8 +17,7 @@ namespace {
 TEST(ReadAloudWindow, SaysTheDrillAndTimesThePupilFromTheEndOfEachProblem)
 {
     Ui f;
-    f.p.cur().delaySeconds() = 0;
-    f.p.cur().popupSeconds() = 0;
+    f.p.cur().delaySeconds() = f.p.cur().popupSeconds() = 0;
     FakeSpeech speech;
     f.main.setVoice(speech, nullptr);
     QWidget* announcer = find(f.main, "announcer");
@@ -49,10 +48,9 @@ TEST(ReadAloudWindow, SaysTheDrillAndTimesThePupilFromTheEndOfEachProblem)
     EXPECT_EQ(f.p.history.shownMs, f.clock.ms) << "the time to answer counts from here";
 
     const std::string solved = inWords(f.p.main.problem.text);
-    const int rightSlot = f.p.drill.rightSlot;
-    QPushButton* right = find<QPushButton>(f.main, ("but" + std::to_string(rightSlot)).c_str());
+    auto* right = find<QPushButton>(f.main, ("but" + std::to_string(f.p.drill.rightSlot)).c_str());
     const std::string answer = right->text().toStdString();
-    f.main.pressAnswer(rightSlot);
+    f.main.pressAnswer(f.p.drill.rightSlot);
     const std::string next = inWords(f.p.main.problem.text);
     EXPECT_EQ(speech.lines.back(), "Right. " + solved + " is " + answer + ". " + next);
     EXPECT_EQ(said(), "Right. Total: 1/1. " + next);

@@ -45,14 +45,11 @@ TEST(TeacherKeys, SmartRepeatMirrorsItsModelAndTeachersWindowsAnswerKeysAndAssis
                                              "bnrstdef bndef godata bnapply bncancel ck1");
         QStringList seen{QApplication::focusWidget()->objectName()};
         while (seen.size() < order.count(' ') + 1) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            seen << QApplication::focusWidget()->objectName();
+            seen << key(Qt::Key_Tab);
         }
         EXPECT_EQ(seen.join(' '), order);
-        const SmartModel& model = static_cast<SmartWindow&>(smart).model();
-        auto* maxProblems = find<QComboBox>(smart, "cbr11");
         auto* shock = find<QComboBox>(smart, "cbr12");
-        EXPECT_EQ(maxProblems->accessibleName(), QStringLiteral("Max Problems"));
+        EXPECT_EQ(find(smart, "cbr11")->accessibleName(), QStringLiteral("Max Problems"));
         EXPECT_TRUE(find<QRadioButton>(smart, "stopon2")->isChecked());
         click(smart, "stopon1");
         EXPECT_EQ(f.p.cur().stopOn, 1);
@@ -62,11 +59,11 @@ TEST(TeacherKeys, SmartRepeatMirrorsItsModelAndTeachersWindowsAnswerKeysAndAssis
         QTest::keyClicks(shock, QStringLiteral("7a"));
         QApplication::clipboard()->setText(QStringLiteral("x4 y"));
         shock->lineEdit()->paste();
-        EXPECT_EQ(model.numberTexts[12], "74");
+        EXPECT_EQ(static_cast<SmartWindow&>(smart).model().numberTexts[12], "74");
         QTest::keyClick(shock, Qt::Key_Return);
         EXPECT_TRUE(smart.isVisible());
         QTest::keyClicks(shock, QStringLiteral("\b\b"));
-        maxProblems->setFocus(Qt::TabFocusReason); // as Tab moves it
+        find(smart, "cbr11")->setFocus(Qt::TabFocusReason); // as Tab moves it
         EXPECT_EQ(shock->currentText(), QStringLiteral("10"));
         find(smart, "bndef")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses the focused button
