@@ -33,8 +33,7 @@ struct Teacher : OwnFaultyFiles, ProgramFixture {
 TEST(TeacherPassword, WhatTheWindowThatAsksSays)
 {
     struct Row {
-        const char* name;
-        const char* file; // nullptr: none; "": the password "owl" set
+        const char *name, *file; // file nullptr: none; "": the password "owl" set
         bool unreadable;
         const char* typed;
         bool asked, unlocked;
