@@ -292,14 +292,13 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
     // what, the lock's age when the window opens, when it is let go after that, whether the
     // window opens, how long it waited at least and below, how often it tried to make the lock
     using Ms = std::chrono::milliseconds;
-    const std::vector<
-        std::tuple<const char*, std::chrono::seconds, std::optional<Ms>, bool, Ms, Ms, int>>
-        rows{
-            {"let go after 3 s", 0s, 3s, true, 3s, 3100ms, 4},
-            {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s, 11},
-            {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms, 11},
-            {"stale", 65s, std::nullopt, true, 0ms, 1ms, 2},
-        };
+    using Row = std::tuple<const char*, std::chrono::seconds, std::optional<Ms>, bool, Ms, Ms, int>;
+    const std::vector<Row> rows{
+        {"let go after 3 s", 0s, 3s, true, 3s, 3100ms, 4},
+        {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s, 11},
+        {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms, 11},
+        {"stale", 65s, std::nullopt, true, 0ms, 1ms, 2},
+    };
     for (const auto& [name, ago, letGo, opens, waitedAtLeast, waitedBelow, tries] : rows) {
         SCOPED_TRACE(name);
         StdRandom random{1};

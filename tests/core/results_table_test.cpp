@@ -63,15 +63,13 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
 
 TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableHasTheGridOnly)
 {
-    struct Row {
-        int operation, first;
-    };
-    for (const Row r : {Row{OpAdd, 7}, Row{OpSub, 11}, Row{OpDiv, 28}}) {
-        SCOPED_TRACE(English(OperationName(r.operation)));
-        Drill d = builtTable(r.operation);
-        auto it = std::find_if(d.facts.begin() + 1, d.facts.end(), [&](const FactRec& f) {
-            return f.first == r.first && f.second == 4;
-        });
+    // the operation, and the first number of its fact with the second number 4 in row 7
+    for (const auto& [operation, first] :
+         std::vector<std::pair<int, int>>{{OpAdd, 7}, {OpSub, 11}, {OpDiv, 28}}) {
+        SCOPED_TRACE(English(OperationName(operation)));
+        Drill d = builtTable(operation);
+        auto it = std::find_if(d.facts.begin() + 1, d.facts.end(),
+                               [&](const FactRec& f) { return f.first == first && f.second == 4; });
         ASSERT_NE(it, d.facts.end());
         it->asked = 3, it->correct = 2;
         TableDrawing p;
@@ -114,18 +112,16 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
 
 TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
 {
-    struct Row {
-        int built, hint, found;
-    };
-    const Row rows[] = {
+    // the operation the table was built for, the operation it is said to be, the one found
+    const std::tuple<int, int, int> rows[] = {
         {OpAdd, OpMult, OpAdd},      {OpMult, OpAdd, OpMult},
         {OpDiv, OpAdd, OpDiv},       {OpDivR, OpDiv, OpDivR},
         {Op10Sub, Op10Sub, Op10Sub}, {OpSub, OpAdd, Op10Sub}, // the two build the same records
         {OpSub, OpDiv, Op10Sub},     {OpMult, 0, OpMult},     // no hint: the records alone decide
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(English(OperationName(r.built)));
-        EXPECT_EQ(TableOperation(builtTable(r.built), r.hint), r.found);
+    for (const auto& [built, hint, found] : rows) {
+        SCOPED_TRACE(English(OperationName(built)));
+        EXPECT_EQ(TableOperation(builtTable(built), hint), found);
     }
     EXPECT_EQ(TableOperation(Drill{}, OpAdd), 0);
     Drill damaged = builtTable(OpMult);
