@@ -63,9 +63,7 @@ struct Folder {
     // This computer's clock, `ahead` of the folder's.
     void skew(std::chrono::seconds ahead)
     {
-        using namespace std::chrono;
-        clock.ms =
-            duration_cast<milliseconds>((system_clock::now() + ahead).time_since_epoch()).count();
+        clock.ms = (std::chrono::system_clock::now() + ahead).time_since_epoch() / 1ms;
     }
 };
 
@@ -80,22 +78,20 @@ TEST(Locks, OnlyAStaleLockOrOneTakenOverIsTakenAndTheFoldersClockSaysWhichIsStal
     using Row = std::tuple<const char*, std::string, std::chrono::seconds, std::chrono::seconds,
                            bool, const char*>;
     const std::string here = machineName();
+    const std::string pc12 = lockText("PC-12", 4242);
     const std::vector<Row> rows{
         {"its process gone from this machine", lockText(here, kDeadPid), 0s, 0s, false, nullptr},
-        {"this machine's own running process", lockText(here, ::getpid()), 0s, 0s, false,
-         here.c_str()},
+        {"this very process, running", lockText(here, ::getpid()), 0s, 0s, false, here.c_str()},
         {"another computer's, fresh", lockText("PC-12", 1), 0s, 0s, false, "PC-12"},
         {"no process named", lockText("PC-12", 0), 0s, 0s, false, ""},
-        {"untouched for 55 s", lockText("PC-12", 4242), 55s, 0s, false, "PC-12"},
-        {"untouched for 65 s", lockText("PC-12", 4242), 65s, 0s, false, nullptr},
-        {"fresh, taken over", lockText("PC-12", 4242), 0s, 0s, true, nullptr},
+        {"untouched for 55 s", pc12, 55s, 0s, false, "PC-12"},
+        {"untouched for 65 s", pc12, 65s, 0s, false, nullptr},
+        {"fresh, taken over", pc12, 0s, 0s, true, nullptr},
         {"says nothing readable, fresh", "", 0s, 0s, false, ""},
         {"says nothing readable, untouched for 65 s", "Sumblit", 65s, 0s, false, nullptr},
-        {"fresh, this computer's clock 5 minutes fast", lockText("PC-12", 4242), 0s, 300s, false,
-         "PC-12"},
-        {"untouched for 65 s, this computer's clock 5 minutes slow", lockText("PC-12", 4242), 65s,
-         -300s, false, nullptr},
-        {"stamped 2 minutes in the future", lockText("PC-12", 4242), -120s, 0s, false, "PC-12"},
+        {"fresh, this computer's clock 5 minutes fast", pc12, 0s, 300s, false, "PC-12"},
+        {"untouched 65 s, this computer's clock 5 minutes slow", pc12, 65s, -300s, false, nullptr},
+        {"stamped 2 minutes in the future", pc12, -120s, 0s, false, "PC-12"},
     };
     for (const auto& [name, text, ago, clockAhead, takeOver, holder] : rows) {
         SCOPED_TRACE(name);
@@ -274,11 +270,10 @@ TEST(Locks, ARefreshKeepsOnlyItsOwnLock)
         EXPECT_EQ(got.lock.refresh(), refreshed);
         f.files.before = nullptr;
         const auto holder = readLockHolder(f.files, f.clock, f.lock);
-        if (heldBy == nullptr) {
-            EXPECT_FALSE(holder);
+        ASSERT_EQ(holder.has_value(), heldBy != nullptr);
+        if (!holder) {
             continue;
         }
-        ASSERT_TRUE(holder);
         const bool ours = std::string(heldBy) == "this";
         EXPECT_EQ(holder->host, ours ? machineName() : heldBy);
         EXPECT_TRUE(!ours || std::abs(holder->idleSeconds) < 5) << "stamped now by its refresh";
@@ -297,14 +292,13 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
     // what, the lock's age when the window opens, when it is let go after that, whether the
     // window opens, how long it waited at least and below, how often it tried to make the lock
     using Ms = std::chrono::milliseconds;
-    const std::vector<
-        std::tuple<const char*, std::chrono::seconds, std::optional<Ms>, bool, Ms, Ms, int>>
-        rows{
-            {"let go after 3 s", 0s, 3s, true, 3s, 3100ms, 4},
-            {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s, 11},
-            {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms, 11},
-            {"stale", 65s, std::nullopt, true, 0ms, 1ms, 2},
-        };
+    using Row = std::tuple<const char*, std::chrono::seconds, std::optional<Ms>, bool, Ms, Ms, int>;
+    const std::vector<Row> rows{
+        {"let go after 3 s", 0s, 3s, true, 3s, 3100ms, 4},
+        {"let go after 9.9 s", 0s, 9900ms, true, 9900ms, 10s, 11},
+        {"held past the patience (10 s)", 0s, std::nullopt, false, 10s, 10100ms, 11},
+        {"stale", 65s, std::nullopt, true, 0ms, 1ms, 2},
+    };
     for (const auto& [name, ago, letGo, opens, waitedAtLeast, waitedBelow, tries] : rows) {
         SCOPED_TRACE(name);
         StdRandom random{1};

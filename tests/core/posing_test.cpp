@@ -29,10 +29,8 @@ struct Posing {
         BuildFacts(d, s, random);
         BuildPool(d, s, PoolMode::ResetAll, 0);
         d.repeatDelay = 0;
-        for (const std::vector<double>& part : draws) {
-            for (double u : part) {
-                random.push({u});
-            }
+        for (double u : draws | std::views::join) {
+            random.push({u});
         }
     }
     bool next() { return NextProblem(d, s, random); }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <numeric>
+
 #include "records/cp1252.h"
 #include "records/fact_table.h"
 #include "support/test_support.h"
@@ -58,10 +60,8 @@ TEST(Codec, EveryFieldOfASettingsSlotAndAFactRecordSitsAtItsOffsetLittleEndian)
 // Names are Windows-1252 bytes: every byte has one character and comes back.
 TEST(Cp1252, EveryByteHasOneCharacterAndComesBack)
 {
-    std::string all;
-    for (int b = 0; b < 256; ++b) {
-        all += static_cast<char>(b);
-    }
+    std::string all(256, '\0'); // every byte, from 0 up
+    std::iota(all.begin(), all.end(), '\0');
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
     EXPECT_EQ(cp1252ToUtf8("\x8A\xE1rka\x80\x9F\x81"), "\u0160\u00E1rka\u20AC\u0178\u0081");
     // Outside the code page, and broken UTF-8 (a cut sequence, an overlong '/'), each give '?'.

@@ -13,12 +13,9 @@ constexpr DigitSize kSize{90, 210};
 
 Drill builtTable(int operation)
 {
-    DrillSettings s;
-    s.operation = static_cast<std::int16_t>(operation);
     test::ConstantRandom random(0.5);
     Drill d;
-    BuildFacts(d, s, random);
-    d.factCount = 200;
+    BuildFacts(d, DrillSettings{.operation = static_cast<std::int16_t>(operation)}, random);
     return d;
 }
 
@@ -66,15 +63,13 @@ TEST(ResultsTable, CellTextsOfTheThreeViewsAndTheCsvLineOfEachFact)
 
 TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableHasTheGridOnly)
 {
-    struct Row {
-        int operation, first;
-    };
-    for (const Row r : {Row{OpAdd, 7}, Row{OpSub, 11}, Row{OpDiv, 28}}) {
-        SCOPED_TRACE(English(OperationName(r.operation)));
-        Drill d = builtTable(r.operation);
-        auto it = std::find_if(d.facts.begin() + 1, d.facts.end(), [&](const FactRec& f) {
-            return f.first == r.first && f.second == 4;
-        });
+    // the operation, and the first number of its fact with the second number 4 in row 7
+    for (const auto& [operation, first] :
+         std::vector<std::pair<int, int>>{{OpAdd, 7}, {OpSub, 11}, {OpDiv, 28}}) {
+        SCOPED_TRACE(English(OperationName(operation)));
+        Drill d = builtTable(operation);
+        auto it = std::find_if(d.facts.begin() + 1, d.facts.end(),
+                               [&](const FactRec& f) { return f.first == first && f.second == 4; });
         ASSERT_NE(it, d.facts.end());
         it->asked = 3, it->correct = 2;
         TableDrawing p;
@@ -92,8 +87,7 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
         EXPECT_EQ(loaded.draws, 3u) << "drawn at load and once per view chosen";
         EXPECT_EQ(countText(loaded.drawing, {" 66%", 3400, 2415}), 1) << "and back from Wrong";
         rat_click(loaded, d);
-        EXPECT_TRUE(std::any_of(loaded.drawing.texts.begin(), loaded.drawing.texts.end(),
-                                [](const TextItem& t) { return t.text == "   2/   3"; }));
+        EXPECT_EQ(countText(loaded.drawing, {"   2/   3", 3400, 2415}), 1) << "in the cell";
         const TableCells cells = CellsOf(d, ResultsView::Percent);
         // the first column is read out too
         EXPECT_EQ(cells.cell[7][4] + "|" + cells.columnLabel[1], " 66%|   1");
@@ -118,18 +112,16 @@ TEST(ResultsTable, TheFactSevenAndFourStandsInRowSevenColumnFourAndAnEmptyTableH
 
 TEST(ResultsTable, OperationOfTheTableComesFromItsRecords)
 {
-    struct Row {
-        int built, hint, found;
-    };
-    const Row rows[] = {
+    // the operation the table was built for, the operation it is said to be, the one found
+    const std::tuple<int, int, int> rows[] = {
         {OpAdd, OpMult, OpAdd},      {OpMult, OpAdd, OpMult},
         {OpDiv, OpAdd, OpDiv},       {OpDivR, OpDiv, OpDivR},
         {Op10Sub, Op10Sub, Op10Sub}, {OpSub, OpAdd, Op10Sub}, // the two build the same records
         {OpSub, OpDiv, Op10Sub},     {OpMult, 0, OpMult},     // no hint: the records alone decide
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(English(OperationName(r.built)));
-        EXPECT_EQ(TableOperation(builtTable(r.built), r.hint), r.found);
+    for (const auto& [built, hint, found] : rows) {
+        SCOPED_TRACE(English(OperationName(built)));
+        EXPECT_EQ(TableOperation(builtTable(built), hint), found);
     }
     EXPECT_EQ(TableOperation(Drill{}, OpAdd), 0);
     Drill damaged = builtTable(OpMult);

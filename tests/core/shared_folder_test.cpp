@@ -73,9 +73,8 @@ struct Lab {
     }
     std::vector<std::string> names() const
     {
-        std::vector<std::string> out;
-        std::ranges::transform(records(), std::back_inserter(out), trimmedName);
-        return out;
+        const auto names = records() | std::views::transform(trimmedName);
+        return {names.begin(), names.end()};
     }
 };
 

@@ -27,35 +27,13 @@ struct Teacher : OwnFaultyFiles, ProgramFixture {
     StdRandom random{5};
 };
 
-// The file holds an Argon2id hash with its own salt, which libsodium verifies, and not a byte of
-// the password; the same password set again gets another salt.
-TEST(TeacherPassword, TheFileHoldsASaltedArgon2idHashThatLibsodiumVerifies)
-{
-    Teacher t;
-    const std::string password = "Rosebud-7 Öl";
-    t.set(password);
-    const std::string first = t.stored();
-    EXPECT_TRUE(first.starts_with("$argon2id$v=19$m=65536,t=2,p=1$")) << first;
-    EXPECT_EQ(first.back(), '\n');
-    const std::string hash = first.substr(0, first.size() - 1);
-    for (const char* part : {"Rosebud", "Öl"}) {
-        EXPECT_EQ(first.find(part), std::string::npos) << part;
-    }
-    ASSERT_GE(sodium_init(), 0);
-    EXPECT_EQ(crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()), 0);
-    EXPECT_NE(crypto_pwhash_str_verify(hash.c_str(), "rosebud-7 Öl", password.size()), 0);
-    t.set(password);
-    EXPECT_NE(t.stored(), first);
-}
-
 // A wrong password is answered a second later (on the program's clock), a right one at once;
 // without a file nothing is asked; a file that cannot be used keeps the windows shut and says
 // which file and why.
 TEST(TeacherPassword, WhatTheWindowThatAsksSays)
 {
     struct Row {
-        const char* name;
-        const char* file; // nullptr: none; "" or "\r...": the password "owl" set, this after it
+        const char *name, *file; // file nullptr: none; "" or "\r...": "owl" set, this after it
         bool unreadable;
         const char* typed;
         bool asked, unlocked;
@@ -110,8 +88,10 @@ TEST(TeacherPassword, WhatTheWindowThatAsksSays)
 }
 
 // Setting, changing and removing: the current password first, then the new one twice; a file
-// this account may not write (read-only for pupils) is read and checked, never replaced.
-TEST(TeacherPassword, SettingChangingAndRemoving)
+// this account may not write (read-only for pupils) is read and checked, never replaced. The file
+// holds an Argon2id hash with its own salt, which libsodium verifies, and not a byte of the
+// password; the same password set again gets another salt.
+TEST(TeacherPassword, SettingChangingAndRemovingASaltedArgon2idHashThatLibsodiumVerifies)
 {
     Teacher t;
     PasswordSetting none(t.p);
@@ -119,23 +99,35 @@ TEST(TeacherPassword, SettingChangingAndRemoving)
     EXPECT_EQ(none.model().message, Message(MessageId::PasswordEmpty));
     none.save_click("", "owl", "owI");
     EXPECT_EQ(none.model().message, Message(MessageId::PasswordsDiffer));
-    none.save_click("", "owl", "owl");
+    const std::string password = "Rosebud-7 Öl";
+    none.save_click("", password, password);
     EXPECT_TRUE(none.model().closed && t.p.run.teacherUnlocked) << "whoever set it goes on";
+    const std::string first = t.stored();
+    EXPECT_TRUE(first.starts_with("$argon2id$v=19$m=65536,t=2,p=1$")) << first;
+    EXPECT_EQ(first.back(), '\n');
+    const std::string hash = first.substr(0, first.size() - 1);
+    for (const char* part : {"Rosebud", "Öl"}) {
+        EXPECT_EQ(first.find(part), std::string::npos) << part;
+    }
+    ASSERT_GE(sodium_init(), 0);
+    EXPECT_EQ(crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()), 0);
+    EXPECT_NE(crypto_pwhash_str_verify(hash.c_str(), "rosebud-7 Öl", password.size()), 0);
     PasswordSetting change(t.p);
     t.files.readOnly.insert(std::string(kTeacherPasswordFile));
-    const std::string before = t.stored();
-    change.save_click("owl", "lark", "lark");
+    change.save_click(password, "lark", "lark");
     EXPECT_EQ(change.model().message, Message(MessageId::BecauseFileFailed,
                                               {MessageId::PasswordNotSaved, "TeacherPassword.hash",
                                                Status::fail(EACCES).message()}));
-    change.remove_click("owl");
+    change.remove_click(password);
     EXPECT_EQ(change.model().message.args.at(0), Message(MessageId::PasswordNotRemoved));
-    EXPECT_EQ(t.stored(), before);
+    EXPECT_EQ(t.stored(), first);
     t.files.readOnly.clear();
-    change.save_click("owl", "lark", "lark");
+    t.set(password);
+    EXPECT_NE(t.stored(), first) << "the same password, another salt";
+    change.save_click(password, "lark", "lark");
     EXPECT_EQ(CheckTeacherPassword(dataDirOf(t.p), "lark"), PasswordCheck::Right);
     PasswordSetting remove(t.p);
-    remove.remove_click("owl");
+    remove.remove_click(password);
     EXPECT_EQ(remove.model().message, Message(MessageId::PasswordCurrentWrong));
     EXPECT_EQ(t.clock.slept, 1000ms);
     remove.remove_click("lark");
