@@ -310,7 +310,7 @@ TEST(Locks, TheStudentDataWindowWaitsForTheClassListAndNamesWhoKeepsIt)
         std::ofstream(lock) << lockText("PC-12", 4242);
         stampAgo(lock, ago);
         if (letGo) {
-            fx.clock.at(*letGo, [&] { fs::remove(lock); });
+            fx.clock.due.emplace_back(*letGo, [&] { fs::remove(lock); });
         }
         fx.mainForm.goauto_click();
         // While the lock is there, it is tried once a second, and looked at.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_support.h"
 
-#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -63,9 +62,8 @@ HandSlot& HandSlot::at(std::size_t offset, int value)
 
 HandSlot& HandSlot::name(std::string_view text)
 {
-    for (std::size_t i = 0; i < 20; ++i) {
-        bytes[2 + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0x20;
-    }
+    std::fill_n(bytes.begin() + 2, 20, 0x20);
+    std::ranges::copy(text.substr(0, 20), bytes.begin() + 2);
     return *this;
 }
 
@@ -90,11 +88,6 @@ HandSlot originalDefaultsSlot()
         }
     }
     return s;
-}
-
-HandSlot markedSlot(std::string_view name, int operation, int tag)
-{
-    return originalDefaultsSlot().name(name).at(30, operation).at(0, tag);
 }
 
 Bytes concat(std::initializer_list<HandSlot> slots)
@@ -136,8 +129,7 @@ void writeStudentFile(const Path& dir, const std::vector<DrillSettings>& pupils)
     slots.insert(slots.end(), pupils.begin(), pupils.end());
     Bytes out;
     for (const DrillSettings& s : slots) {
-        const SettingsSlot slot = encodeSettings(s);
-        out.insert(out.end(), slot.begin(), slot.end());
+        std::ranges::copy(encodeSettings(s), std::back_inserter(out));
     }
     writeBytes(dir / "StdDat.Xrx", out);
 }
@@ -167,11 +159,6 @@ std::string textOf(const Path& path)
     return {b.begin(), b.end()};
 }
 
-DrillSettings slotIn(const Path& file, std::size_t k)
-{
-    return *decodeSettings(fieldsOf(readBytes(file), k));
-}
-
 std::vector<AnswerRow> historyRows(const Path& path)
 {
     const auto opened = HistoryDb::open(path, false);
@@ -179,19 +166,13 @@ std::vector<AnswerRow> historyRows(const Path& path)
                      : std::vector<AnswerRow>{};
 }
 
-std::int16_t i16At(const Bytes& b, std::size_t offset)
-{
-    return static_cast<std::int16_t>(b.at(offset) | (b.at(offset + 1) << 8));
-}
-
 std::string testHostName()
 {
     char name[256] = {};
     ::gethostname(name, sizeof name - 1);
     std::string host(name);
-    for (char& c : host) {
-        c = c == '-' || c == '/' ? '_' : c;
-    }
+    std::ranges::replace(host, '-', '_');
+    std::ranges::replace(host, '/', '_');
     return host;
 }
 
@@ -258,11 +239,8 @@ Controls ProgramFixture::controls() const
 Boxes ProgramFixture::boxes() const
 {
     DrillSettings shown;
-    for (std::size_t i = 1; i <= 10; ++i) {
-        shown.firstRange[std::min<std::size_t>(i, 4)] =
-            p.main.selection.a[std::min<std::size_t>(i, 4)].value;
-        shown.secondNum[i] = p.main.selection.b[i].value;
-    }
+    std::ranges::transform(p.main.selection.a, shown.firstRange.begin(), &CheckBox::value);
+    std::ranges::transform(p.main.selection.b, shown.secondNum.begin(), &CheckBox::value);
     return selectionOf(shown);
 }
 
@@ -282,9 +260,7 @@ Drilling::Drilling(void (*tweak)(Drilling&)) : ProgramFixture(random, diskFileSy
     load();
     p.cur().smartCheck = {0, 0, 0, 0, 0, 0, 0};
     p.cur().stopOn = 5;
-    if (tweak != nullptr) {
-        tweak(*this);
-    }
+    tweak(*this);
     poseFactOne();
     mainForm.start_click();
     sound.played.clear();
@@ -310,15 +286,6 @@ std::string Drilling::answer(Event e, std::int64_t ms)
     clock.ms += 5000; // the pop-up's time counts for nothing
     mainForm.pop_but_click(p.drill.rightSlot);
     return shown;
-}
-
-Message noticeOf(std::initializer_list<Message> lines)
-{
-    Message notice(MessageId::List, lines);
-    if (notice.args.empty()) {
-        notice.id = MessageId::None;
-    }
-    return notice;
 }
 
 bool mentions(const Message& m, std::string_view text)

@@ -77,11 +77,7 @@ struct FixedClock final : Clock {
         return std::chrono::steady_clock::time_point(slept);
     }
     void sleepFor(std::chrono::milliseconds pause) override;
-    // Runs action once the program has slept this long in all.
-    void at(std::chrono::milliseconds after, std::function<void()> action)
-    {
-        due.emplace_back(after, std::move(action));
-    }
+    // Each action, run once the program has slept this long in all.
     std::vector<std::pair<std::chrono::milliseconds, std::function<void()>>> due;
 };
 
@@ -201,13 +197,11 @@ struct FaultyFiles final : FileSystem {
     Result<std::string> ownerOf(const Path& path) override { return disk().ownerOf(path); }
     Status rename(const Path& from, const Path& to) override
     {
-        ++calls;
-        return failRename ? Status::fail(EIO) : disk().rename(from, to);
+        return ++calls, failRename ? Status::fail(EIO) : disk().rename(from, to);
     }
     Status link(const Path& from, const Path& to) override
     {
-        ++calls;
-        return failLink ? Status::fail(EPERM) : disk().link(from, to);
+        return ++calls, failLink ? Status::fail(EPERM) : disk().link(from, to);
     }
     void remove(const Path& path) override { ++calls, disk().remove(path); }
     void sweepStaleTemps(const Path& dir) override { ++calls, disk().sweepStaleTemps(dir); }
@@ -221,15 +215,15 @@ struct FaultyFiles final : FileSystem {
     bool processGone(long pid) override { return disk().processGone(pid); }
     Status createExclusive(const Path& path, std::string_view text) override
     {
-        return cue("createExclusive", path), disk().createExclusive(path, text);
+        return cue("createExclusive", path).createExclusive(path, text);
     }
     Result<std::string> readText(const Path& path, std::size_t most) override
     {
-        return cue("readText", path), disk().readText(path, most);
+        return cue("readText", path).readText(path, most);
     }
     Result<std::chrono::nanoseconds> modifiedAt(const Path& path) override
     {
-        return cue("modifiedAt", path), disk().modifiedAt(path);
+        return cue("modifiedAt", path).modifiedAt(path);
     }
     Status overwrite(const Path& path, std::string_view text) override
     {
@@ -242,24 +236,23 @@ struct FaultyFiles final : FileSystem {
         cue("addName", from);
         return failLink ? Status::fail(linkError) : disk().addName(from, to);
     }
-    Status move(const Path& from, const Path& to) override
-    {
-        return cue("move", from), disk().move(from, to);
-    }
+    Status move(const Path& a, const Path& b) override { return cue("move", a).move(a, b); }
     Status moveNoReplace(const Path& from, const Path& to) override
     {
         cue("moveNoReplace", from);
         return failNoReplace != 0 ? Status::fail(failNoReplace) : disk().moveNoReplace(from, to);
     }
-    Status present(const Path& path) override { return cue("present", path), disk().present(path); }
-    Status unlink(const Path& path) override { return cue("unlink", path), disk().unlink(path); }
+    Status present(const Path& path) override { return cue("present", path).present(path); }
+    Status unlink(const Path& path) override { return cue("unlink", path).unlink(path); }
     Result<FileIdentity> identity(const Path& path) override { return disk().identity(path); }
 
-    void cue(std::string_view call, const Path& path)
+    // Runs `before` for a call of the locks' part; answers the disk that then makes the call.
+    FileSystem& cue(std::string_view call, const Path& path)
     {
         if (before) {
             before(call, path);
         }
+        return disk();
     }
     static FileSystem& disk() { return diskFileSystem(); }
 };
@@ -275,7 +268,10 @@ struct HandSlot {
 // The original defaults as the file holds them, offset by offset.
 HandSlot originalDefaultsSlot();
 // The original defaults under another name, the operation marking which slot was chosen.
-HandSlot markedSlot(std::string_view name, int operation, int tag = 0);
+inline HandSlot markedSlot(std::string_view name, int operation, int tag = 0)
+{
+    return originalDefaultsSlot().name(name).at(30, operation).at(0, tag);
+}
 Bytes concat(std::initializer_list<HandSlot> slots);
 // The 188 bytes of slot k (from 1) that carry fields.
 Bytes fieldsOf(const Bytes& file, std::size_t k);
@@ -286,12 +282,18 @@ Bytes readBytes(const Path& path);
 // The whole file as text ("" without it).
 std::string textOf(const Path& path);
 // Slot k (from 1) of a record file, decoded.
-DrillSettings slotIn(const Path& file, std::size_t k);
+inline DrillSettings slotIn(const Path& file, std::size_t k)
+{
+    return *decodeSettings(fieldsOf(readBytes(file), k));
+}
 // Every row of the answer history at path; none when it cannot be read.
 std::vector<AnswerRow> historyRows(const Path& path);
 // The answers a fact file counts (the asked field of its 200 records), -1 without the file.
 int answersIn(const Path& factFile);
-std::int16_t i16At(const Bytes& b, std::size_t offset);
+inline std::int16_t i16At(const Bytes& b, std::size_t offset)
+{
+    return static_cast<std::int16_t>(b.at(offset) | (b.at(offset + 1) << 8));
+}
 std::set<std::string> filesIn(const Path& dir);
 // This machine's name as the program's temporary files carry it.
 std::string testHostName();
@@ -331,11 +333,8 @@ inline constexpr Controls kIdle{.start = true,
                                 .studentData = true,
                                 .results = true,
                                 .help = true};
-inline constexpr Controls kRunning = [] {
-    Controls c{.pause = true};
-    c.answers.fill(true);
-    return c;
-}();
+// A drill running: Pause and the answers only.
+inline constexpr Controls kRunning{.pause = true, .answers = {true, true, true}};
 
 // A fixture's own faulty file system as a base class named before ProgramFixture: made before
 // the program and gone after it, as the locks the program lets go of at its end need.
@@ -346,10 +345,7 @@ struct OwnFaultyFiles {
 // A program over the given random source, a fixed clock, recording sound and pictures and a
 // fresh data directory reached through `files`. Nothing has run: a test calls load().
 struct ProgramFixture {
-    ProgramFixture(Random& random, FileSystem& files)
-        : services{random, clock, sound, pictures, files, dir.path()}, p(services)
-    {
-    }
+    ProgramFixture(Random& random, FileSystem& files) : ProgramFixture(random, files, clock) {}
     // The same on another clock (the machine's own, for a test of real processes).
     ProgramFixture(Random& random, FileSystem& files, Clock& otherClock)
         : services{random, otherClock, sound, pictures, files, dir.path()}, p(services)
@@ -380,7 +376,7 @@ enum class Event { Right, Wrong, TimeOut };
 // number of draws), a drill that never stops, `tweak` run, Start pressed with fact 1 (1 + 1)
 // posed, and what Start played and showed forgotten.
 struct Drilling : ProgramFixture {
-    explicit Drilling(void (*tweak)(Drilling&) = nullptr);
+    explicit Drilling(void (*tweak)(Drilling&) = [](Drilling&) {});
     // The right answer 2 on button 1, the wrong answers 3 (fact 2) and 4 (fact 3) on 2 and 3.
     void poseFactOne() { random.push({0.0, 0.0, 0.1, 0.0, 0.1, 0.1, 0.1, 0.0}); }
     // Ends the posed problem ms milliseconds after it was posed, fact 1 posed again; a pop-up is
@@ -390,7 +386,10 @@ struct Drilling : ProgramFixture {
 };
 
 // The main window's notice holding these lines, as the program makes it.
-Message noticeOf(std::initializer_list<Message> lines);
+inline Message noticeOf(std::initializer_list<Message> lines)
+{
+    return lines.size() == 0 ? Message() : Message(MessageId::List, lines);
+}
 // Whether text stands anywhere in the message, in it or in a message standing in it.
 bool mentions(const Message& m, std::string_view text);
 
