@@ -272,6 +272,7 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
               "\xC5\xA0\xC3\xA1rka,\"Addition, 1-10 by 1-10\",Off,,,,,,,,\r\n");
     // One level's pupils go in the order of their names, either way, whatever the order before.
     SortOverview(overview, OverviewColumn::Name, true);
+    EXPECT_EQ(overview[1].name, "Eve") << "from the last name to the first";
     SortOverview(overview, OverviewColumn::Level, true);
     EXPECT_EQ(overview[1].name + overview[2].name, "CyDee");
     SortOverview(overview, OverviewColumn::Level, false);
