@@ -237,13 +237,17 @@ TEST(AnswerHistory, AnotherAccountsHistoryIsCopiedAfreshOnlyWhereThatIsSafe)
     const std::vector answers{row(0, AnswerOutcome::Right, "2", 900),
                               row(1, AnswerOutcome::Wrong, "3", 1)};
     ASSERT_EQ(HistoryDb::open(path, true).db->append(answers), Status());
-    const auto openAsNobody = [&path] { // the error number, 0 when it opened
+    const std::vector later{row(2, AnswerOutcome::Right, "2", 800)};
+    const auto openAsNobody = [&] { // the error number, 0 when it opened and took more answers
         const pid_t child = ::fork();
         if (child == 0) {
             const bool as =
                 ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
             const HistoryDb::Opened opened = HistoryDb::open(path, true, true);
-            ::_exit(!as ? 100 : opened.db ? 0 : opened.status.error());
+            ::_exit(!as                        ? 100
+                    : !opened.db               ? opened.status.error()
+                    : opened.db->append(later) ? 0
+                                               : 101);
         }
         int status = -1;
         ::waitpid(child, &status, 0);
@@ -257,7 +261,9 @@ TEST(AnswerHistory, AnotherAccountsHistoryIsCopiedAfreshOnlyWhereThatIsSafe)
     EXPECT_EQ(openAsNobody(), 0);
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(ints(st.st_uid, historyRows(path) == answers), ints(65534, true));
+    std::vector all = answers; // copied, and then written to as the account's own
+    all.insert(all.end(), later.begin(), later.end());
+    EXPECT_EQ(ints(st.st_uid, historyRows(path) == all), ints(65534, true));
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"Ann.history.sqlite"});
 }
 
