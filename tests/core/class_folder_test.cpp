@@ -108,6 +108,11 @@ TEST(ClassFolder, InAGroupFolderEveryFileMadeIsTheGroupsToWrite)
             EXPECT_EQ(ints(st.st_gid, st.st_mode & 0131), ints(folder.st_gid, group ? 020 : 0))
                 << file;
         }
+        // A file saved again keeps its mode, with the group's right to write in a group folder.
+        fs::permissions(t.path() / "Default.Xsx", fs::perms(0604));
+        ASSERT_TRUE(saveAtomically(disk, t.path() / "Default.Xsx", Bytes(624, 1)).ok());
+        EXPECT_EQ(fs::status(t.path() / "Default.Xsx").permissions(),
+                  fs::perms(group ? 0664 : 0604));
     }
     ::umask(before);
 }
