@@ -197,11 +197,13 @@ struct FaultyFiles final : FileSystem {
     Result<std::string> ownerOf(const Path& path) override { return disk().ownerOf(path); }
     Status rename(const Path& from, const Path& to) override
     {
-        return ++calls, failRename ? Status::fail(EIO) : disk().rename(from, to);
+        ++calls;
+        return failRename ? Status::fail(EIO) : disk().rename(from, to);
     }
     Status link(const Path& from, const Path& to) override
     {
-        return ++calls, failLink ? Status::fail(EPERM) : disk().link(from, to);
+        ++calls;
+        return failLink ? Status::fail(EPERM) : disk().link(from, to);
     }
     void remove(const Path& path) override { ++calls, disk().remove(path); }
     void sweepStaleTemps(const Path& dir) override { ++calls, disk().sweepStaleTemps(dir); }
