@@ -404,18 +404,23 @@ TEST(StudentFile, AStartUpFinishesOrUndoesARenameACrashCutShortAsTheClassListSay
 
     // A rename cut short with its note left beside her files is finished or undone as the class
     // list says; when it lists neither name, nothing of hers is touched.
-    // the name listed, the pupil current after the start, whether "Rob.Xtx" (a second name of
-    // "Bob.Xtx") and "Bob.Xtx" stay
-    for (const auto& [listed, current, newNameStays, oldNameStays] :
-         {std::tuple("Bob", "Bob", false, true), std::tuple("Rob", "Rob", true, false),
-          std::tuple("Ann", "Rob", true, true)}) {
-        SCOPED_TRACE(listed);
+    // the name listed, whether "Rob.Xtx" is a second name of "Bob.Xtx" or a file of its own, the
+    // pupil current after the start, whether "Rob.Xtx" and "Bob.Xtx" stay
+    for (const auto& [listed, linked, current, newNameStays, oldNameStays] :
+         {std::tuple("Bob", true, "Bob", false, true), std::tuple("Rob", true, "Rob", true, false),
+          std::tuple("Ann", true, "Rob", true, true), std::tuple("Rob", false, "Rob", true, true),
+          std::tuple("Bob", false, "Bob", true, true)}) {
+        SCOPED_TRACE(testing::Message() << listed << linked);
         TempDir home;
         FixedClock clock;
         const DataDir data{diskFileSystem(), home.path(), clock};
         writeStudentFile(home.path(), {originalDefaults(listed)});
         writeBytes(home.path() / "Bob.Xtx", Bytes(4800, 1));
-        fs::create_hard_link(home.path() / "Bob.Xtx", home.path() / "Rob.Xtx");
+        if (linked) {
+            fs::create_hard_link(home.path() / "Bob.Xtx", home.path() / "Rob.Xtx");
+        } else {
+            writeBytes(home.path() / "Rob.Xtx", Bytes(4800, 2));
+        }
         writeBytes(home.path() / "Bob.Xtx.renaming", {'B', 'o', 'b', '\n', 'R', 'o', 'b', '\n'});
         Settings s;
         s.curSettings = originalDefaults("Rob");
