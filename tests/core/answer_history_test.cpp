@@ -200,7 +200,10 @@ TEST(AnswerHistory, AReaderHoldsTheFileOnlyWhileItReadsAndRollsBackACommitCutSho
         const HistoryDb::ReadTogether together(*reader.db);
         const HistoryDb::ReadTogether nested(*reader.db);
         ASSERT_TRUE(reader.db->lastAnswerMs());
+        const auto asked = std::chrono::steady_clock::now();
         EXPECT_EQ(writer.db->append(later), Status::refuse(StatusCode::InUse));
+        EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(35))
+            << "after waiting a moment for the reader";
         EXPECT_EQ(reader.db->recent(1, 5)->at(1).size(), 1u) << "one state of the file";
     }
     EXPECT_EQ(writer.db->append(later), Status());

@@ -325,6 +325,8 @@ TEST(SharedFolder, AShareGoneLeavesItsMountPointUntouchedAndTheSavesWaitForIt)
     a.form->start_click(); // Auto Teach on: her results are saved
     a.form->close_click();
     a.mainForm.start_click();
+    a.mainForm.but_click(a.p.drill.rightSlot);
+    FlushAnswerHistory(a.p); // the writer has her history open
     fs::rename(lab.folder, away);
     fs::create_directory(lab.folder);
     a.mainForm.but_click(a.p.drill.rightSlot);
@@ -336,20 +338,27 @@ TEST(SharedFolder, AShareGoneLeavesItsMountPointUntouchedAndTheSavesWaitForIt)
     EXPECT_FALSE(WriteFactFile(a.p));
     a.mainForm.but_click(a.p.drill.rightSlot);
     FlushAnswerHistory(a.p);
+    const auto heldOpen = [](const fs::path& file) {
+        return std::ranges::any_of(fs::directory_iterator("/proc/self/fd"), [&](const auto& fd) {
+            std::error_code ec;
+            return fs::read_symlink(fd.path(), ec) == file;
+        });
+    };
+    EXPECT_FALSE(heldOpen(away / "Pia.history.sqlite")) << "let go of with the share";
     SaveProgress(a.p);
     EXPECT_EQ(filesIn(lab.folder), std::set<std::string>()) << "nothing in the mount point";
     EXPECT_TRUE(mentions(a.p.main.notice, "Pia.history.sqlite"));
     fs::rename(away, lab.folder); // over the empty mount point
     a.mainForm.locks_tick();
     EXPECT_EQ(unreachable(a.p), 0);
-    EXPECT_EQ(answersIn(lab.folder / "Pia.Xtx"), 2)
-        << "both answers, saved once the folder came back";
+    EXPECT_EQ(answersIn(lab.folder / "Pia.Xtx"), 3)
+        << "every answer, saved once the folder came back";
     // Without waiting for the writer: the tick itself woke it.
     const auto kept = [&] { return historyRows(lab.folder / "Pia.history.sqlite").size(); };
-    for (int i = 0; i < 500 && kept() < 2; ++i) {
+    for (int i = 0; i < 500 && kept() < 3; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_EQ(kept(), 2U);
+    EXPECT_EQ(kept(), 3U);
     // Her lock made a link to a copy of it outside: left alone, and said.
     const fs::path lock = lab.folder / "Pia.Xtx.lock";
     fs::rename(lock, away), fs::create_symlink(away, lock);
