@@ -220,11 +220,10 @@ void nextLevel(Step& t)
     s.reviewCount = 0;
     s.operation = i16(s.operation + 1);
     s.firstRange[1] = 1; // the only range: the step comes here once every range has dropped out
-    for (int n = 1; n <= kLastSecond; ++n) {
+    // The rows' counts went and 1 began again as the ranges moved up; at 10Sub the rest begin too.
+    for (int n = 2; n <= kLastSecond; ++n) {
         s.secondNum[asIndex(n)] = s.operation == Op10Sub ? 1 : 0;
-        clearRow(s, n);
     }
-    s.secondNum[1] = 1;
     // The step runs before the last operation only (DivR ends the ladder), so 2..6 here.
     t.out.stageCaption = Caption(":") << Phrase::Level << " " << OperationShortName(s.operation);
     t.out.stageNote = Caption();

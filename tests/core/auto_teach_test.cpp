@@ -119,12 +119,15 @@ TEST(AutoTeach, AMasteredNumberLeavesAfterTheNextBeginsAndIsReportedOnce)
         t.s.percentCorrect(n) = static_cast<std::int16_t>(percent);
         t.retireRow(n);
         t.p.drill.fact(n == 9 ? 181 : 81).asked = 2;
+        t.p.drill.fact(factIndex(n, 1)).asked = 3;
         EXPECT_EQ(t.step(), captions);
         EXPECT_EQ(selectionOf(t.s), after);
-        // the number begun starts afresh; activeSteps kept: it never begins again at this level
+        // the numbers removed and begun start afresh; activeSteps kept: it never begins again
+        // at this level
         EXPECT_EQ(ints(t.s.answerCount(n) + t.s.percentCorrect(n),
-                       t.p.drill.fact(n == 9 ? 181 : 81).asked, t.s.activeSteps(n)),
-                  ints(0, captions[0] == 'B' ? 0 : 2, 6));
+                       t.p.drill.fact(n == 9 ? 181 : 81).asked,
+                       t.p.drill.fact(factIndex(n, 1)).asked, t.s.activeSteps(n)),
+                  ints(0, captions[0] == 'B' ? 0 : 2, 0, 6));
         EXPECT_EQ(t.step(), next) << "each is reported once; 10 completes the level";
     }
     Drill d; // the first and the last fact count too: each is its row's only one, retired
