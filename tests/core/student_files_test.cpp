@@ -290,6 +290,13 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendOrAnUnreadFileChange
     EXPECT_EQ(i16At(after, 208 * 2 + 30), 3) << "Bob as written in place";
     EXPECT_FALSE(WriteStudent(t.students, 2, bob).ok()) << "a closed file is not written";
     EXPECT_EQ(t.file(), after);
+    Ann uncut; // a file this account may not cut in place is written anew, to the same bytes
+    static_cast<void>(uncut.open(old));
+    ASSERT_TRUE(WriteStudent(uncut.students, 2, bob).ok() &&
+                AppendStudent(uncut.students, uncut.p.settings.defaultSettings).ok());
+    uncut.files.failWrite = true;
+    EXPECT_TRUE(CloseStudentFile(uncut.students).ok());
+    EXPECT_EQ(uncut.file(), after);
 
     // 32766 blank slots: one more fits, then the 16-bit header could count no more.
     Bytes full = concat({markedSlot("X", 1, 32766)});
