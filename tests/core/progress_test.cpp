@@ -248,9 +248,9 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
         dir.path(), "Ann \"Quick\", Lee",
         {answer(2, 3, W, 1000, kNow - 8 * kDay, "5"), // the week before: one answer
          answer(7, 8, R, 1000, kNow - 2 * kDay), answer(7, 8, R, 4000, kNow - kDay),
-         answer(3, 3, R, 2000, kNow), answer(6, 6, R, 30000, kNow), // slow: the week's minute
-         answer(4, 4, R, 1000, kNow - 6 * kDay),                    // the week's first day
-         answer(5, 5, R, 1000, kNow - 7 * kDay),                    // the day before it
+         answer(20, 10, R, 2000, kNow), answer(6, 6, R, 30000, kNow), // slow: the week's minute
+         answer(1, 1, R, 1000, kNow - 6 * kDay),                      // the week's first day
+         answer(5, 5, R, 1000, kNow - 7 * kDay),                      // the day before it
          answer(2, 3, R, 1000, kNow - 14 * kDay)}); // two weeks ago: in neither week
     ASSERT_EQ(HistoryDb::open(annHistory, true).db->setSetting(kFluentSetting, 4000), Status());
     const auto before = filesIn(dir.path());
@@ -259,8 +259,8 @@ TEST(Progress, TheClassOverviewReadsEachPupilsWeekAndItsCsvReadsBack)
     SortOverview(overview, OverviewColumn::WeekAnswers, true);
     // Fields with a comma or a quote are quoted, a quote doubled; the names are UTF-8. No
     // figures, and last, for a pupil whose history is unread or who never drilled.
-    // Due today (under 0.99 before midnight): every fact she answered but 3 x 3, right just
-    // now. Gained this week: 3 x 3, 4 x 4 and 7 x 8, right within her 4 s in it; not 6 x 6, slow
+    // Due today (under 0.99 before midnight): every fact she answered but 20 x 10, right just
+    // now. Gained this week: 20 x 10, 1 x 1 and 7 x 8, right within her 4 s in it; not 6 x 6, slow
     // only; 5 x 5 was fluent before. Trend: 100% this week against 50% the week before. Dee's
     // answers are of another operation than hers.
     EXPECT_EQ(ClassOverviewCsv(overview),
