@@ -60,9 +60,10 @@ std::string_view alphabetLetters(unsigned char c)
 {
     // Base letters of 0xE0..0xFF; "" keeps the byte (the division sign). The capitals
     // 0xC0..0xDE never come here; 0xDF, the sharp s, stands among them.
-    static constexpr std::array<std::string_view, 32> accented{
-        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
-        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+    static constexpr auto accented = std::to_array<std::string_view>(
+        {"a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+         "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"});
+    static_assert(accented.size() == 0x100 - 0xE0);
     switch (c) {
     case 0x8A:
     case 0x9A:

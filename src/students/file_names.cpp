@@ -44,8 +44,8 @@ bool windowsDevice(std::string_view name)
     for (char c : base) {
         up += upper(c);
     }
-    constexpr std::array<std::string_view, 6> kPlain{"CON", "PRN",    "AUX",
-                                                     "NUL", "CONIN$", "CONOUT$"};
+    constexpr auto kPlain =
+        std::to_array<std::string_view>({"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"});
     for (std::string_view d : kPlain) {
         if (up == d) {
             return true;
