@@ -454,8 +454,7 @@ FileOutcome AppendStudent(StudentFile& f, const DrillSettings& record)
             return f.outcome(
                 Status::refuse(StatusCode::ClassFull)); // the 16-bit header counts no more
         }
-        // After every slot in use; the names past it, if any, were blank slots.
-        f.m_names.resize(count(f.m_slotCount));
+        // After every slot in use: a name is known for each.
         const Status saved = f.writeSlot(count(f.m_slotCount) + 1, record);
         if (saved) {
             f.m_studentCount = static_cast<std::int16_t>(f.m_studentCount + 1);

@@ -63,6 +63,7 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
 {
     HistoryDrill d;
     d.answer(Event::Right, 1500);
+    std::swap(d.p.drill.wrongSlot1, d.p.drill.wrongSlot2); // the last button, 4
     d.answer(Event::Wrong, 2250);
     d.answer(Event::TimeOut, 10000);
     d.answer(Event::Right, 999);
@@ -72,7 +73,7 @@ TEST(AnswerHistory, EveryCountedAnswerIsOneRowWithItsChoiceAndTime)
     // with the problem up); the rows come in the order of their times.
     EXPECT_EQ(d.rows(),
               (std::vector<AnswerRow>{row(1500, AnswerOutcome::Right, "2", 1500),
-                                      row(3750, AnswerOutcome::Wrong, "3", 2250),
+                                      row(3750, AnswerOutcome::Wrong, "4", 2250),
                                       row(18750, AnswerOutcome::TimeOut, "", 10000),
                                       row(19749, AnswerOutcome::Right, "2", 0),
                                       row(24749, AnswerOutcome::Right, "2", 999),
