@@ -339,18 +339,20 @@ TEST(AnswerHistory, RenameAndRemoveTakeTheHistoryAndItsWaitingAnswersWithThePupi
     EXPECT_FALSE(d.p.main.notice.empty());
     // Removed, she leaves her history and the answer still waiting for it aside under the
     // day's name; the next pupil of her name starts afresh, and is set aside beside her.
+    d.clock.offset = 4 * 3600; // already the 29th there
     EXPECT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status());
     EXPECT_TRUE(d.p.main.notice.empty());
     EXPECT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status::refuse(StatusCode::Missing));
     d.answer(Event::Right, 1500), FlushAnswerHistory(d.p);
     EXPECT_EQ(historyRows(d.at("Ann Lee.history.sqlite")).size(), 1u)
         << "in a history made afresh, not in the one set aside";
+    d.clock.ms = 1'780'084'790'000; // 23:59:50 there: the same day
     ASSERT_EQ(SetAsideHistory(d.p, "Ann Lee"), Status());
     EXPECT_EQ(
         filesIn(d.dir.path()),
-        (std::set<std::string>{"Bob.history.sqlite", "Ann Lee (removed 2026-05-28).history.sqlite",
-                               "Ann Lee (removed 2026-05-28 2).history.sqlite"}));
-    EXPECT_EQ(historyRows(d.at("Ann Lee (removed 2026-05-28).history.sqlite")).size(), 3u);
+        (std::set<std::string>{"Bob.history.sqlite", "Ann Lee (removed 2026-05-29).history.sqlite",
+                               "Ann Lee (removed 2026-05-29 2).history.sqlite"}));
+    EXPECT_EQ(historyRows(d.at("Ann Lee (removed 2026-05-29).history.sqlite")).size(), 3u);
 }
 
 } // namespace

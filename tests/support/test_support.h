@@ -66,12 +66,13 @@ struct ConstantRandom final : Random {
 struct FixedClock final : Clock {
     std::int16_t minute = 15;
     std::int64_t ms = 1'780'000'000'000;           // 2026-05-28, UTC
+    std::int32_t offset = 0;                       // seconds east of UTC
     std::chrono::milliseconds slept{0};            // every pause the program asked for, added up
     std::vector<std::chrono::milliseconds> pauses; // and each one
     std::int16_t minuteOfHour() override { return minute; }
     std::uint64_t seed() override { return 42; }
     std::int64_t utcMillis() override { return ms; }
-    std::int32_t utcOffsetSeconds(std::int64_t) override { return 0; }
+    std::int32_t utcOffsetSeconds(std::int64_t) override { return offset; }
     std::chrono::steady_clock::time_point steadyNow() override
     {
         return std::chrono::steady_clock::time_point(slept);
