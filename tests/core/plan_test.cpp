@@ -71,6 +71,11 @@ TEST(MemoryModel, AnswersAndTurnAround)
     AnswerRow last; // the last fact of the table
     last.operation = OpMult, last.fact = kFactSlots;
     EXPECT_TRUE(MemoryModel::FromHistory({&last, 1}, 3000).memory(OpMult, kFactSlots).seen());
+    MemoryModel often; // a fact answered more often than its count holds stays counted
+    for (int i = 0; i < 65536; ++i) {
+        often.answer(OpMult, k7x8, AnswerOutcome::Right, 1000, i);
+    }
+    EXPECT_EQ(often.memory(OpMult, k7x8).answers, 65535);
 }
 
 TEST(PracticePlan, FactsAndTeachingOrder)

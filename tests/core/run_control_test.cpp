@@ -33,9 +33,11 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAQueuedRepetitionIsDueAtOnceAndTh
     EndDrill(r.p);
     EXPECT_EQ(std::tuple(r.controls(), r.p.run.drillResumable, r.p.main.timerEnabled),
               std::tuple(kIdle, false, false));
+    r.p.cur().maxProblems() = 40;
     r.mainForm.Reset_click();
     startUp.results = true;
     EXPECT_EQ(r.controls(), startUp) << "New Drill greys itself";
+    EXPECT_EQ(English(r.p.main.statusLines[5]), "MaxProb 40") << "and shows the settings";
     // pictures: Pause, EndDrill, its SetIdle; then the sounds
     EXPECT_EQ(std::tuple(r.pictures.shown, r.sound.played),
               std::tuple(std::vector{1, 1, 1}, std::vector{1, 1, 5}));

@@ -88,8 +88,11 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     f.mainForm.cPause_click();
     f.mainForm.start_click(); // a drill of its own, from nought
     EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total), ints(false, 0));
+    f.mainForm.cPause_click(), f.mainForm.practice_click();
+    ASSERT_TRUE(f.p.practice);
+    f.mainForm.cPause_click(), f.mainForm.Reset_click();
+    EXPECT_FALSE(f.p.practice) << "New Drill leaves it too";
 
-    f.mainForm.cPause_click();
     setName(f.p.run.shownPupil, "Ann");
     StudentForm form{f.p};
     form.load();
