@@ -149,6 +149,9 @@ TEST(PracticePlan, Choosing)
                fluent.recall(OpMult, due.fact, now) <= fluent.recall(OpMult, f, now);
     }));
     EXPECT_EQ(DueBefore(fluent, OpMult, facts, now + kDay), 7);
+    EXPECT_EQ(PracticePlan(OpMult, {0, 1, kFactSlots, kFactSlots + 1}).facts(),
+              (std::vector{1, kFactSlots}))
+        << "the table's";
     PracticePlan one(OpMult, {7}); // the fact just asked, when it is the only one
     EXPECT_EQ(ints(one.choose(fluent, now, low).fact, one.choose(fluent, now, low).fact),
               ints(7, 7));
