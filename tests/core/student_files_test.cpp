@@ -337,14 +337,16 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendOrAnUnreadFileChange
 // under the new name already are never taken over.
 TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
 {
-    // what, no hard links, renames refused, results under the new name, the rename's status
-    const std::vector<std::tuple<const char*, bool, bool, bool, Status>> rows{
-        {"renamed", false, false, false, {}},
-        {"no hard links: moved by a rename", true, false, false, {}},
-        {"no hard links, Default.Xsx refused", true, true, false, Status::fail(EIO)},
-        {"Default.Xsx refused", false, true, false, Status::fail(EIO)},
-        {"results under the new name", false, false, true, Status::refuse(StatusCode::NameTaken)}};
-    for (const auto& [what, failLink, failRename, orphan, status] : rows) {
+    // what, why a hard link is refused (0: it is not), renames refused, results under the new
+    // name, the rename's status
+    const std::vector<std::tuple<const char*, int, bool, bool, Status>> rows{
+        {"renamed", 0, false, false, {}},
+        {"no hard links: moved by a rename", EPERM, false, false, {}},
+        {"no hard links, Default.Xsx refused", ENOSYS, true, false, Status::fail(EIO)},
+        {"a link the disk fails", EIO, false, false, Status::fail(EIO)},
+        {"Default.Xsx refused", 0, true, false, Status::fail(EIO)},
+        {"results under the new name", 0, false, true, Status::refuse(StatusCode::NameTaken)}};
+    for (const auto& [what, linkError, failRename, orphan, status] : rows) {
         SCOPED_TRACE(what);
         Ann t;
         const Bytes defaults =
@@ -359,7 +361,7 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
             t.open(concat({markedSlot("X", 1, 2), markedSlot("Bob", 5), markedSlot("Ann", 4)})));
         EXPECT_EQ(RenameStudent(t.students, 0, "Anna").status, Status::refuse(StatusCode::NotOpen))
             << "no pupil 0";
-        t.files.failLink = failLink;
+        t.files.failLink = linkError != 0, t.files.linkError = linkError;
         t.files.failRename = failRename;
         EXPECT_EQ(RenameStudent(t.students, 2, "Anna").status, status);
         const bool done = status.ok();

@@ -150,7 +150,7 @@ struct FaultyFiles final : FileSystem {
     std::optional<std::size_t> crashWritingTempAfter;
     bool failRename = false;
     bool failLink = false;
-    int linkError = EPERM;  // how a failLink share refuses a lock's hard link
+    int linkError = EPERM;  // how a failLink share refuses a hard link
     bool failWrite = false; // writes in place find the disk full (or writeError)
     int writeError = ENOSPC;
     bool failRead = false;
@@ -204,7 +204,7 @@ struct FaultyFiles final : FileSystem {
     Status link(const Path& from, const Path& to) override
     {
         ++calls;
-        return failLink ? Status::fail(EPERM) : disk().link(from, to);
+        return failLink ? Status::fail(linkError) : disk().link(from, to);
     }
     void remove(const Path& path) override { ++calls, disk().remove(path); }
     void sweepStaleTemps(const Path& dir) override { ++calls, disk().sweepStaleTemps(dir); }
