@@ -147,6 +147,15 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
                    g.p.settings.startSettings.operation, g.p.drill.factCount,
                    fs::file_size(g.dir / "Ann.Xtx")),
               ints(1, 0, OpSub, 200, 4800));
+    Fixture h({pupil("Ann"), pupil("Bob")}); // his answers cannot be saved: he stays current
+    h.drilled("Bob", 4);
+    h.mainForm.cPause_click();
+    h.files.failRename = true;
+    h.mainForm.goauto_click();
+    h.open("Ann");
+    h.form.close_click();
+    EXPECT_EQ(std::tuple(h.form.model().message.id, trimmedName(h.p.cur())),
+              std::tuple(MessageId::OutgoingResultsNotSaved, "Bob"));
 }
 
 // Renaming the current pupil: whichever button closes the window, she is one pupil under her
