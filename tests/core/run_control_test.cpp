@@ -33,15 +33,18 @@ TEST(RunControl, StartPauseAndEndSetTheControlsAQueuedRepetitionIsDueAtOnceAndTh
     EndDrill(r.p);
     EXPECT_EQ(std::tuple(r.controls(), r.p.run.drillResumable, r.p.main.timerEnabled),
               std::tuple(kIdle, false, false));
+    r.mainForm.timer_tick(); // a tick that comes after the end does nothing: no sound
     r.p.cur().maxProblems() = 40;
     r.mainForm.Reset_click();
     startUp.results = true;
     EXPECT_EQ(r.controls(), startUp) << "New Drill greys itself";
     EXPECT_EQ(English(r.p.main.statusLines[5]), "MaxProb 40") << "and shows the settings";
+    r.p.cur().maxProblems() = 41;
     // pictures: Pause, EndDrill, its SetIdle; then the sounds
     EXPECT_EQ(std::tuple(r.pictures.shown, r.sound.played),
               std::tuple(std::vector{1, 1, 1}, std::vector{1, 1, 5}));
     r.mainForm.start_click();
+    EXPECT_EQ(English(r.p.main.statusLines[5]), "MaxProb 41") << "as Start does";
     r.mainForm.cPause_click();
     r.p.drill.factCount = 0; // a table that can pose nothing: the drill does not start
     r.mainForm.start_click();

@@ -86,6 +86,12 @@ TEST(SmartForm, OpensOnCurrentSettingsCancelKeepsTheDefaultsChangedOkShowsThemOn
               "Save      OnMaxProb 20StopOn   TimeTimer      5");
     f.form.load(); // opened again on stopOn 1: its option is selected
     EXPECT_EQ(f.m.stopOption, 1);
+    for (const std::int16_t none : {std::int16_t{0}, std::int16_t{6}}) { // without an option
+        f.form.stopon_click(2);
+        f.cur().stopOn = none;
+        f.form.ShowSmartControls(f.cur());
+        EXPECT_EQ(f.m.stopOption, 0) << none;
+    }
 }
 
 TEST(SmartForm, LeavingABoxPutsBackWhatItHeldWhenTheTextIsRefused)
