@@ -156,6 +156,17 @@ TEST(PupilSafety, EveryRouteToAnotherPupilSavesTheOutgoingPupilsAnswers)
     h.form.close_click();
     EXPECT_EQ(std::tuple(h.form.model().message.id, trimmedName(h.p.cur())),
               std::tuple(MessageId::OutgoingResultsNotSaved, "Bob"));
+    Fixture k({pupil("Ann"), pupil("Bob")}); // made current, a pupil's answers are read back
+    k.drilled("Ann", 3);
+    k.mainForm.cPause_click();
+    for (const char* name : {"Bob", "Ann"}) {
+        k.mainForm.goauto_click(), k.open(name), k.form.close_click();
+    }
+    int asked = 0;
+    for (int i = 1; i <= kFactSlots; ++i) {
+        asked += k.p.drill.fact(i).asked;
+    }
+    EXPECT_EQ(ints(asked, answersIn(k.dir / "Ann.Xtx"), k.p.run.drillResumable), ints(3, 3, 1));
 }
 
 // Renaming the current pupil: whichever button closes the window, she is one pupil under her
