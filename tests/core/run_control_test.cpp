@@ -147,9 +147,10 @@ TEST(RunControl, StartMakesTheSelectionNonEmptyAndRefusesOneWithoutAFact)
         (r.mainForm.*click)();
         EXPECT_EQ(English(r.p.main.stageCaption) + "|" + English(r.p.main.stageNote),
                   "Nothing to drill|Choose other numbers");
-        EXPECT_EQ(std::tuple(r.controls(), r.sound.played, r.p.practice.has_value()),
-                  std::tuple(kIdle, std::vector<int>{}, false))
-            << "no start sound";
+        EXPECT_EQ(std::tuple(r.controls(), r.sound.played, r.p.practice.has_value(),
+                             r.p.run.drillResumable != 0),
+                  std::tuple(kIdle, std::vector<int>{}, false, false))
+            << "no start sound, nothing to resume";
         EXPECT_EQ(r.p.main.problem.text + r.p.main.but[1].caption + r.p.main.but[3].caption, "13");
     }
 }
