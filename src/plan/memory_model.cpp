@@ -210,9 +210,9 @@ void MemoryModel::answer(int operation, int fact, AnswerOutcome outcome, std::in
 
 const FactMemory& MemoryModel::memory(int operation, int fact) const
 {
-    // Slot [0][0] stands for no fact: it is never written.
+    static const FactMemory none; // what is known of no fact: nothing
     if (!validFact(operation, fact)) {
-        return m_facts[0][0];
+        return none;
     }
     return m_facts[static_cast<std::size_t>(operation)][static_cast<std::size_t>(fact)];
 }
