@@ -76,6 +76,12 @@ TEST(MemoryModel, AnswersAndTurnAround)
         often.answer(OpMult, k7x8, AnswerOutcome::Right, 1000, i);
     }
     EXPECT_EQ(often.memory(OpMult, k7x8).answers, 65535);
+    for (const auto& [operation, fact] :
+         {std::pair{0, k7x8}, {OpMult, 0}, {OpMult, kFactSlots + 1}}) {
+        often.answer(operation, fact, AnswerOutcome::Right, 1000, 0); // no such fact: ignored
+        EXPECT_FALSE(often.memory(operation, fact).seen()) << operation << " " << fact;
+        EXPECT_EQ(TeachingRank(operation, fact), std::numeric_limits<int>::max());
+    }
 }
 
 TEST(PracticePlan, FactsAndTeachingOrder)
