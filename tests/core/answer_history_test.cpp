@@ -284,24 +284,28 @@ TEST(AnswerHistory, OpeningFindsTheSchemaAndBringsAnOlderOneUpToDate)
     writeBytes(empty, {});
     const Path junk = dir.path() / "junk";
     writeBytes(junk, Bytes(100, 'x'));
+    fs::create_directory(dir.path() / "folder");
+    const Status damaged = Status::refuse(StatusCode::Damaged),
+                 newer = Status::refuse(StatusCode::Newer);
     // what, the file, opened for writing, the status and the schema version found (-1: none)
-    const std::vector<std::tuple<const char*, Path, bool, StatusCode, int>> cases{
-        {"an empty file is made a database", empty, true, StatusCode::Ok, kHistorySchema},
-        {"version 0 is not read", made("v0", "CREATE TABLE t(x)"), false, StatusCode::Damaged, -1},
-        {"version 0 is migrated", dir.path() / "v0", true, StatusCode::Ok, kHistorySchema},
-        {"a newer one is read", made("v9", "PRAGMA user_version=9"), false, StatusCode::Newer, 9},
-        {"a newer one is not changed", dir.path() / "v9", true, StatusCode::Newer, 9},
-        {"junk", junk, true, StatusCode::Damaged, -1},
-        {"nothing there, reading", dir.path() / "none", false, StatusCode::Missing, -1},
-        {"no folder, writing", dir.path() / "no" / "db", true, StatusCode::System, -1}};
+    const std::vector<std::tuple<const char*, Path, bool, Status, int>> cases{
+        {"an empty file is made a database", empty, true, {}, kHistorySchema},
+        {"version 0 is not read", made("v0", "CREATE TABLE t(x)"), false, damaged, -1},
+        {"version 0 is migrated", dir.path() / "v0", true, {}, kHistorySchema},
+        {"a newer one is read", made("v9", "PRAGMA user_version=9"), false, newer, 9},
+        {"a newer one is not changed", dir.path() / "v9", true, newer, 9},
+        {"junk", junk, true, damaged, -1},
+        {"nothing there, reading", dir.path() / "none", false, Status::refuse(StatusCode::Missing),
+         -1},
+        {"no folder, writing", dir.path() / "no" / "db", true, Status::fail(ENOENT), -1},
+        {"a folder in its place", dir.path() / "folder", false, Status::fail(EISDIR), -1}};
     for (const auto& [name, path, forWriting, status, version] : cases) {
         SCOPED_TRACE(name);
         auto opened = HistoryDb::open(path, forWriting);
-        EXPECT_EQ(opened.status.code(), status);
+        EXPECT_EQ(opened.status, status);
         EXPECT_EQ(opened.db ? opened.db->schemaVersion() : -1, version);
-        if (opened.db && status == StatusCode::Newer) {
-            EXPECT_EQ(opened.db->append(std::vector<AnswerRow>(1)),
-                      Status::refuse(StatusCode::Newer));
+        if (opened.db && status == newer) {
+            EXPECT_EQ(opened.db->append(std::vector<AnswerRow>(1)), newer);
         }
     }
     EXPECT_EQ(readBytes(junk), Bytes(100, 'x'));
