@@ -84,6 +84,7 @@ TEST(AutoTeach, CompleteLevelMovesEveryRangeUpOrGoesToTheNextOperation)
         SCOPED_TRACE(captions);
         Teaching t(op, boxes, begun);
         t.s.reviewCount = 57, t.s.answerCount(7) = 9, t.s.percentCorrect(1) = 80;
+        t.s.answerCount(10) = 20, t.s.percentCorrect(10) = 90; // 10 well answered: no 11 begins
         EXPECT_EQ(t.step(), captions);
         EXPECT_EQ(ints(t.s.operation, t.p.main.selection.op), ints(opAfter, opAfter));
         EXPECT_EQ(selectionOf(t.s), boxesAfter);
