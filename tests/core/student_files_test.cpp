@@ -337,16 +337,17 @@ TEST(StudentFile, CancelCutsTheAppendedSlotsAndAFailedAppendOrAnUnreadFileChange
 // under the new name already are never taken over.
 TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
 {
-    // what, why a hard link is refused (0: it is not), renames refused, results under the new
-    // name, the rename's status
-    const std::vector<std::tuple<const char*, int, bool, bool, Status>> rows{
-        {"renamed", 0, false, false, {}},
-        {"no hard links: moved by a rename", EPERM, false, false, {}},
-        {"no hard links, Default.Xsx refused", ENOSYS, true, false, Status::fail(EIO)},
-        {"a link the disk fails", EIO, false, false, Status::fail(EIO)},
-        {"Default.Xsx refused", 0, true, false, Status::fail(EIO)},
-        {"results under the new name", 0, false, true, Status::refuse(StatusCode::NameTaken)}};
-    for (const auto& [what, linkError, failRename, orphan, status] : rows) {
+    // what, why a hard link is refused (0: it is not), what the disk refuses besides, results
+    // under the new name, the rename's status
+    const std::vector<std::tuple<const char*, int, std::string_view, bool, Status>> rows{
+        {"renamed", 0, "", false, {}},
+        {"no hard links: moved by a rename", EPERM, "", false, {}},
+        {"no hard links, Default.Xsx refused", ENOSYS, "rename", false, Status::fail(EIO)},
+        {"a link the disk fails", EIO, "", false, Status::fail(EIO)},
+        {"Default.Xsx refused", 0, "rename", false, Status::fail(EIO)},
+        {"her slot refused", 0, "write", false, Status::fail(ENOSPC)},
+        {"results under the new name", 0, "", true, Status::refuse(StatusCode::NameTaken)}};
+    for (const auto& [what, linkError, refused, orphan, status] : rows) {
         SCOPED_TRACE(what);
         Ann t;
         const Bytes defaults =
@@ -362,7 +363,7 @@ TEST(StudentFile, ARenameMovesSlotFactFileAndStartUpPupilOrNothing)
         EXPECT_EQ(RenameStudent(t.students, 0, "Anna").status, Status::refuse(StatusCode::NotOpen))
             << "no pupil 0";
         t.files.failLink = linkError != 0, t.files.linkError = linkError;
-        t.files.failRename = failRename;
+        t.files.failRename = refused == "rename", t.files.failWrite = refused == "write";
         EXPECT_EQ(RenameStudent(t.students, 2, "Anna").status, status);
         const bool done = status.ok();
         const char* name = done ? "Anna" : "Ann";
