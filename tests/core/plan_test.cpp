@@ -158,6 +158,11 @@ TEST(PracticePlan, Choosing)
     EXPECT_EQ(PracticePlan(OpMult, {0, 1, kFactSlots, kFactSlots + 1}).facts(),
               (std::vector{1, kFactSlots}))
         << "the table's";
+    PracticePlan missing(OpMult, {7, kFactSlots}); // a miss of no such fact never comes back
+    for (const int fact : {0, kFactSlots + 1, kFactSlots, 7, 7, 7}) {
+        missing.answered(fact, fact == 7 ? Grade::Good : Grade::Again, low);
+    }
+    EXPECT_EQ(missing.choose(fluent, now, low).fact, kFactSlots) << "the last fact's does";
     PracticePlan one(OpMult, {7}); // the fact just asked, when it is the only one
     EXPECT_EQ(ints(one.choose(fluent, now, low).fact, one.choose(fluent, now, low).fact),
               ints(7, 7));
