@@ -32,19 +32,20 @@ using test::TempDir;
 
 // Typos and stray words are refused with a reason; Qt's own options and the program's pass.
 // A lab's data folder set once in the administrator's configuration: used from the menu entry
-// (--user-data) and without options; --data-dir still goes first.
-TEST(CommandLine, RefusesWhatItDoesNotKnowAndTheConfiguredDataFolderTakesTheUsersPlace)
+// (--user-data) and without options; --data-dir still goes first. A teacher's picture in the
+// data folder wins over the program's own.
+TEST(DataFolder, CommandLineRefusesWhatItDoesNotKnowTheLabsFolderIsTheUsersAndItsPictureWins)
 {
     const TempDir dir;
-    const QString file = QString::fromStdString((dir.path() / "file").string());
-    std::ofstream(file.toStdString());
+    const QString here = QString::fromStdString(dir.path().string());
+    std::ofstream(dir.path() / "file");
     const std::pair<QStringList, const char*> rows[] = {
         {{"--data-dri", "x"}, "data-dri"},
         {{"--bogus"}, "bogus"},
         {{"pupils"}, "pupils"},
         {{"--data-dir", ""}, "--data-dir"},
         {{"--data-dir", "x", "--user-data"}, "not both"},
-        {{"--data-dir", file + "/a"}, "Not a directory"},
+        {{"--data-dir", here + "/file/a"}, "Not a directory"},
         {{"-platform", "offscreen", "-style", "fusion", "-reverse", "--lang", "de"}, nullptr},
     };
     for (const auto& [args, error] : rows) {
@@ -53,7 +54,7 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowAndTheConfiguredDataFolderTakesTheUser
         EXPECT_EQ(refused != nullptr && refused->message.contains(error), error != nullptr)
             << args.join(' ').toStdString();
     }
-    const QString conf = QString::fromStdString((dir.path() / "sumblitz.conf").string());
+    const QString conf = here + "/sumblitz.conf";
     std::ofstream(conf.toStdString())
         << "[Lab]\nDataFolder = " << (dir.path() / "class 3b").string() << "\nShared = true\n";
     const Configured lab = readConfiguration(QSettings(conf, QSettings::IniFormat));
@@ -62,20 +63,12 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowAndTheConfiguredDataFolderTakesTheUser
         const auto* line = std::get_if<CommandLine>(&read);
         return line != nullptr && line->shared ? line->dataDir.filename().string() : "";
     };
-    EXPECT_EQ(folder({}), "class 3b");
-    EXPECT_EQ(folder({"--user-data"}), "class 3b");
-    EXPECT_EQ(folder({"--data-dir", "own"}), "own");
+    EXPECT_EQ(std::vector({folder({}), folder({"--user-data"}), folder({"--data-dir", "own"})}),
+              std::vector<std::string>({"class 3b", "class 3b", "own"}));
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "class 3b")) << "made when missing";
-}
-
-// A teacher's picture in the data folder wins over the program's own.
-TEST(Assets, ATeachersFileInTheDataFolderWins)
-{
-    const TempDir data;
-    const QString dir = QString::fromStdString(data.path().string());
-    EXPECT_FALSE(findAssetIn(dir, "logo.jpg").isEmpty()); // the built one, beside the tests
-    std::ofstream((dir + "/logo.jpg").toStdString());
-    EXPECT_EQ(assetsIn(dir)(" logo.jpg "), dir + "/logo.jpg");
+    EXPECT_FALSE(findAssetIn(here, "logo.jpg").isEmpty()); // the built one, beside the tests
+    std::ofstream(dir.path() / "logo.jpg");
+    EXPECT_EQ(assetsIn(here)(" logo.jpg "), here + "/logo.jpg");
 }
 
 // A screen reader walks a page by its outline: its headings and links, each chosen with Enter.
@@ -241,9 +234,8 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndMessagesAreWholeSentences)
                     .starts_with("\xEF\xBB\xBFSch\u00fcler,Rechenart und Stufe,"));
     // The program's messages, each with what stands in it; a name holding "%2" stays a name.
     const Message pc12{MessageId::HolderSince, {"PC-12", "15:02"}};
-    const Message whatFailed{MessageId::PupilNotAdded, {"Eve%2"}};
     for (const auto& [message, shown] : std::initializer_list<std::pair<Message, const char*>>{
-             {{MessageId::BecauseListBusy, {whatFailed, pc12}},
+             {{MessageId::BecauseListBusy, {{MessageId::PupilNotAdded, {"Eve%2"}}, pc12}},
               "Eve%2 wurde nicht hinzugef\u00fcgt: Die Klassenliste wird gerade an PC-12 seit "
               "15:02 ge\u00e4ndert. Versuch es noch einmal, um darauf zu warten, oder klick auf "
               "Abbrechen."},
@@ -279,10 +271,7 @@ TEST(Translation, GermanCaptionsKeepTheirColumnsAndMessagesAreWholeSentences)
     help.showPage();
     EXPECT_TRUE(help.findChild<QTextBrowser*>("helpText")->toPlainText().contains("So geht"))
         << "German help";
-    for (QTranslator* t : app.findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(t);
-        delete t;
-    }
+    qDeleteAll(app.findChildren<QTranslator*>()); // each one leaves the application as it goes
     QLocale::setDefault(QLocale::c());
     app.setProperty("sumblitzLanguage", QVariant());
 }

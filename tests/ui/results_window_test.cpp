@@ -65,15 +65,13 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
         EXPECT_EQ(p->y(), 0);
         // A cell cursor, kept in view, is the cell a screen reader finds focused; Tab leaves.
         p->setFocus();
-        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Right,
-                                  Qt::Key_Right, Qt::Key_End, Qt::Key_Up}) {
-            QTest::keyClick(p, key);
-        }
+        QTest::keySequence(p, QKeySequence(Qt::Key_Right, Qt::Key_Right, Qt::Key_Left));
+        QTest::keySequence(p, QKeySequence(Qt::Key_Right, Qt::Key_Right, Qt::Key_End, Qt::Key_Up));
         auto* surface = static_cast<ResultsSurface*>(p);
         EXPECT_EQ(surface->cursor(), QPoint(4, 19));
         EXPECT_TRUE(surface->cellInView(19, 4) && p->y() < 0);
-        const QAccessibleInterface* focused =
-            QAccessible::queryAccessibleInterface(p)->focusChild();
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(p);
+        const QAccessibleInterface* focused = reader->focusChild();
         ASSERT_NE(focused, nullptr);
         EXPECT_TRUE(focused->state().focused);
         EXPECT_EQ(focused->rect(), surface->cellRect(19, 4));
@@ -83,8 +81,7 @@ TEST(ResultsWindowView, ShowsWhoseAnswersTheTableHoldsOnTheScreenInFilesAndOnPap
         EXPECT_EQ(w.imageDraws(), 1u) << "repaints and scrolling show the image drawn at opening";
 
         // A screen reader finds the cells of the view shown, with their row and column labels.
-        QAccessibleTableInterface* grid =
-            QAccessible::queryAccessibleInterface(p)->tableInterface();
+        QAccessibleTableInterface* grid = reader->tableInterface();
         ASSERT_NE(grid, nullptr);
         EXPECT_EQ(std::pair(grid->rowCount(), grid->columnCount()), std::pair(20, 10));
         QAccessibleTableCellInterface* cell = grid->cellAt(6, 3)->tableCellInterface();

@@ -83,19 +83,16 @@ TEST(TeacherKeys, SmartRepeatMirrorsItsModelAndTeachersWindowsAnswerKeysAndAssis
         maxProblems->setFocus(Qt::TabFocusReason); // as Tab moves it
         maxProblems->lineEdit()->selectAll();
         QTest::keyClicks(maxProblems, QStringLiteral("20"));
+        screenReader(smart, "stopon3"), screenReader(smart, "ck6");
         click(smart, "bnapply");
     });
     EXPECT_EQ(find<QListWidget>(f.main, "DisSet")->item(5)->text(), QStringLiteral("MaxProb 20"));
+    EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().smartCheck[6]), ints(3, 1));
     screenReader(f.main, "op4"), screenReader(f.main, "a2");
     EXPECT_EQ(f.p.main.selection.a[2].value, 1);
     click(f.main, "start");
     EXPECT_NE(f.p.main.problem.text.find(" x "), std::string::npos) << f.p.main.problem.text;
     click(f.main, "cPause");
-    clickToModal(f.main, "smartgo", [](QWidget& smart) {
-        screenReader(smart, "stopon3"), screenReader(smart, "ck6");
-        click(smart, "bnapply");
-    });
-    EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().smartCheck[6]), ints(3, 1));
     clickToModal(f.main, "goauto", [](QWidget& getfile) {
         screenReader(getfile, "op5");
         click(getfile, "close");
