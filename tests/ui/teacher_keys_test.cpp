@@ -26,13 +26,13 @@ QString key(int k, Qt::KeyboardModifiers m = {})
 // Opened from the main window, the Smart Repeat window mirrors its model, forwards clicks, keys
 // and focus to it, and opens Student Data over itself without a way back. Enter presses the
 // focused button, Escape is Cancel; Ok shows its values on the main window.
-// Then: an operation or a box chosen through assistive technology is the pupil's choice: the drill
-// that Start builds uses it. So in the settings windows.
 // Then in the Smart Repeat window, with "Either is finished" selected and ShockClock at 5: the
 // stop options are one stop of Tab both ways, the arrows move within them; the number boxes step
 // from the value shown, a wheel passing over one changes nothing, a refused key keeps the
 // selected text; F1 opens the window's help (Enter on a button: above); the
 // boxes' edit fields have names of their own.
+// Then: an operation or a box chosen through assistive technology is the pupil's choice: the drill
+// that Start builds uses it. So in the settings windows.
 TEST(TeacherKeys, SmartRepeatMirrorsItsModelAndTeachersWindowsAnswerKeysAndAssistiveTechnology)
 {
     Ui f;
@@ -73,32 +73,8 @@ TEST(TeacherKeys, SmartRepeatMirrorsItsModelAndTeachersWindowsAnswerKeysAndAssis
         QTest::keyClick(shock, Qt::Key_Escape);
     });
     EXPECT_EQ(f.p.cur().stopOn, 2) << "Escape is Cancel";
-    clickToModal(f.main, "smartgo", [](QWidget& smart) {
-        clickToModal(smart, "godata", [](QWidget& getfile) {
-            EXPECT_EQ(getfile.objectName(), QStringLiteral("getfile"));
-            EXPECT_FALSE(find(getfile, "Repset")->isEnabled());
-            QTest::keyClick(&getfile, Qt::Key_Escape);
-        });
-        auto* maxProblems = find<QComboBox>(smart, "cbr11");
-        maxProblems->setFocus(Qt::TabFocusReason); // as Tab moves it
-        maxProblems->lineEdit()->selectAll();
-        QTest::keyClicks(maxProblems, QStringLiteral("20"));
-        screenReader(smart, "stopon3"), screenReader(smart, "ck6");
-        click(smart, "bnapply");
-    });
-    EXPECT_EQ(find<QListWidget>(f.main, "DisSet")->item(5)->text(), QStringLiteral("MaxProb 20"));
-    EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().smartCheck[6]), ints(3, 1));
-    screenReader(f.main, "op4"), screenReader(f.main, "a2");
-    EXPECT_EQ(f.p.main.selection.a[2].value, 1);
-    click(f.main, "start");
-    EXPECT_NE(f.p.main.problem.text.find(" x "), std::string::npos) << f.p.main.problem.text;
-    click(f.main, "cPause");
-    clickToModal(f.main, "goauto", [](QWidget& getfile) {
-        screenReader(getfile, "op5");
-        click(getfile, "close");
-    });
-    EXPECT_EQ(f.p.cur().operation, 5);
-    f.p.cur().smartValue[12] = 5; // stopOn is 3 from the toggle above
+    f.p.cur().stopOn = 3; // "Either is finished"
+    f.p.cur().smartValue[12] = 5;
     clickToModal(f.main, "smartgo", [](QWidget& smart) {
         const SmartModel& m = static_cast<SmartWindow&>(smart).model();
         find(smart, "cbr13")->setFocus(Qt::TabFocusReason);
@@ -131,8 +107,30 @@ TEST(TeacherKeys, SmartRepeatMirrorsItsModelAndTeachersWindowsAnswerKeysAndAssis
         EXPECT_NE(spoken("cbr2"), spoken("cbr4"));
         EXPECT_NE(spoken("cbr6"), find(smart, "ck3")->accessibleName());
         EXPECT_NE(spoken("cbr7"), find(smart, "ck4")->accessibleName());
-        click(smart, "bncancel");
+        clickToModal(smart, "godata", [](QWidget& getfile) {
+            EXPECT_EQ(getfile.objectName(), QStringLiteral("getfile"));
+            EXPECT_FALSE(find(getfile, "Repset")->isEnabled());
+            QTest::keyClick(&getfile, Qt::Key_Escape);
+        });
+        auto* maxProblems = find<QComboBox>(smart, "cbr11");
+        maxProblems->setFocus(Qt::TabFocusReason); // as Tab moves it
+        maxProblems->lineEdit()->selectAll();
+        QTest::keyClicks(maxProblems, QStringLiteral("20"));
+        screenReader(smart, "stopon3"), screenReader(smart, "ck6"); // stopon3 after the arrow
+        click(smart, "bnapply");
     });
+    EXPECT_EQ(find<QListWidget>(f.main, "DisSet")->item(5)->text(), QStringLiteral("MaxProb 20"));
+    EXPECT_EQ(ints(f.p.cur().stopOn, f.p.cur().smartCheck[6]), ints(3, 1));
+    screenReader(f.main, "op4"), screenReader(f.main, "a2");
+    EXPECT_EQ(f.p.main.selection.a[2].value, 1);
+    click(f.main, "start");
+    EXPECT_NE(f.p.main.problem.text.find(" x "), std::string::npos) << f.p.main.problem.text;
+    click(f.main, "cPause");
+    clickToModal(f.main, "goauto", [](QWidget& getfile) {
+        screenReader(getfile, "op5");
+        click(getfile, "close");
+    });
+    EXPECT_EQ(f.p.cur().operation, 5);
 }
 
 } // namespace
