@@ -157,7 +157,6 @@ TEST(FirstPaint, RunsOnceAfterThePaintAndNeverForAWindowGoneBefore)
     int ran = 0;
     bool paintedFirst = false;
     QWidget window;
-    window.resize(120, 80);
     afterFirstPaint(window, [&] {
         ++ran;
         paintedFirst = !window.visibleRegion().isEmpty();
