@@ -285,11 +285,7 @@ constexpr int kRoughRounds = 4;
 struct RoughLedger {
     Session at[kRoughRounds][kProcesses];
 };
-const std::vector<std::string> kRoughClass{"L0", "L1", "L2", "L3", "L4", "L5"};
-const std::string& roughPupil(int k)
-{
-    return kRoughClass[static_cast<std::size_t>(k)];
-}
+const std::string kRoughClass[]{"L0", "L1", "L2", "L3", "L4", "L5"};
 
 // Whether the program's lock on its pupil is still its own on the disk.
 bool holdsHer(const Program& p)
@@ -310,7 +306,7 @@ void roughSession(const fs::path& folder, int process, int round, RoughLedger* l
     OpenedStudentData pc(folder, true);
     const int pupil = std::uniform_int_distribution<int>(0, 5)(rng);
     StudentForm& form = pc.form;
-    const auto entry = form.FindListed(roughPupil(pupil));
+    const auto entry = form.FindListed(kRoughClass[pupil]);
     if (!entry) {
         return form.cancel_click(); // removed meanwhile
     }
@@ -325,7 +321,7 @@ void roughSession(const fs::path& folder, int process, int round, RoughLedger* l
         const std::int64_t at = realClock().utcMillis();
         StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
         static_cast<void>(OpenStudentFile(file, {}));
-        if (!FindStudentInFile(file, roughPupil(pupil))) {
+        if (!FindStudentInFile(file, kRoughClass[pupil])) {
             s.removed = pupil, s.removedAt = at;
         }
         return static_cast<void>(CloseStudentFile(file));
@@ -342,7 +338,7 @@ void roughSession(const fs::path& folder, int process, int round, RoughLedger* l
     if (!form.model().closed) {
         return form.cancel_click();
     }
-    if (trimmedName(pc.p.cur()) != roughPupil(pupil)) {
+    if (trimmedName(pc.p.cur()) != kRoughClass[pupil]) {
         return;
     }
     s.heldFrom = realClock().utcMillis();
@@ -366,22 +362,6 @@ void roughSession(const fs::path& folder, int process, int round, RoughLedger* l
     static_cast<void>(pc.mainForm.close_request());
 }
 
-// The history of each pupil of the rough lab still on file, its rows by the drill that gave them.
-using Histories = std::map<std::string, std::map<std::int64_t, std::vector<AnswerRow>>>;
-Histories historiesOnFile(const fs::path& folder)
-{
-    Histories rowsOf;
-    StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
-    for (const std::string& name : OpenStudentFile(file, {})) {
-        auto& byDrill = rowsOf[name]; // hers even when it holds no row
-        for (const AnswerRow& r : test::historyRows(folder / historyFileName(name))) {
-            byDrill[r.drillMs].push_back(r);
-        }
-    }
-    static_cast<void>(CloseStudentFile(file));
-    return rowsOf;
-}
-
 // The lab at its roughest: programs killed (SIGKILL) at random moments, pupils taken over from
 // one another, and in the last round pupils removed while others choose theirs. Every answer
 // a program knew written is in its pupil's history once, none of a killed program's is there
@@ -393,7 +373,7 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
     const fs::path folder = labFolder(dir, "rough-");
     DrillSettings pupil = test::originalDefaults();
     pupil.autoTeach = 1;
-    ASSERT_TRUE(writeClass(folder, kRoughClass, pupil));
+    ASSERT_TRUE(writeClass(folder, {std::begin(kRoughClass), std::end(kRoughClass)}, pupil));
     std::mt19937 killer(7);
     int killed = 0;
     const auto kills = [&](int round, const std::vector<pid_t>& children, RoughLedger* l) {
@@ -415,7 +395,16 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
     const RoughLedger* ledger =
         forked<RoughLedger>(kProcesses, kRoughRounds, std::bind_front(roughSession, folder), kills);
 
-    auto rowsOf = historiesOnFile(folder);
+    // The history of each pupil still on file, its rows by the drill that gave them.
+    std::map<std::string, std::map<std::int64_t, std::vector<AnswerRow>>> rowsOf;
+    StudentFile file(DataDir{diskFileSystem(), folder, realClock()});
+    for (const std::string& name : OpenStudentFile(file, {})) {
+        auto& byDrill = rowsOf[name]; // hers even when it holds no row
+        for (const AnswerRow& r : test::historyRows(folder / historyFileName(name))) {
+            byDrill[r.drillMs].push_back(r);
+        }
+    }
+    static_cast<void>(CloseStudentFile(file));
     int checked = 0, late = 0, inUseRemoved = 0, takeOvers = 0, removals = 0;
     for (int round = 0; round < kRoughRounds; ++round) {
         for (int process = 0; process < kProcesses; ++process) {
@@ -429,11 +418,11 @@ TEST(SharedLab, KillsTakeOversAndRemovalsLoseNoAnswerNorWriteOneAfterItsTime)
                                     s.removedAt < until;
                 }
             }
-            if (s.pupil < 0 || s.drillMs == 0 || !rowsOf.contains(roughPupil(s.pupil))) {
+            if (s.pupil < 0 || s.drillMs == 0 || !rowsOf.contains(kRoughClass[s.pupil])) {
                 continue;
             }
-            const auto& rows = rowsOf[roughPupil(s.pupil)][s.drillMs];
-            SCOPED_TRACE(roughPupil(s.pupil) + " of process " + std::to_string(process) +
+            const auto& rows = rowsOf[kRoughClass[s.pupil]][s.drillMs];
+            SCOPED_TRACE(kRoughClass[s.pupil] + " of process " + std::to_string(process) +
                          " in round " + std::to_string(round));
             EXPECT_GE(static_cast<int>(rows.size()), s.confirmed);
             EXPECT_LE(static_cast<int>(rows.size()), s.attempted) << "an answer written twice";

@@ -54,10 +54,9 @@ TEST(LinksOut, NoFileOutsideTheFolderIsWrittenThroughALink)
         std::map<fs::path, Bytes> kept; // each outside file as it was
         const auto plantOne = [&](const std::string& name, bool symbolic) {
             const fs::path there = outside / name;
-            if (!fs::exists(dir / name)) {
-                test::writeBytes(dir / name, Bytes{'n', 'o', 't', ' ', 'h', 'i', 's'});
-            }
-            fs::rename(dir / name, there);
+            fs::exists(dir / name)
+                ? fs::rename(dir / name, there)
+                : test::writeBytes(there, Bytes{'n', 'o', 't', ' ', 'h', 'i', 's'});
             symbolic ? fs::create_symlink(there, dir / name)
                      : fs::create_hard_link(there, dir / name);
             fs::last_write_time(there, fs::file_time_type::clock::now() - std::chrono::hours(2));

@@ -17,12 +17,6 @@ namespace {
 // A main window with a check box, a pop-up with an answer button, and a window of someone
 // else's; what the rules hand on is written down as "main 2", "pop 1".
 struct Windows {
-    Windows()
-    {
-        for (QWidget* w : {&main, &popup, &other}) {
-            w->show();
-        }
-    }
     void key(QWidget* to, int key, quint64 time, Qt::KeyboardModifiers mods = {},
              bool repeat = false)
     {
@@ -48,6 +42,9 @@ struct Windows {
 TEST(InputRules, AnswerKeysEnterAndInputBehindADialogAcrossTheWindows)
 {
     Windows w;
+    for (QWidget* shown : {&w.main, &w.popup, &w.other}) {
+        shown->show();
+    }
     // A digit answers in the main window whatever has the focus; a held key answers once, and so
     // does the same press handed on from the pop-up to the main window.
     w.key(w.box, Qt::Key_2, 10);
