@@ -99,14 +99,16 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     form.practiceMinutes_change(11);
     form.practiceMinutes_change(1);
     EXPECT_EQ(CurrentPracticeChoice(f.p), PracticeChoice{5});
-    form.practiceMinutes_change(7);
+    form.practiceMinutes_change(2);
+    EXPECT_EQ(CurrentPracticeChoice(f.p), PracticeChoice{2});
+    form.practiceMinutes_change(10);
     form.practiceDefault_click(true);
     form.practiceProblems_change(kPracticeProblemsMax);
     form.practiceProblems_change(kPracticeProblemsMax + 1);
     EXPECT_EQ(ints(form.model().practice.problems, PracticeChoiceOf(f.p, "Ann").problems),
               ints(kPracticeProblemsMax, kPracticeProblemsMax));
     form.practiceProblems_change(3);
-    EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{7, true, 3})) << "read again";
+    EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{10, true, 3})) << "read again";
     // Three problems, however long they take.
     f.mainForm.practice_click();
     f.clock.slept += std::chrono::minutes(20);
@@ -118,7 +120,7 @@ TEST(TodaysPractice, PauseKeepsTheSessionStartLeavesItAndTheChoiceIsRefusedOutOf
     EXPECT_EQ(ints(f.p.practice.has_value(), f.p.drill.total, f.sound.played.back()),
               ints(false, 3, 5));
     form.practiceProblems_change(0); // back to minutes
-    EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{7, true, 0}));
+    EXPECT_EQ(CurrentPracticeChoice(f.p), (PracticeChoice{10, true, 0}));
     setName(f.p.cur(), "Bob");
     EXPECT_EQ(CurrentPracticeChoice(f.p), PracticeChoice{}) << "a choice is its pupil's";
 }
