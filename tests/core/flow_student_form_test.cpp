@@ -324,6 +324,10 @@ TEST(StudentForm, TheFixedEntriesGetASlotOnceAndAClassFileStartedAnewCarriesTheP
     fs::remove(anew.dir / "StdDat.Xrx");
     StudentForm(next).load();
     EXPECT_EQ(trimmedName(anew.slot(1)), "Amy");
+    StudentForm closing{next}; // closed by the program, the window takes its appended slot away
+    closing.load();
+    closing.newstudent_change("Bea"), closing.addstudent_click(), closing.close_request(false);
+    EXPECT_EQ(anew.bytes().size(), 208u);
 }
 
 // Add shows a listed pupil whatever the case and adds only new names.
