@@ -435,24 +435,27 @@ TEST(StudentForm, AChangedSelectionResetsProgressAndRepeatSettingCarriesOnlyWhat
 
 TEST(StudentForm, RenameMovesThePupilsOwnRecordAndFactsOrChangesNothing)
 {
-    // what, the entry selected, the name typed, whether the new name has a fact file already,
-    // entry 2 afterwards, what the window says
+    // what, the entry selected, the name typed, files there besides Ann's facts, entry 2
+    // afterwards, what the window says
     using S = std::string;
     using M = MessageId;
-    const std::vector<std::tuple<const char*, S, S, bool, S, M>> rows{
-        {"on display", "Ann", "Anna", false, "Anna", M::None},
-        {"new name has another's facts", "Ann", "Anna", true, "Ann", M::ResultsUnderName},
-        {"listed in another case", "Ann", "BOB", false, "Ann", M::AlreadyListed},
-        {"a fixed name", "Ann", "default", false, "Ann", M::AlreadyListed},
-        {"blank", "Ann", "  ", false, "Ann", M::TypeNewName},
-        {"fixed entry selected", "Untitled", "Anna", false, "Ann", M::ChooseToRename}};
-    for (const auto& [what, select, typed, factsThere, after, said] : rows) {
+    const std::vector<S> histories{"Ann.history.sqlite", "Anna.history.sqlite"};
+    const std::vector<std::tuple<const char*, S, S, std::vector<S>, S, M>> rows{
+        {"on display", "Ann", "Anna", {}, "Anna", M::None},
+        {"new name has another's facts", "Ann", "Anna", {"Anna.Xtx"}, "Ann", M::ResultsUnderName},
+        {"new name has a history", "Ann", "Anna", histories, "Anna", M::HistoryStaysUnderName},
+        {"listed in another case", "Ann", "BOB", {}, "Ann", M::AlreadyListed},
+        {"a fixed name", "Ann", "default", {}, "Ann", M::AlreadyListed},
+        {"blank", "Ann", "  ", {}, "Ann", M::TypeNewName},
+        {"fixed entry selected", "Untitled", "Anna", {}, "Ann", M::ChooseToRename}};
+    for (const auto& [what, select, typed, there, after, said] : rows) {
         SCOPED_TRACE(what);
         Fixture f({pupil("Ann", OpDiv), pupil("Bob", OpSub)});
         std::ofstream(f.dir / "Ann.Xtx") << "ann";
-        if (factsThere) {
-            std::ofstream(f.dir / "Anna.Xtx") << "anna";
+        for (const S& file : there) {
+            std::ofstream(f.dir / file) << file;
         }
+        const bool factsThere = std::ranges::count(there, "Anna.Xtx") == 1;
         f.open(select);
         f.type(typed);
         f.form.Renam_click();
